@@ -1,0 +1,49 @@
+#pragma once
+
+#include "DataView.h"
+#include "Database.h"
+
+#include <memory>
+
+namespace arc {
+
+// The two data files of a data folder, open, with one cursor per table.
+class DataFolder {
+public:
+    DataFolder();
+    ~DataFolder();
+
+    // Open VELLORAN.MDB, then VELLORANA.MDB, in `path` (ending with "/").
+    // The first failure is returned; nothing is created.
+    DbStatus open(const QString &path);
+    void close();
+    bool isOpen() const { return m_open; }
+    const QString &path() const { return m_path; }
+
+    // Make both files in `path` with their tables and the one Defaults row
+    // a fresh installation starts from.
+    static DbStatus create(const QString &path);
+    static bool exists(const QString &path);
+
+    Database &certificates() { return m_certificates; }
+    Database &reference() { return m_reference; }
+
+    DataView &header() { return *m_header; }
+    DataView &detail() { return *m_detail; }
+    DataView &defaults() { return *m_defaults; }
+    DataView &parts() { return *m_parts; }
+    DataView &agents() { return *m_agents; }
+    DataView &organizations() { return *m_organizations; }
+    DataView &countries() { return *m_countries; }
+    DataView &forwarders() { return *m_forwarders; }
+
+private:
+    QString m_path;
+    bool m_open = false;
+    Database m_certificates;
+    Database m_reference;
+    std::unique_ptr<DataView> m_header, m_detail, m_defaults;
+    std::unique_ptr<DataView> m_parts, m_agents, m_organizations, m_countries, m_forwarders;
+};
+
+} // namespace arc

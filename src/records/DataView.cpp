@@ -1,0 +1,289 @@
+#include "DataView.h"
+
+#include "Database.h"
+#include "SqlDialect.h"
+
+#include <QDate>
+#include <QSqlQuery>
+
+namespace arc {
+
+DataView::DataView(Database &db, const QString &table) : m_db(db), m_table(Schema::table(table))
+{
+    Q_ASSERT(m_table);
+}
+
+QString DataView::rowIdColumn() const
+{
+    const QString key = m_table->counterField();
+    return key.isEmpty() ? QStringLiteral("rowid") : QLatin1Char('"') + key + QLatin1Char('"');
+}
+
+void DataView::setNoRow(bool bof, bool eof)
+{
+    m_bof = bof;
+    m_eof = eof;
+    m_row = QSqlRecord();
+    m_rowDeleted = false;
+}
+
+DbStatus DataView::load(qint64 rowId)
+{
+    QSqlQuery q;
+    DbStatus s = m_db.run(q, QStringLiteral("SELECT * FROM \"%1\" WHERE %2 = ?").arg(m_table->name, rowIdColumn()),
+                          {rowId});
+    if (!s.ok())
+        return s;
+    if (!q.next())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("row vanished"));
+    m_row = q.record();
+    m_rowId = rowId;
+    m_bof = m_eof = false;
+    m_rowDeleted = false;
+    return {};
+}
+
+DbStatus DataView::seek(const QString &condition, const QVariantList &binds, bool forward, Miss miss)
+{
+    const QString rid = rowIdColumn();
+    const QString sql = QStringLiteral("SELECT %1 FROM \"%2\"%3 ORDER BY %1 %4 LIMIT 1")
+                            .arg(rid, m_table->name,
+                                 condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition,
+                                 forward ? QStringLiteral("ASC") : QStringLiteral("DESC"));
+    QSqlQuery q;
+    DbStatus s = m_db.run(q, sql, binds);
+    if (!s.ok())
+        return s;
+    if (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        q.finish();
+        m_noMatch = false;
+        return load(id);
+    }
+    m_noMatch = true;
+    switch (miss) {
+    case Miss::Bof: setNoRow(true, false); break;
+    case Miss::Eof: setNoRow(false, true); break;
+    case Miss::Both: setNoRow(true, true); break;
+    case Miss::Stay: break;
+    }
+    return {};
+}
+
+DbStatus DataView::refresh()
+{
+    cancelUpdate();
+    return moveFirst();
+}
+
+DbStatus DataView::moveFirst() { return seek({}, {}, true, Miss::Both); }
+DbStatus DataView::moveLast() { return seek({}, {}, false, Miss::Both); }
+
+DbStatus DataView::moveNext()
+{
+    if (m_eof)
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+    if (m_bof)
+        return seek({}, {}, true, Miss::Eof);
+    return seek(rowIdColumn() + QStringLiteral(" > ?"), {m_rowId}, true, Miss::Eof);
+}
+
+DbStatus DataView::movePrevious()
+{
+    if (m_bof)
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+    if (m_eof)
+        return seek({}, {}, false, Miss::Bof);
+    return seek(rowIdColumn() + QStringLiteral(" < ?"), {m_rowId}, false, Miss::Bof);
+}
+
+DbStatus DataView::find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent)
+{
+    QString condition = QLatin1Char('(') + criterion + QLatin1Char(')');
+    QVariantList all = binds;
+    if (fromCurrent && (hasRow() || m_rowDeleted)) {
+        condition += QStringLiteral(" AND %1 %2 ?").arg(rowIdColumn(), forward ? QStringLiteral(">") : QStringLiteral("<"));
+        all << m_rowId;
+    }
+    return seek(condition, all, forward, Miss::Stay);
+}
+
+DbStatus DataView::findFirst(const QString &c, const QVariantList &b) { return find(c, b, true, false); }
+DbStatus DataView::findNext(const QString &c, const QVariantList &b) { return find(c, b, true, true); }
+DbStatus DataView::findLast(const QString &c, const QVariantList &b) { return find(c, b, false, false); }
+DbStatus DataView::findPrevious(const QString &c, const QVariantList &b) { return find(c, b, false, true); }
+
+int DataView::recordCount(DbStatus *status) const
+{
+    return m_db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(m_table->name), {}, status).toInt();
+}
+
+QVariant DataView::value(const QString &field) const
+{
+    if (!hasRow())
+        return {};
+    const QVariant raw = m_row.value(field);
+    if (raw.isNull())
+        return {};
+    const FieldDef *f = m_table->field(field);
+    if (!f)
+        return raw;
+    switch (f->type) {
+    case FieldType::Date: {
+        const QDate d = QDate::fromString(raw.toString(), Qt::ISODate);
+        return d.isValid() ? QVariant(d) : QVariant();
+    }
+    case FieldType::YesNo:
+        return raw.toInt() != 0;
+    case FieldType::Counter:
+    case FieldType::Long:
+        return raw.toLongLong();
+    case FieldType::Number:
+    case FieldType::Text:
+        return raw;
+    }
+    return raw;
+}
+
+QString DataView::text(const QString &field) const
+{
+    const QVariant v = value(field);
+    return v.isNull() ? QString() : v.toString();
+}
+
+DbStatus DataView::addNew()
+{
+    cancelUpdate();
+    m_edit = EditMode::Add;
+    if (!m_table->hasCounter())
+        return {};
+    DbStatus s;
+    QSqlQuery q;
+    s = m_db.run(q, SqlDialect::insertDefaultRow(*m_table));
+    if (!s.ok()) {
+        m_edit = EditMode::None;
+        return s;
+    }
+    m_newKey = q.lastInsertId().toLongLong();
+    return {};
+}
+
+DbStatus DataView::edit()
+{
+    cancelUpdate();
+    if (!hasRow())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+    m_edit = EditMode::Edit;
+    return {};
+}
+
+QVariant DataView::toStored(const FieldDef &f, const QVariant &v) const
+{
+    if (v.isNull() || !v.isValid())
+        return QVariant();
+    switch (f.type) {
+    case FieldType::Date:
+        return v.toDate().isValid() ? QVariant(v.toDate().toString(Qt::ISODate)) : QVariant();
+    case FieldType::YesNo:
+        return v.toBool() ? 1 : 0;
+    default:
+        return v;
+    }
+}
+
+void DataView::setValue(const QString &field, const QVariant &value)
+{
+    if (!m_pending.contains(field))
+        m_pendingOrder << field;
+    m_pending.insert(field, value);
+}
+
+DbStatus DataView::update()
+{
+    if (m_edit == EditMode::None)
+        return DbStatus::failure(DbCondition::NotEditing, m_table->name);
+
+    QStringList fields;
+    for (const QString &name : m_pendingOrder) {
+        if (!m_table->field(name))
+            return DbStatus::failure(DbCondition::ItemNotFound, name);
+        fields << name;
+    }
+    const bool insert = m_edit == EditMode::Add && !m_table->hasCounter();
+    const qint64 target = m_edit == EditMode::Add ? m_newKey.toLongLong() : m_rowId;
+
+    QStringList refused;
+    DbStatus s;
+    for (;;) {
+        QVariantList binds;
+        for (const QString &name : fields)
+            binds << toStored(*m_table->field(name), m_pending.value(name));
+        QString sql;
+        if (insert) {
+            QStringList cols, marks;
+            for (const QString &name : fields) {
+                cols << QLatin1Char('"') + name + QLatin1Char('"');
+                marks << QStringLiteral("?");
+            }
+            sql = fields.isEmpty() ? SqlDialect::insertDefaultRow(*m_table)
+                                   : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                         .arg(m_table->name, cols.join(", "), marks.join(", "));
+        } else {
+            if (fields.isEmpty())
+                break;
+            QStringList sets;
+            for (const QString &name : fields)
+                sets << QLatin1Char('"') + name + QStringLiteral("\" = ?");
+            sql = QStringLiteral("UPDATE \"%1\" SET %2 WHERE %3 = ?").arg(m_table->name, sets.join(", "), rowIdColumn());
+            binds << target;
+        }
+        s = m_db.exec(sql, binds);
+        if (s.is(DbCondition::FieldTooSmall) && !s.refusedFields().isEmpty()
+            && fields.removeAll(s.refusedFields().first()) > 0) {
+            refused << s.refusedFields().first();
+            continue;
+        }
+        break;
+    }
+    if (!s.ok())
+        return s; // still editing: the caller may cancel or try again
+
+    const bool wasEdit = m_edit == EditMode::Edit;
+    m_edit = EditMode::None;
+    m_pending.clear();
+    m_pendingOrder.clear();
+    m_newKey = QVariant();
+    if (wasEdit)
+        load(m_rowId);
+    if (!refused.isEmpty()) {
+        DbStatus r = DbStatus::failure(DbCondition::FieldTooSmall, refused.join(", "));
+        r.setRefusedFields(refused);
+        return r;
+    }
+    return {};
+}
+
+void DataView::cancelUpdate()
+{
+    if (m_edit == EditMode::Add && m_newKey.isValid())
+        m_db.exec(QStringLiteral("DELETE FROM \"%1\" WHERE %2 = ?").arg(m_table->name, rowIdColumn()), {m_newKey});
+    m_edit = EditMode::None;
+    m_pending.clear();
+    m_pendingOrder.clear();
+    m_newKey = QVariant();
+}
+
+DbStatus DataView::deleteCurrent()
+{
+    if (!hasRow())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+    DbStatus s =
+        m_db.exec(QStringLiteral("DELETE FROM \"%1\" WHERE %2 = ?").arg(m_table->name, rowIdColumn()), {m_rowId});
+    if (s.ok()) {
+        m_row = QSqlRecord();
+        m_rowDeleted = true;
+    }
+    return s;
+}
+
+} // namespace arc

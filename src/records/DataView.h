@@ -1,0 +1,98 @@
+#pragma once
+
+#include "DbStatus.h"
+#include "Schema.h"
+
+#include <QSqlRecord>
+#include <QVariantList>
+#include <QVariantMap>
+#include <optional>
+
+namespace arc {
+
+class Database;
+
+// An updatable cursor over one table, in stored (row id) order. Moves
+// read only the row they land on, so a cursor over a large table costs
+// nothing to open. Criteria are SQL conditions written by our code with
+// "?" placeholders; the values always travel as bound parameters.
+class DataView {
+public:
+    DataView(Database &db, const QString &table);
+
+    const TableDef &table() const { return *m_table; }
+    Database &database() const { return m_db; }
+
+    // Re-read the table and stand on its first row.
+    DbStatus refresh();
+
+    bool isBof() const { return m_bof; }
+    bool isEof() const { return m_eof; }
+    bool isEmpty() const { return m_bof && m_eof; }
+    bool hasRow() const { return !m_bof && !m_eof && !m_rowDeleted; }
+
+    DbStatus moveFirst();
+    DbStatus moveLast();
+    DbStatus moveNext();
+    DbStatus movePrevious();
+
+    // Finds leave the cursor where it was when nothing matches.
+    DbStatus findFirst(const QString &criterion, const QVariantList &binds = {});
+    DbStatus findNext(const QString &criterion, const QVariantList &binds = {});
+    DbStatus findLast(const QString &criterion, const QVariantList &binds = {});
+    DbStatus findPrevious(const QString &criterion, const QVariantList &binds = {});
+    bool noMatch() const { return m_noMatch; }
+
+    int recordCount(DbStatus *status = nullptr) const;
+
+    // The current row's field, typed by the schema (QDate for dates, bool
+    // for Yes/No); null when the field is null or there is no current row.
+    QVariant value(const QString &field) const;
+    // The field as text, "" when null.
+    QString text(const QString &field) const;
+    qint64 rowId() const { return m_rowId; }
+
+    // Start a new row. A table with a counter key gets its row (and key) at
+    // once, so call this inside a WriteTransaction; cancelUpdate removes it.
+    DbStatus addNew();
+    DbStatus edit();
+    void setValue(const QString &field, const QVariant &value);
+    // Write the pending row. A value refused as too long for its field is
+    // left out, the rest is written, and the status says FieldTooSmall with
+    // the refused fields.
+    DbStatus update();
+    void cancelUpdate();
+    bool isEditing() const { return m_edit != EditMode::None; }
+    // The key of the row being added (counter tables), or null.
+    QVariant newKey() const { return m_edit == EditMode::Add ? m_newKey : QVariant(); }
+
+    DbStatus deleteCurrent();
+
+private:
+    enum class EditMode { None, Edit, Add };
+    enum class Miss { Bof, Eof, Both, Stay };
+
+    // Move to the first row (in the given direction) meeting the condition.
+    DbStatus seek(const QString &condition, const QVariantList &binds, bool forward, Miss miss);
+    DbStatus find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent);
+    DbStatus load(qint64 rowId);
+    void setNoRow(bool bof, bool eof);
+    QString rowIdColumn() const;
+    QVariant toStored(const FieldDef &f, const QVariant &v) const;
+
+    Database &m_db;
+    const TableDef *m_table;
+    bool m_bof = true;
+    bool m_eof = true;
+    qint64 m_rowId = 0;
+    QSqlRecord m_row;
+    bool m_rowDeleted = false;
+    bool m_noMatch = false;
+
+    EditMode m_edit = EditMode::None;
+    QVariantMap m_pending;    // field name -> stored value
+    QStringList m_pendingOrder;
+    QVariant m_newKey;
+};
+
+} // namespace arc

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "DbStatus.h"
+#include "Schema.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+
+namespace arc {
+
+// One open database file. Opening checks the file really is one of ours
+// and brings its tables up to the current schema.
+class Database {
+public:
+    enum class Mode { ExistingOnly, CreateIfMissing };
+
+    Database() = default;
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    DbStatus open(const QString &filePath, StoreKind kind, Mode mode = Mode::ExistingOnly);
+    void close();
+    bool isOpen() const { return !m_connectionName.isEmpty(); }
+    const QString &filePath() const { return m_filePath; }
+    StoreKind kind() const { return m_kind; }
+
+    QSqlDatabase connection() const;
+
+    // Prepare, bind every value positionally and execute.
+    DbStatus run(QSqlQuery &query, const QString &sql, const QVariantList &binds = {}) const;
+    DbStatus exec(const QString &sql, const QVariantList &binds = {}) const;
+
+    // The first column of the first row, or null.
+    QVariant scalar(const QString &sql, const QVariantList &binds = {}, DbStatus *status = nullptr) const;
+
+    bool inTransaction() const { return m_transactionDepth > 0; }
+
+private:
+    friend class WriteTransaction;
+    DbStatus beginWrite();
+    DbStatus commit();
+    void rollback();
+    DbStatus ensureSchema(bool fresh);
+
+    QString m_connectionName;
+    QString m_filePath;
+    StoreKind m_kind = StoreKind::Setup;
+    int m_transactionDepth = 0;
+    bool m_rollbackOnly = false;
+};
+
+} // namespace arc

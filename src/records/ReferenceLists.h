@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DataView.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace arc {
+
+struct OrganizationEntry {
+    QString name, address1, address2, address3, certificateNum, jaaNum;
+};
+struct AgentEntry {
+    QString name, password, approvalNumber;
+};
+struct ForwarderEntry {
+    QString name;
+    QStringList info; // FHInfo1 to FHInfo4
+};
+struct CountryEntry {
+    QString name;
+    bool bilateral = false;
+    bool jaa = false;
+};
+
+// The lists the screens pick from, each entry with its details. Rows with
+// a null name are left out; details that are null read as "".
+namespace ReferenceLists {
+
+inline const QString kFreightForwarderEntry = QStringLiteral(" Freight Forwarder");
+inline const QString kCountryEntry = QStringLiteral(" Country");
+inline const QString kManualCountryEntry = QStringLiteral("<Manually enter country>");
+
+QStringList partNumbers(DataView &parts);                     // table order
+QList<OrganizationEntry> organizations(DataView &orgs);       // sorted by name
+QList<AgentEntry> agents(DataView &agents);                   // table order
+QList<ForwarderEntry> forwarders(DataView &houses);           // fixed entry, then sorted
+// The export destinations for the first item's status: bilateral countries
+// for new parts, JAA members otherwise; after the two fixed entries, sorted.
+QList<CountryEntry> exportCountries(DataView &countries, const QString &firstStatus);
+
+// The order list boxes keep: by text, ignoring case.
+bool sortsBefore(const QString &a, const QString &b);
+
+} // namespace ReferenceLists
+} // namespace arc

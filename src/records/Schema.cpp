@@ -1,0 +1,179 @@
+#include "Schema.h"
+
+#include <algorithm>
+
+namespace arc {
+
+namespace {
+
+constexpr int kLongText = 64000;
+constexpr int kPlainText = 255;
+
+FieldDef text(const char *name, int length = kPlainText) { return {name, FieldType::Text, length}; }
+FieldDef yesNo(const char *name) { return {name, FieldType::YesNo, 0}; }
+FieldDef number(const char *name) { return {name, FieldType::Number, 0}; }
+FieldDef date(const char *name) { return {name, FieldType::Date, 0}; }
+
+// Where several boxes edit one field, the field takes the largest of their
+// limits, so that no box can type more than its field stores.
+const std::vector<TableDef> &setupTables()
+{
+    static const std::vector<TableDef> t = {
+        {"Setup", {text("DataPath")}, {}},
+    };
+    return t;
+}
+
+const std::vector<TableDef> &certificateTables()
+{
+    static const std::vector<TableDef> t = {
+        {"Header",
+         {{"FormIndex", FieldType::Counter, 0},
+          text("Country"),
+          text("Tracking", 15),
+          text("Organ1", kLongText),
+          text("Organ2", kLongText),
+          text("Invoice", 40),
+          text("Remarks", kLongText),
+          yesNo("New"),
+          yesNo("Overhaul"),
+          text("Name17", 50),
+          text("AuthNum", 25),
+          date("Date18"),
+          yesNo("CFRRTS"),
+          yesNo("OtherRTS"),
+          text("Name22", 50),
+          text("CertNum", 25),
+          date("Date23")},
+         {}},
+        {"Detail",
+         {{"FormIndex", FieldType::Long, 0},
+          text("Item"),
+          text("Description", 50),
+          text("PartNum", 30),
+          text("Quantity"),
+          text("SerialNum", 30),
+          text("Status", 20)},
+         "FormIndex"},
+        {"Defaults",
+         {text("Country"),
+          text("Organ1", kLongText),
+          text("Organ2", kLongText),
+          text("Tracking", 15),
+          number("IncreaseTrack"),
+          text("Invoice", 40),
+          number("IncreaseInv"),
+          text("Batch", 30),
+          number("IncreaseBatch"),
+          text("Description", 50),
+          text("PartNum", 30),
+          text("Status", 20),
+          text("Eligibility", 50),
+          text("Remarks", kLongText),
+          text("Name17", 50),
+          text("AuthNum", 25),
+          text("Name22", 50),
+          text("CertNum", 25),
+          number("Shade"),
+          text("User1")},
+         {}},
+    };
+    return t;
+}
+
+const std::vector<TableDef> &referenceTables()
+{
+    static const std::vector<TableDef> t = {
+        {"PartNumbers",
+         {text("PartNumber", 30),
+          text("Description", 50),
+          text("PMA_PartNumber", 20),
+          text("VI", 3),
+          text("REL_DWG", 3),
+          text("Eligibility", 50),
+          text("S1", 3),
+          text("S2", 3),
+          text("S3", 3)},
+         "PartNumber"},
+        {"Agents",
+         {text("Name", 50),
+          text("Password", 10),
+          text("ApprovalNumber", 25),
+          text("ElectronicSign"),
+          yesNo("UseElectronic"),
+          yesNo("Administrator")},
+         {}},
+        {"Organizations",
+         {text("Organization"),
+          text("Address1"),
+          text("Address2"),
+          text("Address3"),
+          text("CertificateNum", 25),
+          text("JAANum", 25)},
+         {}},
+        {"Countries", {text("Country", 50), yesNo("Bilateral"), yesNo("JAA")}, {}},
+        {"ForwardingHouses",
+         {text("ForwardHouse", 50),
+          text("FHInfo1", 50),
+          text("FHInfo2", 50),
+          text("FHInfo3", 50),
+          text("FHInfo4", 50)},
+         {}},
+        {"Stamps", {text("StampNumber", 3), text("StampText")}, "StampNumber"},
+    };
+    return t;
+}
+
+} // namespace
+
+const FieldDef *TableDef::field(const QString &fieldName) const
+{
+    auto it = std::find_if(fields.begin(), fields.end(), [&](const FieldDef &f) {
+        return f.name.compare(fieldName, Qt::CaseInsensitive) == 0;
+    });
+    return it == fields.end() ? nullptr : &*it;
+}
+
+bool TableDef::hasCounter() const { return !counterField().isEmpty(); }
+
+QString TableDef::counterField() const
+{
+    for (const auto &f : fields)
+        if (f.type == FieldType::Counter)
+            return f.name;
+    return {};
+}
+
+namespace Schema {
+
+QString fileName(StoreKind kind)
+{
+    switch (kind) {
+    case StoreKind::Setup: return QStringLiteral("setupARC.mdb");
+    case StoreKind::Certificates: return QStringLiteral("VELLORAN.MDB");
+    case StoreKind::Reference: return QStringLiteral("VELLORANA.MDB");
+    }
+    return {};
+}
+
+const std::vector<TableDef> &tables(StoreKind kind)
+{
+    switch (kind) {
+    case StoreKind::Setup: return setupTables();
+    case StoreKind::Certificates: return certificateTables();
+    case StoreKind::Reference: return referenceTables();
+    }
+    return setupTables();
+}
+
+const TableDef *table(const QString &name)
+{
+    for (auto kind : {StoreKind::Setup, StoreKind::Certificates, StoreKind::Reference})
+        for (const auto &t : tables(kind))
+            if (t.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &t;
+    return nullptr;
+}
+
+} // namespace Schema
+} // namespace arc

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "DbStatus.h"
+#include "Schema.h"
+
+#include <QSqlError>
+#include <QStringList>
+
+namespace arc {
+
+// Everything that is particular to the SQLite engine: table definitions,
+// connection settings, the locking start of a write transaction and the
+// meaning of its error codes. Other code speaks plain SQL through QtSql.
+namespace SqlDialect {
+
+QString driverName();
+QStringList createTableStatements(const TableDef &table);
+QStringList connectionPragmas();
+QString beginWriteTransaction();
+QString userVersionQuery();
+QString setUserVersion(int version);
+QString insertDefaultRow(const TableDef &table);
+
+// Map an engine error to our condition, naming the refused field when a
+// length limit was hit.
+DbStatus status(const QSqlError &error);
+
+// The field whose length limit a refused write hit, or empty.
+QString refusedField(const QSqlError &error);
+
+} // namespace SqlDialect
+} // namespace arc
