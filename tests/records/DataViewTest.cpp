@@ -1,0 +1,133 @@
+#include "DataView.h"
+#include "Database.h"
+#include "TempFolder.h"
+#include "WriteTransaction.h"
+
+#include <QDate>
+
+using namespace arc;
+
+namespace {
+
+class DataViewTest : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+    }
+    // Detail rows in the order given; Item holds the text.
+    void addItems(const QStringList &items)
+    {
+        for (const QString &i : items)
+            ASSERT_TRUE(db.exec("INSERT INTO Detail (FormIndex, Item) VALUES (1, ?)", {i}).ok());
+    }
+    Database db;
+};
+
+} // namespace
+
+TEST_F(DataViewTest, MovesWalkStoredOrderAndStopPastTheEnds)
+{
+    DataView detail(db, "Detail");
+    ASSERT_TRUE(detail.refresh().ok());
+    EXPECT_TRUE(detail.isBof() && detail.isEof());
+    EXPECT_FALSE(detail.hasRow());
+
+    addItems({"b", "a", "c"});
+    ASSERT_TRUE(detail.moveFirst().ok());
+    QStringList seen;
+    while (!detail.isEof()) {
+        seen << detail.text("Item");
+        ASSERT_TRUE(detail.moveNext().ok());
+    }
+    EXPECT_EQ(seen, (QStringList{"b", "a", "c"}));
+    EXPECT_FALSE(detail.isBof());
+    EXPECT_FALSE(detail.moveNext().ok());
+
+    ASSERT_TRUE(detail.movePrevious().ok());
+    EXPECT_EQ(detail.text("Item"), "c");
+    ASSERT_TRUE(detail.moveFirst().ok());
+    ASSERT_TRUE(detail.movePrevious().ok());
+    EXPECT_TRUE(detail.isBof());
+    EXPECT_FALSE(detail.isEof());
+    ASSERT_TRUE(detail.moveNext().ok());
+    EXPECT_EQ(detail.text("Item"), "b");
+
+    // After a delete the cursor goes on from where the row was.
+    ASSERT_TRUE(detail.moveNext().ok());
+    ASSERT_TRUE(detail.deleteCurrent().ok());
+    EXPECT_FALSE(detail.hasRow());
+    ASSERT_TRUE(detail.moveNext().ok());
+    EXPECT_EQ(detail.text("Item"), "c");
+    EXPECT_EQ(detail.recordCount(), 2);
+}
+
+TEST_F(DataViewTest, FindsMatchValuesLiterallyAndStayPutOnNoMatch)
+{
+    const QString quoted = "O'Brien \"Aero\"";
+    addItems({"50%", "A*", quoted, "50 percent", "AB", "A*", "x"});
+    DataView detail(db, "Detail");
+    const QString byItem = "Item = ?";
+
+    ASSERT_TRUE(detail.findFirst(byItem, {quoted}).ok());
+    ASSERT_FALSE(detail.noMatch());
+    EXPECT_EQ(detail.text("Item"), quoted);
+
+    ASSERT_TRUE(detail.findFirst(byItem, {"A*"}).ok());
+    const qint64 first = detail.rowId();
+    ASSERT_TRUE(detail.findNext(byItem, {"A*"}).ok());
+    ASSERT_FALSE(detail.noMatch());
+    EXPECT_GT(detail.rowId(), first);
+    const qint64 second = detail.rowId();
+    ASSERT_TRUE(detail.findNext(byItem, {"A*"}).ok());
+    EXPECT_TRUE(detail.noMatch());
+    EXPECT_EQ(detail.rowId(), second);
+    EXPECT_EQ(detail.text("Item"), "A*");
+
+    ASSERT_TRUE(detail.findLast(byItem, {"50%"}).ok());
+    EXPECT_EQ(detail.text("Item"), "50%");
+    ASSERT_TRUE(detail.findPrevious(byItem, {"50%"}).ok());
+    EXPECT_TRUE(detail.noMatch());
+    EXPECT_EQ(detail.text("Item"), "50%");
+
+    ASSERT_TRUE(detail.findFirst(byItem, {"5%"}).ok());
+    EXPECT_TRUE(detail.noMatch());
+    EXPECT_EQ(detail.text("Item"), "50%");
+}
+
+TEST_F(DataViewTest, NewHeaderRowsGetTheirKeyAtOnce)
+{
+    DataView header(db, "Header");
+    {
+        WriteTransaction tx(db);
+        ASSERT_TRUE(header.addNew().ok());
+        const QVariant key = header.newKey();
+        ASSERT_FALSE(key.isNull());
+        EXPECT_EQ(db.scalar("SELECT count(*) FROM Header WHERE FormIndex = ?", {key}).toInt(), 1);
+        header.cancelUpdate();
+        EXPECT_EQ(db.scalar("SELECT count(*) FROM Header").toInt(), 0);
+        EXPECT_TRUE(header.newKey().isNull());
+        ASSERT_TRUE(tx.commit().ok());
+    }
+
+    WriteTransaction tx(db);
+    ASSERT_TRUE(header.addNew().ok());
+    const qint64 key = header.newKey().toLongLong();
+    header.setValue("Date18", QDate(2026, 12, 5));
+    header.setValue("New", true);
+    header.setValue("Overhaul", false);
+    ASSERT_TRUE(header.update().ok());
+    ASSERT_TRUE(tx.commit().ok());
+
+    EXPECT_EQ(db.scalar("SELECT Date18 FROM Header WHERE FormIndex = ?", {key}).toString(), "2026-12-05");
+    EXPECT_EQ(db.scalar("SELECT New FROM Header WHERE FormIndex = ?", {key}).toInt(), 1);
+    EXPECT_EQ(db.scalar("SELECT Overhaul FROM Header WHERE FormIndex = ?", {key}).toInt(), 0);
+    ASSERT_TRUE(header.findFirst("FormIndex = ?", {key}).ok());
+    EXPECT_EQ(header.value("Date18").toDate(), QDate(2026, 12, 5));
+    EXPECT_EQ(header.value("New"), QVariant(true));
+    EXPECT_EQ(header.value("Overhaul"), QVariant(false));
+    EXPECT_TRUE(header.value("Date23").isNull());
+    EXPECT_EQ(header.text("Date23"), "");
+    EXPECT_TRUE(header.update().is(DbCondition::NotEditing));
+}

@@ -1,0 +1,196 @@
+#include "DataView.h"
+#include "Database.h"
+#include "TempFolder.h"
+#include "WriteTransaction.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace arc;
+
+namespace {
+
+QStringList columnsOf(const Database &db, const QString &table)
+{
+    QSqlQuery q;
+    EXPECT_TRUE(db.run(q, QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)).ok());
+    QStringList names;
+    while (q.next())
+        names << q.value(1).toString();
+    return names;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+using DatabaseTest = TempFolderTest;
+
+TEST_F(DatabaseTest, FreshFilesHaveEveryTableAndField)
+{
+    EXPECT_EQ(Schema::fileName(StoreKind::Setup), "setupARC.mdb");
+    EXPECT_EQ(Schema::fileName(StoreKind::Certificates), "VELLORAN.MDB");
+    EXPECT_EQ(Schema::fileName(StoreKind::Reference), "VELLORANA.MDB");
+
+    const QMap<QString, QStringList> expected = {
+        {"Setup", {"DataPath"}},
+        {"Header", {"FormIndex", "Country", "Tracking", "Organ1", "Organ2", "Invoice", "Remarks", "New",
+                    "Overhaul", "Name17", "AuthNum", "Date18", "CFRRTS", "OtherRTS", "Name22", "CertNum",
+                    "Date23"}},
+        {"Detail", {"FormIndex", "Item", "Description", "PartNum", "Quantity", "SerialNum", "Status"}},
+        {"Defaults", {"Country", "Organ1", "Organ2", "Tracking", "IncreaseTrack", "Invoice", "IncreaseInv",
+                      "Batch", "IncreaseBatch", "Description", "PartNum", "Status", "Eligibility", "Remarks",
+                      "Name17", "AuthNum", "Name22", "CertNum", "Shade", "User1"}},
+        {"PartNumbers", {"PartNumber", "Description", "PMA_PartNumber", "VI", "REL_DWG", "Eligibility", "S1",
+                         "S2", "S3"}},
+        {"Agents", {"Name", "Password", "ApprovalNumber", "ElectronicSign", "UseElectronic", "Administrator"}},
+        {"Organizations", {"Organization", "Address1", "Address2", "Address3", "CertificateNum", "JAANum"}},
+        {"Countries", {"Country", "Bilateral", "JAA"}},
+        {"ForwardingHouses", {"ForwardHouse", "FHInfo1", "FHInfo2", "FHInfo3", "FHInfo4"}},
+        {"Stamps", {"StampNumber", "StampText"}},
+    };
+    int tablesSeen = 0;
+    for (auto kind : {StoreKind::Setup, StoreKind::Certificates, StoreKind::Reference}) {
+        Database db;
+        ASSERT_TRUE(db.open(file(Schema::fileName(kind)), kind, Database::Mode::CreateIfMissing).ok());
+        EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
+        for (const TableDef &t : Schema::tables(kind)) {
+            ASSERT_TRUE(expected.contains(t.name)) << t.name.toStdString();
+            EXPECT_EQ(columnsOf(db, t.name), expected[t.name]) << t.name.toStdString();
+            ++tablesSeen;
+        }
+    }
+    EXPECT_EQ(tablesSeen, expected.size());
+}
+
+TEST_F(DatabaseTest, OverlongValuesAreRefusedAndTheRestOfTheRowWritten)
+{
+    Database db;
+    ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+
+    // The engine itself holds the limit, whoever writes.
+    EXPECT_FALSE(db.exec("INSERT INTO Header (Tracking) VALUES (?)", {QString(16, 'T')}).ok());
+    EXPECT_TRUE(db.exec("INSERT INTO Header (Tracking) VALUES (?)", {QString(15, 'T')}).ok());
+
+    DataView header(db, "Header");
+    ASSERT_TRUE(header.addNew().ok());
+    header.setValue("Invoice", QString(41, 'I'));
+    header.setValue("Name17", "J. Smith");
+    DbStatus s = header.update();
+    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
+    EXPECT_EQ(s.refusedFields(), QStringList{"Invoice"});
+    EXPECT_FALSE(header.isEditing());
+    ASSERT_TRUE(header.moveLast().ok());
+    EXPECT_EQ(header.text("Name17"), "J. Smith");
+    EXPECT_TRUE(header.value("Invoice").isNull());
+
+    // An edited row keeps the old value of each refused field.
+    ASSERT_TRUE(header.edit().ok());
+    header.setValue("Invoice", "INV-1");
+    ASSERT_TRUE(header.update().ok());
+    ASSERT_TRUE(header.edit().ok());
+    header.setValue("Invoice", QString(41, 'I'));
+    header.setValue("Remarks", "checked");
+    header.setValue("AuthNum", QString(26, 'A'));
+    s = header.update();
+    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
+    EXPECT_EQ(s.refusedFields(), (QStringList{"Invoice", "AuthNum"}));
+    EXPECT_EQ(header.text("Invoice"), "INV-1");
+    EXPECT_EQ(header.text("Remarks"), "checked");
+    EXPECT_TRUE(header.value("AuthNum").isNull());
+
+}
+
+TEST_F(DatabaseTest, OpenReportsWhyAFileCannotBeUsed)
+{
+    Database db;
+    EXPECT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates).is(DbCondition::FileNotFound));
+    EXPECT_FALSE(QFile::exists(file("VELLORAN.MDB")));
+    EXPECT_TRUE(db.open(file("no such folder/VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing)
+                    .is(DbCondition::InvalidPath));
+    EXPECT_FALSE(db.isOpen());
+
+    const QByteArray text = "Certificates are kept in the office safe.\n";
+    writeFile(file("notes.mdb"), text);
+    EXPECT_TRUE(db.open(file("notes.mdb"), StoreKind::Certificates).is(DbCondition::NotADatabase));
+    EXPECT_EQ(readFile(file("notes.mdb")), text);
+
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "someone-else");
+        other.setDatabaseName(file("other.db"));
+        ASSERT_TRUE(other.open());
+        ASSERT_TRUE(QSqlQuery(other).exec("CREATE TABLE Invoices (Number TEXT)"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("someone-else");
+    const QByteArray foreign = readFile(file("other.db"));
+    EXPECT_TRUE(db.open(file("other.db"), StoreKind::Certificates).is(DbCondition::NotADatabase));
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_EQ(readFile(file("other.db")), foreign);
+}
+
+TEST_F(DatabaseTest, OpenRefusesAReadOnlyFile)
+{
+    {
+        Database db;
+        ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+    }
+    QFile::setPermissions(file("VELLORAN.MDB"), QFile::ReadOwner | QFile::ReadUser);
+    if (QFileInfo(file("VELLORAN.MDB")).isWritable())
+        GTEST_SKIP() << "file permissions do not bind this user (running as root?)";
+    Database db;
+    EXPECT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates).is(DbCondition::ReadOnly));
+}
+
+TEST_F(DatabaseTest, WriteTransactionsRollBackUnlessCommittedAndLockOutOthers)
+{
+    Database db;
+    ASSERT_TRUE(db.open(file("VELLORANA.MDB"), StoreKind::Reference, Database::Mode::CreateIfMissing).ok());
+    const auto count = [&] { return db.scalar("SELECT count(*) FROM Stamps").toInt(); };
+    {
+        WriteTransaction tx(db);
+        ASSERT_TRUE(tx.ok());
+        ASSERT_TRUE(db.exec("INSERT INTO Stamps (StampNumber) VALUES ('1')").ok());
+    }
+    EXPECT_EQ(count(), 0);
+    {
+        WriteTransaction tx(db);
+        ASSERT_TRUE(db.exec("INSERT INTO Stamps (StampNumber) VALUES ('2')").ok());
+        EXPECT_TRUE(tx.commit().ok());
+    }
+    EXPECT_EQ(count(), 1);
+    {
+        // An inner step that gives up spoils the whole transaction.
+        WriteTransaction outer(db);
+        ASSERT_TRUE(db.exec("INSERT INTO Stamps (StampNumber) VALUES ('3')").ok());
+        { WriteTransaction inner(db); }
+        EXPECT_FALSE(outer.commit().ok());
+    }
+    EXPECT_EQ(count(), 1);
+    EXPECT_FALSE(db.inTransaction());
+
+    Database second;
+    ASSERT_TRUE(second.open(file("VELLORANA.MDB"), StoreKind::Reference).ok());
+    ASSERT_TRUE(second.exec("PRAGMA busy_timeout=0").ok());
+    {
+        WriteTransaction held(db);
+        ASSERT_TRUE(held.ok());
+        WriteTransaction blocked(second);
+        EXPECT_TRUE(blocked.status().is(DbCondition::Locked));
+    }
+    WriteTransaction afterwards(second);
+    EXPECT_TRUE(afterwards.ok());
+}

@@ -1,0 +1,160 @@
+#include "CertificateStore.h"
+#include "DataFolder.h"
+#include "DateText.h"
+#include "LineBreaks.h"
+#include "ReferenceLists.h"
+#include "SetupStore.h"
+#include "TempFolder.h"
+
+#include <QFile>
+
+using namespace arc;
+
+using SetupStoreTest = TempFolderTest;
+using DataFolderTest = TempFolderTest;
+
+TEST_F(SetupStoreTest, HoldsOneRowWhoseDataPathRoundTrips)
+{
+    SetupStore setup;
+    ASSERT_TRUE(setup.open(folder()).ok());
+    EXPECT_TRUE(QFile::exists(file("setupARC.mdb")));
+    EXPECT_EQ(setup.database().scalar("SELECT count(*) FROM Setup").toInt(), 1);
+    DbStatus s;
+    EXPECT_FALSE(setup.dataPath(&s).has_value());
+    EXPECT_TRUE(s.ok());
+
+    ASSERT_TRUE(setup.setDataPath(QStringLiteral("/srv/arc/data/")).ok());
+    const DbStatus tooLong = setup.setDataPath(QStringLiteral("/") + QString(255, 'p'));
+    EXPECT_TRUE(tooLong.is(DbCondition::FieldTooSmall));
+    EXPECT_EQ(tooLong.refusedFields(), QStringList{"DataPath"});
+    EXPECT_EQ(setup.dataPath(), QStringLiteral("/srv/arc/data/"));
+
+    // Opening again neither adds a row nor loses the path.
+    SetupStore again;
+    ASSERT_TRUE(again.open(folder()).ok());
+    EXPECT_EQ(again.database().scalar("SELECT count(*) FROM Setup").toInt(), 1);
+    EXPECT_EQ(again.dataPath(), QStringLiteral("/srv/arc/data/"));
+    ASSERT_TRUE(again.setDataPath(std::nullopt).ok());
+    EXPECT_FALSE(again.dataPath().has_value());
+}
+
+TEST_F(DataFolderTest, CreateMakesBothFilesAndOpenNeedsBoth)
+{
+    EXPECT_FALSE(DataFolder::exists(folder()));
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    EXPECT_TRUE(QFile::exists(file("VELLORAN.MDB")));
+    EXPECT_TRUE(QFile::exists(file("VELLORANA.MDB")));
+
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    EXPECT_TRUE(data.isOpen());
+    EXPECT_EQ(data.defaults().recordCount(), 1);
+    EXPECT_EQ(data.defaults().text("Country"), "FAA/United States");
+    data.close();
+
+    ASSERT_TRUE(QFile::remove(file("VELLORANA.MDB")));
+    EXPECT_TRUE(data.open(folder()).is(DbCondition::FileNotFound));
+    EXPECT_FALSE(data.isOpen());
+    EXPECT_FALSE(QFile::exists(file("VELLORANA.MDB")));
+}
+
+TEST_F(DataFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
+{
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    Database &db = data.certificates();
+    const auto addLine = [&](const QVariant &form, const QString &item) {
+        ASSERT_TRUE(db.exec("INSERT INTO Detail (FormIndex, Item, Status) VALUES (?, ?, 'NEW')", {form, item}).ok());
+    };
+    addLine(QVariant(), "orphan");
+    for (int i = 12; i >= 1; --i) {
+        addLine(7, QString::number(i));
+        if (i == 6)
+            addLine(8, "other form");
+    }
+
+    CertificateStore store(data);
+    ItemSlots lines;
+    lines[0].item = "stale";
+    ASSERT_TRUE(store.loadLines(99, lines).ok());
+    EXPECT_EQ(lines, ItemSlots{});
+
+    ASSERT_TRUE(store.loadLines(7, lines).ok());
+    for (int n = 0; n < kItemSlots; ++n) {
+        EXPECT_EQ(lines[n].item, QString::number(12 - n));
+        EXPECT_EQ(lines[n].status, "NEW");
+        EXPECT_EQ(lines[n].description, "");
+    }
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM Detail WHERE FormIndex IS NULL").toInt(), 0);
+    ASSERT_TRUE(store.loadLines(0, lines).ok());
+    EXPECT_EQ(lines[0].item, "orphan");
+    EXPECT_TRUE(lines[1].isEmptyLine());
+}
+
+TEST_F(DataFolderTest, ReferenceListsLeaveOutNamelessRowsAndSortIgnoringCase)
+{
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    Database &db = data.reference();
+    for (const char *sql :
+         {"INSERT INTO Organizations (Organization, Address1) VALUES ('zeta Air', 'Hangar 4')",
+          "INSERT INTO Organizations (Organization) VALUES (NULL)",
+          "INSERT INTO Organizations (Organization, JAANum) VALUES ('Alpha Parts', 'J-1')",
+          "INSERT INTO Organizations (Organization) VALUES ('beta Works')",
+          "INSERT INTO ForwardingHouses (ForwardHouse, FHInfo2) VALUES ('swift Cargo', 'Dock 9')",
+          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES (NULL)",
+          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES (' Acme')",
+          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES ('Bolt Freight')",
+          "INSERT INTO Countries VALUES ('Japan', 1, 0)", "INSERT INTO Countries VALUES ('germany', 0, 1)",
+          "INSERT INTO Countries VALUES ('Canada', 1, 1)", "INSERT INTO Countries VALUES (NULL, 1, 1)",
+          "INSERT INTO Countries VALUES ('Brazil', 0, 0)"})
+        ASSERT_TRUE(db.exec(sql).ok()) << sql;
+
+    const auto orgs = ReferenceLists::organizations(data.organizations());
+    ASSERT_EQ(orgs.size(), 3);
+    EXPECT_EQ(orgs[0].name, "Alpha Parts");
+    EXPECT_EQ(orgs[0].jaaNum, "J-1");
+    EXPECT_EQ(orgs[0].address1, "");
+    EXPECT_EQ(orgs[1].name, "beta Works");
+    EXPECT_EQ(orgs[2].name, "zeta Air");
+    EXPECT_EQ(orgs[2].address1, "Hangar 4");
+
+    const auto houses = ReferenceLists::forwarders(data.forwarders());
+    QStringList names;
+    for (const auto &h : houses)
+        names << h.name;
+    EXPECT_EQ(names, (QStringList{" Acme", " Freight Forwarder", "Bolt Freight", "swift Cargo"}));
+    EXPECT_EQ(houses[3].info, (QStringList{"", "Dock 9", "", ""}));
+
+    const auto countryNames = [&](const QString &status) {
+        QStringList out;
+        for (const auto &c : ReferenceLists::exportCountries(data.countries(), status))
+            out << c.name;
+        return out;
+    };
+    EXPECT_EQ(countryNames("Prototype"), (QStringList{" Country", "<Manually enter country>", "Canada", "Japan"}));
+    EXPECT_EQ(countryNames("prototype"), countryNames("NEW"));
+    EXPECT_EQ(countryNames("REPAIRED"), (QStringList{" Country", "<Manually enter country>", "Canada", "germany"}));
+}
+
+TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNames)
+{
+    EXPECT_EQ(DateText::format(QDate(2026, 12, 5)), "05/Dec/2026");
+    EXPECT_EQ(DateText::format(QDate()), "");
+    EXPECT_EQ(DateText::parse("05/Dec/2026"), QDate(2026, 12, 5));
+    EXPECT_EQ(DateText::parse(" 5 Dec 2026 "), QDate(2026, 12, 5));
+    EXPECT_EQ(DateText::parse("12/05/2026"), QDate(2026, 12, 5));
+    EXPECT_EQ(DateText::parse("2026-12-05"), QDate(2026, 12, 5));
+    EXPECT_FALSE(DateText::parse("hello").isValid());
+    EXPECT_FALSE(DateText::parse("31/Feb/2026").isValid());
+    EXPECT_FALSE(DateText::parse("").isValid());
+}
+
+TEST(LineBreaksTest, StoredTextUsesCrLfWithoutDoublingIt)
+{
+    EXPECT_EQ(LineBreaks::toStored("a\nb\r\nc"), "a\r\nb\r\nc");
+    EXPECT_EQ(LineBreaks::toScreen("a\r\nb\r\nc"), "a\nb\nc");
+    EXPECT_EQ(LineBreaks::toScreen(LineBreaks::toStored("x\n\ny")), "x\n\ny");
+}

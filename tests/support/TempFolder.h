@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// A fresh, empty folder for each test, removed with everything in it
+// when the test ends. No test ever touches a real data folder.
+class TempFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()) << m_dir.errorString().toStdString(); }
+
+    // The folder, ending with "/" as data folder paths do.
+    QString folder() const { return m_dir.path() + QLatin1Char('/'); }
+    QString file(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
