@@ -229,8 +229,10 @@ DbStatus DataView::update()
                                    : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
                                          .arg(m_table->name, cols.join(", "), marks.join(", "));
         } else {
-            if (fields.isEmpty())
+            if (fields.isEmpty()) {
+                s = {}; // every value was refused: nothing is left to write
                 break;
+            }
             QStringList sets;
             for (const QString &name : fields)
                 sets << QLatin1Char('"') + name + QStringLiteral("\" = ?");

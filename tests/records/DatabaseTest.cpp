@@ -112,6 +112,16 @@ TEST_F(DatabaseTest, OverlongValuesAreRefusedAndTheRestOfTheRowWritten)
     EXPECT_EQ(header.text("Remarks"), "checked");
     EXPECT_TRUE(header.value("AuthNum").isNull());
 
+    // A new row whose only value is refused is still a saved row, not one
+    // that a later cancel or refresh throws away.
+    ASSERT_TRUE(header.addNew().ok());
+    const QVariant key = header.newKey();
+    header.setValue("Tracking", QString(16, 'T'));
+    EXPECT_TRUE(header.update().is(DbCondition::FieldTooSmall));
+    EXPECT_FALSE(header.isEditing());
+    ASSERT_TRUE(header.refresh().ok());
+    ASSERT_TRUE(header.findFirst("FormIndex = ?", {key}).ok());
+    EXPECT_FALSE(header.noMatch());
 }
 
 TEST_F(DatabaseTest, OpenReportsWhyAFileCannotBeUsed)
