@@ -61,6 +61,10 @@ TEST_F(DataViewTest, MovesWalkStoredOrderAndStopPastTheEnds)
     ASSERT_TRUE(detail.moveNext().ok());
     EXPECT_EQ(detail.text("Item"), "c");
     EXPECT_EQ(detail.recordCount(), 2);
+
+    ASSERT_TRUE(db.exec("DELETE FROM Detail").ok());
+    ASSERT_TRUE(detail.moveFirst().ok());
+    EXPECT_TRUE(detail.isBof() && detail.isEof());
 }
 
 TEST_F(DataViewTest, FindsMatchValuesLiterallyAndStayPutOnNoMatch)

@@ -99,14 +99,14 @@ TEST_F(DataFolderTest, ReferenceListsLeaveOutNamelessRowsAndSortIgnoringCase)
     ASSERT_TRUE(data.open(folder()).ok());
     Database &db = data.reference();
     for (const char *sql :
-         {"INSERT INTO Organizations (Organization, Address1) VALUES ('zeta Air', 'Hangar 4')",
+         {"INSERT INTO Organizations (Organization, Address1) VALUES ('Zeta Air', 'Hangar 4')",
           "INSERT INTO Organizations (Organization) VALUES (NULL)",
           "INSERT INTO Organizations (Organization, JAANum) VALUES ('Alpha Parts', 'J-1')",
           "INSERT INTO Organizations (Organization) VALUES ('beta Works')",
-          "INSERT INTO ForwardingHouses (ForwardHouse, FHInfo2) VALUES ('swift Cargo', 'Dock 9')",
+          "INSERT INTO ForwardingHouses (ForwardHouse, FHInfo2) VALUES ('Swift Cargo', 'Dock 9')",
           "INSERT INTO ForwardingHouses (ForwardHouse) VALUES (NULL)",
           "INSERT INTO ForwardingHouses (ForwardHouse) VALUES (' Acme')",
-          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES ('Bolt Freight')",
+          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES ('bolt Freight')",
           "INSERT INTO Countries VALUES ('Japan', 1, 0)", "INSERT INTO Countries VALUES ('germany', 0, 1)",
           "INSERT INTO Countries VALUES ('Canada', 1, 1)", "INSERT INTO Countries VALUES (NULL, 1, 1)",
           "INSERT INTO Countries VALUES ('Brazil', 0, 0)"})
@@ -118,14 +118,14 @@ TEST_F(DataFolderTest, ReferenceListsLeaveOutNamelessRowsAndSortIgnoringCase)
     EXPECT_EQ(orgs[0].jaaNum, "J-1");
     EXPECT_EQ(orgs[0].address1, "");
     EXPECT_EQ(orgs[1].name, "beta Works");
-    EXPECT_EQ(orgs[2].name, "zeta Air");
+    EXPECT_EQ(orgs[2].name, "Zeta Air");
     EXPECT_EQ(orgs[2].address1, "Hangar 4");
 
     const auto houses = ReferenceLists::forwarders(data.forwarders());
     QStringList names;
     for (const auto &h : houses)
         names << h.name;
-    EXPECT_EQ(names, (QStringList{" Acme", " Freight Forwarder", "Bolt Freight", "swift Cargo"}));
+    EXPECT_EQ(names, (QStringList{" Acme", " Freight Forwarder", "bolt Freight", "Swift Cargo"}));
     EXPECT_EQ(houses[3].info, (QStringList{"", "Dock 9", "", ""}));
 
     const auto countryNames = [&](const QString &status) {
