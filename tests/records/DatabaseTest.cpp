@@ -150,6 +150,13 @@ TEST_F(DatabaseTest, OpenReportsWhyAFileCannotBeUsed)
     EXPECT_TRUE(db.open(file("other.db"), StoreKind::Certificates).is(DbCondition::NotADatabase));
     EXPECT_FALSE(db.isOpen());
     EXPECT_EQ(readFile(file("other.db")), foreign);
+
+    {
+        Database newer;
+        ASSERT_TRUE(newer.open(file("newer.mdb"), StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
+        ASSERT_TRUE(newer.exec(QStringLiteral("PRAGMA user_version=%1").arg(Schema::version + 1)).ok());
+    }
+    EXPECT_TRUE(db.open(file("newer.mdb"), StoreKind::Setup).is(DbCondition::NotADatabase));
 }
 
 TEST_F(DatabaseTest, OpenRefusesAReadOnlyFile)
