@@ -3,6 +3,7 @@
 #include "DataView.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QStringList>
 
 namespace arc {
@@ -44,3 +45,8 @@ bool sortsBefore(const QString &a, const QString &b);
 
 } // namespace ReferenceLists
 } // namespace arc
+
+Q_DECLARE_METATYPE(arc::OrganizationEntry)
+Q_DECLARE_METATYPE(arc::AgentEntry)
+Q_DECLARE_METATYPE(arc::ForwarderEntry)
+Q_DECLARE_METATYPE(arc::CountryEntry)

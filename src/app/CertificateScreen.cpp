@@ -1,0 +1,283 @@
+#include "CertificateScreen.h"
+
+#include "LineBreaks.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace arc {
+
+namespace {
+
+template <typename W, typename... Args>
+W *named(const char *name, Args &&...args)
+{
+    auto *w = new W(std::forward<Args>(args)...);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QPlainTextEdit *multiLine(const char *name, int lines)
+{
+    auto *e = named<QPlainTextEdit>(name);
+    e->setTabChangesFocus(true);
+    e->setFixedHeight(e->fontMetrics().lineSpacing() * lines + 12);
+    return e;
+}
+
+QGroupBox *block(const QString &caption, QLayout *content)
+{
+    auto *g = new QGroupBox(caption);
+    g->setLayout(content);
+    return g;
+}
+
+// Grid columns: width in twips and whether the text sits at the bottom.
+struct Column {
+    int width;
+    bool bottom;
+};
+constexpr Column kColumns[6] = {{735, true}, {2630, false}, {2320, false}, {850, true}, {2345, false}, {1930, true}};
+
+} // namespace
+
+CertificateScreen::CertificateScreen(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel3D1"));
+    setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildTop());
+    layout->addWidget(buildItems());
+    layout->addWidget(buildRemarks());
+    layout->addWidget(buildSignatures());
+    layout->addWidget(buildButtons());
+
+    // The two pop-up lists float over the grid.
+    list1 = named<QListWidget>("List1", this);
+    list1->hide();
+    list2 = named<QListWidget>("List2", this);
+    for (const char *s : {"New", "Overhauled", "Repaired", "Prototype", "See Block 12", "Inspected", "Tested", "Modified"})
+        list2->addItem(QString::fromLatin1(s));
+    list2->hide();
+
+    picture2 = named<QLabel>("Picture2", this);
+    picture2->hide();
+}
+
+QWidget *CertificateScreen::buildTop()
+{
+    auto *w = new QWidget;
+    auto *g = new QGridLayout(w);
+    g->setContentsMargins(0, 0, 0, 0);
+
+    text38 = named<QLineEdit>("Text38", QStringLiteral("FAA/United States"));
+    auto *b1 = new QVBoxLayout;
+    b1->addWidget(new QLabel(QStringLiteral("1. Approving Civil Aviation Authority/Country:")));
+    b1->addWidget(text38);
+    g->addWidget(block(QString(), b1), 0, 0);
+
+    auto *title = new QLabel(QStringLiteral("2. AUTHORIZED RELEASE CERTIFICATE\nFAA Form 8130-3, AIRWORTHINESS APPROVAL TAG"));
+    title->setAlignment(Qt::AlignCenter);
+    QFont f = title->font();
+    f.setBold(true);
+    title->setFont(f);
+    g->addWidget(title, 0, 1);
+
+    text3 = named<QLineEdit>("Text3");
+    auto *b3 = new QVBoxLayout;
+    b3->addWidget(text3);
+    g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);
+
+    combo3 = named<QComboBox>("Combo3");
+    text1 = multiLine("Text1", 4);
+    text2 = multiLine("Text2", 4);
+    auto *b4 = new QGridLayout;
+    b4->addWidget(combo3, 0, 0, 1, 2);
+    b4->addWidget(text1, 1, 0);
+    b4->addWidget(text2, 1, 1);
+    g->addWidget(block(QStringLiteral("4. Organization"), b4), 1, 0, 1, 2);
+
+    text5 = multiLine("Text5", 3);
+    auto *b5 = new QVBoxLayout;
+    b5->addWidget(text5);
+    g->addWidget(block(QStringLiteral("5. WO/Contract/Inv. No."), b5), 1, 2);
+    g->setColumnStretch(0, 2);
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(2, 1);
+    return w;
+}
+
+QWidget *CertificateScreen::buildItems()
+{
+    auto *w = new QWidget;
+    auto *v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+
+    grid1 = named<QTableWidget>("Grid1", kItemSlots, 6);
+    grid1->horizontalHeader()->hide();
+    grid1->verticalHeader()->hide();
+    grid1->setWordWrap(true);
+    grid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int total = 0;
+    auto *captions = new QHBoxLayout;
+    captions->setSpacing(0);
+    const char *titles[6] = {"6. Item", "7. Description", "8. Part No.", "9. Qty", "10. Serial No.", "11. Status"};
+    for (int c = 0; c < 6; ++c) {
+        const int width = twipsToPixels(kColumns[c].width);
+        grid1->setColumnWidth(c, width);
+        total += width;
+        auto *button = new QPushButton(QString::fromLatin1(titles[c]));
+        button->setFixedWidth(width);
+        button->setFocusPolicy(Qt::NoFocus);
+        columnButtons << button;
+        captions->addWidget(button);
+    }
+    captions->addStretch();
+    grid1->setFixedWidth(total + 2 * grid1->frameWidth());
+    clearGrid();
+    grid1->setFixedHeight(grid1->verticalHeader()->length() + 2 * grid1->frameWidth());
+    v->addLayout(captions);
+    v->addWidget(grid1, 0, Qt::AlignLeft);
+    return w;
+}
+
+QWidget *CertificateScreen::buildRemarks()
+{
+    auto *w = new QWidget;
+    auto *h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+
+    text13 = multiLine("Text13", 5);
+    text13->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *b12 = new QVBoxLayout;
+    b12->addWidget(text13);
+    h->addWidget(block(QStringLiteral("12. Remarks"), b12), 3);
+
+    option1 = named<QRadioButton>("Option1", QStringLiteral("Yes"));
+    option2 = named<QRadioButton>("Option2", QStringLiteral("No"));
+    option2->setChecked(true);
+    combo1 = named<QComboBox>("Combo1");
+    combo2 = named<QComboBox>("Combo2");
+    auto *e = new QGridLayout;
+    e->addWidget(option1, 0, 0);
+    e->addWidget(option2, 0, 1);
+    e->addWidget(new QLabel(QStringLiteral("Country")), 1, 0);
+    e->addWidget(combo1, 1, 1);
+    e->addWidget(new QLabel(QStringLiteral("Freight Forwarder")), 2, 0);
+    e->addWidget(combo2, 2, 1);
+    h->addWidget(block(QStringLiteral("Export"), e), 1);
+    return w;
+}
+
+QWidget *CertificateScreen::buildSignatures()
+{
+    auto *w = new QWidget;
+    auto *h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+
+    check3D1 = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
+    check3D2 = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
+    text17 = named<QLineEdit>("Text17");
+    text16 = named<QLineEdit>("Text16");
+    text18 = named<QLineEdit>("Text18");
+    auto *b13 = new QGridLayout;
+    b13->addWidget(new QLabel(QStringLiteral("13a. Certifies that the items identified above were manufactured in "
+                                             "conformity to:")),
+                   0, 0, 1, 4);
+    b13->addWidget(check3D1, 1, 0, 1, 2);
+    b13->addWidget(check3D2, 1, 2, 1, 2);
+    b13->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
+    b13->addWidget(text17, 2, 1, 1, 3);
+    b13->addWidget(new QLabel(QStringLiteral("Authorization No.")), 3, 0);
+    b13->addWidget(text16, 3, 1);
+    b13->addWidget(new QLabel(QStringLiteral("Date")), 3, 2);
+    b13->addWidget(text18, 3, 3);
+    h->addWidget(block(QStringLiteral("13."), b13));
+
+    check3D6 = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
+    check3D8 = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
+    text7 = named<QLineEdit>("Text7");
+    text4 = named<QLineEdit>("Text4");
+    text6 = named<QLineEdit>("Text6");
+    auto *b14 = new QGridLayout;
+    b14->addWidget(new QLabel(QStringLiteral("14a. Certifies that unless otherwise specified in block 12, the work "
+                                             "identified in block 11 was accomplished in accordance with:")),
+                   0, 0, 1, 4);
+    b14->itemAtPosition(0, 0)->widget()->setProperty("wordWrap", true);
+    b14->addWidget(check3D6, 1, 0, 1, 2);
+    b14->addWidget(check3D8, 1, 2, 1, 2);
+    b14->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
+    b14->addWidget(text7, 2, 1, 1, 3);
+    b14->addWidget(new QLabel(QStringLiteral("Certificate No.")), 3, 0);
+    b14->addWidget(text4, 3, 1);
+    b14->addWidget(new QLabel(QStringLiteral("Date")), 3, 2);
+    b14->addWidget(text6, 3, 3);
+    h->addWidget(block(QStringLiteral("14."), b14));
+    return w;
+}
+
+QWidget *CertificateScreen::buildButtons()
+{
+    auto *w = new QWidget;
+    auto *h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+    auto add = [&](const char *name, const QString &caption, QStyle::StandardPixmap icon = QStyle::SP_CustomBase,
+                   const QString &tip = {}) {
+        auto *b = named<QPushButton>(name, caption);
+        if (icon != QStyle::SP_CustomBase)
+            b->setIcon(style()->standardIcon(icon));
+        b->setToolTip(tip);
+        h->addWidget(b);
+        return b;
+    };
+    setupButton = add("Command3D18", QStringLiteral("Set-up"));
+    defaultsButton = add("Command3D23", QStringLiteral("Defaults"));
+    deleteButton = add("Command3D15", QStringLiteral("Delete"));
+    previousButton = add("Command3D17", QString(), QStyle::SP_ArrowLeft, QStringLiteral("Previous certificate"));
+    findButton = add("Command3D27", QStringLiteral("Find"));
+    nextButton = add("Command3D16", QString(), QStyle::SP_ArrowRight, QStringLiteral("Next certificate"));
+    partsButton = add("Command3D26", QString(), QStyle::SP_FileDialogDetailedView, QStringLiteral("Parts"));
+    editorButton = add("SSCommand3", QString(), QStyle::SP_FileIcon, QStringLiteral("Text editor"));
+    printButton = add("Command3D14", QStringLiteral("Print"));
+    newButton = add("Command3D19", QStringLiteral("New"));
+    saveButton = add("Command3D13", QStringLiteral("Save"));
+    exitButton = add("Command3D12", QStringLiteral("Exit"));
+    return w;
+}
+
+void CertificateScreen::showLine(int row, const ItemLine &line)
+{
+    const QString values[6] = {line.item,     line.description, line.partNum,
+                               line.quantity, line.serialNum,   line.status};
+    for (int c = 0; c < 6; ++c) {
+        QTableWidgetItem *cell = grid1->item(row, c);
+        if (!cell) {
+            cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignLeft | (kColumns[c].bottom ? Qt::AlignBottom : Qt::AlignTop));
+            grid1->setItem(row, c, cell);
+        }
+        cell->setText(LineBreaks::toScreen(values[c]));
+    }
+}
+
+void CertificateScreen::clearGrid()
+{
+    for (int r = 0; r < kItemSlots; ++r)
+        showLine(r, ItemLine{});
+}
+
+} // namespace arc

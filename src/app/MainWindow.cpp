@@ -1,0 +1,471 @@
+#include "MainWindow.h"
+
+#include "AccessPanel.h"
+#include "BusyPointer.h"
+#include "CertificateScreen.h"
+#include "CertificateStore.h"
+#include "DateText.h"
+#include "LineBreaks.h"
+#include "ProgramFolder.h"
+#include "ReferenceLists.h"
+#include "SetupPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace arc {
+
+namespace {
+
+const Message kNoRecords{QStringLiteral("Press OK to continue"), QStringLiteral("No records this direction."),
+                         Message::Buttons::Ok, Message::Icon::Information, Message::Answer::Ok};
+const Message kNoMoreRecords{QStringLiteral("Press OK to continue. To Enter New form press NEW"),
+                             QStringLiteral("No records this direction."), Message::Buttons::Ok,
+                             Message::Icon::Information, Message::Answer::Ok};
+const Message kExit{QStringLiteral("Are you sure you want to exit? Have you saved your form?"),
+                    QStringLiteral("Exit Form 8130-3"), Message::Buttons::YesNo, Message::Icon::Question,
+                    Message::Answer::Yes};
+const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
+                            Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+
+bool selectsBlock13(const QString &status) { return status == QLatin1String("NEW") || status == QLatin1String("PROTOTYPE"); }
+
+void setText(QLineEdit *box, const QString &text)
+{
+    const QSignalBlocker block(box);
+    box->setText(text);
+}
+
+void setText(QPlainTextEdit *box, const QString &text)
+{
+    const QSignalBlocker block(box);
+    box->setPlainText(LineBreaks::toScreen(text));
+}
+
+void setTicked(QCheckBox *box, bool ticked)
+{
+    const QSignalBlocker block(box);
+    box->setChecked(ticked);
+}
+
+QWidget *hiddenPanel(const char *name, QWidget *parent)
+{
+    auto *p = new QFrame(parent);
+    p->setObjectName(QString::fromLatin1(name));
+    p->setFrameShape(QFrame::Panel);
+    p->setAutoFillBackground(true);
+    p->hide();
+    return p;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *parent)
+    : QWidget(parent), m_programFolder(std::move(programFolder)), m_messages(messages),
+      m_store(std::make_unique<CertificateStore>(m_folder))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ARC 8130 - Authorized Release Certificate"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    m_screen = new CertificateScreen(this);
+    layout->addWidget(m_screen);
+
+    // Panels over the screen, hidden but for the access panel.
+    m_defaultsPanel = hiddenPanel("Panel3D2", this);
+    m_findPanel = hiddenPanel("Panel3D3", this);
+    m_printPanel = hiddenPanel("Panel3D5", this);
+    m_setupPanel = new SetupPanel(this);
+    m_setupPanel->hide();
+    m_access = new AccessPanel(this);
+    m_access->raise();
+
+    connectControls();
+    move(0, 0);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectControls()
+{
+    connect(m_screen->nextButton, &QPushButton::clicked, this, &MainWindow::next);
+    connect(m_screen->previousButton, &QPushButton::clicked, this, &MainWindow::previous);
+    connect(m_screen->exitButton, &QPushButton::clicked, this, &MainWindow::exitForm);
+    connect(m_screen->setupButton, &QPushButton::clicked, this, &MainWindow::toggleSetupPanel);
+    connect(m_access->exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
+    connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_activated)
+        QTimer::singleShot(0, this, &MainWindow::activate);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placePanels();
+}
+
+void MainWindow::placePanels()
+{
+    const QRect area = m_screen->geometry();
+    m_setupPanel->setGeometry(area.adjusted(40, 40, -40, -80));
+    for (QWidget *p : {m_defaultsPanel, m_findPanel, m_printPanel})
+        p->setGeometry(area.adjusted(60, 60, -60, -100));
+    m_access->move(area.center() - QPoint(m_access->width() / 2, m_access->height() / 2));
+}
+
+void MainWindow::activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    const DbStatus s = m_setup.open(m_programFolder);
+    if (!s.ok()) {
+        m_messages.ask({QStringLiteral("The set-up file %1 in %2 cannot be opened: %3")
+                            .arg(Schema::fileName(StoreKind::Setup), m_programFolder, s.detail()),
+                        QStringLiteral("ARC 8130"), Message::Buttons::Ok, Message::Icon::Critical});
+        return;
+    }
+    SetDataPaths();
+    if (m_screen->combo3->count() > 0)
+        m_screen->combo3->setCurrentIndex(0);
+    m_access->combo4->setFocus();
+}
+
+MainWindow::OpenResult MainWindow::openDataFolder(const std::optional<QString> &stored)
+{
+    QString path;
+    if (stored) {
+        path = *stored;
+    } else {
+        path = ProgramFolder::withSlash(m_programFolder);
+        // A machine with no data files at all starts with empty ones.
+        if (!DataFolder::exists(path)) {
+            if (const DbStatus c = DataFolder::create(path); !c.ok())
+                reportUnusableFolder(path, c);
+        }
+        m_setup.setDataPath(path);
+    }
+    m_setupPanel->showIndicator(1);
+    const DbStatus s = m_folder.open(path);
+    if (s.ok())
+        return OpenResult::Opened;
+    if (s.is(DbCondition::InvalidPath) && stored) {
+        m_setup.setDataPath(std::nullopt);
+        return OpenResult::Retry;
+    }
+    m_folder.close();
+    m_setupPanel->showIndicator(0);
+    if (!s.is(DbCondition::FileNotFound))
+        reportUnusableFolder(path, s);
+    openSetupPanel();
+    return OpenResult::Stopped;
+}
+
+void MainWindow::reportUnusableFolder(const QString &path, const DbStatus &status)
+{
+    QString reason;
+    switch (status.condition()) {
+    case DbCondition::NotADatabase: reason = QStringLiteral("a data file there is not an ARC 8130 database"); break;
+    case DbCondition::ReadOnly: reason = QStringLiteral("the data files or the folder cannot be written"); break;
+    case DbCondition::Locked: reason = QStringLiteral("another program is holding the data files"); break;
+    default: reason = status.detail(); break;
+    }
+    m_messages.ask({QStringLiteral("The data folder %1 cannot be used: %2.\nNothing in it has been changed. "
+                                   "Please choose another data folder.")
+                        .arg(QDir::toNativeSeparators(path), reason),
+                    QStringLiteral("Data folder"), Message::Buttons::Ok, Message::Icon::Critical});
+}
+
+void MainWindow::SetDataPaths()
+{
+    OpenResult result = OpenResult::Retry;
+    // An invalid stored path is cleared and the program's folder used: at
+    // most one retry.
+    for (int attempt = 0; attempt < 2 && result == OpenResult::Retry; ++attempt)
+        result = openDataFolder(m_setup.dataPath());
+    if (result != OpenResult::Opened)
+        return;
+
+    BusyPointer busy;
+    fillLists();
+    m_newFormFlag = 1;
+    NewFormDefaults();
+    SetCountryList();
+    if (m_screen->combo2->count() > 0)
+        m_screen->combo2->setCurrentIndex(0);
+}
+
+void MainWindow::fillLists()
+{
+    CertificateScreen &s = *m_screen;
+    s.list1->clear();
+    s.list1->addItems(ReferenceLists::partNumbers(m_folder.parts()));
+
+    const QSignalBlocker b3(s.combo3);
+    s.combo3->clear();
+    for (const OrganizationEntry &o : ReferenceLists::organizations(m_folder.organizations()))
+        s.combo3->addItem(o.name, QVariant::fromValue(o));
+    s.combo3->setCurrentIndex(-1);
+
+    const QSignalBlocker b4(m_access->combo4);
+    m_access->combo4->clear();
+    for (const AgentEntry &a : ReferenceLists::agents(m_folder.agents()))
+        m_access->combo4->addItem(a.name, QVariant::fromValue(a));
+    m_access->combo4->setCurrentIndex(-1);
+
+    const QSignalBlocker b2(s.combo2);
+    s.combo2->clear();
+    for (const ForwarderEntry &f : ReferenceLists::forwarders(m_folder.forwarders()))
+        s.combo2->addItem(f.name, QVariant::fromValue(f));
+}
+
+void MainWindow::SetCountryList()
+{
+    QComboBox *c = m_screen->combo1;
+    const QSignalBlocker block(c);
+    c->clear();
+    if (!m_folder.isOpen())
+        return;
+    for (const CountryEntry &e : ReferenceLists::exportCountries(m_folder.countries(), m_lines[0].status))
+        c->addItem(e.name, QVariant::fromValue(e));
+    c->setCurrentIndex(0);
+}
+
+void MainWindow::NewFormDefaults()
+{
+    CertificateScreen &s = *m_screen;
+    m_lines = {};
+    s.clearGrid();
+    for (QCheckBox *c : {s.check3D1, s.check3D2, s.check3D6, s.check3D8})
+        setTicked(c, false);
+    if (m_newFormFlag == 1) {
+        QString country = QStringLiteral("FAA/United States");
+        if (m_folder.isOpen() && m_folder.defaults().moveFirst().ok() && m_folder.defaults().hasRow()
+            && !m_folder.defaults().value(QStringLiteral("Country")).isNull())
+            country = m_folder.defaults().text(QStringLiteral("Country"));
+        setText(s.text38, country);
+        for (QLineEdit *e : {s.text3, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
+            setText(e, QString());
+        for (QPlainTextEdit *e : {s.text1, s.text2, s.text5, s.text13})
+            setText(e, QString());
+    }
+    s.grid1->setCurrentCell(0, 0);
+}
+
+void MainWindow::ShowForm()
+{
+    BusyPointer busy;
+    if (!m_folder.isOpen())
+        return;
+    DataView &header = m_folder.header();
+    if (header.isBof() && header.isEof()) {
+        m_newFormFlag = 1;
+        NewFormDefaults();
+        return;
+    }
+    m_newFormFlag = 0;
+    NewFormDefaults();
+    showStoredCertificate();
+}
+
+void MainWindow::showStoredCertificate()
+{
+    CertificateScreen &s = *m_screen;
+    const CertificateHeader c = m_store->currentHeader();
+    m_currentFormIndex = c.formIndex;
+    setText(s.text38, c.country);
+    setText(s.text3, c.tracking);
+    setText(s.text5, c.invoice);
+    setText(s.text1, c.organ1);
+    setText(s.text2, c.organ2);
+    setText(s.text13, c.remarks);
+    setText(s.text17, c.name17);
+    setText(s.text16, c.authNum);
+    setText(s.text7, c.name22);
+    setText(s.text4, c.certNum);
+    setText(s.text18, DateText::format(c.date18));
+    setText(s.text6, DateText::format(c.date23));
+    setTicked(s.check3D1, c.approvedDesign);
+    setTicked(s.check3D2, c.nonApprovedDesign);
+    setTicked(s.check3D6, c.cfrReturnToService);
+    setTicked(s.check3D8, c.otherRegulation);
+
+    // What loaded before a failure stays on screen.
+    m_store->loadLines(m_currentFormIndex, m_lines);
+    for (int n = 0; n < kItemSlots; ++n)
+        s.showLine(n, m_lines[n]);
+    setBlockEnabled(selectsBlock13(m_lines[0].status.toUpper()));
+}
+
+void MainWindow::setBlockEnabled(bool block13)
+{
+    CertificateScreen &s = *m_screen;
+    s.check3D1->setEnabled(block13);
+    s.check3D2->setEnabled(block13);
+    s.check3D6->setEnabled(!block13);
+    s.check3D8->setEnabled(!block13);
+}
+
+QString MainWindow::currentStatus() const
+{
+    const int row = m_screen->grid1->currentRow();
+    return m_lines[row >= 0 && row < kItemSlots ? row : 0].status;
+}
+
+void MainWindow::checkstat()
+{
+    CertificateScreen &s = *m_screen;
+    const bool block13 = selectsBlock13(currentStatus());
+    setBlockEnabled(block13);
+    if (block13) {
+        setTicked(s.check3D1, true);
+        setTicked(s.check3D6, false);
+        setTicked(s.check3D8, false);
+        s.option1->setEnabled(true);
+        s.option2->setEnabled(true);
+        s.combo1->setEnabled(s.option1->isChecked());
+        s.combo2->setEnabled(s.option1->isChecked());
+        for (QLineEdit *e : {s.text4, s.text7, s.text6})
+            setText(e, QString());
+        const int agent = m_access->combo4->currentIndex();
+        if (agent >= 0)
+            setText(s.text16, m_access->combo4->itemData(agent).value<AgentEntry>().approvalNumber);
+        setText(s.text17, m_access->combo4->currentText());
+        setText(s.text18, DateText::today());
+    } else {
+        setTicked(s.check3D6, true);
+        setTicked(s.check3D1, false);
+        setTicked(s.check3D2, false);
+        s.option1->setEnabled(false);
+        s.option2->setEnabled(false);
+        s.combo1->setEnabled(true);
+        s.combo2->setEnabled(false);
+        for (QLineEdit *e : {s.text16, s.text17, s.text18})
+            setText(e, QString());
+        const int org = s.combo3->currentIndex();
+        if (org >= 0)
+            setText(s.text4, s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
+        setText(s.text7, m_access->combo4->currentText());
+        setText(s.text6, DateText::today());
+    }
+    SetCountryList();
+}
+
+void MainWindow::next()
+{
+    DataView *header = m_folder.isOpen() ? &m_folder.header() : nullptr;
+    if (!header || header->isEof()) {
+        m_messages.ask(kNoRecords);
+        return;
+    }
+    if (m_newFormFlag == 1) {
+        header->moveLast();
+        m_newFormFlag = 0;
+    } else {
+        header->moveNext();
+        if (header->isEof()) {
+            m_messages.ask(kNoMoreRecords);
+            header->movePrevious();
+            return;
+        }
+    }
+    m_screen->combo3->hide();
+    ShowForm();
+}
+
+void MainWindow::previous()
+{
+    DataView *header = m_folder.isOpen() ? &m_folder.header() : nullptr;
+    if (!header || header->isBof()) {
+        m_messages.ask(kNoRecords);
+        return;
+    }
+    if (m_newFormFlag == 1) {
+        header->moveLast();
+        m_newFormFlag = 0;
+    } else {
+        header->movePrevious();
+        if (header->isBof()) {
+            m_messages.ask(kNoMoreRecords);
+            header->moveNext();
+            return;
+        }
+    }
+    m_screen->combo3->hide();
+    ShowForm();
+}
+
+void MainWindow::exitForm()
+{
+    if (m_messages.ask(kExit) == Message::Answer::Yes)
+        emit exitRequested();
+}
+
+void MainWindow::folderChosen(const QString &folder)
+{
+    const QString chosen = ProgramFolder::withSlash(folder);
+    const std::optional<QString> stored = m_setup.dataPath();
+    if (stored && *stored == chosen) {
+        m_setupPanel->showIndicator(1);
+        return;
+    }
+    m_setupPanel->showIndicator(0);
+    m_folder.close();
+    if (m_setup.setDataPath(chosen).is(DbCondition::FieldTooSmall))
+        m_messages.ask(kPathTooLarge);
+    SetDataPaths();
+}
+
+void MainWindow::toggleSetupPanel()
+{
+    m_defaultsPanel->hide();
+    m_findPanel->hide();
+    if (m_setupPanel->isHidden())
+        openSetupPanel();
+    else
+        closeSetupPanel();
+}
+
+void MainWindow::openSetupPanel()
+{
+    CertificateScreen &s = *m_screen;
+    s.setupButton->setText(QStringLiteral("Save"));
+    s.setupButton->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    for (QPushButton *b : {s.defaultsButton, s.deleteButton, s.findButton, s.partsButton, s.printButton,
+                           s.newButton, s.saveButton, s.exitButton, s.previousButton, s.nextButton})
+        b->setEnabled(false);
+    placePanels();
+    m_setupPanel->show();
+    m_setupPanel->raise();
+    const std::optional<QString> stored = m_setup.isOpen() ? m_setup.dataPath() : std::nullopt;
+    m_setupPanel->setFolder(stored ? *stored : ProgramFolder::withSlash(m_programFolder));
+}
+
+void MainWindow::closeSetupPanel()
+{
+    CertificateScreen &s = *m_screen;
+    m_setupPanel->hide();
+    s.setupButton->setText(QStringLiteral("Set-up"));
+    s.setupButton->setStyleSheet(QString());
+    for (QPushButton *b : {s.defaultsButton, s.deleteButton, s.findButton, s.partsButton, s.printButton,
+                           s.newButton, s.saveButton, s.exitButton, s.previousButton, s.nextButton})
+        b->setEnabled(true);
+}
+
+} // namespace arc

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "ItemLine.h"
+#include "MessageBoxes.h"
+#include "SetupStore.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace arc {
+
+class AccessPanel;
+class CertificateScreen;
+class CertificateStore;
+class SetupPanel;
+
+// The one window: the certificate screen with its panels laid over it.
+// It owns the data folder with its cursors, the lists the screen picks
+// from, the ten item lines and the state of the certificate on screen.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(QString programFolder, MessageBoxes &messages, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // First activation: open the set-up file and the data folder.
+    void activate();
+
+    void SetDataPaths();
+    void ShowForm();
+    void NewFormDefaults();
+    void checkstat();
+    void SetCountryList();
+
+    // Handlers of the user's actions.
+    void folderChosen(const QString &folder);
+    void next();
+    void previous();
+    void exitForm();
+    void toggleSetupPanel();
+
+    int newFormFlag() const { return m_newFormFlag; }
+    qint64 currentFormIndex() const { return m_currentFormIndex; }
+    const ItemSlots &itemSlots() const { return m_lines; }
+    CertificateScreen &screen() const { return *m_screen; }
+    AccessPanel &accessPanel() const { return *m_access; }
+    SetupPanel &setupPanel() const { return *m_setupPanel; }
+    DataFolder &dataFolder() { return m_folder; }
+    SetupStore &setupStore() { return m_setup; }
+
+signals:
+    // The user asked to end the program; nothing is saved.
+    void exitRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    enum class OpenResult { Opened, Retry, Stopped };
+    OpenResult openDataFolder(const std::optional<QString> &stored);
+    void reportUnusableFolder(const QString &path, const DbStatus &status);
+    void fillLists();
+    void showStoredCertificate();
+    void setBlockEnabled(bool block13);
+    void openSetupPanel();
+    void closeSetupPanel();
+    void placePanels();
+    QString currentStatus() const;
+    void connectControls();
+
+    QString m_programFolder;
+    MessageBoxes &m_messages;
+    SetupStore m_setup;
+    DataFolder m_folder;
+    std::unique_ptr<CertificateStore> m_store;
+
+    CertificateScreen *m_screen;
+    AccessPanel *m_access;
+    SetupPanel *m_setupPanel;
+    QWidget *m_defaultsPanel; // Panel3D2
+    QWidget *m_findPanel;     // Panel3D3
+    QWidget *m_printPanel;    // Panel3D5
+
+    ItemSlots m_lines;
+    int m_newFormFlag = 1;
+    qint64 m_currentFormIndex = 0;
+    bool m_activated = false;
+};
+
+} // namespace arc

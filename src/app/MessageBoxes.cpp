@@ -1,0 +1,50 @@
+#include "MessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace arc {
+
+namespace {
+
+QMessageBox::StandardButton toButton(Message::Answer a)
+{
+    switch (a) {
+    case Message::Answer::Ok: return QMessageBox::Ok;
+    case Message::Answer::Cancel: return QMessageBox::Cancel;
+    case Message::Answer::Yes: return QMessageBox::Yes;
+    case Message::Answer::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Message::Answer QtMessageBoxes::ask(const Message &m)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(m.title);
+    box.setText(m.prompt);
+    switch (m.icon) {
+    case Message::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Message::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Message::Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Message::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Message::Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (m.buttons) {
+    case Message::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Message::Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Message::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    box.setDefaultButton(toButton(m.defaultAnswer));
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Message::Answer::Ok;
+    case QMessageBox::Yes: return Message::Answer::Yes;
+    case QMessageBox::No: return Message::Answer::No;
+    default:
+        // Closing the box counts as the cautious answer.
+        return m.buttons == Message::Buttons::YesNo ? Message::Answer::No : Message::Answer::Cancel;
+    }
+}
+
+} // namespace arc

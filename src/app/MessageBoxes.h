@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace arc {
+
+// Every question and notice the program puts to the user goes through
+// here, so prompts and titles are one value each and tests can answer.
+struct Message {
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Icon { None, Information, Question, Exclamation, Critical };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    QString prompt;
+    QString title;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    Answer defaultAnswer = Answer::Ok;
+
+    bool operator==(const Message &) const = default;
+};
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual Message::Answer ask(const Message &message) = 0;
+};
+
+// The real dialogs.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget *parent) : m_parent(parent) {}
+    Message::Answer ask(const Message &message) override;
+
+private:
+    QWidget *m_parent;
+};
+
+} // namespace arc

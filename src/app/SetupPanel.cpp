@@ -1,0 +1,75 @@
+#include "SetupPanel.h"
+
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace arc {
+
+namespace {
+QLabel *indicatorImage(QStyle *style, QStyle::StandardPixmap pixmap, const QString &tip)
+{
+    auto *l = new QLabel;
+    l->setPixmap(style->standardIcon(pixmap).pixmap(32, 32));
+    l->setToolTip(tip);
+    return l;
+}
+} // namespace
+
+SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel3D7"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+
+    m_picture1 = new QStackedWidget;
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->addWidget(indicatorImage(style(), QStyle::SP_MessageBoxWarning, tr("Data folder not open")));
+    m_picture1->addWidget(indicatorImage(style(), QStyle::SP_DialogApplyButton, tr("Data folder open")));
+    m_picture1->setFixedSize(36, 36);
+
+    m_dir1 = new QLabel;
+    m_dir1->setObjectName(QStringLiteral("DataPathText"));
+    m_dir1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_dir1->setWordWrap(true);
+    m_choose = new QPushButton(QStringLiteral("Double click the folder to select"));
+    m_choose->setObjectName(QStringLiteral("Dir1"));
+    connect(m_choose, &QPushButton::clicked, this, &SetupPanel::chooseFolder);
+
+    auto *pathBox = new QGroupBox(QStringLiteral("Path to Data"));
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_picture1);
+    row->addWidget(m_dir1, 1);
+    auto *col = new QVBoxLayout(pathBox);
+    col->addLayout(row);
+    col->addWidget(m_choose);
+
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(pathBox);
+    v->addStretch();
+}
+
+void SetupPanel::showIndicator(int image) { m_picture1->setCurrentIndex(image); }
+int SetupPanel::indicator() const { return m_picture1->currentIndex(); }
+
+void SetupPanel::setFolder(const QString &path) { m_dir1->setText(path); }
+QString SetupPanel::folder() const { return m_dir1->text(); }
+
+void SetupPanel::chooseFolder()
+{
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Double click the folder to select"), folder());
+    if (chosen.isEmpty())
+        return;
+    setFolder(chosen);
+    emit folderChosen(chosen);
+}
+
+} // namespace arc

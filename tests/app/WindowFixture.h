@@ -1,0 +1,84 @@
+#pragma once
+
+#include "AccessPanel.h"
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "ReferenceLists.h"
+#include "MainWindow.h"
+#include "ScriptedMessages.h"
+#include "SetupPanel.h"
+#include "SetupStore.h"
+#include "TempFolder.h"
+#include "WriteTransaction.h"
+
+#include <QDate>
+#include <QPushButton>
+#include <QVariantMap>
+#include <memory>
+
+// A program folder and a data folder of the test's own, filled through the
+// stores, and a main window over them.
+class WindowTest : public TempFolderTest {
+protected:
+    QString programFolder() const { return folder() + "program/"; }
+    QString dataFolder() const { return folder() + "data/"; }
+
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        QDir().mkpath(programFolder());
+        QDir().mkpath(dataFolder());
+    }
+
+    // setupARC.mdb pointing at `path` (nullopt: null DataPath).
+    void storeDataPath(const std::optional<QString> &path)
+    {
+        arc::SetupStore setup;
+        ASSERT_TRUE(setup.open(programFolder()).ok());
+        ASSERT_TRUE(setup.setDataPath(path).ok());
+    }
+
+    void createDataFolder() { ASSERT_TRUE(arc::DataFolder::create(dataFolder()).ok()); }
+
+    // Add a row to a table of the data folder; returns its key for Header.
+    qint64 addRow(const QString &table, const QVariantMap &values)
+    {
+        arc::DataFolder f;
+        EXPECT_TRUE(f.open(dataFolder()).ok());
+        const bool reference = arc::Schema::table(table) && !QStringList{"Header", "Detail", "Defaults"}.contains(table);
+        arc::Database &db = reference ? f.reference() : f.certificates();
+        arc::DataView view(db, table);
+        arc::WriteTransaction tx(db);
+        EXPECT_TRUE(view.addNew().ok());
+        const qint64 key = view.newKey().toLongLong();
+        for (auto it = values.begin(); it != values.end(); ++it)
+            view.setValue(it.key(), it.value());
+        EXPECT_TRUE(view.update().ok());
+        EXPECT_TRUE(tx.commit().ok());
+        return key;
+    }
+
+    qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"})
+    {
+        const qint64 key = addRow("Header", {{"Tracking", tracking}, {"Country", "FAA/United States"}});
+        for (int i = 0; i < statuses.size(); ++i)
+            addRow("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"Status", statuses[i]}});
+        return key;
+    }
+
+    void openWindow()
+    {
+        window = std::make_unique<arc::MainWindow>(programFolder(), messages);
+        window->resize(900, 800);
+        window->activate();
+    }
+
+    arc::CertificateScreen &screen() { return window->screen(); }
+    std::optional<QString> storedDataPath()
+    {
+        return window->setupStore().dataPath();
+    }
+
+    ScriptedMessages messages;
+    std::unique_ptr<arc::MainWindow> window;
+};
