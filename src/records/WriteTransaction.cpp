@@ -6,7 +6,6 @@ namespace arc {
 
 WriteTransaction::WriteTransaction(Database &db) : m_db(db)
 {
-    m_outer = !db.inTransaction();
     m_status = db.beginWrite();
     if (!m_status.ok())
         m_done = true;

@@ -23,7 +23,6 @@ public:
 private:
     Database &m_db;
     DbStatus m_status;
-    bool m_outer = false;
     bool m_done = false;
 };
 
