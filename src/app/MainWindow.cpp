@@ -6,6 +6,7 @@
 #include "CertificateStore.h"
 #include "DateText.h"
 #include "LineBreaks.h"
+#include "NewCertificateDefaults.h"
 #include "ProgramFolder.h"
 #include "ReferenceLists.h"
 #include "SetupPanel.h"
@@ -36,6 +37,15 @@ const Message kNoMoreRecords{QStringLiteral("Press OK to continue. To Enter New 
 const Message kExit{QStringLiteral("Are you sure you want to exit? Have you saved your form?"),
                     QStringLiteral("Exit Form 8130-3"), Message::Buttons::YesNo, Message::Icon::Question,
                     Message::Answer::Yes};
+const Message kTooLong{QStringLiteral("Consult the manual and re-enter"), QStringLiteral("One of your entries is too long."),
+                       Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+const Message kDeleteForm{QStringLiteral("Are you sure you want to delete this entire form?"),
+                          QStringLiteral("Delete form on screen"), Message::Buttons::YesNo, Message::Icon::Critical,
+                          Message::Answer::No};
+const Message kNothingToDelete{QStringLiteral("The certificate on screen has not been saved, so there is no stored "
+                                              "certificate to delete."),
+                               QStringLiteral("Delete form on screen"), Message::Buttons::Ok,
+                               Message::Icon::Information, Message::Answer::Ok};
 const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
                             Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 
@@ -103,6 +113,9 @@ void MainWindow::connectControls()
     connect(m_screen->previousButton, &QPushButton::clicked, this, &MainWindow::previous);
     connect(m_screen->exitButton, &QPushButton::clicked, this, &MainWindow::exitForm);
     connect(m_screen->setupButton, &QPushButton::clicked, this, &MainWindow::toggleSetupPanel);
+    connect(m_screen->newButton, &QPushButton::clicked, this, &MainWindow::newForm);
+    connect(m_screen->saveButton, &QPushButton::clicked, this, &MainWindow::save);
+    connect(m_screen->deleteButton, &QPushButton::clicked, this, &MainWindow::deleteForm);
     connect(m_access->exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
 }
@@ -254,18 +267,55 @@ void MainWindow::NewFormDefaults()
     s.clearGrid();
     for (QCheckBox *c : {s.check3D1, s.check3D2, s.check3D6, s.check3D8})
         setTicked(c, false);
-    if (m_newFormFlag == 1) {
-        QString country = QStringLiteral("FAA/United States");
-        if (m_folder.isOpen() && m_folder.defaults().moveFirst().ok() && m_folder.defaults().hasRow()
-            && !m_folder.defaults().value(QStringLiteral("Country")).isNull())
-            country = m_folder.defaults().text(QStringLiteral("Country"));
-        setText(s.text38, country);
+    if (m_newFormFlag == 1)
+        fillFromDefaults();
+    s.grid1->setCurrentCell(0, 0);
+}
+
+void MainWindow::fillFromDefaults()
+{
+    CertificateScreen &s = *m_screen;
+    DbStatus status;
+    const std::optional<NewCertificateDefaults> d =
+        m_folder.isOpen() ? NewCertificateDefaults::issue(m_folder.defaults(), &status) : std::nullopt;
+    if (!status.ok() && !status.is(DbCondition::FieldTooSmall))
+        reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored"), status);
+    if (!d) {
+        setText(s.text38, QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.text3, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.text1, s.text2, s.text5, s.text13})
             setText(e, QString());
+        return;
     }
+    setText(s.text38, d->country);
+    setText(s.text2, d->organ2);
+    setText(s.text3, d->tracking);
+    setText(s.text5, d->invoice);
+    setText(s.text13, d->remarks);
+    const int agent = m_access->combo4->currentIndex();
+    setText(s.text17, agent >= 0 ? m_access->combo4->currentText() : QString());
+    setText(s.text16, agent >= 0 ? m_access->combo4->itemData(agent).value<AgentEntry>().approvalNumber : QString());
+    setText(s.text18, agent >= 0 ? DateText::today() : QString());
+    setText(s.text7, QString());
+    setText(s.text6, QString());
+
+    s.option2->setChecked(true);
+    for (QComboBox *c : {s.combo1, s.combo2}) {
+        if (c->count() > 0)
+            c->setCurrentIndex(0);
+        c->setEnabled(false);
+    }
+    ItemLine &first = m_lines[0];
+    first.serialNum = d->batch;
+    first.description = d->description;
+    first.partNum = d->partNum;
+    first.item = QStringLiteral("1");
+    first.quantity = QStringLiteral("1");
+    first.status = d->status;
     s.grid1->setCurrentCell(0, 0);
+    checkstat();
+    s.showLine(0, first);
 }
 
 void MainWindow::ShowForm()
@@ -311,6 +361,12 @@ void MainWindow::showStoredCertificate()
     for (int n = 0; n < kItemSlots; ++n)
         s.showLine(n, m_lines[n]);
     setBlockEnabled(selectsBlock13(m_lines[0].status.toUpper()));
+}
+
+void MainWindow::setItemLine(int row, const ItemLine &line)
+{
+    m_lines[row] = line;
+    m_screen->showLine(row, line);
 }
 
 void MainWindow::setBlockEnabled(bool block13)
@@ -430,6 +486,88 @@ void MainWindow::folderChosen(const QString &folder)
     if (m_setup.setDataPath(chosen).is(DbCondition::FieldTooSmall))
         m_messages.ask(kPathTooLarge);
     SetDataPaths();
+}
+
+void MainWindow::newForm()
+{
+    m_newFormFlag = 1;
+    NewFormDefaults();
+    m_screen->grid1->setFocus();
+    m_screen->combo3->show();
+}
+
+CertificateEntries MainWindow::entries() const
+{
+    const CertificateScreen &s = *m_screen;
+    CertificateEntries e;
+    e.country = s.text38->text();
+    e.tracking = s.text3->text();
+    e.invoice = s.text5->toPlainText();
+    e.organ1 = s.text1->toPlainText();
+    e.organ2 = s.text2->toPlainText();
+    e.remarks = s.text13->toPlainText();
+    e.approvedDesign = s.check3D1->isChecked();
+    e.nonApprovedDesign = s.check3D2->isChecked();
+    e.cfrReturnToService = s.check3D6->isChecked();
+    e.otherRegulation = s.check3D8->isChecked();
+    e.name17 = s.text17->text();
+    e.authNum = s.text16->text();
+    e.date18 = s.text18->text();
+    e.name22 = s.text7->text();
+    e.certNum = s.text4->text();
+    e.date23 = s.text6->text();
+    e.lines = m_lines;
+    return e;
+}
+
+void MainWindow::reportStoreFailure(const QString &what, const DbStatus &status)
+{
+    m_messages.ask({QStringLiteral("%1: %2\nNothing stored has been lost.").arg(what, status.detail()),
+                    QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
+}
+
+void MainWindow::save()
+{
+    if (!m_folder.isOpen())
+        return;
+    BusyPointer busy;
+    qint64 key = 0;
+    const DbStatus s = m_store->save(entries(), m_newFormFlag == 1, key);
+    if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
+        // The entries stay on screen so the user can try again.
+        reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
+        return;
+    }
+    m_currentFormIndex = key;
+    m_newFormFlag = 0;
+    if (s.is(DbCondition::FieldTooSmall))
+        m_messages.ask(kTooLong);
+}
+
+void MainWindow::deleteForm()
+{
+    if (!m_folder.isOpen())
+        return;
+    if (m_newFormFlag == 1) {
+        m_messages.ask(kNothingToDelete);
+        return;
+    }
+    if (m_messages.ask(kDeleteForm) != Message::Answer::Yes)
+        return;
+    const DbStatus s = m_store->deleteCurrent();
+    if (!s.ok()) {
+        reportStoreFailure(QStringLiteral("The certificate was not deleted"), s);
+        return;
+    }
+    DataView &header = m_folder.header();
+    if (header.recordCount() == 0) {
+        header.refresh();
+        m_newFormFlag = 1;
+        NewFormDefaults();
+        return;
+    }
+    header.moveLast();
+    ShowForm();
 }
 
 void MainWindow::toggleSetupPanel()

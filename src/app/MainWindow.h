@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CertificateStore.h"
 #include "DataFolder.h"
 #include "ItemLine.h"
 #include "MessageBoxes.h"
@@ -12,7 +13,6 @@ namespace arc {
 
 class AccessPanel;
 class CertificateScreen;
-class CertificateStore;
 class SetupPanel;
 
 // The one window: the certificate screen with its panels laid over it.
@@ -39,10 +39,15 @@ public:
     void previous();
     void exitForm();
     void toggleSetupPanel();
+    void newForm();
+    void save();
+    void deleteForm();
 
     int newFormFlag() const { return m_newFormFlag; }
     qint64 currentFormIndex() const { return m_currentFormIndex; }
     const ItemSlots &itemSlots() const { return m_lines; }
+    // Put a whole item line into slot `row` and show it.
+    void setItemLine(int row, const ItemLine &line);
     CertificateScreen &screen() const { return *m_screen; }
     AccessPanel &accessPanel() const { return *m_access; }
     SetupPanel &setupPanel() const { return *m_setupPanel; }
@@ -69,6 +74,9 @@ private:
     void placePanels();
     QString currentStatus() const;
     void connectControls();
+    void fillFromDefaults();
+    CertificateEntries entries() const;
+    void reportStoreFailure(const QString &what, const DbStatus &status);
 
     QString m_programFolder;
     MessageBoxes &m_messages;

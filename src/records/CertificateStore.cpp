@@ -1,8 +1,41 @@
 #include "CertificateStore.h"
 
+#include "BlankRule.h"
+#include "DateText.h"
+#include "LineBreaks.h"
 #include "WriteTransaction.h"
 
 namespace arc {
+
+namespace {
+
+void setText(DataView &v, const char *field, const QString &screenText)
+{
+    v.setValue(QString::fromLatin1(field), BlankRule::stored(LineBreaks::toStored(screenText)));
+}
+
+// A date box is written only when it holds a date; otherwise the row keeps
+// what it had.
+void setDate(DataView &v, const char *field, const QString &text)
+{
+    if (BlankRule::isBlank(text))
+        return;
+    const QDate d = DateText::parse(text);
+    if (d.isValid())
+        v.setValue(QString::fromLatin1(field), d);
+}
+
+// Too long a value is reported but does not stop the save.
+bool failed(const DbStatus &s, bool &tooLong)
+{
+    if (s.is(DbCondition::FieldTooSmall)) {
+        tooLong = true;
+        return false;
+    }
+    return !s.ok();
+}
+
+} // namespace
 
 CertificateHeader CertificateStore::currentHeader() const
 {
@@ -65,6 +98,123 @@ DbStatus CertificateStore::loadLines(qint64 formIndex, ItemSlots &lines)
             s = d.findNext(criterion, {formIndex});
     }
     return s;
+}
+
+} // namespace arc
+
+namespace arc {
+
+DbStatus CertificateStore::save(const CertificateEntries &e, bool asNew, qint64 &formIndex)
+{
+    DataView &h = m_folder.header();
+    bool add = asNew;
+    bool tooLong = false;
+    const DbStatus s = writeCertificate(e, add, formIndex, tooLong);
+    if (!s.ok()) {
+        // Everything was rolled back: stand on the stored row again.
+        if (!add)
+            h.findFirst(QStringLiteral("FormIndex = ?"), {formIndex});
+        return s;
+    }
+    if (add)
+        h.findFirst(QStringLiteral("FormIndex = ?"), {formIndex});
+    m_folder.detail().refresh();
+    m_folder.defaults().refresh();
+    return tooLong ? DbStatus::failure(DbCondition::FieldTooSmall) : DbStatus();
+}
+
+DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool &add, qint64 &formIndex, bool &tooLong)
+{
+    Database &db = m_folder.certificates();
+    DataView &h = m_folder.header();
+    WriteTransaction tx(db);
+    if (!tx.ok())
+        return tx.status();
+
+    DbStatus s;
+    add = add || h.recordCount(&s) == 0;
+    if (!s.ok())
+        return s;
+    if (add) {
+        if (s = h.addNew(); !s.ok())
+            return s;
+        formIndex = h.newKey().toLongLong();
+    } else {
+        if (s = h.edit(); !s.ok())
+            return s;
+        formIndex = h.value(QStringLiteral("FormIndex")).toLongLong();
+    }
+    setText(h, "Country", e.country);
+    setText(h, "Tracking", e.tracking);
+    setText(h, "Invoice", e.invoice);
+    setText(h, "Organ1", e.organ1);
+    setText(h, "Organ2", e.organ2);
+    setText(h, "Remarks", e.remarks);
+    h.setValue(QStringLiteral("New"), e.approvedDesign);
+    h.setValue(QStringLiteral("Overhaul"), e.nonApprovedDesign);
+    h.setValue(QStringLiteral("CFRRTS"), e.cfrReturnToService);
+    h.setValue(QStringLiteral("OtherRTS"), e.otherRegulation);
+    setText(h, "Name17", e.name17);
+    setText(h, "AuthNum", e.authNum);
+    setDate(h, "Date18", e.date18);
+    setText(h, "Name22", e.name22);
+    setText(h, "CertNum", e.certNum);
+    setDate(h, "Date23", e.date23);
+    if (s = h.update(); failed(s, tooLong)) {
+        h.cancelUpdate();
+        return s;
+    }
+
+    if (s = db.exec(QStringLiteral("DELETE FROM Detail WHERE FormIndex = ?"), {formIndex}); !s.ok())
+        return s;
+    DataView &d = m_folder.detail();
+    for (const ItemLine &line : e.lines) {
+        if (line.isEmptyLine())
+            break;
+        if (s = d.addNew(); !s.ok())
+            return s;
+        d.setValue(QStringLiteral("FormIndex"), formIndex);
+        setText(d, "Item", line.item);
+        setText(d, "Description", line.description);
+        setText(d, "PartNum", line.partNum);
+        setText(d, "Quantity", line.quantity);
+        setText(d, "SerialNum", line.serialNum);
+        setText(d, "Status", line.status);
+        if (s = d.update(); failed(s, tooLong)) {
+            d.cancelUpdate();
+            return s;
+        }
+    }
+    return tx.commit();
+}
+
+DbStatus CertificateStore::deleteCurrent()
+{
+    DataView &h = m_folder.header();
+    const qint64 key = h.value(QStringLiteral("FormIndex")).toLongLong();
+    const DbStatus s = removeCertificate();
+    if (!s.ok() && key > 0)
+        h.findFirst(QStringLiteral("FormIndex = ?"), {key}); // still stored: stand on it again
+    m_folder.detail().refresh();
+    return s;
+}
+
+DbStatus CertificateStore::removeCertificate()
+{
+    Database &db = m_folder.certificates();
+    DataView &h = m_folder.header();
+    if (!h.hasRow())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("no certificate to delete"));
+    WriteTransaction tx(db);
+    if (!tx.ok())
+        return tx.status();
+    const qint64 key = h.value(QStringLiteral("FormIndex")).toLongLong();
+    DbStatus s = db.exec(QStringLiteral("DELETE FROM Detail WHERE FormIndex = ?"), {key});
+    if (!s.ok())
+        return s;
+    if (s = h.deleteCurrent(); !s.ok())
+        return s;
+    return tx.commit();
 }
 
 } // namespace arc

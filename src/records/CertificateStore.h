@@ -21,10 +21,30 @@ struct CertificateHeader {
     QDate date23;
 };
 
-// Reads (and, later, writes) whole certificates: a Header row and its lines.
+// What the screen holds of a certificate, as typed.
+struct CertificateEntries {
+    QString country, tracking, invoice, organ1, organ2, remarks;
+    bool approvedDesign = false, nonApprovedDesign = false, cfrReturnToService = false, otherRegulation = false;
+    QString name17, authNum, date18;
+    QString name22, certNum, date23;
+    ItemSlots lines;
+};
+
+// Reads and writes whole certificates: a Header row and its lines.
 class CertificateStore {
 public:
     explicit CertificateStore(DataFolder &folder) : m_folder(folder) {}
+
+    // Store the certificate as a new Header row (`asNew`, or when no row is
+    // stored yet) or over the row the header view stands on, and replace its
+    // lines, all in one transaction. Values too long for their field are
+    // left out (FieldTooSmall, the rest is stored); any other failure stores
+    // nothing. `formIndex` receives the certificate's key. A new row leaves
+    // the header view on it.
+    DbStatus save(const CertificateEntries &entries, bool asNew, qint64 &formIndex);
+
+    // Remove the certificate the header view stands on with its lines.
+    DbStatus deleteCurrent();
 
     // The Header row the header view stands on.
     CertificateHeader currentHeader() const;
@@ -35,6 +55,8 @@ public:
 
 private:
     DbStatus repairOrphanLines();
+    DbStatus writeCertificate(const CertificateEntries &entries, bool &add, qint64 &formIndex, bool &tooLong);
+    DbStatus removeCertificate();
 
     DataFolder &m_folder;
 };

@@ -191,8 +191,11 @@ QVariant DataView::toStored(const FieldDef &f, const QVariant &v) const
     }
 }
 
-void DataView::setValue(const QString &field, const QVariant &value)
+void DataView::setValue(const QString &name, const QVariant &value)
 {
+    // Field names are not case-sensitive; keep the schema's spelling.
+    const FieldDef *f = m_table->field(name);
+    const QString field = f ? f->name : name;
     if (!m_pending.contains(field))
         m_pendingOrder << field;
     m_pending.insert(field, value);
