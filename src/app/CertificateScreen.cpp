@@ -130,6 +130,8 @@ QWidget *CertificateScreen::buildItems()
     grid1->horizontalHeader()->hide();
     grid1->verticalHeader()->hide();
     grid1->setWordWrap(true);
+    grid1->verticalHeader()->setMinimumSectionSize(1);
+    grid1->verticalHeader()->setDefaultSectionSize(grid1->fontMetrics().lineSpacing() + 10);
     grid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int total = 0;

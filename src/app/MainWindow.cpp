@@ -560,7 +560,7 @@ void MainWindow::deleteForm()
         return;
     }
     DataView &header = m_folder.header();
-    if (header.recordCount() == 0) {
+    if (!header.tableHasRows()) {
         header.refresh();
         m_newFormFlag = 1;
         NewFormDefaults();

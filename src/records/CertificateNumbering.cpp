@@ -85,8 +85,7 @@ Decimal plusOne(Decimal d)
     // -0.25 + 1 = 0.75: the fraction's complement to one.
     d.negative = false;
     if (isZero(d.fraction)) {
-        d.whole = QStringLiteral("1");
-        d.fraction.clear();
+        d.whole = QStringLiteral("1"); // -0.0 + 1 = 1.0: the decimals stay
         return d;
     }
     // 10^n - f: trailing zeros stay, the last non-zero digit d becomes
@@ -130,7 +129,8 @@ QString next(const QString &last, int minDigits)
 
 bool isNumeric(const QString &text)
 {
-    static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    // \z, not $: $ also matches before a final line break.
+    static const QRegularExpression re(QStringLiteral("\\A[+-]?(\\d+\\.?\\d*|\\.\\d+)\\z"));
     return re.match(text).hasMatch();
 }
 

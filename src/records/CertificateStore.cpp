@@ -132,7 +132,7 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool &a
         return tx.status();
 
     DbStatus s;
-    add = add || h.recordCount(&s) == 0;
+    add = add || !h.tableHasRows(&s);
     if (!s.ok())
         return s;
     if (add) {

@@ -118,6 +118,11 @@ int DataView::recordCount(DbStatus *status) const
     return m_db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(m_table->name), {}, status).toInt();
 }
 
+bool DataView::tableHasRows(DbStatus *status) const
+{
+    return !m_db.scalar(QStringLiteral("SELECT 1 FROM \"%1\" LIMIT 1").arg(m_table->name), {}, status).isNull();
+}
+
 QVariant DataView::value(const QString &field) const
 {
     if (!hasRow())

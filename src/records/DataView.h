@@ -44,6 +44,8 @@ public:
     bool noMatch() const { return m_noMatch; }
 
     int recordCount(DbStatus *status = nullptr) const;
+    // Whether the table holds any row; cheaper than counting them.
+    bool tableHasRows(DbStatus *status = nullptr) const;
 
     // The current row's field, typed by the schema (QDate for dates, bool
     // for Yes/No); null when the field is null or there is no current row.
