@@ -1,6 +1,8 @@
 #include "CertificateScreen.h"
 
+#include "DateText.h"
 #include "LineBreaks.h"
+#include "SilentEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +20,9 @@
 #include <QVBoxLayout>
 
 namespace arc {
+
+using SilentEdit::setText;
+using SilentEdit::setTicked;
 
 namespace {
 
@@ -50,6 +55,7 @@ struct Column {
     bool bottom;
 };
 constexpr Column kColumns[6] = {{735, true}, {2630, false}, {2320, false}, {850, true}, {2345, false}, {1930, true}};
+
 
 } // namespace
 
@@ -280,6 +286,56 @@ void CertificateScreen::clearGrid()
 {
     for (int r = 0; r < kItemSlots; ++r)
         showLine(r, ItemLine{});
+}
+
+void CertificateScreen::showHeader(const CertificateHeader &c)
+{
+    setText(text38, c.country);
+    setText(text3, c.tracking);
+    setText(text5, c.invoice);
+    setText(text1, c.organ1);
+    setText(text2, c.organ2);
+    setText(text13, c.remarks);
+    setText(text17, c.name17);
+    setText(text16, c.authNum);
+    setText(text7, c.name22);
+    setText(text4, c.certNum);
+    setText(text18, DateText::format(c.date18));
+    setText(text6, DateText::format(c.date23));
+    setTicked(check3D1, c.approvedDesign);
+    setTicked(check3D2, c.nonApprovedDesign);
+    setTicked(check3D6, c.cfrReturnToService);
+    setTicked(check3D8, c.otherRegulation);
+}
+
+CertificateEntries CertificateScreen::entries(const ItemSlots &lines) const
+{
+    CertificateEntries e;
+    e.country = text38->text();
+    e.tracking = text3->text();
+    e.invoice = text5->toPlainText();
+    e.organ1 = text1->toPlainText();
+    e.organ2 = text2->toPlainText();
+    e.remarks = text13->toPlainText();
+    e.approvedDesign = check3D1->isChecked();
+    e.nonApprovedDesign = check3D2->isChecked();
+    e.cfrReturnToService = check3D6->isChecked();
+    e.otherRegulation = check3D8->isChecked();
+    e.name17 = text17->text();
+    e.authNum = text16->text();
+    e.date18 = text18->text();
+    e.name22 = text7->text();
+    e.certNum = text4->text();
+    e.date23 = text6->text();
+    e.lines = lines;
+    return e;
+}
+
+void CertificateScreen::setCommandsEnabled(bool enabled)
+{
+    for (QPushButton *b : {defaultsButton, deleteButton, findButton, partsButton, printButton, newButton, saveButton,
+                           exitButton, previousButton, nextButton})
+        b->setEnabled(enabled);
 }
 
 } // namespace arc

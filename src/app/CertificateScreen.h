@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CertificateStore.h"
 #include "ItemLine.h"
 
 #include <QFrame>
@@ -27,6 +28,13 @@ public:
     // Grid row `row` shows `line`.
     void showLine(int row, const ItemLine &line);
     void clearGrid();
+
+    // Fill the boxes from a stored certificate, without running any handler.
+    void showHeader(const CertificateHeader &c);
+    // What the boxes hold, with the given item lines.
+    CertificateEntries entries(const ItemSlots &lines) const;
+    // Every command button but Set-up, which opens and closes a panel.
+    void setCommandsEnabled(bool enabled);
 
     QLineEdit *text38;      // block 1
     QLineEdit *text3;       // block 3

@@ -6,8 +6,10 @@
 #include "CertificateStore.h"
 #include "DateText.h"
 #include "LineBreaks.h"
+#include "SilentEdit.h"
 #include "NewCertificateDefaults.h"
 #include "ProgramFolder.h"
+#include "Prompts.h"
 #include "ReferenceLists.h"
 #include "SetupPanel.h"
 
@@ -27,47 +29,13 @@
 
 namespace arc {
 
-namespace {
+using SilentEdit::setText;
+using SilentEdit::setTicked;
 
-const Message kNoRecords{QStringLiteral("Press OK to continue"), QStringLiteral("No records this direction."),
-                         Message::Buttons::Ok, Message::Icon::Information, Message::Answer::Ok};
-const Message kNoMoreRecords{QStringLiteral("Press OK to continue. To Enter New form press NEW"),
-                             QStringLiteral("No records this direction."), Message::Buttons::Ok,
-                             Message::Icon::Information, Message::Answer::Ok};
-const Message kExit{QStringLiteral("Are you sure you want to exit? Have you saved your form?"),
-                    QStringLiteral("Exit Form 8130-3"), Message::Buttons::YesNo, Message::Icon::Question,
-                    Message::Answer::Yes};
-const Message kTooLong{QStringLiteral("Consult the manual and re-enter"), QStringLiteral("One of your entries is too long."),
-                       Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
-const Message kDeleteForm{QStringLiteral("Are you sure you want to delete this entire form?"),
-                          QStringLiteral("Delete form on screen"), Message::Buttons::YesNo, Message::Icon::Critical,
-                          Message::Answer::No};
-const Message kNothingToDelete{QStringLiteral("The certificate on screen has not been saved, so there is no stored "
-                                              "certificate to delete."),
-                               QStringLiteral("Delete form on screen"), Message::Buttons::Ok,
-                               Message::Icon::Information, Message::Answer::Ok};
-const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
-                            Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+namespace {
 
 bool selectsBlock13(const QString &status) { return status == QLatin1String("NEW") || status == QLatin1String("PROTOTYPE"); }
 
-void setText(QLineEdit *box, const QString &text)
-{
-    const QSignalBlocker block(box);
-    box->setText(text);
-}
-
-void setText(QPlainTextEdit *box, const QString &text)
-{
-    const QSignalBlocker block(box);
-    box->setPlainText(LineBreaks::toScreen(text));
-}
-
-void setTicked(QCheckBox *box, bool ticked)
-{
-    const QSignalBlocker block(box);
-    box->setChecked(ticked);
-}
 
 QWidget *hiddenPanel(const char *name, QWidget *parent)
 {
@@ -336,30 +304,13 @@ void MainWindow::ShowForm()
 
 void MainWindow::showStoredCertificate()
 {
-    CertificateScreen &s = *m_screen;
     const CertificateHeader c = m_store->currentHeader();
     m_currentFormIndex = c.formIndex;
-    setText(s.text38, c.country);
-    setText(s.text3, c.tracking);
-    setText(s.text5, c.invoice);
-    setText(s.text1, c.organ1);
-    setText(s.text2, c.organ2);
-    setText(s.text13, c.remarks);
-    setText(s.text17, c.name17);
-    setText(s.text16, c.authNum);
-    setText(s.text7, c.name22);
-    setText(s.text4, c.certNum);
-    setText(s.text18, DateText::format(c.date18));
-    setText(s.text6, DateText::format(c.date23));
-    setTicked(s.check3D1, c.approvedDesign);
-    setTicked(s.check3D2, c.nonApprovedDesign);
-    setTicked(s.check3D6, c.cfrReturnToService);
-    setTicked(s.check3D8, c.otherRegulation);
-
+    m_screen->showHeader(c);
     // What loaded before a failure stays on screen.
     m_store->loadLines(m_currentFormIndex, m_lines);
     for (int n = 0; n < kItemSlots; ++n)
-        s.showLine(n, m_lines[n]);
+        m_screen->showLine(n, m_lines[n]);
     setBlockEnabled(selectsBlock13(m_lines[0].status.toUpper()));
 }
 
@@ -427,7 +378,7 @@ void MainWindow::next()
 {
     DataView *header = m_folder.isOpen() ? &m_folder.header() : nullptr;
     if (!header || header->isEof()) {
-        m_messages.ask(kNoRecords);
+        m_messages.ask(Prompts::kNoRecords);
         return;
     }
     if (m_newFormFlag == 1) {
@@ -436,7 +387,7 @@ void MainWindow::next()
     } else {
         header->moveNext();
         if (header->isEof()) {
-            m_messages.ask(kNoMoreRecords);
+            m_messages.ask(Prompts::kNoMoreRecords);
             header->movePrevious();
             return;
         }
@@ -449,7 +400,7 @@ void MainWindow::previous()
 {
     DataView *header = m_folder.isOpen() ? &m_folder.header() : nullptr;
     if (!header || header->isBof()) {
-        m_messages.ask(kNoRecords);
+        m_messages.ask(Prompts::kNoRecords);
         return;
     }
     if (m_newFormFlag == 1) {
@@ -458,7 +409,7 @@ void MainWindow::previous()
     } else {
         header->movePrevious();
         if (header->isBof()) {
-            m_messages.ask(kNoMoreRecords);
+            m_messages.ask(Prompts::kNoMoreRecords);
             header->moveNext();
             return;
         }
@@ -469,7 +420,7 @@ void MainWindow::previous()
 
 void MainWindow::exitForm()
 {
-    if (m_messages.ask(kExit) == Message::Answer::Yes)
+    if (m_messages.ask(Prompts::kExit) == Message::Answer::Yes)
         emit exitRequested();
 }
 
@@ -484,7 +435,7 @@ void MainWindow::folderChosen(const QString &folder)
     m_setupPanel->showIndicator(0);
     m_folder.close();
     if (m_setup.setDataPath(chosen).is(DbCondition::FieldTooSmall))
-        m_messages.ask(kPathTooLarge);
+        m_messages.ask(Prompts::kPathTooLarge);
     SetDataPaths();
 }
 
@@ -494,30 +445,6 @@ void MainWindow::newForm()
     NewFormDefaults();
     m_screen->grid1->setFocus();
     m_screen->combo3->show();
-}
-
-CertificateEntries MainWindow::entries() const
-{
-    const CertificateScreen &s = *m_screen;
-    CertificateEntries e;
-    e.country = s.text38->text();
-    e.tracking = s.text3->text();
-    e.invoice = s.text5->toPlainText();
-    e.organ1 = s.text1->toPlainText();
-    e.organ2 = s.text2->toPlainText();
-    e.remarks = s.text13->toPlainText();
-    e.approvedDesign = s.check3D1->isChecked();
-    e.nonApprovedDesign = s.check3D2->isChecked();
-    e.cfrReturnToService = s.check3D6->isChecked();
-    e.otherRegulation = s.check3D8->isChecked();
-    e.name17 = s.text17->text();
-    e.authNum = s.text16->text();
-    e.date18 = s.text18->text();
-    e.name22 = s.text7->text();
-    e.certNum = s.text4->text();
-    e.date23 = s.text6->text();
-    e.lines = m_lines;
-    return e;
 }
 
 void MainWindow::reportStoreFailure(const QString &what, const DbStatus &status)
@@ -532,7 +459,7 @@ void MainWindow::save()
         return;
     BusyPointer busy;
     qint64 key = 0;
-    const DbStatus s = m_store->save(entries(), m_newFormFlag == 1, key);
+    const DbStatus s = m_store->save(m_screen->entries(m_lines), m_newFormFlag == 1, key);
     if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
         // The entries stay on screen so the user can try again.
         reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
@@ -541,7 +468,7 @@ void MainWindow::save()
     m_currentFormIndex = key;
     m_newFormFlag = 0;
     if (s.is(DbCondition::FieldTooSmall))
-        m_messages.ask(kTooLong);
+        m_messages.ask(Prompts::kTooLong);
 }
 
 void MainWindow::deleteForm()
@@ -549,10 +476,10 @@ void MainWindow::deleteForm()
     if (!m_folder.isOpen())
         return;
     if (m_newFormFlag == 1) {
-        m_messages.ask(kNothingToDelete);
+        m_messages.ask(Prompts::kNothingToDelete);
         return;
     }
-    if (m_messages.ask(kDeleteForm) != Message::Answer::Yes)
+    if (m_messages.ask(Prompts::kDeleteForm) != Message::Answer::Yes)
         return;
     const DbStatus s = m_store->deleteCurrent();
     if (!s.ok()) {
@@ -585,9 +512,7 @@ void MainWindow::openSetupPanel()
     CertificateScreen &s = *m_screen;
     s.setupButton->setText(QStringLiteral("Save"));
     s.setupButton->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    for (QPushButton *b : {s.defaultsButton, s.deleteButton, s.findButton, s.partsButton, s.printButton,
-                           s.newButton, s.saveButton, s.exitButton, s.previousButton, s.nextButton})
-        b->setEnabled(false);
+    s.setCommandsEnabled(false);
     placePanels();
     m_setupPanel->show();
     m_setupPanel->raise();
@@ -601,9 +526,7 @@ void MainWindow::closeSetupPanel()
     m_setupPanel->hide();
     s.setupButton->setText(QStringLiteral("Set-up"));
     s.setupButton->setStyleSheet(QString());
-    for (QPushButton *b : {s.defaultsButton, s.deleteButton, s.findButton, s.partsButton, s.printButton,
-                           s.newButton, s.saveButton, s.exitButton, s.previousButton, s.nextButton})
-        b->setEnabled(true);
+    s.setCommandsEnabled(true);
 }
 
 } // namespace arc

@@ -75,7 +75,6 @@ private:
     QString currentStatus() const;
     void connectControls();
     void fillFromDefaults();
-    CertificateEntries entries() const;
     void reportStoreFailure(const QString &what, const DbStatus &status);
 
     QString m_programFolder;

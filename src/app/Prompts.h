@@ -1,0 +1,28 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+// The program's own questions and notices, word for word.
+namespace arc::Prompts {
+
+inline const Message kNoRecords{QStringLiteral("Press OK to continue"), QStringLiteral("No records this direction."),
+                         Message::Buttons::Ok, Message::Icon::Information, Message::Answer::Ok};
+inline const Message kNoMoreRecords{QStringLiteral("Press OK to continue. To Enter New form press NEW"),
+                             QStringLiteral("No records this direction."), Message::Buttons::Ok,
+                             Message::Icon::Information, Message::Answer::Ok};
+inline const Message kExit{QStringLiteral("Are you sure you want to exit? Have you saved your form?"),
+                    QStringLiteral("Exit Form 8130-3"), Message::Buttons::YesNo, Message::Icon::Question,
+                    Message::Answer::Yes};
+inline const Message kTooLong{QStringLiteral("Consult the manual and re-enter"), QStringLiteral("One of your entries is too long."),
+                       Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+inline const Message kDeleteForm{QStringLiteral("Are you sure you want to delete this entire form?"),
+                          QStringLiteral("Delete form on screen"), Message::Buttons::YesNo, Message::Icon::Critical,
+                          Message::Answer::No};
+inline const Message kNothingToDelete{QStringLiteral("The certificate on screen has not been saved, so there is no stored "
+                                              "certificate to delete."),
+                               QStringLiteral("Delete form on screen"), Message::Buttons::Ok,
+                               Message::Icon::Information, Message::Answer::Ok};
+inline const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
+                            Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+
+} // namespace arc::Prompts
