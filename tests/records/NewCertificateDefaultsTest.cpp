@@ -1,0 +1,87 @@
+#include "DataFolder.h"
+#include "NewCertificateDefaults.h"
+#include "TempFolder.h"
+#include "WriteTransaction.h"
+
+using namespace arc;
+
+class NewCertificateDefaultsTest : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        ASSERT_TRUE(DataFolder::create(folder()).ok());
+        ASSERT_TRUE(data.open(folder()).ok());
+    }
+
+    // Set fields of the one Defaults row; a null QVariant makes a field null.
+    void setDefaults(const QVariantMap &fields)
+    {
+        DataView &d = data.defaults();
+        WriteTransaction tx(data.certificates());
+        ASSERT_TRUE(d.moveFirst().ok() && d.edit().ok());
+        for (auto it = fields.begin(); it != fields.end(); ++it)
+            d.setValue(it.key(), it.value());
+        ASSERT_TRUE(d.update().ok() && tx.commit().ok());
+    }
+
+    // What the file holds, not what the cursor remembers.
+    QVariant stored(const QString &field) { return data.certificates().scalar("SELECT " + field + " FROM Defaults"); }
+
+    std::optional<NewCertificateDefaults> issue()
+    {
+        DbStatus s;
+        auto d = NewCertificateDefaults::issue(data.defaults(), &s);
+        EXPECT_TRUE(s.ok()) << s.detail().toStdString();
+        EXPECT_FALSE(data.certificates().inTransaction());
+        return d;
+    }
+
+    DataFolder data;
+};
+
+TEST_F(NewCertificateDefaultsTest, IssuesNumbersAndStoresOnlyCountersThatHoldAValue)
+{
+    setDefaults({{"IncreaseTrack", 1}, {"Tracking", "000099"}, {"IncreaseInv", 1}, {"Invoice", "INV-0042"},
+                 {"IncreaseBatch", 1}, {"Status", "OVERHAULED"}});
+    for (const char *expected : {"000100", "000101"}) {
+        const auto d = issue();
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->tracking, expected);
+        EXPECT_EQ(stored("Tracking").toString(), expected);
+        EXPECT_EQ(d->batch, "1");
+        EXPECT_TRUE(stored("Batch").isNull()); // a null counter is never written
+        EXPECT_EQ(d->status, "OVERHAULED");
+        EXPECT_EQ(d->country, "FAA/United States");
+    }
+    EXPECT_EQ(stored("Invoice").toString(), "INV-44");
+
+    setDefaults({{"Tracking", QVariant()}, {"Country", QVariant()}, {"Status", QVariant()}});
+    for (int round = 0; round < 2; ++round) {
+        const auto d = issue();
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->tracking, "000001");
+        EXPECT_TRUE(stored("Tracking").isNull());
+        EXPECT_EQ(d->status, "NEW");
+        EXPECT_EQ(d->country, "FAA/United States");
+        EXPECT_TRUE(stored("Country").isNull());
+    }
+
+    // Switched off: the number is only tidied, and the tidied form stored.
+    setDefaults({{"IncreaseTrack", 0}, {"Tracking", "12"}, {"IncreaseInv", 0}, {"Invoice", "0042"}});
+    for (int round = 0; round < 2; ++round) {
+        const auto d = issue();
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->tracking, "000012");
+        EXPECT_EQ(stored("Tracking").toString(), "000012");
+        EXPECT_EQ(d->invoice, "0042");
+        EXPECT_EQ(stored("Invoice").toString(), "0042");
+    }
+}
+
+TEST_F(NewCertificateDefaultsTest, EmptyDefaultsIssueNothing)
+{
+    ASSERT_TRUE(data.certificates().exec("DELETE FROM Defaults").ok());
+    EXPECT_FALSE(issue());
+    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM Defaults").toInt(), 0);
+}
