@@ -1,6 +1,12 @@
 #include "CertificateScreen.h"
 
 #include "DateText.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "ItemGrid.h"
+#include "ItemGridModel.h"
+#include "OrganizationChooser.h"
+#include "StatusWords.h"
 #include "LineBreaks.h"
 #include "SilentEdit.h"
 
@@ -16,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace arc {
@@ -34,11 +39,18 @@ W *named(const char *name, Args &&...args)
     return w;
 }
 
-QPlainTextEdit *multiLine(const char *name, int lines)
+EntryText *multiLine(const char *name, int lines, int limit = 0)
 {
-    auto *e = named<QPlainTextEdit>(name);
-    e->setTabChangesFocus(true);
+    auto *e = new EntryText(name);
+    e->setEntryLimit(limit);
     e->setFixedHeight(e->fontMetrics().lineSpacing() * lines + 12);
+    return e;
+}
+
+EntryBox *box(const char *name, int limit = 0)
+{
+    auto *e = new EntryBox(name);
+    e->setEntryLimit(limit);
     return e;
 }
 
@@ -49,23 +61,16 @@ QGroupBox *block(const QString &caption, QLayout *content)
     return g;
 }
 
-// Grid columns: width in twips and whether the text sits at the bottom.
-struct Column {
-    int width;
-    bool bottom;
-};
-constexpr Column kColumns[6] = {{735, true}, {2630, false}, {2320, false}, {850, true}, {2345, false}, {1930, true}};
-
-
 } // namespace
 
-CertificateScreen::CertificateScreen(QWidget *parent) : QFrame(parent)
+CertificateScreen::CertificateScreen(ItemGridModel *lines, std::function<bool()> newForm, QWidget *parent)
+    : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel3D1"));
     setFrameShape(QFrame::StyledPanel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildTop());
-    layout->addWidget(buildItems());
+    layout->addWidget(buildItems(lines, std::move(newForm)));
     layout->addWidget(buildRemarks());
     layout->addWidget(buildSignatures());
     layout->addWidget(buildButtons());
@@ -74,8 +79,7 @@ CertificateScreen::CertificateScreen(QWidget *parent) : QFrame(parent)
     list1 = named<QListWidget>("List1", this);
     list1->hide();
     list2 = named<QListWidget>("List2", this);
-    for (const char *s : {"New", "Overhauled", "Repaired", "Prototype", "See Block 12", "Inspected", "Tested", "Modified"})
-        list2->addItem(QString::fromLatin1(s));
+    list2->addItems(StatusWords::list);
     list2->hide();
 
     picture2 = named<QLabel>("Picture2", this);
@@ -88,7 +92,8 @@ QWidget *CertificateScreen::buildTop()
     auto *g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
 
-    text38 = named<QLineEdit>("Text38", QStringLiteral("FAA/United States"));
+    text38 = box("Text38");
+    text38->setText(QStringLiteral("FAA/United States"));
     auto *b1 = new QVBoxLayout;
     b1->addWidget(new QLabel(QStringLiteral("1. Approving Civil Aviation Authority/Country:")));
     b1->addWidget(text38);
@@ -101,21 +106,27 @@ QWidget *CertificateScreen::buildTop()
     title->setFont(f);
     g->addWidget(title, 0, 1);
 
-    text3 = named<QLineEdit>("Text3");
+    text3 = box("Text3", 15);
     auto *b3 = new QVBoxLayout;
     b3->addWidget(text3);
     g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);
 
-    combo3 = named<QComboBox>("Combo3");
-    text1 = multiLine("Text1", 4);
-    text2 = multiLine("Text2", 4);
-    auto *b4 = new QGridLayout;
-    b4->addWidget(combo3, 0, 0, 1, 2);
-    b4->addWidget(text1, 1, 0);
-    b4->addWidget(text2, 1, 1);
+    text1 = multiLine("Text1", 5);
+    text2 = multiLine("Text2", 5);
+    // The chooser lies over the name-and-address box.
+    auto *over = new QWidget;
+    auto *overLayout = new QVBoxLayout(over);
+    overLayout->setContentsMargins(0, 0, 0, 0);
+    overLayout->addWidget(text1);
+    combo3 = new OrganizationChooser(over);
+    auto *b4 = new QHBoxLayout;
+    b4->addWidget(over);
+    b4->addWidget(text2);
     g->addWidget(block(QStringLiteral("4. Organization"), b4), 1, 0, 1, 2);
 
-    text5 = multiLine("Text5", 3);
+    text5 = multiLine("Text5", 3, 40);
+    text5->setEnterMovesOn(true);
+    text5->setCapitals(true);
     auto *b5 = new QVBoxLayout;
     b5->addWidget(text5);
     g->addWidget(block(QStringLiteral("5. WO/Contract/Inv. No."), b5), 1, 2);
@@ -125,39 +136,25 @@ QWidget *CertificateScreen::buildTop()
     return w;
 }
 
-QWidget *CertificateScreen::buildItems()
+QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool()> newForm)
 {
     auto *w = new QWidget;
     auto *v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(0);
 
-    grid1 = named<QTableWidget>("Grid1", kItemSlots, 6);
-    grid1->horizontalHeader()->hide();
-    grid1->verticalHeader()->hide();
-    grid1->setWordWrap(true);
-    grid1->verticalHeader()->setMinimumSectionSize(1);
-    grid1->verticalHeader()->setDefaultSectionSize(grid1->fontMetrics().lineSpacing() + 10);
-    grid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int total = 0;
+    grid1 = new ItemGrid(lines, std::move(newForm));
     auto *captions = new QHBoxLayout;
     captions->setSpacing(0);
     const char *titles[6] = {"6. Item", "7. Description", "8. Part No.", "9. Qty", "10. Serial No.", "11. Status"};
     for (int c = 0; c < 6; ++c) {
-        const int width = twipsToPixels(kColumns[c].width);
-        grid1->setColumnWidth(c, width);
-        total += width;
         auto *button = new QPushButton(QString::fromLatin1(titles[c]));
-        button->setFixedWidth(width);
+        button->setFixedWidth(grid1->columnWidth(c));
         button->setFocusPolicy(Qt::NoFocus);
         columnButtons << button;
         captions->addWidget(button);
     }
     captions->addStretch();
-    grid1->setFixedWidth(total + 2 * grid1->frameWidth());
-    clearGrid();
-    grid1->setFixedHeight(grid1->verticalHeader()->length() + 2 * grid1->frameWidth());
     v->addLayout(captions);
     v->addWidget(grid1, 0, Qt::AlignLeft);
     return w;
@@ -199,9 +196,10 @@ QWidget *CertificateScreen::buildSignatures()
 
     check3D1 = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
     check3D2 = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
-    text17 = named<QLineEdit>("Text17");
-    text16 = named<QLineEdit>("Text16");
-    text18 = named<QLineEdit>("Text18");
+    text17 = box("Text17", 50);
+    text16 = box("Text16", 20);
+    text18 = box("Text18");
+    text18->setTodayOnDoubleClick(true);
     auto *b13 = new QGridLayout;
     b13->addWidget(new QLabel(QStringLiteral("13a. Certifies that the items identified above were manufactured in "
                                              "conformity to:")),
@@ -218,9 +216,10 @@ QWidget *CertificateScreen::buildSignatures()
 
     check3D6 = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
     check3D8 = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
-    text7 = named<QLineEdit>("Text7");
-    text4 = named<QLineEdit>("Text4");
-    text6 = named<QLineEdit>("Text6");
+    text7 = box("Text7", 50);
+    text4 = box("Text4", 20);
+    text6 = box("Text6");
+    text6->setTodayOnDoubleClick(true);
     auto *b14 = new QGridLayout;
     b14->addWidget(new QLabel(QStringLiteral("14a. Certifies that unless otherwise specified in block 12, the work "
                                              "identified in block 11 was accomplished in accordance with:")),
@@ -267,25 +266,25 @@ QWidget *CertificateScreen::buildButtons()
     return w;
 }
 
-void CertificateScreen::showLine(int row, const ItemLine &line)
+void CertificateScreen::resizeEvent(QResizeEvent *event)
 {
-    const QString values[6] = {line.item,     line.description, line.partNum,
-                               line.quantity, line.serialNum,   line.status};
-    for (int c = 0; c < 6; ++c) {
-        QTableWidgetItem *cell = grid1->item(row, c);
-        if (!cell) {
-            cell = new QTableWidgetItem;
-            cell->setTextAlignment(Qt::AlignLeft | (kColumns[c].bottom ? Qt::AlignBottom : Qt::AlignTop));
-            grid1->setItem(row, c, cell);
-        }
-        cell->setText(LineBreaks::toScreen(values[c]));
-    }
+    QFrame::resizeEvent(event);
+    placeLists();
 }
 
-void CertificateScreen::clearGrid()
+void CertificateScreen::placeLists()
 {
-    for (int r = 0; r < kItemSlots; ++r)
-        showLine(r, ItemLine{});
+    // Each list drops from its column's caption over the grid.
+    const QPoint grid = grid1->mapTo(this, QPoint(0, 0));
+    auto place = [&](QListWidget *list, int column) {
+        int x = grid.x();
+        for (int c = 0; c < column; ++c)
+            x += grid1->columnWidth(c);
+        list->setGeometry(x, grid.y(), std::max(grid1->columnWidth(column), 160), grid1->height() * 2 / 3);
+        list->raise();
+    };
+    place(list1, ItemGridModel::PartNoColumn);
+    place(list2, ItemGridModel::StatusColumn);
 }
 
 void CertificateScreen::showHeader(const CertificateHeader &c)

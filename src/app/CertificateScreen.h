@@ -4,6 +4,7 @@
 #include "ItemLine.h"
 
 #include <QFrame>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -13,9 +14,14 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
 
 namespace arc {
+
+class EntryBox;
+class EntryText;
+class ItemGrid;
+class ItemGridModel;
+class OrganizationChooser;
 
 // The main screen laid out like the form, block by block, with the row of
 // command buttons beneath. It only holds the controls; the main window
@@ -23,11 +29,9 @@ namespace arc {
 class CertificateScreen : public QFrame {
     Q_OBJECT
 public:
-    explicit CertificateScreen(QWidget *parent = nullptr);
-
-    // Grid row `row` shows `line`.
-    void showLine(int row, const ItemLine &line);
-    void clearGrid();
+    // The grid shows `lines`; `newForm` tells whether a new certificate is
+    // being entered.
+    CertificateScreen(ItemGridModel *lines, std::function<bool()> newForm, QWidget *parent = nullptr);
 
     // Fill the boxes from a stored certificate, without running any handler.
     void showHeader(const CertificateHeader &c);
@@ -36,31 +40,37 @@ public:
     // Every command button but Set-up, which opens and closes a panel.
     void setCommandsEnabled(bool enabled);
 
-    QLineEdit *text38;      // block 1
-    QLineEdit *text3;       // block 3
-    QComboBox *combo3;      // block 4 organisation chooser
-    QPlainTextEdit *text1;  // block 4
-    QPlainTextEdit *text2;  // block 4, second text
-    QPlainTextEdit *text5;  // block 5
-    QTableWidget *grid1;    // blocks 6 to 11
+    EntryBox *text38;       // block 1
+    EntryBox *text3;        // block 3
+    OrganizationChooser *combo3; // block 4 organisation chooser
+    EntryText *text1;       // block 4
+    EntryText *text2;       // block 4, second text
+    EntryText *text5;       // block 5
+    ItemGrid *grid1;        // blocks 6 to 11
     QList<QPushButton *> columnButtons;
     QListWidget *list1;     // part numbers
     QListWidget *list2;     // statuses
-    QPlainTextEdit *text13; // block 12
+    EntryText *text13;      // block 12
     QRadioButton *option1, *option2;
     QComboBox *combo1, *combo2;
     QCheckBox *check3D1, *check3D2;
-    QLineEdit *text17, *text16, *text18;
+    EntryBox *text17, *text16, *text18;
     QCheckBox *check3D6, *check3D8;
-    QLineEdit *text7, *text4, *text6;
+    EntryBox *text7, *text4, *text6;
     QLabel *picture2; // the loaded signature
 
     QPushButton *setupButton, *defaultsButton, *deleteButton, *previousButton, *findButton, *nextButton,
         *partsButton, *editorButton, *printButton, *newButton, *saveButton, *exitButton;
 
+    // Lay the pop-up lists over their columns of the grid.
+    void placeLists();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QWidget *buildTop();
-    QWidget *buildItems();
+    QWidget *buildItems(ItemGridModel *lines, std::function<bool()> newForm);
     QWidget *buildRemarks();
     QWidget *buildSignatures();
     QWidget *buildButtons();

@@ -5,6 +5,13 @@
 #include "CertificateScreen.h"
 #include "CertificateStore.h"
 #include "DateText.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "ItemEntry.h"
+#include "ItemGrid.h"
+#include "ItemGridModel.h"
+#include "OrganizationChooser.h"
+#include "StatusWords.h"
 #include "LineBreaks.h"
 #include "SilentEdit.h"
 #include "NewCertificateDefaults.h"
@@ -34,7 +41,7 @@ using SilentEdit::setTicked;
 
 namespace {
 
-bool selectsBlock13(const QString &status) { return status == QLatin1String("NEW") || status == QLatin1String("PROTOTYPE"); }
+using StatusWords::selectsBlock13;
 
 
 QWidget *hiddenPanel(const char *name, QWidget *parent)
@@ -57,7 +64,10 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
     setWindowTitle(QStringLiteral("ARC 8130 - Authorized Release Certificate"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    m_screen = new CertificateScreen(this);
+    m_grid = new ItemGridModel(this);
+    m_screen = new CertificateScreen(m_grid, [this] { return m_newFormFlag == 1; }, this);
+    m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder,
+                                {[this] { return m_newFormFlag == 1; }, [this] { checkstat(); }, [] {}}, this);
     layout->addWidget(m_screen);
 
     // Panels over the screen, hidden but for the access panel.
@@ -86,6 +96,13 @@ void MainWindow::connectControls()
     connect(m_screen->deleteButton, &QPushButton::clicked, this, &MainWindow::deleteForm);
     connect(m_access->exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
+    connect(m_grid, &ItemGridModel::currentCellChanged, this, [this] {
+        if (m_newFormFlag == 1)
+            checkstat();
+    });
+    connect(m_screen->combo3, &QComboBox::activated, this, &MainWindow::chooseOrganization);
+    connect(m_screen->text3, &EntryBox::enterPressed, m_screen->text5, qOverload<>(&QWidget::setFocus));
+    connect(m_screen->text5, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -223,7 +240,7 @@ void MainWindow::SetCountryList()
     c->clear();
     if (!m_folder.isOpen())
         return;
-    for (const CountryEntry &e : ReferenceLists::exportCountries(m_folder.countries(), m_lines[0].status))
+    for (const CountryEntry &e : ReferenceLists::exportCountries(m_folder.countries(), m_grid->line(0).status))
         c->addItem(e.name, QVariant::fromValue(e));
     c->setCurrentIndex(0);
 }
@@ -231,13 +248,12 @@ void MainWindow::SetCountryList()
 void MainWindow::NewFormDefaults()
 {
     CertificateScreen &s = *m_screen;
-    m_lines = {};
-    s.clearGrid();
+    m_grid->setLines({});
     for (QCheckBox *c : {s.check3D1, s.check3D2, s.check3D6, s.check3D8})
         setTicked(c, false);
     if (m_newFormFlag == 1)
         fillFromDefaults();
-    s.grid1->setCurrentCell(0, 0);
+    m_grid->setCurrentCell(0, 0, m_newFormFlag == 1);
 }
 
 void MainWindow::fillFromDefaults()
@@ -274,16 +290,16 @@ void MainWindow::fillFromDefaults()
             c->setCurrentIndex(0);
         c->setEnabled(false);
     }
-    ItemLine &first = m_lines[0];
+    ItemLine first;
     first.serialNum = d->batch;
     first.description = d->description;
     first.partNum = d->partNum;
     first.item = QStringLiteral("1");
     first.quantity = QStringLiteral("1");
     first.status = d->status;
-    s.grid1->setCurrentCell(0, 0);
+    m_grid->setLine(0, first);
+    m_grid->setCurrentCell(0, 0, true);
     checkstat();
-    s.showLine(0, first);
 }
 
 void MainWindow::ShowForm()
@@ -308,17 +324,15 @@ void MainWindow::showStoredCertificate()
     m_currentFormIndex = c.formIndex;
     m_screen->showHeader(c);
     // What loaded before a failure stays on screen.
-    m_store->loadLines(m_currentFormIndex, m_lines);
-    for (int n = 0; n < kItemSlots; ++n)
-        m_screen->showLine(n, m_lines[n]);
-    setBlockEnabled(selectsBlock13(m_lines[0].status.toUpper()));
+    ItemSlots lines;
+    m_store->loadLines(m_currentFormIndex, lines);
+    m_grid->setLines(lines);
+    setBlockEnabled(selectsBlock13(lines[0].status.toUpper()));
 }
 
-void MainWindow::setItemLine(int row, const ItemLine &line)
-{
-    m_lines[row] = line;
-    m_screen->showLine(row, line);
-}
+const ItemSlots &MainWindow::itemSlots() const { return m_grid->lines(); }
+
+void MainWindow::setItemLine(int row, const ItemLine &line) { m_grid->setLine(row, line); }
 
 void MainWindow::setBlockEnabled(bool block13)
 {
@@ -331,8 +345,7 @@ void MainWindow::setBlockEnabled(bool block13)
 
 QString MainWindow::currentStatus() const
 {
-    const int row = m_screen->grid1->currentRow();
-    return m_lines[row >= 0 && row < kItemSlots ? row : 0].status;
+    return m_grid->currentLine().status;
 }
 
 void MainWindow::checkstat()
@@ -459,7 +472,7 @@ void MainWindow::save()
         return;
     BusyPointer busy;
     qint64 key = 0;
-    const DbStatus s = m_store->save(m_screen->entries(m_lines), m_newFormFlag == 1, key);
+    const DbStatus s = m_store->save(m_screen->entries(m_grid->lines()), m_newFormFlag == 1, key);
     if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
         // The entries stay on screen so the user can try again.
         reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
@@ -495,6 +508,19 @@ void MainWindow::deleteForm()
     }
     header.moveLast();
     ShowForm();
+}
+
+void MainWindow::chooseOrganization(int index)
+{
+    CertificateScreen &s = *m_screen;
+    if (index < 0)
+        return;
+    const OrganizationEntry o = s.combo3->itemData(index).value<OrganizationEntry>();
+    setText(s.text1, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
+    s.combo3->shrink();
+    if (!selectsBlock13(currentStatus()))
+        setText(s.text4, o.certificateNum);
+    s.text5->setFocus();
 }
 
 void MainWindow::toggleSetupPanel()

@@ -14,6 +14,8 @@ namespace arc {
 class AccessPanel;
 class CertificateScreen;
 class SetupPanel;
+class ItemEntry;
+class ItemGridModel;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -42,10 +44,12 @@ public:
     void newForm();
     void save();
     void deleteForm();
+    void chooseOrganization(int index);
 
     int newFormFlag() const { return m_newFormFlag; }
     qint64 currentFormIndex() const { return m_currentFormIndex; }
-    const ItemSlots &itemSlots() const { return m_lines; }
+    const ItemSlots &itemSlots() const;
+    ItemGridModel &itemLines() const { return *m_grid; }
     // Put a whole item line into slot `row` and show it.
     void setItemLine(int row, const ItemLine &line);
     CertificateScreen &screen() const { return *m_screen; }
@@ -90,7 +94,8 @@ private:
     QWidget *m_findPanel;     // Panel3D3
     QWidget *m_printPanel;    // Panel3D5
 
-    ItemSlots m_lines;
+    ItemGridModel *m_grid;
+    ItemEntry *m_itemEntry;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
     bool m_activated = false;

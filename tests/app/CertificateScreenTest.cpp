@@ -89,7 +89,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndShowsNullsAsEmpty)
     openWindow();
 
     screen().previousButton->click(); // the empty one
-    for (QLineEdit *e : {screen().text38, screen().text3, screen().text17, screen().text16, screen().text18,
+    for (arc::EntryBox *e : {screen().text38, screen().text3, screen().text17, screen().text16, screen().text18,
                          screen().text7, screen().text4, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().text1->toPlainText(), "");
@@ -111,7 +111,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndShowsNullsAsEmpty)
     EXPECT_FALSE(screen().check3D1->isEnabled());
     EXPECT_TRUE(screen().check3D6->isEnabled());
     for (int c = 0; c < 6; ++c)
-        EXPECT_EQ(screen().grid1->item(0, c)->text(), "");
+        EXPECT_EQ(cell(0, c), "");
 }
 
 TEST_F(NavigationTest, ItemLinesFillTheGridAndPickTheBlockByTheFirstStatus)
@@ -125,18 +125,18 @@ TEST_F(NavigationTest, ItemLinesFillTheGridAndPickTheBlockByTheFirstStatus)
     openWindow();
 
     screen().previousButton->click();
-    EXPECT_EQ(screen().grid1->item(0, 5)->text(), "OVERHAULED");
+    EXPECT_EQ(cell(0, 5), "OVERHAULED");
     EXPECT_FALSE(screen().check3D1->isEnabled());
     EXPECT_TRUE(screen().check3D6->isEnabled());
-    EXPECT_EQ(screen().grid1->item(1, 0)->text(), "");
+    EXPECT_EQ(cell(1, 0), "");
 
     screen().previousButton->click();
     EXPECT_EQ(window->currentFormIndex(), key);
     for (int r = 0; r < 10; ++r) {
         EXPECT_EQ(window->itemSlots()[r].item, QString::number(r + 1));
-        EXPECT_EQ(screen().grid1->item(r, 0)->text(), QString::number(r + 1));
+        EXPECT_EQ(cell(r, 0), QString::number(r + 1));
     }
-    EXPECT_EQ(screen().grid1->item(0, 5)->text(), "prototype");
+    EXPECT_EQ(cell(0, 5), "prototype");
     EXPECT_TRUE(screen().check3D1->isEnabled()) << "the status is compared upper-cased";
     EXPECT_FALSE(screen().check3D6->isEnabled());
 
@@ -161,7 +161,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
 
     // Block 14: the organisation's number, the signatory's name, today.
     screen().text16->setText("old 13c");
-    screen().grid1->setCurrentCell(0, 5);
+    window->itemLines().setCurrentCell(0, 5, false);
     window->checkstat();
     EXPECT_TRUE(screen().check3D6->isChecked() && screen().check3D6->isEnabled());
     EXPECT_FALSE(screen().check3D1->isChecked() || screen().check3D1->isEnabled());

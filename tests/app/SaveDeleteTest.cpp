@@ -186,7 +186,7 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     EXPECT_EQ(screen().text5->toPlainText(), "WO-100");
     EXPECT_EQ(screen().text13->toPlainText(), "Default remark");
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
-    EXPECT_EQ(screen().grid1->item(0, 4)->text(), "1");
+    EXPECT_EQ(cell(0, 4), "1");
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
     EXPECT_EQ(screen().text4->text(), "") << "no organisation is chosen yet while the folder opens";
     EXPECT_TRUE(stored("SELECT Tracking FROM Defaults").isNull()) << "a null counter is never written";

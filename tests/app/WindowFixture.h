@@ -3,6 +3,11 @@
 #include "AccessPanel.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "ItemGrid.h"
+#include "ItemGridModel.h"
+#include "OrganizationChooser.h"
 #include "ReferenceLists.h"
 #include "MainWindow.h"
 #include "ScriptedMessages.h"
@@ -74,6 +79,7 @@ protected:
     }
 
     arc::CertificateScreen &screen() { return window->screen(); }
+    QString cell(int row, int column) { return screen().grid1->model()->index(row, column).data().toString(); }
     std::optional<QString> storedDataPath()
     {
         return window->setupStore().dataPath();

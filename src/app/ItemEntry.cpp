@@ -1,0 +1,107 @@
+#include "ItemEntry.h"
+
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "ItemGrid.h"
+#include "ItemGridModel.h"
+#include "PartCatalogue.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace arc {
+
+ItemEntry::ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder, Hooks hooks,
+                     QObject *parent)
+    : QObject(parent), m_screen(screen), m_lines(lines), m_folder(folder), m_hooks(std::move(hooks))
+{
+    connect(screen.columnButtons[ItemGridModel::PartNoColumn], &QPushButton::clicked, this,
+            &ItemEntry::togglePartList);
+    connect(screen.columnButtons[ItemGridModel::StatusColumn], &QPushButton::clicked, this,
+            &ItemEntry::showStatusList);
+    connect(screen.grid1, &ItemGrid::lookUpRequested, this, &ItemEntry::lookUpCurrentPart);
+    connect(screen.list1, &QListWidget::itemDoubleClicked, this, &ItemEntry::takeSelectedPart);
+    connect(screen.list2, &QListWidget::itemClicked, this, &ItemEntry::takeStatus);
+    screen.list1->installEventFilter(this);
+    screen.list2->installEventFilter(this);
+}
+
+bool ItemEntry::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *list = qobject_cast<QListWidget *>(watched);
+    if (list && event->type() == QEvent::FocusOut) {
+        list->hide(); // the lists only live while they are used
+    } else if (list == m_screen.list1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            takeSelectedPart();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ItemEntry::togglePartList()
+{
+    QListWidget *list = m_screen.list1;
+    if (!m_partToggle && list->count() > 0) {
+        list->setCurrentRow(0);
+        m_screen.placeLists();
+        list->show();
+        m_partToggle = true;
+    } else {
+        m_partToggle = false;
+    }
+}
+
+void ItemEntry::showStatusList()
+{
+    QListWidget *list = m_screen.list2;
+    if (list->count() == 0)
+        return;
+    list->setCurrentRow(0);
+    m_screen.placeLists();
+    list->show();
+    list->setFocus();
+}
+
+void ItemEntry::lookUpCurrentPart()
+{
+    const std::optional<CataloguePart> part =
+        m_folder.isOpen() ? PartCatalogue::lookUp(m_folder.parts(), m_lines.currentLine().partNum) : std::nullopt;
+    m_lines.lookedUp(part, m_hooks.newForm());
+    if (part) {
+        m_hooks.buildtext13();
+        m_screen.grid1->setFocus();
+    }
+}
+
+void ItemEntry::takeSelectedPart()
+{
+    QListWidget *list = m_screen.list1;
+    if (list->isHidden() || !list->currentItem())
+        return;
+    const QString partNumber = list->currentItem()->text();
+    const std::optional<CataloguePart> part =
+        m_folder.isOpen() ? PartCatalogue::lookUp(m_folder.parts(), partNumber) : std::nullopt;
+    m_lines.takePart(partNumber, part, m_hooks.newForm());
+    if (part)
+        m_hooks.buildtext13();
+    m_screen.grid1->setFocus();
+    list->hide();
+}
+
+void ItemEntry::takeStatus(QListWidgetItem *item)
+{
+    QListWidget *list = m_screen.list2;
+    if (list->isHidden() || !item)
+        return;
+    m_lines.takeStatus(item->text(), m_hooks.newForm());
+    m_hooks.checkstat();
+    m_screen.grid1->setFocus();
+    list->hide();
+}
+
+} // namespace arc

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QListWidgetItem;
+
+namespace arc {
+
+class CertificateScreen;
+class DataFolder;
+class ItemGridModel;
+
+// How item lines are filled from the part list, the status list and the
+// catalogue: the handlers of the grid's column buttons and pop-up lists.
+class ItemEntry : public QObject {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<bool()> newForm;      // a new certificate is on screen
+        std::function<void()> checkstat;    // the status check
+        std::function<void()> buildtext13;  // the remarks builder
+    };
+    ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder, Hooks hooks,
+              QObject *parent = nullptr);
+
+    // "8. Part No.": show the part list, or only switch the toggle off.
+    void togglePartList();
+    // "11. Status": show the status list and give it the focus.
+    void showStatusList();
+    // The current row's part number looked up in the catalogue (Enter).
+    void lookUpCurrentPart();
+    void takeSelectedPart();
+    void takeStatus(QListWidgetItem *item);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    CertificateScreen &m_screen;
+    ItemGridModel &m_lines;
+    DataFolder &m_folder;
+    Hooks m_hooks;
+    bool m_partToggle = false;
+};
+
+} // namespace arc

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace arc {
+
+// A one-line box of the certificate screen. Its length limit holds for
+// what the user types or pastes; a longer value set by the program (a
+// stored certificate) is shown and kept whole. A date box writes today's
+// date on a double click.
+class EntryBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EntryBox(const char *objectName, QWidget *parent = nullptr);
+
+    void setEntryLimit(int characters); // 0: no limit of the box's own
+    int entryLimit() const { return m_limit; }
+    void setTodayOnDoubleClick(bool on) { m_today = on; }
+
+signals:
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    int m_limit = 0;
+    bool m_today = false;
+};
+
+} // namespace arc

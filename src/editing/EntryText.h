@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace arc {
+
+// A box of several lines on the certificate screen, with the same typed
+// and pasted length limit as EntryBox. Optionally Enter moves on instead
+// of breaking the line, and typed letters a to z become capitals (pasted
+// text is taken as it is).
+class EntryText : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit EntryText(const char *objectName, QWidget *parent = nullptr);
+
+    void setEntryLimit(int characters) { m_limit = characters; }
+    void setEnterMovesOn(bool on) { m_enterMovesOn = on; }
+    void setCapitals(bool on) { m_capitals = on; }
+
+signals:
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    // Room left for new characters when `replacing` selected ones go.
+    int room() const;
+
+    int m_limit = 0;
+    bool m_enterMovesOn = false;
+    bool m_capitals = false;
+};
+
+} // namespace arc

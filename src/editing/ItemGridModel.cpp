@@ -1,0 +1,188 @@
+#include "ItemGridModel.h"
+
+#include "LineBreaks.h"
+
+#include <algorithm>
+
+namespace arc {
+
+namespace {
+
+QString *field(ItemLine &line, int column)
+{
+    switch (column) {
+    case ItemGridModel::ItemColumn: return &line.item;
+    case ItemGridModel::DescriptionColumn: return &line.description;
+    case ItemGridModel::PartNoColumn: return &line.partNum;
+    case ItemGridModel::QtyColumn: return &line.quantity;
+    case ItemGridModel::SerialNoColumn: return &line.serialNum;
+    default: return &line.status;
+    }
+}
+
+// What a column keeps of the text typed into it.
+QString cutForColumn(int column, const QString &text)
+{
+    switch (column) {
+    case ItemGridModel::DescriptionColumn: return text.left(50);
+    case ItemGridModel::PartNoColumn: return text.left(20).toUpper();
+    case ItemGridModel::SerialNoColumn: return text.left(30).toUpper();
+    case ItemGridModel::StatusColumn: return text.left(20);
+    default: return text;
+    }
+}
+
+} // namespace
+
+ItemGridModel::ItemGridModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+int ItemGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kItemSlots; }
+int ItemGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QString ItemGridModel::cellText(int row, int column) const
+{
+    return *field(const_cast<ItemLine &>(m_lines[row]), column);
+}
+
+QVariant ItemGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return LineBreaks::toScreen(cellText(index.row(), index.column()));
+    if (role == Qt::TextAlignmentRole) {
+        const bool bottom = index.column() == ItemColumn || index.column() == QtyColumn || index.column() == StatusColumn;
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | (bottom ? Qt::AlignBottom : Qt::AlignTop)));
+    }
+    return {};
+}
+
+void ItemGridModel::setLines(const ItemSlots &lines)
+{
+    beginResetModel();
+    m_lines = lines;
+    m_extraHeight = {};
+    m_typing = false;
+    endResetModel();
+    for (int r = 0; r < kItemSlots; ++r)
+        emit rowHeightChanged(r);
+}
+
+void ItemGridModel::setLine(int row, const ItemLine &line)
+{
+    m_lines[row] = line;
+    rowRebuilt(row);
+}
+
+void ItemGridModel::rowRebuilt(int row)
+{
+    emit dataChanged(index(row, 0), index(row, kColumns - 1));
+}
+
+void ItemGridModel::setCurrentCell(int row, int column, bool newForm)
+{
+    row = std::clamp(row, 0, kItemSlots - 1);
+    column = std::clamp(column, 0, kColumns - 1);
+    const bool changed = row != m_row || column != m_column;
+    m_row = row;
+    m_column = column;
+    if (!changed)
+        return;
+    if (newForm)
+        m_typing = false;
+    emit currentCellChanged(row, column);
+}
+
+void ItemGridModel::storeCell(const QString &text)
+{
+    *field(m_lines[m_row], m_column) = cutForColumn(m_column, text);
+    emit dataChanged(index(m_row, m_column), index(m_row, m_column));
+}
+
+void ItemGridModel::type(QChar key)
+{
+    QString text = cellText(m_row, m_column);
+    if (key == QLatin1Char('\b')) {
+        // Backspace counts as the first keystroke: what follows appends.
+        text.chop(1);
+        m_typing = true;
+    } else {
+        const QString typed = key == QLatin1Char('\n') ? QStringLiteral("\r\n") : QString(key);
+        text = m_typing ? text + typed : typed;
+        m_typing = true;
+        if (key == QLatin1Char('\n')) {
+            m_extraHeight[m_row] += kLineBreakTwips;
+            emit rowHeightChanged(m_row);
+        }
+    }
+    storeCell(text);
+}
+
+bool ItemGridModel::enter(bool newForm)
+{
+    switch (m_column) {
+    case ItemColumn: setCurrentCell(m_row, DescriptionColumn, newForm); return false;
+    case DescriptionColumn: setCurrentCell(m_row, PartNoColumn, newForm); return false;
+    case PartNoColumn: return true;
+    case QtyColumn: setCurrentCell(m_row, SerialNoColumn, newForm); return false;
+    case SerialNoColumn: setCurrentCell(m_row, StatusColumn, newForm); return false;
+    default:
+        // The last column goes on to the next line (the first after the last).
+        setCurrentCell((m_row + 1) % kItemSlots, ItemColumn, newForm);
+        return false;
+    }
+}
+
+void ItemGridModel::lookedUp(const std::optional<CataloguePart> &part, bool newForm)
+{
+    if (!part) {
+        setCurrentCell(m_row, QtyColumn, newForm);
+        return;
+    }
+    m_lines[m_row].description = part->description;
+    m_lines[m_row].pmaPartNumber = part->pmaPartNumber;
+    rowRebuilt(m_row);
+    setCurrentCell(m_row, ItemColumn, newForm);
+}
+
+void ItemGridModel::takePart(const QString &partNumber, const std::optional<CataloguePart> &part, bool newForm)
+{
+    ItemLine &line = m_lines[m_row];
+    line.partNum = partNumber;
+    if (part) {
+        line.description = part->description;
+        line.pmaPartNumber = part->pmaPartNumber;
+    }
+    rowRebuilt(m_row);
+    setCurrentCell(m_row, ItemColumn, newForm);
+}
+
+void ItemGridModel::takeStatus(const QString &status, bool newForm)
+{
+    m_lines[m_row].status = status.toUpper();
+    rowRebuilt(m_row);
+    setCurrentCell(m_row, ItemColumn, newForm);
+}
+
+void ItemGridModel::clickItemColumn()
+{
+    if (m_column != ItemColumn)
+        return;
+    m_lines[m_row].item = QString::number(m_row + 1);
+    rowRebuilt(m_row);
+}
+
+bool ItemGridModel::deleteInItemColumn()
+{
+    if (m_column != ItemColumn)
+        return false;
+    // The looked-up assembly number goes with the line, so the remarks
+    // never cite a part that is no longer on the certificate.
+    m_lines[m_row] = ItemLine{};
+    m_extraHeight[m_row] = 0;
+    rowRebuilt(m_row);
+    emit rowHeightChanged(m_row);
+    return true;
+}
+
+} // namespace arc

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ItemLine.h"
+
+#include <QAbstractTableModel>
+#include <optional>
+
+namespace arc {
+
+// What a catalogue look-up brings into an item line.
+struct CataloguePart {
+    QString description;
+    QString pmaPartNumber;
+};
+
+// The ten item lines of the certificate on screen and the in-place typing
+// into them. The lines are the truth; a grid view only shows them.
+class ItemGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { ItemColumn, DescriptionColumn, PartNoColumn, QtyColumn, SerialNoColumn, StatusColumn };
+    static constexpr int kColumns = 6;
+    static constexpr int kLineBreakTwips = 200; // each line break typed makes a row this much taller
+
+    explicit ItemGridModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    const ItemSlots &lines() const { return m_lines; }
+    const ItemLine &line(int row) const { return m_lines[row]; }
+    // Replace every line (a certificate loaded or started); rows get their
+    // default height back and the typing flag is cleared.
+    void setLines(const ItemSlots &lines);
+    void setLine(int row, const ItemLine &line);
+
+    int currentRow() const { return m_row; }
+    int currentColumn() const { return m_column; }
+    const ItemLine &currentLine() const { return m_lines[m_row]; }
+    // Move the cursor. While a new certificate is entered (`newForm`) the
+    // typing flag is cleared.
+    void setCurrentCell(int row, int column, bool newForm);
+    bool typing() const { return m_typing; }
+
+    // A key typed into the current cell: a printable character, Backspace
+    // ("\b") or Ctrl+Enter ("\n", a line break).
+    void type(QChar key);
+
+    // Enter: move on by column. Returns true when the current part number
+    // is to be looked up in the catalogue first (see lookedUp).
+    bool enter(bool newForm);
+    // The outcome of the look-up of the current row's part number.
+    void lookedUp(const std::optional<CataloguePart> &part, bool newForm);
+    // A part number taken from the part list into the current row.
+    void takePart(const QString &partNumber, const std::optional<CataloguePart> &part, bool newForm);
+    // A status word taken from the status list; stored upper-cased.
+    void takeStatus(const QString &status, bool newForm);
+
+    // A click in the Item column writes the row number.
+    void clickItemColumn();
+    // Delete in the Item column clears the row. Returns whether it did.
+    bool deleteInItemColumn();
+
+    // Extra height of a row from the line breaks typed into it, in twips.
+    int extraHeight(int row) const { return m_extraHeight[row]; }
+
+signals:
+    void currentCellChanged(int row, int column);
+    void rowHeightChanged(int row);
+
+private:
+    QString cellText(int row, int column) const;
+    void storeCell(const QString &text);
+    void rowRebuilt(int row);
+
+    ItemSlots m_lines;
+    std::array<int, kItemSlots> m_extraHeight{};
+    int m_row = 0;
+    int m_column = 0;
+    bool m_typing = false;
+};
+
+} // namespace arc
