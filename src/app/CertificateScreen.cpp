@@ -177,6 +177,8 @@ QWidget *CertificateScreen::buildRemarks()
     option2->setChecked(true);
     combo1 = named<QComboBox>("Combo1");
     combo2 = named<QComboBox>("Combo2");
+    for (QComboBox *c : {combo1, combo2})
+        c->setMinimumContentsLength(16);
     auto *e = new QGridLayout;
     e->addWidget(option1, 0, 0);
     e->addWidget(option2, 0, 1);

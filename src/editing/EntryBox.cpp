@@ -2,39 +2,38 @@
 
 #include "DateText.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QValidator>
+#include <QMenu>
+#include <climits>
 
 namespace arc {
-
-namespace {
-
-// Refuses an edit that would make the text longer than the limit, but lets
-// an over-long value that was already there be shortened or left alone.
-class LengthLimit : public QValidator {
-public:
-    LengthLimit(const QLineEdit *box, int limit) : QValidator(const_cast<QLineEdit *>(box)), m_box(box), m_limit(limit) {}
-    State validate(QString &input, int &) const override
-    {
-        return input.size() <= m_limit || input.size() <= m_box->text().size() ? Acceptable : Invalid;
-    }
-
-private:
-    const QLineEdit *m_box;
-    int m_limit;
-};
-
-} // namespace
 
 EntryBox::EntryBox(const char *objectName, QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(QString::fromLatin1(objectName));
+    // Dropped text would pass by the limit.
+    setDragEnabled(false);
+    setAcceptDrops(false);
 }
 
-void EntryBox::setEntryLimit(int characters)
+int EntryBox::room() const
 {
-    m_limit = characters;
-    setValidator(characters > 0 ? new LengthLimit(this, characters) : nullptr);
+    if (m_limit <= 0)
+        return INT_MAX;
+    return m_limit - int(text().size() - selectedText().size());
+}
+
+void EntryBox::pasteWithinLimit()
+{
+    if (isReadOnly())
+        return;
+    const QString clip = QGuiApplication::clipboard()->text().split(QLatin1Char('\n')).value(0);
+    const int left = room();
+    if (left > 0)
+        insert(clip.left(left));
 }
 
 void EntryBox::keyPressEvent(QKeyEvent *event)
@@ -43,7 +42,29 @@ void EntryBox::keyPressEvent(QKeyEvent *event)
         emit enterPressed();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteWithinLimit();
+        return;
+    }
+    const QString typed = event->text();
+    const bool printing = !typed.isEmpty() && typed[0].isPrint()
+                          && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (printing && room() < typed.size())
+        return;
     QLineEdit::keyPressEvent(event);
+}
+
+void EntryBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    for (QAction *a : menu->actions()) {
+        if (a->objectName() == QLatin1String("edit-paste")) {
+            a->disconnect();
+            connect(a, &QAction::triggered, this, &EntryBox::pasteWithinLimit);
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void EntryBox::mouseDoubleClickEvent(QMouseEvent *event)

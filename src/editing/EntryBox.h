@@ -13,9 +13,12 @@ class EntryBox : public QLineEdit {
 public:
     explicit EntryBox(const char *objectName, QWidget *parent = nullptr);
 
-    void setEntryLimit(int characters); // 0: no limit of the box's own
+    void setEntryLimit(int characters) { m_limit = characters; } // 0: no limit of the box's own
     int entryLimit() const { return m_limit; }
     void setTodayOnDoubleClick(bool on) { m_today = on; }
+
+    // Paste from the clipboard, as much as the limit leaves room for.
+    void pasteWithinLimit();
 
 signals:
     void enterPressed();
@@ -23,8 +26,11 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    int room() const;
+
     int m_limit = 0;
     bool m_today = false;
 };

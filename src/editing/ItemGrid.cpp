@@ -33,7 +33,7 @@ ItemGrid::ItemGrid(ItemGridModel *model, std::function<bool()> newForm, QWidget 
         width += twipsToPixels(kColumnTwips[c]);
     }
     setFixedWidth(width + 2 * frameWidth());
-    setMinimumHeight(m_rowHeight * kItemSlots + 2 * frameWidth());
+    setFixedHeight(m_rowHeight * kItemSlots + 2 * frameWidth());
 
     connect(model, &ItemGridModel::currentCellChanged, this, &ItemGrid::followModel);
     connect(model, &ItemGridModel::rowHeightChanged, this, &ItemGrid::applyRowHeight);
@@ -43,6 +43,8 @@ ItemGrid::ItemGrid(ItemGridModel *model, std::function<bool()> newForm, QWidget 
 void ItemGrid::applyRowHeight(int row)
 {
     setRowHeight(row, m_rowHeight + twipsToPixels(m_model->extraHeight(row)));
+    // All ten rows stay in view, however tall they have grown.
+    setFixedHeight(verticalHeader()->length() + 2 * frameWidth());
 }
 
 void ItemGrid::followModel(int row, int column)

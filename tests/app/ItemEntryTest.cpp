@@ -1,0 +1,141 @@
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QListWidget>
+#include <QTest>
+
+class ItemEntryTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        createDataFolder();
+        storeDataPath(dataFolder());
+        addRow("PartNumbers", {{"PartNumber", "PN-\"100\""}, {"Description", "Fuel pump"}, {"PMA_PartNumber", "ASSY-1"}});
+        addRow("PartNumbers", {{"PartNumber", "PN-200"}, {"Description", "Seal"}});
+        addRow("Organizations", {{"Organization", "Acme Aero"}, {"Address1", "1 Main St"}, {"Address2", "Wichita"},
+                                 {"Address3", "KS"}, {"CertificateNum", "ACME123"}});
+        openWindow();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->accessPanel().hide();
+    }
+    QVariant stored(const QString &sql)
+    {
+        arc::DataFolder f;
+        EXPECT_TRUE(f.open(dataFolder()).ok());
+        return f.certificates().scalar(sql);
+    }
+};
+
+TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
+{
+    arc::ItemGrid *grid = screen().grid1;
+    screen().newButton->click();
+    EXPECT_TRUE(grid->hasFocus());
+
+    // Row 1: a part from the part list, then a status from the status list.
+    window->itemLines().setCurrentCell(1, arc::ItemGridModel::ItemColumn, true);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(1, 0)).center());
+    EXPECT_EQ(cell(1, 0), "2");
+    screen().columnButtons[2]->click();
+    ASSERT_TRUE(screen().list1->isVisible());
+    screen().list1->setFocus();
+    screen().list1->setCurrentRow(0);
+    QTest::keyClick(screen().list1, Qt::Key_Return);
+    EXPECT_FALSE(screen().list1->isVisible());
+    EXPECT_EQ(window->itemSlots()[1].partNum, "PN-\"100\"");
+    EXPECT_EQ(window->itemSlots()[1].description, "Fuel pump");
+    EXPECT_EQ(window->itemSlots()[1].pmaPartNumber, "ASSY-1");
+
+    screen().columnButtons[5]->click();
+    ASSERT_TRUE(screen().list2->isVisible());
+    EXPECT_TRUE(screen().list2->hasFocus());
+    QListWidgetItem *repaired = screen().list2->item(2);
+    QTest::mouseClick(screen().list2->viewport(), Qt::LeftButton, {}, screen().list2->visualItemRect(repaired).center());
+    EXPECT_EQ(window->itemSlots()[1].status, "REPAIRED");
+    EXPECT_FALSE(screen().list2->isVisible());
+    EXPECT_TRUE(screen().check3D6->isChecked()) << "a maintenance status selects block 14";
+    EXPECT_FALSE(screen().check3D1->isEnabled());
+
+    // Typed quantity and serial number; a part typed and looked up with Enter.
+    window->itemLines().setCurrentCell(1, arc::ItemGridModel::QtyColumn, true);
+    QTest::keyClicks(grid, "3");
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClicks(grid, "sn-9");
+    QTest::keyClick(grid, Qt::Key_Escape); // not typed
+    EXPECT_EQ(window->itemSlots()[1].serialNum, "SN-9");
+    window->itemLines().setCurrentCell(2, arc::ItemGridModel::PartNoColumn, true);
+    QTest::keyClicks(grid, "pn-200");
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(window->itemSlots()[2].description, "Seal");
+    EXPECT_EQ(window->itemLines().currentColumn(), arc::ItemGridModel::ItemColumn);
+
+    // The organisation chooser fills block 4 and, for block 14, 14c.
+    window->itemLines().setCurrentCell(1, arc::ItemGridModel::StatusColumn, true);
+    screen().combo3->showPopup();
+    EXPECT_TRUE(screen().combo3->isWide());
+    screen().combo3->hidePopup();
+    screen().combo3->setCurrentIndex(0);
+    emit screen().combo3->activated(0);
+    EXPECT_EQ(screen().text1->toPlainText(), "Acme Aero\n1 Main St\nWichita\nKS");
+    EXPECT_FALSE(screen().combo3->isWide());
+    EXPECT_EQ(screen().text4->text(), "ACME123");
+    EXPECT_TRUE(screen().text5->hasFocus());
+
+    screen().saveButton->click();
+    EXPECT_EQ(stored("SELECT count(*) FROM Detail").toInt(), 3);
+    EXPECT_EQ(stored("SELECT Organ1 FROM Header").toString(), "Acme Aero\r\n1 Main St\r\nWichita\r\nKS");
+    screen().newButton->click();
+    screen().previousButton->click();
+    EXPECT_EQ(window->itemSlots()[1].partNum, "PN-\"100\"");
+    EXPECT_EQ(window->itemSlots()[1].quantity, "3");
+    EXPECT_EQ(window->itemSlots()[1].serialNum, "SN-9");
+    EXPECT_EQ(window->itemSlots()[1].status, "REPAIRED");
+    EXPECT_EQ(window->itemSlots()[1].pmaPartNumber, "") << "a loaded certificate cites no looked-up part";
+    EXPECT_TRUE(screen().combo3->isHidden());
+}
+
+TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
+{
+    arc::EntryBox *tracking = screen().text3;
+    tracking->clear();
+    tracking->setFocus();
+    QTest::keyClicks(tracking, QString(16, '7'));
+    EXPECT_EQ(tracking->text(), QString(15, '7'));
+    QTest::keyClick(tracking, Qt::Key_Return);
+    EXPECT_TRUE(screen().text5->hasFocus());
+
+    arc::EntryText *invoice = screen().text5;
+    invoice->clear();
+    QTest::keyClicks(invoice, "wo-12a");
+    EXPECT_EQ(invoice->toPlainText(), "WO-12A");
+    QApplication::clipboard()->setText("pasted");
+    invoice->paste();
+    EXPECT_EQ(invoice->toPlainText(), "WO-12Apasted");
+    QTest::keyClicks(invoice, QString(40, 'x'));
+    EXPECT_EQ(invoice->toPlainText().size(), 40);
+    QTest::keyClick(invoice, Qt::Key_Return);
+    EXPECT_TRUE(screen().grid1->hasFocus());
+
+    // A stored value longer than the box is shown and saved whole.
+    const QString longCert(25, 'C');
+    screen().text4->setText(longCert);
+    EXPECT_EQ(screen().text4->text(), longCert);
+    screen().text4->setFocus();
+    QTest::keyClick(screen().text4, Qt::Key_End);
+    QTest::keyClicks(screen().text4, "x");
+    EXPECT_EQ(screen().text4->text(), longCert);
+    QTest::keyClick(screen().text4, Qt::Key_Backspace);
+    EXPECT_EQ(screen().text4->text(), QString(24, 'C'));
+    screen().text4->setText("ACME");
+    QApplication::clipboard()->setText(QString(30, 'p'));
+    QTest::keyClick(screen().text4, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(screen().text4->text(), "ACME" + QString(16, 'p')) << "pasting stops at the limit";
+
+    screen().text18->setText("01/Jan/2001");
+    QTest::mouseDClick(screen().text18, Qt::LeftButton);
+    EXPECT_EQ(screen().text18->text(), QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"));
+}

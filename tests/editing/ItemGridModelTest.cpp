@@ -1,0 +1,166 @@
+#include "ItemGridModel.h"
+
+#include <gtest/gtest.h>
+
+using arc::CataloguePart;
+using arc::ItemGridModel;
+using arc::ItemLine;
+
+namespace {
+
+void typeText(ItemGridModel &m, const QString &text)
+{
+    for (QChar c : text)
+        m.type(c);
+}
+
+ItemLine filled(const QString &item)
+{
+    return {item, "Valve", "PN-1", "2", "SN1", "NEW", "PMA-1"};
+}
+
+} // namespace
+
+TEST(ItemGridModel, FirstKeyReplacesAndCellChangesClearTheFlagOnlyOnANewCertificate)
+{
+    ItemGridModel m;
+    m.setLine(0, filled("1"));
+    m.setCurrentCell(0, ItemGridModel::DescriptionColumn, true);
+    typeText(m, "Pump");
+    EXPECT_EQ(m.line(0).description, "Pump") << "the first key replaces, the next ones append";
+
+    m.setCurrentCell(0, ItemGridModel::QtyColumn, true);
+    EXPECT_FALSE(m.typing());
+    typeText(m, "5");
+    EXPECT_EQ(m.line(0).quantity, "5");
+
+    // Editing a stored certificate: after the first key, every cell appends.
+    m.setLines({filled("1"), filled("2")});
+    m.setCurrentCell(1, ItemGridModel::QtyColumn, false);
+    typeText(m, "7");
+    EXPECT_EQ(m.line(1).quantity, "7");
+    m.setCurrentCell(1, ItemGridModel::SerialNoColumn, false);
+    typeText(m, "x");
+    EXPECT_EQ(m.line(1).serialNum, "SN1X");
+
+    // Backspace is a keystroke of its own: "ABC", Backspace, "D" is "ABD".
+    m.setLines({});
+    m.setLine(0, {"", "ABC", "", "", "", "", {}});
+    m.setCurrentCell(0, ItemGridModel::DescriptionColumn, true);
+    m.type('\b');
+    m.type('D');
+    EXPECT_EQ(m.line(0).description, "ABD");
+    m.setCurrentCell(0, ItemGridModel::QtyColumn, true);
+    m.type('\b');
+    EXPECT_EQ(m.line(0).quantity, "") << "Backspace in an empty cell";
+}
+
+TEST(ItemGridModel, EachColumnCutsAndCasesWhatIsTyped)
+{
+    struct Case {
+        int column;
+        QString typed, stored;
+    };
+    const Case cases[] = {
+        {ItemGridModel::ItemColumn, "12a", "12a"},
+        {ItemGridModel::DescriptionColumn, QString(51, 'd'), QString(50, 'd')},
+        {ItemGridModel::PartNoColumn, "abc", "ABC"},
+        {ItemGridModel::PartNoColumn, QString(21, 'p'), QString(20, 'P')},
+        {ItemGridModel::QtyColumn, "2 ea. (approx)", "2 ea. (approx)"},
+        {ItemGridModel::SerialNoColumn, QString(31, 's'), QString(30, 'S')},
+        {ItemGridModel::StatusColumn, QString(21, 'r'), QString(20, 'r')},
+    };
+    for (const Case &c : cases) {
+        ItemGridModel m;
+        m.setCurrentCell(3, c.column, true);
+        typeText(m, c.typed);
+        const QString shown = m.data(m.index(3, c.column)).toString();
+        EXPECT_EQ(shown, c.stored) << c.column;
+        const ItemLine &l = m.line(3);
+        const QString values[] = {l.item, l.description, l.partNum, l.quantity, l.serialNum, l.status};
+        EXPECT_EQ(values[c.column], c.stored) << c.column;
+    }
+}
+
+TEST(ItemGridModel, LineBreaksMakeTheRowTaller)
+{
+    ItemGridModel m;
+    m.setCurrentCell(2, ItemGridModel::DescriptionColumn, true);
+    typeText(m, "A");
+    m.type('\n');
+    typeText(m, "B");
+    m.type('\n');
+    EXPECT_EQ(m.line(2).description, "A\r\nB\r\n");
+    EXPECT_EQ(m.extraHeight(2), 400);
+    EXPECT_EQ(m.data(m.index(2, 1)).toString(), "A\nB\n");
+
+    // A look-up rebuilds the row at its height; clearing gives the default.
+    m.setCurrentCell(2, ItemGridModel::PartNoColumn, true);
+    m.lookedUp(CataloguePart{"Seal", "PMA"}, true);
+    EXPECT_EQ(m.extraHeight(2), 400);
+    m.setCurrentCell(2, ItemGridModel::ItemColumn, true);
+    m.deleteInItemColumn();
+    EXPECT_EQ(m.extraHeight(2), 0);
+}
+
+TEST(ItemGridModel, EnterMovesOnByColumnAndLooksPartsUp)
+{
+    ItemGridModel m;
+    m.setLine(9, {"10", "Old text", "X-1", "", "", "", {}});
+    m.setCurrentCell(9, ItemGridModel::ItemColumn, true);
+    EXPECT_FALSE(m.enter(true));
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::DescriptionColumn);
+    EXPECT_FALSE(m.enter(true));
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::PartNoColumn);
+    EXPECT_TRUE(m.enter(true)) << "Enter in Part No. asks for the look-up";
+
+    m.lookedUp(std::nullopt, true);
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::QtyColumn);
+    EXPECT_EQ(m.line(9).description, "Old text");
+
+    EXPECT_FALSE(m.enter(true));
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::SerialNoColumn);
+    EXPECT_FALSE(m.enter(true));
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::StatusColumn);
+    EXPECT_FALSE(m.enter(true));
+    EXPECT_EQ(m.currentRow(), 0) << "after the last line comes the first";
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::ItemColumn);
+
+    m.setCurrentCell(9, ItemGridModel::PartNoColumn, true);
+    m.lookedUp(CataloguePart{"Seal kit", "ASSY-9"}, true);
+    EXPECT_EQ(m.line(9).description, "Seal kit");
+    EXPECT_EQ(m.line(9).pmaPartNumber, "ASSY-9");
+    EXPECT_EQ(m.currentRow(), 9);
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::ItemColumn);
+}
+
+TEST(ItemGridModel, ItemColumnClicksNumberAndDeletesClearTheRow)
+{
+    ItemGridModel m;
+    for (int r = 0; r < 5; ++r)
+        m.setLine(r, filled(QString::number(r + 1)));
+    m.setCurrentCell(3, ItemGridModel::DescriptionColumn, true);
+    m.clickItemColumn();
+    EXPECT_EQ(m.line(3).item, "4") << "a click elsewhere than the Item column writes nothing";
+    m.setLine(3, filled(""));
+    m.setCurrentCell(3, ItemGridModel::ItemColumn, true);
+    m.clickItemColumn();
+    EXPECT_EQ(m.line(3).item, "4");
+
+    m.setCurrentCell(2, ItemGridModel::StatusColumn, true);
+    EXPECT_FALSE(m.deleteInItemColumn());
+    EXPECT_EQ(m.line(2), filled("3"));
+    m.setCurrentCell(2, ItemGridModel::ItemColumn, true);
+    EXPECT_TRUE(m.deleteInItemColumn());
+    EXPECT_EQ(m.line(2), ItemLine{}) << "the looked-up assembly number goes too";
+    EXPECT_EQ(m.line(3), filled("4"));
+
+    m.setCurrentCell(4, ItemGridModel::SerialNoColumn, true);
+    m.takeStatus("See Block 12", true);
+    EXPECT_EQ(m.line(4).status, "SEE BLOCK 12");
+    EXPECT_EQ(m.currentColumn(), ItemGridModel::ItemColumn);
+    m.setCurrentCell(4, ItemGridModel::QtyColumn, true);
+    m.takePart("PN-\"7\"", std::nullopt, true);
+    EXPECT_EQ(m.line(4).partNum, "PN-\"7\"");
+    EXPECT_EQ(m.line(4).description, "Valve") << "a part not in the catalogue keeps the description";
+}
