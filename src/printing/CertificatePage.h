@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ItemLine.h"
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+namespace arc {
+
+// The three settings of the Defaults table that shape the page.
+struct PrintSettings {
+    // Print orientation from the first row's User1: none (null) gives the
+    // older portrait layout, "2" landscape, anything else portrait.
+    std::optional<QString> orientation;
+    bool shade = false;        // first row's Shade is 1
+    bool largeRemarks = false; // the "Custom" row's IncreaseTrack is 1
+};
+
+// What the certificate screen holds at the moment of printing. Multi-line
+// texts break lines with CR LF; a null text prints as an empty one.
+struct CertificatePage {
+    QString country;  // block 1
+    QString tracking; // block 3
+    QString organ1;   // block 4, left column
+    QString organ2;   // block 4, right column
+    QString invoice;  // block 5
+    ItemSlots lines;  // blocks 6 to 11, rows 0 to 9
+    QString remarks;  // block 12
+
+    bool approvedDesign = false;    // 13a, Check3D1
+    bool nonApprovedDesign = false; // 13a, Check3D2
+    QString authNum;                // 13c, Text16
+    QString name17;                 // 13d, Text17
+    QString date18;                 // 13e, Text18
+
+    bool cfrReturnToService = false; // 14a, Check3D6
+    bool otherRegulation = false;    // 14a, Check3D8
+    QString certNum;                 // 14c, Text4
+    QString name22;                  // 14d, Text7
+    QString date23;                  // 14e, Text6
+
+    PrintSettings settings;
+    QImage signature; // the signatory's loaded signature; may be null
+
+    // Block 13 applies (new parts) when row 0's status is NEW or PROTOTYPE,
+    // in any case; block 14 (maintenance) otherwise.
+    bool block13Applies() const
+    {
+        const QString status = lines[0].status.toUpper();
+        return status == QLatin1String("NEW") || status == QLatin1String("PROTOTYPE");
+    }
+};
+
+} // namespace arc

@@ -1,0 +1,120 @@
+#include "PainterCanvas.h"
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+
+namespace arc {
+
+namespace {
+
+QRectF corners(double x1, double y1, double x2, double y2)
+{
+    return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+}
+
+} // namespace
+
+PainterCanvas::PainterCanvas(QPagedPaintDevice &device) : m_device(device) {}
+
+PainterCanvas::~PainterCanvas()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void PainterCanvas::setOrientation(Orientation orientation)
+{
+    m_device.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+}
+
+PageCanvas::Orientation PainterCanvas::orientation() const
+{
+    return m_device.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
+                                                                         : Orientation::Portrait;
+}
+
+double PainterCanvas::printableWidth() const
+{
+    // One point is 20 twips.
+    return m_device.pageLayout().paintRect(QPageLayout::Point).width() * 20.0;
+}
+
+bool PainterCanvas::begin()
+{
+    if (m_painter.isActive())
+        return true;
+    if (m_failed || m_ended)
+        return false;
+    if (!m_painter.begin(&m_device)) {
+        m_failed = true;
+        return false;
+    }
+    m_painter.scale(m_device.logicalDpiX() / 1440.0, m_device.logicalDpiY() / 1440.0);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+    return true;
+}
+
+QPen PainterCanvas::pen() const
+{
+    // Cosmetic: the width is device pixels, whatever the twips scale.
+    QPen p(Qt::black, lineWidth());
+    p.setCosmetic(true);
+    return p;
+}
+
+void PainterCanvas::drawText(double x, double y, const QString &text, bool)
+{
+    if (text.isEmpty() || !begin())
+        return;
+    m_painter.setFont(font());
+    m_painter.setPen(Qt::black);
+    m_painter.setBackgroundMode(transparentText() ? Qt::TransparentMode : Qt::OpaqueMode);
+    m_painter.setBackground(Qt::white);
+    m_painter.drawText(QPointF(x, y + metrics().ascent()), text);
+}
+
+void PainterCanvas::line(double x1, double y1, double x2, double y2)
+{
+    if (!begin())
+        return;
+    m_painter.setPen(pen());
+    m_painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterCanvas::box(double x1, double y1, double x2, double y2)
+{
+    if (!begin())
+        return;
+    m_painter.setPen(pen());
+    m_painter.setBrush(fillStyle() == FillStyle::Solid ? QBrush(fillColor()) : QBrush(Qt::NoBrush));
+    m_painter.drawRect(corners(x1, y1, x2, y2));
+}
+
+void PainterCanvas::solidBox(double x1, double y1, double x2, double y2)
+{
+    if (!begin())
+        return;
+    m_painter.setPen(pen());
+    m_painter.setBrush(Qt::black);
+    m_painter.drawRect(corners(x1, y1, x2, y2));
+}
+
+void PainterCanvas::picture(const QImage &image, double x, double y, double width, double height)
+{
+    if (image.isNull() || !begin())
+        return;
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter.drawImage(QRectF(x, y, width, height), image);
+}
+
+void PainterCanvas::endJob()
+{
+    // A job with nothing drawn still gives its (empty) page.
+    begin();
+    if (m_painter.isActive())
+        m_painter.end();
+    m_ended = true;
+}
+
+} // namespace arc

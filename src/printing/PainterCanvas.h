@@ -1,0 +1,47 @@
+#pragma once
+
+#include "PageCanvasBase.h"
+
+#include <QPainter>
+
+class QPagedPaintDevice;
+
+namespace arc {
+
+// Draws the page with QPainter on a printer or a PDF writer. Painter
+// coordinates are twips, mapped from the device's resolution, with the
+// origin at the top-left corner of the printable area. The job starts at
+// the first drawing, so the orientation can still be set before it.
+class PainterCanvas : public PageCanvasBase {
+public:
+    explicit PainterCanvas(QPagedPaintDevice &device);
+    ~PainterCanvas() override;
+
+    void setOrientation(Orientation orientation) override;
+    Orientation orientation() const override;
+    double printableWidth() const override;
+
+    void line(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2) override;
+    void solidBox(double x1, double y1, double x2, double y2) override;
+    void picture(const QImage &image, double x, double y, double width, double height) override;
+    void endJob() override;
+
+    // False when the device refused to start the job (no printer, a file
+    // that cannot be written).
+    bool ok() const { return !m_failed; }
+
+protected:
+    void drawText(double x, double y, const QString &text, bool lineEnd) override;
+
+private:
+    bool begin();
+    QPen pen() const;
+
+    QPagedPaintDevice &m_device;
+    QPainter m_painter;
+    bool m_failed = false;
+    bool m_ended = false;
+};
+
+} // namespace arc

@@ -1,0 +1,152 @@
+#include "PrintCommand.h"
+
+#include <QCursor> // BusyPointer.h needs it and does not include it
+
+#include "BusyPointer.h"
+#include "CopyCount.h"
+#include "DataFolder.h"
+#include "PainterCanvas.h"
+#include "PrintPanel.h"
+#include "PrintPrompts.h"
+#include "PrintSettingsReader.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace arc {
+
+PrintCommand::PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSource page, QWidget *window)
+    : QObject(window), m_messages(messages), m_folder(folder), m_page(std::move(page)), m_window(window),
+      m_panel(new PrintPanel(window)), m_printer(QPrinter::HighResolution)
+{
+    connect(m_panel->okButton, &QPushButton::clicked, this, &PrintCommand::ok);
+    connect(m_panel->text45, &QLineEdit::returnPressed, this, &PrintCommand::ok);
+    connect(m_panel->cancelButton, &QPushButton::clicked, this, &PrintCommand::cancel);
+    connect(m_panel->previewButton, &QPushButton::clicked, this, &PrintCommand::preview);
+    connect(m_panel->pdfButton, &QPushButton::clicked, this, &PrintCommand::choosePdf);
+
+    m_chooseFile = [this] {
+        QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save the certificate as PDF"),
+                                                    QString(), QStringLiteral("PDF files (*.pdf)"));
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".pdf");
+        return path;
+    };
+    m_runPreview = [this](QPrinter &printer, const std::function<void(QPrinter *)> &paint) {
+        QPrintPreviewDialog dialog(&printer, m_window);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *p) { paint(p); });
+        dialog.exec();
+    };
+    m_jobCanvas = [this] { return std::make_unique<PainterCanvas>(m_printer); };
+    m_hasPrinter = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
+}
+
+PrintCommand::~PrintCommand() = default;
+
+void PrintCommand::setPrinter(const QPrinterInfo &printer)
+{
+    m_printer.setPrinterName(printer.printerName());
+}
+
+CertificatePage PrintCommand::currentPage()
+{
+    CertificatePage page = m_page ? m_page() : CertificatePage{};
+    // Read afresh for every copy: the set-up may have changed them.
+    if (m_folder.isOpen())
+        page.settings = PrintSettingsReader::read(m_folder.defaults());
+    return page;
+}
+
+PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation)
+{
+    const BusyPointer busy;
+    TruncationNotice notice;
+    if (tellTruncation)
+        notice = [this](const QString &title) { m_messages.ask(PrintPrompts::truncated(title)); };
+    return printCertificate(canvas, currentPage(), notice);
+}
+
+void PrintCommand::open()
+{
+    const std::optional<QString> stored =
+        m_folder.isOpen() ? PrintSettingsReader::copiesDefault(m_folder.defaults()) : std::nullopt;
+    m_panel->text45->setText(CopyCount::initialText(stored));
+    m_panel->showOver();
+}
+
+void PrintCommand::cancel() { m_panel->hide(); }
+
+void PrintCommand::ok()
+{
+    m_panel->hide();
+    const int copies = CopyCount::copies(m_panel->text45->text());
+    if (copies < 1)
+        return;
+    if (copies > CopyCount::kConfirmAbove && m_messages.ask(PrintPrompts::manyCopies(copies)) != Message::Answer::Yes)
+        return;
+    if (!m_hasPrinter()) {
+        // Printing into nothing would lose the copies without a word.
+        if (m_messages.ask(PrintPrompts::noPrinter()) == Message::Answer::Yes)
+            choosePdf();
+        return;
+    }
+    printCopies(copies);
+}
+
+bool PrintCommand::printCopies(int copies)
+{
+    for (int i = 1; i <= copies; ++i) {
+        const std::unique_ptr<PageCanvas> canvas = m_jobCanvas();
+        render(*canvas, true);
+        if (const auto *painter = dynamic_cast<const PainterCanvas *>(canvas.get()); painter && !painter->ok()) {
+            m_messages.ask(PrintPrompts::jobRefused());
+            return false;
+        }
+    }
+    return true;
+}
+
+void PrintCommand::preview()
+{
+    m_panel->hide();
+    m_runPreview(m_printer, [this](QPrinter *printer) {
+        PainterCanvas canvas(*printer);
+        render(canvas, false);
+    });
+}
+
+void PrintCommand::choosePdf()
+{
+    m_panel->hide();
+    const QString path = m_chooseFile();
+    if (!path.isEmpty())
+        writePdf(path);
+}
+
+bool PrintCommand::writePdf(const QString &path)
+{
+    bool written = false;
+    {
+        QPdfWriter writer(path);
+        writer.setCreator(QStringLiteral("ARC 8130"));
+        writer.setTitle(QStringLiteral("AUTHORIZED RELEASE CERTIFICATE"));
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+        PainterCanvas canvas(writer);
+        render(canvas, true);
+        written = canvas.ok();
+    }
+    if (!written || !QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
+        m_messages.ask(PrintPrompts::pdfNotWritten(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace arc

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "CertificatePage.h"
+#include "PrintCertificate.h"
+
+#include <QObject>
+#include <QPrinter>
+#include <functional>
+#include <memory>
+
+class QPrinterInfo;
+class QWidget;
+
+namespace arc {
+
+class DataFolder;
+class MessageBoxes;
+class PageCanvas;
+class PrintPanel;
+
+// The Print button and its panel: the copies, each copy one job on the
+// program's printer, the preview and the PDF file. The dialogs it opens
+// sit behind seams so tests can drive it without them.
+class PrintCommand : public QObject {
+    Q_OBJECT
+public:
+    // What the screen holds at the moment of printing; called per copy.
+    using PageSource = std::function<CertificatePage()>;
+
+    // The panel is made over `window`, hidden.
+    PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSource page, QWidget *window);
+    ~PrintCommand() override;
+
+    PrintPanel &panel() const { return *m_panel; }
+
+    // The Print button: the panel with the default number of copies.
+    void open();
+    // The panel's buttons.
+    void ok();
+    void cancel();
+    void preview();
+    void choosePdf();
+
+    // One page of the certificate as a PDF file: Letter, quarter-inch
+    // margins. False (and the user told) when the file cannot be written.
+    bool writePdf(const QString &path);
+
+    // The printer copies go to; the system's default until one is chosen.
+    void setPrinter(const QPrinterInfo &printer);
+    QPrinter &printer() { return m_printer; }
+
+    // Seams. The PDF file name, empty when the user cancels.
+    using FileChooser = std::function<QString()>;
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // Shows a preview that paints its pages through `paint`.
+    using PreviewRunner = std::function<void(QPrinter &printer, const std::function<void(QPrinter *)> &paint)>;
+    void setPreviewRunner(PreviewRunner runner) { m_runPreview = std::move(runner); }
+    // The canvas of one printed copy; by default drawn on printer().
+    using JobCanvas = std::function<std::unique_ptr<PageCanvas>()>;
+    void setJobCanvas(JobCanvas canvas) { m_jobCanvas = std::move(canvas); }
+    // Whether any printer is installed.
+    using PrinterCheck = std::function<bool()>;
+    void setPrinterCheck(PrinterCheck check) { m_hasPrinter = std::move(check); }
+
+private:
+    CertificatePage currentPage();
+    PrintResult render(PageCanvas &canvas, bool tellTruncation);
+    bool printCopies(int copies);
+
+    MessageBoxes &m_messages;
+    DataFolder &m_folder;
+    PageSource m_page;
+    QWidget *m_window;
+    PrintPanel *m_panel;
+    QPrinter m_printer;
+
+    FileChooser m_chooseFile;
+    PreviewRunner m_runPreview;
+    JobCanvas m_jobCanvas;
+    PrinterCheck m_hasPrinter;
+};
+
+} // namespace arc

@@ -1,0 +1,62 @@
+#include "PrintPanel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace arc {
+
+namespace {
+
+QPushButton *button(const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
+
+PrintPanel::PrintPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel3D5"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+
+    text45 = new QLineEdit;
+    text45->setObjectName(QStringLiteral("Text45"));
+    auto *caption = new QLabel(QStringLiteral("Copies"));
+    caption->setBuddy(text45);
+
+    okButton = button("Command1_0", QStringLiteral("OK"));
+    okButton->setDefault(true);
+    cancelButton = button("Command1_1", QStringLiteral("Cancel"));
+    previewButton = button("CommandPreview", QStringLiteral("Preview"));
+    pdfButton = button("CommandPdf", QStringLiteral("PDF..."));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(caption, 0, 0);
+    layout->addWidget(text45, 0, 1);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {okButton, cancelButton, previewButton, pdfButton})
+        buttons->addWidget(b);
+    layout->addLayout(buttons, 1, 0, 1, 2);
+    adjustSize();
+    hide();
+}
+
+void PrintPanel::showOver()
+{
+    adjustSize();
+    if (QWidget *p = parentWidget())
+        move((p->width() - width()) / 2, (p->height() - height()) / 2);
+    show();
+    raise();
+    text45->setFocus();
+    text45->selectAll();
+}
+
+} // namespace arc

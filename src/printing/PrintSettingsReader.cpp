@@ -1,0 +1,41 @@
+#include "PrintSettingsReader.h"
+
+#include "DataView.h"
+
+namespace arc {
+
+namespace {
+
+bool isOne(const QVariant &v) { return !v.isNull() && v.toDouble() == 1.0; }
+
+} // namespace
+
+PrintSettings PrintSettingsReader::read(DataView &defaults)
+{
+    PrintSettings s;
+    if (!defaults.moveFirst().ok())
+        return s;
+    if (defaults.hasRow()) {
+        const QVariant user1 = defaults.value(QStringLiteral("User1"));
+        if (!user1.isNull() && !user1.toString().isEmpty())
+            s.orientation = user1.toString();
+        s.shade = isOne(defaults.value(QStringLiteral("Shade")));
+    }
+    if (defaults.findFirst(QStringLiteral("\"Country\" = ?"), {QStringLiteral("Custom")}).ok() && !defaults.noMatch()
+        && defaults.hasRow())
+        s.largeRemarks = isOne(defaults.value(QStringLiteral("IncreaseTrack")));
+    defaults.moveFirst();
+    return s;
+}
+
+std::optional<QString> PrintSettingsReader::copiesDefault(DataView &defaults)
+{
+    if (!defaults.hasRow() && !defaults.moveFirst().ok())
+        return std::nullopt;
+    const QVariant organ1 = defaults.value(QStringLiteral("Organ1"));
+    if (organ1.isNull())
+        return std::nullopt;
+    return organ1.toString();
+}
+
+} // namespace arc

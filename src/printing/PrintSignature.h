@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <optional>
+
+namespace arc {
+
+class PageCanvas;
+
+// Where the signature image goes in the box (bx, by, bw, bh): as large as
+// fits with its own proportions, centred. Nothing for an image without
+// width or height. Single precision, as the box.
+std::optional<QRectF> signaturePlacement(const QImage &image, float bx, float by, float bw, float bh);
+
+// Draw the signature into the box.
+void printSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh);
+
+} // namespace arc

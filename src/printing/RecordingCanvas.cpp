@@ -1,0 +1,92 @@
+#include "RecordingCanvas.h"
+
+namespace arc {
+
+RecordingCanvas::RecordingCanvas(double portraitWidth, double landscapeWidth)
+    : m_portraitWidth(portraitWidth), m_landscapeWidth(landscapeWidth)
+{
+}
+
+void RecordingCanvas::setOrientation(Orientation orientation)
+{
+    m_orientation = orientation;
+    Op op(Op::Kind::Orientation);
+    op.orientation = orientation;
+    m_ops << op;
+}
+
+double RecordingCanvas::printableWidth() const
+{
+    return m_orientation == Orientation::Landscape ? m_landscapeWidth : m_portraitWidth;
+}
+
+void RecordingCanvas::drawText(double x, double y, const QString &text, bool lineEnd)
+{
+    Op op(Op::Kind::Text);
+    op.x1 = x;
+    op.y1 = y;
+    op.text = text;
+    op.fontSize = fontSize();
+    op.bold = fontBold();
+    op.lineEnd = lineEnd;
+    m_ops << op;
+}
+
+RecordingCanvas::Op RecordingCanvas::boxOp(Op::Kind kind, double x1, double y1, double x2, double y2) const
+{
+    Op op(kind);
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.fill = fillStyle();
+    op.fillColor = fillColor();
+    op.lineWidth = lineWidth();
+    return op;
+}
+
+void RecordingCanvas::line(double x1, double y1, double x2, double y2) { m_ops << boxOp(Op::Kind::Line, x1, y1, x2, y2); }
+void RecordingCanvas::box(double x1, double y1, double x2, double y2) { m_ops << boxOp(Op::Kind::Box, x1, y1, x2, y2); }
+
+void RecordingCanvas::solidBox(double x1, double y1, double x2, double y2)
+{
+    m_ops << boxOp(Op::Kind::SolidBox, x1, y1, x2, y2);
+}
+
+void RecordingCanvas::picture(const QImage &image, double x, double y, double width, double height)
+{
+    Op op = boxOp(Op::Kind::Picture, x, y, width, height);
+    op.image = image;
+    m_ops << op;
+}
+
+void RecordingCanvas::endJob() { m_ops << Op(Op::Kind::EndJob); }
+
+QList<RecordingCanvas::Op> RecordingCanvas::ofKind(Op::Kind kind) const
+{
+    QList<Op> found;
+    for (const Op &op : m_ops)
+        if (op.kind == kind)
+            found << op;
+    return found;
+}
+
+QList<RecordingCanvas::Op> RecordingCanvas::texts(const QString &text) const
+{
+    QList<Op> found;
+    for (const Op &op : m_ops)
+        if (op.kind == Op::Kind::Text && op.text == text)
+            found << op;
+    return found;
+}
+
+QList<RecordingCanvas::Op> RecordingCanvas::allTexts() const
+{
+    QList<Op> found;
+    for (const Op &op : m_ops)
+        if (op.kind == Op::Kind::Text && !op.text.isEmpty())
+            found << op;
+    return found;
+}
+
+} // namespace arc

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "PageCanvasBase.h"
+
+#include <QList>
+
+namespace arc {
+
+// Keeps every page operation with its arguments instead of drawing, so the
+// layout can be checked figure by figure. Text is measured on the same
+// fonts as on paper.
+class RecordingCanvas : public PageCanvasBase {
+public:
+    struct Op {
+        enum class Kind { Orientation, Text, Line, Box, SolidBox, Picture, EndJob };
+        explicit Op(Kind k) : kind(k) {}
+        Kind kind;
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // text: top-left; picture: x, y, width, height
+        QString text;
+        double fontSize = 0;
+        bool bold = false;
+        bool lineEnd = false;
+        FillStyle fill = FillStyle::Transparent; // boxes
+        QColor fillColor;                         // boxes
+        int lineWidth = 0;
+        Orientation orientation = Orientation::Portrait;
+        QImage image;
+    };
+
+    // Printable widths of Letter paper with quarter-inch margins.
+    static constexpr double kLetterPortraitWidth = 11520;
+    static constexpr double kLetterLandscapeWidth = 15120;
+
+    explicit RecordingCanvas(double portraitWidth = kLetterPortraitWidth,
+                             double landscapeWidth = kLetterLandscapeWidth);
+
+    void setOrientation(Orientation orientation) override;
+    Orientation orientation() const override { return m_orientation; }
+    double printableWidth() const override;
+
+    void line(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2) override;
+    void solidBox(double x1, double y1, double x2, double y2) override;
+    void picture(const QImage &image, double x, double y, double width, double height) override;
+    void endJob() override;
+
+    const QList<Op> &ops() const { return m_ops; }
+    QList<Op> ofKind(Op::Kind kind) const;
+    // Every printed text equal to `text`, in order.
+    QList<Op> texts(const QString &text) const;
+    // Every non-empty printed text, in order.
+    QList<Op> allTexts() const;
+
+protected:
+    void drawText(double x, double y, const QString &text, bool lineEnd) override;
+
+private:
+    Op boxOp(Op::Kind kind, double x1, double y1, double x2, double y2) const;
+
+    double m_portraitWidth;
+    double m_landscapeWidth;
+    Orientation m_orientation = Orientation::Portrait;
+    QList<Op> m_ops;
+};
+
+} // namespace arc
