@@ -19,6 +19,7 @@
 #include "Prompts.h"
 #include "ReferenceLists.h"
 #include "SetupPanel.h"
+#include "SignIn.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,6 +79,7 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
     m_setupPanel->hide();
     m_access = new AccessPanel(this);
     m_access->raise();
+    m_signIn = new SignIn(*m_access, *m_screen, *m_grid, m_folder, m_setup, m_messages, this);
 
     connectControls();
     move(0, 0);
@@ -94,7 +96,7 @@ void MainWindow::connectControls()
     connect(m_screen->newButton, &QPushButton::clicked, this, &MainWindow::newForm);
     connect(m_screen->saveButton, &QPushButton::clicked, this, &MainWindow::save);
     connect(m_screen->deleteButton, &QPushButton::clicked, this, &MainWindow::deleteForm);
-    connect(m_access->exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
+    connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
     connect(m_grid, &ItemGridModel::currentCellChanged, this, [this] {
         if (m_newFormFlag == 1)

@@ -15,6 +15,7 @@ class AccessPanel;
 class CertificateScreen;
 class SetupPanel;
 class ItemEntry;
+class SignIn;
 class ItemGridModel;
 
 // The one window: the certificate screen with its panels laid over it.
@@ -57,6 +58,7 @@ public:
     SetupPanel &setupPanel() const { return *m_setupPanel; }
     DataFolder &dataFolder() { return m_folder; }
     SetupStore &setupStore() { return m_setup; }
+    SignIn &signIn() const { return *m_signIn; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -96,6 +98,7 @@ private:
 
     ItemGridModel *m_grid;
     ItemEntry *m_itemEntry;
+    SignIn *m_signIn;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
     bool m_activated = false;

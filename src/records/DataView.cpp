@@ -97,6 +97,12 @@ DbStatus DataView::movePrevious()
     return seek(rowIdColumn() + QStringLiteral(" < ?"), {m_rowId}, false, Miss::Bof);
 }
 
+DbStatus DataView::moveToRow(qint64 rowId)
+{
+    cancelUpdate();
+    return load(rowId);
+}
+
 DbStatus DataView::find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent)
 {
     QString condition = QLatin1Char('(') + criterion + QLatin1Char(')');

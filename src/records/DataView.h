@@ -35,6 +35,8 @@ public:
     DbStatus moveLast();
     DbStatus moveNext();
     DbStatus movePrevious();
+    // Stand on the row with this row id (a key kept from an earlier read).
+    DbStatus moveToRow(qint64 rowId);
 
     // Finds leave the cursor where it was when nothing matches.
     DbStatus findFirst(const QString &criterion, const QVariantList &binds = {});

@@ -63,7 +63,7 @@ QList<AgentEntry> agents(DataView &agentsView)
         if (v.value(QStringLiteral("Name")).isNull())
             return;
         out.append({v.text(QStringLiteral("Name")), v.text(QStringLiteral("Password")),
-                    v.text(QStringLiteral("ApprovalNumber"))});
+                    v.text(QStringLiteral("ApprovalNumber")), v.rowId()});
     });
     return out;
 }

@@ -13,6 +13,7 @@ struct OrganizationEntry {
 };
 struct AgentEntry {
     QString name, password, approvalNumber;
+    qint64 rowId = 0; // the signatory's own row
 };
 struct ForwarderEntry {
     QString name;

@@ -1,0 +1,134 @@
+#include "SignIn.h"
+
+#include "AccessPanel.h"
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "DateText.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "ItemGridModel.h"
+#include "MessageBoxes.h"
+#include "Passwords.h"
+#include "ReferenceLists.h"
+#include "SetupStore.h"
+#include "SilentEdit.h"
+#include "StatusWords.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace arc {
+
+namespace {
+const Message kTryAgain{QStringLiteral("Try again?"), QStringLiteral("Password Incorrect"), Message::Buttons::YesNo,
+                        Message::Icon::None, Message::Answer::Yes};
+} // namespace
+
+SignIn::SignIn(AccessPanel &panel, CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder,
+               SetupStore &setup, MessageBoxes &messages, QObject *parent)
+    : QObject(parent), m_panel(panel), m_screen(screen), m_lines(lines), m_folder(folder), m_setup(setup),
+      m_messages(messages)
+{
+    panel.combo4->installEventFilter(this);
+    panel.text44->installEventFilter(this);
+    connect(panel.exitButton, &QPushButton::clicked, this, &SignIn::exitRequested);
+}
+
+bool SignIn::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_panel.combo4 && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (m_panel.combo4->currentIndex() >= 0 && reason != Qt::PopupFocusReason
+            && reason != Qt::ActiveWindowFocusReason)
+            QMetaObject::invokeMethod(m_panel.text44, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
+    } else if (watched == m_panel.text44 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_panel.exitButton->setFocus();
+            return true;
+        }
+    } else if (watched == m_panel.text44 && event->type() == QEvent::FocusOut) {
+        // Switching to another window or opening a pop-up is not leaving
+        // the box: only a real move of the focus submits the password.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && m_panel.isVisible())
+            QMetaObject::invokeMethod(this, &SignIn::AgentSecurity, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SignIn::AgentSecurity()
+{
+    if (m_checking || m_panel.isHidden())
+        return;
+    m_checking = true;
+    const QString typed = m_panel.text44->text();
+    const int k = m_panel.combo4->currentIndex();
+    if (k < 0) {
+        if (Passwords::equal(typed, Passwords::master)) {
+            m_panel.hide();
+            m_screen.text5->setFocus();
+        } else {
+            m_panel.combo4->setFocus();
+        }
+        m_checking = false;
+        return;
+    }
+    const AgentEntry agent = m_panel.combo4->itemData(k).value<AgentEntry>();
+    if (!Passwords::equal(typed, agent.password)) {
+        if (m_messages.ask(kTryAgain) == Message::Answer::Yes) {
+            m_panel.text44->clear();
+            m_panel.text44->setFocus();
+        } else {
+            emit exitRequested();
+        }
+        m_checking = false;
+        return;
+    }
+    m_panel.hide();
+    if (!agent.approvalNumber.isEmpty()) {
+        const QString today = DateText::today();
+        if (StatusWords::selectsBlock13(m_lines.line(0).status.toUpper())) {
+            SilentEdit::setText(m_screen.text17, agent.name);
+            SilentEdit::setText(m_screen.text16, agent.approvalNumber);
+            SilentEdit::setText(m_screen.text18, today);
+        } else {
+            SilentEdit::setText(m_screen.text7, agent.name);
+            SilentEdit::setText(m_screen.text6, today);
+        }
+        loadSignature(agent.rowId);
+    }
+    m_checking = false;
+}
+
+void SignIn::loadSignature(qint64 agentRow)
+{
+    if (!m_folder.isOpen())
+        return;
+    DataView &agents = m_folder.agents();
+    // The chosen entry's own row, not the first one with an equal name.
+    if (!agents.moveToRow(agentRow).ok() || !agents.hasRow())
+        return;
+    const QString file = agents.text(QStringLiteral("ElectronicSign"));
+    m_signature = QImage();
+    m_screen.picture2->clear();
+    if (file.isEmpty())
+        return;
+    const QString path = m_setup.dataPath().value_or(m_folder.path()) + file;
+    const QImage image(path);
+    if (image.isNull()) {
+        m_messages.ask({QStringLiteral("The electronic signature file %1 could not be read. Certificates will print "
+                                       "without a signature.")
+                            .arg(path),
+                        QStringLiteral("Electronic signature"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        return;
+    }
+    m_signature = image;
+    m_screen.picture2->setPixmap(QPixmap::fromImage(image));
+}
+
+} // namespace arc

@@ -1,0 +1,139 @@
+#include "WindowFixture.h"
+
+#include "SignIn.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QImage>
+#include <QLineEdit>
+
+using arc::Message;
+
+class SignInTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        createDataFolder();
+        storeDataPath(dataFolder());
+        QImage wide(40, 20, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        ASSERT_TRUE(wide.save(dataFolder() + "pat.bmp"));
+        QFile junk(dataFolder() + "broken.bmp");
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+        junk.close();
+        addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "Secret1"}, {"ApprovalNumber", "DMIR-7"},
+                          {"ElectronicSign", "pat.bmp"}});
+        addRow("Agents", {{"Name", "No Number"}, {"Password", "pw"}});
+        addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "other"}, {"ApprovalNumber", "DMIR-8"}});
+        addRow("Agents", {{"Name", "Broken"}, {"Password", "pw"}, {"ApprovalNumber", "B-1"},
+                          {"ElectronicSign", "broken.bmp"}});
+    }
+    void signIn(int entry, const QString &password)
+    {
+        window->accessPanel().combo4->setCurrentIndex(entry);
+        window->accessPanel().text44->setText(password);
+        window->signIn().AgentSecurity();
+    }
+    void setFirstStatus(const QString &status)
+    {
+        arc::ItemLine first = window->itemSlots()[0];
+        first.status = status;
+        window->setItemLine(0, first);
+    }
+    arc::AccessPanel &panel() { return window->accessPanel(); }
+};
+
+TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutAName)
+{
+    openWindow();
+    signIn(-1, "ZORP7351");
+    EXPECT_TRUE(panel().isVisibleTo(window.get()));
+    EXPECT_TRUE(messages.shown.isEmpty()) << "no name, wrong password: no message";
+
+    signIn(0, "zorp7351");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0], (Message{"Try again?", "Password Incorrect", Message::Buttons::YesNo,
+                                          Message::Icon::None, Message::Answer::Yes}));
+    EXPECT_EQ(panel().text44->text(), "") << "Yes empties the password box";
+
+    signIn(-1, "zorp7351");
+    EXPECT_FALSE(panel().isVisibleTo(window.get()));
+    EXPECT_EQ(screen().text17->text(), "");
+    EXPECT_TRUE(window->signIn().signature().isNull());
+}
+
+TEST_F(SignInTest, WrongCaseIsWrongAndNoEndsTheProgram)
+{
+    openWindow();
+    int exits = 0;
+    QObject::connect(window.get(), &arc::MainWindow::exitRequested, [&] { ++exits; });
+    messages.answers = {Message::Answer::No};
+    signIn(0, "secret1");
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSignature)
+{
+    const QString today = QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy");
+    openWindow();
+    setFirstStatus("Prototype");
+    screen().text4->setText("ORG-1");
+    signIn(0, "Secret1");
+    EXPECT_FALSE(panel().isVisibleTo(window.get()));
+    EXPECT_EQ(screen().text17->text(), "Pat Doe");
+    EXPECT_EQ(screen().text16->text(), "DMIR-7");
+    EXPECT_EQ(screen().text18->text(), today);
+    EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // The second signatory of the same name has no signature file: the
+    // picture goes, and it is that row's number that is used.
+    panel().show();
+    setFirstStatus("OVERHAULED");
+    signIn(2, "other");
+    EXPECT_EQ(screen().text7->text(), "Pat Doe");
+    EXPECT_EQ(screen().text6->text(), today);
+    EXPECT_EQ(screen().text4->text(), "ORG-1") << "14c keeps the organisation's number";
+    EXPECT_TRUE(window->signIn().signature().isNull());
+}
+
+TEST_F(SignInTest, MissingNumberOrUnreadableSignatureNeverStopsTheProgram)
+{
+    openWindow();
+    signIn(0, "Secret1");
+    panel().show();
+    screen().text17->clear();
+    signIn(1, "pw");
+    EXPECT_FALSE(panel().isVisibleTo(window.get()));
+    EXPECT_EQ(screen().text17->text(), "") << "no approval number: nothing is filled";
+    EXPECT_FALSE(window->signIn().signature().isNull()) << "and the signature stays as it was";
+
+    panel().show();
+    signIn(3, "pw");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Electronic signature");
+    EXPECT_TRUE(messages.shown[0].prompt.contains("broken.bmp"));
+    EXPECT_TRUE(window->signIn().signature().isNull());
+    EXPECT_EQ(screen().text17->text(), "Broken");
+}
+
+TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
+{
+    openWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    panel().combo4->setCurrentIndex(0);
+    panel().text44->setText("wrong");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(panel().text44, &away);
+    QApplication::processEvents();
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(panel().text44, &tab);
+    QApplication::processEvents();
+    EXPECT_EQ(messages.shown.size(), 1);
+}
