@@ -20,6 +20,7 @@
 #include "ReferenceLists.h"
 #include "SetupPanel.h"
 #include "SignIn.h"
+#include "SignatoriesPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,6 +81,12 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
     m_access = new AccessPanel(this);
     m_access->raise();
     m_signIn = new SignIn(*m_access, *m_screen, *m_grid, m_folder, m_setup, m_messages, this);
+    m_signatories = new SignatoriesPanel(
+        m_folder, m_addMode, m_messages,
+        {m_access->combo4, [this] { return m_access->text44->text(); },
+         [this] { return m_setup.dataPath().value_or(ProgramFolder::withSlash(m_programFolder)); },
+         [this](bool on) { m_screen->setupButton->setEnabled(on); }},
+        m_setupPanel);
 
     connectControls();
     move(0, 0);
@@ -97,6 +104,7 @@ void MainWindow::connectControls()
     connect(m_screen->saveButton, &QPushButton::clicked, this, &MainWindow::save);
     connect(m_screen->deleteButton, &QPushButton::clicked, this, &MainWindow::deleteForm);
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
+    connect(m_setupPanel->dmirsButton, &QPushButton::clicked, m_signatories, &SignatoriesPanel::open);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
     connect(m_grid, &ItemGridModel::currentCellChanged, this, [this] {
         if (m_newFormFlag == 1)

@@ -4,6 +4,7 @@
 #include "DataFolder.h"
 #include "ItemLine.h"
 #include "MessageBoxes.h"
+#include "AddMode.h"
 #include "SetupStore.h"
 
 #include <QWidget>
@@ -16,6 +17,7 @@ class CertificateScreen;
 class SetupPanel;
 class ItemEntry;
 class SignIn;
+class SignatoriesPanel;
 class ItemGridModel;
 
 // The one window: the certificate screen with its panels laid over it.
@@ -59,6 +61,7 @@ public:
     DataFolder &dataFolder() { return m_folder; }
     SetupStore &setupStore() { return m_setup; }
     SignIn &signIn() const { return *m_signIn; }
+    SignatoriesPanel &signatoriesPanel() const { return *m_signatories; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -99,6 +102,8 @@ private:
     ItemGridModel *m_grid;
     ItemEntry *m_itemEntry;
     SignIn *m_signIn;
+    AddMode m_addMode;
+    SignatoriesPanel *m_signatories;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
     bool m_activated = false;

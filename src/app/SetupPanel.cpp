@@ -51,8 +51,23 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     col->addLayout(row);
     col->addWidget(m_choose);
 
+    auto *databases = new QGroupBox(QStringLiteral("Databases"));
+    auto *d = new QHBoxLayout(databases);
+    auto add = [&](const char *name, const QString &caption, QStyle::StandardPixmap icon) {
+        auto *b = new QPushButton(style()->standardIcon(icon), caption);
+        b->setObjectName(QString::fromLatin1(name));
+        d->addWidget(b);
+        return b;
+    };
+    partsButton = add("SSCommand4", QStringLiteral("Parts"), QStyle::SP_FileDialogDetailedView);
+    dmirsButton = add("SSCommand9", QStringLiteral("DMIRs"), QStyle::SP_DirHomeIcon);
+    countriesButton = add("SSCommand15", QStringLiteral("Countries"), QStyle::SP_DriveNetIcon);
+    housesButton = add("SSCommand16", QStringLiteral("Forward Houses"), QStyle::SP_DirLinkIcon);
+    printersButton = add("Command3D29", QStringLiteral("Printers "), QStyle::SP_ComputerIcon);
+
     auto *v = new QVBoxLayout(this);
     v->addWidget(pathBox);
+    v->addWidget(databases);
     v->addStretch();
 }
 

@@ -23,6 +23,12 @@ public:
     void setFolder(const QString &path);
     QString folder() const;
 
+    QPushButton *partsButton;     // SSCommand4
+    QPushButton *dmirsButton;     // SSCommand9
+    QPushButton *countriesButton; // SSCommand15
+    QPushButton *housesButton;    // SSCommand16
+    QPushButton *printersButton;  // Command3D29
+
 signals:
     // The user picked a data folder.
     void folderChosen(const QString &path);

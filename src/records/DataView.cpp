@@ -253,7 +253,10 @@ DbStatus DataView::update()
             sql = QStringLiteral("UPDATE \"%1\" SET %2 WHERE %3 = ?").arg(m_table->name, sets.join(", "), rowIdColumn());
             binds << target;
         }
-        s = m_db.exec(sql, binds);
+        QSqlQuery q;
+        s = m_db.run(q, sql, binds);
+        if (s.ok() && insert)
+            m_lastAdded = q.lastInsertId().toLongLong();
         if (s.is(DbCondition::FieldTooSmall) && !s.refusedFields().isEmpty()
             && fields.removeAll(s.refusedFields().first()) > 0) {
             refused << s.refusedFields().first();
@@ -264,6 +267,8 @@ DbStatus DataView::update()
     if (!s.ok())
         return s; // still editing: the caller may cancel or try again
 
+    if (m_edit == EditMode::Add && m_table->hasCounter())
+        m_lastAdded = target;
     const bool wasEdit = m_edit == EditMode::Edit;
     m_edit = EditMode::None;
     m_pending.clear();

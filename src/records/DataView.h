@@ -71,6 +71,8 @@ public:
     QVariant newKey() const { return m_edit == EditMode::Add ? m_newKey : QVariant(); }
 
     DbStatus deleteCurrent();
+    // The row id of the row the last update added.
+    qint64 lastAddedRowId() const { return m_lastAdded; }
 
 private:
     enum class EditMode { None, Edit, Add };
@@ -97,6 +99,7 @@ private:
     QVariantMap m_pending;    // field name -> stored value
     QStringList m_pendingOrder;
     QVariant m_newKey;
+    qint64 m_lastAdded = 0;
 };
 
 } // namespace arc

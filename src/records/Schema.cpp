@@ -97,7 +97,7 @@ const std::vector<TableDef> &referenceTables()
          "PartNumber"},
         {"Agents",
          {text("Name", 50),
-          text("Password", 10),
+          text("Password", 50), // longer than its box: passwords from elsewhere are kept whole
           text("ApprovalNumber", 25),
           text("ElectronicSign"),
           yesNo("UseElectronic"),

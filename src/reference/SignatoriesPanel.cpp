@@ -1,0 +1,360 @@
+#include "SignatoriesPanel.h"
+
+#include "AddMode.h"
+#include "BlankRule.h"
+#include "DataFolder.h"
+#include "EntryBox.h"
+#include "MessageBoxes.h"
+#include "Passwords.h"
+#include "ReferenceLists.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace arc {
+
+namespace {
+
+const Message kBlankNumber{QStringLiteral("Certificate Number can not be blank"), QStringLiteral("Data mising"),
+                           Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+
+EntryBox *box(const char *name, int limit)
+{
+    auto *b = new EntryBox(name);
+    b->setEntryLimit(limit);
+    return b;
+}
+
+QPushButton *button(const char *name, const QString &caption, const char *colour)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
+    return b;
+}
+
+int indexOfRow(const QComboBox *list, qint64 rowId)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->itemData(i).value<AgentEntry>().rowId == rowId)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, Hooks hooks,
+                                   QWidget *parent)
+    : QFrame(parent), m_folder(folder), m_addMode(addMode), m_messages(messages), m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("SSPanel3"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+
+    combo6 = new QComboBox;
+    combo6->setObjectName(QStringLiteral("Combo6"));
+    combo6->setPlaceholderText(QStringLiteral("Press New to enter new DMIR"));
+    newName = box("Text47_17", 20);
+    newName->hide();
+    certification = box("Text47_15", 20);
+    oldPassword = new QLineEdit;
+    oldPassword->setObjectName(QStringLiteral("Text47_9"));
+    oldPassword->setEnabled(false);
+    newPassword = box("Text47_10", 10);
+    yes = new QRadioButton(QStringLiteral("Yes"));
+    yes->setObjectName(QStringLiteral("Option3"));
+    no = new QRadioButton(QStringLiteral("No"));
+    no->setObjectName(QStringLiteral("Option4"));
+    no->setChecked(true);
+    adminPassword = box("Text47_12", 10);
+    adminPassword->setEchoMode(QLineEdit::Password);
+    useElectronic = new QCheckBox(QStringLiteral("Use Electronic Signature"));
+    useElectronic->setObjectName(QStringLiteral("Check2"));
+    files = new QListWidget;
+    files->setObjectName(QStringLiteral("File1"));
+    saveButton = button("SSCommand10", QStringLiteral("Save"), "green");
+    deleteButton = button("SSCommand11", QStringLiteral("Delete"), "red");
+    newButton = button("SSCommand12", QStringLiteral("New"), "black");
+    exitButton = button("SSCommand13", QStringLiteral("Exit"), "red");
+
+    auto *admin = new QGroupBox(QStringLiteral("Administrator"));
+    auto *a = new QGridLayout(admin);
+    a->addWidget(yes, 0, 0);
+    a->addWidget(no, 0, 1);
+    a->addWidget(new QLabel(QStringLiteral("Admin Password")), 1, 0);
+    a->addWidget(adminPassword, 1, 1);
+
+    auto *g = new QGridLayout(this);
+    g->addWidget(new QLabel(QStringLiteral("DMIR Name")), 0, 0);
+    g->addWidget(combo6, 0, 1);
+    g->addWidget(newName, 0, 1); // in the list's place while a new signatory is entered
+    g->addWidget(new QLabel(QStringLiteral("Certification Number")), 1, 0);
+    g->addWidget(certification, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Old Password")), 2, 0);
+    g->addWidget(oldPassword, 2, 1);
+    g->addWidget(new QLabel(QStringLiteral("New Password")), 3, 0);
+    g->addWidget(newPassword, 3, 1);
+    g->addWidget(admin, 4, 0, 1, 2);
+    g->addWidget(useElectronic, 5, 0, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Electronic Signature File")), 0, 2);
+    g->addWidget(files, 1, 2, 5, 1);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {saveButton, deleteButton, newButton, exitButton})
+        buttons->addWidget(b);
+    g->addLayout(buttons, 6, 0, 1, 3);
+    g->setRowStretch(7, 1);
+
+    connect(combo6, &QComboBox::activated, this, &SignatoriesPanel::choose);
+    connect(yes, &QRadioButton::clicked, this, &SignatoriesPanel::chooseYes);
+    connect(adminPassword, &QLineEdit::textChanged, this,
+            [this](const QString &t) { yes->setEnabled(Passwords::equal(t, Passwords::master)); });
+    connect(useElectronic, &QCheckBox::toggled, files, &QWidget::setEnabled);
+    connect(newButton, &QPushButton::clicked, this, &SignatoriesPanel::newSignatory);
+    connect(saveButton, &QPushButton::clicked, this, &SignatoriesPanel::save);
+    connect(deleteButton, &QPushButton::clicked, this, &SignatoriesPanel::deleteSignatory);
+    connect(exitButton, &QPushButton::clicked, this, &SignatoriesPanel::exitPanel);
+    hide();
+}
+
+void SignatoriesPanel::fillList()
+{
+    combo6->clear();
+    QComboBox *access = m_hooks.accessNames;
+    for (int i = 0; i < access->count(); ++i)
+        combo6->addItem(access->itemText(i), access->itemData(i));
+    combo6->setCurrentIndex(-1);
+}
+
+bool SignatoriesPanel::open()
+{
+    if (!m_folder.isOpen())
+        return false;
+    fillList();
+    const int k = m_hooks.accessNames->currentIndex();
+    if (k >= 0) {
+        combo6->setCurrentIndex(k);
+        choose(k);
+    }
+    DataView &agents = m_folder.agents();
+    bool found = false;
+    if (k >= 0)
+        loadRow(m_hooks.accessNames->itemData(k).value<AgentEntry>().rowId, found);
+    const bool master = Passwords::equal(m_hooks.accessPassword(), Passwords::master);
+    const bool empty = !agents.tableHasRows();
+    if (!found && !empty && !master)
+        return false;
+
+    if (QWidget *p = parentWidget()) {
+        constexpr int margin = 120 / 15;
+        setGeometry(margin, margin, p->width() - 2 * margin, p->height() - 2 * margin);
+    }
+    show();
+    raise();
+    if (empty) {
+        m_addMode.set();
+        m_loadedRow = 0;
+        m_storedPassword.clear();
+        return true;
+    }
+    m_hooks.setSetupButtonEnabled(false);
+    m_addMode.clear();
+    // The master password stands for an administrator.
+    const bool administrator = found ? agents.value(QStringLiteral("Administrator")).toBool() : master;
+    if (administrator) {
+        yes->setEnabled(true);
+        chooseYes();
+        combo6->show();
+        combo6->setEnabled(true);
+    } else {
+        yes->setEnabled(false);
+        no->setChecked(true);
+        combo6->show();
+        combo6->setEnabled(false);
+    }
+    files->setEnabled(false);
+    useElectronic->setEnabled(false);
+    return true;
+}
+
+void SignatoriesPanel::chooseYes()
+{
+    yes->setChecked(true);
+    for (QWidget *w : {static_cast<QWidget *>(newName), static_cast<QWidget *>(combo6),
+                       static_cast<QWidget *>(newButton), static_cast<QWidget *>(deleteButton),
+                       static_cast<QWidget *>(yes)})
+        w->setEnabled(true);
+}
+
+void SignatoriesPanel::loadRow(qint64 rowId, bool &found)
+{
+    DataView &agents = m_folder.agents();
+    found = rowId > 0 && agents.moveToRow(rowId).ok() && agents.hasRow();
+}
+
+void SignatoriesPanel::listBitmaps()
+{
+    files->clear();
+    const QDir folder(m_hooks.dataFolder());
+    files->addItems(folder.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void SignatoriesPanel::choose(int index)
+{
+    if (index < 0)
+        return;
+    bool found = false;
+    const qint64 rowId = combo6->itemData(index).value<AgentEntry>().rowId;
+    loadRow(rowId, found);
+    if (!found) {
+        // Nothing to act on: neither Save nor Delete may touch another row.
+        m_loadedRow = 0;
+        return;
+    }
+    const DataView &agents = m_folder.agents();
+    if (agents.value(QStringLiteral("Administrator")).toBool())
+        chooseYes();
+    else
+        no->setChecked(true);
+    m_loadedRow = rowId;
+    m_storedPassword = agents.text(QStringLiteral("Password"));
+    newName->setText(agents.text(QStringLiteral("Name")));
+    certification->setText(agents.text(QStringLiteral("ApprovalNumber")));
+    newPassword->setText(m_storedPassword);
+    oldPassword->setText(m_storedPassword);
+    useElectronic->setEnabled(true);
+    listBitmaps();
+    if (!useElectronic->isChecked())
+        return;
+    if (agents.value(QStringLiteral("UseElectronic")).toBool()) {
+        const QString file = agents.text(QStringLiteral("ElectronicSign"));
+        const QList<QListWidgetItem *> match = files->findItems(file, Qt::MatchExactly);
+        files->clearSelection();
+        if (!file.isEmpty() && !match.isEmpty())
+            files->setCurrentItem(match.first());
+    } else {
+        useElectronic->setChecked(false);
+    }
+    deleteButton->setEnabled(true);
+}
+
+void SignatoriesPanel::newSignatory()
+{
+    combo6->hide();
+    newName->show();
+    m_addMode.set();
+    m_loadedRow = 0;
+    // A new signatory never inherits another's password.
+    m_storedPassword.clear();
+    oldPassword->clear();
+    newName->clear();
+    certification->clear();
+    newPassword->clear();
+    no->setChecked(true);
+    useElectronic->setEnabled(true);
+    useElectronic->setChecked(false);
+    listBitmaps();
+    newName->setFocus();
+    deleteButton->setEnabled(false);
+    newButton->setEnabled(false);
+}
+
+void SignatoriesPanel::save()
+{
+    if (BlankRule::isBlank(certification->text())) {
+        m_messages.ask(kBlankNumber);
+        return;
+    }
+    DataView &agents = m_folder.agents();
+    const bool adding = m_addMode.isOn() || !agents.tableHasRows();
+    if (!adding && m_loadedRow == 0)
+        return; // no signatory chosen: nothing to write to
+    DbStatus s = adding ? agents.addNew() : agents.moveToRow(m_loadedRow);
+    if (s.ok() && !adding)
+        s = agents.edit();
+    AgentEntry entry{newName->text(), newPassword->text().isEmpty() ? m_storedPassword : newPassword->text(),
+                     certification->text(), m_loadedRow};
+    if (s.ok()) {
+        if (!newName->text().isEmpty())
+            agents.setValue(QStringLiteral("Name"), newName->text());
+        agents.setValue(QStringLiteral("ApprovalNumber"), entry.approvalNumber);
+        agents.setValue(QStringLiteral("Password"), entry.password);
+        agents.setValue(QStringLiteral("Administrator"), yes->isChecked());
+        agents.setValue(QStringLiteral("UseElectronic"), useElectronic->isChecked());
+        const QList<QListWidgetItem *> picked = files->selectedItems();
+        agents.setValue(QStringLiteral("ElectronicSign"), picked.isEmpty() ? QString() : picked.first()->text());
+        s = agents.update();
+    }
+    if (!s.ok()) {
+        agents.cancelUpdate();
+        m_messages.ask({QStringLiteral("The signatory was not saved: %1").arg(s.detail()), QStringLiteral("Database"),
+                        Message::Buttons::Ok, Message::Icon::Critical});
+        return;
+    }
+    m_storedPassword = entry.password;
+    oldPassword->setText(entry.password);
+    if (adding) {
+        entry.rowId = agents.lastAddedRowId();
+        combo6->addItem(entry.name, QVariant::fromValue(entry));
+        m_hooks.accessNames->addItem(entry.name, QVariant::fromValue(entry));
+        combo6->setCurrentIndex(combo6->count() - 1);
+        choose(combo6->count() - 1);
+        newName->hide();
+        combo6->show();
+        m_addMode.clear();
+    } else {
+        // Both lists carry the password and number the sign-in checks.
+        entry.name = agents.text(QStringLiteral("Name"));
+        for (QComboBox *list : {combo6, m_hooks.accessNames}) {
+            const int i = indexOfRow(list, m_loadedRow);
+            if (i >= 0) {
+                list->setItemData(i, QVariant::fromValue(entry));
+                list->setItemText(i, entry.name);
+            }
+        }
+    }
+    deleteButton->setEnabled(true);
+    newButton->setEnabled(true);
+}
+
+void SignatoriesPanel::deleteSignatory()
+{
+    if (m_addMode.isOn() || m_loadedRow == 0)
+        return;
+    DataView &agents = m_folder.agents();
+    if (!agents.moveToRow(m_loadedRow).ok() || !agents.deleteCurrent().ok())
+        return;
+    agents.refresh();
+    oldPassword->clear();
+    newPassword->clear();
+    newName->clear();
+    for (QComboBox *list : {combo6, m_hooks.accessNames}) {
+        const int i = indexOfRow(list, m_loadedRow);
+        if (i >= 0)
+            list->removeItem(i);
+    }
+    combo6->setCurrentIndex(-1);
+    combo6->show();
+    deleteButton->setEnabled(false);
+    m_loadedRow = 0;
+    m_storedPassword.clear();
+}
+
+void SignatoriesPanel::exitPanel()
+{
+    combo6->show();
+    adminPassword->clear();
+    newName->hide();
+    hide();
+    m_hooks.setSetupButtonEnabled(true);
+}
+
+} // namespace arc
