@@ -47,3 +47,55 @@ inline ModeFactors factors(arc::PrintMode::Name name)
     }
     return {1.1f, 1.0f};
 }
+
+#include "PrintCertificate.h"
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+// A page drawn on a recording canvas, with the titles of its cut cells.
+struct RecordedPage {
+    arc::RecordingCanvas canvas;
+    arc::PrintResult result;
+    QStringList notices;
+
+    using Op = arc::RecordingCanvas::Op;
+    using Kind = Op::Kind;
+
+    explicit RecordedPage(const arc::CertificatePage &page)
+    {
+        result = arc::printCertificate(canvas, page, [this](const QString &title) { notices << title; });
+    }
+
+    // The one printed text equal to `text`.
+    Op text(const QString &text) const
+    {
+        const QList<Op> found = canvas.texts(text);
+        EXPECT_EQ(found.size(), 1) << "text: " << text.toStdString();
+        return found.isEmpty() ? Op(Kind::Text) : found.first();
+    }
+
+    // Width of a text in a font the page uses.
+    static double width(const QString &text, double size, bool bold)
+    {
+        arc::RecordingCanvas c;
+        c.setFontSize(size);
+        c.setFontBold(bold);
+        return c.textWidth(text);
+    }
+    static double lineHeight(double size, bool bold)
+    {
+        arc::RecordingCanvas c;
+        c.setFontSize(size);
+        c.setFontBold(bold);
+        return c.lineHeight();
+    }
+};
+
+constexpr double kTol = 0.01; // twips
+
+#define EXPECT_AT(op, x, y)                 \
+    do {                                    \
+        EXPECT_NEAR((op).x1, (x), kTol);    \
+        EXPECT_NEAR((op).y1, (y), kTol);    \
+    } while (0)
