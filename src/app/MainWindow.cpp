@@ -397,43 +397,25 @@ void MainWindow::checkstat()
     SetCountryList();
 }
 
-void MainWindow::next()
-{
-    DataView *header = m_folder.isOpen() ? &m_folder.header() : nullptr;
-    if (!header || header->isEof()) {
-        m_messages.ask(Prompts::kNoRecords);
-        return;
-    }
-    if (m_newFormFlag == 1) {
-        header->moveLast();
-        m_newFormFlag = 0;
-    } else {
-        header->moveNext();
-        if (header->isEof()) {
-            m_messages.ask(Prompts::kNoMoreRecords);
-            header->movePrevious();
-            return;
-        }
-    }
-    m_screen->combo3->hide();
-    ShowForm();
-}
+void MainWindow::next() { step(true); }
+void MainWindow::previous() { step(false); }
 
-void MainWindow::previous()
+void MainWindow::step(bool forward)
 {
     DataView *header = m_folder.isOpen() ? &m_folder.header() : nullptr;
-    if (!header || header->isBof()) {
+    if (!header || (forward ? header->isEof() : header->isBof())) {
         m_messages.ask(Prompts::kNoRecords);
         return;
     }
     if (m_newFormFlag == 1) {
+        // Both ways, a new certificate gives way to the last one stored.
         header->moveLast();
         m_newFormFlag = 0;
     } else {
-        header->movePrevious();
-        if (header->isBof()) {
+        forward ? header->moveNext() : header->movePrevious();
+        if (forward ? header->isEof() : header->isBof()) {
             m_messages.ask(Prompts::kNoMoreRecords);
-            header->moveNext();
+            forward ? header->movePrevious() : header->moveNext();
             return;
         }
     }

@@ -81,6 +81,7 @@ private:
     void openSetupPanel();
     void closeSetupPanel();
     void placePanels();
+    void step(bool forward);
     QString currentStatus() const;
     void connectControls();
     void fillFromDefaults();
