@@ -1,5 +1,7 @@
 #include "DemoFolder.h"
 
+#include "DemoSignature.h"
+
 #include "DataFolder.h"
 #include "DemoReference.h"
 #include "FillNewFiles.h"
@@ -131,6 +133,8 @@ DbStatus fill(const QString &dataPath)
         return s;
     if (s = DemoReference::store(folder); !s.ok())
         return s;
+    if (!DemoSignature::write(dataPath))
+        return DbStatus::failure(DbCondition::ReadOnly, dataPath + DemoSignature::fileName());
     return storeCertificates(folder.certificates());
 }
 

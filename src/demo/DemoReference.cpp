@@ -1,5 +1,7 @@
 #include "DemoReference.h"
 
+#include "DemoSignature.h"
+
 #include "DataFolder.h"
 #include "InsertRow.h"
 #include "WriteTransaction.h"
@@ -84,8 +86,8 @@ DbStatus storeAgents(DataView &v)
         if (DbStatus s = insertRow(v, {{"Name", field(a.name)},
                                        {"Password", field(a.password)},
                                        {"ApprovalNumber", field(a.approvalNumber)},
-                                       {"ElectronicSign", QStringLiteral("")},
-                                       {"UseElectronic", false},
+                                       {"ElectronicSign", first ? DemoSignature::fileName() : QString()},
+                                       {"UseElectronic", first},
                                        {"Administrator", first}});
             !s.ok())
             return s;
