@@ -1,0 +1,159 @@
+// A full certificate written as a real PDF file and read back with the
+// poppler tools: the words where the layout puts them, the grey and the
+// ticked box where they belong.
+
+#include "DataFolder.h"
+#include "PrintCommand.h"
+#include "PrintFixtures.h"
+#include "ScriptedMessages.h"
+#include "TempFolder.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Word {
+    QString text;
+    double xMin, yMin, xMax, yMax; // points from the page's top-left
+};
+
+// P0 on Letter paper with quarter-inch margins.
+constexpr float F = 1.1f;
+constexpr double kMargin = 18; // points
+constexpr double kTolerance = 0.75; // points
+
+double pageX(double twips) { return twips / 20.0 + kMargin; }
+double pageY(double twips) { return twips / 20.0 + kMargin; }
+
+class PrintPdfTest : public TempFolderTest {
+protected:
+    QString run(const QString &program, const QStringList &args)
+    {
+        const QString exe = QStandardPaths::findExecutable(program);
+        EXPECT_FALSE(exe.isEmpty()) << program.toStdString() << " (poppler-utils) is needed";
+        QProcess p;
+        p.start(exe, args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    QString writeCertificate()
+    {
+        const QString path = file("certificate.pdf");
+        QWidget window;
+        ScriptedMessages messages;
+        arc::DataFolder closed; // settings come with the page
+        arc::PrintCommand command(messages, closed, [] { return fullCertificate(); }, &window);
+        EXPECT_TRUE(command.writePdf(path));
+        EXPECT_TRUE(messages.shown.isEmpty());
+        return path;
+    }
+
+    QList<Word> words(const QString &pdf)
+    {
+        QList<Word> found;
+        static const QRegularExpression re(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+        auto it = re.globalMatch(run("pdftotext", {"-bbox", pdf, "-"}));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            found << Word{m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                          m.captured(3).toDouble(), m.captured(4).toDouble()};
+        }
+        return found;
+    }
+
+    static const Word *find(const QList<Word> &all, const QString &text)
+    {
+        for (const Word &w : all)
+            if (w.text == text)
+                return &w;
+        return nullptr;
+    }
+};
+
+TEST_F(PrintPdfTest, WordsOfAFullCertificateWhereTheLayoutPutsThem)
+{
+    const QList<Word> all = words(writeCertificate());
+    ASSERT_FALSE(all.isEmpty());
+    const float x0 = 200 * F, x2 = 8450 * F, m = 3600 * F, h = 5600 * F, xR = 11520 - 5;
+    // Left-top corner of the first word of a text.
+    const struct {
+        const char *word;
+        double x, y;
+    } placed[] = {
+        {"Approving", -1, 10 + 50},
+        {"FAA/United", x0 + 550 * F, 10 + 500},
+        {"ARC-000123", x2 + 550 * F, 10 + 480},
+        {"Organization", -1, 1300 + 50},
+        {"Velloran", x0 + 1000 * F, 1300 + 250},
+        {"Wichita,", x0 + 1000 * F, 1300 + 250 + 400},
+        {"WO", x2 + 200 * F, 1300 + 450},
+        {"FUEL", 700 * F + 100 * F, 2900},
+        {"PN", 3300 * F + 100 * F, 2900},
+        {"Manufactured", x0 + 800 * F, -1},
+        {"Remarks:", -1, 7000 + 50},
+        {"DMIR-445-CE", -1, 11000 + 280},
+        {"Jane", x0 + 450 * F, 11800 + 280},
+        {"05/Dec/2026", m + 450 * F, 11800 + 280},
+        {"14b.", h + 30 * F, 11000 + 50},
+        {"User/Installer", -1, 12600 + 50},
+        {"rds", x0 + 150 * F, 13000 + 760},
+    };
+    for (const auto &p : placed) {
+        SCOPED_TRACE(p.word);
+        const Word *w = find(all, p.word);
+        ASSERT_NE(w, nullptr);
+        if (p.x >= 0) {
+            EXPECT_NEAR(w->xMin, pageX(p.x), kTolerance);
+        }
+        if (p.y >= 0) {
+            EXPECT_NEAR(w->yMin, pageY(p.y), kTolerance);
+        }
+    }
+
+    // The form-number line: the lowest "FAA" on the page.
+    const Word *form = nullptr;
+    for (const Word &w : all)
+        if (w.text == "FAA" && (!form || w.yMin > form->yMin))
+            form = &w;
+    ASSERT_NE(form, nullptr);
+    EXPECT_NEAR(form->xMin, pageX(x0), kTolerance);
+    EXPECT_NEAR(form->yMin, pageY(14000 + 50), kTolerance);
+    ASSERT_NE(find(all, "(02-14)"), nullptr);
+
+    // The NSN ends about one space's width inside the frame's right edge.
+    const Word *nsn = find(all, "0052-00-012-9005");
+    ASSERT_NE(nsn, nullptr);
+    EXPECT_LT(nsn->xMax, pageX(xR));
+    EXPECT_GT(nsn->xMax, pageX(xR) - 4);
+    EXPECT_NEAR(nsn->yMin, pageY(14000 + 50), kTolerance);
+}
+
+TEST_F(PrintPdfTest, GreyBlockAndTickedBoxOnTheRenderedPage)
+{
+    const QString pdf = writeCertificate();
+    constexpr int dpi = 50;
+    run("pdftoppm", {"-png", "-r", QString::number(dpi), "-singlefile", pdf, file("page")});
+    const QImage page(file("page.png"));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(page.size(), QSize(425, 550)); // Letter at 50 dpi
+    const auto pixel = [&](double xTwips, double yTwips) {
+        return QColor(page.pixel(qRound((xTwips / 1440 + 0.25) * dpi), qRound((yTwips / 1440 + 0.25) * dpi)));
+    };
+    const float x0 = 200 * F, h = 5600 * F, n = 9000 * F;
+    // Row 0 is NEW: block 14 is grey, block 13 is not.
+    EXPECT_NEAR(pixel((h + n) / 2, 11000 + 500).red(), 224, 8);
+    EXPECT_GT(pixel(x0 + 2000 * F, 11800 + 600).red(), 245);
+    // The approved-design box is ticked, the non-approved one is not.
+    EXPECT_LT(pixel(x0 + 375, 9300 + 550).red(), 40);
+    EXPECT_GT(pixel(x0 + 375, 9300 + 850).red(), 200);
+}
+
+} // namespace
