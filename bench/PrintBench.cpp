@@ -1,0 +1,88 @@
+// One full certificate page: laid out on a recording canvas, and drawn
+// into a PDF in memory as the PDF button writes it.
+
+#include "BenchApplication.h"
+#include "CertificatePage.h"
+#include "PainterCanvas.h"
+#include "PrintCertificate.h"
+#include "RecordingCanvas.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const bool gui = arc::bench::setApplicationMaker([](int &argc, char **argv) -> QCoreApplication * {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+});
+
+// Every block filled, ten item lines, long remarks and a signature.
+arc::CertificatePage fullPage()
+{
+    arc::CertificatePage p;
+    p.country = "FAA/United States";
+    p.tracking = "ARC-000123";
+    p.organ1 = "Velloran Aero Components\r\n1200 Airport Road, Hangar 4\r\nWichita, KS 67209";
+    p.organ2 = "FAA Repair Station VA2R123K\r\nEASA.145.0001";
+    p.invoice = "WO 4471 / INV 88120";
+    for (int r = 0; r < arc::kItemSlots; ++r)
+        p.lines[r] = {QString::number(r + 1), QString("FUEL PUMP ASSEMBLY, HIGH PRESSURE STAGE %1").arg(r),
+                      QString("PN 2204-118-%1").arg(r), "2", QString("SN 10%1, SN 20%1").arg(r), "NEW", {}};
+    for (int i = 0; i < 8; ++i)
+        p.remarks += QString("Remark line %1: the item was manufactured under PMA Q1234CE and inspected in "
+                             "accordance with the approved design data.\r\n")
+                         .arg(i);
+    p.approvedDesign = true;
+    p.authNum = "DMIR-445-CE";
+    p.name17 = "Jane Doe";
+    p.date18 = "05/Dec/2026";
+    p.certNum = "VA2R123K";
+    p.settings.shade = true;
+    QImage sig(600, 200, QImage::Format_RGB32);
+    sig.fill(Qt::white);
+    QPainter painter(&sig);
+    painter.setPen(QPen(Qt::blue, 6));
+    painter.drawLine(20, 160, 580, 40);
+    painter.end();
+    p.signature = sig;
+    return p;
+}
+
+void BM_PrintPageLayout(benchmark::State &state)
+{
+    arc::bench::application();
+    const arc::CertificatePage page = fullPage();
+    for (auto _ : state) {
+        arc::RecordingCanvas canvas;
+        benchmark::DoNotOptimize(arc::printCertificate(canvas, page));
+    }
+}
+BENCHMARK(BM_PrintPageLayout)->Unit(benchmark::kMillisecond);
+
+void BM_PrintPageToPdf(benchmark::State &state)
+{
+    arc::bench::application();
+    const arc::CertificatePage page = fullPage();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(600);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                             QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+            arc::PainterCanvas canvas(writer);
+            arc::printCertificate(canvas, page);
+        }
+        bytes = buffer.size();
+    }
+    state.counters["pdf_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_PrintPageToPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
