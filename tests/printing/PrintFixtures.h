@@ -1,10 +1,12 @@
 #pragma once
 
 #include "CertificatePage.h"
-#include "PrintMode.h"
+#include "PrintCertificate.h"
+#include "RecordingCanvas.h"
 
 #include <QImage>
 #include <QPainter>
+#include <gtest/gtest.h>
 
 // A certificate with every block filled, as a signed new part would be.
 inline arc::CertificatePage fullCertificate()
@@ -34,31 +36,8 @@ inline arc::CertificatePage fullCertificate()
     return p;
 }
 
-// The factors of a mode, as the layout tables give them.
-struct ModeFactors {
-    float F, s;
-};
-inline ModeFactors factors(arc::PrintMode::Name name)
-{
-    switch (name) {
-    case arc::PrintMode::Name::P0: return {1.1f, 1.0f};
-    case arc::PrintMode::Name::P1: return {1.05f, 1.0f};
-    case arc::PrintMode::Name::LS: return {1.31f, 1.2f};
-    }
-    return {1.1f, 1.0f};
-}
-
-#include "PrintCertificate.h"
-#include "RecordingCanvas.h"
-
-#include <gtest/gtest.h>
-
 // A page drawn on a recording canvas, with the titles of its cut cells.
 struct RecordedPage {
-    arc::RecordingCanvas canvas;
-    arc::PrintResult result;
-    QStringList notices;
-
     using Op = arc::RecordingCanvas::Op;
     using Kind = Op::Kind;
 
@@ -75,27 +54,28 @@ struct RecordedPage {
         return found.isEmpty() ? Op(Kind::Text) : found.first();
     }
 
-    // Width of a text in a font the page uses.
-    static double width(const QString &text, double size, bool bold)
+    // Measures in a font the page uses.
+    static double width(const QString &text, double size, bool bold) { return font(size, bold).textWidth(text); }
+    static double lineHeight(double size, bool bold) { return font(size, bold).lineHeight(); }
+    static arc::RecordingCanvas font(double size, bool bold)
     {
         arc::RecordingCanvas c;
         c.setFontSize(size);
         c.setFontBold(bold);
-        return c.textWidth(text);
+        return c;
     }
-    static double lineHeight(double size, bool bold)
-    {
-        arc::RecordingCanvas c;
-        c.setFontSize(size);
-        c.setFontBold(bold);
-        return c.lineHeight();
-    }
+
+    arc::RecordingCanvas canvas;
+    arc::PrintResult result;
+    QStringList notices;
 };
 
 constexpr double kTol = 0.01; // twips
 
-#define EXPECT_AT(op, x, y)                 \
-    do {                                    \
-        EXPECT_NEAR((op).x1, (x), kTol);    \
-        EXPECT_NEAR((op).y1, (y), kTol);    \
-    } while (0)
+inline void expectCorners(const RecordedPage::Op &op, float x1, float y1, float x2, float y2)
+{
+    EXPECT_NEAR(op.x1, x1, kTol);
+    EXPECT_NEAR(op.y1, y1, kTol);
+    EXPECT_NEAR(op.x2, x2, kTol);
+    EXPECT_NEAR(op.y2, y2, kTol);
+}

@@ -78,9 +78,10 @@ protected:
     }
 };
 
-TEST_F(PrintPdfTest, WordsOfAFullCertificateWhereTheLayoutPutsThem)
+TEST_F(PrintPdfTest, AFullCertificateWhereTheLayoutPutsIt)
 {
-    const QList<Word> all = words(writeCertificate());
+    const QString pdf = writeCertificate();
+    const QList<Word> all = words(pdf);
     ASSERT_FALSE(all.isEmpty());
     const float x0 = 200 * F, x2 = 8450 * F, m = 3600 * F, h = 5600 * F, xR = 11520 - 5;
     // Left-top corner of the first word of a text.
@@ -134,11 +135,8 @@ TEST_F(PrintPdfTest, WordsOfAFullCertificateWhereTheLayoutPutsThem)
     EXPECT_LT(nsn->xMax, pageX(xR));
     EXPECT_GT(nsn->xMax, pageX(xR) - 4);
     EXPECT_NEAR(nsn->yMin, pageY(14000 + 50), kTolerance);
-}
 
-TEST_F(PrintPdfTest, GreyBlockAndTickedBoxOnTheRenderedPage)
-{
-    const QString pdf = writeCertificate();
+    // Rendered: the grey and the ticked box where they belong.
     constexpr int dpi = 50;
     run("pdftoppm", {"-png", "-r", QString::number(dpi), "-singlefile", pdf, file("page")});
     const QImage page(file("page.png"));
@@ -147,7 +145,7 @@ TEST_F(PrintPdfTest, GreyBlockAndTickedBoxOnTheRenderedPage)
     const auto pixel = [&](double xTwips, double yTwips) {
         return QColor(page.pixel(qRound((xTwips / 1440 + 0.25) * dpi), qRound((yTwips / 1440 + 0.25) * dpi)));
     };
-    const float x0 = 200 * F, h = 5600 * F, n = 9000 * F;
+    const float n = 9000 * F;
     // Row 0 is NEW: block 14 is grey, block 13 is not.
     EXPECT_NEAR(pixel((h + n) / 2, 11000 + 500).red(), 224, 8);
     EXPECT_GT(pixel(x0 + 2000 * F, 11800 + 600).red(), 245);
