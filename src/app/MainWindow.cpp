@@ -19,6 +19,8 @@
 #include "Prompts.h"
 #include "ReferenceLists.h"
 #include "SetupPanel.h"
+#include "PageFromScreen.h"
+#include "PrintCommand.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
 
@@ -75,7 +77,6 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
     // Panels over the screen, hidden but for the access panel.
     m_defaultsPanel = hiddenPanel("Panel3D2", this);
     m_findPanel = hiddenPanel("Panel3D3", this);
-    m_printPanel = hiddenPanel("Panel3D5", this);
     m_setupPanel = new SetupPanel(this);
     m_setupPanel->hide();
     m_access = new AccessPanel(this);
@@ -87,6 +88,9 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
          [this] { return m_setup.dataPath().value_or(ProgramFolder::withSlash(m_programFolder)); },
          [this](bool on) { m_screen->setupButton->setEnabled(on); }},
         m_setupPanel);
+    m_print = new PrintCommand(
+        m_messages, m_folder,
+        [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), m_signIn->signature()); }, this);
 
     connectControls();
     move(0, 0);
@@ -105,6 +109,7 @@ void MainWindow::connectControls()
     connect(m_screen->deleteButton, &QPushButton::clicked, this, &MainWindow::deleteForm);
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, m_signatories, &SignatoriesPanel::open);
+    connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
     connect(m_grid, &ItemGridModel::currentCellChanged, this, [this] {
         if (m_newFormFlag == 1)
@@ -132,7 +137,7 @@ void MainWindow::placePanels()
 {
     const QRect area = m_screen->geometry();
     m_setupPanel->setGeometry(area.adjusted(40, 40, -40, -80));
-    for (QWidget *p : {m_defaultsPanel, m_findPanel, m_printPanel})
+    for (QWidget *p : {m_defaultsPanel, m_findPanel})
         p->setGeometry(area.adjusted(60, 60, -60, -100));
     m_access->move(area.center() - QPoint(m_access->width() / 2, m_access->height() / 2));
 }

@@ -17,6 +17,7 @@ class CertificateScreen;
 class SetupPanel;
 class ItemEntry;
 class SignIn;
+class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
 
@@ -62,6 +63,7 @@ public:
     SetupStore &setupStore() { return m_setup; }
     SignIn &signIn() const { return *m_signIn; }
     SignatoriesPanel &signatoriesPanel() const { return *m_signatories; }
+    PrintCommand &printCommand() const { return *m_print; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -98,13 +100,13 @@ private:
     SetupPanel *m_setupPanel;
     QWidget *m_defaultsPanel; // Panel3D2
     QWidget *m_findPanel;     // Panel3D3
-    QWidget *m_printPanel;    // Panel3D5
 
     ItemGridModel *m_grid;
     ItemEntry *m_itemEntry;
     SignIn *m_signIn;
     AddMode m_addMode;
     SignatoriesPanel *m_signatories;
+    PrintCommand *m_print;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
     bool m_activated = false;

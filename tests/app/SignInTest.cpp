@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "PrintCommand.h"
 #include "SignIn.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QFocusEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QProcess>
 
 using arc::Message;
 
@@ -136,4 +138,29 @@ TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
     QApplication::sendEvent(panel().text44, &tab);
     QApplication::processEvents();
     EXPECT_EQ(messages.shown.size(), 1);
+}
+
+namespace {
+// The images a PDF file holds, as poppler lists them.
+int imagesIn(const QString &pdf)
+{
+    QProcess p;
+    p.start("pdfimages", {"-list", pdf});
+    p.waitForFinished();
+    return int(p.readAllStandardOutput().trimmed().split('\n').size()) - 2; // two heading lines
+}
+} // namespace
+
+TEST_F(SignInTest, ThePrintedPageCarriesTheSignatureOfTheSignedBlockOnly)
+{
+    openWindow();
+    setFirstStatus("NEW");
+    signIn(0, "Secret1");
+    ASSERT_TRUE(window->printCommand().writePdf(folder() + "signed.pdf"));
+    EXPECT_EQ(imagesIn(folder() + "signed.pdf"), 1);
+
+    // Block 13 applies but its name is blank: no signature is drawn.
+    screen().text17->setText(" ");
+    ASSERT_TRUE(window->printCommand().writePdf(folder() + "unsigned.pdf"));
+    EXPECT_EQ(imagesIn(folder() + "unsigned.pdf"), 0);
 }
