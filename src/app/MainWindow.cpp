@@ -28,6 +28,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -81,7 +82,10 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
     m_setupPanel->hide();
     m_access = new AccessPanel(this);
     m_access->raise();
-    m_signIn = new SignIn(*m_access, *m_screen, *m_grid, m_folder, m_setup, m_messages, this);
+    m_signIn = new SignIn(*m_access,
+                          {m_screen->text17, m_screen->text16, m_screen->text18, m_screen->text7, m_screen->text6,
+                           m_screen->text5},
+                          *m_grid, m_folder, m_setup, m_messages, this);
     m_signatories = new SignatoriesPanel(
         m_folder, m_addMode, m_messages,
         {m_access->combo4, [this] { return m_access->text44->text(); },
@@ -108,6 +112,8 @@ void MainWindow::connectControls()
     connect(m_screen->saveButton, &QPushButton::clicked, this, &MainWindow::save);
     connect(m_screen->deleteButton, &QPushButton::clicked, this, &MainWindow::deleteForm);
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
+    connect(m_signIn, &SignIn::signatureChanged, this,
+            [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, m_signatories, &SignatoriesPanel::open);
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);

@@ -1,11 +1,9 @@
 #include "SignIn.h"
 
 #include "AccessPanel.h"
-#include "CertificateScreen.h"
 #include "DataFolder.h"
 #include "DateText.h"
 #include "EntryBox.h"
-#include "EntryText.h"
 #include "ItemGridModel.h"
 #include "MessageBoxes.h"
 #include "Passwords.h"
@@ -16,9 +14,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace arc {
@@ -28,9 +24,9 @@ const Message kTryAgain{QStringLiteral("Try again?"), QStringLiteral("Password I
                         Message::Icon::None, Message::Answer::Yes};
 } // namespace
 
-SignIn::SignIn(AccessPanel &panel, CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder,
+SignIn::SignIn(AccessPanel &panel, SignatureBlocks blocks, ItemGridModel &lines, DataFolder &folder,
                SetupStore &setup, MessageBoxes &messages, QObject *parent)
-    : QObject(parent), m_panel(panel), m_screen(screen), m_lines(lines), m_folder(folder), m_setup(setup),
+    : QObject(parent), m_panel(panel), m_blocks(blocks), m_lines(lines), m_folder(folder), m_setup(setup),
       m_messages(messages)
 {
     panel.combo4->installEventFilter(this);
@@ -71,7 +67,7 @@ void SignIn::AgentSecurity()
     if (k < 0) {
         if (Passwords::equal(typed, Passwords::master)) {
             m_panel.hide();
-            m_screen.text5->setFocus();
+            m_blocks.afterMaster->setFocus();
         } else {
             m_panel.combo4->setFocus();
         }
@@ -93,12 +89,12 @@ void SignIn::AgentSecurity()
     if (!agent.approvalNumber.isEmpty()) {
         const QString today = DateText::today();
         if (StatusWords::selectsBlock13(m_lines.line(0).status.toUpper())) {
-            SilentEdit::setText(m_screen.text17, agent.name);
-            SilentEdit::setText(m_screen.text16, agent.approvalNumber);
-            SilentEdit::setText(m_screen.text18, today);
+            SilentEdit::setText(m_blocks.name13, agent.name);
+            SilentEdit::setText(m_blocks.number13, agent.approvalNumber);
+            SilentEdit::setText(m_blocks.date13, today);
         } else {
-            SilentEdit::setText(m_screen.text7, agent.name);
-            SilentEdit::setText(m_screen.text6, today);
+            SilentEdit::setText(m_blocks.name14, agent.name);
+            SilentEdit::setText(m_blocks.date14, today);
         }
         loadSignature(agent.rowId);
     }
@@ -115,7 +111,7 @@ void SignIn::loadSignature(qint64 agentRow)
         return;
     const QString file = agents.text(QStringLiteral("ElectronicSign"));
     m_signature = QImage();
-    m_screen.picture2->clear();
+    emit signatureChanged(m_signature);
     if (file.isEmpty())
         return;
     const QString path = m_setup.dataPath().value_or(m_folder.path()) + file;
@@ -128,7 +124,7 @@ void SignIn::loadSignature(qint64 agentRow)
         return;
     }
     m_signature = image;
-    m_screen.picture2->setPixmap(QPixmap::fromImage(image));
+    emit signatureChanged(m_signature);
 }
 
 } // namespace arc
