@@ -161,8 +161,11 @@ void MainWindow::activate()
         return;
     }
     SetDataPaths();
-    if (m_screen->combo3->count() > 0)
+    if (m_screen->combo3->count() > 0) {
+        // Selecting the first organisation chooses it, as a click would.
         m_screen->combo3->setCurrentIndex(0);
+        chooseOrganization(0);
+    }
     m_access->combo4->setFocus();
 }
 

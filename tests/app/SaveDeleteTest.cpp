@@ -188,12 +188,13 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_EQ(cell(0, 4), "1");
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
-    EXPECT_EQ(screen().text4->text(), "") << "no organisation is chosen yet while the folder opens";
+    EXPECT_EQ(screen().text4->text(), "ACME123") << "the first organisation is chosen at start-up";
+    EXPECT_EQ(screen().text1->toPlainText(), "Acme Aero\n\n\n");
     EXPECT_TRUE(stored("SELECT Tracking FROM Defaults").isNull()) << "a null counter is never written";
     EXPECT_EQ(stored("SELECT Invoice FROM Defaults").toString(), "WO-100");
 
     screen().newButton->click();
     EXPECT_EQ(screen().text5->toPlainText(), "WO-101");
     EXPECT_EQ(screen().text3->text(), "000001");
-    EXPECT_EQ(screen().text4->text(), "ACME123") << "14c from the organisation chosen at start-up";
+    EXPECT_EQ(screen().text4->text(), "ACME123") << "14c again from the chosen organisation";
 }
