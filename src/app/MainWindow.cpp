@@ -72,7 +72,8 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
     m_grid = new ItemGridModel(this);
     m_screen = new CertificateScreen(m_grid, [this] { return m_newFormFlag == 1; }, this);
     m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder,
-                                {[this] { return m_newFormFlag == 1; }, [this] { checkstat(); }, [] {}}, this);
+                                {[this] { return m_newFormFlag == 1; }, [this] { checkstat(); }, [this] { buildtext13(); }},
+                                this);
     layout->addWidget(m_screen);
 
     // Panels over the screen, hidden but for the access panel.
@@ -409,6 +410,13 @@ void MainWindow::checkstat()
         setText(s.text6, DateText::today());
     }
     SetCountryList();
+    buildtext13();
+}
+
+void MainWindow::buildtext13()
+{
+    // Block 12 is not composed by the program yet: the remarks stay as the
+    // defaults or the user left them.
 }
 
 void MainWindow::next() { step(true); }

@@ -38,6 +38,7 @@ public:
     void NewFormDefaults();
     void checkstat();
     void SetCountryList();
+    void buildtext13();
 
     // Handlers of the user's actions.
     void folderChosen(const QString &folder);
