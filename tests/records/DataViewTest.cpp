@@ -124,14 +124,12 @@ TEST_F(DataViewTest, NewHeaderRowsGetTheirKeyAtOnce)
     ASSERT_TRUE(header.update().ok());
     ASSERT_TRUE(tx.commit().ok());
 
-    EXPECT_EQ(db.scalar("SELECT Date18 FROM Header WHERE FormIndex = ?", {key}).toString(), "2026-12-05");
-    EXPECT_EQ(db.scalar("SELECT New FROM Header WHERE FormIndex = ?", {key}).toInt(), 1);
-    EXPECT_EQ(db.scalar("SELECT Overhaul FROM Header WHERE FormIndex = ?", {key}).toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT Date18 || ' ' || New || Overhaul FROM Header WHERE FormIndex = ?", {key}).toString(),
+              "2026-12-05 10");
     ASSERT_TRUE(header.findFirst("FormIndex = ?", {key}).ok());
     EXPECT_EQ(header.value("Date18").toDate(), QDate(2026, 12, 5));
     EXPECT_EQ(header.value("New"), QVariant(true));
     EXPECT_EQ(header.value("Overhaul"), QVariant(false));
     EXPECT_TRUE(header.value("Date23").isNull());
-    EXPECT_EQ(header.text("Date23"), "");
     EXPECT_TRUE(header.update().is(DbCondition::NotEditing));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,6 +14,18 @@ protected:
     // The folder, ending with "/" as data folder paths do.
     QString folder() const { return m_dir.path() + QLatin1Char('/'); }
     QString file(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
+
+    static void writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+        f.write(bytes);
+    }
+    static QByteArray readFile(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
 private:
     QTemporaryDir m_dir;
