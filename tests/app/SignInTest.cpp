@@ -3,29 +3,21 @@
 #include "PrintCommand.h"
 #include "SignIn.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QImage>
-#include <QLineEdit>
 #include <QProcess>
 
 using arc::Message;
 
-class SignInTest : public WindowTest {
+class SignInTest : public DataWindowTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
-        createDataFolder();
-        storeDataPath(dataFolder());
+        DataWindowTest::SetUp();
         QImage wide(40, 20, QImage::Format_RGB32);
         wide.fill(Qt::blue);
         ASSERT_TRUE(wide.save(dataFolder() + "pat.bmp"));
-        QFile junk(dataFolder() + "broken.bmp");
-        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-        junk.write("not a picture");
-        junk.close();
+        writeFile(dataFolder() + "broken.bmp", "not a picture");
         addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "Secret1"}, {"ApprovalNumber", "DMIR-7"},
                           {"ElectronicSign", "pat.bmp"}});
         addRow("Agents", {{"Name", "No Number"}, {"Password", "pw"}});
@@ -48,7 +40,7 @@ protected:
     arc::AccessPanel &panel() { return window->accessPanel(); }
 };
 
-TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutAName)
+TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameAndCaseCounts)
 {
     openWindow();
     signIn(-1, "ZORP7351");
@@ -65,21 +57,29 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutAName)
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
     EXPECT_EQ(screen().text17->text(), "");
     EXPECT_TRUE(window->signIn().signature().isNull());
-}
 
-TEST_F(SignInTest, WrongCaseIsWrongAndNoEndsTheProgram)
-{
-    openWindow();
+    // The case counts; No to trying again ends the program.
     int exits = 0;
     QObject::connect(window.get(), &arc::MainWindow::exitRequested, [&] { ++exits; });
+    panel().show();
     messages.answers = {Message::Answer::No};
     signIn(0, "secret1");
     EXPECT_EQ(exits, 1);
 }
 
+namespace {
+// The images a PDF file holds, as poppler lists them.
+int imagesIn(const QString &pdf)
+{
+    QProcess p;
+    p.start("pdfimages", {"-list", pdf});
+    p.waitForFinished();
+    return int(p.readAllStandardOutput().trimmed().split('\n').size()) - 2; // two heading lines
+}
+} // namespace
+
 TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSignature)
 {
-    const QString today = QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy");
     openWindow();
     setFirstStatus("Prototype");
     screen().text4->setText("ORG-1");
@@ -87,9 +87,15 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
     EXPECT_EQ(screen().text17->text(), "Pat Doe");
     EXPECT_EQ(screen().text16->text(), "DMIR-7");
-    EXPECT_EQ(screen().text18->text(), today);
+    EXPECT_EQ(screen().text18->text(), today());
     EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
     EXPECT_TRUE(messages.shown.isEmpty());
+    // The printed page carries it in the signed block, not in a blank one.
+    ASSERT_TRUE(window->printCommand().writePdf(folder() + "signed.pdf"));
+    EXPECT_EQ(imagesIn(folder() + "signed.pdf"), 1);
+    screen().text17->setText(" ");
+    ASSERT_TRUE(window->printCommand().writePdf(folder() + "unsigned.pdf"));
+    EXPECT_EQ(imagesIn(folder() + "unsigned.pdf"), 0);
 
     // The second signatory of the same name has no signature file: the
     // picture goes, and it is that row's number that is used.
@@ -97,7 +103,7 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     setFirstStatus("OVERHAULED");
     signIn(2, "other");
     EXPECT_EQ(screen().text7->text(), "Pat Doe");
-    EXPECT_EQ(screen().text6->text(), today);
+    EXPECT_EQ(screen().text6->text(), today());
     EXPECT_EQ(screen().text4->text(), "ORG-1") << "14c keeps the organisation's number";
     EXPECT_TRUE(window->signIn().signature().isNull());
 }
@@ -138,29 +144,4 @@ TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
     QApplication::sendEvent(panel().text44, &tab);
     QApplication::processEvents();
     EXPECT_EQ(messages.shown.size(), 1);
-}
-
-namespace {
-// The images a PDF file holds, as poppler lists them.
-int imagesIn(const QString &pdf)
-{
-    QProcess p;
-    p.start("pdfimages", {"-list", pdf});
-    p.waitForFinished();
-    return int(p.readAllStandardOutput().trimmed().split('\n').size()) - 2; // two heading lines
-}
-} // namespace
-
-TEST_F(SignInTest, ThePrintedPageCarriesTheSignatureOfTheSignedBlockOnly)
-{
-    openWindow();
-    setFirstStatus("NEW");
-    signIn(0, "Secret1");
-    ASSERT_TRUE(window->printCommand().writePdf(folder() + "signed.pdf"));
-    EXPECT_EQ(imagesIn(folder() + "signed.pdf"), 1);
-
-    // Block 13 applies but its name is blank: no signature is drawn.
-    screen().text17->setText(" ");
-    ASSERT_TRUE(window->printCommand().writePdf(folder() + "unsigned.pdf"));
-    EXPECT_EQ(imagesIn(folder() + "unsigned.pdf"), 0);
 }

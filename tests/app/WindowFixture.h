@@ -13,11 +13,19 @@
 #include "ScriptedMessages.h"
 #include "SetupPanel.h"
 #include "SetupStore.h"
+#include "Rows.h"
 #include "TempFolder.h"
-#include "WriteTransaction.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <QVariantMap>
 #include <memory>
 
@@ -50,17 +58,23 @@ protected:
     {
         arc::DataFolder f;
         EXPECT_TRUE(f.open(dataFolder()).ok());
-        const bool reference = arc::Schema::table(table) && !QStringList{"Header", "Detail", "Defaults"}.contains(table);
-        arc::Database &db = reference ? f.reference() : f.certificates();
-        arc::DataView view(db, table);
-        arc::WriteTransaction tx(db);
-        EXPECT_TRUE(view.addNew().ok());
-        const qint64 key = view.newKey().toLongLong();
-        for (auto it = values.begin(); it != values.end(); ++it)
-            view.setValue(it.key(), it.value());
-        EXPECT_TRUE(view.update().ok());
-        EXPECT_TRUE(tx.commit().ok());
-        return key;
+        const bool certificates = QStringList{"Header", "Detail", "Defaults"}.contains(table);
+        arc::DataView view(certificates ? f.certificates() : f.reference(), table);
+        return writeRow(view, values);
+    }
+
+    // A value read afresh from the certificates file.
+    QVariant stored(const QString &sql)
+    {
+        arc::DataFolder f;
+        EXPECT_TRUE(f.open(dataFolder()).ok());
+        return f.certificates().scalar(sql);
+    }
+    void storedExec(const QString &sql)
+    {
+        arc::DataFolder f;
+        ASSERT_TRUE(f.open(dataFolder()).ok());
+        ASSERT_TRUE(f.certificates().exec(sql).ok()) << sql.toStdString();
     }
 
     qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"})
@@ -80,11 +94,20 @@ protected:
 
     arc::CertificateScreen &screen() { return window->screen(); }
     QString cell(int row, int column) { return screen().grid1->model()->index(row, column).data().toString(); }
-    std::optional<QString> storedDataPath()
-    {
-        return window->setupStore().dataPath();
-    }
+    static QString today() { return QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"); }
+    std::optional<QString> storedDataPath() { return window->setupStore().dataPath(); }
 
     ScriptedMessages messages;
     std::unique_ptr<arc::MainWindow> window;
+};
+
+// A window test whose data folder is made and chosen before the window opens.
+class DataWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        createDataFolder();
+        storeDataPath(dataFolder());
+    }
 };
