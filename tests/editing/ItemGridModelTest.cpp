@@ -108,23 +108,19 @@ TEST(ItemGridModel, EnterMovesOnByColumnAndLooksPartsUp)
     ItemGridModel m;
     m.setLine(9, {"10", "Old text", "X-1", "", "", "", {}});
     m.setCurrentCell(9, ItemGridModel::ItemColumn, true);
-    EXPECT_FALSE(m.enter(true));
-    EXPECT_EQ(m.currentColumn(), ItemGridModel::DescriptionColumn);
-    EXPECT_FALSE(m.enter(true));
-    EXPECT_EQ(m.currentColumn(), ItemGridModel::PartNoColumn);
+    for (int next : {ItemGridModel::DescriptionColumn, ItemGridModel::PartNoColumn}) {
+        EXPECT_FALSE(m.enter(true));
+        EXPECT_EQ(m.currentColumn(), next);
+    }
     EXPECT_TRUE(m.enter(true)) << "Enter in Part No. asks for the look-up";
-
     m.lookedUp(std::nullopt, true);
     EXPECT_EQ(m.currentColumn(), ItemGridModel::QtyColumn);
     EXPECT_EQ(m.line(9).description, "Old text");
-
-    EXPECT_FALSE(m.enter(true));
-    EXPECT_EQ(m.currentColumn(), ItemGridModel::SerialNoColumn);
-    EXPECT_FALSE(m.enter(true));
-    EXPECT_EQ(m.currentColumn(), ItemGridModel::StatusColumn);
-    EXPECT_FALSE(m.enter(true));
+    for (int next : {ItemGridModel::SerialNoColumn, ItemGridModel::StatusColumn, ItemGridModel::ItemColumn}) {
+        EXPECT_FALSE(m.enter(true));
+        EXPECT_EQ(m.currentColumn(), next);
+    }
     EXPECT_EQ(m.currentRow(), 0) << "after the last line comes the first";
-    EXPECT_EQ(m.currentColumn(), ItemGridModel::ItemColumn);
 
     m.setCurrentCell(9, ItemGridModel::PartNoColumn, true);
     m.lookedUp(CataloguePart{"Seal kit", "ASSY-9"}, true);
