@@ -11,9 +11,7 @@ namespace {
 using Op = RecordedPage::Op;
 using Kind = RecordedPage::Kind;
 
-constexpr double B = 7, L = 6, V = 8;
-float X(float base) { return base * 1.1f; }
-float Y(float base) { return base * 1.0f; }
+using namespace p0;
 
 QStringList lines(const char *joined) { return QString(joined).split('|'); }
 
@@ -31,7 +29,6 @@ TEST(PrintBlock4Test, ColumnsBrokenByCharacterCount)
 {
     using arc::addressLines;
     EXPECT_EQ(addressLines("ABC"), lines("ABC"));
-    EXPECT_EQ(addressLines("A"), lines("A"));
     EXPECT_TRUE(addressLines("").isEmpty());
     // Exactly 40 characters and a space as the 41st: the line keeps them all.
     const QString forty(40, 'X');
@@ -136,7 +133,6 @@ TEST(PrintWrapTest, MoreThanTenLinesPrintTenAfterTheMessage)
     EXPECT_EQ(notices, lines("Section 5 too long|Remarks section too long"));
     EXPECT_EQ(result.truncatedCells, notices);
     EXPECT_EQ(printedBefore, QList<qsizetype>({0, 1})); // each before its own cell's lines
-    EXPECT_EQ(arc::kLinesTruncated, "Lines truncated. Press OK to continue");
     for (int i = 1; i <= 12; ++i)
         EXPECT_EQ(canvas.texts(QString("R%1").arg(i)).size(), i <= 10 ? 1 : 0) << i;
     EXPECT_TRUE(canvas.texts("I11").isEmpty());
@@ -158,16 +154,11 @@ TEST(PrintItemRowsTest, RowsMoveDownOnlyBelowNumberedRows)
         // row 2 starts 300s below that.
         EXPECT_NEAR(r.text("A2").y1, top0 + Y(300) + Y(300), 0.05);
         EXPECT_NEAR(r.text("3").y1, top0 + Y(300) + Y(300), 0.05);
+        // The item number is centred in its column, on row 0's top line.
         const Op one = r.text("1");
         EXPECT_NEAR(one.x1 + RecordedPage::width("1", B, false) / 2, (X(200) + X(700)) / 2, kTol);
+        EXPECT_NEAR(one.y1, top0, kTol);
         EXPECT_FALSE(one.lineEnd);
-        const std::pair<const char *, float> columns[] = {
-            {"A0", X(700) + X(100)}, {"P0", X(3300) + X(100)}, {"Q0", X(5950) + X(250)},
-            {"S0", X(6650) + X(100)}, {"NEW", X(9000) + X(250)}};
-        for (const auto &[text, x] : columns) {
-            EXPECT_NEAR(r.text(text).x1, x, kTol) << text;
-            EXPECT_NEAR(r.text(text).y1, top0, kTol) << text;
-        }
     }
     // Slot 1 blank (" ") with two lines: row 2 starts 300s below its lowest.
     p.lines[1] = {" ", "A1\r\nB1", "", "", "", "", {}};
@@ -220,8 +211,6 @@ TEST(PrintEmptyPageTest, NullAndEmptyValuesPrintOnlyTheForm)
 {
     const RecordedPage r{arc::CertificatePage{}}; // every text null
     EXPECT_TRUE(r.notices.isEmpty());
-    EXPECT_EQ(r.canvas.ofKind(Kind::Line).size(), 17);
-    EXPECT_EQ(r.canvas.ofKind(Kind::EndJob).size(), 1);
     for (float x : {X(8450) + X(200), X(700) + X(100), X(3300) + X(100), X(5950) + X(250), X(6650) + X(100),
                     X(9000) + X(250), X(200) + X(800), X(200) + X(1000)})
         EXPECT_TRUE(textsAt(r, x).isEmpty()) << x;

@@ -5,7 +5,7 @@
 #include "RecordingCanvas.h"
 
 #include <QImage>
-#include <QPainter>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // A certificate with every block filled, as a signed new part would be.
@@ -26,13 +26,8 @@ inline arc::CertificatePage fullCertificate()
     p.date18 = "05/Dec/2026";
     p.certNum = "VA2R123K";
     p.settings.shade = true;
-    QImage sig(300, 100, QImage::Format_RGB32);
-    sig.fill(Qt::white);
-    QPainter painter(&sig);
-    painter.setPen(QPen(Qt::blue, 4));
-    painter.drawLine(10, 80, 290, 20);
-    painter.end();
-    p.signature = sig;
+    p.signature = QImage(300, 100, QImage::Format_RGB32);
+    p.signature.fill(Qt::blue);
     return p;
 }
 
@@ -72,10 +67,17 @@ struct RecordedPage {
 
 constexpr double kTol = 0.01; // twips
 
+// The layout without an orientation setting: lines across are base numbers
+// times F, down they are the base numbers; label, body and value fonts.
+namespace p0 {
+constexpr float F = 1.1f;
+constexpr double L = 6, B = 7, V = 8;
+inline float X(float base) { return base * F; }
+inline float Y(float base) { return base; }
+} // namespace p0
+
 inline void expectCorners(const RecordedPage::Op &op, float x1, float y1, float x2, float y2)
 {
-    EXPECT_NEAR(op.x1, x1, kTol);
-    EXPECT_NEAR(op.y1, y1, kTol);
-    EXPECT_NEAR(op.x2, x2, kTol);
-    EXPECT_NEAR(op.y2, y2, kTol);
+    for (const auto [got, want] : {std::pair{op.x1, x1}, {op.y1, y1}, {op.x2, x2}, {op.y2, y2}})
+        EXPECT_NEAR(got, want, kTol);
 }
