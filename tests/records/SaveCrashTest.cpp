@@ -72,9 +72,7 @@ TEST_F(SaveCrashTest, KilledMidSaveLeavesWholeCertificates)
                               "FROM Header h LEFT JOIN Detail d ON d.FormIndex = h.FormIndex "
                               "GROUP BY h.FormIndex")
                         .ok());
-        int headers = 0;
         while (q.next()) {
-            ++headers;
             const qint64 form = q.value(0).toLongLong();
             const qint64 g = q.value(1).toString().mid(1).toLongLong(); // "G<g>"
             ASSERT_GT(g, 0) << "certificate " << form;
@@ -85,7 +83,6 @@ TEST_F(SaveCrashTest, KilledMidSaveLeavesWholeCertificates)
                 EXPECT_GE(g, reported.generation) << "reported save lost, cycle " << cycle;
             }
         }
-        EXPECT_GT(headers, 0);
         EXPECT_EQ(db.scalar("SELECT count(*) FROM Detail d "
                             "WHERE NOT EXISTS (SELECT 1 FROM Header h WHERE h.FormIndex = d.FormIndex)")
                       .toInt(),
