@@ -26,22 +26,19 @@ using DatabaseTest = TempFolderTest;
 
 TEST_F(DatabaseTest, FreshFilesHaveEveryTableAndField)
 {
-    const QMap<QString, QStringList> expected = {
-        {"Setup", {"DataPath"}},
-        {"Header", {"FormIndex", "Country", "Tracking", "Organ1", "Organ2", "Invoice", "Remarks", "New",
-                    "Overhaul", "Name17", "AuthNum", "Date18", "CFRRTS", "OtherRTS", "Name22", "CertNum",
-                    "Date23"}},
-        {"Detail", {"FormIndex", "Item", "Description", "PartNum", "Quantity", "SerialNum", "Status"}},
-        {"Defaults", {"Country", "Organ1", "Organ2", "Tracking", "IncreaseTrack", "Invoice", "IncreaseInv",
-                      "Batch", "IncreaseBatch", "Description", "PartNum", "Status", "Eligibility", "Remarks",
-                      "Name17", "AuthNum", "Name22", "CertNum", "Shade", "User1"}},
-        {"PartNumbers", {"PartNumber", "Description", "PMA_PartNumber", "VI", "REL_DWG", "Eligibility", "S1",
-                         "S2", "S3"}},
-        {"Agents", {"Name", "Password", "ApprovalNumber", "ElectronicSign", "UseElectronic", "Administrator"}},
-        {"Organizations", {"Organization", "Address1", "Address2", "Address3", "CertificateNum", "JAANum"}},
-        {"Countries", {"Country", "Bilateral", "JAA"}},
-        {"ForwardingHouses", {"ForwardHouse", "FHInfo1", "FHInfo2", "FHInfo3", "FHInfo4"}},
-        {"Stamps", {"StampNumber", "StampText"}},
+    const QMap<QString, QString> expected = {
+        {"Setup", "DataPath"},
+        {"Header", "FormIndex Country Tracking Organ1 Organ2 Invoice Remarks New Overhaul Name17 AuthNum Date18 CFRRTS "
+                   "OtherRTS Name22 CertNum Date23"},
+        {"Detail", "FormIndex Item Description PartNum Quantity SerialNum Status"},
+        {"Defaults", "Country Organ1 Organ2 Tracking IncreaseTrack Invoice IncreaseInv Batch IncreaseBatch Description "
+                     "PartNum Status Eligibility Remarks Name17 AuthNum Name22 CertNum Shade User1"},
+        {"PartNumbers", "PartNumber Description PMA_PartNumber VI REL_DWG Eligibility S1 S2 S3"},
+        {"Agents", "Name Password ApprovalNumber ElectronicSign UseElectronic Administrator"},
+        {"Organizations", "Organization Address1 Address2 Address3 CertificateNum JAANum"},
+        {"Countries", "Country Bilateral JAA"},
+        {"ForwardingHouses", "ForwardHouse FHInfo1 FHInfo2 FHInfo3 FHInfo4"},
+        {"Stamps", "StampNumber StampText"},
     };
     int tablesSeen = 0;
     for (auto [kind, name] : {std::pair{StoreKind::Setup, "setupARC.mdb"}, {StoreKind::Certificates, "VELLORAN.MDB"},
@@ -52,7 +49,7 @@ TEST_F(DatabaseTest, FreshFilesHaveEveryTableAndField)
         EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
         for (const TableDef &t : Schema::tables(kind)) {
             ASSERT_TRUE(expected.contains(t.name)) << t.name.toStdString();
-            EXPECT_EQ(columnsOf(db, t.name), expected[t.name]) << t.name.toStdString();
+            EXPECT_EQ(columnsOf(db, t.name).join(' '), expected[t.name]) << t.name.toStdString();
             ++tablesSeen;
         }
     }
