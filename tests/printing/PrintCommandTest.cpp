@@ -1,7 +1,6 @@
 // The Print button, its panel and copies; the settings read from the
 // Defaults table; PDF output and the preview through their seams.
 
-#include "CopyCount.h"
 #include "DataFolder.h"
 #include "PrintCommand.h"
 #include "PrintFixtures.h"
@@ -23,20 +22,6 @@ namespace {
 using Answer = arc::Message::Answer;
 using Op = arc::RecordingCanvas::Op;
 using Ops = QList<Op>;
-
-TEST(PrintCopiesTest, CountIsTheWholeNumberAtTheStartOfTheText)
-{
-    // How many jobs each text gives is checked on the panel below.
-    using arc::CopyCount::copies;
-    EXPECT_EQ(copies("3 copies"), 3);
-    for (const char *none : {"0.9", "-"})
-        EXPECT_EQ(copies(none), 0) << none;
-    // The Copies box when the panel opens, from Organ1.
-    using arc::CopyCount::initialText;
-    EXPECT_EQ(initialText(std::nullopt), "1");
-    EXPECT_EQ(initialText(QString("3 to the customer")), "3");
-    EXPECT_EQ(initialText(QString("abc")), "0");
-}
 
 // A data folder of the test's own and the print command over it, with
 // recording canvases for the copies and no dialogs.
@@ -86,12 +71,16 @@ protected:
     QString pdfPath;
 };
 
-TEST_F(PrintCommandTest, SettingsFromTheFirstRowAndTheCustomRow)
+TEST_F(PrintCommandTest, SettingsAndCopiesComeFromTheDefaults)
 {
     arc::PrintSettings s = arc::PrintSettingsReader::read(data.defaults());
     EXPECT_FALSE(s.orientation || s.shade || s.largeRemarks);
+    EXPECT_TRUE(panel().isHidden());
+    command->open();
+    EXPECT_FALSE(panel().isHidden());
+    EXPECT_EQ(panel().text45->text(), "1"); // Organ1 null
 
-    store({{"User1", "2"}, {"Shade", 1}, {"IncreaseTrack", 0}});
+    store({{"User1", "2"}, {"Shade", 1}, {"IncreaseTrack", 0}, {"Organ1", "3 copies"}});
     store({{"Country", "Custom"}, {"IncreaseTrack", 1}, {"Shade", 0}}, false);
     s = arc::PrintSettingsReader::read(data.defaults());
     EXPECT_EQ(s.orientation, QString("2"));
@@ -99,36 +88,32 @@ TEST_F(PrintCommandTest, SettingsFromTheFirstRowAndTheCustomRow)
     EXPECT_TRUE(s.largeRemarks); // the Custom row's switch, not the first row's
     EXPECT_EQ(data.defaults().text("Country"), "FAA/United States"); // left on the first row
 
-    // Read afresh for every copy: landscape and grey on the printed job.
-    pressOk("1");
-    ASSERT_EQ(jobs.size(), 1);
-    EXPECT_EQ(jobs[0].first().orientation, arc::PageCanvas::Orientation::Landscape);
-    EXPECT_EQ(std::ranges::count(jobs[0], arc::PageCanvas::FillStyle::Solid, &Op::fill), 1);
-}
-
-TEST_F(PrintCommandTest, PanelOpensWithTheDefaultCopies)
-{
-    EXPECT_TRUE(panel().isHidden());
-    command->open();
-    EXPECT_FALSE(panel().isHidden());
-    EXPECT_EQ(panel().text45->text(), "1"); // Organ1 null
-    store({{"Organ1", "3 copies"}});
+    // The Copies box starts from Organ1's leading number; Cancel prints
+    // nothing, and the next press starts from Organ1 again.
     command->open();
     EXPECT_EQ(panel().text45->text(), "3");
-
-    // Cancel prints nothing; the next press starts from Organ1 again.
     panel().text45->setText("7");
     panel().cancelButton->click();
     EXPECT_TRUE(panel().isHidden());
     command->open();
     EXPECT_EQ(panel().text45->text(), "3");
     EXPECT_TRUE(jobs.isEmpty());
+    store({{"Organ1", "abc"}});
+    command->open();
+    EXPECT_EQ(panel().text45->text(), "0");
+
+    // Settings are read afresh for every copy: landscape and grey on the job.
+    pressOk("1");
+    ASSERT_EQ(jobs.size(), 1);
+    EXPECT_EQ(jobs[0].first().orientation, arc::PageCanvas::Orientation::Landscape);
+    EXPECT_EQ(std::ranges::count(jobs[0], arc::PageCanvas::FillStyle::Solid, &Op::fill), 1);
 }
 
 TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
 {
-    const std::pair<const char *, int> counts[] = {{"3", 3},   {" 2", 2}, {"2.7", 2}, {"abc", 0},
-                                                   {"0", 0},   {"-1", 0}, {"", 0}};
+    // The whole number at the start of the text.
+    const std::pair<const char *, int> counts[] = {{"3", 3},  {" 2", 2}, {"2.7", 2}, {"3 copies", 3}, {"abc", 0},
+                                                   {"0", 0},  {"-1", 0}, {"", 0},    {"0.9", 0},      {"-", 0}};
     for (const auto &[text, n] : counts) {
         jobs.clear();
         pressOk(text);

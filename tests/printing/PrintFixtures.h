@@ -78,6 +78,6 @@ inline float Y(float base) { return base; }
 
 inline void expectCorners(const RecordedPage::Op &op, float x1, float y1, float x2, float y2)
 {
-    for (const auto [got, want] : {std::pair{op.x1, x1}, {op.y1, y1}, {op.x2, x2}, {op.y2, y2}})
+    for (const auto &[got, want] : {std::pair{op.x1, x1}, {op.y1, y1}, {op.x2, x2}, {op.y2, y2}})
         EXPECT_NEAR(got, want, kTol);
 }
