@@ -3,22 +3,11 @@
 using arc::Message;
 
 namespace {
-const Message kFirst{"Press OK to continue", "No records this direction.", Message::Buttons::Ok,
-                     Message::Icon::Information, Message::Answer::Ok};
 const Message kEnd{"Press OK to continue. To Enter New form press NEW", "No records this direction.",
                    Message::Buttons::Ok, Message::Icon::Information, Message::Answer::Ok};
 } // namespace
 
 using NavigationTest = DataWindowTest;
-
-TEST_F(NavigationTest, EmptyTableGivesTheFirstMessageBothWays)
-{
-    openWindow();
-    screen().nextButton->click();
-    screen().previousButton->click();
-    EXPECT_EQ(messages.shown, (QList<Message>{kFirst, kFirst}));
-    EXPECT_EQ(window->newFormFlag(), 1);
-}
 
 TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
 {

