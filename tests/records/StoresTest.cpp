@@ -68,18 +68,12 @@ TEST_F(DataFolderTest, ReferenceListsLeaveOutNamelessRowsAndSortIgnoringCase)
     DataFolder data;
     ASSERT_TRUE(data.open(folder()).ok());
     Database &db = data.reference();
-    for (const char *sql :
-         {"INSERT INTO Organizations (Organization, Address1) VALUES ('Zeta Air', 'Hangar 4')",
-          "INSERT INTO Organizations (Organization) VALUES (NULL)",
-          "INSERT INTO Organizations (Organization, JAANum) VALUES ('Alpha Parts', 'J-1')",
-          "INSERT INTO Organizations (Organization) VALUES ('beta Works')",
-          "INSERT INTO ForwardingHouses (ForwardHouse, FHInfo2) VALUES ('Swift Cargo', 'Dock 9')",
-          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES (NULL)",
-          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES (' Acme')",
-          "INSERT INTO ForwardingHouses (ForwardHouse) VALUES ('bolt Freight')",
-          "INSERT INTO Countries VALUES ('Japan', 1, 0)", "INSERT INTO Countries VALUES ('germany', 0, 1)",
-          "INSERT INTO Countries VALUES ('Canada', 1, 1)", "INSERT INTO Countries VALUES (NULL, 1, 1)",
-          "INSERT INTO Countries VALUES ('Brazil', 0, 0)"})
+    for (const char *sql : {"INSERT INTO Organizations (Organization, Address1, JAANum) VALUES ('Zeta Air', 'Hangar 4', "
+                            "NULL), (NULL, NULL, NULL), ('Alpha Parts', NULL, 'J-1'), ('beta Works', NULL, NULL)",
+                            "INSERT INTO ForwardingHouses (ForwardHouse, FHInfo2) VALUES ('Swift Cargo', 'Dock 9'), "
+                            "(NULL, NULL), (' Acme', NULL), ('bolt Freight', NULL)",
+                            "INSERT INTO Countries VALUES ('Japan', 1, 0), ('germany', 0, 1), ('Canada', 1, 1), "
+                            "(NULL, 1, 1), ('Brazil', 0, 0)"})
         ASSERT_TRUE(db.exec(sql).ok()) << sql;
 
     const auto orgs = ReferenceLists::organizations(data.organizations());
