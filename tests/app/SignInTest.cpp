@@ -31,12 +31,7 @@ protected:
         window->accessPanel().text44->setText(password);
         window->signIn().AgentSecurity();
     }
-    void setFirstStatus(const QString &status)
-    {
-        arc::ItemLine first = window->itemSlots()[0];
-        first.status = status;
-        window->setItemLine(0, first);
-    }
+    void setFirstStatus(const QString &status) { window->setItemLine(0, {"1", "", "", "", "", status, {}}); }
     arc::AccessPanel &panel() { return window->accessPanel(); }
 };
 

@@ -61,15 +61,13 @@ TEST(ItemGridModel, EachColumnCutsAndCasesWhatIsTyped)
         int column;
         QString typed, stored;
     };
-    const Case cases[] = {
-        {ItemGridModel::ItemColumn, "12a", "12a"},
-        {ItemGridModel::DescriptionColumn, QString(51, 'd'), QString(50, 'd')},
-        {ItemGridModel::PartNoColumn, "abc", "ABC"},
-        {ItemGridModel::PartNoColumn, QString(21, 'p'), QString(20, 'P')},
-        {ItemGridModel::QtyColumn, "2 ea. (approx)", "2 ea. (approx)"},
-        {ItemGridModel::SerialNoColumn, QString(31, 's'), QString(30, 'S')},
-        {ItemGridModel::StatusColumn, QString(21, 'r'), QString(20, 'r')},
-    };
+    const Case cases[] = {{ItemGridModel::ItemColumn, "12a", "12a"},
+                          {ItemGridModel::DescriptionColumn, QString(51, 'd'), QString(50, 'd')},
+                          {ItemGridModel::PartNoColumn, "abc", "ABC"},
+                          {ItemGridModel::PartNoColumn, QString(21, 'p'), QString(20, 'P')},
+                          {ItemGridModel::QtyColumn, "2 ea. (approx)", "2 ea. (approx)"},
+                          {ItemGridModel::SerialNoColumn, QString(31, 's'), QString(30, 'S')},
+                          {ItemGridModel::StatusColumn, QString(21, 'r'), QString(20, 'r')}};
     for (const Case &c : cases) {
         ItemGridModel m;
         m.setCurrentCell(3, c.column, true);
