@@ -71,15 +71,10 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     EXPECT_EQ(stored("SELECT count(*) FROM Detail WHERE FormIndex = 0").toInt(), 1) << "the orphan line got key 0";
 
     screen().previousButton->click();
-    EXPECT_EQ(screen().text38->text(), "EASA/France");
-    EXPECT_EQ(screen().text3->text(), " ") << "a stored blank stays a blank";
-    EXPECT_EQ(screen().text1->toPlainText(), "Acme Aero\n1 Main St");
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-7");
-    EXPECT_EQ(screen().text13->toPlainText(), "Line one\nLine two");
-    EXPECT_EQ(screen().text17->text(), "Pat Doe");
-    EXPECT_EQ(screen().text16->text(), "DMIR-7");
-    EXPECT_EQ(screen().text18->text(), "05/Dec/2026");
-    EXPECT_EQ(screen().text6->text(), "");
+    // A stored blank stays a blank; line breaks and dates as the screen shows them.
+    expectShown({{screen().text38, "EASA/France"}, {screen().text3, " "}, {screen().text1, "Acme Aero\n1 Main St"},
+                 {screen().text5, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
+                 {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());
     EXPECT_FALSE(screen().check3D1->isChecked());
     // No item lines: an empty grid, and block 14a applies.
@@ -121,12 +116,10 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         EXPECT_EQ(screen().option1->isEnabled(), c.block13);
         EXPECT_NE(screen().combo1->isEnabled(), c.block13);
         EXPECT_FALSE(screen().combo2->isEnabled());
-        EXPECT_EQ(screen().text4->text(), c.text4);
-        EXPECT_EQ(screen().text16->text(), c.text16);
-        EXPECT_EQ(screen().text17->text(), c.block13 ? "Pat Doe" : "");
-        EXPECT_EQ(screen().text18->text(), c.block13 ? today() : "");
-        EXPECT_EQ(screen().text7->text(), c.block13 ? "" : "Pat Doe");
-        EXPECT_EQ(screen().text6->text(), c.block13 ? "" : today());
+        const QString name = "Pat Doe";
+        expectShown({{screen().text4, c.text4}, {screen().text16, c.text16},
+                     {screen().text17, c.block13 ? name : ""}, {screen().text18, c.block13 ? today() : ""},
+                     {screen().text7, c.block13 ? "" : name}, {screen().text6, c.block13 ? "" : today()}});
         ASSERT_EQ(screen().combo1->count(), 3);
         EXPECT_EQ(screen().combo1->itemText(2), c.country);
     }
@@ -135,6 +128,5 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
     window->accessPanel().combo4->setCurrentIndex(-1);
     screen().text16->setText("kept");
     window->checkstat();
-    EXPECT_EQ(screen().text16->text(), "kept");
-    EXPECT_EQ(screen().text17->text(), "");
+    expectShown({{screen().text16, "kept"}, {screen().text17, ""}});
 }

@@ -39,10 +39,8 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     // Back from a new certificate: the stored one, blank boxes as one blank.
     screen().newButton->click();
     screen().previousButton->click();
-    EXPECT_EQ(screen().text3->text(), " ");
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-2");
-    EXPECT_EQ(screen().text6->text(), "07/Jan/2027");
-    EXPECT_EQ(screen().text7->text(), " ");
+    expectShown(
+        {{screen().text3, " "}, {screen().text5, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().text7, " "}});
     EXPECT_EQ(window->itemSlots()[0], line("1"));
     EXPECT_EQ(window->itemSlots()[1], arc::ItemLine{});
 
@@ -139,18 +137,13 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
                 "Batch = NULL, IncreaseBatch = 1, Remarks = 'Default remark', Description = 'Seal', "
                 "PartNum = 'P-9', Status = 'REPAIRED', Tracking = NULL, IncreaseTrack = 1");
     openWindow();
-    EXPECT_EQ(screen().text38->text(), "EASA/France");
-    EXPECT_EQ(screen().text2->toPlainText(), "Alt org");
-    EXPECT_EQ(screen().text3->text(), "000001");
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-100");
-    EXPECT_EQ(screen().text13->toPlainText(), "Default remark");
+    expectShown({{screen().text38, "EASA/France"}, {screen().text2, "Alt org"}, {screen().text3, "000001"},
+                 {screen().text5, "WO-100"}, {screen().text13, "Default remark"}});
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
-    EXPECT_EQ(screen().text4->text(), "ACME123") << "the first organisation is chosen at start-up";
-    EXPECT_EQ(screen().text1->toPlainText(), "Acme Aero\n\n\n");
+    // The first organisation is chosen at start-up.
+    expectShown({{screen().text4, "ACME123"}, {screen().text1, "Acme Aero\n\n\n"}});
 
     screen().newButton->click();
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-101");
-    EXPECT_EQ(screen().text3->text(), "000001");
-    EXPECT_EQ(screen().text4->text(), "ACME123") << "14c again from the chosen organisation";
+    expectShown({{screen().text5, "WO-101"}, {screen().text3, "000001"}, {screen().text4, "ACME123"}});
 }

@@ -24,6 +24,7 @@ protected:
         addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "other"}, {"ApprovalNumber", "DMIR-8"}});
         addRow("Agents", {{"Name", "Broken"}, {"Password", "pw"}, {"ApprovalNumber", "B-1"},
                           {"ElectronicSign", "broken.bmp"}});
+        openWindow();
     }
     void signIn(int entry, const QString &password)
     {
@@ -37,7 +38,6 @@ protected:
 
 TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameAndCaseCounts)
 {
-    openWindow();
     signIn(-1, "ZORP7351");
     EXPECT_TRUE(panel().isVisibleTo(window.get()));
     EXPECT_TRUE(messages.shown.isEmpty()) << "no name, wrong password: no message";
@@ -75,14 +75,11 @@ int imagesIn(const QString &pdf)
 
 TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSignature)
 {
-    openWindow();
     setFirstStatus("Prototype");
     screen().text4->setText("ORG-1");
     signIn(0, "Secret1");
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
-    EXPECT_EQ(screen().text17->text(), "Pat Doe");
-    EXPECT_EQ(screen().text16->text(), "DMIR-7");
-    EXPECT_EQ(screen().text18->text(), today());
+    expectShown({{screen().text17, "Pat Doe"}, {screen().text16, "DMIR-7"}, {screen().text18, today()}});
     EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
     EXPECT_TRUE(messages.shown.isEmpty());
     // The printed page carries it (which blocks get it is for the layout tests).
@@ -94,15 +91,13 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     panel().show();
     setFirstStatus("OVERHAULED");
     signIn(2, "other");
-    EXPECT_EQ(screen().text7->text(), "Pat Doe");
-    EXPECT_EQ(screen().text6->text(), today());
-    EXPECT_EQ(screen().text4->text(), "ORG-1") << "14c keeps the organisation's number";
+    // 14c keeps the organisation's number.
+    expectShown({{screen().text7, "Pat Doe"}, {screen().text6, today()}, {screen().text4, "ORG-1"}});
     EXPECT_TRUE(window->signIn().signature().isNull());
 }
 
 TEST_F(SignInTest, MissingNumberOrUnreadableSignatureNeverStopsTheProgram)
 {
-    openWindow();
     signIn(0, "Secret1");
     panel().show();
     screen().text17->clear();
@@ -122,7 +117,6 @@ TEST_F(SignInTest, MissingNumberOrUnreadableSignatureNeverStopsTheProgram)
 
 TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
 {
-    openWindow();
     window->show();
     QApplication::setActiveWindow(window.get());
     panel().combo4->setCurrentIndex(0);

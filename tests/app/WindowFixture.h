@@ -93,6 +93,15 @@ protected:
     }
 
     arc::CertificateScreen &screen() { return window->screen(); }
+    // Each box shows its text, one-line and multi-line boxes alike.
+    static void expectShown(const QList<std::pair<QWidget *, QString>> &boxes)
+    {
+        for (const auto &[box, text] : boxes) {
+            const auto *line = qobject_cast<const QLineEdit *>(box);
+            EXPECT_EQ(line ? line->text() : qobject_cast<const QPlainTextEdit *>(box)->toPlainText(), text)
+                << box->objectName().toStdString();
+        }
+    }
     QString cell(int row, int column) { return screen().grid1->model()->index(row, column).data().toString(); }
     static QString today() { return QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"); }
     std::optional<QString> storedDataPath() { return window->setupStore().dataPath(); }
