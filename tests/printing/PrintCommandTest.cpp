@@ -12,7 +12,6 @@
 #include "TempFolder.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -49,9 +48,6 @@ protected:
         QList<Ops> &jobs;
     };
 
-    // Write the first row of Defaults, or a new one.
-    void store(const QVariantMap &values, bool firstRow = true) { writeRow(data.defaults(), values, firstRow); }
-
     void pressOk(const QString &copies)
     {
         command->open();
@@ -80,8 +76,8 @@ TEST_F(PrintCommandTest, SettingsAndCopiesComeFromTheDefaults)
     EXPECT_FALSE(panel().isHidden());
     EXPECT_EQ(panel().text45->text(), "1"); // Organ1 null
 
-    store({{"User1", "2"}, {"Shade", 1}, {"IncreaseTrack", 0}, {"Organ1", "3 copies"}});
-    store({{"Country", "Custom"}, {"IncreaseTrack", 1}, {"Shade", 0}}, false);
+    writeRow(data.defaults(), {{"User1", "2"}, {"Shade", 1}, {"IncreaseTrack", 0}, {"Organ1", "3 copies"}}, true);
+    writeRow(data.defaults(), {{"Country", "Custom"}, {"IncreaseTrack", 1}, {"Shade", 0}}); // a second row
     s = arc::PrintSettingsReader::read(data.defaults());
     EXPECT_EQ(s.orientation, QString("2"));
     EXPECT_TRUE(s.shade);
@@ -98,7 +94,7 @@ TEST_F(PrintCommandTest, SettingsAndCopiesComeFromTheDefaults)
     command->open();
     EXPECT_EQ(panel().text45->text(), "3");
     EXPECT_TRUE(jobs.isEmpty());
-    store({{"Organ1", "abc"}});
+    writeRow(data.defaults(), {{"Organ1", "abc"}}, true);
     command->open();
     EXPECT_EQ(panel().text45->text(), "0");
 
