@@ -58,7 +58,7 @@ void BM_PrintPageLayout(benchmark::State &state)
     const arc::CertificatePage page = fullPage();
     for (auto _ : state) {
         arc::RecordingCanvas canvas;
-        benchmark::DoNotOptimize(arc::printCertificate(canvas, page));
+        benchmark::DoNotOptimize(arc::PrintCertificate(canvas, page));
     }
 }
 BENCHMARK(BM_PrintPageLayout)->Unit(benchmark::kMillisecond);
@@ -77,7 +77,7 @@ void BM_PrintPageToPdf(benchmark::State &state)
             writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                              QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
             arc::PainterCanvas canvas(writer);
-            arc::printCertificate(canvas, page);
+            arc::PrintCertificate(canvas, page);
         }
         bytes = buffer.size();
     }

@@ -73,7 +73,7 @@ public:
     {
         if (value.isEmpty())
             return;
-        QStringList lines = wrapToWidth(value, width, fetchLimit, c);
+        QStringList lines = WrapToWidth(value, width, fetchLimit, c);
         if (lines.size() > kMaxCellLines) {
             lines.resize(kMaxCellLines);
             m_result.truncatedCells << title;
@@ -109,7 +109,7 @@ double remarksSize(const PageCanvas &c, double body)
 
 } // namespace
 
-PrintResult printCertificate(PageCanvas &c, const CertificatePage &page, const TruncationNotice &notice)
+PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const TruncationNotice &notice)
 {
     PrintResult result;
     const PrintMode mode = PrintMode::forSetting(page.settings.orientation);
@@ -251,7 +251,7 @@ PrintResult printCertificate(PageCanvas &c, const CertificatePage &page, const T
     const float signatureWidth = g.m + X(30) - static_cast<float>(c.currentX());
     const float signatureHeight = g.y7 + Y(50) - static_cast<float>(c.currentY());
     if (!page.signature.isNull() && !BlankRule::isBlank(page.name17))
-        printSignature(c, page.signature, g.x0 + X(30), g.y6 + Y(50), signatureWidth, signatureHeight);
+        PrintSignature(c, page.signature, g.x0 + X(30), g.y6 + Y(50), signatureWidth, signatureHeight);
 
     // 13c to 13e.
     p.label(g.m + X(30), g.y6 + Y(50), QStringLiteral("13c. Approval/Authorization No.:"));
@@ -278,7 +278,7 @@ PrintResult printCertificate(PageCanvas &c, const CertificatePage &page, const T
     // 14b, in the box measured for 13b.
     p.label(g.h + X(30), g.y6 + Y(50), QStringLiteral("14b. Authorized Signature:"));
     if (!page.signature.isNull() && !BlankRule::isBlank(page.name22))
-        printSignature(c, page.signature, g.h + X(30), g.y6 + Y(50), signatureWidth, signatureHeight);
+        PrintSignature(c, page.signature, g.h + X(30), g.y6 + Y(50), signatureWidth, signatureHeight);
 
     // 14c to 14e.
     p.label(g.n + X(30), g.y6 + Y(50), QStringLiteral("14c. Approval/Certificate No.:"));

@@ -24,6 +24,6 @@ inline const QString kLinesTruncated = QStringLiteral("Lines truncated. Press OK
 // Draw one copy of the certificate as one page of Form 8130-3 and end the
 // job: frame, rulings, labels, values, signatures and the fixed texts.
 // Shows nothing itself; the canvas is left set to portrait.
-PrintResult printCertificate(PageCanvas &canvas, const CertificatePage &page, const TruncationNotice &notice = {});
+PrintResult PrintCertificate(PageCanvas &canvas, const CertificatePage &page, const TruncationNotice &notice = {});
 
 } // namespace arc

@@ -68,7 +68,7 @@ PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation)
     TruncationNotice notice;
     if (tellTruncation)
         notice = [this](const QString &title) { m_messages.ask(PrintPrompts::truncated(title)); };
-    return printCertificate(canvas, currentPage(), notice);
+    return PrintCertificate(canvas, currentPage(), notice);
 }
 
 void PrintCommand::open()

@@ -40,7 +40,7 @@ std::optional<QRectF> signaturePlacement(const QImage &image, float bx, float by
     return QRectF(left, top, drawnWidth, drawnHeight);
 }
 
-void printSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh)
+void PrintSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh)
 {
     if (const auto at = signaturePlacement(image, bx, by, bw, bh))
         canvas.picture(image, at->x(), at->y(), at->width(), at->height());

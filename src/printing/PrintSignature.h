@@ -14,6 +14,6 @@ class PageCanvas;
 std::optional<QRectF> signaturePlacement(const QImage &image, float bx, float by, float bw, float bh);
 
 // Draw the signature into the box.
-void printSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh);
+void PrintSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh);
 
 } // namespace arc

@@ -52,7 +52,7 @@ void wrapParagraph(const QString &para, double width, const PageCanvas &canvas, 
 
 } // namespace
 
-QStringList wrapToWidth(const QString &text, double width, int fetchLimit, const PageCanvas &canvas)
+QStringList WrapToWidth(const QString &text, double width, int fetchLimit, const PageCanvas &canvas)
 {
     QStringList lines;
     qsizetype from = 0;

@@ -11,6 +11,6 @@ class PageCanvas;
 // LF or CR), at spaces when the next word would pass the width (the spaces
 // stay at the end of the line), and inside a word wider than the column;
 // never at hyphens. Each line is then cut to `fetchLimit` characters.
-QStringList wrapToWidth(const QString &text, double width, int fetchLimit, const PageCanvas &canvas);
+QStringList WrapToWidth(const QString &text, double width, int fetchLimit, const PageCanvas &canvas);
 
 } // namespace arc

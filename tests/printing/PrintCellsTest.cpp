@@ -65,7 +65,7 @@ TEST(PrintWrapTest, BreaksLikeAWordWrappingBox)
     const arc::RecordingCanvas font = RecordedPage::font(B, false);
     const auto w = [&](const char *t) { return font.textWidth(t); };
     const auto wrap = [&](const QString &t, double width, int limit = 300) {
-        return arc::wrapToWidth(t, width, limit, font);
+        return arc::WrapToWidth(t, width, limit, font);
     };
     // At spaces, which stay at the end of the line.
     EXPECT_EQ(wrap("aaa bbb ccc", w("aaa bbb") + 1), lines("aaa bbb |ccc"));
@@ -126,7 +126,7 @@ TEST(PrintWrapTest, MoreThanTenLinesPrintTenAfterTheMessage)
     arc::RecordingCanvas canvas;
     QStringList notices;
     QList<qsizetype> printedBefore;
-    const arc::PrintResult result = arc::printCertificate(canvas, p, [&](const QString &title) {
+    const arc::PrintResult result = arc::PrintCertificate(canvas, p, [&](const QString &title) {
         notices << title;
         printedBefore << canvas.texts("I1").size() + canvas.texts("R1").size();
     });

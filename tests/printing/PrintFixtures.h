@@ -38,7 +38,7 @@ struct RecordedPage {
 
     explicit RecordedPage(const arc::CertificatePage &page)
     {
-        result = arc::printCertificate(canvas, page, [this](const QString &title) { notices << title; });
+        result = arc::PrintCertificate(canvas, page, [this](const QString &title) { notices << title; });
     }
 
     // The one printed text equal to `text`.

@@ -40,7 +40,7 @@ TEST(PrintSignatureTest, FitsTheBoxKeepingItsProportionsCentred)
     // No image, nothing drawn.
     EXPECT_FALSE(arc::signaturePlacement(QImage(), 0, 0, 1000, 500));
     arc::RecordingCanvas canvas;
-    arc::printSignature(canvas, QImage(), 0, 0, 1000, 500);
+    arc::PrintSignature(canvas, QImage(), 0, 0, 1000, 500);
     EXPECT_TRUE(canvas.ops().isEmpty());
 }
 
