@@ -125,13 +125,8 @@ DbStatus storeCertificates(Database &db)
 
 DbStatus fill(const QString &dataPath)
 {
-    DbStatus s = DataFolder::create(dataPath);
-    if (!s.ok())
-        return s;
     DataFolder folder;
-    if (s = folder.open(dataPath); !s.ok())
-        return s;
-    if (s = DemoReference::store(folder); !s.ok())
+    if (DbStatus s = DemoReference::createFolder(dataPath, folder); !s.ok())
         return s;
     if (!DemoSignature::write(dataPath))
         return DbStatus::failure(DbCondition::ReadOnly, dataPath + DemoSignature::fileName());

@@ -234,6 +234,14 @@ QString DemoReference::organizationText(const Organization &o)
     return QStringList{u(o.name), u(o.address1), u(o.address2), u(o.address3)}.join(QStringLiteral("\r\n"));
 }
 
+DbStatus DemoReference::createFolder(const QString &dataPath, DataFolder &folder)
+{
+    DbStatus s = DataFolder::create(dataPath);
+    if (s.ok())
+        s = folder.open(dataPath);
+    return s.ok() ? store(folder) : s;
+}
+
 DbStatus DemoReference::store(DataFolder &folder)
 {
     DbStatus s = storeReferenceTables(folder.reference());

@@ -52,6 +52,9 @@ public:
     // the defaults if they are still the single row of a new folder. One
     // write transaction per file: a failure leaves that file as it was.
     static DbStatus store(DataFolder &folder);
+    // Make the data files in `dataPath`, open them on `folder` and store
+    // the reference data: the start of every demo folder.
+    static DbStatus createFolder(const QString &dataPath, DataFolder &folder);
 };
 
 } // namespace arc

@@ -132,13 +132,8 @@ DbStatus storeCertificates(Database &db, int count)
 
 DbStatus fill(const QString &dataPath, int count)
 {
-    DbStatus s = DataFolder::create(dataPath);
-    if (!s.ok())
-        return s;
     DataFolder folder;
-    if (s = folder.open(dataPath); !s.ok())
-        return s;
-    if (s = DemoReference::store(folder); !s.ok())
+    if (DbStatus s = DemoReference::createFolder(dataPath, folder); !s.ok())
         return s;
     return storeCertificates(folder.certificates(), count);
 }
