@@ -46,7 +46,6 @@ using SilentEdit::setTicked;
 
 namespace {
 
-using StatusWords::selectsBlock13;
 
 
 QWidget *hiddenPanel(const char *name, QWidget *parent)

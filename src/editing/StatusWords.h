@@ -11,10 +11,4 @@ inline const QStringList list = {
     QStringLiteral("Tested"),       QStringLiteral("Modified"),
 };
 
-// Block 13 (new parts) rather than block 14 (maintenance).
-inline bool selectsBlock13(const QString &status)
-{
-    return status == QLatin1String("NEW") || status == QLatin1String("PROTOTYPE");
-}
-
 } // namespace arc::StatusWords

@@ -45,11 +45,7 @@ struct CertificatePage {
 
     // Block 13 applies (new parts) when row 0's status is NEW or PROTOTYPE,
     // in any case; block 14 (maintenance) otherwise.
-    bool block13Applies() const
-    {
-        const QString status = lines[0].status.toUpper();
-        return status == QLatin1String("NEW") || status == QLatin1String("PROTOTYPE");
-    }
+    bool block13Applies() const { return selectsBlock13(lines[0].status.toUpper()); }
 };
 
 } // namespace arc

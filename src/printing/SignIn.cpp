@@ -10,7 +10,6 @@
 #include "ReferenceLists.h"
 #include "SetupStore.h"
 #include "SilentEdit.h"
-#include "StatusWords.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -88,7 +87,7 @@ void SignIn::AgentSecurity()
     m_panel.hide();
     if (!agent.approvalNumber.isEmpty()) {
         const QString today = DateText::today();
-        if (StatusWords::selectsBlock13(m_lines.line(0).status.toUpper())) {
+        if (selectsBlock13(m_lines.line(0).status.toUpper())) {
             SilentEdit::setText(m_blocks.name13, agent.name);
             SilentEdit::setText(m_blocks.number13, agent.approvalNumber);
             SilentEdit::setText(m_blocks.date13, today);

@@ -1,5 +1,7 @@
 #include "ReferenceLists.h"
 
+#include "ItemLine.h"
+
 #include <algorithm>
 
 namespace arc::ReferenceLists {
@@ -85,8 +87,7 @@ QList<ForwarderEntry> forwarders(DataView &houses)
 
 QList<CountryEntry> exportCountries(DataView &countries, const QString &firstStatus)
 {
-    const QString s = firstStatus.toUpper();
-    const bool newParts = s == QLatin1String("NEW") || s == QLatin1String("PROTOTYPE");
+    const bool newParts = selectsBlock13(firstStatus.toUpper());
     QList<CountryEntry> out;
     out.append({kCountryEntry, false, false});
     out.append({kManualCountryEntry, false, false});
