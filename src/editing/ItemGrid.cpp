@@ -1,4 +1,5 @@
 #include "ItemGrid.h"
+#include "ScreenTwips.h"
 
 #include "ItemGridModel.h"
 
@@ -9,7 +10,6 @@ namespace arc {
 
 namespace {
 constexpr int kColumnTwips[ItemGridModel::kColumns] = {735, 2630, 2320, 850, 2345, 1930};
-constexpr int twipsToPixels(int twips) { return twips / 15; }
 } // namespace
 
 ItemGrid::ItemGrid(ItemGridModel *model, std::function<bool()> newForm, QWidget *parent)

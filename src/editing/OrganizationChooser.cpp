@@ -1,11 +1,11 @@
 #include "OrganizationChooser.h"
+#include "ScreenTwips.h"
 
 #include <QStyle>
 
 namespace arc {
 
 namespace {
-constexpr int twipsToPixels(int twips) { return twips / 15; }
 constexpr int kWideLeft = 75, kWideWidth = 4665;      // over the box
 constexpr int kNarrowLeft = 4350, kNarrowWidth = 60; // the drop-down button
 } // namespace

@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
+#include "ScreenTwips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,7 +155,7 @@ bool SignatoriesPanel::open()
         return false;
 
     if (QWidget *p = parentWidget()) {
-        constexpr int margin = 120 / 15;
+        constexpr int margin = twipsToPixels(120);
         setGeometry(margin, margin, p->width() - 2 * margin, p->height() - 2 * margin);
     }
     show();
