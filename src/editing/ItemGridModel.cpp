@@ -8,7 +8,9 @@ namespace arc {
 
 namespace {
 
-QString *field(ItemLine &line, int column)
+// The line's value in a column, for reading or writing.
+template <typename Line>
+auto field(Line &line, int column) -> decltype(&line.item)
 {
     switch (column) {
     case ItemGridModel::ItemColumn: return &line.item;
@@ -41,7 +43,7 @@ int ItemGridModel::columnCount(const QModelIndex &parent) const { return parent.
 
 QString ItemGridModel::cellText(int row, int column) const
 {
-    return *field(const_cast<ItemLine &>(m_lines[row]), column);
+    return *field(m_lines[row], column);
 }
 
 QVariant ItemGridModel::data(const QModelIndex &index, int role) const
