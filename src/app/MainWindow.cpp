@@ -4,7 +4,9 @@
 #include "BusyPointer.h"
 #include "CertificateScreen.h"
 #include "CertificateStore.h"
+#include "DataFolderOpener.h"
 #include "DateText.h"
+#include "FolderMessages.h"
 #include "EntryBox.h"
 #include "EntryText.h"
 #include "ItemEntry.h"
@@ -60,8 +62,8 @@ QWidget *hiddenPanel(const char *name, QWidget *parent)
 
 } // namespace
 
-MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *parent)
-    : QWidget(parent), m_programFolder(std::move(programFolder)), m_messages(messages),
+MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *parent)
+    : QWidget(parent), m_folders(std::move(folders)), m_messages(messages),
       m_store(std::make_unique<CertificateStore>(m_folder))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -89,7 +91,7 @@ MainWindow::MainWindow(QString programFolder, MessageBoxes &messages, QWidget *p
     m_signatories = new SignatoriesPanel(
         m_folder, m_addMode, m_messages,
         {m_access->combo4, [this] { return m_access->text44->text(); },
-         [this] { return m_setup.dataPath().value_or(ProgramFolder::withSlash(m_programFolder)); },
+         [this] { return folderInUse(); },
          [this](bool on) { m_screen->setupButton->setEnabled(on); }},
         m_setupPanel);
     m_print = new PrintCommand(
@@ -114,7 +116,10 @@ void MainWindow::connectControls()
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
     connect(m_signIn, &SignIn::signatureChanged, this,
             [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
-    connect(m_setupPanel->dmirsButton, &QPushButton::clicked, m_signatories, &SignatoriesPanel::open);
+    connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
+        if (needsDataFolder())
+            m_signatories->open();
+    });
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
     connect(m_grid, &ItemGridModel::currentCellChanged, this, [this] {
@@ -153,10 +158,10 @@ void MainWindow::activate()
     if (m_activated)
         return;
     m_activated = true;
-    const DbStatus s = m_setup.open(m_programFolder);
+    const DbStatus s = m_setup.open(m_folders);
     if (!s.ok()) {
         m_messages.ask({QStringLiteral("The set-up file %1 in %2 cannot be opened: %3")
-                            .arg(Schema::fileName(StoreKind::Setup), m_programFolder, s.detail()),
+                            .arg(Schema::fileName(StoreKind::Setup), m_folders.program, s.detail()),
                         QStringLiteral("ARC 8130"), Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
@@ -169,60 +174,19 @@ void MainWindow::activate()
     m_access->combo4->setFocus();
 }
 
-MainWindow::OpenResult MainWindow::openDataFolder(const std::optional<QString> &stored)
-{
-    QString path;
-    if (stored) {
-        path = *stored;
-    } else {
-        path = ProgramFolder::withSlash(m_programFolder);
-        // A machine with no data files at all starts with empty ones.
-        if (!DataFolder::exists(path)) {
-            if (const DbStatus c = DataFolder::create(path); !c.ok())
-                reportUnusableFolder(path, c);
-        }
-        m_setup.setDataPath(path);
-    }
-    m_setupPanel->showIndicator(1);
-    const DbStatus s = m_folder.open(path);
-    if (s.ok())
-        return OpenResult::Opened;
-    if (s.is(DbCondition::InvalidPath) && stored) {
-        m_setup.setDataPath(std::nullopt);
-        return OpenResult::Retry;
-    }
-    m_folder.close();
-    m_setupPanel->showIndicator(0);
-    if (!s.is(DbCondition::FileNotFound))
-        reportUnusableFolder(path, s);
-    openSetupPanel();
-    return OpenResult::Stopped;
-}
-
-void MainWindow::reportUnusableFolder(const QString &path, const DbStatus &status)
-{
-    QString reason;
-    switch (status.condition()) {
-    case DbCondition::NotADatabase: reason = QStringLiteral("a data file there is not an ARC 8130 database"); break;
-    case DbCondition::ReadOnly: reason = QStringLiteral("the data files or the folder cannot be written"); break;
-    case DbCondition::Locked: reason = QStringLiteral("another program is holding the data files"); break;
-    default: reason = status.detail(); break;
-    }
-    m_messages.ask({QStringLiteral("The data folder %1 cannot be used: %2.\nNothing in it has been changed. "
-                                   "Please choose another data folder.")
-                        .arg(QDir::toNativeSeparators(path), reason),
-                    QStringLiteral("Data folder"), Message::Buttons::Ok, Message::Icon::Critical});
-}
-
 void MainWindow::SetDataPaths()
 {
-    OpenResult result = OpenResult::Retry;
-    // An invalid stored path is cleared and the program's folder used: at
-    // most one retry.
-    for (int attempt = 0; attempt < 2 && result == OpenResult::Retry; ++attempt)
-        result = openDataFolder(m_setup.dataPath());
-    if (result != OpenResult::Opened)
+    const OpenedFolder opened = DataFolderOpener::open(m_setup, m_folder);
+    m_setupPanel->setFolder(opened.path);
+    if (opened.kind == OpenedFolder::Kind::Unusable) {
+        m_setupPanel->showIndicator(0);
+        m_messages.ask(FolderMessages::unusable(opened.path, opened.status));
+        openSetupPanel();
         return;
+    }
+    m_setupPanel->showIndicator(1);
+    if (opened.kind == OpenedFolder::Kind::Created)
+        m_messages.ask(FolderMessages::created(opened.path));
 
     BusyPointer busy;
     fillLists();
@@ -231,6 +195,22 @@ void MainWindow::SetDataPaths()
     SetCountryList();
     if (m_screen->combo2->count() > 0)
         m_screen->combo2->setCurrentIndex(0);
+}
+
+QString MainWindow::folderInUse()
+{
+    if (m_folder.isOpen())
+        return m_folder.path();
+    return m_setup.isOpen() ? m_setup.dataPath().value_or(m_setup.homeFolder())
+                            : ProgramFolder::withSlash(m_folders.home());
+}
+
+bool MainWindow::needsDataFolder()
+{
+    if (m_folder.isOpen())
+        return true;
+    m_messages.ask(FolderMessages::noneOpen());
+    return false;
 }
 
 void MainWindow::fillLists()
@@ -286,8 +266,9 @@ void MainWindow::fillFromDefaults()
     DbStatus status;
     const std::optional<NewCertificateDefaults> d =
         m_folder.isOpen() ? NewCertificateDefaults::issue(m_folder.defaults(), &status) : std::nullopt;
-    if (!status.ok() && !status.is(DbCondition::FieldTooSmall))
-        reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored"), status);
+    if (!status.ok())
+        reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored, so none were issued"),
+                           status);
     if (!d) {
         setText(s.text38, QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.text3, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
@@ -454,8 +435,20 @@ void MainWindow::folderChosen(const QString &folder)
 {
     const QString chosen = ProgramFolder::withSlash(folder);
     const std::optional<QString> stored = m_setup.dataPath();
-    if (stored && *stored == chosen) {
+    if (stored && *stored == chosen && m_folder.isOpen()) {
+        m_setupPanel->setFolder(chosen);
         m_setupPanel->showIndicator(1);
+        return;
+    }
+    // Try the chosen folder before letting go of the one in use: a refused
+    // choice changes nothing.
+    DataFolder probe;
+    const DbStatus tried = probe.open(chosen);
+    probe.close();
+    if (!tried.ok()) {
+        m_messages.ask(FolderMessages::unusable(chosen, tried, folderInUse()));
+        m_setupPanel->setFolder(folderInUse());
+        m_setupPanel->showIndicator(m_folder.isOpen() ? 1 : 0);
         return;
     }
     m_setupPanel->showIndicator(0);
@@ -467,6 +460,8 @@ void MainWindow::folderChosen(const QString &folder)
 
 void MainWindow::newForm()
 {
+    if (!needsDataFolder())
+        return;
     m_newFormFlag = 1;
     NewFormDefaults();
     m_screen->grid1->setFocus();
@@ -481,11 +476,19 @@ void MainWindow::reportStoreFailure(const QString &what, const DbStatus &status)
 
 void MainWindow::save()
 {
-    if (!m_folder.isOpen())
+    if (!needsDataFolder())
         return;
     BusyPointer busy;
     qint64 key = 0;
-    const DbStatus s = m_store->save(m_screen->entries(m_grid->lines()), m_newFormFlag == 1, key);
+    const CertificateEntries entries = m_screen->entries(m_grid->lines());
+    DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
+    if (s.is(DbCondition::RecordGone)) {
+        // Deleted elsewhere since it was shown: storing over it would store
+        // nothing, and its lines would belong to no certificate.
+        if (m_messages.ask(Prompts::kCertificateGone) != Message::Answer::Yes)
+            return;
+        s = m_store->save(entries, true, key);
+    }
     if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
         // The entries stay on screen so the user can try again.
         reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
@@ -499,7 +502,7 @@ void MainWindow::save()
 
 void MainWindow::deleteForm()
 {
-    if (!m_folder.isOpen())
+    if (!needsDataFolder())
         return;
     if (m_newFormFlag == 1) {
         m_messages.ask(Prompts::kNothingToDelete);
@@ -555,8 +558,7 @@ void MainWindow::openSetupPanel()
     placePanels();
     m_setupPanel->show();
     m_setupPanel->raise();
-    const std::optional<QString> stored = m_setup.isOpen() ? m_setup.dataPath() : std::nullopt;
-    m_setupPanel->setFolder(stored ? *stored : ProgramFolder::withSlash(m_programFolder));
+    m_setupPanel->setFolder(folderInUse());
 }
 
 void MainWindow::closeSetupPanel()

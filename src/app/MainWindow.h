@@ -5,6 +5,7 @@
 #include "ItemLine.h"
 #include "MessageBoxes.h"
 #include "AddMode.h"
+#include "ProgramFolders.h"
 #include "SetupStore.h"
 
 #include <QWidget>
@@ -27,7 +28,7 @@ class ItemGridModel;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    MainWindow(QString programFolder, MessageBoxes &messages, QWidget *parent = nullptr);
+    MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // First activation: open the set-up file and the data folder.
@@ -75,9 +76,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    enum class OpenResult { Opened, Retry, Stopped };
-    OpenResult openDataFolder(const std::optional<QString> &stored);
-    void reportUnusableFolder(const QString &path, const DbStatus &status);
+    // The folder in use, or while none is open the one recorded.
+    QString folderInUse();
+    // Whether a data folder is open; tells the user when not.
+    bool needsDataFolder();
     void fillLists();
     void showStoredCertificate();
     void setBlockEnabled(bool block13);
@@ -90,7 +92,7 @@ private:
     void fillFromDefaults();
     void reportStoreFailure(const QString &what, const DbStatus &status);
 
-    QString m_programFolder;
+    ProgramFolders m_folders;
     MessageBoxes &m_messages;
     SetupStore m_setup;
     DataFolder m_folder;

@@ -5,16 +5,17 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace arc::ProgramFolder {
 
-QString locate()
+ProgramFolders locate()
 {
-    const QString own = QCoreApplication::applicationDirPath();
-    if (QFileInfo(own).isWritable())
-        return own;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return data;
+    const QString own = withSlash(QCoreApplication::applicationDirPath());
+    const QString perUser = withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // access() asks the system itself, so a read-only mount counts too.
+    const bool writable = ::access(QFile::encodeName(own).constData(), W_OK) == 0;
+    return ProgramFolders(own, perUser, writable);
 }
 
 QString withSlash(const QString &folder)

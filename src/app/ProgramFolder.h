@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "ProgramFolders.h"
 
 namespace arc::ProgramFolder {
 
-// The folder of the executable, or the per-user application data folder
-// when the program is installed where it cannot write.
-QString locate();
+// The folder of the executable, with the per-user application data folder
+// for what cannot be written there (an installed program).
+ProgramFolders locate();
 
 // A folder path as stored: ending with "/" (a root "/" stays as it is).
 QString withSlash(const QString &folder);

@@ -22,6 +22,10 @@ inline const Message kNothingToDelete{QStringLiteral("The certificate on screen 
                                               "certificate to delete."),
                                QStringLiteral("Delete form on screen"), Message::Buttons::Ok,
                                Message::Icon::Information, Message::Answer::Ok};
+inline const Message kCertificateGone{
+    QStringLiteral("This certificate has been deleted from the data folder since it was shown, perhaps at another "
+                   "workstation, so it was not saved.\nStore what is on screen as a new certificate?"),
+    QStringLiteral("Save form on screen"), Message::Buttons::YesNo, Message::Icon::Exclamation, Message::Answer::Yes};
 inline const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
                             Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 

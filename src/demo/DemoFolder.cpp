@@ -137,7 +137,7 @@ DbStatus fill(const QString &dataPath)
 
 DbStatus DemoFolder::seed(const QString &dataPath)
 {
-    if (DataFolder::exists(dataPath))
+    if (!DataFolder::isUnstarted(dataPath))
         return {};
     return fillNewFiles(dataPath, [&] { return fill(dataPath); });
 }

@@ -144,7 +144,7 @@ DbStatus LargeFolder::generate(const QString &dataPath, int certificates)
 {
     if (certificates < 0)
         return DbStatus::failure(DbCondition::Other, QStringLiteral("negative certificate count"));
-    if (DataFolder::exists(dataPath))
+    if (!DataFolder::isUnstarted(dataPath))
         return DbStatus::failure(DbCondition::Other, QStringLiteral("%1 already holds certificates").arg(dataPath));
     return fillNewFiles(dataPath, [&] { return fill(dataPath, certificates); });
 }

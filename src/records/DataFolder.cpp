@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 
+#include "FileSwap.h"
 #include "WriteTransaction.h"
 
 #include <QDir>
@@ -54,37 +55,61 @@ DbStatus DataFolder::open(const QString &path)
     return {};
 }
 
-bool DataFolder::exists(const QString &path)
+bool DataFolder::isUnstarted(const QString &path)
 {
-    return QFileInfo::exists(path + Schema::fileName(StoreKind::Certificates));
+    const QString certificates = path + Schema::fileName(StoreKind::Certificates);
+    if (QFileInfo::exists(certificates))
+        return false;
+    return !QFileInfo::exists(path + Schema::fileName(StoreKind::Reference))
+           || QFileInfo::exists(FileSwap::temporaryName(certificates));
 }
+
+namespace {
+
+DbStatus build(const QString &filePath, StoreKind kind)
+{
+    Database db;
+    DbStatus s = db.open(filePath, kind, Database::Mode::CreateIfMissing);
+    if (!s.ok() || kind != StoreKind::Certificates)
+        return s;
+    DataView defaults(db, QStringLiteral("Defaults"));
+    if (s = defaults.moveFirst(); !s.ok() || !defaults.isEmpty())
+        return s;
+    WriteTransaction tx(db);
+    if (!tx.ok())
+        return tx.status();
+    defaults.addNew();
+    defaults.setValue(QStringLiteral("Country"), QStringLiteral("FAA/United States"));
+    if (s = defaults.update(); !s.ok())
+        return s;
+    return tx.commit();
+}
+
+} // namespace
 
 DbStatus DataFolder::create(const QString &path)
 {
-    Database certificates;
-    DbStatus s = certificates.open(path + Schema::fileName(StoreKind::Certificates), StoreKind::Certificates,
-                                   Database::Mode::CreateIfMissing);
-    if (!s.ok())
-        return s;
-    {
-        DataView defaults(certificates, QStringLiteral("Defaults"));
-        if (s = defaults.moveFirst(); !s.ok())
+    const QDir folder(path);
+    if (!folder.exists())
+        return DbStatus::failure(DbCondition::InvalidPath, path);
+    const StoreKind order[] = {StoreKind::Reference, StoreKind::Certificates};
+    QStringList built;
+    for (StoreKind kind : order) {
+        const QString target = path + Schema::fileName(kind);
+        if (QFileInfo::exists(target))
+            continue;
+        const QString building = FileSwap::temporaryName(target);
+        FileSwap::discard(building);
+        if (const DbStatus s = build(building, kind); !s.ok()) {
+            FileSwap::discard(building);
             return s;
-        if (defaults.isEmpty()) {
-            WriteTransaction tx(certificates);
-            if (!tx.ok())
-                return tx.status();
-            defaults.addNew();
-            defaults.setValue(QStringLiteral("Country"), QStringLiteral("FAA/United States"));
-            if (s = defaults.update(); !s.ok())
-                return s;
-            if (s = tx.commit(); !s.ok())
-                return s;
         }
+        built << target;
     }
-    Database reference;
-    return reference.open(path + Schema::fileName(StoreKind::Reference), StoreKind::Reference,
-                          Database::Mode::CreateIfMissing);
+    for (const QString &target : built)
+        if (const DbStatus s = FileSwap::moveIntoPlace(FileSwap::temporaryName(target), target); !s.ok())
+            return s;
+    return {};
 }
 
 } // namespace arc

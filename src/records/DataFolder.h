@@ -20,10 +20,14 @@ public:
     bool isOpen() const { return m_open; }
     const QString &path() const { return m_path; }
 
-    // Make both files in `path` with their tables and the one Defaults row
-    // a fresh installation starts from.
+    // Make the data files `path` lacks, with their tables and the one
+    // Defaults row a fresh installation starts from. Each is built under a
+    // temporary name; they are moved into place when both are complete,
+    // the certificates file last, so a folder with VELLORAN.MDB is whole.
     static DbStatus create(const QString &path);
-    static bool exists(const QString &path);
+    // Whether `path` holds no data folder yet: no certificates file, and no
+    // reference file but one that a creation cut short left behind.
+    static bool isUnstarted(const QString &path);
 
     Database &certificates() { return m_certificates; }
     Database &reference() { return m_reference; }

@@ -257,6 +257,10 @@ DbStatus DataView::update()
         s = m_db.run(q, sql, binds);
         if (s.ok() && insert)
             m_lastAdded = q.lastInsertId().toLongLong();
+        // Another program deleted the row since it was read: writing nothing
+        // is not a save.
+        if (s.ok() && !insert && q.numRowsAffected() == 0)
+            s = DbStatus::failure(DbCondition::RecordGone, m_table->name);
         if (s.is(DbCondition::FieldTooSmall) && !s.refusedFields().isEmpty()
             && fields.removeAll(s.refusedFields().first()) > 0) {
             refused << s.refusedFields().first();

@@ -63,7 +63,8 @@ public:
     void setValue(const QString &field, const QVariant &value);
     // Write the pending row. A value refused as too long for its field is
     // left out, the rest is written, and the status says FieldTooSmall with
-    // the refused fields.
+    // the refused fields. An edited row that is no longer stored gives
+    // RecordGone.
     DbStatus update();
     void cancelUpdate();
     bool isEditing() const { return m_edit != EditMode::None; }

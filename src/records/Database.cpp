@@ -27,36 +27,47 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     close();
     const QFileInfo info(filePath);
     const QFileInfo folder(info.absolutePath());
+    const QString name = info.fileName();
     if (!folder.exists() || !folder.isDir())
         return DbStatus::failure(DbCondition::InvalidPath, info.absolutePath());
     const bool fresh = !info.exists();
-    if (fresh && mode == Mode::ExistingOnly)
+    if (fresh && mode != Mode::CreateIfMissing)
         return DbStatus::failure(DbCondition::FileNotFound, filePath);
     if (!fresh && (!info.isFile() || !info.isReadable()))
         return DbStatus::failure(DbCondition::FileNotFound, filePath);
+    // No database of ours is ever empty: a file of no bytes was cut short
+    // or made by someone else, and taking it for an empty store would hide
+    // that the certificates are gone.
+    if (!fresh && info.size() == 0)
+        return DbStatus::failure(DbCondition::NotADatabase, QStringLiteral("%1 is an empty file (0 bytes)").arg(name));
     // The rollback journal is written beside the file, so the folder must be
     // writable as well as the file itself.
-    if ((!fresh && !info.isWritable()) || !folder.isWritable())
+    if (mode != Mode::ReadOnly && ((!fresh && !info.isWritable()) || !folder.isWritable()))
         return DbStatus::failure(DbCondition::ReadOnly, filePath);
 
-    const QString name = nextConnectionName();
+    const QString connection = nextConnectionName();
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(), connection);
         db.setDatabaseName(filePath);
+        if (mode == Mode::ReadOnly)
+            db.setConnectOptions(SqlDialect::readOnlyConnectOptions());
         if (!db.open()) {
             const DbStatus s = SqlDialect::status(db.lastError());
             db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name);
+            QSqlDatabase::removeDatabase(connection);
             return s.ok() ? DbStatus::failure(DbCondition::Other, filePath) : s;
         }
     }
-    m_connectionName = name;
+    m_connectionName = connection;
     m_filePath = filePath;
     m_kind = kind;
+    m_readOnly = mode == Mode::ReadOnly;
 
     DbStatus s;
-    for (const QString &pragma : SqlDialect::connectionPragmas()) {
+    for (const QString &pragma : m_readOnly ? SqlDialect::readOnlyPragmas() : SqlDialect::connectionPragmas()) {
         s = exec(pragma);
+        if (s.is(DbCondition::NotADatabase))
+            s = DbStatus::failure(DbCondition::NotADatabase, QStringLiteral("%1 is not an ARC 8130 database").arg(name));
         if (!s.ok())
             break;
     }
@@ -82,29 +93,38 @@ void Database::close()
     m_connectionName.clear();
     m_transactionDepth = 0;
     m_rollbackOnly = false;
+    m_readOnly = false;
 }
 
 DbStatus Database::ensureSchema(bool fresh)
 {
+    const QString name = QFileInfo(m_filePath).fileName();
     DbStatus s;
     const QVariant version = scalar(SqlDialect::userVersionQuery(), {}, &s);
     if (!s.ok())
-        return s.is(DbCondition::Other) ? DbStatus::failure(DbCondition::NotADatabase, s.detail()) : s;
+        return s.is(DbCondition::Other) || s.is(DbCondition::NotADatabase)
+                   ? DbStatus::failure(DbCondition::NotADatabase,
+                                       QStringLiteral("%1 is not an ARC 8130 database").arg(name))
+                   : s;
     const int current = version.toInt();
     if (current == Schema::version)
         return {};
     if (current > Schema::version)
         return DbStatus::failure(DbCondition::NotADatabase,
-                                 QStringLiteral("%1 was written by a newer version of the program").arg(m_filePath));
+                                 QStringLiteral("%1 was written by a newer version of the program").arg(name));
     if (current == 0 && !fresh) {
-        // An existing file without our version mark must hold no tables of
-        // anyone else's before we add ours.
-        const QVariant foreign = scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"), {}, &s);
+        // Made by hand or by a migration tool: ours if every table and field
+        // is there, whatever else the file holds.
+        const QStringList missing = missingTablesAndFields(s);
         if (!s.ok())
             return s;
-        if (foreign.toInt() > 0)
-            return DbStatus::failure(DbCondition::NotADatabase, m_filePath);
+        if (!missing.isEmpty())
+            return DbStatus::failure(DbCondition::NotADatabase,
+                                     QStringLiteral("%1 lacks %2").arg(name, missing.join(QStringLiteral(", "))));
     }
+    if (m_readOnly)
+        return current == 0 && !fresh ? DbStatus()
+                                      : DbStatus::failure(DbCondition::ReadOnly, m_filePath);
     WriteTransaction tx(*this);
     if (!tx.ok())
         return tx.status();
@@ -119,6 +139,28 @@ DbStatus Database::ensureSchema(bool fresh)
     if (!s.ok())
         return s;
     return tx.commit();
+}
+
+QStringList Database::missingTablesAndFields(DbStatus &status) const
+{
+    QStringList missing;
+    for (const TableDef &table : Schema::tables(m_kind)) {
+        QSqlQuery q;
+        status = run(q, SqlDialect::tableColumnsQuery(), {table.name});
+        if (!status.ok())
+            return {};
+        QStringList present;
+        while (q.next())
+            present << q.value(0).toString();
+        if (present.isEmpty()) {
+            missing << QStringLiteral("table %1").arg(table.name);
+            continue;
+        }
+        for (const FieldDef &f : table.fields)
+            if (!present.contains(f.name, Qt::CaseInsensitive))
+                missing << QStringLiteral("field %1.%2").arg(table.name, f.name);
+    }
+    return missing;
 }
 
 DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList &binds) const

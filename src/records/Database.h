@@ -13,7 +13,9 @@ namespace arc {
 // and brings its tables up to the current schema.
 class Database {
 public:
-    enum class Mode { ExistingOnly, CreateIfMissing };
+    // ReadOnly opens an existing file without ever writing to it (a set-up
+    // file in an installed program's folder).
+    enum class Mode { ExistingOnly, CreateIfMissing, ReadOnly };
 
     Database() = default;
     ~Database();
@@ -23,6 +25,7 @@ public:
     DbStatus open(const QString &filePath, StoreKind kind, Mode mode = Mode::ExistingOnly);
     void close();
     bool isOpen() const { return !m_connectionName.isEmpty(); }
+    bool isReadOnly() const { return m_readOnly; }
     const QString &filePath() const { return m_filePath; }
     StoreKind kind() const { return m_kind; }
 
@@ -43,10 +46,13 @@ private:
     DbStatus commit();
     void rollback();
     DbStatus ensureSchema(bool fresh);
+    // An existing file without our version mark: what it lacks of ours.
+    QStringList missingTablesAndFields(DbStatus &status) const;
 
     QString m_connectionName;
     QString m_filePath;
     StoreKind m_kind = StoreKind::Setup;
+    bool m_readOnly = false;
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
 };

@@ -19,6 +19,7 @@ enum class DbCondition {
     NotADatabase,    // the file exists but is not one of our databases
     ReadOnly,        // the file or folder cannot be written
     Locked,          // another program holds the database
+    RecordGone,      // the row was deleted by another program since it was read
     Other,
 };
 

@@ -13,6 +13,21 @@ std::optional<QString> optionalText(const DataView &v, const char *field)
     return value.isNull() ? std::nullopt : std::optional<QString>(value.toString());
 }
 
+DbStatus tooLongForItsField(const NewCertificateDefaults &d, const QStringList &fields)
+{
+    QStringList what;
+    for (const QString &field : fields) {
+        const FieldDef *def = Schema::table(QStringLiteral("Defaults"))->field(field);
+        const QString number = field == QLatin1String("Tracking")  ? d.tracking
+                               : field == QLatin1String("Invoice") ? d.invoice
+                                                                   : d.batch;
+        what << QStringLiteral("the next %1 number %2 is longer than the %3 characters its field holds")
+                    .arg(field.toLower(), number)
+                    .arg(def ? def->maxLength : 0);
+    }
+    return DbStatus::failure(DbCondition::FieldTooSmall, what.join(QStringLiteral("; ")));
+}
+
 bool switchOn(const DataView &v, const char *field)
 {
     const QVariant value = v.value(QString::fromLatin1(field));
@@ -49,22 +64,27 @@ std::optional<NewCertificateDefaults> NewCertificateDefaults::issue(DataView &de
     d.batch = CertificateNumbering::batch(batch, switchOn(defaults, "IncreaseBatch"));
 
     // A counter that is still null is never written.
-    if (s = defaults.edit(); !s.ok())
-        return d;
-    if (tracking)
-        defaults.setValue(QStringLiteral("Tracking"), d.tracking);
-    if (invoice)
-        defaults.setValue(QStringLiteral("Invoice"), d.invoice);
-    if (batch)
-        defaults.setValue(QStringLiteral("Batch"), d.batch);
-    s = defaults.update();
-    if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
-        defaults.cancelUpdate();
-        return d;
+    s = defaults.edit();
+    if (s.ok()) {
+        if (tracking)
+            defaults.setValue(QStringLiteral("Tracking"), d.tracking);
+        if (invoice)
+            defaults.setValue(QStringLiteral("Invoice"), d.invoice);
+        if (batch)
+            defaults.setValue(QStringLiteral("Batch"), d.batch);
+        s = defaults.update();
+        if (!s.ok())
+            defaults.cancelUpdate();
     }
-    const DbStatus committed = tx.commit();
-    if (!committed.ok())
-        s = committed;
+    if (s.ok())
+        s = tx.commit();
+    if (!s.ok()) {
+        // Numbers whose counters were not stored would be issued again by
+        // the next certificate: none is shown.
+        if (s.is(DbCondition::FieldTooSmall))
+            s = tooLongForItsField(d, s.refusedFields());
+        d.withdrawNumbers();
+    }
     return d;
 }
 

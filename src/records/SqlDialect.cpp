@@ -63,6 +63,12 @@ QStringList connectionPragmas()
             QStringLiteral("PRAGMA busy_timeout=5000")};
 }
 
+QString readOnlyConnectOptions() { return QStringLiteral("QSQLITE_OPEN_READONLY"); }
+
+QStringList readOnlyPragmas() { return {QStringLiteral("PRAGMA busy_timeout=5000")}; }
+
+QString tableColumnsQuery() { return QStringLiteral("SELECT name FROM pragma_table_info(?)"); }
+
 QString beginWriteTransaction() { return QStringLiteral("BEGIN IMMEDIATE"); }
 
 QString userVersionQuery() { return QStringLiteral("PRAGMA user_version"); }

@@ -16,6 +16,12 @@ namespace SqlDialect {
 QString driverName();
 QStringList createTableStatements(const TableDef &table);
 QStringList connectionPragmas();
+// Opening a file that must never be written.
+QString readOnlyConnectOptions();
+QStringList readOnlyPragmas();
+// The names of the columns of the table bound to its one parameter, a row
+// each; no rows when the table is not there.
+QString tableColumnsQuery();
 QString beginWriteTransaction();
 QString userVersionQuery();
 QString setUserVersion(int version);

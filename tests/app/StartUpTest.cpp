@@ -7,7 +7,7 @@ const Message kNoRecords{"Press OK to continue", "No records this direction.", M
                          Message::Icon::Information, Message::Answer::Ok};
 } // namespace
 
-TEST_F(WindowTest, FirstStartCreatesDataFilesInTheProgramFolderAndStoresIt)
+TEST_F(WindowTest, FirstStartCreatesDataFilesInTheProgramFolderSaysSoAndStoresIt)
 {
     openWindow();
     EXPECT_EQ(storedDataPath(), programFolder());
@@ -17,7 +17,10 @@ TEST_F(WindowTest, FirstStartCreatesDataFilesInTheProgramFolderAndStoresIt)
     EXPECT_EQ(window->setupPanel().indicator(), 1);
     EXPECT_TRUE(window->setupPanel().isHidden());
     EXPECT_EQ(screen().text38->text(), "FAA/United States");
-    EXPECT_TRUE(messages.shown.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 1) << "a new, empty store is never started silently";
+    EXPECT_EQ(messages.shown[0].title, "Data folder");
+    EXPECT_TRUE(messages.shown[0].prompt.contains(programFolder()));
+    messages.shown.clear();
 
     // No certificates yet: the same message both ways, and the new one stays.
     screen().nextButton->click();
@@ -26,47 +29,94 @@ TEST_F(WindowTest, FirstStartCreatesDataFilesInTheProgramFolderAndStoresIt)
     EXPECT_EQ(window->newFormFlag(), 1);
 }
 
-TEST_F(WindowTest, NullOrInvalidDataPathUsesTheProgramFolder)
+// Null, empty or blank text all mean "no folder chosen": the program's
+// folder, never the folder the program happened to be started from.
+TEST_F(WindowTest, NullOrEmptyDataPathUsesTheProgramFolder)
 {
     ASSERT_TRUE(arc::DataFolder::create(programFolder()).ok());
-    for (const std::optional<QString> &path : {std::optional<QString>(), std::optional(folder() + "no/such/folder/")}) {
+    for (const std::optional<QString> &path : {std::optional<QString>(), std::optional<QString>(""),
+                                               std::optional<QString>("  ")}) {
         storeDataPath(path);
         openWindow();
         EXPECT_EQ(storedDataPath(), programFolder());
         EXPECT_TRUE(window->dataFolder().isOpen());
+        EXPECT_EQ(window->dataFolder().path(), programFolder());
+        EXPECT_TRUE(messages.shown.isEmpty()) << "the files were there already";
         window.reset();
     }
 }
 
-TEST_F(WindowTest, FolderWithoutReferenceFileOpensSetupPanelSilently)
+// A share that is offline, a disk that is gone, a folder emptied: named,
+// kept recorded, and never replaced by new empty files (the numbering
+// would start again).
+TEST_F(WindowTest, StoredFolderThatCannotBeUsedIsReportedAndStaysRecorded)
 {
-    createDataFolder();
-    QFile::remove(dataFolder() + "VELLORANA.MDB");
-    storeDataPath(dataFolder());
-    openWindow();
-    EXPECT_FALSE(window->dataFolder().isOpen());
-    EXPECT_EQ(window->setupPanel().indicator(), 0);
-    EXPECT_FALSE(window->setupPanel().isHidden());
-    EXPECT_EQ(screen().setupButton->text(), "Save");
-    EXPECT_FALSE(screen().newButton->isEnabled());
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_FALSE(QFile::exists(dataFolder() + "VELLORANA.MDB")) << "nothing is created in a chosen folder";
-    // Navigating without data files is harmless.
-    screen().setupButton->click();
-    screen().nextButton->click();
-    EXPECT_EQ(messages.shown, QList<Message>{kNoRecords});
+    const QString gone = folder() + "share/arc/";
+    const QString emptied = dataFolder();
+    for (const QString &path : {gone, emptied}) {
+        SCOPED_TRACE(path.toStdString());
+        storeDataPath(path);
+        openWindow();
+        EXPECT_FALSE(window->dataFolder().isOpen());
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.shown[0].title, "Data folder");
+        EXPECT_TRUE(messages.shown[0].prompt.contains(path)) << messages.shown[0].prompt.toStdString();
+        EXPECT_EQ(storedDataPath(), path);
+        EXPECT_FALSE(QFile::exists(programFolder() + "VELLORAN.MDB"));
+        EXPECT_FALSE(QFile::exists(path + "VELLORAN.MDB"));
+        EXPECT_EQ(window->setupPanel().indicator(), 0);
+        EXPECT_FALSE(window->setupPanel().isHidden());
+        EXPECT_EQ(window->setupPanel().folder(), path);
+        EXPECT_FALSE(screen().newButton->isEnabled());
+        messages.shown.clear();
+        window.reset();
+    }
 }
 
-TEST_F(DataWindowTest, UnusableDataFilesAreReportedAndLeftUntouched)
+// With no folder open nothing can be written: each action says so and
+// leaves the screen as it was.
+TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
 {
-    writeFile(dataFolder() + "VELLORAN.MDB", "certificates kept elsewhere\n");
+    storeDataPath(folder() + "offline/");
     openWindow();
-    EXPECT_FALSE(window->dataFolder().isOpen());
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, "Data folder");
-    EXPECT_EQ(messages.shown[0].icon, Message::Icon::Critical);
-    EXPECT_FALSE(window->setupPanel().isHidden());
-    EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), "certificates kept elsewhere\n");
+    screen().setupButton->click(); // close the set-up panel
+    screen().text5->setPlainText("WO-77");
+    screen().text3->setText("T-1");
+    messages.shown.clear();
+    for (QPushButton *b : {screen().saveButton, screen().newButton, screen().deleteButton}) {
+        b->click();
+        ASSERT_EQ(messages.shown.size(), 1) << b->objectName().toStdString();
+        EXPECT_EQ(messages.shown[0].title, "Data folder");
+        EXPECT_TRUE(messages.shown[0].prompt.startsWith("No data folder is open"));
+        messages.shown.clear();
+    }
+    expectShown({{screen().text5, "WO-77"}, {screen().text3, "T-1"}});
+    screen().setupButton->click();
+    window->setupPanel().dmirsButton->click();
+    EXPECT_TRUE(window->signatoriesPanel().isHidden());
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST_F(DataWindowTest, UnusableDataFilesAreReportedByNameAndLeftUntouched)
+{
+    const QList<std::pair<QByteArray, std::string>> files = {
+        {"certificates kept elsewhere\n", "not an ARC 8130 database"},
+        {"", "VELLORAN.MDB is an empty file (0 bytes)"},
+    };
+    for (const auto &[bytes, reason] : files) {
+        writeFile(dataFolder() + "VELLORAN.MDB", bytes);
+        openWindow();
+        EXPECT_FALSE(window->dataFolder().isOpen());
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.shown[0].title, "Data folder");
+        EXPECT_EQ(messages.shown[0].icon, Message::Icon::Critical);
+        EXPECT_TRUE(messages.shown[0].prompt.contains(QString::fromStdString(reason)))
+            << messages.shown[0].prompt.toStdString();
+        EXPECT_FALSE(window->setupPanel().isHidden());
+        EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), bytes);
+        messages.shown.clear();
+        window.reset();
+    }
 }
 
 TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
@@ -76,10 +126,15 @@ TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
     ASSERT_EQ(screen().combo3->count(), 1);
 
     // A path too long to store: the old one stays in use.
-    window->folderChosen("/" + QString(300, 'x'));
+    const QString deep = folder() + QString(200, 'x') + "/" + QString(100, 'y') + "/";
+    ASSERT_TRUE(QDir().mkpath(deep));
+    ASSERT_TRUE(arc::DataFolder::create(deep).ok());
+    window->folderChosen(deep);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0], (Message{"Path name too large", "Directory change"}));
     EXPECT_EQ(storedDataPath(), dataFolder());
+    EXPECT_EQ(window->dataFolder().path(), dataFolder());
+    messages.shown.clear();
 
     // The folder in use again: nothing reopened, the list keeps its entry.
     screen().combo3->setCurrentIndex(0);
@@ -97,12 +152,26 @@ TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
     EXPECT_EQ(window->dataFolder().path(), other);
     EXPECT_EQ(screen().combo3->count(), 0);
     EXPECT_EQ(window->setupPanel().indicator(), 1);
+    EXPECT_EQ(window->setupPanel().folder(), other);
+    EXPECT_TRUE(messages.shown.isEmpty());
 
-    // The root folder is stored with its single "/"; it has no data files.
-    window->folderChosen("/");
-    EXPECT_EQ(storedDataPath(), "/");
-    EXPECT_EQ(window->setupPanel().indicator(), 0);
-    EXPECT_FALSE(window->setupPanel().isHidden());
+    // A folder without data files is refused by name and changes nothing:
+    // the one in use stays open, stored and shown.
+    for (const QString &refused : {QString("/"), dataFolder() + "empty"}) {
+        QDir().mkpath(refused);
+        screen().text5->setPlainText("WO-9");
+        window->folderChosen(refused);
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_TRUE(messages.shown[0].prompt.contains(refused.endsWith("/") ? refused : refused + "/"))
+            << messages.shown[0].prompt.toStdString();
+        EXPECT_TRUE(messages.shown[0].prompt.contains("still " + other)) << messages.shown[0].prompt.toStdString();
+        EXPECT_EQ(storedDataPath(), other);
+        EXPECT_TRUE(window->dataFolder().isOpen());
+        EXPECT_EQ(window->setupPanel().folder(), other);
+        EXPECT_EQ(window->setupPanel().indicator(), 1);
+        EXPECT_EQ(screen().text5->toPlainText(), "WO-9");
+        messages.shown.clear();
+    }
 }
 
 TEST_F(DataWindowTest, ListsCarryTheirDetailsAndStartUnselected)
@@ -132,6 +201,7 @@ TEST_F(DataWindowTest, ListsCarryTheirDetailsAndStartUnselected)
 TEST_F(WindowTest, ExitAsksOnceAndEndsOnlyOnYes)
 {
     openWindow();
+    messages.shown.clear();
     int exits = 0;
     QObject::connect(window.get(), &arc::MainWindow::exitRequested, [&] { ++exits; });
     messages.answers = {Message::Answer::No};

@@ -13,6 +13,7 @@
 #include "ScriptedMessages.h"
 #include "SetupPanel.h"
 #include "SetupStore.h"
+#include "SignatoriesPanel.h"
 #include "Rows.h"
 #include "TempFolder.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintTo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

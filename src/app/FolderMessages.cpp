@@ -1,0 +1,60 @@
+#include "FolderMessages.h"
+
+#include "Schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace arc::FolderMessages {
+
+namespace {
+
+QString reason(const DbStatus &status)
+{
+    switch (status.condition()) {
+    case DbCondition::InvalidPath:
+        return QStringLiteral("it cannot be reached: the folder does not exist, or the disk or network share that "
+                              "holds it is not available");
+    case DbCondition::FileNotFound:
+        return QStringLiteral("%1 is not there").arg(QFileInfo(status.detail()).fileName());
+    case DbCondition::NotADatabase:
+        return status.detail();
+    case DbCondition::ReadOnly:
+        return QStringLiteral("the data files or the folder cannot be written");
+    case DbCondition::Locked:
+        return QStringLiteral("another program is holding the data files");
+    default:
+        return status.detail();
+    }
+}
+
+} // namespace
+
+Message unusable(const QString &path, const DbStatus &status, const QString &inUse)
+{
+    const QString after = inUse.isEmpty()
+                              ? QStringLiteral("It stays recorded as the data folder. Make it available and start the "
+                                               "program again, or choose another data folder under \"Set-up\".")
+                              : QStringLiteral("The data folder in use is still %1.").arg(QDir::toNativeSeparators(inUse));
+    return {QStringLiteral("The data folder %1 cannot be used: %2.\nNothing in it has been changed. %3")
+                .arg(QDir::toNativeSeparators(path), reason(status), after),
+            QStringLiteral("Data folder"), Message::Buttons::Ok, Message::Icon::Critical};
+}
+
+Message created(const QString &path)
+{
+    return {QStringLiteral("No data folder has been chosen yet, so new, empty data files (%1 and %2) were made in %3.\n"
+                           "If your certificates are kept in another folder, choose it under \"Set-up\".")
+                .arg(Schema::fileName(StoreKind::Certificates), Schema::fileName(StoreKind::Reference),
+                     QDir::toNativeSeparators(path)),
+            QStringLiteral("Data folder"), Message::Buttons::Ok, Message::Icon::Information};
+}
+
+Message noneOpen()
+{
+    return {QStringLiteral("No data folder is open, so nothing can be stored or numbered. What is on screen is kept.\n"
+                           "Choose the data folder under \"Set-up\"."),
+            QStringLiteral("Data folder"), Message::Buttons::Ok, Message::Icon::Exclamation};
+}
+
+} // namespace arc::FolderMessages

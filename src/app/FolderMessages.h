@@ -1,0 +1,19 @@
+#pragma once
+
+#include "DbStatus.h"
+#include "MessageBoxes.h"
+
+namespace arc::FolderMessages {
+
+// A data folder that cannot be used, named with the reason. `inUse` is the
+// folder that stays in use after a refused choice; empty at start-up, when
+// the folder stays recorded for the next start.
+Message unusable(const QString &path, const DbStatus &status, const QString &inUse = {});
+
+// New, empty data files were made because no data folder was chosen yet.
+Message created(const QString &path);
+
+// An action that writes while no data folder is open.
+Message noneOpen();
+
+} // namespace arc::FolderMessages
