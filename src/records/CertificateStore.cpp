@@ -132,9 +132,10 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool &a
         return tx.status();
 
     DbStatus s;
-    add = add || !h.tableHasRows(&s);
-    if (!s.ok())
-        return s;
+    // A stored certificate whose row is gone (deleted at another
+    // workstation) is not quietly stored as a new one: the caller asks.
+    if (!add && !h.tableHasRows(&s))
+        return s.ok() ? DbStatus::failure(DbCondition::RecordGone, QStringLiteral("Header")) : s;
     if (add) {
         if (s = h.addNew(); !s.ok())
             return s;

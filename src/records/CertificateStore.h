@@ -35,8 +35,9 @@ class CertificateStore {
 public:
     explicit CertificateStore(DataFolder &folder) : m_folder(folder) {}
 
-    // Store the certificate as a new Header row (`asNew`, or when no row is
-    // stored yet) or over the row the header view stands on, and replace its
+    // Store the certificate as a new Header row (`asNew`) or over the row
+    // the header view stands on (RecordGone when that row was deleted
+    // meanwhile, and nothing is stored), and replace its
     // lines, all in one transaction. Values too long for their field are
     // left out (FieldTooSmall, the rest is stored); any other failure stores
     // nothing. `formIndex` receives the certificate's key. A new row leaves

@@ -147,3 +147,59 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     screen().newButton->click();
     expectShown({{screen().text5, "WO-101"}, {screen().text3, "000001"}, {screen().text4, "ACME123"}});
 }
+
+// Another workstation deleted the certificate on screen: Save never reports
+// success while storing nothing, never leaves lines without their header,
+// and offers to keep the entries as a new certificate.
+TEST_F(SaveTest, SavingACertificateDeletedElsewhereOffersToStoreItAsNew)
+{
+    const qint64 gone = addCertificate("GONE", {"NEW", "NEW"});
+    openWindow();
+    screen().previousButton->click();
+    ASSERT_EQ(window->currentFormIndex(), gone);
+    storedExec(QString("DELETE FROM Detail WHERE FormIndex = %1").arg(gone));
+    storedExec(QString("DELETE FROM Header WHERE FormIndex = %1").arg(gone));
+    screen().text5->setPlainText("WO-KEPT");
+    const auto counts = [&] {
+        return stored("SELECT (SELECT count(*) FROM Header) || '/' || (SELECT count(*) FROM Detail)").toString();
+    };
+
+    messages.answers = {Message::Answer::No};
+    screen().saveButton->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Save form on screen");
+    EXPECT_EQ(messages.shown[0].buttons, Message::Buttons::YesNo);
+    EXPECT_TRUE(messages.shown[0].prompt.contains("deleted")) << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(counts(), "0/0") << "nothing stored, no lines without a header";
+    EXPECT_EQ(screen().text5->toPlainText(), "WO-KEPT");
+
+    messages.answers = {Message::Answer::Yes};
+    screen().saveButton->click();
+    EXPECT_EQ(counts(), "1/2");
+    EXPECT_EQ(stored("SELECT Invoice FROM Header").toString(), "WO-KEPT");
+    EXPECT_NE(window->currentFormIndex(), gone);
+    EXPECT_EQ(window->currentFormIndex(), stored("SELECT FormIndex FROM Header").toLongLong());
+    EXPECT_EQ(window->newFormFlag(), 0);
+}
+
+// Numbers whose counters could not be stored are not shown as issued: the
+// user is told and the boxes stay empty, so no two certificates share one.
+TEST_F(SaveTest, NewWhoseCountersCannotBeStoredShowsNoNumbers)
+{
+    storedExec("UPDATE Defaults SET Tracking = '000099', IncreaseTrack = 1, Invoice = '7', IncreaseInv = 1");
+    openWindow();
+    EXPECT_EQ(screen().text3->text(), "000100");
+    storedExec("CREATE TRIGGER full BEFORE UPDATE ON Defaults BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    screen().newButton->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Database");
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("The next certificate numbers could not be stored, so none were "
+                                                    "issued"))
+        << messages.shown[0].prompt.toStdString();
+    expectShown({{screen().text3, ""}, {screen().text5, ""}});
+    EXPECT_EQ(window->itemSlots()[0].serialNum, "");
+
+    storedExec("DROP TRIGGER full");
+    screen().newButton->click();
+    EXPECT_EQ(screen().text3->text(), "000101") << "the withdrawn number was never stored, so it is issued now";
+}

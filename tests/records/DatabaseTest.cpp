@@ -185,3 +185,73 @@ TEST_F(DatabaseTest, WriteTransactionsRollBackUnlessCommittedAndLockOutOthers)
     WriteTransaction afterwards(second);
     EXPECT_TRUE(afterwards.ok());
 }
+
+// No file of ours is ever empty: zero bytes mean the store was cut short or
+// replaced, and taking it for an empty store would hide that.
+TEST_F(DatabaseTest, AZeroByteFileIsRefusedNotTakenForAnEmptyStore)
+{
+    for (const Database::Mode mode : {Database::Mode::ExistingOnly, Database::Mode::CreateIfMissing}) {
+        writeFile(file("VELLORAN.MDB"), "");
+        Database db;
+        const DbStatus s = db.open(file("VELLORAN.MDB"), StoreKind::Certificates, mode);
+        EXPECT_TRUE(s.is(DbCondition::NotADatabase));
+        EXPECT_EQ(s.detail(), "VELLORAN.MDB is an empty file (0 bytes)");
+        EXPECT_EQ(QFileInfo(file("VELLORAN.MDB")).size(), 0);
+    }
+}
+
+// A file made by hand or by a migration tool, with every table and field
+// but no version mark, is ours: checked table by table, then marked. One
+// that lacks a table or field is refused, naming what it lacks.
+TEST_F(DatabaseTest, UnmarkedFilesAreAdoptedWhenWholeAndRefusedNamingWhatTheyLack)
+{
+    const auto makeUnmarked = [&](const QString &name, const QStringList &statements) {
+        Database made;
+        ASSERT_TRUE(made.open(file(name), StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
+        ASSERT_TRUE(made.exec("DROP TABLE Setup").ok());
+        for (const QString &sql : statements)
+            ASSERT_TRUE(made.exec(sql).ok()) << sql.toStdString();
+        ASSERT_TRUE(made.exec("PRAGMA user_version=0").ok());
+    };
+    const QString reference = "CREATE TABLE PartNumbers (PartNumber, Description, PMA_PartNumber, VI, REL_DWG, "
+                              "Eligibility, S1, S2, S3)|CREATE TABLE Agents (Name, Password, ApprovalNumber, "
+                              "ElectronicSign, UseElectronic, Administrator)|CREATE TABLE Organizations (Organization, "
+                              "Address1, Address2, Address3, CertificateNum, JAANum)|CREATE TABLE Countries (Country, "
+                              "Bilateral, JAA)|CREATE TABLE ForwardingHouses (ForwardHouse, FHInfo1, FHInfo2, FHInfo3, "
+                              "FHInfo4)|CREATE TABLE Stamps (StampNumber, StampText)|CREATE TABLE Migration (Note)";
+    makeUnmarked("whole.mdb", reference.split('|') << "INSERT INTO Agents (Name) VALUES ('Pat Doe')");
+    Database db;
+    ASSERT_TRUE(db.open(file("whole.mdb"), StoreKind::Reference).ok());
+    EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
+    EXPECT_EQ(db.scalar("SELECT Name FROM Agents").toString(), "Pat Doe");
+    db.close();
+
+    QString lacking = reference;
+    lacking.replace("ApprovalNumber, ", "").replace("CREATE TABLE Stamps (StampNumber, StampText)|", "");
+    makeUnmarked("lacking.mdb", lacking.split('|'));
+    const QByteArray before = readFile(file("lacking.mdb"));
+    const DbStatus s = db.open(file("lacking.mdb"), StoreKind::Reference);
+    EXPECT_TRUE(s.is(DbCondition::NotADatabase));
+    EXPECT_EQ(s.detail(), "lacking.mdb lacks field Agents.ApprovalNumber, table Stamps");
+    EXPECT_EQ(readFile(file("lacking.mdb")), before);
+}
+
+// A set-up file in an installed program's folder is read, never written.
+TEST_F(DatabaseTest, ReadOnlyOpeningNeverWrites)
+{
+    {
+        Database made;
+        ASSERT_TRUE(made.open(file("setupARC.mdb"), StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
+        ASSERT_TRUE(made.exec("INSERT INTO Setup (DataPath) VALUES ('/srv/arc/')").ok());
+    }
+    const QByteArray before = readFile(file("setupARC.mdb"));
+    Database db;
+    ASSERT_TRUE(db.open(file("setupARC.mdb"), StoreKind::Setup, Database::Mode::ReadOnly).ok());
+    EXPECT_TRUE(db.isReadOnly());
+    EXPECT_EQ(db.scalar("SELECT DataPath FROM Setup").toString(), "/srv/arc/");
+    EXPECT_FALSE(db.exec("UPDATE Setup SET DataPath = NULL").ok());
+    db.close();
+    EXPECT_EQ(readFile(file("setupARC.mdb")), before);
+    EXPECT_TRUE(db.open(file("none.mdb"), StoreKind::Setup, Database::Mode::ReadOnly).is(DbCondition::FileNotFound));
+    EXPECT_FALSE(QFile::exists(file("none.mdb")));
+}

@@ -75,3 +75,35 @@ TEST_F(NewCertificateDefaultsTest, IssuesNumbersAndStoresOnlyCountersThatHoldAVa
     EXPECT_FALSE(issue());
     EXPECT_EQ(stored("count(*)").toInt(), 0);
 }
+
+// A number is issued only once its counter is stored: when storing fails,
+// or the next number outgrows its field, no number is shown and the stored
+// counters stay as they were, so the next certificate cannot repeat one.
+TEST_F(NewCertificateDefaultsTest, NumbersWhoseCountersCannotBeStoredAreNotIssued)
+{
+    setDefaults({{"IncreaseTrack", 1}, {"Tracking", "000041"}, {"IncreaseInv", 1}, {"Invoice", "99"},
+                 {"IncreaseBatch", 1}, {"Batch", "B-7"}, {"Remarks", "Kept"}});
+    ASSERT_TRUE(data.certificates()
+                    .exec("CREATE TRIGGER full BEFORE UPDATE ON Defaults BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                    .ok());
+    DbStatus s;
+    auto d = NewCertificateDefaults::issue(data.defaults(), &s);
+    ASSERT_TRUE(d);
+    EXPECT_FALSE(s.ok());
+    EXPECT_FALSE(d->numbersIssued);
+    EXPECT_EQ(d->tracking + d->invoice + d->batch, "");
+    EXPECT_EQ(d->remarks, "Kept");
+    EXPECT_EQ(stored("Tracking").toString(), "000041");
+    EXPECT_FALSE(data.certificates().inTransaction());
+    ASSERT_TRUE(data.certificates().exec("DROP TRIGGER full").ok());
+
+    setDefaults({{"Tracking", QString(15, '9')}});
+    d = NewCertificateDefaults::issue(data.defaults(), &s);
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
+    EXPECT_EQ(s.detail(), "the next tracking number 1" + QString(15, '0') +
+                              " is longer than the 15 characters its field holds");
+    EXPECT_EQ(d->tracking + d->invoice + d->batch, "");
+    EXPECT_EQ(stored("Tracking").toString(), QString(15, '9'));
+    EXPECT_EQ(stored("Invoice").toString(), "99") << "no counter moves when one cannot";
+}

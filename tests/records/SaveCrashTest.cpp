@@ -1,12 +1,9 @@
 #include "DataFolder.h"
+#include "KilledChild.h"
 #include "TempFolder.h"
 
-#include <QDeadlineTimer>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
-#include <QThread>
-#include <signal.h>
 
 using namespace arc;
 
@@ -21,25 +18,12 @@ struct LastSave {
 // warning, most likely in the middle of the next save.
 LastSave runAndKill(const QString &folder, int saves)
 {
-    QProcess child;
-    child.start(QStringLiteral(SAVE_LOOP_EXE), {folder});
-    EXPECT_TRUE(child.waitForStarted(30000)) << child.errorString().toStdString();
-    QByteArray out;
-    const QDeadlineTimer deadline(120000);
-    while (out.count('\n') < saves && child.state() == QProcess::Running && !deadline.hasExpired()) {
-        child.waitForReadyRead(int(deadline.remainingTime()));
-        out += child.readAllStandardOutput();
-    }
     // The child starts its next save as soon as it reports one; a random
     // pause moves the kill off that start to anywhere within a save.
-    QThread::usleep(QRandomGenerator::global()->bounded(4000));
-    // Only while it runs: a pid of 0 would hit our whole process group.
-    if (const qint64 pid = child.processId(); child.state() != QProcess::NotRunning && pid > 0)
-        ::kill(pid_t(pid), SIGKILL);
-    child.waitForFinished(30000);
-    EXPECT_GE(out.count('\n'), saves) << "save_loop stopped: " << child.readAllStandardError().toStdString();
-    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
-
+    const KilledChild child = KilledChild::run(QStringLiteral(SAVE_LOOP_EXE), {folder}, saves,
+                                               QRandomGenerator::global()->bounded(4000));
+    EXPECT_TRUE(child.killedWhileRunning);
+    QByteArray out = child.output;
     out.truncate(out.lastIndexOf('\n'));
     const QList<QByteArray> last = out.mid(out.lastIndexOf('\n') + 1).split(' ');
     if (last.size() != 2)

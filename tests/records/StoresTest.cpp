@@ -28,6 +28,79 @@ TEST_F(SetupStoreTest, HoldsOneRowWhoseDataPathRoundTrips)
     EXPECT_FALSE(again.dataPath().has_value());
 }
 
+// An installed program cannot write its own folder: its set-up file is
+// read from there, and what must be written goes to a copy in the per-user
+// folder, which is read from then on. The program's file never changes.
+TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder)
+{
+    const QString program = folder() + "program/", perUser = folder() + "user/";
+    QDir().mkpath(program);
+    const ProgramFolders installed(program, perUser, false);
+    {
+        SetupStore made;
+        ASSERT_TRUE(made.open(program).ok());
+        ASSERT_TRUE(made.setDataPath(QStringLiteral("/srv/arc/data/")).ok());
+    }
+    const QByteArray shipped = readFile(program + "setupARC.mdb");
+
+    SetupStore setup;
+    ASSERT_TRUE(setup.open(installed).ok());
+    EXPECT_EQ(setup.filePath(), program + "setupARC.mdb");
+    EXPECT_EQ(setup.dataPath(), QStringLiteral("/srv/arc/data/"));
+    EXPECT_EQ(setup.homeFolder(), perUser);
+    EXPECT_FALSE(QFile::exists(perUser + "setupARC.mdb")) << "nothing written until something changes";
+
+    ASSERT_TRUE(setup.setDataPath(QStringLiteral("/home/pat/arc/")).ok());
+    EXPECT_EQ(setup.filePath(), perUser + "setupARC.mdb");
+    EXPECT_EQ(readFile(program + "setupARC.mdb"), shipped);
+
+    SetupStore again;
+    ASSERT_TRUE(again.open(installed).ok());
+    EXPECT_EQ(again.dataPath(), QStringLiteral("/home/pat/arc/"));
+
+    // No set-up file anywhere: it is made in the per-user folder only.
+    const QString bare = folder() + "bare/", bareUser = folder() + "bareUser/";
+    QDir().mkpath(bare);
+    SetupStore first;
+    ASSERT_TRUE(first.open(ProgramFolders(bare, bareUser, false)).ok());
+    EXPECT_EQ(first.filePath(), bareUser + "setupARC.mdb");
+    EXPECT_FALSE(QFile::exists(bare + "setupARC.mdb"));
+}
+
+// A first start builds the data files under temporary names and moves them
+// into place together, the certificates file last; a folder counts as
+// started once that file is there, and a start cut short between the two
+// moves is finished next time.
+TEST_F(DataFolderTest, CreationMovesWholeFilesIntoPlaceAndFinishesOneCutShort)
+{
+    EXPECT_TRUE(DataFolder::isUnstarted(folder()));
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    EXPECT_FALSE(DataFolder::isUnstarted(folder()));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files), (QStringList{"VELLORAN.MDB", "VELLORANA.MDB"}));
+
+    // Cut short after the reference file was moved: finished, and the
+    // reference file kept as it is.
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(folder()).ok());
+        ASSERT_TRUE(data.reference().exec("INSERT INTO Stamps (StampNumber) VALUES ('7')").ok());
+    }
+    QFile::rename(file("VELLORAN.MDB"), file("VELLORAN.MDB.new"));
+    EXPECT_TRUE(DataFolder::isUnstarted(folder()));
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    EXPECT_EQ(data.reference().scalar("SELECT StampNumber FROM Stamps").toString(), "7");
+    EXPECT_EQ(data.certificates().scalar("SELECT Country FROM Defaults").toString(), "FAA/United States");
+    EXPECT_FALSE(QFile::exists(file("VELLORAN.MDB.new")));
+
+    // A reference file alone, with no creation under way, is someone's data.
+    const QString alone = folder() + "alone/";
+    QDir().mkpath(alone);
+    QFile::copy(file("VELLORANA.MDB"), alone + "VELLORANA.MDB");
+    EXPECT_FALSE(DataFolder::isUnstarted(alone));
+}
+
 TEST_F(DataFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
 {
     ASSERT_TRUE(DataFolder::create(folder()).ok());
