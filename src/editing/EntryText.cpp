@@ -4,8 +4,53 @@
 #include <QMimeData>
 #include <QTextCursor>
 #include <climits>
+#include <utility>
 
 namespace arc {
+
+namespace {
+
+// A line break is stored as CR LF (LineBreaks::toStored), so it takes two
+// characters of the field however the box or the clipboard writes it.
+bool isBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
+           || c == QChar::LineSeparator;
+}
+
+// Length of the next unit of `text` at `i`: a CR LF pair or a surrogate
+// pair is one unit of two, never cut apart.
+int unitSize(const QString &text, qsizetype i)
+{
+    const bool pair = i + 1 < text.size()
+                      && ((text[i] == QLatin1Char('\r') && text[i + 1] == QLatin1Char('\n'))
+                          || (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()));
+    return pair ? 2 : 1;
+}
+
+// The longest beginning of `text` that takes at most `room` stored
+// characters, and how many it takes.
+std::pair<qsizetype, int> fitting(const QString &text, int room)
+{
+    qsizetype i = 0;
+    int used = 0;
+    while (i < text.size()) {
+        const int size = unitSize(text, i);
+        const int cost = isBreak(text[i]) ? 2 : size;
+        if (used + cost > room)
+            break;
+        used += cost;
+        i += size;
+    }
+    return {i, used};
+}
+
+int storedLength(const QString &text)
+{
+    return fitting(text, INT_MAX).second;
+}
+
+} // namespace
 
 EntryText::EntryText(const char *objectName, QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -17,8 +62,8 @@ int EntryText::room() const
 {
     if (m_limit <= 0)
         return INT_MAX;
-    const int selected = textCursor().selectedText().size();
-    return m_limit - (toPlainText().size() - selected);
+    // The selection goes when new text comes; its breaks read U+2029.
+    return m_limit - (storedLength(toPlainText()) - storedLength(textCursor().selectedText()));
 }
 
 void EntryText::keyPressEvent(QKeyEvent *event)
@@ -35,7 +80,7 @@ void EntryText::keyPressEvent(QKeyEvent *event)
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    if (room() < text.size())
+    if (room() < storedLength(text))
         return;
     if (m_capitals && text.size() == 1 && text[0] >= QLatin1Char('a') && text[0] <= QLatin1Char('z')) {
         textCursor().insertText(text.toUpper());
@@ -49,10 +94,9 @@ void EntryText::insertFromMimeData(const QMimeData *source)
     if (!source->hasText())
         return;
     const QString text = source->text();
-    const int left = room();
-    if (left <= 0)
-        return;
-    textCursor().insertText(text.left(left));
+    const qsizetype taken = fitting(text, room()).first;
+    if (taken > 0)
+        textCursor().insertText(text.left(taken));
 }
 
 } // namespace arc

@@ -5,7 +5,8 @@
 namespace arc {
 
 // A box of several lines on the certificate screen, with the same typed
-// and pasted length limit as EntryBox. Optionally Enter moves on instead
+// and pasted length limit as EntryBox, counted as the text is stored: a
+// line break takes two characters. Optionally Enter moves on instead
 // of breaking the line, and typed letters a to z become capitals (pasted
 // text is taken as it is).
 class EntryText : public QPlainTextEdit {
@@ -25,7 +26,7 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    // Room left for new characters when `replacing` selected ones go.
+    // Stored characters left for new text when the selected ones go.
     int room() const;
 
     int m_limit = 0;
