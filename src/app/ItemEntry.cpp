@@ -28,6 +28,12 @@ ItemEntry::ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder
     screen.list2->installEventFilter(this);
 }
 
+void ItemEntry::stop()
+{
+    m_screen.list1->removeEventFilter(this);
+    m_screen.list2->removeEventFilter(this);
+}
+
 bool ItemEntry::eventFilter(QObject *watched, QEvent *event)
 {
     auto *list = qobject_cast<QListWidget *>(watched);

@@ -33,6 +33,10 @@ public:
     void takeSelectedPart();
     void takeStatus(QListWidgetItem *item);
 
+    // The window is going: its lists still send events while they are
+    // destroyed, after the screen they belong to.
+    void stop();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
