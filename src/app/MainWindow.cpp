@@ -90,19 +90,25 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                           *m_grid, m_folder, m_setup, m_messages, this);
     m_signatories = new SignatoriesPanel(
         m_folder, m_addMode, m_messages,
-        {m_access->combo4, [this] { return m_access->text44->text(); },
-         [this] { return folderInUse(); },
-         [this](bool on) { m_screen->setupButton->setEnabled(on); }},
+        {m_access->combo4, [this] { return m_signIn->signatory(); }, [this] { return m_signIn->signedInWithMaster(); },
+         [this] { return folderInUse(); }, [this](bool on) { m_screen->setupButton->setEnabled(on); },
+         [this](const AgentEntry &saved) { m_signIn->update(saved); }},
         m_setupPanel);
     m_print = new PrintCommand(
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), m_signIn->signature()); }, this);
 
     connectControls();
+    guardWhileSigningIn(true);
     move(0, 0);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The filters would otherwise see events from boxes whose parents are gone.
+    m_itemEntry->stop();
+    m_signIn->stop();
+}
 
 void MainWindow::connectControls()
 {
@@ -114,6 +120,7 @@ void MainWindow::connectControls()
     connect(m_screen->saveButton, &QPushButton::clicked, this, &MainWindow::save);
     connect(m_screen->deleteButton, &QPushButton::clicked, this, &MainWindow::deleteForm);
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
+    connect(m_signIn, &SignIn::signedIn, this, [this] { guardWhileSigningIn(false); });
     connect(m_signIn, &SignIn::signatureChanged, this,
             [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
@@ -282,10 +289,10 @@ void MainWindow::fillFromDefaults()
     setText(s.text3, d->tracking);
     setText(s.text5, d->invoice);
     setText(s.text13, d->remarks);
-    const int agent = m_access->combo4->currentIndex();
-    setText(s.text17, agent >= 0 ? m_access->combo4->currentText() : QString());
-    setText(s.text16, agent >= 0 ? m_access->combo4->itemData(agent).value<AgentEntry>().approvalNumber : QString());
-    setText(s.text18, agent >= 0 ? DateText::today() : QString());
+    const std::optional<AgentEntry> &who = m_signIn->signatory();
+    setText(s.text17, who ? who->name : QString());
+    setText(s.text16, who ? who->approvalNumber : QString());
+    setText(s.text18, who ? DateText::today() : QString());
     setText(s.text7, QString());
     setText(s.text6, QString());
 
@@ -368,10 +375,11 @@ void MainWindow::checkstat()
         s.combo2->setEnabled(s.option1->isChecked());
         for (QLineEdit *e : {s.text4, s.text7, s.text6})
             setText(e, QString());
-        const int agent = m_access->combo4->currentIndex();
-        if (agent >= 0)
-            setText(s.text16, m_access->combo4->itemData(agent).value<AgentEntry>().approvalNumber);
-        setText(s.text17, m_access->combo4->currentText());
+        // The signed-in signatory, whatever the name lists show now.
+        const std::optional<AgentEntry> &who = m_signIn->signatory();
+        if (who)
+            setText(s.text16, who->approvalNumber);
+        setText(s.text17, who ? who->name : QString());
         setText(s.text18, DateText::today());
     } else {
         setTicked(s.check3D6, true);
@@ -386,7 +394,7 @@ void MainWindow::checkstat()
         const int org = s.combo3->currentIndex();
         if (org >= 0)
             setText(s.text4, s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
-        setText(s.text7, m_access->combo4->currentText());
+        setText(s.text7, m_signIn->signatory() ? m_signIn->signatory()->name : QString());
         setText(s.text6, DateText::today());
     }
     SetCountryList();
@@ -455,7 +463,27 @@ void MainWindow::folderChosen(const QString &folder)
     m_folder.close();
     if (m_setup.setDataPath(chosen).is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kPathTooLarge);
+    // Signatories belong to their data folder: whoever signed in here signs
+    // in again there.
+    m_signIn->signOut();
+    guardWhileSigningIn(true);
     SetDataPaths();
+}
+
+void MainWindow::guardWhileSigningIn(bool signingIn)
+{
+    // Until someone signs in, only the sign-in panel is usable; the data
+    // folder may still be chosen when none could be opened.
+    m_screen->setEnabled(!signingIn);
+    m_setupPanel->setDatabasesEnabled(!signingIn);
+    for (QWidget *p : {m_defaultsPanel, m_findPanel})
+        p->setEnabled(!signingIn);
+    if (signingIn) {
+        if (!m_signatories->isHidden())
+            m_signatories->exitPanel();
+        m_access->show();
+        m_access->raise();
+    }
 }
 
 void MainWindow::newForm()

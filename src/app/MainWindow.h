@@ -80,6 +80,7 @@ private:
     QString folderInUse();
     // Whether a data folder is open; tells the user when not.
     bool needsDataFolder();
+    void guardWhileSigningIn(bool signingIn);
     void fillLists();
     void showStoredCertificate();
     void setBlockEnabled(bool block13);

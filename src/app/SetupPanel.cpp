@@ -52,6 +52,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     col->addWidget(m_choose);
 
     auto *databases = new QGroupBox(QStringLiteral("Databases"));
+    m_databases = databases;
     auto *d = new QHBoxLayout(databases);
     auto add = [&](const char *name, const QString &caption, QStyle::StandardPixmap icon) {
         auto *b = new QPushButton(style()->standardIcon(icon), caption);
@@ -75,6 +76,7 @@ void SetupPanel::showIndicator(int image) { m_picture1->setCurrentIndex(image); 
 int SetupPanel::indicator() const { return m_picture1->currentIndex(); }
 
 void SetupPanel::setFolder(const QString &path) { m_dir1->setText(path); }
+void SetupPanel::setDatabasesEnabled(bool enabled) { m_databases->setEnabled(enabled); }
 QString SetupPanel::folder() const { return m_dir1->text(); }
 
 void SetupPanel::chooseFolder()

@@ -21,6 +21,8 @@ public:
 
     // The folder the chooser points at.
     void setFolder(const QString &path);
+    // The "Databases" group; the data folder chooser stays usable.
+    void setDatabasesEnabled(bool enabled);
     QString folder() const;
 
     QPushButton *partsButton;     // SSCommand4
@@ -39,6 +41,7 @@ private:
     QStackedWidget *m_picture1;
     QLabel *m_dir1;
     QPushButton *m_choose;
+    QWidget *m_databases;
 };
 
 } // namespace arc

@@ -9,6 +9,7 @@
 #include "Passwords.h"
 #include "ReferenceLists.h"
 #include "SetupStore.h"
+#include "SignatureFile.h"
 #include "SilentEdit.h"
 
 #include <QComboBox>
@@ -56,16 +57,25 @@ bool SignIn::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+void SignIn::stop()
+{
+    m_stopped = true;
+    m_panel.combo4->removeEventFilter(this);
+    m_panel.text44->removeEventFilter(this);
+}
+
 void SignIn::AgentSecurity()
 {
-    if (m_checking || m_panel.isHidden())
+    if (m_stopped || m_checking || m_panel.isHidden())
         return;
     m_checking = true;
     const QString typed = m_panel.text44->text();
     const int k = m_panel.combo4->currentIndex();
     if (k < 0) {
         if (Passwords::equal(typed, Passwords::master)) {
+            m_master = true;
             m_panel.hide();
+            emit signedIn();
             m_blocks.afterMaster->setFocus();
         } else {
             m_panel.combo4->setFocus();
@@ -84,7 +94,9 @@ void SignIn::AgentSecurity()
         m_checking = false;
         return;
     }
+    m_signatory = agent;
     m_panel.hide();
+    emit signedIn();
     if (!agent.approvalNumber.isEmpty()) {
         const QString today = DateText::today();
         if (selectsBlock13(m_lines.line(0).status.toUpper())) {
@@ -100,6 +112,25 @@ void SignIn::AgentSecurity()
     m_checking = false;
 }
 
+void SignIn::signOut()
+{
+    m_signatory.reset();
+    m_master = false;
+    m_signature = QImage();
+    emit signatureChanged(m_signature);
+    m_panel.text44->clear();
+    m_panel.combo4->setCurrentIndex(-1);
+    m_panel.show();
+    m_panel.raise();
+    m_panel.combo4->setFocus();
+}
+
+void SignIn::update(const AgentEntry &entry)
+{
+    if (m_signatory && m_signatory->rowId == entry.rowId)
+        m_signatory = entry;
+}
+
 void SignIn::loadSignature(qint64 agentRow)
 {
     if (!m_folder.isOpen())
@@ -113,8 +144,10 @@ void SignIn::loadSignature(qint64 agentRow)
     emit signatureChanged(m_signature);
     if (file.isEmpty())
         return;
-    const QString path = m_setup.dataPath().value_or(m_folder.path()) + file;
-    const QImage image(path);
+    const QString folder = m_setup.dataPath().value_or(m_folder.path());
+    const QString path = folder + file;
+    const SignatureFile::Resolved source = SignatureFile::resolve(folder, file);
+    const QImage image = source.ok() ? QImage(source.path) : QImage();
     if (image.isNull()) {
         m_messages.ask({QStringLiteral("The electronic signature file %1 could not be read. Certificates will print "
                                        "without a signature.")

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ReferenceLists.h"
+
 #include <QImage>
 #include <QObject>
+#include <optional>
 
 namespace arc {
 
@@ -29,11 +32,28 @@ public:
 
     void AgentSecurity();
 
+    // The window is going: no filter runs against its half-destroyed
+    // boxes and a check already queued does nothing.
+    void stop();
+
     // The signature printed into the signed block; null when there is none.
     const QImage &signature() const { return m_signature; }
 
+    // Who signed in, held apart from the name lists, which the signatories
+    // panel may change; nullopt before sign-in and after the master password.
+    const std::optional<AgentEntry> &signatory() const { return m_signatory; }
+    bool signedInWithMaster() const { return m_master; }
+    bool isSignedIn() const { return m_master || m_signatory.has_value(); }
+    // Forget who signed in and ask again (another data folder has other
+    // signatories).
+    void signOut();
+    // The signed-in signatory's row was saved with new details.
+    void update(const AgentEntry &entry);
+
 signals:
     void exitRequested();
+    // The password was accepted and the panel closed.
+    void signedIn();
     void signatureChanged(const QImage &signature);
 
 protected:
@@ -49,7 +69,10 @@ private:
     SetupStore &m_setup;
     MessageBoxes &m_messages;
     QImage m_signature;
+    std::optional<AgentEntry> m_signatory;
+    bool m_master = false;
     bool m_checking = false;
+    bool m_stopped = false;
 };
 
 } // namespace arc

@@ -8,6 +8,7 @@
 #include "Passwords.h"
 #include "ReferenceLists.h"
 #include "ScreenTwips.h"
+#include "SignatureFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,6 +25,9 @@ namespace arc {
 
 namespace {
 
+const Message kNothingChosen{QStringLiteral("No signatory is chosen, so nothing was saved. Choose a signatory in "
+                                            "the list, or press New to add one."),
+                             QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation};
 const Message kBlankNumber{QStringLiteral("Certificate Number can not be blank"), QStringLiteral("Data mising"),
                            Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 
@@ -119,6 +123,8 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     connect(adminPassword, &QLineEdit::textChanged, this,
             [this](const QString &t) { yes->setEnabled(Passwords::equal(t, Passwords::master)); });
     connect(useElectronic, &QCheckBox::toggled, files, &QWidget::setEnabled);
+    connect(useElectronic, &QCheckBox::toggled, this, &SignatoriesPanel::signatureTouched);
+    connect(files, &QListWidget::itemSelectionChanged, this, &SignatoriesPanel::signatureTouched);
     connect(newButton, &QPushButton::clicked, this, &SignatoriesPanel::newSignatory);
     connect(saveButton, &QPushButton::clicked, this, &SignatoriesPanel::save);
     connect(deleteButton, &QPushButton::clicked, this, &SignatoriesPanel::deleteSignatory);
@@ -139,20 +145,29 @@ bool SignatoriesPanel::open()
 {
     if (!m_folder.isOpen())
         return false;
-    fillList();
-    const int k = m_hooks.accessNames->currentIndex();
-    if (k >= 0) {
-        combo6->setCurrentIndex(k);
-        choose(k);
-    }
+    // Who may open it is who signed in, not what the name lists show now.
+    const std::optional<AgentEntry> who = m_hooks.signedIn();
+    const bool master = m_hooks.signedInWithMaster();
     DataView &agents = m_folder.agents();
     bool found = false;
-    if (k >= 0)
-        loadRow(m_hooks.accessNames->itemData(k).value<AgentEntry>().rowId, found);
-    const bool master = Passwords::equal(m_hooks.accessPassword(), Passwords::master);
+    if (who)
+        loadRow(who->rowId, found);
     const bool empty = !agents.tableHasRows();
     if (!found && !empty && !master)
         return false;
+    // The master password, or no signatory at all yet, stands for an
+    // administrator.
+    const bool administrator = found ? agents.value(QStringLiteral("Administrator")).toBool() : true;
+    m_administering = administrator;
+    m_loadedRow = 0;
+    fillList();
+    if (found) {
+        const int k = indexOfRow(combo6, who->rowId);
+        if (k >= 0) {
+            combo6->setCurrentIndex(k);
+            choose(k);
+        }
+    }
 
     if (QWidget *p = parentWidget()) {
         constexpr int margin = twipsToPixels(120);
@@ -164,15 +179,14 @@ bool SignatoriesPanel::open()
         m_addMode.set();
         m_loadedRow = 0;
         m_storedPassword.clear();
+        deleteButton->setEnabled(false);
         return true;
     }
     m_hooks.setSetupButtonEnabled(false);
     m_addMode.clear();
-    // The master password stands for an administrator.
-    const bool administrator = found ? agents.value(QStringLiteral("Administrator")).toBool() : master;
     if (administrator) {
         yes->setEnabled(true);
-        chooseYes();
+        showAdministrator(true);
         combo6->show();
         combo6->setEnabled(true);
     } else {
@@ -181,6 +195,7 @@ bool SignatoriesPanel::open()
         combo6->show();
         combo6->setEnabled(false);
     }
+    setAdministering(administrator);
     files->setEnabled(false);
     useElectronic->setEnabled(false);
     return true;
@@ -188,11 +203,36 @@ bool SignatoriesPanel::open()
 
 void SignatoriesPanel::chooseYes()
 {
-    yes->setChecked(true);
+    // "Yes" can be clicked only by an administrator, or by someone who typed
+    // the master password into "Admin Password".
+    setAdministering(true);
+    showAdministrator(true);
+}
+
+void SignatoriesPanel::showAdministrator(bool administrator)
+{
+    (administrator ? yes : no)->setChecked(true);
+    if (!administrator || !m_administering)
+        return;
     for (QWidget *w : {static_cast<QWidget *>(newName), static_cast<QWidget *>(combo6),
                        static_cast<QWidget *>(newButton), static_cast<QWidget *>(deleteButton),
                        static_cast<QWidget *>(yes)})
         w->setEnabled(true);
+}
+
+void SignatoriesPanel::setAdministering(bool on)
+{
+    // Only an administrator adds or deletes signatories; anyone else edits
+    // their own row.
+    m_administering = on;
+    newButton->setEnabled(on && !m_addMode.isOn());
+    deleteButton->setEnabled(on && m_loadedRow > 0);
+}
+
+void SignatoriesPanel::signatureTouched()
+{
+    if (!m_filling)
+        m_signatureChanged = true;
 }
 
 void SignatoriesPanel::loadRow(qint64 rowId, bool &found)
@@ -204,8 +244,14 @@ void SignatoriesPanel::loadRow(qint64 rowId, bool &found)
 void SignatoriesPanel::listBitmaps()
 {
     files->clear();
-    const QDir folder(m_hooks.dataFolder());
-    files->addItems(folder.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    const QString path = m_hooks.dataFolder();
+    const QStringList names =
+        QDir(path).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Only what sign-in would read: QDir::Files still lists a link to a
+    // pipe or to a file outside the folder.
+    for (const QString &name : names)
+        if (SignatureFile::resolve(path, name).ok())
+            files->addItem(name);
 }
 
 void SignatoriesPanel::choose(int index)
@@ -218,25 +264,29 @@ void SignatoriesPanel::choose(int index)
     if (!found) {
         // Nothing to act on: neither Save nor Delete may touch another row.
         m_loadedRow = 0;
+        deleteButton->setEnabled(false);
         return;
     }
     const DataView &agents = m_folder.agents();
-    if (agents.value(QStringLiteral("Administrator")).toBool())
-        chooseYes();
-    else
-        no->setChecked(true);
+    showAdministrator(agents.value(QStringLiteral("Administrator")).toBool());
     m_loadedRow = rowId;
     m_storedPassword = agents.text(QStringLiteral("Password"));
+    m_storedSign = agents.value(QStringLiteral("ElectronicSign"));
+    m_storedUse = agents.value(QStringLiteral("UseElectronic")).toBool();
+    m_signatureChanged = false;
+    m_filling = true;
     newName->setText(agents.text(QStringLiteral("Name")));
     certification->setText(agents.text(QStringLiteral("ApprovalNumber")));
     newPassword->setText(m_storedPassword);
     oldPassword->setText(m_storedPassword);
     useElectronic->setEnabled(true);
     listBitmaps();
-    if (!useElectronic->isChecked())
+    if (!useElectronic->isChecked()) {
+        m_filling = false;
         return;
-    if (agents.value(QStringLiteral("UseElectronic")).toBool()) {
-        const QString file = agents.text(QStringLiteral("ElectronicSign"));
+    }
+    if (m_storedUse) {
+        const QString file = m_storedSign.toString();
         const QList<QListWidgetItem *> match = files->findItems(file, Qt::MatchExactly);
         files->clearSelection();
         if (!file.isEmpty() && !match.isEmpty())
@@ -244,11 +294,14 @@ void SignatoriesPanel::choose(int index)
     } else {
         useElectronic->setChecked(false);
     }
-    deleteButton->setEnabled(true);
+    m_filling = false;
+    deleteButton->setEnabled(m_administering);
 }
 
 void SignatoriesPanel::newSignatory()
 {
+    if (!m_administering)
+        return;
     combo6->hide();
     newName->show();
     m_addMode.set();
@@ -276,31 +329,44 @@ void SignatoriesPanel::save()
     }
     DataView &agents = m_folder.agents();
     const bool adding = m_addMode.isOn() || !agents.tableHasRows();
-    if (!adding && m_loadedRow == 0)
-        return; // no signatory chosen: nothing to write to
+    if (!adding && m_loadedRow == 0) {
+        m_messages.ask(kNothingChosen);
+        return;
+    }
     DbStatus s = adding ? agents.addNew() : agents.moveToRow(m_loadedRow);
     if (s.ok() && !adding)
         s = agents.edit();
     AgentEntry entry{newName->text(), newPassword->text().isEmpty() ? m_storedPassword : newPassword->text(),
                      certification->text(), m_loadedRow};
+    // The signature stays as stored unless the user changed it here.
+    const bool keepSignature = !adding && !m_signatureChanged;
+    const QList<QListWidgetItem *> picked = files->selectedItems();
+    const bool use = keepSignature ? m_storedUse : useElectronic->isChecked();
+    const QVariant sign = keepSignature ? m_storedSign
+                                        : QVariant(picked.isEmpty() ? QString() : picked.first()->text());
     if (s.ok()) {
         if (!newName->text().isEmpty())
             agents.setValue(QStringLiteral("Name"), newName->text());
         agents.setValue(QStringLiteral("ApprovalNumber"), entry.approvalNumber);
         agents.setValue(QStringLiteral("Password"), entry.password);
         agents.setValue(QStringLiteral("Administrator"), yes->isChecked());
-        agents.setValue(QStringLiteral("UseElectronic"), useElectronic->isChecked());
-        const QList<QListWidgetItem *> picked = files->selectedItems();
-        agents.setValue(QStringLiteral("ElectronicSign"), picked.isEmpty() ? QString() : picked.first()->text());
+        agents.setValue(QStringLiteral("UseElectronic"), use);
+        agents.setValue(QStringLiteral("ElectronicSign"), sign);
         s = agents.update();
     }
     if (!s.ok()) {
         agents.cancelUpdate();
-        m_messages.ask({QStringLiteral("The signatory was not saved: %1").arg(s.detail()), QStringLiteral("Database"),
+        const QString why = s.is(DbCondition::RecordGone)
+                                ? QStringLiteral("it has been deleted at another workstation")
+                                : s.detail();
+        m_messages.ask({QStringLiteral("The signatory was not saved: %1").arg(why), QStringLiteral("Database"),
                         Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
     m_storedPassword = entry.password;
+    m_storedUse = use;
+    m_storedSign = sign;
+    m_signatureChanged = false;
     oldPassword->setText(entry.password);
     if (adding) {
         entry.rowId = agents.lastAddedRowId();
@@ -321,15 +387,23 @@ void SignatoriesPanel::save()
                 list->setItemText(i, entry.name);
             }
         }
+        if (m_hooks.saved)
+            m_hooks.saved(entry);
     }
-    deleteButton->setEnabled(true);
-    newButton->setEnabled(true);
+    setAdministering(m_administering);
 }
 
 void SignatoriesPanel::deleteSignatory()
 {
-    if (m_addMode.isOn() || m_loadedRow == 0)
+    if (m_addMode.isOn() || m_loadedRow == 0 || !m_administering)
         return;
+    if (const std::optional<AgentEntry> who = m_hooks.signedIn(); who && who->rowId == m_loadedRow) {
+        m_messages.ask({QStringLiteral("%1 is signed in and cannot be deleted. To remove this signatory, sign in as "
+                                       "another administrator.")
+                            .arg(who->name),
+                        QStringLiteral("Delete DMIR"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        return;
+    }
     DataView &agents = m_folder.agents();
     if (!agents.moveToRow(m_loadedRow).ok() || !agents.deleteCurrent().ok())
         return;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ReferenceLists.h"
+
 #include <QFrame>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -23,10 +26,12 @@ class SignatoriesPanel : public QFrame {
     Q_OBJECT
 public:
     struct Hooks {
-        QComboBox *accessNames;                       // the Access Control name list, kept in step
-        std::function<QString()> accessPassword;      // what the Access Control password box holds
-        std::function<QString()> dataFolder;          // ending with "/"
+        QComboBox *accessNames;                              // the Access Control name list, kept in step
+        std::function<std::optional<AgentEntry>()> signedIn; // who signed in, if a signatory
+        std::function<bool()> signedInWithMaster;            // the master password was used instead
+        std::function<QString()> dataFolder;                 // ending with "/"
         std::function<void(bool)> setSetupButtonEnabled;
+        std::function<void(const AgentEntry &)> saved = {}; // a signatory's row was stored
     };
     SignatoriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, Hooks hooks,
                      QWidget *parent = nullptr);
@@ -52,6 +57,9 @@ public:
 
 private:
     void chooseYes();
+    void showAdministrator(bool administrator);
+    void setAdministering(bool on);
+    void signatureTouched();
     void listBitmaps();
     void loadRow(qint64 rowId, bool &found);
     void fillList();
@@ -62,6 +70,12 @@ private:
     Hooks m_hooks;
     qint64 m_loadedRow = 0;       // the row chosen, 0 when none
     QString m_storedPassword;     // that row's password, whole
+    // That row's signature settings, kept unless the user changes them.
+    QVariant m_storedSign;
+    bool m_storedUse = false;
+    bool m_signatureChanged = false;
+    bool m_filling = false;       // the program, not the user, is setting the boxes
+    bool m_administering = false; // an administrator opened the panel
 };
 
 } // namespace arc

@@ -93,8 +93,10 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
     addRow("Countries", {{"Country", "France"}, {"Bilateral", false}, {"JAA", true}});
     addCertificate("N", {"NEW"});
     addCertificate("S", {"REPAIRED"});
-    openWindow();
+    openWindow(false);
     window->accessPanel().combo4->setCurrentIndex(0);
+    window->accessPanel().text44->setText("pw");
+    window->signIn().AgentSecurity();
 
     // Block 14 for maintenance: the organisation's number, the signatory in
     // 14d, JAA members; block 13 for a new part: the signatory's number and
@@ -124,8 +126,16 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         EXPECT_EQ(screen().combo1->itemText(2), c.country);
     }
 
-    // No signatory chosen: 13c keeps its text, 13d takes the empty name.
+    // The blocks are filled from who signed in, not from what the sign-in
+    // list shows now.
     window->accessPanel().combo4->setCurrentIndex(-1);
+    window->checkstat();
+    expectShown({{screen().text16, "DMIR-7"}, {screen().text17, "Pat Doe"}});
+
+    // No signatory signed in: 13c keeps its text, 13d takes the empty name.
+    openWindow();
+    screen().previousButton->click();
+    screen().previousButton->click(); // on N, a new part
     screen().text16->setText("kept");
     window->checkstat();
     expectShown({{screen().text16, "kept"}, {screen().text17, ""}});

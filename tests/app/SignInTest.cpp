@@ -24,7 +24,7 @@ protected:
         addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "other"}, {"ApprovalNumber", "DMIR-8"}});
         addRow("Agents", {{"Name", "Broken"}, {"Password", "pw"}, {"ApprovalNumber", "B-1"},
                           {"ElectronicSign", "broken.bmp"}});
-        openWindow();
+        openWindow(false);
     }
     void signIn(int entry, const QString &password)
     {
@@ -130,4 +130,37 @@ TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
     QApplication::sendEvent(panel().text44, &tab);
     QApplication::processEvents();
     EXPECT_EQ(messages.shown.size(), 1);
+}
+
+// While the sign-in panel is shown nothing else of the window can be used:
+// no choosing a name and then reading the signatories panel. Changing the
+// data folder asks again, as its signatories are others.
+TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
+{
+    const auto usable = [&](QWidget *w) { return w->isEnabledTo(window.get()) && w->isEnabled(); };
+    const QList<QWidget *> others = {screen().setupButton,          screen().saveButton,
+                                     screen().newButton,            screen().exitButton,
+                                     screen().grid1,                screen().text5,
+                                     screen().combo3,               window->setupPanel().dmirsButton};
+    panel().combo4->setCurrentIndex(0); // a name chosen, no password yet
+    for (QWidget *w : others)
+        EXPECT_FALSE(usable(w)) << w->objectName().toStdString();
+    EXPECT_TRUE(usable(panel().text44));
+    EXPECT_TRUE(usable(panel().exitButton));
+
+    signIn(0, "Secret1");
+    for (QWidget *w : others)
+        EXPECT_TRUE(usable(w)) << w->objectName().toStdString();
+
+    const QString other = folder() + "other/";
+    QDir().mkpath(other);
+    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    window->folderChosen(other);
+    EXPECT_FALSE(panel().isHidden());
+    EXPECT_FALSE(window->signIn().isSignedIn());
+    EXPECT_TRUE(window->signIn().signature().isNull());
+    EXPECT_EQ(panel().text44->text(), "");
+    for (QWidget *w : others)
+        EXPECT_FALSE(usable(w)) << w->objectName().toStdString();
+    EXPECT_TRUE(usable(window->setupPanel().findChild<QWidget *>("Dir1"))) << "the folder can still be chosen";
 }

@@ -13,6 +13,7 @@
 #include "ScriptedMessages.h"
 #include "SetupPanel.h"
 #include "SetupStore.h"
+#include "SignIn.h"
 #include "SignatoriesPanel.h"
 #include "Rows.h"
 #include "TempFolder.h"
@@ -86,11 +87,21 @@ protected:
         return key;
     }
 
-    void openWindow()
+    // Open the main window; unless told not to, get past the sign-in panel
+    // with the master password, which fills no signatory block.
+    void openWindow(bool signIn = true)
     {
         window = std::make_unique<arc::MainWindow>(programFolder(), messages);
         window->resize(900, 800);
         window->activate();
+        if (signIn)
+            signInWithMaster();
+    }
+    void signInWithMaster()
+    {
+        window->accessPanel().combo4->setCurrentIndex(-1);
+        window->accessPanel().text44->setText("zorp7351");
+        window->signIn().AgentSecurity();
     }
 
     arc::CertificateScreen &screen() { return window->screen(); }

@@ -9,9 +9,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using arc::AgentEntry;
 using arc::Message;
@@ -36,16 +40,19 @@ protected:
         access.setCurrentIndex(-1);
         panel = std::make_unique<arc::SignatoriesPanel>(
             data, addMode, messages,
-            arc::SignatoriesPanel::Hooks{&access, [this] { return accessPassword; }, [this] { return folder(); },
-                                         [this](bool on) { setupEnabled = on; }});
+            arc::SignatoriesPanel::Hooks{&access, [this] { return signedIn; }, [this] { return master; },
+                                         [this] { return folder(); }, [this](bool on) { setupEnabled = on; }});
     }
     QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
+    // Sign in as the signatory listed at `entry` for sign-in.
+    void signInAs(int entry) { signedIn = access.itemData(entry).value<AgentEntry>(); }
 
     arc::DataFolder data;
     arc::AddMode addMode;
     ScriptedMessages messages;
     QComboBox access;
-    QString accessPassword;
+    std::optional<AgentEntry> signedIn;
+    bool master = false;
     bool setupEnabled = true;
     std::unique_ptr<arc::SignatoriesPanel> panel;
 };
@@ -57,12 +64,12 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
 
     EXPECT_FALSE(panel->open()) << "no signatory named, no master password";
     EXPECT_TRUE(panel->isHidden());
-    accessPassword = "zorp7351";
+    master = true;
     EXPECT_TRUE(panel->open());
     panel->exitPanel();
-    accessPassword.clear();
+    master = false;
 
-    access.setCurrentIndex(0);
+    signInAs(0);
     ASSERT_TRUE(panel->open());
     EXPECT_FALSE(setupEnabled) << "the set-up panel cannot close under this one";
     EXPECT_TRUE(panel->no->isChecked());
@@ -77,7 +84,7 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
     EXPECT_TRUE(setupEnabled);
     EXPECT_EQ(panel->adminPassword->text(), "");
 
-    access.setCurrentIndex(1);
+    signInAs(1);
     ASSERT_TRUE(panel->open());
     EXPECT_TRUE(panel->yes->isChecked());
     EXPECT_TRUE(panel->combo6->isEnabled());
@@ -98,7 +105,7 @@ TEST_F(SignatoriesPanelTest, OpeningOnAnEmptyTableStartsANewSignatory)
 TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
 {
     openPanel({{{"Name", "Pat"}, {"Password", "a-long-pass-14"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}}});
-    access.setCurrentIndex(0);
+    signInAs(0);
     ASSERT_TRUE(panel->open());
 
     for (const char *blank : {"", " "}) {
@@ -140,7 +147,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true},
                 {"UseElectronic", true}, {"ElectronicSign", "pat.bmp"}},
                {{"Name", "Pat"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
-    access.setCurrentIndex(0);
+    signInAs(0);
     ASSERT_TRUE(panel->open());
     ASSERT_EQ(panel->files->count(), 2) << "bitmaps of the data folder only, by bare name";
     EXPECT_FALSE(panel->useElectronic->isChecked()) << "unticked, the stored choice is not shown";
@@ -158,7 +165,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2") << "Delete does nothing while adding";
     panel->exitPanel();
 
-    access.setCurrentIndex(0);
+    signInAs(0);
     ASSERT_TRUE(panel->open());
     panel->combo6->setCurrentIndex(1);
     panel->choose(1);
@@ -169,4 +176,90 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     EXPECT_EQ(access.itemData(0).value<AgentEntry>().approvalNumber, "D-1");
     EXPECT_EQ(panel->combo6->count(), 1);
     EXPECT_FALSE(panel->deleteButton->isEnabled());
+}
+
+TEST_F(SignatoriesPanelTest, TheFileListShowsOnlyFilesSignInWouldRead)
+{
+    // A pipe, links to a pipe and out of the folder, a folder: none of
+    // them can be a signature.
+    ASSERT_TRUE(QDir().mkpath(folder() + "outside"));
+    writeFile(folder() + "outside/x.bmp", "");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + "pipe.bmp").constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + "pipe").constData(), 0600), 0);
+    for (const auto &[target, at] : {std::pair{"pipe", "to-pipe.bmp"}, {"outside/x.bmp", "to-outside.bmp"},
+                                     {"pat.bmp", "to-pat.bmp"}})
+        ASSERT_EQ(::symlink(QFile::encodeName(folder() + target).constData(),
+                            QFile::encodeName(folder() + at).constData()),
+                  0);
+    ASSERT_TRUE(QDir().mkpath(folder() + "dir.bmp"));
+
+    openPanel({{{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
+    signInAs(0);
+    ASSERT_TRUE(panel->open());
+    QStringList listed;
+    for (int i = 0; i < panel->files->count(); ++i)
+        listed << panel->files->item(i)->text();
+    EXPECT_EQ(listed.join(' ').toStdString(), "lee.BMP pat.bmp to-pat.bmp");
+}
+
+// Only an administrator adds or deletes signatories; the signatory who is
+// signed in is never deleted; a Save that has no row to write says so.
+TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
+{
+    openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}},
+               {{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
+    signInAs(0);
+    ASSERT_TRUE(panel->open());
+    EXPECT_FALSE(panel->newButton->isEnabled());
+    EXPECT_FALSE(panel->deleteButton->isEnabled());
+    panel->newSignatory();
+    panel->deleteSignatory();
+    EXPECT_FALSE(addMode.isOn());
+    EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
+    panel->exitPanel();
+
+    signInAs(1);
+    ASSERT_TRUE(panel->open());
+    EXPECT_TRUE(panel->newButton->isEnabled());
+    EXPECT_TRUE(panel->deleteButton->isEnabled());
+    panel->deleteSignatory();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Delete DMIR");
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("Boss is signed in")) << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
+    panel->exitPanel();
+    messages.shown.clear();
+
+    // The master password with no signatory chosen: nothing to write to.
+    signedIn.reset();
+    master = true;
+    ASSERT_TRUE(panel->open());
+    panel->certification->setText("D-5");
+    panel->save();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0], (Message{"No signatory is chosen, so nothing was saved. Choose a signatory in the "
+                                          "list, or press New to add one.",
+                                          "DMIRs", Message::Buttons::Ok, Message::Icon::Exclamation}));
+    EXPECT_EQ(stored("SELECT group_concat(ApprovalNumber) FROM Agents"), "D-1,D-2");
+}
+
+// A signatory who changes only their password keeps their signature: the
+// stored settings are written back unless the user changed them here.
+TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
+{
+    openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}, {"UseElectronic", true},
+                {"ElectronicSign", "pat.bmp"}}});
+    signInAs(0);
+    ASSERT_TRUE(panel->open());
+    panel->newPassword->setText("p2");
+    panel->save();
+    EXPECT_EQ(stored("SELECT Password || ' ' || ElectronicSign || ' ' || UseElectronic FROM Agents"), "p2 pat.bmp 1");
+
+    // Changed on purpose: ticked off, it is stored off.
+    panel->useElectronic->setEnabled(true);
+    panel->useElectronic->setChecked(true);
+    panel->choose(0);
+    panel->useElectronic->setChecked(false);
+    panel->save();
+    EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 0"));
 }
