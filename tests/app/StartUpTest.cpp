@@ -73,6 +73,22 @@ TEST_F(WindowTest, StoredFolderThatCannotBeUsedIsReportedAndStaysRecorded)
     }
 }
 
+// An installed program cannot write its own folder: the set-up file and a
+// first start's data files go to the per-user folder, and the user is told.
+TEST_F(WindowTest, ReadOnlyProgramFolderStartsInThePerUserFolderAndSaysSo)
+{
+    const QString perUser = folder() + "user/";
+    window = std::make_unique<arc::MainWindow>(arc::ProgramFolders(programFolder(), perUser, false), messages);
+    window->activate();
+    EXPECT_TRUE(window->dataFolder().isOpen());
+    EXPECT_EQ(window->dataFolder().path(), perUser);
+    EXPECT_EQ(QDir(programFolder()).entryList(QDir::Files), QStringList{});
+    EXPECT_TRUE(QFile::exists(perUser + "setupARC.mdb"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.contains("new, empty data files")) << messages.shown[0].prompt.toStdString();
+    EXPECT_TRUE(messages.shown[0].prompt.contains(perUser)) << messages.shown[0].prompt.toStdString();
+}
+
 // With no folder open nothing can be written: each action says so and
 // leaves the screen as it was.
 TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
