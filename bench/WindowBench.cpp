@@ -3,6 +3,7 @@
 
 #include "BenchApplication.h"
 #include "BenchFolder.h"
+#include "CertificateOnScreen.h"
 #include "MainWindow.h"
 #include "SetupStore.h"
 
@@ -79,13 +80,13 @@ void StepPreviousWithShowForm(benchmark::State &state)
     }
     SilentMessages messages;
     auto w = openWindow(messages);
-    w->previous(); // onto the last certificate
+    w->certificate().previous(); // onto the last certificate
     for (auto _ : state) {
-        w->previous();
+        w->certificate().previous();
         if (w->dataFolder().header().isBof()) {
             state.PauseTiming();
-            w->newForm();
-            w->previous();
+            w->certificate().newForm();
+            w->certificate().previous();
             state.ResumeTiming();
         }
     }
@@ -109,10 +110,10 @@ void SaveNewCertificateWithTenLines(benchmark::State &state)
     auto w = openWindow(messages);
     for (auto _ : state) {
         state.PauseTiming();
-        w->newForm();
+        w->certificate().newForm();
         fillTenLines(*w);
         state.ResumeTiming();
-        w->save();
+        w->certificate().save();
     }
 }
 BENCHMARK(SaveNewCertificateWithTenLines)->Unit(benchmark::kMillisecond);
@@ -126,9 +127,9 @@ void SaveUpdate(benchmark::State &state)
     SilentMessages messages;
     auto w = openWindow(messages);
     fillTenLines(*w);
-    w->save();
+    w->certificate().save();
     for (auto _ : state)
-        w->save();
+        w->certificate().save();
 }
 BENCHMARK(SaveUpdate)->Unit(benchmark::kMillisecond);
 

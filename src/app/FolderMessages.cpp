@@ -57,4 +57,12 @@ Message noneOpen()
             QStringLiteral("Data folder"), Message::Buttons::Ok, Message::Icon::Exclamation};
 }
 
+bool ensureOpen(const DataFolder &folder, MessageBoxes &messages)
+{
+    if (folder.isOpen())
+        return true;
+    messages.ask(noneOpen());
+    return false;
+}
+
 } // namespace arc::FolderMessages

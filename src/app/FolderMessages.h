@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolder.h"
 #include "DbStatus.h"
 #include "MessageBoxes.h"
 
@@ -15,5 +16,8 @@ Message created(const QString &path);
 
 // An action that writes while no data folder is open.
 Message noneOpen();
+
+// Whether a data folder is open; tells the user when not.
+bool ensureOpen(const DataFolder &folder, MessageBoxes &messages);
 
 } // namespace arc::FolderMessages

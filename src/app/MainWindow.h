@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CertificateStore.h"
 #include "DataFolder.h"
 #include "ItemLine.h"
 #include "MessageBoxes.h"
@@ -14,6 +13,7 @@
 namespace arc {
 
 class AccessPanel;
+class CertificateOnScreen;
 class CertificateScreen;
 class SetupPanel;
 class ItemEntry;
@@ -24,7 +24,8 @@ class ItemGridModel;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
-// from, the ten item lines and the state of the certificate on screen.
+// from and the ten item lines, and wires the panels and the certificate on
+// screen together.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,25 +36,16 @@ public:
     void activate();
 
     void SetDataPaths();
-    void ShowForm();
-    void NewFormDefaults();
     void checkstat();
-    void SetCountryList();
-    void buildtext13();
 
     // Handlers of the user's actions.
     void folderChosen(const QString &folder);
-    void next();
-    void previous();
     void exitForm();
     void toggleSetupPanel();
-    void newForm();
-    void save();
-    void deleteForm();
-    void chooseOrganization(int index);
 
-    int newFormFlag() const { return m_newFormFlag; }
-    qint64 currentFormIndex() const { return m_currentFormIndex; }
+    int newFormFlag() const;
+    qint64 currentFormIndex() const;
+    CertificateOnScreen &certificate() const { return *m_certificate; }
     const ItemSlots &itemSlots() const;
     ItemGridModel &itemLines() const { return *m_grid; }
     // Put a whole item line into slot `row` and show it.
@@ -78,26 +70,17 @@ protected:
 private:
     // The folder in use, or while none is open the one recorded.
     QString folderInUse();
-    // Whether a data folder is open; tells the user when not.
-    bool needsDataFolder();
     void guardWhileSigningIn(bool signingIn);
     void fillLists();
-    void showStoredCertificate();
-    void setBlockEnabled(bool block13);
     void openSetupPanel();
     void closeSetupPanel();
     void placePanels();
-    void step(bool forward);
-    QString currentStatus() const;
     void connectControls();
-    void fillFromDefaults();
-    void reportStoreFailure(const QString &what, const DbStatus &status);
 
     ProgramFolders m_folders;
     MessageBoxes &m_messages;
     SetupStore m_setup;
     DataFolder m_folder;
-    std::unique_ptr<CertificateStore> m_store;
 
     CertificateScreen *m_screen;
     AccessPanel *m_access;
@@ -111,8 +94,7 @@ private:
     AddMode m_addMode;
     SignatoriesPanel *m_signatories;
     PrintCommand *m_print;
-    int m_newFormFlag = 1;
-    qint64 m_currentFormIndex = 0;
+    CertificateOnScreen *m_certificate = nullptr;
     bool m_activated = false;
 };
 

@@ -1,0 +1,328 @@
+#include "CertificateOnScreen.h"
+
+#include "BusyPointer.h"
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "DateText.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "FolderMessages.h"
+#include "ItemGrid.h"
+#include "ItemGridModel.h"
+#include "MessageBoxes.h"
+#include "NewCertificateDefaults.h"
+#include "OrganizationChooser.h"
+#include "Prompts.h"
+#include "ReferenceLists.h"
+#include "SignIn.h"
+#include "SilentEdit.h"
+#include "StatusWords.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace arc {
+
+using SilentEdit::setText;
+using SilentEdit::setTicked;
+
+CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridModel &grid, DataFolder &folder,
+                                         SignIn &signIn, MessageBoxes &messages, QObject *parent)
+    : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder), m_signIn(&signIn),
+      m_messages(messages), m_store(std::make_unique<CertificateStore>(folder))
+{
+    connect(screen.nextButton, &QPushButton::clicked, this, &CertificateOnScreen::next);
+    connect(screen.previousButton, &QPushButton::clicked, this, &CertificateOnScreen::previous);
+    connect(screen.newButton, &QPushButton::clicked, this, &CertificateOnScreen::newForm);
+    connect(screen.saveButton, &QPushButton::clicked, this, &CertificateOnScreen::save);
+    connect(screen.deleteButton, &QPushButton::clicked, this, &CertificateOnScreen::deleteForm);
+    connect(screen.combo3, &QComboBox::activated, this, &CertificateOnScreen::chooseOrganization);
+    connect(&grid, &ItemGridModel::currentCellChanged, this, [this] {
+        if (m_newFormFlag == 1)
+            checkstat();
+    });
+}
+
+CertificateOnScreen::~CertificateOnScreen() = default;
+
+void CertificateOnScreen::start()
+{
+    m_newFormFlag = 1;
+    NewFormDefaults();
+    SetCountryList();
+    if (m_screen->combo2->count() > 0)
+        m_screen->combo2->setCurrentIndex(0);
+}
+
+void CertificateOnScreen::SetCountryList()
+{
+    QComboBox *c = m_screen->combo1;
+    const QSignalBlocker block(c);
+    c->clear();
+    if (!m_folder.isOpen())
+        return;
+    for (const CountryEntry &e : ReferenceLists::exportCountries(m_folder.countries(), m_grid->line(0).status))
+        c->addItem(e.name, QVariant::fromValue(e));
+    c->setCurrentIndex(0);
+}
+
+void CertificateOnScreen::NewFormDefaults()
+{
+    CertificateScreen &s = *m_screen;
+    m_grid->setLines({});
+    for (QCheckBox *c : {s.check3D1, s.check3D2, s.check3D6, s.check3D8})
+        setTicked(c, false);
+    if (m_newFormFlag == 1)
+        fillFromDefaults();
+    m_grid->setCurrentCell(0, 0, m_newFormFlag == 1);
+}
+
+void CertificateOnScreen::fillFromDefaults()
+{
+    CertificateScreen &s = *m_screen;
+    DbStatus status;
+    const std::optional<NewCertificateDefaults> d =
+        m_folder.isOpen() ? NewCertificateDefaults::issue(m_folder.defaults(), &status) : std::nullopt;
+    if (!status.ok())
+        reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored, so none were issued"),
+                           status);
+    if (!d) {
+        setText(s.text38, QStringLiteral("FAA/United States"));
+        for (QLineEdit *e : {s.text3, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
+            setText(e, QString());
+        for (QPlainTextEdit *e : {s.text1, s.text2, s.text5, s.text13})
+            setText(e, QString());
+        return;
+    }
+    setText(s.text38, d->country);
+    setText(s.text2, d->organ2);
+    setText(s.text3, d->tracking);
+    setText(s.text5, d->invoice);
+    setText(s.text13, d->remarks);
+    const std::optional<AgentEntry> &who = m_signIn->signatory();
+    setText(s.text17, who ? who->name : QString());
+    setText(s.text16, who ? who->approvalNumber : QString());
+    setText(s.text18, who ? DateText::today() : QString());
+    setText(s.text7, QString());
+    setText(s.text6, QString());
+
+    s.option2->setChecked(true);
+    for (QComboBox *c : {s.combo1, s.combo2}) {
+        if (c->count() > 0)
+            c->setCurrentIndex(0);
+        c->setEnabled(false);
+    }
+    ItemLine first;
+    first.serialNum = d->batch;
+    first.description = d->description;
+    first.partNum = d->partNum;
+    first.item = QStringLiteral("1");
+    first.quantity = QStringLiteral("1");
+    first.status = d->status;
+    m_grid->setLine(0, first);
+    m_grid->setCurrentCell(0, 0, true);
+    checkstat();
+}
+
+void CertificateOnScreen::ShowForm()
+{
+    BusyPointer busy;
+    if (!m_folder.isOpen())
+        return;
+    DataView &header = m_folder.header();
+    if (header.isBof() && header.isEof()) {
+        m_newFormFlag = 1;
+        NewFormDefaults();
+        return;
+    }
+    m_newFormFlag = 0;
+    NewFormDefaults();
+    showStoredCertificate();
+}
+
+void CertificateOnScreen::showStoredCertificate()
+{
+    const CertificateHeader c = m_store->currentHeader();
+    m_currentFormIndex = c.formIndex;
+    m_screen->showHeader(c);
+    // What loaded before a failure stays on screen.
+    ItemSlots lines;
+    m_store->loadLines(m_currentFormIndex, lines);
+    m_grid->setLines(lines);
+    setBlockEnabled(selectsBlock13(lines[0].status.toUpper()));
+}
+
+void CertificateOnScreen::setBlockEnabled(bool block13)
+{
+    CertificateScreen &s = *m_screen;
+    s.check3D1->setEnabled(block13);
+    s.check3D2->setEnabled(block13);
+    s.check3D6->setEnabled(!block13);
+    s.check3D8->setEnabled(!block13);
+}
+
+QString CertificateOnScreen::currentStatus() const
+{
+    return m_grid->currentLine().status;
+}
+
+void CertificateOnScreen::checkstat()
+{
+    CertificateScreen &s = *m_screen;
+    const bool block13 = selectsBlock13(currentStatus());
+    setBlockEnabled(block13);
+    if (block13) {
+        setTicked(s.check3D1, true);
+        setTicked(s.check3D6, false);
+        setTicked(s.check3D8, false);
+        s.option1->setEnabled(true);
+        s.option2->setEnabled(true);
+        s.combo1->setEnabled(s.option1->isChecked());
+        s.combo2->setEnabled(s.option1->isChecked());
+        for (QLineEdit *e : {s.text4, s.text7, s.text6})
+            setText(e, QString());
+        // The signed-in signatory, whatever the name lists show now.
+        const std::optional<AgentEntry> &who = m_signIn->signatory();
+        if (who)
+            setText(s.text16, who->approvalNumber);
+        setText(s.text17, who ? who->name : QString());
+        setText(s.text18, DateText::today());
+    } else {
+        setTicked(s.check3D6, true);
+        setTicked(s.check3D1, false);
+        setTicked(s.check3D2, false);
+        s.option1->setEnabled(false);
+        s.option2->setEnabled(false);
+        s.combo1->setEnabled(true);
+        s.combo2->setEnabled(false);
+        for (QLineEdit *e : {s.text16, s.text17, s.text18})
+            setText(e, QString());
+        const int org = s.combo3->currentIndex();
+        if (org >= 0)
+            setText(s.text4, s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
+        setText(s.text7, m_signIn->signatory() ? m_signIn->signatory()->name : QString());
+        setText(s.text6, DateText::today());
+    }
+    SetCountryList();
+    buildtext13();
+}
+
+void CertificateOnScreen::buildtext13()
+{
+    // Block 12 is not composed by the program yet: the remarks stay as the
+    // defaults or the user left them.
+}
+
+void CertificateOnScreen::next() { step(true); }
+
+void CertificateOnScreen::previous() { step(false); }
+
+void CertificateOnScreen::step(bool forward)
+{
+    DataView *header = m_folder.isOpen() ? &m_folder.header() : nullptr;
+    if (!header || (forward ? header->isEof() : header->isBof())) {
+        m_messages.ask(Prompts::kNoRecords);
+        return;
+    }
+    if (m_newFormFlag == 1) {
+        // Both ways, a new certificate gives way to the last one stored.
+        header->moveLast();
+        m_newFormFlag = 0;
+    } else {
+        forward ? header->moveNext() : header->movePrevious();
+        if (forward ? header->isEof() : header->isBof()) {
+            m_messages.ask(Prompts::kNoMoreRecords);
+            forward ? header->movePrevious() : header->moveNext();
+            return;
+        }
+    }
+    m_screen->combo3->hide();
+    ShowForm();
+}
+
+void CertificateOnScreen::newForm()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+        return;
+    m_newFormFlag = 1;
+    NewFormDefaults();
+    m_screen->grid1->setFocus();
+    m_screen->combo3->show();
+}
+
+void CertificateOnScreen::reportStoreFailure(const QString &what, const DbStatus &status)
+{
+    m_messages.ask({QStringLiteral("%1: %2\nNothing stored has been lost.").arg(what, status.detail()),
+                    QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
+}
+
+void CertificateOnScreen::save()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+        return;
+    BusyPointer busy;
+    qint64 key = 0;
+    const CertificateEntries entries = m_screen->entries(m_grid->lines());
+    DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
+    if (s.is(DbCondition::RecordGone)) {
+        // Deleted elsewhere since it was shown: storing over it would store
+        // nothing, and its lines would belong to no certificate.
+        if (m_messages.ask(Prompts::kCertificateGone) != Message::Answer::Yes)
+            return;
+        s = m_store->save(entries, true, key);
+    }
+    if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
+        // The entries stay on screen so the user can try again.
+        reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
+        return;
+    }
+    m_currentFormIndex = key;
+    m_newFormFlag = 0;
+    if (s.is(DbCondition::FieldTooSmall))
+        m_messages.ask(Prompts::kTooLong);
+}
+
+void CertificateOnScreen::deleteForm()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+        return;
+    if (m_newFormFlag == 1) {
+        m_messages.ask(Prompts::kNothingToDelete);
+        return;
+    }
+    if (m_messages.ask(Prompts::kDeleteForm) != Message::Answer::Yes)
+        return;
+    const DbStatus s = m_store->deleteCurrent();
+    if (!s.ok()) {
+        reportStoreFailure(QStringLiteral("The certificate was not deleted"), s);
+        return;
+    }
+    DataView &header = m_folder.header();
+    if (!header.tableHasRows()) {
+        header.refresh();
+        m_newFormFlag = 1;
+        NewFormDefaults();
+        return;
+    }
+    header.moveLast();
+    ShowForm();
+}
+
+void CertificateOnScreen::chooseOrganization(int index)
+{
+    CertificateScreen &s = *m_screen;
+    if (index < 0)
+        return;
+    const OrganizationEntry o = s.combo3->itemData(index).value<OrganizationEntry>();
+    setText(s.text1, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
+    s.combo3->shrink();
+    if (!selectsBlock13(currentStatus()))
+        setText(s.text4, o.certificateNum);
+    s.text5->setFocus();
+}
+
+} // namespace arc

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CertificateStore.h"
+#include "ItemLine.h"
+
+#include <QObject>
+#include <memory>
+
+namespace arc {
+
+class CertificateScreen;
+class DataFolder;
+class ItemGridModel;
+class MessageBoxes;
+class SignIn;
+struct DbStatus;
+
+// The certificate on screen: whether it is new or which stored one it is,
+// and the procedures that show, start, check, step through, save and
+// delete it. The buttons of the certificate screen that act on it are
+// wired here.
+class CertificateOnScreen : public QObject {
+    Q_OBJECT
+public:
+    CertificateOnScreen(CertificateScreen &screen, ItemGridModel &grid, DataFolder &folder, SignIn &signIn,
+                        MessageBoxes &messages, QObject *parent = nullptr);
+    ~CertificateOnScreen() override;
+
+    // A new certificate after the data folder was opened.
+    void start();
+
+    void ShowForm();
+    void NewFormDefaults();
+    void checkstat();
+    void SetCountryList();
+    void buildtext13();
+
+    // Handlers of the user's actions.
+    void next();
+    void previous();
+    void newForm();
+    void save();
+    void deleteForm();
+    void chooseOrganization(int index);
+
+    int newFormFlag() const { return m_newFormFlag; }
+    qint64 currentFormIndex() const { return m_currentFormIndex; }
+
+private:
+    void fillFromDefaults();
+    void showStoredCertificate();
+    void setBlockEnabled(bool block13);
+    void step(bool forward);
+    QString currentStatus() const;
+    void reportStoreFailure(const QString &what, const DbStatus &status);
+
+    CertificateScreen *m_screen;
+    ItemGridModel *m_grid;
+    DataFolder &m_folder;
+    SignIn *m_signIn;
+    MessageBoxes &m_messages;
+    std::unique_ptr<CertificateStore> m_store;
+    int m_newFormFlag = 1;
+    qint64 m_currentFormIndex = 0;
+};
+
+} // namespace arc
