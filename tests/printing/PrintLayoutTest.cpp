@@ -27,6 +27,9 @@ const Layout kLayouts[] = {
     {"LS", QString("2"), 1.31f, 1.2f, 6, 8, 10, 18, 7, 15120, Orientation::Landscape},
 };
 
+// ctest lists each case by its layout's name, not its bytes.
+void PrintTo(const Layout &l, std::ostream *os) { *os << l.name; }
+
 constexpr float R = -1; // stands for xR, the right frame edge
 
 class PrintLayoutTest : public testing::TestWithParam<Layout> {
