@@ -300,11 +300,15 @@ void MainWindow::openSetupPanel()
 {
     CertificateScreen &s = *m_screen;
     s.setupButton->setText(QStringLiteral("Save"));
-    s.setupButton->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    s.setupButton->setStyleSheet(QStringLiteral("QPushButton:enabled { color: rgb(255, 0, 0); }"));
     s.setCommandsEnabled(false);
     placePanels();
     m_setupPanel->show();
     m_setupPanel->raise();
+    // Signing in stays on top: its Exit and the master password must not
+    // hide under the set-up panel.
+    if (!m_access->isHidden())
+        m_access->raise();
     m_setupPanel->setFolder(folderInUse());
 }
 
