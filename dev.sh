@@ -2,9 +2,12 @@
 # Set up, build and run ARC 8130 on a Debian 12 machine.
 #   ./dev.sh run    build and start the program on a demo data folder
 #   ./dev.sh test   build and run every test
+#   ./dev.sh sanitize  build with the address and undefined-behaviour
+#                      sanitizers under build-asan/ and run every test
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# The sanitizers' run-time libraries (libasan8, libubsan1) come with g++.
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
           libgl-dev xvfb xauth poppler-utils)
@@ -30,6 +33,21 @@ build() {
   cmake --build build
 }
 
+# Any sanitizer report fails the test it comes from. Leaks inside
+# third-party libraries are listed in tests/lsan.supp; ours never are.
+sanitize() {
+  local flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DARC_BUILD_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags"
+  cmake --build build-asan
+  cd build-asan
+  QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1" \
+  LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
+    ctest --output-on-failure
+}
+
 cmd="${1:-}"
 case "$cmd" in
   run)
@@ -45,8 +63,12 @@ case "$cmd" in
     cd build
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure
     ;;
+  sanitize)
+    ensure_packages
+    sanitize
+    ;;
   *)
-    echo "usage: ./dev.sh run | ./dev.sh test" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh sanitize" >&2
     exit 2
     ;;
 esac
