@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QMenu>
 #include <climits>
@@ -30,7 +31,9 @@ void EntryBox::pasteWithinLimit()
 {
     if (isReadOnly())
         return;
-    const QString clip = QGuiApplication::clipboard()->text().split(QLatin1Char('\n')).value(0);
+    // A one-line box takes the first line, without the CR of a CR LF break.
+    static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
+    const QString clip = QGuiApplication::clipboard()->text().split(lineBreak).value(0);
     const int left = room();
     if (left > 0)
         insert(clip.left(left));

@@ -38,7 +38,8 @@ bool SignIn::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_panel.combo4 && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (m_panel.combo4->currentIndex() >= 0 && reason != Qt::PopupFocusReason
+        // Only while signing in: afterwards the focus belongs to the screen.
+        if (!m_panel.isHidden() && m_panel.combo4->currentIndex() >= 0 && reason != Qt::PopupFocusReason
             && reason != Qt::ActiveWindowFocusReason)
             QMetaObject::invokeMethod(m_panel.text44, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
     } else if (watched == m_panel.text44 && event->type() == QEvent::KeyPress) {

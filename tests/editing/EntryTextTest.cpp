@@ -1,3 +1,4 @@
+#include "EntryBox.h"
 #include "EntryText.h"
 #include "LineBreaks.h"
 
@@ -90,4 +91,17 @@ TEST(EntryText, TypedBreaksTakeTwoAndASelectionMakesRoomForWhatReplacesIt)
     box.selectAll();
     QTest::keyClicks(&box, "Q");
     EXPECT_EQ(box.toPlainText(), "Q");
+}
+
+// A one-line box takes the first line of a pasted text, never the CR that
+// ends it in a CR LF clipboard.
+TEST(EntryBox, PastedTextKeepsOnlyItsFirstLine)
+{
+    for (const QString &clip : {QString("A-17\r\nsecond"), QString("A-17\nsecond"), QString("A-17\rsecond")}) {
+        arc::EntryBox box("Text3");
+        box.setEntryLimit(15);
+        QApplication::clipboard()->setText(clip);
+        box.pasteWithinLimit();
+        EXPECT_EQ(box.text().toStdString(), "A-17") << shown(clip);
+    }
 }
