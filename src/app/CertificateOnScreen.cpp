@@ -9,13 +9,16 @@
 #include "FolderMessages.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
+#include "LineBreaks.h"
 #include "MessageBoxes.h"
 #include "NewCertificateDefaults.h"
 #include "OrganizationChooser.h"
 #include "Prompts.h"
 #include "ReferenceLists.h"
+#include "RemarksBuilder.h"
 #include "SignIn.h"
 #include "SilentEdit.h"
+#include "StampTexts.h"
 #include "StatusWords.h"
 
 #include <QCheckBox>
@@ -41,6 +44,18 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
     connect(screen.saveButton, &QPushButton::clicked, this, &CertificateOnScreen::save);
     connect(screen.deleteButton, &QPushButton::clicked, this, &CertificateOnScreen::deleteForm);
     connect(screen.combo3, &QComboBox::activated, this, &CertificateOnScreen::chooseOrganization);
+    // Block 12 follows the export choice and the 13a/14a boxes.
+    connect(screen.option1, &QRadioButton::clicked, this, [this] { chooseExport(true); });
+    connect(screen.option2, &QRadioButton::clicked, this, [this] { chooseExport(false); });
+    connect(screen.combo1, &QComboBox::activated, this, &CertificateOnScreen::buildtext13);
+    connect(screen.combo2, &QComboBox::activated, this, &CertificateOnScreen::buildtext13);
+    const std::pair<QCheckBox *, ReleaseBoxes::Box> boxes[] = {
+        {screen.check3D1, ReleaseBoxes::Box::ApprovedDesign},
+        {screen.check3D2, ReleaseBoxes::Box::NonApprovedDesign},
+        {screen.check3D6, ReleaseBoxes::Box::ReturnToService},
+        {screen.check3D8, ReleaseBoxes::Box::OtherRegulation}};
+    for (const auto &[check, box] : boxes)
+        connect(check, &QCheckBox::clicked, this, [this, b = box] { releaseBoxClicked(b); });
     connect(&grid, &ItemGridModel::currentCellChanged, this, [this] {
         if (m_newFormFlag == 1)
             checkstat();
@@ -211,10 +226,63 @@ void CertificateOnScreen::checkstat()
     buildtext13();
 }
 
+RemarksInputs CertificateOnScreen::remarksInputs() const
+{
+    const CertificateScreen &s = *m_screen;
+    const ItemLine &line = m_grid->currentLine();
+    RemarksInputs in;
+    in.status = line.status;
+    in.pmaPartNumber = line.pmaPartNumber;
+    in.stamps = line.stamps;
+    in.exportChosen = s.option1->isChecked();
+    in.countryIndex = s.combo1->currentIndex();
+    in.country = s.combo1->currentText();
+    const CountryEntry country = s.combo1->currentData().value<CountryEntry>();
+    in.bilateral = country.bilateral;
+    in.jaa = country.jaa;
+    in.forwarderIndex = s.combo2->currentIndex();
+    in.forwarder = s.combo2->currentText();
+    in.forwarderAddress = s.combo2->currentData().value<ForwarderEntry>().info;
+    in.organisationChosen = s.combo3->currentIndex() >= 0;
+    in.easaNumber = s.combo3->currentData().value<OrganizationEntry>().jaaNum;
+    if (m_folder.isOpen() && m_folder.defaults().hasRow()) {
+        const QVariant remarks = m_folder.defaults().value(QStringLiteral("Remarks"));
+        if (!remarks.isNull())
+            in.defaultRemarks = remarks.toString();
+    }
+    return in;
+}
+
 void CertificateOnScreen::buildtext13()
 {
-    // Block 12 is not composed by the program yet: the remarks stay as the
-    // defaults or the user left them.
+    // Composed apart and set once: a stamp that cannot be read is left out,
+    // never leaving block 12 half built.
+    const RemarksBuilder::StampLookUp stampText = [this](const QString &code) -> std::optional<QString> {
+        if (!m_folder.isOpen())
+            return std::nullopt;
+        return StampTexts::text(m_folder.reference(), code);
+    };
+    setText(m_screen->text13, LineBreaks::toScreen(RemarksBuilder::compose(remarksInputs(), stampText)));
+}
+
+void CertificateOnScreen::chooseExport(bool yes)
+{
+    m_screen->combo1->setEnabled(yes);
+    m_screen->combo2->setEnabled(yes);
+    buildtext13();
+}
+
+void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
+{
+    CertificateScreen &s = *m_screen;
+    const ReleaseBoxes::Outcome out = ReleaseBoxes::afterClick(
+        {s.check3D1->isChecked(), s.check3D2->isChecked(), s.check3D6->isChecked(), s.check3D8->isChecked()}, box);
+    setTicked(s.check3D1, out.ticks.approvedDesign);
+    setTicked(s.check3D2, out.ticks.nonApprovedDesign);
+    setTicked(s.check3D6, out.ticks.returnToService);
+    setTicked(s.check3D8, out.ticks.otherRegulation);
+    if (out.rebuildRemarks)
+        buildtext13();
 }
 
 void CertificateOnScreen::next() { step(true); }

@@ -2,6 +2,8 @@
 
 #include "CertificateStore.h"
 #include "ItemLine.h"
+#include "ReleaseBoxes.h"
+#include "RemarksInputs.h"
 
 #include <QObject>
 #include <memory>
@@ -42,12 +44,17 @@ public:
     void save();
     void deleteForm();
     void chooseOrganization(int index);
+    // "Yes" or "No" in the export frame.
+    void chooseExport(bool yes);
+    // The user ticked or unticked one of the 13a/14a boxes.
+    void releaseBoxClicked(ReleaseBoxes::Box box);
 
     int newFormFlag() const { return m_newFormFlag; }
     qint64 currentFormIndex() const { return m_currentFormIndex; }
 
 private:
     void fillFromDefaults();
+    RemarksInputs remarksInputs() const;
     void showStoredCertificate();
     void setBlockEnabled(bool block13);
     void step(bool forward);

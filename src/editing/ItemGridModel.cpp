@@ -143,6 +143,7 @@ void ItemGridModel::lookedUp(const std::optional<CataloguePart> &part, bool newF
     }
     m_lines[m_row].description = part->description;
     m_lines[m_row].pmaPartNumber = part->pmaPartNumber;
+    m_lines[m_row].stamps = part->stamps;
     rowRebuilt(m_row);
     setCurrentCell(m_row, ItemColumn, newForm);
 }
@@ -154,6 +155,7 @@ void ItemGridModel::takePart(const QString &partNumber, const std::optional<Cata
     if (part) {
         line.description = part->description;
         line.pmaPartNumber = part->pmaPartNumber;
+        line.stamps = part->stamps;
     }
     rowRebuilt(m_row);
     setCurrentCell(m_row, ItemColumn, newForm);

@@ -11,6 +11,7 @@ namespace arc {
 struct CataloguePart {
     QString description;
     QString pmaPartNumber;
+    std::array<QString, 3> stamps{}; // S1 to S3
 };
 
 // The ten item lines of the certificate on screen and the in-place typing

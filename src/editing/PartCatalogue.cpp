@@ -12,7 +12,10 @@ std::optional<CataloguePart> lookUp(DataView &parts, const QString &partNumber)
     }
     if (!s.ok() || parts.noMatch() || !parts.hasRow())
         return std::nullopt;
-    return CataloguePart{parts.text(QStringLiteral("Description")), parts.text(QStringLiteral("PMA_PartNumber"))};
+    return CataloguePart{parts.text(QStringLiteral("Description")),
+                         parts.text(QStringLiteral("PMA_PartNumber")),
+                         {parts.text(QStringLiteral("S1")), parts.text(QStringLiteral("S2")),
+                          parts.text(QStringLiteral("S3"))}};
 }
 
 } // namespace arc::PartCatalogue

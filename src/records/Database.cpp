@@ -128,6 +128,14 @@ DbStatus Database::ensureSchema(bool fresh)
     WriteTransaction tx(*this);
     if (!tx.ok())
         return tx.status();
+    if (current > 0) {
+        for (const Schema::Change &change : Schema::changes()) {
+            if (change.version <= current || change.kind != m_kind)
+                continue;
+            if (s = rebuild(change.table); !s.ok())
+                return s;
+        }
+    }
     for (const TableDef &table : Schema::tables(m_kind)) {
         for (const QString &sql : SqlDialect::createTableStatements(table)) {
             s = exec(sql);
@@ -139,6 +147,22 @@ DbStatus Database::ensureSchema(bool fresh)
     if (!s.ok())
         return s;
     return tx.commit();
+}
+
+DbStatus Database::rebuild(const QString &tableName)
+{
+    const TableDef *table = Schema::table(tableName);
+    QSqlQuery q;
+    DbStatus s = run(q, SqlDialect::tableColumnsQuery(), {tableName});
+    QStringList columns;
+    while (s.ok() && q.next())
+        columns << q.value(0).toString();
+    if (!s.ok() || !table || columns.isEmpty())
+        return s; // not there yet: made whole below
+    for (const QString &sql : SqlDialect::rebuildTableStatements(*table, columns))
+        if (s = exec(sql); !s.ok())
+            return s;
+    return {};
 }
 
 QStringList Database::missingTablesAndFields(DbStatus &status) const

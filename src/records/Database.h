@@ -46,6 +46,7 @@ private:
     DbStatus commit();
     void rollback();
     DbStatus ensureSchema(bool fresh);
+    DbStatus rebuild(const QString &table);
     // An existing file without our version mark: what it lacks of ours.
     QStringList missingTablesAndFields(DbStatus &status) const;
 

@@ -13,8 +13,10 @@ struct ItemLine {
     QString quantity;
     QString serialNum;
     QString status;
-    // The catalogue part's assembly part number; looked up, never stored.
+    // The catalogue part's assembly part number and stamp codes; looked
+    // up with the part, never stored.
     QString pmaPartNumber;
+    std::array<QString, 3> stamps{};
 
     // Nothing but possibly a status: such a line ends the stored lines.
     bool isEmptyLine() const

@@ -90,7 +90,8 @@ const std::vector<TableDef> &referenceTables()
           text("PMA_PartNumber", 20),
           text("VI", 3),
           text("REL_DWG", 3),
-          text("Eligibility", 50),
+          // Takes a whole stamp text when left empty on saving a part.
+          text("Eligibility", kPlainText),
           text("S1", 3),
           text("S2", 3),
           text("S3", 3)},
@@ -154,6 +155,14 @@ QString fileName(StoreKind kind)
     case StoreKind::Reference: return QStringLiteral("VELLORANA.MDB");
     }
     return {};
+}
+
+const std::vector<Change> &changes()
+{
+    static const std::vector<Change> c = {
+        {2, StoreKind::Reference, QStringLiteral("PartNumbers")}, // Eligibility widened to a stamp text
+    };
+    return c;
 }
 
 const std::vector<TableDef> &tables(StoreKind kind)

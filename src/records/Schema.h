@@ -35,7 +35,16 @@ struct TableDef {
 enum class StoreKind { Setup, Certificates, Reference };
 
 namespace Schema {
-constexpr int version = 1;
+constexpr int version = 2;
+
+// A table whose definition changed in a version: files of an earlier
+// version get it rebuilt to the current definition, keeping its rows.
+struct Change {
+    int version;
+    StoreKind kind;
+    QString table;
+};
+const std::vector<Change> &changes();
 
 QString fileName(StoreKind kind);
 const std::vector<TableDef> &tables(StoreKind kind);

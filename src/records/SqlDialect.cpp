@@ -56,6 +56,24 @@ QStringList createTableStatements(const TableDef &table)
     return out;
 }
 
+QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns)
+{
+    TableDef rebuilt = table;
+    rebuilt.name = table.name + QStringLiteral("_rebuilt");
+    rebuilt.indexedField.clear();
+    QStringList shared;
+    for (const FieldDef &f : table.fields)
+        if (oldColumns.contains(f.name, Qt::CaseInsensitive))
+            shared << QLatin1Char('"') + f.name + QLatin1Char('"');
+    QStringList out = createTableStatements(rebuilt);
+    out << QStringLiteral("INSERT INTO \"%1\" (%3) SELECT %3 FROM \"%2\"").arg(rebuilt.name, table.name, shared.join(", "))
+        << QStringLiteral("DROP TABLE \"%1\"").arg(table.name)
+        << QStringLiteral("ALTER TABLE \"%1\" RENAME TO \"%2\"").arg(rebuilt.name, table.name);
+    // The index went with the old table.
+    out << createTableStatements(table).mid(1);
+    return out;
+}
+
 QStringList connectionPragmas()
 {
     // Rollback journal, not WAL: data folders may live on a network share.

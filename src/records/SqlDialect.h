@@ -16,6 +16,9 @@ namespace SqlDialect {
 QString driverName();
 QStringList createTableStatements(const TableDef &table);
 QStringList connectionPragmas();
+// Rebuild a table to its current definition, keeping the rows and the
+// columns it shares with the old one.
+QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns);
 // Opening a file that must never be written.
 QString readOnlyConnectOptions();
 QStringList readOnlyPragmas();

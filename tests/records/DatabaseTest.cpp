@@ -255,3 +255,28 @@ TEST_F(DatabaseTest, ReadOnlyOpeningNeverWrites)
     EXPECT_TRUE(db.open(file("none.mdb"), StoreKind::Setup, Database::Mode::ReadOnly).is(DbCondition::FileNotFound));
     EXPECT_FALSE(QFile::exists(file("none.mdb")));
 }
+
+// A file of the first version gets the part table rebuilt with room for a
+// whole stamp text as eligibility; its parts stay as they were.
+TEST_F(DatabaseTest, AnEarlierVersionIsBroughtUpKeepingItsRows)
+{
+    {
+        Database made;
+        ASSERT_TRUE(made.open(file("VELLORANA.MDB"), StoreKind::Reference, Database::Mode::CreateIfMissing).ok());
+        for (const char *sql : {"DROP TABLE PartNumbers",
+                                "CREATE TABLE PartNumbers (PartNumber TEXT, Description TEXT, PMA_PartNumber TEXT, VI "
+                                "TEXT, REL_DWG TEXT, Eligibility TEXT CONSTRAINT len_Eligibility CHECK(length("
+                                "Eligibility) <= 50), S1 TEXT, S2 TEXT, S3 TEXT)",
+                                "INSERT INTO PartNumbers (PartNumber, Eligibility, S1) VALUES ('PN-1', 'All', 'A1')",
+                                "PRAGMA user_version=1"})
+            ASSERT_TRUE(made.exec(sql).ok()) << sql;
+    }
+    Database db;
+    ASSERT_TRUE(db.open(file("VELLORANA.MDB"), StoreKind::Reference).ok());
+    EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
+    EXPECT_EQ(db.scalar("SELECT PartNumber || Eligibility || S1 FROM PartNumbers").toString(), "PN-1AllA1");
+    EXPECT_TRUE(db.exec("UPDATE PartNumbers SET Eligibility = ?", {QString(255, 'E')}).ok());
+    EXPECT_FALSE(db.exec("UPDATE PartNumbers SET Eligibility = ?", {QString(256, 'E')}).ok());
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'PartNumbers'").toInt(),
+              1);
+}

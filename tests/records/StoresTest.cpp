@@ -4,6 +4,7 @@
 #include "LineBreaks.h"
 #include "ReferenceLists.h"
 #include "SetupStore.h"
+#include "StampTexts.h"
 #include "TempFolder.h"
 
 using namespace arc;
@@ -186,4 +187,24 @@ TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
 
     EXPECT_EQ(LineBreaks::toStored("a\nb\r\nc"), "a\r\nb\r\nc");
     EXPECT_EQ(LineBreaks::toScreen("a\r\nb\r\nc"), "a\nb\nc");
+}
+
+// Stamp texts by code: only a code starting with a capital is one; saving
+// an existing code replaces its text.
+TEST_F(DataFolderTest, StampTextsAreFoundAndSavedByTheirCode)
+{
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    Database &db = data.reference();
+    EXPECT_FALSE(StampTexts::text(db, "A1"));
+    ASSERT_TRUE(StampTexts::save(db, "A1", "First text").ok());
+    ASSERT_TRUE(StampTexts::save(db, "A\"2", "Quoted").ok());
+    ASSERT_TRUE(StampTexts::save(db, "A1", "Second text").ok());
+    EXPECT_EQ(StampTexts::text(db, "A1"), QString("Second text"));
+    EXPECT_EQ(StampTexts::text(db, "A\"2"), QString("Quoted"));
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM Stamps").toInt(), 2);
+    for (const char *notACode : {"", "12", "a1", " A"})
+        EXPECT_FALSE(StampTexts::isCode(notACode)) << notACode;
+    EXPECT_TRUE(StampTexts::isCode("Z"));
 }

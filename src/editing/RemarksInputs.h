@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace arc {
+
+// What block 12 is composed from, as the certificate screen holds it.
+struct RemarksInputs {
+    // The current item line.
+    QString status;
+    QString pmaPartNumber;
+    std::array<QString, 3> stamps; // the line's catalogue part's stamp codes
+
+    bool exportChosen = false; // "Yes" in the export frame
+    int countryIndex = -1;     // 0 the placeholder, 1 "<Manually enter country>"
+    QString country;
+    bool bilateral = false;
+    bool jaa = false;
+    int forwarderIndex = -1; // 0 the placeholder
+    QString forwarder;
+    QStringList forwarderAddress; // four lines
+
+    bool organisationChosen = false;
+    QString easaNumber; // the chosen organisation's JAANum
+
+    std::optional<QString> defaultRemarks; // nullopt when null
+};
+
+} // namespace arc

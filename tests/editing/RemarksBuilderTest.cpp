@@ -1,0 +1,203 @@
+#include "ReleaseBoxes.h"
+#include "RemarksBuilder.h"
+
+#include <QMap>
+#include <gtest/gtest.h>
+#include <ostream>
+
+using namespace arc;
+using namespace arc::RemarksBuilder;
+
+namespace {
+
+const QString CRLF = "\r\n";
+const QString kEasa = "Certifies that the work specified in block 12/13 was carried out in accordance with EASA 145 and "
+                      "with respect to that work, the aircraft component is considered ready for release to service "
+                      "under EASA Acceptance Certificate number: ";
+
+RemarksInputs newPart()
+{
+    RemarksInputs in;
+    in.status = "NEW";
+    in.countryIndex = 0;
+    in.forwarderIndex = 0;
+    return in;
+}
+
+RemarksInputs exported(bool bilateral = true)
+{
+    RemarksInputs in = newPart();
+    in.exportChosen = true;
+    in.countryIndex = 2;
+    in.country = "Canada";
+    in.bilateral = bilateral;
+    return in;
+}
+
+RemarksInputs repair()
+{
+    RemarksInputs in;
+    in.status = "REPAIRED";
+    in.countryIndex = 2;
+    in.country = "France";
+    in.jaa = true;
+    in.organisationChosen = true;
+    in.easaNumber = "FR.145.0042";
+    return in;
+}
+
+struct Case {
+    const char *name;
+    RemarksInputs in;
+    QString expected;
+};
+
+void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
+
+class RemarksCase : public testing::TestWithParam<Case> {};
+
+// The stamps the catalogue knows; every look-up is counted.
+QMap<QString, QString> gStamps{{"A1", "STAMP A1 TEXT"}, {"B7", "STAMP B7 TEXT"}};
+QStringList gLookedUp;
+std::optional<QString> lookUp(const QString &code)
+{
+    gLookedUp << code;
+    return gStamps.contains(code) ? std::optional(gStamps.value(code)) : std::nullopt;
+}
+
+std::vector<Case> cases()
+{
+    std::vector<Case> c;
+    c.push_back({"not_exported_bare_part", newPart(), "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF});
+
+    RemarksInputs placeholder = exported();
+    placeholder.countryIndex = 0;
+    placeholder.forwarderIndex = 3;
+    placeholder.forwarder = "Acme Freight";
+    c.push_back({"exported_to_the_placeholder_country", placeholder, ""});
+
+    RemarksInputs manual = exported(false);
+    manual.countryIndex = 1;
+    manual.country = "<Manually enter country>";
+    c.push_back({"manual_country", manual, "EXPORT Destination: " + CRLF});
+
+    RemarksInputs worked = exported();
+    worked.pmaPartNumber = "ASSY-100";
+    worked.stamps = {"A1", "", ""};
+    worked.forwarderIndex = 2;
+    worked.forwarder = "Acme Freight";
+    worked.forwarderAddress = QStringList{"Dock 4", "1 Harbour Rd", "Miami FL", "USA"};
+    const QString pad(42, ' ');
+    c.push_back({"worked_example_bilateral_export_with_forwarder",
+                 worked,
+                 "EXPORT Destination:       Canada" + CRLF +
+                     "The above part is approved for installation under assembly part number(s): ASSY-100" + CRLF +
+                     "STAMP A1 TEXT" + CRLF + "FORWARDING HOUSE:  Acme Freight" + CRLF + pad + "Dock 4" + CRLF + pad +
+                     "1 Harbour Rd" + CRLF + pad + "Miami FL" + CRLF + pad + "USA" + CRLF});
+
+    RemarksInputs notBilateral = exported(false);
+    notBilateral.forwarderIndex = 1;
+    notBilateral.forwarder = "Acme Freight";
+    notBilateral.forwarderAddress = QStringList{"a", "b", "c", "d"};
+    c.push_back({"export_to_a_country_without_agreement",
+                 notBilateral,
+                 "EXPORT Destination: " + CRLF + "FORWARDING HOUSE:  Acme Freight" + CRLF + QString(42, ' ') + "a" +
+                     CRLF + QString(42, ' ') + "b" + CRLF + QString(42, ' ') + "c" + CRLF + QString(42, ' ') + "d" +
+                     CRLF});
+
+    RemarksInputs firstForwarderNoCountry = exported();
+    firstForwarderNoCountry.countryIndex = 0;
+    firstForwarderNoCountry.forwarderIndex = 1;
+    c.push_back({"first_forwarder_without_a_country_gives_the_bare_label", firstForwarderNoCountry,
+                 "FORWARDING HOUSE:  " + CRLF});
+
+    RemarksInputs stamps = newPart();
+    stamps.stamps = {"12", "a1", "B7"};
+    c.push_back({"stamps_starting_with_a_digit_or_small_letter_add_nothing", stamps,
+                 "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF + "STAMP B7 TEXT" + CRLF});
+
+    RemarksInputs unknown = newPart();
+    unknown.stamps = {"Z9", "", "A1"};
+    unknown.status = " ";
+    c.push_back({"unknown_stamp_adds_nothing_and_a_blank_status_is_a_new_part", unknown,
+                 "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF + "STAMP A1 TEXT" + CRLF});
+
+    c.push_back({"repair_to_a_jaa_country_with_null_default_remarks", repair(), kEasa + "FR.145.0042"});
+
+    RemarksInputs withDefaults = repair();
+    withDefaults.defaultRemarks = "Work per CMM 32-41-07";
+    c.push_back({"repair_with_default_remarks", withDefaults, "Work per CMM 32-41-07" + CRLF + kEasa + "FR.145.0042"});
+
+    RemarksInputs notJaa = repair();
+    notJaa.jaa = false;
+    notJaa.defaultRemarks = "Kept";
+    c.push_back({"repair_to_a_country_outside_jaa", notJaa, "Kept" + CRLF});
+
+    RemarksInputs noOrganisation = repair();
+    noOrganisation.organisationChosen = false;
+    noOrganisation.defaultRemarks = "";
+    c.push_back({"repair_without_an_organisation", noOrganisation, CRLF});
+
+    RemarksInputs placeholderCountry = repair();
+    placeholderCountry.countryIndex = 0;
+    c.push_back({"repair_after_the_country_went_back_to_the_placeholder", placeholderCountry, ""});
+
+    RemarksInputs emptyStatus = repair();
+    emptyStatus.status = "";
+    emptyStatus.stamps = {"A1", "", ""};
+    c.push_back({"an_empty_status_is_maintenance", emptyStatus, kEasa + "FR.145.0042"});
+    return c;
+}
+
+} // namespace
+
+TEST_P(RemarksCase, ComposesBlock12)
+{
+    gLookedUp.clear();
+    EXPECT_EQ(compose(GetParam().in, lookUp).toStdString(), GetParam().expected.toStdString());
+    for (const QString &code : gLookedUp)
+        EXPECT_TRUE(code.at(0).isUpper()) << "looked up " << code.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Recipes, RemarksCase, testing::ValuesIn(cases()),
+                         [](const testing::TestParamInfo<Case> &i) { return std::string(i.param.name); });
+
+// A stamp whose text cannot be read is left out; the rest still composes.
+TEST(RemarksBuilder, AStampThatCannotBeReadIsLeftOut)
+{
+    RemarksInputs in = newPart();
+    in.stamps = {"A1", "B7", ""};
+    const QString text = compose(in, [](const QString &code) -> std::optional<QString> {
+        if (code == "A1")
+            return std::nullopt; // the look-up failed
+        return "B7 TEXT";
+    });
+    EXPECT_EQ(text.toStdString(),
+              ("AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF + "B7 TEXT" + CRLF).toStdString());
+}
+
+// Ticking one of the 13a/14a boxes clears the boxes it excludes; the two
+// 14a boxes may stand together, and then block 12 is composed again.
+TEST(ReleaseBoxes, TicksExcludeEachOtherAndADualReleaseRebuildsTheRemarks)
+{
+    using ReleaseBoxes::Box;
+    using T = ReleaseBoxes::Ticks;
+    const struct {
+        const char *what;
+        T before;
+        Box clicked;
+        T after;
+        bool rebuild;
+    } cases[] = {
+        {"approved clears the rest", {true, true, true, true}, Box::ApprovedDesign, {true, false, false, false}, false},
+        {"non-approved clears the rest", {true, true, true, false}, Box::NonApprovedDesign, {false, true, false, false}, false},
+        {"a 14a tick clears 13a", {true, true, true, false}, Box::ReturnToService, {false, false, true, false}, false},
+        {"both 14a ticked: dual release", {false, false, true, true}, Box::OtherRegulation, {false, false, true, true}, true},
+        {"unticking changes nothing else", {true, true, false, true}, Box::ReturnToService, {true, true, false, true}, false},
+    };
+    for (const auto &c : cases) {
+        const ReleaseBoxes::Outcome out = ReleaseBoxes::afterClick(c.before, c.clicked);
+        EXPECT_TRUE(out.ticks == c.after) << c.what;
+        EXPECT_EQ(out.rebuildRemarks, c.rebuild) << c.what;
+    }
+}
