@@ -14,6 +14,7 @@
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
 #include "OrganizationChooser.h"
+#include "PartsPanel.h"
 #include "StatusWords.h"
 #include "LineBreaks.h"
 #include "SilentEdit.h"
@@ -97,6 +98,8 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
          [this] { return folderInUse(); }, [this](bool on) { m_screen->setupButton->setEnabled(on); },
          [this](const AgentEntry &saved) { m_signIn->update(saved); }},
         m_setupPanel);
+    m_parts = new PartsPanel(m_folder, m_addMode, m_messages,
+                             {m_screen->list1, [this](bool on) { m_screen->setupButton->setEnabled(on); }}, this);
     m_print = new PrintCommand(
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), m_signIn->signature()); }, this);
@@ -126,6 +129,8 @@ void MainWindow::connectControls()
             m_signatories->open();
     });
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
+    for (QPushButton *parts : {m_setupPanel->partsButton, m_screen->partsButton})
+        connect(parts, &QPushButton::clicked, this, &MainWindow::openPartsPanel);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
     connect(m_screen->text3, &EntryBox::enterPressed, m_screen->text5, qOverload<>(&QWidget::setFocus));
     connect(m_screen->text5, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
@@ -270,17 +275,29 @@ void MainWindow::folderChosen(const QString &folder)
     SetDataPaths();
 }
 
+void MainWindow::openPartsPanel()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+        return;
+    // Where the set-up panel lies, whether or not it is open.
+    placePanels();
+    m_parts->setGeometry(m_setupPanel->geometry());
+    m_parts->open();
+}
+
 void MainWindow::guardWhileSigningIn(bool signingIn)
 {
     // Until someone signs in, only the sign-in panel is usable; the data
     // folder may still be chosen when none could be opened.
     m_screen->setEnabled(!signingIn);
     m_setupPanel->setDatabasesEnabled(!signingIn);
-    for (QWidget *p : {m_defaultsPanel, m_findPanel})
+    for (QWidget *p : {m_defaultsPanel, m_findPanel, static_cast<QWidget *>(m_parts)})
         p->setEnabled(!signingIn);
     if (signingIn) {
         if (!m_signatories->isHidden())
             m_signatories->exitPanel();
+        if (!m_parts->isHidden())
+            m_parts->exitPanel();
         m_access->show();
         m_access->raise();
     }

@@ -18,6 +18,7 @@ class CertificateScreen;
 class SetupPanel;
 class ItemEntry;
 class SignIn;
+class PartsPanel;
 class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
@@ -58,6 +59,7 @@ public:
     SignIn &signIn() const { return *m_signIn; }
     SignatoriesPanel &signatoriesPanel() const { return *m_signatories; }
     PrintCommand &printCommand() const { return *m_print; }
+    PartsPanel &partsPanel() const { return *m_parts; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -71,6 +73,7 @@ private:
     // The folder in use, or while none is open the one recorded.
     QString folderInUse();
     void guardWhileSigningIn(bool signingIn);
+    void openPartsPanel();
     void fillLists();
     void openSetupPanel();
     void closeSetupPanel();
@@ -94,6 +97,7 @@ private:
     AddMode m_addMode;
     SignatoriesPanel *m_signatories;
     PrintCommand *m_print;
+    PartsPanel *m_parts;
     CertificateOnScreen *m_certificate = nullptr;
     bool m_activated = false;
 };

@@ -1,0 +1,130 @@
+#include "WindowFixture.h"
+
+#include "PartsPanel.h"
+#include "PrintCommand.h"
+
+#include <QProcess>
+
+using arc::Message;
+
+// A new user adds a part with its stamps on the parts panel, then issues an
+// export certificate and a repair certificate: block 12 follows every
+// choice, and the printed page carries it.
+class RemarksTest : public DataWindowTest {
+protected:
+    void SetUp() override
+    {
+        DataWindowTest::SetUp();
+        addRow("Organizations", {{"Organization", "Acme Aero"}, {"CertificateNum", "ACME123"}, {"JAANum", "FR.145.7"}});
+        addRow("Countries", {{"Country", "Canada"}, {"Bilateral", true}, {"JAA", false}});
+        addRow("Countries", {{"Country", "France"}, {"Bilateral", false}, {"JAA", true}});
+        addRow("ForwardingHouses", {{"ForwardHouse", "Acme Freight"}, {"FHInfo1", "Dock 4"}, {"FHInfo2", "1 Harbour Rd"},
+                                    {"FHInfo3", "Miami FL"}, {"FHInfo4", "USA"}});
+        storedExec("UPDATE Defaults SET Remarks = 'Released per work order'");
+        openWindow();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+    }
+    QString remarks() { return screen().text13->toPlainText(); }
+    void choose(QComboBox *list, const QString &text)
+    {
+        const int i = list->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        list->setCurrentIndex(i);
+        emit list->activated(i);
+    }
+    // "8. Part No.", then Enter on the part in the list.
+    void pickPart(const QString &number)
+    {
+        window->itemLines().setCurrentCell(0, arc::ItemGridModel::PartNoColumn, true);
+        screen().columnButtons[arc::ItemGridModel::PartNoColumn]->click();
+        QListWidget *list = screen().list1;
+        list->setFocus();
+        list->setCurrentItem(list->findItems(number, Qt::MatchExactly).value(0));
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    static QString pdfText(const QString &pdf)
+    {
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+};
+
+TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
+{
+    // The part and its stamps, entered on the parts panel.
+    screen().partsButton->click();
+    arc::PartsPanel &parts = window->partsPanel();
+    ASSERT_FALSE(parts.isHidden());
+    parts.newPart();
+    parts.partEntry->setText("PN-7");
+    parts.description->setPlainText("Fuel pump");
+    parts.pma->setText("ASSY-100");
+    parts.stampCodes[0]->setText("A1");
+    parts.stampTexts[0]->setPlainText("MANUFACTURED UNDER PMA");
+    parts.stampCodes[1]->setText("B2");
+    parts.stampTexts[1]->setPlainText("INSPECTED PER QCM 4.2");
+    parts.saveStamps();
+    parts.savePart();
+    parts.exitPanel();
+    ASSERT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+
+    screen().newButton->click();
+    const QString notExport = "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL\n";
+    EXPECT_EQ(remarks(), notExport) << "a new part, not exported";
+    pickPart("PN-7");
+    EXPECT_EQ(window->itemSlots()[0].stamps[1], "B2");
+    screen().option1->click();
+    EXPECT_TRUE(screen().combo1->isEnabled());
+    EXPECT_EQ(remarks(), "The above part is approved for installation under assembly part number(s): ASSY-100\n"
+                         "MANUFACTURED UNDER PMA\nINSPECTED PER QCM 4.2\n")
+        << "exported, no country yet: no export line";
+    choose(screen().combo1, "Canada");
+    choose(screen().combo2, "Acme Freight");
+    const QString pad(42, ' ');
+    EXPECT_EQ(remarks(), "EXPORT Destination:       Canada\n"
+                         "The above part is approved for installation under assembly part number(s): ASSY-100\n"
+                         "MANUFACTURED UNDER PMA\n"
+                         "INSPECTED PER QCM 4.2\n"
+                         "FORWARDING HOUSE:  Acme Freight\n" +
+                             pad + "Dock 4\n" + pad + "1 Harbour Rd\n" + pad + "Miami FL\n" + pad + "USA\n");
+    ASSERT_TRUE(window->printCommand().writePdf(folder() + "export.pdf"));
+    const QString exportPage = pdfText(folder() + "export.pdf");
+    EXPECT_TRUE(exportPage.contains("FORWARDING HOUSE: Acme Freight")) << exportPage.toStdString();
+    EXPECT_TRUE(exportPage.contains("INSPECTED PER QCM 4.2"));
+
+    // A repair: block 14, JAA countries, and the dual-release statement with
+    // the organisation's EASA number once a JAA country is chosen.
+    screen().newButton->click();
+    window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
+    window->checkstat();
+    EXPECT_EQ(remarks(), "Released per work order\n");
+    choose(screen().combo1, "France");
+    const QString easa = "Released per work order\nCertifies that the work specified in block 12/13 was carried out in "
+                         "accordance with EASA 145 and with respect to that work, the aircraft component is considered "
+                         "ready for release to service under EASA Acceptance Certificate number: FR.145.7";
+    EXPECT_EQ(remarks(), easa);
+    ASSERT_TRUE(window->printCommand().writePdf(folder() + "repair.pdf"));
+    EXPECT_TRUE(pdfText(folder() + "repair.pdf").contains("FR.145.7"));
+
+    // Typed remarks give way to the next composition: a dual release.
+    screen().text13->setPlainText("typed");
+    screen().check3D8->click();
+    EXPECT_TRUE(screen().check3D6->isChecked());
+    EXPECT_TRUE(screen().check3D8->isChecked());
+    EXPECT_EQ(remarks(), easa);
+}
+
+// Ticking a box of 13a or 14a clears the boxes it excludes.
+TEST_F(RemarksTest, TheFourReleaseBoxesExcludeEachOther)
+{
+    screen().newButton->click(); // a new part: 13a ticked, enabled
+    screen().check3D2->click();
+    EXPECT_FALSE(screen().check3D1->isChecked());
+    EXPECT_TRUE(screen().check3D2->isChecked());
+    screen().check3D1->click();
+    EXPECT_TRUE(screen().check3D1->isChecked());
+    EXPECT_FALSE(screen().check3D2->isChecked());
+}
