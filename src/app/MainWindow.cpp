@@ -4,6 +4,8 @@
 #include "BusyPointer.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
+#include "CountriesPanel.h"
+#include "ForwardersPanel.h"
 #include "CertificateStore.h"
 #include "DataFolderOpener.h"
 #include "DateText.h"
@@ -98,6 +100,9 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
          [this] { return folderInUse(); }, [this](bool on) { m_screen->setupButton->setEnabled(on); },
          [this](const AgentEntry &saved) { m_signIn->update(saved); }},
         m_setupPanel);
+    m_countries = new CountriesPanel(m_folder, m_addMode, m_messages,
+                                     {m_screen->combo1, [this] { m_certificate->SetCountryList(); }}, m_setupPanel);
+    m_forwarders = new ForwardersPanel(m_folder, m_addMode, m_messages, m_screen->combo2, m_setupPanel);
     m_parts = new PartsPanel(m_folder, m_addMode, m_messages,
                              {m_screen->list1, [this](bool on) { m_screen->setupButton->setEnabled(on); }}, this);
     m_print = new PrintCommand(
@@ -129,6 +134,14 @@ void MainWindow::connectControls()
             m_signatories->open();
     });
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
+    connect(m_setupPanel->countriesButton, &QPushButton::clicked, this, [this] {
+        if (FolderMessages::ensureOpen(m_folder, m_messages))
+            m_countries->open();
+    });
+    connect(m_setupPanel->housesButton, &QPushButton::clicked, this, [this] {
+        if (FolderMessages::ensureOpen(m_folder, m_messages))
+            m_forwarders->open();
+    });
     for (QPushButton *parts : {m_setupPanel->partsButton, m_screen->partsButton})
         connect(parts, &QPushButton::clicked, this, &MainWindow::openPartsPanel);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
@@ -298,6 +311,8 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
             m_signatories->exitPanel();
         if (!m_parts->isHidden())
             m_parts->exitPanel();
+        m_countries->exitPanel();
+        m_forwarders->exitPanel();
         m_access->show();
         m_access->raise();
     }

@@ -19,6 +19,8 @@ class SetupPanel;
 class ItemEntry;
 class SignIn;
 class PartsPanel;
+class CountriesPanel;
+class ForwardersPanel;
 class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
@@ -60,6 +62,8 @@ public:
     SignatoriesPanel &signatoriesPanel() const { return *m_signatories; }
     PrintCommand &printCommand() const { return *m_print; }
     PartsPanel &partsPanel() const { return *m_parts; }
+    CountriesPanel &countriesPanel() const { return *m_countries; }
+    ForwardersPanel &forwardersPanel() const { return *m_forwarders; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -98,6 +102,8 @@ private:
     SignatoriesPanel *m_signatories;
     PrintCommand *m_print;
     PartsPanel *m_parts;
+    CountriesPanel *m_countries;
+    ForwardersPanel *m_forwarders;
     CertificateOnScreen *m_certificate = nullptr;
     bool m_activated = false;
 };

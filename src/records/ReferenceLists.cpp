@@ -79,7 +79,8 @@ QList<ForwarderEntry> forwarders(DataView &houses)
             return;
         out.append({v.text(QStringLiteral("ForwardHouse")),
                     {v.text(QStringLiteral("FHInfo1")), v.text(QStringLiteral("FHInfo2")),
-                     v.text(QStringLiteral("FHInfo3")), v.text(QStringLiteral("FHInfo4"))}});
+                     v.text(QStringLiteral("FHInfo3")), v.text(QStringLiteral("FHInfo4"))},
+                    v.rowId()});
     });
     sortByName(out);
     return out;
@@ -95,11 +96,23 @@ QList<CountryEntry> exportCountries(DataView &countries, const QString &firstSta
         if (v.value(QStringLiteral("Country")).isNull())
             return;
         CountryEntry e{v.text(QStringLiteral("Country")), v.value(QStringLiteral("Bilateral")).toBool(),
-                       v.value(QStringLiteral("JAA")).toBool()};
+                       v.value(QStringLiteral("JAA")).toBool(), v.rowId()};
         if (newParts ? e.bilateral : e.jaa)
             out.append(e);
     });
     sortByName(out);
+    return out;
+}
+
+QList<CountryEntry> countries(DataView &countriesView)
+{
+    QList<CountryEntry> out;
+    forEachRow(countriesView, [&](DataView &v) {
+        if (v.value(QStringLiteral("Country")).isNull())
+            return;
+        out.append({v.text(QStringLiteral("Country")), v.value(QStringLiteral("Bilateral")).toBool(),
+                    v.value(QStringLiteral("JAA")).toBool(), v.rowId()});
+    });
     return out;
 }
 

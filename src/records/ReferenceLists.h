@@ -18,11 +18,13 @@ struct AgentEntry {
 struct ForwarderEntry {
     QString name;
     QStringList info; // FHInfo1 to FHInfo4
+    qint64 rowId = 0; // the house's own row; 0 for the placeholder
 };
 struct CountryEntry {
     QString name;
     bool bilateral = false;
     bool jaa = false;
+    qint64 rowId = 0; // the country's own row; 0 for the fixed entries
 };
 
 // The lists the screens pick from, each entry with its details. Rows with
@@ -36,6 +38,7 @@ inline const QString kManualCountryEntry = QStringLiteral("<Manually enter count
 QStringList partNumbers(DataView &parts);                     // table order
 QList<OrganizationEntry> organizations(DataView &orgs);       // sorted by name
 QList<AgentEntry> agents(DataView &agents);                   // table order
+QList<CountryEntry> countries(DataView &countries);           // table order, every named one
 QList<ForwarderEntry> forwarders(DataView &houses);           // fixed entry, then sorted
 // The export destinations for the first item's status: bilateral countries
 // for new parts, JAA members otherwise; after the two fixed entries, sorted.

@@ -5,9 +5,9 @@
 #include "DataFolder.h"
 #include "EntryBox.h"
 #include "MessageBoxes.h"
+#include "PanelParts.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
-#include "ScreenTwips.h"
 #include "SignatureFile.h"
 
 #include <QCheckBox>
@@ -38,21 +38,7 @@ EntryBox *box(const char *name, int limit)
     return b;
 }
 
-QPushButton *button(const char *name, const QString &caption, const char *colour)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
-    return b;
-}
 
-int indexOfRow(const QComboBox *list, qint64 rowId)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (list->itemData(i).value<AgentEntry>().rowId == rowId)
-            return i;
-    return -1;
-}
 
 } // namespace
 
@@ -86,10 +72,10 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     useElectronic->setObjectName(QStringLiteral("Check2"));
     files = new QListWidget;
     files->setObjectName(QStringLiteral("File1"));
-    saveButton = button("SSCommand10", QStringLiteral("Save"), "green");
-    deleteButton = button("SSCommand11", QStringLiteral("Delete"), "red");
-    newButton = button("SSCommand12", QStringLiteral("New"), "black");
-    exitButton = button("SSCommand13", QStringLiteral("Exit"), "red");
+    saveButton = PanelParts::button("SSCommand10", QStringLiteral("Save"), "green");
+    deleteButton = PanelParts::button("SSCommand11", QStringLiteral("Delete"), "red");
+    newButton = PanelParts::button("SSCommand12", QStringLiteral("New"), "black");
+    exitButton = PanelParts::button("SSCommand13", QStringLiteral("Exit"), "red");
 
     auto *admin = new QGroupBox(QStringLiteral("Administrator"));
     auto *a = new QGridLayout(admin);
@@ -162,17 +148,14 @@ bool SignatoriesPanel::open()
     m_loadedRow = 0;
     fillList();
     if (found) {
-        const int k = indexOfRow(combo6, who->rowId);
+        const int k = PanelParts::indexOfRow<AgentEntry>(combo6, who->rowId);
         if (k >= 0) {
             combo6->setCurrentIndex(k);
             choose(k);
         }
     }
 
-    if (QWidget *p = parentWidget()) {
-        constexpr int margin = twipsToPixels(120);
-        setGeometry(margin, margin, p->width() - 2 * margin, p->height() - 2 * margin);
-    }
+    PanelParts::placeInside(this);
     show();
     raise();
     if (empty) {
@@ -381,7 +364,7 @@ void SignatoriesPanel::save()
         // Both lists carry the password and number the sign-in checks.
         entry.name = agents.text(QStringLiteral("Name"));
         for (QComboBox *list : {combo6, m_hooks.accessNames}) {
-            const int i = indexOfRow(list, m_loadedRow);
+            const int i = PanelParts::indexOfRow<AgentEntry>(list, m_loadedRow);
             if (i >= 0) {
                 list->setItemData(i, QVariant::fromValue(entry));
                 list->setItemText(i, entry.name);
@@ -412,7 +395,7 @@ void SignatoriesPanel::deleteSignatory()
     newPassword->clear();
     newName->clear();
     for (QComboBox *list : {combo6, m_hooks.accessNames}) {
-        const int i = indexOfRow(list, m_loadedRow);
+        const int i = PanelParts::indexOfRow<AgentEntry>(list, m_loadedRow);
         if (i >= 0)
             list->removeItem(i);
     }

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "CountriesPanel.h"
+#include "ForwardersPanel.h"
 #include "PartsPanel.h"
 #include "PrintCommand.h"
 
@@ -127,4 +129,49 @@ TEST_F(RemarksTest, TheFourReleaseBoxesExcludeEachOther)
     screen().check3D1->click();
     EXPECT_TRUE(screen().check3D1->isChecked());
     EXPECT_FALSE(screen().check3D2->isChecked());
+}
+
+// A country and a forwarding house added on their panels serve the next
+// export certificate; a corrected address shows in the next remark.
+TEST_F(RemarksTest, CountriesAndHousesAddedOnTheirPanelsServeTheExportRemark)
+{
+    screen().setupButton->click();
+    window->setupPanel().countriesButton->click();
+    arc::CountriesPanel &countries = window->countriesPanel();
+    ASSERT_FALSE(countries.isHidden());
+    countries.newCountry();
+    countries.newName->setText("Norway");
+    countries.bilateral->setChecked(true);
+    countries.save();
+    countries.exitPanel();
+    window->setupPanel().housesButton->click();
+    arc::ForwardersPanel &houses = window->forwardersPanel();
+    houses.newHouse();
+    houses.newName->setText("Nordic Cargo");
+    for (int i = 0; i < 4; ++i)
+        houses.address[i]->setText(QString("line %1").arg(i + 1));
+    houses.save();
+    screen().setupButton->click();
+    ASSERT_TRUE(window->setupPanel().isHidden());
+    ASSERT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+
+    screen().newButton->click();
+    screen().option1->click();
+    choose(screen().combo1, "Norway");
+    choose(screen().combo2, "Nordic Cargo");
+    const QString pad(42, ' ');
+    EXPECT_TRUE(remarks().endsWith("FORWARDING HOUSE:  Nordic Cargo\n" + pad + "line 1\n" + pad + "line 2\n" + pad +
+                                   "line 3\n" + pad + "line 4\n"))
+        << remarks().toStdString();
+
+    screen().setupButton->click();
+    window->setupPanel().housesButton->click();
+    houses.combo8->setCurrentIndex(houses.combo8->findText("Nordic Cargo"));
+    houses.choose(houses.combo8->currentIndex());
+    houses.address[0]->setText("Kai 3");
+    houses.save();
+    houses.exitPanel();
+    screen().setupButton->click();
+    choose(screen().combo2, "Nordic Cargo");
+    EXPECT_TRUE(remarks().contains(pad + "Kai 3\n")) << remarks().toStdString();
 }

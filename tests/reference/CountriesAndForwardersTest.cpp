@@ -1,0 +1,178 @@
+#include "AddMode.h"
+#include "CountriesPanel.h"
+#include "DataFolder.h"
+#include "EntryBox.h"
+#include "ForwardersPanel.h"
+#include "ReferenceLists.h"
+#include "Rows.h"
+#include "ScriptedMessages.h"
+#include "TempFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+
+using arc::CountryEntry;
+using arc::ForwarderEntry;
+
+class ReferencePanelTest : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
+        ASSERT_TRUE(data.open(folder()).ok());
+    }
+    QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
+    static QString names(const QComboBox &list)
+    {
+        QStringList l;
+        for (int i = 0; i < list.count(); ++i)
+            l << list.itemText(i);
+        return l.join('|');
+    }
+
+    arc::DataFolder data;
+    arc::AddMode addMode;
+    ScriptedMessages messages;
+};
+
+class CountriesPanelTest : public ReferencePanelTest {
+protected:
+    void openPanel()
+    {
+        for (const CountryEntry &c : arc::ReferenceLists::exportCountries(data.countries(), "NEW"))
+            exportList.addItem(c.name, QVariant::fromValue(c));
+        panel = std::make_unique<arc::CountriesPanel>(
+            data, addMode, messages, arc::CountriesPanel::Hooks{&exportList, [this] { ++refills; }});
+        panel->open();
+    }
+    void add(const QString &name, bool bilateral, bool jaa)
+    {
+        panel->newCountry();
+        panel->newName->setText(name);
+        panel->bilateral->setChecked(bilateral);
+        panel->jaa->setChecked(jaa);
+        panel->save();
+    }
+
+    QComboBox exportList;
+    int refills = 0;
+    std::unique_ptr<arc::CountriesPanel> panel;
+};
+
+// Add, change and delete, with the screen's export list after each; a Save
+// after a Delete writes over no other country.
+TEST_F(CountriesPanelTest, AddChangeDeleteKeepTheExportListInStep)
+{
+    openPanel();
+    EXPECT_TRUE(panel->combo7->isHidden());
+    EXPECT_FALSE(panel->newName->isEnabled()) << "only New leads on";
+
+    add("Norway", false, true);
+    add("Canada", true, false);
+    EXPECT_FALSE(addMode.isOn());
+    EXPECT_EQ(stored("SELECT group_concat(Country || Bilateral || JAA, ' ') FROM Countries"), "Norway01 Canada10");
+    EXPECT_EQ(names(*panel->combo7), "Norway|Canada");
+    EXPECT_EQ(panel->combo7->currentText(), "Canada");
+    // Offered for export at once, in order, with its flags, whatever they are.
+    EXPECT_EQ(names(exportList), " Country|<Manually enter country>|Canada|Norway");
+    EXPECT_TRUE(exportList.itemData(2).value<CountryEntry>().bilateral);
+
+    panel->choose(0); // Norway
+    panel->bilateral->setChecked(true);
+    panel->save();
+    EXPECT_EQ(stored("SELECT group_concat(Country || Bilateral || JAA, ' ') FROM Countries"), "Norway11 Canada10");
+
+    panel->deleteCountry();
+    EXPECT_EQ(stored("SELECT group_concat(Country) FROM Countries"), "Canada");
+    EXPECT_EQ(names(*panel->combo7), "Canada");
+    EXPECT_EQ(panel->combo7->currentIndex(), -1);
+    EXPECT_FALSE(panel->deleteButton->isEnabled());
+    EXPECT_EQ(refills, 1) << "the export list is filled again";
+
+    panel->save();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("No country is chosen")) << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(stored("SELECT group_concat(Country || Bilateral || JAA) FROM Countries"), "Canada10")
+        << "the remaining country is not renamed";
+
+    panel->newCountry();
+    panel->deleteCountry();
+    EXPECT_EQ(stored("SELECT count(*) FROM Countries"), "1") << "Delete does nothing while adding";
+}
+
+class ForwardersPanelTest : public ReferencePanelTest {
+protected:
+    void openPanel()
+    {
+        for (const ForwarderEntry &f : arc::ReferenceLists::forwarders(data.forwarders()))
+            screenList.addItem(f.name, QVariant::fromValue(f));
+        panel = std::make_unique<arc::ForwardersPanel>(data, addMode, messages, &screenList);
+        panel->open();
+    }
+    void add(const QString &name, const QStringList &lines)
+    {
+        panel->newHouse();
+        panel->newName->setText(name);
+        for (int i = 0; i < lines.size(); ++i)
+            panel->address[i]->setText(lines[i]);
+        panel->save();
+    }
+    ForwarderEntry screenEntry(const QString &name)
+    {
+        return screenList.itemData(screenList.findText(name)).value<ForwarderEntry>();
+    }
+
+    QComboBox screenList;
+    std::unique_ptr<arc::ForwardersPanel> panel;
+};
+
+// A house's address corrected on the panel is what the next export remark
+// reads; a deleted house leaves both lists.
+TEST_F(ForwardersPanelTest, AddChangeDeleteKeepTheScreensListInStep)
+{
+    openPanel();
+    add("Zephyr Cargo", {"Pier 9", "", "", "Oslo"});
+    add("Acme Freight", {"Dock 4", "1 Harbour Rd", "Miami FL", "USA"});
+    EXPECT_EQ(names(screenList), " Freight Forwarder|Acme Freight|Zephyr Cargo");
+    EXPECT_EQ(screenEntry("Acme Freight").info, (QStringList{"Dock 4", "1 Harbour Rd", "Miami FL", "USA"}));
+    EXPECT_EQ(names(*panel->combo8), "Acme Freight|Zephyr Cargo");
+
+    panel->newHouse();
+    for (arc::EntryBox *line : panel->address)
+        EXPECT_EQ(line->text(), "") << "New empties every address line";
+    panel->exitPanel();
+    addMode.clear();
+
+    panel->open();
+    panel->choose(0);
+    panel->address[0]->setText("Dock 12");
+    panel->save();
+    EXPECT_EQ(stored("SELECT FHInfo1 FROM ForwardingHouses WHERE ForwardHouse = 'Acme Freight'"), "Dock 12");
+    EXPECT_EQ(screenEntry("Acme Freight").info.value(0), "Dock 12");
+
+    panel->deleteHouse();
+    EXPECT_EQ(names(screenList), " Freight Forwarder|Zephyr Cargo");
+    EXPECT_EQ(stored("SELECT group_concat(ForwardHouse) FROM ForwardingHouses"), "Zephyr Cargo");
+    panel->save();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(stored("SELECT group_concat(ForwardHouse || FHInfo1) FROM ForwardingHouses"), "Zephyr CargoPier 9");
+}
+
+// Two houses of one name: the one chosen goes, row and entry alike.
+TEST_F(ForwardersPanelTest, OfTwoHousesWithOneNameOnlyTheChosenOneIsDeleted)
+{
+    writeRow(data.forwarders(), {{"ForwardHouse", "Twin"}, {"FHInfo1", "first"}});
+    writeRow(data.forwarders(), {{"ForwardHouse", "Twin"}, {"FHInfo1", "second"}});
+    openPanel();
+    ASSERT_EQ(names(*panel->combo8), "Twin|Twin");
+    const int second = panel->combo8->itemData(0).value<ForwarderEntry>().info.value(0) == "second" ? 0 : 1;
+    panel->combo8->setCurrentIndex(second);
+    panel->choose(second);
+    EXPECT_EQ(panel->address[0]->text(), "second");
+    panel->deleteHouse();
+    EXPECT_EQ(stored("SELECT group_concat(FHInfo1) FROM ForwardingHouses"), "first");
+    ASSERT_EQ(names(screenList), " Freight Forwarder|Twin");
+    EXPECT_EQ(screenList.itemData(1).value<ForwarderEntry>().info.value(0), "first");
+}
