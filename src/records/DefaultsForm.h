@@ -1,0 +1,32 @@
+#pragma once
+
+#include "DataView.h"
+
+#include <optional>
+
+namespace arc {
+
+// What the defaults panel shows and stores: the main row of Defaults and
+// the copies and large-remarks settings of the "Custom" row.
+struct DefaultsForm {
+    QString country = QStringLiteral("FAA/United States");
+    QString tracking, invoice, batch;
+    bool increaseTrack = false, increaseInv = false, increaseBatch = false;
+    QString description, partNum, eligibility, status, remarks;
+    QString name17, name22, authNum, certNum;
+    QString copies = QStringLiteral("1");
+    bool largeRemarks = false;
+
+    // The stored values as the panel opens with them; `form` keeps its own
+    // values where there is nothing stored (no rows; no settings row for
+    // the copies and the large remarks switch).
+    static void load(DataView &defaults, DefaultsForm &form);
+
+    // Store the main row (made when the table is empty) and then the
+    // settings row (made when missing), blank boxes as one blank. A value
+    // too long for its column leaves that column as it was, the rest is
+    // stored, and the status says FieldTooSmall.
+    static DbStatus store(DataView &defaults, const DefaultsForm &form);
+};
+
+} // namespace arc

@@ -1,0 +1,47 @@
+#include "SetupSettings.h"
+
+#include "BlankRule.h"
+#include "DefaultsRows.h"
+#include "LineBreaks.h"
+#include "WriteTransaction.h"
+
+namespace arc {
+
+bool SetupSettings::isLandscape(const QVariant &user1)
+{
+    bool numeric = false;
+    const double value = user1.toString().trimmed().toDouble(&numeric);
+    return !user1.isNull() && numeric && value > 1.0;
+}
+
+void SetupSettings::load(DataView &d, SetupSettings &s)
+{
+    if (!DefaultsRows::toMain(d))
+        return;
+    s.organ2 = LineBreaks::toScreen(d.text(QStringLiteral("Organ2")));
+    const QVariant shade = d.value(QStringLiteral("Shade"));
+    s.shade = !shade.isNull() && shade.toDouble() == 1.0;
+    s.landscape = isLandscape(d.value(QStringLiteral("User1")));
+}
+
+DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
+{
+    WriteTransaction tx(d.database());
+    if (!tx.ok())
+        return tx.status();
+    DbStatus st = DefaultsRows::toMain(d) ? d.edit() : d.addNew();
+    if (!st.ok())
+        return st;
+    d.setValue(QStringLiteral("Organ2"), BlankRule::stored(LineBreaks::toStored(s.organ2)));
+    d.setValue(QStringLiteral("User1"), s.landscape ? QStringLiteral("2") : QStringLiteral("1"));
+    d.setValue(QStringLiteral("Shade"), s.shade ? 1 : 0);
+    if (st = d.update(); !st.ok() && !st.is(DbCondition::FieldTooSmall)) {
+        d.cancelUpdate();
+        return st;
+    }
+    const DbStatus committed = tx.commit();
+    DefaultsRows::toMain(d);
+    return committed.ok() ? st : committed;
+}
+
+} // namespace arc
