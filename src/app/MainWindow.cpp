@@ -9,6 +9,7 @@
 #include "CertificateStore.h"
 #include "DataFolderOpener.h"
 #include "DateText.h"
+#include "DefaultsPanel.h"
 #include "FolderMessages.h"
 #include "EntryBox.h"
 #include "EntryText.h"
@@ -16,6 +17,7 @@
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
 #include "OrganizationChooser.h"
+#include "PanelDrag.h"
 #include "PartsPanel.h"
 #include "StatusWords.h"
 #include "LineBreaks.h"
@@ -24,6 +26,7 @@
 #include "ProgramFolder.h"
 #include "Prompts.h"
 #include "ReferenceLists.h"
+#include "SettingsPanels.h"
 #include "SetupPanel.h"
 #include "PageFromScreen.h"
 #include "PrintCommand.h"
@@ -38,6 +41,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -83,7 +89,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     layout->addWidget(m_screen);
 
     // Panels over the screen, hidden but for the access panel.
-    m_defaultsPanel = hiddenPanel("Panel3D2", this);
+    m_defaultsPanel = new DefaultsPanel(this);
     m_findPanel = hiddenPanel("Panel3D3", this);
     m_setupPanel = new SetupPanel(this);
     m_setupPanel->hide();
@@ -109,6 +115,20 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), m_signIn->signature()); }, this);
 
+    m_settings = new SettingsPanels(
+        *m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages,
+        {[this] { placePanels(); }, [this] { return folderInUse(); }, [this] { m_findPanel->hide(); },
+         [this] {
+             // Its Exit and the master password must not hide under a panel.
+             if (!m_access->isHidden())
+                 m_access->raise();
+         },
+         [this] { fillOrganizations(); }},
+        this);
+    // The panels the user may move; the set-up panel stays where it is.
+    for (QWidget *movable : {static_cast<QWidget *>(m_defaultsPanel), m_findPanel, static_cast<QWidget *>(m_parts)})
+        PanelDrag::attach(movable);
+
     connectControls();
     guardWhileSigningIn(true);
     move(0, 0);
@@ -124,7 +144,6 @@ MainWindow::~MainWindow()
 void MainWindow::connectControls()
 {
     connect(m_screen->exitButton, &QPushButton::clicked, this, &MainWindow::exitForm);
-    connect(m_screen->setupButton, &QPushButton::clicked, this, &MainWindow::toggleSetupPanel);
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
     connect(m_signIn, &SignIn::signedIn, this, [this] { guardWhileSigningIn(false); });
     connect(m_signIn, &SignIn::signatureChanged, this,
@@ -138,6 +157,7 @@ void MainWindow::connectControls()
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             m_countries->open();
     });
+    connect(m_setupPanel->printersButton, &QPushButton::clicked, this, &MainWindow::choosePrinter);
     connect(m_setupPanel->housesButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             m_forwarders->open();
@@ -166,8 +186,7 @@ void MainWindow::placePanels()
 {
     const QRect area = m_screen->geometry();
     m_setupPanel->setGeometry(area.adjusted(40, 40, -40, -80));
-    for (QWidget *p : {m_defaultsPanel, m_findPanel})
-        p->setGeometry(area.adjusted(60, 60, -60, -100));
+    m_findPanel->setGeometry(area.adjusted(60, 60, -60, -100));
     m_access->move(area.center() - QPoint(m_access->width() / 2, m_access->height() / 2));
 }
 
@@ -199,7 +218,7 @@ void MainWindow::SetDataPaths()
     if (opened.kind == OpenedFolder::Kind::Unusable) {
         m_setupPanel->showIndicator(0);
         m_messages.ask(FolderMessages::unusable(opened.path, opened.status));
-        openSetupPanel();
+        m_settings->openSetup();
         return;
     }
     m_setupPanel->showIndicator(1);
@@ -225,11 +244,7 @@ void MainWindow::fillLists()
     s.list1->clear();
     s.list1->addItems(ReferenceLists::partNumbers(m_folder.parts()));
 
-    const QSignalBlocker b3(s.combo3);
-    s.combo3->clear();
-    for (const OrganizationEntry &o : ReferenceLists::organizations(m_folder.organizations()))
-        s.combo3->addItem(o.name, QVariant::fromValue(o));
-    s.combo3->setCurrentIndex(-1);
+    fillOrganizations();
 
     const QSignalBlocker b4(m_access->combo4);
     m_access->combo4->clear();
@@ -304,7 +319,7 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
     // folder may still be chosen when none could be opened.
     m_screen->setEnabled(!signingIn);
     m_setupPanel->setDatabasesEnabled(!signingIn);
-    for (QWidget *p : {m_defaultsPanel, m_findPanel, static_cast<QWidget *>(m_parts)})
+    for (QWidget *p : {static_cast<QWidget *>(m_defaultsPanel), m_findPanel, static_cast<QWidget *>(m_parts)})
         p->setEnabled(!signingIn);
     if (signingIn) {
         if (!m_signatories->isHidden())
@@ -318,39 +333,24 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
     }
 }
 
-void MainWindow::toggleSetupPanel()
+void MainWindow::fillOrganizations()
 {
-    m_defaultsPanel->hide();
-    m_findPanel->hide();
-    if (m_setupPanel->isHidden())
-        openSetupPanel();
-    else
-        closeSetupPanel();
+    QComboBox *list = m_screen->combo3;
+    const QSignalBlocker block(list);
+    list->clear();
+    // Every organisation, each entry with its own details.
+    for (const OrganizationEntry &o : ReferenceLists::organizations(m_folder.organizations()))
+        list->addItem(o.name, QVariant::fromValue(o));
+    list->setCurrentIndex(-1);
 }
 
-void MainWindow::openSetupPanel()
+void MainWindow::choosePrinter()
 {
-    CertificateScreen &s = *m_screen;
-    s.setupButton->setText(QStringLiteral("Save"));
-    s.setupButton->setStyleSheet(QStringLiteral("QPushButton:enabled { color: rgb(255, 0, 0); }"));
-    s.setCommandsEnabled(false);
-    placePanels();
-    m_setupPanel->show();
-    m_setupPanel->raise();
-    // Signing in stays on top: its Exit and the master password must not
-    // hide under the set-up panel.
-    if (!m_access->isHidden())
-        m_access->raise();
-    m_setupPanel->setFolder(folderInUse());
-}
-
-void MainWindow::closeSetupPanel()
-{
-    CertificateScreen &s = *m_screen;
-    m_setupPanel->hide();
-    s.setupButton->setText(QStringLiteral("Set-up"));
-    s.setupButton->setStyleSheet(QString());
-    s.setCommandsEnabled(true);
+    QPrinter chosen;
+    QPrintDialog dialog(&chosen, this);
+    dialog.setWindowTitle(QStringLiteral("Printers"));
+    if (dialog.exec() == QDialog::Accepted)
+        m_print->setPrinter(QPrinterInfo::printerInfo(chosen.printerName()));
 }
 
 } // namespace arc

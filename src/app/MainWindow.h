@@ -19,6 +19,8 @@ class SetupPanel;
 class ItemEntry;
 class SignIn;
 class PartsPanel;
+class DefaultsPanel;
+class SettingsPanels;
 class CountriesPanel;
 class ForwardersPanel;
 class PrintCommand;
@@ -44,7 +46,6 @@ public:
     // Handlers of the user's actions.
     void folderChosen(const QString &folder);
     void exitForm();
-    void toggleSetupPanel();
 
     int newFormFlag() const;
     qint64 currentFormIndex() const;
@@ -56,6 +57,8 @@ public:
     CertificateScreen &screen() const { return *m_screen; }
     AccessPanel &accessPanel() const { return *m_access; }
     SetupPanel &setupPanel() const { return *m_setupPanel; }
+    DefaultsPanel &defaultsPanel() const { return *m_defaultsPanel; }
+    SettingsPanels &settingsPanels() const { return *m_settings; }
     DataFolder &dataFolder() { return m_folder; }
     SetupStore &setupStore() { return m_setup; }
     SignIn &signIn() const { return *m_signIn; }
@@ -79,8 +82,8 @@ private:
     void guardWhileSigningIn(bool signingIn);
     void openPartsPanel();
     void fillLists();
-    void openSetupPanel();
-    void closeSetupPanel();
+    void fillOrganizations();
+    void choosePrinter();
     void placePanels();
     void connectControls();
 
@@ -92,7 +95,7 @@ private:
     CertificateScreen *m_screen;
     AccessPanel *m_access;
     SetupPanel *m_setupPanel;
-    QWidget *m_defaultsPanel; // Panel3D2
+    DefaultsPanel *m_defaultsPanel;
     QWidget *m_findPanel;     // Panel3D3
 
     ItemGridModel *m_grid;
@@ -105,6 +108,7 @@ private:
     CountriesPanel *m_countries;
     ForwardersPanel *m_forwarders;
     CertificateOnScreen *m_certificate = nullptr;
+    SettingsPanels *m_settings = nullptr;
     bool m_activated = false;
 };
 

@@ -1,6 +1,12 @@
 #include "SetupPanel.h"
 
+#include "EntryText.h"
+#include "OrganizationsEditor.h"
+#include "SilentEdit.h"
+
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QRadioButton>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,10 +72,55 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     housesButton = add("SSCommand16", QStringLiteral("Forward Houses"), QStyle::SP_DirLinkIcon);
     printersButton = add("Command3D29", QStringLiteral("Printers "), QStyle::SP_ComputerIcon);
 
+    organizations = new OrganizationsEditor;
+    auto *organization = new QGroupBox(QStringLiteral("Organization"));
+    auto *o = new QVBoxLayout(organization);
+    o->addWidget(organizations);
+    text9 = new EntryText("Text9");
+    text9->setFixedHeight(52);
+    check1 = new QCheckBox(QStringLiteral("Shade Box"));
+    check1->setObjectName(QStringLiteral("Check1"));
+    option3D1 = new QRadioButton(QStringLiteral("Portrait"));
+    option3D1->setObjectName(QStringLiteral("Option3D1"));
+    option3D1->setChecked(true);
+    option3D2 = new QRadioButton(QStringLiteral("Landscape"));
+    option3D2->setObjectName(QStringLiteral("Option3D2"));
+    auto *orientation = new QGroupBox(QStringLiteral("Print Orientation"));
+    auto *r = new QHBoxLayout(orientation);
+    r->addWidget(option3D1);
+    r->addWidget(option3D2);
+    auto *settingsRow = new QHBoxLayout;
+    auto *alt = new QVBoxLayout;
+    alt->addWidget(new QLabel(QStringLiteral("Alt. Organization")));
+    alt->addWidget(text9);
+    settingsRow->addLayout(alt, 1);
+    auto *print = new QVBoxLayout;
+    print->addWidget(check1);
+    print->addWidget(orientation);
+    settingsRow->addLayout(print);
+
     auto *v = new QVBoxLayout(this);
+    v->addWidget(organization);
+    v->addLayout(settingsRow);
     v->addWidget(pathBox);
     v->addWidget(databases);
     v->addStretch();
+}
+
+void SetupPanel::showSettings(const SetupSettings &s)
+{
+    SilentEdit::setText(text9, s.organ2);
+    check1->setChecked(s.shade);
+    (s.landscape ? option3D2 : option3D1)->setChecked(true);
+}
+
+SetupSettings SetupPanel::settings() const
+{
+    SetupSettings s;
+    s.organ2 = text9->toPlainText();
+    s.shade = check1->isChecked();
+    s.landscape = option3D2->isChecked();
+    return s;
 }
 
 void SetupPanel::showIndicator(int image) { m_picture1->setCurrentIndex(image); }

@@ -1,14 +1,23 @@
 #pragma once
 
+#include "SetupSettings.h"
+
 #include <QFrame>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QStackedWidget;
 
 namespace arc {
 
-// The set-up panel. Here: the data folder, its indicator and the chooser.
+class EntryText;
+class OrganizationsEditor;
+
+// The set-up panel: the organisations of block 4, the alternate
+// organisation text, the print settings, the data folder with its indicator
+// and chooser, and the buttons that open the reference panels.
 class SetupPanel : public QFrame {
     Q_OBJECT
 public:
@@ -25,6 +34,14 @@ public:
     void setDatabasesEnabled(bool enabled);
     QString folder() const;
 
+    // What the panel shows of the main Defaults row.
+    void showSettings(const SetupSettings &settings);
+    SetupSettings settings() const;
+
+    OrganizationsEditor *organizations; // Data7 with Text8_0 to Text8_5 and Command2
+    EntryText *text9;                   // "Alt. Organization"
+    QCheckBox *check1;                  // "Shade Box"
+    QRadioButton *option3D1, *option3D2; // "Portrait", "Landscape"
     QPushButton *partsButton;     // SSCommand4
     QPushButton *dmirsButton;     // SSCommand9
     QPushButton *countriesButton; // SSCommand15

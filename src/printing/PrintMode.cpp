@@ -1,5 +1,7 @@
 #include "PrintMode.h"
 
+#include "SetupSettings.h"
+
 namespace arc {
 
 PrintMode PrintMode::of(Name name)
@@ -17,7 +19,7 @@ PrintMode PrintMode::forSetting(const std::optional<QString> &user1)
 {
     if (!user1)
         return of(Name::P0);
-    return of(*user1 == QLatin1String("2") ? Name::LS : Name::P1);
+    return of(SetupSettings::isLandscape(*user1) ? Name::LS : Name::P1);
 }
 
 } // namespace arc

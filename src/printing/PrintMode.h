@@ -18,7 +18,8 @@ struct PrintMode {
     float s; // vertical factor
     double label, body, value, title, instruction;
 
-    // From the User1 setting: none gives P0, "2" LS, anything else P1.
+    // From the User1 setting: none gives P0, a number above 1 LS (as the
+    // set-up panel shows it), anything else P1.
     static PrintMode forSetting(const std::optional<QString> &user1);
     static PrintMode of(Name name);
 };

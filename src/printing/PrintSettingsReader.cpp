@@ -1,6 +1,7 @@
 #include "PrintSettingsReader.h"
 
 #include "DataView.h"
+#include "DefaultsRows.h"
 
 namespace arc {
 
@@ -21,8 +22,8 @@ PrintSettings PrintSettingsReader::read(DataView &defaults)
             s.orientation = user1.toString();
         s.shade = isOne(defaults.value(QStringLiteral("Shade")));
     }
-    if (defaults.findFirst(QStringLiteral("\"Country\" = ?"), {QStringLiteral("Custom")}).ok() && !defaults.noMatch()
-        && defaults.hasRow())
+    // The settings row, never the main row whatever its authority says.
+    if (DefaultsRows::toCustom(defaults))
         s.largeRemarks = isOne(defaults.value(QStringLiteral("IncreaseTrack")));
     defaults.moveFirst();
     return s;

@@ -1,0 +1,131 @@
+#include "SettingsPanels.h"
+
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "DefaultsForm.h"
+#include "DefaultsPanel.h"
+#include "FolderMessages.h"
+#include "MessageBoxes.h"
+#include "OrganizationsEditor.h"
+#include "Prompts.h"
+#include "ScreenTwips.h"
+#include "SetupPanel.h"
+#include "SetupSettings.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace arc {
+
+SettingsPanels::SettingsPanels(CertificateScreen &screen, SetupPanel &setup, DefaultsPanel &defaults,
+                               DataFolder &folder, MessageBoxes &messages, Hooks hooks, QObject *parent)
+    : QObject(parent), m_screen(screen), m_setup(setup), m_defaults(defaults), m_folder(folder),
+      m_messages(messages), m_hooks(std::move(hooks))
+{
+    connect(screen.setupButton, &QPushButton::clicked, this, &SettingsPanels::toggleSetup);
+    connect(screen.defaultsButton, &QPushButton::clicked, this, &SettingsPanels::toggleDefaults);
+    connect(setup.organizations, &OrganizationsEditor::storeFailed, this,
+            [this](const DbStatus &s) { report(QStringLiteral("The organisation was not saved"), s); });
+}
+
+void SettingsPanels::showSaveCaption(bool save, QPushButton *button, const QString &caption)
+{
+    button->setText(save ? QStringLiteral("Save") : caption);
+    // Red while it stores and closes; grey like any button when disabled.
+    button->setStyleSheet(save ? QStringLiteral("QPushButton:enabled { color: rgb(255, 0, 0); }") : QString());
+}
+
+void SettingsPanels::report(const QString &what, const DbStatus &status)
+{
+    m_messages.ask({QStringLiteral("%1: %2").arg(what, status.detail()), QStringLiteral("Database"),
+                    Message::Buttons::Ok, Message::Icon::Critical});
+}
+
+void SettingsPanels::toggleSetup()
+{
+    m_defaults.hide();
+    m_hooks.hideFind();
+    if (m_setup.isHidden())
+        openSetup();
+    else
+        closeSetup();
+}
+
+void SettingsPanels::openSetup()
+{
+    showSaveCaption(true, m_screen.setupButton, QStringLiteral("Set-up"));
+    m_screen.setCommandsEnabled(false);
+    m_hooks.placePanels();
+    m_setup.show();
+    m_setup.raise();
+    m_hooks.keepSignInOnTop();
+    m_setup.setFolder(m_hooks.folderInUse());
+    if (!m_folder.isOpen())
+        return;
+    SetupSettings settings;
+    SetupSettings::load(m_folder.defaults(), settings);
+    m_setup.showSettings(settings);
+    m_setup.organizations->open(m_folder.reference());
+}
+
+void SettingsPanels::closeSetup()
+{
+    if (m_folder.isOpen()) {
+        if (const DbStatus s = m_setup.organizations->close(); !s.ok())
+            report(QStringLiteral("The organisation was not saved"), s);
+        if (const DbStatus s = SetupSettings::store(m_folder.defaults(), m_setup.settings()); !s.ok())
+            report(QStringLiteral("The settings were not saved"), s);
+        m_hooks.organizationsStored();
+    }
+    m_setup.hide();
+    showSaveCaption(false, m_screen.setupButton, QStringLiteral("Set-up"));
+    m_screen.setCommandsEnabled(true);
+    for (QComboBox *list : {m_screen.combo1, m_screen.combo2})
+        if (list->count() > 0)
+            list->setCurrentIndex(0);
+}
+
+void SettingsPanels::toggleDefaults()
+{
+    m_hooks.hideFind();
+    if (m_defaults.isHidden())
+        openDefaults();
+    else
+        closeDefaults();
+}
+
+void SettingsPanels::openDefaults()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+        return;
+    m_defaults.move(twipsToPixels(855), twipsToPixels(105));
+    m_defaults.adjustSize();
+    showSaveCaption(true, m_screen.defaultsButton, QStringLiteral("Defaults"));
+    m_screen.setCommandsEnabled(false);
+    m_screen.defaultsButton->setEnabled(true);
+    m_screen.setupButton->setEnabled(false);
+    // With no stored row the boxes keep what they hold.
+    DefaultsForm form = m_defaults.form();
+    DefaultsForm::load(m_folder.defaults(), form);
+    m_defaults.show(form);
+}
+
+void SettingsPanels::closeDefaults()
+{
+    if (m_folder.isOpen()) {
+        const DbStatus s = DefaultsForm::store(m_folder.defaults(), m_defaults.form());
+        if (s.is(DbCondition::FieldTooSmall)) {
+            m_messages.ask(Prompts::kTooLong);
+        } else if (!s.ok()) {
+            // The panel stays open with its entries for another try.
+            report(QStringLiteral("The defaults were not saved"), s);
+            return;
+        }
+    }
+    m_defaults.hide();
+    showSaveCaption(false, m_screen.defaultsButton, QStringLiteral("Defaults"));
+    m_screen.setCommandsEnabled(true);
+    m_screen.setupButton->setEnabled(true);
+}
+
+} // namespace arc

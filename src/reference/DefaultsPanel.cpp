@@ -1,0 +1,145 @@
+#include "DefaultsPanel.h"
+
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "SilentEdit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace arc {
+
+namespace {
+
+EntryBox *box(const char *name, int limit)
+{
+    auto *b = new EntryBox(name);
+    b->setEntryLimit(limit);
+    return b;
+}
+
+QCheckBox *check(const char *name, const QString &caption)
+{
+    auto *c = new QCheckBox(caption);
+    c->setObjectName(QString::fromLatin1(name));
+    return c;
+}
+
+} // namespace
+
+DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel3D2"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+
+    text14 = box("Text14", 20);
+    text14->setText(QStringLiteral("FAA/United States"));
+    text19 = box("Text19", 15);
+    check3D3 = check("Check3D3", QStringLiteral("Auto increment Track #"));
+    text15 = new EntryText("Text15");
+    text15->setEntryLimit(40);
+    text15->setFixedHeight(44);
+    check3D7 = check("Check3D7", QStringLiteral("Auto increment Inv #"));
+    text24 = box("Text24", 50);
+    text25 = box("Text25", 30);
+    text26 = box("Text26", 30);
+    check3D4 = check("Check3D4", QStringLiteral("Auto increment Batch #"));
+    text39 = box("Text39", 50);
+    text40 = box("Text40", 20);
+    text20 = new EntryText("Text20");
+    text20->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text12 = box("Text12", 50);
+    text21 = box("Text21", 50);
+    text22 = box("Text22", 25);
+    text23 = box("Text23", 25);
+    text46 = box("Text46", 20);
+    text46->setText(QStringLiteral("1"));
+    check3D5 = check("Check3D5", QStringLiteral("Large remarks section #13"));
+
+    auto *title = new QLabel(QStringLiteral("Defaults Setup"));
+    QFont f = title->font();
+    f.setBold(true);
+    title->setFont(f);
+    auto *g = new QGridLayout(this);
+    g->addWidget(title, 0, 0, 1, 4, Qt::AlignHCenter);
+    int row = 1;
+    const auto add = [&](const QString &label, QWidget *w, QCheckBox *beside = nullptr) {
+        g->addWidget(new QLabel(label), row, 0);
+        g->addWidget(w, row, 1);
+        if (beside)
+            g->addWidget(beside, row, 2, 1, 2);
+        ++row;
+    };
+    add(QStringLiteral("Authority/Country"), text14);
+    add(QStringLiteral("Internal Tracking No."), text19, check3D3);
+    add(QStringLiteral("Invoice/Contract No."), text15, check3D7);
+    add(QStringLiteral("Description"), text24);
+    add(QStringLiteral("Part Number"), text25);
+    add(QStringLiteral("Serial/Batch Number"), text26, check3D4);
+    add(QStringLiteral("Eligibility"), text39);
+    add(QStringLiteral("Status/work"), text40);
+    add(QStringLiteral("Remarks"), text20);
+    add(QStringLiteral("Section 17 Name"), text12);
+    add(QStringLiteral("Section 22 Name"), text21);
+    add(QStringLiteral("Section 16 Authorization No."), text22);
+    add(QStringLiteral("Section 21 Certificate No."), text23);
+    add(QStringLiteral("Copies"), text46, check3D5);
+    hide();
+}
+
+void DefaultsPanel::show(const DefaultsForm &f)
+{
+    using SilentEdit::setText;
+    // Each switch before its number, as the number's display depends on it.
+    check3D3->setChecked(f.increaseTrack);
+    check3D7->setChecked(f.increaseInv);
+    check3D4->setChecked(f.increaseBatch);
+    setText(text14, f.country);
+    setText(text19, f.tracking);
+    setText(text15, f.invoice);
+    setText(text24, f.description);
+    setText(text25, f.partNum);
+    setText(text26, f.batch);
+    setText(text39, f.eligibility);
+    setText(text40, f.status);
+    setText(text20, f.remarks);
+    setText(text12, f.name17);
+    setText(text21, f.name22);
+    setText(text22, f.authNum);
+    setText(text23, f.certNum);
+    setText(text46, f.copies);
+    check3D5->setChecked(f.largeRemarks);
+    QFrame::show();
+    raise();
+    text14->setFocus();
+}
+
+DefaultsForm DefaultsPanel::form() const
+{
+    DefaultsForm f;
+    f.country = text14->text();
+    f.tracking = text19->text();
+    f.increaseTrack = check3D3->isChecked();
+    f.invoice = text15->toPlainText();
+    f.increaseInv = check3D7->isChecked();
+    f.description = text24->text();
+    f.partNum = text25->text();
+    f.batch = text26->text();
+    f.increaseBatch = check3D4->isChecked();
+    f.eligibility = text39->text();
+    f.status = text40->text();
+    f.remarks = text20->toPlainText();
+    f.name17 = text12->text();
+    f.name22 = text21->text();
+    f.authNum = text22->text();
+    f.certNum = text23->text();
+    f.copies = text46->text();
+    f.largeRemarks = check3D5->isChecked();
+    return f;
+}
+
+} // namespace arc

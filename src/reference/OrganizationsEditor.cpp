@@ -1,0 +1,201 @@
+#include "OrganizationsEditor.h"
+
+#include "Database.h"
+#include "EntryBox.h"
+#include "SqlDialect.h"
+
+#include <QDataWidgetMapper>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlTableModel>
+#include <QStyle>
+
+namespace arc {
+
+namespace {
+
+const char *const kFields[] = {"Organization", "Address1", "Address2", "Address3", "CertificateNum", "JAANum"};
+
+QPushButton *arrow(const char *name, QStyle *style, QStyle::StandardPixmap icon)
+{
+    auto *b = new QPushButton(style->standardIcon(icon), QString());
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
+
+OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_mapper(new QDataWidgetMapper(this))
+{
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    const QString labels[] = {QStringLiteral("Name"),   QStringLiteral("Addr 1"),      QStringLiteral("Addr 2"),
+                              QStringLiteral("Addr 3"), QStringLiteral("FAA Cert. #"), QStringLiteral("EASA Cert. #")};
+    const int limits[] = {255, 255, 255, 255, 25, 25};
+    auto *g = new QGridLayout(this);
+    g->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 6; ++i) {
+        text8[i] = new EntryBox(QStringLiteral("Text8_%1").arg(i).toLatin1().constData());
+        text8[i]->setEntryLimit(limits[i]);
+        g->addWidget(new QLabel(labels[i]), i, 0);
+        g->addWidget(text8[i], i, 1);
+    }
+    firstButton = arrow("Data7First", style(), QStyle::SP_MediaSkipBackward);
+    previousButton = arrow("Data7Prev", style(), QStyle::SP_MediaSeekBackward);
+    nextButton = arrow("Data7Next", style(), QStyle::SP_MediaSeekForward);
+    lastButton = arrow("Data7Last", style(), QStyle::SP_MediaSkipForward);
+    auto *navigator = new QHBoxLayout;
+    navigator->addWidget(firstButton);
+    navigator->addWidget(previousButton);
+    auto *caption = new QLabel(QStringLiteral("Organizations"));
+    caption->setObjectName(QStringLiteral("Data7"));
+    caption->setAlignment(Qt::AlignCenter);
+    navigator->addWidget(caption, 1);
+    navigator->addWidget(nextButton);
+    navigator->addWidget(lastButton);
+    g->addLayout(navigator, 6, 0, 1, 2);
+    deleteButton = new QPushButton(QStringLiteral("Delete"));
+    deleteButton->setObjectName(QStringLiteral("Command2"));
+    g->addWidget(deleteButton, 7, 1, Qt::AlignLeft);
+
+    connect(firstButton, &QPushButton::clicked, this, [this] { report(first()); });
+    connect(previousButton, &QPushButton::clicked, this, [this] { report(previous()); });
+    connect(nextButton, &QPushButton::clicked, this, [this] { report(next()); });
+    connect(lastButton, &QPushButton::clicked, this, [this] { report(last()); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { report(deleteCurrent()); });
+}
+
+OrganizationsEditor::~OrganizationsEditor() = default;
+
+void OrganizationsEditor::report(const DbStatus &s)
+{
+    if (!s.ok())
+        emit storeFailed(s);
+}
+
+void OrganizationsEditor::open(Database &reference)
+{
+    m_mapper->clearMapping();
+    delete m_model;
+    m_model = new QSqlTableModel(this, reference.connection());
+    m_model->setTable(QStringLiteral("Organizations"));
+    m_model->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    m_model->select();
+    while (m_model->canFetchMore())
+        m_model->fetchMore();
+    m_mapper->setModel(m_model);
+    for (int i = 0; i < 6; ++i)
+        m_mapper->addMapping(text8[i], m_model->fieldIndex(QString::fromLatin1(kFields[i])));
+    if (m_model->rowCount() == 0)
+        startNewRow();
+    else
+        m_mapper->toFirst();
+    deleteButton->setEnabled(m_model->rowCount() > 0 && !m_model->isDirty(m_model->index(currentRow(), 0)));
+}
+
+DbStatus OrganizationsEditor::close()
+{
+    const DbStatus s = storeCurrent();
+    m_mapper->clearMapping();
+    m_mapper->setModel(nullptr);
+    delete m_model;
+    m_model = nullptr;
+    return s;
+}
+
+int OrganizationsEditor::currentRow() const { return m_mapper->currentIndex(); }
+int OrganizationsEditor::rowCount() const { return m_model ? m_model->rowCount() : 0; }
+
+bool OrganizationsEditor::boxesEmpty() const
+{
+    for (const EntryBox *b : text8)
+        if (!b->text().isEmpty())
+            return false;
+    return true;
+}
+
+void OrganizationsEditor::startNewRow()
+{
+    const int row = m_model->rowCount();
+    m_model->insertRow(row);
+    m_mapper->setCurrentIndex(row);
+    for (EntryBox *b : text8)
+        b->clear();
+    text8[0]->setFocus();
+}
+
+DbStatus OrganizationsEditor::storeCurrent()
+{
+    if (!m_model)
+        return {};
+    const int row = currentRow();
+    const bool added = row >= 0 && m_model->isDirty(m_model->index(row, 0)) && boxesEmpty();
+    if (added) {
+        // A new row left empty is no organisation.
+        m_model->revertAll();
+        return {};
+    }
+    m_mapper->submit();
+    if (!m_model->isDirty())
+        return {};
+    if (!m_model->submitAll()) {
+        const DbStatus s = SqlDialect::status(m_model->lastError());
+        m_model->revertAll();
+        return s.ok() ? DbStatus::failure(DbCondition::Other, m_model->lastError().text()) : s;
+    }
+    while (m_model->canFetchMore())
+        m_model->fetchMore();
+    m_mapper->setCurrentIndex(std::min(row, m_model->rowCount() - 1));
+    deleteButton->setEnabled(m_model->rowCount() > 0);
+    return {};
+}
+
+DbStatus OrganizationsEditor::goTo(int row)
+{
+    if (!m_model)
+        return {};
+    const DbStatus s = storeCurrent();
+    if (!s.ok())
+        return s;
+    if (row >= m_model->rowCount())
+        startNewRow();
+    else
+        m_mapper->setCurrentIndex(std::max(0, row));
+    return {};
+}
+
+DbStatus OrganizationsEditor::first() { return goTo(0); }
+DbStatus OrganizationsEditor::previous() { return goTo(std::max(0, currentRow() - 1)); }
+DbStatus OrganizationsEditor::next() { return goTo(currentRow() + 1); }
+DbStatus OrganizationsEditor::last() { return goTo(m_model ? std::max(0, m_model->rowCount() - 1) : 0); }
+
+DbStatus OrganizationsEditor::deleteCurrent()
+{
+    if (!m_model)
+        return {};
+    const int row = currentRow();
+    if (row < 0 || m_model->isDirty(m_model->index(row, 0))) {
+        // Not stored yet: nothing to delete, the entries just go.
+        m_model->revertAll();
+    } else {
+        m_model->removeRow(row);
+        if (!m_model->submitAll()) {
+            const DbStatus s = SqlDialect::status(m_model->lastError());
+            m_model->revertAll();
+            return s.ok() ? DbStatus::failure(DbCondition::Other, m_model->lastError().text()) : s;
+        }
+    }
+    while (m_model->canFetchMore())
+        m_model->fetchMore();
+    if (m_model->rowCount() == 0) {
+        deleteButton->setEnabled(false);
+        startNewRow();
+    } else {
+        m_mapper->toLast();
+        deleteButton->setEnabled(true);
+    }
+    return {};
+}
+
+} // namespace arc
