@@ -9,6 +9,7 @@
 #include "Passwords.h"
 #include "ReferenceLists.h"
 #include "SetupStore.h"
+#include "SignatoryPasswords.h"
 #include "SignatureFile.h"
 #include "SilentEdit.h"
 
@@ -73,7 +74,9 @@ void SignIn::AgentSecurity()
     const QString typed = m_panel.text44->text();
     const int k = m_panel.combo4->currentIndex();
     if (k < 0) {
-        if (Passwords::equal(typed, Passwords::master)) {
+        const bool administrator =
+            m_folder.isOpen() && SignatoryPasswords::administratorExists(m_folder.reference());
+        if (Passwords::isOpeningMaster(typed, administrator)) {
             m_master = true;
             m_panel.hide();
             emit signedIn();
@@ -84,8 +87,9 @@ void SignIn::AgentSecurity()
         m_checking = false;
         return;
     }
-    const AgentEntry agent = m_panel.combo4->itemData(k).value<AgentEntry>();
-    if (!Passwords::equal(typed, agent.password)) {
+    AgentEntry agent = m_panel.combo4->itemData(k).value<AgentEntry>();
+    const Passwords::Verdict verdict = Passwords::verify(agent.password, typed);
+    if (verdict == Passwords::Verdict::Wrong) {
         if (m_messages.ask(kTryAgain) == Message::Answer::Yes) {
             m_panel.text44->clear();
             m_panel.text44->setFocus();
@@ -94,6 +98,15 @@ void SignIn::AgentSecurity()
         }
         m_checking = false;
         return;
+    }
+    if (verdict == Passwords::Verdict::RightButStoredPlain && m_folder.isOpen()) {
+        // Kept in plain text by an earlier version: from now on only its hash.
+        if (SignatoryPasswords::store(m_folder.reference(), agent.rowId, typed).ok()) {
+            agent.password = m_folder.reference()
+                                 .scalar(QStringLiteral("SELECT Password FROM Agents WHERE rowid = ?"), {agent.rowId})
+                                 .toString();
+            m_panel.combo4->setItemData(k, QVariant::fromValue(agent));
+        }
     }
     m_signatory = agent;
     m_panel.hide();

@@ -1,26 +1,33 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <algorithm>
 
-namespace arc::Passwords {
+namespace arc {
 
-// Opens the access panel without a signatory, and gives administrator
-// rights on the signatories panel.
-inline const QString master = QStringLiteral("zorp7351");
+// Every comparison of a typed password with a stored one goes through
+// here. Passwords are stored as Argon2id hashes in libsodium's string
+// format; a stored value that is not such a hash is a password kept by an
+// earlier version, compared as it is and to be replaced by its hash.
+class Passwords {
+public:
+    // Opens the program without a signatory while no signatory is an
+    // administrator, so that the first one can be set up.
+    static const QString master;
 
-// Exact, case-sensitive comparison whose time does not depend on where the
-// texts first differ.
-inline bool equal(const QString &a, const QString &b)
-{
-    const QByteArray x = a.toUtf8();
-    const QByteArray y = b.toUtf8();
-    unsigned diff = unsigned(x.size() ^ y.size());
-    const qsizetype n = std::max(x.size(), y.size());
-    for (qsizetype i = 0; i < n; ++i)
-        diff |= unsigned(uchar(i < x.size() ? x[i] : 0) ^ uchar(i < y.size() ? y[i] : 0));
-    return diff == 0;
-}
+    enum class Verdict { Wrong, Right, RightButStoredPlain };
 
-} // namespace arc::Passwords
+    static Verdict verify(const QString &stored, const QString &typed);
+    // The hash to store for `password`; empty when hashing failed.
+    static QString hash(const QString &password);
+    static bool isHash(const QString &stored);
+
+    // Whether `typed` is the master password and the master password
+    // still opens the program.
+    static bool isOpeningMaster(const QString &typed, bool administratorExists);
+
+    // Exact, case-sensitive comparison whose time does not depend on where
+    // the texts first differ.
+    static bool equal(const QString &a, const QString &b);
+};
+
+} // namespace arc

@@ -98,7 +98,7 @@ const std::vector<TableDef> &referenceTables()
          "PartNumber"},
         {"Agents",
          {text("Name", 50),
-          text("Password", 50), // longer than its box: passwords from elsewhere are kept whole
+          text("Password"), // a hash in libsodium's string format, longer than any typed password
           text("ApprovalNumber", 25),
           text("ElectronicSign"),
           yesNo("UseElectronic"),
@@ -161,6 +161,7 @@ const std::vector<Change> &changes()
 {
     static const std::vector<Change> c = {
         {2, StoreKind::Reference, QStringLiteral("PartNumbers")}, // Eligibility widened to a stamp text
+        {3, StoreKind::Reference, QStringLiteral("Agents")}, // Password widened to hold a hash
     };
     return c;
 }

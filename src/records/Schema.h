@@ -35,7 +35,7 @@ struct TableDef {
 enum class StoreKind { Setup, Certificates, Reference };
 
 namespace Schema {
-constexpr int version = 2;
+constexpr int version = 3;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.

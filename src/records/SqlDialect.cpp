@@ -77,8 +77,10 @@ QStringList rebuildTableStatements(const TableDef &table, const QStringList &old
 QStringList connectionPragmas()
 {
     // Rollback journal, not WAL: data folders may live on a network share.
+    // Replaced content is overwritten, so a password once hashed leaves no
+    // plain copy in the file.
     return {QStringLiteral("PRAGMA journal_mode=DELETE"), QStringLiteral("PRAGMA synchronous=FULL"),
-            QStringLiteral("PRAGMA busy_timeout=5000")};
+            QStringLiteral("PRAGMA busy_timeout=5000"), QStringLiteral("PRAGMA secure_delete=ON")};
 }
 
 QString readOnlyConnectOptions() { return QStringLiteral("QSQLITE_OPEN_READONLY"); }

@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "PanelParts.h"
 #include "Passwords.h"
+#include "SignatoryPasswords.h"
 #include "ReferenceLists.h"
 #include "SignatureFile.h"
 
@@ -107,7 +108,13 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     connect(combo6, &QComboBox::activated, this, &SignatoriesPanel::choose);
     connect(yes, &QRadioButton::clicked, this, &SignatoriesPanel::chooseYes);
     connect(adminPassword, &QLineEdit::textChanged, this,
-            [this](const QString &t) { yes->setEnabled(Passwords::equal(t, Passwords::master)); });
+            [this](const QString &t) {
+                // The master password gives the right only while no one has it.
+                const bool first = m_folder.isOpen()
+                                   && Passwords::isOpeningMaster(
+                                       t, SignatoryPasswords::administratorExists(m_folder.reference()));
+                yes->setEnabled(m_administering || first);
+            });
     connect(useElectronic, &QCheckBox::toggled, files, &QWidget::setEnabled);
     connect(useElectronic, &QCheckBox::toggled, this, &SignatoriesPanel::signatureTouched);
     connect(files, &QListWidget::itemSelectionChanged, this, &SignatoriesPanel::signatureTouched);
@@ -260,8 +267,10 @@ void SignatoriesPanel::choose(int index)
     m_filling = true;
     newName->setText(agents.text(QStringLiteral("Name")));
     certification->setText(agents.text(QStringLiteral("ApprovalNumber")));
-    newPassword->setText(m_storedPassword);
-    oldPassword->setText(m_storedPassword);
+    // No password is ever shown: a new one is typed, an empty box keeps
+    // the stored one.
+    newPassword->clear();
+    oldPassword->clear();
     useElectronic->setEnabled(true);
     listBitmaps();
     if (!useElectronic->isChecked()) {
@@ -316,11 +325,16 @@ void SignatoriesPanel::save()
         m_messages.ask(kNothingChosen);
         return;
     }
+    const QString password = newPassword->text().isEmpty() ? m_storedPassword : Passwords::hash(newPassword->text());
+    if (!newPassword->text().isEmpty() && password.isEmpty()) {
+        m_messages.ask({QStringLiteral("The new password could not be stored safely, so nothing was saved."),
+                        QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
+        return;
+    }
     DbStatus s = adding ? agents.addNew() : agents.moveToRow(m_loadedRow);
     if (s.ok() && !adding)
         s = agents.edit();
-    AgentEntry entry{newName->text(), newPassword->text().isEmpty() ? m_storedPassword : newPassword->text(),
-                     certification->text(), m_loadedRow};
+    AgentEntry entry{newName->text(), password, certification->text(), m_loadedRow};
     // The signature stays as stored unless the user changed it here.
     const bool keepSignature = !adding && !m_signatureChanged;
     const QList<QListWidgetItem *> picked = files->selectedItems();
@@ -350,7 +364,7 @@ void SignatoriesPanel::save()
     m_storedUse = use;
     m_storedSign = sign;
     m_signatureChanged = false;
-    oldPassword->setText(entry.password);
+    newPassword->clear();
     if (adding) {
         entry.rowId = agents.lastAddedRowId();
         combo6->addItem(entry.name, QVariant::fromValue(entry));

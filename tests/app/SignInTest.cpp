@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "Passwords.h"
 #include "PrintCommand.h"
 #include "SignIn.h"
 
@@ -163,4 +164,38 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
     for (QWidget *w : others)
         EXPECT_FALSE(usable(w)) << w->objectName().toStdString();
     EXPECT_TRUE(usable(window->setupPanel().findChild<QWidget *>("Dir1"))) << "the folder can still be chosen";
+}
+
+// A password kept in plain text by an earlier version is replaced by its
+// hash at the first sign-in, and no copy of it is left in the file.
+TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
+{
+    signIn(0, "Secret1");
+    ASSERT_FALSE(panel().isVisibleTo(window.get()));
+    arc::DataFolder f;
+    ASSERT_TRUE(f.open(dataFolder()).ok());
+    const QString stored = f.reference().scalar("SELECT Password FROM Agents WHERE rowid = 1").toString();
+    EXPECT_EQ(arc::Passwords::verify(stored, "Secret1"), arc::Passwords::Verdict::Right) << stored.toStdString();
+    f.close();
+    EXPECT_FALSE(readFile(dataFolder() + "VELLORANA.MDB").contains("Secret1")) << "no plain copy left in the file";
+
+    panel().show();
+    signIn(0, "Secret1");
+    EXPECT_FALSE(panel().isVisibleTo(window.get())) << "the hash lets the same password in again";
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// The master password sets up the first administrator; once there is one
+// it is a wrong password like any other typed without a name.
+TEST_F(SignInTest, TheMasterPasswordOpensOnlyUntilAnAdministratorExists)
+{
+    {
+        arc::DataFolder f;
+        ASSERT_TRUE(f.open(dataFolder()).ok());
+        ASSERT_TRUE(f.reference().exec("UPDATE Agents SET Administrator = 1 WHERE rowid = 2").ok());
+    }
+    signIn(-1, "zorp7351");
+    EXPECT_TRUE(panel().isVisibleTo(window.get()));
+    EXPECT_FALSE(window->signIn().isSignedIn());
+    EXPECT_TRUE(messages.shown.isEmpty()) << "no name: no message";
 }

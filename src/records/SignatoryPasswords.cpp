@@ -1,0 +1,49 @@
+#include "SignatoryPasswords.h"
+
+#include "Passwords.h"
+#include "WriteTransaction.h"
+
+namespace arc::SignatoryPasswords {
+
+bool administratorExists(const Database &reference)
+{
+    return reference.scalar(QStringLiteral("SELECT 1 FROM Agents WHERE Administrator = 1 LIMIT 1")).isValid();
+}
+
+DbStatus store(Database &reference, qint64 rowId, const QString &password)
+{
+    const QString hashed = Passwords::hash(password);
+    if (hashed.isEmpty())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("the password could not be hashed"));
+    WriteTransaction tx(reference);
+    if (!tx.ok())
+        return tx.status();
+    QSqlQuery q;
+    DbStatus s = reference.run(q, QStringLiteral("UPDATE Agents SET Password = ? WHERE rowid = ?"), {hashed, rowId});
+    if (!s.ok())
+        return s;
+    if (q.numRowsAffected() != 1)
+        return DbStatus::failure(DbCondition::RecordGone, QStringLiteral("Agents"));
+    return tx.commit();
+}
+
+DbStatus reset(Database &reference, const QString &name, const QString &password)
+{
+    if (password.isEmpty())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("an empty password is not a password"));
+    QSqlQuery q;
+    DbStatus s = reference.run(q, QStringLiteral("SELECT rowid FROM Agents WHERE Name = ?"), {name});
+    if (!s.ok())
+        return s;
+    QList<qint64> rows;
+    while (q.next())
+        rows << q.value(0).toLongLong();
+    if (rows.isEmpty())
+        return DbStatus::failure(DbCondition::ItemNotFound, QStringLiteral("no signatory is named %1").arg(name));
+    if (rows.size() > 1)
+        return DbStatus::failure(DbCondition::Other,
+                                 QStringLiteral("%1 signatories are named %2").arg(rows.size()).arg(name));
+    return store(reference, rows.first(), password);
+}
+
+} // namespace arc::SignatoryPasswords
