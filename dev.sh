@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 # The sanitizers' run-time libraries (libasan8, libubsan1) come with g++.
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
-          libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev)
+          libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools)
 
 ensure_packages() {
   local missing=()

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AccessConversion.h"
 #include "AccessPanel.h"
 #include "BusyPointer.h"
 #include "CertificateOnScreen.h"
@@ -16,6 +17,7 @@
 #include "ItemEntry.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
+#include "LegacyConverter.h"
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
 #include "PartsPanel.h"
@@ -217,6 +219,16 @@ void MainWindow::SetDataPaths()
     m_setupPanel->setFolder(opened.path);
     if (opened.kind == OpenedFolder::Kind::Unusable) {
         m_setupPanel->showIndicator(0);
+        // Data of the earlier program: converted when the user agrees, then
+        // opened; left alone otherwise, as a folder without our files.
+        if (LegacyConverter::holdsAccessFiles(opened.path)) {
+            if (AccessConversion::offer(opened.path, m_messages)) {
+                SetDataPaths();
+                return;
+            }
+            m_settings->openSetup();
+            return;
+        }
         m_messages.ask(FolderMessages::unusable(opened.path, opened.status));
         m_settings->openSetup();
         return;
@@ -284,8 +296,16 @@ void MainWindow::folderChosen(const QString &folder)
     // Try the chosen folder before letting go of the one in use: a refused
     // choice changes nothing.
     DataFolder probe;
-    const DbStatus tried = probe.open(chosen);
+    DbStatus tried = probe.open(chosen);
     probe.close();
+    if (!tried.ok() && LegacyConverter::holdsAccessFiles(chosen)) {
+        if (!AccessConversion::offer(chosen, m_messages)) {
+            m_setupPanel->setFolder(folderInUse());
+            return;
+        }
+        tried = probe.open(chosen);
+        probe.close();
+    }
     if (!tried.ok()) {
         m_messages.ask(FolderMessages::unusable(chosen, tried, folderInUse()));
         m_setupPanel->setFolder(folderInUse());

@@ -1,0 +1,266 @@
+#include "LegacyConverter.h"
+
+#include "Database.h"
+#include "FileSwap.h"
+#include "MdbExport.h"
+#include "Passwords.h"
+#include "Schema.h"
+#include "SqlDialect.h"
+#include "WriteTransaction.h"
+
+#include <algorithm>
+
+#include <QDate>
+#include <QSqlError>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+namespace arc {
+
+namespace {
+
+const StoreKind kDataFiles[] = {StoreKind::Certificates, StoreKind::Reference};
+
+DbStatus failure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
+
+// One data file read, ready to be written.
+struct ReadFile {
+    StoreKind kind;
+    QString source, building;
+    QList<std::pair<TableDef, MdbTable>> tables;
+};
+
+QVariant storedValue(const FieldDef &f, const QVariant &v, const QString &table)
+{
+    if (v.isNull())
+        return v;
+    const QString text = v.toString();
+    switch (f.type) {
+    case FieldType::Counter:
+    case FieldType::Long:
+        return text.toLongLong();
+    case FieldType::Number:
+        return text.toDouble();
+    case FieldType::YesNo:
+        return text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
+                       || text == QLatin1String("-1")
+                   ? 1
+                   : 0;
+    case FieldType::Date: {
+        const QDate d = QDate::fromString(text.left(10), Qt::ISODate);
+        return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant(text);
+    }
+    case FieldType::Text:
+        // Signatories' passwords are kept only as their hashes.
+        if (table == QLatin1String("Agents") && f.name == QLatin1String("Password"))
+            return Passwords::hash(text);
+        return text;
+    }
+    return v;
+}
+
+DbStatus readFile(ReadFile &file, QStringList &lines)
+{
+    QString error;
+    const auto names = MdbExport::tables(file.source, &error);
+    if (!names)
+        return failure(QStringLiteral("%1 cannot be read: %2").arg(QFileInfo(file.source).fileName(), error));
+    const QString fileName = QFileInfo(file.source).fileName();
+    for (const QString &name : *names)
+        if (!Schema::table(name) || std::none_of(Schema::tables(file.kind).begin(), Schema::tables(file.kind).end(),
+                                                 [&](const TableDef &t) { return t.name == name; }))
+            lines << QStringLiteral("%1: table %2 is not one this program keeps; it was not brought over")
+                         .arg(fileName, name);
+    for (const TableDef &def : Schema::tables(file.kind)) {
+        if (!names->contains(def.name)) {
+            lines << QStringLiteral("%1: has no table %2; it starts empty").arg(fileName, def.name);
+            continue;
+        }
+        auto table = MdbExport::read(file.source, def.name, &error);
+        if (!table)
+            return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
+        for (const QString &column : table->columns)
+            if (!def.field(column))
+                lines << QStringLiteral("%1: field %2.%3 is not one this program keeps; it was not brought over")
+                             .arg(fileName, def.name, column);
+        file.tables.append({def, *table});
+    }
+    return {};
+}
+
+// Texts longer than their field allows are never cut: the field is made
+// wide enough in the new file.
+TableDef widened(const TableDef &def, const MdbTable &table, const QString &fileName, QStringList &lines,
+                  bool &changed)
+{
+    TableDef wide = def;
+    changed = false;
+    for (FieldDef &f : wide.fields) {
+        const int column = table.columns.indexOf(f.name);
+        if (f.type != FieldType::Text || column < 0)
+            continue;
+        int longest = 0;
+        for (const QVariantList &row : table.rows)
+            longest = std::max(longest, int(row.at(column).toString().size()));
+        if (longest > f.maxLength && !(def.name == QLatin1String("Agents") && f.name == QLatin1String("Password"))) {
+            lines << QStringLiteral("%1: field %2.%3 widened from %4 to %5 characters to keep its longest text whole")
+                         .arg(fileName, def.name, f.name)
+                         .arg(f.maxLength)
+                         .arg(longest);
+            f.maxLength = longest;
+            changed = true;
+        }
+    }
+    return wide;
+}
+
+DbStatus writeFile(const ReadFile &file, QStringList &lines)
+{
+    FileSwap::discard(file.building);
+    Database db;
+    DbStatus s = db.open(file.building, file.kind, Database::Mode::CreateIfMissing);
+    if (!s.ok())
+        return s;
+    WriteTransaction tx(db);
+    if (!tx.ok())
+        return tx.status();
+    const QString fileName = QFileInfo(file.source).fileName();
+    for (const auto &[def, table] : file.tables) {
+        bool changed = false;
+        const TableDef wide = widened(def, table, fileName, lines, changed);
+        if (changed) {
+            QStringList columns;
+            for (const FieldDef &f : def.fields)
+                columns << f.name;
+            for (const QString &sql : SqlDialect::rebuildTableStatements(wide, columns))
+                if (s = db.exec(sql); !s.ok())
+                    return s;
+        }
+        QStringList columns, marks;
+        QList<const FieldDef *> fields;
+        QList<int> sourceColumns;
+        for (int c = 0; c < table.columns.size(); ++c) {
+            if (const FieldDef *f = def.field(table.columns[c])) {
+                columns << QLatin1Char('"') + f->name + QLatin1Char('"');
+                marks << QStringLiteral("?");
+                fields << f;
+                sourceColumns << c;
+            }
+        }
+        QSqlQuery insert(db.connection());
+        if (!insert.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                .arg(def.name, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
+            return SqlDialect::status(insert.lastError());
+        for (const QVariantList &row : table.rows) {
+            for (int i = 0; i < fields.size(); ++i)
+                insert.bindValue(i, storedValue(*fields[i], row.at(sourceColumns[i]), def.name));
+            if (!insert.exec())
+                return SqlDialect::status(insert.lastError());
+        }
+        lines << QStringLiteral("%1: %2 rows in %3").arg(fileName).arg(table.rows.size()).arg(def.name);
+    }
+    if (s = tx.commit(); !s.ok())
+        return s;
+
+    // Checked before anything is moved: sound, and every row there.
+    if (db.scalar(QStringLiteral("PRAGMA integrity_check")).toString() != QLatin1String("ok"))
+        return failure(QStringLiteral("the new %1 did not pass its integrity check").arg(fileName));
+    for (const auto &[def, table] : file.tables) {
+        const int count = db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(def.name)).toInt();
+        if (count != table.rows.size())
+            return failure(QStringLiteral("the new %1 holds %2 rows in %3 instead of %4")
+                               .arg(fileName)
+                               .arg(count)
+                               .arg(def.name)
+                               .arg(table.rows.size()));
+    }
+    return {};
+}
+
+} // namespace
+
+bool LegacyConverter::isAccessFile(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = f.read(32);
+    return head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB";
+}
+
+bool LegacyConverter::holdsAccessFiles(const QString &folder)
+{
+    for (StoreKind kind : kDataFiles)
+        if (isAccessFile(folder + Schema::fileName(kind)))
+            return true;
+    return false;
+}
+
+ConversionReport LegacyConverter::convert(const QString &folderPath)
+{
+    ConversionReport report;
+    const QString folder = folderPath.endsWith(QLatin1Char('/')) ? folderPath : folderPath + QLatin1Char('/');
+    QList<ReadFile> files;
+    for (StoreKind kind : kDataFiles) {
+        const QString source = folder + Schema::fileName(kind);
+        if (isAccessFile(source))
+            files.append({kind, source, FileSwap::temporaryName(source), {}});
+    }
+    if (files.isEmpty()) {
+        report.lines << QStringLiteral("%1 holds no data files in the Access format: nothing to convert.").arg(folder);
+        return report;
+    }
+    const auto fail = [&](const DbStatus &s) {
+        for (const ReadFile &f : files)
+            FileSwap::discard(f.building);
+        report.outcome = ConversionReport::Outcome::Failed;
+        report.status = s;
+        report.lines << QStringLiteral("Nothing in %1 has been changed: %2").arg(folder, s.detail());
+        return report;
+    };
+    if (!MdbExport::available())
+        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables) are not installed")));
+    const QString originals = folder + kOriginals + QLatin1Char('/');
+    for (const ReadFile &f : files)
+        if (QFileInfo::exists(originals + QFileInfo(f.source).fileName()))
+            return fail(failure(QStringLiteral("%1 already holds a %2").arg(originals, QFileInfo(f.source).fileName())));
+
+    for (ReadFile &f : files) {
+        if (DbStatus s = readFile(f, report.lines); !s.ok())
+            return fail(s);
+        if (DbStatus s = writeFile(f, report.lines); !s.ok())
+            return fail(s);
+    }
+
+    // Both files are whole: now the originals go aside and the new ones in.
+    if (!QDir().mkpath(originals))
+        return fail(failure(QStringLiteral("%1 cannot be made").arg(originals)));
+    QStringList moved;
+    for (const ReadFile &f : files) {
+        const QString kept = originals + QFileInfo(f.source).fileName();
+        if (!QFile::rename(f.source, kept)) {
+            for (const QString &back : moved)
+                QFile::rename(originals + QFileInfo(back).fileName(), back);
+            return fail(failure(QStringLiteral("%1 could not be moved into %2").arg(f.source, originals)));
+        }
+        moved << f.source;
+    }
+    for (const ReadFile &f : files) {
+        if (const DbStatus s = FileSwap::moveIntoPlace(f.building, f.source); !s.ok()) {
+            // Put the originals back where they were.
+            for (const ReadFile &g : files) {
+                if (QFileInfo(g.source).exists() && !LegacyConverter::isAccessFile(g.source))
+                    QFile::rename(g.source, g.building);
+                QFile::rename(originals + QFileInfo(g.source).fileName(), g.source);
+            }
+            return fail(s);
+        }
+    }
+    report.outcome = ConversionReport::Outcome::Converted;
+    report.lines << QStringLiteral("The Access originals are kept, unchanged, in %1").arg(originals);
+    return report;
+}
+
+} // namespace arc

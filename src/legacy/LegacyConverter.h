@@ -1,0 +1,36 @@
+#pragma once
+
+#include "DbStatus.h"
+
+#include <QStringList>
+
+namespace arc {
+
+// What a conversion did, for the user: rows per table, widened fields,
+// anything the current layout does not know.
+struct ConversionReport {
+    enum class Outcome { Converted, NothingToConvert, Failed };
+    Outcome outcome = Outcome::NothingToConvert;
+    DbStatus status;   // why it failed
+    QStringList lines; // the summary
+};
+
+// Brings a data folder kept by the earlier Access-based program into the
+// current format, in place: the Access data files are read with mdbtools,
+// written under temporary names beside them, checked, and only then the
+// originals are moved, unchanged, into "access-originals/" and the new
+// files into their names. Any failure leaves the folder as it was.
+class LegacyConverter {
+public:
+    static inline const QString kOriginals = QStringLiteral("access-originals");
+
+    // Whether `file` is an Access (Jet or ACE) database.
+    static bool isAccessFile(const QString &file);
+    // Whether the data folder `folder` (ending with "/") holds a data file
+    // in the Access format.
+    static bool holdsAccessFiles(const QString &folder);
+
+    static ConversionReport convert(const QString &folder);
+};
+
+} // namespace arc

@@ -1,0 +1,130 @@
+#include "MdbExport.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace arc::MdbExport {
+
+namespace {
+
+// Runs an mdbtools program to its end; its output, or nullopt with why.
+std::optional<QByteArray> run(const QString &program, const QStringList &args, QString *error)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted(30000)) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be started (is mdbtools installed?)").arg(program);
+        return std::nullopt;
+    }
+    p.closeWriteChannel();
+    QByteArray out;
+    while (p.state() != QProcess::NotRunning) {
+        p.waitForReadyRead(100);
+        out += p.readAllStandardOutput();
+    }
+    out += p.readAllStandardOutput();
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
+        if (error && error->isEmpty())
+            *error = QStringLiteral("%1 failed").arg(program);
+        return std::nullopt;
+    }
+    return out;
+}
+
+} // namespace
+
+bool available()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("mdb-export")).isEmpty()
+           && !QStandardPaths::findExecutable(QStringLiteral("mdb-tables")).isEmpty();
+}
+
+std::optional<QStringList> tables(const QString &file, QString *error)
+{
+    const auto out = run(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), file}, error);
+    if (!out)
+        return std::nullopt;
+    QStringList names;
+    for (const QByteArray &line : out->split('\n'))
+        if (!line.trimmed().isEmpty())
+            names << QString::fromUtf8(line.trimmed());
+    return names;
+}
+
+std::optional<MdbTable> read(const QString &file, const QString &table, QString *error)
+{
+    // Four-digit years: the default date format writes two.
+    const auto out = run(QStringLiteral("mdb-export"),
+                         {QStringLiteral("-D"), QStringLiteral("%Y-%m-%d"), QStringLiteral("-T"),
+                          QStringLiteral("%Y-%m-%d"), file, table},
+                         error);
+    if (!out)
+        return std::nullopt;
+    auto parsed = parse(*out);
+    if (!parsed && error)
+        *error = QStringLiteral("the table %1 could not be read whole").arg(table);
+    return parsed;
+}
+
+std::optional<MdbTable> parse(const QByteArray &csv)
+{
+    const QString text = QString::fromUtf8(csv);
+    MdbTable t;
+    QVariantList record;
+    QString field;
+    bool quoted = false, inQuotes = false, header = true;
+    const auto endField = [&] {
+        record << (quoted ? QVariant(field) : field.isEmpty() ? QVariant() : QVariant(field));
+        field.clear();
+        quoted = false;
+    };
+    const auto endRecord = [&] {
+        endField();
+        if (header) {
+            for (const QVariant &v : record)
+                t.columns << v.toString();
+            header = false;
+        } else if (record.size() != t.columns.size()) {
+            return false;
+        } else {
+            t.rows << record;
+        }
+        record.clear();
+        return true;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (inQuotes) {
+            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
+                field += c;
+                ++i;
+            } else if (c == u'"') {
+                inQuotes = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            inQuotes = quoted = true;
+        } else if (c == u',') {
+            endField();
+        } else if (c == u'\n') {
+            if (!endRecord())
+                return std::nullopt;
+        } else if (c != u'\r') {
+            field += c;
+        }
+    }
+    if (inQuotes)
+        return std::nullopt;
+    if (!field.isEmpty() || quoted || !record.isEmpty())
+        if (!endRecord())
+            return std::nullopt;
+    if (header)
+        return std::nullopt; // not even a header: nothing was read
+    return t;
+}
+
+} // namespace arc::MdbExport

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+namespace arc {
+
+// One table as mdbtools reads it from an Access (Jet) file: its column
+// names and its rows in stored order. A null field is a null QVariant; a
+// text, even an empty one, is a QString; numbers and dates come as the
+// text mdb-export writes for them.
+struct MdbTable {
+    QStringList columns;
+    QList<QVariantList> rows;
+};
+
+namespace MdbExport {
+
+// Whether the mdbtools programs are on the path.
+bool available();
+
+// The tables of a Jet file; nullopt with `error` set when it cannot be read.
+std::optional<QStringList> tables(const QString &file, QString *error);
+
+// A table read with mdb-export: CSV with a header, texts quoted and their
+// quotes doubled, nulls left empty and unquoted, dates as YYYY-MM-DD.
+std::optional<MdbTable> read(const QString &file, const QString &table, QString *error);
+
+// That CSV, parsed; nullopt when it is cut short or malformed.
+std::optional<MdbTable> parse(const QByteArray &csv);
+
+} // namespace MdbExport
+} // namespace arc

@@ -1,0 +1,59 @@
+#include "WindowFixture.h"
+
+#include "LegacyConverter.h"
+#include "MdbExport.h"
+
+#include <QFileInfo>
+
+using arc::Message;
+
+// A shop moving over with the data folder of the earlier Access-based
+// program: asked once, converted, and everything where it was.
+class AccessFolderTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        if (!arc::MdbExport::available())
+            GTEST_SKIP() << "mdbtools is not installed";
+        if (!QFileInfo::exists(QStringLiteral(LEGACY_FIXTURE) + "VELLORAN.MDB"))
+            GTEST_SKIP() << "the shared Access fixture is not beside this checkout: " << LEGACY_FIXTURE;
+        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, dataFolder() + name));
+            QFile::setPermissions(dataFolder() + name, QFile::ReadOwner | QFile::WriteOwner);
+        }
+        storeDataPath(dataFolder());
+    }
+};
+
+TEST_F(AccessFolderTest, YesConvertsTheFolderAndOpensIt)
+{
+    messages.answers = {Message::Answer::Yes};
+    openWindow(false);
+    ASSERT_EQ(messages.shown.size(), 2) << messages.shown.value(0).prompt.toStdString();
+    EXPECT_EQ(messages.shown[0].buttons, Message::Buttons::YesNo);
+    EXPECT_TRUE(messages.shown[0].prompt.contains(dataFolder() + "access-originals/"));
+    EXPECT_TRUE(messages.shown[1].prompt.contains("300 rows in Header")) << messages.shown[1].prompt.toStdString();
+    ASSERT_TRUE(window->dataFolder().isOpen());
+    EXPECT_TRUE(QFile::exists(dataFolder() + "access-originals/VELLORAN.MDB"));
+
+    // The old password signs in, and the last certificate is there.
+    window->accessPanel().combo4->setCurrentIndex(window->accessPanel().combo4->findText("John A. Carter"));
+    window->accessPanel().text44->setText("carter1");
+    window->signIn().AgentSecurity();
+    ASSERT_TRUE(window->signIn().isSignedIn());
+    screen().previousButton->click();
+    EXPECT_EQ(window->currentFormIndex(), 300);
+}
+
+TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndOpensTheSetupPanel)
+{
+    const QByteArray before = readFile(dataFolder() + "VELLORAN.MDB");
+    messages.answers = {Message::Answer::No};
+    openWindow(false);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_FALSE(window->dataFolder().isOpen());
+    EXPECT_FALSE(window->setupPanel().isHidden());
+    EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), before);
+    EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
+}
