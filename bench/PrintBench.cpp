@@ -29,9 +29,15 @@ arc::CertificatePage fullPage()
     p.organ1 = "Velloran Aero Components\r\n1200 Airport Road, Hangar 4\r\nWichita, KS 67209";
     p.organ2 = "FAA Repair Station VA2R123K\r\nEASA.145.0001";
     p.invoice = "WO 4471 / INV 88120";
-    for (int r = 0; r < arc::kItemSlots; ++r)
-        p.lines[r] = {QString::number(r + 1), QString("FUEL PUMP ASSEMBLY, HIGH PRESSURE STAGE %1").arg(r),
-                      QString("PN 2204-118-%1").arg(r), "2", QString("SN 10%1, SN 20%1").arg(r), "NEW", {}};
+    for (int r = 0; r < arc::kItemSlots; ++r) {
+        arc::ItemLine &line = p.lines[r];
+        line.item = QString::number(r + 1);
+        line.description = QString("FUEL PUMP ASSEMBLY, HIGH PRESSURE STAGE %1").arg(r);
+        line.partNum = QString("PN 2204-118-%1").arg(r);
+        line.quantity = "2";
+        line.serialNum = QString("SN 10%1, SN 20%1").arg(r);
+        line.status = "NEW";
+    }
     for (int i = 0; i < 8; ++i)
         p.remarks += QString("Remark line %1: the item was manufactured under PMA Q1234CE and inspected in "
                              "accordance with the approved design data.\r\n")

@@ -90,7 +90,7 @@ TEST(PrintWrapTest, EachCellWrapsAtItsOwnWidth)
         words += QString("w%1 %2 ").arg(i % 10).arg(i % 3 ? "abc" : "de");
     arc::CertificatePage p;
     p.invoice = p.remarks = words.trimmed();
-    p.lines[0] = {"1", p.invoice, p.invoice, p.invoice, p.invoice, p.invoice, {}};
+    p.lines[0] = itemLine("1", p.invoice, p.invoice, p.invoice, p.invoice, p.invoice);
     const RecordedPage r(p);
     const struct {
         float x, width;
@@ -145,8 +145,8 @@ TEST(PrintItemRowsTest, RowsMoveDownOnlyBelowNumberedRows)
     const double lh = RecordedPage::lineHeight(B, false);
     // Row 0 takes three lines, slot 1 is empty, slot 2 is filled.
     arc::CertificatePage p;
-    p.lines[0] = {"1", "A0\r\nB0\r\nC0", "P0", "Q0", "S0", "NEW", {}};
-    p.lines[2] = {"3", "A2", "", "", "", "", {}};
+    p.lines[0] = itemLine("1", "A0\r\nB0\r\nC0", "P0", "Q0", "S0", "NEW");
+    p.lines[2] = itemLine("3", "A2");
     {
         const RecordedPage r(p);
         EXPECT_NEAR(r.text("C0").y1, top0 + 2 * lh, kTol);
@@ -161,7 +161,7 @@ TEST(PrintItemRowsTest, RowsMoveDownOnlyBelowNumberedRows)
         EXPECT_FALSE(one.lineEnd);
     }
     // Slot 1 blank (" ") with two lines: row 2 starts 300s below its lowest.
-    p.lines[1] = {" ", "A1\r\nB1", "", "", "", "", {}};
+    p.lines[1] = itemLine(" ", "A1\r\nB1");
     {
         const RecordedPage r(p);
         EXPECT_NEAR(r.text("A1").y1, top0 + Y(300), kTol);
@@ -174,7 +174,7 @@ TEST(PrintItemRowsTest, RowsMoveDownOnlyBelowNumberedRows)
     // All ten rows numbered: the last one has no row after it.
     arc::CertificatePage all;
     for (int row = 0; row < arc::kItemSlots; ++row)
-        all.lines[row] = {QString::number(row + 1), QString("Desc%1").arg(row), "", "", "", "", {}};
+        all.lines[row] = itemLine(QString::number(row + 1), QString("Desc%1").arg(row));
     const RecordedPage r(all);
     for (int row = 0; row < arc::kItemSlots; ++row)
         EXPECT_NEAR(r.text(QString("Desc%1").arg(row)).y1, top0 + row * (lh + Y(300)), 0.05) << row;
@@ -186,7 +186,7 @@ TEST(PrintRemarksTest, FirstLineOneLabelLineBelowTheLabelInBothSections)
         SCOPED_TRACE(large);
         arc::CertificatePage p;
         p.settings.largeRemarks = large;
-        p.lines[0] = {"1", "Pump", "", "", "", "", {}};
+        p.lines[0] = itemLine("1", "Pump");
         p.remarks = "First remark\r\nSecond remark";
         const RecordedPage r(p);
         const float y4 = Y(large ? 5000 : 7000);

@@ -8,6 +8,20 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+// An item line by its printed fields; what is looked up stays empty.
+inline arc::ItemLine itemLine(const QString &item, const QString &description, const QString &partNum = {},
+                              const QString &quantity = {}, const QString &serialNum = {}, const QString &status = {})
+{
+    arc::ItemLine line;
+    line.item = item;
+    line.description = description;
+    line.partNum = partNum;
+    line.quantity = quantity;
+    line.serialNum = serialNum;
+    line.status = status;
+    return line;
+}
+
 // A certificate with every block filled, as a signed new part would be.
 inline arc::CertificatePage fullCertificate()
 {
@@ -17,8 +31,8 @@ inline arc::CertificatePage fullCertificate()
     p.organ1 = "Velloran Aero Components\r\n1200 Airport Road\r\nWichita, KS 67209";
     p.organ2 = "FAA Repair Station VA2R123K";
     p.invoice = "WO 4471 / INV 88120";
-    p.lines[0] = {"1", "FUEL PUMP ASSEMBLY", "PN 2204-118-3", "2", "SN 1001, SN 1002", "NEW", {}};
-    p.lines[1] = {"2", "GASKET", "PN 77-45", "10", "BATCH B-17", "NEW", {}};
+    p.lines[0] = itemLine("1", "FUEL PUMP ASSEMBLY", "PN 2204-118-3", "2", "SN 1001, SN 1002", "NEW");
+    p.lines[1] = itemLine("2", "GASKET", "PN 77-45", "10", "BATCH B-17", "NEW");
     p.remarks = "Manufactured under PMA Q1234CE.\r\nCertified in accordance with the approved design data.";
     p.approvedDesign = true;
     p.authNum = "DMIR-445-CE";
