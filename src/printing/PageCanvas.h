@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "SheetFit.h"
+
 namespace arc {
 
 // The page operations the certificate layout is drawn with. Positions and
@@ -19,8 +21,13 @@ public:
     // Before anything is drawn.
     virtual void setOrientation(Orientation orientation) = 0;
     virtual Orientation orientation() const = 0;
-    // The printable width W of the page in its current orientation.
+    // The printable width W and height of the page in its current
+    // orientation.
     virtual double printableWidth() const = 0;
+    virtual double printableHeight() const = 0;
+    // Where everything drawn goes on the sheet; set before drawing.
+    virtual void setSheetFit(const SheetFit &fit) = 0;
+    virtual const SheetFit &sheetFit() const = 0;
 
     virtual void setFontName(const QString &name) = 0;
     // Fractional points are allowed; fontSize() is the size the canvas took.
@@ -30,6 +37,10 @@ public:
     virtual double takenSize(double points) const = 0;
     virtual void setFontBold(bool bold) = 0;
     virtual bool fontBold() const = 0;
+    // Text drawn narrower by `factor` (1 as designed); widths and the
+    // advance after a print are measured the same way.
+    virtual void setTextCondense(double factor) = 0;
+    virtual double textCondense() const = 0;
     // Text that leaves what lies under it alone.
     virtual void setTransparentText(bool transparent) = 0;
 

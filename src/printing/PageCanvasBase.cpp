@@ -47,7 +47,18 @@ const QFontMetricsF &PageCanvasBase::metrics() const
     return *m_metrics;
 }
 
-double PageCanvasBase::textWidth(const QString &text) const { return metrics().horizontalAdvance(text); }
+double PageCanvasBase::textWidth(const QString &text) const { return metrics().horizontalAdvance(text) * m_condense; }
+
+QRectF PageCanvasBase::letterArea(double x, double y, const QString &text) const
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace())
+        --end;
+    const QRectF letters = metrics().tightBoundingRect(QStringLiteral("Hbdfklgjpqy"));
+    const double baseline = y + metrics().ascent();
+    return QRectF(QPointF(x, baseline + letters.top()),
+                  QPointF(x + textWidth(text.first(end)), baseline + letters.bottom()));
+}
 
 double PageCanvasBase::lineHeight() const { return metrics().lineSpacing(); }
 

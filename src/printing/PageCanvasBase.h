@@ -20,7 +20,11 @@ public:
     double takenSize(double points) const override;
     void setFontBold(bool bold) override;
     bool fontBold() const override { return m_bold; }
+    void setTextCondense(double factor) override { m_condense = factor; }
+    double textCondense() const override { return m_condense; }
     void setTransparentText(bool transparent) override { m_transparent = transparent; }
+    void setSheetFit(const SheetFit &fit) override { m_fit = fit; }
+    const SheetFit &sheetFit() const override { return m_fit; }
 
     double currentX() const override { return m_x; }
     double currentY() const override { return m_y; }
@@ -48,6 +52,10 @@ protected:
     const QColor &fillColor() const { return m_fillColor; }
     int lineWidth() const { return m_lineWidth; }
     const QFontMetricsF &metrics() const;
+    // What `text` at (x, y) covers: its width without trailing blanks,
+    // from the top of the font's tallest letters to the bottom of its
+    // descenders.
+    QRectF letterArea(double x, double y, const QString &text) const;
 
 private:
     void rebuildFont();
@@ -56,6 +64,8 @@ private:
     double m_size;
     bool m_bold = false;
     bool m_transparent = false;
+    double m_condense = 1;
+    SheetFit m_fit;
     double m_x = 0;
     double m_y = 0;
     FillStyle m_fillStyle = FillStyle::Transparent;

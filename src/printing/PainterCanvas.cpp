@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QTransform>
 
 namespace arc {
 
@@ -40,6 +41,26 @@ double PainterCanvas::printableWidth() const
     return m_device.pageLayout().paintRect(QPageLayout::Point).width() * 20.0;
 }
 
+double PainterCanvas::printableHeight() const
+{
+    return m_device.pageLayout().paintRect(QPageLayout::Point).height() * 20.0;
+}
+
+void PainterCanvas::setSheetFit(const SheetFit &fit)
+{
+    PageCanvasBase::setSheetFit(fit);
+    if (m_painter.isActive())
+        placePage();
+}
+
+void PainterCanvas::placePage()
+{
+    QTransform t = QTransform::fromScale(m_device.logicalDpiX() / 1440.0, m_device.logicalDpiY() / 1440.0);
+    t.translate(sheetFit().dx, sheetFit().dy);
+    t.scale(sheetFit().scale, sheetFit().scale);
+    m_painter.setWorldTransform(t);
+}
+
 bool PainterCanvas::begin()
 {
     if (m_painter.isActive())
@@ -50,7 +71,7 @@ bool PainterCanvas::begin()
         m_failed = true;
         return false;
     }
-    m_painter.scale(m_device.logicalDpiX() / 1440.0, m_device.logicalDpiY() / 1440.0);
+    placePage();
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     return true;
 }
@@ -71,7 +92,16 @@ void PainterCanvas::drawText(double x, double y, const QString &text, bool)
     m_painter.setPen(Qt::black);
     m_painter.setBackgroundMode(transparentText() ? Qt::TransparentMode : Qt::OpaqueMode);
     m_painter.setBackground(Qt::white);
-    m_painter.drawText(QPointF(x, y + metrics().ascent()), text);
+    const QPointF baseline(x, y + metrics().ascent());
+    if (textCondense() == 1) {
+        m_painter.drawText(baseline, text);
+        return;
+    }
+    m_painter.save();
+    m_painter.translate(baseline);
+    m_painter.scale(textCondense(), 1);
+    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.restore();
 }
 
 void PainterCanvas::line(double x1, double y1, double x2, double y2)

@@ -10,8 +10,9 @@ namespace arc {
 
 // Draws the page with QPainter on a printer or a PDF writer. Painter
 // coordinates are twips, mapped from the device's resolution, with the
-// origin at the top-left corner of the printable area. The job starts at
-// the first drawing, so the orientation can still be set before it.
+// origin at the top-left corner of the printable area, then placed on the
+// sheet by the sheet fit. The job starts at the first drawing, so the
+// orientation can still be set before it.
 class PainterCanvas : public PageCanvasBase {
 public:
     explicit PainterCanvas(QPagedPaintDevice &device);
@@ -20,6 +21,8 @@ public:
     void setOrientation(Orientation orientation) override;
     Orientation orientation() const override;
     double printableWidth() const override;
+    double printableHeight() const override;
+    void setSheetFit(const SheetFit &fit) override;
 
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2) override;
@@ -36,6 +39,7 @@ protected:
 
 private:
     bool begin();
+    void placePage();
     QPen pen() const;
 
     QPagedPaintDevice &m_device;

@@ -2,10 +2,7 @@
 
 namespace arc {
 
-RecordingCanvas::RecordingCanvas(double portraitWidth, double landscapeWidth)
-    : m_portraitWidth(portraitWidth), m_landscapeWidth(landscapeWidth)
-{
-}
+RecordingCanvas::RecordingCanvas(QSizeF portraitSheet) : m_portraitSheet(portraitSheet) {}
 
 void RecordingCanvas::setOrientation(Orientation orientation)
 {
@@ -17,7 +14,12 @@ void RecordingCanvas::setOrientation(Orientation orientation)
 
 double RecordingCanvas::printableWidth() const
 {
-    return m_orientation == Orientation::Landscape ? m_landscapeWidth : m_portraitWidth;
+    return m_orientation == Orientation::Landscape ? m_portraitSheet.height() : m_portraitSheet.width();
+}
+
+double RecordingCanvas::printableHeight() const
+{
+    return m_orientation == Orientation::Landscape ? m_portraitSheet.width() : m_portraitSheet.height();
 }
 
 void RecordingCanvas::drawText(double x, double y, const QString &text, bool lineEnd)
@@ -25,8 +27,10 @@ void RecordingCanvas::drawText(double x, double y, const QString &text, bool lin
     Op op(Op::Kind::Text);
     op.x1 = x;
     op.y1 = y;
+    op.area = letterArea(x, y, text);
     op.text = text;
     op.fontSize = fontSize();
+    op.condense = textCondense();
     op.bold = fontBold();
     op.lineEnd = lineEnd;
     m_ops << op;
@@ -45,7 +49,10 @@ RecordingCanvas::Op RecordingCanvas::boxOp(Op::Kind kind, double x1, double y1, 
     return op;
 }
 
-void RecordingCanvas::line(double x1, double y1, double x2, double y2) { m_ops << boxOp(Op::Kind::Line, x1, y1, x2, y2); }
+void RecordingCanvas::line(double x1, double y1, double x2, double y2)
+{
+    m_ops << boxOp(Op::Kind::Line, x1, y1, x2, y2);
+}
 void RecordingCanvas::box(double x1, double y1, double x2, double y2) { m_ops << boxOp(Op::Kind::Box, x1, y1, x2, y2); }
 
 void RecordingCanvas::solidBox(double x1, double y1, double x2, double y2)
@@ -60,7 +67,16 @@ void RecordingCanvas::picture(const QImage &image, double x, double y, double wi
     m_ops << op;
 }
 
-void RecordingCanvas::endJob() { m_ops << Op(Op::Kind::EndJob); }
+void RecordingCanvas::endJob()
+{
+    m_jobSheet = QRectF(0, 0, printableWidth(), printableHeight());
+    m_ops << Op(Op::Kind::EndJob);
+}
+
+QRectF RecordingCanvas::sheet() const
+{
+    return m_jobSheet.value_or(QRectF(0, 0, printableWidth(), printableHeight()));
+}
 
 QList<RecordingCanvas::Op> RecordingCanvas::ofKind(Op::Kind kind) const
 {

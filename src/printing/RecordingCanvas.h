@@ -3,6 +3,9 @@
 #include "PageCanvasBase.h"
 
 #include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <optional>
 
 namespace arc {
 
@@ -16,8 +19,12 @@ public:
         explicit Op(Kind k) : kind(k) {}
         Kind kind;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // text: top-left; picture: x, y, width, height
+        // What a text covers: its visible width, from the top of the font's
+        // tallest letters to the bottom of its descenders.
+        QRectF area;
         QString text;
         double fontSize = 0;
+        double condense = 1;
         bool bold = false;
         bool lineEnd = false;
         FillStyle fill = FillStyle::Transparent; // boxes
@@ -27,16 +34,19 @@ public:
         QImage image;
     };
 
-    // Printable widths of Letter paper with quarter-inch margins.
+    // The printable area of Letter paper with quarter-inch margins, upright;
+    // on its side in landscape.
     static constexpr double kLetterPortraitWidth = 11520;
-    static constexpr double kLetterLandscapeWidth = 15120;
+    static constexpr double kLetterPortraitHeight = 15120;
 
-    explicit RecordingCanvas(double portraitWidth = kLetterPortraitWidth,
-                             double landscapeWidth = kLetterLandscapeWidth);
+    explicit RecordingCanvas(QSizeF portraitSheet = {kLetterPortraitWidth, kLetterPortraitHeight});
 
     void setOrientation(Orientation orientation) override;
     Orientation orientation() const override { return m_orientation; }
     double printableWidth() const override;
+    double printableHeight() const override;
+    // The printable area the job was drawn on, in sheet twips.
+    QRectF sheet() const;
 
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2) override;
@@ -57,9 +67,9 @@ protected:
 private:
     Op boxOp(Op::Kind kind, double x1, double y1, double x2, double y2) const;
 
-    double m_portraitWidth;
-    double m_landscapeWidth;
+    QSizeF m_portraitSheet;
     Orientation m_orientation = Orientation::Portrait;
+    std::optional<QRectF> m_jobSheet;
     QList<Op> m_ops;
 };
 

@@ -3,10 +3,19 @@
 #include "CertificatePage.h"
 #include "PrintCertificate.h"
 #include "RecordingCanvas.h"
+#include "SheetFit.h"
 
 #include <QImage>
 #include <algorithm>
 #include <gtest/gtest.h>
+
+namespace arc {
+// Failures show a sheet fit by its figures.
+inline void PrintTo(const SheetFit &f, std::ostream *os)
+{
+    *os << "{scale " << f.scale << ", dx " << f.dx << ", dy " << f.dy << '}';
+}
+} // namespace arc
 
 // An item line by its printed fields; what is looked up stays empty.
 inline arc::ItemLine itemLine(const QString &item, const QString &description, const QString &partNum = {},
