@@ -18,6 +18,11 @@ struct PageGeometry {
 
     float X(float base) const { return base * F; }
     float Y(float base) const { return base * s; }
+
+    // How far a text ends before the ruling at the right or below it: as
+    // far as a label starts after the ruling at its left.
+    float before(float ruling) const { return ruling - X(30); }
+    float above(float ruling) const { return ruling - Y(30); }
 };
 
 } // namespace arc

@@ -11,19 +11,24 @@ class PageCanvas;
 
 // What a printed page has to tell the user.
 struct PrintResult {
-    // The titles of the cells cut to their first ten lines, in page order.
+    // The titles of the blocks printed only in part, in page order: a cell
+    // cut to its first ten lines, or a block whose box could not hold all
+    // of its text even in the smallest size.
     QStringList truncatedCells;
 };
 
-// Called while the page is drawn, before the lines of a cell cut to ten
-// lines are printed, with the title of the cell's message.
+// Called while the page is drawn, before the lines of a block printed only
+// in part are printed, with the title of the block's message.
 using TruncationNotice = std::function<void(const QString &title)>;
 
 inline const QString kLinesTruncated = QStringLiteral("Lines truncated. Press OK to continue");
 
 // Draw one copy of the certificate as one page of Form 8130-3 and end the
 // job: frame, rulings, labels, values, signatures and the fixed texts.
-// Shows nothing itself; the canvas is left set to portrait.
+// Every text stays inside its box and nothing overprints: lines too wide
+// are condensed or made smaller, blocks too tall close up and then shrink,
+// and a page larger than the sheet is shrunk onto it whole. Shows nothing
+// itself; the canvas is left set to portrait.
 PrintResult PrintCertificate(PageCanvas &canvas, const CertificatePage &page, const TruncationNotice &notice = {});
 
 } // namespace arc

@@ -2,10 +2,12 @@
 
 #include "CertificatePage.h"
 #include "PrintCertificate.h"
+#include "PrintTo.h"
 #include "RecordingCanvas.h"
 #include "SheetFit.h"
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -16,6 +18,15 @@ inline void PrintTo(const SheetFit &f, std::ostream *os)
     *os << "{scale " << f.scale << ", dx " << f.dx << ", dy " << f.dy << '}';
 }
 } // namespace arc
+
+// The three layouts by the User1 setting that chooses them, for tests
+// run in each; listed by name.
+struct ModeCase {
+    const char *name;
+    std::optional<QString> user1;
+};
+inline void PrintTo(const ModeCase &m, std::ostream *os) { *os << m.name; }
+inline const ModeCase kModeCases[] = {{"P0", std::nullopt}, {"P1", QString("1")}, {"LS", QString("2")}};
 
 // An item line by its printed fields; what is looked up stays empty.
 inline arc::ItemLine itemLine(const QString &item, const QString &description, const QString &partNum = {},
@@ -51,6 +62,37 @@ inline arc::CertificatePage fullCertificate()
     p.settings.shade = true;
     p.signature = QImage(300, 100, QImage::Format_RGB32);
     p.signature.fill(Qt::blue);
+    return p;
+}
+
+// Everything long, in the layout of `orientation`: ten items of three
+// lines, five block 4 lines, a long block 5 value, a full block 12 and both
+// signatures.
+inline arc::CertificatePage longCertificate(const std::optional<QString> &orientation)
+{
+    arc::CertificatePage p = fullCertificate();
+    p.settings.orientation = orientation;
+    p.organ1 = "Velloran Aero Components\r\n1200 Airport Road, Hangar 4\r\nBuilding 7, Gate C\r\n"
+               "Wichita, KS 67209\r\nUnited States";
+    p.organ2 = "FAA Repair Station VA2R123K\r\nEASA.145.0001\r\nTCCA 100-23\r\nCAAC F00100201\r\nANAC 2019-01-04";
+    p.invoice = "WORK ORDER 4471-2026-0001234 / CONTRACT AB-99812-XYZ / INVOICE 88120-2026";
+    const QString item = "FUEL PUMP ASSEMBLY, HIGH PRESSURE STAGE %1, WITH MOUNTING HARDWARE AND SEALS";
+    for (int r = 0; r < arc::kItemSlots; ++r)
+        p.lines[r] = itemLine(QString::number(r + 1), item.arg(r), QString("PN 2204-118-%1-ALT-REV-C").arg(r), "12",
+                              QString("SN 10%1, SN 20%1, SN 30%1, SN 40%1").arg(r), "OVERHAULED");
+    QStringList remarks;
+    for (int i = 0; i < 10; ++i)
+        remarks << QString("Remark %1: manufactured under PMA Q1234CE, inspected to the approved design data.").arg(i);
+    p.remarks = remarks.join("\r\n");
+    p.name22 = "John Roe";
+    p.date23 = "06/Dec/2026";
+    // Ink on white, as a scanned signature is.
+    p.signature = QImage(600, 200, QImage::Format_RGB32);
+    p.signature.fill(Qt::white);
+    QPainter ink(&p.signature);
+    ink.setPen(QPen(Qt::darkBlue, 8));
+    ink.drawLine(20, 160, 580, 40);
+    ink.drawLine(60, 60, 300, 170);
     return p;
 }
 

@@ -1,6 +1,7 @@
 // A full certificate written as a real PDF file and read back with the
 // poppler tools: the words where the layout puts them, the grey and the
-// ticked box where they belong.
+// ticked box where they belong, and every word of a long page on the sheet
+// and inside the frame in each layout.
 
 #include "DataFolder.h"
 #include "PrintCommand.h"
@@ -42,6 +43,18 @@ protected:
         return QString::fromUtf8(p.readAllStandardOutput());
     }
 
+    // The page as a PDF file, as the PDF button writes it.
+    QString writePdf(const QString &name, const arc::CertificatePage &page)
+    {
+        const QString pdf = file(name);
+        QWidget window;
+        ScriptedMessages messages;
+        arc::DataFolder closed; // settings come with the page
+        EXPECT_TRUE(arc::PrintCommand(messages, closed, [&] { return page; }, &window).writePdf(pdf));
+        EXPECT_TRUE(messages.shown.isEmpty());
+        return pdf;
+    }
+
     // The words pdftotext finds, with their boxes.
     QList<Word> words(const QString &pdf)
     {
@@ -57,12 +70,7 @@ protected:
 
 TEST_F(PrintPdfTest, AFullCertificateWhereTheLayoutPutsIt)
 {
-    const QString pdf = file("certificate.pdf");
-    QWidget window;
-    ScriptedMessages messages;
-    arc::DataFolder closed; // settings come with the page
-    ASSERT_TRUE(arc::PrintCommand(messages, closed, [] { return fullCertificate(); }, &window).writePdf(pdf));
-    EXPECT_TRUE(messages.shown.isEmpty());
+    const QString pdf = writePdf("certificate.pdf", fullCertificate());
     const QList<Word> all = words(pdf);
     const auto find = [&](const QString &text) {
         const auto it = std::ranges::find(all, text, &Word::text);
@@ -81,7 +89,7 @@ TEST_F(PrintPdfTest, AFullCertificateWhereTheLayoutPutsIt)
         {"Manufactured", x0 + 800 * F, 7000 + 50 + RecordedPage::lineHeight(p0::L, true)},
         {"05/Dec/2026", m + 450 * F, 11800 + 280},
         {"14b.", h + 30 * F, 11000 + 50},
-        {"rds", x0 + 150 * F, 13000 + 760},
+        {"Where", x0 + 150 * F, 13000 + 300},
     };
     for (const auto &p : placed) {
         SCOPED_TRACE(p.word);
@@ -114,6 +122,28 @@ TEST_F(PrintPdfTest, AFullCertificateWhereTheLayoutPutsIt)
     // The approved-design box is ticked, the non-approved one is not.
     EXPECT_LT(pixel(x0 + 375, 9300 + 550).red(), 40);
     EXPECT_GT(pixel(x0 + 375, 9300 + 850).red(), 200);
+}
+
+TEST_F(PrintPdfTest, EveryWordOfALongPageOnTheSheetAndInsideTheFrame)
+{
+    for (const ModeCase &mode : kModeCases) {
+        SCOPED_TRACE(mode.name);
+        const arc::CertificatePage page = longCertificate(mode.user1);
+        // Where the frame's right edge lands on the sheet.
+        const RecordedPage recorded(page);
+        const RecordedPage::Op box = recorded.canvas.ofKind(RecordedPage::Kind::Box).first();
+        const QRectF frame = recorded.canvas.sheetFit().map(QRectF(QPointF(box.x1, box.y1), QPointF(box.x2, box.y2)));
+        const QRectF sheet = recorded.canvas.sheet();
+        const QList<Word> all = words(writePdf(QString("%1.pdf").arg(mode.name), page));
+        ASSERT_GT(all.size(), 400);
+        for (const Word &w : all) {
+            SCOPED_TRACE(w.text.toStdString());
+            EXPECT_GE(w.xMin, pt(sheet.left()) - kTolerance);
+            EXPECT_GE(w.yMin, pt(sheet.top()) - kTolerance);
+            EXPECT_LE(w.yMax, pt(sheet.bottom()) + kTolerance);
+            EXPECT_LE(w.xMax, pt(frame.right()) + kTolerance);
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,134 @@
+#include "ReleaseBlocks.h"
+
+#include "BlankRule.h"
+#include "PageCanvas.h"
+#include "PageWriter.h"
+#include "PrintMode.h"
+#include "PrintSignature.h"
+
+namespace arc::ReleaseBlocks {
+
+namespace {
+
+QString sectionTooLong(const char *block) { return QStringLiteral("Section %1 too long").arg(QLatin1String(block)); }
+
+void shading(PageCanvas &c, const PageGeometry &g, const CertificatePage &page)
+{
+    if (page.settings.shade) {
+        c.setFillStyle(PageCanvas::FillStyle::Solid);
+        c.setFillColor(QColor(224, 224, 224));
+        if (page.block13Applies())
+            c.box(g.h, g.y5, g.xR, g.y8);
+        else
+            c.box(g.x0, g.y5, g.h, g.y8);
+    }
+    c.setFillStyle(PageCanvas::FillStyle::Transparent);
+    c.setFillColor(Qt::black);
+}
+
+// One box size for both signatures: from the top of its label, as wide as
+// the block leaves, down to a label line above the next ruling.
+QSizeF signatureBox(PageWriter &p)
+{
+    const PageGeometry &g = p.g;
+    p.font(p.mode.label, true);
+    const float width = std::min(g.m + g.X(30), g.before(g.m) - (g.x0 + g.X(30)));
+    const float height = g.y7 + g.Y(50) - (g.y6 + g.Y(50) + static_cast<float>(p.c.lineHeight()));
+    return {width, height};
+}
+
+// The signature under its label, so that the label stays readable.
+void signature(PageWriter &p, const CertificatePage &page, const QString &name, float left, float ruling,
+               const QSizeF &box, const QString &label)
+{
+    const float top = p.g.y6 + p.g.Y(50);
+    if (!page.signature.isNull() && !BlankRule::isBlank(name))
+        PrintSignature(p.c, page.signature, left, top, static_cast<float>(box.width()),
+                       static_cast<float>(box.height()));
+    p.label(left, top, ruling, label);
+}
+
+void block13(PageWriter &p, const CertificatePage &page, const QSizeF &box)
+{
+    const PrintMode &mode = p.mode;
+    const PageGeometry &g = p.g;
+    p.label(g.x0 + g.X(30), g.y5 + g.Y(50), g.h,
+            QStringLiteral("13a. Certifies the items identified above were manufactured in conformity to:"));
+    p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(450), g.before(g.h),
+             QStringLiteral("Approved design data and are in a condition for safe operation."));
+    p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(750), g.before(g.h),
+             QStringLiteral("Non-approved design data specified in Block 12."));
+    p.c.setLineWidth(1);
+    signature(p, page, page.name17, g.x0 + g.X(30), g.m, box, QStringLiteral("13b. Authorized Signature:"));
+    p.label(g.m + g.X(30), g.y6 + g.Y(50), g.h, QStringLiteral("13c. Approval/Authorization No.:"));
+    p.centred(mode.body, false, g.m, g.h, g.y6 + g.Y(280), page.authNum, sectionTooLong("13c"));
+    p.label(g.x0 + g.X(30), g.y7 + g.Y(50), g.m, QStringLiteral("13d. Name (typed or Printed):"));
+    p.fitted(mode.value, false, g.x0 + g.X(450), g.y7 + g.Y(280), g.before(g.m), page.name17, sectionTooLong("13d"));
+    p.label(g.m + g.X(30), g.y7 + g.Y(50), g.h, QStringLiteral("13e. Date (dd/mmm/yyyy):"));
+    p.fitted(mode.value, false, g.m + g.X(450), g.y7 + g.Y(280), g.before(g.h), page.date18, sectionTooLong("13e"));
+}
+
+void block14(PageWriter &p, const CertificatePage &page, const QSizeF &box)
+{
+    const PrintMode &mode = p.mode;
+    const PageGeometry &g = p.g;
+    p.fitted(mode.body, true, g.h + g.X(30), g.y5 + g.Y(50), g.before(g.xR), QStringLiteral("14a. "));
+    // The return-to-service text ends before the other regulation's box.
+    p.fitted(mode.body, true, g.h + g.X(460), g.y5 + g.Y(290), g.before(g.h + g.X(2700)),
+             QStringLiteral("14 CFR 43.9 Return to Service"));
+    p.fitted(mode.body, true, g.h + g.X(2950), g.y5 + g.Y(290), g.before(g.xR),
+             QStringLiteral("Other regulation specified in Block 12"));
+    const struct {
+        float y;
+        const char *text;
+    } certifies[] = {
+        {620, "Certifies that unless otherwise specified in Block 12, the work identified in Block 11"},
+        {810, "and described in Block 12 was accomplished in accordance with Title 14, Code of"},
+        {1000, "Federal Regulations, part 43 and in respect to that work, the items are approved for"},
+        {1220, "return to service."},
+    };
+    for (const auto &line : certifies)
+        p.fitted(mode.body, false, g.h + g.X(200), g.y5 + g.Y(line.y), g.before(g.xR), QString::fromLatin1(line.text));
+    signature(p, page, page.name22, g.h + g.X(30), g.n, box, QStringLiteral("14b. Authorized Signature:"));
+    p.label(g.n + g.X(30), g.y6 + g.Y(50), g.xR, QStringLiteral("14c. Approval/Certificate No.:"));
+    p.centred(mode.body, false, g.n, g.xR, g.y6 + g.Y(280), page.certNum, sectionTooLong("14c"));
+    p.label(g.h + g.X(30), g.y7 + g.Y(50), g.n, QStringLiteral("14d. Name (Typed or Printed):"));
+    p.fitted(mode.value, false, g.h + g.X(450), g.y7 + g.Y(280), g.before(g.n), page.name22, sectionTooLong("14d"));
+    p.label(g.n + g.X(30), g.y7 + g.Y(50), g.xR, QStringLiteral("14e. Date (dd/mmm/yyyy):"));
+    p.fitted(mode.value, false, g.n + g.X(450), g.y7 + g.Y(280), g.before(g.xR), page.date23, sectionTooLong("14e"));
+}
+
+// The four check boxes; the 13a ones are placed across by s, not F.
+void checkBoxes(PageCanvas &c, const PageGeometry &g, const CertificatePage &page)
+{
+    const struct {
+        bool ticked;
+        float x1, y1, x2, y2;
+    } checks[] = {
+        {page.approvedDesign, g.x0 + g.Y(275), g.y5 + g.Y(450), g.x0 + g.Y(475), g.y5 + g.Y(650)},
+        {page.nonApprovedDesign, g.x0 + g.Y(275), g.y5 + g.Y(750), g.x0 + g.Y(475), g.y5 + g.Y(950)},
+        {page.cfrReturnToService, g.h + g.X(200), g.y5 + g.Y(290), g.h + g.X(400), g.y5 + g.Y(500)},
+        {page.otherRegulation, g.h + g.X(2700), g.y5 + g.Y(290), g.h + g.X(2900), g.y5 + g.Y(500)},
+    };
+    for (const auto &box : checks) {
+        if (box.ticked)
+            c.solidBox(box.x1, box.y1, box.x2, box.y2);
+        else
+            c.box(box.x1, box.y1, box.x2, box.y2);
+    }
+    c.setFillStyle(PageCanvas::FillStyle::Transparent);
+    c.setFillColor(Qt::white);
+}
+
+} // namespace
+
+void print(PageWriter &p, const CertificatePage &page)
+{
+    shading(p.c, p.g, page);
+    const QSizeF box = signatureBox(p);
+    block13(p, page, box);
+    block14(p, page, box);
+    checkBoxes(p.c, p.g, page);
+}
+
+} // namespace arc::ReleaseBlocks
