@@ -9,6 +9,9 @@ namespace {
 // Dots per metre of an image that does not say (96 dpi).
 constexpr float kDefaultDotsPerMetre = 3780.0f;
 
+// A scanned page is rarely pure white: channels this light are paper.
+constexpr int kPaper = 240;
+
 // The image's size along one axis in its own unit, hundredths of a
 // millimetre, from its pixels and resolution.
 float himetric(int pixels, int dotsPerMetre)
@@ -40,10 +43,22 @@ std::optional<QRectF> signaturePlacement(const QImage &image, float bx, float by
     return QRectF(left, top, drawnWidth, drawnHeight);
 }
 
+QImage signatureInk(const QImage &image)
+{
+    QImage ink = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < ink.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(ink.scanLine(y));
+        for (int x = 0; x < ink.width(); ++x)
+            if (qRed(line[x]) >= kPaper && qGreen(line[x]) >= kPaper && qBlue(line[x]) >= kPaper)
+                line[x] = qRgba(255, 255, 255, 0);
+    }
+    return ink;
+}
+
 void PrintSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh)
 {
     if (const auto at = signaturePlacement(image, bx, by, bw, bh))
-        canvas.picture(image, at->x(), at->y(), at->width(), at->height());
+        canvas.picture(signatureInk(image), at->x(), at->y(), at->width(), at->height());
 }
 
 } // namespace arc

@@ -13,7 +13,11 @@ class PageCanvas;
 // width or height. Single precision, as the box.
 std::optional<QRectF> signaturePlacement(const QImage &image, float bx, float by, float bw, float bh);
 
-// Draw the signature into the box.
+// The signature's ink alone: its white paper made transparent, so that
+// what lies under it (a label, the grey of a block) shows through.
+QImage signatureInk(const QImage &image);
+
+// Draw the signature's ink into the box.
 void PrintSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh);
 
 } // namespace arc

@@ -1,4 +1,5 @@
-// Placing the signature image in its box: proportions kept, centred.
+// Placing the signature image in its box: proportions kept, centred, and
+// only its ink drawn.
 
 #include "PrintSignature.h"
 #include "RecordingCanvas.h"
@@ -42,6 +43,20 @@ TEST(PrintSignatureTest, FitsTheBoxKeepingItsProportionsCentred)
     arc::RecordingCanvas canvas;
     arc::PrintSignature(canvas, QImage(), 0, 0, 1000, 500);
     EXPECT_TRUE(canvas.ops().isEmpty());
+}
+
+TEST(PrintSignatureTest, OnlyTheInkIsDrawnThePaperLetsWhatIsUnderShow)
+{
+    QImage scan = image(3, 1);
+    scan.setPixel(0, 0, qRgb(20, 20, 120));  // ink
+    scan.setPixel(1, 0, qRgb(245, 242, 250)); // paper, not quite white
+    arc::RecordingCanvas canvas;
+    arc::PrintSignature(canvas, scan, 0, 0, 300, 100);
+    ASSERT_EQ(canvas.ops().size(), 1);
+    const QImage drawn = canvas.ops().first().image;
+    EXPECT_EQ(drawn.pixel(0, 0), qRgba(20, 20, 120, 255));
+    EXPECT_EQ(qAlpha(drawn.pixel(1, 0)), 0);
+    EXPECT_EQ(qAlpha(drawn.pixel(2, 0)), 0);
 }
 
 } // namespace
