@@ -20,7 +20,8 @@ QDate parse(const QString &text)
         QStringLiteral("dd/MMM/yyyy"), QStringLiteral("d/MMM/yyyy"),  QStringLiteral("dd-MMM-yyyy"),
         QStringLiteral("d-MMM-yyyy"),  QStringLiteral("dd MMM yyyy"), QStringLiteral("d MMM yyyy"),
         QStringLiteral("d MMMM yyyy"), QStringLiteral("MMM d, yyyy"), QStringLiteral("MMMM d, yyyy"),
-        QStringLiteral("M/d/yyyy"),    QStringLiteral("yyyy-MM-dd"),
+        QStringLiteral("d/M/yyyy"),    QStringLiteral("d-M-yyyy"),    QStringLiteral("d.M.yyyy"),
+        QStringLiteral("yyyy-MM-dd"),
     };
     const QLocale c = QLocale::c();
     for (const QString &f : formats) {

@@ -180,9 +180,11 @@ TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
 {
     EXPECT_EQ(DateText::format(QDate(2026, 12, 5)), "05/Dec/2026");
     EXPECT_EQ(DateText::format(QDate()), "");
-    for (const char *same : {"05/Dec/2026", " 5 Dec 2026 ", "12/05/2026", "2026-12-05"})
+    for (const char *same : {"05/Dec/2026", " 5 Dec 2026 ", "05/12/2026", "5.12.2026", "5-12-2026", "2026-12-05"})
         EXPECT_EQ(DateText::parse(same), QDate(2026, 12, 5)) << same;
-    for (const char *notADate : {"hello", "31/Feb/2026", ""})
+    // Numbers alone are day first, never the American month first.
+    EXPECT_EQ(DateText::parse("12/05/2026"), QDate(2026, 5, 12));
+    for (const char *notADate : {"hello", "31/Feb/2026", "12/31/2026", ""})
         EXPECT_FALSE(DateText::parse(notADate).isValid()) << notADate;
 
     EXPECT_EQ(LineBreaks::toStored("a\nb\r\nc"), "a\r\nb\r\nc");
