@@ -2,7 +2,9 @@
 
 #include "AccessConversion.h"
 #include "AccessPanel.h"
+#include "BlankRule.h"
 #include "BusyPointer.h"
+#include "CertificateCheck.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "CountriesPanel.h"
@@ -117,6 +119,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), m_signIn->signature()); }, this);
 
+    m_print->setCertificateCheck([this] { return certificateFindings(); });
     m_settings = new SettingsPanels(
         *m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages,
         {[this] { placePanels(); }, [this] { return folderInUse(); }, [this] { m_findPanel->hide(); },
@@ -362,6 +365,23 @@ void MainWindow::fillOrganizations()
     for (const OrganizationEntry &o : ReferenceLists::organizations(m_folder.organizations()))
         list->addItem(o.name, QVariant::fromValue(o));
     list->setCurrentIndex(-1);
+}
+
+QStringList MainWindow::certificateFindings()
+{
+    CheckedCertificate c;
+    c.entries = m_screen->entries(m_grid->lines());
+    c.today = QDate::currentDate();
+    if (m_folder.isOpen() && !BlankRule::isBlank(c.entries.tracking)) {
+        // Another stored certificate, not the one on screen.
+        const qint64 own = newFormFlag() == 1 ? 0 : currentFormIndex();
+        c.trackingUsedElsewhere =
+            m_folder.certificates()
+                .scalar(QStringLiteral("SELECT 1 FROM Header WHERE Tracking = ? AND FormIndex <> ? LIMIT 1"),
+                        {c.entries.tracking, own})
+                .isValid();
+    }
+    return CertificateCheck::findings(c);
 }
 
 void MainWindow::choosePrinter()

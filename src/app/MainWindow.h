@@ -84,6 +84,8 @@ private:
     void fillLists();
     void fillOrganizations();
     void choosePrinter();
+    // What the certificate check finds in the certificate on screen.
+    QStringList certificateFindings();
     void placePanels();
     void connectControls();
 

@@ -1,5 +1,7 @@
 #include "PrintCommand.h"
 
+#include "RecordingCanvas.h"
+
 #include <QCursor> // BusyPointer.h needs it and does not include it
 
 #include "BusyPointer.h"
@@ -66,7 +68,7 @@ PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation)
 {
     const BusyPointer busy;
     TruncationNotice notice;
-    if (tellTruncation)
+    if (tellTruncation && !m_cutAccepted)
         notice = [this](const QString &title) { m_messages.ask(PrintPrompts::truncated(title)); };
     return PrintCertificate(canvas, currentPage(), notice);
 }
@@ -87,15 +89,36 @@ void PrintCommand::ok()
     const int copies = CopyCount::copies(m_panel->text45->text());
     if (copies < 1)
         return;
+    if (!passesCheck())
+        return;
     if (copies > CopyCount::kConfirmAbove && m_messages.ask(PrintPrompts::manyCopies(copies)) != Message::Answer::Yes)
         return;
     if (!m_hasPrinter()) {
         // Printing into nothing would lose the copies without a word.
         if (m_messages.ask(PrintPrompts::noPrinter()) == Message::Answer::Yes)
-            choosePdf();
+            askForPdf();
+        m_cutAccepted = false;
         return;
     }
     printCopies(copies);
+    m_cutAccepted = false;
+}
+
+bool PrintCommand::passesCheck()
+{
+    m_cutAccepted = false;
+    QStringList findings = m_check ? m_check() : QStringList();
+    // What the page would cut, found by drawing it where nobody sees it.
+    RecordingCanvas dry;
+    for (const QString &title : render(dry, false).truncatedCells)
+        findings << PrintPrompts::cutFinding(title);
+    findings.removeDuplicates();
+    if (findings.isEmpty())
+        return true;
+    if (m_messages.ask(PrintPrompts::checkFindings(findings)) != Message::Answer::Yes)
+        return false;
+    m_cutAccepted = true;
+    return true;
 }
 
 bool PrintCommand::printCopies(int copies)
@@ -123,6 +146,14 @@ void PrintCommand::preview()
 void PrintCommand::choosePdf()
 {
     m_panel->hide();
+    if (!passesCheck())
+        return;
+    askForPdf();
+    m_cutAccepted = false;
+}
+
+void PrintCommand::askForPdf()
+{
     const QString path = m_chooseFile();
     if (!path.isEmpty())
         writePdf(path);

@@ -62,10 +62,19 @@ public:
     using PrinterCheck = std::function<bool()>;
     void setPrinterCheck(PrinterCheck check) { m_hasPrinter = std::move(check); }
 
+    // The mistakes found in the certificate on screen, each a line that
+    // starts with its block. Printed pages and PDF files are made only when
+    // there are none, or when the user prints anyway.
+    using CertificateCheck = std::function<QStringList()>;
+    void setCertificateCheck(CertificateCheck check) { m_check = std::move(check); }
+
 private:
     CertificatePage currentPage();
     PrintResult render(PageCanvas &canvas, bool tellTruncation);
     bool printCopies(int copies);
+    // Whether to go on: no findings, or the user chose to print anyway.
+    bool passesCheck();
+    void askForPdf();
 
     MessageBoxes &m_messages;
     DataFolder &m_folder;
@@ -78,6 +87,9 @@ private:
     PreviewRunner m_runPreview;
     JobCanvas m_jobCanvas;
     PrinterCheck m_hasPrinter;
+    CertificateCheck m_check;
+    // The user chose to print text the page cannot hold: not asked again.
+    bool m_cutAccepted = false;
 };
 
 } // namespace arc

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "MessageBoxes.h"
+
+#include <QStringList>
 #include "PrintCertificate.h"
 
 namespace arc::PrintPrompts {
@@ -9,6 +11,27 @@ namespace arc::PrintPrompts {
 inline Message truncated(const QString &cellTitle)
 {
     return {kLinesTruncated, cellTitle, Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+}
+
+// A text the page would cut, as a finding of the certificate check: the
+// block it concerns, from the title of the block's truncation message.
+inline QString cutFinding(const QString &title)
+{
+    const QString notPrinted = QStringLiteral("; what does not fit is not printed.");
+    if (title.contains(QLatin1String("Section 5")))
+        return QStringLiteral("Block 5: the number is longer than its box holds") + notPrinted;
+    if (title.contains(QLatin1String("Remarks")))
+        return QStringLiteral("Block 12: the remarks are longer than the page holds") + notPrinted;
+    if (title.contains(QLatin1String("Items")) || title == kLinesTruncated)
+        return QStringLiteral("Block 7: the items are longer than the page holds") + notPrinted;
+    return QStringLiteral("Page: %1").arg(title) + notPrinted;
+}
+
+// The certificate check found mistakes: print all the same?
+inline Message checkFindings(const QStringList &findings)
+{
+    return {findings.join(QLatin1Char('\n')) + QStringLiteral("\n\nPrint anyway?"), QStringLiteral("Certificate check"),
+            Message::Buttons::YesNo, Message::Icon::Exclamation, Message::Answer::No};
 }
 
 inline Message manyCopies(int copies)

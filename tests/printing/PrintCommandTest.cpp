@@ -133,13 +133,23 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     EXPECT_EQ(messages.shown[0], arc::PrintPrompts::manyCopies(51));
     EXPECT_EQ(messages.shown[0].buttons, arc::Message::Buttons::YesNo);
 
-    // A cut cell is reported on every copy.
+    // A cut block is one finding of the check, asked once before anything
+    // is printed: No prints nothing, Yes prints every copy with no more
+    // questions about it.
     messages.shown.clear();
+    jobs.clear();
     page.remarks = QString("Remark\r\n").repeated(12);
+    messages.answers = {Answer::No};
     pressOk("2");
-    const arc::Message cut{"Lines truncated. Press OK to continue", "Remarks section too long", arc::Message::Buttons::Ok,
-                           arc::Message::Icon::Critical};
-    EXPECT_EQ(messages.shown, (QList<arc::Message>{cut, cut}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Certificate check");
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("Block 12: the remarks are longer than the page holds"))
+        << messages.shown[0].prompt.toStdString();
+    EXPECT_TRUE(jobs.empty());
+    messages.answers = {Answer::Yes};
+    pressOk("2");
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(jobs.size(), 2);
 }
 
 TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)

@@ -1,0 +1,131 @@
+#include "CertificateCheck.h"
+
+#include "BlankRule.h"
+
+#include <QLocale>
+
+namespace arc::CertificateCheck {
+
+namespace {
+
+bool blank(const QString &text) { return BlankRule::isBlank(text); }
+
+// Lines with anything but a status in them (a status alone is no item, as
+// saving has it): item 1 to 10 by position.
+QList<int> filledLines(const ItemSlots &lines)
+{
+    QList<int> out;
+    for (int n = 0; n < kItemSlots; ++n) {
+        const ItemLine &l = lines[n];
+        if (!(blank(l.item) && blank(l.description) && blank(l.partNum) && blank(l.quantity) && blank(l.serialNum)))
+            out << n;
+    }
+    return out;
+}
+
+QString itemName(const ItemLine &line, int n)
+{
+    return blank(line.item) ? QString::number(n + 1) : line.item.trimmed();
+}
+
+QString joined(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.value(0);
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
+void mixedReleases(const ItemSlots &lines, const QList<int> &filled, QStringList &out)
+{
+    QStringList newParts, maintenance;
+    for (int n : filled) {
+        const QString status = lines[n].status.trimmed().toUpper();
+        if (status.isEmpty())
+            continue;
+        (selectsBlock13(status) ? newParts : maintenance) << itemName(lines[n], n);
+    }
+    if (!newParts.isEmpty() && !maintenance.isEmpty())
+        out << QStringLiteral("Block 11: item%1 %2 %3 new (NEW or PROTOTYPE) but item%4 %5 %6 maintenance; new and "
+                              "maintenance releases may not share one form.")
+                   .arg(newParts.size() > 1 ? QStringLiteral("s") : QString(), joined(newParts),
+                        newParts.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
+                        maintenance.size() > 1 ? QStringLiteral("s") : QString(), joined(maintenance),
+                        maintenance.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"));
+}
+
+void required(const CertificateEntries &e, const QList<int> &filled, QStringList &out)
+{
+    if (blank(e.country))
+        out << QStringLiteral("Block 1: the approving authority and country are missing.");
+    if (blank(e.tracking))
+        out << QStringLiteral("Block 3: the form tracking number is missing.");
+    if (blank(e.organ1))
+        out << QStringLiteral("Block 4: the organisation's name and address are missing.");
+    if (filled.isEmpty())
+        out << QStringLiteral("Block 6: the certificate has no item.");
+    const struct {
+        const char *block;
+        QString ItemLine::*value;
+        const char *what;
+    } columns[] = {{"7", &ItemLine::description, "description"},
+                   {"8", &ItemLine::partNum, "part number"},
+                   {"9", &ItemLine::quantity, "quantity"},
+                   {"11", &ItemLine::status, "status"}};
+    for (const auto &c : columns)
+        for (int n : filled)
+            if (blank(e.lines[n].*c.value))
+                out << QStringLiteral("Block %1: item %2 has no %3.")
+                           .arg(QLatin1String(c.block), itemName(e.lines[n], n), QLatin1String(c.what));
+}
+
+void signatureBlock(const CertificateEntries &e, bool block13, const QDate &today, QStringList &out)
+{
+    const QString b = block13 ? QStringLiteral("13") : QStringLiteral("14");
+    if (blank(block13 ? e.name17 : e.name22))
+        out << QStringLiteral("Block %1d: the name of the person signing is missing.").arg(b);
+    if (blank(block13 ? e.authNum : e.certNum))
+        out << (block13 ? QStringLiteral("Block 13c: the approval/authorization number is missing.")
+                        : QStringLiteral("Block 14c: the certificate number is missing."));
+    const QString date = (block13 ? e.date18 : e.date23).trimmed();
+    if (blank(date)) {
+        out << QStringLiteral("Block %1e: the date is missing.").arg(b);
+        return;
+    }
+    const QDate d = QLocale::c().toDate(date, QStringLiteral("dd/MMM/yyyy"));
+    if (!d.isValid())
+        out << QStringLiteral("Block %1e: \"%2\" is not a date written DD/MMM/YYYY.").arg(b, date);
+    else if (today.isValid() && d > today)
+        out << QStringLiteral("Block %1e: %2 is in the future.").arg(b, date);
+}
+
+} // namespace
+
+QStringList findings(const CheckedCertificate &c)
+{
+    const CertificateEntries &e = c.entries;
+    const QList<int> filled = filledLines(e.lines);
+    const bool block13 = selectsBlock13(e.lines[0].status.trimmed().toUpper());
+    QStringList out;
+    mixedReleases(e.lines, filled, out);
+    if (block13 && e.approvedDesign == e.nonApprovedDesign)
+        out << QStringLiteral("Block 13a: tick exactly one of \"Approved design\" and \"Non-approved design\".");
+    if (!block13 && !e.cfrReturnToService && !e.otherRegulation)
+        out << QStringLiteral("Block 14a: tick \"14 CFR 43.9 Return to Svs\", \"Other reg specified in 12\" or both.");
+    if (blank(e.remarks)) {
+        if (e.nonApprovedDesign)
+            out << QStringLiteral("Block 12: \"Non-approved design data specified in Block 12\" is ticked but block 12 "
+                                  "is empty.");
+        if (e.otherRegulation)
+            out << QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is "
+                                  "empty.");
+    }
+    required(e, filled, out);
+    signatureBlock(e, block13, c.today, out);
+    if (c.trackingUsedElsewhere && !blank(e.tracking))
+        out << QStringLiteral("Block 3: tracking number %1 is also used by another stored certificate.")
+                   .arg(e.tracking.trimmed());
+    out << c.cut;
+    return out;
+}
+
+} // namespace arc::CertificateCheck

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CertificateStore.h"
+
+#include <QDate>
+#include <QStringList>
+
+namespace arc {
+
+// The certificate as the screen holds it, and what only the store knows.
+struct CheckedCertificate {
+    CertificateEntries entries;
+    bool trackingUsedElsewhere = false; // another stored certificate has this tracking number
+    QDate today;
+    // Blocks the page cannot hold whole, each already a finding.
+    QStringList cut;
+};
+
+// The mistakes for which receiving inspection rejects a tag, found before
+// the page is printed. Each finding is one line that starts with the block
+// it concerns ("Block 3: ..."); none means the certificate may be printed
+// without a question.
+namespace CertificateCheck {
+
+QStringList findings(const CheckedCertificate &certificate);
+
+} // namespace CertificateCheck
+} // namespace arc

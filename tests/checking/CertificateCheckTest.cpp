@@ -1,0 +1,123 @@
+#include "CertificateCheck.h"
+#include "PrintTo.h"
+
+#include <gtest/gtest.h>
+#include <functional>
+#include <ostream>
+
+using namespace arc;
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+// A certificate that passes every check: a new part, block 13 signed.
+CheckedCertificate complete()
+{
+    CheckedCertificate c;
+    CertificateEntries &e = c.entries;
+    e.country = "FAA/United States";
+    e.tracking = "000042";
+    e.organ1 = "Acme Aero\r\n1 Main St";
+    e.invoice = "WO-1";
+    e.approvedDesign = true;
+    e.name17 = "Pat Doe";
+    e.authNum = "DMIR-7";
+    e.date18 = "05/Dec/2026";
+    e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
+    c.today = kToday;
+    return c;
+}
+
+CheckedCertificate repair()
+{
+    CheckedCertificate c = complete();
+    CertificateEntries &e = c.entries;
+    e.approvedDesign = false;
+    e.name17 = e.authNum = e.date18 = " ";
+    e.cfrReturnToService = true;
+    e.name22 = "Lee Roe";
+    e.certNum = "ACME123";
+    e.date23 = "06/Dec/2026";
+    e.lines[0].status = "REPAIRED";
+    return c;
+}
+
+struct Case {
+    const char *name;
+    std::function<void(CheckedCertificate &)> change;
+    QStringList expected;
+};
+void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
+
+class CheckCase : public testing::TestWithParam<Case> {};
+
+const Case kCases[] = {
+    {"complete_new_part", [](CheckedCertificate &) {}, {}},
+    {"new_and_maintenance_items_mixed",
+     [](CheckedCertificate &c) {
+         c.entries.lines[1] = {"2", "Seal", "PN-8", "2", "", "REPAIRED", {}};
+         c.entries.lines[2] = {"3", "Valve", "PN-9", "1", "", "PROTOTYPE", {}};
+     },
+     {"Block 11: items 1 and 3 are new (NEW or PROTOTYPE) but item 2 is maintenance; new and maintenance releases may "
+      "not share one form."}},
+    {"both_13a_boxes", [](CheckedCertificate &c) { c.entries.nonApprovedDesign = true; c.entries.remarks = "Data: X"; },
+     {"Block 13a: tick exactly one of \"Approved design\" and \"Non-approved design\"."}},
+    {"no_13a_box", [](CheckedCertificate &c) { c.entries.approvedDesign = false; },
+     {"Block 13a: tick exactly one of \"Approved design\" and \"Non-approved design\"."}},
+    {"no_14a_box", [](CheckedCertificate &c) { c = repair(); c.entries.cfrReturnToService = false; },
+     {"Block 14a: tick \"14 CFR 43.9 Return to Svs\", \"Other reg specified in 12\" or both."}},
+    {"other_regulation_without_remarks", [](CheckedCertificate &c) { c = repair(); c.entries.otherRegulation = true; },
+     {"Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty."}},
+    {"required_boxes_blank",
+     [](CheckedCertificate &c) {
+         c.entries.country = " ";
+         c.entries.tracking = "";
+         c.entries.organ1 = " ";
+     },
+     {"Block 1: the approving authority and country are missing.", "Block 3: the form tracking number is missing.",
+      "Block 4: the organisation's name and address are missing."}},
+    {"no_item_at_all", [](CheckedCertificate &c) { c.entries.lines = {}; c.entries.lines[0].status = "NEW"; },
+     {"Block 6: the certificate has no item."}},
+    {"an_item_missing_its_entries",
+     [](CheckedCertificate &c) { c.entries.lines[1] = {"2", " ", "", "", "SN-2", "", {}}; },
+     {"Block 7: item 2 has no description.", "Block 8: item 2 has no part number.", "Block 9: item 2 has no quantity.",
+      "Block 11: item 2 has no status."}},
+    {"block_13_unsigned",
+     [](CheckedCertificate &c) {
+         c.entries.name17 = "";
+         c.entries.authNum = " ";
+         c.entries.date18 = "12/05/2026";
+     },
+     {"Block 13d: the name of the person signing is missing.",
+      "Block 13c: the approval/authorization number is missing.",
+      "Block 13e: \"12/05/2026\" is not a date written DD/MMM/YYYY."}},
+    {"block_14_dated_in_the_future", [](CheckedCertificate &c) { c = repair(); c.entries.date23 = "08/Dec/2026"; },
+     {"Block 14e: 08/Dec/2026 is in the future."}},
+    {"block_14_without_certificate_number_or_date",
+     [](CheckedCertificate &c) {
+         c = repair();
+         c.entries.certNum = "";
+         c.entries.date23 = "";
+     },
+     {"Block 14c: the certificate number is missing.", "Block 14e: the date is missing."}},
+    {"tracking_number_used_twice", [](CheckedCertificate &c) { c.trackingUsedElsewhere = true; },
+     {"Block 3: tracking number 000042 is also used by another stored certificate."}},
+    {"text_the_page_cannot_hold",
+     [](CheckedCertificate &c) { c.cut = {"Block 12: the remarks do not fit on the page."}; },
+     {"Block 12: the remarks do not fit on the page."}},
+};
+
+} // namespace
+
+TEST_P(CheckCase, YieldsExactlyItsFinding)
+{
+    CheckedCertificate c = complete();
+    GetParam().change(c);
+    EXPECT_EQ(CertificateCheck::findings(c), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, CheckCase, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case> &i) { return std::string(i.param.name); });
+
+TEST(CertificateCheck, ACompleteRepairPasses) { EXPECT_EQ(CertificateCheck::findings(repair()), QStringList{}); }
