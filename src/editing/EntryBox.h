@@ -12,6 +12,11 @@ class EntryBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit EntryBox(const char *objectName, QWidget *parent = nullptr);
+    // A box taking at most `limit` typed or pasted characters.
+    EntryBox(const char *objectName, int limit, QWidget *parent = nullptr) : EntryBox(objectName, parent)
+    {
+        setEntryLimit(limit);
+    }
 
     void setEntryLimit(int characters) { m_limit = characters; } // 0: no limit of the box's own
     int entryLimit() const { return m_limit; }

@@ -21,13 +21,6 @@ namespace arc {
 
 namespace {
 
-EntryBox *box(const char *name, int limit)
-{
-    auto *b = new EntryBox(name);
-    b->setEntryLimit(limit);
-    return b;
-}
-
 EntryText *textBox(const char *name, int limit)
 {
     auto *t = new EntryText(name);
@@ -58,14 +51,14 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
     combo5 = new QComboBox;
     combo5->setObjectName(QStringLiteral("Combo5"));
     combo5->setPlaceholderText(QStringLiteral("Press NEW to enter new part"));
-    partEntry = box("PartEntry", 20);
+    partEntry = new EntryBox("PartEntry", 20);
     partEntry->hide();
     description = textBox("PartDescription", 50);
-    pma = box("PartPma", 20);
-    vi = box("PartVi", 3);
-    relDwg = box("PartRelDwg", 3);
+    pma = new EntryBox("PartPma", 20);
+    vi = new EntryBox("PartVi", 3);
+    relDwg = new EntryBox("PartRelDwg", 3);
     for (int i = 0; i < 3; ++i) {
-        stampCodes[i] = box(QStringLiteral("PartStamp_%1").arg(i).toLatin1().constData(), 3);
+        stampCodes[i] = new EntryBox(QStringLiteral("PartStamp_%1").arg(i).toLatin1().constData(), 3);
         stampTexts[i] = textBox(QStringLiteral("PartStampText_%1").arg(i).toLatin1().constData(), 255);
     }
     eligibility = textBox("PartEligibility", 50);

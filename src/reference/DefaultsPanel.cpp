@@ -12,13 +12,6 @@ namespace arc {
 
 namespace {
 
-EntryBox *box(const char *name, int limit)
-{
-    auto *b = new EntryBox(name);
-    b->setEntryLimit(limit);
-    return b;
-}
-
 QCheckBox *check(const char *name, const QString &caption)
 {
     auto *c = new QCheckBox(caption);
@@ -36,27 +29,27 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
     setLineWidth(2);
     setAutoFillBackground(true);
 
-    text14 = box("Text14", 20);
+    text14 = new EntryBox("Text14", 20);
     text14->setText(QStringLiteral("FAA/United States"));
-    text19 = box("Text19", 15);
+    text19 = new EntryBox("Text19", 15);
     check3D3 = check("Check3D3", QStringLiteral("Auto increment Track #"));
     text15 = new EntryText("Text15");
     text15->setEntryLimit(40);
     text15->setFixedHeight(44);
     check3D7 = check("Check3D7", QStringLiteral("Auto increment Inv #"));
-    text24 = box("Text24", 50);
-    text25 = box("Text25", 30);
-    text26 = box("Text26", 30);
+    text24 = new EntryBox("Text24", 50);
+    text25 = new EntryBox("Text25", 30);
+    text26 = new EntryBox("Text26", 30);
     check3D4 = check("Check3D4", QStringLiteral("Auto increment Batch #"));
-    text39 = box("Text39", 50);
-    text40 = box("Text40", 20);
+    text39 = new EntryBox("Text39", 50);
+    text40 = new EntryBox("Text40", 20);
     text20 = new EntryText("Text20");
     text20->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text12 = box("Text12", 50);
-    text21 = box("Text21", 50);
-    text22 = box("Text22", 25);
-    text23 = box("Text23", 25);
-    text46 = box("Text46", 20);
+    text12 = new EntryBox("Text12", 50);
+    text21 = new EntryBox("Text21", 50);
+    text22 = new EntryBox("Text22", 25);
+    text23 = new EntryBox("Text23", 25);
+    text46 = new EntryBox("Text46", 20);
     text46->setText(QStringLiteral("1"));
     check3D5 = check("Check3D5", QStringLiteral("Large remarks section #13"));
 
