@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include "PrintCertificate.h"
 
@@ -18,8 +19,9 @@ inline Message truncated(const QString &cellTitle)
 inline QString cutFinding(const QString &title)
 {
     const QString notPrinted = QStringLiteral("; what does not fit is not printed.");
-    if (title.contains(QLatin1String("Section 5")))
-        return QStringLiteral("Block 5: the number is longer than its box holds") + notPrinted;
+    static const QRegularExpression section(QStringLiteral("^Section (\\d+[a-e]?) too long"));
+    if (const auto m = section.match(title); m.hasMatch())
+        return QStringLiteral("Block %1: the text is longer than its box holds").arg(m.captured(1)) + notPrinted;
     if (title.contains(QLatin1String("Remarks")))
         return QStringLiteral("Block 12: the remarks are longer than the page holds") + notPrinted;
     if (title.contains(QLatin1String("Items")) || title == kLinesTruncated)
