@@ -4,6 +4,7 @@
 #   ./dev.sh test   build and run every test
 #   ./dev.sh sanitize  build with the address and undefined-behaviour
 #                      sanitizers under build-asan/ and run every test
+#   ./dev.sh package   build arc8130_VERSION_ARCH.deb here and check it with lintian
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,10 +12,16 @@ cd "$(dirname "$0")"
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
           libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools)
+# What the test of the installed tree checks it with.
+TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils)
+# What makes and checks the .deb; dpkg-shlibdeps (dpkg-dev, file) finds the
+# libraries it depends on.
+PACKAGE_TOOLS=(dpkg-dev file lintian)
 
+# ensure_packages [EXTRA...]: PACKAGES and the extra ones a command needs.
 ensure_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -58,17 +65,28 @@ case "$cmd" in
     exec build/bin/arc8130
     ;;
   test)
-    ensure_packages
+    ensure_packages "${TEST_PACKAGES[@]}"
     build
     cd build
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure
     ;;
   sanitize)
-    ensure_packages
+    ensure_packages "${TEST_PACKAGES[@]}"
     sanitize
     ;;
+  package)
+    ensure_packages "${PACKAGE_TOOLS[@]}"
+    build
+    rm -f build/arc8130_*.deb arc8130_*.deb
+    (cd build && cpack -G DEB)
+    mv build/arc8130_*.deb .
+    deb=$(echo arc8130_*.deb)
+    # Errors fail the command; warnings are shown.
+    lintian --fail-on error "$deb"
+    echo "Made $deb. Install it with: sudo apt install ./$deb"
+    ;;
   *)
-    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh sanitize" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh sanitize | ./dev.sh package" >&2
     exit 2
     ;;
 esac
