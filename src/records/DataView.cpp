@@ -5,19 +5,34 @@
 
 #include <QDate>
 #include <QSqlQuery>
+#include <atomic>
 
 namespace arc {
+
+namespace {
+QString nextResultName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("result_%1").arg(++counter);
+}
+} // namespace
 
 DataView::DataView(Database &db, const QString &table) : m_db(db), m_table(Schema::table(table))
 {
     Q_ASSERT(m_table);
 }
 
+DataView::~DataView() { showWholeTable(); }
+
 QString DataView::rowIdColumn() const
 {
     const QString key = m_table->counterField();
-    return key.isEmpty() ? QStringLiteral("rowid") : QLatin1Char('"') + key + QLatin1Char('"');
+    // Qualified: a result joins the table to its own.
+    return QLatin1Char('"') + m_table->name + QStringLiteral("\".")
+           + (key.isEmpty() ? QStringLiteral("rowid") : QLatin1Char('"') + key + QLatin1Char('"'));
 }
+
+QString DataView::placeColumn() const { return showsResult() ? QStringLiteral("r.pos") : rowIdColumn(); }
 
 void DataView::setNoRow(bool bof, bool eof)
 {
@@ -35,7 +50,7 @@ DbStatus DataView::load(qint64 rowId)
     if (!s.ok())
         return s;
     if (!q.next())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("row vanished"));
+        return DbStatus::failure(DbCondition::RecordGone, m_table->name);
     m_row = q.record();
     m_rowId = rowId;
     m_bof = m_eof = false;
@@ -45,20 +60,29 @@ DbStatus DataView::load(qint64 rowId)
 
 DbStatus DataView::seek(const QString &condition, const QVariantList &binds, bool forward, Miss miss)
 {
-    const QString rid = rowIdColumn();
-    const QString sql = QStringLiteral("SELECT %1 FROM \"%2\"%3 ORDER BY %1 %4 LIMIT 1")
-                            .arg(rid, m_table->name,
-                                 condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition,
-                                 forward ? QStringLiteral("ASC") : QStringLiteral("DESC"));
+    const QString where = condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition;
+    const QString order = forward ? QStringLiteral("ASC") : QStringLiteral("DESC");
+    const QString table = QLatin1Char('"') + m_table->name + QLatin1Char('"');
+    // A result's rows deleted since the search fall out of the join.
+    const QString sql = showsResult()
+                            ? QStringLiteral("SELECT r.rowkey, r.pos FROM %1 r JOIN %2 ON %3 = r.rowkey%4 "
+                                             "ORDER BY r.pos %5 LIMIT 1")
+                                  .arg(SqlDialect::resultTable(m_result), table, rowIdColumn(), where, order)
+                            : QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
+                                  .arg(rowIdColumn(), table, where, order);
     QSqlQuery q;
     DbStatus s = m_db.run(q, sql, binds);
     if (!s.ok())
         return s;
     if (q.next()) {
         const qint64 id = q.value(0).toLongLong();
+        const qint64 place = showsResult() ? q.value(1).toLongLong() : 0;
         q.finish();
         m_noMatch = false;
-        return load(id);
+        s = load(id);
+        if (s.ok())
+            m_place = place;
+        return s;
     }
     m_noMatch = true;
     switch (miss) {
@@ -70,9 +94,72 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
     return {};
 }
 
+DbStatus DataView::fillResult(const QString &name, const QString &keyQuery, const QVariantList &binds)
+{
+    for (const QString &sql : SqlDialect::fillResultTableStatements(name, keyQuery)) {
+        const bool fill = sql.startsWith(QLatin1String("INSERT"));
+        if (DbStatus s = m_db.exec(sql, fill ? binds : QVariantList()); !s.ok()) {
+            m_db.exec(SqlDialect::dropResultTable(name));
+            return s;
+        }
+    }
+    return {};
+}
+
+DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds)
+{
+    // Filled apart, so that a search that fails leaves the walk as it was.
+    const QString name = nextResultName();
+    if (DbStatus s = fillResult(name, keyQuery, binds); !s.ok())
+        return s;
+    cancelUpdate();
+    showWholeTable();
+    m_result = name;
+    m_resultQuery = keyQuery;
+    m_resultBinds = binds;
+    setNoRow(true, true);
+    return {};
+}
+
+void DataView::showWholeTable()
+{
+    if (m_result.isEmpty())
+        return;
+    if (m_db.isOpen())
+        m_db.exec(SqlDialect::dropResultTable(m_result));
+    m_result.clear();
+    m_resultQuery.clear();
+    m_resultBinds.clear();
+    setNoRow(true, true);
+}
+
+DbStatus DataView::include(qint64 rowId)
+{
+    if (!showsResult())
+        return {};
+    return m_db.exec(QStringLiteral("INSERT INTO %1 (rowkey) VALUES (?)").arg(SqlDialect::resultTable(m_result)),
+                     {rowId});
+}
+
+DbStatus DataView::reread()
+{
+    if (!hasRow())
+        return {};
+    const qint64 place = m_place;
+    const DbStatus s = load(m_rowId);
+    m_place = place;
+    return s;
+}
+
 DbStatus DataView::refresh()
 {
     cancelUpdate();
+    if (showsResult()) {
+        const QString query = m_resultQuery;
+        const QVariantList binds = m_resultBinds;
+        if (DbStatus s = showResult(query, binds); !s.ok())
+            return s;
+    }
     return moveFirst();
 }
 
@@ -85,7 +172,7 @@ DbStatus DataView::moveNext()
         return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
     if (m_bof)
         return seek({}, {}, true, Miss::Eof);
-    return seek(rowIdColumn() + QStringLiteral(" > ?"), {m_rowId}, true, Miss::Eof);
+    return seek(placeColumn() + QStringLiteral(" > ?"), {place()}, true, Miss::Eof);
 }
 
 DbStatus DataView::movePrevious()
@@ -94,13 +181,16 @@ DbStatus DataView::movePrevious()
         return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
     if (m_eof)
         return seek({}, {}, false, Miss::Bof);
-    return seek(rowIdColumn() + QStringLiteral(" < ?"), {m_rowId}, false, Miss::Bof);
+    return seek(placeColumn() + QStringLiteral(" < ?"), {place()}, false, Miss::Bof);
 }
 
 DbStatus DataView::moveToRow(qint64 rowId)
 {
     cancelUpdate();
-    return load(rowId);
+    if (!showsResult())
+        return load(rowId);
+    const DbStatus s = seek(rowIdColumn() + QStringLiteral(" = ?"), {rowId}, true, Miss::Stay);
+    return s.ok() && m_noMatch ? DbStatus::failure(DbCondition::RecordGone, m_table->name) : s;
 }
 
 DbStatus DataView::find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent)
@@ -108,8 +198,8 @@ DbStatus DataView::find(const QString &criterion, const QVariantList &binds, boo
     QString condition = QLatin1Char('(') + criterion + QLatin1Char(')');
     QVariantList all = binds;
     if (fromCurrent && (hasRow() || m_rowDeleted)) {
-        condition += QStringLiteral(" AND %1 %2 ?").arg(rowIdColumn(), forward ? QStringLiteral(">") : QStringLiteral("<"));
-        all << m_rowId;
+        condition += QStringLiteral(" AND %1 %2 ?").arg(placeColumn(), forward ? QStringLiteral(">") : QStringLiteral("<"));
+        all << place();
     }
     return seek(condition, all, forward, Miss::Stay);
 }

@@ -12,19 +12,34 @@ namespace arc {
 
 class Database;
 
-// An updatable cursor over one table, in stored (row id) order. Moves
-// read only the row they land on, so a cursor over a large table costs
-// nothing to open. Criteria are SQL conditions written by our code with
-// "?" placeholders; the values always travel as bound parameters.
+// An updatable cursor over one table, in stored (row id) order, or over
+// the rows a search selected. Moves read only the row they land on, so a
+// cursor over a large table costs nothing to open. Criteria are SQL
+// conditions written by our code with "?" placeholders; the values always
+// travel as bound parameters.
 class DataView {
 public:
     DataView(Database &db, const QString &table);
+    ~DataView();
+    DataView(const DataView &) = delete;
+    DataView &operator=(const DataView &) = delete;
 
     const TableDef &table() const { return *m_table; }
     Database &database() const { return m_db; }
 
-    // Re-read the table and stand on its first row.
+    // Re-read the table (or run the search again) and stand on its first row.
     DbStatus refresh();
+
+    // Walk, instead of the whole table, the rows whose keys (the counter,
+    // else the row id) `keyQuery` selects, in its order: a key selected
+    // twice is stood on twice. The keys are kept as they were found; rows
+    // deleted since are passed over. Stands on no row until moved.
+    DbStatus showResult(const QString &keyQuery, const QVariantList &binds = {});
+    void showWholeTable();
+    bool showsResult() const { return !m_result.isEmpty(); }
+    // A row stored while a result is walked joins its end, as a row added
+    // through the cursor would; nothing changes while the whole table is.
+    DbStatus include(qint64 rowId);
 
     bool isBof() const { return m_bof; }
     bool isEof() const { return m_eof; }
@@ -35,8 +50,11 @@ public:
     DbStatus moveLast();
     DbStatus moveNext();
     DbStatus movePrevious();
-    // Stand on the row with this row id (a key kept from an earlier read).
+    // Stand on the row with this row id (a key kept from an earlier read);
+    // while a result is walked, on its first place there.
     DbStatus moveToRow(qint64 rowId);
+    // Read the current row again, after a write through another cursor.
+    DbStatus reread();
 
     // Finds leave the cursor where it was when nothing matches.
     DbStatus findFirst(const QString &criterion, const QVariantList &binds = {});
@@ -85,6 +103,10 @@ private:
     DbStatus load(qint64 rowId);
     void setNoRow(bool bof, bool eof);
     QString rowIdColumn() const;
+    // What orders the rows walked, and the current row's place in it.
+    QString placeColumn() const;
+    qint64 place() const { return showsResult() ? m_place : m_rowId; }
+    DbStatus fillResult(const QString &name, const QString &keyQuery, const QVariantList &binds);
     QVariant toStored(const FieldDef &f, const QVariant &v) const;
 
     Database &m_db;
@@ -92,7 +114,12 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     qint64 m_rowId = 0;
+    qint64 m_place = 0; // the place in the result
     QSqlRecord m_row;
+
+    QString m_result; // the temporary table holding the result, if any
+    QString m_resultQuery;
+    QVariantList m_resultBinds;
     bool m_rowDeleted = false;
     bool m_noMatch = false;
 

@@ -17,6 +17,8 @@ constexpr int kError = 1;
 
 QString lengthConstraintName(const QString &field) { return QStringLiteral("len_") + field; }
 
+QString quoted(const QString &name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+
 QString columnSql(const FieldDef &f)
 {
     const QString name = QLatin1Char('"') + f.name + QLatin1Char('"');
@@ -98,6 +100,18 @@ QString setUserVersion(int version) { return QStringLiteral("PRAGMA user_version
 QString insertDefaultRow(const TableDef &table)
 {
     return QStringLiteral("INSERT INTO \"%1\" DEFAULT VALUES").arg(table.name);
+}
+
+QString resultTable(const QString &name) { return QStringLiteral("temp.") + quoted(name); }
+
+QString dropResultTable(const QString &name) { return QStringLiteral("DROP TABLE IF EXISTS ") + resultTable(name); }
+
+QStringList fillResultTableStatements(const QString &name, const QString &keyQuery)
+{
+    // Rows inserted from an ordered query take their row ids in its order.
+    return {dropResultTable(name),
+            QStringLiteral("CREATE TEMP TABLE %1 (pos INTEGER PRIMARY KEY, rowkey INTEGER)").arg(quoted(name)),
+            QStringLiteral("INSERT INTO %1 (rowkey) %2").arg(resultTable(name), keyQuery)};
 }
 
 QString refusedField(const QSqlError &error)

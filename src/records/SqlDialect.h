@@ -30,6 +30,14 @@ QString userVersionQuery();
 QString setUserVersion(int version);
 QString insertDefaultRow(const TableDef &table);
 
+// A result kept for a cursor in the connection's temporary store: one row
+// per position, `pos` counting from 1 in the order of `keyQuery`, `rowkey`
+// the key it selects. Replaces what the table held.
+QStringList fillResultTableStatements(const QString &name, const QString &keyQuery);
+QString dropResultTable(const QString &name);
+// The result table as it is named in a query.
+QString resultTable(const QString &name);
+
 // Map an engine error to our condition, naming the refused field when a
 // length limit was hit.
 DbStatus status(const QSqlError &error);

@@ -123,3 +123,51 @@ TEST_F(DataViewTest, NewHeaderRowsGetTheirKeyAtOnce)
     EXPECT_TRUE(header.value("Date23").isNull());
     EXPECT_TRUE(header.update().is(DbCondition::NotEditing));
 }
+
+// A search result is walked like a table: in its own order, a key as often
+// as it was selected, rows deleted since passed over, a failed search
+// leaving the walk as it was.
+TEST_F(DataViewTest, WalksASearchResultInItsOrderPassingOverDeletedRows)
+{
+    DataView header(db, "Header");
+    QList<qint64> keys;
+    for (const char *tracking : {"a", "b", "c", "d"}) {
+        ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking) VALUES (?)", {tracking}).ok());
+        keys << db.scalar("SELECT max(FormIndex) FROM Header").toLongLong();
+    }
+    const auto walk = [&](bool forward) {
+        QStringList seen;
+        EXPECT_TRUE((forward ? header.moveFirst() : header.moveLast()).ok());
+        while (header.hasRow()) {
+            seen << header.text("Tracking");
+            EXPECT_TRUE((forward ? header.moveNext() : header.movePrevious()).ok());
+        }
+        return seen;
+    };
+    const QString query = "SELECT FormIndex FROM Header WHERE Tracking <> ? "
+                          "UNION ALL SELECT FormIndex FROM Header WHERE Tracking = 'c' ORDER BY 1 DESC";
+    ASSERT_TRUE(header.showResult(query, {"a"}).ok());
+    EXPECT_FALSE(header.hasRow());
+    EXPECT_EQ(walk(true), (QStringList{"d", "c", "c", "b"}));
+    EXPECT_TRUE(header.isEof());
+    EXPECT_EQ(walk(false), (QStringList{"b", "c", "c", "d"}));
+
+    ASSERT_TRUE(header.moveToRow(keys[2]).ok());
+    ASSERT_TRUE(header.moveNext().ok());
+    EXPECT_EQ(header.text("Tracking"), "c") << "the second place of the same row";
+    EXPECT_TRUE(header.moveToRow(keys[0]).is(DbCondition::RecordGone)) << "not in the result";
+    EXPECT_EQ(header.text("Tracking"), "c");
+
+    ASSERT_TRUE(db.exec("DELETE FROM Header WHERE Tracking = 'c'").ok());
+    ASSERT_TRUE(header.include(keys[0]).ok());
+    EXPECT_EQ(walk(true), (QStringList{"d", "b", "a"}));
+
+    EXPECT_FALSE(header.showResult("SELECT nonsense FROM Header").ok());
+    EXPECT_EQ(walk(true), (QStringList{"d", "b", "a"}));
+    ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking) VALUES ('e')").ok());
+    ASSERT_TRUE(header.refresh().ok()) << "runs the search again";
+    EXPECT_EQ(header.text("Tracking"), "e");
+
+    header.showWholeTable();
+    EXPECT_EQ(walk(true), (QStringList{"a", "b", "d", "e"}));
+}
