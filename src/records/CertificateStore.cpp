@@ -107,43 +107,47 @@ namespace arc {
 DbStatus CertificateStore::save(const CertificateEntries &e, bool asNew, qint64 &formIndex)
 {
     DataView &h = m_folder.header();
-    bool add = asNew;
+    qint64 key = asNew ? 0 : formIndex;
+    if (!asNew && key <= 0 && h.hasRow())
+        key = h.rowId(); // no key: the certificate the header view stands on
     bool tooLong = false;
-    const DbStatus s = writeCertificate(e, add, formIndex, tooLong);
-    if (!s.ok()) {
-        // Everything was rolled back: stand on the stored row again.
-        if (!add)
-            h.findFirst(QStringLiteral("FormIndex = ?"), {formIndex});
-        return s;
+    const DbStatus s = writeCertificate(e, asNew, key, tooLong);
+    if (!s.ok())
+        return s; // everything was rolled back
+    formIndex = key;
+    if (asNew) {
+        h.include(key);
+        h.findFirst(QStringLiteral("FormIndex = ?"), {key});
+    } else if (h.hasRow() && h.rowId() == key) {
+        h.reread();
     }
-    if (add)
-        h.findFirst(QStringLiteral("FormIndex = ?"), {formIndex});
     m_folder.detail().refresh();
     m_folder.defaults().refresh();
     return tooLong ? DbStatus::failure(DbCondition::FieldTooSmall) : DbStatus();
 }
 
-DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool &add, qint64 &formIndex, bool &tooLong)
+DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool add, qint64 &formIndex, bool &tooLong)
 {
     Database &db = m_folder.certificates();
-    DataView &h = m_folder.header();
+    // A cursor of its own: the screen's may walk a search that no longer
+    // holds the certificate on screen.
+    DataView h(db, QStringLiteral("Header"));
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();
 
     DbStatus s;
-    // A stored certificate whose row is gone (deleted at another
-    // workstation) is not quietly stored as a new one: the caller asks.
-    if (!add && !h.tableHasRows(&s))
-        return s.ok() ? DbStatus::failure(DbCondition::RecordGone, QStringLiteral("Header")) : s;
     if (add) {
         if (s = h.addNew(); !s.ok())
             return s;
         formIndex = h.newKey().toLongLong();
     } else {
+        // A stored certificate whose row is gone (deleted at another
+        // workstation) is not quietly stored as a new one: the caller asks.
+        if (s = h.moveToRow(formIndex); !s.ok())
+            return s;
         if (s = h.edit(); !s.ok())
             return s;
-        formIndex = h.value(QStringLiteral("FormIndex")).toLongLong();
     }
     setText(h, "Country", e.country);
     setText(h, "Tracking", e.tracking);

@@ -198,7 +198,8 @@ DbStatus DataView::find(const QString &criterion, const QVariantList &binds, boo
     QString condition = QLatin1Char('(') + criterion + QLatin1Char(')');
     QVariantList all = binds;
     if (fromCurrent && (hasRow() || m_rowDeleted)) {
-        condition += QStringLiteral(" AND %1 %2 ?").arg(placeColumn(), forward ? QStringLiteral(">") : QStringLiteral("<"));
+        condition +=
+            QStringLiteral(" AND %1 %2 ?").arg(placeColumn(), forward ? QStringLiteral(">") : QStringLiteral("<"));
         all << place();
     }
     return seek(condition, all, forward, Miss::Stay);

@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "FoldedCopies.h"
 #include "SqlDialect.h"
 #include "WriteTransaction.h"
 
@@ -108,7 +109,7 @@ DbStatus Database::ensureSchema(bool fresh)
                    : s;
     const int current = version.toInt();
     if (current == Schema::version)
-        return {};
+        return m_readOnly ? DbStatus() : FoldedCopies::ensure(*this);
     if (current > Schema::version)
         return DbStatus::failure(DbCondition::NotADatabase,
                                  QStringLiteral("%1 was written by a newer version of the program").arg(name));
@@ -143,6 +144,8 @@ DbStatus Database::ensureSchema(bool fresh)
                 return s;
         }
     }
+    if (s = FoldedCopies::ensure(*this); !s.ok())
+        return s;
     s = exec(SqlDialect::setUserVersion(Schema::version));
     if (!s.ok())
         return s;

@@ -166,6 +166,44 @@ const std::vector<Change> &changes()
     return c;
 }
 
+const std::vector<FoldTable> &foldTables(StoreKind kind)
+{
+    // Indexed where a search by the beginning of a number is common, with
+    // the certificate key so that the index alone answers it.
+    static const std::vector<FoldTable> certificates = {
+        {QStringLiteral("HeaderFold"),
+         QStringLiteral("Header"),
+         QStringLiteral("FormIndex"),
+         {},
+         {"Country", "Tracking", "Invoice", "Name17", "AuthNum", "Name22", "CertNum"},
+         {{"Tracking"}, {"Invoice"}}},
+        {QStringLiteral("DetailFold"),
+         QStringLiteral("Detail"),
+         QStringLiteral("Line"),
+         {"FormIndex"},
+         {"Description", "PartNum", "SerialNum", "Status"},
+         {{"PartNum", "FormIndex"}, {"SerialNum", "FormIndex"}, {"FormIndex", "Status"}}},
+    };
+    static const std::vector<FoldTable> none;
+    return kind == StoreKind::Certificates ? certificates : none;
+}
+
+const FoldTable *foldTableOf(const QString &source)
+{
+    for (const FoldTable &fold : foldTables(StoreKind::Certificates))
+        if (fold.source == source)
+            return &fold;
+    return nullptr;
+}
+
+const std::vector<SourceIndex> &searchIndexes(StoreKind kind)
+{
+    // The signature dates: found by day, counted by period.
+    static const std::vector<SourceIndex> certificates = {{"Header", "Date18"}, {"Header", "Date23"}};
+    static const std::vector<SourceIndex> none;
+    return kind == StoreKind::Certificates ? certificates : none;
+}
+
 const std::vector<TableDef> &tables(StoreKind kind)
 {
     switch (kind) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace arc {
@@ -34,6 +35,20 @@ struct TableDef {
 // the stored layout is written down; the version goes into user_version.
 enum class StoreKind { Setup, Certificates, Reference };
 
+// Beside a certificate table, a table of case-folded copies of its
+// searched text fields, a row for each of its rows: the engine folds only
+// ASCII letters, so the program folds the texts and searches the copies.
+// Triggers of the engine's own mark which copies a write made stale,
+// whichever program wrote; the program folds those before it searches.
+struct FoldTable {
+    QString name;
+    QString source;                   // the table whose rows it copies
+    QString key;                      // holds the source row's row id
+    QStringList copied;               // source fields copied as they are
+    QStringList folded;               // source text fields, case-folded
+    std::vector<QStringList> indexes; // columns of each index
+};
+
 namespace Schema {
 constexpr int version = 3;
 
@@ -49,6 +64,19 @@ const std::vector<Change> &changes();
 QString fileName(StoreKind kind);
 const std::vector<TableDef> &tables(StoreKind kind);
 const TableDef *table(const QString &name);
+
+// Version 3: the folded copies of Header and Detail, and what searches
+// and counts look up directly in the certificate tables.
+const std::vector<FoldTable> &foldTables(StoreKind kind);
+// The fold table beside a certificate table, or null.
+const FoldTable *foldTableOf(const QString &source);
+struct SourceIndex {
+    QString table;
+    QString field;
+};
+const std::vector<SourceIndex> &searchIndexes(StoreKind kind);
+// The column saying a fold row is up to date; null while stale.
+inline QString freshColumn() { return QStringLiteral("Fresh"); }
 } // namespace Schema
 
 } // namespace arc

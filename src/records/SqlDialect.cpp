@@ -114,6 +114,106 @@ QStringList fillResultTableStatements(const QString &name, const QString &keyQue
             QStringLiteral("INSERT INTO %1 (rowkey) %2").arg(resultTable(name), keyQuery)};
 }
 
+namespace {
+
+QString quotedList(const QStringList &names, const QString &prefix = {})
+{
+    QStringList out;
+    for (const QString &n : names)
+        out << prefix + quoted(n);
+    return out.join(QStringLiteral(", "));
+}
+
+QString indexStatement(const QString &table, const QStringList &columns, const QString &where = {})
+{
+    const QString name =
+        QStringLiteral("idx_%1_%2").arg(table, where.isEmpty() ? columns.join(QLatin1Char('_')) : QStringLiteral("stale"));
+    const QString partial = where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where;
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3)%4")
+        .arg(quoted(name), quoted(table), quotedList(columns), partial);
+}
+
+// The fold row of the source row a trigger acts on, made anew and stale.
+QString staleRowFor(const FoldTable &fold)
+{
+    const QString copied =
+        fold.copied.isEmpty() ? QString() : QStringLiteral(", ") + quotedList(fold.copied, QStringLiteral("NEW."));
+    return QStringLiteral("INSERT OR REPLACE INTO %1 (%2) VALUES (NEW.rowid%3)")
+        .arg(quoted(fold.name), quotedList(QStringList{fold.key} + fold.copied), copied);
+}
+
+} // namespace
+
+QString schemaObjectQuery() { return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = ? AND name = ?"); }
+
+QStringList createFoldTableStatements(const FoldTable &fold)
+{
+    QStringList columns{quoted(fold.key) + QStringLiteral(" INTEGER PRIMARY KEY")};
+    for (const QString &c : fold.copied)
+        columns << quoted(c) + QStringLiteral(" INTEGER");
+    for (const QString &f : fold.folded)
+        columns << quoted(f) + QStringLiteral(" TEXT");
+    columns << quoted(Schema::freshColumn()) + QStringLiteral(" INTEGER");
+    QStringList out{QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)").arg(quoted(fold.name), columns.join(", "))};
+    for (const QStringList &index : fold.indexes)
+        out << indexStatement(fold.name, index);
+    // Stale rows are few and looked for before every search.
+    out << indexStatement(fold.name, {fold.key}, quoted(Schema::freshColumn()) + QStringLiteral(" IS NULL"));
+    return out;
+}
+
+QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold)
+{
+    const QString source = quoted(fold.source);
+    const QString removeOld =
+        QStringLiteral("DELETE FROM %1 WHERE %2 = OLD.rowid;").arg(quoted(fold.name), quoted(fold.key));
+    const auto name = [&](const char *event) { return QStringLiteral("%1_%2").arg(fold.name, QLatin1String(event)); };
+    const auto trigger = [&](const QString &triggerName, const char *event, const QString &body) {
+        return std::pair{triggerName, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER %2 ON %3 BEGIN %4 END")
+                                          .arg(quoted(triggerName), QLatin1String(event), source, body)};
+    };
+    return {trigger(name("insert"), "INSERT", staleRowFor(fold) + QLatin1Char(';')),
+            trigger(name("update"), "UPDATE", removeOld + QLatin1Char(' ') + staleRowFor(fold) + QLatin1Char(';')),
+            trigger(name("delete"), "DELETE", removeOld)};
+}
+
+QStringList refillFoldTableStatements(const FoldTable &fold)
+{
+    return {QStringLiteral("DELETE FROM %1").arg(quoted(fold.name)),
+            QStringLiteral("INSERT INTO %1 (%2) SELECT rowid%3 FROM %4")
+                .arg(quoted(fold.name), quotedList(QStringList{fold.key} + fold.copied),
+                     fold.copied.isEmpty() ? QString() : QStringLiteral(", ") + quotedList(fold.copied),
+                     quoted(fold.source))};
+}
+
+QString staleFoldRowsQuery(const FoldTable &fold, int limit)
+{
+    return QStringLiteral("SELECT f.%1, %2, s.rowid IS NULL FROM %3 f LEFT JOIN %4 s ON s.rowid = f.%1 "
+                          "WHERE f.%5 IS NULL LIMIT %6")
+        .arg(quoted(fold.key), quotedList(fold.copied + fold.folded, QStringLiteral("s.")), quoted(fold.name),
+             quoted(fold.source), quoted(Schema::freshColumn()))
+        .arg(limit);
+}
+
+QString updateFoldRow(const FoldTable &fold)
+{
+    QStringList sets;
+    for (const QString &c : fold.copied + fold.folded)
+        sets << quoted(c) + QStringLiteral(" = ?");
+    sets << quoted(Schema::freshColumn()) + QStringLiteral(" = 1");
+    return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?").arg(quoted(fold.name), sets.join(", "), quoted(fold.key));
+}
+
+QString deleteFoldRow(const FoldTable &fold)
+{
+    return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(fold.name), quoted(fold.key));
+}
+
+QStringList createSearchIndexStatements(const Schema::SourceIndex &index)
+{
+    return {indexStatement(index.table, {index.field})};
+}
+
 QString refusedField(const QSqlError &error)
 {
     static const QRegularExpression re(QStringLiteral("CHECK constraint failed: len_(\\w+)"));

@@ -5,6 +5,7 @@
 
 #include <QSqlError>
 #include <QStringList>
+#include <utility>
 
 namespace arc {
 
@@ -29,6 +30,24 @@ QString beginWriteTransaction();
 QString userVersionQuery();
 QString setUserVersion(int version);
 QString insertDefaultRow(const TableDef &table);
+
+// Whether the schema holds an object: binds its type ("table", "index",
+// "trigger") and name; a row when it does.
+QString schemaObjectQuery();
+// The fold table with its indexes, created where missing.
+QStringList createFoldTableStatements(const FoldTable &fold);
+// The triggers that keep a fold row for each source row and mark it stale
+// on every write, by name with the statement making each.
+QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold);
+// Every source row gets a stale fold row; what the table held goes.
+QStringList refillFoldTableStatements(const FoldTable &fold);
+// Up to `limit` stale fold rows: the key, then the copied and the folded
+// source fields in the table's order, null when the source row is gone.
+QString staleFoldRowsQuery(const FoldTable &fold, int limit);
+// Binds the copied and folded values, then the key; marks the row fresh.
+QString updateFoldRow(const FoldTable &fold);
+QString deleteFoldRow(const FoldTable &fold);
+QStringList createSearchIndexStatements(const Schema::SourceIndex &index);
 
 // A result kept for a cursor in the connection's temporary store: one row
 // per position, `pos` counting from 1 in the order of `keyQuery`, `rowkey`

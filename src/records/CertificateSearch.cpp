@@ -1,0 +1,84 @@
+#include "CertificateSearch.h"
+
+#include "DataFolder.h"
+#include "FoldedCopies.h"
+#include "SearchText.h"
+
+namespace arc {
+
+namespace {
+
+QString column(const char *alias, const QString &field)
+{
+    return QString::fromLatin1(alias) + QStringLiteral(".\"") + field + QLatin1Char('"');
+}
+
+// A column from `from` up to, not including, `before`: one index range.
+void addRange(QStringList &where, QVariantList &binds, const QString &col, const QVariant &from,
+              const QVariant &before)
+{
+    where << col + QStringLiteral(" >= ?");
+    binds << from;
+    if (!before.isNull()) {
+        where << col + QStringLiteral(" < ?");
+        binds << before;
+    }
+}
+
+} // namespace
+
+DbStatus CertificateSearch::keyQuery(const std::vector<SearchCondition> &conditions, QString &sql,
+                                     QVariantList &binds)
+{
+    const FoldTable *headerFold = Schema::foldTableOf(QStringLiteral("Header"));
+    const FoldTable *detailFold = Schema::foldTableOf(QStringLiteral("Detail"));
+    QStringList where{column("d", QStringLiteral("FormIndex")) + QStringLiteral(" IS NOT NULL")};
+    binds.clear();
+    bool headerTexts = false, headerDates = false;
+    for (const SearchCondition &c : conditions) {
+        const TableDef *table = Schema::table(c.table);
+        const FieldDef *field = table ? table->field(c.field) : nullptr;
+        const FoldTable *fold = c.table == QLatin1String("Header") ? headerFold
+                                : c.table == QLatin1String("Detail") ? detailFold
+                                                                     : nullptr;
+        if (!field || !fold)
+            return DbStatus::failure(DbCondition::ItemNotFound, c.table + QLatin1Char('.') + c.field);
+        if (field->type == FieldType::Date && fold == headerFold) {
+            // The whole day, whatever a time another program stored with it.
+            addRange(where, binds, column("h", field->name), c.day.toString(Qt::ISODate),
+                     c.day.addDays(1).toString(Qt::ISODate));
+            headerDates = true;
+        } else if (fold->folded.contains(field->name)) {
+            const SearchText::PrefixRange range = SearchText::beginningWith(SearchText::fold(c.beginsWith));
+            addRange(where, binds, column(fold == headerFold ? "hf" : "d", field->name), range.from,
+                     range.before ? QVariant(*range.before) : QVariant());
+            headerTexts = headerTexts || fold == headerFold;
+        } else {
+            return DbStatus::failure(DbCondition::ItemNotFound, c.table + QLatin1Char('.') + c.field);
+        }
+    }
+    // The lines' copies alone answer a search of item columns; a line whose
+    // certificate is gone is passed over when the view moves.
+    QString from = QStringLiteral("\"%1\" d").arg(detailFold->name);
+    if (headerTexts)
+        from += QStringLiteral(" JOIN \"%1\" hf ON hf.\"FormIndex\" = d.\"FormIndex\"").arg(headerFold->name);
+    if (headerDates)
+        from += QStringLiteral(" JOIN \"Header\" h ON h.\"FormIndex\" = d.\"FormIndex\"");
+    sql = QStringLiteral("SELECT d.\"FormIndex\" FROM %1 WHERE %2 ORDER BY d.\"FormIndex\", d.\"%3\"")
+              .arg(from, where.join(QStringLiteral(" AND ")), detailFold->key);
+    return {};
+}
+
+DbStatus CertificateSearch::show(DataFolder &folder, const std::vector<SearchCondition> &conditions)
+{
+    QString sql;
+    QVariantList binds;
+    DbStatus s = keyQuery(conditions, sql, binds);
+    if (s.ok())
+        s = FoldedCopies::bringUpToDate(folder.certificates());
+    if (s.ok())
+        s = folder.header().showResult(sql, binds);
+    return s;
+}
+
+} // namespace arc

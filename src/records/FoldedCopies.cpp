@@ -1,0 +1,162 @@
+#include "FoldedCopies.h"
+
+#include "Database.h"
+#include "SearchText.h"
+#include "SqlDialect.h"
+#include "WriteTransaction.h"
+
+#include <QSqlQuery>
+#include <optional>
+#include <vector>
+
+namespace arc::FoldedCopies {
+
+namespace {
+
+constexpr int kBatch = 5000;
+
+bool exists(Database &db, const QString &type, const QString &name, DbStatus &s)
+{
+    return !db.scalar(SqlDialect::schemaObjectQuery(), {type, name}, &s).isNull();
+}
+
+DbStatus runAll(Database &db, const QStringList &statements)
+{
+    for (const QString &sql : statements)
+        if (DbStatus s = db.exec(sql); !s.ok())
+            return s;
+    return {};
+}
+
+// Whether every fold table and trigger is there: then nothing is refilled,
+// and what the statements below make is only made where it went missing.
+bool inPlace(Database &db, DbStatus &s)
+{
+    for (const FoldTable &fold : Schema::foldTables(db.kind())) {
+        if (!exists(db, QStringLiteral("table"), fold.name, s) || !s.ok())
+            return false;
+        for (const auto &trigger : SqlDialect::foldTriggers(fold))
+            if (!exists(db, QStringLiteral("trigger"), trigger.first, s) || !s.ok())
+                return false;
+    }
+    return true;
+}
+
+DbStatus ensureTable(Database &db, const FoldTable &fold)
+{
+    // A table made afresh, or one whose triggers were missing, cannot know
+    // which rows changed meanwhile.
+    DbStatus s;
+    bool refill = !exists(db, QStringLiteral("table"), fold.name, s);
+    if (s.ok())
+        s = runAll(db, SqlDialect::createFoldTableStatements(fold));
+    for (const auto &[name, sql] : SqlDialect::foldTriggers(fold)) {
+        if (!s.ok())
+            return s;
+        if (exists(db, QStringLiteral("trigger"), name, s) || !s.ok())
+            continue;
+        s = db.exec(sql);
+        refill = true;
+    }
+    return refill && s.ok() ? runAll(db, SqlDialect::refillFoldTableStatements(fold)) : s;
+}
+
+// The stale rows of one batch, read whole before any is written: writing
+// while the read is open could step over rows leaving the stale index.
+struct StaleRow {
+    QVariant key;
+    QVariantList values; // copied, then the sources of the folded
+    bool sourceGone = false;
+};
+
+DbStatus readStale(Database &db, const FoldTable &fold, std::vector<StaleRow> &rows)
+{
+    rows.clear();
+    QSqlQuery q;
+    const DbStatus s = db.run(q, SqlDialect::staleFoldRowsQuery(fold, kBatch));
+    if (!s.ok())
+        return s;
+    const int fields = static_cast<int>(fold.copied.size() + fold.folded.size());
+    while (q.next()) {
+        StaleRow row{q.value(0), {}, q.value(fields + 1).toBool()};
+        for (int i = 1; i <= fields; ++i)
+            row.values << q.value(i);
+        rows.push_back(std::move(row));
+    }
+    return q.lastError().type() == QSqlError::NoError ? DbStatus() : SqlDialect::status(q.lastError());
+}
+
+DbStatus prepare(QSqlQuery &q, const QString &sql)
+{
+    return q.prepare(sql) ? DbStatus() : SqlDialect::status(q.lastError());
+}
+
+DbStatus writeFolds(Database &db, const FoldTable &fold, const std::vector<StaleRow> &rows)
+{
+    WriteTransaction tx(db);
+    if (!tx.ok())
+        return tx.status();
+    QSqlQuery update(db.connection());
+    QSqlQuery remove(db.connection());
+    DbStatus s = prepare(update, SqlDialect::updateFoldRow(fold));
+    if (s.ok())
+        s = prepare(remove, SqlDialect::deleteFoldRow(fold));
+    const int copied = static_cast<int>(fold.copied.size());
+    for (size_t r = 0; s.ok() && r < rows.size(); ++r) {
+        const StaleRow &row = rows[r];
+        QSqlQuery &q = row.sourceGone ? remove : update;
+        int at = 0;
+        if (!row.sourceGone) {
+            for (int i = 0; i < row.values.size(); ++i) {
+                const QVariant &v = row.values[i];
+                q.bindValue(at++, i < copied || v.isNull() ? v : QVariant(SearchText::fold(v.toString())));
+            }
+        }
+        q.bindValue(at, row.key);
+        if (!q.exec())
+            s = SqlDialect::status(q.lastError());
+    }
+    update.finish();
+    remove.finish();
+    return s.ok() ? tx.commit() : s;
+}
+
+} // namespace
+
+DbStatus ensure(Database &db)
+{
+    DbStatus s;
+    // A file that has them all is opened without taking its write lock,
+    // which another program may hold.
+    const bool whole = inPlace(db, s);
+    if (!s.ok())
+        return s;
+    std::optional<WriteTransaction> tx;
+    if (!whole && !(tx.emplace(db), tx->ok()))
+        return tx->status();
+    for (const FoldTable &fold : Schema::foldTables(db.kind()))
+        if (s = ensureTable(db, fold); !s.ok())
+            return s;
+    for (const Schema::SourceIndex &index : Schema::searchIndexes(db.kind()))
+        if (s = runAll(db, SqlDialect::createSearchIndexStatements(index)); !s.ok())
+            return s;
+    return tx ? tx->commit() : s;
+}
+
+DbStatus bringUpToDate(Database &db)
+{
+    std::vector<StaleRow> rows;
+    for (const FoldTable &fold : Schema::foldTables(db.kind())) {
+        for (;;) {
+            if (DbStatus s = readStale(db, fold, rows); !s.ok())
+                return s;
+            if (rows.empty())
+                break;
+            if (DbStatus s = writeFolds(db, fold, rows); !s.ok())
+                return s;
+        }
+    }
+    return {};
+}
+
+} // namespace arc::FoldedCopies

@@ -1,0 +1,56 @@
+#include "ActivityCounts.h"
+#include "SearchFixture.h"
+
+using arc::ActivityCounts;
+
+namespace {
+
+class ActivityCountsTest : public SearchTest {
+protected:
+    // A certificate with a line for each status.
+    void signedBy(const QVariantMap &header, const QStringList &statuses)
+    {
+        const qint64 key = insert("Header", header);
+        for (const QString &s : statuses)
+            insert("Detail", {{"FormIndex", key}, {"Status", s}});
+    }
+    // New, prototype and repaired lines of `name` in March 2026.
+    std::array<int, 3> march(const QString &name)
+    {
+        ActivityCounts c;
+        const arc::DbStatus s =
+            ActivityCounts::count(data.certificates(), name, QDate(2026, 3, 1), QDate(2026, 3, 31), c);
+        EXPECT_TRUE(s.ok()) << s.detail().toStdString();
+        return {c.newParts, c.prototypes, c.repairs};
+    }
+};
+
+} // namespace
+
+TEST_F(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsIncluded)
+{
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-01"}}, {"NEW", "NEW", "OVERHAULED"});
+    signedBy({{"Name22", "pat doe"}, {"Date23", "2026-03-31"}}, {"REPAIRED", "prototype"});
+    // 13e outside the period, 14e inside: counted.
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-02-28"}, {"Date23", "2026-03-15"}}, {"PROTOTYPE"});
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-31 09:15:00"}}, {"NEW"});
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-04-01"}}, {"NEW"});
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-02-28"}}, {"NEW"});
+    signedBy({{"Name17", "Lee Wong"}, {"Date18", "2026-03-10"}}, {"NEW"});
+    // Named in 13d for another's 14e date: the name and either date will do.
+    signedBy({{"Name17", "Pat Doe"}, {"Name22", "Lee Wong"}, {"Date23", "2026-03-20"}}, {"REPAIRED"});
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-02"}}, {"INSPECTED", "TESTED", "MODIFIED", "SEE BLOCK 12"});
+
+    EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{3, 2, 2}));
+    EXPECT_EQ(march("Lee Wong"), (std::array<int, 3>{1, 0, 1}));
+    EXPECT_EQ(march("Nobody"), (std::array<int, 3>{0, 0, 0}));
+}
+
+TEST_F(ActivityCountsTest, NamesAreValuesNeverPartOfTheQuery)
+{
+    const QString quoted = QStringLiteral("Pat \"Ace\" O'Neil");
+    signedBy({{"Name17", quoted}, {"Date18", "2026-03-05"}}, {"NEW"});
+    signedBy({{"Name17", "Lee"}, {"Date18", "2026-03-05"}}, {"NEW"});
+    EXPECT_EQ(march(quoted), (std::array<int, 3>{1, 0, 0}));
+    EXPECT_EQ(march("Lee\" OR \"1\"=\"1"), (std::array<int, 3>{0, 0, 0}));
+}
