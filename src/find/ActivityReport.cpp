@@ -1,0 +1,98 @@
+#include "ActivityReport.h"
+
+#include "ActivityCounts.h"
+#include "BusyPointer.h"
+#include "DataFolder.h"
+#include "DateText.h"
+#include "EntryBox.h"
+#include "MessageBoxes.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace arc {
+
+namespace {
+constexpr int kResultLength = 10;
+} // namespace
+
+ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::function<QString()> signatory,
+                               QWidget *parent)
+    : QGroupBox(QStringLiteral("Activity"), parent), m_folder(folder), m_messages(messages),
+      m_signatory(std::move(signatory))
+{
+    from = new EntryBox("ReportFrom");
+    to = new EntryBox("ReportTo");
+    for (EntryBox *b : {from, to}) {
+        b->setEntryLimit(kResultLength);
+        b->setTodayOnDoubleClick(true);
+        b->setPlaceholderText(QStringLiteral("DD/MMM/YYYY"));
+        connect(b, &QLineEdit::textChanged, this, &ActivityReport::periodChanged);
+    }
+    calculate = new QPushButton(QStringLiteral("Calculate"));
+    calculate->setObjectName(QStringLiteral("Calculate"));
+    calculate->setEnabled(false);
+
+    auto *g = new QGridLayout(this);
+    g->addWidget(new QLabel(QStringLiteral("Report Period")), 0, 0);
+    g->addWidget(from, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("To")), 0, 2);
+    g->addWidget(to, 0, 3);
+    g->addWidget(calculate, 0, 4);
+    const char *labels[] = {"New", "Prototype", "Repaired", "Total"};
+    for (int i = 0; i < 4; ++i) {
+        auto *box = new QLineEdit;
+        box->setObjectName(QStringLiteral("Text48_%1").arg(i));
+        box->setAlignment(Qt::AlignRight);
+        box->setMaxLength(kResultLength);
+        box->setReadOnly(true);
+        results[static_cast<size_t>(i)] = box;
+        // The total sits below a ruled line.
+        const int row = i < 3 ? i + 1 : 5;
+        g->addWidget(new QLabel(QString::fromLatin1(labels[i])), row, 2);
+        g->addWidget(box, row, 3);
+    }
+    auto *rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    g->addWidget(rule, 4, 3);
+    connect(calculate, &QPushButton::clicked, this, &ActivityReport::Calculate);
+}
+
+void ActivityReport::periodChanged()
+{
+    calculate->setEnabled(DateText::parse(from->text()).isValid() && DateText::parse(to->text()).isValid());
+}
+
+std::array<QString, 4> ActivityReport::figures(const ActivityCounts *counts)
+{
+    if (!counts)
+        return {};
+    return {QString::number(counts->newParts), QString::number(counts->prototypes),
+            QString::number(counts->repairs),
+            QString::number(counts->newParts + counts->prototypes + counts->repairs)};
+}
+
+void ActivityReport::Calculate()
+{
+    const QDate first = DateText::parse(from->text());
+    const QDate last = DateText::parse(to->text());
+    if (!first.isValid() || !last.isValid() || !m_folder.isOpen())
+        return;
+    ActivityCounts counts;
+    DbStatus s;
+    {
+        BusyPointer busy;
+        s = ActivityCounts::count(m_folder.certificates(), m_signatory(), first, last, counts);
+    }
+    // No number of an earlier count may stand beside the new ones.
+    const std::array<QString, 4> shown = figures(s.ok() ? &counts : nullptr);
+    for (size_t i = 0; i < shown.size(); ++i)
+        results[i]->setText(shown[i]);
+    if (!s.ok())
+        m_messages.ask({QStringLiteral("The item lines could not be counted: %1").arg(s.detail()),
+                        QStringLiteral("Activity report"), Message::Buttons::Ok, Message::Icon::Critical});
+}
+
+} // namespace arc

@@ -1,0 +1,163 @@
+#include "FindPanel.h"
+
+#include "BusyPointer.h"
+#include "CertificateSearch.h"
+#include "DataFolder.h"
+#include "EntryBox.h"
+#include "FindRequest.h"
+#include "MessageBoxes.h"
+#include "ScreenTwips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace arc {
+
+namespace {
+
+const Message kNoMatch{QStringLiteral("No matches found within database"), QStringLiteral("Search Results"),
+                       Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+
+QPushButton *button(const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+} // namespace
+
+FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, Hooks hooks, QWidget *parent)
+    : QFrame(parent), m_folder(folder), m_messages(messages), m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("Panel3D3"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+
+    auto *title = new QLabel(QStringLiteral("Find Match"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto *instruction = new QLabel(QStringLiteral("Enter the value you wish to match in the appropriate section(s). "
+                                                  "Begin by clicking Find First or Find Last."));
+    instruction->setWordWrap(true);
+
+    // Two columns of six, read down the first column and then the second.
+    auto *grid = new QGridLayout;
+    constexpr int rows = static_cast<int>(kFindFields.size()) / 2;
+    for (size_t i = 0; i < kFindFields.size(); ++i) {
+        const FindField &f = kFindFields[i];
+        const QByteArray name = "FindText_" + QByteArray::number(static_cast<int>(i));
+        boxes[i] = new EntryBox(name.constData());
+        boxes[i]->setEntryLimit(f.limit);
+        boxes[i]->setTodayOnDoubleClick(f.date);
+        auto *label = new QLabel(QString::fromLatin1(f.label));
+        label->setBuddy(boxes[i]);
+        const int row = static_cast<int>(i) % rows;
+        const int column = static_cast<int>(i) / rows * 2;
+        grid->addWidget(label, row, column);
+        grid->addWidget(boxes[i], row, column + 1);
+    }
+
+    firstButton = button("FindFirst", QStringLiteral("Find First"));
+    lastButton = button("FindLast", QStringLiteral("Find Last"));
+    allButton = button("ShowAll", QStringLiteral("Show All Records"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {firstButton, lastButton, allButton})
+        buttons->addWidget(b);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(instruction);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(firstButton, &QPushButton::clicked, this, &FindPanel::findFirst);
+    connect(lastButton, &QPushButton::clicked, this, &FindPanel::findLast);
+    connect(allButton, &QPushButton::clicked, this, &FindPanel::showAll);
+    hide();
+}
+
+void FindPanel::open()
+{
+    if (!isHidden())
+        return;
+    move(twipsToPixels(615), twipsToPixels(2340));
+    adjustSize();
+    show();
+    raise();
+    m_hooks.enableCommands(false);
+    boxes[kCountryBox]->setFocus();
+}
+
+void FindPanel::close()
+{
+    hide();
+    m_hooks.enableCommands(true);
+}
+
+void FindPanel::findFirst()
+{
+    m_first = true;
+    FindRecords();
+}
+
+void FindPanel::findLast()
+{
+    m_first = false;
+    FindRecords();
+}
+
+void FindPanel::showAll()
+{
+    for (EntryBox *b : boxes)
+        b->clear();
+    m_first = false;
+    FindRecords();
+}
+
+void FindPanel::FindRecords()
+{
+    std::array<QString, kFindFields.size()> texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = boxes[i]->text();
+    const FindRequest request = FindRequest::read(texts);
+    if (request.notADate >= 0) {
+        // Nothing is searched; the panel stays for the date to be put right.
+        const auto which = static_cast<size_t>(request.notADate);
+        EntryBox *box = boxes[which];
+        m_messages.ask({QStringLiteral("\"%1\" in %2 is not a date. Type the day as DD/MMM/YYYY, for example "
+                                       "05/Dec/2026, or empty the box.")
+                            .arg(box->text(), QString::fromLatin1(kFindFields[which].label)),
+                        QStringLiteral("Find Match"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    if (!m_folder.isOpen()) {
+        close();
+        return;
+    }
+    BusyPointer busy;
+    DataView &header = m_folder.header();
+    DbStatus s = CertificateSearch::show(m_folder, request.conditions);
+    if (s.ok())
+        s = m_first ? header.moveFirst() : header.moveLast();
+    if (!s.ok()) {
+        m_messages.ask({QStringLiteral("The search could not be made: %1").arg(s.detail()),
+                        QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Critical});
+    } else if (!header.hasRow()) {
+        // The certificate on screen stays, new or stored, to be saved as it is.
+        m_messages.ask(kNoMatch);
+    } else {
+        m_hooks.hideOrganizations();
+        m_hooks.showForm();
+    }
+    close();
+}
+
+} // namespace arc

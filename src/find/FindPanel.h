@@ -1,0 +1,51 @@
+#pragma once
+
+#include "FindFields.h"
+
+#include <QFrame>
+#include <array>
+#include <functional>
+
+class QPushButton;
+
+namespace arc {
+
+class DataFolder;
+class EntryBox;
+class MessageBoxes;
+
+// The find panel "Find Match": twelve boxes, and the searches that let the
+// certificate screen walk the certificates matching them. It closes after
+// a search; the screen's other buttons are disabled while it is open.
+class FindPanel : public QFrame {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<void(bool)> enableCommands; // the certificate screen's eleven buttons
+        std::function<void()> hideOrganizations;  // block 4's chooser, before a certificate is shown
+        std::function<void()> showForm;           // the certificate the header view stands on
+    };
+    FindPanel(DataFolder &folder, MessageBoxes &messages, Hooks hooks, QWidget *parent = nullptr);
+
+    // The "Find" button of the certificate screen.
+    void open();
+    void findFirst();
+    void findLast();
+    void showAll();
+
+    // Search by the boxes and show the first or last certificate found.
+    void FindRecords();
+
+    std::array<EntryBox *, kFindFields.size()> boxes; // FindText_0 to FindText_11
+    QPushButton *firstButton, *lastButton, *allButton;
+
+private:
+    void close();
+
+    DataFolder &m_folder;
+    MessageBoxes &m_messages;
+    Hooks m_hooks;
+    bool m_first = false; // the search ends on the first match, else on the last
+};
+
+} // namespace arc

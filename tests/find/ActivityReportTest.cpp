@@ -1,0 +1,84 @@
+#include "ActivityReport.h"
+#include "EntryBox.h"
+#include "ScriptedMessages.h"
+#include "SearchFixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+class ActivityReportTest : public SearchTest {
+protected:
+    void SetUp() override
+    {
+        SearchTest::SetUp();
+        report = std::make_unique<arc::ActivityReport>(data, messages, [this] { return name; });
+    }
+    QStringList figures() const
+    {
+        QStringList out;
+        for (const QLineEdit *box : report->results)
+            out << box->text();
+        return out;
+    }
+
+    ScriptedMessages messages;
+    QString name = "Pat Doe";
+    std::unique_ptr<arc::ActivityReport> report;
+};
+
+} // namespace
+
+TEST_F(ActivityReportTest, CalculateIsEnabledExactlyWhileBothBoxesHoldDates)
+{
+    const std::tuple<const char *, const char *, bool> cases[] = {
+        {"01/Mar/2026", "31/Mar/2026", true}, {"1/3/2026", "2026-03-31", true},
+        {"", "31/Mar/2026", false},           {"01/Mar/2026", "31/02/2026", false},
+        {"03/31/2026", "01/Mar/2026", false}, {"01/Mar/2026", "31/Mar/2026", true}};
+    for (const auto &[from, to, enabled] : cases) {
+        report->from->setText(from);
+        report->to->setText(to);
+        EXPECT_EQ(report->calculate->isEnabled(), enabled) << from << " to " << to;
+    }
+    EXPECT_EQ(report->from->objectName() + report->to->objectName() + report->calculate->objectName(),
+              "ReportFromReportToCalculate");
+    EXPECT_EQ(report->from->entryLimit(), 10);
+}
+
+TEST_F(ActivityReportTest, ShowsTheThreeCountsAndTheirTotalRightAligned)
+{
+    const qint64 key = insert("Header", {{"Name22", "Pat Doe"}, {"Date23", "2026-03-31"}});
+    for (const char *status : {"NEW", "PROTOTYPE", "REPAIRED", "REPAIRED", "OVERHAULED"})
+        insert("Detail", {{"FormIndex", key}, {"Status", status}});
+    report->from->setText("01/03/2026");
+    report->to->setText("31/Mar/2026");
+    report->calculate->click();
+    EXPECT_EQ(figures(), (QStringList{"1", "1", "2", "4"}));
+    for (size_t i = 0; i < report->results.size(); ++i) {
+        EXPECT_EQ(report->results[i]->objectName(), QStringLiteral("Text48_%1").arg(i));
+        EXPECT_EQ(report->results[i]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    }
+    name = "Lee Wong";
+    report->calculate->click();
+    EXPECT_EQ(figures(), (QStringList{"0", "0", "0", "0"}));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// A count that fails leaves no number of an earlier count standing, to be
+// taken for this one or added into the total.
+TEST_F(ActivityReportTest, ACountThatFailsEmptiesTheBoxesAndSaysSo)
+{
+    const qint64 key = insert("Header", {{"Name17", "Pat Doe"}, {"Date18", "2026-03-02"}});
+    insert("Detail", {{"FormIndex", key}, {"Status", "NEW"}});
+    report->from->setText("01/Mar/2026");
+    report->to->setText("31/Mar/2026");
+    report->calculate->click();
+    ASSERT_EQ(figures(), (QStringList{"1", "0", "0", "1"}));
+
+    ASSERT_TRUE(other.exec("DROP TABLE DetailFold").ok());
+    report->calculate->click();
+    EXPECT_EQ(figures(), (QStringList{"", "", "", ""}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("The item lines could not be counted"));
+}

@@ -1,0 +1,129 @@
+#include "EntryBox.h"
+#include "FindPanel.h"
+#include "ScriptedMessages.h"
+#include "SearchFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+using arc::Message;
+
+namespace {
+
+const Message kNoMatch{"No matches found within database", "Search Results"};
+
+// The panel over a window of its own, its hooks recorded.
+class FindPanelTest : public SearchTest {
+protected:
+    void SetUp() override
+    {
+        SearchTest::SetUp();
+        window.resize(900, 700);
+        panel = new arc::FindPanel(data, messages,
+                                   {[this](bool on) { commandsEnabled = on; }, [this] { ++chooserHidden; },
+                                    [this] { shown << data.header().text("Tracking"); }},
+                                   &window);
+        window.show();
+    }
+    void search(QPushButton *button, const QStringList &texts = {})
+    {
+        panel->open();
+        for (int i = 0; i < texts.size(); ++i)
+            panel->boxes[static_cast<size_t>(i)]->setText(texts[i]);
+        button->click();
+    }
+
+    QWidget window;
+    arc::FindPanel *panel = nullptr;
+    ScriptedMessages messages;
+    bool commandsEnabled = true;
+    int chooserHidden = 0;
+    QStringList shown;
+};
+
+} // namespace
+
+TEST_F(FindPanelTest, OpensWithTheScreensButtonsDisabledAndTheCountryBoxFocused)
+{
+    EXPECT_TRUE(panel->isHidden());
+    panel->open();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->pos(), QPoint(41, 156)) << "615 and 2340 twips";
+    EXPECT_FALSE(commandsEnabled);
+    EXPECT_EQ(window.focusWidget(), panel->boxes[3]);
+    EXPECT_EQ(panel->objectName(), "Panel3D3");
+    EXPECT_TRUE(panel->findChild<QLabel *>()->text() == "Find Match");
+
+    const std::pair<const char *, int> boxes[] = {
+        {"Description", 40}, {"Part Number", 30}, {"Serial/Batch Number", 30}, {"Country", 20},
+        {"System Tracking No.", 15}, {"Invoice/Contract No.", 40}, {"Section 17 Name", 30},
+        {"Section 16 Authorization No.", 20}, {"Section 18 Date", 0}, {"Section 22 Name", 30},
+        {"Section 21 Certificate No.", 20}, {"Section 23 Date", 0}};
+    for (size_t i = 0; i < panel->boxes.size(); ++i) {
+        EXPECT_EQ(panel->boxes[i]->objectName(), QStringLiteral("FindText_%1").arg(i));
+        EXPECT_EQ(panel->boxes[i]->entryLimit(), boxes[i].second) << boxes[i].first;
+        bool labelled = false;
+        for (const QLabel *l : panel->findChildren<QLabel *>())
+            labelled = labelled || (l->buddy() == panel->boxes[i] && l->text() == boxes[i].first);
+        EXPECT_TRUE(labelled) << boxes[i].first;
+    }
+    EXPECT_EQ(panel->firstButton->objectName() + panel->lastButton->objectName() + panel->allButton->objectName(),
+              "FindFirstFindLastShowAll");
+}
+
+TEST_F(FindPanelTest, FindsTheFirstOrLastMatchAndShowAllEmptiesTheBoxes)
+{
+    certificate("T1", {"AB-1"});
+    certificate("T2", {"XY-1"});
+    certificate("T3", {"AB-2", "AB-3"});
+
+    search(panel->firstButton, {"", "ab"});
+    EXPECT_EQ(shown, QStringList{"T1"});
+    EXPECT_EQ(chooserHidden, 1);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_TRUE(commandsEnabled);
+    EXPECT_EQ(panel->boxes[1]->text(), "ab") << "the boxes keep their texts";
+
+    search(panel->lastButton);
+    EXPECT_EQ(shown.last(), "T3");
+    ASSERT_TRUE(data.header().movePrevious().ok());
+    EXPECT_EQ(data.header().text("Tracking"), "T3") << "once for each matching line";
+    ASSERT_TRUE(data.header().movePrevious().ok());
+    EXPECT_EQ(data.header().text("Tracking"), "T1");
+
+    search(panel->allButton);
+    EXPECT_EQ(shown.last(), "T3");
+    for (const arc::EntryBox *b : panel->boxes)
+        EXPECT_EQ(b->text(), "");
+    EXPECT_EQ(walked(), (QStringList{"T1", "T2", "T3", "T3"}));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(FindPanelTest, NoMatchSaysSoAndLeavesTheCertificateOnScreen)
+{
+    certificate("T1", {"AB-1"});
+    search(panel->firstButton, {"", "ZZ"});
+    EXPECT_EQ(messages.shown, QList<Message>{kNoMatch});
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(chooserHidden, 0);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_TRUE(commandsEnabled);
+    EXPECT_TRUE(data.header().isBof() && data.header().isEof()) << "until the next search";
+}
+
+TEST_F(FindPanelTest, ADateBoxHoldingNoDateIsNamedAndThePanelStaysUsable)
+{
+    certificate("T1", {"AB-1"}, {{"Date18", "2026-05-12"}});
+    search(panel->firstButton, {"", "", "", "", "", "", "", "", "12/31/2026"});
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.contains("\"12/31/2026\" in Section 18 Date is not a date"));
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(commandsEnabled);
+    EXPECT_EQ(window.focusWidget(), panel->boxes[8]);
+    EXPECT_TRUE(shown.isEmpty());
+
+    panel->boxes[8]->setText("12/05/2026");
+    panel->firstButton->click();
+    EXPECT_EQ(shown, QStringList{"T1"}) << "read day first";
+}

@@ -1,0 +1,41 @@
+#include "FindRequest.h"
+#include "PrintTo.h"
+
+#include <gtest/gtest.h>
+
+using arc::FindRequest;
+using Texts = std::array<QString, arc::kFindFields.size()>;
+
+TEST(FindRequestTest, BoxesHoldingTextBecomeConditionsInTheOrderOfTheBoxes)
+{
+    Texts texts;
+    texts[11] = "05/12/2026";
+    texts[1] = "AB-1";
+    texts[4] = " 0012";
+    texts[8] = "5 Dec 2026";
+    const FindRequest r = FindRequest::read(texts);
+    ASSERT_EQ(r.notADate, -1);
+    ASSERT_EQ(r.conditions.size(), 4u);
+    const std::pair<const char *, const char *> fields[] = {
+        {"Detail", "PartNum"}, {"Header", "Tracking"}, {"Header", "Date18"}, {"Header", "Date23"}};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(r.conditions[i].table, fields[i].first);
+        EXPECT_EQ(r.conditions[i].field, fields[i].second);
+    }
+    EXPECT_EQ(r.conditions[1].beginsWith, " 0012") << "as typed";
+    EXPECT_EQ(r.conditions[2].day, QDate(2026, 12, 5));
+    EXPECT_EQ(r.conditions[3].day, QDate(2026, 12, 5)) << "day first";
+    EXPECT_TRUE(FindRequest::read({}).conditions.empty());
+}
+
+TEST(FindRequestTest, ADateBoxHoldingNoDateStopsTheSearch)
+{
+    for (const char *notADate : {"12/31/2026", "31/Feb/2026", "yesterday"}) {
+        Texts texts;
+        texts[0] = "VALVE";
+        texts[11] = notADate;
+        const FindRequest r = FindRequest::read(texts);
+        EXPECT_EQ(r.notADate, 11) << notADate;
+        EXPECT_TRUE(r.conditions.empty()) << notADate;
+    }
+}
