@@ -1,5 +1,6 @@
 #include "SignatoriesPanel.h"
 
+#include "ActivityReport.h"
 #include "AddMode.h"
 #include "BlankRule.h"
 #include "DataFolder.h"
@@ -103,7 +104,9 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     for (QPushButton *b : {saveButton, deleteButton, newButton, exitButton})
         buttons->addWidget(b);
     g->addLayout(buttons, 6, 0, 1, 3);
-    g->setRowStretch(7, 1);
+    report = new ActivityReport(folder, messages, [this] { return combo6->currentText(); });
+    g->addWidget(report, 7, 0, 1, 3);
+    g->setRowStretch(8, 1);
 
     connect(combo6, &QComboBox::activated, this, &SignatoriesPanel::choose);
     connect(yes, &QRadioButton::clicked, this, &SignatoriesPanel::chooseYes);

@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace arc {
 
+class ActivityReport;
 class AddMode;
 class DataFolder;
 class EntryBox;
@@ -54,6 +55,7 @@ public:
     QCheckBox *useElectronic; // Check2
     QListWidget *files;      // File1
     QPushButton *saveButton, *deleteButton, *newButton, *exitButton;
+    ActivityReport *report; // the chosen signatory's activity in a period
 
 private:
     void chooseYes();
