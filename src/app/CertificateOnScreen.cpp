@@ -333,7 +333,7 @@ void CertificateOnScreen::save()
     if (!FolderMessages::ensureOpen(m_folder, m_messages))
         return;
     BusyPointer busy;
-    qint64 key = 0;
+    qint64 key = m_currentFormIndex;
     const CertificateEntries entries = m_screen->entries(m_grid->lines());
     DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
     if (s.is(DbCondition::RecordGone)) {

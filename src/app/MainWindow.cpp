@@ -13,6 +13,7 @@
 #include "DataFolderOpener.h"
 #include "DateText.h"
 #include "DefaultsPanel.h"
+#include "FindPanel.h"
 #include "FolderMessages.h"
 #include "EntryBox.h"
 #include "EntryText.h"
@@ -23,6 +24,7 @@
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
 #include "PartsPanel.h"
+#include "PlainTextEditor.h"
 #include "StatusWords.h"
 #include "LineBreaks.h"
 #include "SilentEdit.h"
@@ -60,22 +62,6 @@ namespace arc {
 using SilentEdit::setText;
 using SilentEdit::setTicked;
 
-namespace {
-
-
-
-QWidget *hiddenPanel(const char *name, QWidget *parent)
-{
-    auto *p = new QFrame(parent);
-    p->setObjectName(QString::fromLatin1(name));
-    p->setFrameShape(QFrame::Panel);
-    p->setAutoFillBackground(true);
-    p->hide();
-    return p;
-}
-
-} // namespace
-
 MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *parent)
     : QWidget(parent), m_folders(std::move(folders)), m_messages(messages)
 {
@@ -94,7 +80,18 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
 
     // Panels over the screen, hidden but for the access panel.
     m_defaultsPanel = new DefaultsPanel(this);
-    m_findPanel = hiddenPanel("Panel3D3", this);
+    auto *find = new FindPanel(m_folder, m_messages,
+                               {[this](bool on) {
+                                    m_screen->setCommandsEnabled(on);
+                                    m_screen->setupButton->setEnabled(on);
+                                },
+                                [this] { m_screen->combo3->hide(); }, [this] { m_certificate->ShowForm(); }},
+                               this);
+    connect(m_screen->findButton, &QPushButton::clicked, find, [this, find] {
+        if (FolderMessages::ensureOpen(m_folder, m_messages))
+            find->open();
+    });
+    m_findPanel = find;
     m_setupPanel = new SetupPanel(this);
     m_setupPanel->hide();
     m_access = new AccessPanel(this);
@@ -158,6 +155,7 @@ void MainWindow::connectControls()
             m_signatories->open();
     });
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
+    connect(m_screen->editorButton, &QPushButton::clicked, this, [this] { PlainTextEditor::start(m_messages); });
     connect(m_setupPanel->countriesButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             m_countries->open();
@@ -191,7 +189,6 @@ void MainWindow::placePanels()
 {
     const QRect area = m_screen->geometry();
     m_setupPanel->setGeometry(area.adjusted(40, 40, -40, -80));
-    m_findPanel->setGeometry(area.adjusted(60, 60, -60, -100));
     m_access->move(area.center() - QPoint(m_access->width() / 2, m_access->height() / 2));
 }
 

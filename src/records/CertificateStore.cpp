@@ -108,8 +108,6 @@ DbStatus CertificateStore::save(const CertificateEntries &e, bool asNew, qint64 
 {
     DataView &h = m_folder.header();
     qint64 key = asNew ? 0 : formIndex;
-    if (!asNew && key <= 0 && h.hasRow())
-        key = h.rowId(); // no key: the certificate the header view stands on
     bool tooLong = false;
     const DbStatus s = writeCertificate(e, asNew, key, tooLong);
     if (!s.ok())

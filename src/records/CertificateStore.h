@@ -36,13 +36,13 @@ public:
     explicit CertificateStore(DataFolder &folder) : m_folder(folder) {}
 
     // Store the certificate as a new Header row (`asNew`) or over the one
-    // whose key `formIndex` holds, 0 for the one the header view stands on
-    // (RecordGone when that row was deleted meanwhile, and nothing is
-    // stored), and replace its lines, all in one transaction. Values too
-    // long for their field are left out (FieldTooSmall, the rest is
-    // stored); any other failure stores nothing. `formIndex` receives the
-    // certificate's key. An update does not move the header view, whatever
-    // it walks; a new row joins what it walks, and it stands on it.
+    // whose key `formIndex` holds (RecordGone when that row was deleted
+    // meanwhile, and nothing is stored), and replace its lines, all in one
+    // transaction. Values too long for their field are left out
+    // (FieldTooSmall, the rest is stored); any other failure stores
+    // nothing. `formIndex` receives the certificate's key. An update does
+    // not move the header view, whatever it walks; a new row joins what it
+    // walks, and it stands on it.
     DbStatus save(const CertificateEntries &entries, bool asNew, qint64 &formIndex);
 
     // Remove the certificate the header view stands on with its lines.

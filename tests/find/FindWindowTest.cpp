@@ -1,0 +1,169 @@
+#include "WindowFixture.h"
+
+#include "ActivityReport.h"
+#include "FindPanel.h"
+#include "SettingsPanels.h"
+
+using arc::Message;
+
+namespace {
+
+const Message kNoMatch{"No matches found within database", "Search Results"};
+const Message kNoRecords{"Press OK to continue", "No records this direction.", Message::Buttons::Ok,
+                         Message::Icon::Information, Message::Answer::Ok};
+const Message kNoMore{"Press OK to continue. To Enter New form press NEW", "No records this direction.",
+                      Message::Buttons::Ok, Message::Icon::Information, Message::Answer::Ok};
+
+class FindWindowTest : public DataWindowTest {
+protected:
+    arc::FindPanel &find() { return *window->findChild<arc::FindPanel *>("Panel3D3"); }
+    qint64 withParts(const QString &tracking, const QStringList &parts)
+    {
+        const qint64 key = addRow("Header", {{"Tracking", tracking}});
+        for (int i = 0; i < parts.size(); ++i)
+            addRow("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"PartNum", parts[i]},
+                              {"Status", "NEW"}});
+        return key;
+    }
+    void search(QPushButton *(arc::FindPanel::*button), size_t box = 0, const QString &text = {})
+    {
+        screen().findButton->click();
+        if (!text.isEmpty())
+            find().boxes[box]->setText(text);
+        (find().*button)->click();
+    }
+    QList<QPushButton *> elevenButtons()
+    {
+        arc::CertificateScreen &s = screen();
+        return {s.setupButton, s.defaultsButton, s.deleteButton, s.previousButton, s.findButton, s.nextButton,
+                s.partsButton, s.printButton, s.newButton, s.saveButton, s.exitButton};
+    }
+};
+
+} // namespace
+
+TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisabled)
+{
+    withParts("T1", {"P-1"});
+    openWindow();
+    EXPECT_EQ(find().parentWidget(), window.get());
+    screen().findButton->click();
+    EXPECT_FALSE(find().isHidden());
+    for (QPushButton *b : elevenButtons())
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(screen().editorButton->isEnabled());
+
+    find().allButton->click();
+    EXPECT_TRUE(find().isHidden());
+    for (QPushButton *b : elevenButtons())
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+}
+
+// A new user finds a certificate by the beginning of a part number, steps
+// through the matches and shows all again.
+TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsThroughTheMatchesAndShowsAllAgain)
+{
+    withParts("T1", {"NF-100", "BP-7"});
+    withParts("T2", {"BP-8"});
+    withParts("T3", {"NF-200", "NF-300"});
+    addRow("Header", {{"Tracking", "no lines"}});
+    openWindow();
+    screen().combo3->show();
+
+    search(&arc::FindPanel::firstButton, 1, "nf-");
+    EXPECT_EQ(screen().text3->text(), "T1");
+    EXPECT_EQ(window->newFormFlag(), 0);
+    EXPECT_TRUE(screen().combo3->isHidden());
+    QStringList seen{screen().text3->text()};
+    for (int i = 0; i < 3; ++i) {
+        screen().nextButton->click();
+        seen << screen().text3->text();
+    }
+    EXPECT_EQ(seen, (QStringList{"T1", "T3", "T3", "T3"}));
+    EXPECT_EQ(messages.shown, QList<Message>{kNoMore});
+    screen().previousButton->click();
+    EXPECT_EQ(screen().text3->text(), "T3");
+    EXPECT_EQ(cell(1, 2), "NF-300");
+
+    search(&arc::FindPanel::allButton);
+    EXPECT_EQ(find().boxes[1]->text(), "");
+    EXPECT_EQ(screen().text3->text(), "T3") << "the last line of all";
+    seen = {};
+    for (int i = 0; i < 4; ++i) {
+        screen().previousButton->click();
+        seen << screen().text3->text();
+    }
+    EXPECT_EQ(seen, (QStringList{"T3", "T2", "T1", "T1"})) << "none without lines";
+}
+
+// After a search that found nothing the certificate on screen stays, with
+// what was typed into it, and Save stores it where it came from.
+TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
+{
+    withParts("T1", {"P-1"});
+    const qint64 second = withParts("T2", {"P-2"});
+    openWindow();
+    screen().previousButton->click();
+    ASSERT_EQ(window->currentFormIndex(), second);
+    screen().text5->setPlainText("WO-EDITED");
+
+    search(&arc::FindPanel::firstButton, 1, "ZZ");
+    EXPECT_EQ(messages.shown, QList<Message>{kNoMatch});
+    EXPECT_EQ(screen().text5->toPlainText(), "WO-EDITED");
+    EXPECT_FALSE(screen().combo3->isVisible());
+    screen().saveButton->click();
+    EXPECT_EQ(messages.shown.size(), 1) << "saved without a word";
+    EXPECT_EQ(stored(QStringLiteral("SELECT Invoice FROM Header WHERE FormIndex = %1").arg(second)).toString(),
+              "WO-EDITED");
+    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 2);
+
+    screen().nextButton->click();
+    EXPECT_EQ(messages.shown.last(), kNoRecords) << "the empty result is walked until the next search";
+    EXPECT_EQ(screen().text5->toPlainText(), "WO-EDITED");
+}
+
+TEST_F(FindWindowTest, ADateBoxReadsTheDayFirst)
+{
+    const qint64 may = addRow("Header", {{"Tracking", "May"}, {"Date23", QDate(2026, 5, 12)}});
+    addRow("Detail", {{"FormIndex", may}, {"Item", "1"}, {"Status", "REPAIRED"}});
+    const qint64 december = addRow("Header", {{"Tracking", "Dec"}, {"Date23", QDate(2026, 12, 5)}});
+    addRow("Detail", {{"FormIndex", december}, {"Item", "1"}, {"Status", "REPAIRED"}});
+    openWindow();
+    search(&arc::FindPanel::firstButton, 11, "12/05/2026");
+    EXPECT_EQ(screen().text3->text(), "May");
+    EXPECT_EQ(screen().text6->text(), "12/May/2026");
+}
+
+// A signatory's counts for a month, read on the signatories panel.
+TEST_F(FindWindowTest, TheSignatoriesPanelCountsASignatorysLinesForAMonth)
+{
+    addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "pw"}, {"ApprovalNumber", "DMIR-7"}});
+    const qint64 key = addRow("Header", {{"Name17", "Pat Doe"}, {"Date18", QDate(2026, 3, 9)}});
+    for (const char *status : {"NEW", "NEW", "PROTOTYPE"})
+        addRow("Detail", {{"FormIndex", key}, {"Status", status}});
+    openWindow();
+    window->settingsPanels().openSetup();
+    window->setupPanel().dmirsButton->click();
+    arc::SignatoriesPanel &panel = window->signatoriesPanel();
+    ASSERT_FALSE(panel.isHidden());
+    panel.combo6->setCurrentIndex(0);
+    arc::ActivityReport &report = *panel.report;
+    report.from->setText("01/Mar/2026");
+    report.to->setText("31/Mar/2026");
+    report.calculate->click();
+    QStringList figures;
+    for (const QLineEdit *box : report.results)
+        figures << box->text();
+    EXPECT_EQ(figures, (QStringList{"2", "1", "0", "3"}));
+}
+
+TEST_F(FindWindowTest, TheNotepadButtonSaysSoWhenNoEditorIsInstalled)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder() + "empty"));
+    openWindow();
+    screen().editorButton->click();
+    qputenv("PATH", path);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("No plain-text editor was found"));
+}
