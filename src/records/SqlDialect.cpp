@@ -195,6 +195,22 @@ QString staleFoldRowsQuery(const FoldTable &fold, int limit)
         .arg(limit);
 }
 
+QString foldAsciiRows(const FoldTable &fold)
+{
+    QStringList sets, ascii;
+    for (const QString &c : fold.copied)
+        sets << QStringLiteral("%1 = s.%1").arg(quoted(c));
+    for (const QString &f : fold.folded) {
+        sets << QStringLiteral("%1 = lower(s.%1)").arg(quoted(f));
+        // A text is ASCII when it has as many bytes as characters.
+        ascii << QStringLiteral("length(CAST(s.%1 AS BLOB)) IS length(s.%1)").arg(quoted(f));
+    }
+    sets << quoted(Schema::freshColumn()) + QStringLiteral(" = 1");
+    return QStringLiteral("UPDATE %1 AS f SET %2 FROM %3 AS s WHERE s.rowid = f.%4 AND f.%5 IS NULL AND %6")
+        .arg(quoted(fold.name), sets.join(", "), quoted(fold.source), quoted(fold.key), quoted(Schema::freshColumn()),
+             ascii.join(QStringLiteral(" AND ")));
+}
+
 QString updateFoldRow(const FoldTable &fold)
 {
     QStringList sets;

@@ -44,6 +44,9 @@ QStringList refillFoldTableStatements(const FoldTable &fold);
 // Up to `limit` stale fold rows: the key, then the copied and the folded
 // source fields in the table's order, null when the source row is gone.
 QString staleFoldRowsQuery(const FoldTable &fold, int limit);
+// Folds at once every stale row whose source texts are all ASCII, which
+// the engine's lower() folds as the program would; marks them fresh.
+QString foldAsciiRows(const FoldTable &fold);
 // Binds the copied and folded values, then the key; marks the row fresh.
 QString updateFoldRow(const FoldTable &fold);
 QString deleteFoldRow(const FoldTable &fold);
