@@ -23,9 +23,12 @@ ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::
     : QGroupBox(QStringLiteral("Activity"), parent), m_folder(folder), m_messages(messages),
       m_signatory(std::move(signatory))
 {
+    // Room for the ten characters a box takes, and no more.
+    const int width = fontMetrics().horizontalAdvance(QStringLiteral("00/MMM/0000")) + 16;
     from = new EntryBox("ReportFrom");
     to = new EntryBox("ReportTo");
     for (EntryBox *b : {from, to}) {
+        b->setFixedWidth(width);
         b->setEntryLimit(kResultLength);
         b->setTodayOnDoubleClick(true);
         b->setPlaceholderText(QStringLiteral("DD/MMM/YYYY"));
@@ -48,6 +51,7 @@ ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::
         box->setAlignment(Qt::AlignRight);
         box->setMaxLength(kResultLength);
         box->setReadOnly(true);
+        box->setFixedWidth(width);
         results[static_cast<size_t>(i)] = box;
         // The total sits below a ruled line.
         const int row = i < 3 ? i + 1 : 5;
@@ -56,7 +60,9 @@ ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::
     }
     auto *rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);
+    rule->setFixedWidth(width);
     g->addWidget(rule, 4, 3);
+    g->setColumnStretch(5, 1);
     connect(calculate, &QPushButton::clicked, this, &ActivityReport::Calculate);
 }
 
