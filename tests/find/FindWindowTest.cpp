@@ -53,10 +53,21 @@ TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisa
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_TRUE(screen().editorButton->isEnabled());
 
+    // Moved with the left button, as the other panels are.
+    const QPoint grab(5, 5), by(40, 30);
+    QMouseEvent press(QEvent::MouseButtonPress, grab, find().mapToGlobal(grab), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, grab + by, find().mapToGlobal(grab + by), Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, grab + by, find().mapToGlobal(grab + by), Qt::LeftButton, {}, {});
+    for (QMouseEvent *e : {&press, &move, &release})
+        QApplication::sendEvent(&find(), e);
+    EXPECT_EQ(find().pos(), QPoint(41, 156) + by);
+
     find().allButton->click();
     EXPECT_TRUE(find().isHidden());
     for (QPushButton *b : elevenButtons())
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    screen().findButton->click();
+    EXPECT_EQ(find().pos(), QPoint(41, 156)) << "opened where it always opens";
 }
 
 // A new user finds a certificate by the beginning of a part number, steps
@@ -84,6 +95,14 @@ TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsThroughTheMatchesAndSh
     screen().previousButton->click();
     EXPECT_EQ(screen().text3->text(), "T3");
     EXPECT_EQ(cell(1, 2), "NF-300");
+
+    search(&arc::FindPanel::lastButton, 1, "nf-");
+    seen = {screen().text3->text()};
+    for (int i = 0; i < 3; ++i) {
+        screen().previousButton->click();
+        seen << screen().text3->text();
+    }
+    EXPECT_EQ(seen, (QStringList{"T3", "T3", "T1", "T1"})) << "from the last match, once per matching line";
 
     search(&arc::FindPanel::allButton);
     EXPECT_EQ(find().boxes[1]->text(), "");
@@ -120,18 +139,6 @@ TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
     screen().nextButton->click();
     EXPECT_EQ(messages.shown.last(), kNoRecords) << "the empty result is walked until the next search";
     EXPECT_EQ(screen().text5->toPlainText(), "WO-EDITED");
-}
-
-TEST_F(FindWindowTest, ADateBoxReadsTheDayFirst)
-{
-    const qint64 may = addRow("Header", {{"Tracking", "May"}, {"Date23", QDate(2026, 5, 12)}});
-    addRow("Detail", {{"FormIndex", may}, {"Item", "1"}, {"Status", "REPAIRED"}});
-    const qint64 december = addRow("Header", {{"Tracking", "Dec"}, {"Date23", QDate(2026, 12, 5)}});
-    addRow("Detail", {{"FormIndex", december}, {"Item", "1"}, {"Status", "REPAIRED"}});
-    openWindow();
-    search(&arc::FindPanel::firstButton, 11, "12/05/2026");
-    EXPECT_EQ(screen().text3->text(), "May");
-    EXPECT_EQ(screen().text6->text(), "12/May/2026");
 }
 
 // A signatory's counts for a month, read on the signatories panel.
