@@ -16,6 +16,9 @@ namespace arc {
 
 namespace {
 constexpr int kResultLength = 10;
+// Room for a date as the program writes it, "31/Dec/2026": a limit of ten
+// would cut the year of the very form the boxes suggest.
+constexpr int kPeriodLength = 11;
 } // namespace
 
 ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::function<QString()> signatory,
@@ -23,13 +26,13 @@ ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::
     : QGroupBox(QStringLiteral("Activity"), parent), m_folder(folder), m_messages(messages),
       m_signatory(std::move(signatory))
 {
-    // Room for the ten characters a box takes, and no more.
+    // Room for the characters a box takes, and no more.
     const int width = fontMetrics().horizontalAdvance(QStringLiteral("00/MMM/0000")) + 16;
     from = new EntryBox("ReportFrom");
     to = new EntryBox("ReportTo");
     for (EntryBox *b : {from, to}) {
         b->setFixedWidth(width);
-        b->setEntryLimit(kResultLength);
+        b->setEntryLimit(kPeriodLength);
         b->setTodayOnDoubleClick(true);
         b->setPlaceholderText(QStringLiteral("DD/MMM/YYYY"));
         connect(b, &QLineEdit::textChanged, this, &ActivityReport::periodChanged);

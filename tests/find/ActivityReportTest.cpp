@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -43,7 +44,13 @@ TEST_F(ActivityReportTest, CalculateIsEnabledExactlyWhileBothBoxesHoldDates)
     }
     EXPECT_EQ(report->from->objectName() + report->to->objectName() + report->calculate->objectName(),
               "ReportFromReportToCalculate");
-    EXPECT_EQ(report->from->entryLimit(), 10);
+    // The day, month and year as every date of the program is written fit.
+    for (arc::EntryBox *box : {report->from, report->to}) {
+        box->clear();
+        QTest::keyClicks(box, "31/Dec/2026");
+        EXPECT_EQ(box->text(), "31/Dec/2026");
+    }
+    EXPECT_TRUE(report->calculate->isEnabled());
     for (size_t i = 0; i < report->results.size(); ++i) {
         EXPECT_EQ(report->results[i]->objectName(), QStringLiteral("Text48_%1").arg(i));
         EXPECT_EQ(report->results[i]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
