@@ -1,4 +1,7 @@
+#include "ProgramFolder.h"
 #include "WindowFixture.h"
+
+#include <QTemporaryDir>
 
 using arc::Message;
 
@@ -87,6 +90,21 @@ TEST_F(WindowTest, ReadOnlyProgramFolderStartsInThePerUserFolderAndSaysSo)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].prompt.contains("new, empty data files")) << messages.shown[0].prompt.toStdString();
     EXPECT_TRUE(messages.shown[0].prompt.contains(perUser)) << messages.shown[0].prompt.toStdString();
+}
+
+// A program installed by the system's packages writes nothing beside
+// itself, even when run by root, who could; a program unpacked into a
+// folder of the user's own keeps its files there.
+TEST(ProgramFolderTest, AProgramInASystemFolderKeepsItsFilesInThePerUserFolder)
+{
+    for (const char *installed : {"/usr/bin", "/usr/local/bin/", "/opt/arc8130/bin"}) {
+        const arc::ProgramFolders f = arc::ProgramFolder::locate(installed);
+        EXPECT_FALSE(f.programWritable) << installed;
+        EXPECT_EQ(f.home(), f.perUser) << installed;
+    }
+    QTemporaryDir own;
+    EXPECT_TRUE(arc::ProgramFolder::locate(own.path()).programWritable);
+    EXPECT_FALSE(arc::ProgramFolder::isSystemFolder("/usrlocal/bin"));
 }
 
 // With no folder open nothing can be written: each action says so and
