@@ -172,6 +172,8 @@ QStringList Database::missingTablesAndFields(DbStatus &status) const
 {
     QStringList missing;
     for (const TableDef &table : Schema::tables(m_kind)) {
+        if (Schema::isAddition(table.name))
+            continue; // made when the file is marked
         QSqlQuery q;
         status = run(q, SqlDialect::tableColumnsQuery(), {table.name});
         if (!status.ok())

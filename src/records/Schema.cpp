@@ -77,6 +77,18 @@ const std::vector<TableDef> &certificateTables()
           number("Shade"),
           text("User1")},
          {}},
+        // Version 4: a row for each page issued with a signature, naming
+        // its archived PDF and the hashes that tell whether it was altered.
+        {"IssueLog",
+         {{"FormIndex", FieldType::Long, 0},
+          text("Tracking", 15),
+          text("IssuedAt", 20), // UTC, ISO 8601: 2026-12-05T14:03:09Z
+          text("Signatory", 50),
+          {"Copies", FieldType::Long, 0},
+          text("PdfFile"),
+          text("PdfSha256", 64),
+          text("ContentSha256", 64)},
+         "FormIndex"},
     };
     return t;
 }
@@ -164,6 +176,20 @@ const std::vector<Change> &changes()
         {3, StoreKind::Reference, QStringLiteral("Agents")}, // Password widened to hold a hash
     };
     return c;
+}
+
+const std::vector<Addition> &additions()
+{
+    static const std::vector<Addition> a = {
+        {4, StoreKind::Certificates, QStringLiteral("IssueLog")},
+    };
+    return a;
+}
+
+bool isAddition(const QString &table)
+{
+    return std::any_of(additions().begin(), additions().end(),
+                       [&](const Addition &a) { return a.table.compare(table, Qt::CaseInsensitive) == 0; });
 }
 
 const std::vector<FoldTable> &foldTables(StoreKind kind)

@@ -50,7 +50,7 @@ struct FoldTable {
 };
 
 namespace Schema {
-constexpr int version = 3;
+constexpr int version = 4;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.
@@ -60,6 +60,16 @@ struct Change {
     QString table;
 };
 const std::vector<Change> &changes();
+
+// A table the program added in a version, beside those of the earlier
+// program: made where missing, and not asked of a file made by hand.
+struct Addition {
+    int version;
+    StoreKind kind;
+    QString table;
+};
+const std::vector<Addition> &additions();
+bool isAddition(const QString &table);
 
 QString fileName(StoreKind kind);
 const std::vector<TableDef> &tables(StoreKind kind);

@@ -76,6 +76,8 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
         Database converted;
         ASSERT_TRUE(converted.open(folder() + name, kind).ok()) << name;
         for (const TableDef &def : Schema::tables(kind)) {
+            if (Schema::isAddition(def.name))
+                continue; // the earlier program had no such table
             QSqlQuery want(scratch.connection()), got(converted.connection());
             ASSERT_TRUE(want.exec(QString("SELECT * FROM \"%1\" ORDER BY rowid").arg(def.name)));
             ASSERT_TRUE(got.exec(QString("SELECT * FROM \"%1\" ORDER BY rowid").arg(def.name)));

@@ -39,6 +39,7 @@ TEST_F(DatabaseTest, FreshFilesHaveEveryTableAndField)
         {"Countries", "Country Bilateral JAA"},
         {"ForwardingHouses", "ForwardHouse FHInfo1 FHInfo2 FHInfo3 FHInfo4"},
         {"Stamps", "StampNumber StampText"},
+        {"IssueLog", "FormIndex Tracking IssuedAt Signatory Copies PdfFile PdfSha256 ContentSha256"},
     };
     int tablesSeen = 0;
     for (auto [kind, name] : {std::pair{StoreKind::Setup, "setupARC.mdb"}, {StoreKind::Certificates, "VELLORAN.MDB"},
@@ -279,4 +280,40 @@ TEST_F(DatabaseTest, AnEarlierVersionIsBroughtUpKeepingItsRows)
     EXPECT_FALSE(db.exec("UPDATE PartNumbers SET Eligibility = ?", {QString(256, 'E')}).ok());
     EXPECT_EQ(db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'PartNumbers'").toInt(),
               1);
+}
+
+// A certificates file of the version before the issue log gains it when
+// opened, its certificates kept; a file made by hand is adopted without it.
+TEST_F(DatabaseTest, TheIssueLogIsAddedToEarlierAndHandMadeFiles)
+{
+    {
+        Database made;
+        ASSERT_TRUE(made.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+        for (const char *sql : {"DROP TABLE IssueLog", "INSERT INTO Header (Tracking) VALUES ('000042')",
+                                "PRAGMA user_version=3"})
+            ASSERT_TRUE(made.exec(sql).ok()) << sql;
+    }
+    Database db;
+    ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates).ok());
+    EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
+    EXPECT_EQ(db.scalar("SELECT Tracking FROM Header").toString(), "000042");
+    EXPECT_EQ(columnsOf(db, "IssueLog").size(), 8);
+    db.close();
+
+    {
+        Database made;
+        ASSERT_TRUE(made.open(file("hand.mdb"), StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
+        for (const char *sql :
+             {"DROP TABLE Setup",
+              "CREATE TABLE Header (FormIndex INTEGER PRIMARY KEY, Country, Tracking, Organ1, Organ2, Invoice, "
+              "Remarks, New, Overhaul, Name17, AuthNum, Date18, CFRRTS, OtherRTS, Name22, CertNum, Date23)",
+              "CREATE TABLE Detail (FormIndex, Item, Description, PartNum, Quantity, SerialNum, Status)",
+              "CREATE TABLE Defaults (Country, Organ1, Organ2, Tracking, IncreaseTrack, Invoice, IncreaseInv, Batch, "
+              "IncreaseBatch, Description, PartNum, Status, Eligibility, Remarks, Name17, AuthNum, Name22, CertNum, "
+              "Shade, User1)",
+              "PRAGMA user_version=0"})
+            ASSERT_TRUE(made.exec(sql).ok()) << sql;
+    }
+    ASSERT_TRUE(db.open(file("hand.mdb"), StoreKind::Certificates).ok());
+    EXPECT_EQ(columnsOf(db, "IssueLog").size(), 8);
 }
