@@ -1,0 +1,182 @@
+#include "CertificateContent.h"
+
+#include "BlankRule.h"
+#include "DataView.h"
+#include "DateText.h"
+#include "LineBreaks.h"
+#include "Schema.h"
+
+#include <QCryptographicHash>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace arc {
+
+namespace {
+
+const TableDef &headerTable() { return *Schema::table(QStringLiteral("Header")); }
+
+const std::array<const char *, CertificateContent::kLineFields> kLineFieldNames = {
+    "Item", "Description", "PartNum", "Quantity", "SerialNum", "Status"};
+const std::array<const char *, CertificateContent::kLineFields> kLineBlocks = {"6", "7", "8", "9", "10", "11"};
+
+// The block of the form each Header field fills.
+QString blockOf(const QString &field)
+{
+    static const QHash<QString, QString> blocks = {
+        {"Country", "1"},    {"Tracking", "3"},  {"Organ1", "4"},   {"Organ2", "4"},   {"Invoice", "5"},
+        {"Remarks", "12"},   {"New", "13a"},     {"Overhaul", "13a"}, {"AuthNum", "13c"}, {"Name17", "13d"},
+        {"Date18", "13e"},   {"CFRRTS", "14a"},  {"OtherRTS", "14a"}, {"CertNum", "14c"}, {"Name22", "14d"},
+        {"Date23", "14e"}};
+    return blocks.value(field);
+}
+
+const QStringList &blockOrder()
+{
+    static const QStringList order = {"1",  "3",  "4",   "5",   "6",   "7",   "8",   "9",   "10",  "11",
+                                      "12", "13a", "13c", "13d", "13e", "14a", "14c", "14d", "14e"};
+    return order;
+}
+
+// Quoted with backslash escapes, null as a bare word: no two values read alike.
+QString encoded(const QVariant &v)
+{
+    if (v.isNull())
+        return QStringLiteral("null");
+    QString t = v.toString();
+    t.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('"'), QLatin1String("\\\""))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+QVariant storedText(const QString &screenText) { return BlankRule::stored(LineBreaks::toStored(screenText)); }
+
+} // namespace
+
+std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 formIndex, DbStatus *status)
+{
+    DbStatus ignored;
+    DbStatus &s = status ? *status : ignored;
+    QStringList fields;
+    for (const FieldDef &f : headerTable().fields)
+        if (f.type != FieldType::Counter)
+            fields << QLatin1Char('"') + f.name + QLatin1Char('"');
+    QSqlQuery q;
+    s = db.run(q, QStringLiteral("SELECT %1 FROM \"Header\" WHERE \"FormIndex\" = ?").arg(fields.join(", ")),
+               {formIndex});
+    if (!s.ok() || !q.next())
+        return std::nullopt;
+    CertificateContent c;
+    c.m_formIndex = formIndex;
+    // Values as the file holds them, so that a change made by any tool shows.
+    for (int i = 0; i < fields.size(); ++i) {
+        const QVariant v = q.value(i);
+        c.m_header.emplace_back(q.record().fieldName(i), v.isNull() ? QVariant() : QVariant(v.toString()));
+    }
+    // The lines in the order they were stored, as the cursor walks them.
+    DataView detail(db, QStringLiteral("Detail"));
+    const QString criterion = QStringLiteral("FormIndex = ?");
+    for (s = detail.findFirst(criterion, {formIndex}); s.ok() && !detail.noMatch();
+         s = detail.findNext(criterion, {formIndex})) {
+        Line line;
+        for (int f = 0; f < kLineFields; ++f) {
+            const QVariant v = detail.value(QString::fromLatin1(kLineFieldNames[f]));
+            line[f] = v.isNull() ? QVariant() : QVariant(v.toString());
+        }
+        c.m_lines.push_back(line);
+    }
+    if (!s.ok())
+        return std::nullopt;
+    return c;
+}
+
+CertificateContent CertificateContent::afterSave(const CertificateEntries &e, const CertificateContent &stored)
+{
+    const auto date = [&](const char *field, const QString &text) -> QVariant {
+        const QDate d = BlankRule::isBlank(text) ? QDate() : DateText::parse(text);
+        return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : stored.value(QString::fromLatin1(field));
+    };
+    const auto flag = [](bool ticked) { return QVariant(ticked ? QStringLiteral("1") : QStringLiteral("0")); };
+    const QHash<QString, QVariant> values = {
+        {"Country", storedText(e.country)},   {"Tracking", storedText(e.tracking)},
+        {"Organ1", storedText(e.organ1)},     {"Organ2", storedText(e.organ2)},
+        {"Invoice", storedText(e.invoice)},   {"Remarks", storedText(e.remarks)},
+        {"New", flag(e.approvedDesign)},      {"Overhaul", flag(e.nonApprovedDesign)},
+        {"Name17", storedText(e.name17)},     {"AuthNum", storedText(e.authNum)},
+        {"Date18", date("Date18", e.date18)}, {"CFRRTS", flag(e.cfrReturnToService)},
+        {"OtherRTS", flag(e.otherRegulation)}, {"Name22", storedText(e.name22)},
+        {"CertNum", storedText(e.certNum)},   {"Date23", date("Date23", e.date23)}};
+    CertificateContent c;
+    c.m_formIndex = stored.m_formIndex;
+    for (const FieldDef &f : headerTable().fields)
+        if (f.type != FieldType::Counter)
+            c.m_header.emplace_back(f.name, values.value(f.name));
+    for (const ItemLine &l : e.lines) {
+        if (l.isEmptyLine())
+            break;
+        c.m_lines.push_back({storedText(l.item), storedText(l.description), storedText(l.partNum),
+                             storedText(l.quantity), storedText(l.serialNum), storedText(l.status)});
+    }
+    return c;
+}
+
+QVariant CertificateContent::value(const QString &field) const
+{
+    for (const auto &[name, v] : m_header)
+        if (name.compare(field, Qt::CaseInsensitive) == 0)
+            return v;
+    return {};
+}
+
+QByteArray CertificateContent::canonicalText() const
+{
+    QString t = QStringLiteral("ARC 8130 certificate 1\nFormIndex %1\n").arg(m_formIndex);
+    for (const auto &[name, v] : m_header)
+        t += QStringLiteral("Header.%1 %2\n").arg(name, encoded(v));
+    for (std::size_t n = 0; n < m_lines.size(); ++n)
+        for (int f = 0; f < kLineFields; ++f)
+            t += QStringLiteral("Detail%1.%2 %3\n").arg(n + 1).arg(QLatin1String(kLineFieldNames[f]), encoded(m_lines[n][f]));
+    return t.toUtf8();
+}
+
+QString CertificateContent::sha256() const
+{
+    return QString::fromLatin1(QCryptographicHash::hash(canonicalText(), QCryptographicHash::Sha256).toHex());
+}
+
+QStringList CertificateContent::differingBlocks(const CertificateContent &other) const
+{
+    QSet<QString> differ;
+    for (const auto &[name, v] : m_header)
+        if (encoded(v) != encoded(other.value(name)))
+            differ << blockOf(name);
+    const Line none{};
+    const std::size_t rows = std::max(m_lines.size(), other.m_lines.size());
+    for (std::size_t n = 0; n < rows; ++n) {
+        const Line &a = n < m_lines.size() ? m_lines[n] : none;
+        const Line &b = n < other.m_lines.size() ? other.m_lines[n] : none;
+        for (int f = 0; f < kLineFields; ++f)
+            if (encoded(a[f]) != encoded(b[f]))
+                differ << QString::fromLatin1(kLineBlocks[f]);
+    }
+    QStringList out;
+    for (const QString &block : blockOrder())
+        if (differ.contains(block))
+            out << block;
+    return out;
+}
+
+QDate CertificateContent::signingDate() const
+{
+    const QString status = m_lines.empty() ? QString() : m_lines.front()[5].toString().trimmed().toUpper();
+    const QDate d18 = QDate::fromString(value(QStringLiteral("Date18")).toString(), Qt::ISODate);
+    const QDate d23 = QDate::fromString(value(QStringLiteral("Date23")).toString(), Qt::ISODate);
+    if (selectsBlock13(status))
+        return d18.isValid() ? d18 : d23;
+    return d23.isValid() ? d23 : d18;
+}
+
+} // namespace arc

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CertificateStore.h"
+#include "Database.h"
+
+#include <QVariant>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace arc {
+
+// A certificate as it is stored: the Header fields in table order and the
+// item lines in stored order, every value as the file holds it (null kept
+// apart from " "). Its canonical text, and the hash of that, stand for the
+// certificate in the issue log.
+class CertificateContent {
+public:
+    static constexpr int kLineFields = 6; // Item, Description, PartNum, Quantity, SerialNum, Status
+    using Line = std::array<QVariant, kLineFields>;
+
+    // The stored certificate; nullopt when there is no such Header row or
+    // it cannot be read (`status` says which).
+    static std::optional<CertificateContent> read(Database &db, qint64 formIndex, DbStatus *status = nullptr);
+    // What saving `entries` over `stored` would store: the blank rule and
+    // CR LF line breaks, lines up to the first empty one, a date box that
+    // holds no date keeping the stored date.
+    static CertificateContent afterSave(const CertificateEntries &entries, const CertificateContent &stored);
+
+    qint64 formIndex() const { return m_formIndex; }
+    QVariant value(const QString &field) const;
+    const std::vector<Line> &lines() const { return m_lines; }
+
+    QByteArray canonicalText() const;
+    // Hex SHA-256 of the canonical text, lower case.
+    QString sha256() const;
+
+    // The blocks of the form whose values differ, in the form's order:
+    // "1", "3" to "12", then "13a", "13c" to "13e" and "14a", "14c" to "14e".
+    QStringList differingBlocks(const CertificateContent &other) const;
+
+    // The 13e or 14e date of the block in use (row 0's status), or of the
+    // other block when that one holds none; invalid when neither does.
+    QDate signingDate() const;
+
+    bool operator==(const CertificateContent &other) const { return canonicalText() == other.canonicalText(); }
+
+private:
+    qint64 m_formIndex = 0;
+    std::vector<std::pair<QString, QVariant>> m_header; // every Header field but the key
+    std::vector<Line> m_lines;
+};
+
+} // namespace arc

@@ -1,0 +1,58 @@
+#include "Correction.h"
+
+#include "CertificateNumbering.h"
+#include "CorrectionStatement.h"
+#include "WriteTransaction.h"
+
+namespace arc {
+
+DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
+{
+    DbStatus s = defaults.moveFirst();
+    if (!s.ok())
+        return s;
+    if (!defaults.hasRow())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("no Defaults row holds the tracking counter"));
+    const QVariant last = defaults.value(QStringLiteral("Tracking"));
+    tracking = CertificateNumbering::tracking(last.isNull() ? std::nullopt : std::optional<QString>(last.toString()),
+                                              true);
+    if (s = defaults.edit(); !s.ok())
+        return s;
+    defaults.setValue(QStringLiteral("Tracking"), tracking);
+    s = defaults.update();
+    if (!s.ok())
+        defaults.cancelUpdate();
+    return s;
+}
+
+Correction::Result Correction::store(DataFolder &folder, CertificateEntries entries, const CertificateContent &issued,
+                                     const QDate &issuedOn)
+{
+    Result r;
+    const QStringList blocks = issued.differingBlocks(CertificateContent::afterSave(entries, issued));
+    const QDate dated = issued.signingDate().isValid() ? issued.signingDate() : issuedOn;
+    const QString statement =
+        CorrectionStatement::text(blocks, issued.value(QStringLiteral("Tracking")).toString(), dated);
+    entries.remarks = CorrectionStatement::remarks(statement, entries.remarks);
+
+    // The number and the certificate carrying it are stored together or not at all.
+    WriteTransaction tx(folder.certificates());
+    if (r.status = tx.status(); !r.status.ok())
+        return r;
+    if (r.status = nextTracking(folder.defaults(), entries.tracking); !r.status.ok())
+        return r;
+    qint64 key = 0;
+    r.status = CertificateStore(folder).save(entries, true, key);
+    if (!r.status.ok() && !r.status.is(DbCondition::FieldTooSmall))
+        return r;
+    if (const DbStatus committed = tx.commit(); !committed.ok()) {
+        r.status = committed;
+        return r;
+    }
+    r.formIndex = key;
+    r.tracking = entries.tracking;
+    r.remarks = entries.remarks;
+    return r;
+}
+
+} // namespace arc

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "IssueArchive.h"
+#include "IssueRecord.h"
+
+#include "Database.h"
+
+namespace arc {
+
+// A page going out with a signature.
+struct IssueRequest {
+    qint64 formIndex = 0;
+    QString signatory;
+    int copies = 1;
+    QByteArray pdf;    // one copy, exactly as issued
+    QDateTime issuedAt; // now, unless a test says otherwise
+};
+
+struct IssueResult {
+    enum class Outcome {
+        Recorded,
+        NotStored,      // no stored certificate of that key
+        ArchiveFailed,  // the page could not be kept; nothing logged
+        LogFailed,      // the row could not be written; the page was taken back
+    };
+    Outcome outcome = Outcome::Recorded;
+    IssueRecord record;
+    QString detail;
+    bool ok() const { return outcome == Outcome::Recorded; }
+};
+
+// Keeps an issued page and logs it as one step: the page is written
+// first, the row after it, and a row that cannot be written takes the page
+// back, so the log never names a page that is not kept.
+class IssueRecorder {
+public:
+    IssueRecorder(Database &certificates, IssueArchive &archive) : m_db(certificates), m_archive(archive) {}
+
+    IssueResult record(const IssueRequest &request);
+
+private:
+    Database &m_db;
+    IssueArchive &m_archive;
+};
+
+} // namespace arc

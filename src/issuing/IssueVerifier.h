@@ -1,0 +1,29 @@
+#pragma once
+
+#include "IssueRecord.h"
+#include "ProgramFolders.h"
+
+#include <optional>
+
+namespace arc {
+
+// Whether a PDF file is a page issued from a data folder: its hash is the
+// hash of a page the folder's issue log names. Reads, never writes.
+class IssueVerifier {
+public:
+    struct Result {
+        enum class Outcome { Issued, NotIssued, Unreadable };
+        Outcome outcome = Outcome::NotIssued;
+        IssueRecord record;
+        QString detail; // why it could not be checked
+    };
+
+    // `dataFolder` ends with "/".
+    static Result verify(const QString &pdfPath, const QString &dataFolder);
+
+    // The data folder recorded in the set-up file the program would read,
+    // nullopt (with `error`) when there is none.
+    static std::optional<QString> recordedDataFolder(const ProgramFolders &folders, QString *error);
+};
+
+} // namespace arc

@@ -1,0 +1,63 @@
+// arc8130-verify FILE.pdf [DATAFOLDER]
+// Says whether a certificate PDF is a page issued from the data folder,
+// unaltered: its hash is one the folder's issue log names.
+
+#include "DateText.h"
+#include "IssueVerifier.h"
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: arc8130-verify FILE.pdf [DATAFOLDER]\n"
+                         "  DATAFOLDER defaults to the data folder recorded in setupARC.mdb beside the program\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // The program's names: its per-user folder is found under them.
+    QCoreApplication::setApplicationName(QStringLiteral("ARC 8130"));
+    QCoreApplication::setOrganizationName(QStringLiteral("ARC 8130"));
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2 || args.size() > 3 || args.at(1).startsWith(QLatin1Char('-')))
+        return usage();
+
+    QString folder;
+    if (args.size() == 3) {
+        folder = QDir(args.at(2)).absolutePath() + QLatin1Char('/');
+    } else {
+        QString error;
+        const std::optional<QString> recorded = arc::IssueVerifier::recordedDataFolder(arc::ProgramFolder::locate(), &error);
+        if (!recorded)
+            return std::fprintf(stderr, "arc8130-verify: %s; name the data folder\n", qPrintable(error)), 2;
+        folder = *recorded;
+    }
+
+    const arc::IssueVerifier::Result r = arc::IssueVerifier::verify(args.at(1), folder);
+    using Outcome = arc::IssueVerifier::Result::Outcome;
+    if (r.outcome == Outcome::Unreadable)
+        return std::fprintf(stderr, "arc8130-verify: %s\n", qPrintable(r.detail)), 2;
+    if (r.outcome == Outcome::NotIssued) {
+        std::printf("Not issued from this data folder.\n");
+        return 1;
+    }
+    std::printf("Issued from this data folder, unaltered.\n"
+                "Tracking number: %s\n"
+                "Issued: %s (%s UTC)\n"
+                "Signatory: %s\n"
+                "Copies: %d\n"
+                "Archived as: %s\n",
+                qPrintable(r.record.tracking.trimmed()), qPrintable(arc::DateText::format(r.record.localDay())),
+                qPrintable(r.record.issuedAt.toString(Qt::ISODate)), qPrintable(r.record.signatory), r.record.copies,
+                qPrintable(r.record.pdfFile));
+    return 0;
+}

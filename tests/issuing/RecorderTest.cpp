@@ -1,0 +1,134 @@
+// Issued pages kept in the archive and logged as one step; their names.
+
+#include "ArchiveName.h"
+#include "CertificateContent.h"
+#include "FolderArchive.h"
+#include "IssueLog.h"
+#include "IssueRecorder.h"
+#include "IssuingFixture.h"
+
+#include <QCryptographicHash>
+
+namespace {
+
+struct NameCase {
+    const char *name;
+    const char *tracking;
+    qint64 formIndex;
+    const char *expected;
+};
+void PrintTo(const NameCase &c, std::ostream *os) { *os << c.name; }
+
+class ArchiveNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(ArchiveNameTest, TrackingKeyAndUtcTime)
+{
+    const QDateTime at(QDate(2026, 12, 5), QTime(14, 3, 9), Qt::UTC);
+    EXPECT_EQ(arc::ArchiveName::make(GetParam().tracking, GetParam().formIndex, at), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ArchiveNameTest,
+    ::testing::Values(NameCase{"Plain", "000123", 42, "000123_42_20261205T140309Z.pdf"},
+                      NameCase{"PrefixKept", "ABC-000124", 7, "ABC-000124_7_20261205T140309Z.pdf"},
+                      NameCase{"SlashesAndSpaces", "A/B\\C D:E*", 1, "A_B_C_D_E__1_20261205T140309Z.pdf"},
+                      NameCase{"NonAscii", "Nº5ü", 2, "N_5__2_20261205T140309Z.pdf"},
+                      NameCase{"NoHiddenFile", "..", 3, "_._3_20261205T140309Z.pdf"},
+                      NameCase{"Blank", " ", 4, "__4_20261205T140309Z.pdf"}),
+    [](const ::testing::TestParamInfo<NameCase> &info) { return std::string(info.param.name); });
+
+TEST(ArchiveName, ATakenNameGetsANumber)
+{
+    const QDateTime at(QDate(2026, 12, 5), QTime(14, 3, 9), Qt::UTC);
+    const QStringList taken = {"7_1_20261205T140309Z.pdf", "7_1_20261205T140309Z_2.pdf"};
+    EXPECT_EQ(arc::ArchiveName::unused("7", 1, at, [&](const QString &n) { return taken.contains(n); }),
+              "7_1_20261205T140309Z_3.pdf");
+}
+
+QString sha256(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+class RecorderTest : public IssuingTest {
+protected:
+    arc::IssueResult issue(qint64 key, const QByteArray &pdf, int copies = 1)
+    {
+        arc::FolderArchive archive(folder());
+        arc::IssueRequest r;
+        r.formIndex = key;
+        r.signatory = "Pat Doe";
+        r.copies = copies;
+        r.pdf = pdf;
+        r.issuedAt = at;
+        return arc::IssueRecorder(data.certificates(), archive).record(r);
+    }
+    int logged() { return data.certificates().scalar("SELECT count(*) FROM IssueLog").toInt(); }
+    QStringList archived() { return QDir(folder() + "Issued").entryList(QDir::Files, QDir::Name); }
+
+    QDateTime at{QDate(2026, 12, 5), QTime(14, 3, 9, 500), Qt::UTC};
+};
+
+} // namespace
+
+// The page is kept byte for byte under its name and the row names it with
+// the hashes of the page and of the stored certificate.
+TEST_F(RecorderTest, ThePageIsKeptAndLoggedWithItsHashes)
+{
+    const qint64 key = save(entries());
+    const arc::IssueResult r = issue(key, "%PDF-1.4 page one", 2);
+    ASSERT_TRUE(r.ok()) << r.detail.toStdString();
+    EXPECT_EQ(archived(), QStringList{QString("000123_%1_20261205T140309Z.pdf").arg(key)});
+    EXPECT_EQ(readFile(folder() + "Issued/" + archived().value(0)), "%PDF-1.4 page one");
+    EXPECT_FALSE(QFileInfo(folder() + "Issued/" + archived().value(0)).permissions() & QFileDevice::WriteOwner)
+        << "kept read-only";
+
+    const std::optional<arc::IssueRecord> row = arc::IssueLog(data.certificates()).first(key);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->tracking, "000123");
+    EXPECT_EQ(row->signatory, "Pat Doe");
+    EXPECT_EQ(row->copies, 2);
+    EXPECT_EQ(row->pdfFile, archived().value(0));
+    EXPECT_EQ(row->pdfSha256, sha256("%PDF-1.4 page one"));
+    EXPECT_EQ(row->contentSha256, arc::CertificateContent::read(data.certificates(), key)->sha256());
+    EXPECT_EQ(data.certificates().scalar("SELECT IssuedAt FROM IssueLog").toString(), "2026-12-05T14:03:09Z");
+}
+
+// Every reprint is a row and a page of its own, never one written over.
+TEST_F(RecorderTest, EachReprintAddsARowAndAPage)
+{
+    const qint64 key = save(entries());
+    ASSERT_TRUE(issue(key, "first").ok());
+    ASSERT_TRUE(issue(key, "second").ok()) << "in the same second";
+    at = at.addDays(1);
+    ASSERT_TRUE(issue(key, "third").ok());
+    EXPECT_EQ(logged(), 3);
+    const QString stem = QString("000123_%1_2026120").arg(key);
+    EXPECT_EQ(archived(), (QStringList{stem + "5T140309Z.pdf", stem + "5T140309Z_2.pdf", stem + "6T140309Z.pdf"}));
+    const arc::IssueLog log(data.certificates());
+    EXPECT_EQ(log.first(key)->pdfSha256, sha256("first"));
+    EXPECT_EQ(log.last(key)->pdfSha256, sha256("third"));
+    EXPECT_EQ(log.withPdfSha256(sha256("second"))->pdfFile, stem + "5T140309Z_2.pdf");
+}
+
+// A page that cannot be kept is not logged; a row that cannot be written
+// takes its page back: the log never names a page that is not there.
+TEST_F(RecorderTest, ArchiveAndLogAreWrittenTogetherOrNotAtAll)
+{
+    const qint64 key = save(entries());
+    writeFile(folder() + "Issued", "a file where the folder should be");
+    arc::IssueResult r = issue(key, "page");
+    EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::ArchiveFailed);
+    EXPECT_FALSE(r.detail.isEmpty());
+    EXPECT_EQ(logged(), 0);
+
+    QFile::remove(folder() + "Issued");
+    sql("CREATE TRIGGER refuse BEFORE INSERT ON IssueLog BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    r = issue(key, "page");
+    EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::LogFailed);
+    EXPECT_EQ(logged(), 0);
+    EXPECT_TRUE(archived().isEmpty()) << archived().join(' ').toStdString();
+
+    EXPECT_EQ(issue(key + 1, "page").outcome, arc::IssueResult::Outcome::NotStored);
+    EXPECT_TRUE(archived().isEmpty());
+}

@@ -1,0 +1,105 @@
+// A PDF file checked against the issue log of a data folder, by the
+// library and by the arc8130-verify command.
+
+#include "FolderArchive.h"
+#include "IssueRecorder.h"
+#include "IssueVerifier.h"
+#include "IssuingFixture.h"
+#include "SetupStore.h"
+
+#include <QProcess>
+
+namespace {
+
+class VerifyTest : public IssuingTest {
+protected:
+    void SetUp() override
+    {
+        IssuingTest::SetUp();
+        key = save(entries());
+        arc::FolderArchive archive(folder());
+        arc::IssueRequest r;
+        r.formIndex = key;
+        r.signatory = "Pat Doe";
+        r.pdf = "%PDF-1.4\nthe issued page\n%%EOF\n";
+        r.issuedAt = QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9), Qt::UTC);
+        const arc::IssueResult issued = arc::IssueRecorder(data.certificates(), archive).record(r);
+        ASSERT_TRUE(issued.ok());
+        page = archive.location(issued.record.pdfFile);
+    }
+    struct Run {
+        int exit;
+        QString out;
+    };
+    static Run command(const QStringList &args)
+    {
+        QProcess p;
+        p.start(VERIFY_EXE, args);
+        EXPECT_TRUE(p.waitForFinished());
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    }
+
+    qint64 key = 0;
+    QString page;
+};
+
+} // namespace
+
+TEST_F(VerifyTest, TheArchivedPageVerifiesAndAChangedByteDoesNot)
+{
+    using Outcome = arc::IssueVerifier::Result::Outcome;
+    arc::IssueVerifier::Result r = arc::IssueVerifier::verify(page, folder());
+    ASSERT_EQ(r.outcome, Outcome::Issued);
+    EXPECT_EQ(r.record.formIndex, key);
+    EXPECT_EQ(r.record.tracking, "000123");
+
+    QByteArray bytes = readFile(page);
+    bytes[10] = bytes[10] ^ 1;
+    writeFile(file("copy.pdf"), bytes);
+    EXPECT_EQ(arc::IssueVerifier::verify(file("copy.pdf"), folder()).outcome, Outcome::NotIssued);
+    EXPECT_EQ(arc::IssueVerifier::verify(file("none.pdf"), folder()).outcome, Outcome::Unreadable);
+
+    // Another data folder never issued it.
+    const QString other = folder() + "other/";
+    QDir().mkpath(other);
+    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    EXPECT_EQ(arc::IssueVerifier::verify(page, other).outcome, Outcome::NotIssued);
+}
+
+// The command names the record and exits 0, says "Not issued from this
+// data folder." and exits 1 for anything else; it only reads the folder.
+TEST_F(VerifyTest, TheCommandPrintsTheRecordOrRefuses)
+{
+    data.close();
+    const QByteArray before = readFile(folder() + "VELLORAN.MDB");
+    Run run = command({page, folder()});
+    EXPECT_EQ(run.exit, 0) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("Tracking number: 000123")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("Signatory: Pat Doe")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("Issued: 05/Dec/2026") || run.out.contains("Issued: 06/Dec/2026"))
+        << run.out.toStdString();
+
+    writeFile(file("other.pdf"), "%PDF-1.4\nsome other page\n");
+    run = command({file("other.pdf"), folder()});
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.out, "Not issued from this data folder.\n");
+    EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
+
+    EXPECT_EQ(command({}).exit, 2);
+}
+
+// Without a data folder named, the one recorded in the set-up file is used.
+TEST_F(VerifyTest, TheRecordedDataFolderIsTheDefault)
+{
+    const QString program = folder() + "program/";
+    QDir().mkpath(program);
+    QString error;
+    EXPECT_FALSE(arc::IssueVerifier::recordedDataFolder(arc::ProgramFolders(program), &error));
+    EXPECT_TRUE(error.contains("setupARC.mdb")) << error.toStdString();
+    {
+        arc::SetupStore setup;
+        ASSERT_TRUE(setup.open(program).ok());
+        ASSERT_TRUE(setup.setDataPath(folder()).ok());
+    }
+    EXPECT_EQ(arc::IssueVerifier::recordedDataFolder(arc::ProgramFolders(program), &error), folder());
+}
