@@ -7,6 +7,7 @@
 #include "EntryBox.h"
 #include "EntryText.h"
 #include "FolderMessages.h"
+#include "IssuedCertificate.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
 #include "LineBreaks.h"
@@ -36,7 +37,8 @@ using SilentEdit::setTicked;
 CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridModel &grid, DataFolder &folder,
                                          SignIn &signIn, MessageBoxes &messages, QObject *parent)
     : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder), m_signIn(&signIn),
-      m_messages(messages), m_store(std::make_unique<CertificateStore>(folder))
+      m_messages(messages), m_store(std::make_unique<CertificateStore>(folder)),
+      m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark))
 {
     connect(screen.nextButton, &QPushButton::clicked, this, &CertificateOnScreen::next);
     connect(screen.previousButton, &QPushButton::clicked, this, &CertificateOnScreen::previous);
@@ -94,6 +96,7 @@ void CertificateOnScreen::NewFormDefaults()
     if (m_newFormFlag == 1)
         fillFromDefaults();
     m_grid->setCurrentCell(0, 0, m_newFormFlag == 1);
+    m_issued->refresh(true, 0);
 }
 
 void CertificateOnScreen::fillFromDefaults()
@@ -169,6 +172,7 @@ void CertificateOnScreen::showStoredCertificate()
     m_store->loadLines(m_currentFormIndex, lines);
     m_grid->setLines(lines);
     setBlockEnabled(selectsBlock13(lines[0].status.toUpper()));
+    m_issued->refresh(false, m_currentFormIndex);
 }
 
 void CertificateOnScreen::setBlockEnabled(bool block13)
@@ -335,6 +339,14 @@ void CertificateOnScreen::save()
     BusyPointer busy;
     qint64 key = m_currentFormIndex;
     const CertificateEntries entries = m_screen->entries(m_grid->lines());
+    if (m_newFormFlag == 0) {
+        if (!m_issued->refresh(false, key, true))
+            return;
+        if (m_issued->isIssued()) {
+            saveIssued(entries);
+            return;
+        }
+    }
     DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
     if (s.is(DbCondition::RecordGone)) {
         // Deleted elsewhere since it was shown: storing over it would store
@@ -354,6 +366,21 @@ void CertificateOnScreen::save()
         m_messages.ask(Prompts::kTooLong);
 }
 
+void CertificateOnScreen::saveIssued(const CertificateEntries &entries)
+{
+    const std::optional<Correction::Result> stored = m_issued->storeChanges(entries);
+    if (!stored)
+        return;
+    // The new certificate is the one on screen, as after any first save.
+    setText(m_screen->text3, stored->tracking);
+    setText(m_screen->text13, stored->remarks);
+    m_currentFormIndex = stored->formIndex;
+    m_newFormFlag = 0;
+    m_issued->refresh(false, m_currentFormIndex);
+    if (stored->status.is(DbCondition::FieldTooSmall))
+        m_messages.ask(Prompts::kTooLong);
+}
+
 void CertificateOnScreen::deleteForm()
 {
     if (!FolderMessages::ensureOpen(m_folder, m_messages))
@@ -362,6 +389,8 @@ void CertificateOnScreen::deleteForm()
         m_messages.ask(Prompts::kNothingToDelete);
         return;
     }
+    if (!m_issued->mayDelete(m_currentFormIndex))
+        return;
     if (m_messages.ask(Prompts::kDeleteForm) != Message::Answer::Yes)
         return;
     const DbStatus s = m_store->deleteCurrent();

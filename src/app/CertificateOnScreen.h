@@ -12,6 +12,7 @@ namespace arc {
 
 class CertificateScreen;
 class DataFolder;
+class IssuedCertificate;
 class ItemGridModel;
 class MessageBoxes;
 class SignIn;
@@ -51,6 +52,8 @@ public:
 
     int newFormFlag() const { return m_newFormFlag; }
     qint64 currentFormIndex() const { return m_currentFormIndex; }
+    // What the issue log says of the certificate on screen.
+    IssuedCertificate &issued() const { return *m_issued; }
 
 private:
     void fillFromDefaults();
@@ -60,6 +63,8 @@ private:
     void step(bool forward);
     QString currentStatus() const;
     void reportStoreFailure(const QString &what, const DbStatus &status);
+    // Save of an issued certificate: never over it, its changes become a new one.
+    void saveIssued(const CertificateEntries &entries);
 
     CertificateScreen *m_screen;
     ItemGridModel *m_grid;
@@ -67,6 +72,7 @@ private:
     SignIn *m_signIn;
     MessageBoxes &m_messages;
     std::unique_ptr<CertificateStore> m_store;
+    std::unique_ptr<IssuedCertificate> m_issued;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
 };

@@ -109,6 +109,11 @@ QWidget *CertificateScreen::buildTop()
     text3 = box("Text3", 15);
     auto *b3 = new QVBoxLayout;
     b3->addWidget(text3);
+    // Whether the certificate was issued; on screen only, never printed.
+    issuedMark = named<QLabel>("IssuedMark");
+    issuedMark->setAlignment(Qt::AlignCenter);
+    issuedMark->hide();
+    b3->addWidget(issuedMark);
     g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);
 
     text1 = multiLine("Text1", 5);

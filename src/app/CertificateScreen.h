@@ -42,6 +42,7 @@ public:
 
     EntryBox *text38;       // block 1
     EntryBox *text3;        // block 3
+    QLabel *issuedMark;     // under block 3: issued, or changed after issue
     OrganizationChooser *combo3; // block 4 organisation chooser
     EntryText *text1;       // block 4
     EntryText *text2;       // block 4, second text

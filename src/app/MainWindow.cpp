@@ -15,6 +15,7 @@
 #include "DefaultsPanel.h"
 #include "FindPanel.h"
 #include "FolderMessages.h"
+#include "IssuePrinting.h"
 #include "EntryBox.h"
 #include "EntryText.h"
 #include "ItemEntry.h"
@@ -117,6 +118,9 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), m_signIn->signature()); }, this);
 
     m_print->setCertificateCheck([this] { return certificateFindings(); });
+    m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
+                                                      m_messages);
+    m_issuePrinting->attach(*m_print);
     m_settings = new SettingsPanels(
         *m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages,
         {[this] { placePanels(); }, [this] { return folderInUse(); }, [this] { m_findPanel->hide(); },

@@ -26,6 +26,7 @@ class ForwardersPanel;
 class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
+class IssuePrinting;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -111,6 +112,7 @@ private:
     ForwardersPanel *m_forwarders;
     CertificateOnScreen *m_certificate = nullptr;
     SettingsPanels *m_settings = nullptr;
+    std::unique_ptr<IssuePrinting> m_issuePrinting;
     bool m_activated = false;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BlankRule.h"
 #include "ItemLine.h"
 
 #include <QImage>
@@ -46,6 +47,14 @@ struct CertificatePage {
     // Block 13 applies (new parts) when row 0's status is NEW or PROTOTYPE,
     // in any case; block 14 (maintenance) otherwise.
     bool block13Applies() const { return selectsBlock13(lines[0].status.toUpper()); }
+
+    // The signature is drawn into the block that applies: the page is a
+    // signed release, not a draft.
+    bool carriesSignature() const
+    {
+        return !signature.isNull() && signature.width() > 0 && signature.height() > 0
+               && !BlankRule::isBlank(block13Applies() ? name17 : name22);
+    }
 };
 
 } // namespace arc

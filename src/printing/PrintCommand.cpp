@@ -12,6 +12,8 @@
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -89,6 +91,9 @@ void PrintCommand::ok()
     const int copies = CopyCount::copies(m_panel->text45->text());
     if (copies < 1)
         return;
+    bool issuing = false;
+    if (!readyToIssue(issuing))
+        return;
     if (!passesCheck())
         return;
     if (copies > CopyCount::kConfirmAbove && m_messages.ask(PrintPrompts::manyCopies(copies)) != Message::Answer::Yes)
@@ -96,12 +101,27 @@ void PrintCommand::ok()
     if (!m_hasPrinter()) {
         // Printing into nothing would lose the copies without a word.
         if (m_messages.ask(PrintPrompts::noPrinter()) == Message::Answer::Yes)
-            askForPdf();
+            askForPdf(issuing);
+        m_cutAccepted = false;
+        return;
+    }
+    // Kept and logged before any paper comes out: a signed page the log
+    // does not know of never leaves.
+    if (issuing && !m_issuing.record(pdfBytes(false), copies)) {
         m_cutAccepted = false;
         return;
     }
     printCopies(copies);
     m_cutAccepted = false;
+}
+
+bool PrintCommand::readyToIssue(bool &issuing)
+{
+    issuing = false;
+    if (m_issuing.mayPrint && !m_issuing.mayPrint())
+        return false;
+    issuing = m_issuing.record && currentPage().carriesSignature();
+    return !issuing || !m_issuing.prepare || m_issuing.prepare();
 }
 
 bool PrintCommand::passesCheck()
@@ -146,38 +166,59 @@ void PrintCommand::preview()
 void PrintCommand::choosePdf()
 {
     m_panel->hide();
+    bool issuing = false;
+    if (!readyToIssue(issuing))
+        return;
     if (!passesCheck())
         return;
-    askForPdf();
+    askForPdf(issuing);
     m_cutAccepted = false;
 }
 
-void PrintCommand::askForPdf()
+void PrintCommand::askForPdf(bool issuing)
 {
     const QString path = m_chooseFile();
-    if (!path.isEmpty())
-        writePdf(path);
+    if (path.isEmpty())
+        return;
+    // The file the user gets is byte for byte the one kept, so that it
+    // can be checked against the log.
+    const QByteArray bytes = pdfBytes(true);
+    if (writeFile(path, bytes) && issuing && !m_issuing.record(bytes, 1))
+        QFile::remove(path); // a signed page the log does not know of
 }
 
-bool PrintCommand::writePdf(const QString &path)
+bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }
+
+bool PrintCommand::writeFile(const QString &path, const QByteArray &bytes)
 {
-    bool written = false;
+    QFile file(path);
+    const bool written =
+        !bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    file.close();
+    if (!written || !QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
+        m_messages.ask(PrintPrompts::pdfNotWritten(path));
+        return false;
+    }
+    return true;
+}
+
+QByteArray PrintCommand::pdfBytes(bool tellTruncation)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool made = false;
     {
-        QPdfWriter writer(path);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("ARC 8130"));
         writer.setTitle(QStringLiteral("AUTHORIZED RELEASE CERTIFICATE"));
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
         PainterCanvas canvas(writer);
-        render(canvas, true);
-        written = canvas.ok();
+        render(canvas, tellTruncation);
+        made = canvas.ok();
     }
-    if (!written || !QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
-        m_messages.ask(PrintPrompts::pdfNotWritten(path));
-        return false;
-    }
-    return true;
+    return made ? buffer.data() : QByteArray();
 }
 
 } // namespace arc

@@ -44,6 +44,8 @@ public:
     // One page of the certificate as a PDF file: Letter, quarter-inch
     // margins. False (and the user told) when the file cannot be written.
     bool writePdf(const QString &path);
+    // The same page as the bytes of such a file; empty when it cannot be made.
+    QByteArray pdfBytes(bool tellTruncation);
 
     // The printer copies go to; the system's default until one is chosen.
     void setPrinter(const QPrinterInfo &printer);
@@ -68,13 +70,29 @@ public:
     using CertificateCheck = std::function<QStringList()>;
     void setCertificateCheck(CertificateCheck check) { m_check = std::move(check); }
 
+    // A page carrying the signature of the block that applies is issued
+    // when it is printed or written to PDF. Each hook tells the user why
+    // when it returns false, and then nothing is printed or written.
+    struct Issuing {
+        std::function<bool()> mayPrint; // the certificate may be printed at all
+        std::function<bool()> prepare;  // the certificate on screen is made the stored one
+        // Keep one copy of the issued page and log it.
+        std::function<bool(const QByteArray &pdf, int copies)> record;
+    };
+    void setIssuing(Issuing issuing) { m_issuing = std::move(issuing); }
+
 private:
     CertificatePage currentPage();
     PrintResult render(PageCanvas &canvas, bool tellTruncation);
     bool printCopies(int copies);
     // Whether to go on: no findings, or the user chose to print anyway.
     bool passesCheck();
-    void askForPdf();
+    // Whether the page on screen would be issued, and if so whether it is
+    // ready to be: false stops the print.
+    bool readyToIssue(bool &issuing);
+    void askForPdf(bool issuing);
+    // False (and the user told) when the file cannot be written whole.
+    bool writeFile(const QString &path, const QByteArray &bytes);
 
     MessageBoxes &m_messages;
     DataFolder &m_folder;
@@ -88,6 +106,7 @@ private:
     JobCanvas m_jobCanvas;
     PrinterCheck m_hasPrinter;
     CertificateCheck m_check;
+    Issuing m_issuing;
     // The user chose to print text the page cannot hold: not asked again.
     bool m_cutAccepted = false;
 };

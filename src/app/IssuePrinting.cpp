@@ -1,0 +1,86 @@
+#include "IssuePrinting.h"
+
+#include "BlankRule.h"
+#include "CertificateContent.h"
+#include "CertificateOnScreen.h"
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "FolderArchive.h"
+#include "IssuePrompts.h"
+#include "IssueRecorder.h"
+#include "IssuedCertificate.h"
+#include "ItemGridModel.h"
+#include "PrintCommand.h"
+#include "SignIn.h"
+
+namespace arc {
+
+IssuePrinting::IssuePrinting(CertificateOnScreen &certificate, CertificateScreen &screen, ItemGridModel &grid,
+                             DataFolder &folder, SignIn &signIn, MessageBoxes &messages)
+    : m_certificate(certificate), m_screen(screen), m_grid(grid), m_folder(folder), m_signIn(signIn),
+      m_messages(messages)
+{
+}
+
+void IssuePrinting::attach(PrintCommand &print)
+{
+    print.setIssuing({[this] { return mayPrint(); }, [this] { return prepare(); },
+                      [this](const QByteArray &pdf, int copies) { return record(pdf, copies); }});
+}
+
+bool IssuePrinting::mayPrint()
+{
+    IssuedCertificate &issued = m_certificate.issued();
+    // Read afresh: the file may have been changed since it was shown.
+    if (!issued.refresh(m_certificate.newFormFlag() == 1, m_certificate.currentFormIndex(), true))
+        return false;
+    if (!issued.changedAfterIssue())
+        return true;
+    m_messages.ask(IssuePrompts::printRefused(issued.lastIssuedOn()));
+    return false;
+}
+
+bool IssuePrinting::screenIsStored()
+{
+    if (m_certificate.newFormFlag() == 1 || !m_folder.isOpen())
+        return false;
+    const std::optional<CertificateContent> stored =
+        CertificateContent::read(m_folder.certificates(), m_certificate.currentFormIndex());
+    return stored && CertificateContent::afterSave(m_screen.entries(m_grid.lines()), *stored) == *stored;
+}
+
+bool IssuePrinting::prepare()
+{
+    if (screenIsStored())
+        return true;
+    if (m_messages.ask(IssuePrompts::saveBeforeIssue()) != Message::Answer::Yes)
+        return false;
+    // A save that fails, or an issued certificate whose correction the
+    // user declines, leaves the screen unstored and nothing is printed.
+    m_certificate.save();
+    return screenIsStored();
+}
+
+bool IssuePrinting::record(const QByteArray &pdf, int copies)
+{
+    IssueRequest request;
+    request.formIndex = m_certificate.currentFormIndex();
+    request.copies = copies;
+    request.pdf = pdf;
+    const CertificateEntries entries = m_screen.entries(m_grid.lines());
+    const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.name17 : entries.name22;
+    request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
+
+    FolderArchive archive(m_folder.path());
+    const IssueResult result = pdf.isEmpty() ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
+                                                           QStringLiteral("the page could not be made")}
+                                             : IssueRecorder(m_folder.certificates(), archive).record(request);
+    if (!result.ok()) {
+        m_messages.ask(IssuePrompts::notRecorded(result.detail));
+        return false;
+    }
+    m_certificate.issued().refresh(false, request.formIndex);
+    return true;
+}
+
+} // namespace arc

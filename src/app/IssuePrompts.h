@@ -1,0 +1,60 @@
+#pragma once
+
+#include "DateText.h"
+#include "MessageBoxes.h"
+
+// What the program says about issued certificates, word for word.
+namespace arc::IssuePrompts {
+
+inline Message saveBeforeIssue()
+{
+    return {QStringLiteral("The certificate must be saved before it is issued. Save it now?"),
+            QStringLiteral("Issue certificate"), Message::Buttons::YesNo, Message::Icon::Question,
+            Message::Answer::Yes};
+}
+
+inline Message storeAsCorrection(const QDate &issued)
+{
+    return {QStringLiteral("This certificate was issued on %1. Store the changes as a new certificate with the next "
+                           "tracking number?")
+                .arg(DateText::format(issued)),
+            QStringLiteral("Save form on screen"), Message::Buttons::YesNo, Message::Icon::Question,
+            Message::Answer::No};
+}
+
+inline Message deleteRefused(const QDate &issued)
+{
+    return {QStringLiteral("This certificate was issued on %1 and is kept with the records; it cannot be deleted.")
+                .arg(DateText::format(issued)),
+            QStringLiteral("Delete form on screen"), Message::Buttons::Ok, Message::Icon::Exclamation,
+            Message::Answer::Ok};
+}
+
+inline QString issuedMark(const QDate &issued) { return QStringLiteral("Issued %1").arg(DateText::format(issued)); }
+inline QString changedMark(const QDate &issued)
+{
+    return QStringLiteral("Changed after issue %1").arg(DateText::format(issued));
+}
+
+inline Message printRefused(const QDate &issued)
+{
+    return {QStringLiteral("%1: the stored certificate is no longer the one issued, so it is not printed.")
+                .arg(changedMark(issued)),
+            QStringLiteral("Print"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+}
+
+inline Message notRecorded(const QString &detail)
+{
+    return {QStringLiteral("The certificate was not issued, because its page could not be kept with the records: "
+                           "%1.\nNothing was printed.")
+                .arg(detail),
+            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+}
+
+inline Message logUnreadable(const QString &detail)
+{
+    return {QStringLiteral("Whether this certificate was issued cannot be read: %1.\nNothing was changed.").arg(detail),
+            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+}
+
+} // namespace arc::IssuePrompts
