@@ -112,6 +112,9 @@ QWidget *CertificateScreen::buildTop()
     // Whether the certificate was issued; on screen only, never printed.
     issuedMark = named<QLabel>("IssuedMark");
     issuedMark->setAlignment(Qt::AlignCenter);
+    // Wrapped within block 3 rather than widening it when it appears.
+    issuedMark->setWordWrap(true);
+    issuedMark->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     issuedMark->hide();
     b3->addWidget(issuedMark);
     g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);
