@@ -24,11 +24,11 @@ IssuePrinting::IssuePrinting(CertificateOnScreen &certificate, CertificateScreen
 
 void IssuePrinting::attach(PrintCommand &print)
 {
-    print.setIssuing({[this] { return mayPrint(); }, [this] { return prepare(); },
+    print.setIssuing({[this] { return mayIssue(); }, [this] { return prepare(); },
                       [this](const QByteArray &pdf, int copies) { return record(pdf, copies); }});
 }
 
-bool IssuePrinting::mayPrint()
+bool IssuePrinting::mayIssue()
 {
     IssuedCertificate &issued = m_certificate.issued();
     // Read afresh: the file may have been changed since it was shown.

@@ -14,7 +14,7 @@ class SignIn;
 
 // Printing a signed page issues it: the certificate must first be the
 // stored one, one copy of the page is kept in the data folder's archive
-// and logged, and a certificate changed after issue is not printed.
+// and logged, and a certificate changed after issue is not issued again.
 class IssuePrinting {
 public:
     IssuePrinting(CertificateOnScreen &certificate, CertificateScreen &screen, ItemGridModel &grid,
@@ -23,7 +23,7 @@ public:
     // Give the print command these steps.
     void attach(PrintCommand &print);
 
-    bool mayPrint();
+    bool mayIssue();
     bool prepare();
     bool record(const QByteArray &pdf, int copies);
 

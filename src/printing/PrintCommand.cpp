@@ -117,11 +117,13 @@ void PrintCommand::ok()
 
 bool PrintCommand::readyToIssue(bool &issuing)
 {
-    issuing = false;
-    if (m_issuing.mayPrint && !m_issuing.mayPrint())
-        return false;
+    // An unsigned page is a draft, printed as the screen shows it.
     issuing = m_issuing.record && currentPage().carriesSignature();
-    return !issuing || !m_issuing.prepare || m_issuing.prepare();
+    if (!issuing)
+        return true;
+    if (m_issuing.mayIssue && !m_issuing.mayIssue())
+        return false;
+    return !m_issuing.prepare || m_issuing.prepare();
 }
 
 bool PrintCommand::passesCheck()

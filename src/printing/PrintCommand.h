@@ -74,7 +74,7 @@ public:
     // when it is printed or written to PDF. Each hook tells the user why
     // when it returns false, and then nothing is printed or written.
     struct Issuing {
-        std::function<bool()> mayPrint; // the certificate may be printed at all
+        std::function<bool()> mayIssue; // the certificate may be issued (again)
         std::function<bool()> prepare;  // the certificate on screen is made the stored one
         // Keep one copy of the issued page and log it.
         std::function<bool(const QByteArray &pdf, int copies)> record;
