@@ -114,7 +114,11 @@ QWidget *CertificateScreen::buildTop()
     issuedMark->setAlignment(Qt::AlignCenter);
     // Wrapped within block 3 rather than widening it when it appears.
     issuedMark->setWordWrap(true);
-    issuedMark->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Its room is kept while hidden, so that stepping between issued and
+    // other certificates does not move the screen.
+    QSizePolicy keep(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    keep.setRetainSizeWhenHidden(true);
+    issuedMark->setSizePolicy(keep);
     issuedMark->hide();
     b3->addWidget(issuedMark);
     g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);

@@ -52,7 +52,7 @@ int main(int argc, char **argv)
     }
     std::printf("Issued from this data folder, unaltered.\n"
                 "Tracking number: %s\n"
-                "Issued: %s (%s UTC)\n"
+                "Issued: %s (%s)\n"
                 "Signatory: %s\n"
                 "Copies: %d\n"
                 "Archived as: %s\n",
