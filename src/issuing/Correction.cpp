@@ -16,6 +16,12 @@ DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
     const QVariant last = defaults.value(QStringLiteral("Tracking"));
     tracking = CertificateNumbering::tracking(last.isNull() ? std::nullopt : std::optional<QString>(last.toString()),
                                               true);
+    // A counter with no number to count up gives back what it holds: that
+    // number may be the very one being corrected.
+    if (!last.isNull() && tracking == last.toString())
+        return DbStatus::failure(DbCondition::Other,
+                                 QStringLiteral("the tracking number counter \"%1\" holds no number to count up")
+                                     .arg(tracking));
     if (s = defaults.edit(); !s.ok())
         return s;
     defaults.setValue(QStringLiteral("Tracking"), tracking);

@@ -136,3 +136,21 @@ TEST_F(ContentTest, AFailedCorrectionTakesNoNumber)
     EXPECT_EQ(data.certificates().scalar("SELECT Tracking FROM Defaults").toString(), "000130");
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM Header").toInt(), 1);
 }
+
+// A counter that cannot count up ("ABC") would give the correction the
+// number of the certificate it corrects: nothing is stored, and the
+// reason names the counter.
+TEST_F(ContentTest, ACorrectionNeverRepeatsANumber)
+{
+    sql("UPDATE Defaults SET Tracking = 'ABC'");
+    arc::CertificateEntries first = entries();
+    first.tracking = "ABC";
+    const qint64 key = save(first);
+    const CertificateContent issued = stored(data, key);
+    arc::CertificateEntries e = first;
+    e.invoice = "WO-8";
+    const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
+    EXPECT_FALSE(r.status.ok());
+    EXPECT_TRUE(r.status.detail().contains("ABC")) << r.status.detail().toStdString();
+    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM Header").toInt(), 1);
+}
