@@ -11,9 +11,10 @@ cd "$(dirname "$0")"
 # The sanitizers' run-time libraries (libasan8, libubsan1) come with g++.
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
-          libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools)
+          libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools
+          libqt6sql6-psql)
 # What the test of the installed tree checks it with.
-TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils)
+TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils postgresql)
 # What makes and checks the .deb; dpkg-shlibdeps (dpkg-dev, file) finds the
 # libraries it depends on.
 PACKAGE_TOOLS=(dpkg-dev file lintian)
@@ -55,6 +56,35 @@ sanitize() {
     ctest --output-on-failure
 }
 
+# A private PostgreSQL cluster for the server-side tests: its own folder,
+# a Unix socket there and no TCP port, run by an unprivileged user (the
+# server refuses to run as root), stopped when this script ends however it
+# ends. ARC_TEST_PG tells the tests where it is; a cluster that does not
+# start fails the run instead of skipping those tests.
+PG_DIR=""
+stop_test_server() {
+  [ -n "$PG_DIR" ] || return 0
+  as_pg_user "$PG_BIN/pg_ctl" -D "$PG_DIR/data" -m immediate -w stop >/dev/null 2>&1 || true
+  rm -rf "$PG_DIR"
+  PG_DIR=""
+}
+as_pg_user() {
+  if [ "$(id -u)" -eq 0 ]; then runuser -u nobody -- "$@"; else "$@"; fi
+}
+start_test_server() {
+  PG_BIN=$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -n 1)
+  PG_DIR=$(mktemp -d /tmp/arc-pg.XXXXXX)
+  trap stop_test_server EXIT
+  chmod 755 "$PG_DIR"
+  [ "$(id -u)" -eq 0 ] && chown nobody "$PG_DIR"
+  as_pg_user "$PG_BIN/initdb" -D "$PG_DIR/data" -U arc -A trust -E UTF8 --locale=C.UTF-8 --no-sync >"$PG_DIR/initdb.log" 2>&1 \
+    || { cat "$PG_DIR/initdb.log"; echo "initdb failed" >&2; exit 1; }
+  as_pg_user "$PG_BIN/pg_ctl" -D "$PG_DIR/data" -l "$PG_DIR/server.log" -w \
+    -o "-k $PG_DIR -c listen_addresses= -c fsync=off -c synchronous_commit=off -c full_page_writes=off" start >/dev/null \
+    || { cat "$PG_DIR/server.log"; echo "the test PostgreSQL server did not start" >&2; exit 1; }
+  export ARC_TEST_PG="postgresql://arc@/postgres?host=$PG_DIR&port=5432"
+}
+
 cmd="${1:-}"
 case "$cmd" in
   run)
@@ -67,12 +97,13 @@ case "$cmd" in
   test)
     ensure_packages "${TEST_PACKAGES[@]}"
     build
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+    start_test_server
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
     ;;
   sanitize)
     ensure_packages "${TEST_PACKAGES[@]}"
-    sanitize
+    start_test_server
+    (sanitize)
     ;;
   package)
     ensure_packages "${PACKAGE_TOOLS[@]}"
