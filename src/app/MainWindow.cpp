@@ -378,7 +378,7 @@ QStringList MainWindow::certificateFindings()
         const qint64 own = newFormFlag() == 1 ? 0 : currentFormIndex();
         c.trackingUsedElsewhere =
             m_folder.certificates()
-                .scalar(QStringLiteral("SELECT 1 FROM Header WHERE Tracking = ? AND FormIndex <> ? LIMIT 1"),
+                .scalar(QStringLiteral("SELECT 1 FROM \"Header\" WHERE \"Tracking\" = ? AND \"FormIndex\" <> ? LIMIT 1"),
                         {c.entries.tracking, own})
                 .isValid();
     }

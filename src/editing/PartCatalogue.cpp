@@ -5,10 +5,10 @@ namespace arc::PartCatalogue {
 std::optional<CataloguePart> lookUp(DataView &parts, const QString &partNumber)
 {
     // Bound, and compared exactly: quotes and wildcards are just characters.
-    DbStatus s = parts.findFirst(QStringLiteral("PartNumber = ?"), {partNumber});
+    DbStatus s = parts.findFirst(QStringLiteral("\"PartNumber\" = ?"), {partNumber});
     if (s.is(DbCondition::PendingChange)) {
         parts.refresh();
-        s = parts.findFirst(QStringLiteral("PartNumber = ?"), {partNumber});
+        s = parts.findFirst(QStringLiteral("\"PartNumber\" = ?"), {partNumber});
     }
     if (!s.ok() || parts.noMatch() || !parts.hasRow())
         return std::nullopt;

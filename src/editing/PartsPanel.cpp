@@ -155,7 +155,7 @@ void PartsPanel::choose(int index)
     if (index < 0)
         return;
     DataView &parts = m_folder.parts();
-    const DbStatus s = parts.findFirst(QStringLiteral("PartNumber = ?"), {combo5->itemText(index)});
+    const DbStatus s = parts.findFirst(QStringLiteral("\"PartNumber\" = ?"), {combo5->itemText(index)});
     if (!s.ok() || parts.noMatch() || !parts.hasRow())
         return;
     // Later saves and deletes act on this part by its key, wherever the
@@ -244,7 +244,7 @@ void PartsPanel::savePart()
         return;
     }
     DataView &parts = m_folder.parts();
-    if (adding && m_folder.reference().scalar(QStringLiteral("SELECT 1 FROM PartNumbers WHERE PartNumber = ?"), {number})
+    if (adding && m_folder.reference().scalar(QStringLiteral("SELECT 1 FROM \"PartNumbers\" WHERE \"PartNumber\" = ?"), {number})
                       .isValid()) {
         refused(QStringLiteral("Part %1 is already in the catalogue. Nothing was saved.").arg(number));
         return;

@@ -103,7 +103,7 @@ void SignIn::AgentSecurity()
         // Kept in plain text by an earlier version: from now on only its hash.
         if (SignatoryPasswords::store(m_folder.reference(), agent.rowId, typed).ok()) {
             agent.password = m_folder.reference()
-                                 .scalar(QStringLiteral("SELECT Password FROM Agents WHERE rowid = ?"), {agent.rowId})
+                                 .scalar(QStringLiteral("SELECT \"Password\" FROM \"Agents\" WHERE rowid = ?"), {agent.rowId})
                                  .toString();
             m_panel.combo4->setItemData(k, QVariant::fromValue(agent));
         }

@@ -66,13 +66,13 @@ DbStatus CertificateStore::repairOrphanLines()
     Database &db = m_folder.certificates();
     DbStatus s;
     const QVariant orphan =
-        db.scalar(QStringLiteral("SELECT 1 FROM Detail WHERE FormIndex IS NULL LIMIT 1"), {}, &s);
+        db.scalar(QStringLiteral("SELECT 1 FROM \"Detail\" WHERE \"FormIndex\" IS NULL LIMIT 1"), {}, &s);
     if (!s.ok() || orphan.isNull())
         return s;
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();
-    if (s = db.exec(QStringLiteral("UPDATE Detail SET FormIndex = 0 WHERE FormIndex IS NULL")); !s.ok())
+    if (s = db.exec(QStringLiteral("UPDATE \"Detail\" SET \"FormIndex\" = 0 WHERE \"FormIndex\" IS NULL")); !s.ok())
         return s;
     return tx.commit();
 }
@@ -84,7 +84,7 @@ DbStatus CertificateStore::loadLines(qint64 formIndex, ItemSlots &lines)
     if (!s.ok())
         return s;
     DataView &d = m_folder.detail();
-    const QString criterion = QStringLiteral("FormIndex = ?");
+    const QString criterion = QStringLiteral("\"FormIndex\" = ?");
     s = d.findFirst(criterion, {formIndex});
     for (int n = 0; s.ok() && !d.noMatch() && n < kItemSlots; ++n) {
         ItemLine &line = lines[n];
@@ -115,7 +115,7 @@ DbStatus CertificateStore::save(const CertificateEntries &e, bool asNew, qint64 
     formIndex = key;
     if (asNew) {
         h.include(key);
-        h.findFirst(QStringLiteral("FormIndex = ?"), {key});
+        h.findFirst(QStringLiteral("\"FormIndex\" = ?"), {key});
     } else if (h.hasRow() && h.rowId() == key) {
         h.reread();
     }
@@ -168,7 +168,7 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool ad
         return s;
     }
 
-    if (s = db.exec(QStringLiteral("DELETE FROM Detail WHERE FormIndex = ?"), {formIndex}); !s.ok())
+    if (s = db.exec(QStringLiteral("DELETE FROM \"Detail\" WHERE \"FormIndex\" = ?"), {formIndex}); !s.ok())
         return s;
     DataView &d = m_folder.detail();
     for (const ItemLine &line : e.lines) {
@@ -197,7 +197,7 @@ DbStatus CertificateStore::deleteCurrent()
     const qint64 key = h.value(QStringLiteral("FormIndex")).toLongLong();
     const DbStatus s = removeCertificate();
     if (!s.ok() && key > 0)
-        h.findFirst(QStringLiteral("FormIndex = ?"), {key}); // still stored: stand on it again
+        h.findFirst(QStringLiteral("\"FormIndex\" = ?"), {key}); // still stored: stand on it again
     m_folder.detail().refresh();
     return s;
 }
@@ -212,7 +212,7 @@ DbStatus CertificateStore::removeCertificate()
     if (!tx.ok())
         return tx.status();
     const qint64 key = h.value(QStringLiteral("FormIndex")).toLongLong();
-    DbStatus s = db.exec(QStringLiteral("DELETE FROM Detail WHERE FormIndex = ?"), {key});
+    DbStatus s = db.exec(QStringLiteral("DELETE FROM \"Detail\" WHERE \"FormIndex\" = ?"), {key});
     if (!s.ok())
         return s;
     if (s = h.deleteCurrent(); !s.ok())

@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 
 #include "FileSwap.h"
+#include "ServerUri.h"
 #include "WriteTransaction.h"
 
 #include <QDir>
@@ -30,7 +31,10 @@ DbStatus DataFolder::open(const QString &path)
 {
     close();
     m_path = path;
-    DbStatus s = m_certificates.open(path + Schema::fileName(StoreKind::Certificates), StoreKind::Certificates);
+    // A server holds both stores in one database.
+    const bool server = isServer(path);
+    DbStatus s = server ? m_certificates.openServer(path, StoreKind::Certificates)
+                        : m_certificates.open(path + Schema::fileName(StoreKind::Certificates), StoreKind::Certificates);
     if (!s.ok())
         return s;
     m_header = std::make_unique<DataView>(m_certificates, QStringLiteral("Header"));
@@ -40,7 +44,8 @@ DbStatus DataFolder::open(const QString &path)
         if (s = v->refresh(); !s.ok())
             return s;
 
-    s = m_reference.open(path + Schema::fileName(StoreKind::Reference), StoreKind::Reference);
+    s = server ? m_reference.openServer(path, StoreKind::Reference)
+               : m_reference.open(path + Schema::fileName(StoreKind::Reference), StoreKind::Reference);
     if (!s.ok())
         return s;
     m_parts = std::make_unique<DataView>(m_reference, QStringLiteral("PartNumbers"));
@@ -55,8 +60,12 @@ DbStatus DataFolder::open(const QString &path)
     return {};
 }
 
+bool DataFolder::isServer(const QString &source) { return ServerUri::isUri(source); }
+
 bool DataFolder::isUnstarted(const QString &path)
 {
+    if (isServer(path))
+        return false; // an empty server database gets its tables when opened
     const QString certificates = path + Schema::fileName(StoreKind::Certificates);
     if (QFileInfo::exists(certificates))
         return false;
@@ -89,6 +98,10 @@ DbStatus build(const QString &filePath, StoreKind kind)
 
 DbStatus DataFolder::create(const QString &path)
 {
+    if (isServer(path)) {
+        DataFolder server;
+        return server.open(path);
+    }
     const QDir folder(path);
     if (!folder.exists())
         return DbStatus::failure(DbCondition::InvalidPath, path);

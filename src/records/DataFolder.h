@@ -8,6 +8,8 @@
 namespace arc {
 
 // The two data files of a data folder, open, with one cursor per table.
+// A data source may instead be a PostgreSQL database named by its URI,
+// which holds the tables of both files.
 class DataFolder {
 public:
     DataFolder();
@@ -28,6 +30,8 @@ public:
     // Whether `path` holds no data folder yet: no certificates file, and no
     // reference file but one that a creation cut short left behind.
     static bool isUnstarted(const QString &path);
+    // Whether a data source names a server database rather than a folder.
+    static bool isServer(const QString &source);
 
     Database &certificates() { return m_certificates; }
     Database &reference() { return m_reference; }

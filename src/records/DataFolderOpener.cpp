@@ -9,7 +9,7 @@ OpenedFolder DataFolderOpener::open(SetupStore &setup, DataFolder &folder)
     OpenedFolder r;
     const std::optional<QString> stored = setup.dataPath();
     r.path = stored.value_or(setup.homeFolder());
-    if (stored && QDir::isRelativePath(*stored)) {
+    if (stored && !DataFolder::isServer(*stored) && QDir::isRelativePath(*stored)) {
         // A relative path would depend on where the program was started.
         r.status = DbStatus::failure(DbCondition::InvalidPath, *stored);
         return r;

@@ -15,6 +15,15 @@ QString nextResultName()
     static std::atomic<int> counter{0};
     return QStringLiteral("result_%1").arg(++counter);
 }
+
+// The key of the row an INSERT added: returned by the statement where the
+// engine needs it asked for, else the driver's last insert id.
+qint64 insertedKey(QSqlQuery &q, bool returned)
+{
+    if (returned)
+        return q.next() ? q.value(0).toLongLong() : 0;
+    return q.lastInsertId().toLongLong();
+}
 } // namespace
 
 DataView::DataView(Database &db, const QString &table) : m_db(db), m_table(Schema::table(table))
@@ -67,7 +76,7 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
     const QString sql = showsResult()
                             ? QStringLiteral("SELECT r.rowkey, r.pos FROM %1 r JOIN %2 ON %3 = r.rowkey%4 "
                                              "ORDER BY r.pos %5 LIMIT 1")
-                                  .arg(SqlDialect::resultTable(m_result), table, rowIdColumn(), where, order)
+                                  .arg(SqlDialect::resultTable(m_result, m_db.engine()), table, rowIdColumn(), where, order)
                             : QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
                                   .arg(rowIdColumn(), table, where, order);
     QSqlQuery q;
@@ -96,10 +105,10 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
 
 DbStatus DataView::fillResult(const QString &name, const QString &keyQuery, const QVariantList &binds)
 {
-    for (const QString &sql : SqlDialect::fillResultTableStatements(name, keyQuery)) {
+    for (const QString &sql : SqlDialect::fillResultTableStatements(name, keyQuery, m_db.engine())) {
         const bool fill = sql.startsWith(QLatin1String("INSERT"));
         if (DbStatus s = m_db.exec(sql, fill ? binds : QVariantList()); !s.ok()) {
-            m_db.exec(SqlDialect::dropResultTable(name));
+            m_db.exec(SqlDialect::dropResultTable(name, m_db.engine()));
             return s;
         }
     }
@@ -126,7 +135,7 @@ void DataView::showWholeTable()
     if (m_result.isEmpty())
         return;
     if (m_db.isOpen())
-        m_db.exec(SqlDialect::dropResultTable(m_result));
+        m_db.exec(SqlDialect::dropResultTable(m_result, m_db.engine()));
     m_result.clear();
     m_resultQuery.clear();
     m_resultBinds.clear();
@@ -137,7 +146,7 @@ DbStatus DataView::include(qint64 rowId)
 {
     if (!showsResult())
         return {};
-    return m_db.exec(QStringLiteral("INSERT INTO %1 (rowkey) VALUES (?)").arg(SqlDialect::resultTable(m_result)),
+    return m_db.exec(QStringLiteral("INSERT INTO %1 (rowkey) VALUES (?)").arg(SqlDialect::resultTable(m_result, m_db.engine())),
                      {rowId});
 }
 
@@ -261,12 +270,13 @@ DbStatus DataView::addNew()
         return {};
     DbStatus s;
     QSqlQuery q;
-    s = m_db.run(q, SqlDialect::insertDefaultRow(*m_table));
+    const QString returning = SqlDialect::returningKey(*m_table, m_db.engine());
+    s = m_db.run(q, SqlDialect::insertDefaultRow(*m_table, m_db.engine()) + returning);
     if (!s.ok()) {
         m_edit = EditMode::None;
         return s;
     }
-    m_newKey = q.lastInsertId().toLongLong();
+    m_newKey = insertedKey(q, !returning.isEmpty());
     return {};
 }
 
@@ -330,9 +340,10 @@ DbStatus DataView::update()
                 cols << QLatin1Char('"') + name + QLatin1Char('"');
                 marks << QStringLiteral("?");
             }
-            sql = fields.isEmpty() ? SqlDialect::insertDefaultRow(*m_table)
-                                   : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                         .arg(m_table->name, cols.join(", "), marks.join(", "));
+            sql = (fields.isEmpty() ? SqlDialect::insertDefaultRow(*m_table, m_db.engine())
+                                    : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                          .arg(m_table->name, cols.join(", "), marks.join(", ")))
+                  + SqlDialect::returningKey(*m_table, m_db.engine());
         } else {
             if (fields.isEmpty()) {
                 s = {}; // every value was refused: nothing is left to write
@@ -347,7 +358,7 @@ DbStatus DataView::update()
         QSqlQuery q;
         s = m_db.run(q, sql, binds);
         if (s.ok() && insert)
-            m_lastAdded = q.lastInsertId().toLongLong();
+            m_lastAdded = insertedKey(q, !SqlDialect::returningKey(*m_table, m_db.engine()).isEmpty());
         // Another program deleted the row since it was read: writing nothing
         // is not a save.
         if (s.ok() && !insert && q.numRowsAffected() == 0)

@@ -1,6 +1,7 @@
 #include "Database.h"
 
 #include "FoldedCopies.h"
+#include "ServerUri.h"
 #include "SqlDialect.h"
 #include "WriteTransaction.h"
 
@@ -48,7 +49,7 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
 
     const QString connection = nextConnectionName();
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(), connection);
+        QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(Engine::SQLite), connection);
         db.setDatabaseName(filePath);
         if (mode == Mode::ReadOnly)
             db.setConnectOptions(SqlDialect::readOnlyConnectOptions());
@@ -62,6 +63,7 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     m_connectionName = connection;
     m_filePath = filePath;
     m_kind = kind;
+    m_engine = Engine::SQLite;
     m_readOnly = mode == Mode::ReadOnly;
 
     DbStatus s;
@@ -82,6 +84,74 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     return s;
 }
 
+DbStatus Database::openServer(const QString &uriText, StoreKind kind)
+{
+    close();
+    QString why;
+    const std::optional<ServerUri> uri = ServerUri::parse(uriText, &why);
+    if (!uri)
+        return DbStatus::failure(DbCondition::InvalidPath, QStringLiteral("%1: %2").arg(uriText, why));
+    const QString connection = nextConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(Engine::PostgreSQL), connection);
+        if (!db.isValid()) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connection);
+            return DbStatus::failure(DbCondition::Other,
+                                     QStringLiteral("the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed"));
+        }
+        db.setHostName(uri->host);
+        if (uri->port)
+            db.setPort(uri->port);
+        db.setUserName(uri->user);
+        db.setPassword(uri->password);
+        db.setDatabaseName(uri->dbname);
+        db.setConnectOptions(uri->connectOptions());
+        if (!db.open()) {
+            const QString text = db.lastError().text().trimmed();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connection);
+            return DbStatus::failure(DbCondition::FileNotFound, QStringLiteral("%1: %2").arg(uri->display(), text));
+        }
+    }
+    m_connectionName = connection;
+    m_filePath = uri->display();
+    m_kind = kind;
+    m_engine = Engine::PostgreSQL;
+    m_readOnly = false;
+    DbStatus s;
+    for (const QString &sql : SqlDialect::connectionPragmas(m_engine))
+        if (s = exec(sql); !s.ok())
+            break;
+    // Stations started together on an empty database make its tables once.
+    if (s.ok())
+        s = exec(SqlDialect::schemaLock(m_engine));
+    bool fresh = false;
+    if (s.ok())
+        fresh = holdsNoTables(s);
+    if (s.ok())
+        s = ensureSchema(fresh);
+    if (s.ok() && fresh && kind == StoreKind::Certificates)
+        // What a new data folder starts from, as its files are made.
+        s = exec(QStringLiteral("INSERT INTO \"Defaults\" (\"Country\") VALUES (?)"), {QStringLiteral("FAA/United States")});
+    if (isOpen())
+        exec(SqlDialect::schemaUnlock(m_engine));
+    if (!s.ok())
+        close();
+    return s;
+}
+
+bool Database::holdsNoTables(DbStatus &status) const
+{
+    for (const TableDef &table : Schema::tables(m_kind)) {
+        if (!scalar(SqlDialect::tableColumnsQuery(m_engine), {table.name}, &status).isNull())
+            return false;
+        if (!status.ok())
+            return false;
+    }
+    return true;
+}
+
 void Database::close()
 {
     if (m_connectionName.isEmpty())
@@ -95,13 +165,14 @@ void Database::close()
     m_transactionDepth = 0;
     m_rollbackOnly = false;
     m_readOnly = false;
+    m_engine = Engine::SQLite;
 }
 
 DbStatus Database::ensureSchema(bool fresh)
 {
-    const QString name = QFileInfo(m_filePath).fileName();
+    const QString name = m_engine == Engine::PostgreSQL ? m_filePath : QFileInfo(m_filePath).fileName();
     DbStatus s;
-    const QVariant version = scalar(SqlDialect::userVersionQuery(), {}, &s);
+    const QVariant version = scalar(SqlDialect::userVersionQuery(m_engine, m_kind), {}, &s);
     if (!s.ok())
         return s.is(DbCondition::Other) || s.is(DbCondition::NotADatabase)
                    ? DbStatus::failure(DbCondition::NotADatabase,
@@ -138,7 +209,7 @@ DbStatus Database::ensureSchema(bool fresh)
         }
     }
     for (const TableDef &table : Schema::tables(m_kind)) {
-        for (const QString &sql : SqlDialect::createTableStatements(table)) {
+        for (const QString &sql : SqlDialect::createTableStatements(table, m_engine)) {
             s = exec(sql);
             if (!s.ok())
                 return s;
@@ -146,9 +217,9 @@ DbStatus Database::ensureSchema(bool fresh)
     }
     if (s = FoldedCopies::ensure(*this); !s.ok())
         return s;
-    s = exec(SqlDialect::setUserVersion(Schema::version));
-    if (!s.ok())
-        return s;
+    for (const QString &sql : SqlDialect::setUserVersion(Schema::version, m_engine, m_kind))
+        if (s = exec(sql); !s.ok())
+            return s;
     return tx.commit();
 }
 
@@ -156,13 +227,13 @@ DbStatus Database::rebuild(const QString &tableName)
 {
     const TableDef *table = Schema::table(tableName);
     QSqlQuery q;
-    DbStatus s = run(q, SqlDialect::tableColumnsQuery(), {tableName});
+    DbStatus s = run(q, SqlDialect::tableColumnsQuery(m_engine), {tableName});
     QStringList columns;
     while (s.ok() && q.next())
         columns << q.value(0).toString();
     if (!s.ok() || !table || columns.isEmpty())
         return s; // not there yet: made whole below
-    for (const QString &sql : SqlDialect::rebuildTableStatements(*table, columns))
+    for (const QString &sql : SqlDialect::rebuildTableStatements(*table, columns, m_engine))
         if (s = exec(sql); !s.ok())
             return s;
     return {};
@@ -175,7 +246,7 @@ QStringList Database::missingTablesAndFields(DbStatus &status) const
         if (Schema::isAddition(table.name))
             continue; // made when the file is marked
         QSqlQuery q;
-        status = run(q, SqlDialect::tableColumnsQuery(), {table.name});
+        status = run(q, SqlDialect::tableColumnsQuery(m_engine), {table.name});
         if (!status.ok())
             return {};
         QStringList present;
@@ -196,8 +267,27 @@ DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList 
 {
     if (!isOpen())
         return DbStatus::failure(DbCondition::Other, QStringLiteral("database not open"));
+    if (m_transactionDepth == 0 || !SqlDialect::failureAbortsTransaction(m_engine) || sql == QLatin1String("COMMIT")
+        || sql == QLatin1String("ROLLBACK"))
+        return runOnce(query, sql, binds);
+    // A refused statement (a value too long for its field, say) must leave
+    // the transaction usable, as it does on SQLite.
+    QSqlQuery mark(connection());
+    if (!mark.exec(QStringLiteral("SAVEPOINT arc_statement")))
+        return SqlDialect::status(mark.lastError());
+    const DbStatus s = runOnce(query, sql, binds);
+    mark.exec(s.ok() ? QStringLiteral("RELEASE SAVEPOINT arc_statement")
+                     : QStringLiteral("ROLLBACK TO SAVEPOINT arc_statement"));
+    return s;
+}
+
+DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds) const
+{
     query = QSqlQuery(connection());
     query.setForwardOnly(true);
+    // The server prepares only queries and row changes, never definitions.
+    if (binds.isEmpty() && m_engine == Engine::PostgreSQL)
+        return query.exec(sql) ? DbStatus() : SqlDialect::status(query.lastError());
     if (!query.prepare(sql))
         return SqlDialect::status(query.lastError());
     for (const QVariant &v : binds)
@@ -235,7 +325,7 @@ DbStatus Database::beginWrite()
         ++m_transactionDepth;
         return {};
     }
-    DbStatus s = exec(SqlDialect::beginWriteTransaction());
+    DbStatus s = exec(SqlDialect::beginWriteTransaction(m_engine));
     if (s.ok()) {
         m_transactionDepth = 1;
         m_rollbackOnly = false;

@@ -2,6 +2,7 @@
 
 #include "DbStatus.h"
 #include "Schema.h"
+#include "SqlDialect.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -23,11 +24,17 @@ public:
     Database &operator=(const Database &) = delete;
 
     DbStatus open(const QString &filePath, StoreKind kind, Mode mode = Mode::ExistingOnly);
+    // Connect to a PostgreSQL database named by a connection URI and bring
+    // the store's tables there up to the current schema; an empty database
+    // gets them made.
+    DbStatus openServer(const QString &uri, StoreKind kind);
     void close();
     bool isOpen() const { return !m_connectionName.isEmpty(); }
     bool isReadOnly() const { return m_readOnly; }
+    // The file, or the server's URI without its password.
     const QString &filePath() const { return m_filePath; }
     StoreKind kind() const { return m_kind; }
+    Engine engine() const { return m_engine; }
 
     QSqlDatabase connection() const;
 
@@ -46,6 +53,9 @@ private:
     DbStatus commit();
     void rollback();
     DbStatus ensureSchema(bool fresh);
+    DbStatus runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds) const;
+    // Whether none of the store's tables is there yet.
+    bool holdsNoTables(DbStatus &status) const;
     DbStatus rebuild(const QString &table);
     // An existing file without our version mark: what it lacks of ours.
     QStringList missingTablesAndFields(DbStatus &status) const;
@@ -53,6 +63,7 @@ private:
     QString m_connectionName;
     QString m_filePath;
     StoreKind m_kind = StoreKind::Setup;
+    Engine m_engine = Engine::SQLite;
     bool m_readOnly = false;
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;

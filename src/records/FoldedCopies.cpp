@@ -17,7 +17,7 @@ constexpr int kBatch = 5000;
 
 bool exists(Database &db, const QString &type, const QString &name, DbStatus &s)
 {
-    return !db.scalar(SqlDialect::schemaObjectQuery(), {type, name}, &s).isNull();
+    return !db.scalar(SqlDialect::schemaObjectQuery(db.engine()), {type, name}, &s).isNull();
 }
 
 DbStatus runAll(Database &db, const QStringList &statements)
@@ -35,7 +35,7 @@ bool inPlace(Database &db, DbStatus &s)
     for (const FoldTable &fold : Schema::foldTables(db.kind())) {
         if (!exists(db, QStringLiteral("table"), fold.name, s) || !s.ok())
             return false;
-        for (const auto &trigger : SqlDialect::foldTriggers(fold))
+        for (const auto &trigger : SqlDialect::foldTriggers(fold, db.engine()))
             if (!exists(db, QStringLiteral("trigger"), trigger.first, s) || !s.ok())
                 return false;
     }
@@ -49,8 +49,8 @@ DbStatus ensureTable(Database &db, const FoldTable &fold)
     DbStatus s;
     bool refill = !exists(db, QStringLiteral("table"), fold.name, s);
     if (s.ok())
-        s = runAll(db, SqlDialect::createFoldTableStatements(fold));
-    for (const auto &[name, sql] : SqlDialect::foldTriggers(fold)) {
+        s = runAll(db, SqlDialect::createFoldTableStatements(fold, db.engine()));
+    for (const auto &[name, sql] : SqlDialect::foldTriggers(fold, db.engine())) {
         if (!s.ok())
             return s;
         if (exists(db, QStringLiteral("trigger"), name, s) || !s.ok())
@@ -58,7 +58,7 @@ DbStatus ensureTable(Database &db, const FoldTable &fold)
         s = db.exec(sql);
         refill = true;
     }
-    return refill && s.ok() ? runAll(db, SqlDialect::refillFoldTableStatements(fold)) : s;
+    return refill && s.ok() ? runAll(db, SqlDialect::refillFoldTableStatements(fold, db.engine())) : s;
 }
 
 // The stale rows of one batch, read whole before any is written: writing
@@ -73,7 +73,7 @@ DbStatus readStale(Database &db, const FoldTable &fold, std::vector<StaleRow> &r
 {
     rows.clear();
     QSqlQuery q;
-    const DbStatus s = db.run(q, SqlDialect::staleFoldRowsQuery(fold, kBatch));
+    const DbStatus s = db.run(q, SqlDialect::staleFoldRowsQuery(fold, kBatch, db.engine()));
     if (!s.ok())
         return s;
     const int fields = static_cast<int>(fold.copied.size() + fold.folded.size());
@@ -149,7 +149,7 @@ DbStatus bringUpToDate(Database &db)
     for (const FoldTable &fold : Schema::foldTables(db.kind())) {
         // Most texts are ASCII: folded by the engine in one statement, the
         // rest one by one. A file filled by an import folds in seconds.
-        if (DbStatus s = db.exec(SqlDialect::foldAsciiRows(fold)); !s.ok())
+        if (DbStatus s = db.exec(SqlDialect::foldAsciiRows(fold, db.engine())); !s.ok())
             return s;
         for (;;) {
             if (DbStatus s = readStale(db, fold, rows); !s.ok())

@@ -7,7 +7,7 @@ namespace arc::SignatoryPasswords {
 
 bool administratorExists(const Database &reference)
 {
-    return reference.scalar(QStringLiteral("SELECT 1 FROM Agents WHERE Administrator = 1 LIMIT 1")).isValid();
+    return reference.scalar(QStringLiteral("SELECT 1 FROM \"Agents\" WHERE \"Administrator\" = 1 LIMIT 1")).isValid();
 }
 
 DbStatus store(Database &reference, qint64 rowId, const QString &password)
@@ -19,7 +19,7 @@ DbStatus store(Database &reference, qint64 rowId, const QString &password)
     if (!tx.ok())
         return tx.status();
     QSqlQuery q;
-    DbStatus s = reference.run(q, QStringLiteral("UPDATE Agents SET Password = ? WHERE rowid = ?"), {hashed, rowId});
+    DbStatus s = reference.run(q, QStringLiteral("UPDATE \"Agents\" SET \"Password\" = ? WHERE rowid = ?"), {hashed, rowId});
     if (!s.ok())
         return s;
     if (q.numRowsAffected() != 1)
@@ -32,7 +32,7 @@ DbStatus reset(Database &reference, const QString &name, const QString &password
     if (password.isEmpty())
         return DbStatus::failure(DbCondition::Other, QStringLiteral("an empty password is not a password"));
     QSqlQuery q;
-    DbStatus s = reference.run(q, QStringLiteral("SELECT rowid FROM Agents WHERE Name = ?"), {name});
+    DbStatus s = reference.run(q, QStringLiteral("SELECT rowid FROM \"Agents\" WHERE \"Name\" = ?"), {name});
     if (!s.ok())
         return s;
     QList<qint64> rows;

@@ -13,7 +13,7 @@ std::optional<QString> text(const Database &reference, const QString &code, DbSt
 {
     DbStatus s;
     const QVariant found =
-        reference.scalar(QStringLiteral("SELECT COALESCE(StampText, '') FROM Stamps WHERE StampNumber = ? LIMIT 1"),
+        reference.scalar(QStringLiteral("SELECT COALESCE(\"StampText\", \'\') FROM \"Stamps\" WHERE \"StampNumber\" = ? LIMIT 1"),
                          {code}, &s);
     if (status)
         *status = s;
@@ -29,12 +29,12 @@ DbStatus save(Database &reference, const QString &code, const QString &text)
         return tx.status();
     DbStatus s;
     const QVariant known =
-        reference.scalar(QStringLiteral("SELECT 1 FROM Stamps WHERE StampNumber = ? LIMIT 1"), {code}, &s);
+        reference.scalar(QStringLiteral("SELECT 1 FROM \"Stamps\" WHERE \"StampNumber\" = ? LIMIT 1"), {code}, &s);
     if (!s.ok())
         return s;
     s = known.isValid()
-            ? reference.exec(QStringLiteral("UPDATE Stamps SET StampText = ? WHERE StampNumber = ?"), {text, code})
-            : reference.exec(QStringLiteral("INSERT INTO Stamps (StampNumber, StampText) VALUES (?, ?)"), {code, text});
+            ? reference.exec(QStringLiteral("UPDATE \"Stamps\" SET \"StampText\" = ? WHERE \"StampNumber\" = ?"), {text, code})
+            : reference.exec(QStringLiteral("INSERT INTO \"Stamps\" (\"StampNumber\", \"StampText\") VALUES (?, ?)"), {code, text});
     if (!s.ok())
         return s;
     return tx.commit();

@@ -1,0 +1,205 @@
+// The stores on both engines: what one data folder does, a server database
+// does the same, with the same tables, fields and value conventions.
+#include "ActivityCounts.h"
+#include "CertificateSearch.h"
+#include "CertificateStore.h"
+#include "DataFolder.h"
+#include "NewCertificateDefaults.h"
+#include "ReferenceLists.h"
+#include "StampTexts.h"
+#include "TestServer.h"
+
+#include <QSqlQuery>
+
+using namespace arc;
+
+namespace {
+
+CertificateEntries entries(const QString &tracking, const QString &partNum, const QString &status = "NEW")
+{
+    CertificateEntries e;
+    e.country = "FAA/United States";
+    e.tracking = tracking;
+    e.invoice = "";
+    e.organ1 = "Müller Valve Works\nHangar 2";
+    e.remarks = "Overhauled per CMM 29-10-01";
+    e.approvedDesign = true;
+    e.name17 = "John A. Carter";
+    e.date18 = "05/Dec/2026";
+    e.lines[0] = {"1", "VALVE", partNum, "1", "SN-1", status, {}};
+    e.lines[1] = {"2", "SEAL", partNum + "-S", "2", "SN-2", status, {}};
+    return e;
+}
+
+} // namespace
+
+using StoreOnEngine = DataSourceTest;
+ARC_ON_BOTH_ENGINES(StoreOnEngine);
+
+TEST_P(StoreOnEngine, FirstOpenMakesTheTablesOnceWithTheStartingDefaultsRowAndItsVersion)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(source()).ok());
+        EXPECT_EQ(data.certificates().engine(), GetParam());
+        EXPECT_EQ(data.certificates().scalar("SELECT \"Country\" FROM \"Defaults\"").toString(), "FAA/United States");
+        EXPECT_EQ(data.certificates()
+                      .scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Certificates))
+                      .toInt(),
+                  Schema::version);
+        EXPECT_EQ(data.reference().scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Reference)).toInt(),
+                  Schema::version);
+    }
+    // Opened again: nothing is made twice.
+    DataFolder again;
+    ASSERT_TRUE(again.open(source()).ok());
+    EXPECT_EQ(again.certificates().scalar("SELECT count(*) FROM \"Defaults\"").toInt(), 1);
+}
+
+// Blanks, line breaks, non-ASCII text, dates and Yes/No flags come back as
+// they were written, and an update stays on its key.
+TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    CertificateStore store(data);
+    qint64 key = 0;
+    ASSERT_TRUE(store.save(entries("000042", "PN-100"), true, key).ok());
+    ASSERT_GT(key, 0);
+
+    CertificateEntries changed = entries("000042", "PN-200", "REPAIRED");
+    changed.lines[1] = {};
+    qint64 same = key;
+    ASSERT_TRUE(store.save(changed, false, same).ok());
+    EXPECT_EQ(same, key);
+
+    ASSERT_TRUE(data.header().moveFirst().ok());
+    const CertificateHeader h = store.currentHeader();
+    EXPECT_EQ(h.formIndex, key);
+    EXPECT_EQ(h.invoice, " ") << "a blank box is stored as one blank";
+    EXPECT_EQ(h.organ1, "Müller Valve Works\r\nHangar 2");
+    EXPECT_TRUE(h.approvedDesign);
+    EXPECT_FALSE(h.cfrReturnToService);
+    EXPECT_EQ(h.date18, QDate(2026, 12, 5));
+    EXPECT_FALSE(h.date23.isValid());
+    EXPECT_EQ(data.certificates().scalar("SELECT \"Date18\" FROM \"Header\"").toString(), "2026-12-05");
+    EXPECT_EQ(data.certificates().scalar("SELECT \"New\" FROM \"Header\"").toInt(), 1);
+
+    ItemSlots lines;
+    ASSERT_TRUE(store.loadLines(key, lines).ok());
+    EXPECT_EQ(lines[0].partNum, "PN-200");
+    EXPECT_EQ(lines[0].status, "REPAIRED");
+    EXPECT_TRUE(lines[1].isEmptyLine());
+    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 1);
+
+    ASSERT_TRUE(data.header().moveFirst().ok());
+    ASSERT_TRUE(store.deleteCurrent().ok());
+    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Detail\"").toInt(), 0);
+    EXPECT_FALSE(data.header().tableHasRows());
+}
+
+// A refused value must not spoil the rest of the save: on the server a
+// failed statement would otherwise abort the whole transaction.
+TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    CertificateStore store(data);
+    qint64 key = 0;
+    ASSERT_TRUE(store.save(entries("000001", "PN-1"), true, key).ok());
+    CertificateEntries tooLong = entries(QString(16, '9'), "PN-2");
+    const DbStatus s = store.save(tooLong, false, key);
+    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall)) << s.detail().toStdString();
+    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Header\"").toString(), "000001");
+    ItemSlots lines;
+    ASSERT_TRUE(store.loadLines(key, lines).ok());
+    EXPECT_EQ(lines[0].partNum, "PN-2");
+}
+
+// Numbers are issued from the Defaults row; walking, finding and counting
+// give the same answers on both engines, non-ASCII case included.
+TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    Database &db = data.certificates();
+    ASSERT_TRUE(db.exec("UPDATE \"Defaults\" SET \"Tracking\" = '000099', \"IncreaseTrack\" = 1, \"Invoice\" = 'WO-0099', "
+                        "\"IncreaseInv\" = 1")
+                    .ok());
+    DbStatus s;
+    auto issued = NewCertificateDefaults::issue(data.defaults(), &s);
+    ASSERT_TRUE(s.ok()) << s.detail().toStdString();
+    ASSERT_TRUE(issued);
+    EXPECT_EQ(issued->tracking, "000100");
+    EXPECT_EQ(issued->invoice, "WO-100");
+    EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000100");
+
+    CertificateStore store(data);
+    qint64 k1 = 0, k2 = 0, k3 = 0;
+    ASSERT_TRUE(store.save(entries("000100", "MÜLLER-7"), true, k1).ok());
+    ASSERT_TRUE(store.save(entries("000101", "ABC-1", "REPAIRED"), true, k2).ok());
+    ASSERT_TRUE(store.save(entries("000102", "müller-8"), true, k3).ok());
+    // A row written behind the program's back is found too.
+    ASSERT_TRUE(db.exec("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") VALUES (?, '3', "
+                        "'Müller-9', 'NEW')",
+                        {k2})
+                    .ok());
+
+    DataView &h = data.header();
+    ASSERT_TRUE(h.moveLast().ok());
+    EXPECT_EQ(h.value("FormIndex").toLongLong(), k3);
+    ASSERT_TRUE(h.movePrevious().ok());
+    EXPECT_EQ(h.value("FormIndex").toLongLong(), k2);
+
+    ASSERT_TRUE(CertificateSearch::show(data, {{"Detail", "PartNum", "müller", {}}}).ok());
+    QList<qint64> found;
+    for (s = h.moveFirst(); s.ok() && !h.isEof(); s = h.moveNext())
+        found << h.value("FormIndex").toLongLong();
+    EXPECT_EQ(found, (QList<qint64>{k1, k1, k2, k3, k3})) << "once for each matching line";
+    ASSERT_TRUE(CertificateSearch::show(data, {{"Header", "Tracking", "000101", {}}}).ok());
+    ASSERT_TRUE(h.moveFirst().ok());
+    EXPECT_EQ(h.value("FormIndex").toLongLong(), k2);
+    ASSERT_TRUE(CertificateSearch::show(data, {{"Detail", "PartNum", "50%", {}}}).ok());
+    ASSERT_TRUE(h.moveFirst().ok());
+    EXPECT_TRUE(h.isEof());
+
+    ActivityCounts counts;
+    ASSERT_TRUE(ActivityCounts::count(db, "john a. carter", QDate(2026, 12, 1), QDate(2026, 12, 5), counts).ok());
+    EXPECT_EQ(counts.newParts, 5);
+    EXPECT_EQ(counts.repairs, 2);
+}
+
+TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    Database &ref = data.reference();
+    for (const char *sql : {"INSERT INTO \"Organizations\" (\"Organization\", \"JAANum\") VALUES ('Zeta Air', NULL), "
+                            "(NULL, NULL), ('Alpha Parts', 'J-1')",
+                            "INSERT INTO \"Countries\" (\"Country\", \"Bilateral\", \"JAA\") VALUES ('Japan', 1, 0), "
+                            "('Germany', 0, 1)",
+                            "INSERT INTO \"Agents\" (\"Name\", \"ApprovalNumber\") VALUES ('Pat Lee', 'DAR-1')"})
+        ASSERT_TRUE(ref.exec(sql).ok()) << sql;
+    ASSERT_TRUE(data.organizations().refresh().ok());
+    const auto orgs = ReferenceLists::organizations(data.organizations());
+    ASSERT_EQ(orgs.size(), 2u);
+    EXPECT_EQ(orgs[0].name, "Alpha Parts");
+    EXPECT_EQ(orgs[0].jaaNum, "J-1");
+    QStringList countries;
+    for (const auto &c : ReferenceLists::exportCountries(data.countries(), "REPAIRED"))
+        countries << c.name;
+    EXPECT_TRUE(countries.contains("Germany"));
+    EXPECT_FALSE(countries.contains("Japan"));
+    const auto agents = ReferenceLists::agents(data.agents());
+    ASSERT_EQ(agents.size(), 1u);
+    EXPECT_GT(agents[0].rowId, 0);
+
+    ASSERT_TRUE(StampTexts::save(ref, "A1", "First").ok());
+    ASSERT_TRUE(StampTexts::save(ref, "A1", "Second 'quoted'").ok());
+    EXPECT_EQ(StampTexts::text(ref, "A1"), QString("Second 'quoted'"));
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "ServerUri.h"
+#include "SqlDialect.h"
+#include "TempFolder.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <atomic>
+#include <gtest/gtest.h>
+
+// The test PostgreSQL server: ARC_TEST_PG holds its URI (./dev.sh starts a
+// private one and always sets it). Each test works in a schema of its own,
+// dropped when it ends, reached through a URI that sets the search path.
+namespace TestServer {
+
+inline QString baseUri() { return qEnvironmentVariable("ARC_TEST_PG"); }
+inline bool configured() { return !baseUri().isEmpty(); }
+
+// Runs statements on the server outside any store; false with the reason.
+inline bool admin(const QStringList &statements, QString *error = nullptr)
+{
+    const auto uri = arc::ServerUri::parse(baseUri(), error);
+    if (!uri)
+        return false;
+    const QString name = QStringLiteral("arc-test-admin");
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setHostName(uri->host);
+        if (uri->port)
+            db.setPort(uri->port);
+        db.setUserName(uri->user);
+        db.setPassword(uri->password);
+        db.setDatabaseName(uri->dbname);
+        db.setConnectOptions(uri->connectOptions());
+        ok = db.open();
+        if (!ok && error)
+            *error = db.lastError().text();
+        for (const QString &sql : statements) {
+            if (!ok)
+                break;
+            QSqlQuery q(db);
+            ok = q.exec(sql);
+            if (!ok && error)
+                *error = q.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// The URI of a new, empty schema (named after the process and a counter).
+inline QString freshSchema(QString &schema)
+{
+    static std::atomic<int> counter{0};
+    schema = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+    QString error;
+    if (!admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema),
+                QStringLiteral("CREATE SCHEMA %1").arg(schema)},
+               &error)) {
+        ADD_FAILURE() << "the test server cannot be used: " << error.toStdString();
+        return {};
+    }
+    const QString base = baseUri();
+    return base + (base.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?'))
+           + QStringLiteral("options=") + QString::fromUtf8(QUrl::toPercentEncoding(QStringLiteral("-csearch_path=") + schema));
+}
+
+inline void dropSchema(const QString &schema)
+{
+    if (!schema.isEmpty())
+        admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema)});
+}
+
+} // namespace TestServer
+
+namespace arc {
+inline void PrintTo(Engine e, std::ostream *os) { *os << (e == Engine::PostgreSQL ? "PostgreSQL" : "SQLite"); }
+} // namespace arc
+
+// A test run once on a data folder and once on a server database; each
+// gets a data source of its own, made as a first start makes it.
+class DataSourceTest : public TempFolderTest, public ::testing::WithParamInterface<arc::Engine> {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        if (GetParam() == arc::Engine::PostgreSQL) {
+            if (!TestServer::configured())
+                GTEST_SKIP() << "ARC_TEST_PG is not set (./dev.sh test sets it)";
+            m_source = TestServer::freshSchema(m_schema);
+            ASSERT_FALSE(m_source.isEmpty());
+        } else {
+            m_source = folder();
+        }
+    }
+    void TearDown() override { TestServer::dropSchema(m_schema); }
+
+    // The folder (ending with "/") or the server URI.
+    const QString &source() const { return m_source; }
+    bool onServer() const { return GetParam() == arc::Engine::PostgreSQL; }
+
+private:
+    QString m_source;
+    QString m_schema;
+};
+
+inline std::string engineName(const ::testing::TestParamInfo<arc::Engine> &info)
+{
+    return info.param == arc::Engine::PostgreSQL ? "PostgreSQL" : "SQLite";
+}
+
+#define ARC_ON_BOTH_ENGINES(Suite)                                                                                      \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(arc::Engine::SQLite, arc::Engine::PostgreSQL), engineName)
