@@ -355,6 +355,14 @@ void CertificateOnScreen::save()
             return;
         s = m_store->save(entries, true, key);
     }
+    if (s.is(DbCondition::ChangedElsewhere)) {
+        // Writing over it would silently undo the other station's save.
+        if (m_messages.ask(Prompts::kCertificateChanged) == Message::Answer::Yes
+            && m_folder.header().findFirst(QStringLiteral("\"FormIndex\" = ?"), {key}).ok()
+            && !m_folder.header().noMatch())
+            ShowForm();
+        return;
+    }
     if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
         // The entries stay on screen so the user can try again.
         reportStoreFailure(QStringLiteral("The certificate was not saved"), s);

@@ -26,6 +26,10 @@ inline const Message kCertificateGone{
     QStringLiteral("This certificate has been deleted from the data folder since it was shown, perhaps at another "
                    "workstation, so it was not saved.\nStore what is on screen as a new certificate?"),
     QStringLiteral("Save form on screen"), Message::Buttons::YesNo, Message::Icon::Exclamation, Message::Answer::Yes};
+inline const Message kCertificateChanged{
+    QStringLiteral("This certificate has been changed at another workstation since it was shown, so your changes "
+                   "were not saved.\nShow the certificate as it is stored now? (No keeps your entries on screen.)"),
+    QStringLiteral("Save form on screen"), Message::Buttons::YesNo, Message::Icon::Exclamation, Message::Answer::Yes};
 inline const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
                             Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 

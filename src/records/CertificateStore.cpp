@@ -3,6 +3,7 @@
 #include "BlankRule.h"
 #include "DateText.h"
 #include "LineBreaks.h"
+#include "SqlDialect.h"
 #include "WriteTransaction.h"
 
 namespace arc {
@@ -83,7 +84,55 @@ DbStatus CertificateStore::loadLines(qint64 formIndex, ItemSlots &lines)
     DbStatus s = repairOrphanLines();
     if (!s.ok())
         return s;
-    DataView &d = m_folder.detail();
+    s = readLines(m_folder.detail(), formIndex, lines);
+    const DataView &h = m_folder.header();
+    if (s.ok() && h.hasRow() && h.value(QStringLiteral("FormIndex")).toLongLong() == formIndex)
+        m_shown = {formIndex, fingerprint(h, lines)};
+    else
+        m_shown = {};
+    return s;
+}
+
+QString CertificateStore::fingerprint(const DataView &header, const ItemSlots &lines)
+{
+    QStringList parts;
+    for (const FieldDef &f : header.table().fields)
+        parts << (header.value(f.name).isNull() ? QStringLiteral("\x01") : header.text(f.name));
+    for (const ItemLine &l : lines)
+        parts << l.item << l.description << l.partNum << l.quantity << l.serialNum << l.status;
+    return parts.join(QChar(0x1f));
+}
+
+DbStatus CertificateStore::checkUnchanged(DataView &header, qint64 formIndex)
+{
+    if (m_shown.formIndex != formIndex)
+        return {}; // never shown here: nothing to compare with
+    DataView detail(header.database(), QStringLiteral("Detail"));
+    ItemSlots lines;
+    if (DbStatus s = readLines(detail, formIndex, lines); !s.ok())
+        return s;
+    if (fingerprint(header, lines) == m_shown.fingerprint)
+        return {};
+    return DbStatus::failure(DbCondition::ChangedElsewhere,
+                             QStringLiteral("the certificate was changed elsewhere since it was shown"));
+}
+
+DbStatus CertificateStore::rememberStored(DataView &header, qint64 formIndex)
+{
+    DbStatus s = header.moveToRow(formIndex);
+    DataView detail(header.database(), QStringLiteral("Detail"));
+    ItemSlots lines;
+    if (s.ok())
+        s = readLines(detail, formIndex, lines);
+    if (s.ok())
+        m_shown = {formIndex, fingerprint(header, lines)};
+    return s;
+}
+
+DbStatus CertificateStore::readLines(DataView &d, qint64 formIndex, ItemSlots &lines)
+{
+    lines = {};
+    DbStatus s;
     const QString criterion = QStringLiteral("\"FormIndex\" = ?");
     s = d.findFirst(criterion, {formIndex});
     for (int n = 0; s.ok() && !d.noMatch() && n < kItemSlots; ++n) {
@@ -140,9 +189,16 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool ad
             return s;
         formIndex = h.newKey().toLongLong();
     } else {
+        // Other stations wait here until this save is committed, and this
+        // one reads what they committed before.
+        if (const QString lock = SqlDialect::lockRow(h.table(), db.engine()); !lock.isEmpty())
+            if (s = db.exec(lock, {formIndex}); !s.ok())
+                return s;
         // A stored certificate whose row is gone (deleted at another
         // workstation) is not quietly stored as a new one: the caller asks.
         if (s = h.moveToRow(formIndex); !s.ok())
+            return s;
+        if (s = checkUnchanged(h, formIndex); !s.ok())
             return s;
         if (s = h.edit(); !s.ok())
             return s;
@@ -188,7 +244,12 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool ad
             return s;
         }
     }
-    return tx.commit();
+    const Shown before = m_shown;
+    if (s = rememberStored(h, formIndex); !s.ok())
+        return s;
+    if (s = tx.commit(); !s.ok())
+        m_shown = before;
+    return s;
 }
 
 DbStatus CertificateStore::deleteCurrent()

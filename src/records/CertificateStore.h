@@ -43,6 +43,9 @@ public:
     // nothing. `formIndex` receives the certificate's key. An update does
     // not move the header view, whatever it walks; a new row joins what it
     // walks, and it stands on it.
+    // A stored certificate changed by another station (or program) since
+    // it was last shown through loadLines or saved here is not written
+    // over: ChangedElsewhere, and nothing is stored.
     DbStatus save(const CertificateEntries &entries, bool asNew, qint64 &formIndex);
 
     // Remove the certificate the header view stands on with its lines.
@@ -52,10 +55,22 @@ public:
     CertificateHeader currentHeader() const;
 
     // The certificate's item lines in stored order, at most ten. Lines whose
-    // owner key is null are first given the key 0.
+    // owner key is null are first given the key 0. When the header view
+    // stands on the certificate, what it holds is remembered as shown.
     DbStatus loadLines(qint64 formIndex, ItemSlots &lines);
 
 private:
+    // A certificate as stored, header fields and lines, in one text.
+    static QString fingerprint(const DataView &header, const ItemSlots &lines);
+    static DbStatus readLines(DataView &detail, qint64 formIndex, ItemSlots &lines);
+    DbStatus checkUnchanged(DataView &header, qint64 formIndex);
+    DbStatus rememberStored(DataView &header, qint64 formIndex);
+
+    struct Shown {
+        qint64 formIndex = 0;
+        QString fingerprint;
+    };
+    Shown m_shown;
     DbStatus repairOrphanLines();
     DbStatus writeCertificate(const CertificateEntries &entries, bool add, qint64 &formIndex, bool &tooLong);
     DbStatus removeCertificate();

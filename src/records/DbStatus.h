@@ -20,6 +20,7 @@ enum class DbCondition {
     ReadOnly,        // the file or folder cannot be written
     Locked,          // another program holds the database
     RecordGone,      // the row was deleted by another program since it was read
+    ChangedElsewhere, // the row was changed by another station since it was shown
     Other,
 };
 

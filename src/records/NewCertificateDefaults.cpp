@@ -1,6 +1,8 @@
 #include "NewCertificateDefaults.h"
 
 #include "CertificateNumbering.h"
+#include "Database.h"
+#include "SqlDialect.h"
 #include "WriteTransaction.h"
 
 namespace arc {
@@ -44,6 +46,10 @@ std::optional<NewCertificateDefaults> NewCertificateDefaults::issue(DataView &de
     if (s = tx.status(); !s.ok())
         return std::nullopt;
     // Read inside the lock: another program may have issued numbers since.
+    // On a server the counter row itself is locked until the commit.
+    const QString lock = SqlDialect::lockFirstRow(defaults.table(), defaults.database().engine());
+    if (!lock.isEmpty() && (s = defaults.database().exec(lock), !s.ok()))
+        return std::nullopt;
     if (s = defaults.moveFirst(); !s.ok() || !defaults.hasRow())
         return std::nullopt;
 

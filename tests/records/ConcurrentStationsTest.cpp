@@ -1,0 +1,91 @@
+// Several workstations on one data source: numbers never issued twice,
+// no save lost, and no certificate silently written over.
+#include "CertificateStore.h"
+#include "DataFolder.h"
+#include "TestServer.h"
+
+#include <QProcess>
+
+using namespace arc;
+
+using StationsOnEngine = DataSourceTest;
+ARC_ON_BOTH_ENGINES(StationsOnEngine);
+
+TEST_P(StationsOnEngine, TwoStationsIssuingAndSavingAtOnceShareNoNumberAndLoseNoSave)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(source()).ok());
+        ASSERT_TRUE(data.certificates()
+                        .exec("UPDATE \"Defaults\" SET \"Tracking\" = '000000', \"IncreaseTrack\" = 1, \"Invoice\" = "
+                              "'INV-0', \"IncreaseInv\" = 1, \"Batch\" = '0', \"IncreaseBatch\" = 1")
+                        .ok());
+    }
+    constexpr int kEach = 60;
+    QProcess a, b;
+    a.start(STATION_EXE, {source(), "A", QString::number(kEach)});
+    b.start(STATION_EXE, {source(), "B", QString::number(kEach)});
+    for (QProcess *p : {&a, &b}) {
+        ASSERT_TRUE(p->waitForFinished(120000));
+        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    Database &db = data.certificates();
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Header\"").toInt(), 2 * kEach);
+    EXPECT_EQ(db.scalar("SELECT count(DISTINCT \"Tracking\") FROM \"Header\"").toInt(), 2 * kEach);
+    EXPECT_EQ(db.scalar("SELECT count(DISTINCT \"Invoice\") FROM \"Header\"").toInt(), 2 * kEach);
+    EXPECT_EQ(db.scalar("SELECT count(DISTINCT \"SerialNum\") FROM \"Detail\"").toInt(), 2 * kEach);
+    EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), QString("%1").arg(2 * kEach, 6, 10, QChar('0')));
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Header\" WHERE \"Remarks\" LIKE '% checked'").toInt(), 2 * kEach)
+        << "every second save arrived";
+}
+
+// Station A shows a certificate, station B changes it; A's save is refused
+// with the stored certificate untouched, and goes through once A has
+// shown it again. A change made by another program counts the same.
+TEST_P(StationsOnEngine, ACertificateChangedElsewhereSinceShownIsNotWrittenOver)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    DataFolder a, b;
+    ASSERT_TRUE(a.open(source()).ok());
+    ASSERT_TRUE(b.open(source()).ok());
+    CertificateStore storeA(a), storeB(b);
+    CertificateEntries e;
+    e.tracking = "000007";
+    e.remarks = "first";
+    e.lines[0] = {"1", "VALVE", "PN-1", "1", "SN-1", "NEW", {}};
+    qint64 key = 0;
+    ASSERT_TRUE(storeA.save(e, true, key).ok());
+    ASSERT_TRUE(storeA.save(e, false, key).ok()) << "its own save is no change elsewhere";
+
+    const auto show = [&](DataFolder &data, CertificateStore &store) {
+        ItemSlots lines;
+        ASSERT_TRUE(data.header().refresh().ok());
+        ASSERT_TRUE(data.header().findFirst("\"FormIndex\" = ?", {key}).ok());
+        ASSERT_TRUE(store.loadLines(key, lines).ok());
+    };
+    show(a, storeA);
+    show(b, storeB);
+    CertificateEntries fromB = e;
+    fromB.lines[0].quantity = "2";
+    ASSERT_TRUE(storeB.save(fromB, false, key).ok());
+
+    CertificateEntries fromA = e;
+    fromA.remarks = "from A";
+    EXPECT_TRUE(storeA.save(fromA, false, key).is(DbCondition::ChangedElsewhere));
+    Database &db = a.certificates();
+    EXPECT_EQ(db.scalar("SELECT \"Remarks\" FROM \"Header\"").toString(), "first");
+    EXPECT_EQ(db.scalar("SELECT \"Quantity\" FROM \"Detail\"").toString(), "2");
+
+    show(a, storeA);
+    ASSERT_TRUE(storeA.save(fromA, false, key).ok());
+    EXPECT_EQ(db.scalar("SELECT \"Remarks\" FROM \"Header\"").toString(), "from A");
+
+    ASSERT_TRUE(b.certificates().exec("UPDATE \"Header\" SET \"Remarks\" = 'by a script'").ok());
+    EXPECT_TRUE(storeA.save(fromA, false, key).is(DbCondition::ChangedElsewhere));
+    EXPECT_EQ(db.scalar("SELECT \"Remarks\" FROM \"Header\"").toString(), "by a script");
+}
