@@ -182,6 +182,36 @@ TEST_F(SaveTest, SavingACertificateDeletedElsewhereOffersToStoreItAsNew)
     EXPECT_EQ(window->newFormFlag(), 0);
 }
 
+// Another workstation changed the certificate on screen since it was
+// shown: Save tells the user instead of undoing that change, keeps the
+// entries on No, and shows the stored certificate on Yes, which then saves.
+TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStoredOne)
+{
+    const qint64 key = addCertificate("SHOWN", {"NEW"});
+    openWindow();
+    screen().previousButton->click();
+    ASSERT_EQ(window->currentFormIndex(), key);
+    storedExec(QString("UPDATE Header SET Invoice = 'WO-ELSEWHERE' WHERE FormIndex = %1").arg(key));
+    screen().text5->setPlainText("WO-MINE");
+
+    messages.answers = {Message::Answer::No};
+    screen().saveButton->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Save form on screen");
+    EXPECT_TRUE(messages.shown[0].prompt.contains("changed at another workstation"))
+        << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(stored("SELECT Invoice FROM Header").toString(), "WO-ELSEWHERE");
+    EXPECT_EQ(screen().text5->toPlainText(), "WO-MINE");
+
+    messages.answers = {Message::Answer::Yes};
+    screen().saveButton->click();
+    EXPECT_EQ(screen().text5->toPlainText(), "WO-ELSEWHERE") << "the stored certificate is shown";
+    screen().text13->setPlainText("checked");
+    screen().saveButton->click();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(stored("SELECT Invoice || ' ' || Remarks FROM Header").toString(), "WO-ELSEWHERE checked");
+}
+
 // Numbers whose counters could not be stored are not shown as issued: the
 // user is told and the boxes stay empty, so no two certificates share one.
 TEST_F(SaveTest, NewWhoseCountersCannotBeStoredShowsNoNumbers)
