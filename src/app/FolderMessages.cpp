@@ -1,6 +1,8 @@
 #include "FolderMessages.h"
 
+#include "DataFolder.h"
 #include "Schema.h"
+#include "ServerUri.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,12 +32,43 @@ QString reason(const DbStatus &status)
 
 } // namespace
 
+namespace {
+
+// A server is named without its password.
+QString sourceName(const QString &source)
+{
+    const std::optional<ServerUri> uri = ServerUri::parse(source);
+    return uri ? uri->display() : source;
+}
+
+Message serverUnusable(const QString &uri, const DbStatus &status, const QString &inUse)
+{
+    const QString after =
+        inUse.isEmpty()
+            ? QStringLiteral("It stays recorded as the data source. Make the server available and start the program "
+                             "again, or choose another data folder or server under \"Set-up\".")
+            : QStringLiteral("The data source in use is still %1.")
+                  .arg(DataFolder::isServer(inUse) ? sourceName(inUse) : QDir::toNativeSeparators(inUse));
+    QString why = status.detail();
+    if (status.is(DbCondition::ChangedElsewhere) || why.isEmpty())
+        why = reason(status);
+    return {QStringLiteral("The server database %1 cannot be used: %2.\nNothing in it has been changed. %3")
+                .arg(sourceName(uri), why, after),
+            QStringLiteral("Data source"), Message::Buttons::Ok, Message::Icon::Critical};
+}
+
+} // namespace
+
 Message unusable(const QString &path, const DbStatus &status, const QString &inUse)
 {
+    if (DataFolder::isServer(path))
+        return serverUnusable(path, status, inUse);
     const QString after = inUse.isEmpty()
                               ? QStringLiteral("It stays recorded as the data folder. Make it available and start the "
                                                "program again, or choose another data folder under \"Set-up\".")
-                              : QStringLiteral("The data folder in use is still %1.").arg(QDir::toNativeSeparators(inUse));
+                              : DataFolder::isServer(inUse)
+                                  ? QStringLiteral("The data source in use is still %1.").arg(sourceName(inUse))
+                                  : QStringLiteral("The data folder in use is still %1.").arg(QDir::toNativeSeparators(inUse));
     return {QStringLiteral("The data folder %1 cannot be used: %2.\nNothing in it has been changed. %3")
                 .arg(QDir::toNativeSeparators(path), reason(status), after),
             QStringLiteral("Data folder"), Message::Buttons::Ok, Message::Icon::Critical};

@@ -290,7 +290,7 @@ void MainWindow::exitForm()
 
 void MainWindow::folderChosen(const QString &folder)
 {
-    const QString chosen = ProgramFolder::withSlash(folder);
+    const QString chosen = DataFolder::isServer(folder) ? folder.trimmed() : ProgramFolder::withSlash(folder);
     const std::optional<QString> stored = m_setup.dataPath();
     if (stored && *stored == chosen && m_folder.isOpen()) {
         m_setupPanel->setFolder(chosen);

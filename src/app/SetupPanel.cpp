@@ -2,6 +2,7 @@
 
 #include "EntryText.h"
 #include "OrganizationsEditor.h"
+#include "ServerUri.h"
 #include "SilentEdit.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStyle>
@@ -48,6 +50,14 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     m_choose = new QPushButton(QStringLiteral("Double click the folder to select"));
     m_choose->setObjectName(QStringLiteral("Dir1"));
     connect(m_choose, &QPushButton::clicked, this, &SetupPanel::chooseFolder);
+    m_serverText = new QLineEdit;
+    m_serverText->setObjectName(QStringLiteral("ServerText"));
+    m_serverText->setPlaceholderText(QStringLiteral("postgresql://user@host:5432/database"));
+    m_serverText->setToolTip(QStringLiteral("A PostgreSQL database shared by several workstations"));
+    m_connect = new QPushButton(QStringLiteral("Connect"));
+    m_connect->setObjectName(QStringLiteral("ServerConnect"));
+    connect(m_connect, &QPushButton::clicked, this, &SetupPanel::connectServer);
+    connect(m_serverText, &QLineEdit::returnPressed, this, &SetupPanel::connectServer);
 
     auto *pathBox = new QGroupBox(QStringLiteral("Path to Data"));
     auto *row = new QHBoxLayout;
@@ -55,7 +65,12 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     row->addWidget(m_dir1, 1);
     auto *col = new QVBoxLayout(pathBox);
     col->addLayout(row);
-    col->addWidget(m_choose);
+    auto *choosers = new QHBoxLayout;
+    choosers->addWidget(m_choose);
+    choosers->addWidget(new QLabel(QStringLiteral("or server")));
+    choosers->addWidget(m_serverText, 1);
+    choosers->addWidget(m_connect);
+    col->addLayout(choosers);
 
     auto *databases = new QGroupBox(QStringLiteral("Databases"));
     m_databases = databases;
@@ -126,9 +141,25 @@ SetupSettings SetupPanel::settings() const
 void SetupPanel::showIndicator(int image) { m_picture1->setCurrentIndex(image); }
 int SetupPanel::indicator() const { return m_picture1->currentIndex(); }
 
-void SetupPanel::setFolder(const QString &path) { m_dir1->setText(path); }
+void SetupPanel::setFolder(const QString &path)
+{
+    if (!ServerUri::isUri(path)) {
+        m_dir1->setText(path);
+        return;
+    }
+    const std::optional<ServerUri> uri = ServerUri::parse(path);
+    m_dir1->setText(uri ? uri->display() : path);
+    m_serverText->setText(path);
+}
 void SetupPanel::setDatabasesEnabled(bool enabled) { m_databases->setEnabled(enabled); }
 QString SetupPanel::folder() const { return m_dir1->text(); }
+
+void SetupPanel::connectServer()
+{
+    const QString uri = m_serverText->text().trimmed();
+    if (!uri.isEmpty())
+        emit folderChosen(uri);
+}
 
 void SetupPanel::chooseFolder()
 {

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
@@ -16,8 +17,9 @@ class EntryText;
 class OrganizationsEditor;
 
 // The set-up panel: the organisations of block 4, the alternate
-// organisation text, the print settings, the data folder with its indicator
-// and chooser, and the buttons that open the reference panels.
+// organisation text, the print settings, the data source with its
+// indicator, the folder chooser and the server box, and the buttons that
+// open the reference panels.
 class SetupPanel : public QFrame {
     Q_OBJECT
 public:
@@ -28,7 +30,8 @@ public:
     void showIndicator(int image);
     int indicator() const;
 
-    // The folder the chooser points at.
+    // The data source in use: a folder, or a server (its URI shown without
+    // the password, and put in the server box).
     void setFolder(const QString &path);
     // The "Databases" group; the data folder chooser stays usable.
     void setDatabasesEnabled(bool enabled);
@@ -49,15 +52,19 @@ public:
     QPushButton *printersButton;  // Command3D29
 
 signals:
-    // The user picked a data folder.
+    // The user picked a data folder, or asked to connect to the server
+    // whose URI the server box holds.
     void folderChosen(const QString &path);
 
 private:
     void chooseFolder();
+    void connectServer();
 
     QStackedWidget *m_picture1;
     QLabel *m_dir1;
     QPushButton *m_choose;
+    QLineEdit *m_serverText;
+    QPushButton *m_connect;
     QWidget *m_databases;
 };
 
