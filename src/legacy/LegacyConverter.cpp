@@ -43,6 +43,8 @@ QVariant storedValue(const FieldDef &f, const QVariant &v, const QString &table)
         return text.toLongLong();
     case FieldType::Number:
         return text.toDouble();
+    case FieldType::Blob:
+        return v;
     case FieldType::YesNo:
         return text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
                        || text == QLatin1String("-1")

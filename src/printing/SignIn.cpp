@@ -11,6 +11,7 @@
 #include "SetupStore.h"
 #include "SignatoryPasswords.h"
 #include "SignatureFile.h"
+#include "StoredFiles.h"
 #include "SilentEdit.h"
 
 #include <QComboBox>
@@ -159,9 +160,18 @@ void SignIn::loadSignature(qint64 agentRow)
     if (file.isEmpty())
         return;
     const QString folder = m_setup.dataPath().value_or(m_folder.path());
-    const QString path = folder + file;
-    const SignatureFile::Resolved source = SignatureFile::resolve(folder, file);
-    const QImage image = source.ok() ? QImage(source.path) : QImage();
+    QString path = folder + file;
+    QImage image;
+    if (DataFolder::isServer(m_folder.path())) {
+        // No folder is shared between stations: the bitmap is in the database.
+        path = QStringLiteral("%1 (stored in the server database)").arg(file);
+        QByteArray bytes;
+        if (StoredFiles::read(m_folder.reference(), file, bytes).ok())
+            image = QImage::fromData(bytes);
+    } else {
+        const SignatureFile::Resolved source = SignatureFile::resolve(folder, file);
+        image = source.ok() ? QImage(source.path) : QImage();
+    }
     if (image.isNull()) {
         m_messages.ask({QStringLiteral("The electronic signature file %1 could not be read. Certificates will print "
                                        "without a signature.")

@@ -251,6 +251,7 @@ QVariant DataView::value(const QString &field) const
         return raw.toLongLong();
     case FieldType::Number:
     case FieldType::Text:
+    case FieldType::Blob:
         return raw;
     }
     return raw;

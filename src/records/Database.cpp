@@ -208,7 +208,11 @@ DbStatus Database::ensureSchema(bool fresh)
                 return s;
         }
     }
-    for (const TableDef &table : Schema::tables(m_kind)) {
+    std::vector<TableDef> tables = Schema::tables(m_kind);
+    if (m_engine == Engine::PostgreSQL)
+        for (const TableDef &table : Schema::serverOnlyTables(m_kind))
+            tables.push_back(table);
+    for (const TableDef &table : tables) {
         for (const QString &sql : SqlDialect::createTableStatements(table, m_engine)) {
             s = exec(sql);
             if (!s.ok())

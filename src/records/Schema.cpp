@@ -240,6 +240,15 @@ const std::vector<TableDef> &tables(StoreKind kind)
     return setupTables();
 }
 
+const std::vector<TableDef> &serverOnlyTables(StoreKind kind)
+{
+    static const std::vector<TableDef> reference = {
+        {"Files", {{"FileName", FieldType::Text, kPlainText}, {"Content", FieldType::Blob, 0}}, "FileName"},
+    };
+    static const std::vector<TableDef> none;
+    return kind == StoreKind::Reference ? reference : none;
+}
+
 const TableDef *table(const QString &name)
 {
     for (auto kind : {StoreKind::Setup, StoreKind::Certificates, StoreKind::Reference})

@@ -13,6 +13,7 @@ enum class FieldType {
     YesNo,    // 0 or 1
     Date,     // ISO text YYYY-MM-DD
     Text,     // UTF-8 text with a length limit
+    Blob,     // bytes: a file's content
 };
 
 struct FieldDef {
@@ -74,6 +75,9 @@ bool isAddition(const QString &table);
 QString fileName(StoreKind kind);
 const std::vector<TableDef> &tables(StoreKind kind);
 const TableDef *table(const QString &name);
+// What a server database holds beyond a data folder's two files: the
+// files a folder keeps beside them (signature bitmaps), by file name.
+const std::vector<TableDef> &serverOnlyTables(StoreKind kind);
 
 // Version 3: the folded copies of Header and Detail, and what searches
 // and counts look up directly in the certificate tables.

@@ -33,6 +33,8 @@ QString columnSql(const FieldDef &f)
         return name + QStringLiteral(" INTEGER CHECK(%1 IN (0, 1))").arg(name);
     case FieldType::Date:
         return name + QStringLiteral(" TEXT");
+    case FieldType::Blob:
+        return name + QStringLiteral(" BLOB");
     case FieldType::Text:
         return name + QStringLiteral(" TEXT CONSTRAINT %1 CHECK(length(%2) <= %3)")
                           .arg(lengthConstraintName(f.name), name)
@@ -57,6 +59,8 @@ QString serverColumnSql(const FieldDef &f)
         return name + QStringLiteral(" INTEGER CHECK(%1 IN (0, 1))").arg(name);
     case FieldType::Date:
         return name + QStringLiteral(" TEXT COLLATE \"C\"");
+    case FieldType::Blob:
+        return name + QStringLiteral(" BYTEA");
     case FieldType::Text:
         return name + QStringLiteral(" TEXT COLLATE \"C\" CONSTRAINT %1 CHECK(length(%2) <= %3)")
                           .arg(quoted(lengthConstraintName(f.name)), name)

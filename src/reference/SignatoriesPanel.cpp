@@ -11,6 +11,7 @@
 #include "SignatoryPasswords.h"
 #include "ReferenceLists.h"
 #include "SignatureFile.h"
+#include "StoredFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -237,6 +238,10 @@ void SignatoriesPanel::loadRow(qint64 rowId, bool &found)
 void SignatoriesPanel::listBitmaps()
 {
     files->clear();
+    if (DataFolder::isServer(m_folder.path())) {
+        files->addItems(StoredFiles::names(m_folder.reference(), QStringLiteral(".bmp")));
+        return;
+    }
     const QString path = m_hooks.dataFolder();
     const QStringList names =
         QDir(path).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);

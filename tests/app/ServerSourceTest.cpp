@@ -1,5 +1,9 @@
+#include "SignIn.h"
+#include "StoredFiles.h"
 #include "TestServer.h"
 #include "WindowFixture.h"
+
+#include <QBuffer>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +40,21 @@ TEST_F(DataWindowTest, ServerBoxConnectsToAServerOrSaysWhyNot)
         GTEST_SKIP() << "ARC_TEST_PG is not set (./dev.sh test sets it)";
     QString schema;
     const QString uri = TestServer::freshSchema(schema) + "&password=hush";
+    {
+        // A signatory whose bitmap is kept in the database, not in a folder.
+        arc::DataFolder server;
+        ASSERT_TRUE(server.open(uri).ok());
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        ASSERT_TRUE(picture.save(&buffer, "BMP"));
+        ASSERT_TRUE(arc::StoredFiles::write(server.reference(), "pat.bmp", bmp).ok());
+        ASSERT_TRUE(server.reference()
+                        .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\", \"ApprovalNumber\", \"ElectronicSign\") "
+                              "VALUES ('Pat', 'pw', 'D-1', 'pat.bmp')")
+                        .ok());
+    }
     serverText->setText(uri);
     connect->click();
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
@@ -46,7 +65,14 @@ TEST_F(DataWindowTest, ServerBoxConnectsToAServerOrSaysWhyNot)
     EXPECT_FALSE(window->setupPanel().folder().contains("hush"));
     EXPECT_TRUE(window->setupPanel().folder().startsWith("postgresql://arc@/postgres?host="));
 
-    signInWithMaster(); // signatories belong to their data source
+    // Signatories belong to their data source.
+    ASSERT_EQ(window->accessPanel().combo4->count(), 1);
+    window->accessPanel().combo4->setCurrentIndex(0);
+    window->accessPanel().text44->setText("pw");
+    window->signIn().AgentSecurity();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+    ASSERT_FALSE(window->signIn().signature().isNull()) << "read from the server's files";
+    EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
     screen().text5->setPlainText("WO-ON-SERVER");
     screen().saveButton->click();
     EXPECT_EQ(window->dataFolder().certificates().scalar("SELECT \"Invoice\" FROM \"Header\"").toString(),

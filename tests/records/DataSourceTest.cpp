@@ -7,6 +7,7 @@
 #include "NewCertificateDefaults.h"
 #include "ReferenceLists.h"
 #include "StampTexts.h"
+#include "StoredFiles.h"
 #include "TestServer.h"
 
 #include <QSqlQuery>
@@ -202,4 +203,27 @@ TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
     ASSERT_TRUE(StampTexts::save(ref, "A1", "First").ok());
     ASSERT_TRUE(StampTexts::save(ref, "A1", "Second 'quoted'").ok());
     EXPECT_EQ(StampTexts::text(ref, "A1"), QString("Second 'quoted'"));
+}
+
+using ServerFiles = DataSourceTest;
+INSTANTIATE_TEST_SUITE_P(Server, ServerFiles, ::testing::Values(Engine::PostgreSQL), engineName);
+
+// With no shared folder, the files a folder keeps beside its data files
+// live in the server database, found by their bare names.
+TEST_P(ServerFiles, FilesAreStoredReplacedAndListedByName)
+{
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    Database &ref = data.reference();
+    QByteArray bytes;
+    EXPECT_TRUE(StoredFiles::read(ref, "pat.bmp", bytes).is(DbCondition::ItemNotFound));
+    const QByteArray binary("BM\0\x01\xff'\\", 7);
+    ASSERT_TRUE(StoredFiles::write(ref, "pat.bmp", "old").ok());
+    ASSERT_TRUE(StoredFiles::write(ref, "pat.bmp", binary).ok());
+    ASSERT_TRUE(StoredFiles::write(ref, "Ann.BMP", "x").ok());
+    ASSERT_TRUE(StoredFiles::write(ref, "notes.txt", "x").ok());
+    ASSERT_TRUE(StoredFiles::read(ref, "pat.bmp", bytes).ok());
+    EXPECT_EQ(bytes, binary) << "every byte, quotes and nulls included";
+    EXPECT_EQ(StoredFiles::names(ref, ".bmp"), (QStringList{"Ann.BMP", "pat.bmp"}));
+    EXPECT_TRUE(StoredFiles::write(ref, "huge.bmp", QByteArray(StoredFiles::kMaxBytes + 1, 'x')).is(DbCondition::FieldTooSmall));
 }
