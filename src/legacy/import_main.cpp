@@ -1,7 +1,11 @@
 // arc8130-import FOLDER: bring a data folder of the earlier Access-based
 // program into the current format, in place, and print what was done.
+// arc8130-import FOLDER postgresql://...: move a data folder (Access or
+// current format) into an empty server database; the folder is unchanged.
 
 #include "LegacyConverter.h"
+#include "ServerImport.h"
+#include "ServerUri.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,11 +15,13 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: arc8130-import FOLDER\n");
+    if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && !arc::ServerUri::isUri(args.at(2)))) {
+        std::fprintf(stderr, "usage: arc8130-import FOLDER [postgresql://USER@HOST:PORT/DATABASE]\n");
         return 2;
     }
-    const arc::ConversionReport report = arc::LegacyConverter::convert(QDir(args.at(1)).absolutePath());
+    const QString folder = QDir(args.at(1)).absolutePath();
+    const arc::ConversionReport report =
+        args.size() == 3 ? arc::ServerImport::run(folder, args.at(2)) : arc::LegacyConverter::convert(folder);
     for (const QString &line : report.lines)
         std::printf("%s\n", qPrintable(line));
     return report.outcome == arc::ConversionReport::Outcome::Failed ? 1 : 0;

@@ -272,7 +272,7 @@ DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList 
     if (!isOpen())
         return DbStatus::failure(DbCondition::Other, QStringLiteral("database not open"));
     if (m_transactionDepth == 0 || !SqlDialect::failureAbortsTransaction(m_engine) || sql == QLatin1String("COMMIT")
-        || sql == QLatin1String("ROLLBACK"))
+        || sql == QLatin1String("ROLLBACK") || sql.startsWith(QLatin1String("SELECT")))
         return runOnce(query, sql, binds);
     // A refused statement (a value too long for its field, say) must leave
     // the transaction usable, as it does on SQLite.
@@ -288,7 +288,10 @@ DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList 
 DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds) const
 {
     query = QSqlQuery(connection());
-    query.setForwardOnly(true);
+    // The server's driver streams a forward-only result row by row, which
+    // the next statement on the connection would cut short: its results
+    // are fetched whole.
+    query.setForwardOnly(m_engine == Engine::SQLite);
     // The server prepares only queries and row changes, never definitions.
     if (binds.isEmpty() && m_engine == Engine::PostgreSQL)
         return query.exec(sql) ? DbStatus() : SqlDialect::status(query.lastError());

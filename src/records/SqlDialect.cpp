@@ -206,6 +206,15 @@ QString lockRow(const TableDef &table, Engine e)
 
 bool failureAbortsTransaction(Engine e) { return e == Engine::PostgreSQL; }
 
+QString resetCounter(const TableDef &table, Engine e)
+{
+    if (e != Engine::PostgreSQL)
+        return QStringLiteral("SELECT 1"); // AUTOINCREMENT follows the largest key by itself
+    return QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), COALESCE((SELECT max(%3) FROM %1), 0) + 1, "
+                          "false)")
+        .arg(quoted(table.name), table.counterField(), quoted(table.counterField()));
+}
+
 namespace {
 constexpr int kSchemaLockKey = 8130;
 }

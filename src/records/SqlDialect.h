@@ -53,6 +53,9 @@ QString lockRow(const TableDef &table, Engine e = Engine::SQLite);
 // Whether a failed statement spoils the transaction it runs in, so that
 // each statement must run inside a savepoint of its own.
 bool failureAbortsTransaction(Engine e);
+// After rows were written with their counter keys given: the next key
+// the engine assigns follows the largest one stored.
+QString resetCounter(const TableDef &table, Engine e = Engine::SQLite);
 // Held by one station at a time while it makes or upgrades the schema.
 QString schemaLock(Engine e);
 QString schemaUnlock(Engine e);

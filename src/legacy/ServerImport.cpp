@@ -1,0 +1,216 @@
+#include "ServerImport.h"
+
+#include "DataFolder.h"
+#include "ServerUri.h"
+#include "SqlDialect.h"
+#include "StoredFiles.h"
+#include "WriteTransaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+
+namespace arc {
+
+namespace {
+
+DbStatus failure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
+
+using Rows = QList<QVariantList>;
+
+QString columnList(const TableDef &table)
+{
+    QStringList names;
+    for (const FieldDef &f : table.fields)
+        names << QLatin1Char('"') + f.name + QLatin1Char('"');
+    return names.join(QStringLiteral(", "));
+}
+
+// Every row of a table in stored order, each value in the form both
+// engines agree on (numbers compared as numbers, texts as texts).
+DbStatus readRows(Database &db, const TableDef &table, Rows &rows)
+{
+    rows.clear();
+    const QString key = table.hasCounter() ? QLatin1Char('"') + table.counterField() + QLatin1Char('"') : QStringLiteral("rowid");
+    QSqlQuery q;
+    DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY %3").arg(columnList(table), table.name, key));
+    while (s.ok() && q.next()) {
+        QVariantList row;
+        for (int i = 0; i < static_cast<int>(table.fields.size()); ++i) {
+            const QVariant v = q.value(i);
+            const FieldType type = table.fields[static_cast<size_t>(i)].type;
+            row << (v.isNull() ? QVariant()
+                    : type == FieldType::Text || type == FieldType::Date ? QVariant(v.toString())
+                                                                          : QVariant(v.toDouble()));
+        }
+        rows << row;
+    }
+    return s;
+}
+
+DbStatus writeRows(Database &db, const TableDef &table, const Rows &rows)
+{
+    QStringList marks;
+    for (size_t i = 0; i < table.fields.size(); ++i)
+        marks << QStringLiteral("?");
+    const QString sql =
+        QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(table.name, columnList(table), marks.join(", "));
+    for (const QVariantList &row : rows) {
+        QVariantList binds;
+        for (size_t i = 0; i < table.fields.size(); ++i) {
+            const QVariant &v = row[static_cast<int>(i)];
+            const FieldType type = table.fields[i].type;
+            binds << (v.isNull() || type == FieldType::Text || type == FieldType::Date || type == FieldType::Number
+                          ? v
+                          : QVariant(static_cast<qlonglong>(v.toDouble())));
+        }
+        if (DbStatus s = db.exec(sql, binds); !s.ok())
+            return s;
+    }
+    return {};
+}
+
+// What the server already holds beyond the starting Defaults row made on
+// its first connection.
+DbStatus holdsData(Database &db, const TableDef &table, bool &holds)
+{
+    DbStatus s;
+    const int rows = db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table.name), {}, &s).toInt();
+    holds = table.name == QLatin1String("Defaults") ? rows > 1 : rows > 0;
+    return s;
+}
+
+DbStatus copyStore(Database &from, Database &to, QStringList &lines)
+{
+    for (const TableDef &table : Schema::tables(from.kind())) {
+        Rows rows, back;
+        bool holds = false;
+        if (DbStatus s = holdsData(to, table, holds); !s.ok())
+            return s;
+        if (holds)
+            return failure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name));
+        if (DbStatus s = to.exec(QStringLiteral("DELETE FROM \"%1\"").arg(table.name)); !s.ok())
+            return s;
+        if (DbStatus s = readRows(from, table, rows); !s.ok())
+            return s;
+        if (DbStatus s = writeRows(to, table, rows); !s.ok())
+            return s;
+        if (table.hasCounter())
+            if (DbStatus s = to.exec(SqlDialect::resetCounter(table, to.engine())); !s.ok())
+                return s;
+        if (DbStatus s = readRows(to, table, back); !s.ok())
+            return s;
+        if (back != rows)
+            return failure(QStringLiteral("%1 did not read back as it was written").arg(table.name));
+        lines << QStringLiteral("%1: %2 rows").arg(table.name).arg(rows.size());
+    }
+    return {};
+}
+
+DbStatus copyBitmaps(const QString &folder, Database &to, QStringList &lines)
+{
+    int count = 0;
+    for (const QFileInfo &file : QDir(folder).entryInfoList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name)) {
+        if (file.isSymLink() || file.size() > StoredFiles::kMaxBytes) {
+            lines << QStringLiteral("%1 left out: not a plain file of at most %2 bytes")
+                         .arg(file.fileName())
+                         .arg(StoredFiles::kMaxBytes);
+            continue;
+        }
+        QFile f(file.filePath());
+        if (!f.open(QIODevice::ReadOnly))
+            return failure(QStringLiteral("%1 cannot be read").arg(file.filePath()));
+        const QByteArray bytes = f.readAll();
+        if (DbStatus s = StoredFiles::write(to, file.fileName(), bytes); !s.ok())
+            return s;
+        QByteArray back;
+        if (DbStatus s = StoredFiles::read(to, file.fileName(), back); !s.ok() || back != bytes)
+            return s.ok() ? failure(QStringLiteral("%1 did not read back as it was written").arg(file.fileName())) : s;
+        ++count;
+    }
+    lines << QStringLiteral("Files: %1 signature bitmaps").arg(count);
+    return {};
+}
+
+} // namespace
+
+ConversionReport ServerImport::run(const QString &folderPath, const QString &serverUri)
+{
+    ConversionReport report;
+    const QString folder = folderPath.endsWith(QLatin1Char('/')) ? folderPath : folderPath + QLatin1Char('/');
+    const std::optional<ServerUri> uri = ServerUri::parse(serverUri);
+    const QString target = uri ? uri->display() : serverUri;
+    const auto fail = [&](const DbStatus &s) {
+        report.outcome = ConversionReport::Outcome::Failed;
+        report.status = s;
+        report.lines << QStringLiteral("Nothing in %1 or in %2 has been changed: %3").arg(folder, target, s.detail());
+        return report;
+    };
+
+    // A copy, so that neither a conversion nor an upgrade touches the folder.
+    QTemporaryDir work;
+    if (!work.isValid())
+        return fail(failure(QStringLiteral("no temporary folder: %1").arg(work.errorString())));
+    const QString copy = work.path() + QLatin1Char('/');
+    for (StoreKind kind : {StoreKind::Certificates, StoreKind::Reference}) {
+        const QString name = Schema::fileName(kind);
+        if (!QFile::exists(folder + name))
+            return fail(DbStatus::failure(DbCondition::FileNotFound, QStringLiteral("%1 is not there").arg(folder + name)));
+        if (!QFile::copy(folder + name, copy + name))
+            return fail(failure(QStringLiteral("%1 cannot be copied").arg(folder + name)));
+    }
+    if (LegacyConverter::holdsAccessFiles(copy)) {
+        const ConversionReport converted = LegacyConverter::convert(copy);
+        if (converted.outcome == ConversionReport::Outcome::Failed)
+            return fail(converted.status);
+        for (const QString &line : converted.lines)
+            if (!line.contains(copy))
+                report.lines << line;
+    }
+    DataFolder source, server;
+    if (DbStatus s = source.open(copy); !s.ok())
+        return fail(s);
+    if (DbStatus s = server.open(serverUri); !s.ok())
+        return fail(s);
+
+    // One transaction per store; the certificates are committed last, so a
+    // failure there leaves reference rows that a second run refuses: both
+    // are checked for emptiness before either is written.
+    for (Database *db : {&server.reference(), &server.certificates()})
+        for (const TableDef &table : Schema::tables(db->kind())) {
+            bool holds = false;
+            if (DbStatus s = holdsData(*db, table, holds); !s.ok())
+                return fail(s);
+            if (holds)
+                return fail(failure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name)));
+        }
+    QStringList lines;
+    WriteTransaction referenceTx(server.reference());
+    WriteTransaction certificatesTx(server.certificates());
+    if (!referenceTx.ok() || !certificatesTx.ok())
+        return fail(referenceTx.ok() ? certificatesTx.status() : referenceTx.status());
+    if (DbStatus s = copyStore(source.reference(), server.reference(), lines); !s.ok())
+        return fail(s);
+    if (DbStatus s = copyBitmaps(folder, server.reference(), lines); !s.ok())
+        return fail(s);
+    if (DbStatus s = copyStore(source.certificates(), server.certificates(), lines); !s.ok())
+        return fail(s);
+    if (DbStatus s = referenceTx.commit(); !s.ok())
+        return fail(s);
+    if (DbStatus s = certificatesTx.commit(); !s.ok()) {
+        report.outcome = ConversionReport::Outcome::Failed;
+        report.status = s;
+        report.lines << QStringLiteral("The reference data reached %1 but the certificates did not: %2. Empty the "
+                                       "server database and run the import again.")
+                            .arg(target, s.detail());
+        return report;
+    }
+    report.outcome = ConversionReport::Outcome::Converted;
+    report.lines << QStringLiteral("Moved %1 into %2; the folder is unchanged.").arg(folder, target) << lines;
+    return report;
+}
+
+} // namespace arc

@@ -1,0 +1,143 @@
+#include "CertificateStore.h"
+#include "DataFolder.h"
+#include "MdbExport.h"
+#include "StoredFiles.h"
+#include "TestServer.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+using namespace arc;
+
+namespace {
+
+struct ImportRun {
+    int exitCode = -1;
+    QString output;
+};
+
+ImportRun importInto(const QString &folder, const QString &uri)
+{
+    QProcess p;
+    p.start(IMPORT_EXE, {folder, uri});
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+}
+
+} // namespace
+
+class ServerImportTest : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        if (!TestServer::configured())
+            GTEST_SKIP() << "ARC_TEST_PG is not set (./dev.sh test sets it)";
+        m_uri = TestServer::freshSchema(m_schema);
+        ASSERT_FALSE(m_uri.isEmpty());
+    }
+    void TearDown() override { TestServer::dropSchema(m_schema); }
+    QString m_uri, m_schema;
+};
+
+// Every row with its keys, the counter going on after the largest key, the
+// signature bitmaps, and the folder left byte for byte as it was; a server
+// that already holds data is refused and stays as it was.
+TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
+{
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    qint64 kept = 0;
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(folder()).ok());
+        CertificateStore store(data);
+        CertificateEntries e;
+        e.organ1 = "Müller \"Valve\"\nWorks";
+        e.date18 = "05/Dec/2026";
+        e.approvedDesign = true;
+        e.lines[0] = {"1", "VALVE", "PN-1", "1", "SN-1", "NEW", {}};
+        qint64 key = 0;
+        for (const char *tracking : {"000001", "000002", "000003"}) {
+            e.tracking = tracking;
+            key = 0;
+            ASSERT_TRUE(store.save(e, true, key).ok());
+        }
+        kept = key;
+        ASSERT_TRUE(data.certificates().exec("DELETE FROM Header WHERE Tracking = '000002'").ok());
+        ASSERT_TRUE(data.reference()
+                        .exec("INSERT INTO Agents (Name, Password, ElectronicSign, Administrator) VALUES ('Pat', 'h', "
+                              "'pat.bmp', 1)")
+                        .ok());
+        ASSERT_TRUE(data.certificates().exec("UPDATE Defaults SET Tracking = '000003', IncreaseTrack = 1").ok());
+    }
+    writeFile(folder() + "pat.bmp", QByteArray("BM\0\x01\xff", 5));
+    const QByteArray before = readFile(folder() + "VELLORAN.MDB");
+
+    const ImportRun run = importInto(folder(), m_uri);
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("Header: 2 rows")) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("Files: 1 signature bitmaps")) << run.output.toStdString();
+    EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
+
+    {
+        DataFolder server;
+        ASSERT_TRUE(server.open(m_uri).ok());
+        Database &db = server.certificates();
+        EXPECT_EQ(db.scalar("SELECT string_agg(\"Tracking\" || ':' || \"FormIndex\", ',' ORDER BY \"FormIndex\") FROM "
+                            "\"Header\"")
+                      .toString(),
+                  QString("000001:1,000003:%1").arg(kept));
+        EXPECT_EQ(db.scalar("SELECT \"Organ1\" FROM \"Header\" LIMIT 1").toString(), "Müller \"Valve\"\r\nWorks");
+        EXPECT_EQ(db.scalar("SELECT \"Date18\" || ' ' || \"New\" FROM \"Header\" LIMIT 1").toString(), "2026-12-05 1");
+        EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Detail\"").toInt(), 3) << "lines are moved as they are stored";
+        EXPECT_EQ(db.scalar("SELECT count(*) || ' ' || max(\"Tracking\") FROM \"Defaults\"").toString(), "1 000003");
+        QByteArray bmp;
+        ASSERT_TRUE(StoredFiles::read(server.reference(), "pat.bmp", bmp).ok());
+        EXPECT_EQ(bmp, QByteArray("BM\0\x01\xff", 5));
+
+        CertificateStore store(server);
+        qint64 next = 0;
+        ASSERT_TRUE(store.save(CertificateEntries{}, true, next).ok());
+        EXPECT_EQ(next, kept + 1) << "the counter goes on after the largest key moved";
+    }
+
+    const ImportRun again = importInto(folder(), m_uri);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.output.contains("must be empty")) << again.output.toStdString();
+    DataFolder server;
+    ASSERT_TRUE(server.open(m_uri).ok());
+    EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 3);
+}
+
+// The earlier program's Access files go in directly; the folder keeps them
+// where they are, unconverted.
+TEST_F(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
+{
+    if (!MdbExport::available())
+        GTEST_SKIP() << "mdbtools is not installed";
+    if (!QFileInfo::exists(QStringLiteral(LEGACY_FIXTURE) + "VELLORAN.MDB"))
+        GTEST_SKIP() << "the shared Access fixture is not beside this checkout";
+    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder() + name));
+        QFile::setPermissions(folder() + name, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const QByteArray before = readFile(folder() + "VELLORAN.MDB");
+    const ImportRun run = importInto(folder(), m_uri);
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
+    EXPECT_FALSE(QFileInfo::exists(folder() + "access-originals"));
+
+    const QString headerRows = QString::fromUtf8(
+        [&] {
+            QProcess p;
+            p.start("mdb-export", {folder() + "VELLORAN.MDB", "Header"});
+            p.waitForFinished(60000);
+            return p.readAllStandardOutput();
+        }());
+    DataFolder server;
+    ASSERT_TRUE(server.open(m_uri).ok());
+    EXPECT_GT(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 0);
+    EXPECT_TRUE(run.output.contains(QString("Header: %1 rows").arg(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt())))
+        << run.output.toStdString();
+    EXPECT_FALSE(headerRows.isEmpty());
+}
