@@ -81,6 +81,10 @@ void OrganizationsEditor::open(Database &reference)
     m_model = new QSqlTableModel(this, reference.connection());
     m_model->setTable(QStringLiteral("Organizations"));
     m_model->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    // A server returns rows in no fixed order (an updated row moves to the
+    // end); its row id column keeps them in the order they were stored.
+    if (const int rowId = m_model->fieldIndex(QStringLiteral("rowid")); rowId >= 0)
+        m_model->setSort(rowId, Qt::AscendingOrder);
     m_model->select();
     while (m_model->canFetchMore())
         m_model->fetchMore();
