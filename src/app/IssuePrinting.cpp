@@ -5,7 +5,7 @@
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
-#include "FolderArchive.h"
+#include "ArchiveOf.h"
 #include "IssuePrompts.h"
 #include "IssueRecorder.h"
 #include "IssuedCertificate.h"
@@ -71,10 +71,10 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies)
     const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.name17 : entries.name22;
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
 
-    FolderArchive archive(m_folder.path());
+    const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);
     const IssueResult result = pdf.isEmpty() ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
                                                            QStringLiteral("the page could not be made")}
-                                             : IssueRecorder(m_folder.certificates(), archive).record(request);
+                                             : IssueRecorder(m_folder.certificates(), *archive).record(request);
     if (!result.ok()) {
         m_messages.ask(IssuePrompts::notRecorded(result.detail));
         return false;

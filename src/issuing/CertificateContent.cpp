@@ -78,7 +78,7 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
     }
     // The lines in the order they were stored, as the cursor walks them.
     DataView detail(db, QStringLiteral("Detail"));
-    const QString criterion = QStringLiteral("FormIndex = ?");
+    const QString criterion = QStringLiteral("\"FormIndex\" = ?");
     for (s = detail.findFirst(criterion, {formIndex}); s.ok() && !detail.noMatch();
          s = detail.findNext(criterion, {formIndex})) {
         Line line;

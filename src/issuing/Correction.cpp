@@ -2,13 +2,20 @@
 
 #include "CertificateNumbering.h"
 #include "CorrectionStatement.h"
+#include "SqlDialect.h"
 #include "WriteTransaction.h"
 
 namespace arc {
 
 DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
 {
-    DbStatus s = defaults.moveFirst();
+    // Inside the caller's transaction; on a server the counter row stays
+    // locked until its commit, so no other station takes the same number.
+    DbStatus s;
+    const QString lock = SqlDialect::lockFirstRow(defaults.table(), defaults.database().engine());
+    if (!lock.isEmpty() && (s = defaults.database().exec(lock), !s.ok()))
+        return s;
+    s = defaults.moveFirst();
     if (!s.ok())
         return s;
     if (!defaults.hasRow())

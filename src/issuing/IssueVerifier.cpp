@@ -1,7 +1,9 @@
 #include "IssueVerifier.h"
 
+#include "DataFolder.h"
 #include "Database.h"
 #include "IssueLog.h"
+#include "ServerUri.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -26,15 +28,20 @@ IssueVerifier::Result IssueVerifier::verify(const QString &pdfPath, const QStrin
         return r;
     }
     Database db;
-    const DbStatus opened = db.open(dataFolder + Schema::fileName(StoreKind::Certificates), StoreKind::Certificates,
-                                    Database::Mode::ReadOnly);
+    const bool server = DataFolder::isServer(dataFolder);
+    const DbStatus opened = server ? db.openServer(dataFolder, StoreKind::Certificates)
+                                   : db.open(dataFolder + Schema::fileName(StoreKind::Certificates),
+                                             StoreKind::Certificates, Database::Mode::ReadOnly);
+    // A server is named without its password.
+    const std::optional<ServerUri> uri = server ? ServerUri::parse(dataFolder) : std::nullopt;
+    const QString source = uri ? uri->display() : dataFolder;
     // A file of an earlier version, which the program has not opened since,
     // has issued nothing.
     if (opened.is(DbCondition::ReadOnly))
         return r;
     if (!opened.ok()) {
         r.outcome = Result::Outcome::Unreadable;
-        r.detail = QStringLiteral("the data folder %1 cannot be read: %2").arg(dataFolder, opened.detail());
+        r.detail = QStringLiteral("the data folder %1 cannot be read: %2").arg(source, opened.detail());
         return r;
     }
     DbStatus s;
@@ -42,7 +49,7 @@ IssueVerifier::Result IssueVerifier::verify(const QString &pdfPath, const QStrin
         IssueLog(db).withPdfSha256(QString::fromLatin1(hash.result().toHex()), &s);
     if (!s.ok()) {
         r.outcome = Result::Outcome::Unreadable;
-        r.detail = QStringLiteral("the issue log of %1 cannot be read: %2").arg(dataFolder, s.detail());
+        r.detail = QStringLiteral("the issue log of %1 cannot be read: %2").arg(source, s.detail());
     } else if (found) {
         r.outcome = Result::Outcome::Issued;
         r.record = *found;
@@ -70,6 +77,8 @@ std::optional<QString> IssueVerifier::recordedDataFolder(const ProgramFolders &f
             *error = QStringLiteral("%1 records no data folder").arg(path);
         return std::nullopt;
     }
+    if (DataFolder::isServer(folder.toString()))
+        return folder.toString();
     const QString f = QDir::fromNativeSeparators(folder.toString());
     return f.endsWith(QLatin1Char('/')) ? f : f + QLatin1Char('/');
 }

@@ -1,7 +1,8 @@
-// arc8130-verify FILE.pdf [DATAFOLDER]
+// arc8130-verify FILE.pdf [DATAFOLDER | postgresql://...]
 // Says whether a certificate PDF is a page issued from the data folder,
 // unaltered: its hash is one the folder's issue log names.
 
+#include "DataFolder.h"
 #include "DateText.h"
 #include "IssueVerifier.h"
 #include "ProgramFolder.h"
@@ -33,7 +34,8 @@ int main(int argc, char **argv)
 
     QString folder;
     if (args.size() == 3) {
-        folder = QDir(args.at(2)).absolutePath() + QLatin1Char('/');
+        // A server is named by its URI, a folder by its path.
+        folder = arc::DataFolder::isServer(args.at(2)) ? args.at(2) : QDir(args.at(2)).absolutePath() + QLatin1Char('/');
     } else {
         QString error;
         const std::optional<QString> recorded = arc::IssueVerifier::recordedDataFolder(arc::ProgramFolder::locate(), &error);

@@ -110,28 +110,50 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines)
     return {};
 }
 
-DbStatus copyBitmaps(const QString &folder, Database &to, QStringList &lines)
+// The files a folder keeps beside its data files, into the Files table
+// under `prefix` + their names. Signature bitmaps too large for the table
+// are left out and named; an issued page is kept with the records, so one
+// that cannot be moved fails the whole move.
+DbStatus copyFiles(const QString &folder, const QString &pattern, const QString &prefix, bool required,
+                   Database &to, int &count, QStringList &lines)
 {
-    int count = 0;
-    for (const QFileInfo &file : QDir(folder).entryInfoList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name)) {
+    for (const QFileInfo &file : QDir(folder).entryInfoList({pattern}, QDir::Files, QDir::Name)) {
         if (file.isSymLink() || file.size() > StoredFiles::kMaxBytes) {
-            lines << QStringLiteral("%1 left out: not a plain file of at most %2 bytes")
-                         .arg(file.fileName())
-                         .arg(StoredFiles::kMaxBytes);
+            const QString why = QStringLiteral("%1 left out: not a plain file of at most %2 bytes")
+                                    .arg(file.fileName())
+                                    .arg(StoredFiles::kMaxBytes);
+            if (required)
+                return failure(why);
+            lines << why;
             continue;
         }
         QFile f(file.filePath());
         if (!f.open(QIODevice::ReadOnly))
             return failure(QStringLiteral("%1 cannot be read").arg(file.filePath()));
         const QByteArray bytes = f.readAll();
-        if (DbStatus s = StoredFiles::write(to, file.fileName(), bytes); !s.ok())
+        const QString name = prefix + file.fileName();
+        if (DbStatus s = StoredFiles::write(to, name, bytes); !s.ok())
             return s;
         QByteArray back;
-        if (DbStatus s = StoredFiles::read(to, file.fileName(), back); !s.ok() || back != bytes)
-            return s.ok() ? failure(QStringLiteral("%1 did not read back as it was written").arg(file.fileName())) : s;
+        if (DbStatus s = StoredFiles::read(to, name, back); !s.ok() || back != bytes)
+            return s.ok() ? failure(QStringLiteral("%1 did not read back as it was written").arg(name)) : s;
         ++count;
     }
-    lines << QStringLiteral("Files: %1 signature bitmaps").arg(count);
+    return {};
+}
+
+DbStatus copyFolderFiles(const QString &folder, Database &to, QStringList &lines)
+{
+    int bitmaps = 0, pages = 0;
+    if (DbStatus s = copyFiles(folder, QStringLiteral("*.bmp"), QString(), false, to, bitmaps, lines); !s.ok())
+        return s;
+    lines << QStringLiteral("Files: %1 signature bitmaps").arg(bitmaps);
+    const QString issued = folder + QStringLiteral("Issued/");
+    if (DbStatus s = copyFiles(issued, QStringLiteral("*.pdf"), QStringLiteral("Issued/"), true, to, pages, lines);
+        !s.ok())
+        return s;
+    if (pages > 0)
+        lines << QStringLiteral("Files: %1 issued pages").arg(pages);
     return {};
 }
 
@@ -194,7 +216,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
         return fail(referenceTx.ok() ? certificatesTx.status() : referenceTx.status());
     if (DbStatus s = copyStore(source.reference(), server.reference(), lines); !s.ok())
         return fail(s);
-    if (DbStatus s = copyBitmaps(folder, server.reference(), lines); !s.ok())
+    if (DbStatus s = copyFolderFiles(folder, server.reference(), lines); !s.ok())
         return fail(s);
     if (DbStatus s = copyStore(source.certificates(), server.certificates(), lines); !s.ok())
         return fail(s);

@@ -35,6 +35,11 @@ DbStatus write(Database &reference, const QString &name, const QByteArray &conte
     return s.ok() ? tx.commit() : s;
 }
 
+DbStatus remove(Database &reference, const QString &name)
+{
+    return reference.exec(QStringLiteral("DELETE FROM \"Files\" WHERE \"FileName\" = ?"), {name});
+}
+
 QStringList names(Database &reference, const QString &suffix, DbStatus *status)
 {
     QSqlQuery q;

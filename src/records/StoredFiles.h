@@ -21,6 +21,8 @@ constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
 DbStatus read(Database &reference, const QString &name, QByteArray &content);
 // Stores the file, replacing one of the same name.
 DbStatus write(Database &reference, const QString &name, const QByteArray &content);
+// Takes the file back; no file of that name is no failure.
+DbStatus remove(Database &reference, const QString &name);
 // The names ending with `suffix` (compared without regard to case), sorted.
 QStringList names(Database &reference, const QString &suffix, DbStatus *status = nullptr);
 

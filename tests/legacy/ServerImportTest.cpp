@@ -4,6 +4,7 @@
 #include "StoredFiles.h"
 #include "TestServer.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -69,14 +70,22 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                               "'pat.bmp', 1)")
                         .ok());
         ASSERT_TRUE(data.certificates().exec("UPDATE Defaults SET Tracking = '000003', IncreaseTrack = 1").ok());
+        ASSERT_TRUE(data.certificates()
+                        .exec("INSERT INTO IssueLog (FormIndex, Tracking, IssuedAt, Signatory, Copies, PdfFile, "
+                              "PdfSha256, ContentSha256) VALUES (1, '000001', '2026-12-05T14:03:09Z', 'Pat', 1, "
+                              "'000001_1_20261205T140309Z.pdf', 'ab', 'cd')")
+                        .ok());
     }
     writeFile(folder() + "pat.bmp", QByteArray("BM\0\x01\xff", 5));
+    ASSERT_TRUE(QDir().mkpath(folder() + "Issued"));
+    writeFile(folder() + "Issued/000001_1_20261205T140309Z.pdf", "%PDF-1.4 issued");
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
 
     const ImportRun run = importInto(folder(), m_uri);
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
     EXPECT_TRUE(run.output.contains("Header: 2 rows")) << run.output.toStdString();
     EXPECT_TRUE(run.output.contains("Files: 1 signature bitmaps")) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("Files: 1 issued pages")) << run.output.toStdString();
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
 
     {
@@ -94,6 +103,12 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
         QByteArray bmp;
         ASSERT_TRUE(StoredFiles::read(server.reference(), "pat.bmp", bmp).ok());
         EXPECT_EQ(bmp, QByteArray("BM\0\x01\xff", 5));
+        // The issued pages stay with their log: no station has the folder.
+        QByteArray page;
+        ASSERT_TRUE(StoredFiles::read(server.reference(), "Issued/000001_1_20261205T140309Z.pdf", page).ok());
+        EXPECT_EQ(page, "%PDF-1.4 issued");
+        EXPECT_EQ(db.scalar("SELECT \"PdfFile\" FROM \"IssueLog\"").toString(), "000001_1_20261205T140309Z.pdf");
+        EXPECT_EQ(StoredFiles::names(server.reference(), ".bmp"), QStringList{"pat.bmp"});
 
         CertificateStore store(server);
         qint64 next = 0;

@@ -1,0 +1,110 @@
+// Issuing on either kind of data source: a data folder keeps the pages in
+// its Issued/ folder, a server database in its Files table, where every
+// workstation finds them.
+
+#include "ArchiveOf.h"
+#include "Correction.h"
+#include "IssueLog.h"
+#include "IssueRecorder.h"
+#include "IssueVerifier.h"
+#include "IssuingFixture.h"
+#include "StoredFiles.h"
+#include "TestServer.h"
+
+#include <QDir>
+
+namespace {
+
+class SourceIssuingTest : public DataSourceTest {
+protected:
+    void SetUp() override
+    {
+        DataSourceTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(arc::DataFolder::create(source()).ok());
+        ASSERT_TRUE(data.open(source()).ok());
+        ASSERT_TRUE(arc::CertificateStore(data).save(signedEntries(), true, key).ok());
+    }
+    arc::IssueResult issue(const QByteArray &pdf)
+    {
+        const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
+        arc::IssueRequest r;
+        r.formIndex = key;
+        r.signatory = "Pat Doe";
+        r.copies = 1;
+        r.pdf = pdf;
+        r.issuedAt = QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9), Qt::UTC);
+        return arc::IssueRecorder(data.certificates(), *archive).record(r);
+    }
+    // The pages kept, as the archive of this kind of source holds them.
+    QByteArray kept(const QString &name)
+    {
+        if (!onServer())
+            return readFile(folder() + "Issued/" + name);
+        QByteArray bytes;
+        EXPECT_TRUE(arc::StoredFiles::read(data.reference(), "Issued/" + name, bytes).ok()) << name.toStdString();
+        return bytes;
+    }
+    QStringList keptNames()
+    {
+        if (!onServer())
+            return QDir(folder() + "Issued").entryList(QDir::Files, QDir::Name);
+        QStringList names;
+        for (const QString &n : arc::StoredFiles::names(data.reference(), ".pdf"))
+            names << n.mid(QStringLiteral("Issued/").size());
+        return names;
+    }
+
+    arc::DataFolder data;
+    qint64 key = 0;
+};
+
+} // namespace
+
+TEST_P(SourceIssuingTest, ThePageIsKeptWhereTheSourceKeepsFilesAndVerifiesThere)
+{
+    const arc::IssueResult r = issue("%PDF-1.4 the issued page");
+    ASSERT_TRUE(r.ok()) << r.detail.toStdString();
+    EXPECT_EQ(keptNames(), QStringList{r.record.pdfFile});
+    EXPECT_EQ(kept(r.record.pdfFile), "%PDF-1.4 the issued page");
+    if (onServer()) {
+        EXPECT_FALSE(QDir(folder() + "Issued").exists()) << "nothing beside the program on a server";
+        EXPECT_TRUE(arc::StoredFiles::names(data.reference(), ".bmp").isEmpty()) << "not a signature file";
+    }
+
+    writeFile(file("copy.pdf"), kept(r.record.pdfFile));
+    using Outcome = arc::IssueVerifier::Result::Outcome;
+    const arc::IssueVerifier::Result v = arc::IssueVerifier::verify(file("copy.pdf"), source());
+    EXPECT_EQ(v.outcome, Outcome::Issued) << v.detail.toStdString();
+    EXPECT_EQ(v.record.formIndex, key);
+    writeFile(file("changed.pdf"), "%PDF-1.4 the issued pagE");
+    EXPECT_EQ(arc::IssueVerifier::verify(file("changed.pdf"), source()).outcome, Outcome::NotIssued);
+}
+
+// The log never names a page that is not kept: a row that cannot be
+// written takes its page back from the archive, table or folder.
+TEST_P(SourceIssuingTest, APageWhoseRowCannotBeWrittenIsTakenBack)
+{
+    ASSERT_TRUE(data.certificates().exec("DROP TABLE \"IssueLog\"").ok());
+    const arc::IssueResult r = issue("%PDF-1.4 page");
+    EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::LogFailed);
+    EXPECT_TRUE(keptNames().isEmpty()) << keptNames().join(' ').toStdString();
+}
+
+// A correction takes its number from the counter in the transaction that
+// stores it, on a server with the counter row locked.
+TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
+{
+    ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130'").ok());
+    const std::optional<arc::CertificateContent> issued = arc::CertificateContent::read(data.certificates(), key);
+    ASSERT_TRUE(issued);
+    arc::CertificateEntries e = signedEntries();
+    e.invoice = "WO-8";
+    const arc::Correction::Result r = arc::Correction::store(data, e, *issued, QDate(2026, 12, 9));
+    ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
+    EXPECT_EQ(r.tracking, "000131");
+    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000131");
+}
+
+ARC_ON_BOTH_ENGINES(SourceIssuingTest);
