@@ -3,6 +3,8 @@
 #include "BlankRule.h"
 #include "DateText.h"
 #include "LineBreaks.h"
+
+#include <QSqlQuery>
 #include "SqlDialect.h"
 #include "WriteTransaction.h"
 
@@ -107,9 +109,8 @@ DbStatus CertificateStore::checkUnchanged(DataView &header, qint64 formIndex)
 {
     if (m_shown.formIndex != formIndex)
         return {}; // never shown here: nothing to compare with
-    DataView detail(header.database(), QStringLiteral("Detail"));
     ItemSlots lines;
-    if (DbStatus s = readLines(detail, formIndex, lines); !s.ok())
+    if (DbStatus s = readLinesAtOnce(header.database(), formIndex, lines); !s.ok())
         return s;
     if (fingerprint(header, lines) == m_shown.fingerprint)
         return {};
@@ -120,12 +121,29 @@ DbStatus CertificateStore::checkUnchanged(DataView &header, qint64 formIndex)
 DbStatus CertificateStore::rememberStored(DataView &header, qint64 formIndex)
 {
     DbStatus s = header.moveToRow(formIndex);
-    DataView detail(header.database(), QStringLiteral("Detail"));
     ItemSlots lines;
     if (s.ok())
-        s = readLines(detail, formIndex, lines);
+        s = readLinesAtOnce(header.database(), formIndex, lines);
     if (s.ok())
         m_shown = {formIndex, fingerprint(header, lines)};
+    return s;
+}
+
+DbStatus CertificateStore::readLinesAtOnce(Database &db, qint64 formIndex, ItemSlots &lines)
+{
+    // One statement, not a cursor step per line: a save compares them
+    // twice, on a server each step a round trip.
+    lines = {};
+    QSqlQuery q;
+    const DbStatus s = db.run(q, QStringLiteral("SELECT \"Item\", \"Description\", \"PartNum\", \"Quantity\", "
+                                                "\"SerialNum\", \"Status\" FROM \"Detail\" WHERE \"FormIndex\" = ? "
+                                                "ORDER BY rowid LIMIT %1")
+                                     .arg(kItemSlots),
+                              {formIndex});
+    for (int n = 0; s.ok() && n < kItemSlots && q.next(); ++n) {
+        const auto text = [&](int i) { return q.value(i).isNull() ? QString() : q.value(i).toString(); };
+        lines[static_cast<size_t>(n)] = {text(0), text(1), text(2), text(3), text(4), text(5), {}};
+    }
     return s;
 }
 
