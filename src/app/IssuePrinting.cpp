@@ -46,7 +46,7 @@ bool IssuePrinting::screenIsStored()
         return false;
     const std::optional<CertificateContent> stored =
         CertificateContent::read(m_folder.certificates(), m_certificate.currentFormIndex());
-    return stored && CertificateContent::afterSave(m_screen.entries(m_grid.lines()), *stored) == *stored;
+    return stored && CertificateContent::afterSave(m_screen.entries(m_grid.lines()), *stored).readsAlike(*stored);
 }
 
 bool IssuePrinting::prepare()

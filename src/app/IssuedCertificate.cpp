@@ -74,7 +74,7 @@ std::optional<Correction::Result> IssuedCertificate::storeChanges(const Certific
         return std::nullopt;
     }
     // Saving what is stored already stores nothing.
-    if (CertificateContent::afterSave(entries, *issued) == *issued)
+    if (CertificateContent::afterSave(entries, *issued).readsAlike(*issued))
         return std::nullopt;
     if (m_messages.ask(IssuePrompts::storeAsCorrection(issuedOn())) != Message::Answer::Yes)
         return std::nullopt;

@@ -52,6 +52,13 @@ QString encoded(const QVariant &v)
     return QLatin1Char('"') + t + QLatin1Char('"');
 }
 
+// A value as the printed page shows it: a null and a blank text (the blank
+// rule stores " "; other tools and older files leave null) read alike.
+QString shown(const QVariant &v)
+{
+    return v.isNull() || BlankRule::isBlank(v.toString()) ? QStringLiteral("null") : encoded(v);
+}
+
 QVariant storedText(const QString &screenText) { return BlankRule::stored(LineBreaks::toStored(screenText)); }
 
 } // namespace
@@ -151,7 +158,7 @@ QStringList CertificateContent::differingBlocks(const CertificateContent &other)
 {
     QSet<QString> differ;
     for (const auto &[name, v] : m_header)
-        if (encoded(v) != encoded(other.value(name)))
+        if (shown(v) != shown(other.value(name)))
             differ << blockOf(name);
     const Line none{};
     const std::size_t rows = std::max(m_lines.size(), other.m_lines.size());
@@ -159,7 +166,7 @@ QStringList CertificateContent::differingBlocks(const CertificateContent &other)
         const Line &a = n < m_lines.size() ? m_lines[n] : none;
         const Line &b = n < other.m_lines.size() ? other.m_lines[n] : none;
         for (int f = 0; f < kLineFields; ++f)
-            if (encoded(a[f]) != encoded(b[f]))
+            if (shown(a[f]) != shown(b[f]))
                 differ << QString::fromLatin1(kLineBlocks[f]);
     }
     QStringList out;

@@ -37,12 +37,16 @@ public:
 
     // The blocks of the form whose values differ, in the form's order:
     // "1", "3" to "12", then "13a", "13c" to "13e" and "14a", "14c" to "14e".
+    // A null and a blank value do not differ: the page shows both alike.
     QStringList differingBlocks(const CertificateContent &other) const;
+    // Whether the two would print as one page (no block differs).
+    bool readsAlike(const CertificateContent &other) const { return differingBlocks(other).isEmpty(); }
 
     // The 13e or 14e date of the block in use (row 0's status), or of the
     // other block when that one holds none; invalid when neither does.
     QDate signingDate() const;
 
+    // Stored byte for byte alike, as the content hash sees it.
     bool operator==(const CertificateContent &other) const { return canonicalText() == other.canonicalText(); }
 
 private:

@@ -109,6 +109,30 @@ TEST_F(IssueTest, ASignedPdfIsSavedKeptLoggedAndVerifies)
     EXPECT_EQ(verified.record.formIndex, key);
 }
 
+// A certificate another tool wrote leaves its empty boxes null where the
+// program stores a blank: shown unchanged, it is issued without a save and
+// saving it again asks for no correction.
+TEST_F(IssueTest, ACertificateWithNullBlanksIsIssuedAsStored)
+{
+    const qint64 key = addRow("Header", {{"Country", "FAA/United States"}, {"Tracking", "000040"},
+                                         {"Organ1", "Acme Aero\r\n1 Main St"}, {"New", 1}, {"Overhaul", 0},
+                                         {"CFRRTS", 0}, {"OtherRTS", 0}, {"Name17", "Pat Doe"},
+                                         {"AuthNum", "DMIR-7"}, {"Date18", QDate(2026, 12, 5)}});
+    addRow("Detail", {{"FormIndex", key}, {"Item", "1"}, {"Description", "Fuel pump"}, {"PartNum", "PN-7"},
+                      {"Quantity", "1"}, {"SerialNum", "SN-1"}, {"Status", "NEW"}});
+    ASSERT_TRUE(window->dataFolder().header().refresh().ok());
+    screen().previousButton->click();
+    ASSERT_EQ(window->currentFormIndex(), key);
+    messages.shown.clear();
+    pdf();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+    EXPECT_EQ(logged(), 1);
+
+    screen().saveButton->click();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1) << "no correction";
+}
+
 // Copies printed on paper are issued once, with their number; each
 // reprint is logged again with its own page.
 TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)

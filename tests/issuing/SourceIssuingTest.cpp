@@ -108,3 +108,24 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
 }
 
 ARC_ON_BOTH_ENGINES(SourceIssuingTest);
+
+// The certificate as the screen shows it after a save is the stored one,
+// and reads alike on either engine: a folder moved into a server keeps
+// its issued certificates unchanged, and an unchanged one needs no save.
+TEST_P(SourceIssuingTest, AStoredCertificateReadsAsItWasSavedOnEitherEngine)
+{
+    const std::optional<arc::CertificateContent> stored = arc::CertificateContent::read(data.certificates(), key);
+    ASSERT_TRUE(stored);
+    const arc::CertificateContent shown = arc::CertificateContent::afterSave(signedEntries(), *stored);
+    EXPECT_EQ(shown.canonicalText().toStdString(), stored->canonicalText().toStdString());
+
+    const QString other = folder() + "folder/";
+    ASSERT_TRUE(QDir().mkpath(other));
+    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    arc::DataFolder folderSource;
+    ASSERT_TRUE(folderSource.open(other).ok());
+    qint64 same = 0;
+    ASSERT_TRUE(arc::CertificateStore(folderSource).save(signedEntries(), true, same).ok());
+    ASSERT_EQ(same, key);
+    EXPECT_EQ(arc::CertificateContent::read(folderSource.certificates(), same)->sha256(), stored->sha256());
+}
