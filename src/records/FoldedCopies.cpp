@@ -149,8 +149,10 @@ DbStatus bringUpToDate(Database &db)
     for (const FoldTable &fold : Schema::foldTables(db.kind())) {
         // Most texts are ASCII: folded by the engine in one statement, the
         // rest one by one. A file filled by an import folds in seconds.
-        if (DbStatus s = db.exec(SqlDialect::foldAsciiRows(fold, db.engine())); !s.ok())
+        QSqlQuery ascii;
+        if (DbStatus s = db.run(ascii, SqlDialect::foldAsciiRows(fold, db.engine())); !s.ok())
             return s;
+        qint64 folded = ascii.numRowsAffected();
         for (;;) {
             if (DbStatus s = readStale(db, fold, rows); !s.ok())
                 return s;
@@ -158,7 +160,15 @@ DbStatus bringUpToDate(Database &db)
                 break;
             if (DbStatus s = writeFolds(db, fold, rows); !s.ok())
                 return s;
+            folded += static_cast<qint64>(rows.size());
         }
+        // A server plans by its statistics: taken while every copy was
+        // stale, they would have each search scan the whole table for the
+        // few stale ones.
+        const QString statistics = SqlDialect::refreshStatistics(fold.name, db.engine());
+        if (folded >= kBatch && !statistics.isEmpty())
+            if (DbStatus s = db.exec(statistics); !s.ok())
+                return s;
     }
     return {};
 }

@@ -219,6 +219,11 @@ namespace {
 constexpr int kSchemaLockKey = 8130;
 }
 
+QString refreshStatistics(const QString &table, Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("ANALYZE ") + quoted(table) : QString();
+}
+
 QString schemaLock(Engine e)
 {
     return e == Engine::PostgreSQL ? QStringLiteral("SELECT pg_advisory_lock(%1)").arg(kSchemaLockKey)

@@ -56,6 +56,9 @@ bool failureAbortsTransaction(Engine e);
 // After rows were written with their counter keys given: the next key
 // the engine assigns follows the largest one stored.
 QString resetCounter(const TableDef &table, Engine e = Engine::SQLite);
+// Brings the planner's statistics of a table up to date after a large
+// change; empty where the engine needs none.
+QString refreshStatistics(const QString &table, Engine e = Engine::SQLite);
 // Held by one station at a time while it makes or upgrades the schema.
 QString schemaLock(Engine e);
 QString schemaUnlock(Engine e);
