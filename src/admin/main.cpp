@@ -1,12 +1,19 @@
-// arc8130-admin reset-password DATAFOLDER NAME
-// Gives a signatory who is locked out a new password, read from standard
-// input (twice, without echo, when it is a terminal).
+// arc8130-admin reset-password DATASOURCE NAME
+//   Gives a signatory who is locked out a new password, read from standard
+//   input (twice, without echo, when it is a terminal).
+// arc8130-admin add-signature DATASOURCE FILE.bmp
+//   Puts a signature bitmap where the signatories panel lists it: into the
+//   data folder, or into a server database's files, which no one can copy
+//   a file into by hand.
 
 #include "DataFolder.h"
 #include "SignatoryPasswords.h"
+#include "StoredFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -17,9 +24,57 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: arc8130-admin reset-password DATAFOLDER NAME\n"
-                         "  reads the new password from standard input\n");
+    std::fprintf(stderr, "usage: arc8130-admin reset-password DATASOURCE NAME\n"
+                         "         reads the new password from standard input\n"
+                         "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
+                         "  DATASOURCE: a data folder or a postgresql:// URI\n");
     return 2;
+}
+
+// A server is named by its URI, a folder by its path, ending with "/".
+QString dataSource(const QString &arg)
+{
+    return arc::DataFolder::isServer(arg) ? arg : QDir(arg).absolutePath() + QLatin1Char('/');
+}
+
+int openSource(const QString &source, arc::DataFolder &data)
+{
+    if (const arc::DbStatus s = data.open(source); !s.ok())
+        return std::fprintf(stderr, "cannot open the data source: %s\n", qPrintable(s.detail())), 1;
+    return 0;
+}
+
+int addSignature(const QString &source, const QString &path)
+{
+    const QFileInfo file(path);
+    const QString name = file.fileName();
+    if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        return std::fprintf(stderr, "%s is not a .bmp file, which is what the signatories panel lists\n",
+                            qPrintable(name)),
+               2;
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return std::fprintf(stderr, "cannot read %s: %s\n", qPrintable(path), qPrintable(in.errorString())), 1;
+    const QByteArray bytes = in.readAll();
+
+    arc::DataFolder data;
+    if (const int failed = openSource(source, data))
+        return failed;
+    // A signature already in use is never replaced from here.
+    if (!arc::DataFolder::isServer(source)) {
+        if (QFileInfo::exists(source + name))
+            return std::fprintf(stderr, "%s is already in the data folder; nothing was changed\n", qPrintable(name)), 1;
+        if (!QFile::copy(path, source + name))
+            return std::fprintf(stderr, "cannot copy %s into the data folder\n", qPrintable(path)), 1;
+    } else {
+        QByteArray existing;
+        if (arc::StoredFiles::read(data.reference(), name, existing).ok())
+            return std::fprintf(stderr, "%s is already in the database; nothing was changed\n", qPrintable(name)), 1;
+        if (const arc::DbStatus s = arc::StoredFiles::write(data.reference(), name, bytes); !s.ok())
+            return std::fprintf(stderr, "nothing was changed: %s\n", qPrintable(s.detail())), 1;
+    }
+    std::printf("%s can now be chosen as a signatory's signature file.\n", qPrintable(name));
+    return 0;
 }
 
 bool readLine(const char *prompt, bool terminal, std::string &line)
@@ -46,9 +101,13 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 4 || args.at(1) != QLatin1String("reset-password"))
+    if (args.size() != 4)
         return usage();
-    const QString folder = QDir(args.at(2)).absolutePath() + QLatin1Char('/');
+    const QString source = dataSource(args.at(2));
+    if (args.at(1) == QLatin1String("add-signature"))
+        return addSignature(source, args.at(3));
+    if (args.at(1) != QLatin1String("reset-password"))
+        return usage();
     const QString name = args.at(3);
 
     const bool terminal = isatty(STDIN_FILENO);
@@ -59,9 +118,8 @@ int main(int argc, char **argv)
         return std::fprintf(stderr, "the two passwords differ; nothing was changed\n"), 1;
 
     arc::DataFolder data;
-    if (const arc::DbStatus s = data.open(folder); !s.ok())
-        return std::fprintf(stderr, "cannot open the data folder %s: %s\n", qPrintable(folder), qPrintable(s.detail())),
-               1;
+    if (const int failed = openSource(source, data))
+        return failed;
     const arc::DbStatus s = arc::SignatoryPasswords::reset(data.reference(), name, QString::fromStdString(first));
     if (!s.ok())
         return std::fprintf(stderr, "nothing was changed: %s\n", qPrintable(s.detail())), 1;

@@ -1,0 +1,87 @@
+// arc8130-admin on either kind of data source: a signature bitmap put
+// where the signatories panel lists it, and a password reset, by a server
+// URI as by a folder.
+
+#include "DataFolder.h"
+#include "Passwords.h"
+#include "StoredFiles.h"
+#include "TestServer.h"
+
+#include <QDir>
+#include <QProcess>
+
+namespace {
+
+using arc::DataFolder;
+
+class AdminCommandTest : public DataSourceTest {
+protected:
+    void SetUp() override
+    {
+        DataSourceTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_TRUE(DataFolder::create(source()).ok());
+    }
+    static int run(const QStringList &args, const QByteArray &input = {})
+    {
+        QProcess p;
+        p.start(QStringLiteral(ADMIN_EXE), args);
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return p.exitCode();
+    }
+    // The bitmaps the signatories panel would list.
+    QByteArray signature(DataFolder &data, const QString &name)
+    {
+        if (!onServer())
+            return readFile(source() + name);
+        QByteArray bytes;
+        arc::StoredFiles::read(data.reference(), name, bytes);
+        return bytes;
+    }
+};
+
+} // namespace
+
+TEST_P(AdminCommandTest, ASignatureBitmapIsAddedOnceAndNeverReplaced)
+{
+    // The bitmap comes from a folder of its own, never the data folder.
+    const QString in = folder() + "scanned/";
+    ASSERT_TRUE(QDir().mkpath(in));
+    const QByteArray ink("BM\0\x01\xff ink", 9);
+    writeFile(in + "pat.bmp", ink);
+    EXPECT_EQ(run({"add-signature", source(), in + "pat.bmp"}), 0);
+    writeFile(in + "pat.bmp", "BM another");
+    EXPECT_EQ(run({"add-signature", source(), in + "pat.bmp"}), 1) << "a name in use";
+    writeFile(in + "pat.png", "PNG");
+    EXPECT_EQ(run({"add-signature", source(), in + "pat.png"}), 2) << "not listed by the panel";
+    EXPECT_EQ(run({"add-signature", source(), in + "none.bmp"}), 1);
+
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    EXPECT_EQ(signature(data, "pat.bmp"), ink);
+    if (onServer()) {
+        EXPECT_EQ(arc::StoredFiles::names(data.reference(), ".bmp"), QStringList{"pat.bmp"});
+    }
+}
+
+TEST_P(AdminCommandTest, APasswordIsResetByTheSourcesName)
+{
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(source()).ok());
+        ASSERT_TRUE(data.reference()
+                        .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\") VALUES ('Pat Doe', 'forgotten')")
+                        .ok());
+    }
+    EXPECT_EQ(run({"reset-password", source(), "Pat Doe"}, "n3w-Pass\n"), 0);
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    const QString stored =
+        data.reference().scalar("SELECT \"Password\" FROM \"Agents\" WHERE \"Name\" = 'Pat Doe'").toString();
+    EXPECT_EQ(arc::Passwords::verify(stored, "n3w-Pass"), arc::Passwords::Verdict::Right);
+}
+
+ARC_ON_BOTH_ENGINES(AdminCommandTest);
