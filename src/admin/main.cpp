@@ -11,7 +11,6 @@
 #include "StoredFiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -29,12 +28,6 @@ int usage()
                          "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
                          "  DATASOURCE: a data folder or a postgresql:// URI\n");
     return 2;
-}
-
-// A server is named by its URI, a folder by its path, ending with "/".
-QString dataSource(const QString &arg)
-{
-    return arc::DataFolder::isServer(arg) ? arg : QDir(arg).absolutePath() + QLatin1Char('/');
 }
 
 int openSource(const QString &source, arc::DataFolder &data)
@@ -103,7 +96,7 @@ int main(int argc, char **argv)
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 4)
         return usage();
-    const QString source = dataSource(args.at(2));
+    const QString source = arc::DataFolder::sourceFromArgument(args.at(2));
     if (args.at(1) == QLatin1String("add-signature"))
         return addSignature(source, args.at(3));
     if (args.at(1) != QLatin1String("reset-password"))

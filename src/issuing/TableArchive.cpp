@@ -1,7 +1,6 @@
 #include "TableArchive.h"
 
 #include "Database.h"
-#include "ServerUri.h"
 #include "StoredFiles.h"
 
 namespace arc {
@@ -10,9 +9,8 @@ TableArchive::TableArchive(Database &reference) : m_reference(reference) {}
 
 QString TableArchive::location(const QString &name) const
 {
-    // Named as the user gave the server, without its password.
-    const std::optional<ServerUri> server = ServerUri::parse(m_reference.filePath());
-    return QStringLiteral("%1 in the database %2").arg(prefix() + name, server ? server->display() : QString());
+    // A server store is named by its URI without the password.
+    return QStringLiteral("%1 in the database %2").arg(prefix() + name, m_reference.filePath());
 }
 
 bool TableArchive::contains(const QString &name) const

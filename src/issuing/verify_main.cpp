@@ -8,7 +8,6 @@
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <cstdio>
 
 namespace {
@@ -34,8 +33,7 @@ int main(int argc, char **argv)
 
     QString folder;
     if (args.size() == 3) {
-        // A server is named by its URI, a folder by its path.
-        folder = arc::DataFolder::isServer(args.at(2)) ? args.at(2) : QDir(args.at(2)).absolutePath() + QLatin1Char('/');
+        folder = arc::DataFolder::sourceFromArgument(args.at(2));
     } else {
         QString error;
         const std::optional<QString> recorded = arc::IssueVerifier::recordedDataFolder(arc::ProgramFolder::locate(), &error);

@@ -62,6 +62,11 @@ DbStatus DataFolder::open(const QString &path)
 
 bool DataFolder::isServer(const QString &source) { return ServerUri::isUri(source); }
 
+QString DataFolder::sourceFromArgument(const QString &argument)
+{
+    return isServer(argument) ? argument : QDir(argument).absolutePath() + QLatin1Char('/');
+}
+
 bool DataFolder::isUnstarted(const QString &path)
 {
     if (isServer(path))

@@ -32,6 +32,9 @@ public:
     static bool isUnstarted(const QString &path);
     // Whether a data source names a server database rather than a folder.
     static bool isServer(const QString &source);
+    // A data source as typed on a command line: a server URI as given, a
+    // folder made absolute and ending with "/".
+    static QString sourceFromArgument(const QString &argument);
 
     Database &certificates() { return m_certificates; }
     Database &reference() { return m_reference; }

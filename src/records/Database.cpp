@@ -100,13 +100,7 @@ DbStatus Database::openServer(const QString &uriText, StoreKind kind)
             return DbStatus::failure(DbCondition::Other,
                                      QStringLiteral("the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed"));
         }
-        db.setHostName(uri->host);
-        if (uri->port)
-            db.setPort(uri->port);
-        db.setUserName(uri->user);
-        db.setPassword(uri->password);
-        db.setDatabaseName(uri->dbname);
-        db.setConnectOptions(uri->connectOptions());
+        uri->configure(db);
         if (!db.open()) {
             const QString text = db.lastError().text().trimmed();
             db = QSqlDatabase();

@@ -1,5 +1,6 @@
 #include "ServerUri.h"
 
+#include <QSqlDatabase>
 #include <QUrl>
 
 namespace arc {
@@ -133,6 +134,17 @@ QString ServerUri::display() const
     if (socket)
         out += QStringLiteral("?host=%1").arg(host) + (port ? QStringLiteral("&port=%1").arg(port) : QString());
     return out;
+}
+
+void ServerUri::configure(QSqlDatabase &db) const
+{
+    db.setHostName(host);
+    if (port)
+        db.setPort(port);
+    db.setUserName(user);
+    db.setPassword(password);
+    db.setDatabaseName(dbname);
+    db.setConnectOptions(connectOptions());
 }
 
 } // namespace arc

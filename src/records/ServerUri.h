@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+class QSqlDatabase;
+
 namespace arc {
 
 // A PostgreSQL connection URI read as libpq reads it:
@@ -24,6 +26,8 @@ struct ServerUri {
 
     // The options in libpq's "key=value key=value" form, values quoted.
     QString connectOptions() const;
+    // Sets a (not yet open) connection to reach this server.
+    void configure(QSqlDatabase &db) const;
     // The URI with the password left out, for messages.
     QString display() const;
 };

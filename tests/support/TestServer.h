@@ -30,13 +30,7 @@ inline bool admin(const QStringList &statements, QString *error = nullptr)
     bool ok = true;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(uri->host);
-        if (uri->port)
-            db.setPort(uri->port);
-        db.setUserName(uri->user);
-        db.setPassword(uri->password);
-        db.setDatabaseName(uri->dbname);
-        db.setConnectOptions(uri->connectOptions());
+        uri->configure(db);
         ok = db.open();
         if (!ok && error)
             *error = db.lastError().text();
