@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set up, build and run ARC 8130 on a Debian 12 machine.
 #   ./dev.sh run    build and start the program on a demo data folder
-#   ./dev.sh test   build and run every test
+#   ./dev.sh test   build and run every test (./dev.sh test -R NAME: the
+#                   tests whose names match, with the test server)
 #   ./dev.sh sanitize  build with the address and undefined-behaviour
 #                      sanitizers under build-asan/ and run every test
 #   ./dev.sh package   build arc8130_VERSION_ARCH.deb here and check it with lintian
@@ -95,10 +96,11 @@ case "$cmd" in
     exec build/bin/arc8130
     ;;
   test)
+    shift
     ensure_packages "${TEST_PACKAGES[@]}"
     build
     start_test_server
-    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure "$@")
     ;;
   sanitize)
     ensure_packages "${TEST_PACKAGES[@]}"
