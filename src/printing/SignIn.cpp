@@ -15,6 +15,7 @@
 #include "SilentEdit.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +25,18 @@ namespace arc {
 namespace {
 const Message kTryAgain{QStringLiteral("Try again?"), QStringLiteral("Password Incorrect"), Message::Buttons::YesNo,
                         Message::Icon::None, Message::Answer::Yes};
+
+// The master password stands in for an administrator only where none is
+// stored, which signatories that cannot be read do not show.
+Message unreadSignatories(const QString &store, const DbStatus &status)
+{
+    const QString why = status.is(DbCondition::Locked) ? QStringLiteral("another program is holding the data files")
+                                                       : status.detail();
+    return {QStringLiteral("The signatories in %1 cannot be read: %2.\nThe master password opens the program only "
+                           "when they can be read and none of them is an administrator. Try again later.")
+                .arg(QDir::toNativeSeparators(store), why),
+            QStringLiteral("Access Control"), Message::Buttons::Ok, Message::Icon::Exclamation};
+}
 } // namespace
 
 SignIn::SignIn(AccessPanel &panel, SignatureBlocks blocks, ItemGridModel &lines, DataFolder &folder,
@@ -75,9 +88,15 @@ void SignIn::AgentSecurity()
     const QString typed = m_panel.text44->text();
     const int k = m_panel.combo4->currentIndex();
     if (k < 0) {
-        const bool administrator =
-            m_folder.isOpen() && SignatoryPasswords::administratorExists(m_folder.reference());
-        if (Passwords::isOpeningMaster(typed, administrator)) {
+        // Without a data folder there is no one to ask, and one must be chosen.
+        bool administrator = false;
+        const DbStatus read = m_folder.isOpen()
+                                  ? SignatoryPasswords::administratorExists(m_folder.reference(), administrator)
+                                  : DbStatus();
+        if (!read.ok() && Passwords::equal(typed, Passwords::master)) {
+            m_messages.ask(unreadSignatories(m_folder.reference().filePath(), read));
+            m_panel.combo4->setFocus();
+        } else if (Passwords::isOpeningMaster(typed, administrator)) {
             m_master = true;
             m_panel.hide();
             emit signedIn();

@@ -5,9 +5,13 @@
 
 namespace arc::SignatoryPasswords {
 
-bool administratorExists(const Database &reference)
+DbStatus administratorExists(const Database &reference, bool &exists)
 {
-    return reference.scalar(QStringLiteral("SELECT 1 FROM \"Agents\" WHERE \"Administrator\" = 1 LIMIT 1")).isValid();
+    DbStatus s;
+    exists = reference.scalar(QStringLiteral("SELECT 1 FROM \"Agents\" WHERE \"Administrator\" <> 0 LIMIT 1"), {}, &s)
+                 .isValid()
+             || !s.ok();
+    return s;
 }
 
 DbStatus store(Database &reference, qint64 rowId, const QString &password)

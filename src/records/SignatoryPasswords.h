@@ -5,8 +5,10 @@
 namespace arc::SignatoryPasswords {
 
 // Whether any signatory has the administrator right; until one has, the
-// master password opens the program for the first set-up.
-bool administratorExists(const Database &reference);
+// master password opens the program for the first set-up. Any non-zero
+// value counts (Access stores true as -1). Signatories that cannot be read
+// may hold one: `exists` is then true and the reason is returned.
+DbStatus administratorExists(const Database &reference, bool &exists);
 
 // Store the hash of `password` as the password of the signatory in row
 // `rowId` of Agents.

@@ -114,9 +114,10 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     connect(adminPassword, &QLineEdit::textChanged, this,
             [this](const QString &t) {
                 // The master password gives the right only while no one has it.
+                bool administrator = true;
                 const bool first = m_folder.isOpen()
-                                   && Passwords::isOpeningMaster(
-                                       t, SignatoryPasswords::administratorExists(m_folder.reference()));
+                                   && SignatoryPasswords::administratorExists(m_folder.reference(), administrator).ok()
+                                   && Passwords::isOpeningMaster(t, administrator);
                 yes->setEnabled(m_administering || first);
             });
     connect(useElectronic, &QCheckBox::toggled, files, &QWidget::setEnabled);

@@ -7,6 +7,8 @@
 #include <QFocusEvent>
 #include <QImage>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 using arc::Message;
 
@@ -185,17 +187,50 @@ TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-// The master password sets up the first administrator; once there is one
-// it is a wrong password like any other typed without a name.
-TEST_F(SignInTest, TheMasterPasswordOpensOnlyUntilAnAdministratorExists)
+// The master password sets up the first administrator. It is refused
+// once one exists, whatever value says so (Access stores true as -1), and
+// while the signatories cannot be read, with the reason.
+struct MasterCase {
+    const char *name;
+    const char *administrator; // the stored value; null: none, the file locked
+    bool told;
+};
+void PrintTo(const MasterCase &c, std::ostream *os) { *os << c.name; }
+
+class MasterPasswordTest : public SignInTest, public testing::WithParamInterface<MasterCase> {};
+
+TEST_P(MasterPasswordTest, TheMasterPasswordOpensOnlyAStoreReadWithoutAnAdministrator)
 {
+    const QString name = "raw";
     {
-        arc::DataFolder f;
-        ASSERT_TRUE(f.open(dataFolder()).ok());
-        ASSERT_TRUE(f.reference().exec("UPDATE Agents SET Administrator = 1 WHERE rowid = 2").ok());
+        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", name);
+        raw.setDatabaseName(dataFolder() + "VELLORANA.MDB");
+        ASSERT_TRUE(raw.open());
+        QSqlQuery q(raw);
+        if (GetParam().administrator) {
+            ASSERT_TRUE(q.exec("PRAGMA ignore_check_constraints = ON"));
+            ASSERT_TRUE(q.exec(QString("UPDATE Agents SET Administrator = %1 WHERE rowid = 2").arg(GetParam().administrator)));
+        } else {
+            ASSERT_TRUE(q.exec("BEGIN EXCLUSIVE"));
+        }
+        signIn(-1, "zorp7351");
+        raw.close();
     }
-    signIn(-1, "zorp7351");
+    QSqlDatabase::removeDatabase(name);
     EXPECT_TRUE(panel().isVisibleTo(window.get()));
     EXPECT_FALSE(window->signIn().isSignedIn());
-    EXPECT_TRUE(messages.shown.isEmpty()) << "no name: no message";
+    if (!GetParam().told) {
+        EXPECT_TRUE(messages.shown.isEmpty()) << "no name: no message";
+        return;
+    }
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Access Control");
+    EXPECT_TRUE(messages.shown[0].prompt.contains("another program is holding the data files"))
+        << messages.shown[0].prompt.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, MasterPasswordTest,
+                         testing::Values(MasterCase{"AdministratorStoredAsOne", "1", false},
+                                         MasterCase{"AdministratorStoredAsAccessTrue", "-1", false},
+                                         MasterCase{"SignatoriesLocked", nullptr, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
