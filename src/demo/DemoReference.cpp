@@ -4,6 +4,7 @@
 
 #include "DataFolder.h"
 #include "InsertRow.h"
+#include "Passwords.h"
 #include "WriteTransaction.h"
 
 namespace arc {
@@ -83,8 +84,12 @@ DbStatus storeAgents(DataView &v)
 {
     bool first = true;
     for (const auto &a : kAgents) {
+        // As the program keeps every password: only its hash.
+        const QString password = Passwords::hash(u(a.password));
+        if (password.isEmpty())
+            return DbStatus::failure(DbCondition::Other, QStringLiteral("a password could not be hashed"));
         if (DbStatus s = insertRow(v, {{"Name", field(a.name)},
-                                       {"Password", field(a.password)},
+                                       {"Password", password},
                                        {"ApprovalNumber", field(a.approvalNumber)},
                                        {"ElectronicSign", first ? DemoSignature::fileName() : QString()},
                                        {"UseElectronic", first},

@@ -1,4 +1,6 @@
 #include "DataFolder.h"
+#include "DemoFolder.h"
+#include "DemoReference.h"
 #include "Passwords.h"
 #include "Rows.h"
 #include "SignatoryPasswords.h"
@@ -63,4 +65,18 @@ TEST_F(SignatoryPasswordsTest, ResetPasswordFromTheCommandLine)
     bool administrator = true;
     EXPECT_TRUE(SignatoryPasswords::administratorExists(data.reference(), administrator).ok());
     EXPECT_FALSE(administrator);
+}
+
+// The demo folder's signatories sign in with their passwords, which are
+// kept only as their hashes.
+TEST_F(SignatoryPasswordsTest, TheDemoFolderKeepsOnlyHashes)
+{
+    ASSERT_TRUE(DemoFolder::seed(folder()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    for (const DemoReference::Agent &a : DemoReference::agents()) {
+        const QString stored =
+            data.reference().scalar("SELECT Password FROM Agents WHERE Name = ?", {QString::fromUtf8(a.name)}).toString();
+        EXPECT_EQ(Passwords::verify(stored, QString::fromUtf8(a.password)), Verdict::Right) << a.name;
+    }
 }
