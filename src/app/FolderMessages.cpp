@@ -35,11 +35,7 @@ QString reason(const DbStatus &status)
 namespace {
 
 // A server is named without its password.
-QString sourceName(const QString &source)
-{
-    const std::optional<ServerUri> uri = ServerUri::parse(source);
-    return uri ? uri->display() : source;
-}
+QString sourceName(const QString &source) { return ServerUri::withoutPassword(source); }
 
 Message serverUnusable(const QString &uri, const DbStatus &status, const QString &inUse)
 {

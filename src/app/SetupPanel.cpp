@@ -147,8 +147,7 @@ void SetupPanel::setFolder(const QString &path)
         m_dir1->setText(path);
         return;
     }
-    const std::optional<ServerUri> uri = ServerUri::parse(path);
-    m_dir1->setText(uri ? uri->display() : path);
+    m_dir1->setText(ServerUri::withoutPassword(path));
     m_serverText->setText(path);
 }
 void SetupPanel::setDatabasesEnabled(bool enabled) { m_databases->setEnabled(enabled); }

@@ -33,8 +33,7 @@ IssueVerifier::Result IssueVerifier::verify(const QString &pdfPath, const QStrin
                                    : db.open(dataFolder + Schema::fileName(StoreKind::Certificates),
                                              StoreKind::Certificates, Database::Mode::ReadOnly);
     // A server is named without its password.
-    const std::optional<ServerUri> uri = server ? ServerUri::parse(dataFolder) : std::nullopt;
-    const QString source = uri ? uri->display() : dataFolder;
+    const QString source = ServerUri::withoutPassword(dataFolder);
     // A file of an earlier version, which the program has not opened since,
     // has issued nothing.
     if (opened.is(DbCondition::ReadOnly))

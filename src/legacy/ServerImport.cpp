@@ -163,8 +163,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
 {
     ConversionReport report;
     const QString folder = folderPath.endsWith(QLatin1Char('/')) ? folderPath : folderPath + QLatin1Char('/');
-    const std::optional<ServerUri> uri = ServerUri::parse(serverUri);
-    const QString target = uri ? uri->display() : serverUri;
+    const QString target = ServerUri::withoutPassword(serverUri);
     const auto fail = [&](const DbStatus &s) {
         report.outcome = ConversionReport::Outcome::Failed;
         report.status = s;

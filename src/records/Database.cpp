@@ -90,7 +90,8 @@ DbStatus Database::openServer(const QString &uriText, StoreKind kind)
     QString why;
     const std::optional<ServerUri> uri = ServerUri::parse(uriText, &why);
     if (!uri)
-        return DbStatus::failure(DbCondition::InvalidPath, QStringLiteral("%1: %2").arg(uriText, why));
+        return DbStatus::failure(DbCondition::InvalidPath,
+                                 QStringLiteral("%1: %2").arg(ServerUri::withoutPassword(uriText), why));
     const QString connection = nextConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(Engine::PostgreSQL), connection);

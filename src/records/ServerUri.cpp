@@ -1,5 +1,6 @@
 #include "ServerUri.h"
 
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QUrl>
 
@@ -14,7 +15,8 @@ bool setPort(ServerUri &uri, const QString &text, QString &error)
     bool ok = false;
     const int port = text.toInt(&ok);
     if (!ok || port <= 0 || port > 65535) {
-        error = QStringLiteral("\"%1\" is not a port number").arg(text);
+        // Not quoted: a password holding "/" or "?" is cut up into the port.
+        error = QStringLiteral("the port is not a number from 1 to 65535");
         return false;
     }
     uri.port = port;
@@ -77,7 +79,7 @@ std::optional<ServerUri> ServerUri::parse(const QString &text, QString *errorOut
         if (after.startsWith(QLatin1Char(':')))
             portText = after.mid(1);
         else if (!after.isEmpty())
-            return fail(QStringLiteral("unexpected \"%1\" after the host").arg(after));
+            return fail(QStringLiteral("unexpected text after the host's closing \"]\""));
     } else {
         const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
         uri.host = decoded(colon < 0 ? rest : rest.left(colon));
@@ -90,7 +92,8 @@ std::optional<ServerUri> ServerUri::parse(const QString &text, QString *errorOut
         for (const QString &pair : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
             const qsizetype eq = pair.indexOf(QLatin1Char('='));
             if (eq <= 0)
-                return fail(QStringLiteral("the parameter \"%1\" has no value").arg(pair));
+                // Not quoted: it may be the rest of a password holding "&".
+                return fail(QStringLiteral("a parameter has no value (each is written name=value)"));
             const QString key = decoded(pair.left(eq));
             const QString value = decoded(pair.mid(eq + 1));
             if (key == QLatin1String("host"))
@@ -134,6 +137,32 @@ QString ServerUri::display() const
     if (socket)
         out += QStringLiteral("?host=%1").arg(host) + (port ? QStringLiteral("&port=%1").arg(port) : QString());
     return out;
+}
+
+QString ServerUri::withoutPassword(const QString &source)
+{
+    if (!isUri(source.trimmed()))
+        return source;
+    if (const std::optional<ServerUri> uri = parse(source))
+        return uri->display();
+    // Malformed: the password may hold any of the separators, so everything
+    // before the last "@" but the user goes, and the parameters from the
+    // password on.
+    const QString t = source.trimmed();
+    const qsizetype start = t.indexOf(QLatin1String("://")) + 3;
+    QString user;
+    QString rest = t.mid(start);
+    if (const qsizetype at = rest.lastIndexOf(QLatin1Char('@')); at >= 0) {
+        const qsizetype end = rest.indexOf(QRegularExpression(QStringLiteral("[:/?]")));
+        user = rest.left(end >= 0 && end < at ? end : at);
+        rest = rest.mid(at + 1);
+    }
+    if (const qsizetype secret = rest.indexOf(QLatin1String("password"), 0, Qt::CaseInsensitive); secret >= 0) {
+        rest.truncate(secret);
+        while (rest.endsWith(QLatin1Char('&')) || rest.endsWith(QLatin1Char('?')))
+            rest.chop(1);
+    }
+    return t.left(start) + (user.isEmpty() ? QString() : user + QLatin1Char('@')) + rest;
 }
 
 void ServerUri::configure(QSqlDatabase &db) const

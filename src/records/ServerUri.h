@@ -30,6 +30,9 @@ struct ServerUri {
     void configure(QSqlDatabase &db) const;
     // The URI with the password left out, for messages.
     QString display() const;
+    // A data source as messages name it: a folder as it is, a server's URI
+    // without its password, also when the URI is malformed.
+    static QString withoutPassword(const QString &source);
 };
 
 } // namespace arc

@@ -50,3 +50,26 @@ TEST(ServerUriTest, RefusesWhatIsNotAServerAddressWithAReason)
         EXPECT_FALSE(why.isEmpty()) << bad;
     }
 }
+
+// A malformed URI is named in messages, and its fault said, without any
+// piece of its password, wherever the password stands and whatever it
+// holds that breaks the URI apart.
+TEST(ServerUriTest, AMalformedUriIsNamedWithoutItsPassword)
+{
+    const QStringList pieces = {"Hunter", "Tiger", "Lion"};
+    for (const char *bad : {"postgresql://pat:Hunter/Tiger&Lion@db:99999/arc", "postgresql://pat:Hunter/Tiger&Lion@db/arc",
+                            "postgresql://pat:Hunter?Tiger&Lion@db/arc", "postgresql://pat:HunterTigerLion@[::1/arc",
+                            "postgresql://db/arc?sslmode&password=Hunter", "postgresql://db/arc?password=Hunter&Tiger&Lion",
+                            "postgresql://db:5x/arc?password=HunterTigerLion"}) {
+        QString why;
+        EXPECT_FALSE(ServerUri::parse(bad, &why)) << bad;
+        const QString shown = ServerUri::withoutPassword(bad);
+        EXPECT_TRUE(shown.startsWith("postgresql://")) << shown.toStdString();
+        for (const QString &piece : pieces) {
+            EXPECT_FALSE(shown.contains(piece)) << shown.toStdString();
+            EXPECT_FALSE(why.contains(piece)) << bad << ": " << why.toStdString();
+        }
+    }
+    EXPECT_EQ(ServerUri::withoutPassword("postgresql://pat:secret@db:5433/arc"), "postgresql://pat@db:5433/arc");
+    EXPECT_EQ(ServerUri::withoutPassword("/srv/arc/data/"), "/srv/arc/data/") << "a folder is named as it is";
+}
