@@ -81,6 +81,9 @@ bool readLine(const char *prompt, bool terminal, std::string &line)
         tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
     }
     const bool ok = static_cast<bool>(std::getline(std::cin, line));
+    // A line piped from a Windows file ends in CR LF; no one can type the CR.
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+        line.pop_back();
     if (terminal) {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
         std::fprintf(stderr, "\n");

@@ -40,6 +40,7 @@ TEST_F(SignatoryPasswordsTest, ResetPasswordFromTheCommandLine)
         DataFolder data;
         ASSERT_TRUE(data.open(folder()).ok());
         writeRow(data.agents(), {{"Name", "Pat Doe"}, {"Password", "forgotten"}});
+        writeRow(data.agents(), {{"Name", "Lee Roe"}, {"Password", "forgotten"}});
         writeRow(data.agents(), {{"Name", "Twin"}, {"Password", "a"}});
         writeRow(data.agents(), {{"Name", "Twin"}, {"Password", "b"}});
     }
@@ -52,6 +53,8 @@ TEST_F(SignatoryPasswordsTest, ResetPasswordFromTheCommandLine)
         return p.exitCode();
     };
     EXPECT_EQ(run({"reset-password", folder(), "Pat Doe"}, "n3w-Pass\n"), 0);
+    // Piped from a file written on Windows: the line end is no part of it.
+    EXPECT_EQ(run({"reset-password", folder(), "Lee Roe"}, "fr0m-Windows\r\n"), 0);
     EXPECT_NE(run({"reset-password", folder(), "Nobody"}, "x\n"), 0);
     EXPECT_NE(run({"reset-password", folder(), "Pat Doe"}, "\n"), 0);
     EXPECT_NE(run({"reset-password", folder(), "Twin"}, "x\n"), 0);
@@ -61,6 +64,9 @@ TEST_F(SignatoryPasswordsTest, ResetPasswordFromTheCommandLine)
     ASSERT_TRUE(data.open(folder()).ok());
     const QString stored = data.reference().scalar("SELECT Password FROM Agents WHERE Name = 'Pat Doe'").toString();
     EXPECT_EQ(Passwords::verify(stored, "n3w-Pass"), Verdict::Right);
+    EXPECT_EQ(Passwords::verify(data.reference().scalar("SELECT Password FROM Agents WHERE Name = 'Lee Roe'").toString(),
+                                "fr0m-Windows"),
+              Verdict::Right);
     EXPECT_EQ(data.reference().scalar("SELECT group_concat(Password) FROM Agents WHERE Name = 'Twin'").toString(), "a,b");
     bool administrator = true;
     EXPECT_TRUE(SignatoryPasswords::administratorExists(data.reference(), administrator).ok());
