@@ -9,22 +9,74 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace arc {
 
+namespace {
+
+// The SHA-256 of a regular file. Anything else is refused before it is
+// opened for reading: a FIFO waits for a writer, a device may never end.
+std::optional<QByteArray> sha256OfRegularFile(const QByteArray &path, QString &error)
+{
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) {
+        error = qt_error_string(errno);
+        return std::nullopt;
+    }
+    const auto notRegular = [&] {
+        error = S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+        return std::nullopt;
+    };
+    if (!S_ISREG(st.st_mode))
+        return notRegular();
+    // Without waiting, and checked again once open: it may have been
+    // swapped for a FIFO in between.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        error = qt_error_string(errno);
+        return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        error = file.errorString();
+        return std::nullopt;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return notRegular();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = file.read(chunk.data(), chunk.size());
+        if (n < 0) {
+            error = file.errorString();
+            return std::nullopt;
+        }
+        if (n == 0)
+            return hash.result();
+        hash.addData(QByteArrayView(chunk.constData(), n));
+    }
+}
+
+} // namespace
+
 IssueVerifier::Result IssueVerifier::verify(const QString &pdfPath, const QString &dataFolder)
 {
+    return verifyFile(QFile::encodeName(pdfPath), dataFolder);
+}
+
+IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const QString &dataFolder)
+{
     Result r;
-    QFile file(pdfPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString error;
+    const std::optional<QByteArray> sha256 = sha256OfRegularFile(pdfPath, error);
+    if (!sha256) {
         r.outcome = Result::Outcome::Unreadable;
-        r.detail = QStringLiteral("%1 cannot be read: %2").arg(pdfPath, file.errorString());
-        return r;
-    }
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file)) {
-        r.outcome = Result::Outcome::Unreadable;
-        r.detail = QStringLiteral("%1 cannot be read: %2").arg(pdfPath, file.errorString());
+        r.detail = QStringLiteral("%1 cannot be read: %2").arg(QFile::decodeName(pdfPath), error);
         return r;
     }
     Database db;
@@ -45,7 +97,7 @@ IssueVerifier::Result IssueVerifier::verify(const QString &pdfPath, const QStrin
     }
     DbStatus s;
     const std::optional<IssueRecord> found =
-        IssueLog(db).withPdfSha256(QString::fromLatin1(hash.result().toHex()), &s);
+        IssueLog(db).withPdfSha256(QString::fromLatin1(sha256->toHex()), &s);
     if (!s.ok()) {
         r.outcome = Result::Outcome::Unreadable;
         r.detail = QStringLiteral("the issue log of %1 cannot be read: %2").arg(source, s.detail());

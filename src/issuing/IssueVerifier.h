@@ -20,6 +20,9 @@ public:
 
     // `dataFolder` ends with "/".
     static Result verify(const QString &pdfPath, const QString &dataFolder);
+    // The same for a file name as the system spells it, in whatever bytes
+    // (a command line's argument).
+    static Result verifyFile(const QByteArray &pdfPath, const QString &dataFolder);
 
     // The data folder recorded in the set-up file the program would read,
     // nullopt (with `error`) when there is none.

@@ -42,7 +42,8 @@ int main(int argc, char **argv)
         folder = *recorded;
     }
 
-    const arc::IssueVerifier::Result r = arc::IssueVerifier::verify(args.at(1), folder);
+    // The name as given, byte for byte: decoding it may lose what is not UTF-8.
+    const arc::IssueVerifier::Result r = arc::IssueVerifier::verifyFile(QByteArray(argv[1]), folder);
     using Outcome = arc::IssueVerifier::Result::Outcome;
     if (r.outcome == Outcome::Unreadable)
         return std::fprintf(stderr, "arc8130-verify: %s\n", qPrintable(r.detail)), 2;

@@ -8,6 +8,8 @@
 #include "SetupStore.h"
 
 #include <QProcess>
+#include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -86,6 +88,44 @@ TEST_F(VerifyTest, TheCommandPrintsTheRecordOrRefuses)
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
 
     EXPECT_EQ(command({}).exit, 2);
+}
+
+// What is not a regular file is refused at once, without waiting on a
+// FIFO or reading a device without end; a file that fails while it is read
+// is not a page either side of the log; a name is found whatever its bytes.
+TEST_F(VerifyTest, TheCommandRefusesWhatCannotBeReadAndFindsAnyName)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(file("pipe.pdf")).constData(), 0600), 0);
+    const QByteArray latin1 = QFile::encodeName(folder()) + "caf\xe9.pdf";
+    {
+        std::ofstream copy(latin1.toStdString(), std::ios::binary);
+        const QByteArray bytes = readFile(page);
+        copy.write(bytes.constData(), bytes.size());
+    }
+    const struct {
+        const char *what, *argument; // the argument as the shell's printf writes it
+        int exit;
+    } cases[] = {{"a FIFO", "pipe.pdf", 2},
+                 {"a device", "/dev/zero", 2},
+                 {"a folder", ".", 2},
+                 {"a read error", "/proc/self/mem", 2},
+                 {"a Latin-1 name", "caf\\351.pdf", 0}};
+    for (const auto &c : cases) {
+        QProcess p;
+        p.setWorkingDirectory(folder());
+        p.start("sh", {"-c", QString("exec \"$0\" \"$(printf '%1')\" \"$1\"").arg(c.argument), VERIFY_EXE, folder()});
+        if (!p.waitForFinished(5000)) {
+            p.kill();
+            p.waitForFinished();
+            ADD_FAILURE() << c.what << " is still being read";
+            continue;
+        }
+        const QString said = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        EXPECT_EQ(p.exitCode(), c.exit) << c.what << ": " << said.toStdString();
+        if (c.exit == 2) {
+            EXPECT_TRUE(said.contains("cannot be read")) << c.what << ": " << said.toStdString();
+        }
+    }
 }
 
 // Without a data folder named, the one recorded in the set-up file is used.
