@@ -15,7 +15,7 @@ void ConvertAccessFolder(benchmark::State &state)
 {
     const QString fixture = QStringLiteral(LEGACY_FIXTURE);
     if (!arc::MdbExport::available() || !QFile::exists(fixture + "VELLORAN.MDB")) {
-        state.SkipWithError("mdbtools or the shared fixture is missing");
+        state.SkipWithError("mdbtools is not installed");
         return;
     }
     for (auto _ : state) {

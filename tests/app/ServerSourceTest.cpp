@@ -36,8 +36,7 @@ TEST_F(DataWindowTest, ServerBoxConnectsToAServerOrSaysWhyNot)
     EXPECT_EQ(window->setupPanel().indicator(), 1);
     messages.shown.clear();
 
-    if (!TestServer::configured())
-        GTEST_SKIP() << "ARC_TEST_PG is not set (./dev.sh test sets it)";
+    ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
     QString schema;
     const QString uri = TestServer::freshSchema(schema) + "&password=hush";
     {

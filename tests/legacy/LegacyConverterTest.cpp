@@ -29,10 +29,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        if (!MdbExport::available())
-            GTEST_SKIP() << "mdbtools is not installed";
-        if (!QFileInfo::exists(QStringLiteral(LEGACY_FIXTURE) + "VELLORAN.MDB"))
-            GTEST_SKIP() << "the shared Access fixture is not beside this checkout: " << LEGACY_FIXTURE;
+        ASSERT_TRUE(MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
         for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
             ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder() + name)) << name;
             QFile::setPermissions(folder() + name, QFile::ReadOwner | QFile::WriteOwner);

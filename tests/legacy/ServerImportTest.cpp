@@ -32,8 +32,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        if (!TestServer::configured())
-            GTEST_SKIP() << "ARC_TEST_PG is not set (./dev.sh test sets it)";
+        ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
         m_uri = TestServer::freshSchema(m_schema);
         ASSERT_FALSE(m_uri.isEmpty());
     }
@@ -128,10 +127,7 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
 // where they are, unconverted.
 TEST_F(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
 {
-    if (!MdbExport::available())
-        GTEST_SKIP() << "mdbtools is not installed";
-    if (!QFileInfo::exists(QStringLiteral(LEGACY_FIXTURE) + "VELLORAN.MDB"))
-        GTEST_SKIP() << "the shared Access fixture is not beside this checkout";
+    ASSERT_TRUE(MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
     for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
         ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder() + name));
         QFile::setPermissions(folder() + name, QFile::ReadOwner | QFile::WriteOwner);

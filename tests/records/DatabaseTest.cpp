@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <unistd.h>
 
 using namespace arc;
 
@@ -140,9 +141,9 @@ TEST_F(DatabaseTest, OpenRefusesAReadOnlyFile)
         Database db;
         ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
     }
+    if (geteuid() == 0)
+        GTEST_SKIP() << "running as root, whom a read-only file does not stop from writing";
     QFile::setPermissions(file("VELLORAN.MDB"), QFile::ReadOwner | QFile::ReadUser);
-    if (QFileInfo(file("VELLORAN.MDB")).isWritable())
-        GTEST_SKIP() << "file permissions do not bind this user (running as root?)";
     Database db;
     EXPECT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates).is(DbCondition::ReadOnly));
 }
