@@ -36,6 +36,15 @@ TEST_F(DataWindowTest, ServerBoxConnectsToAServerOrSaysWhyNot)
     EXPECT_EQ(window->setupPanel().indicator(), 1);
     messages.shown.clear();
 
+    // Mistyped, with a "/" in the password: still named without it.
+    serverText->setText("postgresql://arc:hush/quiet@db.shop.example:5432/arc");
+    connect->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.contains("db.shop.example")) << messages.shown[0].prompt.toStdString();
+    for (const char *piece : {"hush", "quiet"})
+        EXPECT_FALSE(messages.shown[0].prompt.contains(piece)) << messages.shown[0].prompt.toStdString();
+    messages.shown.clear();
+
     ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
     QString schema;
     const QString uri = TestServer::freshSchema(schema) + "&password=hush";
