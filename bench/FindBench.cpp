@@ -176,7 +176,9 @@ void ActivityReportForAYear(benchmark::State &state)
         state.SkipWithError("data folder not opened");
         return;
     }
-    arc::ActivityReport report(folder, messages, [] { return QStringLiteral("John A. Carter"); });
+    QComboBox signatory;
+    signatory.addItem(QStringLiteral("John A. Carter"));
+    arc::ActivityReport report(folder, messages, &signatory);
     report.from->setText(QStringLiteral("01/Jan/2020"));
     report.to->setText(QStringLiteral("31/Dec/2020"));
     for (auto _ : state)

@@ -7,6 +7,7 @@
 #include "EntryBox.h"
 #include "MessageBoxes.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -21,10 +22,8 @@ constexpr int kResultLength = 10;
 constexpr int kPeriodLength = 11;
 } // namespace
 
-ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::function<QString()> signatory,
-                               QWidget *parent)
-    : QGroupBox(QStringLiteral("Activity"), parent), m_folder(folder), m_messages(messages),
-      m_signatory(std::move(signatory))
+ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, QComboBox *signatory, QWidget *parent)
+    : QGroupBox(QStringLiteral("Activity"), parent), m_folder(folder), m_messages(messages), m_signatory(signatory)
 {
     // Room for the characters a box takes, and no more.
     const int width = fontMetrics().horizontalAdvance(QStringLiteral("00/MMM/0000")) + 16;
@@ -67,6 +66,8 @@ ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, std::
     g->addWidget(rule, 4, 3);
     g->setColumnStretch(5, 1);
     connect(calculate, &QPushButton::clicked, this, &ActivityReport::Calculate);
+    // Figures counted for one signatory must never stand beside another's name.
+    connect(m_signatory, &QComboBox::currentTextChanged, this, [this] { showFigures(nullptr); });
 }
 
 void ActivityReport::periodChanged()
@@ -83,6 +84,13 @@ std::array<QString, 4> ActivityReport::figures(const ActivityCounts *counts)
             QString::number(counts->newParts + counts->prototypes + counts->repairs)};
 }
 
+void ActivityReport::showFigures(const ActivityCounts *counts)
+{
+    const std::array<QString, 4> shown = figures(counts);
+    for (size_t i = 0; i < shown.size(); ++i)
+        results[i]->setText(shown[i]);
+}
+
 void ActivityReport::Calculate()
 {
     const QDate first = DateText::parse(from->text());
@@ -93,12 +101,10 @@ void ActivityReport::Calculate()
     DbStatus s;
     {
         BusyPointer busy;
-        s = ActivityCounts::count(m_folder.certificates(), m_signatory(), first, last, counts);
+        s = ActivityCounts::count(m_folder.certificates(), m_signatory->currentText(), first, last, counts);
     }
     // No number of an earlier count may stand beside the new ones.
-    const std::array<QString, 4> shown = figures(s.ok() ? &counts : nullptr);
-    for (size_t i = 0; i < shown.size(); ++i)
-        results[i]->setText(shown[i]);
+    showFigures(s.ok() ? &counts : nullptr);
     if (!s.ok())
         m_messages.ask({QStringLiteral("The item lines could not be counted: %1").arg(s.detail()),
                         QStringLiteral("Activity report"), Message::Buttons::Ok, Message::Icon::Critical});

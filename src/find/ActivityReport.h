@@ -2,8 +2,8 @@
 
 #include <QGroupBox>
 #include <array>
-#include <functional>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -20,9 +20,8 @@ struct ActivityCounts;
 class ActivityReport : public QGroupBox {
     Q_OBJECT
 public:
-    // `signatory` gives the name chosen on the panel.
-    ActivityReport(DataFolder &folder, MessageBoxes &messages, std::function<QString()> signatory,
-                   QWidget *parent = nullptr);
+    // `signatory` is the panel's chooser of the signatory counted for.
+    ActivityReport(DataFolder &folder, MessageBoxes &messages, QComboBox *signatory, QWidget *parent = nullptr);
 
     // "Calculate": count and show the four numbers.
     void Calculate();
@@ -37,10 +36,11 @@ public:
 
 private:
     void periodChanged();
+    void showFigures(const ActivityCounts *counts);
 
     DataFolder &m_folder;
     MessageBoxes &m_messages;
-    std::function<QString()> m_signatory;
+    QComboBox *m_signatory;
 };
 
 } // namespace arc

@@ -1,13 +1,14 @@
 #include "CorrectionStatement.h"
 
 #include "BlankRule.h"
+#include "CorrectionOpening.h"
 #include "DateText.h"
 
 namespace arc::CorrectionStatement {
 
 QString text(const QStringList &blocks, const QString &tracking, const QDate &dated)
 {
-    return QStringLiteral("This FAA Form 8130-3 corrects the error(s) in Block(s) %1 of FAA Form 8130-3 %2 dated %3.")
+    return (correctionOpening() + QStringLiteral("%1 of FAA Form 8130-3 %2 dated %3."))
         .arg(blocks.join(QStringLiteral(", ")), tracking.trimmed(), DateText::format(dated));
 }
 

@@ -1,5 +1,6 @@
 #include "ActivityCounts.h"
 
+#include "CorrectionOpening.h"
 #include "Database.h"
 #include "FoldedCopies.h"
 #include "SearchText.h"
@@ -15,7 +16,8 @@ DbStatus ActivityCounts::count(Database &db, const QString &name, const QDate &f
     DbStatus s = FoldedCopies::bringUpToDate(db);
     if (!s.ok())
         return s;
-    // One pass for the three statuses. A date is on a day when it lies
+    // One pass for the three statuses. A correction releases nothing
+    // again: its lines were counted with the certificate it corrects. A date is on a day when it lies
     // from that day up to the next, whatever a time stored with it.
     const QString first = from.toString(Qt::ISODate);
     const QString pastLast = to.addDays(1).toString(Qt::ISODate);
@@ -29,11 +31,14 @@ DbStatus ActivityCounts::count(Database &db, const QString &name, const QDate &f
                               "JOIN \"%2\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
                               "WHERE ((h.\"Date18\" >= ? AND h.\"Date18\" < ?) "
                               "OR (h.\"Date23\" >= ? AND h.\"Date23\" < ?)) "
-                              "AND (hf.\"Name17\" = ? OR hf.\"Name22\" = ?)")
+                              "AND (hf.\"Name17\" = ? OR hf.\"Name22\" = ?) "
+                              "AND coalesce(substr(h.\"Remarks\", 1, %3), '') <> ?")
                    .arg(Schema::foldTableOf(QStringLiteral("Header"))->name,
-                        Schema::foldTableOf(QStringLiteral("Detail"))->name),
+                        Schema::foldTableOf(QStringLiteral("Detail"))->name)
+                   .arg(correctionOpening().size()),
                {SearchText::fold(QStringLiteral("NEW")), SearchText::fold(QStringLiteral("PROTOTYPE")),
-                SearchText::fold(QStringLiteral("REPAIRED")), first, pastLast, first, pastLast, who, who});
+                SearchText::fold(QStringLiteral("REPAIRED")), first, pastLast, first, pastLast, who, who,
+                correctionOpening()});
     if (!s.ok())
         return s;
     if (!q.next())

@@ -105,7 +105,7 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     for (QPushButton *b : {saveButton, deleteButton, newButton, exitButton})
         buttons->addWidget(b);
     g->addLayout(buttons, 6, 0, 1, 3);
-    report = new ActivityReport(folder, messages, [this] { return combo6->currentText(); });
+    report = new ActivityReport(folder, messages, combo6);
     g->addWidget(report, 7, 0, 1, 3);
     g->setRowStretch(8, 1);
 

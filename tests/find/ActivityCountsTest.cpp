@@ -46,6 +46,21 @@ TEST_F(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsI
     EXPECT_EQ(march("Nobody"), (std::array<int, 3>{0, 0, 0}));
 }
 
+// The correcting certificate releases the same parts again: counted once.
+TEST_F(ActivityCountsTest, ACorrectionReleasesNothingAgain)
+{
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-05"}, {"Remarks", "OVERHAULED PER CMM"}}, {"NEW", "REPAIRED"});
+    signedBy({{"Name17", "Pat Doe"},
+              {"Date18", "2026-03-09"},
+              {"Remarks", "This FAA Form 8130-3 corrects the error(s) in Block(s) 8 of FAA Form 8130-3 000041 dated "
+                          "05/Mar/2026.\nOVERHAULED PER CMM"}},
+             {"NEW", "REPAIRED"});
+    // Remarks that only mention a correction further on still count.
+    signedBy({{"Name22", "Pat Doe"}, {"Date23", "2026-03-10"}, {"Remarks", "SEE This FAA Form 8130-3 corrects"}},
+             {"PROTOTYPE"});
+    EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 1, 1}));
+}
+
 TEST_F(ActivityCountsTest, NamesAreValuesNeverPartOfTheQuery)
 {
     const QString quoted = QStringLiteral("Pat \"Ace\" O'Neil");

@@ -3,6 +3,7 @@
 #include "ScriptedMessages.h"
 #include "SearchFixture.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -14,7 +15,9 @@ protected:
     void SetUp() override
     {
         SearchTest::SetUp();
-        report = std::make_unique<arc::ActivityReport>(data, messages, [this] { return name; });
+        name.setEditable(true);
+        name.addItems({"Pat Doe", "Lee Wong"});
+        report = std::make_unique<arc::ActivityReport>(data, messages, &name);
     }
     QStringList figures() const
     {
@@ -25,7 +28,7 @@ protected:
     }
 
     ScriptedMessages messages;
-    QString name = "Pat Doe";
+    QComboBox name;
     std::unique_ptr<arc::ActivityReport> report;
 };
 
@@ -73,4 +76,23 @@ TEST_F(ActivityReportTest, ACountThatFailsEmptiesTheBoxesAndSaysSo)
     EXPECT_EQ(figures(), (QStringList{"", "", "", ""}));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].prompt.startsWith("The item lines could not be counted"));
+}
+
+// Figures counted for one signatory never stand beside another's name.
+TEST_F(ActivityReportTest, ChoosingAnotherSignatoryEmptiesTheFigures)
+{
+    const qint64 key = insert("Header", {{"Name17", "Pat Doe"}, {"Date18", "2026-03-02"}});
+    insert("Detail", {{"FormIndex", key}, {"Status", "NEW"}});
+    report->from->setText("01/Mar/2026");
+    report->to->setText("31/Mar/2026");
+    report->calculate->click();
+    ASSERT_EQ(figures(), (QStringList{"1", "0", "0", "1"}));
+    name.setCurrentIndex(1);
+    EXPECT_EQ(figures(), (QStringList{"", "", "", ""}));
+    report->calculate->click();
+    ASSERT_EQ(figures(), (QStringList{"0", "0", "0", "0"}));
+    QTest::keyClicks(name.lineEdit(), "x");
+    EXPECT_EQ(figures(), (QStringList{"", "", "", ""}));
+    for (const QLineEdit *box : report->results)
+        EXPECT_TRUE(box->isReadOnly());
 }
