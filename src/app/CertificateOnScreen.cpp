@@ -1,5 +1,6 @@
 #include "CertificateOnScreen.h"
 
+#include "BlankRule.h"
 #include "BusyPointer.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
@@ -112,15 +113,16 @@ void CertificateOnScreen::fillFromDefaults()
         setText(s.text38, QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.text3, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
             setText(e, QString());
-        for (QPlainTextEdit *e : {s.text1, s.text2, s.text5, s.text13})
+        for (QPlainTextEdit *e : {s.text1, s.text2, s.text5})
             setText(e, QString());
+        setRemarks(QString());
         return;
     }
     setText(s.text38, d->country);
     setText(s.text2, d->organ2);
     setText(s.text3, d->tracking);
     setText(s.text5, d->invoice);
-    setText(s.text13, d->remarks);
+    setRemarks(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
     setText(s.text17, who ? who->name : QString());
     setText(s.text16, who ? who->approvalNumber : QString());
@@ -167,6 +169,7 @@ void CertificateOnScreen::showStoredCertificate()
     const CertificateHeader c = m_store->currentHeader();
     m_currentFormIndex = c.formIndex;
     m_screen->showHeader(c);
+    m_filledRemarks.reset();
     // What loaded before a failure stays on screen.
     ItemSlots lines;
     m_store->loadLines(m_currentFormIndex, lines);
@@ -266,7 +269,18 @@ void CertificateOnScreen::buildtext13()
             return std::nullopt;
         return StampTexts::text(m_folder.reference(), code);
     };
-    setText(m_screen->text13, LineBreaks::toScreen(RemarksBuilder::compose(remarksInputs(), stampText)));
+    const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(remarksInputs(), stampText));
+    const QString shown = m_screen->text13->toPlainText();
+    if (!BlankRule::isBlank(shown) && shown != m_filledRemarks && shown != composed
+        && m_messages.ask(Prompts::kReplaceRemarks) != Message::Answer::Yes)
+        return;
+    setRemarks(composed);
+}
+
+void CertificateOnScreen::setRemarks(const QString &text)
+{
+    setText(m_screen->text13, text);
+    m_filledRemarks = m_screen->text13->toPlainText();
 }
 
 void CertificateOnScreen::chooseExport(bool yes)
@@ -382,6 +396,7 @@ void CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     // The new certificate is the one on screen, as after any first save.
     setText(m_screen->text3, stored->tracking);
     setText(m_screen->text13, stored->remarks);
+    m_filledRemarks.reset();
     m_currentFormIndex = stored->formIndex;
     m_newFormFlag = 0;
     m_issued->refresh(false, m_currentFormIndex);

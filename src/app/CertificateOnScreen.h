@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 namespace arc {
 
@@ -65,6 +66,9 @@ private:
     void reportStoreFailure(const QString &what, const DbStatus &status);
     // Save of an issued certificate: never over it, its changes become a new one.
     void saveIssued(const CertificateEntries &entries);
+    // Block 12 as the program fills it: what the user types after it is
+    // theirs, and the builder asks before replacing it.
+    void setRemarks(const QString &text);
 
     CertificateScreen *m_screen;
     ItemGridModel *m_grid;
@@ -75,6 +79,9 @@ private:
     std::unique_ptr<IssuedCertificate> m_issued;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
+    // Block 12 as the program last filled it; none for a stored certificate,
+    // whose remarks may well have been typed.
+    std::optional<QString> m_filledRemarks;
 };
 
 } // namespace arc

@@ -30,6 +30,9 @@ inline const Message kCertificateChanged{
     QStringLiteral("This certificate has been changed at another workstation since it was shown, so your changes "
                    "were not saved.\nShow the certificate as it is stored now? (No keeps your entries on screen.)"),
     QStringLiteral("Save form on screen"), Message::Buttons::YesNo, Message::Icon::Exclamation, Message::Answer::Yes};
+inline const Message kReplaceRemarks{QStringLiteral("Replace the remarks typed in block 12?"),
+                                     QStringLiteral("Remarks"), Message::Buttons::YesNo, Message::Icon::Question,
+                                     Message::Answer::No};
 inline const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
                             Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 

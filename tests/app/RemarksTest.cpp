@@ -1,9 +1,11 @@
 #include "WindowFixture.h"
 
+#include "CertificateOnScreen.h"
 #include "CountriesPanel.h"
 #include "ForwardersPanel.h"
 #include "PartsPanel.h"
 #include "PrintCommand.h"
+#include "Prompts.h"
 
 #include <QProcess>
 
@@ -111,11 +113,30 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     ASSERT_TRUE(window->printCommand().writePdf(folder() + "repair.pdf"));
     EXPECT_TRUE(pdfText(folder() + "repair.pdf").contains("FR.145.7"));
 
-    // Typed remarks give way to the next composition: a dual release.
+    // Typed remarks are replaced only when the user agrees; what the
+    // builder itself composed is replaced without a question.
     screen().text13->setPlainText("typed");
+    messages.shown.clear();
+    messages.answers = {Message::Answer::No};
     screen().check3D8->click();
     EXPECT_TRUE(screen().check3D6->isChecked());
     EXPECT_TRUE(screen().check3D8->isChecked());
+    EXPECT_EQ(remarks(), "typed");
+    EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::kReplaceRemarks});
+    messages.answers = {Message::Answer::Yes};
+    choose(screen().combo1, "France");
+    EXPECT_EQ(remarks(), easa);
+    choose(screen().combo1, "France");
+    EXPECT_EQ(messages.shown.size(), 2);
+
+    // Remarks stored with a certificate may have been typed: asked too.
+    screen().saveButton->click();
+    window->certificate().ShowForm();
+    ASSERT_EQ(window->certificate().newFormFlag(), 0);
+    messages.shown.clear();
+    screen().combo1->setCurrentIndex(0);
+    emit screen().combo1->activated(0); // no country: no dual release
+    EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::kReplaceRemarks});
     EXPECT_EQ(remarks(), easa);
 }
 
