@@ -26,6 +26,11 @@ Decimal parse(const QString &text)
     return d;
 }
 
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 // Add one to a string of digits, however long.
 QString incremented(QString digits)
 {
@@ -112,6 +117,22 @@ QString format(const Decimal &d, int minWholeDigits)
     return out;
 }
 
+// The last run of digits counted up, its width kept unless it overflows
+// (SKY-26-0001 gives SKY-26-0002, B999 gives B1000); a text without digits
+// stays as it is.
+QString lastRunCounted(const QString &last)
+{
+    qsizetype end = last.size();
+    while (end > 0 && !isAsciiDigit(last[end - 1]))
+        --end;
+    if (end == 0)
+        return last;
+    qsizetype start = end;
+    while (start > 0 && isAsciiDigit(last[start - 1]))
+        --start;
+    return last.left(start) + incremented(last.mid(start, end - start)) + last.mid(end);
+}
+
 QString next(const QString &last, int minDigits)
 {
     if (isNumeric(last))
@@ -122,7 +143,9 @@ QString next(const QString &last, int minDigits)
         if (isNumeric(rest))
             return last.left(dash + 1) + format(plusOne(parse(rest)), minDigits);
     }
-    return last;
+    // Any other pattern counts too: giving it back unchanged would issue
+    // the same number again.
+    return lastRunCounted(last);
 }
 
 } // namespace

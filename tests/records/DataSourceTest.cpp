@@ -129,7 +129,7 @@ TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
     ASSERT_TRUE(data.open(source()).ok());
     Database &db = data.certificates();
     ASSERT_TRUE(db.exec("UPDATE \"Defaults\" SET \"Tracking\" = '000099', \"IncreaseTrack\" = 1, \"Invoice\" = 'WO-0099', "
-                        "\"IncreaseInv\" = 1")
+                        "\"IncreaseInv\" = 1, \"Batch\" = 'B999', \"IncreaseBatch\" = 1")
                     .ok());
     DbStatus s;
     auto issued = NewCertificateDefaults::issue(data.defaults(), &s);
@@ -138,6 +138,8 @@ TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
     EXPECT_EQ(issued->tracking, "000100");
     EXPECT_EQ(issued->invoice, "WO-100");
     EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000100");
+    EXPECT_EQ(issued->batch, "B1000");
+    EXPECT_EQ(db.scalar("SELECT \"Batch\" FROM \"Defaults\"").toString(), "B1000");
 
     CertificateStore store(data);
     qint64 k1 = 0, k2 = 0, k3 = 0;
