@@ -71,8 +71,8 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     EXPECT_EQ(stored("SELECT count(*) FROM Detail WHERE FormIndex = 0").toInt(), 1) << "the orphan line got key 0";
 
     screen().previousButton->click();
-    // A stored blank stays a blank; line breaks and dates as the screen shows them.
-    expectShown({{screen().text38, "EASA/France"}, {screen().text3, " "}, {screen().text1, "Acme Aero\n1 Main St"},
+    // A stored blank shows empty; line breaks and dates as the screen shows them.
+    expectShown({{screen().text38, "EASA/France"}, {screen().text3, ""}, {screen().text1, "Acme Aero\n1 Main St"},
                  {screen().text5, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
                  {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());

@@ -128,6 +128,24 @@ TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStar
     EXPECT_EQ(window->findChild<arc::PrintPanel *>()->text45->text(), "2");
 }
 
+// A stored blank shows as an empty box, so typed text is stored as typed,
+// and a box left empty is stored as the blank it was.
+TEST_F(SettingsPanelsTest, AStoredBlankShowsEmptyAndTypedTextIsStoredAsTyped)
+{
+    storedExec("UPDATE Defaults SET Status = ' ', Eligibility = ' ', Remarks = ' '");
+    openWindow();
+    screen().defaultsButton->click();
+    expectShown({{defaults().text40, ""}, {defaults().text39, ""}, {defaults().text20, ""}});
+    defaults().text40->setFocus();
+    QTest::keyClicks(defaults().text40, "NEW");
+    screen().defaultsButton->click();
+    EXPECT_EQ(stored("SELECT Status FROM Defaults").toString(), "NEW");
+    EXPECT_EQ(stored("SELECT Eligibility FROM Defaults").toString(), " ");
+    screen().newButton->click();
+    EXPECT_EQ(window->itemSlots()[0].status, "NEW");
+    EXPECT_TRUE(screen().check3D1->isChecked()) << "a new part goes to block 13";
+}
+
 // Dragging with the left button moves a panel on release, an outline
 // showing the way; the right button, or a press without moving, leaves it.
 // A panel dragged far off keeps its top strip inside the window.
