@@ -8,6 +8,7 @@
 #include "ReferenceLists.h"
 #include "StampTexts.h"
 #include "StoredFiles.h"
+#include "StoredTracking.h"
 #include "TestServer.h"
 
 #include <QSqlQuery>
@@ -144,6 +145,10 @@ TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
     ASSERT_TRUE(store.save(entries("000100", "MÜLLER-7"), true, k1).ok());
     ASSERT_TRUE(store.save(entries("000101", "ABC-1", "REPAIRED"), true, k2).ok());
     ASSERT_TRUE(store.save(entries("000102", "müller-8"), true, k3).ok());
+    EXPECT_TRUE(StoredTracking::onAnother(db, " 000101", 0));
+    EXPECT_FALSE(StoredTracking::onAnother(db, "000101", k2)) << "its own number is on no other certificate";
+    EXPECT_FALSE(StoredTracking::onAnother(db, "000103", 0));
+    EXPECT_FALSE(StoredTracking::onAnother(db, " ", 0));
     // A row written behind the program's back is found too.
     ASSERT_TRUE(db.exec("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") VALUES (?, '3', "
                         "'Müller-9', 'NEW')",
