@@ -106,7 +106,10 @@ void CertificateOnScreen::fillFromDefaults()
     DbStatus status;
     const std::optional<NewCertificateDefaults> d =
         m_folder.isOpen() ? NewCertificateDefaults::issue(m_folder.defaults(), &status) : std::nullopt;
-    if (!status.ok())
+    if (status.is(DbCondition::ConnectionLost))
+        m_messages.ask(FolderMessages::serverUnreachable(m_folder.certificates().filePath(),
+                                                         QStringLiteral("no certificate numbers were issued")));
+    else if (!status.ok())
         reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored, so none were issued"),
                            status);
     if (!d) {
@@ -332,7 +335,8 @@ void CertificateOnScreen::step(bool forward)
 
 void CertificateOnScreen::newForm()
 {
-    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+    // A new certificate from a server out of reach would show no numbers.
+    if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages))
         return;
     m_newFormFlag = 1;
     NewFormDefaults();
@@ -348,7 +352,7 @@ void CertificateOnScreen::reportStoreFailure(const QString &what, const DbStatus
 
 void CertificateOnScreen::save()
 {
-    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+    if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages))
         return;
     BusyPointer busy;
     qint64 key = m_currentFormIndex;
@@ -362,6 +366,12 @@ void CertificateOnScreen::save()
         }
     }
     DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
+    if (s.is(DbCondition::ConnectionLost)) {
+        // Lost during the save itself: not a certificate deleted elsewhere.
+        m_messages.ask(FolderMessages::serverUnreachable(m_folder.certificates().filePath(),
+                                                         QStringLiteral("nothing was saved")));
+        return;
+    }
     if (s.is(DbCondition::RecordGone)) {
         // Deleted elsewhere since it was shown: storing over it would store
         // nothing, and its lines would belong to no certificate.

@@ -94,4 +94,18 @@ bool ensureOpen(const DataFolder &folder, MessageBoxes &messages)
     return false;
 }
 
+Message serverUnreachable(const QString &server, const QString &consequence)
+{
+    return {QStringLiteral("The server %1 cannot be reached; %2").arg(server, consequence), QStringLiteral("Data source"),
+            Message::Buttons::Ok, Message::Icon::Critical};
+}
+
+bool ensureReachable(DataFolder &folder, MessageBoxes &messages)
+{
+    if (folder.ensureConnected().ok())
+        return true;
+    messages.ask(serverUnreachable(folder.certificates().filePath(), QStringLiteral("nothing was saved")));
+    return false;
+}
+
 } // namespace arc::FolderMessages

@@ -14,6 +14,14 @@ Message unusable(const QString &path, const DbStatus &status, const QString &inU
 // New, empty data files were made because no data folder was chosen yet.
 Message created(const QString &path);
 
+// The server in use cannot be reached now; `server` is named as the store
+// names it (without its password), followed by what that meant.
+Message serverUnreachable(const QString &server, const QString &consequence);
+
+// Whether the server in use (if any) can be reached, reconnecting when its
+// connection was lost; tells the user when not, that nothing was saved.
+bool ensureReachable(DataFolder &folder, MessageBoxes &messages);
+
 // An action that writes while no data folder is open.
 Message noneOpen();
 

@@ -294,7 +294,12 @@ void MainWindow::folderChosen(const QString &folder)
     const std::optional<QString> stored = m_setup.dataPath();
     if (stored && *stored == chosen && m_folder.isOpen()) {
         m_setupPanel->setFolder(chosen);
-        m_setupPanel->showIndicator(1);
+        // Connecting again to the server in use makes its lost connection again.
+        const DbStatus s = m_folder.ensureConnected();
+        if (!s.ok())
+            m_messages.ask(FolderMessages::serverUnreachable(
+                m_folder.certificates().filePath(), QStringLiteral("the program connects again by itself once it can")));
+        m_setupPanel->showIndicator(s.ok() ? 1 : 0);
         return;
     }
     // Try the chosen folder before letting go of the one in use: a refused

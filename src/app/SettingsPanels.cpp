@@ -113,7 +113,13 @@ void SettingsPanels::openDefaults()
 void SettingsPanels::closeDefaults()
 {
     if (m_folder.isOpen()) {
-        const DbStatus s = DefaultsForm::store(m_folder.defaults(), m_defaults.form());
+        QStringList kept;
+        const DbStatus s = DefaultsForm::store(m_folder.defaults(), m_defaults.form(), &kept);
+        if (!kept.isEmpty())
+            m_messages.ask({QStringLiteral("Another station issued certificate numbers while the defaults were open: "
+                                           "the stored %1 number was kept, not the one typed here.")
+                                .arg(kept.join(QStringLiteral(", ")).toLower()),
+                            QStringLiteral("Defaults"), Message::Buttons::Ok, Message::Icon::Exclamation});
         if (s.is(DbCondition::FieldTooSmall)) {
             m_messages.ask(Prompts::kTooLong);
         } else if (!s.ok()) {

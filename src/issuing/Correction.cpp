@@ -3,6 +3,7 @@
 #include "CertificateNumbering.h"
 #include "CorrectionStatement.h"
 #include "SqlDialect.h"
+#include "StoredTracking.h"
 #include "WriteTransaction.h"
 
 namespace arc {
@@ -29,6 +30,16 @@ DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
         return DbStatus::failure(DbCondition::Other,
                                  QStringLiteral("the tracking number counter \"%1\" holds no number to count up")
                                      .arg(tracking));
+    // A counter set back by hand would give a number already on a
+    // certificate: count on past every number in use.
+    while (StoredTracking::onAnother(defaults.database(), tracking, 0, &s)) {
+        if (!s.ok())
+            return s;
+        const QString next = CertificateNumbering::tracking(tracking, true);
+        if (next == tracking)
+            return DbStatus::failure(DbCondition::Other, QStringLiteral("no tracking number after \"%1\" is free").arg(tracking));
+        tracking = next;
+    }
     if (s = defaults.edit(); !s.ok())
         return s;
     defaults.setValue(QStringLiteral("Tracking"), tracking);

@@ -25,7 +25,8 @@ public:
 
 private:
     // Advance the tracking counter of the first Defaults row, always
-    // counting up: a correction never repeats the number it corrects.
+    // counting up and past every number stored on a certificate: a
+    // correction never repeats the number it corrects, nor any other.
     static DbStatus nextTracking(DataView &defaults, QString &tracking);
 };
 

@@ -60,6 +60,14 @@ DbStatus DataFolder::open(const QString &path)
     return {};
 }
 
+DbStatus DataFolder::ensureConnected()
+{
+    if (!m_open)
+        return {};
+    const DbStatus s = m_certificates.ensureConnected();
+    return s.ok() ? m_reference.ensureConnected() : s;
+}
+
 bool DataFolder::isServer(const QString &source) { return ServerUri::isUri(source); }
 
 QString DataFolder::sourceFromArgument(const QString &argument)

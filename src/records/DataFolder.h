@@ -30,6 +30,10 @@ public:
     // Whether `path` holds no data folder yet: no certificates file, and no
     // reference file but one that a creation cut short left behind.
     static bool isUnstarted(const QString &path);
+    // A server's two connections, made again where they were lost;
+    // ConnectionLost while the server cannot be reached. A folder's files
+    // need nothing.
+    DbStatus ensureConnected();
     // Whether a data source names a server database rather than a folder.
     static bool isServer(const QString &source);
     // A data source as typed on a command line: a server URI as given, a

@@ -80,7 +80,11 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
                             : QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
                                   .arg(rowIdColumn(), table, where, order);
     QSqlQuery q;
-    DbStatus s = m_db.run(q, sql, binds);
+    DbStatus s = keepResult();
+    if (s.ok())
+        s = m_db.run(q, sql, binds);
+    if (!s.ok() && showsResult() && m_resultGeneration != m_db.connectionGeneration() && keepResult().ok())
+        s = m_db.run(q, sql, binds); // the connection was made again by this very statement
     if (!s.ok())
         return s;
     if (q.next()) {
@@ -115,6 +119,14 @@ DbStatus DataView::fillResult(const QString &name, const QString &keyQuery, cons
     return {};
 }
 
+DbStatus DataView::keepResult()
+{
+    if (!showsResult() || m_resultGeneration == m_db.connectionGeneration())
+        return {};
+    m_resultGeneration = m_db.connectionGeneration();
+    return fillResult(m_result, m_resultQuery, m_resultBinds);
+}
+
 DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds)
 {
     // Filled apart, so that a search that fails leaves the walk as it was.
@@ -126,6 +138,7 @@ DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds
     m_result = name;
     m_resultQuery = keyQuery;
     m_resultBinds = binds;
+    m_resultGeneration = m_db.connectionGeneration();
     setNoRow(true, true);
     return {};
 }
@@ -146,6 +159,8 @@ DbStatus DataView::include(qint64 rowId)
 {
     if (!showsResult())
         return {};
+    if (DbStatus s = keepResult(); !s.ok())
+        return s;
     return m_db.exec(QStringLiteral("INSERT INTO %1 (rowkey) VALUES (?)").arg(SqlDialect::resultTable(m_result, m_db.engine())),
                      {rowId});
 }

@@ -107,6 +107,8 @@ private:
     QString placeColumn() const;
     qint64 place() const { return showsResult() ? m_place : m_rowId; }
     DbStatus fillResult(const QString &name, const QString &keyQuery, const QVariantList &binds);
+    // The result's temporary table went with a lost connection: fill it again.
+    DbStatus keepResult();
     QVariant toStored(const FieldDef &f, const QVariant &v) const;
 
     Database &m_db;
@@ -120,6 +122,7 @@ private:
     QString m_result; // the temporary table holding the result, if any
     QString m_resultQuery;
     QVariantList m_resultBinds;
+    int m_resultGeneration = 0;
     bool m_rowDeleted = false;
     bool m_noMatch = false;
 

@@ -18,6 +18,14 @@ QString nextConnectionName()
     static std::atomic<int> counter{0};
     return QStringLiteral("arc-db-%1").arg(++counter);
 }
+
+// A statement the driver refused without an error of the engine's (it
+// never reached a connection that was closed meanwhile) is no success.
+DbStatus failureOf(const QSqlError &error)
+{
+    const DbStatus s = SqlDialect::status(error);
+    return s.ok() ? DbStatus::failure(DbCondition::Other, QStringLiteral("the statement was not run")) : s;
+}
 } // namespace
 
 Database::~Database() { close(); }
@@ -266,6 +274,57 @@ DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList 
 {
     if (!isOpen())
         return DbStatus::failure(DbCondition::Other, QStringLiteral("database not open"));
+    if (m_engine != Engine::PostgreSQL)
+        return runConnected(query, sql, binds);
+    const bool outside = m_transactionDepth == 0;
+    const auto lost = [&](const QString &why) {
+        return DbStatus::failure(DbCondition::ConnectionLost,
+                                 QStringLiteral("the server %1 cannot be reached: %2").arg(m_filePath, why));
+    };
+    // A transaction does not outlive its connection: it fails to its end.
+    if (connectionLost()) {
+        if (!outside)
+            return lost(QStringLiteral("the connection was lost"));
+        if (DbStatus s = reconnect(); !s.ok())
+            return s;
+    }
+    DbStatus s = runConnected(query, sql, binds);
+    if (s.ok() || !(s.is(DbCondition::ConnectionLost) || connectionLost()))
+        return s;
+    // The statement that meets a lost session finds it out; one that
+    // changes nothing is run again on a new connection.
+    const bool rerun = sql.startsWith(QLatin1String("SELECT")) || sql == SqlDialect::beginWriteTransaction(m_engine);
+    if (outside && rerun && reconnect().ok())
+        return runConnected(query, sql, binds);
+    return lost(s.detail().trimmed());
+}
+
+bool Database::connectionLost() const { return m_engine == Engine::PostgreSQL && !connection().isOpen(); }
+
+DbStatus Database::reconnect() const
+{
+    QSqlDatabase db = connection();
+    db.close();
+    if (!db.open())
+        return DbStatus::failure(DbCondition::ConnectionLost, QStringLiteral("the server %1 cannot be reached: %2")
+                                                                   .arg(m_filePath, db.lastError().text().trimmed()));
+    ++m_generation;
+    QSqlQuery q;
+    for (const QString &sql : SqlDialect::connectionPragmas(m_engine))
+        if (DbStatus s = runConnected(q, sql, {}); !s.ok())
+            return s;
+    return {};
+}
+
+DbStatus Database::ensureConnected()
+{
+    if (!isOpen() || m_engine != Engine::PostgreSQL || m_transactionDepth > 0)
+        return {};
+    return exec(QStringLiteral("SELECT 1"));
+}
+
+DbStatus Database::runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds) const
+{
     if (m_transactionDepth == 0 || !SqlDialect::failureAbortsTransaction(m_engine) || sql == QLatin1String("COMMIT")
         || sql == QLatin1String("ROLLBACK") || sql.startsWith(QLatin1String("SELECT")))
         return runOnce(query, sql, binds);
@@ -273,7 +332,7 @@ DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList 
     // the transaction usable, as it does on SQLite.
     QSqlQuery mark(connection());
     if (!mark.exec(QStringLiteral("SAVEPOINT arc_statement")))
-        return SqlDialect::status(mark.lastError());
+        return failureOf(mark.lastError());
     const DbStatus s = runOnce(query, sql, binds);
     mark.exec(s.ok() ? QStringLiteral("RELEASE SAVEPOINT arc_statement")
                      : QStringLiteral("ROLLBACK TO SAVEPOINT arc_statement"));
@@ -289,13 +348,13 @@ DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantL
     query.setForwardOnly(m_engine == Engine::SQLite);
     // The server prepares only queries and row changes, never definitions.
     if (binds.isEmpty() && m_engine == Engine::PostgreSQL)
-        return query.exec(sql) ? DbStatus() : SqlDialect::status(query.lastError());
+        return query.exec(sql) ? DbStatus() : failureOf(query.lastError());
     if (!query.prepare(sql))
-        return SqlDialect::status(query.lastError());
+        return failureOf(query.lastError());
     for (const QVariant &v : binds)
         query.addBindValue(v);
     if (!query.exec())
-        return SqlDialect::status(query.lastError());
+        return failureOf(query.lastError());
     return {};
 }
 

@@ -47,6 +47,16 @@ public:
 
     bool inTransaction() const { return m_transactionDepth > 0; }
 
+    // A server's connection is made again, outside a transaction, by the
+    // first statement after it was lost (a query that met the loss is run
+    // once more); within one, every statement gives ConnectionLost.
+    // Connected: whether the server can be reached now, reconnecting when
+    // the connection was lost (always true for a file).
+    DbStatus ensureConnected();
+    // Counts the connections made again; what lived in a lost one (the
+    // temporary tables of a cursor's result) must be made again too.
+    int connectionGeneration() const { return m_generation; }
+
 private:
     friend class WriteTransaction;
     DbStatus beginWrite();
@@ -54,6 +64,9 @@ private:
     void rollback();
     DbStatus ensureSchema(bool fresh);
     DbStatus runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds) const;
+    DbStatus runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds) const;
+    bool connectionLost() const;
+    DbStatus reconnect() const;
     // Whether none of the store's tables is there yet.
     bool holdsNoTables(DbStatus &status) const;
     DbStatus rebuild(const QString &table);
@@ -67,6 +80,7 @@ private:
     bool m_readOnly = false;
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
+    mutable int m_generation = 0;
 };
 
 } // namespace arc

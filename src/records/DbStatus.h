@@ -21,6 +21,7 @@ enum class DbCondition {
     Locked,          // another program holds the database
     RecordGone,      // the row was deleted by another program since it was read
     ChangedElsewhere, // the row was changed by another station since it was shown
+    ConnectionLost,  // the server cannot be reached: its connection was lost
     Other,
 };
 

@@ -2,7 +2,9 @@
 
 #include "BlankRule.h"
 #include "DefaultsRows.h"
+#include "Database.h"
 #include "LineBreaks.h"
+#include "SqlDialect.h"
 #include "WriteTransaction.h"
 
 namespace arc {
@@ -31,6 +33,11 @@ QString leadingNumber(const QString &text)
     bool ok = false;
     const double value = t.left(end).toDouble(&ok);
     return ok ? QString::number(value, 'g', 15) : QStringLiteral("0");
+}
+
+bool sameStored(const QVariant &a, const QVariant &b)
+{
+    return a.isNull() == b.isNull() && a.toString() == b.toString();
 }
 
 bool failed(const DbStatus &s, bool &tooLong)
@@ -63,6 +70,10 @@ void DefaultsForm::load(DataView &d, DefaultsForm &f)
     f.name22 = text("Name22");
     f.authNum = text("AuthNum");
     f.certNum = text("CertNum");
+    const auto counter = [&](const char *field, const QString &shown) {
+        return Counter{d.value(QString::fromLatin1(field)), shown};
+    };
+    f.loaded = Loaded{counter("Tracking", f.tracking), counter("Invoice", f.invoice), counter("Batch", f.batch)};
     if (DefaultsRows::toCustom(d)) {
         const QVariant copies = d.value(QStringLiteral("Organ1"));
         f.copies = copies.isNull() ? QStringLiteral("1") : leadingNumber(copies.toString());
@@ -71,11 +82,15 @@ void DefaultsForm::load(DataView &d, DefaultsForm &f)
     DefaultsRows::toMain(d);
 }
 
-DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f)
+DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f, QStringList *kept)
 {
     WriteTransaction tx(d.database());
     if (!tx.ok())
         return tx.status();
+    // The counters are compared under the lock that issuing numbers takes.
+    const QString lock = SqlDialect::lockFirstRow(d.table(), d.database().engine());
+    if (DbStatus locked = lock.isEmpty() ? DbStatus() : d.database().exec(lock); !locked.ok())
+        return locked;
     bool tooLong = false;
     const bool empty = !DefaultsRows::toMain(d);
     DbStatus s = empty ? d.addNew() : d.edit();
@@ -89,9 +104,24 @@ DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f)
     d.setValue(QStringLiteral("IncreaseBatch"), f.increaseBatch ? 1 : 0);
     d.setValue(QStringLiteral("Country"),
                BlankRule::isBlank(f.country) ? QStringLiteral("FAA/United States") : f.country);
-    put("Tracking", f.tracking);
-    put("Invoice", f.invoice);
-    put("Batch", f.batch);
+    // Writing back a counter as the panel showed it would issue again the
+    // numbers issued since it opened.
+    const auto putCounter = [&](const char *field, const QString &box, const Counter *shown) {
+        if (shown && !empty) {
+            if (box == shown->shown)
+                return;
+            if (!sameStored(d.value(QString::fromLatin1(field)), shown->stored)) {
+                if (kept)
+                    *kept << QString::fromLatin1(field);
+                return;
+            }
+        }
+        put(field, box);
+    };
+    const Loaded *loaded = f.loaded ? &*f.loaded : nullptr;
+    putCounter("Tracking", f.tracking, loaded ? &loaded->tracking : nullptr);
+    putCounter("Invoice", f.invoice, loaded ? &loaded->invoice : nullptr);
+    putCounter("Batch", f.batch, loaded ? &loaded->batch : nullptr);
     put("Description", f.description);
     put("PartNum", f.partNum);
     put("Eligibility", f.eligibility);

@@ -460,8 +460,12 @@ DbStatus serverStatus(const QSqlError &error, const QString &state)
         return DbStatus::failure(DbCondition::ItemNotFound, text);
     if (state == QLatin1String("25006") || state == QLatin1String("42501"))
         return DbStatus::failure(DbCondition::ReadOnly, text);
-    if (state == QLatin1String("3D000") || state.startsWith(QLatin1String("08")))
+    if (state == QLatin1String("3D000"))
         return DbStatus::failure(DbCondition::FileNotFound, text);
+    // The session was ended (the server shut down or restarted, or an
+    // administrator ended it) or its connection broke.
+    if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
+        return DbStatus::failure(DbCondition::ConnectionLost, text);
     return DbStatus::failure(DbCondition::Other, text);
 }
 

@@ -106,6 +106,7 @@ void DefaultsPanel::show(const DefaultsForm &f)
     setText(text23, f.certNum);
     setText(text46, f.copies);
     check3D5->setChecked(f.largeRemarks);
+    m_loaded = f.loaded;
     QFrame::show();
     raise();
     text14->setFocus();
@@ -132,6 +133,7 @@ DefaultsForm DefaultsPanel::form() const
     f.certNum = text23->text();
     f.copies = text46->text();
     f.largeRemarks = check3D5->isChecked();
+    f.loaded = m_loaded;
     return f;
 }
 

@@ -33,6 +33,10 @@ public:
     EntryBox *text12, *text21, *text22, *text23; // Section 17 and 22 names, 16 and 21 numbers
     EntryBox *text46;          // Copies
     QCheckBox *check3D5;       // Large remarks section #13
+
+private:
+    // The counters as the panel opened with them, given back with its form.
+    std::optional<DefaultsForm::Loaded> m_loaded;
 };
 
 } // namespace arc

@@ -88,3 +88,77 @@ TEST_F(DataWindowTest, ServerBoxConnectsToAServerOrSaysWhyNot)
     window.reset();
     TestServer::dropSchema(schema);
 }
+
+// The server goes away under the window (its sessions ended, new ones
+// refused): Save and New say so and change nothing, New shows no number;
+// once the server takes sessions again the next Save reconnects by itself,
+// and Connect with the same URI reconnects too.
+TEST_F(DataWindowTest, AServerThatGoesAwayIsReportedAndReconnectedOnceBack)
+{
+    if (!TestServer::configured())
+        GTEST_SKIP() << "ARC_TEST_PG is not set (./dev.sh test sets it)";
+    QString schema;
+    QUrl url(TestServer::freshSchema(schema));
+    // A login of its own, which the server can refuse while the test's stays.
+    const QString role = "station_" + schema;
+    ASSERT_TRUE(TestServer::admin({"SET client_min_messages = warning", "DROP ROLE IF EXISTS " + role, "CREATE ROLE " + role + " LOGIN",
+                                   "GRANT ALL ON SCHEMA " + schema + " TO " + role}));
+    url.setUserName(role);
+    url.setPassword("hush");
+    const auto cut = [&](bool refuseNew) {
+        ASSERT_TRUE(TestServer::admin(
+            {"ALTER ROLE " + role + (refuseNew ? " NOLOGIN" : " LOGIN"),
+             "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = '" + role + "'"}));
+    };
+    {
+        arc::DataFolder server;
+        ASSERT_TRUE(server.open(url.toString()).ok());
+        ASSERT_TRUE(server.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000010', \"IncreaseTrack\" = 1").ok());
+    }
+    storeDataPath(url.toString());
+    openWindow();
+    messages.shown.clear();
+    const QString unreachable =
+        "The server " + window->setupPanel().folder() + " cannot be reached; nothing was saved";
+    EXPECT_FALSE(unreachable.contains("hush"));
+    expectShown({{screen().text3, "000011"}});
+    screen().text5->setPlainText("WO-1");
+    screen().saveButton->click();
+    ASSERT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+
+    cut(true);
+    screen().text5->setPlainText("WO-2");
+    screen().saveButton->click();
+    screen().newButton->click();
+    ASSERT_EQ(messages.shown.size(), 2) << messages.shown.value(0).prompt.toStdString();
+    EXPECT_EQ(messages.shown[0].prompt, unreachable);
+    EXPECT_EQ(messages.shown[1].prompt, unreachable);
+    expectShown({{screen().text3, "000011"}, {screen().text5, "WO-2"}});
+    messages.shown.clear();
+
+    cut(false);
+    screen().saveButton->click();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+    EXPECT_EQ(window->dataFolder().certificates().scalar("SELECT \"Invoice\" FROM \"Header\"").toString(), "WO-2");
+    screen().newButton->click();
+    expectShown({{screen().text3, "000012"}});
+
+    auto *serverText = window->setupPanel().findChild<QLineEdit *>("ServerText");
+    auto *connect = window->setupPanel().findChild<QPushButton *>("ServerConnect");
+    cut(true);
+    serverText->setText(url.toString());
+    connect->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("The server " + window->setupPanel().folder() + " cannot be reached"))
+        << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(window->setupPanel().indicator(), 0);
+    cut(false);
+    connect->click();
+    EXPECT_EQ(messages.shown.size(), 1) << messages.shown.value(1).prompt.toStdString();
+    EXPECT_EQ(window->setupPanel().indicator(), 1);
+    EXPECT_TRUE(window->dataFolder().isOpen());
+
+    window.reset();
+    TestServer::dropSchema(schema);
+    TestServer::admin({"DROP OWNED BY " + role, "DROP ROLE " + role});
+}

@@ -121,8 +121,17 @@ TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStar
     EXPECT_TRUE(defaults().isHidden());
     EXPECT_TRUE(screen().setupButton->isEnabled());
 
+    // Another station issues a number while the panel is open again: what
+    // was typed over that counter is not stored, and the user is told.
+    screen().defaultsButton->click();
+    storedExec("UPDATE Defaults SET Tracking = '000044' WHERE Country <> 'Custom'");
+    defaults().text19->setText("000010");
+    screen().defaultsButton->click();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[1].title, "Defaults");
+
     screen().newButton->click();
-    expectShown({{screen().text3, "000042"}, {screen().text5, "WO-100"}});
+    expectShown({{screen().text3, "000045"}, {screen().text5, "WO-100"}});
     EXPECT_EQ(window->itemSlots()[0].status, "OVERHAULED");
     screen().printButton->click();
     EXPECT_EQ(window->findChild<arc::PrintPanel *>()->text45->text(), "2");

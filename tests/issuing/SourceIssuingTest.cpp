@@ -105,6 +105,17 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
     ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
     EXPECT_EQ(r.tracking, "000131");
     EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000131");
+
+    // A counter set back by hand is counted past every number in use, also
+    // on rows another program wrote (with a blank after the number).
+    ASSERT_TRUE(data.certificates()
+                    .exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000132'), ('000133 '), ('000123')")
+                    .ok());
+    ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000122'").ok());
+    EXPECT_EQ(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).tracking, "000124");
+    ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130'").ok());
+    EXPECT_EQ(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).tracking, "000134");
+    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000134");
 }
 
 ARC_ON_BOTH_ENGINES(SourceIssuingTest);

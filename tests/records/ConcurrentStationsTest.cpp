@@ -2,6 +2,7 @@
 // no save lost, and no certificate silently written over.
 #include "CertificateStore.h"
 #include "DataFolder.h"
+#include "DefaultsForm.h"
 #include "TestServer.h"
 
 #include <QProcess>
@@ -42,6 +43,46 @@ TEST_P(StationsOnEngine, TwoStationsIssuingAndSavingAtOnceShareNoNumberAndLoseNo
     EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), QString("%1").arg(2 * kEach, 6, 10, QChar('0')));
     EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Header\" WHERE \"Remarks\" LIKE '% checked'").toInt(), 2 * kEach)
         << "every second save arrived";
+}
+
+// The defaults panel is open at station A while station B issues numbers:
+// closing it sets no counter back, also one A typed over (B moved it
+// first); a counter nobody else moved takes what A typed, and the other
+// boxes are stored as ever.
+TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounterBack)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    DataFolder a;
+    ASSERT_TRUE(a.open(source()).ok());
+    Database &db = a.certificates();
+    ASSERT_TRUE(db.exec("UPDATE \"Defaults\" SET \"Tracking\" = '000000', \"IncreaseTrack\" = 1, \"Invoice\" = "
+                        "'INV-0', \"IncreaseInv\" = 1, \"Batch\" = NULL, \"IncreaseBatch\" = 0")
+                    .ok());
+    DefaultsForm panel;
+    DefaultsForm::load(a.defaults(), panel);
+
+    QProcess b;
+    b.start(STATION_EXE, {source(), "B", "4"});
+    ASSERT_TRUE(b.waitForFinished(60000));
+    ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+
+    panel.invoice = "INV-100";
+    panel.batch = "B-7";
+    panel.description = "Seal";
+    ASSERT_TRUE(DefaultsForm::store(a.defaults(), panel).ok());
+    const auto stored = [&](const char *field) {
+        return db.scalar(QString("SELECT \"%1\" FROM \"Defaults\" WHERE \"Country\" <> 'Custom'").arg(field)).toString();
+    };
+    EXPECT_EQ(stored("Tracking"), "000004");
+    EXPECT_EQ(stored("Invoice"), "INV-4") << "what A typed over a counter B moved is not stored";
+    EXPECT_EQ(stored("Batch"), "B-7");
+    EXPECT_EQ(stored("Description"), "Seal");
+
+    DefaultsForm::load(a.defaults(), panel);
+    panel.tracking = "000100";
+    ASSERT_TRUE(DefaultsForm::store(a.defaults(), panel).ok());
+    EXPECT_EQ(stored("Tracking"), "000100");
+    EXPECT_EQ(stored("Invoice"), "INV-4");
 }
 
 // Station A shows a certificate, station B changes it; A's save is refused

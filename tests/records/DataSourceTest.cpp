@@ -8,7 +8,9 @@
 #include "ReferenceLists.h"
 #include "StampTexts.h"
 #include "StoredFiles.h"
+#include "StoredTracking.h"
 #include "TestServer.h"
+#include "WriteTransaction.h"
 
 #include <QSqlQuery>
 
@@ -146,6 +148,10 @@ TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
     ASSERT_TRUE(store.save(entries("000100", "MÜLLER-7"), true, k1).ok());
     ASSERT_TRUE(store.save(entries("000101", "ABC-1", "REPAIRED"), true, k2).ok());
     ASSERT_TRUE(store.save(entries("000102", "müller-8"), true, k3).ok());
+    EXPECT_TRUE(StoredTracking::onAnother(db, " 000101", 0));
+    EXPECT_FALSE(StoredTracking::onAnother(db, "000101", k2)) << "its own number is on no other certificate";
+    EXPECT_FALSE(StoredTracking::onAnother(db, "000103", 0));
+    EXPECT_FALSE(StoredTracking::onAnother(db, " ", 0));
     // A row written behind the program's back is found too.
     ASSERT_TRUE(db.exec("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") VALUES (?, '3', "
                         "'Müller-9', 'NEW')",
@@ -228,4 +234,43 @@ TEST_P(ServerFiles, FilesAreStoredReplacedAndListedByName)
     EXPECT_EQ(bytes, binary) << "every byte, quotes and nulls included";
     EXPECT_EQ(StoredFiles::names(ref, ".bmp"), (QStringList{"Ann.BMP", "pat.bmp"}));
     EXPECT_TRUE(StoredFiles::write(ref, "huge.bmp", QByteArray(StoredFiles::kMaxBytes + 1, 'x')).is(DbCondition::FieldTooSmall));
+}
+
+using LostConnection = DataSourceTest;
+INSTANTIATE_TEST_SUITE_P(Server, LostConnection, ::testing::Values(Engine::PostgreSQL), engineName);
+
+// The server ends the session: a transaction that meets it fails as a
+// lost connection (not as a certificate deleted elsewhere), the next
+// statement outside one connects again by itself, and a walk through a
+// search result goes on.
+TEST_P(LostConnection, AStatementAfterALostSessionReconnectsAndATransactionSaysItWasLost)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    Database &db = data.certificates();
+    CertificateStore store(data);
+    qint64 k1 = 0, k2 = 0;
+    ASSERT_TRUE(store.save(entries("000001", "PN-1"), true, k1).ok());
+    ASSERT_TRUE(store.save(entries("000002", "PN-2"), true, k2).ok());
+    ASSERT_TRUE(CertificateSearch::show(data, {{"Header", "Tracking", "00000", {}}}).ok());
+    ASSERT_TRUE(data.header().moveFirst().ok());
+    const auto endSession = [&] {
+        const QString pid = db.scalar("SELECT pg_backend_pid()").toString();
+        ASSERT_TRUE(TestServer::admin({"SELECT pg_terminate_backend(" + pid + ")"}));
+    };
+
+    endSession();
+    ASSERT_TRUE(data.header().moveLast().ok());
+    EXPECT_EQ(data.header().value("FormIndex").toLongLong(), k2);
+
+    {
+        WriteTransaction tx(db);
+        endSession();
+        const DbStatus s = store.save(entries("000003", "PN-3"), false, k1);
+        EXPECT_TRUE(s.is(DbCondition::ConnectionLost)) << s.detail().toStdString();
+        EXPECT_FALSE(s.detail().contains("hush"));
+    }
+    EXPECT_TRUE(data.ensureConnected().ok());
+    EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Header\" WHERE \"FormIndex\" = ?", {k1}).toString(), "000001");
 }
