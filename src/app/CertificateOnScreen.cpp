@@ -22,6 +22,7 @@
 #include "SilentEdit.h"
 #include "StampTexts.h"
 #include "StatusWords.h"
+#include "StoredTracking.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -350,6 +351,25 @@ void CertificateOnScreen::reportStoreFailure(const QString &what, const DbStatus
                     QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
 }
 
+bool CertificateOnScreen::numberIsFree(const QString &tracking, qint64 formIndex)
+{
+    // Two certificates with one block 3 number must never leave the shop.
+    DbStatus s;
+    const std::optional<StoredTracking::Holder> other =
+        StoredTracking::holder(m_folder.certificates(), tracking, formIndex, s);
+    if (!s.ok()) {
+        reportStoreFailure(QStringLiteral("Whether the certificate number is in use could not be read, so the "
+                                          "certificate was not saved"),
+                           s);
+        return false;
+    }
+    if (!other)
+        return true;
+    m_messages.ask(Prompts::numberInUse(tracking.trimmed(), other->date.isValid() ? DateText::format(other->date)
+                                                                                  : QStringLiteral("(no date)")));
+    return false;
+}
+
 void CertificateOnScreen::save()
 {
     if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages))
@@ -365,6 +385,8 @@ void CertificateOnScreen::save()
             return;
         }
     }
+    if (!numberIsFree(entries.tracking, m_newFormFlag == 1 ? 0 : key))
+        return;
     DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
     if (s.is(DbCondition::ConnectionLost)) {
         // Lost during the save itself: not a certificate deleted elsewhere.

@@ -33,6 +33,14 @@ inline const Message kCertificateChanged{
 inline const Message kReplaceRemarks{QStringLiteral("Replace the remarks typed in block 12?"),
                                      QStringLiteral("Remarks"), Message::Buttons::YesNo, Message::Icon::Question,
                                      Message::Answer::No};
+inline Message numberInUse(const QString &number, const QString &otherDate)
+{
+    return {QStringLiteral("Certificate number %1 is already on the certificate dated %2, so this certificate was "
+                           "not saved.\nGive it a number of its own in block 3.")
+                .arg(number, otherDate),
+            QStringLiteral("Save form on screen"), Message::Buttons::Ok, Message::Icon::Exclamation,
+            Message::Answer::Ok};
+}
 inline const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
                             Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 

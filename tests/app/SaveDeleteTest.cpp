@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "Prompts.h"
+
 using arc::Message;
 
 class SaveTest : public DataWindowTest {
@@ -148,6 +150,31 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
 
     screen().newButton->click();
     expectShown({{screen().text5, "WO-101"}, {screen().text3, "000001"}, {screen().text4, "ACME123"}});
+}
+
+// Two certificates never carry one block 3 number: Save refuses a number
+// another certificate holds, also one written by another program.
+TEST_F(SaveTest, ANumberAnotherCertificateCarriesIsRefusedAndNothingStored)
+{
+    addRow("Header", {{"Tracking", "000123"}, {"Date23", "2026-11-30"}});
+    openWindow();
+    screen().text3->setText("000123 ");
+    window->setItemLine(0, line("1"));
+    screen().saveButton->click();
+    EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::numberInUse("000123", "30/Nov/2026")});
+    EXPECT_EQ(window->newFormFlag(), 1);
+    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1);
+    expectShown({{screen().text3, "000123 "}});
+
+    screen().text3->setText("000124");
+    screen().saveButton->click();
+    screen().saveButton->click();
+    EXPECT_EQ(messages.shown.size(), 1) << "its own number is no other's";
+    const qint64 key = window->currentFormIndex();
+    screen().text3->setText("000123");
+    screen().saveButton->click();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(stored(QString("SELECT Tracking FROM Header WHERE FormIndex = %1").arg(key)).toString(), "000124");
 }
 
 // Another workstation deleted the certificate on screen: Save never reports

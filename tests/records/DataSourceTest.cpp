@@ -152,6 +152,11 @@ TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
     EXPECT_FALSE(StoredTracking::onAnother(db, "000101", k2)) << "its own number is on no other certificate";
     EXPECT_FALSE(StoredTracking::onAnother(db, "000103", 0));
     EXPECT_FALSE(StoredTracking::onAnother(db, " ", 0));
+    DbStatus asked;
+    const auto other = StoredTracking::holder(db, "000101 ", k1, asked);
+    ASSERT_TRUE(asked.ok() && other) << asked.detail().toStdString();
+    EXPECT_EQ(other->formIndex, k2);
+    EXPECT_EQ(other->date, QDate(2026, 12, 5));
     // A row written behind the program's back is found too.
     ASSERT_TRUE(db.exec("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") VALUES (?, '3', "
                         "'Müller-9', 'NEW')",
