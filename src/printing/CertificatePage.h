@@ -56,9 +56,9 @@ struct CertificatePage {
         return !signature.isNull() && signature.width() > 0 && signature.height() > 0 && !BlankRule::isBlank(signer)
                && name.trimmed() == signer.trimmed();
     }
-    // The signature is drawn into the block that applies: the page is a
-    // signed release, not a draft.
-    bool carriesSignature() const { return signsAbove(block13Applies() ? name17 : name22); }
+    // Signed in either block, whichever applies: the page is a signed
+    // release, not a draft.
+    bool carriesSignature() const { return signsAbove(name17) || signsAbove(name22); }
 };
 
 } // namespace arc

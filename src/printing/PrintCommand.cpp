@@ -66,13 +66,16 @@ CertificatePage PrintCommand::currentPage()
     return page;
 }
 
-PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation)
+PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation, bool draft)
 {
     const BusyPointer busy;
     TruncationNotice notice;
     if (tellTruncation && !m_cutAccepted)
         notice = [this](const QString &title) { m_messages.ask(PrintPrompts::truncated(title)); };
-    return PrintCertificate(canvas, currentPage(), notice);
+    CertificatePage page = currentPage();
+    if (draft)
+        page.signature = QImage();
+    return PrintCertificate(canvas, page, notice);
 }
 
 void PrintCommand::open()
@@ -159,9 +162,10 @@ bool PrintCommand::printCopies(int copies)
 void PrintCommand::preview()
 {
     m_panel->hide();
+    // Its dialog prints too, past issuing: so it shows the page unsigned.
     m_runPreview(m_printer, [this](QPrinter *printer) {
         PainterCanvas canvas(*printer);
-        render(canvas, false);
+        render(canvas, false, true);
     });
 }
 

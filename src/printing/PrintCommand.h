@@ -83,7 +83,8 @@ public:
 
 private:
     CertificatePage currentPage();
-    PrintResult render(PageCanvas &canvas, bool tellTruncation);
+    // A draft is drawn without the signature.
+    PrintResult render(PageCanvas &canvas, bool tellTruncation, bool draft = false);
     bool printCopies(int copies);
     // Whether to go on: no findings, or the user chose to print anyway.
     bool passesCheck();

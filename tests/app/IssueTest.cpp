@@ -226,6 +226,29 @@ INSTANTIATE_TEST_SUITE_P(
                     OwnerCase{"ElectronicSignatureNotUsed", "Pat Doe", "", false, false}),
     [](const testing::TestParamInfo<OwnerCase> &i) { return std::string(i.param.name); });
 
+// A page signed in the block that does not apply is signed all the same:
+// printed anyway past the missing name, it is issued; changed after issue,
+// it is not printed.
+TEST_F(IssueTest, ASignatureInTheOtherBlockIsIssuedToo)
+{
+    screen().text17->setText("");
+    screen().text7->setText("Pat Doe");
+    messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway, no name in 13d
+    pdf();
+    EXPECT_EQ(logged(), 1);
+    EXPECT_EQ(archived().size(), 1);
+    ASSERT_TRUE(QFile::exists(pdfPath));
+    EXPECT_EQ(readFile(pdfPath), readFile(dataFolder() + "Issued/" + archived().value(0)));
+
+    storedExec("UPDATE Detail SET Quantity = '5'");
+    window->certificate().ShowForm();
+    messages.answers = {Answer::Yes};
+    ok("1");
+    EXPECT_EQ(jobs, 0);
+    EXPECT_TRUE(messages.shown.last().prompt.startsWith("Changed after issue")) << messages.shown.last().prompt.toStdString();
+    EXPECT_EQ(logged(), 1);
+}
+
 // Save on an issued certificate never stores over it: with the user's
 // consent the changes become a new certificate with the next number and
 // the correction statement; an unchanged one stores nothing.
