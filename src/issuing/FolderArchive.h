@@ -17,6 +17,9 @@ public:
     void remove(const QString &name) override;
     QString location(const QString &name) const override;
 
+    // The hidden name a page is written under until it is whole.
+    static QString partName(const QString &name);
+
 private:
     QString m_folder;
 };
