@@ -5,11 +5,13 @@
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
+#include "DataView.h"
 #include "ArchiveOf.h"
 #include "IssuePrompts.h"
 #include "IssueRecorder.h"
 #include "IssuedCertificate.h"
 #include "ItemGridModel.h"
+#include "PageFromScreen.h"
 #include "PrintCommand.h"
 #include "SignIn.h"
 
@@ -40,31 +42,41 @@ bool IssuePrinting::mayIssue()
     return false;
 }
 
-bool IssuePrinting::screenIsStored()
+std::optional<CertificateContent> IssuePrinting::storedAsShown()
 {
     if (m_certificate.newFormFlag() == 1 || !m_folder.isOpen())
-        return false;
-    const std::optional<CertificateContent> stored =
+        return std::nullopt;
+    std::optional<CertificateContent> stored =
         CertificateContent::read(m_folder.certificates(), m_certificate.currentFormIndex());
-    return stored && CertificateContent::afterSave(m_screen.entries(m_grid.lines()), *stored).readsAlike(*stored);
+    if (!stored || !CertificateContent::afterSave(m_screen.entries(m_grid.lines()), *stored).readsAlike(*stored))
+        return std::nullopt;
+    return stored;
 }
 
-bool IssuePrinting::prepare()
+std::optional<CertificatePage> IssuePrinting::prepare()
 {
-    if (screenIsStored())
-        return true;
-    if (m_messages.ask(IssuePrompts::saveBeforeIssue()) != Message::Answer::Yes)
-        return false;
-    // A save that fails, or an issued certificate whose correction the
-    // user declines, leaves the screen unstored and nothing is printed.
-    m_certificate.save();
-    return screenIsStored();
+    m_reading = storedAsShown();
+    if (!m_reading) {
+        if (m_messages.ask(IssuePrompts::saveBeforeIssue()) != Message::Answer::Yes)
+            return std::nullopt;
+        // A save that fails, or an issued certificate whose correction the
+        // user declines, leaves the screen unstored and nothing is printed.
+        m_certificate.save();
+        m_reading = storedAsShown();
+    }
+    if (!m_reading)
+        return std::nullopt;
+    // What is printed, kept and logged is what is stored, not the boxes.
+    return pageFromScreen(m_reading->entries(), signerOf(m_signIn));
 }
 
 bool IssuePrinting::record(const QByteArray &pdf, int copies)
 {
+    if (!m_reading)
+        return false;
     IssueRequest request;
-    request.formIndex = m_certificate.currentFormIndex();
+    request.formIndex = m_reading->formIndex();
+    request.contentSha256 = m_reading->sha256();
     request.copies = copies;
     request.pdf = pdf;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());
@@ -75,6 +87,13 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies)
     const IssueResult result = pdf.isEmpty() ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
                                                            QStringLiteral("the page could not be made")}
                                              : IssueRecorder(m_folder.certificates(), *archive).record(request);
+    if (result.outcome == IssueResult::Outcome::ContentChanged) {
+        m_messages.ask(IssuePrompts::changedWhileIssuing());
+        // Shown as it is stored now, for the user to look at again.
+        m_folder.header().reread();
+        m_certificate.ShowForm();
+        return false;
+    }
     if (!result.ok()) {
         m_messages.ask(IssuePrompts::notRecorded(result.detail));
         return false;

@@ -3,6 +3,8 @@
 #include "ArchiveName.h"
 #include "CertificateContent.h"
 #include "IssueLog.h"
+#include "Schema.h"
+#include "SqlDialect.h"
 #include "WriteTransaction.h"
 
 #include <QCryptographicHash>
@@ -19,6 +21,13 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
         result.detail = s.ok() ? QStringLiteral("the certificate is not stored") : s.detail();
         return result;
     }
+    const auto changed = [&result] {
+        result.outcome = IssueResult::Outcome::ContentChanged;
+        result.detail = QStringLiteral("the stored certificate is not the one printed");
+        return result;
+    };
+    if (!request.contentSha256.isEmpty() && content->sha256() != request.contentSha256)
+        return changed();
     IssueRecord &r = result.record;
     r.formIndex = request.formIndex;
     r.tracking = content->value(QStringLiteral("Tracking")).toString();
@@ -38,6 +47,18 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     }
     WriteTransaction tx(m_db);
     s = tx.status();
+    // Read again under the lock that saves wait for: the row logged is the
+    // content drawn, whatever another station saved meanwhile.
+    if (const QString lock = SqlDialect::lockRow(*Schema::table(QStringLiteral("Header")), m_db.engine());
+        s.ok() && !lock.isEmpty())
+        s = m_db.exec(lock, {request.formIndex});
+    if (s.ok()) {
+        const std::optional<CertificateContent> now = CertificateContent::read(m_db, request.formIndex, &s);
+        if (s.ok() && (!now || now->sha256() != r.contentSha256)) {
+            m_archive.remove(r.pdfFile);
+            return changed();
+        }
+    }
     if (s.ok())
         s = IssueLog(m_db).add(r);
     if (s.ok())

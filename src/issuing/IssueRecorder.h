@@ -13,6 +13,9 @@ struct IssueRequest {
     QString signatory;
     int copies = 1;
     QByteArray pdf;    // one copy, exactly as issued
+    // The content hash of the stored certificate the page was drawn from;
+    // empty to take the one stored now.
+    QString contentSha256;
     QDateTime issuedAt; // now, unless a test says otherwise
 };
 
@@ -20,6 +23,7 @@ struct IssueResult {
     enum class Outcome {
         Recorded,
         NotStored,      // no stored certificate of that key
+        ContentChanged, // the stored certificate is not the one drawn; nothing kept or logged
         ArchiveFailed,  // the page could not be kept; nothing logged
         LogFailed,      // the row could not be written; the page was taken back
     };

@@ -59,7 +59,7 @@ void PrintCommand::setPrinter(const QPrinterInfo &printer)
 
 CertificatePage PrintCommand::currentPage()
 {
-    CertificatePage page = m_page ? m_page() : CertificatePage{};
+    CertificatePage page = m_issuePage ? *m_issuePage : m_page ? m_page() : CertificatePage{};
     // Read afresh for every copy: the set-up may have changed them.
     if (m_folder.isOpen())
         page.settings = PrintSettingsReader::read(m_folder.defaults());
@@ -91,6 +91,7 @@ void PrintCommand::cancel() { m_panel->hide(); }
 void PrintCommand::ok()
 {
     m_panel->hide();
+    const IssueScope scope(*this);
     const int copies = CopyCount::copies(m_panel->text45->text());
     if (copies < 1)
         return;
@@ -105,28 +106,28 @@ void PrintCommand::ok()
         // Printing into nothing would lose the copies without a word.
         if (m_messages.ask(PrintPrompts::noPrinter()) == Message::Answer::Yes)
             askForPdf(issuing);
-        m_cutAccepted = false;
         return;
     }
     // Kept and logged before any paper comes out: a signed page the log
     // does not know of never leaves.
-    if (issuing && !m_issuing.record(pdfBytes(false), copies)) {
-        m_cutAccepted = false;
+    if (issuing && !m_issuing.record(pdfBytes(false), copies))
         return;
-    }
     printCopies(copies);
-    m_cutAccepted = false;
 }
 
 bool PrintCommand::readyToIssue(bool &issuing)
 {
+    m_issuePage.reset();
     // An unsigned page is a draft, printed as the screen shows it.
     issuing = m_issuing.record && currentPage().carriesSignature();
     if (!issuing)
         return true;
     if (m_issuing.mayIssue && !m_issuing.mayIssue())
         return false;
-    return !m_issuing.prepare || m_issuing.prepare();
+    if (!m_issuing.prepare)
+        return true;
+    m_issuePage = m_issuing.prepare();
+    return m_issuePage.has_value();
 }
 
 bool PrintCommand::passesCheck()
@@ -172,13 +173,13 @@ void PrintCommand::preview()
 void PrintCommand::choosePdf()
 {
     m_panel->hide();
+    const IssueScope scope(*this);
     bool issuing = false;
     if (!readyToIssue(issuing))
         return;
     if (!passesCheck())
         return;
     askForPdf(issuing);
-    m_cutAccepted = false;
 }
 
 void PrintCommand::askForPdf(bool issuing)

@@ -249,6 +249,27 @@ TEST_F(IssueTest, ASignatureInTheOtherBlockIsIssuedToo)
     EXPECT_EQ(logged(), 1);
 }
 
+// The log vouches only for what was drawn: a save at another station while
+// the file dialog is open refuses the issue, and the screen shows what is
+// stored now.
+TEST_F(IssueTest, AChangeWhileThePageIsMadeRefusesTheIssue)
+{
+    screen().saveButton->click();
+    window->printCommand().setFileChooser([this] {
+        storedExec("UPDATE Header SET Remarks = 'Changed at another station.'");
+        return pdfPath;
+    });
+    pdf();
+    EXPECT_EQ(logged(), 0);
+    EXPECT_TRUE(archived().isEmpty());
+    EXPECT_FALSE(QFile::exists(pdfPath));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].prompt,
+              "The stored certificate was changed, at this or another station, while its page was being made. It was "
+              "not issued and nothing was printed: look at it again, then print it again.");
+    EXPECT_EQ(screen().text13->toPlainText(), "Changed at another station.");
+}
+
 // Save on an issued certificate never stores over it: with the user's
 // consent the changes become a new certificate with the next number and
 // the correction statement; an unchanged one stores nothing.
