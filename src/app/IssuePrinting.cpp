@@ -9,10 +9,12 @@
 #include "ArchiveOf.h"
 #include "IssuePrompts.h"
 #include "IssueRecorder.h"
+#include "IssueRecovery.h"
 #include "IssuedCertificate.h"
 #include "ItemGridModel.h"
 #include "PageFromScreen.h"
 #include "PrintCommand.h"
+#include "PrintPrompts.h"
 #include "SignIn.h"
 
 namespace arc {
@@ -27,7 +29,13 @@ IssuePrinting::IssuePrinting(CertificateOnScreen &certificate, CertificateScreen
 void IssuePrinting::attach(PrintCommand &print)
 {
     print.setIssuing({[this] { return mayIssue(); }, [this] { return prepare(); },
-                      [this](const QByteArray &pdf, int copies) { return record(pdf, copies); }});
+                      [this](const QByteArray &pdf, int copies, const QString &userFile) { return record(pdf, copies, userFile); }});
+}
+
+void IssuePrinting::finishInterrupted()
+{
+    if (m_folder.isOpen())
+        finishInterruptedIssues(m_folder.certificates(), *archiveOf(m_folder));
 }
 
 bool IssuePrinting::mayIssue()
@@ -70,7 +78,7 @@ std::optional<CertificatePage> IssuePrinting::prepare()
     return pageFromScreen(m_reading->entries(), signerOf(m_signIn));
 }
 
-bool IssuePrinting::record(const QByteArray &pdf, int copies)
+bool IssuePrinting::record(const QByteArray &pdf, int copies, const QString &userFile)
 {
     if (!m_reading)
         return false;
@@ -79,6 +87,7 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies)
     request.contentSha256 = m_reading->sha256();
     request.copies = copies;
     request.pdf = pdf;
+    request.userFile = userFile;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());
     const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.name17 : entries.name22;
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
@@ -92,6 +101,10 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies)
         // Shown as it is stored now, for the user to look at again.
         m_folder.header().reread();
         m_certificate.ShowForm();
+        return false;
+    }
+    if (result.outcome == IssueResult::Outcome::CopyFailed) {
+        m_messages.ask(PrintPrompts::pdfNotWritten(userFile));
         return false;
     }
     if (!result.ok()) {

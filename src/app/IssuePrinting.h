@@ -27,11 +27,15 @@ public:
     // Give the print command these steps.
     void attach(PrintCommand &print);
 
+    // On opening a data source: finish or take back what a killed
+    // program left half-issued.
+    void finishInterrupted();
+
     bool mayIssue();
     // The page to issue, drawn from the stored certificate once the screen
     // holds it; nullopt when it does not.
     std::optional<CertificatePage> prepare();
-    bool record(const QByteArray &pdf, int copies);
+    bool record(const QByteArray &pdf, int copies, const QString &userFile);
 
 private:
     // The stored certificate when the screen holds exactly that.

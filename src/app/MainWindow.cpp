@@ -242,6 +242,7 @@ void MainWindow::SetDataPaths()
         m_messages.ask(FolderMessages::created(opened.path));
 
     BusyPointer busy;
+    m_issuePrinting->finishInterrupted();
     fillLists();
     m_certificate->start();
 }

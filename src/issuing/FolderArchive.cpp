@@ -1,13 +1,13 @@
 #include "FolderArchive.h"
 
+#include "NewFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace arc {
@@ -16,33 +16,24 @@ namespace {
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 QString lastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
-
-// Written whole under a name of its own that nothing stood at: never
-// through a link, never into a pipe or device someone left there.
-bool writeNew(const QString &path, const QByteArray &bytes, QString *why)
+bool fail(QString *error, const QString &why)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
-    if (fd < 0) {
-        *why = lastError();
-        return false;
-    }
-    QFile file;
-    bool written = file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) && file.write(bytes) == bytes.size()
-                   && file.flush();
-    // Kept pages are read, not edited.
-    written = written && ::fsync(fd) == 0 && ::fchmod(fd, S_IRUSR | S_IRGRP | S_IROTH) == 0;
-    if (!written)
-        *why = file.error() != QFileDevice::NoError ? file.errorString() : lastError();
-    file.close();
-    if (!written)
-        ::unlink(QFile::encodeName(path).constData());
-    return written;
+    if (error)
+        *error = why;
+    return false;
 }
+
+const QString kPartSuffix = QStringLiteral(".part");
 
 } // namespace
 
 FolderArchive::FolderArchive(const QString &dataFolder) : m_folder(dataFolder + folderName() + QLatin1Char('/')) {}
+
+FolderArchive::~FolderArchive()
+{
+    for (int lock : std::as_const(m_locks))
+        NewFile::unlock(lock);
+}
 
 QString FolderArchive::location(const QString &name) const { return m_folder + name; }
 
@@ -53,34 +44,67 @@ bool FolderArchive::contains(const QString &name) const
     return at.exists() || at.isSymLink();
 }
 
-QString FolderArchive::partName(const QString &name) { return QLatin1Char('.') + name + QStringLiteral(".part"); }
-
-bool FolderArchive::write(const QString &name, const QByteArray &bytes, QString *error)
+bool FolderArchive::stage(const QString &name, const QByteArray &bytes, QString *error)
 {
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     if (!QDir().mkpath(m_folder))
-        return fail(QStringLiteral("the folder %1 cannot be made").arg(native(m_folder)));
+        return fail(error, QStringLiteral("the folder %1 cannot be made").arg(native(m_folder)));
     if (contains(name))
-        return fail(QStringLiteral("%1 is already kept").arg(native(location(name))));
-    // Written beside and put in place when whole: a page cut short by a
-    // full disk never stands under its name.
-    const QString part = location(partName(name));
+        return fail(error, QStringLiteral("%1 is already kept").arg(native(location(name))));
+    // Written beside and put in place when whole and logged: a page cut
+    // short by a full disk or a kill never stands under its name.
     QString why;
-    if (!writeNew(part, bytes, &why))
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(native(location(name)), why));
+    int lock = -1;
+    if (!NewFile::write(NewFile::partOf(location(name)), bytes, &why, &lock))
+        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(native(location(name)), why));
+    m_locks.insert(name, lock);
+    return true;
+}
+
+bool FolderArchive::publish(const QString &name, QString *error)
+{
+    const QByteArray part = QFile::encodeName(NewFile::partOf(location(name)));
     // A second name for the whole page: it replaces nothing and follows
     // no link that appeared at the name meanwhile.
-    const bool placed = ::link(QFile::encodeName(part).constData(), QFile::encodeName(location(name)).constData()) == 0;
-    if (!placed)
-        why = lastError();
-    ::unlink(QFile::encodeName(part).constData());
-    if (!placed)
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(native(location(name)), why));
+    if (::link(part.constData(), QFile::encodeName(location(name)).constData()) != 0)
+        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(native(location(name)), lastError()));
+    discard(name);
     return true;
+}
+
+void FolderArchive::discard(const QString &name)
+{
+    ::unlink(QFile::encodeName(NewFile::partOf(location(name))).constData());
+    if (auto it = m_locks.find(name); it != m_locks.end()) {
+        NewFile::unlock(*it);
+        m_locks.erase(it);
+    }
+}
+
+QByteArray FolderArchive::staged(const QString &name) const
+{
+    const QString part = NewFile::partOf(location(name));
+    if (QFileInfo(part).isSymLink())
+        return {};
+    QFile file(part);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList FolderArchive::leftStaged() const
+{
+    QStringList names;
+    const QStringList parts =
+        QDir(m_folder).entryList({QStringLiteral(".*") + kPartSuffix}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &part : parts) {
+        const QString name = part.mid(1, part.size() - 1 - kPartSuffix.size());
+        if (!name.isEmpty() && !m_locks.contains(name) && NewFile::abandoned(m_folder + part))
+            names << name;
+    }
+    return names;
+}
+
+QStringList FolderArchive::kept() const
+{
+    return QDir(m_folder).entryList(QDir::Files | QDir::System, QDir::Name);
 }
 
 void FolderArchive::remove(const QString &name)

@@ -3,13 +3,28 @@
 #include "ArchiveName.h"
 #include "CertificateContent.h"
 #include "IssueLog.h"
+#include "NewFile.h"
 #include "Schema.h"
 #include "SqlDialect.h"
 #include "WriteTransaction.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <cstdio>
 
 namespace arc {
+
+QString userCopyNote(const QString &page) { return page + QStringLiteral(".user"); }
+
+namespace {
+
+// The user chose to replace any file there, which QFile::rename will not.
+bool placeOver(const QString &from, const QString &to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
 
 IssueResult IssueRecorder::record(const IssueRequest &request)
 {
@@ -41,9 +56,29 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     r.pdfFile = ArchiveName::unused(r.tracking, r.formIndex, r.issuedAt,
                                     [this](const QString &name) { return m_archive.contains(name); });
 
-    if (!m_archive.write(r.pdfFile, request.pdf, &result.detail)) {
+    if (!m_archive.stage(r.pdfFile, request.pdf, &result.detail)) {
         result.outcome = IssueResult::Outcome::ArchiveFailed;
         return result;
+    }
+    // Whatever happens from here on, nothing stays half-done.
+    const QString userPart = request.userFile.isEmpty() ? QString() : NewFile::partOf(request.userFile);
+    const auto takeBack = [&] {
+        if (!userPart.isEmpty())
+            QFile::remove(userPart);
+        m_archive.discard(userCopyNote(r.pdfFile));
+        m_archive.discard(r.pdfFile);
+    };
+    if (!userPart.isEmpty()) {
+        // Noted first, so that a kill leaves no copy nobody knows of.
+        QString why;
+        if (!m_archive.stage(userCopyNote(r.pdfFile), request.userFile.toUtf8(), &result.detail)
+            || !NewFile::write(userPart, request.pdf, &why)) {
+            if (!why.isEmpty())
+                result.detail = QStringLiteral("%1 cannot be written: %2").arg(request.userFile, why);
+            takeBack();
+            result.outcome = IssueResult::Outcome::CopyFailed;
+            return result;
+        }
     }
     WriteTransaction tx(m_db);
     s = tx.status();
@@ -55,7 +90,7 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     if (s.ok()) {
         const std::optional<CertificateContent> now = CertificateContent::read(m_db, request.formIndex, &s);
         if (s.ok() && (!now || now->sha256() != r.contentSha256)) {
-            m_archive.remove(r.pdfFile);
+            takeBack();
             return changed();
         }
     }
@@ -64,10 +99,17 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     if (s.ok())
         s = tx.commit();
     if (!s.ok()) {
-        m_archive.remove(r.pdfFile);
+        takeBack();
         result.outcome = IssueResult::Outcome::LogFailed;
         result.detail = s.detail();
+        return result;
     }
+    // Logged: put in place. What a kill leaves undone here the next start
+    // completes from the note and the row.
+    QString ignored;
+    if (m_archive.publish(r.pdfFile, &ignored)
+        && (userPart.isEmpty() || placeOver(userPart, request.userFile)))
+        m_archive.discard(userCopyNote(r.pdfFile));
     return result;
 }
 

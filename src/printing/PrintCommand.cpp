@@ -110,7 +110,7 @@ void PrintCommand::ok()
     }
     // Kept and logged before any paper comes out: a signed page the log
     // does not know of never leaves.
-    if (issuing && !m_issuing.record(pdfBytes(false), copies))
+    if (issuing && !m_issuing.record(pdfBytes(false), copies, QString()))
         return;
     printCopies(copies);
 }
@@ -190,8 +190,12 @@ void PrintCommand::askForPdf(bool issuing)
     // The file the user gets is byte for byte the one kept, so that it
     // can be checked against the log.
     const QByteArray bytes = pdfBytes(true);
-    if (writeFile(path, bytes) && issuing && !m_issuing.record(bytes, 1))
-        QFile::remove(path); // a signed page the log does not know of
+    if (!issuing)
+        writeFile(path, bytes);
+    else if (bytes.isEmpty())
+        m_messages.ask(PrintPrompts::pdfNotWritten(path));
+    else
+        m_issuing.record(bytes, 1, path);
 }
 
 bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }

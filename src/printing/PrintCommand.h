@@ -79,8 +79,9 @@ public:
         // issue is drawn from one reading of what is stored.
         std::function<std::optional<CertificatePage>()> prepare;
         // Keep one copy of the issued page and log it, with the reading
-        // the page was drawn from.
-        std::function<bool(const QByteArray &pdf, int copies)> record;
+        // the page was drawn from; the user's copy, if `userFile` names
+        // one, is put in place only when logged.
+        std::function<bool(const QByteArray &pdf, int copies, const QString &userFile)> record;
     };
     void setIssuing(Issuing issuing) { m_issuing = std::move(issuing); }
 
