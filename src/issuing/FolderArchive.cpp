@@ -96,10 +96,16 @@ QStringList FolderArchive::leftStaged() const
         QDir(m_folder).entryList({QStringLiteral(".*") + kPartSuffix}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &part : parts) {
         const QString name = part.mid(1, part.size() - 1 - kPartSuffix.size());
-        if (!name.isEmpty() && !m_locks.contains(name) && NewFile::abandoned(m_folder + part))
+        // A lock still held is a station at work on it.
+        if (!name.isEmpty() && ownerGone(name))
             names << name;
     }
     return names;
+}
+
+bool FolderArchive::ownerGone(const QString &name) const
+{
+    return !m_locks.contains(name) && NewFile::abandoned(NewFile::partOf(location(name)));
 }
 
 QStringList FolderArchive::kept() const

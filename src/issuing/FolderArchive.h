@@ -9,7 +9,8 @@ namespace arc {
 // The archive as the folder Issued/ inside the data folder. A page is
 // staged as the hidden file ".<name>.part", locked while this archive
 // works on it, so that another station opening the folder meanwhile does
-// not take it for one left by a killed program.
+// not take it for one left by a killed program: only those are listed as
+// left staged.
 class FolderArchive : public IssueArchive {
 public:
     // `dataFolder` ends with "/".
@@ -25,6 +26,7 @@ public:
     void discard(const QString &name) override;
     QByteArray staged(const QString &name) const override;
     QStringList leftStaged() const override;
+    bool ownerGone(const QString &name) const override;
     QStringList kept() const override;
 
     bool contains(const QString &name) const override;

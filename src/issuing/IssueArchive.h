@@ -22,9 +22,12 @@ public:
     virtual void discard(const QString &name) = 0;
     // The staged content, empty when there is none.
     virtual QByteArray staged(const QString &name) const = 0;
-    // The names staged and left behind by an issue that ended before
-    // putting them in place or dropping them (a killed program).
+    // The names staged by others: left behind by an issue that ended
+    // before putting them in place or dropping them (a killed program), or
+    // still being worked on at another station.
     virtual QStringList leftStaged() const = 0;
+    // Whether the one who staged it is certainly gone.
+    virtual bool ownerGone(const QString &name) const = 0;
     // The names of the pages kept.
     virtual QStringList kept() const = 0;
 

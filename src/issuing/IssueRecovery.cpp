@@ -41,6 +41,9 @@ DbStatus finishInterruptedIssues(Database &certificates, IssueArchive &archive)
         const bool rowFound = logged(page);
         if (!s.ok())
             return s;
+        // Without a row, only what its owner left for good is taken back.
+        if (!rowFound && !archive.ownerGone(name))
+            continue;
         if (note) {
             finishUserCopy(QString::fromUtf8(archive.staged(name)), rowFound);
             archive.discard(name);

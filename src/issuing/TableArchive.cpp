@@ -44,8 +44,15 @@ bool TableArchive::publish(const QString &name, QString *error)
     const QByteArray bytes = staged(name);
     if (bytes.isEmpty())
         return fail(error, QStringLiteral("%1 was not staged").arg(location(name)));
-    if (contains(name))
-        return fail(error, QStringLiteral("%1 is already kept").arg(location(name)));
+    QByteArray kept;
+    if (StoredFiles::read(m_reference, prefix() + name, kept).ok()) {
+        // Put in place already, by a station finishing what it took for
+        // an interrupted issue.
+        if (kept != bytes)
+            return fail(error, QStringLiteral("%1 is already kept").arg(location(name)));
+        discard(name);
+        return true;
+    }
     const DbStatus s = StoredFiles::write(m_reference, prefix() + name, bytes);
     if (!s.ok())
         return fail(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
@@ -60,6 +67,16 @@ QByteArray TableArchive::staged(const QString &name) const
     QByteArray bytes;
     StoredFiles::read(m_reference, partName(name), bytes);
     return bytes;
+}
+
+QStringList TableArchive::leftStaged() const
+{
+    const QString staged = prefix() + QLatin1Char('.');
+    QStringList names;
+    for (const QString &file : StoredFiles::names(m_reference, QStringLiteral(".part")))
+        if (file.startsWith(staged))
+            names << file.mid(staged.size()).chopped(int(qstrlen(".part")));
+    return names;
 }
 
 QStringList TableArchive::kept() const
