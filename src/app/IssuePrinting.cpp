@@ -5,12 +5,16 @@
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
+#include "DataView.h"
 #include "ArchiveOf.h"
 #include "IssuePrompts.h"
 #include "IssueRecorder.h"
+#include "IssueRecovery.h"
 #include "IssuedCertificate.h"
 #include "ItemGridModel.h"
+#include "PageFromScreen.h"
 #include "PrintCommand.h"
+#include "PrintPrompts.h"
 #include "SignIn.h"
 
 namespace arc {
@@ -25,7 +29,13 @@ IssuePrinting::IssuePrinting(CertificateOnScreen &certificate, CertificateScreen
 void IssuePrinting::attach(PrintCommand &print)
 {
     print.setIssuing({[this] { return mayIssue(); }, [this] { return prepare(); },
-                      [this](const QByteArray &pdf, int copies) { return record(pdf, copies); }});
+                      [this](const QByteArray &pdf, int copies, const QString &userFile) { return record(pdf, copies, userFile); }});
+}
+
+void IssuePrinting::finishInterrupted()
+{
+    if (m_folder.isOpen())
+        finishInterruptedIssues(m_folder.certificates(), *archiveOf(m_folder));
 }
 
 bool IssuePrinting::mayIssue()
@@ -40,33 +50,44 @@ bool IssuePrinting::mayIssue()
     return false;
 }
 
-bool IssuePrinting::screenIsStored()
+std::optional<CertificateContent> IssuePrinting::storedAsShown()
 {
     if (m_certificate.newFormFlag() == 1 || !m_folder.isOpen())
-        return false;
-    const std::optional<CertificateContent> stored =
+        return std::nullopt;
+    std::optional<CertificateContent> stored =
         CertificateContent::read(m_folder.certificates(), m_certificate.currentFormIndex());
-    return stored && CertificateContent::afterSave(m_screen.entries(m_grid.lines()), *stored).readsAlike(*stored);
+    if (!stored || !CertificateContent::afterSave(m_screen.entries(m_grid.lines()), *stored).readsAlike(*stored))
+        return std::nullopt;
+    return stored;
 }
 
-bool IssuePrinting::prepare()
+std::optional<CertificatePage> IssuePrinting::prepare()
 {
-    if (screenIsStored())
-        return true;
-    if (m_messages.ask(IssuePrompts::saveBeforeIssue()) != Message::Answer::Yes)
+    m_reading = storedAsShown();
+    if (!m_reading) {
+        if (m_messages.ask(IssuePrompts::saveBeforeIssue()) != Message::Answer::Yes)
+            return std::nullopt;
+        // A save that fails, or an issued certificate whose correction the
+        // user declines, leaves the screen unstored and nothing is printed.
+        m_certificate.save();
+        m_reading = storedAsShown();
+    }
+    if (!m_reading)
+        return std::nullopt;
+    // What is printed, kept and logged is what is stored, not the boxes.
+    return pageFromScreen(m_reading->entries(), signerOf(m_signIn));
+}
+
+bool IssuePrinting::record(const QByteArray &pdf, int copies, const QString &userFile)
+{
+    if (!m_reading)
         return false;
-    // A save that fails, or an issued certificate whose correction the
-    // user declines, leaves the screen unstored and nothing is printed.
-    m_certificate.save();
-    return screenIsStored();
-}
-
-bool IssuePrinting::record(const QByteArray &pdf, int copies)
-{
     IssueRequest request;
-    request.formIndex = m_certificate.currentFormIndex();
+    request.formIndex = m_reading->formIndex();
+    request.contentSha256 = m_reading->sha256();
     request.copies = copies;
     request.pdf = pdf;
+    request.userFile = userFile;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());
     const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.name17 : entries.name22;
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
@@ -75,6 +96,17 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies)
     const IssueResult result = pdf.isEmpty() ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
                                                            QStringLiteral("the page could not be made")}
                                              : IssueRecorder(m_folder.certificates(), *archive).record(request);
+    if (result.outcome == IssueResult::Outcome::ContentChanged) {
+        m_messages.ask(IssuePrompts::changedWhileIssuing());
+        // Shown as it is stored now, for the user to look at again.
+        m_folder.header().reread();
+        m_certificate.ShowForm();
+        return false;
+    }
+    if (result.outcome == IssueResult::Outcome::CopyFailed) {
+        m_messages.ask(PrintPrompts::pdfNotWritten(userFile));
+        return false;
+    }
     if (!result.ok()) {
         m_messages.ask(IssuePrompts::notRecorded(result.detail));
         return false;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "CertificateContent.h"
+#include "CertificatePage.h"
+
 #include <QByteArray>
+#include <optional>
 
 namespace arc {
 
@@ -23,13 +27,19 @@ public:
     // Give the print command these steps.
     void attach(PrintCommand &print);
 
+    // On opening a data source: finish or take back what a killed
+    // program left half-issued.
+    void finishInterrupted();
+
     bool mayIssue();
-    bool prepare();
-    bool record(const QByteArray &pdf, int copies);
+    // The page to issue, drawn from the stored certificate once the screen
+    // holds it; nullopt when it does not.
+    std::optional<CertificatePage> prepare();
+    bool record(const QByteArray &pdf, int copies, const QString &userFile);
 
 private:
-    // The screen holds exactly what is stored for the certificate shown.
-    bool screenIsStored();
+    // The stored certificate when the screen holds exactly that.
+    std::optional<CertificateContent> storedAsShown();
 
     CertificateOnScreen &m_certificate;
     CertificateScreen &m_screen;
@@ -37,6 +47,8 @@ private:
     DataFolder &m_folder;
     SignIn &m_signIn;
     MessageBoxes &m_messages;
+    // The one reading of the stored certificate a page is issued from.
+    std::optional<CertificateContent> m_reading;
 };
 
 } // namespace arc

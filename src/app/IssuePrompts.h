@@ -51,6 +51,13 @@ inline Message notRecorded(const QString &detail)
             QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
 }
 
+inline Message changedWhileIssuing()
+{
+    return {QStringLiteral("The stored certificate was changed, at this or another station, while its page was being "
+                           "made. It was not issued and nothing was printed: look at it again, then print it again."),
+            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok};
+}
+
 inline Message logUnreadable(const QString &detail)
 {
     return {QStringLiteral("Whether this certificate was issued cannot be read: %1.\nNothing was changed.").arg(detail),

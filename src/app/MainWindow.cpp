@@ -115,7 +115,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                              {m_screen->list1, [this](bool on) { m_screen->setupButton->setEnabled(on); }}, this);
     m_print = new PrintCommand(
         m_messages, m_folder,
-        [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), m_signIn->signature()); }, this);
+        [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), signerOf(*m_signIn)); }, this);
 
     m_print->setCertificateCheck([this] { return certificateFindings(); });
     m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
@@ -242,6 +242,7 @@ void MainWindow::SetDataPaths()
         m_messages.ask(FolderMessages::created(opened.path));
 
     BusyPointer busy;
+    m_issuePrinting->finishInterrupted();
     fillLists();
     m_certificate->start();
 }

@@ -130,6 +130,44 @@ CertificateContent CertificateContent::afterSave(const CertificateEntries &e, co
     return c;
 }
 
+CertificateEntries CertificateContent::entries() const
+{
+    const auto text = [this](const char *field) { return value(QString::fromLatin1(field)).toString(); };
+    const auto date = [&](const char *field) {
+        const QDate d = QDate::fromString(text(field), Qt::ISODate);
+        return d.isValid() ? DateText::format(d) : text(field);
+    };
+    const auto flag = [&](const char *field) { return text(field).toInt() != 0; };
+    CertificateEntries e;
+    e.country = text("Country");
+    e.tracking = text("Tracking");
+    e.organ1 = text("Organ1");
+    e.organ2 = text("Organ2");
+    e.invoice = text("Invoice");
+    e.remarks = text("Remarks");
+    e.approvedDesign = flag("New");
+    e.nonApprovedDesign = flag("Overhaul");
+    e.cfrReturnToService = flag("CFRRTS");
+    e.otherRegulation = flag("OtherRTS");
+    e.name17 = text("Name17");
+    e.authNum = text("AuthNum");
+    e.date18 = date("Date18");
+    e.name22 = text("Name22");
+    e.certNum = text("CertNum");
+    e.date23 = date("Date23");
+    for (std::size_t n = 0; n < m_lines.size() && n < std::size_t(kItemSlots); ++n) {
+        const Line &l = m_lines[n];
+        ItemLine &line = e.lines[n];
+        line.item = l[0].toString();
+        line.description = l[1].toString();
+        line.partNum = l[2].toString();
+        line.quantity = l[3].toString();
+        line.serialNum = l[4].toString();
+        line.status = l[5].toString();
+    }
+    return e;
+}
+
 QVariant CertificateContent::value(const QString &field) const
 {
     for (const auto &[name, v] : m_header)

@@ -27,6 +27,10 @@ public:
     // holds no date keeping the stored date.
     static CertificateContent afterSave(const CertificateEntries &entries, const CertificateContent &stored);
 
+    // The boxes as the screen shows this certificate: dates as
+    // "DD/MMM/YYYY", a null as empty, the first ten lines.
+    CertificateEntries entries() const;
+
     qint64 formIndex() const { return m_formIndex; }
     QVariant value(const QString &field) const;
     const std::vector<Line> &lines() const { return m_lines; }

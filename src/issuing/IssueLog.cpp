@@ -60,6 +60,11 @@ std::optional<IssueRecord> IssueLog::last(qint64 formIndex, DbStatus *status) co
     return one(QStringLiteral("\"FormIndex\" = ?"), kNewestFirst, {formIndex}, status);
 }
 
+std::optional<IssueRecord> IssueLog::withPdfFile(const QString &name, DbStatus *status) const
+{
+    return one(QStringLiteral("\"PdfFile\" = ?"), kOldestFirst, {name}, status);
+}
+
 std::optional<IssueRecord> IssueLog::withPdfSha256(const QString &hex, DbStatus *status) const
 {
     return one(QStringLiteral("\"PdfSha256\" = ?"), kOldestFirst, {hex.toLower()}, status);

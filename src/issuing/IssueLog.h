@@ -17,6 +17,8 @@ public:
     // never issued (or the log could not be read: see `status`).
     std::optional<IssueRecord> first(qint64 formIndex, DbStatus *status = nullptr) const;
     std::optional<IssueRecord> last(qint64 formIndex, DbStatus *status = nullptr) const;
+    // The issue whose archived page has this name.
+    std::optional<IssueRecord> withPdfFile(const QString &name, DbStatus *status = nullptr) const;
     // The issue whose archived PDF has this hash.
     std::optional<IssueRecord> withPdfSha256(const QString &hex, DbStatus *status = nullptr) const;
     int count(qint64 formIndex, DbStatus *status = nullptr) const;

@@ -3,11 +3,28 @@
 #include "ArchiveName.h"
 #include "CertificateContent.h"
 #include "IssueLog.h"
+#include "NewFile.h"
+#include "Schema.h"
+#include "SqlDialect.h"
 #include "WriteTransaction.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <cstdio>
 
 namespace arc {
+
+QString userCopyNote(const QString &page) { return page + QStringLiteral(".user"); }
+
+namespace {
+
+// The user chose to replace any file there, which QFile::rename will not.
+bool placeOver(const QString &from, const QString &to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
 
 IssueResult IssueRecorder::record(const IssueRequest &request)
 {
@@ -19,6 +36,13 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
         result.detail = s.ok() ? QStringLiteral("the certificate is not stored") : s.detail();
         return result;
     }
+    const auto changed = [&result] {
+        result.outcome = IssueResult::Outcome::ContentChanged;
+        result.detail = QStringLiteral("the stored certificate is not the one printed");
+        return result;
+    };
+    if (!request.contentSha256.isEmpty() && content->sha256() != request.contentSha256)
+        return changed();
     IssueRecord &r = result.record;
     r.formIndex = request.formIndex;
     r.tracking = content->value(QStringLiteral("Tracking")).toString();
@@ -32,21 +56,60 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     r.pdfFile = ArchiveName::unused(r.tracking, r.formIndex, r.issuedAt,
                                     [this](const QString &name) { return m_archive.contains(name); });
 
-    if (!m_archive.write(r.pdfFile, request.pdf, &result.detail)) {
+    if (!m_archive.stage(r.pdfFile, request.pdf, &result.detail)) {
         result.outcome = IssueResult::Outcome::ArchiveFailed;
         return result;
     }
+    // Whatever happens from here on, nothing stays half-done.
+    const QString userPart = request.userFile.isEmpty() ? QString() : NewFile::partOf(request.userFile);
+    const auto takeBack = [&] {
+        if (!userPart.isEmpty())
+            QFile::remove(userPart);
+        m_archive.discard(userCopyNote(r.pdfFile));
+        m_archive.discard(r.pdfFile);
+    };
+    if (!userPart.isEmpty()) {
+        // Noted first, so that a kill leaves no copy nobody knows of.
+        QString why;
+        if (!m_archive.stage(userCopyNote(r.pdfFile), request.userFile.toUtf8(), &result.detail)
+            || !NewFile::write(userPart, request.pdf, &why)) {
+            if (!why.isEmpty())
+                result.detail = QStringLiteral("%1 cannot be written: %2").arg(request.userFile, why);
+            takeBack();
+            result.outcome = IssueResult::Outcome::CopyFailed;
+            return result;
+        }
+    }
     WriteTransaction tx(m_db);
     s = tx.status();
+    // Read again under the lock that saves wait for: the row logged is the
+    // content drawn, whatever another station saved meanwhile.
+    if (const QString lock = SqlDialect::lockRow(*Schema::table(QStringLiteral("Header")), m_db.engine());
+        s.ok() && !lock.isEmpty())
+        s = m_db.exec(lock, {request.formIndex});
+    if (s.ok()) {
+        const std::optional<CertificateContent> now = CertificateContent::read(m_db, request.formIndex, &s);
+        if (s.ok() && (!now || now->sha256() != r.contentSha256)) {
+            takeBack();
+            return changed();
+        }
+    }
     if (s.ok())
         s = IssueLog(m_db).add(r);
     if (s.ok())
         s = tx.commit();
     if (!s.ok()) {
-        m_archive.remove(r.pdfFile);
+        takeBack();
         result.outcome = IssueResult::Outcome::LogFailed;
         result.detail = s.detail();
+        return result;
     }
+    // Logged: put in place. What a kill leaves undone here the next start
+    // completes from the note and the row.
+    QString ignored;
+    if (m_archive.publish(r.pdfFile, &ignored)
+        && (userPart.isEmpty() || placeOver(userPart, request.userFile)))
+        m_archive.discard(userCopyNote(r.pdfFile));
     return result;
 }
 

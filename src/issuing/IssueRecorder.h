@@ -13,6 +13,12 @@ struct IssueRequest {
     QString signatory;
     int copies = 1;
     QByteArray pdf;    // one copy, exactly as issued
+    // Where the user's own copy goes, if anywhere: written beside it under
+    // a temporary name and put in place once the row is committed.
+    QString userFile;
+    // The content hash of the stored certificate the page was drawn from;
+    // empty to take the one stored now.
+    QString contentSha256;
     QDateTime issuedAt; // now, unless a test says otherwise
 };
 
@@ -20,7 +26,9 @@ struct IssueResult {
     enum class Outcome {
         Recorded,
         NotStored,      // no stored certificate of that key
+        ContentChanged, // the stored certificate is not the one drawn; nothing kept or logged
         ArchiveFailed,  // the page could not be kept; nothing logged
+        CopyFailed,     // the user's copy could not be written; nothing kept or logged
         LogFailed,      // the row could not be written; the page was taken back
     };
     Outcome outcome = Outcome::Recorded;
@@ -29,9 +37,15 @@ struct IssueResult {
     bool ok() const { return outcome == Outcome::Recorded; }
 };
 
-// Keeps an issued page and logs it as one step: the page is written
-// first, the row after it, and a row that cannot be written takes the page
-// back, so the log never names a page that is not kept.
+// Keeps an issued page and logs it as one step: the page and the user's
+// copy are written under temporary names first, the row after them, and
+// only a committed row puts them in place; a row that cannot be written
+// takes them back. A kill at any moment leaves temporary files only, which
+// finishInterruptedIssues completes or removes.
+// The archive name of the note that says where the user's copy of a
+// page is being written.
+QString userCopyNote(const QString &page);
+
 class IssueRecorder {
 public:
     IssueRecorder(Database &certificates, IssueArchive &archive) : m_db(certificates), m_archive(archive) {}

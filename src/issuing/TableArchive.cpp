@@ -5,6 +5,16 @@
 
 namespace arc {
 
+namespace {
+QString partName(const QString &name) { return TableArchive::prefix() + QLatin1Char('.') + name + QStringLiteral(".part"); }
+bool fail(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+} // namespace
+
 TableArchive::TableArchive(Database &reference) : m_reference(reference) {}
 
 QString TableArchive::location(const QString &name) const
@@ -19,19 +29,63 @@ bool TableArchive::contains(const QString &name) const
     return StoredFiles::read(m_reference, prefix() + name, ignored).ok();
 }
 
-bool TableArchive::write(const QString &name, const QByteArray &bytes, QString *error)
+bool TableArchive::stage(const QString &name, const QByteArray &bytes, QString *error)
 {
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     if (contains(name))
-        return fail(QStringLiteral("%1 is already kept").arg(location(name)));
+        return fail(error, QStringLiteral("%1 is already kept").arg(location(name)));
+    const DbStatus s = StoredFiles::write(m_reference, partName(name), bytes);
+    if (!s.ok())
+        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
+    return true;
+}
+
+bool TableArchive::publish(const QString &name, QString *error)
+{
+    const QByteArray bytes = staged(name);
+    if (bytes.isEmpty())
+        return fail(error, QStringLiteral("%1 was not staged").arg(location(name)));
+    QByteArray kept;
+    if (StoredFiles::read(m_reference, prefix() + name, kept).ok()) {
+        // Put in place already, by a station finishing what it took for
+        // an interrupted issue.
+        if (kept != bytes)
+            return fail(error, QStringLiteral("%1 is already kept").arg(location(name)));
+        discard(name);
+        return true;
+    }
     const DbStatus s = StoredFiles::write(m_reference, prefix() + name, bytes);
     if (!s.ok())
-        return fail(QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
+        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
+    discard(name);
     return true;
+}
+
+void TableArchive::discard(const QString &name) { StoredFiles::remove(m_reference, partName(name)); }
+
+QByteArray TableArchive::staged(const QString &name) const
+{
+    QByteArray bytes;
+    StoredFiles::read(m_reference, partName(name), bytes);
+    return bytes;
+}
+
+QStringList TableArchive::leftStaged() const
+{
+    const QString staged = prefix() + QLatin1Char('.');
+    QStringList names;
+    for (const QString &file : StoredFiles::names(m_reference, QStringLiteral(".part")))
+        if (file.startsWith(staged))
+            names << file.mid(staged.size()).chopped(int(qstrlen(".part")));
+    return names;
+}
+
+QStringList TableArchive::kept() const
+{
+    QStringList names;
+    for (const QString &file : StoredFiles::names(m_reference, QString()))
+        if (file.startsWith(prefix()) && !file.startsWith(prefix() + QLatin1Char('.')))
+            names << file.mid(prefix().size());
+    return names;
 }
 
 void TableArchive::remove(const QString &name) { StoredFiles::remove(m_reference, prefix() + name); }

@@ -42,19 +42,23 @@ struct CertificatePage {
     QString date23;                  // 14e, Text6
 
     PrintSettings settings;
-    QImage signature; // the signatory's loaded signature; may be null
+    QString signer;   // the signed-in signatory's own name; empty for none
+    QImage signature; // his electronic signature; null when he has none or does not use it
 
     // Block 13 applies (new parts) when row 0's status is NEW or PROTOTYPE,
     // in any case; block 14 (maintenance) otherwise.
     bool block13Applies() const { return selectsBlock13(lines[0].status.toUpper()); }
 
-    // The signature is drawn into the block that applies: the page is a
-    // signed release, not a draft.
-    bool carriesSignature() const
+    // The signature goes only under its owner's name: into a block whose
+    // name box holds the signed-in signatory's name, never another's.
+    bool signsAbove(const QString &name) const
     {
-        return !signature.isNull() && signature.width() > 0 && signature.height() > 0
-               && !BlankRule::isBlank(block13Applies() ? name17 : name22);
+        return !signature.isNull() && signature.width() > 0 && signature.height() > 0 && !BlankRule::isBlank(signer)
+               && name.trimmed() == signer.trimmed();
     }
+    // Signed in either block, whichever applies: the page is a signed
+    // release, not a draft.
+    bool carriesSignature() const { return signsAbove(name17) || signsAbove(name22); }
 };
 
 } // namespace arc

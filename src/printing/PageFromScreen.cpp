@@ -1,10 +1,18 @@
 #include "PageFromScreen.h"
 
 #include "LineBreaks.h"
+#include "SignIn.h"
 
 namespace arc {
 
-CertificatePage pageFromScreen(const CertificateEntries &e, const QImage &signature)
+PageSigner signerOf(const SignIn &signIn)
+{
+    if (!signIn.signatory())
+        return {};
+    return {signIn.signatory()->name, signIn.signature()};
+}
+
+CertificatePage pageFromScreen(const CertificateEntries &e, const PageSigner &signer)
 {
     using LineBreaks::toStored;
     CertificatePage p;
@@ -30,7 +38,8 @@ CertificatePage pageFromScreen(const CertificateEntries &e, const QImage &signat
     p.certNum = e.certNum;
     p.name22 = e.name22;
     p.date23 = e.date23;
-    p.signature = signature;
+    p.signer = signer.name;
+    p.signature = signer.signature;
     return p;
 }
 

@@ -59,20 +59,23 @@ void PrintCommand::setPrinter(const QPrinterInfo &printer)
 
 CertificatePage PrintCommand::currentPage()
 {
-    CertificatePage page = m_page ? m_page() : CertificatePage{};
+    CertificatePage page = m_issuePage ? *m_issuePage : m_page ? m_page() : CertificatePage{};
     // Read afresh for every copy: the set-up may have changed them.
     if (m_folder.isOpen())
         page.settings = PrintSettingsReader::read(m_folder.defaults());
     return page;
 }
 
-PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation)
+PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation, bool draft)
 {
     const BusyPointer busy;
     TruncationNotice notice;
     if (tellTruncation && !m_cutAccepted)
         notice = [this](const QString &title) { m_messages.ask(PrintPrompts::truncated(title)); };
-    return PrintCertificate(canvas, currentPage(), notice);
+    CertificatePage page = currentPage();
+    if (draft)
+        page.signature = QImage();
+    return PrintCertificate(canvas, page, notice);
 }
 
 void PrintCommand::open()
@@ -88,6 +91,7 @@ void PrintCommand::cancel() { m_panel->hide(); }
 void PrintCommand::ok()
 {
     m_panel->hide();
+    const IssueScope scope(*this);
     const int copies = CopyCount::copies(m_panel->text45->text());
     if (copies < 1)
         return;
@@ -102,28 +106,28 @@ void PrintCommand::ok()
         // Printing into nothing would lose the copies without a word.
         if (m_messages.ask(PrintPrompts::noPrinter()) == Message::Answer::Yes)
             askForPdf(issuing);
-        m_cutAccepted = false;
         return;
     }
     // Kept and logged before any paper comes out: a signed page the log
     // does not know of never leaves.
-    if (issuing && !m_issuing.record(pdfBytes(false), copies)) {
-        m_cutAccepted = false;
+    if (issuing && !m_issuing.record(pdfBytes(false), copies, QString()))
         return;
-    }
     printCopies(copies);
-    m_cutAccepted = false;
 }
 
 bool PrintCommand::readyToIssue(bool &issuing)
 {
+    m_issuePage.reset();
     // An unsigned page is a draft, printed as the screen shows it.
     issuing = m_issuing.record && currentPage().carriesSignature();
     if (!issuing)
         return true;
     if (m_issuing.mayIssue && !m_issuing.mayIssue())
         return false;
-    return !m_issuing.prepare || m_issuing.prepare();
+    if (!m_issuing.prepare)
+        return true;
+    m_issuePage = m_issuing.prepare();
+    return m_issuePage.has_value();
 }
 
 bool PrintCommand::passesCheck()
@@ -159,22 +163,23 @@ bool PrintCommand::printCopies(int copies)
 void PrintCommand::preview()
 {
     m_panel->hide();
+    // Its dialog prints too, past issuing: so it shows the page unsigned.
     m_runPreview(m_printer, [this](QPrinter *printer) {
         PainterCanvas canvas(*printer);
-        render(canvas, false);
+        render(canvas, false, true);
     });
 }
 
 void PrintCommand::choosePdf()
 {
     m_panel->hide();
+    const IssueScope scope(*this);
     bool issuing = false;
     if (!readyToIssue(issuing))
         return;
     if (!passesCheck())
         return;
     askForPdf(issuing);
-    m_cutAccepted = false;
 }
 
 void PrintCommand::askForPdf(bool issuing)
@@ -185,8 +190,12 @@ void PrintCommand::askForPdf(bool issuing)
     // The file the user gets is byte for byte the one kept, so that it
     // can be checked against the log.
     const QByteArray bytes = pdfBytes(true);
-    if (writeFile(path, bytes) && issuing && !m_issuing.record(bytes, 1))
-        QFile::remove(path); // a signed page the log does not know of
+    if (!issuing)
+        writeFile(path, bytes);
+    else if (bytes.isEmpty())
+        m_messages.ask(PrintPrompts::pdfNotWritten(path));
+    else
+        m_issuing.record(bytes, 1, path);
 }
 
 bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }

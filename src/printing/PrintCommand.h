@@ -75,15 +75,31 @@ public:
     // when it returns false, and then nothing is printed or written.
     struct Issuing {
         std::function<bool()> mayIssue; // the certificate may be issued (again)
-        std::function<bool()> prepare;  // the certificate on screen is made the stored one
-        // Keep one copy of the issued page and log it.
-        std::function<bool(const QByteArray &pdf, int copies)> record;
+        // The certificate on screen is made the stored one, and the page to
+        // issue is drawn from one reading of what is stored.
+        std::function<std::optional<CertificatePage>()> prepare;
+        // Keep one copy of the issued page and log it, with the reading
+        // the page was drawn from; the user's copy, if `userFile` names
+        // one, is put in place only when logged.
+        std::function<bool(const QByteArray &pdf, int copies, const QString &userFile)> record;
     };
     void setIssuing(Issuing issuing) { m_issuing = std::move(issuing); }
 
 private:
+    // The page issued lasts one press of a button.
+    struct IssueScope {
+        explicit IssueScope(PrintCommand &c) : command(c) {}
+        ~IssueScope()
+        {
+            command.m_issuePage.reset();
+            command.m_cutAccepted = false;
+        }
+        PrintCommand &command;
+    };
+
     CertificatePage currentPage();
-    PrintResult render(PageCanvas &canvas, bool tellTruncation);
+    // A draft is drawn without the signature.
+    PrintResult render(PageCanvas &canvas, bool tellTruncation, bool draft = false);
     bool printCopies(int copies);
     // Whether to go on: no findings, or the user chose to print anyway.
     bool passesCheck();
@@ -107,6 +123,8 @@ private:
     PrinterCheck m_hasPrinter;
     CertificateCheck m_check;
     Issuing m_issuing;
+    // While a page is issued: the page drawn from the stored certificate.
+    std::optional<CertificatePage> m_issuePage;
     // The user chose to print text the page cannot hold: not asked again.
     bool m_cutAccepted = false;
 };

@@ -1,6 +1,5 @@
 #include "ReleaseBlocks.h"
 
-#include "BlankRule.h"
 #include "PageCanvas.h"
 #include "PageWriter.h"
 #include "PrintMode.h"
@@ -42,7 +41,7 @@ void signature(PageWriter &p, const CertificatePage &page, const QString &name, 
                const QSizeF &box, const QString &label)
 {
     const float top = p.g.y6 + p.g.Y(50);
-    if (!page.signature.isNull() && !BlankRule::isBlank(name))
+    if (page.signsAbove(name))
         PrintSignature(p.c, page.signature, left, top, static_cast<float>(box.width()),
                        static_cast<float>(box.height()));
     p.label(left, top, ruling, label);

@@ -176,7 +176,9 @@ void SignIn::loadSignature(qint64 agentRow)
     const QString file = agents.text(QStringLiteral("ElectronicSign"));
     m_signature = QImage();
     emit signatureChanged(m_signature);
-    if (file.isEmpty())
+    // One who does not sign electronically signs by hand, whatever file
+    // his row names.
+    if (file.isEmpty() || agents.value(QStringLiteral("UseElectronic")).toInt() == 0)
         return;
     const QString folder = m_setup.dataPath().value_or(m_folder.path());
     QString path = folder + file;

@@ -25,12 +25,10 @@ protected:
         ink.fill(Qt::blue);
         ASSERT_TRUE(ink.save(dataFolder() + "pat.bmp"));
         addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "Secret1"}, {"ApprovalNumber", "DMIR-7"},
-                          {"ElectronicSign", "pat.bmp"}});
+                          {"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
         storedExec("UPDATE Defaults SET Tracking = '000100', IncreaseTrack = 1");
         openWindow(false);
-        window->accessPanel().combo4->setCurrentIndex(0);
-        window->accessPanel().text44->setText("Secret1");
-        window->signIn().AgentSecurity();
+        signIn();
         ASSERT_FALSE(window->signIn().signature().isNull());
 
         arc::PrintCommand &print = window->printCommand();
@@ -38,7 +36,7 @@ protected:
         print.setPrinterCheck([] { return true; });
         print.setJobCanvas([this] {
             ++jobs;
-            return std::make_unique<arc::RecordingCanvas>();
+            return std::make_unique<Counted>(signedJobs);
         });
         screen().text1->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
@@ -47,6 +45,19 @@ protected:
         tracking = screen().text3->text();
     }
 
+    void signIn()
+    {
+        window->accessPanel().show();
+        window->accessPanel().combo4->setCurrentIndex(0);
+        window->accessPanel().text44->setText("Secret1");
+        window->signIn().AgentSecurity();
+    }
+    // A copy's canvas that counts the copies printed with a signature.
+    struct Counted : arc::RecordingCanvas {
+        explicit Counted(int &signedJobs) : signedJobs(signedJobs) {}
+        ~Counted() override { signedJobs += !ofKind(Op::Kind::Picture).isEmpty(); }
+        int &signedJobs;
+    };
     void pdf()
     {
         window->printCommand().open();
@@ -75,6 +86,7 @@ protected:
     QString pdfPath = folder() + "certificate.pdf";
     QString tracking;
     int jobs = 0;
+    int signedJobs = 0;
 };
 
 // A new certificate is saved before it is issued; the PDF the user gets
@@ -176,6 +188,86 @@ TEST_F(IssueTest, AnUnsignedDraftIsNotIssued)
     EXPECT_EQ(window->newFormFlag(), 1) << "not saved";
     EXPECT_EQ(logged(), 0);
     EXPECT_TRUE(archived().isEmpty());
+}
+
+// The signature goes only under its owner's own name, and only when he
+// signs electronically; a page without it is a draft, printed unlogged.
+struct OwnerCase {
+    const char *name;
+    const char *name17, *name22; // block 13 applies
+    bool useElectronic;
+    bool signedPage;
+};
+void PrintTo(const OwnerCase &c, std::ostream *os) { *os << c.name; }
+
+class SignatureOwnerTest : public IssueTest, public testing::WithParamInterface<OwnerCase> {};
+
+TEST_P(SignatureOwnerTest, SignsOnlyUnderItsOwnersName)
+{
+    const OwnerCase &c = GetParam();
+    if (!c.useElectronic) {
+        ASSERT_TRUE(window->dataFolder().reference().exec("UPDATE Agents SET UseElectronic = 0").ok());
+        signIn();
+    }
+    screen().text17->setText(c.name17);
+    screen().text7->setText(c.name22);
+    messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway
+    ok("1");
+    EXPECT_EQ(jobs, 1);
+    EXPECT_EQ(signedJobs, int(c.signedPage));
+    EXPECT_EQ(logged(), int(c.signedPage)) << "signed pages are issued, drafts are not";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Owners, SignatureOwnerTest,
+    testing::Values(OwnerCase{"OwnName", "Pat Doe", "", true, true},
+                    OwnerCase{"AnotherNameTyped", "Lee Roe", "", true, false},
+                    OwnerCase{"AnotherNameInTheOtherBlock", "", "Lee Roe", true, false},
+                    OwnerCase{"ElectronicSignatureNotUsed", "Pat Doe", "", false, false}),
+    [](const testing::TestParamInfo<OwnerCase> &i) { return std::string(i.param.name); });
+
+// A page signed in the block that does not apply is signed all the same:
+// printed anyway past the missing name, it is issued; changed after issue,
+// it is not printed.
+TEST_F(IssueTest, ASignatureInTheOtherBlockIsIssuedToo)
+{
+    screen().text17->setText("");
+    screen().text7->setText("Pat Doe");
+    messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway, no name in 13d
+    pdf();
+    EXPECT_EQ(logged(), 1);
+    EXPECT_EQ(archived().size(), 1);
+    ASSERT_TRUE(QFile::exists(pdfPath));
+    EXPECT_EQ(readFile(pdfPath), readFile(dataFolder() + "Issued/" + archived().value(0)));
+
+    storedExec("UPDATE Detail SET Quantity = '5'");
+    window->certificate().ShowForm();
+    messages.answers = {Answer::Yes};
+    ok("1");
+    EXPECT_EQ(jobs, 0);
+    EXPECT_TRUE(messages.shown.last().prompt.startsWith("Changed after issue")) << messages.shown.last().prompt.toStdString();
+    EXPECT_EQ(logged(), 1);
+}
+
+// The log vouches only for what was drawn: a save at another station while
+// the file dialog is open refuses the issue, and the screen shows what is
+// stored now.
+TEST_F(IssueTest, AChangeWhileThePageIsMadeRefusesTheIssue)
+{
+    screen().saveButton->click();
+    window->printCommand().setFileChooser([this] {
+        storedExec("UPDATE Header SET Remarks = 'Changed at another station.'");
+        return pdfPath;
+    });
+    pdf();
+    EXPECT_EQ(logged(), 0);
+    EXPECT_TRUE(archived().isEmpty());
+    EXPECT_FALSE(QFile::exists(pdfPath));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].prompt,
+              "The stored certificate was changed, at this or another station, while its page was being made. It was "
+              "not issued and nothing was printed: look at it again, then print it again.");
+    EXPECT_EQ(screen().text13->toPlainText(), "Changed at another station.");
 }
 
 // Save on an issued certificate never stores over it: with the user's

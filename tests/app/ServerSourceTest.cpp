@@ -59,8 +59,8 @@ TEST_F(DataWindowTest, ServerBoxConnectsToAServerOrSaysWhyNot)
         ASSERT_TRUE(picture.save(&buffer, "BMP"));
         ASSERT_TRUE(arc::StoredFiles::write(server.reference(), "pat.bmp", bmp).ok());
         ASSERT_TRUE(server.reference()
-                        .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\", \"ApprovalNumber\", \"ElectronicSign\") "
-                              "VALUES ('Pat', 'pw', 'D-1', 'pat.bmp')")
+                        .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\", \"ApprovalNumber\", \"ElectronicSign\", "
+                              "\"UseElectronic\") VALUES ('Pat', 'pw', 'D-1', 'pat.bmp', 1)")
                         .ok());
     }
     serverText->setText(uri);

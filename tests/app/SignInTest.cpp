@@ -22,11 +22,11 @@ protected:
         ASSERT_TRUE(wide.save(dataFolder() + "pat.bmp"));
         writeFile(dataFolder() + "broken.bmp", "not a picture");
         addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "Secret1"}, {"ApprovalNumber", "DMIR-7"},
-                          {"ElectronicSign", "pat.bmp"}});
+                          {"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
         addRow("Agents", {{"Name", "No Number"}, {"Password", "pw"}});
         addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "other"}, {"ApprovalNumber", "DMIR-8"}});
         addRow("Agents", {{"Name", "Broken"}, {"Password", "pw"}, {"ApprovalNumber", "B-1"},
-                          {"ElectronicSign", "broken.bmp"}});
+                          {"ElectronicSign", "broken.bmp"}, {"UseElectronic", 1}});
         openWindow(false);
     }
     void signIn(int entry, const QString &password)

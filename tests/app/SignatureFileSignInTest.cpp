@@ -70,7 +70,8 @@ protected:
                   0);
         ASSERT_EQ(::mkfifo(QFile::encodeName(dataFolder() + "pipe.bmp").constData(), 0600), 0);
         for (const char *file : {"../outside.bmp", "link.bmp", "pipe.bmp"})
-            addRow("Agents", {{"Name", file}, {"Password", "pw"}, {"ApprovalNumber", "D-1"}, {"ElectronicSign", file}});
+            addRow("Agents", {{"Name", file}, {"Password", "pw"}, {"ApprovalNumber", "D-1"}, {"ElectronicSign", file},
+                               {"UseElectronic", 1}});
         openWindow(false);
     }
 };

@@ -8,6 +8,8 @@
 #include "IssuingFixture.h"
 
 #include <QCryptographicHash>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -132,3 +134,49 @@ TEST_F(RecorderTest, ArchiveAndLogAreWrittenTogetherOrNotAtAll)
     EXPECT_EQ(issue(key + 1, "page").outcome, arc::IssueResult::Outcome::NotStored);
     EXPECT_TRUE(archived().isEmpty());
 }
+
+namespace {
+
+// Whatever stands at an archive name, planted before the page is kept.
+struct PlantedCase {
+    const char *name;
+    std::function<void(const QString &at, const QString &outside)> plant;
+};
+void PrintTo(const PlantedCase &c, std::ostream *os) { *os << c.name; }
+
+class PlantedAtArchiveNameTest : public RecorderTest, public testing::WithParamInterface<PlantedCase> {};
+
+} // namespace
+
+// No link is followed out of Issued/ and nothing but a new plain file is
+// written: whatever stands at the name stays as it was.
+TEST_P(PlantedAtArchiveNameTest, IsRefusedAndNeverFollowed)
+{
+    const QString issued = folder() + "Issued/", at = issued + "page.pdf", outside = folder() + "outside.pdf";
+    ASSERT_TRUE(QDir().mkpath(issued));
+    GetParam().plant(at, outside);
+    const QFileInfo before(at);
+    QString error;
+    EXPECT_FALSE(arc::FolderArchive(folder()).write("page.pdf", "%PDF signed", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_NE(readFile(outside), "%PDF signed");
+    const QFileInfo after(at);
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+    EXPECT_EQ(after.isDir(), before.isDir());
+    EXPECT_EQ(QDir(issued).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"page.pdf"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planted, PlantedAtArchiveNameTest,
+    testing::Values(
+        PlantedCase{"LinkToNothing",
+                    [](const QString &at, const QString &outside) { ASSERT_TRUE(QFile::link(outside, at)); }},
+        PlantedCase{"LinkToAFile",
+                    [](const QString &at, const QString &outside) {
+                        QFile file(outside);
+                        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("someone's file") > 0);
+                        ASSERT_TRUE(QFile::link(outside, at));
+                    }},
+        PlantedCase{"Fifo", [](const QString &at, const QString &) { ASSERT_EQ(::mkfifo(QFile::encodeName(at), 0600), 0); }},
+        PlantedCase{"Folder", [](const QString &at, const QString &) { ASSERT_TRUE(QDir().mkpath(at)); }}),
+    [](const testing::TestParamInfo<PlantedCase> &i) { return std::string(i.param.name); });

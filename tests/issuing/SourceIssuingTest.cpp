@@ -6,6 +6,7 @@
 #include "Correction.h"
 #include "IssueLog.h"
 #include "IssueRecorder.h"
+#include "IssueRecovery.h"
 #include "IssueVerifier.h"
 #include "IssuingFixture.h"
 #include "StoredFiles.h"
@@ -90,6 +91,31 @@ TEST_P(SourceIssuingTest, APageWhoseRowCannotBeWrittenIsTakenBack)
     const arc::IssueResult r = issue("%PDF-1.4 page");
     EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::LogFailed);
     EXPECT_TRUE(keptNames().isEmpty()) << keptNames().join(' ').toStdString();
+}
+
+// What a killed issue left is finished when the source is opened again: a
+// page whose row was committed is put in place, a kept page no row names
+// is removed; a staged page without a row goes only when its owner is
+// known to be gone (a folder's lock tells, a server's table cannot).
+TEST_P(SourceIssuingTest, AnInterruptedIssueIsFinishedOrTakenBack)
+{
+    {
+        const std::unique_ptr<arc::IssueArchive> killed = arc::archiveOf(data);
+        ASSERT_TRUE(killed->stage("logged.pdf", "%PDF logged", nullptr));
+        ASSERT_TRUE(killed->stage("unlogged.pdf", "%PDF unlogged", nullptr));
+        ASSERT_TRUE(killed->write("stray.pdf", "%PDF stray", nullptr));
+        arc::IssueRecord row;
+        row.formIndex = key;
+        row.issuedAt = QDateTime::currentDateTimeUtc();
+        row.pdfFile = "logged.pdf";
+        ASSERT_TRUE(arc::IssueLog(data.certificates()).add(row).ok());
+    }
+    const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
+    ASSERT_TRUE(arc::finishInterruptedIssues(data.certificates(), *archive).ok());
+    EXPECT_EQ(keptNames(), QStringList{"logged.pdf"});
+    EXPECT_EQ(kept("logged.pdf"), "%PDF logged");
+    EXPECT_TRUE(archive->staged("logged.pdf").isEmpty());
+    EXPECT_EQ(archive->staged("unlogged.pdf").isEmpty(), !onServer());
 }
 
 // A correction takes its number from the counter in the transaction that

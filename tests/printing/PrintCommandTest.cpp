@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 
 namespace {
@@ -187,6 +188,11 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
     });
     panel().previewButton->click();
     EXPECT_GT(QFileInfo(out).size(), 1000);
+    // Without the signature: a page printed from the preview is not issued.
+    QProcess images;
+    images.start("pdfimages", {"-list", out});
+    images.waitForFinished();
+    EXPECT_EQ(images.readAllStandardOutput().trimmed().count('\n'), 1) << "no image below the two heading lines";
 }
 
 } // namespace

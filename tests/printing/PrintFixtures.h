@@ -60,6 +60,7 @@ inline arc::CertificatePage fullCertificate()
     p.date18 = "05/Dec/2026";
     p.certNum = "VA2R123K";
     p.settings.shade = true;
+    p.signer = "Jane Doe";
     p.signature = QImage(300, 100, QImage::Format_RGB32);
     p.signature.fill(Qt::blue);
     return p;

@@ -221,7 +221,7 @@ TEST_P(PrintLayoutTest, ShadingGreysTheBlockRowZeroDoesNotUse)
     }
 }
 
-TEST_P(PrintLayoutTest, SignatureInEachBlockWhoseNameIsFilled)
+TEST_P(PrintLayoutTest, SignatureOnlyInABlockNamingTheSignatory)
 {
     // One box size for both: from the label's top as wide as block 13b
     // leaves, down to a label line above the next ruling.
@@ -230,7 +230,9 @@ TEST_P(PrintLayoutTest, SignatureInEachBlockWhoseNameIsFilled)
     const struct {
         const char *name17, *name22;
         bool in13, in14;
-    } cases[] = {{"Jane Doe", "", true, false}, {"", "John Roe", false, true}, {"Jane Doe", "John Roe", true, true},
+    } cases[] = {{"Jane Doe", "", true, false},         {"", "Jane Doe", false, true},
+                 {"Jane Doe", "John Roe", true, false}, {"John Roe", " Jane Doe ", false, true},
+                 {"Jane Doe", "Jane Doe", true, true},  {"John Roe", "", false, false},
                  {" ", " ", false, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.name17) + "/" + c.name22);

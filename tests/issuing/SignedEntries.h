@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CertificateStore.h"
+
+// The certificate a signatory would have saved.
+inline arc::CertificateEntries signedEntries(const QString &tracking = "000123")
+{
+    arc::CertificateEntries e;
+    e.country = "FAA/United States";
+    e.tracking = tracking;
+    e.invoice = "WO-7";
+    e.organ1 = "Acme Aero\n1 Main St";
+    e.remarks = "Inspected per CMM 28-10-01.";
+    e.approvedDesign = true;
+    e.name17 = "Pat Doe";
+    e.authNum = "DMIR-7";
+    e.date18 = "05/Dec/2026";
+    e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
+    e.lines[1] = {"2", "Seal", "PN-8", "2", "SN-2", "NEW", {}};
+    return e;
+}
