@@ -78,13 +78,21 @@ DbStatus readFile(ReadFile &file, QStringList &lines)
     for (const TableDef &def : Schema::tables(file.kind)) {
         if (Schema::isAddition(def.name))
             continue; // the earlier program never had it
-        if (!names->contains(def.name)) {
-            lines << QStringLiteral("%1: has no table %2; it starts empty").arg(fileName, def.name);
-            continue;
-        }
+        // A table lost from a damaged catalogue would otherwise come over
+        // empty, as if the shop had never filled it.
+        if (!names->contains(def.name))
+            return failure(QStringLiteral("%1 has no table %2").arg(fileName, def.name));
         auto table = MdbExport::read(file.source, def.name, &error);
         if (!table)
             return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
+        const auto recorded = MdbExport::rowCount(file.source, def.name, &error);
+        if (!recorded)
+            return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
+        if (*recorded != table->rows.size())
+            return failure(QStringLiteral("%1, table %2: %3 rows could be read of the %4 the file records; it is damaged")
+                               .arg(fileName, def.name)
+                               .arg(table->rows.size())
+                               .arg(*recorded));
         for (const QString &column : table->columns)
             if (!def.field(column))
                 lines << QStringLiteral("%1: field %2.%3 is not one this program keeps; it was not brought over")
@@ -225,7 +233,7 @@ ConversionReport LegacyConverter::convert(const QString &folderPath)
         return report;
     };
     if (!MdbExport::available())
-        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables) are not installed")));
+        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
     const QString originals = folder + kOriginals + QLatin1Char('/');
     for (const ReadFile &f : files)
         if (QFileInfo::exists(originals + QFileInfo(f.source).fileName()))
