@@ -1,4 +1,6 @@
+#include "DataFolder.h"
 #include "Database.h"
+#include "KilledChild.h"
 #include "LegacyConverter.h"
 #include "MdbExport.h"
 #include "Passwords.h"
@@ -14,6 +16,7 @@ using namespace arc;
 
 namespace {
 
+// What a program prints to its end.
 QByteArray mdbtools(const QStringList &args)
 {
     QProcess p;
@@ -117,6 +120,50 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
 
     const ConversionReport again = LegacyConverter::convert(folder());
     EXPECT_EQ(again.outcome, ConversionReport::Outcome::NothingToConvert);
+}
+
+// A conversion killed at any of its steps: the folder is never taken for a
+// new one, and the next run of the command either converts it afresh
+// (killed before the point of no return) or finishes the move.
+TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
+{
+    QDir().mkpath(folder() + "whole");
+    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+        QFile::copy(folder() + name, folder() + "whole/" + name);
+    const QByteArray whole = mdbtools({CONVERT_STEPS_EXE, folder() + "whole", "0"});
+    const int done = whole.indexOf("done ");
+    ASSERT_GE(done, 0) << whole.toStdString();
+    const int steps = whole.mid(done + 5).trimmed().toInt();
+    ASSERT_GE(steps, 14) << whole.toStdString();
+
+    // In the middle of writing the certificates file, then each step from
+    // the last file written to the end.
+    QList<int> stops{2};
+    for (int stop = steps - 5; stop <= steps; ++stop)
+        stops << stop;
+    for (int stop : stops) {
+        const QString at = QStringLiteral("%1stop%2/").arg(folder()).arg(stop);
+        QDir().mkpath(at);
+        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+            QFile::copy(folder() + name, at + name);
+        const KilledChild killed = KilledChild::run(CONVERT_STEPS_EXE, {at, QString::number(stop)}, stop + 1, 0);
+        ASSERT_TRUE(killed.killedWhileRunning) << "step " << stop;
+        EXPECT_FALSE(DataFolder::isUnstarted(at)) << "step " << stop;
+
+        QProcess again;
+        again.start(IMPORT_EXE, {at});
+        again.waitForFinished(120000);
+        const QString said = QString::fromUtf8(again.readAllStandardOutput());
+        EXPECT_EQ(again.exitCode(), 0) << "step " << stop << ": " << said.toStdString();
+        EXPECT_FALSE(said.contains("nothing to convert")) << "step " << stop;
+        EXPECT_EQ(QDir(at).entryList(QDir::Files), (QStringList{"VELLORAN.MDB", "VELLORANA.MDB"})) << "step " << stop;
+        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+            EXPECT_EQ(readFile(at + "access-originals/" + name), readFile(fixture(name))) << "step " << stop;
+        DataFolder converted;
+        ASSERT_TRUE(converted.open(at).ok()) << "step " << stop;
+        EXPECT_EQ(converted.certificates().scalar("SELECT count(*) FROM Header").toInt(), 300) << "step " << stop;
+        EXPECT_EQ(converted.reference().scalar("SELECT count(*) FROM Agents").toInt(), 5) << "step " << stop;
+    }
 }
 
 // A damaged Access file: the reader skips what it cannot make sense of
