@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "FileSwap.h"
 #include "MdbExport.h"
+#include "NulCharacters.h"
 #include "Passwords.h"
 #include "Schema.h"
 #include "SqlDialect.h"
@@ -97,6 +98,13 @@ DbStatus readFile(ReadFile &file, QStringList &lines)
                                .arg(fileName, def.name)
                                .arg(table->rows.size())
                                .arg(*recorded));
+        for (int c = 0; c < table->columns.size(); ++c) {
+            const FieldDef *f = def.field(table->columns[c]);
+            if (f && f->type == FieldType::Text)
+                if (const int removed = NulCharacters::removeFrom(table->rows, c))
+                    lines << NulCharacters::reported(QStringLiteral("%1: field %2.%3").arg(fileName, def.name, f->name),
+                                                     removed);
+        }
         for (const QString &column : table->columns)
             if (!def.field(column))
                 lines << QStringLiteral("%1: field %2.%3 is not one this program keeps; it was not brought over")
@@ -319,6 +327,35 @@ bool LegacyConverter::holdsAccessFiles(const QString &folder)
         if (isAccessFile(folder + Schema::fileName(kind)))
             return true;
     return false;
+}
+
+ConversionReport LegacyConverter::convertInto(const QString &folderPath, const QString &intoPath)
+{
+    ConversionReport report;
+    const QString folder = withSlash(folderPath), into = withSlash(intoPath);
+    QList<ReadFile> files;
+    for (StoreKind kind : kDataFiles) {
+        const QString source = folder + Schema::fileName(kind);
+        if (isAccessFile(source))
+            files.append({kind, source, into + Schema::fileName(kind), {}});
+    }
+    const auto fail = [&](const DbStatus &s) {
+        for (const ReadFile &f : files)
+            FileSwap::discard(f.building);
+        report.outcome = ConversionReport::Outcome::Failed;
+        report.status = s;
+        return report;
+    };
+    if (!MdbExport::available())
+        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
+    for (ReadFile &f : files) {
+        if (DbStatus s = readFile(f, report.lines); !s.ok())
+            return fail(s);
+        if (DbStatus s = writeFile(f, report.lines, {}); !s.ok())
+            return fail(s);
+    }
+    report.outcome = files.isEmpty() ? ConversionReport::Outcome::NothingToConvert : ConversionReport::Outcome::Converted;
+    return report;
 }
 
 bool LegacyConverter::wasCutShort(const QString &folder)

@@ -39,6 +39,11 @@ public:
 
     static ConversionReport convert(const QString &folder, const Progress &progress = {});
 
+    // Writes the Access data files of `folder`, converted, into the folder
+    // `into` under their own names; `folder` is only read. The other data
+    // file, when it is not in the Access format, is not copied.
+    static ConversionReport convertInto(const QString &folder, const QString &into);
+
     // Whether a conversion of `folder` was cut short after it began to
     // move files: the folder then holds converted files not yet in place.
     static bool wasCutShort(const QString &folder);
