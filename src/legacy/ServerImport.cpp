@@ -254,6 +254,10 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
         return report;
     };
 
+    if (LegacyConverter::wasCutShort(folder))
+        return fail(failure(QStringLiteral("a conversion of the folder was cut short; finish it first with "
+                                           "arc8130-import %1").arg(folder)));
+
     // A working copy, so that neither a conversion nor an upgrade touches
     // the folder. It lives in a private folder that goes when the import
     // ends, or at the next import when this one is killed.
