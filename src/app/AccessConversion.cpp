@@ -31,4 +31,18 @@ bool offer(const QString &folder, MessageBoxes &messages)
     return converted;
 }
 
+void finishCutShort(const QString &folder, MessageBoxes &messages)
+{
+    if (!LegacyConverter::wasCutShort(folder))
+        return;
+    ConversionReport report;
+    {
+        BusyPointer busy;
+        report = LegacyConverter::finishCutShort(folder);
+    }
+    const bool finished = report.outcome == ConversionReport::Outcome::Converted;
+    messages.ask({report.lines.join(QLatin1Char('\n')), QStringLiteral("Data folder"), Message::Buttons::Ok,
+                  finished ? Message::Icon::Information : Message::Icon::Critical});
+}
+
 } // namespace arc::AccessConversion

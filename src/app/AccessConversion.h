@@ -15,5 +15,10 @@ namespace AccessConversion {
 // conversion failed (and the user has been told why).
 bool offer(const QString &folder, MessageBoxes &messages);
 
+// A conversion of `folder` cut short after it began to move files is
+// finished, without asking (the files are converted already), and the
+// user told so. Nothing happens in a folder where none was cut short.
+void finishCutShort(const QString &folder, MessageBoxes &messages);
+
 } // namespace AccessConversion
 } // namespace arc

@@ -219,6 +219,9 @@ void MainWindow::activate()
 
 void MainWindow::SetDataPaths()
 {
+    // Before anything looks at the folder: its data may sit in the ".new"
+    // files of a conversion cut short.
+    AccessConversion::finishCutShort(m_setup.dataPath().value_or(m_setup.homeFolder()), m_messages);
     const OpenedFolder opened = DataFolderOpener::open(m_setup, m_folder);
     m_setupPanel->setFolder(opened.path);
     if (opened.kind == OpenedFolder::Kind::Unusable) {
@@ -303,6 +306,7 @@ void MainWindow::folderChosen(const QString &folder)
         m_setupPanel->showIndicator(s.ok() ? 1 : 0);
         return;
     }
+    AccessConversion::finishCutShort(chosen, m_messages);
     // Try the chosen folder before letting go of the one in use: a refused
     // choice changes nothing.
     DataFolder probe;

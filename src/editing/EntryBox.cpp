@@ -8,9 +8,24 @@
 #include <QRegularExpression>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QValidator>
 #include <climits>
 
 namespace arc {
+
+namespace {
+
+// Text set by the program is shown as it is; an edit that would bring in a
+// NUL is undone by the box.
+class NulRefuser : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override { return input.contains(QChar(0)) ? Invalid : Acceptable; }
+};
+
+} // namespace
+
+void EntryBox::refuseNul(QLineEdit *box) { box->setValidator(new NulRefuser(box)); }
 
 EntryBox::EntryBox(const char *objectName, QWidget *parent) : QLineEdit(parent)
 {
@@ -18,6 +33,7 @@ EntryBox::EntryBox(const char *objectName, QWidget *parent) : QLineEdit(parent)
     // Dropped text would pass by the limit.
     setDragEnabled(false);
     setAcceptDrops(false);
+    refuseNul(this);
 }
 
 int EntryBox::room() const
@@ -33,7 +49,7 @@ void EntryBox::pasteWithinLimit()
         return;
     // A one-line box takes the first line, without the CR of a CR LF break.
     static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
-    const QString clip = QGuiApplication::clipboard()->text().split(lineBreak).value(0);
+    const QString clip = QGuiApplication::clipboard()->text().split(lineBreak).value(0).remove(QChar(0));
     const int left = room();
     if (left > 0)
         insert(clip.left(left));

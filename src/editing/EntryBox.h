@@ -25,6 +25,11 @@ public:
     // Paste from the clipboard, as much as the limit leaves room for.
     void pasteWithinLimit();
 
+    // A NUL character, which no field can store or be searched for, is
+    // refused however it comes: typed, pasted, dropped or from an input
+    // method. Every box of the window, this one included, refuses it.
+    static void refuseNul(QLineEdit *box);
+
 signals:
     void enterPressed();
 

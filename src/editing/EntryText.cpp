@@ -1,5 +1,6 @@
 #include "EntryText.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
@@ -93,10 +94,22 @@ void EntryText::insertFromMimeData(const QMimeData *source)
 {
     if (!source->hasText())
         return;
-    const QString text = source->text();
+    const QString text = source->text().remove(QChar(0));
     const qsizetype taken = fitting(text, room()).first;
     if (taken > 0)
         textCursor().insertText(text.left(taken));
+}
+
+void EntryText::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().contains(QChar(0))) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent without(event->preeditString(), event->attributes());
+    without.setCommitString(QString(event->commitString()).remove(QChar(0)), event->replacementStart(),
+                            event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&without);
 }
 
 } // namespace arc

@@ -8,7 +8,7 @@ namespace arc {
 // and pasted length limit as EntryBox, counted as the text is stored: a
 // line break takes two characters. Optionally Enter moves on instead
 // of breaking the line, and typed letters a to z become capitals (pasted
-// text is taken as it is).
+// text is taken as it is). A NUL character is never taken.
 class EntryText : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -24,6 +24,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
     // Stored characters left for new text when the selected ones go.

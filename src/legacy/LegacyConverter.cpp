@@ -1,8 +1,10 @@
 #include "LegacyConverter.h"
 
+#include "DataFolder.h"
 #include "Database.h"
 #include "FileSwap.h"
 #include "MdbExport.h"
+#include "NulCharacters.h"
 #include "Passwords.h"
 #include "Schema.h"
 #include "SqlDialect.h"
@@ -16,6 +18,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace arc {
 
@@ -78,13 +83,28 @@ DbStatus readFile(ReadFile &file, QStringList &lines)
     for (const TableDef &def : Schema::tables(file.kind)) {
         if (Schema::isAddition(def.name))
             continue; // the earlier program never had it
-        if (!names->contains(def.name)) {
-            lines << QStringLiteral("%1: has no table %2; it starts empty").arg(fileName, def.name);
-            continue;
-        }
+        // A table lost from a damaged catalogue would otherwise come over
+        // empty, as if the shop had never filled it.
+        if (!names->contains(def.name))
+            return failure(QStringLiteral("%1 has no table %2").arg(fileName, def.name));
         auto table = MdbExport::read(file.source, def.name, &error);
         if (!table)
             return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
+        const auto recorded = MdbExport::rowCount(file.source, def.name, &error);
+        if (!recorded)
+            return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
+        if (*recorded != table->rows.size())
+            return failure(QStringLiteral("%1, table %2: %3 rows could be read of the %4 the file records; it is damaged")
+                               .arg(fileName, def.name)
+                               .arg(table->rows.size())
+                               .arg(*recorded));
+        for (int c = 0; c < table->columns.size(); ++c) {
+            const FieldDef *f = def.field(table->columns[c]);
+            if (f && f->type == FieldType::Text)
+                if (const int removed = NulCharacters::removeFrom(table->rows, c))
+                    lines << NulCharacters::reported(QStringLiteral("%1: field %2.%3").arg(fileName, def.name, f->name),
+                                                     removed);
+        }
         for (const QString &column : table->columns)
             if (!def.field(column))
                 lines << QStringLiteral("%1: field %2.%3 is not one this program keeps; it was not brought over")
@@ -120,7 +140,7 @@ TableDef widened(const TableDef &def, const MdbTable &table, const QString &file
     return wide;
 }
 
-DbStatus writeFile(const ReadFile &file, QStringList &lines)
+DbStatus writeFile(const ReadFile &file, QStringList &lines, const LegacyConverter::Progress &progress)
 {
     FileSwap::discard(file.building);
     Database db;
@@ -164,6 +184,8 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines)
                 return SqlDialect::status(insert.lastError());
         }
         lines << QStringLiteral("%1: %2 rows in %3").arg(fileName).arg(table.rows.size()).arg(def.name);
+        if (progress)
+            progress(lines.last());
     }
     if (s = tx.commit(); !s.ok())
         return s;
@@ -181,6 +203,111 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines)
                                .arg(table.rows.size()));
     }
     return {};
+}
+
+// Makes a rename or removal in `folder` durable.
+void syncFolder(const QString &folder)
+{
+    if (const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY); fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// The names of the files being swapped, written whole or not at all.
+DbStatus writeRecord(const QString &folder, const QStringList &names)
+{
+    const QString record = folder + DataFolder::kConversionRecord;
+    const QString building = FileSwap::temporaryName(record);
+    QFile f(building);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || f.write((names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) < 0 || !f.flush()
+        || ::fsync(f.handle()) != 0) {
+        f.remove();
+        return failure(QStringLiteral("%1 cannot be written").arg(record));
+    }
+    f.close();
+    return FileSwap::moveIntoPlace(building, record);
+}
+
+std::optional<QStringList> readRecord(const QString &folder)
+{
+    QFile f(folder + DataFolder::kConversionRecord);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList names;
+    for (const QString &name : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (std::none_of(std::begin(kDataFiles), std::end(kDataFiles),
+                         [&](StoreKind kind) { return Schema::fileName(kind) == name; }))
+            return std::nullopt; // not a record this program wrote
+        names << name;
+    }
+    return names;
+}
+
+// Moves each original aside and its converted file into its name, file by
+// file, skipping what an earlier run cut short already did; then the
+// record goes.
+DbStatus swapFiles(const QString &folder, const QStringList &names, const LegacyConverter::Progress &progress)
+{
+    const QString originals = folder + LegacyConverter::kOriginals + QLatin1Char('/');
+    if (!QDir().mkpath(originals))
+        return failure(QStringLiteral("%1 cannot be made").arg(originals));
+    for (const QString &name : names) {
+        const QString source = folder + name, building = FileSwap::temporaryName(source), kept = originals + name;
+        if (!QFileInfo::exists(building)) {
+            if (QFileInfo::exists(source) && !LegacyConverter::isAccessFile(source))
+                continue; // this one is in place already
+            return failure(QStringLiteral("the converted %1 is missing").arg(name));
+        }
+        if (LegacyConverter::isAccessFile(source)) {
+            if (QFileInfo::exists(kept))
+                return failure(QStringLiteral("%1 already holds a %2").arg(originals, name));
+            if (DbStatus s = FileSwap::moveIntoPlace(source, kept); !s.ok())
+                return failure(QStringLiteral("%1 could not be moved into %2").arg(source, originals));
+            if (progress)
+                progress(QStringLiteral("%1 moved into %2").arg(name, LegacyConverter::kOriginals));
+        } else if (QFileInfo::exists(source)) {
+            return failure(QStringLiteral("%1 is in the way of the converted file").arg(source));
+        }
+        if (DbStatus s = FileSwap::moveIntoPlace(building, source); !s.ok())
+            return s;
+        if (progress)
+            progress(QStringLiteral("%1 converted").arg(name));
+    }
+    if (!QFile::remove(folder + DataFolder::kConversionRecord))
+        return failure(QStringLiteral("%1 cannot be removed").arg(folder + DataFolder::kConversionRecord));
+    syncFolder(folder);
+    return {};
+}
+
+// After a swap that failed half-way: each original back in its name, the
+// converted files gone, as if the conversion had never begun.
+void unswapFiles(const QString &folder, const QStringList &names)
+{
+    const QString originals = folder + LegacyConverter::kOriginals + QLatin1Char('/');
+    for (const QString &name : names) {
+        const QString source = folder + name, building = FileSwap::temporaryName(source);
+        if (!QFileInfo::exists(originals + name))
+            continue;
+        if (QFileInfo::exists(source) && !LegacyConverter::isAccessFile(source)) {
+            FileSwap::discard(building);
+            if (!QFile::rename(source, building))
+                return;
+        }
+        if (!QFile::rename(originals + name, source))
+            return;
+    }
+    for (const QString &name : names)
+        FileSwap::discard(FileSwap::temporaryName(folder + name));
+    QFile::remove(folder + DataFolder::kConversionRecord);
+    QDir().rmdir(originals);
+    syncFolder(folder);
+}
+
+QString withSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 } // namespace
@@ -202,10 +329,68 @@ bool LegacyConverter::holdsAccessFiles(const QString &folder)
     return false;
 }
 
-ConversionReport LegacyConverter::convert(const QString &folderPath)
+ConversionReport LegacyConverter::convertInto(const QString &folderPath, const QString &intoPath)
 {
     ConversionReport report;
-    const QString folder = folderPath.endsWith(QLatin1Char('/')) ? folderPath : folderPath + QLatin1Char('/');
+    const QString folder = withSlash(folderPath), into = withSlash(intoPath);
+    QList<ReadFile> files;
+    for (StoreKind kind : kDataFiles) {
+        const QString source = folder + Schema::fileName(kind);
+        if (isAccessFile(source))
+            files.append({kind, source, into + Schema::fileName(kind), {}});
+    }
+    const auto fail = [&](const DbStatus &s) {
+        for (const ReadFile &f : files)
+            FileSwap::discard(f.building);
+        report.outcome = ConversionReport::Outcome::Failed;
+        report.status = s;
+        return report;
+    };
+    if (!MdbExport::available())
+        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
+    for (ReadFile &f : files) {
+        if (DbStatus s = readFile(f, report.lines); !s.ok())
+            return fail(s);
+        if (DbStatus s = writeFile(f, report.lines, {}); !s.ok())
+            return fail(s);
+    }
+    report.outcome = files.isEmpty() ? ConversionReport::Outcome::NothingToConvert : ConversionReport::Outcome::Converted;
+    return report;
+}
+
+bool LegacyConverter::wasCutShort(const QString &folder)
+{
+    return !DataFolder::isServer(folder) && QFileInfo::exists(withSlash(folder) + DataFolder::kConversionRecord);
+}
+
+ConversionReport LegacyConverter::finishCutShort(const QString &folderPath, const Progress &progress)
+{
+    ConversionReport report;
+    const QString folder = withSlash(folderPath);
+    if (!wasCutShort(folder))
+        return report;
+    const std::optional<QStringList> names = readRecord(folder);
+    const DbStatus s = names ? swapFiles(folder, *names, progress)
+                             : failure(QStringLiteral("%1 cannot be read").arg(folder + DataFolder::kConversionRecord));
+    if (!s.ok()) {
+        report.outcome = ConversionReport::Outcome::Failed;
+        report.status = s;
+        report.lines << QStringLiteral("The conversion of %1 was cut short and cannot be finished: %2").arg(folder, s.detail());
+        return report;
+    }
+    report.outcome = ConversionReport::Outcome::Converted;
+    report.lines << QStringLiteral("The conversion of %1 was cut short; it has now been finished.").arg(folder)
+                 << QStringLiteral("The Access originals are kept, unchanged, in %1")
+                        .arg(folder + kOriginals + QLatin1Char('/'));
+    return report;
+}
+
+ConversionReport LegacyConverter::convert(const QString &folderPath, const Progress &progress)
+{
+    const QString folder = withSlash(folderPath);
+    if (wasCutShort(folder))
+        return finishCutShort(folder, progress);
+    ConversionReport report;
     QList<ReadFile> files;
     for (StoreKind kind : kDataFiles) {
         const QString source = folder + Schema::fileName(kind);
@@ -225,7 +410,7 @@ ConversionReport LegacyConverter::convert(const QString &folderPath)
         return report;
     };
     if (!MdbExport::available())
-        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables) are not installed")));
+        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
     const QString originals = folder + kOriginals + QLatin1Char('/');
     for (const ReadFile &f : files)
         if (QFileInfo::exists(originals + QFileInfo(f.source).fileName()))
@@ -234,33 +419,22 @@ ConversionReport LegacyConverter::convert(const QString &folderPath)
     for (ReadFile &f : files) {
         if (DbStatus s = readFile(f, report.lines); !s.ok())
             return fail(s);
-        if (DbStatus s = writeFile(f, report.lines); !s.ok())
+        if (DbStatus s = writeFile(f, report.lines, progress); !s.ok())
             return fail(s);
     }
 
-    // Both files are whole: now the originals go aside and the new ones in.
-    if (!QDir().mkpath(originals))
-        return fail(failure(QStringLiteral("%1 cannot be made").arg(originals)));
-    QStringList moved;
-    for (const ReadFile &f : files) {
-        const QString kept = originals + QFileInfo(f.source).fileName();
-        if (!QFile::rename(f.source, kept)) {
-            for (const QString &back : moved)
-                QFile::rename(originals + QFileInfo(back).fileName(), back);
-            return fail(failure(QStringLiteral("%1 could not be moved into %2").arg(f.source, originals)));
-        }
-        moved << f.source;
-    }
-    for (const ReadFile &f : files) {
-        if (const DbStatus s = FileSwap::moveIntoPlace(f.building, f.source); !s.ok()) {
-            // Put the originals back where they were.
-            for (const ReadFile &g : files) {
-                if (QFileInfo(g.source).exists() && !LegacyConverter::isAccessFile(g.source))
-                    QFile::rename(g.source, g.building);
-                QFile::rename(originals + QFileInfo(g.source).fileName(), g.source);
-            }
-            return fail(s);
-        }
+    // Both files are whole. From the record on, a run cut short is finished
+    // by the next one; without it, the ".new" files are leftovers to discard.
+    QStringList names;
+    for (const ReadFile &f : files)
+        names << QFileInfo(f.source).fileName();
+    if (DbStatus s = writeRecord(folder, names); !s.ok())
+        return fail(s);
+    if (progress)
+        progress(QStringLiteral("%1 written").arg(DataFolder::kConversionRecord));
+    if (DbStatus s = swapFiles(folder, names, progress); !s.ok()) {
+        unswapFiles(folder, names);
+        return fail(s);
     }
     report.outcome = ConversionReport::Outcome::Converted;
     report.lines << QStringLiteral("The Access originals are kept, unchanged, in %1").arg(originals);

@@ -3,6 +3,7 @@
 #include "DbStatus.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace arc {
 
@@ -20,9 +21,15 @@ struct ConversionReport {
 // written under temporary names beside them, checked, and only then the
 // originals are moved, unchanged, into "access-originals/" and the new
 // files into their names. Any failure leaves the folder as it was.
+// Before the first file is moved, the folder records which files are being
+// swapped (DataFolder::kConversionRecord); a run cut short after that is
+// finished by the next conversion of the folder.
 class LegacyConverter {
 public:
     static inline const QString kOriginals = QStringLiteral("access-originals");
+
+    // Told each step as it is done, so that a caller can show progress.
+    using Progress = std::function<void(const QString &step)>;
 
     // Whether `file` is an Access (Jet or ACE) database.
     static bool isAccessFile(const QString &file);
@@ -30,7 +37,19 @@ public:
     // in the Access format.
     static bool holdsAccessFiles(const QString &folder);
 
-    static ConversionReport convert(const QString &folder);
+    static ConversionReport convert(const QString &folder, const Progress &progress = {});
+
+    // Writes the Access data files of `folder`, converted, into the folder
+    // `into` under their own names; `folder` is only read. The other data
+    // file, when it is not in the Access format, is not copied.
+    static ConversionReport convertInto(const QString &folder, const QString &into);
+
+    // Whether a conversion of `folder` was cut short after it began to
+    // move files: the folder then holds converted files not yet in place.
+    static bool wasCutShort(const QString &folder);
+    // Puts the converted files of such a run into place; a folder with
+    // nothing cut short is left alone (NothingToConvert).
+    static ConversionReport finishCutShort(const QString &folder, const Progress &progress = {});
 };
 
 } // namespace arc

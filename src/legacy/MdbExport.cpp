@@ -38,8 +38,10 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args, Q
 
 bool available()
 {
-    return !QStandardPaths::findExecutable(QStringLiteral("mdb-export")).isEmpty()
-           && !QStandardPaths::findExecutable(QStringLiteral("mdb-tables")).isEmpty();
+    for (const char *program : {"mdb-export", "mdb-tables", "mdb-count"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
+            return false;
+    return true;
 }
 
 std::optional<QStringList> tables(const QString &file, QString *error)
@@ -67,6 +69,21 @@ std::optional<MdbTable> read(const QString &file, const QString &table, QString 
     if (!parsed && error)
         *error = QStringLiteral("the table %1 could not be read whole").arg(table);
     return parsed;
+}
+
+std::optional<qint64> rowCount(const QString &file, const QString &table, QString *error)
+{
+    const auto out = run(QStringLiteral("mdb-count"), {file, table}, error);
+    if (!out)
+        return std::nullopt;
+    bool ok = false;
+    const qint64 count = out->trimmed().toLongLong(&ok);
+    if (!ok || count < 0) {
+        if (error)
+            *error = QStringLiteral("mdb-count gave no row count for the table %1").arg(table);
+        return std::nullopt;
+    }
+    return count;
 }
 
 std::optional<MdbTable> parse(const QByteArray &csv)

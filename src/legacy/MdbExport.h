@@ -29,6 +29,11 @@ std::optional<QStringList> tables(const QString &file, QString *error);
 // quotes doubled, nulls left empty and unquoted, dates as YYYY-MM-DD.
 std::optional<MdbTable> read(const QString &file, const QString &table, QString *error);
 
+// How many rows the file itself records for a table (mdb-count), to hold
+// what was read against: a damaged page is skipped by the reader without
+// an error.
+std::optional<qint64> rowCount(const QString &file, const QString &table, QString *error);
+
 // That CSV, parsed; nullopt when it is cut short or malformed.
 std::optional<MdbTable> parse(const QByteArray &csv);
 

@@ -1,6 +1,8 @@
 #include "ServerImport.h"
 
 #include "DataFolder.h"
+#include "NulCharacters.h"
+#include "Passwords.h"
 #include "ServerUri.h"
 #include "SqlDialect.h"
 #include "StoredFiles.h"
@@ -9,9 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace arc {
 
@@ -83,6 +88,36 @@ DbStatus holdsData(Database &db, const TableDef &table, bool &holds)
     return s;
 }
 
+// What the server cannot store as it is, made storable as the folder
+// conversion makes it: NUL characters go, and a field holding a text
+// longer than its limit is widened to keep it whole. Both are reported.
+DbStatus makeStorable(Database &to, const TableDef &table, Rows &rows, QStringList &lines)
+{
+    for (int i = 0; i < static_cast<int>(table.fields.size()); ++i) {
+        const FieldDef &f = table.fields[static_cast<size_t>(i)];
+        if (f.type != FieldType::Text)
+            continue;
+        const QString field = table.name + QLatin1Char('.') + f.name;
+        if (const int removed = NulCharacters::removeFrom(rows, i))
+            lines << NulCharacters::reported(QStringLiteral("field %1").arg(field), removed);
+        int longest = 0;
+        for (const QVariantList &row : rows)
+            longest = std::max(longest, int(row.at(i).toString().size()));
+        if (longest <= f.maxLength)
+            continue;
+        FieldDef wide = f;
+        wide.maxLength = longest;
+        for (const QString &sql : SqlDialect::widenFieldStatements(table, wide, to.engine()))
+            if (DbStatus s = to.exec(sql); !s.ok())
+                return s;
+        lines << QStringLiteral("field %1 widened from %2 to %3 characters to keep its longest text whole")
+                     .arg(field)
+                     .arg(f.maxLength)
+                     .arg(longest);
+    }
+    return {};
+}
+
 DbStatus copyStore(Database &from, Database &to, QStringList &lines)
 {
     for (const TableDef &table : Schema::tables(from.kind())) {
@@ -95,6 +130,8 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines)
         if (DbStatus s = to.exec(QStringLiteral("DELETE FROM \"%1\"").arg(table.name)); !s.ok())
             return s;
         if (DbStatus s = readRows(from, table, rows); !s.ok())
+            return s;
+        if (DbStatus s = makeStorable(to, table, rows, lines); !s.ok())
             return s;
         if (DbStatus s = writeRows(to, table, rows); !s.ok())
             return s;
@@ -157,6 +194,51 @@ DbStatus copyFolderFiles(const QString &folder, Database &to, QStringList &lines
     return {};
 }
 
+// Passwords that an earlier version kept in clear, replaced in the working
+// copy by their hashes before anything is read from it (the copy's engine
+// overwrites what it replaces), so that none reaches the server.
+DbStatus hashPlainPasswords(Database &reference, QStringList &lines)
+{
+    QSqlQuery q;
+    QList<std::pair<qint64, QString>> plain;
+    DbStatus s = reference.run(q, QStringLiteral("SELECT rowid, \"Password\" FROM \"Agents\""));
+    while (s.ok() && q.next())
+        if (!q.value(1).isNull() && !Passwords::isHash(q.value(1).toString()))
+            plain.append({q.value(0).toLongLong(), q.value(1).toString()});
+    if (!s.ok())
+        return s;
+    for (const auto &[row, password] : plain) {
+        const QString hash = Passwords::hash(password);
+        if (hash.isEmpty())
+            return failure(QStringLiteral("a password could not be hashed"));
+        if (s = reference.exec(QStringLiteral("UPDATE \"Agents\" SET \"Password\" = ? WHERE rowid = ?"), {hash, row});
+            !s.ok())
+            return s;
+    }
+    if (!plain.isEmpty())
+        lines << QStringLiteral("Agents: %1 passwords kept in clear go in as their hashes").arg(plain.size());
+    return {};
+}
+
+const QString kWorkPrefix = QStringLiteral("arc8130-import-");
+
+// The working folders of imports that were killed: removed. One whose
+// lock is held belongs to an import still running.
+void removeLeftWork()
+{
+    const QFileInfoList left = QDir(QDir::tempPath()).entryInfoList({kWorkPrefix + QLatin1Char('*')},
+                                                                    QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &dir : left) {
+        if (dir.isSymLink() || dir.ownerId() != ::getuid())
+            continue;
+        QLockFile lock(dir.filePath() + QStringLiteral("/lock"));
+        if (!lock.tryLock(0))
+            continue;
+        lock.unlock();
+        QDir(dir.filePath()).removeRecursively();
+    }
+}
+
 } // namespace
 
 ConversionReport ServerImport::run(const QString &folderPath, const QString &serverUri)
@@ -171,28 +253,45 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
         return report;
     };
 
-    // A copy, so that neither a conversion nor an upgrade touches the folder.
-    QTemporaryDir work;
+    if (LegacyConverter::wasCutShort(folder))
+        return fail(failure(QStringLiteral("a conversion of the folder was cut short; finish it first with "
+                                           "arc8130-import %1").arg(folder)));
+
+    // A working copy, so that neither a conversion nor an upgrade touches
+    // the folder. It lives in a private folder that goes when the import
+    // ends, or at the next import when this one is killed.
+    removeLeftWork();
+    QTemporaryDir work(QDir::tempPath() + QLatin1Char('/') + kWorkPrefix + QStringLiteral("XXXXXX"));
     if (!work.isValid())
         return fail(failure(QStringLiteral("no temporary folder: %1").arg(work.errorString())));
-    const QString copy = work.path() + QLatin1Char('/');
+    QLockFile busy(work.path() + QStringLiteral("/lock"));
+    if (!busy.lock())
+        return fail(failure(QStringLiteral("%1 cannot be locked").arg(work.path())));
+    const QString copy = work.path() + QStringLiteral("/data/");
+    if (!QDir().mkpath(copy))
+        return fail(failure(QStringLiteral("%1 cannot be made").arg(copy)));
     for (StoreKind kind : {StoreKind::Certificates, StoreKind::Reference}) {
         const QString name = Schema::fileName(kind);
         if (!QFile::exists(folder + name))
             return fail(DbStatus::failure(DbCondition::FileNotFound, QStringLiteral("%1 is not there").arg(folder + name)));
-        if (!QFile::copy(folder + name, copy + name))
-            return fail(failure(QStringLiteral("%1 cannot be copied").arg(folder + name)));
     }
-    if (LegacyConverter::holdsAccessFiles(copy)) {
-        const ConversionReport converted = LegacyConverter::convert(copy);
+    // Access files are read where they are: a copy of one would hold its
+    // passwords in clear.
+    if (LegacyConverter::holdsAccessFiles(folder)) {
+        const ConversionReport converted = LegacyConverter::convertInto(folder, copy);
         if (converted.outcome == ConversionReport::Outcome::Failed)
             return fail(converted.status);
-        for (const QString &line : converted.lines)
-            if (!line.contains(copy))
-                report.lines << line;
+        report.lines << converted.lines;
+    }
+    for (StoreKind kind : {StoreKind::Certificates, StoreKind::Reference}) {
+        const QString name = Schema::fileName(kind);
+        if (!QFile::exists(copy + name) && !QFile::copy(folder + name, copy + name))
+            return fail(failure(QStringLiteral("%1 cannot be copied").arg(folder + name)));
     }
     DataFolder source, server;
     if (DbStatus s = source.open(copy); !s.ok())
+        return fail(s);
+    if (DbStatus s = hashPlainPasswords(source.reference(), report.lines); !s.ok())
         return fail(s);
     if (DbStatus s = server.open(serverUri); !s.ok())
         return fail(s);

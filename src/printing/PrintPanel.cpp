@@ -1,5 +1,7 @@
 #include "PrintPanel.h"
 
+#include "EntryBox.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +30,7 @@ PrintPanel::PrintPanel(QWidget *parent) : QFrame(parent)
 
     text45 = new QLineEdit;
     text45->setObjectName(QStringLiteral("Text45"));
+    EntryBox::refuseNul(text45);
     auto *caption = new QLabel(QStringLiteral("Copies"));
     caption->setBuddy(text45);
 

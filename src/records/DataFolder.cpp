@@ -80,7 +80,7 @@ bool DataFolder::isUnstarted(const QString &path)
     if (isServer(path))
         return false; // an empty server database gets its tables when opened
     const QString certificates = path + Schema::fileName(StoreKind::Certificates);
-    if (QFileInfo::exists(certificates))
+    if (QFileInfo::exists(certificates) || QFileInfo::exists(path + kConversionRecord))
         return false;
     return !QFileInfo::exists(path + Schema::fileName(StoreKind::Reference))
            || QFileInfo::exists(FileSwap::temporaryName(certificates));

@@ -28,8 +28,11 @@ public:
     // the certificates file last, so a folder with VELLORAN.MDB is whole.
     static DbStatus create(const QString &path);
     // Whether `path` holds no data folder yet: no certificates file, and no
-    // reference file but one that a creation cut short left behind.
+    // reference file but one that a creation cut short left behind. A folder
+    // whose conversion from the earlier program's files is under way (this
+    // record is there) never is: its ".new" files hold the converted data.
     static bool isUnstarted(const QString &path);
+    static inline const QString kConversionRecord = QStringLiteral("access-conversion.progress");
     // A server's two connections, made again where they were lost;
     // ConnectionLost while the server cannot be reached. A folder's files
     // need nothing.

@@ -29,6 +29,8 @@ QStringList connectionPragmas(Engine e = Engine::SQLite);
 // Rebuild a table to its current definition, keeping the rows and the
 // columns it shares with the old one.
 QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns, Engine e = Engine::SQLite);
+// Raise a text field's length limit to `wide.maxLength`, keeping the rows.
+QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, Engine e = Engine::SQLite);
 // Opening a file that must never be written.
 QString readOnlyConnectOptions();
 QStringList readOnlyPragmas();

@@ -54,3 +54,31 @@ TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndOpensTheSetupPanel)
     EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), before);
     EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
 }
+
+// The window's conversion cut short after an original was moved aside, in
+// the folder a first start uses: the next start finishes it instead of
+// making a new, empty data folder over the converted files.
+TEST_F(AccessFolderTest, AStartFinishesAConversionCutShort)
+{
+    const auto snapshot = [&](const QString &step) {
+        if (!step.startsWith("VELLORAN.MDB moved"))
+            return;
+        for (const QString &name : QDir(dataFolder()).entryList(QDir::Files))
+            QFile::copy(dataFolder() + name, programFolder() + name);
+        QDir().mkpath(programFolder() + "access-originals");
+        for (const QString &name : QDir(dataFolder() + "access-originals").entryList(QDir::Files))
+            QFile::copy(dataFolder() + "access-originals/" + name, programFolder() + "access-originals/" + name);
+    };
+    ASSERT_EQ(arc::LegacyConverter::convert(dataFolder(), snapshot).outcome, arc::ConversionReport::Outcome::Converted);
+    ASSERT_FALSE(QFile::exists(programFolder() + "VELLORAN.MDB"));
+    ASSERT_TRUE(QFile::exists(programFolder() + "VELLORAN.MDB.new"));
+    storeDataPath(std::nullopt);
+
+    openWindow(false);
+    ASSERT_EQ(messages.shown.size(), 1) << messages.shown.value(1).prompt.toStdString();
+    EXPECT_TRUE(messages.shown[0].prompt.contains("has now been finished")) << messages.shown[0].prompt.toStdString();
+    ASSERT_TRUE(window->dataFolder().isOpen());
+    EXPECT_EQ(window->dataFolder().certificates().scalar("SELECT count(*) FROM Header").toInt(), 300);
+    EXPECT_EQ(readFile(programFolder() + "access-originals/VELLORAN.MDB"),
+              readFile(QStringLiteral(LEGACY_FIXTURE) + "VELLORAN.MDB"));
+}

@@ -118,3 +118,37 @@ TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
     QTest::mouseDClick(screen().text18, Qt::LeftButton);
     EXPECT_EQ(screen().text18->text(), today());
 }
+
+// A NUL character reaches no box of the window, pasted (as a menu or
+// Ctrl+V pastes) or committed by an input method: the server could not
+// store or search for it.
+TEST_F(ItemEntryTest, NoBoxTakesANulCharacter)
+{
+    const QString nul = QString("A") + QChar(0) + "B";
+    QApplication::clipboard()->setText(nul);
+    int boxes = 0;
+    const auto offer = [&](QWidget *box) {
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QMetaObject::invokeMethod(box, "paste");
+        QInputMethodEvent commit;
+        commit.setCommitString(nul);
+        QApplication::sendEvent(box, &commit);
+        ++boxes;
+    };
+    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
+        // A disabled box shows what the user cannot change.
+        if (box->isReadOnly() || !box->isEnabled() || qobject_cast<QComboBox *>(box->parent()))
+            continue;
+        box->clear();
+        offer(box);
+        EXPECT_FALSE(box->text().contains(QChar(0))) << box->objectName().toStdString();
+    }
+    for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>()) {
+        if (box->isReadOnly())
+            continue;
+        box->clear();
+        offer(box);
+        EXPECT_FALSE(box->toPlainText().contains(QChar(0))) << box->objectName().toStdString();
+    }
+    EXPECT_GT(boxes, 40);
+}

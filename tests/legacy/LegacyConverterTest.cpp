@@ -1,4 +1,6 @@
+#include "DataFolder.h"
 #include "Database.h"
+#include "KilledChild.h"
 #include "LegacyConverter.h"
 #include "MdbExport.h"
 #include "Passwords.h"
@@ -14,6 +16,7 @@ using namespace arc;
 
 namespace {
 
+// What a program prints to its end.
 QByteArray mdbtools(const QStringList &args)
 {
     QProcess p;
@@ -116,21 +119,98 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
     EXPECT_EQ(again.outcome, ConversionReport::Outcome::NothingToConvert);
 }
 
-// A damaged Access file: nothing in the folder changes, and the report
-// says why.
-TEST_F(LegacyConverterTest, ADamagedFileLeavesTheFolderExactlyAsItWas)
+// A conversion killed at any of its steps: the folder is never taken for a
+// new one, and the next run of the command either converts it afresh
+// (killed before the point of no return) or finishes the move.
+TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
 {
-    QByteArray bytes = readFile(folder() + "VELLORANA.MDB");
-    bytes.truncate(bytes.size() / 3);
-    writeFile(folder() + "VELLORANA.MDB", bytes);
+    QDir().mkpath(folder() + "whole");
+    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+        QFile::copy(folder() + name, folder() + "whole/" + name);
+    const QByteArray whole = mdbtools({CONVERT_STEPS_EXE, folder() + "whole", "0"});
+    const int done = whole.indexOf("done ");
+    ASSERT_GE(done, 0) << whole.toStdString();
+    const int steps = whole.mid(done + 5).trimmed().toInt();
+    ASSERT_GE(steps, 14) << whole.toStdString();
+
+    // In the middle of writing the certificates file, then each step from
+    // the last file written to the end.
+    QList<int> stops{2};
+    for (int stop = steps - 5; stop <= steps; ++stop)
+        stops << stop;
+    for (int stop : stops) {
+        const QString at = QStringLiteral("%1stop%2/").arg(folder()).arg(stop);
+        QDir().mkpath(at);
+        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+            QFile::copy(folder() + name, at + name);
+        const KilledChild killed = KilledChild::run(CONVERT_STEPS_EXE, {at, QString::number(stop)}, stop + 1, 0);
+        ASSERT_TRUE(killed.killedWhileRunning) << "step " << stop;
+        EXPECT_FALSE(DataFolder::isUnstarted(at)) << "step " << stop;
+
+        QProcess again;
+        again.start(IMPORT_EXE, {at});
+        again.waitForFinished(120000);
+        const QString said = QString::fromUtf8(again.readAllStandardOutput());
+        EXPECT_EQ(again.exitCode(), 0) << "step " << stop << ": " << said.toStdString();
+        EXPECT_FALSE(said.contains("nothing to convert")) << "step " << stop;
+        EXPECT_EQ(QDir(at).entryList(QDir::Files), (QStringList{"VELLORAN.MDB", "VELLORANA.MDB"})) << "step " << stop;
+        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+            EXPECT_EQ(readFile(at + "access-originals/" + name), readFile(fixture(name))) << "step " << stop;
+        DataFolder converted;
+        ASSERT_TRUE(converted.open(at).ok()) << "step " << stop;
+        EXPECT_EQ(converted.certificates().scalar("SELECT count(*) FROM Header").toInt(), 300) << "step " << stop;
+        EXPECT_EQ(converted.reference().scalar("SELECT count(*) FROM Agents").toInt(), 5) << "step " << stop;
+    }
+}
+
+// A damaged Access file: the reader skips what it cannot make sense of
+// without an error, so the rows are held against the count the file keeps.
+// Nothing in the folder changes, and the report names the table.
+struct Damage {
+    const char *name;
+    const char *file;
+    int page;        // a 4096-byte page of the fixture overwritten with zeros; -1: cut to a third
+    const char *why; // what the report must say
+};
+void PrintTo(const Damage &d, std::ostream *os) { *os << d.name; }
+
+class DamagedAccessFile : public LegacyConverterTest, public testing::WithParamInterface<Damage> {};
+
+TEST_P(DamagedAccessFile, IsRefusedAndTheFolderLeftExactlyAsItWas)
+{
+    const Damage &d = GetParam();
+    QByteArray bytes = readFile(folder() + d.file);
+    if (d.page < 0)
+        bytes.truncate(bytes.size() / 3);
+    else
+        bytes.replace(d.page * 4096, 4096, QByteArray(4096, '\0'));
+    writeFile(folder() + d.file, bytes);
     const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const ConversionReport report = LegacyConverter::convert(folder());
-    EXPECT_EQ(report.outcome, ConversionReport::Outcome::Failed);
-    EXPECT_TRUE(report.lines.join('\n').contains("Nothing in")) << report.lines.join('\n').toStdString();
+    const QString said = report.lines.join('\n');
+    EXPECT_EQ(report.outcome, ConversionReport::Outcome::Failed) << said.toStdString();
+    EXPECT_TRUE(said.contains("Nothing in")) << said.toStdString();
+    EXPECT_TRUE(said.contains(d.why)) << said.toStdString();
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    EXPECT_EQ(readFile(folder() + "VELLORANA.MDB"), bytes);
-    EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), readFile(fixture("VELLORAN.MDB")));
+    EXPECT_EQ(readFile(folder() + d.file), bytes);
+    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
+        if (QString(name) != d.file) {
+            EXPECT_EQ(readFile(folder() + name), readFile(fixture(name))) << name;
+        }
+    }
 }
+
+// Pages of the fixture: its catalogue, table definitions and data pages.
+INSTANTIATE_TEST_SUITE_P(
+    Fixture, DamagedAccessFile,
+    testing::Values(Damage{"cut_short", "VELLORANA.MDB", -1, "VELLORANA.MDB"},
+                    Damage{"catalogue_lost", "VELLORANA.MDB", 6, "has no table PartNumbers"},
+                    Damage{"table_definition_lost", "VELLORANA.MDB", 24, "table PartNumbers"},
+                    Damage{"signatory_rows_lost", "VELLORANA.MDB", 35, "table Agents: 0 rows could be read of the 5"},
+                    Damage{"certificate_page_lost", "VELLORAN.MDB", 30, "table Header: 280 rows could be read of the 300"},
+                    Damage{"line_page_lost", "VELLORAN.MDB", 32, "table Detail"},
+                    Damage{"defaults_lost", "VELLORAN.MDB", 94, "table Defaults: 0 rows could be read of the 2"}),
+    [](const testing::TestParamInfo<Damage> &i) { return std::string(i.param.name); });
 
 // mdb-export's CSV: nulls are empty and unquoted, texts quoted with their
 // quotes doubled, line breaks kept inside texts; a text cut short is no

@@ -1,6 +1,7 @@
 #include "CertificateStore.h"
 #include "DataFolder.h"
 #include "MdbExport.h"
+#include "Passwords.h"
 #include "StoredFiles.h"
 #include "TestServer.h"
 
@@ -17,9 +18,14 @@ struct ImportRun {
     QString output;
 };
 
-ImportRun importInto(const QString &folder, const QString &uri)
+ImportRun importInto(const QString &folder, const QString &uri, const QString &temporaryFolder = {})
 {
     QProcess p;
+    if (!temporaryFolder.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", temporaryFolder);
+        p.setProcessEnvironment(env);
+    }
     p.start(IMPORT_EXE, {folder, uri});
     p.waitForFinished(120000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
@@ -121,6 +127,47 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     DataFolder server;
     ASSERT_TRUE(server.open(m_uri).ok());
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 3);
+}
+
+// What the folder conversion accepts, the server accepts the same way: a
+// text longer than its field widens the field, a NUL character goes, both
+// reported; a password an earlier version kept in clear goes in only as
+// its hash. The working copy is gone afterwards, as is one a killed import
+// left behind.
+TEST_F(ServerImportTest, OverlongTextsNulsAndPlainPasswordsGoInAsTheFolderConversionTakesThem)
+{
+    QDir().mkpath(folder() + "data");
+    ASSERT_TRUE(DataFolder::create(folder() + "data/").ok());
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(folder() + "data/").ok());
+        ASSERT_TRUE(data.reference().exec("INSERT INTO Agents (Name, Password) VALUES ('Pat', 'pat-plain')").ok());
+        Database &db = data.certificates();
+        ASSERT_TRUE(db.exec("PRAGMA ignore_check_constraints = ON").ok());
+        ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking, Invoice, Remarks) VALUES ('000001', ?, 'a' || char(0) || 'b')",
+                            {QString(60, 'W')})
+                        .ok());
+    }
+    const QString temporary = folder() + "tmp/";
+    QDir().mkpath(temporary + "arc8130-import-left");
+    writeFile(temporary + "arc8130-import-left/VELLORANA.MDB", "a killed import's copy");
+
+    const ImportRun run = importInto(folder() + "data/", m_uri, temporary);
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("field Header.Invoice widened from 40 to 60 characters")) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("field Header.Remarks: 1 NUL characters removed")) << run.output.toStdString();
+    EXPECT_EQ(QDir(temporary).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+
+    DataFolder server;
+    ASSERT_TRUE(server.open(m_uri).ok());
+    EXPECT_EQ(server.certificates().scalar("SELECT \"Invoice\" FROM \"Header\"").toString(), QString(60, 'W'));
+    EXPECT_EQ(server.certificates().scalar("SELECT \"Remarks\" FROM \"Header\"").toString(), "ab");
+    const QString stored = server.reference().scalar("SELECT \"Password\" FROM \"Agents\" WHERE \"Name\" = 'Pat'").toString();
+    EXPECT_TRUE(Passwords::isHash(stored)) << stored.toStdString();
+    EXPECT_EQ(Passwords::verify(stored, "pat-plain"), Passwords::Verdict::Right);
+    // The widened field takes what it was widened for, and no more.
+    EXPECT_TRUE(server.certificates().exec("UPDATE \"Header\" SET \"Invoice\" = ?", {QString(60, 'V')}).ok());
+    EXPECT_FALSE(server.certificates().exec("UPDATE \"Header\" SET \"Invoice\" = ?", {QString(61, 'V')}).ok());
 }
 
 // The earlier program's Access files go in directly; the folder keeps them
