@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace arc {
 
@@ -80,12 +81,15 @@ void CertificateOnScreen::SetCountryList()
 {
     QComboBox *c = m_screen->combo1;
     const QSignalBlocker block(c);
+    // A country chosen stays chosen while the new list still offers it, so
+    // a status check keeps the export lines of block 12.
+    const QString chosen = c->currentIndex() > 0 ? c->currentText() : QString();
     c->clear();
     if (!m_folder.isOpen())
         return;
     for (const CountryEntry &e : ReferenceLists::exportCountries(m_folder.countries(), m_grid->line(0).status))
         c->addItem(e.name, QVariant::fromValue(e));
-    c->setCurrentIndex(0);
+    c->setCurrentIndex(chosen.isEmpty() ? 0 : std::max(0, c->findText(chosen)));
 }
 
 void CertificateOnScreen::NewFormDefaults()
@@ -174,8 +178,29 @@ void CertificateOnScreen::showStoredCertificate()
     ItemSlots lines;
     m_store->loadLines(m_currentFormIndex, lines);
     m_grid->setLines(lines);
-    setBlockEnabled(selectsBlock13(lines[0].status.toUpper()));
+    const bool block13 = selectsBlock13(lines[0].status.toUpper());
+    setBlockEnabled(block13);
+    showExportChoice(c, block13);
     m_issued->refresh(false, m_currentFormIndex);
+}
+
+void CertificateOnScreen::showExportChoice(const CertificateHeader &c, bool block13)
+{
+    CertificateScreen &s = *m_screen;
+    (c.exportChosen ? s.option1 : s.option2)->setChecked(true);
+    s.option1->setEnabled(block13);
+    s.option2->setEnabled(block13);
+    s.combo1->setEnabled(!block13 || c.exportChosen);
+    s.combo2->setEnabled(block13 && c.exportChosen);
+    // A name the lists no longer offer is not chosen: the lists say what
+    // may be chosen today.
+    s.combo1->setCurrentIndex(0);
+    SetCountryList();
+    for (const auto &[list, name] : {std::pair{s.combo1, c.exportCountry}, std::pair{s.combo2, c.forwarder}}) {
+        const QSignalBlocker block(list);
+        if (list->count() > 0)
+            list->setCurrentIndex(std::max(0, name.isEmpty() ? 0 : list->findText(name)));
+    }
 }
 
 void CertificateOnScreen::setBlockEnabled(bool block13)

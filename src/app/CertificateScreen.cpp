@@ -340,6 +340,9 @@ CertificateEntries CertificateScreen::entries(const ItemSlots &lines) const
     e.name22 = text7->text();
     e.certNum = text4->text();
     e.date23 = text6->text();
+    e.exportChosen = option1->isChecked();
+    e.exportCountry = combo1->currentIndex() > 0 ? combo1->currentText() : QString();
+    e.forwarder = combo2->currentIndex() > 0 ? combo2->currentText() : QString();
     e.lines = lines;
     return e;
 }

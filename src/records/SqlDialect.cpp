@@ -132,6 +132,12 @@ QStringList rebuildTableStatements(const TableDef &table, const QStringList &old
     return out;
 }
 
+QString addColumnStatement(const TableDef &table, const FieldDef &field, Engine e)
+{
+    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+        .arg(quoted(table.name), e == Engine::PostgreSQL ? serverColumnSql(field) : columnSql(field));
+}
+
 QStringList connectionPragmas(Engine e)
 {
     if (e == Engine::PostgreSQL)

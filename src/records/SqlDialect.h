@@ -29,6 +29,8 @@ QStringList connectionPragmas(Engine e = Engine::SQLite);
 // Rebuild a table to its current definition, keeping the rows and the
 // columns it shares with the old one.
 QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns, Engine e = Engine::SQLite);
+// A field added to an existing table, null in the rows it holds.
+QString addColumnStatement(const TableDef &table, const FieldDef &field, Engine e = Engine::SQLite);
 // Opening a file that must never be written.
 QString readOnlyConnectOptions();
 QStringList readOnlyPragmas();
