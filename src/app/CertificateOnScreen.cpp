@@ -124,12 +124,13 @@ void CertificateOnScreen::fillFromDefaults()
     }
     setText(s.text38, d->country);
     setText(s.text2, d->organ2);
-    setText(s.text3, d->tracking);
-    setText(s.text5, d->invoice);
+    // What does not fit its box is refused and reported, never cut.
+    s.text3->offer(d->tracking);
+    s.text5->offer(d->invoice);
     setRemarks(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
-    setText(s.text17, who ? who->name : QString());
-    setText(s.text16, who ? who->approvalNumber : QString());
+    s.text17->offer(who ? who->name : QString());
+    s.text16->offer(who ? who->approvalNumber : QString());
     setText(s.text18, who ? DateText::today() : QString());
     setText(s.text7, QString());
     setText(s.text6, QString());
@@ -147,7 +148,7 @@ void CertificateOnScreen::fillFromDefaults()
     first.item = QStringLiteral("1");
     first.quantity = QStringLiteral("1");
     first.status = d->status;
-    m_grid->setLine(0, first);
+    m_grid->offerLine(0, first);
     m_grid->setCurrentCell(0, 0, true);
     checkstat();
 }
@@ -235,8 +236,8 @@ void CertificateOnScreen::checkstat()
         // The signed-in signatory, whatever the name lists show now.
         const std::optional<AgentEntry> &who = m_signIn->signatory();
         if (who)
-            setText(s.text16, who->approvalNumber);
-        setText(s.text17, who ? who->name : QString());
+            s.text16->offer(who->approvalNumber);
+        s.text17->offer(who ? who->name : QString());
         setText(s.text18, DateText::today());
     } else {
         setTicked(s.check3D6, true);
@@ -250,8 +251,8 @@ void CertificateOnScreen::checkstat()
             setText(e, QString());
         const int org = s.combo3->currentIndex();
         if (org >= 0)
-            setText(s.text4, s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
-        setText(s.text7, m_signIn->signatory() ? m_signIn->signatory()->name : QString());
+            s.text4->offer(s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
+        s.text7->offer(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
         setText(s.text6, DateText::today());
     }
     SetCountryList();
@@ -466,7 +467,7 @@ void CertificateOnScreen::chooseOrganization(int index)
     setText(s.text1, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
     s.combo3->shrink();
     if (!selectsBlock13(currentStatus()))
-        setText(s.text4, o.certificateNum);
+        s.text4->offer(o.certificateNum);
     s.text5->setFocus();
 }
 
