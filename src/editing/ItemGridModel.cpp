@@ -41,11 +41,11 @@ int ItemGridModel::limit(int column)
     }
 }
 
-bool ItemGridModel::fits(int column, const QString &text) const
+bool ItemGridModel::fits(int column, const QString &text)
 {
     if (limit(column) == 0 || text.size() <= limit(column))
         return true;
-    emit const_cast<ItemGridModel *>(this)->refused(column, limit(column));
+    emit refused(column, limit(column));
     return false;
 }
 

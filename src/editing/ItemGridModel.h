@@ -84,7 +84,7 @@ signals:
 private:
     QString cellText(int row, int column) const;
     void storeCell(const QString &text);
-    bool fits(int column, const QString &text) const;
+    bool fits(int column, const QString &text);
     void rowRebuilt(int row);
 
     ItemSlots m_lines;
