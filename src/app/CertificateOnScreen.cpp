@@ -30,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace arc {
 
@@ -81,12 +82,15 @@ void CertificateOnScreen::SetCountryList()
 {
     QComboBox *c = m_screen->combo1;
     const QSignalBlocker block(c);
+    // A country chosen stays chosen while the new list still offers it, so
+    // a status check keeps the export lines of block 12.
+    const QString chosen = c->currentIndex() > 0 ? c->currentText() : QString();
     c->clear();
     if (!m_folder.isOpen())
         return;
     for (const CountryEntry &e : ReferenceLists::exportCountries(m_folder.countries(), m_grid->line(0).status))
         c->addItem(e.name, QVariant::fromValue(e));
-    c->setCurrentIndex(0);
+    c->setCurrentIndex(chosen.isEmpty() ? 0 : std::max(0, c->findText(chosen)));
 }
 
 void CertificateOnScreen::NewFormDefaults()
@@ -124,12 +128,13 @@ void CertificateOnScreen::fillFromDefaults()
     }
     setText(s.text38, d->country);
     setText(s.text2, d->organ2);
-    setText(s.text3, d->tracking);
-    setText(s.text5, d->invoice);
+    // What does not fit its box is refused and reported, never cut.
+    s.text3->offer(d->tracking);
+    s.text5->offer(d->invoice);
     setRemarks(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
-    setText(s.text17, who ? who->name : QString());
-    setText(s.text16, who ? who->approvalNumber : QString());
+    s.text17->offer(who ? who->name : QString());
+    s.text16->offer(who ? who->approvalNumber : QString());
     setText(s.text18, who ? DateText::today() : QString());
     setText(s.text7, QString());
     setText(s.text6, QString());
@@ -147,7 +152,7 @@ void CertificateOnScreen::fillFromDefaults()
     first.item = QStringLiteral("1");
     first.quantity = QStringLiteral("1");
     first.status = d->status;
-    m_grid->setLine(0, first);
+    m_grid->offerLine(0, first);
     m_grid->setCurrentCell(0, 0, true);
     checkstat();
 }
@@ -178,8 +183,29 @@ void CertificateOnScreen::showStoredCertificate()
     ItemSlots lines;
     m_store->loadLines(m_currentFormIndex, lines);
     m_grid->setLines(lines);
-    setBlockEnabled(selectsBlock13(lines[0].status.toUpper()));
+    const bool block13 = selectsBlock13(lines[0].status.toUpper());
+    setBlockEnabled(block13);
+    showExportChoice(c, block13);
     m_issued->refresh(false, m_currentFormIndex);
+}
+
+void CertificateOnScreen::showExportChoice(const CertificateHeader &c, bool block13)
+{
+    CertificateScreen &s = *m_screen;
+    (c.exportChosen ? s.option1 : s.option2)->setChecked(true);
+    s.option1->setEnabled(block13);
+    s.option2->setEnabled(block13);
+    s.combo1->setEnabled(!block13 || c.exportChosen);
+    s.combo2->setEnabled(block13 && c.exportChosen);
+    // A name the lists no longer offer is not chosen: the lists say what
+    // may be chosen today.
+    s.combo1->setCurrentIndex(0);
+    SetCountryList();
+    for (const auto &[list, name] : {std::pair{s.combo1, c.exportCountry}, std::pair{s.combo2, c.forwarder}}) {
+        const QSignalBlocker block(list);
+        if (list->count() > 0)
+            list->setCurrentIndex(std::max(0, name.isEmpty() ? 0 : list->findText(name)));
+    }
 }
 
 void CertificateOnScreen::setBlockEnabled(bool block13)
@@ -214,8 +240,8 @@ void CertificateOnScreen::checkstat()
         // The signed-in signatory, whatever the name lists show now.
         const std::optional<AgentEntry> &who = m_signIn->signatory();
         if (who)
-            setText(s.text16, who->approvalNumber);
-        setText(s.text17, who ? who->name : QString());
+            s.text16->offer(who->approvalNumber);
+        s.text17->offer(who ? who->name : QString());
         setText(s.text18, DateText::today());
     } else {
         setTicked(s.check3D6, true);
@@ -229,8 +255,8 @@ void CertificateOnScreen::checkstat()
             setText(e, QString());
         const int org = s.combo3->currentIndex();
         if (org >= 0)
-            setText(s.text4, s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
-        setText(s.text7, m_signIn->signatory() ? m_signIn->signatory()->name : QString());
+            s.text4->offer(s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
+        s.text7->offer(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
         setText(s.text6, DateText::today());
     }
     SetCountryList();
@@ -473,7 +499,7 @@ void CertificateOnScreen::chooseOrganization(int index)
     setText(s.text1, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
     s.combo3->shrink();
     if (!selectsBlock13(currentStatus()))
-        setText(s.text4, o.certificateNum);
+        s.text4->offer(o.certificateNum);
     s.text5->setFocus();
 }
 

@@ -61,6 +61,7 @@ private:
     RemarksInputs remarksInputs() const;
     void showStoredCertificate();
     void setBlockEnabled(bool block13);
+    void showExportChoice(const CertificateHeader &c, bool block13);
     void step(bool forward);
     QString currentStatus() const;
     void reportStoreFailure(const QString &what, const DbStatus &status);

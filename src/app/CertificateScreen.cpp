@@ -2,6 +2,7 @@
 
 #include "DateText.h"
 #include "EntryBox.h"
+#include "EntryLimit.h"
 #include "EntryText.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
@@ -47,10 +48,12 @@ EntryText *multiLine(const char *name, int lines, int limit = 0)
     return e;
 }
 
-EntryBox *box(const char *name, int limit = 0)
+// `caption` names the box when a value too long for it is refused.
+EntryBox *box(const char *name, int limit = 0, const QString &caption = {})
 {
     auto *e = new EntryBox(name);
     e->setEntryLimit(limit);
+    e->setAccessibleName(caption);
     return e;
 }
 
@@ -106,7 +109,7 @@ QWidget *CertificateScreen::buildTop()
     title->setFont(f);
     g->addWidget(title, 0, 1);
 
-    text3 = box("Text3", 15);
+    text3 = box("Text3", 15, QStringLiteral("3. Form Tracking No."));
     auto *b3 = new QVBoxLayout;
     b3->addWidget(text3);
     // Whether the certificate was issued; on screen only, never printed.
@@ -137,6 +140,7 @@ QWidget *CertificateScreen::buildTop()
     g->addWidget(block(QStringLiteral("4. Organization"), b4), 1, 0, 1, 2);
 
     text5 = multiLine("Text5", 3, 40);
+    text5->setAccessibleName(QStringLiteral("5. WO/Contract/Inv. No."));
     text5->setEnterMovesOn(true);
     text5->setCapitals(true);
     auto *b5 = new QVBoxLayout;
@@ -163,6 +167,7 @@ QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool(
         auto *button = new QPushButton(QString::fromLatin1(titles[c]));
         button->setFixedWidth(grid1->columnWidth(c));
         button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(EntryLimit::toolTip(ItemGridModel::limit(c)));
         columnButtons << button;
         captions->addWidget(button);
     }
@@ -210,8 +215,8 @@ QWidget *CertificateScreen::buildSignatures()
 
     check3D1 = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
     check3D2 = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
-    text17 = box("Text17", 50);
-    text16 = box("Text16", 20);
+    text17 = box("Text17", 50, QStringLiteral("13d. Name"));
+    text16 = box("Text16", 20, QStringLiteral("13c. Authorization No."));
     text18 = box("Text18");
     text18->setTodayOnDoubleClick(true);
     auto *b13 = new QGridLayout;
@@ -230,8 +235,8 @@ QWidget *CertificateScreen::buildSignatures()
 
     check3D6 = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
     check3D8 = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
-    text7 = box("Text7", 50);
-    text4 = box("Text4", 20);
+    text7 = box("Text7", 50, QStringLiteral("14d. Name"));
+    text4 = box("Text4", 20, QStringLiteral("14c. Certificate No."));
     text6 = box("Text6");
     text6->setTodayOnDoubleClick(true);
     auto *b14 = new QGridLayout;
@@ -340,6 +345,9 @@ CertificateEntries CertificateScreen::entries(const ItemSlots &lines) const
     e.name22 = text7->text();
     e.certNum = text4->text();
     e.date23 = text6->text();
+    e.exportChosen = option1->isChecked();
+    e.exportCountry = combo1->currentIndex() > 0 ? combo1->currentText() : QString();
+    e.forwarder = combo2->currentIndex() > 0 ? combo2->currentText() : QString();
     e.lines = lines;
     return e;
 }

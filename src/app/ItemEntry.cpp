@@ -77,8 +77,7 @@ void ItemEntry::lookUpCurrentPart()
 {
     const std::optional<CataloguePart> part =
         m_folder.isOpen() ? PartCatalogue::lookUp(m_folder.parts(), m_lines.currentLine().partNum) : std::nullopt;
-    m_lines.lookedUp(part, m_hooks.newForm());
-    if (part) {
+    if (m_lines.lookedUp(part, m_hooks.newForm())) {
         m_hooks.buildtext13();
         m_screen.grid1->setFocus();
     }
@@ -92,8 +91,7 @@ void ItemEntry::takeSelectedPart()
     const QString partNumber = list->currentItem()->text();
     const std::optional<CataloguePart> part =
         m_folder.isOpen() ? PartCatalogue::lookUp(m_folder.parts(), partNumber) : std::nullopt;
-    m_lines.takePart(partNumber, part, m_hooks.newForm());
-    if (part)
+    if (m_lines.takePart(partNumber, part, m_hooks.newForm()) && part)
         m_hooks.buildtext13();
     m_screen.grid1->setFocus();
     list->hide();

@@ -21,6 +21,7 @@
 #include "ItemEntry.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
+#include "EntryRefusals.h"
 #include "LegacyConverter.h"
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
@@ -136,6 +137,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         PanelDrag::attach(movable);
 
     connectControls();
+    EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages);
     guardWhileSigningIn(true);
     move(0, 0);
 }

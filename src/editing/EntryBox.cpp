@@ -1,6 +1,7 @@
 #include "EntryBox.h"
 
 #include "DateText.h"
+#include "EntryLimit.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -36,6 +37,25 @@ EntryBox::EntryBox(const char *objectName, QWidget *parent) : QLineEdit(parent)
     refuseNul(this);
 }
 
+void EntryBox::setEntryLimit(int characters)
+{
+    m_limit = characters;
+    setToolTip(EntryLimit::toolTip(characters));
+}
+
+QString EntryBox::entryName() const { return accessibleName().isEmpty() ? objectName() : accessibleName(); }
+
+bool EntryBox::offer(const QString &text)
+{
+    if (m_limit > 0 && text.size() > m_limit) {
+        emit refused(entryName(), m_limit);
+        return false;
+    }
+    const QSignalBlocker block(this);
+    setText(text);
+    return true;
+}
+
 int EntryBox::room() const
 {
     if (m_limit <= 0)
@@ -50,9 +70,11 @@ void EntryBox::pasteWithinLimit()
     // A one-line box takes the first line, without the CR of a CR LF break.
     static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
     const QString clip = QGuiApplication::clipboard()->text().split(lineBreak).value(0).remove(QChar(0));
-    const int left = room();
-    if (left > 0)
-        insert(clip.left(left));
+    if (clip.size() > room()) {
+        emit refused(entryName(), m_limit);
+        return;
+    }
+    insert(clip);
 }
 
 void EntryBox::keyPressEvent(QKeyEvent *event)

@@ -5,9 +5,10 @@
 namespace arc {
 
 // A one-line box of the certificate screen. Its length limit holds for
-// what the user types or pastes; a longer value set by the program (a
-// stored certificate) is shown and kept whole. A date box writes today's
-// date on a double click.
+// what the user types or pastes and for what the program offers (a
+// default, a signatory's number): what does not fit is refused whole and
+// reported, never cut. A stored value set with setText is shown and kept
+// whole. A date box writes today's date on a double click.
 class EntryBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -18,11 +19,18 @@ public:
         setEntryLimit(limit);
     }
 
-    void setEntryLimit(int characters) { m_limit = characters; } // 0: no limit of the box's own
+    void setEntryLimit(int characters); // 0: no limit of the box's own
     int entryLimit() const { return m_limit; }
+    // The box as a message names it: its accessible name, else its object name.
+    QString entryName() const;
+
+    // A value the program puts in, without running the user's handlers.
+    // Refused (the box keeps its value, `refused` is emitted) when longer
+    // than the limit.
+    bool offer(const QString &text);
     void setTodayOnDoubleClick(bool on) { m_today = on; }
 
-    // Paste from the clipboard, as much as the limit leaves room for.
+    // Paste the clipboard's first line; refused whole when it does not fit.
     void pasteWithinLimit();
 
     // A NUL character, which no field can store or be searched for, is
@@ -32,6 +40,7 @@ public:
 
 signals:
     void enterPressed();
+    void refused(const QString &box, int limit);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

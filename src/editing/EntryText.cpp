@@ -1,5 +1,8 @@
 #include "EntryText.h"
 
+#include "EntryLimit.h"
+#include "SilentEdit.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -59,6 +62,24 @@ EntryText::EntryText(const char *objectName, QWidget *parent) : QPlainTextEdit(p
     setTabChangesFocus(true);
 }
 
+void EntryText::setEntryLimit(int characters)
+{
+    m_limit = characters;
+    setToolTip(EntryLimit::toolTip(characters));
+}
+
+QString EntryText::entryName() const { return accessibleName().isEmpty() ? objectName() : accessibleName(); }
+
+bool EntryText::offer(const QString &text)
+{
+    if (m_limit > 0 && storedLength(text) > m_limit) {
+        emit refused(entryName(), m_limit);
+        return false;
+    }
+    SilentEdit::setText(this, text);
+    return true;
+}
+
 int EntryText::room() const
 {
     if (m_limit <= 0)
@@ -95,9 +116,11 @@ void EntryText::insertFromMimeData(const QMimeData *source)
     if (!source->hasText())
         return;
     const QString text = source->text().remove(QChar(0));
-    const qsizetype taken = fitting(text, room()).first;
-    if (taken > 0)
-        textCursor().insertText(text.left(taken));
+    if (storedLength(text) > room()) {
+        emit refused(entryName(), m_limit);
+        return;
+    }
+    textCursor().insertText(text);
 }
 
 void EntryText::inputMethodEvent(QInputMethodEvent *event)

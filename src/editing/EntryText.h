@@ -4,9 +4,9 @@
 
 namespace arc {
 
-// A box of several lines on the certificate screen, with the same typed
-// and pasted length limit as EntryBox, counted as the text is stored: a
-// line break takes two characters. Optionally Enter moves on instead
+// A box of several lines on the certificate screen, with the same length
+// limit as EntryBox for what is typed, pasted or offered, counted as the
+// text is stored: a line break takes two characters. Optionally Enter moves on instead
 // of breaking the line, and typed letters a to z become capitals (pasted
 // text is taken as it is). A NUL character is never taken.
 class EntryText : public QPlainTextEdit {
@@ -14,12 +14,16 @@ class EntryText : public QPlainTextEdit {
 public:
     explicit EntryText(const char *objectName, QWidget *parent = nullptr);
 
-    void setEntryLimit(int characters) { m_limit = characters; }
+    void setEntryLimit(int characters);
+    QString entryName() const;
+    // A value the program puts in, as EntryBox::offer.
+    bool offer(const QString &text);
     void setEnterMovesOn(bool on) { m_enterMovesOn = on; }
     void setCapitals(bool on) { m_capitals = on; }
 
 signals:
     void enterPressed();
+    void refused(const QString &box, int limit);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,5 +1,6 @@
 #include "ItemGridModel.h"
 
+#include "EntryLimit.h"
 #include "LineBreaks.h"
 
 #include <algorithm>
@@ -22,19 +23,31 @@ auto field(Line &line, int column) -> decltype(&line.item)
     }
 }
 
-// What a column keeps of the text typed into it.
-QString cutForColumn(int column, const QString &text)
+bool upperCase(int column)
 {
-    switch (column) {
-    case ItemGridModel::DescriptionColumn: return text.left(50);
-    case ItemGridModel::PartNoColumn: return text.left(20).toUpper();
-    case ItemGridModel::SerialNoColumn: return text.left(30).toUpper();
-    case ItemGridModel::StatusColumn: return text.left(20);
-    default: return text;
-    }
+    return column == ItemGridModel::PartNoColumn || column == ItemGridModel::SerialNoColumn;
 }
 
 } // namespace
+
+int ItemGridModel::limit(int column)
+{
+    switch (column) {
+    case DescriptionColumn: return 50;
+    case PartNoColumn: return 20;
+    case SerialNoColumn: return 30;
+    case StatusColumn: return 20;
+    default: return 0;
+    }
+}
+
+bool ItemGridModel::fits(int column, const QString &text)
+{
+    if (limit(column) == 0 || text.size() <= limit(column))
+        return true;
+    emit refused(column, limit(column));
+    return false;
+}
 
 ItemGridModel::ItemGridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
@@ -52,6 +65,8 @@ QVariant ItemGridModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return LineBreaks::toScreen(cellText(index.row(), index.column()));
+    if (role == Qt::ToolTipRole)
+        return EntryLimit::toolTip(limit(index.column()));
     if (role == Qt::TextAlignmentRole) {
         const bool bottom = index.column() == ItemColumn || index.column() == QtyColumn || index.column() == StatusColumn;
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | (bottom ? Qt::AlignBottom : Qt::AlignTop)));
@@ -76,6 +91,19 @@ void ItemGridModel::setLine(int row, const ItemLine &line)
     rowRebuilt(row);
 }
 
+bool ItemGridModel::offerLine(int row, const ItemLine &line)
+{
+    ItemLine taken = line;
+    bool all = true;
+    for (int column = 0; column < kColumns; ++column)
+        if (!fits(column, *field(line, column))) {
+            *field(taken, column) = *field(m_lines[row], column);
+            all = false;
+        }
+    setLine(row, taken);
+    return all;
+}
+
 void ItemGridModel::rowRebuilt(int row)
 {
     emit dataChanged(index(row, 0), index(row, kColumns - 1));
@@ -97,7 +125,12 @@ void ItemGridModel::setCurrentCell(int row, int column, bool newForm)
 
 void ItemGridModel::storeCell(const QString &text)
 {
-    *field(m_lines[m_row], m_column) = cutForColumn(m_column, text);
+    // Typing stops at the limit; a longer value shown from a stored
+    // certificate is kept, never cut.
+    QString &cell = *field(m_lines[m_row], m_column);
+    if (limit(m_column) > 0 && text.size() > limit(m_column) && text.size() > cell.size())
+        return;
+    cell = upperCase(m_column) ? text.toUpper() : text;
     emit dataChanged(index(m_row, m_column), index(m_row, m_column));
 }
 
@@ -135,21 +168,26 @@ bool ItemGridModel::enter(bool newForm)
     }
 }
 
-void ItemGridModel::lookedUp(const std::optional<CataloguePart> &part, bool newForm)
+bool ItemGridModel::lookedUp(const std::optional<CataloguePart> &part, bool newForm)
 {
     if (!part) {
         setCurrentCell(m_row, QtyColumn, newForm);
-        return;
+        return false;
     }
+    if (!fits(DescriptionColumn, part->description))
+        return false;
     m_lines[m_row].description = part->description;
     m_lines[m_row].pmaPartNumber = part->pmaPartNumber;
     m_lines[m_row].stamps = part->stamps;
     rowRebuilt(m_row);
     setCurrentCell(m_row, ItemColumn, newForm);
+    return true;
 }
 
-void ItemGridModel::takePart(const QString &partNumber, const std::optional<CataloguePart> &part, bool newForm)
+bool ItemGridModel::takePart(const QString &partNumber, const std::optional<CataloguePart> &part, bool newForm)
 {
+    if (!fits(PartNoColumn, partNumber) || (part && !fits(DescriptionColumn, part->description)))
+        return false;
     ItemLine &line = m_lines[m_row];
     line.partNum = partNumber;
     if (part) {
@@ -159,6 +197,7 @@ void ItemGridModel::takePart(const QString &partNumber, const std::optional<Cata
     }
     rowRebuilt(m_row);
     setCurrentCell(m_row, ItemColumn, newForm);
+    return true;
 }
 
 void ItemGridModel::takeStatus(const QString &status, bool newForm)

@@ -35,6 +35,12 @@ public:
     // default height back and the typing flag is cleared.
     void setLines(const ItemSlots &lines);
     void setLine(int row, const ItemLine &line);
+    // A line the program fills in (the defaults): a value longer than its
+    // column's limit is refused (`refused`), the row keeping what it held
+    // there. Returns whether every value was taken.
+    bool offerLine(int row, const ItemLine &line);
+    // A column's length limit, 0 for none.
+    static int limit(int column);
 
     int currentRow() const { return m_row; }
     int currentColumn() const { return m_column; }
@@ -51,10 +57,13 @@ public:
     // Enter: move on by column. Returns true when the current part number
     // is to be looked up in the catalogue first (see lookedUp).
     bool enter(bool newForm);
-    // The outcome of the look-up of the current row's part number.
-    void lookedUp(const std::optional<CataloguePart> &part, bool newForm);
-    // A part number taken from the part list into the current row.
-    void takePart(const QString &partNumber, const std::optional<CataloguePart> &part, bool newForm);
+    // The outcome of the look-up of the current row's part number. A part
+    // whose values do not fit is refused whole (`refused`). Returns whether
+    // a part was taken.
+    bool lookedUp(const std::optional<CataloguePart> &part, bool newForm);
+    // A part number taken from the part list into the current row; refused
+    // as lookedUp. Returns whether it was taken.
+    bool takePart(const QString &partNumber, const std::optional<CataloguePart> &part, bool newForm);
     // A status word taken from the status list; stored upper-cased.
     void takeStatus(const QString &status, bool newForm);
 
@@ -69,10 +78,13 @@ public:
 signals:
     void currentCellChanged(int row, int column);
     void rowHeightChanged(int row);
+    // A value refused for being longer than its column's limit.
+    void refused(int column, int limit);
 
 private:
     QString cellText(int row, int column) const;
     void storeCell(const QString &text);
+    bool fits(int column, const QString &text);
     void rowRebuilt(int row);
 
     ItemSlots m_lines;

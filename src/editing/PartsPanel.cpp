@@ -72,9 +72,11 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
     const auto row = [&](int r, const QString &label, QWidget *w) {
         g->addWidget(new QLabel(label), r, 0);
         g->addWidget(w, r, 1, 1, 3);
+        w->setAccessibleName(label.trimmed()); // names it when a value is refused
     };
     row(0, QStringLiteral("Part Number"), combo5);
     g->addWidget(partEntry, 0, 1, 1, 3); // in the chooser's place while a new part is entered
+    partEntry->setAccessibleName(QStringLiteral("Part Number"));
     row(1, QStringLiteral("Description"), description);
     row(2, QStringLiteral("PMA'd Part Number"), pma);
     row(3, QStringLiteral("Validation Initials"), vi);
@@ -83,6 +85,8 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
         g->addWidget(new QLabel(QStringLiteral("Stamp %1").arg(i + 1)), 5, 1 + i);
         g->addWidget(stampCodes[i], 6, 1 + i);
         g->addWidget(stampTexts[i], 7, 1 + i);
+        stampCodes[i]->setAccessibleName(QStringLiteral("Stamp %1").arg(i + 1));
+        stampTexts[i]->setAccessibleName(QStringLiteral("Stamp %1 text").arg(i + 1));
     }
     row(8, QStringLiteral("Eligibility"), eligibility);
     auto *buttons = new QHBoxLayout;

@@ -31,6 +31,10 @@ QString blockOf(const QString &field)
     return blocks.value(field);
 }
 
+// Only what the page shows: the export choice, say, is not printed, and
+// the content of a certificate issued before it was stored stays the same.
+bool onPage(const FieldDef &f) { return f.type != FieldType::Counter && !blockOf(f.name).isEmpty(); }
+
 const QStringList &blockOrder()
 {
     static const QStringList order = {"1",  "3",  "4",   "5",   "6",   "7",   "8",   "9",   "10",  "11",
@@ -69,7 +73,7 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
     DbStatus &s = status ? *status : ignored;
     QStringList fields;
     for (const FieldDef &f : headerTable().fields)
-        if (f.type != FieldType::Counter)
+        if (onPage(f))
             fields << QLatin1Char('"') + f.name + QLatin1Char('"');
     QSqlQuery q;
     s = db.run(q, QStringLiteral("SELECT %1 FROM \"Header\" WHERE \"FormIndex\" = ?").arg(fields.join(", ")),
@@ -119,7 +123,7 @@ CertificateContent CertificateContent::afterSave(const CertificateEntries &e, co
     CertificateContent c;
     c.m_formIndex = stored.m_formIndex;
     for (const FieldDef &f : headerTable().fields)
-        if (f.type != FieldType::Counter)
+        if (onPage(f))
             c.m_header.emplace_back(f.name, values.value(f.name));
     for (const ItemLine &l : e.lines) {
         if (l.isEmptyLine())

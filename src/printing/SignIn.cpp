@@ -134,11 +134,11 @@ void SignIn::AgentSecurity()
     if (!agent.approvalNumber.isEmpty()) {
         const QString today = DateText::today();
         if (selectsBlock13(m_lines.line(0).status.toUpper())) {
-            SilentEdit::setText(m_blocks.name13, agent.name);
-            SilentEdit::setText(m_blocks.number13, agent.approvalNumber);
+            m_blocks.name13->offer(agent.name);
+            m_blocks.number13->offer(agent.approvalNumber);
             SilentEdit::setText(m_blocks.date13, today);
         } else {
-            SilentEdit::setText(m_blocks.name14, agent.name);
+            m_blocks.name14->offer(agent.name);
             SilentEdit::setText(m_blocks.date14, today);
         }
         loadSignature(agent.rowId);

@@ -17,6 +17,12 @@ void setText(DataView &v, const char *field, const QString &screenText)
     v.setValue(QString::fromLatin1(field), BlankRule::stored(LineBreaks::toStored(screenText)));
 }
 
+// A list entry by its name; null when none was chosen.
+void setChoice(DataView &v, const char *field, const QString &name)
+{
+    v.setValue(QString::fromLatin1(field), name.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(name));
+}
+
 // A date box is written only when it holds a date; otherwise the row keeps
 // what it had.
 void setDate(DataView &v, const char *field, const QString &text)
@@ -61,6 +67,9 @@ CertificateHeader CertificateStore::currentHeader() const
     c.name22 = h.text(QStringLiteral("Name22"));
     c.certNum = h.text(QStringLiteral("CertNum"));
     c.date23 = h.value(QStringLiteral("Date23")).toDate();
+    c.exportChosen = h.value(QStringLiteral("Export")).toBool();
+    c.exportCountry = h.text(QStringLiteral("ExportCountry"));
+    c.forwarder = h.text(QStringLiteral("Forwarder"));
     return c;
 }
 
@@ -237,6 +246,9 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool ad
     setText(h, "Name22", e.name22);
     setText(h, "CertNum", e.certNum);
     setDate(h, "Date23", e.date23);
+    h.setValue(QStringLiteral("Export"), e.exportChosen);
+    setChoice(h, "ExportCountry", e.exportCountry);
+    setChoice(h, "Forwarder", e.forwarder);
     if (s = h.update(); failed(s, tooLong)) {
         h.cancelUpdate();
         return s;

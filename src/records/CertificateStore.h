@@ -19,6 +19,9 @@ struct CertificateHeader {
     QDate date18;
     QString name22, certNum;
     QDate date23;
+    // The export frame; rows stored without it read as "No", nothing chosen.
+    bool exportChosen = false;
+    QString exportCountry, forwarder;
 };
 
 // What the screen holds of a certificate, as typed.
@@ -27,6 +30,10 @@ struct CertificateEntries {
     bool approvedDesign = false, nonApprovedDesign = false, cfrReturnToService = false, otherRegulation = false;
     QString name17, authNum, date18;
     QString name22, certNum, date23;
+    // The export frame: a country or forwarder left on its list's
+    // placeholder is empty.
+    bool exportChosen = false;
+    QString exportCountry, forwarder;
     ItemSlots lines;
 };
 

@@ -222,6 +222,8 @@ DbStatus Database::ensureSchema(bool fresh)
                 return s;
         }
     }
+    if (s = addMissingFields(); !s.ok())
+        return s;
     if (s = FoldedCopies::ensure(*this); !s.ok())
         return s;
     for (const QString &sql : SqlDialect::setUserVersion(Schema::version, m_engine, m_kind))
@@ -246,6 +248,28 @@ DbStatus Database::rebuild(const QString &tableName)
     return {};
 }
 
+DbStatus Database::addMissingFields()
+{
+    for (const Schema::AddedField &added : Schema::addedFields()) {
+        if (added.kind != m_kind)
+            continue;
+        QSqlQuery q;
+        DbStatus s = run(q, SqlDialect::tableColumnsQuery(m_engine), {added.table});
+        QStringList columns;
+        while (s.ok() && q.next())
+            columns << q.value(0).toString();
+        if (!s.ok())
+            return s;
+        const TableDef *table = Schema::table(added.table);
+        const FieldDef *field = table ? table->field(added.field) : nullptr;
+        if (!field || columns.contains(added.field, Qt::CaseInsensitive))
+            continue;
+        if (s = exec(SqlDialect::addColumnStatement(*table, *field, m_engine)); !s.ok())
+            return s;
+    }
+    return {};
+}
+
 QStringList Database::missingTablesAndFields(DbStatus &status) const
 {
     QStringList missing;
@@ -264,7 +288,8 @@ QStringList Database::missingTablesAndFields(DbStatus &status) const
             continue;
         }
         for (const FieldDef &f : table.fields)
-            if (!present.contains(f.name, Qt::CaseInsensitive))
+            if (!present.contains(f.name, Qt::CaseInsensitive)
+                && (m_readOnly || !Schema::isAddedField(table.name, f.name))) // added when marked
                 missing << QStringLiteral("field %1.%2").arg(table.name, f.name);
     }
     return missing;

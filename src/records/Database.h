@@ -70,6 +70,7 @@ private:
     // Whether none of the store's tables is there yet.
     bool holdsNoTables(DbStatus &status) const;
     DbStatus rebuild(const QString &table);
+    DbStatus addMissingFields();
     // An existing file without our version mark: what it lacks of ours.
     QStringList missingTablesAndFields(DbStatus &status) const;
 

@@ -44,7 +44,12 @@ const std::vector<TableDef> &certificateTables()
           yesNo("OtherRTS"),
           text("Name22", 50),
           text("CertNum", 25),
-          date("Date23")},
+          date("Date23"),
+          // Version 5: the export choice, so that block 12 composes the
+          // same export lines when the certificate is shown again.
+          yesNo("Export"),
+          text("ExportCountry", 50),
+          text("Forwarder", 50)},
          {}},
         {"Detail",
          {{"FormIndex", FieldType::Long, 0},
@@ -190,6 +195,23 @@ bool isAddition(const QString &table)
 {
     return std::any_of(additions().begin(), additions().end(),
                        [&](const Addition &a) { return a.table.compare(table, Qt::CaseInsensitive) == 0; });
+}
+
+const std::vector<AddedField> &addedFields()
+{
+    static const std::vector<AddedField> a = {
+        {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Export")},
+        {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("ExportCountry")},
+        {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Forwarder")},
+    };
+    return a;
+}
+
+bool isAddedField(const QString &table, const QString &field)
+{
+    return std::any_of(addedFields().begin(), addedFields().end(), [&](const AddedField &a) {
+        return a.table.compare(table, Qt::CaseInsensitive) == 0 && a.field.compare(field, Qt::CaseInsensitive) == 0;
+    });
 }
 
 const std::vector<FoldTable> &foldTables(StoreKind kind)

@@ -51,7 +51,7 @@ struct FoldTable {
 };
 
 namespace Schema {
-constexpr int version = 4;
+constexpr int version = 5;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.
@@ -71,6 +71,17 @@ struct Addition {
 };
 const std::vector<Addition> &additions();
 bool isAddition(const QString &table);
+
+// A nullable field the program added to a table in a version: added where
+// missing, so rows written before (or by other tools) need nothing.
+struct AddedField {
+    int version;
+    StoreKind kind;
+    QString table;
+    QString field;
+};
+const std::vector<AddedField> &addedFields();
+bool isAddedField(const QString &table, const QString &field);
 
 QString fileName(StoreKind kind);
 const std::vector<TableDef> &tables(StoreKind kind);

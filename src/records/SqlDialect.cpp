@@ -148,6 +148,12 @@ QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, En
     return rebuildTableStatements(rebuilt, columns, e);
 }
 
+QString addColumnStatement(const TableDef &table, const FieldDef &field, Engine e)
+{
+    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+        .arg(quoted(table.name), e == Engine::PostgreSQL ? serverColumnSql(field) : columnSql(field));
+}
+
 QStringList connectionPragmas(Engine e)
 {
     if (e == Engine::PostgreSQL)

@@ -31,6 +31,8 @@ QStringList connectionPragmas(Engine e = Engine::SQLite);
 QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns, Engine e = Engine::SQLite);
 // Raise a text field's length limit to `wide.maxLength`, keeping the rows.
 QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, Engine e = Engine::SQLite);
+// A field added to an existing table, null in the rows it holds.
+QString addColumnStatement(const TableDef &table, const FieldDef &field, Engine e = Engine::SQLite);
 // Opening a file that must never be written.
 QString readOnlyConnectOptions();
 QStringList readOnlyPragmas();

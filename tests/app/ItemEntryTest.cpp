@@ -1,14 +1,19 @@
 #include "WindowFixture.h"
 
+#include "PartsPanel.h"
+
 #include <QClipboard>
 
 class ItemEntryTest : public DataWindowTest {
 protected:
+    // A catalogue part number longer than block 8 takes.
+    inline static const QString kLongPart = "PN-" + QString(22, '7');
     void SetUp() override
     {
         DataWindowTest::SetUp();
         addRow("PartNumbers", {{"PartNumber", "PN-\"100\""}, {"Description", "Fuel pump"}, {"PMA_PartNumber", "ASSY-1"}});
         addRow("PartNumbers", {{"PartNumber", "PN-200"}, {"Description", "Seal"}});
+        addRow("PartNumbers", {{"PartNumber", kLongPart}, {"Description", "Gasket"}});
         addRow("Organizations", {{"Organization", "Acme Aero"}, {"Address1", "1 Main St"}, {"Address2", "Wichita"},
                                  {"Address3", "KS"}, {"CertificateNum", "ACME123"}});
         openWindow();
@@ -112,7 +117,7 @@ TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
     screen().text4->setText("ACME");
     QApplication::clipboard()->setText(QString(30, 'p'));
     QTest::keyClick(screen().text4, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(screen().text4->text(), "ACME" + QString(16, 'p')) << "pasting stops at the limit";
+    EXPECT_EQ(screen().text4->text(), "ACME") << "a paste that does not fit is refused whole";
 
     screen().text18->setText("01/Jan/2001");
     QTest::mouseDClick(screen().text18, Qt::LeftButton);
@@ -151,4 +156,55 @@ TEST_F(ItemEntryTest, NoBoxTakesANulCharacter)
         EXPECT_FALSE(box->toPlainText().contains(QChar(0))) << box->objectName().toStdString();
     }
     EXPECT_GT(boxes, 40);
+}
+
+// A pasted text or a value the program puts in that does not fit its box
+// is refused with a message naming the box and its limit; the box keeps
+// what it held. A stored certificate shows its longer values whole, and
+// typing never cuts them.
+TEST_F(ItemEntryTest, ValuesTooLongForTheirBoxAreRefusedNeverCut)
+{
+    // Each message shown, up to the limit it names.
+    const auto refusals = [&] {
+        QStringList out;
+        for (const arc::Message &m : messages.shown)
+            out << m.prompt.left(m.prompt.indexOf(" characters") + 11);
+        return out;
+    };
+    storedExec("UPDATE Defaults SET PartNum = '" + kLongPart + "'");
+    screen().newButton->click();
+    EXPECT_EQ(cell(0, arc::ItemGridModel::PartNoColumn), "") << "a default too long for block 8";
+    EXPECT_EQ(refusals(), QStringList{"8. Part No. takes at most 20 characters"});
+
+    messages.shown.clear();
+    screen().text3->setText("T-1");
+    QApplication::clipboard()->setText(QString(13, '9'));
+    screen().text3->pasteWithinLimit();
+    EXPECT_EQ(screen().text3->text(), "T-1");
+    window->itemLines().setCurrentCell(1, arc::ItemGridModel::PartNoColumn, true);
+    screen().columnButtons[arc::ItemGridModel::PartNoColumn]->click();
+    screen().list1->setFocus();
+    screen().list1->setCurrentItem(screen().list1->findItems(kLongPart, Qt::MatchExactly).value(0));
+    QTest::keyClick(screen().list1, Qt::Key_Return);
+    EXPECT_TRUE(window->itemSlots()[1].partNum.isEmpty()) << "a part too long for block 8, from the list";
+    EXPECT_EQ(refusals(), (QStringList{"3. Form Tracking No. takes at most 15 characters",
+                                       "8. Part No. takes at most 20 characters"}));
+
+    const qint64 key = addRow("Header", {{"Tracking", "WIDE"}, {"AuthNum", QString(25, 'A')}});
+    addRow("Detail", {{"FormIndex", key}, {"Item", "1"}, {"PartNum", kLongPart}, {"Status", "NEW"}});
+    ASSERT_TRUE(window->dataFolder().header().refresh().ok());
+    screen().previousButton->click();
+    ASSERT_EQ(window->currentFormIndex(), key);
+    EXPECT_EQ(screen().text16->text(), QString(25, 'A'));
+    EXPECT_EQ(cell(0, arc::ItemGridModel::PartNoColumn), kLongPart);
+    arc::ItemGrid *grid = screen().grid1;
+    window->itemLines().setCurrentCell(0, arc::ItemGridModel::QtyColumn, false);
+    QTest::keyClicks(grid, "2");
+    window->itemLines().setCurrentCell(0, arc::ItemGridModel::PartNoColumn, false);
+    QTest::keyClicks(grid, "x"); // appends: typing stops at the limit
+    EXPECT_EQ(window->itemSlots()[0].partNum, kLongPart);
+    EXPECT_EQ(messages.shown.size(), 2) << "showing refuses nothing";
+
+    EXPECT_EQ(screen().columnButtons[arc::ItemGridModel::DescriptionColumn]->toolTip(), "At most 50 characters");
+    EXPECT_EQ(window->partsPanel().pma->toolTip(), "At most 20 characters");
 }

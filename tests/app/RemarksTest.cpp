@@ -197,3 +197,34 @@ TEST_F(RemarksTest, CountriesAndHousesAddedOnTheirPanelsServeTheExportRemark)
     choose(screen().combo2, "Nordic Cargo");
     EXPECT_TRUE(remarks().contains(pad + "Kai 3\n")) << remarks().toStdString();
 }
+
+// The export choice is stored with the certificate: shown again, it gives
+// block 12 the same export lines; one stored without it shows "No".
+TEST_F(RemarksTest, TheExportChoiceComesBackWithItsCertificate)
+{
+    screen().newButton->click();
+    screen().option1->click();
+    choose(screen().combo1, "Canada");
+    choose(screen().combo2, "Acme Freight");
+    const QString exported = remarks();
+    ASSERT_TRUE(exported.startsWith("EXPORT Destination:       Canada\n")) << exported.toStdString();
+    screen().saveButton->click();
+    screen().newButton->click();
+    screen().saveButton->click();
+    ASSERT_FALSE(screen().option1->isChecked());
+
+    screen().previousButton->click();
+    EXPECT_TRUE(screen().option1->isChecked());
+    EXPECT_EQ(screen().combo1->currentText(), "Canada");
+    EXPECT_EQ(screen().combo2->currentText(), "Acme Freight");
+    EXPECT_TRUE(screen().combo2->isEnabled());
+    window->checkstat(); // a status chosen again
+    EXPECT_EQ(remarks(), exported);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+
+    storedExec("UPDATE Header SET Export = NULL, ExportCountry = NULL, Forwarder = NULL");
+    screen().nextButton->click();
+    EXPECT_TRUE(screen().option2->isChecked());
+    EXPECT_EQ(screen().combo1->currentIndex(), 0);
+    EXPECT_EQ(screen().combo2->currentIndex(), 0);
+}

@@ -122,6 +122,43 @@ TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
     EXPECT_EQ(lines[0].partNum, "PN-2");
 }
 
+// The export choice is stored with the certificate; a store of the version
+// before it gains the fields on opening, its certificates reading "No".
+TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    {
+        DataFolder earlier;
+        ASSERT_TRUE(earlier.open(source()).ok());
+        Database &db = earlier.certificates();
+        for (const char *field : {"Export", "ExportCountry", "Forwarder"})
+            ASSERT_TRUE(db.exec(QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field)).ok()) << field;
+        ASSERT_TRUE(db.exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')").ok());
+        for (const QString &sql : SqlDialect::setUserVersion(4, GetParam(), StoreKind::Certificates))
+            ASSERT_TRUE(db.exec(sql).ok()) << sql.toStdString();
+    }
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    CertificateStore store(data);
+    ASSERT_TRUE(data.header().moveFirst().ok());
+    const CertificateHeader old = store.currentHeader();
+    EXPECT_EQ(old.tracking, "000041");
+    EXPECT_FALSE(old.exportChosen);
+    EXPECT_TRUE(old.exportCountry.isEmpty());
+
+    CertificateEntries e = entries("000042", "PN-1");
+    e.exportChosen = true;
+    e.exportCountry = "Canada";
+    e.forwarder = "Acme Freight";
+    qint64 key = 0;
+    ASSERT_TRUE(store.save(e, true, key).ok());
+    ASSERT_TRUE(data.header().moveLast().ok());
+    const CertificateHeader h = store.currentHeader();
+    EXPECT_TRUE(h.exportChosen);
+    EXPECT_EQ(h.exportCountry, "Canada");
+    EXPECT_EQ(h.forwarder, "Acme Freight");
+}
+
 // Numbers are issued from the Defaults row; walking, finding and counting
 // give the same answers on both engines, non-ASCII case included.
 TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)

@@ -30,7 +30,7 @@ TEST_F(DatabaseTest, FreshFilesHaveEveryTableAndField)
     const QMap<QString, QString> expected = {
         {"Setup", "DataPath"},
         {"Header", "FormIndex Country Tracking Organ1 Organ2 Invoice Remarks New Overhaul Name17 AuthNum Date18 CFRRTS "
-                   "OtherRTS Name22 CertNum Date23"},
+                   "OtherRTS Name22 CertNum Date23 Export ExportCountry Forwarder"},
         {"Detail", "FormIndex Item Description PartNum Quantity SerialNum Status"},
         {"Defaults", "Country Organ1 Organ2 Tracking IncreaseTrack Invoice IncreaseInv Batch IncreaseBatch Description "
                      "PartNum Status Eligibility Remarks Name17 AuthNum Name22 CertNum Shade User1"},
