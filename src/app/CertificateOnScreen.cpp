@@ -18,6 +18,7 @@
 #include "Prompts.h"
 #include "ReferenceLists.h"
 #include "RemarksBuilder.h"
+#include "ScreenEdits.h"
 #include "SignIn.h"
 #include "SilentEdit.h"
 #include "StampTexts.h"
@@ -41,7 +42,8 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
                                          SignIn &signIn, MessageBoxes &messages, QObject *parent)
     : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder), m_signIn(&signIn),
       m_messages(messages), m_store(std::make_unique<CertificateStore>(folder)),
-      m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark))
+      m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark)),
+      m_edits(new ScreenEdits(screen, grid, this))
 {
     connect(screen.nextButton, &QPushButton::clicked, this, &CertificateOnScreen::next);
     connect(screen.previousButton, &QPushButton::clicked, this, &CertificateOnScreen::previous);
@@ -103,6 +105,7 @@ void CertificateOnScreen::NewFormDefaults()
         fillFromDefaults();
     m_grid->setCurrentCell(0, 0, m_newFormFlag == 1);
     m_issued->refresh(true, 0);
+    m_edits->reset();
 }
 
 void CertificateOnScreen::fillFromDefaults()
@@ -171,6 +174,7 @@ void CertificateOnScreen::ShowForm()
     m_newFormFlag = 0;
     NewFormDefaults();
     showStoredCertificate();
+    m_edits->reset();
 }
 
 void CertificateOnScreen::showStoredCertificate()
@@ -344,6 +348,8 @@ void CertificateOnScreen::step(bool forward)
         m_messages.ask(Prompts::kNoRecords);
         return;
     }
+    if (!mayLeave())
+        return;
     if (m_newFormFlag == 1) {
         // Both ways, a new certificate gives way to the last one stored.
         header->moveLast();
@@ -363,7 +369,8 @@ void CertificateOnScreen::step(bool forward)
 void CertificateOnScreen::newForm()
 {
     // A new certificate from a server out of reach would show no numbers.
-    if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages))
+    if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages)
+        || !mayLeave())
         return;
     m_newFormFlag = 1;
     NewFormDefaults();
@@ -396,35 +403,33 @@ bool CertificateOnScreen::numberIsFree(const QString &tracking, qint64 formIndex
     return false;
 }
 
-void CertificateOnScreen::save()
+bool CertificateOnScreen::save()
 {
     if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages))
-        return;
+        return false;
     BusyPointer busy;
     qint64 key = m_currentFormIndex;
     const CertificateEntries entries = m_screen->entries(m_grid->lines());
     if (m_newFormFlag == 0) {
         if (!m_issued->refresh(false, key, true))
-            return;
-        if (m_issued->isIssued()) {
-            saveIssued(entries);
-            return;
-        }
+            return false;
+        if (m_issued->isIssued())
+            return saveIssued(entries);
     }
     if (!numberIsFree(entries.tracking, m_newFormFlag == 1 ? 0 : key))
-        return;
+        return false;
     DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
     if (s.is(DbCondition::ConnectionLost)) {
         // Lost during the save itself: not a certificate deleted elsewhere.
         m_messages.ask(FolderMessages::serverUnreachable(m_folder.certificates().filePath(),
                                                          QStringLiteral("nothing was saved")));
-        return;
+        return false;
     }
     if (s.is(DbCondition::RecordGone)) {
         // Deleted elsewhere since it was shown: storing over it would store
         // nothing, and its lines would belong to no certificate.
         if (m_messages.ask(Prompts::kCertificateGone) != Message::Answer::Yes)
-            return;
+            return false;
         s = m_store->save(entries, true, key);
     }
     if (s.is(DbCondition::ChangedElsewhere)) {
@@ -433,24 +438,26 @@ void CertificateOnScreen::save()
             && m_folder.header().findFirst(QStringLiteral("\"FormIndex\" = ?"), {key}).ok()
             && !m_folder.header().noMatch())
             ShowForm();
-        return;
+        return false;
     }
     if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
         // The entries stay on screen so the user can try again.
         reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
-        return;
+        return false;
     }
     m_currentFormIndex = key;
     m_newFormFlag = 0;
+    m_edits->reset();
     if (s.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
+    return true;
 }
 
-void CertificateOnScreen::saveIssued(const CertificateEntries &entries)
+bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
 {
     const std::optional<Correction::Result> stored = m_issued->storeChanges(entries);
     if (!stored)
-        return;
+        return false;
     // The new certificate is the one on screen, as after any first save.
     setText(m_screen->text3, stored->tracking);
     setText(m_screen->text13, stored->remarks);
@@ -458,8 +465,23 @@ void CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     m_currentFormIndex = stored->formIndex;
     m_newFormFlag = 0;
     m_issued->refresh(false, m_currentFormIndex);
+    m_edits->reset();
     if (stored->status.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
+    return true;
+}
+
+bool CertificateOnScreen::changed() const { return m_edits->changed(); }
+
+bool CertificateOnScreen::mayLeave()
+{
+    if (!m_edits->changed())
+        return true;
+    switch (m_messages.ask(Prompts::saveChanges(m_screen->text3->text().trimmed()))) {
+    case Message::Answer::Save: return save();
+    case Message::Answer::Discard: return true;
+    default: return false;
+    }
 }
 
 void CertificateOnScreen::deleteForm()

@@ -16,6 +16,7 @@ class DataFolder;
 class IssuedCertificate;
 class ItemGridModel;
 class MessageBoxes;
+class ScreenEdits;
 class SignIn;
 struct DbStatus;
 
@@ -43,13 +44,20 @@ public:
     void next();
     void previous();
     void newForm();
-    void save();
+    // Whether the certificate was stored.
+    bool save();
     void deleteForm();
     void chooseOrganization(int index);
     // "Yes" or "No" in the export frame.
     void chooseExport(bool yes);
     // The user ticked or unticked one of the 13a/14a boxes.
     void releaseBoxClicked(ReleaseBoxes::Box box);
+
+    // Before the certificate is left: one the user changed asks whether to
+    // save the changes. False when it is to stay (Cancel, or a failed save).
+    bool mayLeave();
+    // Whether the user changed the certificate since it was shown, started or saved.
+    bool changed() const;
 
     int newFormFlag() const { return m_newFormFlag; }
     qint64 currentFormIndex() const { return m_currentFormIndex; }
@@ -66,7 +74,7 @@ private:
     QString currentStatus() const;
     void reportStoreFailure(const QString &what, const DbStatus &status);
     // Save of an issued certificate: never over it, its changes become a new one.
-    void saveIssued(const CertificateEntries &entries);
+    bool saveIssued(const CertificateEntries &entries);
     // Whether no certificate but the one keyed `formIndex` (0: none) holds
     // the block 3 number; says so when another does.
     bool numberIsFree(const QString &tracking, qint64 formIndex);
@@ -81,6 +89,7 @@ private:
     MessageBoxes &m_messages;
     std::unique_ptr<CertificateStore> m_store;
     std::unique_ptr<IssuedCertificate> m_issued;
+    ScreenEdits *m_edits;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
     // Block 12 as the program last filled it; none for a stored certificate,

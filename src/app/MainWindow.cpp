@@ -93,6 +93,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             find->open();
     });
+    find->setLeaveCheck([this] { return m_certificate->mayLeave(); });
     m_findPanel = find;
     m_setupPanel = new SetupPanel(this);
     m_setupPanel->hide();
@@ -290,7 +291,9 @@ void MainWindow::setItemLine(int row, const ItemLine &line) { m_grid->setLine(ro
 
 void MainWindow::exitForm()
 {
-    if (m_messages.ask(Prompts::kExit) == Message::Answer::Yes)
+    // A changed certificate asks whether to save it instead.
+    if (m_certificate->changed() ? m_certificate->mayLeave()
+                                 : m_messages.ask(Prompts::kExit) == Message::Answer::Yes)
         emit exitRequested();
 }
 

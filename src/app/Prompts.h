@@ -41,6 +41,11 @@ inline Message numberInUse(const QString &number, const QString &otherDate)
             QStringLiteral("Save form on screen"), Message::Buttons::Ok, Message::Icon::Exclamation,
             Message::Answer::Ok};
 }
+inline Message saveChanges(const QString &number)
+{
+    return {QStringLiteral("Save the changes to certificate %1?").arg(number), QStringLiteral("Save form on screen"),
+            Message::Buttons::SaveDiscardCancel, Message::Icon::Question, Message::Answer::Save};
+}
 inline const Message kPathTooLarge{QStringLiteral("Path name too large"), QStringLiteral("Directory change"),
                             Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 

@@ -138,7 +138,7 @@ void FindPanel::FindRecords()
         box->selectAll();
         return;
     }
-    if (!m_folder.isOpen()) {
+    if (!m_folder.isOpen() || (m_mayLeave && !m_mayLeave())) {
         close();
         return;
     }

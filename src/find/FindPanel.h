@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <array>
 #include <functional>
+#include <utility>
 
 class QPushButton;
 
@@ -27,6 +28,9 @@ public:
     };
     FindPanel(DataFolder &folder, MessageBoxes &messages, Hooks hooks, QWidget *parent = nullptr);
 
+    // Asked before a search leaves the certificate on screen: false keeps it.
+    void setLeaveCheck(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }
+
     // The "Find" button of the certificate screen.
     void open();
     void findFirst();
@@ -45,6 +49,7 @@ private:
     DataFolder &m_folder;
     MessageBoxes &m_messages;
     Hooks m_hooks;
+    std::function<bool()> m_mayLeave;
     bool m_first = false; // the search ends on the first match, else on the last
 };
 

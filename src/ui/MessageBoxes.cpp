@@ -13,6 +13,8 @@ QMessageBox::StandardButton toButton(Message::Answer a)
     case Message::Answer::Cancel: return QMessageBox::Cancel;
     case Message::Answer::Yes: return QMessageBox::Yes;
     case Message::Answer::No: return QMessageBox::No;
+    case Message::Answer::Save: return QMessageBox::Save;
+    case Message::Answer::Discard: return QMessageBox::Discard;
     }
     return QMessageBox::Ok;
 }
@@ -35,12 +37,17 @@ Message::Answer QtMessageBoxes::ask(const Message &m)
     case Message::Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Message::Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case Message::Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Message::Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        break;
     }
     box.setDefaultButton(toButton(m.defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Ok: return Message::Answer::Ok;
     case QMessageBox::Yes: return Message::Answer::Yes;
     case QMessageBox::No: return Message::Answer::No;
+    case QMessageBox::Save: return Message::Answer::Save;
+    case QMessageBox::Discard: return Message::Answer::Discard;
     default:
         // Closing the box counts as the cautious answer.
         return m.buttons == Message::Buttons::YesNo ? Message::Answer::No : Message::Answer::Cancel;

@@ -1,5 +1,9 @@
 #include "WindowFixture.h"
 
+#include "Prompts.h"
+
+#include <QSignalSpy>
+
 using arc::Message;
 
 namespace {
@@ -39,6 +43,65 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
     screen().newButton->click();
     screen().previousButton->click();
     EXPECT_EQ(screen().text3->text(), "000003");
+}
+
+// What the user changed is never thrown away without asking; what the
+// program fills in (start-up, New, the status check) is no change.
+TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
+{
+    addCertificate("000001");
+    addCertificate("000002");
+    openWindow();
+    QSignalSpy exits(window.get(), &arc::MainWindow::exitRequested);
+    window->itemLines().setCurrentCell(1, 0, true);
+    screen().newButton->click();
+    messages.answers = {Message::Answer::No};
+    screen().exitButton->click();
+    screen().nextButton->click();
+    screen().previousButton->click();
+    EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::kExit});
+    ASSERT_EQ(screen().text3->text(), "000001");
+
+    const Message ask = arc::Prompts::saveChanges("000001");
+    QTest::keyClicks(screen().text7, "X");
+    const std::tuple<Message::Answer, const char *, const char *> answers[] = {
+        {Message::Answer::Cancel, "000001", "X"}, {Message::Answer::Discard, "000002", ""}};
+    for (const auto &[answer, shown, block14] : answers) {
+        messages.shown.clear();
+        messages.answers = {answer};
+        screen().nextButton->click();
+        EXPECT_EQ(messages.shown, QList<Message>{ask});
+        expectShown({{screen().text3, shown}, {screen().text7, block14}});
+    }
+    messages.shown.clear();
+    screen().previousButton->click();
+    EXPECT_TRUE(messages.shown.isEmpty()) << "the discarded changes are gone";
+
+    QTest::keyClicks(screen().text5, "wo-7");
+    messages.answers = {Message::Answer::Save};
+    screen().nextButton->click();
+    EXPECT_EQ(stored("SELECT Invoice FROM Header WHERE Tracking = '000001'").toString(), "WO-7");
+    expectShown({{screen().text3, "000002"}});
+
+    // A save refused stays; Show All Records and Exit ask as well.
+    messages.shown.clear();
+    screen().text3->selectAll();
+    QTest::keyClicks(screen().text3, "000001");
+    messages.answers = {Message::Answer::Save};
+    screen().previousButton->click();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0], ask);
+    expectShown({{screen().text3, "000001"}, {screen().text5, ""}});
+    messages.answers = {Message::Answer::Cancel};
+    window->findChild<QPushButton *>("ShowAll")->click();
+    EXPECT_EQ(messages.shown.size(), 3);
+    expectShown({{screen().text3, "000001"}, {screen().text5, ""}});
+    messages.answers = {Message::Answer::Cancel, Message::Answer::Discard};
+    screen().exitButton->click();
+    EXPECT_EQ(exits.size(), 0);
+    screen().exitButton->click();
+    EXPECT_EQ(exits.size(), 1);
+    EXPECT_EQ(messages.shown.mid(3), (QList<Message>{ask, ask}));
 }
 
 TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)

@@ -2,6 +2,7 @@
 
 #include "ActivityReport.h"
 #include "FindPanel.h"
+#include "Prompts.h"
 #include "SettingsPanels.h"
 
 using arc::Message;
@@ -126,12 +127,13 @@ TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
     ASSERT_EQ(window->currentFormIndex(), second);
     screen().text5->setPlainText("WO-EDITED");
 
+    messages.answers = {Message::Answer::Discard};
     search(&arc::FindPanel::firstButton, 1, "ZZ");
-    EXPECT_EQ(messages.shown, QList<Message>{kNoMatch});
+    EXPECT_EQ(messages.shown, (QList<Message>{arc::Prompts::saveChanges("T2"), kNoMatch}));
     EXPECT_EQ(screen().text5->toPlainText(), "WO-EDITED");
     EXPECT_FALSE(screen().combo3->isVisible());
     screen().saveButton->click();
-    EXPECT_EQ(messages.shown.size(), 1) << "saved without a word";
+    EXPECT_EQ(messages.shown.size(), 2) << "saved without a word";
     EXPECT_EQ(stored(QStringLiteral("SELECT Invoice FROM Header WHERE FormIndex = %1").arg(second)).toString(),
               "WO-EDITED");
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 2);

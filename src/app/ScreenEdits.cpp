@@ -1,0 +1,30 @@
+#include "ScreenEdits.h"
+
+#include "CertificateScreen.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "ItemGridModel.h"
+#include "OrganizationChooser.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+
+namespace arc {
+
+ScreenEdits::ScreenEdits(CertificateScreen &s, ItemGridModel &grid, QObject *parent) : QObject(parent)
+{
+    for (QLineEdit *box : {s.text38, s.text3, s.text17, s.text16, s.text18, s.text7, s.text4, s.text6})
+        connect(box, &QLineEdit::textEdited, this, &ScreenEdits::mark);
+    for (QPlainTextEdit *box : {s.text1, s.text2, s.text5, s.text13})
+        connect(box, &QPlainTextEdit::textChanged, this, &ScreenEdits::mark);
+    for (QAbstractButton *tick : std::initializer_list<QAbstractButton *>{s.check3D1, s.check3D2, s.check3D6,
+                                                                          s.check3D8, s.option1, s.option2})
+        connect(tick, &QAbstractButton::clicked, this, &ScreenEdits::mark);
+    for (QComboBox *list : std::initializer_list<QComboBox *>{s.combo1, s.combo2, s.combo3})
+        connect(list, &QComboBox::activated, this, &ScreenEdits::mark);
+    // Typing into the grid and the part and status lists change the lines.
+    connect(&grid, &ItemGridModel::dataChanged, this, &ScreenEdits::mark);
+}
+
+} // namespace arc
