@@ -114,7 +114,9 @@ void EntryBox::mouseDoubleClickEvent(QMouseEvent *event)
         QLineEdit::mouseDoubleClickEvent(event);
         return;
     }
+    // The user's own entry, as if typed: whatever follows edits hears of it.
     setText(DateText::today());
+    emit textEdited(text());
 }
 
 } // namespace arc

@@ -109,3 +109,15 @@ TEST(EntryBox, PastedTextKeepsOnlyItsFirstLine)
         EXPECT_EQ(box.text().toStdString(), "A-17") << shown(clip);
     }
 }
+
+// Today's date put in by a double click is the user's own entry: it counts
+// as a change of the certificate like a typed one.
+TEST(EntryBox, ADoubleClickedDateIsAnEditOfTheUser)
+{
+    arc::EntryBox box("Text18");
+    box.setTodayOnDoubleClick(true);
+    QSignalSpy edited(&box, &QLineEdit::textEdited);
+    QTest::mouseDClick(&box, Qt::LeftButton);
+    EXPECT_FALSE(box.text().isEmpty());
+    EXPECT_EQ(edited.count(), 1);
+}
