@@ -8,6 +8,25 @@
 
 namespace arc::AccessConversion {
 
+namespace {
+
+// Runs a conversion step under the busy pointer and shows its report;
+// whether the folder now holds converted data.
+template <typename Step> bool reported(MessageBoxes &messages, Step step)
+{
+    ConversionReport report;
+    {
+        BusyPointer busy;
+        report = step();
+    }
+    const bool converted = report.outcome == ConversionReport::Outcome::Converted;
+    messages.ask({report.lines.join(QLatin1Char('\n')), QStringLiteral("Data folder"), Message::Buttons::Ok,
+                  converted ? Message::Icon::Information : Message::Icon::Critical});
+    return converted;
+}
+
+} // namespace
+
 bool offer(const QString &folder, MessageBoxes &messages)
 {
     if (!LegacyConverter::holdsAccessFiles(folder))
@@ -20,29 +39,14 @@ bool offer(const QString &folder, MessageBoxes &messages)
         QStringLiteral("Data folder"), Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::Yes};
     if (messages.ask(question) != Message::Answer::Yes)
         return false;
-    ConversionReport report;
-    {
-        BusyPointer busy;
-        report = LegacyConverter::convert(folder);
-    }
-    const bool converted = report.outcome == ConversionReport::Outcome::Converted;
-    messages.ask({report.lines.join(QLatin1Char('\n')), QStringLiteral("Data folder"), Message::Buttons::Ok,
-                  converted ? Message::Icon::Information : Message::Icon::Critical});
-    return converted;
+    return reported(messages, [&] { return LegacyConverter::convert(folder); });
 }
 
 void finishCutShort(const QString &folder, MessageBoxes &messages)
 {
     if (!LegacyConverter::wasCutShort(folder))
         return;
-    ConversionReport report;
-    {
-        BusyPointer busy;
-        report = LegacyConverter::finishCutShort(folder);
-    }
-    const bool finished = report.outcome == ConversionReport::Outcome::Converted;
-    messages.ask({report.lines.join(QLatin1Char('\n')), QStringLiteral("Data folder"), Message::Buttons::Ok,
-                  finished ? Message::Icon::Information : Message::Icon::Critical});
+    reported(messages, [&] { return LegacyConverter::finishCutShort(folder); });
 }
 
 } // namespace arc::AccessConversion

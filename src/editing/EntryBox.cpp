@@ -43,7 +43,7 @@ void EntryBox::setEntryLimit(int characters)
     setToolTip(EntryLimit::toolTip(characters));
 }
 
-QString EntryBox::entryName() const { return accessibleName().isEmpty() ? objectName() : accessibleName(); }
+QString EntryBox::entryName() const { return EntryLimit::boxName(*this); }
 
 bool EntryBox::offer(const QString &text)
 {

@@ -3,6 +3,7 @@
 #include "MessageBoxes.h"
 
 #include <QString>
+#include <QWidget>
 
 // The length limit of a box or grid column as the user is told of it.
 namespace arc::EntryLimit {
@@ -10,6 +11,12 @@ namespace arc::EntryLimit {
 inline QString toolTip(int limit)
 {
     return limit > 0 ? QStringLiteral("At most %1 characters").arg(limit) : QString();
+}
+
+// How a message names a box: as the screen labels it where it has a label.
+inline QString boxName(const QWidget &box)
+{
+    return box.accessibleName().isEmpty() ? box.objectName() : box.accessibleName();
 }
 
 // A pasted or program-given value that does not fit: refused whole, since

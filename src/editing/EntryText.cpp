@@ -68,7 +68,7 @@ void EntryText::setEntryLimit(int characters)
     setToolTip(EntryLimit::toolTip(characters));
 }
 
-QString EntryText::entryName() const { return accessibleName().isEmpty() ? objectName() : accessibleName(); }
+QString EntryText::entryName() const { return EntryLimit::boxName(*this); }
 
 bool EntryText::offer(const QString &text)
 {
