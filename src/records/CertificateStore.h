@@ -1,41 +1,10 @@
 #pragma once
 
+#include "CertificateFields.h"
 #include "DataFolder.h"
 #include "ItemLine.h"
 
-#include <QDate>
-
 namespace arc {
-
-// The stored fields of one Header row, nulls read as empty or false.
-struct CertificateHeader {
-    qint64 formIndex = 0;
-    QString country, tracking, organ1, organ2, invoice, remarks;
-    bool approvedDesign = false;    // New
-    bool nonApprovedDesign = false; // Overhaul
-    bool cfrReturnToService = false; // CFRRTS
-    bool otherRegulation = false;    // OtherRTS
-    QString name17, authNum;
-    QDate date18;
-    QString name22, certNum;
-    QDate date23;
-    // The export frame; rows stored without it read as "No", nothing chosen.
-    bool exportChosen = false;
-    QString exportCountry, forwarder;
-};
-
-// What the screen holds of a certificate, as typed.
-struct CertificateEntries {
-    QString country, tracking, invoice, organ1, organ2, remarks;
-    bool approvedDesign = false, nonApprovedDesign = false, cfrReturnToService = false, otherRegulation = false;
-    QString name17, authNum, date18;
-    QString name22, certNum, date23;
-    // The export frame: a country or forwarder left on its list's
-    // placeholder is empty.
-    bool exportChosen = false;
-    QString exportCountry, forwarder;
-    ItemSlots lines;
-};
 
 // Reads and writes whole certificates: a Header row and its lines.
 class CertificateStore {

@@ -1,0 +1,136 @@
+#include "CertificateFields.h"
+
+#include <algorithm>
+
+namespace arc {
+
+namespace {
+
+using B = CertificateBlocks;
+
+CertificateField text(const char *column, FieldKind kind, QString B::*member, int limit, const char *block,
+                      const char *objectName, const char *caption, PrintedBox printed)
+{
+    CertificateField f;
+    f.column = column;
+    f.kind = kind;
+    f.text = member;
+    f.entryLimit = limit;
+    f.block = block;
+    f.objectName = objectName;
+    f.caption = caption;
+    f.printed = printed;
+    return f;
+}
+
+CertificateField flag(const char *column, bool B::*member, const char *block, const char *objectName,
+                      PrintedBox printed)
+{
+    CertificateField f;
+    f.column = column;
+    f.kind = FieldKind::Flag;
+    f.flag = member;
+    f.block = block;
+    f.objectName = objectName;
+    f.printed = printed;
+    return f;
+}
+
+CertificateField date(const char *column, QString CertificateEntries::*typed, QDate CertificateHeader::*stored,
+                      const char *block, const char *objectName, PrintedBox printed)
+{
+    CertificateField f;
+    f.column = column;
+    f.kind = FieldKind::Date;
+    f.dateText = typed;
+    f.date = stored;
+    f.block = block;
+    f.objectName = objectName;
+    f.printed = printed;
+    return f;
+}
+
+CertificateField column(const char *name, QString ItemLine::*member, int limit, const char *block, PrintedBox printed)
+{
+    CertificateField f;
+    f.table = StoredTable::Detail;
+    f.column = name;
+    f.kind = FieldKind::Lines;
+    f.lineText = member;
+    f.entryLimit = limit;
+    f.block = block;
+    f.printed = printed;
+    return f;
+}
+
+} // namespace
+
+namespace CertificateFields {
+
+// A box may take less than its field stores (13c and 14c take 20 of 25),
+// never more.
+const std::vector<CertificateField> &all()
+{
+    using K = FieldKind;
+    using P = PrintedBox;
+    using E = CertificateEntries;
+    using H = CertificateHeader;
+    static const std::vector<CertificateField> fields = {
+        text("Country", K::Line, &B::country, 0, "1", "Text38", "", P::Authority),
+        text("Tracking", K::Line, &B::tracking, 15, "3", "Text3", "3. Form Tracking No.", P::Tracking),
+        text("Organ1", K::Lines, &B::organ1, 0, "4", "Text1", "", P::OrganisationLeft),
+        text("Organ2", K::Lines, &B::organ2, 0, "4", "Text2", "", P::OrganisationRight),
+        text("Invoice", K::Lines, &B::invoice, 40, "5", "Text5", "5. WO/Contract/Inv. No.", P::WorkOrder),
+        text("Remarks", K::Lines, &B::remarks, 0, "12", "Text13", "", P::Remarks),
+        flag("New", &B::approvedDesign, "13a", "Check3D1", P::ApprovedDesign),
+        flag("Overhaul", &B::nonApprovedDesign, "13a", "Check3D2", P::NonApprovedDesign),
+        text("Name17", K::Line, &B::name17, 50, "13d", "Text17", "13d. Name", P::Name13),
+        text("AuthNum", K::Line, &B::authNum, 20, "13c", "Text16", "13c. Authorization No.", P::ApprovalNo),
+        date("Date18", &E::date18, &H::date18, "13e", "Text18", P::Date13),
+        flag("CFRRTS", &B::cfrReturnToService, "14a", "Check3D6", P::ReturnToService),
+        flag("OtherRTS", &B::otherRegulation, "14a", "Check3D8", P::OtherRegulation),
+        text("Name22", K::Line, &B::name22, 50, "14d", "Text7", "14d. Name", P::Name14),
+        text("CertNum", K::Line, &B::certNum, 20, "14c", "Text4", "14c. Certificate No.", P::CertificateNo),
+        date("Date23", &E::date23, &H::date23, "14e", "Text6", P::Date14),
+        flag("Export", &B::exportChosen, "", "Option1", P::None),
+        text("ExportCountry", K::Choice, &B::exportCountry, 0, "", "Combo1", "", P::None),
+        text("Forwarder", K::Choice, &B::forwarder, 0, "", "Combo2", "", P::None),
+        column("Item", &ItemLine::item, 0, "6", P::Item),
+        column("Description", &ItemLine::description, 50, "7", P::Description),
+        column("PartNum", &ItemLine::partNum, 20, "8", P::PartNo),
+        column("Quantity", &ItemLine::quantity, 0, "9", P::Quantity),
+        column("SerialNum", &ItemLine::serialNum, 30, "10", P::SerialNo),
+        column("Status", &ItemLine::status, 20, "11", P::Status),
+    };
+    return fields;
+}
+
+std::vector<const CertificateField *> of(StoredTable table)
+{
+    std::vector<const CertificateField *> out;
+    for (const CertificateField &f : all())
+        if (f.table == table)
+            out.push_back(&f);
+    return out;
+}
+
+const CertificateField *byColumn(StoredTable table, const QString &column)
+{
+    const auto &fields = all();
+    const auto it = std::find_if(fields.begin(), fields.end(), [&](const CertificateField &f) {
+        return f.table == table && column.compare(QLatin1String(f.column), Qt::CaseInsensitive) == 0;
+    });
+    return it == fields.end() ? nullptr : &*it;
+}
+
+const CertificateField *byPrintedBox(PrintedBox box)
+{
+    const auto &fields = all();
+    const auto it =
+        std::find_if(fields.begin(), fields.end(), [&](const CertificateField &f) { return f.printed == box; });
+    return it == fields.end() ? nullptr : &*it;
+}
+
+} // namespace CertificateFields
+
+} // namespace arc

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "ItemLine.h"
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+namespace arc {
+
+// What the store and the screen hold alike of a certificate's Header row.
+struct CertificateBlocks {
+    QString country, tracking, organ1, organ2, invoice, remarks;
+    bool approvedDesign = false;     // New
+    bool nonApprovedDesign = false;  // Overhaul
+    bool cfrReturnToService = false; // CFRRTS
+    bool otherRegulation = false;    // OtherRTS
+    QString name17, authNum;
+    QString name22, certNum;
+    // The export frame; rows stored without it read as "No", nothing chosen.
+    bool exportChosen = false;
+    QString exportCountry, forwarder;
+};
+
+// The stored fields of one Header row, nulls read as empty or false.
+struct CertificateHeader : CertificateBlocks {
+    qint64 formIndex = 0;
+    QDate date18, date23;
+};
+
+// What the screen holds of a certificate, as typed. In the export frame a
+// country or forwarder left on its list's placeholder is empty.
+struct CertificateEntries : CertificateBlocks {
+    QString date18, date23;
+    ItemSlots lines;
+};
+
+enum class StoredTable { Header, Detail };
+
+// How a field is typed and kept.
+enum class FieldKind {
+    Line,   // a one-line box
+    Lines,  // a box of several lines, stored with CR LF breaks
+    Date,   // "DD/MMM/YYYY" on screen; a box without a date keeps the stored one
+    Flag,   // a check box
+    Choice, // a list entry by its name; null when none was chosen
+};
+
+// Where a value is printed; the page layout places each.
+enum class PrintedBox {
+    None,
+    Authority,
+    Tracking,
+    OrganisationLeft,
+    OrganisationRight,
+    WorkOrder,
+    Item,
+    Description,
+    PartNo,
+    Quantity,
+    SerialNo,
+    Status,
+    Remarks,
+    ApprovedDesign,
+    NonApprovedDesign,
+    ApprovalNo,
+    Name13,
+    Date13,
+    ReturnToService,
+    OtherRegulation,
+    CertificateNo,
+    Name14,
+    Date14,
+};
+
+// One field of a certificate: where it is stored, how much its box takes,
+// where it stands on the form and on the page, and which member holds it.
+struct CertificateField {
+    StoredTable table = StoredTable::Header;
+    const char *column = "";
+    FieldKind kind = FieldKind::Line;
+    int entryLimit = 0;          // characters its box or grid column takes; 0 for no limit of its own
+    const char *block = "";      // "13d"; empty when the form has no block for it
+    const char *objectName = ""; // the screen's control; empty for a grid column or none
+    const char *caption = "";    // names the box when a value too long for it is refused
+    PrintedBox printed = PrintedBox::None;
+    // The member holding it, by kind: texts and choices, ticks, dates as
+    // typed and as stored, or a column of an item line.
+    QString CertificateBlocks::*text = nullptr;
+    bool CertificateBlocks::*flag = nullptr;
+    QString CertificateEntries::*dateText = nullptr;
+    QDate CertificateHeader::*date = nullptr;
+    QString ItemLine::*lineText = nullptr;
+};
+
+namespace CertificateFields {
+
+// Every field: the Header's in stored order, then the Detail's in the
+// order of the item grid's columns.
+const std::vector<CertificateField> &all();
+// The fields of one table, in that order.
+std::vector<const CertificateField *> of(StoredTable table);
+const CertificateField *byColumn(StoredTable table, const QString &column);
+const CertificateField *byPrintedBox(PrintedBox box);
+
+} // namespace CertificateFields
+
+} // namespace arc
