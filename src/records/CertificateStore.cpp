@@ -51,25 +51,15 @@ CertificateHeader CertificateStore::currentHeader() const
     const DataView &h = m_folder.header();
     CertificateHeader c;
     c.formIndex = h.value(QStringLiteral("FormIndex")).toLongLong();
-    c.country = h.text(QStringLiteral("Country"));
-    c.tracking = h.text(QStringLiteral("Tracking"));
-    c.organ1 = h.text(QStringLiteral("Organ1"));
-    c.organ2 = h.text(QStringLiteral("Organ2"));
-    c.invoice = h.text(QStringLiteral("Invoice"));
-    c.remarks = h.text(QStringLiteral("Remarks"));
-    c.approvedDesign = h.value(QStringLiteral("New")).toBool();
-    c.nonApprovedDesign = h.value(QStringLiteral("Overhaul")).toBool();
-    c.cfrReturnToService = h.value(QStringLiteral("CFRRTS")).toBool();
-    c.otherRegulation = h.value(QStringLiteral("OtherRTS")).toBool();
-    c.name17 = h.text(QStringLiteral("Name17"));
-    c.authNum = h.text(QStringLiteral("AuthNum"));
-    c.date18 = h.value(QStringLiteral("Date18")).toDate();
-    c.name22 = h.text(QStringLiteral("Name22"));
-    c.certNum = h.text(QStringLiteral("CertNum"));
-    c.date23 = h.value(QStringLiteral("Date23")).toDate();
-    c.exportChosen = h.value(QStringLiteral("Export")).toBool();
-    c.exportCountry = h.text(QStringLiteral("ExportCountry"));
-    c.forwarder = h.text(QStringLiteral("Forwarder"));
+    for (const CertificateField *f : CertificateFields::of(StoredTable::Header)) {
+        const QString column = QString::fromLatin1(f->column);
+        if (f->flag)
+            c.*f->flag = h.value(column).toBool();
+        else if (f->date)
+            c.*f->date = h.value(column).toDate();
+        else
+            c.*f->text = h.text(column);
+    }
     return c;
 }
 
@@ -110,7 +100,8 @@ QString CertificateStore::fingerprint(const DataView &header, const ItemSlots &l
     for (const FieldDef &f : header.table().fields)
         parts << (header.value(f.name).isNull() ? QStringLiteral("\x01") : header.text(f.name));
     for (const ItemLine &l : lines)
-        parts << l.item << l.description << l.partNum << l.quantity << l.serialNum << l.status;
+        for (const CertificateField *f : CertificateFields::of(StoredTable::Detail))
+            parts << l.*f->lineText;
     return parts.join(QChar(0x1f));
 }
 
@@ -143,16 +134,18 @@ DbStatus CertificateStore::readLinesAtOnce(Database &db, qint64 formIndex, ItemS
     // One statement, not a cursor step per line: a save compares them
     // twice, on a server each step a round trip.
     lines = {};
+    const auto columns = CertificateFields::of(StoredTable::Detail);
+    QStringList names;
+    for (const CertificateField *f : columns)
+        names << QStringLiteral("\"%1\"").arg(QLatin1String(f->column));
     QSqlQuery q;
-    const DbStatus s = db.run(q, QStringLiteral("SELECT \"Item\", \"Description\", \"PartNum\", \"Quantity\", "
-                                                "\"SerialNum\", \"Status\" FROM \"Detail\" WHERE \"FormIndex\" = ? "
-                                                "ORDER BY rowid LIMIT %1")
+    const DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM \"Detail\" WHERE \"FormIndex\" = ? ORDER BY rowid LIMIT %2")
+                                     .arg(names.join(QStringLiteral(", ")))
                                      .arg(kItemSlots),
                               {formIndex});
-    for (int n = 0; s.ok() && n < kItemSlots && q.next(); ++n) {
-        const auto text = [&](int i) { return q.value(i).isNull() ? QString() : q.value(i).toString(); };
-        lines[static_cast<size_t>(n)] = {text(0), text(1), text(2), text(3), text(4), text(5), {}};
-    }
+    for (int n = 0; s.ok() && n < kItemSlots && q.next(); ++n)
+        for (int i = 0; i < int(columns.size()); ++i)
+            lines[static_cast<size_t>(n)].*columns[i]->lineText = q.value(i).isNull() ? QString() : q.value(i).toString();
     return s;
 }
 
@@ -163,13 +156,8 @@ DbStatus CertificateStore::readLines(DataView &d, qint64 formIndex, ItemSlots &l
     const QString criterion = QStringLiteral("\"FormIndex\" = ?");
     s = d.findFirst(criterion, {formIndex});
     for (int n = 0; s.ok() && !d.noMatch() && n < kItemSlots; ++n) {
-        ItemLine &line = lines[n];
-        line.item = d.text(QStringLiteral("Item"));
-        line.description = d.text(QStringLiteral("Description"));
-        line.partNum = d.text(QStringLiteral("PartNum"));
-        line.quantity = d.text(QStringLiteral("Quantity"));
-        line.serialNum = d.text(QStringLiteral("SerialNum"));
-        line.status = d.text(QStringLiteral("Status"));
+        for (const CertificateField *f : CertificateFields::of(StoredTable::Detail))
+            lines[n].*f->lineText = d.text(QString::fromLatin1(f->column));
         if (n + 1 < kItemSlots)
             s = d.findNext(criterion, {formIndex});
     }
@@ -230,25 +218,15 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool ad
         if (s = h.edit(); !s.ok())
             return s;
     }
-    setText(h, "Country", e.country);
-    setText(h, "Tracking", e.tracking);
-    setText(h, "Invoice", e.invoice);
-    setText(h, "Organ1", e.organ1);
-    setText(h, "Organ2", e.organ2);
-    setText(h, "Remarks", e.remarks);
-    h.setValue(QStringLiteral("New"), e.approvedDesign);
-    h.setValue(QStringLiteral("Overhaul"), e.nonApprovedDesign);
-    h.setValue(QStringLiteral("CFRRTS"), e.cfrReturnToService);
-    h.setValue(QStringLiteral("OtherRTS"), e.otherRegulation);
-    setText(h, "Name17", e.name17);
-    setText(h, "AuthNum", e.authNum);
-    setDate(h, "Date18", e.date18);
-    setText(h, "Name22", e.name22);
-    setText(h, "CertNum", e.certNum);
-    setDate(h, "Date23", e.date23);
-    h.setValue(QStringLiteral("Export"), e.exportChosen);
-    setChoice(h, "ExportCountry", e.exportCountry);
-    setChoice(h, "Forwarder", e.forwarder);
+    for (const CertificateField *f : CertificateFields::of(StoredTable::Header)) {
+        switch (f->kind) {
+        case FieldKind::Flag: h.setValue(QString::fromLatin1(f->column), e.*f->flag); break;
+        case FieldKind::Date: setDate(h, f->column, e.*f->dateText); break;
+        case FieldKind::Choice: setChoice(h, f->column, e.*f->text); break;
+        case FieldKind::Line:
+        case FieldKind::Lines: setText(h, f->column, e.*f->text); break;
+        }
+    }
     if (s = h.update(); failed(s, tooLong)) {
         h.cancelUpdate();
         return s;
@@ -263,12 +241,8 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool ad
         if (s = d.addNew(); !s.ok())
             return s;
         d.setValue(QStringLiteral("FormIndex"), formIndex);
-        setText(d, "Item", line.item);
-        setText(d, "Description", line.description);
-        setText(d, "PartNum", line.partNum);
-        setText(d, "Quantity", line.quantity);
-        setText(d, "SerialNum", line.serialNum);
-        setText(d, "Status", line.status);
+        for (const CertificateField *f : CertificateFields::of(StoredTable::Detail))
+            setText(d, f->column, line.*f->lineText);
         if (s = d.update(); failed(s, tooLong)) {
             d.cancelUpdate();
             return s;
