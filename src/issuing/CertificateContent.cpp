@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace arc {
 
@@ -16,30 +17,33 @@ namespace {
 
 const TableDef &headerTable() { return *Schema::table(QStringLiteral("Header")); }
 
-const std::array<const char *, CertificateContent::kLineFields> kLineFieldNames = {
-    "Item", "Description", "PartNum", "Quantity", "SerialNum", "Status"};
-const std::array<const char *, CertificateContent::kLineFields> kLineBlocks = {"6", "7", "8", "9", "10", "11"};
+const std::vector<const CertificateField *> &lineFields()
+{
+    static const std::vector<const CertificateField *> fields = CertificateFields::of(StoredTable::Detail);
+    return fields;
+}
 
 // The block of the form each Header field fills.
 QString blockOf(const QString &field)
 {
-    static const QHash<QString, QString> blocks = {
-        {"Country", "1"},    {"Tracking", "3"},  {"Organ1", "4"},   {"Organ2", "4"},   {"Invoice", "5"},
-        {"Remarks", "12"},   {"New", "13a"},     {"Overhaul", "13a"}, {"AuthNum", "13c"}, {"Name17", "13d"},
-        {"Date18", "13e"},   {"CFRRTS", "14a"},  {"OtherRTS", "14a"}, {"CertNum", "14c"}, {"Name22", "14d"},
-        {"Date23", "14e"}};
-    return blocks.value(field);
+    const CertificateField *f = CertificateFields::byColumn(StoredTable::Header, field);
+    return f ? QString::fromLatin1(f->block) : QString();
 }
 
 // Only what the page shows: the export choice, say, is not printed, and
 // the content of a certificate issued before it was stored stays the same.
 bool onPage(const FieldDef &f) { return f.type != FieldType::Counter && !blockOf(f.name).isEmpty(); }
 
-const QStringList &blockOrder()
+// The form's order: by number, then by letter ("12" after "11", "13c" after "13a").
+bool formOrder(const QString &a, const QString &b)
 {
-    static const QStringList order = {"1",  "3",  "4",   "5",   "6",   "7",   "8",   "9",   "10",  "11",
-                                      "12", "13a", "13c", "13d", "13e", "14a", "14c", "14d", "14e"};
-    return order;
+    const auto split = [](const QString &block) {
+        qsizetype digits = 0;
+        while (digits < block.size() && block[digits].isDigit())
+            ++digits;
+        return std::pair{block.left(digits).toInt(), block.mid(digits)};
+    };
+    return split(a) < split(b);
 }
 
 // Quoted with backslash escapes, null as a bare word: no two values read alike.
@@ -94,7 +98,7 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
          s = detail.findNext(criterion, {formIndex})) {
         Line line;
         for (int f = 0; f < kLineFields; ++f) {
-            const QVariant v = detail.value(QString::fromLatin1(kLineFieldNames[f]));
+            const QVariant v = detail.value(QString::fromLatin1(lineFields()[f]->column));
             line[f] = v.isNull() ? QVariant() : QVariant(v.toString());
         }
         c.m_lines.push_back(line);
@@ -111,25 +115,23 @@ CertificateContent CertificateContent::afterSave(const CertificateEntries &e, co
         return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : stored.value(QString::fromLatin1(field));
     };
     const auto flag = [](bool ticked) { return QVariant(ticked ? QStringLiteral("1") : QStringLiteral("0")); };
-    const QHash<QString, QVariant> values = {
-        {"Country", storedText(e.country)},   {"Tracking", storedText(e.tracking)},
-        {"Organ1", storedText(e.organ1)},     {"Organ2", storedText(e.organ2)},
-        {"Invoice", storedText(e.invoice)},   {"Remarks", storedText(e.remarks)},
-        {"New", flag(e.approvedDesign)},      {"Overhaul", flag(e.nonApprovedDesign)},
-        {"Name17", storedText(e.name17)},     {"AuthNum", storedText(e.authNum)},
-        {"Date18", date("Date18", e.date18)}, {"CFRRTS", flag(e.cfrReturnToService)},
-        {"OtherRTS", flag(e.otherRegulation)}, {"Name22", storedText(e.name22)},
-        {"CertNum", storedText(e.certNum)},   {"Date23", date("Date23", e.date23)}};
     CertificateContent c;
     c.m_formIndex = stored.m_formIndex;
-    for (const FieldDef &f : headerTable().fields)
-        if (onPage(f))
-            c.m_header.emplace_back(f.name, values.value(f.name));
+    for (const FieldDef &def : headerTable().fields) {
+        if (!onPage(def))
+            continue;
+        const CertificateField &f = *CertificateFields::byColumn(StoredTable::Header, def.name);
+        c.m_header.emplace_back(def.name, f.flag       ? flag(e.*f.flag)
+                                          : f.dateText ? date(f.column, e.*f.dateText)
+                                                       : storedText(e.*f.text));
+    }
     for (const ItemLine &l : e.lines) {
         if (l.isEmptyLine())
             break;
-        c.m_lines.push_back({storedText(l.item), storedText(l.description), storedText(l.partNum),
-                             storedText(l.quantity), storedText(l.serialNum), storedText(l.status)});
+        Line line;
+        for (int f = 0; f < kLineFields; ++f)
+            line[f] = storedText(l.*lineFields()[f]->lineText);
+        c.m_lines.push_back(line);
     }
     return c;
 }
@@ -143,32 +145,19 @@ CertificateEntries CertificateContent::entries() const
     };
     const auto flag = [&](const char *field) { return text(field).toInt() != 0; };
     CertificateEntries e;
-    e.country = text("Country");
-    e.tracking = text("Tracking");
-    e.organ1 = text("Organ1");
-    e.organ2 = text("Organ2");
-    e.invoice = text("Invoice");
-    e.remarks = text("Remarks");
-    e.approvedDesign = flag("New");
-    e.nonApprovedDesign = flag("Overhaul");
-    e.cfrReturnToService = flag("CFRRTS");
-    e.otherRegulation = flag("OtherRTS");
-    e.name17 = text("Name17");
-    e.authNum = text("AuthNum");
-    e.date18 = date("Date18");
-    e.name22 = text("Name22");
-    e.certNum = text("CertNum");
-    e.date23 = date("Date23");
-    for (std::size_t n = 0; n < m_lines.size() && n < std::size_t(kItemSlots); ++n) {
-        const Line &l = m_lines[n];
-        ItemLine &line = e.lines[n];
-        line.item = l[0].toString();
-        line.description = l[1].toString();
-        line.partNum = l[2].toString();
-        line.quantity = l[3].toString();
-        line.serialNum = l[4].toString();
-        line.status = l[5].toString();
+    for (const CertificateField *f : CertificateFields::of(StoredTable::Header)) {
+        if (!blockOf(QString::fromLatin1(f->column)).isEmpty()) {
+            if (f->flag)
+                e.*f->flag = flag(f->column);
+            else if (f->dateText)
+                e.*f->dateText = date(f->column);
+            else
+                e.*f->text = text(f->column);
+        }
     }
+    for (std::size_t n = 0; n < m_lines.size() && n < std::size_t(kItemSlots); ++n)
+        for (int f = 0; f < kLineFields; ++f)
+            e.lines[n].*lineFields()[f]->lineText = m_lines[n][f].toString();
     return e;
 }
 
@@ -187,7 +176,7 @@ QByteArray CertificateContent::canonicalText() const
         t += QStringLiteral("Header.%1 %2\n").arg(name, encoded(v));
     for (std::size_t n = 0; n < m_lines.size(); ++n)
         for (int f = 0; f < kLineFields; ++f)
-            t += QStringLiteral("Detail%1.%2 %3\n").arg(n + 1).arg(QLatin1String(kLineFieldNames[f]), encoded(m_lines[n][f]));
+            t += QStringLiteral("Detail%1.%2 %3\n").arg(n + 1).arg(QLatin1String(lineFields()[f]->column), encoded(m_lines[n][f]));
     return t.toUtf8();
 }
 
@@ -209,12 +198,10 @@ QStringList CertificateContent::differingBlocks(const CertificateContent &other)
         const Line &b = n < other.m_lines.size() ? other.m_lines[n] : none;
         for (int f = 0; f < kLineFields; ++f)
             if (shown(a[f]) != shown(b[f]))
-                differ << QString::fromLatin1(kLineBlocks[f]);
+                differ << QString::fromLatin1(lineFields()[f]->block);
     }
-    QStringList out;
-    for (const QString &block : blockOrder())
-        if (differ.contains(block))
-            out << block;
+    QStringList out(differ.begin(), differ.end());
+    std::sort(out.begin(), out.end(), formOrder);
     return out;
 }
 
