@@ -1,5 +1,6 @@
 #include "CertificateScreen.h"
 
+#include "CertificateFields.h"
 #include "DateText.h"
 #include "EntryBox.h"
 #include "EntryLimit.h"
@@ -40,22 +41,36 @@ W *named(const char *name, Args &&...args)
     return w;
 }
 
-EntryText *multiLine(const char *name, int lines, int limit = 0)
+const CertificateField &fieldShownBy(const char *objectName)
 {
-    auto *e = new EntryText(name);
-    e->setEntryLimit(limit);
+    for (const CertificateField &f : CertificateFields::all())
+        if (qstrcmp(f.objectName, objectName) == 0)
+            return f;
+    Q_ASSERT_X(false, "fieldShownBy", objectName);
+    static const CertificateField none;
+    return none;
+}
+
+// What the box takes, and the caption naming it when a value too long for
+// it is refused, as the field table gives them.
+template <typename Box>
+Box *entry(const char *name)
+{
+    const CertificateField &f = fieldShownBy(name);
+    auto *e = new Box(name);
+    e->setEntryLimit(f.entryLimit);
+    e->setAccessibleName(QString::fromLatin1(f.caption));
+    return e;
+}
+
+EntryText *multiLine(const char *name, int lines)
+{
+    auto *e = entry<EntryText>(name);
     e->setFixedHeight(e->fontMetrics().lineSpacing() * lines + 12);
     return e;
 }
 
-// `caption` names the box when a value too long for it is refused.
-EntryBox *box(const char *name, int limit = 0, const QString &caption = {})
-{
-    auto *e = new EntryBox(name);
-    e->setEntryLimit(limit);
-    e->setAccessibleName(caption);
-    return e;
-}
+EntryBox *box(const char *name) { return entry<EntryBox>(name); }
 
 QGroupBox *block(const QString &caption, QLayout *content)
 {
@@ -109,7 +124,7 @@ QWidget *CertificateScreen::buildTop()
     title->setFont(f);
     g->addWidget(title, 0, 1);
 
-    text3 = box("Text3", 15, QStringLiteral("3. Form Tracking No."));
+    text3 = box("Text3");
     auto *b3 = new QVBoxLayout;
     b3->addWidget(text3);
     // Whether the certificate was issued; on screen only, never printed.
@@ -139,8 +154,7 @@ QWidget *CertificateScreen::buildTop()
     b4->addWidget(text2);
     g->addWidget(block(QStringLiteral("4. Organization"), b4), 1, 0, 1, 2);
 
-    text5 = multiLine("Text5", 3, 40);
-    text5->setAccessibleName(QStringLiteral("5. WO/Contract/Inv. No."));
+    text5 = multiLine("Text5", 3);
     text5->setEnterMovesOn(true);
     text5->setCapitals(true);
     auto *b5 = new QVBoxLayout;
@@ -215,8 +229,8 @@ QWidget *CertificateScreen::buildSignatures()
 
     check3D1 = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
     check3D2 = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
-    text17 = box("Text17", 50, QStringLiteral("13d. Name"));
-    text16 = box("Text16", 20, QStringLiteral("13c. Authorization No."));
+    text17 = box("Text17");
+    text16 = box("Text16");
     text18 = box("Text18");
     text18->setTodayOnDoubleClick(true);
     auto *b13 = new QGridLayout;
@@ -235,8 +249,8 @@ QWidget *CertificateScreen::buildSignatures()
 
     check3D6 = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
     check3D8 = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
-    text7 = box("Text7", 50, QStringLiteral("14d. Name"));
-    text4 = box("Text4", 20, QStringLiteral("14c. Certificate No."));
+    text7 = box("Text7");
+    text4 = box("Text4");
     text6 = box("Text6");
     text6->setTodayOnDoubleClick(true);
     auto *b14 = new QGridLayout;
@@ -308,46 +322,38 @@ void CertificateScreen::placeLists()
 
 void CertificateScreen::showHeader(const CertificateHeader &c)
 {
-    setText(text38, c.country);
-    setText(text3, c.tracking);
-    setText(text5, c.invoice);
-    setText(text1, c.organ1);
-    setText(text2, c.organ2);
-    setText(text13, c.remarks);
-    setText(text17, c.name17);
-    setText(text16, c.authNum);
-    setText(text7, c.name22);
-    setText(text4, c.certNum);
-    setText(text18, DateText::format(c.date18));
-    setText(text6, DateText::format(c.date23));
-    setTicked(check3D1, c.approvedDesign);
-    setTicked(check3D2, c.nonApprovedDesign);
-    setTicked(check3D6, c.cfrReturnToService);
-    setTicked(check3D8, c.otherRegulation);
+    for (const CertificateField *f : CertificateFields::of(StoredTable::Header)) {
+        if (!*f->block)
+            continue; // the export frame follows its own rule
+        QWidget *w = findChild<QWidget *>(QLatin1String(f->objectName));
+        if (f->flag)
+            setTicked(qobject_cast<QCheckBox *>(w), c.*f->flag);
+        else if (f->date)
+            setText(qobject_cast<QLineEdit *>(w), DateText::format(c.*f->date));
+        else if (auto *line = qobject_cast<QLineEdit *>(w))
+            setText(line, c.*f->text);
+        else
+            setText(qobject_cast<QPlainTextEdit *>(w), c.*f->text);
+    }
 }
 
 CertificateEntries CertificateScreen::entries(const ItemSlots &lines) const
 {
     CertificateEntries e;
-    e.country = text38->text();
-    e.tracking = text3->text();
-    e.invoice = text5->toPlainText();
-    e.organ1 = text1->toPlainText();
-    e.organ2 = text2->toPlainText();
-    e.remarks = text13->toPlainText();
-    e.approvedDesign = check3D1->isChecked();
-    e.nonApprovedDesign = check3D2->isChecked();
-    e.cfrReturnToService = check3D6->isChecked();
-    e.otherRegulation = check3D8->isChecked();
-    e.name17 = text17->text();
-    e.authNum = text16->text();
-    e.date18 = text18->text();
-    e.name22 = text7->text();
-    e.certNum = text4->text();
-    e.date23 = text6->text();
-    e.exportChosen = option1->isChecked();
-    e.exportCountry = combo1->currentIndex() > 0 ? combo1->currentText() : QString();
-    e.forwarder = combo2->currentIndex() > 0 ? combo2->currentText() : QString();
+    for (const CertificateField *f : CertificateFields::of(StoredTable::Header)) {
+        const QWidget *w = findChild<QWidget *>(QLatin1String(f->objectName));
+        if (f->flag) {
+            e.*f->flag = qobject_cast<const QAbstractButton *>(w)->isChecked();
+        } else if (f->dateText) {
+            e.*f->dateText = qobject_cast<const QLineEdit *>(w)->text();
+        } else if (const auto *list = qobject_cast<const QComboBox *>(w)) {
+            e.*f->text = list->currentIndex() > 0 ? list->currentText() : QString(); // not the placeholder
+        } else if (const auto *line = qobject_cast<const QLineEdit *>(w)) {
+            e.*f->text = line->text();
+        } else {
+            e.*f->text = qobject_cast<const QPlainTextEdit *>(w)->toPlainText();
+        }
+    }
     e.lines = lines;
     return e;
 }
