@@ -1,5 +1,6 @@
 #include "ItemGridModel.h"
 
+#include "CertificateFields.h"
 #include "EntryLimit.h"
 #include "LineBreaks.h"
 
@@ -9,18 +10,19 @@ namespace arc {
 
 namespace {
 
+// The grid's columns are the item line's fields in table order.
+const CertificateField &columnField(int column)
+{
+    static const std::vector<const CertificateField *> columns = CertificateFields::of(StoredTable::Detail);
+    const bool inGrid = column >= 0 && column < int(columns.size());
+    return *columns[inGrid ? static_cast<size_t>(column) : columns.size() - 1];
+}
+
 // The line's value in a column, for reading or writing.
 template <typename Line>
 auto field(Line &line, int column) -> decltype(&line.item)
 {
-    switch (column) {
-    case ItemGridModel::ItemColumn: return &line.item;
-    case ItemGridModel::DescriptionColumn: return &line.description;
-    case ItemGridModel::PartNoColumn: return &line.partNum;
-    case ItemGridModel::QtyColumn: return &line.quantity;
-    case ItemGridModel::SerialNoColumn: return &line.serialNum;
-    default: return &line.status;
-    }
+    return &(line.*columnField(column).lineText);
 }
 
 bool upperCase(int column)
@@ -32,13 +34,7 @@ bool upperCase(int column)
 
 int ItemGridModel::limit(int column)
 {
-    switch (column) {
-    case DescriptionColumn: return 50;
-    case PartNoColumn: return 20;
-    case SerialNoColumn: return 30;
-    case StatusColumn: return 20;
-    default: return 0;
-    }
+    return columnField(column).entryLimit;
 }
 
 bool ItemGridModel::fits(int column, const QString &text)
