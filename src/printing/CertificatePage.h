@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BlankRule.h"
+#include "CertificateFields.h"
 #include "ItemLine.h"
 
 #include <QImage>
@@ -18,29 +19,10 @@ struct PrintSettings {
     bool largeRemarks = false; // the "Custom" row's IncreaseTrack is 1
 };
 
-// What the certificate screen holds at the moment of printing. Multi-line
-// texts break lines with CR LF; a null text prints as an empty one.
-struct CertificatePage {
-    QString country;  // block 1
-    QString tracking; // block 3
-    QString organ1;   // block 4, left column
-    QString organ2;   // block 4, right column
-    QString invoice;  // block 5
-    ItemSlots lines;  // blocks 6 to 11, rows 0 to 9
-    QString remarks;  // block 12
-
-    bool approvedDesign = false;    // 13a, Check3D1
-    bool nonApprovedDesign = false; // 13a, Check3D2
-    QString authNum;                // 13c, Text16
-    QString name17;                 // 13d, Text17
-    QString date18;                 // 13e, Text18
-
-    bool cfrReturnToService = false; // 14a, Check3D6
-    bool otherRegulation = false;    // 14a, Check3D8
-    QString certNum;                 // 14c, Text4
-    QString name22;                  // 14d, Text7
-    QString date23;                  // 14e, Text6
-
+// What the certificate screen holds at the moment of printing (the export
+// choice is not printed). Multi-line texts break lines with CR LF; a null
+// text prints as an empty one.
+struct CertificatePage : CertificateEntries {
     PrintSettings settings;
     QString signer;   // the signed-in signatory's own name; empty for none
     QImage signature; // his electronic signature; null when he has none or does not use it
@@ -48,6 +30,11 @@ struct CertificatePage {
     // Block 13 applies (new parts) when row 0's status is NEW or PROTOTYPE,
     // in any case; block 14 (maintenance) otherwise.
     bool block13Applies() const { return selectsBlock13(lines[0].status.toUpper()); }
+
+    // What a printed box shows, and the message for a value it cannot hold.
+    QString text(PrintedBox box) const;
+    bool ticked(PrintedBox box) const;
+    static QString tooLong(PrintedBox box);
 
     // The signature goes only under its owner's name: into a block whose
     // name box holds the signed-in signatory's name, never another's.

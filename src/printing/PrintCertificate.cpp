@@ -16,11 +16,8 @@ namespace arc {
 
 namespace {
 
-const QString kSection5TooLong = QStringLiteral("Section 5 too long");
 const QString kRemarksTooLong = QStringLiteral("Remarks section too long");
 const QString kItemsTooLong = QStringLiteral("Items section too long");
-
-QString sectionTooLong(const char *block) { return QStringLiteral("Section %1 too long").arg(QLatin1String(block)); }
 
 // The remarks size: a wrap box may take a smaller size than the printer
 // for the same request; it is asked in steps of 0.1 point until it takes
@@ -53,13 +50,15 @@ void blocks1To3(PageWriter &p, const CertificatePage &page)
     const PageGeometry &g = p.g;
     p.label(g.x0 + g.X(30), g.y0 + g.Y(50), g.x1, QStringLiteral("1. Approving Civil Aviation"));
     p.label(g.x0 + g.X(280), g.y0 + g.Y(200), g.x1, QStringLiteral("Authority/Country"));
-    p.fitted(mode.value, true, g.x0 + g.X(550), g.y0 + g.Y(500), g.before(g.x1), page.country, sectionTooLong("1"));
+    p.fitted(mode.value, true, g.x0 + g.X(550), g.y0 + g.Y(500), g.before(g.x1), page.text(PrintedBox::Authority),
+             CertificatePage::tooLong(PrintedBox::Authority));
     p.label(g.x1 + g.X(30), g.y0 + g.Y(50), g.x2, QStringLiteral("2."));
     p.centred(mode.title, true, g.x1, g.x2, g.y0 + g.Y(160), QStringLiteral("AUTHORIZED RELEASE CERTIFICATE"));
     p.centred(mode.value, true, g.x1, g.x2, g.y0 + g.Y(800),
               QStringLiteral("FAA Form 8130-3, AIRWORTHINESS APPROVAL TAG"));
     p.label(g.x2 + g.X(30), g.y0 + g.Y(50), g.xR, QStringLiteral("3. Form Tracking Number:"));
-    p.fitted(mode.value, true, g.x2 + g.X(550), g.y0 + g.Y(480), g.before(g.xR), page.tracking, sectionTooLong("3"));
+    p.fitted(mode.value, true, g.x2 + g.X(550), g.y0 + g.Y(480), g.before(g.xR), page.text(PrintedBox::Tracking),
+             CertificatePage::tooLong(PrintedBox::Tracking));
 }
 
 // Block 4: two columns broken by character count, fitted above block 6.
@@ -69,7 +68,8 @@ void block4(PageWriter &p, const CertificatePage &page)
     p.label(g.x0 + g.X(30), g.y1 + g.Y(50), g.x2, QStringLiteral("4. Organization Name and Address:"));
     const float top = g.y1 + g.Y(250);
     const AddressBlock block =
-        AddressBlock::of(p.c, page.organ1, page.organ2, p.mode.body, g.Y(200), g.above(g.y2) - top);
+        AddressBlock::of(p.c, page.text(PrintedBox::OrganisationLeft), page.text(PrintedBox::OrganisationRight),
+                         p.mode.body, g.Y(200), g.above(g.y2) - top);
     const float lefts[] = {g.x0 + g.X(1000), g.x0 + g.X(5000)};
     const float limits[] = {g.before(lefts[1]), g.before(g.x2)};
     std::array<QList<LineFit>, 2> fits;
@@ -81,7 +81,7 @@ void block4(PageWriter &p, const CertificatePage &page)
         }
     }
     if (cut)
-        p.tell(sectionTooLong("4"));
+        p.tell(CertificatePage::tooLong(PrintedBox::OrganisationLeft));
     for (int column = 0; column < 2; ++column)
         for (int k = 0; k < fits[column].size(); ++k)
             p.print(fits[column][k], lefts[column], static_cast<float>(top + k * block.pitch));
@@ -94,8 +94,8 @@ void block5(PageWriter &p, const CertificatePage &page)
     p.label(g.x2 + g.X(30), g.y1 + g.Y(200), g.xR, QStringLiteral("Number:"));
     const float x = g.x2 + g.X(200);
     p.c.setCurrentY(g.y1 + g.Y(450));
-    wrappedBlock(p, page.invoice, p.mode.value, x, std::min(g.X(2300), g.before(g.xR) - x), 300, g.above(g.y2),
-                 kSection5TooLong);
+    wrappedBlock(p, page.text(PrintedBox::WorkOrder), p.mode.value, x, std::min(g.X(2300), g.before(g.xR) - x), 300,
+                 g.above(g.y2), CertificatePage::tooLong(PrintedBox::WorkOrder));
 }
 
 void itemHeading(PageWriter &p)
@@ -141,8 +141,8 @@ void remarks(PageWriter &p, const CertificatePage &page, double size)
     const PageGeometry &g = p.g;
     p.label(g.x0 + g.X(30), g.y4 + g.Y(50), g.xR, QStringLiteral("12. Remarks:"));
     const float x = g.x0 + g.X(800);
-    wrappedBlock(p, page.remarks, size, x, std::min(10800.0f - g.X(800), g.before(g.xR) - x), 300, g.above(g.y5),
-                 kRemarksTooLong);
+    wrappedBlock(p, page.text(PrintedBox::Remarks), size, x, std::min(10800.0f - g.X(800), g.before(g.xR) - x), 300,
+                 g.above(g.y5), kRemarksTooLong);
 }
 
 } // namespace

@@ -9,8 +9,6 @@ namespace arc::ReleaseBlocks {
 
 namespace {
 
-QString sectionTooLong(const char *block) { return QStringLiteral("Section %1 too long").arg(QLatin1String(block)); }
-
 void shading(PageCanvas &c, const PageGeometry &g, const CertificatePage &page)
 {
     if (page.settings.shade) {
@@ -58,13 +56,17 @@ void block13(PageWriter &p, const CertificatePage &page, const QSizeF &box)
     p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(750), g.before(g.h),
              QStringLiteral("Non-approved design data specified in Block 12."));
     p.c.setLineWidth(1);
-    signature(p, page, page.name17, g.x0 + g.X(30), g.m, box, QStringLiteral("13b. Authorized Signature:"));
+    signature(p, page, page.text(PrintedBox::Name13), g.x0 + g.X(30), g.m, box,
+              QStringLiteral("13b. Authorized Signature:"));
     p.label(g.m + g.X(30), g.y6 + g.Y(50), g.h, QStringLiteral("13c. Approval/Authorization No.:"));
-    p.centred(mode.body, false, g.m, g.h, g.y6 + g.Y(280), page.authNum, sectionTooLong("13c"));
+    p.centred(mode.body, false, g.m, g.h, g.y6 + g.Y(280), page.text(PrintedBox::ApprovalNo),
+              CertificatePage::tooLong(PrintedBox::ApprovalNo));
     p.label(g.x0 + g.X(30), g.y7 + g.Y(50), g.m, QStringLiteral("13d. Name (typed or Printed):"));
-    p.fitted(mode.value, false, g.x0 + g.X(450), g.y7 + g.Y(280), g.before(g.m), page.name17, sectionTooLong("13d"));
+    p.fitted(mode.value, false, g.x0 + g.X(450), g.y7 + g.Y(280), g.before(g.m), page.text(PrintedBox::Name13),
+             CertificatePage::tooLong(PrintedBox::Name13));
     p.label(g.m + g.X(30), g.y7 + g.Y(50), g.h, QStringLiteral("13e. Date (dd/mmm/yyyy):"));
-    p.fitted(mode.value, false, g.m + g.X(450), g.y7 + g.Y(280), g.before(g.h), page.date18, sectionTooLong("13e"));
+    p.fitted(mode.value, false, g.m + g.X(450), g.y7 + g.Y(280), g.before(g.h), page.text(PrintedBox::Date13),
+             CertificatePage::tooLong(PrintedBox::Date13));
 }
 
 void block14(PageWriter &p, const CertificatePage &page, const QSizeF &box)
@@ -88,13 +90,17 @@ void block14(PageWriter &p, const CertificatePage &page, const QSizeF &box)
     };
     for (const auto &line : certifies)
         p.fitted(mode.body, false, g.h + g.X(200), g.y5 + g.Y(line.y), g.before(g.xR), QString::fromLatin1(line.text));
-    signature(p, page, page.name22, g.h + g.X(30), g.n, box, QStringLiteral("14b. Authorized Signature:"));
+    signature(p, page, page.text(PrintedBox::Name14), g.h + g.X(30), g.n, box,
+              QStringLiteral("14b. Authorized Signature:"));
     p.label(g.n + g.X(30), g.y6 + g.Y(50), g.xR, QStringLiteral("14c. Approval/Certificate No.:"));
-    p.centred(mode.body, false, g.n, g.xR, g.y6 + g.Y(280), page.certNum, sectionTooLong("14c"));
+    p.centred(mode.body, false, g.n, g.xR, g.y6 + g.Y(280), page.text(PrintedBox::CertificateNo),
+              CertificatePage::tooLong(PrintedBox::CertificateNo));
     p.label(g.h + g.X(30), g.y7 + g.Y(50), g.n, QStringLiteral("14d. Name (Typed or Printed):"));
-    p.fitted(mode.value, false, g.h + g.X(450), g.y7 + g.Y(280), g.before(g.n), page.name22, sectionTooLong("14d"));
+    p.fitted(mode.value, false, g.h + g.X(450), g.y7 + g.Y(280), g.before(g.n), page.text(PrintedBox::Name14),
+             CertificatePage::tooLong(PrintedBox::Name14));
     p.label(g.n + g.X(30), g.y7 + g.Y(50), g.xR, QStringLiteral("14e. Date (dd/mmm/yyyy):"));
-    p.fitted(mode.value, false, g.n + g.X(450), g.y7 + g.Y(280), g.before(g.xR), page.date23, sectionTooLong("14e"));
+    p.fitted(mode.value, false, g.n + g.X(450), g.y7 + g.Y(280), g.before(g.xR), page.text(PrintedBox::Date14),
+             CertificatePage::tooLong(PrintedBox::Date14));
 }
 
 // The four check boxes; the 13a ones are placed across by s, not F.
@@ -104,10 +110,11 @@ void checkBoxes(PageCanvas &c, const PageGeometry &g, const CertificatePage &pag
         bool ticked;
         float x1, y1, x2, y2;
     } checks[] = {
-        {page.approvedDesign, g.x0 + g.Y(275), g.y5 + g.Y(450), g.x0 + g.Y(475), g.y5 + g.Y(650)},
-        {page.nonApprovedDesign, g.x0 + g.Y(275), g.y5 + g.Y(750), g.x0 + g.Y(475), g.y5 + g.Y(950)},
-        {page.cfrReturnToService, g.h + g.X(200), g.y5 + g.Y(290), g.h + g.X(400), g.y5 + g.Y(500)},
-        {page.otherRegulation, g.h + g.X(2700), g.y5 + g.Y(290), g.h + g.X(2900), g.y5 + g.Y(500)},
+        {page.ticked(PrintedBox::ApprovedDesign), g.x0 + g.Y(275), g.y5 + g.Y(450), g.x0 + g.Y(475), g.y5 + g.Y(650)},
+        {page.ticked(PrintedBox::NonApprovedDesign), g.x0 + g.Y(275), g.y5 + g.Y(750), g.x0 + g.Y(475),
+         g.y5 + g.Y(950)},
+        {page.ticked(PrintedBox::ReturnToService), g.h + g.X(200), g.y5 + g.Y(290), g.h + g.X(400), g.y5 + g.Y(500)},
+        {page.ticked(PrintedBox::OtherRegulation), g.h + g.X(2700), g.y5 + g.Y(290), g.h + g.X(2900), g.y5 + g.Y(500)},
     };
     for (const auto &box : checks) {
         if (box.ticked)
