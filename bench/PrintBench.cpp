@@ -44,7 +44,7 @@ arc::CertificatePage fullPage()
                          .arg(i);
     p.approvedDesign = true;
     p.authNum = "DMIR-445-CE";
-    p.name17 = "Jane Doe";
+    p.block13dName = "Jane Doe";
     p.date18 = "05/Dec/2026";
     p.certNum = "VA2R123K";
     p.settings.shade = true;

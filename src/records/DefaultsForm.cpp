@@ -66,7 +66,7 @@ void DefaultsForm::load(DataView &d, DefaultsForm &f)
     f.eligibility = text("Eligibility");
     f.status = text("Status");
     f.remarks = text("Remarks");
-    f.name17 = text("Name17");
+    f.block13dName = text("Name17");
     f.name22 = text("Name22");
     f.authNum = text("AuthNum");
     f.certNum = text("CertNum");
@@ -127,7 +127,7 @@ DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f, QStringList *ke
     put("Eligibility", f.eligibility);
     put("Status", f.status);
     put("Remarks", f.remarks);
-    put("Name17", f.name17);
+    put("Name17", f.block13dName);
     put("Name22", f.name22);
     put("AuthNum", f.authNum);
     put("CertNum", f.certNum);

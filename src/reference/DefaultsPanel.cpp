@@ -100,7 +100,7 @@ void DefaultsPanel::show(const DefaultsForm &f)
     setText(text39, f.eligibility);
     setText(text40, f.status);
     setText(text20, f.remarks);
-    setText(text12, f.name17);
+    setText(text12, f.block13dName);
     setText(text21, f.name22);
     setText(text22, f.authNum);
     setText(text23, f.certNum);
@@ -127,7 +127,7 @@ DefaultsForm DefaultsPanel::form() const
     f.eligibility = text39->text();
     f.status = text40->text();
     f.remarks = text20->toPlainText();
-    f.name17 = text12->text();
+    f.block13dName = text12->text();
     f.name22 = text21->text();
     f.authNum = text22->text();
     f.certNum = text23->text();

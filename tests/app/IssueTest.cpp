@@ -195,7 +195,7 @@ TEST_F(IssueTest, AnUnsignedDraftIsNotIssued)
 // signs electronically; a page without it is a draft, printed unlogged.
 struct OwnerCase {
     const char *name;
-    const char *name17, *name22; // block 13 applies
+    const char *block13dName, *name22; // block 13 applies
     bool useElectronic;
     bool signedPage;
 };
@@ -210,7 +210,7 @@ TEST_P(SignatureOwnerTest, SignsOnlyUnderItsOwnersName)
         ASSERT_TRUE(window->dataFolder().reference().exec("UPDATE Agents SET UseElectronic = 0").ok());
         signIn();
     }
-    screen().text17->setText(c.name17);
+    screen().text17->setText(c.block13dName);
     screen().text7->setText(c.name22);
     messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway
     ok("1");

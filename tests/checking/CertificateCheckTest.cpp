@@ -21,7 +21,7 @@ CheckedCertificate complete()
     e.organ1 = "Acme Aero\r\n1 Main St";
     e.invoice = "WO-1";
     e.approvedDesign = true;
-    e.name17 = "Pat Doe";
+    e.block13dName = "Pat Doe";
     e.authNum = "DMIR-7";
     e.date18 = "05/Dec/2026";
     e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
@@ -34,7 +34,7 @@ CheckedCertificate repair()
     CheckedCertificate c = complete();
     CertificateEntries &e = c.entries;
     e.approvedDesign = false;
-    e.name17 = e.authNum = e.date18 = " ";
+    e.block13dName = e.authNum = e.date18 = " ";
     e.cfrReturnToService = true;
     e.name22 = "Lee Roe";
     e.certNum = "ACME123";
@@ -85,7 +85,7 @@ const Case kCases[] = {
       "Block 11: item 2 has no status."}},
     {"block_13_unsigned",
      [](CheckedCertificate &c) {
-         c.entries.name17 = "";
+         c.entries.block13dName = "";
          c.entries.authNum = " ";
          c.entries.date18 = "12/05/2026";
      },

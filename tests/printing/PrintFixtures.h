@@ -56,7 +56,7 @@ inline arc::CertificatePage fullCertificate()
     p.remarks = "Manufactured under PMA Q1234CE.\r\nCertified in accordance with the approved design data.";
     p.approvedDesign = true;
     p.authNum = "DMIR-445-CE";
-    p.name17 = "Jane Doe";
+    p.block13dName = "Jane Doe";
     p.date18 = "05/Dec/2026";
     p.certNum = "VA2R123K";
     p.settings.shade = true;

@@ -228,16 +228,16 @@ TEST_P(PrintLayoutTest, SignatureOnlyInABlockNamingTheSignatory)
     const float width = X(3600) - X(30) - (X(200) + X(30));
     const float height = Y(11800) + Y(50) - (Y(11000) + Y(50) + static_cast<float>(RecordedPage::lineHeight(P().L, true)));
     const struct {
-        const char *name17, *name22;
+        const char *block13dName, *name22;
         bool in13, in14;
     } cases[] = {{"Jane Doe", "", true, false},         {"", "Jane Doe", false, true},
                  {"Jane Doe", "John Roe", true, false}, {"John Roe", " Jane Doe ", false, true},
                  {"Jane Doe", "Jane Doe", true, true},  {"John Roe", "", false, false},
                  {" ", " ", false, false}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.name17) + "/" + c.name22);
+        SCOPED_TRACE(std::string(c.block13dName) + "/" + c.name22);
         arc::CertificatePage p = page();
-        p.name17 = c.name17;
+        p.block13dName = c.block13dName;
         p.name22 = c.name22;
         const QList<Op> pictures = RecordedPage(p).canvas.ofKind(Kind::Picture);
         ASSERT_EQ(pictures.size(), int(c.in13) + int(c.in14));

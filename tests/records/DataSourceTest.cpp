@@ -27,7 +27,7 @@ CertificateEntries entries(const QString &tracking, const QString &partNum, cons
     e.organ1 = "Müller Valve Works\nHangar 2";
     e.remarks = "Overhauled per CMM 29-10-01";
     e.approvedDesign = true;
-    e.name17 = "John A. Carter";
+    e.block13dName = "John A. Carter";
     e.date18 = "05/Dec/2026";
     e.lines[0] = {"1", "VALVE", partNum, "1", "SN-1", status, {}};
     e.lines[1] = {"2", "SEAL", partNum + "-S", "2", "SN-2", status, {}};
