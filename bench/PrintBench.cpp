@@ -43,7 +43,7 @@ arc::CertificatePage fullPage()
                              "accordance with the approved design data.\r\n")
                          .arg(i);
     p.approvedDesign = true;
-    p.authNum = "DMIR-445-CE";
+    p.block13cNumber = "DMIR-445-CE";
     p.block13dName = "Jane Doe";
     p.date18 = "05/Dec/2026";
     p.certNum = "VA2R123K";

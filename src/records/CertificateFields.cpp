@@ -85,7 +85,7 @@ const std::vector<CertificateField> &all()
         flag("New", &B::approvedDesign, "13a", "Check3D1", P::ApprovedDesign),
         flag("Overhaul", &B::nonApprovedDesign, "13a", "Check3D2", P::NonApprovedDesign),
         text("Name17", K::Line, &B::block13dName, 50, "13d", "Text17", "13d. Name", P::Name13),
-        text("AuthNum", K::Line, &B::authNum, 20, "13c", "Text16", "13c. Authorization No.", P::ApprovalNo),
+        text("AuthNum", K::Line, &B::block13cNumber, 20, "13c", "Text16", "13c. Authorization No.", P::ApprovalNo),
         date("Date18", &E::date18, &H::date18, "13e", "Text18", P::Date13),
         flag("CFRRTS", &B::cfrReturnToService, "14a", "Check3D6", P::ReturnToService),
         flag("OtherRTS", &B::otherRegulation, "14a", "Check3D8", P::OtherRegulation),

@@ -15,7 +15,7 @@ struct CertificateBlocks {
     bool nonApprovedDesign = false;  // Overhaul
     bool cfrReturnToService = false; // CFRRTS
     bool otherRegulation = false;    // OtherRTS
-    QString block13dName, authNum;
+    QString block13dName, block13cNumber;
     QString name22, certNum;
     // The export frame; rows stored without it read as "No", nothing chosen.
     bool exportChosen = false;

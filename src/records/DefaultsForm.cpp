@@ -68,7 +68,7 @@ void DefaultsForm::load(DataView &d, DefaultsForm &f)
     f.remarks = text("Remarks");
     f.block13dName = text("Name17");
     f.name22 = text("Name22");
-    f.authNum = text("AuthNum");
+    f.block13cNumber = text("AuthNum");
     f.certNum = text("CertNum");
     const auto counter = [&](const char *field, const QString &shown) {
         return Counter{d.value(QString::fromLatin1(field)), shown};
@@ -129,7 +129,7 @@ DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f, QStringList *ke
     put("Remarks", f.remarks);
     put("Name17", f.block13dName);
     put("Name22", f.name22);
-    put("AuthNum", f.authNum);
+    put("AuthNum", f.block13cNumber);
     put("CertNum", f.certNum);
     // A blank count is one copy, in both rows: a blank would open as 0.
     const QString copies = BlankRule::isBlank(f.copies) ? QStringLiteral("1") : f.copies;

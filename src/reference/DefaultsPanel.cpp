@@ -102,7 +102,7 @@ void DefaultsPanel::show(const DefaultsForm &f)
     setText(text20, f.remarks);
     setText(text12, f.block13dName);
     setText(text21, f.name22);
-    setText(text22, f.authNum);
+    setText(text22, f.block13cNumber);
     setText(text23, f.certNum);
     setText(text46, f.copies);
     check3D5->setChecked(f.largeRemarks);
@@ -129,7 +129,7 @@ DefaultsForm DefaultsPanel::form() const
     f.remarks = text20->toPlainText();
     f.block13dName = text12->text();
     f.name22 = text21->text();
-    f.authNum = text22->text();
+    f.block13cNumber = text22->text();
     f.certNum = text23->text();
     f.copies = text46->text();
     f.largeRemarks = check3D5->isChecked();

@@ -22,7 +22,7 @@ CheckedCertificate complete()
     e.invoice = "WO-1";
     e.approvedDesign = true;
     e.block13dName = "Pat Doe";
-    e.authNum = "DMIR-7";
+    e.block13cNumber = "DMIR-7";
     e.date18 = "05/Dec/2026";
     e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
     c.today = kToday;
@@ -34,7 +34,7 @@ CheckedCertificate repair()
     CheckedCertificate c = complete();
     CertificateEntries &e = c.entries;
     e.approvedDesign = false;
-    e.block13dName = e.authNum = e.date18 = " ";
+    e.block13dName = e.block13cNumber = e.date18 = " ";
     e.cfrReturnToService = true;
     e.name22 = "Lee Roe";
     e.certNum = "ACME123";
@@ -86,7 +86,7 @@ const Case kCases[] = {
     {"block_13_unsigned",
      [](CheckedCertificate &c) {
          c.entries.block13dName = "";
-         c.entries.authNum = " ";
+         c.entries.block13cNumber = " ";
          c.entries.date18 = "12/05/2026";
      },
      {"Block 13d: the name of the person signing is missing.",

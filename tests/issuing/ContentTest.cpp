@@ -61,7 +61,7 @@ TEST_F(ContentTest, DifferingBlocksAreNamedInTheFormsOrder)
     e.lines[0].description = "Fuel pump assy";
     e.organ1 = "Acme Aero\n2 Main St";
     e.organ2 = "Acme Aero Europe";
-    e.authNum = "DMIR-8";
+    e.block13cNumber = "DMIR-8";
     e.date18 = "06/Dec/2026";
     e.otherRegulation = true;
     EXPECT_EQ(issued.differingBlocks(CertificateContent::afterSave(e, issued)),

@@ -55,7 +55,7 @@ inline arc::CertificatePage fullCertificate()
     p.lines[1] = itemLine("2", "GASKET", "PN 77-45", "10", "BATCH B-17", "NEW");
     p.remarks = "Manufactured under PMA Q1234CE.\r\nCertified in accordance with the approved design data.";
     p.approvedDesign = true;
-    p.authNum = "DMIR-445-CE";
+    p.block13cNumber = "DMIR-445-CE";
     p.block13dName = "Jane Doe";
     p.date18 = "05/Dec/2026";
     p.certNum = "VA2R123K";
