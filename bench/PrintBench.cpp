@@ -45,7 +45,7 @@ arc::CertificatePage fullPage()
     p.approvedDesign = true;
     p.block13cNumber = "DMIR-445-CE";
     p.block13dName = "Jane Doe";
-    p.date18 = "05/Dec/2026";
+    p.block13eDate = "05/Dec/2026";
     p.certNum = "VA2R123K";
     p.settings.shade = true;
     QImage sig(600, 200, QImage::Format_RGB32);

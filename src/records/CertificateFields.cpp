@@ -86,7 +86,7 @@ const std::vector<CertificateField> &all()
         flag("Overhaul", &B::nonApprovedDesign, "13a", "Check3D2", P::NonApprovedDesign),
         text("Name17", K::Line, &B::block13dName, 50, "13d", "Text17", "13d. Name", P::Name13),
         text("AuthNum", K::Line, &B::block13cNumber, 20, "13c", "Text16", "13c. Authorization No.", P::ApprovalNo),
-        date("Date18", &E::date18, &H::date18, "13e", "Text18", P::Date13),
+        date("Date18", &E::block13eDate, &H::block13eDate, "13e", "Text18", P::Date13),
         flag("CFRRTS", &B::cfrReturnToService, "14a", "Check3D6", P::ReturnToService),
         flag("OtherRTS", &B::otherRegulation, "14a", "Check3D8", P::OtherRegulation),
         text("Name22", K::Line, &B::name22, 50, "14d", "Text7", "14d. Name", P::Name14),

@@ -23,7 +23,7 @@ CheckedCertificate complete()
     e.approvedDesign = true;
     e.block13dName = "Pat Doe";
     e.block13cNumber = "DMIR-7";
-    e.date18 = "05/Dec/2026";
+    e.block13eDate = "05/Dec/2026";
     e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
     c.today = kToday;
     return c;
@@ -34,7 +34,7 @@ CheckedCertificate repair()
     CheckedCertificate c = complete();
     CertificateEntries &e = c.entries;
     e.approvedDesign = false;
-    e.block13dName = e.block13cNumber = e.date18 = " ";
+    e.block13dName = e.block13cNumber = e.block13eDate = " ";
     e.cfrReturnToService = true;
     e.name22 = "Lee Roe";
     e.certNum = "ACME123";
@@ -87,7 +87,7 @@ const Case kCases[] = {
      [](CheckedCertificate &c) {
          c.entries.block13dName = "";
          c.entries.block13cNumber = " ";
-         c.entries.date18 = "12/05/2026";
+         c.entries.block13eDate = "12/05/2026";
      },
      {"Block 13d: the name of the person signing is missing.",
       "Block 13c: the approval/authorization number is missing.",

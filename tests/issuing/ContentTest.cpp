@@ -33,7 +33,7 @@ TEST_F(ContentTest, TheHashFollowsEveryStoredValue)
     EXPECT_EQ(stored(data, key).sha256(), before.sha256()) << "read twice, the same";
 
     arc::CertificateEntries shown = entries();
-    shown.date18 = ""; // an empty date box keeps the stored date
+    shown.block13eDate = ""; // an empty date box keeps the stored date
     shown.lines[3] = {"4", "after an empty line", "", "", "", "", {}};
     EXPECT_EQ(CertificateContent::afterSave(shown, before), before);
 
@@ -62,7 +62,7 @@ TEST_F(ContentTest, DifferingBlocksAreNamedInTheFormsOrder)
     e.organ1 = "Acme Aero\n2 Main St";
     e.organ2 = "Acme Aero Europe";
     e.block13cNumber = "DMIR-8";
-    e.date18 = "06/Dec/2026";
+    e.block13eDate = "06/Dec/2026";
     e.otherRegulation = true;
     EXPECT_EQ(issued.differingBlocks(CertificateContent::afterSave(e, issued)),
               (QStringList{"4", "7", "10", "13c", "13e", "14a"}));

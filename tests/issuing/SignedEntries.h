@@ -14,7 +14,7 @@ inline arc::CertificateEntries signedEntries(const QString &tracking = "000123")
     e.approvedDesign = true;
     e.block13dName = "Pat Doe";
     e.block13cNumber = "DMIR-7";
-    e.date18 = "05/Dec/2026";
+    e.block13eDate = "05/Dec/2026";
     e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
     e.lines[1] = {"2", "Seal", "PN-8", "2", "SN-2", "NEW", {}};
     return e;

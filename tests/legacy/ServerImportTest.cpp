@@ -59,7 +59,7 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
         CertificateStore store(data);
         CertificateEntries e;
         e.organ1 = "Müller \"Valve\"\nWorks";
-        e.date18 = "05/Dec/2026";
+        e.block13eDate = "05/Dec/2026";
         e.approvedDesign = true;
         e.lines[0] = {"1", "VALVE", "PN-1", "1", "SN-1", "NEW", {}};
         qint64 key = 0;

@@ -57,7 +57,7 @@ inline arc::CertificatePage fullCertificate()
     p.approvedDesign = true;
     p.block13cNumber = "DMIR-445-CE";
     p.block13dName = "Jane Doe";
-    p.date18 = "05/Dec/2026";
+    p.block13eDate = "05/Dec/2026";
     p.certNum = "VA2R123K";
     p.settings.shade = true;
     p.signer = "Jane Doe";

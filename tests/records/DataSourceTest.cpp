@@ -28,7 +28,7 @@ CertificateEntries entries(const QString &tracking, const QString &partNum, cons
     e.remarks = "Overhauled per CMM 29-10-01";
     e.approvedDesign = true;
     e.block13dName = "John A. Carter";
-    e.date18 = "05/Dec/2026";
+    e.block13eDate = "05/Dec/2026";
     e.lines[0] = {"1", "VALVE", partNum, "1", "SN-1", status, {}};
     e.lines[1] = {"2", "SEAL", partNum + "-S", "2", "SN-2", status, {}};
     return e;
@@ -85,7 +85,7 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
     EXPECT_EQ(h.organ1, "Müller Valve Works\r\nHangar 2");
     EXPECT_TRUE(h.approvedDesign);
     EXPECT_FALSE(h.cfrReturnToService);
-    EXPECT_EQ(h.date18, QDate(2026, 12, 5));
+    EXPECT_EQ(h.block13eDate, QDate(2026, 12, 5));
     EXPECT_FALSE(h.date23.isValid());
     EXPECT_EQ(data.certificates().scalar("SELECT \"Date18\" FROM \"Header\"").toString(), "2026-12-05");
     EXPECT_EQ(data.certificates().scalar("SELECT \"New\" FROM \"Header\"").toInt(), 1);
