@@ -89,7 +89,7 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies, const QString &use
     request.pdf = pdf;
     request.userFile = userFile;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());
-    const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.block13dName : entries.name22;
+    const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.block13dName : entries.block14dName;
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
 
     const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);

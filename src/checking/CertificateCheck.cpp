@@ -81,7 +81,7 @@ void required(const CertificateEntries &e, const QList<int> &filled, QStringList
 void signatureBlock(const CertificateEntries &e, bool block13, const QDate &today, QStringList &out)
 {
     const QString b = block13 ? QStringLiteral("13") : QStringLiteral("14");
-    if (blank(block13 ? e.block13dName : e.name22))
+    if (blank(block13 ? e.block13dName : e.block14dName))
         out << QStringLiteral("Block %1d: the name of the person signing is missing.").arg(b);
     if (blank(block13 ? e.block13cNumber : e.certNum))
         out << (block13 ? QStringLiteral("Block 13c: the approval/authorization number is missing.")

@@ -45,7 +45,7 @@ struct CertificatePage : CertificateEntries {
     }
     // Signed in either block, whichever applies: the page is a signed
     // release, not a draft.
-    bool carriesSignature() const { return signsAbove(block13dName) || signsAbove(name22); }
+    bool carriesSignature() const { return signsAbove(block13dName) || signsAbove(block14dName); }
 };
 
 } // namespace arc

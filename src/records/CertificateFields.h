@@ -16,7 +16,7 @@ struct CertificateBlocks {
     bool cfrReturnToService = false; // CFRRTS
     bool otherRegulation = false;    // OtherRTS
     QString block13dName, block13cNumber;
-    QString name22, certNum;
+    QString block14dName, certNum;
     // The export frame; rows stored without it read as "No", nothing chosen.
     bool exportChosen = false;
     QString exportCountry, forwarder;

@@ -67,7 +67,7 @@ void DefaultsForm::load(DataView &d, DefaultsForm &f)
     f.status = text("Status");
     f.remarks = text("Remarks");
     f.block13dName = text("Name17");
-    f.name22 = text("Name22");
+    f.block14dName = text("Name22");
     f.block13cNumber = text("AuthNum");
     f.certNum = text("CertNum");
     const auto counter = [&](const char *field, const QString &shown) {
@@ -128,7 +128,7 @@ DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f, QStringList *ke
     put("Status", f.status);
     put("Remarks", f.remarks);
     put("Name17", f.block13dName);
-    put("Name22", f.name22);
+    put("Name22", f.block14dName);
     put("AuthNum", f.block13cNumber);
     put("CertNum", f.certNum);
     // A blank count is one copy, in both rows: a blank would open as 0.

@@ -101,7 +101,7 @@ void DefaultsPanel::show(const DefaultsForm &f)
     setText(text40, f.status);
     setText(text20, f.remarks);
     setText(text12, f.block13dName);
-    setText(text21, f.name22);
+    setText(text21, f.block14dName);
     setText(text22, f.block13cNumber);
     setText(text23, f.certNum);
     setText(text46, f.copies);
@@ -128,7 +128,7 @@ DefaultsForm DefaultsPanel::form() const
     f.status = text40->text();
     f.remarks = text20->toPlainText();
     f.block13dName = text12->text();
-    f.name22 = text21->text();
+    f.block14dName = text21->text();
     f.block13cNumber = text22->text();
     f.certNum = text23->text();
     f.copies = text46->text();

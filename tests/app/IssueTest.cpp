@@ -195,7 +195,7 @@ TEST_F(IssueTest, AnUnsignedDraftIsNotIssued)
 // signs electronically; a page without it is a draft, printed unlogged.
 struct OwnerCase {
     const char *name;
-    const char *block13dName, *name22; // block 13 applies
+    const char *block13dName, *block14dName; // block 13 applies
     bool useElectronic;
     bool signedPage;
 };
@@ -211,7 +211,7 @@ TEST_P(SignatureOwnerTest, SignsOnlyUnderItsOwnersName)
         signIn();
     }
     screen().text17->setText(c.block13dName);
-    screen().text7->setText(c.name22);
+    screen().text7->setText(c.block14dName);
     messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway
     ok("1");
     EXPECT_EQ(jobs, 1);

@@ -36,7 +36,7 @@ CheckedCertificate repair()
     e.approvedDesign = false;
     e.block13dName = e.block13cNumber = e.block13eDate = " ";
     e.cfrReturnToService = true;
-    e.name22 = "Lee Roe";
+    e.block14dName = "Lee Roe";
     e.certNum = "ACME123";
     e.date23 = "06/Dec/2026";
     e.lines[0].status = "REPAIRED";

@@ -194,7 +194,7 @@ TEST_P(PrintFitTest, Blocks4And5StayAboveTheItemHeading)
 TEST_P(PrintFitTest, SignaturesLieUnderTheirLabelsInsideTheirBlocks)
 {
     arc::CertificatePage p = longCertificate(GetParam().user1);
-    p.name22 = p.signer; // signed in both blocks
+    p.block14dName = p.signer; // signed in both blocks
     p.signature = QImage(900, 100, QImage::Format_RGB32); // wider than the block is
     p.signature.fill(Qt::white);
     const RecordedPage r(p);

@@ -85,7 +85,7 @@ inline arc::CertificatePage longCertificate(const std::optional<QString> &orient
     for (int i = 0; i < 10; ++i)
         remarks << QString("Remark %1: manufactured under PMA Q1234CE, inspected to the approved design data.").arg(i);
     p.remarks = remarks.join("\r\n");
-    p.name22 = "John Roe";
+    p.block14dName = "John Roe";
     p.date23 = "06/Dec/2026";
     // Ink on white, as a scanned signature is.
     p.signature = QImage(600, 200, QImage::Format_RGB32);

@@ -48,7 +48,7 @@ protected:
     {
         arc::CertificatePage p = fullCertificate();
         p.settings.orientation = P().user1;
-        p.name22 = "John Roe";
+        p.block14dName = "John Roe";
         p.date23 = "06/Dec/2026";
         return p;
     }
@@ -228,17 +228,17 @@ TEST_P(PrintLayoutTest, SignatureOnlyInABlockNamingTheSignatory)
     const float width = X(3600) - X(30) - (X(200) + X(30));
     const float height = Y(11800) + Y(50) - (Y(11000) + Y(50) + static_cast<float>(RecordedPage::lineHeight(P().L, true)));
     const struct {
-        const char *block13dName, *name22;
+        const char *block13dName, *block14dName;
         bool in13, in14;
     } cases[] = {{"Jane Doe", "", true, false},         {"", "Jane Doe", false, true},
                  {"Jane Doe", "John Roe", true, false}, {"John Roe", " Jane Doe ", false, true},
                  {"Jane Doe", "Jane Doe", true, true},  {"John Roe", "", false, false},
                  {" ", " ", false, false}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.block13dName) + "/" + c.name22);
+        SCOPED_TRACE(std::string(c.block13dName) + "/" + c.block14dName);
         arc::CertificatePage p = page();
         p.block13dName = c.block13dName;
-        p.name22 = c.name22;
+        p.block14dName = c.block14dName;
         const QList<Op> pictures = RecordedPage(p).canvas.ofKind(Kind::Picture);
         ASSERT_EQ(pictures.size(), int(c.in13) + int(c.in14));
         for (const Op &pic : pictures) {
