@@ -46,7 +46,7 @@ arc::CertificatePage fullPage()
     p.block13cNumber = "DMIR-445-CE";
     p.block13dName = "Jane Doe";
     p.block13eDate = "05/Dec/2026";
-    p.certNum = "VA2R123K";
+    p.block14cNumber = "VA2R123K";
     p.settings.shade = true;
     QImage sig(600, 200, QImage::Format_RGB32);
     sig.fill(Qt::white);

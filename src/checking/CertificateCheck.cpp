@@ -83,7 +83,7 @@ void signatureBlock(const CertificateEntries &e, bool block13, const QDate &toda
     const QString b = block13 ? QStringLiteral("13") : QStringLiteral("14");
     if (blank(block13 ? e.block13dName : e.block14dName))
         out << QStringLiteral("Block %1d: the name of the person signing is missing.").arg(b);
-    if (blank(block13 ? e.block13cNumber : e.certNum))
+    if (blank(block13 ? e.block13cNumber : e.block14cNumber))
         out << (block13 ? QStringLiteral("Block 13c: the approval/authorization number is missing.")
                         : QStringLiteral("Block 14c: the certificate number is missing."));
     const QString date = (block13 ? e.block13eDate : e.date23).trimmed();

@@ -16,7 +16,7 @@ struct CertificateBlocks {
     bool cfrReturnToService = false; // CFRRTS
     bool otherRegulation = false;    // OtherRTS
     QString block13dName, block13cNumber;
-    QString block14dName, certNum;
+    QString block14dName, block14cNumber;
     // The export frame; rows stored without it read as "No", nothing chosen.
     bool exportChosen = false;
     QString exportCountry, forwarder;

@@ -69,7 +69,7 @@ void DefaultsForm::load(DataView &d, DefaultsForm &f)
     f.block13dName = text("Name17");
     f.block14dName = text("Name22");
     f.block13cNumber = text("AuthNum");
-    f.certNum = text("CertNum");
+    f.block14cNumber = text("CertNum");
     const auto counter = [&](const char *field, const QString &shown) {
         return Counter{d.value(QString::fromLatin1(field)), shown};
     };
@@ -130,7 +130,7 @@ DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f, QStringList *ke
     put("Name17", f.block13dName);
     put("Name22", f.block14dName);
     put("AuthNum", f.block13cNumber);
-    put("CertNum", f.certNum);
+    put("CertNum", f.block14cNumber);
     // A blank count is one copy, in both rows: a blank would open as 0.
     const QString copies = BlankRule::isBlank(f.copies) ? QStringLiteral("1") : f.copies;
     d.setValue(QStringLiteral("Organ1"), copies);

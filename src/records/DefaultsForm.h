@@ -13,7 +13,7 @@ struct DefaultsForm {
     QString tracking, invoice, batch;
     bool increaseTrack = false, increaseInv = false, increaseBatch = false;
     QString description, partNum, eligibility, status, remarks;
-    QString block13dName, block14dName, block13cNumber, certNum;
+    QString block13dName, block14dName, block13cNumber, block14cNumber;
     QString copies = QStringLiteral("1");
     bool largeRemarks = false;
 

@@ -103,7 +103,7 @@ void DefaultsPanel::show(const DefaultsForm &f)
     setText(text12, f.block13dName);
     setText(text21, f.block14dName);
     setText(text22, f.block13cNumber);
-    setText(text23, f.certNum);
+    setText(text23, f.block14cNumber);
     setText(text46, f.copies);
     check3D5->setChecked(f.largeRemarks);
     m_loaded = f.loaded;
@@ -130,7 +130,7 @@ DefaultsForm DefaultsPanel::form() const
     f.block13dName = text12->text();
     f.block14dName = text21->text();
     f.block13cNumber = text22->text();
-    f.certNum = text23->text();
+    f.block14cNumber = text23->text();
     f.copies = text46->text();
     f.largeRemarks = check3D5->isChecked();
     f.loaded = m_loaded;

@@ -37,7 +37,7 @@ CheckedCertificate repair()
     e.block13dName = e.block13cNumber = e.block13eDate = " ";
     e.cfrReturnToService = true;
     e.block14dName = "Lee Roe";
-    e.certNum = "ACME123";
+    e.block14cNumber = "ACME123";
     e.date23 = "06/Dec/2026";
     e.lines[0].status = "REPAIRED";
     return c;
@@ -97,7 +97,7 @@ const Case kCases[] = {
     {"block_14_without_certificate_number_or_date",
      [](CheckedCertificate &c) {
          c = repair();
-         c.entries.certNum = "";
+         c.entries.block14cNumber = "";
          c.entries.date23 = "";
      },
      {"Block 14c: the certificate number is missing.", "Block 14e: the date is missing."}},

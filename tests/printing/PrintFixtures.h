@@ -58,7 +58,7 @@ inline arc::CertificatePage fullCertificate()
     p.block13cNumber = "DMIR-445-CE";
     p.block13dName = "Jane Doe";
     p.block13eDate = "05/Dec/2026";
-    p.certNum = "VA2R123K";
+    p.block14cNumber = "VA2R123K";
     p.settings.shade = true;
     p.signer = "Jane Doe";
     p.signature = QImage(300, 100, QImage::Format_RGB32);
