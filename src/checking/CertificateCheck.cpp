@@ -86,7 +86,7 @@ void signatureBlock(const CertificateEntries &e, bool block13, const QDate &toda
     if (blank(block13 ? e.block13cNumber : e.block14cNumber))
         out << (block13 ? QStringLiteral("Block 13c: the approval/authorization number is missing.")
                         : QStringLiteral("Block 14c: the certificate number is missing."));
-    const QString date = (block13 ? e.block13eDate : e.date23).trimmed();
+    const QString date = (block13 ? e.block13eDate : e.block14eDate).trimmed();
     if (blank(date)) {
         out << QStringLiteral("Block %1e: the date is missing.").arg(b);
         return;

@@ -91,7 +91,7 @@ const std::vector<CertificateField> &all()
         flag("OtherRTS", &B::otherRegulation, "14a", "Check3D8", P::OtherRegulation),
         text("Name22", K::Line, &B::block14dName, 50, "14d", "Text7", "14d. Name", P::Name14),
         text("CertNum", K::Line, &B::block14cNumber, 20, "14c", "Text4", "14c. Certificate No.", P::CertificateNo),
-        date("Date23", &E::date23, &H::date23, "14e", "Text6", P::Date14),
+        date("Date23", &E::block14eDate, &H::block14eDate, "14e", "Text6", P::Date14),
         flag("Export", &B::exportChosen, "", "Option1", P::None),
         text("ExportCountry", K::Choice, &B::exportCountry, 0, "", "Combo1", "", P::None),
         text("Forwarder", K::Choice, &B::forwarder, 0, "", "Combo2", "", P::None),

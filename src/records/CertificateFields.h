@@ -25,13 +25,13 @@ struct CertificateBlocks {
 // The stored fields of one Header row, nulls read as empty or false.
 struct CertificateHeader : CertificateBlocks {
     qint64 formIndex = 0;
-    QDate block13eDate, date23;
+    QDate block13eDate, block14eDate;
 };
 
 // What the screen holds of a certificate, as typed. In the export frame a
 // country or forwarder left on its list's placeholder is empty.
 struct CertificateEntries : CertificateBlocks {
-    QString block13eDate, date23;
+    QString block13eDate, block14eDate;
     ItemSlots lines;
 };
 

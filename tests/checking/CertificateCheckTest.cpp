@@ -38,7 +38,7 @@ CheckedCertificate repair()
     e.cfrReturnToService = true;
     e.block14dName = "Lee Roe";
     e.block14cNumber = "ACME123";
-    e.date23 = "06/Dec/2026";
+    e.block14eDate = "06/Dec/2026";
     e.lines[0].status = "REPAIRED";
     return c;
 }
@@ -92,13 +92,13 @@ const Case kCases[] = {
      {"Block 13d: the name of the person signing is missing.",
       "Block 13c: the approval/authorization number is missing.",
       "Block 13e: \"12/05/2026\" is not a date written DD/MMM/YYYY."}},
-    {"block_14_dated_in_the_future", [](CheckedCertificate &c) { c = repair(); c.entries.date23 = "08/Dec/2026"; },
+    {"block_14_dated_in_the_future", [](CheckedCertificate &c) { c = repair(); c.entries.block14eDate = "08/Dec/2026"; },
      {"Block 14e: 08/Dec/2026 is in the future."}},
     {"block_14_without_certificate_number_or_date",
      [](CheckedCertificate &c) {
          c = repair();
          c.entries.block14cNumber = "";
-         c.entries.date23 = "";
+         c.entries.block14eDate = "";
      },
      {"Block 14c: the certificate number is missing.", "Block 14e: the date is missing."}},
     {"tracking_number_used_twice", [](CheckedCertificate &c) { c.trackingUsedElsewhere = true; },

@@ -76,12 +76,12 @@ TEST_F(ContentTest, DifferingBlocksAreNamedInTheFormsOrder)
 TEST_F(ContentTest, TheSigningDateIsThatOfTheBlockInUse)
 {
     arc::CertificateEntries e = entries();
-    e.date23 = "07/Dec/2026";
+    e.block14eDate = "07/Dec/2026";
     EXPECT_EQ(stored(data, save(e)).signingDate(), QDate(2026, 12, 5));
     e.lines[0].status = "REPAIRED";
     e.lines[1].status = "REPAIRED";
     EXPECT_EQ(stored(data, save(e)).signingDate(), QDate(2026, 12, 7));
-    e.date23.clear();
+    e.block14eDate.clear();
     EXPECT_EQ(stored(data, save(e)).signingDate(), QDate(2026, 12, 5)) << "the other block's date";
 }
 

@@ -86,7 +86,7 @@ inline arc::CertificatePage longCertificate(const std::optional<QString> &orient
         remarks << QString("Remark %1: manufactured under PMA Q1234CE, inspected to the approved design data.").arg(i);
     p.remarks = remarks.join("\r\n");
     p.block14dName = "John Roe";
-    p.date23 = "06/Dec/2026";
+    p.block14eDate = "06/Dec/2026";
     // Ink on white, as a scanned signature is.
     p.signature = QImage(600, 200, QImage::Format_RGB32);
     p.signature.fill(Qt::white);

@@ -49,7 +49,7 @@ protected:
         arc::CertificatePage p = fullCertificate();
         p.settings.orientation = P().user1;
         p.block14dName = "John Roe";
-        p.date23 = "06/Dec/2026";
+        p.block14eDate = "06/Dec/2026";
         return p;
     }
 

@@ -86,7 +86,7 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
     EXPECT_TRUE(h.approvedDesign);
     EXPECT_FALSE(h.cfrReturnToService);
     EXPECT_EQ(h.block13eDate, QDate(2026, 12, 5));
-    EXPECT_FALSE(h.date23.isValid());
+    EXPECT_FALSE(h.block14eDate.isValid());
     EXPECT_EQ(data.certificates().scalar("SELECT \"Date18\" FROM \"Header\"").toString(), "2026-12-05");
     EXPECT_EQ(data.certificates().scalar("SELECT \"New\" FROM \"Header\"").toInt(), 1);
 
