@@ -121,7 +121,7 @@ void CertificateOnScreen::fillFromDefaults()
         reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored, so none were issued"),
                            status);
     if (!d) {
-        setText(s.text38, QStringLiteral("FAA/United States"));
+        setText(s.block1Country, QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.text3, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.text1, s.text2, s.text5})
@@ -129,7 +129,7 @@ void CertificateOnScreen::fillFromDefaults()
         setRemarks(QString());
         return;
     }
-    setText(s.text38, d->country);
+    setText(s.block1Country, d->country);
     setText(s.text2, d->organ2);
     // What does not fit its box is refused and reported, never cut.
     s.text3->offer(d->tracking);

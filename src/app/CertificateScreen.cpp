@@ -110,11 +110,11 @@ QWidget *CertificateScreen::buildTop()
     auto *g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
 
-    text38 = box("Text38");
-    text38->setText(QStringLiteral("FAA/United States"));
+    block1Country = box("Text38");
+    block1Country->setText(QStringLiteral("FAA/United States"));
     auto *b1 = new QVBoxLayout;
     b1->addWidget(new QLabel(QStringLiteral("1. Approving Civil Aviation Authority/Country:")));
-    b1->addWidget(text38);
+    b1->addWidget(block1Country);
     g->addWidget(block(QString(), b1), 0, 0);
 
     auto *title = new QLabel(QStringLiteral("2. AUTHORIZED RELEASE CERTIFICATE\nFAA Form 8130-3, AIRWORTHINESS APPROVAL TAG"));

@@ -40,7 +40,7 @@ public:
     // Every command button but Set-up, which opens and closes a panel.
     void setCommandsEnabled(bool enabled);
 
-    EntryBox *text38;       // block 1
+    EntryBox *block1Country;       // block 1
     EntryBox *text3;        // block 3
     QLabel *issuedMark;     // under block 3: issued, or changed after issue
     OrganizationChooser *combo3; // block 4 organisation chooser

@@ -118,7 +118,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     openWindow();
 
     screen().previousButton->click(); // the empty one
-    for (arc::EntryBox *e : {screen().text38, screen().text3, screen().text17, screen().text16, screen().text18,
+    for (arc::EntryBox *e : {screen().block1Country, screen().text3, screen().text17, screen().text16, screen().text18,
                              screen().text7, screen().text4, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().text1->toPlainText(), "");
@@ -135,7 +135,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
 
     screen().previousButton->click();
     // A stored blank shows empty; line breaks and dates as the screen shows them.
-    expectShown({{screen().text38, "EASA/France"}, {screen().text3, ""}, {screen().text1, "Acme Aero\n1 Main St"},
+    expectShown({{screen().block1Country, "EASA/France"}, {screen().text3, ""}, {screen().text1, "Acme Aero\n1 Main St"},
                  {screen().text5, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
                  {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());

@@ -19,7 +19,7 @@ TEST_F(WindowTest, FirstStartCreatesDataFilesInTheProgramFolderSaysSoAndStoresIt
     EXPECT_TRUE(window->dataFolder().isOpen());
     EXPECT_EQ(window->setupPanel().indicator(), 1);
     EXPECT_TRUE(window->setupPanel().isHidden());
-    EXPECT_EQ(screen().text38->text(), "FAA/United States");
+    EXPECT_EQ(screen().block1Country->text(), "FAA/United States");
     ASSERT_EQ(messages.shown.size(), 1) << "a new, empty store is never started silently";
     EXPECT_EQ(messages.shown[0].title, "Data folder");
     EXPECT_TRUE(messages.shown[0].prompt.contains(programFolder()));
