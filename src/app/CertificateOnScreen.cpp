@@ -122,7 +122,7 @@ void CertificateOnScreen::fillFromDefaults()
                            status);
     if (!d) {
         setText(s.block1Country, QStringLiteral("FAA/United States"));
-        for (QLineEdit *e : {s.text3, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
+        for (QLineEdit *e : {s.block3Tracking, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.text1, s.text2, s.text5})
             setText(e, QString());
@@ -132,7 +132,7 @@ void CertificateOnScreen::fillFromDefaults()
     setText(s.block1Country, d->country);
     setText(s.text2, d->organ2);
     // What does not fit its box is refused and reported, never cut.
-    s.text3->offer(d->tracking);
+    s.block3Tracking->offer(d->tracking);
     s.text5->offer(d->invoice);
     setRemarks(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
@@ -459,7 +459,7 @@ bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     if (!stored)
         return false;
     // The new certificate is the one on screen, as after any first save.
-    setText(m_screen->text3, stored->tracking);
+    setText(m_screen->block3Tracking, stored->tracking);
     setText(m_screen->text13, stored->remarks);
     m_filledRemarks.reset();
     m_currentFormIndex = stored->formIndex;
@@ -477,7 +477,7 @@ bool CertificateOnScreen::mayLeave()
 {
     if (!m_edits->changed())
         return true;
-    switch (m_messages.ask(Prompts::saveChanges(m_screen->text3->text().trimmed()))) {
+    switch (m_messages.ask(Prompts::saveChanges(m_screen->block3Tracking->text().trimmed()))) {
     case Message::Answer::Save: return save();
     case Message::Answer::Discard: return true;
     default: return false;

@@ -124,9 +124,9 @@ QWidget *CertificateScreen::buildTop()
     title->setFont(f);
     g->addWidget(title, 0, 1);
 
-    text3 = box("Text3");
+    block3Tracking = box("Text3");
     auto *b3 = new QVBoxLayout;
-    b3->addWidget(text3);
+    b3->addWidget(block3Tracking);
     // Whether the certificate was issued; on screen only, never printed.
     issuedMark = named<QLabel>("IssuedMark");
     issuedMark->setAlignment(Qt::AlignCenter);

@@ -41,7 +41,7 @@ public:
     void setCommandsEnabled(bool enabled);
 
     EntryBox *block1Country;       // block 1
-    EntryBox *text3;        // block 3
+    EntryBox *block3Tracking;        // block 3
     QLabel *issuedMark;     // under block 3: issued, or changed after issue
     OrganizationChooser *combo3; // block 4 organisation chooser
     EntryText *text1;       // block 4

@@ -175,7 +175,7 @@ void MainWindow::connectControls()
     for (QPushButton *parts : {m_setupPanel->partsButton, m_screen->partsButton})
         connect(parts, &QPushButton::clicked, this, &MainWindow::openPartsPanel);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
-    connect(m_screen->text3, &EntryBox::enterPressed, m_screen->text5, qOverload<>(&QWidget::setFocus));
+    connect(m_screen->block3Tracking, &EntryBox::enterPressed, m_screen->text5, qOverload<>(&QWidget::setFocus));
     connect(m_screen->text5, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
 }
 

@@ -14,7 +14,7 @@ namespace arc {
 
 ScreenEdits::ScreenEdits(CertificateScreen &s, ItemGridModel &grid, QObject *parent) : QObject(parent)
 {
-    for (QLineEdit *box : {s.block1Country, s.text3, s.text17, s.text16, s.text18, s.text7, s.text4, s.text6})
+    for (QLineEdit *box : {s.block1Country, s.block3Tracking, s.text17, s.text16, s.text18, s.text7, s.text4, s.text6})
         connect(box, &QLineEdit::textEdited, this, &ScreenEdits::mark);
     for (QPlainTextEdit *box : {s.text1, s.text2, s.text5, s.text13})
         connect(box, &QPlainTextEdit::textChanged, this, &ScreenEdits::mark);

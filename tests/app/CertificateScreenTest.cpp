@@ -21,7 +21,7 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
     openWindow();
     screen().combo3->show();
 
-    screen().text3->setText("typed on the new form");
+    screen().block3Tracking->setText("typed on the new form");
     screen().nextButton->click();
     EXPECT_EQ(window->newFormFlag(), 0);
     EXPECT_EQ(window->currentFormIndex(), last);
@@ -34,7 +34,7 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
         {next, "000002", 2}};
     for (const auto &[button, shown, messageCount] : steps) {
         button->click();
-        EXPECT_EQ(screen().text3->text(), shown);
+        EXPECT_EQ(screen().block3Tracking->text(), shown);
         EXPECT_EQ(messages.shown.size(), messageCount) << shown;
     }
     EXPECT_EQ(messages.shown, (QList<Message>{kEnd, kEnd}));
@@ -42,7 +42,7 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
     // Previous from a new certificate also lands on the last.
     screen().newButton->click();
     screen().previousButton->click();
-    EXPECT_EQ(screen().text3->text(), "000003");
+    EXPECT_EQ(screen().block3Tracking->text(), "000003");
 }
 
 // What the user changed is never thrown away without asking; what the
@@ -60,7 +60,7 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     screen().nextButton->click();
     screen().previousButton->click();
     EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::kExit});
-    ASSERT_EQ(screen().text3->text(), "000001");
+    ASSERT_EQ(screen().block3Tracking->text(), "000001");
 
     const Message ask = arc::Prompts::saveChanges("000001");
     QTest::keyClicks(screen().text7, "X");
@@ -71,7 +71,7 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
         messages.answers = {answer};
         screen().nextButton->click();
         EXPECT_EQ(messages.shown, QList<Message>{ask});
-        expectShown({{screen().text3, shown}, {screen().text7, block14}});
+        expectShown({{screen().block3Tracking, shown}, {screen().text7, block14}});
     }
     messages.shown.clear();
     screen().previousButton->click();
@@ -81,21 +81,21 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     messages.answers = {Message::Answer::Save};
     screen().nextButton->click();
     EXPECT_EQ(stored("SELECT Invoice FROM Header WHERE Tracking = '000001'").toString(), "WO-7");
-    expectShown({{screen().text3, "000002"}});
+    expectShown({{screen().block3Tracking, "000002"}});
 
     // A save refused stays; Show All Records and Exit ask as well.
     messages.shown.clear();
-    screen().text3->selectAll();
-    QTest::keyClicks(screen().text3, "000001");
+    screen().block3Tracking->selectAll();
+    QTest::keyClicks(screen().block3Tracking, "000001");
     messages.answers = {Message::Answer::Save};
     screen().previousButton->click();
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(messages.shown[0], ask);
-    expectShown({{screen().text3, "000001"}, {screen().text5, ""}});
+    expectShown({{screen().block3Tracking, "000001"}, {screen().text5, ""}});
     messages.answers = {Message::Answer::Cancel};
     window->findChild<QPushButton *>("ShowAll")->click();
     EXPECT_EQ(messages.shown.size(), 3);
-    expectShown({{screen().text3, "000001"}, {screen().text5, ""}});
+    expectShown({{screen().block3Tracking, "000001"}, {screen().text5, ""}});
     messages.answers = {Message::Answer::Cancel, Message::Answer::Discard};
     screen().exitButton->click();
     EXPECT_EQ(exits.size(), 0);
@@ -118,7 +118,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     openWindow();
 
     screen().previousButton->click(); // the empty one
-    for (arc::EntryBox *e : {screen().block1Country, screen().text3, screen().text17, screen().text16, screen().text18,
+    for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().text17, screen().text16, screen().text18,
                              screen().text7, screen().text4, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().text1->toPlainText(), "");
@@ -135,7 +135,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
 
     screen().previousButton->click();
     // A stored blank shows empty; line breaks and dates as the screen shows them.
-    expectShown({{screen().block1Country, "EASA/France"}, {screen().text3, ""}, {screen().text1, "Acme Aero\n1 Main St"},
+    expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().text1, "Acme Aero\n1 Main St"},
                  {screen().text5, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
                  {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());

@@ -42,7 +42,7 @@ protected:
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
         ASSERT_EQ(screen().text17->text(), "Pat Doe");
-        tracking = screen().text3->text();
+        tracking = screen().block3Tracking->text();
     }
 
     void signIn()
@@ -298,7 +298,7 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
     screen().saveButton->click();
     EXPECT_EQ(messages.shown.size(), 2) << "no further message";
     const QString next = QString("%1").arg(tracking.toInt() + 1, 6, 10, QLatin1Char('0'));
-    EXPECT_EQ(screen().text3->text(), next);
+    EXPECT_EQ(screen().block3Tracking->text(), next);
     const QString statement = QString("This FAA Form 8130-3 corrects the error(s) in Block(s) 5, 10 of FAA Form "
                                       "8130-3 %1 dated %2.")
                                   .arg(tracking, today());

@@ -84,7 +84,7 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
 
 TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
 {
-    arc::EntryBox *tracking = screen().text3;
+    arc::EntryBox *tracking = screen().block3Tracking;
     tracking->clear();
     tracking->setFocus();
     QTest::keyClicks(tracking, QString(16, '7'));
@@ -177,10 +177,10 @@ TEST_F(ItemEntryTest, ValuesTooLongForTheirBoxAreRefusedNeverCut)
     EXPECT_EQ(refusals(), QStringList{"8. Part No. takes at most 20 characters"});
 
     messages.shown.clear();
-    screen().text3->setText("T-1");
+    screen().block3Tracking->setText("T-1");
     QApplication::clipboard()->setText(QString(13, '9'));
-    screen().text3->pasteWithinLimit();
-    EXPECT_EQ(screen().text3->text(), "T-1");
+    screen().block3Tracking->pasteWithinLimit();
+    EXPECT_EQ(screen().block3Tracking->text(), "T-1");
     window->itemLines().setCurrentCell(1, arc::ItemGridModel::PartNoColumn, true);
     screen().columnButtons[arc::ItemGridModel::PartNoColumn]->click();
     screen().list1->setFocus();

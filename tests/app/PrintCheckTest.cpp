@@ -19,7 +19,7 @@ protected:
             return folder() + "out.pdf";
         });
         screen().newButton->click();
-        screen().text3->setText("T-200");
+        screen().block3Tracking->setText("T-200");
         screen().text1->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
@@ -38,7 +38,7 @@ protected:
 TEST_F(PrintCheckTest, MistakesAreFoundBeforeThePdfIsWritten)
 {
     window->setItemLine(1, {"2", "Seal", "PN-8", "2", "SN-2", "REPAIRED", {}});
-    screen().text3->setText("T-100"); // the stored certificate's number
+    screen().block3Tracking->setText("T-100"); // the stored certificate's number
     screen().check3D8->setChecked(true);
     screen().text13->setPlainText("");
     messages.answers = {Message::Answer::No};

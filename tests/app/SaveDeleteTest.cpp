@@ -15,7 +15,7 @@ protected:
 TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
 {
     openWindow();
-    screen().text3->setText("");
+    screen().block3Tracking->setText("");
     screen().text5->setPlainText("WO-1");
     screen().text1->setPlainText("Acme Aero\n1 Main St");
     screen().text17->setText("Pat Doe");
@@ -44,7 +44,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().newButton->click();
     screen().previousButton->click();
     expectShown(
-        {{screen().text3, ""}, {screen().text5, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().text7, ""}});
+        {{screen().block3Tracking, ""}, {screen().text5, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().text7, ""}});
     EXPECT_EQ(window->itemSlots()[0], line("1"));
     EXPECT_EQ(window->itemSlots()[1], arc::ItemLine{});
 
@@ -104,7 +104,7 @@ TEST_F(SaveTest, DeleteAsksWithNoAsDefaultAndShowsTheLastOrANewCertificate)
         return stored("SELECT (SELECT count(*) FROM Header) || '/' || (SELECT count(*) FROM Detail)").toString();
     };
     openWindow();
-    EXPECT_EQ(screen().text3->text(), "000100");
+    EXPECT_EQ(screen().block3Tracking->text(), "000100");
 
     // Nothing stored is on screen yet.
     screen().deleteButton->click();
@@ -125,13 +125,13 @@ TEST_F(SaveTest, DeleteAsksWithNoAsDefaultAndShowsTheLastOrANewCertificate)
     messages.answers = {Message::Answer::Yes};
     screen().deleteButton->click();
     EXPECT_EQ(counts(), "1/1");
-    EXPECT_EQ(screen().text3->text(), "B") << "the last stored certificate is shown";
+    EXPECT_EQ(screen().block3Tracking->text(), "B") << "the last stored certificate is shown";
 
     messages.answers = {Message::Answer::Yes};
     screen().deleteButton->click();
     EXPECT_EQ(counts(), "0/0");
     EXPECT_EQ(window->newFormFlag(), 1);
-    EXPECT_EQ(screen().text3->text(), "000101") << "a new certificate with the next number";
+    EXPECT_EQ(screen().block3Tracking->text(), "000101") << "a new certificate with the next number";
 }
 
 TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
@@ -141,7 +141,7 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
                 "Batch = NULL, IncreaseBatch = 1, Remarks = 'Default remark', Description = 'Seal', "
                 "PartNum = 'P-9', Status = 'REPAIRED', Tracking = NULL, IncreaseTrack = 1");
     openWindow();
-    expectShown({{screen().block1Country, "EASA/France"}, {screen().text2, "Alt org"}, {screen().text3, "000001"},
+    expectShown({{screen().block1Country, "EASA/France"}, {screen().text2, "Alt org"}, {screen().block3Tracking, "000001"},
                  {screen().text5, "WO-100"}, {screen().text13, "Default remark\n"}}); // a repair: the defaults' remark, a break and no statement
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
@@ -149,7 +149,7 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     expectShown({{screen().text4, "ACME123"}, {screen().text1, "Acme Aero\n\n\n"}});
 
     screen().newButton->click();
-    expectShown({{screen().text5, "WO-101"}, {screen().text3, "000001"}, {screen().text4, "ACME123"}});
+    expectShown({{screen().text5, "WO-101"}, {screen().block3Tracking, "000001"}, {screen().text4, "ACME123"}});
 }
 
 // Two certificates never carry one block 3 number: Save refuses a number
@@ -158,20 +158,20 @@ TEST_F(SaveTest, ANumberAnotherCertificateCarriesIsRefusedAndNothingStored)
 {
     addRow("Header", {{"Tracking", "000123"}, {"Date23", "2026-11-30"}});
     openWindow();
-    screen().text3->setText("000123 ");
+    screen().block3Tracking->setText("000123 ");
     window->setItemLine(0, line("1"));
     screen().saveButton->click();
     EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::numberInUse("000123", "30/Nov/2026")});
     EXPECT_EQ(window->newFormFlag(), 1);
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1);
-    expectShown({{screen().text3, "000123 "}});
+    expectShown({{screen().block3Tracking, "000123 "}});
 
-    screen().text3->setText("000124");
+    screen().block3Tracking->setText("000124");
     screen().saveButton->click();
     screen().saveButton->click();
     EXPECT_EQ(messages.shown.size(), 1) << "its own number is no other's";
     const qint64 key = window->currentFormIndex();
-    screen().text3->setText("000123");
+    screen().block3Tracking->setText("000123");
     screen().saveButton->click();
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(stored(QString("SELECT Tracking FROM Header WHERE FormIndex = %1").arg(key)).toString(), "000124");
@@ -247,7 +247,7 @@ TEST_F(SaveTest, NewWhoseCountersCannotBeStoredShowsNoNumbers)
 {
     storedExec("UPDATE Defaults SET Tracking = '000099', IncreaseTrack = 1, Invoice = '7', IncreaseInv = 1");
     openWindow();
-    EXPECT_EQ(screen().text3->text(), "000100");
+    EXPECT_EQ(screen().block3Tracking->text(), "000100");
     storedExec("CREATE TRIGGER full BEFORE UPDATE ON Defaults BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     screen().newButton->click();
     ASSERT_EQ(messages.shown.size(), 1);
@@ -255,10 +255,10 @@ TEST_F(SaveTest, NewWhoseCountersCannotBeStoredShowsNoNumbers)
     EXPECT_TRUE(messages.shown[0].prompt.startsWith("The next certificate numbers could not be stored, so none were "
                                                     "issued"))
         << messages.shown[0].prompt.toStdString();
-    expectShown({{screen().text3, ""}, {screen().text5, ""}});
+    expectShown({{screen().block3Tracking, ""}, {screen().text5, ""}});
     EXPECT_EQ(window->itemSlots()[0].serialNum, "");
 
     storedExec("DROP TRIGGER full");
     screen().newButton->click();
-    EXPECT_EQ(screen().text3->text(), "000101") << "the withdrawn number was never stored, so it is issued now";
+    EXPECT_EQ(screen().block3Tracking->text(), "000101") << "the withdrawn number was never stored, so it is issued now";
 }

@@ -121,7 +121,7 @@ TEST_F(DataWindowTest, AServerThatGoesAwayIsReportedAndReconnectedOnceBack)
     const QString unreachable =
         "The server " + window->setupPanel().folder() + " cannot be reached; nothing was saved";
     EXPECT_FALSE(unreachable.contains("hush"));
-    expectShown({{screen().text3, "000011"}});
+    expectShown({{screen().block3Tracking, "000011"}});
     screen().text5->setPlainText("WO-1");
     screen().saveButton->click();
     ASSERT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
@@ -133,7 +133,7 @@ TEST_F(DataWindowTest, AServerThatGoesAwayIsReportedAndReconnectedOnceBack)
     ASSERT_EQ(messages.shown.size(), 2) << messages.shown.value(0).prompt.toStdString();
     EXPECT_EQ(messages.shown[0].prompt, unreachable);
     EXPECT_EQ(messages.shown[1].prompt, unreachable);
-    expectShown({{screen().text3, "000011"}, {screen().text5, "WO-2"}});
+    expectShown({{screen().block3Tracking, "000011"}, {screen().text5, "WO-2"}});
     messages.shown.clear();
 
     cut(false);
@@ -141,7 +141,7 @@ TEST_F(DataWindowTest, AServerThatGoesAwayIsReportedAndReconnectedOnceBack)
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
     EXPECT_EQ(window->dataFolder().certificates().scalar("SELECT \"Invoice\" FROM \"Header\"").toString(), "WO-2");
     screen().newButton->click();
-    expectShown({{screen().text3, "000012"}});
+    expectShown({{screen().block3Tracking, "000012"}});
 
     auto *serverText = window->setupPanel().findChild<QLineEdit *>("ServerText");
     auto *connect = window->setupPanel().findChild<QPushButton *>("ServerConnect");

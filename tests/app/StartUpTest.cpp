@@ -115,7 +115,7 @@ TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
     openWindow();
     screen().setupButton->click(); // close the set-up panel
     screen().text5->setPlainText("WO-77");
-    screen().text3->setText("T-1");
+    screen().block3Tracking->setText("T-1");
     messages.shown.clear();
     for (QPushButton *b : {screen().saveButton, screen().newButton, screen().deleteButton}) {
         b->click();
@@ -124,7 +124,7 @@ TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
         EXPECT_TRUE(messages.shown[0].prompt.startsWith("No data folder is open"));
         messages.shown.clear();
     }
-    expectShown({{screen().text5, "WO-77"}, {screen().text3, "T-1"}});
+    expectShown({{screen().text5, "WO-77"}, {screen().block3Tracking, "T-1"}});
     screen().setupButton->click();
     window->setupPanel().dmirsButton->click();
     EXPECT_TRUE(window->signatoriesPanel().isHidden());

@@ -83,35 +83,35 @@ TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsThroughTheMatchesAndSh
     screen().combo3->show();
 
     search(&arc::FindPanel::firstButton, 1, "nf-");
-    EXPECT_EQ(screen().text3->text(), "T1");
+    EXPECT_EQ(screen().block3Tracking->text(), "T1");
     EXPECT_EQ(window->newFormFlag(), 0);
     EXPECT_TRUE(screen().combo3->isHidden());
-    QStringList seen{screen().text3->text()};
+    QStringList seen{screen().block3Tracking->text()};
     for (int i = 0; i < 3; ++i) {
         screen().nextButton->click();
-        seen << screen().text3->text();
+        seen << screen().block3Tracking->text();
     }
     EXPECT_EQ(seen, (QStringList{"T1", "T3", "T3", "T3"}));
     EXPECT_EQ(messages.shown, QList<Message>{kNoMore});
     screen().previousButton->click();
-    EXPECT_EQ(screen().text3->text(), "T3");
+    EXPECT_EQ(screen().block3Tracking->text(), "T3");
     EXPECT_EQ(cell(1, 2), "NF-300");
 
     search(&arc::FindPanel::lastButton, 1, "nf-");
-    seen = {screen().text3->text()};
+    seen = {screen().block3Tracking->text()};
     for (int i = 0; i < 3; ++i) {
         screen().previousButton->click();
-        seen << screen().text3->text();
+        seen << screen().block3Tracking->text();
     }
     EXPECT_EQ(seen, (QStringList{"T3", "T3", "T1", "T1"})) << "from the last match, once per matching line";
 
     search(&arc::FindPanel::allButton);
     EXPECT_EQ(find().boxes[1]->text(), "");
-    EXPECT_EQ(screen().text3->text(), "T3") << "the last line of all";
+    EXPECT_EQ(screen().block3Tracking->text(), "T3") << "the last line of all";
     seen = {};
     for (int i = 0; i < 4; ++i) {
         screen().previousButton->click();
-        seen << screen().text3->text();
+        seen << screen().block3Tracking->text();
     }
     EXPECT_EQ(seen, (QStringList{"T3", "T2", "T1", "T1"})) << "none without lines";
 }
