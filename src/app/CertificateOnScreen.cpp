@@ -124,7 +124,7 @@ void CertificateOnScreen::fillFromDefaults()
         setText(s.block1Country, QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.block3Tracking, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
             setText(e, QString());
-        for (QPlainTextEdit *e : {s.text1, s.text2, s.text5})
+        for (QPlainTextEdit *e : {s.block4Organization, s.text2, s.text5})
             setText(e, QString());
         setRemarks(QString());
         return;
@@ -518,7 +518,7 @@ void CertificateOnScreen::chooseOrganization(int index)
     if (index < 0)
         return;
     const OrganizationEntry o = s.combo3->itemData(index).value<OrganizationEntry>();
-    setText(s.text1, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
+    setText(s.block4Organization, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
     s.combo3->shrink();
     if (!selectsBlock13(currentStatus()))
         s.text4->offer(o.certificateNum);

@@ -141,13 +141,13 @@ QWidget *CertificateScreen::buildTop()
     b3->addWidget(issuedMark);
     g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);
 
-    text1 = multiLine("Text1", 5);
+    block4Organization = multiLine("Text1", 5);
     text2 = multiLine("Text2", 5);
     // The chooser lies over the name-and-address box.
     auto *over = new QWidget;
     auto *overLayout = new QVBoxLayout(over);
     overLayout->setContentsMargins(0, 0, 0, 0);
-    overLayout->addWidget(text1);
+    overLayout->addWidget(block4Organization);
     combo3 = new OrganizationChooser(over);
     auto *b4 = new QHBoxLayout;
     b4->addWidget(over);

@@ -44,7 +44,7 @@ public:
     EntryBox *block3Tracking;        // block 3
     QLabel *issuedMark;     // under block 3: issued, or changed after issue
     OrganizationChooser *combo3; // block 4 organisation chooser
-    EntryText *text1;       // block 4
+    EntryText *block4Organization;       // block 4
     EntryText *text2;       // block 4, second text
     EntryText *text5;       // block 5
     ItemGrid *grid1;        // blocks 6 to 11

@@ -121,7 +121,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().text17, screen().text16, screen().text18,
                              screen().text7, screen().text4, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
-    EXPECT_EQ(screen().text1->toPlainText(), "");
+    EXPECT_EQ(screen().block4Organization->toPlainText(), "");
     EXPECT_FALSE(screen().check3D6->isChecked());
 
     screen().previousButton->click();
@@ -135,7 +135,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
 
     screen().previousButton->click();
     // A stored blank shows empty; line breaks and dates as the screen shows them.
-    expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().text1, "Acme Aero\n1 Main St"},
+    expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
                  {screen().text5, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
                  {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());

@@ -38,7 +38,7 @@ protected:
             ++jobs;
             return std::make_unique<Counted>(signedJobs);
         });
-        screen().text1->setPlainText("Acme Aero\n1 Main St");
+        screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
         ASSERT_EQ(screen().text17->text(), "Pat Doe");

@@ -69,7 +69,7 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     screen().combo3->hidePopup();
     screen().combo3->setCurrentIndex(0);
     emit screen().combo3->activated(0);
-    expectShown({{screen().text1, "Acme Aero\n1 Main St\nWichita\nKS"}, {screen().text4, "ACME123"}});
+    expectShown({{screen().block4Organization, "Acme Aero\n1 Main St\nWichita\nKS"}, {screen().text4, "ACME123"}});
     EXPECT_FALSE(screen().combo3->isWide());
     EXPECT_TRUE(screen().text5->hasFocus());
 

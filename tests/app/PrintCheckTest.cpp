@@ -20,7 +20,7 @@ protected:
         });
         screen().newButton->click();
         screen().block3Tracking->setText("T-200");
-        screen().text1->setPlainText("Acme Aero\n1 Main St");
+        screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
         screen().text17->setText("Pat Doe"); // signed in with the master password: typed by hand

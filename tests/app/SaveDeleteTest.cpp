@@ -17,7 +17,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     openWindow();
     screen().block3Tracking->setText("");
     screen().text5->setPlainText("WO-1");
-    screen().text1->setPlainText("Acme Aero\n1 Main St");
+    screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
     screen().text17->setText("Pat Doe");
     screen().text18->setText("05/Dec/2026");
     screen().text6->setText("7 January 2027");
@@ -146,7 +146,7 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
     // The first organisation is chosen at start-up.
-    expectShown({{screen().text4, "ACME123"}, {screen().text1, "Acme Aero\n\n\n"}});
+    expectShown({{screen().text4, "ACME123"}, {screen().block4Organization, "Acme Aero\n\n\n"}});
 
     screen().newButton->click();
     expectShown({{screen().text5, "WO-101"}, {screen().block3Tracking, "000001"}, {screen().text4, "ACME123"}});
