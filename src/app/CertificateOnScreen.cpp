@@ -124,13 +124,13 @@ void CertificateOnScreen::fillFromDefaults()
         setText(s.block1Country, QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.block3Tracking, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
             setText(e, QString());
-        for (QPlainTextEdit *e : {s.block4Organization, s.text2, s.text5})
+        for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.text5})
             setText(e, QString());
         setRemarks(QString());
         return;
     }
     setText(s.block1Country, d->country);
-    setText(s.text2, d->organ2);
+    setText(s.block4Second, d->organ2);
     // What does not fit its box is refused and reported, never cut.
     s.block3Tracking->offer(d->tracking);
     s.text5->offer(d->invoice);

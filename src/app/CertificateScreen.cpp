@@ -142,7 +142,7 @@ QWidget *CertificateScreen::buildTop()
     g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);
 
     block4Organization = multiLine("Text1", 5);
-    text2 = multiLine("Text2", 5);
+    block4Second = multiLine("Text2", 5);
     // The chooser lies over the name-and-address box.
     auto *over = new QWidget;
     auto *overLayout = new QVBoxLayout(over);
@@ -151,7 +151,7 @@ QWidget *CertificateScreen::buildTop()
     combo3 = new OrganizationChooser(over);
     auto *b4 = new QHBoxLayout;
     b4->addWidget(over);
-    b4->addWidget(text2);
+    b4->addWidget(block4Second);
     g->addWidget(block(QStringLiteral("4. Organization"), b4), 1, 0, 1, 2);
 
     text5 = multiLine("Text5", 3);

@@ -45,7 +45,7 @@ public:
     QLabel *issuedMark;     // under block 3: issued, or changed after issue
     OrganizationChooser *combo3; // block 4 organisation chooser
     EntryText *block4Organization;       // block 4
-    EntryText *text2;       // block 4, second text
+    EntryText *block4Second;       // block 4, second text
     EntryText *text5;       // block 5
     ItemGrid *grid1;        // blocks 6 to 11
     QList<QPushButton *> columnButtons;

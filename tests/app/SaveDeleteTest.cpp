@@ -141,7 +141,7 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
                 "Batch = NULL, IncreaseBatch = 1, Remarks = 'Default remark', Description = 'Seal', "
                 "PartNum = 'P-9', Status = 'REPAIRED', Tracking = NULL, IncreaseTrack = 1");
     openWindow();
-    expectShown({{screen().block1Country, "EASA/France"}, {screen().text2, "Alt org"}, {screen().block3Tracking, "000001"},
+    expectShown({{screen().block1Country, "EASA/France"}, {screen().block4Second, "Alt org"}, {screen().block3Tracking, "000001"},
                  {screen().text5, "WO-100"}, {screen().text13, "Default remark\n"}}); // a repair: the defaults' remark, a break and no statement
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
