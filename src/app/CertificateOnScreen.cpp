@@ -124,7 +124,7 @@ void CertificateOnScreen::fillFromDefaults()
         setText(s.block1Country, QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.block3Tracking, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
             setText(e, QString());
-        for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.text5})
+        for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
             setText(e, QString());
         setRemarks(QString());
         return;
@@ -133,7 +133,7 @@ void CertificateOnScreen::fillFromDefaults()
     setText(s.block4Second, d->organ2);
     // What does not fit its box is refused and reported, never cut.
     s.block3Tracking->offer(d->tracking);
-    s.text5->offer(d->invoice);
+    s.block5Invoice->offer(d->invoice);
     setRemarks(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
     s.text17->offer(who ? who->name : QString());
@@ -522,7 +522,7 @@ void CertificateOnScreen::chooseOrganization(int index)
     s.combo3->shrink();
     if (!selectsBlock13(currentStatus()))
         s.text4->offer(o.certificateNum);
-    s.text5->setFocus();
+    s.block5Invoice->setFocus();
 }
 
 } // namespace arc

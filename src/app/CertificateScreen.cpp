@@ -154,11 +154,11 @@ QWidget *CertificateScreen::buildTop()
     b4->addWidget(block4Second);
     g->addWidget(block(QStringLiteral("4. Organization"), b4), 1, 0, 1, 2);
 
-    text5 = multiLine("Text5", 3);
-    text5->setEnterMovesOn(true);
-    text5->setCapitals(true);
+    block5Invoice = multiLine("Text5", 3);
+    block5Invoice->setEnterMovesOn(true);
+    block5Invoice->setCapitals(true);
     auto *b5 = new QVBoxLayout;
-    b5->addWidget(text5);
+    b5->addWidget(block5Invoice);
     g->addWidget(block(QStringLiteral("5. WO/Contract/Inv. No."), b5), 1, 2);
     g->setColumnStretch(0, 2);
     g->setColumnStretch(1, 2);

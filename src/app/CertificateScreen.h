@@ -46,7 +46,7 @@ public:
     OrganizationChooser *combo3; // block 4 organisation chooser
     EntryText *block4Organization;       // block 4
     EntryText *block4Second;       // block 4, second text
-    EntryText *text5;       // block 5
+    EntryText *block5Invoice;       // block 5
     ItemGrid *grid1;        // blocks 6 to 11
     QList<QPushButton *> columnButtons;
     QListWidget *list1;     // part numbers

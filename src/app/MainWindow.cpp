@@ -101,7 +101,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_access->raise();
     m_signIn = new SignIn(*m_access,
                           {m_screen->text17, m_screen->text16, m_screen->text18, m_screen->text7, m_screen->text6,
-                           m_screen->text5},
+                           m_screen->block5Invoice},
                           *m_grid, m_folder, m_setup, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
     m_signatories = new SignatoriesPanel(
@@ -175,8 +175,8 @@ void MainWindow::connectControls()
     for (QPushButton *parts : {m_setupPanel->partsButton, m_screen->partsButton})
         connect(parts, &QPushButton::clicked, this, &MainWindow::openPartsPanel);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
-    connect(m_screen->block3Tracking, &EntryBox::enterPressed, m_screen->text5, qOverload<>(&QWidget::setFocus));
-    connect(m_screen->text5, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
+    connect(m_screen->block3Tracking, &EntryBox::enterPressed, m_screen->block5Invoice, qOverload<>(&QWidget::setFocus));
+    connect(m_screen->block5Invoice, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
 }
 
 void MainWindow::showEvent(QShowEvent *event)

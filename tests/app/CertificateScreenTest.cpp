@@ -77,7 +77,7 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     screen().previousButton->click();
     EXPECT_TRUE(messages.shown.isEmpty()) << "the discarded changes are gone";
 
-    QTest::keyClicks(screen().text5, "wo-7");
+    QTest::keyClicks(screen().block5Invoice, "wo-7");
     messages.answers = {Message::Answer::Save};
     screen().nextButton->click();
     EXPECT_EQ(stored("SELECT Invoice FROM Header WHERE Tracking = '000001'").toString(), "WO-7");
@@ -91,11 +91,11 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     screen().previousButton->click();
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(messages.shown[0], ask);
-    expectShown({{screen().block3Tracking, "000001"}, {screen().text5, ""}});
+    expectShown({{screen().block3Tracking, "000001"}, {screen().block5Invoice, ""}});
     messages.answers = {Message::Answer::Cancel};
     window->findChild<QPushButton *>("ShowAll")->click();
     EXPECT_EQ(messages.shown.size(), 3);
-    expectShown({{screen().block3Tracking, "000001"}, {screen().text5, ""}});
+    expectShown({{screen().block3Tracking, "000001"}, {screen().block5Invoice, ""}});
     messages.answers = {Message::Answer::Cancel, Message::Answer::Discard};
     screen().exitButton->click();
     EXPECT_EQ(exits.size(), 0);
@@ -136,7 +136,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     screen().previousButton->click();
     // A stored blank shows empty; line breaks and dates as the screen shows them.
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
-                 {screen().text5, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
+                 {screen().block5Invoice, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
                  {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());
     EXPECT_FALSE(screen().check3D1->isChecked());

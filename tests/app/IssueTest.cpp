@@ -283,7 +283,7 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
     EXPECT_TRUE(messages.shown.isEmpty()) << "nothing changed, nothing asked";
 
     window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-2", "NEW", {}});
-    screen().text5->setPlainText("WO-9");
+    screen().block5Invoice->setPlainText("WO-9");
     screen().saveButton->click(); // No, the default
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0],

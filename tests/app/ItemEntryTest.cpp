@@ -71,7 +71,7 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     emit screen().combo3->activated(0);
     expectShown({{screen().block4Organization, "Acme Aero\n1 Main St\nWichita\nKS"}, {screen().text4, "ACME123"}});
     EXPECT_FALSE(screen().combo3->isWide());
-    EXPECT_TRUE(screen().text5->hasFocus());
+    EXPECT_TRUE(screen().block5Invoice->hasFocus());
 
     screen().saveButton->click();
     EXPECT_EQ(stored("SELECT count(*) FROM Detail").toInt(), 3);
@@ -90,9 +90,9 @@ TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
     QTest::keyClicks(tracking, QString(16, '7'));
     EXPECT_EQ(tracking->text(), QString(15, '7'));
     QTest::keyClick(tracking, Qt::Key_Return);
-    EXPECT_TRUE(screen().text5->hasFocus());
+    EXPECT_TRUE(screen().block5Invoice->hasFocus());
 
-    arc::EntryText *invoice = screen().text5;
+    arc::EntryText *invoice = screen().block5Invoice;
     invoice->clear();
     QTest::keyClicks(invoice, "wo-12a");
     EXPECT_EQ(invoice->toPlainText(), "WO-12A");

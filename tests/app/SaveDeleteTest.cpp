@@ -16,7 +16,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
 {
     openWindow();
     screen().block3Tracking->setText("");
-    screen().text5->setPlainText("WO-1");
+    screen().block5Invoice->setPlainText("WO-1");
     screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
     screen().text17->setText("Pat Doe");
     screen().text18->setText("05/Dec/2026");
@@ -29,7 +29,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     EXPECT_EQ(window->newFormFlag(), 0);
     const qint64 key = window->currentFormIndex();
     EXPECT_GT(key, 0);
-    screen().text5->setPlainText("WO-2");
+    screen().block5Invoice->setPlainText("WO-2");
     screen().saveButton->click();
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1) << "the second save updates the same row";
     EXPECT_EQ(window->currentFormIndex(), key);
@@ -44,7 +44,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().newButton->click();
     screen().previousButton->click();
     expectShown(
-        {{screen().block3Tracking, ""}, {screen().text5, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().text7, ""}});
+        {{screen().block3Tracking, ""}, {screen().block5Invoice, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().text7, ""}});
     EXPECT_EQ(window->itemSlots()[0], line("1"));
     EXPECT_EQ(window->itemSlots()[1], arc::ItemLine{});
 
@@ -68,7 +68,7 @@ TEST_F(SaveTest, TooLongValueIsReportedOnceAndAFailedSaveStoresNothing)
     screen().text13->setPlainText("first remark");
     screen().saveButton->click();
     screen().text13->setPlainText(QString(64001, 'R'));
-    screen().text5->setPlainText("WO-9");
+    screen().block5Invoice->setPlainText("WO-9");
     window->setItemLine(0, line("1", QString(31, 'S')));
     window->setItemLine(1, line("2"));
     screen().saveButton->click();
@@ -83,7 +83,7 @@ TEST_F(SaveTest, TooLongValueIsReportedOnceAndAFailedSaveStoresNothing)
     // save is stored, the user is told and the entries stay for another try.
     storedExec("CREATE TRIGGER no_lines BEFORE INSERT ON Detail BEGIN SELECT RAISE(ABORT, 'disk trouble'); END");
     screen().text13->setPlainText("second remark");
-    screen().text5->setPlainText("WO-NEW");
+    screen().block5Invoice->setPlainText("WO-NEW");
     window->setItemLine(0, line("1", "NEW"));
     screen().saveButton->click();
     ASSERT_EQ(messages.shown.size(), 2);
@@ -92,7 +92,7 @@ TEST_F(SaveTest, TooLongValueIsReportedOnceAndAFailedSaveStoresNothing)
     EXPECT_EQ(stored("SELECT Remarks || ' ' || Invoice FROM Header").toString(), "first remark WO-9");
     EXPECT_EQ(stored("SELECT count(*) FROM Detail WHERE SerialNum IS NULL").toInt(), 1);
     EXPECT_EQ(stored("SELECT count(*) FROM Detail").toInt(), 2);
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-NEW");
+    EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-NEW");
 }
 
 TEST_F(SaveTest, DeleteAsksWithNoAsDefaultAndShowsTheLastOrANewCertificate)
@@ -142,14 +142,14 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
                 "PartNum = 'P-9', Status = 'REPAIRED', Tracking = NULL, IncreaseTrack = 1");
     openWindow();
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block4Second, "Alt org"}, {screen().block3Tracking, "000001"},
-                 {screen().text5, "WO-100"}, {screen().text13, "Default remark\n"}}); // a repair: the defaults' remark, a break and no statement
+                 {screen().block5Invoice, "WO-100"}, {screen().text13, "Default remark\n"}}); // a repair: the defaults' remark, a break and no statement
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
     // The first organisation is chosen at start-up.
     expectShown({{screen().text4, "ACME123"}, {screen().block4Organization, "Acme Aero\n\n\n"}});
 
     screen().newButton->click();
-    expectShown({{screen().text5, "WO-101"}, {screen().block3Tracking, "000001"}, {screen().text4, "ACME123"}});
+    expectShown({{screen().block5Invoice, "WO-101"}, {screen().block3Tracking, "000001"}, {screen().text4, "ACME123"}});
 }
 
 // Two certificates never carry one block 3 number: Save refuses a number
@@ -188,7 +188,7 @@ TEST_F(SaveTest, SavingACertificateDeletedElsewhereOffersToStoreItAsNew)
     ASSERT_EQ(window->currentFormIndex(), gone);
     storedExec(QString("DELETE FROM Detail WHERE FormIndex = %1").arg(gone));
     storedExec(QString("DELETE FROM Header WHERE FormIndex = %1").arg(gone));
-    screen().text5->setPlainText("WO-KEPT");
+    screen().block5Invoice->setPlainText("WO-KEPT");
     const auto counts = [&] {
         return stored("SELECT (SELECT count(*) FROM Header) || '/' || (SELECT count(*) FROM Detail)").toString();
     };
@@ -200,7 +200,7 @@ TEST_F(SaveTest, SavingACertificateDeletedElsewhereOffersToStoreItAsNew)
     EXPECT_EQ(messages.shown[0].buttons, Message::Buttons::YesNo);
     EXPECT_TRUE(messages.shown[0].prompt.contains("deleted")) << messages.shown[0].prompt.toStdString();
     EXPECT_EQ(counts(), "0/0") << "nothing stored, no lines without a header";
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-KEPT");
+    EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-KEPT");
 
     messages.answers = {Message::Answer::Yes};
     screen().saveButton->click();
@@ -221,7 +221,7 @@ TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStor
     screen().previousButton->click();
     ASSERT_EQ(window->currentFormIndex(), key);
     storedExec(QString("UPDATE Header SET Invoice = 'WO-ELSEWHERE' WHERE FormIndex = %1").arg(key));
-    screen().text5->setPlainText("WO-MINE");
+    screen().block5Invoice->setPlainText("WO-MINE");
 
     messages.answers = {Message::Answer::No};
     screen().saveButton->click();
@@ -230,11 +230,11 @@ TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStor
     EXPECT_TRUE(messages.shown[0].prompt.contains("changed at another workstation"))
         << messages.shown[0].prompt.toStdString();
     EXPECT_EQ(stored("SELECT Invoice FROM Header").toString(), "WO-ELSEWHERE");
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-MINE");
+    EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-MINE");
 
     messages.answers = {Message::Answer::Yes};
     screen().saveButton->click();
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-ELSEWHERE") << "the stored certificate is shown";
+    EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-ELSEWHERE") << "the stored certificate is shown";
     screen().text13->setPlainText("checked");
     screen().saveButton->click();
     EXPECT_EQ(messages.shown.size(), 2);
@@ -255,7 +255,7 @@ TEST_F(SaveTest, NewWhoseCountersCannotBeStoredShowsNoNumbers)
     EXPECT_TRUE(messages.shown[0].prompt.startsWith("The next certificate numbers could not be stored, so none were "
                                                     "issued"))
         << messages.shown[0].prompt.toStdString();
-    expectShown({{screen().block3Tracking, ""}, {screen().text5, ""}});
+    expectShown({{screen().block3Tracking, ""}, {screen().block5Invoice, ""}});
     EXPECT_EQ(window->itemSlots()[0].serialNum, "");
 
     storedExec("DROP TRIGGER full");

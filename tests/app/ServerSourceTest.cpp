@@ -81,7 +81,7 @@ TEST_F(DataWindowTest, ServerBoxConnectsToAServerOrSaysWhyNot)
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
     ASSERT_FALSE(window->signIn().signature().isNull()) << "read from the server's files";
     EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
-    screen().text5->setPlainText("WO-ON-SERVER");
+    screen().block5Invoice->setPlainText("WO-ON-SERVER");
     screen().saveButton->click();
     EXPECT_EQ(window->dataFolder().certificates().scalar("SELECT \"Invoice\" FROM \"Header\"").toString(),
               "WO-ON-SERVER");
@@ -122,18 +122,18 @@ TEST_F(DataWindowTest, AServerThatGoesAwayIsReportedAndReconnectedOnceBack)
         "The server " + window->setupPanel().folder() + " cannot be reached; nothing was saved";
     EXPECT_FALSE(unreachable.contains("hush"));
     expectShown({{screen().block3Tracking, "000011"}});
-    screen().text5->setPlainText("WO-1");
+    screen().block5Invoice->setPlainText("WO-1");
     screen().saveButton->click();
     ASSERT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
 
     cut(true);
-    screen().text5->setPlainText("WO-2");
+    screen().block5Invoice->setPlainText("WO-2");
     screen().saveButton->click();
     screen().newButton->click();
     ASSERT_EQ(messages.shown.size(), 2) << messages.shown.value(0).prompt.toStdString();
     EXPECT_EQ(messages.shown[0].prompt, unreachable);
     EXPECT_EQ(messages.shown[1].prompt, unreachable);
-    expectShown({{screen().block3Tracking, "000011"}, {screen().text5, "WO-2"}});
+    expectShown({{screen().block3Tracking, "000011"}, {screen().block5Invoice, "WO-2"}});
     messages.shown.clear();
 
     cut(false);

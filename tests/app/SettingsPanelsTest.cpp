@@ -131,7 +131,7 @@ TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStar
     EXPECT_EQ(messages.shown[1].title, "Defaults");
 
     screen().newButton->click();
-    expectShown({{screen().block3Tracking, "000045"}, {screen().text5, "WO-100"}});
+    expectShown({{screen().block3Tracking, "000045"}, {screen().block5Invoice, "WO-100"}});
     EXPECT_EQ(window->itemSlots()[0].status, "OVERHAULED");
     screen().printButton->click();
     EXPECT_EQ(window->findChild<arc::PrintPanel *>()->text45->text(), "2");

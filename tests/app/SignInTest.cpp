@@ -143,7 +143,7 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
     const auto usable = [&](QWidget *w) { return w->isEnabledTo(window.get()) && w->isEnabled(); };
     const QList<QWidget *> others = {screen().setupButton,          screen().saveButton,
                                      screen().newButton,            screen().exitButton,
-                                     screen().grid1,                screen().text5,
+                                     screen().grid1,                screen().block5Invoice,
                                      screen().combo3,               window->setupPanel().dmirsButton};
     panel().combo4->setCurrentIndex(0); // a name chosen, no password yet
     for (QWidget *w : others)

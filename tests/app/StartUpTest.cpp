@@ -114,7 +114,7 @@ TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
     storeDataPath(folder() + "offline/");
     openWindow();
     screen().setupButton->click(); // close the set-up panel
-    screen().text5->setPlainText("WO-77");
+    screen().block5Invoice->setPlainText("WO-77");
     screen().block3Tracking->setText("T-1");
     messages.shown.clear();
     for (QPushButton *b : {screen().saveButton, screen().newButton, screen().deleteButton}) {
@@ -124,7 +124,7 @@ TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
         EXPECT_TRUE(messages.shown[0].prompt.startsWith("No data folder is open"));
         messages.shown.clear();
     }
-    expectShown({{screen().text5, "WO-77"}, {screen().block3Tracking, "T-1"}});
+    expectShown({{screen().block5Invoice, "WO-77"}, {screen().block3Tracking, "T-1"}});
     screen().setupButton->click();
     window->setupPanel().dmirsButton->click();
     EXPECT_TRUE(window->signatoriesPanel().isHidden());
@@ -193,7 +193,7 @@ TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
     // the one in use stays open, stored and shown.
     for (const QString &refused : {QString("/"), dataFolder() + "empty"}) {
         QDir().mkpath(refused);
-        screen().text5->setPlainText("WO-9");
+        screen().block5Invoice->setPlainText("WO-9");
         window->folderChosen(refused);
         ASSERT_EQ(messages.shown.size(), 1);
         EXPECT_TRUE(messages.shown[0].prompt.contains(refused.endsWith("/") ? refused : refused + "/"))
@@ -203,7 +203,7 @@ TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
         EXPECT_TRUE(window->dataFolder().isOpen());
         EXPECT_EQ(window->setupPanel().folder(), other);
         EXPECT_EQ(window->setupPanel().indicator(), 1);
-        EXPECT_EQ(screen().text5->toPlainText(), "WO-9");
+        EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-9");
         messages.shown.clear();
     }
 }

@@ -125,12 +125,12 @@ TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
     openWindow();
     screen().previousButton->click();
     ASSERT_EQ(window->currentFormIndex(), second);
-    screen().text5->setPlainText("WO-EDITED");
+    screen().block5Invoice->setPlainText("WO-EDITED");
 
     messages.answers = {Message::Answer::Discard};
     search(&arc::FindPanel::firstButton, 1, "ZZ");
     EXPECT_EQ(messages.shown, (QList<Message>{arc::Prompts::saveChanges("T2"), kNoMatch}));
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-EDITED");
+    EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-EDITED");
     EXPECT_FALSE(screen().combo3->isVisible());
     screen().saveButton->click();
     EXPECT_EQ(messages.shown.size(), 2) << "saved without a word";
@@ -140,7 +140,7 @@ TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
 
     screen().nextButton->click();
     EXPECT_EQ(messages.shown.last(), kNoRecords) << "the empty result is walked until the next search";
-    EXPECT_EQ(screen().text5->toPlainText(), "WO-EDITED");
+    EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-EDITED");
 }
 
 // A signatory's counts for a month, read on the signatories panel.
