@@ -304,7 +304,7 @@ void CertificateOnScreen::buildtext13()
         return StampTexts::text(m_folder.reference(), code);
     };
     const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(remarksInputs(), stampText));
-    const QString shown = m_screen->text13->toPlainText();
+    const QString shown = m_screen->block12Remarks->toPlainText();
     if (!BlankRule::isBlank(shown) && shown != m_filledRemarks && shown != composed
         && m_messages.ask(Prompts::kReplaceRemarks) != Message::Answer::Yes)
         return;
@@ -313,8 +313,8 @@ void CertificateOnScreen::buildtext13()
 
 void CertificateOnScreen::setRemarks(const QString &text)
 {
-    setText(m_screen->text13, text);
-    m_filledRemarks = m_screen->text13->toPlainText();
+    setText(m_screen->block12Remarks, text);
+    m_filledRemarks = m_screen->block12Remarks->toPlainText();
 }
 
 void CertificateOnScreen::chooseExport(bool yes)
@@ -460,7 +460,7 @@ bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
         return false;
     // The new certificate is the one on screen, as after any first save.
     setText(m_screen->block3Tracking, stored->tracking);
-    setText(m_screen->text13, stored->remarks);
+    setText(m_screen->block12Remarks, stored->remarks);
     m_filledRemarks.reset();
     m_currentFormIndex = stored->formIndex;
     m_newFormFlag = 0;

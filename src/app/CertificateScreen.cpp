@@ -197,10 +197,10 @@ QWidget *CertificateScreen::buildRemarks()
     auto *h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
 
-    text13 = multiLine("Text13", 5);
-    text13->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    block12Remarks = multiLine("Text13", 5);
+    block12Remarks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *b12 = new QVBoxLayout;
-    b12->addWidget(text13);
+    b12->addWidget(block12Remarks);
     h->addWidget(block(QStringLiteral("12. Remarks"), b12), 3);
 
     option1 = named<QRadioButton>("Option1", QStringLiteral("Yes"));

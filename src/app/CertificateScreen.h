@@ -51,7 +51,7 @@ public:
     QList<QPushButton *> columnButtons;
     QListWidget *list1;     // part numbers
     QListWidget *list2;     // statuses
-    EntryText *text13;      // block 12
+    EntryText *block12Remarks;      // block 12
     QRadioButton *option1, *option2;
     QComboBox *combo1, *combo2;
     QCheckBox *check3D1, *check3D2;

@@ -16,7 +16,7 @@ ScreenEdits::ScreenEdits(CertificateScreen &s, ItemGridModel &grid, QObject *par
 {
     for (QLineEdit *box : {s.block1Country, s.block3Tracking, s.text17, s.text16, s.text18, s.text7, s.text4, s.text6})
         connect(box, &QLineEdit::textEdited, this, &ScreenEdits::mark);
-    for (QPlainTextEdit *box : {s.block4Organization, s.block4Second, s.block5Invoice, s.text13})
+    for (QPlainTextEdit *box : {s.block4Organization, s.block4Second, s.block5Invoice, s.block12Remarks})
         connect(box, &QPlainTextEdit::textChanged, this, &ScreenEdits::mark);
     for (QAbstractButton *tick : std::initializer_list<QAbstractButton *>{s.check3D1, s.check3D2, s.check3D6,
                                                                           s.check3D8, s.option1, s.option2})

@@ -136,7 +136,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     screen().previousButton->click();
     // A stored blank shows empty; line breaks and dates as the screen shows them.
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
-                 {screen().block5Invoice, "WO-7"}, {screen().text13, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
+                 {screen().block5Invoice, "WO-7"}, {screen().block12Remarks, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
                  {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());
     EXPECT_FALSE(screen().check3D1->isChecked());

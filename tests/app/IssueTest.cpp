@@ -268,7 +268,7 @@ TEST_F(IssueTest, AChangeWhileThePageIsMadeRefusesTheIssue)
     EXPECT_EQ(messages.shown[0].prompt,
               "The stored certificate was changed, at this or another station, while its page was being made. It was "
               "not issued and nothing was printed: look at it again, then print it again.");
-    EXPECT_EQ(screen().text13->toPlainText(), "Changed at another station.");
+    EXPECT_EQ(screen().block12Remarks->toPlainText(), "Changed at another station.");
 }
 
 // Save on an issued certificate never stores over it: with the user's
@@ -294,7 +294,7 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
     EXPECT_EQ(stored("SELECT SerialNum FROM Detail").toString(), "SN-1");
 
     messages.answers = {Answer::Yes};
-    const QString remarks = screen().text13->toPlainText();
+    const QString remarks = screen().block12Remarks->toPlainText();
     screen().saveButton->click();
     EXPECT_EQ(messages.shown.size(), 2) << "no further message";
     const QString next = QString("%1").arg(tracking.toInt() + 1, 6, 10, QLatin1Char('0'));
@@ -302,7 +302,7 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
     const QString statement = QString("This FAA Form 8130-3 corrects the error(s) in Block(s) 5, 10 of FAA Form "
                                       "8130-3 %1 dated %2.")
                                   .arg(tracking, today());
-    EXPECT_EQ(screen().text13->toPlainText(), statement + "\n" + remarks);
+    EXPECT_EQ(screen().block12Remarks->toPlainText(), statement + "\n" + remarks);
     EXPECT_NE(window->currentFormIndex(), issuedKey);
     EXPECT_EQ(window->newFormFlag(), 0);
     EXPECT_EQ(markShown(), "") << "the correction is not issued yet";

@@ -29,7 +29,7 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
     }
-    QString remarks() { return screen().text13->toPlainText(); }
+    QString remarks() { return screen().block12Remarks->toPlainText(); }
     void choose(QComboBox *list, const QString &text)
     {
         const int i = list->findText(text);
@@ -115,7 +115,7 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
 
     // Typed remarks are replaced only when the user agrees; what the
     // builder itself composed is replaced without a question.
-    screen().text13->setPlainText("typed");
+    screen().block12Remarks->setPlainText("typed");
     messages.shown.clear();
     messages.answers = {Message::Answer::No};
     screen().check3D8->click();

@@ -54,7 +54,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().text6->setText("soon");
     for (int r = 0; r < 10; ++r)
         window->setItemLine(r, line(QString::number(r + 1), QString("S%1").arg(r)));
-    screen().text13->setPlainText("\nEXPORT remark below a blank line");
+    screen().block12Remarks->setPlainText("\nEXPORT remark below a blank line");
     screen().saveButton->click();
     EXPECT_EQ(stored("SELECT Date18 || ' ' || Date23 FROM Header").toString(), "2026-12-05 2027-01-07");
     EXPECT_EQ(stored("SELECT count(*) FROM Detail").toInt(), 10);
@@ -65,9 +65,9 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
 TEST_F(SaveTest, TooLongValueIsReportedOnceAndAFailedSaveStoresNothing)
 {
     openWindow();
-    screen().text13->setPlainText("first remark");
+    screen().block12Remarks->setPlainText("first remark");
     screen().saveButton->click();
-    screen().text13->setPlainText(QString(64001, 'R'));
+    screen().block12Remarks->setPlainText(QString(64001, 'R'));
     screen().block5Invoice->setPlainText("WO-9");
     window->setItemLine(0, line("1", QString(31, 'S')));
     window->setItemLine(1, line("2"));
@@ -82,7 +82,7 @@ TEST_F(SaveTest, TooLongValueIsReportedOnceAndAFailedSaveStoresNothing)
     // Something outside the program breaks the line table: nothing of the
     // save is stored, the user is told and the entries stay for another try.
     storedExec("CREATE TRIGGER no_lines BEFORE INSERT ON Detail BEGIN SELECT RAISE(ABORT, 'disk trouble'); END");
-    screen().text13->setPlainText("second remark");
+    screen().block12Remarks->setPlainText("second remark");
     screen().block5Invoice->setPlainText("WO-NEW");
     window->setItemLine(0, line("1", "NEW"));
     screen().saveButton->click();
@@ -142,7 +142,7 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
                 "PartNum = 'P-9', Status = 'REPAIRED', Tracking = NULL, IncreaseTrack = 1");
     openWindow();
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block4Second, "Alt org"}, {screen().block3Tracking, "000001"},
-                 {screen().block5Invoice, "WO-100"}, {screen().text13, "Default remark\n"}}); // a repair: the defaults' remark, a break and no statement
+                 {screen().block5Invoice, "WO-100"}, {screen().block12Remarks, "Default remark\n"}}); // a repair: the defaults' remark, a break and no statement
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
     // The first organisation is chosen at start-up.
@@ -235,7 +235,7 @@ TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStor
     messages.answers = {Message::Answer::Yes};
     screen().saveButton->click();
     EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-ELSEWHERE") << "the stored certificate is shown";
-    screen().text13->setPlainText("checked");
+    screen().block12Remarks->setPlainText("checked");
     screen().saveButton->click();
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(stored("SELECT Invoice || ' ' || Remarks FROM Header").toString(), "WO-ELSEWHERE checked");
