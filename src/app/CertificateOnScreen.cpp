@@ -57,7 +57,7 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
     connect(screen.combo1, &QComboBox::activated, this, &CertificateOnScreen::buildtext13);
     connect(screen.combo2, &QComboBox::activated, this, &CertificateOnScreen::buildtext13);
     const std::pair<QCheckBox *, ReleaseBoxes::Box> boxes[] = {
-        {screen.check3D1, ReleaseBoxes::Box::ApprovedDesign},
+        {screen.block13aApproved, ReleaseBoxes::Box::ApprovedDesign},
         {screen.check3D2, ReleaseBoxes::Box::NonApprovedDesign},
         {screen.check3D6, ReleaseBoxes::Box::ReturnToService},
         {screen.check3D8, ReleaseBoxes::Box::OtherRegulation}};
@@ -99,7 +99,7 @@ void CertificateOnScreen::NewFormDefaults()
 {
     CertificateScreen &s = *m_screen;
     m_grid->setLines({});
-    for (QCheckBox *c : {s.check3D1, s.check3D2, s.check3D6, s.check3D8})
+    for (QCheckBox *c : {s.block13aApproved, s.check3D2, s.check3D6, s.check3D8})
         setTicked(c, false);
     if (m_newFormFlag == 1)
         fillFromDefaults();
@@ -215,7 +215,7 @@ void CertificateOnScreen::showExportChoice(const CertificateHeader &c, bool bloc
 void CertificateOnScreen::setBlockEnabled(bool block13)
 {
     CertificateScreen &s = *m_screen;
-    s.check3D1->setEnabled(block13);
+    s.block13aApproved->setEnabled(block13);
     s.check3D2->setEnabled(block13);
     s.check3D6->setEnabled(!block13);
     s.check3D8->setEnabled(!block13);
@@ -232,7 +232,7 @@ void CertificateOnScreen::checkstat()
     const bool block13 = selectsBlock13(currentStatus());
     setBlockEnabled(block13);
     if (block13) {
-        setTicked(s.check3D1, true);
+        setTicked(s.block13aApproved, true);
         setTicked(s.check3D6, false);
         setTicked(s.check3D8, false);
         s.option1->setEnabled(true);
@@ -249,7 +249,7 @@ void CertificateOnScreen::checkstat()
         setText(s.text18, DateText::today());
     } else {
         setTicked(s.check3D6, true);
-        setTicked(s.check3D1, false);
+        setTicked(s.block13aApproved, false);
         setTicked(s.check3D2, false);
         s.option1->setEnabled(false);
         s.option2->setEnabled(false);
@@ -328,8 +328,8 @@ void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
 {
     CertificateScreen &s = *m_screen;
     const ReleaseBoxes::Outcome out = ReleaseBoxes::afterClick(
-        {s.check3D1->isChecked(), s.check3D2->isChecked(), s.check3D6->isChecked(), s.check3D8->isChecked()}, box);
-    setTicked(s.check3D1, out.ticks.approvedDesign);
+        {s.block13aApproved->isChecked(), s.check3D2->isChecked(), s.check3D6->isChecked(), s.check3D8->isChecked()}, box);
+    setTicked(s.block13aApproved, out.ticks.approvedDesign);
     setTicked(s.check3D2, out.ticks.nonApprovedDesign);
     setTicked(s.check3D6, out.ticks.returnToService);
     setTicked(s.check3D8, out.ticks.otherRegulation);

@@ -227,7 +227,7 @@ QWidget *CertificateScreen::buildSignatures()
     auto *h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
 
-    check3D1 = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
+    block13aApproved = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
     check3D2 = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
     text17 = box("Text17");
     text16 = box("Text16");
@@ -237,7 +237,7 @@ QWidget *CertificateScreen::buildSignatures()
     b13->addWidget(new QLabel(QStringLiteral("13a. Certifies that the items identified above were manufactured in "
                                              "conformity to:")),
                    0, 0, 1, 4);
-    b13->addWidget(check3D1, 1, 0, 1, 2);
+    b13->addWidget(block13aApproved, 1, 0, 1, 2);
     b13->addWidget(check3D2, 1, 2, 1, 2);
     b13->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
     b13->addWidget(text17, 2, 1, 1, 3);

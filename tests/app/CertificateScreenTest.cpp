@@ -129,7 +129,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     for (int r = 0; r < 10; ++r)
         EXPECT_EQ(cell(r, 0), QString::number(r + 1));
     EXPECT_EQ(cell(0, 5), "prototype");
-    EXPECT_TRUE(screen().check3D1->isEnabled()) << "the status is compared upper-cased";
+    EXPECT_TRUE(screen().block13aApproved->isEnabled()) << "the status is compared upper-cased";
     EXPECT_FALSE(screen().check3D6->isEnabled());
     EXPECT_EQ(stored("SELECT count(*) FROM Detail WHERE FormIndex = 0").toInt(), 1) << "the orphan line got key 0";
 
@@ -139,9 +139,9 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
                  {screen().block5Invoice, "WO-7"}, {screen().block12Remarks, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
                  {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());
-    EXPECT_FALSE(screen().check3D1->isChecked());
+    EXPECT_FALSE(screen().block13aApproved->isChecked());
     // No item lines: an empty grid, and block 14a applies.
-    EXPECT_FALSE(screen().check3D1->isEnabled());
+    EXPECT_FALSE(screen().block13aApproved->isEnabled());
     EXPECT_TRUE(screen().check3D6->isEnabled());
     for (int r = 0; r < 10; ++r)
         EXPECT_EQ(cell(r, 0) + cell(r, 5), "") << r;
@@ -174,8 +174,8 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         screen().text4->setText("old 14c");
         screen().text16->setText("old 13c");
         window->checkstat();
-        EXPECT_EQ(screen().check3D1->isChecked(), c.block13);
-        EXPECT_EQ(screen().check3D1->isEnabled(), c.block13);
+        EXPECT_EQ(screen().block13aApproved->isChecked(), c.block13);
+        EXPECT_EQ(screen().block13aApproved->isEnabled(), c.block13);
         EXPECT_NE(screen().check3D6->isChecked(), c.block13);
         EXPECT_NE(screen().check3D6->isEnabled(), c.block13);
         EXPECT_EQ(screen().option1->isEnabled(), c.block13);

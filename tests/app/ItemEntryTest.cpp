@@ -48,7 +48,7 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     QTest::mouseClick(screen().list2->viewport(), Qt::LeftButton, {}, screen().list2->visualItemRect(repaired).center());
     EXPECT_FALSE(screen().list2->isVisible());
     EXPECT_TRUE(screen().check3D6->isChecked()) << "a maintenance status selects block 14";
-    EXPECT_FALSE(screen().check3D1->isEnabled());
+    EXPECT_FALSE(screen().block13aApproved->isEnabled());
 
     // Typed quantity and serial number; a part typed and looked up with Enter.
     window->itemLines().setCurrentCell(1, arc::ItemGridModel::QtyColumn, true);

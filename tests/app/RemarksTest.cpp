@@ -145,10 +145,10 @@ TEST_F(RemarksTest, TheFourReleaseBoxesExcludeEachOther)
 {
     screen().newButton->click(); // a new part: 13a ticked, enabled
     screen().check3D2->click();
-    EXPECT_FALSE(screen().check3D1->isChecked());
+    EXPECT_FALSE(screen().block13aApproved->isChecked());
     EXPECT_TRUE(screen().check3D2->isChecked());
-    screen().check3D1->click();
-    EXPECT_TRUE(screen().check3D1->isChecked());
+    screen().block13aApproved->click();
+    EXPECT_TRUE(screen().block13aApproved->isChecked());
     EXPECT_FALSE(screen().check3D2->isChecked());
 }
 

@@ -152,7 +152,7 @@ TEST_F(SettingsPanelsTest, AStoredBlankShowsEmptyAndTypedTextIsStoredAsTyped)
     EXPECT_EQ(stored("SELECT Eligibility FROM Defaults").toString(), " ");
     screen().newButton->click();
     EXPECT_EQ(window->itemSlots()[0].status, "NEW");
-    EXPECT_TRUE(screen().check3D1->isChecked()) << "a new part goes to block 13";
+    EXPECT_TRUE(screen().block13aApproved->isChecked()) << "a new part goes to block 13";
 }
 
 // Dragging with the left button moves a panel on release, an outline
