@@ -58,7 +58,7 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
     connect(screen.combo2, &QComboBox::activated, this, &CertificateOnScreen::buildtext13);
     const std::pair<QCheckBox *, ReleaseBoxes::Box> boxes[] = {
         {screen.block13aApproved, ReleaseBoxes::Box::ApprovedDesign},
-        {screen.check3D2, ReleaseBoxes::Box::NonApprovedDesign},
+        {screen.block13aNonApproved, ReleaseBoxes::Box::NonApprovedDesign},
         {screen.check3D6, ReleaseBoxes::Box::ReturnToService},
         {screen.check3D8, ReleaseBoxes::Box::OtherRegulation}};
     for (const auto &[check, box] : boxes)
@@ -99,7 +99,7 @@ void CertificateOnScreen::NewFormDefaults()
 {
     CertificateScreen &s = *m_screen;
     m_grid->setLines({});
-    for (QCheckBox *c : {s.block13aApproved, s.check3D2, s.check3D6, s.check3D8})
+    for (QCheckBox *c : {s.block13aApproved, s.block13aNonApproved, s.check3D6, s.check3D8})
         setTicked(c, false);
     if (m_newFormFlag == 1)
         fillFromDefaults();
@@ -216,7 +216,7 @@ void CertificateOnScreen::setBlockEnabled(bool block13)
 {
     CertificateScreen &s = *m_screen;
     s.block13aApproved->setEnabled(block13);
-    s.check3D2->setEnabled(block13);
+    s.block13aNonApproved->setEnabled(block13);
     s.check3D6->setEnabled(!block13);
     s.check3D8->setEnabled(!block13);
 }
@@ -250,7 +250,7 @@ void CertificateOnScreen::checkstat()
     } else {
         setTicked(s.check3D6, true);
         setTicked(s.block13aApproved, false);
-        setTicked(s.check3D2, false);
+        setTicked(s.block13aNonApproved, false);
         s.option1->setEnabled(false);
         s.option2->setEnabled(false);
         s.combo1->setEnabled(true);
@@ -328,9 +328,9 @@ void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
 {
     CertificateScreen &s = *m_screen;
     const ReleaseBoxes::Outcome out = ReleaseBoxes::afterClick(
-        {s.block13aApproved->isChecked(), s.check3D2->isChecked(), s.check3D6->isChecked(), s.check3D8->isChecked()}, box);
+        {s.block13aApproved->isChecked(), s.block13aNonApproved->isChecked(), s.check3D6->isChecked(), s.check3D8->isChecked()}, box);
     setTicked(s.block13aApproved, out.ticks.approvedDesign);
-    setTicked(s.check3D2, out.ticks.nonApprovedDesign);
+    setTicked(s.block13aNonApproved, out.ticks.nonApprovedDesign);
     setTicked(s.check3D6, out.ticks.returnToService);
     setTicked(s.check3D8, out.ticks.otherRegulation);
     if (out.rebuildRemarks)

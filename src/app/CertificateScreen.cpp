@@ -228,7 +228,7 @@ QWidget *CertificateScreen::buildSignatures()
     h->setContentsMargins(0, 0, 0, 0);
 
     block13aApproved = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
-    check3D2 = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
+    block13aNonApproved = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
     text17 = box("Text17");
     text16 = box("Text16");
     text18 = box("Text18");
@@ -238,7 +238,7 @@ QWidget *CertificateScreen::buildSignatures()
                                              "conformity to:")),
                    0, 0, 1, 4);
     b13->addWidget(block13aApproved, 1, 0, 1, 2);
-    b13->addWidget(check3D2, 1, 2, 1, 2);
+    b13->addWidget(block13aNonApproved, 1, 2, 1, 2);
     b13->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
     b13->addWidget(text17, 2, 1, 1, 3);
     b13->addWidget(new QLabel(QStringLiteral("Authorization No.")), 3, 0);

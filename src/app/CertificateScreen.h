@@ -54,7 +54,7 @@ public:
     EntryText *block12Remarks;      // block 12
     QRadioButton *option1, *option2;
     QComboBox *combo1, *combo2;
-    QCheckBox *block13aApproved, *check3D2;
+    QCheckBox *block13aApproved, *block13aNonApproved;
     EntryBox *text17, *text16, *text18;
     QCheckBox *check3D6, *check3D8;
     EntryBox *text7, *text4, *text6;

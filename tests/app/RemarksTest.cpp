@@ -144,12 +144,12 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
 TEST_F(RemarksTest, TheFourReleaseBoxesExcludeEachOther)
 {
     screen().newButton->click(); // a new part: 13a ticked, enabled
-    screen().check3D2->click();
+    screen().block13aNonApproved->click();
     EXPECT_FALSE(screen().block13aApproved->isChecked());
-    EXPECT_TRUE(screen().check3D2->isChecked());
+    EXPECT_TRUE(screen().block13aNonApproved->isChecked());
     screen().block13aApproved->click();
     EXPECT_TRUE(screen().block13aApproved->isChecked());
-    EXPECT_FALSE(screen().check3D2->isChecked());
+    EXPECT_FALSE(screen().block13aNonApproved->isChecked());
 }
 
 // A country and a forwarding house added on their panels serve the next
