@@ -122,7 +122,7 @@ void CertificateOnScreen::fillFromDefaults()
                            status);
     if (!d) {
         setText(s.block1Country, QStringLiteral("FAA/United States"));
-        for (QLineEdit *e : {s.block3Tracking, s.text17, s.text7, s.text16, s.text4, s.text6, s.text18})
+        for (QLineEdit *e : {s.block3Tracking, s.text17, s.text7, s.block13cNumber, s.text4, s.text6, s.text18})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
             setText(e, QString());
@@ -137,7 +137,7 @@ void CertificateOnScreen::fillFromDefaults()
     setRemarks(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
     s.text17->offer(who ? who->name : QString());
-    s.text16->offer(who ? who->approvalNumber : QString());
+    s.block13cNumber->offer(who ? who->approvalNumber : QString());
     setText(s.text18, who ? DateText::today() : QString());
     setText(s.text7, QString());
     setText(s.text6, QString());
@@ -244,7 +244,7 @@ void CertificateOnScreen::checkstat()
         // The signed-in signatory, whatever the name lists show now.
         const std::optional<AgentEntry> &who = m_signIn->signatory();
         if (who)
-            s.text16->offer(who->approvalNumber);
+            s.block13cNumber->offer(who->approvalNumber);
         s.text17->offer(who ? who->name : QString());
         setText(s.text18, DateText::today());
     } else {
@@ -255,7 +255,7 @@ void CertificateOnScreen::checkstat()
         s.option2->setEnabled(false);
         s.combo1->setEnabled(true);
         s.combo2->setEnabled(false);
-        for (QLineEdit *e : {s.text16, s.text17, s.text18})
+        for (QLineEdit *e : {s.block13cNumber, s.text17, s.text18})
             setText(e, QString());
         const int org = s.combo3->currentIndex();
         if (org >= 0)

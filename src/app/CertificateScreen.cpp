@@ -230,7 +230,7 @@ QWidget *CertificateScreen::buildSignatures()
     block13aApproved = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
     block13aNonApproved = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
     text17 = box("Text17");
-    text16 = box("Text16");
+    block13cNumber = box("Text16");
     text18 = box("Text18");
     text18->setTodayOnDoubleClick(true);
     auto *b13 = new QGridLayout;
@@ -242,7 +242,7 @@ QWidget *CertificateScreen::buildSignatures()
     b13->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
     b13->addWidget(text17, 2, 1, 1, 3);
     b13->addWidget(new QLabel(QStringLiteral("Authorization No.")), 3, 0);
-    b13->addWidget(text16, 3, 1);
+    b13->addWidget(block13cNumber, 3, 1);
     b13->addWidget(new QLabel(QStringLiteral("Date")), 3, 2);
     b13->addWidget(text18, 3, 3);
     h->addWidget(block(QStringLiteral("13."), b13));

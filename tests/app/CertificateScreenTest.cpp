@@ -118,7 +118,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     openWindow();
 
     screen().previousButton->click(); // the empty one
-    for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().text17, screen().text16, screen().text18,
+    for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().text17, screen().block13cNumber, screen().text18,
                              screen().text7, screen().text4, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().block4Organization->toPlainText(), "");
@@ -137,7 +137,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     // A stored blank shows empty; line breaks and dates as the screen shows them.
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
                  {screen().block5Invoice, "WO-7"}, {screen().block12Remarks, "Line one\nLine two"}, {screen().text17, "Pat Doe"},
-                 {screen().text16, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
+                 {screen().block13cNumber, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());
     EXPECT_FALSE(screen().block13aApproved->isChecked());
     // No item lines: an empty grid, and block 14a applies.
@@ -172,7 +172,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         SCOPED_TRACE(c.block13);
         screen().previousButton->click();
         screen().text4->setText("old 14c");
-        screen().text16->setText("old 13c");
+        screen().block13cNumber->setText("old 13c");
         window->checkstat();
         EXPECT_EQ(screen().block13aApproved->isChecked(), c.block13);
         EXPECT_EQ(screen().block13aApproved->isEnabled(), c.block13);
@@ -182,7 +182,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         EXPECT_NE(screen().combo1->isEnabled(), c.block13);
         EXPECT_FALSE(screen().combo2->isEnabled());
         const QString name = "Pat Doe";
-        expectShown({{screen().text4, c.text4}, {screen().text16, c.text16},
+        expectShown({{screen().text4, c.text4}, {screen().block13cNumber, c.block13cNumber},
                      {screen().text17, c.block13 ? name : ""}, {screen().text18, c.block13 ? today() : ""},
                      {screen().text7, c.block13 ? "" : name}, {screen().text6, c.block13 ? "" : today()}});
         ASSERT_EQ(screen().combo1->count(), 3);
@@ -193,13 +193,13 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
     // list shows now.
     window->accessPanel().combo4->setCurrentIndex(-1);
     window->checkstat();
-    expectShown({{screen().text16, "DMIR-7"}, {screen().text17, "Pat Doe"}});
+    expectShown({{screen().block13cNumber, "DMIR-7"}, {screen().text17, "Pat Doe"}});
 
     // No signatory signed in: 13c keeps its text, 13d takes the empty name.
     openWindow();
     screen().previousButton->click();
     screen().previousButton->click(); // on N, a new part
-    screen().text16->setText("kept");
+    screen().block13cNumber->setText("kept");
     window->checkstat();
-    expectShown({{screen().text16, "kept"}, {screen().text17, ""}});
+    expectShown({{screen().block13cNumber, "kept"}, {screen().text17, ""}});
 }

@@ -195,7 +195,7 @@ TEST_F(ItemEntryTest, ValuesTooLongForTheirBoxAreRefusedNeverCut)
     ASSERT_TRUE(window->dataFolder().header().refresh().ok());
     screen().previousButton->click();
     ASSERT_EQ(window->currentFormIndex(), key);
-    EXPECT_EQ(screen().text16->text(), QString(25, 'A'));
+    EXPECT_EQ(screen().block13cNumber->text(), QString(25, 'A'));
     EXPECT_EQ(cell(0, arc::ItemGridModel::PartNoColumn), kLongPart);
     arc::ItemGrid *grid = screen().grid1;
     window->itemLines().setCurrentCell(0, arc::ItemGridModel::QtyColumn, false);

@@ -24,7 +24,7 @@ protected:
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
         screen().text17->setText("Pat Doe"); // signed in with the master password: typed by hand
-        screen().text16->setText("DMIR-7");
+        screen().block13cNumber->setText("DMIR-7");
         screen().text18->setText(today());
     }
     void pdf()
