@@ -122,7 +122,7 @@ void CertificateOnScreen::fillFromDefaults()
                            status);
     if (!d) {
         setText(s.block1Country, QStringLiteral("FAA/United States"));
-        for (QLineEdit *e : {s.block3Tracking, s.text17, s.text7, s.block13cNumber, s.text4, s.text6, s.text18})
+        for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.text7, s.block13cNumber, s.text4, s.text6, s.text18})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
             setText(e, QString());
@@ -136,7 +136,7 @@ void CertificateOnScreen::fillFromDefaults()
     s.block5Invoice->offer(d->invoice);
     setRemarks(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
-    s.text17->offer(who ? who->name : QString());
+    s.block13dName->offer(who ? who->name : QString());
     s.block13cNumber->offer(who ? who->approvalNumber : QString());
     setText(s.text18, who ? DateText::today() : QString());
     setText(s.text7, QString());
@@ -245,7 +245,7 @@ void CertificateOnScreen::checkstat()
         const std::optional<AgentEntry> &who = m_signIn->signatory();
         if (who)
             s.block13cNumber->offer(who->approvalNumber);
-        s.text17->offer(who ? who->name : QString());
+        s.block13dName->offer(who ? who->name : QString());
         setText(s.text18, DateText::today());
     } else {
         setTicked(s.check3D6, true);
@@ -255,7 +255,7 @@ void CertificateOnScreen::checkstat()
         s.option2->setEnabled(false);
         s.combo1->setEnabled(true);
         s.combo2->setEnabled(false);
-        for (QLineEdit *e : {s.block13cNumber, s.text17, s.text18})
+        for (QLineEdit *e : {s.block13cNumber, s.block13dName, s.text18})
             setText(e, QString());
         const int org = s.combo3->currentIndex();
         if (org >= 0)

@@ -229,7 +229,7 @@ QWidget *CertificateScreen::buildSignatures()
 
     block13aApproved = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
     block13aNonApproved = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
-    text17 = box("Text17");
+    block13dName = box("Text17");
     block13cNumber = box("Text16");
     text18 = box("Text18");
     text18->setTodayOnDoubleClick(true);
@@ -240,7 +240,7 @@ QWidget *CertificateScreen::buildSignatures()
     b13->addWidget(block13aApproved, 1, 0, 1, 2);
     b13->addWidget(block13aNonApproved, 1, 2, 1, 2);
     b13->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
-    b13->addWidget(text17, 2, 1, 1, 3);
+    b13->addWidget(block13dName, 2, 1, 1, 3);
     b13->addWidget(new QLabel(QStringLiteral("Authorization No.")), 3, 0);
     b13->addWidget(block13cNumber, 3, 1);
     b13->addWidget(new QLabel(QStringLiteral("Date")), 3, 2);

@@ -41,7 +41,7 @@ protected:
         screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
-        ASSERT_EQ(screen().text17->text(), "Pat Doe");
+        ASSERT_EQ(screen().block13dName->text(), "Pat Doe");
         tracking = screen().block3Tracking->text();
     }
 
@@ -178,7 +178,7 @@ TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 // no question, nothing kept, nothing logged.
 TEST_F(IssueTest, AnUnsignedDraftIsNotIssued)
 {
-    screen().text17->setText("");
+    screen().block13dName->setText("");
     messages.answers = {Answer::Yes, Answer::Yes}; // print anyway, the check finding no name in 13d
     pdf();
     EXPECT_TRUE(QFile::exists(pdfPath));
@@ -210,7 +210,7 @@ TEST_P(SignatureOwnerTest, SignsOnlyUnderItsOwnersName)
         ASSERT_TRUE(window->dataFolder().reference().exec("UPDATE Agents SET UseElectronic = 0").ok());
         signIn();
     }
-    screen().text17->setText(c.block13dName);
+    screen().block13dName->setText(c.block13dName);
     screen().text7->setText(c.block14dName);
     messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway
     ok("1");
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
 // it is not printed.
 TEST_F(IssueTest, ASignatureInTheOtherBlockIsIssuedToo)
 {
-    screen().text17->setText("");
+    screen().block13dName->setText("");
     screen().text7->setText("Pat Doe");
     messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway, no name in 13d
     pdf();
@@ -351,12 +351,12 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(logged(), 1);
     // Without the signature it is a draft, printed as any draft.
-    screen().text17->setText("");
+    screen().block13dName->setText("");
     messages.answers = {Answer::Yes}; // print anyway, the check finding no name in 13d
     ok("1");
     EXPECT_EQ(jobs, 1);
     EXPECT_EQ(logged(), 1);
-    screen().text17->setText("Pat Doe");
+    screen().block13dName->setText("Pat Doe");
 
     // Found at printing even when the screen still shows it as issued.
     storedExec("UPDATE Detail SET Quantity = '1'");

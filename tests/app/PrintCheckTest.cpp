@@ -23,7 +23,7 @@ protected:
         screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
-        screen().text17->setText("Pat Doe"); // signed in with the master password: typed by hand
+        screen().block13dName->setText("Pat Doe"); // signed in with the master password: typed by hand
         screen().block13cNumber->setText("DMIR-7");
         screen().text18->setText(today());
     }

@@ -18,7 +18,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().block3Tracking->setText("");
     screen().block5Invoice->setPlainText("WO-1");
     screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
-    screen().text17->setText("Pat Doe");
+    screen().block13dName->setText("Pat Doe");
     screen().text18->setText("05/Dec/2026");
     screen().text6->setText("7 January 2027");
     window->setItemLine(0, line("1"));

@@ -53,7 +53,7 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameAndCaseCounts)
 
     signIn(-1, "zorp7351");
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
-    EXPECT_EQ(screen().text17->text(), "");
+    EXPECT_EQ(screen().block13dName->text(), "");
     EXPECT_TRUE(window->signIn().signature().isNull());
 
     // The case counts; No to trying again ends the program.
@@ -82,7 +82,7 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     screen().text4->setText("ORG-1");
     signIn(0, "Secret1");
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
-    expectShown({{screen().text17, "Pat Doe"}, {screen().block13cNumber, "DMIR-7"}, {screen().text18, today()}});
+    expectShown({{screen().block13dName, "Pat Doe"}, {screen().block13cNumber, "DMIR-7"}, {screen().text18, today()}});
     EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
     EXPECT_TRUE(messages.shown.isEmpty());
     // The printed page carries it (which blocks get it is for the layout tests).
@@ -103,10 +103,10 @@ TEST_F(SignInTest, MissingNumberOrUnreadableSignatureNeverStopsTheProgram)
 {
     signIn(0, "Secret1");
     panel().show();
-    screen().text17->clear();
+    screen().block13dName->clear();
     signIn(1, "pw");
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
-    EXPECT_EQ(screen().text17->text(), "") << "no approval number: nothing is filled";
+    EXPECT_EQ(screen().block13dName->text(), "") << "no approval number: nothing is filled";
     EXPECT_FALSE(window->signIn().signature().isNull()) << "and the signature stays as it was";
 
     panel().show();
@@ -115,7 +115,7 @@ TEST_F(SignInTest, MissingNumberOrUnreadableSignatureNeverStopsTheProgram)
     EXPECT_EQ(messages.shown[0].title, "Electronic signature");
     EXPECT_TRUE(messages.shown[0].prompt.contains("broken.bmp"));
     EXPECT_TRUE(window->signIn().signature().isNull());
-    EXPECT_EQ(screen().text17->text(), "Broken");
+    EXPECT_EQ(screen().block13dName->text(), "Broken");
 }
 
 TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)

@@ -92,6 +92,6 @@ TEST_F(SignatureFileSignInTest, NamesLeadingOutOfTheFolderOrToAPipeAreNotRead)
         EXPECT_TRUE(window->signIn().signature().isNull()) << file.toStdString();
         EXPECT_EQ(messages.shown.size(), 1) << file.toStdString();
         EXPECT_TRUE(messages.shown.value(0).prompt.contains(file + " could not be read")) << file.toStdString();
-        EXPECT_EQ(screen().text17->text(), file) << "the signatory is still signed in";
+        EXPECT_EQ(screen().block13dName->text(), file) << "the signatory is still signed in";
     }
 }
