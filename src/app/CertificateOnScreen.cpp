@@ -122,7 +122,7 @@ void CertificateOnScreen::fillFromDefaults()
                            status);
     if (!d) {
         setText(s.block1Country, QStringLiteral("FAA/United States"));
-        for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.text7, s.block13cNumber, s.text4, s.text6, s.text18})
+        for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.text7, s.block13cNumber, s.text4, s.text6, s.block13eDate})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
             setText(e, QString());
@@ -138,7 +138,7 @@ void CertificateOnScreen::fillFromDefaults()
     const std::optional<AgentEntry> &who = m_signIn->signatory();
     s.block13dName->offer(who ? who->name : QString());
     s.block13cNumber->offer(who ? who->approvalNumber : QString());
-    setText(s.text18, who ? DateText::today() : QString());
+    setText(s.block13eDate, who ? DateText::today() : QString());
     setText(s.text7, QString());
     setText(s.text6, QString());
 
@@ -246,7 +246,7 @@ void CertificateOnScreen::checkstat()
         if (who)
             s.block13cNumber->offer(who->approvalNumber);
         s.block13dName->offer(who ? who->name : QString());
-        setText(s.text18, DateText::today());
+        setText(s.block13eDate, DateText::today());
     } else {
         setTicked(s.check3D6, true);
         setTicked(s.block13aApproved, false);
@@ -255,7 +255,7 @@ void CertificateOnScreen::checkstat()
         s.option2->setEnabled(false);
         s.combo1->setEnabled(true);
         s.combo2->setEnabled(false);
-        for (QLineEdit *e : {s.block13cNumber, s.block13dName, s.text18})
+        for (QLineEdit *e : {s.block13cNumber, s.block13dName, s.block13eDate})
             setText(e, QString());
         const int org = s.combo3->currentIndex();
         if (org >= 0)

@@ -231,8 +231,8 @@ QWidget *CertificateScreen::buildSignatures()
     block13aNonApproved = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
     block13dName = box("Text17");
     block13cNumber = box("Text16");
-    text18 = box("Text18");
-    text18->setTodayOnDoubleClick(true);
+    block13eDate = box("Text18");
+    block13eDate->setTodayOnDoubleClick(true);
     auto *b13 = new QGridLayout;
     b13->addWidget(new QLabel(QStringLiteral("13a. Certifies that the items identified above were manufactured in "
                                              "conformity to:")),
@@ -244,7 +244,7 @@ QWidget *CertificateScreen::buildSignatures()
     b13->addWidget(new QLabel(QStringLiteral("Authorization No.")), 3, 0);
     b13->addWidget(block13cNumber, 3, 1);
     b13->addWidget(new QLabel(QStringLiteral("Date")), 3, 2);
-    b13->addWidget(text18, 3, 3);
+    b13->addWidget(block13eDate, 3, 3);
     h->addWidget(block(QStringLiteral("13."), b13));
 
     check3D6 = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));

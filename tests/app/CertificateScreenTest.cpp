@@ -118,7 +118,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     openWindow();
 
     screen().previousButton->click(); // the empty one
-    for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().block13dName, screen().block13cNumber, screen().text18,
+    for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().block13dName, screen().block13cNumber, screen().block13eDate,
                              screen().text7, screen().text4, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().block4Organization->toPlainText(), "");
@@ -137,7 +137,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     // A stored blank shows empty; line breaks and dates as the screen shows them.
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
                  {screen().block5Invoice, "WO-7"}, {screen().block12Remarks, "Line one\nLine two"}, {screen().block13dName, "Pat Doe"},
-                 {screen().block13cNumber, "DMIR-7"}, {screen().text18, "05/Dec/2026"}, {screen().text6, ""}});
+                 {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, "05/Dec/2026"}, {screen().text6, ""}});
     EXPECT_TRUE(screen().check3D6->isChecked());
     EXPECT_FALSE(screen().block13aApproved->isChecked());
     // No item lines: an empty grid, and block 14a applies.
@@ -183,7 +183,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         EXPECT_FALSE(screen().combo2->isEnabled());
         const QString name = "Pat Doe";
         expectShown({{screen().text4, c.text4}, {screen().block13cNumber, c.block13cNumber},
-                     {screen().block13dName, c.block13 ? name : ""}, {screen().text18, c.block13 ? today() : ""},
+                     {screen().block13dName, c.block13 ? name : ""}, {screen().block13eDate, c.block13 ? today() : ""},
                      {screen().text7, c.block13 ? "" : name}, {screen().text6, c.block13 ? "" : today()}});
         ASSERT_EQ(screen().combo1->count(), 3);
         EXPECT_EQ(screen().combo1->itemText(2), c.country);

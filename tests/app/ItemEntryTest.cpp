@@ -119,9 +119,9 @@ TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
     QTest::keyClick(screen().text4, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(screen().text4->text(), "ACME") << "a paste that does not fit is refused whole";
 
-    screen().text18->setText("01/Jan/2001");
-    QTest::mouseDClick(screen().text18, Qt::LeftButton);
-    EXPECT_EQ(screen().text18->text(), today());
+    screen().block13eDate->setText("01/Jan/2001");
+    QTest::mouseDClick(screen().block13eDate, Qt::LeftButton);
+    EXPECT_EQ(screen().block13eDate->text(), today());
 }
 
 // A NUL character reaches no box of the window, pasted (as a menu or

@@ -25,7 +25,7 @@ protected:
         window->checkstat();
         screen().block13dName->setText("Pat Doe"); // signed in with the master password: typed by hand
         screen().block13cNumber->setText("DMIR-7");
-        screen().text18->setText(today());
+        screen().block13eDate->setText(today());
     }
     void pdf()
     {

@@ -19,7 +19,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().block5Invoice->setPlainText("WO-1");
     screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
     screen().block13dName->setText("Pat Doe");
-    screen().text18->setText("05/Dec/2026");
+    screen().block13eDate->setText("05/Dec/2026");
     screen().text6->setText("7 January 2027");
     window->setItemLine(0, line("1"));
     window->setItemLine(1, line(""));
@@ -50,7 +50,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
 
     // Dates cleared or not dates keep what is stored; all ten lines are
     // stored, and a text starting with a line break keeps it.
-    screen().text18->setText("");
+    screen().block13eDate->setText("");
     screen().text6->setText("soon");
     for (int r = 0; r < 10; ++r)
         window->setItemLine(r, line(QString::number(r + 1), QString("S%1").arg(r)));

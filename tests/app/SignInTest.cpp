@@ -82,7 +82,7 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     screen().text4->setText("ORG-1");
     signIn(0, "Secret1");
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
-    expectShown({{screen().block13dName, "Pat Doe"}, {screen().block13cNumber, "DMIR-7"}, {screen().text18, today()}});
+    expectShown({{screen().block13dName, "Pat Doe"}, {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, today()}});
     EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
     EXPECT_TRUE(messages.shown.isEmpty());
     // The printed page carries it (which blocks get it is for the layout tests).
