@@ -59,7 +59,7 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
     const std::pair<QCheckBox *, ReleaseBoxes::Box> boxes[] = {
         {screen.block13aApproved, ReleaseBoxes::Box::ApprovedDesign},
         {screen.block13aNonApproved, ReleaseBoxes::Box::NonApprovedDesign},
-        {screen.check3D6, ReleaseBoxes::Box::ReturnToService},
+        {screen.block14aReturnToService, ReleaseBoxes::Box::ReturnToService},
         {screen.check3D8, ReleaseBoxes::Box::OtherRegulation}};
     for (const auto &[check, box] : boxes)
         connect(check, &QCheckBox::clicked, this, [this, b = box] { releaseBoxClicked(b); });
@@ -99,7 +99,7 @@ void CertificateOnScreen::NewFormDefaults()
 {
     CertificateScreen &s = *m_screen;
     m_grid->setLines({});
-    for (QCheckBox *c : {s.block13aApproved, s.block13aNonApproved, s.check3D6, s.check3D8})
+    for (QCheckBox *c : {s.block13aApproved, s.block13aNonApproved, s.block14aReturnToService, s.check3D8})
         setTicked(c, false);
     if (m_newFormFlag == 1)
         fillFromDefaults();
@@ -217,7 +217,7 @@ void CertificateOnScreen::setBlockEnabled(bool block13)
     CertificateScreen &s = *m_screen;
     s.block13aApproved->setEnabled(block13);
     s.block13aNonApproved->setEnabled(block13);
-    s.check3D6->setEnabled(!block13);
+    s.block14aReturnToService->setEnabled(!block13);
     s.check3D8->setEnabled(!block13);
 }
 
@@ -233,7 +233,7 @@ void CertificateOnScreen::checkstat()
     setBlockEnabled(block13);
     if (block13) {
         setTicked(s.block13aApproved, true);
-        setTicked(s.check3D6, false);
+        setTicked(s.block14aReturnToService, false);
         setTicked(s.check3D8, false);
         s.option1->setEnabled(true);
         s.option2->setEnabled(true);
@@ -248,7 +248,7 @@ void CertificateOnScreen::checkstat()
         s.block13dName->offer(who ? who->name : QString());
         setText(s.block13eDate, DateText::today());
     } else {
-        setTicked(s.check3D6, true);
+        setTicked(s.block14aReturnToService, true);
         setTicked(s.block13aApproved, false);
         setTicked(s.block13aNonApproved, false);
         s.option1->setEnabled(false);
@@ -328,10 +328,10 @@ void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
 {
     CertificateScreen &s = *m_screen;
     const ReleaseBoxes::Outcome out = ReleaseBoxes::afterClick(
-        {s.block13aApproved->isChecked(), s.block13aNonApproved->isChecked(), s.check3D6->isChecked(), s.check3D8->isChecked()}, box);
+        {s.block13aApproved->isChecked(), s.block13aNonApproved->isChecked(), s.block14aReturnToService->isChecked(), s.check3D8->isChecked()}, box);
     setTicked(s.block13aApproved, out.ticks.approvedDesign);
     setTicked(s.block13aNonApproved, out.ticks.nonApprovedDesign);
-    setTicked(s.check3D6, out.ticks.returnToService);
+    setTicked(s.block14aReturnToService, out.ticks.returnToService);
     setTicked(s.check3D8, out.ticks.otherRegulation);
     if (out.rebuildRemarks)
         buildtext13();

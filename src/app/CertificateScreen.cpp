@@ -247,7 +247,7 @@ QWidget *CertificateScreen::buildSignatures()
     b13->addWidget(block13eDate, 3, 3);
     h->addWidget(block(QStringLiteral("13."), b13));
 
-    check3D6 = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
+    block14aReturnToService = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
     check3D8 = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
     text7 = box("Text7");
     text4 = box("Text4");
@@ -258,7 +258,7 @@ QWidget *CertificateScreen::buildSignatures()
                                              "identified in block 11 was accomplished in accordance with:")),
                    0, 0, 1, 4);
     b14->itemAtPosition(0, 0)->widget()->setProperty("wordWrap", true);
-    b14->addWidget(check3D6, 1, 0, 1, 2);
+    b14->addWidget(block14aReturnToService, 1, 0, 1, 2);
     b14->addWidget(check3D8, 1, 2, 1, 2);
     b14->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
     b14->addWidget(text7, 2, 1, 1, 3);

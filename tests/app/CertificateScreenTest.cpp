@@ -122,7 +122,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
                              screen().text7, screen().text4, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().block4Organization->toPlainText(), "");
-    EXPECT_FALSE(screen().check3D6->isChecked());
+    EXPECT_FALSE(screen().block14aReturnToService->isChecked());
 
     screen().previousButton->click();
     EXPECT_EQ(window->currentFormIndex(), key);
@@ -130,7 +130,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
         EXPECT_EQ(cell(r, 0), QString::number(r + 1));
     EXPECT_EQ(cell(0, 5), "prototype");
     EXPECT_TRUE(screen().block13aApproved->isEnabled()) << "the status is compared upper-cased";
-    EXPECT_FALSE(screen().check3D6->isEnabled());
+    EXPECT_FALSE(screen().block14aReturnToService->isEnabled());
     EXPECT_EQ(stored("SELECT count(*) FROM Detail WHERE FormIndex = 0").toInt(), 1) << "the orphan line got key 0";
 
     screen().previousButton->click();
@@ -138,11 +138,11 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
                  {screen().block5Invoice, "WO-7"}, {screen().block12Remarks, "Line one\nLine two"}, {screen().block13dName, "Pat Doe"},
                  {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, "05/Dec/2026"}, {screen().text6, ""}});
-    EXPECT_TRUE(screen().check3D6->isChecked());
+    EXPECT_TRUE(screen().block14aReturnToService->isChecked());
     EXPECT_FALSE(screen().block13aApproved->isChecked());
     // No item lines: an empty grid, and block 14a applies.
     EXPECT_FALSE(screen().block13aApproved->isEnabled());
-    EXPECT_TRUE(screen().check3D6->isEnabled());
+    EXPECT_TRUE(screen().block14aReturnToService->isEnabled());
     for (int r = 0; r < 10; ++r)
         EXPECT_EQ(cell(r, 0) + cell(r, 5), "") << r;
     EXPECT_EQ(window->itemSlots()[0], arc::ItemLine{});
@@ -176,8 +176,8 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         window->checkstat();
         EXPECT_EQ(screen().block13aApproved->isChecked(), c.block13);
         EXPECT_EQ(screen().block13aApproved->isEnabled(), c.block13);
-        EXPECT_NE(screen().check3D6->isChecked(), c.block13);
-        EXPECT_NE(screen().check3D6->isEnabled(), c.block13);
+        EXPECT_NE(screen().block14aReturnToService->isChecked(), c.block13);
+        EXPECT_NE(screen().block14aReturnToService->isEnabled(), c.block13);
         EXPECT_EQ(screen().option1->isEnabled(), c.block13);
         EXPECT_NE(screen().combo1->isEnabled(), c.block13);
         EXPECT_FALSE(screen().combo2->isEnabled());

@@ -47,7 +47,7 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     QListWidgetItem *repaired = screen().list2->item(2);
     QTest::mouseClick(screen().list2->viewport(), Qt::LeftButton, {}, screen().list2->visualItemRect(repaired).center());
     EXPECT_FALSE(screen().list2->isVisible());
-    EXPECT_TRUE(screen().check3D6->isChecked()) << "a maintenance status selects block 14";
+    EXPECT_TRUE(screen().block14aReturnToService->isChecked()) << "a maintenance status selects block 14";
     EXPECT_FALSE(screen().block13aApproved->isEnabled());
 
     // Typed quantity and serial number; a part typed and looked up with Enter.

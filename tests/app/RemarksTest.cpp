@@ -119,7 +119,7 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     messages.shown.clear();
     messages.answers = {Message::Answer::No};
     screen().check3D8->click();
-    EXPECT_TRUE(screen().check3D6->isChecked());
+    EXPECT_TRUE(screen().block14aReturnToService->isChecked());
     EXPECT_TRUE(screen().check3D8->isChecked());
     EXPECT_EQ(remarks(), "typed");
     EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::kReplaceRemarks});

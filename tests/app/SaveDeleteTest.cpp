@@ -144,7 +144,7 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block4Second, "Alt org"}, {screen().block3Tracking, "000001"},
                  {screen().block5Invoice, "WO-100"}, {screen().block12Remarks, "Default remark\n"}}); // a repair: the defaults' remark, a break and no statement
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
-    EXPECT_TRUE(screen().check3D6->isChecked()) << "REPAIRED selects block 14";
+    EXPECT_TRUE(screen().block14aReturnToService->isChecked()) << "REPAIRED selects block 14";
     // The first organisation is chosen at start-up.
     expectShown({{screen().text4, "ACME123"}, {screen().block4Organization, "Acme Aero\n\n\n"}});
 
