@@ -60,7 +60,7 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
         {screen.block13aApproved, ReleaseBoxes::Box::ApprovedDesign},
         {screen.block13aNonApproved, ReleaseBoxes::Box::NonApprovedDesign},
         {screen.block14aReturnToService, ReleaseBoxes::Box::ReturnToService},
-        {screen.check3D8, ReleaseBoxes::Box::OtherRegulation}};
+        {screen.block14aOtherRegulation, ReleaseBoxes::Box::OtherRegulation}};
     for (const auto &[check, box] : boxes)
         connect(check, &QCheckBox::clicked, this, [this, b = box] { releaseBoxClicked(b); });
     connect(&grid, &ItemGridModel::currentCellChanged, this, [this] {
@@ -99,7 +99,7 @@ void CertificateOnScreen::NewFormDefaults()
 {
     CertificateScreen &s = *m_screen;
     m_grid->setLines({});
-    for (QCheckBox *c : {s.block13aApproved, s.block13aNonApproved, s.block14aReturnToService, s.check3D8})
+    for (QCheckBox *c : {s.block13aApproved, s.block13aNonApproved, s.block14aReturnToService, s.block14aOtherRegulation})
         setTicked(c, false);
     if (m_newFormFlag == 1)
         fillFromDefaults();
@@ -218,7 +218,7 @@ void CertificateOnScreen::setBlockEnabled(bool block13)
     s.block13aApproved->setEnabled(block13);
     s.block13aNonApproved->setEnabled(block13);
     s.block14aReturnToService->setEnabled(!block13);
-    s.check3D8->setEnabled(!block13);
+    s.block14aOtherRegulation->setEnabled(!block13);
 }
 
 QString CertificateOnScreen::currentStatus() const
@@ -234,7 +234,7 @@ void CertificateOnScreen::checkstat()
     if (block13) {
         setTicked(s.block13aApproved, true);
         setTicked(s.block14aReturnToService, false);
-        setTicked(s.check3D8, false);
+        setTicked(s.block14aOtherRegulation, false);
         s.option1->setEnabled(true);
         s.option2->setEnabled(true);
         s.combo1->setEnabled(s.option1->isChecked());
@@ -328,11 +328,11 @@ void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
 {
     CertificateScreen &s = *m_screen;
     const ReleaseBoxes::Outcome out = ReleaseBoxes::afterClick(
-        {s.block13aApproved->isChecked(), s.block13aNonApproved->isChecked(), s.block14aReturnToService->isChecked(), s.check3D8->isChecked()}, box);
+        {s.block13aApproved->isChecked(), s.block13aNonApproved->isChecked(), s.block14aReturnToService->isChecked(), s.block14aOtherRegulation->isChecked()}, box);
     setTicked(s.block13aApproved, out.ticks.approvedDesign);
     setTicked(s.block13aNonApproved, out.ticks.nonApprovedDesign);
     setTicked(s.block14aReturnToService, out.ticks.returnToService);
-    setTicked(s.check3D8, out.ticks.otherRegulation);
+    setTicked(s.block14aOtherRegulation, out.ticks.otherRegulation);
     if (out.rebuildRemarks)
         buildtext13();
 }

@@ -248,7 +248,7 @@ QWidget *CertificateScreen::buildSignatures()
     h->addWidget(block(QStringLiteral("13."), b13));
 
     block14aReturnToService = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
-    check3D8 = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
+    block14aOtherRegulation = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
     text7 = box("Text7");
     text4 = box("Text4");
     text6 = box("Text6");
@@ -259,7 +259,7 @@ QWidget *CertificateScreen::buildSignatures()
                    0, 0, 1, 4);
     b14->itemAtPosition(0, 0)->widget()->setProperty("wordWrap", true);
     b14->addWidget(block14aReturnToService, 1, 0, 1, 2);
-    b14->addWidget(check3D8, 1, 2, 1, 2);
+    b14->addWidget(block14aOtherRegulation, 1, 2, 1, 2);
     b14->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
     b14->addWidget(text7, 2, 1, 1, 3);
     b14->addWidget(new QLabel(QStringLiteral("Certificate No.")), 3, 0);

@@ -56,7 +56,7 @@ public:
     QComboBox *combo1, *combo2;
     QCheckBox *block13aApproved, *block13aNonApproved;
     EntryBox *block13dName, *block13cNumber, *block13eDate;
-    QCheckBox *block14aReturnToService, *check3D8;
+    QCheckBox *block14aReturnToService, *block14aOtherRegulation;
     EntryBox *text7, *text4, *text6;
     QLabel *picture2; // the loaded signature
 

@@ -19,7 +19,7 @@ ScreenEdits::ScreenEdits(CertificateScreen &s, ItemGridModel &grid, QObject *par
     for (QPlainTextEdit *box : {s.block4Organization, s.block4Second, s.block5Invoice, s.block12Remarks})
         connect(box, &QPlainTextEdit::textChanged, this, &ScreenEdits::mark);
     for (QAbstractButton *tick : std::initializer_list<QAbstractButton *>{s.block13aApproved, s.block13aNonApproved, s.block14aReturnToService,
-                                                                          s.check3D8, s.option1, s.option2})
+                                                                          s.block14aOtherRegulation, s.option1, s.option2})
         connect(tick, &QAbstractButton::clicked, this, &ScreenEdits::mark);
     for (QComboBox *list : std::initializer_list<QComboBox *>{s.combo1, s.combo2, s.combo3})
         connect(list, &QComboBox::activated, this, &ScreenEdits::mark);

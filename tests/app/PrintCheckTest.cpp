@@ -39,7 +39,7 @@ TEST_F(PrintCheckTest, MistakesAreFoundBeforeThePdfIsWritten)
 {
     window->setItemLine(1, {"2", "Seal", "PN-8", "2", "SN-2", "REPAIRED", {}});
     screen().block3Tracking->setText("T-100"); // the stored certificate's number
-    screen().check3D8->setChecked(true);
+    screen().block14aOtherRegulation->setChecked(true);
     screen().block12Remarks->setPlainText("");
     messages.answers = {Message::Answer::No};
     pdf();

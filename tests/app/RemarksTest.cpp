@@ -118,9 +118,9 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     screen().block12Remarks->setPlainText("typed");
     messages.shown.clear();
     messages.answers = {Message::Answer::No};
-    screen().check3D8->click();
+    screen().block14aOtherRegulation->click();
     EXPECT_TRUE(screen().block14aReturnToService->isChecked());
-    EXPECT_TRUE(screen().check3D8->isChecked());
+    EXPECT_TRUE(screen().block14aOtherRegulation->isChecked());
     EXPECT_EQ(remarks(), "typed");
     EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::kReplaceRemarks});
     messages.answers = {Message::Answer::Yes};
