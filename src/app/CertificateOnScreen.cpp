@@ -122,7 +122,7 @@ void CertificateOnScreen::fillFromDefaults()
                            status);
     if (!d) {
         setText(s.block1Country, QStringLiteral("FAA/United States"));
-        for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.text7, s.block13cNumber, s.text4, s.text6, s.block13eDate})
+        for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.text7, s.block13cNumber, s.block14cNumber, s.text6, s.block13eDate})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
             setText(e, QString());
@@ -239,7 +239,7 @@ void CertificateOnScreen::checkstat()
         s.option2->setEnabled(true);
         s.combo1->setEnabled(s.option1->isChecked());
         s.combo2->setEnabled(s.option1->isChecked());
-        for (QLineEdit *e : {s.text4, s.text7, s.text6})
+        for (QLineEdit *e : {s.block14cNumber, s.text7, s.text6})
             setText(e, QString());
         // The signed-in signatory, whatever the name lists show now.
         const std::optional<AgentEntry> &who = m_signIn->signatory();
@@ -259,7 +259,7 @@ void CertificateOnScreen::checkstat()
             setText(e, QString());
         const int org = s.combo3->currentIndex();
         if (org >= 0)
-            s.text4->offer(s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
+            s.block14cNumber->offer(s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
         s.text7->offer(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
         setText(s.text6, DateText::today());
     }
@@ -521,7 +521,7 @@ void CertificateOnScreen::chooseOrganization(int index)
     setText(s.block4Organization, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
     s.combo3->shrink();
     if (!selectsBlock13(currentStatus()))
-        s.text4->offer(o.certificateNum);
+        s.block14cNumber->offer(o.certificateNum);
     s.block5Invoice->setFocus();
 }
 

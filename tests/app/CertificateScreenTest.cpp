@@ -119,7 +119,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
 
     screen().previousButton->click(); // the empty one
     for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().block13dName, screen().block13cNumber, screen().block13eDate,
-                             screen().text7, screen().text4, screen().text6})
+                             screen().text7, screen().block14cNumber, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().block4Organization->toPlainText(), "");
     EXPECT_FALSE(screen().block14aReturnToService->isChecked());
@@ -171,7 +171,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.block13);
         screen().previousButton->click();
-        screen().text4->setText("old 14c");
+        screen().block14cNumber->setText("old 14c");
         screen().block13cNumber->setText("old 13c");
         window->checkstat();
         EXPECT_EQ(screen().block13aApproved->isChecked(), c.block13);
@@ -182,7 +182,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         EXPECT_NE(screen().combo1->isEnabled(), c.block13);
         EXPECT_FALSE(screen().combo2->isEnabled());
         const QString name = "Pat Doe";
-        expectShown({{screen().text4, c.text4}, {screen().block13cNumber, c.block13cNumber},
+        expectShown({{screen().block14cNumber, c.block14cNumber}, {screen().block13cNumber, c.block13cNumber},
                      {screen().block13dName, c.block13 ? name : ""}, {screen().block13eDate, c.block13 ? today() : ""},
                      {screen().text7, c.block13 ? "" : name}, {screen().text6, c.block13 ? "" : today()}});
         ASSERT_EQ(screen().combo1->count(), 3);

@@ -69,7 +69,7 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     screen().combo3->hidePopup();
     screen().combo3->setCurrentIndex(0);
     emit screen().combo3->activated(0);
-    expectShown({{screen().block4Organization, "Acme Aero\n1 Main St\nWichita\nKS"}, {screen().text4, "ACME123"}});
+    expectShown({{screen().block4Organization, "Acme Aero\n1 Main St\nWichita\nKS"}, {screen().block14cNumber, "ACME123"}});
     EXPECT_FALSE(screen().combo3->isWide());
     EXPECT_TRUE(screen().block5Invoice->hasFocus());
 
@@ -106,18 +106,18 @@ TEST_F(ItemEntryTest, BoxesKeepTheirLimitsCapitalsEnterAndDates)
 
     // A stored value longer than the box is shown and saved whole.
     const QString longCert(25, 'C');
-    screen().text4->setText(longCert);
-    EXPECT_EQ(screen().text4->text(), longCert);
-    screen().text4->setFocus();
-    QTest::keyClick(screen().text4, Qt::Key_End);
-    QTest::keyClicks(screen().text4, "x");
-    EXPECT_EQ(screen().text4->text(), longCert);
-    QTest::keyClick(screen().text4, Qt::Key_Backspace);
-    EXPECT_EQ(screen().text4->text(), QString(24, 'C'));
-    screen().text4->setText("ACME");
+    screen().block14cNumber->setText(longCert);
+    EXPECT_EQ(screen().block14cNumber->text(), longCert);
+    screen().block14cNumber->setFocus();
+    QTest::keyClick(screen().block14cNumber, Qt::Key_End);
+    QTest::keyClicks(screen().block14cNumber, "x");
+    EXPECT_EQ(screen().block14cNumber->text(), longCert);
+    QTest::keyClick(screen().block14cNumber, Qt::Key_Backspace);
+    EXPECT_EQ(screen().block14cNumber->text(), QString(24, 'C'));
+    screen().block14cNumber->setText("ACME");
     QApplication::clipboard()->setText(QString(30, 'p'));
-    QTest::keyClick(screen().text4, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(screen().text4->text(), "ACME") << "a paste that does not fit is refused whole";
+    QTest::keyClick(screen().block14cNumber, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(screen().block14cNumber->text(), "ACME") << "a paste that does not fit is refused whole";
 
     screen().block13eDate->setText("01/Jan/2001");
     QTest::mouseDClick(screen().block13eDate, Qt::LeftButton);

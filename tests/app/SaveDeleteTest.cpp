@@ -146,10 +146,10 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().block14aReturnToService->isChecked()) << "REPAIRED selects block 14";
     // The first organisation is chosen at start-up.
-    expectShown({{screen().text4, "ACME123"}, {screen().block4Organization, "Acme Aero\n\n\n"}});
+    expectShown({{screen().block14cNumber, "ACME123"}, {screen().block4Organization, "Acme Aero\n\n\n"}});
 
     screen().newButton->click();
-    expectShown({{screen().block5Invoice, "WO-101"}, {screen().block3Tracking, "000001"}, {screen().text4, "ACME123"}});
+    expectShown({{screen().block5Invoice, "WO-101"}, {screen().block3Tracking, "000001"}, {screen().block14cNumber, "ACME123"}});
 }
 
 // Two certificates never carry one block 3 number: Save refuses a number

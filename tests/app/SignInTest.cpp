@@ -79,7 +79,7 @@ int imagesIn(const QString &pdf)
 TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSignature)
 {
     setFirstStatus("Prototype");
-    screen().text4->setText("ORG-1");
+    screen().block14cNumber->setText("ORG-1");
     signIn(0, "Secret1");
     EXPECT_FALSE(panel().isVisibleTo(window.get()));
     expectShown({{screen().block13dName, "Pat Doe"}, {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, today()}});
@@ -95,7 +95,7 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     setFirstStatus("OVERHAULED");
     signIn(2, "other");
     // 14c keeps the organisation's number.
-    expectShown({{screen().text7, "Pat Doe"}, {screen().text6, today()}, {screen().text4, "ORG-1"}});
+    expectShown({{screen().text7, "Pat Doe"}, {screen().text6, today()}, {screen().block14cNumber, "ORG-1"}});
     EXPECT_TRUE(window->signIn().signature().isNull());
 }
 
