@@ -249,7 +249,7 @@ QWidget *CertificateScreen::buildSignatures()
 
     block14aReturnToService = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
     block14aOtherRegulation = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
-    text7 = box("Text7");
+    block14dName = box("Text7");
     block14cNumber = box("Text4");
     text6 = box("Text6");
     text6->setTodayOnDoubleClick(true);
@@ -261,7 +261,7 @@ QWidget *CertificateScreen::buildSignatures()
     b14->addWidget(block14aReturnToService, 1, 0, 1, 2);
     b14->addWidget(block14aOtherRegulation, 1, 2, 1, 2);
     b14->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
-    b14->addWidget(text7, 2, 1, 1, 3);
+    b14->addWidget(block14dName, 2, 1, 1, 3);
     b14->addWidget(new QLabel(QStringLiteral("Certificate No.")), 3, 0);
     b14->addWidget(block14cNumber, 3, 1);
     b14->addWidget(new QLabel(QStringLiteral("Date")), 3, 2);

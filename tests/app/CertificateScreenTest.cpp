@@ -63,7 +63,7 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     ASSERT_EQ(screen().block3Tracking->text(), "000001");
 
     const Message ask = arc::Prompts::saveChanges("000001");
-    QTest::keyClicks(screen().text7, "X");
+    QTest::keyClicks(screen().block14dName, "X");
     const std::tuple<Message::Answer, const char *, const char *> answers[] = {
         {Message::Answer::Cancel, "000001", "X"}, {Message::Answer::Discard, "000002", ""}};
     for (const auto &[answer, shown, block14] : answers) {
@@ -71,7 +71,7 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
         messages.answers = {answer};
         screen().nextButton->click();
         EXPECT_EQ(messages.shown, QList<Message>{ask});
-        expectShown({{screen().block3Tracking, shown}, {screen().text7, block14}});
+        expectShown({{screen().block3Tracking, shown}, {screen().block14dName, block14}});
     }
     messages.shown.clear();
     screen().previousButton->click();
@@ -119,7 +119,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
 
     screen().previousButton->click(); // the empty one
     for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().block13dName, screen().block13cNumber, screen().block13eDate,
-                             screen().text7, screen().block14cNumber, screen().text6})
+                             screen().block14dName, screen().block14cNumber, screen().text6})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().block4Organization->toPlainText(), "");
     EXPECT_FALSE(screen().block14aReturnToService->isChecked());
@@ -184,7 +184,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         const QString name = "Pat Doe";
         expectShown({{screen().block14cNumber, c.block14cNumber}, {screen().block13cNumber, c.block13cNumber},
                      {screen().block13dName, c.block13 ? name : ""}, {screen().block13eDate, c.block13 ? today() : ""},
-                     {screen().text7, c.block13 ? "" : name}, {screen().text6, c.block13 ? "" : today()}});
+                     {screen().block14dName, c.block13 ? "" : name}, {screen().text6, c.block13 ? "" : today()}});
         ASSERT_EQ(screen().combo1->count(), 3);
         EXPECT_EQ(screen().combo1->itemText(2), c.country);
     }

@@ -211,7 +211,7 @@ TEST_P(SignatureOwnerTest, SignsOnlyUnderItsOwnersName)
         signIn();
     }
     screen().block13dName->setText(c.block13dName);
-    screen().text7->setText(c.block14dName);
+    screen().block14dName->setText(c.block14dName);
     messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway
     ok("1");
     EXPECT_EQ(jobs, 1);
@@ -233,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(IssueTest, ASignatureInTheOtherBlockIsIssuedToo)
 {
     screen().block13dName->setText("");
-    screen().text7->setText("Pat Doe");
+    screen().block14dName->setText("Pat Doe");
     messages.answers = {Answer::Yes, Answer::Yes}; // save first; print anyway, no name in 13d
     pdf();
     EXPECT_EQ(logged(), 1);

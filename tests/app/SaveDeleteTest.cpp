@@ -44,7 +44,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().newButton->click();
     screen().previousButton->click();
     expectShown(
-        {{screen().block3Tracking, ""}, {screen().block5Invoice, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().text7, ""}});
+        {{screen().block3Tracking, ""}, {screen().block5Invoice, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().block14dName, ""}});
     EXPECT_EQ(window->itemSlots()[0], line("1"));
     EXPECT_EQ(window->itemSlots()[1], arc::ItemLine{});
 
