@@ -122,7 +122,7 @@ void CertificateOnScreen::fillFromDefaults()
                            status);
     if (!d) {
         setText(s.block1Country, QStringLiteral("FAA/United States"));
-        for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.block14dName, s.block13cNumber, s.block14cNumber, s.text6, s.block13eDate})
+        for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.block14dName, s.block13cNumber, s.block14cNumber, s.block14eDate, s.block13eDate})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
             setText(e, QString());
@@ -140,7 +140,7 @@ void CertificateOnScreen::fillFromDefaults()
     s.block13cNumber->offer(who ? who->approvalNumber : QString());
     setText(s.block13eDate, who ? DateText::today() : QString());
     setText(s.block14dName, QString());
-    setText(s.text6, QString());
+    setText(s.block14eDate, QString());
 
     s.option2->setChecked(true);
     for (QComboBox *c : {s.combo1, s.combo2}) {
@@ -239,7 +239,7 @@ void CertificateOnScreen::checkstat()
         s.option2->setEnabled(true);
         s.combo1->setEnabled(s.option1->isChecked());
         s.combo2->setEnabled(s.option1->isChecked());
-        for (QLineEdit *e : {s.block14cNumber, s.block14dName, s.text6})
+        for (QLineEdit *e : {s.block14cNumber, s.block14dName, s.block14eDate})
             setText(e, QString());
         // The signed-in signatory, whatever the name lists show now.
         const std::optional<AgentEntry> &who = m_signIn->signatory();
@@ -261,7 +261,7 @@ void CertificateOnScreen::checkstat()
         if (org >= 0)
             s.block14cNumber->offer(s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
         s.block14dName->offer(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
-        setText(s.text6, DateText::today());
+        setText(s.block14eDate, DateText::today());
     }
     SetCountryList();
     buildtext13();

@@ -251,8 +251,8 @@ QWidget *CertificateScreen::buildSignatures()
     block14aOtherRegulation = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
     block14dName = box("Text7");
     block14cNumber = box("Text4");
-    text6 = box("Text6");
-    text6->setTodayOnDoubleClick(true);
+    block14eDate = box("Text6");
+    block14eDate->setTodayOnDoubleClick(true);
     auto *b14 = new QGridLayout;
     b14->addWidget(new QLabel(QStringLiteral("14a. Certifies that unless otherwise specified in block 12, the work "
                                              "identified in block 11 was accomplished in accordance with:")),
@@ -265,7 +265,7 @@ QWidget *CertificateScreen::buildSignatures()
     b14->addWidget(new QLabel(QStringLiteral("Certificate No.")), 3, 0);
     b14->addWidget(block14cNumber, 3, 1);
     b14->addWidget(new QLabel(QStringLiteral("Date")), 3, 2);
-    b14->addWidget(text6, 3, 3);
+    b14->addWidget(block14eDate, 3, 3);
     h->addWidget(block(QStringLiteral("14."), b14));
     return w;
 }

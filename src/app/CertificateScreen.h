@@ -57,7 +57,7 @@ public:
     QCheckBox *block13aApproved, *block13aNonApproved;
     EntryBox *block13dName, *block13cNumber, *block13eDate;
     QCheckBox *block14aReturnToService, *block14aOtherRegulation;
-    EntryBox *block14dName, *block14cNumber, *text6;
+    EntryBox *block14dName, *block14cNumber, *block14eDate;
     QLabel *picture2; // the loaded signature
 
     QPushButton *setupButton, *defaultsButton, *deleteButton, *previousButton, *findButton, *nextButton,

@@ -100,7 +100,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_access = new AccessPanel(this);
     m_access->raise();
     m_signIn = new SignIn(*m_access,
-                          {m_screen->block13dName, m_screen->block13cNumber, m_screen->block13eDate, m_screen->block14dName, m_screen->text6,
+                          {m_screen->block13dName, m_screen->block13cNumber, m_screen->block13eDate, m_screen->block14dName, m_screen->block14eDate,
                            m_screen->block5Invoice},
                           *m_grid, m_folder, m_setup, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);

@@ -14,7 +14,7 @@ namespace arc {
 
 ScreenEdits::ScreenEdits(CertificateScreen &s, ItemGridModel &grid, QObject *parent) : QObject(parent)
 {
-    for (QLineEdit *box : {s.block1Country, s.block3Tracking, s.block13dName, s.block13cNumber, s.block13eDate, s.block14dName, s.block14cNumber, s.text6})
+    for (QLineEdit *box : {s.block1Country, s.block3Tracking, s.block13dName, s.block13cNumber, s.block13eDate, s.block14dName, s.block14cNumber, s.block14eDate})
         connect(box, &QLineEdit::textEdited, this, &ScreenEdits::mark);
     for (QPlainTextEdit *box : {s.block4Organization, s.block4Second, s.block5Invoice, s.block12Remarks})
         connect(box, &QPlainTextEdit::textChanged, this, &ScreenEdits::mark);

@@ -119,7 +119,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
 
     screen().previousButton->click(); // the empty one
     for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().block13dName, screen().block13cNumber, screen().block13eDate,
-                             screen().block14dName, screen().block14cNumber, screen().text6})
+                             screen().block14dName, screen().block14cNumber, screen().block14eDate})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(screen().block4Organization->toPlainText(), "");
     EXPECT_FALSE(screen().block14aReturnToService->isChecked());
@@ -137,7 +137,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndLineAndShowsNullsAsEmpty)
     // A stored blank shows empty; line breaks and dates as the screen shows them.
     expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
                  {screen().block5Invoice, "WO-7"}, {screen().block12Remarks, "Line one\nLine two"}, {screen().block13dName, "Pat Doe"},
-                 {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, "05/Dec/2026"}, {screen().text6, ""}});
+                 {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, "05/Dec/2026"}, {screen().block14eDate, ""}});
     EXPECT_TRUE(screen().block14aReturnToService->isChecked());
     EXPECT_FALSE(screen().block13aApproved->isChecked());
     // No item lines: an empty grid, and block 14a applies.
@@ -184,7 +184,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
         const QString name = "Pat Doe";
         expectShown({{screen().block14cNumber, c.block14cNumber}, {screen().block13cNumber, c.block13cNumber},
                      {screen().block13dName, c.block13 ? name : ""}, {screen().block13eDate, c.block13 ? today() : ""},
-                     {screen().block14dName, c.block13 ? "" : name}, {screen().text6, c.block13 ? "" : today()}});
+                     {screen().block14dName, c.block13 ? "" : name}, {screen().block14eDate, c.block13 ? "" : today()}});
         ASSERT_EQ(screen().combo1->count(), 3);
         EXPECT_EQ(screen().combo1->itemText(2), c.country);
     }

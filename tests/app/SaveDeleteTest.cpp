@@ -20,7 +20,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
     screen().block13dName->setText("Pat Doe");
     screen().block13eDate->setText("05/Dec/2026");
-    screen().text6->setText("7 January 2027");
+    screen().block14eDate->setText("7 January 2027");
     window->setItemLine(0, line("1"));
     window->setItemLine(1, line(""));
     window->setItemLine(1, {"", "", "", "", "", "NEW", {}}); // only a status: ends the lines
@@ -44,14 +44,14 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
     screen().newButton->click();
     screen().previousButton->click();
     expectShown(
-        {{screen().block3Tracking, ""}, {screen().block5Invoice, "WO-2"}, {screen().text6, "07/Jan/2027"}, {screen().block14dName, ""}});
+        {{screen().block3Tracking, ""}, {screen().block5Invoice, "WO-2"}, {screen().block14eDate, "07/Jan/2027"}, {screen().block14dName, ""}});
     EXPECT_EQ(window->itemSlots()[0], line("1"));
     EXPECT_EQ(window->itemSlots()[1], arc::ItemLine{});
 
     // Dates cleared or not dates keep what is stored; all ten lines are
     // stored, and a text starting with a line break keeps it.
     screen().block13eDate->setText("");
-    screen().text6->setText("soon");
+    screen().block14eDate->setText("soon");
     for (int r = 0; r < 10; ++r)
         window->setItemLine(r, line(QString::number(r + 1), QString("S%1").arg(r)));
     screen().block12Remarks->setPlainText("\nEXPORT remark below a blank line");

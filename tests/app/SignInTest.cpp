@@ -95,7 +95,7 @@ TEST_F(SignInTest, TheSignatoryFillsBlock13Or14ByTheFirstStatusAndBringsTheSigna
     setFirstStatus("OVERHAULED");
     signIn(2, "other");
     // 14c keeps the organisation's number.
-    expectShown({{screen().block14dName, "Pat Doe"}, {screen().text6, today()}, {screen().block14cNumber, "ORG-1"}});
+    expectShown({{screen().block14dName, "Pat Doe"}, {screen().block14eDate, today()}, {screen().block14cNumber, "ORG-1"}});
     EXPECT_TRUE(window->signIn().signature().isNull());
 }
 
