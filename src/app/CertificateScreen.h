@@ -40,20 +40,22 @@ public:
     // Every command button but Set-up, which opens and closes a panel.
     void setCommandsEnabled(bool enabled);
 
-    EntryBox *block1Country;       // block 1
-    EntryBox *block3Tracking;        // block 3
-    QLabel *issuedMark;     // under block 3: issued, or changed after issue
+    // The boxes are named after the form's blocks; their objectNames are
+    // the field table's.
+    EntryBox *block1Country;
+    EntryBox *block3Tracking;
+    QLabel *issuedMark;          // under block 3: issued, or changed after issue
     OrganizationChooser *combo3; // block 4 organisation chooser
-    EntryText *block4Organization;       // block 4
-    EntryText *block4Second;       // block 4, second text
-    EntryText *block5Invoice;       // block 5
-    ItemGrid *grid1;        // blocks 6 to 11
+    EntryText *block4Organization;
+    EntryText *block4Second;
+    EntryText *block5Invoice;
+    ItemGrid *grid1; // blocks 6 to 11
     QList<QPushButton *> columnButtons;
-    QListWidget *list1;     // part numbers
-    QListWidget *list2;     // statuses
-    EntryText *block12Remarks;      // block 12
-    QRadioButton *option1, *option2;
-    QComboBox *combo1, *combo2;
+    QListWidget *list1; // part numbers
+    QListWidget *list2; // statuses
+    EntryText *block12Remarks;
+    QRadioButton *option1, *option2; // export: yes, no
+    QComboBox *combo1, *combo2;      // export country, forwarder
     QCheckBox *block13aApproved, *block13aNonApproved;
     EntryBox *block13dName, *block13cNumber, *block13eDate;
     QCheckBox *block14aReturnToService, *block14aOtherRegulation;
