@@ -166,7 +166,7 @@ TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
     // name, bilateral countries, export lists off until Yes is chosen.
     const struct {
         bool block13;
-        const char *text4, *text16, *country;
+        const char *block14cNumber, *block13cNumber, *country;
     } cases[] = {{false, "ACME123", "", "France"}, {true, "", "DMIR-7", "Canada"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.block13);
