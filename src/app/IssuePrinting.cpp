@@ -16,6 +16,7 @@
 #include "PrintCommand.h"
 #include "PrintPrompts.h"
 #include "SignIn.h"
+#include "SignerOf.h"
 
 namespace arc {
 

@@ -40,6 +40,7 @@
 #include "PrintCommand.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
+#include "SignerOf.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,12 +103,12 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_signIn = new SignIn(*m_access,
                           {m_screen->text17, m_screen->text16, m_screen->text18, m_screen->text7, m_screen->text6,
                            m_screen->text5},
-                          *m_grid, m_folder, m_setup, m_messages, this);
+                          *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
     m_signatories = new SignatoriesPanel(
         m_folder, m_addMode, m_messages,
         {m_access->combo4, [this] { return m_signIn->signatory(); }, [this] { return m_signIn->signedInWithMaster(); },
-         [this] { return folderInUse(); }, [this](bool on) { m_screen->setupButton->setEnabled(on); },
+         [this](bool on) { m_screen->setupButton->setEnabled(on); },
          [this](const AgentEntry &saved) { m_signIn->update(saved); }},
         m_setupPanel);
     m_countries = new CountriesPanel(m_folder, m_addMode, m_messages,

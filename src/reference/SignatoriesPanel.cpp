@@ -10,12 +10,10 @@
 #include "Passwords.h"
 #include "SignatoryPasswords.h"
 #include "ReferenceLists.h"
-#include "SignatureFile.h"
-#include "StoredFiles.h"
+#include "SignaturesOf.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -239,18 +237,7 @@ void SignatoriesPanel::loadRow(qint64 rowId, bool &found)
 void SignatoriesPanel::listBitmaps()
 {
     files->clear();
-    if (DataFolder::isServer(m_folder.path())) {
-        files->addItems(StoredFiles::names(m_folder.reference(), QStringLiteral(".bmp")));
-        return;
-    }
-    const QString path = m_hooks.dataFolder();
-    const QStringList names =
-        QDir(path).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    // Only what sign-in would read: QDir::Files still lists a link to a
-    // pipe or to a file outside the folder.
-    for (const QString &name : names)
-        if (SignatureFile::resolve(path, name).ok())
-            files->addItem(name);
+    files->addItems(signaturesOf(m_folder)->names());
 }
 
 void SignatoriesPanel::choose(int index)

@@ -30,7 +30,6 @@ public:
         QComboBox *accessNames;                              // the Access Control name list, kept in step
         std::function<std::optional<AgentEntry>()> signedIn; // who signed in, if a signatory
         std::function<bool()> signedInWithMaster;            // the master password was used instead
-        std::function<QString()> dataFolder;                 // ending with "/"
         std::function<void(bool)> setSetupButtonEnabled;
         std::function<void(const AgentEntry &)> saved = {}; // a signatory's row was stored
     };

@@ -10,13 +10,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using arc::AgentEntry;
 using arc::Message;
@@ -42,7 +39,7 @@ protected:
         panel = std::make_unique<arc::SignatoriesPanel>(
             data, addMode, messages,
             arc::SignatoriesPanel::Hooks{&access, [this] { return signedIn; }, [this] { return master; },
-                                         [this] { return folder(); }, [this](bool on) { setupEnabled = on; }});
+                                         [this](bool on) { setupEnabled = on; }});
     }
     QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
     // Sign in as the signatory listed at `entry` for sign-in.
@@ -185,30 +182,6 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     EXPECT_EQ(access.itemData(0).value<AgentEntry>().approvalNumber, "D-1");
     EXPECT_EQ(panel->combo6->count(), 1);
     EXPECT_FALSE(panel->deleteButton->isEnabled());
-}
-
-TEST_F(SignatoriesPanelTest, TheFileListShowsOnlyFilesSignInWouldRead)
-{
-    // A pipe, links to a pipe and out of the folder, a folder: none of
-    // them can be a signature.
-    ASSERT_TRUE(QDir().mkpath(folder() + "outside"));
-    writeFile(folder() + "outside/x.bmp", "");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + "pipe.bmp").constData(), 0600), 0);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + "pipe").constData(), 0600), 0);
-    for (const auto &[target, at] : {std::pair{"pipe", "to-pipe.bmp"}, {"outside/x.bmp", "to-outside.bmp"},
-                                     {"pat.bmp", "to-pat.bmp"}})
-        ASSERT_EQ(::symlink(QFile::encodeName(folder() + target).constData(),
-                            QFile::encodeName(folder() + at).constData()),
-                  0);
-    ASSERT_TRUE(QDir().mkpath(folder() + "dir.bmp"));
-
-    openPanel({{{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
-    signInAs(0);
-    ASSERT_TRUE(panel->open());
-    QStringList listed;
-    for (int i = 0; i < panel->files->count(); ++i)
-        listed << panel->files->item(i)->text();
-    EXPECT_EQ(listed.join(' ').toStdString(), "lee.BMP pat.bmp to-pat.bmp");
 }
 
 // Only an administrator adds or deletes signatories; the signatory who is

@@ -1,7 +1,8 @@
-// Which signature files are read: only a plain file directly in the data
-// folder, checked before it is opened.
+// Which signature files a data folder gives, to sign-in and to the
+// signatories panel's list: only a plain file directly in the folder,
+// checked before it is opened (a pipe would hang the reader).
 
-#include "SignatureFile.h"
+#include "FolderSignatures.h"
 #include "TempFolder.h"
 
 #include <QFile>
@@ -9,17 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using arc::SignatureFile;
-using Refusal = SignatureFile::Refusal;
-
-namespace arc {
-void PrintTo(SignatureFile::Refusal r, std::ostream *os)
-{
-    static const char *const names[] = {"None",           "EmptyName",       "NotABareName", "Missing",
-                                        "OutsideFolder", "NotARegularFile", "TooLarge"};
-    *os << names[int(r)];
-}
-} // namespace arc
+using arc::FolderSignatures;
 
 namespace {
 
@@ -28,7 +19,7 @@ struct Case {
     // Lays out the data folder and a folder beside it; returns the name
     // the Agents row would hold.
     std::function<QString(const QString &data, const QString &outside)> lay;
-    Refusal refusal;
+    bool given;
 };
 
 void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
@@ -46,77 +37,77 @@ void link(const QString &target, const QString &at)
 }
 
 const Case cases[] = {
-    {"PlainFile", [](auto &data, auto &) { makeFile(data + "pat.bmp", 100); return "pat.bmp"; }, Refusal::None},
+    {"PlainFile", [](auto &data, auto &) { makeFile(data + "pat.bmp", 100); return "pat.bmp"; }, true},
     {"LargestAllowed",
-     [](auto &data, auto &) { makeFile(data + "big.bmp", SignatureFile::maxBytes); return "big.bmp"; },
-     Refusal::None},
+     [](auto &data, auto &) { makeFile(data + "big.bmp", FolderSignatures::maxBytes); return "big.bmp"; },
+     true},
     {"LinkToAFileInTheFolder",
      [](auto &data, auto &) {
          makeFile(data + "pat.bmp", 100);
          link(data + "pat.bmp", data + "alias.bmp");
          return "alias.bmp";
      },
-     Refusal::None},
-    {"EmptyName", [](auto &, auto &) { return ""; }, Refusal::EmptyName},
+     true},
+    {"EmptyName", [](auto &, auto &) { return ""; }, false},
     {"ParentFolder",
      [](auto &, auto &outside) { makeFile(outside + "x.bmp", 100); return "../outside/x.bmp"; },
-     Refusal::NotABareName},
-    {"DotDot", [](auto &, auto &) { return ".."; }, Refusal::NotABareName},
+     false},
+    {"DotDot", [](auto &, auto &) { return ".."; }, false},
     {"SubFolder",
      [](auto &data, auto &) {
          QDir(data).mkdir("sub");
          makeFile(data + "sub/x.bmp", 100);
          return "sub/x.bmp";
      },
-     Refusal::NotABareName},
-    {"BackslashName", [](auto &, auto &) { return "sub\\x.bmp"; }, Refusal::NotABareName},
+     false},
+    {"BackslashName", [](auto &, auto &) { return "sub\\x.bmp"; }, false},
     {"AbsolutePath",
      [](auto &, auto &outside) {
          makeFile(outside + "x.bmp", 100);
          return outside + "x.bmp";
      },
-     Refusal::NotABareName},
+     false},
     {"LinkLeadingOutside",
      [](auto &data, auto &outside) {
          makeFile(outside + "x.bmp", 100);
          link(outside + "x.bmp", data + "x.bmp");
          return "x.bmp";
      },
-     Refusal::OutsideFolder},
-    {"MissingFile", [](auto &, auto &) { return "gone.bmp"; }, Refusal::Missing},
+     false},
+    {"MissingFile", [](auto &, auto &) { return "gone.bmp"; }, false},
     {"DanglingLink",
      [](auto &data, auto &outside) {
          link(outside + "gone.bmp", data + "x.bmp");
          return "x.bmp";
      },
-     Refusal::Missing},
+     false},
     {"Fifo",
      [](auto &data, auto &) {
          EXPECT_EQ(::mkfifo(QFile::encodeName(data + "pipe.bmp").constData(), 0600), 0);
          return "pipe.bmp";
      },
-     Refusal::NotARegularFile},
+     false},
     {"LinkToAFifoInTheFolder",
      [](auto &data, auto &) {
          EXPECT_EQ(::mkfifo(QFile::encodeName(data + "pipe").constData(), 0600), 0);
          link(data + "pipe", data + "pipe.bmp");
          return "pipe.bmp";
      },
-     Refusal::NotARegularFile},
+     false},
     {"FolderInTheFolder",
      [](auto &data, auto &) {
          QDir(data).mkdir("dir.bmp");
          return "dir.bmp";
      },
-     Refusal::NotARegularFile},
+     false},
     {"Oversize",
-     [](auto &data, auto &) { makeFile(data + "big.bmp", SignatureFile::maxBytes + 1); return "big.bmp"; },
-     Refusal::TooLarge},
+     [](auto &data, auto &) { makeFile(data + "big.bmp", FolderSignatures::maxBytes + 1); return "big.bmp"; },
+     false},
 };
 
-class SignatureFileTest : public TempFolderTest, public ::testing::WithParamInterface<Case> {};
+class SignatureStoreTest : public TempFolderTest, public ::testing::WithParamInterface<Case> {};
 
-TEST_P(SignatureFileTest, OnlyAPlainFileDirectlyInTheDataFolderIsRead)
+TEST_P(SignatureStoreTest, OnlyAPlainFileDirectlyInTheDataFolderIsReadOrListed)
 {
     const QString data = folder() + "data/";
     const QString outside = folder() + "outside/";
@@ -124,15 +115,12 @@ TEST_P(SignatureFileTest, OnlyAPlainFileDirectlyInTheDataFolderIsRead)
     ASSERT_TRUE(QDir().mkpath(outside));
     const QString name = GetParam().lay(data, outside);
 
-    const SignatureFile::Resolved got = SignatureFile::resolve(data, name);
-    EXPECT_EQ(got.refusal, GetParam().refusal);
-    if (got.ok())
-        EXPECT_EQ(QFileInfo(got.path).canonicalPath(), QFileInfo(data).canonicalFilePath());
-    else
-        EXPECT_TRUE(got.path.isEmpty());
+    const FolderSignatures store(data);
+    EXPECT_EQ(!store.read(name).isEmpty(), GetParam().given);
+    EXPECT_EQ(store.names().contains(name), GetParam().given) << store.names().join(' ').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, SignatureFileTest, ::testing::ValuesIn(cases),
+INSTANTIATE_TEST_SUITE_P(Names, SignatureStoreTest, ::testing::ValuesIn(cases),
                          [](const ::testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
 
 } // namespace

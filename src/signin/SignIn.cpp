@@ -8,10 +8,8 @@
 #include "MessageBoxes.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
-#include "SetupStore.h"
 #include "SignatoryPasswords.h"
-#include "SignatureFile.h"
-#include "StoredFiles.h"
+#include "SignaturesOf.h"
 #include "SilentEdit.h"
 
 #include <QComboBox>
@@ -40,9 +38,8 @@ Message unreadSignatories(const QString &store, const DbStatus &status)
 } // namespace
 
 SignIn::SignIn(AccessPanel &panel, SignatureBlocks blocks, ItemGridModel &lines, DataFolder &folder,
-               SetupStore &setup, MessageBoxes &messages, QObject *parent)
-    : QObject(parent), m_panel(panel), m_blocks(blocks), m_lines(lines), m_folder(folder), m_setup(setup),
-      m_messages(messages)
+               MessageBoxes &messages, QObject *parent)
+    : QObject(parent), m_panel(panel), m_blocks(blocks), m_lines(lines), m_folder(folder), m_messages(messages)
 {
     panel.combo4->installEventFilter(this);
     panel.text44->installEventFilter(this);
@@ -180,23 +177,12 @@ void SignIn::loadSignature(qint64 agentRow)
     // his row names.
     if (file.isEmpty() || agents.value(QStringLiteral("UseElectronic")).toInt() == 0)
         return;
-    const QString folder = m_setup.dataPath().value_or(m_folder.path());
-    QString path = folder + file;
-    QImage image;
-    if (DataFolder::isServer(m_folder.path())) {
-        // No folder is shared between stations: the bitmap is in the database.
-        path = QStringLiteral("%1 (stored in the server database)").arg(file);
-        QByteArray bytes;
-        if (StoredFiles::read(m_folder.reference(), file, bytes).ok())
-            image = QImage::fromData(bytes);
-    } else {
-        const SignatureFile::Resolved source = SignatureFile::resolve(folder, file);
-        image = source.ok() ? QImage(source.path) : QImage();
-    }
+    const std::unique_ptr<SignatureStore> store = signaturesOf(m_folder);
+    const QImage image = QImage::fromData(store->read(file));
     if (image.isNull()) {
         m_messages.ask({QStringLiteral("The electronic signature file %1 could not be read. Certificates will print "
                                        "without a signature.")
-                            .arg(path),
+                            .arg(store->location(file)),
                         QStringLiteral("Electronic signature"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }

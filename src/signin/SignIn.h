@@ -13,7 +13,6 @@ class DataFolder;
 class EntryBox;
 class ItemGridModel;
 class MessageBoxes;
-class SetupStore;
 
 // The boxes of the certificate screen a sign-in fills.
 struct SignatureBlocks {
@@ -27,7 +26,7 @@ struct SignatureBlocks {
 class SignIn : public QObject {
     Q_OBJECT
 public:
-    SignIn(AccessPanel &panel, SignatureBlocks blocks, ItemGridModel &lines, DataFolder &folder, SetupStore &setup,
+    SignIn(AccessPanel &panel, SignatureBlocks blocks, ItemGridModel &lines, DataFolder &folder,
            MessageBoxes &messages, QObject *parent = nullptr);
 
     void AgentSecurity();
@@ -66,7 +65,6 @@ private:
     SignatureBlocks m_blocks;
     ItemGridModel &m_lines;
     DataFolder &m_folder;
-    SetupStore &m_setup;
     MessageBoxes &m_messages;
     QImage m_signature;
     std::optional<AgentEntry> m_signatory;

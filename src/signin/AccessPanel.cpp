@@ -1,6 +1,6 @@
 #include "AccessPanel.h"
 
-#include "EntryBox.h"
+#include "NulRefusal.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,7 +29,7 @@ AccessPanel::AccessPanel(QWidget *parent) : QFrame(parent)
     combo4->setObjectName(QStringLiteral("Combo4"));
     text44 = new QLineEdit;
     text44->setObjectName(QStringLiteral("Text44"));
-    EntryBox::refuseNul(text44);
+    refuseNul(text44);
     text44->setEchoMode(QLineEdit::Password);
     submitButton = new QPushButton(QStringLiteral("Submit"));
     submitButton->setObjectName(QStringLiteral("SSCommand2"));
