@@ -1,6 +1,5 @@
 // The stores on both engines: what one data folder does, a server database
 // does the same, with the same tables, fields and value conventions.
-#include "ActivityCounts.h"
 #include "CertificateSearch.h"
 #include "CertificateStore.h"
 #include "DataFolder.h"
@@ -159,9 +158,9 @@ TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
     EXPECT_EQ(h.forwarder, "Acme Freight");
 }
 
-// Numbers are issued from the Defaults row; walking, finding and counting
-// give the same answers on both engines, non-ASCII case included.
-TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
+// Numbers are issued from the Defaults row; a tracking number is found on
+// another certificate and the header view walks the same on both engines.
+TEST_P(StoreOnEngine, NumbersAndWalkingAgree)
 {
     ASSERT_TRUE(DataFolder::create(source()).ok());
     DataFolder data;
@@ -194,34 +193,11 @@ TEST_P(StoreOnEngine, NumbersWalkingSearchAndCountsAgree)
     ASSERT_TRUE(asked.ok() && other) << asked.detail().toStdString();
     EXPECT_EQ(other->formIndex, k2);
     EXPECT_EQ(other->date, QDate(2026, 12, 5));
-    // A row written behind the program's back is found too.
-    ASSERT_TRUE(db.exec("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") VALUES (?, '3', "
-                        "'Müller-9', 'NEW')",
-                        {k2})
-                    .ok());
-
     DataView &h = data.header();
     ASSERT_TRUE(h.moveLast().ok());
     EXPECT_EQ(h.value("FormIndex").toLongLong(), k3);
     ASSERT_TRUE(h.movePrevious().ok());
     EXPECT_EQ(h.value("FormIndex").toLongLong(), k2);
-
-    ASSERT_TRUE(CertificateSearch::show(data, {{"Detail", "PartNum", "müller", {}}}).ok());
-    QList<qint64> found;
-    for (s = h.moveFirst(); s.ok() && !h.isEof(); s = h.moveNext())
-        found << h.value("FormIndex").toLongLong();
-    EXPECT_EQ(found, (QList<qint64>{k1, k1, k2, k3, k3})) << "once for each matching line";
-    ASSERT_TRUE(CertificateSearch::show(data, {{"Header", "Tracking", "000101", {}}}).ok());
-    ASSERT_TRUE(h.moveFirst().ok());
-    EXPECT_EQ(h.value("FormIndex").toLongLong(), k2);
-    ASSERT_TRUE(CertificateSearch::show(data, {{"Detail", "PartNum", "50%", {}}}).ok());
-    ASSERT_TRUE(h.moveFirst().ok());
-    EXPECT_TRUE(h.isEof());
-
-    ActivityCounts counts;
-    ASSERT_TRUE(ActivityCounts::count(db, "john a. carter", QDate(2026, 12, 1), QDate(2026, 12, 5), counts).ok());
-    EXPECT_EQ(counts.newParts, 5);
-    EXPECT_EQ(counts.repairs, 2);
 }
 
 TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
