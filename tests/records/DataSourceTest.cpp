@@ -8,7 +8,7 @@
 #include "StampTexts.h"
 #include "StoredFiles.h"
 #include "StoredTracking.h"
-#include "TestServer.h"
+#include "OpenedSource.h"
 #include "WriteTransaction.h"
 
 #include <QSqlQuery>
@@ -35,24 +35,17 @@ CertificateEntries entries(const QString &tracking, const QString &partNum, cons
 
 } // namespace
 
-using StoreOnEngine = DataSourceTest;
+using StoreOnEngine = OpenedSourceTest;
 ARC_ON_BOTH_ENGINES(StoreOnEngine);
 
 TEST_P(StoreOnEngine, FirstOpenMakesTheTablesOnceWithTheStartingDefaultsRowAndItsVersion)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    {
-        DataFolder data;
-        ASSERT_TRUE(data.open(source()).ok());
-        EXPECT_EQ(data.certificates().engine(), GetParam());
-        EXPECT_EQ(data.certificates().scalar("SELECT \"Country\" FROM \"Defaults\"").toString(), "FAA/United States");
-        EXPECT_EQ(data.certificates()
-                      .scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Certificates))
-                      .toInt(),
-                  Schema::version);
-        EXPECT_EQ(data.reference().scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Reference)).toInt(),
-                  Schema::version);
-    }
+    EXPECT_EQ(data.certificates().engine(), GetParam());
+    EXPECT_EQ(data.certificates().scalar("SELECT \"Country\" FROM \"Defaults\"").toString(), "FAA/United States");
+    EXPECT_EQ(data.certificates().scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Certificates)).toInt(),
+              Schema::version);
+    EXPECT_EQ(data.reference().scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Reference)).toInt(),
+              Schema::version);
     // Opened again: nothing is made twice.
     DataFolder again;
     ASSERT_TRUE(again.open(source()).ok());
@@ -63,9 +56,6 @@ TEST_P(StoreOnEngine, FirstOpenMakesTheTablesOnceWithTheStartingDefaultsRowAndIt
 // they were written, and an update stays on its key.
 TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     CertificateStore store(data);
     qint64 key = 0;
     ASSERT_TRUE(store.save(entries("000042", "PN-100"), true, key).ok());
@@ -106,9 +96,6 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
 // failed statement would otherwise abort the whole transaction.
 TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     CertificateStore store(data);
     qint64 key = 0;
     ASSERT_TRUE(store.save(entries("000001", "PN-1"), true, key).ok());
@@ -125,18 +112,15 @@ TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
 // before it gains the fields on opening, its certificates reading "No".
 TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
     {
-        DataFolder earlier;
-        ASSERT_TRUE(earlier.open(source()).ok());
-        Database &db = earlier.certificates();
+        Database &db = data.certificates();
         for (const char *field : {"Export", "ExportCountry", "Forwarder"})
             ASSERT_TRUE(db.exec(QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field)).ok()) << field;
         ASSERT_TRUE(db.exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')").ok());
         for (const QString &sql : SqlDialect::setUserVersion(4, GetParam(), StoreKind::Certificates))
             ASSERT_TRUE(db.exec(sql).ok()) << sql.toStdString();
     }
-    DataFolder data;
+    data.close();
     ASSERT_TRUE(data.open(source()).ok());
     CertificateStore store(data);
     ASSERT_TRUE(data.header().moveFirst().ok());
@@ -162,9 +146,6 @@ TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
 // another certificate and the header view walks the same on both engines.
 TEST_P(StoreOnEngine, NumbersAndWalkingAgree)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     Database &db = data.certificates();
     ASSERT_TRUE(db.exec("UPDATE \"Defaults\" SET \"Tracking\" = '000099', \"IncreaseTrack\" = 1, \"Invoice\" = 'WO-0099', "
                         "\"IncreaseInv\" = 1, \"Batch\" = 'B999', \"IncreaseBatch\" = 1")
@@ -202,9 +183,6 @@ TEST_P(StoreOnEngine, NumbersAndWalkingAgree)
 
 TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     Database &ref = data.reference();
     for (const char *sql : {"INSERT INTO \"Organizations\" (\"Organization\", \"JAANum\") VALUES ('Zeta Air', NULL), "
                             "(NULL, NULL), ('Alpha Parts', 'J-1')",
@@ -254,7 +232,7 @@ TEST_P(ServerFiles, FilesAreStoredReplacedAndListedByName)
     EXPECT_TRUE(StoredFiles::write(ref, "huge.bmp", QByteArray(StoredFiles::kMaxBytes + 1, 'x')).is(DbCondition::FieldTooSmall));
 }
 
-using LostConnection = DataSourceTest;
+using LostConnection = OpenedSourceTest;
 INSTANTIATE_TEST_SUITE_P(Server, LostConnection, ::testing::Values(Engine::PostgreSQL), engineName);
 
 // The server ends the session: a transaction that meets it fails as a
@@ -263,9 +241,6 @@ INSTANTIATE_TEST_SUITE_P(Server, LostConnection, ::testing::Values(Engine::Postg
 // search result goes on.
 TEST_P(LostConnection, AStatementAfterALostSessionReconnectsAndATransactionSaysItWasLost)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     Database &db = data.certificates();
     CertificateStore store(data);
     qint64 k1 = 0, k2 = 0;

@@ -52,3 +52,19 @@ private:
     QString m_source;
     QString m_schema;
 };
+
+// A test run once on a data folder and once on a server database, each
+// with its data source opened (instantiate with ARC_ON_BOTH_ENGINES).
+class OpenedSourceTest : public TempFolderTest, public ::testing::WithParamInterface<arc::Engine> {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(opened.open(GetParam(), folder()));
+    }
+    bool onServer() const { return GetParam() == arc::Engine::PostgreSQL; }
+    const QString &source() const { return opened.source(); }
+
+    OpenedSource opened;
+    arc::DataFolder &data = opened.data;
+};
