@@ -181,32 +181,62 @@ TEST_P(StoreOnEngine, NumbersAndWalkingAgree)
     EXPECT_EQ(h.value("FormIndex").toLongLong(), k2);
 }
 
+// The lists leave out nameless rows and sort ignoring case; the export
+// countries follow the status. Stamp texts by code: only a code starting
+// with a capital is one; saving an existing code replaces its text.
 TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
 {
     Database &ref = data.reference();
-    for (const char *sql : {"INSERT INTO \"Organizations\" (\"Organization\", \"JAANum\") VALUES ('Zeta Air', NULL), "
-                            "(NULL, NULL), ('Alpha Parts', 'J-1')",
-                            "INSERT INTO \"Countries\" (\"Country\", \"Bilateral\", \"JAA\") VALUES ('Japan', 1, 0), "
-                            "('Germany', 0, 1)",
-                            "INSERT INTO \"Agents\" (\"Name\", \"ApprovalNumber\") VALUES ('Pat Lee', 'DAR-1')"})
+    for (const char *sql :
+         {"INSERT INTO \"Organizations\" (\"Organization\", \"Address1\", \"JAANum\") VALUES ('Zeta Air', 'Hangar 4', "
+          "NULL), (NULL, NULL, NULL), ('Alpha Parts', NULL, 'J-1'), ('beta Works', NULL, NULL)",
+          "INSERT INTO \"ForwardingHouses\" (\"ForwardHouse\", \"FHInfo2\") VALUES ('Swift Cargo', 'Dock 9'), "
+          "(NULL, NULL), (' Acme', NULL), ('bolt Freight', NULL)",
+          "INSERT INTO \"Countries\" (\"Country\", \"Bilateral\", \"JAA\") VALUES ('Japan', 1, 0), ('germany', 0, 1), "
+          "('Canada', 1, 1), (NULL, 1, 1), ('Brazil', 0, 0)",
+          "INSERT INTO \"Agents\" (\"Name\", \"ApprovalNumber\") VALUES ('Pat Lee', 'DAR-1')"})
         ASSERT_TRUE(ref.exec(sql).ok()) << sql;
-    ASSERT_TRUE(data.organizations().refresh().ok());
+    for (DataView *view : {&data.organizations(), &data.forwarders(), &data.countries(), &data.agents()})
+        ASSERT_TRUE(view->refresh().ok());
+
     const auto orgs = ReferenceLists::organizations(data.organizations());
-    ASSERT_EQ(orgs.size(), 2u);
-    EXPECT_EQ(orgs[0].name, "Alpha Parts");
+    QStringList names;
+    for (const auto &o : orgs)
+        names << o.name;
+    EXPECT_EQ(names, (QStringList{"Alpha Parts", "beta Works", "Zeta Air"}));
     EXPECT_EQ(orgs[0].jaaNum, "J-1");
-    QStringList countries;
-    for (const auto &c : ReferenceLists::exportCountries(data.countries(), "REPAIRED"))
-        countries << c.name;
-    EXPECT_TRUE(countries.contains("Germany"));
-    EXPECT_FALSE(countries.contains("Japan"));
+    EXPECT_EQ(orgs[2].address1, "Hangar 4");
+
+    const auto houses = ReferenceLists::forwarders(data.forwarders());
+    names.clear();
+    for (const auto &h : houses)
+        names << h.name;
+    EXPECT_EQ(names, (QStringList{" Acme", " Freight Forwarder", "bolt Freight", "Swift Cargo"}));
+    EXPECT_EQ(houses[3].info, (QStringList{"", "Dock 9", "", ""}));
+
+    const auto countryNames = [&](const QString &status) {
+        QStringList out;
+        for (const auto &c : ReferenceLists::exportCountries(data.countries(), status))
+            out << c.name;
+        return out;
+    };
+    EXPECT_EQ(countryNames("Prototype"), (QStringList{" Country", "<Manually enter country>", "Canada", "Japan"}));
+    EXPECT_EQ(countryNames("prototype"), countryNames("NEW"));
+    EXPECT_EQ(countryNames("REPAIRED"), (QStringList{" Country", "<Manually enter country>", "Canada", "germany"}));
     const auto agents = ReferenceLists::agents(data.agents());
     ASSERT_EQ(agents.size(), 1u);
     EXPECT_GT(agents[0].rowId, 0);
 
+    EXPECT_FALSE(StampTexts::text(ref, "A1"));
     ASSERT_TRUE(StampTexts::save(ref, "A1", "First").ok());
+    ASSERT_TRUE(StampTexts::save(ref, "A\"2", "Quoted").ok());
     ASSERT_TRUE(StampTexts::save(ref, "A1", "Second 'quoted'").ok());
     EXPECT_EQ(StampTexts::text(ref, "A1"), QString("Second 'quoted'"));
+    EXPECT_EQ(StampTexts::text(ref, "A\"2"), QString("Quoted"));
+    EXPECT_EQ(ref.scalar("SELECT count(*) FROM \"Stamps\"").toInt(), 2);
+    for (const char *notACode : {"", "12", "a1", " A"})
+        EXPECT_FALSE(StampTexts::isCode(notACode)) << notACode;
+    EXPECT_TRUE(StampTexts::isCode("Z"));
 }
 
 using ServerFiles = DataSourceTest;
