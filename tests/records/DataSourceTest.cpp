@@ -3,7 +3,6 @@
 #include "CertificateSearch.h"
 #include "CertificateStore.h"
 #include "DataFolder.h"
-#include "NewCertificateDefaults.h"
 #include "ReferenceLists.h"
 #include "StampTexts.h"
 #include "StoredFiles.h"
@@ -142,24 +141,11 @@ TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
     EXPECT_EQ(h.forwarder, "Acme Freight");
 }
 
-// Numbers are issued from the Defaults row; a tracking number is found on
-// another certificate and the header view walks the same on both engines.
-TEST_P(StoreOnEngine, NumbersAndWalkingAgree)
+// A tracking number is found on another certificate and the header view
+// walks the same on both engines.
+TEST_P(StoreOnEngine, TrackingNumbersAndWalkingAgree)
 {
     Database &db = data.certificates();
-    ASSERT_TRUE(db.exec("UPDATE \"Defaults\" SET \"Tracking\" = '000099', \"IncreaseTrack\" = 1, \"Invoice\" = 'WO-0099', "
-                        "\"IncreaseInv\" = 1, \"Batch\" = 'B999', \"IncreaseBatch\" = 1")
-                    .ok());
-    DbStatus s;
-    auto issued = NewCertificateDefaults::issue(data.defaults(), &s);
-    ASSERT_TRUE(s.ok()) << s.detail().toStdString();
-    ASSERT_TRUE(issued);
-    EXPECT_EQ(issued->tracking, "000100");
-    EXPECT_EQ(issued->invoice, "WO-100");
-    EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000100");
-    EXPECT_EQ(issued->batch, "B1000");
-    EXPECT_EQ(db.scalar("SELECT \"Batch\" FROM \"Defaults\"").toString(), "B1000");
-
     CertificateStore store(data);
     qint64 k1 = 0, k2 = 0, k3 = 0;
     ASSERT_TRUE(store.save(entries("000100", "MÜLLER-7"), true, k1).ok());
