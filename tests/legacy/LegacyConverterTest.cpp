@@ -2,6 +2,7 @@
 #include "Database.h"
 #include "KilledChild.h"
 #include "LegacyConverter.h"
+#include "LegacyFolder.h"
 #include "MdbExport.h"
 #include "Passwords.h"
 #include "TempFolder.h"
@@ -32,11 +33,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        ASSERT_TRUE(MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
-        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
-            ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder() + name)) << name;
-            QFile::setPermissions(folder() + name, QFile::ReadOwner | QFile::WriteOwner);
-        }
+        ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     }
 
     // What mdbtools itself reads from an Access file, loaded into a scratch

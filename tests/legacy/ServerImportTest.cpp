@@ -1,6 +1,6 @@
 #include "CertificateStore.h"
 #include "DataFolder.h"
-#include "MdbExport.h"
+#include "LegacyFolder.h"
 #include "Passwords.h"
 #include "StoredFiles.h"
 #include "TestServer.h"
@@ -174,11 +174,7 @@ TEST_F(ServerImportTest, OverlongTextsNulsAndPlainPasswordsGoInAsTheFolderConver
 // where they are, unconverted.
 TEST_F(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
 {
-    ASSERT_TRUE(MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
-    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder() + name));
-        QFile::setPermissions(folder() + name, QFile::ReadOwner | QFile::WriteOwner);
-    }
+    ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
     const ImportRun run = importInto(folder(), m_uri);
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();

@@ -2,9 +2,7 @@
 #include "DataFolder.h"
 #include "DateText.h"
 #include "LineBreaks.h"
-#include "ReferenceLists.h"
 #include "SetupStore.h"
-#include "StampTexts.h"
 #include "TempFolder.h"
 
 using namespace arc;
@@ -136,46 +134,6 @@ TEST_F(DataFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
     EXPECT_TRUE(lines[1].isEmptyLine());
 }
 
-TEST_F(DataFolderTest, ReferenceListsLeaveOutNamelessRowsAndSortIgnoringCase)
-{
-    ASSERT_TRUE(DataFolder::create(folder()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(folder()).ok());
-    Database &db = data.reference();
-    for (const char *sql : {"INSERT INTO Organizations (Organization, Address1, JAANum) VALUES ('Zeta Air', 'Hangar 4', "
-                            "NULL), (NULL, NULL, NULL), ('Alpha Parts', NULL, 'J-1'), ('beta Works', NULL, NULL)",
-                            "INSERT INTO ForwardingHouses (ForwardHouse, FHInfo2) VALUES ('Swift Cargo', 'Dock 9'), "
-                            "(NULL, NULL), (' Acme', NULL), ('bolt Freight', NULL)",
-                            "INSERT INTO Countries VALUES ('Japan', 1, 0), ('germany', 0, 1), ('Canada', 1, 1), "
-                            "(NULL, 1, 1), ('Brazil', 0, 0)"})
-        ASSERT_TRUE(db.exec(sql).ok()) << sql;
-
-    const auto orgs = ReferenceLists::organizations(data.organizations());
-    QStringList names;
-    for (const auto &o : orgs)
-        names << o.name;
-    EXPECT_EQ(names, (QStringList{"Alpha Parts", "beta Works", "Zeta Air"}));
-    EXPECT_EQ(orgs[0].jaaNum, "J-1");
-    EXPECT_EQ(orgs[2].address1, "Hangar 4");
-
-    const auto houses = ReferenceLists::forwarders(data.forwarders());
-    names.clear();
-    for (const auto &h : houses)
-        names << h.name;
-    EXPECT_EQ(names, (QStringList{" Acme", " Freight Forwarder", "bolt Freight", "Swift Cargo"}));
-    EXPECT_EQ(houses[3].info, (QStringList{"", "Dock 9", "", ""}));
-
-    const auto countryNames = [&](const QString &status) {
-        QStringList out;
-        for (const auto &c : ReferenceLists::exportCountries(data.countries(), status))
-            out << c.name;
-        return out;
-    };
-    EXPECT_EQ(countryNames("Prototype"), (QStringList{" Country", "<Manually enter country>", "Canada", "Japan"}));
-    EXPECT_EQ(countryNames("prototype"), countryNames("NEW"));
-    EXPECT_EQ(countryNames("REPAIRED"), (QStringList{" Country", "<Manually enter country>", "Canada", "germany"}));
-}
-
 TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
 {
     EXPECT_EQ(DateText::format(QDate(2026, 12, 5)), "05/Dec/2026");
@@ -189,24 +147,4 @@ TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
 
     EXPECT_EQ(LineBreaks::toStored("a\nb\r\nc"), "a\r\nb\r\nc");
     EXPECT_EQ(LineBreaks::toScreen("a\r\nb\r\nc"), "a\nb\nc");
-}
-
-// Stamp texts by code: only a code starting with a capital is one; saving
-// an existing code replaces its text.
-TEST_F(DataFolderTest, StampTextsAreFoundAndSavedByTheirCode)
-{
-    ASSERT_TRUE(DataFolder::create(folder()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(folder()).ok());
-    Database &db = data.reference();
-    EXPECT_FALSE(StampTexts::text(db, "A1"));
-    ASSERT_TRUE(StampTexts::save(db, "A1", "First text").ok());
-    ASSERT_TRUE(StampTexts::save(db, "A\"2", "Quoted").ok());
-    ASSERT_TRUE(StampTexts::save(db, "A1", "Second text").ok());
-    EXPECT_EQ(StampTexts::text(db, "A1"), QString("Second text"));
-    EXPECT_EQ(StampTexts::text(db, "A\"2"), QString("Quoted"));
-    EXPECT_EQ(db.scalar("SELECT count(*) FROM Stamps").toInt(), 2);
-    for (const char *notACode : {"", "12", "a1", " A"})
-        EXPECT_FALSE(StampTexts::isCode(notACode)) << notACode;
-    EXPECT_TRUE(StampTexts::isCode("Z"));
 }
