@@ -75,10 +75,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_grid = new ItemGridModel(this);
     // The hooks ask the certificate on screen, made once the sign-in is.
     m_screen = new CertificateScreen(m_grid, [this] { return newFormFlag() == 1; }, this);
-    m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder,
-                                {[this] { return newFormFlag() == 1; }, [this] { checkstat(); },
-                                 [this] { m_certificate->buildtext13(); }},
-                                this);
+    m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder, this);
     layout->addWidget(m_screen);
 
     // Panels over the screen, hidden but for the access panel.
@@ -105,17 +102,10 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                            m_screen->text5},
                           *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
-    m_signatories = new SignatoriesPanel(
-        m_folder, m_addMode, m_messages,
-        {m_access->combo4, [this] { return m_signIn->signatory(); }, [this] { return m_signIn->signedInWithMaster(); },
-         [this](bool on) { m_screen->setupButton->setEnabled(on); },
-         [this](const AgentEntry &saved) { m_signIn->update(saved); }},
-        m_setupPanel);
-    m_countries = new CountriesPanel(m_folder, m_addMode, m_messages,
-                                     {m_screen->combo1, [this] { m_certificate->SetCountryList(); }}, m_setupPanel);
+    m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
+    m_countries = new CountriesPanel(m_folder, m_addMode, m_messages, m_screen->combo1, m_setupPanel);
     m_forwarders = new ForwardersPanel(m_folder, m_addMode, m_messages, m_screen->combo2, m_setupPanel);
-    m_parts = new PartsPanel(m_folder, m_addMode, m_messages,
-                             {m_screen->list1, [this](bool on) { m_screen->setupButton->setEnabled(on); }}, this);
+    m_parts = new PartsPanel(m_folder, m_addMode, m_messages, m_screen->list1, this);
     m_print = new PrintCommand(
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), signerOf(*m_signIn)); }, this);
@@ -124,16 +114,16 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
                                                       m_messages);
     m_issuePrinting->attach(*m_print);
-    m_settings = new SettingsPanels(
-        *m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages,
-        {[this] { placePanels(); }, [this] { return folderInUse(); }, [this] { m_findPanel->hide(); },
-         [this] {
-             // Its Exit and the master password must not hide under a panel.
-             if (!m_access->isHidden())
-                 m_access->raise();
-         },
-         [this] { fillOrganizations(); }},
-        this);
+    m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
+    connect(m_settings, &SettingsPanels::pressed, m_findPanel, &QWidget::hide);
+    connect(m_settings, &SettingsPanels::setupOpening, this, &MainWindow::placePanels);
+    connect(m_settings, &SettingsPanels::setupShown, this, [this] {
+        // Its Exit and the master password must not hide under a panel.
+        if (!m_access->isHidden())
+            m_access->raise();
+        m_setupPanel->setFolder(folderInUse());
+    });
+    connect(m_settings, &SettingsPanels::organizationsStored, this, &MainWindow::fillOrganizations);
     // The panels the user may move; the set-up panel stays where it is.
     for (QWidget *movable : {static_cast<QWidget *>(m_defaultsPanel), m_findPanel, static_cast<QWidget *>(m_parts)})
         PanelDrag::attach(movable);
@@ -160,8 +150,14 @@ void MainWindow::connectControls()
             [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
-            m_signatories->open();
+            m_signatories->open(m_signIn->signatory(), m_signIn->signedInWithMaster());
     });
+    connect(m_signatories, &SignatoriesPanel::saved, m_signIn, &SignIn::update);
+    connect(m_itemEntry, &ItemEntry::statusTaken, this, &MainWindow::checkstat);
+    connect(m_itemEntry, &ItemEntry::partTaken, m_certificate, &CertificateOnScreen::buildtext13);
+    connect(m_countries, &CountriesPanel::countryDeleted, m_certificate, &CertificateOnScreen::SetCountryList);
+    connect(m_signatories, &SignatoriesPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
+    connect(m_parts, &PartsPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
     connect(m_screen->editorButton, &QPushButton::clicked, this, [this] { PlainTextEditor::start(m_messages); });
     connect(m_setupPanel->countriesButton, &QPushButton::clicked, this, [this] {

@@ -10,6 +10,7 @@
 #include "ReferenceLists.h"
 #include "SignatoryPasswords.h"
 #include "SignaturesOf.h"
+#include "SigningBlock.h"
 #include "SilentEdit.h"
 
 #include <QComboBox>
@@ -128,15 +129,15 @@ void SignIn::AgentSecurity()
     m_signatory = agent;
     m_panel.hide();
     emit signedIn();
-    if (!agent.approvalNumber.isEmpty()) {
-        const QString today = DateText::today();
-        if (selectsBlock13(m_lines.line(0).status.toUpper())) {
-            m_blocks.name13->offer(agent.name);
-            m_blocks.number13->offer(agent.approvalNumber);
-            SilentEdit::setText(m_blocks.date13, today);
+    if (const std::optional<SignInFill> fill =
+            signInFill(agent.name, agent.approvalNumber, m_lines.line(0).status, DateText::today())) {
+        if (fill->block == SigningBlock::Block13) {
+            m_blocks.name13->offer(fill->name);
+            m_blocks.number13->offer(fill->number);
+            SilentEdit::setText(m_blocks.date13, fill->date);
         } else {
-            m_blocks.name14->offer(agent.name);
-            SilentEdit::setText(m_blocks.date14, today);
+            m_blocks.name14->offer(fill->name);
+            SilentEdit::setText(m_blocks.date14, fill->date);
         }
         loadSignature(agent.rowId);
     }

@@ -160,14 +160,14 @@ TEST_F(RemarksTest, CountriesAndHousesAddedOnTheirPanelsServeTheExportRemark)
     window->setupPanel().countriesButton->click();
     arc::CountriesPanel &countries = window->countriesPanel();
     ASSERT_FALSE(countries.isHidden());
-    countries.newCountry();
+    countries.newEntry();
     countries.newName->setText("Norway");
     countries.bilateral->setChecked(true);
     countries.save();
     countries.exitPanel();
     window->setupPanel().housesButton->click();
     arc::ForwardersPanel &houses = window->forwardersPanel();
-    houses.newHouse();
+    houses.newEntry();
     houses.newName->setText("Nordic Cargo");
     for (int i = 0; i < 4; ++i)
         houses.address[i]->setText(QString("line %1").arg(i + 1));

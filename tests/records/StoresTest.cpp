@@ -2,6 +2,8 @@
 #include "DataFolder.h"
 #include "DateText.h"
 #include "LineBreaks.h"
+#include "ReferenceLists.h"
+#include "ReferenceRows.h"
 #include "SetupStore.h"
 #include "TempFolder.h"
 
@@ -132,6 +134,45 @@ TEST_F(DataFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
     ASSERT_TRUE(store.loadLines(0, lines).ok());
     EXPECT_EQ(lines[0].item, "orphan");
     EXPECT_TRUE(lines[1].isEmptyLine());
+}
+
+// The panels' writes act on the row they name by its key, wherever the
+// shared cursor stands; a row deleted meanwhile is reported, not recreated,
+// and leaves nothing pending on the cursor for the next write.
+TEST_F(DataFolderTest, ReferenceRowsWriteTheRowTheyNameAndReportOneThatIsGone)
+{
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    DataView &countries = data.countries();
+    const RowWritten norway = ReferenceRows::storeCountry(countries, 0, {"Norway", false, true});
+    const RowWritten chile = ReferenceRows::storeCountry(countries, 0, {"Chile", true, false});
+    ASSERT_TRUE(norway.ok() && chile.ok());
+    ASSERT_NE(norway.rowId, chile.rowId);
+    ASSERT_TRUE(countries.moveLast().ok());
+    EXPECT_TRUE(ReferenceRows::storeCountry(countries, norway.rowId, {"Norway", true, true}).ok());
+    const auto rows = [&] {
+        QStringList out;
+        for (const CountryEntry &c : ReferenceLists::countries(countries))
+            out << QStringLiteral("%1%2%3").arg(c.name).arg(c.bilateral).arg(c.jaa);
+        return out.join(' ');
+    };
+    EXPECT_EQ(rows(), "Norway11 Chile10");
+
+    EXPECT_TRUE(ReferenceRows::remove(countries, chile.rowId).ok());
+    EXPECT_TRUE(ReferenceRows::remove(countries, chile.rowId).is(DbCondition::RecordGone));
+    EXPECT_TRUE(ReferenceRows::storeCountry(countries, chile.rowId, {"Chile", true, true})
+                    .status.is(DbCondition::RecordGone));
+    EXPECT_FALSE(countries.isEditing());
+    EXPECT_EQ(rows(), "Norway11");
+
+    // A signatory saved with an empty name keeps the stored one.
+    const RowWritten pat = ReferenceRows::storeSignatory(data.agents(), 0, {"Pat", "D-1", "h", false, true, "p.bmp"});
+    ASSERT_TRUE(pat.ok());
+    ASSERT_TRUE(ReferenceRows::storeSignatory(data.agents(), pat.rowId, {"", "D-2", "h", true, false, QString()}).ok());
+    const QList<AgentEntry> agents = ReferenceLists::agents(data.agents());
+    ASSERT_EQ(agents.size(), 1);
+    EXPECT_EQ(agents[0].name + agents[0].approvalNumber, "PatD-2");
 }
 
 TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)

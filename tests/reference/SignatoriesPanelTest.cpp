@@ -36,11 +36,11 @@ protected:
         for (const AgentEntry &a : arc::ReferenceLists::agents(data.agents()))
             access.addItem(a.name, QVariant::fromValue(a));
         access.setCurrentIndex(-1);
-        panel = std::make_unique<arc::SignatoriesPanel>(
-            data, addMode, messages,
-            arc::SignatoriesPanel::Hooks{&access, [this] { return signedIn; }, [this] { return master; },
-                                         [this](bool on) { setupEnabled = on; }});
+        panel = std::make_unique<arc::SignatoriesPanel>(data, addMode, messages, &access);
+        QObject::connect(panel.get(), &arc::SignatoriesPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
     }
+    // The "DMIRs" button, as whoever signed in.
+    bool pressDmirs() { return panel->open(signedIn, master); }
     QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
     // Sign in as the signatory listed at `entry` for sign-in.
     void signInAs(int entry) { signedIn = access.itemData(entry).value<AgentEntry>(); }
@@ -60,15 +60,15 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
     openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}},
                {{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
 
-    EXPECT_FALSE(panel->open()) << "no signatory named, no master password";
+    EXPECT_FALSE(pressDmirs()) << "no signatory named, no master password";
     EXPECT_TRUE(panel->isHidden());
     master = true;
-    EXPECT_TRUE(panel->open());
+    EXPECT_TRUE(pressDmirs());
     panel->exitPanel();
     master = false;
 
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_FALSE(setupEnabled) << "the set-up panel cannot close under this one";
     EXPECT_TRUE(panel->no->isChecked());
     EXPECT_FALSE(panel->yes->isEnabled());
@@ -88,7 +88,7 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
     EXPECT_EQ(panel->adminPassword->text(), "");
 
     signInAs(1);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_TRUE(panel->yes->isChecked());
     EXPECT_TRUE(panel->combo6->isEnabled());
 }
@@ -96,7 +96,7 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
 TEST_F(SignatoriesPanelTest, OpeningOnAnEmptyTableStartsANewSignatory)
 {
     openPanel();
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_TRUE(addMode.isOn());
     panel->certification->setText("N-1");
     panel->save();
@@ -109,7 +109,7 @@ TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
 {
     openPanel({{{"Name", "Pat"}, {"Password", "a-long-pass-14"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
 
     for (const char *blank : {"", " "}) {
         panel->certification->setText(blank);
@@ -154,7 +154,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
                 {"UseElectronic", true}, {"ElectronicSign", "pat.bmp"}},
                {{"Name", "Pat"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     ASSERT_EQ(panel->files->count(), 2) << "bitmaps of the data folder only, by bare name";
     EXPECT_FALSE(panel->useElectronic->isChecked()) << "unticked, the stored choice is not shown";
     EXPECT_TRUE(panel->files->selectedItems().isEmpty());
@@ -172,7 +172,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     panel->exitPanel();
 
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     panel->combo6->setCurrentIndex(1);
     panel->choose(1);
     EXPECT_EQ(panel->certification->text(), "D-2") << "the second Pat, not the first of the name";
@@ -191,7 +191,7 @@ TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
     openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}},
                {{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_FALSE(panel->newButton->isEnabled());
     EXPECT_FALSE(panel->deleteButton->isEnabled());
     panel->newSignatory();
@@ -201,7 +201,7 @@ TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
     panel->exitPanel();
 
     signInAs(1);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_TRUE(panel->newButton->isEnabled());
     EXPECT_TRUE(panel->deleteButton->isEnabled());
     panel->deleteSignatory();
@@ -215,7 +215,7 @@ TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
     // The master password with no signatory chosen: nothing to write to.
     signedIn.reset();
     master = true;
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     panel->certification->setText("D-5");
     panel->save();
     ASSERT_EQ(messages.shown.size(), 1);
@@ -232,7 +232,7 @@ TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
     openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}, {"UseElectronic", true},
                 {"ElectronicSign", "pat.bmp"}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     panel->newPassword->setText("p2");
     panel->save();
     EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 1"));

@@ -8,6 +8,7 @@
 #include "LineBreaks.h"
 #include "MessageBoxes.h"
 #include "ReferenceLists.h"
+#include "ReferenceRows.h"
 #include "StampTexts.h"
 
 #include <QComboBox>
@@ -40,8 +41,9 @@ QString stored(const EntryText *t) { return LineBreaks::toStored(t->toPlainText(
 
 } // namespace
 
-PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, Hooks hooks, QWidget *parent)
-    : QFrame(parent), m_folder(folder), m_addMode(addMode), m_messages(messages), m_hooks(std::move(hooks))
+PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, QListWidget *partList,
+                       QWidget *parent)
+    : QFrame(parent), m_folder(folder), m_addMode(addMode), m_messages(messages), m_partList(partList)
 {
     setObjectName(QStringLiteral("SSPanel2"));
     setFrameShape(QFrame::Panel);
@@ -129,12 +131,12 @@ void PartsPanel::open()
     {
         BusyPointer busy;
         combo5->clear();
-        for (int i = 0; i < m_hooks.partList->count(); ++i)
-            addToChooser(m_hooks.partList->item(i)->text());
+        for (int i = 0; i < m_partList->count(); ++i)
+            addToChooser(m_partList->item(i)->text());
     }
     show();
     raise();
-    m_hooks.setSetupButtonEnabled(false);
+    emit setupMayClose(false);
     m_addMode.clear();
     m_folder.parts().refresh();
     m_loadedRow = 0;
@@ -247,30 +249,17 @@ void PartsPanel::savePart()
         refused(QStringLiteral("A part needs a part number. Nothing was saved."));
         return;
     }
-    DataView &parts = m_folder.parts();
-    if (adding && m_folder.reference().scalar(QStringLiteral("SELECT 1 FROM \"PartNumbers\" WHERE \"PartNumber\" = ?"), {number})
-                      .isValid()) {
+    if (adding && ReferenceRows::partStored(m_folder.parts(), number)) {
         refused(QStringLiteral("Part %1 is already in the catalogue. Nothing was saved.").arg(number));
         return;
     }
     takeStampTextAsEligibility();
-    DbStatus s = adding ? parts.addNew() : parts.moveToRow(m_loadedRow);
-    if (s.ok() && !adding)
-        s = parts.hasRow() ? parts.edit() : DbStatus::failure(DbCondition::RecordGone, QStringLiteral("PartNumbers"));
-    if (s.ok()) {
-        parts.setValue(QStringLiteral("PartNumber"), number);
-        parts.setValue(QStringLiteral("Description"), stored(description));
-        parts.setValue(QStringLiteral("PMA_PartNumber"), pma->text());
-        parts.setValue(QStringLiteral("VI"), vi->text());
-        parts.setValue(QStringLiteral("REL_DWG"), relDwg->text());
-        parts.setValue(QStringLiteral("Eligibility"), stored(eligibility));
-        parts.setValue(QStringLiteral("S1"), stampCodes[0]->text());
-        parts.setValue(QStringLiteral("S2"), stampCodes[1]->text());
-        parts.setValue(QStringLiteral("S3"), stampCodes[2]->text());
-        s = parts.update();
-    }
-    if (!s.ok()) {
-        parts.cancelUpdate();
+    const RowWritten w = ReferenceRows::storePart(
+        m_folder.parts(), adding ? 0 : m_loadedRow,
+        {number, stored(description), pma->text(), vi->text(), relDwg->text(), stored(eligibility),
+         {stampCodes[0]->text(), stampCodes[1]->text(), stampCodes[2]->text()}});
+    if (!w.ok()) {
+        const DbStatus &s = w.status;
         const QString why = s.is(DbCondition::RecordGone) ? QStringLiteral("it has been deleted meanwhile")
                             : s.is(DbCondition::FieldTooSmall)
                                 ? QStringLiteral("%1 is too long").arg(s.refusedFields().join(QStringLiteral(", ")))
@@ -279,11 +268,11 @@ void PartsPanel::savePart()
         return;
     }
     if (adding) {
-        m_loadedRow = parts.lastAddedRowId();
+        m_loadedRow = w.rowId;
         m_loadedNumber = number;
         addToChooser(number);
         combo5->setCurrentIndex(combo5->findText(number));
-        m_hooks.partList->addItem(number);
+        m_partList->addItem(number);
         m_addMode.clear();
     }
     showChooser(true);
@@ -295,15 +284,11 @@ void PartsPanel::deletePart()
 {
     if (m_addMode.isOn() || m_loadedRow == 0)
         return;
-    DataView &parts = m_folder.parts();
-    DbStatus s = parts.moveToRow(m_loadedRow);
-    if (s.ok())
-        s = parts.hasRow() ? parts.deleteCurrent() : DbStatus();
-    if (!s.ok()) {
+    if (const DbStatus s = ReferenceRows::remove(m_folder.parts(), m_loadedRow);
+        !s.ok() && !s.is(DbCondition::RecordGone)) {
         refused(QStringLiteral("Part %1 was not deleted: %2.").arg(m_loadedNumber, s.detail()));
         return;
     }
-    parts.refresh();
     combo5->removeItem(combo5->findText(m_loadedNumber));
     combo5->setCurrentIndex(-1);
     deleteButton->setEnabled(false);
@@ -331,7 +316,7 @@ void PartsPanel::exitPanel()
     combo5->setEnabled(true);
     showChooser(true);
     hide();
-    m_hooks.setSetupButtonEnabled(true);
+    emit setupMayClose(true);
 }
 
 } // namespace arc

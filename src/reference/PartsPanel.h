@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <array>
-#include <functional>
 
 class QComboBox;
 class QListWidget;
@@ -22,11 +21,9 @@ class MessageBoxes;
 class PartsPanel : public QFrame {
     Q_OBJECT
 public:
-    struct Hooks {
-        QListWidget *partList;                           // the item grid's part list, kept in step
-        std::function<void(bool)> setSetupButtonEnabled; // off while the panel is open
-    };
-    PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, Hooks hooks, QWidget *parent = nullptr);
+    // `partList` is the item grid's part list, kept in step.
+    PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, QListWidget *partList,
+               QWidget *parent = nullptr);
 
     void open();
     void choose(int index);
@@ -47,6 +44,10 @@ public:
     EntryText *eligibility;
     QPushButton *savePartButton, *deleteButton, *newButton, *exitButton, *saveStampButton;
 
+signals:
+    // False while the panel is open: the set-up panel stays open under it.
+    void setupMayClose(bool may);
+
 private:
     void fillBoxes();
     void clearBoxes();
@@ -58,7 +59,7 @@ private:
     DataFolder &m_folder;
     AddMode &m_addMode;
     MessageBoxes &m_messages;
-    Hooks m_hooks;
+    QListWidget *m_partList;
     qint64 m_loadedRow = 0; // the part loaded, by its key; 0 when none
     QString m_loadedNumber;
 };

@@ -30,8 +30,8 @@ protected:
             writeRow(data.parts(), p);
             partList.addItem(p.value("PartNumber").toString());
         }
-        panel = std::make_unique<arc::PartsPanel>(data, addMode, messages,
-                                                  arc::PartsPanel::Hooks{&partList, [this](bool on) { setupEnabled = on; }});
+        panel = std::make_unique<arc::PartsPanel>(data, addMode, messages, &partList);
+        QObject::connect(panel.get(), &arc::PartsPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
         panel->open();
     }
     QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
