@@ -102,6 +102,7 @@ TEST_F(NavigationTest, LoadsEveryBoxAndShowsNullsAsEmpty)
     addRow("Header", {{"Country", "EASA/France"}, {"Tracking", " "}, {"Organ1", "Acme Aero\r\n1 Main St"},
                       {"Invoice", "WO-7"}, {"Remarks", "Line one\r\nLine two"}, {"Name17", "Pat Doe"},
                       {"AuthNum", "DMIR-7"}, {"Date18", QDate(2026, 12, 5)}, {"CFRRTS", true}});
+    addCertificate("T10", {"prototype", "REPAIRED"});
     addRow("Header", {});
     openWindow();
 
@@ -112,6 +113,9 @@ TEST_F(NavigationTest, LoadsEveryBoxAndShowsNullsAsEmpty)
     EXPECT_EQ(screen().text1->toPlainText(), "");
     EXPECT_FALSE(screen().check3D6->isChecked());
 
+    screen().previousButton->click();
+    EXPECT_EQ(cell(1, arc::ItemGridModel::StatusColumn), "REPAIRED");
+    EXPECT_TRUE(screen().check3D1->isEnabled()) << "the first status is compared upper-cased";
 
     screen().previousButton->click();
     expectShown({{screen().text38, "EASA/France"}, {screen().text3, ""}, {screen().text1, "Acme Aero\n1 Main St"},
@@ -123,16 +127,20 @@ TEST_F(NavigationTest, LoadsEveryBoxAndShowsNullsAsEmpty)
     EXPECT_EQ(window->itemSlots()[0], arc::ItemLine{});
 }
 
-TEST_F(NavigationTest, CheckstatSwitchesBetweenBlock13And14)
+class CheckstatTest : public SignedInWindowTest {
+protected:
+    void fillBeforeOpening() override
+    {
+        addRow("Organizations", {{"Organization", "Acme Aero"}, {"CertificateNum", "ACME123"}});
+        addRow("Countries", {{"Country", "Canada"}, {"Bilateral", true}, {"JAA", false}});
+        addRow("Countries", {{"Country", "France"}, {"Bilateral", false}, {"JAA", true}});
+        addCertificate("N", {"NEW"});
+        addCertificate("S", {"REPAIRED"});
+    }
+};
+
+TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
 {
-    addSignatory("Pat Doe", "pw", "DMIR-7");
-    addRow("Organizations", {{"Organization", "Acme Aero"}, {"CertificateNum", "ACME123"}});
-    addRow("Countries", {{"Country", "Canada"}, {"Bilateral", true}, {"JAA", false}});
-    addRow("Countries", {{"Country", "France"}, {"Bilateral", false}, {"JAA", true}});
-    addCertificate("N", {"prototype"}); // a status is compared upper-cased
-    addCertificate("S", {"REPAIRED"});
-    openWindow(false);
-    signInAs(*window, "Pat Doe", "pw");
 
     // Block 14 for maintenance: the organisation's number, the signatory in
     // 14d, JAA members; block 13 for a new part: the signatory's number and

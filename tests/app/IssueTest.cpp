@@ -12,27 +12,18 @@
 #include "PrintPanel.h"
 #include "RecordingCanvas.h"
 
-#include <QImage>
 #include <QLabel>
 
 using arc::Message;
 using Answer = arc::Message::Answer;
 namespace IssuePrompts = arc::IssuePrompts;
 
-class IssueTest : public DataWindowTest {
+class IssueTest : public SignedInWindowTest {
 protected:
+    void fillBeforeOpening() override { storedExec("UPDATE Defaults SET Tracking = '000100', IncreaseTrack = 1"); }
     void SetUp() override
     {
-        DataWindowTest::SetUp();
-        QImage ink(40, 20, QImage::Format_RGB32);
-        ink.fill(Qt::blue);
-        ASSERT_TRUE(ink.save(dataFolder() + "pat.bmp"));
-        addSignatory("Pat Doe", "Secret1", "DMIR-7", {{"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
-        storedExec("UPDATE Defaults SET Tracking = '000100', IncreaseTrack = 1");
-        openWindow(false);
-        signInAs(*window, "Pat Doe", "Secret1");
-        ASSERT_FALSE(window->signIn().signature().isNull());
-
+        SignedInWindowTest::SetUp();
         arc::PrintCommand &print = window->printCommand();
         print.setFileChooser([this] { return pdfPath; });
         print.setPrinterCheck([] { return true; });
@@ -168,7 +159,7 @@ TEST_P(SignatureOwnerTest, SignsOnlyUnderItsOwnersName)
     const OwnerCase &c = GetParam();
     if (!c.useElectronic) {
         ASSERT_TRUE(window->dataFolder().reference().exec("UPDATE Agents SET UseElectronic = 0").ok());
-        signInAs(*window, "Pat Doe", "Secret1");
+        signInAs(*window, kSignatory, kPassword);
     }
     screen().text17->setText(c.name17);
     screen().text7->setText(c.name22);

@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -168,4 +169,27 @@ protected:
         createDataFolder();
         storeDataPath(dataFolder());
     }
+};
+
+// A window over a data folder whose one signatory, Pat Doe, signs with a
+// signature file and is signed in.
+class SignedInWindowTest : public DataWindowTest {
+protected:
+    void SetUp() override
+    {
+        DataWindowTest::SetUp();
+        QImage ink(40, 20, QImage::Format_RGB32);
+        ink.fill(Qt::blue);
+        ASSERT_TRUE(ink.save(dataFolder() + "pat.bmp"));
+        addSignatory(kSignatory, kPassword, "DMIR-7", {{"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
+        fillBeforeOpening();
+        openWindow(false);
+        signInAs(*window, kSignatory, kPassword);
+        ASSERT_FALSE(window->signIn().signature().isNull());
+    }
+    // What a test stores before the window first reads the data folder.
+    virtual void fillBeforeOpening() {}
+
+    static inline const QString kSignatory = "Pat Doe";
+    static inline const QString kPassword = "Secret1";
 };
