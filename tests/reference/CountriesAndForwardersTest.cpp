@@ -1,12 +1,11 @@
 #include "AddMode.h"
 #include "CountriesPanel.h"
-#include "DataFolder.h"
 #include "EntryBox.h"
 #include "ForwardersPanel.h"
+#include "OpenedSource.h"
 #include "ReferenceLists.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
-#include "TempFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,14 +14,8 @@
 using arc::CountryEntry;
 using arc::ForwarderEntry;
 
-class ReferencePanelTest : public TempFolderTest {
+class ReferencePanelTest : public OpenedFolderTest {
 protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
-        ASSERT_TRUE(data.open(folder()).ok());
-    }
     QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
     static QString names(const QComboBox &list)
     {
@@ -32,7 +25,6 @@ protected:
         return l.join('|');
     }
 
-    arc::DataFolder data;
     arc::AddMode addMode;
     ScriptedMessages messages;
 };
@@ -92,8 +84,7 @@ TEST_F(CountriesPanelTest, AddChangeDeleteKeepTheExportListInStep)
     EXPECT_EQ(refills, 1) << "the export list is filled again";
 
     panel->save();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("No country is chosen")) << messages.shown[0].prompt.toStdString();
+    messages.expectAsked("Countries", {"No country is chosen"});
     EXPECT_EQ(stored("SELECT group_concat(Country || Bilateral || JAA) FROM Countries"), "Canada10")
         << "the remaining country is not renamed";
 
@@ -156,7 +147,7 @@ TEST_F(ForwardersPanelTest, AddChangeDeleteKeepTheScreensListInStep)
     EXPECT_EQ(names(screenList), " Freight Forwarder|Zephyr Cargo");
     EXPECT_EQ(stored("SELECT group_concat(ForwardHouse) FROM ForwardingHouses"), "Zephyr Cargo");
     panel->save();
-    ASSERT_EQ(messages.shown.size(), 1);
+    messages.expectAsked("Forwarding houses", {"No forwarding house is chosen"});
     EXPECT_EQ(stored("SELECT group_concat(ForwardHouse || FHInfo1) FROM ForwardingHouses"), "Zephyr CargoPier 9");
 }
 

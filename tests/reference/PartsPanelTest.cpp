@@ -1,13 +1,12 @@
 #include "AddMode.h"
-#include "DataFolder.h"
 #include "EntryBox.h"
 #include "EntryText.h"
+#include "OpenedSource.h"
 #include "PartCatalogue.h"
 #include "PartsPanel.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
 #include "StampTexts.h"
-#include "TempFolder.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -15,14 +14,8 @@
 
 using arc::Message;
 
-class PartsPanelTest : public TempFolderTest {
+class PartsPanelTest : public OpenedFolderTest {
 protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
-        ASSERT_TRUE(data.open(folder()).ok());
-    }
     // Store the parts, list them for the grid and open the panel.
     void openPanel(const QList<QVariantMap> &parts = {})
     {
@@ -50,7 +43,6 @@ protected:
         panel->savePart();
     }
 
-    arc::DataFolder data;
     arc::AddMode addMode;
     ScriptedMessages messages;
     QListWidget partList;
@@ -100,15 +92,13 @@ TEST_F(PartsPanelTest, SaveDeleteNewCycle)
     EXPECT_FALSE(panel->deleteButton->isEnabled());
     EXPECT_EQ(stored("SELECT count(*) FROM PartNumbers"), "1");
     panel->savePart(); // nothing loaded now
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("No part is loaded")) << messages.shown[0].prompt.toStdString();
+    messages.expectAsked("Part catalogue", {"No part is loaded"});
     EXPECT_EQ(stored("SELECT count(*) || group_concat(PartNumber) FROM PartNumbers"), "1PN-5");
 
     addPart(" ");
+    messages.expectAsked("Part catalogue", {"A part needs a part number. Nothing was saved."});
     addPart("PN-5");
-    ASSERT_EQ(messages.shown.size(), 3);
-    EXPECT_EQ(messages.shown[1].prompt, "A part needs a part number. Nothing was saved.");
-    EXPECT_EQ(messages.shown[2].prompt, "Part PN-5 is already in the catalogue. Nothing was saved.");
+    messages.expectAsked("Part catalogue", {"Part PN-5 is already in the catalogue. Nothing was saved."});
     EXPECT_EQ(stored("SELECT count(*) FROM PartNumbers"), "1");
     EXPECT_TRUE(panel->newButton->isEnabled() || addMode.isOn()) << "the panel stays usable";
 
@@ -144,5 +134,5 @@ TEST_F(PartsPanelTest, StampsAndTheEligibilityFallback)
     panel->eligibility->clear();
     panel->savePart();
     EXPECT_EQ(stored("SELECT length(Eligibility) FROM PartNumbers"), "255") << "stored whole, not cut";
-    EXPECT_TRUE(messages.shown.isEmpty());
+    messages.expectNothingAsked();
 }

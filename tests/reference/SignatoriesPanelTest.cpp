@@ -1,12 +1,11 @@
 #include "AddMode.h"
-#include "DataFolder.h"
 #include "EntryBox.h"
+#include "OpenedSource.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
 #include "SignatoriesPanel.h"
-#include "TempFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,21 +15,18 @@
 #include <QRadioButton>
 
 using arc::AgentEntry;
-using arc::Message;
 
-class SignatoriesPanelTest : public TempFolderTest {
+class SignatoriesPanelTest : public OpenedFolderTest {
 protected:
     void SetUp() override
     {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
+        OpenedFolderTest::SetUp();
         for (const char *f : {"pat.bmp", "lee.BMP", "notes.txt"})
             writeFile(folder() + f, "");
     }
     // Store the signatories, then list them for sign-in and open the panel.
     void openPanel(const QList<QVariantMap> &agents = {})
     {
-        ASSERT_TRUE(data.open(folder()).ok());
         for (const QVariantMap &a : agents)
             writeRow(data.agents(), a);
         for (const AgentEntry &a : arc::ReferenceLists::agents(data.agents()))
@@ -45,7 +41,6 @@ protected:
     // Sign in as the signatory listed at `entry` for sign-in.
     void signInAs(int entry) { signedIn = access.itemData(entry).value<AgentEntry>(); }
 
-    arc::DataFolder data;
     arc::AddMode addMode;
     ScriptedMessages messages;
     QComboBox access;
@@ -114,14 +109,13 @@ TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
     for (const char *blank : {"", " "}) {
         panel->certification->setText(blank);
         panel->save();
+        messages.expectAsked("Data mising", {"Certificate Number can not be blank"});
     }
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[0], (Message{"Certificate Number can not be blank", "Data mising"}));
     EXPECT_EQ(stored("SELECT ApprovalNumber FROM Agents"), "D-1");
     panel->certification->setText("  ");
     panel->newPassword->clear();
     panel->save();
-    EXPECT_EQ(messages.shown.size(), 2) << "two blanks are a number";
+    messages.expectNothingAsked(); // two blanks are a number
     EXPECT_EQ(stored("SELECT Password FROM Agents"), "a-long-pass-14") << "an empty new password keeps the old one";
     EXPECT_EQ(access.itemData(0).value<AgentEntry>().approvalNumber, "  ");
 
@@ -205,12 +199,9 @@ TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
     EXPECT_TRUE(panel->newButton->isEnabled());
     EXPECT_TRUE(panel->deleteButton->isEnabled());
     panel->deleteSignatory();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, "Delete DMIR");
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("Boss is signed in")) << messages.shown[0].prompt.toStdString();
+    messages.expectAsked("Delete DMIR", {"Boss is signed in"});
     EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
     panel->exitPanel();
-    messages.shown.clear();
 
     // The master password with no signatory chosen: nothing to write to.
     signedIn.reset();
@@ -218,10 +209,7 @@ TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
     ASSERT_TRUE(pressDmirs());
     panel->certification->setText("D-5");
     panel->save();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0], (Message{"No signatory is chosen, so nothing was saved. Choose a signatory in the "
-                                          "list, or press New to add one.",
-                                          "DMIRs", Message::Buttons::Ok, Message::Icon::Exclamation}));
+    messages.expectAsked("DMIRs", {"No signatory is chosen, so nothing was saved."});
     EXPECT_EQ(stored("SELECT group_concat(ApprovalNumber) FROM Agents"), "D-1,D-2");
 }
 

@@ -13,6 +13,6 @@ inline void copyLegacyFolder(const QString &folder)
     ASSERT_TRUE(arc::MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
     for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
         ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder + name)) << name;
-        QFile::setPermissions(folder + name, QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(QFile::setPermissions(folder + name, QFile::ReadOwner | QFile::WriteOwner)) << name;
     }
 }

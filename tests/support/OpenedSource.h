@@ -68,3 +68,16 @@ protected:
     OpenedSource opened;
     arc::DataFolder &data = opened.data;
 };
+
+// The same on a data folder alone, for what is the same on either engine.
+class OpenedFolderTest : public TempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
+        ASSERT_TRUE(data.open(folder()).ok());
+    }
+
+    arc::DataFolder data;
+};

@@ -7,21 +7,23 @@
 #include "EntryText.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
-#include "OrganizationChooser.h"
-#include "ReferenceLists.h"
 #include "MainWindow.h"
+#include "OrganizationChooser.h"
+#include "Passwords.h"
+#include "ReferenceLists.h"
+#include "Rows.h"
 #include "ScriptedMessages.h"
 #include "SetupPanel.h"
 #include "SetupStore.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
-#include "Rows.h"
 #include "TempFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -30,6 +32,32 @@
 #include <QTest>
 #include <QVariantMap>
 #include <memory>
+
+namespace arc {
+inline void PrintTo(const ItemLine &l, std::ostream *os)
+{
+    *os << '{' << QStringList{l.item, l.description, l.partNum, l.quantity, l.serialNum, l.status, l.pmaPartNumber}
+                      .join(" | ")
+                      .toStdString()
+        << '}';
+}
+} // namespace arc
+
+// Signs in on the window's sign-in panel as the `nth` signatory listed
+// under `name`; a null name signs in with the master password.
+inline void signInAs(arc::MainWindow &window, const QString &name, const QString &password = {}, int nth = 0)
+{
+    arc::AccessPanel &panel = window.accessPanel();
+    panel.show();
+    int entry = -1;
+    for (int i = 0; !name.isNull() && i < panel.combo4->count() && entry < 0; ++i)
+        if (panel.combo4->itemText(i) == name && nth-- == 0)
+            entry = i;
+    EXPECT_TRUE(name.isNull() || entry >= 0) << name.toStdString() << " is not listed for sign-in";
+    panel.combo4->setCurrentIndex(entry);
+    panel.text44->setText(name.isNull() ? arc::Passwords::master : password);
+    window.signIn().AgentSecurity();
+}
 
 // A program folder and a data folder of the test's own, filled through the
 // stores, and a main window over them.
@@ -64,6 +92,14 @@ protected:
         arc::DataView view(certificates ? f.certificates() : f.reference(), table);
         return writeRow(view, values);
     }
+    // A signatory listed for sign-in.
+    void addSignatory(const QString &name, const QString &password, const QString &approvalNumber,
+                      const QVariantMap &more = {})
+    {
+        QVariantMap row = more;
+        row.insert({{"Name", name}, {"Password", password}, {"ApprovalNumber", approvalNumber}});
+        addRow("Agents", row);
+    }
 
     // A value read afresh from the certificates file.
     QVariant stored(const QString &sql)
@@ -97,11 +133,13 @@ protected:
         if (signIn)
             signInWithMaster();
     }
-    void signInWithMaster()
+    void signInWithMaster() { signInAs(*window, QString()); }
+    // The window shown and active, as the user has it: focus and event
+    // filters work only then.
+    void showWindow()
     {
-        window->accessPanel().combo4->setCurrentIndex(-1);
-        window->accessPanel().text44->setText("zorp7351");
-        window->signIn().AgentSecurity();
+        window->show();
+        QApplication::setActiveWindow(window.get());
     }
 
     arc::CertificateScreen &screen() { return window->screen(); }
@@ -131,4 +169,27 @@ protected:
         createDataFolder();
         storeDataPath(dataFolder());
     }
+};
+
+// A window over a data folder whose one signatory, Pat Doe, signs with a
+// signature file and is signed in.
+class SignedInWindowTest : public DataWindowTest {
+protected:
+    void SetUp() override
+    {
+        DataWindowTest::SetUp();
+        QImage ink(40, 20, QImage::Format_RGB32);
+        ink.fill(Qt::blue);
+        ASSERT_TRUE(ink.save(dataFolder() + "pat.bmp"));
+        addSignatory(kSignatory, kPassword, "DMIR-7", {{"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
+        fillBeforeOpening();
+        openWindow(false);
+        signInAs(*window, kSignatory, kPassword);
+        ASSERT_FALSE(window->signIn().signature().isNull());
+    }
+    // What a test stores before the window first reads the data folder.
+    virtual void fillBeforeOpening() {}
+
+    static inline const QString kSignatory = "Pat Doe";
+    static inline const QString kPassword = "Secret1";
 };
