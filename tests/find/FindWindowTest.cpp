@@ -53,6 +53,13 @@ TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisa
     for (QPushButton *b : elevenButtons())
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_TRUE(screen().editorButton->isEnabled());
+    // The notepad button, with no editor installed, says so.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder() + "empty"));
+    screen().editorButton->click();
+    qputenv("PATH", path);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("No plain-text editor was found"));
 
     find().allButton->click();
     EXPECT_TRUE(find().isHidden());
@@ -141,15 +148,4 @@ TEST_F(FindWindowTest, TheSignatoriesPanelCountsASignatorysLinesForAMonth)
     for (const QLineEdit *box : report.results)
         figures << box->text();
     EXPECT_EQ(figures, (QStringList{"2", "1", "0", "3"}));
-}
-
-TEST_F(FindWindowTest, TheNotepadButtonSaysSoWhenNoEditorIsInstalled)
-{
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(folder() + "empty"));
-    openWindow();
-    screen().editorButton->click();
-    qputenv("PATH", path);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("No plain-text editor was found"));
 }
