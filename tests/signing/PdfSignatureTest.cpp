@@ -1,0 +1,142 @@
+#include "PdfSignature.h"
+#include "SignatureReport.h"
+#include "SigningFixture.h"
+#include "TempFolder.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+using namespace arc;
+using namespace signing;
+
+namespace {
+
+const QRectF box(300, 100, 200, 40);
+
+const SigningKey &signingKey()
+{
+    static const SigningKey key = std::move(SigningKey::open(madeKey(QStringLiteral("pw")), QStringLiteral("pw")).value());
+    return key;
+}
+
+// pdfsig's verdict on the signature, or nothing when pdfsig is not installed.
+class PdfSigTest : public TempFolderTest {
+protected:
+    std::optional<QString> pdfsig(const QByteArray &pdf)
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("pdfsig"));
+        if (program.isEmpty())
+            return std::nullopt;
+        writeFile(file("signed.pdf"), pdf);
+        QProcess p;
+        p.start(program, {file("signed.pdf")});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    }
+};
+
+// Page layouts the signature must be added to.
+struct Layout {
+    const char *name;
+    QByteArray (*pdf)();
+};
+void PrintTo(const Layout &l, std::ostream *os) { *os << l.name; }
+
+const QByteArray pages = "<< /Type /Pages /Kids [3 0 R] /Count 1 >>";
+const QByteArray content = "<< /Length 0 >>\nstream\n\nendstream";
+
+class LayoutTest : public PdfSigTest, public ::testing::WithParamInterface<Layout> {};
+
+TEST_P(LayoutTest, SignedPageIsValidAndNamesItsSigner)
+{
+    const QByteArray original = GetParam().pdf();
+    SigningResult<QByteArray> signedPdf = PdfSignature::sign(original, signingKey(), box);
+    ASSERT_TRUE(signedPdf.ok()) << signedPdf.error().message.toStdString();
+    EXPECT_TRUE(signedPdf->startsWith(original)); // an incremental update, nothing rewritten
+
+    const SignatureReport report = SignatureReport::of(signedPdf.value(), authority().certificate());
+    EXPECT_TRUE(report.isSigned);
+    EXPECT_TRUE(report.intact) << report.problem.toStdString();
+    EXPECT_FALSE(report.addedAfterSigning);
+    EXPECT_EQ(report.signer, "J. Smith");
+    EXPECT_EQ(report.issuer, ShopAuthority::defaultName());
+    EXPECT_TRUE(report.fromAuthority);
+    const SigningResult<ShopAuthority> stranger = ShopAuthority::create({}, QStringLiteral("other"));
+    EXPECT_FALSE(SignatureReport::of(signedPdf.value(), stranger->certificate()).fromAuthority);
+
+    const std::optional<QString> verdict = pdfsig(signedPdf.value());
+    if (!verdict)
+        GTEST_SKIP() << "pdfsig is missing (./dev.sh installs poppler-utils)";
+    EXPECT_TRUE(verdict->contains("Signature is Valid")) << verdict->toStdString();
+    EXPECT_TRUE(verdict->contains("ETSI.CAdES.detached")) << verdict->toStdString();
+    EXPECT_TRUE(verdict->contains("J. Smith")) << verdict->toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pdf, LayoutTest,
+    ::testing::Values(
+        Layout{"WrittenByQt", qtPage},
+        Layout{"PageWithoutAnnotations",
+               [] { return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
+                                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>",
+                                  content}); }},
+        Layout{"AnnotationsInThePage",
+               [] { return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
+                                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R "
+                                  "/Annots [5 0 R] /Resources << /Font << >> >> >>",
+                                  content,
+                                  "<< /Type /Annot /Subtype /Text /Rect [10 10 20 20] /Contents (a [note] >>) >>"}); }},
+        Layout{"UpdatedOnceBefore", [] {
+                   const QByteArray first = pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
+                                                   "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>", content});
+                   return updated(first, 3, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>");
+               }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PdfSignatureTest, RefusesWhatItCannotSignWithoutChangingIt)
+{
+    const QByteArray xrefStream = "%PDF-1.5\n1 0 obj\n<< /Type /XRef /Size 2 /Root 1 0 R >>\nstream\n\nendstream\n"
+                                  "endobj\nstartxref\n9\n%%EOF\n";
+    EXPECT_EQ(PdfSignature::sign(xrefStream, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+    EXPECT_EQ(PdfSignature::sign("not a pdf", signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+    const QByteArray once = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    EXPECT_EQ(PdfSignature::sign(once, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+}
+
+// What a signed page becomes, and what the report and pdfsig then say.
+struct Tampering {
+    const char *name;
+    void (*change)(QByteArray &pdf);
+    bool intact;
+    bool added;
+};
+void PrintTo(const Tampering &t, std::ostream *os) { *os << t.name; }
+
+class TamperingTest : public PdfSigTest, public ::testing::WithParamInterface<Tampering> {};
+
+TEST_P(TamperingTest, IsToldApart)
+{
+    QByteArray pdf = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    GetParam().change(pdf);
+    const SignatureReport report = SignatureReport::of(pdf, authority().certificate());
+    EXPECT_EQ(report.intact, GetParam().intact) << report.problem.toStdString();
+    EXPECT_EQ(report.addedAfterSigning, GetParam().added);
+    EXPECT_EQ(report.signer, "J. Smith");
+
+    const std::optional<QString> verdict = pdfsig(pdf);
+    if (!verdict)
+        GTEST_SKIP() << "pdfsig is missing (./dev.sh installs poppler-utils)";
+    EXPECT_EQ(verdict->contains("Signature is Valid"), GetParam().intact) << verdict->toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pdf, TamperingTest,
+    ::testing::Values(Tampering{"Untouched", [](QByteArray &) {}, true, false},
+                      Tampering{"OneByteOfThePageChanged",
+                                [](QByteArray &pdf) { pdf[pdf.indexOf("stream\n") + 20] ^= 1; }, false, false},
+                      Tampering{"OneByteOfTheSignatureDictionaryChanged",
+                                [](QByteArray &pdf) { pdf[pdf.indexOf("/ETSI.CAdES") + 1] = 'e'; }, false, false},
+                      Tampering{"BytesAppended", [](QByteArray &pdf) { pdf += "\n% added later\n"; }, true, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
