@@ -1,4 +1,5 @@
 #include "PdfSignature.h"
+#include "PdfStructure.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
 #include "TempFolder.h"
@@ -35,6 +36,17 @@ protected:
     }
 };
 
+// The page's annotation array, whether in the page or an object of its own.
+QByteArray annotations(const PdfStructure &s)
+{
+    const QByteArray page = s.object(s.page());
+    const PdfRef ref = PdfStructure::refValue(page, "/Annots");
+    if (ref.isValid())
+        return s.object(ref);
+    const qsizetype at = PdfStructure::valueOf(page, "/Annots");
+    return at < 0 ? QByteArray() : page.mid(at, PdfStructure::closing(page, page.indexOf('[', at)) - at);
+}
+
 // Page layouts the signature must be added to.
 struct Layout {
     const char *name;
@@ -53,6 +65,14 @@ TEST_P(LayoutTest, SignedPageIsValidAndNamesItsSigner)
     SigningResult<QByteArray> signedPdf = PdfSignature::sign(original, signingKey(), box);
     ASSERT_TRUE(signedPdf.ok()) << signedPdf.error().message.toStdString();
     EXPECT_TRUE(signedPdf->startsWith(original)); // an incremental update, nothing rewritten
+    // Readers following the new cross-reference section still find every object.
+    const SigningResult<PdfStructure> before = PdfStructure::read(original), after = PdfStructure::read(signedPdf.value());
+    ASSERT_TRUE(after.ok()) << after.error().message.toStdString();
+    EXPECT_EQ(after->page().number, before->page().number);
+    for (int n = 1; n < before->size(); ++n)
+        EXPECT_FALSE(after->object({n, 0}).isEmpty()) << "object " << n;
+    // The page keeps its annotations and gains the signature's widget.
+    EXPECT_EQ(annotations(after.value()).count(" R"), annotations(before.value()).count(" R") + 1);
 
     const SignatureReport report = SignatureReport::of(signedPdf.value(), authority().certificate());
     EXPECT_TRUE(report.isSigned);
@@ -85,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R "
                                   "/Annots [5 0 R] /Resources << /Font << >> >> >>",
                                   content,
-                                  "<< /Type /Annot /Subtype /Text /Rect [10 10 20 20] /Contents (a [note] >>) >>"}); }},
+                                  "<< /Type /Annot /Subtype /Text /Rect [10 10 20 20] >>"}); }},
         Layout{"UpdatedOnceBefore", [] {
                    const QByteArray first = pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
                                                    "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>", content});
