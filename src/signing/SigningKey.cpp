@@ -6,22 +6,43 @@
 #include <openssl/err.h>
 #include <openssl/provider.h>
 
-#include <mutex>
-
 namespace arc {
 
 namespace {
 
 // Many authorities still protect PKCS#12 files with algorithms OpenSSL 3
-// keeps in its legacy provider.
-void loadLegacyAlgorithms()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        OSSL_PROVIDER_load(nullptr, "default");
-        OSSL_PROVIDER_load(nullptr, "legacy");
+// keeps in its legacy provider: loaded for the first such file, unloaded at exit.
+class LegacyAlgorithms {
+public:
+    static void load() { static const LegacyAlgorithms loaded; }
+
+private:
+    LegacyAlgorithms()
+        : m_default(OSSL_PROVIDER_load(nullptr, "default")), m_legacy(OSSL_PROVIDER_load(nullptr, "legacy"))
+    {
         ERR_clear_error();
-    });
+    }
+    ~LegacyAlgorithms()
+    {
+        if (m_legacy)
+            OSSL_PROVIDER_unload(m_legacy);
+        if (m_default)
+            OSSL_PROVIDER_unload(m_default);
+    }
+    OSSL_PROVIDER *m_default;
+    OSSL_PROVIDER *m_legacy;
+};
+
+bool parse(PKCS12 *p12, const QByteArray &pass, PKeyPtr &key, X509Ptr &certificate, X509StackPtr &issuers)
+{
+    EVP_PKEY *rawKey = nullptr;
+    X509 *rawCertificate = nullptr;
+    STACK_OF(X509) *rawIssuers = nullptr;
+    const bool parsed = PKCS12_parse(p12, pass.constData(), &rawKey, &rawCertificate, &rawIssuers) == 1;
+    key.reset(rawKey);
+    certificate.reset(rawCertificate);
+    issuers.reset(rawIssuers);
+    return parsed;
 }
 
 } // namespace
@@ -67,14 +88,15 @@ SigningResult<StoredSigningKey> SigningKey::import(const QByteArray &pkcs12, con
         ERR_clear_error();
         return SigningError{SigningFault::WrongPassword, QStringLiteral("The file's password is wrong.")};
     }
-    loadLegacyAlgorithms();
-    EVP_PKEY *rawKey = nullptr;
-    X509 *rawCertificate = nullptr;
-    STACK_OF(X509) *rawIssuers = nullptr;
-    const bool parsed = PKCS12_parse(p12.get(), pass.constData(), &rawKey, &rawCertificate, &rawIssuers) == 1;
-    PKeyPtr key(rawKey);
-    X509Ptr certificate(rawCertificate);
-    X509StackPtr issuers(rawIssuers);
+    PKeyPtr key;
+    X509Ptr certificate;
+    X509StackPtr issuers;
+    bool parsed = parse(p12.get(), pass, key, certificate, issuers);
+    if (!parsed) {
+        ERR_clear_error();
+        LegacyAlgorithms::load();
+        parsed = parse(p12.get(), pass, key, certificate, issuers);
+    }
     if (!parsed)
         return openSslFailure(QStringLiteral("The file could not be read."));
     if (!key || !certificate || X509_check_private_key(certificate.get(), key.get()) != 1) {
