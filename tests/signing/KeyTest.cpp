@@ -14,14 +14,15 @@ namespace {
 
 const QString password = QStringLiteral("signatory's password");
 
-// The private scalar itself, to look for in what is kept.
+// The private scalar itself, as a P-256 key file holds it (32 bytes, padded), to look for in what is kept.
 QByteArray privateScalar(EVP_PKEY *key)
 {
     BIGNUM *bn = nullptr;
     if (EVP_PKEY_get_bn_param(key, OSSL_PKEY_PARAM_PRIV_KEY, &bn) != 1)
         return {};
-    QByteArray bytes(BN_num_bytes(bn), '\0');
-    BN_bn2bin(bn, reinterpret_cast<unsigned char *>(bytes.data()));
+    QByteArray bytes(32, '\0');
+    if (BN_bn2binpad(bn, reinterpret_cast<unsigned char *>(bytes.data()), int(bytes.size())) != 32)
+        bytes.clear();
     BN_clear_free(bn);
     return bytes;
 }

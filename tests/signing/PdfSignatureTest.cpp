@@ -123,6 +123,25 @@ TEST(PdfSignatureTest, RefusesWhatItCannotSignWithoutChangingIt)
     EXPECT_EQ(PdfSignature::sign(once, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
 }
 
+// What PAdES asks of the CMS: a SHA-256 digest and the signing
+// certificate named among the signed attributes, as CAdES has it.
+TEST(PdfSignatureTest, CmsIsCadesOverSha256)
+{
+    const SigningResult<QByteArray> der = PdfSignature::cms("page bytes", signingKey());
+    ASSERT_TRUE(der.ok()) << der.error().message.toStdString();
+    const auto *p = reinterpret_cast<const unsigned char *>(der->constData());
+    const CmsPtr cms(d2i_CMS_ContentInfo(nullptr, &p, long(der->size())));
+    ASSERT_TRUE(cms);
+    EXPECT_EQ(*CMS_get0_content(cms.get()), nullptr); // detached
+    CMS_SignerInfo *info = sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0);
+    X509_ALGOR *digest = nullptr;
+    CMS_SignerInfo_get0_algs(info, nullptr, nullptr, &digest, nullptr);
+    const ASN1_OBJECT *algorithm = nullptr;
+    X509_ALGOR_get0(&algorithm, nullptr, nullptr, digest);
+    EXPECT_EQ(OBJ_obj2nid(algorithm), NID_sha256);
+    EXPECT_GE(CMS_signed_get_attr_by_NID(info, NID_id_smime_aa_signingCertificateV2, -1), 0);
+}
+
 // What a signed page becomes, and what the report and pdfsig then say.
 struct Tampering {
     const char *name;
