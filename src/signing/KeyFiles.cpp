@@ -19,15 +19,24 @@ int givenPassword(char *buf, int size, int, void *u)
     return int(password.size());
 }
 
+// The key file is what a thief would try passwords on: OpenSSL's default
+// of 2048 PBKDF2 rounds would let him try millions a minute.
+const int pbkdf2Rounds = 600000;
+
 } // namespace
 
 SigningResult<QByteArray> encryptedKey(EVP_PKEY *key, const QString &password)
 {
     if (password.isEmpty())
         return SigningError{SigningFault::EmptyPassword, QStringLiteral("A signing key needs a password.")};
-    QByteArray utf8 = password.toUtf8();
+    const QByteArray utf8 = password.toUtf8();
+    std::unique_ptr<PKCS8_PRIV_KEY_INFO, OpenSslFree<PKCS8_PRIV_KEY_INFO_free>> clear(EVP_PKEY2PKCS8(key));
+    std::unique_ptr<X509_SIG, OpenSslFree<X509_SIG_free>> sealed(
+        clear ? PKCS8_encrypt_ex(-1, EVP_aes_256_cbc(), utf8.constData(), int(utf8.size()), nullptr, 0, pbkdf2Rounds,
+                                 clear.get(), nullptr, nullptr)
+              : nullptr);
     BioPtr out(BIO_new(BIO_s_mem()));
-    if (!PEM_write_bio_PKCS8PrivateKey(out.get(), key, EVP_aes_256_cbc(), nullptr, 0, givenPassword, &utf8))
+    if (!sealed || !PEM_write_bio_PKCS8(out.get(), sealed.get()))
         return openSslFailure(QStringLiteral("The key could not be encrypted."));
     return bioBytes(out.get());
 }

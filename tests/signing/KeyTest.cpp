@@ -4,6 +4,7 @@
 
 #include <openssl/core_names.h>
 #include <openssl/pem.h>
+#include <openssl/x509.h>
 
 #include <functional>
 
@@ -44,6 +45,31 @@ QByteArray decoded(const QByteArray &pem)
     return all;
 }
 
+// How many PBKDF2 rounds stand between a stolen key file and the password guessed for it.
+long pbkdf2Rounds(const QByteArray &pem)
+{
+    BioPtr in = readBio(pem);
+    std::unique_ptr<X509_SIG, OpenSslFree<X509_SIG_free>> sealed(PEM_read_bio_PKCS8(in.get(), nullptr, nullptr, nullptr));
+    if (!sealed)
+        return 0;
+    const X509_ALGOR *scheme = nullptr;
+    X509_SIG_get0(sealed.get(), &scheme, nullptr);
+    const ASN1_OBJECT *oid = nullptr;
+    int type = 0;
+    const void *value = nullptr;
+    X509_ALGOR_get0(&oid, &type, &value, scheme);
+    if (OBJ_obj2nid(oid) != NID_pbes2 || type != V_ASN1_SEQUENCE)
+        return 0;
+    std::unique_ptr<PBE2PARAM, OpenSslFree<PBE2PARAM_free>> pbes2(static_cast<PBE2PARAM *>(
+        ASN1_item_unpack(static_cast<const ASN1_STRING *>(value), ASN1_ITEM_rptr(PBE2PARAM))));
+    X509_ALGOR_get0(&oid, &type, &value, pbes2 ? pbes2->keyfunc : nullptr);
+    if (!pbes2 || OBJ_obj2nid(oid) != NID_id_pbkdf2 || type != V_ASN1_SEQUENCE)
+        return 0;
+    std::unique_ptr<PBKDF2PARAM, OpenSslFree<PBKDF2PARAM_free>> pbkdf2(static_cast<PBKDF2PARAM *>(
+        ASN1_item_unpack(static_cast<const ASN1_STRING *>(value), ASN1_ITEM_rptr(PBKDF2PARAM))));
+    return pbkdf2 ? ASN1_INTEGER_get(pbkdf2->iter) : 0;
+}
+
 struct KeySource {
     const char *name;
     std::function<SigningResult<StoredSigningKey>()> make;
@@ -73,6 +99,7 @@ TEST_P(KeySourceTest, KeptEncryptedOpenedOnlyWithItsPasswordAndReencrypted)
     EXPECT_FALSE(decoded(kept).contains(scalar));
     EXPECT_FALSE(kept.contains("BEGIN PRIVATE KEY"));
     EXPECT_FALSE(kept.contains("BEGIN EC PRIVATE KEY"));
+    EXPECT_GE(pbkdf2Rounds(stored->encryptedKey), 600000); // as current advice has it for PBKDF2-SHA256
 
     SigningResult<StoredSigningKey> again = opened->stored(QStringLiteral("new password"));
     ASSERT_TRUE(again.ok());
