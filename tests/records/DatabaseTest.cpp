@@ -40,6 +40,7 @@ TEST_F(DatabaseTest, FreshFilesHaveEveryTableAndField)
         {"Countries", "Country Bilateral JAA"},
         {"ForwardingHouses", "ForwardHouse FHInfo1 FHInfo2 FHInfo3 FHInfo4"},
         {"Stamps", "StampNumber StampText"},
+        {"Statements", "Name Text Source"},
         {"IssueLog", "FormIndex Tracking IssuedAt Signatory Copies PdfFile PdfSha256 ContentSha256"},
     };
     int tablesSeen = 0;
