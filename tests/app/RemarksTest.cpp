@@ -242,6 +242,7 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
          {std::tuple{"Sam Staff", "s1", false}, std::tuple{"Ann Admin", "a1", true}}) {
         SCOPED_TRACE(name);
         openWindow(false);
+        window->show();
         window->accessPanel().combo4->setCurrentIndex(window->accessPanel().combo4->findText(name));
         window->accessPanel().text44->setText(password);
         window->signIn().AgentSecurity();
@@ -270,6 +271,7 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
         EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
         if (administrator) {
             screen().newButton->click();
+            choose(screen().combo3, "Acme Aero"); // closing the set-up panel cleared the choice
             window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
             window->checkstat();
             choose(screen().combo1, "France");

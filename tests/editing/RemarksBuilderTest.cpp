@@ -167,8 +167,9 @@ StatementTexts stored(const Statement &changed)
     QTemporaryDir dir;
     Database reference;
     EXPECT_TRUE(reference.open(dir.filePath("VELLORANA.MDB"), StoreKind::Reference, Database::Mode::CreateIfMissing).ok());
-    if (!changed.name.isEmpty())
+    if (!changed.name.isEmpty()) {
         EXPECT_TRUE(Statements::save(reference, changed).ok());
+    }
     QList<Statement> statements;
     EXPECT_TRUE(Statements::read(reference, statements).ok());
     return textsOf(statements);
