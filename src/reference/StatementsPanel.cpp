@@ -1,6 +1,8 @@
 #include "StatementsPanel.h"
 
 #include "DataFolder.h"
+#include "EntryBox.h"
+#include "EntryText.h"
 #include "MessageBoxes.h"
 #include "PanelParts.h"
 
@@ -24,10 +26,9 @@ StatementsPanel::StatementsPanel(DataFolder &folder, MessageBoxes &messages, QWi
 
     list = new QListWidget;
     list->setObjectName(QStringLiteral("StatementList"));
-    text = new QPlainTextEdit;
-    text->setObjectName(QStringLiteral("StatementText"));
-    source = new QLineEdit;
-    source->setObjectName(QStringLiteral("StatementSource"));
+    // Entry boxes, which refuse what a data file cannot keep (NUL characters).
+    text = new EntryText("StatementText");
+    source = new EntryBox("StatementSource");
     saveButton = PanelParts::button("StatementSave", QStringLiteral("Save"), "green");
     closeButton = PanelParts::button("StatementClose", QStringLiteral("Close"), "red");
     m_readOnlyNote = new QLabel(QStringLiteral("Only an administrator changes the statements."));
