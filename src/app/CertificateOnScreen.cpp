@@ -291,6 +291,14 @@ RemarksInputs CertificateOnScreen::remarksInputs() const
         if (!remarks.isNull())
             in.defaultRemarks = remarks.toString();
     }
+    // Read each time: a statement saved on the statements panel is what
+    // the next certificate carries. Unreadable, today's defaults stand in.
+    QList<Statement> stored;
+    if (!m_folder.isOpen() || !Statements::read(m_folder.reference(), stored).ok() || stored.isEmpty()) {
+        const auto &d = Statements::defaults();
+        stored = QList<Statement>(d.begin(), d.end());
+    }
+    in.statements = RemarksBuilder::textsOf(stored);
     return in;
 }
 

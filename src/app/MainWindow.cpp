@@ -41,6 +41,9 @@
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
 #include "SignerOf.h"
+#include "SignatoryPasswords.h"
+#include "Statements.h"
+#include "StatementsPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -105,6 +108,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
     m_countries = new CountriesPanel(m_folder, m_addMode, m_messages, m_screen->combo1, m_setupPanel);
     m_forwarders = new ForwardersPanel(m_folder, m_addMode, m_messages, m_screen->combo2, m_setupPanel);
+    m_statements = new StatementsPanel(m_folder, m_messages, m_setupPanel);
     m_parts = new PartsPanel(m_folder, m_addMode, m_messages, m_screen->list1, this);
     m_print = new PrintCommand(
         m_messages, m_folder,
@@ -169,6 +173,7 @@ void MainWindow::connectControls()
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             m_forwarders->open();
     });
+    connect(m_setupPanel->statementsButton, &QPushButton::clicked, this, &MainWindow::openStatementsPanel);
     for (QPushButton *parts : {m_setupPanel->partsButton, m_screen->partsButton})
         connect(parts, &QPushButton::clicked, this, &MainWindow::openPartsPanel);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
@@ -349,6 +354,18 @@ void MainWindow::openPartsPanel()
     m_parts->open();
 }
 
+void MainWindow::openStatementsPanel()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+        return;
+    // The right as stored now: the signatories panel may have changed it
+    // since the sign-in. The master password stands for an administrator.
+    bool administrator = m_signIn->signedInWithMaster();
+    if (!administrator && m_signIn->signatory())
+        (void)SignatoryPasswords::isAdministrator(m_folder.reference(), m_signIn->signatory()->rowId, administrator);
+    m_statements->open(administrator);
+}
+
 void MainWindow::guardWhileSigningIn(bool signingIn)
 {
     // Until someone signs in, only the sign-in panel is usable; the data
@@ -364,6 +381,7 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
             m_parts->exitPanel();
         m_countries->exitPanel();
         m_forwarders->exitPanel();
+        m_statements->hide();
         m_access->show();
         m_access->raise();
     }
@@ -394,6 +412,15 @@ QStringList MainWindow::certificateFindings()
                         {c.entries.tracking, own})
                 .isValid();
     }
+    // The dual-release statements as first stored count as well as the
+    // shop's current wording: a certificate may carry either.
+    QList<Statement> stored;
+    if (m_folder.isOpen())
+        (void)Statements::read(m_folder.reference(), stored);
+    stored.append(QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
+    for (const Statement &st : stored)
+        if (Statements::dualReleaseNames().contains(st.name))
+            c.dualReleaseStatements << st.text;
     return CertificateCheck::findings(c);
 }
 

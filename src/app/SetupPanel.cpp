@@ -87,6 +87,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     dmirsButton = add("SSCommand9", QStringLiteral("DMIRs"), QStyle::SP_DirHomeIcon);
     countriesButton = add("SSCommand15", QStringLiteral("Countries"), QStyle::SP_DriveNetIcon);
     housesButton = add("SSCommand16", QStringLiteral("Forward Houses"), QStyle::SP_DirLinkIcon);
+    statementsButton = add("SSCommandStatements", QStringLiteral("Statements"), QStyle::SP_FileDialogContentsView);
     printersButton = add("Command3D29", QStringLiteral("Printers "), QStyle::SP_ComputerIcon);
 
     organizations = new OrganizationsEditor;

@@ -5,6 +5,7 @@
 #include "Passwords.h"
 #include "ServerUri.h"
 #include "SqlDialect.h"
+#include "Statements.h"
 #include "StoredFiles.h"
 #include "WriteTransaction.h"
 
@@ -78,11 +79,18 @@ DbStatus writeRows(Database &db, const TableDef &table, const Rows &rows)
     return {};
 }
 
-// What the server already holds beyond the starting Defaults row made on
-// its first connection.
+// What the server already holds beyond the starting Defaults row and the
+// default statements made on its first connection.
 DbStatus holdsData(Database &db, const TableDef &table, bool &holds)
 {
     DbStatus s;
+    if (table.name == QLatin1String("Statements")) {
+        QList<Statement> stored;
+        s = Statements::read(db, stored);
+        const auto &d = Statements::defaults();
+        holds = stored != QList<Statement>(d.begin(), d.end());
+        return s;
+    }
     const int rows = db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table.name), {}, &s).toInt();
     holds = table.name == QLatin1String("Defaults") ? rows > 1 : rows > 0;
     return s;

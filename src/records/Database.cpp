@@ -3,6 +3,7 @@
 #include "FoldedCopies.h"
 #include "ServerUri.h"
 #include "SqlDialect.h"
+#include "Statements.h"
 #include "WriteTransaction.h"
 
 #include <QDir>
@@ -224,6 +225,9 @@ DbStatus Database::ensureSchema(bool fresh)
     }
     if (s = addMissingFields(); !s.ok())
         return s;
+    if (m_kind == StoreKind::Reference)
+        if (s = Statements::addMissing(*this); !s.ok())
+            return s;
     if (s = FoldedCopies::ensure(*this); !s.ok())
         return s;
     for (const QString &sql : SqlDialect::setUserVersion(Schema::version, m_engine, m_kind))

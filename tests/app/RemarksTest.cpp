@@ -4,7 +4,9 @@
 #include "CountriesPanel.h"
 #include "ForwardersPanel.h"
 #include "PartsPanel.h"
+#include "Passwords.h"
 #include "Prompts.h"
+#include "StatementsPanel.h"
 
 using arc::Message;
 
@@ -62,6 +64,7 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     messages.expectNothingAsked();
 
     screen().newButton->click();
+    EXPECT_EQ(remarks(), "") << "a new part, not exported: no \"not an export approval\"";
     pickPart("PN-7");
     screen().option1->click();
     EXPECT_TRUE(screen().combo1->isEnabled());
@@ -81,9 +84,10 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     window->checkstat();
     EXPECT_EQ(remarks(), "Released per work order\n");
     choose(screen().combo1, "France");
-    const QString easa = remarks();
-    EXPECT_TRUE(easa.startsWith("Released per work order\nCertifies that the work")) << easa.toStdString();
-    EXPECT_TRUE(easa.endsWith("EASA Acceptance Certificate number: FR.145.7")) << easa.toStdString();
+    const QString easa = "Released per work order\nCertifies that the work specified in block 11/12 was carried out in "
+                         "accordance with EASA 145 and with respect to that work, the aircraft component is considered "
+                         "ready for release to service under EASA Acceptance Certificate number: FR.145.7";
+    EXPECT_EQ(remarks(), easa);
 
     // Typed remarks are replaced only when the user agrees; what the
     // builder itself composed is replaced without a question. A click on a
@@ -170,4 +174,55 @@ TEST_F(RemarksTest, TheExportChoiceComesBackWithItsCertificate)
     EXPECT_TRUE(screen().option2->isChecked());
     EXPECT_EQ(screen().combo1->currentIndex(), 0);
     EXPECT_EQ(screen().combo2->currentIndex(), 0);
+}
+
+// Every signatory reads the statements; only an administrator changes
+// them, and a changed one is what the next certificate carries.
+TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministrator)
+{
+    window.reset();
+    addRow("Agents", {{"Name", "Sam Staff"}, {"Password", arc::Passwords::hash("s1")}, {"Administrator", 0}});
+    addRow("Agents", {{"Name", "Ann Admin"}, {"Password", arc::Passwords::hash("a1")}, {"Administrator", 1}});
+    const QString changed = "Released under the Annex Guidance, change 9, certificate: ";
+    for (const auto &[name, password, administrator] :
+         {std::tuple{"Sam Staff", "s1", false}, std::tuple{"Ann Admin", "a1", true}}) {
+        SCOPED_TRACE(name);
+        openWindow(false);
+        window->show();
+        window->accessPanel().combo4->setCurrentIndex(window->accessPanel().combo4->findText(name));
+        window->accessPanel().text44->setText(password);
+        window->signIn().AgentSecurity();
+        screen().setupButton->click();
+        QPushButton *button = window->setupPanel().findChild<QPushButton *>("SSCommandStatements");
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), "Statements");
+        button->click();
+        arc::StatementsPanel &panel = window->statementsPanel();
+        ASSERT_FALSE(panel.isHidden());
+        EXPECT_EQ(panel.parentWidget(), &window->setupPanel());
+        ASSERT_EQ(panel.list->count(), 6);
+        panel.list->setCurrentRow(panel.list->row(panel.list->findItems("Dual release (EASA)", Qt::MatchExactly).value(0)));
+        EXPECT_TRUE(panel.text->toPlainText().contains("block 11/12"));
+        EXPECT_FALSE(panel.source->text().isEmpty());
+        EXPECT_EQ(panel.text->isReadOnly(), !administrator);
+        EXPECT_EQ(panel.source->isReadOnly(), !administrator);
+        EXPECT_EQ(panel.saveButton->isEnabled(), administrator);
+        if (administrator) {
+            panel.text->setPlainText(changed);
+            panel.saveButton->click();
+        }
+        panel.closeButton->click();
+        EXPECT_TRUE(panel.isHidden());
+        screen().setupButton->click();
+        EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+        if (administrator) {
+            screen().newButton->click();
+            choose(screen().combo3, "Acme Aero"); // closing the set-up panel cleared the choice
+            window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
+            window->checkstat();
+            choose(screen().combo1, "France");
+            EXPECT_EQ(remarks(), "Released per work order\n" + changed + "FR.145.7");
+        }
+        window.reset();
+    }
 }

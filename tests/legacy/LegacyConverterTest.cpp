@@ -5,6 +5,7 @@
 #include "LegacyFolder.h"
 #include "MdbExport.h"
 #include "Passwords.h"
+#include "Statements.h"
 #include "TempFolder.h"
 
 #include <QFileInfo>
@@ -103,6 +104,16 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
         }
     }
     EXPECT_GT(fieldsCompared, 5000);
+
+    // The earlier program had its block 12 texts built in: the folder gets
+    // today's defaults.
+    {
+        Database reference;
+        ASSERT_TRUE(reference.open(folder() + "VELLORANA.MDB", StoreKind::Reference).ok());
+        QList<Statement> statements;
+        ASSERT_TRUE(Statements::read(reference, statements).ok());
+        EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
+    }
 
     // New certificates go on after the highest key brought over.
     Database certificates;

@@ -6,6 +6,7 @@
 #include "ReferenceLists.h"
 #include "Schema.h"
 #include "StampTexts.h"
+#include "Statements.h"
 #include "StoredFiles.h"
 #include "StoredTracking.h"
 #include "OpenedSource.h"
@@ -14,6 +15,10 @@
 #include <QSqlQuery>
 
 using namespace arc;
+
+namespace arc {
+void PrintTo(const Statement &s, std::ostream *os) { *os << s.name.toStdString() << ": " << s.text.toStdString(); }
+} // namespace arc
 
 namespace {
 
@@ -274,6 +279,49 @@ TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
     for (const char *notACode : {"", "12", "a1", " A"})
         EXPECT_FALSE(StampTexts::isCode(notACode)) << notACode;
     EXPECT_TRUE(StampTexts::isCode("Z"));
+}
+
+// The statements of block 12 come with a folder made or brought up to
+// this version; one the shop changed stays as the shop wrote it, one it
+// lacks is added.
+TEST_P(StoreOnEngine, TheStatementsStepAddsTheDefaultsAndKeepsTheShopsWording)
+{
+    ASSERT_TRUE(DataFolder::create(source()).ok());
+    const auto defaults = QList<Statement>(Statements::defaults().begin(), Statements::defaults().end());
+    const auto markVersion5 = [&](Database &ref) {
+        for (const QString &sql : SqlDialect::setUserVersion(5, GetParam(), StoreKind::Reference))
+            ASSERT_TRUE(ref.exec(sql).ok()) << sql.toStdString();
+    };
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(source()).ok());
+        QList<Statement> stored;
+        ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
+        EXPECT_EQ(stored, defaults);
+        ASSERT_TRUE(data.reference().exec("DROP TABLE \"Statements\"").ok());
+        markVersion5(data.reference());
+    }
+    Statement changed = defaults[4];
+    changed.text = "Certifies per the Annex Guidance, change 9, number: ";
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(source()).ok()) << "a folder of the version before the statements";
+        QList<Statement> stored;
+        ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
+        EXPECT_EQ(stored, defaults);
+        ASSERT_TRUE(Statements::save(data.reference(), changed).ok());
+        ASSERT_TRUE(data.reference().exec("DELETE FROM \"Statements\" WHERE \"Name\" = ?", {Statements::kDualReleaseFaa}).ok());
+        markVersion5(data.reference());
+    }
+    DataFolder data;
+    ASSERT_TRUE(data.open(source()).ok());
+    EXPECT_EQ(data.reference().scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Reference)).toInt(),
+              Schema::version);
+    QList<Statement> stored;
+    ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
+    QList<Statement> expected = defaults;
+    expected[4] = changed;
+    EXPECT_EQ(stored, expected);
 }
 
 using ServerFiles = DataSourceTest;
