@@ -5,7 +5,7 @@
 #include "LineBreaks.h"
 
 #include <QSqlQuery>
-#include "SqlDialect.h"
+#include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
 
 namespace arc {

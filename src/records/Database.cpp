@@ -2,7 +2,9 @@
 
 #include "FoldedCopies.h"
 #include "ServerUri.h"
-#include "SqlDialect.h"
+#include "SqlDialectErrors.h"
+#include "SqlDialectLocks.h"
+#include "SqlDialectTables.h"
 #include "WriteTransaction.h"
 
 #include <QDir>
@@ -75,7 +77,7 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     m_readOnly = mode == Mode::ReadOnly;
 
     DbStatus s;
-    for (const QString &pragma : m_readOnly ? SqlDialect::readOnlyPragmas() : SqlDialect::connectionPragmas()) {
+    for (const QString &pragma : m_readOnly ? SqlDialect::readOnlyPragmas() : SqlDialect::connectionPragmas(Engine::SQLite)) {
         s = exec(pragma);
         if (s.is(DbCondition::NotADatabase))
             s = DbStatus::failure(DbCondition::NotADatabase, QStringLiteral("%1 is not an ARC 8130 database").arg(name));
