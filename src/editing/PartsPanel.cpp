@@ -136,7 +136,8 @@ void PartsPanel::open()
     raise();
     m_hooks.setSetupButtonEnabled(false);
     m_addMode.clear();
-    m_folder.parts().refresh();
+    // Unreadable now, a save or delete of a part says so.
+    (void)m_folder.parts().refresh();
     m_loadedRow = 0;
     m_loadedNumber.clear();
     clearBoxes();
@@ -303,7 +304,8 @@ void PartsPanel::deletePart()
         refused(QStringLiteral("Part %1 was not deleted: %2.").arg(m_loadedNumber, s.detail()));
         return;
     }
-    parts.refresh();
+    // The list below drops the part; the view reads it no more at its next move.
+    (void)parts.refresh();
     combo5->removeItem(combo5->findText(m_loadedNumber));
     combo5->setCurrentIndex(-1);
     deleteButton->setEnabled(false);

@@ -101,7 +101,8 @@ DbStatus build(const QString &filePath, StoreKind kind)
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();
-    defaults.addNew();
+    if (s = defaults.addNew(); !s.ok())
+        return s;
     defaults.setValue(QStringLiteral("Country"), QStringLiteral("FAA/United States"));
     if (s = defaults.update(); !s.ok())
         return s;

@@ -110,7 +110,7 @@ DbStatus DataView::fillResult(const QString &name, const QString &keyQuery, cons
     for (const QString &sql : SqlDialect::fillResultTableStatements(name, keyQuery, m_db.engine())) {
         const bool fill = sql.startsWith(QLatin1String("INSERT"));
         if (DbStatus s = m_db.exec(sql, fill ? binds : QVariantList()); !s.ok()) {
-            m_db.exec(SqlDialect::dropResultTable(name, m_db.engine()));
+            (void)m_db.exec(SqlDialect::dropResultTable(name, m_db.engine()));
             return s;
         }
     }
@@ -145,8 +145,9 @@ void DataView::showWholeTable()
 {
     if (m_result.isEmpty())
         return;
+    // A temporary table goes with the connection at the latest.
     if (m_db.isOpen())
-        m_db.exec(SqlDialect::dropResultTable(m_result, m_db.engine()));
+        (void)m_db.exec(SqlDialect::dropResultTable(m_result, m_db.engine()));
     m_result.clear();
     m_resultQuery.clear();
     m_resultBinds.clear();
@@ -395,8 +396,9 @@ DbStatus DataView::update()
     m_pending.clear();
     m_pendingOrder.clear();
     m_newKey = QVariant();
+    // The row is written; unread again, it shows the values as written.
     if (wasEdit)
-        load(m_rowId);
+        (void)load(m_rowId);
     if (!refused.isEmpty()) {
         DbStatus r = DbStatus::failure(DbCondition::FieldTooSmall, refused.join(", "));
         r.setRefusedFields(refused);
@@ -408,7 +410,8 @@ DbStatus DataView::update()
 void DataView::cancelUpdate()
 {
     if (m_edit == EditMode::Add && m_newKey.isValid())
-        m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()), {m_newKey});
+        (void)m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()),
+                        {m_newKey});
     m_edit = EditMode::None;
     m_pending.clear();
     m_pendingOrder.clear();

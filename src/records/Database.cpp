@@ -140,7 +140,7 @@ DbStatus Database::openServer(const QString &uriText, StoreKind kind)
         // What a new data folder starts from, as its files are made.
         s = exec(QStringLiteral("INSERT INTO \"Defaults\" (\"Country\") VALUES (?)"), {QStringLiteral("FAA/United States")});
     if (isOpen())
-        exec(SqlDialect::schemaUnlock(m_engine));
+        (void)exec(SqlDialect::schemaUnlock(m_engine)); // also released when the connection ends
     if (!s.ok())
         close();
     return s;
@@ -435,7 +435,7 @@ DbStatus Database::commit()
     if (!s.ok()) {
         // A failed COMMIT can leave the transaction open; end it so the
         // lock is released and the file keeps its old state.
-        exec(QStringLiteral("ROLLBACK"));
+        (void)exec(QStringLiteral("ROLLBACK"));
     }
     m_transactionDepth = 0;
     m_rollbackOnly = false;
@@ -452,7 +452,7 @@ void Database::rollback()
         m_rollbackOnly = true;
         return;
     }
-    exec(QStringLiteral("ROLLBACK"));
+    (void)exec(QStringLiteral("ROLLBACK")); // what failed before is what the caller hears of
     m_transactionDepth = 0;
     m_rollbackOnly = false;
 }

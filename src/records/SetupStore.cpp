@@ -111,12 +111,12 @@ DbStatus SetupStore::moveToPerUserFolder()
     const QString building = FileSwap::temporaryName(target);
     FileSwap::discard(building);
     if (!QFile::copy(source, building)) {
-        openFile(source, Database::Mode::ReadOnly);
+        (void)openFile(source, Database::Mode::ReadOnly); // the copy's failure is the one told
         return DbStatus::failure(DbCondition::ReadOnly, target);
     }
     QFile::setPermissions(building, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     if (DbStatus s = FileSwap::moveIntoPlace(building, target); !s.ok()) {
-        openFile(source, Database::Mode::ReadOnly);
+        (void)openFile(source, Database::Mode::ReadOnly); // the copy's failure is the one told
         return s;
     }
     return openFile(target, Database::Mode::ExistingOnly);

@@ -184,7 +184,8 @@ void CountriesPanel::deleteCountry()
         refused(QStringLiteral("The country was not deleted: %1.").arg(s.detail()));
         return;
     }
-    countries.refresh();
+    // The list below drops the country; the view reads it no more at its next move.
+    (void)countries.refresh();
     combo7->removeItem(PanelParts::indexOfRow<CountryEntry>(combo7, m_loadedRow));
     combo7->setCurrentIndex(-1);
     showList(true);

@@ -82,7 +82,8 @@ void ForwardersPanel::open()
     PanelParts::placeInside(this);
     show();
     raise();
-    m_folder.forwarders().refresh();
+    // Unreadable now, a save or delete of a house says so.
+    (void)m_folder.forwarders().refresh();
     m_loadedRow = 0;
     newName->clear();
     if (combo8->count() > 0) {
@@ -193,7 +194,8 @@ void ForwardersPanel::deleteHouse()
         refused(QStringLiteral("The forwarding house was not deleted: %1.").arg(s.detail()));
         return;
     }
-    houses.refresh();
+    // The lists below drop the house; the view reads it no more at its next move.
+    (void)houses.refresh();
     // That house's entries, told apart from others of the same name by row.
     if (const int i = PanelParts::indexOfRow<ForwarderEntry>(m_screenList, m_loadedRow); i >= 0)
         m_screenList->removeItem(i);

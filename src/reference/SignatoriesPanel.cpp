@@ -411,9 +411,16 @@ void SignatoriesPanel::deleteSignatory()
         return;
     }
     DataView &agents = m_folder.agents();
-    if (!agents.moveToRow(m_loadedRow).ok() || !agents.deleteCurrent().ok())
+    DbStatus s = agents.moveToRow(m_loadedRow);
+    if (s.ok())
+        s = agents.deleteCurrent();
+    if (!s.ok()) {
+        m_messages.ask({QStringLiteral("The signatory was not deleted: %1").arg(s.detail()), QStringLiteral("Database"),
+                        Message::Buttons::Ok, Message::Icon::Critical});
         return;
-    agents.refresh();
+    }
+    // The lists below drop the row; the view reads it no more at its next move.
+    (void)agents.refresh();
     oldPassword->clear();
     newPassword->clear();
     newName->clear();
