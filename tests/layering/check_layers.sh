@@ -11,29 +11,30 @@ for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done
 
 fail=0
 for dir in "$src"/*/; do
-    folder=$(basename "$dir")
+    folder=${dir%/}
+    folder=${folder##*/}
     if [[ -z ${rank[$folder]:-} ]]; then
         echo "src/$folder/ is not added in src/CMakeLists.txt, so it has no place among the layers"
         fail=1
     fi
     for h in "$dir"*.h; do
-        [[ -e $h ]] && home[$(basename "$h")]=$folder
+        [[ -e $h ]] && home[${h##*/}]=$folder
     done
 done
 
-for file in "$src"/*/*.h "$src"/*/*.cpp; do
-    [[ -e $file ]] || continue
-    folder=$(basename "$(dirname "$file")")
+# Each line: path:included name.
+while IFS=: read -r file included; do
+    folder=${file%/*}
+    folder=${folder##*/}
     [[ -n ${rank[$folder]:-} ]] || continue
-    while IFS= read -r included; do
-        owner=${home[$(basename "$included")]:-}
-        [[ -n $owner && $owner != "$folder" && -n ${rank[$owner]:-} ]] || continue
-        if ((rank[$owner] > rank[$folder])); then
-            echo "src/$folder/$(basename "$file") includes $included of src/$owner/, a layer above src/$folder/"
-            fail=1
-        fi
-    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-done
+    owner=${home[${included##*/}]:-}
+    [[ -n $owner && $owner != "$folder" && -n ${rank[$owner]:-} ]] || continue
+    if ((rank[$owner] > rank[$folder])); then
+        echo "src/$folder/${file##*/} includes $included of src/$owner/, a layer above src/$folder/"
+        fail=1
+    fi
+done < <(grep -H -o -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]*"' "$src"/*/*.h "$src"/*/*.cpp 2>/dev/null |
+         sed -E 's/:[^"]*"([^"]*)"$/:\1/')
 
 # A source named by a path out of its own folder.
 while IFS= read -r line; do
