@@ -138,7 +138,8 @@ void PartsPanel::open()
     raise();
     emit setupMayClose(false);
     m_addMode.clear();
-    m_folder.parts().refresh();
+    // Unreadable now, a save or delete of a part says so.
+    (void)m_folder.parts().refresh();
     m_loadedRow = 0;
     m_loadedNumber.clear();
     clearBoxes();

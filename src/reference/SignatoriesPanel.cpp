@@ -392,8 +392,11 @@ void SignatoriesPanel::deleteSignatory()
                         QStringLiteral("Delete DMIR"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
-    if (!ReferenceRows::remove(m_folder.agents(), m_loadedRow).ok())
+    if (const DbStatus s = ReferenceRows::remove(m_folder.agents(), m_loadedRow); !s.ok()) {
+        m_messages.ask({QStringLiteral("The signatory was not deleted: %1").arg(s.detail()), QStringLiteral("Database"),
+                        Message::Buttons::Ok, Message::Icon::Critical});
         return;
+    }
     oldPassword->clear();
     newPassword->clear();
     newName->clear();

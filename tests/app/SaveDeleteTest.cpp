@@ -209,3 +209,33 @@ TEST_F(SaveTest, NewWhoseCountersCannotBeStoredShowsNoNumbers)
     screen().newButton->click();
     EXPECT_EQ(screen().text3->text(), "000101") << "the withdrawn number was never stored, so it is issued now";
 }
+
+// What cannot be read as the user steps to a stored certificate is told,
+// never passed over.
+struct UnreadableCase {
+    const char *name;
+    const char *fault; // run on the certificates file once the window shows
+    const char *told;
+};
+void PrintTo(const UnreadableCase &c, std::ostream *os) { *os << c.name; }
+
+class UnreadableStepTest : public SaveTest, public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableStepTest, IsToldToTheUser)
+{
+    addCertificate("A");
+    openWindow();
+    storedExec(GetParam().fault);
+    messages.shown.clear();
+    screen().previousButton->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Database");
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith(GetParam().told)) << messages.shown[0].prompt.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(, UnreadableStepTest,
+                         ::testing::Values(UnreadableCase{"Certificate", "ALTER TABLE Header RENAME TO Gone",
+                                                          "The certificate could not be read: "},
+                                           UnreadableCase{"Items", "ALTER TABLE Detail RENAME TO Gone",
+                                                          "Not all items of the certificate could be read: "}),
+                         [](const auto &info) { return std::string(info.param.name); });

@@ -38,7 +38,7 @@ protected:
         if (!onServer())
             return readFile(source() + name);
         QByteArray bytes;
-        arc::StoredFiles::read(data.reference(), name, bytes);
+        EXPECT_TRUE(arc::StoredFiles::read(data.reference(), name, bytes).ok()) << name.toStdString();
         return bytes;
     }
 };

@@ -71,13 +71,13 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
     EXPECT_EQ(panel->certification->text(), "D-1");
     panel->adminPassword->setText("zorp7351");
     EXPECT_FALSE(panel->yes->isEnabled()) << "an administrator exists: the master password gives no right";
-    data.reference().exec("UPDATE Agents SET Administrator = 0");
+    ASSERT_TRUE(data.reference().exec("UPDATE Agents SET Administrator = 0").ok());
     panel->adminPassword->setText("zorp735");
     panel->adminPassword->setText("zorp7351");
     EXPECT_TRUE(panel->yes->isEnabled()) << "no administrator yet: the first one is set up this way";
     panel->adminPassword->setText("zorp735");
     EXPECT_FALSE(panel->yes->isEnabled());
-    data.reference().exec("UPDATE Agents SET Administrator = 1 WHERE Name = 'Boss'");
+    ASSERT_TRUE(data.reference().exec("UPDATE Agents SET Administrator = 1 WHERE Name = 'Boss'").ok());
     panel->exitPanel();
     EXPECT_TRUE(setupEnabled);
     EXPECT_EQ(panel->adminPassword->text(), "");
@@ -232,4 +232,27 @@ TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
     panel->useElectronic->setChecked(false);
     panel->save();
     EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 0"));
+}
+
+// A delete the store refuses is told, and the signatory stays listed.
+TEST_F(SignatoriesPanelTest, ARefusedDeleteIsToldAndKeepsTheSignatoryListed)
+{
+    openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}},
+               {{"Name", "Lee"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
+    signInAs(0);
+    ASSERT_TRUE(panel->open());
+    panel->combo6->setCurrentIndex(1);
+    panel->choose(1);
+    ASSERT_TRUE(data.reference()
+                    .exec("CREATE TRIGGER full BEFORE DELETE ON Agents BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                    .ok());
+    messages.shown.clear();
+    panel->deleteSignatory();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Database");
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("The signatory was not deleted: "))
+        << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
+    EXPECT_EQ(access.count(), 2);
+    EXPECT_EQ(panel->combo6->count(), 2);
 }
