@@ -35,7 +35,10 @@ std::unique_ptr<arc::DataFolder> open(Source source, benchmark::State &state)
         return nullptr;
     }
     folder->header().showWholeTable();
-    folder->header().moveFirst();
+    if (const arc::DbStatus moved = folder->header().moveFirst(); !moved.ok()) {
+        state.SkipWithError(moved.detail().toUtf8().constData());
+        return nullptr;
+    }
     return folder;
 }
 
@@ -76,7 +79,10 @@ void SaveUpdate(benchmark::State &state, Source source)
     arc::CertificateStore store(*folder);
     arc::CertificateEntries e = tenLines();
     qint64 key = 0;
-    store.save(e, true, key);
+    if (const arc::DbStatus s = store.save(e, true, key); !s.ok()) {
+        state.SkipWithError(s.detail().toUtf8().constData());
+        return;
+    }
     for (auto _ : state) {
         if (const arc::DbStatus s = store.save(e, false, key); !s.ok()) {
             state.SkipWithError(s.detail().toUtf8().constData());

@@ -8,13 +8,14 @@
 
 #include "DataFolder.h"
 #include "SignatoryPasswords.h"
-#include "StoredFiles.h"
+#include "SignaturesOf.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -53,18 +54,18 @@ int addSignature(const QString &source, const QString &path)
     arc::DataFolder data;
     if (const int failed = openSource(source, data))
         return failed;
+    const std::unique_ptr<arc::SignatureStore> store = arc::signaturesOf(data);
+    QString error;
     // A signature already in use is never replaced from here.
-    if (!arc::DataFolder::isServer(source)) {
-        if (QFileInfo::exists(source + name))
-            return std::fprintf(stderr, "%s is already in the data folder; nothing was changed\n", qPrintable(name)), 1;
-        if (!QFile::copy(path, source + name))
-            return std::fprintf(stderr, "cannot copy %s into the data folder\n", qPrintable(path)), 1;
-    } else {
-        QByteArray existing;
-        if (arc::StoredFiles::read(data.reference(), name, existing).ok())
-            return std::fprintf(stderr, "%s is already in the database; nothing was changed\n", qPrintable(name)), 1;
-        if (const arc::DbStatus s = arc::StoredFiles::write(data.reference(), name, bytes); !s.ok())
-            return std::fprintf(stderr, "nothing was changed: %s\n", qPrintable(s.detail())), 1;
+    switch (store->add(name, bytes, &error)) {
+    case arc::SignatureStore::Added::NameTaken:
+        return std::fprintf(stderr, "%s is already in %s; nothing was changed\n", qPrintable(name),
+                            qPrintable(store->place())),
+               1;
+    case arc::SignatureStore::Added::Failed:
+        return std::fprintf(stderr, "nothing was changed: %s\n", qPrintable(error)), 1;
+    case arc::SignatureStore::Added::Yes:
+        break;
     }
     std::printf("%s can now be chosen as a signatory's signature file.\n", qPrintable(name));
     return 0;

@@ -185,7 +185,8 @@ void CertificateOnScreen::showStoredCertificate()
     m_filledRemarks.reset();
     // What loaded before a failure stays on screen.
     ItemSlots lines;
-    m_store->loadLines(m_currentFormIndex, lines);
+    if (const DbStatus s = m_store->loadLines(m_currentFormIndex, lines); !s.ok())
+        reportStoreFailure(QStringLiteral("Not all items of the certificate could be read"), s);
     m_grid->setLines(lines);
     const bool block13 = selectsBlock13(lines[0].status.toUpper());
     setBlockEnabled(block13);
@@ -291,6 +292,14 @@ RemarksInputs CertificateOnScreen::remarksInputs() const
         if (!remarks.isNull())
             in.defaultRemarks = remarks.toString();
     }
+    // Read each time: a statement saved on the statements panel is what
+    // the next certificate carries. Unreadable, today's defaults stand in.
+    QList<Statement> stored;
+    if (!m_folder.isOpen() || !Statements::read(m_folder.reference(), stored).ok() || stored.isEmpty()) {
+        const auto &d = Statements::defaults();
+        stored = QList<Statement>(d.begin(), d.end());
+    }
+    in.statements = RemarksBuilder::textsOf(stored);
     return in;
 }
 
@@ -350,17 +359,23 @@ void CertificateOnScreen::step(bool forward)
     }
     if (!mayLeave())
         return;
+    DbStatus s;
     if (m_newFormFlag == 1) {
         // Both ways, a new certificate gives way to the last one stored.
-        header->moveLast();
-        m_newFormFlag = 0;
+        if (s = header->moveLast(); s.ok())
+            m_newFormFlag = 0;
     } else {
-        forward ? header->moveNext() : header->movePrevious();
-        if (forward ? header->isEof() : header->isBof()) {
+        s = forward ? header->moveNext() : header->movePrevious();
+        if (s.ok() && (forward ? header->isEof() : header->isBof())) {
             m_messages.ask(Prompts::kNoMoreRecords);
-            forward ? header->movePrevious() : header->moveNext();
-            return;
+            if (s = forward ? header->movePrevious() : header->moveNext(); s.ok())
+                return;
         }
+    }
+    if (!s.ok()) {
+        // The screen keeps what it shows.
+        reportStoreFailure(QStringLiteral("The certificate could not be read"), s);
+        return;
     }
     m_screen->combo3->hide();
     ShowForm();
@@ -503,12 +518,18 @@ void CertificateOnScreen::deleteForm()
     }
     DataView &header = m_folder.header();
     if (!header.tableHasRows()) {
-        header.refresh();
+        if (const DbStatus r = header.refresh(); !r.ok())
+            reportStoreFailure(QStringLiteral("The certificate was deleted, but the list of certificates could not be "
+                                              "read again"),
+                               r);
         m_newFormFlag = 1;
         NewFormDefaults();
         return;
     }
-    header.moveLast();
+    if (const DbStatus r = header.moveLast(); !r.ok()) {
+        reportStoreFailure(QStringLiteral("The certificate was deleted, but the last one stored could not be read"), r);
+        return;
+    }
     ShowForm();
 }
 

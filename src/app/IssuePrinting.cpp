@@ -16,6 +16,7 @@
 #include "PrintCommand.h"
 #include "PrintPrompts.h"
 #include "SignIn.h"
+#include "SignerOf.h"
 
 namespace arc {
 
@@ -34,8 +35,14 @@ void IssuePrinting::attach(PrintCommand &print)
 
 void IssuePrinting::finishInterrupted()
 {
-    if (m_folder.isOpen())
-        finishInterruptedIssues(m_folder.certificates(), *archiveOf(m_folder));
+    if (!m_folder.isOpen())
+        return;
+    // Nothing was touched: the next opening tries again.
+    if (const DbStatus s = finishInterruptedIssues(m_folder.certificates(), *archiveOf(m_folder)); !s.ok())
+        m_messages.ask({QStringLiteral("Whether an earlier issue was left unfinished could not be read from the issue "
+                                       "log: %1\nThis is checked again the next time this data folder is opened.")
+                            .arg(s.detail()),
+                        QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
 bool IssuePrinting::mayIssue()
@@ -99,7 +106,9 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies, const QString &use
     if (result.outcome == IssueResult::Outcome::ContentChanged) {
         m_messages.ask(IssuePrompts::changedWhileIssuing());
         // Shown as it is stored now, for the user to look at again.
-        m_folder.header().reread();
+        if (const DbStatus s = m_folder.header().reread(); !s.ok())
+            m_messages.ask({QStringLiteral("The certificate as stored now could not be read: %1").arg(s.detail()),
+                            QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         m_certificate.ShowForm();
         return false;
     }

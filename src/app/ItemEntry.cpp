@@ -13,9 +13,8 @@
 
 namespace arc {
 
-ItemEntry::ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder, Hooks hooks,
-                     QObject *parent)
-    : QObject(parent), m_screen(screen), m_lines(lines), m_folder(folder), m_hooks(std::move(hooks))
+ItemEntry::ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder, QObject *parent)
+    : QObject(parent), m_screen(screen), m_lines(lines), m_folder(folder)
 {
     connect(screen.columnButtons[ItemGridModel::PartNoColumn], &QPushButton::clicked, this,
             &ItemEntry::togglePartList);
@@ -77,8 +76,8 @@ void ItemEntry::lookUpCurrentPart()
 {
     const std::optional<CataloguePart> part =
         m_folder.isOpen() ? PartCatalogue::lookUp(m_folder.parts(), m_lines.currentLine().partNum) : std::nullopt;
-    if (m_lines.lookedUp(part, m_hooks.newForm())) {
-        m_hooks.buildtext13();
+    if (m_lines.lookedUp(part, m_screen.grid1->newForm())) {
+        emit partTaken();
         m_screen.grid1->setFocus();
     }
 }
@@ -91,8 +90,8 @@ void ItemEntry::takeSelectedPart()
     const QString partNumber = list->currentItem()->text();
     const std::optional<CataloguePart> part =
         m_folder.isOpen() ? PartCatalogue::lookUp(m_folder.parts(), partNumber) : std::nullopt;
-    if (m_lines.takePart(partNumber, part, m_hooks.newForm()) && part)
-        m_hooks.buildtext13();
+    if (m_lines.takePart(partNumber, part, m_screen.grid1->newForm()) && part)
+        emit partTaken();
     m_screen.grid1->setFocus();
     list->hide();
 }
@@ -102,8 +101,8 @@ void ItemEntry::takeStatus(QListWidgetItem *item)
     QListWidget *list = m_screen.list2;
     if (list->isHidden() || !item)
         return;
-    m_lines.takeStatus(item->text(), m_hooks.newForm());
-    m_hooks.checkstat();
+    m_lines.takeStatus(item->text(), m_screen.grid1->newForm());
+    emit statusTaken();
     m_screen.grid1->setFocus();
     list->hide();
 }

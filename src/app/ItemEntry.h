@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class QListWidgetItem;
 
@@ -16,13 +15,7 @@ class ItemGridModel;
 class ItemEntry : public QObject {
     Q_OBJECT
 public:
-    struct Hooks {
-        std::function<bool()> newForm;      // a new certificate is on screen
-        std::function<void()> checkstat;    // the status check
-        std::function<void()> buildtext13;  // the remarks builder
-    };
-    ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder, Hooks hooks,
-              QObject *parent = nullptr);
+    ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder &folder, QObject *parent = nullptr);
 
     // "8. Part No.": show the part list, or only switch the toggle off.
     void togglePartList();
@@ -37,6 +30,12 @@ public:
     // destroyed, after the screen they belong to.
     void stop();
 
+signals:
+    // A status was taken from the list: the statuses are to be checked.
+    void statusTaken();
+    // A catalogue part filled a line: block 12 is to be built again.
+    void partTaken();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -44,7 +43,6 @@ private:
     CertificateScreen &m_screen;
     ItemGridModel &m_lines;
     DataFolder &m_folder;
-    Hooks m_hooks;
     bool m_partToggle = false;
 };
 

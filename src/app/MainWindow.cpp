@@ -40,6 +40,10 @@
 #include "PrintCommand.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
+#include "SignerOf.h"
+#include "SignatoryPasswords.h"
+#include "Statements.h"
+#include "StatementsPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,10 +78,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_grid = new ItemGridModel(this);
     // The hooks ask the certificate on screen, made once the sign-in is.
     m_screen = new CertificateScreen(m_grid, [this] { return newFormFlag() == 1; }, this);
-    m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder,
-                                {[this] { return newFormFlag() == 1; }, [this] { checkstat(); },
-                                 [this] { m_certificate->buildtext13(); }},
-                                this);
+    m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder, this);
     layout->addWidget(m_screen);
 
     // Panels over the screen, hidden but for the access panel.
@@ -102,19 +103,13 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_signIn = new SignIn(*m_access,
                           {m_screen->block13dName, m_screen->block13cNumber, m_screen->block13eDate, m_screen->block14dName, m_screen->block14eDate,
                            m_screen->block5Invoice},
-                          *m_grid, m_folder, m_setup, m_messages, this);
+                          *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
-    m_signatories = new SignatoriesPanel(
-        m_folder, m_addMode, m_messages,
-        {m_access->combo4, [this] { return m_signIn->signatory(); }, [this] { return m_signIn->signedInWithMaster(); },
-         [this] { return folderInUse(); }, [this](bool on) { m_screen->setupButton->setEnabled(on); },
-         [this](const AgentEntry &saved) { m_signIn->update(saved); }},
-        m_setupPanel);
-    m_countries = new CountriesPanel(m_folder, m_addMode, m_messages,
-                                     {m_screen->combo1, [this] { m_certificate->SetCountryList(); }}, m_setupPanel);
+    m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
+    m_countries = new CountriesPanel(m_folder, m_addMode, m_messages, m_screen->combo1, m_setupPanel);
     m_forwarders = new ForwardersPanel(m_folder, m_addMode, m_messages, m_screen->combo2, m_setupPanel);
-    m_parts = new PartsPanel(m_folder, m_addMode, m_messages,
-                             {m_screen->list1, [this](bool on) { m_screen->setupButton->setEnabled(on); }}, this);
+    m_statements = new StatementsPanel(m_folder, m_messages, m_setupPanel);
+    m_parts = new PartsPanel(m_folder, m_addMode, m_messages, m_screen->list1, this);
     m_print = new PrintCommand(
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), signerOf(*m_signIn)); }, this);
@@ -123,16 +118,16 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
                                                       m_messages);
     m_issuePrinting->attach(*m_print);
-    m_settings = new SettingsPanels(
-        *m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages,
-        {[this] { placePanels(); }, [this] { return folderInUse(); }, [this] { m_findPanel->hide(); },
-         [this] {
-             // Its Exit and the master password must not hide under a panel.
-             if (!m_access->isHidden())
-                 m_access->raise();
-         },
-         [this] { fillOrganizations(); }},
-        this);
+    m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
+    connect(m_settings, &SettingsPanels::pressed, m_findPanel, &QWidget::hide);
+    connect(m_settings, &SettingsPanels::setupOpening, this, &MainWindow::placePanels);
+    connect(m_settings, &SettingsPanels::setupShown, this, [this] {
+        // Its Exit and the master password must not hide under a panel.
+        if (!m_access->isHidden())
+            m_access->raise();
+        m_setupPanel->setFolder(folderInUse());
+    });
+    connect(m_settings, &SettingsPanels::organizationsStored, this, &MainWindow::fillOrganizations);
     // The panels the user may move; the set-up panel stays where it is.
     for (QWidget *movable : {static_cast<QWidget *>(m_defaultsPanel), m_findPanel, static_cast<QWidget *>(m_parts)})
         PanelDrag::attach(movable);
@@ -159,8 +154,14 @@ void MainWindow::connectControls()
             [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
-            m_signatories->open();
+            m_signatories->open(m_signIn->signatory(), m_signIn->signedInWithMaster());
     });
+    connect(m_signatories, &SignatoriesPanel::saved, m_signIn, &SignIn::update);
+    connect(m_itemEntry, &ItemEntry::statusTaken, this, &MainWindow::checkstat);
+    connect(m_itemEntry, &ItemEntry::partTaken, m_certificate, &CertificateOnScreen::buildtext13);
+    connect(m_countries, &CountriesPanel::countryDeleted, m_certificate, &CertificateOnScreen::SetCountryList);
+    connect(m_signatories, &SignatoriesPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
+    connect(m_parts, &PartsPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
     connect(m_screen->editorButton, &QPushButton::clicked, this, [this] { PlainTextEditor::start(m_messages); });
     connect(m_setupPanel->countriesButton, &QPushButton::clicked, this, [this] {
@@ -172,6 +173,7 @@ void MainWindow::connectControls()
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             m_forwarders->open();
     });
+    connect(m_setupPanel->statementsButton, &QPushButton::clicked, this, &MainWindow::openStatementsPanel);
     for (QPushButton *parts : {m_setupPanel->partsButton, m_screen->partsButton})
         connect(parts, &QPushButton::clicked, this, &MainWindow::openPartsPanel);
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
@@ -352,6 +354,18 @@ void MainWindow::openPartsPanel()
     m_parts->open();
 }
 
+void MainWindow::openStatementsPanel()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages))
+        return;
+    // The right as stored now: the signatories panel may have changed it
+    // since the sign-in. The master password stands for an administrator.
+    bool administrator = m_signIn->signedInWithMaster();
+    if (!administrator && m_signIn->signatory())
+        (void)SignatoryPasswords::isAdministrator(m_folder.reference(), m_signIn->signatory()->rowId, administrator);
+    m_statements->open(administrator);
+}
+
 void MainWindow::guardWhileSigningIn(bool signingIn)
 {
     // Until someone signs in, only the sign-in panel is usable; the data
@@ -367,6 +381,7 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
             m_parts->exitPanel();
         m_countries->exitPanel();
         m_forwarders->exitPanel();
+        m_statements->hide();
         m_access->show();
         m_access->raise();
     }
@@ -397,6 +412,15 @@ QStringList MainWindow::certificateFindings()
                         {c.entries.tracking, own})
                 .isValid();
     }
+    // The dual-release statements as first stored count as well as the
+    // shop's current wording: a certificate may carry either.
+    QList<Statement> stored;
+    if (m_folder.isOpen())
+        (void)Statements::read(m_folder.reference(), stored);
+    stored.append(QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
+    for (const Statement &st : stored)
+        if (Statements::dualReleaseNames().contains(st.name))
+            c.dualReleaseStatements << st.text;
     return CertificateCheck::findings(c);
 }
 

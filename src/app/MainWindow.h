@@ -23,6 +23,7 @@ class DefaultsPanel;
 class SettingsPanels;
 class CountriesPanel;
 class ForwardersPanel;
+class StatementsPanel;
 class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
@@ -68,6 +69,7 @@ public:
     PartsPanel &partsPanel() const { return *m_parts; }
     CountriesPanel &countriesPanel() const { return *m_countries; }
     ForwardersPanel &forwardersPanel() const { return *m_forwarders; }
+    StatementsPanel &statementsPanel() const { return *m_statements; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -82,6 +84,7 @@ private:
     QString folderInUse();
     void guardWhileSigningIn(bool signingIn);
     void openPartsPanel();
+    void openStatementsPanel();
     void fillLists();
     void fillOrganizations();
     void choosePrinter();
@@ -110,6 +113,7 @@ private:
     PartsPanel *m_parts;
     CountriesPanel *m_countries;
     ForwardersPanel *m_forwarders;
+    StatementsPanel *m_statements;
     CertificateOnScreen *m_certificate = nullptr;
     SettingsPanels *m_settings = nullptr;
     std::unique_ptr<IssuePrinting> m_issuePrinting;

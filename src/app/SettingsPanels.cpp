@@ -18,9 +18,9 @@
 namespace arc {
 
 SettingsPanels::SettingsPanels(CertificateScreen &screen, SetupPanel &setup, DefaultsPanel &defaults,
-                               DataFolder &folder, MessageBoxes &messages, Hooks hooks, QObject *parent)
+                               DataFolder &folder, MessageBoxes &messages, QObject *parent)
     : QObject(parent), m_screen(screen), m_setup(setup), m_defaults(defaults), m_folder(folder),
-      m_messages(messages), m_hooks(std::move(hooks))
+      m_messages(messages)
 {
     connect(screen.setupButton, &QPushButton::clicked, this, &SettingsPanels::toggleSetup);
     connect(screen.defaultsButton, &QPushButton::clicked, this, &SettingsPanels::toggleDefaults);
@@ -44,7 +44,7 @@ void SettingsPanels::report(const QString &what, const DbStatus &status)
 void SettingsPanels::toggleSetup()
 {
     m_defaults.hide();
-    m_hooks.hideFind();
+    emit pressed();
     if (m_setup.isHidden())
         openSetup();
     else
@@ -55,11 +55,10 @@ void SettingsPanels::openSetup()
 {
     showSaveCaption(true, m_screen.setupButton, QStringLiteral("Set-up"));
     m_screen.setCommandsEnabled(false);
-    m_hooks.placePanels();
+    emit setupOpening();
     m_setup.show();
     m_setup.raise();
-    m_hooks.keepSignInOnTop();
-    m_setup.setFolder(m_hooks.folderInUse());
+    emit setupShown();
     if (!m_folder.isOpen())
         return;
     SetupSettings settings;
@@ -75,7 +74,7 @@ void SettingsPanels::closeSetup()
             report(QStringLiteral("The organisation was not saved"), s);
         if (const DbStatus s = SetupSettings::store(m_folder.defaults(), m_setup.settings()); !s.ok())
             report(QStringLiteral("The settings were not saved"), s);
-        m_hooks.organizationsStored();
+        emit organizationsStored();
     }
     m_setup.hide();
     showSaveCaption(false, m_screen.setupButton, QStringLiteral("Set-up"));
@@ -87,7 +86,7 @@ void SettingsPanels::closeSetup()
 
 void SettingsPanels::toggleDefaults()
 {
-    m_hooks.hideFind();
+    emit pressed();
     if (m_defaults.isHidden())
         openDefaults();
     else

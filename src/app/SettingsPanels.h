@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class QPushButton;
 
@@ -20,15 +19,8 @@ class DbStatus;
 class SettingsPanels : public QObject {
     Q_OBJECT
 public:
-    struct Hooks {
-        std::function<void()> placePanels;
-        std::function<QString()> folderInUse;
-        std::function<void()> hideFind;
-        std::function<void()> keepSignInOnTop;
-        std::function<void()> organizationsStored; // refill block 4's list
-    };
     SettingsPanels(CertificateScreen &screen, SetupPanel &setup, DefaultsPanel &defaults, DataFolder &folder,
-                   MessageBoxes &messages, Hooks hooks, QObject *parent = nullptr);
+                   MessageBoxes &messages, QObject *parent = nullptr);
 
     void toggleSetup();
     void openSetup();
@@ -36,6 +28,17 @@ public:
     void toggleDefaults();
     void openDefaults();
     void closeDefaults();
+
+signals:
+    // "Set-up" or "Defaults" was pressed: the find panel gives way.
+    void pressed();
+    // The set-up panel is about to show: the panels are placed over the screen.
+    void setupOpening();
+    // The set-up panel shows; its folder box is still to be filled with the
+    // folder in use.
+    void setupShown();
+    // The organisations were stored: block 4's list is filled again.
+    void organizationsStored();
 
 private:
     void showSaveCaption(bool save, QPushButton *button, const QString &caption);
@@ -46,7 +49,6 @@ private:
     DefaultsPanel &m_defaults;
     DataFolder &m_folder;
     MessageBoxes &m_messages;
-    Hooks m_hooks;
 };
 
 } // namespace arc

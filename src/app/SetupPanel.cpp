@@ -1,7 +1,7 @@
 #include "SetupPanel.h"
 
-#include "EntryBox.h"
 #include "EntryText.h"
+#include "NulRefusal.h"
 #include "OrganizationsEditor.h"
 #include "ServerUri.h"
 #include "SilentEdit.h"
@@ -53,7 +53,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     connect(m_choose, &QPushButton::clicked, this, &SetupPanel::chooseFolder);
     m_serverText = new QLineEdit;
     m_serverText->setObjectName(QStringLiteral("ServerText"));
-    EntryBox::refuseNul(m_serverText);
+    refuseNul(m_serverText);
     m_serverText->setPlaceholderText(QStringLiteral("postgresql://user@host:5432/database"));
     m_serverText->setToolTip(QStringLiteral("A PostgreSQL database shared by several workstations"));
     m_connect = new QPushButton(QStringLiteral("Connect"));
@@ -87,6 +87,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     dmirsButton = add("SSCommand9", QStringLiteral("DMIRs"), QStyle::SP_DirHomeIcon);
     countriesButton = add("SSCommand15", QStringLiteral("Countries"), QStyle::SP_DriveNetIcon);
     housesButton = add("SSCommand16", QStringLiteral("Forward Houses"), QStyle::SP_DirLinkIcon);
+    statementsButton = add("SSCommandStatements", QStringLiteral("Statements"), QStyle::SP_FileDialogContentsView);
     printersButton = add("Command3D29", QStringLiteral("Printers "), QStyle::SP_ComputerIcon);
 
     organizations = new OrganizationsEditor;

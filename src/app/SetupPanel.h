@@ -49,6 +49,7 @@ public:
     QPushButton *dmirsButton;     // SSCommand9
     QPushButton *countriesButton; // SSCommand15
     QPushButton *housesButton;    // SSCommand16
+    QPushButton *statementsButton; // SSCommandStatements
     QPushButton *printersButton;  // Command3D29
 
 signals:

@@ -3,6 +3,7 @@
 #include "BlankRule.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace arc::CertificateCheck {
 
@@ -98,6 +99,40 @@ void signatureBlock(const CertificateEntries &e, bool block13, const QDate &toda
         out << QStringLiteral("Block %1e: %2 is in the future.").arg(b, date);
 }
 
+// Compared without regard to case, line breaks or runs of blanks: block 12
+// may hold a statement wrapped or typed over.
+bool holds(const QString &remarks, const QString &statement)
+{
+    const QString wanted = statement.simplified();
+    return !wanted.isEmpty() && remarks.simplified().contains(wanted, Qt::CaseInsensitive);
+}
+
+void releaseStatements(const CheckedCertificate &c, const QList<int> &filled, QStringList &out)
+{
+    const CertificateEntries &e = c.entries;
+    // The FAA has told issuers not to add these to block 12.
+    for (const char *phrase : {"not an export approval", "domestic shipment only"})
+        if (holds(e.remarks, QLatin1String(phrase)))
+            out << QStringLiteral("Block 12: \"%1\" may not be added to the form (FAA policy memorandum "
+                                  "AIR100-16-110-PM04); remove it.")
+                       .arg(QLatin1String(phrase));
+    if (e.otherRegulation && !blank(e.remarks)
+        && std::none_of(c.dualReleaseStatements.begin(), c.dualReleaseStatements.end(),
+                        [&](const QString &statement) { return holds(e.remarks, statement); }))
+        out << QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 holds no "
+                              "statement of another authority.");
+    if (e.cfrReturnToService && e.otherRegulation) {
+        QStringList rebuilt;
+        for (int n : filled)
+            if (e.lines[n].status.trimmed().toUpper() == QLatin1String("REBUILT"))
+                rebuilt << itemName(e.lines[n], n);
+        if (!rebuilt.isEmpty())
+            out << QStringLiteral("Block 12: a dual release (both 14a boxes ticked) is not accepted for item%1 %2 with "
+                                  "status \"REBUILT\".")
+                       .arg(rebuilt.size() > 1 ? QStringLiteral("s") : QString(), joined(rebuilt));
+    }
+}
+
 } // namespace
 
 QStringList findings(const CheckedCertificate &c)
@@ -119,6 +154,7 @@ QStringList findings(const CheckedCertificate &c)
             out << QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is "
                                   "empty.");
     }
+    releaseStatements(c, filled, out);
     required(e, filled, out);
     signatureBlock(e, block13, c.today, out);
     if (c.trackingUsedElsewhere && !blank(e.tracking))

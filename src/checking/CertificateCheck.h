@@ -14,6 +14,9 @@ struct CheckedCertificate {
     QDate today;
     // Blocks the page cannot hold whole, each already a finding.
     QStringList cut;
+    // The shop's dual-release statements, as stored now and as first
+    // stored: block 12 holding one names another authority's release.
+    QStringList dualReleaseStatements;
 };
 
 // The mistakes for which receiving inspection rejects a tag, found before

@@ -4,7 +4,7 @@
 #include "DemoReference.h"
 #include "FillNewFiles.h"
 #include "ReleaseFlags.h"
-#include "SqlDialect.h"
+#include "SqlDialectErrors.h"
 #include "WriteTransaction.h"
 
 #include <QDate>

@@ -3,6 +3,7 @@
 // that a first start opens on working screens.
 
 #include "DemoFolder.h"
+#include "ProgramFolder.h"
 #include "SetupStore.h"
 
 #include <QCoreApplication>
@@ -51,7 +52,7 @@ int main(int argc, char *argv[])
     const QString dataFolder = QDir::cleanPath(QDir(args.at(2)).absolutePath());
     if (!QDir().mkpath(dataFolder))
         return fail(QStringLiteral("cannot make the folder %1").arg(dataFolder));
-    const QString dataPath = dataFolder.endsWith(QLatin1Char('/')) ? dataFolder : dataFolder + QLatin1Char('/');
+    const QString dataPath = arc::ProgramFolder::withSlash(dataFolder);
 
     if (const arc::DbStatus s = arc::DemoFolder::seed(dataPath); !s.ok())
         return fail(QStringLiteral("cannot fill %1: %2").arg(dataPath, describe(s)));

@@ -2,6 +2,7 @@
 
 #include "DateText.h"
 #include "EntryLimit.h"
+#include "NulRefusal.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,24 +10,9 @@
 #include <QRegularExpression>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QValidator>
 #include <climits>
 
 namespace arc {
-
-namespace {
-
-// Text set by the program is shown as it is; an edit that would bring in a
-// NUL is undone by the box.
-class NulRefuser : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override { return input.contains(QChar(0)) ? Invalid : Acceptable; }
-};
-
-} // namespace
-
-void EntryBox::refuseNul(QLineEdit *box) { box->setValidator(new NulRefuser(box)); }
 
 EntryBox::EntryBox(const char *objectName, QWidget *parent) : QLineEdit(parent)
 {

@@ -33,11 +33,6 @@ public:
     // Paste the clipboard's first line; refused whole when it does not fit.
     void pasteWithinLimit();
 
-    // A NUL character, which no field can store or be searched for, is
-    // refused however it comes: typed, pasted, dropped or from an input
-    // method. Every box of the window, this one included, refuses it.
-    static void refuseNul(QLineEdit *box);
-
 signals:
     void enterPressed();
     void refused(const QString &box, int limit);

@@ -15,6 +15,7 @@ public:
     ItemGrid(ItemGridModel *model, std::function<bool()> newForm, QWidget *parent = nullptr);
 
     int defaultRowHeight() const { return m_rowHeight; }
+    bool newForm() const { return m_newForm(); }
 
 signals:
     // Enter in the Part No. column: the part number is to be looked up.

@@ -7,8 +7,8 @@ std::optional<CataloguePart> lookUp(DataView &parts, const QString &partNumber)
     // Bound, and compared exactly: quotes and wildcards are just characters.
     DbStatus s = parts.findFirst(QStringLiteral("\"PartNumber\" = ?"), {partNumber});
     if (s.is(DbCondition::PendingChange)) {
-        parts.refresh();
-        s = parts.findFirst(QStringLiteral("\"PartNumber\" = ?"), {partNumber});
+        if (s = parts.refresh(); s.ok())
+            s = parts.findFirst(QStringLiteral("\"PartNumber\" = ?"), {partNumber});
     }
     if (!s.ok() || parts.noMatch() || !parts.hasRow())
         return std::nullopt;

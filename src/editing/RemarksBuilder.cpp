@@ -11,30 +11,33 @@ const QString kBreak = QStringLiteral("\r\n");
 QString exportLine(const RemarksInputs &in)
 {
     if (!in.exportChosen)
-        return kNotExport;
-    if (in.countryIndex <= 0)
+        return in.statements.notExport;
+    const QString &label = in.statements.exportDestination;
+    if (in.countryIndex <= 0 || label.isEmpty())
         return {};
     // "<Manually enter country>" has no flag: the user completes the line.
-    return in.bilateral ? kExportDestination + QString(6, QLatin1Char(' ')) + in.country : kExportDestination;
+    return in.bilateral ? label + QString(6, QLatin1Char(' ')) + in.country : label;
 }
 
 QString forwardingLine(const RemarksInputs &in)
 {
-    if (!in.exportChosen)
+    const QString &label = in.statements.forwardingHouse;
+    if (!in.exportChosen || label.isEmpty())
         return {};
     if (in.forwarderIndex > 0 && in.countryIndex > 0) {
-        QString line = kForwardingHouse + in.forwarder;
+        QString line = label + in.forwarder;
         for (int i = 0; i < 4; ++i)
             line += kBreak + QString(42, QLatin1Char(' ')) + in.forwarderAddress.value(i);
         return line;
     }
-    return in.forwarderIndex == 1 ? kForwardingHouse : QString();
+    return in.forwarderIndex == 1 ? label : QString();
 }
 
 QString newPart(const RemarksInputs &in, const StampLookUp &stampText)
 {
     QStringList pieces{exportLine(in)};
-    pieces << (in.pmaPartNumber.isEmpty() ? QString() : kAssembly + in.pmaPartNumber);
+    pieces << (in.pmaPartNumber.isEmpty() || in.statements.assembly.isEmpty() ? QString()
+                                                                            : in.statements.assembly + in.pmaPartNumber);
     for (const QString &code : in.stamps)
         pieces << (StampTexts::isCode(code) ? stampText(code).value_or(QString()) : QString());
     pieces << forwardingLine(in);
@@ -47,12 +50,20 @@ QString newPart(const RemarksInputs &in, const StampLookUp &stampText)
 
 QString maintenance(const RemarksInputs &in)
 {
+    const QString &dual = in.statements.dualRelease;
     const QString statement =
-        in.countryIndex > 0 && in.jaa && in.organisationChosen ? kDualRelease + in.easaNumber : QString();
+        in.countryIndex > 0 && in.jaa && in.organisationChosen && !dual.isEmpty() ? dual + in.easaNumber : QString();
     return in.defaultRemarks ? *in.defaultRemarks + kBreak + statement : statement;
 }
 
 } // namespace
+
+StatementTexts textsOf(const QList<Statement> &stored)
+{
+    return {Statements::textOf(stored, Statements::kNotExport), Statements::textOf(stored, Statements::kExportDestination),
+            Statements::textOf(stored, Statements::kForwardingHouse), Statements::textOf(stored, Statements::kAssembly),
+            Statements::textOf(stored, Statements::kDualReleaseEasa)};
+}
 
 bool isNewPart(const QString &status)
 {

@@ -7,6 +7,16 @@
 
 namespace arc {
 
+// The fixed texts of block 12 as the shop keeps them; an empty one
+// writes no line.
+struct StatementTexts {
+    QString notExport;
+    QString exportDestination;
+    QString forwardingHouse;
+    QString assembly;
+    QString dualRelease; // followed by the organisation's EASA number
+};
+
 // What block 12 is composed from, as the certificate screen holds it.
 struct RemarksInputs {
     // The current item line.
@@ -27,6 +37,8 @@ struct RemarksInputs {
     QString easaNumber; // the chosen organisation's JAANum
 
     std::optional<QString> defaultRemarks; // nullopt when null
+
+    StatementTexts statements;
 };
 
 } // namespace arc

@@ -3,6 +3,7 @@
 #include "BlankRule.h"
 #include "DataView.h"
 #include "DateText.h"
+#include "SqlDialect.h"
 #include "LineBreaks.h"
 #include "Schema.h"
 
@@ -78,7 +79,7 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
     QStringList fields;
     for (const FieldDef &f : headerTable().fields)
         if (onPage(f))
-            fields << QLatin1Char('"') + f.name + QLatin1Char('"');
+            fields << SqlDialect::quoted(f.name);
     QSqlQuery q;
     s = db.run(q, QStringLiteral("SELECT %1 FROM \"Header\" WHERE \"FormIndex\" = ?").arg(fields.join(", ")),
                {formIndex});

@@ -2,7 +2,7 @@
 
 #include "CertificateNumbering.h"
 #include "CorrectionStatement.h"
-#include "SqlDialect.h"
+#include "SqlDialectLocks.h"
 #include "StoredTracking.h"
 #include "WriteTransaction.h"
 

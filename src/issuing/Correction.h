@@ -11,7 +11,7 @@ namespace arc {
 // statement of what it corrects. The issued one is left as it is.
 class Correction {
 public:
-    struct Result {
+    struct [[nodiscard]] Result {
         DbStatus status; // FieldTooSmall: stored, but a value was left out
         qint64 formIndex = 0;
         QString tracking;

@@ -5,7 +5,7 @@
 #include "IssueLog.h"
 #include "NewFile.h"
 #include "Schema.h"
-#include "SqlDialect.h"
+#include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
 
 #include <QCryptographicHash>

@@ -22,7 +22,7 @@ struct IssueRequest {
     QDateTime issuedAt; // now, unless a test says otherwise
 };
 
-struct IssueResult {
+struct [[nodiscard]] IssueResult {
     enum class Outcome {
         Recorded,
         NotStored,      // no stored certificate of that key

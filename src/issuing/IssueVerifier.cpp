@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "Database.h"
 #include "IssueLog.h"
+#include "ProgramFolder.h"
 #include "ServerUri.h"
 
 #include <QCryptographicHash>
@@ -130,8 +131,7 @@ std::optional<QString> IssueVerifier::recordedDataFolder(const ProgramFolders &f
     }
     if (DataFolder::isServer(folder.toString()))
         return folder.toString();
-    const QString f = QDir::fromNativeSeparators(folder.toString());
-    return f.endsWith(QLatin1Char('/')) ? f : f + QLatin1Char('/');
+    return ProgramFolder::withSlash(folder.toString());
 }
 
 } // namespace arc

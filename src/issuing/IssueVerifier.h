@@ -11,7 +11,7 @@ namespace arc {
 // hash of a page the folder's issue log names. Reads, never writes.
 class IssueVerifier {
 public:
-    struct Result {
+    struct [[nodiscard]] Result {
         enum class Outcome { Issued, NotIssued, Unreadable };
         Outcome outcome = Outcome::NotIssued;
         IssueRecord record;

@@ -60,12 +60,15 @@ bool TableArchive::publish(const QString &name, QString *error)
     return true;
 }
 
-void TableArchive::discard(const QString &name) { StoredFiles::remove(m_reference, partName(name)); }
+// As in a folder, a part or page that cannot be removed stays to be found
+// again; the issue itself has already been told of.
+void TableArchive::discard(const QString &name) { (void)StoredFiles::remove(m_reference, partName(name)); }
 
 QByteArray TableArchive::staged(const QString &name) const
 {
     QByteArray bytes;
-    StoredFiles::read(m_reference, partName(name), bytes);
+    // Unreadable is as good as none: nothing is finished from it.
+    (void)StoredFiles::read(m_reference, partName(name), bytes);
     return bytes;
 }
 
@@ -88,6 +91,6 @@ QStringList TableArchive::kept() const
     return names;
 }
 
-void TableArchive::remove(const QString &name) { StoredFiles::remove(m_reference, prefix() + name); }
+void TableArchive::remove(const QString &name) { (void)StoredFiles::remove(m_reference, prefix() + name); }
 
 } // namespace arc

@@ -6,8 +6,10 @@
 #include "MdbExport.h"
 #include "NulCharacters.h"
 #include "Passwords.h"
+#include "ProgramFolder.h"
 #include "Schema.h"
-#include "SqlDialect.h"
+#include "SqlDialectErrors.h"
+#include "SqlDialectTables.h"
 #include "WriteTransaction.h"
 
 #include <algorithm>
@@ -158,7 +160,7 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const LegacyConvert
             QStringList columns;
             for (const FieldDef &f : def.fields)
                 columns << f.name;
-            for (const QString &sql : SqlDialect::rebuildTableStatements(wide, columns))
+            for (const QString &sql : SqlDialect::rebuildTableStatements(wide, columns, Engine::SQLite))
                 if (s = db.exec(sql); !s.ok())
                     return s;
         }
@@ -167,15 +169,15 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const LegacyConvert
         QList<int> sourceColumns;
         for (int c = 0; c < table.columns.size(); ++c) {
             if (const FieldDef *f = def.field(table.columns[c])) {
-                columns << QLatin1Char('"') + f->name + QLatin1Char('"');
+                columns << SqlDialect::quoted(f->name);
                 marks << QStringLiteral("?");
                 fields << f;
                 sourceColumns << c;
             }
         }
         QSqlQuery insert(db.connection());
-        if (!insert.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                .arg(def.name, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
+        if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(SqlDialect::quoted(def.name), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
             return SqlDialect::status(insert.lastError());
         for (const QVariantList &row : table.rows) {
             for (int i = 0; i < fields.size(); ++i)
@@ -194,7 +196,7 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const LegacyConvert
     if (db.scalar(QStringLiteral("PRAGMA integrity_check")).toString() != QLatin1String("ok"))
         return failure(QStringLiteral("the new %1 did not pass its integrity check").arg(fileName));
     for (const auto &[def, table] : file.tables) {
-        const int count = db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(def.name)).toInt();
+        const int count = db.scalar(QStringLiteral("SELECT count(*) FROM ") + SqlDialect::quoted(def.name)).toInt();
         if (count != table.rows.size())
             return failure(QStringLiteral("the new %1 holds %2 rows in %3 instead of %4")
                                .arg(fileName)
@@ -305,11 +307,6 @@ void unswapFiles(const QString &folder, const QStringList &names)
     syncFolder(folder);
 }
 
-QString withSlash(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
 } // namespace
 
 bool LegacyConverter::isAccessFile(const QString &file)
@@ -332,7 +329,7 @@ bool LegacyConverter::holdsAccessFiles(const QString &folder)
 ConversionReport LegacyConverter::convertInto(const QString &folderPath, const QString &intoPath)
 {
     ConversionReport report;
-    const QString folder = withSlash(folderPath), into = withSlash(intoPath);
+    const QString folder = ProgramFolder::withSlash(folderPath), into = ProgramFolder::withSlash(intoPath);
     QList<ReadFile> files;
     for (StoreKind kind : kDataFiles) {
         const QString source = folder + Schema::fileName(kind);
@@ -360,13 +357,13 @@ ConversionReport LegacyConverter::convertInto(const QString &folderPath, const Q
 
 bool LegacyConverter::wasCutShort(const QString &folder)
 {
-    return !DataFolder::isServer(folder) && QFileInfo::exists(withSlash(folder) + DataFolder::kConversionRecord);
+    return !DataFolder::isServer(folder) && QFileInfo::exists(ProgramFolder::withSlash(folder) + DataFolder::kConversionRecord);
 }
 
 ConversionReport LegacyConverter::finishCutShort(const QString &folderPath, const Progress &progress)
 {
     ConversionReport report;
-    const QString folder = withSlash(folderPath);
+    const QString folder = ProgramFolder::withSlash(folderPath);
     if (!wasCutShort(folder))
         return report;
     const std::optional<QStringList> names = readRecord(folder);
@@ -387,7 +384,7 @@ ConversionReport LegacyConverter::finishCutShort(const QString &folderPath, cons
 
 ConversionReport LegacyConverter::convert(const QString &folderPath, const Progress &progress)
 {
-    const QString folder = withSlash(folderPath);
+    const QString folder = ProgramFolder::withSlash(folderPath);
     if (wasCutShort(folder))
         return finishCutShort(folder, progress);
     ConversionReport report;

@@ -9,7 +9,7 @@ namespace arc {
 
 // What a conversion did, for the user: rows per table, widened fields,
 // anything the current layout does not know.
-struct ConversionReport {
+struct [[nodiscard]] ConversionReport {
     enum class Outcome { Converted, NothingToConvert, Failed };
     Outcome outcome = Outcome::NothingToConvert;
     DbStatus status;   // why it failed

@@ -3,8 +3,11 @@
 #include "DataFolder.h"
 #include "NulCharacters.h"
 #include "Passwords.h"
+#include "ProgramFolder.h"
 #include "ServerUri.h"
 #include "SqlDialect.h"
+#include "SqlDialectTables.h"
+#include "Statements.h"
 #include "StoredFiles.h"
 #include "WriteTransaction.h"
 
@@ -30,7 +33,7 @@ QString columnList(const TableDef &table)
 {
     QStringList names;
     for (const FieldDef &f : table.fields)
-        names << QLatin1Char('"') + f.name + QLatin1Char('"');
+        names << SqlDialect::quoted(f.name);
     return names.join(QStringLiteral(", "));
 }
 
@@ -39,9 +42,9 @@ QString columnList(const TableDef &table)
 DbStatus readRows(Database &db, const TableDef &table, Rows &rows)
 {
     rows.clear();
-    const QString key = table.hasCounter() ? QLatin1Char('"') + table.counterField() + QLatin1Char('"') : QStringLiteral("rowid");
+    const QString key = SqlDialect::rowIdOf(table);
     QSqlQuery q;
-    DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY %3").arg(columnList(table), table.name, key));
+    DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(columnList(table), SqlDialect::quoted(table.name), key));
     while (s.ok() && q.next()) {
         QVariantList row;
         for (int i = 0; i < static_cast<int>(table.fields.size()); ++i) {
@@ -62,7 +65,7 @@ DbStatus writeRows(Database &db, const TableDef &table, const Rows &rows)
     for (size_t i = 0; i < table.fields.size(); ++i)
         marks << QStringLiteral("?");
     const QString sql =
-        QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(table.name, columnList(table), marks.join(", "));
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(SqlDialect::quoted(table.name), columnList(table), marks.join(", "));
     for (const QVariantList &row : rows) {
         QVariantList binds;
         for (size_t i = 0; i < table.fields.size(); ++i) {
@@ -78,12 +81,19 @@ DbStatus writeRows(Database &db, const TableDef &table, const Rows &rows)
     return {};
 }
 
-// What the server already holds beyond the starting Defaults row made on
-// its first connection.
+// What the server already holds beyond the starting Defaults row and the
+// default statements made on its first connection.
 DbStatus holdsData(Database &db, const TableDef &table, bool &holds)
 {
     DbStatus s;
-    const int rows = db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table.name), {}, &s).toInt();
+    if (table.name == QLatin1String("Statements")) {
+        QList<Statement> stored;
+        s = Statements::read(db, stored);
+        const auto &d = Statements::defaults();
+        holds = stored != QList<Statement>(d.begin(), d.end());
+        return s;
+    }
+    const int rows = db.scalar(QStringLiteral("SELECT count(*) FROM ") + SqlDialect::quoted(table.name), {}, &s).toInt();
     holds = table.name == QLatin1String("Defaults") ? rows > 1 : rows > 0;
     return s;
 }
@@ -127,7 +137,7 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines)
             return s;
         if (holds)
             return failure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name));
-        if (DbStatus s = to.exec(QStringLiteral("DELETE FROM \"%1\"").arg(table.name)); !s.ok())
+        if (DbStatus s = to.exec(QStringLiteral("DELETE FROM ") + SqlDialect::quoted(table.name)); !s.ok())
             return s;
         if (DbStatus s = readRows(from, table, rows); !s.ok())
             return s;
@@ -244,7 +254,7 @@ void removeLeftWork()
 ConversionReport ServerImport::run(const QString &folderPath, const QString &serverUri)
 {
     ConversionReport report;
-    const QString folder = folderPath.endsWith(QLatin1Char('/')) ? folderPath : folderPath + QLatin1Char('/');
+    const QString folder = ProgramFolder::withSlash(folderPath);
     const QString target = ServerUri::withoutPassword(serverUri);
     const auto fail = [&](const DbStatus &s) {
         report.outcome = ConversionReport::Outcome::Failed;

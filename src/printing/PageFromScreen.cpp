@@ -1,16 +1,8 @@
 #include "PageFromScreen.h"
 
 #include "LineBreaks.h"
-#include "SignIn.h"
 
 namespace arc {
-
-PageSigner signerOf(const SignIn &signIn)
-{
-    if (!signIn.signatory())
-        return {};
-    return {signIn.signatory()->name, signIn.signature()};
-}
 
 CertificatePage pageFromScreen(const CertificateEntries &e, const PageSigner &signer)
 {

@@ -5,15 +5,12 @@
 
 namespace arc {
 
-class SignIn;
-
 // Who signs a page: the signed-in signatory's name and the signature he
 // uses (null when none, or when he does not sign electronically).
 struct PageSigner {
     QString name;
     QImage signature;
 };
-PageSigner signerOf(const SignIn &signIn);
 
 // The page of what the certificate screen holds: its boxes as the screen
 // gives them (CertificateScreen::entries with the ten item slots) and who

@@ -1,6 +1,6 @@
 #include "PrintPanel.h"
 
-#include "EntryBox.h"
+#include "NulRefusal.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +30,7 @@ PrintPanel::PrintPanel(QWidget *parent) : QFrame(parent)
 
     text45 = new QLineEdit;
     text45->setObjectName(QStringLiteral("Text45"));
-    EntryBox::refuseNul(text45);
+    refuseNul(text45);
     auto *caption = new QLabel(QStringLiteral("Copies"));
     caption->setBuddy(text45);
 

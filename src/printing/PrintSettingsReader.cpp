@@ -25,7 +25,8 @@ PrintSettings PrintSettingsReader::read(DataView &defaults)
     // The settings row, never the main row whatever its authority says.
     if (DefaultsRows::toCustom(defaults))
         s.largeRemarks = isOne(defaults.value(QStringLiteral("IncreaseTrack")));
-    defaults.moveFirst();
+    // Back on the main row where it can be; the settings read are whole either way.
+    (void)defaults.moveFirst();
     return s;
 }
 

@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "FoldedCopies.h"
 #include "SearchText.h"
+#include "SqlDialect.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -27,14 +28,14 @@ DbStatus ActivityCounts::count(Database &db, const QString &name, const QDate &f
                QStringLiteral("SELECT count(CASE WHEN d.\"Status\" = ? THEN 1 END), "
                               "count(CASE WHEN d.\"Status\" = ? THEN 1 END), "
                               "count(CASE WHEN d.\"Status\" = ? THEN 1 END) "
-                              "FROM \"Header\" h JOIN \"%1\" hf ON hf.\"FormIndex\" = h.\"FormIndex\" "
-                              "JOIN \"%2\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
+                              "FROM \"Header\" h JOIN %1 hf ON hf.\"FormIndex\" = h.\"FormIndex\" "
+                              "JOIN %2 d ON d.\"FormIndex\" = h.\"FormIndex\" "
                               "WHERE ((h.\"Date18\" >= ? AND h.\"Date18\" < ?) "
                               "OR (h.\"Date23\" >= ? AND h.\"Date23\" < ?)) "
                               "AND (hf.\"Name17\" = ? OR hf.\"Name22\" = ?) "
                               "AND coalesce(substr(h.\"Remarks\", 1, %3), '') <> ?")
-                   .arg(Schema::foldTableOf(QStringLiteral("Header"))->name,
-                        Schema::foldTableOf(QStringLiteral("Detail"))->name)
+                   .arg(SqlDialect::quoted(Schema::foldTableOf(QStringLiteral("Header"))->name),
+                        SqlDialect::quoted(Schema::foldTableOf(QStringLiteral("Detail"))->name))
                    .arg(correctionOpening().size()),
                {SearchText::fold(QStringLiteral("NEW")), SearchText::fold(QStringLiteral("PROTOTYPE")),
                 SearchText::fold(QStringLiteral("REPAIRED")), first, pastLast, first, pastLast, who, who,

@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "FoldedCopies.h"
 #include "SearchText.h"
+#include "SqlDialect.h"
 
 namespace arc {
 
@@ -10,7 +11,7 @@ namespace {
 
 QString column(const char *alias, const QString &field)
 {
-    return QString::fromLatin1(alias) + QStringLiteral(".\"") + field + QLatin1Char('"');
+    return QString::fromLatin1(alias) + QLatin1Char('.') + SqlDialect::quoted(field);
 }
 
 // A column from `from` up to, not including, `before`: one index range.
@@ -59,13 +60,13 @@ DbStatus CertificateSearch::keyQuery(const std::vector<SearchCondition> &conditi
     }
     // The lines' copies alone answer a search of item columns; a line whose
     // certificate is gone is passed over when the view moves.
-    QString from = QStringLiteral("\"%1\" d").arg(detailFold->name);
+    QString from = SqlDialect::quoted(detailFold->name) + QStringLiteral(" d");
     if (headerTexts)
-        from += QStringLiteral(" JOIN \"%1\" hf ON hf.\"FormIndex\" = d.\"FormIndex\"").arg(headerFold->name);
+        from += QStringLiteral(" JOIN %1 hf ON hf.\"FormIndex\" = d.\"FormIndex\"").arg(SqlDialect::quoted(headerFold->name));
     if (headerDates)
         from += QStringLiteral(" JOIN \"Header\" h ON h.\"FormIndex\" = d.\"FormIndex\"");
-    sql = QStringLiteral("SELECT d.\"FormIndex\" FROM %1 WHERE %2 ORDER BY d.\"FormIndex\", d.\"%3\"")
-              .arg(from, where.join(QStringLiteral(" AND ")), detailFold->key);
+    sql = QStringLiteral("SELECT d.\"FormIndex\" FROM %1 WHERE %2 ORDER BY d.\"FormIndex\", %3")
+              .arg(from, where.join(QStringLiteral(" AND ")), column("d", detailFold->key));
     return {};
 }
 

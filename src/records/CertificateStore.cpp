@@ -5,7 +5,7 @@
 #include "LineBreaks.h"
 
 #include <QSqlQuery>
-#include "SqlDialect.h"
+#include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
 
 namespace arc {
@@ -177,14 +177,16 @@ DbStatus CertificateStore::save(const CertificateEntries &e, bool asNew, qint64 
     if (!s.ok())
         return s; // everything was rolled back
     formIndex = key;
+    // The certificate is stored: a view that cannot follow it now says so
+    // when it is next moved.
     if (asNew) {
-        h.include(key);
-        h.findFirst(QStringLiteral("\"FormIndex\" = ?"), {key});
+        (void)h.include(key);
+        (void)h.findFirst(QStringLiteral("\"FormIndex\" = ?"), {key});
     } else if (h.hasRow() && h.rowId() == key) {
-        h.reread();
+        (void)h.reread();
     }
-    m_folder.detail().refresh();
-    m_folder.defaults().refresh();
+    (void)m_folder.detail().refresh();
+    (void)m_folder.defaults().refresh();
     return tooLong ? DbStatus::failure(DbCondition::FieldTooSmall) : DbStatus();
 }
 
@@ -261,9 +263,10 @@ DbStatus CertificateStore::deleteCurrent()
     DataView &h = m_folder.header();
     const qint64 key = h.value(QStringLiteral("FormIndex")).toLongLong();
     const DbStatus s = removeCertificate();
+    // Still stored: stand on it again. The first failure is the one told.
     if (!s.ok() && key > 0)
-        h.findFirst(QStringLiteral("\"FormIndex\" = ?"), {key}); // still stored: stand on it again
-    m_folder.detail().refresh();
+        (void)h.findFirst(QStringLiteral("\"FormIndex\" = ?"), {key});
+    (void)m_folder.detail().refresh();
     return s;
 }
 

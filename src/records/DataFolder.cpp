@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 
 #include "FileSwap.h"
+#include "ProgramFolder.h"
 #include "ServerUri.h"
 #include "WriteTransaction.h"
 
@@ -72,7 +73,7 @@ bool DataFolder::isServer(const QString &source) { return ServerUri::isUri(sourc
 
 QString DataFolder::sourceFromArgument(const QString &argument)
 {
-    return isServer(argument) ? argument : QDir(argument).absolutePath() + QLatin1Char('/');
+    return isServer(argument) ? argument : ProgramFolder::withSlash(QDir(argument).absolutePath());
 }
 
 bool DataFolder::isUnstarted(const QString &path)
@@ -100,7 +101,8 @@ DbStatus build(const QString &filePath, StoreKind kind)
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();
-    defaults.addNew();
+    if (s = defaults.addNew(); !s.ok())
+        return s;
     defaults.setValue(QStringLiteral("Country"), QStringLiteral("FAA/United States"));
     if (s = defaults.update(); !s.ok())
         return s;

@@ -25,8 +25,9 @@ OpenedFolder DataFolderOpener::open(SetupStore &setup, DataFolder &folder)
         folder.close();
         return r;
     }
+    // Unrecorded, the home folder is found again at the next start.
     if (!stored)
-        setup.setDataPath(r.path);
+        (void)setup.setDataPath(r.path);
     r.kind = created ? OpenedFolder::Kind::Created : OpenedFolder::Kind::Opened;
     return r;
 }

@@ -6,7 +6,7 @@
 namespace arc {
 
 // How start-up came by its data folder, or why it has none.
-struct OpenedFolder {
+struct [[nodiscard]] OpenedFolder {
     enum class Kind { Opened, Created, Unusable };
     Kind kind = Kind::Unusable;
     QString path;    // the folder tried, ending with "/"

@@ -1,7 +1,7 @@
 #include "DataView.h"
 
 #include "Database.h"
-#include "SqlDialect.h"
+#include "SqlDialectTables.h"
 
 #include <QDate>
 #include <QSqlQuery>
@@ -35,10 +35,8 @@ DataView::~DataView() { showWholeTable(); }
 
 QString DataView::rowIdColumn() const
 {
-    const QString key = m_table->counterField();
     // Qualified: a result joins the table to its own.
-    return QLatin1Char('"') + m_table->name + QStringLiteral("\".")
-           + (key.isEmpty() ? QStringLiteral("rowid") : QLatin1Char('"') + key + QLatin1Char('"'));
+    return SqlDialect::quoted(m_table->name) + QLatin1Char('.') + SqlDialect::rowIdOf(*m_table);
 }
 
 QString DataView::placeColumn() const { return showsResult() ? QStringLiteral("r.pos") : rowIdColumn(); }
@@ -54,7 +52,7 @@ void DataView::setNoRow(bool bof, bool eof)
 DbStatus DataView::load(qint64 rowId)
 {
     QSqlQuery q;
-    DbStatus s = m_db.run(q, QStringLiteral("SELECT * FROM \"%1\" WHERE %2 = ?").arg(m_table->name, rowIdColumn()),
+    DbStatus s = m_db.run(q, QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()),
                           {rowId});
     if (!s.ok())
         return s;
@@ -71,7 +69,7 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
 {
     const QString where = condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition;
     const QString order = forward ? QStringLiteral("ASC") : QStringLiteral("DESC");
-    const QString table = QLatin1Char('"') + m_table->name + QLatin1Char('"');
+    const QString table = SqlDialect::quoted(m_table->name);
     // A result's rows deleted since the search fall out of the join.
     const QString sql = showsResult()
                             ? QStringLiteral("SELECT r.rowkey, r.pos FROM %1 r JOIN %2 ON %3 = r.rowkey%4 "
@@ -112,7 +110,7 @@ DbStatus DataView::fillResult(const QString &name, const QString &keyQuery, cons
     for (const QString &sql : SqlDialect::fillResultTableStatements(name, keyQuery, m_db.engine())) {
         const bool fill = sql.startsWith(QLatin1String("INSERT"));
         if (DbStatus s = m_db.exec(sql, fill ? binds : QVariantList()); !s.ok()) {
-            m_db.exec(SqlDialect::dropResultTable(name, m_db.engine()));
+            (void)m_db.exec(SqlDialect::dropResultTable(name, m_db.engine()));
             return s;
         }
     }
@@ -147,8 +145,9 @@ void DataView::showWholeTable()
 {
     if (m_result.isEmpty())
         return;
+    // A temporary table goes with the connection at the latest.
     if (m_db.isOpen())
-        m_db.exec(SqlDialect::dropResultTable(m_result, m_db.engine()));
+        (void)m_db.exec(SqlDialect::dropResultTable(m_result, m_db.engine()));
     m_result.clear();
     m_resultQuery.clear();
     m_resultBinds.clear();
@@ -236,12 +235,12 @@ DbStatus DataView::findPrevious(const QString &c, const QVariantList &b) { retur
 
 int DataView::recordCount(DbStatus *status) const
 {
-    return m_db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(m_table->name), {}, status).toInt();
+    return m_db.scalar(QStringLiteral("SELECT count(*) FROM ") + SqlDialect::quoted(m_table->name), {}, status).toInt();
 }
 
 bool DataView::tableHasRows(DbStatus *status) const
 {
-    return !m_db.scalar(QStringLiteral("SELECT 1 FROM \"%1\" LIMIT 1").arg(m_table->name), {}, status).isNull();
+    return !m_db.scalar(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(SqlDialect::quoted(m_table->name)), {}, status).isNull();
 }
 
 QVariant DataView::value(const QString &field) const
@@ -287,7 +286,7 @@ DbStatus DataView::addNew()
     DbStatus s;
     QSqlQuery q;
     const QString returning = SqlDialect::returningKey(*m_table, m_db.engine());
-    s = m_db.run(q, SqlDialect::insertDefaultRow(*m_table, m_db.engine()) + returning);
+    s = m_db.run(q, SqlDialect::insertDefaultRow(*m_table) + returning);
     if (!s.ok()) {
         m_edit = EditMode::None;
         return s;
@@ -353,12 +352,12 @@ DbStatus DataView::update()
         if (insert) {
             QStringList cols, marks;
             for (const QString &name : fields) {
-                cols << QLatin1Char('"') + name + QLatin1Char('"');
+                cols << SqlDialect::quoted(name);
                 marks << QStringLiteral("?");
             }
-            sql = (fields.isEmpty() ? SqlDialect::insertDefaultRow(*m_table, m_db.engine())
-                                    : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                          .arg(m_table->name, cols.join(", "), marks.join(", ")))
+            sql = (fields.isEmpty() ? SqlDialect::insertDefaultRow(*m_table)
+                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                          .arg(SqlDialect::quoted(m_table->name), cols.join(", "), marks.join(", ")))
                   + SqlDialect::returningKey(*m_table, m_db.engine());
         } else {
             if (fields.isEmpty()) {
@@ -367,8 +366,9 @@ DbStatus DataView::update()
             }
             QStringList sets;
             for (const QString &name : fields)
-                sets << QLatin1Char('"') + name + QStringLiteral("\" = ?");
-            sql = QStringLiteral("UPDATE \"%1\" SET %2 WHERE %3 = ?").arg(m_table->name, sets.join(", "), rowIdColumn());
+                sets << SqlDialect::quoted(name) + QStringLiteral(" = ?");
+            sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                      .arg(SqlDialect::quoted(m_table->name), sets.join(", "), rowIdColumn());
             binds << target;
         }
         QSqlQuery q;
@@ -396,8 +396,9 @@ DbStatus DataView::update()
     m_pending.clear();
     m_pendingOrder.clear();
     m_newKey = QVariant();
+    // The row is written; unread again, it shows the values as written.
     if (wasEdit)
-        load(m_rowId);
+        (void)load(m_rowId);
     if (!refused.isEmpty()) {
         DbStatus r = DbStatus::failure(DbCondition::FieldTooSmall, refused.join(", "));
         r.setRefusedFields(refused);
@@ -409,7 +410,8 @@ DbStatus DataView::update()
 void DataView::cancelUpdate()
 {
     if (m_edit == EditMode::Add && m_newKey.isValid())
-        m_db.exec(QStringLiteral("DELETE FROM \"%1\" WHERE %2 = ?").arg(m_table->name, rowIdColumn()), {m_newKey});
+        (void)m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()),
+                        {m_newKey});
     m_edit = EditMode::None;
     m_pending.clear();
     m_pendingOrder.clear();
@@ -421,7 +423,7 @@ DbStatus DataView::deleteCurrent()
     if (!hasRow())
         return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
     DbStatus s =
-        m_db.exec(QStringLiteral("DELETE FROM \"%1\" WHERE %2 = ?").arg(m_table->name, rowIdColumn()), {m_rowId});
+        m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()), {m_rowId});
     if (s.ok()) {
         m_row = QSqlRecord();
         m_rowDeleted = true;

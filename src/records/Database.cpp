@@ -2,7 +2,10 @@
 
 #include "FoldedCopies.h"
 #include "ServerUri.h"
-#include "SqlDialect.h"
+#include "SqlDialectErrors.h"
+#include "SqlDialectLocks.h"
+#include "SqlDialectTables.h"
+#include "Statements.h"
 #include "WriteTransaction.h"
 
 #include <QDir>
@@ -75,7 +78,7 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     m_readOnly = mode == Mode::ReadOnly;
 
     DbStatus s;
-    for (const QString &pragma : m_readOnly ? SqlDialect::readOnlyPragmas() : SqlDialect::connectionPragmas()) {
+    for (const QString &pragma : m_readOnly ? SqlDialect::readOnlyPragmas() : SqlDialect::connectionPragmas(Engine::SQLite)) {
         s = exec(pragma);
         if (s.is(DbCondition::NotADatabase))
             s = DbStatus::failure(DbCondition::NotADatabase, QStringLiteral("%1 is not an ARC 8130 database").arg(name));
@@ -138,7 +141,7 @@ DbStatus Database::openServer(const QString &uriText, StoreKind kind)
         // What a new data folder starts from, as its files are made.
         s = exec(QStringLiteral("INSERT INTO \"Defaults\" (\"Country\") VALUES (?)"), {QStringLiteral("FAA/United States")});
     if (isOpen())
-        exec(SqlDialect::schemaUnlock(m_engine));
+        (void)exec(SqlDialect::schemaUnlock(m_engine)); // also released when the connection ends
     if (!s.ok())
         close();
     return s;
@@ -224,6 +227,9 @@ DbStatus Database::ensureSchema(bool fresh)
     }
     if (s = addMissingFields(); !s.ok())
         return s;
+    if (m_kind == StoreKind::Reference)
+        if (s = Statements::addMissing(*this); !s.ok())
+            return s;
     if (s = FoldedCopies::ensure(*this); !s.ok())
         return s;
     for (const QString &sql : SqlDialect::setUserVersion(Schema::version, m_engine, m_kind))
@@ -433,7 +439,7 @@ DbStatus Database::commit()
     if (!s.ok()) {
         // A failed COMMIT can leave the transaction open; end it so the
         // lock is released and the file keeps its old state.
-        exec(QStringLiteral("ROLLBACK"));
+        (void)exec(QStringLiteral("ROLLBACK"));
     }
     m_transactionDepth = 0;
     m_rollbackOnly = false;
@@ -450,7 +456,7 @@ void Database::rollback()
         m_rollbackOnly = true;
         return;
     }
-    exec(QStringLiteral("ROLLBACK"));
+    (void)exec(QStringLiteral("ROLLBACK")); // what failed before is what the caller hears of
     m_transactionDepth = 0;
     m_rollbackOnly = false;
 }

@@ -27,7 +27,7 @@ enum class DbCondition {
 
 // Outcome of one database operation: success, or a condition with the
 // engine's own text for the user.
-class DbStatus {
+class [[nodiscard]] DbStatus {
 public:
     DbStatus() = default;
     static DbStatus failure(DbCondition condition, QString detail = {})

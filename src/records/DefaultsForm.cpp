@@ -4,7 +4,7 @@
 #include "DefaultsRows.h"
 #include "Database.h"
 #include "LineBreaks.h"
-#include "SqlDialect.h"
+#include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
 
 namespace arc {

@@ -2,7 +2,8 @@
 
 #include "Database.h"
 #include "SearchText.h"
-#include "SqlDialect.h"
+#include "SqlDialectErrors.h"
+#include "SqlDialectFolds.h"
 #include "WriteTransaction.h"
 
 #include <QSqlQuery>

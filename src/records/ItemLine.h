@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SigningBlock.h"
+
 #include <QString>
 #include <array>
 
@@ -29,12 +31,6 @@ struct ItemLine {
 
 constexpr int kItemSlots = 10;
 
-// A status selecting block 13 (new parts) rather than block 14
-// (maintenance); statuses chosen from the list are upper case.
-inline bool selectsBlock13(const QString &status)
-{
-    return status == QLatin1String("NEW") || status == QLatin1String("PROTOTYPE");
-}
 using ItemSlots = std::array<ItemLine, kItemSlots>;
 
 } // namespace arc

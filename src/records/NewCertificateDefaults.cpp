@@ -2,7 +2,7 @@
 
 #include "CertificateNumbering.h"
 #include "Database.h"
-#include "SqlDialect.h"
+#include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
 
 namespace arc {

@@ -138,6 +138,8 @@ const std::vector<TableDef> &referenceTables()
           text("FHInfo4", 50)},
          {}},
         {"Stamps", {text("StampNumber", 3), text("StampText")}, "StampNumber"},
+        // Version 6: the fixed texts of block 12, kept by the shop.
+        {"Statements", {text("Name", 50), text("Text", kLongText), text("Source", kLongText)}, "Name"},
     };
     return t;
 }
@@ -187,6 +189,7 @@ const std::vector<Addition> &additions()
 {
     static const std::vector<Addition> a = {
         {4, StoreKind::Certificates, QStringLiteral("IssueLog")},
+        {6, StoreKind::Reference, QStringLiteral("Statements")},
     };
     return a;
 }

@@ -1,6 +1,7 @@
 #include "SetupStore.h"
 
 #include "FileSwap.h"
+#include "ProgramFolder.h"
 #include "WriteTransaction.h"
 
 #include <QDir>
@@ -11,13 +12,7 @@ namespace arc {
 
 namespace {
 
-QString slashed(const QString &folder)
-{
-    const QString f = QDir::fromNativeSeparators(folder);
-    return f.endsWith(QLatin1Char('/')) ? f : f + QLatin1Char('/');
-}
-
-QString setupFile(const QString &folder) { return slashed(folder) + Schema::fileName(StoreKind::Setup); }
+QString setupFile(const QString &folder) { return ProgramFolder::withSlash(folder) + Schema::fileName(StoreKind::Setup); }
 
 } // namespace
 
@@ -86,7 +81,7 @@ DbStatus SetupStore::openFile(const QString &filePath, Database::Mode mode)
     return m_setup->moveFirst();
 }
 
-QString SetupStore::homeFolder() const { return slashed(m_folders.home()); }
+QString SetupStore::homeFolder() const { return ProgramFolder::withSlash(m_folders.home()); }
 
 std::optional<QString> SetupStore::dataPath(DbStatus *status)
 {
@@ -116,12 +111,12 @@ DbStatus SetupStore::moveToPerUserFolder()
     const QString building = FileSwap::temporaryName(target);
     FileSwap::discard(building);
     if (!QFile::copy(source, building)) {
-        openFile(source, Database::Mode::ReadOnly);
+        (void)openFile(source, Database::Mode::ReadOnly); // the copy's failure is the one told
         return DbStatus::failure(DbCondition::ReadOnly, target);
     }
     QFile::setPermissions(building, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     if (DbStatus s = FileSwap::moveIntoPlace(building, target); !s.ok()) {
-        openFile(source, Database::Mode::ReadOnly);
+        (void)openFile(source, Database::Mode::ReadOnly); // the copy's failure is the one told
         return s;
     }
     return openFile(target, Database::Mode::ExistingOnly);

@@ -14,6 +14,16 @@ DbStatus administratorExists(const Database &reference, bool &exists)
     return s;
 }
 
+DbStatus isAdministrator(const Database &reference, qint64 rowId, bool &administrator)
+{
+    DbStatus s;
+    administrator = reference.scalar(QStringLiteral("SELECT 1 FROM \"Agents\" WHERE rowid = ? AND \"Administrator\" <> 0"),
+                                     {rowId}, &s)
+                        .isValid()
+                    && s.ok();
+    return s;
+}
+
 DbStatus store(Database &reference, qint64 rowId, const QString &password)
 {
     const QString hashed = Passwords::hash(password);

@@ -10,6 +10,10 @@ namespace arc::SignatoryPasswords {
 // may hold one: `exists` is then true and the reason is returned.
 DbStatus administratorExists(const Database &reference, bool &exists);
 
+// Whether the signatory in row `rowId` of Agents has the administrator
+// right; false when the row cannot be read or is gone.
+DbStatus isAdministrator(const Database &reference, qint64 rowId, bool &administrator);
+
 // Store the hash of `password` as the password of the signatory in row
 // `rowId` of Agents.
 DbStatus store(Database &reference, qint64 rowId, const QString &password);

@@ -1,51 +1,42 @@
 #pragma once
 
-#include <QFrame>
-#include <functional>
+#include "ListPanel.h"
 
 class QCheckBox;
 class QComboBox;
-class QPushButton;
 
 namespace arc {
 
-class AddMode;
-class DataFolder;
-class EntryBox;
-class MessageBoxes;
-
 // The export countries with their bilateral-agreement and JAA-member flags.
-class CountriesPanel : public QFrame {
+class CountriesPanel : public ListPanel {
     Q_OBJECT
 public:
-    struct Hooks {
-        QComboBox *exportList;                // the certificate screen's country list
-        std::function<void()> setCountryList; // refill that list
-    };
-    CountriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, Hooks hooks,
+    // `exportList` is the certificate screen's country list: a country
+    // added here is offered there at once.
+    CountriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, QComboBox *exportList,
                    QWidget *parent = nullptr);
 
-    void open();
-    void choose(int index);
-    void newCountry();
-    void save();
-    void deleteCountry();
-    void exitPanel();
-
-    QComboBox *combo7;  // "Country"
-    EntryBox *newName;  // Text47_18
+    QComboBox *const combo7;    // "Country"
     QCheckBox *bilateral, *jaa; // SSCheck1, SSCheck2
-    QPushButton *saveButton, *deleteButton, *newButton, *exitButton;
+
+signals:
+    // A country was deleted: the export list is to be filled again.
+    void countryDeleted();
+
+protected:
+    QList<std::pair<QString, QVariant>> listed() override;
+    DataView &view() override;
+    qint64 rowOf(const QVariant &entry) const override;
+    void showRow(const DataView &row) override;
+    void clearDetails() override;
+    RowWritten store(qint64 rowId, const QString &name) override;
+    QVariant entry(const QString &name, qint64 rowId) const override;
+    int placeFor(const QString &name) const override;
+    void added(const QString &name, const QVariant &entry) override;
+    void deleted(qint64 rowId) override;
 
 private:
-    void showList(bool list);
-    void refused(const QString &why);
-
-    DataFolder &m_folder;
-    AddMode &m_addMode;
-    MessageBoxes &m_messages;
-    Hooks m_hooks;
-    qint64 m_loadedRow = 0; // the country loaded, by its key; 0 when none
+    QComboBox *m_exportList;
 };
 
 } // namespace arc

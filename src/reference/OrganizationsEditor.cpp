@@ -2,7 +2,7 @@
 
 #include "Database.h"
 #include "EntryBox.h"
-#include "SqlDialect.h"
+#include "SqlDialectErrors.h"
 
 #include <QDataWidgetMapper>
 #include <QGridLayout>

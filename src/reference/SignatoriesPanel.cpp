@@ -9,13 +9,13 @@
 #include "PanelParts.h"
 #include "Passwords.h"
 #include "SignatoryPasswords.h"
+#include "SignatoryRights.h"
 #include "ReferenceLists.h"
-#include "SignatureFile.h"
-#include "StoredFiles.h"
+#include "SignaturesOf.h"
+#include "ReferenceRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,9 +45,9 @@ EntryBox *box(const char *name, int limit)
 
 } // namespace
 
-SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, Hooks hooks,
-                                   QWidget *parent)
-    : QFrame(parent), m_folder(folder), m_addMode(addMode), m_messages(messages), m_hooks(std::move(hooks))
+SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages,
+                                   QComboBox *accessNames, QWidget *parent)
+    : QFrame(parent), m_folder(folder), m_addMode(addMode), m_messages(messages), m_accessNames(accessNames)
 {
     setObjectName(QStringLiteral("SSPanel3"));
     setFrameShape(QFrame::Panel);
@@ -113,12 +113,12 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     connect(yes, &QRadioButton::clicked, this, &SignatoriesPanel::chooseYes);
     connect(adminPassword, &QLineEdit::textChanged, this,
             [this](const QString &t) {
-                // The master password gives the right only while no one has it.
+                // An administrator that cannot be read may exist.
                 bool administrator = true;
-                const bool first = m_folder.isOpen()
-                                   && SignatoryPasswords::administratorExists(m_folder.reference(), administrator).ok()
-                                   && Passwords::isOpeningMaster(t, administrator);
-                yes->setEnabled(m_administering || first);
+                if (m_folder.isOpen()
+                    && !SignatoryPasswords::administratorExists(m_folder.reference(), administrator).ok())
+                    administrator = true;
+                yes->setEnabled(SignatoryRights::mayChooseYes(m_administering, t, administrator));
             });
     connect(useElectronic, &QCheckBox::toggled, files, &QWidget::setEnabled);
     connect(useElectronic, &QCheckBox::toggled, this, &SignatoriesPanel::signatureTouched);
@@ -133,29 +133,28 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
 void SignatoriesPanel::fillList()
 {
     combo6->clear();
-    QComboBox *access = m_hooks.accessNames;
+    QComboBox *access = m_accessNames;
     for (int i = 0; i < access->count(); ++i)
         combo6->addItem(access->itemText(i), access->itemData(i));
     combo6->setCurrentIndex(-1);
 }
 
-bool SignatoriesPanel::open()
+bool SignatoriesPanel::open(const std::optional<AgentEntry> &who, bool master)
 {
     if (!m_folder.isOpen())
         return false;
     // Who may open it is who signed in, not what the name lists show now.
-    const std::optional<AgentEntry> who = m_hooks.signedIn();
-    const bool master = m_hooks.signedInWithMaster();
+    m_signedIn = who;
     DataView &agents = m_folder.agents();
     bool found = false;
     if (who)
         loadRow(who->rowId, found);
     const bool empty = !agents.tableHasRows();
-    if (!found && !empty && !master)
+    const SignatoryRights::Opening opening = SignatoryRights::onOpening(
+        found, found && agents.value(QStringLiteral("Administrator")).toBool(), master, empty);
+    if (opening == SignatoryRights::Opening::Refused)
         return false;
-    // The master password, or no signatory at all yet, stands for an
-    // administrator.
-    const bool administrator = found ? agents.value(QStringLiteral("Administrator")).toBool() : true;
+    const bool administrator = SignatoryRights::administers(opening);
     m_administering = administrator;
     m_loadedRow = 0;
     fillList();
@@ -170,14 +169,14 @@ bool SignatoriesPanel::open()
     PanelParts::placeInside(this);
     show();
     raise();
-    if (empty) {
+    if (opening == SignatoryRights::Opening::FirstSignatory) {
         m_addMode.set();
         m_loadedRow = 0;
         m_storedPassword.clear();
         deleteButton->setEnabled(false);
         return true;
     }
-    m_hooks.setSetupButtonEnabled(false);
+    emit setupMayClose(false);
     m_addMode.clear();
     if (administrator) {
         yes->setEnabled(true);
@@ -221,7 +220,8 @@ void SignatoriesPanel::setAdministering(bool on)
     // their own row.
     m_administering = on;
     newButton->setEnabled(on && !m_addMode.isOn());
-    deleteButton->setEnabled(on && m_loadedRow > 0);
+    deleteButton->setEnabled(SignatoryRights::mayDelete(on, false, m_loadedRow, std::nullopt)
+                             != SignatoryRights::Deleting::Nothing);
 }
 
 void SignatoriesPanel::signatureTouched()
@@ -239,18 +239,7 @@ void SignatoriesPanel::loadRow(qint64 rowId, bool &found)
 void SignatoriesPanel::listBitmaps()
 {
     files->clear();
-    if (DataFolder::isServer(m_folder.path())) {
-        files->addItems(StoredFiles::names(m_folder.reference(), QStringLiteral(".bmp")));
-        return;
-    }
-    const QString path = m_hooks.dataFolder();
-    const QStringList names =
-        QDir(path).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    // Only what sign-in would read: QDir::Files still lists a link to a
-    // pipe or to a file outside the folder.
-    for (const QString &name : names)
-        if (SignatureFile::resolve(path, name).ok())
-            files->addItem(name);
+    files->addItems(signaturesOf(m_folder)->names());
 }
 
 void SignatoriesPanel::choose(int index)
@@ -340,9 +329,6 @@ void SignatoriesPanel::save()
                         QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
-    DbStatus s = adding ? agents.addNew() : agents.moveToRow(m_loadedRow);
-    if (s.ok() && !adding)
-        s = agents.edit();
     AgentEntry entry{newName->text(), password, certification->text(), m_loadedRow};
     // The signature stays as stored unless the user changed it here.
     const bool keepSignature = !adding && !m_signatureChanged;
@@ -350,21 +336,13 @@ void SignatoriesPanel::save()
     const bool use = keepSignature ? m_storedUse : useElectronic->isChecked();
     const QVariant sign = keepSignature ? m_storedSign
                                         : QVariant(picked.isEmpty() ? QString() : picked.first()->text());
-    if (s.ok()) {
-        if (!newName->text().isEmpty())
-            agents.setValue(QStringLiteral("Name"), newName->text());
-        agents.setValue(QStringLiteral("ApprovalNumber"), entry.approvalNumber);
-        agents.setValue(QStringLiteral("Password"), entry.password);
-        agents.setValue(QStringLiteral("Administrator"), yes->isChecked());
-        agents.setValue(QStringLiteral("UseElectronic"), use);
-        agents.setValue(QStringLiteral("ElectronicSign"), sign);
-        s = agents.update();
-    }
-    if (!s.ok()) {
-        agents.cancelUpdate();
-        const QString why = s.is(DbCondition::RecordGone)
+    const RowWritten w = ReferenceRows::storeSignatory(
+        agents, adding ? 0 : m_loadedRow,
+        {entry.name, entry.approvalNumber, entry.password, yes->isChecked(), use, sign});
+    if (!w.ok()) {
+        const QString why = w.status.is(DbCondition::RecordGone)
                                 ? QStringLiteral("it has been deleted at another workstation")
-                                : s.detail();
+                                : w.status.detail();
         m_messages.ask({QStringLiteral("The signatory was not saved: %1").arg(why), QStringLiteral("Database"),
                         Message::Buttons::Ok, Message::Icon::Critical});
         return;
@@ -375,9 +353,9 @@ void SignatoriesPanel::save()
     m_signatureChanged = false;
     newPassword->clear();
     if (adding) {
-        entry.rowId = agents.lastAddedRowId();
+        entry.rowId = w.rowId;
         combo6->addItem(entry.name, QVariant::fromValue(entry));
-        m_hooks.accessNames->addItem(entry.name, QVariant::fromValue(entry));
+        m_accessNames->addItem(entry.name, QVariant::fromValue(entry));
         combo6->setCurrentIndex(combo6->count() - 1);
         choose(combo6->count() - 1);
         newName->hide();
@@ -386,38 +364,43 @@ void SignatoriesPanel::save()
     } else {
         // Both lists carry the password and number the sign-in checks.
         entry.name = agents.text(QStringLiteral("Name"));
-        for (QComboBox *list : {combo6, m_hooks.accessNames}) {
+        for (QComboBox *list : {combo6, m_accessNames}) {
             const int i = PanelParts::indexOfRow<AgentEntry>(list, m_loadedRow);
             if (i >= 0) {
                 list->setItemData(i, QVariant::fromValue(entry));
                 list->setItemText(i, entry.name);
             }
         }
-        if (m_hooks.saved)
-            m_hooks.saved(entry);
+        if (m_signedIn && m_signedIn->rowId == entry.rowId)
+            m_signedIn = entry;
+        emit saved(entry);
     }
     setAdministering(m_administering);
 }
 
 void SignatoriesPanel::deleteSignatory()
 {
-    if (m_addMode.isOn() || m_loadedRow == 0 || !m_administering)
+    const SignatoryRights::Deleting deleting =
+        SignatoryRights::mayDelete(m_administering, m_addMode.isOn(), m_loadedRow,
+                                   m_signedIn ? std::optional(m_signedIn->rowId) : std::nullopt);
+    if (deleting == SignatoryRights::Deleting::Nothing)
         return;
-    if (const std::optional<AgentEntry> who = m_hooks.signedIn(); who && who->rowId == m_loadedRow) {
+    if (deleting == SignatoryRights::Deleting::SignedIn) {
         m_messages.ask({QStringLiteral("%1 is signed in and cannot be deleted. To remove this signatory, sign in as "
                                        "another administrator.")
-                            .arg(who->name),
+                            .arg(m_signedIn->name),
                         QStringLiteral("Delete DMIR"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
-    DataView &agents = m_folder.agents();
-    if (!agents.moveToRow(m_loadedRow).ok() || !agents.deleteCurrent().ok())
+    if (const DbStatus s = ReferenceRows::remove(m_folder.agents(), m_loadedRow); !s.ok()) {
+        m_messages.ask({QStringLiteral("The signatory was not deleted: %1").arg(s.detail()), QStringLiteral("Database"),
+                        Message::Buttons::Ok, Message::Icon::Critical});
         return;
-    agents.refresh();
+    }
     oldPassword->clear();
     newPassword->clear();
     newName->clear();
-    for (QComboBox *list : {combo6, m_hooks.accessNames}) {
+    for (QComboBox *list : {combo6, m_accessNames}) {
         const int i = PanelParts::indexOfRow<AgentEntry>(list, m_loadedRow);
         if (i >= 0)
             list->removeItem(i);
@@ -435,7 +418,7 @@ void SignatoriesPanel::exitPanel()
     adminPassword->clear();
     newName->hide();
     hide();
-    m_hooks.setSetupButtonEnabled(true);
+    emit setupMayClose(true);
 }
 
 } // namespace arc

@@ -3,7 +3,6 @@
 #include "ReferenceLists.h"
 
 #include <QFrame>
-#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -26,19 +25,13 @@ class MessageBoxes;
 class SignatoriesPanel : public QFrame {
     Q_OBJECT
 public:
-    struct Hooks {
-        QComboBox *accessNames;                              // the Access Control name list, kept in step
-        std::function<std::optional<AgentEntry>()> signedIn; // who signed in, if a signatory
-        std::function<bool()> signedInWithMaster;            // the master password was used instead
-        std::function<QString()> dataFolder;                 // ending with "/"
-        std::function<void(bool)> setSetupButtonEnabled;
-        std::function<void(const AgentEntry &)> saved = {}; // a signatory's row was stored
-    };
-    SignatoriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, Hooks hooks,
+    // `accessNames` is the Access Control name list, kept in step.
+    SignatoriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, QComboBox *accessNames,
                      QWidget *parent = nullptr);
 
-    // The "DMIRs" button. Returns whether the panel opened.
-    bool open();
+    // The "DMIRs" button, for whoever signed in (`who`, a signatory, or
+    // the master password). Returns whether the panel opened.
+    bool open(const std::optional<AgentEntry> &who, bool master);
     void choose(int index);
     void newSignatory();
     void save();
@@ -57,6 +50,12 @@ public:
     QPushButton *saveButton, *deleteButton, *newButton, *exitButton;
     ActivityReport *report; // the chosen signatory's activity in a period
 
+signals:
+    // False while the panel is open: the set-up panel stays open under it.
+    void setupMayClose(bool may);
+    // A stored signatory's row was saved with these details.
+    void saved(const AgentEntry &entry);
+
 private:
     void chooseYes();
     void showAdministrator(bool administrator);
@@ -69,7 +68,8 @@ private:
     DataFolder &m_folder;
     AddMode &m_addMode;
     MessageBoxes &m_messages;
-    Hooks m_hooks;
+    QComboBox *m_accessNames;
+    std::optional<AgentEntry> m_signedIn; // who opened the panel
     qint64 m_loadedRow = 0;       // the row chosen, 0 when none
     QString m_storedPassword;     // that row's password, whole
     // That row's signature settings, kept unless the user changes them.

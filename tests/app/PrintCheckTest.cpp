@@ -5,8 +5,9 @@
 
 using arc::Message;
 
-// The check stops a certificate with mistakes before any page or file is
-// made; a complete one prints without a question.
+// What the check finds is its own tests' concern; here: it stops a
+// certificate with mistakes before any page or file is made, and a
+// complete one prints without a question.
 class PrintCheckTest : public DataWindowTest {
 protected:
     void SetUp() override
@@ -37,19 +38,10 @@ protected:
 
 TEST_F(PrintCheckTest, MistakesAreFoundBeforeThePdfIsWritten)
 {
-    window->setItemLine(1, {"2", "Seal", "PN-8", "2", "SN-2", "REPAIRED", {}});
     screen().block3Tracking->setText("T-100"); // the stored certificate's number
-    screen().block14aOtherRegulation->setChecked(true);
-    screen().block12Remarks->setPlainText("");
-    messages.answers = {Message::Answer::No};
-    pdf();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0],
-              (Message{"Block 11: item 1 is new (NEW or PROTOTYPE) but item 2 is maintenance; new and maintenance "
-                       "releases may not share one form.\n"
-                       "Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty.\n"
-                       "Block 3: tracking number T-100 is also used by another stored certificate.\n\nPrint anyway?",
-                       "Certificate check", Message::Buttons::YesNo, Message::Icon::Exclamation, Message::Answer::No}));
+    pdf(); // No, the default
+    messages.expectAsked("Certificate check",
+                         {"Block 3: tracking number T-100 is also used by another stored certificate.", "Print anyway?"});
     EXPECT_EQ(chooserCalls, 0) << "No: no file dialog, nothing written";
 
     messages.answers = {Message::Answer::Yes};
@@ -61,6 +53,6 @@ TEST_F(PrintCheckTest, MistakesAreFoundBeforeThePdfIsWritten)
 TEST_F(PrintCheckTest, ACompleteCertificatePrintsWithoutAQuestion)
 {
     pdf();
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+    messages.expectNothingAsked();
     EXPECT_EQ(chooserCalls, 1);
 }

@@ -4,20 +4,12 @@
 
 #include "WindowFixture.h"
 
-#include "SignIn.h"
-
 class ShutdownTest : public DataWindowTest {
 protected:
     void SetUp() override
     {
         DataWindowTest::SetUp();
-        addRow("Agents", {{"Name", "Pat"}, {"Password", "pw"}, {"ApprovalNumber", "D-1"}});
-    }
-    void openShownWindow()
-    {
-        openWindow(false);
-        window->show();
-        QApplication::setActiveWindow(window.get());
+        addSignatory("Pat", "pw", "D-1");
     }
 };
 
@@ -29,15 +21,15 @@ TEST_F(ShutdownTest, TheWindowGoesWhileAFilteredBoxHasTheFocus)
         [&] {
             // Signed in from the password box, as a user does.
             window->accessPanel().text44->setFocus();
-            window->accessPanel().text44->setText("pw");
-            window->signIn().AgentSecurity();
+            signInAs(*window, "Pat", "pw");
             QApplication::processEvents();
             screen().columnButtons[arc::ItemGridModel::StatusColumn]->click();
             return screen().list2;
         },
     };
     for (const auto &focus : focusOn) {
-        openShownWindow();
+        openWindow(false);
+        showWindow();
         window->accessPanel().combo4->setCurrentIndex(0);
         QWidget *box = focus();
         box->setFocus();
@@ -46,8 +38,7 @@ TEST_F(ShutdownTest, TheWindowGoesWhileAFilteredBoxHasTheFocus)
         const QString name = box->objectName();
         window.reset();
         QApplication::processEvents(); // anything queued by a filter
-        EXPECT_TRUE(messages.shown.isEmpty())
-            << name.toStdString() << ": " << messages.shown.value(0).prompt.toStdString();
-        messages.shown.clear();
+        SCOPED_TRACE(name.toStdString());
+        messages.expectNothingAsked();
     }
 }

@@ -26,6 +26,8 @@ CheckedCertificate complete()
     e.block13eDate = "05/Dec/2026";
     e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
     c.today = kToday;
+    c.dualReleaseStatements = {"Released to service under EASA Acceptance Certificate number: ", "",
+                               "Also released under the shop's FAA statement"};
     return c;
 }
 
@@ -69,6 +71,37 @@ const Case kCases[] = {
      {"Block 14a: tick \"14 CFR 43.9 Return to Svs\", \"Other reg specified in 12\" or both."}},
     {"other_regulation_without_remarks", [](CheckedCertificate &c) { c = repair(); c.entries.otherRegulation = true; },
      {"Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty."}},
+    {"export_disclaimers_the_faa_forbids_in_any_case",
+     [](CheckedCertificate &c) { c.entries.remarks = "This form is Not An Export Approval\r\nDOMESTIC SHIPMENT ONLY"; },
+     {"Block 12: \"not an export approval\" may not be added to the form (FAA policy memorandum AIR100-16-110-PM04); "
+      "remove it.",
+      "Block 12: \"domestic shipment only\" may not be added to the form (FAA policy memorandum AIR100-16-110-PM04); "
+      "remove it."}},
+    {"other_regulation_without_another_authoritys_statement",
+     [](CheckedCertificate &c) {
+         c = repair();
+         c.entries.otherRegulation = true;
+         c.entries.remarks = "Overhauled per CMM 29-10-01";
+     },
+     {"Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 holds no statement of another "
+      "authority."}},
+    {"other_regulation_with_a_stored_statement_wrapped_over_two_lines",
+     [](CheckedCertificate &c) {
+         c = repair();
+         c.entries.otherRegulation = true;
+         c.entries.remarks = "Overhauled\nReleased to service under EASA\nAcceptance Certificate number: FR.145.7";
+     },
+     {}},
+    {"dual_release_of_rebuilt_items",
+     [](CheckedCertificate &c) {
+         c = repair();
+         c.entries.otherRegulation = true;
+         c.entries.remarks = "also released under the shop's FAA statement";
+         c.entries.lines[0].status = "Rebuilt";
+         c.entries.lines[1] = {"2", "Seal", "PN-8", "2", "", "REPAIRED", {}};
+         c.entries.lines[2] = {"3", "Valve", "PN-9", "1", "", "REBUILT", {}};
+     },
+     {"Block 12: a dual release (both 14a boxes ticked) is not accepted for items 1 and 3 with status \"REBUILT\"."}},
     {"required_boxes_blank",
      [](CheckedCertificate &c) {
          c.entries.country = " ";

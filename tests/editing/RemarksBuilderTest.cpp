@@ -1,7 +1,9 @@
+#include "Database.h"
 #include "ReleaseBoxes.h"
 #include "RemarksBuilder.h"
 
 #include <QMap>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -11,7 +13,8 @@ using namespace arc::RemarksBuilder;
 namespace {
 
 const QString CRLF = "\r\n";
-const QString kEasa = "Certifies that the work specified in block 12/13 was carried out in accordance with EASA 145 and "
+const QString kNotExport = "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL";
+const QString kEasa = "Certifies that the work specified in block 11/12 was carried out in accordance with EASA 145 and "
                       "with respect to that work, the aircraft component is considered ready for release to service "
                       "under EASA Acceptance Certificate number: ";
 
@@ -50,6 +53,7 @@ struct Case {
     const char *name;
     RemarksInputs in;
     QString expected;
+    Statement changed = {}; // saved on the panel before composing; none when unnamed
 };
 
 void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
@@ -68,7 +72,9 @@ std::optional<QString> lookUp(const QString &code)
 std::vector<Case> cases()
 {
     std::vector<Case> c;
-    c.push_back({"not_exported_bare_part", newPart(), "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF});
+    c.push_back({"not_exported_bare_part_gets_no_export_statement", newPart(), ""});
+    c.push_back({"not_exported_with_a_statement_the_shop_wrote", newPart(), "DOMESTIC USE" + CRLF,
+                 {Statements::kNotExport, "DOMESTIC USE", "shop"}});
 
     RemarksInputs placeholder = exported();
     placeholder.countryIndex = 0;
@@ -113,16 +119,20 @@ std::vector<Case> cases()
 
     RemarksInputs stamps = newPart();
     stamps.stamps = {"12", "a1", "B7"};
-    c.push_back({"stamps_starting_with_a_digit_or_small_letter_add_nothing", stamps,
-                 "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF + "STAMP B7 TEXT" + CRLF});
+    c.push_back({"stamps_starting_with_a_digit_or_small_letter_add_nothing", stamps, "STAMP B7 TEXT" + CRLF});
 
     RemarksInputs unknown = newPart();
     unknown.stamps = {"Z9", "", "A1"};
     unknown.status = " ";
-    c.push_back({"unknown_stamp_adds_nothing_and_a_blank_status_is_a_new_part", unknown,
-                 "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF + "STAMP A1 TEXT" + CRLF});
+    c.push_back({"unknown_stamp_adds_nothing_and_a_blank_status_is_a_new_part", unknown, "STAMP A1 TEXT" + CRLF});
 
     c.push_back({"repair_to_a_jaa_country_with_null_default_remarks", repair(), kEasa + "FR.145.0042"});
+    c.push_back({"repair_with_the_dual_release_the_shop_wrote", repair(), "EASA Form 1 block 12 text: FR.145.0042",
+                 {Statements::kDualReleaseEasa, "EASA Form 1 block 12 text: ", "Annex Guidance change 9"}});
+    RemarksInputs relabelled = exported();
+    relabelled.pmaPartNumber = "ASSY-100";
+    c.push_back({"export_with_an_emptied_assembly_statement", relabelled, "EXPORT Destination:       Canada" + CRLF,
+                 {Statements::kAssembly, "", "shop"}});
 
     RemarksInputs withDefaults = repair();
     withDefaults.defaultRemarks = "Work per CMM 32-41-07";
@@ -151,10 +161,26 @@ std::vector<Case> cases()
 
 } // namespace
 
+// The builder's texts as a data folder stores them, after the case's change.
+StatementTexts stored(const Statement &changed)
+{
+    QTemporaryDir dir;
+    Database reference;
+    EXPECT_TRUE(reference.open(dir.filePath("VELLORANA.MDB"), StoreKind::Reference, Database::Mode::CreateIfMissing).ok());
+    if (!changed.name.isEmpty()) {
+        EXPECT_TRUE(Statements::save(reference, changed).ok());
+    }
+    QList<Statement> statements;
+    EXPECT_TRUE(Statements::read(reference, statements).ok());
+    return textsOf(statements);
+}
+
 TEST_P(RemarksCase, ComposesBlock12)
 {
     gLookedUp.clear();
-    EXPECT_EQ(compose(GetParam().in, lookUp).toStdString(), GetParam().expected.toStdString());
+    RemarksInputs in = GetParam().in;
+    in.statements = stored(GetParam().changed);
+    EXPECT_EQ(compose(in, lookUp).toStdString(), GetParam().expected.toStdString());
     for (const QString &code : gLookedUp)
         EXPECT_TRUE(code.at(0).isUpper()) << "looked up " << code.toStdString();
 }
@@ -166,6 +192,7 @@ INSTANTIATE_TEST_SUITE_P(Recipes, RemarksCase, testing::ValuesIn(cases()),
 TEST(RemarksBuilder, AStampThatCannotBeReadIsLeftOut)
 {
     RemarksInputs in = newPart();
+    in.statements.notExport = kNotExport;
     in.stamps = {"A1", "B7", ""};
     const QString text = compose(in, [](const QString &code) -> std::optional<QString> {
         if (code == "A1")
@@ -173,7 +200,7 @@ TEST(RemarksBuilder, AStampThatCannotBeReadIsLeftOut)
         return "B7 TEXT";
     });
     EXPECT_EQ(text.toStdString(),
-              ("AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL" + CRLF + "B7 TEXT" + CRLF).toStdString());
+              (kNotExport + CRLF + "B7 TEXT" + CRLF).toStdString());
 }
 
 // Ticking one of the 13a/14a boxes clears the boxes it excludes; the two

@@ -5,7 +5,8 @@ using arc::ActivityCounts;
 
 namespace {
 
-class ActivityCountsTest : public SearchTest {
+// On a data folder and on a server database.
+class ActivityCountsTest : public SearchOnEngine {
 protected:
     // A certificate with a line for each status.
     void signedBy(const QVariantMap &header, const QStringList &statuses)
@@ -27,7 +28,10 @@ protected:
 
 } // namespace
 
-TEST_F(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsIncluded)
+INSTANTIATE_TEST_SUITE_P(Engines, ActivityCountsTest, ::testing::Values(arc::Engine::SQLite, arc::Engine::PostgreSQL),
+                         engineName);
+
+TEST_P(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsIncluded)
 {
     signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-01"}}, {"NEW", "NEW", "OVERHAULED"});
     signedBy({{"Name22", "pat doe"}, {"Date23", "2026-03-31"}}, {"REPAIRED", "prototype"});
@@ -47,7 +51,7 @@ TEST_F(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsI
 }
 
 // The correcting certificate releases the same parts again: counted once.
-TEST_F(ActivityCountsTest, ACorrectionReleasesNothingAgain)
+TEST_P(ActivityCountsTest, ACorrectionReleasesNothingAgain)
 {
     signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-05"}, {"Remarks", "OVERHAULED PER CMM"}}, {"NEW", "REPAIRED"});
     signedBy({{"Name17", "Pat Doe"},
@@ -61,7 +65,7 @@ TEST_F(ActivityCountsTest, ACorrectionReleasesNothingAgain)
     EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 1, 1}));
 }
 
-TEST_F(ActivityCountsTest, NamesAreValuesNeverPartOfTheQuery)
+TEST_P(ActivityCountsTest, NamesAreValuesNeverPartOfTheQuery)
 {
     const QString quoted = QStringLiteral("Pat \"Ace\" O'Neil");
     signedBy({{"Name17", quoted}, {"Date18", "2026-03-05"}}, {"NEW"});

@@ -27,15 +27,3 @@ TEST(FindRequestTest, BoxesHoldingTextBecomeConditionsInTheOrderOfTheBoxes)
     EXPECT_EQ(r.conditions[3].day, QDate(2026, 12, 5)) << "day first";
     EXPECT_TRUE(FindRequest::read({}).conditions.empty());
 }
-
-TEST(FindRequestTest, ADateBoxHoldingNoDateStopsTheSearch)
-{
-    for (const char *notADate : {"12/31/2026", "31/Feb/2026", "yesterday"}) {
-        Texts texts;
-        texts[0] = "VALVE";
-        texts[11] = notADate;
-        const FindRequest r = FindRequest::read(texts);
-        EXPECT_EQ(r.notADate, 11) << notADate;
-        EXPECT_TRUE(r.conditions.empty()) << notADate;
-    }
-}

@@ -1,35 +1,36 @@
 #pragma once
 
 #include "CertificateSearch.h"
-#include "DataFolder.h"
-#include "Database.h"
-#include "TempFolder.h"
+#include "OpenedSource.h"
 
 #include <QDate>
+#include <QSqlQuery>
 #include <QVariantMap>
 
-// A data folder open as the program opens it, and a second connection to
-// its certificates file standing for another program writing to it.
+// A data source open as the program opens it (a data folder unless a test
+// says otherwise), and a second connection to its certificates standing for
+// another program writing to it.
 class SearchTest : public TempFolderTest {
 protected:
+    virtual arc::Engine engine() const { return arc::Engine::SQLite; }
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
-        ASSERT_TRUE(data.open(folder()).ok());
-        ASSERT_TRUE(other.open(folder() + "VELLORAN.MDB", arc::StoreKind::Certificates).ok());
+        ASSERT_NO_FATAL_FAILURE(opened.open(engine(), folder()));
+        ASSERT_TRUE(opened.openAnother(other, arc::StoreKind::Certificates).ok());
     }
 
-    // Another program inserts a row; returns its key.
+    // Another program inserts a row; returns the key of the last header.
     qint64 insert(const QString &table, const QVariantMap &values)
     {
-        QStringList marks(values.size(), QStringLiteral("?"));
-        QSqlQuery q;
-        EXPECT_TRUE(other.run(q, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                     .arg(table, values.keys().join(", "), marks.join(", ")),
-                              values.values())
+        QStringList fields, marks;
+        for (const QString &field : values.keys())
+            fields << '"' + field + '"', marks << "?";
+        EXPECT_TRUE(other.exec(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                   .arg(table, fields.join(", "), marks.join(", ")),
+                               values.values())
                         .ok());
-        return q.lastInsertId().toLongLong();
+        return other.scalar("SELECT max(\"FormIndex\") FROM \"Header\"").toLongLong();
     }
     // A certificate known by its tracking number, with a line for each
     // part number given.
@@ -60,12 +61,14 @@ protected:
         EXPECT_TRUE(s.ok()) << s.detail().toStdString();
         return walked();
     }
-    static arc::SearchCondition text(const char *table, const char *field, const QString &beginning)
-    {
-        return {table, field, beginning, {}};
-    }
-    static arc::SearchCondition day(const char *field, QDate d) { return {"Header", field, {}, d}; }
 
-    arc::DataFolder data;
+    OpenedSource opened;
+    arc::DataFolder &data = opened.data;
     arc::Database other;
+};
+
+// The same, once on a data folder and once on a server database.
+class SearchOnEngine : public SearchTest, public ::testing::WithParamInterface<arc::Engine> {
+protected:
+    arc::Engine engine() const override { return GetParam(); }
 };

@@ -5,93 +5,102 @@
 
 using arc::SearchCondition;
 
-TEST_F(SearchTest, BoxesMatchTheBeginningOfTheirFieldWithoutRegardToCase)
+
+namespace {
+
+// A box holding the beginning of a field; a date box.
+SearchCondition text(const char *table, const char *field, const QString &beginning)
 {
-    certificate("T1", {"AB-12"}, {{"Country", "FAA/United States"}});
-    certificate("T2", {"XAB-12"});
-    certificate("T3", {"ab-129"}, {{"Country", "EASA/France"}});
-
-    EXPECT_EQ(found({text("Detail", "PartNum", "AB-12")}), (QStringList{"T1", "T3"}));
-    EXPECT_EQ(found({text("Detail", "PartNum", "B-12")}), QStringList{}) << "begins with, not contains";
-    EXPECT_EQ(found({text("Header", "Country", "faa")}), QStringList{"T1"});
-    EXPECT_EQ(found({text("Header", "Tracking", "t")}), (QStringList{"T1", "T2", "T3"}));
-    // Both boxes must match.
-    EXPECT_EQ(found({text("Detail", "PartNum", "ab"), text("Header", "Country", "EASA")}), QStringList{"T3"});
-    EXPECT_EQ(found({text("Detail", "PartNum", "XAB"), text("Header", "Country", "EASA")}), QStringList{});
+    return {table, field, beginning, {}};
 }
+SearchCondition day(const char *field, QDate d) { return {"Header", field, {}, d}; }
 
-// The result lists a certificate once for each item line it matches with,
-// and never one without lines, also when nothing is asked.
-TEST_F(SearchTest, ACertificateComesOncePerMatchingLineAndNeverWithoutLines)
-{
-    certificate("two", {"K-1", "Z-9", "K-2"});
-    certificate("none", {});
-    certificate("one", {"K-3"});
-    insert("Detail", {{"FormIndex", 999}, {"PartNum", "K-4"}}); // a line whose certificate is gone
-    insert("Detail", {{"PartNum", "K-5"}});                     // a line of no certificate
-
-    EXPECT_EQ(found({text("Detail", "PartNum", "K")}), (QStringList{"two", "two", "one"}));
-    EXPECT_EQ(found({}), (QStringList{"two", "two", "two", "one"}));
-    // An item condition and a header condition may be met by different parts
-    // of the certificate, item conditions by one line.
-    EXPECT_EQ(found({text("Detail", "PartNum", "Z"), text("Header", "Tracking", "tw")}), QStringList{"two"});
-}
-
-TEST_F(SearchTest, DateBoxesMatchTheWholeDay)
-{
-    certificate("13e", {"P"}, {{"Date18", "2026-12-05"}});
-    certificate("14e", {"P"}, {{"Date23", "2026-12-05"}});
-    certificate("timed", {"P"}, {{"Date18", "2026-12-05 16:30:00"}}); // as another program may store it
-    certificate("next day", {"P"}, {{"Date18", "2026-12-06"}});
-
-    EXPECT_EQ(found({day("Date18", QDate(2026, 12, 5))}), (QStringList{"13e", "timed"}));
-    EXPECT_EQ(found({day("Date23", QDate(2026, 12, 5))}), QStringList{"14e"});
-    EXPECT_EQ(found({day("Date18", QDate(2026, 12, 5)), day("Date23", QDate(2026, 12, 5))}), QStringList{});
-}
+struct SearchCase {
+    const char *name;
+    std::vector<SearchCondition> conditions;
+    QStringList found;
+};
 
 // Quotes, the engines' wildcards and the escape character are letters like
 // any other in a box.
-TEST_F(SearchTest, QuotesAndWildcardsAreMatchedLiterally)
-{
-    const QStringList serials = {"O'Brien", "50%", "50x", "A_1", "AB1", "A*", "AZ", "\"Q\"", "C:\\x", "C:x", "[a]"};
-    QStringList trackings;
-    for (int i = 0; i < serials.size(); ++i) {
-        trackings << QString::number(i);
-        const qint64 key = certificate(trackings.last(), {});
-        insert("Detail", {{"FormIndex", key}, {"SerialNum", serials[i]}});
-    }
-    for (int i = 0; i < serials.size(); ++i)
-        EXPECT_EQ(found({text("Detail", "SerialNum", serials[i])}), QStringList{trackings[i]})
-            << serials[i].toStdString();
-    EXPECT_EQ(found({text("Detail", "SerialNum", "' OR 1=1 --")}), QStringList{});
-}
+const QStringList kSerials = {"O'Brien", "50%", "50x", "A_1", "AB1", "A*", "AZ", "\"Q\"", "C:\\x", "C:x", "[a]"};
 
-TEST_F(SearchTest, CaseIsIgnoredForEveryAlphabet)
+const QDate kDay(2026, 12, 5);
+const SearchCase kSearches[] = {
+    {"part number from its beginning in any case", {text("Detail", "PartNum", "AB-12")}, {"A1", "A3"}},
+    {"begins with, not contains", {text("Detail", "PartNum", "B-12")}, {}},
+    {"a header field", {text("Header", "Country", "faa")}, {"A1"}},
+    {"the tracking number", {text("Header", "Tracking", "a")}, {"A1", "A2", "A3"}},
+    {"both boxes match", {text("Detail", "PartNum", "ab"), text("Header", "Country", "EASA")}, {"A3"}},
+    {"one of two boxes fails", {text("Detail", "PartNum", "XAB"), text("Header", "Country", "EASA")}, {}},
+    // Once for each matching line, never without lines.
+    {"once per matching line", {text("Detail", "PartNum", "K")}, {"L-two", "L-two", "L-one"}},
+    {"a header box lists each line", {text("Header", "Tracking", "L-")}, {"L-two", "L-two", "L-two", "L-one"}},
+    // Item and header conditions may be met by different parts of the
+    // certificate, item conditions by one line.
+    {"item and header from different parts", {text("Detail", "PartNum", "Z"), text("Header", "Tracking", "l-tw")}, {"L-two"}},
+    // Date boxes match the whole day.
+    {"13e on the day, a time of day included", {day("Date18", kDay)}, {"D-13e", "D-timed"}},
+    {"14e on the day", {day("Date23", kDay)}, {"D-14e"}},
+    {"both dates", {day("Date18", kDay), day("Date23", kDay)}, {}},
+    {"text never part of the query", {text("Detail", "SerialNum", "' OR 1=1 --")}, {}},
+    // Case is ignored for every alphabet, decomposed letters included.
+    {"umlaut in any case", {text("Header", "Name17", QString::fromUtf8("MÜLLER"))}, {"N-umlaut", "N-decomposed"}},
+    {"greek in any case", {text("Header", "Name17", QString::fromUtf8("αλφ"))}, {"N-greek"}},
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Engines, SearchOnEngine, ::testing::Values(arc::Engine::SQLite, arc::Engine::PostgreSQL),
+                         engineName);
+
+TEST_P(SearchOnEngine, EveryBoxFindsWhatBeginsWithItWithoutRegardToCase)
 {
-    certificate("umlaut", {"P"}, {{"Name17", QString::fromUtf8("müller valve")}});
+    certificate("A1", {"AB-12"}, {{"Country", "FAA/United States"}});
+    certificate("A2", {"XAB-12"});
+    certificate("A3", {"ab-129"}, {{"Country", "EASA/France"}});
+    certificate("L-two", {"K-1", "Z-9", "K-2"});
+    certificate("L-none", {});
+    certificate("L-one", {"K-3"});
+    insert("Detail", {{"FormIndex", 999}, {"PartNum", "K-4"}}); // a line whose certificate is gone
+    insert("Detail", {{"PartNum", "K-5"}});                     // a line of no certificate
+    certificate("D-13e", {"P"}, {{"Date18", "2026-12-05"}});
+    certificate("D-14e", {"P"}, {{"Date23", "2026-12-05"}});
+    certificate("D-timed", {"P"}, {{"Date18", "2026-12-05 16:30:00"}}); // as another program may store it
+    certificate("D-next", {"P"}, {{"Date18", "2026-12-06"}});
+    for (int i = 0; i < kSerials.size(); ++i)
+        insert("Detail", {{"FormIndex", certificate(QString("S%1").arg(i), {})}, {"SerialNum", kSerials[i]}});
+    certificate("N-umlaut", {"P"}, {{"Name17", QString::fromUtf8("müller valve")}});
     // Decomposed, as some programs write it: u and a combining diaeresis.
-    certificate("decomposed", {"P"}, {{"Name17", QString::fromUtf8("Mu\xcc\x88ller")}});
-    certificate("greek", {"P"}, {{"Name17", QString::fromUtf8("ΑΛΦΑ")}});
-    certificate("plain", {"P"}, {{"Name17", "Muller"}});
+    certificate("N-decomposed", {"P"}, {{"Name17", QString::fromUtf8("Mu\xcc\x88ller")}});
+    certificate("N-greek", {"P"}, {{"Name17", QString::fromUtf8("ΑΛΦΑ")}});
+    certificate("N-plain", {"P"}, {{"Name17", "Muller"}});
 
-    EXPECT_EQ(found({text("Header", "Name17", QString::fromUtf8("MÜLLER"))}), (QStringList{"umlaut", "decomposed"}));
-    EXPECT_EQ(found({text("Header", "Name17", QString::fromUtf8("αλφ"))}), QStringList{"greek"});
+    for (const SearchCase &c : kSearches)
+        EXPECT_EQ(found(c.conditions), c.found) << c.name;
+    for (int i = 0; i < kSerials.size(); ++i)
+        EXPECT_EQ(found({text("Detail", "SerialNum", kSerials[i])}), QStringList{QString("S%1").arg(i)})
+            << kSerials[i].toStdString();
+    // Nothing asked: every certificate once per line, none without lines.
+    const QStringList all = found({});
+    EXPECT_EQ(all.count("L-two"), 3);
+    EXPECT_FALSE(all.contains("L-none"));
 }
 
 // Rows written by another program (a script, the command line tool, an
 // import) are found as the program's own are, as soon as they are there.
-TEST_F(SearchTest, RowsWrittenByAnotherProgramAreFoundAsTheyNowAre)
+TEST_P(SearchOnEngine, RowsWrittenByAnotherProgramAreFoundAsTheyNowAre)
 {
     const qint64 key = certificate("T1", {"OLD-1"});
     EXPECT_EQ(found({text("Detail", "PartNum", "OLD")}), QStringList{"T1"});
 
-    ASSERT_TRUE(other.exec("UPDATE Detail SET PartNum = 'NEW-1' WHERE FormIndex = ?", {key}).ok());
-    ASSERT_TRUE(other.exec("UPDATE Header SET Tracking = 'T9', Country = 'EASA' WHERE FormIndex = ?", {key}).ok());
+    ASSERT_TRUE(other.exec("UPDATE \"Detail\" SET \"PartNum\" = 'NEW-1' WHERE \"FormIndex\" = ?", {key}).ok());
+    ASSERT_TRUE(other.exec("UPDATE \"Header\" SET \"Tracking\" = 'T9', \"Country\" = 'EASA' WHERE \"FormIndex\" = ?", {key}).ok());
     certificate("T2", {"NEW-2"});
     EXPECT_EQ(found({text("Detail", "PartNum", "OLD")}), QStringList{});
     EXPECT_EQ(found({text("Detail", "PartNum", "new"), text("Header", "Country", "easa")}), QStringList{"T9"});
 
-    ASSERT_TRUE(other.exec("DELETE FROM Detail WHERE FormIndex = ?", {key}).ok());
+    ASSERT_TRUE(other.exec("DELETE FROM \"Detail\" WHERE \"FormIndex\" = ?", {key}).ok());
     EXPECT_EQ(found({text("Detail", "PartNum", "NEW")}), QStringList{"T2"});
 }
 
@@ -119,7 +128,7 @@ TEST_F(SearchTest, AFileThatLostItsTriggersOrCopiesHasThemMadeAgainOnOpening)
     EXPECT_EQ(found({text("Detail", "PartNum", "CD"), text("Header", "Tracking", "t1")}), QStringList{"T1"});
 }
 
-TEST_F(SearchTest, AFieldThatIsNotSearchedIsRefusedAndTheWalkStaysAsItWas)
+TEST_P(SearchOnEngine, AFieldThatIsNotSearchedIsRefusedAndTheWalkStaysAsItWas)
 {
     certificate("T1");
     certificate("T2");
@@ -132,7 +141,7 @@ TEST_F(SearchTest, AFieldThatIsNotSearchedIsRefusedAndTheWalkStaysAsItWas)
 // The screen saves the certificate it shows by its key: a search that
 // found nothing leaves the header view on no row, not the save without
 // its certificate.
-TEST_F(SearchTest, SavingUpdatesTheCertificateByItsKeyWhateverTheViewWalks)
+TEST_P(SearchOnEngine, SavingUpdatesTheCertificateByItsKeyWhateverTheViewWalks)
 {
     const qint64 shown = certificate("T1", {"P-1"});
     certificate("T2", {"P-2"});
@@ -145,8 +154,8 @@ TEST_F(SearchTest, SavingUpdatesTheCertificateByItsKeyWhateverTheViewWalks)
     qint64 key = shown;
     ASSERT_TRUE(store.save(entries, false, key).ok());
     EXPECT_EQ(key, shown);
-    EXPECT_EQ(other.scalar("SELECT Tracking FROM Header WHERE FormIndex = ?", {shown}).toString(), "T1 edited");
-    EXPECT_EQ(other.scalar("SELECT count(*) FROM Header").toInt(), 2);
+    EXPECT_EQ(other.scalar("SELECT \"Tracking\" FROM \"Header\" WHERE \"FormIndex\" = ?", {shown}).toString(), "T1 edited");
+    EXPECT_EQ(other.scalar("SELECT count(*) FROM \"Header\"").toInt(), 2);
 
     // A new certificate joins what the view walks, and the view stands on it.
     EXPECT_EQ(found({text("Detail", "PartNum", "P-2")}), QStringList{"T2"});
@@ -156,7 +165,7 @@ TEST_F(SearchTest, SavingUpdatesTheCertificateByItsKeyWhateverTheViewWalks)
     EXPECT_EQ(data.header().rowId(), added);
     EXPECT_EQ(walked(), (QStringList{"T2", "T3"}));
 
-    ASSERT_TRUE(other.exec("DELETE FROM Header WHERE FormIndex = ?", {shown}).ok());
+    ASSERT_TRUE(other.exec("DELETE FROM \"Header\" WHERE \"FormIndex\" = ?", {shown}).ok());
     key = shown;
     EXPECT_TRUE(store.save(entries, false, key).is(arc::DbCondition::RecordGone));
 }

@@ -28,7 +28,7 @@ TEST_F(IssueCrashTest, KilledMidIssueLeavesOnlyLoggedPages)
 
         arc::DataFolder opened;
         ASSERT_TRUE(opened.open(data).ok());
-        arc::finishInterruptedIssues(opened.certificates(), *arc::archiveOf(opened));
+        ASSERT_TRUE(arc::finishInterruptedIssues(opened.certificates(), *arc::archiveOf(opened)).ok());
 
         QSqlQuery q(opened.certificates().connection());
         ASSERT_TRUE(opened.certificates().run(q, "SELECT PdfFile, PdfSha256 FROM IssueLog").ok());

@@ -3,6 +3,7 @@
 // workstation finds them.
 
 #include "ArchiveOf.h"
+#include "CertificateContent.h"
 #include "Correction.h"
 #include "IssueLog.h"
 #include "IssueRecorder.h"
@@ -10,32 +11,30 @@
 #include "IssueVerifier.h"
 #include "IssuingFixture.h"
 #include "StoredFiles.h"
-#include "TestServer.h"
+#include "OpenedSource.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
-class SourceIssuingTest : public DataSourceTest {
+class SourceIssuingTest : public OpenedSourceTest {
 protected:
     void SetUp() override
     {
-        DataSourceTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        ASSERT_TRUE(arc::DataFolder::create(source()).ok());
-        ASSERT_TRUE(data.open(source()).ok());
+        ASSERT_NO_FATAL_FAILURE(OpenedSourceTest::SetUp());
         ASSERT_TRUE(arc::CertificateStore(data).save(signedEntries(), true, key).ok());
     }
-    arc::IssueResult issue(const QByteArray &pdf)
+    arc::IssueResult issue(const QByteArray &pdf, int copies = 1, qint64 formIndex = 0)
     {
         const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
         arc::IssueRequest r;
-        r.formIndex = key;
+        r.formIndex = formIndex ? formIndex : key;
         r.signatory = "Pat Doe";
-        r.copies = 1;
+        r.copies = copies;
         r.pdf = pdf;
-        r.issuedAt = QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9), Qt::UTC);
+        r.issuedAt = at;
         return arc::IssueRecorder(data.certificates(), *archive).record(r);
     }
     // The pages kept, as the archive of this kind of source holds them.
@@ -57,30 +56,68 @@ protected:
         return names;
     }
 
-    arc::DataFolder data;
     qint64 key = 0;
+    QDateTime at{QDate(2026, 12, 5), QTime(14, 3, 9, 500), Qt::UTC};
 };
+
+QString sha256(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
 
 } // namespace
 
-TEST_P(SourceIssuingTest, ThePageIsKeptWhereTheSourceKeepsFilesAndVerifiesThere)
+// The page is kept byte for byte under its name and the row names it with
+// the hashes of the page and of the stored certificate; every reprint is a
+// row and a page of its own. A copy of the page verifies against the
+// source, a changed byte or another source does not.
+TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles)
 {
-    const arc::IssueResult r = issue("%PDF-1.4 the issued page");
+    const arc::IssueResult r = issue("%PDF-1.4 the issued page", 2);
     ASSERT_TRUE(r.ok()) << r.detail.toStdString();
-    EXPECT_EQ(keptNames(), QStringList{r.record.pdfFile});
+    const QString stem = QString("000123_%1_2026120").arg(key);
+    EXPECT_EQ(keptNames(), QStringList{stem + "5T140309Z.pdf"});
     EXPECT_EQ(kept(r.record.pdfFile), "%PDF-1.4 the issued page");
     if (onServer()) {
         EXPECT_FALSE(QDir(folder() + "Issued").exists()) << "nothing beside the program on a server";
         EXPECT_TRUE(arc::StoredFiles::names(data.reference(), ".bmp").isEmpty()) << "not a signature file";
+    } else {
+        EXPECT_FALSE(QFileInfo(folder() + "Issued/" + r.record.pdfFile).permissions() & QFileDevice::WriteOwner)
+            << "kept read-only";
     }
+    const arc::IssueLog log(data.certificates());
+    const std::optional<arc::IssueRecord> row = log.first(key);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->tracking, "000123");
+    EXPECT_EQ(row->signatory, "Pat Doe");
+    EXPECT_EQ(row->copies, 2);
+    EXPECT_EQ(row->pdfFile, r.record.pdfFile);
+    EXPECT_EQ(row->pdfSha256, sha256("%PDF-1.4 the issued page"));
+    EXPECT_EQ(row->contentSha256, arc::CertificateContent::read(data.certificates(), key)->sha256());
+    EXPECT_EQ(data.certificates().scalar("SELECT \"IssuedAt\" FROM \"IssueLog\"").toString(), "2026-12-05T14:03:09Z");
 
-    writeFile(file("copy.pdf"), kept(r.record.pdfFile));
+    ASSERT_TRUE(issue("second").ok()) << "in the same second";
+    at = at.addDays(1);
+    ASSERT_TRUE(issue("third").ok());
+    EXPECT_EQ(keptNames(), (QStringList{stem + "5T140309Z.pdf", stem + "5T140309Z_2.pdf", stem + "6T140309Z.pdf"}));
+    EXPECT_EQ(log.last(key)->pdfSha256, sha256("third"));
+    EXPECT_EQ(log.withPdfSha256(sha256("second"))->pdfFile, stem + "5T140309Z_2.pdf");
+    EXPECT_EQ(issue("page", 1, key + 1).outcome, arc::IssueResult::Outcome::NotStored);
+    EXPECT_EQ(keptNames().size(), 3);
+
     using Outcome = arc::IssueVerifier::Result::Outcome;
+    writeFile(file("copy.pdf"), kept(r.record.pdfFile));
     const arc::IssueVerifier::Result v = arc::IssueVerifier::verify(file("copy.pdf"), source());
     EXPECT_EQ(v.outcome, Outcome::Issued) << v.detail.toStdString();
     EXPECT_EQ(v.record.formIndex, key);
+    EXPECT_EQ(v.record.tracking, "000123");
     writeFile(file("changed.pdf"), "%PDF-1.4 the issued pagE");
     EXPECT_EQ(arc::IssueVerifier::verify(file("changed.pdf"), source()).outcome, Outcome::NotIssued);
+    EXPECT_EQ(arc::IssueVerifier::verify(file("none.pdf"), source()).outcome, Outcome::Unreadable);
+    const QString other = folder() + "other/";
+    ASSERT_TRUE(QDir().mkpath(other));
+    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    EXPECT_EQ(arc::IssueVerifier::verify(file("copy.pdf"), other).outcome, Outcome::NotIssued) << "another source";
 }
 
 // The log never names a page that is not kept: a row that cannot be

@@ -47,27 +47,6 @@ protected:
 
 } // namespace
 
-TEST_F(VerifyTest, TheArchivedPageVerifiesAndAChangedByteDoesNot)
-{
-    using Outcome = arc::IssueVerifier::Result::Outcome;
-    arc::IssueVerifier::Result r = arc::IssueVerifier::verify(page, folder());
-    ASSERT_EQ(r.outcome, Outcome::Issued);
-    EXPECT_EQ(r.record.formIndex, key);
-    EXPECT_EQ(r.record.tracking, "000123");
-
-    QByteArray bytes = readFile(page);
-    bytes[10] = bytes[10] ^ 1;
-    writeFile(file("copy.pdf"), bytes);
-    EXPECT_EQ(arc::IssueVerifier::verify(file("copy.pdf"), folder()).outcome, Outcome::NotIssued);
-    EXPECT_EQ(arc::IssueVerifier::verify(file("none.pdf"), folder()).outcome, Outcome::Unreadable);
-
-    // Another data folder never issued it.
-    const QString other = folder() + "other/";
-    QDir().mkpath(other);
-    ASSERT_TRUE(arc::DataFolder::create(other).ok());
-    EXPECT_EQ(arc::IssueVerifier::verify(page, other).outcome, Outcome::NotIssued);
-}
-
 // The command names the record and exits 0, says "Not issued from this
 // data folder." and exits 1 for anything else; it only reads the folder.
 TEST_F(VerifyTest, TheCommandPrintsTheRecordOrRefuses)

@@ -2,8 +2,10 @@
 #include "Database.h"
 #include "KilledChild.h"
 #include "LegacyConverter.h"
+#include "LegacyFolder.h"
 #include "MdbExport.h"
 #include "Passwords.h"
+#include "Statements.h"
 #include "TempFolder.h"
 
 #include <QFileInfo>
@@ -32,11 +34,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        ASSERT_TRUE(MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
-        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
-            ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder() + name)) << name;
-            QFile::setPermissions(folder() + name, QFile::ReadOwner | QFile::WriteOwner);
-        }
+        ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     }
 
     // What mdbtools itself reads from an Access file, loaded into a scratch
@@ -106,6 +104,16 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
         }
     }
     EXPECT_GT(fieldsCompared, 5000);
+
+    // The earlier program had its block 12 texts built in: the folder gets
+    // today's defaults.
+    {
+        Database reference;
+        ASSERT_TRUE(reference.open(folder() + "VELLORANA.MDB", StoreKind::Reference).ok());
+        QList<Statement> statements;
+        ASSERT_TRUE(Statements::read(reference, statements).ok());
+        EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
+    }
 
     // New certificates go on after the highest key brought over.
     Database certificates;

@@ -1,7 +1,8 @@
 #include "CertificateStore.h"
 #include "DataFolder.h"
-#include "MdbExport.h"
+#include "LegacyFolder.h"
 #include "Passwords.h"
+#include "Statements.h"
 #include "StoredFiles.h"
 #include "TestServer.h"
 
@@ -75,6 +76,7 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                               "'pat.bmp', 1)")
                         .ok());
         ASSERT_TRUE(data.certificates().exec("UPDATE Defaults SET Tracking = '000003', IncreaseTrack = 1").ok());
+        ASSERT_TRUE(Statements::save(data.reference(), {Statements::kNotExport, "SHOP TEXT", "shop"}).ok());
         ASSERT_TRUE(data.certificates()
                         .exec("INSERT INTO IssueLog (FormIndex, Tracking, IssuedAt, Signatory, Copies, PdfFile, "
                               "PdfSha256, ContentSha256) VALUES (1, '000001', '2026-12-05T14:03:09Z', 'Pat', 1, "
@@ -114,6 +116,9 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
         EXPECT_EQ(page, "%PDF-1.4 issued");
         EXPECT_EQ(db.scalar("SELECT \"PdfFile\" FROM \"IssueLog\"").toString(), "000001_1_20261205T140309Z.pdf");
         EXPECT_EQ(StoredFiles::names(server.reference(), ".bmp"), QStringList{"pat.bmp"});
+        EXPECT_EQ(server.reference().scalar("SELECT \"Text\" FROM \"Statements\" WHERE \"Name\" = 'Not an export'").toString(),
+                  "SHOP TEXT")
+            << "the shop's statements replace the defaults the server started with";
 
         CertificateStore store(server);
         qint64 next = 0;
@@ -174,28 +179,18 @@ TEST_F(ServerImportTest, OverlongTextsNulsAndPlainPasswordsGoInAsTheFolderConver
 // where they are, unconverted.
 TEST_F(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
 {
-    ASSERT_TRUE(MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
-    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder() + name));
-        QFile::setPermissions(folder() + name, QFile::ReadOwner | QFile::WriteOwner);
-    }
+    ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
     const ImportRun run = importInto(folder(), m_uri);
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
     EXPECT_FALSE(QFileInfo::exists(folder() + "access-originals"));
 
-    const QString headerRows = QString::fromUtf8(
-        [&] {
-            QProcess p;
-            p.start("mdb-export", {folder() + "VELLORAN.MDB", "Header"});
-            p.waitForFinished(60000);
-            return p.readAllStandardOutput();
-        }());
     DataFolder server;
     ASSERT_TRUE(server.open(m_uri).ok());
-    EXPECT_GT(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 0);
-    EXPECT_TRUE(run.output.contains(QString("Header: %1 rows").arg(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt())))
-        << run.output.toStdString();
-    EXPECT_FALSE(headerRows.isEmpty());
+    EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 300);
+    EXPECT_TRUE(run.output.contains("Header: 300 rows")) << run.output.toStdString();
+    QList<Statement> statements;
+    ASSERT_TRUE(Statements::read(server.reference(), statements).ok());
+    EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
 }

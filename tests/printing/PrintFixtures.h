@@ -107,17 +107,8 @@ struct RecordedPage {
         result = arc::PrintCertificate(canvas, page, [this](const QString &title) { notices << title; });
     }
 
-    // The one printed text equal to `text`.
-    Op text(const QString &text) const
-    {
-        const QList<Op> found = canvas.texts(text);
-        EXPECT_EQ(found.size(), 1) << "text: " << text.toStdString();
-        return found.isEmpty() ? Op(Kind::Text) : found.first();
-    }
-
     // Measures in a font the page uses.
     static double width(const QString &text, double size, bool bold) { return font(size, bold).textWidth(text); }
-    static double lineHeight(double size, bool bold) { return font(size, bold).lineHeight(); }
     static arc::RecordingCanvas font(double size, bool bold)
     {
         arc::RecordingCanvas c;
@@ -130,20 +121,3 @@ struct RecordedPage {
     arc::PrintResult result;
     QStringList notices;
 };
-
-constexpr double kTol = 0.01; // twips
-
-// The layout without an orientation setting: lines across are base numbers
-// times F, down they are the base numbers; label, body and value fonts.
-namespace p0 {
-constexpr float F = 1.1f;
-constexpr double L = 6, B = 7, V = 8;
-inline float X(float base) { return base * F; }
-inline float Y(float base) { return base; }
-} // namespace p0
-
-inline void expectCorners(const RecordedPage::Op &op, float x1, float y1, float x2, float y2)
-{
-    for (const auto &[got, want] : {std::pair{op.x1, x1}, {op.y1, y1}, {op.x2, x2}, {op.y2, y2}})
-        EXPECT_NEAR(got, want, kTol);
-}

@@ -38,7 +38,7 @@ protected:
         if (!onServer())
             return readFile(source() + name);
         QByteArray bytes;
-        arc::StoredFiles::read(data.reference(), name, bytes);
+        EXPECT_TRUE(arc::StoredFiles::read(data.reference(), name, bytes).ok()) << name.toStdString();
         return bytes;
     }
 };
@@ -67,21 +67,37 @@ TEST_P(AdminCommandTest, ASignatureBitmapIsAddedOnceAndNeverReplaced)
     }
 }
 
+// The shop's way back in: a new password for one signatory, by name;
+// unknown or doubled names and empty passwords change nothing.
 TEST_P(AdminCommandTest, APasswordIsResetByTheSourcesName)
 {
     {
         DataFolder data;
         ASSERT_TRUE(data.open(source()).ok());
         ASSERT_TRUE(data.reference()
-                        .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\") VALUES ('Pat Doe', 'forgotten')")
+                        .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\") VALUES ('Pat Doe', 'forgotten'), "
+                              "('Lee Roe', 'forgotten'), ('Twin', 'a'), ('Twin', 'b')")
                         .ok());
     }
     EXPECT_EQ(run({"reset-password", source(), "Pat Doe"}, "n3w-Pass\n"), 0);
+    // Piped from a file written on Windows: the line end is no part of it.
+    EXPECT_EQ(run({"reset-password", source(), "Lee Roe"}, "fr0m-Windows\r\n"), 0);
+    EXPECT_NE(run({"reset-password", source(), "Nobody"}, "x\n"), 0);
+    EXPECT_NE(run({"reset-password", source(), "Pat Doe"}, "\n"), 0);
+    EXPECT_NE(run({"reset-password", source(), "Twin"}, "x\n"), 0);
+    EXPECT_NE(run({"reset-password", source()}, "x\n"), 0);
+
     DataFolder data;
     ASSERT_TRUE(data.open(source()).ok());
-    const QString stored =
-        data.reference().scalar("SELECT \"Password\" FROM \"Agents\" WHERE \"Name\" = 'Pat Doe'").toString();
-    EXPECT_EQ(arc::Passwords::verify(stored, "n3w-Pass"), arc::Passwords::Verdict::Right);
+    const auto stored = [&](const char *name) {
+        return data.reference()
+            .scalar("SELECT \"Password\" FROM \"Agents\" WHERE \"Name\" = ? ORDER BY \"Password\"", {name})
+            .toString();
+    };
+    EXPECT_EQ(arc::Passwords::verify(stored("Pat Doe"), "n3w-Pass"), arc::Passwords::Verdict::Right);
+    EXPECT_EQ(arc::Passwords::verify(stored("Lee Roe"), "fr0m-Windows"), arc::Passwords::Verdict::Right);
+    EXPECT_EQ(stored("Twin"), "a");
+    EXPECT_EQ(data.reference().scalar("SELECT count(*) FROM \"Agents\" WHERE \"Password\" = 'b'").toInt(), 1);
 }
 
 ARC_ON_BOTH_ENGINES(AdminCommandTest);

@@ -4,6 +4,7 @@
 #include "WriteTransaction.h"
 
 #include <QFileInfo>
+#include <functional>
 #include <QSqlQuery>
 #include <unistd.h>
 
@@ -24,39 +25,6 @@ QStringList columnsOf(const Database &db, const QString &table)
 } // namespace
 
 using DatabaseTest = TempFolderTest;
-
-TEST_F(DatabaseTest, FreshFilesHaveEveryTableAndField)
-{
-    const QMap<QString, QString> expected = {
-        {"Setup", "DataPath"},
-        {"Header", "FormIndex Country Tracking Organ1 Organ2 Invoice Remarks New Overhaul Name17 AuthNum Date18 CFRRTS "
-                   "OtherRTS Name22 CertNum Date23 Export ExportCountry Forwarder"},
-        {"Detail", "FormIndex Item Description PartNum Quantity SerialNum Status"},
-        {"Defaults", "Country Organ1 Organ2 Tracking IncreaseTrack Invoice IncreaseInv Batch IncreaseBatch Description "
-                     "PartNum Status Eligibility Remarks Name17 AuthNum Name22 CertNum Shade User1"},
-        {"PartNumbers", "PartNumber Description PMA_PartNumber VI REL_DWG Eligibility S1 S2 S3"},
-        {"Agents", "Name Password ApprovalNumber ElectronicSign UseElectronic Administrator"},
-        {"Organizations", "Organization Address1 Address2 Address3 CertificateNum JAANum"},
-        {"Countries", "Country Bilateral JAA"},
-        {"ForwardingHouses", "ForwardHouse FHInfo1 FHInfo2 FHInfo3 FHInfo4"},
-        {"Stamps", "StampNumber StampText"},
-        {"IssueLog", "FormIndex Tracking IssuedAt Signatory Copies PdfFile PdfSha256 ContentSha256"},
-    };
-    int tablesSeen = 0;
-    for (auto [kind, name] : {std::pair{StoreKind::Setup, "setupARC.mdb"}, {StoreKind::Certificates, "VELLORAN.MDB"},
-                              {StoreKind::Reference, "VELLORANA.MDB"}}) {
-        EXPECT_EQ(Schema::fileName(kind), name);
-        Database db;
-        ASSERT_TRUE(db.open(file(Schema::fileName(kind)), kind, Database::Mode::CreateIfMissing).ok());
-        EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
-        for (const TableDef &t : Schema::tables(kind)) {
-            ASSERT_TRUE(expected.contains(t.name)) << t.name.toStdString();
-            EXPECT_EQ(columnsOf(db, t.name).join(' '), expected[t.name]) << t.name.toStdString();
-            ++tablesSeen;
-        }
-    }
-    EXPECT_EQ(tablesSeen, expected.size());
-}
 
 TEST_F(DatabaseTest, OverlongValuesAreRefusedAndTheRestOfTheRowWritten)
 {
@@ -105,102 +73,87 @@ TEST_F(DatabaseTest, OverlongValuesAreRefusedAndTheRestOfTheRowWritten)
     EXPECT_FALSE(header.noMatch());
 }
 
-TEST_F(DatabaseTest, OpenReportsWhyAFileCannotBeUsed)
+namespace {
+
+// A file that cannot be used, what opening it says and that it is left as
+// it was (or not made at all).
+struct RefusedCase {
+    const char *name;
+    std::function<void(const QString &path)> make; // the file at `path`
+    Database::Mode mode;
+    DbCondition condition;
+    const char *detail = nullptr; // when the reason is worded
+};
+void PrintTo(const RefusedCase &c, std::ostream *os) { *os << c.name; }
+
+void write(const QString &path, const QByteArray &bytes)
 {
-    Database db;
-    EXPECT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates).is(DbCondition::FileNotFound));
-    EXPECT_FALSE(QFile::exists(file("VELLORAN.MDB")));
-    EXPECT_TRUE(db.open(file("no such folder/VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing)
-                    .is(DbCondition::InvalidPath));
-    EXPECT_FALSE(db.isOpen());
-
-    const QByteArray text = "Certificates are kept in the office safe.\n";
-    writeFile(file("notes.mdb"), text);
-    EXPECT_TRUE(db.open(file("notes.mdb"), StoreKind::Certificates).is(DbCondition::NotADatabase));
-    EXPECT_EQ(readFile(file("notes.mdb")), text);
-
-    // A database without our mark but with tables, or marked by a newer
-    // program, is someone else's: refused and left as it was.
-    for (const int version : {0, Schema::version + 1}) {
-        const QString path = file(QStringLiteral("v%1.mdb").arg(version));
-        {
-            Database other;
-            ASSERT_TRUE(other.open(path, StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
-            ASSERT_TRUE(other.exec(QStringLiteral("PRAGMA user_version=%1").arg(version)).ok());
-        }
-        const QByteArray before = readFile(path);
-        EXPECT_TRUE(db.open(path, StoreKind::Certificates).is(DbCondition::NotADatabase)) << version;
-        EXPECT_FALSE(db.isOpen());
-        EXPECT_EQ(readFile(path), before);
-    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+// A store file of ours, marked with `version`.
+void marked(const QString &path, int version)
+{
+    Database made;
+    ASSERT_TRUE(made.open(path, StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
+    ASSERT_TRUE(made.exec(QStringLiteral("PRAGMA user_version=%1").arg(version)).ok());
 }
 
-TEST_F(DatabaseTest, OpenRefusesAReadOnlyFile)
+const RefusedCase kRefused[] = {
+    {"Missing", [](const QString &) {}, Database::Mode::ExistingOnly, DbCondition::FileNotFound},
+    {"MissingReadOnly", [](const QString &) {}, Database::Mode::ReadOnly, DbCondition::FileNotFound},
+    {"FolderMissing", [](const QString &) {}, Database::Mode::CreateIfMissing, DbCondition::InvalidPath},
+    {"TextFile", [](const QString &p) { write(p, "Certificates are kept in the office safe.\n"); },
+     Database::Mode::ExistingOnly, DbCondition::NotADatabase},
+    // Without our mark but with tables, or marked by a newer program:
+    // someone else's.
+    {"UnmarkedWithTables", [](const QString &p) { marked(p, 0); }, Database::Mode::ExistingOnly,
+     DbCondition::NotADatabase},
+    {"NewerVersion", [](const QString &p) { marked(p, Schema::version + 1); }, Database::Mode::ExistingOnly,
+     DbCondition::NotADatabase},
+    // No file of ours is ever empty: zero bytes mean the store was cut
+    // short or replaced, and taking it for an empty store would hide that.
+    {"ZeroBytes", [](const QString &p) { write(p, ""); }, Database::Mode::ExistingOnly, DbCondition::NotADatabase,
+     "VELLORAN.MDB is an empty file (0 bytes)"},
+    {"ZeroBytesCreating", [](const QString &p) { write(p, ""); }, Database::Mode::CreateIfMissing,
+     DbCondition::NotADatabase, "VELLORAN.MDB is an empty file (0 bytes)"},
+    {"ReadOnlyFile",
+     [](const QString &p) {
+         Database made;
+         ASSERT_TRUE(made.open(p, StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+         made.close();
+         QFile::setPermissions(p, QFile::ReadOwner | QFile::ReadUser);
+     },
+     Database::Mode::ExistingOnly, DbCondition::ReadOnly},
+};
+
+class OpenRefusedTest : public TempFolderTest, public testing::WithParamInterface<RefusedCase> {};
+
+} // namespace
+
+TEST_P(OpenRefusedTest, IsToldWhyAndTheFileIsLeftAsItWas)
 {
-    {
-        Database db;
-        ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
-    }
-    if (geteuid() == 0)
+    const RefusedCase &c = GetParam();
+    if (c.condition == DbCondition::ReadOnly && geteuid() == 0)
         GTEST_SKIP() << "running as root, whom a read-only file does not stop from writing";
-    QFile::setPermissions(file("VELLORAN.MDB"), QFile::ReadOwner | QFile::ReadUser);
+    const QString path = file(c.condition == DbCondition::InvalidPath ? "no such folder/VELLORAN.MDB" : "VELLORAN.MDB");
+    ASSERT_NO_FATAL_FAILURE(c.make(path));
+    const bool existed = QFile::exists(path);
+    const QByteArray before = readFile(path);
     Database db;
-    EXPECT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates).is(DbCondition::ReadOnly));
+    const DbStatus s = db.open(path, StoreKind::Certificates, c.mode);
+    EXPECT_TRUE(s.is(c.condition)) << s.detail().toStdString();
+    if (c.detail) {
+        EXPECT_EQ(s.detail(), c.detail);
+    }
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_EQ(QFile::exists(path), existed);
+    EXPECT_EQ(readFile(path), before);
 }
 
-TEST_F(DatabaseTest, WriteTransactionsRollBackUnlessCommittedAndLockOutOthers)
-{
-    Database db;
-    ASSERT_TRUE(db.open(file("VELLORANA.MDB"), StoreKind::Reference, Database::Mode::CreateIfMissing).ok());
-    const auto count = [&] { return db.scalar("SELECT count(*) FROM Stamps").toInt(); };
-    {
-        WriteTransaction tx(db);
-        ASSERT_TRUE(tx.ok());
-        ASSERT_TRUE(db.exec("INSERT INTO Stamps (StampNumber) VALUES ('1')").ok());
-    }
-    EXPECT_EQ(count(), 0);
-    {
-        WriteTransaction tx(db);
-        ASSERT_TRUE(db.exec("INSERT INTO Stamps (StampNumber) VALUES ('2')").ok());
-        EXPECT_TRUE(tx.commit().ok());
-    }
-    EXPECT_EQ(count(), 1);
-    {
-        // An inner step that gives up spoils the whole transaction.
-        WriteTransaction outer(db);
-        ASSERT_TRUE(db.exec("INSERT INTO Stamps (StampNumber) VALUES ('3')").ok());
-        { WriteTransaction inner(db); }
-        EXPECT_FALSE(outer.commit().ok());
-    }
-    EXPECT_EQ(count(), 1);
-    EXPECT_FALSE(db.inTransaction());
-
-    Database second;
-    ASSERT_TRUE(second.open(file("VELLORANA.MDB"), StoreKind::Reference).ok());
-    ASSERT_TRUE(second.exec("PRAGMA busy_timeout=0").ok());
-    {
-        WriteTransaction held(db);
-        ASSERT_TRUE(held.ok());
-        WriteTransaction blocked(second);
-        EXPECT_TRUE(blocked.status().is(DbCondition::Locked));
-    }
-    WriteTransaction afterwards(second);
-    EXPECT_TRUE(afterwards.ok());
-}
-
-// No file of ours is ever empty: zero bytes mean the store was cut short or
-// replaced, and taking it for an empty store would hide that.
-TEST_F(DatabaseTest, AZeroByteFileIsRefusedNotTakenForAnEmptyStore)
-{
-    for (const Database::Mode mode : {Database::Mode::ExistingOnly, Database::Mode::CreateIfMissing}) {
-        writeFile(file("VELLORAN.MDB"), "");
-        Database db;
-        const DbStatus s = db.open(file("VELLORAN.MDB"), StoreKind::Certificates, mode);
-        EXPECT_TRUE(s.is(DbCondition::NotADatabase));
-        EXPECT_EQ(s.detail(), "VELLORAN.MDB is an empty file (0 bytes)");
-        EXPECT_EQ(QFileInfo(file("VELLORAN.MDB")).size(), 0);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Files, OpenRefusedTest, testing::ValuesIn(kRefused),
+                         [](const testing::TestParamInfo<RefusedCase> &i) { return std::string(i.param.name); });
 
 // A file made by hand or by a migration tool, with every table and field
 // but no version mark, is ours: checked table by table, then marked. One
@@ -254,8 +207,6 @@ TEST_F(DatabaseTest, ReadOnlyOpeningNeverWrites)
     EXPECT_FALSE(db.exec("UPDATE Setup SET DataPath = NULL").ok());
     db.close();
     EXPECT_EQ(readFile(file("setupARC.mdb")), before);
-    EXPECT_TRUE(db.open(file("none.mdb"), StoreKind::Setup, Database::Mode::ReadOnly).is(DbCondition::FileNotFound));
-    EXPECT_FALSE(QFile::exists(file("none.mdb")));
 }
 
 // A file of the first version gets the part table rebuilt with room for a

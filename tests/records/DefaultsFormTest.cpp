@@ -65,7 +65,7 @@ TEST_F(DefaultsFormTest, NullNumbersSwitchesAndCopiesOpenAsThePanelShowsThem)
              true);
     for (const auto &[organ1, shown] : {std::pair<QVariant, QString>{QVariant(), "1"}, {"2.0", "2"},
                                         {"3 copies", "3"}, {"abc", "0"}}) {
-        data.certificates().exec("DELETE FROM Defaults WHERE Country = 'Custom'");
+        ASSERT_TRUE(data.certificates().exec("DELETE FROM Defaults WHERE Country = 'Custom'").ok());
         writeRow(data.defaults(), {{"Country", "Custom"}, {"Organ1", organ1}});
         DefaultsForm f;
         f.copies = "kept";

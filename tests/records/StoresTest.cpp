@@ -4,9 +4,9 @@
 #include "DateText.h"
 #include "LineBreaks.h"
 #include "ReferenceLists.h"
+#include "ReferenceRows.h"
 #include "Schema.h"
 #include "SetupStore.h"
-#include "StampTexts.h"
 #include "TempFolder.h"
 
 using namespace arc;
@@ -138,44 +138,43 @@ TEST_F(DataFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
     EXPECT_TRUE(lines[1].isEmptyLine());
 }
 
-TEST_F(DataFolderTest, ReferenceListsLeaveOutNamelessRowsAndSortIgnoringCase)
+// The panels' writes act on the row they name by its key, wherever the
+// shared cursor stands; a row deleted meanwhile is reported, not recreated,
+// and leaves nothing pending on the cursor for the next write.
+TEST_F(DataFolderTest, ReferenceRowsWriteTheRowTheyNameAndReportOneThatIsGone)
 {
     ASSERT_TRUE(DataFolder::create(folder()).ok());
     DataFolder data;
     ASSERT_TRUE(data.open(folder()).ok());
-    Database &db = data.reference();
-    for (const char *sql : {"INSERT INTO Organizations (Organization, Address1, JAANum) VALUES ('Zeta Air', 'Hangar 4', "
-                            "NULL), (NULL, NULL, NULL), ('Alpha Parts', NULL, 'J-1'), ('beta Works', NULL, NULL)",
-                            "INSERT INTO ForwardingHouses (ForwardHouse, FHInfo2) VALUES ('Swift Cargo', 'Dock 9'), "
-                            "(NULL, NULL), (' Acme', NULL), ('bolt Freight', NULL)",
-                            "INSERT INTO Countries VALUES ('Japan', 1, 0), ('germany', 0, 1), ('Canada', 1, 1), "
-                            "(NULL, 1, 1), ('Brazil', 0, 0)"})
-        ASSERT_TRUE(db.exec(sql).ok()) << sql;
-
-    const auto orgs = ReferenceLists::organizations(data.organizations());
-    QStringList names;
-    for (const auto &o : orgs)
-        names << o.name;
-    EXPECT_EQ(names, (QStringList{"Alpha Parts", "beta Works", "Zeta Air"}));
-    EXPECT_EQ(orgs[0].jaaNum, "J-1");
-    EXPECT_EQ(orgs[2].address1, "Hangar 4");
-
-    const auto houses = ReferenceLists::forwarders(data.forwarders());
-    names.clear();
-    for (const auto &h : houses)
-        names << h.name;
-    EXPECT_EQ(names, (QStringList{" Acme", " Freight Forwarder", "bolt Freight", "Swift Cargo"}));
-    EXPECT_EQ(houses[3].info, (QStringList{"", "Dock 9", "", ""}));
-
-    const auto countryNames = [&](const QString &status) {
+    DataView &countries = data.countries();
+    const RowWritten norway = ReferenceRows::storeCountry(countries, 0, {"Norway", false, true});
+    const RowWritten chile = ReferenceRows::storeCountry(countries, 0, {"Chile", true, false});
+    ASSERT_TRUE(norway.ok() && chile.ok());
+    ASSERT_NE(norway.rowId, chile.rowId);
+    ASSERT_TRUE(countries.moveLast().ok());
+    EXPECT_TRUE(ReferenceRows::storeCountry(countries, norway.rowId, {"Norway", true, true}).ok());
+    const auto rows = [&] {
         QStringList out;
-        for (const auto &c : ReferenceLists::exportCountries(data.countries(), status))
-            out << c.name;
-        return out;
+        for (const CountryEntry &c : ReferenceLists::countries(countries))
+            out << QStringLiteral("%1%2%3").arg(c.name).arg(c.bilateral).arg(c.jaa);
+        return out.join(' ');
     };
-    EXPECT_EQ(countryNames("Prototype"), (QStringList{" Country", "<Manually enter country>", "Canada", "Japan"}));
-    EXPECT_EQ(countryNames("prototype"), countryNames("NEW"));
-    EXPECT_EQ(countryNames("REPAIRED"), (QStringList{" Country", "<Manually enter country>", "Canada", "germany"}));
+    EXPECT_EQ(rows(), "Norway11 Chile10");
+
+    EXPECT_TRUE(ReferenceRows::remove(countries, chile.rowId).ok());
+    EXPECT_TRUE(ReferenceRows::remove(countries, chile.rowId).is(DbCondition::RecordGone));
+    EXPECT_TRUE(ReferenceRows::storeCountry(countries, chile.rowId, {"Chile", true, true})
+                    .status.is(DbCondition::RecordGone));
+    EXPECT_FALSE(countries.isEditing());
+    EXPECT_EQ(rows(), "Norway11");
+
+    // A signatory saved with an empty name keeps the stored one.
+    const RowWritten pat = ReferenceRows::storeSignatory(data.agents(), 0, {"Pat", "D-1", "h", false, true, "p.bmp"});
+    ASSERT_TRUE(pat.ok());
+    ASSERT_TRUE(ReferenceRows::storeSignatory(data.agents(), pat.rowId, {"", "D-2", "h", true, false, QString()}).ok());
+    const QList<AgentEntry> agents = ReferenceLists::agents(data.agents());
+    ASSERT_EQ(agents.size(), 1);
+    EXPECT_EQ(agents[0].name + agents[0].approvalNumber, "PatD-2");
 }
 
 TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
@@ -192,27 +191,6 @@ TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
     EXPECT_EQ(LineBreaks::toStored("a\nb\r\nc"), "a\r\nb\r\nc");
     EXPECT_EQ(LineBreaks::toScreen("a\r\nb\r\nc"), "a\nb\nc");
 }
-
-// Stamp texts by code: only a code starting with a capital is one; saving
-// an existing code replaces its text.
-TEST_F(DataFolderTest, StampTextsAreFoundAndSavedByTheirCode)
-{
-    ASSERT_TRUE(DataFolder::create(folder()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(folder()).ok());
-    Database &db = data.reference();
-    EXPECT_FALSE(StampTexts::text(db, "A1"));
-    ASSERT_TRUE(StampTexts::save(db, "A1", "First text").ok());
-    ASSERT_TRUE(StampTexts::save(db, "A\"2", "Quoted").ok());
-    ASSERT_TRUE(StampTexts::save(db, "A1", "Second text").ok());
-    EXPECT_EQ(StampTexts::text(db, "A1"), QString("Second text"));
-    EXPECT_EQ(StampTexts::text(db, "A\"2"), QString("Quoted"));
-    EXPECT_EQ(db.scalar("SELECT count(*) FROM Stamps").toInt(), 2);
-    for (const char *notACode : {"", "12", "a1", " A"})
-        EXPECT_FALSE(StampTexts::isCode(notACode)) << notACode;
-    EXPECT_TRUE(StampTexts::isCode("Z"));
-}
-
 // The field table against the stored layout: a box that took more than its
 // column stores would lose the rest on saving, and a stored column the
 // table forgot would never be shown, saved or printed.

@@ -1,12 +1,11 @@
 #include "AddMode.h"
 #include "CountriesPanel.h"
-#include "DataFolder.h"
 #include "EntryBox.h"
 #include "ForwardersPanel.h"
+#include "OpenedSource.h"
 #include "ReferenceLists.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
-#include "TempFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,14 +14,8 @@
 using arc::CountryEntry;
 using arc::ForwarderEntry;
 
-class ReferencePanelTest : public TempFolderTest {
+class ReferencePanelTest : public OpenedFolderTest {
 protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
-        ASSERT_TRUE(data.open(folder()).ok());
-    }
     QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
     static QString names(const QComboBox &list)
     {
@@ -32,7 +25,6 @@ protected:
         return l.join('|');
     }
 
-    arc::DataFolder data;
     arc::AddMode addMode;
     ScriptedMessages messages;
 };
@@ -43,13 +35,13 @@ protected:
     {
         for (const CountryEntry &c : arc::ReferenceLists::exportCountries(data.countries(), "NEW"))
             exportList.addItem(c.name, QVariant::fromValue(c));
-        panel = std::make_unique<arc::CountriesPanel>(
-            data, addMode, messages, arc::CountriesPanel::Hooks{&exportList, [this] { ++refills; }});
+        panel = std::make_unique<arc::CountriesPanel>(data, addMode, messages, &exportList);
+        QObject::connect(panel.get(), &arc::CountriesPanel::countryDeleted, [this] { ++refills; });
         panel->open();
     }
     void add(const QString &name, bool bilateral, bool jaa)
     {
-        panel->newCountry();
+        panel->newEntry();
         panel->newName->setText(name);
         panel->bilateral->setChecked(bilateral);
         panel->jaa->setChecked(jaa);
@@ -84,7 +76,7 @@ TEST_F(CountriesPanelTest, AddChangeDeleteKeepTheExportListInStep)
     panel->save();
     EXPECT_EQ(stored("SELECT group_concat(Country || Bilateral || JAA, ' ') FROM Countries"), "Norway11 Canada10");
 
-    panel->deleteCountry();
+    panel->deleteEntry();
     EXPECT_EQ(stored("SELECT group_concat(Country) FROM Countries"), "Canada");
     EXPECT_EQ(names(*panel->combo7), "Canada");
     EXPECT_EQ(panel->combo7->currentIndex(), -1);
@@ -92,13 +84,12 @@ TEST_F(CountriesPanelTest, AddChangeDeleteKeepTheExportListInStep)
     EXPECT_EQ(refills, 1) << "the export list is filled again";
 
     panel->save();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("No country is chosen")) << messages.shown[0].prompt.toStdString();
+    messages.expectAsked("Countries", {"No country is chosen"});
     EXPECT_EQ(stored("SELECT group_concat(Country || Bilateral || JAA) FROM Countries"), "Canada10")
         << "the remaining country is not renamed";
 
-    panel->newCountry();
-    panel->deleteCountry();
+    panel->newEntry();
+    panel->deleteEntry();
     EXPECT_EQ(stored("SELECT count(*) FROM Countries"), "1") << "Delete does nothing while adding";
 }
 
@@ -113,7 +104,7 @@ protected:
     }
     void add(const QString &name, const QStringList &lines)
     {
-        panel->newHouse();
+        panel->newEntry();
         panel->newName->setText(name);
         for (int i = 0; i < lines.size(); ++i)
             panel->address[i]->setText(lines[i]);
@@ -139,7 +130,7 @@ TEST_F(ForwardersPanelTest, AddChangeDeleteKeepTheScreensListInStep)
     EXPECT_EQ(screenEntry("Acme Freight").info, (QStringList{"Dock 4", "1 Harbour Rd", "Miami FL", "USA"}));
     EXPECT_EQ(names(*panel->combo8), "Acme Freight|Zephyr Cargo");
 
-    panel->newHouse();
+    panel->newEntry();
     for (arc::EntryBox *line : panel->address)
         EXPECT_EQ(line->text(), "") << "New empties every address line";
     panel->exitPanel();
@@ -152,11 +143,11 @@ TEST_F(ForwardersPanelTest, AddChangeDeleteKeepTheScreensListInStep)
     EXPECT_EQ(stored("SELECT FHInfo1 FROM ForwardingHouses WHERE ForwardHouse = 'Acme Freight'"), "Dock 12");
     EXPECT_EQ(screenEntry("Acme Freight").info.value(0), "Dock 12");
 
-    panel->deleteHouse();
+    panel->deleteEntry();
     EXPECT_EQ(names(screenList), " Freight Forwarder|Zephyr Cargo");
     EXPECT_EQ(stored("SELECT group_concat(ForwardHouse) FROM ForwardingHouses"), "Zephyr Cargo");
     panel->save();
-    ASSERT_EQ(messages.shown.size(), 1);
+    messages.expectAsked("Forwarding houses", {"No forwarding house is chosen"});
     EXPECT_EQ(stored("SELECT group_concat(ForwardHouse || FHInfo1) FROM ForwardingHouses"), "Zephyr CargoPier 9");
 }
 
@@ -171,7 +162,7 @@ TEST_F(ForwardersPanelTest, OfTwoHousesWithOneNameOnlyTheChosenOneIsDeleted)
     panel->combo8->setCurrentIndex(second);
     panel->choose(second);
     EXPECT_EQ(panel->address[0]->text(), "second");
-    panel->deleteHouse();
+    panel->deleteEntry();
     EXPECT_EQ(stored("SELECT group_concat(FHInfo1) FROM ForwardingHouses"), "first");
     ASSERT_EQ(names(screenList), " Freight Forwarder|Twin");
     EXPECT_EQ(screenList.itemData(1).value<ForwarderEntry>().info.value(0), "first");

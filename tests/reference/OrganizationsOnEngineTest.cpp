@@ -1,20 +1,16 @@
 // The organisations editor works through Qt's table model rather than our
 // cursors: on a server too it must find, add, change and delete rows.
-#include "DataFolder.h"
 #include "EntryBox.h"
+#include "OpenedSource.h"
 #include "OrganizationsEditor.h"
-#include "TestServer.h"
 
 using namespace arc;
 
-using OrganizationsOnEngine = DataSourceTest;
+using OrganizationsOnEngine = OpenedSourceTest;
 ARC_ON_BOTH_ENGINES(OrganizationsOnEngine);
 
 TEST_P(OrganizationsOnEngine, RowsAreAddedChangedAndDeleted)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     Database &ref = data.reference();
     OrganizationsEditor editor;
     editor.open(ref);

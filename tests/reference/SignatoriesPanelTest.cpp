@@ -1,54 +1,46 @@
 #include "AddMode.h"
-#include "DataFolder.h"
 #include "EntryBox.h"
+#include "OpenedSource.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
 #include "SignatoriesPanel.h"
-#include "TempFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using arc::AgentEntry;
-using arc::Message;
 
-class SignatoriesPanelTest : public TempFolderTest {
+class SignatoriesPanelTest : public OpenedFolderTest {
 protected:
     void SetUp() override
     {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
+        OpenedFolderTest::SetUp();
         for (const char *f : {"pat.bmp", "lee.BMP", "notes.txt"})
             writeFile(folder() + f, "");
     }
     // Store the signatories, then list them for sign-in and open the panel.
     void openPanel(const QList<QVariantMap> &agents = {})
     {
-        ASSERT_TRUE(data.open(folder()).ok());
         for (const QVariantMap &a : agents)
             writeRow(data.agents(), a);
         for (const AgentEntry &a : arc::ReferenceLists::agents(data.agents()))
             access.addItem(a.name, QVariant::fromValue(a));
         access.setCurrentIndex(-1);
-        panel = std::make_unique<arc::SignatoriesPanel>(
-            data, addMode, messages,
-            arc::SignatoriesPanel::Hooks{&access, [this] { return signedIn; }, [this] { return master; },
-                                         [this] { return folder(); }, [this](bool on) { setupEnabled = on; }});
+        panel = std::make_unique<arc::SignatoriesPanel>(data, addMode, messages, &access);
+        QObject::connect(panel.get(), &arc::SignatoriesPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
     }
+    // The "DMIRs" button, as whoever signed in.
+    bool pressDmirs() { return panel->open(signedIn, master); }
     QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
     // Sign in as the signatory listed at `entry` for sign-in.
     void signInAs(int entry) { signedIn = access.itemData(entry).value<AgentEntry>(); }
 
-    arc::DataFolder data;
     arc::AddMode addMode;
     ScriptedMessages messages;
     QComboBox access;
@@ -63,15 +55,15 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
     openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}},
                {{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
 
-    EXPECT_FALSE(panel->open()) << "no signatory named, no master password";
+    EXPECT_FALSE(pressDmirs()) << "no signatory named, no master password";
     EXPECT_TRUE(panel->isHidden());
     master = true;
-    EXPECT_TRUE(panel->open());
+    EXPECT_TRUE(pressDmirs());
     panel->exitPanel();
     master = false;
 
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_FALSE(setupEnabled) << "the set-up panel cannot close under this one";
     EXPECT_TRUE(panel->no->isChecked());
     EXPECT_FALSE(panel->yes->isEnabled());
@@ -79,19 +71,19 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
     EXPECT_EQ(panel->certification->text(), "D-1");
     panel->adminPassword->setText("zorp7351");
     EXPECT_FALSE(panel->yes->isEnabled()) << "an administrator exists: the master password gives no right";
-    data.reference().exec("UPDATE Agents SET Administrator = 0");
+    ASSERT_TRUE(data.reference().exec("UPDATE Agents SET Administrator = 0").ok());
     panel->adminPassword->setText("zorp735");
     panel->adminPassword->setText("zorp7351");
     EXPECT_TRUE(panel->yes->isEnabled()) << "no administrator yet: the first one is set up this way";
     panel->adminPassword->setText("zorp735");
     EXPECT_FALSE(panel->yes->isEnabled());
-    data.reference().exec("UPDATE Agents SET Administrator = 1 WHERE Name = 'Boss'");
+    ASSERT_TRUE(data.reference().exec("UPDATE Agents SET Administrator = 1 WHERE Name = 'Boss'").ok());
     panel->exitPanel();
     EXPECT_TRUE(setupEnabled);
     EXPECT_EQ(panel->adminPassword->text(), "");
 
     signInAs(1);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_TRUE(panel->yes->isChecked());
     EXPECT_TRUE(panel->combo6->isEnabled());
 }
@@ -99,7 +91,7 @@ TEST_F(SignatoriesPanelTest, WhoMayOpenThePanelAndBecomeAdministrator)
 TEST_F(SignatoriesPanelTest, OpeningOnAnEmptyTableStartsANewSignatory)
 {
     openPanel();
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_TRUE(addMode.isOn());
     panel->certification->setText("N-1");
     panel->save();
@@ -112,19 +104,18 @@ TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
 {
     openPanel({{{"Name", "Pat"}, {"Password", "a-long-pass-14"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
 
     for (const char *blank : {"", " "}) {
         panel->certification->setText(blank);
         panel->save();
+        messages.expectAsked("Data mising", {"Certificate Number can not be blank"});
     }
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[0], (Message{"Certificate Number can not be blank", "Data mising"}));
     EXPECT_EQ(stored("SELECT ApprovalNumber FROM Agents"), "D-1");
     panel->certification->setText("  ");
     panel->newPassword->clear();
     panel->save();
-    EXPECT_EQ(messages.shown.size(), 2) << "two blanks are a number";
+    messages.expectNothingAsked(); // two blanks are a number
     EXPECT_EQ(stored("SELECT Password FROM Agents"), "a-long-pass-14") << "an empty new password keeps the old one";
     EXPECT_EQ(access.itemData(0).value<AgentEntry>().approvalNumber, "  ");
 
@@ -157,7 +148,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
                 {"UseElectronic", true}, {"ElectronicSign", "pat.bmp"}},
                {{"Name", "Pat"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     ASSERT_EQ(panel->files->count(), 2) << "bitmaps of the data folder only, by bare name";
     EXPECT_FALSE(panel->useElectronic->isChecked()) << "unticked, the stored choice is not shown";
     EXPECT_TRUE(panel->files->selectedItems().isEmpty());
@@ -175,7 +166,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     panel->exitPanel();
 
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     panel->combo6->setCurrentIndex(1);
     panel->choose(1);
     EXPECT_EQ(panel->certification->text(), "D-2") << "the second Pat, not the first of the name";
@@ -187,30 +178,6 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     EXPECT_FALSE(panel->deleteButton->isEnabled());
 }
 
-TEST_F(SignatoriesPanelTest, TheFileListShowsOnlyFilesSignInWouldRead)
-{
-    // A pipe, links to a pipe and out of the folder, a folder: none of
-    // them can be a signature.
-    ASSERT_TRUE(QDir().mkpath(folder() + "outside"));
-    writeFile(folder() + "outside/x.bmp", "");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + "pipe.bmp").constData(), 0600), 0);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + "pipe").constData(), 0600), 0);
-    for (const auto &[target, at] : {std::pair{"pipe", "to-pipe.bmp"}, {"outside/x.bmp", "to-outside.bmp"},
-                                     {"pat.bmp", "to-pat.bmp"}})
-        ASSERT_EQ(::symlink(QFile::encodeName(folder() + target).constData(),
-                            QFile::encodeName(folder() + at).constData()),
-                  0);
-    ASSERT_TRUE(QDir().mkpath(folder() + "dir.bmp"));
-
-    openPanel({{{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
-    signInAs(0);
-    ASSERT_TRUE(panel->open());
-    QStringList listed;
-    for (int i = 0; i < panel->files->count(); ++i)
-        listed << panel->files->item(i)->text();
-    EXPECT_EQ(listed.join(' ').toStdString(), "lee.BMP pat.bmp to-pat.bmp");
-}
-
 // Only an administrator adds or deletes signatories; the signatory who is
 // signed in is never deleted; a Save that has no row to write says so.
 TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
@@ -218,7 +185,7 @@ TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
     openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}},
                {{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_FALSE(panel->newButton->isEnabled());
     EXPECT_FALSE(panel->deleteButton->isEnabled());
     panel->newSignatory();
@@ -228,27 +195,21 @@ TEST_F(SignatoriesPanelTest, WhoMayAddAndDeleteAndWhatIsNeverDeleted)
     panel->exitPanel();
 
     signInAs(1);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     EXPECT_TRUE(panel->newButton->isEnabled());
     EXPECT_TRUE(panel->deleteButton->isEnabled());
     panel->deleteSignatory();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, "Delete DMIR");
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("Boss is signed in")) << messages.shown[0].prompt.toStdString();
+    messages.expectAsked("Delete DMIR", {"Boss is signed in"});
     EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
     panel->exitPanel();
-    messages.shown.clear();
 
     // The master password with no signatory chosen: nothing to write to.
     signedIn.reset();
     master = true;
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     panel->certification->setText("D-5");
     panel->save();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0], (Message{"No signatory is chosen, so nothing was saved. Choose a signatory in the "
-                                          "list, or press New to add one.",
-                                          "DMIRs", Message::Buttons::Ok, Message::Icon::Exclamation}));
+    messages.expectAsked("DMIRs", {"No signatory is chosen, so nothing was saved."});
     EXPECT_EQ(stored("SELECT group_concat(ApprovalNumber) FROM Agents"), "D-1,D-2");
 }
 
@@ -259,7 +220,7 @@ TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
     openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}, {"UseElectronic", true},
                 {"ElectronicSign", "pat.bmp"}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     panel->newPassword->setText("p2");
     panel->save();
     EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 1"));
@@ -271,4 +232,27 @@ TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
     panel->useElectronic->setChecked(false);
     panel->save();
     EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 0"));
+}
+
+// A delete the store refuses is told, and the signatory stays listed.
+TEST_F(SignatoriesPanelTest, ARefusedDeleteIsToldAndKeepsTheSignatoryListed)
+{
+    openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}},
+               {{"Name", "Lee"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
+    signInAs(0);
+    ASSERT_TRUE(panel->open());
+    panel->combo6->setCurrentIndex(1);
+    panel->choose(1);
+    ASSERT_TRUE(data.reference()
+                    .exec("CREATE TRIGGER full BEFORE DELETE ON Agents BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                    .ok());
+    messages.shown.clear();
+    panel->deleteSignatory();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, "Database");
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("The signatory was not deleted: "))
+        << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
+    EXPECT_EQ(access.count(), 2);
+    EXPECT_EQ(panel->combo6->count(), 2);
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SqlDialect.h"
+
+#include <QList>
+#include <utility>
+
+namespace arc::SqlDialect {
+
+// The fold table with its indexes, created where missing.
+QStringList createFoldTableStatements(const FoldTable &fold, Engine e);
+// The triggers that keep a fold row for each source row and mark it stale
+// on every write, by name with the statement making each.
+QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold, Engine e);
+// Every source row gets a stale fold row; what the table held goes.
+QStringList refillFoldTableStatements(const FoldTable &fold, Engine e);
+// Up to `limit` stale fold rows: the key, then the copied and the folded
+// source fields in the table's order, null when the source row is gone.
+QString staleFoldRowsQuery(const FoldTable &fold, int limit, Engine e);
+// Folds at once every stale row whose source texts are all ASCII, which
+// the engine's lower() folds as the program would; marks them fresh.
+QString foldAsciiRows(const FoldTable &fold, Engine e);
+// Binds the copied and folded values, then the key; marks the row fresh.
+QString updateFoldRow(const FoldTable &fold);
+QString deleteFoldRow(const FoldTable &fold);
+// The indexes of the source fields a search looks up directly.
+QStringList createSearchIndexStatements(const Schema::SourceIndex &index);
+
+} // namespace arc::SqlDialect

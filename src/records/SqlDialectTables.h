@@ -1,0 +1,36 @@
+#pragma once
+
+#include "SqlDialect.h"
+
+namespace arc::SqlDialect {
+
+// The statements that make a table of the schema, with its index.
+QStringList createTableStatements(const TableDef &table, Engine e);
+// Rebuild a table to its current definition, keeping the rows and the
+// columns it shares with the old one.
+QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns, Engine e);
+// Raise a text field's length limit to `wide.maxLength`, keeping the rows.
+QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, Engine e);
+// A field added to an existing table, null in the rows it holds.
+QString addColumnStatement(const TableDef &table, const FieldDef &field, Engine e);
+// The name of the check that holds a text field to its length limit.
+QString lengthConstraintName(const QString &field);
+
+QString insertDefaultRow(const TableDef &table);
+// What follows an INSERT so that the query yields the new row's key (the
+// counter, else the row id) as its one value; empty where the driver's
+// last insert id gives it.
+QString returningKey(const TableDef &table, Engine e);
+// After rows were written with their counter keys given: the next key
+// the engine assigns follows the largest one stored.
+QString resetCounter(const TableDef &table, Engine e);
+
+// A result kept for a cursor in the connection's temporary store: one row
+// per position, `pos` counting from 1 in the order of `keyQuery`, `rowkey`
+// the key it selects. Replaces what the table held.
+QStringList fillResultTableStatements(const QString &name, const QString &keyQuery, Engine e);
+QString dropResultTable(const QString &name, Engine e);
+// The result table as it is named in a query.
+QString resultTable(const QString &name, Engine e);
+
+} // namespace arc::SqlDialect

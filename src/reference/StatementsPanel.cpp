@@ -1,0 +1,135 @@
+#include "StatementsPanel.h"
+
+#include "DataFolder.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "MessageBoxes.h"
+#include "PanelParts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace arc {
+
+StatementsPanel::StatementsPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent)
+    : QFrame(parent), m_folder(folder), m_messages(messages)
+{
+    setObjectName(QStringLiteral("StatementsPanel"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+
+    list = new QListWidget;
+    list->setObjectName(QStringLiteral("StatementList"));
+    // Entry boxes, which refuse what a data file cannot keep (NUL characters).
+    text = new EntryText("StatementText");
+    source = new EntryBox("StatementSource");
+    saveButton = PanelParts::button("StatementSave", QStringLiteral("Save"), "green");
+    closeButton = PanelParts::button("StatementClose", QStringLiteral("Close"), "red");
+    m_readOnlyNote = new QLabel(QStringLiteral("Only an administrator changes the statements."));
+
+    auto *g = new QGridLayout(this);
+    g->addWidget(new QLabel(QStringLiteral("Statement")), 0, 0);
+    g->addWidget(new QLabel(QStringLiteral("Text written into block 12")), 0, 1);
+    g->addWidget(list, 1, 0, 3, 1);
+    g->addWidget(text, 1, 1);
+    g->addWidget(new QLabel(QStringLiteral("Source of the wording")), 2, 1);
+    g->addWidget(source, 3, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_readOnlyNote, 1);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(closeButton);
+    g->addLayout(buttons, 4, 0, 1, 2);
+    g->setColumnStretch(1, 1);
+    g->setRowStretch(1, 1);
+
+    connect(list, &QListWidget::currentRowChanged, this, &StatementsPanel::choose);
+    connect(saveButton, &QPushButton::clicked, this, &StatementsPanel::save);
+    connect(closeButton, &QPushButton::clicked, this, &StatementsPanel::closePanel);
+    hide();
+}
+
+bool StatementsPanel::open(bool administrator)
+{
+    QList<Statement> stored;
+    if (const DbStatus s = Statements::read(m_folder.reference(), stored); !s.ok()) {
+        refused(QStringLiteral("The statements cannot be read: %1.").arg(s.detail()));
+        return false;
+    }
+    m_stored = m_edited = stored;
+    m_administrator = administrator;
+    m_shown = -1;
+    text->setReadOnly(!administrator);
+    source->setReadOnly(!administrator);
+    saveButton->setEnabled(administrator);
+    m_readOnlyNote->setVisible(!administrator);
+    {
+        const QSignalBlocker block(list);
+        list->clear();
+        for (const Statement &st : m_edited)
+            list->addItem(st.name);
+    }
+    list->setCurrentRow(m_edited.isEmpty() ? -1 : 0);
+    choose(list->currentRow());
+    PanelParts::placeInside(this);
+    show();
+    raise();
+    return true;
+}
+
+void StatementsPanel::keepEdits()
+{
+    if (m_shown < 0 || m_shown >= m_edited.size() || !m_administrator)
+        return;
+    m_edited[m_shown].text = text->toPlainText();
+    m_edited[m_shown].source = source->text();
+}
+
+void StatementsPanel::choose(int row)
+{
+    keepEdits();
+    m_shown = row >= 0 && row < m_edited.size() ? row : -1;
+    text->setPlainText(m_shown < 0 ? QString() : m_edited[m_shown].text);
+    source->setText(m_shown < 0 ? QString() : m_edited[m_shown].source);
+    source->setCursorPosition(0);
+}
+
+void StatementsPanel::save()
+{
+    if (!m_administrator)
+        return;
+    keepEdits();
+    for (int i = 0; i < m_edited.size(); ++i) {
+        if (m_edited[i] == m_stored[i])
+            continue;
+        if (const DbStatus s = Statements::save(m_folder.reference(), m_edited[i]); !s.ok()) {
+            refused(QStringLiteral("Statement %1 was not saved: %2.").arg(m_edited[i].name, s.detail()));
+            return;
+        }
+        m_stored[i] = m_edited[i];
+    }
+}
+
+void StatementsPanel::closePanel()
+{
+    keepEdits();
+    if (m_edited != m_stored
+        && m_messages.ask({QStringLiteral("Save the changed statements?"), QStringLiteral("Statements"),
+                           Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::Yes})
+               == Message::Answer::Yes)
+        save();
+    m_shown = -1;
+    hide();
+}
+
+void StatementsPanel::refused(const QString &why)
+{
+    m_messages.ask({why, QStringLiteral("Statements"), Message::Buttons::Ok, Message::Icon::Exclamation});
+}
+
+} // namespace arc

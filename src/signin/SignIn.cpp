@@ -1,0 +1,194 @@
+#include "SignIn.h"
+
+#include "AccessPanel.h"
+#include "DataFolder.h"
+#include "DateText.h"
+#include "EntryBox.h"
+#include "ItemGridModel.h"
+#include "MessageBoxes.h"
+#include "Passwords.h"
+#include "ReferenceLists.h"
+#include "SignatoryPasswords.h"
+#include "SignaturesOf.h"
+#include "SigningBlock.h"
+#include "SilentEdit.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace arc {
+
+namespace {
+const Message kTryAgain{QStringLiteral("Try again?"), QStringLiteral("Password Incorrect"), Message::Buttons::YesNo,
+                        Message::Icon::None, Message::Answer::Yes};
+
+// The master password stands in for an administrator only where none is
+// stored, which signatories that cannot be read do not show.
+Message unreadSignatories(const QString &store, const DbStatus &status)
+{
+    const QString why = status.is(DbCondition::Locked) ? QStringLiteral("another program is holding the data files")
+                                                       : status.detail();
+    return {QStringLiteral("The signatories in %1 cannot be read: %2.\nThe master password opens the program only "
+                           "when they can be read and none of them is an administrator. Try again later.")
+                .arg(QDir::toNativeSeparators(store), why),
+            QStringLiteral("Access Control"), Message::Buttons::Ok, Message::Icon::Exclamation};
+}
+} // namespace
+
+SignIn::SignIn(AccessPanel &panel, SignatureBlocks blocks, ItemGridModel &lines, DataFolder &folder,
+               MessageBoxes &messages, QObject *parent)
+    : QObject(parent), m_panel(panel), m_blocks(blocks), m_lines(lines), m_folder(folder), m_messages(messages)
+{
+    panel.combo4->installEventFilter(this);
+    panel.text44->installEventFilter(this);
+    connect(panel.exitButton, &QPushButton::clicked, this, &SignIn::exitRequested);
+}
+
+bool SignIn::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_panel.combo4 && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Only while signing in: afterwards the focus belongs to the screen.
+        if (!m_panel.isHidden() && m_panel.combo4->currentIndex() >= 0 && reason != Qt::PopupFocusReason
+            && reason != Qt::ActiveWindowFocusReason)
+            QMetaObject::invokeMethod(m_panel.text44, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
+    } else if (watched == m_panel.text44 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_panel.exitButton->setFocus();
+            return true;
+        }
+    } else if (watched == m_panel.text44 && event->type() == QEvent::FocusOut) {
+        // Switching to another window or opening a pop-up is not leaving
+        // the box: only a real move of the focus submits the password.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && m_panel.isVisible())
+            QMetaObject::invokeMethod(this, &SignIn::AgentSecurity, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SignIn::stop()
+{
+    m_stopped = true;
+    m_panel.combo4->removeEventFilter(this);
+    m_panel.text44->removeEventFilter(this);
+}
+
+void SignIn::AgentSecurity()
+{
+    if (m_stopped || m_checking || m_panel.isHidden())
+        return;
+    m_checking = true;
+    const QString typed = m_panel.text44->text();
+    const int k = m_panel.combo4->currentIndex();
+    if (k < 0) {
+        // Without a data folder there is no one to ask, and one must be chosen.
+        bool administrator = false;
+        const DbStatus read = m_folder.isOpen()
+                                  ? SignatoryPasswords::administratorExists(m_folder.reference(), administrator)
+                                  : DbStatus();
+        if (!read.ok() && Passwords::equal(typed, Passwords::master)) {
+            m_messages.ask(unreadSignatories(m_folder.reference().filePath(), read));
+            m_panel.combo4->setFocus();
+        } else if (Passwords::isOpeningMaster(typed, administrator)) {
+            m_master = true;
+            m_panel.hide();
+            emit signedIn();
+            m_blocks.afterMaster->setFocus();
+        } else {
+            m_panel.combo4->setFocus();
+        }
+        m_checking = false;
+        return;
+    }
+    AgentEntry agent = m_panel.combo4->itemData(k).value<AgentEntry>();
+    const Passwords::Verdict verdict = Passwords::verify(agent.password, typed);
+    if (verdict == Passwords::Verdict::Wrong) {
+        if (m_messages.ask(kTryAgain) == Message::Answer::Yes) {
+            m_panel.text44->clear();
+            m_panel.text44->setFocus();
+        } else {
+            emit exitRequested();
+        }
+        m_checking = false;
+        return;
+    }
+    if (verdict == Passwords::Verdict::RightButStoredPlain && m_folder.isOpen()) {
+        // Kept in plain text by an earlier version: from now on only its hash.
+        if (SignatoryPasswords::store(m_folder.reference(), agent.rowId, typed).ok()) {
+            agent.password = m_folder.reference()
+                                 .scalar(QStringLiteral("SELECT \"Password\" FROM \"Agents\" WHERE rowid = ?"), {agent.rowId})
+                                 .toString();
+            m_panel.combo4->setItemData(k, QVariant::fromValue(agent));
+        }
+    }
+    m_signatory = agent;
+    m_panel.hide();
+    emit signedIn();
+    if (const std::optional<SignInFill> fill =
+            signInFill(agent.name, agent.approvalNumber, m_lines.line(0).status, DateText::today())) {
+        if (fill->block == SigningBlock::Block13) {
+            m_blocks.name13->offer(fill->name);
+            m_blocks.number13->offer(fill->number);
+            SilentEdit::setText(m_blocks.date13, fill->date);
+        } else {
+            m_blocks.name14->offer(fill->name);
+            SilentEdit::setText(m_blocks.date14, fill->date);
+        }
+        loadSignature(agent.rowId);
+    }
+    m_checking = false;
+}
+
+void SignIn::signOut()
+{
+    m_signatory.reset();
+    m_master = false;
+    m_signature = QImage();
+    emit signatureChanged(m_signature);
+    m_panel.text44->clear();
+    m_panel.combo4->setCurrentIndex(-1);
+    m_panel.show();
+    m_panel.raise();
+    m_panel.combo4->setFocus();
+}
+
+void SignIn::update(const AgentEntry &entry)
+{
+    if (m_signatory && m_signatory->rowId == entry.rowId)
+        m_signatory = entry;
+}
+
+void SignIn::loadSignature(qint64 agentRow)
+{
+    if (!m_folder.isOpen())
+        return;
+    DataView &agents = m_folder.agents();
+    // The chosen entry's own row, not the first one with an equal name.
+    if (!agents.moveToRow(agentRow).ok() || !agents.hasRow())
+        return;
+    const QString file = agents.text(QStringLiteral("ElectronicSign"));
+    m_signature = QImage();
+    emit signatureChanged(m_signature);
+    // One who does not sign electronically signs by hand, whatever file
+    // his row names.
+    if (file.isEmpty() || agents.value(QStringLiteral("UseElectronic")).toInt() == 0)
+        return;
+    const std::unique_ptr<SignatureStore> store = signaturesOf(m_folder);
+    const QImage image = QImage::fromData(store->read(file));
+    if (image.isNull()) {
+        m_messages.ask({QStringLiteral("The electronic signature file %1 could not be read. Certificates will print "
+                                       "without a signature.")
+                            .arg(store->location(file)),
+                        QStringLiteral("Electronic signature"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        return;
+    }
+    m_signature = image;
+    emit signatureChanged(m_signature);
+}
+
+} // namespace arc

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ReferenceLists.h"
+
+#include <QImage>
+#include <QObject>
+#include <optional>
+
+namespace arc {
+
+class AccessPanel;
+class DataFolder;
+class EntryBox;
+class ItemGridModel;
+class MessageBoxes;
+
+// The boxes of the certificate screen a sign-in fills.
+struct SignatureBlocks {
+    EntryBox *name13, *number13, *date13; // Text17, Text16, Text18
+    EntryBox *name14, *date14;            // Text7, Text6
+    QWidget *afterMaster;                 // Text5, the focus after the master password
+};
+
+// The Access Control panel's behaviour: the password check that signs a
+// signatory in, fills block 13 or 14 and loads the electronic signature.
+class SignIn : public QObject {
+    Q_OBJECT
+public:
+    SignIn(AccessPanel &panel, SignatureBlocks blocks, ItemGridModel &lines, DataFolder &folder,
+           MessageBoxes &messages, QObject *parent = nullptr);
+
+    void AgentSecurity();
+
+    // The window is going: no filter runs against its half-destroyed
+    // boxes and a check already queued does nothing.
+    void stop();
+
+    // The signature printed into the signed block; null when there is none.
+    const QImage &signature() const { return m_signature; }
+
+    // Who signed in, held apart from the name lists, which the signatories
+    // panel may change; nullopt before sign-in and after the master password.
+    const std::optional<AgentEntry> &signatory() const { return m_signatory; }
+    bool signedInWithMaster() const { return m_master; }
+    bool isSignedIn() const { return m_master || m_signatory.has_value(); }
+    // Forget who signed in and ask again (another data folder has other
+    // signatories).
+    void signOut();
+    // The signed-in signatory's row was saved with new details.
+    void update(const AgentEntry &entry);
+
+signals:
+    void exitRequested();
+    // The password was accepted and the panel closed.
+    void signedIn();
+    void signatureChanged(const QImage &signature);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void loadSignature(qint64 agentRow);
+
+    AccessPanel &m_panel;
+    SignatureBlocks m_blocks;
+    ItemGridModel &m_lines;
+    DataFolder &m_folder;
+    MessageBoxes &m_messages;
+    QImage m_signature;
+    std::optional<AgentEntry> m_signatory;
+    bool m_master = false;
+    bool m_checking = false;
+    bool m_stopped = false;
+};
+
+} // namespace arc

@@ -1,0 +1,63 @@
+#include "CertificateInfo.h"
+
+#include "KeyFiles.h"
+
+namespace arc {
+
+namespace {
+
+QString nameText(const X509_NAME *name)
+{
+    BioPtr out(BIO_new(BIO_s_mem()));
+    X509_NAME_print_ex(out.get(), name, 0, XN_FLAG_ONELINE & ~ASN1_STRFLGS_ESC_MSB);
+    return QString::fromUtf8(bioBytes(out.get()));
+}
+
+QString commonNameOf(const X509_NAME *name)
+{
+    const int i = X509_NAME_get_index_by_NID(name, NID_commonName, -1);
+    if (i < 0)
+        return {};
+    unsigned char *utf8 = nullptr;
+    const int n = ASN1_STRING_to_UTF8(&utf8, X509_NAME_ENTRY_get_data(X509_NAME_get_entry(name, i)));
+    if (n < 0)
+        return {};
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(utf8), n);
+    OPENSSL_free(utf8);
+    return text;
+}
+
+QDateTime timeOf(const ASN1_TIME *t)
+{
+    struct tm tm = {};
+    if (ASN1_TIME_to_tm(t, &tm) != 1)
+        return {};
+    return QDateTime(QDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday), QTime(tm.tm_hour, tm.tm_min, tm.tm_sec),
+                     Qt::UTC);
+}
+
+} // namespace
+
+CertificateInfo CertificateInfo::of(const X509 *certificate)
+{
+    return {nameText(X509_get_subject_name(certificate)),
+            commonNameOf(X509_get_subject_name(certificate)),
+            nameText(X509_get_issuer_name(certificate)),
+            commonNameOf(X509_get_issuer_name(certificate)),
+            timeOf(X509_get0_notBefore(certificate)),
+            timeOf(X509_get0_notAfter(certificate))};
+}
+
+CertificateInfo CertificateInfo::fromPem(const QByteArray &pem)
+{
+    const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(pem);
+    return certificates.empty() ? CertificateInfo() : of(certificates.front().get());
+}
+
+QString CertificateInfo::text() const
+{
+    return QStringLiteral("%1, issued by %2, valid from %3 to %4")
+        .arg(subject, issuer, validFrom.date().toString(Qt::ISODate), validUntil.date().toString(Qt::ISODate));
+}
+
+} // namespace arc

@@ -1,0 +1,199 @@
+#include "PdfSignature.h"
+
+#include "OpenSslPointers.h"
+#include "PdfStructure.h"
+#include "SigningKey.h"
+
+#include <QList>
+
+#include <algorithm>
+
+namespace arc {
+
+namespace {
+
+const QByteArray byteRangePlaceholder = "[0 0000000000 0000000000 0000000000]";
+
+QByteArray number(double v) { return QByteArray::number(v, 'f', 2); }
+
+// A PDF literal string: parentheses and backslashes escaped.
+QByteArray literal(QByteArray text)
+{
+    text.replace('\\', "\\\\").replace('(', "\\(").replace(')', "\\)");
+    return '(' + text + ')';
+}
+
+// `dict` with `entry` added as its last key.
+QByteArray withEntry(const QByteArray &dict, const QByteArray &entry)
+{
+    return dict.left(dict.lastIndexOf(">>")).trimmed() + entry + "\n>>";
+}
+
+// `array` ("[ ... ]") with `item` added at its end.
+QByteArray withItem(const QByteArray &array, const QByteArray &item)
+{
+    return array.left(array.lastIndexOf(']')).trimmed() + ' ' + item + " ]";
+}
+
+// The objects of the update, written after the original bytes, and the
+// cross-reference section and trailer that list them.
+class Update {
+public:
+    Update(const QByteArray &pdf) : m_out(pdf)
+    {
+        if (!m_out.endsWith('\n'))
+            m_out += '\n';
+    }
+
+    void add(PdfRef ref, const QByteArray &body)
+    {
+        m_offsets.append({ref, m_out.size()});
+        m_out += QByteArray::number(ref.number) + ' ' + QByteArray::number(ref.generation) + " obj\n" + body
+            + "\nendobj\n";
+    }
+
+    QByteArray finish(const PdfStructure &s, int size)
+    {
+        std::sort(m_offsets.begin(), m_offsets.end(),
+                  [](const Entry &a, const Entry &b) { return a.ref.number < b.ref.number; });
+        const qsizetype xref = m_out.size();
+        m_out += "xref\n";
+        for (qsizetype i = 0; i < m_offsets.size();) {
+            qsizetype run = i + 1;
+            while (run < m_offsets.size() && m_offsets[run].ref.number == m_offsets[run - 1].ref.number + 1)
+                ++run;
+            m_out += QByteArray::number(m_offsets[i].ref.number) + ' ' + QByteArray::number(run - i) + '\n';
+            for (; i < run; ++i)
+                m_out += QByteArray::number(m_offsets[i].offset).rightJustified(10, '0') + ' '
+                    + QByteArray::number(m_offsets[i].ref.generation).rightJustified(5, '0') + " n \n";
+        }
+        QByteArray trailer = "<<\n/Size " + QByteArray::number(size) + "\n/Root " + s.root().text();
+        for (const char *kept : {"/Info", "/ID"}) {
+            qsizetype at = PdfStructure::valueOf(s.trailer(), kept);
+            if (at < 0)
+                continue;
+            while (at < s.trailer().size() && QByteArrayView(" \r\n\t").contains(s.trailer()[at]))
+                ++at;
+            const qsizetype end = s.trailer()[at] == '[' ? PdfStructure::closing(s.trailer(), at)
+                                                          : s.trailer().indexOf('R', at) + 1;
+            if (end > at)
+                trailer += '\n' + QByteArray(kept) + ' ' + s.trailer().mid(at, end - at).trimmed();
+        }
+        trailer += "\n/Prev " + QByteArray::number(s.startXref()) + "\n>>";
+        m_out += "trailer\n" + trailer + "\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+        return m_out;
+    }
+
+private:
+    struct Entry {
+        PdfRef ref;
+        qsizetype offset;
+    };
+    QByteArray m_out;
+    QList<Entry> m_offsets;
+};
+
+SigningError unsupported(const QString &why)
+{
+    return {SigningFault::UnsupportedPdf, QStringLiteral("The PDF cannot be signed: %1.").arg(why)};
+}
+
+} // namespace
+
+SigningResult<QByteArray> PdfSignature::cms(const QByteArray &data, const SigningKey &key)
+{
+    const int flags = CMS_DETACHED | CMS_BINARY | CMS_CADES | CMS_NOSMIMECAP | CMS_PARTIAL;
+    // CMS_sign takes its own references to the issuers' certificates.
+    X509ListPtr issuers(sk_X509_new_null());
+    for (size_t i = 1; i < key.chain().size(); ++i)
+        sk_X509_push(issuers.get(), key.chain()[i].get());
+    CmsPtr cms(CMS_sign(nullptr, nullptr, issuers.get(), nullptr, flags));
+    BioPtr in = readBio(data);
+    if (!cms || !CMS_add1_signer(cms.get(), key.certificate(), key.key(), EVP_sha256(), flags)
+        || CMS_final(cms.get(), in.get(), nullptr, flags) != 1)
+        return openSslFailure(QStringLiteral("The page could not be signed."));
+    BioPtr out(BIO_new(BIO_s_mem()));
+    if (i2d_CMS_bio(out.get(), cms.get()) != 1)
+        return openSslFailure(QStringLiteral("The signature could not be written."));
+    return bioBytes(out.get());
+}
+
+SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const SigningKey &key, const QRectF &box,
+                                             const QByteArray &fieldName, const QDateTime &when)
+{
+    SigningResult<PdfStructure> read = PdfStructure::read(pdf);
+    if (!read.ok())
+        return read.error();
+    const PdfStructure &s = read.value();
+    const QByteArray catalog = s.object(s.root());
+    const QByteArray page = s.object(s.page());
+    if (!catalog.startsWith("<<") || !page.startsWith("<<"))
+        return unsupported(QStringLiteral("its catalogue or page is not where its table says"));
+    if (PdfStructure::valueOf(catalog, "/AcroForm") >= 0)
+        return unsupported(QStringLiteral("it already has a form"));
+
+    // The signature's size is known before the page is signed: a trial
+    // signature of nothing is as long as the real one, give or take the
+    // few bytes an ECDSA signature varies by.
+    SigningResult<QByteArray> trial = cms({}, key);
+    if (!trial.ok())
+        return trial.error();
+    const qsizetype reserved = trial->size() + 64;
+
+    const PdfRef signature{s.size(), 0}, widget{s.size() + 1, 0}, appearance{s.size() + 2, 0},
+        form{s.size() + 3, 0};
+    const int size = s.size() + 4;
+    Update update(pdf);
+    update.add(signature, "<<\n/Type /Sig\n/Filter /Adobe.PPKLite\n/SubFilter /ETSI.CAdES.detached\n/M "
+                              + literal("D:" + when.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + 'Z')
+                              + "\n/ByteRange " + byteRangePlaceholder + "\n/Contents <"
+                              + QByteArray(reserved * 2, '0') + ">\n>>");
+    const QRectF r = box.normalized();
+    update.add(widget, "<<\n/Type /Annot\n/Subtype /Widget\n/FT /Sig\n/F 132\n/T " + literal(fieldName) + "\n/V "
+                           + signature.text() + "\n/P " + s.page().text() + "\n/Rect [" + number(r.left()) + ' '
+                           + number(r.top()) + ' ' + number(r.right()) + ' ' + number(r.bottom())
+                           + "]\n/AP << /N " + appearance.text() + " >>\n>>");
+    // Empty, so that the signature drawn on the page shows through.
+    update.add(appearance, "<<\n/Type /XObject\n/Subtype /Form\n/BBox [0 0 " + number(r.width()) + ' '
+                               + number(r.height()) + "]\n/Resources << >>\n/Length 0\n>>\nstream\n\nendstream");
+    update.add(form, "<<\n/Fields [" + widget.text() + "]\n/SigFlags 3\n>>");
+    update.add(s.root(), withEntry(catalog, "\n/AcroForm " + form.text()));
+
+    const qsizetype annots = PdfStructure::valueOf(page, "/Annots");
+    const PdfRef annotsRef = PdfStructure::refValue(page, "/Annots");
+    if (annots < 0) {
+        update.add(s.page(), withEntry(page, "\n/Annots [" + widget.text() + ']'));
+    } else if (annotsRef.isValid()) {
+        const QByteArray array = s.object(annotsRef);
+        if (!array.startsWith('['))
+            return unsupported(QStringLiteral("its page's annotations are not an array"));
+        update.add(annotsRef, withItem(array, widget.text()));
+    } else {
+        const qsizetype open = page.indexOf('[', annots);
+        const qsizetype end = open < 0 ? -1 : PdfStructure::closing(page, open);
+        if (end < 0 || page.mid(annots, open - annots).trimmed().size() != 0)
+            return unsupported(QStringLiteral("its page's annotations are not an array"));
+        update.add(s.page(), page.left(open) + withItem(page.mid(open, end - open), widget.text()) + page.mid(end));
+    }
+    QByteArray out = update.finish(s, size);
+
+    // Everything but the hex string of /Contents is signed.
+    const qsizetype rangeAt = out.indexOf("/ByteRange " + byteRangePlaceholder, pdf.size()) + 11;
+    const qsizetype gapStart = out.indexOf("/Contents <", rangeAt) + 10;
+    const qsizetype gapEnd = gapStart + 2 * reserved + 2;
+    QByteArray range = "[0 " + QByteArray::number(gapStart) + ' ' + QByteArray::number(gapEnd) + ' '
+        + QByteArray::number(out.size() - gapEnd);
+    range = range.leftJustified(byteRangePlaceholder.size() - 1, ' ') + ']';
+    out.replace(rangeAt, range.size(), range);
+
+    SigningResult<QByteArray> der = cms(out.left(gapStart) + out.mid(gapEnd), key);
+    if (!der.ok())
+        return der.error();
+    if (der->size() > reserved)
+        return SigningError{SigningFault::Failed, QStringLiteral("The signature is larger than the room kept for it.")};
+    const QByteArray hex = der->toHex();
+    out.replace(gapStart + 1, hex.size(), hex);
+    return out;
+}
+
+} // namespace arc

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SigningError.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QRectF>
+
+namespace arc {
+
+class SigningKey;
+
+// Signs the one page of a PDF as this program writes it: appends an
+// incremental update with a PAdES signature (ETSI.CAdES.detached, SHA-256)
+// whose field and widget lie on the page, and leaves the bytes before it
+// untouched, so that what was written is exactly what is signed.
+class PdfSignature {
+public:
+    // `box` is the signature field on the page in PDF user space: points,
+    // from the page's lower left corner. `fieldName` is ASCII.
+    static SigningResult<QByteArray> sign(const QByteArray &pdf, const SigningKey &key, const QRectF &box,
+                                          const QByteArray &fieldName = "Signature",
+                                          const QDateTime &when = QDateTime::currentDateTimeUtc());
+
+    // The detached CMS signature (DER) of `data`, as PDFs carry it.
+    static SigningResult<QByteArray> cms(const QByteArray &data, const SigningKey &key);
+};
+
+} // namespace arc

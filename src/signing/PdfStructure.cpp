@@ -1,0 +1,251 @@
+#include "PdfStructure.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace arc {
+
+namespace {
+
+bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
+bool isDelimiter(char c) { return isSpace(c) || std::strchr("()<>[]{}/%", c) != nullptr; }
+
+qsizetype skipSpace(const QByteArray &text, qsizetype i)
+{
+    while (i < text.size() && isSpace(text[i]))
+        ++i;
+    return i;
+}
+
+// The whitespace-separated word at i, and where the next one may begin.
+QByteArray word(const QByteArray &text, qsizetype &i)
+{
+    i = skipSpace(text, i);
+    const qsizetype start = i;
+    while (i < text.size() && !isDelimiter(text[i]))
+        ++i;
+    return text.mid(start, i - start);
+}
+
+bool isNumber(const QByteArray &w)
+{
+    return !w.isEmpty() && std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(uchar(c)) != 0; });
+}
+
+// A reference "N G R" at i, or an invalid one.
+PdfRef refAt(const QByteArray &text, qsizetype i)
+{
+    const QByteArray number = word(text, i);
+    const QByteArray generation = word(text, i);
+    const QByteArray r = word(text, i);
+    if (!isNumber(number) || !isNumber(generation) || r != "R")
+        return {};
+    return {number.toInt(), generation.toInt()};
+}
+
+// Past a literal string "( ... )" opening at i: nested parentheses, escapes.
+qsizetype pastString(const QByteArray &text, qsizetype i)
+{
+    int depth = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] == '\\')
+            ++i;
+        else if (text[i] == '(')
+            ++depth;
+        else if (text[i] == ')' && --depth == 0)
+            return i + 1;
+    }
+    return -1;
+}
+
+const qsizetype tailToSearch = 1024;
+
+} // namespace
+
+QByteArray PdfRef::text() const { return QByteArray::number(number) + ' ' + QByteArray::number(generation) + " R"; }
+
+qsizetype PdfStructure::closing(const QByteArray &text, qsizetype open)
+{
+    int depth = 0;
+    for (qsizetype i = open; i < text.size();) {
+        const char c = text[i];
+        if (c == '(') {
+            i = pastString(text, i);
+            if (i < 0)
+                return -1;
+            continue;
+        }
+        const bool dictOpen = c == '<' && i + 1 < text.size() && text[i + 1] == '<';
+        const bool dictClose = c == '>' && i + 1 < text.size() && text[i + 1] == '>';
+        if (dictOpen || c == '[') {
+            ++depth;
+        } else if (dictClose || c == ']') {
+            if (--depth == 0)
+                return i + (dictClose ? 2 : 1);
+        } else if (c == '<') { // a hex string
+            const qsizetype end = text.indexOf('>', i);
+            if (end < 0)
+                return -1;
+            i = end + 1;
+            continue;
+        }
+        i += (dictOpen || dictClose) ? 2 : 1;
+    }
+    return -1;
+}
+
+qsizetype PdfStructure::valueOf(const QByteArray &dict, const char *key)
+{
+    const qsizetype open = dict.indexOf("<<");
+    if (open < 0)
+        return -1;
+    const qsizetype keyLength = qsizetype(std::strlen(key));
+    for (qsizetype i = open + 2; i < dict.size();) {
+        const char c = dict[i];
+        if (c == '>' && i + 1 < dict.size() && dict[i + 1] == '>')
+            return -1;
+        if (c == '[' || c == '(' || (c == '<' && i + 1 < dict.size() && dict[i + 1] == '<')) {
+            i = c == '(' ? pastString(dict, i) : closing(dict, i);
+            if (i < 0)
+                return -1;
+            continue;
+        }
+        if (c == '<') {
+            i = dict.indexOf('>', i);
+            if (i < 0)
+                return -1;
+            ++i;
+            continue;
+        }
+        if (c == '/' && dict.mid(i, keyLength) == key
+            && (i + keyLength == dict.size() || isDelimiter(dict[i + keyLength])))
+            return i + keyLength;
+        ++i;
+    }
+    return -1;
+}
+
+PdfRef PdfStructure::refValue(const QByteArray &dict, const char *key)
+{
+    const qsizetype at = valueOf(dict, key);
+    return at < 0 ? PdfRef() : refAt(dict, at);
+}
+
+QByteArray PdfStructure::nameValue(const QByteArray &dict, const char *key)
+{
+    qsizetype at = valueOf(dict, key);
+    if (at < 0)
+        return {};
+    at = skipSpace(dict, at);
+    if (at >= dict.size() || dict[at] != '/')
+        return {};
+    ++at;
+    return '/' + word(dict, at);
+}
+
+QByteArray PdfStructure::object(PdfRef ref) const
+{
+    const auto found = m_offsets.constFind(ref.number);
+    if (!ref.isValid() || found == m_offsets.constEnd())
+        return {};
+    qsizetype i = *found;
+    const QByteArray number = word(m_pdf, i);
+    const QByteArray generation = word(m_pdf, i);
+    const QByteArray keyword = word(m_pdf, i);
+    if (number.toInt() != ref.number || generation.toInt() != ref.generation || keyword != "obj")
+        return {};
+    const qsizetype end = m_pdf.indexOf("endobj", i);
+    return end < 0 ? QByteArray() : m_pdf.mid(i, end - i).trimmed();
+}
+
+bool PdfStructure::readXrefSections(qint64 offset)
+{
+    // Newer sections come first and win; /Prev leads to the older ones.
+    for (int sections = 0; offset >= 0 && sections < 64; ++sections) {
+        qsizetype i = qsizetype(offset);
+        if (word(m_pdf, i) != "xref")
+            return false;
+        for (;;) {
+            const qsizetype lineStart = i;
+            const QByteArray first = word(m_pdf, i);
+            if (first == "trailer")
+                break;
+            const QByteArray count = word(m_pdf, i);
+            if (!isNumber(first) || !isNumber(count))
+                return false;
+            for (int n = 0; n < count.toInt(); ++n) {
+                const QByteArray at = word(m_pdf, i);
+                word(m_pdf, i);
+                const QByteArray type = word(m_pdf, i);
+                if (!isNumber(at) || (type != "n" && type != "f"))
+                    return false;
+                if (type == "n" && !m_offsets.contains(first.toInt() + n))
+                    m_offsets.insert(first.toInt() + n, at.toLongLong());
+            }
+            if (i == lineStart)
+                return false;
+        }
+        const qsizetype open = m_pdf.indexOf("<<", i);
+        const qsizetype end = open < 0 ? -1 : closing(m_pdf, open);
+        if (end < 0)
+            return false;
+        const QByteArray trailer = m_pdf.mid(open, end - open);
+        if (m_trailer.isEmpty())
+            m_trailer = trailer;
+        const qsizetype prev = valueOf(trailer, "/Prev");
+        qsizetype p = prev;
+        offset = prev < 0 ? -1 : word(trailer, p).toLongLong();
+    }
+    return offset < 0;
+}
+
+bool PdfStructure::findPage()
+{
+    PdfRef node = refValue(object(m_root), "/Pages");
+    for (int depth = 0; node.isValid() && depth < 16; ++depth) {
+        const QByteArray dict = object(node);
+        if (nameValue(dict, "/Type") == "/Page") {
+            m_page = node;
+            return true;
+        }
+        const qsizetype kids = valueOf(dict, "/Kids");
+        if (kids < 0)
+            return false;
+        const qsizetype open = skipSpace(dict, kids);
+        node = open < dict.size() && dict[open] == '[' ? refAt(dict, open + 1) : PdfRef();
+    }
+    return false;
+}
+
+SigningResult<PdfStructure> PdfStructure::read(const QByteArray &pdf)
+{
+    const auto unsupported = [](const char *why) {
+        return SigningError{SigningFault::UnsupportedPdf,
+                            QStringLiteral("The PDF cannot be signed: %1.").arg(QLatin1String(why))};
+    };
+    PdfStructure s;
+    s.m_pdf = pdf;
+    if (!pdf.startsWith("%PDF-"))
+        return unsupported("it is not a PDF file");
+    const qsizetype keyword = pdf.lastIndexOf("startxref");
+    if (keyword < 0 || keyword < pdf.size() - tailToSearch)
+        return unsupported("it has no startxref");
+    qsizetype i = keyword + qsizetype(std::strlen("startxref"));
+    const QByteArray at = word(pdf, i);
+    if (!isNumber(at) || at.toLongLong() >= pdf.size())
+        return unsupported("its startxref is not an offset in the file");
+    s.m_startXref = at.toLongLong();
+    if (!s.readXrefSections(s.m_startXref))
+        return unsupported("its cross-reference is not a table this program reads");
+    qsizetype sizeAt = valueOf(s.m_trailer, "/Size");
+    s.m_size = sizeAt < 0 ? 0 : word(s.m_trailer, sizeAt).toInt();
+    s.m_root = refValue(s.m_trailer, "/Root");
+    if (s.m_size <= 0 || !s.m_root.isValid())
+        return unsupported("its trailer has no /Size or /Root");
+    if (!s.findPage())
+        return unsupported("its page cannot be found");
+    return s;
+}
+
+} // namespace arc

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "SigningError.h"
+
+#include <QByteArray>
+#include <QHash>
+
+namespace arc {
+
+// "N G R": an indirect object's number and generation.
+struct PdfRef {
+    int number = 0;
+    int generation = 0;
+    bool isValid() const { return number > 0; }
+    QByteArray text() const;
+};
+
+// Just enough of a PDF's structure to add a signature to its page as an
+// incremental update: the cross-reference table (classic, with its older
+// sections through /Prev), the trailer, the catalogue and the one page.
+// PDFs keeping their cross-reference in a stream are not read.
+class PdfStructure {
+public:
+    static SigningResult<PdfStructure> read(const QByteArray &pdf);
+
+    qint64 startXref() const { return m_startXref; }
+    int size() const { return m_size; }
+    const QByteArray &trailer() const { return m_trailer; } // "<< ... >>"
+    PdfRef root() const { return m_root; }
+    PdfRef page() const { return m_page; }
+    // An object's body between "obj" and "endobj", trimmed; empty when the
+    // table does not lead to it.
+    QByteArray object(PdfRef ref) const;
+
+    // Where the value of `key` begins in a dictionary's text, looking at its
+    // own keys only (not those of dictionaries inside it); -1 without one.
+    static qsizetype valueOf(const QByteArray &dict, const char *key);
+    // The reference or name that is `key`'s value, if it is one.
+    static PdfRef refValue(const QByteArray &dict, const char *key);
+    static QByteArray nameValue(const QByteArray &dict, const char *key);
+    // Where the dictionary or array opening at `open` ends (just past it); -1 if it does not.
+    static qsizetype closing(const QByteArray &text, qsizetype open);
+
+private:
+    bool readXrefSections(qint64 offset);
+    bool findPage();
+
+    QByteArray m_pdf;
+    QHash<int, qint64> m_offsets;
+    qint64 m_startXref = -1;
+    int m_size = 0;
+    QByteArray m_trailer;
+    PdfRef m_root;
+    PdfRef m_page;
+};
+
+} // namespace arc

@@ -1,0 +1,56 @@
+#include "ShopAuthority.h"
+
+#include "KeyFiles.h"
+
+namespace arc {
+
+ShopAuthority::ShopAuthority(PKeyPtr key, X509Ptr certificate, StoredAuthority stored)
+    : m_key(std::move(key)), m_certificate(std::move(certificate)), m_stored(std::move(stored))
+{
+}
+
+const QString &ShopAuthority::defaultName()
+{
+    static const QString name = QStringLiteral("ARC 8130 shop authority");
+    return name;
+}
+
+SigningResult<ShopAuthority> ShopAuthority::create(const QString &name, const QString &passphrase,
+                                                   const Validity &validity)
+{
+    if (passphrase.isEmpty())
+        return SigningError{SigningFault::EmptyPassword, QStringLiteral("The shop authority needs a passphrase.")};
+    SigningResult<PKeyPtr> key = CertificateBuilder::newKey();
+    if (!key.ok())
+        return key.error();
+    const QString subject = name.trimmed().isEmpty() ? defaultName() : name;
+    SigningResult<X509Ptr> certificate = CertificateBuilder::authority({subject, {}}, key->get(), validity);
+    if (!certificate.ok())
+        return certificate.error();
+    SigningResult<QByteArray> encrypted = KeyFiles::encryptedKey(key->get(), passphrase);
+    if (!encrypted.ok())
+        return encrypted.error();
+    StoredAuthority stored{encrypted.value(), KeyFiles::certificatesPem({certificate->get()})};
+    return ShopAuthority(std::move(key.value()), std::move(certificate.value()), std::move(stored));
+}
+
+SigningResult<ShopAuthority> ShopAuthority::open(const StoredAuthority &stored, const QString &passphrase)
+{
+    SigningResult<PKeyPtr> key = KeyFiles::openKey(stored.encryptedKey, passphrase,
+                                                   QStringLiteral("The shop authority's passphrase is wrong."));
+    if (!key.ok())
+        return key.error();
+    std::vector<X509Ptr> certificates = KeyFiles::readCertificates(stored.certificate);
+    if (certificates.empty() || X509_check_private_key(certificates.front().get(), key->get()) != 1)
+        return SigningError{SigningFault::Damaged,
+                            QStringLiteral("The shop authority's certificate is damaged or not its own.")};
+    return ShopAuthority(std::move(key.value()), std::move(certificates.front()), stored);
+}
+
+SigningResult<X509Ptr> ShopAuthority::issue(const CertificateSubject &subject, EVP_PKEY *subjectKey,
+                                            const Validity &validity) const
+{
+    return CertificateBuilder::signatory(subject, subjectKey, m_certificate.get(), m_key.get(), validity);
+}
+
+} // namespace arc

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <openssl/x509.h>
+
+namespace arc {
+
+// What a PDF's signature says: who signed, under whose authority, and
+// whether the signed bytes are as they were signed. The last signature
+// in the file is the one read.
+struct SignatureReport {
+    bool isSigned = false;
+    QString signer; // the signing certificate's common name
+    QString issuer; // its issuer's common name
+    bool intact = false;
+    bool addedAfterSigning = false; // bytes follow the signed range
+    bool fromAuthority = false;     // issued by the authority given
+    QString problem;                // why it is not intact or cannot be read
+
+    static SignatureReport of(const QByteArray &pdf, const X509 *authority = nullptr);
+    // `authorityPem` is the authority's certificate (PEM); empty for none.
+    static SignatureReport of(const QByteArray &pdf, const QByteArray &authorityPem);
+};
+
+} // namespace arc

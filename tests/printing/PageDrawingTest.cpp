@@ -1,0 +1,317 @@
+// Each page, in each of the three layouts, drawn as recorded in
+// pages/NAME-LAYOUT.ops: every text, ruling, box, shading and signature
+// with its place, font and fill. The notices the page gives are checked,
+// and no text may cross a ruling, overprint another or leave the sheet.
+// After a deliberate change of the layout, record the pages again with
+//   ARC_RECORD_PAGES=1 ctest -R PageDrawing
+// and read the difference before committing it.
+
+#include "PageCheck.h"
+#include "PrintFixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <functional>
+
+namespace {
+
+using Op = RecordedPage::Op;
+using Kind = RecordedPage::Kind;
+
+// A page's drawing as lines of text, one operation a line, in drawing order.
+QStringList drawing(const RecordedPage &r)
+{
+    const auto n = [](double v) { return QString::number(v, 'f', 2); };
+    const auto corners = [&](const Op &op) { return QStringList{n(op.x1), n(op.y1), n(op.x2), n(op.y2)}.join(' '); };
+    QStringList out;
+    for (const Op &op : r.canvas.ops()) {
+        switch (op.kind) {
+        case Kind::Orientation:
+            out << (op.orientation == arc::PageCanvas::Orientation::Landscape ? "landscape" : "portrait");
+            break;
+        case Kind::Text:
+            out << QString("text %1 %2 size %3%4 condense %5%6 \"%7\"")
+                       .arg(n(op.x1), n(op.y1), n(op.fontSize), op.bold ? " bold" : "", QString::number(op.condense, 'f', 3),
+                            op.lineEnd ? " end" : "", op.text);
+            break;
+        case Kind::Line:
+            out << QString("line %1 width %2").arg(corners(op)).arg(op.lineWidth);
+            break;
+        case Kind::Box:
+        case Kind::SolidBox:
+            out << QString("%1 %2 %3")
+                       .arg(op.kind == Kind::Box ? "box" : "solid", corners(op),
+                            op.fill == arc::PageCanvas::FillStyle::Solid ? "filled " + op.fillColor.name() : "open");
+            break;
+        case Kind::Picture:
+            out << QString("picture %1 image %2x%3").arg(corners(op)).arg(op.image.width()).arg(op.image.height());
+            break;
+        case Kind::EndJob:
+            out << "end of job";
+            break;
+        }
+    }
+    const arc::SheetFit fit = r.canvas.sheetFit();
+    out << QString("on the sheet: scale %1 dx %2 dy %3").arg(QString::number(fit.scale, 'f', 4), n(fit.dx), n(fit.dy));
+    return out;
+}
+
+// A description of `lines` lines.
+QString description(int lines)
+{
+    const char *parts[] = {"FUEL PUMP ASSEMBLY", "HIGH PRESSURE STAGE", "WITH MOUNTING KIT"};
+    QStringList text;
+    for (int i = 0; i < lines; ++i)
+        text << parts[i % 3];
+    return text.join("\r\n");
+}
+
+arc::CertificatePage signedInBoth()
+{
+    arc::CertificatePage p = fullCertificate();
+    p.block14dName = "John Roe";
+    p.block14eDate = "06/Dec/2026";
+    return p;
+}
+
+// The notices a page gives in P0, P1 and LS.
+using Notices = std::array<QStringList, std::size(kModeCases)>;
+Notices inEach(const QStringList &notices) { return {notices, notices, notices}; }
+
+struct PageCase {
+    const char *name;
+    std::function<arc::CertificatePage()> make;
+    Notices notices;
+};
+
+const PageCase kPages[] = {
+    // Block 14 grey (row 0 is NEW), 13a approved ticked, signed in 13.
+    {"full", signedInBoth, {}},
+    // Every box ticked, block 13 grey, the signature in 14 by its trimmed name.
+    {"ticked-repaired",
+     [] {
+         arc::CertificatePage p = signedInBoth();
+         p.approvedDesign = p.nonApprovedDesign = p.cfrReturnToService = p.otherRegulation = true;
+         p.lines[0].status = "REPAIRED";
+         p.block13dName = "John Roe";
+         p.block14dName = " Jane Doe ";
+         return p;
+     },
+     {}},
+    // No box ticked, no shading, signed in both blocks.
+    {"unticked-signed-twice",
+     [] {
+         arc::CertificatePage p = signedInBoth();
+         p.approvedDesign = false;
+         p.settings.shade = false;
+         p.block14dName = p.block13dName;
+         return p;
+     },
+     {}},
+    // Null texts: only the form.
+    {"empty", [] { return arc::CertificatePage{}; }, {}},
+    // Everything long: shrunk onto the sheet where it is too high for it.
+    {"long", [] { return longCertificate(std::nullopt); }, {}},
+    // Too wide for its box: condensed where it stands; block 5 wraps.
+    {"long-invoice",
+     [] {
+         arc::CertificatePage p;
+         p.invoice = "WORK ORDER 4471-2026-0001234 / CONTRACT AB-99812-XYZ";
+         p.organ1 = "ABC";
+         p.organ2 = "L0\r\nL1\r\nL2\r\nL3";
+         return p;
+     },
+     {}},
+    // Ten items of one or two lines above block 12, in both remarks sections.
+    {"ten-items",
+     [] {
+         arc::CertificatePage p;
+         for (int r = 0; r < arc::kItemSlots; ++r)
+             p.lines[r] = itemLine(QString::number(r + 1), description(1 + r % 2), "PN 1", "1", "SN 1", "NEW");
+         p.remarks = "Remarks start here";
+         return p;
+     },
+     {}},
+    {"ten-items-large-remarks",
+     [] {
+         arc::CertificatePage p;
+         p.settings.largeRemarks = true;
+         for (int r = 0; r < arc::kItemSlots; ++r)
+             p.lines[r] = itemLine(QString::number(r + 1), description(1 + r % 2), "PN 1", "1", "SN 1", "NEW");
+         p.remarks = "First remark\r\nSecond remark";
+         return p;
+     },
+     {}},
+    // Ten rows of three lines: the gap, then the size, gives way.
+    {"three-line-items",
+     [] {
+         arc::CertificatePage p;
+         for (int r = 0; r < arc::kItemSlots; ++r)
+             p.lines[r] = itemLine(QString::number(r + 1), description(3), QString("PN %1").arg(r), "2", "SN 1", "NEW");
+         return p;
+     },
+     {}},
+    // Rows start below the tallest cell above, numbered or not; an empty
+    // slot takes only its gap.
+    {"rows-without-number",
+     [] {
+         arc::CertificatePage p;
+         p.lines[0] = itemLine("1", "A0\r\nB0\r\nC0", "P0", "Q0", "S0", "NEW");
+         p.lines[1] = itemLine(" ", "A1\r\nB1", "PN 2");
+         p.lines[2] = itemLine("", "A2", "PN 3");
+         p.lines[4] = itemLine("5", "A4");
+         p.lines[5] = itemLine("6", "HYDRAULIC ACCUMULATOR PRECHARGE VALVE ASSEMBLY WITH BRACKETS AND FITTINGS", "PN 1");
+         return p;
+     },
+     {}},
+    // Five lines in each of blocks 4 and 5, above the item heading.
+    {"blocks-4-and-5",
+     [] {
+         arc::CertificatePage p;
+         p.organ1 = "Velloran Aero Components\r\n1200 Airport Road\r\nHangar 4\r\nWichita, KS 67209\r\nUnited States";
+         p.invoice = "WO 4471\r\nCONTRACT 99812\r\nINVOICE 88120\r\nBATCH 17\r\nLOT 2026-03";
+         return p;
+     },
+     {}},
+    // Each cell wraps at its own width inside its column; an item cell of
+    // more than ten lines is told under the remarks' title, as the remarks are.
+    {"wrapped-cells",
+     [] {
+         QStringList words;
+         for (int i = 0; i < 60; ++i)
+             words << QString("w%1 %2").arg(i % 10).arg(i % 3 ? "abc" : "de");
+         arc::CertificatePage p;
+         p.remarks = words.join(' ');
+         p.invoice = words.mid(0, 10).join(' ');
+         p.lines[0] = itemLine("1", p.remarks, p.remarks, p.remarks, p.remarks, p.remarks);
+         return p;
+     },
+     {QStringList(3, "Remarks section too long"), QStringList(5, "Remarks section too long"),
+      QStringList(3, "Remarks section too long")}},
+    // More than ten lines of a wrapped cell: ten printed, and told.
+    {"over-ten-lines",
+     [] {
+         arc::CertificatePage p;
+         for (int i = 1; i <= 12; ++i)
+             p.remarks += QString("R%1\r\n").arg(i);
+         p.invoice = "I1\r\nI2\r\nI3\r\nI4\r\nI5\r\nI6\r\nI7\r\nI8\r\nI9\r\nI10\r\nI11";
+         p.lines[0].description = "D1\r\nD2\r\nD3\r\nD4\r\nD5\r\nD6\r\nD7\r\nD8\r\nD9\r\nD10"; // exactly ten
+         return p;
+     },
+     inEach({"Section 5 too long", "Remarks section too long"})},
+    // What the smallest size cannot hold is left out and told.
+    {"too-much",
+     [] {
+         arc::CertificatePage p;
+         p.settings.largeRemarks = true;
+         for (int r = 0; r < arc::kItemSlots; ++r)
+             p.lines[r] = itemLine(QString::number(r + 1), description(10), "PN 1");
+         QStringList organ;
+         for (int i = 0; i < 20; ++i)
+             organ << QString("Line %1").arg(i);
+         p.organ2 = organ.join("\r\n");
+         p.invoice = QString("Invoice\r\n").repeated(9);
+         return p;
+     },
+     inEach({"Section 4 too long", "Section 5 too long", "Items section too long"})},
+};
+
+struct PageInLayout {
+    const PageCase *page;
+    size_t layout; // in kModeCases
+    const char *layoutName() const { return kModeCases[layout].name; }
+};
+void PrintTo(const PageInLayout &c, std::ostream *os) { *os << c.page->name << '-' << c.layoutName(); }
+
+std::vector<PageInLayout> pagesInLayouts()
+{
+    std::vector<PageInLayout> all;
+    for (const PageCase &page : kPages)
+        for (size_t layout = 0; layout < std::size(kModeCases); ++layout)
+            all.push_back({&page, layout});
+    return all;
+}
+
+class PageDrawingTest : public testing::TestWithParam<PageInLayout> {};
+
+TEST_P(PageDrawingTest, DrawnAsRecordedWithItsNoticesAndNothingOverprinted)
+{
+    const PageCase &c = *GetParam().page;
+    arc::CertificatePage page = c.make();
+    page.settings.orientation = kModeCases[GetParam().layout].user1;
+    const RecordedPage r(page);
+    const QStringList &notices = c.notices[GetParam().layout];
+    EXPECT_EQ(r.notices, notices);
+    EXPECT_EQ(r.result.truncatedCells, notices);
+    EXPECT_EQ(pageFaults(r.canvas).join("\n"), "");
+
+    const QString path = QString(PAGES_DIR "/%1-%2.ops").arg(c.name, GetParam().layoutName());
+    const QStringList drawn = drawing(r);
+    QFile file(path);
+    if (qEnvironmentVariableIsSet("ARC_RECORD_PAGES")) {
+        ASSERT_TRUE(QDir().mkpath(PAGES_DIR));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text));
+        file.write((drawn.join('\n') + '\n').toUtf8());
+        return;
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text))
+        << path.toStdString() << " is missing: record it with ARC_RECORD_PAGES=1";
+    const QStringList recorded = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < std::max(drawn.size(), recorded.size()); ++i) {
+        const QString want = recorded.value(i, "(nothing)"), got = drawn.value(i, "(nothing)");
+        ASSERT_EQ(got, want) << "operation " << i + 1 << " of " << path.toStdString()
+                             << "; if the layout changed on purpose, record again with ARC_RECORD_PAGES=1";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PageDrawingTest, testing::ValuesIn(pagesInLayouts()),
+                         [](const testing::TestParamInfo<PageInLayout> &i) {
+                             return QString("%1_%2").arg(i.param.page->name, i.param.layoutName()).replace('-', '_').toStdString();
+                         });
+
+// Which block the signature goes into, and which block is grey: by the
+// names and by row 0's status, whatever the layout.
+TEST(PageChoicesTest, SignatureUnderItsOwnersNameAndTheBlockRowZeroUsesLeftWhite)
+{
+    const struct {
+        const char *block13dName, *block14dName;
+        bool in13, in14;
+    } names[] = {{"Jane Doe", "", true, false},         {"", "Jane Doe", false, true},
+                 {"Jane Doe", "John Roe", true, false}, {"John Roe", " Jane Doe ", false, true},
+                 {"Jane Doe", "Jane Doe", true, true},  {"John Roe", "", false, false},
+                 {" ", " ", false, false}};
+    arc::CertificatePage p = fullCertificate();
+    for (const auto &c : names) {
+        SCOPED_TRACE(std::string(c.block13dName) + "/" + c.block14dName);
+        EXPECT_EQ(p.signsAbove(c.block13dName), c.in13);
+        EXPECT_EQ(p.signsAbove(c.block14dName), c.in14);
+    }
+    arc::CertificatePage unsigned_ = p;
+    unsigned_.signer = " ";
+    EXPECT_FALSE(unsigned_.signsAbove(" "));
+    unsigned_ = p;
+    unsigned_.signature = QImage();
+    EXPECT_FALSE(unsigned_.carriesSignature());
+
+    for (const auto &[status, block13] : {std::pair{"new", true}, {"Prototype", true}, {"NEW", true},
+                                          {"REPAIRED", false}, {"", false}, {"OVERHAULED", false}}) {
+        p.lines[0].status = status;
+        p.lines[1].status = block13 ? "REPAIRED" : "NEW"; // only row 0 decides
+        EXPECT_EQ(p.block13Applies(), block13) << status;
+    }
+}
+
+// The cut of a wrapped cell is told before that cell's lines are printed.
+TEST(PageNoticeTest, EachCutIsToldBeforeItsCellIsPrinted)
+{
+    const auto c = std::ranges::find_if(kPages, [](const PageCase &c) { return QString(c.name) == "over-ten-lines"; });
+    const arc::CertificatePage p = c->make();
+    arc::RecordingCanvas canvas;
+    QList<qsizetype> printedBefore;
+    (void)arc::PrintCertificate(canvas, p, [&](const QString &) {
+        printedBefore << canvas.texts("I1").size() + canvas.texts("R1").size();
+    });
+    EXPECT_EQ(printedBefore, QList<qsizetype>({0, 1}));
+}
+
+} // namespace

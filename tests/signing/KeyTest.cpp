@@ -1,0 +1,203 @@
+#include "CertificateInfo.h"
+#include "PrintTo.h"
+#include "SigningFixture.h"
+
+#include <openssl/core_names.h>
+#include <openssl/pem.h>
+#include <openssl/x509.h>
+
+#include <functional>
+
+using namespace arc;
+using namespace signing;
+
+namespace {
+
+const QString password = QStringLiteral("signatory's password");
+
+// The private scalar itself, as a P-256 key file holds it (32 bytes, padded), to look for in what is kept.
+QByteArray privateScalar(EVP_PKEY *key)
+{
+    BIGNUM *bn = nullptr;
+    if (EVP_PKEY_get_bn_param(key, OSSL_PKEY_PARAM_PRIV_KEY, &bn) != 1)
+        return {};
+    QByteArray bytes(32, '\0');
+    if (BN_bn2binpad(bn, reinterpret_cast<unsigned char *>(bytes.data()), int(bytes.size())) != 32)
+        bytes.clear();
+    BN_clear_free(bn);
+    return bytes;
+}
+
+// Every PEM block's bytes decoded, so that a key in clear is found in any form.
+QByteArray decoded(const QByteArray &pem)
+{
+    QByteArray all;
+    BioPtr in = readBio(pem);
+    char *name = nullptr, *header = nullptr;
+    unsigned char *data = nullptr;
+    long length = 0;
+    while (PEM_read_bio(in.get(), &name, &header, &data, &length) == 1) {
+        all += QByteArray(reinterpret_cast<const char *>(data), length);
+        OPENSSL_free(name);
+        OPENSSL_free(header);
+        OPENSSL_free(data);
+    }
+    return all;
+}
+
+// How many PBKDF2 rounds stand between a stolen key file and the password guessed for it.
+long pbkdf2Rounds(const QByteArray &pem)
+{
+    BioPtr in = readBio(pem);
+    std::unique_ptr<X509_SIG, OpenSslFree<X509_SIG_free>> sealed(PEM_read_bio_PKCS8(in.get(), nullptr, nullptr, nullptr));
+    if (!sealed)
+        return 0;
+    const X509_ALGOR *scheme = nullptr;
+    X509_SIG_get0(sealed.get(), &scheme, nullptr);
+    const ASN1_OBJECT *oid = nullptr;
+    int type = 0;
+    const void *value = nullptr;
+    X509_ALGOR_get0(&oid, &type, &value, scheme);
+    if (OBJ_obj2nid(oid) != NID_pbes2 || type != V_ASN1_SEQUENCE)
+        return 0;
+    std::unique_ptr<PBE2PARAM, OpenSslFree<PBE2PARAM_free>> pbes2(static_cast<PBE2PARAM *>(
+        ASN1_item_unpack(static_cast<const ASN1_STRING *>(value), ASN1_ITEM_rptr(PBE2PARAM))));
+    X509_ALGOR_get0(&oid, &type, &value, pbes2 ? pbes2->keyfunc : nullptr);
+    if (!pbes2 || OBJ_obj2nid(oid) != NID_id_pbkdf2 || type != V_ASN1_SEQUENCE)
+        return 0;
+    std::unique_ptr<PBKDF2PARAM, OpenSslFree<PBKDF2PARAM_free>> pbkdf2(static_cast<PBKDF2PARAM *>(
+        ASN1_item_unpack(static_cast<const ASN1_STRING *>(value), ASN1_ITEM_rptr(PBKDF2PARAM))));
+    return pbkdf2 ? ASN1_INTEGER_get(pbkdf2->iter) : 0;
+}
+
+struct KeySource {
+    const char *name;
+    std::function<SigningResult<StoredSigningKey>()> make;
+};
+void PrintTo(const KeySource &s, std::ostream *os) { *os << s.name; }
+
+class KeySourceTest : public ::testing::TestWithParam<KeySource> {};
+
+TEST_P(KeySourceTest, KeptEncryptedOpenedOnlyWithItsPasswordAndReencrypted)
+{
+    SigningResult<StoredSigningKey> stored = GetParam().make();
+    ASSERT_TRUE(stored.ok()) << stored.error().message.toStdString();
+
+    const CertificateInfo info = CertificateInfo::fromPem(stored->certificates);
+    EXPECT_EQ(info.commonName, "J. Smith");
+    EXPECT_TRUE(info.subject.contains("ARC-1234")) << info.text().toStdString();
+    EXPECT_EQ(info.issuerName, ShopAuthority::defaultName());
+    EXPECT_TRUE(info.text().contains(info.validUntil.date().toString(Qt::ISODate)));
+
+    EXPECT_EQ(SigningKey::open(stored.value(), QStringLiteral("guess")).fault(), SigningFault::WrongPassword);
+    SigningResult<SigningKey> opened = SigningKey::open(stored.value(), password);
+    ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
+
+    const QByteArray scalar = privateScalar(opened->key());
+    ASSERT_EQ(scalar.size(), 32);
+    const QByteArray kept = stored->encryptedKey + stored->certificates;
+    EXPECT_FALSE(decoded(kept).contains(scalar));
+    EXPECT_FALSE(kept.contains("BEGIN PRIVATE KEY"));
+    EXPECT_FALSE(kept.contains("BEGIN EC PRIVATE KEY"));
+    EXPECT_GE(pbkdf2Rounds(stored->encryptedKey), 600000); // as current advice has it for PBKDF2-SHA256
+
+    SigningResult<StoredSigningKey> again = opened->stored(QStringLiteral("new password"));
+    ASSERT_TRUE(again.ok());
+    EXPECT_FALSE(decoded(again->encryptedKey).contains(scalar));
+    EXPECT_EQ(SigningKey::open(again.value(), password).fault(), SigningFault::WrongPassword);
+    SigningResult<SigningKey> reopened = SigningKey::open(again.value(), QStringLiteral("new password"));
+    ASSERT_TRUE(reopened.ok());
+    EXPECT_EQ(EVP_PKEY_eq(reopened->key(), opened->key()), 1);
+    EXPECT_EQ(reopened->chain().size(), 2u); // the signatory's and the authority's
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeySourceTest,
+    ::testing::Values(KeySource{"MadeByTheShop", [] { return SigningResult<StoredSigningKey>(madeKey(password)); }},
+                      KeySource{"BroughtInFromPkcs12", [] {
+                                    const QByteArray p12 = pkcs12Of(madeKey(QStringLiteral("x")), QStringLiteral("x"),
+                                                                    QStringLiteral("file password"));
+                                    return SigningKey::import(p12, QStringLiteral("file password"), password);
+                                }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Each refusal is typed and says why.
+struct Refusal {
+    const char *name;
+    std::function<SigningFault(QString &message)> attempt;
+    SigningFault fault;
+    const char *said;
+};
+void PrintTo(const Refusal &r, std::ostream *os) { *os << r.name; }
+
+template <typename T> SigningFault faultOf(const SigningResult<T> &r, QString &message)
+{
+    message = r.error().message;
+    return r.fault();
+}
+
+QByteArray pkcs12For(const Validity &validity)
+{
+    return pkcs12Of(madeKey(QStringLiteral("x"), validity), QStringLiteral("x"), QStringLiteral("p12"));
+}
+
+class RefusalTest : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(RefusalTest, IsTypedAndSaysWhy)
+{
+    QString message;
+    EXPECT_EQ(GetParam().attempt(message), GetParam().fault);
+    EXPECT_TRUE(message.contains(QLatin1String(GetParam().said))) << message.toStdString();
+}
+
+const QDateTime now = QDateTime::currentDateTimeUtc();
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RefusalTest,
+    ::testing::Values(
+        Refusal{"AuthorityWrongPassphrase",
+                [](QString &m) { return faultOf(ShopAuthority::open(authority().stored(), "passphrase"), m); },
+                SigningFault::WrongPassword, "passphrase is wrong"},
+        Refusal{"AuthorityWithoutPassphrase",
+                [](QString &m) { return faultOf(ShopAuthority::create("Shop", {}), m); }, SigningFault::EmptyPassword,
+                "needs a passphrase"},
+        Refusal{"KeyWithoutPassword",
+                [](QString &m) { return faultOf(SigningKey::make(authority(), {"J. Smith", {}}, {}), m); },
+                SigningFault::EmptyPassword, "needs a password"},
+        Refusal{"NotPkcs12",
+                [](QString &m) {
+                    return faultOf(SigningKey::import(authority().stored().certificate, "p12", password), m);
+                },
+                SigningFault::NotPkcs12, "not a PKCS#12"},
+        Refusal{"Pkcs12WrongPassword",
+                [](QString &m) {
+                    return faultOf(SigningKey::import(pkcs12For(Validity::years(1)), "guess", password), m);
+                },
+                SigningFault::WrongPassword, "file's password is wrong"},
+        Refusal{"Pkcs12Expired",
+                [](QString &m) {
+                    const QByteArray p12 = pkcs12For({now.addYears(-2), now.addDays(-1)});
+                    return faultOf(SigningKey::import(p12, "p12", password), m);
+                },
+                SigningFault::Expired, "expired"},
+        Refusal{"Pkcs12NotYetValid",
+                [](QString &m) {
+                    const QByteArray p12 = pkcs12For({now.addDays(1), now.addYears(2)});
+                    return faultOf(SigningKey::import(p12, "p12", password), m);
+                },
+                SigningFault::NotYetValid, "not valid yet"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ShopAuthorityTest, OpensWithItsPassphraseAndIsNamedAsAsked)
+{
+    SigningResult<ShopAuthority> opened = ShopAuthority::open(authority().stored(), passphrase());
+    ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
+    EXPECT_EQ(CertificateInfo::of(opened->certificate()).subject, "CN = ARC 8130 shop authority");
+    EXPECT_FALSE(opened->stored().encryptedKey.contains("BEGIN PRIVATE KEY"));
+
+    SigningResult<ShopAuthority> named = ShopAuthority::create(QStringLiteral("Ünited Repair Ltd"), passphrase());
+    ASSERT_TRUE(named.ok());
+    EXPECT_EQ(CertificateInfo::fromPem(named->stored().certificate).commonName, "Ünited Repair Ltd");
+}
+
+} // namespace

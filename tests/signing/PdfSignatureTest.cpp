@@ -1,0 +1,181 @@
+#include "PdfSignature.h"
+#include "PdfStructure.h"
+#include "SignatureReport.h"
+#include "SigningFixture.h"
+#include "TempFolder.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+using namespace arc;
+using namespace signing;
+
+namespace {
+
+const QRectF box(300, 100, 200, 40);
+
+const SigningKey &signingKey()
+{
+    static const SigningKey key = std::move(SigningKey::open(madeKey(QStringLiteral("pw")), QStringLiteral("pw")).value());
+    return key;
+}
+
+// pdfsig's verdict on the signature, or nothing when pdfsig is not installed.
+class PdfSigTest : public TempFolderTest {
+protected:
+    std::optional<QString> pdfsig(const QByteArray &pdf)
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("pdfsig"));
+        if (program.isEmpty())
+            return std::nullopt;
+        writeFile(file("signed.pdf"), pdf);
+        QProcess p;
+        p.start(program, {file("signed.pdf")});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    }
+};
+
+// The page's annotation array, whether in the page or an object of its own.
+QByteArray annotations(const PdfStructure &s)
+{
+    const QByteArray page = s.object(s.page());
+    const PdfRef ref = PdfStructure::refValue(page, "/Annots");
+    if (ref.isValid())
+        return s.object(ref);
+    const qsizetype at = PdfStructure::valueOf(page, "/Annots");
+    return at < 0 ? QByteArray() : page.mid(at, PdfStructure::closing(page, page.indexOf('[', at)) - at);
+}
+
+// Page layouts the signature must be added to.
+struct Layout {
+    const char *name;
+    QByteArray (*pdf)();
+};
+void PrintTo(const Layout &l, std::ostream *os) { *os << l.name; }
+
+const QByteArray pages = "<< /Type /Pages /Kids [3 0 R] /Count 1 >>";
+const QByteArray content = "<< /Length 0 >>\nstream\n\nendstream";
+
+class LayoutTest : public PdfSigTest, public ::testing::WithParamInterface<Layout> {};
+
+TEST_P(LayoutTest, SignedPageIsValidAndNamesItsSigner)
+{
+    const QByteArray original = GetParam().pdf();
+    SigningResult<QByteArray> signedPdf = PdfSignature::sign(original, signingKey(), box);
+    ASSERT_TRUE(signedPdf.ok()) << signedPdf.error().message.toStdString();
+    EXPECT_TRUE(signedPdf->startsWith(original)); // an incremental update, nothing rewritten
+    // Readers following the new cross-reference section still find every object.
+    const SigningResult<PdfStructure> before = PdfStructure::read(original), after = PdfStructure::read(signedPdf.value());
+    ASSERT_TRUE(after.ok()) << after.error().message.toStdString();
+    EXPECT_EQ(after->page().number, before->page().number);
+    for (int n = 1; n < before->size(); ++n)
+        EXPECT_FALSE(after->object({n, 0}).isEmpty()) << "object " << n;
+    // The page keeps its annotations and gains the signature's widget.
+    EXPECT_EQ(annotations(after.value()).count(" R"), annotations(before.value()).count(" R") + 1);
+
+    const SignatureReport report = SignatureReport::of(signedPdf.value(), authority().certificate());
+    EXPECT_TRUE(report.isSigned);
+    EXPECT_TRUE(report.intact) << report.problem.toStdString();
+    EXPECT_FALSE(report.addedAfterSigning);
+    EXPECT_EQ(report.signer, "J. Smith");
+    EXPECT_EQ(report.issuer, ShopAuthority::defaultName());
+    EXPECT_TRUE(report.fromAuthority);
+    const SigningResult<ShopAuthority> stranger = ShopAuthority::create({}, QStringLiteral("other"));
+    EXPECT_FALSE(SignatureReport::of(signedPdf.value(), stranger->certificate()).fromAuthority);
+
+    const std::optional<QString> verdict = pdfsig(signedPdf.value());
+    if (!verdict)
+        GTEST_SKIP() << "pdfsig is missing (./dev.sh installs poppler-utils)";
+    EXPECT_TRUE(verdict->contains("Signature is Valid")) << verdict->toStdString();
+    EXPECT_TRUE(verdict->contains("ETSI.CAdES.detached")) << verdict->toStdString();
+    EXPECT_TRUE(verdict->contains("J. Smith")) << verdict->toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pdf, LayoutTest,
+    ::testing::Values(
+        Layout{"WrittenByQt", qtPage},
+        Layout{"PageWithoutAnnotations",
+               [] { return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
+                                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>",
+                                  content}); }},
+        Layout{"AnnotationsInThePage",
+               [] { return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
+                                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R "
+                                  "/Annots [5 0 R] /Resources << /Font << >> >> >>",
+                                  content,
+                                  "<< /Type /Annot /Subtype /Text /Rect [10 10 20 20] >>"}); }},
+        Layout{"UpdatedOnceBefore", [] {
+                   const QByteArray first = pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
+                                                   "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>", content});
+                   return updated(first, 3, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>");
+               }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PdfSignatureTest, RefusesWhatItCannotSignWithoutChangingIt)
+{
+    const QByteArray xrefStream = "%PDF-1.5\n1 0 obj\n<< /Type /XRef /Size 2 /Root 1 0 R >>\nstream\n\nendstream\n"
+                                  "endobj\nstartxref\n9\n%%EOF\n";
+    EXPECT_EQ(PdfSignature::sign(xrefStream, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+    EXPECT_EQ(PdfSignature::sign("not a pdf", signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+    const QByteArray once = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    EXPECT_EQ(PdfSignature::sign(once, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+}
+
+// What PAdES asks of the CMS: a SHA-256 digest and the signing
+// certificate named among the signed attributes, as CAdES has it.
+TEST(PdfSignatureTest, CmsIsCadesOverSha256)
+{
+    const SigningResult<QByteArray> der = PdfSignature::cms("page bytes", signingKey());
+    ASSERT_TRUE(der.ok()) << der.error().message.toStdString();
+    const auto *p = reinterpret_cast<const unsigned char *>(der->constData());
+    const CmsPtr cms(d2i_CMS_ContentInfo(nullptr, &p, long(der->size())));
+    ASSERT_TRUE(cms);
+    EXPECT_EQ(*CMS_get0_content(cms.get()), nullptr); // detached
+    CMS_SignerInfo *info = sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0);
+    X509_ALGOR *digest = nullptr;
+    CMS_SignerInfo_get0_algs(info, nullptr, nullptr, &digest, nullptr);
+    const ASN1_OBJECT *algorithm = nullptr;
+    X509_ALGOR_get0(&algorithm, nullptr, nullptr, digest);
+    EXPECT_EQ(OBJ_obj2nid(algorithm), NID_sha256);
+    EXPECT_GE(CMS_signed_get_attr_by_NID(info, NID_id_smime_aa_signingCertificateV2, -1), 0);
+}
+
+// What a signed page becomes, and what the report and pdfsig then say.
+struct Tampering {
+    const char *name;
+    void (*change)(QByteArray &pdf);
+    bool intact;
+    bool added;
+};
+void PrintTo(const Tampering &t, std::ostream *os) { *os << t.name; }
+
+class TamperingTest : public PdfSigTest, public ::testing::WithParamInterface<Tampering> {};
+
+TEST_P(TamperingTest, IsToldApart)
+{
+    QByteArray pdf = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    GetParam().change(pdf);
+    const SignatureReport report = SignatureReport::of(pdf, authority().certificate());
+    EXPECT_EQ(report.intact, GetParam().intact) << report.problem.toStdString();
+    EXPECT_EQ(report.addedAfterSigning, GetParam().added);
+    EXPECT_EQ(report.signer, "J. Smith");
+
+    const std::optional<QString> verdict = pdfsig(pdf);
+    if (!verdict)
+        GTEST_SKIP() << "pdfsig is missing (./dev.sh installs poppler-utils)";
+    EXPECT_EQ(verdict->contains("Signature is Valid"), GetParam().intact) << verdict->toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pdf, TamperingTest,
+    ::testing::Values(Tampering{"Untouched", [](QByteArray &) {}, true, false},
+                      Tampering{"OneByteOfThePageChanged",
+                                [](QByteArray &pdf) { pdf[pdf.indexOf("stream\n") + 20] ^= 1; }, false, false},
+                      Tampering{"OneByteOfTheSignatureDictionaryChanged",
+                                [](QByteArray &pdf) { pdf[pdf.indexOf("/ETSI.CAdES") + 1] = 'e'; }, false, false},
+                      Tampering{"BytesAppended", [](QByteArray &pdf) { pdf += "\n% added later\n"; }, true, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

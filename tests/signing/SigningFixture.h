@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ShopAuthority.h"
+#include "SigningKey.h"
+
+#include <QByteArray>
+#include <QList>
+#include <gtest/gtest.h>
+
+// Keys, PKCS#12 files and PDFs the signing tests start from.
+namespace signing {
+
+// One shop authority for the whole run: making keys is the slow part.
+const arc::ShopAuthority &authority();
+const QString &passphrase();
+
+// A key from the shop's authority for "J. Smith", approval "ARC-1234".
+arc::StoredSigningKey madeKey(const QString &password, const arc::Validity &validity = arc::Validity::years(5));
+// The key in a PKCS#12 file, made with OpenSSL as another authority would.
+QByteArray pkcs12Of(const arc::StoredSigningKey &key, const QString &password, const QString &filePassword);
+
+// One page written by Qt as the program writes its pages.
+QByteArray qtPage();
+// A PDF of the given objects (bodies of objects 1, 2, ...), object 1 the
+// catalogue, with a classic cross-reference table.
+QByteArray pdfOf(const QList<QByteArray> &objects);
+// `pdf` with an incremental update replacing object `number`.
+QByteArray updated(const QByteArray &pdf, int number, const QByteArray &body);
+
+} // namespace signing

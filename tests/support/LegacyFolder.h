@@ -1,0 +1,18 @@
+#pragma once
+
+#include "MdbExport.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+// The data files kept by the earlier Access-based program (the target
+// defines LEGACY_FIXTURE), copied writable into `folder`; the originals are
+// never changed. Call under ASSERT_NO_FATAL_FAILURE.
+inline void copyLegacyFolder(const QString &folder)
+{
+    ASSERT_TRUE(arc::MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
+    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LEGACY_FIXTURE) + name, folder + name)) << name;
+        ASSERT_TRUE(QFile::setPermissions(folder + name, QFile::ReadOwner | QFile::WriteOwner)) << name;
+    }
+}

@@ -1,0 +1,195 @@
+#pragma once
+
+#include "AccessPanel.h"
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "EntryBox.h"
+#include "EntryText.h"
+#include "ItemGrid.h"
+#include "ItemGridModel.h"
+#include "MainWindow.h"
+#include "OrganizationChooser.h"
+#include "Passwords.h"
+#include "ReferenceLists.h"
+#include "Rows.h"
+#include "ScriptedMessages.h"
+#include "SetupPanel.h"
+#include "SetupStore.h"
+#include "SignIn.h"
+#include "SignatoriesPanel.h"
+#include "TempFolder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QVariantMap>
+#include <memory>
+
+namespace arc {
+inline void PrintTo(const ItemLine &l, std::ostream *os)
+{
+    *os << '{' << QStringList{l.item, l.description, l.partNum, l.quantity, l.serialNum, l.status, l.pmaPartNumber}
+                      .join(" | ")
+                      .toStdString()
+        << '}';
+}
+} // namespace arc
+
+// Signs in on the window's sign-in panel as the `nth` signatory listed
+// under `name`; a null name signs in with the master password.
+inline void signInAs(arc::MainWindow &window, const QString &name, const QString &password = {}, int nth = 0)
+{
+    arc::AccessPanel &panel = window.accessPanel();
+    panel.show();
+    int entry = -1;
+    for (int i = 0; !name.isNull() && i < panel.combo4->count() && entry < 0; ++i)
+        if (panel.combo4->itemText(i) == name && nth-- == 0)
+            entry = i;
+    EXPECT_TRUE(name.isNull() || entry >= 0) << name.toStdString() << " is not listed for sign-in";
+    panel.combo4->setCurrentIndex(entry);
+    panel.text44->setText(name.isNull() ? arc::Passwords::master : password);
+    window.signIn().AgentSecurity();
+}
+
+// A program folder and a data folder of the test's own, filled through the
+// stores, and a main window over them.
+class WindowTest : public TempFolderTest {
+protected:
+    QString programFolder() const { return folder() + "program/"; }
+    QString dataFolder() const { return folder() + "data/"; }
+
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        QDir().mkpath(programFolder());
+        QDir().mkpath(dataFolder());
+    }
+
+    // setupARC.mdb pointing at `path` (nullopt: null DataPath).
+    void storeDataPath(const std::optional<QString> &path)
+    {
+        arc::SetupStore setup;
+        ASSERT_TRUE(setup.open(programFolder()).ok());
+        ASSERT_TRUE(setup.setDataPath(path).ok());
+    }
+
+    void createDataFolder() { ASSERT_TRUE(arc::DataFolder::create(dataFolder()).ok()); }
+
+    // Add a row to a table of the data folder; returns its key for Header.
+    qint64 addRow(const QString &table, const QVariantMap &values)
+    {
+        arc::DataFolder f;
+        EXPECT_TRUE(f.open(dataFolder()).ok());
+        const bool certificates = QStringList{"Header", "Detail", "Defaults"}.contains(table);
+        arc::DataView view(certificates ? f.certificates() : f.reference(), table);
+        return writeRow(view, values);
+    }
+    // A signatory listed for sign-in.
+    void addSignatory(const QString &name, const QString &password, const QString &approvalNumber,
+                      const QVariantMap &more = {})
+    {
+        QVariantMap row = more;
+        row.insert({{"Name", name}, {"Password", password}, {"ApprovalNumber", approvalNumber}});
+        addRow("Agents", row);
+    }
+
+    // A value read afresh from the certificates file.
+    QVariant stored(const QString &sql)
+    {
+        arc::DataFolder f;
+        EXPECT_TRUE(f.open(dataFolder()).ok());
+        return f.certificates().scalar(sql);
+    }
+    void storedExec(const QString &sql)
+    {
+        arc::DataFolder f;
+        ASSERT_TRUE(f.open(dataFolder()).ok());
+        ASSERT_TRUE(f.certificates().exec(sql).ok()) << sql.toStdString();
+    }
+
+    qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"})
+    {
+        const qint64 key = addRow("Header", {{"Tracking", tracking}, {"Country", "FAA/United States"}});
+        for (int i = 0; i < statuses.size(); ++i)
+            addRow("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"Status", statuses[i]}});
+        return key;
+    }
+
+    // Open the main window; unless told not to, get past the sign-in panel
+    // with the master password, which fills no signatory block.
+    void openWindow(bool signIn = true)
+    {
+        window = std::make_unique<arc::MainWindow>(programFolder(), messages);
+        window->resize(900, 800);
+        window->activate();
+        if (signIn)
+            signInWithMaster();
+    }
+    void signInWithMaster() { signInAs(*window, QString()); }
+    // The window shown and active, as the user has it: focus and event
+    // filters work only then.
+    void showWindow()
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+    }
+
+    arc::CertificateScreen &screen() { return window->screen(); }
+    // Each box shows its text, one-line and multi-line boxes alike.
+    static void expectShown(const QList<std::pair<QWidget *, QString>> &boxes)
+    {
+        for (const auto &[box, text] : boxes) {
+            const auto *line = qobject_cast<const QLineEdit *>(box);
+            EXPECT_EQ(line ? line->text() : qobject_cast<const QPlainTextEdit *>(box)->toPlainText(), text)
+                << box->objectName().toStdString();
+        }
+    }
+    QString cell(int row, int column) { return screen().grid1->model()->index(row, column).data().toString(); }
+    static QString today() { return QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"); }
+    std::optional<QString> storedDataPath() { return window->setupStore().dataPath(); }
+
+    ScriptedMessages messages;
+    std::unique_ptr<arc::MainWindow> window;
+};
+
+// A window test whose data folder is made and chosen before the window opens.
+class DataWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        createDataFolder();
+        storeDataPath(dataFolder());
+    }
+};
+
+// A window over a data folder whose one signatory, Pat Doe, signs with a
+// signature file and is signed in.
+class SignedInWindowTest : public DataWindowTest {
+protected:
+    void SetUp() override
+    {
+        DataWindowTest::SetUp();
+        QImage ink(40, 20, QImage::Format_RGB32);
+        ink.fill(Qt::blue);
+        ASSERT_TRUE(ink.save(dataFolder() + "pat.bmp"));
+        addSignatory(kSignatory, kPassword, "DMIR-7", {{"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
+        fillBeforeOpening();
+        openWindow(false);
+        signInAs(*window, kSignatory, kPassword);
+        ASSERT_FALSE(window->signIn().signature().isNull());
+    }
+    // What a test stores before the window first reads the data folder.
+    virtual void fillBeforeOpening() {}
+
+    static inline const QString kSignatory = "Pat Doe";
+    static inline const QString kPassword = "Secret1";
+};
