@@ -53,7 +53,8 @@ QList<OrganizationEntry> organizations(DataView &orgs)
                     v.text(QStringLiteral("Address2")), v.text(QStringLiteral("Address3")),
                     v.text(QStringLiteral("CertificateNum")), v.text(QStringLiteral("JAANum"))});
     });
-    orgs.moveFirst();
+    // Only the cursor's resting place; the list is already read.
+    (void)orgs.moveFirst();
     sortByName(out);
     return out;
 }

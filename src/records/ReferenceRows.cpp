@@ -88,7 +88,8 @@ DbStatus remove(DataView &view, qint64 rowId)
         s = DbStatus::failure(DbCondition::RecordGone, view.table().name);
     else if (s = view.deleteCurrent(); !s.ok())
         return s;
-    view.refresh();
+    // The row is gone either way; a view that cannot be read again says so at its next move.
+    (void)view.refresh();
     return s;
 }
 

@@ -61,7 +61,8 @@ QList<std::pair<QString, QVariant>> ForwardersPanel::listed()
         if (house.rowId != 0)
             out.append({m_screenList->itemText(i), QVariant::fromValue(house)});
     }
-    m_folder.forwarders().refresh();
+    // Unreadable now, a save or delete of a house says so.
+    (void)m_folder.forwarders().refresh();
     return out;
 }
 

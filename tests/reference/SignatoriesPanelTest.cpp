@@ -240,7 +240,7 @@ TEST_F(SignatoriesPanelTest, ARefusedDeleteIsToldAndKeepsTheSignatoryListed)
     openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}},
                {{"Name", "Lee"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
     signInAs(0);
-    ASSERT_TRUE(panel->open());
+    ASSERT_TRUE(pressDmirs());
     panel->combo6->setCurrentIndex(1);
     panel->choose(1);
     ASSERT_TRUE(data.reference()
