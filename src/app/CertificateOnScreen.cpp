@@ -18,6 +18,7 @@
 #include "Prompts.h"
 #include "ReferenceLists.h"
 #include "RemarksBuilder.h"
+#include "RemarksFromScreen.h"
 #include "ScreenEdits.h"
 #include "SignIn.h"
 #include "SilentEdit.h"
@@ -268,41 +269,6 @@ void CertificateOnScreen::checkstat()
     buildtext13();
 }
 
-RemarksInputs CertificateOnScreen::remarksInputs() const
-{
-    const CertificateScreen &s = *m_screen;
-    const ItemLine &line = m_grid->currentLine();
-    RemarksInputs in;
-    in.status = line.status;
-    in.pmaPartNumber = line.pmaPartNumber;
-    in.stamps = line.stamps;
-    in.exportChosen = s.option1->isChecked();
-    in.countryIndex = s.combo1->currentIndex();
-    in.country = s.combo1->currentText();
-    const CountryEntry country = s.combo1->currentData().value<CountryEntry>();
-    in.bilateral = country.bilateral;
-    in.jaa = country.jaa;
-    in.forwarderIndex = s.combo2->currentIndex();
-    in.forwarder = s.combo2->currentText();
-    in.forwarderAddress = s.combo2->currentData().value<ForwarderEntry>().info;
-    in.organisationChosen = s.combo3->currentIndex() >= 0;
-    in.easaNumber = s.combo3->currentData().value<OrganizationEntry>().jaaNum;
-    if (m_folder.isOpen() && m_folder.defaults().hasRow()) {
-        const QVariant remarks = m_folder.defaults().value(QStringLiteral("Remarks"));
-        if (!remarks.isNull())
-            in.defaultRemarks = remarks.toString();
-    }
-    // Read each time: a statement saved on the statements panel is what
-    // the next certificate carries. Unreadable, today's defaults stand in.
-    QList<Statement> stored;
-    if (!m_folder.isOpen() || !Statements::read(m_folder.reference(), stored).ok() || stored.isEmpty()) {
-        const auto &d = Statements::defaults();
-        stored = QList<Statement>(d.begin(), d.end());
-    }
-    in.statements = RemarksBuilder::textsOf(stored);
-    return in;
-}
-
 void CertificateOnScreen::buildtext13()
 {
     // Composed apart and set once: a stamp that cannot be read is left out,
@@ -312,7 +278,7 @@ void CertificateOnScreen::buildtext13()
             return std::nullopt;
         return StampTexts::text(m_folder.reference(), code);
     };
-    const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(remarksInputs(), stampText));
+    const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(remarksFromScreen(*m_screen, m_grid->currentLine(), m_folder), stampText));
     const QString shown = m_screen->block12Remarks->toPlainText();
     if (!BlankRule::isBlank(shown) && shown != m_filledRemarks && shown != composed
         && m_messages.ask(Prompts::kReplaceRemarks) != Message::Answer::Yes)

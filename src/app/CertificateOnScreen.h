@@ -66,7 +66,6 @@ public:
 
 private:
     void fillFromDefaults();
-    RemarksInputs remarksInputs() const;
     void showStoredCertificate();
     void setBlockEnabled(bool block13);
     void showExportChoice(const CertificateHeader &c, bool block13);
