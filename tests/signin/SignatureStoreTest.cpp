@@ -60,7 +60,14 @@ const Case cases[] = {
          return "sub/x.bmp";
      },
      false},
-    {"BackslashName", [](auto &, auto &) { return "sub\\x.bmp"; }, false},
+    // A name the earlier program's folders would read as a path, even when
+    // a file of that very name lies in the folder.
+    {"BackslashName",
+     [](auto &data, auto &) {
+         makeFile(data + "sub\\x.bmp", 100);
+         return "sub\\x.bmp";
+     },
+     false},
     {"AbsolutePath",
      [](auto &, auto &outside) {
          makeFile(outside + "x.bmp", 100);
