@@ -83,13 +83,16 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
 
     // Panels over the screen, hidden but for the access panel.
     m_defaultsPanel = new DefaultsPanel(this);
-    auto *find = new FindPanel(m_folder, m_messages,
-                               {[this](bool on) {
-                                    m_screen->setCommandsEnabled(on);
-                                    m_screen->setupButton->setEnabled(on);
-                                },
-                                [this] { m_screen->combo3->hide(); }, [this] { m_certificate->ShowForm(); }},
-                               this);
+    auto *find = new FindPanel(m_folder, m_messages, this);
+    connect(find, &FindPanel::commandsEnabled, this, [this](bool on) {
+        m_screen->setCommandsEnabled(on);
+        m_screen->setupButton->setEnabled(on);
+    });
+    // Block 4's chooser goes before the certificate found is shown.
+    connect(find, &FindPanel::found, this, [this] {
+        m_screen->combo3->hide();
+        m_certificate->ShowForm();
+    });
     connect(m_screen->findButton, &QPushButton::clicked, find, [this, find] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             find->open();

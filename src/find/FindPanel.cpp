@@ -29,8 +29,8 @@ QPushButton *button(const char *name, const QString &caption)
 
 } // namespace
 
-FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, Hooks hooks, QWidget *parent)
-    : QFrame(parent), m_folder(folder), m_messages(messages), m_hooks(std::move(hooks))
+FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent)
+    : QFrame(parent), m_folder(folder), m_messages(messages)
 {
     setObjectName(QStringLiteral("Panel3D3"));
     setFrameShape(QFrame::Panel);
@@ -90,14 +90,14 @@ void FindPanel::open()
     adjustSize();
     show();
     raise();
-    m_hooks.enableCommands(false);
+    emit commandsEnabled(false);
     boxes[kCountryBox]->setFocus();
 }
 
 void FindPanel::close()
 {
     hide();
-    m_hooks.enableCommands(true);
+    emit commandsEnabled(true);
 }
 
 void FindPanel::findFirst()
@@ -154,8 +154,7 @@ void FindPanel::FindRecords()
         // The certificate on screen stays, new or stored, to be saved as it is.
         m_messages.ask(kNoMatch);
     } else {
-        m_hooks.hideOrganizations();
-        m_hooks.showForm();
+        emit found();
     }
     close();
 }

@@ -21,12 +21,7 @@ class MessageBoxes;
 class FindPanel : public QFrame {
     Q_OBJECT
 public:
-    struct Hooks {
-        std::function<void(bool)> enableCommands; // the certificate screen's eleven buttons
-        std::function<void()> hideOrganizations;  // block 4's chooser, before a certificate is shown
-        std::function<void()> showForm;           // the certificate the header view stands on
-    };
-    FindPanel(DataFolder &folder, MessageBoxes &messages, Hooks hooks, QWidget *parent = nullptr);
+    FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent = nullptr);
 
     // Asked before a search leaves the certificate on screen: false keeps it.
     void setLeaveCheck(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }
@@ -43,12 +38,17 @@ public:
     std::array<EntryBox *, kFindFields.size()> boxes; // FindText_0 to FindText_11
     QPushButton *firstButton, *lastButton, *allButton;
 
+signals:
+    // The certificate screen's eleven buttons: off while the panel is open.
+    void commandsEnabled(bool on);
+    // A search found certificates; the header view stands on the one to show.
+    void found();
+
 private:
     void close();
 
     DataFolder &m_folder;
     MessageBoxes &m_messages;
-    Hooks m_hooks;
     std::function<bool()> m_mayLeave;
     bool m_first = false; // the search ends on the first match, else on the last
 };
