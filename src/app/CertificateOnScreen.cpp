@@ -278,7 +278,14 @@ void CertificateOnScreen::buildtext13()
             return std::nullopt;
         return StampTexts::text(m_folder.reference(), code);
     };
-    const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(remarksFromScreen(*m_screen, m_grid->currentLine(), m_folder), stampText));
+    DbStatus read;
+    const RemarksInputs inputs = remarksFromScreen(*m_screen, m_grid->currentLine(), m_folder, read);
+    if (!read.ok()) {
+        reportStoreFailure(QStringLiteral("The release statements could not be read, so block 12 was left as it is"),
+                           read);
+        return;
+    }
+    const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(inputs, stampText));
     const QString shown = m_screen->block12Remarks->toPlainText();
     if (!BlankRule::isBlank(shown) && shown != m_filledRemarks && shown != composed
         && m_messages.ask(Prompts::kReplaceRemarks) != Message::Answer::Yes)

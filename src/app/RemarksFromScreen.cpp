@@ -13,7 +13,8 @@
 
 namespace arc {
 
-RemarksInputs remarksFromScreen(const CertificateScreen &s, const ItemLine &line, DataFolder &folder)
+RemarksInputs remarksFromScreen(const CertificateScreen &s, const ItemLine &line, DataFolder &folder,
+                                DbStatus &status)
 {
     RemarksInputs in;
     in.status = line.status;
@@ -36,9 +37,16 @@ RemarksInputs remarksFromScreen(const CertificateScreen &s, const ItemLine &line
             in.defaultRemarks = remarks.toString();
     }
     // Read each time: a statement saved on the statements panel is what
-    // the next certificate carries. Unreadable, today's defaults stand in.
+    // the next certificate carries. With no data source open, or none
+    // stored, today's defaults stand in; a shop's wording that cannot be
+    // read is never replaced by them.
     QList<Statement> stored;
-    if (!folder.isOpen() || !Statements::read(folder.reference(), stored).ok() || stored.isEmpty()) {
+    status = DbStatus();
+    if (folder.isOpen())
+        status = Statements::read(folder.reference(), stored);
+    if (!status.ok())
+        return in;
+    if (stored.isEmpty()) {
         const auto &d = Statements::defaults();
         stored = QList<Statement>(d.begin(), d.end());
     }

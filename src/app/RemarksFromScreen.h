@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DbStatus.h"
 #include "RemarksInputs.h"
 
 namespace arc {
@@ -11,6 +12,9 @@ struct ItemLine;
 // What the remarks builder composes block 12 from: the line the cursor is
 // on, the export choice, the organisation, the defaults and the statements
 // the shop keeps (read each time, so a statement just saved is used next).
-RemarksInputs remarksFromScreen(const CertificateScreen &screen, const ItemLine &line, DataFolder &folder);
+// The statements are the shop's wording of legal text: when they cannot be
+// read, `status` says why and nothing is to be composed from them.
+RemarksInputs remarksFromScreen(const CertificateScreen &screen, const ItemLine &line, DataFolder &folder,
+                                DbStatus &status);
 
 } // namespace arc

@@ -226,3 +226,29 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
         window.reset();
     }
 }
+
+// The shop's wording is legal text: when it cannot be read, block 12 is not
+// composed from the program's own defaults in its place; the user is told.
+TEST_F(RemarksTest, UnreadableStatementsLeaveBlock12AsItIsAndAreTold)
+{
+    screen().newButton->click();
+    const auto renameStatements = [this](const char *from, const char *to) {
+        arc::DataFolder f;
+        ASSERT_TRUE(f.open(dataFolder()).ok());
+        ASSERT_TRUE(f.reference().exec(QString("ALTER TABLE %1 RENAME TO %2").arg(from, to)).ok());
+    };
+    renameStatements("Statements", "StatementsAway");
+    messages.shown.clear();
+    screen().option1->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].prompt.startsWith("The release statements could not be read, so block 12 was left "
+                                                    "as it is: "))
+        << messages.shown[0].prompt.toStdString();
+    EXPECT_EQ(remarks(), "");
+
+    renameStatements("StatementsAway", "Statements");
+    messages.shown.clear();
+    choose(screen().combo1, "Canada");
+    messages.expectNothingAsked();
+    EXPECT_TRUE(remarks().startsWith("EXPORT Destination:")) << remarks().toStdString();
+}
