@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ShopAuthority.h"
+#include "SigningKey.h"
+
+#include <QString>
+
+namespace arc {
+
+// Where the signing keys are kept: the shop authority's key and certificate,
+// and each signatory's key with its certificates. A private key is only
+// ever handed in and out encrypted (PKCS#8 PEM); the store adds no secret
+// and needs none. Each entry is written whole or not at all.
+class KeyStore {
+public:
+    virtual ~KeyStore() = default;
+
+    enum class Found { Yes, No, Failed };
+
+    // The shop's authority; No before it was made.
+    Found authority(StoredAuthority &out, QString *error) const;
+    bool putAuthority(const StoredAuthority &authority, QString *error);
+
+    // A signatory's key and certificates, by the signatory's name; No when
+    // the signatory holds none.
+    Found signingKey(const QString &signatory, StoredSigningKey &out, QString *error) const;
+    bool putSigningKey(const QString &signatory, const StoredSigningKey &key, QString *error);
+    // The key is gone (its password was reset); none kept is no failure.
+    bool removeSigningKey(const QString &signatory, QString *error);
+
+    // What holds the keys, for messages: "the data folder's Keys folder".
+    virtual QString place() const = 0;
+
+    // The entry names the keys are kept under: "authority", and for a
+    // signatory "signatory-" and the hex of the name's UTF-8, so that no
+    // name can reach outside the store.
+    static QString authorityEntry();
+    static QString signatoryEntry(const QString &signatory);
+
+    // One entry as kept: the encrypted key's PEM block, then the certificates.
+    static QByteArray joined(const QByteArray &encryptedKey, const QByteArray &certificates);
+    // Parts of what joined() made; false when there is no key block.
+    static bool split(const QByteArray &entry, QByteArray &encryptedKey, QByteArray &certificates);
+
+protected:
+    virtual Found read(const QString &entry, QByteArray &content, QString *error) const = 0;
+    virtual bool write(const QString &entry, const QByteArray &content, QString *error) = 0;
+    virtual bool remove(const QString &entry, QString *error) = 0;
+};
+
+} // namespace arc
