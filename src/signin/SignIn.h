@@ -1,9 +1,11 @@
 #pragma once
 
 #include "ReferenceLists.h"
+#include "SigningKey.h"
 
 #include <QImage>
 #include <QObject>
+#include <memory>
 #include <optional>
 
 namespace arc {
@@ -43,6 +45,9 @@ public:
     const std::optional<AgentEntry> &signatory() const { return m_signatory; }
     bool signedInWithMaster() const { return m_master; }
     bool isSignedIn() const { return m_master || m_signatory.has_value(); }
+    // The signatory's signing key, opened with the password typed at
+    // sign-in and held in memory only; null when the signatory holds none.
+    const SigningKey *signingKey() const { return m_signingKey.get(); }
     // Forget who signed in and ask again (another data folder has other
     // signatories).
     void signOut();
@@ -68,6 +73,7 @@ private:
     MessageBoxes &m_messages;
     QImage m_signature;
     std::optional<AgentEntry> m_signatory;
+    std::unique_ptr<SigningKey> m_signingKey;
     bool m_master = false;
     bool m_checking = false;
     bool m_stopped = false;
