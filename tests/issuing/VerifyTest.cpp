@@ -4,7 +4,8 @@
 #include "FolderArchive.h"
 #include "IssueRecorder.h"
 #include "IssueVerifier.h"
-#include "IssuingFixture.h"
+#include "OpenedSource.h"
+#include "SignedEntries.h"
 #include "SetupStore.h"
 
 #include <QProcess>
@@ -13,12 +14,12 @@
 
 namespace {
 
-class VerifyTest : public IssuingTest {
+class VerifyTest : public OpenedFolderTest {
 protected:
     void SetUp() override
     {
-        IssuingTest::SetUp();
-        key = save(entries());
+        OpenedFolderTest::SetUp();
+        key = savedAsNew(data);
         arc::FolderArchive archive(folder());
         arc::IssueRequest r;
         r.formIndex = key;

@@ -25,8 +25,8 @@ TEST_P(StationsOnEngine, TwoStationsIssuingAndSavingAtOnceShareNoNumberAndLoseNo
     }
     constexpr int kEach = 60;
     QProcess a, b;
-    a.start(STATION_EXE, {source(), "A", QString::number(kEach)});
-    b.start(STATION_EXE, {source(), "B", QString::number(kEach)});
+    a.start(CHILD_EXE, {"station", source(), "A", QString::number(kEach)});
+    b.start(CHILD_EXE, {"station", source(), "B", QString::number(kEach)});
     for (QProcess *p : {&a, &b}) {
         ASSERT_TRUE(p->waitForFinished(120000));
         EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
@@ -62,7 +62,7 @@ TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounte
     DefaultsForm::load(a.defaults(), panel);
 
     QProcess b;
-    b.start(STATION_EXE, {source(), "B", "4"});
+    b.start(CHILD_EXE, {"station", source(), "B", "4"});
     ASSERT_TRUE(b.waitForFinished(60000));
     ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
 
