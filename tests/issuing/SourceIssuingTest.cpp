@@ -16,6 +16,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace {
 
@@ -113,6 +114,23 @@ TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles
     EXPECT_EQ(v.record.tracking, "000123");
     writeFile(file("changed.pdf"), "%PDF-1.4 the issued pagE");
     EXPECT_EQ(arc::IssueVerifier::verify(file("changed.pdf"), source()).outcome, Outcome::NotIssued);
+    // The command names the record and exits 0, says so and exits 1 for
+    // anything else, and only reads the source.
+    data.close();
+    const QByteArray before = readFile(folder() + "VELLORAN.MDB");
+    QProcess verify;
+    verify.start(VERIFY_EXE, {file("copy.pdf"), source()});
+    ASSERT_TRUE(verify.waitForFinished(30000));
+    const QString said = QString::fromUtf8(verify.readAllStandardOutput() + verify.readAllStandardError());
+    EXPECT_EQ(verify.exitCode(), 0) << said.toStdString();
+    for (const char *line : {"Tracking number: 000123", "Signatory: Pat Doe", "Copies: 2"})
+        EXPECT_TRUE(said.contains(line)) << said.toStdString();
+    EXPECT_TRUE(said.contains("Issued: 05/Dec/2026") || said.contains("Issued: 06/Dec/2026")) << "the local day";
+    verify.start(VERIFY_EXE, {file("changed.pdf"), source()});
+    ASSERT_TRUE(verify.waitForFinished(30000));
+    EXPECT_EQ(verify.exitCode(), 1);
+    EXPECT_EQ(verify.readAllStandardOutput(), "Not issued from this data folder.\n");
+    EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
     EXPECT_EQ(arc::IssueVerifier::verify(file("none.pdf"), source()).outcome, Outcome::Unreadable);
     const QString other = folder() + "other/";
     ASSERT_TRUE(QDir().mkpath(other));
