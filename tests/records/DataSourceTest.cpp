@@ -10,6 +10,7 @@
 #include "StoredFiles.h"
 #include "StoredTracking.h"
 #include "OpenedSource.h"
+#include "SignedEntries.h"
 #include "WriteTransaction.h"
 
 #include <QSqlQuery>
@@ -22,19 +23,15 @@ void PrintTo(const Statement &s, std::ostream *os) { *os << s.name.toStdString()
 
 namespace {
 
+// A signed certificate with a blank box, a non-ASCII line break and its
+// lines of `partNum` in `status`.
 CertificateEntries entries(const QString &tracking, const QString &partNum, const QString &status = "NEW")
 {
-    CertificateEntries e;
-    e.country = "FAA/United States";
-    e.tracking = tracking;
+    CertificateEntries e = signedEntries(tracking);
     e.invoice = "";
     e.organ1 = "Müller Valve Works\nHangar 2";
-    e.remarks = "Overhauled per CMM 29-10-01";
-    e.approvedDesign = true;
-    e.block13dName = "John A. Carter";
-    e.block13eDate = "05/Dec/2026";
-    e.lines[0] = {"1", "VALVE", partNum, "1", "SN-1", status, {}};
-    e.lines[1] = {"2", "SEAL", partNum + "-S", "2", "SN-2", status, {}};
+    for (ItemLine *line : {&e.lines[0], &e.lines[1]})
+        line->partNum = partNum, line->status = status;
     return e;
 }
 
