@@ -14,6 +14,7 @@
 #include "WriteTransaction.h"
 
 #include <QSqlQuery>
+#include <functional>
 
 using namespace arc;
 
@@ -104,8 +105,8 @@ TEST_P(StoreOnEngine, EveryDefinedFieldRoundTripsAtItsFullLength)
     }
 }
 
-// Blanks, line breaks, non-ASCII text, dates and Yes/No flags come back as
-// they were written, and an update stays on its key.
+// Blanks, line breaks, non-ASCII text, dates, Yes/No flags and the export
+// choice come back as they were written, and an update stays on its key.
 TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
 {
     CertificateStore store(data);
@@ -115,6 +116,9 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
 
     CertificateEntries changed = entries("000042", "PN-200", "REPAIRED");
     changed.lines[1] = {};
+    changed.exportChosen = true;
+    changed.exportCountry = "Canada";
+    changed.forwarder = "Acme Freight";
     qint64 same = key;
     ASSERT_TRUE(store.save(changed, false, same).ok());
     EXPECT_EQ(same, key);
@@ -128,6 +132,8 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
     EXPECT_FALSE(h.cfrReturnToService);
     EXPECT_EQ(h.block13eDate, QDate(2026, 12, 5));
     EXPECT_FALSE(h.block14eDate.isValid());
+    EXPECT_TRUE(h.exportChosen);
+    EXPECT_EQ(h.exportCountry + "/" + h.forwarder, "Canada/Acme Freight");
     EXPECT_EQ(data.certificates().scalar("SELECT \"Date18\" FROM \"Header\"").toString(), "2026-12-05");
     EXPECT_EQ(data.certificates().scalar("SELECT \"New\" FROM \"Header\"").toInt(), 1);
 
@@ -158,40 +164,6 @@ TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
     ItemSlots lines;
     ASSERT_TRUE(store.loadLines(key, lines).ok());
     EXPECT_EQ(lines[0].partNum, "PN-2");
-}
-
-// The export choice is stored with the certificate; a store of the version
-// before it gains the fields on opening, its certificates reading "No".
-TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
-{
-    {
-        Database &db = data.certificates();
-        for (const char *field : {"Export", "ExportCountry", "Forwarder"})
-            ASSERT_TRUE(db.exec(QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field)).ok()) << field;
-        ASSERT_TRUE(db.exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')").ok());
-        for (const QString &sql : SqlDialect::setUserVersion(4, GetParam(), StoreKind::Certificates))
-            ASSERT_TRUE(db.exec(sql).ok()) << sql.toStdString();
-    }
-    data.close();
-    ASSERT_TRUE(data.open(source()).ok());
-    CertificateStore store(data);
-    ASSERT_TRUE(data.header().moveFirst().ok());
-    const CertificateHeader old = store.currentHeader();
-    EXPECT_EQ(old.tracking, "000041");
-    EXPECT_FALSE(old.exportChosen);
-    EXPECT_TRUE(old.exportCountry.isEmpty());
-
-    CertificateEntries e = entries("000042", "PN-1");
-    e.exportChosen = true;
-    e.exportCountry = "Canada";
-    e.forwarder = "Acme Freight";
-    qint64 key = 0;
-    ASSERT_TRUE(store.save(e, true, key).ok());
-    ASSERT_TRUE(data.header().moveLast().ok());
-    const CertificateHeader h = store.currentHeader();
-    EXPECT_TRUE(h.exportChosen);
-    EXPECT_EQ(h.exportCountry, "Canada");
-    EXPECT_EQ(h.forwarder, "Acme Freight");
 }
 
 // A tracking number is found on another certificate and the header view
@@ -278,47 +250,75 @@ TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
     EXPECT_TRUE(StampTexts::isCode("Z"));
 }
 
-// The statements of block 12 come with a folder made or brought up to
-// this version; one the shop changed stays as the shop wrote it, one it
-// lacks is added.
-TEST_P(StoreOnEngine, TheStatementsStepAddsTheDefaultsAndKeepsTheShopsWording)
+// A store of an earlier version is brought up to this one when opened,
+// keeping what it holds: the issue log is added; the export choice is
+// added, earlier certificates reading "No"; the statements of block 12
+// are added, and one the shop changed stays as the shop wrote it while
+// one it lacks is added.
+TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    const auto defaults = QList<Statement>(Statements::defaults().begin(), Statements::defaults().end());
-    const auto markVersion5 = [&](Database &ref) {
-        for (const QString &sql : SqlDialect::setUserVersion(5, GetParam(), StoreKind::Reference))
-            ASSERT_TRUE(ref.exec(sql).ok()) << sql.toStdString();
+    const auto statements = [&] {
+        QList<Statement> stored;
+        EXPECT_TRUE(Statements::read(data.reference(), stored).ok());
+        return stored;
     };
-    {
-        DataFolder data;
+    const auto defaults = QList<Statement>(Statements::defaults().begin(), Statements::defaults().end());
+    EXPECT_EQ(statements(), defaults) << "made with a new folder";
+    QList<Statement> changed = defaults;
+    changed[4].text = "Certifies per the Annex Guidance, change 9, number: ";
+    const auto run = [](Database &db, const QString &sql, const QVariantList &binds = {}) {
+        ASSERT_TRUE(db.exec(sql, binds).ok()) << sql.toStdString();
+    };
+    const struct {
+        const char *step;
+        StoreKind kind;
+        int version;
+        std::function<void(Database &)> undo; // back to the store that version left
+        std::function<void()> check;
+    } steps[] = {
+        {"issue log", StoreKind::Certificates, 3, [&](Database &db) { run(db, "DROP TABLE \"IssueLog\""); },
+         [&] {
+             QSqlQuery q;
+             ASSERT_TRUE(data.certificates().run(q, SqlDialect::tableColumnsQuery(GetParam()), {"IssueLog"}).ok());
+             int columns = 0;
+             while (q.next())
+                 ++columns;
+             EXPECT_EQ(columns, 8);
+         }},
+        {"export choice", StoreKind::Certificates, 4,
+         [&](Database &db) {
+             for (const char *field : {"Export", "ExportCountry", "Forwarder"})
+                 run(db, QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field));
+             run(db, "INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')");
+         },
+         [&] {
+             ASSERT_TRUE(data.header().moveFirst().ok());
+             const CertificateHeader old = CertificateStore(data).currentHeader();
+             EXPECT_EQ(old.tracking, "000041");
+             EXPECT_FALSE(old.exportChosen);
+             EXPECT_TRUE(old.exportCountry.isEmpty());
+         }},
+        {"statements", StoreKind::Reference, 5, [&](Database &db) { run(db, "DROP TABLE \"Statements\""); },
+         [&] { EXPECT_EQ(statements(), defaults); }},
+        {"statements the shop changed", StoreKind::Reference, 5,
+         [&](Database &db) {
+             ASSERT_TRUE(Statements::save(db, changed[4]).ok());
+             run(db, "DELETE FROM \"Statements\" WHERE \"Name\" = ?", {Statements::kDualReleaseFaa});
+         },
+         [&] { EXPECT_EQ(statements(), changed); }},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.step);
+        Database &db = step.kind == StoreKind::Certificates ? data.certificates() : data.reference();
+        ASSERT_NO_FATAL_FAILURE(step.undo(db));
+        for (const QString &sql : SqlDialect::setUserVersion(step.version, GetParam(), step.kind))
+            ASSERT_NO_FATAL_FAILURE(run(db, sql));
+        data.close();
         ASSERT_TRUE(data.open(source()).ok());
-        QList<Statement> stored;
-        ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
-        EXPECT_EQ(stored, defaults);
-        ASSERT_TRUE(data.reference().exec("DROP TABLE \"Statements\"").ok());
-        markVersion5(data.reference());
+        Database &again = step.kind == StoreKind::Certificates ? data.certificates() : data.reference();
+        EXPECT_EQ(again.scalar(SqlDialect::userVersionQuery(GetParam(), step.kind)).toInt(), Schema::version);
+        step.check();
     }
-    Statement changed = defaults[4];
-    changed.text = "Certifies per the Annex Guidance, change 9, number: ";
-    {
-        DataFolder data;
-        ASSERT_TRUE(data.open(source()).ok()) << "a folder of the version before the statements";
-        QList<Statement> stored;
-        ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
-        EXPECT_EQ(stored, defaults);
-        ASSERT_TRUE(Statements::save(data.reference(), changed).ok());
-        ASSERT_TRUE(data.reference().exec("DELETE FROM \"Statements\" WHERE \"Name\" = ?", {Statements::kDualReleaseFaa}).ok());
-        markVersion5(data.reference());
-    }
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
-    EXPECT_EQ(data.reference().scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Reference)).toInt(),
-              Schema::version);
-    QList<Statement> stored;
-    ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
-    QList<Statement> expected = defaults;
-    expected[4] = changed;
-    EXPECT_EQ(stored, expected);
 }
 
 using ServerFiles = DataSourceTest;

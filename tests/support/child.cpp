@@ -8,7 +8,7 @@
 //                              "done <microseconds>" once the data folder opens
 //   station SOURCE NAME COUNT  a workstation issuing numbers for COUNT new
 //                              certificates, saving each twice; a busy store is
-//                              tried again
+//                              tried again, also when opening
 //   issue-loop FOLDER OUT      issues one certificate's page without end, its
 //                              user copy to OUT/copy<n>.pdf; prints "<n>"
 //   convert-steps FOLDER STOP  converts an Access folder, printing each step; at
@@ -102,7 +102,8 @@ DbStatus patiently(const std::function<DbStatus()> &step)
 
 int station(const QStringList &a, DataFolder &data)
 {
-    DbStatus s = data.open(a[0]);
+    // Opening while the other station writes can find the file busy too.
+    DbStatus s = patiently([&] { return data.open(a[0]); });
     if (!s.ok())
         return fail("open", s);
     CertificateStore store(data);
