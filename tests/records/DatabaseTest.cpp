@@ -26,53 +26,6 @@ QStringList columnsOf(const Database &db, const QString &table)
 
 using DatabaseTest = TempFolderTest;
 
-TEST_F(DatabaseTest, OverlongValuesAreRefusedAndTheRestOfTheRowWritten)
-{
-    Database db;
-    ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
-
-    // The engine itself holds the limit, whoever writes.
-    EXPECT_FALSE(db.exec("INSERT INTO Header (Tracking) VALUES (?)", {QString(16, 'T')}).ok());
-    EXPECT_TRUE(db.exec("INSERT INTO Header (Tracking) VALUES (?)", {QString(15, 'T')}).ok());
-
-    DataView header(db, "Header");
-    ASSERT_TRUE(header.addNew().ok());
-    header.setValue("Invoice", QString(41, 'I'));
-    header.setValue("Name17", "J. Smith");
-    DbStatus s = header.update();
-    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
-    EXPECT_EQ(s.refusedFields(), QStringList{"Invoice"});
-    ASSERT_TRUE(header.moveLast().ok());
-    EXPECT_EQ(header.text("Name17"), "J. Smith");
-    EXPECT_TRUE(header.value("Invoice").isNull());
-
-    // An edited row keeps the old value of each refused field.
-    ASSERT_TRUE(header.edit().ok());
-    header.setValue("Invoice", "INV-1");
-    ASSERT_TRUE(header.update().ok());
-    ASSERT_TRUE(header.edit().ok());
-    header.setValue("Invoice", QString(41, 'I'));
-    header.setValue("Remarks", "checked");
-    header.setValue("AuthNum", QString(26, 'A'));
-    s = header.update();
-    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
-    EXPECT_EQ(s.refusedFields(), (QStringList{"Invoice", "AuthNum"}));
-    EXPECT_EQ(header.text("Invoice"), "INV-1");
-    EXPECT_EQ(header.text("Remarks"), "checked");
-    EXPECT_TRUE(header.value("AuthNum").isNull());
-
-    // A new row whose only value is refused is still a saved row, not one
-    // that a later cancel or refresh throws away.
-    ASSERT_TRUE(header.addNew().ok());
-    const QVariant key = header.newKey();
-    header.setValue("Tracking", QString(16, 'T'));
-    EXPECT_TRUE(header.update().is(DbCondition::FieldTooSmall));
-    EXPECT_FALSE(header.isEditing());
-    ASSERT_TRUE(header.refresh().ok());
-    ASSERT_TRUE(header.findFirst("FormIndex = ?", {key}).ok());
-    EXPECT_FALSE(header.noMatch());
-}
-
 namespace {
 
 // A file that cannot be used, what opening it says and that it is left as
