@@ -1,5 +1,6 @@
 #include "CertificateCheck.h"
 #include "PrintTo.h"
+#include "SignedEntries.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -14,18 +15,9 @@ const QDate kToday(2026, 12, 7);
 // A certificate that passes every check: a new part, block 13 signed.
 CheckedCertificate complete()
 {
-    CheckedCertificate c;
-    CertificateEntries &e = c.entries;
-    e.country = "FAA/United States";
-    e.tracking = "000042";
-    e.organ1 = "Acme Aero\r\n1 Main St";
-    e.invoice = "WO-1";
-    e.approvedDesign = true;
-    e.block13dName = "Pat Doe";
-    e.block13cNumber = "DMIR-7";
-    e.block13eDate = "05/Dec/2026";
-    e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
-    c.today = kToday;
+    CheckedCertificate c{signedEntries("000042"), false, kToday, {}, {}};
+    c.entries.lines[1] = {};
+    c.entries.remarks.clear();
     c.dualReleaseStatements = {"Released to service under EASA Acceptance Certificate number: ", "",
                                "Also released under the shop's FAA statement"};
     return c;

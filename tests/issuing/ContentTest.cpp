@@ -1,10 +1,12 @@
 // The certificate's canonical content and hash, the blocks a change
-// touches, and a correction stored as a new certificate.
+// touches, and the correction's statement. How a correction is stored is
+// in SourceIssuingTest, on both engines.
 
 #include "CertificateContent.h"
 #include "Correction.h"
 #include "CorrectionStatement.h"
-#include "IssuingFixture.h"
+#include "OpenedSource.h"
+#include "SignedEntries.h"
 
 using arc::CertificateContent;
 
@@ -18,9 +20,16 @@ CertificateContent stored(arc::DataFolder &data, qint64 key)
     return c.value_or(CertificateContent{});
 }
 
+arc::CertificateEntries entries() { return signedEntries(); }
+
 } // namespace
 
-using ContentTest = IssuingTest;
+class ContentTest : public OpenedFolderTest {
+protected:
+    qint64 save(const arc::CertificateEntries &e) { return savedAsNew(data, e); }
+    // A statement of another program, on the certificates file.
+    void sql(const char *statement) { ASSERT_TRUE(data.certificates().exec(statement).ok()) << statement; }
+};
 
 // What the screen shows of a stored certificate is what is stored: saving
 // it again would change nothing, and its hash stays. Any change made by
@@ -95,33 +104,6 @@ TEST_F(ContentTest, TheStatementNamesBlocksNumberAndDate)
     EXPECT_EQ(arc::CorrectionStatement::remarks("Statement.", " "), "Statement.");
 }
 
-// The changes become a new certificate with the next number from the
-// counter; the issued one is left exactly as it was.
-TEST_F(ContentTest, ACorrectionIsANewCertificateWithTheNextNumber)
-{
-    sql("UPDATE Defaults SET Tracking = '000130', IncreaseTrack = 0");
-    const qint64 key = save(entries());
-    const CertificateContent issued = stored(data, key);
-    arc::CertificateEntries e = entries();
-    e.lines[1].serialNum = "SN-3";
-
-    const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
-    ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
-    EXPECT_NE(r.formIndex, key);
-    EXPECT_EQ(r.tracking, "000131") << "counted up even with the automatic increase off";
-    EXPECT_EQ(data.certificates().scalar("SELECT Tracking FROM Defaults").toString(), "000131");
-    const QString statement = "This FAA Form 8130-3 corrects the error(s) in Block(s) 10 of FAA Form 8130-3 000123 "
-                              "dated 05/Dec/2026.";
-    EXPECT_EQ(r.remarks, statement + "\nInspected per CMM 28-10-01.");
-
-    const CertificateContent corrected = stored(data, r.formIndex);
-    EXPECT_EQ(corrected.value("Tracking").toString(), "000131");
-    EXPECT_EQ(corrected.value("Remarks").toString(), statement + "\r\nInspected per CMM 28-10-01.");
-    EXPECT_EQ(corrected.lines().at(1).at(4).toString(), "SN-3");
-    EXPECT_EQ(stored(data, key).sha256(), issued.sha256());
-    EXPECT_EQ(data.header().value("FormIndex").toLongLong(), r.formIndex) << "the header view stands on it";
-}
-
 // A correction that cannot be stored takes no number.
 TEST_F(ContentTest, AFailedCorrectionTakesNoNumber)
 {
@@ -134,23 +116,5 @@ TEST_F(ContentTest, AFailedCorrectionTakesNoNumber)
     const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
     EXPECT_FALSE(r.status.ok());
     EXPECT_EQ(data.certificates().scalar("SELECT Tracking FROM Defaults").toString(), "000130");
-    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM Header").toInt(), 1);
-}
-
-// A counter that cannot count up ("ABC") would give the correction the
-// number of the certificate it corrects: nothing is stored, and the
-// reason names the counter.
-TEST_F(ContentTest, ACorrectionNeverRepeatsANumber)
-{
-    sql("UPDATE Defaults SET Tracking = 'ABC'");
-    arc::CertificateEntries first = entries();
-    first.tracking = "ABC";
-    const qint64 key = save(first);
-    const CertificateContent issued = stored(data, key);
-    arc::CertificateEntries e = first;
-    e.invoice = "WO-8";
-    const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
-    EXPECT_FALSE(r.status.ok());
-    EXPECT_TRUE(r.status.detail().contains("ABC")) << r.status.detail().toStdString();
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM Header").toInt(), 1);
 }

@@ -5,8 +5,9 @@
 #include "ArchiveOf.h"
 #include "IssueLog.h"
 #include "IssueRecovery.h"
-#include "IssuingFixture.h"
+#include "DataFolder.h"
 #include "KilledChild.h"
+#include "TempFolder.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -22,7 +23,7 @@ TEST_F(IssueCrashTest, KilledMidIssueLeavesOnlyLoggedPages)
     ASSERT_TRUE(arc::DataFolder::create(data).ok());
     for (int cycle = 0; cycle < 12; ++cycle) {
         SCOPED_TRACE(cycle);
-        const KilledChild child = KilledChild::run(QStringLiteral(ISSUE_LOOP_EXE), {data, out}, 2 + cycle % 3,
+        const KilledChild child = KilledChild::run(CHILD_EXE, {"issue-loop", data, out}, 2 + cycle % 3,
                                                    QRandomGenerator::global()->bounded(30000));
         EXPECT_TRUE(child.killedWhileRunning);
 

@@ -5,7 +5,8 @@
 #include "FolderArchive.h"
 #include "IssueLog.h"
 #include "IssueRecorder.h"
-#include "IssuingFixture.h"
+#include "OpenedSource.h"
+#include "SignedEntries.h"
 
 #include <QCryptographicHash>
 #include <sys/stat.h>
@@ -47,7 +48,7 @@ TEST(ArchiveName, ATakenNameGetsANumber)
               "7_1_20261205T140309Z_3.pdf");
 }
 
-class RecorderTest : public IssuingTest {
+class RecorderTest : public OpenedFolderTest {
 protected:
     arc::IssueResult issue(qint64 key, const QByteArray &pdf)
     {
@@ -67,7 +68,7 @@ protected:
 // A page that cannot be kept in the folder is not logged.
 TEST_F(RecorderTest, APageThatCannotBeKeptIsNotLogged)
 {
-    const qint64 key = save(entries());
+    const qint64 key = savedAsNew(data);
     writeFile(folder() + "Issued", "a file where the folder should be");
     const arc::IssueResult r = issue(key, "page");
     EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::ArchiveFailed);

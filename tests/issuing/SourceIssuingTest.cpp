@@ -9,13 +9,14 @@
 #include "IssueRecorder.h"
 #include "IssueRecovery.h"
 #include "IssueVerifier.h"
-#include "IssuingFixture.h"
-#include "StoredFiles.h"
 #include "OpenedSource.h"
+#include "SignedEntries.h"
+#include "StoredFiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 
 namespace {
 
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(OpenedSourceTest::SetUp());
-        ASSERT_TRUE(arc::CertificateStore(data).save(signedEntries(), true, key).ok());
+        key = savedAsNew(data);
     }
     arc::IssueResult issue(const QByteArray &pdf, int copies = 1, qint64 formIndex = 0)
     {
@@ -113,6 +114,23 @@ TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles
     EXPECT_EQ(v.record.tracking, "000123");
     writeFile(file("changed.pdf"), "%PDF-1.4 the issued pagE");
     EXPECT_EQ(arc::IssueVerifier::verify(file("changed.pdf"), source()).outcome, Outcome::NotIssued);
+    // The command names the record and exits 0, says so and exits 1 for
+    // anything else, and only reads the source.
+    data.close();
+    const QByteArray before = readFile(folder() + "VELLORAN.MDB");
+    QProcess verify;
+    verify.start(VERIFY_EXE, {file("copy.pdf"), source()});
+    ASSERT_TRUE(verify.waitForFinished(30000));
+    const QString said = QString::fromUtf8(verify.readAllStandardOutput() + verify.readAllStandardError());
+    EXPECT_EQ(verify.exitCode(), 0) << said.toStdString();
+    for (const char *line : {"Tracking number: 000123", "Signatory: Pat Doe", "Copies: 2"})
+        EXPECT_TRUE(said.contains(line)) << said.toStdString();
+    EXPECT_TRUE(said.contains("Issued: 05/Dec/2026") || said.contains("Issued: 06/Dec/2026")) << "the local day";
+    verify.start(VERIFY_EXE, {file("changed.pdf"), source()});
+    ASSERT_TRUE(verify.waitForFinished(30000));
+    EXPECT_EQ(verify.exitCode(), 1);
+    EXPECT_EQ(verify.readAllStandardOutput(), "Not issued from this data folder.\n");
+    EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
     EXPECT_EQ(arc::IssueVerifier::verify(file("none.pdf"), source()).outcome, Outcome::Unreadable);
     const QString other = folder() + "other/";
     ASSERT_TRUE(QDir().mkpath(other));
@@ -155,19 +173,32 @@ TEST_P(SourceIssuingTest, AnInterruptedIssueIsFinishedOrTakenBack)
     EXPECT_EQ(archive->staged("unlogged.pdf").isEmpty(), !onServer());
 }
 
-// A correction takes its number from the counter in the transaction that
-// stores it, on a server with the counter row locked.
+// A correction is a new certificate taking its number from the counter in
+// the transaction that stores it (on a server with the counter row
+// locked), counted up even with the automatic increase off; the issued
+// certificate is left exactly as it was.
 TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
 {
-    ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130'").ok());
+    ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130', \"IncreaseTrack\" = 0").ok());
     const std::optional<arc::CertificateContent> issued = arc::CertificateContent::read(data.certificates(), key);
     ASSERT_TRUE(issued);
     arc::CertificateEntries e = signedEntries();
-    e.invoice = "WO-8";
+    e.lines[1].serialNum = "SN-3";
     const arc::Correction::Result r = arc::Correction::store(data, e, *issued, QDate(2026, 12, 9));
     ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
+    EXPECT_NE(r.formIndex, key);
     EXPECT_EQ(r.tracking, "000131");
     EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000131");
+    const QString statement = "This FAA Form 8130-3 corrects the error(s) in Block(s) 10 of FAA Form 8130-3 000123 "
+                              "dated 05/Dec/2026.";
+    EXPECT_EQ(r.remarks, statement + "\nInspected per CMM 28-10-01.");
+    const std::optional<arc::CertificateContent> corrected = arc::CertificateContent::read(data.certificates(), r.formIndex);
+    ASSERT_TRUE(corrected);
+    EXPECT_EQ(corrected->value("Tracking").toString(), "000131");
+    EXPECT_EQ(corrected->value("Remarks").toString(), statement + "\r\nInspected per CMM 28-10-01.");
+    EXPECT_EQ(corrected->lines().at(1).at(4).toString(), "SN-3");
+    EXPECT_EQ(arc::CertificateContent::read(data.certificates(), key)->sha256(), issued->sha256());
+    EXPECT_EQ(data.header().value("FormIndex").toLongLong(), r.formIndex) << "the header view stands on it";
 
     // A counter set back by hand is counted past every number in use, also
     // on rows another program wrote (with a blank after the number).
@@ -179,6 +210,14 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130'").ok());
     EXPECT_EQ(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).tracking, "000134");
     EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000134");
+
+    // A counter that cannot count up would repeat the corrected number:
+    // nothing is stored, and the reason names the counter.
+    ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = 'ABC'").ok());
+    const int stored = data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt();
+    const arc::Correction::Result abc = arc::Correction::store(data, e, *issued, QDate(2026, 12, 9));
+    EXPECT_TRUE(abc.status.detail().contains("ABC")) << abc.status.detail().toStdString();
+    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
 }
 
 ARC_ON_BOTH_ENGINES(SourceIssuingTest);

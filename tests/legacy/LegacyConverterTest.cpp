@@ -135,7 +135,7 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
     QDir().mkpath(folder() + "whole");
     for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
         QFile::copy(folder() + name, folder() + "whole/" + name);
-    const QByteArray whole = mdbtools({CONVERT_STEPS_EXE, folder() + "whole", "0"});
+    const QByteArray whole = mdbtools({CHILD_EXE, "convert-steps", folder() + "whole", "0"});
     const int done = whole.indexOf("done ");
     ASSERT_GE(done, 0) << whole.toStdString();
     const int steps = whole.mid(done + 5).trimmed().toInt();
@@ -151,7 +151,7 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
         QDir().mkpath(at);
         for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
             QFile::copy(folder() + name, at + name);
-        const KilledChild killed = KilledChild::run(CONVERT_STEPS_EXE, {at, QString::number(stop)}, stop + 1, 0);
+        const KilledChild killed = KilledChild::run(CHILD_EXE, {"convert-steps", at, QString::number(stop)}, stop + 1, 0);
         ASSERT_TRUE(killed.killedWhileRunning) << "step " << stop;
         EXPECT_FALSE(DataFolder::isUnstarted(at)) << "step " << stop;
 

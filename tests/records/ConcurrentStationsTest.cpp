@@ -3,38 +3,31 @@
 #include "CertificateStore.h"
 #include "DataFolder.h"
 #include "DefaultsForm.h"
-#include "TestServer.h"
+#include "OpenedSource.h"
 
 #include <QProcess>
 
 using namespace arc;
 
-using StationsOnEngine = DataSourceTest;
+using StationsOnEngine = OpenedSourceTest;
 ARC_ON_BOTH_ENGINES(StationsOnEngine);
 
 TEST_P(StationsOnEngine, TwoStationsIssuingAndSavingAtOnceShareNoNumberAndLoseNoSave)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    {
-        DataFolder data;
-        ASSERT_TRUE(data.open(source()).ok());
-        ASSERT_TRUE(data.certificates()
-                        .exec("UPDATE \"Defaults\" SET \"Tracking\" = '000000', \"IncreaseTrack\" = 1, \"Invoice\" = "
-                              "'INV-0', \"IncreaseInv\" = 1, \"Batch\" = '0', \"IncreaseBatch\" = 1")
-                        .ok());
-    }
+    ASSERT_TRUE(data.certificates()
+                    .exec("UPDATE \"Defaults\" SET \"Tracking\" = '000000', \"IncreaseTrack\" = 1, \"Invoice\" = "
+                          "'INV-0', \"IncreaseInv\" = 1, \"Batch\" = '0', \"IncreaseBatch\" = 1")
+                    .ok());
     constexpr int kEach = 60;
     QProcess a, b;
-    a.start(STATION_EXE, {source(), "A", QString::number(kEach)});
-    b.start(STATION_EXE, {source(), "B", QString::number(kEach)});
+    a.start(CHILD_EXE, {"station", source(), "A", QString::number(kEach)});
+    b.start(CHILD_EXE, {"station", source(), "B", QString::number(kEach)});
     for (QProcess *p : {&a, &b}) {
         ASSERT_TRUE(p->waitForFinished(120000));
         EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
     }
 
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     Database &db = data.certificates();
     EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Header\"").toInt(), 2 * kEach);
     EXPECT_EQ(db.scalar("SELECT count(DISTINCT \"Tracking\") FROM \"Header\"").toInt(), 2 * kEach);
@@ -51,9 +44,7 @@ TEST_P(StationsOnEngine, TwoStationsIssuingAndSavingAtOnceShareNoNumberAndLoseNo
 // boxes are stored as ever.
 TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounterBack)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder a;
-    ASSERT_TRUE(a.open(source()).ok());
+    DataFolder &a = data;
     Database &db = a.certificates();
     ASSERT_TRUE(db.exec("UPDATE \"Defaults\" SET \"Tracking\" = '000000', \"IncreaseTrack\" = 1, \"Invoice\" = "
                         "'INV-0', \"IncreaseInv\" = 1, \"Batch\" = NULL, \"IncreaseBatch\" = 0")
@@ -62,7 +53,7 @@ TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounte
     DefaultsForm::load(a.defaults(), panel);
 
     QProcess b;
-    b.start(STATION_EXE, {source(), "B", "4"});
+    b.start(CHILD_EXE, {"station", source(), "B", "4"});
     ASSERT_TRUE(b.waitForFinished(60000));
     ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
 
@@ -90,9 +81,7 @@ TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounte
 // shown it again. A change made by another program counts the same.
 TEST_P(StationsOnEngine, ACertificateChangedElsewhereSinceShownIsNotWrittenOver)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    DataFolder a, b;
-    ASSERT_TRUE(a.open(source()).ok());
+    DataFolder &a = data, b;
     ASSERT_TRUE(b.open(source()).ok());
     CertificateStore storeA(a), storeB(b);
     CertificateEntries e;

@@ -10,9 +10,11 @@
 #include "StoredFiles.h"
 #include "StoredTracking.h"
 #include "OpenedSource.h"
+#include "SignedEntries.h"
 #include "WriteTransaction.h"
 
 #include <QSqlQuery>
+#include <functional>
 
 using namespace arc;
 
@@ -22,19 +24,15 @@ void PrintTo(const Statement &s, std::ostream *os) { *os << s.name.toStdString()
 
 namespace {
 
+// A signed certificate with a blank box, a non-ASCII line break and its
+// lines of `partNum` in `status`.
 CertificateEntries entries(const QString &tracking, const QString &partNum, const QString &status = "NEW")
 {
-    CertificateEntries e;
-    e.country = "FAA/United States";
-    e.tracking = tracking;
+    CertificateEntries e = signedEntries(tracking);
     e.invoice = "";
     e.organ1 = "Müller Valve Works\nHangar 2";
-    e.remarks = "Overhauled per CMM 29-10-01";
-    e.approvedDesign = true;
-    e.block13dName = "John A. Carter";
-    e.block13eDate = "05/Dec/2026";
-    e.lines[0] = {"1", "VALVE", partNum, "1", "SN-1", status, {}};
-    e.lines[1] = {"2", "SEAL", partNum + "-S", "2", "SN-2", status, {}};
+    for (ItemLine *line : {&e.lines[0], &e.lines[1]})
+        line->partNum = partNum, line->status = status;
     return e;
 }
 
@@ -107,8 +105,8 @@ TEST_P(StoreOnEngine, EveryDefinedFieldRoundTripsAtItsFullLength)
     }
 }
 
-// Blanks, line breaks, non-ASCII text, dates and Yes/No flags come back as
-// they were written, and an update stays on its key.
+// Blanks, line breaks, non-ASCII text, dates, Yes/No flags and the export
+// choice come back as they were written, and an update stays on its key.
 TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
 {
     CertificateStore store(data);
@@ -118,6 +116,9 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
 
     CertificateEntries changed = entries("000042", "PN-200", "REPAIRED");
     changed.lines[1] = {};
+    changed.exportChosen = true;
+    changed.exportCountry = "Canada";
+    changed.forwarder = "Acme Freight";
     qint64 same = key;
     ASSERT_TRUE(store.save(changed, false, same).ok());
     EXPECT_EQ(same, key);
@@ -131,6 +132,8 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
     EXPECT_FALSE(h.cfrReturnToService);
     EXPECT_EQ(h.block13eDate, QDate(2026, 12, 5));
     EXPECT_FALSE(h.block14eDate.isValid());
+    EXPECT_TRUE(h.exportChosen);
+    EXPECT_EQ(h.exportCountry + "/" + h.forwarder, "Canada/Acme Freight");
     EXPECT_EQ(data.certificates().scalar("SELECT \"Date18\" FROM \"Header\"").toString(), "2026-12-05");
     EXPECT_EQ(data.certificates().scalar("SELECT \"New\" FROM \"Header\"").toInt(), 1);
 
@@ -147,54 +150,59 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
     EXPECT_FALSE(data.header().tableHasRows());
 }
 
-// A refused value must not spoil the rest of the save: on the server a
-// failed statement would otherwise abort the whole transaction.
+// A value too long for its field is refused by the engine itself,
+// whoever writes. Through a view the rest of the row is written: a new
+// row without the refused fields (even when they were all it held), an
+// edited row keeping their old values; the status names them. A refused
+// value must not spoil the rest of a certificate's save either: on the
+// server a failed statement would otherwise abort the whole transaction.
 TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
 {
+    Database &db = data.certificates();
+    EXPECT_FALSE(db.exec("INSERT INTO \"Header\" (\"Tracking\") VALUES (?)", {QString(16, 'T')}).ok());
+    DataView header(db, "Header");
+    ASSERT_TRUE(header.addNew().ok());
+    header.setValue("Invoice", QString(41, 'I'));
+    header.setValue("Name17", "J. Smith");
+    DbStatus s = header.update();
+    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
+    EXPECT_EQ(s.refusedFields(), QStringList{"Invoice"});
+    ASSERT_TRUE(header.moveLast().ok());
+    EXPECT_EQ(header.text("Name17"), "J. Smith");
+    EXPECT_TRUE(header.value("Invoice").isNull());
+
+    ASSERT_TRUE(header.edit().ok());
+    header.setValue("Invoice", "INV-1");
+    ASSERT_TRUE(header.update().ok());
+    ASSERT_TRUE(header.edit().ok());
+    header.setValue("Invoice", QString(41, 'I'));
+    header.setValue("Remarks", "checked");
+    header.setValue("AuthNum", QString(26, 'A'));
+    QStringList refused = header.update().refusedFields();
+    refused.sort(); // the engines name them in orders of their own
+    EXPECT_EQ(refused, (QStringList{"AuthNum", "Invoice"}));
+    EXPECT_EQ(header.text("Invoice"), "INV-1");
+    EXPECT_EQ(header.text("Remarks"), "checked");
+    EXPECT_TRUE(header.value("AuthNum").isNull());
+
+    ASSERT_TRUE(header.addNew().ok());
+    const QVariant added = header.newKey();
+    header.setValue("Tracking", QString(16, 'T'));
+    EXPECT_TRUE(header.update().is(DbCondition::FieldTooSmall));
+    EXPECT_FALSE(header.isEditing());
+    ASSERT_TRUE(header.refresh().ok());
+    ASSERT_TRUE(header.findFirst("\"FormIndex\" = ?", {added}).ok());
+    EXPECT_FALSE(header.noMatch()) << "still a saved row, not one a refresh throws away";
+
     CertificateStore store(data);
     qint64 key = 0;
     ASSERT_TRUE(store.save(entries("000001", "PN-1"), true, key).ok());
-    CertificateEntries tooLong = entries(QString(16, '9'), "PN-2");
-    const DbStatus s = store.save(tooLong, false, key);
+    s = store.save(entries(QString(16, '9'), "PN-2"), false, key);
     EXPECT_TRUE(s.is(DbCondition::FieldTooSmall)) << s.detail().toStdString();
-    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Header\"").toString(), "000001");
+    EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Header\" WHERE \"FormIndex\" = ?", {key}).toString(), "000001");
     ItemSlots lines;
     ASSERT_TRUE(store.loadLines(key, lines).ok());
     EXPECT_EQ(lines[0].partNum, "PN-2");
-}
-
-// The export choice is stored with the certificate; a store of the version
-// before it gains the fields on opening, its certificates reading "No".
-TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
-{
-    {
-        Database &db = data.certificates();
-        for (const char *field : {"Export", "ExportCountry", "Forwarder"})
-            ASSERT_TRUE(db.exec(QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field)).ok()) << field;
-        ASSERT_TRUE(db.exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')").ok());
-        for (const QString &sql : SqlDialect::setUserVersion(4, GetParam(), StoreKind::Certificates))
-            ASSERT_TRUE(db.exec(sql).ok()) << sql.toStdString();
-    }
-    data.close();
-    ASSERT_TRUE(data.open(source()).ok());
-    CertificateStore store(data);
-    ASSERT_TRUE(data.header().moveFirst().ok());
-    const CertificateHeader old = store.currentHeader();
-    EXPECT_EQ(old.tracking, "000041");
-    EXPECT_FALSE(old.exportChosen);
-    EXPECT_TRUE(old.exportCountry.isEmpty());
-
-    CertificateEntries e = entries("000042", "PN-1");
-    e.exportChosen = true;
-    e.exportCountry = "Canada";
-    e.forwarder = "Acme Freight";
-    qint64 key = 0;
-    ASSERT_TRUE(store.save(e, true, key).ok());
-    ASSERT_TRUE(data.header().moveLast().ok());
-    const CertificateHeader h = store.currentHeader();
-    EXPECT_TRUE(h.exportChosen);
-    EXPECT_EQ(h.exportCountry, "Canada");
-    EXPECT_EQ(h.forwarder, "Acme Freight");
 }
 
 // A tracking number is found on another certificate and the header view
@@ -281,47 +289,75 @@ TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
     EXPECT_TRUE(StampTexts::isCode("Z"));
 }
 
-// The statements of block 12 come with a folder made or brought up to
-// this version; one the shop changed stays as the shop wrote it, one it
-// lacks is added.
-TEST_P(StoreOnEngine, TheStatementsStepAddsTheDefaultsAndKeepsTheShopsWording)
+// A store of an earlier version is brought up to this one when opened,
+// keeping what it holds: the issue log is added; the export choice is
+// added, earlier certificates reading "No"; the statements of block 12
+// are added, and one the shop changed stays as the shop wrote it while
+// one it lacks is added.
+TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
 {
-    ASSERT_TRUE(DataFolder::create(source()).ok());
-    const auto defaults = QList<Statement>(Statements::defaults().begin(), Statements::defaults().end());
-    const auto markVersion5 = [&](Database &ref) {
-        for (const QString &sql : SqlDialect::setUserVersion(5, GetParam(), StoreKind::Reference))
-            ASSERT_TRUE(ref.exec(sql).ok()) << sql.toStdString();
+    const auto statements = [&] {
+        QList<Statement> stored;
+        EXPECT_TRUE(Statements::read(data.reference(), stored).ok());
+        return stored;
     };
-    {
-        DataFolder data;
+    const auto defaults = QList<Statement>(Statements::defaults().begin(), Statements::defaults().end());
+    EXPECT_EQ(statements(), defaults) << "made with a new folder";
+    QList<Statement> changed = defaults;
+    changed[4].text = "Certifies per the Annex Guidance, change 9, number: ";
+    const auto run = [](Database &db, const QString &sql, const QVariantList &binds = {}) {
+        ASSERT_TRUE(db.exec(sql, binds).ok()) << sql.toStdString();
+    };
+    const struct {
+        const char *step;
+        StoreKind kind;
+        int version;
+        std::function<void(Database &)> undo; // back to the store that version left
+        std::function<void()> check;
+    } steps[] = {
+        {"issue log", StoreKind::Certificates, 3, [&](Database &db) { run(db, "DROP TABLE \"IssueLog\""); },
+         [&] {
+             QSqlQuery q;
+             ASSERT_TRUE(data.certificates().run(q, SqlDialect::tableColumnsQuery(GetParam()), {"IssueLog"}).ok());
+             int columns = 0;
+             while (q.next())
+                 ++columns;
+             EXPECT_EQ(columns, 8);
+         }},
+        {"export choice", StoreKind::Certificates, 4,
+         [&](Database &db) {
+             for (const char *field : {"Export", "ExportCountry", "Forwarder"})
+                 run(db, QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field));
+             run(db, "INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')");
+         },
+         [&] {
+             ASSERT_TRUE(data.header().moveFirst().ok());
+             const CertificateHeader old = CertificateStore(data).currentHeader();
+             EXPECT_EQ(old.tracking, "000041");
+             EXPECT_FALSE(old.exportChosen);
+             EXPECT_TRUE(old.exportCountry.isEmpty());
+         }},
+        {"statements", StoreKind::Reference, 5, [&](Database &db) { run(db, "DROP TABLE \"Statements\""); },
+         [&] { EXPECT_EQ(statements(), defaults); }},
+        {"statements the shop changed", StoreKind::Reference, 5,
+         [&](Database &db) {
+             ASSERT_TRUE(Statements::save(db, changed[4]).ok());
+             run(db, "DELETE FROM \"Statements\" WHERE \"Name\" = ?", {Statements::kDualReleaseFaa});
+         },
+         [&] { EXPECT_EQ(statements(), changed); }},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.step);
+        Database &db = step.kind == StoreKind::Certificates ? data.certificates() : data.reference();
+        ASSERT_NO_FATAL_FAILURE(step.undo(db));
+        for (const QString &sql : SqlDialect::setUserVersion(step.version, GetParam(), step.kind))
+            ASSERT_NO_FATAL_FAILURE(run(db, sql));
+        data.close();
         ASSERT_TRUE(data.open(source()).ok());
-        QList<Statement> stored;
-        ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
-        EXPECT_EQ(stored, defaults);
-        ASSERT_TRUE(data.reference().exec("DROP TABLE \"Statements\"").ok());
-        markVersion5(data.reference());
+        Database &again = step.kind == StoreKind::Certificates ? data.certificates() : data.reference();
+        EXPECT_EQ(again.scalar(SqlDialect::userVersionQuery(GetParam(), step.kind)).toInt(), Schema::version);
+        step.check();
     }
-    Statement changed = defaults[4];
-    changed.text = "Certifies per the Annex Guidance, change 9, number: ";
-    {
-        DataFolder data;
-        ASSERT_TRUE(data.open(source()).ok()) << "a folder of the version before the statements";
-        QList<Statement> stored;
-        ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
-        EXPECT_EQ(stored, defaults);
-        ASSERT_TRUE(Statements::save(data.reference(), changed).ok());
-        ASSERT_TRUE(data.reference().exec("DELETE FROM \"Statements\" WHERE \"Name\" = ?", {Statements::kDualReleaseFaa}).ok());
-        markVersion5(data.reference());
-    }
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
-    EXPECT_EQ(data.reference().scalar(SqlDialect::userVersionQuery(GetParam(), StoreKind::Reference)).toInt(),
-              Schema::version);
-    QList<Statement> stored;
-    ASSERT_TRUE(Statements::read(data.reference(), stored).ok());
-    QList<Statement> expected = defaults;
-    expected[4] = changed;
-    EXPECT_EQ(stored, expected);
 }
 
 using ServerFiles = DataSourceTest;

@@ -26,53 +26,6 @@ QStringList columnsOf(const Database &db, const QString &table)
 
 using DatabaseTest = TempFolderTest;
 
-TEST_F(DatabaseTest, OverlongValuesAreRefusedAndTheRestOfTheRowWritten)
-{
-    Database db;
-    ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
-
-    // The engine itself holds the limit, whoever writes.
-    EXPECT_FALSE(db.exec("INSERT INTO Header (Tracking) VALUES (?)", {QString(16, 'T')}).ok());
-    EXPECT_TRUE(db.exec("INSERT INTO Header (Tracking) VALUES (?)", {QString(15, 'T')}).ok());
-
-    DataView header(db, "Header");
-    ASSERT_TRUE(header.addNew().ok());
-    header.setValue("Invoice", QString(41, 'I'));
-    header.setValue("Name17", "J. Smith");
-    DbStatus s = header.update();
-    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
-    EXPECT_EQ(s.refusedFields(), QStringList{"Invoice"});
-    ASSERT_TRUE(header.moveLast().ok());
-    EXPECT_EQ(header.text("Name17"), "J. Smith");
-    EXPECT_TRUE(header.value("Invoice").isNull());
-
-    // An edited row keeps the old value of each refused field.
-    ASSERT_TRUE(header.edit().ok());
-    header.setValue("Invoice", "INV-1");
-    ASSERT_TRUE(header.update().ok());
-    ASSERT_TRUE(header.edit().ok());
-    header.setValue("Invoice", QString(41, 'I'));
-    header.setValue("Remarks", "checked");
-    header.setValue("AuthNum", QString(26, 'A'));
-    s = header.update();
-    EXPECT_TRUE(s.is(DbCondition::FieldTooSmall));
-    EXPECT_EQ(s.refusedFields(), (QStringList{"Invoice", "AuthNum"}));
-    EXPECT_EQ(header.text("Invoice"), "INV-1");
-    EXPECT_EQ(header.text("Remarks"), "checked");
-    EXPECT_TRUE(header.value("AuthNum").isNull());
-
-    // A new row whose only value is refused is still a saved row, not one
-    // that a later cancel or refresh throws away.
-    ASSERT_TRUE(header.addNew().ok());
-    const QVariant key = header.newKey();
-    header.setValue("Tracking", QString(16, 'T'));
-    EXPECT_TRUE(header.update().is(DbCondition::FieldTooSmall));
-    EXPECT_FALSE(header.isEditing());
-    ASSERT_TRUE(header.refresh().ok());
-    ASSERT_TRUE(header.findFirst("FormIndex = ?", {key}).ok());
-    EXPECT_FALSE(header.noMatch());
-}
-
 namespace {
 
 // A file that cannot be used, what opening it says and that it is left as
@@ -100,6 +53,15 @@ void marked(const QString &path, int version)
     ASSERT_TRUE(made.exec(QStringLiteral("PRAGMA user_version=%1").arg(version)).ok());
 }
 
+// A certificates file of ours after `statements`, its version mark taken off.
+void unmarked(const QString &path, const QStringList &statements)
+{
+    Database made;
+    ASSERT_TRUE(made.open(path, StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+    for (const QString &sql : QStringList{"PRAGMA user_version=0"} + statements)
+        ASSERT_TRUE(made.exec(sql).ok()) << sql.toStdString();
+}
+
 const RefusedCase kRefused[] = {
     {"Missing", [](const QString &) {}, Database::Mode::ExistingOnly, DbCondition::FileNotFound},
     {"MissingReadOnly", [](const QString &) {}, Database::Mode::ReadOnly, DbCondition::FileNotFound},
@@ -118,6 +80,11 @@ const RefusedCase kRefused[] = {
      "VELLORAN.MDB is an empty file (0 bytes)"},
     {"ZeroBytesCreating", [](const QString &p) { write(p, ""); }, Database::Mode::CreateIfMissing,
      DbCondition::NotADatabase, "VELLORAN.MDB is an empty file (0 bytes)"},
+    // Unmarked, as made by hand or by a migration tool: refused when a table
+    // or field is lacking, naming what it lacks.
+    {"UnmarkedLackingAFieldAndATable",
+     [](const QString &p) { unmarked(p, {"ALTER TABLE Header DROP COLUMN Invoice", "DROP TABLE Detail"}); },
+     Database::Mode::ExistingOnly, DbCondition::NotADatabase, "VELLORAN.MDB lacks field Header.Invoice, table Detail"},
     {"ReadOnlyFile",
      [](const QString &p) {
          Database made;
@@ -154,42 +121,6 @@ TEST_P(OpenRefusedTest, IsToldWhyAndTheFileIsLeftAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(Files, OpenRefusedTest, testing::ValuesIn(kRefused),
                          [](const testing::TestParamInfo<RefusedCase> &i) { return std::string(i.param.name); });
-
-// A file made by hand or by a migration tool, with every table and field
-// but no version mark, is ours: checked table by table, then marked. One
-// that lacks a table or field is refused, naming what it lacks.
-TEST_F(DatabaseTest, UnmarkedFilesAreAdoptedWhenWholeAndRefusedNamingWhatTheyLack)
-{
-    const auto makeUnmarked = [&](const QString &name, const QStringList &statements) {
-        Database made;
-        ASSERT_TRUE(made.open(file(name), StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
-        ASSERT_TRUE(made.exec("DROP TABLE Setup").ok());
-        for (const QString &sql : statements)
-            ASSERT_TRUE(made.exec(sql).ok()) << sql.toStdString();
-        ASSERT_TRUE(made.exec("PRAGMA user_version=0").ok());
-    };
-    const QString reference = "CREATE TABLE PartNumbers (PartNumber, Description, PMA_PartNumber, VI, REL_DWG, "
-                              "Eligibility, S1, S2, S3)|CREATE TABLE Agents (Name, Password, ApprovalNumber, "
-                              "ElectronicSign, UseElectronic, Administrator)|CREATE TABLE Organizations (Organization, "
-                              "Address1, Address2, Address3, CertificateNum, JAANum)|CREATE TABLE Countries (Country, "
-                              "Bilateral, JAA)|CREATE TABLE ForwardingHouses (ForwardHouse, FHInfo1, FHInfo2, FHInfo3, "
-                              "FHInfo4)|CREATE TABLE Stamps (StampNumber, StampText)|CREATE TABLE Migration (Note)";
-    makeUnmarked("whole.mdb", reference.split('|') << "INSERT INTO Agents (Name) VALUES ('Pat Doe')");
-    Database db;
-    ASSERT_TRUE(db.open(file("whole.mdb"), StoreKind::Reference).ok());
-    EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
-    EXPECT_EQ(db.scalar("SELECT Name FROM Agents").toString(), "Pat Doe");
-    db.close();
-
-    QString lacking = reference;
-    lacking.replace("ApprovalNumber, ", "").replace("CREATE TABLE Stamps (StampNumber, StampText)|", "");
-    makeUnmarked("lacking.mdb", lacking.split('|'));
-    const QByteArray before = readFile(file("lacking.mdb"));
-    const DbStatus s = db.open(file("lacking.mdb"), StoreKind::Reference);
-    EXPECT_TRUE(s.is(DbCondition::NotADatabase));
-    EXPECT_EQ(s.detail(), "lacking.mdb lacks field Agents.ApprovalNumber, table Stamps");
-    EXPECT_EQ(readFile(file("lacking.mdb")), before);
-}
 
 // A set-up file in an installed program's folder is read, never written.
 TEST_F(DatabaseTest, ReadOnlyOpeningNeverWrites)
@@ -234,38 +165,17 @@ TEST_F(DatabaseTest, AnEarlierVersionIsBroughtUpKeepingItsRows)
               1);
 }
 
-// A certificates file of the version before the issue log gains it when
-// opened, its certificates kept; a file made by hand is adopted without it.
-TEST_F(DatabaseTest, TheIssueLogIsAddedToEarlierAndHandMadeFiles)
+// A file made by hand or by a migration tool, with every table and field
+// but no version mark, is ours: adopted whatever else it holds, marked,
+// its certificates kept, and it gains the tables added since (the issue
+// log).
+TEST_F(DatabaseTest, AnUnmarkedWholeFileIsAdoptedKeepingItsRows)
 {
-    {
-        Database made;
-        ASSERT_TRUE(made.open(file("VELLORAN.MDB"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
-        for (const char *sql : {"DROP TABLE IssueLog", "INSERT INTO Header (Tracking) VALUES ('000042')",
-                                "PRAGMA user_version=3"})
-            ASSERT_TRUE(made.exec(sql).ok()) << sql;
-    }
+    ASSERT_NO_FATAL_FAILURE(unmarked(file("hand.mdb"), {"DROP TABLE IssueLog", "CREATE TABLE Migration (Note)",
+                                                        "INSERT INTO Header (Tracking) VALUES ('000042')"}));
     Database db;
-    ASSERT_TRUE(db.open(file("VELLORAN.MDB"), StoreKind::Certificates).ok());
+    ASSERT_TRUE(db.open(file("hand.mdb"), StoreKind::Certificates).ok());
     EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
     EXPECT_EQ(db.scalar("SELECT Tracking FROM Header").toString(), "000042");
-    EXPECT_EQ(columnsOf(db, "IssueLog").size(), 8);
-    db.close();
-
-    {
-        Database made;
-        ASSERT_TRUE(made.open(file("hand.mdb"), StoreKind::Setup, Database::Mode::CreateIfMissing).ok());
-        for (const char *sql :
-             {"DROP TABLE Setup",
-              "CREATE TABLE Header (FormIndex INTEGER PRIMARY KEY, Country, Tracking, Organ1, Organ2, Invoice, "
-              "Remarks, New, Overhaul, Name17, AuthNum, Date18, CFRRTS, OtherRTS, Name22, CertNum, Date23)",
-              "CREATE TABLE Detail (FormIndex, Item, Description, PartNum, Quantity, SerialNum, Status)",
-              "CREATE TABLE Defaults (Country, Organ1, Organ2, Tracking, IncreaseTrack, Invoice, IncreaseInv, Batch, "
-              "IncreaseBatch, Description, PartNum, Status, Eligibility, Remarks, Name17, AuthNum, Name22, CertNum, "
-              "Shade, User1)",
-              "PRAGMA user_version=0"})
-            ASSERT_TRUE(made.exec(sql).ok()) << sql;
-    }
-    ASSERT_TRUE(db.open(file("hand.mdb"), StoreKind::Certificates).ok());
     EXPECT_EQ(columnsOf(db, "IssueLog").size(), 8);
 }

@@ -54,6 +54,16 @@ TEST_F(DefaultsFormTest, StoringAndOpeningRoundTrip)
     EXPECT_TRUE(back.largeRemarks);
     EXPECT_TRUE(back.increaseTrack);
     EXPECT_FALSE(back.increaseInv);
+
+    // A value too long for its column leaves that column as it was; the
+    // rest and the settings row are stored.
+    f.tracking = QString(16, '9');
+    f.description = "Seal";
+    f.copies = "3";
+    EXPECT_TRUE(DefaultsForm::store(data.defaults(), f).is(DbCondition::FieldTooSmall));
+    EXPECT_EQ(stored("Tracking").toString(), "000041");
+    EXPECT_EQ(stored("Description").toString(), "Seal");
+    EXPECT_EQ(rows(), "FAA/United States:3:1 | Custom:3:1");
 }
 
 // Null numbers open as "1" while counting is on, empty while it is off;
@@ -94,22 +104,6 @@ TEST_F(DefaultsFormTest, AnAuthorityTypedAsCustomNeverMakesTheMainRowTheSettings
     DefaultsForm::load(data.defaults(), back);
     EXPECT_TRUE(back.increaseTrack);
     EXPECT_FALSE(back.largeRemarks);
-}
-
-// A value too long for its column leaves that column as it was; the rest
-// and the settings row are stored.
-TEST_F(DefaultsFormTest, AnOverlongValueKeepsItsOldValueAndTheRestIsStored)
-{
-    DefaultsForm f;
-    f.tracking = "T-1";
-    ASSERT_TRUE(DefaultsForm::store(data.defaults(), f).ok());
-    f.tracking = QString(16, '9');
-    f.description = "Seal";
-    f.copies = "3";
-    EXPECT_TRUE(DefaultsForm::store(data.defaults(), f).is(DbCondition::FieldTooSmall));
-    EXPECT_EQ(stored("Tracking").toString(), "T-1");
-    EXPECT_EQ(stored("Description").toString(), "Seal");
-    EXPECT_EQ(rows(), "FAA/United States:3:0 | Custom:3:0");
 }
 
 // The set-up panel's settings: orientation stored as "1" or "2" only, and

@@ -14,13 +14,13 @@ struct LastSave {
     qint64 formIndex = 0;
 };
 
-// Run save_loop until it has reported `saves` saves, then kill it without
+// Run the save loop until it has reported `saves` saves, then kill it without
 // warning, most likely in the middle of the next save.
 LastSave runAndKill(const QString &folder, int saves)
 {
     // The child starts its next save as soon as it reports one; a random
     // pause moves the kill off that start to anywhere within a save.
-    const KilledChild child = KilledChild::run(QStringLiteral(SAVE_LOOP_EXE), {folder}, saves,
+    const KilledChild child = KilledChild::run(CHILD_EXE, {"save-loop", folder}, saves,
                                                QRandomGenerator::global()->bounded(4000));
     EXPECT_TRUE(child.killedWhileRunning);
     QByteArray out = child.output;

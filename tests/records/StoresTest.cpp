@@ -14,26 +14,10 @@ using namespace arc;
 using SetupStoreTest = TempFolderTest;
 using DataFolderTest = TempFolderTest;
 
-// Wrong lengths and null paths are seen through the start-up tests; here,
-// the one row the file holds.
-TEST_F(SetupStoreTest, HoldsOneRowWhoseDataPathRoundTrips)
-{
-    SetupStore setup;
-    ASSERT_TRUE(setup.open(folder()).ok());
-    EXPECT_FALSE(setup.dataPath().has_value());
-    ASSERT_TRUE(setup.setDataPath(QStringLiteral("/srv/arc/data/")).ok());
-
-    SetupStore again;
-    ASSERT_TRUE(again.open(folder()).ok());
-    EXPECT_EQ(again.database().scalar("SELECT count(*) FROM Setup").toInt(), 1);
-    EXPECT_EQ(again.dataPath(), QStringLiteral("/srv/arc/data/"));
-    ASSERT_TRUE(again.setDataPath(std::nullopt).ok());
-    EXPECT_FALSE(again.dataPath().has_value());
-}
-
 // An installed program cannot write its own folder: its set-up file is
 // read from there, and what must be written goes to a copy in the per-user
 // folder, which is read from then on. The program's file never changes.
+// The file holds one row, its data path changed in place.
 TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder)
 {
     const QString program = folder() + "program/", perUser = folder() + "user/";
@@ -60,6 +44,9 @@ TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder
     SetupStore again;
     ASSERT_TRUE(again.open(installed).ok());
     EXPECT_EQ(again.dataPath(), QStringLiteral("/home/pat/arc/"));
+    EXPECT_EQ(again.database().scalar("SELECT count(*) FROM Setup").toInt(), 1) << "the one row, changed";
+    ASSERT_TRUE(again.setDataPath(std::nullopt).ok());
+    EXPECT_FALSE(again.dataPath().has_value());
 
     // No set-up file anywhere: it is made in the per-user folder only.
     const QString bare = folder() + "bare/", bareUser = folder() + "bareUser/";
@@ -67,6 +54,7 @@ TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder
     SetupStore first;
     ASSERT_TRUE(first.open(ProgramFolders(bare, bareUser, false)).ok());
     EXPECT_EQ(first.filePath(), bareUser + "setupARC.mdb");
+    EXPECT_FALSE(first.dataPath().has_value());
     EXPECT_FALSE(QFile::exists(bare + "setupARC.mdb"));
 }
 

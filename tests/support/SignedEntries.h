@@ -1,6 +1,9 @@
 #pragma once
 
 #include "CertificateStore.h"
+#include "DataFolder.h"
+
+#include <gtest/gtest.h>
 
 // The certificate a signatory would have saved.
 inline arc::CertificateEntries signedEntries(const QString &tracking = "000123")
@@ -18,4 +21,13 @@ inline arc::CertificateEntries signedEntries(const QString &tracking = "000123")
     e.lines[0] = {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}};
     e.lines[1] = {"2", "Seal", "PN-8", "2", "SN-2", "NEW", {}};
     return e;
+}
+
+// `e` saved as a new certificate of `data`; its key.
+inline qint64 savedAsNew(arc::DataFolder &data, const arc::CertificateEntries &e = signedEntries())
+{
+    qint64 key = 0;
+    const arc::DbStatus s = arc::CertificateStore(data).save(e, true, key);
+    EXPECT_TRUE(s.ok()) << s.detail().toStdString();
+    return key;
 }
