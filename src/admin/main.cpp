@@ -1,95 +1,85 @@
-// arc8130-admin reset-password DATASOURCE NAME
-//   Gives a signatory who is locked out a new password, read from standard
-//   input (twice, without echo, when it is a terminal).
-// arc8130-admin add-signature DATASOURCE FILE.bmp
-//   Puts a signature bitmap where the signatories panel lists it: into the
-//   data folder, or into a server database's files, which no one can copy
-//   a file into by hand.
+// arc8130-admin: maintenance a shop does to a data source outside the
+// program. The commands are in arc_admin; this reads the command line and
+// standard input, opens the data source and prints what was done.
 
 #include "DataFolder.h"
-#include "SignatoryPasswords.h"
-#include "SignaturesOf.h"
+#include "KeyCommands.h"
+#include "SecretInput.h"
+#include "SignatoryCommands.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
-#include <iostream>
-#include <memory>
-#include <string>
-#include <termios.h>
-#include <unistd.h>
+#include <functional>
+
+using namespace arc;
 
 namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: arc8130-admin reset-password DATASOURCE NAME\n"
-                         "         reads the new password from standard input\n"
-                         "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
-                         "  DATASOURCE: a data folder or a postgresql:// URI\n");
-    return 2;
+    std::fprintf(stderr,
+                 "usage: arc8130-admin reset-password DATASOURCE NAME\n"
+                 "         reads the new password from standard input\n"
+                 "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
+                 "       arc8130-admin signing-key DATASOURCE NAME\n"
+                 "         reads the shop authority's passphrase, then NAME's sign-in password\n"
+                 "       arc8130-admin import-key DATASOURCE NAME FILE.p12\n"
+                 "         reads the file's password, then NAME's sign-in password\n"
+                 "       arc8130-admin export-ca DATASOURCE FILE.pem\n"
+                 "         writes the shop authority's certificate, replacing FILE.pem\n"
+                 "  DATASOURCE: a data folder or a postgresql:// URI\n");
+    return CommandOutcome::BadArgument;
 }
 
-int openSource(const QString &source, arc::DataFolder &data)
+int print(const CommandOutcome &outcome)
 {
-    if (const arc::DbStatus s = data.open(source); !s.ok())
-        return std::fprintf(stderr, "cannot open the data source: %s\n", qPrintable(s.detail())), 1;
-    return 0;
+    std::fprintf(outcome.done() ? stdout : stderr, "%s\n", qPrintable(outcome.text));
+    return outcome.code;
 }
 
-int addSignature(const QString &source, const QString &path)
+// Runs `command` on the data source once it is open.
+int onSource(const QString &source, const std::function<CommandOutcome(DataFolder &)> &command)
 {
-    const QFileInfo file(path);
-    const QString name = file.fileName();
-    if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
-        return std::fprintf(stderr, "%s is not a .bmp file, which is what the signatories panel lists\n",
-                            qPrintable(name)),
-               2;
+    DataFolder data;
+    if (const DbStatus s = data.open(source); !s.ok())
+        return print(CommandOutcome::refused(QStringLiteral("The data source cannot be opened: %1.").arg(s.detail())));
+    return print(command(data));
+}
+
+// The secrets a command reads, in order; empty when one is missing, which is said.
+QStringList secrets(const QList<std::pair<QString, QString>> &prompts)
+{
+    QStringList out;
+    for (const auto &[prompt, what] : prompts) {
+        QString why;
+        const std::optional<QString> secret = readSecret(prompt, what, why);
+        if (!secret) {
+            print(CommandOutcome::refused(why));
+            return {};
+        }
+        out << *secret;
+    }
+    return out;
+}
+
+// A file given on the command line; refused when it cannot be read.
+std::optional<QByteArray> readFile(const QString &path)
+{
+    const QFileInfo info(path);
     QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return std::fprintf(stderr, "cannot read %s: %s\n", qPrintable(path), qPrintable(in.errorString())), 1;
-    const QByteArray bytes = in.readAll();
-
-    arc::DataFolder data;
-    if (const int failed = openSource(source, data))
-        return failed;
-    const std::unique_ptr<arc::SignatureStore> store = arc::signaturesOf(data);
-    QString error;
-    // A signature already in use is never replaced from here.
-    switch (store->add(name, bytes, &error)) {
-    case arc::SignatureStore::Added::NameTaken:
-        return std::fprintf(stderr, "%s is already in %s; nothing was changed\n", qPrintable(name),
-                            qPrintable(store->place())),
-               1;
-    case arc::SignatureStore::Added::Failed:
-        return std::fprintf(stderr, "nothing was changed: %s\n", qPrintable(error)), 1;
-    case arc::SignatureStore::Added::Yes:
-        break;
-    }
-    std::printf("%s can now be chosen as a signatory's signature file.\n", qPrintable(name));
-    return 0;
-}
-
-bool readLine(const char *prompt, bool terminal, std::string &line)
-{
-    termios saved{};
-    if (terminal) {
-        std::fprintf(stderr, "%s", prompt);
-        tcgetattr(STDIN_FILENO, &saved);
-        termios quiet = saved;
-        quiet.c_lflag &= ~tcflag_t(ECHO);
-        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
-    }
-    const bool ok = static_cast<bool>(std::getline(std::cin, line));
-    // A line piped from a Windows file ends in CR LF; no one can type the CR.
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-        line.pop_back();
-    if (terminal) {
-        tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-        std::fprintf(stderr, "\n");
-    }
-    return ok;
+    QString why;
+    if (!info.exists())
+        why = QStringLiteral("there is no such file");
+    else if (!info.isFile())
+        why = QStringLiteral("it is not a file");
+    else if (in.open(QIODevice::ReadOnly))
+        return in.readAll();
+    else
+        why = in.errorString();
+    print(CommandOutcome::refused(QStringLiteral("%1 cannot be read: %2.").arg(path, why)));
+    return std::nullopt;
 }
 
 } // namespace
@@ -98,28 +88,50 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 4)
+    const QString command = args.value(1);
+    if (args.size() != (command == QLatin1String("import-key") ? 5 : 4))
         return usage();
-    const QString source = arc::DataFolder::sourceFromArgument(args.at(2));
-    if (args.at(1) == QLatin1String("add-signature"))
-        return addSignature(source, args.at(3));
-    if (args.at(1) != QLatin1String("reset-password"))
-        return usage();
+    const QString source = DataFolder::sourceFromArgument(args.at(2));
     const QString name = args.at(3);
 
-    const bool terminal = isatty(STDIN_FILENO);
-    std::string first, second;
-    if (!readLine("New password: ", terminal, first))
-        return std::fprintf(stderr, "no password given\n"), 1;
-    if (terminal && (!readLine("Once more: ", terminal, second) || second != first))
-        return std::fprintf(stderr, "the two passwords differ; nothing was changed\n"), 1;
-
-    arc::DataFolder data;
-    if (const int failed = openSource(source, data))
-        return failed;
-    const arc::DbStatus s = arc::SignatoryPasswords::reset(data.reference(), name, QString::fromStdString(first));
-    if (!s.ok())
-        return std::fprintf(stderr, "nothing was changed: %s\n", qPrintable(s.detail())), 1;
-    std::printf("The password of %s has been reset.\n", qPrintable(name));
-    return 0;
+    if (command == QLatin1String("reset-password")) {
+        const QStringList typed = secrets({{QStringLiteral("New password: "), QStringLiteral("password")}});
+        if (typed.isEmpty())
+            return CommandOutcome::Refused;
+        return onSource(source, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0]); });
+    }
+    if (command == QLatin1String("add-signature")) {
+        const QString fileName = QFileInfo(args.at(3)).fileName();
+        if (!fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+            return print(CommandOutcome::refused(
+                QStringLiteral("%1 is not a .bmp file, which is what the signatories panel lists.").arg(fileName),
+                CommandOutcome::BadArgument));
+        const std::optional<QByteArray> bytes = readFile(args.at(3));
+        if (!bytes)
+            return CommandOutcome::Refused;
+        return onSource(source, [&](DataFolder &d) { return SignatoryCommands::addSignature(d, fileName, *bytes); });
+    }
+    if (command == QLatin1String("signing-key")) {
+        const QStringList typed = secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")},
+                                           {QStringLiteral("Sign-in password of %1: ").arg(name), QStringLiteral("password")}});
+        if (typed.isEmpty())
+            return CommandOutcome::Refused;
+        return onSource(source,
+                        [&](DataFolder &d) { return KeyCommands::makeSigningKey(d, name, typed[0], typed[1]); });
+    }
+    if (command == QLatin1String("import-key")) {
+        const std::optional<QByteArray> pkcs12 = readFile(args.at(4));
+        if (!pkcs12)
+            return CommandOutcome::Refused;
+        const QStringList typed = secrets({{QStringLiteral("Password of %1: ").arg(args.at(4)), QStringLiteral("file password")},
+                                           {QStringLiteral("Sign-in password of %1: ").arg(name), QStringLiteral("password")}});
+        if (typed.isEmpty())
+            return CommandOutcome::Refused;
+        return onSource(source, [&](DataFolder &d) {
+            return KeyCommands::importKey(d, name, *pkcs12, typed[0], typed[1]);
+        });
+    }
+    if (command == QLatin1String("export-ca"))
+        return onSource(source, [&](DataFolder &d) { return KeyCommands::exportAuthority(d, args.at(3)); });
+    return usage();
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CommandOutcome.h"
+
+#include <QByteArray>
+
+namespace arc {
+
+class DataFolder;
+
+// What arc8130-admin does to the signing keys of an open data source. Each
+// command checks everything it is given before it keeps anything, so that a
+// refusal leaves the source as it was.
+namespace KeyCommands {
+
+// A new key and certificate for the signatory `name`, issued by the shop's
+// authority and kept under the signatory's sign-in password, `password`.
+// The authority is opened with `passphrase`, or made with it on first use,
+// named after the first organisation.
+CommandOutcome makeSigningKey(DataFolder &data, const QString &name, const QString &passphrase,
+                              const QString &password);
+
+// The key and certificate of a PKCS#12 file, kept for the signatory `name`
+// under the signatory's sign-in password.
+CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray &pkcs12,
+                         const QString &filePassword, const QString &password);
+
+// The authority's certificate written to `path` (PEM), replacing a file
+// there, for customers to trust.
+CommandOutcome exportAuthority(DataFolder &data, const QString &path);
+
+} // namespace KeyCommands
+} // namespace arc

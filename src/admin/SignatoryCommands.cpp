@@ -1,0 +1,48 @@
+#include "SignatoryCommands.h"
+
+#include "DataFolder.h"
+#include "KeyNotices.h"
+#include "KeysOf.h"
+#include "SignatoryPasswords.h"
+#include "SignaturesOf.h"
+
+namespace arc::SignatoryCommands {
+
+CommandOutcome resetPassword(DataFolder &data, const QString &name, const QString &password)
+{
+    const std::unique_ptr<KeyStore> keys = keysOf(data);
+    StoredSigningKey kept;
+    QString error;
+    const KeyStore::Found found = keys->signingKey(name, kept, &error);
+    if (found == KeyStore::Found::Failed)
+        return CommandOutcome::refused(QStringLiteral("The signing keys cannot be read: %1.").arg(error));
+    if (const DbStatus s = SignatoryPasswords::reset(data.reference(), name, password); !s.ok())
+        return CommandOutcome::refused(QStringLiteral("The password was not reset: %1.").arg(s.detail()));
+    QString text = QStringLiteral("The password of %1 has been reset.").arg(name);
+    if (found == KeyStore::Found::No)
+        return CommandOutcome::doneWith(text);
+    if (!keys->removeSigningKey(name, &error))
+        return {CommandOutcome::Refused,
+                text + QStringLiteral("\nThe old signing key of %1 could not be removed from %2: %3. It cannot be "
+                                      "opened with the new password; remove it by hand.")
+                           .arg(name, keys->place(), error)};
+    return CommandOutcome::doneWith(text + QLatin1Char('\n') + keyRemovedNotice(name));
+}
+
+CommandOutcome addSignature(DataFolder &data, const QString &fileName, const QByteArray &bytes)
+{
+    const std::unique_ptr<SignatureStore> store = signaturesOf(data);
+    QString error;
+    // A signature already in use is never replaced from here.
+    switch (store->add(fileName, bytes, &error)) {
+    case SignatureStore::Added::NameTaken:
+        return CommandOutcome::refused(QStringLiteral("%1 is already in %2.").arg(fileName, store->place()));
+    case SignatureStore::Added::Failed:
+        return CommandOutcome::refused(error);
+    case SignatureStore::Added::Yes:
+        break;
+    }
+    return CommandOutcome::doneWith(QStringLiteral("%1 can now be chosen as a signatory's signature file.").arg(fileName));
+}
+
+} // namespace arc::SignatoryCommands
