@@ -155,6 +155,14 @@ protected:
     QString cell(int row, int column) { return screen().grid1->model()->index(row, column).data().toString(); }
     static QString today() { return QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"); }
     std::optional<QString> storedDataPath() { return window->setupStore().dataPath(); }
+    // The data folder stored, open and shown on the set-up panel.
+    void expectInUse(const QString &source)
+    {
+        EXPECT_EQ(storedDataPath(), source);
+        EXPECT_TRUE(window->dataFolder().isOpen());
+        EXPECT_EQ(window->dataFolder().path(), source);
+        EXPECT_EQ(window->setupPanel().folder(), source);
+    }
 
     ScriptedMessages messages;
     std::unique_ptr<arc::MainWindow> window;
