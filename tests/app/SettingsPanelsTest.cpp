@@ -3,9 +3,7 @@
 #include "DefaultsPanel.h"
 #include "OrganizationsEditor.h"
 #include "PanelDrag.h"
-#include "PrintCommand.h"
 #include "PrintMode.h"
-#include "PrintPanel.h"
 #include "Prompts.h"
 #include "SettingsPanels.h"
 
@@ -63,7 +61,7 @@ TEST_F(SettingsPanelsTest, SetupPanelStoresOrganisationsAndSettingsOnClosing)
 }
 
 // How the defaults are stored is the defaults form's; here: what the panel
-// stores on closing starts the next certificate and the print panel, a
+// stores on closing starts the next certificate, a
 // value too long for its column is told once, and so is a counter another
 // station moved.
 TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStartFrom)
@@ -76,7 +74,6 @@ TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStar
     defaults().check3D3->setChecked(true);
     defaults().text15->setPlainText("WO-0099");
     defaults().check3D7->setChecked(true);
-    defaults().text46->setText("2");
     defaults().text40->setFocus();
     QTest::keyClicks(defaults().text40, "OVERHAULED");
     defaults().text22->setText(QString(26, 'A')); // one too many for its column
@@ -97,8 +94,6 @@ TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStar
     screen().newButton->click();
     expectShown({{screen().block3Tracking, "000045"}, {screen().block5Invoice, "WO-100"}});
     EXPECT_EQ(window->itemSlots()[0].status, "OVERHAULED");
-    screen().printButton->click();
-    EXPECT_EQ(window->findChild<arc::PrintPanel *>()->text45->text(), "2");
 }
 
 // Dragging with the left button moves a panel on release, an outline

@@ -131,9 +131,8 @@ protected:
         window->resize(900, 800);
         window->activate();
         if (signIn)
-            signInWithMaster();
+            signInAs(*window, QString());
     }
-    void signInWithMaster() { signInAs(*window, QString()); }
     // The window shown and active, as the user has it: focus and event
     // filters work only then.
     void showWindow()
