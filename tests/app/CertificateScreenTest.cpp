@@ -95,32 +95,23 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     messages.expectAsked({ask, ask, ask});
 }
 
-// A row another program wrote: line breaks and dates as the screen shows
-// them, nulls and a stored blank as empty boxes, the release boxes as stored.
-TEST_F(NavigationTest, LoadsEveryBoxAndShowsNullsAsEmpty)
+// A row another program wrote: nulls and a stored blank show as empty
+// boxes, the release boxes and the block as stored (how values are read
+// back is the store's).
+TEST_F(NavigationTest, ShowsNullsAndBlanksAsEmptyBoxes)
 {
-    addRow("Header", {{"Country", "EASA/France"}, {"Tracking", " "}, {"Organ1", "Acme Aero\r\n1 Main St"},
-                      {"Invoice", "WO-7"}, {"Remarks", "Line one\r\nLine two"}, {"Name17", "Pat Doe"},
-                      {"AuthNum", "DMIR-7"}, {"Date18", QDate(2026, 12, 5)}, {"CFRRTS", true}});
+    addRow("Header", {{"Tracking", " "}, {"Organ1", "Acme Aero\r\n1 Main St"}, {"CFRRTS", true}});
     addCertificate("T10", {"prototype", "REPAIRED"});
     addRow("Header", {});
     openWindow();
 
     screen().previousButton->click(); // the empty one
-    for (arc::EntryBox *e : {screen().block1Country, screen().block3Tracking, screen().block13dName, screen().block13cNumber, screen().block13eDate,
-                             screen().block14dName, screen().block14cNumber, screen().block14eDate})
-        EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
-    EXPECT_EQ(screen().block4Organization->toPlainText(), "");
+    expectShown({{screen().block1Country, ""}, {screen().block13eDate, ""}, {screen().block4Organization, ""}});
     EXPECT_FALSE(screen().block14aReturnToService->isChecked());
-
     screen().previousButton->click();
-    EXPECT_EQ(cell(1, arc::ItemGridModel::StatusColumn), "REPAIRED");
     EXPECT_TRUE(screen().block13aApproved->isEnabled()) << "the first status is compared upper-cased";
-
     screen().previousButton->click();
-    expectShown({{screen().block1Country, "EASA/France"}, {screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"},
-                 {screen().block5Invoice, "WO-7"}, {screen().block12Remarks, "Line one\nLine two"}, {screen().block13dName, "Pat Doe"},
-                 {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, "05/Dec/2026"}, {screen().block14eDate, ""}});
+    expectShown({{screen().block3Tracking, ""}, {screen().block4Organization, "Acme Aero\n1 Main St"}});
     EXPECT_TRUE(screen().block14aReturnToService->isChecked());
     // No item lines: an empty grid, and block 14a applies.
     EXPECT_TRUE(screen().block14aReturnToService->isEnabled());
@@ -139,16 +130,16 @@ protected:
     }
 };
 
+// Which block a status selects is the signing block's rule; here: the
+// screen follows it, filling the block from who signed in (not from what
+// the sign-in list shows now) and offering the export lists for block 13.
 TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
 {
-
-    // Block 14 for maintenance: the organisation's number, the signatory in
-    // 14d, JAA members; block 13 for a new part: the signatory's number and
-    // name, bilateral countries, export lists off until Yes is chosen.
     const struct {
         bool block13;
         const char *block14cNumber, *block13cNumber, *country;
     } cases[] = {{false, "ACME123", "", "France"}, {true, "", "DMIR-7", "Canada"}};
+    window->accessPanel().combo4->setCurrentIndex(-1);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.block13);
         screen().previousButton->click();
@@ -156,25 +147,14 @@ TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
         screen().block13cNumber->setText("old 13c");
         window->checkstat();
         EXPECT_EQ(screen().block13aApproved->isChecked(), c.block13);
-        EXPECT_EQ(screen().block13aApproved->isEnabled(), c.block13);
-        EXPECT_NE(screen().block14aReturnToService->isChecked(), c.block13);
         EXPECT_NE(screen().block14aReturnToService->isEnabled(), c.block13);
         EXPECT_EQ(screen().option1->isEnabled(), c.block13);
-        EXPECT_NE(screen().combo1->isEnabled(), c.block13);
-        EXPECT_FALSE(screen().combo2->isEnabled());
         const QString name = "Pat Doe";
         expectShown({{screen().block14cNumber, c.block14cNumber}, {screen().block13cNumber, c.block13cNumber},
                      {screen().block13dName, c.block13 ? name : ""}, {screen().block13eDate, c.block13 ? today() : ""},
                      {screen().block14dName, c.block13 ? "" : name}, {screen().block14eDate, c.block13 ? "" : today()}});
-        ASSERT_EQ(screen().combo1->count(), 3);
         EXPECT_EQ(screen().combo1->itemText(2), c.country);
     }
-
-    // The blocks are filled from who signed in, not from what the sign-in
-    // list shows now.
-    window->accessPanel().combo4->setCurrentIndex(-1);
-    window->checkstat();
-    expectShown({{screen().block13cNumber, "DMIR-7"}, {screen().block13dName, "Pat Doe"}});
 
     // No signatory signed in: 13c keeps its text, 13d takes the empty name.
     openWindow();

@@ -50,7 +50,8 @@ protected:
 
 TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
 {
-    // The part and its stamps, entered on the parts panel.
+    // The part and its stamps, a country and a forwarding house, entered on
+    // their panels, serve the next export certificate at once.
     screen().partsButton->click();
     arc::PartsPanel &parts = window->partsPanel();
     parts.newPart();
@@ -61,20 +62,34 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     parts.saveStamps();
     parts.savePart();
     parts.exitPanel();
+    screen().setupButton->click();
+    window->setupPanel().countriesButton->click();
+    arc::CountriesPanel &countries = window->countriesPanel();
+    countries.newEntry();
+    countries.newName->setText("Norway");
+    countries.bilateral->setChecked(true);
+    countries.save();
+    countries.exitPanel();
+    window->setupPanel().housesButton->click();
+    arc::ForwardersPanel &houses = window->forwardersPanel();
+    houses.newEntry();
+    houses.newName->setText("Nordic Cargo");
+    houses.address[0]->setText("Kai 3");
+    houses.save();
+    houses.exitPanel();
+    screen().setupButton->click();
     messages.expectNothingAsked();
 
     screen().newButton->click();
     EXPECT_EQ(remarks(), "") << "a new part, not exported: no \"not an export approval\"";
+    choose(screen().combo3, "Acme Aero"); // closing the set-up panel cleared the choice
     pickPart("PN-7");
     screen().option1->click();
-    EXPECT_TRUE(screen().combo1->isEnabled());
-    choose(screen().combo1, "Canada");
-    choose(screen().combo2, "Acme Freight");
-    EXPECT_EQ(remarks(), "EXPORT Destination:       Canada\n"
+    choose(screen().combo1, "Norway");
+    choose(screen().combo2, "Nordic Cargo");
+    EXPECT_EQ(remarks(), "EXPORT Destination:       Norway\n"
                          "The above part is approved for installation under assembly part number(s): ASSY-100\n"
-                         "INSPECTED PER QCM 4.2\n"
-                         "FORWARDING HOUSE:  Acme Freight\n" +
-                             kPad + "Dock 4\n" + kPad + "1 Harbour Rd\n" + kPad + "Miami FL\n" + kPad + "USA\n");
+                         "INSPECTED PER QCM 4.2\nFORWARDING HOUSE:  Nordic Cargo\n" + kPad + "Kai 3\n" + (kPad + "\n").repeated(3));
 
     // A repair: block 14, JAA countries, and the dual-release statement with
     // the organisation's EASA number once a JAA country is chosen.
@@ -113,37 +128,6 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     emit screen().combo1->activated(0); // no country: no dual release
     messages.expectAsked(arc::Prompts::kReplaceRemarks);
     EXPECT_EQ(remarks(), easa);
-}
-
-// A country and a forwarding house added on their panels serve the next
-// export certificate at once.
-TEST_F(RemarksTest, CountriesAndHousesAddedOnTheirPanelsServeTheExportRemark)
-{
-    screen().setupButton->click();
-    window->setupPanel().countriesButton->click();
-    arc::CountriesPanel &countries = window->countriesPanel();
-    ASSERT_FALSE(countries.isHidden());
-    countries.newEntry();
-    countries.newName->setText("Norway");
-    countries.bilateral->setChecked(true);
-    countries.save();
-    countries.exitPanel();
-    window->setupPanel().housesButton->click();
-    arc::ForwardersPanel &houses = window->forwardersPanel();
-    houses.newEntry();
-    houses.newName->setText("Nordic Cargo");
-    houses.address[0]->setText("Kai 3");
-    houses.save();
-    houses.exitPanel();
-    screen().setupButton->click();
-    messages.expectNothingAsked();
-
-    screen().newButton->click();
-    screen().option1->click();
-    choose(screen().combo1, "Norway");
-    choose(screen().combo2, "Nordic Cargo");
-    EXPECT_TRUE(remarks().startsWith("EXPORT Destination:       Norway\n")) << remarks().toStdString();
-    EXPECT_TRUE(remarks().contains("FORWARDING HOUSE:  Nordic Cargo\n" + kPad + "Kai 3\n")) << remarks().toStdString();
 }
 
 // The export choice is stored with the certificate: shown again, it gives
@@ -193,17 +177,11 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
         window->accessPanel().text44->setText(password);
         window->signIn().AgentSecurity();
         screen().setupButton->click();
-        QPushButton *button = window->setupPanel().findChild<QPushButton *>("SSCommandStatements");
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->text(), "Statements");
-        button->click();
+        window->setupPanel().findChild<QPushButton *>("SSCommandStatements")->click();
         arc::StatementsPanel &panel = window->statementsPanel();
         ASSERT_FALSE(panel.isHidden());
-        EXPECT_EQ(panel.parentWidget(), &window->setupPanel());
-        ASSERT_EQ(panel.list->count(), 6);
         panel.list->setCurrentRow(panel.list->row(panel.list->findItems("Dual release (EASA)", Qt::MatchExactly).value(0)));
         EXPECT_TRUE(panel.text->toPlainText().contains("block 11/12"));
-        EXPECT_FALSE(panel.source->text().isEmpty());
         EXPECT_EQ(panel.text->isReadOnly(), !administrator);
         EXPECT_EQ(panel.source->isReadOnly(), !administrator);
         EXPECT_EQ(panel.saveButton->isEnabled(), administrator);
@@ -214,7 +192,7 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
         panel.closeButton->click();
         EXPECT_TRUE(panel.isHidden());
         screen().setupButton->click();
-        EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).prompt.toStdString();
+        messages.expectNothingAsked();
         if (administrator) {
             screen().newButton->click();
             choose(screen().combo3, "Acme Aero"); // closing the set-up panel cleared the choice
@@ -240,10 +218,7 @@ TEST_F(RemarksTest, UnreadableStatementsLeaveBlock12AsItIsAndAreTold)
     renameStatements("Statements", "StatementsAway");
     messages.shown.clear();
     screen().option1->click();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("The release statements could not be read, so block 12 was left "
-                                                    "as it is: "))
-        << messages.shown[0].prompt.toStdString();
+    messages.expectAsked("Database", {"The release statements could not be read, so block 12 was left as it is: "});
     EXPECT_EQ(remarks(), "");
 
     renameStatements("StatementsAway", "Statements");

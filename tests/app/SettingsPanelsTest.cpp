@@ -3,9 +3,7 @@
 #include "DefaultsPanel.h"
 #include "OrganizationsEditor.h"
 #include "PanelDrag.h"
-#include "PrintCommand.h"
 #include "PrintMode.h"
-#include "PrintPanel.h"
 #include "Prompts.h"
 #include "SettingsPanels.h"
 
@@ -39,16 +37,13 @@ TEST_F(SettingsPanelsTest, SetupPanelStoresOrganisationsAndSettingsOnClosing)
 {
     openWindow();
     screen().setupButton->click();
-    EXPECT_EQ(screen().setupButton->text(), "Save");
     EXPECT_FALSE(screen().newButton->isEnabled());
-    EXPECT_FALSE(organizations().deleteButton->isEnabled()) << "no organisation yet: a new, empty row";
     typeOrganization({"Zeta Aero", "1 Main St", "Wichita", "KS", "ZA1R123K", "EASA.145.0001"});
     organizations().nextButton->click(); // stores it and starts another
     typeOrganization({"Acme Aero"});
     setup().option3D2->setChecked(true);
     screen().setupButton->click();
     EXPECT_TRUE(setup().isHidden());
-    EXPECT_EQ(screen().setupButton->text(), "Set-up");
     EXPECT_TRUE(screen().newButton->isEnabled());
     EXPECT_EQ(block4(), (QStringList{"Acme Aero", "Zeta Aero"}));
     EXPECT_EQ(screen().combo3->itemData(1).value<arc::OrganizationEntry>().jaaNum, "EASA.145.0001");
@@ -65,22 +60,20 @@ TEST_F(SettingsPanelsTest, SetupPanelStoresOrganisationsAndSettingsOnClosing)
     messages.expectNothingAsked();
 }
 
-// The defaults set on the panel start the next certificate and the print
-// panel; a stored blank shows as an empty box; a value too long for its
-// column is reported once, and a counter another station moved is kept.
+// How the defaults are stored is the defaults form's; here: what the panel
+// stores on closing starts the next certificate, a
+// value too long for its column is told once, and so is a counter another
+// station moved.
 TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStartFrom)
 {
     storedExec("UPDATE Defaults SET Status = ' ', Eligibility = ' '");
     openWindow();
     screen().defaultsButton->click();
-    EXPECT_EQ(screen().defaultsButton->text(), "Save");
     EXPECT_FALSE(screen().setupButton->isEnabled());
-    expectShown({{defaults().text14, "FAA/United States"}, {defaults().text40, ""}, {defaults().text39, ""}});
     defaults().text19->setText("000041");
     defaults().check3D3->setChecked(true);
     defaults().text15->setPlainText("WO-0099");
     defaults().check3D7->setChecked(true);
-    defaults().text46->setText("2");
     defaults().text40->setFocus();
     QTest::keyClicks(defaults().text40, "OVERHAULED");
     defaults().text22->setText(QString(26, 'A')); // one too many for its column
@@ -101,8 +94,6 @@ TEST_F(SettingsPanelsTest, DefaultsPanelStoresWhatNewCertificatesAndPrintingStar
     screen().newButton->click();
     expectShown({{screen().block3Tracking, "000045"}, {screen().block5Invoice, "WO-100"}});
     EXPECT_EQ(window->itemSlots()[0].status, "OVERHAULED");
-    screen().printButton->click();
-    EXPECT_EQ(window->findChild<arc::PrintPanel *>()->text45->text(), "2");
 }
 
 // Dragging with the left button moves a panel on release, an outline

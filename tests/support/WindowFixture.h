@@ -131,9 +131,8 @@ protected:
         window->resize(900, 800);
         window->activate();
         if (signIn)
-            signInWithMaster();
+            signInAs(*window, QString());
     }
-    void signInWithMaster() { signInAs(*window, QString()); }
     // The window shown and active, as the user has it: focus and event
     // filters work only then.
     void showWindow()
@@ -155,6 +154,14 @@ protected:
     QString cell(int row, int column) { return screen().grid1->model()->index(row, column).data().toString(); }
     static QString today() { return QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"); }
     std::optional<QString> storedDataPath() { return window->setupStore().dataPath(); }
+    // The data folder stored, open and shown on the set-up panel.
+    void expectInUse(const QString &source)
+    {
+        EXPECT_EQ(storedDataPath(), source);
+        EXPECT_TRUE(window->dataFolder().isOpen());
+        EXPECT_EQ(window->dataFolder().path(), source);
+        EXPECT_EQ(window->setupPanel().folder(), source);
+    }
 
     ScriptedMessages messages;
     std::unique_ptr<arc::MainWindow> window;
