@@ -54,7 +54,7 @@ inline Message notRecorded(const QString &detail)
 inline Message notSigned(const QString &detail)
 {
     return {QStringLiteral("The certificate was not issued, because its page could not be signed with your signing "
-                           "key: %1.\nNothing was printed or kept.")
+                           "key. %1\nNothing was printed or kept.")
                 .arg(detail),
             QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
 }
