@@ -30,7 +30,9 @@ IssuePrinting::IssuePrinting(CertificateOnScreen &certificate, CertificateScreen
 void IssuePrinting::attach(PrintCommand &print)
 {
     print.setIssuing({[this] { return mayIssue(); }, [this] { return prepare(); },
-                      [this](const QByteArray &pdf, int copies, const QString &userFile) { return record(pdf, copies, userFile); }});
+                      [this](const QByteArray &pdf, const QRectF &field, int copies, const QString &userFile) {
+                          return record(pdf, field, copies, userFile);
+                      }});
 }
 
 void IssuePrinting::finishInterrupted()
@@ -85,7 +87,7 @@ std::optional<CertificatePage> IssuePrinting::prepare()
     return pageFromScreen(m_reading->entries(), signerOf(m_signIn));
 }
 
-bool IssuePrinting::record(const QByteArray &pdf, int copies, const QString &userFile)
+bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile)
 {
     if (!m_reading)
         return false;
@@ -95,6 +97,8 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies, const QString &use
     request.copies = copies;
     request.pdf = pdf;
     request.userFile = userFile;
+    request.signingKey = m_signIn.signingKey();
+    request.signatureField = signatureField;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());
     const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.block13dName : entries.block14dName;
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
@@ -110,6 +114,10 @@ bool IssuePrinting::record(const QByteArray &pdf, int copies, const QString &use
             m_messages.ask({QStringLiteral("The certificate as stored now could not be read: %1").arg(s.detail()),
                             QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         m_certificate.ShowForm();
+        return false;
+    }
+    if (result.outcome == IssueResult::Outcome::SigningFailed) {
+        m_messages.ask(IssuePrompts::notSigned(result.detail));
         return false;
     }
     if (result.outcome == IssueResult::Outcome::CopyFailed) {

@@ -35,7 +35,8 @@ public:
     // The page to issue, drawn from the stored certificate once the screen
     // holds it; nullopt when it does not.
     std::optional<CertificatePage> prepare();
-    bool record(const QByteArray &pdf, int copies, const QString &userFile);
+    // Signed with the signed-in signatory's key, if he holds one.
+    bool record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile);
 
 private:
     // The stored certificate when the screen holds exactly that.

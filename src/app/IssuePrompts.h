@@ -51,6 +51,14 @@ inline Message notRecorded(const QString &detail)
             QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
 }
 
+inline Message notSigned(const QString &detail)
+{
+    return {QStringLiteral("The certificate was not issued, because its page could not be signed with your signing "
+                           "key. %1\nNothing was printed or kept.")
+                .arg(detail),
+            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+}
+
 inline Message changedWhileIssuing()
 {
     return {QStringLiteral("The stored certificate was changed, at this or another station, while its page was being "

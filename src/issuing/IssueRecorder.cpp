@@ -4,6 +4,7 @@
 #include "CertificateContent.h"
 #include "IssueLog.h"
 #include "NewFile.h"
+#include "PdfSignature.h"
 #include "Schema.h"
 #include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
@@ -50,13 +51,25 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     r.issuedAt = QDateTime::fromSecsSinceEpoch(at.toSecsSinceEpoch(), Qt::UTC);
     r.signatory = request.signatory;
     r.copies = request.copies;
-    r.pdfSha256 =
-        QString::fromLatin1(QCryptographicHash::hash(request.pdf, QCryptographicHash::Sha256).toHex());
+    // Signed before anything is kept: the archive, the log's hash and the
+    // user's file all hold the signed page, or nothing is issued.
+    QByteArray pdf = request.pdf;
+    if (request.signingKey) {
+        SigningResult<QByteArray> signedPdf =
+            PdfSignature::sign(request.pdf, *request.signingKey, request.signatureField, "Signature", r.issuedAt);
+        if (!signedPdf.ok()) {
+            result.outcome = IssueResult::Outcome::SigningFailed;
+            result.detail = signedPdf.error().message;
+            return result;
+        }
+        pdf = std::move(signedPdf.value());
+    }
+    r.pdfSha256 = QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex());
     r.contentSha256 = content->sha256();
     r.pdfFile = ArchiveName::unused(r.tracking, r.formIndex, r.issuedAt,
                                     [this](const QString &name) { return m_archive.contains(name); });
 
-    if (!m_archive.stage(r.pdfFile, request.pdf, &result.detail)) {
+    if (!m_archive.stage(r.pdfFile, pdf, &result.detail)) {
         result.outcome = IssueResult::Outcome::ArchiveFailed;
         return result;
     }
@@ -72,7 +85,7 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
         // Noted first, so that a kill leaves no copy nobody knows of.
         QString why;
         if (!m_archive.stage(userCopyNote(r.pdfFile), request.userFile.toUtf8(), &result.detail)
-            || !NewFile::write(userPart, request.pdf, &why)) {
+            || !NewFile::write(userPart, pdf, &why)) {
             if (!why.isEmpty())
                 result.detail = QStringLiteral("%1 cannot be written: %2").arg(request.userFile, why);
             takeBack();

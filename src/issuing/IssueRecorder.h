@@ -5,7 +5,11 @@
 
 #include "Database.h"
 
+#include <QRectF>
+
 namespace arc {
+
+class SigningKey;
 
 // A page going out with a signature.
 struct IssueRequest {
@@ -20,6 +24,11 @@ struct IssueRequest {
     // empty to take the one stored now.
     QString contentSha256;
     QDateTime issuedAt; // now, unless a test says otherwise
+    // The signatory's key: the page is signed with it before it is kept,
+    // the signature's field over `signatureField` (PDF points from the
+    // page's lower-left corner). Null: the page goes out as it is.
+    const SigningKey *signingKey = nullptr;
+    QRectF signatureField;
 };
 
 struct [[nodiscard]] IssueResult {
@@ -29,6 +38,7 @@ struct [[nodiscard]] IssueResult {
         ContentChanged, // the stored certificate is not the one drawn; nothing kept or logged
         ArchiveFailed,  // the page could not be kept; nothing logged
         CopyFailed,     // the user's copy could not be written; nothing kept or logged
+        SigningFailed,  // the page could not be signed; nothing kept or logged
         LogFailed,      // the row could not be written; the page was taken back
     };
     Outcome outcome = Outcome::Recorded;

@@ -1,5 +1,7 @@
 #include "IssueVerifier.h"
 
+#include "AuthorityCertificate.h"
+
 #include "DataFolder.h"
 #include "Database.h"
 #include "IssueLog.h"
@@ -19,9 +21,13 @@ namespace arc {
 
 namespace {
 
-// The SHA-256 of a regular file. Anything else is refused before it is
-// opened for reading: a FIFO waits for a writer, a device may never end.
-std::optional<QByteArray> sha256OfRegularFile(const QByteArray &path, QString &error)
+// A page is far smaller; a larger file is hashed but its signature not read.
+constexpr qint64 kMaxSigned = 64 * 1024 * 1024;
+
+// The SHA-256 of a regular file, and its bytes unless it is too large to
+// be a page. Anything else is refused before it is opened for reading: a
+// FIFO waits for a writer, a device may never end.
+std::optional<QByteArray> sha256OfRegularFile(const QByteArray &path, QByteArray &bytes, QString &error)
 {
     struct stat st {};
     if (::stat(path.constData(), &st) != 0) {
@@ -60,6 +66,8 @@ std::optional<QByteArray> sha256OfRegularFile(const QByteArray &path, QString &e
         if (n == 0)
             return hash.result();
         hash.addData(QByteArrayView(chunk.constData(), n));
+        if (bytes.size() + n <= kMaxSigned)
+            bytes.append(chunk.constData(), n);
     }
 }
 
@@ -74,12 +82,16 @@ IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const
 {
     Result r;
     QString error;
-    const std::optional<QByteArray> sha256 = sha256OfRegularFile(pdfPath, error);
+    QByteArray bytes;
+    const std::optional<QByteArray> sha256 = sha256OfRegularFile(pdfPath, bytes, error);
     if (!sha256) {
         r.outcome = Result::Outcome::Unreadable;
         r.detail = QStringLiteral("%1 cannot be read: %2").arg(QFile::decodeName(pdfPath), error);
         return r;
     }
+    const QByteArray authority = authorityCertificateOf(dataFolder, &r.authorityProblem);
+    r.hasAuthority = !authority.isEmpty();
+    r.signature = SignatureReport::of(bytes, authority);
     Database db;
     const bool server = DataFolder::isServer(dataFolder);
     const DbStatus opened = server ? db.openServer(dataFolder, StoreKind::Certificates)
@@ -107,6 +119,24 @@ IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const
         r.record = *found;
     }
     return r;
+}
+
+QStringList IssueVerifier::Result::signatureLines() const
+{
+    if (!signature.isSigned)
+        return {QStringLiteral("Digital signature: none")};
+    const auto yesNo = [](bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); };
+    QString byAuthority = yesNo(signature.fromAuthority);
+    if (!authorityProblem.isEmpty())
+        byAuthority = QStringLiteral("cannot be told: %1").arg(authorityProblem);
+    else if (!hasAuthority)
+        byAuthority = QStringLiteral("no (this data source keeps no shop authority)");
+    return {QStringLiteral("Signed by: %1").arg(signature.signer),
+            QStringLiteral("Certificate issued by: %1").arg(signature.issuer),
+            signature.intact ? QStringLiteral("Signature: intact")
+                             : QStringLiteral("Signature: not intact. %1").arg(signature.problem),
+            QStringLiteral("Changed after signing: %1").arg(yesNo(changedAfterSigning())),
+            QStringLiteral("Issued by this shop's authority: %1").arg(byAuthority)};
 }
 
 std::optional<QString> IssueVerifier::recordedDataFolder(const ProgramFolders &folders, QString *error)

@@ -2,13 +2,18 @@
 
 #include "IssueRecord.h"
 #include "ProgramFolders.h"
+#include "SignatureReport.h"
+
+#include <QStringList>
 
 #include <optional>
 
 namespace arc {
 
 // Whether a PDF file is a page issued from a data folder: its hash is the
-// hash of a page the folder's issue log names. Reads, never writes.
+// hash of a page the folder's issue log names; and what its digital
+// signature says, checked against the shop authority the folder keeps.
+// Reads, never writes.
 class IssueVerifier {
 public:
     struct [[nodiscard]] Result {
@@ -16,6 +21,17 @@ public:
         Outcome outcome = Outcome::NotIssued;
         IssueRecord record;
         QString detail; // why it could not be checked
+        SignatureReport signature;
+        QString authorityProblem; // why the shop's authority could not be read
+        bool hasAuthority = false; // the data source keeps one
+
+        // Signed, and not as it was signed.
+        bool changedAfterSigning() const
+        {
+            return signature.isSigned && (!signature.intact || signature.addedAfterSigning);
+        }
+        // The report's lines on the signature, one "Name: value" each.
+        QStringList signatureLines() const;
     };
 
     // `dataFolder` ends with "/".

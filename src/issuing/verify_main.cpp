@@ -1,6 +1,8 @@
 // arc8130-verify FILE.pdf [DATAFOLDER | postgresql://...]
 // Says whether a certificate PDF is a page issued from the data folder,
-// unaltered: its hash is one the folder's issue log names.
+// unaltered: its hash is one the folder's issue log names; and what its
+// digital signature says: who signed, under which authority, whether it is
+// intact and whether that authority is the data folder's own.
 
 #include "DataFolder.h"
 #include "DateText.h"
@@ -47,8 +49,18 @@ int main(int argc, char **argv)
     using Outcome = arc::IssueVerifier::Result::Outcome;
     if (r.outcome == Outcome::Unreadable)
         return std::fprintf(stderr, "arc8130-verify: %s\n", qPrintable(r.detail)), 2;
+    const auto signatureLines = [&r] {
+        for (const QString &line : r.signatureLines())
+            std::printf("%s\n", qPrintable(line));
+    };
     if (r.outcome == Outcome::NotIssued) {
-        std::printf("Not issued from this data folder.\n");
+        // A signed page altered since is told as such, not as a stranger's.
+        if (r.changedAfterSigning())
+            std::printf("Changed after signing.\n");
+        else
+            std::printf("Not issued from this data folder.\n");
+        if (r.signature.isSigned)
+            signatureLines();
         return 1;
     }
     std::printf("Issued from this data folder, unaltered.\n"
@@ -60,5 +72,6 @@ int main(int argc, char **argv)
                 qPrintable(r.record.tracking.trimmed()), qPrintable(arc::DateText::format(r.record.localDay())),
                 qPrintable(r.record.issuedAt.toString(Qt::ISODate)), qPrintable(r.record.signatory), r.record.copies,
                 qPrintable(r.record.pdfFile));
+    signatureLines();
     return 0;
 }

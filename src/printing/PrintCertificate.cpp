@@ -188,7 +188,9 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     c.line(g.x0, g.y5, g.xR, g.y5);
     remarks(p, page, remarksAt);
 
-    ReleaseBlocks::print(p, page);
+    if (const std::optional<QRectF> box = ReleaseBlocks::print(p, page))
+        result.signatureBox = c.sheetFit().map(*box);
+    result.landscape = mode.orientation == PageCanvas::Orientation::Landscape;
     Instructions::print(p);
 
     // Form number, and the NSN ending one space's width inside the frame.

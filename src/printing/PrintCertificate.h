@@ -2,8 +2,10 @@
 
 #include "CertificatePage.h"
 
+#include <QRectF>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace arc {
 
@@ -15,6 +17,10 @@ struct PrintResult {
     // cut to its first ten lines, or a block whose box could not hold all
     // of its text even in the smallest size.
     QStringList truncatedCells;
+    // Where the signature was printed, in twips on the printable area as
+    // placed on the sheet, and whether the page was drawn across.
+    std::optional<QRectF> signatureBox;
+    bool landscape = false;
 };
 
 // Called while the page is drawn, before the lines of a block printed only

@@ -11,6 +11,7 @@
 #include "PrintPanel.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
+#include "SignatureField.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -110,8 +111,12 @@ void PrintCommand::ok()
     }
     // Kept and logged before any paper comes out: a signed page the log
     // does not know of never leaves.
-    if (issuing && !m_issuing.record(pdfBytes(false), copies, QString()))
-        return;
+    if (issuing) {
+        QRectF field;
+        const QByteArray pdf = pdfBytes(false, &field);
+        if (!m_issuing.record(pdf, field, copies, QString()))
+            return;
+    }
     printCopies(copies);
 }
 
@@ -189,13 +194,14 @@ void PrintCommand::askForPdf(bool issuing)
         return;
     // The file the user gets is byte for byte the one kept, so that it
     // can be checked against the log.
-    const QByteArray bytes = pdfBytes(true);
+    QRectF field;
+    const QByteArray bytes = pdfBytes(true, &field);
     if (!issuing)
         writeFile(path, bytes);
     else if (bytes.isEmpty())
         m_messages.ask(PrintPrompts::pdfNotWritten(path));
     else
-        m_issuing.record(bytes, 1, path);
+        m_issuing.record(bytes, field, 1, path);
 }
 
 bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }
@@ -213,11 +219,13 @@ bool PrintCommand::writeFile(const QString &path, const QByteArray &bytes)
     return true;
 }
 
-QByteArray PrintCommand::pdfBytes(bool tellTruncation)
+QByteArray PrintCommand::pdfBytes(bool tellTruncation, QRectF *signatureField)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool made = false;
+    if (signatureField)
+        *signatureField = QRectF();
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("ARC 8130"));
@@ -226,8 +234,13 @@ QByteArray PrintCommand::pdfBytes(bool tellTruncation)
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
         PainterCanvas canvas(writer);
-        render(canvas, tellTruncation);
+        const PrintResult drawn = render(canvas, tellTruncation);
         made = canvas.ok();
+        if (signatureField && drawn.signatureBox) {
+            QPageLayout layout = writer.pageLayout();
+            layout.setOrientation(drawn.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+            *signatureField = arc::signatureField(*drawn.signatureBox, layout);
+        }
     }
     return made ? buffer.data() : QByteArray();
 }

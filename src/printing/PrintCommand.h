@@ -45,7 +45,9 @@ public:
     // margins. False (and the user told) when the file cannot be written.
     bool writePdf(const QString &path);
     // The same page as the bytes of such a file; empty when it cannot be made.
-    QByteArray pdfBytes(bool tellTruncation);
+    // `signatureField`, if given, is set to where the signature lies on it
+    // (PDF points from the lower-left corner), or to an empty rectangle.
+    QByteArray pdfBytes(bool tellTruncation, QRectF *signatureField = nullptr);
 
     // The printer copies go to; the system's default until one is chosen.
     void setPrinter(const QPrinterInfo &printer);
@@ -80,8 +82,10 @@ public:
         std::function<std::optional<CertificatePage>()> prepare;
         // Keep one copy of the issued page and log it, with the reading
         // the page was drawn from; the user's copy, if `userFile` names
-        // one, is put in place only when logged.
-        std::function<bool(const QByteArray &pdf, int copies, const QString &userFile)> record;
+        // one, is put in place only when logged. `signatureField` is where
+        // the page's signature lies, for a digital signature over it.
+        std::function<bool(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile)>
+            record;
     };
     void setIssuing(Issuing issuing) { m_issuing = std::move(issuing); }
 

@@ -34,18 +34,23 @@ QSizeF signatureBox(PageWriter &p)
     return {width, height};
 }
 
-// The signature under its label, so that the label stays readable.
-void signature(PageWriter &p, const CertificatePage &page, const QString &name, float left, float ruling,
-               const QSizeF &box, const QString &label)
+// The signature under its label, so that the label stays readable; the
+// box it went into, if it was printed.
+std::optional<QRectF> signature(PageWriter &p, const CertificatePage &page, const QString &name, float left,
+                                float ruling, const QSizeF &box, const QString &label)
 {
     const float top = p.g.y6 + p.g.Y(50);
-    if (page.signsAbove(name))
+    std::optional<QRectF> printed;
+    if (page.signsAbove(name)) {
         PrintSignature(p.c, page.signature, left, top, static_cast<float>(box.width()),
                        static_cast<float>(box.height()));
+        printed = QRectF(QPointF(left, top), box);
+    }
     p.label(left, top, ruling, label);
+    return printed;
 }
 
-void block13(PageWriter &p, const CertificatePage &page, const QSizeF &box)
+std::optional<QRectF> block13(PageWriter &p, const CertificatePage &page, const QSizeF &box)
 {
     const PrintMode &mode = p.mode;
     const PageGeometry &g = p.g;
@@ -56,8 +61,8 @@ void block13(PageWriter &p, const CertificatePage &page, const QSizeF &box)
     p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(750), g.before(g.h),
              QStringLiteral("Non-approved design data specified in Block 12."));
     p.c.setLineWidth(1);
-    signature(p, page, page.text(PrintedBox::Name13), g.x0 + g.X(30), g.m, box,
-              QStringLiteral("13b. Authorized Signature:"));
+    const std::optional<QRectF> signedAt = signature(p, page, page.text(PrintedBox::Name13), g.x0 + g.X(30), g.m,
+                                                     box, QStringLiteral("13b. Authorized Signature:"));
     p.label(g.m + g.X(30), g.y6 + g.Y(50), g.h, QStringLiteral("13c. Approval/Authorization No.:"));
     p.centred(mode.body, false, g.m, g.h, g.y6 + g.Y(280), page.text(PrintedBox::ApprovalNo),
               CertificatePage::tooLong(PrintedBox::ApprovalNo));
@@ -67,9 +72,10 @@ void block13(PageWriter &p, const CertificatePage &page, const QSizeF &box)
     p.label(g.m + g.X(30), g.y7 + g.Y(50), g.h, QStringLiteral("13e. Date (dd/mmm/yyyy):"));
     p.fitted(mode.value, false, g.m + g.X(450), g.y7 + g.Y(280), g.before(g.h), page.text(PrintedBox::Date13),
              CertificatePage::tooLong(PrintedBox::Date13));
+    return signedAt;
 }
 
-void block14(PageWriter &p, const CertificatePage &page, const QSizeF &box)
+std::optional<QRectF> block14(PageWriter &p, const CertificatePage &page, const QSizeF &box)
 {
     const PrintMode &mode = p.mode;
     const PageGeometry &g = p.g;
@@ -90,8 +96,8 @@ void block14(PageWriter &p, const CertificatePage &page, const QSizeF &box)
     };
     for (const auto &line : certifies)
         p.fitted(mode.body, false, g.h + g.X(200), g.y5 + g.Y(line.y), g.before(g.xR), QString::fromLatin1(line.text));
-    signature(p, page, page.text(PrintedBox::Name14), g.h + g.X(30), g.n, box,
-              QStringLiteral("14b. Authorized Signature:"));
+    const std::optional<QRectF> signedAt = signature(p, page, page.text(PrintedBox::Name14), g.h + g.X(30), g.n,
+                                                     box, QStringLiteral("14b. Authorized Signature:"));
     p.label(g.n + g.X(30), g.y6 + g.Y(50), g.xR, QStringLiteral("14c. Approval/Certificate No.:"));
     p.centred(mode.body, false, g.n, g.xR, g.y6 + g.Y(280), page.text(PrintedBox::CertificateNo),
               CertificatePage::tooLong(PrintedBox::CertificateNo));
@@ -101,6 +107,7 @@ void block14(PageWriter &p, const CertificatePage &page, const QSizeF &box)
     p.label(g.n + g.X(30), g.y7 + g.Y(50), g.xR, QStringLiteral("14e. Date (dd/mmm/yyyy):"));
     p.fitted(mode.value, false, g.n + g.X(450), g.y7 + g.Y(280), g.before(g.xR), page.text(PrintedBox::Date14),
              CertificatePage::tooLong(PrintedBox::Date14));
+    return signedAt;
 }
 
 // The four check boxes; the 13a ones are placed across by s, not F.
@@ -128,13 +135,16 @@ void checkBoxes(PageCanvas &c, const PageGeometry &g, const CertificatePage &pag
 
 } // namespace
 
-void print(PageWriter &p, const CertificatePage &page)
+std::optional<QRectF> print(PageWriter &p, const CertificatePage &page)
 {
     shading(p.c, p.g, page);
     const QSizeF box = signatureBox(p);
-    block13(p, page, box);
-    block14(p, page, box);
+    const std::optional<QRectF> in13 = block13(p, page, box);
+    const std::optional<QRectF> in14 = block14(p, page, box);
     checkBoxes(p.c, p.g, page);
+    if (in13 && in14)
+        return page.block13Applies() ? in13 : in14;
+    return in13 ? in13 : in14;
 }
 
 } // namespace arc::ReleaseBlocks

@@ -9,6 +9,8 @@
 #include "IssueRecorder.h"
 #include "IssueRecovery.h"
 #include "IssueVerifier.h"
+#include "KeysOf.h"
+#include "SigningFixture.h"
 #include "OpenedSource.h"
 #include "SignedEntries.h"
 #include "StoredFiles.h"
@@ -27,7 +29,8 @@ protected:
         ASSERT_NO_FATAL_FAILURE(OpenedSourceTest::SetUp());
         key = savedAsNew(data);
     }
-    arc::IssueResult issue(const QByteArray &pdf, int copies = 1, qint64 formIndex = 0)
+    arc::IssueResult issue(const QByteArray &pdf, int copies = 1, qint64 formIndex = 0,
+                           const arc::SigningKey *signingKey = nullptr)
     {
         const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
         arc::IssueRequest r;
@@ -36,6 +39,8 @@ protected:
         r.copies = copies;
         r.pdf = pdf;
         r.issuedAt = at;
+        r.signingKey = signingKey;
+        r.signatureField = QRectF(36, 200, 180, 40);
         return arc::IssueRecorder(data.certificates(), *archive).record(r);
     }
     // The pages kept, as the archive of this kind of source holds them.
@@ -136,6 +141,50 @@ TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles
     ASSERT_TRUE(QDir().mkpath(other));
     ASSERT_TRUE(arc::DataFolder::create(other).ok());
     EXPECT_EQ(arc::IssueVerifier::verify(file("copy.pdf"), other).outcome, Outcome::NotIssued) << "another source";
+}
+
+// With the signatory's key the page is signed before anything is kept:
+// the archive and the log's hash hold the signed page, which pdfsig finds
+// valid and signed by its signatory, and which verifies as issued under
+// the source's own authority. A changed byte breaks the signature and the
+// copy is told as changed after signing. A page that cannot be signed is
+// neither kept nor logged.
+TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
+{
+    QString error;
+    ASSERT_TRUE(arc::keysOf(data)->putAuthority(signing::authority().stored(), &error)) << error.toStdString();
+    const arc::SigningKey signingKey = std::move(arc::SigningKey::open(signing::madeKey("pw"), "pw").value());
+    const QByteArray page = signing::blankPage();
+    const arc::IssueResult r = issue(page, 1, 0, &signingKey);
+    ASSERT_TRUE(r.ok()) << r.detail.toStdString();
+    const QByteArray kept = this->kept(r.record.pdfFile);
+    EXPECT_TRUE(kept.startsWith(page) && kept.size() > page.size()) << "an update appended to the page";
+    EXPECT_EQ(arc::IssueLog(data.certificates()).first(key)->pdfSha256, sha256(kept));
+    EXPECT_TRUE(kept.contains("/Rect [36.00 200.00 216.00 240.00]")) << "the field lies over the signature box";
+
+    QByteArray altered = kept;
+    altered[altered.indexOf("/Catalog") + 2] ^= 1;
+    writeFile(file("copy.pdf"), kept);
+    writeFile(file("altered.pdf"), altered);
+    const arc::IssueVerifier::Result copy = arc::IssueVerifier::verify(file("copy.pdf"), source());
+    EXPECT_EQ(copy.outcome, arc::IssueVerifier::Result::Outcome::Issued) << copy.detail.toStdString();
+    EXPECT_EQ(copy.signature.signer, "J. Smith");
+    EXPECT_TRUE(copy.signature.intact) << copy.signature.problem.toStdString();
+    EXPECT_TRUE(copy.signature.fromAuthority) << copy.authorityProblem.toStdString();
+    const arc::IssueVerifier::Result changed = arc::IssueVerifier::verify(file("altered.pdf"), source());
+    EXPECT_EQ(changed.outcome, arc::IssueVerifier::Result::Outcome::NotIssued);
+    EXPECT_TRUE(changed.changedAfterSigning());
+
+    EXPECT_EQ(issue("%PDF-1.4 not a page", 1, 0, &signingKey).outcome, arc::IssueResult::Outcome::SigningFailed);
+    EXPECT_EQ(keptNames().size(), 1);
+    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 1);
+
+    const std::optional<QString> valid = signing::pdfsig(file("copy.pdf"));
+    if (!valid)
+        GTEST_SKIP() << "pdfsig is missing (./dev.sh installs poppler-utils)";
+    EXPECT_TRUE(valid->contains("Signature is Valid") && valid->contains("J. Smith")) << valid->toStdString();
+    const std::optional<QString> invalid = signing::pdfsig(file("altered.pdf"));
+    EXPECT_FALSE(invalid->contains("Signature is Valid")) << invalid->toStdString();
 }
 
 // The log never names a page that is not kept: a row that cannot be

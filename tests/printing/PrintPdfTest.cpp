@@ -135,4 +135,40 @@ TEST_F(PrintPdfTest, EveryWordOfALongPageOnTheSheetAndInsideTheFrame)
     }
 }
 
+// The digital signature's field lies over the box the signature image is
+// printed in, in whichever block carries it and in every layout: its
+// top-left corner where the box's label starts, in PDF points from the
+// sheet's lower-left corner.
+TEST_F(PrintPdfTest, TheSignatureFieldLiesOverTheSignatureBox)
+{
+    static const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
+    for (const ModeCase &mode : kModeCases) {
+        for (const bool in13 : {true, false}) {
+            const QString label = in13 ? "13b." : "14b.";
+            SCOPED_TRACE(QString("%1 %2").arg(mode.name, label).toStdString());
+            arc::CertificatePage page = fullCertificate();
+            page.settings.orientation = mode.user1;
+            if (!in13) {
+                page.lines[0].status = page.lines[1].status = "REPAIRED";
+                page.block14dName = std::exchange(page.block13dName, QString());
+            }
+            QWidget window;
+            ScriptedMessages messages;
+            arc::DataFolder closed;
+            QRectF field;
+            const QByteArray pdf = arc::PrintCommand(messages, closed, [&] { return page; }, &window).pdfBytes(false, &field);
+            const QString path = file(QString("%1-%2.pdf").arg(mode.name, label));
+            writeFile(path, pdf);
+            const double height = pageSize.match(run("pdftotext", {"-bbox", path, "-"})).captured(2).toDouble();
+            const QList<Word> all = words(path);
+            const auto word = std::find_if(all.begin(), all.end(), [&](const Word &w) { return w.text == label; });
+            ASSERT_NE(word, all.end());
+            EXPECT_NEAR(field.left(), word->xMin, 1.5);
+            EXPECT_NEAR(field.top() + field.height(), height - word->yMin, 1.5);
+            EXPECT_GT(field.width(), 72);
+            EXPECT_GT(field.height(), 20);
+        }
+    }
+}
+
 } // namespace

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <openssl/pkcs12.h>
 
 using namespace arc;
@@ -92,6 +94,24 @@ QByteArray updated(const QByteArray &pdf, int number, const QByteArray &body)
     const qsizetype start = out.size();
     return out + "xref\n" + QByteArray::number(number) + " 1\n" + xrefEntry(at) + "trailer\n<< /Size " + size
         + " /Root 1 0 R /Prev " + prev + " >>\nstartxref\n" + QByteArray::number(start) + "\n%%EOF\n";
+}
+
+QByteArray blankPage()
+{
+    return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>",
+                  "<< /Length 0 >>\nstream\n\nendstream"});
+}
+
+std::optional<QString> pdfsig(const QString &path)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("pdfsig"));
+    if (program.isEmpty())
+        return std::nullopt;
+    QProcess p;
+    p.start(program, {path});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
 }
 
 } // namespace signing

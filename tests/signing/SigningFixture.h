@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <gtest/gtest.h>
+#include <optional>
 
 // Keys, PKCS#12 files and PDFs the signing tests start from.
 namespace signing {
@@ -26,5 +27,10 @@ QByteArray qtPage();
 QByteArray pdfOf(const QList<QByteArray> &objects);
 // `pdf` with an incremental update replacing object `number`.
 QByteArray updated(const QByteArray &pdf, int number, const QByteArray &body);
+// A Letter page with nothing on it, made without Qt's GUI.
+QByteArray blankPage();
+
+// What pdfsig says of the file, or nullopt when pdfsig is not installed.
+std::optional<QString> pdfsig(const QString &path);
 
 } // namespace signing
