@@ -193,6 +193,7 @@ void CertificateOnScreen::showStoredCertificate()
     setBlockEnabled(block13);
     showExportChoice(c, block13);
     m_issued->refresh(false, m_currentFormIndex);
+    emit certificateShown(m_currentFormIndex);
 }
 
 void CertificateOnScreen::showExportChoice(const CertificateHeader &c, bool block13)
@@ -354,16 +355,17 @@ void CertificateOnScreen::step(bool forward)
     ShowForm();
 }
 
-void CertificateOnScreen::newForm()
+bool CertificateOnScreen::newForm()
 {
     // A new certificate from a server out of reach would show no numbers.
     if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages)
         || !mayLeave())
-        return;
+        return false;
     m_newFormFlag = 1;
     NewFormDefaults();
     m_screen->grid1->setFocus();
     m_screen->combo3->show();
+    return true;
 }
 
 void CertificateOnScreen::reportStoreFailure(const QString &what, const DbStatus &status)
@@ -436,6 +438,7 @@ bool CertificateOnScreen::save()
     m_currentFormIndex = key;
     m_newFormFlag = 0;
     m_edits->reset();
+    emit certificateShown(key);
     if (s.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
@@ -454,12 +457,15 @@ bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     m_newFormFlag = 0;
     m_issued->refresh(false, m_currentFormIndex);
     m_edits->reset();
+    emit certificateShown(m_currentFormIndex);
     if (stored->status.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
 }
 
 bool CertificateOnScreen::changed() const { return m_edits->changed(); }
+
+void CertificateOnScreen::markChanged() { m_edits->markChanged(); }
 
 bool CertificateOnScreen::mayLeave()
 {

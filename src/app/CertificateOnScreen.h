@@ -43,7 +43,9 @@ public:
     // Handlers of the user's actions.
     void next();
     void previous();
-    void newForm();
+    // False when the certificate on screen stays (no data source, or the
+    // user kept it).
+    bool newForm();
     // Whether the certificate was stored.
     bool save();
     void deleteForm();
@@ -58,11 +60,18 @@ public:
     bool mayLeave();
     // Whether the user changed the certificate since it was shown, started or saved.
     bool changed() const;
+    // The program changed it as the user would have (a duplicate): leaving
+    // it asks to save it.
+    void markChanged();
 
     int newFormFlag() const { return m_newFormFlag; }
     qint64 currentFormIndex() const { return m_currentFormIndex; }
     // What the issue log says of the certificate on screen.
     IssuedCertificate &issued() const { return *m_issued; }
+
+signals:
+    // A stored certificate is on screen: shown, or just saved.
+    void certificateShown(qint64 formIndex);
 
 private:
     void fillFromDefaults();

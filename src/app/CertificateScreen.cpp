@@ -186,6 +186,12 @@ QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool(
         captions->addWidget(button);
     }
     captions->addStretch();
+    duplicateButton = named<QPushButton>("DuplicateCertificate", QStringLiteral("Duplicate"));
+    duplicateButton->setToolTip(QStringLiteral("A new certificate with the next numbers and these item lines"));
+    batchButton = named<QPushButton>("BatchSerials", QStringLiteral("Serials..."));
+    batchButton->setToolTip(QStringLiteral("Issue for serial numbers: one certificate per serial number"));
+    captions->addWidget(duplicateButton);
+    captions->addWidget(batchButton);
     v->addLayout(captions);
     v->addWidget(grid1, 0, Qt::AlignLeft);
     return w;
@@ -361,7 +367,7 @@ CertificateEntries CertificateScreen::entries(const ItemSlots &lines) const
 void CertificateScreen::setCommandsEnabled(bool enabled)
 {
     for (QPushButton *b : {defaultsButton, deleteButton, findButton, partsButton, printButton, newButton, saveButton,
-                           exitButton, previousButton, nextButton})
+                           exitButton, previousButton, nextButton, duplicateButton, batchButton})
         b->setEnabled(enabled);
 }
 

@@ -64,6 +64,8 @@ public:
 
     QPushButton *setupButton, *defaultsButton, *deleteButton, *previousButton, *findButton, *nextButton,
         *partsButton, *editorButton, *printButton, *newButton, *saveButton, *exitButton;
+    // Beside the grid's column captions, where they move nothing.
+    QPushButton *duplicateButton, *batchButton;
 
     // Lay the pop-up lists over their columns of the grid.
     void placeLists();

@@ -2,6 +2,7 @@
 
 #include "AccessConversion.h"
 #include "AccessPanel.h"
+#include "BatchIssue.h"
 #include "BlankRule.h"
 #include "BusyPointer.h"
 #include "CertificateCheck.h"
@@ -13,7 +14,9 @@
 #include "DataFolderOpener.h"
 #include "DateText.h"
 #include "DefaultsPanel.h"
+#include "DuplicateCertificate.h"
 #include "FindPanel.h"
+#include "FindResults.h"
 #include "FolderMessages.h"
 #include "IssuePrinting.h"
 #include "EntryBox.h"
@@ -33,6 +36,7 @@
 #include "NewCertificateDefaults.h"
 #include "ProgramFolder.h"
 #include "Prompts.h"
+#include "RecentCertificates.h"
 #include "ReferenceLists.h"
 #include "SettingsPanels.h"
 #include "SetupPanel.h"
@@ -108,6 +112,8 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                            m_screen->block5Invoice},
                           *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
+    m_recent = new RecentCertificates(m_folders.perUser + QStringLiteral("recent.ini"), this);
+    connect(m_certificate, &CertificateOnScreen::certificateShown, m_recent, &RecentCertificates::remember);
     m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
     m_countries = new CountriesPanel(m_folder, m_addMode, m_messages, m_screen->combo1, m_setupPanel);
     m_forwarders = new ForwardersPanel(m_folder, m_addMode, m_messages, m_screen->combo2, m_setupPanel);
@@ -121,6 +127,9 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
                                                       m_messages);
     m_issuePrinting->attach(*m_print);
+    auto *batch = new BatchIssue(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
+    batch->setPrinter(&m_print->printer());
+    connect(m_screen->batchButton, &QPushButton::clicked, batch, &BatchIssue::run);
     m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
     connect(m_settings, &SettingsPanels::pressed, m_findPanel, &QWidget::hide);
     connect(m_settings, &SettingsPanels::setupOpening, this, &MainWindow::placePanels);
@@ -166,6 +175,8 @@ void MainWindow::connectControls()
     connect(m_signatories, &SignatoriesPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
     connect(m_parts, &PartsPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
+    connect(m_screen->duplicateButton, &QPushButton::clicked, this,
+            [this] { duplicateCertificate(*m_certificate, *m_screen, *m_grid); });
     connect(m_screen->editorButton, &QPushButton::clicked, this, [this] { PlainTextEditor::start(m_messages); });
     connect(m_setupPanel->countriesButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
@@ -249,6 +260,7 @@ void MainWindow::SetDataPaths()
         return;
     }
     m_setupPanel->showIndicator(1);
+    m_recent->setSource(m_folder.certificates().filePath());
     if (opened.kind == OpenedFolder::Kind::Created)
         m_messages.ask(FolderMessages::created(opened.path));
 
@@ -293,6 +305,8 @@ int MainWindow::newFormFlag() const { return m_certificate ? m_certificate->newF
 qint64 MainWindow::currentFormIndex() const { return m_certificate->currentFormIndex(); }
 
 void MainWindow::setItemLine(int row, const ItemLine &line) { m_grid->setLine(row, line); }
+
+bool MainWindow::showCertificate(qint64 formIndex) { return static_cast<FindPanel *>(m_findPanel)->showCertificate(formIndex); }
 
 void MainWindow::exitForm()
 {
@@ -385,6 +399,8 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
         m_countries->exitPanel();
         m_forwarders->exitPanel();
         m_statements->hide();
+        // What was found belongs to the data source signed out of.
+        static_cast<FindPanel *>(m_findPanel)->results().clear();
         m_access->show();
         m_access->raise();
     }

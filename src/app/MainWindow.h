@@ -28,6 +28,7 @@ class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
 class IssuePrinting;
+class RecentCertificates;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -70,6 +71,10 @@ public:
     CountriesPanel &countriesPanel() const { return *m_countries; }
     ForwardersPanel &forwardersPanel() const { return *m_forwarders; }
     StatementsPanel &statementsPanel() const { return *m_statements; }
+    // The last certificates shown or saved here, for Certificate, Recent.
+    RecentCertificates &recent() const { return *m_recent; }
+    // Show a stored certificate by its key, as a choice from a list would.
+    bool showCertificate(qint64 formIndex);
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -117,6 +122,7 @@ private:
     CertificateOnScreen *m_certificate = nullptr;
     SettingsPanels *m_settings = nullptr;
     std::unique_ptr<IssuePrinting> m_issuePrinting;
+    RecentCertificates *m_recent = nullptr;
     bool m_activated = false;
 };
 

@@ -19,6 +19,7 @@ public:
     bool changed() const { return m_changed; }
     // The screen as it is now is the certificate as shown or saved.
     void reset() { m_changed = false; }
+    void markChanged() { m_changed = true; }
 
 private:
     void mark() { m_changed = true; }

@@ -5,6 +5,8 @@
 #include "DataFolder.h"
 #include "EntryBox.h"
 #include "FindRequest.h"
+#include "FindResults.h"
+#include "PanelDrag.h"
 #include "MessageBoxes.h"
 #include "ScreenTwips.h"
 
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace arc {
 
@@ -80,6 +83,11 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
     connect(lastButton, &QPushButton::clicked, this, &FindPanel::findLast);
     connect(allButton, &QPushButton::clicked, this, &FindPanel::showAll);
     hide();
+
+    // Over the window beside the panel; without a window, with the panel.
+    m_results = new FindResults(parent ? parent : this);
+    PanelDrag::attach(m_results);
+    connect(m_results, &FindResults::chosen, this, &FindPanel::showCertificate);
 }
 
 void FindPanel::open()
@@ -117,7 +125,9 @@ void FindPanel::showAll()
     for (EntryBox *b : boxes)
         b->clear();
     m_first = false;
+    m_listing = false;
     FindRecords();
+    m_listing = true;
 }
 
 void FindPanel::FindRecords()
@@ -152,11 +162,59 @@ void FindPanel::FindRecords()
                         QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Critical});
     } else if (!header.hasRow()) {
         // The certificate on screen stays, new or stored, to be saved as it is.
+        m_results->clear();
         m_messages.ask(kNoMatch);
     } else {
+        // Show All Records lists nothing: every certificate is no finding.
+        listFound(request.conditions, m_listing);
         emit found();
     }
     close();
+}
+
+void FindPanel::listFound(const std::vector<SearchCondition> &conditions, bool show)
+{
+    std::vector<FoundCertificate> found;
+    if (show) {
+        if (const DbStatus s = CertificateSearch::list(m_folder, conditions, found); !s.ok())
+            m_messages.ask({QStringLiteral("The list of certificates found could not be read: %1").arg(s.detail()),
+                            QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Exclamation});
+    }
+    m_results->setFound(found);
+    if (found.empty())
+        return;
+    // Beside where the panel stands, inside the window.
+    if (QWidget *window = parentWidget()) {
+        const int left = std::min(x() + width() + 8, window->width() - m_results->width() - 8);
+        m_results->move(PanelDrag::keptReachable({std::max(0, left), y()}, m_results->size(), window->size()));
+    }
+    m_results->show();
+    m_results->raise();
+}
+
+bool FindPanel::showCertificate(qint64 formIndex)
+{
+    if (!m_folder.isOpen() || (m_mayLeave && !m_mayLeave()))
+        return false;
+    DataView &header = m_folder.header();
+    DbStatus s = header.moveToRow(formIndex);
+    if (s.is(DbCondition::RecordGone) && header.showsResult()) {
+        // Stored, perhaps, but not among what the last search found.
+        if (s = header.include(formIndex); s.ok())
+            s = header.moveToRow(formIndex);
+    }
+    if (s.is(DbCondition::RecordGone)) {
+        m_messages.ask({QStringLiteral("That certificate is no longer stored."), QStringLiteral("Search Results"),
+                        Message::Buttons::Ok, Message::Icon::Exclamation});
+        return false;
+    }
+    if (!s.ok()) {
+        m_messages.ask({QStringLiteral("The certificate could not be read: %1").arg(s.detail()),
+                        QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Critical});
+        return false;
+    }
+    emit found();
+    return true;
 }
 
 } // namespace arc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CertificateSearch.h"
 #include "FindFields.h"
 
 #include <QFrame>
@@ -13,6 +14,7 @@ namespace arc {
 
 class DataFolder;
 class EntryBox;
+class FindResults;
 class MessageBoxes;
 
 // The find panel "Find Match": twelve boxes, and the searches that let the
@@ -34,6 +36,13 @@ public:
 
     // Search by the boxes and show the first or last certificate found.
     void FindRecords();
+    // Show this stored certificate (from the list of results, or any other
+    // list of keys): the header view stands on it, joining what it walks
+    // when it is not among them. False, the user told, when it is gone.
+    bool showCertificate(qint64 formIndex);
+
+    // The list of what the last search found, laid over the window beside the panel.
+    FindResults &results() const { return *m_results; }
 
     std::array<EntryBox *, kFindFields.size()> boxes; // FindText_0 to FindText_11
     QPushButton *firstButton, *lastButton, *allButton;
@@ -46,11 +55,14 @@ signals:
 
 private:
     void close();
+    void listFound(const std::vector<SearchCondition> &conditions, bool show);
 
     DataFolder &m_folder;
     MessageBoxes &m_messages;
     std::function<bool()> m_mayLeave;
+    FindResults *m_results;
     bool m_first = false; // the search ends on the first match, else on the last
+    bool m_listing = true; // a search lists what it found; Show All Records does not
 };
 
 } // namespace arc

@@ -23,10 +23,10 @@ public:
     static Result store(DataFolder &folder, CertificateEntries entries, const CertificateContent &issued,
                         const QDate &issuedOn);
 
-private:
     // Advance the tracking counter of the first Defaults row, always
     // counting up and past every number stored on a certificate: a
     // correction never repeats the number it corrects, nor any other.
+    // Inside the caller's write transaction.
     static DbStatus nextTracking(DataView &defaults, QString &tracking);
 };
 

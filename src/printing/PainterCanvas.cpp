@@ -63,8 +63,17 @@ void PainterCanvas::placePage()
 
 bool PainterCanvas::begin()
 {
-    if (m_painter.isActive())
+    if (m_painter.isActive()) {
+        if (m_pageEnded) {
+            m_pageEnded = false;
+            if (!m_device.newPage()) {
+                m_failed = true;
+                return false;
+            }
+            placePage();
+        }
         return true;
+    }
     if (m_failed || m_ended)
         return false;
     if (!m_painter.begin(&m_device)) {
@@ -142,6 +151,19 @@ void PainterCanvas::endJob()
 {
     // A job with nothing drawn still gives its (empty) page.
     begin();
+    if (m_keepOpen) {
+        m_pageEnded = true;
+        return;
+    }
+    if (m_painter.isActive())
+        m_painter.end();
+    m_ended = true;
+}
+
+void PainterCanvas::finishJob()
+{
+    m_keepOpen = false;
+    m_pageEnded = false;
     if (m_painter.isActive())
         m_painter.end();
     m_ended = true;

@@ -34,6 +34,11 @@ public:
     // that cannot be written).
     bool ok() const { return !m_failed; }
 
+    // Several pages in one job: each endJob then ends a page, the next
+    // drawing starts a new one, and finishJob ends the job.
+    void keepJobOpen() { m_keepOpen = true; }
+    void finishJob();
+
 protected:
     void drawText(double x, double y, const QString &text, bool lineEnd) override;
 
@@ -46,6 +51,8 @@ private:
     QPainter m_painter;
     bool m_failed = false;
     bool m_ended = false;
+    bool m_keepOpen = false;
+    bool m_pageEnded = false;
 };
 
 } // namespace arc

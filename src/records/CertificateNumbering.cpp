@@ -117,22 +117,6 @@ QString format(const Decimal &d, int minWholeDigits)
     return out;
 }
 
-// The last run of digits counted up, its width kept unless it overflows
-// (SKY-26-0001 gives SKY-26-0002, B999 gives B1000); a text without digits
-// stays as it is.
-QString lastRunCounted(const QString &last)
-{
-    qsizetype end = last.size();
-    while (end > 0 && !isAsciiDigit(last[end - 1]))
-        --end;
-    if (end == 0)
-        return last;
-    qsizetype start = end;
-    while (start > 0 && isAsciiDigit(last[start - 1]))
-        --start;
-    return last.left(start) + incremented(last.mid(start, end - start)) + last.mid(end);
-}
-
 QString next(const QString &last, int minDigits)
 {
     if (isNumeric(last))
@@ -149,6 +133,19 @@ QString next(const QString &last, int minDigits)
 }
 
 } // namespace
+
+QString lastRunCounted(const QString &last)
+{
+    qsizetype end = last.size();
+    while (end > 0 && !isAsciiDigit(last[end - 1]))
+        --end;
+    if (end == 0)
+        return last;
+    qsizetype start = end;
+    while (start > 0 && isAsciiDigit(last[start - 1]))
+        --start;
+    return last.left(start) + incremented(last.mid(start, end - start)) + last.mid(end);
+}
 
 bool isNumeric(const QString &text)
 {

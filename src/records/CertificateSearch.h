@@ -19,6 +19,17 @@ struct SearchCondition {
     QDate day; // set for a date field
 };
 
+// One certificate a search found, as the list of results shows it: its
+// day (13e, else 14e), the first line of block 4, its first item line's
+// part number and status, and the signatory of the block in use.
+struct FoundCertificate {
+    qint64 formIndex = 0;
+    QString tracking;
+    QDate date;
+    QString organization, partNum, status, signatory;
+    bool operator==(const FoundCertificate &) const = default;
+};
+
 // Lets the header view walk the certificates meeting every condition, in
 // key order: a certificate once for each item line it meets them with (a
 // Detail condition is met by any one line), none without lines. With no
@@ -28,6 +39,10 @@ public:
     // Folds what was written since the last search first. On failure the
     // header view walks what it walked before.
     static DbStatus show(DataFolder &folder, const std::vector<SearchCondition> &conditions);
+
+    // Every certificate meeting the conditions once, in key order.
+    static DbStatus list(DataFolder &folder, const std::vector<SearchCondition> &conditions,
+                         std::vector<FoundCertificate> &found);
 
     // The query selecting the keys, one row per matching line, with its
     // values; ItemNotFound for a field that is not searched.

@@ -1,6 +1,7 @@
 #include "MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace arc {
 
@@ -15,8 +16,27 @@ QMessageBox::StandardButton toButton(Message::Answer a)
     case Message::Answer::No: return QMessageBox::No;
     case Message::Answer::Save: return QMessageBox::Save;
     case Message::Answer::Discard: return QMessageBox::Discard;
+    case Message::Answer::WritePdf:
+    case Message::Answer::Print:
+    case Message::Answer::Close: break;
     }
     return QMessageBox::Ok;
+}
+
+// "Write PDF", "Print" and "Close": buttons of their own texts.
+Message::Answer askOutput(QMessageBox &box, const Message &m)
+{
+    QAbstractButton *pdf = box.addButton(QStringLiteral("Write PDF"), QMessageBox::AcceptRole);
+    QAbstractButton *print = box.addButton(QStringLiteral("Print"), QMessageBox::AcceptRole);
+    QPushButton *close = box.addButton(QStringLiteral("Close"), QMessageBox::RejectRole);
+    box.setDefaultButton(m.defaultAnswer == Message::Answer::WritePdf ? static_cast<QPushButton *>(pdf)
+                         : m.defaultAnswer == Message::Answer::Print  ? static_cast<QPushButton *>(print)
+                                                                      : close);
+    box.setEscapeButton(close);
+    box.exec();
+    return box.clickedButton() == pdf ? Message::Answer::WritePdf
+           : box.clickedButton() == print ? Message::Answer::Print
+                                          : Message::Answer::Close;
 }
 
 } // namespace
@@ -40,6 +60,7 @@ Message::Answer QtMessageBoxes::ask(const Message &m)
     case Message::Buttons::SaveDiscardCancel:
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         break;
+    case Message::Buttons::WritePdfPrintClose: return askOutput(box, m);
     }
     box.setDefaultButton(toButton(m.defaultAnswer));
     switch (box.exec()) {

@@ -9,9 +9,9 @@ namespace arc {
 // Every question and notice the program puts to the user goes through
 // here, so prompts and titles are one value each and tests can answer.
 struct Message {
-    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, WritePdfPrintClose };
     enum class Icon { None, Information, Question, Exclamation, Critical };
-    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
+    enum class Answer { Ok, Cancel, Yes, No, Save, Discard, WritePdf, Print, Close };
 
     QString prompt;
     QString title;

@@ -6,6 +6,7 @@
 
 #include "WindowFixture.h"
 
+#include "BatchIssue.h"
 #include "CertificateOnScreen.h"
 #include "IssuePrompts.h"
 #include "PrintCommand.h"
@@ -258,4 +259,38 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
     EXPECT_EQ(jobs, 1) << "only the draft before";
     EXPECT_EQ(markShown(), IssuePrompts::changedMark(QDate::currentDate()));
     EXPECT_EQ(logged(), 1);
+}
+
+// Issue for serial numbers: copies of the one line stored together with
+// the next numbers, then every signed page issued and all in one PDF.
+TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesToOnePdf)
+{
+    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
+    QString offered;
+    batch.setChoiceRunner([&offered](const QString &first) {
+        offered = first;
+        return arc::BatchIssue::Choice{"SN-8", 3};
+    });
+    batch.setFileChooser([this] { return pdfPath; });
+    messages.answers = {Answer::WritePdf};
+    screen().batchButton->click();
+    EXPECT_EQ(offered, "SN-1");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].prompt, "3 certificates stored, 000102 to 000104, serial numbers SN-8 to SN-10.");
+    EXPECT_EQ(messages.shown[0].buttons, Message::Buttons::WritePdfPrintClose);
+    messages.shown.clear();
+    EXPECT_EQ(stored("SELECT group_concat(Tracking || ':' || SerialNum, ' ') FROM Header h JOIN Detail d ON "
+                     "d.FormIndex = h.FormIndex")
+                  .toString(),
+              "000102:SN-8 000103:SN-9 000104:SN-10");
+    EXPECT_EQ(logged(), 3);
+    EXPECT_EQ(archived().size(), 3);
+    const QByteArray written = readFile(pdfPath);
+    EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "one page each";
+    EXPECT_EQ(window->newFormFlag(), 1) << "the screen keeps the certificate it shows";
+
+    // Only a certificate of one item line is copied so.
+    window->setItemLine(1, {"2", "Seal", "PN-8", "1", "SN-2", "NEW", {}});
+    screen().batchButton->click();
+    messages.expectAsked("Issue for serial numbers", {"one item line"});
 }

@@ -201,3 +201,35 @@ TEST_F(SaveTest, WhatCannotBeReadOnAStepIsTold)
     screen().previousButton->click();
     messages.expectAsked("Database", {"The certificate could not be read: "});
 }
+
+// Duplicate: New's numbers and blocks 12 to 14, the lines and organisation
+// of the certificate on screen, and nothing stored until Save.
+TEST_F(SaveTest, DuplicateIsANewCertificateWithTheLinesOnScreenStoredOnlyBySave)
+{
+    storedExec("UPDATE Defaults SET Tracking = '000099', IncreaseTrack = 1, Remarks = 'Default remark'");
+    openWindow();
+    screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
+    window->setItemLine(0, line("1", "S-1", "REPAIRED"));
+    window->setItemLine(1, line("2", "S-2", "REPAIRED"));
+    screen().block12Remarks->setPlainText("typed for this one");
+    screen().saveButton->click();
+    const arc::ItemSlots lines = window->itemSlots();
+
+    screen().duplicateButton->click();
+    messages.expectNothingAsked();
+    EXPECT_EQ(window->newFormFlag(), 1);
+    EXPECT_EQ(window->itemSlots(), lines);
+    expectShown({{screen().block3Tracking, "000101"}, {screen().block4Organization, "Acme Aero\n1 Main St"},
+                 {screen().block12Remarks, "Default remark\n"}});
+    EXPECT_TRUE(screen().block14aReturnToService->isChecked());
+    EXPECT_EQ(counts(), "1/2");
+
+    messages.answers = {Message::Answer::Cancel};
+    screen().newButton->click(); // the duplicate stays
+    messages.expectAsked(arc::Prompts::saveChanges("000101"));
+    screen().saveButton->click();
+    EXPECT_EQ(counts(), "2/4");
+    EXPECT_EQ(stored("SELECT group_concat(SerialNum) FROM Detail WHERE FormIndex = (SELECT max(FormIndex) FROM Header)")
+                  .toString(),
+              "S-1,S-2");
+}

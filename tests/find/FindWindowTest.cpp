@@ -2,6 +2,11 @@
 
 #include "ActivityReport.h"
 #include "FindPanel.h"
+#include "FindResults.h"
+#include "RecentCertificates.h"
+
+#include <QLabel>
+#include <QTableView>
 #include "Prompts.h"
 #include "SettingsPanels.h"
 
@@ -148,4 +153,42 @@ TEST_F(FindWindowTest, TheSignatoriesPanelCountsASignatorysLinesForAMonth)
     for (const QLineEdit *box : report.results)
         figures << box->text();
     EXPECT_EQ(figures, (QStringList{"2", "1", "0", "3"}));
+}
+
+TEST_F(FindWindowTest, FindListsEachCertificateFoundSortablyAndEnterShowsTheOneChosen)
+{
+    const qint64 a = addRow("Header", {{"Tracking", "T1"}, {"Date18", "2026-12-09"}, {"Organ1", "Zeta Air\r\nStreet"}, {"Name17", "Ann"}});
+    for (const char *part : {"P-1", "P-2"})
+        addRow("Detail", {{"FormIndex", a}, {"PartNum", part}, {"Status", "NEW"}});
+    const qint64 b = addRow("Header", {{"Tracking", "T2"}, {"Date23", "2026-11-30"}, {"Organ1", "Acme"}, {"Name22", "Bob"}});
+    addRow("Detail", {{"FormIndex", b}, {"PartNum", "P-3"}, {"Status", "REPAIRED"}});
+    withParts("X1", {"Q-1"});
+    openWindow();
+    search(&arc::FindPanel::firstButton, 1, "P");
+    arc::FindResults &list = find().results();
+    const auto rows = [&list] {
+        QStringList out;
+        for (int r = 0; r < list.rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < 6; ++c)
+                cells << list.table->model()->index(r, c).data().toString();
+            out << cells.join('|');
+        }
+        return out;
+    };
+    EXPECT_FALSE(list.isHidden());
+    EXPECT_EQ(list.count->text(), "2 certificates");
+    EXPECT_EQ(rows(), (QStringList{"T1|09/Dec/2026|Zeta Air|P-1|NEW|Ann", "T2|30/Nov/2026|Acme|P-3|REPAIRED|Bob"}));
+    list.table->sortByColumn(1, Qt::AscendingOrder); // by the day, not by its text
+    EXPECT_EQ(list.keyAt(0), b);
+
+    list.table->setCurrentIndex(list.table->model()->index(1, 0));
+    QTest::keyClick(list.table, Qt::Key_Return);
+    EXPECT_EQ(screen().block3Tracking->text(), "T1");
+    messages.expectNothingAsked();
+    EXPECT_EQ(window->recent().keys().value(0), a) << "what is shown is recent";
+
+    search(&arc::FindPanel::allButton);
+    EXPECT_TRUE(list.isHidden());
+    EXPECT_EQ(list.rowCount(), 0);
 }

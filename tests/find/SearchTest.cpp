@@ -191,3 +191,17 @@ TEST_F(SearchTest, AFileOfTheEarlierVersionIsSearchableOnceOpened)
     EXPECT_EQ(data.certificates().scalar("PRAGMA user_version").toInt(), arc::Schema::version);
     EXPECT_EQ(found({text("Detail", "PartNum", "ab")}), (QStringList{"T1", "T2"}));
 }
+
+// The list of results: each certificate once, in key order, with its first line.
+TEST_P(SearchOnEngine, TheListOfResultsHoldsEachCertificateFoundOnceWithItsFirstLine)
+{
+    const qint64 b = certificate("B", {"K-1", "K-2"}, {{"Date23", "2026-11-30"}, {"Organ1", "Acme\r\nStreet 1"}, {"Name22", "Bob"}});
+    certificate("A", {"X"});
+    const qint64 c = certificate("C", {"Z", "K-3"}, {{"Date18", "2026-12-09 10:00:00"}, {"Date23", "2026-12-10"}});
+    std::vector<arc::FoundCertificate> found;
+    const arc::DbStatus s = arc::CertificateSearch::list(data, {text("Detail", "PartNum", "k")}, found);
+    ASSERT_TRUE(s.ok()) << s.detail().toStdString();
+    const std::vector<arc::FoundCertificate> expected = {{b, "B", QDate(2026, 11, 30), "Acme", "K-1", "", "Bob"},
+                                                         {c, "C", QDate(2026, 12, 9), "", "Z", "", ""}};
+    EXPECT_EQ(found, expected);
+}

@@ -1,0 +1,48 @@
+#include "BatchDialog.h"
+
+#include "BatchCopies.h"
+#include "CertificateFields.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace arc {
+
+BatchDialog::BatchDialog(const QString &firstSerial, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("BatchDialog"));
+    setWindowTitle(QStringLiteral("Issue for serial numbers"));
+    first = new QLineEdit(firstSerial);
+    first->setObjectName(QStringLiteral("BatchFirst"));
+    if (const CertificateField *f = CertificateFields::byColumn(StoredTable::Detail, QStringLiteral("SerialNum")))
+        first->setMaxLength(f->entryLimit);
+    count = new QSpinBox;
+    count->setObjectName(QStringLiteral("BatchCount"));
+    count->setRange(BatchCopies::kFewest, BatchCopies::kMost);
+    okButton = new QPushButton(QStringLiteral("OK"));
+    okButton->setObjectName(QStringLiteral("BatchOk"));
+    okButton->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("BatchCancel"));
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *note = new QLabel(QStringLiteral("One certificate per serial number, each a copy of the one on screen with "
+                                           "the next tracking number. The serial numbers count up from the first."));
+    note->setWordWrap(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancel);
+    auto *form = new QFormLayout(this);
+    form->addRow(note);
+    form->addRow(QStringLiteral("First serial number"), first);
+    form->addRow(QStringLiteral("Certificates"), count);
+    form->addRow(buttons);
+}
+
+} // namespace arc

@@ -1,0 +1,182 @@
+#include "BatchIssue.h"
+
+#include "ArchiveOf.h"
+#include "BatchCopies.h"
+#include "BatchDialog.h"
+#include "BusyPointer.h"
+#include "CertificateContent.h"
+#include "CertificateOnScreen.h"
+#include "CertificateScreen.h"
+#include "DataFolder.h"
+#include "FolderMessages.h"
+#include "IssuePrompts.h"
+#include "IssueRecorder.h"
+#include "ItemGridModel.h"
+#include "MessageBoxes.h"
+#include "PagesPdf.h"
+#include "PageFromScreen.h"
+#include "PrintPrompts.h"
+#include "PrintSettingsReader.h"
+#include "SignerOf.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <algorithm>
+
+namespace arc {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Issue for serial numbers");
+
+Message notice(const QString &text, Message::Icon icon = Message::Icon::Exclamation)
+{
+    return {text, kTitle, Message::Buttons::Ok, icon, Message::Answer::Ok};
+}
+
+} // namespace
+
+BatchIssue::BatchIssue(CertificateOnScreen &certificate, CertificateScreen &screen, ItemGridModel &grid,
+                       DataFolder &folder, SignIn &signIn, MessageBoxes &messages, QWidget *window)
+    : QObject(window), m_certificate(certificate), m_screen(screen), m_grid(grid), m_folder(folder), m_signIn(signIn),
+      m_messages(messages), m_window(window)
+{
+    m_choose = [this](const QString &defaultFirst) -> std::optional<Choice> {
+        BatchDialog dialog(defaultFirst, m_window);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return Choice{dialog.first->text().trimmed(), dialog.count->value()};
+    };
+    m_chooseFile = [this] {
+        QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save the certificates as PDF"), QString(),
+                                                    QStringLiteral("PDF files (*.pdf)"));
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".pdf");
+        return path;
+    };
+}
+
+void BatchIssue::run()
+{
+    if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages))
+        return;
+    const ItemSlots &lines = m_grid.lines();
+    if (lines[0].isEmptyLine() || !lines[1].isEmptyLine()) {
+        m_messages.ask(notice(QStringLiteral("Issue for serial numbers takes a certificate with one item line, a "
+                                             "serialised part.")));
+        return;
+    }
+    QString first = lines[0].serialNum.trimmed();
+    QStringList serials;
+    while (serials.isEmpty()) {
+        const std::optional<Choice> choice = m_choose(first);
+        if (!choice)
+            return;
+        first = choice->first;
+        serials = BatchCopies::serials(first, std::clamp(choice->count, BatchCopies::kFewest, BatchCopies::kMost));
+        if (serials.isEmpty())
+            m_messages.ask(notice(QStringLiteral("The serial number \"%1\" holds no digits to count up.").arg(first)));
+    }
+
+    BatchCopies::Result r;
+    {
+        BusyPointer busy;
+        r = BatchCopies::store(m_folder, m_screen.entries(lines), serials);
+    }
+    if (!r.status.ok()) {
+        m_messages.ask(notice(QStringLiteral("No certificate was stored and no number used: %1").arg(r.status.detail()),
+                              Message::Icon::Critical));
+        return;
+    }
+    // The screen keeps the certificate it shows, and the arrows step from it.
+    if (m_certificate.newFormFlag() == 0)
+        (void)m_folder.header().moveToRow(m_certificate.currentFormIndex());
+    const Message::Answer answer = m_messages.ask(
+        {QStringLiteral("%1 certificates stored, %2 to %3, serial numbers %4 to %5.")
+             .arg(r.keys.size())
+             .arg(r.trackings.first(), r.trackings.last(), serials.first(), serials.last()),
+         kTitle, Message::Buttons::WritePdfPrintClose, Message::Icon::Information, Message::Answer::Close});
+    if (answer == Message::Answer::Print) {
+        print(r.keys);
+    } else if (answer == Message::Answer::WritePdf) {
+        if (const QString path = m_chooseFile(); !path.isEmpty())
+            writePdf(r.keys, path);
+    }
+}
+
+bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificatePage> &out)
+{
+    BusyPointer busy;
+    out.clear();
+    const PageSigner signer = signerOf(m_signIn);
+    const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);
+    for (qint64 key : keys) {
+        DbStatus s;
+        const std::optional<CertificateContent> stored = CertificateContent::read(m_folder.certificates(), key, &s);
+        if (!stored) {
+            m_messages.ask(notice(QStringLiteral("A certificate of the run could not be read: %1").arg(s.detail())));
+            return false;
+        }
+        CertificatePage page = pageFromScreen(stored->entries(), signer);
+        page.settings = PrintSettingsReader::read(m_folder.defaults());
+        if (page.carriesSignature()) {
+            // Kept and logged before it goes out, one page as a single print is.
+            IssueRequest request;
+            request.formIndex = key;
+            request.contentSha256 = stored->sha256();
+            request.signatory = signer.name;
+            request.pdf = PagesPdf::bytes({page});
+            const IssueResult issued = request.pdf.isEmpty()
+                                           ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
+                                                         QStringLiteral("the page could not be made")}
+                                           : IssueRecorder(m_folder.certificates(), *archive).record(request);
+            if (!issued.ok()) {
+                m_messages.ask(IssuePrompts::notRecorded(issued.detail));
+                return false;
+            }
+        }
+        out.push_back(page);
+    }
+    return true;
+}
+
+bool BatchIssue::writePdf(const std::vector<qint64> &keys, const QString &path)
+{
+    std::vector<CertificatePage> all;
+    if (!pages(keys, all))
+        return false;
+    const QByteArray bytes = PagesPdf::bytes(all);
+    QSaveFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        m_messages.ask(PrintPrompts::pdfNotWritten(path));
+        return false;
+    }
+    return true;
+}
+
+bool BatchIssue::print(const std::vector<qint64> &keys)
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // Printing into nothing would lose the pages without a word.
+        if (m_messages.ask(PrintPrompts::noPrinter()) != Message::Answer::Yes)
+            return false;
+        const QString path = m_chooseFile();
+        return !path.isEmpty() && writePdf(keys, path);
+    }
+    std::vector<CertificatePage> all;
+    if (!pages(keys, all))
+        return false;
+    QPrinter own(QPrinter::HighResolution);
+    if (!PagesPdf::print(m_printer ? *m_printer : own, all)) {
+        m_messages.ask(PrintPrompts::jobRefused());
+        return false;
+    }
+    return true;
+}
+
+} // namespace arc

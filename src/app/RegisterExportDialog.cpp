@@ -1,0 +1,103 @@
+#include "RegisterExportDialog.h"
+
+#include "BusyPointer.h"
+#include "DataFolder.h"
+#include "DateText.h"
+#include "FolderMessages.h"
+#include "MessageBoxes.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace arc {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Export register");
+
+} // namespace
+
+RegisterExportDialog::RegisterExportDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("RegisterExport"));
+    setWindowTitle(kTitle);
+    from = new QLineEdit;
+    from->setObjectName(QStringLiteral("ExportFrom"));
+    to = new QLineEdit;
+    to->setObjectName(QStringLiteral("ExportTo"));
+    for (QLineEdit *e : {from, to})
+        e->setPlaceholderText(QStringLiteral("DD/MMM/YYYY"));
+    auto *note = new QLabel(QStringLiteral("Certificates dated within the period, both days included (13e, else 14e "
+                                           "date). With both boxes empty, every certificate."));
+    note->setWordWrap(true);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *form = new QFormLayout(this);
+    form->addRow(note);
+    form->addRow(QStringLiteral("From"), from);
+    form->addRow(QStringLiteral("To"), to);
+    form->addRow(buttons);
+}
+
+std::optional<RegisterExport::Period> RegisterExportDialog::period(MessageBoxes &messages) const
+{
+    RegisterExport::Period p;
+    for (const auto &[box, day] : {std::pair{from, &p.from}, std::pair{to, &p.to}}) {
+        const QString text = box->text().trimmed();
+        if (text.isEmpty())
+            continue;
+        *day = DateText::parse(text);
+        if (!day->isValid()) {
+            messages.ask({QStringLiteral("\"%1\" is not a date. Type the day as DD/MMM/YYYY, for example 05/Dec/2026, "
+                                         "or empty the box.")
+                              .arg(text),
+                          kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+            return std::nullopt;
+        }
+    }
+    return p;
+}
+
+void RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes &messages,
+                               std::function<QString()> chooseFile)
+{
+    if (!FolderMessages::ensureOpen(folder, messages) || !FolderMessages::ensureReachable(folder, messages))
+        return;
+    RegisterExportDialog dialog(window);
+    std::optional<RegisterExport::Period> period;
+    while (!period) {
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        period = dialog.period(messages);
+    }
+    if (!chooseFile)
+        chooseFile = [window] {
+            QString path = QFileDialog::getSaveFileName(window, kTitle, QStringLiteral("register.csv"),
+                                                        QStringLiteral("CSV files (*.csv)"));
+            if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+                path += QStringLiteral(".csv");
+            return path;
+        };
+    const QString path = chooseFile();
+    if (path.isEmpty())
+        return;
+    int count = 0;
+    DbStatus s;
+    {
+        BusyPointer busy;
+        s = RegisterExport::write(folder.certificates(), *period, path, &count);
+    }
+    if (!s.ok())
+        messages.ask({QStringLiteral("The register was not written: %1").arg(s.detail()), kTitle, Message::Buttons::Ok,
+                      Message::Icon::Critical});
+    else
+        messages.ask({QStringLiteral("%1 rows written to %2").arg(count).arg(path), kTitle, Message::Buttons::Ok,
+                      Message::Icon::Information});
+}
+
+} // namespace arc

@@ -1,0 +1,135 @@
+#include "RegisterExport.h"
+
+#include "CsvText.h"
+#include "IssueRecord.h"
+#include "SigningBlock.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSqlQuery>
+
+namespace arc::RegisterExport {
+
+namespace {
+
+// Every certificate is an FAA Form 8130-3 until certificates name their form.
+const QString kForm = QStringLiteral("FAA Form 8130-3");
+
+// Stored dates are ISO text; another program may have added a time.
+QDate storedDay(const QVariant &v) { return v.isNull() ? QDate() : QDate::fromString(v.toString().left(10), Qt::ISODate); }
+
+QString text(const QVariant &v) { return v.isNull() ? QString() : v.toString().trimmed(); }
+
+QString firstLine(const QString &block)
+{
+    return block.section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0).trimmed();
+}
+
+// The first issue of each certificate: when it left the shop, and its page.
+DbStatus firstIssues(Database &db, QHash<qint64, IssueRecord> &out)
+{
+    QSqlQuery q;
+    const DbStatus s = db.run(q, QStringLiteral("SELECT \"FormIndex\", \"IssuedAt\", \"PdfFile\", \"PdfSha256\" FROM "
+                                                "\"IssueLog\" ORDER BY \"IssuedAt\" DESC, \"PdfFile\" DESC"));
+    while (s.ok() && q.next()) {
+        IssueRecord r;
+        r.formIndex = q.value(0).toLongLong();
+        r.issuedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate).toUTC();
+        r.pdfFile = q.value(2).toString();
+        r.pdfSha256 = q.value(3).toString();
+        out.insert(r.formIndex, r); // the earliest is read last
+    }
+    return s;
+}
+
+} // namespace
+
+bool Period::holds(const QDate &day) const
+{
+    if (!from.isValid() && !to.isValid())
+        return true;
+    return day.isValid() && (!from.isValid() || day >= from) && (!to.isValid() || day <= to);
+}
+
+QStringList header()
+{
+    return {QStringLiteral("Tracking No."), QStringLiteral("Form"),        QStringLiteral("13e Date"),
+            QStringLiteral("14e Date"),     QStringLiteral("Organization"), QStringLiteral("Item"),
+            QStringLiteral("Description"),  QStringLiteral("Part No."),     QStringLiteral("Serial No."),
+            QStringLiteral("Qty"),          QStringLiteral("Status"),       QStringLiteral("Signatory"),
+            QStringLiteral("Issued At (UTC)"), QStringLiteral("Archived File"), QStringLiteral("SHA-256")};
+}
+
+DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
+{
+    out.clear();
+    QHash<qint64, IssueRecord> issues;
+    DbStatus s = firstIssues(db, issues);
+    if (!s.ok())
+        return s;
+    QSqlQuery q;
+    qint64 certificate = -1;
+    bool block13 = true;
+    s = db.run(q, QStringLiteral("SELECT h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
+                                 "h.\"Name17\", h.\"Name22\", d.\"Item\", d.\"Description\", d.\"PartNum\", "
+                                 "d.\"SerialNum\", d.\"Quantity\", d.\"Status\" "
+                                 "FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
+                                 "ORDER BY h.\"FormIndex\", d.rowid"));
+    while (s.ok() && q.next()) {
+        const QDate d18 = storedDay(q.value(2)), d23 = storedDay(q.value(3));
+        if (!period.holds(d18.isValid() ? d18 : d23))
+            continue;
+        // The signatory of the block in use, which the first line's status chooses.
+        const qint64 key = q.value(0).toLongLong();
+        const QString status = text(q.value(12));
+        if (key != certificate) {
+            certificate = key;
+            block13 = selectsBlock13(status.toUpper());
+        }
+        const QString signatory = text(q.value(block13 ? 5 : 6));
+        QStringList row{text(q.value(1)),
+                        kForm,
+                        d18.isValid() ? d18.toString(Qt::ISODate) : QString(),
+                        d23.isValid() ? d23.toString(Qt::ISODate) : QString(),
+                        firstLine(text(q.value(4))),
+                        text(q.value(7)),
+                        text(q.value(8)),
+                        text(q.value(9)),
+                        text(q.value(10)),
+                        text(q.value(11)),
+                        status,
+                        signatory};
+        const auto issue = issues.constFind(q.value(0).toLongLong());
+        if (issue != issues.cend())
+            row << issue->issuedAt.toString(Qt::ISODate) << issue->pdfFile << issue->pdfSha256;
+        else
+            row << QString() << QString() << QString();
+        out.push_back(row);
+    }
+    return s;
+}
+
+QByteArray csv(const std::vector<QStringList> &rows)
+{
+    QString text = CsvText::row(header());
+    for (const QStringList &r : rows)
+        text += CsvText::row(r);
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+DbStatus write(Database &db, const Period &period, const QString &path, int *count)
+{
+    std::vector<QStringList> found;
+    if (DbStatus s = rows(db, period, found); !s.ok())
+        return s;
+    QSaveFile file(path);
+    const QByteArray bytes = csv(found);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return DbStatus::failure(DbCondition::Other, QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+    if (count)
+        *count = static_cast<int>(found.size());
+    return {};
+}
+
+} // namespace arc::RegisterExport

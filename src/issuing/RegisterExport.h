@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Database.h"
+
+#include <QDate>
+#include <QStringList>
+#include <vector>
+
+namespace arc {
+
+// The register of certificates as a spreadsheet takes it: one row per item
+// line (one for a certificate without lines), with what the issue log
+// knows of issued ones.
+namespace RegisterExport {
+
+// A certificate's day is its 13e date, else its 14e date. With a bound
+// set, a certificate without a day is left out; bounds are inclusive.
+struct Period {
+    QDate from, to; // invalid: open
+    bool holds(const QDate &day) const;
+};
+
+QStringList header();
+// The rows of the period, in key order, lines in stored order.
+DbStatus rows(Database &certificates, const Period &period, std::vector<QStringList> &out);
+// The header row and `rows` as an RFC 4180 file in UTF-8, marked as such
+// so that a spreadsheet opens it without asking.
+QByteArray csv(const std::vector<QStringList> &rows);
+// Writes the register of the period to `path`, whole or not at all;
+// `count` receives the number of rows.
+DbStatus write(Database &certificates, const Period &period, const QString &path, int *count = nullptr);
+
+} // namespace RegisterExport
+
+} // namespace arc

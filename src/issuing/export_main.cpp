@@ -1,0 +1,60 @@
+// arc8130-export DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
+// Writes the register of certificates of a data source as a CSV file.
+
+#include "DataFolder.h"
+#include "DateText.h"
+#include "RegisterExport.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: arc8130-export DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]\n"
+                         "  DATASOURCE is a data folder or a server's postgresql:// URI\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    arc::RegisterExport::Period period;
+    QStringList positional;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
+            if (i + 1 >= args.size())
+                return usage();
+            const QString value = args.at(++i);
+            const QDate day = arc::DateText::parse(value);
+            if (!day.isValid())
+                return std::fprintf(stderr, "arc8130-export: \"%s\" is not a date (DD/MMM/YYYY)\n", qPrintable(value)), 2;
+            (a == QLatin1String("--from") ? period.from : period.to) = day;
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            return usage();
+        } else {
+            positional << a;
+        }
+    }
+    if (positional.size() != 2)
+        return usage();
+
+    arc::DataFolder folder;
+    const QString source = arc::DataFolder::sourceFromArgument(positional.at(0));
+    if (const arc::DbStatus s = folder.open(source); !s.ok())
+        return std::fprintf(stderr, "arc8130-export: %s cannot be opened: %s\n", qPrintable(positional.at(0)),
+                            qPrintable(s.detail())),
+               1;
+    int count = 0;
+    const arc::DbStatus s = arc::RegisterExport::write(folder.certificates(), period, positional.at(1), &count);
+    folder.close();
+    if (!s.ok())
+        return std::fprintf(stderr, "arc8130-export: %s\n", qPrintable(s.detail())), 1;
+    std::printf("%d rows written to %s\n", count, qPrintable(positional.at(1)));
+    return 0;
+}

@@ -1,0 +1,124 @@
+// The register export: its quoting, its rows from either engine and the
+// arc8130-export command over it.
+
+#include "CsvText.h"
+#include "OpenedSource.h"
+#include "PrintTo.h"
+#include "RegisterExport.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+struct CsvCase {
+    const char *name;
+    QStringList fields;
+    QString expected;
+};
+void PrintTo(const CsvCase &c, std::ostream *os) { *os << c.name; }
+
+class CsvRow : public ::testing::TestWithParam<CsvCase> {};
+
+TEST_P(CsvRow, QuotesWhatWouldOtherwiseEndAFieldOrARecord)
+{
+    EXPECT_EQ(arc::CsvText::row(GetParam().fields), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, CsvRow,
+    ::testing::Values(CsvCase{"plain", {"000123", "P-1", ""}, "000123,P-1,\r\n"},
+                      CsvCase{"comma", {"Aero, Inc.", "x"}, "\"Aero, Inc.\",x\r\n"},
+                      CsvCase{"quotes doubled", {"12\" hose"}, "\"12\"\" hose\"\r\n"},
+                      CsvCase{"line breaks kept inside quotes", {"a\r\nb", "c\nd"}, "\"a\r\nb\",\"c\nd\"\r\n"},
+                      CsvCase{"non-ASCII as it is", {QString::fromUtf8("Müller ΑΛΦΑ")}, QString::fromUtf8("Müller ΑΛΦΑ\r\n")},
+                      CsvCase{"a single blank", {" "}, " \r\n"}),
+    [](const auto &info) { return std::to_string(info.index); });
+
+class RegisterExportOnEngine : public OpenedSourceTest {
+protected:
+    void SetUp() override
+    {
+        OpenedSourceTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        // Two lines, block 13; one line, block 14 and issued; neither date nor line.
+        const qint64 a = header({{"Tracking", "000001"}, {"Date18", "2026-12-01"}, {"Name17", "Ann"},
+                                 {"Name22", "Bob"}, {"Organ1", QString::fromUtf8("Müller, \"Aero\"\r\nStreet 1")}});
+        line(a, {{"Item", "1"}, {"PartNum", "P-1"}, {"SerialNum", "S1"}, {"Quantity", "1"}, {"Status", "NEW"}});
+        line(a, {{"Item", "2"}, {"PartNum", "P-2"}, {"Quantity", "3"}, {"Status", "REPAIRED"}});
+        const qint64 b = header({{"Tracking", "000002"}, {"Date23", "2026-12-10 09:30:00"}, {"Name17", "Ann"},
+                                 {"Name22", "Bob"}, {"Organ1", "Skyparts"}});
+        line(b, {{"Item", "1"}, {"PartNum", "V-9"}, {"Status", "REPAIRED"}});
+        for (const char *at : {"2026-12-11T08:00:00Z", "2026-12-10T10:00:00Z"})
+            ASSERT_TRUE(data.certificates()
+                            .exec("INSERT INTO \"IssueLog\" (\"FormIndex\", \"IssuedAt\", \"PdfFile\", \"PdfSha256\") "
+                                  "VALUES (?, ?, ?, ?)",
+                                  {b, at, QString("000002_%1.pdf").arg(at), QString("hash-%1").arg(at)})
+                            .ok());
+        header({{"Tracking", "000003"}});
+    }
+    qint64 header(const QVariantMap &values)
+    {
+        insert("Header", values);
+        return data.certificates().scalar("SELECT max(\"FormIndex\") FROM \"Header\"").toLongLong();
+    }
+    void line(qint64 key, QVariantMap values)
+    {
+        values.insert("FormIndex", key);
+        insert("Detail", values);
+    }
+    void insert(const QString &table, const QVariantMap &values)
+    {
+        QStringList fields, marks;
+        for (const QString &f : values.keys())
+            fields << '"' + f + '"', marks << "?";
+        const arc::DbStatus s = data.certificates().exec(
+            QString("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(table, fields.join(", "), marks.join(", ")), values.values());
+        ASSERT_TRUE(s.ok()) << s.detail().toStdString();
+    }
+    std::vector<QStringList> rows(QDate from = {}, QDate to = {})
+    {
+        std::vector<QStringList> out;
+        const arc::DbStatus s = arc::RegisterExport::rows(data.certificates(), {from, to}, out);
+        EXPECT_TRUE(s.ok()) << s.detail().toStdString();
+        return out;
+    }
+    static int run(const QStringList &args)
+    {
+        QProcess p;
+        p.start(QStringLiteral(EXPORT_EXE), args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return p.exitCode();
+    }
+};
+
+TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificates)
+{
+    const QString form = "FAA Form 8130-3";
+    const std::vector<QStringList> expected = {
+        {"000001", form, "2026-12-01", "", QString::fromUtf8("Müller, \"Aero\""), "1", "", "P-1", "S1", "1", "NEW", "Ann", "", "", ""},
+        {"000001", form, "2026-12-01", "", QString::fromUtf8("Müller, \"Aero\""), "2", "", "P-2", "", "3", "REPAIRED", "Ann", "", "", ""},
+        {"000002", form, "", "2026-12-10", "Skyparts", "1", "", "V-9", "", "", "REPAIRED", "Bob",
+         "2026-12-10T10:00:00Z", "000002_2026-12-10T10:00:00Z.pdf", "hash-2026-12-10T10:00:00Z"},
+        {"000003", form, "", "", "", "", "", "", "", "", "", "", "", "", ""},
+    };
+    EXPECT_EQ(rows(), expected);
+    // Bounds are inclusive and leave out certificates without a day.
+    EXPECT_EQ(rows(QDate(2026, 12, 10)), std::vector<QStringList>(expected.begin() + 2, expected.begin() + 3));
+    EXPECT_EQ(rows({}, QDate(2026, 12, 1)), std::vector<QStringList>(expected.begin(), expected.begin() + 2));
+    EXPECT_EQ(rows(QDate(2026, 12, 2), QDate(2026, 12, 9)), std::vector<QStringList>{});
+
+    // The command writes the same register, marked as UTF-8.
+    const QString file = folder() + "register.csv";
+    EXPECT_EQ(run({source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"}), 0);
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), arc::RegisterExport::csv({expected[2]}));
+    EXPECT_EQ(run({source(), file, "--from", "yesterday"}), 2);
+    EXPECT_EQ(run({source()}), 2);
+}
+
+ARC_ON_BOTH_ENGINES(RegisterExportOnEngine);
+
+} // namespace
