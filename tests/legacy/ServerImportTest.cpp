@@ -2,6 +2,7 @@
 #include "DataFolder.h"
 #include "LegacyFolder.h"
 #include "Passwords.h"
+#include "SignedEntries.h"
 #include "Statements.h"
 #include "StoredFiles.h"
 #include "TestServer.h"
@@ -57,19 +58,12 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     {
         DataFolder data;
         ASSERT_TRUE(data.open(folder()).ok());
-        CertificateStore store(data);
-        CertificateEntries e;
+        CertificateEntries e = signedEntries();
         e.organ1 = "Müller \"Valve\"\nWorks";
-        e.block13eDate = "05/Dec/2026";
-        e.approvedDesign = true;
-        e.lines[0] = {"1", "VALVE", "PN-1", "1", "SN-1", "NEW", {}};
-        qint64 key = 0;
         for (const char *tracking : {"000001", "000002", "000003"}) {
             e.tracking = tracking;
-            key = 0;
-            ASSERT_TRUE(store.save(e, true, key).ok());
+            kept = savedAsNew(data, e);
         }
-        kept = key;
         ASSERT_TRUE(data.certificates().exec("DELETE FROM Header WHERE Tracking = '000002'").ok());
         ASSERT_TRUE(data.reference()
                         .exec("INSERT INTO Agents (Name, Password, ElectronicSign, Administrator) VALUES ('Pat', 'h', "
@@ -105,7 +99,7 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                   QString("000001:1,000003:%1").arg(kept));
         EXPECT_EQ(db.scalar("SELECT \"Organ1\" FROM \"Header\" LIMIT 1").toString(), "Müller \"Valve\"\r\nWorks");
         EXPECT_EQ(db.scalar("SELECT \"Date18\" || ' ' || \"New\" FROM \"Header\" LIMIT 1").toString(), "2026-12-05 1");
-        EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Detail\"").toInt(), 3) << "lines are moved as they are stored";
+        EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Detail\"").toInt(), 6) << "lines are moved as they are stored";
         EXPECT_EQ(db.scalar("SELECT count(*) || ' ' || max(\"Tracking\") FROM \"Defaults\"").toString(), "1 000003");
         QByteArray bmp;
         ASSERT_TRUE(StoredFiles::read(server.reference(), "pat.bmp", bmp).ok());
