@@ -28,8 +28,7 @@ protected:
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Engines, ActivityCountsTest, ::testing::Values(arc::Engine::SQLite, arc::Engine::PostgreSQL),
-                         engineName);
+ARC_ON_BOTH_ENGINES(ActivityCountsTest);
 
 TEST_P(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsIncluded)
 {
