@@ -84,9 +84,8 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
 
     const ImportRun run = importInto(folder(), m_uri);
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
-    EXPECT_TRUE(run.output.contains("Header: 2 rows")) << run.output.toStdString();
-    EXPECT_TRUE(run.output.contains("Files: 1 signature bitmaps")) << run.output.toStdString();
-    EXPECT_TRUE(run.output.contains("Files: 1 issued pages")) << run.output.toStdString();
+    for (const char *said : {"Header: 2 rows", "Files: 1 signature bitmaps", "Files: 1 issued pages"})
+        EXPECT_TRUE(run.output.contains(said)) << run.output.toStdString();
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
 
     {
@@ -153,8 +152,9 @@ TEST_F(ServerImportTest, OverlongTextsNulsAndPlainPasswordsGoInAsTheFolderConver
 
     const ImportRun run = importInto(folder() + "data/", m_uri, temporary);
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
-    EXPECT_TRUE(run.output.contains("field Header.Invoice widened from 40 to 60 characters")) << run.output.toStdString();
-    EXPECT_TRUE(run.output.contains("field Header.Remarks: 1 NUL characters removed")) << run.output.toStdString();
+    for (const char *said : {"field Header.Invoice widened from 40 to 60 characters",
+                             "field Header.Remarks: 1 NUL characters removed"})
+        EXPECT_TRUE(run.output.contains(said)) << run.output.toStdString();
     EXPECT_EQ(QDir(temporary).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
 
     DataFolder server;
