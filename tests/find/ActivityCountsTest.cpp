@@ -28,8 +28,7 @@ protected:
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Engines, ActivityCountsTest, ::testing::Values(arc::Engine::SQLite, arc::Engine::PostgreSQL),
-                         engineName);
+ARC_ON_BOTH_ENGINES(ActivityCountsTest);
 
 TEST_P(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsIncluded)
 {
@@ -44,10 +43,15 @@ TEST_P(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsI
     // Named in 13d for another's 14e date: the name and either date will do.
     signedBy({{"Name17", "Pat Doe"}, {"Name22", "Lee Wong"}, {"Date23", "2026-03-20"}}, {"REPAIRED"});
     signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-02"}}, {"INSPECTED", "TESTED", "MODIFIED", "SEE BLOCK 12"});
+    // Names are values, never part of the query.
+    const QString quoted = QStringLiteral("Pat \"Ace\" O'Neil");
+    signedBy({{"Name17", quoted}, {"Date18", "2026-03-05"}}, {"NEW"});
 
     EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{3, 2, 2}));
     EXPECT_EQ(march("Lee Wong"), (std::array<int, 3>{1, 0, 1}));
     EXPECT_EQ(march("Nobody"), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(march(quoted), (std::array<int, 3>{1, 0, 0}));
+    EXPECT_EQ(march("Lee Wong\" OR \"1\"=\"1"), (std::array<int, 3>{0, 0, 0}));
 }
 
 // The correcting certificate releases the same parts again: counted once.
@@ -63,13 +67,4 @@ TEST_P(ActivityCountsTest, ACorrectionReleasesNothingAgain)
     signedBy({{"Name22", "Pat Doe"}, {"Date23", "2026-03-10"}, {"Remarks", "SEE This FAA Form 8130-3 corrects"}},
              {"PROTOTYPE"});
     EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 1, 1}));
-}
-
-TEST_P(ActivityCountsTest, NamesAreValuesNeverPartOfTheQuery)
-{
-    const QString quoted = QStringLiteral("Pat \"Ace\" O'Neil");
-    signedBy({{"Name17", quoted}, {"Date18", "2026-03-05"}}, {"NEW"});
-    signedBy({{"Name17", "Lee"}, {"Date18", "2026-03-05"}}, {"NEW"});
-    EXPECT_EQ(march(quoted), (std::array<int, 3>{1, 0, 0}));
-    EXPECT_EQ(march("Lee\" OR \"1\"=\"1"), (std::array<int, 3>{0, 0, 0}));
 }

@@ -51,8 +51,7 @@ const SearchCase kSearches[] = {
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Engines, SearchOnEngine, ::testing::Values(arc::Engine::SQLite, arc::Engine::PostgreSQL),
-                         engineName);
+ARC_ON_BOTH_ENGINES(SearchOnEngine);
 
 TEST_P(SearchOnEngine, EveryBoxFindsWhatBeginsWithItWithoutRegardToCase)
 {
@@ -104,30 +103,6 @@ TEST_P(SearchOnEngine, RowsWrittenByAnotherProgramAreFoundAsTheyNowAre)
     EXPECT_EQ(found({text("Detail", "PartNum", "NEW")}), QStringList{"T2"});
 }
 
-// A file whose tables were made again by another program lost the
-// triggers that mark changed rows, or the copies: opening it makes every
-// copy afresh.
-TEST_F(SearchTest, AFileThatLostItsTriggersOrCopiesHasThemMadeAgainOnOpening)
-{
-    certificate("T1", {"AB"});
-    EXPECT_EQ(found({text("Detail", "PartNum", "AB")}), QStringList{"T1"});
-    QSqlQuery q;
-    ASSERT_TRUE(other.run(q, "SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'Detail'").ok());
-    QStringList triggers;
-    while (q.next())
-        triggers << q.value(0).toString();
-    ASSERT_EQ(triggers.size(), 3);
-    for (const QString &t : triggers)
-        ASSERT_TRUE(other.exec(QStringLiteral("DROP TRIGGER \"%1\"").arg(t)).ok());
-    ASSERT_TRUE(other.exec("UPDATE Detail SET PartNum = 'CD'").ok());
-    ASSERT_TRUE(other.exec("DROP TABLE HeaderFold").ok());
-
-    data.close();
-    ASSERT_TRUE(data.open(folder()).ok());
-    EXPECT_EQ(found({text("Detail", "PartNum", "AB")}), QStringList{});
-    EXPECT_EQ(found({text("Detail", "PartNum", "CD"), text("Header", "Tracking", "t1")}), QStringList{"T1"});
-}
-
 TEST_P(SearchOnEngine, AFieldThatIsNotSearchedIsRefusedAndTheWalkStaysAsItWas)
 {
     certificate("T1");
@@ -170,26 +145,39 @@ TEST_P(SearchOnEngine, SavingUpdatesTheCertificateByItsKeyWhateverTheViewWalks)
     EXPECT_TRUE(store.save(entries, false, key).is(arc::DbCondition::RecordGone));
 }
 
-// A file of the version before searching had copies gets them on opening,
-// for the certificates it already holds.
-TEST_F(SearchTest, AFileOfTheEarlierVersionIsSearchableOnceOpened)
+// A file of the version before searching had copies, or one whose tables
+// another program made again (losing the triggers that mark changed rows,
+// or a copy), has every copy made afresh on opening.
+TEST_F(SearchTest, CopiesLostOrNeverMadeAreMadeAgainOnOpening)
 {
-    certificate("T1", {"AB"});
-    data.close();
-    QSqlQuery q;
-    ASSERT_TRUE(other.run(q, "SELECT name FROM sqlite_master WHERE type = 'trigger'").ok());
-    QStringList earlier{"DROP TABLE HeaderFold", "DROP TABLE DetailFold", "DROP INDEX idx_Header_Date18",
-                        "DROP INDEX idx_Header_Date23", "PRAGMA user_version=2"};
-    while (q.next())
-        earlier.prepend(QStringLiteral("DROP TRIGGER \"%1\"").arg(q.value(0).toString()));
-    ASSERT_EQ(earlier.size(), 11);
-    for (const QString &sql : earlier)
-        ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString();
-    certificate("T2", {"ABC"});
+    for (const bool earlier : {false, true}) {
+        SCOPED_TRACE(earlier ? "the earlier version" : "triggers and a copy lost");
+        other.close(); // as another program started afresh
+        ASSERT_TRUE(opened.openAnother(other, arc::StoreKind::Certificates).ok());
+        ASSERT_TRUE(other.exec("DELETE FROM Header").ok() && other.exec("DELETE FROM Detail").ok());
+        certificate("T1", {"AB"});
+        certificate("T2", {"XY"});
+        data.close();
+        QSqlQuery q;
+        ASSERT_TRUE(other.run(q, earlier ? "SELECT name FROM sqlite_master WHERE type = 'trigger'"
+                                         : "SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'Detail'")
+                        .ok());
+        QStringList undo{"DROP TABLE HeaderFold"};
+        if (earlier)
+            undo << "DROP TABLE DetailFold" << "DROP INDEX idx_Header_Date18" << "DROP INDEX idx_Header_Date23"
+                 << "PRAGMA user_version=2";
+        while (q.next())
+            undo.prepend(QStringLiteral("DROP TRIGGER \"%1\"").arg(q.value(0).toString()));
+        ASSERT_EQ(undo.size(), earlier ? 11 : 4);
+        for (const QString &sql : undo + QStringList{"UPDATE Detail SET PartNum = 'CD'"})
+            ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString();
 
-    ASSERT_TRUE(data.open(folder()).ok());
-    EXPECT_EQ(data.certificates().scalar("PRAGMA user_version").toInt(), arc::Schema::version);
-    EXPECT_EQ(found({text("Detail", "PartNum", "ab")}), (QStringList{"T1", "T2"}));
+        ASSERT_TRUE(data.open(folder()).ok());
+        EXPECT_EQ(data.certificates().scalar("PRAGMA user_version").toInt(), arc::Schema::version);
+        EXPECT_EQ(found({text("Detail", "PartNum", "AB")}), QStringList{});
+        EXPECT_EQ(found({text("Detail", "PartNum", "cd")}), (QStringList{"T1", "T2"}));
+        EXPECT_EQ(found({text("Detail", "PartNum", "CD"), text("Header", "Tracking", "t1")}), QStringList{"T1"});
+    }
 }
 
 // The list of results: each certificate once, in key order, with its first line.

@@ -20,8 +20,6 @@ CertificateContent stored(arc::DataFolder &data, qint64 key)
     return c.value_or(CertificateContent{});
 }
 
-arc::CertificateEntries entries() { return signedEntries(); }
-
 } // namespace
 
 class ContentTest : public OpenedFolderTest {
@@ -36,12 +34,12 @@ protected:
 // another tool, down to a blank becoming null, changes the hash.
 TEST_F(ContentTest, TheHashFollowsEveryStoredValue)
 {
-    const qint64 key = save(entries());
+    const qint64 key = save(signedEntries());
     const CertificateContent before = stored(data, key);
     EXPECT_EQ(before.sha256().size(), 64);
     EXPECT_EQ(stored(data, key).sha256(), before.sha256()) << "read twice, the same";
 
-    arc::CertificateEntries shown = entries();
+    arc::CertificateEntries shown = signedEntries();
     shown.block13eDate = ""; // an empty date box keeps the stored date
     shown.lines[3] = {"4", "after an empty line", "", "", "", "", {}};
     EXPECT_EQ(CertificateContent::afterSave(shown, before), before);
@@ -62,8 +60,8 @@ TEST_F(ContentTest, TheHashFollowsEveryStoredValue)
 // The blocks of the form a change touches, in the form's order, each once.
 TEST_F(ContentTest, DifferingBlocksAreNamedInTheFormsOrder)
 {
-    const CertificateContent issued = stored(data, save(entries()));
-    arc::CertificateEntries e = entries();
+    const CertificateContent issued = stored(data, save(signedEntries()));
+    arc::CertificateEntries e = signedEntries();
     EXPECT_TRUE(issued.differingBlocks(CertificateContent::afterSave(e, issued)).isEmpty());
 
     e.lines[1].serialNum = "SN-3";
@@ -76,7 +74,7 @@ TEST_F(ContentTest, DifferingBlocksAreNamedInTheFormsOrder)
     EXPECT_EQ(issued.differingBlocks(CertificateContent::afterSave(e, issued)),
               (QStringList{"4", "7", "10", "13c", "13e", "14a"}));
 
-    e = entries();
+    e = signedEntries();
     e.lines[2] = {"3", "Gasket", "PN-9", "1", "", "NEW", {}}; // a line more, its serial blank as before
     EXPECT_EQ(issued.differingBlocks(CertificateContent::afterSave(e, issued)),
               (QStringList{"6", "7", "8", "9", "11"}));
@@ -84,7 +82,7 @@ TEST_F(ContentTest, DifferingBlocksAreNamedInTheFormsOrder)
 
 TEST_F(ContentTest, TheSigningDateIsThatOfTheBlockInUse)
 {
-    arc::CertificateEntries e = entries();
+    arc::CertificateEntries e = signedEntries();
     e.block14eDate = "07/Dec/2026";
     EXPECT_EQ(stored(data, save(e)).signingDate(), QDate(2026, 12, 5));
     e.lines[0].status = "REPAIRED";
@@ -108,9 +106,9 @@ TEST_F(ContentTest, TheStatementNamesBlocksNumberAndDate)
 TEST_F(ContentTest, AFailedCorrectionTakesNoNumber)
 {
     sql("UPDATE Defaults SET Tracking = '000130'");
-    const qint64 key = save(entries());
+    const qint64 key = save(signedEntries());
     const CertificateContent issued = stored(data, key);
-    arc::CertificateEntries e = entries();
+    arc::CertificateEntries e = signedEntries();
     e.invoice = "WO-8";
     sql("CREATE TRIGGER refuse BEFORE INSERT ON Header BEGIN SELECT RAISE(ABORT, 'refused'); END");
     const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));

@@ -1,16 +1,10 @@
-// Issued pages kept in the archive and logged as one step; their names.
+// The names issued pages are kept under, and what a folder archive refuses to write over.
 
 #include "ArchiveName.h"
-#include "CertificateContent.h"
 #include "FolderArchive.h"
-#include "IssueLog.h"
-#include "IssueRecorder.h"
-#include "OpenedSource.h"
-#include "SignedEntries.h"
+#include "TempFolder.h"
 
-#include <QCryptographicHash>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -48,36 +42,6 @@ TEST(ArchiveName, ATakenNameGetsANumber)
               "7_1_20261205T140309Z_3.pdf");
 }
 
-class RecorderTest : public OpenedFolderTest {
-protected:
-    arc::IssueResult issue(qint64 key, const QByteArray &pdf)
-    {
-        arc::FolderArchive archive(folder());
-        arc::IssueRequest r;
-        r.formIndex = key;
-        r.signatory = "Pat Doe";
-        r.copies = 1;
-        r.pdf = pdf;
-        r.issuedAt = QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9), Qt::UTC);
-        return arc::IssueRecorder(data.certificates(), archive).record(r);
-    }
-};
-
-} // namespace
-
-// A page that cannot be kept in the folder is not logged.
-TEST_F(RecorderTest, APageThatCannotBeKeptIsNotLogged)
-{
-    const qint64 key = savedAsNew(data);
-    writeFile(folder() + "Issued", "a file where the folder should be");
-    const arc::IssueResult r = issue(key, "page");
-    EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::ArchiveFailed);
-    EXPECT_FALSE(r.detail.isEmpty());
-    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM IssueLog").toInt(), 0);
-}
-
-namespace {
-
 // Whatever stands at an archive name, planted before the page is kept.
 struct PlantedCase {
     const char *name;
@@ -85,7 +49,7 @@ struct PlantedCase {
 };
 void PrintTo(const PlantedCase &c, std::ostream *os) { *os << c.name; }
 
-class PlantedAtArchiveNameTest : public RecorderTest, public testing::WithParamInterface<PlantedCase> {};
+class PlantedAtArchiveNameTest : public TempFolderTest, public testing::WithParamInterface<PlantedCase> {};
 
 } // namespace
 

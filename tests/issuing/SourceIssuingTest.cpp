@@ -188,9 +188,18 @@ TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
 }
 
 // The log never names a page that is not kept: a row that cannot be
-// written takes its page back from the archive, table or folder.
-TEST_P(SourceIssuingTest, APageWhoseRowCannotBeWrittenIsTakenBack)
+// written takes its page back from the archive, table or folder; a page a
+// folder cannot keep (a file where Issued/ should be) is not logged.
+TEST_P(SourceIssuingTest, APageIsLoggedOnlyWhenKeptAndKeptOnlyWhenLogged)
 {
+    if (!onServer()) {
+        writeFile(folder() + "Issued", "a file where the folder should be");
+        const arc::IssueResult r = issue("page");
+        EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::ArchiveFailed);
+        EXPECT_FALSE(r.detail.isEmpty());
+        EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 0);
+        ASSERT_TRUE(QFile::remove(folder() + "Issued"));
+    }
     ASSERT_TRUE(data.certificates().exec("DROP TABLE \"IssueLog\"").ok());
     const arc::IssueResult r = issue("%PDF-1.4 page");
     EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::LogFailed);

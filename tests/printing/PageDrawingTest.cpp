@@ -66,6 +66,16 @@ QString description(int lines)
     return text.join("\r\n");
 }
 
+arc::CertificatePage tenItems(bool largeRemarks, const QString &remarks)
+{
+    arc::CertificatePage p;
+    p.settings.largeRemarks = largeRemarks;
+    for (int r = 0; r < arc::kItemSlots; ++r)
+        p.lines[r] = itemLine(QString::number(r + 1), description(1 + r % 2), "PN 1", "1", "SN 1", "NEW");
+    p.remarks = remarks;
+    return p;
+}
+
 arc::CertificatePage signedInBoth()
 {
     arc::CertificatePage p = fullCertificate();
@@ -123,25 +133,8 @@ const PageCase kPages[] = {
      },
      {}},
     // Ten items of one or two lines above block 12, in both remarks sections.
-    {"ten-items",
-     [] {
-         arc::CertificatePage p;
-         for (int r = 0; r < arc::kItemSlots; ++r)
-             p.lines[r] = itemLine(QString::number(r + 1), description(1 + r % 2), "PN 1", "1", "SN 1", "NEW");
-         p.remarks = "Remarks start here";
-         return p;
-     },
-     {}},
-    {"ten-items-large-remarks",
-     [] {
-         arc::CertificatePage p;
-         p.settings.largeRemarks = true;
-         for (int r = 0; r < arc::kItemSlots; ++r)
-             p.lines[r] = itemLine(QString::number(r + 1), description(1 + r % 2), "PN 1", "1", "SN 1", "NEW");
-         p.remarks = "First remark\r\nSecond remark";
-         return p;
-     },
-     {}},
+    {"ten-items", [] { return tenItems(false, "Remarks start here"); }, {}},
+    {"ten-items-large-remarks", [] { return tenItems(true, "First remark\r\nSecond remark"); }, {}},
     // Ten rows of three lines: the gap, then the size, gives way.
     {"three-line-items",
      [] {

@@ -1,7 +1,7 @@
 // The Print button, its panel and copies; the settings read from the
 // Defaults table; PDF output and the preview through their seams.
 
-#include "DataFolder.h"
+#include "OpenedSource.h"
 #include "PrintCommand.h"
 #include "PrintFixtures.h"
 #include "PrintPanel.h"
@@ -9,7 +9,6 @@
 #include "PrintSettingsReader.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
-#include "TempFolder.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -25,13 +24,11 @@ using Ops = QList<Op>;
 
 // A data folder of the test's own and the print command over it, with
 // recording canvases for the copies and no dialogs.
-class PrintCommandTest : public TempFolderTest {
+class PrintCommandTest : public OpenedFolderTest {
 protected:
     void SetUp() override
     {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(arc::DataFolder::create(folder()).ok());
-        ASSERT_TRUE(data.open(folder()).ok());
+        ASSERT_NO_FATAL_FAILURE(OpenedFolderTest::SetUp());
         page = fullCertificate();
         command = std::make_unique<arc::PrintCommand>(messages, data, [this] { return page; }, &window);
         command->setJobCanvas([this] { return std::make_unique<Kept>(jobs); });
@@ -57,7 +54,6 @@ protected:
     }
     arc::PrintPanel &panel() { return command->panel(); }
 
-    arc::DataFolder data;
     QWidget window;
     ScriptedMessages messages;
     arc::CertificatePage page;

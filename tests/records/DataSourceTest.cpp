@@ -249,26 +249,23 @@ TEST_P(StoreOnEngine, ReferenceListsAndStampsReadTheSame)
     for (DataView *view : {&data.organizations(), &data.forwarders(), &data.countries(), &data.agents()})
         ASSERT_TRUE(view->refresh().ok());
 
+    const auto names = [](const auto &list) {
+        QStringList out;
+        for (const auto &row : list)
+            out << row.name;
+        return out;
+    };
     const auto orgs = ReferenceLists::organizations(data.organizations());
-    QStringList names;
-    for (const auto &o : orgs)
-        names << o.name;
-    EXPECT_EQ(names, (QStringList{"Alpha Parts", "beta Works", "Zeta Air"}));
+    EXPECT_EQ(names(orgs), (QStringList{"Alpha Parts", "beta Works", "Zeta Air"}));
     EXPECT_EQ(orgs[0].jaaNum, "J-1");
     EXPECT_EQ(orgs[2].address1, "Hangar 4");
 
     const auto houses = ReferenceLists::forwarders(data.forwarders());
-    names.clear();
-    for (const auto &h : houses)
-        names << h.name;
-    EXPECT_EQ(names, (QStringList{" Acme", " Freight Forwarder", "bolt Freight", "Swift Cargo"}));
+    EXPECT_EQ(names(houses), (QStringList{" Acme", " Freight Forwarder", "bolt Freight", "Swift Cargo"}));
     EXPECT_EQ(houses[3].info, (QStringList{"", "Dock 9", "", ""}));
 
     const auto countryNames = [&](const QString &status) {
-        QStringList out;
-        for (const auto &c : ReferenceLists::exportCountries(data.countries(), status))
-            out << c.name;
-        return out;
+        return names(ReferenceLists::exportCountries(data.countries(), status));
     };
     EXPECT_EQ(countryNames("Prototype"), (QStringList{" Country", "<Manually enter country>", "Canada", "Japan"}));
     EXPECT_EQ(countryNames("prototype"), countryNames("NEW"));
@@ -360,15 +357,13 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
     }
 }
 
-using ServerFiles = DataSourceTest;
+using ServerFiles = OpenedSourceTest;
 INSTANTIATE_TEST_SUITE_P(Server, ServerFiles, ::testing::Values(Engine::PostgreSQL), engineName);
 
 // With no shared folder, the files a folder keeps beside its data files
 // live in the server database, found by their bare names.
 TEST_P(ServerFiles, FilesAreStoredReplacedAndListedByName)
 {
-    DataFolder data;
-    ASSERT_TRUE(data.open(source()).ok());
     Database &ref = data.reference();
     QByteArray bytes;
     EXPECT_TRUE(StoredFiles::read(ref, "pat.bmp", bytes).is(DbCondition::ItemNotFound));

@@ -1,19 +1,12 @@
-#include "DataFolder.h"
 #include "DefaultsForm.h"
 #include "Rows.h"
 #include "SetupSettings.h"
-#include "TempFolder.h"
+#include "OpenedSource.h"
 
 using namespace arc;
 
-class DefaultsFormTest : public TempFolderTest {
+class DefaultsFormTest : public OpenedFolderTest {
 protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(DataFolder::create(folder()).ok());
-        ASSERT_TRUE(data.open(folder()).ok());
-    }
     QString rows() // every row: Country:Organ1:IncreaseTrack
     {
         return data.certificates()
@@ -22,7 +15,6 @@ protected:
             .toString();
     }
     QVariant stored(const QString &field) { return data.certificates().scalar("SELECT " + field + " FROM Defaults LIMIT 1"); }
-    DataFolder data;
 };
 
 // The first save on an empty table makes the main row and then the

@@ -7,7 +7,7 @@
 #include "ReferenceRows.h"
 #include "Schema.h"
 #include "SetupStore.h"
-#include "TempFolder.h"
+#include "OpenedSource.h"
 
 using namespace arc;
 
@@ -92,11 +92,8 @@ TEST_F(DataFolderTest, CreationMovesWholeFilesIntoPlaceAndFinishesOneCutShort)
     EXPECT_FALSE(DataFolder::isUnstarted(alone));
 }
 
-TEST_F(DataFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
+TEST_F(OpenedFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
 {
-    ASSERT_TRUE(DataFolder::create(folder()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(folder()).ok());
     Database &db = data.certificates();
     const auto addLine = [&](const QVariant &form, const QString &item) {
         ASSERT_TRUE(db.exec("INSERT INTO Detail (FormIndex, Item, Status) VALUES (?, ?, 'NEW')", {form, item}).ok());
@@ -129,11 +126,8 @@ TEST_F(DataFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
 // The panels' writes act on the row they name by its key, wherever the
 // shared cursor stands; a row deleted meanwhile is reported, not recreated,
 // and leaves nothing pending on the cursor for the next write.
-TEST_F(DataFolderTest, ReferenceRowsWriteTheRowTheyNameAndReportOneThatIsGone)
+TEST_F(OpenedFolderTest, ReferenceRowsWriteTheRowTheyNameAndReportOneThatIsGone)
 {
-    ASSERT_TRUE(DataFolder::create(folder()).ok());
-    DataFolder data;
-    ASSERT_TRUE(data.open(folder()).ok());
     DataView &countries = data.countries();
     const RowWritten norway = ReferenceRows::storeCountry(countries, 0, {"Norway", false, true});
     const RowWritten chile = ReferenceRows::storeCountry(countries, 0, {"Chile", true, false});
