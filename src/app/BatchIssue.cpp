@@ -130,13 +130,16 @@ bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificateP
             request.formIndex = key;
             request.contentSha256 = stored->sha256();
             request.signatory = signer.name;
-            request.pdf = PagesPdf::bytes({page});
+            request.pdf = PagesPdf::bytes({page}, &request.signatureField);
+            request.signingKey = m_signIn.signingKey();
             const IssueResult issued = request.pdf.isEmpty()
                                            ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
                                                          QStringLiteral("the page could not be made")}
                                            : IssueRecorder(m_folder.certificates(), *archive).record(request);
             if (!issued.ok()) {
-                m_messages.ask(IssuePrompts::notRecorded(issued.detail));
+                m_messages.ask(issued.outcome == IssueResult::Outcome::SigningFailed
+                                   ? IssuePrompts::notSigned(issued.detail)
+                                   : IssuePrompts::notRecorded(issued.detail));
                 return false;
             }
         }

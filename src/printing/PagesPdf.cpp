@@ -2,24 +2,30 @@
 
 #include "PainterCanvas.h"
 #include "PrintCertificate.h"
+#include "SignatureField.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 
 namespace arc::PagesPdf {
 
-bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages)
+bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages, std::optional<PrintResult> *lastPage)
 {
     PainterCanvas canvas(device);
     canvas.keepJobOpen();
-    for (const CertificatePage &page : pages)
-        PrintCertificate(canvas, page);
+    for (const CertificatePage &page : pages) {
+        PrintResult drawn = PrintCertificate(canvas, page);
+        if (lastPage)
+            *lastPage = std::move(drawn);
+    }
     canvas.finishJob();
     return canvas.ok();
 }
 
-QByteArray bytes(const std::vector<CertificatePage> &pages)
+QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureField)
 {
+    if (signatureField)
+        *signatureField = QRectF();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool made = false;
@@ -30,7 +36,13 @@ QByteArray bytes(const std::vector<CertificatePage> &pages)
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
-        made = !pages.empty() && print(writer, pages);
+        std::optional<PrintResult> drawn;
+        made = !pages.empty() && print(writer, pages, &drawn);
+        if (signatureField && pages.size() == 1 && drawn && drawn->signatureBox) {
+            QPageLayout layout = writer.pageLayout();
+            layout.setOrientation(drawn->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+            *signatureField = arc::signatureField(*drawn->signatureBox, layout);
+        }
     }
     return made ? buffer.data() : QByteArray();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "CertificatePage.h"
+#include "PrintCertificate.h"
 
 #include <QByteArray>
+#include <QRectF>
+#include <optional>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -14,8 +17,12 @@ namespace arc {
 // a printer. False or empty when the job could not be made.
 namespace PagesPdf {
 
-QByteArray bytes(const std::vector<CertificatePage> &pages);
-bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages);
+// `signatureField`, if given, is set to where the signature lies on a
+// file of one page, in PDF points (null when none is drawn), so that the
+// page can be signed there.
+QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureField = nullptr);
+bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages,
+           std::optional<PrintResult> *lastPage = nullptr);
 
 } // namespace PagesPdf
 
