@@ -5,6 +5,7 @@
 #include "KeysOf.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
+#include "SignatoryKeys.h"
 
 #include <QSaveFile>
 #include <optional>
@@ -64,9 +65,8 @@ CommandOutcome makeSigningKey(DataFolder &data, const QString &name, const QStri
     if (found == KeyStore::Found::Failed)
         return CommandOutcome::refused(QStringLiteral("The shop authority cannot be read: %1.").arg(error));
     const bool isNew = found == KeyStore::Found::No;
-    // Named after the shop, whose name the organisations list holds first.
     SigningResult<ShopAuthority> authority =
-        isNew ? ShopAuthority::create(ReferenceLists::organizations(data.organizations()).value(0).name, passphrase)
+        isNew ? ShopAuthority::create(SignatoryKeys::authorityName(data), passphrase)
               : ShopAuthority::open(stored, passphrase);
     if (!authority.ok())
         return CommandOutcome::refused(authority.error().message);

@@ -1,7 +1,7 @@
 #include "SignatoryCommands.h"
 
 #include "DataFolder.h"
-#include "KeyNotices.h"
+#include "SignatoryKeys.h"
 #include "KeysOf.h"
 #include "SignatoryPasswords.h"
 #include "SignaturesOf.h"
@@ -26,7 +26,7 @@ CommandOutcome resetPassword(DataFolder &data, const QString &name, const QStrin
                 text + QStringLiteral("\nThe old signing key of %1 could not be removed from %2: %3. It cannot be "
                                       "opened with the new password; remove it by hand.")
                            .arg(name, keys->place(), error)};
-    return CommandOutcome::doneWith(text + QLatin1Char('\n') + keyRemovedNotice(name));
+    return CommandOutcome::doneWith(text + QLatin1Char('\n') + SignatoryKeys::removedByReset(name));
 }
 
 CommandOutcome addSignature(DataFolder &data, const QString &fileName, const QByteArray &bytes)

@@ -169,6 +169,10 @@ void MainWindow::connectControls()
             m_signatories->open(m_signIn->signatory(), m_signIn->signedInWithMaster());
     });
     connect(m_signatories, &SignatoriesPanel::saved, m_signIn, &SignIn::update);
+    m_signatories->setSigningKeys([this] { return m_signIn->signingKey(); },
+                                  [this](qint64 row, std::unique_ptr<SigningKey> key) {
+                                      m_signIn->keepSigningKey(row, std::move(key));
+                                  });
     connect(m_itemEntry, &ItemEntry::statusTaken, this, &MainWindow::checkstat);
     connect(m_itemEntry, &ItemEntry::partTaken, m_certificate, &CertificateOnScreen::buildtext13);
     connect(m_countries, &CountriesPanel::countryDeleted, m_certificate, &CertificateOnScreen::SetCountryList);

@@ -8,10 +8,12 @@
 #include "MessageBoxes.h"
 #include "PanelParts.h"
 #include "Passwords.h"
+#include "SignatoryCertificates.h"
 #include "SignatoryPasswords.h"
 #include "SignatoryRights.h"
 #include "ReferenceLists.h"
 #include "SignaturesOf.h"
+#include "SigningCertificateDialog.h"
 #include "ReferenceRows.h"
 
 #include <QCheckBox>
@@ -107,7 +109,16 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     g->addLayout(buttons, 6, 0, 1, 3);
     report = new ActivityReport(folder, messages, combo6);
     g->addWidget(report, 7, 0, 1, 3);
-    g->setRowStretch(8, 1);
+    g->setRowStretch(9, 1);
+    m_certificates = std::make_unique<SignatoryCertificates>(folder);
+    setSigningKeys([] { return nullptr; }, [](qint64, std::unique_ptr<SigningKey>) {});
+    certificateInfo = new QLabel;
+    certificateInfo->setObjectName(QStringLiteral("CertificateInfo"));
+    certificateInfo->setWordWrap(true);
+    signingCertificate = PanelParts::button("SigningCertificate", QStringLiteral("Signing certificate..."), "black");
+    g->addWidget(certificateInfo, 8, 0, 1, 2);
+    g->addWidget(signingCertificate, 8, 2);
+    connect(signingCertificate, &QPushButton::clicked, this, &SignatoriesPanel::openSigningCertificate);
 
     connect(combo6, &QComboBox::activated, this, &SignatoriesPanel::choose);
     connect(yes, &QRadioButton::clicked, this, &SignatoriesPanel::chooseYes);
@@ -129,6 +140,8 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     connect(exitButton, &QPushButton::clicked, this, &SignatoriesPanel::exitPanel);
     hide();
 }
+
+SignatoriesPanel::~SignatoriesPanel() = default;
 
 void SignatoriesPanel::fillList()
 {
@@ -264,6 +277,7 @@ void SignatoriesPanel::choose(int index)
     m_signatureChanged = false;
     m_filling = true;
     newName->setText(agents.text(QStringLiteral("Name")));
+    showCertificate();
     certification->setText(agents.text(QStringLiteral("ApprovalNumber")));
     // No password is ever shown: a new one is typed, an empty box keeps
     // the stored one.
@@ -306,6 +320,7 @@ void SignatoriesPanel::newSignatory()
     useElectronic->setEnabled(true);
     useElectronic->setChecked(false);
     listBitmaps();
+    certificateInfo->clear();
     newName->setFocus();
     deleteButton->setEnabled(false);
     newButton->setEnabled(false);
@@ -330,6 +345,7 @@ void SignatoriesPanel::save()
         return;
     }
     AgentEntry entry{newName->text(), password, certification->text(), m_loadedRow};
+    const QString typedPassword = newPassword->text();
     // The signature stays as stored unless the user changed it here.
     const bool keepSignature = !adding && !m_signatureChanged;
     const QList<QListWidgetItem *> picked = files->selectedItems();
@@ -371,9 +387,19 @@ void SignatoriesPanel::save()
                 list->setItemText(i, entry.name);
             }
         }
-        if (m_signedIn && m_signedIn->rowId == entry.rowId)
+        const bool own = m_signedIn && m_signedIn->rowId == entry.rowId;
+        if (own)
             m_signedIn = entry;
         emit saved(entry);
+        // The signing key goes with the password: kept under his own new one,
+        // removed by anyone else's reset.
+        if (!typedPassword.isEmpty()) {
+            const QString note = m_certificates->passwordSaved(entry.name, own, own ? m_signedInKey() : nullptr,
+                                                               typedPassword);
+            if (!note.isEmpty())
+                m_messages.ask({note, QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Information});
+            showCertificate();
+        }
     }
     setAdministering(m_administering);
 }
@@ -410,6 +436,7 @@ void SignatoriesPanel::deleteSignatory()
     deleteButton->setEnabled(false);
     m_loadedRow = 0;
     m_storedPassword.clear();
+    certificateInfo->clear();
 }
 
 void SignatoriesPanel::exitPanel()
@@ -419,6 +446,46 @@ void SignatoriesPanel::exitPanel()
     newName->hide();
     hide();
     emit setupMayClose(true);
+}
+
+void SignatoriesPanel::setSigningKeys(std::function<const SigningKey *()> signedInKey,
+                                      std::function<void(qint64, std::unique_ptr<SigningKey>)> keep)
+{
+    m_signedInKey = std::move(signedInKey);
+    m_keepKey = std::move(keep);
+}
+
+void SignatoriesPanel::showCertificate()
+{
+    const int k = PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow);
+    certificateInfo->setText(m_loadedRow == 0 || k < 0 ? QString()
+                                                       : m_certificates->describe(combo6->itemText(k)));
+}
+
+void SignatoriesPanel::openSigningCertificate()
+{
+    const int k = PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow);
+    const SignatoryRights::Certifying may = SignatoryRights::mayCertify(
+        m_administering, k < 0 ? 0 : m_loadedRow, m_signedIn ? std::optional(m_signedIn->rowId) : std::nullopt);
+    const AgentEntry who = k < 0 ? AgentEntry() : combo6->itemData(k).value<AgentEntry>();
+    if (may != SignatoryRights::Certifying::Allowed) {
+        m_messages.ask({may == SignatoryRights::Certifying::Nothing
+                            ? QStringLiteral("No stored signatory is chosen. Choose one in the list, or save the "
+                                             "new one first.")
+                            : QStringLiteral("Only an administrator or %1 may make or bring in the signing "
+                                             "certificate of %1.")
+                                  .arg(who.name),
+                        QStringLiteral("Signing certificate"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        return;
+    }
+    auto *dialog = new SigningCertificateDialog(*m_certificates, m_messages, {who.name, who.approvalNumber},
+                                                m_storedPassword, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, row = m_loadedRow] {
+        m_keepKey(row, dialog->takeKey());
+        showCertificate();
+    });
+    dialog->open();
 }
 
 } // namespace arc

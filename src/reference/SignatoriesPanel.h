@@ -3,10 +3,13 @@
 #include "ReferenceLists.h"
 
 #include <QFrame>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -19,6 +22,8 @@ class AddMode;
 class DataFolder;
 class EntryBox;
 class MessageBoxes;
+class SignatoryCertificates;
+class SigningKey;
 
 // The signatories (DMIRs) panel: names, certification numbers, passwords,
 // the administrator right and the signature bitmap of each signatory.
@@ -28,6 +33,7 @@ public:
     // `accessNames` is the Access Control name list, kept in step.
     SignatoriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, QComboBox *accessNames,
                      QWidget *parent = nullptr);
+    ~SignatoriesPanel() override;
 
     // The "DMIRs" button, for whoever signed in (`who`, a signatory, or
     // the master password). Returns whether the panel opened.
@@ -37,6 +43,12 @@ public:
     void save();
     void deleteSignatory();
     void exitPanel();
+    // "Signing certificate..." for the signatory shown.
+    void openSigningCertificate();
+    // The key opened at sign-in, kept under a new password when its owner
+    // changes his own; `keep` receives a new key made for a signatory.
+    void setSigningKeys(std::function<const SigningKey *()> signedInKey,
+                        std::function<void(qint64 agentRow, std::unique_ptr<SigningKey>)> keep);
 
     QComboBox *combo6;       // "DMIR Name"
     EntryBox *newName;       // Text47_17
@@ -49,6 +61,8 @@ public:
     QListWidget *files;      // File1
     QPushButton *saveButton, *deleteButton, *newButton, *exitButton;
     ActivityReport *report; // the chosen signatory's activity in a period
+    QPushButton *signingCertificate; // SigningCertificate
+    QLabel *certificateInfo;         // CertificateInfo
 
 signals:
     // False while the panel is open: the set-up panel stays open under it.
@@ -64,6 +78,7 @@ private:
     void listBitmaps();
     void loadRow(qint64 rowId, bool &found);
     void fillList();
+    void showCertificate();
 
     DataFolder &m_folder;
     AddMode &m_addMode;
@@ -78,6 +93,9 @@ private:
     bool m_signatureChanged = false;
     bool m_filling = false;       // the program, not the user, is setting the boxes
     bool m_administering = false; // an administrator opened the panel
+    std::unique_ptr<SignatoryCertificates> m_certificates;
+    std::function<const SigningKey *()> m_signedInKey;
+    std::function<void(qint64, std::unique_ptr<SigningKey>)> m_keepKey;
 };
 
 } // namespace arc

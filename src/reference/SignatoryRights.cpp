@@ -26,3 +26,14 @@ Deleting mayDelete(bool administering, bool adding, qint64 chosenRow, std::optio
 }
 
 } // namespace arc::SignatoryRights
+
+namespace arc::SignatoryRights {
+
+Certifying mayCertify(bool administering, qint64 chosenRow, std::optional<qint64> signedInRow)
+{
+    if (chosenRow == 0)
+        return Certifying::Nothing;
+    return administering || signedInRow == chosenRow ? Certifying::Allowed : Certifying::Refused;
+}
+
+} // namespace arc::SignatoryRights

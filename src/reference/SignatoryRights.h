@@ -32,3 +32,15 @@ enum class Deleting {
 Deleting mayDelete(bool administering, bool adding, qint64 chosenRow, std::optional<qint64> signedInRow);
 
 } // namespace arc::SignatoryRights
+
+namespace arc::SignatoryRights {
+
+enum class Certifying {
+    Nothing, // no stored signatory chosen
+    Refused, // neither an administrator nor the signatory himself
+    Allowed,
+};
+// Making or bringing in a signatory's signing certificate.
+Certifying mayCertify(bool administering, qint64 chosenRow, std::optional<qint64> signedInRow);
+
+} // namespace arc::SignatoryRights

@@ -5,6 +5,7 @@
 #include "DateText.h"
 #include "EntryBox.h"
 #include "ItemGridModel.h"
+#include "KeysOf.h"
 #include "MessageBoxes.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
@@ -35,6 +36,15 @@ Message unreadSignatories(const QString &store, const DbStatus &status)
                            "when they can be read and none of them is an administrator. Try again later.")
                 .arg(QDir::toNativeSeparators(store), why),
             QStringLiteral("Access Control"), Message::Buttons::Ok, Message::Icon::Exclamation};
+}
+
+Message keyNotOpened(const QString &name, const QString &why)
+{
+    return {QStringLiteral("The signing key of %1 could not be opened: %2\nIssued PDFs will carry no digital "
+                           "signature until %1 has a new signing certificate (Set-up, DMIRs, \"Signing "
+                           "certificate...\").")
+                .arg(name, why),
+            QStringLiteral("Signing key"), Message::Buttons::Ok, Message::Icon::Exclamation};
 }
 } // namespace
 
@@ -85,6 +95,7 @@ void SignIn::AgentSecurity()
     m_checking = true;
     const QString typed = m_panel.text44->text();
     const int k = m_panel.combo4->currentIndex();
+    m_signingKey.reset();
     if (k < 0) {
         // Without a data folder there is no one to ask, and one must be chosen.
         bool administrator = false;
@@ -129,6 +140,7 @@ void SignIn::AgentSecurity()
     m_signatory = agent;
     m_panel.hide();
     emit signedIn();
+    openSigningKey(agent.name, typed);
     if (const std::optional<SignInFill> fill =
             signInFill(agent.name, agent.approvalNumber, m_lines.line(0).status, DateText::today())) {
         if (fill->block == SigningBlock::Block13) {
@@ -144,9 +156,40 @@ void SignIn::AgentSecurity()
     m_checking = false;
 }
 
+void SignIn::openSigningKey(const QString &name, const QString &password)
+{
+    if (!m_folder.isOpen())
+        return;
+    StoredSigningKey stored;
+    QString error;
+    const KeyStore::Found found = keysOf(m_folder)->signingKey(name, stored, &error);
+    if (found == KeyStore::Found::No)
+        return;
+    if (found == KeyStore::Found::Failed) {
+        m_messages.ask(keyNotOpened(name, error + QLatin1Char('.')));
+        return;
+    }
+    SigningResult<SigningKey> opened = SigningKey::open(stored, password);
+    if (opened.ok()) {
+        m_signingKey = std::make_unique<SigningKey>(std::move(opened.value()));
+        return;
+    }
+    // The password was accepted, so the key was kept under another one.
+    m_messages.ask(keyNotOpened(name, opened.fault() == SigningFault::WrongPassword
+                                          ? QStringLiteral("it is kept under an earlier password, which was reset.")
+                                          : opened.error().message));
+}
+
+void SignIn::keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key)
+{
+    if (m_signatory && m_signatory->rowId == agentRow)
+        m_signingKey = std::move(key);
+}
+
 void SignIn::signOut()
 {
     m_signatory.reset();
+    m_signingKey.reset();
     m_master = false;
     m_signature = QImage();
     emit signatureChanged(m_signature);

@@ -53,6 +53,9 @@ public:
     void signOut();
     // The signed-in signatory's row was saved with new details.
     void update(const AgentEntry &entry);
+    // A new key for the signatory of `agentRow` was made with his password:
+    // held from now on if he is the one signed in.
+    void keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key);
 
 signals:
     void exitRequested();
@@ -65,6 +68,7 @@ protected:
 
 private:
     void loadSignature(qint64 agentRow);
+    void openSigningKey(const QString &name, const QString &password);
 
     AccessPanel &m_panel;
     SignatureBlocks m_blocks;

@@ -5,7 +5,7 @@
 
 #include "CertificateInfo.h"
 #include "KeyCommands.h"
-#include "KeyNotices.h"
+#include "SignatoryKeys.h"
 #include "KeysOf.h"
 #include "OpenedSource.h"
 #include "Passwords.h"
@@ -119,8 +119,8 @@ TEST_P(KeyCommandsTest, AResetPasswordTakesTheSignatorysKeyWithIt)
 {
     ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
     const CommandOutcome reset = SignatoryCommands::resetPassword(data, kPat, "new-pw");
-    EXPECT_EQ(reset.text, "The password of Pat Doe has been reset.\n" + keyRemovedNotice(kPat));
-    EXPECT_EQ(keyRemovedNotice(kPat), "The signing key of Pat Doe was removed with the old password: Pat Doe needs "
+    EXPECT_EQ(reset.text, "The password of Pat Doe has been reset.\n" + SignatoryKeys::removedByReset(kPat));
+    EXPECT_EQ(SignatoryKeys::removedByReset(kPat), "The signing key of Pat Doe was removed with the old password: Pat Doe needs "
                                       "a new signing certificate.");
     StoredSigningKey gone;
     EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);

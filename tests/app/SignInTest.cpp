@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "CertificateInfo.h"
+#include "KeysOf.h"
 #include "Passwords.h"
 
 #include <QFocusEvent>
@@ -150,6 +152,34 @@ TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
     signInAs(*window, "Pat Doe", "Secret1");
     EXPECT_FALSE(panelShown()) << "the hash lets the same password in again";
     messages.expectNothingAsked();
+}
+
+// The signing key opens with the password typed at sign-in and is held in
+// memory; one kept under another password still lets its owner in, and he
+// is told once why his PDFs will go unsigned. Signing out drops the key.
+TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
+{
+    const auto authority = arc::ShopAuthority::create("Shop", "passphrase");
+    ASSERT_TRUE(authority.ok());
+    const auto keys = arc::keysOf(window->dataFolder());
+    for (const auto &[name, password] : {std::pair{"Pat Doe", "Secret1"}, std::pair{"No Number", "reset since"}})
+        ASSERT_TRUE(keys->putSigningKey(
+            name, arc::SigningKey::make(authority.value(), {name, "D-1"}, password).value(), nullptr));
+
+    signInAs(*window, "Pat Doe", "Secret1");
+    ASSERT_NE(window->signIn().signingKey(), nullptr);
+    EXPECT_EQ(arc::CertificateInfo::of(window->signIn().signingKey()->certificate()).commonName, "Pat Doe");
+    messages.expectNothingAsked();
+
+    signInAs(*window, "No Number", "pw");
+    messages.expectAsked("Signing key", {"The signing key of No Number could not be opened", "earlier password",
+                                         "no digital signature", "new signing certificate"});
+    EXPECT_FALSE(panelShown());
+    EXPECT_EQ(window->signIn().signingKey(), nullptr) << "not the previous signatory's key";
+
+    signInAs(*window, "Pat Doe", "Secret1");
+    window->signIn().signOut();
+    EXPECT_EQ(window->signIn().signingKey(), nullptr);
 }
 
 // The master password sets up the first administrator. It is refused
