@@ -123,7 +123,14 @@ protected:
 // reads; a deleted house leaves both lists.
 TEST_F(ForwardersPanelTest, AddChangeDeleteKeepTheScreensListInStep)
 {
+    const auto addressEnabled = [this] {
+        QString on;
+        for (const arc::EntryBox *line : panel->address)
+            on += line->isEnabled() ? '1' : '0';
+        return on;
+    };
     openPanel();
+    EXPECT_EQ(addressEnabled(), "0000") << "nothing typed before New is wiped by it";
     add("Zephyr Cargo", {"Pier 9", "", "", "Oslo"});
     add("Acme Freight", {"Dock 4", "1 Harbour Rd", "Miami FL", "USA"});
     EXPECT_EQ(names(screenList), " Freight Forwarder|Acme Freight|Zephyr Cargo");
@@ -143,7 +150,9 @@ TEST_F(ForwardersPanelTest, AddChangeDeleteKeepTheScreensListInStep)
     EXPECT_EQ(stored("SELECT FHInfo1 FROM ForwardingHouses WHERE ForwardHouse = 'Acme Freight'"), "Dock 12");
     EXPECT_EQ(screenEntry("Acme Freight").info.value(0), "Dock 12");
 
+    EXPECT_EQ(addressEnabled(), "1111") << "a house is chosen";
     panel->deleteEntry();
+    EXPECT_EQ(addressEnabled(), "0000") << "no house is chosen after Delete";
     EXPECT_EQ(names(screenList), " Freight Forwarder|Zephyr Cargo");
     EXPECT_EQ(stored("SELECT group_concat(ForwardHouse) FROM ForwardingHouses"), "Zephyr Cargo");
     panel->save();
