@@ -8,6 +8,7 @@
 #include "CopyCount.h"
 #include "DataFolder.h"
 #include "PainterCanvas.h"
+#include "PreviewWindow.h"
 #include "PrintPanel.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
@@ -43,6 +44,7 @@ PrintCommand::PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSourc
     };
     m_runPreview = [this](QPrinter &printer, const std::function<void(QPrinter *)> &paint) {
         QPrintPreviewDialog dialog(&printer, m_window);
+        showWholePage(dialog, *m_window);
         connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *p) { paint(p); });
         dialog.exec();
     };
