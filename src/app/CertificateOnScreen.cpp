@@ -364,7 +364,10 @@ void CertificateOnScreen::newForm()
     NewFormDefaults();
     m_screen->grid1->setFocus();
     m_screen->combo3->show();
+    emit told(QStringLiteral("New certificate %1").arg(tracking()));
 }
+
+QString CertificateOnScreen::tracking() const { return m_screen->block3Tracking->text().trimmed(); }
 
 void CertificateOnScreen::reportStoreFailure(const QString &what, const DbStatus &status)
 {
@@ -436,6 +439,7 @@ bool CertificateOnScreen::save()
     m_currentFormIndex = key;
     m_newFormFlag = 0;
     m_edits->reset();
+    emit told(QStringLiteral("Certificate %1 saved").arg(tracking()));
     if (s.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
@@ -454,6 +458,7 @@ bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     m_newFormFlag = 0;
     m_issued->refresh(false, m_currentFormIndex);
     m_edits->reset();
+    emit told(QStringLiteral("Certificate %1 saved").arg(tracking()));
     if (stored->status.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
@@ -484,11 +489,13 @@ void CertificateOnScreen::deleteForm()
         return;
     if (m_messages.ask(Prompts::kDeleteForm) != Message::Answer::Yes)
         return;
+    const QString gone = tracking();
     const DbStatus s = m_store->deleteCurrent();
     if (!s.ok()) {
         reportStoreFailure(QStringLiteral("The certificate was not deleted"), s);
         return;
     }
+    emit told(QStringLiteral("Certificate %1 deleted").arg(gone));
     DataView &header = m_folder.header();
     if (!header.tableHasRows()) {
         if (const DbStatus r = header.refresh(); !r.ok())

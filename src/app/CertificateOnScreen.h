@@ -64,7 +64,12 @@ public:
     // What the issue log says of the certificate on screen.
     IssuedCertificate &issued() const { return *m_issued; }
 
+signals:
+    // What was done, for the status line.
+    void told(const QString &what);
+
 private:
+    QString tracking() const;
     void fillFromDefaults();
     void showStoredCertificate();
     void setBlockEnabled(bool block13);

@@ -23,6 +23,7 @@
 #include "ItemGridModel.h"
 #include "EntryRefusals.h"
 #include "LegacyConverter.h"
+#include "MenuBar.h"
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
 #include "PartsPanel.h"
@@ -38,12 +39,14 @@
 #include "SetupPanel.h"
 #include "PageFromScreen.h"
 #include "PrintCommand.h"
+#include "PrintPanel.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
 #include "SignerOf.h"
 #include "SignatoryPasswords.h"
 #include "Statements.h"
 #include "StatementsPanel.h"
+#include "StatusLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,6 +83,10 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_screen = new CertificateScreen(m_grid, [this] { return newFormFlag() == 1; }, this);
     m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder, this);
     layout->addWidget(m_screen);
+    m_menu = new MenuBar(this);
+    layout->setMenuBar(m_menu);
+    m_status = new StatusLine(this);
+    layout->addWidget(m_status);
 
     // Panels over the screen, hidden but for the access panel.
     m_defaultsPanel = new DefaultsPanel(this);
@@ -105,7 +112,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_access->raise();
     m_signIn = new SignIn(*m_access,
                           {m_screen->block13dName, m_screen->block13cNumber, m_screen->block13eDate, m_screen->block14dName, m_screen->block14eDate,
-                           m_screen->block5Invoice},
+                           m_screen->grid1},
                           *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
     m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
@@ -136,6 +143,8 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         PanelDrag::attach(movable);
 
     connectControls();
+    bindMenus(find);
+    connectStatus();
     EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages);
     guardWhileSigningIn(true);
     move(0, 0);
@@ -152,7 +161,10 @@ void MainWindow::connectControls()
 {
     connect(m_screen->exitButton, &QPushButton::clicked, this, &MainWindow::exitForm);
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
-    connect(m_signIn, &SignIn::signedIn, this, [this] { guardWhileSigningIn(false); });
+    connect(m_signIn, &SignIn::signedIn, this, [this] {
+        guardWhileSigningIn(false);
+        toFirstEmptyCell();
+    });
     connect(m_signIn, &SignIn::signatureChanged, this,
             [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
@@ -182,6 +194,50 @@ void MainWindow::connectControls()
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
     connect(m_screen->block3Tracking, &EntryBox::enterPressed, m_screen->block5Invoice, qOverload<>(&QWidget::setFocus));
     connect(m_screen->block5Invoice, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
+}
+
+void MainWindow::bindMenus(QWidget *findPanel)
+{
+    using Item = MenuBar::Item;
+    CertificateScreen &s = *m_screen;
+    SetupPanel &setup = *m_setupPanel;
+    const std::pair<Item, QPushButton *> onScreen[] = {
+        {Item::New, s.newButton},         {Item::Save, s.saveButton},         {Item::Print, s.printButton},
+        {Item::Exit, s.exitButton},       {Item::Previous, s.previousButton}, {Item::Next, s.nextButton},
+        {Item::Find, s.findButton},       {Item::Setup, s.setupButton},       {Item::Defaults, s.defaultsButton},
+        {Item::Parts, s.partsButton}};
+    for (const auto &[item, button] : onScreen)
+        m_menu->bind(item, button);
+    m_menu->bind(Item::WritePdf, m_print->panel().pdfButton, s.printButton);
+    m_menu->bind(Item::ShowAll, static_cast<FindPanel *>(findPanel)->allButton, s.findButton);
+    const std::pair<Item, QPushButton *> onSetup[] = {{Item::Signatories, setup.dmirsButton},
+                                                      {Item::Countries, setup.countriesButton},
+                                                      {Item::ForwardHouses, setup.housesButton},
+                                                      {Item::Statements, setup.statementsButton}};
+    for (const auto &[item, button] : onSetup)
+        m_menu->bind(item, button, s.setupButton);
+}
+
+void MainWindow::connectStatus()
+{
+    const auto tellFrom = [this](auto *teller) {
+        connect(teller, &std::remove_pointer_t<decltype(teller)>::told, m_status, &StatusLine::tell);
+    };
+    tellFrom(m_certificate);
+    tellFrom(m_print);
+    tellFrom(m_settings);
+    tellFrom(m_signatories);
+    tellFrom(m_countries);
+    tellFrom(m_forwarders);
+    tellFrom(m_parts);
+    tellFrom(m_statements);
+    connect(m_print, &PrintCommand::issued, this, [this] {
+        m_status->tell(QStringLiteral("Certificate %1 issued").arg(m_screen->block3Tracking->text().trimmed()));
+    });
+    connect(m_signIn, &SignIn::signedIn, this, [this] {
+        m_status->showSignedIn(m_signIn->signatory() ? m_signIn->signatory()->name : QString(),
+                               m_signIn->signedInWithMaster());
+    });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -217,12 +273,30 @@ void MainWindow::activate()
         return;
     }
     SetDataPaths();
+    m_status->showSource(m_folder.isOpen() ? m_folder.path() : QString());
     if (m_screen->combo3->count() > 0) {
         // Selecting the first organisation chooses it, as a click would.
         m_screen->combo3->setCurrentIndex(0);
         m_certificate->chooseOrganization(0);
     }
-    m_access->combo4->setFocus();
+    // With the one signatory chosen, the password is what is left to type.
+    if (m_access->combo4->currentIndex() >= 0)
+        m_access->text44->setFocus();
+    else
+        m_access->combo4->setFocus();
+}
+
+void MainWindow::toFirstEmptyCell()
+{
+    const auto [row, column] = m_grid->firstEmptyCell();
+    {
+        // Only the cursor moves: the status check would redo the blocks the
+        // sign-in has just filled.
+        const QSignalBlocker quiet(m_grid);
+        m_grid->setCurrentCell(row, column, newFormFlag() == 1);
+    }
+    m_screen->grid1->setCurrentIndex(m_grid->index(row, column));
+    m_screen->grid1->setFocus();
 }
 
 void MainWindow::SetDataPaths()
@@ -278,7 +352,8 @@ void MainWindow::fillLists()
     m_access->combo4->clear();
     for (const AgentEntry &a : ReferenceLists::agents(m_folder.agents()))
         m_access->combo4->addItem(a.name, QVariant::fromValue(a));
-    m_access->combo4->setCurrentIndex(-1);
+    // The only signatory needs no choosing.
+    m_access->combo4->setCurrentIndex(m_access->combo4->count() == 1 ? 0 : -1);
 
     const QSignalBlocker b2(s.combo2);
     s.combo2->clear();
@@ -343,8 +418,10 @@ void MainWindow::folderChosen(const QString &folder)
     // Signatories belong to their data folder: whoever signed in here signs
     // in again there.
     m_signIn->signOut();
+    m_status->showSignedIn(QString(), false);
     guardWhileSigningIn(true);
     SetDataPaths();
+    m_status->showSource(m_folder.isOpen() ? m_folder.path() : QString());
 }
 
 void MainWindow::openPartsPanel()

@@ -28,6 +28,8 @@ class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
 class IssuePrinting;
+class MenuBar;
+class StatusLine;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -70,6 +72,8 @@ public:
     CountriesPanel &countriesPanel() const { return *m_countries; }
     ForwardersPanel &forwardersPanel() const { return *m_forwarders; }
     StatementsPanel &statementsPanel() const { return *m_statements; }
+    MenuBar &menuBar() const { return *m_menu; }
+    StatusLine &statusLine() const { return *m_status; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -83,6 +87,8 @@ private:
     // The folder in use, or while none is open the one recorded.
     QString folderInUse();
     void guardWhileSigningIn(bool signingIn);
+    // The keyboard's place once signed in.
+    void toFirstEmptyCell();
     void openPartsPanel();
     void openStatementsPanel();
     void fillLists();
@@ -92,6 +98,9 @@ private:
     QStringList certificateFindings();
     void placePanels();
     void connectControls();
+    void bindMenus(QWidget *findPanel);
+    // What the panels and commands did, the data source and who signed in.
+    void connectStatus();
 
     ProgramFolders m_folders;
     MessageBoxes &m_messages;
@@ -117,6 +126,8 @@ private:
     CertificateOnScreen *m_certificate = nullptr;
     SettingsPanels *m_settings = nullptr;
     std::unique_ptr<IssuePrinting> m_issuePrinting;
+    MenuBar *m_menu;
+    StatusLine *m_status;
     bool m_activated = false;
 };
 

@@ -14,6 +14,7 @@
 #include "PrintSettingsReader.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -114,7 +115,14 @@ void PrintCommand::ok()
     // does not know of never leaves.
     if (issuing && !m_issuing.record(pdfBytes(false), copies, QString()))
         return;
-    printCopies(copies);
+    if (issuing)
+        emit issued();
+    if (printCopies(copies)) {
+        const QString printer = m_printer.printerName();
+        emit told(QStringLiteral("%1 sent to %2")
+                      .arg(copies == 1 ? QStringLiteral("1 copy") : QStringLiteral("%1 copies").arg(copies),
+                           printer.isEmpty() ? QStringLiteral("the default printer") : printer));
+    }
 }
 
 bool PrintCommand::readyToIssue(bool &issuing)
@@ -192,12 +200,20 @@ void PrintCommand::askForPdf(bool issuing)
     // The file the user gets is byte for byte the one kept, so that it
     // can be checked against the log.
     const QByteArray bytes = pdfBytes(true);
-    if (!issuing)
-        writeFile(path, bytes);
-    else if (bytes.isEmpty())
+    if (!issuing) {
+        if (writeFile(path, bytes))
+            tellPdf(path);
+    } else if (bytes.isEmpty()) {
         m_messages.ask(PrintPrompts::pdfNotWritten(path));
-    else
-        m_issuing.record(bytes, 1, path);
+    } else if (m_issuing.record(bytes, 1, path)) {
+        emit issued();
+        tellPdf(path);
+    }
+}
+
+void PrintCommand::tellPdf(const QString &path)
+{
+    emit told(QStringLiteral("PDF written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }
