@@ -279,11 +279,7 @@ void MainWindow::activate()
         m_screen->combo3->setCurrentIndex(0);
         m_certificate->chooseOrganization(0);
     }
-    // With the one signatory chosen, the password is what is left to type.
-    if (m_access->combo4->currentIndex() >= 0)
-        m_access->text44->setFocus();
-    else
-        m_access->combo4->setFocus();
+    m_access->combo4->setFocus();
 }
 
 void MainWindow::toFirstEmptyCell()
