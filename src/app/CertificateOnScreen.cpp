@@ -365,8 +365,11 @@ bool CertificateOnScreen::newForm()
     NewFormDefaults();
     m_screen->grid1->setFocus();
     m_screen->combo3->show();
+    emit told(QStringLiteral("New certificate %1").arg(tracking()));
     return true;
 }
+
+QString CertificateOnScreen::tracking() const { return m_screen->block3Tracking->text().trimmed(); }
 
 void CertificateOnScreen::reportStoreFailure(const QString &what, const DbStatus &status)
 {
@@ -439,6 +442,7 @@ bool CertificateOnScreen::save()
     m_newFormFlag = 0;
     m_edits->reset();
     emit certificateShown(key);
+    emit told(QStringLiteral("Certificate %1 saved").arg(tracking()));
     if (s.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
@@ -458,6 +462,7 @@ bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     m_issued->refresh(false, m_currentFormIndex);
     m_edits->reset();
     emit certificateShown(m_currentFormIndex);
+    emit told(QStringLiteral("Certificate %1 saved").arg(tracking()));
     if (stored->status.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
@@ -490,11 +495,13 @@ void CertificateOnScreen::deleteForm()
         return;
     if (m_messages.ask(Prompts::kDeleteForm) != Message::Answer::Yes)
         return;
+    const QString gone = tracking();
     const DbStatus s = m_store->deleteCurrent();
     if (!s.ok()) {
         reportStoreFailure(QStringLiteral("The certificate was not deleted"), s);
         return;
     }
+    emit told(QStringLiteral("Certificate %1 deleted").arg(gone));
     DataView &header = m_folder.header();
     if (!header.tableHasRows()) {
         if (const DbStatus r = header.refresh(); !r.ok())

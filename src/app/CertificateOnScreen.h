@@ -72,8 +72,11 @@ public:
 signals:
     // A stored certificate is on screen: shown, or just saved.
     void certificateShown(qint64 formIndex);
+    // What was done, for the status line.
+    void told(const QString &what);
 
 private:
+    QString tracking() const;
     void fillFromDefaults();
     void showStoredCertificate();
     void setBlockEnabled(bool block13);

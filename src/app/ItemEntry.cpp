@@ -25,27 +25,56 @@ ItemEntry::ItemEntry(CertificateScreen &screen, ItemGridModel &lines, DataFolder
     connect(screen.list2, &QListWidget::itemClicked, this, &ItemEntry::takeStatus);
     screen.list1->installEventFilter(this);
     screen.list2->installEventFilter(this);
+    screen.grid1->installEventFilter(this);
 }
 
 void ItemEntry::stop()
 {
     m_screen.list1->removeEventFilter(this);
     m_screen.list2->removeEventFilter(this);
+    m_screen.grid1->removeEventFilter(this);
 }
 
 bool ItemEntry::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_screen.grid1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool opens = key->key() == Qt::Key_F4
+                           || (key->key() == Qt::Key_Down && key->modifiers().testFlag(Qt::AltModifier));
+        return opens && openListByKey();
+    }
     auto *list = qobject_cast<QListWidget *>(watched);
     if (list && event->type() == QEvent::FocusOut) {
         list->hide(); // the lists only live while they are used
-    } else if (list == m_screen.list1 && event->type() == QEvent::KeyPress) {
+    } else if (list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            takeSelectedPart();
+            if (list == m_screen.list1)
+                takeSelectedPart();
+            else
+                takeStatus(list->currentItem()); // as a click, for a list opened by key
             return true;
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool ItemEntry::openListByKey()
+{
+    const int column = m_lines.currentColumn();
+    if (column != ItemGridModel::PartNoColumn && column != ItemGridModel::StatusColumn)
+        return false;
+    // As the column's button does; the part list's button may first only
+    // switch its toggle off.
+    QPushButton *button = m_screen.columnButtons[column];
+    button->click();
+    QListWidget *list = column == ItemGridModel::PartNoColumn ? m_screen.list1 : m_screen.list2;
+    if (list->isHidden())
+        button->click();
+    // Chosen from with the arrows and Enter.
+    if (!list->isHidden())
+        list->setFocus();
+    return true;
 }
 
 void ItemEntry::togglePartList()

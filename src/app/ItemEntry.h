@@ -25,6 +25,9 @@ public:
     void lookUpCurrentPart();
     void takeSelectedPart();
     void takeStatus(QListWidgetItem *item);
+    // F4 or Alt+Down in the grid: the list of the current cell's column
+    // opens, as its button opens it. False for a column without a list.
+    bool openListByKey();
 
     // The window is going: its lists still send events while they are
     // destroyed, after the screen they belong to.

@@ -26,6 +26,7 @@
 #include "ItemGridModel.h"
 #include "EntryRefusals.h"
 #include "LegacyConverter.h"
+#include "MenuBar.h"
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
 #include "PartsPanel.h"
@@ -37,17 +38,20 @@
 #include "ProgramFolder.h"
 #include "Prompts.h"
 #include "RecentCertificates.h"
+#include "RegisterExportDialog.h"
 #include "ReferenceLists.h"
 #include "SettingsPanels.h"
 #include "SetupPanel.h"
 #include "PageFromScreen.h"
 #include "PrintCommand.h"
+#include "PrintPanel.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
 #include "SignerOf.h"
 #include "SignatoryPasswords.h"
 #include "Statements.h"
 #include "StatementsPanel.h"
+#include "StatusLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,6 +60,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -84,6 +89,10 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_screen = new CertificateScreen(m_grid, [this] { return newFormFlag() == 1; }, this);
     m_itemEntry = new ItemEntry(*m_screen, *m_grid, m_folder, this);
     layout->addWidget(m_screen);
+    m_menu = new MenuBar(this);
+    layout->setMenuBar(m_menu);
+    m_status = new StatusLine(this);
+    layout->addWidget(m_status);
 
     // Panels over the screen, hidden but for the access panel.
     m_defaultsPanel = new DefaultsPanel(this);
@@ -109,7 +118,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_access->raise();
     m_signIn = new SignIn(*m_access,
                           {m_screen->block13dName, m_screen->block13cNumber, m_screen->block13eDate, m_screen->block14dName, m_screen->block14eDate,
-                           m_screen->block5Invoice},
+                           m_screen->grid1},
                           *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
     m_recent = new RecentCertificates(m_folders.perUser + QStringLiteral("recent.ini"), this);
@@ -145,6 +154,8 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         PanelDrag::attach(movable);
 
     connectControls();
+    bindMenus(find);
+    connectStatus();
     EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages);
     guardWhileSigningIn(true);
     move(0, 0);
@@ -161,7 +172,10 @@ void MainWindow::connectControls()
 {
     connect(m_screen->exitButton, &QPushButton::clicked, this, &MainWindow::exitForm);
     connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
-    connect(m_signIn, &SignIn::signedIn, this, [this] { guardWhileSigningIn(false); });
+    connect(m_signIn, &SignIn::signedIn, this, [this] {
+        guardWhileSigningIn(false);
+        toFirstEmptyCell();
+    });
     connect(m_signIn, &SignIn::signatureChanged, this,
             [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
@@ -199,6 +213,59 @@ void MainWindow::connectControls()
     connect(m_screen->block5Invoice, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
 }
 
+void MainWindow::bindMenus(QWidget *findPanel)
+{
+    using Item = MenuBar::Item;
+    CertificateScreen &s = *m_screen;
+    SetupPanel &setup = *m_setupPanel;
+    const std::pair<Item, QPushButton *> onScreen[] = {
+        {Item::New, s.newButton},         {Item::Save, s.saveButton},         {Item::Print, s.printButton},
+        {Item::Exit, s.exitButton},       {Item::Previous, s.previousButton}, {Item::Next, s.nextButton},
+        {Item::Find, s.findButton},       {Item::Setup, s.setupButton},       {Item::Defaults, s.defaultsButton},
+        {Item::Parts, s.partsButton}};
+    for (const auto &[item, button] : onScreen)
+        m_menu->bind(item, button);
+    m_menu->bind(Item::WritePdf, m_print->panel().pdfButton, s.printButton);
+    m_menu->bind(Item::ShowAll, static_cast<FindPanel *>(findPanel)->allButton, s.findButton);
+    const std::pair<Item, QPushButton *> onSetup[] = {{Item::Signatories, setup.dmirsButton},
+                                                      {Item::Countries, setup.countriesButton},
+                                                      {Item::ForwardHouses, setup.housesButton},
+                                                      {Item::Statements, setup.statementsButton}};
+    for (const auto &[item, button] : onSetup)
+        m_menu->bind(item, button, s.setupButton);
+    m_menu->bind(Item::Duplicate, s.duplicateButton);
+    m_menu->bind(Item::BatchSerials, s.batchButton);
+    m_menu->bind(Item::ExportRegister, [this] { RegisterExportDialog::run(this, m_folder, m_messages); });
+    auto *recent = new QMenu(this);
+    m_menu->action(Item::Recent)->setMenu(recent);
+    m_menu->action(Item::Recent)->setEnabled(true);
+    m_recent->keepFilled(
+        recent, [this] { return m_folder.isOpen() ? &m_folder.certificates() : nullptr; },
+        [this](qint64 formIndex) { showCertificate(formIndex); });
+}
+
+void MainWindow::connectStatus()
+{
+    const auto tellFrom = [this](auto *teller) {
+        connect(teller, &std::remove_pointer_t<decltype(teller)>::told, m_status, &StatusLine::tell);
+    };
+    tellFrom(m_certificate);
+    tellFrom(m_print);
+    tellFrom(m_settings);
+    tellFrom(m_signatories);
+    tellFrom(m_countries);
+    tellFrom(m_forwarders);
+    tellFrom(m_parts);
+    tellFrom(m_statements);
+    connect(m_print, &PrintCommand::issued, this, [this] {
+        m_status->tell(QStringLiteral("Certificate %1 issued").arg(m_screen->block3Tracking->text().trimmed()));
+    });
+    connect(m_signIn, &SignIn::signedIn, this, [this] {
+        m_status->showSignedIn(m_signIn->signatory() ? m_signIn->signatory()->name : QString(),
+                               m_signIn->signedInWithMaster());
+    });
+}
+
 void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -232,12 +299,26 @@ void MainWindow::activate()
         return;
     }
     SetDataPaths();
+    m_status->showSource(m_folder.isOpen() ? m_folder.path() : QString());
     if (m_screen->combo3->count() > 0) {
         // Selecting the first organisation chooses it, as a click would.
         m_screen->combo3->setCurrentIndex(0);
         m_certificate->chooseOrganization(0);
     }
     m_access->combo4->setFocus();
+}
+
+void MainWindow::toFirstEmptyCell()
+{
+    const auto [row, column] = m_grid->firstEmptyCell();
+    {
+        // Only the cursor moves: the status check would redo the blocks the
+        // sign-in has just filled.
+        const QSignalBlocker quiet(m_grid);
+        m_grid->setCurrentCell(row, column, newFormFlag() == 1);
+    }
+    m_screen->grid1->setCurrentIndex(m_grid->index(row, column));
+    m_screen->grid1->setFocus();
 }
 
 void MainWindow::SetDataPaths()
@@ -294,7 +375,8 @@ void MainWindow::fillLists()
     m_access->combo4->clear();
     for (const AgentEntry &a : ReferenceLists::agents(m_folder.agents()))
         m_access->combo4->addItem(a.name, QVariant::fromValue(a));
-    m_access->combo4->setCurrentIndex(-1);
+    // The only signatory needs no choosing.
+    m_access->combo4->setCurrentIndex(m_access->combo4->count() == 1 ? 0 : -1);
 
     const QSignalBlocker b2(s.combo2);
     s.combo2->clear();
@@ -361,8 +443,10 @@ void MainWindow::folderChosen(const QString &folder)
     // Signatories belong to their data folder: whoever signed in here signs
     // in again there.
     m_signIn->signOut();
+    m_status->showSignedIn(QString(), false);
     guardWhileSigningIn(true);
     SetDataPaths();
+    m_status->showSource(m_folder.isOpen() ? m_folder.path() : QString());
 }
 
 void MainWindow::openPartsPanel()

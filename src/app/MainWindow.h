@@ -29,6 +29,8 @@ class SignatoriesPanel;
 class ItemGridModel;
 class IssuePrinting;
 class RecentCertificates;
+class MenuBar;
+class StatusLine;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -75,6 +77,8 @@ public:
     RecentCertificates &recent() const { return *m_recent; }
     // Show a stored certificate by its key, as a choice from a list would.
     bool showCertificate(qint64 formIndex);
+    MenuBar &menuBar() const { return *m_menu; }
+    StatusLine &statusLine() const { return *m_status; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -88,6 +92,8 @@ private:
     // The folder in use, or while none is open the one recorded.
     QString folderInUse();
     void guardWhileSigningIn(bool signingIn);
+    // The keyboard's place once signed in.
+    void toFirstEmptyCell();
     void openPartsPanel();
     void openStatementsPanel();
     void fillLists();
@@ -97,6 +103,9 @@ private:
     QStringList certificateFindings();
     void placePanels();
     void connectControls();
+    void bindMenus(QWidget *findPanel);
+    // What the panels and commands did, the data source and who signed in.
+    void connectStatus();
 
     ProgramFolders m_folders;
     MessageBoxes &m_messages;
@@ -123,6 +132,8 @@ private:
     SettingsPanels *m_settings = nullptr;
     std::unique_ptr<IssuePrinting> m_issuePrinting;
     RecentCertificates *m_recent = nullptr;
+    MenuBar *m_menu;
+    StatusLine *m_status;
     bool m_activated = false;
 };
 

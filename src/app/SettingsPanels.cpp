@@ -70,11 +70,15 @@ void SettingsPanels::openSetup()
 void SettingsPanels::closeSetup()
 {
     if (m_folder.isOpen()) {
-        if (const DbStatus s = m_setup.organizations->close(); !s.ok())
-            report(QStringLiteral("The organisation was not saved"), s);
-        if (const DbStatus s = SetupSettings::store(m_folder.defaults(), m_setup.settings()); !s.ok())
-            report(QStringLiteral("The settings were not saved"), s);
+        const DbStatus organization = m_setup.organizations->close();
+        if (!organization.ok())
+            report(QStringLiteral("The organisation was not saved"), organization);
+        const DbStatus settings = SetupSettings::store(m_folder.defaults(), m_setup.settings());
+        if (!settings.ok())
+            report(QStringLiteral("The settings were not saved"), settings);
         emit organizationsStored();
+        if (organization.ok() && settings.ok())
+            emit told(QStringLiteral("Set-up saved"));
     }
     m_setup.hide();
     showSaveCaption(false, m_screen.setupButton, QStringLiteral("Set-up"));
@@ -126,6 +130,8 @@ void SettingsPanels::closeDefaults()
             report(QStringLiteral("The defaults were not saved"), s);
             return;
         }
+        if (s.ok())
+            emit told(QStringLiteral("Defaults saved"));
     }
     m_defaults.hide();
     showSaveCaption(false, m_screen.defaultsButton, QStringLiteral("Defaults"));

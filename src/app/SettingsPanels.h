@@ -39,6 +39,8 @@ signals:
     void setupShown();
     // The organisations were stored: block 4's list is filled again.
     void organizationsStored();
+    // What was done, for the status line.
+    void told(const QString &what);
 
 private:
     void showSaveCaption(bool save, QPushButton *button, const QString &caption);

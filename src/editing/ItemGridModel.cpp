@@ -105,6 +105,15 @@ void ItemGridModel::rowRebuilt(int row)
     emit dataChanged(index(row, 0), index(row, kColumns - 1));
 }
 
+std::pair<int, int> ItemGridModel::firstEmptyCell() const
+{
+    for (int row = 0; row < kItemSlots; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            if (cellText(row, column).isEmpty())
+                return {row, column};
+    return {0, 0};
+}
+
 void ItemGridModel::setCurrentCell(int row, int column, bool newForm)
 {
     row = std::clamp(row, 0, kItemSlots - 1);

@@ -49,6 +49,9 @@ public:
     // typing flag is cleared.
     void setCurrentCell(int row, int column, bool newForm);
     bool typing() const { return m_typing; }
+    // Row and column of the first cell holding nothing, line by line; the
+    // first cell when every one holds something.
+    std::pair<int, int> firstEmptyCell() const;
 
     // A key typed into the current cell: a printable character, Backspace
     // ("\b") or Ctrl+Enter ("\n", a line break).

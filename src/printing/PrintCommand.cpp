@@ -8,12 +8,14 @@
 #include "CopyCount.h"
 #include "DataFolder.h"
 #include "PainterCanvas.h"
+#include "PreviewWindow.h"
 #include "PrintPanel.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
 #include "SignatureField.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -44,6 +46,7 @@ PrintCommand::PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSourc
     };
     m_runPreview = [this](QPrinter &printer, const std::function<void(QPrinter *)> &paint) {
         QPrintPreviewDialog dialog(&printer, m_window);
+        showWholePage(dialog, *m_window);
         connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *p) { paint(p); });
         dialog.exec();
     };
@@ -116,8 +119,14 @@ void PrintCommand::ok()
         const QByteArray pdf = pdfBytes(false, &field);
         if (!m_issuing.record(pdf, field, copies, QString()))
             return;
+        emit issued();
     }
-    printCopies(copies);
+    if (printCopies(copies)) {
+        const QString printer = m_printer.printerName();
+        emit told(QStringLiteral("%1 sent to %2")
+                      .arg(copies == 1 ? QStringLiteral("1 copy") : QStringLiteral("%1 copies").arg(copies),
+                           printer.isEmpty() ? QStringLiteral("the default printer") : printer));
+    }
 }
 
 bool PrintCommand::readyToIssue(bool &issuing)
@@ -196,12 +205,20 @@ void PrintCommand::askForPdf(bool issuing)
     // can be checked against the log.
     QRectF field;
     const QByteArray bytes = pdfBytes(true, &field);
-    if (!issuing)
-        writeFile(path, bytes);
-    else if (bytes.isEmpty())
+    if (!issuing) {
+        if (writeFile(path, bytes))
+            tellPdf(path);
+    } else if (bytes.isEmpty()) {
         m_messages.ask(PrintPrompts::pdfNotWritten(path));
-    else
-        m_issuing.record(bytes, field, 1, path);
+    } else if (m_issuing.record(bytes, field, 1, path)) {
+        emit issued();
+        tellPdf(path);
+    }
+}
+
+void PrintCommand::tellPdf(const QString &path)
+{
+    emit told(QStringLiteral("PDF written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }

@@ -89,7 +89,14 @@ public:
     };
     void setIssuing(Issuing issuing) { m_issuing = std::move(issuing); }
 
+signals:
+    // What was done, for the status line.
+    void told(const QString &what);
+    // A signed page was issued (kept and logged).
+    void issued();
+
 private:
+    void tellPdf(const QString &path);
     // The page issued lasts one press of a button.
     struct IssueScope {
         explicit IssueScope(PrintCommand &c) : command(c) {}

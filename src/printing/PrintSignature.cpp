@@ -2,6 +2,8 @@
 
 #include "PageCanvas.h"
 
+#include <QPainter>
+
 namespace arc {
 
 namespace {
@@ -53,6 +55,19 @@ QImage signatureInk(const QImage &image)
                 line[x] = qRgba(255, 255, 255, 0);
     }
     return ink;
+}
+
+QImage signatureAsPrinted(const QImage &image, const QSize &box)
+{
+    QImage paper(box, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    const auto at = signaturePlacement(image, 0, 0, static_cast<float>(box.width()), static_cast<float>(box.height()));
+    if (at) {
+        QPainter p(&paper);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(*at, signatureInk(image));
+    }
+    return paper;
 }
 
 void PrintSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh)

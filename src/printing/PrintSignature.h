@@ -17,6 +17,10 @@ std::optional<QRectF> signaturePlacement(const QImage &image, float bx, float by
 // what lies under it (a label, the grey of a block) shows through.
 QImage signatureInk(const QImage &image);
 
+// The signature as printed into a box of `box` pixels: its ink on white
+// paper, placed as on the page.
+QImage signatureAsPrinted(const QImage &image, const QSize &box);
+
 // Draw the signature's ink into the box.
 void PrintSignature(PageCanvas &canvas, const QImage &image, float bx, float by, float bw, float bh);
 

@@ -39,6 +39,8 @@ ForwardersPanel::ForwardersPanel(DataFolder &folder, AddMode &addMode, MessageBo
     for (int i = 0; i < 4; ++i) {
         address[i] = new EntryBox(names[i]);
         address[i]->setEntryLimit(50);
+        // Until New or a house is chosen: New would wipe what was typed.
+        address[i]->setEnabled(false);
         grid()->addWidget(address[i], 1 + i, 1);
     }
     addButtons(5);
@@ -55,6 +57,7 @@ QStringList ForwardersPanel::lines() const
 QList<std::pair<QString, QVariant>> ForwardersPanel::listed()
 {
     // The screen's houses in their order; the placeholder is no house.
+    setAddressEnabled(false);
     QList<std::pair<QString, QVariant>> out;
     for (int i = 0; i < m_screenList->count(); ++i) {
         const ForwarderEntry house = m_screenList->itemData(i).value<ForwarderEntry>();
@@ -73,6 +76,7 @@ qint64 ForwardersPanel::rowOf(const QVariant &entry) const { return entry.value<
 void ForwardersPanel::showRow(const DataView &row)
 {
     newName->setText(row.text(QStringLiteral("ForwardHouse")));
+    setAddressEnabled(true);
     for (int i = 0; i < 4; ++i)
         address[i]->setText(row.text(QString::fromLatin1(kLineFields[i])));
 }
@@ -81,6 +85,13 @@ void ForwardersPanel::clearDetails()
 {
     for (EntryBox *line : address)
         line->clear();
+    setAddressEnabled(true); // New
+}
+
+void ForwardersPanel::setAddressEnabled(bool on)
+{
+    for (EntryBox *line : address)
+        line->setEnabled(on);
 }
 
 RowWritten ForwardersPanel::store(qint64 rowId, const QString &name)
@@ -110,6 +121,7 @@ void ForwardersPanel::changed(const QVariant &entry)
 
 void ForwardersPanel::deleted(qint64 rowId)
 {
+    setAddressEnabled(false);
     // That house's entry, told apart from others of the same name by row.
     if (const int i = PanelParts::indexOfRow<ForwarderEntry>(m_screenList, rowId); i >= 0)
         m_screenList->removeItem(i);

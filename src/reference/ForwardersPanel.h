@@ -35,6 +35,7 @@ protected:
 
 private:
     QStringList lines() const;
+    void setAddressEnabled(bool on);
 
     QComboBox *m_screenList;
 };

@@ -151,6 +151,7 @@ void ListPanel::save()
                 list->setItemData(i, data);
             changed(data);
         }
+        emit told(QStringLiteral("%1 %2 saved").arg(m_texts.label, name));
     }
     deleteButton->setEnabled(true);
     newButton->setEnabled(true);
@@ -164,6 +165,7 @@ void ListPanel::deleteEntry()
         refused(m_texts.notDeleted.arg(s.detail()));
         return;
     }
+    const QString name = list->itemText(indexOfRow(m_loadedRow));
     list->removeItem(indexOfRow(m_loadedRow));
     list->setCurrentIndex(-1);
     showList(true);
@@ -171,6 +173,7 @@ void ListPanel::deleteEntry()
     const qint64 gone = m_loadedRow;
     m_loadedRow = 0;
     deleted(gone);
+    emit told(QStringLiteral("%1 %2 deleted").arg(m_texts.label, name));
 }
 
 void ListPanel::exitPanel()

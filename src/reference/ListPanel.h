@@ -34,6 +34,10 @@ public:
     EntryBox *const newName;
     QPushButton *const saveButton, *const deleteButton, *const newButton, *const exitButton;
 
+signals:
+    // What was done, for the status line.
+    void told(const QString &what);
+
 protected:
     // The panel's own names and texts.
     struct Texts {

@@ -279,6 +279,7 @@ void PartsPanel::savePart()
     showChooser(true);
     deleteButton->setEnabled(true);
     newButton->setEnabled(true);
+    emit told(QStringLiteral("Part %1 saved").arg(number));
 }
 
 void PartsPanel::deletePart()
@@ -294,6 +295,7 @@ void PartsPanel::deletePart()
     combo5->setCurrentIndex(-1);
     deleteButton->setEnabled(false);
     m_loadedRow = 0;
+    emit told(QStringLiteral("Part %1 deleted").arg(m_loadedNumber));
     m_loadedNumber.clear();
 }
 

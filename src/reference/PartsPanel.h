@@ -45,6 +45,8 @@ public:
     QPushButton *savePartButton, *deleteButton, *newButton, *exitButton, *saveStampButton;
 
 signals:
+    // What was done, for the status line.
+    void told(const QString &what);
     // False while the panel is open: the set-up panel stays open under it.
     void setupMayClose(bool may);
 

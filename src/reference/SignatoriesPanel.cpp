@@ -12,12 +12,17 @@
 #include "SignatoryPasswords.h"
 #include "SignatoryRights.h"
 #include "ReferenceLists.h"
+#include "SignatureName.h"
 #include "SignaturesOf.h"
 #include "SigningCertificateDialog.h"
+#include "FolderSignatures.h"
+#include "SignaturePreview.h"
 #include "ReferenceRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,6 +40,9 @@ const Message kNothingChosen{QStringLiteral("No signatory is chosen, so nothing 
                              QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation};
 const Message kBlankNumber{QStringLiteral("Certificate Number can not be blank"), QStringLiteral("Data mising"),
                            Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+
+// About the shape of the printed signature boxes, 13b and 14b.
+constexpr QSize kPreview{240, 64};
 
 EntryBox *box(const char *name, int limit)
 {
@@ -66,6 +74,7 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     oldPassword->setObjectName(QStringLiteral("Text47_9"));
     oldPassword->setEnabled(false);
     newPassword = box("Text47_10", 10);
+    newPassword->setEchoMode(QLineEdit::Password);
     yes = new QRadioButton(QStringLiteral("Yes"));
     yes->setObjectName(QStringLiteral("Option3"));
     no = new QRadioButton(QStringLiteral("No"));
@@ -77,6 +86,17 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     useElectronic->setObjectName(QStringLiteral("Check2"));
     files = new QListWidget;
     files->setObjectName(QStringLiteral("File1"));
+    chooseSignature = new QPushButton(QStringLiteral("Choose..."));
+    chooseSignature->setObjectName(QStringLiteral("SignatureChoose"));
+    chooseSignature->setEnabled(false);
+    signaturePreview = new QLabel;
+    signaturePreview->setObjectName(QStringLiteral("SignaturePreview"));
+    signaturePreview->setFixedSize(kPreview);
+    signaturePreview->setFrameShape(QFrame::Box);
+    m_chooseFile = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Choose a signature bitmap"), QString(),
+                                            QStringLiteral("Bitmaps (*.bmp *.BMP)"));
+    };
     saveButton = PanelParts::button("SSCommand10", QStringLiteral("Save"), "green");
     deleteButton = PanelParts::button("SSCommand11", QStringLiteral("Delete"), "red");
     newButton = PanelParts::button("SSCommand12", QStringLiteral("New"), "black");
@@ -101,8 +121,12 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     g->addWidget(newPassword, 3, 1);
     g->addWidget(admin, 4, 0, 1, 2);
     g->addWidget(useElectronic, 5, 0, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Electronic Signature File")), 0, 2);
-    g->addWidget(files, 1, 2, 5, 1);
+    auto *fileName = new QHBoxLayout;
+    fileName->addWidget(new QLabel(QStringLiteral("Electronic Signature File")));
+    fileName->addWidget(chooseSignature);
+    g->addLayout(fileName, 0, 2);
+    g->addWidget(files, 1, 2, 4, 1);
+    g->addWidget(signaturePreview, 5, 2);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {saveButton, deleteButton, newButton, exitButton})
         buttons->addWidget(b);
@@ -132,6 +156,9 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
                 yes->setEnabled(SignatoryRights::mayChooseYes(m_administering, t, administrator));
             });
     connect(useElectronic, &QCheckBox::toggled, files, &QWidget::setEnabled);
+    connect(useElectronic, &QCheckBox::toggled, chooseSignature, &QWidget::setEnabled);
+    connect(chooseSignature, &QPushButton::clicked, this, &SignatoriesPanel::addSignature);
+    connect(files, &QListWidget::itemSelectionChanged, this, &SignatoriesPanel::showPreview);
     connect(useElectronic, &QCheckBox::toggled, this, &SignatoriesPanel::signatureTouched);
     connect(files, &QListWidget::itemSelectionChanged, this, &SignatoriesPanel::signatureTouched);
     connect(newButton, &QPushButton::clicked, this, &SignatoriesPanel::newSignatory);
@@ -204,6 +231,7 @@ bool SignatoriesPanel::open(const std::optional<AgentEntry> &who, bool master)
     }
     setAdministering(administrator);
     files->setEnabled(false);
+    chooseSignature->setEnabled(false);
     useElectronic->setEnabled(false);
     return true;
 }
@@ -285,19 +313,13 @@ void SignatoriesPanel::choose(int index)
     oldPassword->clear();
     useElectronic->setEnabled(true);
     listBitmaps();
-    if (!useElectronic->isChecked()) {
-        m_filling = false;
-        return;
-    }
-    if (m_storedUse) {
-        const QString file = m_storedSign.toString();
-        const QList<QListWidgetItem *> match = files->findItems(file, Qt::MatchExactly);
-        files->clearSelection();
-        if (!file.isEmpty() && !match.isEmpty())
-            files->setCurrentItem(match.first());
-    } else {
-        useElectronic->setChecked(false);
-    }
+    // The stored choice, as the signatory signs.
+    useElectronic->setChecked(m_storedUse);
+    const QString file = m_storedSign.toString();
+    const QList<QListWidgetItem *> match = files->findItems(file, Qt::MatchExactly);
+    files->clearSelection();
+    if (!file.isEmpty() && !match.isEmpty())
+        files->setCurrentItem(match.first());
     m_filling = false;
     deleteButton->setEnabled(m_administering);
 }
@@ -401,6 +423,7 @@ void SignatoriesPanel::save()
             showCertificate();
         }
     }
+    emit told(QStringLiteral("Signatory %1 saved").arg(entry.name));
     setAdministering(m_administering);
 }
 
@@ -423,6 +446,7 @@ void SignatoriesPanel::deleteSignatory()
                         Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
+    const QString gone = combo6->itemText(PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow));
     oldPassword->clear();
     newPassword->clear();
     newName->clear();
@@ -434,9 +458,55 @@ void SignatoriesPanel::deleteSignatory()
     combo6->setCurrentIndex(-1);
     combo6->show();
     deleteButton->setEnabled(false);
+    emit told(QStringLiteral("Signatory %1 deleted").arg(gone));
     m_loadedRow = 0;
     m_storedPassword.clear();
     certificateInfo->clear();
+}
+
+void SignatoriesPanel::addSignature()
+{
+    const QString path = m_chooseFile();
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.read(FolderSignatures::maxBytes + 1) : QByteArray();
+    if (content.size() > FolderSignatures::maxBytes || QImage::fromData(content).isNull()) {
+        m_messages.ask({QStringLiteral("%1 is not a picture that can be read, so it was not added.").arg(path),
+                        QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        return;
+    }
+    const std::unique_ptr<SignatureStore> store = signaturesOf(m_folder);
+    QStringList taken = store->names();
+    QString error;
+    for (int tries = 0; tries < 100; ++tries) {
+        // A name another station took meanwhile is passed by, never written over.
+        const QString name = signatureName(path, taken);
+        switch (store->add(name, content, &error)) {
+        case SignatureStore::Added::Yes:
+            listBitmaps();
+            files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
+            emit told(QStringLiteral("Signature %1 added to %2").arg(name, store->place()));
+            return;
+        case SignatureStore::Added::NameTaken: taken << name; continue;
+        case SignatureStore::Added::Failed: break;
+        }
+        break;
+    }
+    m_messages.ask({QStringLiteral("The signature was not added: %1").arg(error), QStringLiteral("Database"),
+                    Message::Buttons::Ok, Message::Icon::Critical});
+}
+
+void SignatoriesPanel::showPreview()
+{
+    const QList<QListWidgetItem *> picked = files->selectedItems();
+    const QImage image = picked.isEmpty() || !m_folder.isOpen()
+                             ? QImage()
+                             : arc::signaturePreview(*signaturesOf(m_folder), picked.first()->text(), kPreview);
+    if (image.isNull())
+        signaturePreview->clear();
+    else
+        signaturePreview->setPixmap(QPixmap::fromImage(image));
 }
 
 void SignatoriesPanel::exitPanel()

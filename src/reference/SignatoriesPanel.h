@@ -59,16 +59,23 @@ public:
     EntryBox *adminPassword; // Text47_12
     QCheckBox *useElectronic; // Check2
     QListWidget *files;      // File1
+    QPushButton *chooseSignature; // SignatureChoose: a bitmap copied in beside the others
+    QLabel *signaturePreview;     // SignaturePreview: the chosen file as it prints
     QPushButton *saveButton, *deleteButton, *newButton, *exitButton;
     ActivityReport *report; // the chosen signatory's activity in a period
     QPushButton *signingCertificate; // SigningCertificate
     QLabel *certificateInfo;         // CertificateInfo
+
+    // Seam: the bitmap file "Choose..." copies in; empty when cancelled.
+    void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
 
 signals:
     // False while the panel is open: the set-up panel stays open under it.
     void setupMayClose(bool may);
     // A stored signatory's row was saved with these details.
     void saved(const AgentEntry &entry);
+    // What was done, for the status line.
+    void told(const QString &what);
 
 private:
     void chooseYes();
@@ -79,11 +86,14 @@ private:
     void loadRow(qint64 rowId, bool &found);
     void fillList();
     void showCertificate();
+    void addSignature();
+    void showPreview();
 
     DataFolder &m_folder;
     AddMode &m_addMode;
     MessageBoxes &m_messages;
     QComboBox *m_accessNames;
+    std::function<QString()> m_chooseFile;
     std::optional<AgentEntry> m_signedIn; // who opened the panel
     qint64 m_loadedRow = 0;       // the row chosen, 0 when none
     QString m_storedPassword;     // that row's password, whole

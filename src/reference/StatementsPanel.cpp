@@ -113,6 +113,7 @@ void StatementsPanel::save()
         }
         m_stored[i] = m_edited[i];
     }
+    emit told(QStringLiteral("Statements saved"));
 }
 
 void StatementsPanel::closePanel()

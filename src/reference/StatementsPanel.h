@@ -37,6 +37,10 @@ public:
     QLineEdit *source;      // StatementSource
     QPushButton *saveButton, *closeButton;
 
+signals:
+    // What was done, for the status line.
+    void told(const QString &what);
+
 private:
     // The boxes' contents into the statement shown.
     void keepEdits();

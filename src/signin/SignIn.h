@@ -20,7 +20,7 @@ class MessageBoxes;
 struct SignatureBlocks {
     EntryBox *name13, *number13, *date13; // Text17, Text16, Text18
     EntryBox *name14, *date14;            // Text7, Text6
-    QWidget *afterMaster;                 // Text5, the focus after the master password
+    QWidget *afterMaster;                 // the focus after the master password
 };
 
 // The Access Control panel's behaviour: the password check that signs a

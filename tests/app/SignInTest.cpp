@@ -225,3 +225,18 @@ INSTANTIATE_TEST_SUITE_P(Stores, MasterPasswordTest,
                                          MasterCase{"AdministratorStoredAsAccessTrue", "-1", false},
                                          MasterCase{"SignatoriesLocked", nullptr, true}),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// The only signatory is chosen for the user; after sign-in the typing goes
+// to the first empty cell of the item grid, the blocks as signed in.
+TEST_F(DataWindowTest, OneSignatoryIsChosenAndSignInLeadsToTheFirstEmptyCell)
+{
+    addSignatory("Pat Doe", "Secret1", "DMIR-7");
+    openWindow(false);
+    showWindow();
+    EXPECT_EQ(window->accessPanel().combo4->currentText(), "Pat Doe");
+    signInAs(*window, "Pat Doe", "Secret1");
+    EXPECT_EQ(QApplication::focusWidget(), screen().grid1);
+    const arc::ItemGridModel &grid = window->itemLines();
+    EXPECT_EQ(std::pair(grid.currentRow(), grid.currentColumn()), std::pair(0, 1)) << "line 1 holds its item and quantity";
+    EXPECT_EQ(screen().block13dName->text(), "Pat Doe");
+}

@@ -6,12 +6,15 @@
 #include "PrintFixtures.h"
 #include "PrintPanel.h"
 #include "PrintPrompts.h"
+#include "PreviewWindow.h"
 #include "PrintSettingsReader.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -189,6 +192,18 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
     images.start("pdfimages", {"-list", out});
     images.waitForFinished();
     EXPECT_EQ(images.readAllStandardOutput().trimmed().count('\n'), 1) << "no image below the two heading lines";
+}
+
+// The preview opens over the window, as large as it, with the whole page
+// in view.
+TEST_F(PrintCommandTest, PreviewOpensOverTheWindowWithTheWholePageInView)
+{
+    window.resize(1000, 900);
+    QPrinter printer;
+    QPrintPreviewDialog dialog(&printer, &window);
+    arc::showWholePage(dialog, window);
+    EXPECT_EQ(dialog.size(), window.size());
+    EXPECT_EQ(dialog.findChild<QPrintPreviewWidget *>()->zoomMode(), QPrintPreviewWidget::FitInView);
 }
 
 } // namespace

@@ -126,7 +126,14 @@ TEST_F(ForwardersPanelTest, AddressesReachTheScreensListAndTheChosenTwinIsDelete
 {
     writeRow(data.forwarders(), {{"ForwardHouse", "Twin"}, {"FHInfo1", "first"}});
     writeRow(data.forwarders(), {{"ForwardHouse", "Twin"}, {"FHInfo1", "second"}});
+    const auto addressEnabled = [this] {
+        QString on;
+        for (const arc::EntryBox *line : panel->address)
+            on += line->isEnabled() ? '1' : '0';
+        return on;
+    };
     openPanel();
+    EXPECT_EQ(addressEnabled(), "0000") << "nothing typed before New is wiped by it";
     add("Acme Freight", {"Dock 4", "1 Harbour Rd", "Miami FL", "USA"});
     EXPECT_EQ(names(screenList), " Freight Forwarder|Acme Freight|Twin|Twin");
     EXPECT_EQ(screenEntry("Acme Freight").info, (QStringList{"Dock 4", "1 Harbour Rd", "Miami FL", "USA"}));
@@ -134,7 +141,9 @@ TEST_F(ForwardersPanelTest, AddressesReachTheScreensListAndTheChosenTwinIsDelete
     panel->save();
     EXPECT_EQ(stored("SELECT FHInfo1 FROM ForwardingHouses WHERE ForwardHouse = 'Acme Freight'"), "Dock 12");
     EXPECT_EQ(screenEntry("Acme Freight").info.value(0), "Dock 12");
+    EXPECT_EQ(addressEnabled(), "1111") << "a house is chosen";
     panel->deleteEntry();
+    EXPECT_EQ(addressEnabled(), "0000") << "no house is chosen after Delete";
 
     ASSERT_EQ(names(*panel->combo8), "Twin|Twin");
     const int second = panel->combo8->itemData(0).value<ForwarderEntry>().info.value(0) == "second" ? 0 : 1;

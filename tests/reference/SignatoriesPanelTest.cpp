@@ -10,6 +10,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -160,9 +164,8 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     signInAs(0);
     ASSERT_TRUE(pressDmirs());
     ASSERT_EQ(panel->files->count(), 2) << "bitmaps of the data folder only, by bare name";
-    EXPECT_FALSE(panel->useElectronic->isChecked()) << "unticked, the stored choice is not shown";
-    EXPECT_TRUE(panel->files->selectedItems().isEmpty());
-    panel->useElectronic->setChecked(true);
+    EXPECT_TRUE(panel->useElectronic->isChecked()) << "the stored flag";
+    EXPECT_EQ(panel->newPassword->echoMode(), QLineEdit::Password);
     panel->choose(0);
     ASSERT_EQ(panel->files->selectedItems().size(), 1);
     EXPECT_EQ(panel->files->selectedItems().first()->text(), "pat.bmp");
@@ -224,4 +227,36 @@ TEST_F(SignatoriesPanelTest, ARefusedDeleteIsToldAndKeepsTheSignatoryListed)
     EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
     EXPECT_EQ(access.count(), 2);
     EXPECT_EQ(panel->combo6->count(), 2);
+}
+
+// "Choose..." copies a bitmap in under a safe name, beside any of that name,
+// and shows it as it prints.
+TEST_F(SignatoriesPanelTest, ChooseCopiesABitmapInUnderANameOfItsOwn)
+{
+    openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}}});
+    signInAs(0);
+    ASSERT_TRUE(pressDmirs());
+    panel->choose(0);
+    panel->useElectronic->setChecked(true);
+    QImage ink(60, 20, QImage::Format_RGB32);
+    ink.fill(Qt::blue);
+    QDir().mkpath(folder() + "elsewhere");
+    const QString chosen = folder() + "elsewhere/Pat's sig.BMP";
+    ASSERT_TRUE(ink.save(chosen, "BMP"));
+    writeFile(folder() + "Pat_s_sig.bmp", "another's");
+    panel->setFileChooser([&] { return chosen; });
+    panel->chooseSignature->click();
+    EXPECT_EQ(readFile(folder() + "Pat_s_sig.bmp"), "another's") << "never replaced";
+    EXPECT_EQ(readFile(folder() + "Pat_s_sig-2.bmp"), readFile(chosen));
+    ASSERT_EQ(panel->files->selectedItems().size(), 1);
+    EXPECT_EQ(panel->files->selectedItems().first()->text(), "Pat_s_sig-2.bmp");
+    const QImage shown = panel->signaturePreview->pixmap().toImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::blue));
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::white)) << "paper beside the signature";
+
+    writeFile(folder() + "notes.txt", "not a picture");
+    panel->setFileChooser([&] { return folder() + "notes.txt"; });
+    panel->chooseSignature->click();
+    messages.expectAsked("DMIRs", {"notes.txt is not a picture"});
 }

@@ -1,0 +1,121 @@
+#include "MenuBar.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPushButton>
+
+namespace arc {
+
+namespace {
+
+struct Entry {
+    const char *menu;
+    MenuBar::Item item;
+    const char *text;
+    QKeyCombination keys;
+};
+
+constexpr QKeyCombination kNone{};
+
+using I = MenuBar::Item;
+const Entry kEntries[] = {
+    {"File", I::New, "New", Qt::CTRL | Qt::Key_N},
+    {"File", I::Save, "Save", Qt::CTRL | Qt::Key_S},
+    {"File", I::Duplicate, "Duplicate", kNone},
+    {"File", I::BatchSerials, "Issue for serial numbers...", kNone},
+    {"File", I::Print, "Print...", Qt::CTRL | Qt::Key_P},
+    {"File", I::WritePdf, "Write PDF...", kNone},
+    {"File", I::ExportRegister, "Export register...", kNone},
+    {"File", I::Exit, "Exit", Qt::CTRL | Qt::Key_Q},
+    {"Certificate", I::Previous, "Previous", Qt::ALT | Qt::Key_Left},
+    {"Certificate", I::Next, "Next", Qt::ALT | Qt::Key_Right},
+    {"Certificate", I::Find, "Find...", Qt::CTRL | Qt::Key_F},
+    {"Certificate", I::ShowAll, "Show all records", kNone},
+    {"Certificate", I::Recent, "Recent", kNone},
+    {"Set-up", I::Setup, "Set-up", kNone},
+    {"Set-up", I::Defaults, "Defaults", kNone},
+    {"Set-up", I::Parts, "Parts", kNone},
+    {"Set-up", I::Signatories, "Signatories", kNone},
+    {"Set-up", I::Countries, "Countries", kNone},
+    {"Set-up", I::ForwardHouses, "Forward Houses", kNone},
+    {"Set-up", I::Statements, "Statements", kNone},
+};
+
+} // namespace
+
+MenuBar::MenuBar(QWidget *parent) : QMenuBar(parent)
+{
+    setObjectName(QStringLiteral("MenuBar"));
+    QMenu *menu = nullptr;
+    for (const Entry &e : kEntries) {
+        if (!menu || menu->title() != QLatin1String(e.menu))
+            menu = addMenu(QString::fromLatin1(e.menu));
+        if (e.item == I::Exit)
+            menu->addSeparator();
+        QAction *a = menu->addAction(QString::fromLatin1(e.text));
+        if (e.keys != kNone)
+            a->setShortcut(QKeySequence(e.keys));
+        // Present but unusable until bound.
+        a->setEnabled(false);
+        m_actions[e.item] = a;
+    }
+}
+
+void MenuBar::bind(Item item, QPushButton *button, QPushButton *opener)
+{
+    QAction *a = action(item);
+    m_bindings[item] = {button, opener};
+    disconnect(a, &QAction::triggered, nullptr, nullptr);
+    connect(a, &QAction::triggered, this, [this, item] { trigger(item); });
+    // Enabling, disabling, showing and hiding reach a button also from its
+    // panel and window.
+    for (QPushButton *watched : {button, opener})
+        if (watched)
+            watched->installEventFilter(this);
+    if (!a->shortcut().isEmpty()) {
+        const QString tip = button->toolTip().isEmpty() ? button->text() : button->toolTip();
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, a->shortcut().toString(QKeySequence::NativeText)));
+    }
+    follow(item);
+}
+
+void MenuBar::bind(Item item, std::function<void()> run)
+{
+    QAction *a = action(item);
+    m_bindings.erase(item);
+    disconnect(a, &QAction::triggered, nullptr, nullptr);
+    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    a->setEnabled(true);
+}
+
+bool MenuBar::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type t = event->type();
+    if (t == QEvent::EnabledChange || t == QEvent::Show || t == QEvent::Hide)
+        for (const auto &[item, b] : m_bindings)
+            if (watched == b.button || watched == b.opener)
+                follow(item);
+    return QMenuBar::eventFilter(watched, event);
+}
+
+void MenuBar::follow(Item item)
+{
+    const Binding &b = m_bindings.at(item);
+    // A panel's button counts as enabled while its panel can be opened.
+    const bool reachable = !b.opener || b.button->isVisible() || b.opener->isEnabled();
+    action(item)->setEnabled(b.button->isEnabled() && reachable);
+}
+
+void MenuBar::trigger(Item item)
+{
+    const Binding &b = m_bindings.at(item);
+    if (b.opener && !b.button->isVisible())
+        b.opener->click();
+    // The opener's rules may have kept the panel shut.
+    if (!b.opener || b.button->isVisible())
+        b.button->click();
+}
+
+} // namespace arc

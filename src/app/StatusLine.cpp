@@ -1,0 +1,67 @@
+#include "StatusLine.h"
+
+#include "ServerUri.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace arc {
+
+namespace {
+
+QLabel *label(const char *name)
+{
+    auto *l = new QLabel;
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+} // namespace
+
+StatusLine::StatusLine(QWidget *parent)
+    : QStatusBar(parent), message(label("StatusMessage")), source(label("StatusSource")),
+      signedIn(label("StatusSignedIn"))
+{
+    setObjectName(QStringLiteral("StatusBar"));
+    setSizeGripEnabled(false);
+    addWidget(message, 1);
+    addPermanentWidget(source);
+    addPermanentWidget(signedIn);
+    showSource(QString());
+    showSignedIn(QString(), false);
+}
+
+void StatusLine::tell(const QString &what)
+{
+    if (m_joining && !message->text().isEmpty()) {
+        message->setText(message->text() + QStringLiteral("; ") + what);
+        return;
+    }
+    message->setText(what);
+    // An issued page and its copies are one action: told until control
+    // returns to the user.
+    m_joining = true;
+    QTimer::singleShot(0, this, [this] { m_joining = false; });
+}
+
+void StatusLine::showSource(const QString &path)
+{
+    if (path.isEmpty())
+        source->setText(QStringLiteral("No data folder open"));
+    else if (ServerUri::isUri(path))
+        source->setText(QStringLiteral("Server: %1").arg(ServerUri::withoutPassword(path)));
+    else
+        source->setText(QStringLiteral("Data folder: %1").arg(path));
+}
+
+void StatusLine::showSignedIn(const QString &name, bool master)
+{
+    if (master)
+        signedIn->setText(QStringLiteral("Signed in with the master password"));
+    else if (name.isNull())
+        signedIn->setText(QStringLiteral("Not signed in"));
+    else
+        signedIn->setText(QStringLiteral("Signed in: %1").arg(name));
+}
+
+} // namespace arc

@@ -1,0 +1,161 @@
+// The menu items and shortcuts reach the buttons whose rules they stand
+// for; the status line says what was done.
+
+#include "WindowFixture.h"
+
+#include "FindPanel.h"
+#include "MenuBar.h"
+#include "PrintCommand.h"
+#include "PrintPanel.h"
+#include "RecordingCanvas.h"
+#include "StatusLine.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QSignalSpy>
+
+using Item = arc::MenuBar::Item;
+
+namespace {
+
+struct MenuRow {
+    Item item;
+    const char *text;
+    const char *shortcut; // empty: none; the item is triggered from its menu
+    // The button the item clicks.
+    QPushButton *(*button)(arc::MainWindow &w);
+};
+
+void PrintTo(const MenuRow &r, std::ostream *os) { *os << r.text; }
+
+QPushButton *finder(arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()->allButton; }
+
+const MenuRow kMenuRows[] = {
+    {Item::New, "New", "Ctrl+N", [](arc::MainWindow &w) { return w.screen().newButton; }},
+    {Item::Save, "Save", "Ctrl+S", [](arc::MainWindow &w) { return w.screen().saveButton; }},
+    {Item::Print, "Print...", "Ctrl+P", [](arc::MainWindow &w) { return w.screen().printButton; }},
+    {Item::WritePdf, "Write PDF...", "", [](arc::MainWindow &w) { return w.printCommand().panel().pdfButton; }},
+    {Item::Exit, "Exit", "Ctrl+Q", [](arc::MainWindow &w) { return w.screen().exitButton; }},
+    {Item::Previous, "Previous", "Alt+Left", [](arc::MainWindow &w) { return w.screen().previousButton; }},
+    {Item::Next, "Next", "Alt+Right", [](arc::MainWindow &w) { return w.screen().nextButton; }},
+    {Item::Find, "Find...", "Ctrl+F", [](arc::MainWindow &w) { return w.screen().findButton; }},
+    {Item::ShowAll, "Show all records", "", finder},
+    {Item::Setup, "Set-up", "", [](arc::MainWindow &w) { return w.screen().setupButton; }},
+    {Item::Defaults, "Defaults", "", [](arc::MainWindow &w) { return w.screen().defaultsButton; }},
+    {Item::Parts, "Parts", "", [](arc::MainWindow &w) { return w.screen().partsButton; }},
+    {Item::Signatories, "Signatories", "", [](arc::MainWindow &w) { return w.setupPanel().dmirsButton; }},
+    {Item::Countries, "Countries", "", [](arc::MainWindow &w) { return w.setupPanel().countriesButton; }},
+    {Item::ForwardHouses, "Forward Houses", "", [](arc::MainWindow &w) { return w.setupPanel().housesButton; }},
+    {Item::Statements, "Statements", "", [](arc::MainWindow &w) { return w.setupPanel().statementsButton; }},
+};
+
+} // namespace
+
+class MenuBarTest : public DataWindowTest, public testing::WithParamInterface<MenuRow> {
+protected:
+    void SetUp() override
+    {
+        DataWindowTest::SetUp();
+        openWindow();
+        showWindow();
+        window->printCommand().setFileChooser([] { return QString(); });
+    }
+    QAction *action(Item item) { return window->menuBar().action(item); }
+};
+
+// Each item clicks its button, the one on a closed panel through the button
+// that opens the panel; it is off while its button is, and the button's tool
+// tip names the shortcut.
+TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
+{
+    const MenuRow &row = GetParam();
+    QAction *a = action(row.item);
+    QPushButton *button = row.button(*window);
+    EXPECT_EQ(a->text(), row.text);
+    EXPECT_EQ(a->shortcut().toString(), row.shortcut);
+    ASSERT_TRUE(a->isEnabled());
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    if (*row.shortcut) {
+        EXPECT_TRUE(button->toolTip().endsWith(QStringLiteral("(%1)").arg(row.shortcut)))
+            << button->toolTip().toStdString();
+        QTest::keySequence(window.get(), QKeySequence(row.shortcut));
+    } else {
+        a->trigger();
+    }
+    EXPECT_EQ(clicks.count(), 1);
+    button->setEnabled(false);
+    EXPECT_FALSE(a->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, MenuBarTest, testing::ValuesIn(kMenuRows),
+                         [](const auto &info) { return QString(info.param.text).remove(QRegularExpression("\\W")).toStdString(); });
+
+class MenuKeysTest : public DataWindowTest {};
+
+// Items bound later are there but off; the status list and the part list
+// open by key on their columns, and a status is taken with Enter.
+TEST_F(MenuKeysTest, UnboundItemsAreOffAndListsOpenByKey)
+{
+    addRow("PartNumbers", {{"PartNumber", "PN-200"}});
+    openWindow();
+    showWindow();
+    for (Item item : {Item::Duplicate, Item::BatchSerials, Item::ExportRegister, Item::Recent})
+        EXPECT_FALSE(window->menuBar().action(item)->isEnabled());
+    window->menuBar().action(Item::Duplicate)->trigger(); // does nothing
+
+    arc::ItemGrid *grid = screen().grid1;
+    grid->setFocus();
+    window->itemLines().setCurrentCell(1, arc::ItemGridModel::StatusColumn, true);
+    QTest::keyClick(grid, Qt::Key_F4);
+    ASSERT_TRUE(screen().list2->isVisible());
+    EXPECT_TRUE(screen().list2->hasFocus());
+    QTest::keyClick(screen().list2, Qt::Key_Down);
+    QTest::keyClick(screen().list2, Qt::Key_Return);
+    EXPECT_EQ(window->itemSlots()[1].status, screen().list2->item(1)->text().toUpper());
+    EXPECT_FALSE(screen().list2->isVisible());
+
+    window->itemLines().setCurrentCell(1, arc::ItemGridModel::PartNoColumn, true);
+    QTest::keyClick(grid, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_TRUE(screen().list1->isVisible());
+    EXPECT_TRUE(screen().list1->hasFocus());
+}
+
+// Saving, deleting, a PDF and the copies printed are told; so are the data
+// source and who signed in.
+TEST_F(MenuKeysTest, TheStatusLineSaysWhatWasDone)
+{
+    addSignatory("Pat Doe", "Secret1", "DMIR-7");
+    openWindow(false);
+    arc::StatusLine &status = window->statusLine();
+    EXPECT_EQ(status.source->text(), "Data folder: " + dataFolder());
+    EXPECT_EQ(status.signedIn->text(), "Not signed in");
+    signInAs(*window, "Pat Doe", "Secret1");
+    EXPECT_EQ(status.signedIn->text(), "Signed in: Pat Doe");
+
+    const QString tracking = screen().block3Tracking->text().trimmed();
+    screen().saveButton->click();
+    EXPECT_EQ(status.message->text(), QStringLiteral("Certificate %1 saved").arg(tracking));
+    QCoreApplication::processEvents();
+
+    arc::PrintCommand &print = window->printCommand();
+    const QString pdf = folder() + "out.pdf";
+    print.setFileChooser([&] { return pdf; });
+    print.setJobCanvas([] { return std::make_unique<arc::RecordingCanvas>(); });
+    print.setPrinterCheck([] { return true; });
+    print.setPrinter(QPrinterInfo());
+    print.setCertificateCheck([] { return QStringList(); });
+    print.choosePdf();
+    EXPECT_EQ(status.message->text(), "PDF written to " + pdf);
+    QCoreApplication::processEvents();
+    print.open();
+    print.panel().text45->setText("3");
+    print.ok();
+    EXPECT_EQ(status.message->text(), "3 copies sent to the default printer");
+    QCoreApplication::processEvents();
+
+    messages.answers = {arc::Message::Answer::Yes};
+    screen().deleteButton->click();
+    EXPECT_EQ(status.message->text(), QStringLiteral("Certificate %1 deleted").arg(tracking));
+}
