@@ -163,13 +163,14 @@ TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
     EXPECT_EQ(lines[0].partNum, "PN-2");
 }
 
-// The export choice is stored with the certificate; a store of the version
-// before it gains the fields on opening, its certificates reading "No".
-TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
+// The export choice and the form are stored with the certificate; a store
+// of a version before them gains the fields on opening, its certificates
+// reading "No" and no form (an FAA form).
+TEST_P(StoreOnEngine, TheExportChoiceAndFormAreAddedToEarlierStoresAndRoundTrip)
 {
     {
         Database &db = data.certificates();
-        for (const char *field : {"Export", "ExportCountry", "Forwarder"})
+        for (const char *field : {"Export", "ExportCountry", "Forwarder", "Form"})
             ASSERT_TRUE(db.exec(QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field)).ok()) << field;
         ASSERT_TRUE(db.exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')").ok());
         for (const QString &sql : SqlDialect::setUserVersion(4, GetParam(), StoreKind::Certificates))
@@ -183,8 +184,10 @@ TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
     EXPECT_EQ(old.tracking, "000041");
     EXPECT_FALSE(old.exportChosen);
     EXPECT_TRUE(old.exportCountry.isEmpty());
+    EXPECT_TRUE(old.form.isEmpty());
 
     CertificateEntries e = entries("000042", "PN-1");
+    e.form = "EASA Form 1 (maintenance)";
     e.exportChosen = true;
     e.exportCountry = "Canada";
     e.forwarder = "Acme Freight";
@@ -195,6 +198,7 @@ TEST_P(StoreOnEngine, TheExportChoiceIsAddedToEarlierStoresAndRoundTrips)
     EXPECT_TRUE(h.exportChosen);
     EXPECT_EQ(h.exportCountry, "Canada");
     EXPECT_EQ(h.forwarder, "Acme Freight");
+    EXPECT_EQ(h.form, "EASA Form 1 (maintenance)");
 }
 
 // A tracking number is found on another certificate and the header view
