@@ -8,6 +8,7 @@
 #include "EntryBox.h"
 #include "EntryText.h"
 #include "FolderMessages.h"
+#include "FormOnScreen.h"
 #include "IssuedCertificate.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
@@ -44,7 +45,7 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
     : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder), m_signIn(&signIn),
       m_messages(messages), m_store(std::make_unique<CertificateStore>(folder)),
       m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark)),
-      m_edits(new ScreenEdits(screen, grid, this))
+      m_edits(new ScreenEdits(screen, grid, this)), m_form(new FormOnScreen(screen, this))
 {
     connect(screen.nextButton, &QPushButton::clicked, this, &CertificateOnScreen::next);
     connect(screen.previousButton, &QPushButton::clicked, this, &CertificateOnScreen::previous);
@@ -122,7 +123,7 @@ void CertificateOnScreen::fillFromDefaults()
         reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored, so none were issued"),
                            status);
     if (!d) {
-        setText(s.block1Country, QStringLiteral("FAA/United States"));
+        m_form->startNew(QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.block14dName, s.block13cNumber, s.block14cNumber, s.block14eDate, s.block13eDate})
             setText(e, QString());
         for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
@@ -130,7 +131,7 @@ void CertificateOnScreen::fillFromDefaults()
         setRemarks(QString());
         return;
     }
-    setText(s.block1Country, d->country);
+    m_form->startNew(d->country);
     setText(s.block4Second, d->organ2);
     // What does not fit its box is refused and reported, never cut.
     s.block3Tracking->offer(d->tracking);
@@ -182,6 +183,7 @@ void CertificateOnScreen::showStoredCertificate()
 {
     const CertificateHeader c = m_store->currentHeader();
     m_currentFormIndex = c.formIndex;
+    m_form->offerEvery();
     m_screen->showHeader(c);
     m_filledRemarks.reset();
     // What loaded before a failure stays on screen.
@@ -527,6 +529,7 @@ void CertificateOnScreen::chooseOrganization(int index)
     const OrganizationEntry o = s.combo3->itemData(index).value<OrganizationEntry>();
     setText(s.block4Organization, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
     s.combo3->shrink();
+    m_form->organisationChosen(m_newFormFlag == 1);
     if (!selectsBlock13(currentStatus()))
         s.block14cNumber->offer(o.certificateNum);
     s.block5Invoice->setFocus();

@@ -13,6 +13,7 @@ namespace arc {
 
 class CertificateScreen;
 class DataFolder;
+class FormOnScreen;
 class IssuedCertificate;
 class ItemGridModel;
 class MessageBoxes;
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<CertificateStore> m_store;
     std::unique_ptr<IssuedCertificate> m_issued;
     ScreenEdits *m_edits;
+    FormOnScreen *m_form;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
     // Block 12 as the program last filled it; none for a stored certificate,

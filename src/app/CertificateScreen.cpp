@@ -5,6 +5,8 @@
 #include "EntryBox.h"
 #include "EntryLimit.h"
 #include "EntryText.h"
+#include "FormDefinition.h"
+#include "FormNames.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
 #include "OrganizationChooser.h"
@@ -102,6 +104,32 @@ CertificateScreen::CertificateScreen(ItemGridModel *lines, std::function<bool()>
 
     picture2 = named<QLabel>("Picture2", this);
     picture2->hide();
+    showCaptions(FormDefinition::of(FormNames::kFaa));
+    connect(formChoice, &QComboBox::currentTextChanged, this,
+            [this](const QString &name) { showCaptions(FormDefinition::of(name)); });
+}
+
+QWidget *CertificateScreen::captioned(const QString &key, QWidget *w)
+{
+    m_captions.insert(key, w);
+    return w;
+}
+
+void CertificateScreen::showCaptions(const FormDefinition &form)
+{
+    for (auto it = m_captions.begin(); it != m_captions.end(); ++it) {
+        const QString text = form.screen(it.key());
+        if (auto *label = qobject_cast<QLabel *>(it.value()))
+            label->setText(text);
+        else if (auto *frame = qobject_cast<QGroupBox *>(it.value()))
+            frame->setTitle(text);
+        else if (auto *button = qobject_cast<QPushButton *>(it.value()))
+            button->setText(text);
+    }
+    block13aApproved->setText(form.screenBoxes13a.value(0));
+    block13aNonApproved->setText(form.screenBoxes13a.value(1));
+    block14aReturnToService->setText(form.screenBoxes14a.value(0));
+    block14aOtherRegulation->setText(form.screenBoxes14a.value(1));
 }
 
 QWidget *CertificateScreen::buildTop()
@@ -113,16 +141,23 @@ QWidget *CertificateScreen::buildTop()
     block1Country = box("Text38");
     block1Country->setText(QStringLiteral("FAA/United States"));
     auto *b1 = new QVBoxLayout;
-    b1->addWidget(new QLabel(QStringLiteral("1. Approving Civil Aviation Authority/Country:")));
+    b1->addWidget(captioned(QStringLiteral("1"), new QLabel));
     b1->addWidget(block1Country);
     g->addWidget(block(QString(), b1), 0, 0);
 
-    auto *title = new QLabel(QStringLiteral("2. AUTHORIZED RELEASE CERTIFICATE\nFAA Form 8130-3, AIRWORTHINESS APPROVAL TAG"));
-    title->setAlignment(Qt::AlignCenter);
-    QFont f = title->font();
+    block2Title = new QLabel;
+    captioned(QStringLiteral("2"), block2Title);
+    block2Title->setAlignment(Qt::AlignCenter);
+    QFont f = block2Title->font();
     f.setBold(true);
-    title->setFont(f);
-    g->addWidget(title, 0, 1);
+    block2Title->setFont(f);
+    formChoice = named<QComboBox>("FormChoice");
+    formChoice->addItems(FormNames::all());
+    formChoice->setToolTip(QStringLiteral("The form the certificate is printed as"));
+    auto *b2 = new QVBoxLayout;
+    b2->addWidget(block2Title);
+    b2->addWidget(formChoice, 0, Qt::AlignCenter);
+    g->addLayout(b2, 0, 1);
 
     block3Tracking = box("Text3");
     auto *b3 = new QVBoxLayout;
@@ -139,7 +174,7 @@ QWidget *CertificateScreen::buildTop()
     issuedMark->setSizePolicy(keep);
     issuedMark->hide();
     b3->addWidget(issuedMark);
-    g->addWidget(block(QStringLiteral("3. Form Tracking No."), b3), 0, 2);
+    g->addWidget(captioned(QStringLiteral("3"), block({}, b3)), 0, 2);
 
     block4Organization = multiLine("Text1", 5);
     block4Second = multiLine("Text2", 5);
@@ -152,14 +187,14 @@ QWidget *CertificateScreen::buildTop()
     auto *b4 = new QHBoxLayout;
     b4->addWidget(over);
     b4->addWidget(block4Second);
-    g->addWidget(block(QStringLiteral("4. Organization"), b4), 1, 0, 1, 2);
+    g->addWidget(captioned(QStringLiteral("4"), block({}, b4)), 1, 0, 1, 2);
 
     block5Invoice = multiLine("Text5", 3);
     block5Invoice->setEnterMovesOn(true);
     block5Invoice->setCapitals(true);
     auto *b5 = new QVBoxLayout;
     b5->addWidget(block5Invoice);
-    g->addWidget(block(QStringLiteral("5. WO/Contract/Inv. No."), b5), 1, 2);
+    g->addWidget(captioned(QStringLiteral("5"), block({}, b5)), 1, 2);
     g->setColumnStretch(0, 2);
     g->setColumnStretch(1, 2);
     g->setColumnStretch(2, 1);
@@ -176,9 +211,9 @@ QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool(
     grid1 = new ItemGrid(lines, std::move(newForm));
     auto *captions = new QHBoxLayout;
     captions->setSpacing(0);
-    const char *titles[6] = {"6. Item", "7. Description", "8. Part No.", "9. Qty", "10. Serial No.", "11. Status"};
     for (int c = 0; c < 6; ++c) {
-        auto *button = new QPushButton(QString::fromLatin1(titles[c]));
+        auto *button = new QPushButton;
+        captioned(QString::number(6 + c), button);
         button->setFixedWidth(grid1->columnWidth(c));
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(EntryLimit::toolTip(ItemGridModel::limit(c)));
@@ -207,7 +242,7 @@ QWidget *CertificateScreen::buildRemarks()
     block12Remarks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *b12 = new QVBoxLayout;
     b12->addWidget(block12Remarks);
-    h->addWidget(block(QStringLiteral("12. Remarks"), b12), 3);
+    h->addWidget(captioned(QStringLiteral("12"), block({}, b12)), 3);
 
     option1 = named<QRadioButton>("Option1", QStringLiteral("Yes"));
     option2 = named<QRadioButton>("Option2", QStringLiteral("No"));
@@ -233,16 +268,14 @@ QWidget *CertificateScreen::buildSignatures()
     auto *h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
 
-    block13aApproved = named<QCheckBox>("Check3D1", QStringLiteral("Approved design"));
-    block13aNonApproved = named<QCheckBox>("Check3D2", QStringLiteral("Non-approved design"));
+    block13aApproved = named<QCheckBox>("Check3D1");
+    block13aNonApproved = named<QCheckBox>("Check3D2");
     block13dName = box("Text17");
     block13cNumber = box("Text16");
     block13eDate = box("Text18");
     block13eDate->setTodayOnDoubleClick(true);
     auto *b13 = new QGridLayout;
-    b13->addWidget(new QLabel(QStringLiteral("13a. Certifies that the items identified above were manufactured in "
-                                             "conformity to:")),
-                   0, 0, 1, 4);
+    b13->addWidget(captioned(QStringLiteral("13a"), new QLabel), 0, 0, 1, 4);
     b13->addWidget(block13aApproved, 1, 0, 1, 2);
     b13->addWidget(block13aNonApproved, 1, 2, 1, 2);
     b13->addWidget(new QLabel(QStringLiteral("Name")), 2, 0);
@@ -253,16 +286,14 @@ QWidget *CertificateScreen::buildSignatures()
     b13->addWidget(block13eDate, 3, 3);
     h->addWidget(block(QStringLiteral("13."), b13));
 
-    block14aReturnToService = named<QCheckBox>("Check3D6", QStringLiteral("14 CFR 43.9 Return to Svs"));
-    block14aOtherRegulation = named<QCheckBox>("Check3D8", QStringLiteral("Other reg specified in 12"));
+    block14aReturnToService = named<QCheckBox>("Check3D6");
+    block14aOtherRegulation = named<QCheckBox>("Check3D8");
     block14dName = box("Text7");
     block14cNumber = box("Text4");
     block14eDate = box("Text6");
     block14eDate->setTodayOnDoubleClick(true);
     auto *b14 = new QGridLayout;
-    b14->addWidget(new QLabel(QStringLiteral("14a. Certifies that unless otherwise specified in block 12, the work "
-                                             "identified in block 11 was accomplished in accordance with:")),
-                   0, 0, 1, 4);
+    b14->addWidget(captioned(QStringLiteral("14a"), new QLabel), 0, 0, 1, 4);
     b14->itemAtPosition(0, 0)->widget()->setProperty("wordWrap", true);
     b14->addWidget(block14aReturnToService, 1, 0, 1, 2);
     b14->addWidget(block14aOtherRegulation, 1, 2, 1, 2);
@@ -332,7 +363,9 @@ void CertificateScreen::showHeader(const CertificateHeader &c)
         if (!*f->block)
             continue; // the export frame follows its own rule
         QWidget *w = findChild<QWidget *>(QLatin1String(f->objectName));
-        if (f->flag)
+        if (w == formChoice)
+            formChoice->setCurrentText(FormNames::effective(c.*f->text));
+        else if (f->flag)
             setTicked(qobject_cast<QCheckBox *>(w), c.*f->flag);
         else if (f->date)
             setText(qobject_cast<QLineEdit *>(w), DateText::format(c.*f->date));
@@ -348,7 +381,9 @@ CertificateEntries CertificateScreen::entries(const ItemSlots &lines) const
     CertificateEntries e;
     for (const CertificateField *f : CertificateFields::of(StoredTable::Header)) {
         const QWidget *w = findChild<QWidget *>(QLatin1String(f->objectName));
-        if (f->flag) {
+        if (w == formChoice) {
+            e.*f->text = formChoice->currentText();
+        } else if (f->flag) {
             e.*f->flag = qobject_cast<const QAbstractButton *>(w)->isChecked();
         } else if (f->dateText) {
             e.*f->dateText = qobject_cast<const QLineEdit *>(w)->text();

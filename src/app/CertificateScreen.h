@@ -4,6 +4,7 @@
 #include "ItemLine.h"
 
 #include <QFrame>
+#include <QHash>
 #include <functional>
 
 class QCheckBox;
@@ -19,6 +20,7 @@ namespace arc {
 
 class EntryBox;
 class EntryText;
+class FormDefinition;
 class ItemGrid;
 class ItemGridModel;
 class OrganizationChooser;
@@ -37,12 +39,16 @@ public:
     void showHeader(const CertificateHeader &c);
     // What the boxes hold, with the given item lines.
     CertificateEntries entries(const ItemSlots &lines) const;
+    // The captions of the blocks and tick boxes as the form words them.
+    void showCaptions(const FormDefinition &form);
     // Every command button but Set-up, which opens and closes a panel.
     void setCommandsEnabled(bool enabled);
 
     // The boxes are named after the form's blocks; their objectNames are
     // the field table's.
     EntryBox *block1Country;
+    QLabel *block2Title;
+    QComboBox *formChoice; // beside block 2: the form the certificate is printed as
     EntryBox *block3Tracking;
     QLabel *issuedMark;          // under block 3: issued, or changed after issue
     OrganizationChooser *combo3; // block 4 organisation chooser
@@ -74,6 +80,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What shows a block's caption on screen, by the form's screen key.
+    QWidget *captioned(const QString &key, QWidget *w);
+    QHash<QString, QWidget *> m_captions;
+
     QWidget *buildTop();
     QWidget *buildItems(ItemGridModel *lines, std::function<bool()> newForm);
     QWidget *buildRemarks();

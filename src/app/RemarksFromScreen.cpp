@@ -2,12 +2,14 @@
 
 #include "CertificateScreen.h"
 #include "DataFolder.h"
+#include "FormNames.h"
 #include "ItemLine.h"
 #include "OrganizationChooser.h"
 #include "ReferenceLists.h"
 #include "RemarksBuilder.h"
 #include "Statements.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
 
@@ -31,6 +33,9 @@ RemarksInputs remarksFromScreen(const CertificateScreen &s, const ItemLine &line
     in.forwarderAddress = s.combo2->currentData().value<ForwarderEntry>().info;
     in.organisationChosen = s.combo3->currentIndex() >= 0;
     in.easaNumber = s.combo3->currentData().value<OrganizationEntry>().jaaNum;
+    in.faaNumber = s.combo3->currentData().value<OrganizationEntry>().certificateNum;
+    in.faaForm = FormNames::isFaa(s.formChoice->currentText());
+    in.otherRegulation = s.block14aOtherRegulation->isChecked();
     if (folder.isOpen() && folder.defaults().hasRow()) {
         const QVariant remarks = folder.defaults().value(QStringLiteral("Remarks"));
         if (!remarks.isNull())

@@ -21,7 +21,7 @@ ScreenEdits::ScreenEdits(CertificateScreen &s, ItemGridModel &grid, QObject *par
     for (QAbstractButton *tick : std::initializer_list<QAbstractButton *>{s.block13aApproved, s.block13aNonApproved, s.block14aReturnToService,
                                                                           s.block14aOtherRegulation, s.option1, s.option2})
         connect(tick, &QAbstractButton::clicked, this, &ScreenEdits::mark);
-    for (QComboBox *list : std::initializer_list<QComboBox *>{s.combo1, s.combo2, s.combo3})
+    for (QComboBox *list : std::initializer_list<QComboBox *>{s.combo1, s.combo2, s.combo3, s.formChoice})
         connect(list, &QComboBox::activated, this, &ScreenEdits::mark);
     // Typing into the grid and the part and status lists change the lines.
     connect(&grid, &ItemGridModel::dataChanged, this, &ScreenEdits::mark);

@@ -1,8 +1,11 @@
 #include "CertificateCheck.h"
 
 #include "BlankRule.h"
+#include "FormDefinition.h"
+#include "FormNames.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace arc::CertificateCheck {
@@ -34,6 +37,61 @@ QString joined(const QStringList &items)
     if (items.size() < 2)
         return items.value(0);
     return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
+QStringList quoted(const QStringList &words)
+{
+    QStringList out;
+    for (const QString &w : words)
+        out << QLatin1Char('"') + w + QLatin1Char('"');
+    return out;
+}
+
+QString plural(const QStringList &items) { return items.size() > 1 ? QStringLiteral("s") : QString(); }
+
+// What the EASA and UK forms ask beyond what every form does.
+void formRules(const CertificateEntries &e, const FormDefinition &form, const QList<int> &filled, QStringList &out)
+{
+    const FormDefinition::Rules &r = form.rules;
+    if (r.itemNumbers && filled.size() > 1) {
+        QStringList unnumbered;
+        for (int n : filled)
+            if (blank(e.lines[n].item))
+                unnumbered << QString::number(n + 1);
+        if (!unnumbered.isEmpty())
+            out << QStringLiteral("Block 6: line%1 %2 %3 no item number; with more than one line, each is numbered.")
+                       .arg(plural(unnumbered), joined(unnumbered),
+                            unnumbered.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"));
+    }
+    if (r.serialNotApplicable)
+        for (int n : filled)
+            if (blank(e.lines[n].serialNum))
+                out << QStringLiteral("Block 10: item %1 has no serial number; enter \"N/A\" when it carries none.")
+                           .arg(itemName(e.lines[n], n));
+    if (!r.statusWords.isEmpty()) {
+        for (int n : filled) {
+            const QString status = e.lines[n].status.trimmed().toUpper();
+            if (!status.isEmpty() && !r.statusWords.contains(status))
+                out << QStringLiteral("Block 11: \"%1\" (item %2) is not a status the %3 allows: %4.")
+                           .arg(status, itemName(e.lines[n], n), form.name,
+                                joined(quoted(r.statusWords)));
+        }
+    }
+    // Block 12 naming the prototype a NEW item was: its approved design
+    // data (a TC or STC) must be stated and the approved-design box ticked.
+    static const QRegularExpression designData(QStringLiteral("\\b(E?TC|STC|TCDS)\\b"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    if (r.prototypeToNew && e.remarks.contains(QLatin1String("PROTOTYPE"), Qt::CaseInsensitive)) {
+        QStringList recertified;
+        for (int n : filled)
+            if (e.lines[n].status.trimmed().toUpper() == QLatin1String("NEW"))
+                recertified << itemName(e.lines[n], n);
+        if (!recertified.isEmpty() && (!e.approvedDesign || !designData.match(e.remarks).hasMatch()))
+            out << QStringLiteral("Block 12: item%1 %2 re-certified from \"PROTOTYPE\" to \"NEW\" need%3 the statement "
+                                  "of the approved design data (TC/STC number and revision), with \"%4\" ticked.")
+                       .arg(plural(recertified), joined(recertified),
+                            recertified.size() > 1 ? QString() : QStringLiteral("s"), form.screenBoxes13a.value(0));
+    }
 }
 
 void mixedReleases(const ItemSlots &lines, const QList<int> &filled, QStringList &out)
@@ -140,12 +198,16 @@ QStringList findings(const CheckedCertificate &c)
     const CertificateEntries &e = c.entries;
     const QList<int> filled = filledLines(e.lines);
     const bool block13 = selectsBlock13(e.lines[0].status.trimmed().toUpper());
+    const FormDefinition &form = FormDefinition::of(e.form);
     QStringList out;
     mixedReleases(e.lines, filled, out);
     if (block13 && e.approvedDesign == e.nonApprovedDesign)
-        out << QStringLiteral("Block 13a: tick exactly one of \"Approved design\" and \"Non-approved design\".");
+        out << QStringLiteral("Block 13a: tick exactly one of \"%1\" and \"%2\".")
+                   .arg(form.screenBoxes13a.value(0), form.screenBoxes13a.value(1));
     if (!block13 && !e.cfrReturnToService && !e.otherRegulation)
-        out << QStringLiteral("Block 14a: tick \"14 CFR 43.9 Return to Svs\", \"Other reg specified in 12\" or both.");
+        out << QStringLiteral("Block 14a: tick \"%1\", \"%2\" or both.")
+                   .arg(form.screenBoxes14a.value(0), form.screenBoxes14a.value(1));
+    formRules(e, form, filled, out);
     if (blank(e.remarks)) {
         if (e.nonApprovedDesign)
             out << QStringLiteral("Block 12: \"Non-approved design data specified in Block 12\" is ticked but block 12 "

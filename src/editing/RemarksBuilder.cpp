@@ -50,9 +50,16 @@ QString newPart(const RemarksInputs &in, const StampLookUp &stampText)
 
 QString maintenance(const RemarksInputs &in)
 {
-    const QString &dual = in.statements.dualRelease;
-    const QString statement =
-        in.countryIndex > 0 && in.jaa && in.organisationChosen && !dual.isEmpty() ? dual + in.easaNumber : QString();
+    QString statement;
+    if (in.faaForm) {
+        const QString &dual = in.statements.dualRelease;
+        if (in.countryIndex > 0 && in.jaa && in.organisationChosen && !dual.isEmpty())
+            statement = dual + in.easaNumber;
+    } else {
+        const QString &dual = in.statements.dualReleaseFaa;
+        if (in.otherRegulation && in.organisationChosen && !dual.isEmpty())
+            statement = dual + in.faaNumber;
+    }
     return in.defaultRemarks ? *in.defaultRemarks + kBreak + statement : statement;
 }
 
@@ -62,7 +69,7 @@ StatementTexts textsOf(const QList<Statement> &stored)
 {
     return {Statements::textOf(stored, Statements::kNotExport), Statements::textOf(stored, Statements::kExportDestination),
             Statements::textOf(stored, Statements::kForwardingHouse), Statements::textOf(stored, Statements::kAssembly),
-            Statements::textOf(stored, Statements::kDualReleaseEasa)};
+            Statements::textOf(stored, Statements::kDualReleaseEasa), Statements::textOf(stored, Statements::kDualReleaseFaa)};
 }
 
 bool isNewPart(const QString &status)

@@ -14,7 +14,8 @@ struct StatementTexts {
     QString exportDestination;
     QString forwardingHouse;
     QString assembly;
-    QString dualRelease; // followed by the organisation's EASA number
+    QString dualRelease;    // followed by the organisation's EASA number
+    QString dualReleaseFaa; // on an EASA or UK form, followed by its FAA number
 };
 
 // What block 12 is composed from, as the certificate screen holds it.
@@ -35,6 +36,12 @@ struct RemarksInputs {
 
     bool organisationChosen = false;
     QString easaNumber; // the chosen organisation's JAANum
+    QString faaNumber;  // the chosen organisation's CertificateNum
+
+    // An EASA or UK form's second release is to the FAA: "Other regulation
+    // specified in block 12" ticked on it.
+    bool faaForm = true;
+    bool otherRegulation = false;
 
     std::optional<QString> defaultRemarks; // nullopt when null
 

@@ -3,6 +3,7 @@
 #include "BlankRule.h"
 #include "DataView.h"
 #include "DateText.h"
+#include "FormNames.h"
 #include "SqlDialect.h"
 #include "LineBreaks.h"
 #include "Schema.h"
@@ -70,6 +71,13 @@ QString shown(const QVariant &v)
 
 QVariant storedText(const QString &screenText) { return BlankRule::stored(LineBreaks::toStored(screenText)); }
 
+// The FAA form, named or not, is what every certificate was before forms
+// were chosen: left out, so that their content reads as it always did.
+bool leftOut(const QString &field, const QVariant &v)
+{
+    return field.compare(QLatin1String("Form"), Qt::CaseInsensitive) == 0 && FormNames::isFaa(v.toString());
+}
+
 } // namespace
 
 std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 formIndex, DbStatus *status)
@@ -90,7 +98,8 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
     // Values as the file holds them, so that a change made by any tool shows.
     for (int i = 0; i < fields.size(); ++i) {
         const QVariant v = q.value(i);
-        c.m_header.emplace_back(q.record().fieldName(i), v.isNull() ? QVariant() : QVariant(v.toString()));
+        if (!leftOut(q.record().fieldName(i), v))
+            c.m_header.emplace_back(q.record().fieldName(i), v.isNull() ? QVariant() : QVariant(v.toString()));
     }
     // The lines in the order they were stored, as the cursor walks them.
     DataView detail(db, QStringLiteral("Detail"));
@@ -122,9 +131,9 @@ CertificateContent CertificateContent::afterSave(const CertificateEntries &e, co
         if (!onPage(def))
             continue;
         const CertificateField &f = *CertificateFields::byColumn(StoredTable::Header, def.name);
-        c.m_header.emplace_back(def.name, f.flag       ? flag(e.*f.flag)
-                                          : f.dateText ? date(f.column, e.*f.dateText)
-                                                       : storedText(e.*f.text));
+        const QVariant v = f.flag ? flag(e.*f.flag) : f.dateText ? date(f.column, e.*f.dateText) : storedText(e.*f.text);
+        if (!leftOut(def.name, v))
+            c.m_header.emplace_back(def.name, v);
     }
     for (const ItemLine &l : e.lines) {
         if (l.isEmptyLine())

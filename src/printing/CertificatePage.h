@@ -2,6 +2,7 @@
 
 #include "BlankRule.h"
 #include "CertificateFields.h"
+#include "FormDefinition.h"
 #include "ItemLine.h"
 
 #include <QImage>
@@ -29,6 +30,9 @@ struct CertificatePage : CertificateEntries {
 
     // Block 13 applies (new parts) when row 0's status is NEW or PROTOTYPE,
     // in any case; block 14 (maintenance) otherwise.
+    // The form it is printed as, whose texts the page takes.
+    const FormDefinition &definition() const { return FormDefinition::of(form); }
+
     bool block13Applies() const { return selectsBlock13(lines[0].status.toUpper()); }
 
     // What a printed box shows, and the message for a value it cannot hold.

@@ -1,6 +1,7 @@
 #include "PrintCertificate.h"
 
 #include "AddressBlock.h"
+#include "FormDefinition.h"
 #include "Instructions.h"
 #include "ItemRows.h"
 #include "LineFit.h"
@@ -48,15 +49,16 @@ void blocks1To3(PageWriter &p, const CertificatePage &page)
 {
     const PrintMode &mode = p.mode;
     const PageGeometry &g = p.g;
-    p.label(g.x0 + g.X(30), g.y0 + g.Y(50), g.x1, QStringLiteral("1. Approving Civil Aviation"));
-    p.label(g.x0 + g.X(280), g.y0 + g.Y(200), g.x1, QStringLiteral("Authority/Country"));
+    const FormDefinition &form = page.definition();
+    p.label(g.x0 + g.X(30), g.y0 + g.Y(50), g.x1, form.numbered(QStringLiteral("1")));
+    if (const QStringList caption = form.caption(QStringLiteral("1")); caption.size() > 1)
+        p.label(g.x0 + g.X(280), g.y0 + g.Y(200), g.x1, caption[1]);
     p.fitted(mode.value, true, g.x0 + g.X(550), g.y0 + g.Y(500), g.before(g.x1), page.text(PrintedBox::Authority),
              CertificatePage::tooLong(PrintedBox::Authority));
     p.label(g.x1 + g.X(30), g.y0 + g.Y(50), g.x2, QStringLiteral("2."));
-    p.centred(mode.title, true, g.x1, g.x2, g.y0 + g.Y(160), QStringLiteral("AUTHORIZED RELEASE CERTIFICATE"));
-    p.centred(mode.value, true, g.x1, g.x2, g.y0 + g.Y(800),
-              QStringLiteral("FAA Form 8130-3, AIRWORTHINESS APPROVAL TAG"));
-    p.label(g.x2 + g.X(30), g.y0 + g.Y(50), g.xR, QStringLiteral("3. Form Tracking Number:"));
+    p.centred(mode.title, true, g.x1, g.x2, g.y0 + g.Y(160), form.title.value(0));
+    p.centred(mode.value, true, g.x1, g.x2, g.y0 + g.Y(800), form.title.value(1));
+    p.label(g.x2 + g.X(30), g.y0 + g.Y(50), g.xR, form.numbered(QStringLiteral("3")));
     p.fitted(mode.value, true, g.x2 + g.X(550), g.y0 + g.Y(480), g.before(g.xR), page.text(PrintedBox::Tracking),
              CertificatePage::tooLong(PrintedBox::Tracking));
 }
@@ -65,7 +67,7 @@ void blocks1To3(PageWriter &p, const CertificatePage &page)
 void block4(PageWriter &p, const CertificatePage &page)
 {
     const PageGeometry &g = p.g;
-    p.label(g.x0 + g.X(30), g.y1 + g.Y(50), g.x2, QStringLiteral("4. Organization Name and Address:"));
+    p.label(g.x0 + g.X(30), g.y1 + g.Y(50), g.x2, page.definition().numbered(QStringLiteral("4")));
     const float top = g.y1 + g.Y(250);
     const AddressBlock block =
         AddressBlock::of(p.c, page.text(PrintedBox::OrganisationLeft), page.text(PrintedBox::OrganisationRight),
@@ -90,30 +92,33 @@ void block4(PageWriter &p, const CertificatePage &page)
 void block5(PageWriter &p, const CertificatePage &page)
 {
     const PageGeometry &g = p.g;
-    p.label(g.x2 + g.X(30), g.y1 + g.Y(50), g.xR, QStringLiteral("5. Work Order/Contract/Invoice"));
-    p.label(g.x2 + g.X(30), g.y1 + g.Y(200), g.xR, QStringLiteral("Number:"));
+    const QStringList caption = page.definition().caption(QStringLiteral("5"));
+    p.label(g.x2 + g.X(30), g.y1 + g.Y(50), g.xR, page.definition().numbered(QStringLiteral("5")));
+    if (caption.size() > 1)
+        p.label(g.x2 + g.X(30), g.y1 + g.Y(200), g.xR, caption[1]);
     const float x = g.x2 + g.X(200);
     p.c.setCurrentY(g.y1 + g.Y(450));
     wrappedBlock(p, page.text(PrintedBox::WorkOrder), p.mode.value, x, std::min(g.X(2300), g.before(g.xR) - x), 300,
                  g.above(g.y2), CertificatePage::tooLong(PrintedBox::WorkOrder));
 }
 
-void itemHeading(PageWriter &p)
+void itemHeading(PageWriter &p, const FormDefinition &form)
 {
     const PageGeometry &g = p.g;
     const float heading = g.y2 + g.Y(40);
-    p.label(g.x0 + g.X(30), heading, g.c7, QStringLiteral("6. Item:"));
+    p.label(g.x0 + g.X(30), heading, g.c7, form.numbered(QStringLiteral("6")));
     const struct {
         float border, next, numberAt, captionAt;
-        const char *number, *caption;
-    } captions[] = {{g.c7, g.c8, 30, 1000, "7.", "Description:"},
-                    {g.c8, g.c9, 30, 600, "8.", "Part Number:"},
-                    {g.c9, g.c10, 30, 170, "9.", "Quantity:"},
-                    {g.c10, g.c11, 30, 350, "10.", "Serial Number:"},
-                    {g.c11, g.xR, 30, 400, "11.", "Status/Work:"}};
+        const char *block;
+    } captions[] = {{g.c7, g.c8, 30, 1000, "7"},
+                    {g.c8, g.c9, 30, 600, "8"},
+                    {g.c9, g.c10, 30, 170, "9"},
+                    {g.c10, g.c11, 30, 350, "10"},
+                    {g.c11, g.xR, 30, 400, "11"}};
     for (const auto &cap : captions) {
-        p.label(cap.border + g.X(cap.numberAt), heading, cap.next, QString::fromLatin1(cap.number));
-        p.label(cap.border + g.X(cap.captionAt), heading, cap.next, QString::fromLatin1(cap.caption));
+        const QString block = QString::fromLatin1(cap.block);
+        p.label(cap.border + g.X(cap.numberAt), heading, cap.next, block + QLatin1Char('.'));
+        p.label(cap.border + g.X(cap.captionAt), heading, cap.next, form.caption(block).value(0));
     }
 }
 
@@ -139,7 +144,7 @@ void itemRows(PageWriter &p, const CertificatePage &page)
 void remarks(PageWriter &p, const CertificatePage &page, double size)
 {
     const PageGeometry &g = p.g;
-    p.label(g.x0 + g.X(30), g.y4 + g.Y(50), g.xR, QStringLiteral("12. Remarks:"));
+    p.label(g.x0 + g.X(30), g.y4 + g.Y(50), g.xR, page.definition().numbered(QStringLiteral("12")));
     const float x = g.x0 + g.X(800);
     wrappedBlock(p, page.text(PrintedBox::Remarks), size, x, std::min(10800.0f - g.X(800), g.before(g.xR) - x), 300,
                  g.above(g.y5), kRemarksTooLong);
@@ -150,7 +155,10 @@ void remarks(PageWriter &p, const CertificatePage &page, double size)
 PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const TruncationNotice &notice)
 {
     PrintResult result;
-    const PrintMode mode = PrintMode::forSetting(page.settings.orientation);
+    const FormDefinition &form = page.definition();
+    // The EASA and UK forms are landscape only; the setting is the FAA form's.
+    const PrintMode mode =
+        form.landscapeOnly ? PrintMode::of(PrintMode::Name::LS) : PrintMode::forSetting(page.settings.orientation);
     c.setOrientation(mode.orientation);
     const PageGeometry g(mode, c.printableWidth(), page.settings.largeRemarks);
     PageWriter p(c, mode, g, notice, result);
@@ -182,7 +190,7 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     for (float border : {g.c7, g.c8, g.c9, g.c10, g.c11})
         c.line(border, g.y2, border, g.y4);
     block5(p, page);
-    itemHeading(p);
+    itemHeading(p, form);
     c.line(g.x0, g.y4, g.xR, g.y4);
     itemRows(p, page);
     c.line(g.x0, g.y5, g.xR, g.y5);
@@ -191,12 +199,15 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     if (const std::optional<QRectF> box = ReleaseBlocks::print(p, page))
         result.signatureBox = c.sheetFit().map(*box);
     result.landscape = mode.orientation == PageCanvas::Orientation::Landscape;
-    Instructions::print(p);
+    Instructions::print(p, form);
 
-    // Form number, and the NSN ending one space's width inside the frame.
-    p.text(mode.body, false, g.x0, g.y10 + g.Y(50), QStringLiteral("FAA FORM 8130-3 (02-14)"), false);
-    c.setCurrentX(g.xR - c.textWidth(QStringLiteral("NSN: 0052-00-012-9005 ")));
-    c.print(QStringLiteral("NSN: 0052-00-012-9005"));
+    // The form's number, and what the form prints at the right (the FAA
+    // form's NSN) ending one space's width inside the frame.
+    p.text(mode.body, false, g.x0, g.y10 + g.Y(50), form.footerLeft, false);
+    if (!form.footerRight.isEmpty()) {
+        c.setCurrentX(g.xR - c.textWidth(form.footerRight + QLatin1Char(' ')));
+        c.print(form.footerRight);
+    }
 
     // The rulings of blocks 13 and 14 lie on top of the grey.
     c.line(g.x0, g.y6, g.xR, g.y6);

@@ -29,8 +29,8 @@ using TruncationNotice = std::function<void(const QString &title)>;
 
 inline const QString kLinesTruncated = QStringLiteral("Lines truncated. Press OK to continue");
 
-// Draw one copy of the certificate as one page of Form 8130-3 and end the
-// job: frame, rulings, labels, values, signatures and the fixed texts.
+// Draw one copy of the certificate as one page of its form (FAA Form
+// 8130-3, or the EASA or UK Form 1 it names) and end the job: frame, rulings, labels, values, signatures and the fixed texts.
 // Every text stays inside its box and nothing overprints: lines too wide
 // are condensed or made smaller, blocks too tall close up and then shrink,
 // and a page larger than the sheet is shrunk onto it whole. Shows nothing

@@ -1,5 +1,6 @@
 #include "ReleaseBlocks.h"
 
+#include "FormDefinition.h"
 #include "PageCanvas.h"
 #include "PageWriter.h"
 #include "PrintMode.h"
@@ -54,22 +55,20 @@ std::optional<QRectF> block13(PageWriter &p, const CertificatePage &page, const 
 {
     const PrintMode &mode = p.mode;
     const PageGeometry &g = p.g;
-    p.label(g.x0 + g.X(30), g.y5 + g.Y(50), g.h,
-            QStringLiteral("13a. Certifies the items identified above were manufactured in conformity to:"));
-    p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(450), g.before(g.h),
-             QStringLiteral("Approved design data and are in a condition for safe operation."));
-    p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(750), g.before(g.h),
-             QStringLiteral("Non-approved design data specified in Block 12."));
+    const FormDefinition &form = page.definition();
+    p.label(g.x0 + g.X(30), g.y5 + g.Y(50), g.h, form.numbered(QStringLiteral("13a")));
+    p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(450), g.before(g.h), form.boxes13a.value(0));
+    p.fitted(mode.body, false, g.x0 + g.X(650), g.y5 + g.Y(750), g.before(g.h), form.boxes13a.value(1));
     p.c.setLineWidth(1);
     const std::optional<QRectF> signedAt = signature(p, page, page.text(PrintedBox::Name13), g.x0 + g.X(30), g.m,
-                                                     box, QStringLiteral("13b. Authorized Signature:"));
-    p.label(g.m + g.X(30), g.y6 + g.Y(50), g.h, QStringLiteral("13c. Approval/Authorization No.:"));
+                                                     box, form.numbered(QStringLiteral("13b")));
+    p.label(g.m + g.X(30), g.y6 + g.Y(50), g.h, form.numbered(QStringLiteral("13c")));
     p.centred(mode.body, false, g.m, g.h, g.y6 + g.Y(280), page.text(PrintedBox::ApprovalNo),
               CertificatePage::tooLong(PrintedBox::ApprovalNo));
-    p.label(g.x0 + g.X(30), g.y7 + g.Y(50), g.m, QStringLiteral("13d. Name (typed or Printed):"));
+    p.label(g.x0 + g.X(30), g.y7 + g.Y(50), g.m, form.numbered(QStringLiteral("13d")));
     p.fitted(mode.value, false, g.x0 + g.X(450), g.y7 + g.Y(280), g.before(g.m), page.text(PrintedBox::Name13),
              CertificatePage::tooLong(PrintedBox::Name13));
-    p.label(g.m + g.X(30), g.y7 + g.Y(50), g.h, QStringLiteral("13e. Date (dd/mmm/yyyy):"));
+    p.label(g.m + g.X(30), g.y7 + g.Y(50), g.h, form.numbered(QStringLiteral("13e")));
     p.fitted(mode.value, false, g.m + g.X(450), g.y7 + g.Y(280), g.before(g.h), page.text(PrintedBox::Date13),
              CertificatePage::tooLong(PrintedBox::Date13));
     return signedAt;
@@ -79,32 +78,26 @@ std::optional<QRectF> block14(PageWriter &p, const CertificatePage &page, const 
 {
     const PrintMode &mode = p.mode;
     const PageGeometry &g = p.g;
-    p.fitted(mode.body, true, g.h + g.X(30), g.y5 + g.Y(50), g.before(g.xR), QStringLiteral("14a. "));
+    const FormDefinition &form = page.definition();
+    p.fitted(mode.body, true, g.h + g.X(30), g.y5 + g.Y(50), g.before(g.xR), form.numbered(QStringLiteral("14a")));
     // The return-to-service text ends before the other regulation's box.
     p.fitted(mode.body, true, g.h + g.X(460), g.y5 + g.Y(290), g.before(g.h + g.X(2700)),
-             QStringLiteral("14 CFR 43.9 Return to Service"));
+             form.boxes14a.value(0));
     p.fitted(mode.body, true, g.h + g.X(2950), g.y5 + g.Y(290), g.before(g.xR),
-             QStringLiteral("Other regulation specified in Block 12"));
-    const struct {
-        float y;
-        const char *text;
-    } certifies[] = {
-        {620, "Certifies that unless otherwise specified in Block 12, the work identified in Block 11"},
-        {810, "and described in Block 12 was accomplished in accordance with Title 14, Code of"},
-        {1000, "Federal Regulations, part 43 and in respect to that work, the items are approved for"},
-        {1220, "return to service."},
-    };
-    for (const auto &line : certifies)
-        p.fitted(mode.body, false, g.h + g.X(200), g.y5 + g.Y(line.y), g.before(g.xR), QString::fromLatin1(line.text));
+             form.boxes14a.value(1));
+    // The statement's lines, at most four, each at its place.
+    const float lineY[] = {620, 810, 1000, 1220};
+    for (qsizetype i = 0; i < form.statement14a.size() && i < qsizetype(std::size(lineY)); ++i)
+        p.fitted(mode.body, false, g.h + g.X(200), g.y5 + g.Y(lineY[i]), g.before(g.xR), form.statement14a[i]);
     const std::optional<QRectF> signedAt = signature(p, page, page.text(PrintedBox::Name14), g.h + g.X(30), g.n,
-                                                     box, QStringLiteral("14b. Authorized Signature:"));
-    p.label(g.n + g.X(30), g.y6 + g.Y(50), g.xR, QStringLiteral("14c. Approval/Certificate No.:"));
+                                                     box, form.numbered(QStringLiteral("14b")));
+    p.label(g.n + g.X(30), g.y6 + g.Y(50), g.xR, form.numbered(QStringLiteral("14c")));
     p.centred(mode.body, false, g.n, g.xR, g.y6 + g.Y(280), page.text(PrintedBox::CertificateNo),
               CertificatePage::tooLong(PrintedBox::CertificateNo));
-    p.label(g.h + g.X(30), g.y7 + g.Y(50), g.n, QStringLiteral("14d. Name (Typed or Printed):"));
+    p.label(g.h + g.X(30), g.y7 + g.Y(50), g.n, form.numbered(QStringLiteral("14d")));
     p.fitted(mode.value, false, g.h + g.X(450), g.y7 + g.Y(280), g.before(g.n), page.text(PrintedBox::Name14),
              CertificatePage::tooLong(PrintedBox::Name14));
-    p.label(g.n + g.X(30), g.y7 + g.Y(50), g.xR, QStringLiteral("14e. Date (dd/mmm/yyyy):"));
+    p.label(g.n + g.X(30), g.y7 + g.Y(50), g.xR, form.numbered(QStringLiteral("14e")));
     p.fitted(mode.value, false, g.n + g.X(450), g.y7 + g.Y(280), g.before(g.xR), page.text(PrintedBox::Date14),
              CertificatePage::tooLong(PrintedBox::Date14));
     return signedAt;

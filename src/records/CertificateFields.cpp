@@ -95,6 +95,8 @@ const std::vector<CertificateField> &all()
         flag("Export", &B::exportChosen, "", "Option1", P::None),
         text("ExportCountry", K::Choice, &B::exportCountry, 0, "", "Combo1", "", P::None),
         text("Forwarder", K::Choice, &B::forwarder, 0, "", "Combo2", "", P::None),
+        // Not a value of the page: the page it is printed on.
+        text("Form", K::Choice, &B::form, 0, "2", "FormChoice", "", P::None),
         column("Item", &ItemLine::item, 0, "6", P::Item),
         column("Description", &ItemLine::description, 50, "7", P::Description),
         column("PartNum", &ItemLine::partNum, 20, "8", P::PartNo),

@@ -20,6 +20,9 @@ struct CertificateBlocks {
     // The export frame; rows stored without it read as "No", nothing chosen.
     bool exportChosen = false;
     QString exportCountry, forwarder;
+    // The form it is printed as (FormNames); empty for an FAA form stored
+    // before forms were chosen.
+    QString form;
 };
 
 // The stored fields of one Header row, nulls read as empty or false.

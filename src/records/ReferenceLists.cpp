@@ -51,7 +51,9 @@ QList<OrganizationEntry> organizations(DataView &orgs)
             return;
         out.append({v.text(QStringLiteral("Organization")), v.text(QStringLiteral("Address1")),
                     v.text(QStringLiteral("Address2")), v.text(QStringLiteral("Address3")),
-                    v.text(QStringLiteral("CertificateNum")), v.text(QStringLiteral("JAANum"))});
+                    v.text(QStringLiteral("CertificateNum")), v.text(QStringLiteral("JAANum")),
+                    v.text(QStringLiteral("EasaAuthority")), v.text(QStringLiteral("EasaCountry")),
+                    v.text(QStringLiteral("UkAuthority")), v.text(QStringLiteral("Forms"))});
     });
     // Only the cursor's resting place; the list is already read.
     (void)orgs.moveFirst();

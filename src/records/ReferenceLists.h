@@ -10,6 +10,9 @@ namespace arc {
 
 struct OrganizationEntry {
     QString name, address1, address2, address3, certificateNum, jaaNum;
+    // Block 1 of the EASA forms ("EASA", or the authority and its country)
+    // and of the UK forms ("CAA"); the forms it may issue (FormNames).
+    QString easaAuthority, easaCountry, ukAuthority, forms;
 };
 struct AgentEntry {
     QString name, password, approvalNumber;

@@ -49,7 +49,10 @@ const std::vector<TableDef> &certificateTables()
           // same export lines when the certificate is shown again.
           yesNo("Export"),
           text("ExportCountry", 50),
-          text("Forwarder", 50)},
+          text("Forwarder", 50),
+          // Version 7: the form the certificate is printed as; null for
+          // certificates stored before, which are FAA forms.
+          text("Form", 50)},
          {}},
         {"Detail",
          {{"FormIndex", FieldType::Long, 0},
@@ -127,7 +130,13 @@ const std::vector<TableDef> &referenceTables()
           text("Address2"),
           text("Address3"),
           text("CertificateNum", 25),
-          text("JAANum", 25)},
+          text("JAANum", 25),
+          // Version 7: block 1 of the EASA and UK forms, and the forms the
+          // organisation's approvals let it issue (empty: every form).
+          text("EasaAuthority", 50),
+          text("EasaCountry", 50),
+          text("UkAuthority", 50),
+          text("Forms", kPlainText)},
          {}},
         {"Countries", {text("Country", 50), yesNo("Bilateral"), yesNo("JAA")}, {}},
         {"ForwardingHouses",
@@ -206,6 +215,11 @@ const std::vector<AddedField> &addedFields()
         {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Export")},
         {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("ExportCountry")},
         {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Forwarder")},
+        {7, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Form")},
+        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaAuthority")},
+        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaCountry")},
+        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkAuthority")},
+        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("Forms")},
     };
     return a;
 }

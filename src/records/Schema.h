@@ -51,7 +51,7 @@ struct FoldTable {
 };
 
 namespace Schema {
-constexpr int version = 6;
+constexpr int version = 7;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.

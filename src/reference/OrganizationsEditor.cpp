@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "EntryBox.h"
+#include "FormsTicks.h"
 #include "SqlDialectErrors.h"
 
 #include <QDataWidgetMapper>
@@ -17,6 +18,7 @@ namespace arc {
 namespace {
 
 const char *const kFields[] = {"Organization", "Address1", "Address2", "Address3", "CertificateNum", "JAANum"};
+const char *const kAuthorityFields[] = {"EasaAuthority", "EasaCountry", "UkAuthority"};
 
 QPushButton *arrow(const char *name, QStyle *style, QStyle::StandardPixmap icon)
 {
@@ -41,6 +43,23 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
         g->addWidget(new QLabel(labels[i]), i, 0);
         g->addWidget(text8[i], i, 1);
     }
+    const QString authorityLabels[] = {QStringLiteral("EASA authority"), QStringLiteral("Authority country"),
+                                       QStringLiteral("UK authority")};
+    const QString authorityTips[] = {QStringLiteral("Block 1 of an EASA form: \"EASA\" when the Agency approved the "
+                                                    "organisation, else its authority, for example \"LBA\""),
+                                     QStringLiteral("The country of that authority, for example \"Germany\""),
+                                     QStringLiteral("Block 1 of a UK form: \"CAA\" when the organisation holds a UK "
+                                                    "approval")};
+    for (int i = 0; i < 3; ++i) {
+        authorityBoxes[i] = new EntryBox(kAuthorityFields[i]);
+        authorityBoxes[i]->setEntryLimit(50);
+        authorityBoxes[i]->setToolTip(authorityTips[i]);
+        g->addWidget(new QLabel(authorityLabels[i]), 6 + i, 0);
+        g->addWidget(authorityBoxes[i], 6 + i, 1);
+    }
+    formsTicks = new FormsTicks;
+    g->addWidget(new QLabel(QStringLiteral("Forms")), 9, 0, Qt::AlignTop);
+    g->addWidget(formsTicks, 9, 1);
     firstButton = arrow("Data7First", style(), QStyle::SP_MediaSkipBackward);
     previousButton = arrow("Data7Prev", style(), QStyle::SP_MediaSeekBackward);
     nextButton = arrow("Data7Next", style(), QStyle::SP_MediaSeekForward);
@@ -54,10 +73,10 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
     navigator->addWidget(caption, 1);
     navigator->addWidget(nextButton);
     navigator->addWidget(lastButton);
-    g->addLayout(navigator, 6, 0, 1, 2);
+    g->addLayout(navigator, 10, 0, 1, 2);
     deleteButton = new QPushButton(QStringLiteral("Delete"));
     deleteButton->setObjectName(QStringLiteral("Command2"));
-    g->addWidget(deleteButton, 7, 1, Qt::AlignLeft);
+    g->addWidget(deleteButton, 11, 1, Qt::AlignLeft);
 
     connect(firstButton, &QPushButton::clicked, this, [this] { report(first()); });
     connect(previousButton, &QPushButton::clicked, this, [this] { report(previous()); });
@@ -91,6 +110,9 @@ void OrganizationsEditor::open(Database &reference)
     m_mapper->setModel(m_model);
     for (int i = 0; i < 6; ++i)
         m_mapper->addMapping(text8[i], m_model->fieldIndex(QString::fromLatin1(kFields[i])));
+    for (int i = 0; i < 3; ++i)
+        m_mapper->addMapping(authorityBoxes[i], m_model->fieldIndex(QString::fromLatin1(kAuthorityFields[i])));
+    m_mapper->addMapping(formsTicks, m_model->fieldIndex(QStringLiteral("Forms")));
     if (m_model->rowCount() == 0)
         startNewRow();
     else
@@ -116,7 +138,10 @@ bool OrganizationsEditor::boxesEmpty() const
     for (const EntryBox *b : text8)
         if (!b->text().isEmpty())
             return false;
-    return true;
+    for (const EntryBox *b : authorityBoxes)
+        if (!b->text().isEmpty())
+            return false;
+    return formsTicks->kept().isEmpty();
 }
 
 void OrganizationsEditor::startNewRow()
@@ -126,6 +151,9 @@ void OrganizationsEditor::startNewRow()
     m_mapper->setCurrentIndex(row);
     for (EntryBox *b : text8)
         b->clear();
+    for (EntryBox *b : authorityBoxes)
+        b->clear();
+    formsTicks->setKept({});
     text8[0]->setFocus();
 }
 

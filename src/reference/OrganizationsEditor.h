@@ -13,6 +13,7 @@ namespace arc {
 
 class Database;
 class EntryBox;
+class FormsTicks;
 
 // The organisations of block 4, one row at a time in six boxes, with a
 // navigator: first, previous, next, last; moving past the last row starts a
@@ -42,6 +43,10 @@ public:
 
     // Name, Addr 1 to 3, FAA Cert. #, EASA Cert. #
     std::array<EntryBox *, 6> text8;
+    // Block 1 of the EASA and UK forms: the EASA authority and its country,
+    // the UK authority; and the forms the organisation may issue.
+    std::array<EntryBox *, 3> authorityBoxes;
+    FormsTicks *formsTicks;
     QPushButton *firstButton, *previousButton, *nextButton, *lastButton; // Data7First ... Data7Last
     QPushButton *deleteButton;                                           // Command2
 

@@ -2,6 +2,8 @@
 
 #include "Prompts.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QSignalSpy>
 
 using arc::Message;
@@ -163,4 +165,49 @@ TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
     screen().block13cNumber->setText("kept");
     window->checkstat();
     expectShown({{screen().block13cNumber, "kept"}, {screen().block13dName, ""}});
+}
+
+// The chooser beside block 2 offers the forms the organisation may issue, a
+// new certificate starting with the first; block 1, the captions and what
+// is saved follow the form chosen.
+class FormChoiceTest : public SignedInWindowTest {
+protected:
+    void fillBeforeOpening() override
+    {
+        addRow("Organizations", {{"Organization", "Acme Aero"},
+                                 {"Forms", "UK CAA Form 1 (maintenance); EASA Form 1 (maintenance)"},
+                                 {"EasaAuthority", "LBA"},
+                                 {"EasaCountry", "Germany"},
+                                 {"UkAuthority", "CAA"}});
+        addRow("Organizations", {{"Organization", "Zeta Air"}});
+    }
+    void choose(QComboBox *list, int index)
+    {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+};
+
+TEST_F(FormChoiceTest, OffersTheOrganisationsFormsAndFillsBlock1FromIt)
+{
+    QComboBox *forms = screen().formChoice;
+    choose(screen().combo3, 0);
+    ASSERT_EQ(forms->count(), 2);
+    EXPECT_EQ(forms->currentText(), "EASA Form 1 (maintenance)");
+    EXPECT_EQ(screen().block1Country->text(), "LBA / Germany");
+    EXPECT_EQ(screen().block2Title->text(), "2. AUTHORISED RELEASE CERTIFICATE\nEASA FORM 1");
+    EXPECT_EQ(screen().block14aReturnToService->text(), "Part-145.A.50 Release to Service");
+
+    choose(forms, 1);
+    EXPECT_EQ(screen().block1Country->text(), "CAA / United Kingdom");
+    // No authority of its own: block 1 empty, never the FAA's; every form offered.
+    choose(screen().combo3, 1);
+    EXPECT_EQ(forms->count(), 5);
+    EXPECT_EQ(forms->currentText(), "UK CAA Form 1 (maintenance)");
+    EXPECT_EQ(screen().block1Country->text(), "");
+    choose(forms, 0);
+    EXPECT_EQ(screen().block1Country->text(), "FAA/United States");
+    EXPECT_EQ(screen().block14aReturnToService->text(), "14 CFR 43.9 Return to Svs");
+    choose(forms, 2);
+    EXPECT_EQ(screen().entries(window->itemSlots()).form, "EASA Form 1 (production)");
 }

@@ -131,6 +131,45 @@ const Case kCases[] = {
     {"text_the_page_cannot_hold",
      [](CheckedCertificate &c) { c.cut = {"Block 12: the remarks do not fit on the page."}; },
      {"Block 12: the remarks do not fit on the page."}},
+    // The EASA and UK forms: their own tick boxes and status words, lines
+    // numbered, "N/A" for no serial number, a prototype's design data.
+    {"easa_form_names_its_own_14a_boxes",
+     [](CheckedCertificate &c) {
+         c = repair();
+         c.entries.form = "EASA Form 1 (maintenance)";
+         c.entries.cfrReturnToService = false;
+     },
+     {"Block 14a: tick \"Part-145.A.50 Release to Service\", \"Other regulation specified in block 12\" or both."}},
+    {"easa_maintenance_form_with_a_status_it_does_not_allow",
+     [](CheckedCertificate &c) {
+         c = repair();
+         c.entries.form = "EASA Form 1 (maintenance)";
+         c.entries.lines[0].status = "Inspected";
+     },
+     {"Block 11: \"INSPECTED\" (item 1) is not a status the EASA Form 1 (maintenance) allows: \"OVERHAULED\", "
+      "\"REPAIRED\", \"INSPECTED/TESTED\" and \"MODIFIED\"."}},
+    {"uk_form_lines_without_numbers_or_serial_numbers",
+     [](CheckedCertificate &c) {
+         c = repair();
+         c.entries.form = "UK CAA Form 1 (maintenance)";
+         c.entries.lines[1] = {"", "Seal", "PN-8", "2", " ", "REPAIRED", {}};
+         c.entries.lines[2] = {" ", "Valve", "PN-9", "1", "N/A", "OVERHAULED", {}};
+     },
+     {"Block 6: lines 2 and 3 have no item number; with more than one line, each is numbered.",
+      "Block 10: item 2 has no serial number; enter \"N/A\" when it carries none."}},
+    {"easa_production_prototype_made_new_without_its_design_data",
+     [](CheckedCertificate &c) {
+         c.entries.form = "EASA Form 1 (production)";
+         c.entries.remarks = "Re-certified from PROTOTYPE, see design data";
+     },
+     {"Block 12: item 1 re-certified from \"PROTOTYPE\" to \"NEW\" needs the statement of the approved design data "
+      "(TC/STC number and revision), with \"Approved design data\" ticked."}},
+    {"easa_production_prototype_made_new_under_its_tc",
+     [](CheckedCertificate &c) {
+         c.entries.form = "EASA Form 1 (production)";
+         c.entries.remarks = "Re-certified from PROTOTYPE: design data approved under TC EASA.A.123 revision 4";
+     },
+     {}},
 };
 
 } // namespace

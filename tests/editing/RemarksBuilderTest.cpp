@@ -152,6 +152,18 @@ std::vector<Case> cases()
     placeholderCountry.countryIndex = 0;
     c.push_back({"repair_after_the_country_went_back_to_the_placeholder", placeholderCountry, ""});
 
+    // On an EASA or UK form the second release is to the FAA, as the shop
+    // words it (empty until it does), never the EASA one.
+    RemarksInputs easaForm = repair();
+    easaForm.faaForm = false;
+    easaForm.otherRegulation = true;
+    easaForm.faaNumber = "VA2R123K";
+    c.push_back({"easa_form_released_also_to_the_faa", easaForm, "FAA release per the annex: VA2R123K",
+                 {Statements::kDualReleaseFaa, "FAA release per the annex: ", "shop"}});
+    c.push_back({"easa_form_before_the_shop_wrote_the_faa_statement", easaForm, ""});
+    easaForm.otherRegulation = false;
+    c.push_back({"easa_form_released_once", easaForm, "", {Statements::kDualReleaseFaa, "FAA release: ", "shop"}});
+
     RemarksInputs emptyStatus = repair();
     emptyStatus.status = "";
     emptyStatus.stamps = {"A1", "", ""};

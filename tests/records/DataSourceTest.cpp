@@ -119,6 +119,7 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
     changed.exportChosen = true;
     changed.exportCountry = "Canada";
     changed.forwarder = "Acme Freight";
+    changed.form = "EASA Form 1 (maintenance)";
     qint64 same = key;
     ASSERT_TRUE(store.save(changed, false, same).ok());
     EXPECT_EQ(same, key);
@@ -134,6 +135,7 @@ TEST_P(StoreOnEngine, CertificatesRoundTripWithTheirLinesAndValueConventions)
     EXPECT_FALSE(h.block14eDate.isValid());
     EXPECT_TRUE(h.exportChosen);
     EXPECT_EQ(h.exportCountry + "/" + h.forwarder, "Canada/Acme Freight");
+    EXPECT_EQ(h.form, "EASA Form 1 (maintenance)");
     EXPECT_EQ(data.certificates().scalar("SELECT \"Date18\" FROM \"Header\"").toString(), "2026-12-05");
     EXPECT_EQ(data.certificates().scalar("SELECT \"New\" FROM \"Header\"").toInt(), 1);
 
@@ -323,7 +325,7 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
          }},
         {"export choice", StoreKind::Certificates, 4,
          [&](Database &db) {
-             for (const char *field : {"Export", "ExportCountry", "Forwarder"})
+             for (const char *field : {"Export", "ExportCountry", "Forwarder", "Form"})
                  run(db, QString("ALTER TABLE \"Header\" DROP COLUMN \"%1\"").arg(field));
              run(db, "INSERT INTO \"Header\" (\"Tracking\") VALUES ('000041')");
          },
@@ -333,6 +335,7 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              EXPECT_EQ(old.tracking, "000041");
              EXPECT_FALSE(old.exportChosen);
              EXPECT_TRUE(old.exportCountry.isEmpty());
+             EXPECT_TRUE(old.form.isEmpty()) << "an FAA form";
          }},
         {"statements", StoreKind::Reference, 5, [&](Database &db) { run(db, "DROP TABLE \"Statements\""); },
          [&] { EXPECT_EQ(statements(), defaults); }},

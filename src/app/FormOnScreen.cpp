@@ -1,0 +1,71 @@
+#include "FormOnScreen.h"
+
+#include "CertificateScreen.h"
+#include "EntryBox.h"
+#include "FormAuthority.h"
+#include "FormDefinition.h"
+#include "FormNames.h"
+#include "OrganizationChooser.h"
+#include "ReferenceLists.h"
+#include "SilentEdit.h"
+
+#include <QComboBox>
+
+namespace arc {
+
+FormOnScreen::FormOnScreen(CertificateScreen &screen, QObject *parent)
+    : QObject(parent), m_screen(screen), m_faaAuthority(QStringLiteral("FAA/United States"))
+{
+    connect(screen.formChoice, &QComboBox::activated, this, &FormOnScreen::chosen);
+}
+
+QStringList FormOnScreen::allowedForms() const
+{
+    const QComboBox *organisations = m_screen.combo3;
+    if (organisations->currentIndex() < 0)
+        return FormNames::all();
+    return FormNames::allowed(organisations->currentData().value<OrganizationEntry>().forms);
+}
+
+void FormOnScreen::offer(const QStringList &forms, const QString &keep)
+{
+    QComboBox *choice = m_screen.formChoice;
+    const QSignalBlocker block(choice);
+    choice->clear();
+    choice->addItems(forms);
+    choice->setCurrentIndex(std::max(0, int(forms.indexOf(keep))));
+    // The captions follow the form shown, whichever way it was chosen.
+    m_screen.showCaptions(FormDefinition::of(choice->currentText()));
+}
+
+void FormOnScreen::startNew(const QString &faaAuthority)
+{
+    m_faaAuthority = faaAuthority;
+    offer(allowedForms(), {});
+    fillBlock1();
+}
+
+void FormOnScreen::offerEvery() { offer(FormNames::all(), m_screen.formChoice->currentText()); }
+
+void FormOnScreen::organisationChosen(bool newCertificate)
+{
+    const QString before = m_screen.formChoice->currentText();
+    offer(newCertificate ? allowedForms() : FormNames::all(), before);
+    // An FAA form kept keeps its block 1 as typed; another's follows the
+    // organisation.
+    if (newCertificate && (m_screen.formChoice->currentText() != before || !FormNames::isFaa(before)))
+        fillBlock1();
+}
+
+void FormOnScreen::chosen() { fillBlock1(); }
+
+void FormOnScreen::fillBlock1()
+{
+    const QComboBox *organisations = m_screen.combo3;
+    const OrganizationEntry chosen = organisations->currentData().value<OrganizationEntry>();
+    const std::optional<QString> block1 = FormAuthority::block1(
+        m_screen.formChoice->currentText(), organisations->currentIndex() >= 0 ? &chosen : nullptr);
+    SilentEdit::setText(m_screen.block1Country, block1.value_or(m_faaAuthority));
+}
+
+} // namespace arc
