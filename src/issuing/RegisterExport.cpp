@@ -1,6 +1,7 @@
 #include "RegisterExport.h"
 
 #include "CsvText.h"
+#include "FormNames.h"
 #include "IssueRecord.h"
 #include "SigningBlock.h"
 
@@ -13,8 +14,6 @@ namespace arc::RegisterExport {
 
 namespace {
 
-// Every certificate is an FAA Form 8130-3 until certificates name their form.
-const QString kForm = QStringLiteral("FAA Form 8130-3");
 
 // Stored dates are ISO text; another program may have added a time.
 QDate storedDay(const QVariant &v) { return v.isNull() ? QDate() : QDate::fromString(v.toString().left(10), Qt::ISODate); }
@@ -73,7 +72,7 @@ DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
     bool block13 = true;
     s = db.run(q, QStringLiteral("SELECT h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
                                  "h.\"Name17\", h.\"Name22\", d.\"Item\", d.\"Description\", d.\"PartNum\", "
-                                 "d.\"SerialNum\", d.\"Quantity\", d.\"Status\" "
+                                 "d.\"SerialNum\", d.\"Quantity\", d.\"Status\", h.\"Form\" "
                                  "FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
                                  "ORDER BY h.\"FormIndex\", d.rowid"));
     while (s.ok() && q.next()) {
@@ -89,7 +88,7 @@ DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
         }
         const QString signatory = text(q.value(block13 ? 5 : 6));
         QStringList row{text(q.value(1)),
-                        kForm,
+                        FormNames::effective(text(q.value(13))),
                         d18.isValid() ? d18.toString(Qt::ISODate) : QString(),
                         d23.isValid() ? d23.toString(Qt::ISODate) : QString(),
                         firstLine(text(q.value(4))),

@@ -11,6 +11,7 @@
 #include "StatusLine.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -35,6 +36,7 @@ QPushButton *finder(arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()
 const MenuRow kMenuRows[] = {
     {Item::New, "New", "Ctrl+N", [](arc::MainWindow &w) { return w.screen().newButton; }},
     {Item::Save, "Save", "Ctrl+S", [](arc::MainWindow &w) { return w.screen().saveButton; }},
+    {Item::Duplicate, "Duplicate", "", [](arc::MainWindow &w) { return w.screen().duplicateButton; }},
     {Item::Print, "Print...", "Ctrl+P", [](arc::MainWindow &w) { return w.screen().printButton; }},
     {Item::WritePdf, "Write PDF...", "", [](arc::MainWindow &w) { return w.printCommand().panel().pdfButton; }},
     {Item::Exit, "Exit", "Ctrl+Q", [](arc::MainWindow &w) { return w.screen().exitButton; }},
@@ -94,16 +96,17 @@ INSTANTIATE_TEST_SUITE_P(Items, MenuBarTest, testing::ValuesIn(kMenuRows),
 
 class MenuKeysTest : public DataWindowTest {};
 
-// Items bound later are there but off; the status list and the part list
-// open by key on their columns, and a status is taken with Enter.
-TEST_F(MenuKeysTest, UnboundItemsAreOffAndListsOpenByKey)
+// Recent opens the list of the last certificates; the status list and the
+// part list open by key on their columns, and a status is taken with Enter.
+TEST_F(MenuKeysTest, RecentIsAListAndListsOpenByKey)
 {
     addRow("PartNumbers", {{"PartNumber", "PN-200"}});
     openWindow();
     showWindow();
-    for (Item item : {Item::Duplicate, Item::BatchSerials, Item::ExportRegister, Item::Recent})
-        EXPECT_FALSE(window->menuBar().action(item)->isEnabled());
-    window->menuBar().action(Item::Duplicate)->trigger(); // does nothing
+    QAction *recent = window->menuBar().action(Item::Recent);
+    ASSERT_NE(recent->menu(), nullptr);
+    EXPECT_TRUE(recent->isEnabled());
+    EXPECT_TRUE(window->menuBar().action(Item::ExportRegister)->isEnabled());
 
     arc::ItemGrid *grid = screen().grid1;
     grid->setFocus();

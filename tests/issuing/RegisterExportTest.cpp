@@ -48,7 +48,7 @@ protected:
         line(a, {{"Item", "1"}, {"PartNum", "P-1"}, {"SerialNum", "S1"}, {"Quantity", "1"}, {"Status", "NEW"}});
         line(a, {{"Item", "2"}, {"PartNum", "P-2"}, {"Quantity", "3"}, {"Status", "REPAIRED"}});
         const qint64 b = header({{"Tracking", "000002"}, {"Date23", "2026-12-10 09:30:00"}, {"Name17", "Ann"},
-                                 {"Name22", "Bob"}, {"Organ1", "Skyparts"}});
+                                 {"Name22", "Bob"}, {"Organ1", "Skyparts"}, {"Form", "EASA Form 1 (maintenance)"}});
         line(b, {{"Item", "1"}, {"PartNum", "V-9"}, {"Status", "REPAIRED"}});
         for (const char *at : {"2026-12-11T08:00:00Z", "2026-12-10T10:00:00Z"})
             ASSERT_TRUE(data.certificates()
@@ -99,7 +99,7 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     const std::vector<QStringList> expected = {
         {"000001", form, "2026-12-01", "", QString::fromUtf8("Müller, \"Aero\""), "1", "", "P-1", "S1", "1", "NEW", "Ann", "", "", ""},
         {"000001", form, "2026-12-01", "", QString::fromUtf8("Müller, \"Aero\""), "2", "", "P-2", "", "3", "REPAIRED", "Ann", "", "", ""},
-        {"000002", form, "", "2026-12-10", "Skyparts", "1", "", "V-9", "", "", "REPAIRED", "Bob",
+        {"000002", "EASA Form 1 (maintenance)", "", "2026-12-10", "Skyparts", "1", "", "V-9", "", "", "REPAIRED", "Bob",
          "2026-12-10T10:00:00Z", "000002_2026-12-10T10:00:00Z.pdf", "hash-2026-12-10T10:00:00Z"},
         {"000003", form, "", "", "", "", "", "", "", "", "", "", "", "", ""},
     };
