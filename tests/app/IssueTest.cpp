@@ -9,9 +9,12 @@
 #include "BatchIssue.h"
 #include "CertificateOnScreen.h"
 #include "IssuePrompts.h"
+#include "FolderKeys.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "RecordingCanvas.h"
+#include "SignatureReport.h"
+#include "SigningFixture.h"
 
 #include <QLabel>
 
@@ -293,4 +296,44 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     window->setItemLine(1, {"2", "Seal", "PN-8", "1", "SN-2", "NEW", {}});
     screen().batchButton->click();
     messages.expectAsked("Issue for serial numbers", {"one item line"});
+}
+
+// A signatory who holds a signing key issues PDFs carrying his digital
+// signature: the file he is given, which pdfsig finds valid and his, and
+// every page a run of serial numbers keeps.
+class SigningKeyIssueTest : public IssueTest {
+protected:
+    void fillBeforeOpening() override
+    {
+        IssueTest::fillBeforeOpening();
+        const arc::StoredSigningKey key =
+            arc::SigningKey::make(signing::authority(), {kSignatory, "DMIR-7"}, kPassword).value();
+        ASSERT_TRUE(arc::FolderKeys(dataFolder()).putSigningKey(kSignatory, key, nullptr));
+    }
+};
+
+TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
+{
+    ASSERT_NE(window->signIn().signingKey(), nullptr);
+    issue();
+    const arc::SignatureReport single = arc::SignatureReport::of(readFile(pdfPath));
+    EXPECT_TRUE(single.isSigned && single.intact) << single.problem.toStdString();
+    EXPECT_EQ(single.signer, kSignatory);
+    const std::optional<QString> said = signing::pdfsig(pdfPath);
+    if (said) {
+        EXPECT_TRUE(said->contains("Signature is Valid") && said->contains(kSignatory)) << said->toStdString();
+    }
+
+    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
+    batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 2}; });
+    batch.setFileChooser([this] { return folder() + "run.pdf"; });
+    messages.answers = {Answer::WritePdf};
+    screen().batchButton->click();
+    const QStringList pages = archived();
+    ASSERT_EQ(pages.size(), 3) << messages.shown.value(0).prompt.toStdString();
+    for (const QString &page : pages) {
+        const arc::SignatureReport report = arc::SignatureReport::of(readFile(dataFolder() + "Issued/" + page));
+        EXPECT_TRUE(report.isSigned && report.intact) << page.toStdString();
+        EXPECT_EQ(report.signer, kSignatory) << page.toStdString();
+    }
 }
