@@ -22,7 +22,8 @@ bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages,
     return canvas.ok();
 }
 
-QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureField)
+QByteArray written(const std::function<bool(QPagedPaintDevice &, std::optional<PrintResult> &)> &draw,
+                   QRectF *signatureField)
 {
     if (signatureField)
         *signatureField = QRectF();
@@ -37,14 +38,24 @@ QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureFie
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
         std::optional<PrintResult> drawn;
-        made = !pages.empty() && print(writer, pages, &drawn);
-        if (signatureField && pages.size() == 1 && drawn && drawn->signatureBox) {
+        made = draw(writer, drawn);
+        if (signatureField && drawn && drawn->signatureBox) {
             QPageLayout layout = writer.pageLayout();
             layout.setOrientation(drawn->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
             *signatureField = arc::signatureField(*drawn->signatureBox, layout);
         }
     }
     return made ? buffer.data() : QByteArray();
+}
+
+QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureField)
+{
+    if (signatureField)
+        *signatureField = QRectF();
+    // A field names a place on one page only.
+    return written([&](QPagedPaintDevice &device, std::optional<PrintResult> &drawn) {
+        return !pages.empty() && print(device, pages, &drawn);
+    }, pages.size() == 1 ? signatureField : nullptr);
 }
 
 } // namespace arc::PagesPdf

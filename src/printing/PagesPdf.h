@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QRectF>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,12 @@ namespace PagesPdf {
 QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureField = nullptr);
 bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages,
            std::optional<PrintResult> *lastPage = nullptr);
+
+// The bytes of the PDF file `draw` paints (false: it failed), set up as
+// every page this program writes is; with `signatureField` as above, from
+// the last page drawn.
+QByteArray written(const std::function<bool(QPagedPaintDevice &, std::optional<PrintResult> &)> &draw,
+                   QRectF *signatureField);
 
 } // namespace PagesPdf
 

@@ -7,20 +7,18 @@
 #include "BusyPointer.h"
 #include "CopyCount.h"
 #include "DataFolder.h"
+#include "PagesPdf.h"
 #include "PainterCanvas.h"
 #include "PreviewWindow.h"
 #include "PrintPanel.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
-#include "SignatureField.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -238,28 +236,11 @@ bool PrintCommand::writeFile(const QString &path, const QByteArray &bytes)
 
 QByteArray PrintCommand::pdfBytes(bool tellTruncation, QRectF *signatureField)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    bool made = false;
-    if (signatureField)
-        *signatureField = QRectF();
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("ARC 8130"));
-        writer.setTitle(QStringLiteral("AUTHORIZED RELEASE CERTIFICATE"));
-        writer.setResolution(600);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                         QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
-        PainterCanvas canvas(writer);
-        const PrintResult drawn = render(canvas, tellTruncation);
-        made = canvas.ok();
-        if (signatureField && drawn.signatureBox) {
-            QPageLayout layout = writer.pageLayout();
-            layout.setOrientation(drawn.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-            *signatureField = arc::signatureField(*drawn.signatureBox, layout);
-        }
-    }
-    return made ? buffer.data() : QByteArray();
+    return PagesPdf::written([&](QPagedPaintDevice &device, std::optional<PrintResult> &drawn) {
+        PainterCanvas canvas(device);
+        drawn = render(canvas, tellTruncation);
+        return canvas.ok();
+    }, signatureField);
 }
 
 } // namespace arc
