@@ -107,6 +107,15 @@ case "$cmd" in
     start_test_server
     (sanitize)
     ;;
+  bench)
+    # The speed figures, both engines side by side: a private server as for
+    # the tests; further arguments go to Google Benchmark (--benchmark_filter=...).
+    shift
+    ensure_packages "${TEST_PACKAGES[@]}"
+    build
+    start_test_server
+    ARC_BENCH_PG="$ARC_TEST_PG" build/bin/arc_bench "$@"
+    ;;
   package)
     ensure_packages "${PACKAGE_TOOLS[@]}"
     build
@@ -119,7 +128,7 @@ case "$cmd" in
     echo "Made $deb. Install it with: sudo apt install ./$deb"
     ;;
   *)
-    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh sanitize | ./dev.sh package" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh bench | ./dev.sh sanitize | ./dev.sh package" >&2
     exit 2
     ;;
 esac

@@ -22,6 +22,7 @@ enum class DbCondition {
     RecordGone,      // the row was deleted by another program since it was read
     ChangedElsewhere, // the row was changed by another station since it was shown
     ConnectionLost,  // the server cannot be reached: its connection was lost
+    Cancelled,       // the user stopped it; nothing of it was kept
     Other,
 };
 
