@@ -1,57 +1,18 @@
-// Every form compiled in is read whole, under its own name, with what sets
-// it apart from the others.
+// Every form compiled in is read under its own name; what each prints
+// (title, footer, block 14a, orientation) is in the recorded pages.
 #include "FormAuthority.h"
 #include "FormDefinition.h"
 #include "FormNames.h"
 
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct FormCase {
-    const char *name;
-    bool landscapeOnly;
-    const char *titleSecondLine, *footer, *returnToService;
-};
-void PrintTo(const FormCase &c, std::ostream *os) { *os << c.name; }
-
-const FormCase kForms[] = {
-    {"FAA Form 8130-3", false, "FAA Form 8130-3, AIRWORTHINESS APPROVAL TAG", "FAA FORM 8130-3 (02-14)",
-     "14 CFR 43.9 Return to Service"},
-    {"EASA Form 1 (maintenance)", true, "EASA FORM 1", "EASA Form 1-MF/CAO/145 Issue 3",
-     "Part-145.A.50 Release to Service"},
-    {"EASA Form 1 (production)", true, "EASA FORM 1", "EASA Form 1-21 Issue 2", "Part-145.A.50 Release to Service"},
-    {"UK CAA Form 1 (maintenance)", true, "CAA FORM 1", "CAA Form 1-MF/CAO/145 Issue 3",
-     "Part-145.A.50 Release to Service"},
-    {"UK CAA Form 1 (production)", true, "CAA FORM 1", "CAA Form 1-21 Issue 2", "Part-145.A.50 Release to Service"},
-};
-
-class FormDefinitionTest : public testing::TestWithParam<FormCase> {};
-
-TEST_P(FormDefinitionTest, LoadedWholeUnderItsName)
-{
-    const FormCase &c = GetParam();
-    const arc::FormDefinition &form = arc::FormDefinition::of(c.name);
-    // A definition lacking a caption is not loaded, and FAA's would stand in.
-    EXPECT_EQ(form.name, c.name);
-    EXPECT_EQ(form.landscapeOnly, c.landscapeOnly);
-    EXPECT_EQ(form.title.value(1), c.titleSecondLine);
-    EXPECT_EQ(form.footerLeft, c.footer);
-    EXPECT_EQ(form.boxes14a.value(0), c.returnToService);
-    for (const QString &block : arc::FormDefinition::pageBlocks())
-        EXPECT_TRUE(form.numbered(block).startsWith(block + ". ")) << block.toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, FormDefinitionTest, testing::ValuesIn(kForms),
-                         [](const testing::TestParamInfo<FormCase> &i) {
-                             return QString(i.param.name).replace(QRegularExpression("[^A-Za-z0-9]+"), "_").toStdString();
-                         });
-
 // Every form has a definition; a certificate naming none is an FAA form.
 TEST(FormDefinitionNamesTest, EveryFormHasOneAndNoneIsTheFaaForm)
 {
-    EXPECT_EQ(arc::FormNames::all().size(), qsizetype(std::size(kForms)));
+    for (const QString &name : arc::FormNames::all())
+        EXPECT_EQ(arc::FormDefinition::of(name).name, name) << "FAA's would stand in for one lacking a caption";
     EXPECT_EQ(arc::FormDefinition::of("").name, "FAA Form 8130-3");
     EXPECT_EQ(arc::FormDefinition::of("EASA Form 2").name, "FAA Form 8130-3");
 }

@@ -4,10 +4,10 @@
 #include "CsvText.h"
 #include "OpenedSource.h"
 #include "PrintTo.h"
+#include "ProgramRun.h"
 #include "RegisterExport.h"
 
 #include <QFile>
-#include <QProcess>
 
 namespace {
 
@@ -84,13 +84,7 @@ protected:
         EXPECT_TRUE(s.ok()) << s.detail().toStdString();
         return out;
     }
-    static int run(const QStringList &args)
-    {
-        QProcess p;
-        p.start(QStringLiteral(EXPORT_EXE), args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return p.exitCode();
-    }
+    static int run(const QStringList &args) { return ProgramRun::of(EXPORT_EXE, args).exit; }
 };
 
 TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificates)

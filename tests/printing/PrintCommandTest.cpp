@@ -8,6 +8,7 @@
 #include "PrintPrompts.h"
 #include "PreviewWindow.h"
 #include "PrintSettingsReader.h"
+#include "ProgramRun.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
 
@@ -16,7 +17,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 
 namespace {
@@ -129,26 +129,20 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     EXPECT_EQ(jobs.size(), 50);
     pressOk("51");
     EXPECT_EQ(jobs.size(), 101);
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[0], arc::PrintPrompts::manyCopies(51));
-    EXPECT_EQ(messages.shown[0].buttons, arc::Message::Buttons::YesNo);
+    messages.expectAsked({arc::PrintPrompts::manyCopies(51), arc::PrintPrompts::manyCopies(51)});
 
     // A cut block is one finding of the check, asked once before anything
     // is printed: No prints nothing, Yes prints every copy with no more
     // questions about it.
-    messages.shown.clear();
+    const arc::Message cut = arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding("Remarks section too long")});
     jobs.clear();
     page.remarks = QString("Remark\r\n").repeated(12);
-    messages.answers = {Answer::No};
+    messages.answers = {Answer::No, Answer::Yes};
     pressOk("2");
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, "Certificate check");
-    EXPECT_TRUE(messages.shown[0].prompt.startsWith("Block 12: the remarks are longer than the page holds"))
-        << messages.shown[0].prompt.toStdString();
+    messages.expectAsked(cut);
     EXPECT_TRUE(jobs.empty());
-    messages.answers = {Answer::Yes};
     pressOk("2");
-    EXPECT_EQ(messages.shown.size(), 2);
+    messages.expectAsked(cut);
     EXPECT_EQ(jobs.size(), 2);
 }
 
@@ -160,8 +154,7 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
     EXPECT_EQ(chooserCalls, 0);
     pdfPath = file("offered.pdf");
     pressOk("2");
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[0], arc::PrintPrompts::noPrinter());
+    messages.expectAsked({arc::PrintPrompts::noPrinter(), arc::PrintPrompts::noPrinter()});
     EXPECT_EQ(chooserCalls, 1);
     EXPECT_TRUE(jobs.isEmpty());
     EXPECT_GT(QFileInfo(pdfPath).size(), 1000);
@@ -175,7 +168,7 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
     // A folder that does not exist: the user is told.
     const QString bad = file("missing/certificate.pdf");
     EXPECT_FALSE(command->writePdf(bad));
-    EXPECT_EQ(messages.shown.last(), arc::PrintPrompts::pdfNotWritten(bad));
+    messages.expectAsked(arc::PrintPrompts::pdfNotWritten(bad));
 
     // The preview paints the same page on the printer its dialog gives.
     const QString out = file("preview.pdf");
@@ -188,10 +181,8 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
     panel().previewButton->click();
     EXPECT_GT(QFileInfo(out).size(), 1000);
     // Without the signature: a page printed from the preview is not issued.
-    QProcess images;
-    images.start("pdfimages", {"-list", out});
-    images.waitForFinished();
-    EXPECT_EQ(images.readAllStandardOutput().trimmed().count('\n'), 1) << "no image below the two heading lines";
+    EXPECT_EQ(ProgramRun::of("pdfimages", {"-list", out}).said.trimmed().count('\n'), 1)
+        << "no image below the two heading lines";
 }
 
 // The preview opens over the window, as large as it, with the whole page

@@ -6,13 +6,12 @@
 #include "DataFolder.h"
 #include "PrintCommand.h"
 #include "PrintFixtures.h"
+#include "ProgramRun.h"
 #include "ScriptedMessages.h"
 #include "TempFolder.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -31,27 +30,24 @@ double pt(double twips) { return twips / 20.0 + kMargin; }
 
 class PrintPdfTest : public TempFolderTest {
 protected:
+    // A poppler tool's output.
     QString run(const QString &program, const QStringList &args)
     {
-        const QString exe = QStandardPaths::findExecutable(program);
-        EXPECT_FALSE(exe.isEmpty()) << program.toStdString() << " (poppler-utils) is needed";
-        QProcess p;
-        p.start(exe, args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-        return QString::fromUtf8(p.readAllStandardOutput());
+        const ProgramRun r = ProgramRun::of(program, args);
+        EXPECT_EQ(r.exit, 0) << program.toStdString() << " (poppler-utils): " << r.said.toStdString();
+        return r.said;
     }
 
-    // The page as a PDF file, as the PDF button writes it.
-    QString writePdf(const QString &name, const arc::CertificatePage &page)
+    // The page as a PDF file, as the PDF button writes it, and where its
+    // signature field lies.
+    QString writePdf(const QString &name, const arc::CertificatePage &page, QRectF *field = nullptr)
     {
-        const QString pdf = file(name);
         QWidget window;
         ScriptedMessages messages;
         arc::DataFolder closed; // settings come with the page
-        EXPECT_TRUE(arc::PrintCommand(messages, closed, [&] { return page; }, &window).writePdf(pdf));
+        writeFile(file(name), arc::PrintCommand(messages, closed, [&] { return page; }, &window).pdfBytes(false, field));
         EXPECT_TRUE(messages.shown.isEmpty());
-        return pdf;
+        return file(name);
     }
 
     // The words pdftotext finds, with their boxes.
@@ -113,54 +109,36 @@ TEST_F(PrintPdfTest, AFullCertificateWhereTheRecordedPagePutsIt)
     EXPECT_GT(centre(open[0]).red(), 200);
 }
 
-TEST_F(PrintPdfTest, EveryWordOfALongPageOnTheSheetAndInsideTheFrame)
-{
-    for (const ModeCase &mode : kModeCases) {
-        SCOPED_TRACE(mode.name);
-        const arc::CertificatePage page = longCertificate(mode.user1);
-        // Where the frame's right edge lands on the sheet.
-        const RecordedPage recorded(page);
-        const RecordedPage::Op box = recorded.canvas.ofKind(RecordedPage::Kind::Box).first();
-        const QRectF frame = recorded.canvas.sheetFit().map(QRectF(QPointF(box.x1, box.y1), QPointF(box.x2, box.y2)));
-        const QRectF sheet = recorded.canvas.sheet();
-        const QList<Word> all = words(writePdf(QString("%1.pdf").arg(mode.name), page));
-        ASSERT_GT(all.size(), 400);
-        for (const Word &w : all) {
-            SCOPED_TRACE(w.text.toStdString());
-            EXPECT_GE(w.xMin, pt(sheet.left()) - kTolerance);
-            EXPECT_GE(w.yMin, pt(sheet.top()) - kTolerance);
-            EXPECT_LE(w.yMax, pt(sheet.bottom()) + kTolerance);
-            EXPECT_LE(w.xMax, pt(frame.right()) + kTolerance);
-        }
-    }
-}
-
-// The digital signature's field lies over the box the signature image is
-// printed in, in whichever block carries it and in every layout: its
-// top-left corner where the box's label starts, in PDF points from the
-// sheet's lower-left corner.
-TEST_F(PrintPdfTest, TheSignatureFieldLiesOverTheSignatureBox)
+// Every word of a long page, in each layout, on the sheet and inside the
+// frame; the digital signature's field over the box the signature image is
+// printed in, in whichever block carries it: its top-left corner where the
+// box's label starts, in PDF points from the sheet's lower-left corner.
+TEST_F(PrintPdfTest, ALongPageStaysOnTheSheetWithTheSignatureFieldOverItsBox)
 {
     static const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
     for (const ModeCase &mode : kModeCases) {
         for (const bool in13 : {true, false}) {
             const QString label = in13 ? "13b." : "14b.";
             SCOPED_TRACE(QString("%1 %2").arg(mode.name, label).toStdString());
-            arc::CertificatePage page = fullCertificate();
-            page.settings.orientation = mode.user1;
-            if (!in13) {
-                page.lines[0].status = page.lines[1].status = "REPAIRED";
-                page.block14dName = std::exchange(page.block13dName, QString());
-            }
-            QWidget window;
-            ScriptedMessages messages;
-            arc::DataFolder closed;
+            arc::CertificatePage page = longCertificate(mode.user1);
+            page.signer = in13 ? page.block13dName : page.block14dName;
+            // Where the frame's right edge lands on the sheet.
+            const RecordedPage recorded(page);
+            const RecordedPage::Op box = recorded.canvas.ofKind(RecordedPage::Kind::Box).first();
+            const QRectF frame = recorded.canvas.sheetFit().map(QRectF(QPointF(box.x1, box.y1), QPointF(box.x2, box.y2)));
+            const QRectF sheet = recorded.canvas.sheet();
             QRectF field;
-            const QByteArray pdf = arc::PrintCommand(messages, closed, [&] { return page; }, &window).pdfBytes(false, &field);
-            const QString path = file(QString("%1-%2.pdf").arg(mode.name, label));
-            writeFile(path, pdf);
-            const double height = pageSize.match(run("pdftotext", {"-bbox", path, "-"})).captured(2).toDouble();
+            const QString path = writePdf(QString("%1-%2.pdf").arg(mode.name, label), page, &field);
             const QList<Word> all = words(path);
+            ASSERT_GT(all.size(), 400);
+            for (const Word &w : all) {
+                SCOPED_TRACE(w.text.toStdString());
+                EXPECT_GE(w.xMin, pt(sheet.left()) - kTolerance);
+                EXPECT_GE(w.yMin, pt(sheet.top()) - kTolerance);
+                EXPECT_LE(w.yMax, pt(sheet.bottom()) + kTolerance);
+                EXPECT_LE(w.xMax, pt(frame.right()) + kTolerance);
+            }
+            const double height = pageSize.match(run("pdftotext", {"-bbox", path, "-"})).captured(2).toDouble();
             const auto word = std::find_if(all.begin(), all.end(), [&](const Word &w) { return w.text == label; });
             ASSERT_NE(word, all.end());
             EXPECT_NEAR(field.left(), word->xMin, 1.5);

@@ -4,6 +4,7 @@
 #include "DataFolder.h"
 #include "DefaultsForm.h"
 #include "OpenedSource.h"
+#include "ProgramRun.h"
 
 #include <QProcess>
 
@@ -52,10 +53,8 @@ TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounte
     DefaultsForm panel;
     DefaultsForm::load(a.defaults(), panel);
 
-    QProcess b;
-    b.start(CHILD_EXE, {"station", source(), "B", "4"});
-    ASSERT_TRUE(b.waitForFinished(60000));
-    ASSERT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
+    const ProgramRun b = ProgramRun::of(CHILD_EXE, {"station", source(), "B", "4"});
+    ASSERT_EQ(b.exit, 0) << b.said.toStdString();
 
     panel.invoice = "INV-100";
     panel.batch = "B-7";

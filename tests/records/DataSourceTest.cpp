@@ -360,12 +360,13 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
     }
 }
 
-using ServerFiles = OpenedSourceTest;
-INSTANTIATE_TEST_SUITE_P(Server, ServerFiles, ::testing::Values(Engine::PostgreSQL), engineName);
+// What only a server database does.
+using OnServer = OpenedSourceTest;
+INSTANTIATE_TEST_SUITE_P(Server, OnServer, ::testing::Values(Engine::PostgreSQL), engineName);
 
 // With no shared folder, the files a folder keeps beside its data files
 // live in the server database, found by their bare names.
-TEST_P(ServerFiles, FilesAreStoredReplacedAndListedByName)
+TEST_P(OnServer, FilesAreStoredReplacedAndListedByName)
 {
     Database &ref = data.reference();
     QByteArray bytes;
@@ -381,14 +382,12 @@ TEST_P(ServerFiles, FilesAreStoredReplacedAndListedByName)
     EXPECT_TRUE(StoredFiles::write(ref, "huge.bmp", QByteArray(StoredFiles::kMaxBytes + 1, 'x')).is(DbCondition::FieldTooSmall));
 }
 
-using LostConnection = OpenedSourceTest;
-INSTANTIATE_TEST_SUITE_P(Server, LostConnection, ::testing::Values(Engine::PostgreSQL), engineName);
 
 // The server ends the session: a transaction that meets it fails as a
 // lost connection (not as a certificate deleted elsewhere), the next
 // statement outside one connects again by itself, and a walk through a
 // search result goes on.
-TEST_P(LostConnection, AStatementAfterALostSessionReconnectsAndATransactionSaysItWasLost)
+TEST_P(OnServer, AStatementAfterALostSessionReconnectsAndATransactionSaysItWasLost)
 {
     Database &db = data.certificates();
     CertificateStore store(data);

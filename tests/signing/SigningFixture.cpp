@@ -1,9 +1,9 @@
 #include "SigningFixture.h"
+#include "ProgramRun.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <openssl/pkcs12.h>
 
@@ -108,10 +108,7 @@ std::optional<QString> pdfsig(const QString &path)
     const QString program = QStandardPaths::findExecutable(QStringLiteral("pdfsig"));
     if (program.isEmpty())
         return std::nullopt;
-    QProcess p;
-    p.start(program, {path});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    return ProgramRun::of(program, {path}).said;
 }
 
 } // namespace signing
