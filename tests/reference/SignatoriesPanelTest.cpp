@@ -6,6 +6,7 @@
 #include "Rows.h"
 #include "ScriptedMessages.h"
 #include "SignatoriesPanel.h"
+#include "SignatureFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -244,7 +245,7 @@ TEST_F(SignatoriesPanelTest, ChooseCopiesABitmapInUnderANameOfItsOwn)
     const QString chosen = folder() + "elsewhere/Pat's sig.BMP";
     ASSERT_TRUE(ink.save(chosen, "BMP"));
     writeFile(folder() + "Pat_s_sig.bmp", "another's");
-    panel->setFileChooser([&] { return chosen; });
+    panel->signatures->setFileChooser([&] { return chosen; });
     panel->chooseSignature->click();
     EXPECT_EQ(readFile(folder() + "Pat_s_sig.bmp"), "another's") << "never replaced";
     EXPECT_EQ(readFile(folder() + "Pat_s_sig-2.bmp"), readFile(chosen));
@@ -256,7 +257,7 @@ TEST_F(SignatoriesPanelTest, ChooseCopiesABitmapInUnderANameOfItsOwn)
     EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::white)) << "paper beside the signature";
 
     writeFile(folder() + "notes.txt", "not a picture");
-    panel->setFileChooser([&] { return folder() + "notes.txt"; });
+    panel->signatures->setFileChooser([&] { return folder() + "notes.txt"; });
     panel->chooseSignature->click();
     messages.expectAsked("DMIRs", {"notes.txt is not a picture"});
 }
