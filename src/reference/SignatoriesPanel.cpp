@@ -284,6 +284,8 @@ void SignatoriesPanel::choose(int index)
     // The stored choice, as the signatory signs.
     signatures->list(m_storedSign.toString());
     useElectronic->setChecked(m_storedUse);
+    // Opening disabled the pictures; a box already ticked sends no toggle.
+    signatures->setChoosing(m_storedUse);
     m_filling = false;
     deleteButton->setEnabled(m_administering);
 }

@@ -169,6 +169,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     EXPECT_EQ(panel->newPassword->echoMode(), QLineEdit::Password);
     panel->choose(0);
     ASSERT_EQ(panel->files->selectedItems().size(), 1);
+    EXPECT_TRUE(panel->files->isEnabled() && panel->chooseSignature->isEnabled()) << "ticked: pictures can be chosen";
     EXPECT_EQ(panel->files->selectedItems().first()->text(), "pat.bmp");
     panel->files->setCurrentRow(panel->files->row(panel->files->findItems("lee.BMP", Qt::MatchExactly).first()));
     panel->save();
