@@ -12,17 +12,12 @@
 #include "SignatoryPasswords.h"
 #include "SignatoryRights.h"
 #include "ReferenceLists.h"
-#include "SignatureName.h"
-#include "SignaturesOf.h"
+#include "SignatureFiles.h"
 #include "SigningCertificateDialog.h"
-#include "FolderSignatures.h"
-#include "SignaturePreview.h"
 #include "ReferenceRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,9 +35,6 @@ const Message kNothingChosen{QStringLiteral("No signatory is chosen, so nothing 
                              QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation};
 const Message kBlankNumber{QStringLiteral("Certificate Number can not be blank"), QStringLiteral("Data mising"),
                            Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
-
-// About the shape of the printed signature boxes, 13b and 14b.
-constexpr QSize kPreview{240, 64};
 
 EntryBox *box(const char *name, int limit)
 {
@@ -84,19 +76,10 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     adminPassword->setEchoMode(QLineEdit::Password);
     useElectronic = new QCheckBox(QStringLiteral("Use Electronic Signature"));
     useElectronic->setObjectName(QStringLiteral("Check2"));
-    files = new QListWidget;
-    files->setObjectName(QStringLiteral("File1"));
-    chooseSignature = new QPushButton(QStringLiteral("Choose..."));
-    chooseSignature->setObjectName(QStringLiteral("SignatureChoose"));
-    chooseSignature->setEnabled(false);
-    signaturePreview = new QLabel;
-    signaturePreview->setObjectName(QStringLiteral("SignaturePreview"));
-    signaturePreview->setFixedSize(kPreview);
-    signaturePreview->setFrameShape(QFrame::Box);
-    m_chooseFile = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Choose a signature bitmap"), QString(),
-                                            QStringLiteral("Bitmaps (*.bmp *.BMP)"));
-    };
+    signatures = new SignatureFiles(folder, messages);
+    files = signatures->files;
+    chooseSignature = signatures->chooseSignature;
+    signaturePreview = signatures->signaturePreview;
     saveButton = PanelParts::button("SSCommand10", QStringLiteral("Save"), "green");
     deleteButton = PanelParts::button("SSCommand11", QStringLiteral("Delete"), "red");
     newButton = PanelParts::button("SSCommand12", QStringLiteral("New"), "black");
@@ -121,12 +104,7 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     g->addWidget(newPassword, 3, 1);
     g->addWidget(admin, 4, 0, 1, 2);
     g->addWidget(useElectronic, 5, 0, 1, 2);
-    auto *fileName = new QHBoxLayout;
-    fileName->addWidget(new QLabel(QStringLiteral("Electronic Signature File")));
-    fileName->addWidget(chooseSignature);
-    g->addLayout(fileName, 0, 2);
-    g->addWidget(files, 1, 2, 4, 1);
-    g->addWidget(signaturePreview, 5, 2);
+    g->addWidget(signatures, 0, 2, 6, 1);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {saveButton, deleteButton, newButton, exitButton})
         buttons->addWidget(b);
@@ -155,12 +133,10 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
                     administrator = true;
                 yes->setEnabled(SignatoryRights::mayChooseYes(m_administering, t, administrator));
             });
-    connect(useElectronic, &QCheckBox::toggled, files, &QWidget::setEnabled);
-    connect(useElectronic, &QCheckBox::toggled, chooseSignature, &QWidget::setEnabled);
-    connect(chooseSignature, &QPushButton::clicked, this, &SignatoriesPanel::addSignature);
-    connect(files, &QListWidget::itemSelectionChanged, this, &SignatoriesPanel::showPreview);
+    connect(useElectronic, &QCheckBox::toggled, signatures, &SignatureFiles::setChoosing);
+    connect(signatures, &SignatureFiles::told, this, &SignatoriesPanel::told);
     connect(useElectronic, &QCheckBox::toggled, this, &SignatoriesPanel::signatureTouched);
-    connect(files, &QListWidget::itemSelectionChanged, this, &SignatoriesPanel::signatureTouched);
+    connect(signatures, &SignatureFiles::chosenChanged, this, &SignatoriesPanel::signatureTouched);
     connect(newButton, &QPushButton::clicked, this, &SignatoriesPanel::newSignatory);
     connect(saveButton, &QPushButton::clicked, this, &SignatoriesPanel::save);
     connect(deleteButton, &QPushButton::clicked, this, &SignatoriesPanel::deleteSignatory);
@@ -230,8 +206,7 @@ bool SignatoriesPanel::open(const std::optional<AgentEntry> &who, bool master)
         combo6->setEnabled(false);
     }
     setAdministering(administrator);
-    files->setEnabled(false);
-    chooseSignature->setEnabled(false);
+    signatures->setChoosing(false);
     useElectronic->setEnabled(false);
     return true;
 }
@@ -277,12 +252,6 @@ void SignatoriesPanel::loadRow(qint64 rowId, bool &found)
     found = rowId > 0 && agents.moveToRow(rowId).ok() && agents.hasRow();
 }
 
-void SignatoriesPanel::listBitmaps()
-{
-    files->clear();
-    files->addItems(signaturesOf(m_folder)->names());
-}
-
 void SignatoriesPanel::choose(int index)
 {
     if (index < 0)
@@ -312,14 +281,11 @@ void SignatoriesPanel::choose(int index)
     newPassword->clear();
     oldPassword->clear();
     useElectronic->setEnabled(true);
-    listBitmaps();
     // The stored choice, as the signatory signs.
+    signatures->list(m_storedSign.toString());
     useElectronic->setChecked(m_storedUse);
-    const QString file = m_storedSign.toString();
-    const QList<QListWidgetItem *> match = files->findItems(file, Qt::MatchExactly);
-    files->clearSelection();
-    if (!file.isEmpty() && !match.isEmpty())
-        files->setCurrentItem(match.first());
+    // Opening disabled the pictures; a box already ticked sends no toggle.
+    signatures->setChoosing(m_storedUse);
     m_filling = false;
     deleteButton->setEnabled(m_administering);
 }
@@ -341,7 +307,7 @@ void SignatoriesPanel::newSignatory()
     no->setChecked(true);
     useElectronic->setEnabled(true);
     useElectronic->setChecked(false);
-    listBitmaps();
+    signatures->list();
     certificateInfo->clear();
     newName->setFocus();
     deleteButton->setEnabled(false);
@@ -370,10 +336,9 @@ void SignatoriesPanel::save()
     const QString typedPassword = newPassword->text();
     // The signature stays as stored unless the user changed it here.
     const bool keepSignature = !adding && !m_signatureChanged;
-    const QList<QListWidgetItem *> picked = files->selectedItems();
     const bool use = keepSignature ? m_storedUse : useElectronic->isChecked();
     const QVariant sign = keepSignature ? m_storedSign
-                                        : QVariant(picked.isEmpty() ? QString() : picked.first()->text());
+                                        : QVariant(signatures->chosen());
     const RowWritten w = ReferenceRows::storeSignatory(
         agents, adding ? 0 : m_loadedRow,
         {entry.name, entry.approvalNumber, entry.password, yes->isChecked(), use, sign});
@@ -462,51 +427,6 @@ void SignatoriesPanel::deleteSignatory()
     m_loadedRow = 0;
     m_storedPassword.clear();
     certificateInfo->clear();
-}
-
-void SignatoriesPanel::addSignature()
-{
-    const QString path = m_chooseFile();
-    if (path.isEmpty())
-        return;
-    QFile file(path);
-    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.read(FolderSignatures::maxBytes + 1) : QByteArray();
-    if (content.size() > FolderSignatures::maxBytes || QImage::fromData(content).isNull()) {
-        m_messages.ask({QStringLiteral("%1 is not a picture that can be read, so it was not added.").arg(path),
-                        QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation});
-        return;
-    }
-    const std::unique_ptr<SignatureStore> store = signaturesOf(m_folder);
-    QStringList taken = store->names();
-    QString error;
-    for (int tries = 0; tries < 100; ++tries) {
-        // A name another station took meanwhile is passed by, never written over.
-        const QString name = signatureName(path, taken);
-        switch (store->add(name, content, &error)) {
-        case SignatureStore::Added::Yes:
-            listBitmaps();
-            files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
-            emit told(QStringLiteral("Signature %1 added to %2").arg(name, store->place()));
-            return;
-        case SignatureStore::Added::NameTaken: taken << name; continue;
-        case SignatureStore::Added::Failed: break;
-        }
-        break;
-    }
-    m_messages.ask({QStringLiteral("The signature was not added: %1").arg(error), QStringLiteral("Database"),
-                    Message::Buttons::Ok, Message::Icon::Critical});
-}
-
-void SignatoriesPanel::showPreview()
-{
-    const QList<QListWidgetItem *> picked = files->selectedItems();
-    const QImage image = picked.isEmpty() || !m_folder.isOpen()
-                             ? QImage()
-                             : arc::signaturePreview(*signaturesOf(m_folder), picked.first()->text(), kPreview);
-    if (image.isNull())
-        signaturePreview->clear();
-    else
-        signaturePreview->setPixmap(QPixmap::fromImage(image));
 }
 
 void SignatoriesPanel::exitPanel()

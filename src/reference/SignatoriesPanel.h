@@ -23,6 +23,7 @@ class DataFolder;
 class EntryBox;
 class MessageBoxes;
 class SignatoryCertificates;
+class SignatureFiles;
 class SigningKey;
 
 // The signatories (DMIRs) panel: names, certification numbers, passwords,
@@ -66,8 +67,7 @@ public:
     QPushButton *signingCertificate; // SigningCertificate
     QLabel *certificateInfo;         // CertificateInfo
 
-    // Seam: the bitmap file "Choose..." copies in; empty when cancelled.
-    void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
+    SignatureFiles *signatures; // the picture files above, with the seam for "Choose..."
 
 signals:
     // False while the panel is open: the set-up panel stays open under it.
@@ -82,18 +82,14 @@ private:
     void showAdministrator(bool administrator);
     void setAdministering(bool on);
     void signatureTouched();
-    void listBitmaps();
     void loadRow(qint64 rowId, bool &found);
     void fillList();
     void showCertificate();
-    void addSignature();
-    void showPreview();
 
     DataFolder &m_folder;
     AddMode &m_addMode;
     MessageBoxes &m_messages;
     QComboBox *m_accessNames;
-    std::function<QString()> m_chooseFile;
     std::optional<AgentEntry> m_signedIn; // who opened the panel
     qint64 m_loadedRow = 0;       // the row chosen, 0 when none
     QString m_storedPassword;     // that row's password, whole

@@ -6,6 +6,7 @@
 #include "Rows.h"
 #include "ScriptedMessages.h"
 #include "SignatoriesPanel.h"
+#include "SignatureFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -168,6 +169,7 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
     EXPECT_EQ(panel->newPassword->echoMode(), QLineEdit::Password);
     panel->choose(0);
     ASSERT_EQ(panel->files->selectedItems().size(), 1);
+    EXPECT_TRUE(panel->files->isEnabled() && panel->chooseSignature->isEnabled()) << "ticked: pictures can be chosen";
     EXPECT_EQ(panel->files->selectedItems().first()->text(), "pat.bmp");
     panel->files->setCurrentRow(panel->files->row(panel->files->findItems("lee.BMP", Qt::MatchExactly).first()));
     panel->save();
@@ -244,7 +246,7 @@ TEST_F(SignatoriesPanelTest, ChooseCopiesABitmapInUnderANameOfItsOwn)
     const QString chosen = folder() + "elsewhere/Pat's sig.BMP";
     ASSERT_TRUE(ink.save(chosen, "BMP"));
     writeFile(folder() + "Pat_s_sig.bmp", "another's");
-    panel->setFileChooser([&] { return chosen; });
+    panel->signatures->setFileChooser([&] { return chosen; });
     panel->chooseSignature->click();
     EXPECT_EQ(readFile(folder() + "Pat_s_sig.bmp"), "another's") << "never replaced";
     EXPECT_EQ(readFile(folder() + "Pat_s_sig-2.bmp"), readFile(chosen));
@@ -256,7 +258,7 @@ TEST_F(SignatoriesPanelTest, ChooseCopiesABitmapInUnderANameOfItsOwn)
     EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::white)) << "paper beside the signature";
 
     writeFile(folder() + "notes.txt", "not a picture");
-    panel->setFileChooser([&] { return folder() + "notes.txt"; });
+    panel->signatures->setFileChooser([&] { return folder() + "notes.txt"; });
     panel->chooseSignature->click();
     messages.expectAsked("DMIRs", {"notes.txt is not a picture"});
 }
