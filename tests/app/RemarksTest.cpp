@@ -6,6 +6,7 @@
 #include "PartsPanel.h"
 #include "Passwords.h"
 #include "Prompts.h"
+#include "Statements.h"
 #include "StatementsPanel.h"
 
 using arc::Message;
@@ -172,7 +173,8 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
         messages.expectNothingAsked();
         window.reset();
     }
-    EXPECT_EQ(stored("SELECT count(*) FROM Statements WHERE Text = '" + changed + "'", true).toInt(), 1);
+    EXPECT_EQ(stored("SELECT Name FROM Statements WHERE Text = '" + changed + "'", true).toString(),
+              arc::Statements::kDualReleaseEasa);
 }
 
 // The shop's wording is legal text: when it cannot be read, block 12 is not
