@@ -2,9 +2,6 @@
 
 #include "LegacyConverter.h"
 #include "LegacyFolder.h"
-#include "MdbExport.h"
-
-#include <QFileInfo>
 
 using arc::Message;
 
@@ -16,8 +13,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        ASSERT_TRUE(arc::MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";
-        copyLegacyFolder(dataFolder());
+        ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(dataFolder()));
         storeDataPath(dataFolder());
     }
 };

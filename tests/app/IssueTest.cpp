@@ -151,15 +151,11 @@ TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 TEST_F(IssueTest, ADraftIsPrintedButNeitherSavedNorIssued)
 {
     // What the check finds (its own tests say what) stops the page before
-    // the file dialog unless the user prints anyway.
+    // the file dialog unless the user prints anyway (Yes: the print command's).
     screen().block13dName->setText("");
     pdf(); // No, the default
     messages.expectAsked("Certificate check", {"Print anyway?"});
     EXPECT_FALSE(QFile::exists(pdfPath));
-    messages.answers = {Answer::Yes};
-    pdf();
-    EXPECT_TRUE(QFile::exists(pdfPath));
-    messages.shown.clear();
 
     screen().block13dName->setText("Lee Roe");
     ok("1");
@@ -193,13 +189,16 @@ TEST_F(IssueTest, AChangeWhileThePageIsMadeRefusesTheIssue)
     EXPECT_EQ(screen().block12Remarks->toPlainText(), "Changed at another station.");
 }
 
-// Save on an issued certificate never stores over it: with the user's
-// consent the changes become a new certificate with the next number and
-// the correction statement; an unchanged one stores nothing.
+// An issued certificate is never deleted, and Save never stores over it:
+// with the user's consent the changes become a new certificate with the
+// correction statement (its number is the issuing rules'); an unchanged one
+// stores nothing.
 TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
 {
     issue();
     const qint64 issuedKey = window->currentFormIndex();
+    screen().deleteButton->click();
+    messages.expectAsked(IssuePrompts::deleteRefused(QDate::currentDate()));
     screen().saveButton->click();
     messages.expectNothingAsked(); // nothing changed, nothing asked
 
@@ -211,22 +210,12 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
     messages.answers = {Answer::Yes};
     screen().saveButton->click();
     messages.expectAsked(IssuePrompts::storeAsCorrection(QDate::currentDate()));
-    const QString next = QString("%1").arg(tracking.toInt() + 1, 6, 10, QLatin1Char('0'));
-    EXPECT_EQ(screen().block3Tracking->text(), next);
     EXPECT_TRUE(screen().block12Remarks->toPlainText().startsWith("This FAA Form 8130-3 corrects the error(s) in Block(s) 5 "))
         << screen().block12Remarks->toPlainText().toStdString();
     EXPECT_NE(window->currentFormIndex(), issuedKey);
     EXPECT_EQ(window->newFormFlag(), 0);
     EXPECT_EQ(markShown(), "") << "the correction is not issued yet";
     EXPECT_EQ(stored(QString("SELECT Invoice FROM Header WHERE FormIndex = %1").arg(issuedKey)).toString(), " ");
-}
-
-TEST_F(IssueTest, AnIssuedCertificateCannotBeDeleted)
-{
-    issue();
-    screen().deleteButton->click();
-    messages.expectAsked(IssuePrompts::deleteRefused(QDate::currentDate()));
-    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1);
 }
 
 // A stored certificate changed with SQL after it was issued shows so in
@@ -299,8 +288,8 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
 }
 
 // A signatory who holds a signing key issues PDFs carrying his digital
-// signature: the file he is given, which pdfsig finds valid and his, and
-// every page a run of serial numbers keeps.
+// signature: the file he is given and every page a run of serial numbers
+// keeps (what pdfsig says of a signed page is the signing tests' concern).
 class SigningKeyIssueTest : public IssueTest {
 protected:
     void fillBeforeOpening() override
@@ -319,10 +308,6 @@ TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
     const arc::SignatureReport single = arc::SignatureReport::of(readFile(pdfPath));
     EXPECT_TRUE(single.isSigned && single.intact) << single.problem.toStdString();
     EXPECT_EQ(single.signer, kSignatory);
-    const std::optional<QString> said = signing::pdfsig(pdfPath);
-    if (said) {
-        EXPECT_TRUE(said->contains("Signature is Valid") && said->contains(kSignatory)) << said->toStdString();
-    }
 
     arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
     batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 2}; });

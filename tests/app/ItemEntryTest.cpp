@@ -56,7 +56,6 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     QTest::keyClicks(grid, "pn-200");
     QTest::keyClick(grid, Qt::Key_Return);
     EXPECT_EQ(window->itemSlots()[2].description, "Seal");
-    EXPECT_EQ(window->itemLines().currentColumn(), arc::ItemGridModel::ItemColumn);
 
     // The organisation chooser fills block 4 and, for block 14, 14c.
     window->itemLines().setCurrentCell(1, arc::ItemGridModel::StatusColumn, true);
@@ -147,11 +146,7 @@ TEST_F(ItemEntryTest, ValuesTooLongForTheirBoxAreRefusedNeverCut)
     screen().block3Tracking->pasteWithinLimit();
     EXPECT_EQ(screen().block3Tracking->text(), "T-1");
     messages.expectAsked(refusal("3. Form Tracking No.", 15));
-    window->itemLines().setCurrentCell(1, arc::ItemGridModel::PartNoColumn, true);
-    screen().columnButtons[arc::ItemGridModel::PartNoColumn]->click();
-    screen().list1->setFocus();
-    screen().list1->setCurrentItem(screen().list1->findItems(kLongPart, Qt::MatchExactly).value(0));
-    QTest::keyClick(screen().list1, Qt::Key_Return);
+    pickPart(1, kLongPart);
     EXPECT_TRUE(window->itemSlots()[1].partNum.isEmpty()) << "a part too long for block 8, from the list";
     messages.expectAsked(refusal("8. Part No.", 20));
 

@@ -3,8 +3,6 @@
 #include "TestServer.h"
 #include "WindowFixture.h"
 
-#include <QBuffer>
-
 using arc::Message;
 
 // The set-up panel's server box: a server that cannot be used is refused by
@@ -35,12 +33,8 @@ TEST_F(DataWindowTest, TheServerBoxConnectsOrSaysWhyAndAServerThatWasAwayIsRecon
         arc::DataFolder server;
         ASSERT_TRUE(server.open(url.toString()).ok());
         ASSERT_TRUE(server.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000010', \"IncreaseTrack\" = 1").ok());
-        QImage picture(40, 20, QImage::Format_RGB32);
-        picture.fill(Qt::blue);
-        QByteArray bmp;
-        QBuffer buffer(&bmp);
-        ASSERT_TRUE(picture.save(&buffer, "BMP"));
-        ASSERT_TRUE(arc::StoredFiles::write(server.reference(), "pat.bmp", bmp).ok());
+        writeBitmap(file("pat.bmp"));
+        ASSERT_TRUE(arc::StoredFiles::write(server.reference(), "pat.bmp", readFile(file("pat.bmp"))).ok());
         ASSERT_TRUE(server.reference()
                         .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\", \"ApprovalNumber\", \"ElectronicSign\", "
                               "\"UseElectronic\") VALUES ('Pat', 'pw', 'D-1', 'pat.bmp', 1)")

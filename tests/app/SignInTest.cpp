@@ -5,9 +5,7 @@
 #include "Passwords.h"
 
 #include <QFocusEvent>
-#include <QImage>
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QSignalSpy>
 
 using arc::Message;
 
@@ -19,9 +17,7 @@ protected:
     void SetUp() override
     {
         DataWindowTest::SetUp();
-        QImage wide(40, 20, QImage::Format_RGB32);
-        wide.fill(Qt::blue);
-        ASSERT_TRUE(wide.save(dataFolder() + "pat.bmp"));
+        writeBitmap(dataFolder() + "pat.bmp");
         writeFile(dataFolder() + "broken.bmp", "not a picture");
         addSignatory("Pat Doe", "Secret1", "DMIR-7", {{"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
         addRow("Agents", {{"Name", "No Number"}, {"Password", "pw"}});
@@ -52,11 +48,10 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutAName)
     EXPECT_TRUE(window->signIn().signature().isNull());
 
     // No to trying again ends the program.
-    int exits = 0;
-    QObject::connect(window.get(), &arc::MainWindow::exitRequested, [&] { ++exits; });
+    QSignalSpy exits(window.get(), &arc::MainWindow::exitRequested);
     messages.answers = {Message::Answer::No};
     signInAs(*window, "Pat Doe", "wrong");
-    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(exits.size(), 1);
 }
 
 // Which block a sign-in fills is the signing block's rule; here: the
@@ -142,11 +137,8 @@ TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
 {
     signInAs(*window, "Pat Doe", "Secret1");
     ASSERT_FALSE(panelShown());
-    arc::DataFolder f;
-    ASSERT_TRUE(f.open(dataFolder()).ok());
-    const QString stored = f.reference().scalar("SELECT Password FROM Agents WHERE rowid = 1").toString();
-    EXPECT_EQ(arc::Passwords::verify(stored, "Secret1"), arc::Passwords::Verdict::Right) << stored.toStdString();
-    f.close();
+    const QString hash = stored("SELECT Password FROM Agents WHERE rowid = 1", true).toString();
+    EXPECT_EQ(arc::Passwords::verify(hash, "Secret1"), arc::Passwords::Verdict::Right) << hash.toStdString();
     EXPECT_FALSE(readFile(dataFolder() + "VELLORANA.MDB").contains("Secret1")) << "no plain copy left in the file";
 
     signInAs(*window, "Pat Doe", "Secret1");
@@ -187,7 +179,7 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
 // while the signatories cannot be read, with the reason.
 struct MasterCase {
     const char *name;
-    const char *administrator; // the stored value; null: none, the file locked
+    QStringList sql; // run by another program, which holds its connection meanwhile
     bool told;
 };
 void PrintTo(const MasterCase &c, std::ostream *os) { *os << c.name; }
@@ -196,22 +188,13 @@ class MasterPasswordTest : public SignInTest, public testing::WithParamInterface
 
 TEST_P(MasterPasswordTest, TheMasterPasswordOpensOnlyAStoreReadWithoutAnAdministrator)
 {
-    const QString name = "raw";
     {
-        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", name);
-        raw.setDatabaseName(dataFolder() + "VELLORANA.MDB");
-        ASSERT_TRUE(raw.open());
-        QSqlQuery q(raw);
-        if (GetParam().administrator) {
-            ASSERT_TRUE(q.exec("PRAGMA ignore_check_constraints = ON"));
-            ASSERT_TRUE(q.exec(QString("UPDATE Agents SET Administrator = %1 WHERE rowid = 2").arg(GetParam().administrator)));
-        } else {
-            ASSERT_TRUE(q.exec("BEGIN EXCLUSIVE"));
-        }
+        arc::DataFolder other;
+        ASSERT_TRUE(other.open(dataFolder()).ok());
+        for (const QString &sql : GetParam().sql)
+            ASSERT_TRUE(other.reference().exec(sql).ok()) << sql.toStdString();
         signInAs(*window, QString());
-        raw.close();
     }
-    QSqlDatabase::removeDatabase(name);
     EXPECT_TRUE(panelShown());
     EXPECT_FALSE(window->signIn().isSignedIn());
     if (GetParam().told)
@@ -221,9 +204,13 @@ TEST_P(MasterPasswordTest, TheMasterPasswordOpensOnlyAStoreReadWithoutAnAdminist
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, MasterPasswordTest,
-                         testing::Values(MasterCase{"AdministratorStoredAsOne", "1", false},
-                                         MasterCase{"AdministratorStoredAsAccessTrue", "-1", false},
-                                         MasterCase{"SignatoriesLocked", nullptr, true}),
+                         testing::Values(MasterCase{"AdministratorStoredAsOne", {"UPDATE Agents SET Administrator = 1"},
+                                                    false},
+                                         MasterCase{"AdministratorStoredAsAccessTrue",
+                                                    {"PRAGMA ignore_check_constraints = ON",
+                                                     "UPDATE Agents SET Administrator = -1 WHERE rowid = 2"},
+                                                    false},
+                                         MasterCase{"SignatoriesLocked", {"BEGIN EXCLUSIVE"}, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // The only signatory is chosen for the user; after sign-in the typing goes

@@ -13,7 +13,6 @@ using namespace arc::RemarksBuilder;
 namespace {
 
 const QString CRLF = "\r\n";
-const QString kNotExport = "AIRWORTHINESS APPROVAL - PARTS. THIS FORM IS NOT AN EXPORT APPROVAL";
 const QString kEasa = "Certifies that the work specified in block 11/12 was carried out in accordance with EASA 145 and "
                       "with respect to that work, the aircraft component is considered ready for release to service "
                       "under EASA Acceptance Certificate number: ";
@@ -124,6 +123,7 @@ std::vector<Case> cases()
     RemarksInputs unknown = newPart();
     unknown.stamps = {"Z9", "", "A1"};
     unknown.status = " ";
+    // Unknown or unreadable alike: the look-up gives nothing, the rest composes.
     c.push_back({"unknown_stamp_adds_nothing_and_a_blank_status_is_a_new_part", unknown, "STAMP A1 TEXT" + CRLF});
 
     c.push_back({"repair_to_a_jaa_country_with_null_default_remarks", repair(), kEasa + "FR.145.0042"});
@@ -199,21 +199,6 @@ TEST_P(RemarksCase, ComposesBlock12)
 
 INSTANTIATE_TEST_SUITE_P(Recipes, RemarksCase, testing::ValuesIn(cases()),
                          [](const testing::TestParamInfo<Case> &i) { return std::string(i.param.name); });
-
-// A stamp whose text cannot be read is left out; the rest still composes.
-TEST(RemarksBuilder, AStampThatCannotBeReadIsLeftOut)
-{
-    RemarksInputs in = newPart();
-    in.statements.notExport = kNotExport;
-    in.stamps = {"A1", "B7", ""};
-    const QString text = compose(in, [](const QString &code) -> std::optional<QString> {
-        if (code == "A1")
-            return std::nullopt; // the look-up failed
-        return "B7 TEXT";
-    });
-    EXPECT_EQ(text.toStdString(),
-              (kNotExport + CRLF + "B7 TEXT" + CRLF).toStdString());
-}
 
 // Ticking one of the 13a/14a boxes clears the boxes it excludes; the two
 // 14a boxes may stand together, and then block 12 is composed again.

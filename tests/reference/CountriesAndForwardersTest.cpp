@@ -1,35 +1,15 @@
-#include "AddMode.h"
 #include "CountriesPanel.h"
 #include "EntryBox.h"
 #include "ForwardersPanel.h"
-#include "OpenedSource.h"
-#include "ReferenceLists.h"
-#include "Rows.h"
-#include "ScriptedMessages.h"
+#include "PanelFixture.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QPushButton>
 
 using arc::CountryEntry;
 using arc::ForwarderEntry;
 
-class ReferencePanelTest : public OpenedFolderTest {
-protected:
-    QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
-    static QString names(const QComboBox &list)
-    {
-        QStringList l;
-        for (int i = 0; i < list.count(); ++i)
-            l << list.itemText(i);
-        return l.join('|');
-    }
-
-    arc::AddMode addMode;
-    ScriptedMessages messages;
-};
-
-class CountriesPanelTest : public ReferencePanelTest {
+class CountriesPanelTest : public PanelTest<> {
 protected:
     void openPanel()
     {
@@ -93,7 +73,7 @@ TEST_F(CountriesPanelTest, AddChangeDeleteKeepTheExportListInStep)
     EXPECT_EQ(stored("SELECT count(*) FROM Countries"), "1") << "Delete does nothing while adding";
 }
 
-class ForwardersPanelTest : public ReferencePanelTest {
+class ForwardersPanelTest : public PanelTest<> {
 protected:
     void openPanel()
     {

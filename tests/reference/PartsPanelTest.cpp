@@ -1,20 +1,14 @@
-#include "AddMode.h"
 #include "EntryBox.h"
 #include "EntryText.h"
-#include "OpenedSource.h"
+#include "PanelFixture.h"
 #include "PartCatalogue.h"
 #include "PartsPanel.h"
-#include "Rows.h"
-#include "ScriptedMessages.h"
 #include "StampTexts.h"
 
-#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 
-using arc::Message;
-
-class PartsPanelTest : public OpenedFolderTest {
+class PartsPanelTest : public PanelTest<> {
 protected:
     // Store the parts, list them for the grid and open the panel.
     void openPanel(const QList<QVariantMap> &parts = {})
@@ -27,14 +21,6 @@ protected:
         QObject::connect(panel.get(), &arc::PartsPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
         panel->open();
     }
-    QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
-    QStringList chooser() const
-    {
-        QStringList l;
-        for (int i = 0; i < panel->combo5->count(); ++i)
-            l << panel->combo5->itemText(i);
-        return l;
-    }
     void addPart(const QString &number, const QString &pma = {})
     {
         panel->newPart();
@@ -43,8 +29,6 @@ protected:
         panel->savePart();
     }
 
-    arc::AddMode addMode;
-    ScriptedMessages messages;
     QListWidget partList;
     bool setupEnabled = true;
     std::unique_ptr<arc::PartsPanel> panel;
@@ -74,7 +58,7 @@ TEST_F(PartsPanelTest, SaveDeleteNewCycle)
 
     addPart("PN-1", "ASSY-1");
     EXPECT_FALSE(addMode.isOn());
-    EXPECT_EQ(chooser(), (QStringList{"PN-1", "PN-5"}));
+    EXPECT_EQ(names(*panel->combo5), "PN-1|PN-5");
     EXPECT_EQ(panel->combo5->currentText(), "PN-1");
     EXPECT_EQ(partList.item(partList.count() - 1)->text(), "PN-1");
     EXPECT_EQ(stored("SELECT PMA_PartNumber FROM PartNumbers WHERE PartNumber = 'PN-1'"), "ASSY-1");
@@ -87,7 +71,7 @@ TEST_F(PartsPanelTest, SaveDeleteNewCycle)
     EXPECT_EQ(stored("SELECT ifnull(PMA_PartNumber, 'null') FROM PartNumbers WHERE PartNumber = 'PN-5'"), "null");
 
     panel->deletePart();
-    EXPECT_EQ(chooser(), QStringList{"PN-5"});
+    EXPECT_EQ(names(*panel->combo5), "PN-5");
     EXPECT_EQ(panel->combo5->currentIndex(), -1);
     EXPECT_FALSE(panel->deleteButton->isEnabled());
     EXPECT_EQ(stored("SELECT count(*) FROM PartNumbers"), "1");

@@ -1,16 +1,10 @@
-#include "AddMode.h"
 #include "EntryBox.h"
-#include "OpenedSource.h"
+#include "PanelFixture.h"
 #include "Passwords.h"
-#include "ReferenceLists.h"
-#include "Rows.h"
-#include "ScriptedMessages.h"
 #include "SignatoriesPanel.h"
 #include "SignatureFiles.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -21,11 +15,11 @@
 
 using arc::AgentEntry;
 
-class SignatoriesPanelTest : public OpenedFolderTest {
+class SignatoriesPanelTest : public PanelTest<> {
 protected:
     void SetUp() override
     {
-        OpenedFolderTest::SetUp();
+        PanelTest::SetUp();
         for (const char *f : {"pat.bmp", "lee.BMP", "notes.txt"})
             writeFile(folder() + f, "");
     }
@@ -34,20 +28,28 @@ protected:
     {
         for (const QVariantMap &a : agents)
             writeRow(data.agents(), a);
-        for (const AgentEntry &a : arc::ReferenceLists::agents(data.agents()))
-            access.addItem(a.name, QVariant::fromValue(a));
+        listAgents(access);
         access.setCurrentIndex(-1);
         panel = std::make_unique<arc::SignatoriesPanel>(data, addMode, messages, &access);
         QObject::connect(panel.get(), &arc::SignatoriesPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
     }
     // The "DMIRs" button, as whoever signed in.
     bool pressDmirs() { return panel->open(signedIn, master); }
-    QString stored(const QString &sql) { return data.reference().scalar(sql).toString(); }
     // Sign in as the signatory listed at `entry` for sign-in.
     void signInAs(int entry) { signedIn = access.itemData(entry).value<AgentEntry>(); }
+    // The panel opened by the first signatory stored; call under ASSERT_NO_FATAL_FAILURE.
+    void openAsFirst(const QList<QVariantMap> &agents)
+    {
+        openPanel(agents);
+        signInAs(0);
+        ASSERT_TRUE(pressDmirs());
+    }
+    void chooseRow(int row)
+    {
+        panel->combo6->setCurrentIndex(row);
+        panel->choose(row);
+    }
 
-    arc::AddMode addMode;
-    ScriptedMessages messages;
     QComboBox access;
     std::optional<AgentEntry> signedIn;
     bool master = false;
@@ -61,8 +63,7 @@ protected:
 // adds and deletes, but never the signatory who is signed in.
 TEST_F(SignatoriesPanelTest, ThePanelShowsWhatTheRightsAllow)
 {
-    openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}},
-               {{"Name", "Boss"}, {"Password", "b1"}, {"ApprovalNumber", "D-2"}, {"Administrator", true}}});
+    openPanel({agent("Pat", "p1", "D-1"), agent("Boss", "b1", "D-2", true)});
     EXPECT_FALSE(pressDmirs()) << "no signatory named, no master password";
     EXPECT_TRUE(panel->isHidden());
 
@@ -117,9 +118,7 @@ TEST_F(SignatoriesPanelTest, OpeningOnAnEmptyTableStartsANewSignatory)
 
 TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
 {
-    openPanel({{{"Name", "Pat"}, {"Password", "a-long-pass-14"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}}});
-    signInAs(0);
-    ASSERT_TRUE(pressDmirs());
+    ASSERT_NO_FATAL_FAILURE(openAsFirst({agent("Pat", "a-long-pass-14", "D-1", true)}));
 
     for (const char *blank : {"", " "}) {
         panel->certification->setText(blank);
@@ -157,13 +156,12 @@ TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
     EXPECT_EQ(stored("SELECT Password FROM Agents WHERE Name = 'Pat'"), "a-long-pass-14");
 }
 
+// The signature files offered and chosen; a delete removes the row chosen,
+// not another of its name, or is told when the store refuses it.
 TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
 {
-    openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true},
-                {"UseElectronic", true}, {"ElectronicSign", "pat.bmp"}},
-               {{"Name", "Pat"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
-    signInAs(0);
-    ASSERT_TRUE(pressDmirs());
+    const QVariantMap signs = {{"UseElectronic", true}, {"ElectronicSign", "pat.bmp"}};
+    ASSERT_NO_FATAL_FAILURE(openAsFirst({agent("Pat", "1", "D-1", true, signs), agent("Pat", "2", "D-2")}));
     ASSERT_EQ(panel->files->count(), 2) << "bitmaps of the data folder only, by bare name";
     EXPECT_TRUE(panel->useElectronic->isChecked()) << "the stored flag";
     EXPECT_EQ(panel->newPassword->echoMode(), QLineEdit::Password);
@@ -179,9 +177,16 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
 
     signInAs(0);
     ASSERT_TRUE(pressDmirs());
-    panel->combo6->setCurrentIndex(1);
-    panel->choose(1);
+    chooseRow(1);
     EXPECT_EQ(panel->certification->text(), "D-2") << "the second Pat, not the first of the name";
+    // A delete the store refuses is told, and the signatory stays listed.
+    ASSERT_TRUE(data.reference()
+                    .exec("CREATE TRIGGER full BEFORE DELETE ON Agents BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                    .ok());
+    panel->deleteSignatory();
+    messages.expectAsked("Database", {"The signatory was not deleted: "});
+    EXPECT_EQ(std::pair(access.count(), panel->combo6->count()), std::pair(2, 2)) << "both lists keep it";
+    ASSERT_TRUE(data.reference().exec("DROP TRIGGER full").ok());
     panel->deleteSignatory();
     EXPECT_EQ(stored("SELECT group_concat(ApprovalNumber) FROM Agents"), "D-1");
     ASSERT_EQ(access.count(), 1);
@@ -194,10 +199,8 @@ TEST_F(SignatoriesPanelTest, SignatureFilesAndDeleteOfTheChosenRow)
 // stored settings are written back unless the user changed them here.
 TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
 {
-    openPanel({{{"Name", "Pat"}, {"Password", "p1"}, {"ApprovalNumber", "D-1"}, {"UseElectronic", true},
-                {"ElectronicSign", "pat.bmp"}}});
-    signInAs(0);
-    ASSERT_TRUE(pressDmirs());
+    ASSERT_NO_FATAL_FAILURE(
+        openAsFirst({agent("Pat", "p1", "D-1", false, {{"UseElectronic", true}, {"ElectronicSign", "pat.bmp"}})}));
     panel->newPassword->setText("p2");
     panel->save();
     EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 1"));
@@ -211,33 +214,11 @@ TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
     EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 0"));
 }
 
-// A delete the store refuses is told, and the signatory stays listed.
-TEST_F(SignatoriesPanelTest, ARefusedDeleteIsToldAndKeepsTheSignatoryListed)
-{
-    openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}},
-               {{"Name", "Lee"}, {"Password", "2"}, {"ApprovalNumber", "D-2"}}});
-    signInAs(0);
-    ASSERT_TRUE(pressDmirs());
-    panel->combo6->setCurrentIndex(1);
-    panel->choose(1);
-    ASSERT_TRUE(data.reference()
-                    .exec("CREATE TRIGGER full BEFORE DELETE ON Agents BEGIN SELECT RAISE(ABORT, 'disk full'); END")
-                    .ok());
-    messages.shown.clear();
-    panel->deleteSignatory();
-    messages.expectAsked("Database", {"The signatory was not deleted: "});
-    EXPECT_EQ(stored("SELECT count(*) FROM Agents"), "2");
-    EXPECT_EQ(access.count(), 2);
-    EXPECT_EQ(panel->combo6->count(), 2);
-}
-
 // "Choose..." copies a bitmap in under a safe name, beside any of that name,
 // and shows it as it prints.
 TEST_F(SignatoriesPanelTest, ChooseCopiesABitmapInUnderANameOfItsOwn)
 {
-    openPanel({{{"Name", "Pat"}, {"Password", "1"}, {"ApprovalNumber", "D-1"}, {"Administrator", true}}});
-    signInAs(0);
-    ASSERT_TRUE(pressDmirs());
+    ASSERT_NO_FATAL_FAILURE(openAsFirst({agent("Pat", "1", "D-1", true)}));
     panel->choose(0);
     panel->useElectronic->setChecked(true);
     QImage ink(60, 20, QImage::Format_RGB32);

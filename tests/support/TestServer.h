@@ -73,6 +73,19 @@ inline void dropSchema(const QString &schema)
         admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema)});
 }
 
+// A data source of the test's own on `engine`: `folder`, or the URI of a
+// fresh schema named in `schema`. Call under ASSERT_NO_FATAL_FAILURE.
+inline void pickSource(arc::Engine engine, const QString &folder, QString &source, QString &schema)
+{
+    if (engine == arc::Engine::PostgreSQL) {
+        ASSERT_TRUE(configured()) << kNotConfigured;
+        source = freshSchema(schema);
+        ASSERT_FALSE(source.isEmpty());
+    } else {
+        source = folder;
+    }
+}
+
 } // namespace TestServer
 
 namespace arc {
@@ -86,13 +99,7 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        if (GetParam() == arc::Engine::PostgreSQL) {
-            ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
-            m_source = TestServer::freshSchema(m_schema);
-            ASSERT_FALSE(m_source.isEmpty());
-        } else {
-            m_source = folder();
-        }
+        ASSERT_NO_FATAL_FAILURE(TestServer::pickSource(GetParam(), folder(), m_source, m_schema));
     }
     void TearDown() override { TestServer::dropSchema(m_schema); }
 

@@ -101,18 +101,18 @@ protected:
         addRow("Agents", row);
     }
 
-    // A value read afresh from the certificates file.
-    QVariant stored(const QString &sql)
+    // A value read afresh from the certificates file (or the reference file).
+    QVariant stored(const QString &sql, bool reference = false)
     {
         arc::DataFolder f;
         EXPECT_TRUE(f.open(dataFolder()).ok());
-        return f.certificates().scalar(sql);
+        return (reference ? f.reference() : f.certificates()).scalar(sql);
     }
-    void storedExec(const QString &sql)
+    void storedExec(const QString &sql, bool reference = false)
     {
         arc::DataFolder f;
         ASSERT_TRUE(f.open(dataFolder()).ok());
-        ASSERT_TRUE(f.certificates().exec(sql).ok()) << sql.toStdString();
+        ASSERT_TRUE((reference ? f.reference() : f.certificates()).exec(sql).ok()) << sql.toStdString();
     }
 
     qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"})
@@ -142,6 +142,30 @@ protected:
     }
 
     arc::CertificateScreen &screen() { return window->screen(); }
+    // The entry `text` of a list on the screen chosen as the user does.
+    static void choose(QComboBox *list, const QString &text)
+    {
+        const int i = list->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        list->setCurrentIndex(i);
+        emit list->activated(i);
+    }
+    // "8. Part No." on line `row`, then Enter on `number` in the part list.
+    void pickPart(int row, const QString &number)
+    {
+        window->itemLines().setCurrentCell(row, arc::ItemGridModel::PartNoColumn, true);
+        screen().columnButtons[arc::ItemGridModel::PartNoColumn]->click();
+        screen().list1->setFocus();
+        screen().list1->setCurrentItem(screen().list1->findItems(number, Qt::MatchExactly).value(0));
+        QTest::keyClick(screen().list1, Qt::Key_Return);
+    }
+    // A small signature bitmap, blue ink all over.
+    static void writeBitmap(const QString &path)
+    {
+        QImage ink(40, 20, QImage::Format_RGB32);
+        ink.fill(Qt::blue);
+        ASSERT_TRUE(ink.save(path, "BMP")) << path.toStdString();
+    }
     // Each box shows its text, one-line and multi-line boxes alike.
     static void expectShown(const QList<std::pair<QWidget *, QString>> &boxes)
     {
@@ -185,9 +209,7 @@ protected:
     void SetUp() override
     {
         DataWindowTest::SetUp();
-        QImage ink(40, 20, QImage::Format_RGB32);
-        ink.fill(Qt::blue);
-        ASSERT_TRUE(ink.save(dataFolder() + "pat.bmp"));
+        writeBitmap(dataFolder() + "pat.bmp");
         addSignatory(kSignatory, kPassword, "DMIR-7", {{"ElectronicSign", "pat.bmp"}, {"UseElectronic", 1}});
         fillBeforeOpening();
         openWindow(false);
