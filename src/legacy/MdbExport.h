@@ -22,6 +22,12 @@ namespace MdbExport {
 // Whether the mdbtools programs are on the path.
 bool available();
 
+// Where the mdbtools programs are taken from instead of the path: a
+// stand-in that prints exported text of any size, for measuring the
+// conversion of more certificates than an Access file made here can hold.
+// Empty: the path.
+void setProgramFolder(const QString &folder);
+
 // The tables of a Jet file; nullopt with `error` set when it cannot be read.
 std::optional<QStringList> tables(const QString &file, QString *error);
 

@@ -128,6 +128,12 @@ QString returningKey(const TableDef &table, Engine e)
     return e == Engine::PostgreSQL ? QStringLiteral(" RETURNING ") + rowIdOf(table) : QString();
 }
 
+QStringList bulkWriteStatements(Engine e)
+{
+    // Taken only as it is filled.
+    return e == Engine::SQLite ? QStringList{QStringLiteral("PRAGMA cache_size = -262144")} : QStringList{};
+}
+
 QString resetCounter(const TableDef &table, Engine e)
 {
     if (e != Engine::PostgreSQL)

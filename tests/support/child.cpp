@@ -155,13 +155,14 @@ int issueLoop(const QStringList &a, DataFolder &data)
 int convertSteps(const QStringList &a, DataFolder &)
 {
     int step = 0;
-    const ConversionReport report = LegacyConverter::convert(a[0], [&](const QString &what) {
+    const ConversionReport report = LegacyConverter::convert(a[0], Progress([&](const QString &what, qint64, qint64) {
         say(what);
         if (++step == a[1].toInt()) {
             say("stopped");
             QThread::sleep(600);
         }
-    });
+        return true;
+    }));
     say(QStringLiteral("done %1").arg(step));
     return report.outcome == ConversionReport::Outcome::Converted ? 0 : 1;
 }
