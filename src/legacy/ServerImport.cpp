@@ -8,6 +8,7 @@
 #include "ServerCopy.h"
 #include "ServerUri.h"
 #include "SqlDialect.h"
+#include "SqlDialectFolds.h"
 #include "SqlDialectTables.h"
 #include "Statements.h"
 #include "StoredFiles.h"
@@ -134,8 +135,17 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
             return s;
         if (DbStatus s = makeStorable(to, table, rows, lines); !s.ok())
             return s;
+        // The search copies' trigger is paused for the load where the
+        // server lets it be, and the copies made for all rows after.
+        const FoldTable *fold = Schema::foldTableOf(table.name);
+        bool paused = fold != nullptr;
+        for (const QString &sql : fold ? SqlDialect::pauseFoldTriggerStatements(*fold, to.engine()) : QStringList{})
+            paused = paused && to.exec(sql).ok();
         if (DbStatus s = ServerCopy::write(to, table, rows, progress); !s.ok())
             return s;
+        for (const QString &sql : paused ? SqlDialect::resumeFoldTriggerStatements(*fold, to.engine()) : QStringList{})
+            if (DbStatus s = to.exec(sql); !s.ok())
+                return s;
         if (table.hasCounter())
             if (DbStatus s = to.exec(SqlDialect::resetCounter(table, to.engine())); !s.ok())
                 return s;

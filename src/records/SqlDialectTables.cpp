@@ -130,8 +130,12 @@ QString returningKey(const TableDef &table, Engine e)
 
 QStringList bulkWriteStatements(Engine e)
 {
-    // Taken only as it is filled.
-    return e == Engine::SQLite ? QStringList{QStringLiteral("PRAGMA cache_size = -262144")} : QStringList{};
+    // The cache is taken only as it is filled. Each insert whose triggers
+    // write more rows keeps the pages it changes in a statement journal, a
+    // temporary file unless temporary storage is memory.
+    return e == Engine::SQLite
+               ? QStringList{QStringLiteral("PRAGMA cache_size = -262144"), QStringLiteral("PRAGMA temp_store = MEMORY")}
+               : QStringList{};
 }
 
 QString resetCounter(const TableDef &table, Engine e)

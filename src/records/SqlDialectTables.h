@@ -25,8 +25,8 @@ QString returningKey(const TableDef &table, Engine e);
 // the engine assigns follows the largest one stored.
 QString resetCounter(const TableDef &table, Engine e);
 
-// For a connection that fills a new file in one transaction: page cache
-// enough to hold it, so that no page is written out before the commit.
+// For a connection that fills a new file in one transaction: nothing is
+// written to disk before the commit.
 QStringList bulkWriteStatements(Engine e);
 
 // A result kept for a cursor in the connection's temporary store: one row
