@@ -98,7 +98,11 @@ DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
         const QString step = QStringLiteral("Reading %1 from %2").arg(def.name, fileName);
         if (!progress(step, 0, 0))
             return stopped(step);
-        auto table = MdbExport::read(file.source, def.name, &error);
+        // A large table takes mdb-export a while: the window stays painted.
+        bool going = true;
+        auto table = MdbExport::read(file.source, def.name, &error, [&] { return going = progress(step, 0, 0); });
+        if (!going)
+            return stopped(step);
         if (!table)
             return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
         const auto recorded = MdbExport::rowCount(file.source, def.name, &error);

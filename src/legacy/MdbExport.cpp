@@ -21,7 +21,8 @@ QString located(const QString &program)
 }
 
 // Runs an mdbtools program to its end; its output, or nullopt with why.
-std::optional<QByteArray> run(const QString &program, const QStringList &args, QString *error)
+std::optional<QByteArray> run(const QString &program, const QStringList &args, QString *error,
+                              const std::function<bool()> &goOn = {})
 {
     QProcess p;
     p.start(programFolder().isEmpty() ? program : located(program), args);
@@ -35,6 +36,13 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args, Q
     while (p.state() != QProcess::NotRunning) {
         p.waitForReadyRead(100);
         out += p.readAllStandardOutput();
+        if (goOn && !goOn()) {
+            p.kill();
+            p.waitForFinished();
+            if (error)
+                *error = QStringLiteral("%1 was stopped").arg(program);
+            return std::nullopt;
+        }
     }
     out += p.readAllStandardOutput();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
@@ -71,13 +79,13 @@ std::optional<QStringList> tables(const QString &file, QString *error)
     return names;
 }
 
-std::optional<MdbTable> read(const QString &file, const QString &table, QString *error)
+std::optional<MdbTable> read(const QString &file, const QString &table, QString *error, const std::function<bool()> &goOn)
 {
     // Four-digit years: the default date format writes two.
     const auto out = run(QStringLiteral("mdb-export"),
                          {QStringLiteral("-D"), QStringLiteral("%Y-%m-%d"), QStringLiteral("-T"),
                           QStringLiteral("%Y-%m-%d"), file, table},
-                         error);
+                         error, goOn);
     if (!out)
         return std::nullopt;
     auto parsed = parse(*out);
