@@ -17,7 +17,7 @@ namespace {
 
 const char *const kSchema = "arc_bench";
 
-DbStatus freshSchema(const ServerUri &uri)
+DbStatus makeSchema(const ServerUri &uri, const QString &schema)
 {
     const QString name = QStringLiteral("arc-bench-admin");
     DbStatus s;
@@ -35,8 +35,8 @@ DbStatus freshSchema(const ServerUri &uri)
         } else {
             QSqlQuery q(db);
             for (const QString &sql : {QStringLiteral("SET client_min_messages = warning"),
-                                       QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(kSchema),
-                                       QStringLiteral("CREATE SCHEMA %1").arg(kSchema)})
+                                       QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema),
+                                       QStringLiteral("CREATE SCHEMA %1").arg(schema)})
                 if (s.ok() && !q.exec(sql))
                     s = DbStatus::failure(DbCondition::Other, q.lastError().text());
         }
@@ -53,20 +53,12 @@ struct Made {
 Made make()
 {
     Made m;
-    QString base = qEnvironmentVariable("ARC_BENCH_PG");
-    if (base.isEmpty())
-        base = qEnvironmentVariable("ARC_TEST_PG");
-    const std::optional<ServerUri> uri = ServerUri::parse(base);
-    if (!uri) {
-        m.status = DbStatus::failure(DbCondition::InvalidPath, QStringLiteral("set ARC_BENCH_PG to a server URI"));
-        return m;
-    }
     const QString &folder = BenchFolder::path(&m.status);
-    if (!m.status.ok() || !(m.status = freshSchema(*uri)).ok())
+    if (!m.status.ok())
         return m;
-    const QString schemaUri = base + (base.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?'))
-                              + QStringLiteral("options=")
-                              + QString::fromUtf8(QUrl::toPercentEncoding(QStringLiteral("-csearch_path=") + kSchema));
+    const QString schemaUri = BenchServer::freshSchema(QString::fromLatin1(kSchema), &m.status);
+    if (!m.status.ok())
+        return m;
     QElapsedTimer timer;
     timer.start();
     const ConversionReport report = ServerImport::run(folder, schemaUri);
@@ -81,6 +73,20 @@ Made make()
 }
 
 } // namespace
+
+QString BenchServer::freshSchema(const QString &schema, DbStatus *status)
+{
+    QString base = qEnvironmentVariable("ARC_BENCH_PG");
+    if (base.isEmpty())
+        base = qEnvironmentVariable("ARC_TEST_PG");
+    const std::optional<ServerUri> uri = ServerUri::parse(base);
+    *status = uri ? makeSchema(*uri, schema)
+                  : DbStatus::failure(DbCondition::InvalidPath, QStringLiteral("set ARC_BENCH_PG to a server URI"));
+    if (!status->ok())
+        return {};
+    return base + (base.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?')) + QStringLiteral("options=")
+           + QString::fromUtf8(QUrl::toPercentEncoding(QStringLiteral("-csearch_path=") + schema));
+}
 
 const QString &BenchServer::uri(DbStatus *status)
 {

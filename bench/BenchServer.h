@@ -14,6 +14,10 @@ public:
     // The URI of that schema; empty when no server is named or the move
     // failed, with the reason in `status`.
     static const QString &uri(DbStatus *status = nullptr);
+
+    // The URI of an empty schema `schema` made afresh on that server;
+    // empty with the reason in `status` when there is none.
+    static QString freshSchema(const QString &schema, DbStatus *status);
 };
 
 } // namespace arc::bench

@@ -24,7 +24,7 @@ outside=$(grep -v -e '^\./$' -e '^\./usr/' <<<"$contents" || true)
 # Shared libraries (computed from the binaries) and what is only loaded or
 # started at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libc6 libqt6widgets6 libqt6sql6 libsodium23 libssl3 \
+for package in libc6 libqt6widgets6 libqt6sql6 libsodium23 libssl3 libpq5 \
                libqt6sql6-sqlite qt6-qpa-plugins fonts-liberation2 mdbtools; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "$deb does not depend on $package: $depends"
 done

@@ -3,25 +3,30 @@
 #include "BusyPointer.h"
 #include "LegacyConverter.h"
 #include "MessageBoxes.h"
+#include "ProgressWindow.h"
 
+#include <QApplication>
 #include <QDir>
 
 namespace arc::AccessConversion {
 
 namespace {
 
-// Runs a conversion step under the busy pointer and shows its report;
-// whether the folder now holds converted data.
-template <typename Step> bool reported(MessageBoxes &messages, Step step)
+// Runs a conversion step under the progress dialog and shows its report;
+// whether the folder now holds converted data. A stop the user asked for
+// is no failure: the folder is as it was.
+template <typename Step> bool reported(MessageBoxes &messages, ProgressWindow::Stop stop, Step step)
 {
     ConversionReport report;
     {
         BusyPointer busy;
-        report = step();
+        ProgressWindow progress(QApplication::activeWindow(), QStringLiteral("Converting the data folder"), stop);
+        report = step(progress.progress());
     }
     const bool converted = report.outcome == ConversionReport::Outcome::Converted;
+    const bool stopped = report.status.condition() == DbCondition::Cancelled;
     messages.ask({report.lines.join(QLatin1Char('\n')), QStringLiteral("Data folder"), Message::Buttons::Ok,
-                  converted ? Message::Icon::Information : Message::Icon::Critical});
+                  converted || stopped ? Message::Icon::Information : Message::Icon::Critical});
     return converted;
 }
 
@@ -39,14 +44,17 @@ bool offer(const QString &folder, MessageBoxes &messages)
         QStringLiteral("Data folder"), Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::Yes};
     if (messages.ask(question) != Message::Answer::Yes)
         return false;
-    return reported(messages, [&] { return LegacyConverter::convert(folder); });
+    // Until the files are moved, a stop discards what was written.
+    return reported(messages, ProgressWindow::Stop::Allowed,
+                    [&](const Progress &progress) { return LegacyConverter::convert(folder, progress); });
 }
 
 void finishCutShort(const QString &folder, MessageBoxes &messages)
 {
     if (!LegacyConverter::wasCutShort(folder))
         return;
-    reported(messages, [&] { return LegacyConverter::finishCutShort(folder); });
+    reported(messages, ProgressWindow::Stop::NotAllowed,
+             [&](const Progress &progress) { return LegacyConverter::finishCutShort(folder, progress); });
 }
 
 } // namespace arc::AccessConversion

@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "Database.h"
 #include "FileSwap.h"
+#include "FoldedCopies.h"
 #include "MdbExport.h"
 #include "NulCharacters.h"
 #include "Passwords.h"
@@ -31,6 +32,11 @@ namespace {
 const StoreKind kDataFiles[] = {StoreKind::Certificates, StoreKind::Reference};
 
 DbStatus failure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
+
+DbStatus stopped(const QString &step) { return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped at %1").arg(step)); }
+
+// How many rows between two reports of progress.
+constexpr qsizetype kProgressRows = 5000;
 
 // One data file read, ready to be written.
 struct ReadFile {
@@ -70,7 +76,7 @@ QVariant storedValue(const FieldDef &f, const QVariant &v, const QString &table)
     return v;
 }
 
-DbStatus readFile(ReadFile &file, QStringList &lines)
+DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
 {
     QString error;
     const auto names = MdbExport::tables(file.source, &error);
@@ -89,7 +95,14 @@ DbStatus readFile(ReadFile &file, QStringList &lines)
         // empty, as if the shop had never filled it.
         if (!names->contains(def.name))
             return failure(QStringLiteral("%1 has no table %2").arg(fileName, def.name));
-        auto table = MdbExport::read(file.source, def.name, &error);
+        const QString step = QStringLiteral("Reading %1 from %2").arg(def.name, fileName);
+        if (!progress(step, 0, 0))
+            return stopped(step);
+        // A large table takes mdb-export a while: the window stays painted.
+        bool going = true;
+        auto table = MdbExport::read(file.source, def.name, &error, [&] { return going = progress(step, 0, 0); });
+        if (!going)
+            return stopped(step);
         if (!table)
             return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
         const auto recorded = MdbExport::rowCount(file.source, def.name, &error);
@@ -142,13 +155,16 @@ TableDef widened(const TableDef &def, const MdbTable &table, const QString &file
     return wide;
 }
 
-DbStatus writeFile(const ReadFile &file, QStringList &lines, const LegacyConverter::Progress &progress)
+DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &progress)
 {
     FileSwap::discard(file.building);
     Database db;
     DbStatus s = db.open(file.building, file.kind, Database::Mode::CreateIfMissing);
     if (!s.ok())
         return s;
+    for (const QString &sql : SqlDialect::bulkWriteStatements(Engine::SQLite))
+        if (s = db.exec(sql); !s.ok())
+            return s;
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();
@@ -179,16 +195,28 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const LegacyConvert
         if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                 .arg(SqlDialect::quoted(def.name), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
             return SqlDialect::status(insert.lastError());
-        for (const QVariantList &row : table.rows) {
+        const QString step = QStringLiteral("Writing %1 into %2").arg(def.name, fileName);
+        const qint64 total = table.rows.size();
+        for (qint64 r = 0; r < total; ++r) {
+            const QVariantList &row = table.rows.at(r);
             for (int i = 0; i < fields.size(); ++i)
                 insert.bindValue(i, storedValue(*fields[i], row.at(sourceColumns[i]), def.name));
             if (!insert.exec())
                 return SqlDialect::status(insert.lastError());
+            if ((r + 1) % kProgressRows == 0 && !progress(step, r + 1, total))
+                return stopped(step);
         }
-        lines << QStringLiteral("%1: %2 rows in %3").arg(fileName).arg(table.rows.size()).arg(def.name);
-        if (progress)
-            progress(lines.last());
+        lines << QStringLiteral("%1: %2 rows in %3").arg(fileName).arg(total).arg(def.name);
+        if (!progress(lines.last(), total, total))
+            return stopped(step);
     }
+    // The search copies are made here, where the user waits anyway, not
+    // at the first search.
+    const QString folding = QStringLiteral("Preparing the search copies in %1").arg(fileName);
+    if (!progress(folding, 0, 0))
+        return stopped(folding);
+    if (s = FoldedCopies::bringUpToDate(db); !s.ok())
+        return s;
     if (s = tx.commit(); !s.ok())
         return s;
 
@@ -250,7 +278,7 @@ std::optional<QStringList> readRecord(const QString &folder)
 // Moves each original aside and its converted file into its name, file by
 // file, skipping what an earlier run cut short already did; then the
 // record goes.
-DbStatus swapFiles(const QString &folder, const QStringList &names, const LegacyConverter::Progress &progress)
+DbStatus swapFiles(const QString &folder, const QStringList &names, const Progress &progress)
 {
     const QString originals = folder + LegacyConverter::kOriginals + QLatin1Char('/');
     if (!QDir().mkpath(originals))
@@ -267,15 +295,14 @@ DbStatus swapFiles(const QString &folder, const QStringList &names, const Legacy
                 return failure(QStringLiteral("%1 already holds a %2").arg(originals, name));
             if (DbStatus s = FileSwap::moveIntoPlace(source, kept); !s.ok())
                 return failure(QStringLiteral("%1 could not be moved into %2").arg(source, originals));
-            if (progress)
-                progress(QStringLiteral("%1 moved into %2").arg(name, LegacyConverter::kOriginals));
+            // Past the point of no return: a stop asked for now is not heeded.
+            (void)progress(QStringLiteral("%1 moved into %2").arg(name, LegacyConverter::kOriginals), 0, 0);
         } else if (QFileInfo::exists(source)) {
             return failure(QStringLiteral("%1 is in the way of the converted file").arg(source));
         }
         if (DbStatus s = FileSwap::moveIntoPlace(building, source); !s.ok())
             return s;
-        if (progress)
-            progress(QStringLiteral("%1 converted").arg(name));
+        (void)progress(QStringLiteral("%1 converted").arg(name), 0, 0);
     }
     if (!QFile::remove(folder + DataFolder::kConversionRecord))
         return failure(QStringLiteral("%1 cannot be removed").arg(folder + DataFolder::kConversionRecord));
@@ -326,7 +353,7 @@ bool LegacyConverter::holdsAccessFiles(const QString &folder)
     return false;
 }
 
-ConversionReport LegacyConverter::convertInto(const QString &folderPath, const QString &intoPath)
+ConversionReport LegacyConverter::convertInto(const QString &folderPath, const QString &intoPath, const Progress &progress)
 {
     ConversionReport report;
     const QString folder = ProgramFolder::withSlash(folderPath), into = ProgramFolder::withSlash(intoPath);
@@ -346,10 +373,11 @@ ConversionReport LegacyConverter::convertInto(const QString &folderPath, const Q
     if (!MdbExport::available())
         return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
     for (ReadFile &f : files) {
-        if (DbStatus s = readFile(f, report.lines); !s.ok())
+        if (DbStatus s = readFile(f, report.lines, progress); !s.ok())
             return fail(s);
-        if (DbStatus s = writeFile(f, report.lines, {}); !s.ok())
+        if (DbStatus s = writeFile(f, report.lines, progress); !s.ok())
             return fail(s);
+        f.tables.clear();
     }
     report.outcome = files.isEmpty() ? ConversionReport::Outcome::NothingToConvert : ConversionReport::Outcome::Converted;
     return report;
@@ -414,10 +442,11 @@ ConversionReport LegacyConverter::convert(const QString &folderPath, const Progr
             return fail(failure(QStringLiteral("%1 already holds a %2").arg(originals, QFileInfo(f.source).fileName())));
 
     for (ReadFile &f : files) {
-        if (DbStatus s = readFile(f, report.lines); !s.ok())
+        if (DbStatus s = readFile(f, report.lines, progress); !s.ok())
             return fail(s);
         if (DbStatus s = writeFile(f, report.lines, progress); !s.ok())
             return fail(s);
+        f.tables.clear();
     }
 
     // Both files are whole. From the record on, a run cut short is finished
@@ -427,8 +456,7 @@ ConversionReport LegacyConverter::convert(const QString &folderPath, const Progr
         names << QFileInfo(f.source).fileName();
     if (DbStatus s = writeRecord(folder, names); !s.ok())
         return fail(s);
-    if (progress)
-        progress(QStringLiteral("%1 written").arg(DataFolder::kConversionRecord));
+    (void)progress(QStringLiteral("%1 written").arg(DataFolder::kConversionRecord), 0, 0);
     if (DbStatus s = swapFiles(folder, names, progress); !s.ok()) {
         unswapFiles(folder, names);
         return fail(s);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "DbStatus.h"
+#include "Progress.h"
 
 #include <QStringList>
-#include <functional>
 
 namespace arc {
 
@@ -28,21 +28,21 @@ class LegacyConverter {
 public:
     static inline const QString kOriginals = QStringLiteral("access-originals");
 
-    // Told each step as it is done, so that a caller can show progress.
-    using Progress = std::function<void(const QString &step)>;
-
     // Whether `file` is an Access (Jet or ACE) database.
     static bool isAccessFile(const QString &file);
     // Whether the data folder `folder` (ending with "/") holds a data file
     // in the Access format.
     static bool holdsAccessFiles(const QString &folder);
 
+    // `progress` is told each step and the rows written; a stop it asks
+    // for while the new files are being written discards them (Cancelled),
+    // once files are being moved the conversion goes on to its end.
     static ConversionReport convert(const QString &folder, const Progress &progress = {});
 
     // Writes the Access data files of `folder`, converted, into the folder
     // `into` under their own names; `folder` is only read. The other data
     // file, when it is not in the Access format, is not copied.
-    static ConversionReport convertInto(const QString &folder, const QString &into);
+    static ConversionReport convertInto(const QString &folder, const QString &into, const Progress &progress = {});
 
     // Whether a conversion of `folder` was cut short after it began to
     // move files: the folder then holds converted files not yet in place.

@@ -2,16 +2,30 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <cstring>
 
 namespace arc::MdbExport {
 
 namespace {
 
+QString &programFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString located(const QString &program)
+{
+    return programFolder().isEmpty() ? QStandardPaths::findExecutable(program)
+                                     : QStandardPaths::findExecutable(program, {programFolder()});
+}
+
 // Runs an mdbtools program to its end; its output, or nullopt with why.
-std::optional<QByteArray> run(const QString &program, const QStringList &args, QString *error)
+std::optional<QByteArray> run(const QString &program, const QStringList &args, QString *error,
+                              const std::function<bool()> &goOn = {})
 {
     QProcess p;
-    p.start(program, args);
+    p.start(programFolder().isEmpty() ? program : located(program), args);
     if (!p.waitForStarted(30000)) {
         if (error)
             *error = QStringLiteral("%1 cannot be started (is mdbtools installed?)").arg(program);
@@ -22,6 +36,13 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args, Q
     while (p.state() != QProcess::NotRunning) {
         p.waitForReadyRead(100);
         out += p.readAllStandardOutput();
+        if (goOn && !goOn()) {
+            p.kill();
+            p.waitForFinished();
+            if (error)
+                *error = QStringLiteral("%1 was stopped").arg(program);
+            return std::nullopt;
+        }
     }
     out += p.readAllStandardOutput();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
@@ -36,10 +57,12 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args, Q
 
 } // namespace
 
+void setProgramFolder(const QString &folder) { programFolder() = folder; }
+
 bool available()
 {
     for (const char *program : {"mdb-export", "mdb-tables", "mdb-count"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
+        if (located(QString::fromLatin1(program)).isEmpty())
             return false;
     return true;
 }
@@ -56,13 +79,13 @@ std::optional<QStringList> tables(const QString &file, QString *error)
     return names;
 }
 
-std::optional<MdbTable> read(const QString &file, const QString &table, QString *error)
+std::optional<MdbTable> read(const QString &file, const QString &table, QString *error, const std::function<bool()> &goOn)
 {
     // Four-digit years: the default date format writes two.
     const auto out = run(QStringLiteral("mdb-export"),
                          {QStringLiteral("-D"), QStringLiteral("%Y-%m-%d"), QStringLiteral("-T"),
                           QStringLiteral("%Y-%m-%d"), file, table},
-                         error);
+                         error, goOn);
     if (!out)
         return std::nullopt;
     auto parsed = parse(*out);
@@ -88,14 +111,15 @@ std::optional<qint64> rowCount(const QString &file, const QString &table, QStrin
 
 std::optional<MdbTable> parse(const QByteArray &csv)
 {
-    const QString text = QString::fromUtf8(csv);
+    // Read byte by byte: the characters that matter are ASCII, which never
+    // occur inside a longer UTF-8 sequence, so each field is decoded whole.
     MdbTable t;
     QVariantList record;
-    QString field;
+    QByteArray field;
     bool quoted = false, inQuotes = false, header = true;
     const auto endField = [&] {
-        record << (quoted ? QVariant(field) : field.isEmpty() ? QVariant() : QVariant(field));
-        field.clear();
+        record << (quoted || !field.isEmpty() ? QVariant(QString::fromUtf8(field)) : QVariant());
+        field.resize(0);
         quoted = false;
     };
     const auto endRecord = [&] {
@@ -110,27 +134,40 @@ std::optional<MdbTable> parse(const QByteArray &csv)
             t.rows << record;
         }
         record.clear();
+        record.reserve(t.columns.size());
         return true;
     };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    const char *p = csv.constData();
+    const char *const end = p + csv.size();
+    while (p < end) {
         if (inQuotes) {
-            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
-                field += c;
-                ++i;
-            } else if (c == u'"') {
-                inQuotes = false;
+            const auto *quote = static_cast<const char *>(std::memchr(p, '"', static_cast<size_t>(end - p)));
+            if (!quote)
+                return std::nullopt; // a quote never closed
+            field.append(p, quote - p);
+            if (quote + 1 < end && quote[1] == '"') {
+                field += '"';
+                p = quote + 2;
             } else {
-                field += c;
+                inQuotes = false;
+                p = quote + 1;
             }
-        } else if (c == u'"') {
+            continue;
+        }
+        switch (const char c = *p++) {
+        case '"':
             inQuotes = quoted = true;
-        } else if (c == u',') {
+            break;
+        case ',':
             endField();
-        } else if (c == u'\n') {
+            break;
+        case '\n':
             if (!endRecord())
                 return std::nullopt;
-        } else if (c != u'\r') {
+            break;
+        case '\r':
+            break;
+        default:
             field += c;
         }
     }

@@ -1,11 +1,14 @@
 #include "ServerImport.h"
 
 #include "DataFolder.h"
+#include "FoldedCopies.h"
 #include "NulCharacters.h"
 #include "Passwords.h"
 #include "ProgramFolder.h"
+#include "ServerCopy.h"
 #include "ServerUri.h"
 #include "SqlDialect.h"
+#include "SqlDialectFolds.h"
 #include "SqlDialectTables.h"
 #include "Statements.h"
 #include "StoredFiles.h"
@@ -29,6 +32,9 @@ DbStatus failure(const QString &why) { return DbStatus::failure(DbCondition::Oth
 
 using Rows = QList<QVariantList>;
 
+// How many rows between two reports of progress.
+constexpr qsizetype kProgressRows = 5000;
+
 QString columnList(const TableDef &table)
 {
     QStringList names;
@@ -39,7 +45,8 @@ QString columnList(const TableDef &table)
 
 // Every row of a table in stored order, each value in the form both
 // engines agree on (numbers compared as numbers, texts as texts).
-DbStatus readRows(Database &db, const TableDef &table, Rows &rows)
+DbStatus readRows(Database &db, const TableDef &table, Rows &rows, const QString &step, qint64 total,
+                  const Progress &progress)
 {
     rows.clear();
     const QString key = SqlDialect::rowIdOf(table);
@@ -55,30 +62,10 @@ DbStatus readRows(Database &db, const TableDef &table, Rows &rows)
                                                                           : QVariant(v.toDouble()));
         }
         rows << row;
+        if (rows.size() % kProgressRows == 0 && !progress(step, rows.size(), total))
+            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped at %1").arg(step));
     }
     return s;
-}
-
-DbStatus writeRows(Database &db, const TableDef &table, const Rows &rows)
-{
-    QStringList marks;
-    for (size_t i = 0; i < table.fields.size(); ++i)
-        marks << QStringLiteral("?");
-    const QString sql =
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(SqlDialect::quoted(table.name), columnList(table), marks.join(", "));
-    for (const QVariantList &row : rows) {
-        QVariantList binds;
-        for (size_t i = 0; i < table.fields.size(); ++i) {
-            const QVariant &v = row[static_cast<int>(i)];
-            const FieldType type = table.fields[i].type;
-            binds << (v.isNull() || type == FieldType::Text || type == FieldType::Date || type == FieldType::Number
-                          ? v
-                          : QVariant(static_cast<qlonglong>(v.toDouble())));
-        }
-        if (DbStatus s = db.exec(sql, binds); !s.ok())
-            return s;
-    }
-    return {};
 }
 
 // What the server already holds beyond the starting Defaults row and the
@@ -128,7 +115,7 @@ DbStatus makeStorable(Database &to, const TableDef &table, Rows &rows, QStringLi
     return {};
 }
 
-DbStatus copyStore(Database &from, Database &to, QStringList &lines)
+DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progress &progress)
 {
     for (const TableDef &table : Schema::tables(from.kind())) {
         Rows rows, back;
@@ -139,16 +126,35 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines)
             return failure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name));
         if (DbStatus s = to.exec(QStringLiteral("DELETE FROM ") + SqlDialect::quoted(table.name)); !s.ok())
             return s;
-        if (DbStatus s = readRows(from, table, rows); !s.ok())
+        DbStatus counted;
+        const qint64 total = from.scalar(QStringLiteral("SELECT count(*) FROM ") + SqlDialect::quoted(table.name), {}, &counted)
+                                 .toLongLong();
+        if (!counted.ok())
+            return counted;
+        if (DbStatus s = readRows(from, table, rows, QStringLiteral("Reading %1").arg(table.name), total, progress); !s.ok())
             return s;
         if (DbStatus s = makeStorable(to, table, rows, lines); !s.ok())
             return s;
-        if (DbStatus s = writeRows(to, table, rows); !s.ok())
+        // The search copies' trigger is paused for the load where the
+        // server lets it be, and the copies made for all rows after.
+        const FoldTable *fold = Schema::foldTableOf(table.name);
+        bool paused = fold != nullptr;
+        for (const QString &sql : fold ? SqlDialect::pauseFoldTriggerStatements(*fold, to.engine()) : QStringList{})
+            paused = paused && to.exec(sql).ok();
+        if (DbStatus s = ServerCopy::write(to, table, rows, progress); !s.ok())
             return s;
+        for (const QString &sql : paused ? SqlDialect::resumeFoldTriggerStatements(*fold, to.engine()) : QStringList{})
+            if (DbStatus s = to.exec(sql); !s.ok())
+                return s;
         if (table.hasCounter())
             if (DbStatus s = to.exec(SqlDialect::resetCounter(table, to.engine())); !s.ok())
                 return s;
-        if (DbStatus s = readRows(to, table, back); !s.ok())
+        // Planned by statistics taken while the table was empty, the first
+        // searches would read it whole.
+        if (const QString statistics = SqlDialect::refreshStatistics(table.name, to.engine()); !statistics.isEmpty())
+            if (DbStatus s = to.exec(statistics); !s.ok())
+                return s;
+        if (DbStatus s = readRows(to, table, back, QStringLiteral("Checking %1").arg(table.name), total, progress); !s.ok())
             return s;
         if (back != rows)
             return failure(QStringLiteral("%1 did not read back as it was written").arg(table.name));
@@ -251,7 +257,7 @@ void removeLeftWork()
 
 } // namespace
 
-ConversionReport ServerImport::run(const QString &folderPath, const QString &serverUri)
+ConversionReport ServerImport::run(const QString &folderPath, const QString &serverUri, const Progress &progress)
 {
     ConversionReport report;
     const QString folder = ProgramFolder::withSlash(folderPath);
@@ -288,7 +294,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     // Access files are read where they are: a copy of one would hold its
     // passwords in clear.
     if (LegacyConverter::holdsAccessFiles(folder)) {
-        const ConversionReport converted = LegacyConverter::convertInto(folder, copy);
+        const ConversionReport converted = LegacyConverter::convertInto(folder, copy, progress);
         if (converted.outcome == ConversionReport::Outcome::Failed)
             return fail(converted.status);
         report.lines << converted.lines;
@@ -322,12 +328,18 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     WriteTransaction certificatesTx(server.certificates());
     if (!referenceTx.ok() || !certificatesTx.ok())
         return fail(referenceTx.ok() ? certificatesTx.status() : referenceTx.status());
-    if (DbStatus s = copyStore(source.reference(), server.reference(), lines); !s.ok())
+    if (DbStatus s = copyStore(source.reference(), server.reference(), lines, progress); !s.ok())
         return fail(s);
     if (DbStatus s = copyFolderFiles(folder, server.reference(), lines); !s.ok())
         return fail(s);
-    if (DbStatus s = copyStore(source.certificates(), server.certificates(), lines); !s.ok())
+    if (DbStatus s = copyStore(source.certificates(), server.certificates(), lines, progress); !s.ok())
         return fail(s);
+    // The search copies are made here, where the user waits anyway, not
+    // at the first search; in the same transaction as the rows they copy.
+    progress(QStringLiteral("Preparing the search copies"), 0, 0);
+    for (Database *db : {&server.reference(), &server.certificates()})
+        if (DbStatus s = FoldedCopies::bringUpToDate(*db); !s.ok())
+            return fail(s);
     if (DbStatus s = referenceTx.commit(); !s.ok())
         return fail(s);
     if (DbStatus s = certificatesTx.commit(); !s.ok()) {

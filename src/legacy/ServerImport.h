@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LegacyConverter.h"
+#include "Progress.h"
 
 namespace arc {
 
@@ -13,10 +14,12 @@ namespace arc {
 // Every row is written in one transaction on the server and read back and
 // compared field by field before it is committed, so a failure leaves the
 // server as it was. The signature bitmaps directly in the
-// folder go into the server's Files table.
+// folder go into the server's Files table. The search copies are brought
+// up to date before the commit. `progress` is told each table read,
+// written and checked; a stop it asks for before the commit rolls back.
 class ServerImport {
 public:
-    static ConversionReport run(const QString &folder, const QString &serverUri);
+    static ConversionReport run(const QString &folder, const QString &serverUri, const Progress &progress = {});
 };
 
 } // namespace arc

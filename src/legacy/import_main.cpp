@@ -4,6 +4,7 @@
 // current format) into an empty server database; the folder is unchanged.
 
 #include "LegacyConverter.h"
+#include "ProgressLine.h"
 #include "ServerImport.h"
 #include "ServerUri.h"
 
@@ -20,8 +21,13 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString folder = QDir(args.at(1)).absolutePath();
-    const arc::ConversionReport report =
-        args.size() == 3 ? arc::ServerImport::run(folder, args.at(2)) : arc::LegacyConverter::convert(folder);
+    arc::ConversionReport report;
+    {
+        // Shown while the work goes on, gone before the report.
+        arc::ProgressLine line;
+        report = args.size() == 3 ? arc::ServerImport::run(folder, args.at(2), line.progress())
+                                  : arc::LegacyConverter::convert(folder, line.progress());
+    }
     for (const QString &line : report.lines)
         std::printf("%s\n", qPrintable(line));
     return report.outcome == arc::ConversionReport::Outcome::Failed ? 1 : 0;

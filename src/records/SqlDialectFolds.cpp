@@ -30,13 +30,15 @@ QString staleRowFor(const FoldTable &fold)
         .arg(quoted(fold.name), quotedList(QStringList{fold.key} + fold.copied), copied);
 }
 
+QString serverTriggerName(const FoldTable &fold) { return fold.name + QStringLiteral("_change"); }
+
 // The server's trigger runs a function: it drops the fold row of the old
 // source row and makes a stale one for the new.
 QList<std::pair<QString, QString>> serverFoldTriggers(const FoldTable &fold)
 {
     const QString key = rowIdOf(fold.source);
     const QString function = fold.name + QStringLiteral("_stale");
-    const QString trigger = fold.name + QStringLiteral("_change");
+    const QString trigger = serverTriggerName(fold);
     QStringList values{QStringLiteral("NEW.") + key};
     for (const QString &c : fold.copied)
         values << QStringLiteral("NEW.") + quoted(c);
@@ -89,6 +91,21 @@ QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold, Engine e)
     return {trigger(name("insert"), "INSERT", staleRowFor(fold) + QLatin1Char(';')),
             trigger(name("update"), "UPDATE", removeOld + QLatin1Char(' ') + staleRowFor(fold) + QLatin1Char(';')),
             trigger(name("delete"), "DELETE", removeOld)};
+}
+
+QStringList pauseFoldTriggerStatements(const FoldTable &fold, Engine e)
+{
+    if (e != Engine::PostgreSQL)
+        return {};
+    return {QStringLiteral("ALTER TABLE %1 DISABLE TRIGGER %2").arg(quoted(fold.source), quoted(serverTriggerName(fold)))};
+}
+
+QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e)
+{
+    if (e != Engine::PostgreSQL)
+        return {};
+    return QStringList{QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %2").arg(quoted(fold.source), quoted(serverTriggerName(fold)))}
+           + refillFoldTableStatements(fold, e);
 }
 
 QStringList refillFoldTableStatements(const FoldTable &fold, Engine e)

@@ -23,6 +23,11 @@ QString foldAsciiRows(const FoldTable &fold, Engine e);
 // Binds the copied and folded values, then the key; marks the row fresh.
 QString updateFoldRow(const FoldTable &fold);
 QString deleteFoldRow(const FoldTable &fold);
+// Around a bulk load into a fold table's source: its trigger off, since
+// running it row by row costs more than the load, then on again with
+// every copy made anew, stale. Empty where a trigger cannot be paused.
+QStringList pauseFoldTriggerStatements(const FoldTable &fold, Engine e);
+QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e);
 // The indexes of the source fields a search looks up directly.
 QStringList createSearchIndexStatements(const Schema::SourceIndex &index);
 

@@ -128,6 +128,16 @@ QString returningKey(const TableDef &table, Engine e)
     return e == Engine::PostgreSQL ? QStringLiteral(" RETURNING ") + rowIdOf(table) : QString();
 }
 
+QStringList bulkWriteStatements(Engine e)
+{
+    // The cache is taken only as it is filled. Each insert whose triggers
+    // write more rows keeps the pages it changes in a statement journal, a
+    // temporary file unless temporary storage is memory.
+    return e == Engine::SQLite
+               ? QStringList{QStringLiteral("PRAGMA cache_size = -262144"), QStringLiteral("PRAGMA temp_store = MEMORY")}
+               : QStringList{};
+}
+
 QString resetCounter(const TableDef &table, Engine e)
 {
     if (e != Engine::PostgreSQL)

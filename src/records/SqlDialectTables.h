@@ -25,6 +25,10 @@ QString returningKey(const TableDef &table, Engine e);
 // the engine assigns follows the largest one stored.
 QString resetCounter(const TableDef &table, Engine e);
 
+// For a connection that fills a new file in one transaction: nothing is
+// written to disk before the commit.
+QStringList bulkWriteStatements(Engine e);
+
 // A result kept for a cursor in the connection's temporary store: one row
 // per position, `pos` counting from 1 in the order of `keyQuery`, `rowkey`
 // the key it selects. Replaces what the table held.

@@ -47,15 +47,16 @@ TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndOpensTheSetupPanel)
 // making a new, empty data folder over the converted files.
 TEST_F(AccessFolderTest, AStartFinishesAConversionCutShort)
 {
-    const auto snapshot = [&](const QString &step) {
+    const arc::Progress snapshot([&](const QString &step, qint64, qint64) {
         if (!step.startsWith("VELLORAN.MDB moved"))
-            return;
+            return true;
         for (const QString &name : QDir(dataFolder()).entryList(QDir::Files))
             QFile::copy(dataFolder() + name, programFolder() + name);
         QDir().mkpath(programFolder() + "access-originals");
         for (const QString &name : QDir(dataFolder() + "access-originals").entryList(QDir::Files))
             QFile::copy(dataFolder() + "access-originals/" + name, programFolder() + "access-originals/" + name);
-    };
+        return true;
+    });
     ASSERT_EQ(arc::LegacyConverter::convert(dataFolder(), snapshot).outcome, arc::ConversionReport::Outcome::Converted);
     ASSERT_FALSE(QFile::exists(programFolder() + "VELLORAN.MDB"));
     ASSERT_TRUE(QFile::exists(programFolder() + "VELLORAN.MDB.new"));

@@ -118,6 +118,11 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
     // New certificates go on after the highest key brought over.
     Database certificates;
     ASSERT_TRUE(certificates.open(folder() + "VELLORAN.MDB", StoreKind::Certificates).ok());
+    // The search copies are folded already: the first search waits for none.
+    EXPECT_EQ(certificates.scalar("SELECT (SELECT count(*) FROM HeaderFold WHERE Fresh IS NULL) + "
+                                  "(SELECT count(*) FROM DetailFold WHERE Fresh IS NULL)")
+                  .toInt(),
+              0);
     const qint64 highest = certificates.scalar("SELECT max(FormIndex) FROM Header").toLongLong();
     ASSERT_TRUE(certificates.exec("INSERT INTO Header (Tracking) VALUES ('next')").ok());
     EXPECT_EQ(certificates.scalar("SELECT FormIndex FROM Header WHERE Tracking = 'next'").toLongLong(), highest + 1);
@@ -169,6 +174,27 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
         EXPECT_EQ(converted.certificates().scalar("SELECT count(*) FROM Header").toInt(), 300) << "step " << stop;
         EXPECT_EQ(converted.reference().scalar("SELECT count(*) FROM Agents").toInt(), 5) << "step " << stop;
     }
+}
+
+// A stop asked for while the new files are written leaves the folder
+// exactly as it was; once files are being moved, the conversion ends.
+TEST_F(LegacyConverterTest, AStopBeforeTheFilesMoveLeavesTheFolderAsItWas)
+{
+    const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QStringList steps;
+    const ConversionReport stopped = LegacyConverter::convert(folder(), Progress([&](const QString &step, qint64, qint64) {
+        steps << step;
+        return !step.startsWith("VELLORANA.MDB: ");
+    }));
+    EXPECT_EQ(stopped.status.condition(), DbCondition::Cancelled) << stopped.lines.join('\n').toStdString();
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+        EXPECT_EQ(readFile(folder() + name), readFile(fixture(name))) << name;
+    EXPECT_TRUE(steps.contains("VELLORAN.MDB: 300 rows in Header")) << steps.join('\n').toStdString();
+
+    const ConversionReport carriedOn =
+        LegacyConverter::convert(folder(), Progress([](const QString &step, qint64, qint64) { return !step.contains("moved"); }));
+    EXPECT_EQ(carriedOn.outcome, ConversionReport::Outcome::Converted) << carriedOn.lines.join('\n').toStdString();
 }
 
 // A damaged Access file: the reader skips what it cannot make sense of

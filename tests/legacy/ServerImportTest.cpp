@@ -2,6 +2,7 @@
 #include "DataFolder.h"
 #include "LegacyFolder.h"
 #include "Passwords.h"
+#include "ServerImport.h"
 #include "SignedEntries.h"
 #include "Statements.h"
 #include "StoredFiles.h"
@@ -18,6 +19,7 @@ namespace {
 struct ImportRun {
     int exitCode = -1;
     QString output;
+    QByteArray errors; // standard error alone
 };
 
 ImportRun importInto(const QString &folder, const QString &uri, const QString &temporaryFolder = {})
@@ -30,7 +32,8 @@ ImportRun importInto(const QString &folder, const QString &uri, const QString &t
     }
     p.start(IMPORT_EXE, {folder, uri});
     p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    const QByteArray errors = p.readAllStandardError();
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + errors), errors};
 }
 
 } // namespace
@@ -86,6 +89,7 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
     for (const char *said : {"Header: 2 rows", "Files: 1 signature bitmaps", "Files: 1 issued pages"})
         EXPECT_TRUE(run.output.contains(said)) << run.output.toStdString();
+    EXPECT_EQ(run.errors, "") << "no progress line where standard error is no terminal";
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
 
     {
@@ -187,4 +191,64 @@ TEST_F(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
     QList<Statement> statements;
     ASSERT_TRUE(Statements::read(server.reference(), statements).ok());
     EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
+}
+
+// What the bulk load must carry exactly: the characters its text form
+// escapes or gives a meaning, nulls apart from empty texts, texts beyond
+// ASCII, dates and numbers. The search copies are all folded by the time
+// the import ends.
+struct Carried {
+    const char *name;
+    QVariant stored;  // Header.Remarks in the folder
+    QVariant arrives; // on the server
+};
+const Carried kCarried[] = {
+    {"backslash", "C:\\shop\\", "C:\\shop\\"},
+    {"null marker as text", "\\N", "\\N"},
+    {"end marker as text", "\\.", "\\."},
+    {"tab", "a\tb", "a\tb"},
+    {"line breaks", "one\r\ntwo\nthree\rfour", "one\r\ntwo\nthree\rfour"},
+    {"quotes", "it's \"Valve\"", "it's \"Valve\""},
+    {"beyond ASCII", "Müller ✈ 日本 Ωmega", "Müller ✈ 日本 Ωmega"},
+    {"empty", "", ""},
+    {"null", QVariant(), QVariant()},
+    {"NUL character", QString("a") + QChar(0) + "b", "ab"},
+};
+
+TEST_F(ServerImportTest, EveryValueArrivesAsItWasAndTheSearchCopiesAreFresh)
+{
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    {
+        DataFolder data;
+        ASSERT_TRUE(data.open(folder()).ok());
+        Database &db = data.certificates();
+        for (int i = 0; i < int(std::size(kCarried)); ++i)
+            ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking, Invoice, Date18, Remarks) VALUES (?, ?, ?, ?)",
+                                {QString::number(i), QString("ÉCLAIR-%1").arg(i), "2028-02-29", kCarried[i].stored})
+                            .ok());
+        ASSERT_TRUE(db.exec("INSERT INTO Detail (FormIndex, PartNum) VALUES (1, 'ÅB-9\\x')").ok());
+        ASSERT_TRUE(db.exec("UPDATE Defaults SET Shade = 0.1, IncreaseTrack = -2.5e-7").ok());
+    }
+    const ConversionReport report = ServerImport::run(folder(), m_uri);
+    ASSERT_EQ(report.outcome, ConversionReport::Outcome::Converted) << report.lines.join('\n').toStdString();
+
+    DataFolder server;
+    ASSERT_TRUE(server.open(m_uri).ok());
+    Database &db = server.certificates();
+    for (int i = 0; i < int(std::size(kCarried)); ++i) {
+        SCOPED_TRACE(kCarried[i].name);
+        const QVariant got =
+            db.scalar("SELECT \"Remarks\" FROM \"Header\" WHERE \"Tracking\" = ?", {QString::number(i)});
+        EXPECT_EQ(got.isNull(), kCarried[i].arrives.isNull());
+        EXPECT_EQ(got.toString(), kCarried[i].arrives.toString());
+    }
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Header\" WHERE \"Date18\" = '2028-02-29'").toInt(), int(std::size(kCarried)));
+    EXPECT_EQ(db.scalar("SELECT \"PartNum\" FROM \"Detail\"").toString(), "ÅB-9\\x");
+    EXPECT_EQ(db.scalar("SELECT \"Shade\" FROM \"Defaults\"").toDouble(), 0.1);
+    EXPECT_EQ(db.scalar("SELECT \"IncreaseTrack\" FROM \"Defaults\"").toDouble(), -2.5e-7);
+    EXPECT_EQ(db.scalar("SELECT (SELECT count(*) FROM \"HeaderFold\" WHERE \"Fresh\" IS NULL) + "
+                        "(SELECT count(*) FROM \"DetailFold\" WHERE \"Fresh\" IS NULL)")
+                  .toInt(),
+              0);
+    EXPECT_EQ(db.scalar("SELECT \"Invoice\" FROM \"HeaderFold\" WHERE \"FormIndex\" = 1").toString(), "éclair-0");
 }

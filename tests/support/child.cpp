@@ -29,6 +29,7 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QThread>
+#include <utility>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -155,13 +156,18 @@ int issueLoop(const QStringList &a, DataFolder &data)
 int convertSteps(const QStringList &a, DataFolder &)
 {
     int step = 0;
-    const ConversionReport report = LegacyConverter::convert(a[0], [&](const QString &what) {
+    QString last;
+    // A step is told again while a slow one goes on: counted once.
+    const ConversionReport report = LegacyConverter::convert(a[0], Progress([&](const QString &what, qint64, qint64) {
+        if (std::exchange(last, what) == what)
+            return true;
         say(what);
         if (++step == a[1].toInt()) {
             say("stopped");
             QThread::sleep(600);
         }
-    });
+        return true;
+    }));
     say(QStringLiteral("done %1").arg(step));
     return report.outcome == ConversionReport::Outcome::Converted ? 0 : 1;
 }
