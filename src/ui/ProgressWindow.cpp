@@ -37,8 +37,10 @@ bool ProgressWindow::report(const QString &step, qint64 done, qint64 total)
     // QProgressDialog counts in int; large counts are shown as parts of a thousand.
     const bool scaled = total > 0;
     m_dialog->setMaximum(scaled ? 1000 : 0);
-    m_dialog->setLabelText(total > 0 ? QStringLiteral("%1\n%2 of %3").arg(step, locale.toString(done), locale.toString(total))
-                                     : QStringLiteral("%1\n%2").arg(step, locale.toString(done)));
+    // A step without a count is shown as the step alone.
+    m_dialog->setLabelText(total > 0  ? QStringLiteral("%1\n%2 of %3").arg(step, locale.toString(done), locale.toString(total))
+                           : done > 0 ? QStringLiteral("%1\n%2").arg(step, locale.toString(done))
+                                      : step);
     m_dialog->setValue(scaled ? static_cast<int>(std::min<qint64>(1000, done * 1000 / total)) : 0);
     QCoreApplication::processEvents();
     return !m_dialog->wasCanceled();
