@@ -1,11 +1,12 @@
-// Finding on a large data folder, from the click to the certificate shown:
-// by the beginning of a part number and by a tracking number; stepping
-// through what was found; and a signatory's counts for a year.
+// Finding on a large data folder and on the same certificates on a
+// server, from the click to the certificate shown: by the beginning of a
+// part number and by a tracking number; stepping through what was found;
+// and a signatory's counts for a year.
 
 #include "AccessPanel.h"
 #include "ActivityReport.h"
 #include "BenchApplication.h"
-#include "BenchFolder.h"
+#include "BenchSource.h"
 #include "CertificateOnScreen.h"
 #include "DataFolder.h"
 #include "EntryBox.h"
@@ -27,7 +28,7 @@
 
 namespace {
 
-using arc::bench::BenchFolder;
+using arc::bench::Source;
 
 const bool widgets = arc::bench::setApplicationMaker([](int &argc, char **argv) -> QCoreApplication * {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -46,17 +47,18 @@ public:
     QString last;
 };
 
-// A program folder pointing at the large data folder, whose copies for
-// searching are folded once here: a folder made by inserting rows has
+// A program folder pointing at the large data source, whose copies for
+// searching are folded once here: a source made by inserting rows has
 // every copy stale, which the first search of a real one pays once.
 struct SearchedFolder {
     QTemporaryDir program;
+    QString data;
     bool ready = false;
-    SearchedFolder()
+    explicit SearchedFolder(Source source)
     {
         arc::bench::application();
         arc::DbStatus s;
-        const QString &data = BenchFolder::path(&s);
+        data = arc::bench::sourcePath(source, &s);
         arc::SetupStore setup;
         arc::DataFolder folder;
         ready = s.ok() && setup.open(program.path()).ok() && setup.setDataPath(data).ok() && folder.open(data).ok();
@@ -69,10 +71,15 @@ struct SearchedFolder {
     }
 };
 
-SearchedFolder &searchedFolder()
+SearchedFolder &searchedFolder(Source source)
 {
-    static SearchedFolder folder;
-    return folder;
+    // Each made on first use: a server is moved into only when measured.
+    if (source == Source::Folder) {
+        static SearchedFolder folder(Source::Folder);
+        return folder;
+    }
+    static SearchedFolder server(Source::Server);
+    return server;
 }
 
 struct Window {
@@ -80,13 +87,13 @@ struct Window {
     std::unique_ptr<arc::MainWindow> window;
     arc::FindPanel *find = nullptr;
 
-    explicit Window(benchmark::State &state)
+    Window(benchmark::State &state, Source source)
     {
-        if (!searchedFolder().ready) {
-            state.SkipWithError("no data folder");
+        if (!searchedFolder(source).ready) {
+            state.SkipWithError("no data source");
             return;
         }
-        window = std::make_unique<arc::MainWindow>(searchedFolder().program.path(), messages);
+        window = std::make_unique<arc::MainWindow>(searchedFolder(source).program.path(), messages);
         window->activate();
         // The demo's first signatory signs in; until someone does, nothing can be pressed.
         arc::AccessPanel &access = window->accessPanel();
@@ -110,9 +117,9 @@ struct Window {
     }
 };
 
-void findFirst(benchmark::State &state, size_t box, const QString &text)
+void findFirst(benchmark::State &state, Source source, size_t box, const QString &text)
 {
-    Window w(state);
+    Window w(state, source);
     if (!w.find)
         return;
     for (auto _ : state) {
@@ -126,16 +133,24 @@ void findFirst(benchmark::State &state, size_t box, const QString &text)
     state.counters["form_index"] = static_cast<double>(w.window->currentFormIndex());
 }
 
-void FindByPartNumberPrefix(benchmark::State &state) { findFirst(state, 1, QStringLiteral("CR-620")); }
-BENCHMARK(FindByPartNumberPrefix)->Unit(benchmark::kMillisecond);
+void FindByPartNumberPrefix(benchmark::State &state, Source source)
+{
+    findFirst(state, source, 1, QStringLiteral("CR-620"));
+}
+BENCHMARK_CAPTURE(FindByPartNumberPrefix, SQLite, Source::Folder)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindByPartNumberPrefix, PostgreSQL, Source::Server)->Unit(benchmark::kMillisecond);
 
-void FindByTrackingNumber(benchmark::State &state) { findFirst(state, 4, QStringLiteral("054321")); }
-BENCHMARK(FindByTrackingNumber)->Unit(benchmark::kMillisecond);
+void FindByTrackingNumber(benchmark::State &state, Source source)
+{
+    findFirst(state, source, 4, QStringLiteral("054321"));
+}
+BENCHMARK_CAPTURE(FindByTrackingNumber, SQLite, Source::Folder)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindByTrackingNumber, PostgreSQL, Source::Server)->Unit(benchmark::kMillisecond);
 
 // Not a target: every certificate once per line.
 void ShowAllRecords(benchmark::State &state)
 {
-    Window w(state);
+    Window w(state, Source::Folder);
     if (!w.find)
         return;
     for (auto _ : state) {
@@ -147,9 +162,9 @@ void ShowAllRecords(benchmark::State &state)
 }
 BENCHMARK(ShowAllRecords)->Unit(benchmark::kMillisecond);
 
-void StepThroughFound(benchmark::State &state)
+void StepThroughFound(benchmark::State &state, Source source)
 {
-    Window w(state);
+    Window w(state, source);
     if (!w.find)
         return;
     w.ask(1, QStringLiteral("CR-620"));
@@ -162,18 +177,19 @@ void StepThroughFound(benchmark::State &state)
         }
     }
 }
-BENCHMARK(StepThroughFound)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StepThroughFound, SQLite, Source::Folder)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StepThroughFound, PostgreSQL, Source::Server)->Unit(benchmark::kMicrosecond);
 
-void ActivityReportForAYear(benchmark::State &state)
+void ActivityReportForAYear(benchmark::State &state, Source source)
 {
-    if (!searchedFolder().ready) {
-        state.SkipWithError("no data folder");
+    if (!searchedFolder(source).ready) {
+        state.SkipWithError("no data source");
         return;
     }
     SilentMessages messages;
     arc::DataFolder folder;
-    if (!folder.open(BenchFolder::path()).ok()) {
-        state.SkipWithError("data folder not opened");
+    if (!folder.open(searchedFolder(source).data).ok()) {
+        state.SkipWithError("data source not opened");
         return;
     }
     QComboBox signatory;
@@ -187,6 +203,7 @@ void ActivityReportForAYear(benchmark::State &state)
         state.SkipWithError("nothing was counted");
     state.counters["total"] = report.results[3]->text().toDouble();
 }
-BENCHMARK(ActivityReportForAYear)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ActivityReportForAYear, SQLite, Source::Folder)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ActivityReportForAYear, PostgreSQL, Source::Server)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,8 +1,10 @@
 // The certificate screen on a large data folder: start-up to a ready
-// screen, stepping with the arrow buttons, and saving.
+// screen; stepping with the arrow buttons and saving, also on the same
+// certificates on a server.
 
 #include "BenchApplication.h"
 #include "BenchFolder.h"
+#include "BenchSource.h"
 #include "CertificateOnScreen.h"
 #include "MainWindow.h"
 #include "SetupStore.h"
@@ -15,6 +17,7 @@
 namespace {
 
 using arc::bench::BenchFolder;
+using arc::bench::Source;
 
 const bool widgets = arc::bench::setApplicationMaker(
     [](int &argc, char **argv) -> QCoreApplication * {
@@ -28,29 +31,34 @@ public:
     arc::Message::Answer ask(const arc::Message &m) override { return m.defaultAnswer; }
 };
 
-// A program folder whose set-up file points at the large data folder.
+// A program folder whose set-up file points at the large data source.
 struct ProgramFolder {
     QTemporaryDir dir;
     bool ready = false;
-    ProgramFolder()
+    explicit ProgramFolder(Source source)
     {
         arc::bench::application();
         arc::DbStatus s;
-        const QString &data = BenchFolder::path(&s);
+        const QString &data = arc::bench::sourcePath(source, &s);
         arc::SetupStore setup;
         ready = s.ok() && setup.open(dir.path()).ok() && setup.setDataPath(data).ok();
     }
 };
 
-ProgramFolder &programFolder()
+ProgramFolder &programFolder(Source source = Source::Folder)
 {
-    static ProgramFolder folder;
-    return folder;
+    // Each made on first use: a server is moved into only when measured.
+    if (source == Source::Folder) {
+        static ProgramFolder folder(Source::Folder);
+        return folder;
+    }
+    static ProgramFolder server(Source::Server);
+    return server;
 }
 
-std::unique_ptr<arc::MainWindow> openWindow(SilentMessages &messages)
+std::unique_ptr<arc::MainWindow> openWindow(SilentMessages &messages, Source source = Source::Folder)
 {
-    auto w = std::make_unique<arc::MainWindow>(programFolder().dir.path(), messages);
+    auto w = std::make_unique<arc::MainWindow>(programFolder(source).dir.path(), messages);
     w->activate();
     return w;
 }
@@ -72,14 +80,14 @@ void StartUp(benchmark::State &state)
 }
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
 
-void StepPreviousWithShowForm(benchmark::State &state)
+void StepPreviousWithShowForm(benchmark::State &state, Source source)
 {
-    if (!programFolder().ready) {
-        state.SkipWithError("no data folder");
+    if (!programFolder(source).ready) {
+        state.SkipWithError("no data source");
         return;
     }
     SilentMessages messages;
-    auto w = openWindow(messages);
+    auto w = openWindow(messages, source);
     w->certificate().previous(); // onto the last certificate
     for (auto _ : state) {
         w->certificate().previous();
@@ -91,7 +99,8 @@ void StepPreviousWithShowForm(benchmark::State &state)
         }
     }
 }
-BENCHMARK(StepPreviousWithShowForm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StepPreviousWithShowForm, SQLite, Source::Folder)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(StepPreviousWithShowForm, PostgreSQL, Source::Server)->Unit(benchmark::kMicrosecond);
 
 void fillTenLines(arc::MainWindow &w)
 {
@@ -100,14 +109,14 @@ void fillTenLines(arc::MainWindow &w)
                           QString("SN%1").arg(r), "OVERHAULED", {}});
 }
 
-void SaveNewCertificateWithTenLines(benchmark::State &state)
+void SaveNewCertificateWithTenLines(benchmark::State &state, Source source)
 {
-    if (!programFolder().ready) {
-        state.SkipWithError("no data folder");
+    if (!programFolder(source).ready) {
+        state.SkipWithError("no data source");
         return;
     }
     SilentMessages messages;
-    auto w = openWindow(messages);
+    auto w = openWindow(messages, source);
     for (auto _ : state) {
         state.PauseTiming();
         w->certificate().newForm();
@@ -116,21 +125,23 @@ void SaveNewCertificateWithTenLines(benchmark::State &state)
         w->certificate().save();
     }
 }
-BENCHMARK(SaveNewCertificateWithTenLines)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveNewCertificateWithTenLines, SQLite, Source::Folder)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveNewCertificateWithTenLines, PostgreSQL, Source::Server)->Unit(benchmark::kMillisecond);
 
-void SaveUpdate(benchmark::State &state)
+void SaveUpdate(benchmark::State &state, Source source)
 {
-    if (!programFolder().ready) {
-        state.SkipWithError("no data folder");
+    if (!programFolder(source).ready) {
+        state.SkipWithError("no data source");
         return;
     }
     SilentMessages messages;
-    auto w = openWindow(messages);
+    auto w = openWindow(messages, source);
     fillTenLines(*w);
     w->certificate().save();
     for (auto _ : state)
         w->certificate().save();
 }
-BENCHMARK(SaveUpdate)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveUpdate, Window_SQLite, Source::Folder)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveUpdate, Window_PostgreSQL, Source::Server)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -13,7 +13,7 @@
 namespace arc {
 
 RecentCertificates::RecentCertificates(QString settingsFile, QObject *parent)
-    : QObject(parent), m_file(std::move(settingsFile))
+    : QObject(parent), m_settings(std::move(settingsFile), QSettings::IniFormat)
 {
 }
 
@@ -36,8 +36,7 @@ QList<qint64> RecentCertificates::keys() const
     QList<qint64> out;
     if (m_source.isEmpty())
         return out;
-    const QSettings settings(m_file, QSettings::IniFormat);
-    for (const QString &k : settings.value(group() + QStringLiteral("/keys")).toStringList())
+    for (const QString &k : m_settings.value(group() + QStringLiteral("/keys")).toStringList())
         if (const qint64 key = k.toLongLong(); key > 0 && !out.contains(key))
             out << key;
     return out;
@@ -55,9 +54,10 @@ void RecentCertificates::remember(qint64 formIndex)
     QStringList texts;
     for (qint64 k : kept.mid(0, kKept))
         texts << QString::number(k);
-    QSettings settings(m_file, QSettings::IniFormat);
-    settings.setValue(group() + QStringLiteral("/source"), m_source);
-    settings.setValue(group() + QStringLiteral("/keys"), texts);
+    // Seen at once by every reader in this program; written to the disk
+    // once the certificate is on screen, not while the user waits for it.
+    m_settings.setValue(group() + QStringLiteral("/source"), m_source);
+    m_settings.setValue(group() + QStringLiteral("/keys"), texts);
     emit changed();
 }
 

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QObject>
+#include <QSettings>
 #include <functional>
 #include <vector>
 
@@ -53,7 +54,7 @@ signals:
 private:
     QString group() const;
 
-    QString m_file;
+    QSettings m_settings;
     QString m_source;
 };
 

@@ -28,21 +28,21 @@ DbStatus IssueLog::add(const IssueRecord &r)
 std::optional<IssueRecord> IssueLog::one(const QString &condition, const QString &order, const QVariantList &binds,
                                          DbStatus *status) const
 {
-    QSqlQuery q;
+    ReusedQuery q;
     DbStatus s = m_db.run(
         q, QStringLiteral("SELECT %1 FROM \"IssueLog\" WHERE %2 ORDER BY %3 LIMIT 1").arg(kColumns, condition, order),
         binds);
     std::optional<IssueRecord> found;
-    if (s.ok() && q.next()) {
+    if (s.ok() && q->next()) {
         IssueRecord r;
-        r.formIndex = q.value(0).toLongLong();
-        r.tracking = q.value(1).toString();
-        r.issuedAt = QDateTime::fromString(q.value(2).toString(), Qt::ISODate).toUTC();
-        r.signatory = q.value(3).toString();
-        r.copies = q.value(4).toInt();
-        r.pdfFile = q.value(5).toString();
-        r.pdfSha256 = q.value(6).toString();
-        r.contentSha256 = q.value(7).toString();
+        r.formIndex = q->value(0).toLongLong();
+        r.tracking = q->value(1).toString();
+        r.issuedAt = QDateTime::fromString(q->value(2).toString(), Qt::ISODate).toUTC();
+        r.signatory = q->value(3).toString();
+        r.copies = q->value(4).toInt();
+        r.pdfFile = q->value(5).toString();
+        r.pdfSha256 = q->value(6).toString();
+        r.contentSha256 = q->value(7).toString();
         found = r;
     }
     if (status)

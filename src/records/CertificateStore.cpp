@@ -34,6 +34,31 @@ void setDate(DataView &v, const char *field, const QString &text)
         v.setValue(QString::fromLatin1(field), d);
 }
 
+// The certificate's lines up to the first empty one, in one statement.
+DbStatus insertLines(Database &db, const ItemSlots &lines, qint64 formIndex)
+{
+    const auto fields = CertificateFields::of(StoredTable::Detail);
+    QStringList columns{SqlDialect::quoted(QStringLiteral("FormIndex"))};
+    for (const CertificateField *f : fields)
+        columns << SqlDialect::quoted(QString::fromLatin1(f->column));
+    const QString row = QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")) + QLatin1Char(')');
+    QStringList rows;
+    QVariantList binds;
+    for (const ItemLine &line : lines) {
+        if (line.isEmptyLine())
+            break;
+        rows << row;
+        binds << formIndex;
+        for (const CertificateField *f : fields)
+            binds << BlankRule::stored(LineBreaks::toStored(line.*f->lineText));
+    }
+    if (rows.isEmpty())
+        return {};
+    return db.exec(QStringLiteral("INSERT INTO \"Detail\" (%1) VALUES %2")
+                       .arg(columns.join(QStringLiteral(", ")), rows.join(QStringLiteral(", "))),
+                   binds);
+}
+
 // Too long a value is reported but does not stop the save.
 bool failed(const DbStatus &s, bool &tooLong)
 {
@@ -85,7 +110,7 @@ DbStatus CertificateStore::loadLines(qint64 formIndex, ItemSlots &lines)
     DbStatus s = repairOrphanLines();
     if (!s.ok())
         return s;
-    s = readLines(m_folder.detail(), formIndex, lines);
+    s = readLinesAtOnce(m_folder.certificates(), formIndex, lines);
     const DataView &h = m_folder.header();
     if (s.ok() && h.hasRow() && h.value(QStringLiteral("FormIndex")).toLongLong() == formIndex)
         m_shown = {formIndex, fingerprint(h, lines)};
@@ -131,36 +156,21 @@ DbStatus CertificateStore::rememberStored(DataView &header, qint64 formIndex)
 
 DbStatus CertificateStore::readLinesAtOnce(Database &db, qint64 formIndex, ItemSlots &lines)
 {
-    // One statement, not a cursor step per line: a save compares them
-    // twice, on a server each step a round trip.
+    // One statement, not a cursor step per line: on a server each step
+    // is a round trip, and a step and a save read them.
     lines = {};
     const auto columns = CertificateFields::of(StoredTable::Detail);
     QStringList names;
     for (const CertificateField *f : columns)
         names << QStringLiteral("\"%1\"").arg(QLatin1String(f->column));
-    QSqlQuery q;
+    ReusedQuery q;
     const DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM \"Detail\" WHERE \"FormIndex\" = ? ORDER BY rowid LIMIT %2")
                                      .arg(names.join(QStringLiteral(", ")))
                                      .arg(kItemSlots),
                               {formIndex});
-    for (int n = 0; s.ok() && n < kItemSlots && q.next(); ++n)
+    for (int n = 0; s.ok() && n < kItemSlots && q->next(); ++n)
         for (int i = 0; i < int(columns.size()); ++i)
-            lines[static_cast<size_t>(n)].*columns[i]->lineText = q.value(i).isNull() ? QString() : q.value(i).toString();
-    return s;
-}
-
-DbStatus CertificateStore::readLines(DataView &d, qint64 formIndex, ItemSlots &lines)
-{
-    lines = {};
-    DbStatus s;
-    const QString criterion = QStringLiteral("\"FormIndex\" = ?");
-    s = d.findFirst(criterion, {formIndex});
-    for (int n = 0; s.ok() && !d.noMatch() && n < kItemSlots; ++n) {
-        for (const CertificateField *f : CertificateFields::of(StoredTable::Detail))
-            lines[n].*f->lineText = d.text(QString::fromLatin1(f->column));
-        if (n + 1 < kItemSlots)
-            s = d.findNext(criterion, {formIndex});
-    }
+            lines[static_cast<size_t>(n)].*columns[i]->lineText = q->value(i).isNull() ? QString() : q->value(i).toString();
     return s;
 }
 
@@ -236,19 +246,26 @@ DbStatus CertificateStore::writeCertificate(const CertificateEntries &e, bool ad
 
     if (s = db.exec(QStringLiteral("DELETE FROM \"Detail\" WHERE \"FormIndex\" = ?"), {formIndex}); !s.ok())
         return s;
-    DataView &d = m_folder.detail();
-    for (const ItemLine &line : e.lines) {
-        if (line.isEmptyLine())
-            break;
-        if (s = d.addNew(); !s.ok())
-            return s;
-        d.setValue(QStringLiteral("FormIndex"), formIndex);
-        for (const CertificateField *f : CertificateFields::of(StoredTable::Detail))
-            setText(d, f->column, line.*f->lineText);
-        if (s = d.update(); failed(s, tooLong)) {
-            d.cancelUpdate();
-            return s;
+    s = insertLines(db, e.lines, formIndex);
+    if (s.is(DbCondition::FieldTooSmall)) {
+        // A value too long for its field refused them all: one by one,
+        // each written without what is refused.
+        DataView &d = m_folder.detail();
+        for (const ItemLine &line : e.lines) {
+            if (line.isEmptyLine())
+                break;
+            if (s = d.addNew(); !s.ok())
+                return s;
+            d.setValue(QStringLiteral("FormIndex"), formIndex);
+            for (const CertificateField *f : CertificateFields::of(StoredTable::Detail))
+                setText(d, f->column, line.*f->lineText);
+            if (s = d.update(); failed(s, tooLong)) {
+                d.cancelUpdate();
+                return s;
+            }
         }
+    } else if (!s.ok()) {
+        return s;
     }
     const Shown before = m_shown;
     if (s = rememberStored(h, formIndex); !s.ok())

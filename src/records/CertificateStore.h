@@ -38,7 +38,6 @@ public:
 private:
     // A certificate as stored, header fields and lines, in one text.
     static QString fingerprint(const DataView &header, const ItemSlots &lines);
-    static DbStatus readLines(DataView &detail, qint64 formIndex, ItemSlots &lines);
     static DbStatus readLinesAtOnce(Database &db, qint64 formIndex, ItemSlots &lines);
     DbStatus checkUnchanged(DataView &header, qint64 formIndex);
     DbStatus rememberStored(DataView &header, qint64 formIndex);

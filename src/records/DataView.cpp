@@ -51,18 +51,23 @@ void DataView::setNoRow(bool bof, bool eof)
 
 DbStatus DataView::load(qint64 rowId)
 {
-    QSqlQuery q;
+    ReusedQuery q;
     DbStatus s = m_db.run(q, QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()),
                           {rowId});
     if (!s.ok())
         return s;
-    if (!q.next())
+    if (!q->next())
         return DbStatus::failure(DbCondition::RecordGone, m_table->name);
-    m_row = q.record();
+    standOn(rowId, q->record());
+    return {};
+}
+
+void DataView::standOn(qint64 rowId, const QSqlRecord &row)
+{
+    m_row = row;
     m_rowId = rowId;
     m_bof = m_eof = false;
     m_rowDeleted = false;
-    return {};
 }
 
 DbStatus DataView::seek(const QString &condition, const QVariantList &binds, bool forward, Miss miss)
@@ -70,14 +75,15 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
     const QString where = condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition;
     const QString order = forward ? QStringLiteral("ASC") : QStringLiteral("DESC");
     const QString table = SqlDialect::quoted(m_table->name);
-    // A result's rows deleted since the search fall out of the join.
+    // The row found is read by the same statement, its key (and place)
+    // first. A result's rows deleted since the search fall out of the join.
     const QString sql = showsResult()
-                            ? QStringLiteral("SELECT r.rowkey, r.pos FROM %1 r JOIN %2 ON %3 = r.rowkey%4 "
+                            ? QStringLiteral("SELECT r.rowkey, r.pos, %2.* FROM %1 r JOIN %2 ON %3 = r.rowkey%4 "
                                              "ORDER BY r.pos %5 LIMIT 1")
                                   .arg(SqlDialect::resultTable(m_result, m_db.engine()), table, rowIdColumn(), where, order)
-                            : QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
+                            : QStringLiteral("SELECT %1, %2.* FROM %2%3 ORDER BY %1 %4 LIMIT 1")
                                   .arg(rowIdColumn(), table, where, order);
-    QSqlQuery q;
+    ReusedQuery q;
     DbStatus s = keepResult();
     if (s.ok())
         s = m_db.run(q, sql, binds);
@@ -85,15 +91,15 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
         s = m_db.run(q, sql, binds); // the connection was made again by this very statement
     if (!s.ok())
         return s;
-    if (q.next()) {
-        const qint64 id = q.value(0).toLongLong();
-        const qint64 place = showsResult() ? q.value(1).toLongLong() : 0;
-        q.finish();
+    if (q->next()) {
+        const int before = showsResult() ? 2 : 1;
+        QSqlRecord row = q->record();
+        for (int i = 0; i < before; ++i)
+            row.remove(0);
         m_noMatch = false;
-        s = load(id);
-        if (s.ok())
-            m_place = place;
-        return s;
+        standOn(q->value(0).toLongLong(), row);
+        m_place = showsResult() ? q->value(1).toLongLong() : 0;
+        return {};
     }
     m_noMatch = true;
     switch (miss) {
@@ -226,6 +232,31 @@ DbStatus DataView::find(const QString &criterion, const QVariantList &binds, boo
         all << place();
     }
     return seek(condition, all, forward, Miss::Stay);
+}
+
+DbStatus DataView::forEachRow(const std::function<void(DataView &)> &fn)
+{
+    if (showsResult()) {
+        DbStatus s = moveFirst();
+        for (; s.ok() && hasRow(); s = moveNext())
+            fn(*this);
+        return s;
+    }
+    QSqlQuery q;
+    DbStatus s = m_db.run(q, QStringLiteral("SELECT %1, %2.* FROM %2 ORDER BY %1").arg(rowIdColumn(), SqlDialect::quoted(m_table->name)));
+    if (!s.ok())
+        return s;
+    bool any = false;
+    while (q.next()) {
+        QSqlRecord row = q.record();
+        row.remove(0);
+        standOn(q.value(0).toLongLong(), row);
+        any = true;
+        fn(*this);
+    }
+    m_noMatch = true;
+    setNoRow(!any, true);
+    return {};
 }
 
 DbStatus DataView::findFirst(const QString &c, const QVariantList &b) { return find(c, b, true, false); }
@@ -371,13 +402,13 @@ DbStatus DataView::update()
                       .arg(SqlDialect::quoted(m_table->name), sets.join(", "), rowIdColumn());
             binds << target;
         }
-        QSqlQuery q;
+        ReusedQuery q;
         s = m_db.run(q, sql, binds);
         if (s.ok() && insert)
-            m_lastAdded = insertedKey(q, !SqlDialect::returningKey(*m_table, m_db.engine()).isEmpty());
+            m_lastAdded = insertedKey(*q, !SqlDialect::returningKey(*m_table, m_db.engine()).isEmpty());
         // Another program deleted the row since it was read: writing nothing
         // is not a save.
-        if (s.ok() && !insert && q.numRowsAffected() == 0)
+        if (s.ok() && !insert && q->numRowsAffected() == 0)
             s = DbStatus::failure(DbCondition::RecordGone, m_table->name);
         if (s.is(DbCondition::FieldTooSmall) && !s.refusedFields().isEmpty()
             && fields.removeAll(s.refusedFields().first()) > 0) {

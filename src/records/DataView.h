@@ -6,6 +6,7 @@
 #include <QSqlRecord>
 #include <QVariantList>
 #include <QVariantMap>
+#include <functional>
 #include <optional>
 
 namespace arc {
@@ -56,6 +57,11 @@ public:
     // Read the current row again, after a write through another cursor.
     DbStatus reread();
 
+    // Stand on every row in turn, first to last, while `fn` reads it; the
+    // view ends past its last row, as after moving through them. The whole
+    // table is read by one statement.
+    DbStatus forEachRow(const std::function<void(DataView &)> &fn);
+
     // Finds leave the cursor where it was when nothing matches.
     DbStatus findFirst(const QString &criterion, const QVariantList &binds = {});
     DbStatus findNext(const QString &criterion, const QVariantList &binds = {});
@@ -101,6 +107,7 @@ private:
     DbStatus seek(const QString &condition, const QVariantList &binds, bool forward, Miss miss);
     DbStatus find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent);
     DbStatus load(qint64 rowId);
+    void standOn(qint64 rowId, const QSqlRecord &row);
     void setNoRow(bool bof, bool eof);
     QString rowIdColumn() const;
     // What orders the rows walked, and the current row's place in it.

@@ -162,6 +162,7 @@ void Database::close()
 {
     if (m_connectionName.isEmpty())
         return;
+    m_prepared.clear(); // prepared on this connection, run on no other
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -303,10 +304,22 @@ QStringList Database::missingTablesAndFields(DbStatus &status) const
 
 DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList &binds) const
 {
+    return runReconnecting(query, sql, binds, nullptr);
+}
+
+DbStatus Database::run(ReusedQuery &query, const QString &sql, const QVariantList &binds) const
+{
+    query.release();
+    return runReconnecting(query.m_query, sql, binds, &query);
+}
+
+DbStatus Database::runReconnecting(QSqlQuery &query, const QString &sql, const QVariantList &binds,
+                                   ReusedQuery *reuse) const
+{
     if (!isOpen())
         return DbStatus::failure(DbCondition::Other, QStringLiteral("database not open"));
     if (m_engine != Engine::PostgreSQL)
-        return runConnected(query, sql, binds);
+        return runConnected(query, sql, binds, reuse);
     const bool outside = m_transactionDepth == 0;
     const auto lost = [&](const QString &why) {
         return DbStatus::failure(DbCondition::ConnectionLost,
@@ -319,14 +332,14 @@ DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList 
         if (DbStatus s = reconnect(); !s.ok())
             return s;
     }
-    DbStatus s = runConnected(query, sql, binds);
+    DbStatus s = runConnected(query, sql, binds, reuse);
     if (s.ok() || !(s.is(DbCondition::ConnectionLost) || connectionLost()))
         return s;
     // The statement that meets a lost session finds it out; one that
     // changes nothing is run again on a new connection.
     const bool rerun = sql.startsWith(QLatin1String("SELECT")) || sql == SqlDialect::beginWriteTransaction(m_engine);
     if (outside && rerun && reconnect().ok())
-        return runConnected(query, sql, binds);
+        return runConnected(query, sql, binds, reuse);
     return lost(s.detail().trimmed());
 }
 
@@ -334,6 +347,8 @@ bool Database::connectionLost() const { return m_engine == Engine::PostgreSQL &&
 
 DbStatus Database::reconnect() const
 {
+    // What the lost session prepared is gone with it.
+    m_prepared.clear();
     QSqlDatabase db = connection();
     db.close();
     if (!db.open())
@@ -354,29 +369,45 @@ DbStatus Database::ensureConnected()
     return exec(QStringLiteral("SELECT 1"));
 }
 
-DbStatus Database::runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds) const
+DbStatus Database::runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds,
+                                ReusedQuery *reuse) const
 {
     if (m_transactionDepth == 0 || !SqlDialect::failureAbortsTransaction(m_engine) || sql == QLatin1String("COMMIT")
         || sql == QLatin1String("ROLLBACK") || sql.startsWith(QLatin1String("SELECT")))
-        return runOnce(query, sql, binds);
+        return runOnce(query, sql, binds, reuse);
     // A refused statement (a value too long for its field, say) must leave
     // the transaction usable, as it does on SQLite.
     QSqlQuery mark(connection());
     if (!mark.exec(QStringLiteral("SAVEPOINT arc_statement")))
         return failureOf(mark.lastError());
-    const DbStatus s = runOnce(query, sql, binds);
+    const DbStatus s = runOnce(query, sql, binds, reuse);
     mark.exec(s.ok() ? QStringLiteral("RELEASE SAVEPOINT arc_statement")
                      : QStringLiteral("ROLLBACK TO SAVEPOINT arc_statement"));
     return s;
 }
 
-DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds) const
+DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds, ReusedQuery *reuse) const
 {
-    query = QSqlQuery(connection());
     // The server's driver streams a forward-only result row by row, which
     // the next statement on the connection would cut short: its results
     // are fetched whole.
-    query.setForwardOnly(m_engine == Engine::SQLite);
+    const bool forwardOnly = m_engine == Engine::SQLite;
+    if (reuse && !binds.isEmpty()) {
+        reuse->release();
+        const quint64 age = m_prepared.age();
+        if (!m_prepared.take(connection(), sql, forwardOnly, query))
+            return failureOf(query.lastError());
+        for (const QVariant &v : binds)
+            query.addBindValue(v);
+        if (!query.exec())
+            return failureOf(query.lastError()); // not kept: prepared again next time
+        reuse->m_kept = &m_prepared;
+        reuse->m_sql = sql;
+        reuse->m_age = age;
+        return {};
+    }
+    query = QSqlQuery(connection());
+    query.setForwardOnly(forwardOnly);
     // The server prepares only queries and row changes, never definitions.
     if (binds.isEmpty() && m_engine == Engine::PostgreSQL)
         return query.exec(sql) ? DbStatus() : failureOf(query.lastError());
@@ -391,20 +422,20 @@ DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantL
 
 DbStatus Database::exec(const QString &sql, const QVariantList &binds) const
 {
-    QSqlQuery q;
+    ReusedQuery q;
     return run(q, sql, binds);
 }
 
 QVariant Database::scalar(const QString &sql, const QVariantList &binds, DbStatus *status) const
 {
-    QSqlQuery q;
+    ReusedQuery q;
     DbStatus s = run(q, sql, binds);
     QVariant v;
     if (s.ok()) {
-        if (q.next())
-            v = q.value(0);
-        else if (q.lastError().type() != QSqlError::NoError)
-            s = SqlDialect::status(q.lastError());
+        if (q->next())
+            v = q->value(0);
+        else if (q->lastError().type() != QSqlError::NoError)
+            s = SqlDialect::status(q->lastError());
     }
     if (status)
         *status = s;

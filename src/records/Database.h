@@ -1,6 +1,8 @@
 #pragma once
 
 #include "DbStatus.h"
+#include "PreparedStatements.h"
+#include "ReusedQuery.h"
 #include "Schema.h"
 #include "SqlDialect.h"
 
@@ -40,6 +42,9 @@ public:
 
     // Prepare, bind every value positionally and execute.
     DbStatus run(QSqlQuery &query, const QString &sql, const QVariantList &binds = {}) const;
+    // The same with a statement prepared once per connection: a statement
+    // with values is kept, once read, for the next run of its text.
+    DbStatus run(ReusedQuery &query, const QString &sql, const QVariantList &binds = {}) const;
     DbStatus exec(const QString &sql, const QVariantList &binds = {}) const;
 
     // The first column of the first row, or null.
@@ -63,8 +68,10 @@ private:
     DbStatus commit();
     void rollback();
     DbStatus ensureSchema(bool fresh);
-    DbStatus runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds) const;
-    DbStatus runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds) const;
+    DbStatus runReconnecting(QSqlQuery &query, const QString &sql, const QVariantList &binds, ReusedQuery *reuse) const;
+    DbStatus runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds, ReusedQuery *reuse) const;
+    DbStatus runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds,
+                          ReusedQuery *reuse = nullptr) const;
     bool connectionLost() const;
     DbStatus reconnect() const;
     // Whether none of the store's tables is there yet.
@@ -82,6 +89,7 @@ private:
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
     mutable int m_generation = 0;
+    mutable PreparedStatements m_prepared;
 };
 
 } // namespace arc

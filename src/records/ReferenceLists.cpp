@@ -12,13 +12,7 @@ namespace {
 template <typename Fn>
 void forEachRow(DataView &view, Fn fn)
 {
-    if (!view.moveFirst().ok())
-        return;
-    while (view.hasRow()) {
-        fn(view);
-        if (!view.moveNext().ok())
-            return;
-    }
+    (void)view.forEachRow(fn);
 }
 
 template <typename T>

@@ -13,6 +13,7 @@
 #include "SignedEntries.h"
 #include "WriteTransaction.h"
 
+#include <QDir>
 #include <QSqlQuery>
 #include <functional>
 
@@ -199,12 +200,15 @@ TEST_P(StoreOnEngine, TooLongAValueIsLeftOutAndTheRestIsStored)
     CertificateStore store(data);
     qint64 key = 0;
     ASSERT_TRUE(store.save(entries("000001", "PN-1"), true, key).ok());
-    s = store.save(entries(QString(16, '9'), "PN-2"), false, key);
+    CertificateEntries refusedInBoth = entries(QString(16, '9'), "PN-2");
+    refusedInBoth.lines[1].serialNum = QString(31, 'S');
+    s = store.save(refusedInBoth, false, key);
     EXPECT_TRUE(s.is(DbCondition::FieldTooSmall)) << s.detail().toStdString();
     EXPECT_EQ(db.scalar("SELECT \"Tracking\" FROM \"Header\" WHERE \"FormIndex\" = ?", {key}).toString(), "000001");
     ItemSlots lines;
     ASSERT_TRUE(store.loadLines(key, lines).ok());
     EXPECT_EQ(lines[0].partNum, "PN-2");
+    EXPECT_EQ(lines[1].partNum + "/" + lines[1].serialNum, "PN-2/");
 }
 
 // A tracking number is found on another certificate and the header view
@@ -231,6 +235,29 @@ TEST_P(StoreOnEngine, TrackingNumbersAndWalkingAgree)
     EXPECT_EQ(h.value("FormIndex").toLongLong(), k3);
     ASSERT_TRUE(h.movePrevious().ok());
     EXPECT_EQ(h.value("FormIndex").toLongLong(), k2);
+}
+
+// Statements are kept prepared for the next run of the same text: never
+// run on the connection of another data source opened in their place.
+TEST_P(StoreOnEngine, WhatIsKeptPreparedForOneSourceIsNotRunOnTheNext)
+{
+    OpenedSource next;
+    ASSERT_TRUE(QDir().mkpath(folder() + "next/"));
+    ASSERT_NO_FATAL_FAILURE(next.open(GetParam(), folder() + "next/"));
+    qint64 key = 0, nextKey = 0;
+    ASSERT_TRUE(CertificateStore(data).save(entries("000001", "PN-FIRST"), true, key).ok());
+    ASSERT_TRUE(CertificateStore(next.data).save(entries("000001", "PN-NEXT"), true, nextKey).ok());
+    next.data.close();
+
+    CertificateStore store(data);
+    ItemSlots lines;
+    for (const QString &source : {source(), next.source()}) {
+        ASSERT_TRUE(data.open(source).ok());
+        ASSERT_TRUE(data.header().moveToRow(key).ok());
+        ASSERT_TRUE(store.loadLines(key, lines).ok());
+    }
+    EXPECT_EQ(key, nextKey);
+    EXPECT_EQ(lines[0].partNum, "PN-NEXT");
 }
 
 // The lists leave out nameless rows and sort ignoring case; the export
@@ -404,6 +431,9 @@ TEST_P(OnServer, AStatementAfterALostSessionReconnectsAndATransactionSaysItWasLo
     endSession();
     ASSERT_TRUE(data.header().moveLast().ok());
     EXPECT_EQ(data.header().value("FormIndex").toLongLong(), k2);
+    // The statements the lost session had prepared are prepared again,
+    // also within a transaction, where none is run twice.
+    EXPECT_TRUE(store.save(entries("000002", "PN-2"), false, k2).ok());
 
     {
         WriteTransaction tx(db);

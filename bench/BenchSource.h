@@ -1,0 +1,17 @@
+#pragma once
+
+#include "DbStatus.h"
+
+#include <QString>
+
+namespace arc::bench {
+
+// The two data sources the speed figures stand side by side on: the large
+// data folder, and the same certificates moved into a PostgreSQL server.
+enum class Source { Folder, Server };
+
+// The folder (ending with "/") or the server's URI; empty when it could
+// not be made, with the reason in `status`.
+const QString &sourcePath(Source source, DbStatus *status = nullptr);
+
+} // namespace arc::bench
