@@ -6,7 +6,9 @@
 #include "EntryBox.h"
 #include "FindRequest.h"
 #include "FindResults.h"
+#include "FoldedCopies.h"
 #include "PanelDrag.h"
+#include "ProgressWindow.h"
 #include "MessageBoxes.h"
 #include "ScreenTwips.h"
 
@@ -153,6 +155,14 @@ void FindPanel::FindRecords()
         return;
     }
     BusyPointer busy;
+    {
+        // Many rows another program wrote beyond ASCII are folded first,
+        // with the dialog once that takes a second. Each batch is kept, so
+        // a stop leaves nothing half-done: no search, the panel stays open.
+        ProgressWindow folding(window(), QStringLiteral("Find Match"), ProgressWindow::Stop::Allowed);
+        if (FoldedCopies::bringUpToDate(m_folder.certificates(), folding.progress()).is(DbCondition::Cancelled))
+            return;
+    }
     DataView &header = m_folder.header();
     DbStatus s = CertificateSearch::show(m_folder, request.conditions);
     if (s.ok())

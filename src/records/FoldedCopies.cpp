@@ -7,6 +7,7 @@
 #include "WriteTransaction.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -43,7 +44,7 @@ bool inPlace(Database &db, DbStatus &s)
     return true;
 }
 
-DbStatus ensureTable(Database &db, const FoldTable &fold)
+DbStatus ensureTable(Database &db, const FoldTable &fold, bool &refilled)
 {
     // A table made afresh, or one whose triggers were missing, cannot know
     // which rows changed meanwhile.
@@ -51,6 +52,8 @@ DbStatus ensureTable(Database &db, const FoldTable &fold)
     bool refill = !exists(db, QStringLiteral("table"), fold.name, s);
     if (s.ok())
         s = runAll(db, SqlDialect::createFoldTableStatements(fold, db.engine()));
+    if (s.ok())
+        s = runAll(db, SqlDialect::formerFoldTriggerStatements(fold, db.engine()));
     for (const auto &[name, sql] : SqlDialect::foldTriggers(fold, db.engine())) {
         if (!s.ok())
             return s;
@@ -59,6 +62,7 @@ DbStatus ensureTable(Database &db, const FoldTable &fold)
         s = db.exec(sql);
         refill = true;
     }
+    refilled = refilled || refill;
     return refill && s.ok() ? runAll(db, SqlDialect::refillFoldTableStatements(fold, db.engine())) : s;
 }
 
@@ -135,40 +139,61 @@ DbStatus ensure(Database &db)
     std::optional<WriteTransaction> tx;
     if (!whole && !(tx.emplace(db), tx->ok()))
         return tx->status();
+    bool refilled = false;
     for (const FoldTable &fold : Schema::foldTables(db.kind()))
-        if (s = ensureTable(db, fold); !s.ok())
+        if (s = ensureTable(db, fold, refilled); !s.ok())
             return s;
     for (const Schema::SourceIndex &index : Schema::searchIndexes(db.kind()))
         if (s = runAll(db, SqlDialect::createSearchIndexStatements(index)); !s.ok())
             return s;
+    // The refill folded what the engine folds; the rest is folded here,
+    // where the file is being made over anyway, not at the first search.
+    if (refilled)
+        if (s = bringUpToDate(db); !s.ok())
+            return s;
     return tx ? tx->commit() : s;
 }
 
-DbStatus bringUpToDate(Database &db)
+DbStatus bringUpToDate(Database &db, const Progress &progress)
 {
     std::vector<StaleRow> rows;
     for (const FoldTable &fold : Schema::foldTables(db.kind())) {
-        // Most texts are ASCII: folded by the engine in one statement, the
-        // rest one by one. A file filled by an import folds in seconds.
-        QSqlQuery ascii;
-        if (DbStatus s = db.run(ascii, SqlDialect::foldAsciiRows(fold, db.engine())); !s.ok())
+        // Most searches find nothing stale, and look no further.
+        DbStatus s;
+        const qint64 stale = db.scalar(SqlDialect::staleFoldRowCount(fold), {}, &s).toLongLong();
+        if (!s.ok())
             return s;
-        qint64 folded = ascii.numRowsAffected();
+        if (stale == 0)
+            continue;
+        // Between batches nothing is half-done: what is folded stays.
+        const QString step = QStringLiteral("Preparing the certificates for searching");
+        const auto stop = [&](qint64 done) { return !progress(step, done, stale) && done < stale; };
+        if (stop(0))
+            return DbStatus::failure(DbCondition::Cancelled, step);
+        // The triggers fold what the engine folds as the program does; rows
+        // written before they did (or by a program that marked them stale)
+        // are folded by the engine here in one statement, the rest one by one.
+        QSqlQuery ascii;
+        if (s = db.run(ascii, SqlDialect::foldAsciiRows(fold, db.engine())); !s.ok())
+            return s;
+        qint64 folded = std::max(0, ascii.numRowsAffected());
         for (;;) {
-            if (DbStatus s = readStale(db, fold, rows); !s.ok())
+            if (s = readStale(db, fold, rows); !s.ok())
                 return s;
             if (rows.empty())
                 break;
-            if (DbStatus s = writeFolds(db, fold, rows); !s.ok())
+            if (s = writeFolds(db, fold, rows); !s.ok())
                 return s;
             folded += static_cast<qint64>(rows.size());
+            if (stop(folded))
+                return DbStatus::failure(DbCondition::Cancelled, step);
         }
         // A server plans by its statistics: taken while every copy was
         // stale, they would have each search scan the whole table for the
         // few stale ones.
         const QString statistics = SqlDialect::refreshStatistics(fold.name, db.engine());
         if (folded >= kBatch && !statistics.isEmpty())
-            if (DbStatus s = db.exec(statistics); !s.ok())
+            if (s = db.exec(statistics); !s.ok())
                 return s;
     }
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbStatus.h"
+#include "Progress.h"
 
 namespace arc {
 
@@ -11,14 +12,16 @@ namespace FoldedCopies {
 
 // Make what a file of ours lacks of them: the fold tables with their
 // indexes, the triggers and the search indexes. A fold table whose
-// triggers were missing cannot know which rows changed meanwhile: all its
-// copies are made again, stale until the next search folds them.
+// triggers were missing (or were an earlier version's) cannot know which
+// rows changed meanwhile: all its copies are made again, and folded.
 DbStatus ensure(Database &db);
 
-// Fold every stale copy: rows another program or this one wrote since the
-// last search. Done in batches, each its own transaction, so a large
-// backlog does not hold the file's lock throughout.
-DbStatus bringUpToDate(Database &db);
+// Fold every stale copy: the rows the triggers left to the program (texts
+// beyond ASCII) since the last search. Done in batches, each its own
+// transaction, so a large backlog does not hold the file's lock
+// throughout; `progress` hears of each batch and may stop the folding
+// between two (Cancelled), what was folded staying folded.
+DbStatus bringUpToDate(Database &db, const Progress &progress = {});
 
 } // namespace FoldedCopies
 } // namespace arc

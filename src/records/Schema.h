@@ -39,8 +39,9 @@ enum class StoreKind { Setup, Certificates, Reference };
 // Beside a certificate table, a table of case-folded copies of its
 // searched text fields, a row for each of its rows: the engine folds only
 // ASCII letters, so the program folds the texts and searches the copies.
-// Triggers of the engine's own mark which copies a write made stale,
-// whichever program wrote; the program folds those before it searches.
+// Triggers of the engine's own keep them, whichever program wrote: they
+// fold all-ASCII rows and mark the rest stale, which the program folds
+// before it searches.
 struct FoldTable {
     QString name;
     QString source;                   // the table whose rows it copies

@@ -21,35 +21,79 @@ QString indexStatement(const QString &table, const QStringList &columns, const Q
         .arg(quoted(name), quoted(table), quotedList(columns), partial);
 }
 
-// The fold row of the source row a trigger acts on, made anew and stale.
-QString staleRowFor(const FoldTable &fold)
+// The engine's lower() folds ASCII letters alone: of a text all ASCII it
+// makes what the program's fold makes; the "C" collation keeps the
+// server's locale out of it.
+QString engineFolded(const QString &value, Engine e)
 {
-    const QString copied =
-        fold.copied.isEmpty() ? QString() : QStringLiteral(", ") + quotedList(fold.copied, QStringLiteral("NEW."));
-    return QStringLiteral("INSERT OR REPLACE INTO %1 (%2) VALUES (NEW.rowid%3)")
-        .arg(quoted(fold.name), quotedList(QStringList{fold.key} + fold.copied), copied);
+    return e == Engine::PostgreSQL ? QStringLiteral("lower(%1 COLLATE \"C\")").arg(value)
+                                   : QStringLiteral("lower(%1)").arg(value);
 }
 
-QString serverTriggerName(const FoldTable &fold) { return fold.name + QStringLiteral("_change"); }
+// Whether every folded field of a source row is ASCII (or null): a text
+// is ASCII when it has as many bytes as characters. Never null.
+QString allAscii(const FoldTable &fold, const QString &row, Engine e)
+{
+    QStringList ascii;
+    for (const QString &f : fold.folded)
+        ascii << (e == Engine::PostgreSQL ? QStringLiteral("octet_length(%1.%2) IS NOT DISTINCT FROM length(%1.%2)")
+                                          : QStringLiteral("length(CAST(%1.%2 AS BLOB)) IS length(%1.%2)"))
+                     .arg(row, quoted(f));
+    return QStringLiteral("(%1)").arg(ascii.join(QStringLiteral(" AND ")));
+}
+
+// The key, the copied and the folded values of a source row, and the mark
+// saying it is fresh: what the engine makes of an all-ASCII row.
+QStringList foldedRowValues(const FoldTable &fold, const QString &row, const QString &key, Engine e)
+{
+    QStringList values{row + QLatin1Char('.') + key};
+    for (const QString &c : fold.copied)
+        values << row + QLatin1Char('.') + quoted(c);
+    for (const QString &f : fold.folded)
+        values << engineFolded(row + QLatin1Char('.') + quoted(f), e);
+    return values << QStringLiteral("1");
+}
+
+QString allColumns(const FoldTable &fold)
+{
+    return quotedList(QStringList{fold.key} + fold.copied + fold.folded + QStringList{Schema::freshColumn()});
+}
+
+// A source row's fold row made in one statement when the engine folds it
+// as the program does, else made stale for the program to fold. Another
+// program's plain INSERTs thus leave nothing to fold but the texts beyond
+// ASCII.
+QStringList rowsFrom(const FoldTable &fold, const QString &insert, const QString &source, const QString &row,
+                     const QString &key, Engine e)
+{
+    QStringList stale{row + QLatin1Char('.') + key};
+    for (const QString &c : fold.copied)
+        stale << row + QLatin1Char('.') + quoted(c);
+    const QString ascii = allAscii(fold, row, e);
+    return {QStringLiteral("%1 INTO %2 (%3) SELECT %4%5 WHERE %6")
+                .arg(insert, quoted(fold.name), allColumns(fold), foldedRowValues(fold, row, key, e).join(", "),
+                     source, ascii),
+            QStringLiteral("%1 INTO %2 (%3) SELECT %4%5 WHERE NOT %6")
+                .arg(insert, quoted(fold.name), quotedList(QStringList{fold.key} + fold.copied), stale.join(", "),
+                     source, ascii)};
+}
+
+QString serverTriggerName(const FoldTable &fold) { return fold.name + QStringLiteral("_write"); }
 
 // The server's trigger runs a function: it drops the fold row of the old
-// source row and makes a stale one for the new.
+// source row and makes one for the new.
 QList<std::pair<QString, QString>> serverFoldTriggers(const FoldTable &fold)
 {
     const QString key = rowIdOf(fold.source);
-    const QString function = fold.name + QStringLiteral("_stale");
+    const QString function = fold.name + QStringLiteral("_fold");
     const QString trigger = serverTriggerName(fold);
-    QStringList values{QStringLiteral("NEW.") + key};
-    for (const QString &c : fold.copied)
-        values << QStringLiteral("NEW.") + quoted(c);
+    const QStringList made = rowsFrom(fold, QStringLiteral("INSERT"), {}, QStringLiteral("NEW"), key, Engine::PostgreSQL);
     const QString body =
         QStringLiteral("BEGIN "
                        "IF TG_OP <> 'INSERT' THEN DELETE FROM %1 WHERE %2 = OLD.%3; END IF; "
-                       "IF TG_OP <> 'DELETE' THEN DELETE FROM %1 WHERE %2 = NEW.%3; "
-                       "INSERT INTO %1 (%4) VALUES (%5); END IF; "
+                       "IF TG_OP <> 'DELETE' THEN DELETE FROM %1 WHERE %2 = NEW.%3; %4; %5; END IF; "
                        "RETURN NULL; END")
-            .arg(quoted(fold.name), quoted(fold.key), key, quotedList(QStringList{fold.key} + fold.copied),
-                 values.join(", "));
+            .arg(quoted(fold.name), quoted(fold.key), key, made[0], made[1]);
     return {{function, QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $fold$ %2 $fold$")
                            .arg(quoted(function), body)},
             {trigger, QStringLiteral("CREATE TRIGGER %1 AFTER INSERT OR UPDATE OR DELETE ON %2 FOR EACH ROW "
@@ -83,13 +127,17 @@ QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold, Engine e)
     const QString source = quoted(fold.source);
     const QString removeOld =
         QStringLiteral("DELETE FROM %1 WHERE %2 = OLD.rowid;").arg(quoted(fold.name), quoted(fold.key));
-    const auto name = [&](const char *event) { return QStringLiteral("%1_%2").arg(fold.name, QLatin1String(event)); };
+    const auto name = [&](const char *event) { return QStringLiteral("%1_on_%2").arg(fold.name, QLatin1String(event)); };
     const auto trigger = [&](const QString &triggerName, const char *event, const QString &body) {
         return std::pair{triggerName, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER %2 ON %3 BEGIN %4 END")
                                           .arg(quoted(triggerName), QLatin1String(event), source, body)};
     };
-    return {trigger(name("insert"), "INSERT", staleRowFor(fold) + QLatin1Char(';')),
-            trigger(name("update"), "UPDATE", removeOld + QLatin1Char(' ') + staleRowFor(fold) + QLatin1Char(';')),
+    const QString makeNew =
+        rowsFrom(fold, QStringLiteral("INSERT OR REPLACE"), {}, QStringLiteral("NEW"), QStringLiteral("rowid"), e)
+            .join(QStringLiteral("; "))
+        + QLatin1Char(';');
+    return {trigger(name("insert"), "INSERT", makeNew),
+            trigger(name("update"), "UPDATE", removeOld + QLatin1Char(' ') + makeNew),
             trigger(name("delete"), "DELETE", removeOld)};
 }
 
@@ -111,11 +159,20 @@ QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e)
 QStringList refillFoldTableStatements(const FoldTable &fold, Engine e)
 {
     const QString key = e == Engine::PostgreSQL ? rowIdOf(fold.source) : QStringLiteral("rowid");
-    return {QStringLiteral("DELETE FROM %1").arg(quoted(fold.name)),
-            QStringLiteral("INSERT INTO %1 (%2) SELECT %5%3 FROM %4")
-                .arg(quoted(fold.name), quotedList(QStringList{fold.key} + fold.copied),
-                     fold.copied.isEmpty() ? QString() : QStringLiteral(", ") + quotedList(fold.copied),
-                     quoted(fold.source), key)};
+    return QStringList{QStringLiteral("DELETE FROM %1").arg(quoted(fold.name))}
+           + rowsFrom(fold, QStringLiteral("INSERT"), QStringLiteral(" FROM %1 AS s").arg(quoted(fold.source)),
+                      QStringLiteral("s"), key, e);
+}
+
+QStringList formerFoldTriggerStatements(const FoldTable &fold, Engine e)
+{
+    if (e == Engine::PostgreSQL)
+        return {QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(quoted(fold.name + QStringLiteral("_change")), quoted(fold.source)),
+                QStringLiteral("DROP FUNCTION IF EXISTS %1()").arg(quoted(fold.name + QStringLiteral("_stale")))};
+    QStringList out;
+    for (const char *event : {"insert", "update", "delete"})
+        out << QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quoted(fold.name + QLatin1Char('_') + QLatin1String(event)));
+    return out;
 }
 
 QString staleFoldRowsQuery(const FoldTable &fold, int limit, Engine e)
@@ -129,26 +186,23 @@ QString staleFoldRowsQuery(const FoldTable &fold, int limit, Engine e)
         .arg(key);
 }
 
+QString staleFoldRowCount(const FoldTable &fold)
+{
+    return QStringLiteral("SELECT count(*) FROM %1 WHERE %2 IS NULL").arg(quoted(fold.name), quoted(Schema::freshColumn()));
+}
+
 QString foldAsciiRows(const FoldTable &fold, Engine e)
 {
-    const bool server = e == Engine::PostgreSQL;
-    QStringList sets, ascii;
+    QStringList sets;
     for (const QString &c : fold.copied)
         sets << QStringLiteral("%1 = s.%1").arg(quoted(c));
-    for (const QString &f : fold.folded) {
-        // The "C" collation's lower() folds ASCII letters alone, whatever
-        // the server's locale.
-        sets << (server ? QStringLiteral("%1 = lower(s.%1 COLLATE \"C\")") : QStringLiteral("%1 = lower(s.%1)")).arg(quoted(f));
-        // A text is ASCII when it has as many bytes as characters.
-        ascii << (server ? QStringLiteral("octet_length(s.%1) IS NOT DISTINCT FROM length(s.%1)")
-                         : QStringLiteral("length(CAST(s.%1 AS BLOB)) IS length(s.%1)"))
-                     .arg(quoted(f));
-    }
+    for (const QString &f : fold.folded)
+        sets << quoted(f) + QStringLiteral(" = ") + engineFolded(QStringLiteral("s.") + quoted(f), e);
     sets << quoted(Schema::freshColumn()) + QStringLiteral(" = 1");
-    const QString key = server ? rowIdOf(fold.source) : QStringLiteral("rowid");
+    const QString key = e == Engine::PostgreSQL ? rowIdOf(fold.source) : QStringLiteral("rowid");
     return QStringLiteral("UPDATE %1 AS f SET %2 FROM %3 AS s WHERE s.%7 = f.%4 AND f.%5 IS NULL AND %6")
         .arg(quoted(fold.name), sets.join(", "), quoted(fold.source), quoted(fold.key), quoted(Schema::freshColumn()),
-             ascii.join(QStringLiteral(" AND ")), key);
+             allAscii(fold, QStringLiteral("s"), e), key);
 }
 
 QString updateFoldRow(const FoldTable &fold)

@@ -9,14 +9,21 @@ namespace arc::SqlDialect {
 
 // The fold table with its indexes, created where missing.
 QStringList createFoldTableStatements(const FoldTable &fold, Engine e);
-// The triggers that keep a fold row for each source row and mark it stale
-// on every write, by name with the statement making each.
+// The triggers that keep a fold row for each source row on every write,
+// folded by the engine where its folding is the program's, else stale; by
+// name with the statement making each.
 QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold, Engine e);
-// Every source row gets a stale fold row; what the table held goes.
+// Every source row gets a fold row, made as the triggers make it; what
+// the table held goes.
 QStringList refillFoldTableStatements(const FoldTable &fold, Engine e);
+// Drop the triggers of earlier versions, which marked every written row
+// stale, where a file still has them.
+QStringList formerFoldTriggerStatements(const FoldTable &fold, Engine e);
 // Up to `limit` stale fold rows: the key, then the copied and the folded
 // source fields in the table's order, null when the source row is gone.
 QString staleFoldRowsQuery(const FoldTable &fold, int limit, Engine e);
+// How many fold rows are stale.
+QString staleFoldRowCount(const FoldTable &fold);
 // Folds at once every stale row whose source texts are all ASCII, which
 // the engine's lower() folds as the program would; marks them fresh.
 QString foldAsciiRows(const FoldTable &fold, Engine e);

@@ -3,7 +3,9 @@
 #include "ScriptedMessages.h"
 #include "SearchFixture.h"
 
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <memory>
 
 using arc::Message;
@@ -63,4 +65,23 @@ TEST_F(FindPanelTest, ADateBoxHoldingNoDateIsNamedAndThePanelStaysUsable)
     EXPECT_EQ(shown, QStringList{"T1"}) << "read day first";
     EXPECT_TRUE(panel->isHidden());
     EXPECT_TRUE(commandsEnabled);
+}
+
+// Cancel while the copies are folded stops before the search: nothing is
+// shown or said, the panel stays, and the next search folds what is left.
+TEST_F(FindPanelTest, CancellingTheFoldingSearchesNothingAndThePanelStays)
+{
+    certificate("T1", {QString::fromUtf8("Ä-1")});
+    QTimer::singleShot(0, &window, [this] {
+        if (auto *dialog = window.findChild<QProgressDialog *>("ProgressWindow"))
+            dialog->cancel();
+    });
+    search(panel->firstButton, {"", QString::fromUtf8("ä")});
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(messages.shown.size(), 0u);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(staleCopies(), 1);
+
+    panel->firstButton->click();
+    EXPECT_EQ(shown, QStringList{"T1"});
 }

@@ -55,6 +55,13 @@ protected:
         }
         return out;
     }
+    // The copies the next search must fold.
+    int staleCopies()
+    {
+        return other.scalar("SELECT (SELECT count(*) FROM \"HeaderFold\" WHERE \"Fresh\" IS NULL) + "
+                            "(SELECT count(*) FROM \"DetailFold\" WHERE \"Fresh\" IS NULL)")
+            .toInt();
+    }
     QStringList found(const std::vector<arc::SearchCondition> &conditions)
     {
         const arc::DbStatus s = arc::CertificateSearch::show(data, conditions);

@@ -1,4 +1,5 @@
 #include "CertificateStore.h"
+#include "FoldedCopies.h"
 #include "SearchFixture.h"
 
 #include <QSqlQuery>
@@ -103,6 +104,19 @@ TEST_P(SearchOnEngine, RowsWrittenByAnotherProgramAreFoundAsTheyNowAre)
     EXPECT_EQ(found({text("Detail", "PartNum", "NEW")}), QStringList{"T2"});
 }
 
+// The engine folds another program's rows as they are written, but for
+// texts beyond ASCII: the first search after many has little to fold.
+TEST_P(SearchOnEngine, AnotherProgramsRowsAreFoldedAsWrittenButForTextsBeyondAscii)
+{
+    certificate("T1", {"AB-1"}, {{"Country", "FAA"}});
+    certificate("T2", {"AB-2"}, {{"Name17", QString::fromUtf8("MÜLLER")}});
+    ASSERT_TRUE(other.exec("UPDATE \"Detail\" SET \"PartNum\" = 'Cd-1'").ok());
+    EXPECT_EQ(staleCopies(), 1); // T2's header
+    EXPECT_EQ(found({text("Detail", "PartNum", "cD"), text("Header", "Name17", QString::fromUtf8("müller"))}),
+              QStringList{"T2"});
+    EXPECT_EQ(staleCopies(), 0);
+}
+
 TEST_P(SearchOnEngine, AFieldThatIsNotSearchedIsRefusedAndTheWalkStaysAsItWas)
 {
     certificate("T1");
@@ -174,6 +188,7 @@ TEST_F(SearchTest, CopiesLostOrNeverMadeAreMadeAgainOnOpening)
 
         ASSERT_TRUE(data.open(folder()).ok());
         EXPECT_EQ(data.certificates().scalar("PRAGMA user_version").toInt(), arc::Schema::version);
+        EXPECT_EQ(staleCopies(), 0); // nothing left for the first search
         EXPECT_EQ(found({text("Detail", "PartNum", "AB")}), QStringList{});
         EXPECT_EQ(found({text("Detail", "PartNum", "cd")}), (QStringList{"T1", "T2"}));
         EXPECT_EQ(found({text("Detail", "PartNum", "CD"), text("Header", "Tracking", "t1")}), QStringList{"T1"});
@@ -192,4 +207,53 @@ TEST_P(SearchOnEngine, TheListOfResultsHoldsEachCertificateFoundOnceWithItsFirst
     const std::vector<arc::FoundCertificate> expected = {{b, "B", QDate(2026, 11, 30), "Acme", "K-1", "", "Bob"},
                                                          {c, "C", QDate(2026, 12, 9), "", "Z", "", ""}};
     EXPECT_EQ(found, expected);
+}
+
+// A file whose triggers are an earlier version's, which left every row
+// stale, gets the current ones in their place on opening, its copies folded.
+TEST_F(SearchTest, EarlierTriggersAreReplacedOnOpening)
+{
+    data.close();
+    QSqlQuery q;
+    ASSERT_TRUE(other.run(q, "SELECT name FROM sqlite_master WHERE type = 'trigger'").ok());
+    QStringList current;
+    while (q.next())
+        current << q.value(0).toString();
+    ASSERT_EQ(current.size(), 6);
+    for (const QString &name : current)
+        ASSERT_TRUE(other.exec(QStringLiteral("DROP TRIGGER \"%1\"").arg(name)).ok());
+    ASSERT_TRUE(other.exec("CREATE TRIGGER DetailFold_insert AFTER INSERT ON Detail BEGIN "
+                           "INSERT OR REPLACE INTO DetailFold (Line, FormIndex) VALUES (NEW.rowid, NEW.FormIndex); END")
+                    .ok());
+    certificate("T1", {"AB"});
+
+    ASSERT_TRUE(data.open(folder()).ok());
+    EXPECT_EQ(staleCopies(), 0);
+    certificate("T2", {"AB"});
+    EXPECT_EQ(staleCopies(), 0);
+    EXPECT_EQ(other.scalar("SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master "
+                           "WHERE type = 'trigger' ORDER BY name)").toString().split(' '),
+              [&] { current.sort(); return current; }());
+    EXPECT_EQ(found({text("Detail", "PartNum", "ab")}), (QStringList{"T1", "T2"}));
+}
+
+// Folding tells how far it is and stops between batches when asked: the
+// search is not made, and the next one folds what is left.
+TEST_F(SearchTest, FoldingReportsItsCountAndStopsWhenAsked)
+{
+    certificate("T1", {QString::fromUtf8("Ä-1"), QString::fromUtf8("Ö-2")});
+    QList<std::pair<qint64, qint64>> heard;
+    const auto listen = [&](bool goOn) {
+        return arc::Progress([&heard, goOn](const QString &, qint64 done, qint64 total) {
+            heard.append({done, total});
+            return goOn;
+        });
+    };
+    EXPECT_TRUE(arc::FoldedCopies::bringUpToDate(data.certificates(), listen(false)).is(arc::DbCondition::Cancelled));
+    EXPECT_EQ(heard, (QList<std::pair<qint64, qint64>>{{0, 2}}));
+    EXPECT_EQ(staleCopies(), 2);
+    heard.clear();
+    EXPECT_TRUE(arc::FoldedCopies::bringUpToDate(data.certificates(), listen(true)).ok());
+    EXPECT_EQ(heard, (QList<std::pair<qint64, qint64>>{{0, 2}, {2, 2}}));
+    EXPECT_EQ(found({text("Detail", "PartNum", QString::fromUtf8("ö"))}), QStringList{"T1"});
 }
