@@ -17,6 +17,7 @@
 #include "PageFromScreen.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
+#include "ProgressWindow.h"
 #include "SignerOf.h"
 
 #include <QFileDialog>
@@ -85,8 +86,14 @@ void BatchIssue::run()
 
     BatchCopies::Result r;
     {
-        BusyPointer busy;
-        r = BatchCopies::store(m_folder, m_screen.entries(lines), serials);
+        // Stopping rolls the whole run back, so Cancel is offered.
+        ProgressWindow progress(m_window, kTitle, ProgressWindow::Stop::Allowed);
+        r = BatchCopies::store(m_folder, m_screen.entries(lines), serials, progress.progress());
+    }
+    if (r.status.is(DbCondition::Cancelled)) {
+        m_messages.ask(notice(QStringLiteral("Stopped: no certificate was stored and no number used."),
+                              Message::Icon::Information));
+        return;
     }
     if (!r.status.ok()) {
         m_messages.ask(notice(QStringLiteral("No certificate was stored and no number used: %1").arg(r.status.detail()),
@@ -109,7 +116,7 @@ void BatchIssue::run()
     }
 }
 
-bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificatePage> &out)
+bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificatePage> &out, const Progress &progress)
 {
     BusyPointer busy;
     out.clear();
@@ -124,6 +131,8 @@ bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificateP
         }
         CertificatePage page = pageFromScreen(stored->entries(), signer);
         page.settings = PrintSettingsReader::read(m_folder.defaults());
+        (void)progress(page.carriesSignature() ? QStringLiteral("Issuing pages") : QStringLiteral("Making pages"),
+                       static_cast<qint64>(out.size()), static_cast<qint64>(keys.size()));
         if (page.carriesSignature()) {
             // Kept and logged before it goes out, one page as a single print is.
             IssueRequest request;
@@ -150,9 +159,11 @@ bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificateP
 
 bool BatchIssue::writePdf(const std::vector<qint64> &keys, const QString &path)
 {
+    ProgressWindow progress(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
     std::vector<CertificatePage> all;
-    if (!pages(keys, all))
+    if (!pages(keys, all, progress.progress()))
         return false;
+    (void)progress.progress()(QStringLiteral("Writing PDF"), 0, 0);
     const QByteArray bytes = PagesPdf::bytes(all);
     QSaveFile file(path);
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -171,9 +182,11 @@ bool BatchIssue::print(const std::vector<qint64> &keys)
         const QString path = m_chooseFile();
         return !path.isEmpty() && writePdf(keys, path);
     }
+    ProgressWindow progress(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
     std::vector<CertificatePage> all;
-    if (!pages(keys, all))
+    if (!pages(keys, all, progress.progress()))
         return false;
+    (void)progress.progress()(QStringLiteral("Printing"), 0, 0);
     QPrinter own(QPrinter::HighResolution);
     if (!PagesPdf::print(m_printer ? *m_printer : own, all)) {
         m_messages.ask(PrintPrompts::jobRefused());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Progress.h"
+
 #include <QObject>
 #include <functional>
 #include <optional>
@@ -46,8 +48,11 @@ public:
 
 private:
     // Issue the signed pages among `keys` and give every page; false (the
-    // user told) when a page could not be read or issued.
-    bool pages(const std::vector<qint64> &keys, std::vector<CertificatePage> &out);
+    // user told) when a page could not be read or issued. Not to be
+    // stopped: each page is archived and logged as it is issued, and an
+    // issued page stays issued, so a stop would leave some issued pages
+    // without the file or print that carries them.
+    bool pages(const std::vector<qint64> &keys, std::vector<CertificatePage> &out, const Progress &progress);
 
     CertificateOnScreen &m_certificate;
     CertificateScreen &m_screen;
