@@ -6,6 +6,7 @@
 #include "PrintTo.h"
 #include "RegisterExport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
@@ -84,13 +85,15 @@ protected:
         EXPECT_TRUE(s.ok()) << s.detail().toStdString();
         return out;
     }
-    static int run(const QStringList &args)
+    int run(const QStringList &args)
     {
         QProcess p;
         p.start(QStringLiteral(EXPORT_EXE), args);
         EXPECT_TRUE(p.waitForFinished(30000));
+        errors = p.readAllStandardError();
         return p.exitCode();
     }
+    QByteArray errors;
 };
 
 TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificates)
@@ -112,9 +115,19 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     // The command writes the same register, marked as UTF-8.
     const QString file = folder() + "register.csv";
     EXPECT_EQ(run({source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"}), 0);
-    QFile written(file);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), arc::RegisterExport::csv({expected[2]}));
+    EXPECT_EQ(errors, "") << "no progress line when standard error is no terminal";
+    EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
+
+    // Stopped even after the last row, the file stays as it was, or absent.
+    const arc::Progress stopAtTheEnd([](const QString &, qint64 done, qint64 total) { return done == 0 || done < total; });
+    const QString absent = folder() + "absent.csv";
+    for (const QString &path : {file, absent}) {
+        const arc::DbStatus s = arc::RegisterExport::write(data.certificates(), {}, path, nullptr, stopAtTheEnd);
+        EXPECT_TRUE(s.is(arc::DbCondition::Cancelled)) << path.toStdString();
+    }
+    EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
+    EXPECT_FALSE(QFile::exists(absent));
+    EXPECT_EQ(QDir(folder()).entryList({"*.csv*"}, QDir::Files), QStringList{"register.csv"}) << "no leftover";
     EXPECT_EQ(run({source(), file, "--from", "yesterday"}), 2);
     EXPECT_EQ(run({source()}), 2);
 }
