@@ -6,7 +6,6 @@
 #include "SigningBlock.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSqlQuery>
 #include <algorithm>
@@ -22,9 +21,11 @@ QDate storedDay(const QVariant &v) { return v.isNull() ? QDate() : QDate::fromSt
 
 QString text(const QVariant &v) { return v.isNull() ? QString() : v.toString().trimmed(); }
 
+// Called for every row: a pattern here would be built half a million times.
 QString firstLine(const QString &block)
 {
-    return block.section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0).trimmed();
+    const auto end = std::find_if(block.cbegin(), block.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    return block.left(end - block.cbegin()).trimmed();
 }
 
 // The first issue of each certificate: when it left the shop, and its page.
