@@ -3,7 +3,6 @@
 #include "ArchiveOf.h"
 #include "BatchCopies.h"
 #include "BatchDialog.h"
-#include "BusyPointer.h"
 #include "CertificateContent.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
@@ -17,6 +16,7 @@
 #include "PageFromScreen.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
+#include "ProgressWindow.h"
 #include "SignerOf.h"
 
 #include <QFileDialog>
@@ -85,8 +85,14 @@ void BatchIssue::run()
 
     BatchCopies::Result r;
     {
-        BusyPointer busy;
-        r = BatchCopies::store(m_folder, m_screen.entries(lines), serials);
+        // Stopping rolls the whole run back, so Cancel is offered.
+        ProgressWindow progress(m_window, kTitle, ProgressWindow::Stop::Allowed);
+        r = BatchCopies::store(m_folder, m_screen.entries(lines), serials, progress.progress());
+    }
+    if (r.status.is(DbCondition::Cancelled)) {
+        m_messages.ask(notice(QStringLiteral("Stopped: no certificate was stored and no number used."),
+                              Message::Icon::Information));
+        return;
     }
     if (!r.status.ok()) {
         m_messages.ask(notice(QStringLiteral("No certificate was stored and no number used: %1").arg(r.status.detail()),
@@ -109,18 +115,20 @@ void BatchIssue::run()
     }
 }
 
-bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificatePage> &out)
+BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<CertificatePage> &out,
+                                  std::vector<IssueRequest> &requests, const Progress &progress)
 {
-    BusyPointer busy;
     out.clear();
+    requests.clear();
     const PageSigner signer = signerOf(m_signIn);
-    const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);
     for (qint64 key : keys) {
+        if (!progress(QStringLiteral("Making pages"), static_cast<qint64>(out.size()), static_cast<qint64>(keys.size())))
+            return Made::Stopped;
         DbStatus s;
         const std::optional<CertificateContent> stored = CertificateContent::read(m_folder.certificates(), key, &s);
         if (!stored) {
             m_messages.ask(notice(QStringLiteral("A certificate of the run could not be read: %1").arg(s.detail())));
-            return false;
+            return Made::Failed;
         }
         CertificatePage page = pageFromScreen(stored->entries(), signer);
         page.settings = PrintSettingsReader::read(m_folder.defaults());
@@ -132,30 +140,68 @@ bool BatchIssue::pages(const std::vector<qint64> &keys, std::vector<CertificateP
             request.signatory = signer.name;
             request.pdf = PagesPdf::bytes({page}, &request.signatureField);
             request.signingKey = m_signIn.signingKey();
-            const IssueResult issued = request.pdf.isEmpty()
-                                           ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
-                                                         QStringLiteral("the page could not be made")}
-                                           : IssueRecorder(m_folder.certificates(), *archive).record(request);
-            if (!issued.ok()) {
-                m_messages.ask(issued.outcome == IssueResult::Outcome::SigningFailed
-                                   ? IssuePrompts::notSigned(issued.detail)
-                                   : IssuePrompts::notRecorded(issued.detail));
-                return false;
+            if (request.pdf.isEmpty()) {
+                m_messages.ask(IssuePrompts::notRecorded(QStringLiteral("the page could not be made")));
+                return Made::Failed;
             }
+            requests.push_back(request);
         }
         out.push_back(page);
     }
+    return progress(QStringLiteral("Making pages"), static_cast<qint64>(out.size()), static_cast<qint64>(keys.size()))
+               ? Made::Done
+               : Made::Stopped;
+}
+
+bool BatchIssue::issue(const std::vector<IssueRequest> &requests, const Progress &progress)
+{
+    const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);
+    for (const IssueRequest &request : requests) {
+        (void)progress(QStringLiteral("Issuing pages"), &request - requests.data(), static_cast<qint64>(requests.size()));
+        const IssueResult issued = IssueRecorder(m_folder.certificates(), *archive).record(request);
+        if (!issued.ok()) {
+            m_messages.ask(issued.outcome == IssueResult::Outcome::SigningFailed ? IssuePrompts::notSigned(issued.detail)
+                                                                                 : IssuePrompts::notRecorded(issued.detail));
+            return false;
+        }
+    }
     return true;
+}
+
+bool BatchIssue::told(Made made)
+{
+    if (made == Made::Stopped)
+        m_messages.ask(notice(QStringLiteral("Stopped: no page was issued, nothing was written or printed."),
+                              Message::Icon::Information));
+    return made == Made::Done;
 }
 
 bool BatchIssue::writePdf(const std::vector<qint64> &keys, const QString &path)
 {
     std::vector<CertificatePage> all;
-    if (!pages(keys, all))
-        return false;
-    const QByteArray bytes = PagesPdf::bytes(all);
+    std::vector<IssueRequest> requests;
+    QByteArray bytes;
+    {
+        ProgressWindow making(m_window, kTitle, ProgressWindow::Stop::Allowed);
+        Made made = make(keys, all, requests, making.progress());
+        if (made == Made::Done) {
+            (void)making.progress()(QStringLiteral("Writing PDF"), 0, 0);
+            bytes = PagesPdf::bytes(all);
+            if (making.cancelled())
+                made = Made::Stopped;
+        }
+        if (!told(made))
+            return false;
+    }
     QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+        m_messages.ask(PrintPrompts::pdfNotWritten(path));
+        return false;
+    }
+    ProgressWindow issuing(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
+    if (!issue(requests, issuing.progress()))
+        return false;
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
         m_messages.ask(PrintPrompts::pdfNotWritten(path));
         return false;
     }
@@ -172,8 +218,16 @@ bool BatchIssue::print(const std::vector<qint64> &keys)
         return !path.isEmpty() && writePdf(keys, path);
     }
     std::vector<CertificatePage> all;
-    if (!pages(keys, all))
+    std::vector<IssueRequest> requests;
+    {
+        ProgressWindow making(m_window, kTitle, ProgressWindow::Stop::Allowed);
+        if (!told(make(keys, all, requests, making.progress())))
+            return false;
+    }
+    ProgressWindow issuing(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
+    if (!issue(requests, issuing.progress()))
         return false;
+    (void)issuing.progress()(QStringLiteral("Printing"), 0, 0);
     QPrinter own(QPrinter::HighResolution);
     if (!PagesPdf::print(m_printer ? *m_printer : own, all)) {
         m_messages.ask(PrintPrompts::jobRefused());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Progress.h"
+
 #include <QObject>
 #include <functional>
 #include <optional>
@@ -17,6 +19,7 @@ class ItemGridModel;
 class MessageBoxes;
 class SignIn;
 struct CertificatePage;
+struct IssueRequest;
 
 // The BatchSerials button: copies of the certificate on screen, one per
 // serial number, stored together; then their pages written to one PDF or
@@ -45,9 +48,18 @@ public:
     bool print(const std::vector<qint64> &keys);
 
 private:
-    // Issue the signed pages among `keys` and give every page; false (the
-    // user told) when a page could not be read or issued.
-    bool pages(const std::vector<qint64> &keys, std::vector<CertificatePage> &out);
+    // Pages are made, the whole PDF included, before any is issued: a stop
+    // there leaves nothing behind. Issuing is not stopped: each page is
+    // archived and logged as it goes and stays issued, so a stop would
+    // leave issued pages without the file or print that carries them.
+    enum class Made { Done, Failed, Stopped };
+    // Every page of `keys`, and the request that issues each signed one.
+    Made make(const std::vector<qint64> &keys, std::vector<CertificatePage> &out, std::vector<IssueRequest> &requests,
+              const Progress &progress);
+    // False (the user told) when a page could not be issued.
+    bool issue(const std::vector<IssueRequest> &requests, const Progress &progress);
+    // True when made; the user told of a stop.
+    bool told(Made made);
 
     CertificateOnScreen &m_certificate;
     CertificateScreen &m_screen;

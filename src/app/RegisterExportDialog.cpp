@@ -1,10 +1,10 @@
 #include "RegisterExportDialog.h"
 
-#include "BusyPointer.h"
 #include "DataFolder.h"
 #include "DateText.h"
 #include "FolderMessages.h"
 #include "MessageBoxes.h"
+#include "ProgressWindow.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -89,10 +89,14 @@ void RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes
     int count = 0;
     DbStatus s;
     {
-        BusyPointer busy;
-        s = RegisterExport::write(folder.certificates(), *period, path, &count);
+        // Stopping leaves the file as it was, so Cancel is offered.
+        ProgressWindow progress(window, kTitle, ProgressWindow::Stop::Allowed);
+        s = RegisterExport::write(folder.certificates(), *period, path, &count, progress.progress());
     }
-    if (!s.ok())
+    if (s.is(DbCondition::Cancelled))
+        messages.ask({QStringLiteral("Stopped: the register was not written."), kTitle, Message::Buttons::Ok,
+                      Message::Icon::Information});
+    else if (!s.ok())
         messages.ask({QStringLiteral("The register was not written: %1").arg(s.detail()), kTitle, Message::Buttons::Ok,
                       Message::Icon::Critical});
     else

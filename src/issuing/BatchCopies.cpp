@@ -11,13 +11,23 @@ namespace arc::BatchCopies {
 namespace {
 
 // Committed whole, or rolled back when the guard goes.
-void storeAll(DataFolder &folder, const CertificateEntries &entries, const QStringList &serials, Result &r)
+void storeAll(DataFolder &folder, const CertificateEntries &entries, const QStringList &serials,
+              const Progress &progress, Result &r)
 {
     WriteTransaction tx(folder.certificates());
     if (r.status = tx.status(); !r.status.ok())
         return;
     CertificateStore store(folder);
+    // Asked before each copy and once more before the commit.
+    const auto stopped = [&] {
+        if (progress(QStringLiteral("Storing certificates"), static_cast<qint64>(r.keys.size()), serials.size()))
+            return false;
+        r.status = DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped before all were stored"));
+        return true;
+    };
     for (const QString &serial : serials) {
+        if (stopped())
+            return;
         CertificateEntries copy = entries;
         copy.lines[0].serialNum = serial;
         qint64 key = 0;
@@ -33,7 +43,8 @@ void storeAll(DataFolder &folder, const CertificateEntries &entries, const QStri
         r.keys.push_back(key);
         r.trackings << copy.tracking;
     }
-    r.status = tx.commit();
+    if (!stopped())
+        r.status = tx.commit();
 }
 
 } // namespace
@@ -49,12 +60,13 @@ QStringList serials(const QString &first, int count)
     return out;
 }
 
-Result store(DataFolder &folder, const CertificateEntries &entries, const QStringList &serials)
+Result store(DataFolder &folder, const CertificateEntries &entries, const QStringList &serials,
+             const Progress &progress)
 {
     Result r;
     DataView &header = folder.header();
     const qint64 before = header.hasRow() ? header.rowId() : 0;
-    storeAll(folder, entries, serials, r);
+    storeAll(folder, entries, serials, progress, r);
     if (!r.status.ok()) {
         // Rolled back: the views stand again on what is stored.
         r.keys.clear();

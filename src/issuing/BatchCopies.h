@@ -2,6 +2,7 @@
 
 #include "CertificateStore.h"
 #include "DataFolder.h"
+#include "Progress.h"
 
 #include <QStringList>
 #include <vector>
@@ -26,9 +27,11 @@ struct [[nodiscard]] Result {
 };
 
 // Stores one copy of `entries` per serial number in one transaction. All
-// or nothing: on any failure, a value too long for its field included,
-// nothing is stored and the counter keeps its number.
-Result store(DataFolder &folder, const CertificateEntries &entries, const QStringList &serials);
+// or nothing: on any failure, a value too long for its field included, or
+// when `progress` asks to stop (Cancelled), nothing is stored and the
+// counter keeps its number.
+Result store(DataFolder &folder, const CertificateEntries &entries, const QStringList &serials,
+             const Progress &progress = {});
 
 } // namespace BatchCopies
 

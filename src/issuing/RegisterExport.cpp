@@ -6,9 +6,10 @@
 #include "SigningBlock.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSqlQuery>
+#include <algorithm>
+#include <functional>
 
 namespace arc::RegisterExport {
 
@@ -20,9 +21,11 @@ QDate storedDay(const QVariant &v) { return v.isNull() ? QDate() : QDate::fromSt
 
 QString text(const QVariant &v) { return v.isNull() ? QString() : v.toString().trimmed(); }
 
+// Called for every row: a pattern here would be built half a million times.
 QString firstLine(const QString &block)
 {
-    return block.section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0).trimmed();
+    const auto end = std::find_if(block.cbegin(), block.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    return block.left(end - block.cbegin()).trimmed();
 }
 
 // The first issue of each certificate: when it left the shop, and its page.
@@ -60,15 +63,34 @@ QStringList header()
             QStringLiteral("Issued At (UTC)"), QStringLiteral("Archived File"), QStringLiteral("SHA-256")};
 }
 
-DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
+namespace {
+
+const QString kStep = QStringLiteral("Exporting register");
+
+// Hands each row of the period to `take`, in key order; `progress` hears
+// how many stored rows were gone through. Stops, Cancelled, when either
+// says so.
+DbStatus eachRow(Database &db, const Period &period, const std::function<bool(const QStringList &)> &take,
+                 const Progress &progress)
 {
-    out.clear();
     QHash<qint64, IssueRecord> issues;
     DbStatus s = firstIssues(db, issues);
     if (!s.ok())
         return s;
+    qint64 total = 0;
+    if (progress) {
+        if (!progress(kStep, 0, 0))
+            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
+        total = db.scalar(QStringLiteral("SELECT count(*) FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" "
+                                         "= h.\"FormIndex\""),
+                          {}, &s)
+                    .toLongLong();
+        if (!s.ok())
+            return s;
+    }
     QSqlQuery q;
-    qint64 certificate = -1;
+    q.setForwardOnly(true);
+    qint64 certificate = -1, done = 0;
     bool block13 = true;
     s = db.run(q, QStringLiteral("SELECT h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
                                  "h.\"Name17\", h.\"Name22\", d.\"Item\", d.\"Description\", d.\"PartNum\", "
@@ -76,6 +98,9 @@ DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
                                  "FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
                                  "ORDER BY h.\"FormIndex\", d.rowid"));
     while (s.ok() && q.next()) {
+        // Told every few hundred rows: often enough to move, seldom enough to cost nothing.
+        if (++done % 256 == 0 && !progress(kStep, done, std::max(total, done)))
+            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
         const QDate d18 = storedDay(q.value(2)), d23 = storedDay(q.value(3));
         if (!period.holds(d18.isValid() ? d18 : d23))
             continue;
@@ -104,9 +129,20 @@ DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
             row << issue->issuedAt.toString(Qt::ISODate) << issue->pdfFile << issue->pdfSha256;
         else
             row << QString() << QString() << QString();
-        out.push_back(row);
+        if (!take(row))
+            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     }
+    if (s.ok() && !progress(kStep, done, done))
+        return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     return s;
+}
+
+} // namespace
+
+DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
+{
+    out.clear();
+    return eachRow(db, period, [&out](const QStringList &row) { return out.push_back(row), true; }, {});
 }
 
 QByteArray csv(const std::vector<QStringList> &rows)
@@ -117,17 +153,28 @@ QByteArray csv(const std::vector<QStringList> &rows)
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-DbStatus write(Database &db, const Period &period, const QString &path, int *count)
+DbStatus write(Database &db, const Period &period, const QString &path, int *count, const Progress &progress)
 {
-    std::vector<QStringList> found;
-    if (DbStatus s = rows(db, period, found); !s.ok())
-        return s;
+    // Written beside the file and put in its place at the end, so a stop or
+    // a failure leaves the file as it was.
     QSaveFile file(path);
-    const QByteArray bytes = csv(found);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    const auto failed = [&] {
         return DbStatus::failure(DbCondition::Other, QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed();
+    const auto put = [&file](const QByteArray &bytes) { return file.write(bytes) == bytes.size(); };
+    bool written = put(csv({}));
+    int found = 0;
+    const DbStatus s = eachRow(
+        db, period, [&](const QStringList &row) { return ++found, written = put(CsvText::row(row).toUtf8()); },
+        progress);
+    if (!written || (s.ok() && !file.commit()))
+        return failed();
+    if (!s.ok())
+        return s;
     if (count)
-        *count = static_cast<int>(found.size());
+        *count = found;
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Progress.h"
 
 #include <QDate>
 #include <QStringList>
@@ -27,8 +28,10 @@ DbStatus rows(Database &certificates, const Period &period, std::vector<QStringL
 // so that a spreadsheet opens it without asking.
 QByteArray csv(const std::vector<QStringList> &rows);
 // Writes the register of the period to `path`, whole or not at all;
-// `count` receives the number of rows.
-DbStatus write(Database &certificates, const Period &period, const QString &path, int *count = nullptr);
+// `count` receives the number of rows. `progress` hears the stored rows
+// gone through of all; asked to stop, the file stays as it was (Cancelled).
+DbStatus write(Database &certificates, const Period &period, const QString &path, int *count = nullptr,
+               const Progress &progress = {});
 
 } // namespace RegisterExport
 

@@ -17,6 +17,8 @@
 #include "SigningFixture.h"
 
 #include <QLabel>
+#include <QProgressDialog>
+#include <QTimer>
 
 using arc::Message;
 using Answer = arc::Message::Answer;
@@ -280,6 +282,24 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     const QByteArray written = readFile(pdfPath);
     EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "one page each";
     EXPECT_EQ(window->newFormFlag(), 1) << "the screen keeps the certificate it shows";
+
+    // Stopped while the pages are made: none of the new run issued, no file.
+    const QString stoppedPdf = folder() + "stopped.pdf";
+    batch.setFileChooser([this, stoppedPdf] {
+        QTimer::singleShot(0, window.get(), [this] {
+            for (QProgressDialog *d : window->findChildren<QProgressDialog *>("ProgressWindow"))
+                d->cancel();
+        });
+        return stoppedPdf;
+    });
+    messages.answers = {Answer::WritePdf};
+    screen().batchButton->click();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[1].prompt, "Stopped: no page was issued, nothing was written or printed.");
+    messages.shown.clear();
+    EXPECT_EQ(logged(), 3);
+    EXPECT_EQ(archived().size(), 3);
+    EXPECT_FALSE(QFile::exists(stoppedPdf));
 
     // Only a certificate of one item line is copied so.
     window->setItemLine(1, {"2", "Seal", "PN-8", "1", "SN-2", "NEW", {}});

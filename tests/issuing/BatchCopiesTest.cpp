@@ -50,6 +50,21 @@ TEST_P(BatchOnEngine, StoresEveryCopyWithTheNextNumbersOrNothingAtAll)
     EXPECT_TRUE(failed.keys.empty());
     EXPECT_EQ(stored(), "000042:SN-0098 000043:SN-0099 000044:SN-0100");
     EXPECT_EQ(storedText("SELECT \"Tracking\" FROM \"Defaults\""), "000044");
+
+    // Stopped after the second copy: rolled back as on failure, told so.
+    int reports = 0;
+    const arc::Progress stopAtTwo([&reports](const QString &, qint64 done, qint64 total) {
+        ++reports;
+        EXPECT_EQ(total, 3);
+        return done < 2;
+    });
+    const arc::BatchCopies::Result stopped =
+        arc::BatchCopies::store(data, one, arc::BatchCopies::serials("SN-0200", 3), stopAtTwo);
+    EXPECT_TRUE(stopped.status.is(arc::DbCondition::Cancelled)) << stopped.status.detail().toStdString();
+    EXPECT_TRUE(stopped.keys.empty());
+    EXPECT_GE(reports, 2);
+    EXPECT_EQ(stored(), "000042:SN-0098 000043:SN-0099 000044:SN-0100");
+    EXPECT_EQ(storedText("SELECT \"Tracking\" FROM \"Defaults\""), "000044");
 }
 
 ARC_ON_BOTH_ENGINES(BatchOnEngine);

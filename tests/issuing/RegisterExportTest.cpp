@@ -7,6 +7,7 @@
 #include "ProgramRun.h"
 #include "RegisterExport.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -84,7 +85,13 @@ protected:
         EXPECT_TRUE(s.ok()) << s.detail().toStdString();
         return out;
     }
-    static int run(const QStringList &args) { return ProgramRun::of(EXPORT_EXE, args).exit; }
+    int run(const QStringList &args)
+    {
+        const ProgramRun r = ProgramRun::of(EXPORT_EXE, args);
+        errors = r.said.toUtf8(); // all it printed: the file takes the rows
+        return r.exit;
+    }
+    QByteArray errors;
 };
 
 TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificates)
@@ -106,9 +113,19 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     // The command writes the same register, marked as UTF-8.
     const QString file = folder() + "register.csv";
     EXPECT_EQ(run({source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"}), 0);
-    QFile written(file);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), arc::RegisterExport::csv({expected[2]}));
+    EXPECT_EQ(errors, "") << "no progress line when standard error is no terminal";
+    EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
+
+    // Stopped even after the last row, the file stays as it was, or absent.
+    const arc::Progress stopAtTheEnd([](const QString &, qint64 done, qint64 total) { return done == 0 || done < total; });
+    const QString absent = folder() + "absent.csv";
+    for (const QString &path : {file, absent}) {
+        const arc::DbStatus s = arc::RegisterExport::write(data.certificates(), {}, path, nullptr, stopAtTheEnd);
+        EXPECT_TRUE(s.is(arc::DbCondition::Cancelled)) << path.toStdString();
+    }
+    EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
+    EXPECT_FALSE(QFile::exists(absent));
+    EXPECT_EQ(QDir(folder()).entryList({"*.csv*"}, QDir::Files), QStringList{"register.csv"}) << "no leftover";
     EXPECT_EQ(run({source(), file, "--from", "yesterday"}), 2);
     EXPECT_EQ(run({source()}), 2);
 }

@@ -1,0 +1,84 @@
+// The two long runs a person waits for with a progress dialog: 500 copies
+// of a certificate stored for serial numbers in one transaction, and the
+// register of the large folder's 100 000 certificates written as CSV, on
+// the SQLite data folder and on the same data in a PostgreSQL server.
+
+#include "BatchCopies.h"
+#include "BenchFolder.h"
+#include "BenchServer.h"
+#include "DataFolder.h"
+#include "RegisterExport.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using arc::bench::BenchFolder;
+using arc::bench::BenchServer;
+
+enum class Source { Folder, Server };
+
+std::unique_ptr<arc::DataFolder> open(Source source, benchmark::State &state)
+{
+    arc::DbStatus s;
+    const QString path = source == Source::Folder ? BenchFolder::path(&s) : BenchServer::uri(&s);
+    auto folder = std::make_unique<arc::DataFolder>();
+    if (s.ok())
+        s = folder->open(path);
+    if (!s.ok()) {
+        state.SkipWithError(s.detail().toUtf8().constData());
+        return nullptr;
+    }
+    return folder;
+}
+
+// Every iteration adds 500 certificates; the folder grows by a few per cent.
+void BatchOf500(benchmark::State &state, Source source)
+{
+    auto folder = open(source, state);
+    if (!folder)
+        return;
+    arc::CertificateEntries one;
+    one.tracking = "B-000001";
+    one.remarks = "Overhauled in accordance with the current CMM.";
+    one.lines[0] = {"1", "Fuel control unit", "PN-2231-7", "1", "SN-00001", "OVERHAULED", {}};
+    const QStringList serials = arc::BatchCopies::serials("SN-00001", arc::BatchCopies::kMost);
+    // Told as the window's dialog is, so its cost is measured too.
+    const arc::Progress counted([](const QString &, qint64, qint64) { return true; });
+    for (auto _ : state) {
+        const arc::BatchCopies::Result r = arc::BatchCopies::store(*folder, one, serials, counted);
+        if (!r.status.ok()) {
+            state.SkipWithError(r.status.detail().toUtf8().constData());
+            break;
+        }
+    }
+    state.counters["certificates"] = arc::BatchCopies::kMost;
+}
+BENCHMARK_CAPTURE(BatchOf500, SQLite, Source::Folder)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BatchOf500, PostgreSQL, Source::Server)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void ExportRegister(benchmark::State &state, Source source)
+{
+    auto folder = open(source, state);
+    if (!folder)
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("register.csv");
+    int rows = 0;
+    const arc::Progress counted([](const QString &, qint64, qint64) { return true; });
+    for (auto _ : state) {
+        if (const arc::DbStatus s = arc::RegisterExport::write(folder->certificates(), {}, path, &rows, counted);
+            !s.ok()) {
+            state.SkipWithError(s.detail().toUtf8().constData());
+            break;
+        }
+    }
+    state.counters["rows"] = rows;
+    state.counters["MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
+}
+BENCHMARK_CAPTURE(ExportRegister, SQLite, Source::Folder)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(ExportRegister, PostgreSQL, Source::Server)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
