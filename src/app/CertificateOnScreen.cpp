@@ -25,7 +25,6 @@
 #include "SilentEdit.h"
 #include "StampTexts.h"
 #include "StatusWords.h"
-#include "StoredTracking.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -375,27 +374,7 @@ QString CertificateOnScreen::tracking() const { return m_screen->block3Tracking-
 
 void CertificateOnScreen::reportStoreFailure(const QString &what, const DbStatus &status)
 {
-    m_messages.ask({QStringLiteral("%1: %2\nNothing stored has been lost.").arg(what, status.detail()),
-                    QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
-}
-
-bool CertificateOnScreen::numberIsFree(const QString &tracking, qint64 formIndex)
-{
-    // Two certificates with one block 3 number must never leave the shop.
-    DbStatus s;
-    const std::optional<StoredTracking::Holder> other =
-        StoredTracking::holder(m_folder.certificates(), tracking, formIndex, s);
-    if (!s.ok()) {
-        reportStoreFailure(QStringLiteral("Whether the certificate number is in use could not be read, so the "
-                                          "certificate was not saved"),
-                           s);
-        return false;
-    }
-    if (!other)
-        return true;
-    m_messages.ask(Prompts::numberInUse(tracking.trimmed(), other->date.isValid() ? DateText::format(other->date)
-                                                                                  : QStringLiteral("(no date)")));
-    return false;
+    m_messages.ask(FolderMessages::storeFailure(what, status));
 }
 
 bool CertificateOnScreen::save()
@@ -411,7 +390,7 @@ bool CertificateOnScreen::save()
         if (m_issued->isIssued())
             return saveIssued(entries);
     }
-    if (!numberIsFree(entries.tracking, m_newFormFlag == 1 ? 0 : key))
+    if (!FolderMessages::numberIsFree(m_folder, m_messages, entries.tracking, m_newFormFlag == 1 ? 0 : key))
         return false;
     DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
     if (s.is(DbCondition::ConnectionLost)) {

@@ -87,9 +87,6 @@ private:
     void reportStoreFailure(const QString &what, const DbStatus &status);
     // Save of an issued certificate: never over it, its changes become a new one.
     bool saveIssued(const CertificateEntries &entries);
-    // Whether no certificate but the one keyed `formIndex` (0: none) holds
-    // the block 3 number; says so when another does.
-    bool numberIsFree(const QString &tracking, qint64 formIndex);
     // Block 12 as the program fills it: what the user types after it is
     // theirs, and the builder asks before replacing it.
     void setRemarks(const QString &text);

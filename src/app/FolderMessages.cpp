@@ -1,8 +1,11 @@
 #include "FolderMessages.h"
 
 #include "DataFolder.h"
+#include "DateText.h"
+#include "Prompts.h"
 #include "Schema.h"
 #include "ServerUri.h"
+#include "StoredTracking.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,6 +108,29 @@ bool ensureReachable(DataFolder &folder, MessageBoxes &messages)
     if (folder.ensureConnected().ok())
         return true;
     messages.ask(serverUnreachable(folder.certificates().filePath(), QStringLiteral("nothing was saved")));
+    return false;
+}
+
+Message storeFailure(const QString &what, const DbStatus &status)
+{
+    return {QStringLiteral("%1: %2\nNothing stored has been lost.").arg(what, status.detail()), QStringLiteral("Database"),
+            Message::Buttons::Ok, Message::Icon::Critical};
+}
+
+bool numberIsFree(DataFolder &folder, MessageBoxes &messages, const QString &tracking, qint64 formIndex)
+{
+    // Two certificates with one block 3 number must never leave the shop.
+    DbStatus s;
+    const std::optional<StoredTracking::Holder> other = StoredTracking::holder(folder.certificates(), tracking, formIndex, s);
+    if (!s.ok()) {
+        messages.ask(storeFailure(
+            QStringLiteral("Whether the certificate number is in use could not be read, so the certificate was not saved"), s));
+        return false;
+    }
+    if (!other)
+        return true;
+    messages.ask(Prompts::numberInUse(tracking.trimmed(), other->date.isValid() ? DateText::format(other->date)
+                                                                                : QStringLiteral("(no date)")));
     return false;
 }
 

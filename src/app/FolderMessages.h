@@ -28,4 +28,13 @@ Message noneOpen();
 // Whether a data folder is open; tells the user when not.
 bool ensureOpen(const DataFolder &folder, MessageBoxes &messages);
 
+// What could not be read or stored, with the engine's reason; nothing
+// stored before was lost.
+Message storeFailure(const QString &what, const DbStatus &status);
+
+// Whether no other stored certificate than `formIndex` (0 for a new one)
+// holds the number `tracking`; tells the user which does, or that it could
+// not be read, when not.
+bool numberIsFree(DataFolder &folder, MessageBoxes &messages, const QString &tracking, qint64 formIndex);
+
 } // namespace arc::FolderMessages

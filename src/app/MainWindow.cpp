@@ -3,9 +3,7 @@
 #include "AccessConversion.h"
 #include "AccessPanel.h"
 #include "BatchIssue.h"
-#include "BlankRule.h"
 #include "BusyPointer.h"
-#include "CertificateCheck.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "CountriesPanel.h"
@@ -40,6 +38,7 @@
 #include "RecentCertificates.h"
 #include "RegisterExportDialog.h"
 #include "ReferenceLists.h"
+#include "ScreenFindings.h"
 #include "SettingsPanels.h"
 #include "SetupPanel.h"
 #include "PageFromScreen.h"
@@ -49,7 +48,6 @@
 #include "SignatoriesPanel.h"
 #include "SignerOf.h"
 #include "SignatoryPasswords.h"
-#include "Statements.h"
 #include "StatementsPanel.h"
 #include "StatusLine.h"
 
@@ -132,7 +130,9 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), signerOf(*m_signIn)); }, this);
 
-    m_print->setCertificateCheck([this] { return certificateFindings(); });
+    m_print->setCertificateCheck([this] {
+        return screenFindings(m_folder, m_screen->entries(m_grid->lines()), newFormFlag() == 1 ? 0 : currentFormIndex());
+    });
     m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
                                                       m_messages);
     m_issuePrinting->attach(*m_print);
@@ -503,32 +503,6 @@ void MainWindow::fillOrganizations()
     for (const OrganizationEntry &o : ReferenceLists::organizations(m_folder.organizations()))
         list->addItem(o.name, QVariant::fromValue(o));
     list->setCurrentIndex(-1);
-}
-
-QStringList MainWindow::certificateFindings()
-{
-    CheckedCertificate c;
-    c.entries = m_screen->entries(m_grid->lines());
-    c.today = QDate::currentDate();
-    if (m_folder.isOpen() && !BlankRule::isBlank(c.entries.tracking)) {
-        // Another stored certificate, not the one on screen.
-        const qint64 own = newFormFlag() == 1 ? 0 : currentFormIndex();
-        c.trackingUsedElsewhere =
-            m_folder.certificates()
-                .scalar(QStringLiteral("SELECT 1 FROM \"Header\" WHERE \"Tracking\" = ? AND \"FormIndex\" <> ? LIMIT 1"),
-                        {c.entries.tracking, own})
-                .isValid();
-    }
-    // The dual-release statements as first stored count as well as the
-    // shop's current wording: a certificate may carry either.
-    QList<Statement> stored;
-    if (m_folder.isOpen())
-        (void)Statements::read(m_folder.reference(), stored);
-    stored.append(QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
-    for (const Statement &st : stored)
-        if (Statements::dualReleaseNames().contains(st.name))
-            c.dualReleaseStatements << st.text;
-    return CertificateCheck::findings(c);
 }
 
 void MainWindow::choosePrinter()

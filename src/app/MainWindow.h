@@ -100,7 +100,6 @@ private:
     void fillOrganizations();
     void choosePrinter();
     // What the certificate check finds in the certificate on screen.
-    QStringList certificateFindings();
     void placePanels();
     void connectControls();
     void bindMenus(QWidget *findPanel);
