@@ -4,8 +4,7 @@
 // the SQLite data folder and on the same data in a PostgreSQL server.
 
 #include "BatchCopies.h"
-#include "BenchFolder.h"
-#include "BenchServer.h"
+#include "BenchSource.h"
 #include "DataFolder.h"
 #include "RegisterExport.h"
 
@@ -15,23 +14,11 @@
 
 namespace {
 
-using arc::bench::BenchFolder;
-using arc::bench::BenchServer;
-
-enum class Source { Folder, Server };
+using arc::bench::Source;
 
 std::unique_ptr<arc::DataFolder> open(Source source, benchmark::State &state)
 {
-    arc::DbStatus s;
-    const QString path = source == Source::Folder ? BenchFolder::path(&s) : BenchServer::uri(&s);
-    auto folder = std::make_unique<arc::DataFolder>();
-    if (s.ok())
-        s = folder->open(path);
-    if (!s.ok()) {
-        state.SkipWithError(s.detail().toUtf8().constData());
-        return nullptr;
-    }
-    return folder;
+    return arc::bench::openedSource(source, state);
 }
 
 // Every iteration adds 500 certificates; the folder grows by a few per cent.

@@ -2,8 +2,7 @@
 // SQLite data folder and on the same data moved into a PostgreSQL server,
 // so the two stand side by side.
 
-#include "BenchFolder.h"
-#include "BenchServer.h"
+#include "BenchSource.h"
 #include "CertificateSearch.h"
 #include "CertificateStore.h"
 #include "DataFolder.h"
@@ -12,31 +11,23 @@
 
 namespace {
 
-using arc::bench::BenchFolder;
-using arc::bench::BenchServer;
-
-enum class Source { Folder, Server };
+using arc::bench::Source;
 
 // The data source opened, with the searched copies folded once beforehand,
 // as a program that has searched before finds them; null with the reason.
 std::unique_ptr<arc::DataFolder> open(Source source, benchmark::State &state)
 {
-    arc::DbStatus s;
-    const QString path = source == Source::Folder ? BenchFolder::path(&s) : BenchServer::uri(&s);
-    auto folder = std::make_unique<arc::DataFolder>();
-    if (s.ok())
-        s = folder->open(path);
-    if (s.ok())
-        s = arc::CertificateSearch::show(*folder, {{"Header", "Tracking", "0", {}}});
+    auto folder = arc::bench::openedSource(source, state);
+    if (!folder)
+        return nullptr;
+    arc::DbStatus s = arc::CertificateSearch::show(*folder, {{"Header", "Tracking", "0", {}}});
     if (s.ok())
         s = folder->header().refresh();
+    folder->header().showWholeTable();
+    if (s.ok())
+        s = folder->header().moveFirst();
     if (!s.ok()) {
         state.SkipWithError(s.detail().toUtf8().constData());
-        return nullptr;
-    }
-    folder->header().showWholeTable();
-    if (const arc::DbStatus moved = folder->header().moveFirst(); !moved.ok()) {
-        state.SkipWithError(moved.detail().toUtf8().constData());
         return nullptr;
     }
     return folder;
