@@ -263,8 +263,10 @@ const FoldTable *foldTableOf(const QString &source)
 
 const std::vector<SourceIndex> &searchIndexes(StoreKind kind)
 {
-    // The signature dates: found by day, counted by period.
-    static const std::vector<SourceIndex> certificates = {{"Header", "Date18"}, {"Header", "Date23"}};
+    // The signature dates: found by day, counted by period. The tracking
+    // number as every save looks it up, so a save need not read them all.
+    static const std::vector<SourceIndex> certificates = {
+        {"Header", "Date18"}, {"Header", "Date23"}, {"Header", "Tracking", true}};
     static const std::vector<SourceIndex> none;
     return kind == StoreKind::Certificates ? certificates : none;
 }

@@ -99,6 +99,8 @@ const FoldTable *foldTableOf(const QString &source);
 struct SourceIndex {
     QString table;
     QString field;
+    // Indexed as compared for a number in use: upper-cased and trimmed.
+    bool asNumber = false;
 };
 const std::vector<SourceIndex> &searchIndexes(StoreKind kind);
 // The column saying a fold row is up to date; null while stale.

@@ -221,6 +221,10 @@ QString deleteFoldRow(const FoldTable &fold)
 
 QStringList createSearchIndexStatements(const Schema::SourceIndex &index)
 {
+    if (index.asNumber)
+        return {QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(upper(trim(%3)))")
+                    .arg(quoted(QStringLiteral("idx_%1_%2_number").arg(index.table, index.field)), quoted(index.table),
+                         quoted(index.field))};
     return {indexStatement(index.table, {index.field})};
 }
 
