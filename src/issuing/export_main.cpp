@@ -3,11 +3,11 @@
 
 #include "DataFolder.h"
 #include "DateText.h"
+#include "ProgressLine.h"
 #include "RegisterExport.h"
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -16,26 +16,6 @@ int usage()
     std::fprintf(stderr, "usage: arc8130-export DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]\n"
                          "  DATASOURCE is a data folder or a server's postgresql:// URI\n");
     return 2;
-}
-
-// On a terminal, one line that overwrites itself as the rows go by;
-// elsewhere (a pipe, a log) nothing, so the output stays the result alone.
-// `shown` tells whether the line was begun.
-arc::Progress progressLine(bool onTerminal, bool &shown)
-{
-    if (!onTerminal)
-        return {};
-    return arc::Progress([&shown, last = -1](const QString &step, qint64 done, qint64 total) mutable {
-        const int percent = total > 0 ? static_cast<int>(done * 100 / total) : -1;
-        if (percent == last || total <= 0)
-            return true;
-        last = percent;
-        shown = true;
-        std::fprintf(stderr, "\r%s: %3d%% (%lld of %lld rows)", qPrintable(step), percent, static_cast<long long>(done),
-                     static_cast<long long>(total));
-        std::fflush(stderr);
-        return true;
-    });
 }
 
 } // namespace
@@ -72,12 +52,12 @@ int main(int argc, char **argv)
                             qPrintable(s.detail())),
                1;
     int count = 0;
-    bool shown = false;
-    const arc::DbStatus s = arc::RegisterExport::write(folder.certificates(), period, positional.at(1), &count,
-                                                       progressLine(isatty(fileno(stderr)) == 1, shown));
+    arc::DbStatus s;
+    {
+        arc::ProgressLine line;
+        s = arc::RegisterExport::write(folder.certificates(), period, positional.at(1), &count, line.progress());
+    }
     folder.close();
-    if (shown)
-        std::fputc('\n', stderr);
     if (!s.ok())
         return std::fprintf(stderr, "arc8130-export: %s\n", qPrintable(s.detail())), 1;
     std::printf("%d rows written to %s\n", count, qPrintable(positional.at(1)));
