@@ -1,8 +1,11 @@
-// arc8130-demo <programFolder> <demoDataFolder>
+// arc8130-demo [--certificates N] <programFolder> <demoDataFolder>
 // Makes a demo data folder and points the program's set-up file at it, so
-// that a first start opens on working screens.
+// that a first start opens on working screens. With --certificates the
+// folder holds N made-up certificates, to try the program at the size a
+// long-used installation reaches.
 
 #include "DemoFolder.h"
+#include "LargeFolder.h"
 #include "ProgramFolder.h"
 #include "SetupStore.h"
 
@@ -37,9 +40,17 @@ QString describe(const arc::DbStatus &s)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    int certificates = -1;
+    if (args.size() == 5 && args.at(1) == QLatin1String("--certificates")) {
+        bool number = false;
+        certificates = args.at(2).toInt(&number);
+        if (!number || certificates < 0)
+            return fail(QStringLiteral("--certificates takes a count of certificates, not \"%1\"").arg(args.at(2)));
+        args.remove(1, 2);
+    }
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: arc8130-demo <programFolder> <demoDataFolder>"));
+        return fail(QStringLiteral("usage: arc8130-demo [--certificates N] <programFolder> <demoDataFolder>"));
 
     const QString programFolder = args.at(1);
     // The set-up file first: a wrong program folder should not leave a demo
@@ -54,7 +65,9 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("cannot make the folder %1").arg(dataFolder));
     const QString dataPath = arc::ProgramFolder::withSlash(dataFolder);
 
-    if (const arc::DbStatus s = arc::DemoFolder::seed(dataPath); !s.ok())
+    const arc::DbStatus filled =
+        certificates < 0 ? arc::DemoFolder::seed(dataPath) : arc::LargeFolder::generate(dataPath, certificates);
+    if (const arc::DbStatus &s = filled; !s.ok())
         return fail(QStringLiteral("cannot fill %1: %2").arg(dataPath, describe(s)));
     if (const arc::DbStatus s = setup.setDataPath(dataPath); !s.ok())
         return fail(QStringLiteral("cannot store the data folder: %1").arg(describe(s)));

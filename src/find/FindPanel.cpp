@@ -6,6 +6,7 @@
 #include "EntryBox.h"
 #include "FindRequest.h"
 #include "FindResults.h"
+#include "FoundCertificates.h"
 #include "FoldedCopies.h"
 #include "PanelDrag.h"
 #include "ProgressWindow.h"
@@ -90,6 +91,7 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
     m_results = new FindResults(parent ? parent : this);
     PanelDrag::attach(m_results);
     connect(m_results, &FindResults::chosen, this, &FindPanel::showCertificate);
+    connect(m_results, &FindResults::failed, this, &FindPanel::listUnread);
 }
 
 void FindPanel::open()
@@ -176,22 +178,18 @@ void FindPanel::FindRecords()
         m_messages.ask(kNoMatch);
     } else {
         // Show All Records lists nothing: every certificate is no finding.
-        listFound(request.conditions, m_listing);
+        listFound(m_listing);
         emit found();
     }
     close();
 }
 
-void FindPanel::listFound(const std::vector<SearchCondition> &conditions, bool show)
+void FindPanel::listFound(bool show)
 {
-    std::vector<FoundCertificate> found;
-    if (show) {
-        if (const DbStatus s = CertificateSearch::list(m_folder, conditions, found); !s.ok())
-            m_messages.ask({QStringLiteral("The list of certificates found could not be read: %1").arg(s.detail()),
-                            QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Exclamation});
-    }
-    m_results->setFound(found);
-    if (found.empty())
+    if (const DbStatus s = m_results->setFound(show ? std::make_unique<FoundCertificates>(m_folder.header()) : nullptr);
+        !s.ok())
+        listUnread(s);
+    if (m_results->rowCount() == 0)
         return;
     // Beside where the panel stands, inside the window.
     if (QWidget *window = parentWidget()) {
@@ -200,6 +198,12 @@ void FindPanel::listFound(const std::vector<SearchCondition> &conditions, bool s
     }
     m_results->show();
     m_results->raise();
+}
+
+void FindPanel::listUnread(const DbStatus &s)
+{
+    m_messages.ask({QStringLiteral("The list of certificates found could not be read: %1").arg(s.detail()),
+                    QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
 bool FindPanel::showCertificate(qint64 formIndex)

@@ -55,7 +55,8 @@ signals:
 
 private:
     void close();
-    void listFound(const std::vector<SearchCondition> &conditions, bool show);
+    void listFound(bool show);
+    void listUnread(const DbStatus &s);
 
     DataFolder &m_folder;
     MessageBoxes &m_messages;

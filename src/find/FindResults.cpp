@@ -1,33 +1,15 @@
 #include "FindResults.h"
 
-#include "DateText.h"
+#include "FoundCertificatesModel.h"
 #include "ScreenTwips.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace arc {
-
-namespace {
-
-constexpr int kKeyRole = Qt::UserRole + 1;
-// Sorting goes by these, so that dates sort as days, not as their text.
-constexpr int kSortRole = Qt::UserRole + 2;
-
-QStandardItem *cell(const QString &text, const QVariant &sortKey)
-{
-    auto *item = new QStandardItem(text);
-    item->setData(sortKey, kSortRole);
-    item->setEditable(false);
-    return item;
-}
-
-} // namespace
 
 FindResults::FindResults(QWidget *parent) : QFrame(parent)
 {
@@ -48,17 +30,12 @@ FindResults::FindResults(QWidget *parent) : QFrame(parent)
     top->addStretch();
     top->addWidget(closeButton);
 
-    m_model = new QStandardItemModel(0, 6, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Tracking No."), QStringLiteral("Date"),
-                                        QStringLiteral("Organization"), QStringLiteral("Part No."),
-                                        QStringLiteral("Status"), QStringLiteral("Signatory")});
-    m_sorted = new QSortFilterProxyModel(this);
-    m_sorted->setSourceModel(m_model);
-    m_sorted->setSortRole(kSortRole);
-    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    // A page fills the list's height several times over.
+    m_model = new FoundCertificatesModel(100, this);
+    connect(m_model, &FoundCertificatesModel::failed, this, &FindResults::failed);
     table = new QTableView;
     table->setObjectName(QStringLiteral("FindResults"));
-    table->setModel(m_sorted);
+    table->setModel(m_model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -79,36 +56,26 @@ FindResults::FindResults(QWidget *parent) : QFrame(parent)
     hide();
 }
 
-void FindResults::setFound(const std::vector<FoundCertificate> &found)
+DbStatus FindResults::setFound(std::unique_ptr<FoundCertificates> found)
 {
     table->sortByColumn(-1, Qt::AscendingOrder);
-    m_model->removeRows(0, m_model->rowCount());
-    for (const FoundCertificate &c : found) {
-        const QList<QStandardItem *> row{cell(c.tracking, c.tracking),
-                                         cell(c.date.isValid() ? DateText::format(c.date) : QString(), c.date),
-                                         cell(c.organization, c.organization),
-                                         cell(c.partNum, c.partNum),
-                                         cell(c.status, c.status),
-                                         cell(c.signatory, c.signatory)};
-        row[0]->setData(c.formIndex, kKeyRole);
-        m_model->appendRow(row);
-    }
-    count->setText(found.size() == 1 ? QStringLiteral("1 certificate")
-                                     : QStringLiteral("%1 certificates").arg(found.size()));
+    const DbStatus s = m_model->show(std::move(found));
+    const int n = m_model->count();
+    count->setText(n == 1 ? QStringLiteral("1 certificate") : QStringLiteral("%1 certificates").arg(n));
     table->resizeColumnsToContents();
-    if (found.empty()) {
+    if (m_model->rowCount() == 0) {
         hide();
-        return;
+        return s;
     }
     table->selectRow(0);
-    table->setCurrentIndex(m_sorted->index(0, 0));
+    table->setCurrentIndex(m_model->index(0, 0));
+    return s;
 }
 
-qint64 FindResults::keyAt(int row) const
-{
-    return m_sorted->index(row, 0).data(kKeyRole).toLongLong();
-}
+void FindResults::clear() { (void)setFound(nullptr); }
 
-int FindResults::rowCount() const { return m_sorted->rowCount(); }
+qint64 FindResults::keyAt(int row) const { return m_model->keyAt(row); }
+
+int FindResults::rowCount() const { return m_model->rowCount(); }
 
 } // namespace arc

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "CertificateSearch.h"
+#include "DbStatus.h"
 
 #include <QFrame>
-#include <vector>
+#include <memory>
 
 class QLabel;
 class QPushButton;
-class QSortFilterProxyModel;
-class QStandardItemModel;
 class QTableView;
 
 namespace arc {
+
+class FoundCertificates;
+class FoundCertificatesModel;
 
 // What a search found as a list beside the find panel: one row per
 // certificate, sortable by any column, with their count. Double click or
@@ -21,10 +22,11 @@ class FindResults : public QFrame {
 public:
     explicit FindResults(QWidget *parent = nullptr);
 
-    // The rows, in the order given until the user sorts them; an empty list
-    // hides the panel.
-    void setFound(const std::vector<FoundCertificate> &found);
-    void clear() { setFound({}); }
+    // The certificates `found` reads, in the order found until the user
+    // sorts them, read as they are looked at; none found, or null, hides
+    // the panel.
+    DbStatus setFound(std::unique_ptr<FoundCertificates> found);
+    void clear();
     // The key of the certificate shown in `row` as the list is sorted now.
     qint64 keyAt(int row) const;
     int rowCount() const;
@@ -35,10 +37,11 @@ public:
 
 signals:
     void chosen(qint64 formIndex);
+    // A page of the list could not be read.
+    void failed(const DbStatus &status);
 
 private:
-    QStandardItemModel *m_model;
-    QSortFilterProxyModel *m_sorted;
+    FoundCertificatesModel *m_model;
 };
 
 } // namespace arc

@@ -3,11 +3,7 @@
 #include "DataFolder.h"
 #include "FoldedCopies.h"
 #include "SearchText.h"
-#include "SigningBlock.h"
 #include "SqlDialect.h"
-
-#include <QRegularExpression>
-#include <QSqlQuery>
 
 namespace arc {
 
@@ -83,48 +79,6 @@ DbStatus CertificateSearch::show(DataFolder &folder, const std::vector<SearchCon
         s = FoldedCopies::bringUpToDate(folder.certificates());
     if (s.ok())
         s = folder.header().showResult(sql, binds);
-    return s;
-}
-
-DbStatus CertificateSearch::list(DataFolder &folder, const std::vector<SearchCondition> &conditions,
-                                 std::vector<FoundCertificate> &found)
-{
-    found.clear();
-    QString keys;
-    QVariantList binds;
-    DbStatus s = keyQuery(conditions, keys, binds);
-    if (s.ok())
-        s = FoldedCopies::bringUpToDate(folder.certificates());
-    if (!s.ok())
-        return s;
-    const auto firstLine = [](const char *field) {
-        return QStringLiteral("(SELECT l.\"%1\" FROM \"Detail\" l WHERE l.\"FormIndex\" = h.\"FormIndex\" "
-                              "ORDER BY l.rowid LIMIT 1)")
-            .arg(QLatin1String(field));
-    };
-    QSqlQuery q;
-    s = folder.certificates().run(
-        q,
-        QStringLiteral("SELECT h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
-                       "h.\"Name17\", h.\"Name22\", %1, %2 FROM \"Header\" h WHERE h.\"FormIndex\" IN (%3) "
-                       "ORDER BY h.\"FormIndex\"")
-            .arg(firstLine("PartNum"), firstLine("Status"), keys),
-        binds);
-    const auto text = [&q](int column) { return q.value(column).isNull() ? QString() : q.value(column).toString().trimmed(); };
-    // Stored dates are ISO text; another program may have added a time.
-    const auto day = [&q](int column) { return QDate::fromString(q.value(column).toString().left(10), Qt::ISODate); };
-    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    while (s.ok() && q.next()) {
-        FoundCertificate c;
-        c.formIndex = q.value(0).toLongLong();
-        c.tracking = text(1);
-        c.date = day(2).isValid() ? day(2) : day(3);
-        c.organization = text(4).section(lineBreak, 0, 0).trimmed();
-        c.partNum = text(7);
-        c.status = text(8);
-        c.signatory = selectsBlock13(c.status.toUpper()) ? text(5) : text(6);
-        found.push_back(c);
-    }
     return s;
 }
 

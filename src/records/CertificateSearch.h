@@ -40,10 +40,6 @@ public:
     // header view walks what it walked before.
     static DbStatus show(DataFolder &folder, const std::vector<SearchCondition> &conditions);
 
-    // Every certificate meeting the conditions once, in key order.
-    static DbStatus list(DataFolder &folder, const std::vector<SearchCondition> &conditions,
-                         std::vector<FoundCertificate> &found);
-
     // The query selecting the keys, one row per matching line, with its
     // values; ItemNotFound for a field that is not searched.
     static DbStatus keyQuery(const std::vector<SearchCondition> &conditions, QString &sql, QVariantList &binds);

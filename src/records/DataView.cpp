@@ -147,6 +147,17 @@ DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds
     return {};
 }
 
+DbStatus DataView::resultTable(QString &table)
+{
+    table.clear();
+    if (!showsResult())
+        return {};
+    if (DbStatus s = keepResult(); !s.ok())
+        return s;
+    table = SqlDialect::resultTable(m_result, m_db.engine());
+    return {};
+}
+
 void DataView::showWholeTable()
 {
     if (m_result.isEmpty())

@@ -38,6 +38,10 @@ public:
     DbStatus showResult(const QString &keyQuery, const QVariantList &binds = {});
     void showWholeTable();
     bool showsResult() const { return !m_result.isEmpty(); }
+    // The temporary table holding the result walked: its places (`pos`, in
+    // walking order) and keys (`rowkey`), filled again if the connection
+    // was lost. Empty while the whole table is walked.
+    DbStatus resultTable(QString &table);
     // A row stored while a result is walked joins its end, as a row added
     // through the cursor would; nothing changes while the whole table is.
     DbStatus include(qint64 rowId);

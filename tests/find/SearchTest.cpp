@@ -1,5 +1,7 @@
 #include "CertificateStore.h"
 #include "FoldedCopies.h"
+#include "FoundCertificates.h"
+#include "FoundCertificatesModel.h"
 #include "SearchFixture.h"
 
 #include <QSqlQuery>
@@ -195,18 +197,62 @@ TEST_F(SearchTest, CopiesLostOrNeverMadeAreMadeAgainOnOpening)
     }
 }
 
-// The list of results: each certificate once, in key order, with its first line.
+// The list of results: each certificate once, in the order walked, with
+// its first line, read a page at a time; a certificate deleted since the
+// search is passed over.
 TEST_P(SearchOnEngine, TheListOfResultsHoldsEachCertificateFoundOnceWithItsFirstLine)
 {
     const qint64 b = certificate("B", {"K-1", "K-2"}, {{"Date23", "2026-11-30"}, {"Organ1", "Acme\r\nStreet 1"}, {"Name22", "Bob"}});
     certificate("A", {"X"});
     const qint64 c = certificate("C", {"Z", "K-3"}, {{"Date18", "2026-12-09 10:00:00"}, {"Date23", "2026-12-10"}});
+    certificate("D", {"K-4"});
+    const qint64 e = certificate("E", {"K-5"});
+    ASSERT_TRUE(arc::CertificateSearch::show(data, {text("Detail", "PartNum", "k")}).ok());
+    ASSERT_TRUE(other.exec("DELETE FROM \"Header\" WHERE \"Tracking\" = 'D'").ok());
+    arc::FoundCertificates list(data.header());
+    ASSERT_TRUE(list.start().ok());
+    EXPECT_EQ(list.count(), 4);
     std::vector<arc::FoundCertificate> found;
-    const arc::DbStatus s = arc::CertificateSearch::list(data, {text("Detail", "PartNum", "k")}, found);
-    ASSERT_TRUE(s.ok()) << s.detail().toStdString();
+    ASSERT_TRUE(list.more(2, found).ok()); // both of B's lines
+    EXPECT_FALSE(list.atEnd());
+    ASSERT_TRUE(list.more(2, found).ok()); // C, then D that is gone
+    ASSERT_TRUE(list.rest(found).ok());
+    EXPECT_TRUE(list.atEnd());
     const std::vector<arc::FoundCertificate> expected = {{b, "B", QDate(2026, 11, 30), "Acme", "K-1", "", "Bob"},
-                                                         {c, "C", QDate(2026, 12, 9), "", "Z", "", ""}};
+                                                         {c, "C", QDate(2026, 12, 9), "", "Z", "", ""},
+                                                         {e, "E", {}, "", "K-5", "", ""}};
     EXPECT_EQ(found, expected);
+}
+
+// The list shows a page at first and reads on as it is scrolled; a sort
+// reads the rest and sorts every certificate found, the current row
+// following its certificate; sorting by no column gives back the order found.
+TEST_F(SearchTest, TheListReadsOnAsScrolledAndSortsEveryCertificateFound)
+{
+    for (const char *tracking : {"T3", "t1", "T5", "T2", "T4"})
+        certificate(tracking);
+    ASSERT_TRUE(arc::CertificateSearch::show(data, {text("Detail", "PartNum", "p")}).ok());
+    arc::FoundCertificatesModel model(2);
+    ASSERT_TRUE(model.show(std::make_unique<arc::FoundCertificates>(data.header())).ok());
+    const auto column = [&model] {
+        QStringList out;
+        for (int r = 0; r < model.rowCount(); ++r)
+            out << model.index(r, arc::FoundCertificatesModel::Tracking).data().toString();
+        return out;
+    };
+    EXPECT_EQ(model.count(), 5);
+    EXPECT_EQ(column(), (QStringList{"T3", "t1"}));
+    ASSERT_TRUE(model.canFetchMore({}));
+    model.fetchMore({});
+    EXPECT_EQ(column(), (QStringList{"T3", "t1", "T5", "T2"}));
+
+    const QPersistentModelIndex current = model.index(1, 0);
+    model.sort(arc::FoundCertificatesModel::Tracking, Qt::DescendingOrder);
+    EXPECT_EQ(column(), (QStringList{"T5", "T4", "T3", "T2", "t1"}));
+    EXPECT_FALSE(model.canFetchMore({}));
+    EXPECT_EQ(current.row(), 4);
+    model.sort(-1);
+    EXPECT_EQ(column(), (QStringList{"T3", "t1", "T5", "T2", "T4"}));
 }
 
 // A file whose triggers are an earlier version's, which left every row
