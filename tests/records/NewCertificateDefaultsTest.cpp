@@ -29,41 +29,37 @@ protected:
 };
 ARC_ON_BOTH_ENGINES(NewCertificateDefaultsTest);
 
+// Each issue after setting `set`: what the new certificate shows (tracking,
+// invoice, batch, status, authority) and what the row then holds
+// (Tracking, Invoice, Batch, Country). A null counter is never written;
+// switched off, a number is only tidied, and the tidied form stored.
 TEST_P(NewCertificateDefaultsTest, IssuesNumbersAndStoresOnlyCountersThatHoldAValue)
 {
-    setDefaults({{"IncreaseTrack", 1}, {"Tracking", "000099"}, {"IncreaseInv", 1}, {"Invoice", "INV-0042"},
-                 {"IncreaseBatch", 1}, {"Status", "OVERHAULED"}});
-    for (const char *expected : {"000100", "000101"}) {
+    const struct {
+        QVariantMap set;
+        QStringList shownAndStored;
+    } issues[] = {
+        {{{"IncreaseTrack", 1}, {"Tracking", "000099"}, {"IncreaseInv", 1}, {"Invoice", "INV-0042"}, {"IncreaseBatch", 1},
+          {"Status", "OVERHAULED"}},
+         {"000100", "INV-43", "1", "OVERHAULED", "FAA/United States", "000100", "INV-43", "null", "FAA/United States"}},
+        {{}, {"000101", "INV-44", "1", "OVERHAULED", "FAA/United States", "000101", "INV-44", "null", "FAA/United States"}},
+        {{{"Tracking", QVariant()}, {"Country", QVariant()}, {"Status", QVariant()}},
+         {"000001", "INV-45", "1", "NEW", "FAA/United States", "null", "INV-45", "null", "null"}},
+        {{}, {"000001", "INV-46", "1", "NEW", "FAA/United States", "null", "INV-46", "null", "null"}},
+        {{{"IncreaseTrack", 0}, {"Tracking", "12"}, {"IncreaseInv", 0}, {"Invoice", "0042"}},
+         {"000012", "0042", "1", "NEW", "FAA/United States", "000012", "0042", "null", "null"}},
+        {{}, {"000012", "0042", "1", "NEW", "FAA/United States", "000012", "0042", "null", "null"}},
+    };
+    int n = 0;
+    for (const auto &i : issues) {
+        if (!i.set.isEmpty())
+            setDefaults(i.set);
         const auto d = issue();
-        ASSERT_TRUE(d);
-        EXPECT_EQ(d->tracking, expected);
-        EXPECT_EQ(stored("Tracking").toString(), expected);
-        EXPECT_EQ(d->batch, "1");
-        EXPECT_TRUE(stored("Batch").isNull()); // a null counter is never written
-        EXPECT_EQ(d->status, "OVERHAULED");
-    }
-    EXPECT_EQ(stored("Invoice").toString(), "INV-44");
-
-    setDefaults({{"Tracking", QVariant()}, {"Country", QVariant()}, {"Status", QVariant()}});
-    for (int round = 0; round < 2; ++round) {
-        const auto d = issue();
-        ASSERT_TRUE(d);
-        EXPECT_EQ(d->tracking, "000001");
-        EXPECT_TRUE(stored("Tracking").isNull());
-        EXPECT_EQ(d->status, "NEW");
-        EXPECT_EQ(d->country, "FAA/United States");
-        EXPECT_TRUE(stored("Country").isNull());
-    }
-
-    // Switched off: the number is only tidied, and the tidied form stored.
-    setDefaults({{"IncreaseTrack", 0}, {"Tracking", "12"}, {"IncreaseInv", 0}, {"Invoice", "0042"}});
-    for (int round = 0; round < 2; ++round) {
-        const auto d = issue();
-        ASSERT_TRUE(d);
-        EXPECT_EQ(d->tracking, "000012");
-        EXPECT_EQ(stored("Tracking").toString(), "000012");
-        EXPECT_EQ(d->invoice, "0042");
-        EXPECT_EQ(stored("Invoice").toString(), "0042");
+        ASSERT_TRUE(d) << "issue " << n;
+        QStringList got{d->tracking, d->invoice, d->batch, d->status, d->country};
+        for (const char *field : {"Tracking", "Invoice", "Batch", "Country"})
+            got << (stored(field).isNull() ? "null" : stored(field).toString());
+        EXPECT_EQ(got, i.shownAndStored) << "issue " << n++;
     }
 
     // Without a Defaults row nothing is issued, and no row is made.
