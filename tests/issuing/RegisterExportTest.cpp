@@ -4,11 +4,11 @@
 #include "CsvText.h"
 #include "OpenedSource.h"
 #include "PrintTo.h"
+#include "ProgramRun.h"
 #include "RegisterExport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 namespace {
 
@@ -85,16 +85,6 @@ protected:
         EXPECT_TRUE(s.ok()) << s.detail().toStdString();
         return out;
     }
-    // Standard error apart: the count of rows written goes to standard output.
-    int run(const QStringList &args)
-    {
-        QProcess p;
-        p.start(QStringLiteral(EXPORT_EXE), args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        errors = p.readAllStandardError();
-        return p.exitCode();
-    }
-    QByteArray errors;
 };
 
 TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificates)
@@ -115,8 +105,9 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
 
     // The command writes the same register, marked as UTF-8.
     const QString file = folder() + "register.csv";
-    EXPECT_EQ(run({source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"}), 0);
-    EXPECT_EQ(errors, "") << "no progress line when standard error is no terminal";
+    const ProgramRun wrote = ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"});
+    EXPECT_EQ(wrote.exit, 0) << wrote.said.toStdString();
+    EXPECT_EQ(wrote.errors, "") << "no progress line when standard error is no terminal: the count goes to standard output";
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
 
     // Stopped even after the last row, the file stays as it was, or absent.
@@ -129,8 +120,8 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
     EXPECT_FALSE(QFile::exists(absent));
     EXPECT_EQ(QDir(folder()).entryList({"*.csv*"}, QDir::Files), QStringList{"register.csv"}) << "no leftover";
-    EXPECT_EQ(run({source(), file, "--from", "yesterday"}), 2);
-    EXPECT_EQ(run({source()}), 2);
+    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "yesterday"}).exit, 2);
+    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source()}).exit, 2);
 }
 
 ARC_ON_BOTH_ENGINES(RegisterExportOnEngine);

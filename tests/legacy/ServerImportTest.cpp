@@ -4,36 +4,13 @@
 #include "Statements.h"
 #include "StoredFiles.h"
 #include "OpenedSource.h"
+#include "ProgramRun.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 using namespace arc;
 
-namespace {
-
-struct ImportRun {
-    int exitCode = -1;
-    QString output;
-    QByteArray errors; // standard error alone
-};
-
-ImportRun importInto(const QString &folder, const QString &uri, const QString &temporaryFolder = {})
-{
-    QProcess p;
-    if (!temporaryFolder.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TMPDIR", temporaryFolder);
-        p.setProcessEnvironment(env);
-    }
-    p.start(IMPORT_EXE, {folder, uri});
-    p.waitForFinished(120000);
-    const QByteArray errors = p.readAllStandardError();
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + errors), errors};
-}
-
-} // namespace
 
 // Each test moves a folder of its own into a schema of its own.
 using ServerImportTest = DataSourceTest;
@@ -69,10 +46,10 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     writeFile(folder() + "Issued/000001_1_20261205T140309Z.pdf", "%PDF-1.4 issued");
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
 
-    const ImportRun run = importInto(folder(), source());
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     for (const char *said : {"Header: 2 rows", "Files: 1 signature bitmaps", "Files: 1 issued pages"})
-        EXPECT_TRUE(run.output.contains(said)) << run.output.toStdString();
+        EXPECT_TRUE(run.said.contains(said)) << run.said.toStdString();
     EXPECT_EQ(run.errors, "") << "no progress line where standard error is no terminal";
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
 
@@ -103,9 +80,9 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
         EXPECT_EQ(savedAsNew(server, CertificateEntries{}), kept + 1) << "the counter goes on after the largest key moved";
     }
 
-    const ImportRun again = importInto(folder(), source());
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_TRUE(again.output.contains("must be empty")) << again.output.toStdString();
+    const ProgramRun again = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    EXPECT_EQ(again.exit, 1);
+    EXPECT_TRUE(again.said.contains("must be empty")) << again.said.toStdString();
     DataFolder server;
     ASSERT_TRUE(server.open(source()).ok());
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 3);
@@ -117,15 +94,15 @@ TEST_P(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
 {
     ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
-    const ImportRun run = importInto(folder(), source());
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
     EXPECT_FALSE(QFileInfo::exists(folder() + "access-originals"));
 
     DataFolder server;
     ASSERT_TRUE(server.open(source()).ok());
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 300);
-    EXPECT_TRUE(run.output.contains("Header: 300 rows")) << run.output.toStdString();
+    EXPECT_TRUE(run.said.contains("Header: 300 rows")) << run.said.toStdString();
     QList<Statement> statements;
     ASSERT_TRUE(Statements::read(server.reference(), statements).ok());
     EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
@@ -176,11 +153,11 @@ TEST_P(ServerImportTest, EveryValueArrivesAsItWasOrAsTheFolderConversionTakesIt)
         ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking, Invoice) VALUES ('wide', ?)", {QString(60, 'W')}).ok());
         ASSERT_TRUE(made.data.reference().exec("INSERT INTO Agents (Name, Password) VALUES ('Pat', 'pat-plain')").ok());
     }
-    const ImportRun run = importInto(local, source(), temporary);
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {local, source()}, {}, {"TMPDIR=" + temporary});
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     for (const char *said : {"field Header.Invoice widened from 40 to 60 characters",
                              "field Header.Remarks: 1 NUL characters removed"})
-        EXPECT_TRUE(run.output.contains(said)) << run.output.toStdString();
+        EXPECT_TRUE(run.said.contains(said)) << run.said.toStdString();
     EXPECT_EQ(QDir(temporary).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
 
     DataFolder server;
