@@ -102,10 +102,6 @@ TEST_P(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
     DataFolder server;
     ASSERT_TRUE(server.open(source()).ok());
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 300);
-    EXPECT_TRUE(run.said.contains("Header: 300 rows")) << run.said.toStdString();
-    QList<Statement> statements;
-    ASSERT_TRUE(Statements::read(server.reference(), statements).ok());
-    EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
 }
 
 // What the bulk load must carry exactly: the characters its text form
