@@ -3,7 +3,6 @@
 
 #include "BatchCopies.h"
 #include "OpenedSource.h"
-#include "PrintTo.h"
 #include "SignedEntries.h"
 
 #include <QSqlQuery>
