@@ -39,6 +39,7 @@ CheckedCertificate repair()
 
 struct Case {
     const char *name;
+    CheckedCertificate (*base)(); // a new part's certificate or a repair's
     std::function<void(CheckedCertificate &)> change;
     QStringList expected;
 };
@@ -47,47 +48,44 @@ void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
 class CheckCase : public testing::TestWithParam<Case> {};
 
 const Case kCases[] = {
-    {"complete_new_part", [](CheckedCertificate &) {}, {}},
-    {"complete_repair", [](CheckedCertificate &c) { c = repair(); }, {}},
-    {"new_and_maintenance_items_mixed",
+    {"complete_new_part", complete, [](CheckedCertificate &) {}, {}},
+    {"complete_repair", repair, [](CheckedCertificate &) {}, {}},
+    {"new_and_maintenance_items_mixed", complete,
      [](CheckedCertificate &c) {
          c.entries.lines[1] = {"2", "Seal", "PN-8", "2", "", "REPAIRED", {}};
          c.entries.lines[2] = {"3", "Valve", "PN-9", "1", "", "PROTOTYPE", {}};
      },
      {"Block 11: items 1 and 3 are new (NEW or PROTOTYPE) but item 2 is maintenance; new and maintenance releases may "
       "not share one form."}},
-    {"both_13a_boxes", [](CheckedCertificate &c) { c.entries.nonApprovedDesign = true; c.entries.remarks = "Data: X"; },
+    {"both_13a_boxes", complete, [](CheckedCertificate &c) { c.entries.nonApprovedDesign = true; c.entries.remarks = "Data: X"; },
      {"Block 13a: tick exactly one of \"Approved design\" and \"Non-approved design\"."}},
-    {"no_13a_box", [](CheckedCertificate &c) { c.entries.approvedDesign = false; },
+    {"no_13a_box", complete, [](CheckedCertificate &c) { c.entries.approvedDesign = false; },
      {"Block 13a: tick exactly one of \"Approved design\" and \"Non-approved design\"."}},
-    {"no_14a_box", [](CheckedCertificate &c) { c = repair(); c.entries.cfrReturnToService = false; },
+    {"no_14a_box", repair, [](CheckedCertificate &c) { c.entries.cfrReturnToService = false; },
      {"Block 14a: tick \"14 CFR 43.9 Return to Svs\", \"Other reg specified in 12\" or both."}},
-    {"other_regulation_without_remarks", [](CheckedCertificate &c) { c = repair(); c.entries.otherRegulation = true; },
+    {"other_regulation_without_remarks", repair, [](CheckedCertificate &c) { c.entries.otherRegulation = true; },
      {"Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty."}},
-    {"export_disclaimers_the_faa_forbids_in_any_case",
+    {"export_disclaimers_the_faa_forbids_in_any_case", complete,
      [](CheckedCertificate &c) { c.entries.remarks = "This form is Not An Export Approval\r\nDOMESTIC SHIPMENT ONLY"; },
      {"Block 12: \"not an export approval\" may not be added to the form (FAA policy memorandum AIR100-16-110-PM04); "
       "remove it.",
       "Block 12: \"domestic shipment only\" may not be added to the form (FAA policy memorandum AIR100-16-110-PM04); "
       "remove it."}},
-    {"other_regulation_without_another_authoritys_statement",
+    {"other_regulation_without_another_authoritys_statement", repair,
      [](CheckedCertificate &c) {
-         c = repair();
          c.entries.otherRegulation = true;
          c.entries.remarks = "Overhauled per CMM 29-10-01";
      },
      {"Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 holds no statement of another "
       "authority."}},
-    {"other_regulation_with_a_stored_statement_wrapped_over_two_lines",
+    {"other_regulation_with_a_stored_statement_wrapped_over_two_lines", repair,
      [](CheckedCertificate &c) {
-         c = repair();
          c.entries.otherRegulation = true;
          c.entries.remarks = "Overhauled\nReleased to service under EASA\nAcceptance Certificate number: FR.145.7";
      },
      {}},
-    {"dual_release_of_rebuilt_items",
+    {"dual_release_of_rebuilt_items", repair,
      [](CheckedCertificate &c) {
-         c = repair();
          c.entries.otherRegulation = true;
          c.entries.remarks = "also released under the shop's FAA statement";
          c.entries.lines[0].status = "Rebuilt";
@@ -95,7 +93,7 @@ const Case kCases[] = {
          c.entries.lines[2] = {"3", "Valve", "PN-9", "1", "", "REBUILT", {}};
      },
      {"Block 12: a dual release (both 14a boxes ticked) is not accepted for items 1 and 3 with status \"REBUILT\"."}},
-    {"required_boxes_blank",
+    {"required_boxes_blank", complete,
      [](CheckedCertificate &c) {
          c.entries.country = " ";
          c.entries.tracking = "";
@@ -103,13 +101,13 @@ const Case kCases[] = {
      },
      {"Block 1: the approving authority and country are missing.", "Block 3: the form tracking number is missing.",
       "Block 4: the organisation's name and address are missing."}},
-    {"no_item_at_all", [](CheckedCertificate &c) { c.entries.lines = {}; c.entries.lines[0].status = "NEW"; },
+    {"no_item_at_all", complete, [](CheckedCertificate &c) { c.entries.lines = {}; c.entries.lines[0].status = "NEW"; },
      {"Block 6: the certificate has no item."}},
-    {"an_item_missing_its_entries",
+    {"an_item_missing_its_entries", complete,
      [](CheckedCertificate &c) { c.entries.lines[1] = {"2", " ", "", "", "SN-2", "", {}}; },
      {"Block 7: item 2 has no description.", "Block 8: item 2 has no part number.", "Block 9: item 2 has no quantity.",
       "Block 11: item 2 has no status."}},
-    {"block_13_unsigned",
+    {"block_13_unsigned", complete,
      [](CheckedCertificate &c) {
          c.entries.block13dName = "";
          c.entries.block13cNumber = " ";
@@ -118,54 +116,50 @@ const Case kCases[] = {
      {"Block 13d: the name of the person signing is missing.",
       "Block 13c: the approval/authorization number is missing.",
       "Block 13e: \"12/05/2026\" is not a date written DD/MMM/YYYY."}},
-    {"block_14_dated_in_the_future", [](CheckedCertificate &c) { c = repair(); c.entries.block14eDate = "08/Dec/2026"; },
+    {"block_14_dated_in_the_future", repair, [](CheckedCertificate &c) { c.entries.block14eDate = "08/Dec/2026"; },
      {"Block 14e: 08/Dec/2026 is in the future."}},
-    {"block_14_without_certificate_number_or_date",
+    {"block_14_without_certificate_number_or_date", repair,
      [](CheckedCertificate &c) {
-         c = repair();
          c.entries.block14cNumber = "";
          c.entries.block14eDate = "";
      },
      {"Block 14c: the certificate number is missing.", "Block 14e: the date is missing."}},
-    {"tracking_number_used_twice", [](CheckedCertificate &c) { c.trackingUsedElsewhere = true; },
+    {"tracking_number_used_twice", complete, [](CheckedCertificate &c) { c.trackingUsedElsewhere = true; },
      {"Block 3: tracking number 000042 is also used by another stored certificate."}},
-    {"text_the_page_cannot_hold",
+    {"text_the_page_cannot_hold", complete,
      [](CheckedCertificate &c) { c.cut = {"Block 12: the remarks do not fit on the page."}; },
      {"Block 12: the remarks do not fit on the page."}},
     // The EASA and UK forms: their own tick boxes and status words, lines
     // numbered, "N/A" for no serial number, a prototype's design data.
-    {"easa_form_names_its_own_14a_boxes",
+    {"easa_form_names_its_own_14a_boxes", repair,
      [](CheckedCertificate &c) {
-         c = repair();
          c.entries.form = "EASA Form 1 (maintenance)";
          c.entries.cfrReturnToService = false;
      },
      {"Block 14a: tick \"Part-145.A.50 Release to Service\", \"Other regulation specified in block 12\" or both."}},
-    {"easa_maintenance_form_with_a_status_it_does_not_allow",
+    {"easa_maintenance_form_with_a_status_it_does_not_allow", repair,
      [](CheckedCertificate &c) {
-         c = repair();
          c.entries.form = "EASA Form 1 (maintenance)";
          c.entries.lines[0].status = "Inspected";
      },
      {"Block 11: \"INSPECTED\" (item 1) is not a status the EASA Form 1 (maintenance) allows: \"OVERHAULED\", "
       "\"REPAIRED\", \"INSPECTED/TESTED\" and \"MODIFIED\"."}},
-    {"uk_form_lines_without_numbers_or_serial_numbers",
+    {"uk_form_lines_without_numbers_or_serial_numbers", repair,
      [](CheckedCertificate &c) {
-         c = repair();
          c.entries.form = "UK CAA Form 1 (maintenance)";
          c.entries.lines[1] = {"", "Seal", "PN-8", "2", " ", "REPAIRED", {}};
          c.entries.lines[2] = {" ", "Valve", "PN-9", "1", "N/A", "OVERHAULED", {}};
      },
      {"Block 6: lines 2 and 3 have no item number; with more than one line, each is numbered.",
       "Block 10: item 2 has no serial number; enter \"N/A\" when it carries none."}},
-    {"easa_production_prototype_made_new_without_its_design_data",
+    {"easa_production_prototype_made_new_without_its_design_data", complete,
      [](CheckedCertificate &c) {
          c.entries.form = "EASA Form 1 (production)";
          c.entries.remarks = "Re-certified from PROTOTYPE, see design data";
      },
      {"Block 12: item 1 re-certified from \"PROTOTYPE\" to \"NEW\" needs the statement of the approved design data "
       "(TC/STC number and revision), with \"Approved design data\" ticked."}},
-    {"easa_production_prototype_made_new_under_its_tc",
+    {"easa_production_prototype_made_new_under_its_tc", complete,
      [](CheckedCertificate &c) {
          c.entries.form = "EASA Form 1 (production)";
          c.entries.remarks = "Re-certified from PROTOTYPE: design data approved under TC EASA.A.123 revision 4";
@@ -177,7 +171,7 @@ const Case kCases[] = {
 
 TEST_P(CheckCase, YieldsExactlyItsFinding)
 {
-    CheckedCertificate c = complete();
+    CheckedCertificate c = GetParam().base();
     GetParam().change(c);
     EXPECT_EQ(CertificateCheck::findings(c), GetParam().expected);
 }

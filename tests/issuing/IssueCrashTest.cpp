@@ -10,7 +10,6 @@
 #include "TempFolder.h"
 
 #include <QCryptographicHash>
-#include <QDirIterator>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 

@@ -4,11 +4,12 @@
 #include "CsvText.h"
 #include "OpenedSource.h"
 #include "PrintTo.h"
+#include "ProgramRun.h"
 #include "RegisterExport.h"
+#include "SignedEntries.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 namespace {
 
@@ -43,40 +44,36 @@ protected:
         OpenedSourceTest::SetUp();
         if (HasFatalFailure())
             return;
-        // Two lines, block 13; one line, block 14 and issued; neither date nor line.
-        const qint64 a = header({{"Tracking", "000001"}, {"Date18", "2026-12-01"}, {"Name17", "Ann"},
-                                 {"Name22", "Bob"}, {"Organ1", QString::fromUtf8("Müller, \"Aero\"\r\nStreet 1")}});
-        line(a, {{"Item", "1"}, {"PartNum", "P-1"}, {"SerialNum", "S1"}, {"Quantity", "1"}, {"Status", "NEW"}});
-        line(a, {{"Item", "2"}, {"PartNum", "P-2"}, {"Quantity", "3"}, {"Status", "REPAIRED"}});
-        const qint64 b = header({{"Tracking", "000002"}, {"Date23", "2026-12-10 09:30:00"}, {"Name17", "Ann"},
-                                 {"Name22", "Bob"}, {"Organ1", "Skyparts"}, {"Form", "EASA Form 1 (maintenance)"}});
-        line(b, {{"Item", "1"}, {"PartNum", "V-9"}, {"Status", "REPAIRED"}});
+        // Two lines, block 13; one line, block 14 and issued, its day written
+        // by another program with a time; neither date nor line.
+        arc::CertificateEntries e;
+        e.tracking = "000001";
+        e.block13eDate = "01/Dec/2026";
+        e.block13dName = "Ann";
+        e.block14dName = "Bob";
+        e.organ1 = QString::fromUtf8("Müller, \"Aero\"\nStreet 1");
+        e.lines[0] = {"1", "", "P-1", "1", "S1", "NEW", {}};
+        e.lines[1] = {"2", "", "P-2", "3", "", "REPAIRED", {}};
+        savedAsNew(data, e);
+        e.tracking = "000002";
+        e.block13eDate.clear();
+        e.organ1 = "Skyparts";
+        e.form = "EASA Form 1 (maintenance)";
+        e.lines[0] = {"1", "", "V-9", "", "", "REPAIRED", {}};
+        e.lines[1] = {};
+        const qint64 b = savedAsNew(data, e);
+        ASSERT_TRUE(data.certificates()
+                        .exec("UPDATE \"Header\" SET \"Date23\" = ? WHERE \"FormIndex\" = ?", {"2026-12-10 09:30:00", b})
+                        .ok());
         for (const char *at : {"2026-12-11T08:00:00Z", "2026-12-10T10:00:00Z"})
             ASSERT_TRUE(data.certificates()
                             .exec("INSERT INTO \"IssueLog\" (\"FormIndex\", \"IssuedAt\", \"PdfFile\", \"PdfSha256\") "
                                   "VALUES (?, ?, ?, ?)",
                                   {b, at, QString("000002_%1.pdf").arg(at), QString("hash-%1").arg(at)})
                             .ok());
-        header({{"Tracking", "000003"}});
-    }
-    qint64 header(const QVariantMap &values)
-    {
-        insert("Header", values);
-        return data.certificates().scalar("SELECT max(\"FormIndex\") FROM \"Header\"").toLongLong();
-    }
-    void line(qint64 key, QVariantMap values)
-    {
-        values.insert("FormIndex", key);
-        insert("Detail", values);
-    }
-    void insert(const QString &table, const QVariantMap &values)
-    {
-        QStringList fields, marks;
-        for (const QString &f : values.keys())
-            fields << '"' + f + '"', marks << "?";
-        const arc::DbStatus s = data.certificates().exec(
-            QString("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(table, fields.join(", "), marks.join(", ")), values.values());
-        ASSERT_TRUE(s.ok()) << s.detail().toStdString();
+        e = {};
+        e.tracking = "000003";
+        savedAsNew(data, e);
     }
     std::vector<QStringList> rows(QDate from = {}, QDate to = {})
     {
@@ -85,16 +82,6 @@ protected:
         EXPECT_TRUE(s.ok()) << s.detail().toStdString();
         return out;
     }
-    // Standard error apart: the count of rows written goes to standard output.
-    int run(const QStringList &args)
-    {
-        QProcess p;
-        p.start(QStringLiteral(EXPORT_EXE), args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        errors = p.readAllStandardError();
-        return p.exitCode();
-    }
-    QByteArray errors;
 };
 
 TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificates)
@@ -115,8 +102,9 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
 
     // The command writes the same register, marked as UTF-8.
     const QString file = folder() + "register.csv";
-    EXPECT_EQ(run({source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"}), 0);
-    EXPECT_EQ(errors, "") << "no progress line when standard error is no terminal";
+    const ProgramRun wrote = ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"});
+    EXPECT_EQ(wrote.exit, 0) << wrote.said.toStdString();
+    EXPECT_EQ(wrote.errors, "") << "no progress line when standard error is no terminal: the count goes to standard output";
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
 
     // Stopped even after the last row, the file stays as it was, or absent.
@@ -129,8 +117,8 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
     EXPECT_FALSE(QFile::exists(absent));
     EXPECT_EQ(QDir(folder()).entryList({"*.csv*"}, QDir::Files), QStringList{"register.csv"}) << "no leftover";
-    EXPECT_EQ(run({source(), file, "--from", "yesterday"}), 2);
-    EXPECT_EQ(run({source()}), 2);
+    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "yesterday"}).exit, 2);
+    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source()}).exit, 2);
 }
 
 ARC_ON_BOTH_ENGINES(RegisterExportOnEngine);

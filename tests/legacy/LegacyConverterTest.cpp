@@ -5,14 +5,13 @@
 #include "LegacyFolder.h"
 #include "MdbExport.h"
 #include "Passwords.h"
+#include "ProgramRun.h"
 #include "Statements.h"
 #include "TempFolder.h"
 
-#include <QFileInfo>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 using namespace arc;
 
@@ -137,9 +136,8 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
 // (killed before the point of no return) or finishes the move.
 TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
 {
-    QDir().mkpath(folder() + "whole");
-    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
-        QFile::copy(folder() + name, folder() + "whole/" + name);
+    ASSERT_TRUE(QDir().mkpath(folder() + "whole/"));
+    ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder() + "whole/"));
     const QByteArray whole = mdbtools({CHILD_EXE, "convert-steps", folder() + "whole", "0"});
     const int done = whole.indexOf("done ");
     ASSERT_GE(done, 0) << whole.toStdString();
@@ -153,19 +151,15 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
         stops << stop;
     for (int stop : stops) {
         const QString at = QStringLiteral("%1stop%2/").arg(folder()).arg(stop);
-        QDir().mkpath(at);
-        for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
-            QFile::copy(folder() + name, at + name);
+        ASSERT_TRUE(QDir().mkpath(at));
+        ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(at));
         const KilledChild killed = KilledChild::run(CHILD_EXE, {"convert-steps", at, QString::number(stop)}, stop + 1, 0);
         ASSERT_TRUE(killed.killedWhileRunning) << "step " << stop;
         EXPECT_FALSE(DataFolder::isUnstarted(at)) << "step " << stop;
 
-        QProcess again;
-        again.start(IMPORT_EXE, {at});
-        again.waitForFinished(120000);
-        const QString said = QString::fromUtf8(again.readAllStandardOutput());
-        EXPECT_EQ(again.exitCode(), 0) << "step " << stop << ": " << said.toStdString();
-        EXPECT_FALSE(said.contains("nothing to convert")) << "step " << stop;
+        const ProgramRun again = ProgramRun::of(IMPORT_EXE, {at});
+        EXPECT_EQ(again.exit, 0) << "step " << stop << ": " << again.said.toStdString();
+        EXPECT_FALSE(again.said.contains("nothing to convert")) << "step " << stop;
         EXPECT_EQ(QDir(at).entryList(QDir::Files), (QStringList{"VELLORAN.MDB", "VELLORANA.MDB"})) << "step " << stop;
         for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
             EXPECT_EQ(readFile(at + "access-originals/" + name), readFile(fixture(name))) << "step " << stop;
@@ -226,12 +220,8 @@ TEST_P(DamagedAccessFile, IsRefusedAndTheFolderLeftExactlyAsItWas)
     EXPECT_TRUE(said.contains("Nothing in")) << said.toStdString();
     EXPECT_TRUE(said.contains(d.why)) << said.toStdString();
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    EXPECT_EQ(readFile(folder() + d.file), bytes);
-    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"}) {
-        if (QString(name) != d.file) {
-            EXPECT_EQ(readFile(folder() + name), readFile(fixture(name))) << name;
-        }
-    }
+    for (const char *name : {"VELLORAN.MDB", "VELLORANA.MDB"})
+        EXPECT_EQ(readFile(folder() + name), QString(name) == d.file ? bytes : readFile(fixture(name))) << name;
 }
 
 // Pages of the fixture: its catalogue, table definitions and data pages.

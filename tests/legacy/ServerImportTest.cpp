@@ -1,72 +1,33 @@
-#include "CertificateStore.h"
-#include "DataFolder.h"
 #include "LegacyFolder.h"
 #include "Passwords.h"
-#include "ServerImport.h"
 #include "SignedEntries.h"
 #include "Statements.h"
 #include "StoredFiles.h"
-#include "TestServer.h"
+#include "OpenedSource.h"
+#include "ProgramRun.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 using namespace arc;
 
-namespace {
 
-struct ImportRun {
-    int exitCode = -1;
-    QString output;
-    QByteArray errors; // standard error alone
-};
-
-ImportRun importInto(const QString &folder, const QString &uri, const QString &temporaryFolder = {})
-{
-    QProcess p;
-    if (!temporaryFolder.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TMPDIR", temporaryFolder);
-        p.setProcessEnvironment(env);
-    }
-    p.start(IMPORT_EXE, {folder, uri});
-    p.waitForFinished(120000);
-    const QByteArray errors = p.readAllStandardError();
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + errors), errors};
-}
-
-} // namespace
-
-class ServerImportTest : public TempFolderTest {
-protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
-        m_uri = TestServer::freshSchema(m_schema);
-        ASSERT_FALSE(m_uri.isEmpty());
-    }
-    void TearDown() override { TestServer::dropSchema(m_schema); }
-    QString m_uri, m_schema;
-};
+// Each test moves a folder of its own into a schema of its own.
+using ServerImportTest = DataSourceTest;
+INSTANTIATE_TEST_SUITE_P(Server, ServerImportTest, ::testing::Values(Engine::PostgreSQL), engineName);
 
 // Every row with its keys, the counter going on after the largest key, the
 // signature bitmaps, and the folder left byte for byte as it was; a server
 // that already holds data is refused and stays as it was.
-TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
+TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
 {
-    ASSERT_TRUE(DataFolder::create(folder()).ok());
     qint64 kept = 0;
     {
-        DataFolder data;
-        ASSERT_TRUE(data.open(folder()).ok());
-        CertificateEntries e = signedEntries();
-        e.organ1 = "Müller \"Valve\"\nWorks";
-        for (const char *tracking : {"000001", "000002", "000003"}) {
-            e.tracking = tracking;
-            kept = savedAsNew(data, e);
-        }
+        OpenedSource made;
+        ASSERT_NO_FATAL_FAILURE(made.open(Engine::SQLite, folder()));
+        DataFolder &data = made.data;
+        for (const char *tracking : {"000001", "000002", "000003"})
+            kept = savedAsNew(data, signedEntries(tracking));
         ASSERT_TRUE(data.certificates().exec("DELETE FROM Header WHERE Tracking = '000002'").ok());
         ASSERT_TRUE(data.reference()
                         .exec("INSERT INTO Agents (Name, Password, ElectronicSign, Administrator) VALUES ('Pat', 'h', "
@@ -85,22 +46,21 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     writeFile(folder() + "Issued/000001_1_20261205T140309Z.pdf", "%PDF-1.4 issued");
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
 
-    const ImportRun run = importInto(folder(), m_uri);
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     for (const char *said : {"Header: 2 rows", "Files: 1 signature bitmaps", "Files: 1 issued pages"})
-        EXPECT_TRUE(run.output.contains(said)) << run.output.toStdString();
+        EXPECT_TRUE(run.said.contains(said)) << run.said.toStdString();
     EXPECT_EQ(run.errors, "") << "no progress line where standard error is no terminal";
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
 
     {
         DataFolder server;
-        ASSERT_TRUE(server.open(m_uri).ok());
+        ASSERT_TRUE(server.open(source()).ok());
         Database &db = server.certificates();
         EXPECT_EQ(db.scalar("SELECT string_agg(\"Tracking\" || ':' || \"FormIndex\", ',' ORDER BY \"FormIndex\") FROM "
                             "\"Header\"")
                       .toString(),
                   QString("000001:1,000003:%1").arg(kept));
-        EXPECT_EQ(db.scalar("SELECT \"Organ1\" FROM \"Header\" LIMIT 1").toString(), "Müller \"Valve\"\r\nWorks");
         EXPECT_EQ(db.scalar("SELECT \"Date18\" || ' ' || \"New\" FROM \"Header\" LIMIT 1").toString(), "2026-12-05 1");
         EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Detail\"").toInt(), 6) << "lines are moved as they are stored";
         EXPECT_EQ(db.scalar("SELECT count(*) || ' ' || max(\"Tracking\") FROM \"Defaults\"").toString(), "1 000003");
@@ -117,86 +77,41 @@ TEST_F(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                   "SHOP TEXT")
             << "the shop's statements replace the defaults the server started with";
 
-        CertificateStore store(server);
-        qint64 next = 0;
-        ASSERT_TRUE(store.save(CertificateEntries{}, true, next).ok());
-        EXPECT_EQ(next, kept + 1) << "the counter goes on after the largest key moved";
+        EXPECT_EQ(savedAsNew(server, CertificateEntries{}), kept + 1) << "the counter goes on after the largest key moved";
     }
 
-    const ImportRun again = importInto(folder(), m_uri);
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_TRUE(again.output.contains("must be empty")) << again.output.toStdString();
+    const ProgramRun again = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    EXPECT_EQ(again.exit, 1);
+    EXPECT_TRUE(again.said.contains("must be empty")) << again.said.toStdString();
     DataFolder server;
-    ASSERT_TRUE(server.open(m_uri).ok());
+    ASSERT_TRUE(server.open(source()).ok());
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 3);
-}
-
-// What the folder conversion accepts, the server accepts the same way: a
-// text longer than its field widens the field, a NUL character goes, both
-// reported; a password an earlier version kept in clear goes in only as
-// its hash. The working copy is gone afterwards, as is one a killed import
-// left behind.
-TEST_F(ServerImportTest, OverlongTextsNulsAndPlainPasswordsGoInAsTheFolderConversionTakesThem)
-{
-    QDir().mkpath(folder() + "data");
-    ASSERT_TRUE(DataFolder::create(folder() + "data/").ok());
-    {
-        DataFolder data;
-        ASSERT_TRUE(data.open(folder() + "data/").ok());
-        ASSERT_TRUE(data.reference().exec("INSERT INTO Agents (Name, Password) VALUES ('Pat', 'pat-plain')").ok());
-        Database &db = data.certificates();
-        ASSERT_TRUE(db.exec("PRAGMA ignore_check_constraints = ON").ok());
-        ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking, Invoice, Remarks) VALUES ('000001', ?, 'a' || char(0) || 'b')",
-                            {QString(60, 'W')})
-                        .ok());
-    }
-    const QString temporary = folder() + "tmp/";
-    QDir().mkpath(temporary + "arc8130-import-left");
-    writeFile(temporary + "arc8130-import-left/VELLORANA.MDB", "a killed import's copy");
-
-    const ImportRun run = importInto(folder() + "data/", m_uri, temporary);
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
-    for (const char *said : {"field Header.Invoice widened from 40 to 60 characters",
-                             "field Header.Remarks: 1 NUL characters removed"})
-        EXPECT_TRUE(run.output.contains(said)) << run.output.toStdString();
-    EXPECT_EQ(QDir(temporary).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
-
-    DataFolder server;
-    ASSERT_TRUE(server.open(m_uri).ok());
-    EXPECT_EQ(server.certificates().scalar("SELECT \"Invoice\" FROM \"Header\"").toString(), QString(60, 'W'));
-    EXPECT_EQ(server.certificates().scalar("SELECT \"Remarks\" FROM \"Header\"").toString(), "ab");
-    const QString stored = server.reference().scalar("SELECT \"Password\" FROM \"Agents\" WHERE \"Name\" = 'Pat'").toString();
-    EXPECT_TRUE(Passwords::isHash(stored)) << stored.toStdString();
-    EXPECT_EQ(Passwords::verify(stored, "pat-plain"), Passwords::Verdict::Right);
-    // The widened field takes what it was widened for, and no more.
-    EXPECT_TRUE(server.certificates().exec("UPDATE \"Header\" SET \"Invoice\" = ?", {QString(60, 'V')}).ok());
-    EXPECT_FALSE(server.certificates().exec("UPDATE \"Header\" SET \"Invoice\" = ?", {QString(61, 'V')}).ok());
 }
 
 // The earlier program's Access files go in directly; the folder keeps them
 // where they are, unconverted.
-TEST_F(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
+TEST_P(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
 {
     ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
-    const ImportRun run = importInto(folder(), m_uri);
-    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
     EXPECT_FALSE(QFileInfo::exists(folder() + "access-originals"));
 
     DataFolder server;
-    ASSERT_TRUE(server.open(m_uri).ok());
+    ASSERT_TRUE(server.open(source()).ok());
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 300);
-    EXPECT_TRUE(run.output.contains("Header: 300 rows")) << run.output.toStdString();
-    QList<Statement> statements;
-    ASSERT_TRUE(Statements::read(server.reference(), statements).ok());
-    EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
 }
 
 // What the bulk load must carry exactly: the characters its text form
 // escapes or gives a meaning, nulls apart from empty texts, texts beyond
-// ASCII, dates and numbers. The search copies are all folded by the time
-// the import ends.
+// ASCII, dates and numbers. What the folder conversion accepts, the server
+// accepts the same way: a text longer than its field widens the field, a
+// NUL character goes, both reported; a password an earlier version kept in
+// clear goes in only as its hash. The search copies are all folded by the
+// time the import ends; the working copy is gone, as is one a killed import
+// left behind.
 struct Carried {
     const char *name;
     QVariant stored;  // Header.Remarks in the folder
@@ -215,25 +130,34 @@ const Carried kCarried[] = {
     {"NUL character", QString("a") + QChar(0) + "b", "ab"},
 };
 
-TEST_F(ServerImportTest, EveryValueArrivesAsItWasAndTheSearchCopiesAreFresh)
+TEST_P(ServerImportTest, EveryValueArrivesAsItWasOrAsTheFolderConversionTakesIt)
 {
-    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    const QString local = folder() + "data/", temporary = folder() + "tmp/";
+    ASSERT_TRUE(QDir().mkpath(local) && QDir().mkpath(temporary + "arc8130-import-left"));
+    writeFile(temporary + "arc8130-import-left/VELLORANA.MDB", "a killed import's copy");
     {
-        DataFolder data;
-        ASSERT_TRUE(data.open(folder()).ok());
-        Database &db = data.certificates();
+        OpenedSource made;
+        ASSERT_NO_FATAL_FAILURE(made.open(Engine::SQLite, local));
+        Database &db = made.data.certificates();
         for (int i = 0; i < int(std::size(kCarried)); ++i)
             ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking, Invoice, Date18, Remarks) VALUES (?, ?, ?, ?)",
                                 {QString::number(i), QString("ÉCLAIR-%1").arg(i), "2028-02-29", kCarried[i].stored})
                             .ok());
         ASSERT_TRUE(db.exec("INSERT INTO Detail (FormIndex, PartNum) VALUES (1, 'ÅB-9\\x')").ok());
         ASSERT_TRUE(db.exec("UPDATE Defaults SET Shade = 0.1, IncreaseTrack = -2.5e-7").ok());
+        ASSERT_TRUE(db.exec("PRAGMA ignore_check_constraints = ON").ok());
+        ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking, Invoice) VALUES ('wide', ?)", {QString(60, 'W')}).ok());
+        ASSERT_TRUE(made.data.reference().exec("INSERT INTO Agents (Name, Password) VALUES ('Pat', 'pat-plain')").ok());
     }
-    const ConversionReport report = ServerImport::run(folder(), m_uri);
-    ASSERT_EQ(report.outcome, ConversionReport::Outcome::Converted) << report.lines.join('\n').toStdString();
+    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {local, source()}, {}, {"TMPDIR=" + temporary});
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
+    for (const char *said : {"field Header.Invoice widened from 40 to 60 characters",
+                             "field Header.Remarks: 1 NUL characters removed"})
+        EXPECT_TRUE(run.said.contains(said)) << run.said.toStdString();
+    EXPECT_EQ(QDir(temporary).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
 
     DataFolder server;
-    ASSERT_TRUE(server.open(m_uri).ok());
+    ASSERT_TRUE(server.open(source()).ok());
     Database &db = server.certificates();
     for (int i = 0; i < int(std::size(kCarried)); ++i) {
         SCOPED_TRACE(kCarried[i].name);
@@ -251,4 +175,12 @@ TEST_F(ServerImportTest, EveryValueArrivesAsItWasAndTheSearchCopiesAreFresh)
                   .toInt(),
               0);
     EXPECT_EQ(db.scalar("SELECT \"Invoice\" FROM \"HeaderFold\" WHERE \"FormIndex\" = 1").toString(), "éclair-0");
+    const QString stored = server.reference().scalar("SELECT \"Password\" FROM \"Agents\" WHERE \"Name\" = 'Pat'").toString();
+    EXPECT_TRUE(Passwords::isHash(stored)) << stored.toStdString();
+    EXPECT_EQ(Passwords::verify(stored, "pat-plain"), Passwords::Verdict::Right);
+    // The widened field takes what it was widened for, and no more.
+    const QString wide = "UPDATE \"Header\" SET \"Invoice\" = ? WHERE \"Tracking\" = 'wide'";
+    EXPECT_EQ(db.scalar("SELECT \"Invoice\" FROM \"Header\" WHERE \"Tracking\" = 'wide'").toString(), QString(60, 'W'));
+    EXPECT_TRUE(db.exec(wide, {QString(60, 'V')}).ok());
+    EXPECT_FALSE(db.exec(wide, {QString(61, 'V')}).ok());
 }

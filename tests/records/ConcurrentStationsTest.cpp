@@ -5,6 +5,7 @@
 #include "DefaultsForm.h"
 #include "OpenedSource.h"
 #include "ProgramRun.h"
+#include "SignedEntries.h"
 
 #include <QProcess>
 
@@ -83,12 +84,9 @@ TEST_P(StationsOnEngine, ACertificateChangedElsewhereSinceShownIsNotWrittenOver)
     DataFolder &a = data, b;
     ASSERT_TRUE(b.open(source()).ok());
     CertificateStore storeA(a), storeB(b);
-    CertificateEntries e;
-    e.tracking = "000007";
+    CertificateEntries e = signedEntries("000007");
     e.remarks = "first";
-    e.lines[0] = {"1", "VALVE", "PN-1", "1", "SN-1", "NEW", {}};
-    qint64 key = 0;
-    ASSERT_TRUE(storeA.save(e, true, key).ok());
+    qint64 key = savedAsNew(a, e);
     ASSERT_TRUE(storeA.save(e, false, key).ok()) << "its own save is no change elsewhere";
 
     const auto show = [&](DataFolder &data, CertificateStore &store) {
@@ -100,7 +98,7 @@ TEST_P(StationsOnEngine, ACertificateChangedElsewhereSinceShownIsNotWrittenOver)
     show(a, storeA);
     show(b, storeB);
     CertificateEntries fromB = e;
-    fromB.lines[0].quantity = "2";
+    fromB.lines[0].quantity = "5";
     ASSERT_TRUE(storeB.save(fromB, false, key).ok());
 
     CertificateEntries fromA = e;
@@ -108,7 +106,7 @@ TEST_P(StationsOnEngine, ACertificateChangedElsewhereSinceShownIsNotWrittenOver)
     EXPECT_TRUE(storeA.save(fromA, false, key).is(DbCondition::ChangedElsewhere));
     Database &db = a.certificates();
     EXPECT_EQ(db.scalar("SELECT \"Remarks\" FROM \"Header\"").toString(), "first");
-    EXPECT_EQ(db.scalar("SELECT \"Quantity\" FROM \"Detail\"").toString(), "2");
+    EXPECT_EQ(db.scalar("SELECT \"Quantity\" FROM \"Detail\" WHERE \"Item\" = '1'").toString(), "5");
 
     show(a, storeA);
     ASSERT_TRUE(storeA.save(fromA, false, key).ok());

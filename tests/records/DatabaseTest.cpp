@@ -1,9 +1,6 @@
-#include "DataView.h"
 #include "Database.h"
 #include "TempFolder.h"
-#include "WriteTransaction.h"
 
-#include <QFileInfo>
 #include <functional>
 #include <unistd.h>
 

@@ -6,18 +6,26 @@
 #include <gtest/gtest.h>
 
 // A command-line program run to its end with `input` on its standard
-// input: its exit code and all it printed, standard error after output.
+// input and `environment` (NAME=value) added to its own: its exit code,
+// all it printed (standard error after output), and standard error alone.
 struct ProgramRun {
     int exit = -1;
     QString said;
+    QByteArray errors;
 
-    static ProgramRun of(const QString &program, const QStringList &arguments, const QByteArray &input = {})
+    static ProgramRun of(const QString &program, const QStringList &arguments, const QByteArray &input = {},
+                         const QStringList &environment = {})
     {
         QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &setting : environment)
+            env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        p.setProcessEnvironment(env);
         p.start(program, arguments);
         p.write(input);
         p.closeWriteChannel();
         EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString() << " is still running";
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+        const QByteArray errors = p.readAllStandardError();
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + errors), errors};
     }
 };
