@@ -22,7 +22,7 @@ using namespace arc;
 namespace {
 
 const QString kPat = QStringLiteral("Pat Doe");
-const QString kPassphrase = QStringLiteral("shop passphrase");
+const QString kPassphrase = signing::passphrase();
 
 // A PKCS#12 file for "J. Smith" under "file-pw", as another authority
 // hands one out.
@@ -55,14 +55,9 @@ protected:
 
     KeyStore::Found keyOf(const QString &name, StoredSigningKey &key)
     {
-        QString error;
-        return keysOf(data)->signingKey(name, key, &error);
+        return keysOf(data)->signingKey(name, key, nullptr);
     }
-    KeyStore::Found authority(StoredAuthority &stored)
-    {
-        QString error;
-        return keysOf(data)->authority(stored, &error);
-    }
+    KeyStore::Found authority(StoredAuthority &stored) { return keysOf(data)->authority(stored, nullptr); }
     // The kept key opened with `password`, as sign-in opens it.
     CertificateInfo openedWith(const QString &name, const QString &password)
     {
