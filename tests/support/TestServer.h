@@ -73,19 +73,6 @@ inline void dropSchema(const QString &schema)
         admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema)});
 }
 
-// A data source of the test's own on `engine`: `folder`, or the URI of a
-// fresh schema named in `schema`. Call under ASSERT_NO_FATAL_FAILURE.
-inline void pickSource(arc::Engine engine, const QString &folder, QString &source, QString &schema)
-{
-    if (engine == arc::Engine::PostgreSQL) {
-        ASSERT_TRUE(configured()) << kNotConfigured;
-        source = freshSchema(schema);
-        ASSERT_FALSE(source.isEmpty());
-    } else {
-        source = folder;
-    }
-}
-
 } // namespace TestServer
 
 namespace arc {
