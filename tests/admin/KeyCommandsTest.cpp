@@ -22,7 +22,7 @@ using namespace arc;
 namespace {
 
 const QString kPat = QStringLiteral("Pat Doe");
-const QString kPassphrase = signing::passphrase();
+const QString kPassphrase = QStringLiteral("shop passphrase");
 
 // A PKCS#12 file for "J. Smith" under "file-pw", as another authority
 // hands one out.
