@@ -55,14 +55,9 @@ protected:
 
     KeyStore::Found keyOf(const QString &name, StoredSigningKey &key)
     {
-        QString error;
-        return keysOf(data)->signingKey(name, key, &error);
+        return keysOf(data)->signingKey(name, key, nullptr);
     }
-    KeyStore::Found authority(StoredAuthority &stored)
-    {
-        QString error;
-        return keysOf(data)->authority(stored, &error);
-    }
+    KeyStore::Found authority(StoredAuthority &stored) { return keysOf(data)->authority(stored, nullptr); }
     // The kept key opened with `password`, as sign-in opens it.
     CertificateInfo openedWith(const QString &name, const QString &password)
     {
@@ -108,16 +103,6 @@ TEST_P(KeyCommandsTest, AKeyIsBroughtInFromAPkcs12File)
     EXPECT_EQ(openedWith(kPat, "pat-pw").commonName, "J. Smith") << "the file's own certificate";
     StoredAuthority none;
     EXPECT_EQ(authority(none), KeyStore::Found::No) << "a key brought in needs no shop authority";
-}
-
-TEST_P(KeyCommandsTest, AResetPasswordTakesTheSignatorysKeyWithIt)
-{
-    ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
-    const CommandOutcome reset = SignatoryCommands::resetPassword(data, kPat, "new-pw");
-    EXPECT_EQ(reset.text, "The password of Pat Doe has been reset.\n" + SignatoryKeys::removedByReset(kPat));
-    StoredSigningKey gone;
-    EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);
-    EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw").text, "The password of Pat Doe has been reset.");
 }
 
 struct Refusal {
@@ -183,8 +168,9 @@ TEST_P(KeyCommandsTest, TheProgramReadsThePassphraseThenThePassword)
 }
 
 // The shop's way back in: a new password for the one signatory of that
-// name; unknown or shared names and empty passwords change nothing.
-TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatName)
+// name, which takes his signing key with it; unknown or shared names and
+// empty passwords change nothing.
+TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey)
 {
     for (const auto &[name, password] : {std::pair{"Nobody", "x"}, {"Twin", "x"}, {"Pat Doe", ""}})
         EXPECT_EQ(SignatoryCommands::resetPassword(data, name, password).code, CommandOutcome::Refused) << name;
@@ -200,6 +186,13 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatName)
     EXPECT_EQ(Passwords::verify(stored(kPat), "pat-pw"), Passwords::Verdict::Right);
     EXPECT_EQ(stored("Twin"), "a");
     EXPECT_EQ(data.reference().scalar("SELECT count(*) FROM \"Agents\" WHERE \"Password\" = 'b'").toInt(), 1);
+
+    ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
+    const CommandOutcome reset = SignatoryCommands::resetPassword(data, kPat, "new-pw");
+    EXPECT_EQ(reset.text, "The password of Pat Doe has been reset.\n" + SignatoryKeys::removedByReset(kPat));
+    StoredSigningKey gone;
+    EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);
+    EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw").text, "The password of Pat Doe has been reset.");
 }
 
 // A signature bitmap, from a folder of its own, goes where the signatories

@@ -52,7 +52,7 @@ TEST(LineFitTest, CondensedThenSmallerThenCut)
     EXPECT_LT(fit.size, 7);
     EXPECT_GE(fit.condense, arc::LineFit::kMinCondense);
     EXPECT_LE(c.textWidth(text), width * 0.6 + 0.01);
-    EXPECT_GT(RecordedPage::width(text, fit.size + 0.05, true) * arc::LineFit::kMinCondense, width * 0.6);
+    EXPECT_GT(RecordedPage::font(fit.size + 0.05, true).textWidth(text) * arc::LineFit::kMinCondense, width * 0.6);
     EXPECT_FALSE(fit.cut);
 
     // Not even the smallest, narrowest line fits: cut after what does.

@@ -90,12 +90,24 @@ Notices inEach(const QStringList &notices) { return {notices, notices, notices};
 
 struct PageCase {
     const char *name;
-    std::function<arc::CertificatePage()> make;
-    Notices notices;
+    // The page it starts from, and what the case then changes on it.
+    arc::CertificatePage (*start)();
+    std::function<void(arc::CertificatePage &)> change;
+    Notices notices = {};
     // An EASA or UK form: one landscape page whatever the setting, drawn
     // from the portrait setting and recorded as pages/NAME.ops.
     bool landscapeOnly = false;
+
+    arc::CertificatePage make() const
+    {
+        arc::CertificatePage p = start();
+        if (change)
+            change(p);
+        return p;
+    }
 };
+
+arc::CertificatePage blank() { return {}; }
 
 // A certificate on an EASA or UK form, released in block 14 or 13.
 arc::CertificatePage onForm(const char *form, const char *authority, bool maintenance)
@@ -115,104 +127,81 @@ const PageCase kPages[] = {
     // Block 14 grey (row 0 is NEW), 13a approved ticked, signed in 13.
     {"full", signedInBoth, {}},
     // Every box ticked, block 13 grey, the signature in 14 by its trimmed name.
-    {"ticked-repaired",
-     [] {
-         arc::CertificatePage p = signedInBoth();
+    {"ticked-repaired", signedInBoth,
+     [](arc::CertificatePage &p) {
          p.approvedDesign = p.nonApprovedDesign = p.cfrReturnToService = p.otherRegulation = true;
          p.lines[0].status = "REPAIRED";
          p.block13dName = "John Roe";
          p.block14dName = " Jane Doe ";
-         return p;
-     },
-     {}},
+     }},
     // No box ticked, no shading, signed in both blocks.
-    {"unticked-signed-twice",
-     [] {
-         arc::CertificatePage p = signedInBoth();
+    {"unticked-signed-twice", signedInBoth,
+     [](arc::CertificatePage &p) {
          p.approvedDesign = false;
          p.settings.shade = false;
          p.block14dName = p.block13dName;
-         return p;
-     },
-     {}},
+     }},
     // Null texts: only the form.
-    {"empty", [] { return arc::CertificatePage{}; }, {}},
+    {"empty", blank, {}},
     // Everything long: shrunk onto the sheet where it is too high for it.
     {"long", [] { return longCertificate(std::nullopt); }, {}},
     // Too wide for its box: condensed where it stands; block 5 wraps.
-    {"long-invoice",
-     [] {
-         arc::CertificatePage p;
+    {"long-invoice", blank,
+     [](arc::CertificatePage &p) {
          p.invoice = "WORK ORDER 4471-2026-0001234 / CONTRACT AB-99812-XYZ";
          p.organ1 = "ABC";
          p.organ2 = "L0\r\nL1\r\nL2\r\nL3";
-         return p;
-     },
-     {}},
+     }},
     // Ten items of one or two lines above block 12, in both remarks sections.
     {"ten-items", [] { return tenItems(false, "Remarks start here"); }, {}},
     {"ten-items-large-remarks", [] { return tenItems(true, "First remark\r\nSecond remark"); }, {}},
     // Ten rows of three lines: the gap, then the size, gives way.
-    {"three-line-items",
-     [] {
-         arc::CertificatePage p;
+    {"three-line-items", blank,
+     [](arc::CertificatePage &p) {
          for (int r = 0; r < arc::kItemSlots; ++r)
              p.lines[r] = itemLine(QString::number(r + 1), description(3), QString("PN %1").arg(r), "2", "SN 1", "NEW");
-         return p;
-     },
-     {}},
+     }},
     // Rows start below the tallest cell above, numbered or not; an empty
     // slot takes only its gap.
-    {"rows-without-number",
-     [] {
-         arc::CertificatePage p;
+    {"rows-without-number", blank,
+     [](arc::CertificatePage &p) {
          p.lines[0] = itemLine("1", "A0\r\nB0\r\nC0", "P0", "Q0", "S0", "NEW");
          p.lines[1] = itemLine(" ", "A1\r\nB1", "PN 2");
          p.lines[2] = itemLine("", "A2", "PN 3");
          p.lines[4] = itemLine("5", "A4");
          p.lines[5] = itemLine("6", "HYDRAULIC ACCUMULATOR PRECHARGE VALVE ASSEMBLY WITH BRACKETS AND FITTINGS", "PN 1");
-         return p;
-     },
-     {}},
+     }},
     // Five lines in each of blocks 4 and 5, above the item heading.
-    {"blocks-4-and-5",
-     [] {
-         arc::CertificatePage p;
+    {"blocks-4-and-5", blank,
+     [](arc::CertificatePage &p) {
          p.organ1 = "Velloran Aero Components\r\n1200 Airport Road\r\nHangar 4\r\nWichita, KS 67209\r\nUnited States";
          p.invoice = "WO 4471\r\nCONTRACT 99812\r\nINVOICE 88120\r\nBATCH 17\r\nLOT 2026-03";
-         return p;
-     },
-     {}},
+     }},
     // Each cell wraps at its own width inside its column; an item cell of
     // more than ten lines is told under the remarks' title, as the remarks are.
-    {"wrapped-cells",
-     [] {
+    {"wrapped-cells", blank,
+     [](arc::CertificatePage &p) {
          QStringList words;
          for (int i = 0; i < 60; ++i)
              words << QString("w%1 %2").arg(i % 10).arg(i % 3 ? "abc" : "de");
-         arc::CertificatePage p;
          p.remarks = words.join(' ');
          p.invoice = words.mid(0, 10).join(' ');
          p.lines[0] = itemLine("1", p.remarks, p.remarks, p.remarks, p.remarks, p.remarks);
-         return p;
      },
      {QStringList(3, "Remarks section too long"), QStringList(5, "Remarks section too long"),
       QStringList(3, "Remarks section too long")}},
     // More than ten lines of a wrapped cell: ten printed, and told.
-    {"over-ten-lines",
-     [] {
-         arc::CertificatePage p;
+    {"over-ten-lines", blank,
+     [](arc::CertificatePage &p) {
          for (int i = 1; i <= 12; ++i)
              p.remarks += QString("R%1\r\n").arg(i);
          p.invoice = "I1\r\nI2\r\nI3\r\nI4\r\nI5\r\nI6\r\nI7\r\nI8\r\nI9\r\nI10\r\nI11";
          p.lines[0].description = "D1\r\nD2\r\nD3\r\nD4\r\nD5\r\nD6\r\nD7\r\nD8\r\nD9\r\nD10"; // exactly ten
-         return p;
      },
      inEach({"Section 5 too long", "Remarks section too long"})},
     // What the smallest size cannot hold is left out and told.
-    {"too-much",
-     [] {
-         arc::CertificatePage p;
+    {"too-much", blank,
+     [](arc::CertificatePage &p) {
          p.settings.largeRemarks = true;
          for (int r = 0; r < arc::kItemSlots; ++r)
              p.lines[r] = itemLine(QString::number(r + 1), description(10), "PN 1");
@@ -221,13 +210,12 @@ const PageCase kPages[] = {
              organ << QString("Line %1").arg(i);
          p.organ2 = organ.join("\r\n");
          p.invoice = QString("Invoice\r\n").repeated(9);
-         return p;
      },
      inEach({"Section 4 too long", "Section 5 too long", "Items section too long"})},
-    {"easa-maintenance", [] { return onForm("EASA Form 1 (maintenance)", "LBA / Germany", true); }, {}, true},
-    {"easa-production", [] { return onForm("EASA Form 1 (production)", "EASA", false); }, {}, true},
-    {"uk-maintenance", [] { return onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true); }, {}, true},
-    {"uk-production", [] { return onForm("UK CAA Form 1 (production)", "CAA / United Kingdom", false); }, {}, true},
+    {"easa-maintenance", [] { return onForm("EASA Form 1 (maintenance)", "LBA / Germany", true); }, {}, {}, true},
+    {"easa-production", [] { return onForm("EASA Form 1 (production)", "EASA", false); }, {}, {}, true},
+    {"uk-maintenance", [] { return onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true); }, {}, {}, true},
+    {"uk-production", [] { return onForm("UK CAA Form 1 (production)", "CAA / United Kingdom", false); }, {}, {}, true},
 };
 
 struct PageInLayout {

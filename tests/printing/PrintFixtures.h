@@ -107,8 +107,7 @@ struct RecordedPage {
         result = arc::PrintCertificate(canvas, page, [this](const QString &title) { notices << title; });
     }
 
-    // Measures in a font the page uses.
-    static double width(const QString &text, double size, bool bold) { return font(size, bold).textWidth(text); }
+    // A canvas set to a font the page uses, to measure in.
     static arc::RecordingCanvas font(double size, bool bold)
     {
         arc::RecordingCanvas c;

@@ -5,6 +5,7 @@
 #include "ReferenceLists.h"
 #include "Rows.h"
 #include "ScriptedMessages.h"
+#include "SignatoriesPanel.h"
 
 #include <QComboBox>
 
@@ -40,4 +41,43 @@ protected:
 
     arc::AddMode addMode;
     ScriptedMessages messages;
+};
+
+// The signatories panel over the signatories stored, with the sign-in list
+// it keeps in step, opened as whoever signed in.
+template <class Source = OpenedFolderTest>
+class SignatoriesPanelFixture : public PanelTest<Source> {
+protected:
+    // Store the signatories, then list them for sign-in and build the panel.
+    void openPanel(const QList<QVariantMap> &agents = {})
+    {
+        for (const QVariantMap &a : agents)
+            writeRow(this->data.agents(), a);
+        this->listAgents(access);
+        access.setCurrentIndex(-1);
+        panel = std::make_unique<arc::SignatoriesPanel>(this->data, this->addMode, this->messages, &access);
+        QObject::connect(panel.get(), &arc::SignatoriesPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
+    }
+    // The "DMIRs" button, as whoever signed in.
+    bool pressDmirs() { return panel->open(signedIn, master); }
+    // Sign in as the signatory listed at `entry` for sign-in.
+    void signInAs(int entry) { signedIn = access.itemData(entry).value<arc::AgentEntry>(); }
+    // The panel opened by the first signatory stored; call under ASSERT_NO_FATAL_FAILURE.
+    void openAsFirst(const QList<QVariantMap> &agents)
+    {
+        openPanel(agents);
+        signInAs(0);
+        ASSERT_TRUE(pressDmirs());
+    }
+    void chooseRow(int row)
+    {
+        panel->combo6->setCurrentIndex(row);
+        panel->choose(row);
+    }
+
+    QComboBox access;
+    std::unique_ptr<arc::SignatoriesPanel> panel;
+    std::optional<arc::AgentEntry> signedIn;
+    bool master = false;
+    bool setupEnabled = true;
 };

@@ -1,7 +1,6 @@
 #include "EntryBox.h"
 #include "PanelFixture.h"
 #include "Passwords.h"
-#include "SignatoriesPanel.h"
 #include "SignatureFiles.h"
 
 #include <QCheckBox>
@@ -15,46 +14,14 @@
 
 using arc::AgentEntry;
 
-class SignatoriesPanelTest : public PanelTest<> {
+class SignatoriesPanelTest : public SignatoriesPanelFixture<> {
 protected:
     void SetUp() override
     {
-        PanelTest::SetUp();
+        SignatoriesPanelFixture::SetUp();
         for (const char *f : {"pat.bmp", "lee.BMP", "notes.txt"})
             writeFile(folder() + f, "");
     }
-    // Store the signatories, then list them for sign-in and open the panel.
-    void openPanel(const QList<QVariantMap> &agents = {})
-    {
-        for (const QVariantMap &a : agents)
-            writeRow(data.agents(), a);
-        listAgents(access);
-        access.setCurrentIndex(-1);
-        panel = std::make_unique<arc::SignatoriesPanel>(data, addMode, messages, &access);
-        QObject::connect(panel.get(), &arc::SignatoriesPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
-    }
-    // The "DMIRs" button, as whoever signed in.
-    bool pressDmirs() { return panel->open(signedIn, master); }
-    // Sign in as the signatory listed at `entry` for sign-in.
-    void signInAs(int entry) { signedIn = access.itemData(entry).value<AgentEntry>(); }
-    // The panel opened by the first signatory stored; call under ASSERT_NO_FATAL_FAILURE.
-    void openAsFirst(const QList<QVariantMap> &agents)
-    {
-        openPanel(agents);
-        signInAs(0);
-        ASSERT_TRUE(pressDmirs());
-    }
-    void chooseRow(int row)
-    {
-        panel->combo6->setCurrentIndex(row);
-        panel->choose(row);
-    }
-
-    QComboBox access;
-    std::optional<AgentEntry> signedIn;
-    bool master = false;
-    bool setupEnabled = true;
-    std::unique_ptr<arc::SignatoriesPanel> panel;
 };
 
 // Who may do what is decided by the signatory rights (their table); here:

@@ -102,3 +102,15 @@ TEST(SignatoryRights, TheMasterPasswordMakesTheFirstAdministratorOnly)
     EXPECT_FALSE(SignatoryRights::mayChooseYes(false, "zorp735", false));
     EXPECT_FALSE(SignatoryRights::mayChooseYes(false, "zorp7351", true));
 }
+
+// A signing certificate is made or brought in by an administrator, or by
+// the signatory for himself.
+TEST(SignatoryRights, ACertificateIsForAnAdministratorOrTheSignatoryHimself)
+{
+    using SignatoryRights::Certifying;
+    EXPECT_EQ(SignatoryRights::mayCertify(true, 0, 1), Certifying::Nothing) << "nothing stored chosen";
+    EXPECT_EQ(SignatoryRights::mayCertify(false, 2, 1), Certifying::Refused);
+    EXPECT_EQ(SignatoryRights::mayCertify(false, 2, std::nullopt), Certifying::Refused);
+    EXPECT_EQ(SignatoryRights::mayCertify(false, 1, 1), Certifying::Allowed);
+    EXPECT_EQ(SignatoryRights::mayCertify(true, 2, 1), Certifying::Allowed);
+}

@@ -5,6 +5,7 @@
 #include "FolderKeys.h"
 #include "KeysOf.h"
 #include "OpenedSource.h"
+#include "SigningFixture.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -13,17 +14,6 @@
 using namespace arc;
 
 namespace {
-
-const ShopAuthority &shopAuthority()
-{
-    static const ShopAuthority made = std::move(ShopAuthority::create(QStringLiteral("Shop"), QStringLiteral("passphrase")).value());
-    return made;
-}
-
-StoredSigningKey keyFor(const QString &name, const QString &password)
-{
-    return SigningKey::make(shopAuthority(), {name, QStringLiteral("ARC-1")}, password).value();
-}
 
 mode_t modeOf(const QString &path)
 {
@@ -45,12 +35,12 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     EXPECT_EQ(keys()->authority(authority, &error), KeyStore::Found::No) << error.toStdString();
     EXPECT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::No);
 
-    ASSERT_TRUE(keys()->putAuthority(shopAuthority().stored(), &error)) << error.toStdString();
-    const StoredSigningKey smith = keyFor(QStringLiteral("J. Smith"), QStringLiteral("smith-pw"));
+    ASSERT_TRUE(keys()->putAuthority(signing::authority().stored(), &error)) << error.toStdString();
+    const StoredSigningKey smith = signing::madeKey(QStringLiteral("smith-pw"));
     ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), smith, &error)) << error.toStdString();
 
     ASSERT_EQ(keys()->authority(authority, &error), KeyStore::Found::Yes);
-    EXPECT_TRUE(ShopAuthority::open(authority, QStringLiteral("passphrase")).ok());
+    EXPECT_TRUE(ShopAuthority::open(authority, signing::passphrase()).ok());
     ASSERT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::Yes);
     const auto opened = SigningKey::open(key, QStringLiteral("smith-pw"));
     ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
@@ -67,7 +57,7 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     }
 
     // A new key replaces the old one whole.
-    const StoredSigningKey again = keyFor(QStringLiteral("J. Smith"), QStringLiteral("new-pw"));
+    const StoredSigningKey again = signing::madeKey(QStringLiteral("new-pw"));
     ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), again, &error));
     ASSERT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::Yes);
     EXPECT_FALSE(SigningKey::open(key, QStringLiteral("smith-pw")).ok());
@@ -99,7 +89,7 @@ TEST_F(FolderKeysTest, ADamagedOrLinkedEntryIsAFailureNotAMissingKey)
 {
     FolderKeys keys(folder());
     QString error;
-    ASSERT_TRUE(keys.putAuthority(shopAuthority().stored(), &error));
+    ASSERT_TRUE(keys.putAuthority(signing::authority().stored(), &error));
     const QString file = keys.fileOf(KeyStore::authorityEntry());
     {
         QFile f(file);

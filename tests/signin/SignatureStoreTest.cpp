@@ -6,7 +6,6 @@
 #include "TempFolder.h"
 
 #include <QFile>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,113 +13,76 @@ using arc::FolderSignatures;
 
 namespace {
 
+// One thing laid out before the name is asked for. Paths starting with
+// "^" lie in a folder beside the data folder, the others in it.
+enum class Make { File, Largest, Oversize, Folder, Fifo, Link };
+struct Step {
+    Make make;
+    const char *path, *target = "";
+};
+
 struct Case {
     const char *name;
-    // Lays out the data folder and a folder beside it; returns the name
-    // the Agents row would hold.
-    std::function<QString(const QString &data, const QString &outside)> lay;
+    std::vector<Step> lay;
+    const char *asked; // as the Agents row would hold it; "^" as above
     bool given;
 };
 
 void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
 
-void makeFile(const QString &path, qint64 size)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(f.resize(size));
-}
-
-void link(const QString &target, const QString &at)
-{
-    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(at).constData()), 0);
-}
-
 const Case cases[] = {
-    {"PlainFile", [](auto &data, auto &) { makeFile(data + "pat.bmp", 100); return "pat.bmp"; }, true},
-    {"LargestAllowed",
-     [](auto &data, auto &) { makeFile(data + "big.bmp", FolderSignatures::maxBytes); return "big.bmp"; },
-     true},
-    {"LinkToAFileInTheFolder",
-     [](auto &data, auto &) {
-         makeFile(data + "pat.bmp", 100);
-         link(data + "pat.bmp", data + "alias.bmp");
-         return "alias.bmp";
-     },
-     true},
-    {"EmptyName", [](auto &, auto &) { return ""; }, false},
-    {"ParentFolder",
-     [](auto &, auto &outside) { makeFile(outside + "x.bmp", 100); return "../outside/x.bmp"; },
-     false},
-    {"DotDot", [](auto &, auto &) { return ".."; }, false},
-    {"SubFolder",
-     [](auto &data, auto &) {
-         QDir(data).mkdir("sub");
-         makeFile(data + "sub/x.bmp", 100);
-         return "sub/x.bmp";
-     },
-     false},
+    {"PlainFile", {{Make::File, "pat.bmp"}}, "pat.bmp", true},
+    {"LargestAllowed", {{Make::Largest, "big.bmp"}}, "big.bmp", true},
+    {"LinkToAFileInTheFolder", {{Make::File, "pat.bmp"}, {Make::Link, "alias.bmp", "pat.bmp"}}, "alias.bmp", true},
+    {"EmptyName", {}, "", false},
+    {"ParentFolder", {{Make::File, "^x.bmp"}}, "../outside/x.bmp", false},
+    {"DotDot", {}, "..", false},
+    {"SubFolder", {{Make::Folder, "sub"}, {Make::File, "sub/x.bmp"}}, "sub/x.bmp", false},
     // A name the earlier program's folders would read as a path, even when
     // a file of that very name lies in the folder.
-    {"BackslashName",
-     [](auto &data, auto &) {
-         makeFile(data + "sub\\x.bmp", 100);
-         return "sub\\x.bmp";
-     },
-     false},
-    {"AbsolutePath",
-     [](auto &, auto &outside) {
-         makeFile(outside + "x.bmp", 100);
-         return outside + "x.bmp";
-     },
-     false},
-    {"LinkLeadingOutside",
-     [](auto &data, auto &outside) {
-         makeFile(outside + "x.bmp", 100);
-         link(outside + "x.bmp", data + "x.bmp");
-         return "x.bmp";
-     },
-     false},
-    {"MissingFile", [](auto &, auto &) { return "gone.bmp"; }, false},
-    {"DanglingLink",
-     [](auto &data, auto &outside) {
-         link(outside + "gone.bmp", data + "x.bmp");
-         return "x.bmp";
-     },
-     false},
-    {"Fifo",
-     [](auto &data, auto &) {
-         EXPECT_EQ(::mkfifo(QFile::encodeName(data + "pipe.bmp").constData(), 0600), 0);
-         return "pipe.bmp";
-     },
-     false},
-    {"LinkToAFifoInTheFolder",
-     [](auto &data, auto &) {
-         EXPECT_EQ(::mkfifo(QFile::encodeName(data + "pipe").constData(), 0600), 0);
-         link(data + "pipe", data + "pipe.bmp");
-         return "pipe.bmp";
-     },
-     false},
-    {"FolderInTheFolder",
-     [](auto &data, auto &) {
-         QDir(data).mkdir("dir.bmp");
-         return "dir.bmp";
-     },
-     false},
-    {"Oversize",
-     [](auto &data, auto &) { makeFile(data + "big.bmp", FolderSignatures::maxBytes + 1); return "big.bmp"; },
-     false},
+    {"BackslashName", {{Make::File, "sub\\x.bmp"}}, "sub\\x.bmp", false},
+    {"AbsolutePath", {{Make::File, "^x.bmp"}}, "^x.bmp", false},
+    {"LinkLeadingOutside", {{Make::File, "^x.bmp"}, {Make::Link, "x.bmp", "^x.bmp"}}, "x.bmp", false},
+    {"MissingFile", {}, "gone.bmp", false},
+    {"DanglingLink", {{Make::Link, "x.bmp", "^gone.bmp"}}, "x.bmp", false},
+    {"Fifo", {{Make::Fifo, "pipe.bmp"}}, "pipe.bmp", false},
+    {"LinkToAFifoInTheFolder", {{Make::Fifo, "pipe"}, {Make::Link, "pipe.bmp", "pipe"}}, "pipe.bmp", false},
+    {"FolderInTheFolder", {{Make::Folder, "dir.bmp"}}, "dir.bmp", false},
+    {"Oversize", {{Make::Oversize, "big.bmp"}}, "big.bmp", false},
 };
 
 class SignatureStoreTest : public TempFolderTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(SignatureStoreTest, OnlyAPlainFileDirectlyInTheDataFolderIsReadOrListed)
 {
-    const QString data = folder() + "data/";
-    const QString outside = folder() + "outside/";
+    const QString data = folder() + "data/", outside = folder() + "outside/";
     ASSERT_TRUE(QDir().mkpath(data));
     ASSERT_TRUE(QDir().mkpath(outside));
-    const QString name = GetParam().lay(data, outside);
+    const auto at = [&](const char *path) {
+        return path[0] == '^' ? outside + (path + 1) : data + path;
+    };
+    for (const Step &s : GetParam().lay) {
+        const QByteArray path = QFile::encodeName(at(s.path));
+        QFile f(at(s.path));
+        switch (s.make) {
+        case Make::File:
+        case Make::Largest:
+        case Make::Oversize:
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << s.path;
+            ASSERT_TRUE(f.resize(s.make == Make::File ? 100 : FolderSignatures::maxBytes + (s.make == Make::Oversize)));
+            break;
+        case Make::Folder:
+            ASSERT_TRUE(QDir().mkdir(at(s.path))) << s.path;
+            break;
+        case Make::Fifo:
+            ASSERT_EQ(::mkfifo(path.constData(), 0600), 0) << s.path;
+            break;
+        case Make::Link:
+            ASSERT_EQ(::symlink(QFile::encodeName(at(s.target)).constData(), path.constData()), 0) << s.path;
+            break;
+        }
+    }
+    const QString name = GetParam().asked[0] == '^' ? at(GetParam().asked) : QString(GetParam().asked);
 
     const FolderSignatures store(data);
     EXPECT_EQ(!store.read(name).isEmpty(), GetParam().given);

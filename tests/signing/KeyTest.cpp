@@ -122,17 +122,11 @@ INSTANTIATE_TEST_SUITE_P(
 // Each refusal is typed and says why.
 struct Refusal {
     const char *name;
-    std::function<SigningFault(QString &message)> attempt;
+    std::function<SigningError()> attempt;
     SigningFault fault;
     const char *said;
 };
 void PrintTo(const Refusal &r, std::ostream *os) { *os << r.name; }
-
-template <typename T> SigningFault faultOf(const SigningResult<T> &r, QString &message)
-{
-    message = r.error().message;
-    return r.fault();
-}
 
 QByteArray pkcs12For(const Validity &validity)
 {
@@ -143,46 +137,33 @@ class RefusalTest : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(RefusalTest, IsTypedAndSaysWhy)
 {
-    QString message;
-    EXPECT_EQ(GetParam().attempt(message), GetParam().fault);
-    EXPECT_TRUE(message.contains(QLatin1String(GetParam().said))) << message.toStdString();
+    const SigningError refused = GetParam().attempt();
+    EXPECT_EQ(refused.fault, GetParam().fault);
+    EXPECT_TRUE(refused.message.contains(QLatin1String(GetParam().said))) << refused.message.toStdString();
 }
 
 const QDateTime now = QDateTime::currentDateTimeUtc();
+const Validity expired{now.addYears(-2), now.addDays(-1)}, notYetValid{now.addDays(1), now.addYears(2)};
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, RefusalTest,
     ::testing::Values(
         Refusal{"AuthorityWrongPassphrase",
-                [](QString &m) { return faultOf(ShopAuthority::open(authority().stored(), "passphrase"), m); },
+                [] { return ShopAuthority::open(authority().stored(), "passphrase").error(); },
                 SigningFault::WrongPassword, "passphrase is wrong"},
-        Refusal{"AuthorityWithoutPassphrase",
-                [](QString &m) { return faultOf(ShopAuthority::create("Shop", {}), m); }, SigningFault::EmptyPassword,
-                "needs a passphrase"},
-        Refusal{"KeyWithoutPassword",
-                [](QString &m) { return faultOf(SigningKey::make(authority(), {"J. Smith", {}}, {}), m); },
+        Refusal{"AuthorityWithoutPassphrase", [] { return ShopAuthority::create("Shop", {}).error(); },
+                SigningFault::EmptyPassword, "needs a passphrase"},
+        Refusal{"KeyWithoutPassword", [] { return SigningKey::make(authority(), {"J. Smith", {}}, {}).error(); },
                 SigningFault::EmptyPassword, "needs a password"},
         Refusal{"NotPkcs12",
-                [](QString &m) {
-                    return faultOf(SigningKey::import(authority().stored().certificate, "p12", password), m);
-                },
+                [] { return SigningKey::import(authority().stored().certificate, "p12", password).error(); },
                 SigningFault::NotPkcs12, "not a PKCS#12"},
         Refusal{"Pkcs12WrongPassword",
-                [](QString &m) {
-                    return faultOf(SigningKey::import(pkcs12For(Validity::years(1)), "guess", password), m);
-                },
+                [] { return SigningKey::import(pkcs12For(Validity::years(1)), "guess", password).error(); },
                 SigningFault::WrongPassword, "file's password is wrong"},
-        Refusal{"Pkcs12Expired",
-                [](QString &m) {
-                    const QByteArray p12 = pkcs12For({now.addYears(-2), now.addDays(-1)});
-                    return faultOf(SigningKey::import(p12, "p12", password), m);
-                },
+        Refusal{"Pkcs12Expired", [] { return SigningKey::import(pkcs12For(expired), "p12", password).error(); },
                 SigningFault::Expired, "expired"},
-        Refusal{"Pkcs12NotYetValid",
-                [](QString &m) {
-                    const QByteArray p12 = pkcs12For({now.addDays(1), now.addYears(2)});
-                    return faultOf(SigningKey::import(p12, "p12", password), m);
-                },
+        Refusal{"Pkcs12NotYetValid", [] { return SigningKey::import(pkcs12For(notYetValid), "p12", password).error(); },
                 SigningFault::NotYetValid, "not valid yet"}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -2,8 +2,6 @@
 #include "PdfStructure.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
-#include "TempFolder.h"
-
 
 using namespace arc;
 using namespace signing;
@@ -17,16 +15,6 @@ const SigningKey &signingKey()
     static const SigningKey key = std::move(SigningKey::open(madeKey(QStringLiteral("pw")), QStringLiteral("pw")).value());
     return key;
 }
-
-// pdfsig's verdict on a signed page, or nothing when pdfsig is not installed.
-class PdfSigTest : public TempFolderTest {
-protected:
-    std::optional<QString> pdfsig(const QByteArray &pdf)
-    {
-        writeFile(file("signed.pdf"), pdf);
-        return signing::pdfsig(file("signed.pdf"));
-    }
-};
 
 // The page's annotation array, whether in the page or an object of its own.
 QByteArray annotations(const PdfStructure &s)
@@ -49,7 +37,7 @@ void PrintTo(const Layout &l, std::ostream *os) { *os << l.name; }
 const QByteArray pages = "<< /Type /Pages /Kids [3 0 R] /Count 1 >>";
 const QByteArray content = "<< /Length 0 >>\nstream\n\nendstream";
 
-class LayoutTest : public PdfSigTest, public ::testing::WithParamInterface<Layout> {};
+using LayoutTest = ::testing::TestWithParam<Layout>;
 
 TEST_P(LayoutTest, SignedPageIsValidAndNamesItsSigner)
 {
@@ -143,7 +131,7 @@ struct Tampering {
 };
 void PrintTo(const Tampering &t, std::ostream *os) { *os << t.name; }
 
-class TamperingTest : public PdfSigTest, public ::testing::WithParamInterface<Tampering> {};
+using TamperingTest = ::testing::TestWithParam<Tampering>;
 
 TEST_P(TamperingTest, IsToldApart)
 {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <openssl/pkcs12.h>
 
 using namespace arc;
@@ -103,12 +104,14 @@ QByteArray blankPage()
                   "<< /Length 0 >>\nstream\n\nendstream"});
 }
 
-std::optional<QString> pdfsig(const QString &path)
+std::optional<QString> pdfsig(const QByteArray &pdf)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("pdfsig"));
     if (program.isEmpty())
         return std::nullopt;
-    return ProgramRun::of(program, {path}).said;
+    QTemporaryFile file;
+    EXPECT_TRUE(file.open() && file.write(pdf) == pdf.size() && file.flush());
+    return ProgramRun::of(program, {file.fileName()}).said;
 }
 
 } // namespace signing

@@ -30,7 +30,7 @@ QByteArray updated(const QByteArray &pdf, int number, const QByteArray &body);
 // A Letter page with nothing on it, made without Qt's GUI.
 QByteArray blankPage();
 
-// What pdfsig says of the file, or nullopt when pdfsig is not installed.
-std::optional<QString> pdfsig(const QString &path);
+// What pdfsig says of the PDF, or nullopt when pdfsig is not installed.
+std::optional<QString> pdfsig(const QByteArray &pdf);
 
 } // namespace signing

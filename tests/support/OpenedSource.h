@@ -21,7 +21,13 @@ public:
     void open(arc::Engine engine, const QString &folder)
     {
         m_engine = engine;
-        ASSERT_NO_FATAL_FAILURE(TestServer::pickSource(engine, folder, m_source, m_schema));
+        if (engine == arc::Engine::PostgreSQL) {
+            ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
+            m_source = TestServer::freshSchema(m_schema);
+            ASSERT_FALSE(m_source.isEmpty());
+        } else {
+            m_source = folder;
+        }
         ASSERT_TRUE(arc::DataFolder::create(m_source).ok());
         ASSERT_TRUE(data.open(m_source).ok());
     }

@@ -73,44 +73,11 @@ inline void dropSchema(const QString &schema)
         admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema)});
 }
 
-// A data source of the test's own on `engine`: `folder`, or the URI of a
-// fresh schema named in `schema`. Call under ASSERT_NO_FATAL_FAILURE.
-inline void pickSource(arc::Engine engine, const QString &folder, QString &source, QString &schema)
-{
-    if (engine == arc::Engine::PostgreSQL) {
-        ASSERT_TRUE(configured()) << kNotConfigured;
-        source = freshSchema(schema);
-        ASSERT_FALSE(source.isEmpty());
-    } else {
-        source = folder;
-    }
-}
-
 } // namespace TestServer
 
 namespace arc {
 inline void PrintTo(Engine e, std::ostream *os) { *os << (e == Engine::PostgreSQL ? "PostgreSQL" : "SQLite"); }
 } // namespace arc
-
-// A test run once on a data folder and once on a server database; each
-// gets a data source of its own, made as a first start makes it.
-class DataSourceTest : public TempFolderTest, public ::testing::WithParamInterface<arc::Engine> {
-protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(TestServer::pickSource(GetParam(), folder(), m_source, m_schema));
-    }
-    void TearDown() override { TestServer::dropSchema(m_schema); }
-
-    // The folder (ending with "/") or the server URI.
-    const QString &source() const { return m_source; }
-    bool onServer() const { return GetParam() == arc::Engine::PostgreSQL; }
-
-private:
-    QString m_source;
-    QString m_schema;
-};
 
 inline std::string engineName(const ::testing::TestParamInfo<arc::Engine> &info)
 {
