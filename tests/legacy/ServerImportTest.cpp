@@ -11,9 +11,23 @@
 
 using namespace arc;
 
+// Each test moves a folder of its own into an empty schema of its own.
+class ServerImportTest : public TempFolderTest, public ::testing::WithParamInterface<Engine> {
+protected:
+    void SetUp() override
+    {
+        TempFolderTest::SetUp();
+        ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
+        m_source = TestServer::freshSchema(m_schema);
+        ASSERT_FALSE(m_source.isEmpty());
+    }
+    void TearDown() override { TestServer::dropSchema(m_schema); }
+    const QString &source() const { return m_source; }
 
-// Each test moves a folder of its own into a schema of its own.
-using ServerImportTest = DataSourceTest;
+private:
+    QString m_source;
+    QString m_schema;
+};
 INSTANTIATE_TEST_SUITE_P(Server, ServerImportTest, ::testing::Values(Engine::PostgreSQL), engineName);
 
 // Every row with its keys, the counter going on after the largest key, the
