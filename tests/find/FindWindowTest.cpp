@@ -63,14 +63,13 @@ TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisa
 }
 
 // A new user finds a certificate by the beginning of a part number, steps
-// through the matches and shows all again. What matches is the search's
+// to the next match and shows all again. What matches is the search's
 // own table; here, that the window shows and walks it.
-TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsThroughTheMatchesAndShowsAllAgain)
+TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShowsAllAgain)
 {
     withParts("T1", {"NF-100", "BP-7"});
     withParts("T2", {"BP-8"});
     withParts("T3", {"NF-200", "NF-300"});
-    addRow("Header", {{"Tracking", "no lines"}});
     openWindow();
     screen().combo3->show();
 
@@ -78,15 +77,9 @@ TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsThroughTheMatchesAndSh
     EXPECT_EQ(screen().block3Tracking->text(), "T1");
     EXPECT_EQ(window->newFormFlag(), 0);
     EXPECT_TRUE(screen().combo3->isHidden());
-    QStringList seen{screen().block3Tracking->text()};
-    for (int i = 0; i < 3; ++i) {
-        screen().nextButton->click();
-        seen << screen().block3Tracking->text();
-    }
-    EXPECT_EQ(seen, (QStringList{"T1", "T3", "T3", "T3"}));
-    EXPECT_EQ(messages.shown, QList<Message>{arc::Prompts::kNoMoreRecords});
-    screen().previousButton->click();
-    EXPECT_EQ(screen().block3Tracking->text(), "T3");
+    // How a result is walked to its ends is the data view's and the arrows'.
+    screen().nextButton->click();
+    EXPECT_EQ(screen().block3Tracking->text(), "T3") << "T2 matches nothing";
     EXPECT_EQ(cell(1, 2), "NF-300");
 
     // All empties the boxes and shows every certificate, at the last.
