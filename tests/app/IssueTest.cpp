@@ -269,10 +269,8 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     messages.answers = {Answer::WritePdf};
     screen().batchButton->click();
     EXPECT_EQ(offered, "SN-1");
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].prompt, "3 certificates stored, 000102 to 000104, serial numbers SN-8 to SN-10.");
-    EXPECT_EQ(messages.shown[0].buttons, Message::Buttons::WritePdfPrintClose);
-    messages.shown.clear();
+    EXPECT_EQ(messages.shown.value(0).buttons, Message::Buttons::WritePdfPrintClose);
+    messages.expectAsked("Issue for serial numbers", {"3 certificates stored, 000102 to 000104, serial numbers SN-8 to SN-10."});
     EXPECT_EQ(logged(), 3);
     EXPECT_EQ(archived().size(), 3);
     const QByteArray written = readFile(pdfPath);

@@ -1,11 +1,9 @@
 #include "DataFolderOpener.h"
 #include "FolderMessages.h"
-#include "ProgramFolder.h"
 #include "Prompts.h"
 #include "WindowFixture.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 using arc::Message;
 
@@ -105,21 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
                     StartCase{"AnotherProgramsFile", "data/", true, "certificates kept elsewhere\n", Kind::Unusable,
                               "data/", "not an ARC 8130 database"}),
     [](const auto &info) { return std::string(info.param.name); });
-
-// A program installed by the system's packages writes nothing beside
-// itself, even when run by root, who could; a program unpacked into a
-// folder of the user's own keeps its files there.
-TEST(ProgramFolderTest, AProgramInASystemFolderKeepsItsFilesInThePerUserFolder)
-{
-    for (const char *installed : {"/usr/bin", "/usr/local/bin/", "/opt/arc8130/bin"}) {
-        const arc::ProgramFolders f = arc::ProgramFolder::locate(installed);
-        EXPECT_FALSE(f.programWritable) << installed;
-        EXPECT_EQ(f.home(), f.perUser) << installed;
-    }
-    QTemporaryDir own;
-    EXPECT_TRUE(arc::ProgramFolder::locate(own.path()).programWritable);
-    EXPECT_FALSE(arc::ProgramFolder::isSystemFolder("/usrlocal/bin"));
-}
 
 // With no folder open nothing can be written: each action says so and
 // leaves the screen as it was.
