@@ -19,14 +19,6 @@ const Message kNoMatch{"No matches found within database", "Search Results"};
 class FindWindowTest : public DataWindowTest {
 protected:
     arc::FindPanel &find() { return *window->findChild<arc::FindPanel *>("Panel3D3"); }
-    qint64 withParts(const QString &tracking, const QStringList &parts)
-    {
-        const qint64 key = addRow("Header", {{"Tracking", tracking}});
-        for (int i = 0; i < parts.size(); ++i)
-            addRow("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"PartNum", parts[i]},
-                              {"Status", "NEW"}});
-        return key;
-    }
     void search(QPushButton *(arc::FindPanel::*button), size_t box = 0, const QString &text = {})
     {
         screen().findButton->click();
@@ -40,7 +32,7 @@ protected:
 
 TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisabled)
 {
-    withParts("T1", {"P-1"});
+    addCertificate("T1", {"NEW"}, {"P-1"});
     openWindow();
     EXPECT_EQ(find().parentWidget(), window.get());
     screen().findButton->click();
@@ -67,9 +59,9 @@ TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisa
 // own table; here, that the window shows and walks it.
 TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShowsAllAgain)
 {
-    withParts("T1", {"NF-100", "BP-7"});
-    withParts("T2", {"BP-8"});
-    withParts("T3", {"NF-200", "NF-300"});
+    addCertificate("T1", {"NEW", "NEW"}, {"NF-100", "BP-7"});
+    addCertificate("T2", {"NEW"}, {"BP-8"});
+    addCertificate("T3", {"NEW", "NEW"}, {"NF-200", "NF-300"});
     openWindow();
     screen().combo3->show();
 
@@ -92,8 +84,8 @@ TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShows
 // what was typed into it, and Save stores it where it came from.
 TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
 {
-    withParts("T1", {"P-1"});
-    const qint64 second = withParts("T2", {"P-2"});
+    addCertificate("T1", {"NEW"}, {"P-1"});
+    const qint64 second = addCertificate("T2", {"NEW"}, {"P-2"});
     openWindow();
     screen().previousButton->click();
     ASSERT_EQ(window->currentFormIndex(), second);
@@ -141,7 +133,7 @@ TEST_F(FindWindowTest, FindListsEachCertificateFoundSortablyAndEnterShowsTheOneC
         addRow("Detail", {{"FormIndex", a}, {"PartNum", part}, {"Status", "NEW"}});
     const qint64 b = addRow("Header", {{"Tracking", "T2"}, {"Date23", "2026-11-30"}, {"Organ1", "Acme"}, {"Name22", "Bob"}});
     addRow("Detail", {{"FormIndex", b}, {"PartNum", "P-3"}, {"Status", "REPAIRED"}});
-    withParts("X1", {"Q-1"});
+    addCertificate("X1", {"NEW"}, {"Q-1"});
     openWindow();
     search(&arc::FindPanel::firstButton, 1, "P");
     arc::FindResults &list = find().results();
