@@ -53,9 +53,10 @@ void PrintTo(const StartCase &c, std::ostream *os) { *os << c.name; }
 
 class StartFolderTest : public TempFolderTest, public testing::WithParamInterface<StartCase> {};
 
+using Kind = arc::OpenedFolder::Kind;
+
 TEST_P(StartFolderTest, OpensTheStoredOrTheProgramsFolderOrNamesWhyNot)
 {
-    using Kind = arc::OpenedFolder::Kind;
     const StartCase &c = GetParam();
     const QString program = folder() + "program/", opened = folder() + c.opened;
     for (const QString &made : {program, folder() + "data/"})
@@ -80,6 +81,9 @@ TEST_P(StartFolderTest, OpensTheStoredOrTheProgramsFolderOrNamesWhyNot)
     EXPECT_EQ(data.isOpen(), c.kind != Kind::Unusable);
     EXPECT_EQ(setup.dataPath(), c.kind == Kind::Unusable ? stored : opened) << "recorded";
     EXPECT_EQ(QFile::exists(program + "VELLORAN.MDB"), c.kind == Kind::Opened);
+    if (!c.programWritable) {
+        EXPECT_EQ(QDir(program).entryList(QDir::Files), QStringList{}) << "nothing written beside the program";
+    }
     if (c.kind == Kind::Unusable) {
         EXPECT_EQ(readFile(opened + "VELLORAN.MDB"), c.certificates.value_or(QByteArray()));
         const arc::Message told = arc::FolderMessages::unusable(r.path, r.status);
@@ -89,7 +93,6 @@ TEST_P(StartFolderTest, OpensTheStoredOrTheProgramsFolderOrNamesWhyNot)
     }
 }
 
-using Kind = arc::OpenedFolder::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Folders, StartFolderTest,
     testing::Values(StartCase{"NullPath", std::nullopt, true, std::nullopt, Kind::Opened, "program/", ""},
