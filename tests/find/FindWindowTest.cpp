@@ -14,8 +14,6 @@ using arc::Message;
 
 namespace {
 
-const Message kNoMatch{"No matches found within database", "Search Results"};
-
 class FindWindowTest : public DataWindowTest {
 protected:
     arc::FindPanel &find() { return *window->findChild<arc::FindPanel *>("Panel3D3"); }
@@ -93,7 +91,7 @@ TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
 
     messages.answers = {Message::Answer::Discard};
     search(&arc::FindPanel::firstButton, 1, "ZZ");
-    EXPECT_EQ(messages.shown, (QList<Message>{arc::Prompts::saveChanges("T2"), kNoMatch}));
+    EXPECT_EQ(messages.shown, (QList<Message>{arc::Prompts::saveChanges("T2"), arc::FindPanel::kNoMatch}));
     EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-EDITED");
     EXPECT_FALSE(screen().combo3->isVisible());
     screen().saveButton->click();
