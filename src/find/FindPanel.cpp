@@ -23,9 +23,6 @@ namespace arc {
 
 namespace {
 
-const Message kNoMatch{QStringLiteral("No matches found within database"), QStringLiteral("Search Results"),
-                       Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
-
 QPushButton *button(const char *name, const QString &caption)
 {
     auto *b = new QPushButton(caption);
@@ -34,6 +31,9 @@ QPushButton *button(const char *name, const QString &caption)
 }
 
 } // namespace
+
+const Message FindPanel::kNoMatch{QStringLiteral("No matches found within database"), QStringLiteral("Search Results"),
+                                  Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 
 FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent)
     : QFrame(parent), m_folder(folder), m_messages(messages)

@@ -16,6 +16,7 @@ class DataFolder;
 class EntryBox;
 class FindResults;
 class MessageBoxes;
+struct Message;
 
 // The find panel "Find Match": twelve boxes, and the searches that let the
 // certificate screen walk the certificates matching them. It closes after
@@ -24,6 +25,9 @@ class FindPanel : public QFrame {
     Q_OBJECT
 public:
     FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent = nullptr);
+
+    // Said when a search finds nothing.
+    static const Message kNoMatch;
 
     // Asked before a search leaves the certificate on screen: false keeps it.
     void setLeaveCheck(std::function<bool()> mayLeave) { m_mayLeave = std::move(mayLeave); }

@@ -66,7 +66,6 @@ TEST_F(AccessFolderTest, AStartFinishesAConversionCutShort)
     ASSERT_EQ(messages.shown.size(), 1) << messages.shown.value(1).prompt.toStdString();
     EXPECT_TRUE(messages.shown[0].prompt.contains("has now been finished")) << messages.shown[0].prompt.toStdString();
     ASSERT_TRUE(window->dataFolder().isOpen());
-    EXPECT_EQ(window->dataFolder().certificates().scalar("SELECT count(*) FROM Header").toInt(), 300);
-    EXPECT_EQ(readFile(programFolder() + "access-originals/VELLORAN.MDB"),
-              readFile(QStringLiteral(LEGACY_FIXTURE) + "VELLORAN.MDB"));
+    EXPECT_EQ(window->dataFolder().certificates().scalar("SELECT count(*) FROM Header").toInt(), 300)
+        << "the converted certificates, not a new, empty folder";
 }

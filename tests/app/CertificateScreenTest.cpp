@@ -17,17 +17,14 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
 {
     addCertificate("000001");
     addCertificate("000002");
-    const qint64 last = addCertificate("000003");
+    addCertificate("000003");
     openWindow();
 
-    screen().nextButton->click();
-    EXPECT_EQ(window->newFormFlag(), 0);
-    EXPECT_EQ(window->currentFormIndex(), last);
-
-    // Past either end the end message shows and the cursor stays on the end row.
+    // From a new certificate to the last; past either end the end message
+    // shows and the cursor stays on the end row.
     QPushButton *next = screen().nextButton, *previous = screen().previousButton;
     const std::tuple<QPushButton *, const char *, QList<Message>> steps[] = {
-        {next, "000003", {kNoMoreRecords}}, {previous, "000002", {}}, {previous, "000001", {}},
+        {next, "000003", {}}, {next, "000003", {kNoMoreRecords}}, {previous, "000002", {}}, {previous, "000001", {}},
         {previous, "000001", {kNoMoreRecords}}, {next, "000002", {}}};
     for (const auto &[button, shown, asked] : steps) {
         button->click();
@@ -196,7 +193,6 @@ TEST_F(FormChoiceTest, OffersTheOrganisationsFormsAndFillsBlock1FromIt)
     // Which form gives which block 1 is the form authority's; here: the
     // chooser's change reaches block 1, the captions and what is saved.
     choose(screen().combo3, "Zeta Air");
-    EXPECT_EQ(forms->count(), 5) << "no forms kept: every form offered";
     choose(forms, "FAA Form 8130-3");
     EXPECT_EQ(screen().block1Country->text(), "FAA/United States");
     EXPECT_EQ(screen().block14aReturnToService->text(), "14 CFR 43.9 Return to Svs");

@@ -30,7 +30,11 @@ protected:
     bool panelShown() { return panel().isVisibleTo(window.get()); }
 };
 
-TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutAName)
+// The master password sets up the first administrator: it opens only
+// without a name, and is refused once an administrator exists, whatever
+// value says so (Access stores true as -1), and while the signatories
+// cannot be read, with the reason.
+TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStored)
 {
     EXPECT_EQ(panel().combo4->currentIndex(), -1) << "no one is chosen for the user";
     panel().text44->setText("ZORP7351");
@@ -41,6 +45,30 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutAName)
     signInAs(*window, "Pat Doe", arc::Passwords::master);
     messages.expectAsked("Password Incorrect", {"Try again?"});
     EXPECT_EQ(panel().text44->text(), "") << "Yes empties the password box";
+
+    const std::tuple<const char *, QStringList, bool> refusals[] = {
+        {"administrator stored as one", {"UPDATE Agents SET Administrator = 1"}, false},
+        {"administrator stored as Access's true",
+         {"UPDATE Agents SET Administrator = 0", "PRAGMA ignore_check_constraints = ON",
+          "UPDATE Agents SET Administrator = -1 WHERE rowid = 2"},
+         false},
+        {"signatories locked", {"UPDATE Agents SET Administrator = 0", "BEGIN EXCLUSIVE"}, true}};
+    for (const auto &[what, sql, told] : refusals) {
+        SCOPED_TRACE(what);
+        {
+            arc::DataFolder other; // another program, holding its connection meanwhile
+            ASSERT_TRUE(other.open(dataFolder()).ok());
+            for (const QString &statement : sql)
+                ASSERT_TRUE(other.reference().exec(statement).ok()) << statement.toStdString();
+            signInAs(*window, QString());
+        }
+        EXPECT_TRUE(panelShown());
+        EXPECT_FALSE(window->signIn().isSignedIn());
+        if (told)
+            messages.expectAsked("Access Control", {"another program is holding the data files"});
+        else
+            messages.expectNothingAsked(); // no name: no message
+    }
 
     signInAs(*window, QString());
     EXPECT_FALSE(panelShown());
@@ -173,45 +201,6 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
     window->signIn().signOut();
     EXPECT_EQ(window->signIn().signingKey(), nullptr);
 }
-
-// The master password sets up the first administrator. It is refused
-// once one exists, whatever value says so (Access stores true as -1), and
-// while the signatories cannot be read, with the reason.
-struct MasterCase {
-    const char *name;
-    QStringList sql; // run by another program, which holds its connection meanwhile
-    bool told;
-};
-void PrintTo(const MasterCase &c, std::ostream *os) { *os << c.name; }
-
-class MasterPasswordTest : public SignInTest, public testing::WithParamInterface<MasterCase> {};
-
-TEST_P(MasterPasswordTest, TheMasterPasswordOpensOnlyAStoreReadWithoutAnAdministrator)
-{
-    {
-        arc::DataFolder other;
-        ASSERT_TRUE(other.open(dataFolder()).ok());
-        for (const QString &sql : GetParam().sql)
-            ASSERT_TRUE(other.reference().exec(sql).ok()) << sql.toStdString();
-        signInAs(*window, QString());
-    }
-    EXPECT_TRUE(panelShown());
-    EXPECT_FALSE(window->signIn().isSignedIn());
-    if (GetParam().told)
-        messages.expectAsked("Access Control", {"another program is holding the data files"});
-    else
-        messages.expectNothingAsked(); // no name: no message
-}
-
-INSTANTIATE_TEST_SUITE_P(Stores, MasterPasswordTest,
-                         testing::Values(MasterCase{"AdministratorStoredAsOne", {"UPDATE Agents SET Administrator = 1"},
-                                                    false},
-                                         MasterCase{"AdministratorStoredAsAccessTrue",
-                                                    {"PRAGMA ignore_check_constraints = ON",
-                                                     "UPDATE Agents SET Administrator = -1 WHERE rowid = 2"},
-                                                    false},
-                                         MasterCase{"SignatoriesLocked", {"BEGIN EXCLUSIVE"}, true}),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 // The only signatory is chosen for the user; after sign-in the typing goes
 // to the first empty cell of the item grid, the blocks as signed in.

@@ -1,10 +1,9 @@
+#include "DataFolderOpener.h"
 #include "FolderMessages.h"
-#include "ProgramFolder.h"
 #include "Prompts.h"
 #include "WindowFixture.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 using arc::Message;
 
@@ -33,89 +32,80 @@ TEST_F(WindowTest, FirstStartCreatesDataFilesInTheProgramFolderSaysSoAndStoresIt
     messages.expectAsked({arc::Prompts::kExit, arc::Prompts::kExit});
 }
 
-// Null, empty or blank text all mean "no folder chosen": the program's
-// folder, never the folder the program happened to be started from.
-TEST_F(WindowTest, NullOrEmptyDataPathUsesTheProgramFolder)
-{
-    ASSERT_TRUE(arc::DataFolder::create(programFolder()).ok());
-    for (const std::optional<QString> &path : {std::optional<QString>(), std::optional<QString>(""),
-                                               std::optional<QString>("  ")}) {
-        storeDataPath(path);
-        openWindow();
-        EXPECT_EQ(storedDataPath(), programFolder());
-        EXPECT_EQ(window->dataFolder().path(), programFolder());
-        messages.expectNothingAsked(); // the files were there already
-        window.reset();
-    }
-}
-
-// A share that is offline, a disk that is gone, a folder emptied, files
-// that are not ours: named with the reason, kept recorded, the files left
-// as they are, and never replaced by new empty files (the numbering would
-// start again).
-struct OpenRefusal {
+// Which folder start-up opens, or why none: null, empty or blank text
+// mean no folder chosen (the program's folder, never the one it happened
+// to be started from); an installed program that cannot write its own
+// folder makes a first start's files in the per-user folder. A stored
+// folder that cannot be used (a share offline, a folder emptied, files not
+// ours) is named with the reason, stays recorded, its files are left as
+// they are, and no new, empty files are made (the numbering would start
+// again).
+struct StartCase {
     const char *name;
-    const char *folder; // under the test's folder
-    std::optional<QByteArray> certificates; // what VELLORAN.MDB holds; nullopt: no data files
-    const char *reason;
+    std::optional<QString> stored; // a path under the test's folder unless blank
+    bool programWritable;
+    std::optional<QByteArray> certificates; // what the stored folder's VELLORAN.MDB holds
+    arc::OpenedFolder::Kind kind;
+    const char *opened; // under the test's folder
+    const char *reason; // for a folder that cannot be used
 };
-void PrintTo(const OpenRefusal &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const StartCase &c, std::ostream *os) { *os << c.name; }
 
-class OpenRefusalTest : public WindowTest, public testing::WithParamInterface<OpenRefusal> {};
+class StartFolderTest : public TempFolderTest, public testing::WithParamInterface<StartCase> {};
 
-TEST_P(OpenRefusalTest, TheStoredFolderIsNamedWithTheReasonAndStaysRecorded)
+using Kind = arc::OpenedFolder::Kind;
+
+TEST_P(StartFolderTest, OpensTheStoredOrTheProgramsFolderOrNamesWhyNot)
 {
-    const OpenRefusal &c = GetParam();
-    const QString path = folder() + c.folder;
-    if (c.certificates) {
-        createDataFolder();
-        writeFile(path + "VELLORAN.MDB", *c.certificates);
+    const StartCase &c = GetParam();
+    const QString program = folder() + "program/", opened = folder() + c.opened;
+    for (const QString &made : {program, folder() + "data/"})
+        QDir().mkpath(made);
+    if (c.kind == Kind::Opened) {
+        ASSERT_TRUE(arc::DataFolder::create(program).ok()); // an earlier start's
     }
-    storeDataPath(path);
-    openWindow();
-    EXPECT_FALSE(window->dataFolder().isOpen());
-    messages.expectAsked("Data folder", {path, c.reason});
-    EXPECT_EQ(storedDataPath(), path);
-    EXPECT_FALSE(QFile::exists(programFolder() + "VELLORAN.MDB"));
-    EXPECT_EQ(readFile(path + "VELLORAN.MDB"), c.certificates.value_or(QByteArray()));
-    EXPECT_FALSE(window->setupPanel().isHidden());
-    EXPECT_EQ(window->setupPanel().folder(), path);
-    EXPECT_FALSE(screen().newButton->isEnabled());
+    if (c.certificates) {
+        ASSERT_TRUE(arc::DataFolder::create(opened).ok());
+        writeFile(opened + "VELLORAN.MDB", *c.certificates);
+    }
+    const std::optional<QString> stored =
+        c.stored && !c.stored->trimmed().isEmpty() ? std::optional(folder() + *c.stored) : c.stored;
+    arc::SetupStore setup;
+    ASSERT_TRUE(setup.open(arc::ProgramFolders(program, folder() + "user/", c.programWritable)).ok());
+    ASSERT_TRUE(setup.setDataPath(stored).ok());
+    arc::DataFolder data;
+    const arc::OpenedFolder r = arc::DataFolderOpener::open(setup, data);
+
+    EXPECT_EQ(r.kind, c.kind);
+    EXPECT_EQ(r.path, opened);
+    EXPECT_EQ(data.isOpen(), c.kind != Kind::Unusable);
+    EXPECT_EQ(setup.dataPath(), c.kind == Kind::Unusable ? stored : opened) << "recorded";
+    EXPECT_EQ(QFile::exists(program + "VELLORAN.MDB"), c.kind == Kind::Opened);
+    if (!c.programWritable) {
+        EXPECT_EQ(QDir(program).entryList(QDir::Files), QStringList{}) << "nothing written beside the program";
+    }
+    if (c.kind == Kind::Unusable) {
+        EXPECT_EQ(readFile(opened + "VELLORAN.MDB"), c.certificates.value_or(QByteArray()));
+        const arc::Message told = arc::FolderMessages::unusable(r.path, r.status);
+        EXPECT_EQ(told.title, "Data folder");
+        for (const QString &part : {opened, QString(c.reason)})
+            EXPECT_TRUE(told.prompt.contains(part)) << told.prompt.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Folders, OpenRefusalTest,
-    testing::Values(OpenRefusal{"ShareOffline", "share/arc/", std::nullopt, "cannot be reached"},
-                    OpenRefusal{"FolderEmptied", "data/", std::nullopt, "VELLORAN.MDB is not there"},
-                    OpenRefusal{"AnotherProgramsFile", "data/", "certificates kept elsewhere\n", "not an ARC 8130 database"}),
+    Folders, StartFolderTest,
+    testing::Values(StartCase{"NullPath", std::nullopt, true, std::nullopt, Kind::Opened, "program/", ""},
+                    StartCase{"EmptyPath", "", true, std::nullopt, Kind::Opened, "program/", ""},
+                    StartCase{"BlankPath", "  ", true, std::nullopt, Kind::Opened, "program/", ""},
+                    StartCase{"ReadOnlyProgramFolder", std::nullopt, false, std::nullopt, Kind::Created, "user/", ""},
+                    StartCase{"ShareOffline", "share/arc/", true, std::nullopt, Kind::Unusable, "share/arc/",
+                              "cannot be reached"},
+                    StartCase{"FolderEmptied", "data/", true, std::nullopt, Kind::Unusable, "data/",
+                              "VELLORAN.MDB is not there"},
+                    StartCase{"AnotherProgramsFile", "data/", true, "certificates kept elsewhere\n", Kind::Unusable,
+                              "data/", "not an ARC 8130 database"}),
     [](const auto &info) { return std::string(info.param.name); });
-
-// An installed program cannot write its own folder: the set-up file and a
-// first start's data files go to the per-user folder, and the user is told.
-TEST_F(WindowTest, ReadOnlyProgramFolderStartsInThePerUserFolderAndSaysSo)
-{
-    const QString perUser = folder() + "user/";
-    window = std::make_unique<arc::MainWindow>(arc::ProgramFolders(programFolder(), perUser, false), messages);
-    window->activate();
-    messages.expectAsked(arc::FolderMessages::created(perUser));
-    EXPECT_EQ(window->dataFolder().path(), perUser);
-    EXPECT_EQ(QDir(programFolder()).entryList(QDir::Files), QStringList{});
-}
-
-// A program installed by the system's packages writes nothing beside
-// itself, even when run by root, who could; a program unpacked into a
-// folder of the user's own keeps its files there.
-TEST(ProgramFolderTest, AProgramInASystemFolderKeepsItsFilesInThePerUserFolder)
-{
-    for (const char *installed : {"/usr/bin", "/usr/local/bin/", "/opt/arc8130/bin"}) {
-        const arc::ProgramFolders f = arc::ProgramFolder::locate(installed);
-        EXPECT_FALSE(f.programWritable) << installed;
-        EXPECT_EQ(f.home(), f.perUser) << installed;
-    }
-    QTemporaryDir own;
-    EXPECT_TRUE(arc::ProgramFolder::locate(own.path()).programWritable);
-    EXPECT_FALSE(arc::ProgramFolder::isSystemFolder("/usrlocal/bin"));
-}
 
 // With no folder open nothing can be written: each action says so and
 // leaves the screen as it was.
@@ -123,9 +113,13 @@ TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
 {
     storeDataPath(folder() + "offline/");
     openWindow();
+    // Start-up names the folder it cannot use and opens the set-up panel on it.
+    messages.expectAsked("Data folder", {folder() + "offline/", "cannot be reached"});
+    EXPECT_FALSE(window->setupPanel().isHidden());
+    EXPECT_EQ(window->setupPanel().folder(), folder() + "offline/");
+    EXPECT_FALSE(screen().newButton->isEnabled());
     screen().setupButton->click(); // close the set-up panel
     screen().block5Invoice->setPlainText("WO-77");
-    messages.shown.clear();
     for (QPushButton *b : {screen().saveButton, screen().newButton, screen().deleteButton}) {
         b->click();
         messages.expectAsked(arc::FolderMessages::noneOpen());

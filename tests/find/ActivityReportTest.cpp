@@ -36,10 +36,9 @@ protected:
 
 TEST_F(ActivityReportTest, CalculateIsEnabledExactlyWhileBothBoxesHoldDates)
 {
+    // Which texts are dates is the date reader's own.
     const std::tuple<const char *, const char *, bool> cases[] = {
-        {"01/Mar/2026", "31/Mar/2026", true}, {"1/3/2026", "2026-03-31", true},
-        {"", "31/Mar/2026", false},           {"01/Mar/2026", "31/02/2026", false},
-        {"03/31/2026", "01/Mar/2026", false}, {"01/Mar/2026", "31/Mar/2026", true}};
+        {"", "31/Mar/2026", false}, {"01/Mar/2026", "31/02/2026", false}, {"1/3/2026", "2026-03-31", true}};
     for (const auto &[from, to, enabled] : cases) {
         report->from->setText(from);
         report->to->setText(to);

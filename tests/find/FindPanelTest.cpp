@@ -41,19 +41,17 @@ protected:
 
 } // namespace
 
-TEST_F(FindPanelTest, OpensWithTheScreensButtonsDisabledAndTheCountryBoxFocused)
-{
-    EXPECT_TRUE(panel->isHidden());
-    panel->open();
-    EXPECT_TRUE(panel->isVisible());
-    EXPECT_FALSE(commandsEnabled);
-    EXPECT_EQ(window.focusWidget(), panel->boxes[3]);
-}
-
-TEST_F(FindPanelTest, ADateBoxHoldingNoDateIsNamedAndThePanelStaysUsable)
+// The panel opens over the screen's commands, the country box focused; a
+// date box holding no date is named, and the panel stays usable.
+TEST_F(FindPanelTest, OpensOverTheCommandsAndNamesADateBoxHoldingNoDate)
 {
     certificate("T1", {"AB-1"}, {{"Date18", "2026-05-12"}});
-    search(panel->firstButton, {"", "", "", "", "", "", "", "", "12/31/2026"});
+    EXPECT_TRUE(panel->isHidden());
+    panel->open();
+    EXPECT_FALSE(commandsEnabled);
+    EXPECT_EQ(window.focusWidget(), panel->boxes[3]) << "the country box";
+    panel->boxes[8]->setText("12/31/2026");
+    panel->firstButton->click();
     messages.expectAsked("Find Match", {"\"12/31/2026\" in Section 18 Date is not a date"});
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(commandsEnabled);

@@ -115,11 +115,13 @@ protected:
         ASSERT_TRUE((reference ? f.reference() : f.certificates()).exec(sql).ok()) << sql.toStdString();
     }
 
-    qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"})
+    // A certificate with a line for each status, of the part numbers given.
+    qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"}, const QStringList &parts = {})
     {
         const qint64 key = addRow("Header", {{"Tracking", tracking}, {"Country", "FAA/United States"}});
         for (int i = 0; i < statuses.size(); ++i)
-            addRow("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"Status", statuses[i]}});
+            addRow("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"Status", statuses[i]},
+                              {"PartNum", parts.value(i)}});
         return key;
     }
 
