@@ -125,6 +125,10 @@ DbStatus storeCertificates(Database &db, int count)
     }
     header.finish();
     detail.finish();
+    // The counter goes on after the numbers issued, as in a folder in use.
+    if (s.ok())
+        s = db.exec(QStringLiteral("UPDATE Defaults SET Tracking = ?"),
+                    {QStringLiteral("%1").arg(count, 6, 10, QLatin1Char('0'))});
     if (!s.ok())
         return s;
     return tx.commit();
