@@ -150,10 +150,11 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
             if (DbStatus s = to.exec(SqlDialect::resetCounter(table, to.engine())); !s.ok())
                 return s;
         // Planned by statistics taken while the table was empty, the first
-        // searches would read it whole.
-        if (const QString statistics = SqlDialect::refreshStatistics(table.name, to.engine()); !statistics.isEmpty())
-            if (DbStatus s = to.exec(statistics); !s.ok())
-                return s;
+        // searches would read it, or its search copies, whole.
+        for (const QString &name : fold ? QStringList{table.name, fold->name} : QStringList{table.name})
+            if (const QString statistics = SqlDialect::refreshStatistics(name, to.engine()); !statistics.isEmpty())
+                if (DbStatus s = to.exec(statistics); !s.ok())
+                    return s;
         if (DbStatus s = readRows(to, table, back, QStringLiteral("Checking %1").arg(table.name), total, progress); !s.ok())
             return s;
         if (back != rows)

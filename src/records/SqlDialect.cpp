@@ -35,7 +35,11 @@ QString driverName(Engine e) { return e == Engine::PostgreSQL ? QStringLiteral("
 QStringList connectionPragmas(Engine e)
 {
     if (e == Engine::PostgreSQL)
-        return {QStringLiteral("SET client_min_messages = warning"),
+        // A search's sort stays in memory, and no query waits for worker
+        // processes to start: each is one person's click, not a report
+        // over the whole database.
+        return {QStringLiteral("SET client_min_messages = warning"), QStringLiteral("SET work_mem = '32MB'"),
+                QStringLiteral("SET max_parallel_workers_per_gather = 0"),
                 QStringLiteral("CREATE TABLE IF NOT EXISTS \"SchemaVersion\" (\"Store\" TEXT PRIMARY KEY, "
                                "\"Version\" INTEGER NOT NULL)")};
     // Rollback journal, not WAL: data folders may live on a network share.

@@ -77,6 +77,12 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                   QString("000001:1,000003:%1").arg(kept));
         EXPECT_EQ(db.scalar("SELECT \"Date18\" || ' ' || \"New\" FROM \"Header\" LIMIT 1").toString(), "2026-12-05 1");
         EXPECT_EQ(db.scalar("SELECT count(*) FROM \"Detail\"").toInt(), 6) << "lines are moved as they are stored";
+        // The first searches are planned with the tables' true sizes, their
+        // search copies' included.
+        for (const auto &[table, rows] : {std::pair{"Header", 2}, {"HeaderFold", 2}, {"Detail", 6}, {"DetailFold", 6}})
+            EXPECT_EQ(db.scalar(QString("SELECT reltuples FROM pg_class WHERE oid = to_regclass('\"%1\"')").arg(table)).toInt(),
+                      rows)
+                << table;
         EXPECT_EQ(db.scalar("SELECT count(*) || ' ' || max(\"Tracking\") FROM \"Defaults\"").toString(), "1 000003");
         QByteArray bmp;
         ASSERT_TRUE(StoredFiles::read(server.reference(), "pat.bmp", bmp).ok());
