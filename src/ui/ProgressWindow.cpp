@@ -1,5 +1,6 @@
 #include "ProgressWindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QProgressDialog>
@@ -7,8 +8,30 @@
 
 namespace arc {
 
+namespace {
+
+// Without Cancel, neither Escape nor the window's close button hides the
+// dialog or asks the operation to stop: it runs to its end in sight.
+class UnstoppableDialog : public QProgressDialog {
+public:
+    using QProgressDialog::QProgressDialog;
+
+protected:
+    void reject() override {}
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+std::unique_ptr<QProgressDialog> dialogFor(QWidget *parent, ProgressWindow::Stop stop)
+{
+    if (stop == ProgressWindow::Stop::NotAllowed)
+        return std::make_unique<UnstoppableDialog>(parent);
+    return std::make_unique<QProgressDialog>(parent);
+}
+
+} // namespace
+
 ProgressWindow::ProgressWindow(QWidget *parent, const QString &title, Stop stop)
-    : m_dialog(std::make_unique<QProgressDialog>(parent))
+    : m_dialog(dialogFor(parent, stop))
 {
     m_dialog->setObjectName(QStringLiteral("ProgressWindow"));
     m_dialog->setWindowTitle(title);
