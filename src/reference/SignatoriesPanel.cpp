@@ -468,8 +468,8 @@ void SignatoriesPanel::openSigningCertificate()
                         QStringLiteral("Signing certificate"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
-    auto *dialog = new SigningCertificateDialog(*m_certificates, m_messages, {who.name, who.approvalNumber},
-                                                m_storedPassword, this);
+    auto *dialog = new SigningCertificateDialog(m_folder, m_messages,
+                                                {who.name, m_storedPassword, who.approvalNumber, who.rowId}, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, row = m_loadedRow] {
         m_keepKey(row, dialog->takeKey());

@@ -1,7 +1,6 @@
 #include "SigningCertificateDialog.h"
 
 #include "MessageBoxes.h"
-#include "SignatoryCertificates.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -26,13 +25,29 @@ QLineEdit *hidden(const char *name)
     return box;
 }
 
+// Why no certificate was kept, in the panel's words where they are its own.
+QString worded(const KeyRefusal &r, const QString &name, bool newAuthority)
+{
+    switch (r.why) {
+    case KeyRefusal::Why::NoPassword:
+    case KeyRefusal::Why::NotSignInPassword:
+        return QStringLiteral("The password typed is not the one %1 signs in with.").arg(name);
+    case KeyRefusal::Why::NoPassphrase:
+        // The passphrase of an authority made before is one that opens it.
+        return newAuthority ? r.message : QStringLiteral("The shop authority's passphrase is wrong.");
+    case KeyRefusal::Why::KeyNotKept:
+        return QStringLiteral("The signing key could not be kept in %1.").arg(r.where);
+    default:
+        return r.message;
+    }
+}
+
 } // namespace
 
-SigningCertificateDialog::SigningCertificateDialog(SignatoryCertificates &certificates, MessageBoxes &messages,
-                                                   const CertificateSubject &signatory,
-                                                   const QString &storedPassword, QWidget *parent)
-    : QDialog(parent), m_certificates(certificates), m_messages(messages), m_signatory(signatory),
-      m_storedPassword(storedPassword), m_newAuthority(!certificates.authorityMade())
+SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBoxes &messages,
+                                                   const AgentEntry &signatory, QWidget *parent)
+    : QDialog(parent), m_keys(folder), m_messages(messages), m_signatory(signatory),
+      m_newAuthority(!m_keys.authorityMade())
 {
     setObjectName(QStringLiteral("SigningCertificateDialog"));
     setWindowTitle(QStringLiteral("Signing certificate of %1").arg(signatory.name));
@@ -94,26 +109,23 @@ void SigningCertificateDialog::chooseFile()
 
 void SigningCertificateDialog::submit()
 {
-    SigningResult<SigningKey> kept = SigningError{};
-    if (makeKey->isChecked()) {
-        kept = m_certificates.make(m_signatory, m_storedPassword, password->text(), passphrase->text(),
-                                   m_newAuthority ? passphraseAgain->text() : passphrase->text());
-    } else {
-        QFile file(keyFile->text());
-        if (!file.open(QIODevice::ReadOnly)) {
-            m_messages.ask({QStringLiteral("The file %1 cannot be read: %2").arg(keyFile->text(), file.errorString()),
-                            kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
-            return;
-        }
-        kept = m_certificates.bringIn(m_signatory.name, m_storedPassword, password->text(), file.readAll(),
-                                      filePassword->text());
-    }
-    if (!kept.ok()) {
-        m_messages.ask({QStringLiteral("No signing certificate was kept: %1").arg(kept.error().message), kTitle,
-                        Message::Buttons::Ok, Message::Icon::Exclamation});
+    QFile file(keyFile->text());
+    if (bringIn->isChecked() && !file.open(QIODevice::ReadOnly)) {
+        m_messages.ask({QStringLiteral("The file %1 cannot be read: %2").arg(keyFile->text(), file.errorString()),
+                        kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
-    m_key = std::make_unique<SigningKey>(std::move(kept.value()));
+    KeyOutcome kept = makeKey->isChecked()
+                          ? m_keys.make(m_signatory, password->text(), passphrase->text(),
+                                        m_newAuthority ? passphraseAgain->text() : passphrase->text())
+                          : m_keys.bringIn(m_signatory, password->text(), file.readAll(), filePassword->text());
+    if (!kept.ok()) {
+        m_messages.ask({QStringLiteral("No signing certificate was kept: %1")
+                            .arg(worded(kept.refusal, m_signatory.name, m_newAuthority)),
+                        kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+        return;
+    }
+    m_key = std::make_unique<SigningKey>(std::move(*kept.key));
     accept();
 }
 

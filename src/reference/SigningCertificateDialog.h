@@ -1,7 +1,6 @@
 #pragma once
 
-#include "CertificateBuilder.h"
-#include "SigningKey.h"
+#include "SignatoryKeys.h"
 
 #include <QDialog>
 #include <memory>
@@ -12,17 +11,17 @@ class QRadioButton;
 
 namespace arc {
 
+class DataFolder;
 class MessageBoxes;
-class SignatoryCertificates;
 
-// "Signing certificate...": a signatory's key and certificate made by the
-// shop's authority or brought in from a PKCS#12 file, kept under his
-// sign-in password. A refusal is told and the dialog stays open.
+// "Signing certificate...": a key and certificate for `signatory` (his
+// password as kept) made by the shop's authority or brought in from a
+// PKCS#12 file, kept under his sign-in password. A refusal is told and the
+// dialog stays open.
 class SigningCertificateDialog : public QDialog {
     Q_OBJECT
 public:
-    SigningCertificateDialog(SignatoryCertificates &certificates, MessageBoxes &messages,
-                             const CertificateSubject &signatory, const QString &storedPassword,
+    SigningCertificateDialog(DataFolder &folder, MessageBoxes &messages, const AgentEntry &signatory,
                              QWidget *parent = nullptr);
 
     // OK: make or bring in; accepted when the key is kept.
@@ -40,10 +39,9 @@ private:
     void chooseFile();
     void showWay();
 
-    SignatoryCertificates &m_certificates;
+    SignatoryKeys m_keys;
     MessageBoxes &m_messages;
-    CertificateSubject m_signatory;
-    QString m_storedPassword;
+    AgentEntry m_signatory;
     bool m_newAuthority;
     std::unique_ptr<SigningKey> m_key;
 };

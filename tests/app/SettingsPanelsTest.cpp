@@ -3,7 +3,6 @@
 #include "DefaultsPanel.h"
 #include "OrganizationsEditor.h"
 #include "PanelDrag.h"
-#include "PrintMode.h"
 #include "Prompts.h"
 #include "SettingsPanels.h"
 
@@ -126,14 +125,4 @@ TEST_F(SettingsPanelsTest, PanelsAreDraggedWithTheLeftButtonAndStayReachable)
     const QPoint setupAt = setup().pos();
     drag(setup(), Qt::LeftButton, {50, 50});
     EXPECT_EQ(setup().pos(), setupAt) << "the set-up panel never moves";
-}
-
-// The page reads the orientation as the set-up panel stores it: any
-// number above 1 is landscape, anything else portrait.
-TEST(PrintModeTest, TheOrientationSettingChoosesTheLayout)
-{
-    using Name = arc::PrintMode::Name;
-    for (const auto &[user1, name] : {std::pair<std::optional<QString>, Name>{std::nullopt, Name::P0},
-                                      {"1", Name::P1}, {"2", Name::LS}, {"3", Name::LS}, {"x", Name::P1}})
-        EXPECT_EQ(arc::PrintMode::forSetting(user1).name, name) << user1.value_or("null").toStdString();
 }

@@ -8,6 +8,7 @@
 
 #include "PageCheck.h"
 #include "PrintFixtures.h"
+#include "PrintMode.h"
 
 #include <QDir>
 #include <QFile>
@@ -318,6 +319,14 @@ TEST(PageNoticeTest, EachCutIsToldBeforeItsCellIsPrinted)
         printedBefore << canvas.texts("I1").size() + canvas.texts("R1").size();
     });
     EXPECT_EQ(printedBefore, QList<qsizetype>({0, 1}));
+}
+
+// The pages above are drawn in the layouts' own settings; beyond them any
+// number above 1 is landscape, anything else portrait.
+TEST(PrintModeTest, AnyNumberAboveOneIsLandscapeAnythingElsePortrait)
+{
+    EXPECT_EQ(arc::PrintMode::forSetting(QString("3")).name, arc::PrintMode::Name::LS);
+    EXPECT_EQ(arc::PrintMode::forSetting(QString("x")).name, arc::PrintMode::Name::P1);
 }
 
 } // namespace

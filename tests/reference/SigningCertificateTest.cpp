@@ -1,12 +1,11 @@
 // A signatory's signing certificate on the signatories panel: made or
-// brought in only with his sign-in password, kept under his new password
-// when he changes it, removed by another's reset; each refusal says why
-// and keeps nothing.
+// brought in with his sign-in password, a refusal told with the dialog left
+// open, kept under his new password when he changes it, removed by
+// another's reset.
 
 #include "EntryBox.h"
 #include "KeysOf.h"
 #include "PanelFixture.h"
-#include "SignatoryCertificates.h"
 #include "SignatoryKeys.h"
 #include "SigningCertificateDialog.h"
 #include "SigningFixture.h"
@@ -24,60 +23,6 @@ namespace {
 
 const QString kPat = QStringLiteral("Pat");
 const QString kPatPassword = QStringLiteral("pat-pw");
-
-struct Refusal {
-    const char *name;
-    bool authorityFirst; // the shop authority was made before
-    bool bringIn;
-    QString password, passphrase, passphraseAgain, filePassword;
-    const char *why;
-};
-void PrintTo(const Refusal &r, std::ostream *os) { *os << r.name; }
-
-const QString pp = QStringLiteral("shop pp");
-// How the key library words its own refusals is its test's: one of a kind
-// stands for all here, to show that nothing is kept after it.
-const Refusal refusals[] = {
-    {"make_with_another_password", false, false, "other", pp, pp, {}, "not the one Pat signs in with"},
-    {"make_with_no_password", false, false, "", pp, pp, {}, "not the one Pat signs in with"},
-    {"new_authority_passphrases_differ", false, false, kPatPassword, pp, "shop pq", {}, "The two passphrases differ."},
-    {"new_authority_without_passphrase", false, false, kPatPassword, "", "", {}, "needs a passphrase"},
-    {"wrong_authority_passphrase", true, false, kPatPassword, "shop pq", {}, {}, "passphrase is wrong"},
-    {"bring_in_with_another_password", false, true, "other", {}, {}, "file-pw", "not the one Pat"},
-    {"bring_in_with_the_wrong_file_password", false, true, kPatPassword, {}, {}, "file-px",
-     "The file's password is wrong."},
-};
-
-class SigningCertificateRefusal : public OpenedFolderTest, public testing::WithParamInterface<Refusal> {};
-
-} // namespace
-
-TEST_P(SigningCertificateRefusal, SaysWhyAndKeepsNothing)
-{
-    const Refusal &r = GetParam();
-    SignatoryCertificates certificates(data);
-    const std::unique_ptr<KeyStore> keys = keysOf(data);
-    if (r.authorityFirst) {
-        ASSERT_TRUE(keys->putAuthority(signing::authority().stored(), nullptr));
-    }
-    SigningResult<SigningKey> kept = SigningError{};
-    if (r.bringIn) {
-        const QByteArray file = signing::pkcs12Of(signing::madeKey("k"), "k", "file-pw");
-        kept = certificates.bringIn(kPat, kPatPassword, r.password, file, r.filePassword);
-    } else {
-        kept = certificates.make({kPat, "D-1"}, kPatPassword, r.password, r.passphrase, r.passphraseAgain);
-    }
-    ASSERT_FALSE(kept.ok());
-    EXPECT_TRUE(kept.error().message.contains(r.why)) << kept.error().message.toStdString();
-    StoredSigningKey stored;
-    StoredAuthority authority;
-    EXPECT_EQ(keys->signingKey(kPat, stored, nullptr), KeyStore::Found::No);
-    EXPECT_EQ(keys->authority(authority, nullptr), r.authorityFirst ? KeyStore::Found::Yes : KeyStore::Found::No);
-    EXPECT_EQ(certificates.describe(kPat), "No signing certificate");
-}
-
-INSTANTIATE_TEST_SUITE_P(Refusals, SigningCertificateRefusal, testing::ValuesIn(refusals),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 // The panel with Pat (an administrator, signed in) and Lee, on either engine.
 class SigningCertificatePanelTest : public SignatoriesPanelFixture<OpenedSourceTest> {
@@ -152,12 +97,12 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
 
 TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRemovesIt)
 {
-    SignatoryCertificates certificates(data);
+    SignatoryKeys keys(data);
     for (const auto &[name, password] : {std::pair{kPat, kPatPassword}, std::pair{QString("Lee"), QString("lee-pw")}}) {
-        SigningResult<SigningKey> made = certificates.make({name, "D"}, password, password, "shop pp", "shop pp");
-        ASSERT_TRUE(made.ok()) << made.error().message.toStdString();
+        KeyOutcome made = keys.make({name, password, "D", 0}, password, "shop pp", "shop pp");
+        ASSERT_TRUE(made.ok());
         if (name == kPat)
-            signedInKey = std::make_unique<SigningKey>(std::move(made.value()));
+            signedInKey = std::make_unique<SigningKey>(std::move(*made.key));
     }
 
     panel->choose(0);
@@ -177,3 +122,5 @@ TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRem
 }
 
 ARC_ON_BOTH_ENGINES(SigningCertificatePanelTest);
+
+} // namespace
