@@ -155,6 +155,45 @@ TableDef widened(const TableDef &def, const MdbTable &table, const QString &file
     return wide;
 }
 
+struct SchemaObject {
+    QString type, name, sql;
+};
+
+// Row by row, each insert would update every index of its table and run
+// the search copies' triggers: a new file is filled without them, and has
+// them made once, over all its rows. The triggers are made again with the
+// copies by FoldedCopies::ensure, the indexes it leaves to others from the
+// statements that made them here.
+DbStatus dropIndexesAndTriggers(Database &db, QList<SchemaObject> &dropped)
+{
+    {
+        QSqlQuery q;
+        const DbStatus s = db.run(q, SqlDialect::indexesAndTriggersQuery());
+        if (!s.ok())
+            return s;
+        while (q.next())
+            dropped.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+    }
+    for (const SchemaObject &o : dropped)
+        if (DbStatus s = db.exec(SqlDialect::dropStatement(o.type, o.name)); !s.ok())
+            return s;
+    return {};
+}
+
+DbStatus remakeIndexesAndTriggers(Database &db, const QList<SchemaObject> &dropped)
+{
+    if (DbStatus s = FoldedCopies::ensure(db); !s.ok())
+        return s;
+    for (const SchemaObject &o : dropped) {
+        DbStatus s;
+        if (!db.scalar(SqlDialect::schemaObjectQuery(Engine::SQLite), {o.type, o.name}, &s).isNull() || !s.ok())
+            continue;
+        if (s = db.exec(o.sql); !s.ok())
+            return s;
+    }
+    return {};
+}
+
 DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &progress)
 {
     FileSwap::discard(file.building);
@@ -180,6 +219,11 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
                 if (s = db.exec(sql); !s.ok())
                     return s;
         }
+    }
+    QList<SchemaObject> dropped;
+    if (s = dropIndexesAndTriggers(db, dropped); !s.ok())
+        return s;
+    for (const auto &[def, table] : file.tables) {
         QStringList columns, marks;
         QList<const FieldDef *> fields;
         QList<int> sourceColumns;
@@ -215,7 +259,7 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
     const QString folding = QStringLiteral("Preparing the search copies in %1").arg(fileName);
     if (!progress(folding, 0, 0))
         return stopped(folding);
-    if (s = FoldedCopies::bringUpToDate(db); !s.ok())
+    if (s = remakeIndexesAndTriggers(db, dropped); !s.ok())
         return s;
     if (s = tx.commit(); !s.ok())
         return s;

@@ -51,7 +51,7 @@ DbStatus ensureTable(Database &db, const FoldTable &fold, bool &refilled)
     DbStatus s;
     bool refill = !exists(db, QStringLiteral("table"), fold.name, s);
     if (s.ok())
-        s = runAll(db, SqlDialect::createFoldTableStatements(fold, db.engine()));
+        s = db.exec(SqlDialect::createFoldTable(fold, db.engine()));
     if (s.ok())
         s = runAll(db, SqlDialect::formerFoldTriggerStatements(fold, db.engine()));
     for (const auto &[name, sql] : SqlDialect::foldTriggers(fold, db.engine())) {
@@ -63,7 +63,10 @@ DbStatus ensureTable(Database &db, const FoldTable &fold, bool &refilled)
         refill = true;
     }
     refilled = refilled || refill;
-    return refill && s.ok() ? runAll(db, SqlDialect::refillFoldTableStatements(fold, db.engine())) : s;
+    if (refill && s.ok())
+        s = runAll(db, SqlDialect::refillFoldTableStatements(fold, db.engine()));
+    // Made once over the copies rather than kept up row by row as they go in.
+    return s.ok() ? runAll(db, SqlDialect::createFoldIndexStatements(fold)) : s;
 }
 
 // The stale rows of one batch, read whole before any is written: writing

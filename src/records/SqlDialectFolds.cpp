@@ -103,7 +103,7 @@ QList<std::pair<QString, QString>> serverFoldTriggers(const FoldTable &fold)
 
 } // namespace
 
-QStringList createFoldTableStatements(const FoldTable &fold, Engine e)
+QString createFoldTable(const FoldTable &fold, Engine e)
 {
     const bool server = e == Engine::PostgreSQL;
     QStringList columns{quoted(fold.key) + (server ? QStringLiteral(" BIGINT PRIMARY KEY") : QStringLiteral(" INTEGER PRIMARY KEY"))};
@@ -112,7 +112,12 @@ QStringList createFoldTableStatements(const FoldTable &fold, Engine e)
     for (const QString &f : fold.folded)
         columns << quoted(f) + (server ? QStringLiteral(" TEXT COLLATE \"C\"") : QStringLiteral(" TEXT"));
     columns << quoted(Schema::freshColumn()) + QStringLiteral(" INTEGER");
-    QStringList out{QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)").arg(quoted(fold.name), columns.join(", "))};
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)").arg(quoted(fold.name), columns.join(", "));
+}
+
+QStringList createFoldIndexStatements(const FoldTable &fold)
+{
+    QStringList out;
     for (const QStringList &index : fold.indexes)
         out << indexStatement(fold.name, index);
     // Stale rows are few and looked for before every search.

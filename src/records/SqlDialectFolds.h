@@ -7,8 +7,9 @@
 
 namespace arc::SqlDialect {
 
-// The fold table with its indexes, created where missing.
-QStringList createFoldTableStatements(const FoldTable &fold, Engine e);
+// The fold table, and apart its indexes, created where missing.
+QString createFoldTable(const FoldTable &fold, Engine e);
+QStringList createFoldIndexStatements(const FoldTable &fold);
 // The triggers that keep a fold row for each source row on every write,
 // folded by the engine where its folding is the program's, else stale; by
 // name with the statement making each.

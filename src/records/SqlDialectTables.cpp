@@ -138,6 +138,19 @@ QStringList bulkWriteStatements(Engine e)
                : QStringList{};
 }
 
+QString indexesAndTriggersQuery()
+{
+    // Those the engine makes for a key of its own have no statement and
+    // cannot be dropped.
+    return QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE type IN ('index', 'trigger') AND sql IS NOT NULL "
+                          "ORDER BY rowid");
+}
+
+QString dropStatement(const QString &type, const QString &name)
+{
+    return QStringLiteral("DROP %1 IF EXISTS %2").arg(type.toUpper(), quoted(name));
+}
+
 QString resetCounter(const TableDef &table, Engine e)
 {
     if (e != Engine::PostgreSQL)

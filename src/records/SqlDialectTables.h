@@ -28,6 +28,11 @@ QString resetCounter(const TableDef &table, Engine e);
 // For a connection that fills a new file in one transaction: nothing is
 // written to disk before the commit.
 QStringList bulkWriteStatements(Engine e);
+// A new file filled in bulk goes without its indexes and triggers while
+// the rows pour in, and has them made once, after: each by its type, name
+// and the statement that makes it.
+QString indexesAndTriggersQuery();
+QString dropStatement(const QString &type, const QString &name);
 
 // A result kept for a cursor in the connection's temporary store: one row
 // per position, `pos` counting from 1 in the order of `keyQuery`, `rowkey`

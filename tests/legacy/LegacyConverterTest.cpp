@@ -10,6 +10,7 @@
 #include "TempFolder.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -129,6 +130,44 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
 
     const ConversionReport again = LegacyConverter::convert(folder());
     EXPECT_EQ(again.outcome, ConversionReport::Outcome::NothingToConvert);
+}
+
+// A text too long for its field has the table made anew, wider: the file
+// still gets every index and trigger a new file has, and its search copies
+// are all made and folded, so that the first opening has nothing to redo.
+TEST_F(LegacyConverterTest, AWidenedTableKeepsItsIndexesTriggersAndSearchCopies)
+{
+    const QString programs = folder() + "programs/";
+    ASSERT_TRUE(QDir().mkpath(programs));
+    for (const char *program : {"mdb-tables", "mdb-count"})
+        writeFile(programs + program, QByteArray("#!/bin/sh\nexec /usr/bin/") + program + " \"$@\"\n");
+    writeFile(programs + "mdb-export",
+              "#!/bin/sh\n/usr/bin/mdb-export \"$@\" | sed 's/,\"000001\",/,\"000001-longer-than-its-field\",/'\n");
+    for (const char *program : {"mdb-tables", "mdb-count", "mdb-export"})
+        QFile::setPermissions(programs + program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    MdbExport::setProgramFolder(programs);
+    const auto restore = qScopeGuard([] { MdbExport::setProgramFolder({}); });
+
+    const ConversionReport report = LegacyConverter::convert(folder());
+    ASSERT_EQ(report.outcome, ConversionReport::Outcome::Converted) << report.lines.join('\n').toStdString();
+    ASSERT_TRUE(report.lines.join('\n').contains("Header.Tracking widened")) << report.lines.join('\n').toStdString();
+    const auto objects = [](Database &db) {
+        QStringList names;
+        QSqlQuery q(db.connection());
+        q.exec("SELECT type || ' ' || name FROM sqlite_master WHERE type IN ('index', 'trigger') ORDER BY 1");
+        while (q.next())
+            names << q.value(0).toString();
+        return names;
+    };
+    Database fresh, converted;
+    ASSERT_TRUE(fresh.open(file("new.db"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+    // Read only: an opening for writing would make what is missing.
+    ASSERT_TRUE(converted.open(folder() + "VELLORAN.MDB", StoreKind::Certificates, Database::Mode::ReadOnly).ok());
+    EXPECT_EQ(objects(converted), objects(fresh));
+    EXPECT_EQ(converted.scalar("SELECT count(*) FROM HeaderFold WHERE Fresh = 1").toInt(), 300);
+    EXPECT_EQ(converted.scalar("SELECT count(*) FROM DetailFold WHERE Fresh = 1").toInt(),
+              converted.scalar("SELECT count(*) FROM Detail").toInt());
+    EXPECT_EQ(converted.scalar("SELECT count(*) FROM HeaderFold WHERE Tracking = '000001-longer-than-its-field'").toInt(), 1);
 }
 
 // A conversion killed at any of its steps: the folder is never taken for a
