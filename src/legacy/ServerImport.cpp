@@ -150,8 +150,9 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
             if (DbStatus s = to.exec(SqlDialect::resetCounter(table, to.engine())); !s.ok())
                 return s;
         // Planned by statistics taken while the table was empty, the first
-        // searches would read it, or its search copies, whole.
-        for (const QString &name : fold ? QStringList{table.name, fold->name} : QStringList{table.name})
+        // searches would read it whole; so too its search copies when the
+        // trigger made them during the load (a refill takes its own).
+        for (const QString &name : fold && !paused ? QStringList{table.name, fold->name} : QStringList{table.name})
             if (const QString statistics = SqlDialect::refreshStatistics(name, to.engine()); !statistics.isEmpty())
                 if (DbStatus s = to.exec(statistics); !s.ok())
                     return s;

@@ -164,9 +164,14 @@ QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e)
 QStringList refillFoldTableStatements(const FoldTable &fold, Engine e)
 {
     const QString key = e == Engine::PostgreSQL ? rowIdOf(fold.source) : QStringLiteral("rowid");
-    return QStringList{QStringLiteral("DELETE FROM %1").arg(quoted(fold.name))}
-           + rowsFrom(fold, QStringLiteral("INSERT"), QStringLiteral(" FROM %1 AS s").arg(quoted(fold.source)),
-                      QStringLiteral("s"), key, e);
+    QStringList out = QStringList{QStringLiteral("DELETE FROM %1").arg(quoted(fold.name))}
+                      + rowsFrom(fold, QStringLiteral("INSERT"), QStringLiteral(" FROM %1 AS s").arg(quoted(fold.source)),
+                                 QStringLiteral("s"), key, e);
+    // A server plans by its statistics: taken before the refill, they would
+    // have the first searches read the copies whole.
+    if (const QString statistics = refreshStatistics(fold.name, e); !statistics.isEmpty())
+        out << statistics;
+    return out;
 }
 
 QStringList formerFoldTriggerStatements(const FoldTable &fold, Engine e)
