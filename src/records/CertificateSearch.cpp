@@ -65,8 +65,8 @@ DbStatus CertificateSearch::keyQuery(const std::vector<SearchCondition> &conditi
         from += QStringLiteral(" JOIN %1 hf ON hf.\"FormIndex\" = d.\"FormIndex\"").arg(SqlDialect::quoted(headerFold->name));
     if (headerDates)
         from += QStringLiteral(" JOIN \"Header\" h ON h.\"FormIndex\" = d.\"FormIndex\"");
-    sql = QStringLiteral("SELECT d.\"FormIndex\" FROM %1 WHERE %2 ORDER BY d.\"FormIndex\", %3")
-              .arg(from, where.join(QStringLiteral(" AND ")), column("d", detailFold->key));
+    // One key per line found, in no order: the view sorts them.
+    sql = QStringLiteral("SELECT d.\"FormIndex\" FROM %1 WHERE %2").arg(from, where.join(QStringLiteral(" AND ")));
     return {};
 }
 
@@ -78,7 +78,7 @@ DbStatus CertificateSearch::show(DataFolder &folder, const std::vector<SearchCon
     if (s.ok())
         s = FoldedCopies::bringUpToDate(folder.certificates());
     if (s.ok())
-        s = folder.header().showResult(sql, binds);
+        s = folder.header().showResult(sql, binds, DataView::KeyOrder::Ascending);
     return s;
 }
 

@@ -5,17 +5,12 @@
 
 #include <QDate>
 #include <QSqlQuery>
+#include <algorithm>
 #include <atomic>
 
 namespace arc {
 
 namespace {
-QString nextResultName()
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("result_%1").arg(++counter);
-}
-
 // The key of the row an INSERT added: returned by the statement where the
 // engine needs it asked for, else the driver's last insert id.
 qint64 insertedKey(QSqlQuery &q, bool returned)
@@ -38,8 +33,6 @@ QString DataView::rowIdColumn() const
     // Qualified: a result joins the table to its own.
     return SqlDialect::quoted(m_table->name) + QLatin1Char('.') + SqlDialect::rowIdOf(*m_table);
 }
-
-QString DataView::placeColumn() const { return showsResult() ? QStringLiteral("r.pos") : rowIdColumn(); }
 
 void DataView::setNoRow(bool bof, bool eof)
 {
@@ -74,33 +67,25 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
 {
     const QString where = condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition;
     const QString order = forward ? QStringLiteral("ASC") : QStringLiteral("DESC");
-    const QString table = SqlDialect::quoted(m_table->name);
-    // The row found is read by the same statement, its key (and place)
-    // first. A result's rows deleted since the search fall out of the join.
-    const QString sql = showsResult()
-                            ? QStringLiteral("SELECT r.rowkey, r.pos, %2.* FROM %1 r JOIN %2 ON %3 = r.rowkey%4 "
-                                             "ORDER BY r.pos %5 LIMIT 1")
-                                  .arg(SqlDialect::resultTable(m_result, m_db.engine()), table, rowIdColumn(), where, order)
-                            : QStringLiteral("SELECT %1, %2.* FROM %2%3 ORDER BY %1 %4 LIMIT 1")
-                                  .arg(rowIdColumn(), table, where, order);
+    // The row found is read by the same statement, its key first.
+    const QString sql = QStringLiteral("SELECT %1, %2.* FROM %2%3 ORDER BY %1 %4 LIMIT 1")
+                            .arg(rowIdColumn(), SqlDialect::quoted(m_table->name), where, order);
     ReusedQuery q;
-    DbStatus s = keepResult();
-    if (s.ok())
-        s = m_db.run(q, sql, binds);
-    if (!s.ok() && showsResult() && m_resultGeneration != m_db.connectionGeneration() && keepResult().ok())
-        s = m_db.run(q, sql, binds); // the connection was made again by this very statement
-    if (!s.ok())
+    if (DbStatus s = m_db.run(q, sql, binds); !s.ok())
         return s;
     if (q->next()) {
-        const int before = showsResult() ? 2 : 1;
         QSqlRecord row = q->record();
-        for (int i = 0; i < before; ++i)
-            row.remove(0);
+        row.remove(0);
         m_noMatch = false;
         standOn(q->value(0).toLongLong(), row);
-        m_place = showsResult() ? q->value(1).toLongLong() : 0;
         return {};
     }
+    missed(miss);
+    return {};
+}
+
+void DataView::missed(Miss miss)
+{
     m_noMatch = true;
     switch (miss) {
     case Miss::Bof: setNoRow(true, false); break;
@@ -108,64 +93,60 @@ DbStatus DataView::seek(const QString &condition, const QVariantList &binds, boo
     case Miss::Both: setNoRow(true, true); break;
     case Miss::Stay: break;
     }
-    return {};
 }
 
-DbStatus DataView::fillResult(const QString &name, const QString &keyQuery, const QVariantList &binds)
+DbStatus DataView::walkResult(qint64 from, bool forward, const QSet<qint64> *only, Miss miss)
 {
-    for (const QString &sql : SqlDialect::fillResultTableStatements(name, keyQuery, m_db.engine())) {
-        const bool fill = sql.startsWith(QLatin1String("INSERT"));
-        if (DbStatus s = m_db.exec(sql, fill ? binds : QVariantList()); !s.ok()) {
-            (void)m_db.exec(SqlDialect::dropResultTable(name, m_db.engine()));
+    const qint64 step = forward ? 1 : -1;
+    for (qint64 place = from + step; place > 0 && place < resultEnd(); place += step) {
+        const qint64 key = m_keys[static_cast<size_t>(place - 1)];
+        if (only && !only->contains(key))
+            continue;
+        const DbStatus s = load(key);
+        if (s.is(DbCondition::RecordGone))
+            continue; // deleted since the search
+        if (!s.ok())
             return s;
-        }
+        m_noMatch = false;
+        m_place = place;
+        return {};
     }
+    missed(miss);
     return {};
 }
 
-DbStatus DataView::keepResult()
+DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds, KeyOrder order)
 {
-    if (!showsResult() || m_resultGeneration == m_db.connectionGeneration())
-        return {};
-    m_resultGeneration = m_db.connectionGeneration();
-    return fillResult(m_result, m_resultQuery, m_resultBinds);
-}
-
-DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds)
-{
-    // Filled apart, so that a search that fails leaves the walk as it was.
-    const QString name = nextResultName();
-    if (DbStatus s = fillResult(name, keyQuery, binds); !s.ok())
-        return s;
+    // Read apart, so that a search that fails leaves the walk as it was.
+    std::vector<qint64> keys;
+    {
+        QSqlQuery q;
+        if (DbStatus s = m_db.run(q, keyQuery, binds); !s.ok())
+            return s;
+        if (q.size() > 0)
+            keys.reserve(static_cast<size_t>(q.size()));
+        while (q.next())
+            keys.push_back(q.value(0).toLongLong());
+    }
+    if (order == KeyOrder::Ascending)
+        std::sort(keys.begin(), keys.end());
     cancelUpdate();
     showWholeTable();
-    m_result = name;
+    m_showsResult = true;
+    m_keys = std::move(keys);
     m_resultQuery = keyQuery;
     m_resultBinds = binds;
-    m_resultGeneration = m_db.connectionGeneration();
+    m_resultOrder = order;
     setNoRow(true, true);
-    return {};
-}
-
-DbStatus DataView::resultTable(QString &table)
-{
-    table.clear();
-    if (!showsResult())
-        return {};
-    if (DbStatus s = keepResult(); !s.ok())
-        return s;
-    table = SqlDialect::resultTable(m_result, m_db.engine());
     return {};
 }
 
 void DataView::showWholeTable()
 {
-    if (m_result.isEmpty())
+    if (!m_showsResult)
         return;
-    // A temporary table goes with the connection at the latest.
-    if (m_db.isOpen())
-        (void)m_db.exec(SqlDialect::dropResultTable(m_result, m_db.engine()));
-    m_result.clear();
+    m_showsResult = false;
+    m_keys = {};
     m_resultQuery.clear();
     m_resultBinds.clear();
     setNoRow(true, true);
@@ -173,12 +154,9 @@ void DataView::showWholeTable()
 
 DbStatus DataView::include(qint64 rowId)
 {
-    if (!showsResult())
-        return {};
-    if (DbStatus s = keepResult(); !s.ok())
-        return s;
-    return m_db.exec(QStringLiteral("INSERT INTO %1 (rowkey) VALUES (?)").arg(SqlDialect::resultTable(m_result, m_db.engine())),
-                     {rowId});
+    if (showsResult())
+        m_keys.push_back(rowId);
+    return {};
 }
 
 DbStatus DataView::reread()
@@ -197,31 +175,38 @@ DbStatus DataView::refresh()
     if (showsResult()) {
         const QString query = m_resultQuery;
         const QVariantList binds = m_resultBinds;
-        if (DbStatus s = showResult(query, binds); !s.ok())
+        if (DbStatus s = showResult(query, binds, m_resultOrder); !s.ok())
             return s;
     }
     return moveFirst();
 }
 
-DbStatus DataView::moveFirst() { return seek({}, {}, true, Miss::Both); }
-DbStatus DataView::moveLast() { return seek({}, {}, false, Miss::Both); }
+DbStatus DataView::moveFirst() { return showsResult() ? walkResult(0, true, nullptr, Miss::Both) : seek({}, {}, true, Miss::Both); }
+DbStatus DataView::moveLast()
+{
+    return showsResult() ? walkResult(resultEnd(), false, nullptr, Miss::Both) : seek({}, {}, false, Miss::Both);
+}
 
 DbStatus DataView::moveNext()
 {
     if (m_eof)
         return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+    if (showsResult())
+        return walkResult(m_bof ? 0 : m_place, true, nullptr, Miss::Eof);
     if (m_bof)
         return seek({}, {}, true, Miss::Eof);
-    return seek(placeColumn() + QStringLiteral(" > ?"), {place()}, true, Miss::Eof);
+    return seek(rowIdColumn() + QStringLiteral(" > ?"), {place()}, true, Miss::Eof);
 }
 
 DbStatus DataView::movePrevious()
 {
     if (m_bof)
         return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+    if (showsResult())
+        return walkResult(m_eof ? resultEnd() : m_place, false, nullptr, Miss::Bof);
     if (m_eof)
         return seek({}, {}, false, Miss::Bof);
-    return seek(placeColumn() + QStringLiteral(" < ?"), {place()}, false, Miss::Bof);
+    return seek(rowIdColumn() + QStringLiteral(" < ?"), {place()}, false, Miss::Bof);
 }
 
 DbStatus DataView::moveToRow(qint64 rowId)
@@ -229,17 +214,29 @@ DbStatus DataView::moveToRow(qint64 rowId)
     cancelUpdate();
     if (!showsResult())
         return load(rowId);
-    const DbStatus s = seek(rowIdColumn() + QStringLiteral(" = ?"), {rowId}, true, Miss::Stay);
+    const QSet<qint64> only{rowId};
+    const DbStatus s = walkResult(0, true, &only, Miss::Stay);
     return s.ok() && m_noMatch ? DbStatus::failure(DbCondition::RecordGone, m_table->name) : s;
 }
 
 DbStatus DataView::find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent)
 {
+    const bool fromHere = fromCurrent && (hasRow() || m_rowDeleted);
+    if (showsResult()) {
+        // The rows meeting the criterion, then the first of them walked.
+        QSqlQuery q;
+        if (DbStatus s = m_db.run(q, QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(rowIdColumn(), SqlDialect::quoted(m_table->name), criterion), binds);
+            !s.ok())
+            return s;
+        QSet<qint64> only;
+        while (q.next())
+            only.insert(q.value(0).toLongLong());
+        return walkResult(fromHere ? m_place : forward ? 0 : resultEnd(), forward, &only, Miss::Stay);
+    }
     QString condition = QLatin1Char('(') + criterion + QLatin1Char(')');
     QVariantList all = binds;
-    if (fromCurrent && (hasRow() || m_rowDeleted)) {
-        condition +=
-            QStringLiteral(" AND %1 %2 ?").arg(placeColumn(), forward ? QStringLiteral(">") : QStringLiteral("<"));
+    if (fromHere) {
+        condition += QStringLiteral(" AND %1 %2 ?").arg(rowIdColumn(), forward ? QStringLiteral(">") : QStringLiteral("<"));
         all << place();
     }
     return seek(condition, all, forward, Miss::Stay);

@@ -3,11 +3,13 @@
 #include "DbStatus.h"
 #include "Schema.h"
 
+#include <QSet>
 #include <QSqlRecord>
 #include <QVariantList>
 #include <QVariantMap>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace arc {
 
@@ -32,16 +34,19 @@ public:
     DbStatus refresh();
 
     // Walk, instead of the whole table, the rows whose keys (the counter,
-    // else the row id) `keyQuery` selects, in its order: a key selected
+    // else the row id) `keyQuery` selects, in its order or in the keys'
+    // order (sorted here, cheaper than by either engine): a key selected
     // twice is stood on twice. The keys are kept as they were found; rows
     // deleted since are passed over. Stands on no row until moved.
-    DbStatus showResult(const QString &keyQuery, const QVariantList &binds = {});
+    // The keys are held here, not on the server: a large result costs one
+    // read, and a lost connection loses nothing of it.
+    enum class KeyOrder { AsSelected, Ascending };
+    DbStatus showResult(const QString &keyQuery, const QVariantList &binds = {}, KeyOrder order = KeyOrder::AsSelected);
     void showWholeTable();
-    bool showsResult() const { return !m_result.isEmpty(); }
-    // The temporary table holding the result walked: its places (`pos`, in
-    // walking order) and keys (`rowkey`), filled again if the connection
-    // was lost. Empty while the whole table is walked.
-    DbStatus resultTable(QString &table);
+    bool showsResult() const { return m_showsResult; }
+    // The keys of the result walked, in walking order (place n is the n-th
+    // key); empty while the whole table is walked.
+    const std::vector<qint64> &resultKeys() const { return m_keys; }
     // A row stored while a result is walked joins its end, as a row added
     // through the cursor would; nothing changes while the whole table is.
     DbStatus include(qint64 rowId);
@@ -109,17 +114,19 @@ private:
 
     // Move to the first row (in the given direction) meeting the condition.
     DbStatus seek(const QString &condition, const QVariantList &binds, bool forward, Miss miss);
+    // Within a result: stand on the first place past `from` (before it,
+    // walking back) whose row is still stored and, given `only`, whose key
+    // is one of those.
+    DbStatus walkResult(qint64 from, bool forward, const QSet<qint64> *only, Miss miss);
+    qint64 resultEnd() const { return static_cast<qint64>(m_keys.size()) + 1; }
+    void missed(Miss miss);
     DbStatus find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent);
     DbStatus load(qint64 rowId);
     void standOn(qint64 rowId, const QSqlRecord &row);
     void setNoRow(bool bof, bool eof);
     QString rowIdColumn() const;
-    // What orders the rows walked, and the current row's place in it.
-    QString placeColumn() const;
+    // The current row's place in the walk.
     qint64 place() const { return showsResult() ? m_place : m_rowId; }
-    DbStatus fillResult(const QString &name, const QString &keyQuery, const QVariantList &binds);
-    // The result's temporary table went with a lost connection: fill it again.
-    DbStatus keepResult();
     QVariant toStored(const FieldDef &f, const QVariant &v) const;
 
     Database &m_db;
@@ -130,10 +137,11 @@ private:
     qint64 m_place = 0; // the place in the result
     QSqlRecord m_row;
 
-    QString m_result; // the temporary table holding the result, if any
+    bool m_showsResult = false;
+    std::vector<qint64> m_keys; // the result walked, one key per place
     QString m_resultQuery;
     QVariantList m_resultBinds;
-    int m_resultGeneration = 0;
+    KeyOrder m_resultOrder = KeyOrder::AsSelected;
     bool m_rowDeleted = false;
     bool m_noMatch = false;
 

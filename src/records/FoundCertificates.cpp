@@ -4,74 +4,87 @@
 #include "Database.h"
 #include "SigningBlock.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace arc {
 
 DbStatus FoundCertificates::start()
 {
     m_lastPlace = 0;
-    m_count = 0;
-    m_atEnd = true;
     m_seen.clear();
-    QString table;
-    if (DbStatus s = m_header.resultTable(table); !s.ok() || table.isEmpty())
-        return s;
-    DbStatus s;
-    m_count = m_header.database().scalar(QStringLiteral("SELECT count(DISTINCT rowkey) FROM %1").arg(table), {}, &s).toInt();
-    m_atEnd = !s.ok() || m_count == 0;
-    return s;
+    std::vector<qint64> keys = m_header.resultKeys();
+    std::sort(keys.begin(), keys.end());
+    m_count = static_cast<int>(std::unique(keys.begin(), keys.end()) - keys.begin());
+    m_atEnd = m_count == 0;
+    return {};
 }
 
 DbStatus FoundCertificates::more(int places, std::vector<FoundCertificate> &found)
 {
-    if (m_atEnd)
+    const std::vector<qint64> &keys = m_header.resultKeys();
+    // The certificates first met in these places, in the order met; taken
+    // as read only once they are.
+    std::vector<qint64> wanted;
+    QSet<qint64> met;
+    const qint64 end = std::min<qint64>(m_lastPlace + places, static_cast<qint64>(keys.size()));
+    for (qint64 place = m_lastPlace; place < end; ++place) {
+        const qint64 key = keys[static_cast<size_t>(place)];
+        if (!m_seen.contains(key) && !met.contains(key)) {
+            met.insert(key);
+            wanted.push_back(key);
+        }
+    }
+    const auto taken = [&] {
+        m_lastPlace = end;
+        m_atEnd = end >= static_cast<qint64>(keys.size());
+        m_seen.unite(met);
+    };
+    if (wanted.empty()) {
+        taken();
         return {};
-    QString table;
-    if (DbStatus s = m_header.resultTable(table); !s.ok() || table.isEmpty()) {
-        m_atEnd = true;
-        return s;
     }
     const auto firstLine = [](const char *field) {
         return QStringLiteral("(SELECT l.\"%1\" FROM \"Detail\" l WHERE l.\"FormIndex\" = h.\"FormIndex\" "
                               "ORDER BY l.rowid LIMIT 1)")
             .arg(QLatin1String(field));
     };
-    // A place whose certificate was deleted since is passed over.
+    QVariantList binds;
+    for (qint64 key : wanted)
+        binds << key;
+    const QString marks = QStringLiteral("?, ").repeated(static_cast<int>(wanted.size())).chopped(2);
     QSqlQuery q;
     DbStatus s = m_header.database().run(
         q,
-        QStringLiteral("SELECT r.pos, h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
-                       "h.\"Name17\", h.\"Name22\", %1, %2 FROM %3 r LEFT JOIN \"Header\" h ON h.\"FormIndex\" = r.rowkey "
-                       "WHERE r.pos > ? ORDER BY r.pos LIMIT ?")
-            .arg(firstLine("PartNum"), firstLine("Status"), table),
-        {m_lastPlace, places});
+        QStringLiteral("SELECT h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
+                       "h.\"Name17\", h.\"Name22\", %1, %2 FROM \"Header\" h WHERE h.\"FormIndex\" IN (%3)")
+            .arg(firstLine("PartNum"), firstLine("Status"), marks),
+        binds);
     if (!s.ok())
         return s;
+    taken();
     const auto text = [&q](int column) { return q.value(column).isNull() ? QString() : q.value(column).toString().trimmed(); };
     // Stored dates are ISO text; another program may have added a time.
     const auto day = [&q](int column) { return QDate::fromString(q.value(column).toString().left(10), Qt::ISODate); };
     static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    int read = 0;
+    // A certificate deleted since the search is passed over.
+    QHash<qint64, FoundCertificate> read;
     while (q.next()) {
-        ++read;
-        m_lastPlace = q.value(0).toLongLong();
-        const qint64 key = q.value(1).toLongLong();
-        if (q.value(1).isNull() || m_seen.contains(key))
-            continue;
-        m_seen.insert(key);
         FoundCertificate c;
-        c.formIndex = key;
-        c.tracking = text(2);
-        c.date = day(3).isValid() ? day(3) : day(4);
-        c.organization = text(5).section(lineBreak, 0, 0).trimmed();
-        c.partNum = text(8);
-        c.status = text(9);
-        c.signatory = selectsBlock13(c.status.toUpper()) ? text(6) : text(7);
-        found.push_back(c);
+        c.formIndex = q.value(0).toLongLong();
+        c.tracking = text(1);
+        c.date = day(2).isValid() ? day(2) : day(3);
+        c.organization = text(4).section(lineBreak, 0, 0).trimmed();
+        c.partNum = text(7);
+        c.status = text(8);
+        c.signatory = selectsBlock13(c.status.toUpper()) ? text(5) : text(6);
+        read.insert(c.formIndex, c);
     }
-    m_atEnd = read < places;
+    for (qint64 key : wanted)
+        if (const auto it = read.constFind(key); it != read.cend())
+            found.push_back(*it);
     return {};
 }
 
@@ -79,7 +92,7 @@ DbStatus FoundCertificates::rest(std::vector<FoundCertificate> &found)
 {
     DbStatus s;
     while (s.ok() && !m_atEnd)
-        s = more(1000, found);
+        s = more(500, found);
     return s;
 }
 

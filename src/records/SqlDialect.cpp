@@ -46,10 +46,11 @@ QStringList connectionPragmas(Engine e)
     // Replaced content is overwritten, so a password once hashed leaves no
     // plain copy in the file. The cache holds a large folder's indexes and
     // the rows a search walks, so that searches read no page twice; it is
-    // taken only as it is filled.
+    // taken only as it is filled. A search's sort stays in memory instead
+    // of being written to a temporary file.
     return {QStringLiteral("PRAGMA journal_mode=DELETE"), QStringLiteral("PRAGMA synchronous=FULL"),
             QStringLiteral("PRAGMA busy_timeout=5000"), QStringLiteral("PRAGMA secure_delete=ON"),
-            QStringLiteral("PRAGMA cache_size=-65536")};
+            QStringLiteral("PRAGMA cache_size=-65536"), QStringLiteral("PRAGMA temp_store=MEMORY")};
 }
 
 QString readOnlyConnectOptions() { return QStringLiteral("QSQLITE_OPEN_READONLY"); }

@@ -34,12 +34,4 @@ QStringList bulkWriteStatements(Engine e);
 QString indexesAndTriggersQuery();
 QString dropStatement(const QString &type, const QString &name);
 
-// A result kept for a cursor in the connection's temporary store: one row
-// per position, `pos` counting from 1 in the order of `keyQuery`, `rowkey`
-// the key it selects. Replaces what the table held.
-QStringList fillResultTableStatements(const QString &name, const QString &keyQuery, Engine e);
-QString dropResultTable(const QString &name, Engine e);
-// The result table as it is named in a query.
-QString resultTable(const QString &name, Engine e);
-
 } // namespace arc::SqlDialect
