@@ -18,28 +18,38 @@ DbStatus ActivityCounts::count(Database &db, const QString &name, const QDate &f
     if (!s.ok())
         return s;
     // One pass for the three statuses. A correction releases nothing
-    // again: its lines were counted with the certificate it corrects. A date is on a day when it lies
-    // from that day up to the next, whatever a time stored with it.
+    // again: its lines were counted with the certificate it corrects. A
+    // date is on a day when it lies from that day up to the next, whatever
+    // a time stored with it. The certificates are those with either name
+    // and either date in the period: each pair of name and date read from
+    // its own index of the copies, a certificate found by several counted
+    // once.
     const QString first = from.toString(Qt::ISODate);
     const QString pastLast = to.addDays(1).toString(Qt::ISODate);
     const QString who = SearchText::fold(name);
+    const QString headerFold = SqlDialect::quoted(Schema::foldTableOf(QStringLiteral("Header"))->name);
+    QStringList pairs;
+    QVariantList values{SearchText::fold(QStringLiteral("NEW")), SearchText::fold(QStringLiteral("PROTOTYPE")),
+                        SearchText::fold(QStringLiteral("REPAIRED"))};
+    for (const char *signatory : {"Name17", "Name22"})
+        for (const char *date : {"Date18", "Date23"}) {
+            pairs << QStringLiteral("SELECT \"FormIndex\" FROM %1 WHERE \"%2\" = ? AND \"%3\" >= ? AND \"%3\" < ?")
+                         .arg(headerFold, QLatin1String(signatory), QLatin1String(date));
+            values << who << first << pastLast;
+        }
+    values << correctionOpening();
     QSqlQuery q;
     s = db.run(q,
                QStringLiteral("SELECT count(CASE WHEN d.\"Status\" = ? THEN 1 END), "
                               "count(CASE WHEN d.\"Status\" = ? THEN 1 END), "
                               "count(CASE WHEN d.\"Status\" = ? THEN 1 END) "
-                              "FROM \"Header\" h JOIN %1 hf ON hf.\"FormIndex\" = h.\"FormIndex\" "
-                              "JOIN %2 d ON d.\"FormIndex\" = h.\"FormIndex\" "
-                              "WHERE ((h.\"Date18\" >= ? AND h.\"Date18\" < ?) "
-                              "OR (h.\"Date23\" >= ? AND h.\"Date23\" < ?)) "
-                              "AND (hf.\"Name17\" = ? OR hf.\"Name22\" = ?) "
+                              "FROM \"Header\" h JOIN %1 d ON d.\"FormIndex\" = h.\"FormIndex\" "
+                              "WHERE h.\"FormIndex\" IN (%2) "
                               "AND coalesce(substr(h.\"Remarks\", 1, %3), '') <> ?")
-                   .arg(SqlDialect::quoted(Schema::foldTableOf(QStringLiteral("Header"))->name),
-                        SqlDialect::quoted(Schema::foldTableOf(QStringLiteral("Detail"))->name))
+                   .arg(SqlDialect::quoted(Schema::foldTableOf(QStringLiteral("Detail"))->name),
+                        pairs.join(QStringLiteral(" UNION ALL ")))
                    .arg(correctionOpening().size()),
-               {SearchText::fold(QStringLiteral("NEW")), SearchText::fold(QStringLiteral("PROTOTYPE")),
-                SearchText::fold(QStringLiteral("REPAIRED")), first, pastLast, first, pastLast, who, who,
-                correctionOpening()});
+               values);
     if (!s.ok())
         return s;
     if (!q.next())

@@ -30,12 +30,28 @@ DbStatus runAll(Database &db, const QStringList &statements)
     return {};
 }
 
-// Whether every fold table and trigger is there: then nothing is refilled,
-// and what the statements below make is only made where it went missing.
+// Whether a fold table there has every column of the current layout; a
+// table of an earlier one lacks what was added to it since.
+bool hasEveryColumn(Database &db, const FoldTable &fold, DbStatus &s)
+{
+    QSqlQuery q;
+    if (s = db.run(q, SqlDialect::tableColumnsQuery(db.engine()), {fold.name}); !s.ok())
+        return false;
+    QStringList there;
+    while (q.next())
+        there << q.value(0).toString();
+    const QStringList wanted = SqlDialect::foldTableColumns(fold);
+    return std::all_of(wanted.begin(), wanted.end(),
+                       [&](const QString &c) { return there.contains(c, Qt::CaseInsensitive); });
+}
+
+// Whether every fold table, of the current layout, and every trigger is
+// there: then nothing is refilled, and what the statements below make is
+// only made where it went missing.
 bool inPlace(Database &db, DbStatus &s)
 {
     for (const FoldTable &fold : Schema::foldTables(db.kind())) {
-        if (!exists(db, QStringLiteral("table"), fold.name, s) || !s.ok())
+        if (!exists(db, QStringLiteral("table"), fold.name, s) || !s.ok() || !hasEveryColumn(db, fold, s) || !s.ok())
             return false;
         for (const auto &trigger : SqlDialect::foldTriggers(fold, db.engine()))
             if (!exists(db, QStringLiteral("trigger"), trigger.first, s) || !s.ok())
@@ -50,6 +66,12 @@ DbStatus ensureTable(Database &db, const FoldTable &fold, bool &refilled)
     // which rows changed meanwhile.
     DbStatus s;
     bool refill = !exists(db, QStringLiteral("table"), fold.name, s);
+    // A table of an earlier layout is made anew, with the triggers that
+    // fill what it lacked.
+    if (s.ok() && !refill && !hasEveryColumn(db, fold, s) && s.ok()) {
+        s = runAll(db, SqlDialect::dropFoldTableStatements(fold, db.engine()));
+        refill = true;
+    }
     if (s.ok())
         s = db.exec(SqlDialect::createFoldTable(fold, db.engine()));
     if (s.ok())

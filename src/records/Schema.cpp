@@ -234,14 +234,21 @@ bool isAddedField(const QString &table, const QString &field)
 const std::vector<FoldTable> &foldTables(StoreKind kind)
 {
     // Indexed where a search by the beginning of a number is common, with
-    // the certificate key so that the index alone answers it.
+    // the certificate key so that the index alone answers it. The signature
+    // dates sit beside the signatories' names, each name indexed with each
+    // date, so that a signatory's period is read from the indexes alone.
     static const std::vector<FoldTable> certificates = {
         {QStringLiteral("HeaderFold"),
          QStringLiteral("Header"),
          QStringLiteral("FormIndex"),
-         {},
+         {"Date18", "Date23"},
          {"Country", "Tracking", "Invoice", "Name17", "AuthNum", "Name22", "CertNum"},
-         {{"Tracking"}, {"Invoice"}}},
+         {{"Tracking"},
+          {"Invoice"},
+          {"Name17", "Date18"},
+          {"Name17", "Date23"},
+          {"Name22", "Date18"},
+          {"Name22", "Date23"}}},
         {QStringLiteral("DetailFold"),
          QStringLiteral("Detail"),
          QStringLiteral("Line"),

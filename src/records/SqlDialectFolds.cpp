@@ -54,10 +54,7 @@ QStringList foldedRowValues(const FoldTable &fold, const QString &row, const QSt
     return values << QStringLiteral("1");
 }
 
-QString allColumns(const FoldTable &fold)
-{
-    return quotedList(QStringList{fold.key} + fold.copied + fold.folded + QStringList{Schema::freshColumn()});
-}
+QString allColumns(const FoldTable &fold) { return quotedList(foldTableColumns(fold)); }
 
 // A source row's fold row made in one statement when the engine folds it
 // as the program does, else made stale for the program to fold. Another
@@ -101,14 +98,42 @@ QList<std::pair<QString, QString>> serverFoldTriggers(const FoldTable &fold)
                           .arg(quoted(trigger), quoted(fold.source), quoted(function))}};
 }
 
+// A copied field keeps its source column's type, so that it compares as
+// the source does: dates as texts, by code point on both engines.
+QString copiedColumnType(const FoldTable &fold, const QString &field, Engine e)
+{
+    const TableDef *source = Schema::table(fold.source);
+    const FieldDef *f = source ? source->field(field) : nullptr;
+    if (f && (f->type == FieldType::Date || f->type == FieldType::Text))
+        return e == Engine::PostgreSQL ? QStringLiteral("TEXT COLLATE \"C\"") : QStringLiteral("TEXT");
+    return e == Engine::PostgreSQL ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER");
+}
+
 } // namespace
+
+QStringList foldTableColumns(const FoldTable &fold)
+{
+    return QStringList{fold.key} + fold.copied + fold.folded + QStringList{Schema::freshColumn()};
+}
+
+QStringList dropFoldTableStatements(const FoldTable &fold, Engine e)
+{
+    QStringList out;
+    if (e == Engine::PostgreSQL)
+        out << QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(quoted(serverTriggerName(fold)), quoted(fold.source))
+            << QStringLiteral("DROP FUNCTION IF EXISTS %1()").arg(quoted(fold.name + QStringLiteral("_fold")));
+    else
+        for (const auto &trigger : foldTriggers(fold, e))
+            out << QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quoted(trigger.first));
+    return out << QStringLiteral("DROP TABLE IF EXISTS %1").arg(quoted(fold.name));
+}
 
 QString createFoldTable(const FoldTable &fold, Engine e)
 {
     const bool server = e == Engine::PostgreSQL;
     QStringList columns{quoted(fold.key) + (server ? QStringLiteral(" BIGINT PRIMARY KEY") : QStringLiteral(" INTEGER PRIMARY KEY"))};
     for (const QString &c : fold.copied)
-        columns << quoted(c) + (server ? QStringLiteral(" BIGINT") : QStringLiteral(" INTEGER"));
+        columns << quoted(c) + QLatin1Char(' ') + copiedColumnType(fold, c, e);
     for (const QString &f : fold.folded)
         columns << quoted(f) + (server ? QStringLiteral(" TEXT COLLATE \"C\"") : QStringLiteral(" TEXT"));
     columns << quoted(Schema::freshColumn()) + QStringLiteral(" INTEGER");

@@ -9,6 +9,11 @@ namespace arc::SqlDialect {
 
 // The fold table, and apart its indexes, created where missing.
 QString createFoldTable(const FoldTable &fold, Engine e);
+// The columns a fold table of the current layout has: the key, the copied
+// and the folded fields, and the fresh mark.
+QStringList foldTableColumns(const FoldTable &fold);
+// A fold table of an earlier layout goes with its triggers, to be made anew.
+QStringList dropFoldTableStatements(const FoldTable &fold, Engine e);
 QStringList createFoldIndexStatements(const FoldTable &fold);
 // The triggers that keep a fold row for each source row on every write,
 // folded by the engine where its folding is the program's, else stale; by

@@ -43,11 +43,14 @@ TEST_P(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsI
     // Named in 13d for another's 14e date: the name and either date will do.
     signedBy({{"Name17", "Pat Doe"}, {"Name22", "Lee Wong"}, {"Date23", "2026-03-20"}}, {"REPAIRED"});
     signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-02"}}, {"INSPECTED", "TESTED", "MODIFIED", "SEE BLOCK 12"});
+    // Both blocks signed by the one signatory in the period: counted once.
+    signedBy({{"Name17", "Pat Doe"}, {"Name22", "PAT DOE"}, {"Date18", "2026-03-03"}, {"Date23", "2026-03-04"}},
+             {"REPAIRED"});
     // Names are values, never part of the query.
     const QString quoted = QStringLiteral("Pat \"Ace\" O'Neil");
     signedBy({{"Name17", quoted}, {"Date18", "2026-03-05"}}, {"NEW"});
 
-    EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{3, 2, 2}));
+    EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{3, 2, 3}));
     EXPECT_EQ(march("Lee Wong"), (std::array<int, 3>{1, 0, 1}));
     EXPECT_EQ(march("Nobody"), (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(march(quoted), (std::array<int, 3>{1, 0, 0}));
@@ -67,4 +70,33 @@ TEST_P(ActivityCountsTest, ACorrectionReleasesNothingAgain)
     signedBy({{"Name22", "Pat Doe"}, {"Date23", "2026-03-10"}, {"Remarks", "SEE This FAA Form 8130-3 corrects"}},
              {"PROTOTYPE"});
     EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 1, 1}));
+}
+
+// Copies made before they held the signature dates, kept up by triggers
+// that wrote no dates, are made anew on opening with the current triggers:
+// what was written before and after is counted.
+TEST_P(ActivityCountsTest, CopiesWithoutTheDatesAreMadeAnewOnOpening)
+{
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-05"}}, {"NEW"});
+    const QStringList earlier = {
+        "DROP TABLE \"HeaderFold\"",
+        "CREATE TABLE \"HeaderFold\" (\"FormIndex\" BIGINT PRIMARY KEY, \"Country\" TEXT, \"Tracking\" TEXT, "
+        "\"Invoice\" TEXT, \"Name17\" TEXT, \"AuthNum\" TEXT, \"Name22\" TEXT, \"CertNum\" TEXT, \"Fresh\" INTEGER)",
+        "INSERT INTO \"HeaderFold\" (\"FormIndex\", \"Name17\", \"Fresh\") SELECT \"FormIndex\", lower(\"Name17\"), 1 "
+        "FROM \"Header\""};
+    const QStringList trigger =
+        GetParam() == arc::Engine::PostgreSQL
+            ? QStringList{"CREATE OR REPLACE FUNCTION \"HeaderFold_fold\"() RETURNS trigger LANGUAGE plpgsql AS $f$ "
+                          "BEGIN INSERT INTO \"HeaderFold\" (\"FormIndex\", \"Name22\", \"Fresh\") "
+                          "VALUES (NEW.\"FormIndex\", lower(NEW.\"Name22\"), 1); RETURN NULL; END $f$"}
+            : QStringList{"DROP TRIGGER \"HeaderFold_on_insert\"",
+                          "CREATE TRIGGER \"HeaderFold_on_insert\" AFTER INSERT ON \"Header\" BEGIN INSERT INTO "
+                          "\"HeaderFold\" (\"FormIndex\", \"Name22\", \"Fresh\") VALUES (NEW.rowid, lower(NEW.\"Name22\"), 1); END"};
+    data.close();
+    for (const QString &sql : earlier + trigger)
+        ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString();
+
+    ASSERT_TRUE(data.open(opened.source()).ok());
+    signedBy({{"Name22", "Pat Doe"}, {"Date23", "2026-03-06"}}, {"REPAIRED"});
+    EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 0, 1}));
 }
