@@ -8,6 +8,7 @@
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
 #include "MainWindow.h"
+#include "OpenedSource.h"
 #include "OrganizationChooser.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
@@ -17,7 +18,6 @@
 #include "SetupStore.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
