@@ -52,7 +52,6 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                         .ok());
     }
     writeFile(folder() + "pat.bmp", QByteArray("BM\0\x01\xff", 5));
-    ASSERT_TRUE(QDir().mkpath(folder() + "Issued"));
     writeFile(folder() + "Issued/000001_1_20261205T140309Z.pdf", "%PDF-1.4 issued");
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
 
