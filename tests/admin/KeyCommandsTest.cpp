@@ -161,7 +161,6 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey
 TEST_P(KeyCommandsTest, ASignatureBitmapIsAddedOnceAndNeverReplaced)
 {
     const QString in = folder() + "scanned/";
-    ASSERT_TRUE(QDir().mkpath(in));
     const QByteArray ink("BM\0\x01\xff ink", 9);
     writeFile(in + "pat.bmp", ink);
     writeFile(in + "pat.png", "PNG");

@@ -14,13 +14,13 @@ using arc::Message;
 // itself, and Connect with the same URI reconnects too.
 TEST_F(DataWindowTest, TheServerBoxConnectsOrSaysWhyAndAServerThatWasAwayIsReconnected)
 {
-    ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
-    QString schema;
-    QUrl url(TestServer::freshSchema(schema));
+    TestServer::Schema schema;
+    ASSERT_NO_FATAL_FAILURE(schema.make());
+    QUrl url(schema.uri);
     // A login of its own, which the server can refuse while the test's stays.
-    const QString role = "station_" + schema;
+    const QString role = "station_" + schema.name;
     ASSERT_TRUE(TestServer::admin({"SET client_min_messages = warning", "DROP ROLE IF EXISTS " + role, "CREATE ROLE " + role + " LOGIN",
-                                   "GRANT ALL ON SCHEMA " + schema + " TO " + role}));
+                                   "GRANT ALL ON SCHEMA " + schema.name + " TO " + role}));
     url.setUserName(role);
     url.setPassword("hush");
     const auto cut = [&](bool refuseNew) {
@@ -94,6 +94,5 @@ TEST_F(DataWindowTest, TheServerBoxConnectsOrSaysWhyAndAServerThatWasAwayIsRecon
     EXPECT_TRUE(window->dataFolder().isOpen());
 
     window.reset();
-    TestServer::dropSchema(schema);
     TestServer::admin({"DROP OWNED BY " + role, "DROP ROLE " + role});
 }

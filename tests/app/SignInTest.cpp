@@ -3,6 +3,7 @@
 #include "CertificateInfo.h"
 #include "KeysOf.h"
 #include "Passwords.h"
+#include "SigningFixture.h"
 
 #include <QFocusEvent>
 #include <QSignalSpy>
@@ -147,8 +148,7 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
         EXPECT_TRUE(usable(w)) << w->objectName().toStdString();
 
     const QString other = folder() + "other/";
-    QDir().mkpath(other);
-    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    ASSERT_TRUE(madeDataFolder(other));
     window->folderChosen(other);
     EXPECT_FALSE(panel().isHidden());
     EXPECT_FALSE(window->signIn().isSignedIn());
@@ -179,12 +179,10 @@ TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
 // is told once why his PDFs will go unsigned. Signing out drops the key.
 TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
 {
-    const auto authority = arc::ShopAuthority::create("Shop", "passphrase");
-    ASSERT_TRUE(authority.ok());
     const auto keys = arc::keysOf(window->dataFolder());
     for (const auto &[name, password] : {std::pair{"Pat Doe", "Secret1"}, std::pair{"No Number", "reset since"}})
         ASSERT_TRUE(keys->putSigningKey(
-            name, arc::SigningKey::make(authority.value(), {name, "D-1"}, password).value(), nullptr));
+            name, arc::SigningKey::make(signing::authority(), {name, "D-1"}, password).value(), nullptr));
 
     signInAs(*window, "Pat Doe", "Secret1");
     ASSERT_NE(window->signIn().signingKey(), nullptr);

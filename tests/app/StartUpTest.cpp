@@ -139,8 +139,7 @@ TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
 
     // A path too long to store: the old one stays in use.
     const QString deep = folder() + QString(200, 'x') + "/" + QString(100, 'y') + "/";
-    ASSERT_TRUE(QDir().mkpath(deep));
-    ASSERT_TRUE(arc::DataFolder::create(deep).ok());
+    ASSERT_TRUE(madeDataFolder(deep));
     window->folderChosen(deep);
     messages.expectAsked(arc::Prompts::kPathTooLarge);
     expectInUse(dataFolder());
@@ -152,8 +151,7 @@ TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
 
     // Another folder with data files: everything is reloaded from it.
     const QString other = folder() + "other/";
-    QDir().mkpath(other);
-    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    ASSERT_TRUE(madeDataFolder(other));
     window->folderChosen(folder() + "other");
     expectInUse(other);
     EXPECT_EQ(screen().combo3->count(), 0);

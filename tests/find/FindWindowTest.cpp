@@ -110,8 +110,7 @@ TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
 TEST_F(FindWindowTest, TheSignatoriesPanelCountsTheLinesOfItsSignatory)
 {
     addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "pw"}, {"ApprovalNumber", "DMIR-7"}});
-    const qint64 key = addRow("Header", {{"Name17", "Pat Doe"}, {"Date18", QDate(2026, 3, 9)}});
-    addRow("Detail", {{"FormIndex", key}, {"Status", "NEW"}});
+    addCertificate("T1", {"NEW"}, {}, {{"Name17", "Pat Doe"}, {"Date18", QDate(2026, 3, 9)}});
     openWindow();
     window->settingsPanels().openSetup();
     window->setupPanel().dmirsButton->click();
@@ -126,11 +125,10 @@ TEST_F(FindWindowTest, TheSignatoriesPanelCountsTheLinesOfItsSignatory)
 
 TEST_F(FindWindowTest, FindListsEachCertificateFoundSortablyAndEnterShowsTheOneChosen)
 {
-    const qint64 a = addRow("Header", {{"Tracking", "T1"}, {"Date18", "2026-12-09"}, {"Organ1", "Zeta Air\r\nStreet"}, {"Name17", "Ann"}});
-    for (const char *part : {"P-1", "P-2"})
-        addRow("Detail", {{"FormIndex", a}, {"PartNum", part}, {"Status", "NEW"}});
-    const qint64 b = addRow("Header", {{"Tracking", "T2"}, {"Date23", "2026-11-30"}, {"Organ1", "Acme"}, {"Name22", "Bob"}});
-    addRow("Detail", {{"FormIndex", b}, {"PartNum", "P-3"}, {"Status", "REPAIRED"}});
+    const qint64 a = addCertificate("T1", {"NEW", "NEW"}, {"P-1", "P-2"},
+                                    {{"Date18", "2026-12-09"}, {"Organ1", "Zeta Air\r\nStreet"}, {"Name17", "Ann"}});
+    const qint64 b =
+        addCertificate("T2", {"REPAIRED"}, {"P-3"}, {{"Date23", "2026-11-30"}, {"Organ1", "Acme"}, {"Name22", "Bob"}});
     addCertificate("X1", {"NEW"}, {"Q-1"});
     openWindow();
     search(&arc::FindPanel::firstButton, 1, "P");

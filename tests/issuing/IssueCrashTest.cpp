@@ -5,9 +5,8 @@
 #include "ArchiveOf.h"
 #include "IssueLog.h"
 #include "IssueRecovery.h"
-#include "DataFolder.h"
 #include "KilledChild.h"
-#include "TempFolder.h"
+#include "OpenedSource.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
@@ -18,8 +17,7 @@ using IssueCrashTest = TempFolderTest;
 TEST_F(IssueCrashTest, KilledMidIssueLeavesOnlyLoggedPages)
 {
     const QString data = folder() + "data/", out = folder() + "out/";
-    ASSERT_TRUE(QDir().mkpath(data) && QDir().mkpath(out));
-    ASSERT_TRUE(arc::DataFolder::create(data).ok());
+    ASSERT_TRUE(madeDataFolder(data) && QDir().mkpath(out));
     for (int cycle = 0; cycle < 12; ++cycle) {
         SCOPED_TRACE(cycle);
         const KilledChild child = KilledChild::run(CHILD_EXE, {"issue-loop", data, out}, 2 + cycle % 3,

@@ -78,8 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const QString &at, const QString &outside) { ASSERT_TRUE(QFile::link(outside, at)); }},
         PlantedCase{"LinkToAFile",
                     [](const QString &at, const QString &outside) {
-                        QFile file(outside);
-                        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("someone's file") > 0);
+                        writeFile(outside, "someone's file");
                         ASSERT_TRUE(QFile::link(outside, at));
                     }},
         PlantedCase{"Fifo", [](const QString &at, const QString &) { ASSERT_EQ(::mkfifo(QFile::encodeName(at), 0600), 0); }},

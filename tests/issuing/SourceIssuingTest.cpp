@@ -190,8 +190,7 @@ TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles
     EXPECT_EQ(v.record.formIndex, key);
     EXPECT_EQ(arc::IssueVerifier::verify(file("none.pdf"), source()).outcome, Outcome::Unreadable);
     const QString other = folder() + "other/";
-    ASSERT_TRUE(QDir().mkpath(other));
-    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    ASSERT_TRUE(madeDataFolder(other));
     EXPECT_EQ(arc::IssueVerifier::verify(file("copy.pdf"), other).outcome, Outcome::NotIssued) << "another source";
 }
 
@@ -349,8 +348,7 @@ TEST_P(SourceIssuingTest, TheHashFollowsEveryStoredValueAndIsTheSameOnEitherEngi
     EXPECT_EQ(arc::CertificateContent::afterSave(shown, before), before);
 
     const QString other = folder() + "folder/";
-    ASSERT_TRUE(QDir().mkpath(other));
-    ASSERT_TRUE(arc::DataFolder::create(other).ok());
+    ASSERT_TRUE(madeDataFolder(other));
     arc::DataFolder folderSource;
     ASSERT_TRUE(folderSource.open(other).ok());
     ASSERT_EQ(savedAsNew(folderSource), key);

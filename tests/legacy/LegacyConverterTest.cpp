@@ -9,25 +9,11 @@
 #include "Statements.h"
 #include "TempFolder.h"
 
-#include <QProcess>
 #include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 
 using namespace arc;
-
-namespace {
-
-// What a program prints to its end.
-QByteArray mdbtools(const QStringList &args)
-{
-    QProcess p;
-    p.start(args.first(), args.mid(1));
-    p.waitForFinished(60000);
-    return p.readAllStandardOutput();
-}
-
-} // namespace
 
 class LegacyConverterTest : public TempFolderTest {
 protected:
@@ -41,14 +27,14 @@ protected:
     // database through its own SQL: the yardstick the conversion is held to.
     void loadYardstick(const QString &access, Database &scratch)
     {
-        const QString schema = QString::fromUtf8(mdbtools({"mdb-schema", access, "sqlite"}));
+        const QString schema = ProgramRun::of("mdb-schema", {access, "sqlite"}).said;
         for (const QString &sql : schema.split(';')) {
             if (sql.contains("CREATE TABLE")) {
                 ASSERT_TRUE(scratch.exec(sql.mid(sql.indexOf("CREATE TABLE"))).ok()) << sql.toStdString();
             }
         }
-        for (const QString &table : QString::fromUtf8(mdbtools({"mdb-tables", "-1", access})).split('\n', Qt::SkipEmptyParts)) {
-            const QString inserts = QString::fromUtf8(mdbtools({"mdb-export", "-I", "sqlite", access, table}));
+        for (const QString &table : ProgramRun::of("mdb-tables", {"-1", access}).said.split('\n', Qt::SkipEmptyParts)) {
+            const QString inserts = ProgramRun::of("mdb-export", {"-I", "sqlite", access, table}).said;
             QSqlQuery q(scratch.connection());
             for (const QString &sql : inserts.split(";\n", Qt::SkipEmptyParts))
                 ASSERT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
@@ -138,7 +124,6 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
 TEST_F(LegacyConverterTest, AWidenedTableKeepsItsIndexesTriggersAndSearchCopies)
 {
     const QString programs = folder() + "programs/";
-    ASSERT_TRUE(QDir().mkpath(programs));
     for (const char *program : {"mdb-tables", "mdb-count"})
         writeFile(programs + program, QByteArray("#!/bin/sh\nexec /usr/bin/") + program + " \"$@\"\n");
     writeFile(programs + "mdb-export",
@@ -177,7 +162,7 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
 {
     ASSERT_TRUE(QDir().mkpath(folder() + "whole/"));
     ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder() + "whole/"));
-    const QByteArray whole = mdbtools({CHILD_EXE, "convert-steps", folder() + "whole", "0"});
+    const QString whole = ProgramRun::of(CHILD_EXE, {"convert-steps", folder() + "whole", "0"}).said;
     const int done = whole.indexOf("done ");
     ASSERT_GE(done, 0) << whole.toStdString();
     const int steps = whole.mid(done + 5).trimmed().toInt();

@@ -17,16 +17,12 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
-        m_source = TestServer::freshSchema(m_schema);
-        ASSERT_FALSE(m_source.isEmpty());
+        ASSERT_NO_FATAL_FAILURE(m_schema.make());
     }
-    void TearDown() override { TestServer::dropSchema(m_schema); }
-    const QString &source() const { return m_source; }
+    const QString &source() const { return m_schema.uri; }
 
 private:
-    QString m_source;
-    QString m_schema;
+    TestServer::Schema m_schema;
 };
 INSTANTIATE_TEST_SUITE_P(Server, ServerImportTest, ::testing::Values(Engine::PostgreSQL), engineName);
 
@@ -56,7 +52,6 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                         .ok());
     }
     writeFile(folder() + "pat.bmp", QByteArray("BM\0\x01\xff", 5));
-    ASSERT_TRUE(QDir().mkpath(folder() + "Issued"));
     writeFile(folder() + "Issued/000001_1_20261205T140309Z.pdf", "%PDF-1.4 issued");
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
 

@@ -9,9 +9,9 @@
 #include "PageCheck.h"
 #include "PrintFixtures.h"
 #include "PrintMode.h"
+#include "TempFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <functional>
 
 namespace {
@@ -254,16 +254,12 @@ TEST_P(PageDrawingTest, DrawnAsRecordedWithItsNoticesAndNothingOverprinted)
 
     const QString path = QString(PAGES_DIR "/%1.ops").arg(GetParam().fileName());
     const QStringList drawn = drawing(r);
-    QFile file(path);
     if (qEnvironmentVariableIsSet("ARC_RECORD_PAGES")) {
         ASSERT_TRUE(QDir().mkpath(PAGES_DIR));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text));
-        file.write((drawn.join('\n') + '\n').toUtf8());
-        return;
+        return writeFile(path, (drawn.join('\n') + '\n').toUtf8());
     }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text))
-        << path.toStdString() << " is missing: record it with ARC_RECORD_PAGES=1";
-    const QStringList recorded = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList recorded = QString::fromUtf8(readFile(path)).split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(recorded.isEmpty()) << path.toStdString() << " is missing: record it with ARC_RECORD_PAGES=1";
     for (qsizetype i = 0; i < std::max(drawn.size(), recorded.size()); ++i) {
         const QString want = recorded.value(i, "(nothing)"), got = drawn.value(i, "(nothing)");
         ASSERT_EQ(got, want) << "operation " << i + 1 << " of " << path.toStdString()

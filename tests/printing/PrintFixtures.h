@@ -32,14 +32,7 @@ inline const ModeCase kModeCases[] = {{"P0", std::nullopt}, {"P1", QString("1")}
 inline arc::ItemLine itemLine(const QString &item, const QString &description, const QString &partNum = {},
                               const QString &quantity = {}, const QString &serialNum = {}, const QString &status = {})
 {
-    arc::ItemLine line;
-    line.item = item;
-    line.description = description;
-    line.partNum = partNum;
-    line.quantity = quantity;
-    line.serialNum = serialNum;
-    line.status = status;
-    return line;
+    return {item, description, partNum, quantity, serialNum, status, {}};
 }
 
 // A certificate with every block filled, as a signed new part would be.

@@ -21,12 +21,6 @@ struct RefusedCase {
 };
 void PrintTo(const RefusedCase &c, std::ostream *os) { *os << c.name; }
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 // A store file of ours, marked with `version`.
 void marked(const QString &path, int version)
 {
@@ -48,7 +42,7 @@ const RefusedCase kRefused[] = {
     {"Missing", [](const QString &) {}, Database::Mode::ExistingOnly, DbCondition::FileNotFound},
     {"MissingReadOnly", [](const QString &) {}, Database::Mode::ReadOnly, DbCondition::FileNotFound},
     {"FolderMissing", [](const QString &) {}, Database::Mode::CreateIfMissing, DbCondition::InvalidPath},
-    {"TextFile", [](const QString &p) { write(p, "Certificates are kept in the office safe.\n"); },
+    {"TextFile", [](const QString &p) { writeFile(p, "Certificates are kept in the office safe.\n"); },
      Database::Mode::ExistingOnly, DbCondition::NotADatabase},
     // Without our mark but with tables, or marked by a newer program:
     // someone else's.
@@ -58,9 +52,9 @@ const RefusedCase kRefused[] = {
      DbCondition::NotADatabase},
     // No file of ours is ever empty: zero bytes mean the store was cut
     // short or replaced, and taking it for an empty store would hide that.
-    {"ZeroBytes", [](const QString &p) { write(p, ""); }, Database::Mode::ExistingOnly, DbCondition::NotADatabase,
+    {"ZeroBytes", [](const QString &p) { writeFile(p, ""); }, Database::Mode::ExistingOnly, DbCondition::NotADatabase,
      "VELLORAN.MDB is an empty file (0 bytes)"},
-    {"ZeroBytesCreating", [](const QString &p) { write(p, ""); }, Database::Mode::CreateIfMissing,
+    {"ZeroBytesCreating", [](const QString &p) { writeFile(p, ""); }, Database::Mode::CreateIfMissing,
      DbCondition::NotADatabase, "VELLORAN.MDB is an empty file (0 bytes)"},
     // Unmarked, as made by hand or by a migration tool: refused when a table
     // or field is lacking, naming what it lacks.

@@ -91,11 +91,7 @@ TEST_F(FolderKeysTest, ADamagedOrLinkedEntryIsAFailureNotAMissingKey)
     QString error;
     ASSERT_TRUE(keys.putAuthority(signing::authority().stored(), &error));
     const QString file = keys.fileOf(KeyStore::authorityEntry());
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("-----BEGIN CERTIFICATE-----\n");
-    }
+    writeFile(file, "-----BEGIN CERTIFICATE-----\n");
     StoredAuthority read;
     EXPECT_EQ(keys.authority(read, &error), KeyStore::Found::Failed);
     EXPECT_TRUE(error.contains(QLatin1String("damaged"))) << error.toStdString();

@@ -3,6 +3,11 @@
 #include "DataFolder.h"
 #include "TestServer.h"
 
+#include <QDir>
+
+// A data folder made at `path` as a first start makes one.
+inline bool madeDataFolder(const QString &path) { return QDir().mkpath(path) && arc::DataFolder::create(path).ok(); }
+
 // A data source made as a first start makes it and opened, on either
 // engine: a data folder in the test's own folder, or a schema of its own on
 // the test server, dropped when the source goes.
@@ -11,23 +16,16 @@ public:
     OpenedSource() = default;
     OpenedSource(const OpenedSource &) = delete;
     OpenedSource &operator=(const OpenedSource &) = delete;
-    ~OpenedSource()
-    {
-        data.close();
-        TestServer::dropSchema(m_schema);
-    }
+    ~OpenedSource() { data.close(); }
 
     // Call under ASSERT_NO_FATAL_FAILURE.
     void open(arc::Engine engine, const QString &folder)
     {
         m_engine = engine;
         if (engine == arc::Engine::PostgreSQL) {
-            ASSERT_TRUE(TestServer::configured()) << TestServer::kNotConfigured;
-            m_source = TestServer::freshSchema(m_schema);
-            ASSERT_FALSE(m_source.isEmpty());
-        } else {
-            m_source = folder;
+            ASSERT_NO_FATAL_FAILURE(m_schema.make());
         }
+        m_source = engine == arc::Engine::PostgreSQL ? m_schema.uri : folder;
         ASSERT_TRUE(arc::DataFolder::create(m_source).ok());
         ASSERT_TRUE(data.open(m_source).ok());
     }
@@ -50,7 +48,7 @@ public:
 private:
     arc::Engine m_engine = arc::Engine::SQLite;
     QString m_source;
-    QString m_schema;
+    TestServer::Schema m_schema;
 };
 
 // A test run once on a data folder and once on a server database, each

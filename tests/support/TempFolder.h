@@ -4,8 +4,24 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+// Makes the file's folder first if need be.
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+}
+// Empty when the file cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // A fresh, empty folder for each test, removed with everything in it
 // when the test ends. No test ever touches a real data folder.
@@ -16,18 +32,6 @@ protected:
     // The folder, ending with "/" as data folder paths do.
     QString folder() const { return m_dir.path() + QLatin1Char('/'); }
     QString file(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
-
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-        f.write(bytes);
-    }
-    static QByteArray readFile(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
 private:
     QTemporaryDir m_dir;

@@ -50,28 +50,38 @@ inline bool admin(const QStringList &statements, QString *error = nullptr)
     return ok;
 }
 
-// The URI of a new, empty schema (named after the process and a counter).
-inline QString freshSchema(QString &schema)
-{
-    static std::atomic<int> counter{0};
-    schema = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
-    QString error;
-    if (!admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema),
-                QStringLiteral("CREATE SCHEMA %1").arg(schema)},
-               &error)) {
-        ADD_FAILURE() << "the test server cannot be used: " << error.toStdString();
-        return {};
+// A new, empty schema (named after the process and a counter) and the URI
+// that works in it, dropped with all it holds when it goes.
+class Schema {
+public:
+    Schema() = default;
+    Schema(const Schema &) = delete;
+    Schema &operator=(const Schema &) = delete;
+    ~Schema()
+    {
+        if (!name.isEmpty())
+            admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name)});
     }
-    const QString base = baseUri();
-    return base + (base.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?'))
-           + QStringLiteral("options=") + QString::fromUtf8(QUrl::toPercentEncoding(QStringLiteral("-csearch_path=") + schema));
-}
 
-inline void dropSchema(const QString &schema)
-{
-    if (!schema.isEmpty())
-        admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema)});
-}
+    // Call under ASSERT_NO_FATAL_FAILURE.
+    void make()
+    {
+        ASSERT_TRUE(configured()) << kNotConfigured;
+        static std::atomic<int> counter{0};
+        name = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+        QString error;
+        ASSERT_TRUE(admin({QStringLiteral("SET client_min_messages = warning"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name),
+                           QStringLiteral("CREATE SCHEMA %1").arg(name)},
+                          &error))
+            << "the test server cannot be used: " << error.toStdString();
+        const QString base = baseUri();
+        uri = base + (base.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?')) + QStringLiteral("options=")
+              + QString::fromUtf8(QUrl::toPercentEncoding(QStringLiteral("-csearch_path=") + name));
+    }
+
+    QString name;
+    QString uri;
+};
 
 } // namespace TestServer
 

@@ -8,6 +8,7 @@
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
 #include "MainWindow.h"
+#include "OpenedSource.h"
 #include "OrganizationChooser.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
@@ -17,7 +18,6 @@
 #include "SetupStore.h"
 #include "SignIn.h"
 #include "SignatoriesPanel.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -115,10 +115,12 @@ protected:
         ASSERT_TRUE((reference ? f.reference() : f.certificates()).exec(sql).ok()) << sql.toStdString();
     }
 
-    // A certificate with a line for each status, of the part numbers given.
-    qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"}, const QStringList &parts = {})
+    // A certificate of `header` values with a line for each status, of the parts given.
+    qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"}, const QStringList &parts = {},
+                          QVariantMap header = {})
     {
-        const qint64 key = addRow("Header", {{"Tracking", tracking}, {"Country", "FAA/United States"}});
+        header.insert({{"Tracking", tracking}, {"Country", "FAA/United States"}});
+        const qint64 key = addRow("Header", header);
         for (int i = 0; i < statuses.size(); ++i)
             addRow("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"Status", statuses[i]},
                               {"PartNum", parts.value(i)}});
