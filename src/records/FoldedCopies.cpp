@@ -6,9 +6,9 @@
 #include "SqlDialectFolds.h"
 #include "WriteTransaction.h"
 
+#include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace arc::FoldedCopies {
@@ -17,11 +17,6 @@ namespace {
 
 constexpr int kBatch = 5000;
 
-bool exists(Database &db, const QString &type, const QString &name, DbStatus &s)
-{
-    return !db.scalar(SqlDialect::schemaObjectQuery(db.engine()), {type, name}, &s).isNull();
-}
-
 DbStatus runAll(Database &db, const QStringList &statements)
 {
     for (const QString &sql : statements)
@@ -29,6 +24,36 @@ DbStatus runAll(Database &db, const QStringList &statements)
             return s;
     return {};
 }
+
+// The schema's tables, indexes and triggers, read at once: on a server a
+// statement making an object that is already there still waits for the
+// locks of whoever reads or writes its table, or vacuums it.
+class SchemaObjects {
+public:
+    DbStatus read(Database &db)
+    {
+        QSqlQuery q;
+        const DbStatus s = db.run(q, SqlDialect::schemaObjectsQuery(db.engine()));
+        while (s.ok() && q.next())
+            m_present.insert(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString());
+        return s;
+    }
+    bool has(const char *type, const QString &name) const
+    {
+        return m_present.contains(QLatin1String(type) + QLatin1Char('/') + name);
+    }
+    bool hasAll(const char *type, const QList<SqlDialect::NamedStatement> &objects) const
+    {
+        return std::all_of(objects.begin(), objects.end(), [&](const auto &o) { return has(type, o.first); });
+    }
+    bool hasAny(const char *type, const QList<SqlDialect::NamedStatement> &objects) const
+    {
+        return std::any_of(objects.begin(), objects.end(), [&](const auto &o) { return has(type, o.first); });
+    }
+
+private:
+    QSet<QString> m_present;
+};
 
 // Whether a fold table there has every column of the current layout; a
 // table of an earlier one lacks what was added to it since.
@@ -45,50 +70,65 @@ bool hasEveryColumn(Database &db, const FoldTable &fold, DbStatus &s)
                        [&](const QString &c) { return there.contains(c, Qt::CaseInsensitive); });
 }
 
-// Whether every fold table, of the current layout, and every trigger is
-// there: then nothing is refilled, and what the statements below make is
-// only made where it went missing.
-bool inPlace(Database &db, DbStatus &s)
+QList<SqlDialect::NamedStatement> searchIndexes(StoreKind kind)
 {
-    for (const FoldTable &fold : Schema::foldTables(db.kind())) {
-        if (!exists(db, QStringLiteral("table"), fold.name, s) || !s.ok() || !hasEveryColumn(db, fold, s) || !s.ok())
-            return false;
-        for (const auto &trigger : SqlDialect::foldTriggers(fold, db.engine()))
-            if (!exists(db, QStringLiteral("trigger"), trigger.first, s) || !s.ok())
-                return false;
-    }
-    return true;
+    QList<SqlDialect::NamedStatement> out;
+    for (const Schema::SourceIndex &index : Schema::searchIndexes(kind))
+        out << SqlDialect::searchIndex(index);
+    return out;
 }
 
-DbStatus ensureTable(Database &db, const FoldTable &fold, bool &refilled)
+// Whether every fold table, of the current layout, and every trigger and
+// index is there and no earlier version's trigger is: then the store is
+// opened without a statement that takes a lock another program may hold (a
+// file's write lock, a server table's lock).
+bool inPlace(Database &db, const SchemaObjects &schema, DbStatus &s)
+{
+    for (const FoldTable &fold : Schema::foldTables(db.kind()))
+        if (!schema.has("table", fold.name) || !schema.hasAll("trigger", SqlDialect::foldTriggers(fold, db.engine()))
+            || !schema.hasAll("index", SqlDialect::foldIndexes(fold))
+            || schema.hasAny("trigger", SqlDialect::formerFoldTriggers(fold, db.engine())) || !hasEveryColumn(db, fold, s)
+            || !s.ok())
+            return false;
+    return schema.hasAll("index", searchIndexes(db.kind()));
+}
+
+// Runs the statements of the objects `schema` lacks (or, with `present`,
+// holds).
+DbStatus runFor(Database &db, const SchemaObjects &schema, const char *type, const QList<SqlDialect::NamedStatement> &objects,
+                bool present = false)
+{
+    for (const auto &[name, sql] : objects)
+        if (schema.has(type, name) == present)
+            if (DbStatus s = db.exec(sql); !s.ok())
+                return s;
+    return {};
+}
+
+DbStatus ensureTable(Database &db, const SchemaObjects &schema, const FoldTable &fold, bool &refilled)
 {
     // A table made afresh, or one whose triggers were missing, cannot know
     // which rows changed meanwhile.
     DbStatus s;
-    bool refill = !exists(db, QStringLiteral("table"), fold.name, s);
-    // A table of an earlier layout is made anew, with the triggers that
-    // fill what it lacked.
-    if (s.ok() && !refill && !hasEveryColumn(db, fold, s) && s.ok()) {
+    // A table of an earlier layout is made anew, with its triggers and
+    // indexes, which fill what it lacked.
+    const bool outdated = schema.has("table", fold.name) && !hasEveryColumn(db, fold, s);
+    if (s.ok() && outdated)
         s = runAll(db, SqlDialect::dropFoldTableStatements(fold, db.engine()));
-        refill = true;
-    }
+    const SchemaObjects none;
+    const SchemaObjects &there = outdated ? none : schema;
+    const bool refill = !there.has("table", fold.name) || !there.hasAll("trigger", SqlDialect::foldTriggers(fold, db.engine()));
     if (s.ok())
         s = db.exec(SqlDialect::createFoldTable(fold, db.engine()));
     if (s.ok())
-        s = runAll(db, SqlDialect::formerFoldTriggerStatements(fold, db.engine()));
-    for (const auto &[name, sql] : SqlDialect::foldTriggers(fold, db.engine())) {
-        if (!s.ok())
-            return s;
-        if (exists(db, QStringLiteral("trigger"), name, s) || !s.ok())
-            continue;
-        s = db.exec(sql);
-        refill = true;
-    }
+        s = runFor(db, schema, "trigger", SqlDialect::formerFoldTriggers(fold, db.engine()), true);
+    if (s.ok())
+        s = runFor(db, there, "trigger", SqlDialect::foldTriggers(fold, db.engine()));
     refilled = refilled || refill;
     if (refill && s.ok())
         s = runAll(db, SqlDialect::refillFoldTableStatements(fold, db.engine()));
     // Made once over the copies rather than kept up row by row as they go in.
-    return s.ok() ? runAll(db, SqlDialect::createFoldIndexStatements(fold)) : s;
+    return s.ok() ? runFor(db, there, "index", SqlDialect::foldIndexes(fold)) : s;
 }
 
 // The stale rows of one batch, read whole before any is written: writing
@@ -155,28 +195,25 @@ DbStatus writeFolds(Database &db, const FoldTable &fold, const std::vector<Stale
 
 DbStatus ensure(Database &db)
 {
-    DbStatus s;
-    // A file that has them all is opened without taking its write lock,
-    // which another program may hold.
-    const bool whole = inPlace(db, s);
-    if (!s.ok())
+    SchemaObjects schema;
+    DbStatus s = schema.read(db);
+    if (!s.ok() || inPlace(db, schema, s) || !s.ok())
         return s;
-    std::optional<WriteTransaction> tx;
-    if (!whole && !(tx.emplace(db), tx->ok()))
-        return tx->status();
+    WriteTransaction tx(db);
+    if (!tx.ok())
+        return tx.status();
     bool refilled = false;
     for (const FoldTable &fold : Schema::foldTables(db.kind()))
-        if (s = ensureTable(db, fold, refilled); !s.ok())
+        if (s = ensureTable(db, schema, fold, refilled); !s.ok())
             return s;
-    for (const Schema::SourceIndex &index : Schema::searchIndexes(db.kind()))
-        if (s = runAll(db, SqlDialect::createSearchIndexStatements(index)); !s.ok())
-            return s;
+    if (s = runFor(db, schema, "index", searchIndexes(db.kind())); !s.ok())
+        return s;
     // The refill folded what the engine folds; the rest is folded here,
     // where the file is being made over anyway, not at the first search.
     if (refilled)
         if (s = bringUpToDate(db); !s.ok())
             return s;
-    return tx ? tx->commit() : s;
+    return tx.commit();
 }
 
 DbStatus bringUpToDate(Database &db, const Progress &progress)

@@ -69,19 +69,23 @@ QString tableColumnsQuery(Engine e)
     return QStringLiteral("SELECT name FROM pragma_table_info(?)");
 }
 
-QString schemaObjectQuery(Engine e)
+QString schemaObjectsQuery(Engine e)
 {
     if (e == Engine::PostgreSQL)
         // A fold trigger's function counts as part of the trigger.
         return QStringLiteral(
-            "SELECT 1 FROM (SELECT 'table' AS type, tablename::text AS name FROM pg_tables "
-            "WHERE schemaname = current_schema() "
+            "SELECT 'table' AS type, tablename::text AS name FROM pg_tables WHERE schemaname = current_schema() "
             "UNION ALL SELECT 'index', indexname::text FROM pg_indexes WHERE schemaname = current_schema() "
             "UNION ALL SELECT 'trigger', t.tgname::text FROM pg_trigger t JOIN pg_class c ON c.oid = t.tgrelid "
             "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
             "UNION ALL SELECT 'trigger', p.proname::text FROM pg_proc p JOIN pg_namespace n ON n.oid = p.pronamespace "
-            "WHERE n.nspname = current_schema()) o WHERE o.type = ? AND o.name = ?");
-    return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = ? AND name = ?");
+            "WHERE n.nspname = current_schema()");
+    return QStringLiteral("SELECT type, name FROM sqlite_master");
+}
+
+QString schemaObjectQuery(Engine e)
+{
+    return QStringLiteral("SELECT 1 FROM (%1) o WHERE o.type = ? AND o.name = ?").arg(schemaObjectsQuery(e));
 }
 
 QString userVersionQuery(Engine e, StoreKind kind)

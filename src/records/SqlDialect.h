@@ -36,8 +36,11 @@ QStringList readOnlyPragmas();
 // The names of the columns of the table bound to its one parameter, a row
 // each; no rows when the table is not there.
 QString tableColumnsQuery(Engine e);
-// Whether the schema holds an object: binds its type ("table", "index",
-// "trigger") and name; a row when it does.
+// The type ("table", "index", "trigger") and name of every object of the
+// schema, a row each.
+QString schemaObjectsQuery(Engine e);
+// Whether the schema holds an object: binds its type and name; a row when
+// it does.
 QString schemaObjectQuery(Engine e);
 // The schema version of one store (0 when none is recorded yet), and the
 // statements recording it.

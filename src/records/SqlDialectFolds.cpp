@@ -12,13 +12,13 @@ QString quotedList(const QStringList &names, const QString &prefix = {})
     return out.join(QStringLiteral(", "));
 }
 
-QString indexStatement(const QString &table, const QStringList &columns, const QString &where = {})
+NamedStatement index(const QString &table, const QStringList &columns, const QString &where = {})
 {
     const QString name =
         QStringLiteral("idx_%1_%2").arg(table, where.isEmpty() ? columns.join(QLatin1Char('_')) : QStringLiteral("stale"));
     const QString partial = where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where;
-    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3)%4")
-        .arg(quoted(name), quoted(table), quotedList(columns), partial);
+    return {name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3)%4")
+                      .arg(quoted(name), quoted(table), quotedList(columns), partial)};
 }
 
 // The engine's lower() folds ASCII letters alone: of a text all ASCII it
@@ -79,7 +79,7 @@ QString serverTriggerName(const FoldTable &fold) { return fold.name + QStringLit
 
 // The server's trigger runs a function: it drops the fold row of the old
 // source row and makes one for the new.
-QList<std::pair<QString, QString>> serverFoldTriggers(const FoldTable &fold)
+QList<NamedStatement> serverFoldTriggers(const FoldTable &fold)
 {
     const QString key = rowIdOf(fold.source);
     const QString function = fold.name + QStringLiteral("_fold");
@@ -140,17 +140,17 @@ QString createFoldTable(const FoldTable &fold, Engine e)
     return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)").arg(quoted(fold.name), columns.join(", "));
 }
 
-QStringList createFoldIndexStatements(const FoldTable &fold)
+QList<NamedStatement> foldIndexes(const FoldTable &fold)
 {
-    QStringList out;
-    for (const QStringList &index : fold.indexes)
-        out << indexStatement(fold.name, index);
+    QList<NamedStatement> out;
+    for (const QStringList &columns : fold.indexes)
+        out << index(fold.name, columns);
     // Stale rows are few and looked for before every search.
-    out << indexStatement(fold.name, {fold.key}, quoted(Schema::freshColumn()) + QStringLiteral(" IS NULL"));
+    out << index(fold.name, {fold.key}, quoted(Schema::freshColumn()) + QStringLiteral(" IS NULL"));
     return out;
 }
 
-QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold, Engine e)
+QList<NamedStatement> foldTriggers(const FoldTable &fold, Engine e)
 {
     if (e == Engine::PostgreSQL)
         return serverFoldTriggers(fold);
@@ -199,14 +199,18 @@ QStringList refillFoldTableStatements(const FoldTable &fold, Engine e)
     return out;
 }
 
-QStringList formerFoldTriggerStatements(const FoldTable &fold, Engine e)
+QList<NamedStatement> formerFoldTriggers(const FoldTable &fold, Engine e)
 {
-    if (e == Engine::PostgreSQL)
-        return {QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(quoted(fold.name + QStringLiteral("_change")), quoted(fold.source)),
-                QStringLiteral("DROP FUNCTION IF EXISTS %1()").arg(quoted(fold.name + QStringLiteral("_stale")))};
-    QStringList out;
-    for (const char *event : {"insert", "update", "delete"})
-        out << QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quoted(fold.name + QLatin1Char('_') + QLatin1String(event)));
+    if (e == Engine::PostgreSQL) {
+        const QString trigger = fold.name + QStringLiteral("_change"), function = fold.name + QStringLiteral("_stale");
+        return {{trigger, QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(quoted(trigger), quoted(fold.source))},
+                {function, QStringLiteral("DROP FUNCTION IF EXISTS %1()").arg(quoted(function))}};
+    }
+    QList<NamedStatement> out;
+    for (const char *event : {"insert", "update", "delete"}) {
+        const QString trigger = fold.name + QLatin1Char('_') + QLatin1String(event);
+        out << NamedStatement{trigger, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quoted(trigger))};
+    }
     return out;
 }
 
@@ -254,13 +258,13 @@ QString deleteFoldRow(const FoldTable &fold)
     return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(fold.name), quoted(fold.key));
 }
 
-QStringList createSearchIndexStatements(const Schema::SourceIndex &index)
+NamedStatement searchIndex(const Schema::SourceIndex &source)
 {
-    if (index.asNumber)
-        return {QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(upper(trim(%3)))")
-                    .arg(quoted(QStringLiteral("idx_%1_%2_number").arg(index.table, index.field)), quoted(index.table),
-                         quoted(index.field))};
-    return {indexStatement(index.table, {index.field})};
+    if (!source.asNumber)
+        return index(source.table, {source.field});
+    const QString name = QStringLiteral("idx_%1_%2_number").arg(source.table, source.field);
+    return {name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(upper(trim(%3)))")
+                      .arg(quoted(name), quoted(source.table), quoted(source.field))};
 }
 
 } // namespace arc::SqlDialect

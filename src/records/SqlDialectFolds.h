@@ -7,6 +7,9 @@
 
 namespace arc::SqlDialect {
 
+// A schema object's name and the statement making (or dropping) it.
+using NamedStatement = std::pair<QString, QString>;
+
 // The fold table, and apart its indexes, created where missing.
 QString createFoldTable(const FoldTable &fold, Engine e);
 // The columns a fold table of the current layout has: the key, the copied
@@ -14,17 +17,16 @@ QString createFoldTable(const FoldTable &fold, Engine e);
 QStringList foldTableColumns(const FoldTable &fold);
 // A fold table of an earlier layout goes with its triggers, to be made anew.
 QStringList dropFoldTableStatements(const FoldTable &fold, Engine e);
-QStringList createFoldIndexStatements(const FoldTable &fold);
+QList<NamedStatement> foldIndexes(const FoldTable &fold);
 // The triggers that keep a fold row for each source row on every write,
-// folded by the engine where its folding is the program's, else stale; by
-// name with the statement making each.
-QList<std::pair<QString, QString>> foldTriggers(const FoldTable &fold, Engine e);
+// folded by the engine where its folding is the program's, else stale.
+QList<NamedStatement> foldTriggers(const FoldTable &fold, Engine e);
 // Every source row gets a fold row, made as the triggers make it; what
 // the table held goes.
 QStringList refillFoldTableStatements(const FoldTable &fold, Engine e);
-// Drop the triggers of earlier versions, which marked every written row
-// stale, where a file still has them.
-QStringList formerFoldTriggerStatements(const FoldTable &fold, Engine e);
+// The triggers of earlier versions, which marked every written row stale,
+// with the statements dropping them.
+QList<NamedStatement> formerFoldTriggers(const FoldTable &fold, Engine e);
 // Up to `limit` stale fold rows: the key, then the copied and the folded
 // source fields in the table's order, null when the source row is gone.
 QString staleFoldRowsQuery(const FoldTable &fold, int limit, Engine e);
@@ -41,7 +43,7 @@ QString deleteFoldRow(const FoldTable &fold);
 // every copy made anew, stale. Empty where a trigger cannot be paused.
 QStringList pauseFoldTriggerStatements(const FoldTable &fold, Engine e);
 QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e);
-// The indexes of the source fields a search looks up directly.
-QStringList createSearchIndexStatements(const Schema::SourceIndex &index);
+// The index of a source field a search looks up directly.
+NamedStatement searchIndex(const Schema::SourceIndex &index);
 
 } // namespace arc::SqlDialect

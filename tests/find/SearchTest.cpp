@@ -214,30 +214,34 @@ TEST_F(SearchTest, TheListReadsOnAsScrolledAndSortsEveryCertificateFound)
 
 // A file of the version before searching had copies, one whose tables
 // another program made again (losing the triggers that mark changed rows,
-// or a copy), or one with an earlier version's triggers (which left every
-// row stale) has the current triggers and every copy made afresh on opening.
+// a copy or an index), or one with an earlier version's triggers (which
+// left every row stale) has the current triggers, indexes and every copy
+// made afresh on opening.
 TEST_F(SearchTest, CopiesAndTriggersLostOrOfAnEarlierVersionAreMadeAgainOnOpening)
 {
-    const auto triggers = [this](const QString &table) {
+    const auto objects = [this](const QString &type, const QString &table) {
         QSqlQuery q;
-        EXPECT_TRUE(other.run(q, "SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name LIKE '" + table
+        EXPECT_TRUE(other.run(q, "SELECT name FROM sqlite_master WHERE type = '" + type + "' AND tbl_name LIKE '" + table
                                      + "' ORDER BY name")
                         .ok());
         QStringList drop;
         while (q.next())
-            drop << QStringLiteral("DROP TRIGGER \"%1\"").arg(q.value(0).toString());
+            drop << QStringLiteral("DROP %1 \"%2\"").arg(type.toUpper(), q.value(0).toString());
         return drop;
     };
-    const QStringList current = triggers("%");
+    const auto triggers = [&](const QString &table) { return objects("trigger", table); };
+    const QStringList current = triggers("%"), indexes = objects("index", "%");
     ASSERT_EQ(current.size(), 6);
+    const QString earlierTrigger = "CREATE TRIGGER DetailFold_insert AFTER INSERT ON Detail BEGIN INSERT OR REPLACE INTO "
+                                   "DetailFold (Line, FormIndex) VALUES (NEW.rowid, NEW.FormIndex); END";
     const std::pair<const char *, QStringList> damages[] = {
         {"triggers and a copy lost", triggers("Detail") << "DROP TABLE HeaderFold"},
         {"the earlier version",
          current + QStringList{"DROP TABLE HeaderFold", "DROP TABLE DetailFold", "DROP INDEX idx_Header_Date18",
                                "DROP INDEX idx_Header_Date23", "PRAGMA user_version=2"}},
-        {"earlier triggers",
-         current + QStringList{"CREATE TRIGGER DetailFold_insert AFTER INSERT ON Detail BEGIN INSERT OR REPLACE INTO "
-                               "DetailFold (Line, FormIndex) VALUES (NEW.rowid, NEW.FormIndex); END"}},
+        {"earlier triggers", current + QStringList{earlierTrigger}},
+        {"an earlier trigger beside the current ones", {earlierTrigger}},
+        {"indexes lost", {"DROP INDEX idx_DetailFold_stale", "DROP INDEX idx_Header_Tracking_number"}},
     };
     for (const auto &[name, damage] : damages) {
         SCOPED_TRACE(name);
@@ -254,6 +258,7 @@ TEST_F(SearchTest, CopiesAndTriggersLostOrOfAnEarlierVersionAreMadeAgainOnOpenin
         EXPECT_EQ(data.certificates().scalar("PRAGMA user_version").toInt(), arc::Schema::version);
         EXPECT_EQ(staleCopies(), 0); // nothing left for the first search
         EXPECT_EQ(triggers("%"), current);
+        EXPECT_EQ(objects("index", "%"), indexes);
         certificate("T3", {"CD"});
         EXPECT_EQ(staleCopies(), 0) << "the current triggers fold what is written";
         EXPECT_EQ(found({text("Detail", "PartNum", "AB")}), QStringList{});

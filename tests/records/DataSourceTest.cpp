@@ -14,6 +14,7 @@
 #include "WriteTransaction.h"
 
 #include <QDir>
+#include <QUrl>
 #include <functional>
 
 using namespace arc;
@@ -401,6 +402,20 @@ TEST_P(OnServer, FilesAreStoredReplacedAndListedByName)
     EXPECT_TRUE(StoredFiles::write(ref, "huge.bmp", QByteArray(StoredFiles::kMaxBytes + 1, 'x')).is(DbCondition::FieldTooSmall));
 }
 
+
+// Another station is in the middle of a save when a station starts: the
+// opening waits for no lock of it (a wait fails after lock_timeout here).
+TEST_P(OnServer, OpeningWaitsForNoOtherStationsSave)
+{
+    savedAsNew(data, entries("000001", "PN-1"));
+    WriteTransaction saving(data.certificates());
+    ASSERT_TRUE(data.certificates().exec("UPDATE \"Header\" SET \"Remarks\" = 'saving'").ok());
+    QString impatient = source();
+    impatient.replace("options=", "options=" + QUrl::toPercentEncoding("-clock_timeout=2000 "));
+    DataFolder starting;
+    const DbStatus s = starting.open(impatient);
+    EXPECT_TRUE(s.ok()) << s.detail().toStdString();
+}
 
 // The server ends the session: a transaction that meets it fails as a
 // lost connection (not as a certificate deleted elsewhere), the next
