@@ -25,9 +25,9 @@ DbStatus runAll(Database &db, const QStringList &statements)
     return {};
 }
 
-// The schema's tables, indexes and triggers, read at once: on a server a
-// statement making an object that is already there still waits for the
-// locks of whoever reads or writes its table, or vacuums it.
+// The schema's tables, indexes, triggers and columns, read at once: on a
+// server a statement making an object that is already there still waits
+// for the locks of whoever reads or writes its table, or vacuums it.
 class SchemaObjects {
 public:
     DbStatus read(Database &db)
@@ -35,13 +35,10 @@ public:
         QSqlQuery q;
         const DbStatus s = db.run(q, SqlDialect::schemaObjectsQuery(db.engine()));
         while (s.ok() && q.next())
-            m_present.insert(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString());
+            m_present.insert(key(q.value(0).toString(), q.value(1).toString()));
         return s;
     }
-    bool has(const char *type, const QString &name) const
-    {
-        return m_present.contains(QLatin1String(type) + QLatin1Char('/') + name);
-    }
+    bool has(const char *type, const QString &name) const { return m_present.contains(key(QLatin1String(type), name)); }
     bool hasAll(const char *type, const QList<SqlDialect::NamedStatement> &objects) const
     {
         return std::all_of(objects.begin(), objects.end(), [&](const auto &o) { return has(type, o.first); });
@@ -50,25 +47,23 @@ public:
     {
         return std::any_of(objects.begin(), objects.end(), [&](const auto &o) { return has(type, o.first); });
     }
+    // Whether a fold table there has every column of the current layout; a
+    // table of an earlier one lacks what was added to it since.
+    bool hasEveryColumn(const FoldTable &fold) const
+    {
+        const QStringList wanted = SqlDialect::foldTableColumns(fold);
+        return std::all_of(wanted.begin(), wanted.end(),
+                           [&](const QString &c) { return has("column", fold.name + QLatin1Char('.') + c); });
+    }
 
 private:
+    // Column names compare without regard to case, as the engines do.
+    static QString key(const QString &type, const QString &name)
+    {
+        return type + QLatin1Char('/') + (type == QLatin1String("column") ? name.toLower() : name);
+    }
     QSet<QString> m_present;
 };
-
-// Whether a fold table there has every column of the current layout; a
-// table of an earlier one lacks what was added to it since.
-bool hasEveryColumn(Database &db, const FoldTable &fold, DbStatus &s)
-{
-    QSqlQuery q;
-    if (s = db.run(q, SqlDialect::tableColumnsQuery(db.engine()), {fold.name}); !s.ok())
-        return false;
-    QStringList there;
-    while (q.next())
-        there << q.value(0).toString();
-    const QStringList wanted = SqlDialect::foldTableColumns(fold);
-    return std::all_of(wanted.begin(), wanted.end(),
-                       [&](const QString &c) { return there.contains(c, Qt::CaseInsensitive); });
-}
 
 QList<SqlDialect::NamedStatement> searchIndexes(StoreKind kind)
 {
@@ -82,13 +77,12 @@ QList<SqlDialect::NamedStatement> searchIndexes(StoreKind kind)
 // index is there and no earlier version's trigger is: then the store is
 // opened without a statement that takes a lock another program may hold (a
 // file's write lock, a server table's lock).
-bool inPlace(Database &db, const SchemaObjects &schema, DbStatus &s)
+bool inPlace(Database &db, const SchemaObjects &schema)
 {
     for (const FoldTable &fold : Schema::foldTables(db.kind()))
         if (!schema.has("table", fold.name) || !schema.hasAll("trigger", SqlDialect::foldTriggers(fold, db.engine()))
             || !schema.hasAll("index", SqlDialect::foldIndexes(fold))
-            || schema.hasAny("trigger", SqlDialect::formerFoldTriggers(fold, db.engine())) || !hasEveryColumn(db, fold, s)
-            || !s.ok())
+            || schema.hasAny("trigger", SqlDialect::formerFoldTriggers(fold, db.engine())) || !schema.hasEveryColumn(fold))
             return false;
     return schema.hasAll("index", searchIndexes(db.kind()));
 }
@@ -112,8 +106,8 @@ DbStatus ensureTable(Database &db, const SchemaObjects &schema, const FoldTable 
     DbStatus s;
     // A table of an earlier layout is made anew, with its triggers and
     // indexes, which fill what it lacked.
-    const bool outdated = schema.has("table", fold.name) && !hasEveryColumn(db, fold, s);
-    if (s.ok() && outdated)
+    const bool outdated = schema.has("table", fold.name) && !schema.hasEveryColumn(fold);
+    if (outdated)
         s = runAll(db, SqlDialect::dropFoldTableStatements(fold, db.engine()));
     const SchemaObjects none;
     const SchemaObjects &there = outdated ? none : schema;
@@ -197,7 +191,7 @@ DbStatus ensure(Database &db)
 {
     SchemaObjects schema;
     DbStatus s = schema.read(db);
-    if (!s.ok() || inPlace(db, schema, s) || !s.ok())
+    if (!s.ok() || inPlace(db, schema))
         return s;
     WriteTransaction tx(db);
     if (!tx.ok())

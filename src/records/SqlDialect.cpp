@@ -79,8 +79,12 @@ QString schemaObjectsQuery(Engine e)
             "UNION ALL SELECT 'trigger', t.tgname::text FROM pg_trigger t JOIN pg_class c ON c.oid = t.tgrelid "
             "JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema() "
             "UNION ALL SELECT 'trigger', p.proname::text FROM pg_proc p JOIN pg_namespace n ON n.oid = p.pronamespace "
-            "WHERE n.nspname = current_schema()");
-    return QStringLiteral("SELECT type, name FROM sqlite_master");
+            "WHERE n.nspname = current_schema() "
+            "UNION ALL SELECT 'column', c.relname::text || '.' || a.attname::text FROM pg_attribute a "
+            "JOIN pg_class c ON c.oid = a.attrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
+            "WHERE n.nspname = current_schema() AND c.relkind = 'r' AND a.attnum > 0 AND NOT a.attisdropped");
+    return QStringLiteral("SELECT type, name FROM sqlite_master UNION ALL SELECT 'column', m.name || '.' || p.name "
+                          "FROM sqlite_master m, pragma_table_info(m.name) p WHERE m.type = 'table'");
 }
 
 QString schemaObjectQuery(Engine e)

@@ -37,7 +37,8 @@ QStringList readOnlyPragmas();
 // each; no rows when the table is not there.
 QString tableColumnsQuery(Engine e);
 // The type ("table", "index", "trigger") and name of every object of the
-// schema, a row each.
+// schema, a row each; and each column of a table as a "column" named
+// "table.column".
 QString schemaObjectsQuery(Engine e);
 // Whether the schema holds an object: binds its type and name; a row when
 // it does.
