@@ -352,6 +352,10 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
                             .arg(target, s.detail());
         return report;
     }
+    // Committed: a failure to settle the copies costs speed, not rows.
+    for (Database *db : {&server.reference(), &server.certificates()})
+        if (DbStatus s = FoldedCopies::settle(*db); !s.ok())
+            lines << QStringLiteral("The search copies were not settled: %1").arg(s.detail());
     report.outcome = ConversionReport::Outcome::Converted;
     report.lines << QStringLiteral("Moved %1 into %2; the folder is unchanged.").arg(folder, target) << lines;
     return report;

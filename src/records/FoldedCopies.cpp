@@ -207,7 +207,20 @@ DbStatus ensure(Database &db)
     if (refilled)
         if (s = bringUpToDate(db); !s.ok())
             return s;
-    return tx.commit();
+    if (s = tx.commit(); !s.ok() || !refilled)
+        return s;
+    return settle(db);
+}
+
+DbStatus settle(Database &db)
+{
+    if (db.inTransaction())
+        return {};
+    for (const FoldTable &fold : Schema::foldTables(db.kind()))
+        if (const QString sql = SqlDialect::settleTable(fold.name, db.engine()); !sql.isEmpty())
+            if (DbStatus s = db.exec(sql); !s.ok())
+                return s;
+    return {};
 }
 
 DbStatus bringUpToDate(Database &db, const Progress &progress)
@@ -246,8 +259,9 @@ DbStatus bringUpToDate(Database &db, const Progress &progress)
         }
         // A server plans by its statistics: taken while every copy was
         // stale, they would have each search scan the whole table for the
-        // few stale ones.
-        const QString statistics = SqlDialect::refreshStatistics(fold.name, db.engine());
+        // few stale ones. Outside a transaction the table is settled too.
+        const QString statistics = db.inTransaction() ? SqlDialect::refreshStatistics(fold.name, db.engine())
+                                                      : SqlDialect::settleTable(fold.name, db.engine());
         if (folded >= kBatch && !statistics.isEmpty())
             if (s = db.exec(statistics); !s.ok())
                 return s;

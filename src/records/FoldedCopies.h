@@ -23,5 +23,11 @@ DbStatus ensure(Database &db);
 // between two (Cancelled), what was folded staying folded.
 DbStatus bringUpToDate(Database &db, const Progress &progress = {});
 
+// After copies were made or folded in bulk inside a transaction, once it
+// is committed: a server's copies freshly written are otherwise read row by
+// row until its own vacuum passes, a search of a common part number taking
+// several times as long. Nothing to do on a file, or inside a transaction.
+DbStatus settle(Database &db);
+
 } // namespace FoldedCopies
 } // namespace arc

@@ -115,4 +115,9 @@ QString refreshStatistics(const QString &table, Engine e)
     return e == Engine::PostgreSQL ? QStringLiteral("ANALYZE ") + quoted(table) : QString();
 }
 
+QString settleTable(const QString &table, Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("VACUUM (ANALYZE, SKIP_LOCKED) ") + quoted(table) : QString();
+}
+
 } // namespace arc::SqlDialect

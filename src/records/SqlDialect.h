@@ -50,6 +50,11 @@ QStringList setUserVersion(int version, Engine e, StoreKind kind);
 // Brings the planner's statistics of a table up to date after a large
 // change; empty where the engine needs none.
 QString refreshStatistics(const QString &table, Engine e);
+// The same, and marks the table's pages as seen by every session, so that
+// a search answers from an index alone instead of visiting each row it
+// finds. Only outside a transaction; a table another session is vacuuming
+// is passed over. Empty where the engine needs none.
+QString settleTable(const QString &table, Engine e);
 
 } // namespace SqlDialect
 } // namespace arc

@@ -78,6 +78,15 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
             EXPECT_EQ(db.scalar(QString("SELECT reltuples FROM pg_class WHERE oid = to_regclass('\"%1\"')").arg(table)).toInt(),
                       rows)
                 << table;
+        // And the copies are vacuumed once committed: freshly written, a
+        // search of them visits each row it finds until the server's own
+        // vacuum passes.
+        for (const char *table : {"HeaderFold", "DetailFold"})
+            EXPECT_EQ(db.scalar(QString("SELECT vacuum_count FROM pg_stat_user_tables WHERE relid = to_regclass('\"%1\"')")
+                                    .arg(table))
+                          .toInt(),
+                      1)
+                << table;
         EXPECT_EQ(db.scalar("SELECT count(*) || ' ' || max(\"Tracking\") FROM \"Defaults\"").toString(), "1 000003");
         QByteArray bmp;
         ASSERT_TRUE(StoredFiles::read(server.reference(), "pat.bmp", bmp).ok());
