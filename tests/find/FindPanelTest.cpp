@@ -41,8 +41,6 @@ protected:
 
 } // namespace
 
-// The panel opens over the screen's commands, the country box focused; a
-// date box holding no date is named, and the panel stays usable.
 TEST_F(FindPanelTest, OpensOverTheCommandsAndNamesADateBoxHoldingNoDate)
 {
     certificate("T1", {"AB-1"}, {{"Date18", "2026-05-12"}});
@@ -60,13 +58,11 @@ TEST_F(FindPanelTest, OpensOverTheCommandsAndNamesADateBoxHoldingNoDate)
 
     panel->boxes[8]->setText("12/05/2026");
     panel->firstButton->click();
-    EXPECT_EQ(shown, QStringList{"T1"}) << "read day first";
+    EXPECT_EQ(shown, QStringList{"T1"});
     EXPECT_TRUE(panel->isHidden());
     EXPECT_TRUE(commandsEnabled);
 }
 
-// Cancel while the copies are folded stops before the search: nothing is
-// shown or said, the panel stays, and the next search folds what is left.
 TEST_F(FindPanelTest, CancellingTheFoldingSearchesNothingAndThePanelStays)
 {
     certificate("T1", {QString::fromUtf8("Ä-1")});

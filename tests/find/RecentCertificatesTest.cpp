@@ -1,6 +1,3 @@
-// The recent certificates: kept per data source, the last ten, most recent
-// first, and never offering one that is gone.
-
 #include "OpenedSource.h"
 #include "RecentCertificates.h"
 
