@@ -29,29 +29,6 @@ protected:
 
 } // namespace
 
-TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisabled)
-{
-    addCertificate("T1", {"NEW"}, {"P-1"});
-    openWindow();
-    screen().findButton->click();
-    EXPECT_FALSE(find().isHidden());
-    // The set-up button is wired apart from the screen's commands.
-    for (QPushButton *b : {screen().saveButton, screen().setupButton})
-        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(screen().editorButton->isEnabled());
-    // The notepad button, with no editor installed, says so.
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(folder() + "empty"));
-    screen().editorButton->click();
-    qputenv("PATH", path);
-    messages.expectAsked("Text editor", {"No plain-text editor was found"});
-
-    find().allButton->click();
-    EXPECT_TRUE(find().isHidden());
-    for (QPushButton *b : {screen().saveButton, screen().setupButton})
-        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-}
-
 // What matches is the search's own table; here, that the window shows and walks it.
 TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShowsAllAgain)
 {
@@ -61,10 +38,25 @@ TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShows
     openWindow();
     screen().combo3->show();
 
-    search(&arc::FindPanel::firstButton, 1, "nf-");
+    screen().findButton->click();
+    EXPECT_FALSE(find().isHidden());
+    // The set-up button is wired apart from the screen's commands.
+    for (QPushButton *b : {screen().saveButton, screen().setupButton})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    // The notepad button stays, and with no editor installed says so.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder() + "empty"));
+    screen().editorButton->click();
+    qputenv("PATH", path);
+    messages.expectAsked("Text editor", {"No plain-text editor was found"});
+
+    find().boxes[1]->setText("nf-");
+    find().firstButton->click();
     EXPECT_EQ(screen().block3Tracking->text(), "T1");
     EXPECT_EQ(window->newFormFlag(), 0);
     EXPECT_TRUE(screen().combo3->isHidden());
+    for (QPushButton *b : {screen().saveButton, screen().setupButton})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
     screen().nextButton->click();
     EXPECT_EQ(screen().block3Tracking->text(), "T3") << "T2 matches nothing";
     EXPECT_EQ(cell(1, 2), "NF-300");

@@ -24,8 +24,7 @@ void PrintTo(const Statement &s, std::ostream *os) { *os << s.name.toStdString()
 
 namespace {
 
-// A signed certificate with a blank box, a non-ASCII line break and its
-// lines of `partNum` in `status`.
+// A signed certificate with a blank box and a non-ASCII line break.
 CertificateEntries entries(const QString &tracking, const QString &partNum, const QString &status = "NEW")
 {
     CertificateEntries e = signedEntries(tracking);
@@ -415,8 +414,7 @@ TEST_P(OnServer, AStatementAfterALostSessionReconnectsAndATransactionSaysItWasLo
     endSession();
     ASSERT_TRUE(data.header().moveLast().ok());
     EXPECT_EQ(data.header().value("FormIndex").toLongLong(), k2);
-    // The statements the lost session had prepared are prepared again,
-    // also within a transaction, where none is run twice.
+    // What the lost session had prepared is prepared again, within a transaction too.
     EXPECT_TRUE(store.save(entries("000002", "PN-2"), false, k2).ok());
 
     {

@@ -69,7 +69,7 @@ TEST_P(DefaultsTest, IssuesNumbersAndStoresOnlyCountersThatHoldAValue)
         EXPECT_EQ(got, i.shownAndStored) << "issue " << n++;
     }
 
-    // Without a Defaults row nothing is issued, and no row is made.
+    // Without a Defaults row nothing is issued, and none is made.
     ASSERT_TRUE(data.certificates().exec("DELETE FROM \"Defaults\"").ok());
     EXPECT_FALSE(issue());
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Defaults\"").toInt(), 0);
