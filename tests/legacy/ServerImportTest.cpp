@@ -13,15 +13,9 @@ using namespace arc;
 
 class ServerImportTest : public TempFolderTest, public ::testing::WithParamInterface<Engine> {
 protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(m_schema.make());
-    }
-    const QString &source() const { return m_schema.uri; }
-
-private:
-    TestServer::Schema m_schema;
+    void SetUp() override { TempFolderTest::SetUp(); schema.make(); }
+    const QString &source() const { return schema.uri; }
+    TestServer::Schema schema;
 };
 INSTANTIATE_TEST_SUITE_P(Server, ServerImportTest, ::testing::Values(Engine::PostgreSQL), engineName);
 

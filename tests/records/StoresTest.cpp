@@ -44,15 +44,6 @@ TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder
     EXPECT_EQ(again.database().scalar("SELECT count(*) FROM Setup").toInt(), 1) << "the one row, changed";
     ASSERT_TRUE(again.setDataPath(std::nullopt).ok());
     EXPECT_FALSE(again.dataPath().has_value());
-
-    // No set-up file anywhere: it is made in the per-user folder only.
-    const QString bare = folder() + "bare/", bareUser = folder() + "bareUser/";
-    QDir().mkpath(bare);
-    SetupStore first;
-    ASSERT_TRUE(first.open(ProgramFolders(bare, bareUser, false)).ok());
-    EXPECT_EQ(first.filePath(), bareUser + "setupARC.mdb");
-    EXPECT_FALSE(first.dataPath().has_value());
-    EXPECT_FALSE(QFile::exists(bare + "setupARC.mdb"));
 }
 
 // The certificates file is moved last: a folder counts as started once it is there.
