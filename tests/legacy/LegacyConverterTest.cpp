@@ -90,13 +90,11 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
     EXPECT_GT(fieldsCompared, 5000);
 
     // The earlier program had its block 12 texts built in.
-    {
-        Database reference;
-        ASSERT_TRUE(reference.open(folder() + "VELLORANA.MDB", StoreKind::Reference).ok());
-        QList<Statement> statements;
-        ASSERT_TRUE(Statements::read(reference, statements).ok());
-        EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
-    }
+    Database reference;
+    ASSERT_TRUE(reference.open(folder() + "VELLORANA.MDB", StoreKind::Reference).ok());
+    QList<Statement> statements;
+    ASSERT_TRUE(Statements::read(reference, statements).ok());
+    EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
 
     // New certificates go on after the highest key brought over.
     Database certificates;
