@@ -72,10 +72,7 @@ const Case kCases[] = {
       "Block 12: \"domestic shipment only\" may not be added to the form (FAA policy memorandum AIR100-16-110-PM04); "
       "remove it."}},
     {"other_regulation_without_another_authoritys_statement", repair,
-     [](CheckedCertificate &c) {
-         c.entries.otherRegulation = true;
-         c.entries.remarks = "Overhauled per CMM 29-10-01";
-     },
+     [](CheckedCertificate &c) { c.entries.otherRegulation = true, c.entries.remarks = "Overhauled per CMM 29-10-01"; },
      {"Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 holds no statement of another "
       "authority."}},
     {"other_regulation_with_a_stored_statement_wrapped_over_two_lines", repair,
@@ -94,11 +91,7 @@ const Case kCases[] = {
      },
      {"Block 12: a dual release (both 14a boxes ticked) is not accepted for items 1 and 3 with status \"REBUILT\"."}},
     {"required_boxes_blank", complete,
-     [](CheckedCertificate &c) {
-         c.entries.country = " ";
-         c.entries.tracking = "";
-         c.entries.organ1 = " ";
-     },
+     [](CheckedCertificate &c) { c.entries.country = c.entries.organ1 = " ", c.entries.tracking = ""; },
      {"Block 1: the approving authority and country are missing.", "Block 3: the form tracking number is missing.",
       "Block 4: the organisation's name and address are missing."}},
     {"no_item_at_all", complete, [](CheckedCertificate &c) { c.entries.lines = {}; c.entries.lines[0].status = "NEW"; },
@@ -109,9 +102,7 @@ const Case kCases[] = {
       "Block 11: item 2 has no status."}},
     {"block_13_unsigned", complete,
      [](CheckedCertificate &c) {
-         c.entries.block13dName = "";
-         c.entries.block13cNumber = " ";
-         c.entries.block13eDate = "12/05/2026";
+         c.entries.block13dName = "", c.entries.block13cNumber = " ", c.entries.block13eDate = "12/05/2026";
      },
      {"Block 13d: the name of the person signing is missing.",
       "Block 13c: the approval/authorization number is missing.",
@@ -119,29 +110,18 @@ const Case kCases[] = {
     {"block_14_dated_in_the_future", repair, [](CheckedCertificate &c) { c.entries.block14eDate = "08/Dec/2026"; },
      {"Block 14e: 08/Dec/2026 is in the future."}},
     {"block_14_without_certificate_number_or_date", repair,
-     [](CheckedCertificate &c) {
-         c.entries.block14cNumber = "";
-         c.entries.block14eDate = "";
-     },
+     [](CheckedCertificate &c) { c.entries.block14cNumber = c.entries.block14eDate = ""; },
      {"Block 14c: the certificate number is missing.", "Block 14e: the date is missing."}},
     {"tracking_number_used_twice", complete, [](CheckedCertificate &c) { c.trackingUsedElsewhere = true; },
      {"Block 3: tracking number 000042 is also used by another stored certificate."}},
     {"text_the_page_cannot_hold", complete,
      [](CheckedCertificate &c) { c.cut = {"Block 12: the remarks do not fit on the page."}; },
      {"Block 12: the remarks do not fit on the page."}},
-    // The EASA and UK forms: their own tick boxes and status words, lines
-    // numbered, "N/A" for no serial number, a prototype's design data.
     {"easa_form_names_its_own_14a_boxes", repair,
-     [](CheckedCertificate &c) {
-         c.entries.form = "EASA Form 1 (maintenance)";
-         c.entries.cfrReturnToService = false;
-     },
+     [](CheckedCertificate &c) { c.entries.form = "EASA Form 1 (maintenance)", c.entries.cfrReturnToService = false; },
      {"Block 14a: tick \"Part-145.A.50 Release to Service\", \"Other regulation specified in block 12\" or both."}},
     {"easa_maintenance_form_with_a_status_it_does_not_allow", repair,
-     [](CheckedCertificate &c) {
-         c.entries.form = "EASA Form 1 (maintenance)";
-         c.entries.lines[0].status = "Inspected";
-     },
+     [](CheckedCertificate &c) { c.entries.form = "EASA Form 1 (maintenance)", c.entries.lines[0].status = "Inspected"; },
      {"Block 11: \"INSPECTED\" (item 1) is not a status the EASA Form 1 (maintenance) allows: \"OVERHAULED\", "
       "\"REPAIRED\", \"INSPECTED/TESTED\" and \"MODIFIED\"."}},
     {"uk_form_lines_without_numbers_or_serial_numbers", repair,

@@ -36,7 +36,6 @@ protected:
 
 TEST_F(ActivityReportTest, CalculateIsEnabledExactlyWhileBothBoxesHoldDates)
 {
-    // Which texts are dates is the date reader's own.
     const std::tuple<const char *, const char *, bool> cases[] = {
         {"", "31/Mar/2026", false}, {"01/Mar/2026", "31/02/2026", false}, {"1/3/2026", "2026-03-31", true}};
     for (const auto &[from, to, enabled] : cases) {
@@ -53,9 +52,7 @@ TEST_F(ActivityReportTest, CalculateIsEnabledExactlyWhileBothBoxesHoldDates)
     EXPECT_TRUE(report->calculate->isEnabled());
 }
 
-// No figure stands that does not belong to the name and the count shown:
-// choosing or typing another name empties them, and so does a count that
-// fails (which says so).
+// A figure left standing would be read as the new name's.
 TEST_F(ActivityReportTest, FiguresOfAnotherNameOrAFailedCountAreNeverShown)
 {
     const qint64 key = insert("Header", {{"Name17", "Pat Doe"}, {"Date18", "2026-03-02"}});

@@ -5,10 +5,11 @@
 #include "FindResults.h"
 #include "RecentCertificates.h"
 
-#include <QLabel>
-#include <QTableView>
 #include "Prompts.h"
 #include "SettingsPanels.h"
+
+#include <QLabel>
+#include <QTableView>
 
 using arc::Message;
 
@@ -28,33 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(FindWindowTest, TheFindButtonOpensThePanelOverTheScreenWithItsButtonsDisabled)
-{
-    addCertificate("T1", {"NEW"}, {"P-1"});
-    openWindow();
-    EXPECT_EQ(find().parentWidget(), window.get());
-    screen().findButton->click();
-    EXPECT_FALSE(find().isHidden());
-    // The screen's commands and the set-up button, each wired apart.
-    for (QPushButton *b : {screen().saveButton, screen().setupButton})
-        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(screen().editorButton->isEnabled());
-    // The notepad button, with no editor installed, says so.
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(folder() + "empty"));
-    screen().editorButton->click();
-    qputenv("PATH", path);
-    messages.expectAsked("Text editor", {"No plain-text editor was found"});
-
-    find().allButton->click();
-    EXPECT_TRUE(find().isHidden());
-    for (QPushButton *b : {screen().saveButton, screen().setupButton})
-        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-}
-
-// A new user finds a certificate by the beginning of a part number, steps
-// to the next match and shows all again. What matches is the search's
-// own table; here, that the window shows and walks it.
+// What matches is the search's own table; here, that the window shows and walks it.
 TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShowsAllAgain)
 {
     addCertificate("T1", {"NEW", "NEW"}, {"NF-100", "BP-7"});
@@ -63,23 +38,35 @@ TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShows
     openWindow();
     screen().combo3->show();
 
-    search(&arc::FindPanel::firstButton, 1, "nf-");
+    screen().findButton->click();
+    EXPECT_FALSE(find().isHidden());
+    // The set-up button is wired apart from the screen's commands.
+    for (QPushButton *b : {screen().saveButton, screen().setupButton})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    // The notepad button stays, and with no editor installed says so.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder() + "empty"));
+    screen().editorButton->click();
+    qputenv("PATH", path);
+    messages.expectAsked("Text editor", {"No plain-text editor was found"});
+
+    find().boxes[1]->setText("nf-");
+    find().firstButton->click();
     EXPECT_EQ(screen().block3Tracking->text(), "T1");
     EXPECT_EQ(window->newFormFlag(), 0);
     EXPECT_TRUE(screen().combo3->isHidden());
-    // How a result is walked to its ends is the data view's and the arrows'.
+    for (QPushButton *b : {screen().saveButton, screen().setupButton})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
     screen().nextButton->click();
     EXPECT_EQ(screen().block3Tracking->text(), "T3") << "T2 matches nothing";
     EXPECT_EQ(cell(1, 2), "NF-300");
 
-    // All empties the boxes and shows every certificate, at the last.
     search(&arc::FindPanel::allButton);
     EXPECT_EQ(find().boxes[1]->text(), "");
     EXPECT_EQ(screen().block3Tracking->text(), "T3");
 }
 
-// After a search that found nothing the certificate on screen stays, with
-// what was typed into it, and Save stores it where it came from.
+// Save after a search that found nothing stores the typed text where it came from.
 TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
 {
     addCertificate("T1", {"NEW"}, {"P-1"});
@@ -105,8 +92,7 @@ TEST_F(FindWindowTest, AfterNoMatchTheCertificateOnScreenStaysAndIsSaved)
     EXPECT_EQ(screen().block5Invoice->toPlainText(), "WO-EDITED");
 }
 
-// The signatories panel counts the lines of the signatory it shows (how
-// lines are counted is ActivityCountsTest's).
+// How lines are counted is ActivityCountsTest's; here, that the panel's name reaches the report.
 TEST_F(FindWindowTest, TheSignatoriesPanelCountsTheLinesOfItsSignatory)
 {
     addRow("Agents", {{"Name", "Pat Doe"}, {"Password", "pw"}, {"ApprovalNumber", "DMIR-7"}});

@@ -1,31 +1,20 @@
-// The recent certificates: kept per data source, the last ten, most recent
-// first, and never offering one that is gone.
-
-#include "OpenedSource.h"
 #include "RecentCertificates.h"
+#include "SearchFixture.h"
 
 #include <QMenu>
 
 namespace {
 
-class RecentTest : public OpenedFolderTest {
-protected:
-    qint64 certificate(const QString &tracking)
-    {
-        EXPECT_TRUE(data.certificates().exec("INSERT INTO \"Header\" (\"Tracking\", \"Date23\") VALUES (?, '2026-12-05')",
-                                             {tracking}).ok());
-        return data.certificates().scalar("SELECT max(\"FormIndex\") FROM \"Header\"").toLongLong();
-    }
-    QString settings() const { return folder() + "recent.ini"; }
-};
+using RecentTest = SearchTest;
 
 TEST_F(RecentTest, KeepsTheLastTenPerSourceAndOffersOnlyThoseStillStored)
 {
-    arc::RecentCertificates recent(settings());
+    const QString settings = folder() + "recent.ini";
+    arc::RecentCertificates recent(settings);
     recent.setSource(folder());
     QList<qint64> keys;
     for (int i = 1; i <= 12; ++i)
-        keys << certificate(QString("T%1").arg(i));
+        keys << certificate(QString("T%1").arg(i), {}, {{"Date23", "2026-12-05"}});
     for (qint64 k : keys)
         recent.remember(k);
     recent.remember(keys[5]); // shown again: first
@@ -33,7 +22,7 @@ TEST_F(RecentTest, KeepsTheLastTenPerSourceAndOffersOnlyThoseStillStored)
                                             keys[3], keys[2]}));
 
     // Read afresh by another window of the same user; another source has its own.
-    arc::RecentCertificates again(settings());
+    arc::RecentCertificates again(settings);
     again.setSource(folder());
     EXPECT_EQ(again.keys(), recent.keys());
     again.setSource("postgresql://arc@server/other");

@@ -7,9 +7,8 @@
 #include <QSqlQuery>
 #include <QVariantMap>
 
-// A data source open as the program opens it (a data folder unless a test
-// says otherwise), and a second connection to its certificates standing for
-// another program writing to it.
+// A data source opened (a data folder unless a test says otherwise) and a
+// second connection to its certificates, standing for another program.
 class SearchTest : public TempFolderTest {
 protected:
     virtual arc::Engine engine() const { return arc::Engine::SQLite; }
@@ -32,8 +31,7 @@ protected:
                         .ok());
         return other.scalar("SELECT max(\"FormIndex\") FROM \"Header\"").toLongLong();
     }
-    // A certificate known by its tracking number, with a line for each
-    // part number given.
+    // A line for each part number given.
     qint64 certificate(const QString &tracking, const QStringList &parts = {"P-1"}, QVariantMap header = {})
     {
         header.insert("Tracking", tracking);
@@ -43,7 +41,6 @@ protected:
         return key;
     }
 
-    // The tracking numbers the header view walks, first to last.
     QStringList walked()
     {
         QStringList out;

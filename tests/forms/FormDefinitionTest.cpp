@@ -1,5 +1,4 @@
-// Every form compiled in is read under its own name; what each prints
-// (title, footer, block 14a, orientation) is in the recorded pages.
+// What each form prints is in the recorded pages.
 #include "FormAuthority.h"
 #include "FormDefinition.h"
 #include "FormNames.h"
@@ -8,26 +7,19 @@
 
 namespace {
 
-// Every form has a definition; a certificate naming none is an FAA form.
-TEST(FormDefinitionNamesTest, EveryFormHasOneAndNoneIsTheFaaForm)
+TEST(FormDefinitionNamesTest, EveryFormHasOneNoneIsTheFaaFormAndOneLackingACaptionIsRefused)
 {
     for (const QString &name : arc::FormNames::all())
         EXPECT_EQ(arc::FormDefinition::of(name).name, name) << "FAA's would stand in for one lacking a caption";
     EXPECT_EQ(arc::FormDefinition::of("").name, "FAA Form 8130-3");
     EXPECT_EQ(arc::FormDefinition::of("EASA Form 2").name, "FAA Form 8130-3");
-}
-
-// A file lacking a text the page prints is refused, naming what it lacks.
-TEST(FormDefinitionNamesTest, AFileLackingACaptionIsRefused)
-{
     QString error;
     EXPECT_FALSE(arc::FormDefinition::parse(R"({"name": "FAA Form 8130-3", "captions": {"1": ["A", "B"]}})", &error));
     EXPECT_TRUE(error.contains("caption 3")) << error.toStdString();
     EXPECT_FALSE(arc::FormDefinition::parse("not json"));
 }
 
-// Block 1 of each form from the organisation: never the FAA's for an EASA
-// or UK form, empty when its authority is not known.
+// Never the FAA's for an EASA or UK form, empty when the authority is not known.
 TEST(FormAuthorityTest, Block1ByFormAndOrganisation)
 {
     arc::OrganizationEntry lba, agency, uk, none;
@@ -54,7 +46,7 @@ TEST(FormAuthorityTest, Block1ByFormAndOrganisation)
         EXPECT_EQ(arc::FormAuthority::block1(c.form, c.organisation), c.block1) << c.form;
 }
 
-// The forms an organisation may issue: those kept, every one when none is.
+// Those kept, every one when none is.
 TEST(FormAuthorityTest, AllowedFormsInTheFormsOrder)
 {
     EXPECT_EQ(arc::FormNames::allowed("UK CAA Form 1 (maintenance); EASA Form 1 (maintenance); Form 9"),

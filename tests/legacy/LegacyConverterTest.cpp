@@ -23,8 +23,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     }
 
-    // What mdbtools itself reads from an Access file, loaded into a scratch
-    // database through its own SQL: the yardstick the conversion is held to.
+    // What mdbtools itself reads, through its own SQL: the conversion's yardstick.
     void loadYardstick(const QString &access, Database &scratch)
     {
         const QString schema = ProgramRun::of("mdb-schema", {access, "sqlite"}).said;
@@ -44,9 +43,8 @@ protected:
     QString fixture(const QString &name) const { return QStringLiteral(LEGACY_FIXTURE) + name; }
 };
 
-// Every row of every table, every field as it was: nulls, single blanks,
-// CR LF, quotes, non-ASCII letters, dates, flags, keys; passwords only as
-// their hashes; the originals kept byte for byte; a second run does nothing.
+// Nulls, single blanks, CR LF, quotes, non-ASCII letters, dates, flags and
+// keys as they were; passwords only as their hashes; a second run does nothing.
 TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
 {
     const ConversionReport report = LegacyConverter::convert(folder());
@@ -91,15 +89,12 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
     }
     EXPECT_GT(fieldsCompared, 5000);
 
-    // The earlier program had its block 12 texts built in: the folder gets
-    // today's defaults.
-    {
-        Database reference;
-        ASSERT_TRUE(reference.open(folder() + "VELLORANA.MDB", StoreKind::Reference).ok());
-        QList<Statement> statements;
-        ASSERT_TRUE(Statements::read(reference, statements).ok());
-        EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
-    }
+    // The earlier program had its block 12 texts built in.
+    Database reference;
+    ASSERT_TRUE(reference.open(folder() + "VELLORANA.MDB", StoreKind::Reference).ok());
+    QList<Statement> statements;
+    ASSERT_TRUE(Statements::read(reference, statements).ok());
+    EXPECT_TRUE(statements == QList<Statement>(Statements::defaults().begin(), Statements::defaults().end()));
 
     // New certificates go on after the highest key brought over.
     Database certificates;
@@ -118,9 +113,8 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
     EXPECT_EQ(again.outcome, ConversionReport::Outcome::NothingToConvert);
 }
 
-// A text too long for its field has the table made anew, wider: the file
-// still gets every index and trigger a new file has, and its search copies
-// are all made and folded, so that the first opening has nothing to redo.
+// A text too long for its field has the table made anew, wider; the first
+// opening must have nothing to redo.
 TEST_F(LegacyConverterTest, AWidenedTableKeepsItsIndexesTriggersAndSearchCopies)
 {
     const QString programs = folder() + "programs/";
@@ -155,8 +149,7 @@ TEST_F(LegacyConverterTest, AWidenedTableKeepsItsIndexesTriggersAndSearchCopies)
     EXPECT_EQ(converted.scalar("SELECT count(*) FROM HeaderFold WHERE Tracking = '000001-longer-than-its-field'").toInt(), 1);
 }
 
-// A conversion killed at any of its steps: the folder is never taken for a
-// new one, and the next run of the command either converts it afresh
+// The folder is never taken for a new one; the next run converts afresh
 // (killed before the point of no return) or finishes the move.
 TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
 {
@@ -194,8 +187,7 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
     }
 }
 
-// A stop asked for while the new files are written leaves the folder
-// exactly as it was; once files are being moved, the conversion ends.
+// Once files are being moved, the conversion ends whatever is asked.
 TEST_F(LegacyConverterTest, AStopBeforeTheFilesMoveLeavesTheFolderAsItWas)
 {
     const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -215,9 +207,8 @@ TEST_F(LegacyConverterTest, AStopBeforeTheFilesMoveLeavesTheFolderAsItWas)
     EXPECT_EQ(carriedOn.outcome, ConversionReport::Outcome::Converted) << carriedOn.lines.join('\n').toStdString();
 }
 
-// A damaged Access file: the reader skips what it cannot make sense of
-// without an error, so the rows are held against the count the file keeps.
-// Nothing in the folder changes, and the report names the table.
+// The reader skips what it cannot make sense of without an error, so the
+// rows are held against the count the file keeps.
 struct Damage {
     const char *name;
     const char *file;
@@ -260,9 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Damage{"defaults_lost", "VELLORAN.MDB", 94, "table Defaults: 0 rows could be read of the 2"}),
     [](const testing::TestParamInfo<Damage> &i) { return std::string(i.param.name); });
 
-// mdb-export's CSV: nulls are empty and unquoted, texts quoted with their
-// quotes doubled, line breaks kept inside texts; a text cut short is no
-// table at all.
+// Nulls are empty and unquoted; a text cut short is no table at all.
 TEST(MdbExport, ReadsNullsTextsAndLineBreaksAsWritten)
 {
     const auto t = MdbExport::parse("A,B,C\n1,\"x \"\"q\"\"\r\ny\",\n,\"\",\" \"\n");

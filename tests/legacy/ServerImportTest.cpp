@@ -11,24 +11,15 @@
 
 using namespace arc;
 
-// Each test moves a folder of its own into an empty schema of its own.
 class ServerImportTest : public TempFolderTest, public ::testing::WithParamInterface<Engine> {
 protected:
-    void SetUp() override
-    {
-        TempFolderTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(m_schema.make());
-    }
-    const QString &source() const { return m_schema.uri; }
-
-private:
-    TestServer::Schema m_schema;
+    void SetUp() override { TempFolderTest::SetUp(); schema.make(); }
+    const QString &source() const { return schema.uri; }
+    TestServer::Schema schema;
 };
 INSTANTIATE_TEST_SUITE_P(Server, ServerImportTest, ::testing::Values(Engine::PostgreSQL), engineName);
 
-// Every row with its keys, the counter going on after the largest key, the
-// signature bitmaps, and the folder left byte for byte as it was; a server
-// that already holds data is refused and stays as it was.
+// A server that already holds data is refused and stays as it was.
 TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
 {
     qint64 kept = 0;
@@ -112,8 +103,6 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 3);
 }
 
-// The earlier program's Access files go in directly; the folder keeps them
-// where they are, unconverted.
 TEST_P(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
 {
     ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
@@ -128,14 +117,10 @@ TEST_P(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 300);
 }
 
-// What the bulk load must carry exactly: the characters its text form
-// escapes or gives a meaning, nulls apart from empty texts, texts beyond
-// ASCII, dates and numbers. What the folder conversion accepts, the server
-// accepts the same way: a text longer than its field widens the field, a
-// NUL character goes, both reported; a password an earlier version kept in
-// clear goes in only as its hash. The search copies are all folded by the
-// time the import ends; the working copy is gone, as is one a killed import
-// left behind.
+// The characters the bulk load's text form escapes or gives a meaning, nulls
+// apart from empty texts. What the folder conversion accepts (a field widened,
+// a NUL removed, a clear password hashed) the server accepts the same way; a
+// killed import's working copy is removed too.
 struct Carried {
     const char *name;
     QVariant stored;  // Header.Remarks in the folder

@@ -40,10 +40,8 @@ TEST_P(StationsOnEngine, TwoStationsIssuingAndSavingAtOnceShareNoNumberAndLoseNo
         << "every second save arrived";
 }
 
-// The defaults panel is open at station A while station B issues numbers:
-// closing it sets no counter back, also one A typed over (B moved it
-// first); a counter nobody else moved takes what A typed, and the other
-// boxes are stored as ever.
+// Not even a counter A typed over after B moved it; one nobody else moved
+// takes what A typed.
 TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounterBack)
 {
     DataFolder &a = data;
@@ -76,9 +74,8 @@ TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounte
     EXPECT_EQ(stored("Invoice"), "INV-4");
 }
 
-// Station A shows a certificate, station B changes it; A's save is refused
-// with the stored certificate untouched, and goes through once A has
-// shown it again. A change made by another program counts the same.
+// A's save goes through once A has shown it again; a change made by another
+// program counts the same.
 TEST_P(StationsOnEngine, ACertificateChangedElsewhereSinceShownIsNotWrittenOver)
 {
     DataFolder &a = data, b;

@@ -21,8 +21,7 @@ protected:
         for (const QString &i : items)
             ASSERT_TRUE(db.exec("INSERT INTO Detail (FormIndex, Item) VALUES (1, ?)", {i}).ok());
     }
-    // `field` of every row from the first on (or the last back), moving
-    // until the view stands on no row.
+    // `field` of every row from the first on (or the last back).
     static QStringList walk(DataView &view, const QString &field, bool forward = true)
     {
         QStringList seen;
@@ -122,9 +121,7 @@ TEST_F(DataViewTest, NewHeaderRowsGetTheirKeyAtOnce)
     EXPECT_TRUE(header.update().is(DbCondition::NotEditing));
 }
 
-// A search result is walked like a table: in its own order, a key as often
-// as it was selected, rows deleted since passed over, a failed search
-// leaving the walk as it was.
+// A key as often as it was selected; a failed search leaves the walk as it was.
 TEST_F(DataViewTest, WalksASearchResultInItsOrderPassingOverDeletedRows)
 {
     DataView header(db, "Header");

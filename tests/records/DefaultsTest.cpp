@@ -6,9 +6,6 @@
 
 using namespace arc;
 
-// The Defaults rows: numbers are issued from the first alike on a data
-// folder and on a server database; the defaults and set-up panels store
-// their forms in them.
 class DefaultsTest : public OpenedSourceTest {
 protected:
 
@@ -40,10 +37,9 @@ protected:
 };
 ARC_ON_BOTH_ENGINES(DefaultsTest);
 
-// Each issue after setting `set`: what the new certificate shows (tracking,
-// invoice, batch, status, authority) and what the row then holds
-// (Tracking, Invoice, Batch, Country). A null counter is never written;
-// switched off, a number is only tidied, and the tidied form stored.
+// Each issue after setting `set`: the new certificate's tracking, invoice,
+// batch, status and authority, then the row's Tracking, Invoice, Batch and
+// Country. Switched off, a number is only tidied, and the tidied form stored.
 TEST_P(DefaultsTest, IssuesNumbersAndStoresOnlyCountersThatHoldAValue)
 {
     const struct {
@@ -73,16 +69,14 @@ TEST_P(DefaultsTest, IssuesNumbersAndStoresOnlyCountersThatHoldAValue)
         EXPECT_EQ(got, i.shownAndStored) << "issue " << n++;
     }
 
-    // Without a Defaults row nothing is issued, and no row is made.
+    // Without a Defaults row nothing is issued, and none is made.
     ASSERT_TRUE(data.certificates().exec("DELETE FROM \"Defaults\"").ok());
     EXPECT_FALSE(issue());
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Defaults\"").toInt(), 0);
 }
 
-// A number is issued only once its counter is stored: when storing fails,
-// or the next number outgrows its field, no number is shown and the stored
-// counters stay as they were, so the next certificate cannot repeat one.
-// The failing store is made with a trigger of the folder's engine.
+// A number shown before its counter is stored could be issued again by the
+// next certificate. The failing store is a trigger of the folder's engine.
 using DefaultsOnFolder = DefaultsTest;
 INSTANTIATE_TEST_SUITE_P(Folder, DefaultsOnFolder, ::testing::Values(Engine::SQLite), engineName);
 TEST_P(DefaultsOnFolder, NumbersWhoseCountersCannotBeStoredAreNotIssued)
@@ -114,8 +108,7 @@ TEST_P(DefaultsOnFolder, NumbersWhoseCountersCannotBeStoredAreNotIssued)
     EXPECT_EQ(stored("Invoice").toString(), "99") << "no counter moves when one cannot";
 }
 
-// The first save on an empty table makes the main row and then the
-// settings row; blank boxes are one blank and open as one blank; a blank
+// On an empty table the main row is made, then the settings row; a blank
 // authority is "FAA/United States" and a blank count one copy.
 TEST_P(DefaultsOnFolder, TheDefaultsFormStoresAndOpensAsItWasEntered)
 {
@@ -144,8 +137,7 @@ TEST_P(DefaultsOnFolder, TheDefaultsFormStoresAndOpensAsItWasEntered)
     EXPECT_TRUE(back.increaseTrack);
     EXPECT_FALSE(back.increaseInv);
 
-    // A value too long for its column leaves that column as it was; the
-    // rest and the settings row are stored.
+    // Too long a value: the rest and the settings row are still stored.
     f.tracking = QString(16, '9');
     f.description = "Seal";
     f.copies = "3";
@@ -176,8 +168,6 @@ TEST_P(DefaultsOnFolder, NullNumbersSwitchesAndCopiesOpenAsThePanelShowsThem)
     }
 }
 
-// "Custom" typed as the authority stays the main row's authority: the
-// settings go to a row of their own, and the main row keeps its switches.
 TEST_P(DefaultsOnFolder, AnAuthorityTypedAsCustomNeverMakesTheMainRowTheSettingsRow)
 {
     DefaultsForm f;
@@ -194,8 +184,7 @@ TEST_P(DefaultsOnFolder, AnAuthorityTypedAsCustomNeverMakesTheMainRowTheSettings
     EXPECT_FALSE(back.largeRemarks);
 }
 
-// The set-up panel's settings: orientation stored as "1" or "2" only, and
-// any stored value above 1 read as landscape, as printing reads it.
+// Any stored value above 1 is landscape, as printing reads it.
 TEST_P(DefaultsOnFolder, SetupSettingsRoundTripAndOrientationAgreesWithPrinting)
 {
     for (const auto &[user1, landscape] : {std::pair<QVariant, bool>{QVariant(), false}, {"0", false}, {"1", false},

@@ -9,8 +9,6 @@ using namespace arc;
 
 using FirstStartCrashTest = TempFolderTest;
 
-// However a first start is cut short, the next start ends with a data folder
-// that opens and holds the Defaults row a new installation starts from.
 TEST_F(FirstStartCrashTest, AKilledFirstStartIsRepairedByTheNext)
 {
     // How long a whole first start takes once the child is running.

@@ -8,8 +8,7 @@
 using namespace arc;
 using Verdict = Passwords::Verdict;
 
-// Hashes verify their own password only; a value kept in plain text by an
-// earlier version is still recognised, and said to need its hash.
+// A value an earlier version kept in plain text is recognised, and said to need its hash.
 TEST(Passwords, HashedAndPlainPasswordsAreVerified)
 {
     const QString hash = Passwords::hash("Secret1");
@@ -28,8 +27,6 @@ TEST(Passwords, HashedAndPlainPasswordsAreVerified)
 
 using SignatoryPasswordsTest = TempFolderTest;
 
-// The demo folder's signatories sign in with their passwords, which are
-// kept only as their hashes.
 TEST_F(SignatoryPasswordsTest, TheDemoFolderKeepsOnlyHashes)
 {
     ASSERT_TRUE(DemoFolder::seed(folder()).ok());

@@ -3,9 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// A program installed by the system's packages writes nothing beside
-// itself, even when run by root, who could; a program unpacked into a
-// folder of the user's own keeps its files there.
+// Not even when run by root, who could write beside it.
 TEST(ProgramFolderTest, AProgramInASystemFolderKeepsItsFilesInThePerUserFolder)
 {
     for (const char *installed : {"/usr/bin", "/usr/local/bin/", "/opt/arc8130/bin"}) {

@@ -14,8 +14,7 @@ struct LastSave {
     qint64 formIndex = 0;
 };
 
-// Run the save loop until it has reported `saves` saves, then kill it without
-// warning, most likely in the middle of the next save.
+// Killed after `saves` reported saves, most likely in the middle of the next.
 LastSave runAndKill(const QString &folder, int saves)
 {
     // The child starts its next save as soon as it reports one; a random
@@ -35,9 +34,8 @@ LastSave runAndKill(const QString &folder, int saves)
 
 using SaveCrashTest = TempFolderTest;
 
-// A save is all or nothing: however it is cut short, the file is sound,
-// each certificate's lines are the ones saved with its header, and every
-// save reported as done is still there.
+// Each certificate's lines are the ones saved with its header; every save
+// reported as done is still there.
 TEST_F(SaveCrashTest, KilledMidSaveLeavesWholeCertificates)
 {
     ASSERT_TRUE(DataFolder::create(folder()).ok());

@@ -5,8 +5,7 @@
 
 using namespace arc;
 
-// Each URI with what it is read as: user, password, host, port, database,
-// the options passed on, and how it is named (never with the password).
+// User, password, host, port, database, options, and the name shown (never with the password).
 TEST(ServerUriTest, ReadsTheFormsLibpqDocuments)
 {
     const struct {
@@ -34,10 +33,7 @@ TEST(ServerUriTest, ReadsTheFormsLibpqDocuments)
     }
 }
 
-// What is not a server address is refused with a reason; a malformed URI
-// is named in messages, and its fault said, without any piece of its
-// password, wherever the password stands and whatever it holds that breaks
-// the URI apart.
+// Whatever the password holds that breaks the URI apart, no piece of it is shown.
 TEST(ServerUriTest, AMalformedUriIsRefusedAndNamedWithoutItsPassword)
 {
     EXPECT_TRUE(ServerUri::isUri("PostgreSQL://h/db"));

@@ -14,10 +14,7 @@ using namespace arc;
 using SetupStoreTest = TempFolderTest;
 using DataFolderTest = TempFolderTest;
 
-// An installed program cannot write its own folder: its set-up file is
-// read from there, and what must be written goes to a copy in the per-user
-// folder, which is read from then on. The program's file never changes.
-// The file holds one row, its data path changed in place.
+// An installed program cannot write its own folder; the copy is read from then on.
 TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder)
 {
     const QString program = folder() + "program/", perUser = folder() + "user/";
@@ -47,21 +44,9 @@ TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder
     EXPECT_EQ(again.database().scalar("SELECT count(*) FROM Setup").toInt(), 1) << "the one row, changed";
     ASSERT_TRUE(again.setDataPath(std::nullopt).ok());
     EXPECT_FALSE(again.dataPath().has_value());
-
-    // No set-up file anywhere: it is made in the per-user folder only.
-    const QString bare = folder() + "bare/", bareUser = folder() + "bareUser/";
-    QDir().mkpath(bare);
-    SetupStore first;
-    ASSERT_TRUE(first.open(ProgramFolders(bare, bareUser, false)).ok());
-    EXPECT_EQ(first.filePath(), bareUser + "setupARC.mdb");
-    EXPECT_FALSE(first.dataPath().has_value());
-    EXPECT_FALSE(QFile::exists(bare + "setupARC.mdb"));
 }
 
-// A first start builds the data files under temporary names and moves them
-// into place together, the certificates file last; a folder counts as
-// started once that file is there, and a start cut short between the two
-// moves is finished next time.
+// The certificates file is moved last: a folder counts as started once it is there.
 TEST_F(DataFolderTest, CreationMovesWholeFilesIntoPlaceAndFinishesOneCutShort)
 {
     EXPECT_TRUE(DataFolder::isUnstarted(folder()));
@@ -69,8 +54,7 @@ TEST_F(DataFolderTest, CreationMovesWholeFilesIntoPlaceAndFinishesOneCutShort)
     EXPECT_FALSE(DataFolder::isUnstarted(folder()));
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files), (QStringList{"VELLORAN.MDB", "VELLORANA.MDB"}));
 
-    // Cut short after the reference file was moved: finished, and the
-    // reference file kept as it is.
+    // Cut short after the reference file was moved: that file is kept.
     {
         DataFolder data;
         ASSERT_TRUE(data.open(folder()).ok());
@@ -123,8 +107,7 @@ TEST_F(OpenedFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
     EXPECT_TRUE(lines[1].isEmptyLine());
 }
 
-// The panels' writes act on the row they name by its key, wherever the
-// shared cursor stands; a row deleted meanwhile is reported, not recreated,
+// Wherever the shared cursor stands; a row deleted meanwhile is not recreated
 // and leaves nothing pending on the cursor for the next write.
 TEST_F(OpenedFolderTest, ReferenceRowsWriteTheRowTheyNameAndReportOneThatIsGone)
 {
@@ -173,9 +156,8 @@ TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
     EXPECT_EQ(LineBreaks::toStored("a\nb\r\nc"), "a\r\nb\r\nc");
     EXPECT_EQ(LineBreaks::toScreen("a\r\nb\r\nc"), "a\nb\nc");
 }
-// The field table against the stored layout: a box that took more than its
-// column stores would lose the rest on saving, and a stored column the
-// table forgot would never be shown, saved or printed.
+// A box taking more than its column would lose the rest on saving; a column
+// the table forgot would never be shown, saved or printed.
 TEST(CertificateFieldsTest, EveryStoredColumnIsDeclaredOnceAndEveryBoxFitsItsColumn)
 {
     for (const StoredTable table : {StoredTable::Header, StoredTable::Detail}) {
