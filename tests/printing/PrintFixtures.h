@@ -90,14 +90,18 @@ inline arc::CertificatePage longCertificate(const std::optional<QString> &orient
     return p;
 }
 
-// A page drawn on a recording canvas, with the titles of its cut cells.
+// A page drawn on a recording canvas, with the titles of its cut cells and
+// how many operations were drawn when each was told.
 struct RecordedPage {
     using Op = arc::RecordingCanvas::Op;
     using Kind = Op::Kind;
 
     explicit RecordedPage(const arc::CertificatePage &page)
     {
-        result = arc::PrintCertificate(canvas, page, [this](const QString &title) { notices << title; });
+        result = arc::PrintCertificate(canvas, page, [this](const QString &title) {
+            notices << title;
+            toldAfter << canvas.ops().size();
+        });
     }
 
     // A canvas set to a font the page uses, to measure in.
@@ -112,4 +116,5 @@ struct RecordedPage {
     arc::RecordingCanvas canvas;
     arc::PrintResult result;
     QStringList notices;
+    QList<qsizetype> toldAfter;
 };
