@@ -1,6 +1,5 @@
-// What arc8130-verify reads and where it looks. Whether a page is found in
-// the log, and what is said of a signed copy, is in SourceIssuingTest, on
-// both engines.
+// What arc8130-verify reads and where it looks; what it says of a page is in
+// SourceIssuingTest, on both engines.
 
 #include "IssueVerifier.h"
 #include "OpenedSource.h"
