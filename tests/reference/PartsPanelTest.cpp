@@ -10,7 +10,6 @@
 
 class PartsPanelTest : public PanelTest<> {
 protected:
-    // Store the parts, list them for the grid and open the panel.
     void openPanel(const QList<QVariantMap> &parts = {})
     {
         for (const QVariantMap &p : parts) {
@@ -47,9 +46,7 @@ TEST_F(PartsPanelTest, AnEmptyCatalogueOffersOnlyNewAndExit)
     EXPECT_TRUE(setupEnabled);
 }
 
-// New, save, choose, delete: new parts are listed at once (in order) for the
-// panel and the grid; nothing is ever written to a part the panel did not
-// load; an empty or repeated part number is refused.
+// Nothing is ever written to a part the panel did not load.
 TEST_F(PartsPanelTest, SaveDeleteNewCycle)
 {
     openPanel({{{"PartNumber", "PN-5"}, {"Description", "Valve"}, {"S2", QVariant()}}});
