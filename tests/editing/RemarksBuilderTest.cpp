@@ -12,9 +12,17 @@ using namespace arc::RemarksBuilder;
 namespace {
 
 const QString CRLF = "\r\n";
-const QString kEasa = "Certifies that the work specified in block 11/12 was carried out in accordance with EASA 145 and "
-                      "with respect to that work, the aircraft component is considered ready for release to service "
-                      "under EASA Acceptance Certificate number: ";
+const QString kEasa = Statements::textOf({Statements::defaults().begin(), Statements::defaults().end()},
+                                         Statements::kDualReleaseEasa);
+
+// The forwarding house's lines, its address under the name's column.
+QString forwarding(const QString &name, const QStringList &address)
+{
+    QString out = "FORWARDING HOUSE:  " + name + CRLF;
+    for (const QString &line : address)
+        out += QString(42, ' ') + line + CRLF;
+    return out;
+}
 
 RemarksInputs newPart()
 {
@@ -91,29 +99,22 @@ std::vector<Case> cases()
     worked.forwarderIndex = 2;
     worked.forwarder = "Acme Freight";
     worked.forwarderAddress = QStringList{"Dock 4", "1 Harbour Rd", "Miami FL", "USA"};
-    const QString pad(42, ' ');
-    c.push_back({"worked_example_bilateral_export_with_forwarder",
-                 worked,
+    c.push_back({"worked_example_bilateral_export_with_forwarder", worked,
                  "EXPORT Destination:       Canada" + CRLF +
                      "The above part is approved for installation under assembly part number(s): ASSY-100" + CRLF +
-                     "STAMP A1 TEXT" + CRLF + "FORWARDING HOUSE:  Acme Freight" + CRLF + pad + "Dock 4" + CRLF + pad +
-                     "1 Harbour Rd" + CRLF + pad + "Miami FL" + CRLF + pad + "USA" + CRLF});
+                     "STAMP A1 TEXT" + CRLF + forwarding("Acme Freight", worked.forwarderAddress)});
 
     RemarksInputs notBilateral = exported(false);
     notBilateral.forwarderIndex = 1;
     notBilateral.forwarder = "Acme Freight";
     notBilateral.forwarderAddress = QStringList{"a", "b", "c", "d"};
-    c.push_back({"export_to_a_country_without_agreement",
-                 notBilateral,
-                 "EXPORT Destination: " + CRLF + "FORWARDING HOUSE:  Acme Freight" + CRLF + QString(42, ' ') + "a" +
-                     CRLF + QString(42, ' ') + "b" + CRLF + QString(42, ' ') + "c" + CRLF + QString(42, ' ') + "d" +
-                     CRLF});
+    c.push_back({"export_to_a_country_without_agreement", notBilateral,
+                 "EXPORT Destination: " + CRLF + forwarding("Acme Freight", {"a", "b", "c", "d"})});
 
     RemarksInputs firstForwarderNoCountry = exported();
     firstForwarderNoCountry.countryIndex = 0;
     firstForwarderNoCountry.forwarderIndex = 1;
-    c.push_back({"first_forwarder_without_a_country_gives_the_bare_label", firstForwarderNoCountry,
-                 "FORWARDING HOUSE:  " + CRLF});
+    c.push_back({"first_forwarder_without_a_country_gives_the_bare_label", firstForwarderNoCountry, forwarding("", {})});
 
     RemarksInputs stamps = newPart();
     stamps.stamps = {"12", "a1", "B7"};
