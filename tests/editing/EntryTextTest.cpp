@@ -33,8 +33,7 @@ void paste(EntryText &box, const QString &clip)
 
 } // namespace
 
-// A paste is taken whole or refused whole, never cut: the box keeps what it
-// held and says so.
+// Never cut: the box keeps what it held and says so.
 TEST(EntryText, APasteThatDoesNotFitIsRefusedWithEachLineBreakTakingTwo)
 {
     struct Case {

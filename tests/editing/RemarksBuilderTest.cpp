@@ -173,8 +173,7 @@ std::vector<Case> cases()
 
 } // namespace
 
-// The builder's texts as a new data folder holds them (the records tests
-// show it stores these), after the case's change.
+// The texts a new data folder holds (the records tests show it), after the case's change.
 StatementTexts stored(const Statement &changed)
 {
     QList<Statement> statements(Statements::defaults().begin(), Statements::defaults().end());
@@ -197,8 +196,7 @@ TEST_P(RemarksCase, ComposesBlock12)
 INSTANTIATE_TEST_SUITE_P(Recipes, RemarksCase, testing::ValuesIn(cases()),
                          [](const testing::TestParamInfo<Case> &i) { return std::string(i.param.name); });
 
-// Ticking one of the 13a/14a boxes clears the boxes it excludes; the two
-// 14a boxes may stand together, and then block 12 is composed again.
+// The two 14a boxes may stand together; then block 12 is composed again.
 TEST(ReleaseBoxes, TicksExcludeEachOtherAndADualReleaseRebuildsTheRemarks)
 {
     using ReleaseBoxes::Box;

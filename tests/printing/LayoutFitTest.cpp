@@ -1,6 +1,4 @@
-// The pure fitting rules the page is laid out with: the page onto the
-// sheet, one line into its width, a stack of lines into its height, a
-// paragraph into its lines. Measured on the recording canvas.
+// The fitting rules the page is laid out with, measured on the recording canvas.
 
 #include "LineFit.h"
 #include "ParagraphLines.h"

@@ -6,10 +6,8 @@
 #include <QStringList>
 #include <algorithm>
 
-// Everything wrong with a recorded page as the reader would see it: a text
-// that a ruling runs through, that overprints another text, that leaves
-// the frame's width or that lies off the sheet. Empty when every text is
-// inside its box.
+// Every text of a recorded page that a ruling runs through, that overprints
+// another, leaves the frame's width or lies off the sheet.
 inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
 {
     using Op = arc::RecordingCanvas::Op;

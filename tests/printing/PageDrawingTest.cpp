@@ -267,8 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageDrawingTest, testing::ValuesIn(pagesInLayout
                              return i.param.fileName().replace('-', '_').toStdString();
                          });
 
-// Which block the signature goes into, and which block is grey: by the
-// names and by row 0's status, whatever the layout.
+// Which block is signed and which is grey: by the names and row 0's status.
 TEST(PageChoicesTest, SignatureUnderItsOwnersNameAndTheBlockRowZeroUsesLeftWhite)
 {
     const struct {
@@ -299,8 +298,7 @@ TEST(PageChoicesTest, SignatureUnderItsOwnersNameAndTheBlockRowZeroUsesLeftWhite
     }
 }
 
-// The pages above are drawn in the layouts' own settings; beyond them any
-// number above 1 is landscape, anything else portrait.
+// Beyond the layouts' own settings drawn above.
 TEST(PrintModeTest, AnyNumberAboveOneIsLandscapeAnythingElsePortrait)
 {
     EXPECT_EQ(arc::PrintMode::forSetting(QString("3")).name, arc::PrintMode::Name::LS);

@@ -1,6 +1,4 @@
-// Breaking texts into printed lines: the block 4 columns by character
-// count, the wrapped cells by width with their fetch limit. Where the
-// lines land on the page is in the recorded pages.
+// Breaking texts into printed lines; where they land is in the recorded pages.
 
 #include "AddressLines.h"
 #include "PrintFixtures.h"

@@ -1,6 +1,3 @@
-// The Print button, its panel and copies; the settings read from the
-// Defaults table; PDF output and the preview through their seams.
-
 #include "OpenedSource.h"
 #include "PrintCommand.h"
 #include "PrintFixtures.h"
@@ -25,8 +22,7 @@ using Answer = arc::Message::Answer;
 using Op = arc::RecordingCanvas::Op;
 using Ops = QList<Op>;
 
-// A data folder of the test's own and the print command over it, with
-// recording canvases for the copies and no dialogs.
+// The print command over a data folder, copies drawn on recording canvases.
 class PrintCommandTest : public OpenedFolderTest {
 protected:
     void SetUp() override
@@ -131,9 +127,8 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     EXPECT_EQ(jobs.size(), 101);
     messages.expectAsked({arc::PrintPrompts::manyCopies(51), arc::PrintPrompts::manyCopies(51)});
 
-    // A cut block is one finding of the check, asked once before anything
-    // is printed: No prints nothing, Yes prints every copy with no more
-    // questions about it.
+    // A cut block is asked once before anything is printed, whatever the
+    // number of copies.
     const arc::Message cut = arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding("Remarks section too long")});
     jobs.clear();
     page.remarks = QString("Remark\r\n").repeated(12);
@@ -185,8 +180,6 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
         << "no image below the two heading lines";
 }
 
-// The preview opens over the window, as large as it, with the whole page
-// in view.
 TEST_F(PrintCommandTest, PreviewOpensOverTheWindowWithTheWholePageInView)
 {
     window.resize(1000, 900);

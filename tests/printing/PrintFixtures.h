@@ -19,8 +19,7 @@ inline void PrintTo(const SheetFit &f, std::ostream *os)
 }
 } // namespace arc
 
-// The three layouts by the User1 setting that chooses them, for tests
-// run in each; listed by name.
+// The three layouts by the User1 setting that chooses them.
 struct ModeCase {
     const char *name;
     std::optional<QString> user1;
@@ -59,9 +58,7 @@ inline arc::CertificatePage fullCertificate()
     return p;
 }
 
-// Everything long, in the layout of `orientation`: ten items of three
-// lines, five block 4 lines, a long block 5 value, a full block 12 and both
-// signatures.
+// Every block as long as it can be, signed in both, in the layout of `orientation`.
 inline arc::CertificatePage longCertificate(const std::optional<QString> &orientation)
 {
     arc::CertificatePage p = fullCertificate();

@@ -28,7 +28,6 @@ double pt(double twips) { return twips / 20.0 + kMargin; }
 
 class PrintPdfTest : public TempFolderTest {
 protected:
-    // A poppler tool's output.
     QString run(const QString &program, const QStringList &args)
     {
         const ProgramRun r = ProgramRun::of(program, args);
@@ -36,8 +35,7 @@ protected:
         return r.said;
     }
 
-    // The page as a PDF file, as the PDF button writes it, and where its
-    // signature field lies.
+    // The page as the PDF button writes it, and where its signature field lies.
     QString writePdf(const QString &name, const arc::CertificatePage &page, QRectF *field = nullptr)
     {
         QWidget window;
@@ -61,10 +59,8 @@ protected:
     }
 };
 
-// A long page in each layout, signed in either block: every text's first
-// word where the recorded page puts it on the sheet, none running past the
-// frame, and the digital signature's field over the box the signature image
-// is printed in, its top-left corner where the box's label starts.
+// A long page in each layout, signed in either block; the digital
+// signature's field starts where the signature box's label does.
 TEST_F(PrintPdfTest, EachLayoutAsRecordedWithTheSignatureFieldOverItsBox)
 {
     static const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
@@ -110,8 +106,6 @@ TEST_F(PrintPdfTest, EachLayoutAsRecordedWithTheSignatureFieldOverItsBox)
     }
 }
 
-// Rendered: the grey and the ticked box where they are drawn, an open box
-// white inside.
 TEST_F(PrintPdfTest, FillsAreDrawnWhereRecorded)
 {
     const arc::CertificatePage page = fullCertificate();

@@ -1,6 +1,3 @@
-// Placing the signature image in its box: proportions kept, centred, and
-// only its ink drawn.
-
 #include "PrintSignature.h"
 #include "RecordingCanvas.h"
 

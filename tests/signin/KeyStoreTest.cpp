@@ -1,6 +1,4 @@
-// Where signing keys are kept, on a data folder and on a server: what is
-// put is what is read back, readable by no one else, and no signatory's
-// name leads the store outside its place.
+// Where signing keys are kept, in a data folder or on a server.
 
 #include "FolderKeys.h"
 #include "KeysOf.h"
@@ -47,8 +45,7 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     EXPECT_EQ(opened->chain().size(), 2u) << "the signatory's certificate, then the authority's";
     EXPECT_EQ(keys()->signingKey(QStringLiteral("A. Jones"), key, &error), KeyStore::Found::No);
 
-    // Only the encrypted forms the keys give are kept (the key tests show
-    // them encrypted); in a folder none is readable by others.
+    // The keys come encrypted (their own tests show it); none readable by others.
     if (!onServer()) {
         EXPECT_EQ(modeOf(folder() + "Keys"), 0700u);
         QDirIterator it(folder() + "Keys", QDir::Files);

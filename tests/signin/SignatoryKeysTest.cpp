@@ -1,6 +1,4 @@
-// A signatory's key made or brought in: each refusal, told in the command
-// line's words, keeps nothing, and an authority that cannot be read is
-// never replaced by a new one.
+// An authority that cannot be read is never replaced by a new one.
 
 #include "KeysOf.h"
 #include "OpenedSource.h"

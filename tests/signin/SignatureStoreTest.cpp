@@ -1,6 +1,4 @@
-// Which signature files a data folder gives, to sign-in and to the
-// signatories panel's list: only a plain file directly in the folder,
-// checked before it is opened (a pipe would hang the reader).
+// A signature file is checked before it is opened: a pipe would hang the reader.
 
 #include "FolderSignatures.h"
 #include "TempFolder.h"
