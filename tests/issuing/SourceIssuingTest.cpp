@@ -270,23 +270,21 @@ TEST_P(SourceIssuingTest, AnInterruptedIssueIsFinishedOrTakenBack)
 TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
 {
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130', \"IncreaseTrack\" = 0").ok());
-    const std::optional<arc::CertificateContent> issued = arc::CertificateContent::read(data.certificates(), key);
-    ASSERT_TRUE(issued);
+    const arc::CertificateContent issued = stored(key);
     arc::CertificateEntries e = signedEntries();
     e.lines[1].serialNum = "SN-3";
-    const arc::Correction::Result r = arc::Correction::store(data, e, *issued, QDate(2026, 12, 9));
+    const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
     ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
     EXPECT_NE(r.formIndex, key);
     EXPECT_EQ(r.tracking, "000131");
     EXPECT_EQ(counter(), "000131");
     const QString statement = arc::CorrectionStatement::text({"10"}, "000123", QDate(2026, 12, 5));
     EXPECT_EQ(r.remarks, statement + "\nInspected per CMM 28-10-01.");
-    const std::optional<arc::CertificateContent> corrected = arc::CertificateContent::read(data.certificates(), r.formIndex);
-    ASSERT_TRUE(corrected);
-    EXPECT_EQ(corrected->value("Tracking").toString(), "000131");
-    EXPECT_EQ(corrected->value("Remarks").toString(), statement + "\r\nInspected per CMM 28-10-01.");
-    EXPECT_EQ(corrected->lines().at(1).at(4).toString(), "SN-3");
-    EXPECT_EQ(arc::CertificateContent::read(data.certificates(), key)->sha256(), issued->sha256());
+    const arc::CertificateContent corrected = stored(r.formIndex);
+    EXPECT_EQ(corrected.value("Tracking").toString(), "000131");
+    EXPECT_EQ(corrected.value("Remarks").toString(), statement + "\r\nInspected per CMM 28-10-01.");
+    EXPECT_EQ(corrected.lines().at(1).at(4).toString(), "SN-3");
+    EXPECT_EQ(stored(key).sha256(), issued.sha256());
     EXPECT_EQ(data.header().value("FormIndex").toLongLong(), r.formIndex) << "the header view stands on it";
 
     // A counter set back by hand is counted past every number in use, also
@@ -295,16 +293,16 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
                     .exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000132'), ('000133 '), ('000123')")
                     .ok());
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000122'").ok());
-    EXPECT_EQ(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).tracking, "000124");
+    EXPECT_EQ(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).tracking, "000124");
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130'").ok());
-    EXPECT_EQ(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).tracking, "000134");
+    EXPECT_EQ(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).tracking, "000134");
     EXPECT_EQ(counter(), "000134");
 
     // A counter that cannot count up would repeat the corrected number:
     // nothing is stored, and the reason names the counter.
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = 'ABC'").ok());
     const int stored = data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt();
-    const arc::Correction::Result abc = arc::Correction::store(data, e, *issued, QDate(2026, 12, 9));
+    const arc::Correction::Result abc = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
     EXPECT_TRUE(abc.status.detail().contains("ABC")) << abc.status.detail().toStdString();
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
 
@@ -316,7 +314,7 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
                                           "CREATE TRIGGER refuse BEFORE INSERT ON \"Header\" FOR EACH ROW EXECUTE FUNCTION refuse()"}
                     : QList<const char *>{"CREATE TRIGGER refuse BEFORE INSERT ON Header BEGIN SELECT RAISE(ABORT, 'refused'); END"})
         ASSERT_TRUE(data.certificates().exec(refuse).ok()) << refuse;
-    EXPECT_FALSE(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).status.ok());
+    EXPECT_FALSE(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).status.ok());
     EXPECT_EQ(counter(), "000140");
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
 }
