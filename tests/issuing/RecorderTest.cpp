@@ -26,45 +26,42 @@ TEST(ArchiveName, TrackingKeyAndUtcTimeWithWhatNoFileNameMayHoldReplaced)
               "7_1_20261205T140309Z_3.pdf");
 }
 
-// Whatever stands at an archive name, planted before the page is kept.
-struct PlantedCase {
-    const char *name;
-    std::function<void(const QString &at, const QString &outside)> plant;
-};
-void PrintTo(const PlantedCase &c, std::ostream *os) { *os << c.name; }
-
-class PlantedAtArchiveNameTest : public TempFolderTest, public testing::WithParamInterface<PlantedCase> {};
+using FolderArchiveTest = TempFolderTest;
 
 } // namespace
 
 // No link is followed out of Issued/ and nothing but a new plain file is
 // written: whatever stands at the name stays as it was.
-TEST_P(PlantedAtArchiveNameTest, IsRefusedAndNeverFollowed)
+TEST_F(FolderArchiveTest, WhatStandsAtAnArchiveNameIsRefusedAndNeverFollowed)
 {
-    const QString issued = folder() + "Issued/", at = issued + "page.pdf", outside = folder() + "outside.pdf";
-    ASSERT_TRUE(QDir().mkpath(issued));
-    GetParam().plant(at, outside);
-    const QFileInfo before(at);
-    QString error;
-    EXPECT_FALSE(arc::FolderArchive(folder()).write("page.pdf", "%PDF signed", &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_NE(readFile(outside), "%PDF signed");
-    const QFileInfo after(at);
-    EXPECT_EQ(after.isSymLink(), before.isSymLink());
-    EXPECT_EQ(after.isDir(), before.isDir());
-    EXPECT_EQ(QDir(issued).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"page.pdf"});
+    const struct {
+        const char *name;
+        std::function<void(const QString &at, const QString &outside)> plant;
+    } planted[] = {
+        {"a link to nothing", [](const QString &at, const QString &outside) { ASSERT_TRUE(QFile::link(outside, at)); }},
+        {"a link to a file",
+         [](const QString &at, const QString &outside) {
+             writeFile(outside, "someone's file");
+             ASSERT_TRUE(QFile::link(outside, at));
+         }},
+        {"a FIFO", [](const QString &at, const QString &) { ASSERT_EQ(::mkfifo(QFile::encodeName(at), 0600), 0); }},
+        {"a folder", [](const QString &at, const QString &) { ASSERT_TRUE(QDir().mkpath(at)); }},
+    };
+    for (const auto &p : planted) {
+        SCOPED_TRACE(p.name);
+        const QString data = folder() + p.name + "/", issued = data + "Issued/", at = issued + "page.pdf",
+                      outside = data + "outside.pdf";
+        ASSERT_TRUE(QDir().mkpath(issued));
+        p.plant(at, outside);
+        const QFileInfo before(at);
+        QString error;
+        EXPECT_FALSE(arc::FolderArchive(data).write("page.pdf", "%PDF signed", &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_NE(readFile(outside), "%PDF signed");
+        const QFileInfo after(at);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(QDir(issued).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{"page.pdf"});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Planted, PlantedAtArchiveNameTest,
-    testing::Values(
-        PlantedCase{"LinkToNothing",
-                    [](const QString &at, const QString &outside) { ASSERT_TRUE(QFile::link(outside, at)); }},
-        PlantedCase{"LinkToAFile",
-                    [](const QString &at, const QString &outside) {
-                        writeFile(outside, "someone's file");
-                        ASSERT_TRUE(QFile::link(outside, at));
-                    }},
-        PlantedCase{"Fifo", [](const QString &at, const QString &) { ASSERT_EQ(::mkfifo(QFile::encodeName(at), 0600), 0); }},
-        PlantedCase{"Folder", [](const QString &at, const QString &) { ASSERT_TRUE(QDir().mkpath(at)); }}),
-    [](const testing::TestParamInfo<PlantedCase> &i) { return std::string(i.param.name); });
