@@ -4,7 +4,6 @@
 
 #include <QMap>
 #include <gtest/gtest.h>
-#include <ostream>
 
 using namespace arc;
 using namespace arc::RemarksBuilder;
@@ -61,10 +60,6 @@ struct Case {
     QString expected;
     Statement changed = {}; // saved on the panel before composing; none when unnamed
 };
-
-void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
-
-class RemarksCase : public testing::TestWithParam<Case> {};
 
 // The stamps the catalogue knows; every look-up is counted.
 QMap<QString, QString> gStamps{{"A1", "STAMP A1 TEXT"}, {"B7", "STAMP B7 TEXT"}};
@@ -183,18 +178,18 @@ StatementTexts stored(const Statement &changed)
     return textsOf(statements);
 }
 
-TEST_P(RemarksCase, ComposesBlock12)
+TEST(RemarksBuilder, ComposesBlock12)
 {
-    gLookedUp.clear();
-    RemarksInputs in = GetParam().in;
-    in.statements = stored(GetParam().changed);
-    EXPECT_EQ(compose(in, lookUp).toStdString(), GetParam().expected.toStdString());
-    for (const QString &code : gLookedUp)
-        EXPECT_TRUE(code.at(0).isUpper()) << "looked up " << code.toStdString();
+    for (const Case &c : cases()) {
+        SCOPED_TRACE(c.name);
+        gLookedUp.clear();
+        RemarksInputs in = c.in;
+        in.statements = stored(c.changed);
+        EXPECT_EQ(compose(in, lookUp).toStdString(), c.expected.toStdString());
+        for (const QString &code : gLookedUp)
+            EXPECT_TRUE(code.at(0).isUpper()) << "looked up " << code.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Recipes, RemarksCase, testing::ValuesIn(cases()),
-                         [](const testing::TestParamInfo<Case> &i) { return std::string(i.param.name); });
 
 // The two 14a boxes may stand together; then block 12 is composed again.
 TEST(ReleaseBoxes, TicksExcludeEachOtherAndADualReleaseRebuildsTheRemarks)

@@ -113,53 +113,43 @@ INSTANTIATE_TEST_SUITE_P(
                                 }}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// Each refusal is typed and says why.
-struct Refusal {
-    const char *name;
-    std::function<SigningError()> attempt;
-    SigningFault fault;
-    const char *said;
-};
-void PrintTo(const Refusal &r, std::ostream *os) { *os << r.name; }
-
 QByteArray pkcs12For(const Validity &validity)
 {
     return pkcs12Of(madeKey(QStringLiteral("x"), validity), QStringLiteral("x"), QStringLiteral("p12"));
 }
 
-class RefusalTest : public ::testing::TestWithParam<Refusal> {};
-
-TEST_P(RefusalTest, IsTypedAndSaysWhy)
+TEST(SigningRefusal, IsTypedAndSaysWhy)
 {
-    const SigningError refused = GetParam().attempt();
-    EXPECT_EQ(refused.fault, GetParam().fault);
-    EXPECT_TRUE(refused.message.contains(QLatin1String(GetParam().said))) << refused.message.toStdString();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const Validity expired{now.addYears(-2), now.addDays(-1)}, notYetValid{now.addDays(1), now.addYears(2)};
+    const struct {
+        const char *name;
+        std::function<SigningError()> attempt;
+        SigningFault fault;
+        const char *said;
+    } refusals[] = {
+        {"authority, wrong passphrase", [] { return ShopAuthority::open(authority().stored(), "passphrase").error(); },
+         SigningFault::WrongPassword, "passphrase is wrong"},
+        {"authority without passphrase", [] { return ShopAuthority::create("Shop", {}).error(); },
+         SigningFault::EmptyPassword, "needs a passphrase"},
+        {"key without password", [] { return SigningKey::make(authority(), {"J. Smith", {}}, {}).error(); },
+         SigningFault::EmptyPassword, "needs a password"},
+        {"not PKCS#12", [] { return SigningKey::import(authority().stored().certificate, "p12", password).error(); },
+         SigningFault::NotPkcs12, "not a PKCS#12"},
+        {"PKCS#12, wrong password",
+         [] { return SigningKey::import(pkcs12For(Validity::years(1)), "guess", password).error(); },
+         SigningFault::WrongPassword, "file's password is wrong"},
+        {"PKCS#12 expired", [&] { return SigningKey::import(pkcs12For(expired), "p12", password).error(); },
+         SigningFault::Expired, "expired"},
+        {"PKCS#12 not yet valid", [&] { return SigningKey::import(pkcs12For(notYetValid), "p12", password).error(); },
+         SigningFault::NotYetValid, "not valid yet"},
+    };
+    for (const auto &r : refusals) {
+        const SigningError refused = r.attempt();
+        EXPECT_EQ(refused.fault, r.fault) << r.name;
+        EXPECT_TRUE(refused.message.contains(QLatin1String(r.said))) << r.name << ": " << refused.message.toStdString();
+    }
 }
-
-const QDateTime now = QDateTime::currentDateTimeUtc();
-const Validity expired{now.addYears(-2), now.addDays(-1)}, notYetValid{now.addDays(1), now.addYears(2)};
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, RefusalTest,
-    ::testing::Values(
-        Refusal{"AuthorityWrongPassphrase",
-                [] { return ShopAuthority::open(authority().stored(), "passphrase").error(); },
-                SigningFault::WrongPassword, "passphrase is wrong"},
-        Refusal{"AuthorityWithoutPassphrase", [] { return ShopAuthority::create("Shop", {}).error(); },
-                SigningFault::EmptyPassword, "needs a passphrase"},
-        Refusal{"KeyWithoutPassword", [] { return SigningKey::make(authority(), {"J. Smith", {}}, {}).error(); },
-                SigningFault::EmptyPassword, "needs a password"},
-        Refusal{"NotPkcs12",
-                [] { return SigningKey::import(authority().stored().certificate, "p12", password).error(); },
-                SigningFault::NotPkcs12, "not a PKCS#12"},
-        Refusal{"Pkcs12WrongPassword",
-                [] { return SigningKey::import(pkcs12For(Validity::years(1)), "guess", password).error(); },
-                SigningFault::WrongPassword, "file's password is wrong"},
-        Refusal{"Pkcs12Expired", [] { return SigningKey::import(pkcs12For(expired), "p12", password).error(); },
-                SigningFault::Expired, "expired"},
-        Refusal{"Pkcs12NotYetValid", [] { return SigningKey::import(pkcs12For(notYetValid), "p12", password).error(); },
-                SigningFault::NotYetValid, "not valid yet"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ShopAuthorityTest, OpensWithItsPassphraseAndIsNamedAsAsked)
 {

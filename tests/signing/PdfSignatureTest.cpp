@@ -133,6 +133,7 @@ TEST(PdfSignatureTest, ChangesAfterSigningAreToldApart)
          false, false},
         {"bytes appended", [](QByteArray &pdf) { pdf += "\n% added later\n"; }, true, true},
     };
+    bool withoutPdfsig = false;
     for (const auto &c : changes) {
         SCOPED_TRACE(c.name);
         QByteArray pdf = PdfSignature::sign(qtPage(), signingKey(), box).value();
@@ -141,11 +142,13 @@ TEST(PdfSignatureTest, ChangesAfterSigningAreToldApart)
         EXPECT_EQ(report.intact, c.intact) << report.problem.toStdString();
         EXPECT_EQ(report.addedAfterSigning, c.added);
         EXPECT_EQ(report.signer, "J. Smith");
-        const std::optional<QString> verdict = pdfsig(pdf);
-        if (!verdict)
-            GTEST_SKIP() << "pdfsig is missing (./dev.sh installs poppler-utils)";
-        EXPECT_EQ(verdict->contains("Signature is Valid"), c.intact) << verdict->toStdString();
+        if (const std::optional<QString> verdict = pdfsig(pdf))
+            EXPECT_EQ(verdict->contains("Signature is Valid"), c.intact) << verdict->toStdString();
+        else
+            withoutPdfsig = true;
     }
+    if (withoutPdfsig)
+        GTEST_SKIP() << "pdfsig is missing (./dev.sh installs poppler-utils)";
 }
 
 } // namespace
