@@ -129,9 +129,10 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
 
     // A cut block is asked once before anything is printed, whatever the
     // number of copies.
-    const arc::Message cut = arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding("Remarks section too long")});
     jobs.clear();
     page.remarks = QString("Remark\r\n").repeated(12);
+    const arc::Message cut =
+        arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding(RecordedPage(page).notices.value(0))});
     messages.answers = {Answer::No, Answer::Yes};
     pressOk("2");
     messages.expectAsked(cut);
@@ -141,7 +142,7 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     EXPECT_EQ(jobs.size(), 2);
 }
 
-TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
+TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterFromItsButtonAndThePreview)
 {
     printerInstalled = false;
     messages.answers = {Answer::No, Answer::Yes};
@@ -178,10 +179,8 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
     // Without the signature: a page printed from the preview is not issued.
     EXPECT_EQ(ProgramRun::of("pdfimages", {"-list", out}).said.trimmed().count('\n'), 1)
         << "no image below the two heading lines";
-}
 
-TEST_F(PrintCommandTest, PreviewOpensOverTheWindowWithTheWholePageInView)
-{
+    // It opens over the window, as large as it, with the whole page in view.
     window.resize(1000, 900);
     QPrinter printer;
     QPrintPreviewDialog dialog(&printer, &window);

@@ -24,7 +24,6 @@ struct ModeCase {
     const char *name;
     std::optional<QString> user1;
 };
-inline void PrintTo(const ModeCase &m, std::ostream *os) { *os << m.name; }
 inline const ModeCase kModeCases[] = {{"P0", std::nullopt}, {"P1", QString("1")}, {"LS", QString("2")}};
 
 // An item line by its printed fields; what is looked up stays empty.

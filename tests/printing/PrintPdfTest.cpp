@@ -115,7 +115,8 @@ TEST_F(PrintPdfTest, FillsAreDrawnWhereRecorded)
     const QImage image(file("page.png"));
     ASSERT_FALSE(image.isNull());
     const auto centre = [&](const RecordedPage::Op &box) {
-        return QColor(image.pixel(qRound(pt((box.x1 + box.x2) / 2) / 72 * dpi), qRound(pt((box.y1 + box.y2) / 2) / 72 * dpi)));
+        const auto px = [](double twips) { return qRound(pt(twips) / 72 * dpi); };
+        return QColor(image.pixel(px((box.x1 + box.x2) / 2), px((box.y1 + box.y2) / 2)));
     };
     const auto &ops = recorded.canvas.ops();
     const auto grey = std::ranges::find(ops, arc::PageCanvas::FillStyle::Solid, &RecordedPage::Op::fill);
