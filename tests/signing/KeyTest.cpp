@@ -64,54 +64,47 @@ long pbkdf2Rounds(const QByteArray &pem)
     return pbkdf2 ? ASN1_INTEGER_get(pbkdf2->iter) : 0;
 }
 
-struct KeySource {
-    const char *name;
-    std::function<SigningResult<StoredSigningKey>()> make;
-};
-void PrintTo(const KeySource &s, std::ostream *os) { *os << s.name; }
-
-class KeySourceTest : public ::testing::TestWithParam<KeySource> {};
-
-TEST_P(KeySourceTest, KeptEncryptedOpenedOnlyWithItsPasswordAndReencrypted)
+TEST(SigningKeyTest, KeptEncryptedOpenedOnlyWithItsPasswordAndReencrypted)
 {
-    SigningResult<StoredSigningKey> stored = GetParam().make();
-    ASSERT_TRUE(stored.ok()) << stored.error().message.toStdString();
+    const std::pair<const char *, std::function<SigningResult<StoredSigningKey>()>> sources[] = {
+        {"made by the shop", [] { return SigningResult<StoredSigningKey>(madeKey(password)); }},
+        {"brought in from PKCS#12",
+         [] {
+             const QByteArray p12 = pkcs12Of(madeKey("x"), "x", "file password");
+             return SigningKey::import(p12, "file password", password);
+         }},
+    };
+    for (const auto &[name, make] : sources) {
+        SCOPED_TRACE(name);
+        SigningResult<StoredSigningKey> stored = make();
+        ASSERT_TRUE(stored.ok()) << stored.error().message.toStdString();
 
-    const CertificateInfo info = CertificateInfo::fromPem(stored->certificates);
-    EXPECT_EQ(info.commonName, "J. Smith");
-    EXPECT_TRUE(info.subject.contains("ARC-1234")) << info.text().toStdString();
-    EXPECT_EQ(info.issuerName, ShopAuthority::defaultName());
-    EXPECT_TRUE(info.text().contains(info.validUntil.date().toString(Qt::ISODate)));
+        const CertificateInfo info = CertificateInfo::fromPem(stored->certificates);
+        EXPECT_EQ(info.commonName, "J. Smith");
+        EXPECT_TRUE(info.subject.contains("ARC-1234")) << info.text().toStdString();
+        EXPECT_EQ(info.issuerName, ShopAuthority::defaultName());
+        EXPECT_TRUE(info.text().contains(info.validUntil.date().toString(Qt::ISODate)));
 
-    EXPECT_EQ(SigningKey::open(stored.value(), QStringLiteral("guess")).fault(), SigningFault::WrongPassword);
-    SigningResult<SigningKey> opened = SigningKey::open(stored.value(), password);
-    ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
+        EXPECT_EQ(SigningKey::open(stored.value(), QStringLiteral("guess")).fault(), SigningFault::WrongPassword);
+        SigningResult<SigningKey> opened = SigningKey::open(stored.value(), password);
+        ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
 
-    const QByteArray scalar = privateScalar(opened->key());
-    ASSERT_EQ(scalar.size(), 32);
-    const QByteArray kept = stored->encryptedKey + stored->certificates;
-    EXPECT_FALSE(decoded(kept).contains(scalar)) << "no key in clear, in whatever PEM block";
-    EXPECT_GE(pbkdf2Rounds(stored->encryptedKey), 600000); // as current advice has it for PBKDF2-SHA256
+        const QByteArray scalar = privateScalar(opened->key());
+        ASSERT_EQ(scalar.size(), 32);
+        const QByteArray kept = stored->encryptedKey + stored->certificates;
+        EXPECT_FALSE(decoded(kept).contains(scalar)) << "no key in clear, in whatever PEM block";
+        EXPECT_GE(pbkdf2Rounds(stored->encryptedKey), 600000); // as current advice has it for PBKDF2-SHA256
 
-    SigningResult<StoredSigningKey> again = opened->stored(QStringLiteral("new password"));
-    ASSERT_TRUE(again.ok());
-    EXPECT_FALSE(decoded(again->encryptedKey).contains(scalar));
-    EXPECT_EQ(SigningKey::open(again.value(), password).fault(), SigningFault::WrongPassword);
-    SigningResult<SigningKey> reopened = SigningKey::open(again.value(), QStringLiteral("new password"));
-    ASSERT_TRUE(reopened.ok());
-    EXPECT_EQ(EVP_PKEY_eq(reopened->key(), opened->key()), 1);
-    EXPECT_EQ(reopened->chain().size(), 2u); // the signatory's and the authority's
+        SigningResult<StoredSigningKey> again = opened->stored(QStringLiteral("new password"));
+        ASSERT_TRUE(again.ok());
+        EXPECT_FALSE(decoded(again->encryptedKey).contains(scalar));
+        EXPECT_EQ(SigningKey::open(again.value(), password).fault(), SigningFault::WrongPassword);
+        SigningResult<SigningKey> reopened = SigningKey::open(again.value(), QStringLiteral("new password"));
+        ASSERT_TRUE(reopened.ok());
+        EXPECT_EQ(EVP_PKEY_eq(reopened->key(), opened->key()), 1);
+        EXPECT_EQ(reopened->chain().size(), 2u); // the signatory's and the authority's
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeySourceTest,
-    ::testing::Values(KeySource{"MadeByTheShop", [] { return SigningResult<StoredSigningKey>(madeKey(password)); }},
-                      KeySource{"BroughtInFromPkcs12", [] {
-                                    const QByteArray p12 = pkcs12Of(madeKey(QStringLiteral("x")), QStringLiteral("x"),
-                                                                    QStringLiteral("file password"));
-                                    return SigningKey::import(p12, QStringLiteral("file password"), password);
-                                }}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 QByteArray pkcs12For(const Validity &validity)
 {
