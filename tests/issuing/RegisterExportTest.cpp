@@ -27,9 +27,7 @@ class RegisterExportOnEngine : public OpenedSourceTest {
 protected:
     void SetUp() override
     {
-        OpenedSourceTest::SetUp();
-        if (HasFatalFailure())
-            return;
+        ASSERT_NO_FATAL_FAILURE(OpenedSourceTest::SetUp());
         // Two lines, block 13; one line, block 14 and issued, its day written
         // by another program with a time; neither date nor line.
         arc::CertificateEntries e;

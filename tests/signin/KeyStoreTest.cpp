@@ -43,7 +43,7 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), smith, &error)) << error.toStdString();
 
     ASSERT_EQ(keys()->authority(authority, &error), KeyStore::Found::Yes);
-    EXPECT_TRUE(ShopAuthority::open(authority, signing::passphrase()).ok());
+    EXPECT_TRUE(ShopAuthority::open(authority, signing::kPassphrase).ok());
     ASSERT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::Yes);
     const auto opened = SigningKey::open(key, QStringLiteral("smith-pw"));
     ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();

@@ -146,11 +146,11 @@ TEST(SigningRefusal, IsTypedAndSaysWhy)
 
 TEST(ShopAuthorityTest, OpensWithItsPassphraseAndIsNamedAsAsked)
 {
-    SigningResult<ShopAuthority> opened = ShopAuthority::open(authority().stored(), passphrase());
+    SigningResult<ShopAuthority> opened = ShopAuthority::open(authority().stored(), kPassphrase);
     ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
     EXPECT_FALSE(opened->stored().encryptedKey.contains("BEGIN PRIVATE KEY"));
 
-    SigningResult<ShopAuthority> named = ShopAuthority::create(QStringLiteral("Ünited Repair Ltd"), passphrase());
+    SigningResult<ShopAuthority> named = ShopAuthority::create(QStringLiteral("Ünited Repair Ltd"), kPassphrase);
     ASSERT_TRUE(named.ok());
     EXPECT_EQ(CertificateInfo::fromPem(named->stored().certificate).commonName, "Ünited Repair Ltd");
 }

@@ -29,9 +29,6 @@ QByteArray annotations(const PdfStructure &s)
     return at < 0 ? QByteArray() : page.mid(at, PdfStructure::closing(page, page.indexOf('[', at)) - at);
 }
 
-const QByteArray pages = "<< /Type /Pages /Kids [3 0 R] /Count 1 >>";
-const QByteArray content = "<< /Length 0 >>\nstream\n\nendstream";
-
 // Each page layout the signature must be added to.
 TEST(PdfSignatureTest, ASignedPageIsValidAndNamesItsSigner)
 {
@@ -40,15 +37,15 @@ TEST(PdfSignatureTest, ASignedPageIsValidAndNamesItsSigner)
         {"page without annotations", blankPage},
         {"annotations in the page",
          [] {
-             return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
+             return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", kPages,
                            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R "
                            "/Annots [5 0 R] /Resources << /Font << >> >> >>",
-                           content, "<< /Type /Annot /Subtype /Text /Rect [10 10 20 20] >>"});
+                           kEmptyContent, "<< /Type /Annot /Subtype /Text /Rect [10 10 20 20] >>"});
          }},
         {"updated once before",
          [] {
-             const QByteArray first = pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", pages,
-                                             "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>", content});
+             const QByteArray first = pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", kPages,
+                                             "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>", kEmptyContent});
              return updated(first, 3, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>");
          }},
     };
