@@ -1,6 +1,5 @@
 // A kill at any moment of issuing leaves nothing half-done once the data
-// folder is opened again: every kept page and every user copy has its log
-// row, and no temporary file is left.
+// folder is opened again.
 
 #include "ArchiveOf.h"
 #include "IssueLog.h"

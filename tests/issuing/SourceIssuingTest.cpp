@@ -98,8 +98,7 @@ QString sha256(const QByteArray &bytes)
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
-// A signed page as issued, and what becomes of a copy before the command
-// reads it.
+// What becomes of a signed page's copy before the command reads it.
 struct SignedCopy {
     const char *name;
     QByteArray (*copy)(QByteArray issued);

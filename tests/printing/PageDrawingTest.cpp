@@ -144,7 +144,6 @@ const PageCase kPages[] = {
          p.settings.shade = false;
          p.block14dName = p.block13dName;
      }},
-    // Null texts: only the form.
     {"empty", blank, {}},
     // Everything long: shrunk onto the sheet where it is too high for it.
     {"long", [] { return longCertificate(std::nullopt); }, {}},

@@ -9,8 +9,7 @@
 
 #include <QComboBox>
 
-// What a reference panel is built with, over a data source of the test's
-// own: the window's add mode and messages; and what the test reads back.
+// A reference panel's add mode and messages, over a data source of the test's own.
 template <class Source = OpenedFolderTest>
 class PanelTest : public Source {
 protected:
@@ -42,8 +41,7 @@ protected:
     ScriptedMessages messages;
 };
 
-// The signatories panel over the signatories stored, with the sign-in list
-// it keeps in step, opened as whoever signed in.
+// The signatories panel with the sign-in list it keeps in step.
 template <class Source = OpenedFolderTest>
 class SignatoriesPanelFixture : public PanelTest<Source> {
 protected:

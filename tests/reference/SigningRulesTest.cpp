@@ -31,7 +31,7 @@ TEST(SignInFill, FillsTheBlockTheFirstStatusSelects)
     }
 }
 
-TEST(SignatoryRights, OpeningDecidesWhoMayDeleteWhom)
+TEST(SignatoryRights, OpeningDecidesWhoMayDeleteWhomAndWhoAdministers)
 {
     constexpr qint64 kOwnRow = 7, kOtherRow = 9;
     const struct {
@@ -65,11 +65,8 @@ TEST(SignatoryRights, OpeningDecidesWhoMayDeleteWhom)
             << "never while a new row is under way";
         EXPECT_EQ(SignatoryRights::mayChooseYes(administering, QString(), true), administering);
     }
-}
-
-// Only whole, and only while no one holds the right.
-TEST(SignatoryRights, TheMasterPasswordMakesTheFirstAdministratorOnly)
-{
+    // The master password makes the first administrator only: whole, and
+    // only while no one holds the right.
     EXPECT_TRUE(SignatoryRights::mayChooseYes(false, "zorp7351", false));
     EXPECT_FALSE(SignatoryRights::mayChooseYes(false, "zorp735", false));
     EXPECT_FALSE(SignatoryRights::mayChooseYes(false, "zorp7351", true));
