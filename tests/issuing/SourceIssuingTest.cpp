@@ -353,7 +353,6 @@ TEST_P(SourceIssuingTest, TheHashFollowsEveryStoredValueAndIsTheSameOnEitherEngi
     EXPECT_FALSE(arc::CertificateContent::read(data.certificates(), key + 1).has_value());
 }
 
-// The blocks of the form a change touches, in the form's order, each once.
 TEST_P(SourceIssuingTest, DifferingBlocksAreNamedInTheFormsOrder)
 {
     const arc::CertificateContent issued = stored(key);

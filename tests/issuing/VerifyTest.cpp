@@ -11,9 +11,8 @@
 
 using VerifyTest = OpenedFolderTest;
 
-// What is not a regular file is refused at once, without waiting on a
-// FIFO or reading a device without end; a file that fails while it is read
-// is not a page either side of the log; a name is read whatever its bytes.
+// Refused at once, without waiting on a FIFO or reading a device without
+// end, and never found either side of the log; a name is read whatever its bytes.
 TEST_F(VerifyTest, TheCommandRefusesWhatCannotBeReadAndFindsAnyName)
 {
     ASSERT_EQ(mkfifo(QFile::encodeName(file("pipe.pdf")).constData(), 0600), 0);

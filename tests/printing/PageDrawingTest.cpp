@@ -64,7 +64,6 @@ QStringList drawing(const RecordedPage &r)
     return out;
 }
 
-// A description of `lines` lines.
 QString description(int lines)
 {
     const char *parts[] = {"FUEL PUMP ASSEMBLY", "HIGH PRESSURE STAGE", "WITH MOUNTING KIT"};
@@ -94,7 +93,6 @@ arc::CertificatePage signedInBoth()
 
 struct PageCase {
     const char *name;
-    // The page it starts from, and what the case then changes on it.
     arc::CertificatePage (*start)();
     std::function<void(arc::CertificatePage &)> change;
     // An EASA or UK form: one landscape page whatever the setting, drawn
