@@ -33,8 +33,7 @@ void paste(EntryText &box, const QString &clip)
 
 } // namespace
 
-// A paste is taken whole or refused whole, never cut: the box keeps what it
-// held and says so.
+// Never cut: the box keeps what it held and says so.
 TEST(EntryText, APasteThatDoesNotFitIsRefusedWithEachLineBreakTakingTwo)
 {
     struct Case {
@@ -97,8 +96,7 @@ TEST(EntryText, TypedBreaksTakeTwoAndASelectionMakesRoomForWhatReplacesIt)
     EXPECT_EQ(box.toPlainText(), "Q");
 }
 
-// A one-line box takes the first line of a pasted text, never the CR that
-// ends it in a CR LF clipboard.
+// Never the CR that ends the first line in a CR LF clipboard.
 TEST(EntryBox, PastedTextKeepsOnlyItsFirstLine)
 {
     for (const QString &clip : {QString("A-17\r\nsecond"), QString("A-17\nsecond"), QString("A-17\rsecond")}) {
@@ -110,8 +108,7 @@ TEST(EntryBox, PastedTextKeepsOnlyItsFirstLine)
     }
 }
 
-// Today's date put in by a double click is the user's own entry: it counts
-// as a change of the certificate like a typed one.
+// It counts as a change of the certificate, like a typed date.
 TEST(EntryBox, ADoubleClickedDateIsAnEditOfTheUser)
 {
     arc::EntryBox box("Text18");

@@ -1,7 +1,5 @@
-// Issuing on either kind of data source: a data folder keeps the pages in
-// its Issued/ folder, a server database in its Files table, where every
-// workstation finds them. The certificate's content and hash, which the
-// log holds, and the correction of an issued certificate.
+// Issuing on either kind of data source: a folder keeps the pages in Issued/,
+// a server in its Files table, where every workstation finds them.
 
 #include "ArchiveOf.h"
 #include "BatchCopies.h"
@@ -89,6 +87,8 @@ protected:
         return out.join(' ');
     }
 
+    QString counter() { return data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(); }
+
     qint64 key = 0;
     QDateTime at{QDate(2026, 12, 5), QTime(14, 3, 9, 500), Qt::UTC};
 };
@@ -98,8 +98,7 @@ QString sha256(const QByteArray &bytes)
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
-// A signed page as issued, and what becomes of a copy before the command
-// reads it.
+// What becomes of a signed page's copy before the command reads it.
 struct SignedCopy {
     const char *name;
     QByteArray (*copy)(QByteArray issued);
@@ -145,10 +144,8 @@ const SignedCopy kSignedCopies[] = {
 
 } // namespace
 
-// The page is kept byte for byte under its name and the row names it with
-// the hashes of the page and of the stored certificate; every reprint is a
-// row and a page of its own. A copy of the page verifies against the
-// source, a changed byte or another source does not.
+// Every reprint is a row and a page of its own; a copy verifies only
+// against the source that issued it.
 TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles)
 {
     const arc::IssueResult r = issue("%PDF-1.4 the issued page", 2);
@@ -194,11 +191,9 @@ TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles
     EXPECT_EQ(arc::IssueVerifier::verify(file("copy.pdf"), other).outcome, Outcome::NotIssued) << "another source";
 }
 
-// With the signatory's key the page is signed before anything is kept:
-// the archive and the log's hash hold the signed page, which the command
-// (only reading the source) finds issued under the source's own authority
-// on the local day, and a copy changed after signing not. A page that
-// cannot be signed is neither kept nor logged.
+// The archive and the log's hash hold the signed page, which the command
+// (only reading the source) finds issued on the local day; an unsignable
+// page is neither kept nor logged.
 TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
 {
     QString error;
@@ -228,9 +223,8 @@ TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 1);
 }
 
-// The log never names a page that is not kept: a row that cannot be
-// written takes its page back from the archive, table or folder; a page a
-// folder cannot keep (a file where Issued/ should be) is not logged.
+// A row that cannot be written takes its page back; a page a folder cannot
+// keep (a file where Issued/ should be) is not logged.
 TEST_P(SourceIssuingTest, APageIsLoggedOnlyWhenKeptAndKeptOnlyWhenLogged)
 {
     if (!onServer()) {
@@ -247,10 +241,8 @@ TEST_P(SourceIssuingTest, APageIsLoggedOnlyWhenKeptAndKeptOnlyWhenLogged)
     EXPECT_TRUE(keptNames().isEmpty()) << keptNames().join(' ').toStdString();
 }
 
-// What a killed issue left is finished when the source is opened again: a
-// page whose row was committed is put in place, a kept page no row names
-// is removed; a staged page without a row goes only when its owner is
-// known to be gone (a folder's lock tells, a server's table cannot).
+// A staged page without a row goes only when its owner is known to be gone:
+// a folder's lock tells, a server's table cannot.
 TEST_P(SourceIssuingTest, AnInterruptedIssueIsFinishedOrTakenBack)
 {
     {
@@ -272,30 +264,26 @@ TEST_P(SourceIssuingTest, AnInterruptedIssueIsFinishedOrTakenBack)
     EXPECT_EQ(archive->staged("unlogged.pdf").isEmpty(), !onServer());
 }
 
-// A correction is a new certificate taking its number from the counter in
-// the transaction that stores it (on a server with the counter row
-// locked), counted up even with the automatic increase off; the issued
-// certificate is left exactly as it was.
+// The number is taken in the transaction that stores the correction, counted
+// up even with the automatic increase off; the issued one is left as it was.
 TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
 {
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130', \"IncreaseTrack\" = 0").ok());
-    const std::optional<arc::CertificateContent> issued = arc::CertificateContent::read(data.certificates(), key);
-    ASSERT_TRUE(issued);
+    const arc::CertificateContent issued = stored(key);
     arc::CertificateEntries e = signedEntries();
     e.lines[1].serialNum = "SN-3";
-    const arc::Correction::Result r = arc::Correction::store(data, e, *issued, QDate(2026, 12, 9));
+    const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
     ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
     EXPECT_NE(r.formIndex, key);
     EXPECT_EQ(r.tracking, "000131");
-    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000131");
+    EXPECT_EQ(counter(), "000131");
     const QString statement = arc::CorrectionStatement::text({"10"}, "000123", QDate(2026, 12, 5));
     EXPECT_EQ(r.remarks, statement + "\nInspected per CMM 28-10-01.");
-    const std::optional<arc::CertificateContent> corrected = arc::CertificateContent::read(data.certificates(), r.formIndex);
-    ASSERT_TRUE(corrected);
-    EXPECT_EQ(corrected->value("Tracking").toString(), "000131");
-    EXPECT_EQ(corrected->value("Remarks").toString(), statement + "\r\nInspected per CMM 28-10-01.");
-    EXPECT_EQ(corrected->lines().at(1).at(4).toString(), "SN-3");
-    EXPECT_EQ(arc::CertificateContent::read(data.certificates(), key)->sha256(), issued->sha256());
+    const arc::CertificateContent corrected = stored(r.formIndex);
+    EXPECT_EQ(corrected.value("Tracking").toString(), "000131");
+    EXPECT_EQ(corrected.value("Remarks").toString(), statement + "\r\nInspected per CMM 28-10-01.");
+    EXPECT_EQ(corrected.lines().at(1).at(4).toString(), "SN-3");
+    EXPECT_EQ(stored(key).sha256(), issued.sha256());
     EXPECT_EQ(data.header().value("FormIndex").toLongLong(), r.formIndex) << "the header view stands on it";
 
     // A counter set back by hand is counted past every number in use, also
@@ -304,16 +292,16 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
                     .exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000132'), ('000133 '), ('000123')")
                     .ok());
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000122'").ok());
-    EXPECT_EQ(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).tracking, "000124");
+    EXPECT_EQ(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).tracking, "000124");
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130'").ok());
-    EXPECT_EQ(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).tracking, "000134");
-    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000134");
+    EXPECT_EQ(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).tracking, "000134");
+    EXPECT_EQ(counter(), "000134");
 
     // A counter that cannot count up would repeat the corrected number:
     // nothing is stored, and the reason names the counter.
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = 'ABC'").ok());
     const int stored = data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt();
-    const arc::Correction::Result abc = arc::Correction::store(data, e, *issued, QDate(2026, 12, 9));
+    const arc::Correction::Result abc = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
     EXPECT_TRUE(abc.status.detail().contains("ABC")) << abc.status.detail().toStdString();
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
 
@@ -325,17 +313,15 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
                                           "CREATE TRIGGER refuse BEFORE INSERT ON \"Header\" FOR EACH ROW EXECUTE FUNCTION refuse()"}
                     : QList<const char *>{"CREATE TRIGGER refuse BEFORE INSERT ON Header BEGIN SELECT RAISE(ABORT, 'refused'); END"})
         ASSERT_TRUE(data.certificates().exec(refuse).ok()) << refuse;
-    EXPECT_FALSE(arc::Correction::store(data, e, *issued, QDate(2026, 12, 9)).status.ok());
-    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000140");
+    EXPECT_FALSE(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).status.ok());
+    EXPECT_EQ(counter(), "000140");
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
 }
 
 ARC_ON_BOTH_ENGINES(SourceIssuingTest);
 
-// What the screen shows of a stored certificate is what is stored: saving
-// it again would change nothing, and its hash stays, also in a folder moved
-// into a server. Any change made by another tool, down to a blank becoming
-// null, changes the hash.
+// Saving what the screen shows changes nothing, on either engine; any change
+// by another tool, down to a blank becoming null, changes the hash.
 TEST_P(SourceIssuingTest, TheHashFollowsEveryStoredValueAndIsTheSameOnEitherEngine)
 {
     const arc::CertificateContent before = stored(key);
@@ -367,7 +353,6 @@ TEST_P(SourceIssuingTest, TheHashFollowsEveryStoredValueAndIsTheSameOnEitherEngi
     EXPECT_FALSE(arc::CertificateContent::read(data.certificates(), key + 1).has_value());
 }
 
-// The blocks of the form a change touches, in the form's order, each once.
 TEST_P(SourceIssuingTest, DifferingBlocksAreNamedInTheFormsOrder)
 {
     const arc::CertificateContent issued = stored(key);
@@ -412,8 +397,6 @@ TEST(CorrectionStatement, NamesBlocksNumberAndDate)
     EXPECT_EQ(arc::CorrectionStatement::remarks("Statement.", " "), "Statement.");
 }
 
-// Issue for serial numbers: every copy stored with its own numbers in one
-// transaction, or none at all.
 TEST_P(SourceIssuingTest, CopiesForSerialNumbersAreStoredEachWithTheNextNumbersOrNoneAtAll)
 {
     EXPECT_EQ(arc::BatchCopies::serials("SN-0098", 3), (QStringList{"SN-0098", "SN-0099", "SN-0100"}));
@@ -427,16 +410,18 @@ TEST_P(SourceIssuingTest, CopiesForSerialNumbersAreStoredEachWithTheNextNumbersO
     ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
     EXPECT_EQ(r.trackings, (QStringList{"000042", "000043", "000044"}));
     EXPECT_EQ(r.keys.size(), 3u);
-    EXPECT_EQ(storedSerials(), "000123:SN-1 000123:SN-2 000042:SN-0098 000043:SN-0099 000044:SN-0100");
-    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000044");
+    const auto storedNoMore = [this] {
+        EXPECT_EQ(storedSerials(), "000123:SN-1 000123:SN-2 000042:SN-0098 000043:SN-0099 000044:SN-0100");
+        EXPECT_EQ(counter(), "000044");
+    };
+    storedNoMore();
 
     // The third serial number outgrows its field: no copy, no number.
     const QString first = QString(28, 'S') + "98";
     const arc::BatchCopies::Result failed = arc::BatchCopies::store(data, one, arc::BatchCopies::serials(first, 3));
     EXPECT_TRUE(failed.status.is(arc::DbCondition::FieldTooSmall)) << failed.status.detail().toStdString();
     EXPECT_TRUE(failed.keys.empty());
-    EXPECT_EQ(storedSerials(), "000123:SN-1 000123:SN-2 000042:SN-0098 000043:SN-0099 000044:SN-0100");
-    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000044");
+    storedNoMore();
 
     // Stopped after the second copy: rolled back as on failure, told so.
     int reports = 0;
@@ -450,6 +435,5 @@ TEST_P(SourceIssuingTest, CopiesForSerialNumbersAreStoredEachWithTheNextNumbersO
     EXPECT_TRUE(stopped.status.is(arc::DbCondition::Cancelled)) << stopped.status.detail().toStdString();
     EXPECT_TRUE(stopped.keys.empty());
     EXPECT_GE(reports, 2);
-    EXPECT_EQ(storedSerials(), "000123:SN-1 000123:SN-2 000042:SN-0098 000043:SN-0099 000044:SN-0100");
-    EXPECT_EQ(data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(), "000044");
+    storedNoMore();
 }

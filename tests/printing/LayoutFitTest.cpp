@@ -1,12 +1,15 @@
-// The pure fitting rules the page is laid out with: the page onto the
-// sheet, one line into its width, a stack of lines into its height, a
-// paragraph into its lines. Measured on the recording canvas.
+// The fitting rules the page is laid out with, measured on the recording
+// canvas: the page onto the sheet, texts into their boxes and lines, the
+// signature into its box. Where they land is in the recorded pages.
 
+#include "AddressLines.h"
 #include "LineFit.h"
 #include "ParagraphLines.h"
 #include "PrintFixtures.h"
+#include "PrintSignature.h"
 #include "SheetFit.h"
 #include "StackFit.h"
+#include "WrapToWidth.h"
 
 namespace {
 
@@ -100,6 +103,100 @@ TEST(ParagraphLinesTest, BrokenBetweenWordsIntoAtMostTheLinesGiven)
     // Past the narrowest, the last line takes the rest.
     EXPECT_EQ(arc::paragraphLines(c, text, c.textWidth("alpha"), 2),
               QStringList({"alpha ", "beta gamma delta epsilon zeta"}));
+}
+
+QStringList lines(const char *joined) { return QString(joined).split('|'); }
+
+TEST(PrintBlock4Test, ColumnsBrokenByCharacterCount)
+{
+    using arc::addressLines;
+    EXPECT_EQ(addressLines("ABC"), lines("ABC"));
+    EXPECT_TRUE(addressLines("").isEmpty());
+    // Exactly 40 characters and a space as the 41st: the line keeps them all.
+    const QString forty(40, 'X');
+    EXPECT_EQ(addressLines(forty + " MORE"), QStringList({forty + " ", "MORE"}));
+    // Back from the 41st character to the nearest space, "-" or ",".
+    EXPECT_EQ(addressLines(QString(30, 'A') + "-" + QString(20, 'B')), QStringList({QString(30, 'A') + "-", QString(20, 'B')}));
+    EXPECT_EQ(addressLines("AAAA BBBB," + QString(35, 'C')), QStringList({"AAAA BBBB,", QString(35, 'C')}));
+    // Line breaks; the line feed after a carriage return is skipped.
+    EXPECT_EQ(addressLines("Acme\r\n12 Main St\r\n\r\nTown"), lines("Acme|12 Main St||Town"));
+    EXPECT_EQ(addressLines("Acme\nTown"), lines("Acme|Town"));
+    // A run without a break character breaks hard after 40, and ends.
+    EXPECT_EQ(addressLines(QString(100, 'Z')), QStringList({QString(40, 'Z'), QString(40, 'Z'), QString(20, 'Z')}));
+}
+
+TEST(PrintWrapTest, BreaksLikeAWordWrappingBox)
+{
+    const arc::RecordingCanvas font = RecordedPage::font(7, false);
+    const auto w = [&](const char *t) { return font.textWidth(t); };
+    const auto wrap = [&](const QString &t, double width, int limit = 300) {
+        return arc::WrapToWidth(t, width, limit, font);
+    };
+    // At spaces, which stay at the end of the line.
+    EXPECT_EQ(wrap("aaa bbb ccc", w("aaa bbb") + 1), lines("aaa bbb |ccc"));
+    EXPECT_EQ(wrap("aaa bbb ccc", w("aaa") + 1), lines("aaa |bbb |ccc"));
+    EXPECT_EQ(wrap("aaa bbb ccc", w("aaa bbb ccc") + 1), lines("aaa bbb ccc"));
+    // Inside a word wider than the column; never at a hyphen.
+    EXPECT_EQ(wrap("mmmmmmmmmm", w("mmmm") + 0.5), lines("mmmm|mmmm|mm"));
+    EXPECT_EQ(wrap("xx ab-cd", w("xx ab-") + 0.5), lines("xx |ab-cd"));
+    // At every line break, CR LF or a lone LF; empty lines count.
+    EXPECT_EQ(wrap("a\r\nb\nc", 5000), lines("a|b|c"));
+    EXPECT_EQ(wrap("a\r\n\r\nb", 5000), lines("a||b"));
+    EXPECT_EQ(wrap("a\r\n", 5000), lines("a|"));
+    // Each line cut at the fetch limit.
+    EXPECT_EQ(wrap(QString(500, 'q'), 1e9, 300), QStringList({QString(300, 'q')}));
+    EXPECT_EQ(wrap(QString(500, 'q'), 1e9, 450), QStringList({QString(450, 'q')}));
+}
+
+QImage image(int width, int height, int dotsPerMetreX = 3780)
+{
+    QImage i(width, height, QImage::Format_RGB32);
+    i.fill(Qt::white);
+    i.setDotsPerMeterX(dotsPerMetreX);
+    i.setDotsPerMeterY(3780);
+    return i;
+}
+
+TEST(PrintSignatureTest, FitsTheBoxKeepingItsProportionsCentred)
+{
+    // Into a box 2000 x 1000 at (100, 200): a square fills the height,
+    // centred across; three times as wide as high fills the width, centred
+    // down; twice as wide fills the box. Twice the dots per metre across
+    // makes a square of pixels half as wide on paper.
+    const struct {
+        QImage image;
+        QRectF placed;
+    } cases[] = {{image(50, 50), {600, 200, 1000, 1000}},
+                 {image(300, 100), {100, 200 + (1000 - 2000.0 / 3) / 2, 2000, 2000.0 / 3}},
+                 {image(200, 100), {100, 200, 2000, 1000}},
+                 {image(100, 100, 7560), {850, 200, 500, 1000}}};
+    for (const auto &c : cases) {
+        const auto at = arc::signaturePlacement(c.image, 100, 200, 2000, 1000);
+        ASSERT_TRUE(at.has_value());
+        for (auto [got, want] : {std::pair{at->x(), c.placed.x()}, {at->y(), c.placed.y()},
+                                 {at->width(), c.placed.width()}, {at->height(), c.placed.height()}})
+            EXPECT_NEAR(got, want, 0.01) << c.image.width() << "x" << c.image.height();
+    }
+
+    // No image, nothing drawn.
+    EXPECT_FALSE(arc::signaturePlacement(QImage(), 0, 0, 1000, 500));
+    arc::RecordingCanvas canvas;
+    arc::PrintSignature(canvas, QImage(), 0, 0, 1000, 500);
+    EXPECT_TRUE(canvas.ops().isEmpty());
+}
+
+TEST(PrintSignatureTest, OnlyTheInkIsDrawnThePaperLetsWhatIsUnderShow)
+{
+    QImage scan = image(3, 1);
+    scan.setPixel(0, 0, qRgb(20, 20, 120));  // ink
+    scan.setPixel(1, 0, qRgb(245, 242, 250)); // paper, not quite white
+    arc::RecordingCanvas canvas;
+    arc::PrintSignature(canvas, scan, 0, 0, 300, 100);
+    ASSERT_EQ(canvas.ops().size(), 1);
+    const QImage drawn = canvas.ops().first().image;
+    EXPECT_EQ(drawn.pixel(0, 0), qRgba(20, 20, 120, 255));
+    EXPECT_EQ(qAlpha(drawn.pixel(1, 0)), 0);
+    EXPECT_EQ(qAlpha(drawn.pixel(2, 0)), 0);
 }
 
 } // namespace

@@ -6,10 +6,8 @@
 #include <QStringList>
 #include <algorithm>
 
-// Everything wrong with a recorded page as the reader would see it: a text
-// that a ruling runs through, that overprints another text, that leaves
-// the frame's width or that lies off the sheet. Empty when every text is
-// inside its box.
+// Every text of a recorded page that a ruling runs through, that overprints
+// another, leaves the frame's width or lies off the sheet.
 inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
 {
     using Op = arc::RecordingCanvas::Op;
@@ -40,13 +38,12 @@ inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
     for (const Op &op : canvas.allTexts())
         if (op.area.width() > tol)
             texts << op;
-    const auto rect = [](const Op &t) { return t.area; };
     const auto name = [](const Op &t) { return QString("\"%1\"").arg(t.text); };
 
     QStringList faults;
     const QRectF sheet = canvas.sheet().adjusted(-tol, -tol, tol, tol);
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        const QRectF r = rect(texts[i]);
+        const QRectF r = texts[i].area;
         if (!sheet.contains(canvas.sheetFit().map(r)))
             faults << name(texts[i]) + " lies off the sheet";
         if (r.left() < frameLeft - tol || r.right() > frameRight + tol)
@@ -65,7 +62,7 @@ inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
             }
         }
         for (qsizetype j = i + 1; j < texts.size(); ++j) {
-            const QRectF both = r.intersected(rect(texts[j]));
+            const QRectF both = r.intersected(texts[j].area);
             if (both.width() > tol && both.height() > tol)
                 faults << name(texts[i]) + " overprints " + name(texts[j]);
         }

@@ -1,7 +1,8 @@
 // Each page, in each of the three layouts, drawn as recorded in
 // pages/NAME-LAYOUT.ops: every text, ruling, box, shading and signature
-// with its place, font and fill. The notices the page gives are checked,
-// and no text may cross a ruling, overprint another or leave the sheet.
+// with its place, font and fill, and each notice of a cut cell where it is
+// told (before that cell's lines). No text may cross a ruling, overprint
+// another or leave the sheet.
 // After a deliberate change of the layout, record the pages again with
 //   ARC_RECORD_PAGES=1 ctest -R PageDrawing
 // and read the difference before committing it.
@@ -19,13 +20,19 @@ namespace {
 using Op = RecordedPage::Op;
 using Kind = RecordedPage::Kind;
 
-// A page's drawing as lines of text, one operation a line, in drawing order.
+// A page's drawing as lines of text, one operation or notice a line, in
+// drawing order.
 QStringList drawing(const RecordedPage &r)
 {
     const auto n = [](double v) { return QString::number(v, 'f', 2); };
     const auto corners = [&](const Op &op) { return QStringList{n(op.x1), n(op.y1), n(op.x2), n(op.y2)}.join(' '); };
     QStringList out;
-    for (const Op &op : r.canvas.ops()) {
+    for (qsizetype i = 0, told = 0; i <= r.canvas.ops().size(); ++i) {
+        for (; told < r.notices.size() && r.toldAfter[told] == i; ++told)
+            out << QString("notice \"%1\"").arg(r.notices[told]);
+        if (i == r.canvas.ops().size())
+            break;
+        const Op &op = r.canvas.ops()[i];
         switch (op.kind) {
         case Kind::Orientation:
             out << (op.orientation == arc::PageCanvas::Orientation::Landscape ? "landscape" : "portrait");
@@ -57,7 +64,6 @@ QStringList drawing(const RecordedPage &r)
     return out;
 }
 
-// A description of `lines` lines.
 QString description(int lines)
 {
     const char *parts[] = {"FUEL PUMP ASSEMBLY", "HIGH PRESSURE STAGE", "WITH MOUNTING KIT"};
@@ -85,16 +91,10 @@ arc::CertificatePage signedInBoth()
     return p;
 }
 
-// The notices a page gives in P0, P1 and LS.
-using Notices = std::array<QStringList, std::size(kModeCases)>;
-Notices inEach(const QStringList &notices) { return {notices, notices, notices}; }
-
 struct PageCase {
     const char *name;
-    // The page it starts from, and what the case then changes on it.
     arc::CertificatePage (*start)();
     std::function<void(arc::CertificatePage &)> change;
-    Notices notices = {};
     // An EASA or UK form: one landscape page whatever the setting, drawn
     // from the portrait setting and recorded as pages/NAME.ops.
     bool landscapeOnly = false;
@@ -142,7 +142,6 @@ const PageCase kPages[] = {
          p.settings.shade = false;
          p.block14dName = p.block13dName;
      }},
-    // Null texts: only the form.
     {"empty", blank, {}},
     // Everything long: shrunk onto the sheet where it is too high for it.
     {"long", [] { return longCertificate(std::nullopt); }, {}},
@@ -188,9 +187,7 @@ const PageCase kPages[] = {
          p.remarks = words.join(' ');
          p.invoice = words.mid(0, 10).join(' ');
          p.lines[0] = itemLine("1", p.remarks, p.remarks, p.remarks, p.remarks, p.remarks);
-     },
-     {QStringList(3, "Remarks section too long"), QStringList(5, "Remarks section too long"),
-      QStringList(3, "Remarks section too long")}},
+     }},
     // More than ten lines of a wrapped cell: ten printed, and told.
     {"over-ten-lines", blank,
      [](arc::CertificatePage &p) {
@@ -198,8 +195,7 @@ const PageCase kPages[] = {
              p.remarks += QString("R%1\r\n").arg(i);
          p.invoice = "I1\r\nI2\r\nI3\r\nI4\r\nI5\r\nI6\r\nI7\r\nI8\r\nI9\r\nI10\r\nI11";
          p.lines[0].description = "D1\r\nD2\r\nD3\r\nD4\r\nD5\r\nD6\r\nD7\r\nD8\r\nD9\r\nD10"; // exactly ten
-     },
-     inEach({"Section 5 too long", "Remarks section too long"})},
+     }},
     // What the smallest size cannot hold is left out and told.
     {"too-much", blank,
      [](arc::CertificatePage &p) {
@@ -211,12 +207,11 @@ const PageCase kPages[] = {
              organ << QString("Line %1").arg(i);
          p.organ2 = organ.join("\r\n");
          p.invoice = QString("Invoice\r\n").repeated(9);
-     },
-     inEach({"Section 4 too long", "Section 5 too long", "Items section too long"})},
-    {"easa-maintenance", [] { return onForm("EASA Form 1 (maintenance)", "LBA / Germany", true); }, {}, {}, true},
-    {"easa-production", [] { return onForm("EASA Form 1 (production)", "EASA", false); }, {}, {}, true},
-    {"uk-maintenance", [] { return onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true); }, {}, {}, true},
-    {"uk-production", [] { return onForm("UK CAA Form 1 (production)", "CAA / United Kingdom", false); }, {}, {}, true},
+     }},
+    {"easa-maintenance", [] { return onForm("EASA Form 1 (maintenance)", "LBA / Germany", true); }, {}, true},
+    {"easa-production", [] { return onForm("EASA Form 1 (production)", "EASA", false); }, {}, true},
+    {"uk-maintenance", [] { return onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true); }, {}, true},
+    {"uk-production", [] { return onForm("UK CAA Form 1 (production)", "CAA / United Kingdom", false); }, {}, true},
 };
 
 struct PageInLayout {
@@ -243,13 +238,10 @@ class PageDrawingTest : public testing::TestWithParam<PageInLayout> {};
 
 TEST_P(PageDrawingTest, DrawnAsRecordedWithItsNoticesAndNothingOverprinted)
 {
-    const PageCase &c = *GetParam().page;
-    arc::CertificatePage page = c.make();
+    arc::CertificatePage page = GetParam().page->make();
     page.settings.orientation = kModeCases[GetParam().layout].user1;
     const RecordedPage r(page);
-    const QStringList &notices = c.notices[GetParam().layout];
-    EXPECT_EQ(r.notices, notices);
-    EXPECT_EQ(r.result.truncatedCells, notices);
+    EXPECT_EQ(r.result.truncatedCells, r.notices);
     EXPECT_EQ(pageFaults(r.canvas).join("\n"), "");
 
     const QString path = QString(PAGES_DIR "/%1.ops").arg(GetParam().fileName());
@@ -272,8 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageDrawingTest, testing::ValuesIn(pagesInLayout
                              return i.param.fileName().replace('-', '_').toStdString();
                          });
 
-// Which block the signature goes into, and which block is grey: by the
-// names and by row 0's status, whatever the layout.
+// Which block is signed and which is grey: by the names and row 0's status.
 TEST(PageChoicesTest, SignatureUnderItsOwnersNameAndTheBlockRowZeroUsesLeftWhite)
 {
     const struct {
@@ -296,29 +287,15 @@ TEST(PageChoicesTest, SignatureUnderItsOwnersNameAndTheBlockRowZeroUsesLeftWhite
     unsigned_.signature = QImage();
     EXPECT_FALSE(unsigned_.carriesSignature());
 
-    for (const auto &[status, block13] : {std::pair{"new", true}, {"Prototype", true}, {"NEW", true},
-                                          {"REPAIRED", false}, {"", false}, {"OVERHAULED", false}}) {
+    // Which statuses select block 13 is the sign-in fill's table; here row 0 decides, in any case.
+    for (const auto &[status, block13] : {std::pair{"new", true}, {"REPAIRED", false}}) {
         p.lines[0].status = status;
         p.lines[1].status = block13 ? "REPAIRED" : "NEW"; // only row 0 decides
         EXPECT_EQ(p.block13Applies(), block13) << status;
     }
 }
 
-// The cut of a wrapped cell is told before that cell's lines are printed.
-TEST(PageNoticeTest, EachCutIsToldBeforeItsCellIsPrinted)
-{
-    const auto c = std::ranges::find_if(kPages, [](const PageCase &c) { return QString(c.name) == "over-ten-lines"; });
-    const arc::CertificatePage p = c->make();
-    arc::RecordingCanvas canvas;
-    QList<qsizetype> printedBefore;
-    (void)arc::PrintCertificate(canvas, p, [&](const QString &) {
-        printedBefore << canvas.texts("I1").size() + canvas.texts("R1").size();
-    });
-    EXPECT_EQ(printedBefore, QList<qsizetype>({0, 1}));
-}
-
-// The pages above are drawn in the layouts' own settings; beyond them any
-// number above 1 is landscape, anything else portrait.
+// Beyond the layouts' own settings drawn above.
 TEST(PrintModeTest, AnyNumberAboveOneIsLandscapeAnythingElsePortrait)
 {
     EXPECT_EQ(arc::PrintMode::forSetting(QString("3")).name, arc::PrintMode::Name::LS);

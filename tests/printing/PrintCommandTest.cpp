@@ -1,6 +1,3 @@
-// The Print button, its panel and copies; the settings read from the
-// Defaults table; PDF output and the preview through their seams.
-
 #include "OpenedSource.h"
 #include "PrintCommand.h"
 #include "PrintFixtures.h"
@@ -25,8 +22,7 @@ using Answer = arc::Message::Answer;
 using Op = arc::RecordingCanvas::Op;
 using Ops = QList<Op>;
 
-// A data folder of the test's own and the print command over it, with
-// recording canvases for the copies and no dialogs.
+// The print command over a data folder, copies drawn on recording canvases.
 class PrintCommandTest : public OpenedFolderTest {
 protected:
     void SetUp() override
@@ -131,12 +127,12 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     EXPECT_EQ(jobs.size(), 101);
     messages.expectAsked({arc::PrintPrompts::manyCopies(51), arc::PrintPrompts::manyCopies(51)});
 
-    // A cut block is one finding of the check, asked once before anything
-    // is printed: No prints nothing, Yes prints every copy with no more
-    // questions about it.
-    const arc::Message cut = arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding("Remarks section too long")});
+    // A cut block is asked once before anything is printed, whatever the
+    // number of copies.
     jobs.clear();
     page.remarks = QString("Remark\r\n").repeated(12);
+    const arc::Message cut =
+        arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding(RecordedPage(page).notices.value(0))});
     messages.answers = {Answer::No, Answer::Yes};
     pressOk("2");
     messages.expectAsked(cut);
@@ -146,7 +142,7 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     EXPECT_EQ(jobs.size(), 2);
 }
 
-TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
+TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterFromItsButtonAndThePreview)
 {
     printerInstalled = false;
     messages.answers = {Answer::No, Answer::Yes};
@@ -183,12 +179,8 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterAndFromItsButton)
     // Without the signature: a page printed from the preview is not issued.
     EXPECT_EQ(ProgramRun::of("pdfimages", {"-list", out}).said.trimmed().count('\n'), 1)
         << "no image below the two heading lines";
-}
 
-// The preview opens over the window, as large as it, with the whole page
-// in view.
-TEST_F(PrintCommandTest, PreviewOpensOverTheWindowWithTheWholePageInView)
-{
+    // It opens over the window, as large as it, with the whole page in view.
     window.resize(1000, 900);
     QPrinter printer;
     QPrintPreviewDialog dialog(&printer, &window);

@@ -19,13 +19,11 @@ inline void PrintTo(const SheetFit &f, std::ostream *os)
 }
 } // namespace arc
 
-// The three layouts by the User1 setting that chooses them, for tests
-// run in each; listed by name.
+// The three layouts by the User1 setting that chooses them.
 struct ModeCase {
     const char *name;
     std::optional<QString> user1;
 };
-inline void PrintTo(const ModeCase &m, std::ostream *os) { *os << m.name; }
 inline const ModeCase kModeCases[] = {{"P0", std::nullopt}, {"P1", QString("1")}, {"LS", QString("2")}};
 
 // An item line by its printed fields; what is looked up stays empty.
@@ -59,9 +57,7 @@ inline arc::CertificatePage fullCertificate()
     return p;
 }
 
-// Everything long, in the layout of `orientation`: ten items of three
-// lines, five block 4 lines, a long block 5 value, a full block 12 and both
-// signatures.
+// Every block as long as it can be, signed in both, in the layout of `orientation`.
 inline arc::CertificatePage longCertificate(const std::optional<QString> &orientation)
 {
     arc::CertificatePage p = fullCertificate();
@@ -90,14 +86,18 @@ inline arc::CertificatePage longCertificate(const std::optional<QString> &orient
     return p;
 }
 
-// A page drawn on a recording canvas, with the titles of its cut cells.
+// A page drawn on a recording canvas, with the titles of its cut cells and
+// how many operations were drawn when each was told.
 struct RecordedPage {
     using Op = arc::RecordingCanvas::Op;
     using Kind = Op::Kind;
 
     explicit RecordedPage(const arc::CertificatePage &page)
     {
-        result = arc::PrintCertificate(canvas, page, [this](const QString &title) { notices << title; });
+        result = arc::PrintCertificate(canvas, page, [this](const QString &title) {
+            notices << title;
+            toldAfter << canvas.ops().size();
+        });
     }
 
     // A canvas set to a font the page uses, to measure in.
@@ -112,4 +112,5 @@ struct RecordedPage {
     arc::RecordingCanvas canvas;
     arc::PrintResult result;
     QStringList notices;
+    QList<qsizetype> toldAfter;
 };

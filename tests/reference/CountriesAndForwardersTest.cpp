@@ -99,9 +99,8 @@ protected:
     std::unique_ptr<arc::ForwardersPanel> panel;
 };
 
-// The add/change/delete cycle is the list panel's, shown with the
-// countries; here what the houses add: the address lines reach the
-// screen's list at once, and of two houses of one name the chosen one goes.
+// The add/change/delete cycle is the list panel's, shown with the countries;
+// here what the houses add.
 TEST_F(ForwardersPanelTest, AddressesReachTheScreensListAndTheChosenTwinIsDeleted)
 {
     writeRow(data.forwarders(), {{"ForwardHouse", "Twin"}, {"FHInfo1", "first"}});

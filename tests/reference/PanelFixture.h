@@ -9,8 +9,7 @@
 
 #include <QComboBox>
 
-// What a reference panel is built with, over a data source of the test's
-// own: the window's add mode and messages; and what the test reads back.
+// A reference panel's add mode and messages, over a data source of the test's own.
 template <class Source = OpenedFolderTest>
 class PanelTest : public Source {
 protected:
@@ -23,7 +22,6 @@ protected:
             l << list.itemText(i);
         return l.join('|');
     }
-    // A signatory's row.
     static QVariantMap agent(const QString &name, const QString &password, const QString &number,
                              bool administrator = false, QVariantMap more = {})
     {
@@ -43,12 +41,11 @@ protected:
     ScriptedMessages messages;
 };
 
-// The signatories panel over the signatories stored, with the sign-in list
-// it keeps in step, opened as whoever signed in.
+// The signatories panel with the sign-in list it keeps in step.
 template <class Source = OpenedFolderTest>
 class SignatoriesPanelFixture : public PanelTest<Source> {
 protected:
-    // Store the signatories, then list them for sign-in and build the panel.
+    // Store the signatories, list them for sign-in, build the panel.
     void openPanel(const QList<QVariantMap> &agents = {})
     {
         for (const QVariantMap &a : agents)
@@ -58,9 +55,7 @@ protected:
         panel = std::make_unique<arc::SignatoriesPanel>(this->data, this->addMode, this->messages, &access);
         QObject::connect(panel.get(), &arc::SignatoriesPanel::setupMayClose, [this](bool may) { setupEnabled = may; });
     }
-    // The "DMIRs" button, as whoever signed in.
     bool pressDmirs() { return panel->open(signedIn, master); }
-    // Sign in as the signatory listed at `entry` for sign-in.
     void signInAs(int entry) { signedIn = access.itemData(entry).value<arc::AgentEntry>(); }
     // The panel opened by the first signatory stored; call under ASSERT_NO_FATAL_FAILURE.
     void openAsFirst(const QList<QVariantMap> &agents)

@@ -10,7 +10,6 @@
 
 class PartsPanelTest : public PanelTest<> {
 protected:
-    // Store the parts, list them for the grid and open the panel.
     void openPanel(const QList<QVariantMap> &parts = {})
     {
         for (const QVariantMap &p : parts) {
@@ -38,18 +37,15 @@ TEST_F(PartsPanelTest, AnEmptyCatalogueOffersOnlyNewAndExit)
 {
     openPanel();
     EXPECT_TRUE(panel->combo5->isHidden());
-    EXPECT_FALSE(panel->savePartButton->isEnabled());
-    EXPECT_FALSE(panel->deleteButton->isEnabled());
-    EXPECT_FALSE(panel->saveStampButton->isEnabled());
+    EXPECT_FALSE(panel->savePartButton->isEnabled() || panel->deleteButton->isEnabled()
+                 || panel->saveStampButton->isEnabled());
     EXPECT_TRUE(panel->newButton->isEnabled());
     EXPECT_FALSE(setupEnabled);
     panel->exitPanel();
     EXPECT_TRUE(setupEnabled);
 }
 
-// New, save, choose, delete: new parts are listed at once (in order) for the
-// panel and the grid; nothing is ever written to a part the panel did not
-// load; an empty or repeated part number is refused.
+// Nothing is ever written to a part the panel did not load.
 TEST_F(PartsPanelTest, SaveDeleteNewCycle)
 {
     openPanel({{{"PartNumber", "PN-5"}, {"Description", "Valve"}, {"S2", QVariant()}}});

@@ -1,7 +1,5 @@
-// A signatory's signing certificate on the signatories panel: made or
-// brought in with his sign-in password, a refusal told with the dialog left
-// open, kept under his new password when he changes it, removed by
-// another's reset.
+// The signing certificate on the signatories panel; what SignatoryKeys
+// refuses and why is its own test's.
 
 #include "EntryBox.h"
 #include "KeysOf.h"
@@ -67,9 +65,7 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
     dialog->buttons->button(QDialogButtonBox::Ok)->click();
     messages.expectNothingAsked();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_TRUE(panel->certificateInfo->text().startsWith("CN = Pat"));
-    EXPECT_TRUE(panel->certificateInfo->text().contains("issued by CN = ARC 8130 shop authority"))
-        << panel->certificateInfo->text().toStdString();
+    EXPECT_TRUE(panel->certificateInfo->text().startsWith("CN = Pat")) << panel->certificateInfo->text().toStdString();
     EXPECT_TRUE(opens(kPat, kPatPassword));
     ASSERT_NE(signedInKey, nullptr) << "the new key is held for the signing at once";
     EXPECT_EQ(keptRow, access.itemData(0).value<AgentEntry>().rowId);

@@ -7,104 +7,71 @@ using namespace arc;
 using SignatoryRights::Deleting;
 using SignatoryRights::Opening;
 
-namespace {
-
-struct FillCase {
-    const char *name;
-    QString firstStatus, approvalNumber;
-    std::optional<SignInFill> expected;
-};
-
-const QString kToday = QStringLiteral("07/Dec/2026");
-
-FillCase fills[] = {
-    {"new_part_signs_block_13_with_the_number", "NEW", "D-1", SignInFill{SigningBlock::Block13, "Pat", "D-1", kToday}},
-    {"prototype_in_any_case_signs_block_13", "Prototype", "D-1",
-     SignInFill{SigningBlock::Block13, "Pat", "D-1", kToday}},
-    {"repair_signs_block_14_without_the_number", "REPAIRED", "D-1",
-     SignInFill{SigningBlock::Block14, "Pat", "", kToday}},
-    {"no_status_is_maintenance", "", "D-1", SignInFill{SigningBlock::Block14, "Pat", "", kToday}},
-    {"padded_new_is_not_new", "NEW ", "D-1", SignInFill{SigningBlock::Block14, "Pat", "", kToday}},
-    {"no_approval_number_fills_nothing", "NEW", "", std::nullopt},
-};
-
-class SignInFillCase : public testing::TestWithParam<FillCase> {};
-
-} // namespace
-
-TEST_P(SignInFillCase, FillsTheBlockTheFirstStatusSelects)
+TEST(SignInFill, FillsTheBlockTheFirstStatusSelects)
 {
-    const FillCase &c = GetParam();
-    const std::optional<SignInFill> fill = signInFill("Pat", c.approvalNumber, c.firstStatus, kToday);
-    ASSERT_EQ(fill.has_value(), c.expected.has_value());
-    if (fill) {
-        EXPECT_TRUE(*fill == *c.expected) << "block " << (fill->block == SigningBlock::Block13 ? 13 : 14) << ", name "
-                                          << fill->name.toStdString() << ", number " << fill->number.toStdString();
+    const struct {
+        const char *name;
+        QString firstStatus, approvalNumber;
+        std::optional<SigningBlock> block; // none: nothing filled
+    } fills[] = {
+        {"new part signs block 13 with the number", "NEW", "D-1", SigningBlock::Block13},
+        {"prototype in any case signs block 13", "Prototype", "D-1", SigningBlock::Block13},
+        {"repair signs block 14 without the number", "REPAIRED", "D-1", SigningBlock::Block14},
+        {"no status is maintenance", "", "D-1", SigningBlock::Block14},
+        {"padded new is not new", "NEW ", "D-1", SigningBlock::Block14},
+        {"no approval number fills nothing", "NEW", "", std::nullopt},
+    };
+    for (const auto &c : fills) {
+        SCOPED_TRACE(c.name);
+        const std::optional<SignInFill> fill = signInFill("Pat", c.approvalNumber, c.firstStatus, "07/Dec/2026");
+        ASSERT_EQ(fill.has_value(), c.block.has_value());
+        const QString number = c.block == SigningBlock::Block13 ? "D-1" : "";
+        EXPECT_TRUE(!fill || *fill == (SignInFill{*c.block, "Pat", number, "07/Dec/2026"}))
+            << "block " << (fill->block == SigningBlock::Block13 ? 13 : 14) << ", number " << fill->number.toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Statuses, SignInFillCase, testing::ValuesIn(fills),
-                         [](const testing::TestParamInfo<FillCase> &i) { return std::string(i.param.name); });
-
-namespace {
-
-struct RightsCase {
-    const char *name;
-    bool ownRowFound, administrator, master, noneStored;
-    Opening opening;
-    // What that opening may then do with another's row, and with its own.
-    Deleting deleteOther, deleteOwn;
-};
-
-constexpr qint64 kOwnRow = 7, kOtherRow = 9;
-
-RightsCase rights[] = {
-    {"administrator_keeps_everyone_but_himself", true, true, false, false, Opening::Administrator, Deleting::Allowed,
-     Deleting::SignedIn},
-    {"signatory_edits_only_his_row", true, false, false, false, Opening::OwnRowOnly, Deleting::Nothing,
-     Deleting::Nothing},
-    {"own_row_decides_even_with_the_master_password", true, false, true, false, Opening::OwnRowOnly,
-     Deleting::Nothing, Deleting::Nothing},
-    {"unknown_name_is_refused_in_silence", false, false, false, false, Opening::Refused, Deleting::Nothing,
-     Deleting::Nothing},
-    {"master_password_administers", false, false, true, false, Opening::Administrator, Deleting::Allowed,
-     Deleting::Allowed},
-    {"empty_table_opens_on_a_new_row", false, false, false, true, Opening::FirstSignatory, Deleting::Allowed,
-     Deleting::Allowed},
-};
-
-class RightsCaseTest : public testing::TestWithParam<RightsCase> {};
-
-} // namespace
-
-TEST_P(RightsCaseTest, OpeningDecidesWhoMayDeleteWhom)
+TEST(SignatoryRights, OpeningDecidesWhoMayDeleteWhomAndWhoAdministers)
 {
-    const RightsCase &c = GetParam();
-    const Opening o = SignatoryRights::onOpening(c.ownRowFound, c.administrator, c.master, c.noneStored);
-    EXPECT_EQ(o, c.opening);
-    const bool administering = SignatoryRights::administers(o);
-    const std::optional<qint64> signedIn = c.ownRowFound ? std::optional(kOwnRow) : std::nullopt;
-    EXPECT_EQ(SignatoryRights::mayDelete(administering, false, kOtherRow, signedIn), c.deleteOther);
-    EXPECT_EQ(SignatoryRights::mayDelete(administering, false, kOwnRow, signedIn), c.deleteOwn);
-    EXPECT_EQ(SignatoryRights::mayDelete(administering, true, kOtherRow, signedIn), Deleting::Nothing)
-        << "never while a new row is under way";
-    EXPECT_EQ(SignatoryRights::mayChooseYes(administering, QString(), true), administering);
-}
-
-INSTANTIATE_TEST_SUITE_P(Openings, RightsCaseTest, testing::ValuesIn(rights),
-                         [](const testing::TestParamInfo<RightsCase> &i) { return std::string(i.param.name); });
-
-// The master password grants the right only while no one holds it, and
-// only whole.
-TEST(SignatoryRights, TheMasterPasswordMakesTheFirstAdministratorOnly)
-{
+    constexpr qint64 kOwnRow = 7, kOtherRow = 9;
+    const struct {
+        const char *name;
+        bool ownRowFound, administrator, master, noneStored;
+        Opening opening;
+        Deleting deleteOther, deleteOwn; // what that opening may then do with another's row, and with its own
+    } rights[] = {
+        {"administrator keeps everyone but himself", true, true, false, false, Opening::Administrator, Deleting::Allowed,
+         Deleting::SignedIn},
+        {"signatory edits only his row", true, false, false, false, Opening::OwnRowOnly, Deleting::Nothing,
+         Deleting::Nothing},
+        {"own row decides even with the master password", true, false, true, false, Opening::OwnRowOnly,
+         Deleting::Nothing, Deleting::Nothing},
+        {"unknown name is refused in silence", false, false, false, false, Opening::Refused, Deleting::Nothing,
+         Deleting::Nothing},
+        {"master password administers", false, false, true, false, Opening::Administrator, Deleting::Allowed,
+         Deleting::Allowed},
+        {"empty table opens on a new row", false, false, false, true, Opening::FirstSignatory, Deleting::Allowed,
+         Deleting::Allowed},
+    };
+    for (const auto &c : rights) {
+        SCOPED_TRACE(c.name);
+        const Opening o = SignatoryRights::onOpening(c.ownRowFound, c.administrator, c.master, c.noneStored);
+        EXPECT_EQ(o, c.opening);
+        const bool administering = SignatoryRights::administers(o);
+        const std::optional<qint64> signedIn = c.ownRowFound ? std::optional(kOwnRow) : std::nullopt;
+        EXPECT_EQ(SignatoryRights::mayDelete(administering, false, kOtherRow, signedIn), c.deleteOther);
+        EXPECT_EQ(SignatoryRights::mayDelete(administering, false, kOwnRow, signedIn), c.deleteOwn);
+        EXPECT_EQ(SignatoryRights::mayDelete(administering, true, kOtherRow, signedIn), Deleting::Nothing)
+            << "never while a new row is under way";
+        EXPECT_EQ(SignatoryRights::mayChooseYes(administering, QString(), true), administering);
+    }
+    // The master password makes the first administrator only: whole, and
+    // only while no one holds the right.
     EXPECT_TRUE(SignatoryRights::mayChooseYes(false, "zorp7351", false));
     EXPECT_FALSE(SignatoryRights::mayChooseYes(false, "zorp735", false));
     EXPECT_FALSE(SignatoryRights::mayChooseYes(false, "zorp7351", true));
 }
 
-// A signing certificate is made or brought in by an administrator, or by
-// the signatory for himself.
 TEST(SignatoryRights, ACertificateIsForAnAdministratorOrTheSignatoryHimself)
 {
     using SignatoryRights::Certifying;

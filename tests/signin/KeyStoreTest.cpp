@@ -1,10 +1,12 @@
-// Where signing keys are kept, on a data folder and on a server: what is
-// put is what is read back, readable by no one else, and no signatory's
-// name leads the store outside its place.
+// Where signing keys are kept, in a data folder or on a server, and what a
+// refused key leaves there: nothing, and never a new authority in place of
+// one that cannot be read.
 
 #include "FolderKeys.h"
 #include "KeysOf.h"
 #include "OpenedSource.h"
+#include "Passwords.h"
+#include "SignatoryKeys.h"
 #include "SigningFixture.h"
 
 #include <QDirIterator>
@@ -12,6 +14,7 @@
 #include <sys/stat.h>
 
 using namespace arc;
+using Why = KeyRefusal::Why;
 
 namespace {
 
@@ -40,15 +43,14 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), smith, &error)) << error.toStdString();
 
     ASSERT_EQ(keys()->authority(authority, &error), KeyStore::Found::Yes);
-    EXPECT_TRUE(ShopAuthority::open(authority, signing::passphrase()).ok());
+    EXPECT_TRUE(ShopAuthority::open(authority, signing::kPassphrase).ok());
     ASSERT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::Yes);
     const auto opened = SigningKey::open(key, QStringLiteral("smith-pw"));
     ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
     EXPECT_EQ(opened->chain().size(), 2u) << "the signatory's certificate, then the authority's";
     EXPECT_EQ(keys()->signingKey(QStringLiteral("A. Jones"), key, &error), KeyStore::Found::No);
 
-    // Only the encrypted forms the keys give are kept (the key tests show
-    // them encrypted); in a folder none is readable by others.
+    // The keys come encrypted (their own tests show it); none readable by others.
     if (!onServer()) {
         EXPECT_EQ(modeOf(folder() + "Keys"), 0700u);
         QDirIterator it(folder() + "Keys", QDir::Files);
@@ -100,5 +102,78 @@ TEST_F(FolderKeysTest, ADamagedOrLinkedEntryIsAFailureNotAMissingKey)
     ASSERT_TRUE(QFile::link(folder() + "elsewhere.pem", file));
     EXPECT_EQ(keys.authority(read, &error), KeyStore::Found::Failed);
 }
+
+enum class Authority { None, Made, Damaged };
+
+struct Refusal {
+    const char *name;
+    Authority before;
+    bool bringIn;
+    QString who, password, passphrase, passphraseAgain, filePassword;
+    Why why;
+    const char *says;
+};
+void PrintTo(const Refusal &r, std::ostream *os) { *os << r.name; }
+
+const QString pp = QStringLiteral("shop pp");
+// How the key library words its own refusals is its test's: one of a kind
+// stands for all here, to show that nothing is kept after it.
+const Refusal refusals[] = {
+    {"unknown_name", Authority::None, false, "Nobody", {}, {}, {}, {}, Why::NoSuchSignatory, "No signatory is named Nobody."},
+    {"shared_name", Authority::None, false, "Twin", {}, {}, {}, {}, Why::SharedName, "2 signatories are named Twin."},
+    {"make_with_no_password", Authority::None, false, "Pat", "", pp, pp, {}, Why::NoPassword,
+     "A signing key needs a password."},
+    {"make_with_another_password", Authority::None, false, "Pat", "other", pp, pp, {}, Why::NotSignInPassword,
+     "That is not the sign-in password of Pat."},
+    {"without_passphrase", Authority::Made, false, "Pat", "pat-pw", "", "", {}, Why::NoPassphrase,
+     "The shop authority needs a passphrase."},
+    {"new_authority_passphrases_differ", Authority::None, false, "Pat", "pat-pw", pp, "shop pq", {},
+     Why::PassphrasesDiffer, "The two passphrases differ."},
+    {"wrong_authority_passphrase", Authority::Made, false, "Pat", "pat-pw", "shop pq", "shop pq", {}, Why::KeyRefused,
+     "The shop authority's passphrase is wrong."},
+    {"damaged_authority", Authority::Damaged, false, "Pat", "pat-pw", pp, pp, {}, Why::AuthorityUnreadable,
+     "The shop authority cannot be read: the stored key authority is damaged."},
+    {"bring_in_with_another_password", Authority::None, true, "Pat", "other", {}, {}, "file-pw",
+     Why::NotSignInPassword, "That is not the sign-in password of Pat."},
+    {"bring_in_with_the_wrong_file_password", Authority::None, true, "Pat", "pat-pw", {}, {}, "file-px",
+     Why::KeyRefused, "The file's password is wrong."},
+};
+
+class SignatoryKeyRefusal : public OpenedFolderTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(SignatoryKeyRefusal, SaysWhyAndKeepsNothing)
+{
+    const Refusal &r = GetParam();
+    for (const auto &[name, password] : {std::pair{"Pat", Passwords::hash("pat-pw")}, {"Twin", "a"}, {"Twin", "b"}})
+        ASSERT_TRUE(data.reference().exec("INSERT INTO \"Agents\" (\"Name\", \"Password\") VALUES (?, ?)",
+                                          {name, password}).ok());
+    data.close();
+    ASSERT_TRUE(data.open(folder()).ok());
+    const QString authorityFile = folder() + "Keys/authority.pem";
+    if (r.before == Authority::Made) {
+        ASSERT_TRUE(keysOf(data)->putAuthority(signing::authority().stored(), nullptr));
+    } else if (r.before == Authority::Damaged) {
+        writeFile(authorityFile, "no key here");
+    }
+    const QByteArray authorityBefore = readFile(authorityFile);
+
+    SignatoryKeys keys(data);
+    KeyRefusal refusal;
+    if (const std::optional<AgentEntry> signatory = keys.named(r.who, refusal)) {
+        const QByteArray file = signing::pkcs12Of(signing::madeKey("k"), "k", "file-pw");
+        KeyOutcome out = r.bringIn ? keys.bringIn(*signatory, r.password, file, r.filePassword)
+                                   : keys.make(*signatory, r.password, r.passphrase, r.passphraseAgain);
+        ASSERT_FALSE(out.ok());
+        refusal = out.refusal;
+    }
+    EXPECT_EQ(refusal.why, r.why);
+    EXPECT_EQ(refusal.message, r.says);
+    StoredSigningKey stored;
+    EXPECT_EQ(keysOf(data)->signingKey("Pat", stored, nullptr), KeyStore::Found::No);
+    EXPECT_EQ(readFile(authorityFile), authorityBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, SignatoryKeyRefusal, testing::ValuesIn(refusals),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

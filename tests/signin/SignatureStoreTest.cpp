@@ -1,6 +1,4 @@
-// Which signature files a data folder gives, to sign-in and to the
-// signatories panel's list: only a plain file directly in the folder,
-// checked before it is opened (a pipe would hang the reader).
+// A signature file is checked before it is opened: a pipe would hang the reader.
 
 #include "FolderSignatures.h"
 #include "TempFolder.h"
@@ -28,8 +26,6 @@ struct Case {
     bool given;
 };
 
-void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
-
 const Case cases[] = {
     {"PlainFile", {{Make::File, "pat.bmp"}}, "pat.bmp", true},
     {"LargestAllowed", {{Make::Largest, "big.bmp"}}, "big.bmp", true},
@@ -51,45 +47,42 @@ const Case cases[] = {
     {"Oversize", {{Make::Oversize, "big.bmp"}}, "big.bmp", false},
 };
 
-class SignatureStoreTest : public TempFolderTest, public ::testing::WithParamInterface<Case> {};
+using SignatureStoreTest = TempFolderTest;
 
-TEST_P(SignatureStoreTest, OnlyAPlainFileDirectlyInTheDataFolderIsReadOrListed)
+TEST_F(SignatureStoreTest, OnlyAPlainFileDirectlyInTheDataFolderIsReadOrListed)
 {
-    const QString data = folder() + "data/", outside = folder() + "outside/";
-    ASSERT_TRUE(QDir().mkpath(data));
-    ASSERT_TRUE(QDir().mkpath(outside));
-    const auto at = [&](const char *path) {
-        return path[0] == '^' ? outside + (path + 1) : data + path;
-    };
-    for (const Step &s : GetParam().lay) {
-        const QByteArray path = QFile::encodeName(at(s.path));
-        QFile f(at(s.path));
-        switch (s.make) {
-        case Make::File:
-        case Make::Largest:
-        case Make::Oversize:
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << s.path;
-            ASSERT_TRUE(f.resize(s.make == Make::File ? 100 : FolderSignatures::maxBytes + (s.make == Make::Oversize)));
-            break;
-        case Make::Folder:
-            ASSERT_TRUE(QDir().mkdir(at(s.path))) << s.path;
-            break;
-        case Make::Fifo:
-            ASSERT_EQ(::mkfifo(path.constData(), 0600), 0) << s.path;
-            break;
-        case Make::Link:
-            ASSERT_EQ(::symlink(QFile::encodeName(at(s.target)).constData(), path.constData()), 0) << s.path;
-            break;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString data = folder() + c.name + "/data/", outside = folder() + c.name + "/outside/";
+        ASSERT_TRUE(QDir().mkpath(data) && QDir().mkpath(outside));
+        const auto at = [&](const char *path) { return path[0] == '^' ? outside + (path + 1) : data + path; };
+        for (const Step &s : c.lay) {
+            const QByteArray path = QFile::encodeName(at(s.path));
+            QFile f(at(s.path));
+            switch (s.make) {
+            case Make::File:
+            case Make::Largest:
+            case Make::Oversize:
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << s.path;
+                ASSERT_TRUE(
+                    f.resize(s.make == Make::File ? 100 : FolderSignatures::maxBytes + (s.make == Make::Oversize)));
+                break;
+            case Make::Folder:
+                ASSERT_TRUE(QDir().mkdir(at(s.path))) << s.path;
+                break;
+            case Make::Fifo:
+                ASSERT_EQ(::mkfifo(path.constData(), 0600), 0) << s.path;
+                break;
+            case Make::Link:
+                ASSERT_EQ(::symlink(QFile::encodeName(at(s.target)).constData(), path.constData()), 0) << s.path;
+                break;
+            }
         }
+        const QString name = c.asked[0] == '^' ? at(c.asked) : QString(c.asked);
+        const FolderSignatures store(data);
+        EXPECT_EQ(!store.read(name).isEmpty(), c.given);
+        EXPECT_EQ(store.names().contains(name), c.given) << store.names().join(' ').toStdString();
     }
-    const QString name = GetParam().asked[0] == '^' ? at(GetParam().asked) : QString(GetParam().asked);
-
-    const FolderSignatures store(data);
-    EXPECT_EQ(!store.read(name).isEmpty(), GetParam().given);
-    EXPECT_EQ(store.names().contains(name), GetParam().given) << store.names().join(' ').toStdString();
 }
-
-INSTANTIATE_TEST_SUITE_P(Names, SignatureStoreTest, ::testing::ValuesIn(cases),
-                         [](const ::testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -12,15 +12,9 @@ using namespace arc;
 
 namespace signing {
 
-const QString &passphrase()
-{
-    static const QString p = QStringLiteral("shop passphrase");
-    return p;
-}
-
 const ShopAuthority &authority()
 {
-    static const ShopAuthority made = std::move(ShopAuthority::create({}, passphrase()).value());
+    static const ShopAuthority made = std::move(ShopAuthority::create({}, kPassphrase).value());
     return made;
 }
 
@@ -99,9 +93,8 @@ QByteArray updated(const QByteArray &pdf, int number, const QByteArray &body)
 
 QByteArray blankPage()
 {
-    return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>",
-                  "<< /Length 0 >>\nstream\n\nendstream"});
+    return pdfOf({"<< /Type /Catalog /Pages 2 0 R >>", kPages,
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R >>", kEmptyContent});
 }
 
 std::optional<QString> pdfsig(const QByteArray &pdf)

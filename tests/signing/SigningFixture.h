@@ -13,7 +13,7 @@ namespace signing {
 
 // One shop authority for the whole run: making keys is the slow part.
 const arc::ShopAuthority &authority();
-const QString &passphrase();
+inline const QString kPassphrase = QStringLiteral("shop passphrase");
 
 // A key from the shop's authority for "J. Smith", approval "ARC-1234".
 arc::StoredSigningKey madeKey(const QString &password, const arc::Validity &validity = arc::Validity::years(5));
@@ -23,8 +23,11 @@ QByteArray pkcs12Of(const arc::StoredSigningKey &key, const QString &password, c
 // One page written by Qt as the program writes its pages.
 QByteArray qtPage();
 // A PDF of the given objects (bodies of objects 1, 2, ...), object 1 the
-// catalogue, with a classic cross-reference table.
+// catalogue, with a classic cross-reference table; object 2 the one page's
+// list and object 4 its content, as a blank page has them.
 QByteArray pdfOf(const QList<QByteArray> &objects);
+inline const QByteArray kPages = "<< /Type /Pages /Kids [3 0 R] /Count 1 >>";
+inline const QByteArray kEmptyContent = "<< /Length 0 >>\nstream\n\nendstream";
 // `pdf` with an incremental update replacing object `number`.
 QByteArray updated(const QByteArray &pdf, int number, const QByteArray &body);
 // A Letter page with nothing on it, made without Qt's GUI.
