@@ -5,9 +5,7 @@
 
 using arc::Message;
 
-// A shop moving over with the data folder of the earlier Access-based
-// program: asked once, converted and opened (what the conversion brings
-// over is the converter's own tests' concern).
+// A data folder of the earlier Access-based program: asked once, converted and opened.
 class AccessFolderTest : public WindowTest {
 protected:
     void SetUp() override
@@ -42,9 +40,8 @@ TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndOpensTheSetupPanel)
     EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
 }
 
-// The window's conversion cut short after an original was moved aside, in
-// the folder a first start uses: the next start finishes it instead of
-// making a new, empty data folder over the converted files.
+// A conversion cut short in the folder a first start uses is finished, not
+// covered by a new, empty data folder.
 TEST_F(AccessFolderTest, AStartFinishesAConversionCutShort)
 {
     const arc::Progress snapshot([&](const QString &step, qint64, qint64) {

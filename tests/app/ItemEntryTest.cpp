@@ -76,8 +76,6 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     EXPECT_TRUE(screen().combo3->isHidden());
 }
 
-// How each box keeps its limit is the boxes' own; here: the window's boxes
-// take capitals, Enter moves on, and a double click puts today's date.
 TEST_F(ItemEntryTest, BoxesTakeCapitalsEnterMovesOnAndADoubleClickGivesToday)
 {
     screen().block3Tracking->setFocus();
@@ -95,9 +93,7 @@ TEST_F(ItemEntryTest, BoxesTakeCapitalsEnterMovesOnAndADoubleClickGivesToday)
     EXPECT_EQ(screen().block13eDate->text(), today());
 }
 
-// A NUL character reaches no box of the window, pasted (as a menu or
-// Ctrl+V pastes) or committed by an input method: the server could not
-// store or search for it.
+// The server could not store or search for a NUL, pasted or from an input method.
 TEST_F(ItemEntryTest, NoBoxTakesANulCharacter)
 {
     const QString nul = QString("A") + QChar(0) + "B";
@@ -129,10 +125,8 @@ TEST_F(ItemEntryTest, NoBoxTakesANulCharacter)
     EXPECT_GT(boxes, 40);
 }
 
-// A pasted text or a value the program puts in that does not fit its box
-// is refused with a message naming the box and its limit; the box keeps
-// what it held. A stored certificate shows its longer values whole, and
-// typing never cuts them.
+// What does not fit a box is refused by name and limit, never cut; a stored
+// certificate's longer values show whole.
 TEST_F(ItemEntryTest, ValuesTooLongForTheirBoxAreRefusedNeverCut)
 {
     using arc::EntryLimit::refusal;

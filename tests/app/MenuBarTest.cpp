@@ -1,6 +1,3 @@
-// The menu items and shortcuts reach the buttons whose rules they stand
-// for; the status line says what was done.
-
 #include "WindowFixture.h"
 
 #include "FindPanel.h"
@@ -67,9 +64,7 @@ protected:
     QAction *action(Item item) { return window->menuBar().action(item); }
 };
 
-// Each item clicks its button, the one on a closed panel through the button
-// that opens the panel; it is off while its button is, and the button's tool
-// tip names the shortcut.
+// Each item clicks its button (on a closed panel too) and is off while it is.
 TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
 {
     const MenuRow &row = GetParam();
@@ -96,8 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Items, MenuBarTest, testing::ValuesIn(kMenuRows),
 
 class MenuKeysTest : public DataWindowTest {};
 
-// Recent opens the list of the last certificates; the status list and the
-// part list open by key on their columns, and a status is taken with Enter.
+// The status and part lists open by key on their columns.
 TEST_F(MenuKeysTest, RecentIsAListAndListsOpenByKey)
 {
     addRow("PartNumbers", {{"PartNumber", "PN-200"}});
@@ -125,8 +119,6 @@ TEST_F(MenuKeysTest, RecentIsAListAndListsOpenByKey)
     EXPECT_TRUE(screen().list1->hasFocus());
 }
 
-// Saving, deleting, a PDF and the copies printed are told; so are the data
-// source and who signed in.
 TEST_F(MenuKeysTest, TheStatusLineSaysWhatWasDone)
 {
     addSignatory("Pat Doe", "Secret1", "DMIR-7");

@@ -6,9 +6,8 @@
 
 using Stop = arc::ProgressWindow::Stop;
 
-// An operation that cannot stop without leaving something half-done is
-// never asked to, neither by Escape nor by the window's close button, and
-// its dialog stays; one that can is stopped by closing its dialog.
+// An operation that would be left half-done is never stopped (Escape,
+// close button); one that can stop is stopped by closing its dialog.
 TEST(ProgressWindowTest, OnlyADialogWithCancelStopsItsOperation)
 {
     for (const Stop stop : {Stop::Allowed, Stop::NotAllowed}) {

@@ -1,6 +1,5 @@
-// Closing the window while a box with an event filter has the focus: the
-// filters must be gone before the window's parts are destroyed (the
-// sanitizer build reports any filter run against a half-destroyed window).
+// Event filters must be gone before the window's parts are destroyed (the
+// sanitizer build reports one run against a half-destroyed window).
 
 #include "WindowFixture.h"
 

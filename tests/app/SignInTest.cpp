@@ -10,9 +10,7 @@
 
 using arc::Message;
 
-// Which signature files may be read and how passwords verify are tested
-// with the signature file and the passwords; here: what sign-in does with
-// them on the window.
+// What sign-in does on the window with the signatories, their passwords and signatures.
 class SignInTest : public DataWindowTest {
 protected:
     void SetUp() override
@@ -31,10 +29,8 @@ protected:
     bool panelShown() { return panel().isVisibleTo(window.get()); }
 };
 
-// The master password sets up the first administrator: it opens only
-// without a name, and is refused once an administrator exists, whatever
-// value says so (Access stores true as -1), and while the signatories
-// cannot be read, with the reason.
+// The master password opens only without a name and while no administrator
+// is stored (Access stores true as -1) and the signatories can be read.
 TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStored)
 {
     EXPECT_EQ(panel().combo4->currentIndex(), -1) << "no one is chosen for the user";
@@ -83,9 +79,8 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStor
     EXPECT_EQ(exits.size(), 1);
 }
 
-// Which block a sign-in fills is the signing block's rule; here: the
-// screen shows it and the signatory's signature comes with him. One that
-// cannot be read is named, and the signatory is signed in without it.
+// The signatory fills the block and brings his signature; one that cannot
+// be read is named, and he is signed in without it.
 TEST_F(SignInTest, TheSignatoryFillsTheBlockAndBringsOrNamesTheSignature)
 {
     setFirstStatus("Prototype");
@@ -129,9 +124,8 @@ TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
     EXPECT_EQ(messages.shown.size(), 1);
 }
 
-// While the sign-in panel is shown nothing else of the window can be used:
-// no choosing a name and then reading the signatories panel. Changing the
-// data folder asks again, as its signatories are others.
+// Nothing else of the window is usable until someone signs in (no reading
+// the signatories panel); another data folder asks again.
 TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
 {
     const auto usable = [&](QWidget *w) { return w->isEnabledTo(window.get()) && w->isEnabled(); };
@@ -159,8 +153,6 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
     EXPECT_TRUE(usable(window->setupPanel().findChild<QWidget *>("Dir1"))) << "the folder can still be chosen";
 }
 
-// A password kept in plain text by an earlier version is replaced by its
-// hash at the first sign-in, and no copy of it is left in the file.
 TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
 {
     signInAs(*window, "Pat Doe", "Secret1");
@@ -174,9 +166,8 @@ TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
     messages.expectNothingAsked();
 }
 
-// The signing key opens with the password typed at sign-in and is held in
-// memory; one kept under another password still lets its owner in, and he
-// is told once why his PDFs will go unsigned. Signing out drops the key.
+// A key kept under an earlier password still lets its owner in, told why
+// his PDFs go unsigned; signing out drops the key.
 TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
 {
     const auto keys = arc::keysOf(window->dataFolder());
@@ -200,8 +191,7 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
     EXPECT_EQ(window->signIn().signingKey(), nullptr);
 }
 
-// The only signatory is chosen for the user; after sign-in the typing goes
-// to the first empty cell of the item grid, the blocks as signed in.
+// The only signatory is chosen; sign-in leads to the grid's first empty cell.
 TEST_F(DataWindowTest, OneSignatoryIsChosenAndSignInLeadsToTheFirstEmptyCell)
 {
     addSignatory("Pat Doe", "Secret1", "DMIR-7");
