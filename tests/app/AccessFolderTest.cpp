@@ -5,7 +5,6 @@
 
 using arc::Message;
 
-// A data folder of the earlier Access-based program: asked once, converted and opened.
 class AccessFolderTest : public WindowTest {
 protected:
     void SetUp() override
@@ -40,8 +39,7 @@ TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndOpensTheSetupPanel)
     EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
 }
 
-// A conversion cut short in the folder a first start uses is finished, not
-// covered by a new, empty data folder.
+// Not a new, empty data folder over the converted files.
 TEST_F(AccessFolderTest, AStartFinishesAConversionCutShort)
 {
     const arc::Progress snapshot([&](const QString &step, qint64, qint64) {

@@ -11,7 +11,6 @@ using arc::Prompts::kNoMoreRecords;
 
 using NavigationTest = DataWindowTest;
 
-// Where the buttons lead and what is said past either end.
 TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
 {
     addCertificate("000001");
@@ -157,8 +156,6 @@ TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
     expectShown({{screen().block13cNumber, "kept"}, {screen().block13dName, ""}});
 }
 
-// The forms chooser offers the organisation's forms, the first chosen;
-// block 1, the captions and what is saved follow it.
 class FormChoiceTest : public SignedInWindowTest {
 protected:
     void fillBeforeOpening() override

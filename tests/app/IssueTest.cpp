@@ -77,8 +77,7 @@ protected:
     int signedJobs = 0;
 };
 
-// A new certificate is saved before it is issued; the PDF the user gets
-// is byte for byte the page kept.
+// The PDF the user gets is byte for byte the page kept.
 TEST_F(IssueTest, ASignedPdfIsSavedKeptAndLogged)
 {
     messages.answers = {Answer::No, Answer::Yes};
@@ -120,8 +119,7 @@ TEST_F(IssueTest, ACertificateWithNullBlanksIsIssuedAsStored)
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1) << "no correction";
 }
 
-// Copies printed on paper are issued once, with their number; each
-// reprint is logged again; a page that cannot be kept is not printed.
+// A page that cannot be kept is not printed.
 TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 {
     screen().saveButton->click();
@@ -244,7 +242,6 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
     EXPECT_EQ(logged(), 1);
 }
 
-// Issue for serial numbers: the copies stored, every signed page issued, all in one PDF.
 TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesToOnePdf)
 {
     arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
@@ -289,7 +286,6 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     messages.expectAsked("Issue for serial numbers", {"one item line"});
 }
 
-// With a signing key, the PDF given and every page of a serial-number run are signed.
 class SigningKeyIssueTest : public IssueTest {
 protected:
     void fillBeforeOpening() override

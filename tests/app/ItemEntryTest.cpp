@@ -14,7 +14,6 @@ protected:
         addRow("PartNumbers", {{"PartNumber", "PN-\"100\""}, {"Description", "Fuel pump"}, {"PMA_PartNumber", "ASSY-1"}});
         addRow("PartNumbers", {{"PartNumber", "PN-200"}, {"Description", "Seal"}});
         addRow("PartNumbers", {{"PartNumber", kLongPart}, {"Description", "Gasket"}});
-        addRow("PartNumbers", {{"Description", "no number"}}); // not listed
         addRow("Organizations", {{"Organization", "Acme Aero"}, {"Address1", "1 Main St"}, {"Address2", "Wichita"},
                                  {"Address3", "KS"}, {"CertificateNum", "ACME123"}});
         openWindow();

@@ -21,7 +21,6 @@ struct MenuRow {
     Item item;
     const char *text;
     const char *shortcut; // empty: none; the item is triggered from its menu
-    // The button the item clicks.
     QPushButton *(*button)(arc::MainWindow &w);
 };
 
@@ -63,7 +62,6 @@ protected:
     QAction *action(Item item) { return window->menuBar().action(item); }
 };
 
-// Each item clicks its button (on a closed panel too) and is off while it is.
 TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
 {
     const MenuRow &row = GetParam();
@@ -88,10 +86,7 @@ TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
 INSTANTIATE_TEST_SUITE_P(Items, MenuBarTest, testing::ValuesIn(kMenuRows),
                          [](const auto &info) { return QString(info.param.text).remove(QRegularExpression("\\W")).toStdString(); });
 
-class MenuKeysTest : public DataWindowTest {};
-
-// The status and part lists open by key on their columns.
-TEST_F(MenuKeysTest, ListsOpenByKeyOnTheirColumns)
+TEST_F(DataWindowTest, ListsOpenByKeyOnTheirColumns)
 {
     addRow("PartNumbers", {{"PartNumber", "PN-200"}});
     openWindow();
@@ -113,7 +108,7 @@ TEST_F(MenuKeysTest, ListsOpenByKeyOnTheirColumns)
     EXPECT_TRUE(screen().list1->hasFocus());
 }
 
-TEST_F(MenuKeysTest, TheStatusLineSaysWhatWasDone)
+TEST_F(DataWindowTest, TheStatusLineSaysWhatWasDone)
 {
     addSignatory("Pat Doe", "Secret1", "DMIR-7");
     openWindow(false);

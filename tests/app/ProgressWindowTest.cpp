@@ -6,8 +6,7 @@
 
 using Stop = arc::ProgressWindow::Stop;
 
-// An operation that would be left half-done is never stopped (Escape,
-// close button); one that can stop is stopped by closing its dialog.
+// Stopping some operations would leave them half-done.
 TEST(ProgressWindowTest, OnlyADialogWithCancelStopsItsOperation)
 {
     for (const Stop stop : {Stop::Allowed, Stop::NotAllowed}) {

@@ -120,7 +120,6 @@ TEST_F(RemarksTest, TheExportChoiceComesBackWithItsCertificate)
     EXPECT_EQ(screen().combo2->currentIndex(), 0);
 }
 
-// Every signatory reads the statements; only an administrator changes them.
 TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministrator)
 {
     window.reset();

@@ -114,7 +114,6 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     expectShown({{screen().block3Tracking, ""}, {screen().block5Invoice, ""}});
 }
 
-// Save refuses a block 3 number another certificate holds.
 TEST_F(SaveTest, ANumberAnotherCertificateCarriesIsRefusedAndNothingStored)
 {
     addRow("Header", {{"Tracking", "000123"}, {"Date23", "2026-11-30"}});
@@ -172,7 +171,6 @@ TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStor
     EXPECT_EQ(stored("SELECT Remarks FROM Header").toString(), "checked");
 }
 
-// What cannot be read on a step is told, never passed over.
 TEST_F(SaveTest, WhatCannotBeReadOnAStepIsTold)
 {
     addCertificate("A");
@@ -187,8 +185,7 @@ TEST_F(SaveTest, WhatCannotBeReadOnAStepIsTold)
     messages.expectAsked("Database", {"The certificate could not be read: "});
 }
 
-// Duplicate: New's numbers and blocks 12 to 14, the screen's lines and
-// organisation; nothing stored until Save.
+// New's numbers and blocks 12 to 14 with the lines and organisation on screen.
 TEST_F(SaveTest, DuplicateIsANewCertificateWithTheLinesOnScreenStoredOnlyBySave)
 {
     storedExec("UPDATE Defaults SET Tracking = '000099', IncreaseTrack = 1, Remarks = 'Default remark'");

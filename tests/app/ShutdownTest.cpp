@@ -3,17 +3,9 @@
 
 #include "WindowFixture.h"
 
-class ShutdownTest : public DataWindowTest {
-protected:
-    void SetUp() override
-    {
-        DataWindowTest::SetUp();
-        addSignatory("Pat", "pw", "D-1");
-    }
-};
-
-TEST_F(ShutdownTest, TheWindowGoesWhileAFilteredBoxHasTheFocus)
+TEST_F(DataWindowTest, TheWindowGoesWhileAFilteredBoxHasTheFocus)
 {
+    addSignatory("Pat", "pw", "D-1");
     const std::function<QWidget *()> focusOn[] = {
         [&] { return window->accessPanel().text44; },
         [&] { return window->accessPanel().combo4; },

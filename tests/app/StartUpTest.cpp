@@ -101,8 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                               "data/", "not an ARC 8130 database"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// With no folder open nothing can be written: each action says so and
-// leaves the screen as it was.
 TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
 {
     storeDataPath(folder() + "offline/");
