@@ -15,8 +15,17 @@ protected:
     }
 };
 
-TEST_F(AccessFolderTest, YesConvertsTheFolderAndOpensIt)
+TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndYesConvertsAndOpensIt)
 {
+    const QByteArray before = readFile(dataFolder() + "VELLORAN.MDB");
+    messages.answers = {Message::Answer::No};
+    openWindow(false);
+    EXPECT_FALSE(window->dataFolder().isOpen());
+    EXPECT_FALSE(window->setupPanel().isHidden());
+    EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), before);
+    EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    messages.shown.clear();
     messages.answers = {Message::Answer::Yes};
     openWindow(false);
     ASSERT_EQ(messages.shown.size(), 2) << messages.shown.value(0).prompt.toStdString();
@@ -25,18 +34,6 @@ TEST_F(AccessFolderTest, YesConvertsTheFolderAndOpensIt)
     EXPECT_TRUE(messages.shown[1].prompt.contains("300 rows in Header")) << messages.shown[1].prompt.toStdString();
     ASSERT_TRUE(window->dataFolder().isOpen());
     EXPECT_GE(window->accessPanel().combo4->findText("John A. Carter"), 0) << "its signatories are asked for";
-}
-
-TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndOpensTheSetupPanel)
-{
-    const QByteArray before = readFile(dataFolder() + "VELLORAN.MDB");
-    messages.answers = {Message::Answer::No};
-    openWindow(false);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_FALSE(window->dataFolder().isOpen());
-    EXPECT_FALSE(window->setupPanel().isHidden());
-    EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), before);
-    EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
 }
 
 // Not a new, empty data folder over the converted files.

@@ -87,10 +87,8 @@ protected:
         arc::DataView view(certificates ? f.certificates() : f.reference(), table);
         return writeRow(view, values);
     }
-    void addSignatory(const QString &name, const QString &password, const QString &approvalNumber,
-                      const QVariantMap &more = {})
+    void addSignatory(const QString &name, const QString &password, const QString &approvalNumber, QVariantMap row = {})
     {
-        QVariantMap row = more;
         row.insert({{"Name", name}, {"Password", password}, {"ApprovalNumber", approvalNumber}});
         addRow("Agents", row);
     }
