@@ -11,7 +11,7 @@ using arc::Prompts::kNoMoreRecords;
 
 using NavigationTest = DataWindowTest;
 
-TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
+TEST_F(NavigationTest, StepsFromANewCertificateToTheLastStopsAtBothEndsAndTellsWhatCannotBeRead)
 {
     addCertificate("000001");
     addCertificate("000002");
@@ -32,6 +32,14 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
     screen().newButton->click();
     screen().previousButton->click();
     EXPECT_EQ(screen().block3Tracking->text(), "000003");
+
+    // Never passed over: lines, then a certificate, that cannot be read.
+    storedExec("ALTER TABLE Detail RENAME TO Gone");
+    screen().previousButton->click();
+    messages.expectAsked("Database", {"Not all items of the certificate could be read: "});
+    ASSERT_TRUE(window->dataFolder().certificates().exec("ALTER TABLE Header RENAME TO GoneToo").ok());
+    screen().previousButton->click();
+    messages.expectAsked("Database", {"The certificate could not be read: "});
 }
 
 // A change of the user's is never thrown away without asking; what the

@@ -171,20 +171,6 @@ TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStor
     EXPECT_EQ(stored("SELECT Remarks FROM Header").toString(), "checked");
 }
 
-TEST_F(SaveTest, WhatCannotBeReadOnAStepIsTold)
-{
-    addCertificate("A");
-    addCertificate("B");
-    openWindow();
-    messages.shown.clear();
-    storedExec("ALTER TABLE Detail RENAME TO Gone");
-    screen().previousButton->click();
-    messages.expectAsked("Database", {"Not all items of the certificate could be read: "});
-    ASSERT_TRUE(window->dataFolder().certificates().exec("ALTER TABLE Header RENAME TO GoneToo").ok());
-    screen().previousButton->click();
-    messages.expectAsked("Database", {"The certificate could not be read: "});
-}
-
 // New's numbers and blocks 12 to 14 with the lines and organisation on screen.
 TEST_F(SaveTest, DuplicateIsANewCertificateWithTheLinesOnScreenStoredOnlyBySave)
 {

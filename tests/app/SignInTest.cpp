@@ -111,26 +111,12 @@ TEST_F(SignInTest, TheSignatoryFillsTheBlockAndBringsOrNamesTheSignature)
     EXPECT_EQ(screen().block14dName->text(), "Broken") << "the signatory is still signed in";
 }
 
-TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
-{
-    showWindow();
-    panel().combo4->setCurrentIndex(0);
-    panel().text44->setText("wrong");
-    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(panel().text44, &away);
-    QApplication::processEvents();
-    messages.expectNothingAsked();
-
-    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(panel().text44, &tab);
-    QApplication::processEvents();
-    EXPECT_EQ(messages.shown.size(), 1);
-}
-
 // Nothing else of the window is usable until someone signs in (no reading
-// the signatories panel); another data folder asks again.
+// the signatories panel); another data folder asks again. Leaving the
+// password box checks it, switching windows does not.
 TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
 {
+    showWindow();
     const auto usable = [&](QWidget *w) { return w->isEnabledTo(window.get()) && w->isEnabled(); };
     const QList<QWidget *> others = {screen().saveButton, screen().grid1, screen().block5Invoice,
                                      window->setupPanel().dmirsButton};
@@ -139,6 +125,15 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
         EXPECT_FALSE(usable(w)) << w->objectName().toStdString();
     EXPECT_TRUE(usable(panel().text44));
     EXPECT_TRUE(usable(panel().exitButton));
+    panel().text44->setText("wrong");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(panel().text44, &away);
+    QApplication::processEvents();
+    messages.expectNothingAsked();
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(panel().text44, &tab);
+    QApplication::processEvents();
+    EXPECT_EQ(messages.shown.size(), 1);
 
     signInAs(*window, "Pat Doe", "Secret1");
     for (QWidget *w : others)
