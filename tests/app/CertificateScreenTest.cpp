@@ -28,7 +28,6 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastStopsAtBothEndsAndTellsW
         messages.expectAsked(asked);
     }
 
-    // Previous from a new certificate also lands on the last.
     screen().newButton->click();
     screen().previousButton->click();
     EXPECT_EQ(screen().block3Tracking->text(), "000003");
@@ -147,6 +146,7 @@ TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
         screen().block13cNumber->setText("old 13c");
         window->checkstat();
         EXPECT_EQ(screen().block13aApproved->isChecked(), c.block13);
+        EXPECT_EQ(screen().block13aApproved->isEnabled(), c.block13);
         EXPECT_NE(screen().block14aReturnToService->isEnabled(), c.block13);
         EXPECT_EQ(screen().option1->isEnabled(), c.block13);
         expectShown({{screen().block14cNumber, c.block14cNumber}, {screen().block13cNumber, c.block13cNumber},

@@ -37,11 +37,8 @@ protected:
         screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
-        ASSERT_EQ(screen().block13dName->text(), "Pat Doe");
-        tracking = screen().block3Tracking->text();
     }
 
-    // Counts the copies printed with a signature.
     struct Counted : arc::RecordingCanvas {
         explicit Counted(int &signedJobs) : signedJobs(signedJobs) {}
         ~Counted() override { signedJobs += !ofKind(Op::Kind::Picture).isEmpty(); }
@@ -58,7 +55,6 @@ protected:
         window->printCommand().panel().text45->setText(copies);
         window->printCommand().panel().okButton->click();
     }
-    // Saved, then issued as a PDF without a question.
     void issue()
     {
         screen().saveButton->click();
@@ -72,7 +68,6 @@ protected:
     QString markShown() { return mark()->isVisibleTo(window.get()) ? mark()->text() : QString(); }
 
     QString pdfPath = folder() + "certificate.pdf";
-    QString tracking;
     int jobs = 0;
     int signedJobs = 0;
 };
@@ -92,7 +87,7 @@ TEST_F(IssueTest, ASignedPdfIsSavedKeptAndLogged)
     EXPECT_EQ(readFile(dataFolder() + "Issued/" + archived()[0]), readFile(pdfPath));
     EXPECT_EQ(stored("SELECT Signatory || '|' || Copies || '|' || Tracking || '|' || FormIndex FROM IssueLog")
                   .toString(),
-              QString("Pat Doe|1|%1|%2").arg(tracking).arg(window->currentFormIndex()));
+              QString("Pat Doe|1|%1|%2").arg(screen().block3Tracking->text()).arg(window->currentFormIndex()));
     EXPECT_EQ(markShown(), IssuePrompts::issuedMark(QDate::currentDate()));
 }
 

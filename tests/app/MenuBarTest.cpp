@@ -26,8 +26,6 @@ struct MenuRow {
 
 void PrintTo(const MenuRow &r, std::ostream *os) { *os << r.text; }
 
-QPushButton *finder(arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()->allButton; }
-
 const MenuRow kMenuRows[] = {
     {Item::New, "New", "Ctrl+N", [](arc::MainWindow &w) { return w.screen().newButton; }},
     {Item::Save, "Save", "Ctrl+S", [](arc::MainWindow &w) { return w.screen().saveButton; }},
@@ -38,7 +36,7 @@ const MenuRow kMenuRows[] = {
     {Item::Previous, "Previous", "Alt+Left", [](arc::MainWindow &w) { return w.screen().previousButton; }},
     {Item::Next, "Next", "Alt+Right", [](arc::MainWindow &w) { return w.screen().nextButton; }},
     {Item::Find, "Find...", "Ctrl+F", [](arc::MainWindow &w) { return w.screen().findButton; }},
-    {Item::ShowAll, "Show all records", "", finder},
+    {Item::ShowAll, "Show all records", "", [](arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()->allButton; }},
     {Item::Setup, "Set-up", "", [](arc::MainWindow &w) { return w.screen().setupButton; }},
     {Item::Defaults, "Defaults", "", [](arc::MainWindow &w) { return w.screen().defaultsButton; }},
     {Item::Parts, "Parts", "", [](arc::MainWindow &w) { return w.screen().partsButton; }},

@@ -107,7 +107,6 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().block14aReturnToService->isChecked()) << "REPAIRED selects block 14";
 
-    // Numbers whose counters could not be stored are not shown as issued.
     storedExec("CREATE TRIGGER full BEFORE UPDATE ON Defaults BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     screen().newButton->click();
     messages.expectAsked("Database", {"The next certificate numbers could not be stored, so none were issued"});

@@ -6,8 +6,6 @@
 #include "Prompts.h"
 #include "SettingsPanels.h"
 
-using arc::Message;
-
 class SettingsPanelsTest : public DataWindowTest {
 protected:
     arc::SetupPanel &setup() { return window->setupPanel(); }

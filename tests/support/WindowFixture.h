@@ -36,10 +36,7 @@
 namespace arc {
 inline void PrintTo(const ItemLine &l, std::ostream *os)
 {
-    *os << '{' << QStringList{l.item, l.description, l.partNum, l.quantity, l.serialNum, l.status, l.pmaPartNumber}
-                      .join(" | ")
-                      .toStdString()
-        << '}';
+    ::PrintTo(QStringList{l.item, l.description, l.partNum, l.quantity, l.serialNum, l.status, l.pmaPartNumber}, os);
 }
 } // namespace arc
 
