@@ -84,11 +84,12 @@ TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
 INSTANTIATE_TEST_SUITE_P(Items, MenuBarTest, testing::ValuesIn(kMenuRows),
                          [](const auto &info) { return QString(info.param.text).remove(QRegularExpression("\\W")).toStdString(); });
 
-TEST_F(DataWindowTest, ListsOpenByKeyOnTheirColumns)
+TEST_F(DataWindowTest, RecentIsAMenuAndListsOpenByKey)
 {
     addRow("PartNumbers", {{"PartNumber", "PN-200"}});
     openWindow();
     showWindow();
+    EXPECT_NE(window->menuBar().action(Item::Recent)->menu(), nullptr) << "the recent certificates";
     arc::ItemGrid *grid = screen().grid1;
     grid->setFocus();
     window->itemLines().setCurrentCell(1, arc::ItemGridModel::StatusColumn, true);
