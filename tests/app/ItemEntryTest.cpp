@@ -14,7 +14,6 @@ protected:
         addRow("PartNumbers", {{"PartNumber", "PN-\"100\""}, {"Description", "Fuel pump"}, {"PMA_PartNumber", "ASSY-1"}});
         addRow("PartNumbers", {{"PartNumber", "PN-200"}, {"Description", "Seal"}});
         addRow("PartNumbers", {{"PartNumber", kLongPart}, {"Description", "Gasket"}});
-        addRow("PartNumbers", {{"Description", "no number"}}); // not listed
         addRow("Organizations", {{"Organization", "Acme Aero"}, {"Address1", "1 Main St"}, {"Address2", "Wichita"},
                                  {"Address3", "KS"}, {"CertificateNum", "ACME123"}});
         openWindow();
@@ -47,7 +46,6 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     QTest::mouseClick(screen().list2->viewport(), Qt::LeftButton, {}, screen().list2->visualItemRect(repaired).center());
     EXPECT_FALSE(screen().list2->isVisible());
     EXPECT_TRUE(screen().block14aReturnToService->isChecked()) << "a maintenance status selects block 14";
-    EXPECT_FALSE(screen().block13aApproved->isEnabled());
 
     // Keys reach the grid; a part typed and looked up with Enter.
     window->itemLines().setCurrentCell(1, arc::ItemGridModel::SerialNoColumn, true);
@@ -76,9 +74,8 @@ TEST_F(ItemEntryTest, LinesAreTypedPickedFromTheListsAndSavedAsTheyStand)
     EXPECT_TRUE(screen().combo3->isHidden());
 }
 
-// How each box keeps its limit is the boxes' own; here: the window's boxes
-// take capitals, Enter moves on, and a double click puts today's date.
-TEST_F(ItemEntryTest, BoxesTakeCapitalsEnterMovesOnAndADoubleClickGivesToday)
+// The server could not store or search for a NUL, pasted or from an input method.
+TEST_F(ItemEntryTest, BoxesTakeCapitalsButNoNulAndEnterMovesOn)
 {
     screen().block3Tracking->setFocus();
     QTest::keyClick(screen().block3Tracking, Qt::Key_Return);
@@ -92,47 +89,32 @@ TEST_F(ItemEntryTest, BoxesTakeCapitalsEnterMovesOnAndADoubleClickGivesToday)
 
     screen().block13eDate->setText("01/Jan/2001");
     QTest::mouseDClick(screen().block13eDate, Qt::LeftButton);
-    EXPECT_EQ(screen().block13eDate->text(), today());
-}
+    EXPECT_EQ(screen().block13eDate->text(), today()) << "a double click gives today";
 
-// A NUL character reaches no box of the window, pasted (as a menu or
-// Ctrl+V pastes) or committed by an input method: the server could not
-// store or search for it.
-TEST_F(ItemEntryTest, NoBoxTakesANulCharacter)
-{
     const QString nul = QString("A") + QChar(0) + "B";
     QApplication::clipboard()->setText(nul);
     int boxes = 0;
-    const auto offer = [&](QWidget *box) {
+    for (QWidget *box : window->findChildren<QWidget *>()) {
+        auto *line = qobject_cast<QLineEdit *>(box);
+        auto *text = qobject_cast<QPlainTextEdit *>(box);
+        // A disabled box shows what the user cannot change.
+        if (line ? line->isReadOnly() || !line->isEnabled() || qobject_cast<QComboBox *>(line->parent())
+                 : !text || text->isReadOnly())
+            continue;
+        QMetaObject::invokeMethod(box, "clear");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QMetaObject::invokeMethod(box, "paste");
         QInputMethodEvent commit;
         commit.setCommitString(nul);
         QApplication::sendEvent(box, &commit);
         ++boxes;
-    };
-    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
-        // A disabled box shows what the user cannot change.
-        if (box->isReadOnly() || !box->isEnabled() || qobject_cast<QComboBox *>(box->parent()))
-            continue;
-        box->clear();
-        offer(box);
-        EXPECT_FALSE(box->text().contains(QChar(0))) << box->objectName().toStdString();
-    }
-    for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>()) {
-        if (box->isReadOnly())
-            continue;
-        box->clear();
-        offer(box);
-        EXPECT_FALSE(box->toPlainText().contains(QChar(0))) << box->objectName().toStdString();
+        EXPECT_FALSE((line ? line->text() : text->toPlainText()).contains(QChar(0))) << box->objectName().toStdString();
     }
     EXPECT_GT(boxes, 40);
 }
 
-// A pasted text or a value the program puts in that does not fit its box
-// is refused with a message naming the box and its limit; the box keeps
-// what it held. A stored certificate shows its longer values whole, and
-// typing never cuts them.
+// What does not fit a box is refused by name and limit, never cut; a stored
+// certificate's longer values show whole.
 TEST_F(ItemEntryTest, ValuesTooLongForTheirBoxAreRefusedNeverCut)
 {
     using arc::EntryLimit::refusal;

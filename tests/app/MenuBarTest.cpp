@@ -1,6 +1,3 @@
-// The menu items and shortcuts reach the buttons whose rules they stand
-// for; the status line says what was done.
-
 #include "WindowFixture.h"
 
 #include "FindPanel.h"
@@ -11,7 +8,6 @@
 #include "StatusLine.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -25,13 +21,10 @@ struct MenuRow {
     Item item;
     const char *text;
     const char *shortcut; // empty: none; the item is triggered from its menu
-    // The button the item clicks.
     QPushButton *(*button)(arc::MainWindow &w);
 };
 
 void PrintTo(const MenuRow &r, std::ostream *os) { *os << r.text; }
-
-QPushButton *finder(arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()->allButton; }
 
 const MenuRow kMenuRows[] = {
     {Item::New, "New", "Ctrl+N", [](arc::MainWindow &w) { return w.screen().newButton; }},
@@ -43,7 +36,7 @@ const MenuRow kMenuRows[] = {
     {Item::Previous, "Previous", "Alt+Left", [](arc::MainWindow &w) { return w.screen().previousButton; }},
     {Item::Next, "Next", "Alt+Right", [](arc::MainWindow &w) { return w.screen().nextButton; }},
     {Item::Find, "Find...", "Ctrl+F", [](arc::MainWindow &w) { return w.screen().findButton; }},
-    {Item::ShowAll, "Show all records", "", finder},
+    {Item::ShowAll, "Show all records", "", [](arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()->allButton; }},
     {Item::Setup, "Set-up", "", [](arc::MainWindow &w) { return w.screen().setupButton; }},
     {Item::Defaults, "Defaults", "", [](arc::MainWindow &w) { return w.screen().defaultsButton; }},
     {Item::Parts, "Parts", "", [](arc::MainWindow &w) { return w.screen().partsButton; }},
@@ -67,9 +60,6 @@ protected:
     QAction *action(Item item) { return window->menuBar().action(item); }
 };
 
-// Each item clicks its button, the one on a closed panel through the button
-// that opens the panel; it is off while its button is, and the button's tool
-// tip names the shortcut.
 TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
 {
     const MenuRow &row = GetParam();
@@ -94,20 +84,12 @@ TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
 INSTANTIATE_TEST_SUITE_P(Items, MenuBarTest, testing::ValuesIn(kMenuRows),
                          [](const auto &info) { return QString(info.param.text).remove(QRegularExpression("\\W")).toStdString(); });
 
-class MenuKeysTest : public DataWindowTest {};
-
-// Recent opens the list of the last certificates; the status list and the
-// part list open by key on their columns, and a status is taken with Enter.
-TEST_F(MenuKeysTest, RecentIsAListAndListsOpenByKey)
+TEST_F(DataWindowTest, RecentIsAMenuAndListsOpenByKey)
 {
     addRow("PartNumbers", {{"PartNumber", "PN-200"}});
     openWindow();
     showWindow();
-    QAction *recent = window->menuBar().action(Item::Recent);
-    ASSERT_NE(recent->menu(), nullptr);
-    EXPECT_TRUE(recent->isEnabled());
-    EXPECT_TRUE(window->menuBar().action(Item::ExportRegister)->isEnabled());
-
+    EXPECT_NE(window->menuBar().action(Item::Recent)->menu(), nullptr) << "the recent certificates";
     arc::ItemGrid *grid = screen().grid1;
     grid->setFocus();
     window->itemLines().setCurrentCell(1, arc::ItemGridModel::StatusColumn, true);
@@ -125,9 +107,7 @@ TEST_F(MenuKeysTest, RecentIsAListAndListsOpenByKey)
     EXPECT_TRUE(screen().list1->hasFocus());
 }
 
-// Saving, deleting, a PDF and the copies printed are told; so are the data
-// source and who signed in.
-TEST_F(MenuKeysTest, TheStatusLineSaysWhatWasDone)
+TEST_F(DataWindowTest, TheStatusLineSaysWhatWasDone)
 {
     addSignatory("Pat Doe", "Secret1", "DMIR-7");
     openWindow(false);

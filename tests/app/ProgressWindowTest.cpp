@@ -6,9 +6,7 @@
 
 using Stop = arc::ProgressWindow::Stop;
 
-// An operation that cannot stop without leaving something half-done is
-// never asked to, neither by Escape nor by the window's close button, and
-// its dialog stays; one that can is stopped by closing its dialog.
+// Stopping some operations would leave them half-done.
 TEST(ProgressWindowTest, OnlyADialogWithCancelStopsItsOperation)
 {
     for (const Stop stop : {Stop::Allowed, Stop::NotAllowed}) {

@@ -9,9 +9,8 @@
 
 using arc::Message;
 
-// What block 12 says for each choice is the remarks builder's; here: that
-// every choice on the window reaches it, with the lists' details, and that
-// typed remarks are replaced only when the user agrees.
+// Every choice on the window reaches the remarks builder with the lists'
+// details; typed remarks are replaced only when the user agrees.
 class RemarksTest : public DataWindowTest {
 protected:
     void SetUp() override
@@ -33,8 +32,7 @@ protected:
 
 TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
 {
-    // A country entered on its panel serves the next export certificate at
-    // once (each list panel keeps the screen's list in step: their own tests).
+    // A country entered on its panel serves the next export certificate at once.
     screen().setupButton->click();
     window->setupPanel().countriesButton->click();
     arc::CountriesPanel &countries = window->countriesPanel();
@@ -57,8 +55,7 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     for (const char *entered : {"Norway", "ASSY-100", "INSPECTED PER QCM 4.2", "Acme Freight", "Dock 4"})
         EXPECT_TRUE(remarks().contains(entered)) << entered << " not in " << remarks().toStdString();
 
-    // A repair: block 14, JAA countries, and the dual-release statement with
-    // the organisation's EASA number once a JAA country is chosen.
+    // A repair: the dual-release statement once a JAA country is chosen.
     screen().newButton->click();
     messages.expectAsked(arc::Prompts::saveChanges("")); // Save, the default
     window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
@@ -69,9 +66,8 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     EXPECT_TRUE(easa.startsWith("Released per work order\n") && easa.endsWith("Certificate number: FR.145.7"))
         << easa.toStdString();
 
-    // Typed remarks are replaced only when the user agrees; what the
-    // builder itself composed is replaced without a question. A click on a
-    // release box reaches the same rule.
+    // Typed remarks are replaced only on Yes, the builder's own without a
+    // question; a click on a release box reaches the same rule.
     screen().block12Remarks->setPlainText("typed");
     messages.answers = {Message::Answer::No};
     screen().block14aOtherRegulation->click();
@@ -95,8 +91,7 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     EXPECT_EQ(remarks(), easa);
 }
 
-// The export choice is stored with the certificate: shown again, it gives
-// block 12 the same export lines; one stored without it shows "No".
+// The export choice comes back with its certificate; one stored without it shows "No".
 TEST_F(RemarksTest, TheExportChoiceComesBackWithItsCertificate)
 {
     screen().newButton->click();
@@ -125,8 +120,6 @@ TEST_F(RemarksTest, TheExportChoiceComesBackWithItsCertificate)
     EXPECT_EQ(screen().combo2->currentIndex(), 0);
 }
 
-// Every signatory reads the statements; only an administrator changes
-// them (block 12 reads them afresh each time, as the unreadable case shows).
 TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministrator)
 {
     window.reset();
@@ -161,8 +154,8 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
               arc::Statements::kDualReleaseEasa);
 }
 
-// The shop's wording is legal text: when it cannot be read, block 12 is not
-// composed from the program's own defaults in its place; the user is told.
+// The shop's wording is legal text: unreadable, it is never replaced by the
+// program's defaults in block 12; the user is told.
 TEST_F(RemarksTest, UnreadableStatementsLeaveBlock12AsItIsAndAreTold)
 {
     screen().newButton->click();

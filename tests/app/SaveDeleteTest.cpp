@@ -4,8 +4,7 @@
 
 using arc::Message;
 
-// How values are stored and read back is the certificate store's; here:
-// what the screen hands it and what the user is told.
+// What the screen hands the certificate store and what the user is told.
 class SaveTest : public DataWindowTest {
 protected:
     static arc::ItemLine line(const QString &item, const QString &serial = "S", const QString &status = "NEW")
@@ -43,8 +42,7 @@ TEST_F(SaveTest, NewCertificateIsStoredOnceAndReloadsAsSaved)
                  {screen().block5Invoice, "WO-2"}, {screen().block13eDate, "05/Dec/2026"}});
     EXPECT_EQ(window->itemSlots()[0], line("1"));
 
-    // Line breaks are stored as the earlier program stored them, and a text
-    // starting with one keeps it.
+    // Stored as the earlier program did; a leading line break is kept.
     screen().block12Remarks->setPlainText("\nEXPORT remark below a blank line");
     screen().saveButton->click();
     EXPECT_EQ(stored("SELECT Remarks FROM Header").toString(), "\r\nEXPORT remark below a blank line");
@@ -60,8 +58,7 @@ TEST_F(SaveTest, TooLongValueIsReportedOnceAndAFailedSaveStoresNothing)
     messages.expectAsked(arc::Prompts::kTooLong);
     EXPECT_EQ(stored("SELECT Invoice FROM Header").toString(), "WO-9") << "the rest is stored";
 
-    // Something outside the program breaks the line table: nothing of the
-    // save is stored, the user is told and the entries stay for another try.
+    // A broken line table: nothing stored, the user told, the entries kept.
     storedExec("CREATE TRIGGER no_lines BEFORE INSERT ON Detail BEGIN SELECT RAISE(ABORT, 'disk trouble'); END");
     screen().block5Invoice->setPlainText("WO-NEW");
     window->setItemLine(0, line("1", "NEW"));
@@ -97,8 +94,7 @@ TEST_F(SaveTest, DeleteAsksWithNoAsDefaultAndShowsTheLastOrANewCertificate)
     EXPECT_EQ(screen().block3Tracking->text(), "000101") << "a new certificate with the next number";
 }
 
-// Which numbers are issued is the defaults' own; here: where they show,
-// and that none show when they could not be stored.
+// Where the defaults' numbers show, and that none show when not stored.
 TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
 {
     addRow("Organizations", {{"Organization", "Acme Aero"}, {"CertificateNum", "ACME123"}});
@@ -111,17 +107,12 @@ TEST_F(SaveTest, NewCertificateStartsFromTheDefaults)
     EXPECT_EQ(window->itemSlots()[0], (arc::ItemLine{"1", "Seal", "P-9", "1", "1", "REPAIRED", {}}));
     EXPECT_TRUE(screen().block14aReturnToService->isChecked()) << "REPAIRED selects block 14";
 
-
-    // Numbers whose counters could not be stored are not shown as issued:
-    // the user is told and the boxes stay empty, so no two certificates share one.
     storedExec("CREATE TRIGGER full BEFORE UPDATE ON Defaults BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     screen().newButton->click();
     messages.expectAsked("Database", {"The next certificate numbers could not be stored, so none were issued"});
     expectShown({{screen().block3Tracking, ""}, {screen().block5Invoice, ""}});
 }
 
-// Two certificates never carry one block 3 number: Save refuses a number
-// another certificate holds, also one written by another program.
 TEST_F(SaveTest, ANumberAnotherCertificateCarriesIsRefusedAndNothingStored)
 {
     addRow("Header", {{"Tracking", "000123"}, {"Date23", "2026-11-30"}});
@@ -133,8 +124,7 @@ TEST_F(SaveTest, ANumberAnotherCertificateCarriesIsRefusedAndNothingStored)
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1);
 }
 
-// Another workstation deleted the certificate on screen: Save never reports
-// success while storing nothing, never leaves lines without their header,
+// Deleted elsewhere: Save stores nothing (no lines without their header)
 // and offers to keep the entries as a new certificate.
 TEST_F(SaveTest, SavingACertificateDeletedElsewhereOffersToStoreItAsNew)
 {
@@ -157,9 +147,8 @@ TEST_F(SaveTest, SavingACertificateDeletedElsewhereOffersToStoreItAsNew)
     EXPECT_NE(window->currentFormIndex(), gone);
 }
 
-// Another workstation changed the certificate on screen since it was
-// shown: Save tells the user instead of undoing that change, keeps the
-// entries on No, and shows the stored certificate on Yes, which then saves.
+// Changed elsewhere since shown: Save does not undo that change; No keeps
+// the entries, Yes shows the stored certificate, which then saves.
 TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStoredOne)
 {
     const qint64 key = addCertificate("SHOWN", {"NEW"});
@@ -181,24 +170,7 @@ TEST_F(SaveTest, SavingACertificateChangedElsewhereTellsTheUserAndCanShowTheStor
     EXPECT_EQ(stored("SELECT Remarks FROM Header").toString(), "checked");
 }
 
-// What cannot be read as the user steps to a stored certificate is told,
-// never passed over: its lines, then the certificate itself.
-TEST_F(SaveTest, WhatCannotBeReadOnAStepIsTold)
-{
-    addCertificate("A");
-    addCertificate("B");
-    openWindow();
-    messages.shown.clear();
-    storedExec("ALTER TABLE Detail RENAME TO Gone");
-    screen().previousButton->click();
-    messages.expectAsked("Database", {"Not all items of the certificate could be read: "});
-    ASSERT_TRUE(window->dataFolder().certificates().exec("ALTER TABLE Header RENAME TO GoneToo").ok());
-    screen().previousButton->click();
-    messages.expectAsked("Database", {"The certificate could not be read: "});
-}
-
-// Duplicate: New's numbers and blocks 12 to 14, the lines and organisation
-// of the certificate on screen, and nothing stored until Save.
+// New's numbers and blocks 12 to 14 with the lines and organisation on screen.
 TEST_F(SaveTest, DuplicateIsANewCertificateWithTheLinesOnScreenStoredOnlyBySave)
 {
     storedExec("UPDATE Defaults SET Tracking = '000099', IncreaseTrack = 1, Remarks = 'Default remark'");

@@ -5,13 +5,9 @@
 
 using arc::Message;
 
-// The set-up panel's server box: a server that cannot be used is refused by
-// name, without its password, and the data folder stays in use; one that
-// can is stored as the data source, its signatories and their signatures
-// come from it, and the certificates go there. When the server goes away
-// (its sessions ended, new ones refused) Save and New say so and change
-// nothing; once it takes sessions again the next Save reconnects by
-// itself, and Connect with the same URI reconnects too.
+// A server that cannot be used is refused by name without its password;
+// one that can becomes the data source with its signatories. While it is
+// away Save and New say so and change nothing; back, Save and Connect reconnect.
 TEST_F(DataWindowTest, TheServerBoxConnectsOrSaysWhyAndAServerThatWasAwayIsReconnected)
 {
     TestServer::Schema schema;

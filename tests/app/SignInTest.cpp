@@ -10,9 +10,6 @@
 
 using arc::Message;
 
-// Which signature files may be read and how passwords verify are tested
-// with the signature file and the passwords; here: what sign-in does with
-// them on the window.
 class SignInTest : public DataWindowTest {
 protected:
     void SetUp() override
@@ -31,10 +28,8 @@ protected:
     bool panelShown() { return panel().isVisibleTo(window.get()); }
 };
 
-// The master password sets up the first administrator: it opens only
-// without a name, and is refused once an administrator exists, whatever
-// value says so (Access stores true as -1), and while the signatories
-// cannot be read, with the reason.
+// The master password opens only without a name and while no administrator
+// is stored (Access stores true as -1) and the signatories can be read.
 TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStored)
 {
     EXPECT_EQ(panel().combo4->currentIndex(), -1) << "no one is chosen for the user";
@@ -83,9 +78,8 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStor
     EXPECT_EQ(exits.size(), 1);
 }
 
-// Which block a sign-in fills is the signing block's rule; here: the
-// screen shows it and the signatory's signature comes with him. One that
-// cannot be read is named, and the signatory is signed in without it.
+// The signatory fills the block and brings his signature; one that cannot
+// be read is named, and he is signed in without it.
 TEST_F(SignInTest, TheSignatoryFillsTheBlockAndBringsOrNamesTheSignature)
 {
     setFirstStatus("Prototype");
@@ -94,6 +88,10 @@ TEST_F(SignInTest, TheSignatoryFillsTheBlockAndBringsOrNamesTheSignature)
     expectShown({{screen().block13dName, "Pat Doe"}, {screen().block13cNumber, "DMIR-7"}, {screen().block13eDate, today()}});
     EXPECT_EQ(window->signIn().signature().size(), QSize(40, 20));
     messages.expectNothingAsked();
+    // The plain password an earlier version kept is replaced by its hash.
+    const QString hash = stored("SELECT Password FROM Agents WHERE rowid = 1", true).toString();
+    EXPECT_EQ(arc::Passwords::verify(hash, "Secret1"), arc::Passwords::Verdict::Right) << hash.toStdString();
+    EXPECT_FALSE(readFile(dataFolder() + "VELLORANA.MDB").contains("Secret1")) << "no plain copy left in the file";
 
     // No approval number: nothing is filled, the signature stays as it was.
     screen().block13dName->clear();
@@ -113,27 +111,12 @@ TEST_F(SignInTest, TheSignatoryFillsTheBlockAndBringsOrNamesTheSignature)
     EXPECT_EQ(screen().block14dName->text(), "Broken") << "the signatory is still signed in";
 }
 
-TEST_F(SignInTest, LeavingThePasswordBoxChecksItButSwitchingWindowsDoesNot)
-{
-    showWindow();
-    panel().combo4->setCurrentIndex(0);
-    panel().text44->setText("wrong");
-    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(panel().text44, &away);
-    QApplication::processEvents();
-    messages.expectNothingAsked();
-
-    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(panel().text44, &tab);
-    QApplication::processEvents();
-    EXPECT_EQ(messages.shown.size(), 1);
-}
-
-// While the sign-in panel is shown nothing else of the window can be used:
-// no choosing a name and then reading the signatories panel. Changing the
-// data folder asks again, as its signatories are others.
+// Nothing else of the window is usable until someone signs in (no reading
+// the signatories panel); another data folder asks again. Leaving the
+// password box checks it, switching windows does not.
 TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
 {
+    showWindow();
     const auto usable = [&](QWidget *w) { return w->isEnabledTo(window.get()) && w->isEnabled(); };
     const QList<QWidget *> others = {screen().saveButton, screen().grid1, screen().block5Invoice,
                                      window->setupPanel().dmirsButton};
@@ -142,6 +125,15 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
         EXPECT_FALSE(usable(w)) << w->objectName().toStdString();
     EXPECT_TRUE(usable(panel().text44));
     EXPECT_TRUE(usable(panel().exitButton));
+    panel().text44->setText("wrong");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(panel().text44, &away);
+    QApplication::processEvents();
+    messages.expectNothingAsked();
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(panel().text44, &tab);
+    QApplication::processEvents();
+    EXPECT_EQ(messages.shown.size(), 1);
 
     signInAs(*window, "Pat Doe", "Secret1");
     for (QWidget *w : others)
@@ -159,24 +151,8 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
     EXPECT_TRUE(usable(window->setupPanel().findChild<QWidget *>("Dir1"))) << "the folder can still be chosen";
 }
 
-// A password kept in plain text by an earlier version is replaced by its
-// hash at the first sign-in, and no copy of it is left in the file.
-TEST_F(SignInTest, APlainPasswordIsReplacedByItsHashAtTheFirstSignIn)
-{
-    signInAs(*window, "Pat Doe", "Secret1");
-    ASSERT_FALSE(panelShown());
-    const QString hash = stored("SELECT Password FROM Agents WHERE rowid = 1", true).toString();
-    EXPECT_EQ(arc::Passwords::verify(hash, "Secret1"), arc::Passwords::Verdict::Right) << hash.toStdString();
-    EXPECT_FALSE(readFile(dataFolder() + "VELLORANA.MDB").contains("Secret1")) << "no plain copy left in the file";
-
-    signInAs(*window, "Pat Doe", "Secret1");
-    EXPECT_FALSE(panelShown()) << "the hash lets the same password in again";
-    messages.expectNothingAsked();
-}
-
-// The signing key opens with the password typed at sign-in and is held in
-// memory; one kept under another password still lets its owner in, and he
-// is told once why his PDFs will go unsigned. Signing out drops the key.
+// A key kept under an earlier password still lets its owner in, told why
+// his PDFs go unsigned; signing out drops the key.
 TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
 {
     const auto keys = arc::keysOf(window->dataFolder());
@@ -196,12 +172,11 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
     EXPECT_EQ(window->signIn().signingKey(), nullptr) << "not the previous signatory's key";
 
     signInAs(*window, "Pat Doe", "Secret1");
+    ASSERT_NE(window->signIn().signingKey(), nullptr) << "the stored hash lets the same password in again";
     window->signIn().signOut();
     EXPECT_EQ(window->signIn().signingKey(), nullptr);
 }
 
-// The only signatory is chosen for the user; after sign-in the typing goes
-// to the first empty cell of the item grid, the blocks as signed in.
 TEST_F(DataWindowTest, OneSignatoryIsChosenAndSignInLeadsToTheFirstEmptyCell)
 {
     addSignatory("Pat Doe", "Secret1", "DMIR-7");

@@ -22,24 +22,18 @@ TEST_F(WindowTest, FirstStartCreatesDataFilesInTheProgramFolderSaysSoAndStoresIt
     messages.expectAsked({arc::Prompts::kNoRecords, arc::Prompts::kNoRecords});
     EXPECT_EQ(window->newFormFlag(), 1);
 
-    // Exit asks, and ends only on Yes.
+    // Exit ends on Yes (No: the navigation test).
     QSignalSpy exits(window.get(), &arc::MainWindow::exitRequested);
-    messages.answers = {Message::Answer::No, Message::Answer::Yes};
-    screen().exitButton->click();
-    EXPECT_EQ(exits.size(), 0);
+    messages.answers = {Message::Answer::Yes};
     screen().exitButton->click();
     EXPECT_EQ(exits.size(), 1);
-    messages.expectAsked({arc::Prompts::kExit, arc::Prompts::kExit});
+    messages.expectAsked(arc::Prompts::kExit);
 }
 
-// Which folder start-up opens, or why none: null, empty or blank text
-// mean no folder chosen (the program's folder, never the one it happened
-// to be started from); an installed program that cannot write its own
-// folder makes a first start's files in the per-user folder. A stored
-// folder that cannot be used (a share offline, a folder emptied, files not
-// ours) is named with the reason, stays recorded, its files are left as
-// they are, and no new, empty files are made (the numbering would start
-// again).
+// No folder chosen means the program's (never the working) folder, or the
+// per-user one when that is not writable. A stored folder that cannot be
+// used is named with the reason, stays recorded and is left as it is: new,
+// empty files would start the numbering again.
 struct StartCase {
     const char *name;
     std::optional<QString> stored; // a path under the test's folder unless blank
@@ -107,13 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
                               "data/", "not an ARC 8130 database"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// With no folder open nothing can be written: each action says so and
-// leaves the screen as it was.
 TEST_F(WindowTest, ActionsThatWriteSayNoDataFolderIsOpenAndKeepTheScreen)
 {
     storeDataPath(folder() + "offline/");
     openWindow();
-    // Start-up names the folder it cannot use and opens the set-up panel on it.
     messages.expectAsked("Data folder", {folder() + "offline/", "cannot be reached"});
     EXPECT_FALSE(window->setupPanel().isHidden());
     EXPECT_EQ(window->setupPanel().folder(), folder() + "offline/");
@@ -157,8 +148,7 @@ TEST_F(DataWindowTest, ChoosingFoldersReopensOnlyWhenTheFolderChanges)
     EXPECT_EQ(screen().combo3->count(), 0);
     messages.expectNothingAsked();
 
-    // A folder without data files is refused by name and changes nothing:
-    // the one in use stays open, stored and shown.
+    // A folder without data files is refused by name and changes nothing.
     for (const QString &refused : {QString("/"), dataFolder() + "empty"}) {
         QDir().mkpath(refused);
         screen().block5Invoice->setPlainText("WO-9");

@@ -4,9 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// Runs a child program until it has printed `lines` lines, waits a further
-// `pauseMicroseconds`, then kills it without warning. Returns what it
-// printed, and whether the kill found it still running.
+// Kills a child without warning `pauseMicroseconds` after it printed `lines` lines.
 struct KilledChild {
     QByteArray output;
     bool killedWhileRunning = false;

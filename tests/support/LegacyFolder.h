@@ -5,9 +5,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-// The data files kept by the earlier Access-based program (the target
-// defines LEGACY_FIXTURE), copied writable into `folder`; the originals are
-// never changed. Call under ASSERT_NO_FATAL_FAILURE.
+// The earlier Access-based program's data files (LEGACY_FIXTURE), copied
+// writable so that the originals never change.
 inline void copyLegacyFolder(const QString &folder)
 {
     ASSERT_TRUE(arc::MdbExport::available()) << "mdbtools is not installed (./dev.sh installs it)";

@@ -5,12 +5,10 @@
 
 #include <QDir>
 
-// A data folder made at `path` as a first start makes one.
 inline bool madeDataFolder(const QString &path) { return QDir().mkpath(path) && arc::DataFolder::create(path).ok(); }
 
-// A data source made as a first start makes it and opened, on either
-// engine: a data folder in the test's own folder, or a schema of its own on
-// the test server, dropped when the source goes.
+// A data source opened as a first start makes it: a data folder in the
+// test's folder, or a schema of its own on the test server.
 class OpenedSource {
 public:
     OpenedSource() = default;
@@ -30,8 +28,7 @@ public:
         ASSERT_TRUE(data.open(m_source).ok());
     }
 
-    // Another connection to the same store, as another program or
-    // workstation has.
+    // As another workstation connects.
     arc::DbStatus openAnother(arc::Database &db, arc::StoreKind kind) const
     {
         if (m_engine == arc::Engine::PostgreSQL)
@@ -41,7 +38,6 @@ public:
 
     // The folder (ending with "/") or the server URI.
     const QString &source() const { return m_source; }
-    arc::Engine engine() const { return m_engine; }
 
     arc::DataFolder data;
 
@@ -51,8 +47,7 @@ private:
     TestServer::Schema m_schema;
 };
 
-// A test run once on a data folder and once on a server database, each
-// with its data source opened (instantiate with ARC_ON_BOTH_ENGINES).
+// Run on a data folder and on a server database (ARC_ON_BOTH_ENGINES).
 class OpenedSourceTest : public TempFolderTest, public ::testing::WithParamInterface<arc::Engine> {
 protected:
     void SetUp() override
@@ -67,7 +62,6 @@ protected:
     arc::DataFolder &data = opened.data;
 };
 
-// The same on a data folder alone, for what is the same on either engine.
 class OpenedFolderTest : public TempFolderTest {
 protected:
     void SetUp() override

@@ -5,9 +5,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-// A command-line program run to its end with `input` on its standard
-// input and `environment` (NAME=value) added to its own: its exit code,
-// all it printed (standard error after output), and standard error alone.
+// A program run to its end with `input` and `environment` (NAME=value):
+// its exit code, all it printed (errors last), and its errors alone.
 struct ProgramRun {
     int exit = -1;
     QString said;

@@ -6,8 +6,7 @@
 #include <QVariantMap>
 #include <gtest/gtest.h>
 
-// Writes `values` to a new row of `view`, or with `editFirst` to its first
-// row, in a committed transaction. Returns the new row's key, if any.
+// `values` to a new row, or with `editFirst` to the first; the new row's key.
 inline qint64 writeRow(arc::DataView &view, const QVariantMap &values, bool editFirst = false)
 {
     arc::WriteTransaction tx(view.database());

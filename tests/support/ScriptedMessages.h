@@ -16,9 +16,8 @@ inline void PrintTo(const Message &m, std::ostream *os)
 }
 } // namespace arc
 
-// Answers the program's questions from a script and keeps every message
-// shown. A check compares what was asked since the last check against the
-// program's own prompt values, so no message text is typed twice.
+// Answers from a script and keeps every message; checks compare against the
+// program's own prompts, so no message text is typed twice.
 class ScriptedMessages : public arc::MessageBoxes {
 public:
     arc::Message::Answer ask(const arc::Message &m) override
@@ -40,8 +39,7 @@ public:
     {
         expectAsked(QList<arc::Message>{expected}, at);
     }
-    // One message whose text names what only the moment knows (a path, a
-    // reason): its title, and pieces of its text.
+    // One message naming what only the moment knows (a path, a reason).
     void expectAsked(const QString &title, const QStringList &textParts,
                      std::source_location at = std::source_location::current())
     {

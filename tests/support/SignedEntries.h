@@ -23,7 +23,6 @@ inline arc::CertificateEntries signedEntries(const QString &tracking = "000123")
     return e;
 }
 
-// `e` saved as a new certificate of `data`; its key.
 inline qint64 savedAsNew(arc::DataFolder &data, const arc::CertificateEntries &e = signedEntries())
 {
     qint64 key = 0;

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// Makes the file's folder first if need be.
 inline void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -16,15 +15,13 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     f.write(bytes);
 }
-// Empty when the file cannot be read.
 inline QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A fresh, empty folder for each test, removed with everything in it
-// when the test ends. No test ever touches a real data folder.
+// A fresh folder for each test, removed when it ends: no test touches a real data folder.
 class TempFolderTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()) << m_dir.errorString().toStdString(); }

@@ -12,9 +12,8 @@
 #include <atomic>
 #include <gtest/gtest.h>
 
-// The test PostgreSQL server: ARC_TEST_PG holds its URI (./dev.sh starts a
-// private one and always sets it). Each test works in a schema of its own,
-// dropped when it ends, reached through a URI that sets the search path.
+// ARC_TEST_PG holds the test server's URI (./dev.sh starts a private one).
+// Each test works in a schema of its own, dropped when it ends.
 namespace TestServer {
 
 inline QString baseUri() { return qEnvironmentVariable("ARC_TEST_PG"); }
@@ -50,8 +49,7 @@ inline bool admin(const QStringList &statements, QString *error = nullptr)
     return ok;
 }
 
-// A new, empty schema (named after the process and a counter) and the URI
-// that works in it, dropped with all it holds when it goes.
+// A new, empty schema and the URI that works in it.
 class Schema {
 public:
     Schema() = default;
@@ -89,10 +87,7 @@ namespace arc {
 inline void PrintTo(Engine e, std::ostream *os) { *os << (e == Engine::PostgreSQL ? "PostgreSQL" : "SQLite"); }
 } // namespace arc
 
-inline std::string engineName(const ::testing::TestParamInfo<arc::Engine> &info)
-{
-    return info.param == arc::Engine::PostgreSQL ? "PostgreSQL" : "SQLite";
-}
+inline std::string engineName(const ::testing::TestParamInfo<arc::Engine> &info) { return testing::PrintToString(info.param); }
 
 #define ARC_ON_BOTH_ENGINES(Suite)                                                                                      \
     INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(arc::Engine::SQLite, arc::Engine::PostgreSQL), engineName)

@@ -36,15 +36,11 @@
 namespace arc {
 inline void PrintTo(const ItemLine &l, std::ostream *os)
 {
-    *os << '{' << QStringList{l.item, l.description, l.partNum, l.quantity, l.serialNum, l.status, l.pmaPartNumber}
-                      .join(" | ")
-                      .toStdString()
-        << '}';
+    ::PrintTo(QStringList{l.item, l.description, l.partNum, l.quantity, l.serialNum, l.status, l.pmaPartNumber}, os);
 }
 } // namespace arc
 
-// Signs in on the window's sign-in panel as the `nth` signatory listed
-// under `name`; a null name signs in with the master password.
+// Signs in as the `nth` signatory listed as `name`; a null name with the master password.
 inline void signInAs(arc::MainWindow &window, const QString &name, const QString &password = {}, int nth = 0)
 {
     arc::AccessPanel &panel = window.accessPanel();
@@ -59,8 +55,7 @@ inline void signInAs(arc::MainWindow &window, const QString &name, const QString
     window.signIn().AgentSecurity();
 }
 
-// A program folder and a data folder of the test's own, filled through the
-// stores, and a main window over them.
+// A program folder, a data folder filled through the stores, and a main window over them.
 class WindowTest : public TempFolderTest {
 protected:
     QString programFolder() const { return folder() + "program/"; }
@@ -73,7 +68,6 @@ protected:
         QDir().mkpath(dataFolder());
     }
 
-    // setupARC.mdb pointing at `path` (nullopt: null DataPath).
     void storeDataPath(const std::optional<QString> &path)
     {
         arc::SetupStore setup;
@@ -81,9 +75,7 @@ protected:
         ASSERT_TRUE(setup.setDataPath(path).ok());
     }
 
-    void createDataFolder() { ASSERT_TRUE(arc::DataFolder::create(dataFolder()).ok()); }
-
-    // Add a row to a table of the data folder; returns its key for Header.
+    // Returns the key of a Header row.
     qint64 addRow(const QString &table, const QVariantMap &values)
     {
         arc::DataFolder f;
@@ -92,16 +84,13 @@ protected:
         arc::DataView view(certificates ? f.certificates() : f.reference(), table);
         return writeRow(view, values);
     }
-    // A signatory listed for sign-in.
-    void addSignatory(const QString &name, const QString &password, const QString &approvalNumber,
-                      const QVariantMap &more = {})
+    void addSignatory(const QString &name, const QString &password, const QString &approvalNumber, QVariantMap row = {})
     {
-        QVariantMap row = more;
         row.insert({{"Name", name}, {"Password", password}, {"ApprovalNumber", approvalNumber}});
         addRow("Agents", row);
     }
 
-    // A value read afresh from the certificates file (or the reference file).
+    // Read afresh from the certificates (or the reference) file.
     QVariant stored(const QString &sql, bool reference = false)
     {
         arc::DataFolder f;
@@ -115,7 +104,6 @@ protected:
         ASSERT_TRUE((reference ? f.reference() : f.certificates()).exec(sql).ok()) << sql.toStdString();
     }
 
-    // A certificate of `header` values with a line for each status, of the parts given.
     qint64 addCertificate(const QString &tracking, const QStringList &statuses = {"NEW"}, const QStringList &parts = {},
                           QVariantMap header = {})
     {
@@ -127,8 +115,7 @@ protected:
         return key;
     }
 
-    // Open the main window; unless told not to, get past the sign-in panel
-    // with the master password, which fills no signatory block.
+    // The master password gets past sign-in without filling a signatory block.
     void openWindow(bool signIn = true)
     {
         window = std::make_unique<arc::MainWindow>(programFolder(), messages);
@@ -137,8 +124,7 @@ protected:
         if (signIn)
             signInAs(*window, QString());
     }
-    // The window shown and active, as the user has it: focus and event
-    // filters work only then.
+    // Focus and event filters work only in a shown, active window.
     void showWindow()
     {
         window->show();
@@ -146,7 +132,6 @@ protected:
     }
 
     arc::CertificateScreen &screen() { return window->screen(); }
-    // The entry `text` of a list on the screen chosen as the user does.
     static void choose(QComboBox *list, const QString &text)
     {
         const int i = list->findText(text);
@@ -163,14 +148,12 @@ protected:
         screen().list1->setCurrentItem(screen().list1->findItems(number, Qt::MatchExactly).value(0));
         QTest::keyClick(screen().list1, Qt::Key_Return);
     }
-    // A small signature bitmap, blue ink all over.
     static void writeBitmap(const QString &path)
     {
         QImage ink(40, 20, QImage::Format_RGB32);
         ink.fill(Qt::blue);
         ASSERT_TRUE(ink.save(path, "BMP")) << path.toStdString();
     }
-    // Each box shows its text, one-line and multi-line boxes alike.
     static void expectShown(const QList<std::pair<QWidget *, QString>> &boxes)
     {
         for (const auto &[box, text] : boxes) {
@@ -182,7 +165,7 @@ protected:
     QString cell(int row, int column) { return screen().grid1->model()->index(row, column).data().toString(); }
     static QString today() { return QLocale::c().toString(QDate::currentDate(), "dd/MMM/yyyy"); }
     std::optional<QString> storedDataPath() { return window->setupStore().dataPath(); }
-    // The data folder stored, open and shown on the set-up panel.
+    // Stored, open and shown on the set-up panel.
     void expectInUse(const QString &source)
     {
         EXPECT_EQ(storedDataPath(), source);
@@ -195,19 +178,17 @@ protected:
     std::unique_ptr<arc::MainWindow> window;
 };
 
-// A window test whose data folder is made and chosen before the window opens.
 class DataWindowTest : public WindowTest {
 protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        createDataFolder();
+        ASSERT_TRUE(arc::DataFolder::create(dataFolder()).ok());
         storeDataPath(dataFolder());
     }
 };
 
-// A window over a data folder whose one signatory, Pat Doe, signs with a
-// signature file and is signed in.
+// Pat Doe, who signs with a signature file, signed in.
 class SignedInWindowTest : public DataWindowTest {
 protected:
     void SetUp() override

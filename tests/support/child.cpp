@@ -1,19 +1,11 @@
-// The programs the crash and concurrency tests start, one per mode, so that
-// a test can kill one at any moment or run several at once. Each prints a
-// line after every step it finishes (see KilledChild).
-//   save-loop FOLDER           saves without end; save g stamps "G<g>" on the
-//                              Tracking and on the SerialNum of its (g % 10) + 1
-//                              lines, then prints "<g> <formIndex>"
-//   first-start PROGRAM        a first start in a program folder: "ready", then
-//                              "done <microseconds>" once the data folder opens
-//   station SOURCE NAME COUNT  a workstation issuing numbers for COUNT new
-//                              certificates, saving each twice; a busy store is
-//                              tried again, also when opening
-//   issue-loop FOLDER OUT      issues one certificate's page without end, its
-//                              user copy to OUT/copy<n>.pdf; prints "<n>"
-//   convert-steps FOLDER STOP  converts an Access folder, printing each step; at
-//                              step STOP prints "stopped" and waits to be killed
-// Any failure ends it with exit code 1.
+// What the crash and concurrency tests start, to kill at any moment or run
+// several at once; each prints a line after every step. Failure exits 1.
+//   save-loop FOLDER           save g stamps "G<g>" on Tracking and on its (g % 10) + 1
+//                              lines' SerialNum, then prints "<g> <formIndex>"
+//   first-start PROGRAM        "ready", then "done <microseconds>" once the folder opens
+//   station SOURCE NAME COUNT  issues COUNT certificates, saving each twice, retrying a busy store
+//   issue-loop FOLDER OUT      issues one page without end, user copy OUT/copy<n>.pdf; prints "<n>"
+//   convert-steps FOLDER STOP  converts, printing each step; at STOP prints "stopped" and waits
 
 #include "CertificateStore.h"
 #include "DataFolder.h"
