@@ -180,9 +180,9 @@ DbStatus dropIndexesAndTriggers(Database &db, QList<SchemaObject> &dropped)
     return {};
 }
 
-DbStatus remakeIndexesAndTriggers(Database &db, const QList<SchemaObject> &dropped)
+DbStatus remakeIndexesAndTriggers(Database &db, const QList<SchemaObject> &dropped, const Progress &progress)
 {
-    if (DbStatus s = FoldedCopies::ensure(db); !s.ok())
+    if (DbStatus s = FoldedCopies::ensure(db, progress); !s.ok())
         return s;
     for (const SchemaObject &o : dropped) {
         DbStatus s;
@@ -259,7 +259,9 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
     const QString folding = QStringLiteral("Preparing the search copies in %1").arg(fileName);
     if (!progress(folding, 0, 0))
         return stopped(folding);
-    if (s = remakeIndexesAndTriggers(db, dropped); !s.ok())
+    // Told under this step's name, so the dialog keeps saying which file.
+    const Progress remaking([&](const QString &, qint64 done, qint64 total) { return progress(folding, done, total); });
+    if (s = remakeIndexesAndTriggers(db, dropped, remaking); !s.ok())
         return s;
     if (s = tx.commit(); !s.ok())
         return s;

@@ -187,7 +187,7 @@ DbStatus writeFolds(Database &db, const FoldTable &fold, const std::vector<Stale
 
 } // namespace
 
-DbStatus ensure(Database &db)
+DbStatus ensure(Database &db, const Progress &progress)
 {
     SchemaObjects schema;
     DbStatus s = schema.read(db);
@@ -196,16 +196,24 @@ DbStatus ensure(Database &db)
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();
+    // A refill of a large table takes a second or more: told at each part.
+    const QString step = QStringLiteral("Preparing the search copies");
+    const std::vector<FoldTable> &folds = Schema::foldTables(db.kind());
+    const qint64 parts = static_cast<qint64>(folds.size()) + 1;
+    qint64 done = 0;
+    const auto told = [&] { return progress(step, done++, parts) ? DbStatus() : DbStatus::failure(DbCondition::Cancelled, step); };
     bool refilled = false;
-    for (const FoldTable &fold : Schema::foldTables(db.kind()))
-        if (s = ensureTable(db, schema, fold, refilled); !s.ok())
+    for (const FoldTable &fold : folds)
+        if (s = told(); !s.ok() || !(s = ensureTable(db, schema, fold, refilled)).ok())
             return s;
-    if (s = runFor(db, schema, "index", searchIndexes(db.kind())); !s.ok())
+    if (s = told(); !s.ok() || !(s = runFor(db, schema, "index", searchIndexes(db.kind()))).ok())
+        return s;
+    if (s = told(); !s.ok())
         return s;
     // The refill folded what the engine folds; the rest is folded here,
     // where the file is being made over anyway, not at the first search.
     if (refilled)
-        if (s = bringUpToDate(db); !s.ok())
+        if (s = bringUpToDate(db, progress); !s.ok())
             return s;
     if (s = tx.commit(); !s.ok() || !refilled)
         return s;

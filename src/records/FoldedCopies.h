@@ -14,7 +14,9 @@ namespace FoldedCopies {
 // indexes, the triggers and the search indexes. A fold table whose
 // triggers were missing (or were an earlier version's) cannot know which
 // rows changed meanwhile: all its copies are made again, and folded.
-DbStatus ensure(Database &db);
+// `progress` hears of each table and index set made, and may stop the
+// making between two (Cancelled: nothing of it is kept).
+DbStatus ensure(Database &db, const Progress &progress = {});
 
 // Fold every stale copy: the rows the triggers left to the program (texts
 // beyond ASCII) since the last search. Done in batches, each its own
