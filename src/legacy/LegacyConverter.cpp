@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlQuery>
 
 #include <fcntl.h>
@@ -164,16 +165,19 @@ struct SchemaObject {
 // them made once, over all its rows. The triggers are made again with the
 // copies by FoldedCopies::ensure, the indexes it leaves to others from the
 // statements that made them here.
+DbStatus readIndexesAndTriggers(Database &db, QList<SchemaObject> &objects)
+{
+    QSqlQuery q;
+    const DbStatus s = db.run(q, SqlDialect::indexesAndTriggersQuery());
+    while (s.ok() && q.next())
+        objects.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+    return s;
+}
+
 DbStatus dropIndexesAndTriggers(Database &db, QList<SchemaObject> &dropped)
 {
-    {
-        QSqlQuery q;
-        const DbStatus s = db.run(q, SqlDialect::indexesAndTriggersQuery());
-        if (!s.ok())
-            return s;
-        while (q.next())
-            dropped.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
-    }
+    if (DbStatus s = readIndexesAndTriggers(db, dropped); !s.ok())
+        return s;
     for (const SchemaObject &o : dropped)
         if (DbStatus s = db.exec(SqlDialect::dropStatement(o.type, o.name)); !s.ok())
             return s;
@@ -184,13 +188,17 @@ DbStatus remakeIndexesAndTriggers(Database &db, const QList<SchemaObject> &dropp
 {
     if (DbStatus s = FoldedCopies::ensure(db, progress); !s.ok())
         return s;
-    for (const SchemaObject &o : dropped) {
-        DbStatus s;
-        if (!db.scalar(SqlDialect::schemaObjectQuery(Engine::SQLite), {o.type, o.name}, &s).isNull() || !s.ok())
-            continue;
-        if (s = db.exec(o.sql); !s.ok())
-            return s;
-    }
+    // What the copies' making made again stays as it made it.
+    QList<SchemaObject> made;
+    if (DbStatus s = readIndexesAndTriggers(db, made); !s.ok())
+        return s;
+    QSet<QString> madeNames;
+    for (const SchemaObject &o : made)
+        madeNames.insert(o.type + QLatin1Char('/') + o.name);
+    for (const SchemaObject &o : dropped)
+        if (!madeNames.contains(o.type + QLatin1Char('/') + o.name))
+            if (DbStatus s = db.exec(o.sql); !s.ok())
+                return s;
     return {};
 }
 

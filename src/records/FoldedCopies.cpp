@@ -203,12 +203,17 @@ DbStatus ensure(Database &db, const Progress &progress)
     qint64 done = 0;
     const auto told = [&] { return progress(step, done++, parts) ? DbStatus() : DbStatus::failure(DbCondition::Cancelled, step); };
     bool refilled = false;
-    for (const FoldTable &fold : folds)
-        if (s = told(); !s.ok() || !(s = ensureTable(db, schema, fold, refilled)).ok())
+    for (const FoldTable &fold : folds) {
+        if (s = told(); s.ok())
+            s = ensureTable(db, schema, fold, refilled);
+        if (!s.ok())
             return s;
-    if (s = told(); !s.ok() || !(s = runFor(db, schema, "index", searchIndexes(db.kind()))).ok())
-        return s;
-    if (s = told(); !s.ok())
+    }
+    if (s = told(); s.ok())
+        s = runFor(db, schema, "index", searchIndexes(db.kind()));
+    if (s.ok())
+        s = told();
+    if (!s.ok())
         return s;
     // The refill folded what the engine folds; the rest is folded here,
     // where the file is being made over anyway, not at the first search.

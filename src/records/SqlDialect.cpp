@@ -89,11 +89,6 @@ QString schemaObjectsQuery(Engine e)
                           "FROM sqlite_master m, pragma_table_info(m.name) p WHERE m.type = 'table'");
 }
 
-QString schemaObjectQuery(Engine e)
-{
-    return QStringLiteral("SELECT 1 FROM (%1) o WHERE o.type = ? AND o.name = ?").arg(schemaObjectsQuery(e));
-}
-
 QString userVersionQuery(Engine e, StoreKind kind)
 {
     if (e == Engine::PostgreSQL)

@@ -40,9 +40,6 @@ QString tableColumnsQuery(Engine e);
 // schema, a row each; and each column of a table as a "column" named
 // "table.column".
 QString schemaObjectsQuery(Engine e);
-// Whether the schema holds an object: binds its type and name; a row when
-// it does.
-QString schemaObjectQuery(Engine e);
 // The schema version of one store (0 when none is recorded yet), and the
 // statements recording it.
 QString userVersionQuery(Engine e, StoreKind kind);
