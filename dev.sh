@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
           libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools
-          libqt6sql6-psql libssl-dev libpq-dev)
+          libqt6sql6-psql libssl-dev libpq-dev ccache)
 # What the test of the installed tree checks it with.
 TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils postgresql)
 # What makes and checks the .deb; dpkg-shlibdeps (dpkg-dev, file) finds the
@@ -37,8 +37,20 @@ ensure_packages() {
   fi
 }
 
+# A compiler cache outside the checkout, shared by every clone on this
+# machine: paths are taken relative to the checkout, and the sloppiness lets
+# precompiled headers be cached.
+use_ccache() {
+  export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/arc8130-ccache}"
+  export CCACHE_BASEDIR="$PWD"
+  export CCACHE_NOHASHDIR=1
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+  CCACHE_LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+}
+
 build() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
+  use_ccache
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${CCACHE_LAUNCHER[@]}"
   cmake --build build
 }
 
@@ -46,7 +58,8 @@ build() {
 # third-party libraries are listed in tests/lsan.supp; ours never are.
 sanitize() {
   local flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DARC_BUILD_BENCH=OFF \
+  use_ccache
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DARC_BUILD_BENCH=OFF "${CCACHE_LAUNCHER[@]}" \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags"
   cmake --build build-asan
   cd build-asan
