@@ -33,7 +33,7 @@ bool readLine(const QString &prompt, bool terminal, std::string &line)
 
 } // namespace
 
-std::optional<QString> readSecret(const QString &prompt, const QString &what, QString &why)
+std::optional<QString> readSecret(const QString &prompt, const QString &what, QString &why, bool confirm)
 {
     const bool terminal = isatty(STDIN_FILENO);
     std::string first, second;
@@ -41,7 +41,7 @@ std::optional<QString> readSecret(const QString &prompt, const QString &what, QS
         why = QStringLiteral("No %1 was given.").arg(what);
         return std::nullopt;
     }
-    if (terminal && (!readLine(QStringLiteral("Once more: "), terminal, second) || second != first)) {
+    if (terminal && confirm && (!readLine(QStringLiteral("Once more: "), terminal, second) || second != first)) {
         why = QStringLiteral("The two %1s differ.").arg(what);
         return std::nullopt;
     }

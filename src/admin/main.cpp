@@ -2,6 +2,8 @@
 // program. The commands are in arc_admin; this reads the command line and
 // standard input, opens the data source and prints what was done.
 
+#include "AdminCommandLine.h"
+#include "AdminRights.h"
 #include "DataFolder.h"
 #include "KeyCommands.h"
 #include "SecretInput.h"
@@ -20,7 +22,9 @@ namespace {
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: arc8130-admin reset-password DATASOURCE NAME\n"
+                 "usage: arc8130-admin [--as ADMIN] COMMAND ...\n"
+                 "         ADMIN's password is read first, before the command's own inputs\n"
+                 "       arc8130-admin reset-password DATASOURCE NAME\n"
                  "         reads the new password from standard input\n"
                  "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
                  "       arc8130-admin signing-key DATASOURCE NAME\n"
@@ -29,7 +33,9 @@ int usage()
                  "         reads the file's password, then NAME's sign-in password\n"
                  "       arc8130-admin export-ca DATASOURCE FILE.pem\n"
                  "         writes the shop authority's certificate, replacing FILE.pem\n"
-                 "  DATASOURCE: a data folder or a postgresql:// URI\n");
+                 "  DATASOURCE: a data folder or a postgresql:// URI\n"
+                 "  Once a signatory is an administrator, reset-password needs --as ADMIN, and\n"
+                 "  signing-key and import-key need it for any key but the signatory's own.\n");
     return CommandOutcome::BadArgument;
 }
 
@@ -39,22 +45,32 @@ int print(const CommandOutcome &outcome)
     return outcome.code;
 }
 
-// Runs `command` on the data source once it is open.
-int onSource(const QString &source, const std::function<CommandOutcome(DataFolder &)> &command)
+// Who runs the command, and on what.
+struct Run {
+    AdminCommandLine line;
+    std::optional<AdminRights::Administrator> as;
+    QString source;
+};
+
+// Runs `command` on the data source once it is open and the administrator's
+// right, where the command needs one, is checked.
+int onSource(const Run &run, const std::function<CommandOutcome(DataFolder &)> &command)
 {
     DataFolder data;
-    if (const DbStatus s = data.open(source); !s.ok())
+    if (const DbStatus s = data.open(run.source); !s.ok())
         return print(CommandOutcome::refused(QStringLiteral("The data source cannot be opened: %1.").arg(s.detail())));
+    if (const std::optional<CommandOutcome> refused = AdminRights::refusal(data, run.line.command, run.as))
+        return print(*refused);
     return print(command(data));
 }
 
 // The secrets a command reads, in order; empty when one is missing, which is said.
-QStringList secrets(const QList<std::pair<QString, QString>> &prompts)
+QStringList secrets(const QList<std::pair<QString, QString>> &prompts, bool confirm = true)
 {
     QStringList out;
     for (const auto &[prompt, what] : prompts) {
         QString why;
-        const std::optional<QString> secret = readSecret(prompt, what, why);
+        const std::optional<QString> secret = readSecret(prompt, what, why, confirm);
         if (!secret) {
             print(CommandOutcome::refused(why));
             return {};
@@ -87,51 +103,56 @@ std::optional<QByteArray> readFile(const QString &path)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    const QString command = args.value(1);
-    if (args.size() != (command == QLatin1String("import-key") ? 5 : 4))
+    const std::optional<AdminCommandLine> line = AdminCommandLine::parse(QCoreApplication::arguments());
+    if (!line)
         return usage();
-    const QString source = DataFolder::sourceFromArgument(args.at(2));
-    const QString name = args.at(3);
+    Run run{*line, std::nullopt, DataFolder::sourceFromArgument(line->arguments.at(0))};
+    // The administrator's password comes first, before the command's own inputs.
+    if (line->as) {
+        const QStringList typed =
+            secrets({{QStringLiteral("Password of %1: ").arg(*line->as), QStringLiteral("administrator's password")}},
+                    false);
+        if (typed.isEmpty())
+            return CommandOutcome::Refused;
+        run.as = AdminRights::Administrator{*line->as, typed[0]};
+    }
+    const QString &command = line->command;
+    const QString name = line->arguments.at(1);
 
     if (command == QLatin1String("reset-password")) {
         const QStringList typed = secrets({{QStringLiteral("New password: "), QStringLiteral("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
-        return onSource(source, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0]); });
+        return onSource(run, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0]); });
     }
     if (command == QLatin1String("add-signature")) {
-        const QString fileName = QFileInfo(args.at(3)).fileName();
+        const QString fileName = QFileInfo(name).fileName();
         if (!fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
             return print(CommandOutcome::refused(
                 QStringLiteral("%1 is not a .bmp file, which is what the signatories panel lists.").arg(fileName),
                 CommandOutcome::BadArgument));
-        const std::optional<QByteArray> bytes = readFile(args.at(3));
+        const std::optional<QByteArray> bytes = readFile(name);
         if (!bytes)
             return CommandOutcome::Refused;
-        return onSource(source, [&](DataFolder &d) { return SignatoryCommands::addSignature(d, fileName, *bytes); });
+        return onSource(run, [&](DataFolder &d) { return SignatoryCommands::addSignature(d, fileName, *bytes); });
     }
     if (command == QLatin1String("signing-key")) {
         const QStringList typed = secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")},
                                            {QStringLiteral("Sign-in password of %1: ").arg(name), QStringLiteral("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
-        return onSource(source,
-                        [&](DataFolder &d) { return KeyCommands::makeSigningKey(d, name, typed[0], typed[1]); });
+        return onSource(run, [&](DataFolder &d) { return KeyCommands::makeSigningKey(d, name, typed[0], typed[1]); });
     }
     if (command == QLatin1String("import-key")) {
-        const std::optional<QByteArray> pkcs12 = readFile(args.at(4));
+        const QString &path = line->arguments.at(2);
+        const std::optional<QByteArray> pkcs12 = readFile(path);
         if (!pkcs12)
             return CommandOutcome::Refused;
-        const QStringList typed = secrets({{QStringLiteral("Password of %1: ").arg(args.at(4)), QStringLiteral("file password")},
+        const QStringList typed = secrets({{QStringLiteral("Password of %1: ").arg(path), QStringLiteral("file password")},
                                            {QStringLiteral("Sign-in password of %1: ").arg(name), QStringLiteral("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
-        return onSource(source, [&](DataFolder &d) {
-            return KeyCommands::importKey(d, name, *pkcs12, typed[0], typed[1]);
-        });
+        return onSource(run, [&](DataFolder &d) { return KeyCommands::importKey(d, name, *pkcs12, typed[0], typed[1]); });
     }
-    if (command == QLatin1String("export-ca"))
-        return onSource(source, [&](DataFolder &d) { return KeyCommands::exportAuthority(d, args.at(3)); });
-    return usage();
+    return onSource(run, [&](DataFolder &d) { return KeyCommands::exportAuthority(d, name); });
 }

@@ -65,6 +65,10 @@ void BatchIssue::run()
 {
     if (!FolderMessages::ensureOpen(m_folder, m_messages) || !FolderMessages::ensureReachable(m_folder, m_messages))
         return;
+    if (const QString stop = m_signIn.keyState().stopsIssue(); !stop.isEmpty()) {
+        m_messages.ask(IssuePrompts::keyStopsIssue(stop));
+        return;
+    }
     const ItemSlots &lines = m_grid.lines();
     if (lines[0].isEmptyLine() || !lines[1].isEmptyLine()) {
         m_messages.ask(notice(QStringLiteral("Issue for serial numbers takes a certificate with one item line, a "

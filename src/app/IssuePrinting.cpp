@@ -49,6 +49,11 @@ void IssuePrinting::finishInterrupted()
 
 bool IssuePrinting::mayIssue()
 {
+    // A key there that cannot be opened is never passed over as no key.
+    if (const QString stop = m_signIn.keyState().stopsIssue(); !stop.isEmpty()) {
+        m_messages.ask(IssuePrompts::keyStopsIssue(stop));
+        return false;
+    }
     IssuedCertificate &issued = m_certificate.issued();
     // Read afresh: the file may have been changed since it was shown.
     if (!issued.refresh(m_certificate.newFormFlag() == 1, m_certificate.currentFormIndex(), true))

@@ -3,6 +3,8 @@
 #include "DateText.h"
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
+
 // What the program says about issued certificates, word for word.
 namespace arc::IssuePrompts {
 
@@ -57,6 +59,25 @@ inline Message notSigned(const QString &detail)
                            "key. %1\nNothing was printed or kept.")
                 .arg(detail),
             QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+}
+
+// The signatory's key is kept but cannot be opened: `why` names the cause and its mend.
+inline Message keyStopsIssue(const QString &why)
+{
+    return {QCoreApplication::translate("IssuePrompts", "The certificate was not issued. %1\nNothing was printed, "
+                                                        "written or kept.")
+                .arg(why),
+            QCoreApplication::translate("IssuePrompts", "Issue certificate"), Message::Buttons::Ok,
+            Message::Icon::Critical, Message::Answer::Ok};
+}
+
+// The status line's word for a page issued; `unsignedWhy` says why it carries no digital signature.
+inline QString issuedTold(const QString &tracking, const QString &unsignedWhy)
+{
+    if (unsignedWhy.isEmpty())
+        return QStringLiteral("Certificate %1 issued").arg(tracking);
+    return QCoreApplication::translate("IssuePrompts", "Certificate %1 issued, not digitally signed: %2")
+        .arg(tracking, unsignedWhy);
 }
 
 inline Message changedWhileIssuing()

@@ -17,6 +17,7 @@
 #include "FindResults.h"
 #include "FolderMessages.h"
 #include "IssuePrinting.h"
+#include "IssuePrompts.h"
 #include "EntryBox.h"
 #include "EntryText.h"
 #include "ItemEntry.h"
@@ -257,8 +258,10 @@ void MainWindow::connectStatus()
     tellFrom(m_forwarders);
     tellFrom(m_parts);
     tellFrom(m_statements);
+    tellFrom(m_signIn);
     connect(m_print, &PrintCommand::issued, this, [this] {
-        m_status->tell(QStringLiteral("Certificate %1 issued").arg(m_screen->block3Tracking->text().trimmed()));
+        m_status->tell(IssuePrompts::issuedTold(m_screen->block3Tracking->text().trimmed(),
+                                                m_signIn->keyState().unsignedWhy()));
     });
     connect(m_signIn, &SignIn::signedIn, this, [this] {
         m_status->showSignedIn(m_signIn->signatory() ? m_signIn->signatory()->name : QString(),

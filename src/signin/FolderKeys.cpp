@@ -1,71 +1,130 @@
 #include "FolderKeys.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace arc {
 
 namespace {
 
 constexpr qint64 kMaxBytes = 1024 * 1024;
+// The owner writes; the data folder's group enters and reads; new files
+// in the folder take its group.
+constexpr mode_t kFolderMode = 02750;
+constexpr mode_t kFileMode = 0640;
 
-QString why() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString why(int error = errno) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
 
 } // namespace
 
-FolderKeys::FolderKeys(const QString &dataFolder) : m_folder(dataFolder + QStringLiteral("Keys/")) {}
+FolderKeys::FolderKeys(const QString &dataFolder)
+    : m_dataFolder(dataFolder), m_folder(dataFolder + QStringLiteral("Keys/"))
+{
+}
 
-KeyStore::Found FolderKeys::read(const QString &entry, QByteArray &content, QString *error) const
+QString FolderKeys::account()
+{
+    // The account file permissions are checked for (setfsuid with an
+    // impossible id changes nothing and tells it).
+    const uid_t uid = uid_t(::setfsuid(uid_t(-1)));
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd *found = nullptr;
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QStringLiteral("uid %1").arg(uid);
+}
+
+KeyStore::Found FolderKeys::read(const QString &entry, QByteArray &content, KeyStoreFailure &failure) const
 {
     const QString path = fileOf(entry);
-    struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
-        if (errno == ENOENT)
-            return Found::No;
-        if (error)
-            *error = QStringLiteral("cannot read %1: %2").arg(path, why());
-        return Found::Failed;
-    }
     // Only a plain file: a link could lead a key out of, or a stranger's in.
-    if (!S_ISREG(status.st_mode) || status.st_size > kMaxBytes) {
-        if (error)
-            *error = QStringLiteral("%1 is not a key file").arg(path);
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return Found::No;
+        if (error == EACCES || error == EPERM) {
+            // The folder that may not be entered, or else the file.
+            const bool folderShut = ::faccessat(AT_FDCWD, encoded(m_folder).constData(), X_OK, AT_EACCESS) != 0;
+            const QString refused = folderShut ? m_folder : path;
+            failure = {KeyStoreFailure::Cause::Denied,
+                       QStringLiteral("the account %1 may not read %2").arg(account(), refused), refused, account()};
+        } else if (error == ELOOP) {
+            failure = {KeyStoreFailure::Cause::Damaged, QStringLiteral("%1 is not a key file").arg(path), {}, {}};
+        } else {
+            failure = {KeyStoreFailure::Cause::Unreadable, QStringLiteral("cannot read %1: %2").arg(path, why(error)),
+                       {}, {}};
+        }
         return Found::Failed;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    struct stat status {};
+    bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kMaxBytes;
+    if (!ok) {
+        ::close(fd);
+        failure = {KeyStoreFailure::Cause::Damaged, QStringLiteral("%1 is not a key file").arg(path), {}, {}};
         return Found::Failed;
     }
-    content = file.readAll();
+    content.resize(qsizetype(status.st_size));
+    qsizetype done = 0;
+    while (ok && done < content.size()) {
+        const ssize_t n = ::read(fd, content.data() + done, size_t(content.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += ok ? n : 0;
+    }
+    const int error = errno;
+    ::close(fd);
+    if (!ok) {
+        failure = {KeyStoreFailure::Cause::Unreadable, QStringLiteral("cannot read %1: %2").arg(path, why(error)), {},
+                   {}};
+        return Found::Failed;
+    }
     return Found::Yes;
 }
 
-bool FolderKeys::write(const QString &entry, const QByteArray &content, QString *error)
+bool FolderKeys::prepareFolder(QString *error) const
 {
-    const QByteArray folder = QFile::encodeName(m_folder);
+    const QByteArray folder = encoded(m_folder);
     if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
         if (error)
             *error = QStringLiteral("cannot make %1: %2").arg(m_folder, why());
         return false;
     }
-    // A folder made by hand with wider rights is narrowed: the keys are
-    // encrypted, but nobody else needs even that.
-    ::chmod(folder.constData(), 0700);
+    // The data folder's group, so that every account that may use the
+    // folder opens its own signatory's key. Only the folder's owner (or a
+    // member of the group) can set them: for anyone else they stay as they are.
+    struct stat data {};
+    if (::stat(encoded(m_dataFolder).constData(), &data) == 0)
+        (void)::chown(folder.constData(), uid_t(-1), data.st_gid);
+    (void)::chmod(folder.constData(), kFolderMode);
+    return true;
+}
 
-    const QByteArray path = QFile::encodeName(fileOf(entry));
+bool FolderKeys::write(const QString &entry, const QByteArray &content, QString *error)
+{
+    if (!prepareFolder(error))
+        return false;
+    const QByteArray path = encoded(fileOf(entry));
     const QByteArray temporary = path + ".new";
     ::unlink(temporary.constData());
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
+    struct stat folder {};
     bool written = fd >= 0;
+    // The folder's group, whatever the umask and the account's own group.
+    if (written && ::stat(encoded(m_folder).constData(), &folder) == 0)
+        (void)::fchown(fd, uid_t(-1), folder.st_gid);
+    written = written && ::fchmod(fd, kFileMode) == 0;
     for (qsizetype done = 0; written && done < content.size();) {
         const ssize_t n = ::write(fd, content.constData() + done, size_t(content.size() - done));
         if (n < 0 && errno == EINTR)
@@ -85,7 +144,7 @@ bool FolderKeys::write(const QString &entry, const QByteArray &content, QString 
         return false;
     }
     // The rename is kept only once the folder's entry reaches the disk.
-    if (const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    if (const int dir = ::open(encoded(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
@@ -94,7 +153,7 @@ bool FolderKeys::write(const QString &entry, const QByteArray &content, QString 
 
 bool FolderKeys::remove(const QString &entry, QString *error)
 {
-    if (::unlink(QFile::encodeName(fileOf(entry)).constData()) == 0 || errno == ENOENT)
+    if (::unlink(encoded(fileOf(entry)).constData()) == 0 || errno == ENOENT)
         return true;
     if (error)
         *error = QStringLiteral("cannot remove %1: %2").arg(fileOf(entry), why());

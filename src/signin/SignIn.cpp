@@ -15,6 +15,7 @@
 #include "SilentEdit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -38,13 +39,10 @@ Message unreadSignatories(const QString &store, const DbStatus &status)
             QStringLiteral("Access Control"), Message::Buttons::Ok, Message::Icon::Exclamation};
 }
 
-Message keyNotOpened(const QString &name, const QString &why)
+Message keyNotOpened(const SigningKeyState &state)
 {
-    return {QStringLiteral("The signing key of %1 could not be opened: %2\nIssued PDFs will carry no digital "
-                           "signature until %1 has a new signing certificate (Set-up, DMIRs, \"Signing "
-                           "certificate...\").")
-                .arg(name, why),
-            QStringLiteral("Signing key"), Message::Buttons::Ok, Message::Icon::Exclamation};
+    return {state.stopsIssue() + QCoreApplication::translate("SignIn", "\nNo certificate is issued until then."),
+            QCoreApplication::translate("SignIn", "Signing key"), Message::Buttons::Ok, Message::Icon::Exclamation};
 }
 } // namespace
 
@@ -96,6 +94,7 @@ void SignIn::AgentSecurity()
     const QString typed = m_panel.text44->text();
     const int k = m_panel.combo4->currentIndex();
     m_signingKey.reset();
+    m_keyState = SigningKeyState();
     if (k < 0) {
         // Without a data folder there is no one to ask, and one must be chosen.
         bool administrator = false;
@@ -160,36 +159,43 @@ void SignIn::openSigningKey(const QString &name, const QString &password)
 {
     if (!m_folder.isOpen())
         return;
+    m_keyState = readSigningKey(name, password);
+    if (const QString told = m_keyState.atSignIn(); !told.isEmpty())
+        emit this->told(told);
+    if (m_keyState.kind() == SigningKeyState::Kind::Unusable)
+        m_messages.ask(keyNotOpened(m_keyState));
+}
+
+SigningKeyState SignIn::readSigningKey(const QString &name, const QString &password)
+{
+    const std::unique_ptr<KeyStore> keys = keysOf(m_folder);
     StoredSigningKey stored;
-    QString error;
-    const KeyStore::Found found = keysOf(m_folder)->signingKey(name, stored, &error);
+    KeyStoreFailure failure;
+    const KeyStore::Found found = keys->signingKey(name, stored, failure);
     if (found == KeyStore::Found::No)
-        return;
-    if (found == KeyStore::Found::Failed) {
-        m_messages.ask(keyNotOpened(name, error + QLatin1Char('.')));
-        return;
-    }
+        return SigningKeyState::none(name, keys->removedByReset(name));
+    if (found == KeyStore::Found::Failed)
+        return SigningKeyState::unreadable(name, failure);
     SigningResult<SigningKey> opened = SigningKey::open(stored, password);
-    if (opened.ok()) {
-        m_signingKey = std::make_unique<SigningKey>(std::move(opened.value()));
-        return;
-    }
-    // The password was accepted, so the key was kept under another one.
-    m_messages.ask(keyNotOpened(name, opened.fault() == SigningFault::WrongPassword
-                                          ? QStringLiteral("it is kept under an earlier password, which was reset.")
-                                          : opened.error().message));
+    if (!opened.ok())
+        return SigningKeyState::notOpened(name, opened.fault(), opened.error().message);
+    m_signingKey = std::make_unique<SigningKey>(std::move(opened.value()));
+    return SigningKeyState::opened(name);
 }
 
 void SignIn::keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key)
 {
-    if (m_signatory && m_signatory->rowId == agentRow)
+    if (m_signatory && m_signatory->rowId == agentRow) {
         m_signingKey = std::move(key);
+        m_keyState = m_signingKey ? SigningKeyState::opened(m_signatory->name) : SigningKeyState();
+    }
 }
 
 void SignIn::signOut()
 {
     m_signatory.reset();
     m_signingKey.reset();
+    m_keyState = SigningKeyState();
     m_master = false;
     m_signature = QImage();
     emit signatureChanged(m_signature);

@@ -2,6 +2,7 @@
 
 #include "ReferenceLists.h"
 #include "SigningKey.h"
+#include "SigningKeyState.h"
 
 #include <QImage>
 #include <QObject>
@@ -48,6 +49,9 @@ public:
     // The signatory's signing key, opened with the password typed at
     // sign-in and held in memory only; null when the signatory holds none.
     const SigningKey *signingKey() const { return m_signingKey.get(); }
+    // What sign-in found of that key: why pages go out unsigned, or why
+    // none may be issued.
+    const SigningKeyState &keyState() const { return m_keyState; }
     // Forget who signed in and ask again (another data folder has other
     // signatories).
     void signOut();
@@ -62,6 +66,8 @@ signals:
     // The password was accepted and the panel closed.
     void signedIn();
     void signatureChanged(const QImage &signature);
+    // For the status line: what the signatory's key means for his pages.
+    void told(const QString &what);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -69,6 +75,8 @@ protected:
 private:
     void loadSignature(qint64 agentRow);
     void openSigningKey(const QString &name, const QString &password);
+    // The key opened, or why not; held when opened.
+    SigningKeyState readSigningKey(const QString &name, const QString &password);
 
     AccessPanel &m_panel;
     SignatureBlocks m_blocks;
@@ -78,6 +86,7 @@ private:
     QImage m_signature;
     std::optional<AgentEntry> m_signatory;
     std::unique_ptr<SigningKey> m_signingKey;
+    SigningKeyState m_keyState;
     bool m_master = false;
     bool m_checking = false;
     bool m_stopped = false;

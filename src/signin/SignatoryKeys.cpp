@@ -1,6 +1,7 @@
 #include "SignatoryKeys.h"
 
 #include "DataFolder.h"
+#include "KeyPolicy.h"
 #include "KeysOf.h"
 #include "Passwords.h"
 #include "ShopAuthority.h"
@@ -83,7 +84,9 @@ KeyOutcome SignatoryKeys::bringIn(const AgentEntry &signatory, const QString &pa
 {
     if (const auto wrong = notSignInPassword(signatory, password))
         return *wrong;
-    return keep(signatory, SigningKey::import(pkcs12, filePassword, password), password, nullptr);
+    return keep(signatory,
+                SigningKey::import(pkcs12, filePassword, password, {signatory.name, signatory.approvalNumber}),
+                password, nullptr);
 }
 
 KeyOutcome SignatoryKeys::keep(const AgentEntry &signatory, SigningResult<StoredSigningKey> stored,
@@ -92,6 +95,8 @@ KeyOutcome SignatoryKeys::keep(const AgentEntry &signatory, SigningResult<Stored
     SigningResult<SigningKey> opened = stored.ok() ? SigningKey::open(stored.value(), password) : stored.error();
     if (!opened.ok())
         return refused(Why::KeyRefused, opened.error().message);
+    if (const auto failed = KeyPolicy::trialFails(opened.value()))
+        return refused(Why::KeyRefused, failed->message);
 
     // Only now is anything kept: the authority first, which the key's
     // certificate names as its issuer.

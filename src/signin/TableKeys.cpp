@@ -4,15 +4,14 @@
 
 namespace arc {
 
-KeyStore::Found TableKeys::read(const QString &entry, QByteArray &content, QString *error) const
+KeyStore::Found TableKeys::read(const QString &entry, QByteArray &content, KeyStoreFailure &failure) const
 {
     const DbStatus s = StoredFiles::read(m_reference, fileOf(entry), content);
     if (s.ok())
         return Found::Yes;
     if (s.is(DbCondition::ItemNotFound))
         return Found::No;
-    if (error)
-        *error = s.detail();
+    failure = {KeyStoreFailure::Cause::Unreadable, s.detail(), {}, {}};
     return Found::Failed;
 }
 

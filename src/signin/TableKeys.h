@@ -16,7 +16,7 @@ public:
     static QString fileOf(const QString &entry) { return QStringLiteral("Keys/") + entry + QStringLiteral(".pem"); }
 
 protected:
-    Found read(const QString &entry, QByteArray &content, QString *error) const override;
+    Found read(const QString &entry, QByteArray &content, KeyStoreFailure &failure) const override;
     bool write(const QString &entry, const QByteArray &content, QString *error) override;
     bool remove(const QString &entry, QString *error) override;
 

@@ -17,6 +17,8 @@ enum class SigningFault {
     NotYetValid,    // the certificate's validity has not begun
     Damaged,        // stored key or certificate bytes cannot be read
     UnsupportedPdf, // the PDF is not laid out as this program writes them
+    Unsuitable,     // the key or certificate is of a kind that may not sign
+    NotTheSignatory, // the certificate names someone else
     Failed,         // OpenSSL refused an operation; the detail says which
 };
 

@@ -1,6 +1,8 @@
 #include "SigningKey.h"
 
+#include "CertificateHolder.h"
 #include "KeyFiles.h"
+#include "KeyPolicy.h"
 #include "ShopAuthority.h"
 
 #include <openssl/err.h>
@@ -73,7 +75,7 @@ SigningResult<StoredSigningKey> SigningKey::make(const ShopAuthority &authority,
 }
 
 SigningResult<StoredSigningKey> SigningKey::import(const QByteArray &pkcs12, const QString &filePassword,
-                                                   const QString &password)
+                                                   const QString &password, const CertificateSubject &signatory)
 {
     if (password.isEmpty())
         return SigningError{SigningFault::EmptyPassword, QStringLiteral("A signing key needs a password.")};
@@ -108,9 +110,13 @@ SigningResult<StoredSigningKey> SigningKey::import(const QByteArray &pkcs12, con
         return SigningError{SigningFault::Expired, QStringLiteral("The file's certificate has expired.")};
     if (X509_cmp_current_time(X509_get0_notBefore(certificate.get())) >= 0)
         return SigningError{SigningFault::NotYetValid, QStringLiteral("The file's certificate is not valid yet.")};
+    if (auto stranger = CertificateHolder::notNaming(certificate.get(), signatory))
+        return *stranger;
     std::vector<X509 *> chain{certificate.get()};
     for (int i = 0; issuers && i < sk_X509_num(issuers.get()); ++i)
         chain.push_back(sk_X509_value(issuers.get(), i));
+    if (auto unfit = KeyPolicy::unsuitable(key.get(), chain))
+        return *unfit;
     return keep(key.get(), chain, password);
 }
 
@@ -126,6 +132,12 @@ SigningResult<SigningKey> SigningKey::open(const StoredSigningKey &stored, const
         return SigningError{SigningFault::Damaged,
                             QStringLiteral("The signing certificate is damaged or not the key's own.")};
     }
+    // One kept by an earlier version may be of a kind that cannot sign.
+    std::vector<X509 *> certificates;
+    for (const X509Ptr &c : chain)
+        certificates.push_back(c.get());
+    if (auto unfit = KeyPolicy::unsuitable(key->get(), certificates))
+        return *unfit;
     return SigningKey(std::move(key.value()), std::move(chain));
 }
 

@@ -26,9 +26,11 @@ public:
                                                 const QString &password,
                                                 const Validity &validity = Validity::years(5));
     // A key and certificate from another authority's PKCS#12 file, kept
-    // under `password`. Refused when the certificate is not valid now.
+    // under `password`. Refused when the certificate is not valid now, is
+    // made out to another than `signatory` or may not sign (KeyPolicy).
     static SigningResult<StoredSigningKey> import(const QByteArray &pkcs12, const QString &filePassword,
-                                                  const QString &password);
+                                                  const QString &password, const CertificateSubject &signatory);
+    // Refused, as Unsuitable, for a kept key of a kind that may not sign.
     static SigningResult<SigningKey> open(const StoredSigningKey &stored, const QString &password);
 
     // The same key kept under another password (the signatory changed it).

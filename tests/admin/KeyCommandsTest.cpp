@@ -18,8 +18,8 @@ namespace {
 const QString kPat = QStringLiteral("Pat Doe");
 const QString kPassphrase = QStringLiteral("shop passphrase");
 
-// As another authority hands one out: "J. Smith" under "file-pw".
-QByteArray pkcs12() { return signing::pkcs12Of(signing::madeKey("x"), "x", "file-pw"); }
+// As another authority hands one out, for Pat, under "file-pw".
+QByteArray pkcs12() { return signing::foreignPkcs12({.name = "Pat Doe", .serialNumber = "ARC-77"}, "file-pw"); }
 
 class KeyCommandsTest : public OpenedSourceTest {
 protected:
@@ -104,7 +104,7 @@ TEST_P(KeyCommandsTest, AKeyIsBroughtInFromAPkcs12FileOrARefusalSaysWhy)
 
     const CommandOutcome imported = KeyCommands::importKey(data, kPat, pkcs12(), "file-pw", "pat-pw");
     ASSERT_TRUE(imported.done()) << imported.text.toStdString();
-    EXPECT_EQ(openedWith(kPat, "pat-pw").commonName, "J. Smith") << "the file's own certificate";
+    EXPECT_EQ(openedWith(kPat, "pat-pw").issuerName, "Outside Trust CA") << "the file's own certificate";
     StoredAuthority none;
     EXPECT_EQ(authority(none), KeyStore::Found::No) << "a key brought in needs no shop authority";
 }
@@ -134,6 +134,62 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey
     StoredSigningKey gone;
     EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);
     EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw").text, "The password of Pat Doe has been reset.");
+}
+
+// An outside authority's certificate for another person is refused, naming
+// both, and nothing is kept.
+TEST_P(KeyCommandsTest, ACertificateMadeOutToAnotherIsNotBroughtIn)
+{
+    writeFile(file("carter.p12"),
+              signing::foreignPkcs12({.name = "John A. Carter", .serialNumber = "NFAR512K"}, "file-pw"));
+    const ProgramRun run = ProgramRun::of(ADMIN_EXE, {"import-key", source(), kPat, file("carter.p12")}, "file-pw\npat-pw\n");
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_TRUE(run.said.contains("The certificate is made out to \"John A. Carter\" (serialNumber \"NFAR512K\"), not to "
+                                  "the signatory \"Pat Doe\" (approval number \"ARC-77\")."))
+        << run.said.toStdString();
+    StoredSigningKey none;
+    EXPECT_EQ(keyOf(kPat, none), KeyStore::Found::No);
+}
+
+// Once a signatory is an administrator, another's password and keys are his
+// to change: "--as ADMIN" and his password first. A signatory's own key
+// needs no one else.
+TEST_P(KeyCommandsTest, CommandsOnAnothersAccountNeedAnAdministrator)
+{
+    ASSERT_TRUE(data.reference().exec("UPDATE \"Agents\" SET \"Administrator\" = 1 WHERE \"Name\" = ?", {kPat}).ok());
+    const auto password = [&](const QString &name) {
+        return data.reference().scalar("SELECT \"Password\" FROM \"Agents\" WHERE \"Name\" = ?", {name}).toString();
+    };
+    const QString leeBefore = password("Lee Roe");
+    const struct {
+        QStringList args;
+        const char *input;
+        const char *said;
+    } refused[] = {
+        {{"reset-password", source(), "Lee Roe"}, "new-pw\n",
+         "reset-password needs an administrator, as one is set up: give \"--as NAME\" before the command"},
+        {{"--as", "Lee Roe", "reset-password", source(), "Lee Roe"}, "lee-pw\nnew-pw\n", "Lee Roe is not an administrator."},
+        {{"--as", kPat, "reset-password", source(), "Lee Roe"}, "guess\nnew-pw\n", "That is not the password of Pat Doe."},
+        {{"--as", "Nobody", "reset-password", source(), "Lee Roe"}, "x\nnew-pw\n", "No signatory is named Nobody."},
+        {{"signing-key", source(), "Lee Roe"}, "shop passphrase\nguess\n", "That is not the sign-in password of Lee Roe."},
+    };
+    for (const auto &r : refused) {
+        const ProgramRun run = ProgramRun::of(ADMIN_EXE, r.args, r.input);
+        EXPECT_EQ(run.exit, 1) << r.said;
+        EXPECT_TRUE(run.said.contains(QLatin1String(r.said))) << run.said.toStdString();
+    }
+    EXPECT_EQ(password("Lee Roe"), leeBefore);
+    StoredSigningKey none;
+    EXPECT_EQ(keyOf("Lee Roe", none), KeyStore::Found::No);
+
+    const ProgramRun reset = ProgramRun::of(ADMIN_EXE, {"--as", kPat, "reset-password", source(), "Lee Roe"}, "pat-pw\nnew-pw\n");
+    EXPECT_EQ(reset.exit, 0) << reset.said.toStdString();
+    EXPECT_EQ(Passwords::verify(password("Lee Roe"), "new-pw"), Passwords::Verdict::Right);
+    const ProgramRun own = ProgramRun::of(ADMIN_EXE, {"signing-key", source(), "Lee Roe"}, "shop passphrase\nnew-pw\n");
+    EXPECT_EQ(own.exit, 0) << own.said.toStdString();
+    const ProgramRun byAdministrator =
+        ProgramRun::of(ADMIN_EXE, {"signing-key", source(), "Lee Roe", "--as=Pat Doe"}, "pat-pw\nshop passphrase\nnew-pw\n");
+    EXPECT_EQ(byAdministrator.exit, 0) << byAdministrator.said.toStdString();
 }
 
 // A bitmap goes where the signatories panel lists it; a name in use is never replaced.

@@ -6,12 +6,14 @@
 #include "BatchIssue.h"
 #include "CertificateOnScreen.h"
 #include "IssuePrompts.h"
+#include "AnotherAccount.h"
 #include "FolderKeys.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "RecordingCanvas.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
+#include "StatusLine.h"
 
 #include <QLabel>
 #include <QProgressDialog>
@@ -312,4 +314,96 @@ TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
     ASSERT_EQ(pages.size(), 3) << messages.shown.value(0).prompt.toStdString();
     for (const QString &page : pages)
         expectSigned(dataFolder() + "Issued/" + page);
+}
+
+// A page issued without a digital signature says so on the status line,
+// and why; sign-in said it already, without a message box.
+TEST_F(IssueTest, APageIssuedUnsignedSaysSoAndWhy)
+{
+    const QLabel *told = window->statusLine().message;
+    const struct {
+        const char *name;
+        bool reset; // the key went with a password reset
+        QString why;
+    } cases[] = {
+        {"no key", false, "Pat Doe holds no signing key"},
+        {"key removed by a reset", true, "the signing key of Pat Doe was removed when the password was reset"},
+    };
+    screen().saveButton->click();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.reset) {
+            arc::FolderKeys keys(dataFolder());
+            ASSERT_TRUE(keys.putSigningKey(kSignatory, signing::madeKey(kPassword), nullptr));
+            ASSERT_TRUE(keys.removeSigningKey(kSignatory, nullptr));
+        }
+        QCoreApplication::processEvents(); // what was told before is done with
+        signInAs(*window, kSignatory, kPassword);
+        messages.expectNothingAsked();
+        EXPECT_EQ(told->text(), "Certificates issued are not digitally signed: " + c.why + ".");
+        QCoreApplication::processEvents();
+        pdf();
+        messages.expectNothingAsked();
+        EXPECT_TRUE(told->text().startsWith(QStringLiteral("Certificate %1 issued, not digitally signed: %2; PDF written")
+                                                .arg(screen().block3Tracking->text().trimmed(), c.why)))
+            << told->text().toStdString();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(logged(), 2);
+}
+
+// A key that is there but cannot be opened is never taken for no key: sign-in
+// tells why and how to mend it, and no page is issued, signed or not.
+TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
+{
+    arc::FolderKeys keys(dataFolder());
+    const QString keyFile = keys.fileOf(arc::KeyStore::signatoryEntry(kSignatory));
+    const QByteArray good = readFile(keyFile);
+    QString account;
+    const struct {
+        const char *name;
+        std::function<void()> spoil;
+        bool shut; // Keys/ owner-only for another account, as earlier versions left it
+        QStringList said;
+    } cases[] = {
+        {"unreadable", [] {}, true, {"may not read " + keys.place(), "read access", "signs in again"}},
+        {"damaged", [&] { writeFile(keyFile, "-----BEGIN CERTIFICATE-----\n"); }, false,
+         {"damaged", "new signing certificate"}},
+        {"of a kind that may not sign",
+         [&] {
+             ASSERT_TRUE(keys.putSigningKey(kSignatory,
+                                            signing::storedAsIs(signing::foreignPkcs12({.kind = "Ed25519", .name = kSignatory}, "p"),
+                                                                "p", kPassword),
+                                            nullptr));
+         },
+         false, {"Ed25519", "new signing certificate"}},
+    };
+    screen().saveButton->click();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.spoil();
+        QCoreApplication::processEvents(); // what was told before is done with
+        if (c.shut) {
+            const AnotherAccount other(keys.place(), {folder(), dataFolder()});
+            account = arc::FolderKeys::account();
+            signInAs(*window, kSignatory, kPassword);
+        } else {
+            signInAs(*window, kSignatory, kPassword);
+        }
+        QStringList atSignIn = c.said;
+        atSignIn << "The signing key of Pat Doe cannot be opened";
+        if (c.shut)
+            atSignIn << "the account " + account;
+        messages.expectAsked("Signing key", atSignIn);
+        EXPECT_EQ(window->statusLine().message->text(),
+                  "No certificate can be issued: the signing key of Pat Doe cannot be opened.");
+        EXPECT_EQ(window->signIn().signingKey(), nullptr);
+
+        pdf();
+        messages.expectAsked("Issue certificate", QStringList{"The certificate was not issued"} + c.said);
+        EXPECT_EQ(logged(), 0);
+        EXPECT_TRUE(archived().isEmpty());
+        EXPECT_FALSE(QFile::exists(pdfPath));
+        writeFile(keyFile, good);
+    }
 }

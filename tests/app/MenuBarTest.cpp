@@ -116,6 +116,7 @@ TEST_F(DataWindowTest, TheStatusLineSaysWhatWasDone)
     EXPECT_EQ(status.signedIn->text(), "Not signed in");
     signInAs(*window, "Pat Doe", "Secret1");
     EXPECT_EQ(status.signedIn->text(), "Signed in: Pat Doe");
+    QCoreApplication::processEvents();
 
     const QString tracking = screen().block3Tracking->text().trimmed();
     screen().saveButton->click();

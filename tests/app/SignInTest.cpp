@@ -152,7 +152,7 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
 }
 
 // A key kept under an earlier password still lets its owner in, told why
-// his PDFs go unsigned; signing out drops the key.
+// he can issue nothing; signing out drops the key.
 TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
 {
     const auto keys = arc::keysOf(window->dataFolder());
@@ -166,8 +166,8 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
     messages.expectNothingAsked();
 
     signInAs(*window, "No Number", "pw");
-    messages.expectAsked("Signing key", {"The signing key of No Number could not be opened", "earlier password",
-                                         "no digital signature", "new signing certificate"});
+    messages.expectAsked("Signing key", {"The signing key of No Number cannot be opened", "earlier password",
+                                         "new signing certificate", "No certificate is issued"});
     EXPECT_FALSE(panelShown());
     EXPECT_EQ(window->signIn().signingKey(), nullptr) << "not the previous signatory's key";
 

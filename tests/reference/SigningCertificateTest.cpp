@@ -73,6 +73,7 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
 
     chooseRow(1);
     EXPECT_EQ(panel->certificateInfo->text(), "No signing certificate");
+    // Another's certificate, as an outside authority would hand it out.
     writeFile(folder() + "lee.p12", signing::pkcs12Of(signing::madeKey("k"), "k", "file-pw"));
     dialog = pressSigningCertificate();
     ASSERT_NE(dialog, nullptr);
@@ -86,8 +87,13 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
     EXPECT_TRUE(dialog->isVisible()) << "a refusal leaves the dialog open";
     dialog->password->setText("lee-pw");
     dialog->submit();
+    messages.expectAsked("Signing certificate", {"No signing certificate was kept", "made out to \"J. Smith\"",
+                                                 "not to the signatory \"Lee\" (approval number \"D-2\")"});
+    EXPECT_FALSE(opens("Lee", "lee-pw"));
+    writeFile(folder() + "lee.p12", signing::foreignPkcs12({.name = "LEE", .serialNumber = "D-2"}, "file-pw"));
+    dialog->submit();
     messages.expectNothingAsked();
-    EXPECT_TRUE(panel->certificateInfo->text().startsWith("CN = J. Smith")) << panel->certificateInfo->text().toStdString();
+    EXPECT_TRUE(panel->certificateInfo->text().startsWith("CN = LEE")) << panel->certificateInfo->text().toStdString();
     EXPECT_TRUE(opens("Lee", "lee-pw"));
 }
 

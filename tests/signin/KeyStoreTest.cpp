@@ -2,6 +2,7 @@
 // refused key leaves there: nothing, and never a new authority in place of
 // one that cannot be read.
 
+#include "AnotherAccount.h"
 #include "FolderKeys.h"
 #include "KeysOf.h"
 #include "OpenedSource.h"
@@ -18,12 +19,13 @@ using Why = KeyRefusal::Why;
 
 namespace {
 
-mode_t modeOf(const QString &path)
+struct stat statusOf(const QString &path)
 {
     struct stat s {};
     ::stat(QFile::encodeName(path).constData(), &s);
-    return s.st_mode & 0777;
+    return s;
 }
+mode_t modeOf(const QString &path) { return statusOf(path).st_mode & 07777; }
 
 class KeyStoreTest : public OpenedSourceTest {
 protected:
@@ -38,6 +40,10 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     EXPECT_EQ(keys()->authority(authority, &error), KeyStore::Found::No) << error.toStdString();
     EXPECT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::No);
 
+    // A data folder shared by the accounts of a group (as root can set it: "users").
+    if (!onServer() && ::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(folder()).constData(), uid_t(-1), 100), 0);
+    }
     ASSERT_TRUE(keys()->putAuthority(signing::authority().stored(), &error)) << error.toStdString();
     const StoredSigningKey smith = signing::madeKey(QStringLiteral("smith-pw"));
     ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), smith, &error)) << error.toStdString();
@@ -50,12 +56,18 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     EXPECT_EQ(opened->chain().size(), 2u) << "the signatory's certificate, then the authority's";
     EXPECT_EQ(keys()->signingKey(QStringLiteral("A. Jones"), key, &error), KeyStore::Found::No);
 
-    // The keys come encrypted (their own tests show it); none readable by others.
+    // The keys come encrypted (their own tests show it); readable by the
+    // data folder's group, so that each account of the group opens its
+    // own, and by nobody else.
     if (!onServer()) {
-        EXPECT_EQ(modeOf(folder() + "Keys"), 0700u);
+        const gid_t group = statusOf(folder()).st_gid;
+        EXPECT_EQ(modeOf(folder() + "Keys"), 02750u);
+        EXPECT_EQ(statusOf(folder() + "Keys").st_gid, group);
         QDirIterator it(folder() + "Keys", QDir::Files);
-        while (it.hasNext())
-            EXPECT_EQ(modeOf(it.next()), 0600u) << it.filePath().toStdString();
+        while (it.hasNext()) {
+            EXPECT_EQ(modeOf(it.next()), 0640u) << it.filePath().toStdString();
+            EXPECT_EQ(statusOf(it.filePath()).st_gid, group) << it.filePath().toStdString();
+        }
     }
 
     // A new key replaces the old one whole.
@@ -65,9 +77,15 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     EXPECT_FALSE(SigningKey::open(key, QStringLiteral("smith-pw")).ok());
     EXPECT_TRUE(SigningKey::open(key, QStringLiteral("new-pw")).ok());
 
+    // A reset takes the key and leaves word of it, until a new key comes.
+    EXPECT_FALSE(keys()->removedByReset(QStringLiteral("J. Smith")));
     ASSERT_TRUE(keys()->removeSigningKey(QStringLiteral("J. Smith"), &error));
     EXPECT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::No);
-    EXPECT_TRUE(keys()->removeSigningKey(QStringLiteral("J. Smith"), &error)) << "none kept is no failure";
+    EXPECT_TRUE(keys()->removedByReset(QStringLiteral("J. Smith")));
+    EXPECT_TRUE(keys()->removeSigningKey(QStringLiteral("A. Jones"), &error)) << "none kept is no failure";
+    EXPECT_FALSE(keys()->removedByReset(QStringLiteral("A. Jones"))) << "nothing was removed";
+    ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), again, &error));
+    EXPECT_FALSE(keys()->removedByReset(QStringLiteral("J. Smith")));
 }
 
 ARC_ON_BOTH_ENGINES(KeyStoreTest);
@@ -101,6 +119,28 @@ TEST_F(FolderKeysTest, ADamagedOrLinkedEntryIsAFailureNotAMissingKey)
     ASSERT_TRUE(QFile::remove(file));
     ASSERT_TRUE(QFile::link(folder() + "elsewhere.pem", file));
     EXPECT_EQ(keys.authority(read, &error), KeyStore::Found::Failed);
+}
+
+// A Keys folder another account made owner-only, as earlier versions made
+// it: a failure that names the account and the folder, never a missing key.
+TEST_F(FolderKeysTest, AKeyTheAccountMayNotReadIsAFailureNamingBoth)
+{
+    FolderKeys keys(folder());
+    ASSERT_TRUE(keys.putSigningKey(QStringLiteral("J. Smith"), signing::madeKey(QStringLiteral("pw")), nullptr));
+    StoredSigningKey read;
+    KeyStoreFailure failure;
+    KeyStore::Found found = KeyStore::Found::Yes;
+    QString account;
+    {
+        const AnotherAccount other(keys.place(), {folder()});
+        found = keys.signingKey(QStringLiteral("J. Smith"), read, failure);
+        account = FolderKeys::account();
+    }
+    EXPECT_EQ(found, KeyStore::Found::Failed);
+    EXPECT_EQ(failure.cause, KeyStoreFailure::Cause::Denied);
+    EXPECT_EQ(failure.path, keys.place());
+    EXPECT_EQ(failure.account, account);
+    EXPECT_EQ(failure.text, QStringLiteral("the account %1 may not read %2").arg(account, keys.place()));
 }
 
 enum class Authority { None, Made, Damaged };

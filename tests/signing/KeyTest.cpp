@@ -1,4 +1,6 @@
 #include "CertificateInfo.h"
+#include "KeyFiles.h"
+#include "PdfSignature.h"
 #include "PrintTo.h"
 #include "SigningFixture.h"
 
@@ -15,6 +17,7 @@ using namespace signing;
 namespace {
 
 const QString password = QStringLiteral("signatory's password");
+const CertificateSubject smith{QStringLiteral("J. Smith"), QStringLiteral("ARC-1234")};
 
 // The private scalar itself, as a P-256 key file holds it (32 bytes, padded), to look for in what is kept.
 QByteArray privateScalar(EVP_PKEY *key)
@@ -71,7 +74,7 @@ TEST(SigningKeyTest, KeptEncryptedOpenedOnlyWithItsPasswordAndReencrypted)
         {"brought in from PKCS#12",
          [] {
              const QByteArray p12 = pkcs12Of(madeKey("x"), "x", "file password");
-             return SigningKey::import(p12, "file password", password);
+             return SigningKey::import(p12, "file password", password, {"J. Smith", "ARC-1234"});
          }},
     };
     for (const auto &[name, make] : sources) {
@@ -127,14 +130,14 @@ TEST(SigningRefusal, IsTypedAndSaysWhy)
          SigningFault::EmptyPassword, "needs a passphrase"},
         {"key without password", [] { return SigningKey::make(authority(), {"J. Smith", {}}, {}).error(); },
          SigningFault::EmptyPassword, "needs a password"},
-        {"not PKCS#12", [] { return SigningKey::import(authority().stored().certificate, "p12", password).error(); },
+        {"not PKCS#12", [] { return SigningKey::import(authority().stored().certificate, "p12", password, smith).error(); },
          SigningFault::NotPkcs12, "not a PKCS#12"},
         {"PKCS#12, wrong password",
-         [] { return SigningKey::import(pkcs12For(Validity::years(1)), "guess", password).error(); },
+         [] { return SigningKey::import(pkcs12For(Validity::years(1)), "guess", password, smith).error(); },
          SigningFault::WrongPassword, "file's password is wrong"},
-        {"PKCS#12 expired", [&] { return SigningKey::import(pkcs12For(expired), "p12", password).error(); },
+        {"PKCS#12 expired", [&] { return SigningKey::import(pkcs12For(expired), "p12", password, smith).error(); },
          SigningFault::Expired, "expired"},
-        {"PKCS#12 not yet valid", [&] { return SigningKey::import(pkcs12For(notYetValid), "p12", password).error(); },
+        {"PKCS#12 not yet valid", [&] { return SigningKey::import(pkcs12For(notYetValid), "p12", password, smith).error(); },
          SigningFault::NotYetValid, "not valid yet"},
     };
     for (const auto &r : refusals) {
@@ -142,6 +145,92 @@ TEST(SigningRefusal, IsTypedAndSaysWhy)
         EXPECT_EQ(refused.fault, r.fault) << r.name;
         EXPECT_TRUE(refused.message.contains(QLatin1String(r.said))) << r.name << ": " << refused.message.toStdString();
     }
+}
+
+// Which keys an outside authority's file may bring in, and why the others are refused.
+struct KeyKind {
+    const char *name;
+    Foreign file;
+    const char *refusal; // empty: taken
+};
+void PrintTo(const KeyKind &k, std::ostream *os) { *os << k.name; }
+
+const KeyKind keyKinds[] = {
+    {"P256", {}, ""},
+    {"P384", {.kind = "P-384"}, ""},
+    {"RSA2048", {.kind = "RSA-2048"}, ""},
+    {"NoKeyUsageAtAll", {.usage = ""}, ""},
+    {"NonRepudiationOnly", {.usage = "critical,nonRepudiation"}, ""},
+    {"SHA384", {.digest = "SHA384"}, ""},
+    {"Ed25519", {.kind = "Ed25519"}, "The key is an Ed25519 key: only ECDSA keys on P-256 or P-384 and RSA keys of "
+                                     "2048 bits or more may sign."},
+    {"RSA1024", {.kind = "RSA-1024"}, "The key is an RSA key of 1024 bits"},
+    {"DSA", {.kind = "DSA"}, "The key is of the kind DSA"},
+    {"P521", {.kind = "P-521"}, "The key is an ECDSA key on secp521r1"},
+    {"KeyEnciphermentOnly", {.usage = "critical,keyEncipherment"},
+     "The certificate's key usage (keyEncipherment) allows no signatures: it must include digitalSignature or "
+     "nonRepudiation."},
+    {"SHA1", {.digest = "SHA1"}, "The certificate is signed with SHA1: SHA-256 or stronger is needed."},
+};
+
+class KeyKindTest : public testing::TestWithParam<KeyKind> {};
+
+TEST_P(KeyKindTest, IsTakenOnlyWhenItMaySign)
+{
+    const KeyKind &k = GetParam();
+    const QByteArray file = foreignPkcs12(k.file, "p12");
+    ASSERT_FALSE(file.isEmpty());
+    const SigningResult<StoredSigningKey> stored = SigningKey::import(file, "p12", password, smith);
+    if (!*k.refusal) {
+        ASSERT_TRUE(stored.ok()) << stored.error().message.toStdString();
+        const SigningResult<SigningKey> opened = SigningKey::open(stored.value(), password);
+        ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
+        EXPECT_TRUE(PdfSignature::cms("page", opened.value()).ok());
+        return;
+    }
+    ASSERT_FALSE(stored.ok());
+    EXPECT_EQ(stored.fault(), SigningFault::Unsuitable);
+    EXPECT_TRUE(stored.error().message.startsWith(QLatin1String(k.refusal))) << stored.error().message.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, KeyKindTest, testing::ValuesIn(keyKinds),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A key kept before these rules (or put in the store by hand) is refused
+// when it is opened, not when the page is signed.
+TEST(SigningKeyTest, AKeptKeyOfAKindThatMayNotSignIsRefusedOnOpening)
+{
+    const StoredSigningKey stored = storedAsIs(foreignPkcs12({.kind = "Ed25519"}, "p12"), "p12", password);
+    ASSERT_FALSE(stored.encryptedKey.isEmpty());
+    EXPECT_EQ(SigningKey::open(stored, password).fault(), SigningFault::Unsuitable);
+}
+
+// The certificate must name the signatory it is brought in for.
+TEST(SigningKeyTest, ACertificateIsTakenOnlyForTheSignatoryItNames)
+{
+    const struct {
+        QString name, serialNumber;
+        CertificateSubject signatory;
+        bool taken;
+    } cases[] = {
+        {"Dale P. Whitman", "V7RR123K", {"Dale P. Whitman", "V7RR123K"}, true},
+        {"DALE P.  WHITMAN", "", {" Dale P. Whitman", "V7RR123K"}, true},
+        {"dale p.whitman", "v7rr 123k", {"Dale P. Whitman", "V7RR123K"}, true},
+        {"John A. Carter", "NFAR512K", {"Dale P. Whitman", "V7RR123K"}, false},
+        {"Dale P. Whitman", "NFAR512K", {"Dale P. Whitman", "V7RR123K"}, false},
+        {"Dale P. Whitman", "NFAR512K", {"Dale P. Whitman", ""}, false},
+        {"Dale Whitman", "", {"Dale P. Whitman", ""}, false},
+    };
+    for (const auto &c : cases) {
+        const QByteArray file = foreignPkcs12({.name = c.name, .serialNumber = c.serialNumber}, "p12");
+        const SigningResult<StoredSigningKey> stored = SigningKey::import(file, "p12", password, c.signatory);
+        EXPECT_EQ(stored.ok(), c.taken) << c.name.toStdString() << ": " << stored.error().message.toStdString();
+        EXPECT_EQ(stored.fault(), c.taken ? SigningFault::None : SigningFault::NotTheSignatory) << c.name.toStdString();
+    }
+    const QByteArray carter = foreignPkcs12({.name = "John A. Carter", .serialNumber = "NFAR512K"}, "p12");
+    EXPECT_EQ(SigningKey::import(carter, "p12", password, {"Dale P. Whitman", "V7RR123K"}).error().message,
+              "The certificate is made out to \"John A. Carter\" (serialNumber \"NFAR512K\"), not to the signatory "
+              "\"Dale P. Whitman\" (approval number \"V7RR123K\").");
 }
 
 TEST(ShopAuthorityTest, OpensWithItsPassphraseAndIsNamedAsAsked)

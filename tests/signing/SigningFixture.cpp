@@ -1,5 +1,6 @@
 #include "SigningFixture.h"
 #include "ProgramRun.h"
+#include "KeyFiles.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -7,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <openssl/pkcs12.h>
+#include <openssl/x509v3.h>
 
 using namespace arc;
 
@@ -39,6 +41,98 @@ QByteArray pkcs12Of(const StoredSigningKey &stored, const QString &password, con
                                 0, 0, 0));
     BioPtr out(BIO_new(BIO_s_mem()));
     return p12 && i2d_PKCS12_bio(out.get(), p12.get()) == 1 ? bioBytes(out.get()) : QByteArray();
+}
+
+namespace {
+
+PKeyPtr keyOfKind(const QByteArray &kind)
+{
+    if (kind.startsWith("P-"))
+        return PKeyPtr(EVP_EC_gen(kind.constData()));
+    if (kind.startsWith("RSA-"))
+        return PKeyPtr(EVP_RSA_gen(kind.mid(4).toUInt()));
+    if (kind == "Ed25519")
+        return PKeyPtr(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"));
+    // DSA: parameters first, then the key; 1024 bits keeps the test quick.
+    std::unique_ptr<EVP_PKEY_CTX, OpenSslFree<EVP_PKEY_CTX_free>> pctx(EVP_PKEY_CTX_new_from_name(nullptr, "DSA", nullptr));
+    EVP_PKEY *params = nullptr;
+    if (!pctx || EVP_PKEY_paramgen_init(pctx.get()) != 1 || EVP_PKEY_CTX_set_dsa_paramgen_bits(pctx.get(), 1024) != 1
+        || EVP_PKEY_paramgen(pctx.get(), &params) != 1)
+        return {};
+    PKeyPtr kept(params);
+    std::unique_ptr<EVP_PKEY_CTX, OpenSslFree<EVP_PKEY_CTX_free>> kctx(EVP_PKEY_CTX_new(params, nullptr));
+    EVP_PKEY *key = nullptr;
+    if (!kctx || EVP_PKEY_keygen_init(kctx.get()) != 1 || EVP_PKEY_keygen(kctx.get(), &key) != 1)
+        return {};
+    return PKeyPtr(key);
+}
+
+struct OutsideAuthority {
+    PKeyPtr key{EVP_EC_gen("P-256")};
+    X509Ptr certificate = std::move(
+        CertificateBuilder::authority({QStringLiteral("Outside Trust CA"), {}}, key.get(), Validity::years(3)).value());
+};
+
+const OutsideAuthority &outside()
+{
+    static const OutsideAuthority made;
+    return made;
+}
+
+} // namespace
+
+QByteArray foreignPkcs12(const Foreign &what, const QString &filePassword)
+{
+    const PKeyPtr key = keyOfKind(what.kind);
+    X509Ptr c(X509_new());
+    if (!key || !c)
+        return {};
+    const Validity validity = Validity::years(1);
+    X509_NAME *name = X509_get_subject_name(c.get());
+    const QByteArray cn = what.name.toUtf8(), serial = what.serialNumber.toUtf8();
+    X509_NAME_add_entry_by_NID(name, NID_commonName, MBSTRING_UTF8,
+                               reinterpret_cast<const unsigned char *>(cn.constData()), int(cn.size()), -1, 0);
+    if (!serial.isEmpty())
+        X509_NAME_add_entry_by_NID(name, NID_serialNumber, MBSTRING_UTF8,
+                                   reinterpret_cast<const unsigned char *>(serial.constData()), int(serial.size()), -1, 0);
+    X509_set_version(c.get(), X509_VERSION_3);
+    ASN1_INTEGER_set(X509_get_serialNumber(c.get()), 7);
+    ASN1_TIME_set(X509_getm_notBefore(c.get()), time_t(validity.from.toSecsSinceEpoch()));
+    ASN1_TIME_set(X509_getm_notAfter(c.get()), time_t(validity.until.toSecsSinceEpoch()));
+    X509_set_issuer_name(c.get(), X509_get_subject_name(outside().certificate.get()));
+    X509_set_pubkey(c.get(), key.get());
+    if (*what.usage) {
+        X509V3_CTX ctx;
+        X509V3_set_ctx_nodb(&ctx);
+        X509V3_set_ctx(&ctx, outside().certificate.get(), c.get(), nullptr, nullptr, 0);
+        X509ExtensionPtr ext(X509V3_EXT_conf_nid(nullptr, &ctx, NID_key_usage, what.usage));
+        if (!ext || X509_add_ext(c.get(), ext.get(), -1) != 1)
+            return {};
+    }
+    if (X509_sign(c.get(), outside().key.get(), EVP_get_digestbyname(what.digest)) == 0)
+        return {};
+    X509ListPtr issuers(sk_X509_new_null());
+    sk_X509_push(issuers.get(), outside().certificate.get());
+    const QByteArray pass = filePassword.toUtf8();
+    Pkcs12Ptr p12(PKCS12_create(pass.constData(), "signatory", key.get(), c.get(), issuers.get(), 0, 0, 0, 0, 0));
+    BioPtr out(BIO_new(BIO_s_mem()));
+    return p12 && i2d_PKCS12_bio(out.get(), p12.get()) == 1 ? bioBytes(out.get()) : QByteArray();
+}
+
+StoredSigningKey storedAsIs(const QByteArray &pkcs12, const QString &filePassword, const QString &password)
+{
+    BioPtr in = readBio(pkcs12);
+    Pkcs12Ptr p12(d2i_PKCS12_bio(in.get(), nullptr));
+    EVP_PKEY *rawKey = nullptr;
+    X509 *rawCertificate = nullptr;
+    const QByteArray pass = filePassword.toUtf8();
+    if (!p12 || PKCS12_parse(p12.get(), pass.constData(), &rawKey, &rawCertificate, nullptr) != 1)
+        return {};
+    const PKeyPtr key(rawKey);
+    const X509Ptr certificate(rawCertificate);
+    SigningResult<QByteArray> encrypted = KeyFiles::encryptedKey(key.get(), password);
+    return encrypted.ok() ? StoredSigningKey{encrypted.value(), KeyFiles::certificatesPem({certificate.get()})}
+                          : StoredSigningKey();
 }
 
 QByteArray qtPage()

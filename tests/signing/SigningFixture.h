@@ -20,6 +20,25 @@ arc::StoredSigningKey madeKey(const QString &password, const arc::Validity &vali
 // The key in a PKCS#12 file, made with OpenSSL as another authority would.
 QByteArray pkcs12Of(const arc::StoredSigningKey &key, const QString &password, const QString &filePassword);
 
+// A certificate from an outside authority, as it may come: the key's kind
+// ("P-256", "P-384", "P-521", "RSA-1024", "RSA-2048", "Ed25519", "DSA"),
+// the key usage extension's value (none when empty) and the digest the
+// authority signed with.
+struct Foreign {
+    const char *kind = "P-256";
+    const char *usage = "critical,digitalSignature,nonRepudiation";
+    const char *digest = "SHA256";
+    QString name = QStringLiteral("J. Smith");
+    QString serialNumber = QStringLiteral("ARC-1234"); // none when empty
+};
+// Its key and certificate in a PKCS#12 file under `filePassword`, with the
+// outside authority's certificate; empty when OpenSSL could not make it.
+QByteArray foreignPkcs12(const Foreign &what, const QString &filePassword);
+
+// The key and certificates of a PKCS#12 file kept under `password` as
+// they are, whatever their kind: what an earlier version kept.
+arc::StoredSigningKey storedAsIs(const QByteArray &pkcs12, const QString &filePassword, const QString &password);
+
 // One page written by Qt as the program writes its pages.
 QByteArray qtPage();
 // A PDF of the given objects (bodies of objects 1, 2, ...), object 1 the

@@ -1,0 +1,34 @@
+#include "AdminCommandLine.h"
+
+#include <QHash>
+
+namespace arc {
+
+std::optional<AdminCommandLine> AdminCommandLine::parse(const QStringList &args)
+{
+    // How many arguments each command takes, the data source included.
+    static const QHash<QString, int> counts = {
+        {QStringLiteral("reset-password"), 2}, {QStringLiteral("add-signature"), 2},
+        {QStringLiteral("signing-key"), 2},    {QStringLiteral("import-key"), 3},
+        {QStringLiteral("export-ca"), 2}};
+    AdminCommandLine line;
+    QStringList rest;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--as") || a.startsWith(QLatin1String("--as="))) {
+            const QString name = a == QLatin1String("--as") ? args.value(++i) : a.mid(5);
+            if (line.as || name.isEmpty())
+                return std::nullopt;
+            line.as = name;
+        } else {
+            rest << a;
+        }
+    }
+    if (rest.isEmpty() || rest.size() - 1 != counts.value(rest.first(), -1))
+        return std::nullopt;
+    line.command = rest.takeFirst();
+    line.arguments = rest;
+    return line;
+}
+
+} // namespace arc

@@ -1,0 +1,74 @@
+#include "SigningKeyState.h"
+
+#include <QCoreApplication>
+
+namespace arc {
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("SigningKeyState", text); }
+
+QString newCertificate(const QString &name)
+{
+    return tr("An administrator gives %1 a new signing certificate (Set-up, DMIRs, \"Signing certificate...\"); then "
+              "%1 signs in again.")
+        .arg(name);
+}
+
+} // namespace
+
+SigningKeyState SigningKeyState::unreadable(const QString &name, const KeyStoreFailure &failure)
+{
+    switch (failure.cause) {
+    case KeyStoreFailure::Cause::Denied:
+        return {Kind::Unusable, name, failure.text,
+                tr("Whoever looks after this computer gives the account %1 read access to %2: the data folder's Keys "
+                   "folder and its files take the group of the data folder, which may read them (see \"A data folder "
+                   "shared by several accounts\" in the README). Then %3 signs in again.")
+                    .arg(failure.account, failure.path, name)};
+    case KeyStoreFailure::Cause::Damaged:
+        return {Kind::Unusable, name, failure.text, newCertificate(name)};
+    case KeyStoreFailure::Cause::Unreadable:
+        break;
+    }
+    return {Kind::Unusable, name, failure.text,
+            tr("Once the data source can be read again, %1 signs in again.").arg(name)};
+}
+
+SigningKeyState SigningKeyState::notOpened(const QString &name, SigningFault fault, const QString &why)
+{
+    // The sign-in password was right, so the key was kept under another one.
+    const QString cause = fault == SigningFault::WrongPassword
+                              ? tr("it is kept under an earlier password, which was reset")
+                              : why;
+    return {Kind::Unusable, name, cause, newCertificate(name)};
+}
+
+QString SigningKeyState::unsignedWhy() const
+{
+    if (m_kind == Kind::NoKey)
+        return tr("%1 holds no signing key").arg(m_name);
+    if (m_kind == Kind::RemovedByReset)
+        return tr("the signing key of %1 was removed when the password was reset").arg(m_name);
+    return {};
+}
+
+QString SigningKeyState::atSignIn() const
+{
+    if (m_kind == Kind::Unusable)
+        return tr("No certificate can be issued: the signing key of %1 cannot be opened.").arg(m_name);
+    const QString why = unsignedWhy();
+    return why.isEmpty() ? QString() : tr("Certificates issued are not digitally signed: %1.").arg(why);
+}
+
+QString SigningKeyState::stopsIssue() const
+{
+    if (m_kind != Kind::Unusable)
+        return {};
+    QString cause = m_cause.trimmed();
+    while (cause.endsWith(QLatin1Char('.')))
+        cause.chop(1);
+    return tr("The signing key of %1 cannot be opened: %2.\n%3").arg(m_name, cause, m_mend);
+}
+
+} // namespace arc

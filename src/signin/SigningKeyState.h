@@ -1,0 +1,57 @@
+#pragma once
+
+#include "KeyStore.h"
+
+#include <QString>
+
+namespace arc {
+
+// What signing in found of the signatory's signing key, and what it means
+// for the pages issued: signed with it; issued without a digital signature
+// because he holds none; or none issued at all, because a key is there
+// that cannot be opened.
+class SigningKeyState {
+public:
+    enum class Kind {
+        NoSignatory,    // nobody, or the master password, is signed in
+        Opened,         // pages are signed with it
+        NoKey,          // he holds none: pages go out unsigned
+        RemovedByReset, // a password reset took it: pages go out unsigned
+        Unusable,       // one is kept but cannot be opened: nothing is issued
+    };
+
+    SigningKeyState() = default;
+    static SigningKeyState opened(const QString &name) { return {Kind::Opened, name, {}, {}}; }
+    static SigningKeyState none(const QString &name, bool removedByReset)
+    {
+        return {removedByReset ? Kind::RemovedByReset : Kind::NoKey, name, {}, {}};
+    }
+    // The store could not hand the key over.
+    static SigningKeyState unreadable(const QString &name, const KeyStoreFailure &failure);
+    // The key was read but does not open: `fault` as SigningKey::open
+    // gives it, `why` its words.
+    static SigningKeyState notOpened(const QString &name, SigningFault fault, const QString &why);
+
+    Kind kind() const { return m_kind; }
+
+    // Why pages go out without a digital signature; empty when they do not.
+    QString unsignedWhy() const;
+    // What sign-in tells on the status line; empty when there is nothing to tell.
+    QString atSignIn() const;
+    // Why no page may be issued, with the cause and its mend; empty when
+    // pages may be issued.
+    QString stopsIssue() const;
+
+private:
+    SigningKeyState(Kind kind, QString name, QString cause, QString mend)
+        : m_kind(kind), m_name(std::move(name)), m_cause(std::move(cause)), m_mend(std::move(mend))
+    {
+    }
+
+    Kind m_kind = Kind::NoSignatory;
+    QString m_name;
+    QString m_cause; // Unusable: what is wrong
+    QString m_mend;  // Unusable: what puts it right
+};
+
+} // namespace arc
