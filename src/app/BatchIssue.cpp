@@ -19,6 +19,7 @@
 #include "ProgressWindow.h"
 #include "SignerOf.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -37,6 +38,13 @@ const QString kTitle = QStringLiteral("Issue for serial numbers");
 Message notice(const QString &text, Message::Icon icon = Message::Icon::Exclamation)
 {
     return {text, kTitle, Message::Buttons::Ok, icon, Message::Answer::Ok};
+}
+
+// Said of a run whose pages go out without a digital signature.
+QString unsignedNote(const QString &why)
+{
+    return why.isEmpty() ? QString()
+                         : QCoreApplication::translate("BatchIssue", "\nTheir pages are not digitally signed: %1.").arg(why);
 }
 
 } // namespace
@@ -108,8 +116,9 @@ void BatchIssue::run()
         (void)m_folder.header().moveToRow(m_certificate.currentFormIndex());
     const Message::Answer answer = m_messages.ask(
         {QStringLiteral("%1 certificates stored, %2 to %3, serial numbers %4 to %5.")
-             .arg(r.keys.size())
-             .arg(r.trackings.first(), r.trackings.last(), serials.first(), serials.last()),
+                 .arg(r.keys.size())
+                 .arg(r.trackings.first(), r.trackings.last(), serials.first(), serials.last())
+             + unsignedNote(m_signIn.keyState().unsignedWhy()),
          kTitle, Message::Buttons::WritePdfPrintClose, Message::Icon::Information, Message::Answer::Close});
     if (answer == Message::Answer::Print) {
         print(r.keys);

@@ -4,6 +4,8 @@
 #include "KeysOf.h"
 #include "SignatoryKeys.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 QString SignatoryCertificates::describe(const QString &name) const
@@ -35,9 +37,11 @@ QString SignatoryCertificates::passwordSaved(const QString &name, bool own, cons
         const SigningResult<StoredSigningKey> again = opened->stored(newPassword);
         if (again.ok() && keys->putSigningKey(name, again.value(), &error))
             return {};
-        return QStringLiteral("The password was changed, but the signing key could not be kept under it: %1\n"
-                              "Issued PDFs will carry no digital signature after the next sign-in until %2 has a "
-                              "new signing certificate.")
+        // The old key stays, under the old password: it stops every issue.
+        return QCoreApplication::translate("SignatoryCertificates",
+                                           "The password was changed, but the signing key could not be kept under "
+                                           "it: %1\nAfter the next sign-in no certificate can be issued until %2 has "
+                                           "a new signing certificate.")
             .arg(again.ok() ? error + QLatin1Char('.') : again.error().message, name);
     }
     StoredSigningKey stored;

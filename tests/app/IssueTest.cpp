@@ -252,7 +252,8 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     screen().batchButton->click();
     EXPECT_EQ(offered, "SN-1");
     EXPECT_EQ(messages.shown.value(0).buttons, Message::Buttons::WritePdfPrintClose);
-    messages.expectAsked("Issue for serial numbers", {"3 certificates stored, 000102 to 000104, serial numbers SN-8 to SN-10."});
+    messages.expectAsked("Issue for serial numbers", {"3 certificates stored, 000102 to 000104, serial numbers SN-8 to SN-10.",
+                                                      "not digitally signed: Pat Doe holds no signing key."});
     EXPECT_EQ(logged(), 3);
     EXPECT_EQ(archived().size(), 3);
     const QByteArray written = readFile(pdfPath);
@@ -378,6 +379,7 @@ TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
          },
          false, {"Ed25519", "new signing certificate"}},
     };
+    window->findChild<arc::BatchIssue *>()->setChoiceRunner([](const QString &) { return std::nullopt; });
     screen().saveButton->click();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -400,6 +402,8 @@ TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
         EXPECT_EQ(window->signIn().signingKey(), nullptr);
 
         pdf();
+        messages.expectAsked("Issue certificate", QStringList{"The certificate was not issued"} + c.said);
+        screen().batchButton->click();
         messages.expectAsked("Issue certificate", QStringList{"The certificate was not issued"} + c.said);
         EXPECT_EQ(logged(), 0);
         EXPECT_TRUE(archived().isEmpty());
