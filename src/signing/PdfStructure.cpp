@@ -60,6 +60,8 @@ qsizetype pastString(const QByteArray &text, qsizetype i)
 }
 
 const qsizetype tailToSearch = 1024;
+// Larger object numbers are not a page's.
+const int kMaxObject = 8388607;
 
 } // namespace
 
@@ -144,10 +146,10 @@ QByteArray PdfStructure::nameValue(const QByteArray &dict, const char *key)
     return '/' + word(dict, at);
 }
 
-QByteArray PdfStructure::object(PdfRef ref) const
+PdfStructure::Span PdfStructure::span(PdfRef ref) const
 {
     const auto found = m_offsets.constFind(ref.number);
-    if (!ref.isValid() || found == m_offsets.constEnd())
+    if (!ref.isValid() || found == m_offsets.constEnd() || *found >= m_pdf.size())
         return {};
     qsizetype i = *found;
     const QByteArray number = word(m_pdf, i);
@@ -156,7 +158,31 @@ QByteArray PdfStructure::object(PdfRef ref) const
     if (number.toInt() != ref.number || generation.toInt() != ref.generation || keyword != "obj")
         return {};
     const qsizetype end = m_pdf.indexOf("endobj", i);
-    return end < 0 ? QByteArray() : m_pdf.mid(i, end - i).trimmed();
+    return end < 0 ? Span() : Span{i, end};
+}
+
+QByteArray PdfStructure::object(PdfRef ref) const
+{
+    const Span s = span(ref);
+    return s.begin < 0 ? QByteArray() : m_pdf.mid(s.begin, s.end - s.begin).trimmed();
+}
+
+QList<PdfRef> PdfStructure::refsIn(const QByteArray &array, qsizetype most)
+{
+    const QByteArray inner = array.trimmed();
+    if (!inner.startsWith('[') || !inner.endsWith(']'))
+        return {};
+    const QList<QByteArray> words = inner.mid(1, inner.size() - 2).simplified().split(' ');
+    if (words.size() % 3 != 0 || words.size() / 3 > most)
+        return {};
+    QList<PdfRef> refs;
+    for (qsizetype i = 0; i + 2 < words.size(); i += 3) {
+        const PdfRef ref = refAt(words[i] + ' ' + words[i + 1] + ' ' + words[i + 2], 0);
+        if (!ref.isValid())
+            return {};
+        refs.append(ref);
+    }
+    return refs;
 }
 
 bool PdfStructure::readXrefSections(qint64 offset)
@@ -172,16 +198,20 @@ bool PdfStructure::readXrefSections(qint64 offset)
             if (first == "trailer")
                 break;
             const QByteArray count = word(m_pdf, i);
-            if (!isNumber(first) || !isNumber(count))
+            bool firstOk = false, countOk = false;
+            const int from = first.toInt(&firstOk), entries = count.toInt(&countOk);
+            // Numbers that do not fit, or a section reaching past the
+            // largest object number, are not a table.
+            if (!isNumber(first) || !isNumber(count) || !firstOk || !countOk || entries > kMaxObject - from)
                 return false;
-            for (int n = 0; n < count.toInt(); ++n) {
+            for (int n = 0; n < entries; ++n) {
                 const QByteArray at = word(m_pdf, i);
                 word(m_pdf, i);
                 const QByteArray type = word(m_pdf, i);
                 if (!isNumber(at) || (type != "n" && type != "f"))
                     return false;
-                if (type == "n" && !m_offsets.contains(first.toInt() + n))
-                    m_offsets.insert(first.toInt() + n, at.toLongLong());
+                if (type == "n" && !m_offsets.contains(from + n))
+                    m_offsets.insert(from + n, at.toLongLong());
             }
             if (i == lineStart)
                 return false;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 
 namespace arc {
 
@@ -31,6 +32,12 @@ public:
     // An object's body between "obj" and "endobj", trimmed; empty when the
     // table does not lead to it.
     QByteArray object(PdfRef ref) const;
+    // Where that body lies in the file: [begin, end), end at "endobj";
+    // begin is -1 when the table does not lead to it.
+    struct Span {
+        qsizetype begin = -1, end = -1;
+    };
+    Span span(PdfRef ref) const;
 
     // Where the value of `key` begins in a dictionary's text, looking at its
     // own keys only (not those of dictionaries inside it); -1 without one.
@@ -38,6 +45,9 @@ public:
     // The reference or name that is `key`'s value, if it is one.
     static PdfRef refValue(const QByteArray &dict, const char *key);
     static QByteArray nameValue(const QByteArray &dict, const char *key);
+    // The references an array "[N G R ...]" lists, at most `most` of them;
+    // empty when it lists anything else.
+    static QList<PdfRef> refsIn(const QByteArray &array, qsizetype most);
     // Where the dictionary or array opening at `open` ends (just past it); -1 if it does not.
     static qsizetype closing(const QByteArray &text, qsizetype open);
 
