@@ -1,6 +1,7 @@
 #include "DeclaredSignature.h"
 
 #include "PdfStructure.h"
+#include "PdfSyntax.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -14,19 +15,10 @@ namespace {
 
 // A page's form has one field; a file listing more is not read further.
 constexpr qsizetype kMaxFields = 64;
-// Larger numbers cannot be offsets in a file that is read whole.
-constexpr qsizetype kMaxDigits = 18;
 
 QString tr(const char *text) { return QCoreApplication::translate("SignatureReport", text); }
 
-bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
-
-qsizetype skipSpace(const QByteArray &text, qsizetype i)
-{
-    while (i >= 0 && i < text.size() && isSpace(text[i]))
-        ++i;
-    return i;
-}
+using pdf::skipSpace;
 
 // The dictionary or array that is `key`'s value in `dict`, whether written
 // there or kept as an object of its own; empty when it is neither.
@@ -56,11 +48,10 @@ bool byteRangeOf(const QByteArray &dict, qint64 (&range)[4])
     if (words.size() != 4)
         return false;
     for (int i = 0; i < 4; ++i) {
-        const QByteArray &w = words[i];
-        if (w.isEmpty() || w.size() > kMaxDigits
-            || !std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(uchar(c)) != 0; }))
+        const std::optional<qint64> n = pdf::count(words[i]);
+        if (!n)
             return false;
-        range[i] = w.toLongLong();
+        range[i] = *n;
     }
     return true;
 }

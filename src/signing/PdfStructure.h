@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QList>
 
+#include <optional>
+
 namespace arc {
 
 // "N G R": an indirect object's number and generation.
@@ -17,15 +19,18 @@ struct PdfRef {
 };
 
 // Just enough of a PDF's structure to add a signature to its page as an
-// incremental update: the cross-reference table (classic, with its older
-// sections through /Prev), the trailer, the catalogue and the one page.
-// PDFs keeping their cross-reference in a stream are not read.
+// incremental update, or to find the signature again: the cross-reference
+// (tables or streams, with their older sections through /Prev), the
+// trailer, the catalogue and the one page. Objects kept inside object
+// streams are not read.
 class PdfStructure {
 public:
     static SigningResult<PdfStructure> read(const QByteArray &pdf);
 
     qint64 startXref() const { return m_startXref; }
     int size() const { return m_size; }
+    // Some section of its cross-reference is a stream.
+    bool hasXrefStreams() const { return m_xrefStreams; }
     const QByteArray &trailer() const { return m_trailer; } // "<< ... >>"
     PdfRef root() const { return m_root; }
     PdfRef page() const { return m_page; }
@@ -53,12 +58,15 @@ public:
 
 private:
     bool readXrefSections(qint64 offset);
+    // A classic section's entries from `i`, just past "xref"; its trailer.
+    std::optional<QByteArray> readXrefTable(qsizetype i);
     bool findPage();
 
     QByteArray m_pdf;
     QHash<int, qint64> m_offsets;
     qint64 m_startXref = -1;
     int m_size = 0;
+    bool m_xrefStreams = false;
     QByteArray m_trailer;
     PdfRef m_root;
     PdfRef m_page;

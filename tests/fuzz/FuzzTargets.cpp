@@ -2,6 +2,7 @@
 
 #include "DeclaredSignature.h"
 #include "MdbExport.h"
+#include "PdfUpdate.h"
 #include "PdfSignature.h"
 #include "PdfStructure.h"
 #include "ServerUri.h"
@@ -67,8 +68,15 @@ QList<QByteArray> pdfSeeds()
     const arc::SigningKey key = std::move(arc::SigningKey::open(stored, "pw").value());
     const QByteArray signedPage = arc::PdfSignature::sign(page, key, QRectF(36, 200, 180, 40)).value();
     require(arc::SignatureReport::of(signedPage, authority().certificate()).intact, "the seed page is signed");
-    return {page, signedPage, wrappedSignature(signedPage, "BT /F1 10 Tf 40 700 Td (000999) Tj ET"),
-            withOverflowingRange(signedPage), signedPage + "\n% added later\n"};
+    const int next = arc::PdfStructure::read(signedPage)->size();
+    const QByteArray unrelated = "<< /Producer (another tool) >>";
+    return {page,
+            signedPage,
+            wrappedSignature(signedPage, "BT /F1 10 Tf 40 700 Td (000999) Tj ET"),
+            withOverflowingRange(signedPage),
+            signedPage + "\n% added later\n",
+            withUpdate(signedPage, {{next, unrelated}}, UpdateSection::Stream),
+            withUpdate(signedPage, {{next, unrelated}}, UpdateSection::CompressedStream)};
 }
 
 void accessRows(const QByteArray &input)
@@ -101,7 +109,8 @@ const QList<Target> &targets()
         {"pdf-signature", pdfSignature, pdfSeeds,
          {"/ByteRange [0 ", "/Contents <", "/Type /Sig", "/FT /Sig", "/V ", " 0 R", "/AcroForm ", "/Fields [",
           "<<", ">>", "obj\n", "endobj\n", "xref\n0 1\n", "trailer\n", "startxref\n", "%%EOF\n", "/Prev ",
-          "/Root ", "/Size ", "%/ByteRange [0 32226 9223372036854775000 9000]\n"}},
+          "/Root ", "/Size ", "%/ByteRange [0 32226 9223372036854775000 9000]\n", "/Type /XRef", "/W [1 4 2]",
+          "/Index [", "/Filter /FlateDecode", "/DecodeParms << /Columns 7 /Predictor 12 >>", "stream\n"}},
         {"access-rows", accessRows, none, {",", "\"", "\"\"", "\n", "\r\n", ",\"", "\",", "\xc3\xa9", "\xff"}},
         {"server-uri", serverUri, none,
          {"postgresql://", "postgres://", "@", ":", "/", "?", "&", "=", "%", "%2", "%40", "[", "]", "[::1]",
