@@ -74,7 +74,8 @@ DeclaredSignature DeclaredSignature::of(const QByteArray &pdf)
     };
     const SigningResult<PdfStructure> read = PdfStructure::read(pdf);
     if (!read.ok())
-        return unreadable("The document's structure cannot be followed to its signature.");
+        return unreadable(
+            QT_TRANSLATE_NOOP("SignatureReport", "The document's structure cannot be followed to its signature."));
     const PdfStructure &s = read.value();
 
     const QByteArray form = valueIn(s, s.object(s.root()), "/AcroForm", '<');
@@ -86,13 +87,16 @@ DeclaredSignature DeclaredSignature::of(const QByteArray &pdf)
             values.append(PdfStructure::refValue(dict, "/V"));
     }
     if (values.isEmpty())
-        return unreadable("The document's form declares no signature, yet the file holds one.");
+        return unreadable(
+            QT_TRANSLATE_NOOP("SignatureReport", "The document's form declares no signature, yet the file holds one."));
     d.others = values.size() > 1 || byteRanges > 1;
 
-    const char *const notCovering = "The signature's byte range does not cover the file as a signature must.";
+    const char *const notCovering =
+        QT_TRANSLATE_NOOP("SignatureReport", "The signature's byte range does not cover the file as a signature must.");
     const PdfStructure::Span value = s.span(values.first());
     if (value.begin < 0)
-        return unreadable("The document's signature field holds no signature.");
+        return unreadable(
+            QT_TRANSLATE_NOOP("SignatureReport", "The document's signature field holds no signature."));
     const QByteArray dict = pdf.mid(value.begin, value.end - value.begin);
     qint64 range[4] = {};
     if (!byteRangeOf(dict, range))
