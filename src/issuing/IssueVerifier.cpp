@@ -131,8 +131,9 @@ QStringList IssueVerifier::Result::signatureLines() const
         byAuthority = QStringLiteral("cannot be told: %1").arg(authorityProblem);
     else if (!hasAuthority)
         byAuthority = QStringLiteral("no (this data source keeps no shop authority)");
-    return {QStringLiteral("Signed by: %1").arg(signature.signer),
-            QStringLiteral("Certificate issued by: %1").arg(signature.issuer),
+    const QString unknown = QStringLiteral("cannot be told");
+    return {QStringLiteral("Signed by: %1").arg(signature.signer.isEmpty() ? unknown : signature.signer),
+            QStringLiteral("Certificate issued by: %1").arg(signature.issuer.isEmpty() ? unknown : signature.issuer),
             signature.intact ? QStringLiteral("Signature: intact")
                              : QStringLiteral("Signature: not intact. %1").arg(signature.problem),
             QStringLiteral("Changed after signing: %1").arg(yesNo(changedAfterSigning())),

@@ -131,6 +131,9 @@ SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const Signin
         return unsupported(QStringLiteral("its catalogue or page is not where its table says"));
     if (PdfStructure::valueOf(catalog, "/AcroForm") >= 0)
         return unsupported(QStringLiteral("it already has a form"));
+    // The update's section is a table, which may not follow a stream.
+    if (s.hasXrefStreams())
+        return unsupported(QStringLiteral("its cross-reference is a stream"));
 
     // The signature's size is known before the page is signed: a trial
     // signature of nothing is as long as the real one, give or take the

@@ -1,37 +1,18 @@
 #include "PdfStructure.h"
 
-#include <algorithm>
-#include <cctype>
+#include "PdfSyntax.h"
+#include "XrefStream.h"
+
 #include <cstring>
 
 namespace arc {
 
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
-bool isDelimiter(char c) { return isSpace(c) || std::strchr("()<>[]{}/%", c) != nullptr; }
-
-qsizetype skipSpace(const QByteArray &text, qsizetype i)
-{
-    while (i < text.size() && isSpace(text[i]))
-        ++i;
-    return i;
-}
-
-// The whitespace-separated word at i, and where the next one may begin.
-QByteArray word(const QByteArray &text, qsizetype &i)
-{
-    i = skipSpace(text, i);
-    const qsizetype start = i;
-    while (i < text.size() && !isDelimiter(text[i]))
-        ++i;
-    return text.mid(start, i - start);
-}
-
-bool isNumber(const QByteArray &w)
-{
-    return !w.isEmpty() && std::all_of(w.begin(), w.end(), [](char c) { return std::isdigit(uchar(c)) != 0; });
-}
+using pdf::isDelimiter;
+using pdf::isNumber;
+using pdf::skipSpace;
+using pdf::word;
 
 // A reference "N G R" at i, or an invalid one.
 PdfRef refAt(const QByteArray &text, qsizetype i)
@@ -60,6 +41,9 @@ qsizetype pastString(const QByteArray &text, qsizetype i)
 }
 
 const qsizetype tailToSearch = 1024;
+// Larger object numbers are not a page's; the table of a file is kept
+// below this many entries.
+const int kMaxObject = 262143;
 
 } // namespace
 
@@ -144,10 +128,10 @@ QByteArray PdfStructure::nameValue(const QByteArray &dict, const char *key)
     return '/' + word(dict, at);
 }
 
-QByteArray PdfStructure::object(PdfRef ref) const
+PdfStructure::Span PdfStructure::span(PdfRef ref) const
 {
     const auto found = m_offsets.constFind(ref.number);
-    if (!ref.isValid() || found == m_offsets.constEnd())
+    if (!ref.isValid() || found == m_offsets.constEnd() || *found < 0 || *found >= m_pdf.size())
         return {};
     qsizetype i = *found;
     const QByteArray number = word(m_pdf, i);
@@ -156,7 +140,64 @@ QByteArray PdfStructure::object(PdfRef ref) const
     if (number.toInt() != ref.number || generation.toInt() != ref.generation || keyword != "obj")
         return {};
     const qsizetype end = m_pdf.indexOf("endobj", i);
-    return end < 0 ? QByteArray() : m_pdf.mid(i, end - i).trimmed();
+    return end < 0 ? Span() : Span{i, end};
+}
+
+QByteArray PdfStructure::object(PdfRef ref) const
+{
+    const Span s = span(ref);
+    return s.begin < 0 ? QByteArray() : m_pdf.mid(s.begin, s.end - s.begin).trimmed();
+}
+
+QList<PdfRef> PdfStructure::refsIn(const QByteArray &array, qsizetype most)
+{
+    const QByteArray inner = array.trimmed();
+    if (!inner.startsWith('[') || !inner.endsWith(']'))
+        return {};
+    const QList<QByteArray> words = inner.mid(1, inner.size() - 2).simplified().split(' ');
+    if (words.size() % 3 != 0 || words.size() / 3 > most)
+        return {};
+    QList<PdfRef> refs;
+    for (qsizetype i = 0; i + 2 < words.size(); i += 3) {
+        const PdfRef ref = refAt(words[i] + ' ' + words[i + 1] + ' ' + words[i + 2], 0);
+        if (!ref.isValid())
+            return {};
+        refs.append(ref);
+    }
+    return refs;
+}
+
+std::optional<QByteArray> PdfStructure::readXrefTable(qsizetype i)
+{
+    for (;;) {
+        const qsizetype lineStart = i;
+        const QByteArray first = word(m_pdf, i);
+        if (first == "trailer")
+            break;
+        const QByteArray count = word(m_pdf, i);
+        bool firstOk = false, countOk = false;
+        const int from = first.toInt(&firstOk), entries = count.toInt(&countOk);
+        // Numbers that do not fit, or a section reaching past the
+        // largest object number, are not a table.
+        if (!isNumber(first) || !isNumber(count) || !firstOk || !countOk || entries > kMaxObject - from)
+            return std::nullopt;
+        for (int n = 0; n < entries; ++n) {
+            const QByteArray at = word(m_pdf, i);
+            word(m_pdf, i);
+            const QByteArray type = word(m_pdf, i);
+            if (!isNumber(at) || (type != "n" && type != "f"))
+                return std::nullopt;
+            if (type == "n" && !m_offsets.contains(from + n))
+                m_offsets.insert(from + n, at.toLongLong());
+        }
+        if (i == lineStart)
+            return std::nullopt;
+    }
+    const qsizetype open = m_pdf.indexOf("<<", i);
+    const qsizetype end = open < 0 ? -1 : closing(m_pdf, open);
+    if (end < 0)
+        return std::nullopt;
+    return m_pdf.mid(open, end - open);
 }
 
 bool PdfStructure::readXrefSections(qint64 offset)
@@ -164,38 +205,23 @@ bool PdfStructure::readXrefSections(qint64 offset)
     // Newer sections come first and win; /Prev leads to the older ones.
     for (int sections = 0; offset >= 0 && sections < 64; ++sections) {
         qsizetype i = qsizetype(offset);
-        if (word(m_pdf, i) != "xref")
-            return false;
-        for (;;) {
-            const qsizetype lineStart = i;
-            const QByteArray first = word(m_pdf, i);
-            if (first == "trailer")
-                break;
-            const QByteArray count = word(m_pdf, i);
-            if (!isNumber(first) || !isNumber(count))
-                return false;
-            for (int n = 0; n < count.toInt(); ++n) {
-                const QByteArray at = word(m_pdf, i);
-                word(m_pdf, i);
-                const QByteArray type = word(m_pdf, i);
-                if (!isNumber(at) || (type != "n" && type != "f"))
-                    return false;
-                if (type == "n" && !m_offsets.contains(first.toInt() + n))
-                    m_offsets.insert(first.toInt() + n, at.toLongLong());
-            }
-            if (i == lineStart)
-                return false;
+        std::optional<QByteArray> trailer;
+        if (word(m_pdf, i) == "xref") {
+            trailer = readXrefTable(i);
+        } else if (std::optional<XrefStream> stream = XrefStream::read(m_pdf, qsizetype(offset), kMaxObject)) {
+            m_xrefStreams = true;
+            for (const auto &[number, at] : stream->entries)
+                if (!m_offsets.contains(number))
+                    m_offsets.insert(number, at);
+            trailer = stream->dictionary;
         }
-        const qsizetype open = m_pdf.indexOf("<<", i);
-        const qsizetype end = open < 0 ? -1 : closing(m_pdf, open);
-        if (end < 0)
+        if (!trailer)
             return false;
-        const QByteArray trailer = m_pdf.mid(open, end - open);
         if (m_trailer.isEmpty())
-            m_trailer = trailer;
-        const qsizetype prev = valueOf(trailer, "/Prev");
+            m_trailer = *trailer;
+        const qsizetype prev = valueOf(*trailer, "/Prev");
         qsizetype p = prev;
-        offset = prev < 0 ? -1 : word(trailer, p).toLongLong();
+        offset = prev < 0 ? -1 : word(*trailer, p).toLongLong();
     }
     return offset < 0;
 }
@@ -237,7 +263,7 @@ SigningResult<PdfStructure> PdfStructure::read(const QByteArray &pdf)
         return unsupported("its startxref is not an offset in the file");
     s.m_startXref = at.toLongLong();
     if (!s.readXrefSections(s.m_startXref))
-        return unsupported("its cross-reference is not a table this program reads");
+        return unsupported("its cross-reference is not a table or stream this program reads");
     qsizetype sizeAt = valueOf(s.m_trailer, "/Size");
     s.m_size = sizeAt < 0 ? 0 : word(s.m_trailer, sizeAt).toInt();
     s.m_root = refValue(s.m_trailer, "/Root");

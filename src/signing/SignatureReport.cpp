@@ -1,33 +1,15 @@
 #include "SignatureReport.h"
 
 #include "CertificateInfo.h"
+#include "DeclaredSignature.h"
 #include "KeyFiles.h"
 
 #include <openssl/err.h>
 
-#include <QList>
 
 namespace arc {
 
 namespace {
-
-// The four numbers of the last /ByteRange; empty when there are not four.
-QList<qint64> lastByteRange(const QByteArray &pdf)
-{
-    const qsizetype key = pdf.lastIndexOf("/ByteRange");
-    const qsizetype open = key < 0 ? -1 : pdf.indexOf('[', key);
-    const qsizetype close = open < 0 ? -1 : pdf.indexOf(']', open);
-    if (close < 0)
-        return {};
-    QList<qint64> range;
-    for (const QByteArray &n : pdf.mid(open + 1, close - open - 1).simplified().split(' ')) {
-        bool ok = false;
-        range.append(n.toLongLong(&ok));
-        if (!ok || range.last() < 0)
-            return {};
-    }
-    return range.size() == 4 ? range : QList<qint64>();
-}
 
 // The signer's certificate among those the signature carries.
 X509Ptr signerOf(CMS_ContentInfo *cms)
@@ -58,38 +40,38 @@ SignatureReport SignatureReport::of(const QByteArray &pdf, const QByteArray &aut
 SignatureReport SignatureReport::of(const QByteArray &pdf, const X509 *authority)
 {
     SignatureReport report;
-    const QList<qint64> range = lastByteRange(pdf);
-    if (range.isEmpty()) {
+    const DeclaredSignature declared = DeclaredSignature::of(pdf);
+    if (declared.state == DeclaredSignature::State::None) {
         report.problem = QStringLiteral("The PDF carries no signature.");
         return report;
     }
-    // The gap left out of the signed bytes must be exactly the /Contents
-    // hex string; any other gap would leave unsigned bytes that count.
-    const qint64 gapStart = range[1], gapEnd = range[2], end = range[2] + range[3];
-    const bool coversAll = range[0] == 0 && gapStart > 0 && gapEnd > gapStart + 1 && end <= pdf.size()
-        && pdf[gapStart] == '<' && pdf[gapEnd - 1] == '>' && pdf.left(gapStart).trimmed().endsWith("/Contents");
-    if (!coversAll) {
-        report.problem = QStringLiteral("The signature's byte range does not cover the file as a signature must.");
+    // A signature the document does not declare as its own, or whose gap is
+    // not exactly its /Contents, signs nothing that can be trusted.
+    if (declared.state == DeclaredSignature::State::Unreadable) {
+        report.isSigned = true;
+        report.problem = declared.problem;
         return report;
     }
-    const QByteArray der = QByteArray::fromHex(pdf.mid(gapStart + 1, gapEnd - gapStart - 2));
+    const QByteArray &der = declared.der;
     const auto *p = reinterpret_cast<const unsigned char *>(der.constData());
     CmsPtr cms(d2i_CMS_ContentInfo(nullptr, &p, long(der.size())));
     X509Ptr signer = cms ? signerOf(cms.get()) : X509Ptr();
+    report.isSigned = true;
     if (!signer) {
         ERR_clear_error();
         report.problem = QStringLiteral("The signature cannot be read.");
         return report;
     }
-    report.isSigned = true;
     const CertificateInfo info = CertificateInfo::of(signer.get());
     report.signer = info.commonName;
     report.issuer = info.issuerName;
-    report.addedAfterSigning = end < pdf.size();
+    // Bytes after the signed ones, or another signature beside it.
+    report.addedAfterSigning = declared.signedEnd < pdf.size() || declared.others;
     report.fromAuthority = authority && X509_check_issued(const_cast<X509 *>(authority), signer.get()) == X509_V_OK
         && X509_verify(signer.get(), X509_get0_pubkey(authority)) == 1;
 
-    const QByteArray signedBytes = pdf.left(gapStart) + pdf.mid(gapEnd, range[3]);
+    const QByteArray signedBytes =
+        pdf.left(declared.gapStart) + pdf.mid(declared.gapEnd, declared.signedEnd - declared.gapEnd);
     BioPtr data = readBio(signedBytes);
     // Only the signature is checked here; whom to trust is the reader's
     // choice (fromAuthority).

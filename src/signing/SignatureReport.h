@@ -7,14 +7,14 @@
 namespace arc {
 
 // What a PDF's signature says: who signed, under whose authority, and
-// whether the signed bytes are as they were signed. The last signature
-// in the file is the one read.
+// whether the signed bytes are as they were signed. The signature read is
+// the one the document's structure declares (DeclaredSignature).
 struct SignatureReport {
-    bool isSigned = false;
-    QString signer; // the signing certificate's common name
+    bool isSigned = false; // it holds a signature, readable or not
+    QString signer; // the signing certificate's common name; empty when it cannot be read
     QString issuer; // its issuer's common name
     bool intact = false;
-    bool addedAfterSigning = false; // bytes follow the signed range
+    bool addedAfterSigning = false; // bytes follow the signed range, or another signature is there
     bool fromAuthority = false;     // issued by the authority given
     QString problem;                // why it is not intact or cannot be read
 
