@@ -3,6 +3,8 @@
 #include "DateText.h"
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
+
 // What the program says about issued certificates, word for word.
 namespace arc::IssuePrompts {
 
@@ -34,6 +36,12 @@ inline QString issuedMark(const QDate &issued) { return QStringLiteral("Issued %
 inline QString changedMark(const QDate &issued)
 {
     return QStringLiteral("Changed after issue %1").arg(DateText::format(issued));
+}
+
+// An issued correction replaces the certificate it corrects.
+inline QString supersededMark(const QString &tracking, const QDate &issued)
+{
+    return QCoreApplication::translate("IssuePrompts", "Superseded by %1 of %2").arg(tracking, DateText::format(issued));
 }
 
 inline Message printRefused(const QDate &issued)
