@@ -4,6 +4,7 @@
 #include "BatchCopies.h"
 #include "BatchDialog.h"
 #include "CertificateContent.h"
+#include "CheckBeforePrint.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
@@ -14,9 +15,11 @@
 #include "MessageBoxes.h"
 #include "PagesPdf.h"
 #include "PageFromScreen.h"
+#include "PrintCertificate.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
 #include "ProgressWindow.h"
+#include "RecordingCanvas.h"
 #include "SignerOf.h"
 
 #include <QCoreApplication>
@@ -83,6 +86,8 @@ void BatchIssue::run()
                                              "serialised part.")));
         return;
     }
+    if (!passesCheck())
+        return;
     QString first = lines[0].serialNum.trimmed();
     QStringList serials;
     while (serials.isEmpty()) {
@@ -128,6 +133,23 @@ void BatchIssue::run()
     }
 }
 
+bool BatchIssue::passesCheck()
+{
+    m_passed.clear();
+    // The copies differ from the screen only in their numbers: what the
+    // screen's page would cut, each copy cuts.
+    CertificatePage page = pageFromScreen(m_screen.entries(m_grid.lines()), signerOf(m_signIn));
+    page.settings = PrintSettingsReader::read(m_folder.defaults());
+    RecordingCanvas dry;
+    const QStringList cut = PrintCertificate(dry, page, {}).truncatedCells;
+    const std::optional<QStringList> passed = CheckBeforePrint::passed(
+        m_messages, CheckBeforePrint::gathered(m_check ? m_check() : QList<Finding>(), cut), page.carriesSignature());
+    if (!passed)
+        return false;
+    m_passed = *passed;
+    return true;
+}
+
 BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<CertificatePage> &out,
                                   std::vector<IssueRequest> &requests, const Progress &progress)
 {
@@ -153,6 +175,7 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
             request.signatory = signer.name;
             request.pdf = PagesPdf::bytes({page}, &request.signatureField);
             request.signingKey = m_signIn.signingKey();
+            request.passedFindings = m_passed;
             if (request.pdf.isEmpty()) {
                 m_messages.ask(IssuePrompts::notRecorded(QStringLiteral("the page could not be made")));
                 return Made::Failed;

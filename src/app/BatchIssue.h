@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Finding.h"
 #include "Progress.h"
 
 #include <QObject>
@@ -41,6 +42,10 @@ public:
     void setChoiceRunner(ChoiceRunner runner) { m_choose = std::move(runner); }
     void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
     void setPrinter(QPrinter *printer) { m_printer = printer; }
+    // The check of the certificate on screen, run before any copy is
+    // stored: a run of signed pages is not made while a blocking finding
+    // remains, and the findings passed over are logged with each page.
+    void setCertificateCheck(std::function<QList<Finding>()> check) { m_check = std::move(check); }
 
     void run();
     // All the certificates' pages in one PDF file; signed pages are issued.
@@ -60,6 +65,9 @@ private:
     bool issue(const std::vector<IssueRequest> &requests, const Progress &progress);
     // True when made; the user told of a stop.
     bool told(Made made);
+    // Whether the run may go on, as the check before printing decides for
+    // the certificate on screen; sets m_passed.
+    bool passesCheck();
 
     CertificateOnScreen &m_certificate;
     CertificateScreen &m_screen;
@@ -71,6 +79,8 @@ private:
     ChoiceRunner m_choose;
     std::function<QString()> m_chooseFile;
     QPrinter *m_printer = nullptr;
+    std::function<QList<Finding>()> m_check;
+    QStringList m_passed;
 };
 
 } // namespace arc

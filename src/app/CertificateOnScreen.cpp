@@ -43,7 +43,7 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
                                          SignIn &signIn, MessageBoxes &messages, QObject *parent)
     : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder), m_signIn(&signIn),
       m_messages(messages), m_store(std::make_unique<CertificateStore>(folder)),
-      m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark)),
+      m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark, screen.supersededMark)),
       m_edits(new ScreenEdits(screen, grid, this)), m_form(new FormOnScreen(screen, this))
 {
     connect(screen.nextButton, &QPushButton::clicked, this, &CertificateOnScreen::next);

@@ -174,6 +174,13 @@ QWidget *CertificateScreen::buildTop()
     issuedMark->setSizePolicy(keep);
     issuedMark->hide();
     b3->addWidget(issuedMark);
+    supersededMark = named<QLabel>("SupersededMark");
+    supersededMark->setAlignment(Qt::AlignCenter);
+    supersededMark->setWordWrap(true);
+    supersededMark->setSizePolicy(keep);
+    supersededMark->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    supersededMark->hide();
+    b3->addWidget(supersededMark);
     g->addWidget(captioned(QStringLiteral("3"), block({}, b3)), 0, 2);
 
     block4Organization = multiLine("Text1", 5);

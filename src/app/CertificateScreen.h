@@ -51,6 +51,7 @@ public:
     QComboBox *formChoice; // beside block 2: the form the certificate is printed as
     EntryBox *block3Tracking;
     QLabel *issuedMark;          // under block 3: issued, or changed after issue
+    QLabel *supersededMark;      // under it: the issued correction that supersedes it
     OrganizationChooser *combo3; // block 4 organisation chooser
     EntryText *block4Organization;
     EntryText *block4Second;

@@ -30,8 +30,9 @@ IssuePrinting::IssuePrinting(CertificateOnScreen &certificate, CertificateScreen
 void IssuePrinting::attach(PrintCommand &print)
 {
     print.setIssuing({[this] { return mayIssue(); }, [this] { return prepare(); },
-                      [this](const QByteArray &pdf, const QRectF &field, int copies, const QString &userFile) {
-                          return record(pdf, field, copies, userFile);
+                      [this](const QByteArray &pdf, const QRectF &field, int copies, const QString &userFile,
+                             const QStringList &passedFindings) {
+                          return record(pdf, field, copies, userFile, passedFindings);
                       }});
 }
 
@@ -92,7 +93,8 @@ std::optional<CertificatePage> IssuePrinting::prepare()
     return pageFromScreen(m_reading->entries(), signerOf(m_signIn));
 }
 
-bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile)
+bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile,
+                           const QStringList &passedFindings)
 {
     if (!m_reading)
         return false;
@@ -104,6 +106,7 @@ bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, 
     request.userFile = userFile;
     request.signingKey = m_signIn.signingKey();
     request.signatureField = signatureField;
+    request.passedFindings = passedFindings;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());
     const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.block13dName : entries.block14dName;
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();

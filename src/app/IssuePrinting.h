@@ -35,8 +35,10 @@ public:
     // The page to issue, drawn from the stored certificate once the screen
     // holds it; nullopt when it does not.
     std::optional<CertificatePage> prepare();
-    // Signed with the signed-in signatory's key, if he holds one.
-    bool record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile);
+    // Signed with the signed-in signatory's key, if he holds one; logged
+    // with the findings of the check the user printed it anyway with.
+    bool record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile,
+                const QStringList &passedFindings);
 
 private:
     // The stored certificate when the screen holds exactly that.

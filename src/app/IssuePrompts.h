@@ -38,6 +38,12 @@ inline QString changedMark(const QDate &issued)
     return QStringLiteral("Changed after issue %1").arg(DateText::format(issued));
 }
 
+// An issued correction replaces the certificate it corrects.
+inline QString supersededMark(const QString &tracking, const QDate &issued)
+{
+    return QCoreApplication::translate("IssuePrompts", "Superseded by %1 of %2").arg(tracking, DateText::format(issued));
+}
+
 inline Message printRefused(const QDate &issued)
 {
     return {QStringLiteral("%1: the stored certificate is no longer the one issued, so it is not printed.")

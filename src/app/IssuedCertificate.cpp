@@ -8,8 +8,8 @@
 
 namespace arc {
 
-IssuedCertificate::IssuedCertificate(DataFolder &folder, MessageBoxes &messages, QLabel *mark)
-    : m_folder(folder), m_messages(messages), m_mark(mark)
+IssuedCertificate::IssuedCertificate(DataFolder &folder, MessageBoxes &messages, QLabel *mark, QLabel *supersededMark)
+    : m_folder(folder), m_messages(messages), m_mark(mark), m_supersededMark(supersededMark)
 {
 }
 
@@ -19,6 +19,7 @@ bool IssuedCertificate::refresh(bool isNew, qint64 formIndex, bool tell)
     m_first.reset();
     m_last.reset();
     m_changed = false;
+    m_supersededBy.reset();
     DbStatus s;
     if (m_formIndex > 0 && m_folder.isOpen()) {
         const IssueLog log(m_folder.certificates());
@@ -28,6 +29,8 @@ bool IssuedCertificate::refresh(bool isNew, qint64 formIndex, bool tell)
             const std::optional<CertificateContent> now = CertificateContent::read(m_folder.certificates(), m_formIndex);
             // A row gone or altered behind the program's back is a change too.
             m_changed = !now || !m_last || now->sha256() != m_last->contentSha256;
+            if (s.ok())
+                m_supersededBy = Supersession::of(m_folder.certificates(), m_formIndex, &s);
         }
     }
     showMark();
@@ -41,6 +44,14 @@ QDate IssuedCertificate::lastIssuedOn() const { return m_last ? m_last->localDay
 
 void IssuedCertificate::showMark()
 {
+    const QString superseded =
+        m_supersededBy ? IssuePrompts::supersededMark(m_supersededBy->tracking, m_supersededBy->issuedOn) : QString();
+    if (m_supersededMark) {
+        m_supersededMark->setText(superseded);
+        m_supersededMark->setVisible(!superseded.isEmpty());
+    }
+    if (m_supersessionListener)
+        m_supersessionListener(superseded);
     if (!m_mark)
         return;
     if (!isIssued()) {

@@ -4,6 +4,9 @@
 #include "Correction.h"
 #include "IssueRecord.h"
 
+#include "Supersession.h"
+
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -14,11 +17,20 @@ class DataFolder;
 class MessageBoxes;
 
 // What the issue log says of the certificate on screen, shown by the
-// IssuedMark label, and what follows from it: an issued certificate is
-// never stored over nor deleted; its changes become a new certificate.
+// IssuedMark label, and the issued correction that supersedes it, shown by
+// the SupersededMark label; and what follows from it: an issued
+// certificate is never stored over nor deleted; its changes become a new
+// certificate.
 class IssuedCertificate {
 public:
-    IssuedCertificate(DataFolder &folder, MessageBoxes &messages, QLabel *mark);
+    IssuedCertificate(DataFolder &folder, MessageBoxes &messages, QLabel *mark, QLabel *supersededMark = nullptr);
+
+    // Told the supersession of each certificate shown, empty when none.
+    void setSupersessionListener(std::function<void(const QString &)> listener)
+    {
+        m_supersessionListener = std::move(listener);
+    }
+    const std::optional<SupersededBy> &supersededBy() const { return m_supersededBy; }
 
     // Read the log afresh for the certificate on screen (none while it is
     // new) and show the mark. False when the log could not be read; the
@@ -45,6 +57,9 @@ private:
     DataFolder &m_folder;
     MessageBoxes &m_messages;
     QLabel *m_mark;
+    QLabel *m_supersededMark;
+    std::function<void(const QString &)> m_supersessionListener;
+    std::optional<SupersededBy> m_supersededBy;
     qint64 m_formIndex = 0;
     std::optional<IssueRecord> m_first, m_last;
     bool m_changed = false;

@@ -18,6 +18,7 @@
 #include "FolderMessages.h"
 #include "IssuePrinting.h"
 #include "IssuePrompts.h"
+#include "IssuedCertificate.h"
 #include "EntryBox.h"
 #include "EntryText.h"
 #include "ItemEntry.h"
@@ -131,14 +132,17 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         m_messages, m_folder,
         [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), signerOf(*m_signIn)); }, this);
 
-    m_print->setCertificateCheck([this] {
-        return screenFindings(m_folder, m_screen->entries(m_grid->lines()), newFormFlag() == 1 ? 0 : currentFormIndex());
-    });
+    const auto check = [this] {
+        return screenFindings(m_folder, m_screen->entries(m_grid->lines()), newFormFlag() == 1 ? 0 : currentFormIndex(),
+                              !m_signIn->signatory() || m_signIn->signingKey());
+    };
+    m_print->setCertificateCheck(check);
     m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
                                                       m_messages);
     m_issuePrinting->attach(*m_print);
     auto *batch = new BatchIssue(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
     batch->setPrinter(&m_print->printer());
+    batch->setCertificateCheck(check);
     connect(m_screen->batchButton, &QPushButton::clicked, batch, &BatchIssue::run);
     m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
     connect(m_settings, &SettingsPanels::pressed, m_findPanel, &QWidget::hide);
@@ -259,6 +263,7 @@ void MainWindow::connectStatus()
     tellFrom(m_parts);
     tellFrom(m_statements);
     tellFrom(m_signIn);
+    m_certificate->issued().setSupersessionListener([this](const QString &text) { m_status->showSuperseded(text); });
     connect(m_print, &PrintCommand::issued, this, [this] {
         m_status->tell(IssuePrompts::issuedTold(m_screen->block3Tracking->text().trimmed(),
                                                 m_signIn->keyState().unsignedWhy()));

@@ -3,17 +3,21 @@
 #include "BlankRule.h"
 #include "CertificateCheck.h"
 #include "DataFolder.h"
+#include "SetupSettings.h"
 #include "Statements.h"
 
 #include <QDate>
 
 namespace arc {
 
-QStringList screenFindings(DataFolder &folder, const CertificateEntries &entries, qint64 ownFormIndex)
+QList<Finding> screenFindings(DataFolder &folder, const CertificateEntries &entries, qint64 ownFormIndex,
+                              bool signingCertificate)
 {
     CheckedCertificate c;
     c.entries = entries;
     c.today = QDate::currentDate();
+    c.signingCertificate = signingCertificate;
+    c.signatureRequired = folder.isOpen() && SetupSettings::signatureRequired(folder.defaults());
     if (folder.isOpen() && !BlankRule::isBlank(c.entries.tracking)) {
         // Another stored certificate, not the one on screen.
         c.trackingUsedElsewhere =

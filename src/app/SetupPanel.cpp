@@ -107,6 +107,10 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     auto *r = new QHBoxLayout(orientation);
     r->addWidget(option3D1);
     r->addWidget(option3D2);
+    requireSignature = new QCheckBox(tr("Digital signature on every PDF"));
+    requireSignature->setObjectName(QStringLiteral("RequireSignature"));
+    requireSignature->setToolTip(tr("A signatory without a signing certificate cannot issue a certificate; every "
+                                    "workstation of this data source follows this."));
     auto *settingsRow = new QHBoxLayout;
     auto *alt = new QVBoxLayout;
     alt->addWidget(new QLabel(QStringLiteral("Alt. Organization")));
@@ -115,6 +119,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     auto *print = new QVBoxLayout;
     print->addWidget(check1);
     print->addWidget(orientation);
+    print->addWidget(requireSignature);
     settingsRow->addLayout(print);
 
     auto *v = new QVBoxLayout(this);
@@ -130,6 +135,7 @@ void SetupPanel::showSettings(const SetupSettings &s)
     SilentEdit::setText(text9, s.organ2);
     check1->setChecked(s.shade);
     (s.landscape ? option3D2 : option3D1)->setChecked(true);
+    requireSignature->setChecked(s.requireSignature);
 }
 
 SetupSettings SetupPanel::settings() const
@@ -138,6 +144,7 @@ SetupSettings SetupPanel::settings() const
     s.organ2 = text9->toPlainText();
     s.shade = check1->isChecked();
     s.landscape = option3D2->isChecked();
+    s.requireSignature = requireSignature->isChecked();
     return s;
 }
 

@@ -44,6 +44,7 @@ public:
     OrganizationsEditor *organizations; // Data7 with Text8_0 to Text8_5 and Command2
     EntryText *text9;                   // "Alt. Organization"
     QCheckBox *check1;                  // "Shade Box"
+    QCheckBox *requireSignature;        // RequireSignature: a digital signature on every PDF
     QRadioButton *option3D1, *option3D2; // "Portrait", "Landscape"
     QPushButton *partsButton;     // SSCommand4
     QPushButton *dmirsButton;     // SSCommand9

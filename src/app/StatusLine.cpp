@@ -20,11 +20,14 @@ QLabel *label(const char *name)
 
 StatusLine::StatusLine(QWidget *parent)
     : QStatusBar(parent), message(label("StatusMessage")), source(label("StatusSource")),
-      signedIn(label("StatusSignedIn"))
+      signedIn(label("StatusSignedIn")), superseded(label("StatusSuperseded"))
 {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(false);
     addWidget(message, 1);
+    superseded->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    superseded->hide();
+    addPermanentWidget(superseded);
     addPermanentWidget(source);
     addPermanentWidget(signedIn);
     showSource(QString());
@@ -52,6 +55,12 @@ void StatusLine::showSource(const QString &path)
         source->setText(QStringLiteral("Server: %1").arg(ServerUri::withoutPassword(path)));
     else
         source->setText(QStringLiteral("Data folder: %1").arg(path));
+}
+
+void StatusLine::showSuperseded(const QString &text)
+{
+    superseded->setText(text);
+    superseded->setVisible(!text.isEmpty());
 }
 
 void StatusLine::showSignedIn(const QString &name, bool master)

@@ -20,10 +20,13 @@ public:
     void showSource(const QString &source);
     // Who signed in: a name, the master password, or (empty) nobody.
     void showSignedIn(const QString &name, bool master);
+    // In red, while the certificate shown is superseded; empty hides it.
+    void showSuperseded(const QString &text);
 
     QLabel *const message;  // StatusMessage
     QLabel *const source;   // StatusSource
     QLabel *const signedIn; // StatusSignedIn
+    QLabel *const superseded; // StatusSuperseded
 
 private:
     bool m_joining = false;

@@ -12,6 +12,8 @@ namespace arc::CertificateCheck {
 
 namespace {
 
+using K = Finding::Kind;
+
 bool blank(const QString &text) { return BlankRule::isBlank(text); }
 
 // Lines with anything but a status in them (a status alone is no item, as
@@ -50,7 +52,7 @@ QStringList quoted(const QStringList &words)
 QString plural(const QStringList &items) { return items.size() > 1 ? QStringLiteral("s") : QString(); }
 
 // What the EASA and UK forms ask beyond what every form does.
-void formRules(const CertificateEntries &e, const FormDefinition &form, const QList<int> &filled, QStringList &out)
+void formRules(const CertificateEntries &e, const FormDefinition &form, const QList<int> &filled, QList<Finding> &out)
 {
     const FormDefinition::Rules &r = form.rules;
     if (r.itemNumbers && filled.size() > 1) {
@@ -59,22 +61,26 @@ void formRules(const CertificateEntries &e, const FormDefinition &form, const QL
             if (blank(e.lines[n].item))
                 unnumbered << QString::number(n + 1);
         if (!unnumbered.isEmpty())
-            out << QStringLiteral("Block 6: line%1 %2 %3 no item number; with more than one line, each is numbered.")
-                       .arg(plural(unnumbered), joined(unnumbered),
-                            unnumbered.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"));
+            out << Finding{K::ItemNumbers,
+                           QStringLiteral("Block 6: line%1 %2 %3 no item number; with more than one line, each is "
+                                          "numbered.")
+                               .arg(plural(unnumbered), joined(unnumbered),
+                                    unnumbered.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"))};
     }
     if (r.serialNotApplicable)
         for (int n : filled)
             if (blank(e.lines[n].serialNum))
-                out << QStringLiteral("Block 10: item %1 has no serial number; enter \"N/A\" when it carries none.")
-                           .arg(itemName(e.lines[n], n));
+                out << Finding{K::SerialNumberMissing,
+                               QStringLiteral("Block 10: item %1 has no serial number; enter \"N/A\" when it carries "
+                                              "none.")
+                                   .arg(itemName(e.lines[n], n))};
     if (!r.statusWords.isEmpty()) {
         for (int n : filled) {
             const QString status = e.lines[n].status.trimmed().toUpper();
             if (!status.isEmpty() && !r.statusWords.contains(status))
-                out << QStringLiteral("Block 11: \"%1\" (item %2) is not a status the %3 allows: %4.")
-                           .arg(status, itemName(e.lines[n], n), form.name,
-                                joined(quoted(r.statusWords)));
+                out << Finding{K::StatusNotAllowed,
+                               QStringLiteral("Block 11: \"%1\" (item %2) is not a status the %3 allows: %4.")
+                                   .arg(status, itemName(e.lines[n], n), form.name, joined(quoted(r.statusWords)))};
         }
     }
     // Block 12 naming the prototype a NEW item was: its approved design
@@ -87,14 +93,17 @@ void formRules(const CertificateEntries &e, const FormDefinition &form, const QL
             if (e.lines[n].status.trimmed().toUpper() == QLatin1String("NEW"))
                 recertified << itemName(e.lines[n], n);
         if (!recertified.isEmpty() && (!e.approvedDesign || !designData.match(e.remarks).hasMatch()))
-            out << QStringLiteral("Block 12: item%1 %2 re-certified from \"PROTOTYPE\" to \"NEW\" need%3 the statement "
-                                  "of the approved design data (TC/STC number and revision), with \"%4\" ticked.")
-                       .arg(plural(recertified), joined(recertified),
-                            recertified.size() > 1 ? QString() : QStringLiteral("s"), form.screenBoxes13a.value(0));
+            out << Finding{K::PrototypeDesignData,
+                           QStringLiteral("Block 12: item%1 %2 re-certified from \"PROTOTYPE\" to \"NEW\" need%3 the "
+                                          "statement of the approved design data (TC/STC number and revision), with "
+                                          "\"%4\" ticked.")
+                               .arg(plural(recertified), joined(recertified),
+                                    recertified.size() > 1 ? QString() : QStringLiteral("s"),
+                                    form.screenBoxes13a.value(0))};
     }
 }
 
-void mixedReleases(const ItemSlots &lines, const QList<int> &filled, QStringList &out)
+void mixedReleases(const ItemSlots &lines, const QList<int> &filled, QList<Finding> &out)
 {
     QStringList newParts, maintenance;
     for (int n : filled) {
@@ -104,57 +113,90 @@ void mixedReleases(const ItemSlots &lines, const QList<int> &filled, QStringList
         (selectsBlock13(status) ? newParts : maintenance) << itemName(lines[n], n);
     }
     if (!newParts.isEmpty() && !maintenance.isEmpty())
-        out << QStringLiteral("Block 11: item%1 %2 %3 new (NEW or PROTOTYPE) but item%4 %5 %6 maintenance; new and "
-                              "maintenance releases may not share one form.")
-                   .arg(newParts.size() > 1 ? QStringLiteral("s") : QString(), joined(newParts),
-                        newParts.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
-                        maintenance.size() > 1 ? QStringLiteral("s") : QString(), joined(maintenance),
-                        maintenance.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"));
+        out << Finding{K::MixedReleases,
+                       QStringLiteral("Block 11: item%1 %2 %3 new (NEW or PROTOTYPE) but item%4 %5 %6 maintenance; "
+                                      "new and maintenance releases may not share one form.")
+                           .arg(plural(newParts), joined(newParts),
+                                newParts.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
+                                plural(maintenance), joined(maintenance),
+                                maintenance.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"))};
 }
 
-void required(const CertificateEntries &e, const QList<int> &filled, QStringList &out)
+// Block 1 names the authority the certificate is issued under: the FAA on
+// the FAA form, the United Kingdom's on the UK forms, and on the EASA forms
+// the Agency or a member state's, which is neither of the other two.
+bool namesFormsAuthority(const QString &block1, const QString &form)
+{
+    const auto has = [&block1](const char *pattern) {
+        return QRegularExpression(QString::fromLatin1(pattern), QRegularExpression::CaseInsensitiveOption)
+            .match(block1)
+            .hasMatch();
+    };
+    const bool faa = has("\\bFAA\\b|Federal Aviation Administration");
+    const bool uk = has("United Kingdom|\\bUK\\b");
+    const bool easa = has("\\bEASA\\b");
+    if (FormNames::isFaa(form))
+        return faa && !uk && !easa;
+    if (FormNames::isUk(form))
+        return uk && !faa && !easa;
+    return !faa && !uk;
+}
+
+void required(const CertificateEntries &e, const QList<int> &filled, QList<Finding> &out)
 {
     if (blank(e.country))
-        out << QStringLiteral("Block 1: the approving authority and country are missing.");
+        out << Finding{K::AuthorityMissing, QStringLiteral("Block 1: the approving authority and country are missing.")};
+    else if (!namesFormsAuthority(e.country, e.form))
+        out << Finding{K::AuthorityOfAnotherForm,
+                       QStringLiteral("Block 1: \"%1\" is not the authority the %2 is issued under.")
+                           .arg(e.country.simplified(), FormDefinition::of(e.form).name)};
     if (blank(e.tracking))
-        out << QStringLiteral("Block 3: the form tracking number is missing.");
+        out << Finding{K::TrackingMissing, QStringLiteral("Block 3: the form tracking number is missing.")};
     if (blank(e.organ1))
-        out << QStringLiteral("Block 4: the organisation's name and address are missing.");
+        out << Finding{K::OrganisationMissing, QStringLiteral("Block 4: the organisation's name and address are missing.")};
     if (filled.isEmpty())
-        out << QStringLiteral("Block 6: the certificate has no item.");
+        out << Finding{K::NoItem, QStringLiteral("Block 6: the certificate has no item.")};
     const struct {
+        K kind;
         const char *block;
         QString ItemLine::*value;
         const char *what;
-    } columns[] = {{"7", &ItemLine::description, "description"},
-                   {"8", &ItemLine::partNum, "part number"},
-                   {"9", &ItemLine::quantity, "quantity"},
-                   {"11", &ItemLine::status, "status"}};
+    } columns[] = {{K::DescriptionMissing, "7", &ItemLine::description, "description"},
+                   {K::PartNumberMissing, "8", &ItemLine::partNum, "part number"},
+                   {K::QuantityMissing, "9", &ItemLine::quantity, "quantity"},
+                   {K::StatusMissing, "11", &ItemLine::status, "status"}};
     for (const auto &c : columns)
         for (int n : filled)
             if (blank(e.lines[n].*c.value))
-                out << QStringLiteral("Block %1: item %2 has no %3.")
-                           .arg(QLatin1String(c.block), itemName(e.lines[n], n), QLatin1String(c.what));
+                out << Finding{c.kind, QStringLiteral("Block %1: item %2 has no %3.")
+                                           .arg(QLatin1String(c.block), itemName(e.lines[n], n), QLatin1String(c.what))};
 }
 
-void signatureBlock(const CertificateEntries &e, bool block13, const QDate &today, QStringList &out)
+void signatureBlock(const CheckedCertificate &c, bool block13, QList<Finding> &out)
 {
+    const CertificateEntries &e = c.entries;
     const QString b = block13 ? QStringLiteral("13") : QStringLiteral("14");
     if (blank(block13 ? e.block13dName : e.block14dName))
-        out << QStringLiteral("Block %1d: the name of the person signing is missing.").arg(b);
+        out << Finding{K::SignatoryNameMissing,
+                       QStringLiteral("Block %1d: the name of the person signing is missing.").arg(b)};
+    else if (c.signatureRequired && !c.signingCertificate)
+        out << Finding{K::SigningCertificateMissing,
+                       QStringLiteral("Block %1b: %2 holds no signing certificate, and the set-up asks for a digital "
+                                      "signature on every PDF.")
+                           .arg(b, (block13 ? e.block13dName : e.block14dName).trimmed())};
     if (blank(block13 ? e.block13cNumber : e.block14cNumber))
-        out << (block13 ? QStringLiteral("Block 13c: the approval/authorization number is missing.")
-                        : QStringLiteral("Block 14c: the certificate number is missing."));
+        out << Finding{K::ApprovalMissing, block13 ? QStringLiteral("Block 13c: the approval/authorization number is missing.")
+                                                   : QStringLiteral("Block 14c: the certificate number is missing.")};
     const QString date = (block13 ? e.block13eDate : e.block14eDate).trimmed();
     if (blank(date)) {
-        out << QStringLiteral("Block %1e: the date is missing.").arg(b);
+        out << Finding{K::DateMissing, QStringLiteral("Block %1e: the date is missing.").arg(b)};
         return;
     }
     const QDate d = QLocale::c().toDate(date, QStringLiteral("dd/MMM/yyyy"));
     if (!d.isValid())
-        out << QStringLiteral("Block %1e: \"%2\" is not a date written DD/MMM/YYYY.").arg(b, date);
-    else if (today.isValid() && d > today)
-        out << QStringLiteral("Block %1e: %2 is in the future.").arg(b, date);
+        out << Finding{K::DateUnreadable, QStringLiteral("Block %1e: \"%2\" is not a date written DD/MMM/YYYY.").arg(b, date)};
+    else if (c.today.isValid() && d > c.today)
+        out << Finding{K::DateInFuture, QStringLiteral("Block %1e: %2 is in the future.").arg(b, date)};
 }
 
 // Compared without regard to case, line breaks or runs of blanks: block 12
@@ -165,64 +207,71 @@ bool holds(const QString &remarks, const QString &statement)
     return !wanted.isEmpty() && remarks.simplified().contains(wanted, Qt::CaseInsensitive);
 }
 
-void releaseStatements(const CheckedCertificate &c, const QList<int> &filled, QStringList &out)
+void releaseStatements(const CheckedCertificate &c, const QList<int> &filled, QList<Finding> &out)
 {
     const CertificateEntries &e = c.entries;
     // The FAA has told issuers not to add these to block 12.
     for (const char *phrase : {"not an export approval", "domestic shipment only"})
         if (holds(e.remarks, QLatin1String(phrase)))
-            out << QStringLiteral("Block 12: \"%1\" may not be added to the form (FAA policy memorandum "
-                                  "AIR100-16-110-PM04); remove it.")
-                       .arg(QLatin1String(phrase));
+            out << Finding{K::BannedPhrase,
+                           QStringLiteral("Block 12: \"%1\" may not be added to the form (FAA policy memorandum "
+                                          "AIR100-16-110-PM04); remove it.")
+                               .arg(QLatin1String(phrase))};
     if (e.otherRegulation && !blank(e.remarks)
         && std::none_of(c.dualReleaseStatements.begin(), c.dualReleaseStatements.end(),
                         [&](const QString &statement) { return holds(e.remarks, statement); }))
-        out << QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 holds no "
-                              "statement of another authority.");
+        out << Finding{K::OtherRegulationUnstated,
+                       QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 "
+                                      "holds no statement of another authority.")};
     if (e.cfrReturnToService && e.otherRegulation) {
         QStringList rebuilt;
         for (int n : filled)
             if (e.lines[n].status.trimmed().toUpper() == QLatin1String("REBUILT"))
                 rebuilt << itemName(e.lines[n], n);
         if (!rebuilt.isEmpty())
-            out << QStringLiteral("Block 12: a dual release (both 14a boxes ticked) is not accepted for item%1 %2 with "
-                                  "status \"REBUILT\".")
-                       .arg(rebuilt.size() > 1 ? QStringLiteral("s") : QString(), joined(rebuilt));
+            out << Finding{K::RebuiltDualRelease,
+                           QStringLiteral("Block 12: a dual release (both 14a boxes ticked) is not accepted for "
+                                          "item%1 %2 with status \"REBUILT\".")
+                               .arg(plural(rebuilt), joined(rebuilt))};
     }
 }
 
 } // namespace
 
-QStringList findings(const CheckedCertificate &c)
+QList<Finding> findings(const CheckedCertificate &c)
 {
     const CertificateEntries &e = c.entries;
     const QList<int> filled = filledLines(e.lines);
     const bool block13 = selectsBlock13(e.lines[0].status.trimmed().toUpper());
     const FormDefinition &form = FormDefinition::of(e.form);
-    QStringList out;
+    QList<Finding> out;
     mixedReleases(e.lines, filled, out);
     if (block13 && e.approvedDesign == e.nonApprovedDesign)
-        out << QStringLiteral("Block 13a: tick exactly one of \"%1\" and \"%2\".")
-                   .arg(form.screenBoxes13a.value(0), form.screenBoxes13a.value(1));
+        out << Finding{K::DesignTicks, QStringLiteral("Block 13a: tick exactly one of \"%1\" and \"%2\".")
+                                           .arg(form.screenBoxes13a.value(0), form.screenBoxes13a.value(1))};
     if (!block13 && !e.cfrReturnToService && !e.otherRegulation)
-        out << QStringLiteral("Block 14a: tick \"%1\", \"%2\" or both.")
-                   .arg(form.screenBoxes14a.value(0), form.screenBoxes14a.value(1));
+        out << Finding{K::ReleaseTicks, QStringLiteral("Block 14a: tick \"%1\", \"%2\" or both.")
+                                            .arg(form.screenBoxes14a.value(0), form.screenBoxes14a.value(1))};
     formRules(e, form, filled, out);
     if (blank(e.remarks)) {
         if (e.nonApprovedDesign)
-            out << QStringLiteral("Block 12: \"Non-approved design data specified in Block 12\" is ticked but block 12 "
-                                  "is empty.");
+            out << Finding{K::NonApprovedDesignUnstated,
+                           QStringLiteral("Block 12: \"Non-approved design data specified in Block 12\" is ticked but "
+                                          "block 12 is empty.")};
         if (e.otherRegulation)
-            out << QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is "
-                                  "empty.");
+            out << Finding{K::OtherRegulationUnstated,
+                           QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 "
+                                          "is empty.")};
     }
     releaseStatements(c, filled, out);
     required(e, filled, out);
-    signatureBlock(e, block13, c.today, out);
+    signatureBlock(c, block13, out);
     if (c.trackingUsedElsewhere && !blank(e.tracking))
-        out << QStringLiteral("Block 3: tracking number %1 is also used by another stored certificate.")
-                   .arg(e.tracking.trimmed());
-    out << c.cut;
+        out << Finding{K::TrackingUsedElsewhere,
+                       QStringLiteral("Block 3: tracking number %1 is also used by another stored certificate.")
+                           .arg(e.tracking.trimmed())};
+    for (const QString &cut : c.cut)
+        out << Finding{K::TextCut, cut};
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CertificateStore.h"
+#include "Finding.h"
 
 #include <QDate>
 #include <QStringList>
@@ -17,15 +18,20 @@ struct CheckedCertificate {
     // The shop's dual-release statements, as stored now and as first
     // stored: block 12 holding one names another authority's release.
     QStringList dualReleaseStatements;
+    // The set-up asks for a digital signature on every PDF, and whether the
+    // signatory named in the block in use holds a signing certificate.
+    bool signatureRequired = false;
+    bool signingCertificate = true;
 };
 
 // The mistakes for which receiving inspection rejects a tag, found before
 // the page is printed. Each finding is one line that starts with the block
-// it concerns ("Block 3: ..."); none means the certificate may be printed
+// it concerns ("Block 3: ..."), of a kind that says whether it stops the
+// issue of a signed page; none means the certificate may be printed
 // without a question.
 namespace CertificateCheck {
 
-QStringList findings(const CheckedCertificate &certificate);
+QList<Finding> findings(const CheckedCertificate &certificate);
 
 } // namespace CertificateCheck
 } // namespace arc

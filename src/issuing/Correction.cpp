@@ -4,6 +4,7 @@
 #include "CorrectionStatement.h"
 #include "SqlDialectLocks.h"
 #include "StoredTracking.h"
+#include "Supersession.h"
 #include "WriteTransaction.h"
 
 namespace arc {
@@ -69,6 +70,10 @@ Correction::Result Correction::store(DataFolder &folder, CertificateEntries entr
     r.status = CertificateStore(folder).save(entries, true, key);
     if (!r.status.ok() && !r.status.is(DbCondition::FieldTooSmall))
         return r;
+    if (const DbStatus noted = Supersession::note(folder.certificates(), key, issued.formIndex()); !noted.ok()) {
+        r.status = noted;
+        return r;
+    }
     if (const DbStatus committed = tx.commit(); !committed.ok()) {
         r.status = committed;
         return r;

@@ -7,7 +7,14 @@ namespace arc {
 namespace {
 
 const QString kColumns = QStringLiteral(
-    "\"FormIndex\", \"Tracking\", \"IssuedAt\", \"Signatory\", \"Copies\", \"PdfFile\", \"PdfSha256\", \"ContentSha256\"");
+    "\"FormIndex\", \"Tracking\", \"IssuedAt\", \"Signatory\", \"Copies\", \"PdfFile\", \"PdfSha256\", \"ContentSha256\", "
+    "\"Findings\"");
+
+// The findings passed over, one a line; none is null.
+QVariant findingsText(const QStringList &findings)
+{
+    return findings.isEmpty() ? QVariant() : QVariant(findings.join(QLatin1Char('\n')));
+}
 
 QString timeText(const QDateTime &at) { return at.toUTC().toString(Qt::ISODate); }
 
@@ -20,9 +27,9 @@ const QString kNewestFirst = QStringLiteral("\"IssuedAt\" DESC, \"PdfFile\" DESC
 
 DbStatus IssueLog::add(const IssueRecord &r)
 {
-    return m_db.exec(QStringLiteral("INSERT INTO \"IssueLog\" (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)").arg(kColumns),
+    return m_db.exec(QStringLiteral("INSERT INTO \"IssueLog\" (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(kColumns),
                      {r.formIndex, r.tracking, timeText(r.issuedAt), r.signatory, r.copies, r.pdfFile, r.pdfSha256,
-                      r.contentSha256});
+                      r.contentSha256, findingsText(r.passedFindings)});
 }
 
 std::optional<IssueRecord> IssueLog::one(const QString &condition, const QString &order, const QVariantList &binds,
@@ -43,6 +50,7 @@ std::optional<IssueRecord> IssueLog::one(const QString &condition, const QString
         r.pdfFile = q->value(5).toString();
         r.pdfSha256 = q->value(6).toString();
         r.contentSha256 = q->value(7).toString();
+        r.passedFindings = q->value(8).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         found = r;
     }
     if (status)

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace arc {
 
@@ -16,6 +17,8 @@ struct IssueRecord {
     QString pdfFile; // the archive's name for the page
     QString pdfSha256;
     QString contentSha256;
+    // What the check before printing found and the user passed over.
+    QStringList passedFindings;
 
     // The day of issue as the user reads it, in local time.
     QDate localDay() const { return issuedAt.toLocalTime().date(); }

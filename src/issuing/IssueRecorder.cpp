@@ -51,6 +51,7 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     r.issuedAt = QDateTime::fromSecsSinceEpoch(at.toSecsSinceEpoch(), Qt::UTC);
     r.signatory = request.signatory;
     r.copies = request.copies;
+    r.passedFindings = request.passedFindings;
     // Signed before anything is kept: the archive, the log's hash and the
     // user's file all hold the signed page, or nothing is issued.
     QByteArray pdf = request.pdf;

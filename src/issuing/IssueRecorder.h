@@ -29,6 +29,8 @@ struct IssueRequest {
     // page's lower-left corner). Null: the page goes out as it is.
     const SigningKey *signingKey = nullptr;
     QRectF signatureField;
+    // What the check before printing found and the user printed anyway.
+    QStringList passedFindings;
 };
 
 struct [[nodiscard]] IssueResult {

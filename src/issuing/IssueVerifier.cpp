@@ -117,6 +117,11 @@ IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const
     } else if (found) {
         r.outcome = Result::Outcome::Issued;
         r.record = *found;
+        r.supersededBy = Supersession::of(db, found->formIndex, &s);
+        if (!s.ok()) {
+            r.outcome = Result::Outcome::Unreadable;
+            r.detail = QStringLiteral("the corrections of %1 cannot be read: %2").arg(source, s.detail());
+        }
     }
     return r;
 }

@@ -3,6 +3,7 @@
 #include "IssueRecord.h"
 #include "ProgramFolders.h"
 #include "SignatureReport.h"
+#include "Supersession.h"
 
 #include <QStringList>
 
@@ -24,6 +25,8 @@ public:
         SignatureReport signature;
         QString authorityProblem; // why the shop's authority could not be read
         bool hasAuthority = false; // the data source keeps one
+        // The issued correction that supersedes the certificate, if any.
+        std::optional<SupersededBy> supersededBy;
 
         // Signed, and not as it was signed.
         bool changedAfterSigning() const

@@ -4,6 +4,7 @@
 #include "FormNames.h"
 #include "IssueRecord.h"
 #include "SigningBlock.h"
+#include "Supersession.h"
 
 #include <QHash>
 #include <QSaveFile>
@@ -60,7 +61,8 @@ QStringList header()
             QStringLiteral("14e Date"),     QStringLiteral("Organization"), QStringLiteral("Item"),
             QStringLiteral("Description"),  QStringLiteral("Part No."),     QStringLiteral("Serial No."),
             QStringLiteral("Qty"),          QStringLiteral("Status"),       QStringLiteral("Signatory"),
-            QStringLiteral("Issued At (UTC)"), QStringLiteral("Archived File"), QStringLiteral("SHA-256")};
+            QStringLiteral("Issued At (UTC)"), QStringLiteral("Archived File"), QStringLiteral("SHA-256"),
+            QStringLiteral("Superseded by")};
 }
 
 namespace {
@@ -76,6 +78,9 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
     QHash<qint64, IssueRecord> issues;
     DbStatus s = firstIssues(db, issues);
     if (!s.ok())
+        return s;
+    QHash<qint64, SupersededBy> superseded;
+    if (s = Supersession::all(db, superseded); !s.ok())
         return s;
     qint64 total = 0;
     if (progress) {
@@ -129,6 +134,8 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
             row << issue->issuedAt.toString(Qt::ISODate) << issue->pdfFile << issue->pdfSha256;
         else
             row << QString() << QString() << QString();
+        // The tracking number of the issued correction that supersedes it.
+        row << superseded.value(key).tracking;
         if (!take(row))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     }

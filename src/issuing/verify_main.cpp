@@ -2,7 +2,9 @@
 // Says whether a certificate PDF is a page issued from the data folder,
 // unaltered: its hash is one the folder's issue log names; and what its
 // digital signature says: who signed, under which authority, whether it is
-// intact and whether that authority is the data folder's own.
+// intact and whether that authority is the data folder's own; whether an
+// issued correction superseded it; and what the check before printing found
+// and the user printed anyway.
 
 #include "DataFolder.h"
 #include "DateText.h"
@@ -63,6 +65,10 @@ int main(int argc, char **argv)
             signatureLines();
         return 1;
     }
+    // Genuine, but no longer the certificate that stands.
+    if (r.supersededBy)
+        std::printf("Superseded by correction %s of %s.\n", qPrintable(r.supersededBy->tracking),
+                    qPrintable(arc::DateText::format(r.supersededBy->issuedOn)));
     std::printf("Issued from this data folder, unaltered.\n"
                 "Tracking number: %s\n"
                 "Issued: %s (%s)\n"
@@ -72,6 +78,13 @@ int main(int argc, char **argv)
                 qPrintable(r.record.tracking.trimmed()), qPrintable(arc::DateText::format(r.record.localDay())),
                 qPrintable(r.record.issuedAt.toString(Qt::ISODate)), qPrintable(r.record.signatory), r.record.copies,
                 qPrintable(r.record.pdfFile));
+    if (r.record.passedFindings.isEmpty())
+        std::printf("Findings printed anyway: none\n");
+    else
+        std::printf("Findings printed anyway:\n");
+    for (const QString &finding : r.record.passedFindings)
+        std::printf("  %s\n", qPrintable(finding));
     signatureLines();
-    return 0;
+    // 4 before 0: a superseded page must not pass a script as the one that stands.
+    return r.supersededBy ? 4 : 0;
 }

@@ -5,6 +5,7 @@
 #include <QCursor> // BusyPointer.h needs it and does not include it
 
 #include "BusyPointer.h"
+#include "CheckBeforePrint.h"
 #include "CopyCount.h"
 #include "DataFolder.h"
 #include "PagesPdf.h"
@@ -100,7 +101,7 @@ void PrintCommand::ok()
     bool issuing = false;
     if (!readyToIssue(issuing))
         return;
-    if (!passesCheck())
+    if (!passesCheck(issuing))
         return;
     if (copies > CopyCount::kConfirmAbove && m_messages.ask(PrintPrompts::manyCopies(copies)) != Message::Answer::Yes)
         return;
@@ -115,7 +116,7 @@ void PrintCommand::ok()
     if (issuing) {
         QRectF field;
         const QByteArray pdf = pdfBytes(false, &field);
-        if (!m_issuing.record(pdf, field, copies, QString()))
+        if (!m_issuing.record(pdf, field, copies, QString(), m_passed))
             return;
         emit issued();
     }
@@ -142,20 +143,19 @@ bool PrintCommand::readyToIssue(bool &issuing)
     return m_issuePage.has_value();
 }
 
-bool PrintCommand::passesCheck()
+bool PrintCommand::passesCheck(bool issuing)
 {
     m_cutAccepted = false;
-    QStringList findings = m_check ? m_check() : QStringList();
+    m_passed.clear();
     // What the page would cut, found by drawing it where nobody sees it.
     RecordingCanvas dry;
-    for (const QString &title : render(dry, false).truncatedCells)
-        findings << PrintPrompts::cutFinding(title);
-    findings.removeDuplicates();
-    if (findings.isEmpty())
-        return true;
-    if (m_messages.ask(PrintPrompts::checkFindings(findings)) != Message::Answer::Yes)
+    const QList<Finding> findings =
+        CheckBeforePrint::gathered(m_check ? m_check() : QList<Finding>(), render(dry, false).truncatedCells);
+    const std::optional<QStringList> passed = CheckBeforePrint::passed(m_messages, findings, issuing);
+    if (!passed)
         return false;
-    m_cutAccepted = true;
+    m_passed = *passed;
+    m_cutAccepted = !m_passed.isEmpty();
     return true;
 }
 
@@ -189,7 +189,7 @@ void PrintCommand::choosePdf()
     bool issuing = false;
     if (!readyToIssue(issuing))
         return;
-    if (!passesCheck())
+    if (!passesCheck(issuing))
         return;
     askForPdf(issuing);
 }
@@ -208,7 +208,7 @@ void PrintCommand::askForPdf(bool issuing)
             tellPdf(path);
     } else if (bytes.isEmpty()) {
         m_messages.ask(PrintPrompts::pdfNotWritten(path));
-    } else if (m_issuing.record(bytes, field, 1, path)) {
+    } else if (m_issuing.record(bytes, field, 1, path, m_passed)) {
         emit issued();
         tellPdf(path);
     }

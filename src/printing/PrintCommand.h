@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CertificatePage.h"
+#include "Finding.h"
 #include "PrintCertificate.h"
 
 #include <QObject>
@@ -68,8 +69,9 @@ public:
 
     // The mistakes found in the certificate on screen, each a line that
     // starts with its block. Printed pages and PDF files are made only when
-    // there are none, or when the user prints anyway.
-    using CertificateCheck = std::function<QStringList()>;
+    // there are none, or when the user prints anyway; never, for a page
+    // issued with a signature, while a blocking one remains.
+    using CertificateCheck = std::function<QList<Finding>()>;
     void setCertificateCheck(CertificateCheck check) { m_check = std::move(check); }
 
     // A page carrying the signature of the block that applies is issued
@@ -83,8 +85,10 @@ public:
         // Keep one copy of the issued page and log it, with the reading
         // the page was drawn from; the user's copy, if `userFile` names
         // one, is put in place only when logged. `signatureField` is where
-        // the page's signature lies, for a digital signature over it.
-        std::function<bool(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile)>
+        // the page's signature lies, for a digital signature over it;
+        // `passedFindings` what the check found and the user printed anyway.
+        std::function<bool(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile,
+                           const QStringList &passedFindings)>
             record;
     };
     void setIssuing(Issuing issuing) { m_issuing = std::move(issuing); }
@@ -104,6 +108,7 @@ private:
         {
             command.m_issuePage.reset();
             command.m_cutAccepted = false;
+            command.m_passed.clear();
         }
         PrintCommand &command;
     };
@@ -112,8 +117,10 @@ private:
     // A draft is drawn without the signature.
     PrintResult render(PageCanvas &canvas, bool tellTruncation, bool draft = false);
     bool printCopies(int copies);
-    // Whether to go on: no findings, or the user chose to print anyway.
-    bool passesCheck();
+    // Whether to go on: no findings, or the user chose to print anyway
+    // (kept in m_passed), which a page issued with blocking findings
+    // cannot be.
+    bool passesCheck(bool issuing);
     // Whether the page on screen would be issued, and if so whether it is
     // ready to be: false stops the print.
     bool readyToIssue(bool &issuing);
@@ -138,6 +145,8 @@ private:
     std::optional<CertificatePage> m_issuePage;
     // The user chose to print text the page cannot hold: not asked again.
     bool m_cutAccepted = false;
+    // The findings the user printed this page anyway with.
+    QStringList m_passed;
 };
 
 } // namespace arc

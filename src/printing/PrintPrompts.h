@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include "PrintCertificate.h"
@@ -34,6 +35,23 @@ inline Message checkFindings(const QStringList &findings)
 {
     return {findings.join(QLatin1Char('\n')) + QStringLiteral("\n\nPrint anyway?"), QStringLiteral("Certificate check"),
             Message::Buttons::YesNo, Message::Icon::Exclamation, Message::Answer::No};
+}
+
+// A signed page the check refuses: the findings, blocking ones first
+// (`blocking` of them), and the only way on is back to the certificate.
+inline Message checkRefused(const QStringList &findings, qsizetype blocking)
+{
+    const QString why =
+        blocking == 1
+            ? QCoreApplication::translate("PrintPrompts", "The first finding must be corrected before the certificate "
+                                                          "is issued with a signature.")
+            : QCoreApplication::translate("PrintPrompts", "The first %1 findings must be corrected before the "
+                                                          "certificate is issued with a signature.")
+                  .arg(blocking);
+    return {findings.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + why + QLatin1Char(' ')
+                + QCoreApplication::translate("PrintPrompts", "Nothing was printed, written, kept or logged."),
+            QStringLiteral("Certificate check"), Message::Buttons::Back, Message::Icon::Critical,
+            Message::Answer::Cancel};
 }
 
 inline Message manyCopies(int copies)

@@ -83,7 +83,10 @@ const std::vector<TableDef> &certificateTables()
           text("Name22", 50),
           text("CertNum", 25),
           number("Shade"),
-          text("User1")},
+          text("User1"),
+          // Version 8: the set-up asks for a digital signature on every
+          // PDF, for every workstation of the data source.
+          yesNo("RequireSignature")},
          {}},
         // Version 4: a row for each page issued with a signature, naming
         // its archived PDF and the hashes that tell whether it was altered.
@@ -95,8 +98,14 @@ const std::vector<TableDef> &certificateTables()
           {"Copies", FieldType::Long, 0},
           text("PdfFile"),
           text("PdfSha256", 64),
-          text("ContentSha256", 64)},
+          text("ContentSha256", 64),
+          // Version 8: what the check before printing found and the user
+          // printed anyway, one finding a line.
+          text("Findings", kLongText)},
          "FormIndex"},
+        // Version 8: the certificate each correction corrects; it is
+        // superseded once the correction is issued.
+        {"Corrections", {{"FormIndex", FieldType::Long, 0}, {"Corrects", FieldType::Long, 0}}, "Corrects"},
     };
     return t;
 }
@@ -199,6 +208,7 @@ const std::vector<Addition> &additions()
     static const std::vector<Addition> a = {
         {4, StoreKind::Certificates, QStringLiteral("IssueLog")},
         {6, StoreKind::Reference, QStringLiteral("Statements")},
+        {8, StoreKind::Certificates, QStringLiteral("Corrections")},
     };
     return a;
 }
@@ -220,6 +230,8 @@ const std::vector<AddedField> &addedFields()
         {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaCountry")},
         {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkAuthority")},
         {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("Forms")},
+        {8, StoreKind::Certificates, QStringLiteral("IssueLog"), QStringLiteral("Findings")},
+        {8, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("RequireSignature")},
     };
     return a;
 }

@@ -22,6 +22,12 @@ void SetupSettings::load(DataView &d, SetupSettings &s)
     const QVariant shade = d.value(QStringLiteral("Shade"));
     s.shade = !shade.isNull() && shade.toDouble() == 1.0;
     s.landscape = isLandscape(d.value(QStringLiteral("User1")));
+    s.requireSignature = d.value(QStringLiteral("RequireSignature")).toInt() == 1;
+}
+
+bool SetupSettings::signatureRequired(DataView &d)
+{
+    return DefaultsRows::toMain(d) && d.value(QStringLiteral("RequireSignature")).toInt() == 1;
 }
 
 DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
@@ -35,6 +41,7 @@ DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
     d.setValue(QStringLiteral("Organ2"), BlankRule::stored(LineBreaks::toStored(s.organ2)));
     d.setValue(QStringLiteral("User1"), s.landscape ? QStringLiteral("2") : QStringLiteral("1"));
     d.setValue(QStringLiteral("Shade"), s.shade ? 1 : 0);
+    d.setValue(QStringLiteral("RequireSignature"), s.requireSignature ? 1 : 0);
     if (st = d.update(); !st.ok() && !st.is(DbCondition::FieldTooSmall)) {
         d.cancelUpdate();
         return st;

@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -39,6 +40,16 @@ Message::Answer askOutput(QMessageBox &box, const Message &m)
                                           : Message::Answer::Close;
 }
 
+// The only way on is back: the box answers Cancel however it is closed.
+Message::Answer askBack(QMessageBox &box)
+{
+    QPushButton *back = box.addButton(QCoreApplication::translate("MessageBoxes", "Back to the certificate"), QMessageBox::RejectRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    return Message::Answer::Cancel;
+}
+
 } // namespace
 
 Message::Answer QtMessageBoxes::ask(const Message &m)
@@ -61,6 +72,7 @@ Message::Answer QtMessageBoxes::ask(const Message &m)
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         break;
     case Message::Buttons::WritePdfPrintClose: return askOutput(box, m);
+    case Message::Buttons::Back: return askBack(box);
     }
     box.setDefaultButton(toButton(m.defaultAnswer));
     switch (box.exec()) {

@@ -9,7 +9,8 @@ namespace arc {
 // Every question and notice the program puts to the user goes through
 // here, so prompts and titles are one value each and tests can answer.
 struct Message {
-    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, WritePdfPrintClose };
+    // Back: one button, "Back to the certificate", answered as Cancel.
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel, WritePdfPrintClose, Back };
     enum class Icon { None, Information, Question, Exclamation, Critical };
     enum class Answer { Ok, Cancel, Yes, No, Save, Discard, WritePdf, Print, Close };
 

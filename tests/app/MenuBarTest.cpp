@@ -129,7 +129,7 @@ TEST_F(DataWindowTest, TheStatusLineSaysWhatWasDone)
     print.setJobCanvas([] { return std::make_unique<arc::RecordingCanvas>(); });
     print.setPrinterCheck([] { return true; });
     print.setPrinter(QPrinterInfo());
-    print.setCertificateCheck([] { return QStringList(); });
+    print.setCertificateCheck([] { return QList<arc::Finding>(); });
     print.choosePdf();
     EXPECT_EQ(status.message->text(), "PDF written to " + pdf);
     QCoreApplication::processEvents();

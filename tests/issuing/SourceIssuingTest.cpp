@@ -6,6 +6,7 @@
 #include "CertificateContent.h"
 #include "Correction.h"
 #include "CorrectionStatement.h"
+#include "DateText.h"
 #include "IssueLog.h"
 #include "IssueRecorder.h"
 #include "IssueRecovery.h"
@@ -15,6 +16,7 @@
 #include "OpenedSource.h"
 #include "PdfSignature.h"
 #include "ProgramRun.h"
+#include "RegisterExport.h"
 #include "SignedEntries.h"
 #include "StoredFiles.h"
 
@@ -316,6 +318,64 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
     EXPECT_FALSE(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).status.ok());
     EXPECT_EQ(counter(), "000140");
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
+}
+
+// A correction supersedes the certificate it corrects once it is issued,
+// and not before: the command says so, and the register names it. Before,
+// the command called a superseded page "unaltered" and nothing else.
+TEST_P(SourceIssuingTest, OnlyAnIssuedCorrectionSupersedesWhatItCorrects)
+{
+    const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
+    arc::IssueRequest request;
+    request.formIndex = key;
+    request.signatory = "Pat Doe";
+    request.pdf = "%PDF-1.4 the first page";
+    request.issuedAt = at;
+    request.passedFindings = {"Block 3: tracking number 000123 is also used by another stored certificate.",
+                              "Block 4: the organisation's name and address are missing."};
+    ASSERT_TRUE(arc::IssueRecorder(data.certificates(), *archive).record(request).ok());
+    writeFile(file("first.pdf"), request.pdf);
+    const auto verified = [this] { return ProgramRun::of(VERIFY_EXE, {file("first.pdf"), source()}); };
+    const auto supersededBy = [this] {
+        std::vector<QStringList> rows;
+        EXPECT_TRUE(arc::RegisterExport::rows(data.certificates(), {}, rows).ok());
+        QStringList out;
+        for (const QStringList &row : rows)
+            out << row.value(0) + ":" + row.value(arc::RegisterExport::header().indexOf("Superseded by"));
+        return out;
+    };
+    ProgramRun run = verified();
+    EXPECT_EQ(run.exit, 0) << run.said.toStdString();
+    EXPECT_TRUE(run.said.contains("Findings printed anyway:\n"
+                                  "  Block 3: tracking number 000123 is also used by another stored certificate.\n"
+                                  "  Block 4: the organisation's name and address are missing.\n"))
+        << run.said.toStdString();
+
+    arc::CertificateEntries e = signedEntries();
+    e.lines[1].serialNum = "SN-3";
+    const arc::Correction::Result correction = arc::Correction::store(data, e, stored(key), QDate(2026, 12, 9));
+    ASSERT_TRUE(correction.status.ok()) << correction.status.detail().toStdString();
+    run = verified();
+    EXPECT_EQ(run.exit, 0) << "a correction stored, not issued, supersedes nothing";
+    EXPECT_FALSE(run.said.contains("Superseded")) << run.said.toStdString();
+    EXPECT_EQ(supersededBy(), (QStringList{"000123:", "000123:", correction.tracking + ":", correction.tracking + ":"}));
+
+    request.formIndex = correction.formIndex;
+    request.pdf = "%PDF-1.4 the correction";
+    request.issuedAt = at.addDays(2);
+    request.passedFindings.clear();
+    ASSERT_TRUE(arc::IssueRecorder(data.certificates(), *archive).record(request).ok());
+    run = verified();
+    EXPECT_EQ(run.exit, 4) << run.said.toStdString();
+    EXPECT_TRUE(run.said.startsWith(QString("Superseded by correction %1 of %2.\n")
+                                        .arg(correction.tracking, arc::DateText::format(at.addDays(2).toLocalTime().date()))))
+        << run.said.toStdString();
+    EXPECT_EQ(supersededBy(), (QStringList{"000123:" + correction.tracking, "000123:" + correction.tracking,
+                                           correction.tracking + ":", correction.tracking + ":"}));
+    writeFile(file("correction.pdf"), request.pdf);
+    run = ProgramRun::of(VERIFY_EXE, {file("correction.pdf"), source()});
+    EXPECT_EQ(run.exit, 0) << "the correction stands";
+    EXPECT_TRUE(run.said.contains("Findings printed anyway: none\n")) << run.said.toStdString();
 }
 
 ARC_ON_BOTH_ENGINES(SourceIssuingTest);
