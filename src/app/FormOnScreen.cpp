@@ -2,6 +2,7 @@
 
 #include "CertificateScreen.h"
 #include "EntryBox.h"
+#include "FormApproval.h"
 #include "FormAuthority.h"
 #include "FormDefinition.h"
 #include "FormNames.h"
@@ -45,6 +46,12 @@ void FormOnScreen::startNew(const QString &faaAuthority)
     fillBlock1();
 }
 
+void FormOnScreen::keep(const QString &form, const QString &block1)
+{
+    offer(FormNames::all(), FormNames::effective(form));
+    SilentEdit::setText(m_screen.block1Country, block1);
+}
+
 void FormOnScreen::offerEvery() { offer(FormNames::all(), m_screen.formChoice->currentText()); }
 
 void FormOnScreen::organisationChosen(bool newCertificate)
@@ -57,7 +64,26 @@ void FormOnScreen::organisationChosen(bool newCertificate)
         fillBlock1();
 }
 
-void FormOnScreen::chosen() { fillBlock1(); }
+void FormOnScreen::chosen()
+{
+    fillBlock1();
+    emit formChosen();
+}
+
+std::optional<QString> FormOnScreen::block14c() const
+{
+    if (m_screen.combo3->currentIndex() < 0)
+        return std::nullopt;
+    return FormApproval::block14c(m_screen.formChoice->currentText(),
+                                  m_screen.combo3->currentData().value<OrganizationEntry>());
+}
+
+QString FormOnScreen::block13c(const QString &signatoryNumber) const
+{
+    const OrganizationEntry chosen = m_screen.combo3->currentData().value<OrganizationEntry>();
+    return FormApproval::block13c(m_screen.formChoice->currentText(), signatoryNumber,
+                                  m_screen.combo3->currentIndex() >= 0 ? &chosen : nullptr);
+}
 
 void FormOnScreen::fillBlock1()
 {

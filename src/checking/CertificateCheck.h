@@ -1,9 +1,11 @@
 #pragma once
 
 #include "CertificateStore.h"
+#include "ReferenceLists.h"
 
 #include <QDate>
 #include <QStringList>
+#include <optional>
 
 namespace arc {
 
@@ -17,6 +19,9 @@ struct CheckedCertificate {
     // The shop's dual-release statements, as stored now and as first
     // stored: block 12 holding one names another authority's release.
     QStringList dualReleaseStatements;
+    // The organisation of block 4 as kept under Set-up, with its approvals;
+    // none when block 4 names no kept organisation.
+    std::optional<OrganizationEntry> organisation;
 };
 
 // The mistakes for which receiving inspection rejects a tag, found before

@@ -136,7 +136,10 @@ const std::vector<TableDef> &referenceTables()
           text("EasaAuthority", 50),
           text("EasaCountry", 50),
           text("UkAuthority", 50),
-          text("Forms", kPlainText)},
+          text("Forms", kPlainText),
+          // Version 8: the UK CAA approval, printed in 14c of the UK forms
+          // as JAANum is on the EASA forms.
+          text("UkNum", 25)},
          {}},
         {"Countries", {text("Country", 50), yesNo("Bilateral"), yesNo("JAA")}, {}},
         {"ForwardingHouses",
@@ -220,6 +223,7 @@ const std::vector<AddedField> &addedFields()
         {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaCountry")},
         {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkAuthority")},
         {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("Forms")},
+        {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
     };
     return a;
 }
