@@ -385,17 +385,6 @@ TEST_P(SourceIssuingTest, TheSigningDateIsThatOfTheBlockInUse)
     EXPECT_EQ(stored(savedAsNew(data, e)).signingDate(), QDate(2026, 12, 7));
     e.block14eDate.clear();
     EXPECT_EQ(stored(savedAsNew(data, e)).signingDate(), QDate(2026, 12, 5)) << "the other block's date";
-
-    // An EASA Form 1 is corrected by an EASA Form 1, named so.
-    arc::CertificateEntries easa = signedEntries("000140");
-    easa.form = "EASA Form 1 (maintenance)";
-    const qint64 easaKey = savedAsNew(data, easa);
-    easa.invoice = "WO-8";
-    const arc::Correction::Result c = arc::Correction::store(data, easa, stored(easaKey), QDate(2026, 12, 9));
-    ASSERT_TRUE(c.status.ok()) << c.status.detail().toStdString();
-    EXPECT_EQ(stored(c.formIndex).value("Form").toString(), "EASA Form 1 (maintenance)");
-    EXPECT_TRUE(c.remarks.startsWith("This EASA Form 1 corrects the error(s) in Block(s) 5 of EASA Form 1 000140 "))
-        << c.remarks.toStdString();
 }
 
 TEST(CorrectionStatement, NamesBlocksNumberAndDate)
@@ -450,4 +439,18 @@ TEST_P(SourceIssuingTest, CopiesForSerialNumbersAreStoredEachWithTheNextNumbersO
     EXPECT_TRUE(stopped.keys.empty());
     EXPECT_GE(reports, 2);
     storedNoMore();
+}
+
+// An EASA Form 1 is corrected by an EASA Form 1, and its statement says so.
+TEST_P(SourceIssuingTest, ACorrectionKeepsTheFormItCorrects)
+{
+    arc::CertificateEntries easa = signedEntries("000140");
+    easa.form = "EASA Form 1 (maintenance)";
+    const qint64 easaKey = savedAsNew(data, easa);
+    easa.invoice = "WO-8";
+    const arc::Correction::Result c = arc::Correction::store(data, easa, stored(easaKey), QDate(2026, 12, 9));
+    ASSERT_TRUE(c.status.ok()) << c.status.detail().toStdString();
+    EXPECT_EQ(stored(c.formIndex).value("Form").toString(), "EASA Form 1 (maintenance)");
+    EXPECT_TRUE(c.remarks.startsWith("This EASA Form 1 corrects the error(s) in Block(s) 5 of EASA Form 1 000140 "))
+        << c.remarks.toStdString();
 }
