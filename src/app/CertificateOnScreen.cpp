@@ -327,17 +327,9 @@ void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
 
 void CertificateOnScreen::fillApprovals()
 {
-    CertificateScreen &s = *m_screen;
-    if (!selectsBlock13(currentStatus())) {
-        if (const std::optional<QString> number = m_form->block14c())
-            s.block14cNumber->offer(*number);
-        return;
-    }
     // The signed-in signatory's, whatever the name lists show now.
     const std::optional<AgentEntry> &who = m_signIn->signatory();
-    const QString number = m_form->block13c(who ? who->approvalNumber : QString());
-    if (who || !number.isEmpty())
-        s.block13cNumber->offer(number);
+    m_form->fillApprovals(selectsBlock13(currentStatus()), who ? std::optional(who->approvalNumber) : std::nullopt);
 }
 
 void CertificateOnScreen::next() { step(true); }

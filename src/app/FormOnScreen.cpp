@@ -70,19 +70,20 @@ void FormOnScreen::chosen()
     emit formChosen();
 }
 
-std::optional<QString> FormOnScreen::block14c() const
+void FormOnScreen::fillApprovals(bool block13, const std::optional<QString> &signatoryNumber)
 {
-    if (m_screen.combo3->currentIndex() < 0)
-        return std::nullopt;
-    return FormApproval::block14c(m_screen.formChoice->currentText(),
-                                  m_screen.combo3->currentData().value<OrganizationEntry>());
-}
-
-QString FormOnScreen::block13c(const QString &signatoryNumber) const
-{
-    const OrganizationEntry chosen = m_screen.combo3->currentData().value<OrganizationEntry>();
-    return FormApproval::block13c(m_screen.formChoice->currentText(), signatoryNumber,
-                                  m_screen.combo3->currentIndex() >= 0 ? &chosen : nullptr);
+    const QString form = m_screen.formChoice->currentText();
+    const bool chosen = m_screen.combo3->currentIndex() >= 0;
+    const OrganizationEntry organisation = m_screen.combo3->currentData().value<OrganizationEntry>();
+    if (!block13) {
+        if (chosen)
+            m_screen.block14cNumber->offer(FormApproval::block14c(form, organisation));
+        return;
+    }
+    const QString number =
+        FormApproval::block13c(form, signatoryNumber.value_or(QString()), chosen ? &organisation : nullptr);
+    if (signatoryNumber || !number.isEmpty())
+        m_screen.block13cNumber->offer(number);
 }
 
 void FormOnScreen::fillBlock1()

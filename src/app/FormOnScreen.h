@@ -31,12 +31,12 @@ public:
     // certificate, the form kept while offered and block 1 filled again.
     void organisationChosen(bool newCertificate);
 
-    // 14c as the form has it: the chosen organisation's approval of the
-    // form's authority; nullopt when no organisation is chosen.
-    std::optional<QString> block14c() const;
-    // 13c: the signatory's approval number, or on an EASA or UK form the
-    // organisation's approval when the signatory has none.
-    QString block13c(const QString &signatoryNumber) const;
+    // The approval box in use as the form has it: 14c the chosen
+    // organisation's approval of the form's authority (left as it is when
+    // none is chosen); 13c the signatory's number (`signatoryNumber`, none
+    // when nobody signed in), or on an EASA or UK form the organisation's
+    // approval when he has none.
+    void fillApprovals(bool block13, const std::optional<QString> &signatoryNumber);
 
 signals:
     // The user chose another form: what follows from it is filled again.
