@@ -2,7 +2,6 @@
 #include "FormAuthority.h"
 #include "FormDefinition.h"
 #include "FormNames.h"
-#include "StatusWords.h"
 
 #include <QFile>
 
@@ -50,21 +49,6 @@ TEST(FormDefinitionWordsTest, EachFormHasItsOwnWordsAndSaysWhereEachComesFrom)
         faa.readAll().replace("\"statusWords\": \"FAA", "\"statusWords\": \" \", \"was\": \"FAA");
     EXPECT_FALSE(arc::FormDefinition::parse(unsourced, &error));
     EXPECT_TRUE(error.contains("the source of statusWords")) << error.toStdString();
-}
-
-// The words of block 11 each form offers: those it allows, or the whole list.
-TEST(FormDefinitionWordsTest, StatusListOffersOnlyWhatTheFormAllows)
-{
-    const QStringList maintenance{"OVERHAULED", "REPAIRED", "INSPECTED/TESTED", "MODIFIED"};
-    const QStringList production{"NEW", "PROTOTYPE"};
-    const std::pair<QString, QStringList> cases[] = {
-        {arc::FormNames::kFaa, arc::StatusWords::list},    {arc::FormNames::kEasaMaintenance, maintenance},
-        {arc::FormNames::kUkMaintenance, maintenance},      {arc::FormNames::kEasaProduction, production},
-        {arc::FormNames::kUkProduction, production},
-    };
-    for (const auto &[form, offered] : cases)
-        EXPECT_EQ(arc::StatusWords::offered(arc::FormDefinition::of(form).rules.statusWords), offered)
-            << form.toStdString();
 }
 
 // Never the FAA's for an EASA or UK form, empty when the authority is not known.
