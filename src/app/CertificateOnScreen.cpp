@@ -46,6 +46,10 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
       m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark, screen.supersededMark)),
       m_edits(new ScreenEdits(screen, grid, this)), m_form(new FormOnScreen(screen, this))
 {
+    connect(m_form, &FormOnScreen::formChosen, this, [this] {
+        fillApprovals();
+        buildtext13();
+    });
     connect(screen.nextButton, &QPushButton::clicked, this, &CertificateOnScreen::next);
     connect(screen.previousButton, &QPushButton::clicked, this, &CertificateOnScreen::previous);
     connect(screen.newButton, &QPushButton::clicked, this, &CertificateOnScreen::newForm);
@@ -247,8 +251,6 @@ void CertificateOnScreen::checkstat()
             setText(e, QString());
         // The signed-in signatory, whatever the name lists show now.
         const std::optional<AgentEntry> &who = m_signIn->signatory();
-        if (who)
-            s.block13cNumber->offer(who->approvalNumber);
         s.block13dName->offer(who ? who->name : QString());
         setText(s.block13eDate, DateText::today());
     } else {
@@ -261,12 +263,10 @@ void CertificateOnScreen::checkstat()
         s.combo2->setEnabled(false);
         for (QLineEdit *e : {s.block13cNumber, s.block13dName, s.block13eDate})
             setText(e, QString());
-        const int org = s.combo3->currentIndex();
-        if (org >= 0)
-            s.block14cNumber->offer(s.combo3->itemData(org).value<OrganizationEntry>().certificateNum);
         s.block14dName->offer(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
         setText(s.block14eDate, DateText::today());
     }
+    fillApprovals();
     SetCountryList();
     buildtext13();
 }
@@ -281,7 +281,8 @@ void CertificateOnScreen::buildtext13()
         return StampTexts::text(m_folder.reference(), code);
     };
     DbStatus read;
-    const RemarksInputs inputs = remarksFromScreen(*m_screen, m_grid->currentLine(), m_folder, read);
+    const RemarksInputs inputs =
+        remarksFromScreen(*m_screen, m_grid->currentLine(), m_newFormFlag == 1 ? 0 : m_currentFormIndex, m_folder, read);
     if (!read.ok()) {
         reportStoreFailure(QStringLiteral("The release statements could not be read, so block 12 was left as it is"),
                            read);
@@ -289,6 +290,9 @@ void CertificateOnScreen::buildtext13()
     }
     const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(inputs, stampText));
     const QString shown = m_screen->block12Remarks->toPlainText();
+    // Typed remarks that already state the dual release get it no second time.
+    if (shown != m_filledRemarks && RemarksBuilder::holds(shown, RemarksBuilder::dualRelease(inputs)))
+        return;
     if (!BlankRule::isBlank(shown) && shown != m_filledRemarks && shown != composed
         && m_messages.ask(Prompts::kReplaceRemarks) != Message::Answer::Yes)
         return;
@@ -319,6 +323,13 @@ void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
     setTicked(s.block14aOtherRegulation, out.ticks.otherRegulation);
     if (out.rebuildRemarks)
         buildtext13();
+}
+
+void CertificateOnScreen::fillApprovals()
+{
+    // The signed-in signatory's, whatever the name lists show now.
+    const std::optional<AgentEntry> &who = m_signIn->signatory();
+    m_form->fillApprovals(selectsBlock13(currentStatus()), who ? std::optional(who->approvalNumber) : std::nullopt);
 }
 
 void CertificateOnScreen::next() { step(true); }
@@ -453,6 +464,8 @@ bool CertificateOnScreen::changed() const { return m_edits->changed(); }
 
 void CertificateOnScreen::markChanged() { m_edits->markChanged(); }
 
+void CertificateOnScreen::keepForm(const QString &form, const QString &block1) { m_form->keep(form, block1); }
+
 bool CertificateOnScreen::mayLeave()
 {
     if (!m_edits->changed())
@@ -509,8 +522,7 @@ void CertificateOnScreen::chooseOrganization(int index)
     setText(s.block4Organization, QStringList{o.name, o.address1, o.address2, o.address3}.join(QStringLiteral("\r\n")));
     s.combo3->shrink();
     m_form->organisationChosen(m_newFormFlag == 1);
-    if (!selectsBlock13(currentStatus()))
-        s.block14cNumber->offer(o.certificateNum);
+    fillApprovals();
     s.block5Invoice->setFocus();
 }
 

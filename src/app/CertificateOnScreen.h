@@ -61,6 +61,8 @@ public:
     bool mayLeave();
     // Whether the user changed the certificate since it was shown, started or saved.
     bool changed() const;
+    // A new certificate copying another keeps its form and block 1.
+    void keepForm(const QString &form, const QString &block1);
     // The program changed it as the user would have (a duplicate): leaving
     // it asks to save it.
     void markChanged();
@@ -90,6 +92,8 @@ private:
     // Block 12 as the program fills it: what the user types after it is
     // theirs, and the builder asks before replacing it.
     void setRemarks(const QString &text);
+    // 13c or 14c, whichever is in use, as the form and organisation have it.
+    void fillApprovals();
 
     CertificateScreen *m_screen;
     ItemGridModel *m_grid;

@@ -99,7 +99,6 @@ CertificateScreen::CertificateScreen(ItemGridModel *lines, std::function<bool()>
     list1 = named<QListWidget>("List1", this);
     list1->hide();
     list2 = named<QListWidget>("List2", this);
-    list2->addItems(StatusWords::list);
     list2->hide();
 
     picture2 = named<QLabel>("Picture2", this);
@@ -130,6 +129,9 @@ void CertificateScreen::showCaptions(const FormDefinition &form)
     block13aNonApproved->setText(form.screenBoxes13a.value(1));
     block14aReturnToService->setText(form.screenBoxes14a.value(0));
     block14aOtherRegulation->setText(form.screenBoxes14a.value(1));
+    // Only the words the form allows are offered.
+    list2->clear();
+    list2->addItems(StatusWords::offered(form.rules.statusWords));
 }
 
 QWidget *CertificateScreen::buildTop()

@@ -2,6 +2,7 @@
 
 #include "CertificateScreen.h"
 #include "EntryBox.h"
+#include "FormApproval.h"
 #include "FormAuthority.h"
 #include "FormDefinition.h"
 #include "FormNames.h"
@@ -45,6 +46,12 @@ void FormOnScreen::startNew(const QString &faaAuthority)
     fillBlock1();
 }
 
+void FormOnScreen::keep(const QString &form, const QString &block1)
+{
+    offer(FormNames::all(), FormNames::effective(form));
+    SilentEdit::setText(m_screen.block1Country, block1);
+}
+
 void FormOnScreen::offerEvery() { offer(FormNames::all(), m_screen.formChoice->currentText()); }
 
 void FormOnScreen::organisationChosen(bool newCertificate)
@@ -57,7 +64,27 @@ void FormOnScreen::organisationChosen(bool newCertificate)
         fillBlock1();
 }
 
-void FormOnScreen::chosen() { fillBlock1(); }
+void FormOnScreen::chosen()
+{
+    fillBlock1();
+    emit formChosen();
+}
+
+void FormOnScreen::fillApprovals(bool block13, const std::optional<QString> &signatoryNumber)
+{
+    const QString form = m_screen.formChoice->currentText();
+    const bool chosen = m_screen.combo3->currentIndex() >= 0;
+    const OrganizationEntry organisation = m_screen.combo3->currentData().value<OrganizationEntry>();
+    if (!block13) {
+        if (chosen)
+            m_screen.block14cNumber->offer(FormApproval::block14c(form, organisation));
+        return;
+    }
+    const QString number =
+        FormApproval::block13c(form, signatoryNumber.value_or(QString()), chosen ? &organisation : nullptr);
+    if (signatoryNumber || !number.isEmpty())
+        m_screen.block13cNumber->offer(number);
+}
 
 void FormOnScreen::fillBlock1()
 {

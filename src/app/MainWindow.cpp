@@ -506,11 +506,14 @@ void MainWindow::fillOrganizations()
 {
     QComboBox *list = m_screen->combo3;
     const QSignalBlocker block(list);
+    // The organisation chosen stays chosen, with its details as stored now:
+    // block 12 and 14c are composed from them.
+    const QString chosen = list->currentIndex() >= 0 ? list->currentText() : QString();
     list->clear();
     // Every organisation, each entry with its own details.
     for (const OrganizationEntry &o : ReferenceLists::organizations(m_folder.organizations()))
         list->addItem(o.name, QVariant::fromValue(o));
-    list->setCurrentIndex(-1);
+    list->setCurrentIndex(chosen.isEmpty() ? -1 : list->findText(chosen));
 }
 
 void MainWindow::choosePrinter()

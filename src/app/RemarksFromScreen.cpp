@@ -2,9 +2,11 @@
 
 #include "CertificateScreen.h"
 #include "DataFolder.h"
+#include "FormDefinition.h"
 #include "FormNames.h"
 #include "ItemLine.h"
 #include "OrganizationChooser.h"
+#include "PrototypeReleases.h"
 #include "ReferenceLists.h"
 #include "RemarksBuilder.h"
 #include "Statements.h"
@@ -15,8 +17,8 @@
 
 namespace arc {
 
-RemarksInputs remarksFromScreen(const CertificateScreen &s, const ItemLine &line, DataFolder &folder,
-                                DbStatus &status)
+RemarksInputs remarksFromScreen(const CertificateScreen &s, const ItemLine &line, qint64 ownFormIndex,
+                                DataFolder &folder, DbStatus &status)
 {
     RemarksInputs in;
     in.status = line.status;
@@ -34,8 +36,15 @@ RemarksInputs remarksFromScreen(const CertificateScreen &s, const ItemLine &line
     in.organisationChosen = s.combo3->currentIndex() >= 0;
     in.easaNumber = s.combo3->currentData().value<OrganizationEntry>().jaaNum;
     in.faaNumber = s.combo3->currentData().value<OrganizationEntry>().certificateNum;
-    in.faaForm = FormNames::isFaa(s.formChoice->currentText());
+    const QString form = s.formChoice->currentText();
+    in.faaForm = FormNames::isFaa(form);
     in.otherRegulation = s.block14aOtherRegulation->isChecked();
+    // Not known when the store cannot say: the statement is then the user's to add.
+    DbStatus asked;
+    in.recertifiedPrototype = FormDefinition::of(form).rules.prototypeToNew && line.status == QLatin1String("NEW")
+                              && folder.isOpen()
+                              && PrototypeReleases::released(folder.certificates(), line.partNum, line.serialNum,
+                                                             ownFormIndex, asked);
     if (folder.isOpen() && folder.defaults().hasRow()) {
         const QVariant remarks = folder.defaults().value(QStringLiteral("Remarks"));
         if (!remarks.isNull())

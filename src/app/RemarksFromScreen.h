@@ -14,7 +14,8 @@ struct ItemLine;
 // the shop keeps (read each time, so a statement just saved is used next).
 // The statements are the shop's wording of legal text: when they cannot be
 // read, `status` says why and nothing is to be composed from them.
-RemarksInputs remarksFromScreen(const CertificateScreen &screen, const ItemLine &line, DataFolder &folder,
-                                DbStatus &status);
+// `ownFormIndex` is the stored certificate on screen, 0 for a new one.
+RemarksInputs remarksFromScreen(const CertificateScreen &screen, const ItemLine &line, qint64 ownFormIndex,
+                                DataFolder &folder, DbStatus &status);
 
 } // namespace arc

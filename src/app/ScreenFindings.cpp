@@ -4,6 +4,7 @@
 #include "CertificateCheck.h"
 #include "DataFolder.h"
 #include "SetupSettings.h"
+#include "ReferenceLists.h"
 #include "Statements.h"
 
 #include <QDate>
@@ -36,6 +37,12 @@ QList<Finding> screenFindings(DataFolder &folder, const CertificateEntries &entr
     for (const Statement &st : stored)
         if (Statements::dualReleaseNames().contains(st.name))
             c.dualReleaseStatements << st.text;
+    // Block 4 names its organisation on the first line, as choosing one writes it.
+    const QString named = c.entries.organ1.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (folder.isOpen() && !named.isEmpty())
+        for (const OrganizationEntry &o : ReferenceLists::organizations(folder.organizations()))
+            if (o.name.trimmed() == named)
+                c.organisation = o;
     return CertificateCheck::findings(c);
 }
 

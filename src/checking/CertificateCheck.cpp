@@ -1,9 +1,11 @@
 #include "CertificateCheck.h"
 
 #include "BlankRule.h"
+#include "FormApproval.h"
 #include "FormDefinition.h"
 #include "FormNames.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
@@ -236,6 +238,44 @@ void releaseStatements(const CheckedCertificate &c, const QList<int> &filled, QL
     }
 }
 
+// The approval of the form's authority, taken from the organisation: on an
+// EASA or UK form it must hold one (14c, or 13c in a new-part release,
+// where it stands for a signatory without a number); on the FAA form 14c
+// takes its FAA number. The finding says what to add, in place of the bare
+// "missing" of the box.
+void approvals(const CheckedCertificate &c, bool block13, QList<Finding> &out)
+{
+    const FormApproval::Authority authority = FormApproval::of(c.entries.form);
+    const bool faa = authority == FormApproval::Authority::Faa;
+    if (!c.organisation || !FormApproval::number(*c.organisation, authority).isEmpty() || (faa && block13))
+        return;
+    const QString box = block13 ? QStringLiteral("13c") : QStringLiteral("14c");
+    if (faa && !blank(c.entries.block14cNumber))
+        return;
+    const QString prefix = QStringLiteral("Block %1: ").arg(box);
+    out.erase(std::remove_if(out.begin(), out.end(),
+                             [&](const Finding &f) { return f.kind == K::ApprovalMissing && f.text.startsWith(prefix); }),
+              out.end());
+    out << Finding{K::ApprovalMissing,
+                   QCoreApplication::translate("CertificateCheck",
+                                               "Block %1: the organisation has no %2 approval number; add it under "
+                                               "Set-up → Organizations")
+                       .arg(box, FormApproval::name(authority))};
+}
+
+// The re-certification statement as the shop keeps it asks for the design
+// data in brackets: printed so, it certifies no design at all.
+void unfilledStatement(const CertificateEntries &e, QList<Finding> &out)
+{
+    static const QRegularExpression placeholder(QStringLiteral("\\[INSERT[^\\]]*\\]"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch m = placeholder.match(e.remarks); m.hasMatch())
+        out << Finding{K::StatementUnfilled,
+                       QCoreApplication::translate("CertificateCheck", "Block 12: the re-certification statement still "
+                                                                       "holds \"%1\"; write in what it asks for.")
+                           .arg(m.captured(0))};
+}
+
 } // namespace
 
 QList<Finding> findings(const CheckedCertificate &c)
@@ -266,6 +306,8 @@ QList<Finding> findings(const CheckedCertificate &c)
     releaseStatements(c, filled, out);
     required(e, filled, out);
     signatureBlock(c, block13, out);
+    approvals(c, block13, out);
+    unfilledStatement(e, out);
     if (c.trackingUsedElsewhere && !blank(e.tracking))
         out << Finding{K::TrackingUsedElsewhere,
                        QStringLiteral("Block 3: tracking number %1 is also used by another stored certificate.")

@@ -2,9 +2,11 @@
 
 #include "CertificateStore.h"
 #include "Finding.h"
+#include "ReferenceLists.h"
 
 #include <QDate>
 #include <QStringList>
+#include <optional>
 
 namespace arc {
 
@@ -22,6 +24,9 @@ struct CheckedCertificate {
     // signatory named in the block in use holds a signing certificate.
     bool signatureRequired = false;
     bool signingCertificate = true;
+    // The organisation of block 4 as kept under Set-up, with its approvals;
+    // none when block 4 names no kept organisation.
+    std::optional<OrganizationEntry> organisation;
 };
 
 // The mistakes for which receiving inspection rejects a tag, found before

@@ -39,8 +39,9 @@ struct Finding {
         TrackingUsedElsewhere,
         TextCut,
         SigningCertificateMissing,
+        StatementUnfilled, // a statement's "[INSERT ...]" left in block 12
     };
-    static constexpr int kKinds = int(Kind::SigningCertificateMissing) + 1;
+    static constexpr int kKinds = int(Kind::StatementUnfilled) + 1;
 
     Kind kind = Kind::MixedReleases;
     QString text;

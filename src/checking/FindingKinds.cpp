@@ -44,6 +44,7 @@ constexpr std::array<std::pair<K, bool>, Finding::kKinds> kBlocking = {{
     {K::TrackingUsedElsewhere, false},
     {K::TextCut, true},
     {K::SigningCertificateMissing, true},
+    {K::StatementUnfilled, true},
 }};
 
 constexpr bool inOrder()

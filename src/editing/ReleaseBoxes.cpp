@@ -21,6 +21,8 @@ Outcome afterClick(Ticks t, Box box)
             n.approvedDesign = n.nonApprovedDesign = false;
             out.rebuildRemarks = n.returnToService && n.otherRegulation;
         }
+        // The dual-release statement follows its box both ways.
+        out.rebuildRemarks = out.rebuildRemarks || box == Box::OtherRegulation;
         break;
     }
     return out;

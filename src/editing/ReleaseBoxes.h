@@ -15,7 +15,7 @@ enum class Box { ApprovedDesign, NonApprovedDesign, ReturnToService, OtherRegula
 
 struct Outcome {
     Ticks ticks;
-    bool rebuildRemarks = false; // both 14a boxes ticked: a dual release
+    bool rebuildRemarks = false; // "Other regulation" ticked or unticked, or both 14a boxes ticked
 };
 
 // The boxes after the user clicked `box` (whose new state `ticks` already

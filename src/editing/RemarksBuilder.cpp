@@ -38,6 +38,8 @@ QString newPart(const RemarksInputs &in, const StampLookUp &stampText)
     QStringList pieces{exportLine(in)};
     pieces << (in.pmaPartNumber.isEmpty() || in.statements.assembly.isEmpty() ? QString()
                                                                             : in.statements.assembly + in.pmaPartNumber);
+    if (in.recertifiedPrototype && in.status == QLatin1String("NEW"))
+        pieces << in.statements.prototypeToNew;
     for (const QString &code : in.stamps)
         pieces << (StampTexts::isCode(code) ? stampText(code).value_or(QString()) : QString());
     pieces << forwardingLine(in);
@@ -50,26 +52,35 @@ QString newPart(const RemarksInputs &in, const StampLookUp &stampText)
 
 QString maintenance(const RemarksInputs &in)
 {
-    QString statement;
-    if (in.faaForm) {
-        const QString &dual = in.statements.dualRelease;
-        if (in.countryIndex > 0 && in.jaa && in.organisationChosen && !dual.isEmpty())
-            statement = dual + in.easaNumber;
-    } else {
-        const QString &dual = in.statements.dualReleaseFaa;
-        if (in.otherRegulation && in.organisationChosen && !dual.isEmpty())
-            statement = dual + in.faaNumber;
-    }
+    const QString statement = dualRelease(in);
     return in.defaultRemarks ? *in.defaultRemarks + kBreak + statement : statement;
 }
 
 } // namespace
 
+QString dualRelease(const RemarksInputs &in)
+{
+    const bool due = in.otherRegulation || (in.faaForm && in.countryIndex > 0 && in.jaa);
+    const QString &text = in.faaForm ? in.statements.dualRelease : in.statements.dualReleaseFaa;
+    // A statement naming no approval would release under none.
+    const QString number = (in.faaForm ? in.easaNumber : in.faaNumber).trimmed();
+    if (!due || isNewPart(in.status) || !in.organisationChosen || text.isEmpty() || number.isEmpty())
+        return {};
+    return text + number;
+}
+
 StatementTexts textsOf(const QList<Statement> &stored)
 {
     return {Statements::textOf(stored, Statements::kNotExport), Statements::textOf(stored, Statements::kExportDestination),
             Statements::textOf(stored, Statements::kForwardingHouse), Statements::textOf(stored, Statements::kAssembly),
-            Statements::textOf(stored, Statements::kDualReleaseEasa), Statements::textOf(stored, Statements::kDualReleaseFaa)};
+            Statements::textOf(stored, Statements::kDualReleaseEasa), Statements::textOf(stored, Statements::kDualReleaseFaa),
+            Statements::textOf(stored, Statements::kPrototypeToNew)};
+}
+
+bool holds(const QString &remarks, const QString &statement)
+{
+    const QString wanted = statement.simplified();
+    return !wanted.isEmpty() && remarks.simplified().contains(wanted, Qt::CaseInsensitive);
 }
 
 bool isNewPart(const QString &status)

@@ -16,6 +16,7 @@ struct StatementTexts {
     QString assembly;
     QString dualRelease;    // followed by the organisation's EASA number
     QString dualReleaseFaa; // on an EASA or UK form, followed by its FAA number
+    QString prototypeToNew; // a PROTOTYPE item re-certified NEW on the production form
 };
 
 // What block 12 is composed from, as the certificate screen holds it.
@@ -38,10 +39,13 @@ struct RemarksInputs {
     QString easaNumber; // the chosen organisation's JAANum
     QString faaNumber;  // the chosen organisation's CertificateNum
 
-    // An EASA or UK form's second release is to the FAA: "Other regulation
-    // specified in block 12" ticked on it.
+    // "Other regulation specified in block 12" ticked: a dual release, to
+    // EASA on the FAA form, to the FAA on an EASA or UK form.
     bool faaForm = true;
     bool otherRegulation = false;
+    // The current NEW line's item was released as PROTOTYPE before, and
+    // the form asks block 12 to state the design data it now conforms to.
+    bool recertifiedPrototype = false;
 
     std::optional<QString> defaultRemarks; // nullopt when null
 

@@ -11,4 +11,8 @@ inline const QStringList list = {
     QStringLiteral("Tested"),       QStringLiteral("Modified"),
 };
 
+// The list a form offers: the words it allows (as its definition writes
+// them) when it restricts block 11, else the whole list.
+inline QStringList offered(const QStringList &allowed) { return allowed.isEmpty() ? list : allowed; }
+
 } // namespace arc::StatusWords

@@ -53,6 +53,13 @@ const QStringList &FormDefinition::screenKeys()
     return keys;
 }
 
+const QStringList &FormDefinition::sourcedKeys()
+{
+    static const QStringList keys = {"title",        "captions",      "13e",    "14e",        "boxes13a",
+                                     "boxes14a",     "statement14a",  "userInstaller", "footer", "statusWords"};
+    return keys;
+}
+
 const FormDefinition &FormDefinition::of(const QString &formName)
 {
     static const QHash<QString, FormDefinition> all = loadAll();
@@ -99,6 +106,9 @@ std::optional<FormDefinition> FormDefinition::parse(const QByteArray &json, QStr
         d.m_screen.insert(key, screen.value(key).toString());
     d.screenBoxes13a = strings(screen.value(QLatin1String("boxes13a")));
     d.screenBoxes14a = strings(screen.value(QLatin1String("boxes14a")));
+    const QJsonObject sources = o.value(QLatin1String("sources")).toObject();
+    for (auto it = sources.begin(); it != sources.end(); ++it)
+        d.m_sources.insert(it.key(), it.value().toString());
     const QJsonObject rules = o.value(QLatin1String("rules")).toObject();
     d.rules.statusWords = strings(rules.value(QLatin1String("statusWords")));
     d.rules.itemNumbers = rules.value(QLatin1String("itemNumbers")).toBool();
@@ -131,6 +141,10 @@ std::optional<FormDefinition> FormDefinition::parse(const QByteArray &json, QStr
             missing << QString::fromLatin1(c.what);
     if (d.footerLeft.isEmpty())
         missing << QStringLiteral("footer");
+    // A legal text whose origin nobody can tell cannot be checked.
+    for (const QString &key : sourcedKeys())
+        if (d.m_sources.value(key).trimmed().isEmpty())
+            missing << QStringLiteral("the source of %1").arg(key);
     if (!missing.isEmpty()) {
         why = QStringLiteral("lacks %1").arg(missing.join(QStringLiteral(", ")));
         return std::nullopt;

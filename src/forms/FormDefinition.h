@@ -41,6 +41,12 @@ public:
     QString userInstallerTitle, userInstallerFirst, userInstallerSecond;
     QString footerLeft, footerRight; // right may be empty
 
+    // Where a text comes from, by its key in the data file ("captions",
+    // "13e", "statement14a", ...): every definition says so for each
+    // of sourcedKeys().
+    QString source(const QString &key) const { return m_sources.value(key); }
+    static const QStringList &sourcedKeys();
+
     // On screen: the frame captions by block ("3", "13a") and the tick boxes.
     QString screen(const QString &block) const { return m_screen.value(block); }
     QStringList screenBoxes13a, screenBoxes14a;
@@ -56,6 +62,7 @@ public:
 private:
     QHash<QString, QStringList> m_captions;
     QHash<QString, QString> m_screen;
+    QHash<QString, QString> m_sources;
 };
 
 } // namespace arc

@@ -57,7 +57,8 @@ Correction::Result Correction::store(DataFolder &folder, CertificateEntries entr
     const QStringList blocks = issued.differingBlocks(CertificateContent::afterSave(entries, issued));
     const QDate dated = issued.signingDate().isValid() ? issued.signingDate() : issuedOn;
     const QString statement =
-        CorrectionStatement::text(blocks, issued.value(QStringLiteral("Tracking")).toString(), dated);
+        CorrectionStatement::text(blocks, issued.value(QStringLiteral("Tracking")).toString(), dated, entries.form,
+                                  issued.value(QStringLiteral("Form")).toString());
     entries.remarks = CorrectionStatement::remarks(statement, entries.remarks);
 
     // The number and the certificate carrying it are stored together or not at all.

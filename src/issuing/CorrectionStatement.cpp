@@ -6,10 +6,12 @@
 
 namespace arc::CorrectionStatement {
 
-QString text(const QStringList &blocks, const QString &tracking, const QDate &dated)
+QString text(const QStringList &blocks, const QString &tracking, const QDate &dated, const QString &form,
+             const QString &correctedForm)
 {
-    return (correctionOpening() + QStringLiteral("%1 of FAA Form 8130-3 %2 dated %3."))
-        .arg(blocks.join(QStringLiteral(", ")), tracking.trimmed(), DateText::format(dated));
+    return (correctionOpening(form) + QStringLiteral("%1 of %2 %3 dated %4."))
+        .arg(blocks.join(QStringLiteral(", ")), correctionFormName(correctedForm), tracking.trimmed(),
+             DateText::format(dated));
 }
 
 QString remarks(const QString &statement, const QString &remarks)

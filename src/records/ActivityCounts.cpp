@@ -37,18 +37,20 @@ DbStatus ActivityCounts::count(Database &db, const QString &name, const QDate &f
                          .arg(headerFold, QLatin1String(signatory), QLatin1String(date));
             values << who << first << pastLast;
         }
-    values << correctionOpening();
+    QStringList notCorrections;
+    for (const QString &opening : correctionOpenings()) {
+        notCorrections << QStringLiteral("AND coalesce(substr(h.\"Remarks\", 1, %1), '') <> ? ").arg(opening.size());
+        values << opening;
+    }
     QSqlQuery q;
     s = db.run(q,
                QStringLiteral("SELECT count(CASE WHEN d.\"Status\" = ? THEN 1 END), "
                               "count(CASE WHEN d.\"Status\" = ? THEN 1 END), "
                               "count(CASE WHEN d.\"Status\" = ? THEN 1 END) "
                               "FROM \"Header\" h JOIN %1 d ON d.\"FormIndex\" = h.\"FormIndex\" "
-                              "WHERE h.\"FormIndex\" IN (%2) "
-                              "AND coalesce(substr(h.\"Remarks\", 1, %3), '') <> ?")
+                              "WHERE h.\"FormIndex\" IN (%2) %3")
                    .arg(SqlDialect::quoted(Schema::foldTableOf(QStringLiteral("Detail"))->name),
-                        pairs.join(QStringLiteral(" UNION ALL ")))
-                   .arg(correctionOpening().size()),
+                        pairs.join(QStringLiteral(" UNION ALL ")), notCorrections.join(QString())),
                values);
     if (!s.ok())
         return s;

@@ -47,7 +47,8 @@ QList<OrganizationEntry> organizations(DataView &orgs)
                     v.text(QStringLiteral("Address2")), v.text(QStringLiteral("Address3")),
                     v.text(QStringLiteral("CertificateNum")), v.text(QStringLiteral("JAANum")),
                     v.text(QStringLiteral("EasaAuthority")), v.text(QStringLiteral("EasaCountry")),
-                    v.text(QStringLiteral("UkAuthority")), v.text(QStringLiteral("Forms"))});
+                    v.text(QStringLiteral("UkAuthority")), v.text(QStringLiteral("Forms")),
+                    v.text(QStringLiteral("UkNum"))});
     });
     // Only the cursor's resting place; the list is already read.
     (void)orgs.moveFirst();

@@ -13,6 +13,7 @@ struct OrganizationEntry {
     // Block 1 of the EASA forms ("EASA", or the authority and its country)
     // and of the UK forms ("CAA"); the forms it may issue (FormNames).
     QString easaAuthority, easaCountry, ukAuthority, forms;
+    QString ukNum; // the UK CAA approval
 };
 struct AgentEntry {
     QString name, password, approvalNumber;

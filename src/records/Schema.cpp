@@ -145,7 +145,10 @@ const std::vector<TableDef> &referenceTables()
           text("EasaAuthority", 50),
           text("EasaCountry", 50),
           text("UkAuthority", 50),
-          text("Forms", kPlainText)},
+          text("Forms", kPlainText),
+          // Version 8: the UK CAA approval, printed in 14c of the UK forms
+          // as JAANum is on the EASA forms.
+          text("UkNum", 25)},
          {}},
         {"Countries", {text("Country", 50), yesNo("Bilateral"), yesNo("JAA")}, {}},
         {"ForwardingHouses",
@@ -232,6 +235,7 @@ const std::vector<AddedField> &addedFields()
         {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("Forms")},
         {8, StoreKind::Certificates, QStringLiteral("IssueLog"), QStringLiteral("Findings")},
         {8, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("RequireSignature")},
+        {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
     };
     return a;
 }

@@ -27,6 +27,13 @@ const std::vector<Statement> &defaults()
                         "\"block 11/12\": on FAA Form 8130-3 (02-14) the work is in block 11, its description in block 12")},
         {kDualReleaseFaa, QString(),
          QStringLiteral("EU\u2013US Maintenance Annex Guidance (to be filled in by the shop)")},
+        {kPrototypeToNew,
+         QStringLiteral("RECERTIFICATION OF ITEMS FROM 'PROTOTYPE' TO 'NEW': THIS DOCUMENT CERTIFIES THE APPROVAL OF "
+                        "THE DESIGN DATA [INSERT TC/STC NUMBER, REVISION LEVEL], DATED [INSERT DATE IF NECESSARY FOR "
+                        "IDENTIFICATION OF REVISION STATUS], TO WHICH THIS ITEM (THESE ITEMS) WAS (WERE) "
+                        "MANUFACTURED."),
+         QStringLiteral("Regulation (EU) No 748/2012, Annex I (Part 21), Appendix I, EASA Form 1 block 12 "
+                        "instruction; the bracketed parts are completed by the issuer")},
     };
     return d;
 }

@@ -25,6 +25,7 @@ inline const QString kForwardingHouse = QStringLiteral("Forwarding house");
 inline const QString kAssembly = QStringLiteral("Assembly approval");
 inline const QString kDualReleaseEasa = QStringLiteral("Dual release (EASA)");
 inline const QString kDualReleaseFaa = QStringLiteral("Dual release (FAA)");
+inline const QString kPrototypeToNew = QStringLiteral("Prototype to new (EASA)");
 
 // What a new or upgraded data folder starts from, in the order shown.
 const std::vector<Statement> &defaults();

@@ -19,6 +19,7 @@ namespace {
 
 const char *const kFields[] = {"Organization", "Address1", "Address2", "Address3", "CertificateNum", "JAANum"};
 const char *const kAuthorityFields[] = {"EasaAuthority", "EasaCountry", "UkAuthority"};
+const char *const kUkNumField = "UkNum";
 
 QPushButton *arrow(const char *name, QStyle *style, QStyle::StandardPixmap icon)
 {
@@ -43,6 +44,10 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
         g->addWidget(new QLabel(labels[i]), i, 0);
         g->addWidget(text8[i], i, 1);
     }
+    ukNumber = new EntryBox(kUkNumField);
+    ukNumber->setEntryLimit(25);
+    g->addWidget(new QLabel(tr("UK CAA Cert. #")), 6, 0);
+    g->addWidget(ukNumber, 6, 1);
     const QString authorityLabels[] = {QStringLiteral("EASA authority"), QStringLiteral("Authority country"),
                                        QStringLiteral("UK authority")};
     const QString authorityTips[] = {QStringLiteral("Block 1 of an EASA form: \"EASA\" when the Agency approved the "
@@ -54,12 +59,12 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
         authorityBoxes[i] = new EntryBox(kAuthorityFields[i]);
         authorityBoxes[i]->setEntryLimit(50);
         authorityBoxes[i]->setToolTip(authorityTips[i]);
-        g->addWidget(new QLabel(authorityLabels[i]), 6 + i, 0);
-        g->addWidget(authorityBoxes[i], 6 + i, 1);
+        g->addWidget(new QLabel(authorityLabels[i]), 7 + i, 0);
+        g->addWidget(authorityBoxes[i], 7 + i, 1);
     }
     formsTicks = new FormsTicks;
-    g->addWidget(new QLabel(QStringLiteral("Forms")), 9, 0, Qt::AlignTop);
-    g->addWidget(formsTicks, 9, 1);
+    g->addWidget(new QLabel(QStringLiteral("Forms")), 10, 0, Qt::AlignTop);
+    g->addWidget(formsTicks, 10, 1);
     firstButton = arrow("Data7First", style(), QStyle::SP_MediaSkipBackward);
     previousButton = arrow("Data7Prev", style(), QStyle::SP_MediaSeekBackward);
     nextButton = arrow("Data7Next", style(), QStyle::SP_MediaSeekForward);
@@ -73,10 +78,10 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
     navigator->addWidget(caption, 1);
     navigator->addWidget(nextButton);
     navigator->addWidget(lastButton);
-    g->addLayout(navigator, 10, 0, 1, 2);
+    g->addLayout(navigator, 11, 0, 1, 2);
     deleteButton = new QPushButton(QStringLiteral("Delete"));
     deleteButton->setObjectName(QStringLiteral("Command2"));
-    g->addWidget(deleteButton, 11, 1, Qt::AlignLeft);
+    g->addWidget(deleteButton, 12, 1, Qt::AlignLeft);
 
     connect(firstButton, &QPushButton::clicked, this, [this] { report(first()); });
     connect(previousButton, &QPushButton::clicked, this, [this] { report(previous()); });
@@ -112,6 +117,7 @@ void OrganizationsEditor::open(Database &reference)
         m_mapper->addMapping(text8[i], m_model->fieldIndex(QString::fromLatin1(kFields[i])));
     for (int i = 0; i < 3; ++i)
         m_mapper->addMapping(authorityBoxes[i], m_model->fieldIndex(QString::fromLatin1(kAuthorityFields[i])));
+    m_mapper->addMapping(ukNumber, m_model->fieldIndex(QString::fromLatin1(kUkNumField)));
     m_mapper->addMapping(formsTicks, m_model->fieldIndex(QStringLiteral("Forms")));
     if (m_model->rowCount() == 0)
         startNewRow();
@@ -141,6 +147,8 @@ bool OrganizationsEditor::boxesEmpty() const
     for (const EntryBox *b : authorityBoxes)
         if (!b->text().isEmpty())
             return false;
+    if (!ukNumber->text().isEmpty())
+        return false;
     return formsTicks->kept().isEmpty();
 }
 
@@ -153,6 +161,7 @@ void OrganizationsEditor::startNewRow()
         b->clear();
     for (EntryBox *b : authorityBoxes)
         b->clear();
+    ukNumber->clear();
     formsTicks->setKept({});
     text8[0]->setFocus();
 }

@@ -43,6 +43,7 @@ public:
 
     // Name, Addr 1 to 3, FAA Cert. #, EASA Cert. #
     std::array<EntryBox *, 6> text8;
+    EntryBox *ukNumber; // UkNum, "UK CAA Cert. #"
     // Block 1 of the EASA and UK forms: the EASA authority and its country,
     // the UK authority; and the forms the organisation may issue.
     std::array<EntryBox *, 3> authorityBoxes;

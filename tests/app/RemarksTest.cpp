@@ -3,7 +3,9 @@
 #include "CertificateOnScreen.h"
 #include "CountriesPanel.h"
 #include "Passwords.h"
+#include "OrganizationsEditor.h"
 #include "Prompts.h"
+#include "SignatoriesPanel.h"
 #include "Statements.h"
 #include "StatementsPanel.h"
 
@@ -46,7 +48,7 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
 
     screen().newButton->click();
     EXPECT_EQ(remarks(), "") << "a new part, not exported: no \"not an export approval\"";
-    choose(screen().combo3, "Acme Aero"); // closing the set-up panel cleared the choice
+    choose(screen().combo3, "Acme Aero");
     pickPart(0, "PN-7");
     screen().option1->click();
     choose(screen().combo1, "Norway");
@@ -86,7 +88,9 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     window->certificate().ShowForm();
     ASSERT_EQ(window->certificate().newFormFlag(), 0);
     screen().combo1->setCurrentIndex(0);
-    emit screen().combo1->activated(0); // no country: no dual release
+    emit screen().combo1->activated(0); // no country, but "Other reg" still ticked: the same
+    messages.expectNothingAsked();
+    screen().block14aOtherRegulation->click(); // unticked: no dual release
     messages.expectAsked(arc::Prompts::kReplaceRemarks);
     EXPECT_EQ(remarks(), easa);
 }
@@ -170,4 +174,74 @@ TEST_F(RemarksTest, UnreadableStatementsLeaveBlock12AsItIsAndAreTold)
     choose(screen().combo1, "Canada");
     messages.expectNothingAsked();
     EXPECT_TRUE(remarks().startsWith("EXPORT Destination:")) << remarks().toStdString();
+}
+
+// Opening and closing a panel leaves the organisation chosen, and the
+// builder writes the dual release to a JAA member as before.
+TEST_F(RemarksTest, TheBuilderWorksAlikeAfterEveryPanel)
+{
+    const std::pair<const char *, std::function<void()>> panels[] = {
+        {"none", [] {}},
+        {"set-up", [this] { screen().setupButton->click(), screen().setupButton->click(); }},
+        {"statements",
+         [this] {
+             screen().setupButton->click();
+             window->setupPanel().statementsButton->click();
+             window->statementsPanel().closeButton->click();
+             screen().setupButton->click();
+         }},
+        {"organisations",
+         [this] {
+             screen().setupButton->click();
+             window->setupPanel().organizations->nextButton->click();
+             window->setupPanel().organizations->firstButton->click();
+             screen().setupButton->click();
+         }},
+        {"signatories",
+         [this] {
+             screen().setupButton->click();
+             window->setupPanel().dmirsButton->click();
+             window->signatoriesPanel().exitButton->click();
+             screen().setupButton->click();
+         }},
+    };
+    choose(screen().combo3, "Acme Aero");
+    for (const auto &[panel, visit] : panels) {
+        SCOPED_TRACE(panel);
+        visit();
+        messages.answers = {Message::Answer::Discard};
+        screen().newButton->click();
+        messages.answers.clear();
+        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
+        window->checkstat();
+        choose(screen().combo1, "France");
+        EXPECT_TRUE(remarks().endsWith("Certificate number: FR.145.7")) << remarks().toStdString();
+        messages.shown.clear();
+    }
+}
+
+// "Other reg specified in 12" writes the other authority's statement and
+// takes it away again; typed remarks holding it get it no second time.
+TEST_F(RemarksTest, TheDualReleaseFollowsTheOtherRegulationBox)
+{
+    choose(screen().combo3, "Acme Aero");
+    window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
+    window->checkstat();
+    const QString plain = remarks();
+    screen().block14aOtherRegulation->click();
+    EXPECT_TRUE(remarks().startsWith(plain) && remarks().endsWith("Certificate number: FR.145.7"))
+        << remarks().toStdString();
+    screen().block14aOtherRegulation->click();
+    EXPECT_EQ(remarks(), plain) << "removed as it was written";
+
+    const auto &d = arc::Statements::defaults();
+    const QString typed = "Overhauled per CMM.\n"
+                          + arc::Statements::textOf({d.begin(), d.end()}, arc::Statements::kDualReleaseEasa) + "FR.145.7";
+    screen().block12Remarks->setPlainText(typed);
+    screen().block14aOtherRegulation->click();
+    EXPECT_EQ(remarks(), typed);
+    messages.expectNothingAsked();
+    screen().block14aOtherRegulation->click(); // No, the default
+    messages.expectAsked(arc::Prompts::kReplaceRemarks);
+    EXPECT_EQ(remarks(), typed);
 }

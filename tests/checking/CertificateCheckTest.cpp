@@ -21,7 +21,7 @@ const QDate kToday(2026, 12, 7);
 // A certificate that passes every check: a new part, block 13 signed.
 CheckedCertificate complete()
 {
-    CheckedCertificate c{signedEntries("000042"), false, kToday, {}, {}};
+    CheckedCertificate c{signedEntries("000042"), false, kToday, {}, {}, {}};
     c.entries.lines[1] = {};
     c.entries.remarks.clear();
     c.dualReleaseStatements = {"Released to service under EASA Acceptance Certificate number: ", "",
@@ -41,6 +41,18 @@ CheckedCertificate repair()
     e.block14eDate = "06/Dec/2026";
     e.lines[0].status = "REPAIRED";
     return c;
+}
+
+// Block 4's organisation as kept, holding the approvals named ("FAA",
+// "EASA", "UK").
+OrganizationEntry holding(const QStringList &approvals)
+{
+    OrganizationEntry o;
+    o.name = "Acme Aero";
+    o.certificateNum = approvals.contains("FAA") ? "V7RR123K" : " ";
+    o.jaaNum = approvals.contains("EASA") ? "EASA.145.7777" : "";
+    o.ukNum = approvals.contains("UK") ? "UK.145.0042" : "";
+    return o;
 }
 
 struct Case {
@@ -170,6 +182,50 @@ const Case kCases[] = {
      },
      {{K::PrototypeDesignData, "Block 12: item 1 re-certified from \"PROTOTYPE\" to \"NEW\" needs the statement of the approved design data "
       "(TC/STC number and revision), with \"Approved design data\" ticked."}}},
+    // The approval of the form's authority, on each of the five forms.
+    {"uk_maintenance_form_organisation_without_a_uk_approval", repair,
+     [](CheckedCertificate &c) {
+         c.entries.form = "UK CAA Form 1 (maintenance)", c.entries.block14cNumber = " ";
+         c.entries.country = "CAA / United Kingdom", c.organisation = holding({"FAA", "EASA"});
+     },
+     {{K::ApprovalMissing, "Block 14c: the organisation has no UK CAA approval number; add it under Set-up → Organizations"}}},
+    {"easa_maintenance_form_organisation_without_an_easa_approval_whatever_14c_holds", repair,
+     [](CheckedCertificate &c) {
+         c.entries.form = "EASA Form 1 (maintenance)", c.entries.country = "EASA";
+         c.organisation = holding({"FAA", "UK"});
+     },
+     {{K::ApprovalMissing, "Block 14c: the organisation has no EASA approval number; add it under Set-up → Organizations"}}},
+    {"easa_production_form_signatory_and_organisation_without_a_number", complete,
+     [](CheckedCertificate &c) {
+         c.entries.form = "EASA Form 1 (production)", c.entries.block13cNumber = "";
+         c.entries.country = "EASA", c.organisation = holding({"FAA"});
+     },
+     {{K::ApprovalMissing, "Block 13c: the organisation has no EASA approval number; add it under Set-up → Organizations"}}},
+    {"uk_production_form_organisation_without_a_uk_approval", complete,
+     [](CheckedCertificate &c) {
+         c.entries.form = "UK CAA Form 1 (production)", c.entries.country = "CAA / United Kingdom";
+         c.organisation = holding({"EASA"});
+     },
+     {{K::ApprovalMissing, "Block 13c: the organisation has no UK CAA approval number; add it under Set-up → Organizations"}}},
+    {"faa_form_14c_empty_and_organisation_without_an_faa_number", repair,
+     [](CheckedCertificate &c) { c.entries.block14cNumber = "", c.organisation = holding({"EASA", "UK"}); },
+     {{K::ApprovalMissing, "Block 14c: the organisation has no FAA approval number; add it under Set-up → Organizations"}}},
+    {"faa_form_numbers_of_the_signatory_and_typed_14c_stand", complete,
+     [](CheckedCertificate &c) { c.organisation = holding({}); }, {}},
+    {"uk_maintenance_form_of_an_organisation_with_its_approval", repair,
+     [](CheckedCertificate &c) {
+         c.entries.form = "UK CAA Form 1 (maintenance)", c.entries.block14cNumber = "UK.145.0042";
+         c.entries.country = "CAA / United Kingdom", c.organisation = holding({"UK"});
+     },
+     {}},
+    {"recertification_statement_left_with_its_bracketed_parts", complete,
+     [](CheckedCertificate &c) {
+         c.entries.form = "EASA Form 1 (production)", c.entries.country = "EASA";
+         c.entries.remarks = "RECERTIFICATION OF ITEMS FROM 'PROTOTYPE' TO 'NEW': THIS DOCUMENT CERTIFIES THE "
+                             "APPROVAL OF THE DESIGN DATA [INSERT TC/STC NUMBER, REVISION LEVEL], DATED [INSERT DATE]";
+     },
+     {{K::StatementUnfilled, "Block 12: the re-certification statement still holds \"[INSERT TC/STC NUMBER, REVISION LEVEL]\"; write in "
+       "what it asks for."}}},
     {"easa_production_prototype_made_new_under_its_tc", complete,
      [](CheckedCertificate &c) {
          c.entries.form = "EASA Form 1 (production)";

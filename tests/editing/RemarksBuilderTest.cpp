@@ -159,6 +159,28 @@ std::vector<Case> cases()
     easaForm.otherRegulation = false;
     c.push_back({"easa_form_released_once", easaForm, "", {Statements::kDualReleaseFaa, "FAA release: ", "shop"}});
 
+    // "Other regulation specified in block 12" writes the other authority's
+    // statement on every form, naming an approval the organisation holds.
+    RemarksInputs ticked = repair();
+    ticked.countryIndex = 0;
+    ticked.jaa = false;
+    ticked.otherRegulation = true;
+    c.push_back({"faa_form_other_regulation_ticked_without_an_export_country", ticked, kEasa + "FR.145.0042"});
+    RemarksInputs noEasaApproval = repair();
+    noEasaApproval.easaNumber = " ";
+    c.push_back({"faa_form_organisation_without_an_easa_approval", noEasaApproval, ""});
+    RemarksInputs noFaaApproval = easaForm;
+    noFaaApproval.otherRegulation = true;
+    noFaaApproval.faaNumber = "";
+    c.push_back({"uk_or_easa_form_organisation_without_an_faa_approval", noFaaApproval, "",
+                 {Statements::kDualReleaseFaa, "FAA release: ", "shop"}});
+
+    // An item once released as PROTOTYPE, now NEW on the production form.
+    RemarksInputs recertified = newPart();
+    recertified.recertifiedPrototype = true;
+    c.push_back({"prototype_recertified_new", recertified, "RECERTIFICATION FROM PROTOTYPE: TC A.123" + CRLF,
+                 {Statements::kPrototypeToNew, "RECERTIFICATION FROM PROTOTYPE: TC A.123", "shop"}});
+
     RemarksInputs emptyStatus = repair();
     emptyStatus.status = "";
     emptyStatus.stamps = {"A1", "", ""};
@@ -191,7 +213,7 @@ TEST(RemarksBuilder, ComposesBlock12)
     }
 }
 
-// The two 14a boxes may stand together; then block 12 is composed again.
+// The two 14a boxes may stand together; block 12 follows "Other regulation".
 TEST(ReleaseBoxes, TicksExcludeEachOtherAndADualReleaseRebuildsTheRemarks)
 {
     using ReleaseBoxes::Box;
@@ -208,6 +230,8 @@ TEST(ReleaseBoxes, TicksExcludeEachOtherAndADualReleaseRebuildsTheRemarks)
         {"a 14a tick clears 13a", {true, true, true, false}, Box::ReturnToService, {false, false, true, false}, false},
         {"both 14a ticked: dual release", {false, false, true, true}, Box::OtherRegulation, {false, false, true, true}, true},
         {"unticking changes nothing else", {true, true, false, true}, Box::ReturnToService, {true, true, false, true}, false},
+        {"other regulation alone: its statement", {false, false, false, true}, Box::OtherRegulation, {false, false, false, true}, true},
+        {"other regulation unticked: its statement goes", {false, false, true, false}, Box::OtherRegulation, {false, false, true, false}, true},
     };
     for (const auto &c : cases) {
         const ReleaseBoxes::Outcome out = ReleaseBoxes::afterClick(c.before, c.clicked);

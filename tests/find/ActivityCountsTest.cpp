@@ -63,6 +63,11 @@ TEST_P(ActivityCountsTest, CountsTheLinesOfTheSignatoryDatedInThePeriodBothEndsI
               {"Remarks", "This FAA Form 8130-3 corrects the error(s) in Block(s) 8 of FAA Form 8130-3 000041 dated "
                           "05/Mar/2026.\nOVERHAULED PER CMM"}},
              {"NEW", "REPAIRED"});
+    // Each form's correction is named by its form.
+    signedBy({{"Name17", "Ann Roe"},
+              {"Date18", "2026-03-11"},
+              {"Remarks", "This EASA Form 1 corrects the error(s) in Block(s) 8 of EASA Form 1 000042 dated 05/Mar/2026."}},
+             {"NEW"});
     signedBy({{"Name22", "Ann Roe"}, {"Date23", "2026-03-10"}, {"Remarks", "SEE This FAA Form 8130-3 corrects"}},
              {"PROTOTYPE"});
     EXPECT_EQ(march("Ann Roe"), (std::array<int, 3>{1, 1, 1}));

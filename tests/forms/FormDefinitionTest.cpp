@@ -3,6 +3,8 @@
 #include "FormDefinition.h"
 #include "FormNames.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,6 +19,36 @@ TEST(FormDefinitionNamesTest, EveryFormHasOneNoneIsTheFaaFormAndOneLackingACapti
     EXPECT_FALSE(arc::FormDefinition::parse(R"({"name": "FAA Form 8130-3", "captions": {"1": ["A", "B"]}})", &error));
     EXPECT_TRUE(error.contains("caption 3")) << error.toStdString();
     EXPECT_FALSE(arc::FormDefinition::parse("not json"));
+}
+
+// The EASA and UK forms in the authority's words; the FAA form keeps its
+// own; no text without the source it was read in.
+TEST(FormDefinitionWordsTest, EachFormHasItsOwnWordsAndSaysWhereEachComesFrom)
+{
+    for (const QString &name : arc::FormNames::all()) {
+        SCOPED_TRACE(name.toStdString());
+        const arc::FormDefinition &form = arc::FormDefinition::of(name);
+        for (const QString &key : arc::FormDefinition::sourcedKeys())
+            EXPECT_FALSE(form.source(key).isEmpty()) << key.toStdString();
+        if (arc::FormNames::isFaa(name)) {
+            EXPECT_EQ(form.caption("13e"), QStringList{"Date (dd/mmm/yyyy):"});
+            continue;
+        }
+        EXPECT_EQ(form.userInstallerTitle, "USER/INSTALLER RESPONSIBILITIES");
+        EXPECT_EQ(form.userInstallerFirst,
+                  "This certificate does not automatically constitute authority to install the item(s).");
+        for (const char *block : {"13e", "14e"})
+            EXPECT_EQ(form.caption(block), QStringList{"Date (dd mmm yyyy)"}) << block;
+        EXPECT_TRUE(form.statement14a.join(' ').contains("described in block 12, was accomplished"));
+        EXPECT_TRUE(form.screen("14a").contains("described in block 12, was accomplished"));
+    }
+    QFile faa(":/forms/faa-8130-3.json");
+    ASSERT_TRUE(faa.open(QIODevice::ReadOnly));
+    QString error;
+    const QByteArray unsourced =
+        faa.readAll().replace("\"statusWords\": \"FAA", "\"statusWords\": \" \", \"was\": \"FAA");
+    EXPECT_FALSE(arc::FormDefinition::parse(unsourced, &error));
+    EXPECT_TRUE(error.contains("the source of statusWords")) << error.toStdString();
 }
 
 // Never the FAA's for an EASA or UK form, empty when the authority is not known.

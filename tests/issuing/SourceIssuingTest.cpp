@@ -452,6 +452,9 @@ TEST(CorrectionStatement, NamesBlocksNumberAndDate)
     EXPECT_EQ(arc::CorrectionStatement::text({"7", "10"}, "000123", QDate(2026, 12, 5)),
               "This FAA Form 8130-3 corrects the error(s) in Block(s) 7, 10 of FAA Form 8130-3 000123 dated "
               "05/Dec/2026.");
+    EXPECT_EQ(arc::CorrectionStatement::text({"5"}, "000124", QDate(2026, 12, 5), "UK CAA Form 1 (maintenance)",
+                                             "EASA Form 1 (maintenance)"),
+              "This CAA Form 1 corrects the error(s) in Block(s) 5 of EASA Form 1 000124 dated 05/Dec/2026.");
     EXPECT_EQ(arc::CorrectionStatement::remarks("Statement.", "Remarks\nsecond line"),
               "Statement.\nRemarks\nsecond line");
     EXPECT_EQ(arc::CorrectionStatement::remarks("Statement.", " "), "Statement.");
@@ -496,4 +499,18 @@ TEST_P(SourceIssuingTest, CopiesForSerialNumbersAreStoredEachWithTheNextNumbersO
     EXPECT_TRUE(stopped.keys.empty());
     EXPECT_GE(reports, 2);
     storedNoMore();
+}
+
+// An EASA Form 1 is corrected by an EASA Form 1, and its statement says so.
+TEST_P(SourceIssuingTest, ACorrectionKeepsTheFormItCorrects)
+{
+    arc::CertificateEntries easa = signedEntries("000140");
+    easa.form = "EASA Form 1 (maintenance)";
+    const qint64 easaKey = savedAsNew(data, easa);
+    easa.invoice = "WO-8";
+    const arc::Correction::Result c = arc::Correction::store(data, easa, stored(easaKey), QDate(2026, 12, 9));
+    ASSERT_TRUE(c.status.ok()) << c.status.detail().toStdString();
+    EXPECT_EQ(stored(c.formIndex).value("Form").toString(), "EASA Form 1 (maintenance)");
+    EXPECT_TRUE(c.remarks.startsWith("This EASA Form 1 corrects the error(s) in Block(s) 5 of EASA Form 1 000140 "))
+        << c.remarks.toStdString();
 }

@@ -115,7 +115,8 @@ TEST_F(DatabaseTest, ReadOnlyOpeningNeverWrites)
     EXPECT_EQ(readFile(file("setupARC.mdb")), before);
 }
 
-// The part table is rebuilt with room for a whole stamp text as eligibility.
+// The part table is rebuilt with room for a whole stamp text as eligibility;
+// the organisations gain the fields added since.
 TEST_F(DatabaseTest, AnEarlierVersionIsBroughtUpKeepingItsRows)
 {
     {
@@ -126,6 +127,11 @@ TEST_F(DatabaseTest, AnEarlierVersionIsBroughtUpKeepingItsRows)
                                 "TEXT, REL_DWG TEXT, Eligibility TEXT CONSTRAINT len_Eligibility CHECK(length("
                                 "Eligibility) <= 50), S1 TEXT, S2 TEXT, S3 TEXT)",
                                 "INSERT INTO PartNumbers (PartNumber, Eligibility, S1) VALUES ('PN-1', 'All', 'A1')",
+                                // Before the UK approval was kept.
+                                "DROP TABLE Organizations",
+                                "CREATE TABLE Organizations (Organization TEXT, Address1 TEXT, Address2 TEXT, Address3 "
+                                "TEXT, CertificateNum TEXT, JAANum TEXT)",
+                                "INSERT INTO Organizations (Organization, JAANum) VALUES ('Acme', 'E1')",
                                 "PRAGMA user_version=1"})
             ASSERT_TRUE(made.exec(sql).ok()) << sql;
     }
@@ -133,6 +139,7 @@ TEST_F(DatabaseTest, AnEarlierVersionIsBroughtUpKeepingItsRows)
     ASSERT_TRUE(db.open(file("VELLORANA.MDB"), StoreKind::Reference).ok());
     EXPECT_EQ(db.scalar("PRAGMA user_version").toInt(), Schema::version);
     EXPECT_EQ(db.scalar("SELECT PartNumber || Eligibility || S1 FROM PartNumbers").toString(), "PN-1AllA1");
+    EXPECT_EQ(db.scalar("SELECT Organization || JAANum || coalesce(UkNum, '-') FROM Organizations").toString(), "AcmeE1-");
     EXPECT_TRUE(db.exec("UPDATE PartNumbers SET Eligibility = ?", {QString(255, 'E')}).ok());
     EXPECT_FALSE(db.exec("UPDATE PartNumbers SET Eligibility = ?", {QString(256, 'E')}).ok());
     EXPECT_EQ(db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'PartNumbers'").toInt(),
