@@ -1,6 +1,7 @@
 #include "SignatoryKeys.h"
 
 #include "DataFolder.h"
+#include "GivenText.h"
 #include "KeysOf.h"
 #include "Passwords.h"
 #include "ShopAuthority.h"
@@ -42,9 +43,9 @@ std::optional<AgentEntry> SignatoryKeys::named(const QString &name, KeyRefusal &
             found << agent;
     if (found.size() == 1)
         return found.first();
-    why = found.isEmpty() ? refused(Why::NoSuchSignatory, QStringLiteral("No signatory is named %1.").arg(name))
+    why = found.isEmpty() ? refused(Why::NoSuchSignatory, QStringLiteral("No signatory is named %1.").arg(GivenText::quoted(name)))
                           : refused(Why::SharedName,
-                                    QStringLiteral("%1 signatories are named %2.").arg(found.size()).arg(name));
+                                    QStringLiteral("%1 signatories are named %2.").arg(found.size()).arg(GivenText::quoted(name)));
     return std::nullopt;
 }
 
