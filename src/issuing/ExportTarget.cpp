@@ -48,6 +48,13 @@ QString followed(const QString &path)
     return at;
 }
 
+// A folder with its links resolved, as it is when it does not exist.
+QString real(const QString &folder)
+{
+    const QString resolved = QFileInfo(folder).canonicalFilePath();
+    return resolved.isEmpty() ? folder : resolved;
+}
+
 } // namespace
 
 Guarded of(const QString &dataFolder, const ProgramFolders &program)
@@ -85,6 +92,12 @@ QString refusal(const QString &path, const Guarded &guarded)
     QString folder = QFileInfo(target).absolutePath();
     if (const QString real = QFileInfo(folder).canonicalFilePath(); !real.isEmpty())
         folder = real;
+    // Nor in place of a guarded folder not made yet, which it would block.
+    const QString placed = QDir(folder).filePath(QFileInfo(target).fileName());
+    for (const QString &own : guarded.folders)
+        if (placed == QDir(real(QFileInfo(own).absolutePath())).filePath(QFileInfo(own).fileName()))
+            return tr("it is %1, where the data source keeps its signing keys or issued pages")
+                .arg(QDir::toNativeSeparators(own));
     std::vector<std::pair<QString, Identity>> kept;
     for (const QString &own : guarded.folders)
         if (const std::optional<Identity> id = identity(own))

@@ -161,6 +161,10 @@ protected:
 
 TEST_F(RegisterExportTarget, NeverWritesOverTheDataSourcesOwnFiles)
 {
+    const ProgramRun blocking = exported(folder() + "Keys");
+    EXPECT_EQ(blocking.exit, 1) << "a file where the keys folder is to be made";
+    EXPECT_FALSE(QFile::exists(folder() + "Keys"));
+
     const QString keys = folder() + "Keys/", issued = folder() + "Issued/", elsewhere = folder() + "elsewhere/";
     ASSERT_TRUE(QDir().mkpath(keys) && QDir().mkpath(issued) && QDir().mkpath(elsewhere));
     for (const QString &path : {keys + "authority.pem", issued + "000001_page.pdf", folder() + "setupARC.mdb"}) {
