@@ -171,5 +171,12 @@ TEST_F(DataWindowTest, ExportRegisterRefusesTheDataFilesAndAsksBeforeReplacing)
     messages.answers = {arc::Message::Answer::Yes};
     exportTo(mine);
     EXPECT_EQ(messages.shown.size(), 2);
+    messages.shown.clear();
     EXPECT_TRUE(readFile(mine).startsWith("\xEF\xBB\xBFTracking No."));
+
+    arc::RegisterExportDialog backwards;
+    backwards.from->setText("02/Dec/2026");
+    backwards.to->setText("01/Dec/2026");
+    EXPECT_FALSE(backwards.period(messages)) << "a period that ends before it begins";
+    messages.expectAsked("Export register", {"holds no day"});
 }
