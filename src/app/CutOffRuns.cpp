@@ -36,8 +36,9 @@ void CutOffRuns::tell()
     }
     for (const IssueRun &run : cut) {
         const Message::Answer answer = m_messages.ask(
-            {tr("The issue of a run of serial numbers was cut off: %1.\n\nYes: the %2 not issued are issued, signed by "
-                "%3, once %3 has signed in, and the run's pages written or printed. No: they stay stored and unissued.")
+            {tr("The issue of a run of serial numbers was cut off: %1.\n\nYes: once %3 has signed in, the %2 not "
+                "issued are issued, signed by %3, and the pages of the whole run written or printed. No: they stay "
+                "stored and unissued, and the run is not named again.")
                  .arg(run.summary())
                  .arg(run.size - run.issued)
                  .arg(run.signatory),
@@ -66,10 +67,10 @@ void CutOffRuns::finishForSignedIn()
             continue;
         }
         const Message::Answer answer =
-            m_messages.ask({tr("The %1 not issued of the %2 are issued now, signed by you. Write the run's pages to a "
-                               "PDF file or print them? Close leaves the run as it is until the next opening.")
-                                .arg(run.size - run.issued)
-                                .arg(run.summary()),
+            m_messages.ask({tr("The %1.\nWrite PDF or Print issues the %2 not issued, signed by you, and gives the "
+                               "pages of the whole run. Close leaves the run as it is until the next opening.")
+                                .arg(run.summary())
+                                .arg(run.size - run.issued),
                             title(), Message::Buttons::WritePdfPrintClose, Message::Icon::Question,
                             Message::Answer::WritePdf});
         if (answer == Message::Answer::Print) {

@@ -353,7 +353,7 @@ TEST_F(IssueTest, ARunCutOffIsNamedAtTheNextOpeningAndFinishedByItsSignatory)
     messages.answers = {Answer::WritePdf};
     signInAs(*window, kSignatory, kPassword);
     QCoreApplication::processEvents();
-    messages.expectAsked("Issue for serial numbers", {"The 2 not issued"});
+    messages.expectAsked("Issue for serial numbers", {"issues the 2 not issued, signed by you"});
     EXPECT_EQ(logged(), 3);
     const QByteArray written = readFile(pdfPath);
     EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "the whole run";
