@@ -2,6 +2,7 @@
 
 #include "BatchCopies.h"
 #include "CertificateFields.h"
+#include "EntryBox.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -12,14 +13,20 @@
 
 namespace arc {
 
+int BatchDialog::serialLimit()
+{
+    const CertificateField *f = CertificateFields::byColumn(StoredTable::Detail, QStringLiteral("SerialNum"));
+    return f ? f->entryLimit : 0;
+}
+
 BatchDialog::BatchDialog(const QString &firstSerial, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("BatchDialog"));
     setWindowTitle(QStringLiteral("Issue for serial numbers"));
-    first = new QLineEdit(firstSerial);
-    first->setObjectName(QStringLiteral("BatchFirst"));
-    if (const CertificateField *f = CertificateFields::byColumn(StoredTable::Detail, QStringLiteral("SerialNum")))
-        first->setMaxLength(f->entryLimit);
+    // Shown whole even when longer: the run then refuses it in words.
+    first = new EntryBox("BatchFirst", serialLimit());
+    first->setText(firstSerial);
+    first->setAccessibleName(QStringLiteral("First serial number"));
     count = new QSpinBox;
     count->setObjectName(QStringLiteral("BatchCount"));
     count->setRange(BatchCopies::kFewest, BatchCopies::kMost);

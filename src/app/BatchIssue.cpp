@@ -8,9 +8,13 @@
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
+#include "EntryBox.h"
+#include "EntryLimit.h"
 #include "FolderMessages.h"
+#include "GivenText.h"
 #include "IssuePrompts.h"
 #include "IssueRecorder.h"
+#include "IssueRuns.h"
 #include "ItemGridModel.h"
 #include "MessageBoxes.h"
 #include "PagesPdf.h"
@@ -59,6 +63,8 @@ BatchIssue::BatchIssue(CertificateOnScreen &certificate, CertificateScreen &scre
 {
     m_choose = [this](const QString &defaultFirst) -> std::optional<Choice> {
         BatchDialog dialog(defaultFirst, m_window);
+        connect(dialog.first, &EntryBox::refused, &dialog,
+                [this](const QString &box, int limit) { m_messages.ask(EntryLimit::refusal(box, limit)); });
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return Choice{dialog.first->text().trimmed(), dialog.count->value()};
@@ -95,9 +101,18 @@ void BatchIssue::run()
         if (!choice)
             return;
         first = choice->first;
+        // Never cut to fit: a number cut short is another part's.
+        if (const int limit = BatchDialog::serialLimit(); limit > 0 && first.size() > limit) {
+            m_messages.ask(notice(tr("The serial number \"%1\" is %2 characters long; a serial number holds at most %3.")
+                                      .arg(GivenText::quoted(first))
+                                      .arg(first.size())
+                                      .arg(limit)));
+            continue;
+        }
         serials = BatchCopies::serials(first, std::clamp(choice->count, BatchCopies::kFewest, BatchCopies::kMost));
         if (serials.isEmpty())
-            m_messages.ask(notice(QStringLiteral("The serial number \"%1\" holds no digits to count up.").arg(first)));
+            m_messages.ask(notice(QStringLiteral("The serial number \"%1\" holds no digits to count up.")
+                                      .arg(GivenText::quoted(first))));
     }
 
     BatchCopies::Result r;
@@ -151,7 +166,8 @@ bool BatchIssue::passesCheck()
 }
 
 BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<CertificatePage> &out,
-                                  std::vector<IssueRequest> &requests, const Progress &progress)
+                                  std::vector<IssueRequest> &requests, const Progress &progress,
+                                  const std::vector<qint64> &issued)
 {
     out.clear();
     requests.clear();
@@ -167,7 +183,7 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
         }
         CertificatePage page = pageFromScreen(stored->entries(), signer);
         page.settings = PrintSettingsReader::read(m_folder.defaults());
-        if (page.carriesSignature()) {
+        if (page.carriesSignature() && std::find(issued.begin(), issued.end(), key) == issued.end()) {
             // Kept and logged before it goes out, one page as a single print is.
             IssueRequest request;
             request.formIndex = key;
@@ -214,13 +230,42 @@ bool BatchIssue::told(Made made)
 
 bool BatchIssue::writePdf(const std::vector<qint64> &keys, const QString &path)
 {
+    return !path.isEmpty() && deliver(keys, path, nullptr);
+}
+
+bool BatchIssue::print(const std::vector<qint64> &keys) { return deliver(keys, QString(), nullptr); }
+
+bool BatchIssue::finish(const IssueRun &run, const QString &path) { return deliver(run.keys, path, &run); }
+
+bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, const IssueRun *resumed)
+{
+    const bool toPrinter = path.isEmpty();
+    if (toPrinter && QPrinterInfo::availablePrinters().isEmpty()) {
+        // Printing into nothing would lose the pages without a word.
+        if (m_messages.ask(PrintPrompts::noPrinter()) != Message::Answer::Yes)
+            return false;
+        const QString chosen = m_chooseFile();
+        return !chosen.isEmpty() && deliver(keys, chosen, resumed);
+    }
+    IssueRuns runs(m_folder.certificates());
+    std::vector<qint64> issued;
+    if (resumed) {
+        DbStatus s;
+        const std::vector<qint64> rest = runs.unissued(*resumed, &s);
+        if (!s.ok()) {
+            m_messages.ask(IssuePrompts::notRecorded(s.detail()));
+            return false;
+        }
+        std::copy_if(keys.begin(), keys.end(), std::back_inserter(issued),
+                     [&rest](qint64 k) { return std::find(rest.begin(), rest.end(), k) == rest.end(); });
+    }
     std::vector<CertificatePage> all;
     std::vector<IssueRequest> requests;
     QByteArray bytes;
     {
         ProgressWindow making(m_window, kTitle, ProgressWindow::Stop::Allowed);
-        Made made = make(keys, all, requests, making.progress());
-        if (made == Made::Done) {
+        Made made = make(keys, all, requests, making.progress(), issued);
+        if (made == Made::Done && !toPrinter) {
             (void)making.progress()(QStringLiteral("Writing PDF"), 0, 0);
             bytes = PagesPdf::bytes(all);
             if (making.cancelled())
@@ -230,45 +275,38 @@ bool BatchIssue::writePdf(const std::vector<qint64> &keys, const QString &path)
             return false;
     }
     QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+    if (!toPrinter && (bytes.isEmpty() || !file.open(QIODevice::WriteOnly))) {
         m_messages.ask(PrintPrompts::pdfNotWritten(path));
         return false;
     }
     ProgressWindow issuing(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
+    std::optional<IssueRuns::Begun> run;
+    if (resumed || !requests.empty()) {
+        std::vector<qint64> signedKeys;
+        for (const IssueRequest &r : requests)
+            signedKeys.push_back(r.formIndex);
+        run.emplace(resumed ? runs.resume(*resumed) : runs.begin(signedKeys, signerOf(m_signIn).name));
+        if (!run->status.ok()) {
+            m_messages.ask(IssuePrompts::notRecorded(run->status.detail()));
+            return false;
+        }
+    }
+    // A failure from here on leaves the run cut off, and so named.
     if (!issue(requests, issuing.progress()))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (toPrinter) {
+        (void)issuing.progress()(QStringLiteral("Printing"), 0, 0);
+        QPrinter own(QPrinter::HighResolution);
+        if (!PagesPdf::print(m_printer ? *m_printer : own, all)) {
+            m_messages.ask(PrintPrompts::jobRefused());
+            return false;
+        }
+    } else if (file.write(bytes) != bytes.size() || !file.commit()) {
         m_messages.ask(PrintPrompts::pdfNotWritten(path));
         return false;
     }
-    return true;
-}
-
-bool BatchIssue::print(const std::vector<qint64> &keys)
-{
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // Printing into nothing would lose the pages without a word.
-        if (m_messages.ask(PrintPrompts::noPrinter()) != Message::Answer::Yes)
-            return false;
-        const QString path = m_chooseFile();
-        return !path.isEmpty() && writePdf(keys, path);
-    }
-    std::vector<CertificatePage> all;
-    std::vector<IssueRequest> requests;
-    {
-        ProgressWindow making(m_window, kTitle, ProgressWindow::Stop::Allowed);
-        if (!told(make(keys, all, requests, making.progress())))
-            return false;
-    }
-    ProgressWindow issuing(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
-    if (!issue(requests, issuing.progress()))
-        return false;
-    (void)issuing.progress()(QStringLiteral("Printing"), 0, 0);
-    QPrinter own(QPrinter::HighResolution);
-    if (!PagesPdf::print(m_printer ? *m_printer : own, all)) {
-        m_messages.ask(PrintPrompts::jobRefused());
-        return false;
-    }
+    if (run)
+        (void)runs.end(run->run, IssueRuns::Ending::Issued);
     return true;
 }
 

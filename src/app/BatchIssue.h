@@ -21,6 +21,7 @@ class MessageBoxes;
 class SignIn;
 struct CertificatePage;
 struct IssueRequest;
+struct IssueRun;
 
 // The BatchSerials button: copies of the certificate on screen, one per
 // serial number, stored together; then their pages written to one PDF or
@@ -51,6 +52,11 @@ public:
     // All the certificates' pages in one PDF file; signed pages are issued.
     bool writePdf(const std::vector<qint64> &keys, const QString &path);
     bool print(const std::vector<qint64> &keys);
+    // The pages of a run that was cut off, its copies not yet issued
+    // issued first, to a PDF file or (`path` empty) the printer.
+    bool finish(const IssueRun &run, const QString &path);
+    // The PDF file's name the user chooses, empty when cancelled.
+    QString chooseFile() const { return m_chooseFile(); }
 
 private:
     // Pages are made, the whole PDF included, before any is issued: a stop
@@ -59,8 +65,15 @@ private:
     // leave issued pages without the file or print that carries them.
     enum class Made { Done, Failed, Stopped };
     // Every page of `keys`, and the request that issues each signed one.
+    // `issued`: keys whose pages were issued already and are only drawn.
     Made make(const std::vector<qint64> &keys, std::vector<CertificatePage> &out, std::vector<IssueRequest> &requests,
-              const Progress &progress);
+              const Progress &progress, const std::vector<qint64> &issued);
+    // The pages of `keys` to a PDF file at `path`, or the printer when it
+    // is empty. The signed pages are issued as one run (the rest of
+    // `resumed`), logged as such from before its first page is issued until
+    // the file is written or the pages printed: a run cut off on the way
+    // is named at the next opening of the data source.
+    bool deliver(const std::vector<qint64> &keys, const QString &path, const IssueRun *resumed);
     // False (the user told) when a page could not be issued.
     bool issue(const std::vector<IssueRequest> &requests, const Progress &progress);
     // True when made; the user told of a stop.

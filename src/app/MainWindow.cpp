@@ -3,6 +3,7 @@
 #include "AccessConversion.h"
 #include "AccessPanel.h"
 #include "BatchIssue.h"
+#include "CutOffRuns.h"
 #include "BusyPointer.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
@@ -144,7 +145,9 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     batch->setPrinter(&m_print->printer());
     batch->setCertificateCheck(check);
     connect(m_screen->batchButton, &QPushButton::clicked, batch, &BatchIssue::run);
+    m_cutOffRuns = new CutOffRuns(*batch, m_folder, *m_signIn, m_messages, this);
     m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
+    m_settings->setAdministers([this] { return administers(); });
     connect(m_settings, &SettingsPanels::pressed, m_findPanel, &QWidget::hide);
     connect(m_settings, &SettingsPanels::setupOpening, this, &MainWindow::placePanels);
     connect(m_settings, &SettingsPanels::setupShown, this, [this] {
@@ -161,6 +164,8 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     connectControls();
     bindMenus(find);
     connectStatus();
+    // Once the sign-in is complete, the signature and key read.
+    connect(m_signIn, &SignIn::signedIn, m_cutOffRuns, &CutOffRuns::finishForSignedIn, Qt::QueuedConnection);
     EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages);
     guardWhileSigningIn(true);
     move(0, 0);
@@ -359,6 +364,7 @@ void MainWindow::SetDataPaths()
 
     BusyPointer busy;
     m_issuePrinting->finishInterrupted();
+    m_cutOffRuns->tell();
     fillLists();
     m_certificate->start();
 }
@@ -471,12 +477,17 @@ void MainWindow::openStatementsPanel()
 {
     if (!FolderMessages::ensureOpen(m_folder, m_messages))
         return;
+    m_statements->open(administers());
+}
+
+bool MainWindow::administers()
+{
     // The right as stored now: the signatories panel may have changed it
     // since the sign-in. The master password stands for an administrator.
     bool administrator = m_signIn->signedInWithMaster();
-    if (!administrator && m_signIn->signatory())
+    if (!administrator && m_signIn->signatory() && m_folder.isOpen())
         (void)SignatoryPasswords::isAdministrator(m_folder.reference(), m_signIn->signatory()->rowId, administrator);
-    m_statements->open(administrator);
+    return administrator;
 }
 
 void MainWindow::guardWhileSigningIn(bool signingIn)

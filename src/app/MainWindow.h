@@ -28,6 +28,7 @@ class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
 class IssuePrinting;
+class CutOffRuns;
 class RecentCertificates;
 class MenuBar;
 class StatusLine;
@@ -96,6 +97,8 @@ private:
     void toFirstEmptyCell();
     void openPartsPanel();
     void openStatementsPanel();
+    // Whether the one signed in is an administrator, as stored now.
+    bool administers();
     void fillLists();
     void fillOrganizations();
     void choosePrinter();
@@ -130,6 +133,7 @@ private:
     CertificateOnScreen *m_certificate = nullptr;
     SettingsPanels *m_settings = nullptr;
     std::unique_ptr<IssuePrinting> m_issuePrinting;
+    CutOffRuns *m_cutOffRuns = nullptr;
     RecentCertificates *m_recent = nullptr;
     MenuBar *m_menu;
     StatusLine *m_status;

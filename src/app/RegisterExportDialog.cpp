@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "DateText.h"
 #include "FolderMessages.h"
+#include "GivenText.h"
 #include "MessageBoxes.h"
 #include "ProgressWindow.h"
 
@@ -55,10 +56,16 @@ std::optional<RegisterExport::Period> RegisterExportDialog::period(MessageBoxes 
         if (!day->isValid()) {
             messages.ask({QStringLiteral("\"%1\" is not a date. Type the day as DD/MMM/YYYY, for example 05/Dec/2026, "
                                          "or empty the box.")
-                              .arg(text),
+                              .arg(GivenText::quoted(text)),
                           kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
             return std::nullopt;
         }
+    }
+    if (p.from.isValid() && p.to.isValid() && p.from > p.to) {
+        messages.ask({tr("The period from %1 to %2 holds no day: the first day is later than the last.")
+                          .arg(DateText::format(p.from), DateText::format(p.to)),
+                      kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+        return std::nullopt;
     }
     return p;
 }
@@ -77,8 +84,10 @@ void RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes
     }
     if (!chooseFile)
         chooseFile = [window] {
+            // The question whether to replace a file is the command's own.
             QString path = QFileDialog::getSaveFileName(window, kTitle, QStringLiteral("register.csv"),
-                                                        QStringLiteral("CSV files (*.csv)"));
+                                                        QStringLiteral("CSV files (*.csv)"), nullptr,
+                                                        QFileDialog::DontConfirmOverwrite);
             if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
                 path += QStringLiteral(".csv");
             return path;
@@ -86,12 +95,23 @@ void RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes
     const QString path = chooseFile();
     if (path.isEmpty())
         return;
+    if (const QString why = RegisterExport::refusal(folder.certificates(), path); !why.isEmpty()) {
+        messages.ask({tr("The register was not written to %1: %2.").arg(GivenText::quoted(path), why), kTitle,
+                      Message::Buttons::Ok, Message::Icon::Exclamation});
+        return;
+    }
+    if (RegisterExport::exists(path)
+        && messages.ask({tr("%1 exists already. Replace it with the register?").arg(GivenText::quoted(path)), kTitle,
+                         Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No})
+               != Message::Answer::Yes)
+        return;
     int count = 0;
     DbStatus s;
     {
         // Stopping leaves the file as it was, so Cancel is offered.
         ProgressWindow progress(window, kTitle, ProgressWindow::Stop::Allowed);
-        s = RegisterExport::write(folder.certificates(), *period, path, &count, progress.progress());
+        s = RegisterExport::write(folder.certificates(), *period, path, &count, progress.progress(),
+                                  RegisterExport::Existing::Replace);
     }
     if (s.is(DbCondition::Cancelled))
         messages.ask({QStringLiteral("Stopped: the register was not written."), kTitle, Message::Buttons::Ok,

@@ -64,6 +64,7 @@ void SettingsPanels::openSetup()
     SetupSettings settings;
     SetupSettings::load(m_folder.defaults(), settings);
     m_setup.showSettings(settings);
+    m_setup.organizations->setEditable(m_administers && m_administers());
     m_setup.organizations->open(m_folder.reference());
 }
 

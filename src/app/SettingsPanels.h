@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class QPushButton;
 
@@ -21,6 +22,10 @@ class SettingsPanels : public QObject {
 public:
     SettingsPanels(CertificateScreen &screen, SetupPanel &setup, DefaultsPanel &defaults, DataFolder &folder,
                    MessageBoxes &messages, QObject *parent = nullptr);
+
+    // Whether the one signed in is an administrator now, who alone changes
+    // the organisations; without it, nobody is.
+    void setAdministers(std::function<bool()> administers) { m_administers = std::move(administers); }
 
     void toggleSetup();
     void openSetup();
@@ -51,6 +56,7 @@ private:
     DefaultsPanel &m_defaults;
     DataFolder &m_folder;
     MessageBoxes &m_messages;
+    std::function<bool()> m_administers;
 };
 
 } // namespace arc

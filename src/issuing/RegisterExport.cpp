@@ -1,11 +1,16 @@
 #include "RegisterExport.h"
 
+#include "BlankRule.h"
 #include "CsvText.h"
+#include "ExportTarget.h"
 #include "FormNames.h"
+#include "GivenText.h"
 #include "IssueRecord.h"
 #include "SigningBlock.h"
 #include "Supersession.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QSqlQuery>
@@ -20,13 +25,20 @@ namespace {
 // Stored dates are ISO text; another program may have added a time.
 QDate storedDay(const QVariant &v) { return v.isNull() ? QDate() : QDate::fromString(v.toString().left(10), Qt::ISODate); }
 
-QString text(const QVariant &v) { return v.isNull() ? QString() : v.toString().trimmed(); }
+// As stored, untrimmed (a space before a sign is part of the value); the
+// blank a box stores when empty is empty.
+QString text(const QVariant &v)
+{
+    const QString stored = v.isNull() ? QString() : v.toString();
+    return BlankRule::isBlank(stored) ? QString() : stored;
+}
 
 // Called for every row: a pattern here would be built half a million times.
 QString firstLine(const QString &block)
 {
     const auto end = std::find_if(block.cbegin(), block.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
-    return block.left(end - block.cbegin()).trimmed();
+    const QString first = block.left(end - block.cbegin());
+    return BlankRule::isBlank(first) ? QString() : first;
 }
 
 // The first issue of each certificate: when it left the shop, and its page.
@@ -114,7 +126,7 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         const QString status = text(q.value(12));
         if (key != certificate) {
             certificate = key;
-            block13 = selectsBlock13(status.toUpper());
+            block13 = selectsBlock13(status.trimmed().toUpper());
         }
         const QString signatory = text(q.value(block13 ? 5 : 6));
         QStringList row{text(q.value(1)),
@@ -160,13 +172,33 @@ QByteArray csv(const std::vector<QStringList> &rows)
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-DbStatus write(Database &db, const Period &period, const QString &path, int *count, const Progress &progress)
+QString refusal(const Database &certificates, const QString &path)
 {
+    return ExportTarget::refusal(path, ExportTarget::of(certificates));
+}
+
+bool exists(const QString &path)
+{
+    const QFileInfo at(path);
+    return at.exists() || at.isSymLink();
+}
+
+DbStatus write(Database &db, const Period &period, const QString &path, int *count, const Progress &progress,
+               Existing existing)
+{
+    const QString quoted = GivenText::quoted(path);
+    if (const QString why = refusal(db, path); !why.isEmpty())
+        return DbStatus::failure(DbCondition::Other, QCoreApplication::translate("RegisterExport", "%1 is not written: %2")
+                                                          .arg(quoted, why));
+    if (existing == Existing::Keep && exists(path))
+        return DbStatus::failure(DbCondition::Other,
+                                 QCoreApplication::translate("RegisterExport", "%1 exists already").arg(quoted));
     // Written beside the file and put in its place at the end, so a stop or
     // a failure leaves the file as it was.
     QSaveFile file(path);
     const auto failed = [&] {
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        return DbStatus::failure(DbCondition::Other, QCoreApplication::translate("RegisterExport", "%1 cannot be written: %2")
+                                                          .arg(quoted, file.errorString()));
     };
     if (!file.open(QIODevice::WriteOnly))
         return failed();

@@ -27,11 +27,22 @@ DbStatus rows(Database &certificates, const Period &period, std::vector<QStringL
 // The header row and `rows` as an RFC 4180 file in UTF-8, marked as such
 // so that a spreadsheet opens it without asking.
 QByteArray csv(const std::vector<QStringList> &rows);
-// Writes the register of the period to `path`, whole or not at all;
-// `count` receives the number of rows. `progress` hears the stored rows
-// gone through of all; asked to stop, the file stays as it was (Cancelled).
+// Why the register of this data source may not be written to `path`
+// whatever the user says: one of the source's own files, or a place in
+// its Keys/ or Issued/ folder. Empty when it may.
+QString refusal(const Database &certificates, const QString &path);
+// Whether something stands at `path` that writing would replace.
+bool exists(const QString &path);
+enum class Existing { Keep, Replace };
+
+// Writes the register of the period to `path`, whole or not at all,
+// through a temporary file beside it; `count` receives the number of
+// rows. Refused, nothing written, where `refusal` says so, and over a
+// file already there unless told to replace it. `progress` hears the
+// stored rows gone through of all; asked to stop, the file stays as it
+// was (Cancelled).
 DbStatus write(Database &certificates, const Period &period, const QString &path, int *count = nullptr,
-               const Progress &progress = {});
+               const Progress &progress = {}, Existing existing = Existing::Keep);
 
 } // namespace RegisterExport
 

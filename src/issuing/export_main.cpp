@@ -1,10 +1,12 @@
-// arc8130-export DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
+// arc8130-export [--force] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
 // Writes the register of certificates of a data source as a CSV file.
 
 #include "DataFolder.h"
 #include "DateText.h"
+#include "GivenText.h"
 #include "ProgressLine.h"
 #include "RegisterExport.h"
+#include "ServerUri.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -13,10 +15,19 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: arc8130-export DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]\n"
-                         "  DATASOURCE is a data folder or a server's postgresql:// URI\n");
+    std::fprintf(stderr, "usage: arc8130-export [--force] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]\n"
+                         "  DATASOURCE is a data folder or a server's postgresql:// URI\n"
+                         "  --force replaces FILE.csv when it exists\n");
     return 2;
 }
+
+int refused(int exit, const QString &why)
+{
+    std::fprintf(stderr, "arc8130-export: %s\n", qPrintable(why));
+    return exit;
+}
+
+QString tr(const char *text) { return QCoreApplication::translate("arc8130-export", text); }
 
 } // namespace
 
@@ -26,6 +37,7 @@ int main(int argc, char **argv)
     QStringList args = QCoreApplication::arguments().mid(1);
     arc::RegisterExport::Period period;
     QStringList positional;
+    bool force = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
@@ -34,8 +46,10 @@ int main(int argc, char **argv)
             const QString value = args.at(++i);
             const QDate day = arc::DateText::parse(value);
             if (!day.isValid())
-                return std::fprintf(stderr, "arc8130-export: \"%s\" is not a date (DD/MMM/YYYY)\n", qPrintable(value)), 2;
+                return refused(2, tr("\"%1\" is not a date (DD/MMM/YYYY)").arg(arc::GivenText::quoted(value)));
             (a == QLatin1String("--from") ? period.from : period.to) = day;
+        } else if (a == QLatin1String("--force")) {
+            force = true;
         } else if (a.startsWith(QLatin1Char('-'))) {
             return usage();
         } else {
@@ -44,22 +58,32 @@ int main(int argc, char **argv)
     }
     if (positional.size() != 2)
         return usage();
+    if (period.from.isValid() && period.to.isValid() && period.from > period.to)
+        return refused(2, tr("--from %1 is later than --to %2: the period holds no day")
+                              .arg(arc::DateText::format(period.from), arc::DateText::format(period.to)));
 
     arc::DataFolder folder;
     const QString source = arc::DataFolder::sourceFromArgument(positional.at(0));
+    // A server is named without its password, whatever the failure says.
+    const QString named = arc::GivenText::quoted(arc::ServerUri::withoutPassword(positional.at(0)));
     if (const arc::DbStatus s = folder.open(source); !s.ok())
-        return std::fprintf(stderr, "arc8130-export: %s cannot be opened: %s\n", qPrintable(positional.at(0)),
-                            qPrintable(s.detail())),
-               1;
+        return refused(1, tr("%1 cannot be opened: %2").arg(named, s.detail()));
+    const QString file = positional.at(1);
+    const QString quotedFile = arc::GivenText::quoted(file);
+    if (const QString why = arc::RegisterExport::refusal(folder.certificates(), file); !why.isEmpty())
+        return folder.close(), refused(1, tr("%1 is not written: %2").arg(quotedFile, why));
+    if (!force && arc::RegisterExport::exists(file))
+        return folder.close(), refused(1, tr("%1 exists already; --force replaces it").arg(quotedFile));
     int count = 0;
     arc::DbStatus s;
     {
         arc::ProgressLine line;
-        s = arc::RegisterExport::write(folder.certificates(), period, positional.at(1), &count, line.progress());
+        s = arc::RegisterExport::write(folder.certificates(), period, file, &count, line.progress(),
+                                       arc::RegisterExport::Existing::Replace);
     }
     folder.close();
     if (!s.ok())
-        return std::fprintf(stderr, "arc8130-export: %s\n", qPrintable(s.detail())), 1;
-    std::printf("%d rows written to %s\n", count, qPrintable(positional.at(1)));
+        return refused(1, s.detail());
+    std::printf("%s\n", qPrintable(tr("%1 rows written to %2").arg(count).arg(file)));
     return 0;
 }

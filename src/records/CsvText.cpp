@@ -2,15 +2,38 @@
 
 namespace arc::CsvText {
 
+namespace {
+
+bool startsFormula(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    switch (text.front().unicode()) {
+    case u'=':
+    case u'+':
+    case u'-':
+    case u'@':
+    case u'\t':
+    case u'\r':
+    case u'\n':
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 QString field(const QString &text)
 {
-    const bool quoted = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-                        || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    QString value = startsFormula(text) ? QLatin1Char('\'') + text : text;
+    value.replace(QChar(0), QChar(QChar::ReplacementCharacter));
+    const bool quoted = value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"'))
+                        || value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
     if (!quoted)
-        return text;
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
+        return value;
+    value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + value + QLatin1Char('"');
 }
 
 QString row(const QStringList &fields)

@@ -106,6 +106,19 @@ const std::vector<TableDef> &certificateTables()
         // Version 8: the certificate each correction corrects; it is
         // superseded once the correction is issued.
         {"Corrections", {{"FormIndex", FieldType::Long, 0}, {"Corrects", FieldType::Long, 0}}, "Corrects"},
+        // Version 8: a run of copies issued together (Issue for serial
+        // numbers) as one unit, from its first page issued until all are,
+        // so that a run cut off is found and finished or left.
+        {"IssueRuns",
+         {{"RunIndex", FieldType::Counter, 0},
+          text("FirstTracking", 15),
+          {"Size", FieldType::Long, 0},
+          text("Signatory", 50),
+          text("StartedAt", 20), // UTC, ISO 8601
+          text("Copies", kLongText), // the certificates' keys in order, separated by spaces
+          text("Holder", 40),        // names the lock its issuing program holds
+          text("Ended", 20)},        // null while being issued: "issued" or "left"
+         {}},
     };
     return t;
 }
@@ -212,6 +225,7 @@ const std::vector<Addition> &additions()
         {4, StoreKind::Certificates, QStringLiteral("IssueLog")},
         {6, StoreKind::Reference, QStringLiteral("Statements")},
         {8, StoreKind::Certificates, QStringLiteral("Corrections")},
+        {8, StoreKind::Certificates, QStringLiteral("IssueRuns")},
     };
     return a;
 }

@@ -1,5 +1,6 @@
 #include "SignatoryPasswords.h"
 
+#include "GivenText.h"
 #include "Passwords.h"
 #include "WriteTransaction.h"
 
@@ -53,10 +54,10 @@ DbStatus reset(Database &reference, const QString &name, const QString &password
     while (q.next())
         rows << q.value(0).toLongLong();
     if (rows.isEmpty())
-        return DbStatus::failure(DbCondition::ItemNotFound, QStringLiteral("no signatory is named %1").arg(name));
+        return DbStatus::failure(DbCondition::ItemNotFound, QStringLiteral("no signatory is named %1").arg(GivenText::quoted(name)));
     if (rows.size() > 1)
         return DbStatus::failure(DbCondition::Other,
-                                 QStringLiteral("%1 signatories are named %2").arg(rows.size()).arg(name));
+                                 QStringLiteral("%1 signatories are named %2").arg(rows.size()).arg(GivenText::quoted(name)));
     return store(reference, rows.first(), password);
 }
 

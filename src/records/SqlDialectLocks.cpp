@@ -39,4 +39,19 @@ QString schemaUnlock(Engine e)
                                    : QStringLiteral("SELECT 1");
 }
 
+QString sessionLock(Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("SELECT pg_advisory_lock(?)") : QString();
+}
+
+QString sessionTryLock(Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("SELECT pg_try_advisory_lock(?)") : QString();
+}
+
+QString sessionUnlock(Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("SELECT pg_advisory_unlock(?)") : QString();
+}
+
 } // namespace arc::SqlDialect

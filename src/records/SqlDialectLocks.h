@@ -16,5 +16,12 @@ bool failureAbortsTransaction(Engine e);
 // Held by one station at a time while it makes or upgrades the schema.
 QString schemaLock(Engine e);
 QString schemaUnlock(Engine e);
+// A lock of the session on a key of the caller's (one bound number), held
+// until released or the session ends, so that another station can tell
+// whether its holder is still there by trying it: the try answers true
+// when it took the lock. Empty where the engine has no such locks.
+QString sessionLock(Engine e);
+QString sessionTryLock(Engine e);
+QString sessionUnlock(Engine e);
 
 } // namespace arc::SqlDialect

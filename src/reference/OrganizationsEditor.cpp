@@ -98,6 +98,17 @@ void OrganizationsEditor::report(const DbStatus &s)
         emit storeFailed(s);
 }
 
+void OrganizationsEditor::setEditable(bool editable)
+{
+    m_editable = editable;
+    for (EntryBox *b : text8)
+        b->setReadOnly(!editable);
+    for (EntryBox *b : authorityBoxes)
+        b->setReadOnly(!editable);
+    formsTicks->setEnabled(editable);
+    deleteButton->setEnabled(editable && rowCount() > 0 && !m_model->isDirty(m_model->index(currentRow(), 0)));
+}
+
 void OrganizationsEditor::open(Database &reference)
 {
     m_mapper->clearMapping();
@@ -123,7 +134,7 @@ void OrganizationsEditor::open(Database &reference)
         startNewRow();
     else
         m_mapper->toFirst();
-    deleteButton->setEnabled(m_model->rowCount() > 0 && !m_model->isDirty(m_model->index(currentRow(), 0)));
+    setEditable(m_editable);
 }
 
 DbStatus OrganizationsEditor::close()
@@ -170,6 +181,10 @@ DbStatus OrganizationsEditor::storeCurrent()
 {
     if (!m_model)
         return {};
+    if (!m_editable) {
+        m_model->revertAll();
+        return {};
+    }
     const int row = currentRow();
     const bool added = row >= 0 && m_model->isDirty(m_model->index(row, 0)) && boxesEmpty();
     if (added) {
@@ -188,7 +203,7 @@ DbStatus OrganizationsEditor::storeCurrent()
     while (m_model->canFetchMore())
         m_model->fetchMore();
     m_mapper->setCurrentIndex(std::min(row, m_model->rowCount() - 1));
-    deleteButton->setEnabled(m_model->rowCount() > 0);
+    deleteButton->setEnabled(m_editable && m_model->rowCount() > 0);
     return {};
 }
 
@@ -199,8 +214,10 @@ DbStatus OrganizationsEditor::goTo(int row)
     const DbStatus s = storeCurrent();
     if (!s.ok())
         return s;
-    if (row >= m_model->rowCount())
+    if (row >= m_model->rowCount() && m_editable)
         startNewRow();
+    else if (row >= m_model->rowCount())
+        m_mapper->setCurrentIndex(m_model->rowCount() - 1);
     else
         m_mapper->setCurrentIndex(std::max(0, row));
     return {};
@@ -215,6 +232,8 @@ DbStatus OrganizationsEditor::deleteCurrent()
 {
     if (!m_model)
         return {};
+    if (!m_editable)
+        return DbStatus::failure(DbCondition::Other, tr("only an administrator changes the organisations"));
     const int row = currentRow();
     if (row < 0 || m_model->isDirty(m_model->index(row, 0))) {
         // Not stored yet: nothing to delete, the entries just go.

@@ -30,6 +30,11 @@ public:
     void open(Database &reference);
     // Store the row on screen and let go of the database.
     DbStatus close();
+    // Whether the one signed in may change the organisations (an
+    // administrator). Otherwise they are shown and stepped through, and
+    // nothing is stored, added or deleted.
+    void setEditable(bool editable);
+    bool isEditable() const { return m_editable; }
 
     DbStatus first();
     DbStatus previous();
@@ -64,6 +69,7 @@ private:
 
     QSqlTableModel *m_model = nullptr;
     QDataWidgetMapper *m_mapper;
+    bool m_editable = true;
 };
 
 } // namespace arc

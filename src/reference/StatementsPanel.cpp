@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "EntryBox.h"
 #include "EntryText.h"
+#include "Schema.h"
 #include "MessageBoxes.h"
 #include "PanelParts.h"
 
@@ -27,8 +28,17 @@ StatementsPanel::StatementsPanel(DataFolder &folder, MessageBoxes &messages, QWi
     list = new QListWidget;
     list->setObjectName(QStringLiteral("StatementList"));
     // Entry boxes, which refuse what a data file cannot keep (NUL characters).
-    text = new EntryText("StatementText");
-    source = new EntryBox("StatementSource");
+    auto *textBox = new EntryText("StatementText");
+    auto *sourceBox = new EntryBox("StatementSource");
+    // What the statement's fields store, told in words (the window tells
+    // every box's refusal) as it is typed or pasted, rather than by the
+    // engine on saving.
+    textBox->setEntryLimit(fieldLimit(QStringLiteral("Text")));
+    sourceBox->setEntryLimit(fieldLimit(QStringLiteral("Source")));
+    textBox->setAccessibleName(tr("Statement text"));
+    sourceBox->setAccessibleName(tr("Source of the wording"));
+    text = textBox;
+    source = sourceBox;
     saveButton = PanelParts::button("StatementSave", QStringLiteral("Save"), "green");
     closeButton = PanelParts::button("StatementClose", QStringLiteral("Close"), "red");
     m_readOnlyNote = new QLabel(QStringLiteral("Only an administrator changes the statements."));
@@ -52,6 +62,13 @@ StatementsPanel::StatementsPanel(DataFolder &folder, MessageBoxes &messages, QWi
     connect(saveButton, &QPushButton::clicked, this, &StatementsPanel::save);
     connect(closeButton, &QPushButton::clicked, this, &StatementsPanel::closePanel);
     hide();
+}
+
+int StatementsPanel::fieldLimit(const QString &field)
+{
+    const TableDef *table = Schema::table(QStringLiteral("Statements"));
+    const FieldDef *f = table ? table->field(field) : nullptr;
+    return f ? f->maxLength : 0;
 }
 
 bool StatementsPanel::open(bool administrator)
@@ -107,6 +124,17 @@ void StatementsPanel::save()
     for (int i = 0; i < m_edited.size(); ++i) {
         if (m_edited[i] == m_stored[i])
             continue;
+        for (const auto &[field, value] : {std::pair{QStringLiteral("Text"), &m_edited[i].text},
+                                           std::pair{QStringLiteral("Source"), &m_edited[i].source}}) {
+            if (const int limit = fieldLimit(field); value->size() > limit) {
+                refused(tr("Statement %1 was not saved: its %2 is %3 characters long, and a statement holds at most "
+                           "%4.")
+                            .arg(m_edited[i].name, field == QLatin1String("Text") ? tr("text") : tr("source"))
+                            .arg(value->size())
+                            .arg(limit));
+                return;
+            }
+        }
         if (const DbStatus s = Statements::save(m_folder.reference(), m_edited[i]); !s.ok()) {
             refused(QStringLiteral("Statement %1 was not saved: %2.").arg(m_edited[i].name, s.detail()));
             return;

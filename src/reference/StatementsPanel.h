@@ -45,6 +45,8 @@ private:
     // The boxes' contents into the statement shown.
     void keepEdits();
     void refused(const QString &why);
+    // The characters a field of a statement stores.
+    static int fieldLimit(const QString &field);
 
     DataFolder &m_folder;
     MessageBoxes &m_messages;

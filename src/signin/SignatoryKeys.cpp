@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 #include "KeyPolicy.h"
+#include "GivenText.h"
 #include "KeysOf.h"
 #include "Passwords.h"
 #include "ShopAuthority.h"
@@ -43,9 +44,9 @@ std::optional<AgentEntry> SignatoryKeys::named(const QString &name, KeyRefusal &
             found << agent;
     if (found.size() == 1)
         return found.first();
-    why = found.isEmpty() ? refused(Why::NoSuchSignatory, QStringLiteral("No signatory is named %1.").arg(name))
+    why = found.isEmpty() ? refused(Why::NoSuchSignatory, QStringLiteral("No signatory is named %1.").arg(GivenText::quoted(name)))
                           : refused(Why::SharedName,
-                                    QStringLiteral("%1 signatories are named %2.").arg(found.size()).arg(name));
+                                    QStringLiteral("%1 signatories are named %2.").arg(found.size()).arg(GivenText::quoted(name)));
     return std::nullopt;
 }
 

@@ -3,10 +3,14 @@
 
 #include "WindowFixture.h"
 
+#include "BatchDialog.h"
 #include "BatchIssue.h"
 #include "CertificateOnScreen.h"
+#include "ArchiveOf.h"
 #include "IssuePrompts.h"
 #include "AnotherAccount.h"
+#include "IssueRecorder.h"
+#include "IssueRuns.h"
 #include "FolderKeys.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
@@ -15,8 +19,12 @@
 #include "SigningFixture.h"
 #include "StatusLine.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QProgressDialog>
+#include <QSqlQuery>
 #include <QTimer>
 
 using arc::Message;
@@ -282,6 +290,79 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     window->setItemLine(1, {"2", "Seal", "PN-8", "1", "SN-2", "NEW", {}});
     screen().batchButton->click();
     messages.expectAsked("Issue for serial numbers", {"one item line"});
+}
+
+// The first serial number is taken whole or refused in words, never cut
+// short to fit its box.
+TEST_F(IssueTest, TheFirstSerialNumberIsNeverCutShort)
+{
+    const QString longSerial = QString(35, 'A') + "-0001";
+    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
+    int asked = 0;
+    batch.setChoiceRunner([&](const QString &) -> std::optional<arc::BatchIssue::Choice> {
+        if (asked++ > 0)
+            return std::nullopt;
+        return arc::BatchIssue::Choice{longSerial, 2};
+    });
+    screen().batchButton->click();
+    messages.expectAsked("Issue for serial numbers", {"is 40 characters long", "at most 30"});
+    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 0);
+
+    arc::BatchDialog dialog(longSerial);
+    EXPECT_EQ(dialog.first->text(), longSerial) << "shown whole, to be refused in words";
+    dialog.first->clear();
+    QSignalSpy refused(dialog.first, SIGNAL(refused(QString, int)));
+    QGuiApplication::clipboard()->setText(longSerial);
+    QTest::keySequence(dialog.first, QKeySequence::Paste);
+    EXPECT_EQ(dialog.first->text(), "");
+    EXPECT_EQ(refused.size(), 1);
+}
+
+// A run cut off part-way is named at the next opening; once its signatory
+// has signed in, its rest is issued and the whole run written.
+TEST_F(IssueTest, ARunCutOffIsNamedAtTheNextOpeningAndFinishedByItsSignatory)
+{
+    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
+    batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 3}; });
+    messages.answers = {Answer::Close};
+    screen().batchButton->click();
+    messages.shown.clear();
+    window.reset();
+    QString first;
+    {
+        // The first page issued, then the program stopped.
+        arc::DataFolder data;
+        ASSERT_TRUE(data.open(dataFolder()).ok());
+        std::vector<qint64> keys;
+        QSqlQuery q;
+        ASSERT_TRUE(data.certificates().run(q, "SELECT FormIndex FROM Header ORDER BY FormIndex").ok());
+        while (q.next())
+            keys.push_back(q.value(0).toLongLong());
+        ASSERT_EQ(keys.size(), 3u);
+        first = data.certificates().scalar("SELECT Tracking FROM Header ORDER BY FormIndex").toString();
+        const arc::IssueRuns::Begun run = arc::IssueRuns(data.certificates()).begin(keys, kSignatory);
+        ASSERT_TRUE(run.status.ok());
+        arc::IssueRequest r;
+        r.formIndex = keys[0];
+        r.signatory = kSignatory;
+        r.pdf = "%PDF-1.4 page";
+        ASSERT_TRUE(arc::IssueRecorder(data.certificates(), *arc::archiveOf(data)).record(r).ok());
+    }
+
+    messages.answers = {Answer::Yes};
+    openWindow(false);
+    messages.expectAsked("Issue for serial numbers", {QString("run of 3 from %1: 1 issued, 2 not").arg(first), kSignatory});
+    window->findChild<arc::BatchIssue *>()->setFileChooser([this] { return pdfPath; });
+    messages.answers = {Answer::WritePdf};
+    signInAs(*window, kSignatory, kPassword);
+    QCoreApplication::processEvents();
+    messages.expectAsked("Issue for serial numbers", {"issues the 2 not issued, signed by you"});
+    EXPECT_EQ(logged(), 3);
+    const QByteArray written = readFile(pdfPath);
+    EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "the whole run";
+
+    openWindow(false);
+    messages.expectNothingAsked();
 }
 
 class SigningKeyIssueTest : public IssueTest {

@@ -4,14 +4,17 @@
 #include "MenuBar.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
+#include "RegisterExportDialog.h"
 #include "RecordingCanvas.h"
 #include "StatusLine.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
 
 using Item = arc::MenuBar::Item;
 
@@ -142,4 +145,39 @@ TEST_F(DataWindowTest, TheStatusLineSaysWhatWasDone)
     messages.answers = {arc::Message::Answer::Yes};
     screen().deleteButton->click();
     EXPECT_EQ(status.message->text(), QStringLiteral("Certificate %1 deleted").arg(tracking));
+}
+
+// "Export register..." writes where the command does: never over the data
+// source's files, and over another file only after the user's yes.
+TEST_F(DataWindowTest, ExportRegisterRefusesTheDataFilesAndAsksBeforeReplacing)
+{
+    openWindow();
+    const auto exportTo = [this](const QString &path) {
+        QTimer::singleShot(0, window.get(), [this] { window->findChild<QDialog *>("RegisterExport")->accept(); });
+        arc::RegisterExportDialog::run(window.get(), window->dataFolder(), messages, [path] { return path; });
+    };
+    const QByteArray data = readFile(dataFolder() + "VELLORAN.MDB");
+    exportTo(dataFolder() + "VELLORAN.MDB");
+    messages.expectAsked("Export register", {"a file of the data source itself"});
+    EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), data);
+
+    const QString mine = folder() + "register.csv";
+    QFile old(mine);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    messages.answers = {arc::Message::Answer::No};
+    exportTo(mine);
+    messages.expectAsked("Export register", {"exists already. Replace it"});
+    EXPECT_EQ(readFile(mine), "old");
+    messages.answers = {arc::Message::Answer::Yes};
+    exportTo(mine);
+    EXPECT_EQ(messages.shown.size(), 2);
+    messages.shown.clear();
+    EXPECT_TRUE(readFile(mine).startsWith("\xEF\xBB\xBFTracking No."));
+
+    arc::RegisterExportDialog backwards;
+    backwards.from->setText("02/Dec/2026");
+    backwards.to->setText("01/Dec/2026");
+    EXPECT_FALSE(backwards.period(messages)) << "a period that ends before it begins";
+    messages.expectAsked("Export register", {"holds no day"});
 }

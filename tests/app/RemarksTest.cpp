@@ -9,6 +9,9 @@
 #include "Statements.h"
 #include "StatementsPanel.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 using arc::Message;
 
 // Every choice on the window reaches the remarks builder with the lists'
@@ -156,6 +159,30 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
     }
     EXPECT_EQ(stored("SELECT Name FROM Statements WHERE Text = '" + changed + "'", true).toString(),
               arc::Statements::kDualReleaseEasa);
+}
+
+// A statement longer than its field stores is refused in words when it is
+// pasted and when it is saved, never by the engine's constraint.
+TEST_F(RemarksTest, AStatementOverItsLimitIsRefusedInWords)
+{
+    window.reset();
+    addRow("Agents", {{"Name", "Ann Admin"}, {"Password", arc::Passwords::hash("a1")}, {"Administrator", 1}});
+    openWindow(false);
+    signInAs(*window, "Ann Admin", "a1");
+    screen().setupButton->click();
+    window->setupPanel().statementsButton->click();
+    arc::StatementsPanel &panel = window->statementsPanel();
+    panel.list->setCurrentRow(0);
+    const QString before = panel.text->toPlainText();
+    QGuiApplication::clipboard()->setText(QString(64001, 'x'));
+    panel.text->selectAll();
+    QTest::keySequence(panel.text, QKeySequence::Paste);
+    EXPECT_EQ(panel.text->toPlainText(), before);
+    messages.expectAsked("Too long for its box", {"at most 64000 characters"});
+
+    panel.text->setPlainText(QString(64001, 'x'));
+    panel.saveButton->click();
+    messages.expectAsked("Statements", {"64001 characters long", "at most 64000"});
 }
 
 // The shop's wording is legal text: unreadable, it is never replaced by the

@@ -113,3 +113,22 @@ TEST_F(SettingsPanelsTest, PanelsAreDraggedWithTheLeftButtonAndStayReachable)
     drag(setup(), Qt::LeftButton, {50, 50});
     EXPECT_EQ(setup().pos(), setupAt) << "the set-up panel never moves";
 }
+
+// Only an administrator changes the organisations: anyone else steps
+// through them, and nothing typed, added or deleted is stored.
+TEST_F(SettingsPanelsTest, OnlyAnAdministratorChangesTheOrganisations)
+{
+    addRow("Organizations", {{"Organization", "Zeta Aero"}});
+    addRow("Agents", {{"Name", "Sam Staff"}, {"Password", arc::Passwords::hash("s1")}, {"Administrator", 0}});
+    openWindow(false);
+    signInAs(*window, "Sam Staff", "s1");
+    screen().setupButton->click();
+    EXPECT_TRUE(organizations().text8[0]->isReadOnly());
+    EXPECT_FALSE(organizations().deleteButton->isEnabled());
+    organizations().text8[0]->setText("Changed");
+    organizations().nextButton->click();
+    EXPECT_EQ(organizations().rowCount(), 1) << "no new row";
+    EXPECT_FALSE(organizations().deleteCurrent().ok());
+    screen().setupButton->click();
+    EXPECT_EQ(stored("SELECT count(*) || Organization FROM Organizations", true).toString(), "1Zeta Aero");
+}

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <map>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +23,29 @@ TEST(CsvRow, QuotesWhatWouldOtherwiseEndAFieldOrARecord)
         {{" "}, " \r\n"}};
     for (const auto &[fields, expected] : rows)
         EXPECT_EQ(arc::CsvText::row(fields), expected) << fields.join('|').toStdString();
+}
+
+// A spreadsheet opening the register runs no cell: whatever would start a
+// formula is made text by a leading apostrophe; nothing is trimmed into one.
+TEST(CsvCell, WhatWouldStartAFormulaIsText)
+{
+    const std::pair<QString, QString> cells[] = {
+        {"=1+1", "'=1+1"},
+        {"+1", "'+1"},
+        {"-1", "'-1"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\t=1+1", "'\t=1+1"},
+        {"\r=1+1", "\"'\r=1+1\""},
+        {"\n=1+1", "\"'\n=1+1\""},
+        {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {" =1+1", " =1+1"}, // kept as it is: a space starts no formula
+        {"1-2", "1-2"},
+        {"", ""},
+        {QString("a") + QChar(0) + "b", QString("a") + QChar(QChar::ReplacementCharacter) + "b"},
+    };
+    for (const auto &[value, written] : cells)
+        EXPECT_EQ(arc::CsvText::field(value), written) << value.toStdString();
 }
 
 class RegisterExportOnEngine : public OpenedSourceTest {
@@ -95,7 +120,8 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     const arc::Progress stopAtTheEnd([](const QString &, qint64 done, qint64 total) { return done == 0 || done < total; });
     const QString absent = folder() + "absent.csv";
     for (const QString &path : {file, absent}) {
-        const arc::DbStatus s = arc::RegisterExport::write(data.certificates(), {}, path, nullptr, stopAtTheEnd);
+        const arc::DbStatus s = arc::RegisterExport::write(data.certificates(), {}, path, nullptr, stopAtTheEnd,
+                                                           arc::RegisterExport::Existing::Replace);
         EXPECT_TRUE(s.is(arc::DbCondition::Cancelled)) << path.toStdString();
     }
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
@@ -105,6 +131,109 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source()}).exit, 2);
 }
 
+// Stored values go out as they are, untrimmed, and never as formulas.
+TEST_P(RegisterExportOnEngine, StoredValuesAreWrittenUntrimmedAndAsText)
+{
+    arc::CertificateEntries e;
+    e.tracking = "000004";
+    e.block13eDate = "02/Dec/2026";
+    e.lines[0] = {"1", "=cmd|' /C calc'!A0", " =1+1", "1", "@A1", "NEW", {}};
+    savedAsNew(data, e);
+    std::vector<QStringList> out;
+    ASSERT_TRUE(arc::RegisterExport::rows(data.certificates(), {QDate(2026, 12, 2), QDate(2026, 12, 2)}, out).ok());
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].mid(6, 3), (QStringList{"=cmd|' /C calc'!A0", " =1+1", "@A1"}));
+    EXPECT_TRUE(arc::RegisterExport::csv(out).contains(",'=cmd|' /C calc'!A0, =1+1,'@A1,"));
+}
+
 ARC_ON_BOTH_ENGINES(RegisterExportOnEngine);
+
+// The register goes anywhere but over the data source itself: its data
+// and set-up files, by any name, and its folders of keys and issued pages
+// are refused with the reason, --force or not, and left as they were.
+class RegisterExportTarget : public OpenedFolderTest {
+protected:
+    ProgramRun exported(const QString &file, bool force = true)
+    {
+        return ProgramRun::of(EXPORT_EXE, force ? QStringList{"--force", folder(), file} : QStringList{folder(), file});
+    }
+};
+
+TEST_F(RegisterExportTarget, NeverWritesOverTheDataSourcesOwnFiles)
+{
+    const ProgramRun blocking = exported(folder() + "Keys");
+    EXPECT_EQ(blocking.exit, 1) << "a file where the keys folder is to be made";
+    EXPECT_FALSE(QFile::exists(folder() + "Keys"));
+
+    const QString keys = folder() + "Keys/", issued = folder() + "Issued/", elsewhere = folder() + "elsewhere/";
+    ASSERT_TRUE(QDir().mkpath(keys) && QDir().mkpath(issued) && QDir().mkpath(elsewhere));
+    for (const QString &path : {keys + "authority.pem", issued + "000001_page.pdf", folder() + "setupARC.mdb"}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("kept") == 4);
+    }
+    ASSERT_TRUE(QFile::link(folder() + "VELLORAN.MDB", elsewhere + "link.csv"));
+    ASSERT_EQ(::link(QFile::encodeName(folder() + "VELLORANA.MDB"), QFile::encodeName(elsewhere + "hard.csv")), 0);
+    ASSERT_TRUE(QFile::link(keys, elsewhere + "keys"));
+    ASSERT_TRUE(QFile::link(keys + "new.pem", elsewhere + "dangling.csv"));
+    data.close();
+
+    const QStringList refused = {folder() + "VELLORAN.MDB", folder() + "VELLORANA.MDB", folder() + "setupARC.mdb",
+                                 keys + "authority.pem", keys + "new.csv", issued + "000001_page.pdf",
+                                 issued + "register.csv", elsewhere + "link.csv", elsewhere + "hard.csv",
+                                 elsewhere + "keys/authority.pem", elsewhere + "keys/new.csv", elsewhere + "dangling.csv",
+                                 folder() + "./Keys/../VELLORAN.MDB"};
+    const auto files = [&] {
+        std::map<QString, QByteArray> all;
+        for (const QString &dir : {folder(), keys, issued})
+            for (const QString &name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
+                all[dir + name] = readFile(dir + name);
+        return all;
+    };
+    const std::map<QString, QByteArray> before = files();
+    for (const QString &target : refused) {
+        const ProgramRun run = exported(target);
+        EXPECT_EQ(run.exit, 1) << target.toStdString() << ": " << run.said.toStdString();
+        EXPECT_TRUE(run.errors.contains("is not written: it ")) << run.errors.toStdString();
+    }
+    EXPECT_TRUE(files() == before) << "a file added or changed";
+    arc::DataFolder reopened;
+    EXPECT_TRUE(reopened.open(folder()).ok());
+    reopened.close();
+
+    // A new file anywhere else, the data folder included, is written; an
+    // existing one is replaced only with --force, before or after the rest.
+    const QString mine = folder() + "register.csv";
+    EXPECT_EQ(exported(mine, false).exit, 0);
+    const QByteArray written = readFile(mine);
+    QFile(mine).resize(0);
+    const ProgramRun kept = exported(mine, false);
+    EXPECT_EQ(kept.exit, 1);
+    EXPECT_TRUE(kept.errors.contains("exists already; --force replaces it")) << kept.errors.toStdString();
+    EXPECT_EQ(readFile(mine), "");
+    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {folder(), mine, "--force"}).exit, 0);
+    EXPECT_EQ(readFile(mine), written);
+}
+
+// What the command is given is named, never the server's password, and
+// quoted no longer than a line; a period that ends before it begins is a
+// mistake, not an empty register.
+TEST(RegisterExportCommand, RefusalsNameWhatWasGivenBriefly)
+{
+    const ProgramRun server =
+        ProgramRun::of(EXPORT_EXE, {"postgresql://arc:s3cret-Pw@/arc8130?host=/nonexistent/socket", "out.csv"});
+    EXPECT_EQ(server.exit, 1);
+    EXPECT_TRUE(server.said.contains("postgresql://arc@")) << server.said.toStdString();
+    EXPECT_FALSE(server.said.contains("s3cret-Pw")) << server.said.toStdString();
+
+    const ProgramRun date = ProgramRun::of(EXPORT_EXE, {"data", "out.csv", "--from", QString(100000, 'x')});
+    EXPECT_EQ(date.exit, 2);
+    EXPECT_TRUE(date.errors.contains(QByteArray(80, 'x'))) << date.errors.size();
+    EXPECT_LT(date.errors.size(), 200);
+
+    const ProgramRun backwards =
+        ProgramRun::of(EXPORT_EXE, {"data", "out.csv", "--from", "02/Dec/2026", "--to", "01/Dec/2026"});
+    EXPECT_EQ(backwards.exit, 2);
+    EXPECT_TRUE(backwards.errors.contains("--from 02/Dec/2026 is later than --to 01/Dec/2026")) << backwards.errors.toStdString();
+}
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "DemoFolder.h"
 #include "DemoReference.h"
 #include "Passwords.h"
+#include "SignatoryPasswords.h"
 #include "TempFolder.h"
 
 
@@ -37,4 +38,16 @@ TEST_F(SignatoryPasswordsTest, TheDemoFolderKeepsOnlyHashes)
             data.reference().scalar("SELECT Password FROM Agents WHERE Name = ?", {QString::fromUtf8(a.name)}).toString();
         EXPECT_EQ(Passwords::verify(stored, QString::fromUtf8(a.password)), Verdict::Right) << a.name;
     }
+}
+
+// A refusal names what it was given, never a page of it.
+TEST_F(SignatoryPasswordsTest, AnUnknownNameIsQuotedBriefly)
+{
+    ASSERT_TRUE(DataFolder::create(folder()).ok());
+    DataFolder data;
+    ASSERT_TRUE(data.open(folder()).ok());
+    const DbStatus s = SignatoryPasswords::reset(data.reference(), QString(100000, 'N'), "Secret1");
+    EXPECT_TRUE(s.is(DbCondition::ItemNotFound));
+    EXPECT_TRUE(s.detail().contains(QString(80, 'N'))) << s.detail().size();
+    EXPECT_LT(s.detail().size(), 120);
 }

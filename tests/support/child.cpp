@@ -5,6 +5,7 @@
 //   first-start PROGRAM        "ready", then "done <microseconds>" once the folder opens
 //   station SOURCE NAME COUNT  issues COUNT certificates, saving each twice, retrying a busy store
 //   issue-loop FOLDER OUT      issues one page without end, user copy OUT/copy<n>.pdf; prints "<n>"
+//   issue-run FOLDER K         issues every certificate as one run, printing "<n>" after each; after K prints "stopped" and waits
 //   convert-steps FOLDER STOP  converts, printing each step; at STOP prints "stopped" and waits
 
 #include "CertificateStore.h"
@@ -12,6 +13,7 @@
 #include "DataFolderOpener.h"
 #include "FolderArchive.h"
 #include "IssueRecorder.h"
+#include "IssueRuns.h"
 #include "LegacyConverter.h"
 #include "NewCertificateDefaults.h"
 #include "SetupStore.h"
@@ -20,6 +22,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QThread>
 #include <utility>
 #include <cstdio>
@@ -145,6 +148,37 @@ int issueLoop(const QStringList &a, DataFolder &data)
     }
 }
 
+int issueRun(const QStringList &a, DataFolder &data)
+{
+    if (const DbStatus s = data.open(a[0]); !s.ok())
+        return fail("open", s);
+    std::vector<qint64> keys;
+    QSqlQuery q;
+    if (!data.certificates().run(q, "SELECT FormIndex FROM Header ORDER BY FormIndex").ok())
+        return fail("keys");
+    while (q.next())
+        keys.push_back(q.value(0).toLongLong());
+    const IssueRuns::Begun begun = IssueRuns(data.certificates()).begin(keys, QStringLiteral("Pat Doe"));
+    if (!begun.status.ok())
+        return fail("begin", begun.status);
+    FolderArchive archive(a[0]);
+    int left = a[1].toInt();
+    for (qint64 key : keys) {
+        IssueRequest r;
+        r.formIndex = key;
+        r.signatory = QStringLiteral("Pat Doe");
+        r.pdf = QByteArray("%PDF-1.4 page ") + QByteArray::number(key);
+        if (!IssueRecorder(data.certificates(), archive).record(r).ok())
+            return fail("issue");
+        say(QString::number(key));
+        if (--left == 0) {
+            say("stopped");
+            QThread::sleep(600);
+        }
+    }
+    return 0;
+}
+
 int convertSteps(const QStringList &a, DataFolder &)
 {
     int step = 0;
@@ -171,7 +205,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const std::map<QString, std::pair<int, int (*)(const QStringList &, DataFolder &)>> modes = {
         {"save-loop", {1, saveLoop}},   {"first-start", {1, firstStart}},    {"station", {3, station}},
-        {"issue-loop", {2, issueLoop}}, {"convert-steps", {2, convertSteps}}};
+        {"issue-loop", {2, issueLoop}}, {"issue-run", {2, issueRun}}, {"convert-steps", {2, convertSteps}}};
     const QStringList args = app.arguments().mid(1);
     const auto mode = args.isEmpty() ? modes.end() : modes.find(args[0]);
     if (mode == modes.end() || args.size() != mode->second.first + 1) {
