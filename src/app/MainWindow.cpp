@@ -4,6 +4,7 @@
 #include "AccessPanel.h"
 #include "BatchIssue.h"
 #include "BusyPointer.h"
+#include "BenchActions.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "CountriesPanel.h"
@@ -26,6 +27,7 @@
 #include "EntryRefusals.h"
 #include "LegacyConverter.h"
 #include "MenuBar.h"
+#include "NumberOnScreen.h"
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
 #include "PartsPanel.h"
@@ -54,6 +56,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -120,6 +123,8 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                            m_screen->grid1},
                           *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
+    // However the program ends, the number of a certificate never stored is void.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, m_certificate, &CertificateOnScreen::end);
     m_recent = new RecentCertificates(m_folders.perUser + QStringLiteral("recent.ini"), this);
     connect(m_certificate, &CertificateOnScreen::certificateShown, m_recent, &RecentCertificates::remember);
     m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
@@ -237,6 +242,14 @@ void MainWindow::bindMenus(QWidget *findPanel)
     m_menu->bind(Item::Duplicate, s.duplicateButton);
     m_menu->bind(Item::BatchSerials, s.batchButton);
     m_menu->bind(Item::ExportRegister, [this] { RegisterExportDialog::run(this, m_folder, m_messages); });
+    m_bench = new BenchActions(this, *m_certificate, *m_signIn, m_folder, m_messages, [this] {
+        m_status->showSignedIn(QString(), false);
+        guardWhileSigningIn(true);
+    });
+    m_menu->bind(Item::SignOut, [this] { m_bench->signOut(); });
+    m_menu->bind(Item::VoidNumber, [this] { m_bench->voidNumber(); });
+    m_menu->bind(Item::SendByMail, [this] { m_bench->sendByMail(); });
+    m_menu->bind(Item::About, [this] { m_bench->about(); });
     auto *recent = new QMenu(this);
     m_menu->action(Item::Recent)->setMenu(recent);
     m_menu->action(Item::Recent)->setEnabled(true);
@@ -251,6 +264,7 @@ void MainWindow::connectStatus()
         connect(teller, &std::remove_pointer_t<decltype(teller)>::told, m_status, &StatusLine::tell);
     };
     tellFrom(m_certificate);
+    tellFrom(m_bench);
     tellFrom(m_print);
     tellFrom(m_settings);
     tellFrom(m_signatories);
@@ -440,6 +454,8 @@ void MainWindow::folderChosen(const QString &folder)
         return;
     }
     m_setupPanel->showIndicator(0);
+    // The new certificate's number belongs to the source left.
+    m_certificate->number().left(TakenNumbers::leftUnsaved());
     m_folder.close();
     if (m_setup.setDataPath(chosen).is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kPathTooLarge);

@@ -12,6 +12,7 @@
 
 namespace arc {
 
+class BenchActions;
 class AccessPanel;
 class CertificateOnScreen;
 class CertificateScreen;
@@ -79,6 +80,7 @@ public:
     bool showCertificate(qint64 formIndex);
     MenuBar &menuBar() const { return *m_menu; }
     StatusLine &statusLine() const { return *m_status; }
+    BenchActions &benchActions() const { return *m_bench; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -131,6 +133,7 @@ private:
     SettingsPanels *m_settings = nullptr;
     std::unique_ptr<IssuePrinting> m_issuePrinting;
     RecentCertificates *m_recent = nullptr;
+    BenchActions *m_bench = nullptr;
     MenuBar *m_menu;
     StatusLine *m_status;
     bool m_activated = false;

@@ -1,10 +1,13 @@
 // arc8130-export DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
-// Writes the register of certificates of a data source as a CSV file.
+// arc8130-export DATASOURCE --voids
+// Writes the register of certificates of a data source as a CSV file, or
+// lists the tracking numbers taken and never stored.
 
 #include "DataFolder.h"
 #include "DateText.h"
 #include "ProgressLine.h"
 #include "RegisterExport.h"
+#include "TakenNumbers.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -14,8 +17,35 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: arc8130-export DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]\n"
+                         "       arc8130-export DATASOURCE --voids\n"
                          "  DATASOURCE is a data folder or a server's postgresql:// URI\n");
     return 2;
+}
+
+// A stored text on one line of the terminal: no control character of it
+// reaches the terminal.
+QByteArray printable(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QLatin1Char(' ');
+    return text.toUtf8();
+}
+
+// One line a void: number, when (UTC), workstation, user, reason.
+int listVoids(arc::Database &certificates)
+{
+    std::vector<arc::VoidNumber> voids;
+    if (const arc::DbStatus s = arc::TakenNumbers(certificates).voids(voids); !s.ok())
+        return std::fprintf(stderr, "arc8130-export: %s\n", qPrintable(s.detail())), 1;
+    for (const arc::VoidNumber &v : voids) {
+        QByteArrayList fields;
+        for (const QString &field : {v.tracking, v.voidedAt, v.workstation, v.user, v.reason})
+            fields << printable(field);
+        std::printf("%s\n", fields.join('\t').constData());
+    }
+    std::printf("%zu void numbers\n", voids.size());
+    return 0;
 }
 
 } // namespace
@@ -26,6 +56,7 @@ int main(int argc, char **argv)
     QStringList args = QCoreApplication::arguments().mid(1);
     arc::RegisterExport::Period period;
     QStringList positional;
+    bool voids = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
@@ -36,13 +67,15 @@ int main(int argc, char **argv)
             if (!day.isValid())
                 return std::fprintf(stderr, "arc8130-export: \"%s\" is not a date (DD/MMM/YYYY)\n", qPrintable(value)), 2;
             (a == QLatin1String("--from") ? period.from : period.to) = day;
+        } else if (a == QLatin1String("--voids")) {
+            voids = true;
         } else if (a.startsWith(QLatin1Char('-'))) {
             return usage();
         } else {
             positional << a;
         }
     }
-    if (positional.size() != 2)
+    if (positional.size() != (voids ? 1 : 2) || (voids && (period.from.isValid() || period.to.isValid())))
         return usage();
 
     arc::DataFolder folder;
@@ -51,6 +84,11 @@ int main(int argc, char **argv)
         return std::fprintf(stderr, "arc8130-export: %s cannot be opened: %s\n", qPrintable(positional.at(0)),
                             qPrintable(s.detail())),
                1;
+    if (voids) {
+        const int code = listVoids(folder.certificates());
+        folder.close();
+        return code;
+    }
     int count = 0;
     arc::DbStatus s;
     {

@@ -97,6 +97,19 @@ const std::vector<TableDef> &certificateTables()
           text("PdfSha256", 64),
           text("ContentSha256", 64)},
          "FormIndex"},
+        // Version 8: the tracking numbers taken and never stored, with
+        // when, where, by whom and why; and those taken that a certificate
+        // on screen holds until it is stored.
+        {"NumberVoids",
+         {text("Tracking", 15), text("VoidedAt", 20), text("Workstation", 64), text("UserName", 50), text("Reason")},
+         "Tracking"},
+        {"TakenNumbers",
+         {text("Tracking", 15),
+          text("TakenAt", 20),
+          text("Workstation", 64),
+          text("UserName", 50),
+          {"Process", FieldType::Long, 0}},
+         "Tracking"},
     };
     return t;
 }
@@ -199,6 +212,8 @@ const std::vector<Addition> &additions()
     static const std::vector<Addition> a = {
         {4, StoreKind::Certificates, QStringLiteral("IssueLog")},
         {6, StoreKind::Reference, QStringLiteral("Statements")},
+        {8, StoreKind::Certificates, QStringLiteral("NumberVoids")},
+        {8, StoreKind::Certificates, QStringLiteral("TakenNumbers")},
     };
     return a;
 }
