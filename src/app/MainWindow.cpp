@@ -56,7 +56,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -123,8 +122,6 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                            m_screen->grid1},
                           *m_grid, m_folder, m_messages, this);
     m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
-    // However the program ends, the number of a certificate never stored is void.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, m_certificate, &CertificateOnScreen::end);
     m_recent = new RecentCertificates(m_folders.perUser + QStringLiteral("recent.ini"), this);
     connect(m_certificate, &CertificateOnScreen::certificateShown, m_recent, &RecentCertificates::remember);
     m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
@@ -172,6 +169,8 @@ MainWindow::~MainWindow()
     // The filters would otherwise see events from boxes whose parents are gone.
     m_itemEntry->stop();
     m_signIn->stop();
+    // However the program ends, the number of a certificate never stored is void.
+    m_certificate->end();
 }
 
 void MainWindow::connectControls()
