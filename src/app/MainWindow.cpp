@@ -28,6 +28,7 @@
 #include "LegacyConverter.h"
 #include "MenuBar.h"
 #include "NumberOnScreen.h"
+#include "ScreenLock.h"
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
 #include "PartsPanel.h"
@@ -169,8 +170,7 @@ MainWindow::~MainWindow()
     // The filters would otherwise see events from boxes whose parents are gone.
     m_itemEntry->stop();
     m_signIn->stop();
-    // However the program ends, the number of a certificate never stored is void.
-    m_certificate->end();
+    m_certificate->end(); // however the program ends, a number never stored is void
 }
 
 void MainWindow::connectControls()
@@ -245,6 +245,8 @@ void MainWindow::bindMenus(QWidget *findPanel)
         m_status->showSignedIn(QString(), false);
         guardWhileSigningIn(true);
     });
+    new ScreenLock(*m_screen, {m_setupPanel, m_defaultsPanel, m_parts, m_signatories, m_countries, m_forwarders,
+                               m_statements}, this);
     m_menu->bind(Item::SignOut, [this] { m_bench->signOut(); });
     m_menu->bind(Item::VoidNumber, [this] { m_bench->voidNumber(); });
     m_menu->bind(Item::SendByMail, [this] { m_bench->sendByMail(); });
@@ -453,8 +455,7 @@ void MainWindow::folderChosen(const QString &folder)
         return;
     }
     m_setupPanel->showIndicator(0);
-    // The new certificate's number belongs to the source left.
-    m_certificate->number().left(TakenNumbers::leftUnsaved());
+    m_certificate->number().left(TakenNumbers::leftUnsaved()); // a number of the source left
     m_folder.close();
     if (m_setup.setDataPath(chosen).is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kPathTooLarge);

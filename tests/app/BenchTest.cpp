@@ -6,6 +6,7 @@
 #include "MenuBar.h"
 #include "NumberPrompts.h"
 #include "Prompts.h"
+#include "SettingsPanels.h"
 #include "TakenNumbers.h"
 
 #include <QAction>
@@ -190,4 +191,27 @@ TEST_F(DataWindowTest, AboutTellsTheVersionTheDataSourceAndTheLicence)
     openWindow();
     window->menuBar().action(MenuBar::Item::About)->trigger();
     messages.expectAsked("About ARC 8130", {"version 0.1", QDir::toNativeSeparators(dataFolder()), "no licence"});
+}
+
+// Reproduction: while Set-up was open, the certificate behind it stayed editable.
+TEST_F(DataWindowTest, WhileASetUpPanelIsOpenTheCertificateCannotBeEdited)
+{
+    openWindow();
+    showWindow();
+    screen().block12Remarks->setReadOnly(true); // read-only before: so after
+    screen().block14aReturnToService->setEnabled(false);
+    const auto editable = [&] {
+        return QList<bool>{!screen().block5Invoice->isReadOnly(), !screen().block3Tracking->isReadOnly(),
+                           !screen().block12Remarks->isReadOnly(), screen().grid1->isEnabled(),
+                           screen().block13aApproved->isEnabled(), screen().block14aReturnToService->isEnabled()};
+    };
+    const QList<bool> before{true, true, false, true, true, false};
+    ASSERT_EQ(editable(), before);
+    for (auto [open, close] : {std::pair{&arc::SettingsPanels::openSetup, &arc::SettingsPanels::closeSetup},
+                               std::pair{&arc::SettingsPanels::openDefaults, &arc::SettingsPanels::closeDefaults}}) {
+        (window->settingsPanels().*open)();
+        EXPECT_EQ(editable(), QList<bool>(6, false));
+        (window->settingsPanels().*close)();
+        EXPECT_EQ(editable(), before);
+    }
 }
