@@ -15,6 +15,7 @@
 #include "LineBreaks.h"
 #include "MessageBoxes.h"
 #include "NewCertificateDefaults.h"
+#include "NumberOnScreen.h"
 #include "OrganizationChooser.h"
 #include "Prompts.h"
 #include "ReferenceLists.h"
@@ -44,6 +45,9 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
     : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder), m_signIn(&signIn),
       m_messages(messages), m_store(std::make_unique<CertificateStore>(folder)),
       m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark, screen.supersededMark)),
+      m_number(std::make_unique<NumberOnScreen>(folder, messages, [this] {
+          return Station::here(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
+      })),
       m_edits(new ScreenEdits(screen, grid, this)), m_form(new FormOnScreen(screen, this))
 {
     connect(m_form, &FormOnScreen::formChosen, this, [this] {
@@ -78,12 +82,17 @@ CertificateOnScreen::~CertificateOnScreen() = default;
 
 void CertificateOnScreen::start()
 {
+    // The numbers of a program that was killed are accounted for first.
+    if (const int voided = m_number->settleEnded(); voided > 0)
+        emit told(tr("%n number(s) taken by a program that ended recorded as void", nullptr, voided));
     m_newFormFlag = 1;
     NewFormDefaults();
     SetCountryList();
     if (m_screen->combo2->count() > 0)
         m_screen->combo2->setCurrentIndex(0);
 }
+
+void CertificateOnScreen::end() { m_number->left(TakenNumbers::programEnded()); }
 
 void CertificateOnScreen::SetCountryList()
 {
@@ -103,6 +112,8 @@ void CertificateOnScreen::SetCountryList()
 void CertificateOnScreen::NewFormDefaults()
 {
     CertificateScreen &s = *m_screen;
+    // The new certificate on screen gives way, its number never stored.
+    m_number->left(TakenNumbers::leftUnsaved());
     m_grid->setLines({});
     for (QCheckBox *c : {s.block13aApproved, s.block13aNonApproved, s.block14aReturnToService, s.block14aOtherRegulation})
         setTicked(c, false);
@@ -117,8 +128,11 @@ void CertificateOnScreen::fillFromDefaults()
 {
     CertificateScreen &s = *m_screen;
     DbStatus status;
+    const Station taker = m_number->station();
     const std::optional<NewCertificateDefaults> d =
-        m_folder.isOpen() ? NewCertificateDefaults::issue(m_folder.defaults(), &status) : std::nullopt;
+        m_folder.isOpen() ? NewCertificateDefaults::issue(m_folder.defaults(), &status, &taker) : std::nullopt;
+    if (d && d->numbersIssued)
+        m_number->taken(d->tracking);
     if (status.is(DbCondition::ConnectionLost))
         m_messages.ask(FolderMessages::serverUnreachable(m_folder.certificates().filePath(),
                                                          QStringLiteral("no certificate numbers were issued")));
@@ -403,6 +417,9 @@ bool CertificateOnScreen::save()
     }
     if (!FolderMessages::numberIsFree(m_folder, m_messages, entries.tracking, m_newFormFlag == 1 ? 0 : key))
         return false;
+    // A void number stays off every certificate.
+    if (!m_number->mayStore(entries.tracking))
+        return false;
     DbStatus s = m_store->save(entries, m_newFormFlag == 1, key);
     if (s.is(DbCondition::ConnectionLost)) {
         // Lost during the save itself: not a certificate deleted elsewhere.
@@ -430,6 +447,7 @@ bool CertificateOnScreen::save()
         reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
         return false;
     }
+    m_number->stored(entries.tracking);
     m_currentFormIndex = key;
     m_newFormFlag = 0;
     m_edits->reset();

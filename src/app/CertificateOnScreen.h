@@ -17,6 +17,7 @@ class FormOnScreen;
 class IssuedCertificate;
 class ItemGridModel;
 class MessageBoxes;
+class NumberOnScreen;
 class ScreenEdits;
 class SignIn;
 struct DbStatus;
@@ -34,6 +35,10 @@ public:
 
     // A new certificate after the data folder was opened.
     void start();
+    // The program ends: the number of a new certificate never stored is void.
+    void end();
+    // The number the new certificate on screen took and that is not stored yet.
+    NumberOnScreen &number() const { return *m_number; }
 
     void ShowForm();
     void NewFormDefaults();
@@ -102,6 +107,7 @@ private:
     MessageBoxes &m_messages;
     std::unique_ptr<CertificateStore> m_store;
     std::unique_ptr<IssuedCertificate> m_issued;
+    std::unique_ptr<NumberOnScreen> m_number;
     ScreenEdits *m_edits;
     FormOnScreen *m_form;
     int m_newFormFlag = 1;

@@ -5,6 +5,7 @@
 #include "BatchIssue.h"
 #include "CutOffRuns.h"
 #include "BusyPointer.h"
+#include "BenchActions.h"
 #include "CertificateOnScreen.h"
 #include "CertificateScreen.h"
 #include "CountriesPanel.h"
@@ -28,6 +29,8 @@
 #include "EntryRefusals.h"
 #include "LegacyConverter.h"
 #include "MenuBar.h"
+#include "NumberOnScreen.h"
+#include "ScreenLock.h"
 #include "OrganizationChooser.h"
 #include "PanelDrag.h"
 #include "PartsPanel.h"
@@ -176,6 +179,7 @@ MainWindow::~MainWindow()
     // The filters would otherwise see events from boxes whose parents are gone.
     m_itemEntry->stop();
     m_signIn->stop();
+    m_certificate->end(); // however the program ends, a number never stored is void
 }
 
 void MainWindow::connectControls()
@@ -246,6 +250,16 @@ void MainWindow::bindMenus(QWidget *findPanel)
     m_menu->bind(Item::Duplicate, s.duplicateButton);
     m_menu->bind(Item::BatchSerials, s.batchButton);
     m_menu->bind(Item::ExportRegister, [this] { RegisterExportDialog::run(this, m_folder, m_messages); });
+    m_bench = new BenchActions(this, *m_certificate, *m_signIn, m_folder, m_messages, [this] {
+        m_status->showSignedIn(QString(), false);
+        guardWhileSigningIn(true);
+    });
+    new ScreenLock(*m_screen, {m_setupPanel, m_defaultsPanel, m_parts, m_signatories, m_countries, m_forwarders,
+                               m_statements}, this);
+    m_menu->bind(Item::SignOut, [this] { m_bench->signOut(); });
+    m_menu->bind(Item::VoidNumber, [this] { m_bench->voidNumber(); });
+    m_menu->bind(Item::SendByMail, [this] { m_bench->sendByMail(); });
+    m_menu->bind(Item::About, [this] { m_bench->about(); });
     auto *recent = new QMenu(this);
     m_menu->action(Item::Recent)->setMenu(recent);
     m_menu->action(Item::Recent)->setEnabled(true);
@@ -260,6 +274,7 @@ void MainWindow::connectStatus()
         connect(teller, &std::remove_pointer_t<decltype(teller)>::told, m_status, &StatusLine::tell);
     };
     tellFrom(m_certificate);
+    tellFrom(m_bench);
     tellFrom(m_print);
     tellFrom(m_settings);
     tellFrom(m_signatories);
@@ -451,6 +466,7 @@ void MainWindow::folderChosen(const QString &folder)
         return;
     }
     m_setupPanel->showIndicator(0);
+    m_certificate->number().left(TakenNumbers::leftUnsaved()); // a number of the source left
     m_folder.close();
     if (m_setup.setDataPath(chosen).is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kPathTooLarge);

@@ -12,6 +12,7 @@
 
 namespace arc {
 
+class BenchActions;
 class AccessPanel;
 class CertificateOnScreen;
 class CertificateScreen;
@@ -80,6 +81,7 @@ public:
     bool showCertificate(qint64 formIndex);
     MenuBar &menuBar() const { return *m_menu; }
     StatusLine &statusLine() const { return *m_status; }
+    BenchActions &benchActions() const { return *m_bench; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -135,6 +137,7 @@ private:
     std::unique_ptr<IssuePrinting> m_issuePrinting;
     CutOffRuns *m_cutOffRuns = nullptr;
     RecentCertificates *m_recent = nullptr;
+    BenchActions *m_bench = nullptr;
     MenuBar *m_menu;
     StatusLine *m_status;
     bool m_activated = false;

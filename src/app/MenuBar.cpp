@@ -28,12 +28,15 @@ const Entry kEntries[] = {
     {"File", I::Print, "Print...", Qt::CTRL | Qt::Key_P},
     {"File", I::WritePdf, "Write PDF...", kNone},
     {"File", I::ExportRegister, "Export register...", kNone},
+    {"File", I::SendByMail, "Send by &e-mail...", kNone},
+    {"File", I::SignOut, "Sign &out", Qt::CTRL | Qt::Key_L},
     {"File", I::Exit, "Exit", Qt::CTRL | Qt::Key_Q},
     {"Certificate", I::Previous, "Previous", Qt::ALT | Qt::Key_Left},
     {"Certificate", I::Next, "Next", Qt::ALT | Qt::Key_Right},
     {"Certificate", I::Find, "Find...", Qt::CTRL | Qt::Key_F},
     {"Certificate", I::ShowAll, "Show all records", kNone},
     {"Certificate", I::Recent, "Recent", kNone},
+    {"Certificate", I::VoidNumber, "&Void number...", kNone},
     {"Set-up", I::Setup, "Set-up", kNone},
     {"Set-up", I::Defaults, "Defaults", kNone},
     {"Set-up", I::Parts, "Parts", kNone},
@@ -41,6 +44,7 @@ const Entry kEntries[] = {
     {"Set-up", I::Countries, "Countries", kNone},
     {"Set-up", I::ForwardHouses, "Forward Houses", kNone},
     {"Set-up", I::Statements, "Statements", kNone},
+    {"&Help", I::About, "&About", kNone},
 };
 
 } // namespace
@@ -52,7 +56,7 @@ MenuBar::MenuBar(QWidget *parent) : QMenuBar(parent)
     for (const Entry &e : kEntries) {
         if (!menu || menu->title() != QLatin1String(e.menu))
             menu = addMenu(QString::fromLatin1(e.menu));
-        if (e.item == I::Exit)
+        if (e.item == I::SignOut || e.item == I::Exit)
             menu->addSeparator();
         QAction *a = menu->addAction(QString::fromLatin1(e.text));
         if (e.keys != kNone)

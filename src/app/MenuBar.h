@@ -20,6 +20,7 @@ public:
         New, Save, Duplicate, BatchSerials, Print, WritePdf, ExportRegister, Exit,
         Previous, Next, Find, ShowAll, Recent,
         Setup, Defaults, Parts, Signatories, Countries, ForwardHouses, Statements,
+        SendByMail, SignOut, VoidNumber, About,
     };
 
     explicit MenuBar(QWidget *parent = nullptr);

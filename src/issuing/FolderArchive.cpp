@@ -120,4 +120,12 @@ void FolderArchive::remove(const QString &name)
     ::unlink(QFile::encodeName(location(name)).constData());
 }
 
+QByteArray FolderArchive::page(const QString &name) const
+{
+    QFile file(location(name));
+    if (!contains(name) || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
 } // namespace arc

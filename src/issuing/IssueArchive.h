@@ -30,6 +30,8 @@ public:
     virtual bool ownerGone(const QString &name) const = 0;
     // The names of the pages kept.
     virtual QStringList kept() const = 0;
+    // A kept page's content, empty when it is not kept or cannot be read.
+    virtual QByteArray page(const QString &name) const = 0;
 
     virtual bool contains(const QString &name) const = 0;
     // Take back a page whose log row could not be written.

@@ -8,6 +8,7 @@
 #include "IssueRecord.h"
 #include "SigningBlock.h"
 #include "Supersession.h"
+#include "TakenNumbers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -81,6 +82,30 @@ namespace {
 
 const QString kStep = QStringLiteral("Exporting register");
 
+// After the certificates, each number voided in the period (by its UTC
+// day), marked "VOID" in the form's column: the reason, when and where in
+// the description's, who in the signatory's.
+DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(const QStringList &)> &take)
+{
+    std::vector<VoidNumber> voids;
+    if (DbStatus s = TakenNumbers(db).voids(voids); !s.ok())
+        return s;
+    const QStringList columns = header();
+    for (const VoidNumber &v : voids) {
+        if (!period.holds(QDate::fromString(v.voidedAt.left(10), Qt::ISODate)))
+            continue;
+        QStringList row(columns.size());
+        row[0] = v.tracking.trimmed();
+        row[columns.indexOf(QStringLiteral("Form"))] = QStringLiteral("VOID");
+        row[columns.indexOf(QStringLiteral("Description"))] =
+            QStringLiteral("%1, voided %2 at %3").arg(v.reason, v.voidedAt, v.workstation);
+        row[columns.indexOf(QStringLiteral("Signatory"))] = v.user;
+        if (!take(row))
+            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
+    }
+    return {};
+}
+
 // Hands each row of the period to `take`, in key order; `progress` hears
 // how many stored rows were gone through. Stops, Cancelled, when either
 // says so.
@@ -151,6 +176,8 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         if (!take(row))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     }
+    if (s.ok())
+        s = eachVoid(db, period, take);
     if (s.ok() && !progress(kStep, done, done))
         return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     return s;

@@ -93,4 +93,11 @@ QStringList TableArchive::kept() const
 
 void TableArchive::remove(const QString &name) { (void)StoredFiles::remove(m_reference, prefix() + name); }
 
+QByteArray TableArchive::page(const QString &name) const
+{
+    QByteArray bytes;
+    (void)StoredFiles::read(m_reference, prefix() + name, bytes);
+    return bytes;
+}
+
 } // namespace arc

@@ -23,6 +23,7 @@ public:
     QStringList leftStaged() const override;
     bool ownerGone(const QString &) const override { return false; }
     QStringList kept() const override;
+    QByteArray page(const QString &name) const override;
 
     bool contains(const QString &name) const override;
     void remove(const QString &name) override;

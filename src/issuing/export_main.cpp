@@ -1,5 +1,7 @@
 // arc8130-export [--force] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
-// Writes the register of certificates of a data source as a CSV file.
+// arc8130-export DATASOURCE --voids
+// Writes the register of certificates of a data source as a CSV file, or
+// lists the tracking numbers taken and never stored.
 
 #include "DataFolder.h"
 #include "DateText.h"
@@ -7,6 +9,7 @@
 #include "ProgressLine.h"
 #include "RegisterExport.h"
 #include "ServerUri.h"
+#include "TakenNumbers.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -16,6 +19,7 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: arc8130-export [--force] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]\n"
+                         "       arc8130-export DATASOURCE --voids\n"
                          "  DATASOURCE is a data folder or a server's postgresql:// URI\n"
                          "  --force replaces FILE.csv when it exists\n");
     return 2;
@@ -29,6 +33,32 @@ int refused(int exit, const QString &why)
 
 QString tr(const char *text) { return QCoreApplication::translate("arc8130-export", text); }
 
+// A stored text on one line of the terminal: no control character of it
+// reaches the terminal.
+QByteArray printable(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QLatin1Char(' ');
+    return text.toUtf8();
+}
+
+// One line a void: number, when (UTC), workstation, user, reason.
+int listVoids(arc::Database &certificates)
+{
+    std::vector<arc::VoidNumber> voids;
+    if (const arc::DbStatus s = arc::TakenNumbers(certificates).voids(voids); !s.ok())
+        return std::fprintf(stderr, "arc8130-export: %s\n", qPrintable(s.detail())), 1;
+    for (const arc::VoidNumber &v : voids) {
+        QByteArrayList fields;
+        for (const QString &field : {v.tracking, v.voidedAt, v.workstation, v.user, v.reason})
+            fields << printable(field);
+        std::printf("%s\n", fields.join('\t').constData());
+    }
+    std::printf("%zu void numbers\n", voids.size());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -38,6 +68,7 @@ int main(int argc, char **argv)
     arc::RegisterExport::Period period;
     QStringList positional;
     bool force = false;
+    bool voids = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
@@ -50,13 +81,15 @@ int main(int argc, char **argv)
             (a == QLatin1String("--from") ? period.from : period.to) = day;
         } else if (a == QLatin1String("--force")) {
             force = true;
+        } else if (a == QLatin1String("--voids")) {
+            voids = true;
         } else if (a.startsWith(QLatin1Char('-'))) {
             return usage();
         } else {
             positional << a;
         }
     }
-    if (positional.size() != 2)
+    if (positional.size() != (voids ? 1 : 2) || (voids && (period.from.isValid() || period.to.isValid())))
         return usage();
     if (period.from.isValid() && period.to.isValid() && period.from > period.to)
         return refused(2, tr("--from %1 is later than --to %2: the period holds no day")
@@ -68,6 +101,11 @@ int main(int argc, char **argv)
     const QString named = arc::GivenText::quoted(arc::ServerUri::withoutPassword(positional.at(0)));
     if (const arc::DbStatus s = folder.open(source); !s.ok())
         return refused(1, tr("%1 cannot be opened: %2").arg(named, s.detail()));
+    if (voids) {
+        const int code = listVoids(folder.certificates());
+        folder.close();
+        return code;
+    }
     const QString file = positional.at(1);
     const QString quotedFile = arc::GivenText::quoted(file);
     if (const QString why = arc::RegisterExport::refusal(folder.certificates(), file); !why.isEmpty())

@@ -38,7 +38,8 @@ bool switchOn(const DataView &v, const char *field)
 
 } // namespace
 
-std::optional<NewCertificateDefaults> NewCertificateDefaults::issue(DataView &defaults, DbStatus *status)
+std::optional<NewCertificateDefaults> NewCertificateDefaults::issue(DataView &defaults, DbStatus *status,
+                                                                    const Station *takenBy)
 {
     DbStatus ignored;
     DbStatus &s = status ? *status : ignored;
@@ -82,6 +83,8 @@ std::optional<NewCertificateDefaults> NewCertificateDefaults::issue(DataView &de
         if (!s.ok())
             defaults.cancelUpdate();
     }
+    if (s.ok() && takenBy)
+        s = TakenNumbers(defaults.database()).take(d.tracking, *takenBy);
     if (s.ok())
         s = tx.commit();
     if (!s.ok()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataView.h"
+#include "TakenNumbers.h"
 
 #include <optional>
 
@@ -27,8 +28,10 @@ struct NewCertificateDefaults {
     // same number. nullopt when Defaults has no row (nothing is issued).
     // When the counters cannot be stored (the file is full or locked, or a
     // number outgrew its field) nothing is stored, the numbers are withdrawn
-    // and `status` says why.
-    static std::optional<NewCertificateDefaults> issue(DataView &defaults, DbStatus *status = nullptr);
+    // and `status` says why. With `takenBy`, the tracking number issued is
+    // kept as taken in the same transaction, until it is stored or voided.
+    static std::optional<NewCertificateDefaults> issue(DataView &defaults, DbStatus *status = nullptr,
+                                                       const Station *takenBy = nullptr);
 };
 
 } // namespace arc

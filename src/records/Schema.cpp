@@ -119,6 +119,19 @@ const std::vector<TableDef> &certificateTables()
           text("Holder", 40),        // names the lock its issuing program holds
           text("Ended", 20)},        // null while being issued: "issued" or "left"
          {}},
+        // Version 8: the tracking numbers taken and never stored, with
+        // when, where, by whom and why; and those taken that a certificate
+        // on screen holds until it is stored.
+        {"NumberVoids",
+         {text("Tracking", 15), text("VoidedAt", 20), text("Workstation", 64), text("UserName", 50), text("Reason")},
+         "Tracking"},
+        {"TakenNumbers",
+         {text("Tracking", 15),
+          text("TakenAt", 20),
+          text("Workstation", 64),
+          text("UserName", 50),
+          {"Process", FieldType::Long, 0}},
+         "Tracking"},
     };
     return t;
 }
@@ -226,6 +239,8 @@ const std::vector<Addition> &additions()
         {6, StoreKind::Reference, QStringLiteral("Statements")},
         {8, StoreKind::Certificates, QStringLiteral("Corrections")},
         {8, StoreKind::Certificates, QStringLiteral("IssueRuns")},
+        {8, StoreKind::Certificates, QStringLiteral("NumberVoids")},
+        {8, StoreKind::Certificates, QStringLiteral("TakenNumbers")},
     };
     return a;
 }

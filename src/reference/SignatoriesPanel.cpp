@@ -206,8 +206,9 @@ bool SignatoriesPanel::open(const std::optional<AgentEntry> &who, bool master)
         combo6->setEnabled(false);
     }
     setAdministering(administrator);
-    signatures->setChoosing(false);
-    useElectronic->setEnabled(false);
+    // A signatory chooses his own picture and whether it signs for him.
+    signatures->setChoosing(found && useElectronic->isChecked());
+    useElectronic->setEnabled(found);
     return true;
 }
 

@@ -38,7 +38,7 @@ SignatureFiles::SignatureFiles(DataFolder &folder, MessageBoxes &messages, QWidg
     signaturePreview->setFrameShape(QFrame::Box);
     m_chooseFile = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Choose a signature bitmap"), QString(),
-                                            QStringLiteral("Bitmaps (*.bmp *.BMP)"));
+                                            QStringLiteral("Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg *.JPEG)"));
     };
 
     auto *v = new QVBoxLayout(this);
@@ -84,7 +84,8 @@ void SignatureFiles::addSignature()
         return;
     QFile file(path);
     const QByteArray content = file.open(QIODevice::ReadOnly) ? file.read(FolderSignatures::maxBytes + 1) : QByteArray();
-    if (content.size() > FolderSignatures::maxBytes || QImage::fromData(content).isNull()) {
+    const QString ending = signatureEnding(content);
+    if (content.size() > FolderSignatures::maxBytes || ending.isEmpty() || QImage::fromData(content).isNull()) {
         m_messages.ask({QStringLiteral("%1 is not a picture that can be read, so it was not added.").arg(path),
                         QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
@@ -94,7 +95,7 @@ void SignatureFiles::addSignature()
     QString error;
     for (int tries = 0; tries < 100; ++tries) {
         // A name another station took meanwhile is passed by, never written over.
-        const QString name = signatureName(path, taken);
+        const QString name = signatureName(path, taken, ending);
         switch (store->add(name, content, &error)) {
         case SignatureStore::Added::Yes:
             list(name);

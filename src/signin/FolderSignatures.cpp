@@ -1,5 +1,7 @@
 #include "FolderSignatures.h"
 
+#include "SignatureName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,13 +29,25 @@ QString FolderSignatures::resolve(const QString &name) const
     return path;
 }
 
+namespace {
+
+QStringList patterns()
+{
+    QStringList out;
+    for (const QString &ending : signatureEndings())
+        out << QLatin1Char('*') + ending;
+    return out;
+}
+
+} // namespace
+
 QStringList FolderSignatures::names() const
 {
     // QDir::Files still lists a link to a pipe or to a file outside the
     // folder: only what read() gives is offered.
     QStringList out;
     for (const QString &name :
-         QDir(m_folder).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+         QDir(m_folder).entryList(patterns(), QDir::Files, QDir::Name | QDir::IgnoreCase))
         if (!resolve(name).isEmpty())
             out << name;
     return out;

@@ -1,10 +1,19 @@
 #include "TableSignatures.h"
 
+#include "SignatureName.h"
+
 #include "StoredFiles.h"
 
 namespace arc {
 
-QStringList TableSignatures::names() const { return StoredFiles::names(m_reference, QStringLiteral(".bmp")); }
+QStringList TableSignatures::names() const
+{
+    QStringList out;
+    for (const QString &ending : signatureEndings())
+        out << StoredFiles::names(m_reference, ending);
+    out.sort(Qt::CaseInsensitive);
+    return out;
+}
 
 QByteArray TableSignatures::read(const QString &name) const
 {

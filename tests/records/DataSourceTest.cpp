@@ -4,6 +4,7 @@
 #include "DataFolder.h"
 #include "ReferenceLists.h"
 #include "Schema.h"
+#include "TakenNumbers.h"
 #include "StampTexts.h"
 #include "Statements.h"
 #include "StoredFiles.h"
@@ -348,6 +349,16 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              run(db, "DELETE FROM \"Statements\" WHERE \"Name\" = ?", {Statements::kDualReleaseFaa});
          },
          [&] { EXPECT_EQ(statements(), changed); }},
+        {"numbers taken and void", StoreKind::Certificates, 7,
+         [&](Database &db) {
+             run(db, "DROP TABLE \"NumberVoids\"");
+             run(db, "DROP TABLE \"TakenNumbers\"");
+         },
+         [&] {
+             const TakenNumbers numbers(data.certificates());
+             EXPECT_TRUE(numbers.voidByHand("000077", Station{"bench", "Pat Doe", 1}, "spoiled").ok());
+             EXPECT_TRUE(numbers.isVoid("000077"));
+         }},
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(step.step);

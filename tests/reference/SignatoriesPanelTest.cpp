@@ -204,3 +204,33 @@ TEST_F(SignatoriesPanelTest, ChooseCopiesABitmapInUnderANameOfItsOwn)
     panel->chooseSignature->click();
     messages.expectAsked("DMIRs", {"notes.txt is not a picture"});
 }
+
+// Reproduction: the signed-in signatory's "Use Electronic Signature" and
+// "Choose..." were greyed, and a PNG was kept as "NAME.png.bmp".
+TEST_F(SignatoriesPanelTest, ASignatoryChoosesHisOwnPictureKeptInItsOwnFormat)
+{
+    openPanel({agent("Pat", "p1", "D-1"), agent("Boss", "b1", "D-2", true)});
+    signInAs(0);
+    ASSERT_TRUE(pressDmirs());
+    ASSERT_TRUE(panel->useElectronic->isEnabled());
+    EXPECT_FALSE(panel->chooseSignature->isEnabled()) << "until ticked";
+    panel->useElectronic->setChecked(true);
+    ASSERT_TRUE(panel->chooseSignature->isEnabled());
+
+    QImage ink(60, 20, QImage::Format_RGB32);
+    ink.fill(Qt::blue);
+    QDir().mkpath(folder() + "elsewhere");
+    const QString chosen = folder() + "elsewhere/Pat sig.png";
+    ASSERT_TRUE(ink.save(chosen, "PNG"));
+    panel->signatures->setFileChooser([&] { return chosen; });
+    panel->chooseSignature->click();
+    messages.expectNothingAsked();
+    EXPECT_EQ(readFile(folder() + "Pat_sig.png"), readFile(chosen)) << "stored as it came";
+    EXPECT_FALSE(QFile::exists(folder() + "Pat_sig.png.bmp"));
+    ASSERT_EQ(panel->files->selectedItems().size(), 1);
+    EXPECT_EQ(panel->files->selectedItems().first()->text(), "Pat_sig.png");
+    EXPECT_FALSE(panel->signaturePreview->pixmap().toImage().isNull()) << "previewed";
+    panel->save();
+    EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents WHERE Name = 'Pat'"),
+              QString("Pat_sig.png 1"));
+}

@@ -1,0 +1,67 @@
+// Numbers taken and never stored show in the register and in the export
+// command's list of voids.
+#include "OpenedSource.h"
+#include "PrintTo.h"
+#include "ProgramRun.h"
+#include "RegisterExport.h"
+#include "SignedEntries.h"
+#include "TakenNumbers.h"
+
+namespace {
+
+class VoidRegister : public OpenedSourceTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(OpenedSourceTest::SetUp());
+        arc::CertificateEntries e;
+        e.tracking = "VAS-26-0001";
+        e.block13eDate = "10/Dec/2026";
+        savedAsNew(data, e);
+        const struct {
+            const char *number, *at, *user, *reason;
+        } voids[] = {{"VAS-26-0002", "2026-12-10T11:00:00Z", "Ann", "left unsaved"},
+                     {"VAS-26-0003", "2026-11-30T08:00:00Z", "Bob\x1b[2J", "torn\nby the printer"}};
+        for (const auto &v : voids)
+            ASSERT_TRUE(data.certificates()
+                            .exec("INSERT INTO \"NumberVoids\" (\"Tracking\", \"VoidedAt\", \"Workstation\", "
+                                  "\"UserName\", \"Reason\") VALUES (?, ?, 'bench-1', ?, ?)",
+                                  {v.number, v.at, v.user, v.reason})
+                            .ok());
+    }
+    QStringList trackingAndForm(QDate from = {})
+    {
+        std::vector<QStringList> rows;
+        EXPECT_TRUE(arc::RegisterExport::rows(data.certificates(), {from, {}}, rows).ok());
+        QStringList out;
+        for (const QStringList &r : rows)
+            out << r[0] + " " + r[1];
+        return out;
+    }
+};
+ARC_ON_BOTH_ENGINES(VoidRegister);
+
+TEST_P(VoidRegister, VoidsFollowTheCertificatesOfTheirPeriodMarkedVoid)
+{
+    EXPECT_EQ(trackingAndForm(), QStringList({"VAS-26-0001 FAA Form 8130-3", "VAS-26-0003 VOID", "VAS-26-0002 VOID"}));
+    EXPECT_EQ(trackingAndForm(QDate(2026, 12, 1)), QStringList({"VAS-26-0001 FAA Form 8130-3", "VAS-26-0002 VOID"}));
+    std::vector<QStringList> rows;
+    ASSERT_TRUE(arc::RegisterExport::rows(data.certificates(), {}, rows).ok());
+    const QStringList header = arc::RegisterExport::header();
+    EXPECT_EQ(rows[2][header.indexOf("Description")], "left unsaved, voided 2026-12-10T11:00:00Z at bench-1");
+    EXPECT_EQ(rows[2][header.indexOf("Signatory")], "Ann");
+}
+
+TEST_P(VoidRegister, TheCommandListsEveryVoidOnALineOfItsOwn)
+{
+    const ProgramRun listed = ProgramRun::of(EXPORT_EXE, {source(), "--voids"});
+    EXPECT_EQ(listed.exit, 0) << listed.said.toStdString();
+    EXPECT_EQ(listed.said, "VAS-26-0003\t2026-11-30T08:00:00Z\tbench-1\tBob [2J\ttorn by the printer\n"
+                           "VAS-26-0002\t2026-12-10T11:00:00Z\tbench-1\tAnn\tleft unsaved\n"
+                           "2 void numbers\n")
+        << "no control character reaches the terminal";
+    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), "--voids", "--from", "01/Dec/2026"}).exit, 2);
+    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), "out.csv", "--voids"}).exit, 2);
+}
+
+} // namespace
