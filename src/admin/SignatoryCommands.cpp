@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "SignatoryKeys.h"
 #include "KeysOf.h"
+#include "Passwords.h"
 #include "SignatoryPasswords.h"
 #include "SignaturesOf.h"
 
@@ -10,6 +11,8 @@ namespace arc::SignatoryCommands {
 
 CommandOutcome resetPassword(DataFolder &data, const QString &name, const QString &password)
 {
+    if (const QString why = Passwords::tooShort(password); !why.isEmpty())
+        return CommandOutcome::refused(why + QStringLiteral(" The password was not reset."));
     const std::unique_ptr<KeyStore> keys = keysOf(data);
     StoredSigningKey kept;
     QString error;

@@ -230,9 +230,9 @@ QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool(
         captions->addWidget(button);
     }
     captions->addStretch();
-    duplicateButton = named<QPushButton>("DuplicateCertificate", QStringLiteral("Duplicate"));
+    duplicateButton = named<QPushButton>("DuplicateCertificate", QStringLiteral("Dup&licate"));
     duplicateButton->setToolTip(QStringLiteral("A new certificate with the next numbers and these item lines"));
-    batchButton = named<QPushButton>("BatchSerials", QStringLiteral("Serials..."));
+    batchButton = named<QPushButton>("BatchSerials", QStringLiteral("Se&rials..."));
     batchButton->setToolTip(QStringLiteral("Issue for serial numbers: one certificate per serial number"));
     captions->addWidget(duplicateButton);
     captions->addWidget(batchButton);
@@ -330,18 +330,18 @@ QWidget *CertificateScreen::buildButtons()
         h->addWidget(b);
         return b;
     };
-    setupButton = add("Command3D18", QStringLiteral("Set-up"));
-    defaultsButton = add("Command3D23", QStringLiteral("Defaults"));
-    deleteButton = add("Command3D15", QStringLiteral("Delete"));
+    setupButton = add("Command3D18", QStringLiteral("Se&t-up"));
+    defaultsButton = add("Command3D23", QStringLiteral("Def&aults"));
+    deleteButton = add("Command3D15", QStringLiteral("&Delete"));
     previousButton = add("Command3D17", QString(), QStyle::SP_ArrowLeft, QStringLiteral("Previous certificate"));
-    findButton = add("Command3D27", QStringLiteral("Find"));
+    findButton = add("Command3D27", QStringLiteral("F&ind"));
     nextButton = add("Command3D16", QString(), QStyle::SP_ArrowRight, QStringLiteral("Next certificate"));
     partsButton = add("Command3D26", QString(), QStyle::SP_FileDialogDetailedView, QStringLiteral("Parts"));
     editorButton = add("SSCommand3", QString(), QStyle::SP_FileIcon, QStringLiteral("Text editor"));
-    printButton = add("Command3D14", QStringLiteral("Print"));
-    newButton = add("Command3D19", QStringLiteral("New"));
-    saveButton = add("Command3D13", QStringLiteral("Save"));
-    exitButton = add("Command3D12", QStringLiteral("Exit"));
+    printButton = add("Command3D14", QStringLiteral("&Print"));
+    newButton = add("Command3D19", QStringLiteral("&New"));
+    saveButton = add("Command3D13", QStringLiteral("&Save"));
+    exitButton = add("Command3D12", QStringLiteral("E&xit"));
     return w;
 }
 

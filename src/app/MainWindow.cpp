@@ -207,8 +207,16 @@ void MainWindow::connectControls()
     connect(m_signatories, &SignatoriesPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
     connect(m_parts, &PartsPanel::setupMayClose, m_screen->setupButton, &QWidget::setEnabled);
     connect(m_screen->printButton, &QPushButton::clicked, m_print, &PrintCommand::open);
-    connect(m_screen->duplicateButton, &QPushButton::clicked, this,
-            [this] { duplicateCertificate(*m_certificate, *m_screen, *m_grid); });
+    connect(m_screen->duplicateButton, &QPushButton::clicked, this, [this] {
+        duplicateCertificate(*m_certificate, *m_screen, *m_grid);
+        if (newFormFlag() == 1)
+            toFirstEmptyCell();
+    });
+    // A new certificate is typed into from its first empty box.
+    connect(m_screen->newButton, &QPushButton::clicked, this, [this] {
+        if (newFormFlag() == 1)
+            toFirstEmptyCell();
+    });
     connect(m_screen->editorButton, &QPushButton::clicked, this, [this] { PlainTextEditor::start(m_messages); });
     connect(m_setupPanel->countriesButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
@@ -284,6 +292,19 @@ void MainWindow::connectStatus()
     tellFrom(m_statements);
     tellFrom(m_signIn);
     m_certificate->issued().setSupersessionListener([this](const QString &text) { m_status->showSuperseded(text); });
+    // A key of the menu pressed while a panel keeps it from working.
+    connect(m_menu, &MenuBar::unavailable, this, [this](MenuBar::Item item) {
+        const std::pair<const QWidget *, QString> panels[] = {
+            {m_access, tr("the sign-in panel")},  {m_findPanel, tr("the find panel")},
+            {m_setupPanel, tr("the set-up panel")}, {m_defaultsPanel, tr("the defaults panel")},
+            {&m_print->panel(), tr("the print panel")}};
+        const auto open = std::find_if(std::begin(panels), std::end(panels),
+                                       [](const auto &p) { return p.first->isVisible(); });
+        m_status->tell(open == std::end(panels)
+                           ? tr("%1 cannot be used now.").arg(m_menu->plainText(item))
+                           : tr("%1 cannot be used while %2 is open: close it first (Escape).")
+                                 .arg(m_menu->plainText(item), open->second));
+    });
     connect(m_print, &PrintCommand::issued, this, [this] {
         m_status->tell(IssuePrompts::issuedTold(m_screen->block3Tracking->text().trimmed(),
                                                 m_signIn->keyState().unsignedWhy()));
@@ -400,6 +421,7 @@ void MainWindow::fillLists()
 
     fillOrganizations();
 
+    m_signIn->refreshMasterNote();
     const QSignalBlocker b4(m_access->combo4);
     m_access->combo4->clear();
     for (const AgentEntry &a : ReferenceLists::agents(m_folder.agents()))
@@ -425,10 +447,15 @@ bool MainWindow::showCertificate(qint64 formIndex) { return static_cast<FindPane
 
 void MainWindow::exitForm()
 {
-    // A changed certificate asks whether to save it instead.
-    if (m_certificate->changed() ? m_certificate->mayLeave()
-                                 : m_messages.ask(Prompts::kExit) == Message::Answer::Yes)
-        emit exitRequested();
+    // A changed certificate asks whether to save it instead, one never
+    // stored whether to leave it; a stored one as it was leaves at once.
+    if (m_certificate->changed()) {
+        if (!m_certificate->mayLeave())
+            return;
+    } else if (newFormFlag() == 1 && m_messages.ask(Prompts::kExit) != Message::Answer::Yes) {
+        return;
+    }
+    emit exitRequested();
 }
 
 void MainWindow::folderChosen(const QString &folder)

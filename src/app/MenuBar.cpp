@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace arc {
 
@@ -21,29 +22,29 @@ constexpr QKeyCombination kNone{};
 
 using I = MenuBar::Item;
 const Entry kEntries[] = {
-    {"File", I::New, "New", Qt::CTRL | Qt::Key_N},
-    {"File", I::Save, "Save", Qt::CTRL | Qt::Key_S},
-    {"File", I::Duplicate, "Duplicate", kNone},
-    {"File", I::BatchSerials, "Issue for serial numbers...", kNone},
-    {"File", I::Print, "Print...", Qt::CTRL | Qt::Key_P},
-    {"File", I::WritePdf, "Write PDF...", kNone},
-    {"File", I::ExportRegister, "Export register...", kNone},
-    {"File", I::SendByMail, "Send by &e-mail...", kNone},
-    {"File", I::SignOut, "Sign &out", Qt::CTRL | Qt::Key_L},
-    {"File", I::Exit, "Exit", Qt::CTRL | Qt::Key_Q},
-    {"Certificate", I::Previous, "Previous", Qt::ALT | Qt::Key_Left},
-    {"Certificate", I::Next, "Next", Qt::ALT | Qt::Key_Right},
-    {"Certificate", I::Find, "Find...", Qt::CTRL | Qt::Key_F},
-    {"Certificate", I::ShowAll, "Show all records", kNone},
-    {"Certificate", I::Recent, "Recent", kNone},
-    {"Certificate", I::VoidNumber, "&Void number...", kNone},
-    {"Set-up", I::Setup, "Set-up", kNone},
-    {"Set-up", I::Defaults, "Defaults", kNone},
-    {"Set-up", I::Parts, "Parts", kNone},
-    {"Set-up", I::Signatories, "Signatories", kNone},
-    {"Set-up", I::Countries, "Countries", kNone},
-    {"Set-up", I::ForwardHouses, "Forward Houses", kNone},
-    {"Set-up", I::Statements, "Statements", kNone},
+    {"&File", I::New, "&New", Qt::CTRL | Qt::Key_N},
+    {"&File", I::Save, "&Save", Qt::CTRL | Qt::Key_S},
+    {"&File", I::Duplicate, "&Duplicate", kNone},
+    {"&File", I::BatchSerials, "Issue for serial n&umbers...", kNone},
+    {"&File", I::Print, "&Print...", Qt::CTRL | Qt::Key_P},
+    {"&File", I::WritePdf, "&Write PDF...", kNone},
+    {"&File", I::ExportRegister, "Export &register...", kNone},
+    {"&File", I::SendByMail, "Send by &e-mail...", kNone},
+    {"&File", I::SignOut, "Sign &out", Qt::CTRL | Qt::Key_L},
+    {"&File", I::Exit, "E&xit", Qt::CTRL | Qt::Key_Q},
+    {"&Certificate", I::Previous, "&Previous", Qt::ALT | Qt::Key_Left},
+    {"&Certificate", I::Next, "&Next", Qt::ALT | Qt::Key_Right},
+    {"&Certificate", I::Find, "&Find...", Qt::CTRL | Qt::Key_F},
+    {"&Certificate", I::ShowAll, "Show &all records", kNone},
+    {"&Certificate", I::Recent, "&Recent", kNone},
+    {"&Certificate", I::VoidNumber, "&Void number...", kNone},
+    {"Set-&up", I::Setup, "&Set-up", kNone},
+    {"Set-&up", I::Defaults, "&Defaults", kNone},
+    {"Set-&up", I::Parts, "&Parts", kNone},
+    {"Set-&up", I::Signatories, "S&ignatories", kNone},
+    {"Set-&up", I::Countries, "&Countries", kNone},
+    {"Set-&up", I::ForwardHouses, "&Forward Houses", kNone},
+    {"Set-&up", I::Statements, "S&tatements", kNone},
     {"&Help", I::About, "&About", kNone},
 };
 
@@ -53,18 +54,44 @@ MenuBar::MenuBar(QWidget *parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("MenuBar"));
     QMenu *menu = nullptr;
+    const char *menuName = nullptr;
     for (const Entry &e : kEntries) {
-        if (!menu || menu->title() != QLatin1String(e.menu))
-            menu = addMenu(QString::fromLatin1(e.menu));
+        if (!menu || qstrcmp(menuName, e.menu) != 0) {
+            menu = addMenu(tr(e.menu));
+            menuName = e.menu;
+        }
         if (e.item == I::SignOut || e.item == I::Exit)
             menu->addSeparator();
-        QAction *a = menu->addAction(QString::fromLatin1(e.text));
-        if (e.keys != kNone)
+        QAction *a = menu->addAction(tr(e.text));
+        if (e.keys != kNone) {
             a->setShortcut(QKeySequence(e.keys));
+            // While the item is unusable its keys say why instead of
+            // doing nothing.
+            auto *instead = new QShortcut(QKeySequence(e.keys), parent ? parent : this);
+            instead->setEnabled(false);
+            connect(instead, &QShortcut::activated, this, [this, item = e.item] { emit unavailable(item); });
+            m_unavailableKeys[e.item] = instead;
+        }
         // Present but unusable until bound.
         a->setEnabled(false);
         m_actions[e.item] = a;
+        connect(a, &QAction::enabledChanged, this, [this, item = e.item](bool on) {
+            if (const auto k = m_unavailableKeys.find(item); k != m_unavailableKeys.end())
+                k->second->setEnabled(!on);
+        });
     }
+    // F10 opens the first menu, as on other desktops.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), parent ? parent : this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        setFocus(Qt::MenuBarFocusReason);
+        setActiveAction(actions().value(0));
+    });
+}
+
+QString MenuBar::plainText(Item item) const
+{
+    QString text = action(item)->text();
+    return text.remove(QLatin1Char('&'));
 }
 
 void MenuBar::bind(Item item, QPushButton *button, QPushButton *opener)

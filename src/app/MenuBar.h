@@ -6,6 +6,7 @@
 
 class QAction;
 class QPushButton;
+class QShortcut;
 
 namespace arc {
 
@@ -26,6 +27,8 @@ public:
     explicit MenuBar(QWidget *parent = nullptr);
 
     QAction *action(Item item) const { return m_actions.at(item); }
+    // The item's text without its mnemonic ("Previous").
+    QString plainText(Item item) const;
 
     // The item clicks `button`. A button on a panel that is not open is
     // reached through `opener`, the button that opens the panel, and the
@@ -34,6 +37,10 @@ public:
     void bind(Item item, QPushButton *button, QPushButton *opener = nullptr);
     // The item runs `run`; it is enabled from now on.
     void bind(Item item, std::function<void()> run);
+
+signals:
+    // The item's keys were pressed while it cannot be used.
+    void unavailable(Item item);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,6 +55,7 @@ private:
 
     std::map<Item, QAction *> m_actions;
     std::map<Item, Binding> m_bindings;
+    std::map<Item, QShortcut *> m_unavailableKeys;
 };
 
 } // namespace arc

@@ -24,13 +24,17 @@ SettingsPanels::SettingsPanels(CertificateScreen &screen, SetupPanel &setup, Def
 {
     connect(screen.setupButton, &QPushButton::clicked, this, &SettingsPanels::toggleSetup);
     connect(screen.defaultsButton, &QPushButton::clicked, this, &SettingsPanels::toggleDefaults);
+    // A panel's own Close (and Escape) stores and closes as the screen's button does.
+    connect(setup.closeButton, &QPushButton::clicked, screen.setupButton, &QPushButton::click);
+    connect(defaults.closeButton, &QPushButton::clicked, screen.defaultsButton, &QPushButton::click);
     connect(setup.organizations, &OrganizationsEditor::storeFailed, this,
             [this](const DbStatus &s) { report(QStringLiteral("The organisation was not saved"), s); });
 }
 
 void SettingsPanels::showSaveCaption(bool save, QPushButton *button, const QString &caption)
 {
-    button->setText(save ? QStringLiteral("Save") : caption);
+    // "Sa&ve": Alt+S stays with the screen's own Save.
+    button->setText(save ? QStringLiteral("Sa&ve") : caption);
     // Red while it stores and closes; grey like any button when disabled.
     button->setStyleSheet(save ? QStringLiteral("QPushButton:enabled { color: rgb(255, 0, 0); }") : QString());
 }
@@ -53,7 +57,7 @@ void SettingsPanels::toggleSetup()
 
 void SettingsPanels::openSetup()
 {
-    showSaveCaption(true, m_screen.setupButton, QStringLiteral("Set-up"));
+    showSaveCaption(true, m_screen.setupButton, QStringLiteral("Se&t-up"));
     m_screen.setCommandsEnabled(false);
     emit setupOpening();
     m_setup.show();
@@ -82,7 +86,7 @@ void SettingsPanels::closeSetup()
             emit told(QStringLiteral("Set-up saved"));
     }
     m_setup.hide();
-    showSaveCaption(false, m_screen.setupButton, QStringLiteral("Set-up"));
+    showSaveCaption(false, m_screen.setupButton, QStringLiteral("Se&t-up"));
     m_screen.setCommandsEnabled(true);
     for (QComboBox *list : {m_screen.combo1, m_screen.combo2})
         if (list->count() > 0)
@@ -104,7 +108,7 @@ void SettingsPanels::openDefaults()
         return;
     m_defaults.move(twipsToPixels(855), twipsToPixels(105));
     m_defaults.adjustSize();
-    showSaveCaption(true, m_screen.defaultsButton, QStringLiteral("Defaults"));
+    showSaveCaption(true, m_screen.defaultsButton, QStringLiteral("Def&aults"));
     m_screen.setCommandsEnabled(false);
     m_screen.defaultsButton->setEnabled(true);
     m_screen.setupButton->setEnabled(false);
@@ -135,7 +139,7 @@ void SettingsPanels::closeDefaults()
             emit told(QStringLiteral("Defaults saved"));
     }
     m_defaults.hide();
-    showSaveCaption(false, m_screen.defaultsButton, QStringLiteral("Defaults"));
+    showSaveCaption(false, m_screen.defaultsButton, QStringLiteral("Def&aults"));
     m_screen.setCommandsEnabled(true);
     m_screen.setupButton->setEnabled(true);
 }

@@ -1,5 +1,7 @@
 #include "SetupPanel.h"
 
+#include "PanelKeys.h"
+
 #include "EntryText.h"
 #include "NulRefusal.h"
 #include "OrganizationsEditor.h"
@@ -128,6 +130,11 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     v->addWidget(pathBox);
     v->addWidget(databases);
     v->addStretch();
+    closeButton = new QPushButton(tr("&Close"));
+    closeButton->setObjectName(QStringLiteral("SetupClose"));
+    closeButton->setToolTip(tr("Store the set-up and close (Escape)"));
+    v->addWidget(closeButton, 0, Qt::AlignRight);
+    PanelKeys::attach(this, closeButton);
 }
 
 void SetupPanel::showSettings(const SetupSettings &s)

@@ -52,6 +52,7 @@ public:
     QPushButton *housesButton;    // SSCommand16
     QPushButton *statementsButton; // SSCommandStatements
     QPushButton *printersButton;  // Command3D29
+    QPushButton *closeButton;     // SetupClose: stores and closes, as the screen's button does
 
 signals:
     // The user picked a data folder, or asked to connect to the server

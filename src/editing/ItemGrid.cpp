@@ -72,6 +72,17 @@ void ItemGrid::keyPressEvent(QKeyEvent *event)
             emit lookUpRequested();
         return;
     }
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        const bool back = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        // Ctrl+Tab leaves the grid at once; Tab walks the lines in use.
+        const std::optional<std::pair<int, int>> to =
+            ctrl ? std::nullopt : m_model->tabStep(m_model->currentRow(), m_model->currentColumn(), back);
+        if (to)
+            setCurrentIndex(m_model->index(to->first, to->second));
+        else
+            QAbstractScrollArea::focusNextPrevChild(!back);
+        return;
+    }
     if (key == Qt::Key_Backspace) {
         m_model->type(QLatin1Char('\b'));
         return;

@@ -1,5 +1,6 @@
 #include "ItemGridModel.h"
 
+#include "BlankRule.h"
 #include "CertificateFields.h"
 #include "EntryLimit.h"
 #include "LineBreaks.h"
@@ -112,6 +113,20 @@ std::pair<int, int> ItemGridModel::firstEmptyCell() const
             if (cellText(row, column).isEmpty())
                 return {row, column};
     return {0, 0};
+}
+
+std::optional<std::pair<int, int>> ItemGridModel::tabStep(int row, int column, bool back) const
+{
+    int walkable = 0; // the lines up to the last holding something, and one more
+    for (int r = 0; r < kItemSlots; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (!BlankRule::isBlank(cellText(r, c)))
+                walkable = r + 1;
+    walkable = std::min(walkable + 1, int(kItemSlots));
+    const int cell = row * kColumns + column + (back ? -1 : 1);
+    if (cell < 0 || cell >= walkable * kColumns)
+        return std::nullopt;
+    return std::pair{cell / kColumns, cell % kColumns};
 }
 
 void ItemGridModel::setCurrentCell(int row, int column, bool newForm)

@@ -52,6 +52,11 @@ public:
     // Row and column of the first cell holding nothing, line by line; the
     // first cell when every one holds something.
     std::pair<int, int> firstEmptyCell() const;
+    // Where Tab (or Shift+Tab, `back`) goes from a cell: the cells of the
+    // lines holding something and of the next empty line, left to right
+    // and line by line; nullopt past either end, where the focus leaves
+    // the grid.
+    std::optional<std::pair<int, int>> tabStep(int row, int column, bool back) const;
 
     // A key typed into the current cell: a printable character, Backspace
     // ("\b") or Ctrl+Enter ("\n", a line break).

@@ -22,15 +22,12 @@ inline constexpr std::array<FindField, 12> kFindFields = {{
     {"Country", "Header", "Country", false, 20},
     {"System Tracking No.", "Header", "Tracking", false, 15},
     {"Invoice/Contract No.", "Header", "Invoice", false, 40},
-    {"Section 17 Name", "Header", "Name17", false, 30},
-    {"Section 16 Authorization No.", "Header", "AuthNum", false, 20},
-    {"Section 18 Date", "Header", "Date18", true, 0},
-    {"Section 22 Name", "Header", "Name22", false, 30},
-    {"Section 21 Certificate No.", "Header", "CertNum", false, 20},
-    {"Section 23 Date", "Header", "Date23", true, 0},
+    {"13d Name", "Header", "Name17", false, 30},
+    {"13c Authorization No.", "Header", "AuthNum", false, 20},
+    {"13e Date", "Header", "Date18", true, 0},
+    {"14d Name", "Header", "Name22", false, 30},
+    {"14c Certificate No.", "Header", "CertNum", false, 20},
+    {"14e Date", "Header", "Date23", true, 0},
 }};
-
-// The box the panel puts the focus in when it opens.
-inline constexpr int kCountryBox = 3;
 
 } // namespace arc

@@ -1,5 +1,7 @@
 #include "FindPanel.h"
 
+#include "PanelKeys.h"
+
 #include "BusyPointer.h"
 #include "CertificateSearch.h"
 #include "DataFolder.h"
@@ -60,7 +62,7 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
         boxes[i] = new EntryBox(name.constData());
         boxes[i]->setEntryLimit(f.limit);
         boxes[i]->setTodayOnDoubleClick(f.date);
-        auto *label = new QLabel(QString::fromLatin1(f.label));
+        auto *label = new QLabel(tr(f.label));
         label->setBuddy(boxes[i]);
         const int row = static_cast<int>(i) % rows;
         const int column = static_cast<int>(i) / rows * 2;
@@ -71,10 +73,16 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
     firstButton = button("FindFirst", QStringLiteral("Find First"));
     lastButton = button("FindLast", QStringLiteral("Find Last"));
     allButton = button("ShowAll", QStringLiteral("Show All Records"));
+    closeButton = button("FindClose", tr("&Close"));
+    closeButton->setToolTip(tr("Close the find panel (Escape)"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton *b : {firstButton, lastButton, allButton})
+    for (QPushButton *b : {firstButton, lastButton, allButton, closeButton})
         buttons->addWidget(b);
+    // Enter searches from the first certificate; Escape closes.
+    PanelKeys::attach(this, closeButton, firstButton);
+    for (EntryBox *b : boxes)
+        connect(b, &EntryBox::enterPressed, firstButton, &QPushButton::click);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
@@ -85,6 +93,7 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
     connect(firstButton, &QPushButton::clicked, this, &FindPanel::findFirst);
     connect(lastButton, &QPushButton::clicked, this, &FindPanel::findLast);
     connect(allButton, &QPushButton::clicked, this, &FindPanel::showAll);
+    connect(closeButton, &QPushButton::clicked, this, &FindPanel::close);
     hide();
 
     // Over the window beside the panel; without a window, with the panel.
@@ -103,7 +112,7 @@ void FindPanel::open()
     show();
     raise();
     emit commandsEnabled(false);
-    boxes[kCountryBox]->setFocus();
+    boxes[0]->setFocus();
 }
 
 void FindPanel::close()

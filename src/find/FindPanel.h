@@ -50,6 +50,7 @@ public:
 
     std::array<EntryBox *, kFindFields.size()> boxes; // FindText_0 to FindText_11
     QPushButton *firstButton, *lastButton, *allButton;
+    QPushButton *closeButton; // FindClose
 
 signals:
     // The certificate screen's eleven buttons: off while the panel is open.

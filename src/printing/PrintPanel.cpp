@@ -1,5 +1,6 @@
 #include "PrintPanel.h"
 
+#include "PanelKeys.h"
 #include "NulRefusal.h"
 
 #include <QGridLayout>
@@ -47,6 +48,7 @@ PrintPanel::PrintPanel(QWidget *parent) : QFrame(parent)
     for (QPushButton *b : {okButton, cancelButton, previewButton, pdfButton})
         buttons->addWidget(b);
     layout->addLayout(buttons, 1, 0, 1, 2);
+    PanelKeys::attach(this, cancelButton, okButton);
     adjustSize();
     hide();
 }

@@ -1,5 +1,6 @@
 #include "NewCertificateDefaults.h"
 
+#include "BlankRule.h"
 #include "CertificateNumbering.h"
 #include "Database.h"
 #include "SqlDialectLocks.h"
@@ -30,6 +31,14 @@ DbStatus tooLongForItsField(const NewCertificateDefaults &d, const QStringList &
     return DbStatus::failure(DbCondition::FieldTooSmall, what.join(QStringLiteral("; ")));
 }
 
+// A default stored as a blank (as every default box left empty is) starts
+// the certificate empty: nothing shows that was not given.
+QString given(const DataView &v, const char *field)
+{
+    const QString text = v.text(QString::fromLatin1(field));
+    return BlankRule::isBlank(text) ? QString() : text;
+}
+
 bool switchOn(const DataView &v, const char *field)
 {
     const QVariant value = v.value(QString::fromLatin1(field));
@@ -57,11 +66,11 @@ std::optional<NewCertificateDefaults> NewCertificateDefaults::issue(DataView &de
     NewCertificateDefaults d;
     const std::optional<QString> country = optionalText(defaults, "Country");
     d.country = country.value_or(QStringLiteral("FAA/United States"));
-    d.organ2 = defaults.text(QStringLiteral("Organ2"));
-    d.remarks = defaults.text(QStringLiteral("Remarks"));
-    d.description = defaults.text(QStringLiteral("Description"));
-    d.partNum = defaults.text(QStringLiteral("PartNum"));
-    d.status = optionalText(defaults, "Status").value_or(QStringLiteral("NEW"));
+    d.organ2 = given(defaults, "Organ2");
+    d.remarks = given(defaults, "Remarks");
+    d.description = given(defaults, "Description");
+    d.partNum = given(defaults, "PartNum");
+    d.status = optionalText(defaults, "Status").has_value() ? given(defaults, "Status") : QStringLiteral("NEW");
 
     const auto tracking = optionalText(defaults, "Tracking");
     const auto invoice = optionalText(defaults, "Invoice");

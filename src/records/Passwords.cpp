@@ -1,11 +1,22 @@
 #include "Passwords.h"
 
+#include <QCoreApplication>
+
 #include <QByteArray>
 #include <sodium.h>
 
 namespace arc {
 
 const QString Passwords::master = QStringLiteral("zorp7351");
+
+QString Passwords::tooShort(const QString &password)
+{
+    if (password.size() >= minimumLength)
+        return {};
+    return QCoreApplication::translate("Passwords", "A sign-in password has at least %1 characters; the one typed has %2.")
+        .arg(minimumLength)
+        .arg(password.size());
+}
 
 namespace {
 

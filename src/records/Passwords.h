@@ -25,6 +25,15 @@ public:
     // still opens the program.
     static bool isOpeningMaster(const QString &typed, bool administratorExists);
 
+    // What a password box takes; a signatory's new sign-in password is at
+    // least `minimumLength` long (the master password and the authority's
+    // passphrase keep their own rules).
+    static constexpr int maximumLength = 128;
+    static constexpr int minimumLength = 12;
+    // Why `password` may not become a signatory's sign-in password; empty
+    // when it may.
+    static QString tooShort(const QString &password);
+
     // Exact, case-sensitive comparison whose time does not depend on where
     // the texts first differ.
     static bool equal(const QString &a, const QString &b);

@@ -1,11 +1,14 @@
 #include "DefaultsPanel.h"
 
+#include "PanelKeys.h"
+
 #include "EntryBox.h"
 #include "EntryText.h"
 #include "SilentEdit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QLabel>
 
 namespace arc {
@@ -51,7 +54,7 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
     text23 = new EntryBox("Text23", 25);
     text46 = new EntryBox("Text46", 20);
     text46->setText(QStringLiteral("1"));
-    check3D5 = check("Check3D5", QStringLiteral("Large remarks section #13"));
+    check3D5 = check("Check3D5", tr("Print block 12 (remarks) in large type"));
 
     auto *title = new QLabel(QStringLiteral("Defaults Setup"));
     QFont f = title->font();
@@ -68,7 +71,7 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
         ++row;
     };
     add(QStringLiteral("Authority/Country"), text14);
-    add(QStringLiteral("Internal Tracking No."), text19, check3D3);
+    add(tr("Last tracking number used"), text19, check3D3);
     add(QStringLiteral("Invoice/Contract No."), text15, check3D7);
     add(QStringLiteral("Description"), text24);
     add(QStringLiteral("Part Number"), text25);
@@ -76,11 +79,16 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
     add(QStringLiteral("Eligibility"), text39);
     add(QStringLiteral("Status/work"), text40);
     add(QStringLiteral("Remarks"), text20);
-    add(QStringLiteral("Section 17 Name"), text12);
-    add(QStringLiteral("Section 22 Name"), text21);
-    add(QStringLiteral("Section 16 Authorization No."), text22);
-    add(QStringLiteral("Section 21 Certificate No."), text23);
+    add(tr("13d Name"), text12);
+    add(tr("14d Name"), text21);
+    add(tr("13c Authorization No."), text22);
+    add(tr("14c Certificate No."), text23);
     add(QStringLiteral("Copies"), text46, check3D5);
+    closeButton = new QPushButton(tr("&Close"));
+    closeButton->setObjectName(QStringLiteral("DefaultsClose"));
+    closeButton->setToolTip(tr("Store the defaults and close (Escape)"));
+    g->addWidget(closeButton, row, 3, Qt::AlignRight);
+    PanelKeys::attach(this, closeButton);
     hide();
 }
 

@@ -5,6 +5,7 @@
 #include <QFrame>
 
 class QCheckBox;
+class QPushButton;
 
 namespace arc {
 
@@ -22,7 +23,7 @@ public:
     DefaultsForm form() const;
 
     EntryBox *text14;  // Authority/Country
-    EntryBox *text19;  // Internal Tracking No.
+    EntryBox *text19;  // the last tracking number used
     QCheckBox *check3D3;
     EntryText *text15; // Invoice/Contract No., two lines
     QCheckBox *check3D7;
@@ -30,9 +31,10 @@ public:
     QCheckBox *check3D4;
     EntryBox *text39, *text40; // Eligibility, Status/work
     EntryText *text20;         // Remarks
-    EntryBox *text12, *text21, *text22, *text23; // Section 17 and 22 names, 16 and 21 numbers
+    EntryBox *text12, *text21, *text22, *text23; // 13d and 14d names, 13c and 14c numbers
     EntryBox *text46;          // Copies
-    QCheckBox *check3D5;       // Large remarks section #13
+    QCheckBox *check3D5;       // block 12 printed large
+    QPushButton *closeButton;  // DefaultsClose: stores and closes, as the screen's button does
 
 private:
     // The counters as the panel opened with them, given back with its form.

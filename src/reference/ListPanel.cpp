@@ -1,5 +1,6 @@
 #include "ListPanel.h"
 
+#include "PanelKeys.h"
 #include "AddMode.h"
 #include "BusyPointer.h"
 #include "DataFolder.h"
@@ -41,6 +42,7 @@ ListPanel::ListPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &message
     connect(deleteButton, &QPushButton::clicked, this, &ListPanel::deleteEntry);
     connect(newButton, &QPushButton::clicked, this, &ListPanel::newEntry);
     connect(exitButton, &QPushButton::clicked, this, &ListPanel::exitPanel);
+    PanelKeys::attach(this, exitButton);
     hide();
 }
 

@@ -1,5 +1,6 @@
 #include "PartsPanel.h"
 
+#include "PanelKeys.h"
 #include "AddMode.h"
 #include "BusyPointer.h"
 #include "DataFolder.h"
@@ -95,6 +96,7 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
     for (QPushButton *b : {savePartButton, deleteButton, newButton, exitButton, saveStampButton})
         buttons->addWidget(b);
     g->addLayout(buttons, 9, 0, 1, 4);
+    PanelKeys::attach(this, exitButton);
     g->setRowStretch(10, 1);
 
     connect(combo5, &QComboBox::activated, this, &PartsPanel::choose);

@@ -1,5 +1,6 @@
 #include "SignatoriesPanel.h"
 
+#include "PanelKeys.h"
 #include "ActivityReport.h"
 #include "AddMode.h"
 #include "BlankRule.h"
@@ -33,7 +34,7 @@ namespace {
 const Message kNothingChosen{QStringLiteral("No signatory is chosen, so nothing was saved. Choose a signatory in "
                                             "the list, or press New to add one."),
                              QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation};
-const Message kBlankNumber{QStringLiteral("Certificate Number can not be blank"), QStringLiteral("Data mising"),
+const Message kBlankNumber{QStringLiteral("Enter the signatory's approval number: a signatory without one cannot sign."), QStringLiteral("Approval number missing"),
                            Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
 
 EntryBox *box(const char *name, int limit)
@@ -65,14 +66,14 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     oldPassword = new QLineEdit;
     oldPassword->setObjectName(QStringLiteral("Text47_9"));
     oldPassword->setEnabled(false);
-    newPassword = box("Text47_10", 10);
+    newPassword = box("Text47_10", Passwords::maximumLength);
     newPassword->setEchoMode(QLineEdit::Password);
     yes = new QRadioButton(QStringLiteral("Yes"));
     yes->setObjectName(QStringLiteral("Option3"));
     no = new QRadioButton(QStringLiteral("No"));
     no->setObjectName(QStringLiteral("Option4"));
     no->setChecked(true);
-    adminPassword = box("Text47_12", 10);
+    adminPassword = box("Text47_12", Passwords::maximumLength);
     adminPassword->setEchoMode(QLineEdit::Password);
     useElectronic = new QCheckBox(QStringLiteral("Use Electronic Signature"));
     useElectronic->setObjectName(QStringLiteral("Check2"));
@@ -109,6 +110,7 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     for (QPushButton *b : {saveButton, deleteButton, newButton, exitButton})
         buttons->addWidget(b);
     g->addLayout(buttons, 6, 0, 1, 3);
+    PanelKeys::attach(this, exitButton);
     report = new ActivityReport(folder, messages, combo6);
     g->addWidget(report, 7, 0, 1, 3);
     g->setRowStretch(9, 1);
@@ -325,6 +327,12 @@ void SignatoriesPanel::save()
     const bool adding = m_addMode.isOn() || !agents.tableHasRows();
     if (!adding && m_loadedRow == 0) {
         m_messages.ask(kNothingChosen);
+        return;
+    }
+    if (const QString why = newPassword->text().isEmpty() ? QString() : Passwords::tooShort(newPassword->text());
+        !why.isEmpty()) {
+        m_messages.ask({why + tr(" Nothing was saved."), tr("Password too short"), Message::Buttons::Ok,
+                        Message::Icon::Exclamation});
         return;
     }
     const QString password = newPassword->text().isEmpty() ? m_storedPassword : Passwords::hash(newPassword->text());

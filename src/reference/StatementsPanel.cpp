@@ -1,5 +1,6 @@
 #include "StatementsPanel.h"
 
+#include "PanelKeys.h"
 #include "DataFolder.h"
 #include "EntryBox.h"
 #include "EntryText.h"
@@ -55,6 +56,7 @@ StatementsPanel::StatementsPanel(DataFolder &folder, MessageBoxes &messages, QWi
     buttons->addWidget(saveButton);
     buttons->addWidget(closeButton);
     g->addLayout(buttons, 4, 0, 1, 2);
+    PanelKeys::attach(this, closeButton);
     g->setColumnStretch(1, 1);
     g->setRowStretch(1, 1);
 
@@ -144,16 +146,33 @@ void StatementsPanel::save()
     emit told(QStringLiteral("Statements saved"));
 }
 
-void StatementsPanel::closePanel()
+void StatementsPanel::settleEdits()
 {
     keepEdits();
     if (m_edited != m_stored
-        && m_messages.ask({QStringLiteral("Save the changed statements?"), QStringLiteral("Statements"),
-                           Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::Yes})
+        && m_messages.ask({tr("Save the changed statements?"), tr("Statements"), Message::Buttons::YesNo,
+                           Message::Icon::Question, Message::Answer::Yes})
                == Message::Answer::Yes)
         save();
+    m_edited = m_stored;
     m_shown = -1;
+}
+
+void StatementsPanel::closePanel()
+{
+    settleEdits();
     hide();
+}
+
+void StatementsPanel::hideEvent(QHideEvent *event)
+{
+    QFrame::hideEvent(event);
+    // Hidden with the panel it lies on (the set-up panel closing, a sign
+    // out): its edits are asked about as by Close, and it stays closed.
+    if (!isHidden()) {
+        settleEdits();
+        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+    }
 }
 
 void StatementsPanel::refused(const QString &why)

@@ -37,6 +37,9 @@ public:
     QLineEdit *source;      // StatementSource
     QPushButton *saveButton, *closeButton;
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 signals:
     // What was done, for the status line.
     void told(const QString &what);
@@ -44,6 +47,8 @@ signals:
 private:
     // The boxes' contents into the statement shown.
     void keepEdits();
+    // Changed statements saved or dropped, as the user answers.
+    void settleEdits();
     void refused(const QString &why);
     // The characters a field of a statement stores.
     static int fieldLimit(const QString &field);

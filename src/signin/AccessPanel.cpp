@@ -1,12 +1,14 @@
 #include "AccessPanel.h"
 
 #include "NulRefusal.h"
+#include "Passwords.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace arc {
 
@@ -35,6 +37,18 @@ AccessPanel::AccessPanel(QWidget *parent) : QFrame(parent)
     submitButton->setObjectName(QStringLiteral("SSCommand2"));
     exitButton = new QPushButton(QStringLiteral("Exit"));
     exitButton->setObjectName(QStringLiteral("SSCommand1"));
+    text44->setMaxLength(Passwords::maximumLength);
+    refusal = new QLabel;
+    refusal->setObjectName(QStringLiteral("SignInRefusal"));
+    refusal->setWordWrap(true);
+    refusal->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+    refusal->hide();
+    masterNote = new QLabel(tr("No signatory is an administrator yet: the master password opens the program so "
+                               "that one can be set up (Set-up, DMIRs). It stops opening once an administrator "
+                               "exists."));
+    masterNote->setObjectName(QStringLiteral("MasterPasswordNote"));
+    masterNote->setWordWrap(true);
+    masterNote->hide();
 
     auto *g = new QGridLayout(this);
     g->addWidget(caption, 0, 0, 1, 2);
@@ -42,9 +56,25 @@ AccessPanel::AccessPanel(QWidget *parent) : QFrame(parent)
     g->addWidget(combo4, 1, 1);
     g->addWidget(new QLabel(QStringLiteral("Enter password")), 2, 0);
     g->addWidget(text44, 2, 1);
-    g->addWidget(submitButton, 3, 0);
-    g->addWidget(exitButton, 3, 1);
-    setFixedSize(sizeHint().expandedTo(QSize(360, 0)));
+    g->addWidget(refusal, 3, 0, 1, 2);
+    g->addWidget(masterNote, 4, 0, 1, 2);
+    g->addWidget(submitButton, 5, 0);
+    g->addWidget(exitButton, 5, 1);
+    setFixedWidth(std::max(sizeHint().width(), 360));
+    adjustSize();
+}
+
+void AccessPanel::showMasterNote(bool show)
+{
+    masterNote->setVisible(show);
+    adjustSize();
+}
+
+void AccessPanel::refuse(const QString &why)
+{
+    refusal->setText(why);
+    refusal->setVisible(!why.isEmpty());
+    adjustSize();
 }
 
 } // namespace arc

@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -18,6 +19,12 @@ public:
     QLineEdit *text44;        // "Enter password"
     QPushButton *submitButton; // SSCommand2
     QPushButton *exitButton;   // SSCommand1
+    QLabel *refusal;           // SignInRefusal: why the last try did not sign in
+    QLabel *masterNote;        // MasterPasswordNote: shown while no administrator exists
+
+    // Why the last try did not sign in; empty clears it.
+    void refuse(const QString &why);
+    void showMasterNote(bool show);
 };
 
 } // namespace arc

@@ -106,27 +106,37 @@ void SignIn::AgentSecurity()
             m_panel.combo4->setFocus();
         } else if (Passwords::isOpeningMaster(typed, administrator)) {
             m_master = true;
+            m_panel.refuse({});
             m_panel.hide();
             emit signedIn();
             m_blocks.afterMaster->setFocus();
         } else {
+            m_panel.refuse(Passwords::equal(typed, Passwords::master)
+                               ? tr("The master password no longer opens the program: an administrator exists. "
+                                    "Choose your name and type your own password.")
+                               : tr("Choose your name under \"Select name\" first."));
             m_panel.combo4->setFocus();
         }
+        m_checking = false;
+        return;
+    }
+    if (typed.isEmpty()) {
+        m_panel.refuse(tr("Type your password, then press Enter."));
         m_checking = false;
         return;
     }
     AgentEntry agent = m_panel.combo4->itemData(k).value<AgentEntry>();
     const Passwords::Verdict verdict = Passwords::verify(agent.password, typed);
     if (verdict == Passwords::Verdict::Wrong) {
-        if (m_messages.ask(kTryAgain) == Message::Answer::Yes) {
-            m_panel.text44->clear();
-            m_panel.text44->setFocus();
-        } else {
-            emit exitRequested();
-        }
+        m_panel.refuse(tr("The password typed is not the one of %1.").arg(agent.name));
+        // No returns to the sign-in panel: only Exit ends the program.
+        (void)m_messages.ask(kTryAgain);
+        m_panel.text44->clear();
+        m_panel.text44->setFocus();
         m_checking = false;
         return;
     }
+    m_panel.refuse({});
     if (verdict == Passwords::Verdict::RightButStoredPlain && m_folder.isOpen()) {
         // Kept in plain text by an earlier version: from now on only its hash.
         if (SignatoryPasswords::store(m_folder.reference(), agent.rowId, typed).ok()) {
@@ -191,8 +201,18 @@ void SignIn::keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key)
     }
 }
 
+void SignIn::refreshMasterNote()
+{
+    bool administrator = false;
+    const bool read =
+        m_folder.isOpen() && SignatoryPasswords::administratorExists(m_folder.reference(), administrator).ok();
+    m_panel.showMasterNote(read && !administrator);
+}
+
 void SignIn::signOut()
 {
+    refreshMasterNote();
+    m_panel.refuse({});
     m_signatory.reset();
     m_signingKey.reset();
     m_keyState = SigningKeyState();

@@ -55,6 +55,9 @@ public:
     // Forget who signed in and ask again (another data folder has other
     // signatories).
     void signOut();
+    // The sign-in panel's note on the master password, shown while no
+    // signatory of the data source in use is an administrator.
+    void refreshMasterNote();
     // The signed-in signatory's row was saved with new details.
     void update(const AgentEntry &entry);
     // A new key for the signatory of `agentRow` was made with his password:

@@ -110,10 +110,11 @@ TEST_P(KeyCommandsTest, AKeyIsBroughtInFromAPkcs12FileOrARefusalSaysWhy)
 }
 
 // The shop's way back in, which takes the signatory's key with it; unknown
-// or shared names and empty passwords change nothing.
+// or shared names and passwords under twelve characters change nothing.
 TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey)
 {
-    for (const auto &[name, password] : {std::pair{"Nobody", "x"}, {"Twin", "x"}, {"Pat Doe", ""}})
+    for (const auto &[name, password] : {std::pair{"Nobody", "long-enough-1"}, {"Twin", "long-enough-1"},
+                                         {"Pat Doe", ""}, {"Pat Doe", "eleven-char"}})
         EXPECT_EQ(SignatoryCommands::resetPassword(data, name, password).code, CommandOutcome::Refused) << name;
     const ProgramRun run = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), "Lee Roe"}, "fr0m-Windows\r\n");
     EXPECT_EQ(run.exit, 0) << run.said.toStdString();
@@ -129,11 +130,11 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey
     EXPECT_EQ(data.reference().scalar("SELECT count(*) FROM \"Agents\" WHERE \"Password\" = 'b'").toInt(), 1);
 
     ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
-    const CommandOutcome reset = SignatoryCommands::resetPassword(data, kPat, "new-pw");
+    const CommandOutcome reset = SignatoryCommands::resetPassword(data, kPat, "new-pw-of-pat");
     EXPECT_EQ(reset.text, "The password of Pat Doe has been reset.\n" + SignatoryKeys::removedByReset(kPat));
     StoredSigningKey gone;
     EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);
-    EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw").text, "The password of Pat Doe has been reset.");
+    EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw-of-pat").text, "The password of Pat Doe has been reset.");
 }
 
 // An outside authority's certificate for another person is refused, naming

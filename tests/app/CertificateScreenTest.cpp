@@ -97,6 +97,19 @@ TEST_F(NavigationTest, LeavingAChangedCertificateAsksToSaveIt)
     messages.expectAsked({ask, ask, ask});
 }
 
+// The exit question only where something would be lost (a new certificate
+// asks: above): a stored certificate shown as stored leaves at once.
+TEST_F(NavigationTest, AStoredCertificateAsStoredLeavesWithoutAQuestion)
+{
+    addCertificate("000001");
+    openWindow();
+    QSignalSpy exits(window.get(), &arc::MainWindow::exitRequested);
+    screen().previousButton->click();
+    screen().exitButton->click();
+    messages.expectNothingAsked();
+    EXPECT_EQ(exits.size(), 1);
+}
+
 // A row another program wrote: nulls and a stored blank show as empty boxes.
 TEST_F(NavigationTest, ShowsNullsAndBlanksAsEmptyBoxes)
 {

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QApplication>
+#include <QSet>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -30,23 +32,23 @@ struct MenuRow {
 void PrintTo(const MenuRow &r, std::ostream *os) { *os << r.text; }
 
 const MenuRow kMenuRows[] = {
-    {Item::New, "New", "Ctrl+N", [](arc::MainWindow &w) { return w.screen().newButton; }},
-    {Item::Save, "Save", "Ctrl+S", [](arc::MainWindow &w) { return w.screen().saveButton; }},
-    {Item::Duplicate, "Duplicate", "", [](arc::MainWindow &w) { return w.screen().duplicateButton; }},
-    {Item::Print, "Print...", "Ctrl+P", [](arc::MainWindow &w) { return w.screen().printButton; }},
-    {Item::WritePdf, "Write PDF...", "", [](arc::MainWindow &w) { return w.printCommand().panel().pdfButton; }},
-    {Item::Exit, "Exit", "Ctrl+Q", [](arc::MainWindow &w) { return w.screen().exitButton; }},
-    {Item::Previous, "Previous", "Alt+Left", [](arc::MainWindow &w) { return w.screen().previousButton; }},
-    {Item::Next, "Next", "Alt+Right", [](arc::MainWindow &w) { return w.screen().nextButton; }},
-    {Item::Find, "Find...", "Ctrl+F", [](arc::MainWindow &w) { return w.screen().findButton; }},
-    {Item::ShowAll, "Show all records", "", [](arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()->allButton; }},
-    {Item::Setup, "Set-up", "", [](arc::MainWindow &w) { return w.screen().setupButton; }},
-    {Item::Defaults, "Defaults", "", [](arc::MainWindow &w) { return w.screen().defaultsButton; }},
-    {Item::Parts, "Parts", "", [](arc::MainWindow &w) { return w.screen().partsButton; }},
-    {Item::Signatories, "Signatories", "", [](arc::MainWindow &w) { return w.setupPanel().dmirsButton; }},
-    {Item::Countries, "Countries", "", [](arc::MainWindow &w) { return w.setupPanel().countriesButton; }},
-    {Item::ForwardHouses, "Forward Houses", "", [](arc::MainWindow &w) { return w.setupPanel().housesButton; }},
-    {Item::Statements, "Statements", "", [](arc::MainWindow &w) { return w.setupPanel().statementsButton; }},
+    {Item::New, "&New", "Ctrl+N", [](arc::MainWindow &w) { return w.screen().newButton; }},
+    {Item::Save, "&Save", "Ctrl+S", [](arc::MainWindow &w) { return w.screen().saveButton; }},
+    {Item::Duplicate, "&Duplicate", "", [](arc::MainWindow &w) { return w.screen().duplicateButton; }},
+    {Item::Print, "&Print...", "Ctrl+P", [](arc::MainWindow &w) { return w.screen().printButton; }},
+    {Item::WritePdf, "&Write PDF...", "", [](arc::MainWindow &w) { return w.printCommand().panel().pdfButton; }},
+    {Item::Exit, "E&xit", "Ctrl+Q", [](arc::MainWindow &w) { return w.screen().exitButton; }},
+    {Item::Previous, "&Previous", "Alt+Left", [](arc::MainWindow &w) { return w.screen().previousButton; }},
+    {Item::Next, "&Next", "Alt+Right", [](arc::MainWindow &w) { return w.screen().nextButton; }},
+    {Item::Find, "&Find...", "Ctrl+F", [](arc::MainWindow &w) { return w.screen().findButton; }},
+    {Item::ShowAll, "Show &all records", "", [](arc::MainWindow &w) { return w.findChild<arc::FindPanel *>()->allButton; }},
+    {Item::Setup, "&Set-up", "", [](arc::MainWindow &w) { return w.screen().setupButton; }},
+    {Item::Defaults, "&Defaults", "", [](arc::MainWindow &w) { return w.screen().defaultsButton; }},
+    {Item::Parts, "&Parts", "", [](arc::MainWindow &w) { return w.screen().partsButton; }},
+    {Item::Signatories, "S&ignatories", "", [](arc::MainWindow &w) { return w.setupPanel().dmirsButton; }},
+    {Item::Countries, "&Countries", "", [](arc::MainWindow &w) { return w.setupPanel().countriesButton; }},
+    {Item::ForwardHouses, "&Forward Houses", "", [](arc::MainWindow &w) { return w.setupPanel().housesButton; }},
+    {Item::Statements, "S&tatements", "", [](arc::MainWindow &w) { return w.setupPanel().statementsButton; }},
 };
 
 } // namespace
@@ -86,6 +88,48 @@ TEST_P(MenuBarTest, TheItemClicksItsButtonAndFollowsItsState)
 
 INSTANTIATE_TEST_SUITE_P(Items, MenuBarTest, testing::ValuesIn(kMenuRows),
                          [](const auto &info) { return QString(info.param.text).remove(QRegularExpression("\\W")).toStdString(); });
+
+// The keyboard alone: one Alt key per menu and button of the screen, F10
+// for the menu bar, and the find panel's keys.
+TEST_F(DataWindowTest, TheKeyboardReachesMenusButtonsAndTheFindPanel)
+{
+    openWindow();
+    showWindow();
+    QStringList texts;
+    for (QAction *menu : window->menuBar().actions())
+        texts << menu->text();
+    const arc::CertificateScreen &s = screen();
+    for (QPushButton *b : {s.setupButton, s.defaultsButton, s.deleteButton, s.findButton, s.printButton, s.newButton,
+                           s.saveButton, s.exitButton, s.duplicateButton, s.batchButton})
+        texts << b->text();
+    QSet<QString> keys;
+    for (const QString &text : texts) {
+        const QString key = QKeySequence::mnemonic(text).toString();
+        EXPECT_FALSE(key.isEmpty()) << text.toStdString() << " has no mnemonic";
+        EXPECT_FALSE(keys.contains(key)) << key.toStdString() << " is taken twice, again by " << text.toStdString();
+        keys << key;
+    }
+
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    EXPECT_NE(window->menuBar().activeAction(), nullptr) << "F10 opens the menu bar";
+    QTest::keyClick(&window->menuBar(), Qt::Key_Escape);
+    QTest::keyClick(&window->menuBar(), Qt::Key_Escape);
+
+    auto *find = window->findChild<arc::FindPanel *>();
+    QTest::keySequence(window.get(), QKeySequence("Ctrl+F"));
+    ASSERT_TRUE(find->isVisible());
+    QTest::keySequence(window.get(), QKeySequence("Alt+Left"));
+    EXPECT_EQ(window->statusLine().message->text(),
+              "Previous cannot be used while the find panel is open: close it first (Escape).");
+    QSignalSpy searched(find->firstButton, &QPushButton::clicked);
+    QTest::keyClicks(find->boxes[0], "NOTHING LIKE IT");
+    QTest::keyClick(find->boxes[0], Qt::Key_Return);
+    EXPECT_EQ(searched.count(), 1) << "Enter is Find First";
+    messages.shown.clear();
+    QTest::keyClick(find->boxes[0], Qt::Key_Escape);
+    EXPECT_FALSE(find->isVisible());
+    EXPECT_TRUE(screen().previousButton->isEnabled());
+}
 
 TEST_F(DataWindowTest, RecentIsAMenuAndListsOpenByKey)
 {

@@ -6,6 +6,7 @@
 #include "SigningFixture.h"
 
 #include <QFocusEvent>
+#include <QLabel>
 #include <QSignalSpy>
 
 using arc::Message;
@@ -33,10 +34,17 @@ protected:
 TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStored)
 {
     EXPECT_EQ(panel().combo4->currentIndex(), -1) << "no one is chosen for the user";
+    EXPECT_TRUE(panel().masterNote->isVisibleTo(window.get())) << "a new shop is told what the master password is for";
     panel().text44->setText("ZORP7351");
     window->signIn().AgentSecurity();
     EXPECT_TRUE(panelShown());
-    messages.expectNothingAsked(); // no name, wrong password: no message
+    messages.expectNothingAsked(); // no name, wrong password: said on the panel, not in a box
+    EXPECT_TRUE(panel().refusal->text().contains("Choose your name")) << panel().refusal->text().toStdString();
+    panel().combo4->setCurrentIndex(0);
+    panel().text44->clear();
+    window->signIn().AgentSecurity();
+    EXPECT_TRUE(panel().refusal->text().contains("Type your password")) << panel().refusal->text().toStdString();
+    panel().combo4->setCurrentIndex(-1);
 
     signInAs(*window, "Pat Doe", arc::Passwords::master);
     messages.expectAsked("Password Incorrect", {"Try again?"});
@@ -60,10 +68,12 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStor
         }
         EXPECT_TRUE(panelShown());
         EXPECT_FALSE(window->signIn().isSignedIn());
-        if (told)
+        if (told) {
             messages.expectAsked("Access Control", {"another program is holding the data files"});
-        else
-            messages.expectNothingAsked(); // no name: no message
+        } else {
+            messages.expectNothingAsked();
+            EXPECT_TRUE(panel().refusal->text().contains("no longer opens")) << panel().refusal->text().toStdString();
+        }
     }
 
     signInAs(*window, QString());
@@ -71,11 +81,15 @@ TEST_F(SignInTest, MasterPasswordOpensOnlyWithoutANameWhileNoAdministratorIsStor
     EXPECT_EQ(screen().block13dName->text(), "");
     EXPECT_TRUE(window->signIn().signature().isNull());
 
-    // No to trying again ends the program.
+    // No to trying again goes back to the sign-in panel: only Exit ends the program.
+    window->signIn().signOut();
     QSignalSpy exits(window.get(), &arc::MainWindow::exitRequested);
     messages.answers = {Message::Answer::No};
     signInAs(*window, "Pat Doe", "wrong");
-    EXPECT_EQ(exits.size(), 1);
+    messages.expectAsked("Password Incorrect", {"Try again?"});
+    EXPECT_EQ(exits.size(), 0);
+    EXPECT_TRUE(panelShown());
+    EXPECT_TRUE(panel().masterNote->isVisibleTo(window.get())) << "still no administrator";
 }
 
 // The signatory fills the block and brings his signature; one that cannot
@@ -177,15 +191,24 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
     EXPECT_EQ(window->signIn().signingKey(), nullptr);
 }
 
+// Defaults stored blank (as the earlier program stored every empty box)
+// start the certificate empty, and typing starts in "7. Description".
 TEST_F(DataWindowTest, OneSignatoryIsChosenAndSignInLeadsToTheFirstEmptyCell)
 {
     addSignatory("Pat Doe", "Secret1", "DMIR-7");
+    storedExec("UPDATE Defaults SET Description = ' ', PartNum = ' '");
     openWindow(false);
     showWindow();
     EXPECT_EQ(window->accessPanel().combo4->currentText(), "Pat Doe");
     signInAs(*window, "Pat Doe", "Secret1");
-    EXPECT_EQ(QApplication::focusWidget(), screen().grid1);
     const arc::ItemGridModel &grid = window->itemLines();
-    EXPECT_EQ(std::pair(grid.currentRow(), grid.currentColumn()), std::pair(0, 1)) << "line 1 holds its item and quantity";
+    EXPECT_EQ(grid.line(0).description, "");
+    EXPECT_EQ(grid.line(0).partNum, "");
     EXPECT_EQ(screen().block13dName->text(), "Pat Doe");
+    for (const char *after : {"sign-in", "Ctrl+N"}) {
+        SCOPED_TRACE(after);
+        EXPECT_EQ(QApplication::focusWidget(), screen().grid1);
+        EXPECT_EQ(std::pair(grid.currentRow(), grid.currentColumn()), std::pair(0, 1)) << "line 1 holds its item and quantity";
+        QTest::keySequence(window.get(), QKeySequence("Ctrl+N"));
+    }
 }

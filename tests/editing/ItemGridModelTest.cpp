@@ -158,3 +158,28 @@ TEST(ItemGridModel, ItemColumnClicksNumberAndDeletesClearTheRow)
     EXPECT_EQ(m.line(4).partNum, "PN-\"7\"");
     EXPECT_EQ(m.line(4).description, "Valve") << "a part not in the catalogue keeps the description";
 }
+
+// Tab walks the lines holding something and the next empty one, then
+// leaves the grid, instead of walking all sixty cells.
+TEST(ItemGridModel, TabWalksTheLinesInUseAndOneMore)
+{
+    ItemGridModel m;
+    using Step = std::optional<std::pair<int, int>>;
+    EXPECT_EQ(m.tabStep(0, 0, false), Step({0, 1}));
+    EXPECT_EQ(m.tabStep(0, 5, false), std::nullopt) << "an empty grid walks its first line and then leaves";
+    arc::ItemSlots lines{};
+    lines[0] = {"1", "Valve", "PN-1", "1", "S1", "NEW", {}};
+    lines[1] = {" ", " ", " ", " ", " ", " ", {}}; // blanks count as empty
+    lines[2] = {"3", "", "", "", "", "", {}};
+    m.setLines(lines);
+    const struct {
+        int row, column;
+        bool back;
+        Step to;
+    } cases[] = {{0, 0, false, Step({0, 1})}, {0, 5, false, Step({1, 0})}, {2, 5, false, Step({3, 0})},
+                 {3, 5, false, std::nullopt},  {0, 0, true, std::nullopt},   {1, 0, true, Step({0, 5})}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.row << "," << c.column << (c.back ? " back" : ""));
+        EXPECT_EQ(m.tabStep(c.row, c.column, c.back), c.to);
+    }
+}

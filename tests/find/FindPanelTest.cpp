@@ -40,10 +40,10 @@ TEST_F(FindPanelTest, OpensOverTheCommandsAndNamesADateBoxHoldingNoDate)
     EXPECT_TRUE(panel->isHidden());
     panel->open();
     EXPECT_FALSE(commandsEnabled);
-    EXPECT_EQ(window.focusWidget(), panel->boxes[3]) << "the country box";
+    EXPECT_EQ(window.focusWidget(), panel->boxes[0]) << "the first box";
     panel->boxes[8]->setText("12/31/2026");
     panel->firstButton->click();
-    messages.expectAsked("Find Match", {"\"12/31/2026\" in Section 18 Date is not a date"});
+    messages.expectAsked("Find Match", {"\"12/31/2026\" in 13e Date is not a date"});
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(commandsEnabled);
     EXPECT_EQ(window.focusWidget(), panel->boxes[8]);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -85,7 +86,7 @@ TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
     for (const char *blank : {"", " "}) {
         panel->certification->setText(blank);
         panel->save();
-        messages.expectAsked("Data mising", {"Certificate Number can not be blank"});
+        messages.expectAsked("Approval number missing", {"approval number"});
     }
     EXPECT_EQ(stored("SELECT ApprovalNumber FROM Agents"), "D-1");
     panel->certification->setText("  ");
@@ -108,10 +109,15 @@ TEST_F(SignatoriesPanelTest, SaveKeepsPasswordsWholeAndBothListsInStep)
     EXPECT_EQ(access.itemText(1), "Lee");
     EXPECT_EQ(access.itemData(1).value<AgentEntry>().approvalNumber, "D-9");
     EXPECT_EQ(panel->combo6->currentText(), "Lee");
-    panel->newPassword->setText("lee-pw");
+    panel->newPassword->setText("lee-pw-2026");
+    panel->save();
+    messages.expectAsked("Password too short", {"at least 12 characters", "has 11", "Nothing was saved"});
+    EXPECT_EQ(stored("SELECT Password FROM Agents WHERE Name = 'Lee'"), "");
+    panel->newPassword->clear();
+    QTest::keyClicks(panel->newPassword, "Harper-Pass-2026"); // typed whole, never cut at the box
     panel->save();
     const QString hash = stored("SELECT Password FROM Agents WHERE Name = 'Lee'");
-    EXPECT_EQ(arc::Passwords::verify(hash, "lee-pw"), arc::Passwords::Verdict::Right) << "stored as its hash";
+    EXPECT_EQ(arc::Passwords::verify(hash, "Harper-Pass-2026"), arc::Passwords::Verdict::Right) << "stored as its hash";
     EXPECT_EQ(access.itemData(1).value<AgentEntry>().password, hash) << "sign-in sees the new password at once";
     EXPECT_EQ(panel->newPassword->text(), "");
     EXPECT_EQ(panel->oldPassword->text(), "") << "no password is ever shown";
@@ -162,7 +168,7 @@ TEST_F(SignatoriesPanelTest, EditingASignatoryKeepsTheSignatureUnlessChanged)
 {
     ASSERT_NO_FATAL_FAILURE(
         openAsFirst({agent("Pat", "p1", "D-1", false, {{"UseElectronic", true}, {"ElectronicSign", "pat.bmp"}})}));
-    panel->newPassword->setText("p2");
+    panel->newPassword->setText("p2-long-enough");
     panel->save();
     EXPECT_EQ(stored("SELECT ElectronicSign || ' ' || UseElectronic FROM Agents"), QString("pat.bmp 1"));
 

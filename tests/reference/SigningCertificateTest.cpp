@@ -108,19 +108,19 @@ TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRem
     }
 
     panel->choose(0);
-    panel->newPassword->setText("pat-new");
+    panel->newPassword->setText("pat-new-pass-1");
     panel->save();
     messages.expectNothingAsked();
-    EXPECT_TRUE(opens(kPat, "pat-new"));
+    EXPECT_TRUE(opens(kPat, "pat-new-pass-1"));
     EXPECT_FALSE(opens(kPat, kPatPassword)) << "the old password opens it no more";
 
     chooseRow(1);
-    panel->newPassword->setText("lee-new");
+    panel->newPassword->setText("lee-new-pass-1");
     panel->save();
     messages.expectAsked({SignatoryKeys::removedByReset("Lee"), "DMIRs", Message::Buttons::Ok,
                           Message::Icon::Information});
     EXPECT_EQ(panel->certificateInfo->text(), "No signing certificate");
-    EXPECT_TRUE(opens(kPat, "pat-new")) << "only Lee's key goes";
+    EXPECT_TRUE(opens(kPat, "pat-new-pass-1")) << "only Lee's key goes";
 }
 
 ARC_ON_BOTH_ENGINES(SigningCertificatePanelTest);
