@@ -21,7 +21,9 @@ const QDate kToday(2026, 12, 7);
 // A certificate that passes every check: a new part, block 13 signed.
 CheckedCertificate complete()
 {
-    CheckedCertificate c{signedEntries("000042"), false, kToday, {}, {}, {}};
+    CheckedCertificate c;
+    c.entries = signedEntries("000042");
+    c.today = kToday;
     c.entries.lines[1] = {};
     c.entries.remarks.clear();
     c.dualReleaseStatements = {"Released to service under EASA Acceptance Certificate number: ", "",
