@@ -2,6 +2,7 @@
 
 #include "OpenSslPointers.h"
 #include "PdfStructure.h"
+#include "SignedAttributes.h"
 #include "SigningKey.h"
 
 #include <QList>
@@ -110,7 +111,9 @@ SigningResult<QByteArray> PdfSignature::cms(const QByteArray &data, const Signin
     CmsPtr cms(CMS_sign(nullptr, nullptr, issuers.get(), nullptr, flags));
     BioPtr in = readBio(data);
     if (!cms || !CMS_add1_signer(cms.get(), key.certificate(), key.key(), EVP_sha256(), flags)
-        || CMS_final(cms.get(), in.get(), nullptr, flags) != 1)
+        || CMS_final(cms.get(), in.get(), nullptr, flags) != 1
+        || !SignedAttributes::dropSigningTime(sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0),
+                                              key.key(), EVP_sha256()))
         return openSslFailure(QStringLiteral("The page could not be signed."));
     BioPtr out(BIO_new(BIO_s_mem()));
     if (i2d_CMS_bio(out.get(), cms.get()) != 1)

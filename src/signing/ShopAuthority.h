@@ -26,7 +26,9 @@ public:
     const StoredAuthority &stored() const { return m_stored; }
     X509 *certificate() const { return m_certificate.get(); }
 
-    // A certificate for `subjectKey` under this authority.
+    static constexpr int maxSignatoryYears = 3;
+    // A certificate for `subjectKey` under this authority, valid for at
+    // most maxSignatoryYears whatever `validity` asks.
     SigningResult<X509Ptr> issue(const CertificateSubject &subject, EVP_PKEY *subjectKey,
                                  const Validity &validity) const;
 

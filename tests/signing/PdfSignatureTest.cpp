@@ -1,9 +1,16 @@
+#include "DeclaredSignature.h"
 #include "PdfSignature.h"
 #include "PdfStructure.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <functional>
+#include <set>
 
 using namespace arc;
 using namespace signing;
@@ -93,14 +100,17 @@ TEST(PdfSignatureTest, RefusesWhatItCannotSignWithoutChangingIt)
     EXPECT_EQ(PdfSignature::sign(once, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
 }
 
-// What PAdES asks of the CMS: a SHA-256 digest and the signing
-// certificate named among the signed attributes, as CAdES has it.
-TEST(PdfSignatureTest, CmsIsCadesOverSha256)
+// What PAdES baseline asks of the CMS of a signed page: a SHA-256 digest and
+// exactly three signed attributes, the signing certificate named as CAdES
+// has it and no signing time (the signature dictionary's /M carries it);
+// OpenSSL's own command verifies it against the shop's authority.
+TEST(PdfSignatureTest, CmsIsPadesBaselineOverSha256)
 {
-    const SigningResult<QByteArray> der = PdfSignature::cms("page bytes", signingKey());
-    ASSERT_TRUE(der.ok()) << der.error().message.toStdString();
-    const auto *p = reinterpret_cast<const unsigned char *>(der->constData());
-    const CmsPtr cms(d2i_CMS_ContentInfo(nullptr, &p, long(der->size())));
+    const QByteArray pdf = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    const DeclaredSignature declared = DeclaredSignature::of(pdf);
+    ASSERT_EQ(declared.state, DeclaredSignature::State::Found) << declared.problem.toStdString();
+    const auto *p = reinterpret_cast<const unsigned char *>(declared.der.constData());
+    const CmsPtr cms(d2i_CMS_ContentInfo(nullptr, &p, long(declared.der.size())));
     ASSERT_TRUE(cms);
     EXPECT_EQ(*CMS_get0_content(cms.get()), nullptr); // detached
     CMS_SignerInfo *info = sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0);
@@ -109,7 +119,36 @@ TEST(PdfSignatureTest, CmsIsCadesOverSha256)
     const ASN1_OBJECT *algorithm = nullptr;
     X509_ALGOR_get0(&algorithm, nullptr, nullptr, digest);
     EXPECT_EQ(OBJ_obj2nid(algorithm), NID_sha256);
-    EXPECT_GE(CMS_signed_get_attr_by_NID(info, NID_id_smime_aa_signingCertificateV2, -1), 0);
+    std::set<int> attributes;
+    for (int i = 0; i < CMS_signed_get_attr_count(info); ++i)
+        attributes.insert(OBJ_obj2nid(X509_ATTRIBUTE_get0_object(CMS_signed_get_attr(info, i))));
+    EXPECT_EQ(attributes, (std::set<int>{NID_pkcs9_contentType, NID_pkcs9_messageDigest,
+                                         NID_id_smime_aa_signingCertificateV2}));
+    EXPECT_EQ(CMS_signed_get_attr_count(info), 3);
+    EXPECT_TRUE(pdf.contains("/M (D:"));
+
+    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+    if (openssl.isEmpty())
+        GTEST_SKIP() << "openssl is missing";
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    unsigned char *der = nullptr;
+    const int length = i2d_CMS_ContentInfo(cms.get(), &der);
+    ASSERT_GT(length, 0);
+    const QByteArray signature(reinterpret_cast<const char *>(der), length);
+    OPENSSL_free(der);
+    ASSERT_TRUE(write("signature.der", signature) && write("authority.pem", authority().stored().certificate)
+                && write("signed.bin", pdf.left(declared.gapStart) + pdf.mid(declared.gapEnd)));
+    QProcess verify;
+    verify.setWorkingDirectory(dir.path());
+    verify.setProcessChannelMode(QProcess::MergedChannels);
+    verify.start(openssl, {"cms", "-verify", "-binary", "-inform", "DER", "-in", "signature.der", "-content",
+                           "signed.bin", "-CAfile", "authority.pem", "-out", "/dev/null"});
+    ASSERT_TRUE(verify.waitForFinished(30000));
+    EXPECT_EQ(verify.exitCode(), 0) << verify.readAll().toStdString();
 }
 
 // What a signed page becomes, and what the report and pdfsig then say of it;
