@@ -96,6 +96,9 @@ TEST(PdfSignatureTest, RefusesWhatItCannotSignWithoutChangingIt)
                                   "endobj\nstartxref\n9\n%%EOF\n";
     EXPECT_EQ(PdfSignature::sign(xrefStream, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
     EXPECT_EQ(PdfSignature::sign("not a pdf", signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+    const QByteArray certifiedBefore = pdfOf({"<< /Type /Catalog /Pages 2 0 R /Perms << >> >>", kPages,
+                                               "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>", kEmptyContent});
+    EXPECT_EQ(PdfSignature::sign(certifiedBefore, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
     const QByteArray once = PdfSignature::sign(qtPage(), signingKey(), box).value();
     EXPECT_EQ(PdfSignature::sign(once, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
 }
@@ -149,6 +152,26 @@ TEST(PdfSignatureTest, CmsIsPadesBaselineOverSha256)
                            "signed.bin", "-CAfile", "authority.pem", "-out", "/dev/null"});
     ASSERT_TRUE(verify.waitForFinished(30000));
     EXPECT_EQ(verify.exitCode(), 0) << verify.readAll().toStdString();
+}
+
+// The signature certifies the page: the catalogue's permissions name it,
+// and it allows no change at all.
+TEST(PdfSignatureTest, TheSignatureCertifiesThePageAgainstAnyChange)
+{
+    const QByteArray pdf = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    const SigningResult<PdfStructure> s = PdfStructure::read(pdf);
+    ASSERT_TRUE(s.ok());
+    const QByteArray catalog = s->object(s->root());
+    const qsizetype perms = PdfStructure::valueOf(catalog, "/Perms");
+    ASSERT_GE(perms, 0);
+    const PdfRef certifying = PdfStructure::refValue(catalog.mid(perms), "/DocMDP");
+    const QByteArray form = s->object(PdfStructure::refValue(catalog, "/AcroForm"));
+    const qsizetype fields = form.indexOf('[');
+    const PdfRef field = PdfStructure::refsIn(form.mid(fields, form.indexOf(']') + 1 - fields), 1).value(0);
+    EXPECT_EQ(certifying.number, PdfStructure::refValue(s->object(field), "/V").number);
+    const QByteArray signature = s->object(certifying);
+    EXPECT_TRUE(signature.contains("/TransformMethod /DocMDP")) << signature.toStdString();
+    EXPECT_TRUE(signature.contains("/P 1 ")) << signature.toStdString();
 }
 
 // What a signed page becomes, and what the report and pdfsig then say of it;
