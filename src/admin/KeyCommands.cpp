@@ -3,6 +3,7 @@
 #include "CertificateInfo.h"
 #include "DataFolder.h"
 #include "KeysOf.h"
+#include "Revocations.h"
 #include "SignatoryKeys.h"
 
 #include <QSaveFile>
@@ -48,6 +49,21 @@ CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray
     return forNamed(data, name, [&](SignatoryKeys &keys, const AgentEntry &signatory) {
         return keys.bringIn(signatory, password, pkcs12, filePassword);
     });
+}
+
+CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason)
+{
+    KeyRefusal why;
+    if (!SignatoryKeys(data).named(name, why))
+        return CommandOutcome::refused(why.message);
+    const std::unique_ptr<KeyStore> keys = keysOf(data);
+    Revocation done;
+    if (const std::optional<KeyRefusal> refused = Revocations(*keys).revoke(name, passphrase, reason, &done))
+        return CommandOutcome::refused(refused->message);
+    return CommandOutcome::doneWith(QStringLiteral("Revoked the signing certificate of %1 on %2 (%3): it signs "
+                                                   "nothing more.")
+                                        .arg(name, done.when.toString(Qt::ISODate),
+                                             RevocationList::reasonName(done.reason)));
 }
 
 CommandOutcome exportAuthority(DataFolder &data, const QString &path)

@@ -25,6 +25,11 @@ CommandOutcome makeSigningKey(DataFolder &data, const QString &name, const QStri
 CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray &pkcs12,
                          const QString &filePassword, const QString &password);
 
+// The certificate of the signatory `name` withdrawn by the shop authority,
+// opened with `passphrase`, for `reason` (RFC 5280's code): added to the
+// authority's revocation list, which it signs again.
+CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason);
+
 // The authority's certificate written to `path` (PEM), replacing a file
 // there, for customers to trust.
 CommandOutcome exportAuthority(DataFolder &data, const QString &path);

@@ -6,6 +6,7 @@
 #include "AdminRights.h"
 #include "DataFolder.h"
 #include "KeyCommands.h"
+#include "RevocationList.h"
 #include "SecretInput.h"
 #include "SignatoryCommands.h"
 
@@ -31,6 +32,9 @@ int usage()
                  "         reads the shop authority's passphrase, then NAME's sign-in password\n"
                  "       arc8130-admin import-key DATASOURCE NAME FILE.p12\n"
                  "         reads the file's password, then NAME's sign-in password\n"
+                 "       arc8130-admin revoke DATASOURCE NAME [REASON]\n"
+                 "         reads the shop authority's passphrase; REASON as RFC 5280 names it\n"
+                 "         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)\n"
                  "       arc8130-admin export-ca DATASOURCE FILE.pem\n"
                  "         writes the shop authority's certificate, replacing FILE.pem\n"
                  "  DATASOURCE: a data folder or a postgresql:// URI\n"
@@ -153,6 +157,21 @@ int main(int argc, char **argv)
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         return onSource(run, [&](DataFolder &d) { return KeyCommands::importKey(d, name, *pkcs12, typed[0], typed[1]); });
+    }
+    if (command == QLatin1String("revoke")) {
+        const QString reasonName = line->arguments.value(2, QStringLiteral("unspecified"));
+        const std::optional<int> reason = RevocationList::reasonNamed(reasonName);
+        if (!reason)
+            return print(CommandOutcome::refused(
+                QStringLiteral("%1 is not a reason RFC 5280 names (such as keyCompromise, superseded, "
+                               "cessationOfOperation).")
+                    .arg(reasonName),
+                CommandOutcome::BadArgument));
+        const QStringList typed =
+            secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")}}, false);
+        if (typed.isEmpty())
+            return CommandOutcome::Refused;
+        return onSource(run, [&](DataFolder &d) { return KeyCommands::revoke(d, name, typed[0], *reason); });
     }
     return onSource(run, [&](DataFolder &d) { return KeyCommands::exportAuthority(d, name); });
 }

@@ -59,3 +59,9 @@ SigningResult<X509Ptr> ShopAuthority::issue(const CertificateSubject &subject, E
 }
 
 } // namespace arc
+
+namespace arc {
+
+bool ShopAuthority::sign(X509_CRL *list) const { return X509_CRL_sign(list, m_key.get(), EVP_sha256()) > 0; }
+
+} // namespace arc

@@ -32,6 +32,9 @@ public:
     SigningResult<X509Ptr> issue(const CertificateSubject &subject, EVP_PKEY *subjectKey,
                                  const Validity &validity) const;
 
+    // Signs a revocation list of this authority (SHA-256).
+    bool sign(X509_CRL *list) const;
+
 private:
     ShopAuthority(PKeyPtr key, X509Ptr certificate, StoredAuthority stored);
 

@@ -6,6 +6,8 @@
 #include "KeysOf.h"
 #include "OpenedSource.h"
 #include "Passwords.h"
+#include "Revocations.h"
+#include "SigningKeyState.h"
 #include "ProgramRun.h"
 #include "SignatoryCommands.h"
 #include "SigningFixture.h"
@@ -90,6 +92,68 @@ TEST_P(KeyCommandsTest, TheAuthorityIsMadeOnceAndIssuesEachSignatorysCertificate
     ASSERT_EQ(authority(kept), KeyStore::Found::Yes);
     EXPECT_EQ(kept.certificate, made.certificate) << "the second key was issued under the same authority";
     EXPECT_EQ(readFile(file("shop.pem")), made.certificate);
+}
+
+// A withdrawn certificate goes on the authority's signed list, which made
+// the authority empty; the key then signs nothing more. Refusals keep the
+// list as it was.
+TEST_P(KeyCommandsTest, ARevokedCertificateIsListedAndItsKeySignsNothingMore)
+{
+    ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
+    ASSERT_TRUE(KeyCommands::makeSigningKey(data, "Lee Roe", kPassphrase, "lee-pw").done());
+    const std::unique_ptr<KeyStore> keys = keysOf(data);
+    QByteArray empty;
+    ASSERT_EQ(keys->revocations(empty, nullptr), KeyStore::Found::Yes) << "made with the authority";
+    const auto revokedOf = [&](const QString &name, const QString &password) {
+        StoredSigningKey stored;
+        EXPECT_EQ(keyOf(name, stored), KeyStore::Found::Yes);
+        const SigningResult<SigningKey> key = SigningKey::open(stored, password);
+        const SigningResult<std::optional<Revocation>> r = Revocations(*keys).of(key.value());
+        EXPECT_TRUE(r.ok()) << r.error().message.toStdString();
+        return r.ok() ? r.value() : std::nullopt;
+    };
+    EXPECT_FALSE(revokedOf(kPat, "pat-pw"));
+
+    const struct {
+        QStringList arguments;
+        const char *input;
+        int exit;
+    } refusals[] = {
+        {{"revoke", source(), kPat, "stolen"}, "shop passphrase\n", CommandOutcome::BadArgument},
+        {{"revoke", source(), kPat}, "guess\n", CommandOutcome::Refused},
+        {{"revoke", source(), "Nobody"}, "shop passphrase\n", CommandOutcome::Refused},
+    };
+    for (const auto &r : refusals) {
+        const ProgramRun run = ProgramRun::of(ADMIN_EXE, r.arguments, r.input);
+        EXPECT_EQ(run.exit, r.exit) << run.said.toStdString();
+        QByteArray list;
+        keys->revocations(list, nullptr);
+        EXPECT_EQ(list, empty) << run.said.toStdString();
+    }
+
+    const ProgramRun run = ProgramRun::of(ADMIN_EXE, {"revoke", source(), kPat, "keyCompromise"}, "shop passphrase\n");
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
+    EXPECT_TRUE(run.said.contains("(keyCompromise)")) << run.said.toStdString();
+    const std::optional<Revocation> pat = revokedOf(kPat, "pat-pw");
+    ASSERT_TRUE(pat);
+    EXPECT_EQ(pat->reason, CRL_REASON_KEY_COMPROMISE);
+    EXPECT_LE(qAbs(pat->when.secsTo(QDateTime::currentDateTimeUtc())), 120);
+    EXPECT_FALSE(revokedOf("Lee Roe", "lee-pw")) << "only the one named";
+    EXPECT_EQ(SigningKeyState::revoked(kPat, pat->when, "keyCompromise").stopsIssue().isEmpty(), false);
+
+    // OpenSSL reads the kept list as the authority's and the certificate as revoked.
+    StoredAuthority authority;
+    StoredSigningKey stored;
+    QByteArray list;
+    ASSERT_EQ(keys->authority(authority, nullptr), KeyStore::Found::Yes);
+    ASSERT_EQ(keyOf(kPat, stored), KeyStore::Found::Yes);
+    ASSERT_EQ(keys->revocations(list, nullptr), KeyStore::Found::Yes);
+    writeFile(file("ca.pem"), authority.certificate);
+    writeFile(file("crl.pem"), list);
+    writeFile(file("pat.pem"), stored.certificates);
+    const ProgramRun verify = ProgramRun::of("openssl", {"verify", "-crl_check", "-CAfile", file("ca.pem"), "-CRLfile",
+                                                         file("crl.pem"), file("pat.pem")}, "");
+    EXPECT_TRUE(verify.said.contains("certificate revoked")) << verify.said.toStdString();
 }
 
 // How a refusal reaches the user (which refusals there are: the key set-up's test).
