@@ -26,7 +26,8 @@ int usage()
                  "usage: arc8130-admin [--as ADMIN] COMMAND ...\n"
                  "         ADMIN's password is read first, before the command's own inputs\n"
                  "       arc8130-admin reset-password DATASOURCE NAME\n"
-                 "         reads the new password from standard input\n"
+                 "         reads the new password from standard input, then, when NAME holds a certificate\n"
+                 "         from the shop authority, its passphrase to revoke it (an empty line: later)\n"
                  "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
                  "       arc8130-admin signing-key DATASOURCE NAME\n"
                  "         reads the shop authority's passphrase, then NAME's sign-in password\n"
@@ -127,7 +128,14 @@ int main(int argc, char **argv)
         const QStringList typed = secrets({{QStringLiteral("New password: "), QStringLiteral("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
-        return onSource(run, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0]); });
+        // Asked for only when the old certificate is the shop authority's; an empty line skips.
+        const auto passphrase = []() -> std::optional<QString> {
+            QString why;
+            return readSecret(QStringLiteral("Shop authority's passphrase, to revoke the old certificate (empty: "
+                                             "later): "),
+                              QStringLiteral("passphrase"), why, false);
+        };
+        return onSource(run, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0], passphrase); });
     }
     if (command == QLatin1String("add-signature")) {
         const QString fileName = QFileInfo(name).fileName();

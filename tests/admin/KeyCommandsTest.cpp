@@ -2,6 +2,7 @@
 
 #include "CertificateInfo.h"
 #include "KeyCommands.h"
+#include "KeyFiles.h"
 #include "SignatoryKeys.h"
 #include "KeysOf.h"
 #include "OpenedSource.h"
@@ -192,11 +193,29 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey
     EXPECT_EQ(stored("Twin"), "a");
     EXPECT_EQ(data.reference().scalar("SELECT count(*) FROM \"Agents\" WHERE \"Password\" = 'b'").toInt(), 1);
 
+    // The old certificate is revoked with the authority's passphrase, read
+    // after the new password; a wrong one changes nothing, an empty line skips.
     ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
-    const CommandOutcome reset = SignatoryCommands::resetPassword(data, kPat, "new-pw");
-    EXPECT_EQ(reset.text, "The password of Pat Doe has been reset.\n" + SignatoryKeys::removedByReset(kPat));
+    ASSERT_TRUE(KeyCommands::makeSigningKey(data, "Lee Roe", kPassphrase, "fr0m-Windows").done());
+    StoredSigningKey old;
+    ASSERT_EQ(keyOf(kPat, old), KeyStore::Found::Yes);
+    const ProgramRun wrongPassphrase = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), kPat}, "new-pw\nguess\n");
+    EXPECT_EQ(wrongPassphrase.exit, CommandOutcome::Refused) << wrongPassphrase.said.toStdString();
+    EXPECT_EQ(Passwords::verify(stored(kPat), "pat-pw"), Passwords::Verdict::Right);
+    const ProgramRun reset = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), kPat}, "new-pw\nshop passphrase\n");
+    EXPECT_EQ(reset.exit, 0) << reset.said.toStdString();
+    EXPECT_EQ(reset.said.trimmed(), "The password of Pat Doe has been reset.\nThe old certificate of Pat Doe is revoked "
+                                    "(superseded).\n" + SignatoryKeys::removedByReset(kPat));
+    const std::unique_ptr<KeyStore> keys = keysOf(data);
+    const SigningResult<std::optional<Revocation>> revoked =
+        Revocations(*keys).of(KeyFiles::readCertificates(old.certificates).front().get());
+    ASSERT_TRUE(revoked.ok() && revoked.value());
+    EXPECT_EQ(revoked.value()->reason, CRL_REASON_SUPERSEDED);
     StoredSigningKey gone;
     EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);
+    const ProgramRun skipped = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), "Lee Roe"}, "lee2\n\n");
+    EXPECT_EQ(skipped.exit, 0) << skipped.said.toStdString();
+    EXPECT_TRUE(skipped.said.contains("The old certificate of Lee Roe is still to be revoked")) << skipped.said.toStdString();
     EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw").text, "The password of Pat Doe has been reset.");
 }
 
