@@ -30,9 +30,10 @@ CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray
 // authority's revocation list, which it signs again.
 CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason);
 
-// The authority's certificate written to `path` (PEM), replacing a file
-// there, for customers to trust.
-CommandOutcome exportAuthority(DataFolder &data, const QString &path);
+// What customers are given to check the shop's signatures, written to
+// `folder` (made when missing): authority.pem, the current authority.crl
+// and HOW-TO-VERIFY.txt. Reads no secret.
+CommandOutcome exportAuthority(DataFolder &data, const QString &folder);
 
 } // namespace KeyCommands
 } // namespace arc

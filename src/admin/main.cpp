@@ -36,8 +36,8 @@ int usage()
                  "       arc8130-admin revoke DATASOURCE NAME [REASON]\n"
                  "         reads the shop authority's passphrase; REASON as RFC 5280 names it\n"
                  "         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)\n"
-                 "       arc8130-admin export-ca DATASOURCE FILE.pem\n"
-                 "         writes the shop authority's certificate, replacing FILE.pem\n"
+                 "       arc8130-admin export-ca DATASOURCE FOLDER\n"
+                 "         writes authority.pem, authority.crl and HOW-TO-VERIFY.txt for customers\n"
                  "  DATASOURCE: a data folder or a postgresql:// URI\n"
                  "  Once a signatory is an administrator, reset-password needs --as ADMIN, and\n"
                  "  signing-key and import-key need it for any key but the signatory's own.\n");

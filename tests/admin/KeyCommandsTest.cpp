@@ -7,12 +7,16 @@
 #include "KeysOf.h"
 #include "OpenedSource.h"
 #include "Passwords.h"
-#include "Revocations.h"
-#include "SigningKeyState.h"
+#include "PdfSignature.h"
 #include "ProgramRun.h"
+#include "Revocations.h"
 #include "SignatoryCommands.h"
 #include "SigningFixture.h"
+#include "SigningKeyState.h"
 #include "SignaturesOf.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 using namespace arc;
 
@@ -85,14 +89,42 @@ TEST_P(KeyCommandsTest, TheAuthorityIsMadeOnceAndIssuesEachSignatorysCertificate
     EXPECT_FALSE(second.text.contains("Made")) << second.text.toStdString();
     EXPECT_EQ(openedWith("Lee Roe", "lee-pw").issuerName, "Alpha Aero");
 
-    // What customers are given, replacing an older file.
-    writeFile(file("shop.pem"), "an older file");
-    const CommandOutcome exported = KeyCommands::exportAuthority(data, file("shop.pem"));
-    EXPECT_TRUE(exported.done()) << exported.text.toStdString();
+    // What customers are given, in a folder made for it.
+    const ProgramRun exported = ProgramRun::of(ADMIN_EXE, {"export-ca", source(), file("for customers")});
+    EXPECT_EQ(exported.exit, 0) << exported.said.toStdString();
     StoredAuthority kept;
     ASSERT_EQ(authority(kept), KeyStore::Found::Yes);
     EXPECT_EQ(kept.certificate, made.certificate) << "the second key was issued under the same authority";
-    EXPECT_EQ(readFile(file("shop.pem")), made.certificate);
+    EXPECT_EQ(readFile(file("for customers/authority.pem")), made.certificate);
+    QByteArray list;
+    ASSERT_EQ(keysOf(data)->revocations(list, nullptr), KeyStore::Found::Yes);
+    EXPECT_EQ(readFile(file("for customers/authority.crl")), list);
+    const ProgramRun fingerprint = ProgramRun::of(
+        "openssl", {"x509", "-in", file("for customers/authority.pem"), "-noout", "-fingerprint", "-sha256"});
+    const QString said = QString::fromUtf8(readFile(file("for customers/HOW-TO-VERIFY.txt")));
+    EXPECT_TRUE(said.contains(fingerprint.said.section('=', 1).trimmed())) << said.toStdString();
+    EXPECT_TRUE(said.contains("Alpha Aero"));
+
+    // With the exported authority imported as the file says, pdfsig trusts
+    // a page Pat signed.
+    const QString certutil = QStandardPaths::findExecutable("certutil"), pdfsig = QStandardPaths::findExecutable("pdfsig");
+    if (certutil.isEmpty() || pdfsig.isEmpty())
+        GTEST_SKIP() << "certutil or pdfsig is missing (./dev.sh installs libnss3-tools and poppler-utils)";
+    StoredSigningKey patKey;
+    ASSERT_EQ(keyOf(kPat, patKey), KeyStore::Found::Yes);
+    const SigningResult<QByteArray> page =
+        PdfSignature::sign(signing::blankPage(), SigningKey::open(patKey, "pat-pw").value(), QRectF(300, 100, 200, 40));
+    ASSERT_TRUE(page.ok());
+    writeFile(file("page.pdf"), page.value());
+    const QString nss = "sql:" + file("nss");
+    QDir().mkpath(file("nss"));
+    EXPECT_EQ(ProgramRun::of(certutil, {"-N", "-d", nss, "--empty-password"}).exit, 0);
+    const ProgramRun imported = ProgramRun::of(
+        certutil, {"-A", "-d", nss, "-n", "Alpha Aero", "-t", "C,C,C", "-i", file("for customers/authority.pem")});
+    EXPECT_EQ(imported.exit, 0) << imported.said.toStdString();
+    const ProgramRun checked = ProgramRun::of(pdfsig, {"-nssdir", nss, file("page.pdf")});
+    EXPECT_TRUE(checked.said.contains("Signature is Valid")) << checked.said.toStdString();
+    EXPECT_TRUE(checked.said.contains("Certificate is Trusted")) << checked.said.toStdString();
 }
 
 // A withdrawn certificate goes on the authority's signed list, which made
