@@ -4,6 +4,7 @@
 #include "EntryBox.h"
 #include "KeysOf.h"
 #include "PanelFixture.h"
+#include "Revocations.h"
 #include "SignatoryKeys.h"
 #include "SigningCertificateDialog.h"
 #include "SigningFixture.h"
@@ -70,6 +71,13 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
     ASSERT_NE(signedInKey, nullptr) << "the new key is held for the signing at once";
     EXPECT_EQ(keptRow, access.itemData(0).value<AgentEntry>().rowId);
     QApplication::processEvents(); // the closed dialog goes
+    // Once withdrawn, the certificate is shown so.
+    ASSERT_FALSE(Revocations(*keysOf(data)).revoke(kPat, "shop pp", CRL_REASON_SUPERSEDED));
+    chooseRow(1);
+    chooseRow(0);
+    EXPECT_TRUE(panel->certificateInfo->text().endsWith(
+        "\nRevoked on " + QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd") + " (superseded): it signs nothing more."))
+        << panel->certificateInfo->text().toStdString();
 
     chooseRow(1);
     EXPECT_EQ(panel->certificateInfo->text(), "No signing certificate");
