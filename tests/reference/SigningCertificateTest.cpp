@@ -4,12 +4,13 @@
 #include "EntryBox.h"
 #include "KeysOf.h"
 #include "PanelFixture.h"
-#include "Revocations.h"
+#include "RevokeCertificateDialog.h"
 #include "SignatoryKeys.h"
 #include "SigningCertificateDialog.h"
 #include "SigningFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,10 +72,22 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
     ASSERT_NE(signedInKey, nullptr) << "the new key is held for the signing at once";
     EXPECT_EQ(keptRow, access.itemData(0).value<AgentEntry>().rowId);
     QApplication::processEvents(); // the closed dialog goes
-    // Once withdrawn, the certificate is shown so.
-    ASSERT_FALSE(Revocations(*keysOf(data)).revoke(kPat, "shop pp", CRL_REASON_SUPERSEDED));
-    chooseRow(1);
-    chooseRow(0);
+    // An administrator withdraws it beside it, with the authority's
+    // passphrase; a wrong one is told and leaves the dialog open.
+    ASSERT_TRUE(panel->revokeCertificate->isVisibleTo(panel.get()));
+    panel->revokeCertificate->click();
+    auto *revoking = panel->findChild<RevokeCertificateDialog *>();
+    ASSERT_NE(revoking, nullptr);
+    revoking->passphrase->setText("guess");
+    revoking->reason->setCurrentText("superseded");
+    revoking->submit();
+    messages.expectAsked("Revoke", {"The certificate was not revoked", "passphrase is wrong"});
+    EXPECT_TRUE(revoking->isVisible());
+    revoking->passphrase->setText("shop pp");
+    revoking->submit();
+    messages.expectNothingAsked();
+    EXPECT_EQ(revoking->result(), QDialog::Accepted);
+    QApplication::processEvents();
     EXPECT_TRUE(panel->certificateInfo->text().endsWith(
         "\nRevoked on " + QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd") + " (superseded): it signs nothing more."))
         << panel->certificateInfo->text().toStdString();
