@@ -6,11 +6,12 @@ namespace arc {
 
 std::optional<AdminCommandLine> AdminCommandLine::parse(const QStringList &args)
 {
-    // How many arguments each command takes, the data source included.
-    static const QHash<QString, int> counts = {
-        {QStringLiteral("reset-password"), 2}, {QStringLiteral("add-signature"), 2},
-        {QStringLiteral("signing-key"), 2},    {QStringLiteral("import-key"), 3},
-        {QStringLiteral("export-ca"), 2}};
+    // How many arguments each command takes, the data source included: at
+    // least, and at most.
+    static const QHash<QString, std::pair<int, int>> counts = {
+        {QStringLiteral("reset-password"), {2, 2}}, {QStringLiteral("add-signature"), {2, 2}},
+        {QStringLiteral("signing-key"), {2, 2}},    {QStringLiteral("import-key"), {3, 3}},
+        {QStringLiteral("export-ca"), {2, 2}},      {QStringLiteral("revoke"), {2, 3}}};
     AdminCommandLine line;
     QStringList rest;
     for (qsizetype i = 1; i < args.size(); ++i) {
@@ -24,7 +25,8 @@ std::optional<AdminCommandLine> AdminCommandLine::parse(const QStringList &args)
             rest << a;
         }
     }
-    if (rest.isEmpty() || rest.size() - 1 != counts.value(rest.first(), -1))
+    const std::pair<int, int> count = rest.isEmpty() ? std::pair(-1, -1) : counts.value(rest.first(), {-1, -1});
+    if (rest.isEmpty() || rest.size() - 1 < count.first || rest.size() - 1 > count.second)
         return std::nullopt;
     line.command = rest.takeFirst();
     line.arguments = rest;

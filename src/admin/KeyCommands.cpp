@@ -2,9 +2,12 @@
 
 #include "CertificateInfo.h"
 #include "DataFolder.h"
+#include "KeyFiles.h"
 #include "KeysOf.h"
+#include "Revocations.h"
 #include "SignatoryKeys.h"
 
+#include <QDir>
 #include <QSaveFile>
 #include <functional>
 
@@ -13,6 +16,45 @@ namespace arc::KeyCommands {
 namespace {
 
 QString certificateLine(const QByteArray &pem) { return CertificateInfo::fromPem(pem).text(); }
+
+// The certificate's SHA-256 fingerprint as readers show it: "AB:CD:...".
+QString fingerprint(const X509 *certificate)
+{
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (X509_digest(certificate, EVP_sha256(), digest, &length) != 1)
+        return {};
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex(':').toUpper());
+}
+
+// What a customer does to check a certificate the shop issued.
+QByteArray howToVerify(const QString &name, const QString &fingerprint)
+{
+    return QStringLiteral(
+               "Checking the digital signature of a release certificate from this shop\n"
+               "\n"
+               "The certificates are signed by keys the shop's own authority issued:\n"
+               "  %1\n"
+               "  SHA-256 fingerprint %2\n"
+               "Before trusting authority.pem, compare this fingerprint with the one the shop\n"
+               "gives you by telephone or on its letterhead:\n"
+               "  openssl x509 -in authority.pem -noout -fingerprint -sha256\n"
+               "\n"
+               "With poppler's pdfsig (and certutil from the NSS tools), once:\n"
+               "  mkdir -p \"$HOME/arc8130-trust\"\n"
+               "  certutil -N -d \"sql:$HOME/arc8130-trust\" --empty-password\n"
+               "  certutil -A -d \"sql:$HOME/arc8130-trust\" -n \"%1\" -t \"C,C,C\" -i authority.pem\n"
+               "then for each PDF:\n"
+               "  pdfsig -nssdir \"sql:$HOME/arc8130-trust\" CERTIFICATE.pdf\n"
+               "It is to report \"Signature is Valid\" and \"Certificate is Trusted\".\n"
+               "\n"
+               "authority.crl lists the certificates the shop has withdrawn (PEM). Whether the\n"
+               "signer's certificate is on it:\n"
+               "  openssl verify -crl_check -CAfile authority.pem -CRLfile authority.crl SIGNER.pem\n"
+               "Ask the shop for a new authority.crl when an inspector leaves or a key is lost.\n")
+        .arg(name, fingerprint)
+        .toUtf8();
+}
 
 // What `step` did for the one signatory named `name`.
 CommandOutcome forNamed(DataFolder &data, const QString &name,
@@ -50,7 +92,22 @@ CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray
     });
 }
 
-CommandOutcome exportAuthority(DataFolder &data, const QString &path)
+CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason)
+{
+    KeyRefusal why;
+    if (!SignatoryKeys(data).named(name, why))
+        return CommandOutcome::refused(why.message);
+    const std::unique_ptr<KeyStore> keys = keysOf(data);
+    Revocation done;
+    if (const std::optional<KeyRefusal> refused = Revocations(*keys).revoke(name, passphrase, reason, &done))
+        return CommandOutcome::refused(refused->message);
+    return CommandOutcome::doneWith(QStringLiteral("Revoked the signing certificate of %1 on %2 (%3): it signs "
+                                                   "nothing more.")
+                                        .arg(name, done.when.toString(Qt::ISODate),
+                                             RevocationList::reasonName(done.reason)));
+}
+
+CommandOutcome exportAuthority(DataFolder &data, const QString &folder)
 {
     const std::unique_ptr<KeyStore> keys = keysOf(data);
     StoredAuthority stored;
@@ -64,11 +121,39 @@ CommandOutcome exportAuthority(DataFolder &data, const QString &path)
     case KeyStore::Found::Yes:
         break;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(stored.certificate) != stored.certificate.size() || !out.commit())
-        return CommandOutcome::refused(QStringLiteral("%1 cannot be written: %2.").arg(path, out.errorString()));
-    return CommandOutcome::doneWith(
-        QStringLiteral("Wrote the shop authority's certificate to %1: %2").arg(path, certificateLine(stored.certificate)));
+    QByteArray revocations;
+    const KeyStore::Found listed = keys->revocations(revocations, &error);
+    if (listed == KeyStore::Found::Failed)
+        return CommandOutcome::refused(
+            QStringLiteral("The shop authority's revocation list cannot be read: %1.").arg(error));
+    const std::vector<X509Ptr> certificate = KeyFiles::readCertificates(stored.certificate);
+    if (certificate.empty())
+        return CommandOutcome::refused(QStringLiteral("The shop authority's certificate is damaged."));
+    const CertificateInfo info = CertificateInfo::of(certificate.front().get());
+
+    QList<std::pair<QString, QByteArray>> files = {
+        {QStringLiteral("authority.pem"), stored.certificate},
+        {QStringLiteral("HOW-TO-VERIFY.txt"), howToVerify(info.commonName, fingerprint(certificate.front().get()))}};
+    if (listed == KeyStore::Found::Yes)
+        files.insert(1, {QStringLiteral("authority.crl"), revocations});
+    if (!QDir().mkpath(folder))
+        return CommandOutcome::refused(QStringLiteral("The folder %1 cannot be made.").arg(folder));
+    QStringList written;
+    for (const auto &[name, bytes] : files) {
+        const QString path = QDir(folder).filePath(name);
+        QSaveFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            return {CommandOutcome::Refused,
+                    QStringLiteral("%1 cannot be written: %2.%3")
+                        .arg(path, out.errorString(),
+                             written.isEmpty() ? QString() : QStringLiteral(" Written before it: %1.").arg(written.join(", ")))};
+        written << name;
+    }
+    QString text = QStringLiteral("Wrote %1 to %2 for customers: %3").arg(written.join(", "), folder,
+                                                                          certificateLine(stored.certificate));
+    if (listed == KeyStore::Found::No)
+        text += QStringLiteral("\nThe shop authority keeps no revocation list yet: the first revoke command makes it.");
+    return CommandOutcome::doneWith(text);
 }
 
 } // namespace arc::KeyCommands

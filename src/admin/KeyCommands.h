@@ -25,9 +25,15 @@ CommandOutcome makeSigningKey(DataFolder &data, const QString &name, const QStri
 CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray &pkcs12,
                          const QString &filePassword, const QString &password);
 
-// The authority's certificate written to `path` (PEM), replacing a file
-// there, for customers to trust.
-CommandOutcome exportAuthority(DataFolder &data, const QString &path);
+// The certificate of the signatory `name` withdrawn by the shop authority,
+// opened with `passphrase`, for `reason` (RFC 5280's code): added to the
+// authority's revocation list, which it signs again.
+CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason);
+
+// What customers are given to check the shop's signatures, written to
+// `folder` (made when missing): authority.pem, the current authority.crl
+// and HOW-TO-VERIFY.txt. Reads no secret.
+CommandOutcome exportAuthority(DataFolder &data, const QString &folder);
 
 } // namespace KeyCommands
 } // namespace arc

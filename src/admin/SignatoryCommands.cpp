@@ -2,14 +2,18 @@
 
 #include "DataFolder.h"
 #include "SignatoryKeys.h"
+#include "KeyFiles.h"
 #include "KeysOf.h"
 #include "Passwords.h"
+#include "Revocations.h"
+#include "ShopAuthority.h"
 #include "SignatoryPasswords.h"
 #include "SignaturesOf.h"
 
 namespace arc::SignatoryCommands {
 
-CommandOutcome resetPassword(DataFolder &data, const QString &name, const QString &password)
+CommandOutcome resetPassword(DataFolder &data, const QString &name, const QString &password,
+                             const std::function<std::optional<QString>()> &passphrase)
 {
     if (const QString why = Passwords::tooShort(password); !why.isEmpty())
         return CommandOutcome::refused(why + QStringLiteral(" The password was not reset."));
@@ -19,11 +23,44 @@ CommandOutcome resetPassword(DataFolder &data, const QString &name, const QStrin
     const KeyStore::Found found = keys->signingKey(name, kept, &error);
     if (found == KeyStore::Found::Failed)
         return CommandOutcome::refused(QStringLiteral("The signing keys cannot be read: %1.").arg(error));
+    // The old certificate, when the shop authority issued it, is to be revoked.
+    const std::vector<X509Ptr> certificates =
+        found == KeyStore::Found::Yes ? KeyFiles::readCertificates(kept.certificates) : std::vector<X509Ptr>();
+    StoredAuthority authority;
+    const std::vector<X509Ptr> authorities = !certificates.empty() && keys->authority(authority, nullptr)
+                                                     == KeyStore::Found::Yes
+                                                 ? KeyFiles::readCertificates(authority.certificate)
+                                                 : std::vector<X509Ptr>();
+    const bool fromAuthority = !authorities.empty()
+        && X509_NAME_cmp(X509_get_issuer_name(certificates.front().get()),
+                         X509_get_subject_name(authorities.front().get()))
+            == 0;
+    std::optional<QString> typed = fromAuthority && passphrase ? passphrase() : std::nullopt;
+    if (typed && typed->isEmpty())
+        typed.reset();
+    if (typed) {
+        SigningResult<ShopAuthority> a = ShopAuthority::open(authority, *typed);
+        if (!a.ok())
+            return CommandOutcome::refused(a.error().message);
+    }
+
     if (const DbStatus s = SignatoryPasswords::reset(data.reference(), name, password); !s.ok())
         return CommandOutcome::refused(QStringLiteral("The password was not reset: %1.").arg(s.detail()));
     QString text = QStringLiteral("The password of %1 has been reset.").arg(name);
     if (found == KeyStore::Found::No)
         return CommandOutcome::doneWith(text);
+    if (fromAuthority) {
+        const std::optional<KeyRefusal> refused =
+            typed ? Revocations(*keys).revoke(name, *typed, CRL_REASON_SUPERSEDED) : std::nullopt;
+        if (!typed)
+            text += QStringLiteral("\nThe old certificate of %1 is still to be revoked (arc8130-admin revoke %2 "
+                                   "superseded).")
+                        .arg(name, QStringLiteral("DATASOURCE \"%1\"").arg(name));
+        else if (refused)
+            text += QStringLiteral("\nThe old certificate of %1 could not be revoked: %2").arg(name, refused->message);
+        else
+            text += QStringLiteral("\nThe old certificate of %1 is revoked (superseded).").arg(name);
+    }
     if (!keys->removeSigningKey(name, &error))
         return {CommandOutcome::Refused,
                 text + QStringLiteral("\nThe old signing key of %1 could not be removed from %2: %3. It cannot be "

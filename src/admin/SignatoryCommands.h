@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include "CommandOutcome.h"
 
 #include <QByteArray>
@@ -13,7 +16,13 @@ namespace SignatoryCommands {
 
 // A new password for the one signatory named exactly `name`. The signing
 // key kept under the old password can never be opened again and goes with it.
-CommandOutcome resetPassword(DataFolder &data, const QString &name, const QString &password);
+// When its certificate is the shop authority's, `passphrase` is asked for
+// the authority's passphrase and the certificate is revoked (superseded),
+// so that a copy of the old key signs nothing trusted; no answer or an
+// empty one skips that, and the outcome says it is still to be done. A
+// wrong passphrase changes nothing.
+CommandOutcome resetPassword(DataFolder &data, const QString &name, const QString &password,
+                             const std::function<std::optional<QString>()> &passphrase = {});
 
 // A signature bitmap, `bytes`, put where the signatories panel lists it
 // under `fileName`; one of that name already there is never replaced.

@@ -6,6 +6,7 @@
 #include "AdminRights.h"
 #include "DataFolder.h"
 #include "KeyCommands.h"
+#include "RevocationList.h"
 #include "SecretInput.h"
 #include "SignatoryCommands.h"
 
@@ -25,14 +26,18 @@ int usage()
                  "usage: arc8130-admin [--as ADMIN] COMMAND ...\n"
                  "         ADMIN's password is read first, before the command's own inputs\n"
                  "       arc8130-admin reset-password DATASOURCE NAME\n"
-                 "         reads the new password from standard input\n"
+                 "         reads the new password from standard input, then, when NAME holds a certificate\n"
+                 "         from the shop authority, its passphrase to revoke it (an empty line: later)\n"
                  "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
                  "       arc8130-admin signing-key DATASOURCE NAME\n"
                  "         reads the shop authority's passphrase, then NAME's sign-in password\n"
                  "       arc8130-admin import-key DATASOURCE NAME FILE.p12\n"
                  "         reads the file's password, then NAME's sign-in password\n"
-                 "       arc8130-admin export-ca DATASOURCE FILE.pem\n"
-                 "         writes the shop authority's certificate, replacing FILE.pem\n"
+                 "       arc8130-admin revoke DATASOURCE NAME [REASON]\n"
+                 "         reads the shop authority's passphrase; REASON as RFC 5280 names it\n"
+                 "         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)\n"
+                 "       arc8130-admin export-ca DATASOURCE FOLDER\n"
+                 "         writes authority.pem, authority.crl and HOW-TO-VERIFY.txt for customers\n"
                  "  DATASOURCE: a data folder or a postgresql:// URI\n"
                  "  Once a signatory is an administrator, reset-password needs --as ADMIN, and\n"
                  "  signing-key and import-key need it for any key but the signatory's own.\n");
@@ -123,7 +128,14 @@ int main(int argc, char **argv)
         const QStringList typed = secrets({{QStringLiteral("New password: "), QStringLiteral("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
-        return onSource(run, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0]); });
+        // Asked for only when the old certificate is the shop authority's; an empty line skips.
+        const auto passphrase = []() -> std::optional<QString> {
+            QString why;
+            return readSecret(QStringLiteral("Shop authority's passphrase, to revoke the old certificate (empty: "
+                                             "later): "),
+                              QStringLiteral("passphrase"), why, false);
+        };
+        return onSource(run, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0], passphrase); });
     }
     if (command == QLatin1String("add-signature")) {
         const QString fileName = QFileInfo(name).fileName();
@@ -153,6 +165,21 @@ int main(int argc, char **argv)
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         return onSource(run, [&](DataFolder &d) { return KeyCommands::importKey(d, name, *pkcs12, typed[0], typed[1]); });
+    }
+    if (command == QLatin1String("revoke")) {
+        const QString reasonName = line->arguments.value(2, QStringLiteral("unspecified"));
+        const std::optional<int> reason = RevocationList::reasonNamed(reasonName);
+        if (!reason)
+            return print(CommandOutcome::refused(
+                QStringLiteral("%1 is not a reason RFC 5280 names (such as keyCompromise, superseded, "
+                               "cessationOfOperation).")
+                    .arg(reasonName),
+                CommandOutcome::BadArgument));
+        const QStringList typed =
+            secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")}}, false);
+        if (typed.isEmpty())
+            return CommandOutcome::Refused;
+        return onSource(run, [&](DataFolder &d) { return KeyCommands::revoke(d, name, typed[0], *reason); });
     }
     return onSource(run, [&](DataFolder &d) { return KeyCommands::exportAuthority(d, name); });
 }

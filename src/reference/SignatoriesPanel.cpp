@@ -14,6 +14,7 @@
 #include "SignatoryRights.h"
 #include "ReferenceLists.h"
 #include "SignatureFiles.h"
+#include "RevokeCertificateDialog.h"
 #include "SigningCertificateDialog.h"
 #include "ReferenceRows.h"
 
@@ -120,9 +121,14 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     certificateInfo->setObjectName(QStringLiteral("CertificateInfo"));
     certificateInfo->setWordWrap(true);
     signingCertificate = PanelParts::button("SigningCertificate", QStringLiteral("Signing certificate..."), "black");
+    revokeCertificate = PanelParts::button("RevokeCertificate", tr("Revoke"), "black");
+    auto *certificateButtons = new QHBoxLayout;
+    certificateButtons->addWidget(signingCertificate);
+    certificateButtons->addWidget(revokeCertificate);
     g->addWidget(certificateInfo, 8, 0, 1, 2);
-    g->addWidget(signingCertificate, 8, 2);
+    g->addLayout(certificateButtons, 8, 2);
     connect(signingCertificate, &QPushButton::clicked, this, &SignatoriesPanel::openSigningCertificate);
+    connect(revokeCertificate, &QPushButton::clicked, this, &SignatoriesPanel::openRevokeCertificate);
 
     connect(combo6, &QComboBox::activated, this, &SignatoriesPanel::choose);
     connect(yes, &QRadioButton::clicked, this, &SignatoriesPanel::chooseYes);
@@ -238,6 +244,7 @@ void SignatoriesPanel::setAdministering(bool on)
     // Only an administrator adds or deletes signatories; anyone else edits
     // their own row.
     m_administering = on;
+    revokeCertificate->setVisible(on);
     newButton->setEnabled(on && !m_addMode.isOn());
     deleteButton->setEnabled(SignatoryRights::mayDelete(on, false, m_loadedRow, std::nullopt)
                              != SignatoryRights::Deleting::Nothing);
@@ -484,6 +491,17 @@ void SignatoriesPanel::openSigningCertificate()
         m_keepKey(row, dialog->takeKey());
         showCertificate();
     });
+    dialog->open();
+}
+
+void SignatoriesPanel::openRevokeCertificate()
+{
+    const int k = PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow);
+    if (!m_administering || m_loadedRow == 0 || k < 0)
+        return;
+    auto *dialog = new RevokeCertificateDialog(m_folder, m_messages, combo6->itemText(k), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, &SignatoriesPanel::showCertificate);
     dialog->open();
 }
 

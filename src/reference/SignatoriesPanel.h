@@ -46,6 +46,7 @@ public:
     void exitPanel();
     // "Signing certificate..." for the signatory shown.
     void openSigningCertificate();
+    void openRevokeCertificate();
     // The key opened at sign-in, kept under a new password when its owner
     // changes his own; `keep` receives a new key made for a signatory.
     void setSigningKeys(std::function<const SigningKey *()> signedInKey,
@@ -65,6 +66,7 @@ public:
     QPushButton *saveButton, *deleteButton, *newButton, *exitButton;
     ActivityReport *report; // the chosen signatory's activity in a period
     QPushButton *signingCertificate; // SigningCertificate
+    QPushButton *revokeCertificate;  // RevokeCertificate: an administrator's
     QLabel *certificateInfo;         // CertificateInfo
 
     SignatureFiles *signatures; // the picture files above, with the seam for "Choose..."

@@ -1,7 +1,9 @@
 #include "SignatoryCertificates.h"
 
 #include "CertificateInfo.h"
+#include "KeyFiles.h"
 #include "KeysOf.h"
+#include "Revocations.h"
 #include "SignatoryKeys.h"
 
 #include <QCoreApplication>
@@ -20,8 +22,20 @@ QString SignatoryCertificates::describe(const QString &name) const
     case KeyStore::Found::Yes:
         break;
     }
-    const CertificateInfo info = CertificateInfo::fromPem(stored.certificates);
-    return info.isEmpty() ? QStringLiteral("The signing certificate cannot be read.") : info.text();
+    const std::unique_ptr<KeyStore> keys = keysOf(m_folder);
+    const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(stored.certificates);
+    if (certificates.empty())
+        return QStringLiteral("The signing certificate cannot be read.");
+    QString text = CertificateInfo::of(certificates.front().get()).text();
+    const SigningResult<std::optional<Revocation>> revoked = Revocations(*keys).of(certificates.front().get());
+    if (!revoked.ok())
+        text += QLatin1Char('\n') + revoked.error().message;
+    else if (revoked.value())
+        text += QLatin1Char('\n')
+            + QCoreApplication::translate("SignatoryCertificates", "Revoked on %1 (%2): it signs nothing more.")
+                  .arg(revoked.value()->when.toString(QStringLiteral("yyyy-MM-dd")),
+                       RevocationList::reasonName(revoked.value()->reason));
+    return text;
 }
 
 QString SignatoryCertificates::passwordSaved(const QString &name, bool own, const SigningKey *opened,

@@ -29,6 +29,8 @@ KeyStore::Found told(KeyStore::Found found, const KeyStoreFailure &failure, QStr
 
 QString KeyStore::authorityEntry() { return QStringLiteral("authority"); }
 
+QString KeyStore::revocationsEntry() { return QStringLiteral("authority-crl"); }
+
 QString KeyStore::signatoryEntry(const QString &signatory)
 {
     return QStringLiteral("signatory-") + QString::fromLatin1(signatory.trimmed().toUtf8().toHex());
@@ -70,6 +72,17 @@ KeyStore::Found KeyStore::authority(StoredAuthority &out, QString *error) const
 bool KeyStore::putAuthority(const StoredAuthority &authority, QString *error)
 {
     return write(authorityEntry(), joined(authority.encryptedKey, authority.certificate), error);
+}
+
+KeyStore::Found KeyStore::revocations(QByteArray &out, QString *error) const
+{
+    KeyStoreFailure failure;
+    return told(read(revocationsEntry(), out, failure), failure, error);
+}
+
+bool KeyStore::putRevocations(const QByteArray &list, QString *error)
+{
+    return write(revocationsEntry(), list, error);
 }
 
 KeyStore::Found KeyStore::signingKey(const QString &signatory, StoredSigningKey &out, QString *error) const

@@ -35,6 +35,11 @@ public:
     Found authority(StoredAuthority &out, QString *error) const;
     bool putAuthority(const StoredAuthority &authority, QString *error);
 
+    // The authority's certificate revocation list (PEM), signed by it; No
+    // before the first one was kept.
+    Found revocations(QByteArray &out, QString *error) const;
+    bool putRevocations(const QByteArray &list, QString *error);
+
     // A signatory's key and certificates, by the signatory's name; No when
     // the signatory holds none.
     Found signingKey(const QString &signatory, StoredSigningKey &out, QString *error) const;
@@ -54,6 +59,7 @@ public:
     // signatory "signatory-" and the hex of the name's UTF-8, so that no
     // name can reach outside the store.
     static QString authorityEntry();
+    static QString revocationsEntry();
     static QString signatoryEntry(const QString &signatory);
     // The note that the signatory's key was removed with a reset.
     static QString removalEntry(const QString &signatory);

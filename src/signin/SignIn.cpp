@@ -9,6 +9,7 @@
 #include "MessageBoxes.h"
 #include "Passwords.h"
 #include "ReferenceLists.h"
+#include "Revocations.h"
 #include "SignatoryPasswords.h"
 #include "SignaturesOf.h"
 #include "SigningBlock.h"
@@ -172,7 +173,7 @@ void SignIn::openSigningKey(const QString &name, const QString &password)
     m_keyState = readSigningKey(name, password);
     if (const QString told = m_keyState.atSignIn(); !told.isEmpty())
         emit this->told(told);
-    if (m_keyState.kind() == SigningKeyState::Kind::Unusable)
+    if (m_keyState.stops())
         m_messages.ask(keyNotOpened(m_keyState));
 }
 
@@ -189,6 +190,12 @@ SigningKeyState SignIn::readSigningKey(const QString &name, const QString &passw
     SigningResult<SigningKey> opened = SigningKey::open(stored, password);
     if (!opened.ok())
         return SigningKeyState::notOpened(name, opened.fault(), opened.error().message);
+    // A withdrawn certificate signs nothing more, whatever key file is at hand.
+    const SigningResult<std::optional<Revocation>> revoked = Revocations(*keys).of(opened.value());
+    if (!revoked.ok())
+        return SigningKeyState::notOpened(name, revoked.fault(), revoked.error().message);
+    if (revoked.value())
+        return SigningKeyState::revoked(name, revoked.value()->when, RevocationList::reasonName(revoked.value()->reason));
     m_signingKey = std::make_unique<SigningKey>(std::move(opened.value()));
     return SigningKeyState::opened(name);
 }

@@ -5,6 +5,7 @@
 #include "GivenText.h"
 #include "KeysOf.h"
 #include "Passwords.h"
+#include "RevocationList.h"
 #include "ShopAuthority.h"
 
 namespace arc {
@@ -107,7 +108,13 @@ KeyOutcome SignatoryKeys::keep(const AgentEntry &signatory, SigningResult<Stored
         const QString where = QStringLiteral("%1: %2").arg(keys->place(), error);
         return refused(why, QStringLiteral("%1 could not be kept in %2.").arg(what, where), where);
     };
-    if (newAuthority && !keys->putAuthority(newAuthority->stored(), &error))
+    // A new authority keeps its (empty) revocation list from the start.
+    const SigningResult<QByteArray> revocations =
+        newAuthority ? RevocationList::empty(*newAuthority) : SigningResult<QByteArray>(QByteArray());
+    if (!revocations.ok())
+        return refused(Why::KeyRefused, revocations.error().message);
+    if (newAuthority
+        && (!keys->putAuthority(newAuthority->stored(), &error) || !keys->putRevocations(revocations.value(), &error)))
         return notKept(Why::AuthorityNotKept, QStringLiteral("The shop authority"));
     if (!keys->putSigningKey(signatory.name, stored.value(), &error))
         return notKept(Why::KeyNotKept, QStringLiteral("The key"));

@@ -44,6 +44,14 @@ SigningKeyState SigningKeyState::notOpened(const QString &name, SigningFault fau
     return {Kind::Unusable, name, cause, newCertificate(name)};
 }
 
+SigningKeyState SigningKeyState::revoked(const QString &name, const QDateTime &when, const QString &reason)
+{
+    return {Kind::Revoked, name,
+            tr("the shop authority revoked its certificate on %1 (%2)")
+                .arg(when.toUTC().toString(QStringLiteral("yyyy-MM-dd")), reason),
+            newCertificate(name)};
+}
+
 QString SigningKeyState::unsignedWhy() const
 {
     if (m_kind == Kind::NoKey)
@@ -57,17 +65,21 @@ QString SigningKeyState::atSignIn() const
 {
     if (m_kind == Kind::Unusable)
         return tr("No certificate can be issued: the signing key of %1 cannot be opened.").arg(m_name);
+    if (m_kind == Kind::Revoked)
+        return tr("No certificate can be issued: the signing certificate of %1 is revoked.").arg(m_name);
     const QString why = unsignedWhy();
     return why.isEmpty() ? QString() : tr("Certificates issued are not digitally signed: %1.").arg(why);
 }
 
 QString SigningKeyState::stopsIssue() const
 {
-    if (m_kind != Kind::Unusable)
+    if (!stops())
         return {};
     QString cause = m_cause.trimmed();
     while (cause.endsWith(QLatin1Char('.')))
         cause.chop(1);
+    if (m_kind == Kind::Revoked)
+        return tr("The signing key of %1 signs nothing more: %2.\n%3").arg(m_name, cause, m_mend);
     return tr("The signing key of %1 cannot be opened: %2.\n%3").arg(m_name, cause, m_mend);
 }
 

@@ -2,6 +2,7 @@
 
 #include "KeyStore.h"
 
+#include <QDateTime>
 #include <QString>
 
 namespace arc {
@@ -18,6 +19,7 @@ public:
         NoKey,          // he holds none: pages go out unsigned
         RemovedByReset, // a password reset took it: pages go out unsigned
         Unusable,       // one is kept but cannot be opened: nothing is issued
+        Revoked,        // its certificate was withdrawn: nothing is issued
     };
 
     SigningKeyState() = default;
@@ -32,7 +34,13 @@ public:
     // gives it, `why` its words.
     static SigningKeyState notOpened(const QString &name, SigningFault fault, const QString &why);
 
+    // The key opened, but the shop authority withdrew its certificate on
+    // `when` for `reason` (its RFC 5280 name).
+    static SigningKeyState revoked(const QString &name, const QDateTime &when, const QString &reason);
+
     Kind kind() const { return m_kind; }
+    // Unusable or Revoked: pages may not be issued.
+    bool stops() const { return m_kind == Kind::Unusable || m_kind == Kind::Revoked; }
 
     // Why pages go out without a digital signature; empty when they do not.
     QString unsignedWhy() const;

@@ -2,6 +2,7 @@
 
 #include "OpenSslPointers.h"
 #include "PdfStructure.h"
+#include "SignedAttributes.h"
 #include "SigningKey.h"
 
 #include <QList>
@@ -13,6 +14,11 @@ namespace arc {
 namespace {
 
 const QByteArray byteRangePlaceholder = "[0 0000000000 0000000000 0000000000]";
+
+// What makes the signature a certification signature: the document's
+// modification detection with permission 1, no change of any kind.
+const QByteArray certification = "/Reference [<< /Type /SigRef /TransformMethod /DocMDP /TransformParams "
+                                 "<< /Type /TransformParams /P 1 /V /1.2 >> >>]";
 
 QByteArray number(double v) { return QByteArray::number(v, 'f', 2); }
 
@@ -110,7 +116,9 @@ SigningResult<QByteArray> PdfSignature::cms(const QByteArray &data, const Signin
     CmsPtr cms(CMS_sign(nullptr, nullptr, issuers.get(), nullptr, flags));
     BioPtr in = readBio(data);
     if (!cms || !CMS_add1_signer(cms.get(), key.certificate(), key.key(), EVP_sha256(), flags)
-        || CMS_final(cms.get(), in.get(), nullptr, flags) != 1)
+        || CMS_final(cms.get(), in.get(), nullptr, flags) != 1
+        || !SignedAttributes::dropSigningTime(sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0),
+                                              key.key(), EVP_sha256()))
         return openSslFailure(QStringLiteral("The page could not be signed."));
     BioPtr out(BIO_new(BIO_s_mem()));
     if (i2d_CMS_bio(out.get(), cms.get()) != 1)
@@ -131,6 +139,8 @@ SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const Signin
         return unsupported(QStringLiteral("its catalogue or page is not where its table says"));
     if (PdfStructure::valueOf(catalog, "/AcroForm") >= 0)
         return unsupported(QStringLiteral("it already has a form"));
+    if (PdfStructure::valueOf(catalog, "/Perms") >= 0)
+        return unsupported(QStringLiteral("it already declares what may be changed in it"));
     // The update's section is a table, which may not follow a stream.
     if (s.hasXrefStreams())
         return unsupported(QStringLiteral("its cross-reference is a stream"));
@@ -147,7 +157,8 @@ SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const Signin
         form{s.size() + 3, 0};
     const int size = s.size() + 4;
     Update update(pdf);
-    update.add(signature, "<<\n/Type /Sig\n/Filter /Adobe.PPKLite\n/SubFilter /ETSI.CAdES.detached\n/M "
+    update.add(signature, "<<\n/Type /Sig\n/Filter /Adobe.PPKLite\n/SubFilter /ETSI.CAdES.detached\n"
+                              + certification + "\n/M "
                               + literal("D:" + when.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + 'Z')
                               + "\n/ByteRange " + byteRangePlaceholder + "\n/Contents <"
                               + QByteArray(reserved * 2, '0') + ">\n>>");
@@ -160,7 +171,9 @@ SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const Signin
     update.add(appearance, "<<\n/Type /XObject\n/Subtype /Form\n/BBox [0 0 " + number(r.width()) + ' '
                                + number(r.height()) + "]\n/Resources << >>\n/Length 0\n>>\nstream\n\nendstream");
     update.add(form, "<<\n/Fields [" + widget.text() + "]\n/SigFlags 3\n>>");
-    update.add(s.root(), withEntry(catalog, "\n/AcroForm " + form.text()));
+    // A certification signature: readers that honour it allow no change at all.
+    update.add(s.root(), withEntry(catalog, "\n/AcroForm " + form.text() + "\n/Perms << /DocMDP "
+                                                + signature.text() + " >>"));
 
     const qsizetype annots = PdfStructure::valueOf(page, "/Annots");
     const PdfRef annotsRef = PdfStructure::refValue(page, "/Annots");

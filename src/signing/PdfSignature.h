@@ -11,7 +11,8 @@ namespace arc {
 class SigningKey;
 
 // Signs the one page of a PDF as this program writes it: appends an
-// incremental update with a PAdES signature (ETSI.CAdES.detached, SHA-256)
+// incremental update with a PAdES certification signature (ETSI.CAdES.detached,
+// SHA-256, no change permitted after it)
 // whose field and widget lie on the page, and leaves the bytes before it
 // untouched, so that what was written is exactly what is signed.
 class PdfSignature {

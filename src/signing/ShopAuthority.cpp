@@ -2,6 +2,8 @@
 
 #include "KeyFiles.h"
 
+#include <algorithm>
+
 namespace arc {
 
 ShopAuthority::ShopAuthority(PKeyPtr key, X509Ptr certificate, StoredAuthority stored)
@@ -50,7 +52,16 @@ SigningResult<ShopAuthority> ShopAuthority::open(const StoredAuthority &stored, 
 SigningResult<X509Ptr> ShopAuthority::issue(const CertificateSubject &subject, EVP_PKEY *subjectKey,
                                             const Validity &validity) const
 {
-    return CertificateBuilder::signatory(subject, subjectKey, m_certificate.get(), m_key.get(), validity);
+    // A signatory's certificate is valid for at most three years, so that a
+    // key that outlives its holder's work at the shop ends by itself.
+    const Validity bounded{validity.from, std::min(validity.until, validity.from.addYears(maxSignatoryYears))};
+    return CertificateBuilder::signatory(subject, subjectKey, m_certificate.get(), m_key.get(), bounded);
 }
+
+} // namespace arc
+
+namespace arc {
+
+bool ShopAuthority::sign(X509_CRL *list) const { return X509_CRL_sign(list, m_key.get(), EVP_sha256()) > 0; }
 
 } // namespace arc

@@ -26,9 +26,14 @@ public:
     const StoredAuthority &stored() const { return m_stored; }
     X509 *certificate() const { return m_certificate.get(); }
 
-    // A certificate for `subjectKey` under this authority.
+    static constexpr int maxSignatoryYears = 3;
+    // A certificate for `subjectKey` under this authority, valid for at
+    // most maxSignatoryYears whatever `validity` asks.
     SigningResult<X509Ptr> issue(const CertificateSubject &subject, EVP_PKEY *subjectKey,
                                  const Validity &validity) const;
+
+    // Signs a revocation list of this authority (SHA-256).
+    bool sign(X509_CRL *list) const;
 
 private:
     ShopAuthority(PKeyPtr key, X509Ptr certificate, StoredAuthority stored);

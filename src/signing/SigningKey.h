@@ -24,7 +24,7 @@ public:
     // A new ECDSA P-256 key with a certificate from the shop's authority.
     static SigningResult<StoredSigningKey> make(const ShopAuthority &authority, const CertificateSubject &subject,
                                                 const QString &password,
-                                                const Validity &validity = Validity::years(5));
+                                                const Validity &validity = Validity::years(3));
     // A key and certificate from another authority's PKCS#12 file, kept
     // under `password`. Refused when the certificate is not valid now, is
     // made out to another than `signatory` or may not sign (KeyPolicy).

@@ -2,14 +2,21 @@
 
 #include "CertificateInfo.h"
 #include "KeyCommands.h"
+#include "KeyFiles.h"
 #include "SignatoryKeys.h"
 #include "KeysOf.h"
 #include "OpenedSource.h"
 #include "Passwords.h"
+#include "PdfSignature.h"
 #include "ProgramRun.h"
+#include "Revocations.h"
 #include "SignatoryCommands.h"
 #include "SigningFixture.h"
+#include "SigningKeyState.h"
 #include "SignaturesOf.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 using namespace arc;
 
@@ -82,14 +89,104 @@ TEST_P(KeyCommandsTest, TheAuthorityIsMadeOnceAndIssuesEachSignatorysCertificate
     EXPECT_FALSE(second.text.contains("Made")) << second.text.toStdString();
     EXPECT_EQ(openedWith("Lee Roe", "lee-pw").issuerName, "Alpha Aero");
 
-    // What customers are given, replacing an older file.
-    writeFile(file("shop.pem"), "an older file");
-    const CommandOutcome exported = KeyCommands::exportAuthority(data, file("shop.pem"));
-    EXPECT_TRUE(exported.done()) << exported.text.toStdString();
+    // What customers are given, in a folder made for it.
+    const ProgramRun exported = ProgramRun::of(ADMIN_EXE, {"export-ca", source(), file("for customers")});
+    EXPECT_EQ(exported.exit, 0) << exported.said.toStdString();
     StoredAuthority kept;
     ASSERT_EQ(authority(kept), KeyStore::Found::Yes);
     EXPECT_EQ(kept.certificate, made.certificate) << "the second key was issued under the same authority";
-    EXPECT_EQ(readFile(file("shop.pem")), made.certificate);
+    EXPECT_EQ(readFile(file("for customers/authority.pem")), made.certificate);
+    QByteArray list;
+    ASSERT_EQ(keysOf(data)->revocations(list, nullptr), KeyStore::Found::Yes);
+    EXPECT_EQ(readFile(file("for customers/authority.crl")), list);
+    const ProgramRun fingerprint = ProgramRun::of(
+        "openssl", {"x509", "-in", file("for customers/authority.pem"), "-noout", "-fingerprint", "-sha256"});
+    const QString said = QString::fromUtf8(readFile(file("for customers/HOW-TO-VERIFY.txt")));
+    EXPECT_TRUE(said.contains(fingerprint.said.section('=', 1).trimmed())) << said.toStdString();
+    EXPECT_TRUE(said.contains("Alpha Aero"));
+
+    // With the exported authority imported as the file says, pdfsig trusts
+    // a page Pat signed.
+    const QString certutil = QStandardPaths::findExecutable("certutil"), pdfsig = QStandardPaths::findExecutable("pdfsig");
+    if (certutil.isEmpty() || pdfsig.isEmpty())
+        GTEST_SKIP() << "certutil or pdfsig is missing (./dev.sh installs libnss3-tools and poppler-utils)";
+    StoredSigningKey patKey;
+    ASSERT_EQ(keyOf(kPat, patKey), KeyStore::Found::Yes);
+    const SigningResult<QByteArray> page =
+        PdfSignature::sign(signing::blankPage(), SigningKey::open(patKey, "pat-pw").value(), QRectF(300, 100, 200, 40));
+    ASSERT_TRUE(page.ok());
+    writeFile(file("page.pdf"), page.value());
+    const QString nss = "sql:" + file("nss");
+    QDir().mkpath(file("nss"));
+    EXPECT_EQ(ProgramRun::of(certutil, {"-N", "-d", nss, "--empty-password"}).exit, 0);
+    const ProgramRun imported = ProgramRun::of(
+        certutil, {"-A", "-d", nss, "-n", "Alpha Aero", "-t", "C,C,C", "-i", file("for customers/authority.pem")});
+    EXPECT_EQ(imported.exit, 0) << imported.said.toStdString();
+    const ProgramRun checked = ProgramRun::of(pdfsig, {"-nssdir", nss, file("page.pdf")});
+    EXPECT_TRUE(checked.said.contains("Signature is Valid")) << checked.said.toStdString();
+    EXPECT_TRUE(checked.said.contains("Certificate is Trusted")) << checked.said.toStdString();
+}
+
+// A withdrawn certificate goes on the authority's signed list, which made
+// the authority empty; the key then signs nothing more. Refusals keep the
+// list as it was.
+TEST_P(KeyCommandsTest, ARevokedCertificateIsListedAndItsKeySignsNothingMore)
+{
+    ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
+    ASSERT_TRUE(KeyCommands::makeSigningKey(data, "Lee Roe", kPassphrase, "lee-pw").done());
+    const std::unique_ptr<KeyStore> keys = keysOf(data);
+    QByteArray empty;
+    ASSERT_EQ(keys->revocations(empty, nullptr), KeyStore::Found::Yes) << "made with the authority";
+    const auto revokedOf = [&](const QString &name, const QString &password) {
+        StoredSigningKey stored;
+        EXPECT_EQ(keyOf(name, stored), KeyStore::Found::Yes);
+        const SigningResult<SigningKey> key = SigningKey::open(stored, password);
+        const SigningResult<std::optional<Revocation>> r = Revocations(*keys).of(key.value());
+        EXPECT_TRUE(r.ok()) << r.error().message.toStdString();
+        return r.ok() ? r.value() : std::nullopt;
+    };
+    EXPECT_FALSE(revokedOf(kPat, "pat-pw"));
+
+    const struct {
+        QStringList arguments;
+        const char *input;
+        int exit;
+    } refusals[] = {
+        {{"revoke", source(), kPat, "stolen"}, "shop passphrase\n", CommandOutcome::BadArgument},
+        {{"revoke", source(), kPat}, "guess\n", CommandOutcome::Refused},
+        {{"revoke", source(), "Nobody"}, "shop passphrase\n", CommandOutcome::Refused},
+    };
+    for (const auto &r : refusals) {
+        const ProgramRun run = ProgramRun::of(ADMIN_EXE, r.arguments, r.input);
+        EXPECT_EQ(run.exit, r.exit) << run.said.toStdString();
+        QByteArray list;
+        keys->revocations(list, nullptr);
+        EXPECT_EQ(list, empty) << run.said.toStdString();
+    }
+
+    const ProgramRun run = ProgramRun::of(ADMIN_EXE, {"revoke", source(), kPat, "keyCompromise"}, "shop passphrase\n");
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
+    EXPECT_TRUE(run.said.contains("(keyCompromise)")) << run.said.toStdString();
+    const std::optional<Revocation> pat = revokedOf(kPat, "pat-pw");
+    ASSERT_TRUE(pat);
+    EXPECT_EQ(pat->reason, CRL_REASON_KEY_COMPROMISE);
+    EXPECT_LE(qAbs(pat->when.secsTo(QDateTime::currentDateTimeUtc())), 120);
+    EXPECT_FALSE(revokedOf("Lee Roe", "lee-pw")) << "only the one named";
+    EXPECT_EQ(SigningKeyState::revoked(kPat, pat->when, "keyCompromise").stopsIssue().isEmpty(), false);
+
+    // OpenSSL reads the kept list as the authority's and the certificate as revoked.
+    StoredAuthority authority;
+    StoredSigningKey stored;
+    QByteArray list;
+    ASSERT_EQ(keys->authority(authority, nullptr), KeyStore::Found::Yes);
+    ASSERT_EQ(keyOf(kPat, stored), KeyStore::Found::Yes);
+    ASSERT_EQ(keys->revocations(list, nullptr), KeyStore::Found::Yes);
+    writeFile(file("ca.pem"), authority.certificate);
+    writeFile(file("crl.pem"), list);
+    writeFile(file("pat.pem"), stored.certificates);
+    const ProgramRun verify = ProgramRun::of("openssl", {"verify", "-crl_check", "-CAfile", file("ca.pem"), "-CRLfile",
+                                                         file("crl.pem"), file("pat.pem")}, "");
+    EXPECT_TRUE(verify.said.contains("certificate revoked")) << verify.said.toStdString();
 }
 
 // How a refusal reaches the user (which refusals there are: the key set-up's test).
@@ -129,11 +226,29 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey
     EXPECT_EQ(stored("Twin"), "a");
     EXPECT_EQ(data.reference().scalar("SELECT count(*) FROM \"Agents\" WHERE \"Password\" = 'b'").toInt(), 1);
 
+    // The old certificate is revoked with the authority's passphrase, read
+    // after the new password; a wrong one changes nothing, an empty line skips.
     ASSERT_TRUE(KeyCommands::makeSigningKey(data, kPat, kPassphrase, "pat-pw").done());
-    const CommandOutcome reset = SignatoryCommands::resetPassword(data, kPat, "new-pw-of-pat");
-    EXPECT_EQ(reset.text, "The password of Pat Doe has been reset.\n" + SignatoryKeys::removedByReset(kPat));
+    ASSERT_TRUE(KeyCommands::makeSigningKey(data, "Lee Roe", kPassphrase, "fr0m-Windows").done());
+    StoredSigningKey old;
+    ASSERT_EQ(keyOf(kPat, old), KeyStore::Found::Yes);
+    const ProgramRun wrongPassphrase = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), kPat}, "new-pw-of-pat\nguess\n");
+    EXPECT_EQ(wrongPassphrase.exit, CommandOutcome::Refused) << wrongPassphrase.said.toStdString();
+    EXPECT_EQ(Passwords::verify(stored(kPat), "pat-pw"), Passwords::Verdict::Right);
+    const ProgramRun reset = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), kPat}, "new-pw-of-pat\nshop passphrase\n");
+    EXPECT_EQ(reset.exit, 0) << reset.said.toStdString();
+    EXPECT_EQ(reset.said.trimmed(), "The password of Pat Doe has been reset.\nThe old certificate of Pat Doe is revoked "
+                                    "(superseded).\n" + SignatoryKeys::removedByReset(kPat));
+    const std::unique_ptr<KeyStore> keys = keysOf(data);
+    const SigningResult<std::optional<Revocation>> revoked =
+        Revocations(*keys).of(KeyFiles::readCertificates(old.certificates).front().get());
+    ASSERT_TRUE(revoked.ok() && revoked.value());
+    EXPECT_EQ(revoked.value()->reason, CRL_REASON_SUPERSEDED);
     StoredSigningKey gone;
     EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);
+    const ProgramRun skipped = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), "Lee Roe"}, "lee2-long-pass\n\n");
+    EXPECT_EQ(skipped.exit, 0) << skipped.said.toStdString();
+    EXPECT_TRUE(skipped.said.contains("The old certificate of Lee Roe is still to be revoked")) << skipped.said.toStdString();
     EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw-of-pat").text, "The password of Pat Doe has been reset.");
 }
 
@@ -167,11 +282,11 @@ TEST_P(KeyCommandsTest, CommandsOnAnothersAccountNeedAnAdministrator)
         const char *input;
         const char *said;
     } refused[] = {
-        {{"reset-password", source(), "Lee Roe"}, "new-pw\n",
+        {{"reset-password", source(), "Lee Roe"}, "new-pw-of-lee\n",
          "reset-password needs an administrator, as one is set up: give \"--as NAME\" before the command"},
-        {{"--as", "Lee Roe", "reset-password", source(), "Lee Roe"}, "lee-pw\nnew-pw\n", "Lee Roe is not an administrator."},
-        {{"--as", kPat, "reset-password", source(), "Lee Roe"}, "guess\nnew-pw\n", "That is not the password of Pat Doe."},
-        {{"--as", "Nobody", "reset-password", source(), "Lee Roe"}, "x\nnew-pw\n", "No signatory is named Nobody."},
+        {{"--as", "Lee Roe", "reset-password", source(), "Lee Roe"}, "lee-pw\nnew-pw-of-lee\n", "Lee Roe is not an administrator."},
+        {{"--as", kPat, "reset-password", source(), "Lee Roe"}, "guess\nnew-pw-of-lee\n", "That is not the password of Pat Doe."},
+        {{"--as", "Nobody", "reset-password", source(), "Lee Roe"}, "x\nnew-pw-of-lee\n", "No signatory is named Nobody."},
         {{"signing-key", source(), "Lee Roe"}, "shop passphrase\nguess\n", "That is not the sign-in password of Lee Roe."},
     };
     for (const auto &r : refused) {
@@ -183,13 +298,13 @@ TEST_P(KeyCommandsTest, CommandsOnAnothersAccountNeedAnAdministrator)
     StoredSigningKey none;
     EXPECT_EQ(keyOf("Lee Roe", none), KeyStore::Found::No);
 
-    const ProgramRun reset = ProgramRun::of(ADMIN_EXE, {"--as", kPat, "reset-password", source(), "Lee Roe"}, "pat-pw\nnew-pw\n");
+    const ProgramRun reset = ProgramRun::of(ADMIN_EXE, {"--as", kPat, "reset-password", source(), "Lee Roe"}, "pat-pw\nnew-pw-of-lee\n");
     EXPECT_EQ(reset.exit, 0) << reset.said.toStdString();
-    EXPECT_EQ(Passwords::verify(password("Lee Roe"), "new-pw"), Passwords::Verdict::Right);
-    const ProgramRun own = ProgramRun::of(ADMIN_EXE, {"signing-key", source(), "Lee Roe"}, "shop passphrase\nnew-pw\n");
+    EXPECT_EQ(Passwords::verify(password("Lee Roe"), "new-pw-of-lee"), Passwords::Verdict::Right);
+    const ProgramRun own = ProgramRun::of(ADMIN_EXE, {"signing-key", source(), "Lee Roe"}, "shop passphrase\nnew-pw-of-lee\n");
     EXPECT_EQ(own.exit, 0) << own.said.toStdString();
     const ProgramRun byAdministrator =
-        ProgramRun::of(ADMIN_EXE, {"signing-key", source(), "Lee Roe", "--as=Pat Doe"}, "pat-pw\nshop passphrase\nnew-pw\n");
+        ProgramRun::of(ADMIN_EXE, {"signing-key", source(), "Lee Roe", "--as=Pat Doe"}, "pat-pw\nshop passphrase\nnew-pw-of-lee\n");
     EXPECT_EQ(byAdministrator.exit, 0) << byAdministrator.said.toStdString();
 }
 

@@ -4,11 +4,13 @@
 #include "EntryBox.h"
 #include "KeysOf.h"
 #include "PanelFixture.h"
+#include "RevokeCertificateDialog.h"
 #include "SignatoryKeys.h"
 #include "SigningCertificateDialog.h"
 #include "SigningFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +72,25 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
     ASSERT_NE(signedInKey, nullptr) << "the new key is held for the signing at once";
     EXPECT_EQ(keptRow, access.itemData(0).value<AgentEntry>().rowId);
     QApplication::processEvents(); // the closed dialog goes
+    // An administrator withdraws it beside it, with the authority's
+    // passphrase; a wrong one is told and leaves the dialog open.
+    ASSERT_TRUE(panel->revokeCertificate->isVisibleTo(panel.get()));
+    panel->revokeCertificate->click();
+    auto *revoking = panel->findChild<RevokeCertificateDialog *>();
+    ASSERT_NE(revoking, nullptr);
+    revoking->passphrase->setText("guess");
+    revoking->reason->setCurrentText("superseded");
+    revoking->submit();
+    messages.expectAsked("Revoke", {"The certificate was not revoked", "passphrase is wrong"});
+    EXPECT_TRUE(revoking->isVisible());
+    revoking->passphrase->setText("shop pp");
+    revoking->submit();
+    messages.expectNothingAsked();
+    EXPECT_EQ(revoking->result(), QDialog::Accepted);
+    QApplication::processEvents();
+    EXPECT_TRUE(panel->certificateInfo->text().endsWith(
+        "\nRevoked on " + QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd") + " (superseded): it signs nothing more."))
+        << panel->certificateInfo->text().toStdString();
 
     chooseRow(1);
     EXPECT_EQ(panel->certificateInfo->text(), "No signing certificate");

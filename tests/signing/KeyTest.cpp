@@ -7,6 +7,7 @@
 #include <openssl/core_names.h>
 #include <openssl/pem.h>
 #include <openssl/x509.h>
+#include <openssl/x509v3.h>
 
 #include <QRegularExpression>
 #include <functional>
@@ -231,6 +232,19 @@ TEST(SigningKeyTest, ACertificateIsTakenOnlyForTheSignatoryItNames)
     EXPECT_EQ(SigningKey::import(carter, "p12", password, {"Dale P. Whitman", "V7RR123K"}).error().message,
               "The certificate is made out to \"John A. Carter\" (serialNumber \"NFAR512K\"), not to the signatory "
               "\"Dale P. Whitman\" (approval number \"V7RR123K\").");
+}
+
+// However long a certificate is asked for, the shop authority's is valid
+// for at most three years, and may sign and commit its signer, nothing else.
+TEST(ShopAuthorityTest, IssuesSigningCertificatesOfAtMostThreeYears)
+{
+    const Validity asked = Validity::years(5);
+    const std::vector<X509Ptr> chain = KeyFiles::readCertificates(madeKey(password, asked).certificates);
+    ASSERT_FALSE(chain.empty());
+    const CertificateInfo info = CertificateInfo::of(chain.front().get());
+    EXPECT_LE(info.validUntil, asked.from.addYears(3));
+    EXPECT_GE(info.validUntil, asked.from.addYears(3).addSecs(-60));
+    EXPECT_EQ(X509_get_key_usage(chain.front().get()), uint32_t(KU_DIGITAL_SIGNATURE | KU_NON_REPUDIATION));
 }
 
 TEST(ShopAuthorityTest, OpensWithItsPassphraseAndIsNamedAsAsked)

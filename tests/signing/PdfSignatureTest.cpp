@@ -1,9 +1,16 @@
+#include "DeclaredSignature.h"
 #include "PdfSignature.h"
 #include "PdfStructure.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <functional>
+#include <set>
 
 using namespace arc;
 using namespace signing;
@@ -89,18 +96,24 @@ TEST(PdfSignatureTest, RefusesWhatItCannotSignWithoutChangingIt)
                                   "endobj\nstartxref\n9\n%%EOF\n";
     EXPECT_EQ(PdfSignature::sign(xrefStream, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
     EXPECT_EQ(PdfSignature::sign("not a pdf", signingKey(), box).fault(), SigningFault::UnsupportedPdf);
+    const QByteArray certifiedBefore = pdfOf({"<< /Type /Catalog /Pages 2 0 R /Perms << >> >>", kPages,
+                                               "<< /Type /Page /Parent 2 0 R /Contents 4 0 R >>", kEmptyContent});
+    EXPECT_EQ(PdfSignature::sign(certifiedBefore, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
     const QByteArray once = PdfSignature::sign(qtPage(), signingKey(), box).value();
     EXPECT_EQ(PdfSignature::sign(once, signingKey(), box).fault(), SigningFault::UnsupportedPdf);
 }
 
-// What PAdES asks of the CMS: a SHA-256 digest and the signing
-// certificate named among the signed attributes, as CAdES has it.
-TEST(PdfSignatureTest, CmsIsCadesOverSha256)
+// What PAdES baseline asks of the CMS of a signed page: a SHA-256 digest and
+// exactly three signed attributes, the signing certificate named as CAdES
+// has it and no signing time (the signature dictionary's /M carries it);
+// OpenSSL's own command verifies it against the shop's authority.
+TEST(PdfSignatureTest, CmsIsPadesBaselineOverSha256)
 {
-    const SigningResult<QByteArray> der = PdfSignature::cms("page bytes", signingKey());
-    ASSERT_TRUE(der.ok()) << der.error().message.toStdString();
-    const auto *p = reinterpret_cast<const unsigned char *>(der->constData());
-    const CmsPtr cms(d2i_CMS_ContentInfo(nullptr, &p, long(der->size())));
+    const QByteArray pdf = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    const DeclaredSignature declared = DeclaredSignature::of(pdf);
+    ASSERT_EQ(declared.state, DeclaredSignature::State::Found) << declared.problem.toStdString();
+    const auto *p = reinterpret_cast<const unsigned char *>(declared.der.constData());
+    const CmsPtr cms(d2i_CMS_ContentInfo(nullptr, &p, long(declared.der.size())));
     ASSERT_TRUE(cms);
     EXPECT_EQ(*CMS_get0_content(cms.get()), nullptr); // detached
     CMS_SignerInfo *info = sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0);
@@ -109,7 +122,56 @@ TEST(PdfSignatureTest, CmsIsCadesOverSha256)
     const ASN1_OBJECT *algorithm = nullptr;
     X509_ALGOR_get0(&algorithm, nullptr, nullptr, digest);
     EXPECT_EQ(OBJ_obj2nid(algorithm), NID_sha256);
-    EXPECT_GE(CMS_signed_get_attr_by_NID(info, NID_id_smime_aa_signingCertificateV2, -1), 0);
+    std::set<int> attributes;
+    for (int i = 0; i < CMS_signed_get_attr_count(info); ++i)
+        attributes.insert(OBJ_obj2nid(X509_ATTRIBUTE_get0_object(CMS_signed_get_attr(info, i))));
+    EXPECT_EQ(attributes, (std::set<int>{NID_pkcs9_contentType, NID_pkcs9_messageDigest,
+                                         NID_id_smime_aa_signingCertificateV2}));
+    EXPECT_EQ(CMS_signed_get_attr_count(info), 3);
+    EXPECT_TRUE(pdf.contains("/M (D:"));
+
+    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+    if (openssl.isEmpty())
+        GTEST_SKIP() << "openssl is missing";
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    unsigned char *der = nullptr;
+    const int length = i2d_CMS_ContentInfo(cms.get(), &der);
+    ASSERT_GT(length, 0);
+    const QByteArray signature(reinterpret_cast<const char *>(der), length);
+    OPENSSL_free(der);
+    ASSERT_TRUE(write("signature.der", signature) && write("authority.pem", authority().stored().certificate)
+                && write("signed.bin", pdf.left(declared.gapStart) + pdf.mid(declared.gapEnd)));
+    QProcess verify;
+    verify.setWorkingDirectory(dir.path());
+    verify.setProcessChannelMode(QProcess::MergedChannels);
+    verify.start(openssl, {"cms", "-verify", "-binary", "-inform", "DER", "-in", "signature.der", "-content",
+                           "signed.bin", "-CAfile", "authority.pem", "-out", "/dev/null"});
+    ASSERT_TRUE(verify.waitForFinished(30000));
+    EXPECT_EQ(verify.exitCode(), 0) << verify.readAll().toStdString();
+}
+
+// The signature certifies the page: the catalogue's permissions name it,
+// and it allows no change at all.
+TEST(PdfSignatureTest, TheSignatureCertifiesThePageAgainstAnyChange)
+{
+    const QByteArray pdf = PdfSignature::sign(qtPage(), signingKey(), box).value();
+    const SigningResult<PdfStructure> s = PdfStructure::read(pdf);
+    ASSERT_TRUE(s.ok());
+    const QByteArray catalog = s->object(s->root());
+    const qsizetype perms = PdfStructure::valueOf(catalog, "/Perms");
+    ASSERT_GE(perms, 0);
+    const PdfRef certifying = PdfStructure::refValue(catalog.mid(perms), "/DocMDP");
+    const QByteArray form = s->object(PdfStructure::refValue(catalog, "/AcroForm"));
+    const qsizetype fields = form.indexOf('[');
+    const PdfRef field = PdfStructure::refsIn(form.mid(fields, form.indexOf(']') + 1 - fields), 1).value(0);
+    EXPECT_EQ(certifying.number, PdfStructure::refValue(s->object(field), "/V").number);
+    const QByteArray signature = s->object(certifying);
+    EXPECT_TRUE(signature.contains("/TransformMethod /DocMDP")) << signature.toStdString();
+    EXPECT_TRUE(signature.contains("/P 1 ")) << signature.toStdString();
 }
 
 // What a signed page becomes, and what the report and pdfsig then say of it;

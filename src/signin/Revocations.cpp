@@ -1,0 +1,105 @@
+#include "Revocations.h"
+
+#include "KeyFiles.h"
+#include "KeyStore.h"
+#include "ShopAuthority.h"
+
+namespace arc {
+
+namespace {
+
+using Why = KeyRefusal::Why;
+
+KeyRefusal refused(Why why, const QString &message) { return {why, message, {}}; }
+
+} // namespace
+
+std::optional<KeyRefusal> Revocations::revoke(const QString &signatory, const QString &passphrase, int reason,
+                                              Revocation *done)
+{
+    StoredAuthority stored;
+    QString error;
+    switch (m_keys.authority(stored, &error)) {
+    case KeyStore::Found::No:
+        return refused(Why::AuthorityUnreadable, QStringLiteral("No shop authority has been made yet."));
+    case KeyStore::Found::Failed:
+        return refused(Why::AuthorityUnreadable, QStringLiteral("The shop authority cannot be read: %1.").arg(error));
+    case KeyStore::Found::Yes:
+        break;
+    }
+    if (passphrase.isEmpty())
+        return refused(Why::NoPassphrase, QStringLiteral("The shop authority needs its passphrase."));
+    SigningResult<ShopAuthority> authority = ShopAuthority::open(stored, passphrase);
+    if (!authority.ok())
+        return refused(Why::KeyRefused, authority.error().message);
+
+    StoredSigningKey key;
+    const KeyStore::Found found = m_keys.signingKey(signatory, key, &error);
+    if (found == KeyStore::Found::No)
+        return refused(Why::NoSuchSignatory, QStringLiteral("%1 holds no signing certificate.").arg(signatory));
+    if (found == KeyStore::Found::Failed)
+        return refused(Why::KeyRefused, QStringLiteral("The key of %1 cannot be read: %2.").arg(signatory, error));
+    const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(key.certificates);
+    if (certificates.empty())
+        return refused(Why::KeyRefused, QStringLiteral("The certificate of %1 is damaged.").arg(signatory));
+
+    QByteArray list;
+    const KeyStore::Found listed = m_keys.revocations(list, &error);
+    if (listed == KeyStore::Found::Failed)
+        return refused(Why::AuthorityUnreadable,
+                       QStringLiteral("The shop authority's revocation list cannot be read: %1.").arg(error));
+    if (listed == KeyStore::Found::No) {
+        // Made before the authority kept one.
+        SigningResult<QByteArray> empty = RevocationList::empty(authority.value());
+        if (!empty.ok())
+            return refused(Why::KeyRefused, empty.error().message);
+        list = empty.value();
+    }
+    const QDateTime when = QDateTime::currentDateTimeUtc();
+    SigningResult<QByteArray> added =
+        RevocationList::adding(authority.value(), list, certificates.front().get(), reason, when);
+    if (!added.ok())
+        return refused(Why::KeyRefused, added.error().message);
+    if (!m_keys.putRevocations(added.value(), &error))
+        return refused(Why::AuthorityNotKept, QStringLiteral("The revocation list could not be kept in %1: %2.")
+                                                  .arg(m_keys.place(), error));
+    if (done) {
+        SigningResult<std::optional<Revocation>> kept = of(certificates.front().get());
+        *done = kept.ok() && kept.value() ? *kept.value() : Revocation{when, reason};
+    }
+    return std::nullopt;
+}
+
+SigningResult<std::optional<Revocation>> Revocations::of(const SigningKey &key) const
+{
+    return of(key.certificate());
+}
+
+SigningResult<std::optional<Revocation>> Revocations::of(X509 *certificate) const
+{
+    StoredAuthority stored;
+    QString error;
+    const KeyStore::Found found = m_keys.authority(stored, &error);
+    if (found == KeyStore::Found::No)
+        return std::optional<Revocation>();
+    const std::vector<X509Ptr> authority =
+        found == KeyStore::Found::Yes ? KeyFiles::readCertificates(stored.certificate) : std::vector<X509Ptr>();
+    if (authority.empty())
+        return SigningError{SigningFault::Damaged, QStringLiteral("The shop authority cannot be read: %1.").arg(error)};
+    // A certificate from another authority is not on this one's list.
+    if (X509_NAME_cmp(X509_get_issuer_name(certificate), X509_get_subject_name(authority.front().get())) != 0)
+        return std::optional<Revocation>();
+    QByteArray list;
+    switch (m_keys.revocations(list, &error)) {
+    case KeyStore::Found::No:
+        return std::optional<Revocation>();
+    case KeyStore::Found::Failed:
+        return SigningError{SigningFault::Damaged,
+                            QStringLiteral("The shop authority's revocation list cannot be read: %1.").arg(error)};
+    case KeyStore::Found::Yes:
+        break;
+    }
+    return RevocationList::find(list, authority.front().get(), certificate);
+}
+
+} // namespace arc
