@@ -1,5 +1,6 @@
 #include "RemarksBuilder.h"
 
+#include "BlankRule.h"
 #include "StampTexts.h"
 
 namespace arc::RemarksBuilder {
@@ -53,7 +54,10 @@ QString newPart(const RemarksInputs &in, const StampLookUp &stampText)
 QString maintenance(const RemarksInputs &in)
 {
     const QString statement = dualRelease(in);
-    return in.defaultRemarks ? *in.defaultRemarks + kBreak + statement : statement;
+    // Default remarks stored blank add no line: block 12 never starts empty.
+    if (!in.defaultRemarks || BlankRule::isBlank(*in.defaultRemarks))
+        return statement;
+    return *in.defaultRemarks + kBreak + statement;
 }
 
 } // namespace

@@ -141,7 +141,11 @@ std::vector<Case> cases()
     RemarksInputs noOrganisation = repair();
     noOrganisation.organisationChosen = false;
     noOrganisation.defaultRemarks = "";
-    c.push_back({"repair_without_an_organisation", noOrganisation, CRLF});
+    c.push_back({"repair_without_an_organisation", noOrganisation, ""});
+    RemarksInputs blankDefaults = repair();
+    blankDefaults.defaultRemarks = " ";
+    c.push_back({"repair_with_default_remarks_stored_blank_starts_with_its_statement", blankDefaults,
+                 kEasa + "FR.145.0042"});
 
     RemarksInputs placeholderCountry = repair();
     placeholderCountry.countryIndex = 0;
