@@ -113,6 +113,9 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     requireSignature->setObjectName(QStringLiteral("RequireSignature"));
     requireSignature->setToolTip(tr("A signatory without a signing certificate cannot issue a certificate; every "
                                     "workstation of this data source follows this."));
+    verifyOffersPdf = new QCheckBox(tr("Verification page offers the signed PDF"));
+    verifyOffersPdf->setObjectName(QStringLiteral("VerifyOffersPdf"));
+    verifyOffersPdf->setToolTip(tr("The page a certificate's QR code opens links to its signed PDF as kept in Issued/."));
     auto *settingsRow = new QHBoxLayout;
     auto *alt = new QVBoxLayout;
     alt->addWidget(new QLabel(QStringLiteral("Alt. Organization")));
@@ -122,6 +125,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     print->addWidget(check1);
     print->addWidget(orientation);
     print->addWidget(requireSignature);
+    print->addWidget(verifyOffersPdf);
     settingsRow->addLayout(print);
 
     auto *v = new QVBoxLayout(this);
@@ -143,6 +147,7 @@ void SetupPanel::showSettings(const SetupSettings &s)
     check1->setChecked(s.shade);
     (s.landscape ? option3D2 : option3D1)->setChecked(true);
     requireSignature->setChecked(s.requireSignature);
+    verifyOffersPdf->setChecked(s.verifyOffersPdf);
 }
 
 SetupSettings SetupPanel::settings() const
@@ -152,6 +157,7 @@ SetupSettings SetupPanel::settings() const
     s.shade = check1->isChecked();
     s.landscape = option3D2->isChecked();
     s.requireSignature = requireSignature->isChecked();
+    s.verifyOffersPdf = verifyOffersPdf->isChecked();
     return s;
 }
 

@@ -45,6 +45,7 @@ public:
     EntryText *text9;                   // "Alt. Organization"
     QCheckBox *check1;                  // "Shade Box"
     QCheckBox *requireSignature;        // RequireSignature: a digital signature on every PDF
+    QCheckBox *verifyOffersPdf;         // VerifyOffersPdf: the verification page links to the signed PDF
     QRadioButton *option3D1, *option3D2; // "Portrait", "Landscape"
     QPushButton *partsButton;     // SSCommand4
     QPushButton *dmirsButton;     // SSCommand9

@@ -95,7 +95,7 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     return s;
 }
 
-DbStatus Database::openServer(const QString &uriText, StoreKind kind)
+DbStatus Database::openServer(const QString &uriText, StoreKind kind, Mode mode)
 {
     close();
     QString why;
@@ -124,11 +124,18 @@ DbStatus Database::openServer(const QString &uriText, StoreKind kind)
     m_filePath = uri->display();
     m_kind = kind;
     m_engine = Engine::PostgreSQL;
-    m_readOnly = false;
+    m_readOnly = mode == Mode::ReadOnly;
     DbStatus s;
-    for (const QString &sql : SqlDialect::connectionPragmas(m_engine))
+    for (const QString &sql : pragmas())
         if (s = exec(sql); !s.ok())
             break;
+    if (m_readOnly) {
+        if (s.ok())
+            s = ensureSchema(false);
+        if (!s.ok())
+            close();
+        return s;
+    }
     // Stations started together on an empty database make its tables once.
     if (s.ok())
         s = exec(SqlDialect::schemaLock(m_engine));
@@ -356,10 +363,15 @@ DbStatus Database::reconnect() const
                                                                    .arg(m_filePath, db.lastError().text().trimmed()));
     ++m_generation;
     QSqlQuery q;
-    for (const QString &sql : SqlDialect::connectionPragmas(m_engine))
+    for (const QString &sql : pragmas())
         if (DbStatus s = runConnected(q, sql, {}); !s.ok())
             return s;
     return {};
+}
+
+QStringList Database::pragmas() const
+{
+    return m_readOnly ? SqlDialect::readOnlyPragmas(m_engine) : SqlDialect::connectionPragmas(m_engine);
 }
 
 DbStatus Database::ensureConnected()

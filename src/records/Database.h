@@ -28,8 +28,9 @@ public:
     DbStatus open(const QString &filePath, StoreKind kind, Mode mode = Mode::ExistingOnly);
     // Connect to a PostgreSQL database named by a connection URI and bring
     // the store's tables there up to the current schema; an empty database
-    // gets them made.
-    DbStatus openServer(const QString &uri, StoreKind kind);
+    // gets them made. ReadOnly writes nothing, and needs a role that may
+    // only read: tables of another version are refused (ReadOnly).
+    DbStatus openServer(const QString &uri, StoreKind kind, Mode mode = Mode::ExistingOnly);
     void close();
     bool isOpen() const { return !m_connectionName.isEmpty(); }
     bool isReadOnly() const { return m_readOnly; }
@@ -74,6 +75,7 @@ private:
                           ReusedQuery *reuse = nullptr) const;
     bool connectionLost() const;
     DbStatus reconnect() const;
+    QStringList pragmas() const;
     // Whether none of the store's tables is there yet.
     bool holdsNoTables(DbStatus &status) const;
     DbStatus rebuild(const QString &table);

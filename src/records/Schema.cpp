@@ -86,7 +86,10 @@ const std::vector<TableDef> &certificateTables()
           text("User1"),
           // Version 8: the set-up asks for a digital signature on every
           // PDF, for every workstation of the data source.
-          yesNo("RequireSignature")},
+          yesNo("RequireSignature"),
+          // Version 9, the verification page: whether it links to the
+          // signed PDF as kept.
+          yesNo("VerifyOffersPdf")},
          {}},
         // Version 4: a row for each page issued with a signature, naming
         // its archived PDF and the hashes that tell whether it was altered.
@@ -265,6 +268,8 @@ const std::vector<AddedField> &addedFields()
         {8, StoreKind::Certificates, QStringLiteral("IssueLog"), QStringLiteral("Findings")},
         {8, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("RequireSignature")},
         {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
+        // Version 9, the verification page: whether it links to the signed PDF.
+        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyOffersPdf")},
     };
     return a;
 }
@@ -317,8 +322,9 @@ const std::vector<SourceIndex> &searchIndexes(StoreKind kind)
 {
     // The signature dates: found by day, counted by period. The tracking
     // number as every save looks it up, so a save need not read them all.
+    // The issue log's tracking number, as the verification page finds it.
     static const std::vector<SourceIndex> certificates = {
-        {"Header", "Date18"}, {"Header", "Date23"}, {"Header", "Tracking", true}};
+        {"Header", "Date18"}, {"Header", "Date23"}, {"Header", "Tracking", true}, {"IssueLog", "Tracking"}};
     static const std::vector<SourceIndex> none;
     return kind == StoreKind::Certificates ? certificates : none;
 }

@@ -23,6 +23,7 @@ void SetupSettings::load(DataView &d, SetupSettings &s)
     s.shade = !shade.isNull() && shade.toDouble() == 1.0;
     s.landscape = isLandscape(d.value(QStringLiteral("User1")));
     s.requireSignature = d.value(QStringLiteral("RequireSignature")).toInt() == 1;
+    s.verifyOffersPdf = d.value(QStringLiteral("VerifyOffersPdf")).toInt() == 1;
 }
 
 bool SetupSettings::signatureRequired(DataView &d)
@@ -42,6 +43,7 @@ DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
     d.setValue(QStringLiteral("User1"), s.landscape ? QStringLiteral("2") : QStringLiteral("1"));
     d.setValue(QStringLiteral("Shade"), s.shade ? 1 : 0);
     d.setValue(QStringLiteral("RequireSignature"), s.requireSignature ? 1 : 0);
+    d.setValue(QStringLiteral("VerifyOffersPdf"), s.verifyOffersPdf ? 1 : 0);
     if (st = d.update(); !st.ok() && !st.is(DbCondition::FieldTooSmall)) {
         d.cancelUpdate();
         return st;

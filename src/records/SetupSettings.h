@@ -13,6 +13,8 @@ struct SetupSettings {
     bool shade = false;
     bool landscape = false;
     bool requireSignature = false;
+    // The verification page links to the signed PDF as kept.
+    bool verifyOffersPdf = false;
 
     // Landscape is any stored orientation above 1, as printing reads it;
     // null, "1", "0" or a text are portrait.

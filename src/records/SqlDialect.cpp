@@ -55,7 +55,14 @@ QStringList connectionPragmas(Engine e)
 
 QString readOnlyConnectOptions() { return QStringLiteral("QSQLITE_OPEN_READONLY"); }
 
-QStringList readOnlyPragmas() { return {QStringLiteral("PRAGMA busy_timeout=5000")}; }
+// A reader makes nothing: a server's role may be allowed to read only.
+QStringList readOnlyPragmas(Engine e)
+{
+    if (e == Engine::PostgreSQL)
+        return {QStringLiteral("SET client_min_messages = warning"), QStringLiteral("SET max_parallel_workers_per_gather = 0"),
+                QStringLiteral("SET default_transaction_read_only = on")};
+    return {QStringLiteral("PRAGMA busy_timeout=5000")};
+}
 
 QString tableColumnsQuery(Engine e)
 {

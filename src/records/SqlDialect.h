@@ -32,7 +32,7 @@ QString driverName(Engine e);
 QStringList connectionPragmas(Engine e);
 // Opening a file that must never be written.
 QString readOnlyConnectOptions();
-QStringList readOnlyPragmas();
+QStringList readOnlyPragmas(Engine e = Engine::SQLite);
 // The names of the columns of the table bound to its one parameter, a row
 // each; no rows when the table is not there.
 QString tableColumnsQuery(Engine e);

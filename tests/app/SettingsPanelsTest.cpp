@@ -132,3 +132,20 @@ TEST_F(SettingsPanelsTest, OnlyAnAdministratorChangesTheOrganisations)
     screen().setupButton->click();
     EXPECT_EQ(stored("SELECT count(*) || Organization FROM Organizations", true).toString(), "1Zeta Aero");
 }
+
+// The verification page reads the tick from the data source, so it is kept there.
+TEST_F(SettingsPanelsTest, TheTickOfferingTheSignedPdfIsKeptWithTheDataSource)
+{
+    openWindow();
+    screen().setupButton->click();
+    QCheckBox *offers = setup().findChild<QCheckBox *>("VerifyOffersPdf");
+    ASSERT_TRUE(offers);
+    EXPECT_FALSE(offers->isChecked());
+    offers->setChecked(true);
+    screen().setupButton->click();
+    EXPECT_EQ(stored("SELECT VerifyOffersPdf FROM Defaults LIMIT 1").toInt(), 1);
+    screen().setupButton->click();
+    EXPECT_TRUE(offers->isChecked());
+    screen().setupButton->click();
+    messages.expectNothingAsked();
+}

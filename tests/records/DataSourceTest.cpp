@@ -4,6 +4,7 @@
 #include "DataFolder.h"
 #include "ReferenceLists.h"
 #include "Schema.h"
+#include "SetupSettings.h"
 #include "TakenNumbers.h"
 #include "StampTexts.h"
 #include "Statements.h"
@@ -358,6 +359,17 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              const TakenNumbers numbers(data.certificates());
              EXPECT_TRUE(numbers.voidByHand("000077", Station{"bench", "Pat Doe", 1}, "spoiled").ok());
              EXPECT_TRUE(numbers.isVoid("000077"));
+         }},
+        {"verification page offers the PDF", StoreKind::Certificates, 8,
+         [&](Database &db) { run(db, "ALTER TABLE \"Defaults\" DROP COLUMN \"VerifyOffersPdf\""); },
+         [&] {
+             EXPECT_TRUE(data.certificates().scalar("SELECT \"VerifyOffersPdf\" FROM \"Defaults\"").isNull());
+             SetupSettings settings;
+             SetupSettings::load(data.defaults(), settings);
+             EXPECT_FALSE(settings.verifyOffersPdf);
+             settings.verifyOffersPdf = true;
+             ASSERT_TRUE(SetupSettings::store(data.defaults(), settings).ok());
+             EXPECT_EQ(data.certificates().scalar("SELECT \"VerifyOffersPdf\" FROM \"Defaults\"").toInt(), 1);
          }},
     };
     for (const auto &step : steps) {
