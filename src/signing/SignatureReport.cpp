@@ -3,33 +3,11 @@
 #include "CertificateInfo.h"
 #include "DeclaredSignature.h"
 #include "KeyFiles.h"
+#include "SignerCertificate.h"
 
 #include <openssl/err.h>
 
-
 namespace arc {
-
-namespace {
-
-// The signer's certificate among those the signature carries.
-X509Ptr signerOf(CMS_ContentInfo *cms)
-{
-    STACK_OF(CMS_SignerInfo) *infos = CMS_get0_SignerInfos(cms);
-    X509StackPtr certificates(CMS_get1_certs(cms));
-    if (!infos || sk_CMS_SignerInfo_num(infos) != 1 || !certificates)
-        return {};
-    CMS_SignerInfo *info = sk_CMS_SignerInfo_value(infos, 0);
-    for (int i = 0; i < sk_X509_num(certificates.get()); ++i) {
-        X509 *c = sk_X509_value(certificates.get(), i);
-        if (CMS_SignerInfo_cert_cmp(info, c) == 0) {
-            X509_up_ref(c);
-            return X509Ptr(c);
-        }
-    }
-    return {};
-}
-
-} // namespace
 
 SignatureReport SignatureReport::of(const QByteArray &pdf, const QByteArray &authorityPem)
 {
