@@ -11,6 +11,7 @@
 
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace arc {
 
@@ -86,6 +87,15 @@ bool offersPdf(Database &db, DbStatus &s)
            == 1;
 }
 
+// No tracking number holds a control character, and a server refuses a NUL
+// in any text: such a number matches nothing, without asking.
+bool couldBeStored(const QString &tracking)
+{
+    return std::none_of(tracking.begin(), tracking.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c.isSurrogate() || c.isNonCharacter();
+    });
+}
+
 Verification unavailable()
 {
     Verification v;
@@ -98,7 +108,8 @@ Verification unavailable()
 Verification VerificationLookup::find(WebSource &source, const QString &tracking, const QString &code)
 {
     Verification none;
-    if (tracking.isEmpty() || tracking.size() > kMaxTracking || !VerificationCode::looksValid(code))
+    if (tracking.isEmpty() || tracking.size() > kMaxTracking || !couldBeStored(tracking)
+        || !VerificationCode::looksValid(code))
         return none;
     if (!source.ready().ok())
         return unavailable();

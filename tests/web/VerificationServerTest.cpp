@@ -69,6 +69,8 @@ const Case kCases[] = {
     {"an encoded dot dot", "GET", "/c/%2E%2E?k={K}", 404, "Not found"},
     {"dot dot in a number", "GET", "/c/{T}..?k={K}", 404, "No certificate matches"},
     {"a NUL", "GET", "/c/{T}%00?k={K}", 404, "No certificate matches"},
+    {"a line break", "GET", "/c/{T}%0A?k={K}", 404, "No certificate matches"},
+    {"bytes that are no UTF-8", "GET", "/c/%FF%FE?k={K}", 404, "No certificate matches"},
     {"quotes", "GET", "/c/%22{T}%27?k={K}", 404, "No certificate matches"},
     {"SQL", "GET", "/c/%27%20OR%20%271%27=%271?k={K}", 404, "No certificate matches"},
     {"a view that is none", "GET", "/c/{T}/xml?k={K}", 404, "Not found"},
