@@ -260,4 +260,8 @@ TEST(VerificationRateLimit, MoreThanThirtyRequestsAMinuteFromOneAddressAreRefuse
     const WebReply refused = client.fetch("/c/1?k=AAAAAAAAAAAAAAAAAAAA");
     EXPECT_EQ(refused.status, 429);
     EXPECT_EQ(refused.raw->rawHeader("Retry-After"), "60");
+    // Behind a proxy on this host, each client the proxy names has its own.
+    const QList<QPair<QByteArray, QByteArray>> proxied = {{"X-Real-IP", "192.0.2.9"}};
+    EXPECT_EQ(client.fetch("/", "GET", {}, proxied).status, 404);
+    EXPECT_EQ(client.fetch("/", "GET", {}, {{"X-Real-IP", "not an address"}}).status, 429);
 }

@@ -21,9 +21,12 @@ public:
     explicit WebClient(quint16 port) : m_base(QStringLiteral("http://127.0.0.1:%1").arg(port)) {}
 
     // `target` is sent as written: path and query, already percent-encoded.
-    WebReply fetch(const QByteArray &target, const QByteArray &method = "GET", const QByteArray &body = {})
+    WebReply fetch(const QByteArray &target, const QByteArray &method = "GET", const QByteArray &body = {},
+                   const QList<QPair<QByteArray, QByteArray>> &headers = {})
     {
         QNetworkRequest request(QUrl::fromEncoded(m_base.toLatin1() + target, QUrl::StrictMode));
+        for (const auto &[name, value] : headers)
+            request.setRawHeader(name, value);
         request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
         QNetworkReply *reply = m_nam.sendCustomRequest(request, method, body);
         QEventLoop loop;
