@@ -244,6 +244,17 @@ TEST_P(VerificationServerTest, ServesFromASourceItMayOnlyRead)
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files), files) << "no journal or lock left beside it";
 }
 
+// Only the program brings a register up to its version; the page never does.
+TEST_P(VerificationServerTest, ARegisterOfAnEarlierVersionIsUnavailableAndLeftAsItIs)
+{
+    const arc::Engine engine = GetParam();
+    for (const QString &sql : arc::SqlDialect::setUserVersion(arc::Schema::version - 1, engine, arc::StoreKind::Certificates))
+        ASSERT_TRUE(data.certificates().exec(sql).ok());
+    EXPECT_EQ(get(page(web.correction)).status, 503);
+    EXPECT_EQ(data.certificates().scalar(arc::SqlDialect::userVersionQuery(engine, arc::StoreKind::Certificates)).toInt(),
+              arc::Schema::version - 1);
+}
+
 ARC_ON_BOTH_ENGINES(VerificationServerTest);
 
 // The limit counts every request of an address, answered or refused.
