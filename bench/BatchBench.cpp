@@ -53,7 +53,7 @@ void ExportRegister(benchmark::State &state, Source source)
         return;
     QTemporaryDir dir;
     const QString path = dir.filePath("register.csv");
-    int rows = 0;
+    arc::RegisterExport::Written rows;
     const arc::Progress counted([](const QString &, qint64, qint64) { return true; });
     for (auto _ : state) {
         if (const arc::DbStatus s = arc::RegisterExport::write(folder->certificates(), {}, path, &rows, counted);
@@ -62,7 +62,7 @@ void ExportRegister(benchmark::State &state, Source source)
             break;
         }
     }
-    state.counters["rows"] = rows;
+    state.counters["lines"] = rows.lines;
     state.counters["MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
 }
 BENCHMARK_CAPTURE(ExportRegister, SQLite, Source::Folder)->Unit(benchmark::kMillisecond)->Iterations(3);

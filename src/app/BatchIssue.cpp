@@ -27,6 +27,7 @@
 #include "SignerOf.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -220,7 +221,7 @@ bool BatchIssue::issue(const std::vector<IssueRequest> &requests, const Progress
     return true;
 }
 
-bool BatchIssue::told(Made made)
+bool BatchIssue::stopTold(Made made)
 {
     if (made == Made::Stopped)
         m_messages.ask(notice(QStringLiteral("Stopped: no page was issued, nothing was written or printed."),
@@ -271,7 +272,7 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
             if (making.cancelled())
                 made = Made::Stopped;
         }
-        if (!told(made))
+        if (!stopTold(made))
             return false;
     }
     QSaveFile file(path);
@@ -307,6 +308,14 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
     }
     if (run)
         (void)runs.end(run->run, IssueRuns::Ending::Issued);
+    const QString certificates =
+        keys.size() == 1 ? tr("1 certificate") : tr("%1 certificates").arg(static_cast<qint64>(keys.size()));
+    if (toPrinter) {
+        const QString printer = m_printer ? m_printer->printerName() : QString();
+        emit told(tr("%1 sent to %2").arg(certificates, printer.isEmpty() ? tr("the default printer") : printer));
+    } else {
+        emit told(tr("%1 written to %2").arg(certificates, QDir::toNativeSeparators(path)));
+    }
     return true;
 }
 

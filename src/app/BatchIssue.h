@@ -58,6 +58,10 @@ public:
     // The PDF file's name the user chooses, empty when cancelled.
     QString chooseFile() const { return m_chooseFile(); }
 
+signals:
+    // What was written or printed, for the status line.
+    void told(const QString &what);
+
 private:
     // Pages are made, the whole PDF included, before any is issued: a stop
     // there leaves nothing behind. Issuing is not stopped: each page is
@@ -77,7 +81,7 @@ private:
     // False (the user told) when a page could not be issued.
     bool issue(const std::vector<IssueRequest> &requests, const Progress &progress);
     // True when made; the user told of a stop.
-    bool told(Made made);
+    bool stopTold(Made made);
     // Whether the run may go on, as the check before printing decides for
     // the certificate on screen; sets m_passed.
     bool passesCheck();

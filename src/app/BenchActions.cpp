@@ -44,7 +44,7 @@ BenchActions::BenchActions(QWidget *window, CertificateOnScreen &certificate, Si
 
 void BenchActions::signOut()
 {
-    if (!m_certificate.mayLeave())
+    if (!m_certificate.mayLeave() || (panelsMayLeave && !panelsMayLeave()))
         return;
     // Changes discarded stay off the screen the next inspector finds.
     if (m_certificate.changed()) {

@@ -26,6 +26,9 @@ public:
     };
     // Asks which number to void and why; nullopt: cancelled. Replaceable.
     std::function<std::optional<VoidChoice>(const QString &offered)> chooseVoid;
+    // Asked before signing out whether the open panels may be left (their
+    // edits settled); false keeps the one signed in. Replaceable.
+    std::function<bool()> panelsMayLeave;
     // The desktop's mail program, found on the PATH.
     static QString mailProgram() { return QStringLiteral("xdg-email"); }
 

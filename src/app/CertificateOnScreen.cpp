@@ -1,6 +1,5 @@
 #include "CertificateOnScreen.h"
 
-#include "BlankRule.h"
 #include "BusyPointer.h"
 #include "CertificateScreen.h"
 #include "DataFolder.h"
@@ -12,19 +11,16 @@
 #include "IssuedCertificate.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
-#include "LineBreaks.h"
 #include "MessageBoxes.h"
 #include "NewCertificateDefaults.h"
 #include "NumberOnScreen.h"
 #include "OrganizationChooser.h"
 #include "Prompts.h"
 #include "ReferenceLists.h"
-#include "RemarksBuilder.h"
-#include "RemarksFromScreen.h"
+#include "RemarksOnScreen.h"
 #include "ScreenEdits.h"
 #include "SignIn.h"
 #include "SilentEdit.h"
-#include "StampTexts.h"
 #include "StatusWords.h"
 
 #include <QCheckBox>
@@ -48,6 +44,7 @@ CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridMode
       m_number(std::make_unique<NumberOnScreen>(folder, messages, [this] {
           return Station::here(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
       })),
+      m_remarks(std::make_unique<RemarksOnScreen>(screen, grid, folder, messages)),
       m_edits(new ScreenEdits(screen, grid, this)), m_form(new FormOnScreen(screen, this))
 {
     connect(m_form, &FormOnScreen::formChosen, this, [this] {
@@ -145,7 +142,7 @@ void CertificateOnScreen::fillFromDefaults()
             setText(e, QString());
         for (QPlainTextEdit *e : {s.block4Organization, s.block4Second, s.block5Invoice})
             setText(e, QString());
-        setRemarks(QString());
+        m_remarks->fill(QString());
         return;
     }
     m_form->startNew(d->country);
@@ -153,7 +150,7 @@ void CertificateOnScreen::fillFromDefaults()
     // What does not fit its box is refused and reported, never cut.
     s.block3Tracking->offer(d->tracking);
     s.block5Invoice->offer(d->invoice);
-    setRemarks(d->remarks);
+    m_remarks->fill(d->remarks);
     const std::optional<AgentEntry> &who = m_signIn->signatory();
     s.block13dName->offer(who ? who->name : QString());
     s.block13cNumber->offer(who ? who->approvalNumber : QString());
@@ -202,7 +199,7 @@ void CertificateOnScreen::showStoredCertificate()
     m_currentFormIndex = c.formIndex;
     m_form->offerEvery();
     m_screen->showHeader(c);
-    m_filledRemarks.reset();
+    m_remarks->forget();
     // What loaded before a failure stays on screen.
     ItemSlots lines;
     if (const DbStatus s = m_store->loadLines(m_currentFormIndex, lines); !s.ok())
@@ -285,39 +282,7 @@ void CertificateOnScreen::checkstat()
     buildtext13();
 }
 
-void CertificateOnScreen::buildtext13()
-{
-    // Composed apart and set once: a stamp that cannot be read is left out,
-    // never leaving block 12 half built.
-    const RemarksBuilder::StampLookUp stampText = [this](const QString &code) -> std::optional<QString> {
-        if (!m_folder.isOpen())
-            return std::nullopt;
-        return StampTexts::text(m_folder.reference(), code);
-    };
-    DbStatus read;
-    const RemarksInputs inputs =
-        remarksFromScreen(*m_screen, m_grid->currentLine(), m_newFormFlag == 1 ? 0 : m_currentFormIndex, m_folder, read);
-    if (!read.ok()) {
-        reportStoreFailure(QStringLiteral("The release statements could not be read, so block 12 was left as it is"),
-                           read);
-        return;
-    }
-    const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(inputs, stampText));
-    const QString shown = m_screen->block12Remarks->toPlainText();
-    // Typed remarks that already state the dual release get it no second time.
-    if (shown != m_filledRemarks && RemarksBuilder::holds(shown, RemarksBuilder::dualRelease(inputs)))
-        return;
-    if (!BlankRule::isBlank(shown) && shown != m_filledRemarks && shown != composed
-        && m_messages.ask(Prompts::kReplaceRemarks) != Message::Answer::Yes)
-        return;
-    setRemarks(composed);
-}
-
-void CertificateOnScreen::setRemarks(const QString &text)
-{
-    setText(m_screen->block12Remarks, text);
-    m_filledRemarks = m_screen->block12Remarks->toPlainText();
-}
+void CertificateOnScreen::buildtext13() { m_remarks->compose(m_newFormFlag == 1 ? 0 : m_currentFormIndex); }
 
 void CertificateOnScreen::chooseExport(bool yes)
 {
@@ -466,7 +431,7 @@ bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     // The new certificate is the one on screen, as after any first save.
     setText(m_screen->block3Tracking, stored->tracking);
     setText(m_screen->block12Remarks, stored->remarks);
-    m_filledRemarks.reset();
+    m_remarks->forget();
     m_currentFormIndex = stored->formIndex;
     m_newFormFlag = 0;
     m_issued->refresh(false, m_currentFormIndex);

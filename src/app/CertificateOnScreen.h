@@ -18,6 +18,7 @@ class IssuedCertificate;
 class ItemGridModel;
 class MessageBoxes;
 class NumberOnScreen;
+class RemarksOnScreen;
 class ScreenEdits;
 class SignIn;
 struct DbStatus;
@@ -94,9 +95,6 @@ private:
     void reportStoreFailure(const QString &what, const DbStatus &status);
     // Save of an issued certificate: never over it, its changes become a new one.
     bool saveIssued(const CertificateEntries &entries);
-    // Block 12 as the program fills it: what the user types after it is
-    // theirs, and the builder asks before replacing it.
-    void setRemarks(const QString &text);
     // 13c or 14c, whichever is in use, as the form and organisation have it.
     void fillApprovals();
 
@@ -108,13 +106,11 @@ private:
     std::unique_ptr<CertificateStore> m_store;
     std::unique_ptr<IssuedCertificate> m_issued;
     std::unique_ptr<NumberOnScreen> m_number;
+    std::unique_ptr<RemarksOnScreen> m_remarks;
     ScreenEdits *m_edits;
     FormOnScreen *m_form;
     int m_newFormFlag = 1;
     qint64 m_currentFormIndex = 0;
-    // Block 12 as the program last filled it; none for a stored certificate,
-    // whose remarks may well have been typed.
-    std::optional<QString> m_filledRemarks;
 };
 
 } // namespace arc

@@ -19,7 +19,6 @@
 #include "FindResults.h"
 #include "FolderMessages.h"
 #include "IssuePrinting.h"
-#include "IssuePrompts.h"
 #include "IssuedCertificate.h"
 #include "EntryBox.h"
 #include "EntryText.h"
@@ -29,6 +28,7 @@
 #include "EntryRefusals.h"
 #include "LegacyConverter.h"
 #include "MenuBar.h"
+#include "MenuBindings.h"
 #include "NumberOnScreen.h"
 #include "ScreenLock.h"
 #include "OrganizationChooser.h"
@@ -42,7 +42,6 @@
 #include "ProgramFolder.h"
 #include "Prompts.h"
 #include "RecentCertificates.h"
-#include "RegisterExportDialog.h"
 #include "ReferenceLists.h"
 #include "ScreenFindings.h"
 #include "SettingsPanels.h"
@@ -56,6 +55,7 @@
 #include "SignatoryPasswords.h"
 #include "StatementsPanel.h"
 #include "StatusLine.h"
+#include "StatusWiring.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,7 +64,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -148,6 +147,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     batch->setPrinter(&m_print->printer());
     batch->setCertificateCheck(check);
     connect(m_screen->batchButton, &QPushButton::clicked, batch, &BatchIssue::run);
+    connect(batch, &BatchIssue::told, m_status, &StatusLine::tell);
     m_cutOffRuns = new CutOffRuns(*batch, m_folder, *m_signIn, m_messages, this);
     m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
     m_settings->setAdministers([this] { return administers(); });
@@ -161,12 +161,19 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     });
     connect(m_settings, &SettingsPanels::organizationsStored, this, &MainWindow::fillOrganizations);
     // The panels the user may move; the set-up panel stays where it is.
-    for (QWidget *movable : {static_cast<QWidget *>(m_defaultsPanel), m_findPanel, static_cast<QWidget *>(m_parts)})
+    for (QWidget *movable : {static_cast<QWidget *>(m_defaultsPanel), static_cast<QWidget *>(m_findPanel), static_cast<QWidget *>(m_parts)})
         PanelDrag::attach(movable);
 
     connectControls();
-    bindMenus(find);
-    connectStatus();
+    m_bench = new BenchActions(this, *m_certificate, *m_signIn, m_folder, m_messages, [this] {
+        m_status->showSignedIn(QString(), false);
+        guardWhileSigningIn(true);
+    });
+    m_bench->panelsMayLeave = [this] { return m_statements->mayLeave(); };
+    new ScreenLock(*m_screen, {m_setupPanel, m_defaultsPanel, m_parts, m_signatories, m_countries, m_forwarders,
+                               m_statements}, this);
+    MenuBindings::attach(*this);
+    StatusWiring::attach(*this);
     // Once the sign-in is complete, the signature and key read.
     connect(m_signIn, &SignIn::signedIn, m_cutOffRuns, &CutOffRuns::finishForSignedIn, Qt::QueuedConnection);
     EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages);
@@ -233,86 +240,6 @@ void MainWindow::connectControls()
     connect(m_setupPanel, &SetupPanel::folderChosen, this, &MainWindow::folderChosen);
     connect(m_screen->block3Tracking, &EntryBox::enterPressed, m_screen->block5Invoice, qOverload<>(&QWidget::setFocus));
     connect(m_screen->block5Invoice, &EntryText::enterPressed, m_screen->grid1, qOverload<>(&QWidget::setFocus));
-}
-
-void MainWindow::bindMenus(QWidget *findPanel)
-{
-    using Item = MenuBar::Item;
-    CertificateScreen &s = *m_screen;
-    SetupPanel &setup = *m_setupPanel;
-    const std::pair<Item, QPushButton *> onScreen[] = {
-        {Item::New, s.newButton},         {Item::Save, s.saveButton},         {Item::Print, s.printButton},
-        {Item::Exit, s.exitButton},       {Item::Previous, s.previousButton}, {Item::Next, s.nextButton},
-        {Item::Find, s.findButton},       {Item::Setup, s.setupButton},       {Item::Defaults, s.defaultsButton},
-        {Item::Parts, s.partsButton}};
-    for (const auto &[item, button] : onScreen)
-        m_menu->bind(item, button);
-    m_menu->bind(Item::WritePdf, m_print->panel().pdfButton, s.printButton);
-    m_menu->bind(Item::ShowAll, static_cast<FindPanel *>(findPanel)->allButton, s.findButton);
-    const std::pair<Item, QPushButton *> onSetup[] = {{Item::Signatories, setup.dmirsButton},
-                                                      {Item::Countries, setup.countriesButton},
-                                                      {Item::ForwardHouses, setup.housesButton},
-                                                      {Item::Statements, setup.statementsButton}};
-    for (const auto &[item, button] : onSetup)
-        m_menu->bind(item, button, s.setupButton);
-    m_menu->bind(Item::Duplicate, s.duplicateButton);
-    m_menu->bind(Item::BatchSerials, s.batchButton);
-    m_menu->bind(Item::ExportRegister, [this] { RegisterExportDialog::run(this, m_folder, m_messages); });
-    m_bench = new BenchActions(this, *m_certificate, *m_signIn, m_folder, m_messages, [this] {
-        m_status->showSignedIn(QString(), false);
-        guardWhileSigningIn(true);
-    });
-    new ScreenLock(*m_screen, {m_setupPanel, m_defaultsPanel, m_parts, m_signatories, m_countries, m_forwarders,
-                               m_statements}, this);
-    m_menu->bind(Item::SignOut, [this] { m_bench->signOut(); });
-    m_menu->bind(Item::VoidNumber, [this] { m_bench->voidNumber(); });
-    m_menu->bind(Item::SendByMail, [this] { m_bench->sendByMail(); });
-    m_menu->bind(Item::About, [this] { m_bench->about(); });
-    auto *recent = new QMenu(this);
-    m_menu->action(Item::Recent)->setMenu(recent);
-    m_menu->action(Item::Recent)->setEnabled(true);
-    m_recent->keepFilled(
-        recent, [this] { return m_folder.isOpen() ? &m_folder.certificates() : nullptr; },
-        [this](qint64 formIndex) { showCertificate(formIndex); });
-}
-
-void MainWindow::connectStatus()
-{
-    const auto tellFrom = [this](auto *teller) {
-        connect(teller, &std::remove_pointer_t<decltype(teller)>::told, m_status, &StatusLine::tell);
-    };
-    tellFrom(m_certificate);
-    tellFrom(m_bench);
-    tellFrom(m_print);
-    tellFrom(m_settings);
-    tellFrom(m_signatories);
-    tellFrom(m_countries);
-    tellFrom(m_forwarders);
-    tellFrom(m_parts);
-    tellFrom(m_statements);
-    tellFrom(m_signIn);
-    m_certificate->issued().setSupersessionListener([this](const QString &text) { m_status->showSuperseded(text); });
-    // A key of the menu pressed while a panel keeps it from working.
-    connect(m_menu, &MenuBar::unavailable, this, [this](MenuBar::Item item) {
-        const std::pair<const QWidget *, QString> panels[] = {
-            {m_access, tr("the sign-in panel")},  {m_findPanel, tr("the find panel")},
-            {m_setupPanel, tr("the set-up panel")}, {m_defaultsPanel, tr("the defaults panel")},
-            {&m_print->panel(), tr("the print panel")}};
-        const auto open = std::find_if(std::begin(panels), std::end(panels),
-                                       [](const auto &p) { return p.first->isVisible(); });
-        m_status->tell(open == std::end(panels)
-                           ? tr("%1 cannot be used now.").arg(m_menu->plainText(item))
-                           : tr("%1 cannot be used while %2 is open: close it first (Escape).")
-                                 .arg(m_menu->plainText(item), open->second));
-    });
-    connect(m_print, &PrintCommand::issued, this, [this] {
-        m_status->tell(IssuePrompts::issuedTold(m_screen->block3Tracking->text().trimmed(),
-                                                m_signIn->keyState().unsignedWhy()));
-    });
-    connect(m_signIn, &SignIn::signedIn, this, [this] {
-        m_status->showSignedIn(m_signIn->signatory() ? m_signIn->signatory()->name : QString(),
-                               m_signIn->signedInWithMaster());
-    });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -443,7 +370,7 @@ qint64 MainWindow::currentFormIndex() const { return m_certificate->currentFormI
 
 void MainWindow::setItemLine(int row, const ItemLine &line) { m_grid->setLine(row, line); }
 
-bool MainWindow::showCertificate(qint64 formIndex) { return static_cast<FindPanel *>(m_findPanel)->showCertificate(formIndex); }
+bool MainWindow::showCertificate(qint64 formIndex) { return m_findPanel->showCertificate(formIndex); }
 
 void MainWindow::exitForm()
 {
@@ -539,7 +466,7 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
     // folder may still be chosen when none could be opened.
     m_screen->setEnabled(!signingIn);
     m_setupPanel->setDatabasesEnabled(!signingIn);
-    for (QWidget *p : {static_cast<QWidget *>(m_defaultsPanel), m_findPanel, static_cast<QWidget *>(m_parts)})
+    for (QWidget *p : {static_cast<QWidget *>(m_defaultsPanel), static_cast<QWidget *>(m_findPanel), static_cast<QWidget *>(m_parts)})
         p->setEnabled(!signingIn);
     if (signingIn) {
         if (!m_signatories->isHidden())
@@ -550,7 +477,7 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
         m_forwarders->exitPanel();
         m_statements->hide();
         // What was found belongs to the data source signed out of.
-        static_cast<FindPanel *>(m_findPanel)->results().clear();
+        m_findPanel->results().clear();
         m_access->show();
         m_access->raise();
     }

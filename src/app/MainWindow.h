@@ -33,6 +33,7 @@ class CutOffRuns;
 class RecentCertificates;
 class MenuBar;
 class StatusLine;
+class FindPanel;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -82,6 +83,8 @@ public:
     MenuBar &menuBar() const { return *m_menu; }
     StatusLine &statusLine() const { return *m_status; }
     BenchActions &benchActions() const { return *m_bench; }
+    FindPanel &findPanel() const { return *m_findPanel; }
+    MessageBoxes &messages() const { return m_messages; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -107,9 +110,6 @@ private:
     // What the certificate check finds in the certificate on screen.
     void placePanels();
     void connectControls();
-    void bindMenus(QWidget *findPanel);
-    // What the panels and commands did, the data source and who signed in.
-    void connectStatus();
 
     ProgramFolders m_folders;
     MessageBoxes &m_messages;
@@ -120,7 +120,7 @@ private:
     AccessPanel *m_access;
     SetupPanel *m_setupPanel;
     DefaultsPanel *m_defaultsPanel;
-    QWidget *m_findPanel;     // Panel3D3
+    FindPanel *m_findPanel;     // Panel3D3
 
     ItemGridModel *m_grid;
     ItemEntry *m_itemEntry;

@@ -8,6 +8,7 @@
 #include "ProgressWindow.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -70,16 +71,16 @@ std::optional<RegisterExport::Period> RegisterExportDialog::period(MessageBoxes 
     return p;
 }
 
-void RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes &messages,
+QString RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes &messages,
                                std::function<QString()> chooseFile)
 {
     if (!FolderMessages::ensureOpen(folder, messages) || !FolderMessages::ensureReachable(folder, messages))
-        return;
+        return {};
     RegisterExportDialog dialog(window);
     std::optional<RegisterExport::Period> period;
     while (!period) {
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return {};
         period = dialog.period(messages);
     }
     if (!chooseFile)
@@ -94,18 +95,18 @@ void RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes
         };
     const QString path = chooseFile();
     if (path.isEmpty())
-        return;
+        return {};
     if (const QString why = RegisterExport::refusal(folder.certificates(), path); !why.isEmpty()) {
         messages.ask({tr("The register was not written to %1: %2.").arg(GivenText::quoted(path), why), kTitle,
                       Message::Buttons::Ok, Message::Icon::Exclamation});
-        return;
+        return {};
     }
     if (RegisterExport::exists(path)
         && messages.ask({tr("%1 exists already. Replace it with the register?").arg(GivenText::quoted(path)), kTitle,
                          Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No})
                != Message::Answer::Yes)
-        return;
-    int count = 0;
+        return {};
+    RegisterExport::Written count;
     DbStatus s;
     {
         // Stopping leaves the file as it was, so Cancel is offered.
@@ -119,9 +120,7 @@ void RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBoxes
     else if (!s.ok())
         messages.ask({QStringLiteral("The register was not written: %1").arg(s.detail()), kTitle, Message::Buttons::Ok,
                       Message::Icon::Critical});
-    else
-        messages.ask({QStringLiteral("%1 rows written to %2").arg(count).arg(path), kTitle, Message::Buttons::Ok,
-                      Message::Icon::Information});
+    return s.ok() ? RegisterExport::told(count, QDir::toNativeSeparators(path)) : QString();
 }
 
 } // namespace arc

@@ -237,6 +237,7 @@ bool FindPanel::showCertificate(qint64 formIndex)
         return false;
     }
     emit found();
+    emit told(tr("Certificate %1 opened").arg(header.value(QStringLiteral("Tracking")).toString().trimmed()));
     return true;
 }
 

@@ -42,7 +42,8 @@ public:
     void FindRecords();
     // Show this stored certificate (from the list of results, or any other
     // list of keys): the header view stands on it, joining what it walks
-    // when it is not among them. False, the user told, when it is gone.
+    // when it is not among them, and the status line says it was opened.
+    // False, the user told, when it is gone.
     bool showCertificate(qint64 formIndex);
 
     // The list of what the last search found, laid over the window beside the panel.
@@ -57,6 +58,8 @@ signals:
     void commandsEnabled(bool on);
     // A search found certificates; the header view stands on the one to show.
     void found();
+    // A certificate chosen from a list was opened, for the status line.
+    void told(const QString &what);
 
 private:
     void close();

@@ -3,13 +3,40 @@
 #include "FoundCertificatesModel.h"
 #include "ScreenTwips.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
 
 namespace arc {
+
+namespace {
+
+// Widths that fit `room`: columns narrower than an even share keep their
+// width, the wider ones share what is left evenly.
+std::vector<int> fitted(std::vector<int> widths, int room)
+{
+    std::vector<size_t> wide(widths.size());
+    std::iota(wide.begin(), wide.end(), size_t{0});
+    for (bool shrinking = true; shrinking && !wide.empty();) {
+        const int share = std::max(1, room / static_cast<int>(wide.size()));
+        const auto narrow = std::partition(wide.begin(), wide.end(), [&](size_t c) { return widths[c] > share; });
+        shrinking = narrow != wide.end();
+        for (auto c = narrow; c != wide.end(); ++c)
+            room -= widths[*c];
+        wide.erase(narrow, wide.end());
+    }
+    for (size_t c : wide)
+        widths[c] = std::max(1, room / static_cast<int>(wide.size()));
+    return widths;
+}
+
+} // namespace
 
 FindResults::FindResults(QWidget *parent) : QFrame(parent)
 {
@@ -50,6 +77,9 @@ FindResults::FindResults(QWidget *parent) : QFrame(parent)
     layout->addWidget(table);
     resize(twipsToPixels(9000), twipsToPixels(4200));
 
+    // The columns fit the panel's width, whatever the rows hold.
+    table->installEventFilter(this);
+
     // Enter, and a double click, activate a row.
     connect(table, &QTableView::activated, this, [this](const QModelIndex &index) { emit chosen(keyAt(index.row())); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
@@ -62,7 +92,7 @@ DbStatus FindResults::setFound(std::unique_ptr<FoundCertificates> found)
     const DbStatus s = m_model->show(std::move(found));
     const int n = m_model->count();
     count->setText(n == 1 ? QStringLiteral("1 certificate") : QStringLiteral("%1 certificates").arg(n));
-    table->resizeColumnsToContents();
+    fitColumns();
     if (m_model->rowCount() == 0) {
         hide();
         return s;
@@ -77,5 +107,29 @@ void FindResults::clear() { (void)setFound(nullptr); }
 qint64 FindResults::keyAt(int row) const { return m_model->keyAt(row); }
 
 int FindResults::rowCount() const { return m_model->rowCount(); }
+
+bool FindResults::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == table && event->type() == QEvent::Resize)
+        fitColumns();
+    return QFrame::eventFilter(watched, event);
+}
+
+void FindResults::fitColumns()
+{
+    QHeaderView *columns = table->horizontalHeader();
+    // Room is kept for the vertical scroll bar, shown or not.
+    const int room = table->width() - 2 * table->frameWidth() - table->verticalScrollBar()->sizeHint().width();
+    if (room <= 0)
+        return;
+    table->resizeColumnsToContents();
+    std::vector<int> widths;
+    for (int c = 0; c < columns->count(); ++c)
+        widths.push_back(columns->sectionSize(c));
+    if (std::accumulate(widths.begin(), widths.end(), 0) > room)
+        widths = fitted(widths, room);
+    for (int c = 0; c < columns->count(); ++c)
+        columns->resizeSection(c, widths[static_cast<size_t>(c)]);
+}
 
 } // namespace arc

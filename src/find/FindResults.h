@@ -15,7 +15,8 @@ class FoundCertificates;
 class FoundCertificatesModel;
 
 // What a search found as a list beside the find panel: one row per
-// certificate, sortable by any column, with their count. Double click or
+// certificate, sortable by any column, with their count; its columns fit
+// the panel's width. Double click or
 // Enter on a row asks for that certificate.
 class FindResults : public QFrame {
     Q_OBJECT
@@ -40,7 +41,13 @@ signals:
     // A page of the list could not be read.
     void failed(const DbStatus &status);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Every column's right edge inside the list: wide columns give way.
+    void fitColumns();
+
     FoundCertificatesModel *m_model;
 };
 

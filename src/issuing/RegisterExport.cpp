@@ -70,22 +70,28 @@ bool Period::holds(const QDate &day) const
 
 QStringList header()
 {
-    return {QStringLiteral("Tracking No."), QStringLiteral("Form"),        QStringLiteral("13e Date"),
-            QStringLiteral("14e Date"),     QStringLiteral("Organization"), QStringLiteral("Item"),
-            QStringLiteral("Description"),  QStringLiteral("Part No."),     QStringLiteral("Serial No."),
-            QStringLiteral("Qty"),          QStringLiteral("Status"),       QStringLiteral("Signatory"),
-            QStringLiteral("Issued At (UTC)"), QStringLiteral("Archived File"), QStringLiteral("SHA-256"),
-            QStringLiteral("Superseded by")};
+    return {QStringLiteral("Tracking No."),    QStringLiteral("Form"),          QStringLiteral("13e Date"),
+            QStringLiteral("14e Date"),        QStringLiteral("Organization"),  QStringLiteral("WO/Contract (5)"),
+            QStringLiteral("Item"),            QStringLiteral("Description"),   QStringLiteral("Part No."),
+            QStringLiteral("Serial No."),      QStringLiteral("Qty"),           QStringLiteral("Status"),
+            QStringLiteral("Signatory"),       QStringLiteral("Approval (13c/14c)"), QStringLiteral("Issued At (UTC)"),
+            QStringLiteral("Archived File"),   QStringLiteral("SHA-256"),       QStringLiteral("Superseded by"),
+            QStringLiteral("Remarks (12)")};
 }
 
 namespace {
 
 const QString kStep = QStringLiteral("Exporting register");
 
+// What a row of the register stands for: the first or a further line of a
+// certificate (a certificate without lines has one row and no line), or a
+// void number.
+enum class Counted { FirstLine, FurtherLine, NoLine, Void };
+
 // After the certificates, each number voided in the period (by its UTC
 // day), marked "VOID" in the form's column: the reason, when and where in
 // the description's, who in the signatory's.
-DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(const QStringList &)> &take)
+DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(const QStringList &, Counted)> &take)
 {
     std::vector<VoidNumber> voids;
     if (DbStatus s = TakenNumbers(db).voids(voids); !s.ok())
@@ -100,16 +106,16 @@ DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(c
         row[columns.indexOf(QStringLiteral("Description"))] =
             QStringLiteral("%1, voided %2 at %3").arg(v.reason, v.voidedAt, v.workstation);
         row[columns.indexOf(QStringLiteral("Signatory"))] = v.user;
-        if (!take(row))
+        if (!take(row, Counted::Void))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     }
     return {};
 }
 
-// Hands each row of the period to `take`, in key order; `progress` hears
-// how many stored rows were gone through. Stops, Cancelled, when either
-// says so.
-DbStatus eachRow(Database &db, const Period &period, const std::function<bool(const QStringList &)> &take,
+// Hands each row of the period to `take`, in key order, with what it
+// counts for; `progress` hears how many stored rows were gone through.
+// Stops, Cancelled, when either says so.
+DbStatus eachRow(Database &db, const Period &period, const std::function<bool(const QStringList &, Counted)> &take,
                  const Progress &progress)
 {
     QHash<qint64, IssueRecord> issues;
@@ -136,7 +142,8 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
     bool block13 = true;
     s = db.run(q, QStringLiteral("SELECT h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
                                  "h.\"Name17\", h.\"Name22\", d.\"Item\", d.\"Description\", d.\"PartNum\", "
-                                 "d.\"SerialNum\", d.\"Quantity\", d.\"Status\", h.\"Form\" "
+                                 "d.\"SerialNum\", d.\"Quantity\", d.\"Status\", h.\"Form\", h.\"Invoice\", "
+                                 "h.\"AuthNum\", h.\"CertNum\", h.\"Remarks\", d.\"FormIndex\" "
                                  "FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
                                  "ORDER BY h.\"FormIndex\", d.rowid"));
     while (s.ok() && q.next()) {
@@ -149,7 +156,8 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         // The signatory of the block in use, which the first line's status chooses.
         const qint64 key = q.value(0).toLongLong();
         const QString status = text(q.value(12));
-        if (key != certificate) {
+        const bool first = key != certificate;
+        if (first) {
             certificate = key;
             block13 = selectsBlock13(status.trimmed().toUpper());
         }
@@ -159,13 +167,15 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
                         d18.isValid() ? d18.toString(Qt::ISODate) : QString(),
                         d23.isValid() ? d23.toString(Qt::ISODate) : QString(),
                         firstLine(text(q.value(4))),
+                        text(q.value(14)),
                         text(q.value(7)),
                         text(q.value(8)),
                         text(q.value(9)),
                         text(q.value(10)),
                         text(q.value(11)),
                         status,
-                        signatory};
+                        signatory,
+                        text(q.value(block13 ? 15 : 16))};
         const auto issue = issues.constFind(q.value(0).toLongLong());
         if (issue != issues.cend())
             row << issue->issuedAt.toString(Qt::ISODate) << issue->pdfFile << issue->pdfSha256;
@@ -173,7 +183,10 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
             row << QString() << QString() << QString();
         // The tracking number of the issued correction that supersedes it.
         row << superseded.value(key).tracking;
-        if (!take(row))
+        // Block 12 whole: its line breaks stay inside the quoted field.
+        row << text(q.value(17));
+        const Counted counted = q.value(18).isNull() ? Counted::NoLine : first ? Counted::FirstLine : Counted::FurtherLine;
+        if (!take(row, counted))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     }
     if (s.ok())
@@ -188,7 +201,7 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
 DbStatus rows(Database &db, const Period &period, std::vector<QStringList> &out)
 {
     out.clear();
-    return eachRow(db, period, [&out](const QStringList &row) { return out.push_back(row), true; }, {});
+    return eachRow(db, period, [&out](const QStringList &row, Counted) { return out.push_back(row), true; }, {});
 }
 
 QByteArray csv(const std::vector<QStringList> &rows)
@@ -204,13 +217,22 @@ QString refusal(const Database &certificates, const QString &path)
     return ExportTarget::refusal(path, ExportTarget::of(certificates));
 }
 
+QString told(const Written &written, const QString &path)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("RegisterExport", text); };
+    const QString certificates =
+        written.certificates == 1 ? tr("1 certificate") : tr("%1 certificates").arg(written.certificates);
+    const QString lines = written.lines == 1 ? tr("1 line") : tr("%1 lines").arg(written.lines);
+    return tr("%1, %2 written to %3").arg(certificates, lines, path);
+}
+
 bool exists(const QString &path)
 {
     const QFileInfo at(path);
     return at.exists() || at.isSymLink();
 }
 
-DbStatus write(Database &db, const Period &period, const QString &path, int *count, const Progress &progress,
+DbStatus write(Database &db, const Period &period, const QString &path, Written *count, const Progress &progress,
                Existing existing)
 {
     const QString quoted = GivenText::quoted(path);
@@ -231,9 +253,15 @@ DbStatus write(Database &db, const Period &period, const QString &path, int *cou
         return failed();
     const auto put = [&file](const QByteArray &bytes) { return file.write(bytes) == bytes.size(); };
     bool written = put(csv({}));
-    int found = 0;
+    Written found;
     const DbStatus s = eachRow(
-        db, period, [&](const QStringList &row) { return ++found, written = put(CsvText::row(row).toUtf8()); },
+        db, period,
+        [&](const QStringList &row, Counted counted) {
+            found.certificates += counted == Counted::FirstLine || counted == Counted::NoLine;
+            found.lines += counted == Counted::FirstLine || counted == Counted::FurtherLine;
+            found.voids += counted == Counted::Void;
+            return written = put(CsvText::row(row).toUtf8());
+        },
         progress);
     if (!written || (s.ok() && !file.commit()))
         return failed();
@@ -245,3 +273,4 @@ DbStatus write(Database &db, const Period &period, const QString &path, int *cou
 }
 
 } // namespace arc::RegisterExport
+

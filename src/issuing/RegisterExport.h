@@ -11,7 +11,7 @@ namespace arc {
 
 // The register of certificates as a spreadsheet takes it: one row per item
 // line (one for a certificate without lines), with what the issue log
-// knows of issued ones.
+// knows of issued ones, then the void numbers of the period.
 namespace RegisterExport {
 
 // A certificate's day is its 13e date, else its 14e date. With a bound
@@ -35,13 +35,22 @@ QString refusal(const Database &certificates, const QString &path);
 bool exists(const QString &path);
 enum class Existing { Keep, Replace };
 
+// What a register written holds.
+struct Written {
+    int certificates = 0;
+    int lines = 0;
+    int voids = 0;
+};
+// What the user is told of a register written to `path`:
+// "18 certificates, 34 lines written to FILE".
+QString told(const Written &written, const QString &path);
+
 // Writes the register of the period to `path`, whole or not at all,
-// through a temporary file beside it; `count` receives the number of
-// rows. Refused, nothing written, where `refusal` says so, and over a
+// through a temporary file beside it; `count` receives what it holds. Refused, nothing written, where `refusal` says so, and over a
 // file already there unless told to replace it. `progress` hears the
 // stored rows gone through of all; asked to stop, the file stays as it
 // was (Cancelled).
-DbStatus write(Database &certificates, const Period &period, const QString &path, int *count = nullptr,
+DbStatus write(Database &certificates, const Period &period, const QString &path, Written *count = nullptr,
                const Progress &progress = {}, Existing existing = Existing::Keep);
 
 } // namespace RegisterExport

@@ -112,7 +112,7 @@ int main(int argc, char **argv)
         return folder.close(), refused(1, tr("%1 is not written: %2").arg(quotedFile, why));
     if (!force && arc::RegisterExport::exists(file))
         return folder.close(), refused(1, tr("%1 exists already; --force replaces it").arg(quotedFile));
-    int count = 0;
+    arc::RegisterExport::Written count;
     arc::DbStatus s;
     {
         arc::ProgressLine line;
@@ -122,6 +122,6 @@ int main(int argc, char **argv)
     folder.close();
     if (!s.ok())
         return refused(1, s.detail());
-    std::printf("%s\n", qPrintable(tr("%1 rows written to %2").arg(count).arg(file)));
+    std::printf("%s\n", qPrintable(arc::RegisterExport::told(count, file)));
     return 0;
 }

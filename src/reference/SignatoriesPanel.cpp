@@ -487,9 +487,11 @@ void SignatoriesPanel::openSigningCertificate()
     auto *dialog = new SigningCertificateDialog(m_folder, m_messages,
                                                 {who.name, m_storedPassword, who.approvalNumber, who.rowId}, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, row = m_loadedRow] {
+    connect(dialog, &QDialog::accepted, this, [this, dialog, row = m_loadedRow, name = who.name] {
         m_keepKey(row, dialog->takeKey());
         showCertificate();
+        emit told(dialog->makeKey->isChecked() ? tr("Signing certificate of %1 made").arg(name)
+                                               : tr("Signing certificate of %1 brought in").arg(name));
     });
     dialog->open();
 }
@@ -501,7 +503,10 @@ void SignatoriesPanel::openRevokeCertificate()
         return;
     auto *dialog = new RevokeCertificateDialog(m_folder, m_messages, combo6->itemText(k), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, &SignatoriesPanel::showCertificate);
+    connect(dialog, &QDialog::accepted, this, [this, name = combo6->itemText(k)] {
+        showCertificate();
+        emit told(tr("Signing certificate of %1 revoked").arg(name));
+    });
     dialog->open();
 }
 

@@ -118,10 +118,10 @@ void StatementsPanel::choose(int row)
     source->setCursorPosition(0);
 }
 
-void StatementsPanel::save()
+bool StatementsPanel::save()
 {
     if (!m_administrator)
-        return;
+        return false;
     keepEdits();
     for (int i = 0; i < m_edited.size(); ++i) {
         if (m_edited[i] == m_stored[i])
@@ -134,45 +134,50 @@ void StatementsPanel::save()
                             .arg(m_edited[i].name, field == QLatin1String("Text") ? tr("text") : tr("source"))
                             .arg(value->size())
                             .arg(limit));
-                return;
+                return false;
             }
         }
         if (const DbStatus s = Statements::save(m_folder.reference(), m_edited[i]); !s.ok()) {
             refused(QStringLiteral("Statement %1 was not saved: %2.").arg(m_edited[i].name, s.detail()));
-            return;
+            return false;
         }
         m_stored[i] = m_edited[i];
     }
     emit told(QStringLiteral("Statements saved"));
+    return true;
 }
 
-void StatementsPanel::settleEdits()
+bool StatementsPanel::settleEdits()
 {
     keepEdits();
+    // A save refused keeps the edits on the panel, which stays.
     if (m_edited != m_stored
         && m_messages.ask({tr("Save the changed statements?"), tr("Statements"), Message::Buttons::YesNo,
                            Message::Icon::Question, Message::Answer::Yes})
-               == Message::Answer::Yes)
-        save();
+               == Message::Answer::Yes
+        && !save())
+        return false;
     m_edited = m_stored;
     m_shown = -1;
+    return true;
 }
 
-void StatementsPanel::closePanel()
+bool StatementsPanel::closePanel()
 {
-    settleEdits();
+    if (!settleEdits())
+        return false;
     hide();
+    return true;
 }
 
 void StatementsPanel::hideEvent(QHideEvent *event)
 {
     QFrame::hideEvent(event);
     // Hidden with the panel it lies on (the set-up panel closing, a sign
-    // out): its edits are asked about as by Close, and it stays closed.
-    if (!isHidden()) {
-        settleEdits();
+    // out): its edits are asked about as by Close, and it stays closed;
+    // edits whose save was refused stay on it, shown again with that panel.
+    if (!isHidden() && settleEdits())
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
-    }
 }
 
 void StatementsPanel::refused(const QString &why)

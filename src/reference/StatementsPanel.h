@@ -26,9 +26,15 @@ public:
     // signed in may change them. False when they cannot be read.
     bool open(bool administrator);
     void choose(int row);
-    // Store every statement changed since the panel was opened or saved.
-    void save();
-    void closePanel();
+    // Store every statement changed since the panel was opened or saved;
+    // false, the user told, when one was refused.
+    bool save();
+    // Close: changed statements are asked about first; false when a save
+    // was refused and the panel stays open with them.
+    bool closePanel();
+    // Before the window leaves the panel's data (a sign out): closed as by
+    // Close when open; false when it stays.
+    bool mayLeave() { return isHidden() || closePanel(); }
 
     bool mayChange() const { return m_administrator; }
 
@@ -47,8 +53,9 @@ signals:
 private:
     // The boxes' contents into the statement shown.
     void keepEdits();
-    // Changed statements saved or dropped, as the user answers.
-    void settleEdits();
+    // Changed statements saved or dropped, as the user answers; false when
+    // a save was refused and the edits are kept.
+    bool settleEdits();
     void refused(const QString &why);
     // The characters a field of a statement stores.
     static int fieldLimit(const QString &field);

@@ -1,7 +1,7 @@
 // What the window asks, refuses and shows when a signed page is issued (how
 // pages are kept, logged, verified and corrected is the issuing tests').
 
-#include "WindowFixture.h"
+#include "IssuingWindow.h"
 
 #include "BatchDialog.h"
 #include "BatchIssue.h"
@@ -31,40 +31,14 @@ using arc::Message;
 using Answer = arc::Message::Answer;
 namespace IssuePrompts = arc::IssuePrompts;
 
-class IssueTest : public SignedInWindowTest {
+class IssueTest : public IssuingWindowTest {
 protected:
-    void fillBeforeOpening() override { storedExec("UPDATE Defaults SET Tracking = '000100', IncreaseTrack = 1"); }
-    void SetUp() override
-    {
-        SignedInWindowTest::SetUp();
-        arc::PrintCommand &print = window->printCommand();
-        print.setFileChooser([this] { return pdfPath; });
-        print.setPrinterCheck([] { return true; });
-        print.setJobCanvas([this] {
-            ++jobs;
-            return std::make_unique<Counted>(signedJobs);
-        });
-        screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
-        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
-        window->checkstat();
-    }
-
     struct Counted : arc::RecordingCanvas {
         explicit Counted(int &signedJobs) : signedJobs(signedJobs) {}
         ~Counted() override { signedJobs += !ofKind(Op::Kind::Picture).isEmpty(); }
         int &signedJobs;
     };
-    void pdf()
-    {
-        window->printCommand().open();
-        window->printCommand().panel().pdfButton->click();
-    }
-    void ok(const QString &copies)
-    {
-        window->printCommand().open();
-        window->printCommand().panel().text45->setText(copies);
-        window->printCommand().panel().okButton->click();
-    }
+    std::unique_ptr<arc::RecordingCanvas> jobCanvas() override { return std::make_unique<Counted>(signedJobs); }
     void issue()
     {
         screen().saveButton->click();
@@ -72,13 +46,10 @@ protected:
         ASSERT_EQ(logged(), 1) << messages.shown.value(0).prompt.toStdString();
         messages.expectNothingAsked();
     }
-    int logged() { return stored("SELECT count(*) FROM IssueLog").toInt(); }
     QStringList archived() { return QDir(dataFolder() + "Issued").entryList(QDir::Files, QDir::Name); }
     QLabel *mark() { return window->findChild<QLabel *>("IssuedMark"); }
     QString markShown() { return mark()->isVisibleTo(window.get()) ? mark()->text() : QString(); }
 
-    QString pdfPath = folder() + "certificate.pdf";
-    int jobs = 0;
     int signedJobs = 0;
 };
 
@@ -264,6 +235,7 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
                                                       "not digitally signed: Pat Doe holds no signing key."});
     EXPECT_EQ(logged(), 3);
     EXPECT_EQ(archived().size(), 3);
+    EXPECT_EQ(window->statusLine().message->text(), "3 certificates written to " + pdfPath);
     const QByteArray written = readFile(pdfPath);
     EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "one page each";
     EXPECT_EQ(window->newFormFlag(), 1) << "the screen keeps the certificate it shows";

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "BenchActions.h"
+
 #include "CertificateOnScreen.h"
 #include "CountriesPanel.h"
 #include "Passwords.h"
@@ -170,6 +172,25 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
               arc::Statements::kDualReleaseEasa);
 }
 
+// Signing out is a way of leaving the statements panel: it asks first.
+TEST_F(RemarksTest, SigningOutAsksBeforeTheStatementsEditsAreDropped)
+{
+    window.reset();
+    addRow("Agents", {{"Name", "Ann Admin"}, {"Password", arc::Passwords::hash("a1")}, {"Administrator", 1}});
+    openWindow(false);
+    signInAs(*window, "Ann Admin", "a1");
+    screen().setupButton->click();
+    window->setupPanel().statementsButton->click();
+    arc::StatementsPanel &panel = window->statementsPanel();
+    panel.list->setCurrentRow(0);
+    panel.text->setPlainText("Changed wording.");
+    messages.answers = {arc::Message::Answer::Yes};
+    window->benchActions().signOut();
+    messages.expectAsked("Statements", {"Save the changed statements?"});
+    EXPECT_TRUE(panel.isHidden());
+    EXPECT_EQ(stored("SELECT count(*) FROM Statements WHERE Text = 'Changed wording.'", true).toInt(), 1);
+}
+
 // A statement longer than its field stores is refused in words when it is
 // pasted and when it is saved, never by the engine's constraint.
 TEST_F(RemarksTest, AStatementOverItsLimitIsRefusedInWords)
@@ -192,6 +213,15 @@ TEST_F(RemarksTest, AStatementOverItsLimitIsRefusedInWords)
     panel.text->setPlainText(QString(64001, 'x'));
     panel.saveButton->click();
     messages.expectAsked("Statements", {"64001 characters long", "at most 64000"});
+
+    // Closing asks to save; a save refused keeps the edit, and the panel, open.
+    messages.answers = {arc::Message::Answer::Yes};
+    panel.closeButton->click();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].prompt.contains("64001 characters long"));
+    messages.shown.clear();
+    EXPECT_FALSE(panel.isHidden());
+    EXPECT_EQ(panel.text->toPlainText(), QString(64001, 'x'));
 }
 
 // The shop's wording is legal text: unreadable, it is never replaced by the

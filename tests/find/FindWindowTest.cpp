@@ -7,8 +7,11 @@
 
 #include "Prompts.h"
 #include "SettingsPanels.h"
+#include "StatusLine.h"
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 
 using arc::Message;
@@ -28,6 +31,25 @@ protected:
 };
 
 } // namespace
+
+// However long what the rows hold, every column, "Signatory" the last,
+// lies inside the list as it first shows: no scroll bar hides one.
+TEST_F(FindWindowTest, TheListsColumnsFitItsWidth)
+{
+    const QString longName = QString("Aeronautical Component Overhaul and Repair Services ").repeated(2);
+    addCertificate("T1", {"REPAIRED"}, {"PN-2026-0001-A"},
+                   {{"Date18", "2026-12-09"}, {"Organ1", longName}, {"Name17", "Ann"}});
+    openWindow();
+    showWindow();
+    search(&arc::FindPanel::firstButton, 1, "P");
+    arc::FindResults &list = find().results();
+    ASSERT_TRUE(list.isVisible());
+    const QHeaderView *columns = list.table->horizontalHeader();
+    for (int c = 0; c < columns->count(); ++c)
+        EXPECT_LE(columns->sectionViewportPosition(c) + columns->sectionSize(c), list.table->viewport()->width())
+            << columns->model()->headerData(c, Qt::Horizontal).toString().toStdString();
+    EXPECT_FALSE(list.table->horizontalScrollBar()->isVisible());
+}
 
 // What matches is the search's own table; here, that the window shows and walks it.
 TEST_F(FindWindowTest, FindsByThePartNumbersBeginningStepsToTheNextMatchAndShowsAllAgain)
@@ -138,6 +160,7 @@ TEST_F(FindWindowTest, FindListsEachCertificateFoundSortablyAndEnterShowsTheOneC
     list.table->setCurrentIndex(list.table->model()->index(1, 0));
     QTest::keyClick(list.table, Qt::Key_Return);
     EXPECT_EQ(screen().block3Tracking->text(), "T1");
+    EXPECT_EQ(window->statusLine().message->text(), "Certificate T1 opened");
     messages.expectNothingAsked();
     EXPECT_EQ(window->recent().keys().value(0), a) << "what is shown is recent";
 

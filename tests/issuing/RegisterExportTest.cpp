@@ -3,6 +3,7 @@
 #include "PrintTo.h"
 #include "ProgramRun.h"
 #include "RegisterExport.h"
+#include "RegisterRows.h"
 #include "SignedEntries.h"
 
 #include <QDir>
@@ -61,12 +62,19 @@ protected:
         e.block13dName = "Ann";
         e.block14dName = "Bob";
         e.organ1 = QString::fromUtf8("Müller, \"Aero\"\nStreet 1");
+        e.invoice = "WO-7";
+        e.block13cNumber = "AB1C234D";
+        e.block14cNumber = "not in use";
+        e.remarks = "Inspected.\r\nReleased.";
         e.lines[0] = {"1", "", "P-1", "1", "S1", "NEW", {}};
         e.lines[1] = {"2", "", "P-2", "3", "", "REPAIRED", {}};
         savedAsNew(data, e);
         e.tracking = "000002";
         e.block13eDate.clear();
         e.organ1 = "Skyparts";
+        e.invoice.clear();
+        e.remarks.clear();
+        e.block14cNumber = "UK.145.0001";
         e.form = "EASA Form 1 (maintenance)";
         e.lines[0] = {"1", "", "V-9", "", "", "REPAIRED", {}};
         e.lines[1] = {};
@@ -84,25 +92,24 @@ protected:
         e.tracking = "000003";
         savedAsNew(data, e);
     }
-    std::vector<QStringList> rows(QDate from = {}, QDate to = {})
-    {
-        std::vector<QStringList> out;
-        const arc::DbStatus s = arc::RegisterExport::rows(data.certificates(), {from, to}, out);
-        EXPECT_TRUE(s.ok()) << s.detail().toStdString();
-        return out;
-    }
+    std::vector<QStringList> rows(QDate from = {}, QDate to = {}) { return registerRows(data.certificates(), from, to); }
 };
 
+// Block 5, the approval of the block in use and block 12 (its line breaks
+// kept) are columns of their own.
 TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificates)
 {
-    const QString form = "FAA Form 8130-3";
+    const QString form = "FAA Form 8130-3", muller = QString::fromUtf8("Müller, \"Aero\""),
+                  remarks = "Inspected.\r\nReleased.";
     const std::vector<QStringList> expected = {
-        {"000001", form, "2026-12-01", "", QString::fromUtf8("Müller, \"Aero\""), "1", "", "P-1", "S1", "1", "NEW", "Ann", "", "", "", ""},
-        {"000001", form, "2026-12-01", "", QString::fromUtf8("Müller, \"Aero\""), "2", "", "P-2", "", "3", "REPAIRED", "Ann", "", "", "", ""},
-        {"000002", "EASA Form 1 (maintenance)", "", "2026-12-10", "Skyparts", "1", "", "V-9", "", "", "REPAIRED", "Bob",
-         "2026-12-10T10:00:00Z", "000002_2026-12-10T10:00:00Z.pdf", "hash-2026-12-10T10:00:00Z", ""},
-        {"000003", form, "", "", "", "", "", "", "", "", "", "", "", "", "", ""},
+        {"000001", form, "2026-12-01", "", muller, "WO-7", "1", "", "P-1", "S1", "1", "NEW", "Ann", "AB1C234D", "", "", "", "", remarks},
+        {"000001", form, "2026-12-01", "", muller, "WO-7", "2", "", "P-2", "", "3", "REPAIRED", "Ann", "AB1C234D", "", "", "", "", remarks},
+        {"000002", "EASA Form 1 (maintenance)", "", "2026-12-10", "Skyparts", "", "1", "", "V-9", "", "", "REPAIRED", "Bob",
+         "UK.145.0001", "2026-12-10T10:00:00Z", "000002_2026-12-10T10:00:00Z.pdf", "hash-2026-12-10T10:00:00Z", "", ""},
+        {"000003", form, "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""},
     };
+    EXPECT_EQ(registerColumns({arc::RegisterExport::header()}, {"WO/Contract (5)", "Approval (13c/14c)", "Remarks (12)"}),
+              QStringList("WO/Contract (5)|Approval (13c/14c)|Remarks (12)"));
     EXPECT_EQ(rows(), expected);
     // Bounds are inclusive and leave out certificates without a day.
     EXPECT_EQ(rows(QDate(2026, 12, 10)), std::vector<QStringList>(expected.begin() + 2, expected.begin() + 3));
@@ -114,7 +121,11 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     const ProgramRun wrote = ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"});
     EXPECT_EQ(wrote.exit, 0) << wrote.said.toStdString();
     EXPECT_EQ(wrote.errors, "") << "no progress line when standard error is no terminal: the count goes to standard output";
+    EXPECT_EQ(wrote.said, "1 certificate, 1 line written to " + file + "\n");
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
+    const ProgramRun all = ProgramRun::of(EXPORT_EXE, {source(), file, "--force"});
+    EXPECT_EQ(all.said, "3 certificates, 3 lines written to " + file + "\n") << "a certificate without lines has none";
+    EXPECT_TRUE(readFile(file).contains(",\"Inspected.\r\nReleased.\"\r\n"));
 
     // Stopped even after the last row, the file stays as it was, or absent.
     const arc::Progress stopAtTheEnd([](const QString &, qint64 done, qint64 total) { return done == 0 || done < total; });
@@ -124,7 +135,7 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
                                                            arc::RegisterExport::Existing::Replace);
         EXPECT_TRUE(s.is(arc::DbCondition::Cancelled)) << path.toStdString();
     }
-    EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
+    EXPECT_EQ(readFile(file), arc::RegisterExport::csv(expected));
     EXPECT_FALSE(QFile::exists(absent));
     EXPECT_EQ(QDir(folder()).entryList({"*.csv*"}, QDir::Files), QStringList{"register.csv"}) << "no leftover";
     EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "yesterday"}).exit, 2);
@@ -139,10 +150,10 @@ TEST_P(RegisterExportOnEngine, StoredValuesAreWrittenUntrimmedAndAsText)
     e.block13eDate = "02/Dec/2026";
     e.lines[0] = {"1", "=cmd|' /C calc'!A0", " =1+1", "1", "@A1", "NEW", {}};
     savedAsNew(data, e);
-    std::vector<QStringList> out;
-    ASSERT_TRUE(arc::RegisterExport::rows(data.certificates(), {QDate(2026, 12, 2), QDate(2026, 12, 2)}, out).ok());
+    const std::vector<QStringList> out = rows(QDate(2026, 12, 2), QDate(2026, 12, 2));
     ASSERT_EQ(out.size(), 1u);
-    EXPECT_EQ(out[0].mid(6, 3), (QStringList{"=cmd|' /C calc'!A0", " =1+1", "@A1"}));
+    EXPECT_EQ(registerColumns(out, {"Description", "Part No.", "Serial No."}),
+              QStringList("=cmd|' /C calc'!A0| =1+1|@A1"));
     EXPECT_TRUE(arc::RegisterExport::csv(out).contains(",'=cmd|' /C calc'!A0, =1+1,'@A1,"));
 }
 

@@ -58,6 +58,8 @@ protected:
 TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
 {
     EXPECT_EQ(panel->certificateInfo->text(), "No signing certificate");
+    QStringList told; // for the status line
+    QObject::connect(panel.get(), &SignatoriesPanel::told, [&told](const QString &what) { told << what; });
     SigningCertificateDialog *dialog = pressSigningCertificate();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->passphraseAgain->isVisibleTo(dialog)) << "a new authority's passphrase is asked twice";
@@ -116,6 +118,8 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
     messages.expectNothingAsked();
     EXPECT_TRUE(panel->certificateInfo->text().startsWith("CN = LEE")) << panel->certificateInfo->text().toStdString();
     EXPECT_TRUE(opens("Lee", "lee-pw"));
+    EXPECT_EQ(told, QStringList({"Signing certificate of Pat made", "Signing certificate of Pat revoked",
+                                 "Signing certificate of Lee brought in"}));
 }
 
 TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRemovesIt)

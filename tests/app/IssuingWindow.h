@@ -1,0 +1,50 @@
+#pragma once
+
+// The signed-in window with a certificate ready to issue: its organisation
+// and one line filled, the PDF file and the printer's job given, the
+// tracking numbers counted from 000100.
+
+#include "WindowFixture.h"
+
+#include "PrintCommand.h"
+#include "PrintPanel.h"
+#include "RecordingCanvas.h"
+
+class IssuingWindowTest : public SignedInWindowTest {
+protected:
+    void fillBeforeOpening() override { storedExec("UPDATE Defaults SET Tracking = '000100', IncreaseTrack = 1"); }
+    void SetUp() override
+    {
+        SignedInWindowTest::SetUp();
+        arc::PrintCommand &print = window->printCommand();
+        print.setFileChooser([this] { return pdfPath; });
+        print.setPrinterCheck([] { return true; });
+        print.setJobCanvas([this] {
+            ++jobs;
+            return jobCanvas();
+        });
+        screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
+        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
+        window->checkstat();
+    }
+    // What a print job draws on.
+    virtual std::unique_ptr<arc::RecordingCanvas> jobCanvas() { return std::make_unique<arc::RecordingCanvas>(); }
+
+    // The print panel's "Write PDF".
+    void pdf()
+    {
+        window->printCommand().open();
+        window->printCommand().panel().pdfButton->click();
+    }
+    // The print panel's OK with `copies`.
+    void ok(const QString &copies)
+    {
+        window->printCommand().open();
+        window->printCommand().panel().text45->setText(copies);
+        window->printCommand().panel().okButton->click();
+    }
+    int logged() { return stored("SELECT count(*) FROM IssueLog").toInt(); }
+
+    QString pdfPath = folder() + "certificate.pdf";
+    int jobs = 0;
+};
