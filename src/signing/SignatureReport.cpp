@@ -3,6 +3,7 @@
 #include "CertificateInfo.h"
 #include "DeclaredSignature.h"
 #include "KeyFiles.h"
+#include "OpenSslPointers.h"
 
 #include <openssl/err.h>
 
