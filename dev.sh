@@ -6,6 +6,8 @@
 #   ./dev.sh sanitize  build with the address and undefined-behaviour
 #                      sanitizers under build-asan/ and run every test
 #   ./dev.sh package   build arc8130_VERSION_ARCH.deb here and check it with lintian
+#   ./dev.sh translations  gather every text a user reads into
+#                          translations/arc8130_en.ts (lupdate)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,7 +16,7 @@ PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
           libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools
           libqt6sql6-psql libssl-dev libpq-dev ccache zlib1g-dev xdg-utils
-          qt6-httpserver-dev qt6-websockets-dev)
+          qt6-httpserver-dev qt6-websockets-dev qt6-l10n-tools)
 # What the test of the installed tree checks it with.
 TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils postgresql libnss3-tools chromium)
 # What makes and checks the .deb; dpkg-shlibdeps (dpkg-dev, file) finds the
@@ -141,8 +143,15 @@ case "$cmd" in
     lintian --fail-on error "$deb"
     echo "Made $deb. Install it with: sudo apt install ./$deb"
     ;;
+  translations)
+    # The texts the program shows, by context, for a shop to translate
+    # with Qt Linguist; the form's own printed texts are not among them.
+    ensure_packages
+    /usr/lib/qt6/bin/lupdate -silent -locations relative -no-obsolete -source-language en -target-language en \
+      src -ts translations/arc8130_en.ts
+    ;;
   *)
-    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh bench | ./dev.sh sanitize | ./dev.sh package" >&2
+    echo "usage: ./dev.sh run | ./dev.sh test | ./dev.sh bench | ./dev.sh sanitize | ./dev.sh package | ./dev.sh translations" >&2
     exit 2
     ;;
 esac

@@ -11,7 +11,9 @@ namespace arc::AdminRights {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("AdminRights", text); }
+struct AdminRightsTexts {
+    Q_DECLARE_TR_FUNCTIONS(AdminRights)
+};
 
 } // namespace
 
@@ -38,22 +40,22 @@ std::optional<CommandOutcome> refusal(DataFolder &data, const QString &command, 
         if (!named)
             return CommandOutcome::refused(why.message);
         if (Passwords::verify(named->password, as->password) == Passwords::Verdict::Wrong)
-            return CommandOutcome::refused(tr("That is not the password of %1.").arg(as->name));
+            return CommandOutcome::refused(AdminRightsTexts::tr("That is not the password of %1.").arg(as->name));
         bool administrator = false;
         if (const DbStatus s = SignatoryPasswords::isAdministrator(data.reference(), named->rowId, administrator); !s.ok())
-            return CommandOutcome::refused(tr("Whether %1 is an administrator cannot be read: %2.").arg(as->name, s.detail()));
+            return CommandOutcome::refused(AdminRightsTexts::tr("Whether %1 is an administrator cannot be read: %2.").arg(as->name, s.detail()));
         if (!administrator)
-            return CommandOutcome::refused(tr("%1 is not an administrator.").arg(as->name));
+            return CommandOutcome::refused(AdminRightsTexts::tr("%1 is not an administrator.").arg(as->name));
         return std::nullopt;
     }
     if (need != Need::Administrator)
         return std::nullopt;
     bool exists = true;
     if (const DbStatus s = SignatoryPasswords::administratorExists(data.reference(), exists); !s.ok())
-        return CommandOutcome::refused(tr("Whether an administrator is set up cannot be read: %1.").arg(s.detail()));
+        return CommandOutcome::refused(AdminRightsTexts::tr("Whether an administrator is set up cannot be read: %1.").arg(s.detail()));
     if (!exists)
         return std::nullopt;
-    return CommandOutcome::refused(tr("%1 needs an administrator, as one is set up: give \"--as NAME\" before the "
+    return CommandOutcome::refused(AdminRightsTexts::tr("%1 needs an administrator, as one is set up: give \"--as NAME\" before the "
                                       "command, and the administrator's password as the first line of input.")
                                        .arg(command));
 }

@@ -4,6 +4,7 @@
 #include "DataFolder.h"
 #include "KeyFiles.h"
 #include "KeysOf.h"
+#include "OpenSslPointers.h"
 #include "Revocations.h"
 #include "SignatoryKeys.h"
 

@@ -1,6 +1,7 @@
 #include "SignatoryCommands.h"
 
 #include "DataFolder.h"
+#include "OpenSslPointers.h"
 #include "SignatoryKeys.h"
 #include "KeyFiles.h"
 #include "KeysOf.h"

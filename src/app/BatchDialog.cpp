@@ -22,7 +22,7 @@ int BatchDialog::serialLimit()
 BatchDialog::BatchDialog(const QString &firstSerial, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("BatchDialog"));
-    setWindowTitle(QStringLiteral("Issue for serial numbers"));
+    setWindowTitle(tr("Issue for serial numbers"));
     // Shown whole even when longer: the run then refuses it in words.
     first = new EntryBox("BatchFirst", serialLimit());
     first->setText(firstSerial);
@@ -30,15 +30,15 @@ BatchDialog::BatchDialog(const QString &firstSerial, QWidget *parent) : QDialog(
     count = new QSpinBox;
     count->setObjectName(QStringLiteral("BatchCount"));
     count->setRange(BatchCopies::kFewest, BatchCopies::kMost);
-    okButton = new QPushButton(QStringLiteral("OK"));
+    okButton = new QPushButton(tr("OK"));
     okButton->setObjectName(QStringLiteral("BatchOk"));
     okButton->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto *cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("BatchCancel"));
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *note = new QLabel(QStringLiteral("One certificate per serial number, each a copy of the one on screen with "
+    auto *note = new QLabel(tr("One certificate per serial number, each a copy of the one on screen with "
                                            "the next tracking number. The serial numbers count up from the first."));
     note->setWordWrap(true);
     auto *buttons = new QHBoxLayout;

@@ -155,7 +155,7 @@ QWidget *CertificateScreen::buildTop()
     block2Title->setFont(f);
     formChoice = named<QComboBox>("FormChoice");
     formChoice->addItems(FormNames::all());
-    formChoice->setToolTip(QStringLiteral("The form the certificate is printed as"));
+    formChoice->setToolTip(tr("The form the certificate is printed as"));
     auto *b2 = new QVBoxLayout;
     b2->addWidget(block2Title);
     b2->addWidget(formChoice, 0, Qt::AlignCenter);
@@ -231,9 +231,9 @@ QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool(
     }
     captions->addStretch();
     duplicateButton = named<QPushButton>("DuplicateCertificate", QStringLiteral("Dup&licate"));
-    duplicateButton->setToolTip(QStringLiteral("A new certificate with the next numbers and these item lines"));
+    duplicateButton->setToolTip(tr("A new certificate with the next numbers and these item lines"));
     batchButton = named<QPushButton>("BatchSerials", QStringLiteral("Se&rials..."));
-    batchButton->setToolTip(QStringLiteral("Issue for serial numbers: one certificate per serial number"));
+    batchButton->setToolTip(tr("Issue for serial numbers: one certificate per serial number"));
     captions->addWidget(duplicateButton);
     captions->addWidget(batchButton);
     v->addLayout(captions);
@@ -263,9 +263,9 @@ QWidget *CertificateScreen::buildRemarks()
     auto *e = new QGridLayout;
     e->addWidget(option1, 0, 0);
     e->addWidget(option2, 0, 1);
-    e->addWidget(new QLabel(QStringLiteral("Country")), 1, 0);
+    e->addWidget(new QLabel(tr("Country")), 1, 0);
     e->addWidget(combo1, 1, 1);
-    e->addWidget(new QLabel(QStringLiteral("Freight Forwarder")), 2, 0);
+    e->addWidget(new QLabel(tr("Freight Forwarder")), 2, 0);
     e->addWidget(combo2, 2, 1);
     h->addWidget(block(QStringLiteral("Export"), e), 1);
     return w;

@@ -84,7 +84,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     : QWidget(parent), m_folders(std::move(folders)), m_messages(messages)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ARC 8130 - Authorized Release Certificate"));
+    setWindowTitle(tr("ARC 8130 - Authorized Release Certificate"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     m_grid = new ItemGridModel(this);
@@ -501,7 +501,7 @@ void MainWindow::choosePrinter()
 {
     QPrinter chosen;
     QPrintDialog dialog(&chosen, this);
-    dialog.setWindowTitle(QStringLiteral("Printers"));
+    dialog.setWindowTitle(tr("Printers"));
     if (dialog.exec() == QDialog::Accepted)
         m_print->setPrinter(QPrinterInfo::printerInfo(chosen.printerName()));
 }

@@ -7,19 +7,21 @@
 // What the program says of numbers taken and voided.
 namespace arc::NumberPrompts {
 
-inline QString tr(const char *text) { return QCoreApplication::translate("NumberPrompts", text); }
+struct NumberPromptsTexts {
+    Q_DECLARE_TR_FUNCTIONS(NumberPrompts)
+};
 
 inline Message numberVoid(const QString &number)
 {
-    return {tr("Certificate number %1 is void, so this certificate was not saved.\nGive it a number of its own in "
+    return {NumberPromptsTexts::tr("Certificate number %1 is void, so this certificate was not saved.\nGive it a number of its own in "
                "block 3.")
                 .arg(number),
-            tr("Save form on screen"), Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok};
+            NumberPromptsTexts::tr("Save form on screen"), Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok};
 }
 
 inline Message notVoided(const QString &number, const QString &why)
 {
-    return {tr("Number %1 was not voided: %2.").arg(number, why), tr("Void number"), Message::Buttons::Ok,
+    return {NumberPromptsTexts::tr("Number %1 was not voided: %2.").arg(number, why), NumberPromptsTexts::tr("Void number"), Message::Buttons::Ok,
             Message::Icon::Exclamation, Message::Answer::Ok};
 }
 

@@ -19,21 +19,21 @@ namespace arc {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Export register");
+const QString kExportTitle = QStringLiteral("Export register");
 
 } // namespace
 
 RegisterExportDialog::RegisterExportDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RegisterExport"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kExportTitle);
     from = new QLineEdit;
     from->setObjectName(QStringLiteral("ExportFrom"));
     to = new QLineEdit;
     to->setObjectName(QStringLiteral("ExportTo"));
     for (QLineEdit *e : {from, to})
-        e->setPlaceholderText(QStringLiteral("DD/MMM/YYYY"));
-    auto *note = new QLabel(QStringLiteral("Certificates dated within the period, both days included (13e, else 14e "
+        e->setPlaceholderText(tr("DD/MMM/YYYY"));
+    auto *note = new QLabel(tr("Certificates dated within the period, both days included (13e, else 14e "
                                            "date). With both boxes empty, every certificate."));
     note->setWordWrap(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -58,14 +58,14 @@ std::optional<RegisterExport::Period> RegisterExportDialog::period(MessageBoxes 
             messages.ask({QStringLiteral("\"%1\" is not a date. Type the day as DD/MMM/YYYY, for example 05/Dec/2026, "
                                          "or empty the box.")
                               .arg(GivenText::quoted(text)),
-                          kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+                          kExportTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
             return std::nullopt;
         }
     }
     if (p.from.isValid() && p.to.isValid() && p.from > p.to) {
         messages.ask({tr("The period from %1 to %2 holds no day: the first day is later than the last.")
                           .arg(DateText::format(p.from), DateText::format(p.to)),
-                      kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+                      kExportTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
         return std::nullopt;
     }
     return p;
@@ -86,7 +86,7 @@ QString RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBo
     if (!chooseFile)
         chooseFile = [window] {
             // The question whether to replace a file is the command's own.
-            QString path = QFileDialog::getSaveFileName(window, kTitle, QStringLiteral("register.csv"),
+            QString path = QFileDialog::getSaveFileName(window, kExportTitle, QStringLiteral("register.csv"),
                                                         QStringLiteral("CSV files (*.csv)"), nullptr,
                                                         QFileDialog::DontConfirmOverwrite);
             if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
@@ -97,12 +97,12 @@ QString RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBo
     if (path.isEmpty())
         return {};
     if (const QString why = RegisterExport::refusal(folder.certificates(), path); !why.isEmpty()) {
-        messages.ask({tr("The register was not written to %1: %2.").arg(GivenText::quoted(path), why), kTitle,
+        messages.ask({tr("The register was not written to %1: %2.").arg(GivenText::quoted(path), why), kExportTitle,
                       Message::Buttons::Ok, Message::Icon::Exclamation});
         return {};
     }
     if (RegisterExport::exists(path)
-        && messages.ask({tr("%1 exists already. Replace it with the register?").arg(GivenText::quoted(path)), kTitle,
+        && messages.ask({tr("%1 exists already. Replace it with the register?").arg(GivenText::quoted(path)), kExportTitle,
                          Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No})
                != Message::Answer::Yes)
         return {};
@@ -110,15 +110,15 @@ QString RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBo
     DbStatus s;
     {
         // Stopping leaves the file as it was, so Cancel is offered.
-        ProgressWindow progress(window, kTitle, ProgressWindow::Stop::Allowed);
+        ProgressWindow progress(window, kExportTitle, ProgressWindow::Stop::Allowed);
         s = RegisterExport::write(folder.certificates(), *period, path, &count, progress.progress(),
                                   RegisterExport::Existing::Replace);
     }
     if (s.is(DbCondition::Cancelled))
-        messages.ask({QStringLiteral("Stopped: the register was not written."), kTitle, Message::Buttons::Ok,
+        messages.ask({QStringLiteral("Stopped: the register was not written."), kExportTitle, Message::Buttons::Ok,
                       Message::Icon::Information});
     else if (!s.ok())
-        messages.ask({QStringLiteral("The register was not written: %1").arg(s.detail()), kTitle, Message::Buttons::Ok,
+        messages.ask({QStringLiteral("The register was not written: %1").arg(s.detail()), kExportTitle, Message::Buttons::Ok,
                       Message::Icon::Critical});
     return s.ok() ? RegisterExport::told(count, QDir::toNativeSeparators(path)) : QString();
 }

@@ -50,20 +50,20 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     m_dir1->setObjectName(QStringLiteral("DataPathText"));
     m_dir1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_dir1->setWordWrap(true);
-    m_choose = new QPushButton(QStringLiteral("Double click the folder to select"));
+    m_choose = new QPushButton(tr("Double click the folder to select"));
     m_choose->setObjectName(QStringLiteral("Dir1"));
     connect(m_choose, &QPushButton::clicked, this, &SetupPanel::chooseFolder);
     m_serverText = new QLineEdit;
     m_serverText->setObjectName(QStringLiteral("ServerText"));
     refuseNul(m_serverText);
     m_serverText->setPlaceholderText(QStringLiteral("postgresql://user@host:5432/database"));
-    m_serverText->setToolTip(QStringLiteral("A PostgreSQL database shared by several workstations"));
-    m_connect = new QPushButton(QStringLiteral("Connect"));
+    m_serverText->setToolTip(tr("A PostgreSQL database shared by several workstations"));
+    m_connect = new QPushButton(tr("Connect"));
     m_connect->setObjectName(QStringLiteral("ServerConnect"));
     connect(m_connect, &QPushButton::clicked, this, &SetupPanel::connectServer);
     connect(m_serverText, &QLineEdit::returnPressed, this, &SetupPanel::connectServer);
 
-    auto *pathBox = new QGroupBox(QStringLiteral("Path to Data"));
+    auto *pathBox = new QGroupBox(tr("Path to Data"));
     auto *row = new QHBoxLayout;
     row->addWidget(m_picture1);
     row->addWidget(m_dir1, 1);
@@ -71,12 +71,12 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     col->addLayout(row);
     auto *choosers = new QHBoxLayout;
     choosers->addWidget(m_choose);
-    choosers->addWidget(new QLabel(QStringLiteral("or server")));
+    choosers->addWidget(new QLabel(tr("or server")));
     choosers->addWidget(m_serverText, 1);
     choosers->addWidget(m_connect);
     col->addLayout(choosers);
 
-    auto *databases = new QGroupBox(QStringLiteral("Databases"));
+    auto *databases = new QGroupBox(tr("Databases"));
     m_databases = databases;
     auto *d = new QHBoxLayout(databases);
     auto add = [&](const char *name, const QString &caption, QStyle::StandardPixmap icon) {
@@ -93,19 +93,19 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     printersButton = add("Command3D29", QStringLiteral("Printers "), QStyle::SP_ComputerIcon);
 
     organizations = new OrganizationsEditor;
-    auto *organization = new QGroupBox(QStringLiteral("Organization"));
+    auto *organization = new QGroupBox(tr("Organization"));
     auto *o = new QVBoxLayout(organization);
     o->addWidget(organizations);
     text9 = new EntryText("Text9");
     text9->setFixedHeight(52);
-    check1 = new QCheckBox(QStringLiteral("Shade Box"));
+    check1 = new QCheckBox(tr("Shade Box"));
     check1->setObjectName(QStringLiteral("Check1"));
-    option3D1 = new QRadioButton(QStringLiteral("Portrait"));
+    option3D1 = new QRadioButton(tr("Portrait"));
     option3D1->setObjectName(QStringLiteral("Option3D1"));
     option3D1->setChecked(true);
-    option3D2 = new QRadioButton(QStringLiteral("Landscape"));
+    option3D2 = new QRadioButton(tr("Landscape"));
     option3D2->setObjectName(QStringLiteral("Option3D2"));
-    auto *orientation = new QGroupBox(QStringLiteral("Print Orientation"));
+    auto *orientation = new QGroupBox(tr("Print Orientation"));
     auto *r = new QHBoxLayout(orientation);
     r->addWidget(option3D1);
     r->addWidget(option3D2);
@@ -118,7 +118,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     verifyOffersPdf->setToolTip(tr("The page a certificate's QR code opens links to its signed PDF as kept in Issued/."));
     auto *settingsRow = new QHBoxLayout;
     auto *alt = new QVBoxLayout;
-    alt->addWidget(new QLabel(QStringLiteral("Alt. Organization")));
+    alt->addWidget(new QLabel(tr("Alt. Organization")));
     alt->addWidget(text9);
     settingsRow->addLayout(alt, 1);
     auto *print = new QVBoxLayout;

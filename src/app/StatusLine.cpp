@@ -50,11 +50,11 @@ void StatusLine::tell(const QString &what)
 void StatusLine::showSource(const QString &path)
 {
     if (path.isEmpty())
-        source->setText(QStringLiteral("No data folder open"));
+        source->setText(tr("No data folder open"));
     else if (ServerUri::isUri(path))
-        source->setText(QStringLiteral("Server: %1").arg(ServerUri::withoutPassword(path)));
+        source->setText(tr("Server: %1").arg(ServerUri::withoutPassword(path)));
     else
-        source->setText(QStringLiteral("Data folder: %1").arg(path));
+        source->setText(tr("Data folder: %1").arg(path));
 }
 
 void StatusLine::showSuperseded(const QString &text)
@@ -66,11 +66,11 @@ void StatusLine::showSuperseded(const QString &text)
 void StatusLine::showSignedIn(const QString &name, bool master)
 {
     if (master)
-        signedIn->setText(QStringLiteral("Signed in with the master password"));
+        signedIn->setText(tr("Signed in with the master password"));
     else if (name.isNull())
-        signedIn->setText(QStringLiteral("Not signed in"));
+        signedIn->setText(tr("Not signed in"));
     else
-        signedIn->setText(QStringLiteral("Signed in: %1").arg(name));
+        signedIn->setText(tr("Signed in: %1").arg(name));
 }
 
 } // namespace arc

@@ -33,17 +33,17 @@ ActivityReport::ActivityReport(DataFolder &folder, MessageBoxes &messages, QComb
         b->setFixedWidth(width);
         b->setEntryLimit(kPeriodLength);
         b->setTodayOnDoubleClick(true);
-        b->setPlaceholderText(QStringLiteral("DD/MMM/YYYY"));
+        b->setPlaceholderText(tr("DD/MMM/YYYY"));
         connect(b, &QLineEdit::textChanged, this, &ActivityReport::periodChanged);
     }
-    calculate = new QPushButton(QStringLiteral("Calculate"));
+    calculate = new QPushButton(tr("Calculate"));
     calculate->setObjectName(QStringLiteral("Calculate"));
     calculate->setEnabled(false);
 
     auto *g = new QGridLayout(this);
-    g->addWidget(new QLabel(QStringLiteral("Report Period")), 0, 0);
+    g->addWidget(new QLabel(tr("Report Period")), 0, 0);
     g->addWidget(from, 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("To")), 0, 2);
+    g->addWidget(new QLabel(tr("To")), 0, 2);
     g->addWidget(to, 0, 3);
     g->addWidget(calculate, 0, 4);
     const char *labels[] = {"New", "Prototype", "Repaired", "Total"};

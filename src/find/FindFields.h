@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace arc {
 
 // The twelve search boxes of the find panel, in the order their
 // conditions are joined: what each is labelled, which field it matches
-// and how many characters it takes (0: no limit of its own).
+// and how many characters it takes (0: no limit of its own). The table of
+// certificate fields says which fields they are.
 struct FindField {
     const char *label;
     const char *table;
@@ -15,19 +17,8 @@ struct FindField {
     int limit;
 };
 
-inline constexpr std::array<FindField, 12> kFindFields = {{
-    {"Description", "Detail", "Description", false, 40},
-    {"Part Number", "Detail", "PartNum", false, 30},
-    {"Serial/Batch Number", "Detail", "SerialNum", false, 30},
-    {"Country", "Header", "Country", false, 20},
-    {"System Tracking No.", "Header", "Tracking", false, 15},
-    {"Invoice/Contract No.", "Header", "Invoice", false, 40},
-    {"13d Name", "Header", "Name17", false, 30},
-    {"13c Authorization No.", "Header", "AuthNum", false, 20},
-    {"13e Date", "Header", "Date18", true, 0},
-    {"14d Name", "Header", "Name22", false, 30},
-    {"14c Certificate No.", "Header", "CertNum", false, 20},
-    {"14e Date", "Header", "Date23", true, 0},
-}};
+inline constexpr std::size_t kFindBoxes = 12;
+
+const std::array<FindField, kFindBoxes> &findFields();
 
 } // namespace arc

@@ -45,19 +45,19 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
 
-    auto *title = new QLabel(QStringLiteral("Find Match"));
+    auto *title = new QLabel(tr("Find Match"));
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    auto *instruction = new QLabel(QStringLiteral("Enter the value you wish to match in the appropriate section(s). "
+    auto *instruction = new QLabel(tr("Enter the value you wish to match in the appropriate section(s). "
                                                   "Begin by clicking Find First or Find Last."));
     instruction->setWordWrap(true);
 
     // Two columns of six, read down the first column and then the second.
     auto *grid = new QGridLayout;
-    constexpr int rows = static_cast<int>(kFindFields.size()) / 2;
-    for (size_t i = 0; i < kFindFields.size(); ++i) {
-        const FindField &f = kFindFields[i];
+    constexpr int rows = static_cast<int>(kFindBoxes) / 2;
+    for (size_t i = 0; i < kFindBoxes; ++i) {
+        const FindField &f = findFields()[i];
         const QByteArray name = "FindText_" + QByteArray::number(static_cast<int>(i));
         boxes[i] = new EntryBox(name.constData());
         boxes[i]->setEntryLimit(f.limit);
@@ -70,9 +70,9 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
         grid->addWidget(boxes[i], row, column + 1);
     }
 
-    firstButton = button("FindFirst", QStringLiteral("Find First"));
-    lastButton = button("FindLast", QStringLiteral("Find Last"));
-    allButton = button("ShowAll", QStringLiteral("Show All Records"));
+    firstButton = button("FindFirst", tr("Find First"));
+    lastButton = button("FindLast", tr("Find Last"));
+    allButton = button("ShowAll", tr("Show All Records"));
     closeButton = button("FindClose", tr("&Close"));
     closeButton->setToolTip(tr("Close the find panel (Escape)"));
     auto *buttons = new QHBoxLayout;
@@ -145,7 +145,7 @@ void FindPanel::showAll()
 
 void FindPanel::FindRecords()
 {
-    std::array<QString, kFindFields.size()> texts;
+    std::array<QString, kFindBoxes> texts;
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i] = boxes[i]->text();
     const FindRequest request = FindRequest::read(texts);
@@ -155,7 +155,7 @@ void FindPanel::FindRecords()
         EntryBox *box = boxes[which];
         m_messages.ask({QStringLiteral("\"%1\" in %2 is not a date. Type the day as DD/MMM/YYYY, for example "
                                        "05/Dec/2026, or empty the box.")
-                            .arg(box->text(), QString::fromLatin1(kFindFields[which].label)),
+                            .arg(box->text(), QString::fromLatin1(findFields()[which].label)),
                         QStringLiteral("Find Match"), Message::Buttons::Ok, Message::Icon::Exclamation});
         box->setFocus();
         box->selectAll();

@@ -49,7 +49,7 @@ public:
     // The list of what the last search found, laid over the window beside the panel.
     FindResults &results() const { return *m_results; }
 
-    std::array<EntryBox *, kFindFields.size()> boxes; // FindText_0 to FindText_11
+    std::array<EntryBox *, kFindBoxes> boxes; // FindText_0 to FindText_11
     QPushButton *firstButton, *lastButton, *allButton;
     QPushButton *closeButton; // FindClose
 

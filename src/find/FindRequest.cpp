@@ -4,14 +4,14 @@
 
 namespace arc {
 
-FindRequest FindRequest::read(const std::array<QString, kFindFields.size()> &texts)
+FindRequest FindRequest::read(const std::array<QString, kFindBoxes> &texts)
 {
     FindRequest r;
-    for (size_t i = 0; i < kFindFields.size(); ++i) {
+    for (size_t i = 0; i < kFindBoxes; ++i) {
         const QString &text = texts[i];
         if (text.isEmpty())
             continue;
-        const FindField &f = kFindFields[i];
+        const FindField &f = findFields()[i];
         SearchCondition c{QString::fromLatin1(f.table), QString::fromLatin1(f.field), {}, {}};
         if (f.date) {
             c.day = DateText::parse(text);

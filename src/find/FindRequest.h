@@ -15,7 +15,7 @@ struct FindRequest {
     std::vector<SearchCondition> conditions;
     int notADate = -1; // the first date box that holds no date
 
-    static FindRequest read(const std::array<QString, kFindFields.size()> &texts);
+    static FindRequest read(const std::array<QString, kFindBoxes> &texts);
 };
 
 } // namespace arc

@@ -50,7 +50,7 @@ FindResults::FindResults(QWidget *parent) : QFrame(parent)
     QFont bold = count->font();
     bold.setBold(true);
     count->setFont(bold);
-    closeButton = new QPushButton(QStringLiteral("Close"));
+    closeButton = new QPushButton(tr("Close"));
     closeButton->setObjectName(QStringLiteral("FindResultsClose"));
     auto *top = new QHBoxLayout;
     top->addWidget(count);

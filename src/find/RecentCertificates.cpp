@@ -110,7 +110,7 @@ void RecentCertificates::fillMenu(QMenu *menu, Database &certificates, const std
         QObject::connect(a, &QAction::triggered, menu, [show, key = e.formIndex] { show(key); });
     }
     if (list.empty())
-        menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+        menu->addAction(tr("(none)"))->setEnabled(false);
 }
 
 void RecentCertificates::keepFilled(QMenu *menu, std::function<Database *()> certificates,
@@ -122,7 +122,7 @@ void RecentCertificates::keepFilled(QMenu *menu, std::function<Database *()> cer
             fillMenu(menu, *db, show);
         } else {
             menu->clear();
-            menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+            menu->addAction(tr("(none)"))->setEnabled(false);
         }
     });
 }

@@ -1,12 +1,12 @@
 #include "CertificateContent.h"
 
 #include "BlankRule.h"
+#include "ContentFields.h"
 #include "DataView.h"
 #include "DateText.h"
 #include "FormNames.h"
 #include "SqlDialect.h"
 #include "LineBreaks.h"
-#include "Schema.h"
 
 #include <QCryptographicHash>
 #include <QSqlQuery>
@@ -15,26 +15,23 @@
 
 namespace arc {
 
+static_assert(ContentFields::kLine.size() == CertificateContent::kLineFields);
+
 namespace {
 
-const TableDef &headerTable() { return *Schema::table(QStringLiteral("Header")); }
-
-const std::vector<const CertificateField *> &lineFields()
+// The item line's member holding a Detail field.
+QString ItemLine::*lineMember(const char *column)
 {
-    static const std::vector<const CertificateField *> fields = CertificateFields::of(StoredTable::Detail);
-    return fields;
+    return CertificateFields::byColumn(StoredTable::Detail, QString::fromLatin1(column))->lineText;
 }
 
-// The block of the form each Header field fills.
-QString blockOf(const QString &field)
+// The block of the form each field fills.
+QString blockOf(StoredTable table, const QString &field)
 {
-    const CertificateField *f = CertificateFields::byColumn(StoredTable::Header, field);
+    const CertificateField *f = CertificateFields::byColumn(table, field);
     return f ? QString::fromLatin1(f->block) : QString();
 }
-
-// Only what the page shows: the export choice, say, is not printed, and
-// the content of a certificate issued before it was stored stays the same.
-bool onPage(const FieldDef &f) { return f.type != FieldType::Counter && !blockOf(f.name).isEmpty(); }
+QString blockOf(const QString &field) { return blockOf(StoredTable::Header, field); }
 
 // The form's order: by number, then by letter ("12" after "11", "13c" after "13a").
 bool formOrder(const QString &a, const QString &b)
@@ -85,9 +82,8 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
     DbStatus ignored;
     DbStatus &s = status ? *status : ignored;
     QStringList fields;
-    for (const FieldDef &f : headerTable().fields)
-        if (onPage(f))
-            fields << SqlDialect::quoted(f.name);
+    for (const char *f : ContentFields::kHeader)
+        fields << SqlDialect::quoted(QString::fromLatin1(f));
     QSqlQuery q;
     s = db.run(q, QStringLiteral("SELECT %1 FROM \"Header\" WHERE \"FormIndex\" = ?").arg(fields.join(", ")),
                {formIndex});
@@ -108,7 +104,7 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
          s = detail.findNext(criterion, {formIndex})) {
         Line line;
         for (int f = 0; f < kLineFields; ++f) {
-            const QVariant v = detail.value(QString::fromLatin1(lineFields()[f]->column));
+            const QVariant v = detail.value(QString::fromLatin1(ContentFields::kLine[f]));
             line[f] = v.isNull() ? QVariant() : QVariant(v.toString());
         }
         c.m_lines.push_back(line);
@@ -127,20 +123,19 @@ CertificateContent CertificateContent::afterSave(const CertificateEntries &e, co
     const auto flag = [](bool ticked) { return QVariant(ticked ? QStringLiteral("1") : QStringLiteral("0")); };
     CertificateContent c;
     c.m_formIndex = stored.m_formIndex;
-    for (const FieldDef &def : headerTable().fields) {
-        if (!onPage(def))
-            continue;
-        const CertificateField &f = *CertificateFields::byColumn(StoredTable::Header, def.name);
+    for (const char *column : ContentFields::kHeader) {
+        const QString name = QString::fromLatin1(column);
+        const CertificateField &f = *CertificateFields::byColumn(StoredTable::Header, name);
         const QVariant v = f.flag ? flag(e.*f.flag) : f.dateText ? date(f.column, e.*f.dateText) : storedText(e.*f.text);
-        if (!leftOut(def.name, v))
-            c.m_header.emplace_back(def.name, v);
+        if (!leftOut(name, v))
+            c.m_header.emplace_back(name, v);
     }
     for (const ItemLine &l : e.lines) {
         if (l.isEmptyLine())
             break;
         Line line;
         for (int f = 0; f < kLineFields; ++f)
-            line[f] = storedText(l.*lineFields()[f]->lineText);
+            line[f] = storedText(l.*lineMember(ContentFields::kLine[f]));
         c.m_lines.push_back(line);
     }
     return c;
@@ -167,7 +162,7 @@ CertificateEntries CertificateContent::entries() const
     }
     for (std::size_t n = 0; n < m_lines.size() && n < std::size_t(kItemSlots); ++n)
         for (int f = 0; f < kLineFields; ++f)
-            e.lines[n].*lineFields()[f]->lineText = m_lines[n][f].toString();
+            e.lines[n].*lineMember(ContentFields::kLine[f]) = m_lines[n][f].toString();
     return e;
 }
 
@@ -181,12 +176,12 @@ QVariant CertificateContent::value(const QString &field) const
 
 QByteArray CertificateContent::canonicalText() const
 {
-    QString t = QStringLiteral("ARC 8130 certificate 1\nFormIndex %1\n").arg(m_formIndex);
+    QString t = QStringLiteral("ARC 8130 certificate %1\nFormIndex %2\n").arg(ContentFields::kVersion).arg(m_formIndex);
     for (const auto &[name, v] : m_header)
         t += QStringLiteral("Header.%1 %2\n").arg(name, encoded(v));
     for (std::size_t n = 0; n < m_lines.size(); ++n)
         for (int f = 0; f < kLineFields; ++f)
-            t += QStringLiteral("Detail%1.%2 %3\n").arg(n + 1).arg(QLatin1String(lineFields()[f]->column), encoded(m_lines[n][f]));
+            t += QStringLiteral("Detail%1.%2 %3\n").arg(n + 1).arg(QLatin1String(ContentFields::kLine[f]), encoded(m_lines[n][f]));
     return t.toUtf8();
 }
 
@@ -208,7 +203,7 @@ QStringList CertificateContent::differingBlocks(const CertificateContent &other)
         const Line &b = n < other.m_lines.size() ? other.m_lines[n] : none;
         for (int f = 0; f < kLineFields; ++f)
             if (shown(a[f]) != shown(b[f]))
-                differ << QString::fromLatin1(lineFields()[f]->block);
+                differ << blockOf(StoredTable::Detail, QString::fromLatin1(ContentFields::kLine[f]));
     }
     QStringList out(differ.begin(), differ.end());
     std::sort(out.begin(), out.end(), formOrder);

@@ -16,7 +16,7 @@ namespace arc {
 // certificate in the issue log.
 class CertificateContent {
 public:
-    static constexpr int kLineFields = 6; // Item, Description, PartNum, Quantity, SerialNum, Status
+    static constexpr int kLineFields = 6; // ContentFields::kLine
     using Line = std::array<QVariant, kLineFields>;
 
     // The stored certificate; nullopt when there is no such Header row or

@@ -16,7 +16,9 @@ namespace arc::ExportTarget {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("ExportTarget", text); }
+struct ExportTargetTexts {
+    Q_DECLARE_TR_FUNCTIONS(ExportTarget)
+};
 
 struct Identity {
     dev_t device = 0;
@@ -86,7 +88,7 @@ QString refusal(const QString &path, const Guarded &guarded)
     if (const std::optional<Identity> file = identity(target)) {
         for (const QString &own : guarded.files)
             if (identity(own) == file)
-                return tr("it is %1, a file of the data source itself").arg(QDir::toNativeSeparators(own));
+                return ExportTargetTexts::tr("it is %1, a file of the data source itself").arg(QDir::toNativeSeparators(own));
     }
     // The folder it would be written in, and every folder above that.
     QString folder = QFileInfo(target).absolutePath();
@@ -96,7 +98,7 @@ QString refusal(const QString &path, const Guarded &guarded)
     const QString placed = QDir(folder).filePath(QFileInfo(target).fileName());
     for (const QString &own : guarded.folders)
         if (placed == QDir(real(QFileInfo(own).absolutePath())).filePath(QFileInfo(own).fileName()))
-            return tr("it is %1, where the data source keeps its signing keys or issued pages")
+            return ExportTargetTexts::tr("it is %1, where the data source keeps its signing keys or issued pages")
                 .arg(QDir::toNativeSeparators(own));
     std::vector<std::pair<QString, Identity>> kept;
     for (const QString &own : guarded.folders)
@@ -106,7 +108,7 @@ QString refusal(const QString &path, const Guarded &guarded)
         const std::optional<Identity> here = identity(up.absolutePath());
         for (const auto &[own, id] : kept)
             if (here == id)
-                return tr("it lies in %1, which holds the data source's signing keys or issued pages")
+                return ExportTargetTexts::tr("it lies in %1, which holds the data source's signing keys or issued pages")
                     .arg(QDir::toNativeSeparators(own));
         if (up.isRoot() || !up.cdUp())
             break;

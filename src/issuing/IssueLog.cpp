@@ -1,5 +1,7 @@
 #include "IssueLog.h"
 
+#include "ReusedQuery.h"
+
 #include <QSqlQuery>
 
 namespace arc {

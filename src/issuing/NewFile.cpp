@@ -13,7 +13,7 @@
 namespace arc::NewFile {
 
 namespace {
-QString lastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString lastSystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 } // namespace
 
 bool write(const QString &path, const QByteArray &bytes, QString *why, int *lock)
@@ -22,7 +22,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *why, int *lock
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                           S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH);
     if (fd < 0) {
-        *why = lastError();
+        *why = lastSystemError();
         return false;
     }
     bool written = !lock || ::flock(fd, LOCK_EX) == 0;
@@ -32,7 +32,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *why, int *lock
     // Kept pages are read, not edited.
     written = written && ::fsync(fd) == 0 && ::fchmod(fd, S_IRUSR | S_IRGRP | S_IROTH) == 0;
     if (!written)
-        *why = file.error() != QFileDevice::NoError ? file.errorString() : lastError();
+        *why = file.error() != QFileDevice::NoError ? file.errorString() : lastSystemError();
     file.close();
     if (!written || !lock) {
         if (!written)

@@ -7,7 +7,7 @@ namespace arc {
 
 namespace {
 QString partName(const QString &name) { return TableArchive::prefix() + QLatin1Char('.') + name + QStringLiteral(".part"); }
-bool fail(QString *error, const QString &why)
+bool failWith(QString *error, const QString &why)
 {
     if (error)
         *error = why;
@@ -32,10 +32,10 @@ bool TableArchive::contains(const QString &name) const
 bool TableArchive::stage(const QString &name, const QByteArray &bytes, QString *error)
 {
     if (contains(name))
-        return fail(error, QStringLiteral("%1 is already kept").arg(location(name)));
+        return failWith(error, QStringLiteral("%1 is already kept").arg(location(name)));
     const DbStatus s = StoredFiles::write(m_reference, partName(name), bytes);
     if (!s.ok())
-        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
+        return failWith(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
     return true;
 }
 
@@ -43,19 +43,19 @@ bool TableArchive::publish(const QString &name, QString *error)
 {
     const QByteArray bytes = staged(name);
     if (bytes.isEmpty())
-        return fail(error, QStringLiteral("%1 was not staged").arg(location(name)));
+        return failWith(error, QStringLiteral("%1 was not staged").arg(location(name)));
     QByteArray kept;
     if (StoredFiles::read(m_reference, prefix() + name, kept).ok()) {
         // Put in place already, by a station finishing what it took for
         // an interrupted issue.
         if (kept != bytes)
-            return fail(error, QStringLiteral("%1 is already kept").arg(location(name)));
+            return failWith(error, QStringLiteral("%1 is already kept").arg(location(name)));
         discard(name);
         return true;
     }
     const DbStatus s = StoredFiles::write(m_reference, prefix() + name, bytes);
     if (!s.ok())
-        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
+        return failWith(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
     discard(name);
     return true;
 }

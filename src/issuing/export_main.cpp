@@ -31,7 +31,9 @@ int refused(int exit, const QString &why)
     return exit;
 }
 
-QString tr(const char *text) { return QCoreApplication::translate("arc8130-export", text); }
+struct ExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+};
 
 // A stored text on one line of the terminal: no control character of it
 // reaches the terminal.
@@ -77,7 +79,7 @@ int main(int argc, char **argv)
             const QString value = args.at(++i);
             const QDate day = arc::DateText::parse(value);
             if (!day.isValid())
-                return refused(2, tr("\"%1\" is not a date (DD/MMM/YYYY)").arg(arc::GivenText::quoted(value)));
+                return refused(2, ExportTexts::tr("\"%1\" is not a date (DD/MMM/YYYY)").arg(arc::GivenText::quoted(value)));
             (a == QLatin1String("--from") ? period.from : period.to) = day;
         } else if (a == QLatin1String("--force")) {
             force = true;
@@ -92,7 +94,7 @@ int main(int argc, char **argv)
     if (positional.size() != (voids ? 1 : 2) || (voids && (period.from.isValid() || period.to.isValid())))
         return usage();
     if (period.from.isValid() && period.to.isValid() && period.from > period.to)
-        return refused(2, tr("--from %1 is later than --to %2: the period holds no day")
+        return refused(2, ExportTexts::tr("--from %1 is later than --to %2: the period holds no day")
                               .arg(arc::DateText::format(period.from), arc::DateText::format(period.to)));
 
     arc::DataFolder folder;
@@ -100,7 +102,7 @@ int main(int argc, char **argv)
     // A server is named without its password, whatever the failure says.
     const QString named = arc::GivenText::quoted(arc::ServerUri::withoutPassword(positional.at(0)));
     if (const arc::DbStatus s = folder.open(source); !s.ok())
-        return refused(1, tr("%1 cannot be opened: %2").arg(named, s.detail()));
+        return refused(1, ExportTexts::tr("%1 cannot be opened: %2").arg(named, s.detail()));
     if (voids) {
         const int code = listVoids(folder.certificates());
         folder.close();
@@ -109,9 +111,9 @@ int main(int argc, char **argv)
     const QString file = positional.at(1);
     const QString quotedFile = arc::GivenText::quoted(file);
     if (const QString why = arc::RegisterExport::refusal(folder.certificates(), file); !why.isEmpty())
-        return folder.close(), refused(1, tr("%1 is not written: %2").arg(quotedFile, why));
+        return folder.close(), refused(1, ExportTexts::tr("%1 is not written: %2").arg(quotedFile, why));
     if (!force && arc::RegisterExport::exists(file))
-        return folder.close(), refused(1, tr("%1 exists already; --force replaces it").arg(quotedFile));
+        return folder.close(), refused(1, ExportTexts::tr("%1 exists already; --force replaces it").arg(quotedFile));
     arc::RegisterExport::Written count;
     arc::DbStatus s;
     {

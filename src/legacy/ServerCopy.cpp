@@ -13,7 +13,7 @@ namespace {
 
 constexpr qsizetype kChunk = 1 << 20;
 
-DbStatus failure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
+DbStatus copyFailure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
 
 QString serverError(PGconn *conn) { return QString::fromUtf8(PQerrorMessage(conn)).trimmed(); }
 
@@ -46,11 +46,11 @@ PGconn *handleOf(const Database &db)
 DbStatus finish(PGconn *conn, const char *abandoned)
 {
     if (PQputCopyEnd(conn, abandoned) != 1)
-        return failure(serverError(conn));
+        return copyFailure(serverError(conn));
     DbStatus s;
     while (PGresult *result = PQgetResult(conn)) {
         if (s.ok() && PQresultStatus(result) != PGRES_COMMAND_OK)
-            s = failure(QString::fromUtf8(PQresultErrorMessage(result)).trimmed());
+            s = copyFailure(QString::fromUtf8(PQresultErrorMessage(result)).trimmed());
         PQclear(result);
     }
     return s;
@@ -94,7 +94,7 @@ DbStatus write(Database &db, const TableDef &table, const QList<QVariantList> &r
 {
     PGconn *conn = handleOf(db);
     if (!conn)
-        return failure(QStringLiteral("%1 cannot be loaded in bulk: not a server connection").arg(table.name));
+        return copyFailure(QStringLiteral("%1 cannot be loaded in bulk: not a server connection").arg(table.name));
     QStringList columns;
     for (const FieldDef &f : table.fields)
         columns << SqlDialect::quoted(f.name);
@@ -106,7 +106,7 @@ DbStatus write(Database &db, const TableDef &table, const QList<QVariantList> &r
     const QString why = copying ? QString() : QString::fromUtf8(PQresultErrorMessage(started)).trimmed();
     PQclear(started);
     if (!copying)
-        return failure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, why));
+        return copyFailure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, why));
 
     const QString step = QStringLiteral("Writing %1").arg(table.name);
     const qint64 total = rows.size();
@@ -119,7 +119,7 @@ DbStatus write(Database &db, const TableDef &table, const QList<QVariantList> &r
         if (PQputCopyData(conn, chunk.constData(), static_cast<int>(chunk.size())) != 1) {
             const QString lost = serverError(conn);
             (void)finish(conn, "not sent whole");
-            return failure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, lost));
+            return copyFailure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, lost));
         }
         chunk.clear();
         if (!progress(step, r + 1, total)) {
@@ -128,7 +128,7 @@ DbStatus write(Database &db, const TableDef &table, const QList<QVariantList> &r
         }
     }
     if (DbStatus s = finish(conn, nullptr); !s.ok())
-        return failure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, s.detail()));
+        return copyFailure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, s.detail()));
     return {};
 }
 

@@ -28,12 +28,12 @@ namespace arc {
 
 namespace {
 
-DbStatus failure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
+DbStatus importFailure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
 
 using Rows = QList<QVariantList>;
 
 // How many rows between two reports of progress.
-constexpr qsizetype kProgressRows = 5000;
+constexpr qsizetype kImportProgressRows = 5000;
 
 QString columnList(const TableDef &table)
 {
@@ -62,7 +62,7 @@ DbStatus readRows(Database &db, const TableDef &table, Rows &rows, const QString
                                                                           : QVariant(v.toDouble()));
         }
         rows << row;
-        if (rows.size() % kProgressRows == 0 && !progress(step, rows.size(), total))
+        if (rows.size() % kImportProgressRows == 0 && !progress(step, rows.size(), total))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped at %1").arg(step));
     }
     return s;
@@ -123,7 +123,7 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
         if (DbStatus s = holdsData(to, table, holds); !s.ok())
             return s;
         if (holds)
-            return failure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name));
+            return importFailure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name));
         if (DbStatus s = to.exec(QStringLiteral("DELETE FROM ") + SqlDialect::quoted(table.name)); !s.ok())
             return s;
         DbStatus counted;
@@ -159,7 +159,7 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
         if (DbStatus s = readRows(to, table, back, QStringLiteral("Checking %1").arg(table.name), total, progress); !s.ok())
             return s;
         if (back != rows)
-            return failure(QStringLiteral("%1 did not read back as it was written").arg(table.name));
+            return importFailure(QStringLiteral("%1 did not read back as it was written").arg(table.name));
         lines << QStringLiteral("%1: %2 rows").arg(table.name).arg(rows.size());
     }
     return {};
@@ -178,20 +178,20 @@ DbStatus copyFiles(const QString &folder, const QString &pattern, const QString 
                                     .arg(file.fileName())
                                     .arg(StoredFiles::kMaxBytes);
             if (required)
-                return failure(why);
+                return importFailure(why);
             lines << why;
             continue;
         }
         QFile f(file.filePath());
         if (!f.open(QIODevice::ReadOnly))
-            return failure(QStringLiteral("%1 cannot be read").arg(file.filePath()));
+            return importFailure(QStringLiteral("%1 cannot be read").arg(file.filePath()));
         const QByteArray bytes = f.readAll();
         const QString name = prefix + file.fileName();
         if (DbStatus s = StoredFiles::write(to, name, bytes); !s.ok())
             return s;
         QByteArray back;
         if (DbStatus s = StoredFiles::read(to, name, back); !s.ok() || back != bytes)
-            return s.ok() ? failure(QStringLiteral("%1 did not read back as it was written").arg(name)) : s;
+            return s.ok() ? importFailure(QStringLiteral("%1 did not read back as it was written").arg(name)) : s;
         ++count;
     }
     return {};
@@ -228,7 +228,7 @@ DbStatus hashPlainPasswords(Database &reference, QStringList &lines)
     for (const auto &[row, password] : plain) {
         const QString hash = Passwords::hash(password);
         if (hash.isEmpty())
-            return failure(QStringLiteral("a password could not be hashed"));
+            return importFailure(QStringLiteral("a password could not be hashed"));
         if (s = reference.exec(QStringLiteral("UPDATE \"Agents\" SET \"Password\" = ? WHERE rowid = ?"), {hash, row});
             !s.ok())
             return s;
@@ -272,7 +272,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     };
 
     if (LegacyConverter::wasCutShort(folder))
-        return fail(failure(QStringLiteral("a conversion of the folder was cut short; finish it first with "
+        return fail(importFailure(QStringLiteral("a conversion of the folder was cut short; finish it first with "
                                            "arc8130-import %1").arg(folder)));
 
     // A working copy, so that neither a conversion nor an upgrade touches
@@ -281,13 +281,13 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     removeLeftWork();
     QTemporaryDir work(QDir::tempPath() + QLatin1Char('/') + kWorkPrefix + QStringLiteral("XXXXXX"));
     if (!work.isValid())
-        return fail(failure(QStringLiteral("no temporary folder: %1").arg(work.errorString())));
+        return fail(importFailure(QStringLiteral("no temporary folder: %1").arg(work.errorString())));
     QLockFile busy(work.path() + QStringLiteral("/lock"));
     if (!busy.lock())
-        return fail(failure(QStringLiteral("%1 cannot be locked").arg(work.path())));
+        return fail(importFailure(QStringLiteral("%1 cannot be locked").arg(work.path())));
     const QString copy = work.path() + QStringLiteral("/data/");
     if (!QDir().mkpath(copy))
-        return fail(failure(QStringLiteral("%1 cannot be made").arg(copy)));
+        return fail(importFailure(QStringLiteral("%1 cannot be made").arg(copy)));
     for (StoreKind kind : {StoreKind::Certificates, StoreKind::Reference}) {
         const QString name = Schema::fileName(kind);
         if (!QFile::exists(folder + name))
@@ -304,7 +304,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     for (StoreKind kind : {StoreKind::Certificates, StoreKind::Reference}) {
         const QString name = Schema::fileName(kind);
         if (!QFile::exists(copy + name) && !QFile::copy(folder + name, copy + name))
-            return fail(failure(QStringLiteral("%1 cannot be copied").arg(folder + name)));
+            return fail(importFailure(QStringLiteral("%1 cannot be copied").arg(folder + name)));
     }
     DataFolder source, server;
     if (DbStatus s = source.open(copy); !s.ok())
@@ -323,7 +323,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
             if (DbStatus s = holdsData(*db, table, holds); !s.ok())
                 return fail(s);
             if (holds)
-                return fail(failure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name)));
+                return fail(importFailure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name)));
         }
     QStringList lines;
     WriteTransaction referenceTx(server.reference());

@@ -32,14 +32,14 @@ PrintPanel::PrintPanel(QWidget *parent) : QFrame(parent)
     text45 = new QLineEdit;
     text45->setObjectName(QStringLiteral("Text45"));
     refuseNul(text45);
-    auto *caption = new QLabel(QStringLiteral("Copies"));
+    auto *caption = new QLabel(tr("Copies"));
     caption->setBuddy(text45);
 
     okButton = button("Command1_0", QStringLiteral("OK"));
     okButton->setDefault(true);
     cancelButton = button("Command1_1", QStringLiteral("Cancel"));
-    previewButton = button("CommandPreview", QStringLiteral("Preview"));
-    pdfButton = button("CommandPdf", QStringLiteral("PDF..."));
+    previewButton = button("CommandPreview", tr("Preview"));
+    pdfButton = button("CommandPdf", tr("PDF..."));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(caption, 0, 0);

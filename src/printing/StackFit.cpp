@@ -10,7 +10,7 @@ namespace arc {
 
 namespace {
 
-constexpr double kSizeStep = 0.05; // the smallest step a canvas takes
+constexpr double kStackSizeStep = 0.05; // the smallest step a canvas takes
 
 // The largest gap, up to `gap`, with which the stack fits; negative when
 // it does not fit even without gaps.
@@ -36,8 +36,8 @@ StackFit StackFit::of(double size, double gap, double height, const Measure &mea
     // taller stacks at larger sizes, so the largest that fits is found by
     // halving.
     const double smallest = std::min(size, PageFont::takenSize(LineFit::kMinSize));
-    const int steps = static_cast<int>(std::lround((size - smallest) / kSizeStep));
-    const auto sizeAt = [&](int step) { return PageFont::takenSize(size - step * kSizeStep); };
+    const int steps = static_cast<int>(std::lround((size - smallest) / kStackSizeStep));
+    const auto sizeAt = [&](int step) { return PageFont::takenSize(size - step * kStackSizeStep); };
     if (steps == 0 || gapThatFits(measure(sizeAt(steps)), gap, height) < 0)
         return {smallest, 0, false};
     int tooTall = 0, fitting = steps;

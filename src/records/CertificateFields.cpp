@@ -1,5 +1,6 @@
 #include "CertificateFields.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace arc {
@@ -63,6 +64,15 @@ CertificateField column(const char *name, QString ItemLine::*member, int limit, 
     return f;
 }
 
+// A field the find panel searches, in box `order`.
+CertificateField found(CertificateField f, int order, const char *label, int limit)
+{
+    f.findOrder = order;
+    f.findLabel = label;
+    f.findLimit = limit;
+    return f;
+}
+
 } // namespace
 
 namespace CertificateFields {
@@ -76,32 +86,44 @@ const std::vector<CertificateField> &all()
     using E = CertificateEntries;
     using H = CertificateHeader;
     static const std::vector<CertificateField> fields = {
-        text("Country", K::Line, &B::country, 0, "1", "Text38", "", P::Authority),
-        text("Tracking", K::Line, &B::tracking, 15, "3", "Text3", "3. Form Tracking No.", P::Tracking),
+        found(text("Country", K::Line, &B::country, 0, "1", "Text38", "", P::Authority),
+              3, QT_TRANSLATE_NOOP("arc::FindPanel", "Country"), 20),
+        found(text("Tracking", K::Line, &B::tracking, 15, "3", "Text3", "3. Form Tracking No.", P::Tracking),
+              4, QT_TRANSLATE_NOOP("arc::FindPanel", "System Tracking No."), 15),
         text("Organ1", K::Lines, &B::organ1, 0, "4", "Text1", "", P::OrganisationLeft),
         text("Organ2", K::Lines, &B::organ2, 0, "4", "Text2", "", P::OrganisationRight),
-        text("Invoice", K::Lines, &B::invoice, 40, "5", "Text5", "5. WO/Contract/Inv. No.", P::WorkOrder),
+        found(text("Invoice", K::Lines, &B::invoice, 40, "5", "Text5", "5. WO/Contract/Inv. No.", P::WorkOrder),
+              5, QT_TRANSLATE_NOOP("arc::FindPanel", "Invoice/Contract No."), 40),
         text("Remarks", K::Lines, &B::remarks, 0, "12", "Text13", "", P::Remarks),
         flag("New", &B::approvedDesign, "13a", "Check3D1", P::ApprovedDesign),
         flag("Overhaul", &B::nonApprovedDesign, "13a", "Check3D2", P::NonApprovedDesign),
-        text("Name17", K::Line, &B::block13dName, 50, "13d", "Text17", "13d. Name", P::Name13),
-        text("AuthNum", K::Line, &B::block13cNumber, 20, "13c", "Text16", "13c. Authorization No.", P::ApprovalNo),
-        date("Date18", &E::block13eDate, &H::block13eDate, "13e", "Text18", P::Date13),
+        found(text("Name17", K::Line, &B::block13dName, 50, "13d", "Text17", "13d. Name", P::Name13),
+              6, QT_TRANSLATE_NOOP("arc::FindPanel", "13d Name"), 30),
+        found(text("AuthNum", K::Line, &B::block13cNumber, 20, "13c", "Text16", "13c. Authorization No.", P::ApprovalNo),
+              7, QT_TRANSLATE_NOOP("arc::FindPanel", "13c Authorization No."), 20),
+        found(date("Date18", &E::block13eDate, &H::block13eDate, "13e", "Text18", P::Date13),
+              8, QT_TRANSLATE_NOOP("arc::FindPanel", "13e Date"), 0),
         flag("CFRRTS", &B::cfrReturnToService, "14a", "Check3D6", P::ReturnToService),
         flag("OtherRTS", &B::otherRegulation, "14a", "Check3D8", P::OtherRegulation),
-        text("Name22", K::Line, &B::block14dName, 50, "14d", "Text7", "14d. Name", P::Name14),
-        text("CertNum", K::Line, &B::block14cNumber, 20, "14c", "Text4", "14c. Certificate No.", P::CertificateNo),
-        date("Date23", &E::block14eDate, &H::block14eDate, "14e", "Text6", P::Date14),
+        found(text("Name22", K::Line, &B::block14dName, 50, "14d", "Text7", "14d. Name", P::Name14),
+              9, QT_TRANSLATE_NOOP("arc::FindPanel", "14d Name"), 30),
+        found(text("CertNum", K::Line, &B::block14cNumber, 20, "14c", "Text4", "14c. Certificate No.", P::CertificateNo),
+              10, QT_TRANSLATE_NOOP("arc::FindPanel", "14c Certificate No."), 20),
+        found(date("Date23", &E::block14eDate, &H::block14eDate, "14e", "Text6", P::Date14),
+              11, QT_TRANSLATE_NOOP("arc::FindPanel", "14e Date"), 0),
         flag("Export", &B::exportChosen, "", "Option1", P::None),
         text("ExportCountry", K::Choice, &B::exportCountry, 0, "", "Combo1", "", P::None),
         text("Forwarder", K::Choice, &B::forwarder, 0, "", "Combo2", "", P::None),
         // Not a value of the page: the page it is printed on.
         text("Form", K::Choice, &B::form, 0, "2", "FormChoice", "", P::None),
         column("Item", &ItemLine::item, 0, "6", P::Item),
-        column("Description", &ItemLine::description, 50, "7", P::Description),
-        column("PartNum", &ItemLine::partNum, 20, "8", P::PartNo),
+        found(column("Description", &ItemLine::description, 50, "7", P::Description),
+              0, QT_TRANSLATE_NOOP("arc::FindPanel", "Description"), 40),
+        found(column("PartNum", &ItemLine::partNum, 20, "8", P::PartNo),
+              1, QT_TRANSLATE_NOOP("arc::FindPanel", "Part Number"), 30),
         column("Quantity", &ItemLine::quantity, 0, "9", P::Quantity),
-        column("SerialNum", &ItemLine::serialNum, 30, "10", P::SerialNo),
+        found(column("SerialNum", &ItemLine::serialNum, 30, "10", P::SerialNo),
+              2, QT_TRANSLATE_NOOP("arc::FindPanel", "Serial/Batch Number"), 30),
         column("Status", &ItemLine::status, 20, "11", P::Status),
     };
     return fields;

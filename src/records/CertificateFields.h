@@ -87,6 +87,12 @@ struct CertificateField {
     const char *objectName = ""; // the screen's control; empty for a grid column or none
     const char *caption = "";    // names the box when a value too long for it is refused
     PrintedBox printed = PrintedBox::None;
+    // Its box on the find panel: the place among the twelve (-1: not
+    // searched), the label and how many characters the box takes (0: no
+    // limit of its own).
+    int findOrder = -1;
+    const char *findLabel = "";
+    int findLimit = 0;
     // The member holding it, by kind: texts and choices, ticks, dates as
     // typed and as stored, or a column of an item line.
     QString CertificateBlocks::*text = nullptr;

@@ -3,6 +3,7 @@
 #include "BlankRule.h"
 #include "DateText.h"
 #include "LineBreaks.h"
+#include "ReusedQuery.h"
 
 #include <QSqlQuery>
 #include "SqlDialectLocks.h"

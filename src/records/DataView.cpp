@@ -1,10 +1,12 @@
 #include "DataView.h"
 
 #include "Database.h"
+#include "ReusedQuery.h"
 #include "SqlDialectTables.h"
 
 #include <QDate>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <algorithm>
 #include <atomic>
 
@@ -21,7 +23,8 @@ qint64 insertedKey(QSqlQuery &q, bool returned)
 }
 } // namespace
 
-DataView::DataView(Database &db, const QString &table) : m_db(db), m_table(Schema::table(table))
+DataView::DataView(Database &db, const QString &table)
+    : m_db(db), m_table(Schema::table(table)), m_row(std::make_unique<QSqlRecord>())
 {
     Q_ASSERT(m_table);
 }
@@ -38,7 +41,7 @@ void DataView::setNoRow(bool bof, bool eof)
 {
     m_bof = bof;
     m_eof = eof;
-    m_row = QSqlRecord();
+    *m_row = QSqlRecord();
     m_rowDeleted = false;
 }
 
@@ -57,7 +60,7 @@ DbStatus DataView::load(qint64 rowId)
 
 void DataView::standOn(qint64 rowId, const QSqlRecord &row)
 {
-    m_row = row;
+    *m_row = row;
     m_rowId = rowId;
     m_bof = m_eof = false;
     m_rowDeleted = false;
@@ -286,7 +289,7 @@ QVariant DataView::value(const QString &field) const
 {
     if (!hasRow())
         return {};
-    const QVariant raw = m_row.value(field);
+    const QVariant raw = m_row->value(field);
     if (raw.isNull())
         return {};
     const FieldDef *f = m_table->field(field);
@@ -464,7 +467,7 @@ DbStatus DataView::deleteCurrent()
     DbStatus s =
         m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()), {m_rowId});
     if (s.ok()) {
-        m_row = QSqlRecord();
+        *m_row = QSqlRecord();
         m_rowDeleted = true;
     }
     return s;

@@ -4,12 +4,14 @@
 #include "Schema.h"
 
 #include <QSet>
-#include <QSqlRecord>
 #include <QVariantList>
 #include <QVariantMap>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
+
+QT_FORWARD_DECLARE_CLASS(QSqlRecord)
 
 namespace arc {
 
@@ -135,7 +137,7 @@ private:
     bool m_eof = true;
     qint64 m_rowId = 0;
     qint64 m_place = 0; // the place in the result
-    QSqlRecord m_row;
+    std::unique_ptr<QSqlRecord> m_row; // never null
 
     bool m_showsResult = false;
     std::vector<qint64> m_keys; // the result walked, one key per place

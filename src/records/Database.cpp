@@ -1,6 +1,8 @@
 #include "Database.h"
 
 #include "FoldedCopies.h"
+#include "PreparedStatements.h"
+#include "ReusedQuery.h"
 #include "ServerUri.h"
 #include "SqlDialectErrors.h"
 #include "SqlDialectLocks.h"
@@ -10,6 +12,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <atomic>
 
@@ -30,6 +34,8 @@ DbStatus failureOf(const QSqlError &error)
     return s.ok() ? DbStatus::failure(DbCondition::Other, QStringLiteral("the statement was not run")) : s;
 }
 } // namespace
+
+Database::Database() : m_prepared(std::make_unique<PreparedStatements>()) {}
 
 Database::~Database() { close(); }
 
@@ -169,7 +175,7 @@ void Database::close()
 {
     if (m_connectionName.isEmpty())
         return;
-    m_prepared.clear(); // prepared on this connection, run on no other
+    m_prepared->clear(); // prepared on this connection, run on no other
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -355,7 +361,7 @@ bool Database::connectionLost() const { return m_engine == Engine::PostgreSQL &&
 DbStatus Database::reconnect() const
 {
     // What the lost session prepared is gone with it.
-    m_prepared.clear();
+    m_prepared->clear();
     QSqlDatabase db = connection();
     db.close();
     if (!db.open())
@@ -406,14 +412,14 @@ DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantL
     const bool forwardOnly = m_engine == Engine::SQLite;
     if (reuse && !binds.isEmpty()) {
         reuse->release();
-        const quint64 age = m_prepared.age();
-        if (!m_prepared.take(connection(), sql, forwardOnly, query))
+        const quint64 age = m_prepared->age();
+        if (!m_prepared->take(connection(), sql, forwardOnly, query))
             return failureOf(query.lastError());
         for (const QVariant &v : binds)
             query.addBindValue(v);
         if (!query.exec())
             return failureOf(query.lastError()); // not kept: prepared again next time
-        reuse->m_kept = &m_prepared;
+        reuse->m_kept = m_prepared.get();
         reuse->m_sql = sql;
         reuse->m_age = age;
         return {};

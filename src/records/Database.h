@@ -1,16 +1,21 @@
 #pragma once
 
 #include "DbStatus.h"
-#include "PreparedStatements.h"
-#include "ReusedQuery.h"
 #include "Schema.h"
 #include "SqlDialect.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QVariantList>
+#include <memory>
+
+// Declared only: the many units that pass a database around never query
+// it themselves and need no Qt SQL header.
+QT_FORWARD_DECLARE_CLASS(QSqlDatabase)
+QT_FORWARD_DECLARE_CLASS(QSqlQuery)
 
 namespace arc {
+
+class PreparedStatements;
+class ReusedQuery;
 
 // One open database file. Opening checks the file really is one of ours
 // and brings its tables up to the current schema.
@@ -20,7 +25,7 @@ public:
     // file in an installed program's folder).
     enum class Mode { ExistingOnly, CreateIfMissing, ReadOnly };
 
-    Database() = default;
+    Database();
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
@@ -91,7 +96,7 @@ private:
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
     mutable int m_generation = 0;
-    mutable PreparedStatements m_prepared;
+    std::unique_ptr<PreparedStatements> m_prepared;
 };
 
 } // namespace arc

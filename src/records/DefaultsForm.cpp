@@ -40,7 +40,7 @@ bool sameStored(const QVariant &a, const QVariant &b)
     return a.isNull() == b.isNull() && a.toString() == b.toString();
 }
 
-bool failed(const DbStatus &s, bool &tooLong)
+bool formFailed(const DbStatus &s, bool &tooLong)
 {
     tooLong = tooLong || s.is(DbCondition::FieldTooSmall);
     return !s.ok() && !s.is(DbCondition::FieldTooSmall);
@@ -134,7 +134,7 @@ DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f, QStringList *ke
     // A blank count is one copy, in both rows: a blank would open as 0.
     const QString copies = BlankRule::isBlank(f.copies) ? QStringLiteral("1") : f.copies;
     d.setValue(QStringLiteral("Organ1"), copies);
-    if (failed(s = d.update(), tooLong)) {
+    if (formFailed(s = d.update(), tooLong)) {
         d.cancelUpdate();
         return s;
     }
@@ -145,7 +145,7 @@ DbStatus DefaultsForm::store(DataView &d, const DefaultsForm &f, QStringList *ke
     d.setValue(QStringLiteral("Country"), DefaultsRows::kCustom);
     d.setValue(QStringLiteral("Organ1"), copies);
     d.setValue(QStringLiteral("IncreaseTrack"), f.largeRemarks ? 1 : 0);
-    if (failed(s = d.update(), tooLong)) {
+    if (formFailed(s = d.update(), tooLong)) {
         d.cancelUpdate();
         return s;
     }

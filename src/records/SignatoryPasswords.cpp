@@ -4,6 +4,8 @@
 #include "Passwords.h"
 #include "WriteTransaction.h"
 
+#include <QSqlQuery>
+
 namespace arc::SignatoryPasswords {
 
 DbStatus administratorExists(const Database &reference, bool &exists)

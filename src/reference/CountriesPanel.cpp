@@ -28,9 +28,9 @@ CountriesPanel::CountriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxe
                 parent),
       combo7(list), m_exportList(exportList)
 {
-    bilateral = new QCheckBox(QStringLiteral("Bilateral Agreement"));
+    bilateral = new QCheckBox(tr("Bilateral Agreement"));
     bilateral->setObjectName(QStringLiteral("SSCheck1"));
-    jaa = new QCheckBox(QStringLiteral("JAA Member Country"));
+    jaa = new QCheckBox(tr("JAA Member Country"));
     jaa->setObjectName(QStringLiteral("SSCheck2"));
     grid()->addWidget(bilateral, 1, 1);
     grid()->addWidget(jaa, 2, 1);

@@ -56,7 +56,7 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
     text46->setText(QStringLiteral("1"));
     check3D5 = check("Check3D5", tr("Print block 12 (remarks) in large type"));
 
-    auto *title = new QLabel(QStringLiteral("Defaults Setup"));
+    auto *title = new QLabel(tr("Defaults Setup"));
     QFont f = title->font();
     f.setBold(true);
     title->setFont(f);

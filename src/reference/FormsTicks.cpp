@@ -10,7 +10,7 @@ namespace arc {
 FormsTicks::FormsTicks(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FormsTicks"));
-    setToolTip(QStringLiteral("The forms the organisation's approvals let it issue; none ticked: every form"));
+    setToolTip(tr("The forms the organisation's approvals let it issue; none ticked: every form"));
     auto *g = new QGridLayout(this);
     g->setContentsMargins(0, 0, 0, 0);
     for (const QString &name : FormNames::all()) {

@@ -35,7 +35,7 @@ ForwardersPanel::ForwardersPanel(DataFolder &folder, AddMode &addMode, MessageBo
       combo8(list), m_screenList(screenList)
 {
     const char *names[] = {"Text47_5", "Text47_6", "Text47_14", "Text47_16"};
-    grid()->addWidget(new QLabel(QStringLiteral("Address")), 1, 0);
+    grid()->addWidget(new QLabel(tr("Address")), 1, 0);
     for (int i = 0; i < 4; ++i) {
         address[i] = new EntryBox(names[i]);
         address[i]->setEntryLimit(50);

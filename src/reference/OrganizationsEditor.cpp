@@ -63,7 +63,7 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
         g->addWidget(authorityBoxes[i], 7 + i, 1);
     }
     formsTicks = new FormsTicks;
-    g->addWidget(new QLabel(QStringLiteral("Forms")), 10, 0, Qt::AlignTop);
+    g->addWidget(new QLabel(tr("Forms")), 10, 0, Qt::AlignTop);
     g->addWidget(formsTicks, 10, 1);
     firstButton = arrow("Data7First", style(), QStyle::SP_MediaSkipBackward);
     previousButton = arrow("Data7Prev", style(), QStyle::SP_MediaSeekBackward);
@@ -72,14 +72,14 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
     auto *navigator = new QHBoxLayout;
     navigator->addWidget(firstButton);
     navigator->addWidget(previousButton);
-    auto *caption = new QLabel(QStringLiteral("Organizations"));
+    auto *caption = new QLabel(tr("Organizations"));
     caption->setObjectName(QStringLiteral("Data7"));
     caption->setAlignment(Qt::AlignCenter);
     navigator->addWidget(caption, 1);
     navigator->addWidget(nextButton);
     navigator->addWidget(lastButton);
     g->addLayout(navigator, 11, 0, 1, 2);
-    deleteButton = new QPushButton(QStringLiteral("Delete"));
+    deleteButton = new QPushButton(tr("Delete"));
     deleteButton->setObjectName(QStringLiteral("Command2"));
     g->addWidget(deleteButton, 12, 1, Qt::AlignLeft);
 

@@ -53,7 +53,7 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
 
     combo5 = new QComboBox;
     combo5->setObjectName(QStringLiteral("Combo5"));
-    combo5->setPlaceholderText(QStringLiteral("Press NEW to enter new part"));
+    combo5->setPlaceholderText(tr("Press NEW to enter new part"));
     partEntry = new EntryBox("PartEntry", 20);
     partEntry->hide();
     description = textBox("PartDescription", 50);
@@ -65,11 +65,11 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
         stampTexts[i] = textBox(QStringLiteral("PartStampText_%1").arg(i).toLatin1().constData(), 255);
     }
     eligibility = textBox("PartEligibility", 50);
-    savePartButton = button("SavePart", QStringLiteral("Save Part"));
-    deleteButton = button("DeletePart", QStringLiteral("Delete"));
-    newButton = button("NewPart", QStringLiteral("New"));
-    exitButton = button("ExitPart", QStringLiteral("Exit"));
-    saveStampButton = button("SaveStamp", QStringLiteral("Save Stamp"));
+    savePartButton = button("SavePart", tr("Save Part"));
+    deleteButton = button("DeletePart", tr("Delete"));
+    newButton = button("NewPart", tr("New"));
+    exitButton = button("ExitPart", tr("Exit"));
+    saveStampButton = button("SaveStamp", tr("Save Stamp"));
 
     auto *g = new QGridLayout(this);
     const auto row = [&](int r, const QString &label, QWidget *w) {
@@ -85,7 +85,7 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
     row(3, QStringLiteral("Validation Initials"), vi);
     row(4, QStringLiteral("Release Drawing "), relDwg);
     for (int i = 0; i < 3; ++i) {
-        g->addWidget(new QLabel(QStringLiteral("Stamp %1").arg(i + 1)), 5, 1 + i);
+        g->addWidget(new QLabel(tr("Stamp %1").arg(i + 1)), 5, 1 + i);
         g->addWidget(stampCodes[i], 6, 1 + i);
         g->addWidget(stampTexts[i], 7, 1 + i);
         stampCodes[i]->setAccessibleName(QStringLiteral("Stamp %1").arg(i + 1));

@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <openssl/x509v3.h>
 
 namespace arc {
 

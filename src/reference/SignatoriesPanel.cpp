@@ -60,7 +60,7 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
 
     combo6 = new QComboBox;
     combo6->setObjectName(QStringLiteral("Combo6"));
-    combo6->setPlaceholderText(QStringLiteral("Press New to enter new DMIR"));
+    combo6->setPlaceholderText(tr("Press New to enter new DMIR"));
     newName = box("Text47_17", 20);
     newName->hide();
     certification = box("Text47_15", 20);
@@ -69,40 +69,40 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     oldPassword->setEnabled(false);
     newPassword = box("Text47_10", Passwords::maximumLength);
     newPassword->setEchoMode(QLineEdit::Password);
-    yes = new QRadioButton(QStringLiteral("Yes"));
+    yes = new QRadioButton(tr("Yes"));
     yes->setObjectName(QStringLiteral("Option3"));
-    no = new QRadioButton(QStringLiteral("No"));
+    no = new QRadioButton(tr("No"));
     no->setObjectName(QStringLiteral("Option4"));
     no->setChecked(true);
     adminPassword = box("Text47_12", Passwords::maximumLength);
     adminPassword->setEchoMode(QLineEdit::Password);
-    useElectronic = new QCheckBox(QStringLiteral("Use Electronic Signature"));
+    useElectronic = new QCheckBox(tr("Use Electronic Signature"));
     useElectronic->setObjectName(QStringLiteral("Check2"));
     signatures = new SignatureFiles(folder, messages);
     files = signatures->files;
     chooseSignature = signatures->chooseSignature;
     signaturePreview = signatures->signaturePreview;
-    saveButton = PanelParts::button("SSCommand10", QStringLiteral("Save"), "green");
-    deleteButton = PanelParts::button("SSCommand11", QStringLiteral("Delete"), "red");
-    newButton = PanelParts::button("SSCommand12", QStringLiteral("New"), "black");
-    exitButton = PanelParts::button("SSCommand13", QStringLiteral("Exit"), "red");
+    saveButton = PanelParts::button("SSCommand10", tr("Save"), "green");
+    deleteButton = PanelParts::button("SSCommand11", tr("Delete"), "red");
+    newButton = PanelParts::button("SSCommand12", tr("New"), "black");
+    exitButton = PanelParts::button("SSCommand13", tr("Exit"), "red");
 
-    auto *admin = new QGroupBox(QStringLiteral("Administrator"));
+    auto *admin = new QGroupBox(tr("Administrator"));
     auto *a = new QGridLayout(admin);
     a->addWidget(yes, 0, 0);
     a->addWidget(no, 0, 1);
-    a->addWidget(new QLabel(QStringLiteral("Admin Password")), 1, 0);
+    a->addWidget(new QLabel(tr("Admin Password")), 1, 0);
     a->addWidget(adminPassword, 1, 1);
 
     auto *g = new QGridLayout(this);
-    g->addWidget(new QLabel(QStringLiteral("DMIR Name")), 0, 0);
+    g->addWidget(new QLabel(tr("DMIR Name")), 0, 0);
     g->addWidget(combo6, 0, 1);
     g->addWidget(newName, 0, 1); // in the list's place while a new signatory is entered
-    g->addWidget(new QLabel(QStringLiteral("Certification Number")), 1, 0);
+    g->addWidget(new QLabel(tr("Certification Number")), 1, 0);
     g->addWidget(certification, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Old Password")), 2, 0);
+    g->addWidget(new QLabel(tr("Old Password")), 2, 0);
     g->addWidget(oldPassword, 2, 1);
-    g->addWidget(new QLabel(QStringLiteral("New Password")), 3, 0);
+    g->addWidget(new QLabel(tr("New Password")), 3, 0);
     g->addWidget(newPassword, 3, 1);
     g->addWidget(admin, 4, 0, 1, 2);
     g->addWidget(useElectronic, 5, 0, 1, 2);
@@ -120,7 +120,7 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     certificateInfo = new QLabel;
     certificateInfo->setObjectName(QStringLiteral("CertificateInfo"));
     certificateInfo->setWordWrap(true);
-    signingCertificate = PanelParts::button("SigningCertificate", QStringLiteral("Signing certificate..."), "black");
+    signingCertificate = PanelParts::button("SigningCertificate", tr("Signing certificate..."), "black");
     revokeCertificate = PanelParts::button("RevokeCertificate", tr("Revoke"), "black");
     auto *certificateButtons = new QHBoxLayout;
     certificateButtons->addWidget(signingCertificate);

@@ -29,7 +29,7 @@ SignatureFiles::SignatureFiles(DataFolder &folder, MessageBoxes &messages, QWidg
 {
     files = new QListWidget;
     files->setObjectName(QStringLiteral("File1"));
-    chooseSignature = new QPushButton(QStringLiteral("Choose..."));
+    chooseSignature = new QPushButton(tr("Choose..."));
     chooseSignature->setObjectName(QStringLiteral("SignatureChoose"));
     chooseSignature->setEnabled(false);
     signaturePreview = new QLabel;
@@ -44,7 +44,7 @@ SignatureFiles::SignatureFiles(DataFolder &folder, MessageBoxes &messages, QWidg
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
     auto *fileName = new QHBoxLayout;
-    fileName->addWidget(new QLabel(QStringLiteral("Electronic Signature File")));
+    fileName->addWidget(new QLabel(tr("Electronic Signature File")));
     fileName->addWidget(chooseSignature);
     v->addLayout(fileName);
     v->addWidget(files, 1);

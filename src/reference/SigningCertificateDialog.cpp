@@ -50,17 +50,17 @@ SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBo
       m_newAuthority(!m_keys.authorityMade())
 {
     setObjectName(QStringLiteral("SigningCertificateDialog"));
-    setWindowTitle(QStringLiteral("Signing certificate of %1").arg(signatory.name));
-    makeKey = new QRadioButton(QStringLiteral("Make a key and certificate with the shop authority"));
+    setWindowTitle(tr("Signing certificate of %1").arg(signatory.name));
+    makeKey = new QRadioButton(tr("Make a key and certificate with the shop authority"));
     makeKey->setObjectName(QStringLiteral("MakeKey"));
     makeKey->setChecked(true);
-    bringIn = new QRadioButton(QStringLiteral("Bring in a PKCS#12 file"));
+    bringIn = new QRadioButton(tr("Bring in a PKCS#12 file"));
     bringIn->setObjectName(QStringLiteral("BringIn"));
     passphrase = hidden("AuthorityPassphrase");
     passphraseAgain = hidden("AuthorityPassphraseAgain");
     keyFile = new QLineEdit;
     keyFile->setObjectName(QStringLiteral("KeyFile"));
-    auto *choose = new QPushButton(QStringLiteral("Choose..."));
+    auto *choose = new QPushButton(tr("Choose..."));
     filePassword = hidden("FilePassword");
     password = hidden("SignatoryPassword");
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -40,16 +40,16 @@ StatementsPanel::StatementsPanel(DataFolder &folder, MessageBoxes &messages, QWi
     sourceBox->setAccessibleName(tr("Source of the wording"));
     text = textBox;
     source = sourceBox;
-    saveButton = PanelParts::button("StatementSave", QStringLiteral("Save"), "green");
-    closeButton = PanelParts::button("StatementClose", QStringLiteral("Close"), "red");
-    m_readOnlyNote = new QLabel(QStringLiteral("Only an administrator changes the statements."));
+    saveButton = PanelParts::button("StatementSave", tr("Save"), "green");
+    closeButton = PanelParts::button("StatementClose", tr("Close"), "red");
+    m_readOnlyNote = new QLabel(tr("Only an administrator changes the statements."));
 
     auto *g = new QGridLayout(this);
-    g->addWidget(new QLabel(QStringLiteral("Statement")), 0, 0);
-    g->addWidget(new QLabel(QStringLiteral("Text written into block 12")), 0, 1);
+    g->addWidget(new QLabel(tr("Statement")), 0, 0);
+    g->addWidget(new QLabel(tr("Text written into block 12")), 0, 1);
     g->addWidget(list, 1, 0, 3, 1);
     g->addWidget(text, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Source of the wording")), 2, 1);
+    g->addWidget(new QLabel(tr("Source of the wording")), 2, 1);
     g->addWidget(source, 3, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_readOnlyNote, 1);

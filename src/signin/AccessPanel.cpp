@@ -20,7 +20,7 @@ AccessPanel::AccessPanel(QWidget *parent) : QFrame(parent)
     setLineWidth(3);
     setAutoFillBackground(true);
 
-    auto *caption = new QLabel(QStringLiteral("Access Control"));
+    auto *caption = new QLabel(tr("Access Control"));
     QFont f = caption->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.4);
@@ -33,9 +33,9 @@ AccessPanel::AccessPanel(QWidget *parent) : QFrame(parent)
     text44->setObjectName(QStringLiteral("Text44"));
     refuseNul(text44);
     text44->setEchoMode(QLineEdit::Password);
-    submitButton = new QPushButton(QStringLiteral("Submit"));
+    submitButton = new QPushButton(tr("Submit"));
     submitButton->setObjectName(QStringLiteral("SSCommand2"));
-    exitButton = new QPushButton(QStringLiteral("Exit"));
+    exitButton = new QPushButton(tr("Exit"));
     exitButton->setObjectName(QStringLiteral("SSCommand1"));
     text44->setMaxLength(Passwords::maximumLength);
     refusal = new QLabel;
@@ -52,9 +52,9 @@ AccessPanel::AccessPanel(QWidget *parent) : QFrame(parent)
 
     auto *g = new QGridLayout(this);
     g->addWidget(caption, 0, 0, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Select name")), 1, 0);
+    g->addWidget(new QLabel(tr("Select name")), 1, 0);
     g->addWidget(combo4, 1, 1);
-    g->addWidget(new QLabel(QStringLiteral("Enter password")), 2, 0);
+    g->addWidget(new QLabel(tr("Enter password")), 2, 0);
     g->addWidget(text44, 2, 1);
     g->addWidget(refusal, 3, 0, 1, 2);
     g->addWidget(masterNote, 4, 0, 1, 2);

@@ -2,6 +2,7 @@
 
 #include "KeyFiles.h"
 #include "KeyStore.h"
+#include "OpenSslPointers.h"
 #include "ShopAuthority.h"
 
 namespace arc {
@@ -10,7 +11,7 @@ namespace {
 
 using Why = KeyRefusal::Why;
 
-KeyRefusal refused(Why why, const QString &message) { return {why, message, {}}; }
+KeyRefusal revocationRefused(Why why, const QString &message) { return {why, message, {}}; }
 
 } // namespace
 
@@ -21,47 +22,47 @@ std::optional<KeyRefusal> Revocations::revoke(const QString &signatory, const QS
     QString error;
     switch (m_keys.authority(stored, &error)) {
     case KeyStore::Found::No:
-        return refused(Why::AuthorityUnreadable, QStringLiteral("No shop authority has been made yet."));
+        return revocationRefused(Why::AuthorityUnreadable, QStringLiteral("No shop authority has been made yet."));
     case KeyStore::Found::Failed:
-        return refused(Why::AuthorityUnreadable, QStringLiteral("The shop authority cannot be read: %1.").arg(error));
+        return revocationRefused(Why::AuthorityUnreadable, QStringLiteral("The shop authority cannot be read: %1.").arg(error));
     case KeyStore::Found::Yes:
         break;
     }
     if (passphrase.isEmpty())
-        return refused(Why::NoPassphrase, QStringLiteral("The shop authority needs its passphrase."));
+        return revocationRefused(Why::NoPassphrase, QStringLiteral("The shop authority needs its passphrase."));
     SigningResult<ShopAuthority> authority = ShopAuthority::open(stored, passphrase);
     if (!authority.ok())
-        return refused(Why::KeyRefused, authority.error().message);
+        return revocationRefused(Why::KeyRefused, authority.error().message);
 
     StoredSigningKey key;
     const KeyStore::Found found = m_keys.signingKey(signatory, key, &error);
     if (found == KeyStore::Found::No)
-        return refused(Why::NoSuchSignatory, QStringLiteral("%1 holds no signing certificate.").arg(signatory));
+        return revocationRefused(Why::NoSuchSignatory, QStringLiteral("%1 holds no signing certificate.").arg(signatory));
     if (found == KeyStore::Found::Failed)
-        return refused(Why::KeyRefused, QStringLiteral("The key of %1 cannot be read: %2.").arg(signatory, error));
+        return revocationRefused(Why::KeyRefused, QStringLiteral("The key of %1 cannot be read: %2.").arg(signatory, error));
     const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(key.certificates);
     if (certificates.empty())
-        return refused(Why::KeyRefused, QStringLiteral("The certificate of %1 is damaged.").arg(signatory));
+        return revocationRefused(Why::KeyRefused, QStringLiteral("The certificate of %1 is damaged.").arg(signatory));
 
     QByteArray list;
     const KeyStore::Found listed = m_keys.revocations(list, &error);
     if (listed == KeyStore::Found::Failed)
-        return refused(Why::AuthorityUnreadable,
+        return revocationRefused(Why::AuthorityUnreadable,
                        QStringLiteral("The shop authority's revocation list cannot be read: %1.").arg(error));
     if (listed == KeyStore::Found::No) {
         // Made before the authority kept one.
         SigningResult<QByteArray> empty = RevocationList::empty(authority.value());
         if (!empty.ok())
-            return refused(Why::KeyRefused, empty.error().message);
+            return revocationRefused(Why::KeyRefused, empty.error().message);
         list = empty.value();
     }
     const QDateTime when = QDateTime::currentDateTimeUtc();
     SigningResult<QByteArray> added =
         RevocationList::adding(authority.value(), list, certificates.front().get(), reason, when);
     if (!added.ok())
-        return refused(Why::KeyRefused, added.error().message);
+        return revocationRefused(Why::KeyRefused, added.error().message);
     if (!m_keys.putRevocations(added.value(), &error))
-        return refused(Why::AuthorityNotKept, QStringLiteral("The revocation list could not be kept in %1: %2.")
+        return revocationRefused(Why::AuthorityNotKept, QStringLiteral("The revocation list could not be kept in %1: %2.")
                                                   .arg(m_keys.place(), error));
     if (done) {
         SigningResult<std::optional<Revocation>> kept = of(certificates.front().get());

@@ -6,11 +6,13 @@ namespace arc {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("SigningKeyState", text); }
+struct SigningKeyStateTexts {
+    Q_DECLARE_TR_FUNCTIONS(SigningKeyState)
+};
 
 QString newCertificate(const QString &name)
 {
-    return tr("An administrator gives %1 a new signing certificate (Set-up, DMIRs, \"Signing certificate...\"); then "
+    return SigningKeyStateTexts::tr("An administrator gives %1 a new signing certificate (Set-up, DMIRs, \"Signing certificate...\"); then "
               "%1 signs in again.")
         .arg(name);
 }
@@ -22,7 +24,7 @@ SigningKeyState SigningKeyState::unreadable(const QString &name, const KeyStoreF
     switch (failure.cause) {
     case KeyStoreFailure::Cause::Denied:
         return {Kind::Unusable, name, failure.text,
-                tr("Whoever looks after this computer gives the account %1 read access to %2: the data folder's Keys "
+                SigningKeyStateTexts::tr("Whoever looks after this computer gives the account %1 read access to %2: the data folder's Keys "
                    "folder and its files take the group of the data folder, which may read them (see \"A data folder "
                    "shared by several accounts\" in the README). Then %3 signs in again.")
                     .arg(failure.account, failure.path, name)};
@@ -32,14 +34,14 @@ SigningKeyState SigningKeyState::unreadable(const QString &name, const KeyStoreF
         break;
     }
     return {Kind::Unusable, name, failure.text,
-            tr("Once the data source can be read again, %1 signs in again.").arg(name)};
+            SigningKeyStateTexts::tr("Once the data source can be read again, %1 signs in again.").arg(name)};
 }
 
 SigningKeyState SigningKeyState::notOpened(const QString &name, SigningFault fault, const QString &why)
 {
     // The sign-in password was right, so the key was kept under another one.
     const QString cause = fault == SigningFault::WrongPassword
-                              ? tr("it is kept under an earlier password, which was reset")
+                              ? SigningKeyStateTexts::tr("it is kept under an earlier password, which was reset")
                               : why;
     return {Kind::Unusable, name, cause, newCertificate(name)};
 }
@@ -47,7 +49,7 @@ SigningKeyState SigningKeyState::notOpened(const QString &name, SigningFault fau
 SigningKeyState SigningKeyState::revoked(const QString &name, const QDateTime &when, const QString &reason)
 {
     return {Kind::Revoked, name,
-            tr("the shop authority revoked its certificate on %1 (%2)")
+            SigningKeyStateTexts::tr("the shop authority revoked its certificate on %1 (%2)")
                 .arg(when.toUTC().toString(QStringLiteral("yyyy-MM-dd")), reason),
             newCertificate(name)};
 }
@@ -55,20 +57,20 @@ SigningKeyState SigningKeyState::revoked(const QString &name, const QDateTime &w
 QString SigningKeyState::unsignedWhy() const
 {
     if (m_kind == Kind::NoKey)
-        return tr("%1 holds no signing key").arg(m_name);
+        return SigningKeyStateTexts::tr("%1 holds no signing key").arg(m_name);
     if (m_kind == Kind::RemovedByReset)
-        return tr("the signing key of %1 was removed when the password was reset").arg(m_name);
+        return SigningKeyStateTexts::tr("the signing key of %1 was removed when the password was reset").arg(m_name);
     return {};
 }
 
 QString SigningKeyState::atSignIn() const
 {
     if (m_kind == Kind::Unusable)
-        return tr("No certificate can be issued: the signing key of %1 cannot be opened.").arg(m_name);
+        return SigningKeyStateTexts::tr("No certificate can be issued: the signing key of %1 cannot be opened.").arg(m_name);
     if (m_kind == Kind::Revoked)
-        return tr("No certificate can be issued: the signing certificate of %1 is revoked.").arg(m_name);
+        return SigningKeyStateTexts::tr("No certificate can be issued: the signing certificate of %1 is revoked.").arg(m_name);
     const QString why = unsignedWhy();
-    return why.isEmpty() ? QString() : tr("Certificates issued are not digitally signed: %1.").arg(why);
+    return why.isEmpty() ? QString() : SigningKeyStateTexts::tr("Certificates issued are not digitally signed: %1.").arg(why);
 }
 
 QString SigningKeyState::stopsIssue() const
@@ -79,8 +81,8 @@ QString SigningKeyState::stopsIssue() const
     while (cause.endsWith(QLatin1Char('.')))
         cause.chop(1);
     if (m_kind == Kind::Revoked)
-        return tr("The signing key of %1 signs nothing more: %2.\n%3").arg(m_name, cause, m_mend);
-    return tr("The signing key of %1 cannot be opened: %2.\n%3").arg(m_name, cause, m_mend);
+        return SigningKeyStateTexts::tr("The signing key of %1 signs nothing more: %2.\n%3").arg(m_name, cause, m_mend);
+    return SigningKeyStateTexts::tr("The signing key of %1 cannot be opened: %2.\n%3").arg(m_name, cause, m_mend);
 }
 
 } // namespace arc

@@ -1,5 +1,7 @@
 #include "CertificateBuilder.h"
 
+#include "OpenSslPointers.h"
+
 #include <openssl/bn.h>
 #include <openssl/x509v3.h>
 

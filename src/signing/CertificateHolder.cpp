@@ -1,5 +1,7 @@
 #include "CertificateHolder.h"
 
+#include "OpenSslPointers.h"
+
 #include <QCoreApplication>
 
 namespace arc::CertificateHolder {

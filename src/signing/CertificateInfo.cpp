@@ -1,6 +1,7 @@
 #include "CertificateInfo.h"
 
 #include "KeyFiles.h"
+#include "OpenSslPointers.h"
 
 namespace arc {
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "OpenSslHandles.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-#include <openssl/x509.h>
 
 namespace arc {
 

@@ -16,7 +16,9 @@ namespace {
 // A page's form has one field; a file listing more is not read further.
 constexpr qsizetype kMaxFields = 64;
 
-QString tr(const char *text) { return QCoreApplication::translate("SignatureReport", text); }
+struct DeclaredSignatureTexts {
+    Q_DECLARE_TR_FUNCTIONS(SignatureReport)
+};
 
 using pdf::skipSpace;
 
@@ -68,7 +70,7 @@ DeclaredSignature DeclaredSignature::of(const QByteArray &pdf)
     const auto unreadable = [&](const char *why) {
         if (byteRanges > 0) {
             d.state = State::Unreadable;
-            d.problem = tr(why);
+            d.problem = DeclaredSignatureTexts::tr(why);
         }
         return d;
     };

@@ -1,5 +1,7 @@
 #include "KeyFiles.h"
 
+#include "OpenSslPointers.h"
+
 #include <openssl/err.h>
 #include <openssl/pem.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OpenSslPointers.h"
+#include "OpenSslHandles.h"
 #include "SigningError.h"
 
 #include <QByteArray>

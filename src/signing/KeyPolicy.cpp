@@ -1,5 +1,6 @@
 #include "KeyPolicy.h"
 
+#include "OpenSslPointers.h"
 #include "PdfSignature.h"
 #include "SigningKey.h"
 
@@ -15,9 +16,11 @@ namespace arc::KeyPolicy {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("KeyPolicy", text); }
+struct KeyPolicyTexts {
+    Q_DECLARE_TR_FUNCTIONS(KeyPolicy)
+};
 
-QString allowed() { return tr("only ECDSA keys on P-256 or P-384 and RSA keys of 2048 bits or more may sign"); }
+QString allowed() { return KeyPolicyTexts::tr("only ECDSA keys on P-256 or P-384 and RSA keys of 2048 bits or more may sign"); }
 
 SigningError refused(const QString &why) { return {SigningFault::Unsuitable, why}; }
 
@@ -27,7 +30,7 @@ QString curveOf(EVP_PKEY *key, int &nid)
     size_t length = 0;
     nid = NID_undef;
     if (EVP_PKEY_get_group_name(key, name, sizeof name, &length) != 1)
-        return tr("an unknown curve");
+        return KeyPolicyTexts::tr("an unknown curve");
     nid = OBJ_txt2nid(name);
     if (nid == NID_undef)
         nid = EC_curve_nist2nid(name);
@@ -42,20 +45,20 @@ std::optional<SigningError> unsuitableKey(EVP_PKEY *key)
         const QString curve = curveOf(key, nid);
         if (nid == NID_X9_62_prime256v1 || nid == NID_secp384r1)
             return std::nullopt;
-        return refused(tr("The key is an ECDSA key on %1: %2.").arg(curve, allowed()));
+        return refused(KeyPolicyTexts::tr("The key is an ECDSA key on %1: %2.").arg(curve, allowed()));
     }
     case EVP_PKEY_RSA:
         if (EVP_PKEY_get_bits(key) >= 2048)
             return std::nullopt;
-        return refused(tr("The key is an RSA key of %1 bits: %2.").arg(EVP_PKEY_get_bits(key)).arg(allowed()));
+        return refused(KeyPolicyTexts::tr("The key is an RSA key of %1 bits: %2.").arg(EVP_PKEY_get_bits(key)).arg(allowed()));
     case EVP_PKEY_ED25519:
-        return refused(tr("The key is an Ed25519 key: %1.").arg(allowed()));
+        return refused(KeyPolicyTexts::tr("The key is an Ed25519 key: %1.").arg(allowed()));
     case EVP_PKEY_ED448:
-        return refused(tr("The key is an Ed448 key: %1.").arg(allowed()));
+        return refused(KeyPolicyTexts::tr("The key is an Ed448 key: %1.").arg(allowed()));
     default: {
         const char *type = EVP_PKEY_get0_type_name(key);
-        return refused(tr("The key is of the kind %1: %2.")
-                           .arg(type ? QString::fromLatin1(type) : tr("unknown"), allowed()));
+        return refused(KeyPolicyTexts::tr("The key is of the kind %1: %2.")
+                           .arg(type ? QString::fromLatin1(type) : KeyPolicyTexts::tr("unknown"), allowed()));
     }
     }
 }
@@ -73,7 +76,7 @@ QString usagesOf(uint32_t bits)
     for (const auto &[bit, name] : names)
         if (bits & bit)
             named << QString::fromLatin1(name);
-    return named.isEmpty() ? tr("none") : named.join(QStringLiteral(", "));
+    return named.isEmpty() ? KeyPolicyTexts::tr("none") : named.join(QStringLiteral(", "));
 }
 
 std::optional<SigningError> usageRefused(X509 *certificate)
@@ -83,7 +86,7 @@ std::optional<SigningError> usageRefused(X509 *certificate)
     const uint32_t usage = X509_get_key_usage(certificate);
     if (usage & (KU_DIGITAL_SIGNATURE | KU_NON_REPUDIATION))
         return std::nullopt;
-    return refused(tr("The certificate's key usage (%1) allows no signatures: it must include "
+    return refused(KeyPolicyTexts::tr("The certificate's key usage (%1) allows no signatures: it must include "
                                   "digitalSignature or nonRepudiation.")
                        .arg(usagesOf(usage)));
 }
@@ -107,9 +110,9 @@ std::optional<SigningError> digestRefused(X509 *certificate, bool own)
     if (known && strongDigest(digest))
         return std::nullopt;
     const QString name = known && digest != NID_undef ? QString::fromLatin1(OBJ_nid2sn(digest))
-                                                      : tr("an unknown digest");
-    return refused(tr("%1 is signed with %2: SHA-256 or stronger is needed.")
-                       .arg(own ? tr("The certificate") : tr("An issuer's certificate"), name));
+                                                      : KeyPolicyTexts::tr("an unknown digest");
+    return refused(KeyPolicyTexts::tr("%1 is signed with %2: SHA-256 or stronger is needed.")
+                       .arg(own ? KeyPolicyTexts::tr("The certificate") : KeyPolicyTexts::tr("An issuer's certificate"), name));
 }
 
 } // namespace
@@ -117,7 +120,7 @@ std::optional<SigningError> digestRefused(X509 *certificate, bool own)
 std::optional<SigningError> unsuitable(EVP_PKEY *key, const std::vector<X509 *> &chain)
 {
     if (chain.empty())
-        return refused(tr("The key comes without its certificate."));
+        return refused(KeyPolicyTexts::tr("The key comes without its certificate."));
     if (auto why = unsuitableKey(key))
         return why;
     if (auto why = usageRefused(chain.front()))
@@ -134,7 +137,7 @@ std::optional<SigningError> trialFails(const SigningKey &key)
     const SigningResult<QByteArray> signature = PdfSignature::cms(sample, key);
     if (!signature.ok())
         return SigningError{SigningFault::Unsuitable,
-                            tr("A trial signature failed: %1").arg(signature.error().message)};
+                            KeyPolicyTexts::tr("A trial signature failed: %1").arg(signature.error().message)};
     BioPtr der = readBio(signature.value());
     CmsPtr cms(d2i_CMS_bio(der.get(), nullptr));
     BioPtr content = readBio(sample);
@@ -142,7 +145,7 @@ std::optional<SigningError> trialFails(const SigningKey &key)
     // trust its issuer is theirs to say.
     if (!cms || CMS_verify(cms.get(), nullptr, nullptr, content.get(), nullptr,
                            CMS_DETACHED | CMS_BINARY | CMS_NO_SIGNER_CERT_VERIFY) != 1) {
-        const SigningError failed = openSslFailure(tr("A trial signature does not verify"));
+        const SigningError failed = openSslFailure(KeyPolicyTexts::tr("A trial signature does not verify"));
         return SigningError{SigningFault::Unsuitable, failed.message + QLatin1Char('.')};
     }
     return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpenSslHandles.h"
+
 #include <openssl/bio.h>
 #include <openssl/cms.h>
 #include <openssl/evp.h>
@@ -11,22 +13,10 @@
 
 namespace arc {
 
-// Owning pointers for OpenSSL objects, each freed by its own function.
+// Owning pointers for other OpenSSL objects, each freed by its own function.
 template <auto Free> struct OpenSslFree {
     template <typename T> void operator()(T *p) const { Free(p); }
 };
-using PKeyPtr = std::unique_ptr<EVP_PKEY, OpenSslFree<EVP_PKEY_free>>;
-using X509Ptr = std::unique_ptr<X509, OpenSslFree<X509_free>>;
-using BioPtr = std::unique_ptr<BIO, OpenSslFree<BIO_free_all>>;
-using CmsPtr = std::unique_ptr<CMS_ContentInfo, OpenSslFree<CMS_ContentInfo_free>>;
-using Pkcs12Ptr = std::unique_ptr<PKCS12, OpenSslFree<PKCS12_free>>;
-using X509ExtensionPtr = std::unique_ptr<X509_EXTENSION, OpenSslFree<X509_EXTENSION_free>>;
-
-inline void freeCertificates(STACK_OF(X509) * s) { sk_X509_pop_free(s, X509_free); }
-using X509StackPtr = std::unique_ptr<STACK_OF(X509), OpenSslFree<freeCertificates>>;
-// A stack that only lends the certificates it holds.
-inline void freeStackOnly(STACK_OF(X509) * s) { sk_X509_free(s); }
-using X509ListPtr = std::unique_ptr<STACK_OF(X509), OpenSslFree<freeStackOnly>>;
 
 // A read-only memory BIO over bytes that outlive it.
 inline BioPtr readBio(const QByteArray &bytes) { return BioPtr(BIO_new_mem_buf(bytes.constData(), int(bytes.size()))); }

@@ -53,7 +53,7 @@ CrlPtr readChecked(const QByteArray &pem, const X509 *authority)
     return crl;
 }
 
-QDateTime timeOf(const ASN1_TIME *t)
+QDateTime listTimeOf(const ASN1_TIME *t)
 {
     struct tm parts = {};
     if (!t || ASN1_TIME_to_tm(t, &parts) != 1)
@@ -135,7 +135,7 @@ SigningResult<std::optional<Revocation>> RevocationList::find(const QByteArray &
     if (X509_NAME_cmp(X509_get_issuer_name(certificate), X509_get_subject_name(authority)) != 0
         || X509_CRL_get0_by_serial(crl.get(), &entry, X509_get0_serialNumber(certificate)) != 1)
         return std::optional<Revocation>();
-    Revocation r{timeOf(X509_REVOKED_get0_revocationDate(entry)), CRL_REASON_UNSPECIFIED};
+    Revocation r{listTimeOf(X509_REVOKED_get0_revocationDate(entry)), CRL_REASON_UNSPECIFIED};
     EnumPtr code(static_cast<ASN1_ENUMERATED *>(X509_REVOKED_get_ext_d2i(entry, NID_crl_reason, nullptr, nullptr)));
     if (code)
         r.reason = int(ASN1_ENUMERATED_get(code.get()));

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "OpenSslHandles.h"
 #include "SigningError.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-#include <openssl/x509.h>
 #include <optional>
 
 namespace arc {

@@ -1,6 +1,7 @@
 #include "ShopAuthority.h"
 
 #include "KeyFiles.h"
+#include "OpenSslPointers.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 #include "DeclaredSignature.h"
 #include "KeyFiles.h"
 #include "SignerCertificate.h"
+#include "OpenSslPointers.h"
 
 #include <openssl/err.h>
 

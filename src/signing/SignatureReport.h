@@ -1,8 +1,9 @@
 #pragma once
 
+#include "OpenSslHandles.h"
+
 #include <QByteArray>
 #include <QString>
-#include <openssl/x509.h>
 
 namespace arc {
 

@@ -3,6 +3,7 @@
 #include "CertificateHolder.h"
 #include "KeyFiles.h"
 #include "KeyPolicy.h"
+#include "OpenSslPointers.h"
 #include "ShopAuthority.h"
 
 #include <openssl/err.h>

@@ -1,5 +1,6 @@
 #include "CertificateInfo.h"
 #include "KeyFiles.h"
+#include "OpenSslPointers.h"
 #include "PdfSignature.h"
 #include "PrintTo.h"
 #include "SigningFixture.h"

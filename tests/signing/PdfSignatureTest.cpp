@@ -1,4 +1,5 @@
 #include "DeclaredSignature.h"
+#include "OpenSslPointers.h"
 #include "PdfSignature.h"
 #include "PdfStructure.h"
 #include "SignatureReport.h"

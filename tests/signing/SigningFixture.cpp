@@ -1,4 +1,5 @@
 #include "SigningFixture.h"
+#include "OpenSslPointers.h"
 #include "ProgramRun.h"
 #include "KeyFiles.h"
 

@@ -1,0 +1,107 @@
+# Build speed, set from the top so that the folders' source lists stay as
+# they are: precompiled headers shared by every target of a kind, and unity
+# builds (batches of sources compiled as one unit) for the libraries.
+#
+# Kinds: a library of src/ without widgets, one with widgets, and a test.
+# A host target per kind builds its header once and the others reuse it; it
+# is only used by units compiled with the same language and code flags, so
+# the host gets the same warnings and, like every Qt user, -fPIC. The
+# programs' main.cpp are single units: no header for them.
+option(ARC_PRECOMPILED_HEADERS "Precompile the Qt and standard headers" ON)
+option(ARC_UNITY_BUILD "Compile each library's sources in batches" ON)
+set(ARC_UNITY_BATCH_SIZE 8 CACHE STRING "Sources per unity batch")
+
+set(ARC_PCH_CORE
+  <algorithm> <array> <functional> <memory> <optional> <utility> <vector> <unordered_map>
+  <QByteArray> <QCoreApplication> <QDate> <QDateTime> <QDir> <QFile> <QFileInfo> <QHash>
+  <QList> <QObject> <QSet> <QString> <QStringList> <QVariant> <QVariantList> <QVariantMap>)
+set(ARC_PCH_WIDGETS ${ARC_PCH_CORE}
+  <QFrame> <QImage> <QLabel> <QLineEdit> <QMessageBox> <QPushButton> <QWidget>)
+set(ARC_PCH_TESTS ${ARC_PCH_CORE} <QTemporaryDir> <gtest/gtest.h>)
+
+set(ARC_PCH_HOST_SOURCE ${CMAKE_BINARY_DIR}/arc_pch_host.cpp)
+file(CONFIGURE OUTPUT ${ARC_PCH_HOST_SOURCE} CONTENT "// The unit that makes a shared precompiled header.\n")
+
+# arc_pch_host(kind link-libraries...)
+function(arc_pch_host kind)
+  add_library(arc_pch_${kind} OBJECT ${ARC_PCH_HOST_SOURCE})
+  target_link_libraries(arc_pch_${kind} PRIVATE ${ARGN})
+  # The same warnings as its users: -Wpedantic changes what is predefined.
+  arc_warnings(arc_pch_${kind})
+  string(TOUPPER ${kind} upper)
+  target_precompile_headers(arc_pch_${kind} PRIVATE ${ARC_PCH_${upper}})
+  set_target_properties(arc_pch_${kind} PROPERTIES UNITY_BUILD OFF)
+endfunction()
+
+# Whether `target` links Qt Widgets, directly or through our libraries.
+function(arc_uses_widgets target out)
+  set(found OFF)
+  get_target_property(links ${target} LINK_LIBRARIES)
+  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+  foreach(lib IN LISTS links interface)
+    if(lib STREQUAL "Qt6::Widgets" OR lib STREQUAL "Qt6::PrintSupport")
+      set(found ON)
+    elseif(lib MATCHES "^arc_" AND TARGET ${lib} AND NOT lib STREQUAL target)
+      arc_uses_widgets(${lib} sub)
+      if(sub)
+        set(found ON)
+      endif()
+    endif()
+    if(found)
+      break()
+    endif()
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# Every target made in `dir` and the folders below it.
+function(arc_targets_below dir out)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subdirs)
+    arc_targets_below(${sub} more)
+    list(APPEND targets ${more})
+  endforeach()
+  set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+# Called last from the top: the libraries of src/ and the test executables.
+function(arc_speed_up_build)
+  arc_targets_below(${PROJECT_SOURCE_DIR}/src libraries)
+  if(ARC_BUILD_TESTS)
+    arc_targets_below(${PROJECT_SOURCE_DIR}/tests tests)
+  endif()
+  if(ARC_PRECOMPILED_HEADERS)
+    arc_pch_host(core Qt6::Core)
+    arc_pch_host(widgets Qt6::Widgets)
+    if(ARC_BUILD_TESTS)
+      find_package(GTest REQUIRED)
+      arc_pch_host(tests Qt6::Core GTest::gtest)
+    endif()
+  endif()
+  foreach(target IN LISTS libraries)
+    get_target_property(type ${target} TYPE)
+    if(NOT type STREQUAL "STATIC_LIBRARY")
+      continue()
+    endif()
+    set_target_properties(${target} PROPERTIES
+      UNITY_BUILD ${ARC_UNITY_BUILD} UNITY_BUILD_BATCH_SIZE ${ARC_UNITY_BATCH_SIZE})
+    if(ARC_PRECOMPILED_HEADERS)
+      arc_uses_widgets(${target} widgets)
+      if(widgets)
+        target_precompile_headers(${target} REUSE_FROM arc_pch_widgets)
+      else()
+        target_precompile_headers(${target} REUSE_FROM arc_pch_core)
+      endif()
+    endif()
+  endforeach()
+  # Tests are not batched: a batch would hide a test file's missing include
+  # or a helper two files define alike.
+  foreach(target IN LISTS tests)
+    get_target_property(type ${target} TYPE)
+    get_target_property(links ${target} LINK_LIBRARIES)
+    if(ARC_PRECOMPILED_HEADERS AND type STREQUAL "EXECUTABLE" AND "GTest::gtest" IN_LIST links)
+      target_precompile_headers(${target} REUSE_FROM arc_pch_tests)
+    endif()
+  endforeach()
+endfunction()
