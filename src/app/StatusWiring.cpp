@@ -32,20 +32,22 @@ namespace arc::StatusWiring {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("StatusWiring", text); }
+struct StatusTexts {
+    Q_DECLARE_TR_FUNCTIONS(StatusWiring)
+};
 
 // Why a menu item's keys did nothing: the panel open that holds them.
 void tellUnavailable(MainWindow &w, MenuBar::Item item)
 {
     const std::pair<const QWidget *, QString> panels[] = {
-        {&w.accessPanel(), tr("the sign-in panel")},     {&w.findPanel(), tr("the find panel")},
-        {&w.setupPanel(), tr("the set-up panel")},       {&w.defaultsPanel(), tr("the defaults panel")},
-        {&w.printCommand().panel(), tr("the print panel")}};
+        {&w.accessPanel(), StatusTexts::tr("the sign-in panel")},     {&w.findPanel(), StatusTexts::tr("the find panel")},
+        {&w.setupPanel(), StatusTexts::tr("the set-up panel")},       {&w.defaultsPanel(), StatusTexts::tr("the defaults panel")},
+        {&w.printCommand().panel(), StatusTexts::tr("the print panel")}};
     const auto open =
         std::find_if(std::begin(panels), std::end(panels), [](const auto &p) { return p.first->isVisible(); });
     w.statusLine().tell(open == std::end(panels)
-                            ? tr("%1 cannot be used now.").arg(w.menuBar().plainText(item))
-                            : tr("%1 cannot be used while %2 is open: close it first (Escape).")
+                            ? StatusTexts::tr("%1 cannot be used now.").arg(w.menuBar().plainText(item))
+                            : StatusTexts::tr("%1 cannot be used while %2 is open: close it first (Escape).")
                                   .arg(w.menuBar().plainText(item), open->second));
 }
 

@@ -8,7 +8,9 @@ namespace arc::VerificationPage {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("VerificationPage", text); }
+struct PageTexts {
+    Q_DECLARE_TR_FUNCTIONS(VerificationPage)
+};
 QString esc(const QString &text) { return text.toHtmlEscaped(); }
 
 const char *const kStyle =
@@ -50,14 +52,14 @@ QString link(const QString &tracking, const QString &code, const QString &suffix
 QString items(const Verification &v)
 {
     if (v.deleted)
-        return QStringLiteral("<p>%1</p>\n").arg(esc(tr("The certificate's items are no longer in the register.")));
+        return QStringLiteral("<p>%1</p>\n").arg(esc(PageTexts::tr("The certificate's items are no longer in the register.")));
     QString out;
     int n = 0;
     for (const Verification::Item &item : v.items) {
         out += QStringLiteral("<section class=\"card item\"><dl>%1%2%3%4%5%6</dl></section>\n")
-                   .arg(row(tr("Item"), QString::number(++n)), row(tr("Part number"), item.partNumber),
-                        row(tr("Description"), item.description), row(tr("Serial number"), item.serialNumber),
-                        row(tr("Quantity"), item.quantity), row(tr("Status"), item.status));
+                   .arg(row(PageTexts::tr("Item"), QString::number(++n)), row(PageTexts::tr("Part number"), item.partNumber),
+                        row(PageTexts::tr("Description"), item.description), row(PageTexts::tr("Serial number"), item.serialNumber),
+                        row(PageTexts::tr("Quantity"), item.quantity), row(PageTexts::tr("Status"), item.status));
     }
     return out;
 }
@@ -69,16 +71,16 @@ QString states(const Verification &v)
         out += QStringLiteral("<p class=\"state %1\">%2</p>\n").arg(QLatin1String(kind), inner);
     };
     if (v.withdrawnSigner)
-        state("withdrawn", esc(tr("Signed with a withdrawn certificate")));
+        state("withdrawn", esc(PageTexts::tr("Signed with a withdrawn certificate")));
     if (v.supersededBy) {
         const Verification::Correction &c = *v.supersededBy;
-        const QString text = esc(tr("Superseded by correction %1 of %2").arg(c.tracking, dayText(c.issuedOn)));
+        const QString text = esc(PageTexts::tr("Superseded by correction %1 of %2").arg(c.tracking, dayText(c.issuedOn)));
         state("superseded", c.code.isEmpty()
                                 ? text
                                 : QStringLiteral("<a id=\"correction\" href=\"%1\">%2</a>").arg(esc(pageLink(c.tracking, c.code)), text));
     }
     if (!v.withdrawnSigner && !v.supersededBy)
-        state("issued", esc(tr("Issued %1").arg(dayText(v.issuedOn))));
+        state("issued", esc(PageTexts::tr("Issued %1").arg(dayText(v.issuedOn))));
     return out;
 }
 
@@ -92,32 +94,32 @@ QString pdfLink(const QString &tracking, const QString &code) { return link(trac
 
 QByteArray found(const Verification &v)
 {
-    QString body = QStringLiteral("<h1>%1</h1>\n").arg(esc(v.form.isEmpty() ? tr("Release certificate") : v.form));
+    QString body = QStringLiteral("<h1>%1</h1>\n").arg(esc(v.form.isEmpty() ? PageTexts::tr("Release certificate") : v.form));
     body += states(v);
     body += QStringLiteral("<section class=\"card\"><dl>%1%2%3%4%5%6</dl></section>\n")
-                .arg(row(tr("Form"), v.form), row(tr("Tracking number"), v.tracking),
-                     row(tr("Organisation"), v.organisation), row(tr("Approval"), v.approval),
-                     row(tr("Date"), dayText(v.issuedOn)), row(tr("Signatory"), v.signatory));
-    body += QStringLiteral("<h2>%1</h2>\n").arg(esc(tr("Items"))) + items(v);
+                .arg(row(PageTexts::tr("Form"), v.form), row(PageTexts::tr("Tracking number"), v.tracking),
+                     row(PageTexts::tr("Organisation"), v.organisation), row(PageTexts::tr("Approval"), v.approval),
+                     row(PageTexts::tr("Date"), dayText(v.issuedOn)), row(PageTexts::tr("Signatory"), v.signatory));
+    body += QStringLiteral("<h2>%1</h2>\n").arg(esc(PageTexts::tr("Items"))) + items(v);
     body += QStringLiteral("<p class=\"links\"><a id=\"json\" href=\"%1\">%2</a>")
-                .arg(esc(jsonLink(v.tracking, v.code)), esc(tr("The same as JSON")));
+                .arg(esc(jsonLink(v.tracking, v.code)), esc(PageTexts::tr("The same as JSON")));
     if (v.offersPdf)
-        body += QStringLiteral("<a id=\"pdf\" href=\"%1\">%2</a>").arg(esc(pdfLink(v.tracking, v.code)), esc(tr("The signed PDF")));
+        body += QStringLiteral("<a id=\"pdf\" href=\"%1\">%2</a>").arg(esc(pdfLink(v.tracking, v.code)), esc(PageTexts::tr("The signed PDF")));
     body += QStringLiteral("</p>\n");
-    return document(tr("Certificate %1").arg(v.tracking), body);
+    return document(PageTexts::tr("Certificate %1").arg(v.tracking), body);
 }
 
 QByteArray noMatch()
 {
-    return refusal(tr("No certificate matches"),
-                   tr("No certificate issued by this shop has this tracking number and code. Check the address "
+    return refusal(PageTexts::tr("No certificate matches"),
+                   PageTexts::tr("No certificate issued by this shop has this tracking number and code. Check the address "
                       "against the one printed on the certificate."));
 }
 
 QByteArray unavailable()
 {
-    return refusal(tr("The register is unavailable"),
-                   tr("The register of certificates cannot be read at the moment. Try again in a few minutes."));
+    return refusal(PageTexts::tr("The register is unavailable"),
+                   PageTexts::tr("The register of certificates cannot be read at the moment. Try again in a few minutes."));
 }
 
 QByteArray refusal(const QString &title, const QString &why)

@@ -16,7 +16,9 @@ namespace arc {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("VerificationPage", text); }
+struct AnswerTexts {
+    Q_DECLARE_TR_FUNCTIONS(VerificationPage)
+};
 
 const QByteArray kHtml = QByteArrayLiteral("text/html; charset=utf-8");
 const QByteArray kJson = QByteArrayLiteral("application/json");
@@ -68,7 +70,7 @@ WebAnswer pdfOf(WebSource &source, const Verification &v)
     const bool asIssued = s.ok()
         && QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex()) == v.pdfSha256.toLower();
     if (!asIssued)
-        return html(404, VerificationPage::refusal(tr("No PDF"), tr("The signed PDF of this certificate is not offered here.")));
+        return html(404, VerificationPage::refusal(AnswerTexts::tr("No PDF"), AnswerTexts::tr("The signed PDF of this certificate is not offered here.")));
     WebAnswer a = answer(200, QByteArrayLiteral("application/pdf"), pdf);
     a.headers.append({QByteArrayLiteral("Content-Disposition"), QByteArrayLiteral("inline; filename=\"certificate.pdf\"")});
     return a;
@@ -79,14 +81,14 @@ WebAnswer pdfOf(WebSource &source, const Verification &v)
 WebAnswer WebAnswer::to(WebSource &source, RateLimit &limit, const QHttpServerRequest &request, qint64 nowMs)
 {
     if (!limit.admit(clientOf(request), nowMs)) {
-        WebAnswer a = html(429, VerificationPage::refusal(tr("Too many requests"),
-                                                          tr("More than 30 requests a minute came from your address. "
+        WebAnswer a = html(429, VerificationPage::refusal(AnswerTexts::tr("Too many requests"),
+                                                          AnswerTexts::tr("More than 30 requests a minute came from your address. "
                                                              "Wait a minute and try again.")));
         a.headers.append({QByteArrayLiteral("Retry-After"), QByteArrayLiteral("60")});
         return a;
     }
     if (request.method() != QHttpServerRequest::Method::Get) {
-        WebAnswer a = html(405, VerificationPage::refusal(tr("Method not allowed"), tr("This page can only be read.")));
+        WebAnswer a = html(405, VerificationPage::refusal(AnswerTexts::tr("Method not allowed"), AnswerTexts::tr("This page can only be read.")));
         a.headers.append({QByteArrayLiteral("Allow"), QByteArrayLiteral("GET")});
         return a;
     }
@@ -100,7 +102,7 @@ WebAnswer WebAnswer::to(WebSource &source, RateLimit &limit, const QHttpServerRe
         view = View::Pdf;
     if (parts.size() < 3 || parts.size() > 4 || !parts[0].isEmpty() || parts[1] != QLatin1String("c") || parts[2].isEmpty()
         || (parts.size() == 4 && view == View::Page))
-        return html(404, VerificationPage::refusal(tr("Not found"), tr("There is no page at this address.")));
+        return html(404, VerificationPage::refusal(AnswerTexts::tr("Not found"), AnswerTexts::tr("There is no page at this address.")));
 
     const QString tracking = QUrl::fromPercentEncoding(parts[2].toUtf8());
     const QString code = QUrlQuery(request.url()).queryItemValue(QStringLiteral("k"), QUrl::FullyDecoded);

@@ -11,7 +11,9 @@ namespace arc {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("WebMain", text); }
+struct MainTexts {
+    Q_DECLARE_TR_FUNCTIONS(WebMain)
+};
 
 } // namespace
 
@@ -36,18 +38,18 @@ int webMain(QCoreApplication &app)
     // page says "unavailable" until it can.
     WebSource probe(options->source);
     if (const DbStatus s = probe.ready(); !s.ok())
-        err << tr("arc8130-web: the data source %1 cannot be read now: %2").arg(shown, s.detail()) << '\n';
+        err << MainTexts::tr("arc8130-web: the data source %1 cannot be read now: %2").arg(shown, s.detail()) << '\n';
     probe.lost();
     const quint16 port = server.start(options->address, options->port, &error);
     if (port == 0) {
-        err << tr("arc8130-web: cannot listen on %1:%2: %3").arg(options->address.toString()).arg(options->port).arg(error)
+        err << MainTexts::tr("arc8130-web: cannot listen on %1:%2: %3").arg(options->address.toString()).arg(options->port).arg(error)
             << '\n';
         return 1;
     }
     const QString host = options->address.protocol() == QAbstractSocket::IPv6Protocol
                              ? QStringLiteral("[%1]").arg(options->address.toString())
                              : options->address.toString();
-    out << tr("arc8130-web: serving %1 on http://%2:%3/").arg(shown, host).arg(port) << '\n';
+    out << MainTexts::tr("arc8130-web: serving %1 on http://%2:%3/").arg(shown, host).arg(port) << '\n';
     out.flush();
     return app.exec();
 }

@@ -8,7 +8,9 @@ namespace arc {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("WebOptions", text); }
+struct OptionTexts {
+    Q_DECLARE_TR_FUNCTIONS(WebOptions)
+};
 
 // "127.0.0.1:8130", "[::1]:8130"; port 0 takes any free one.
 bool parseListen(const QString &text, QHostAddress &address, quint16 &port)
@@ -29,7 +31,7 @@ bool parseListen(const QString &text, QHostAddress &address, quint16 &port)
 
 } // namespace
 
-QString WebOptions::usage() { return tr("usage: arc8130-web DATASOURCE [--listen ADDRESS:PORT]"); }
+QString WebOptions::usage() { return OptionTexts::tr("usage: arc8130-web DATASOURCE [--listen ADDRESS:PORT]"); }
 
 std::optional<WebOptions> WebOptions::parse(const QStringList &arguments, QString *error)
 {
@@ -44,19 +46,19 @@ std::optional<WebOptions> WebOptions::parse(const QStringList &arguments, QStrin
         const QString &a = arguments[i];
         if (a == QLatin1String("--listen")) {
             if (i + 1 >= arguments.size() || !parseListen(arguments[i + 1], o.address, o.port))
-                return fail(tr("--listen needs an address and a port, such as 127.0.0.1:8130"));
+                return fail(OptionTexts::tr("--listen needs an address and a port, such as 127.0.0.1:8130"));
             ++i;
         } else if (a.startsWith(QLatin1String("-"))) {
-            return fail(tr("unknown option %1").arg(a));
+            return fail(OptionTexts::tr("unknown option %1").arg(a));
         } else if (haveSource) {
-            return fail(tr("only one data source can be served"));
+            return fail(OptionTexts::tr("only one data source can be served"));
         } else {
             o.source = DataFolder::sourceFromArgument(a);
             haveSource = true;
         }
     }
     if (!haveSource)
-        return fail(tr("no data source given"));
+        return fail(OptionTexts::tr("no data source given"));
     return o;
 }
 
