@@ -81,7 +81,8 @@ void CertificateOnScreen::start()
 {
     // The numbers of a program that was killed are accounted for first.
     if (const int voided = m_number->settleEnded(); voided > 0)
-        emit told(tr("%n number(s) taken by a program that ended recorded as void", nullptr, voided));
+        emit told(voided == 1 ? tr("1 number taken by a program that ended recorded as void")
+                              : tr("%1 numbers taken by a program that ended recorded as void").arg(voided));
     m_newFormFlag = 1;
     NewFormDefaults();
     SetCountryList();
@@ -110,7 +111,8 @@ void CertificateOnScreen::NewFormDefaults()
 {
     CertificateScreen &s = *m_screen;
     // The new certificate on screen gives way, its number never stored.
-    m_number->left(TakenNumbers::leftUnsaved());
+    if (const QString voided = m_number->left(TakenNumbers::leftUnsaved()); !voided.isEmpty())
+        emit told(tr("Number %1 recorded as void (%2)").arg(voided, TakenNumbers::leftUnsaved()));
     m_grid->setLines({});
     for (QCheckBox *c : {s.block13aApproved, s.block13aNonApproved, s.block14aReturnToService, s.block14aOtherRegulation})
         setTicked(c, false);

@@ -39,14 +39,17 @@ void NumberOnScreen::stored(const QString &storedTracking)
         failed(QStringLiteral("The certificate was saved, but the number it took could not be accounted for"), s);
 }
 
-void NumberOnScreen::left(const QString &reason)
+QString NumberOnScreen::left(const QString &reason)
 {
     if (m_taken.isEmpty() || !m_folder.isOpen())
-        return;
-    const DbStatus s = TakenNumbers(m_folder.certificates()).voidTaken(m_taken, station(), reason);
+        return {};
+    bool recorded = false;
+    const DbStatus s = TakenNumbers(m_folder.certificates()).voidTaken(m_taken, station(), reason, &recorded);
+    const QString voided = recorded ? m_taken : QString();
     m_taken.clear();
     if (!s.ok())
         failed(QStringLiteral("The number of the certificate left unsaved could not be recorded as void"), s);
+    return voided;
 }
 
 int NumberOnScreen::settleEnded() const

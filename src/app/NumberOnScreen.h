@@ -31,8 +31,9 @@ public:
     // The certificate was stored with block 3 `storedTracking`: the number
     // taken is let go, or voided when another number was stored instead.
     void stored(const QString &storedTracking);
-    // The certificate is left unstored.
-    void left(const QString &reason);
+    // The certificate is left unstored: the number voided now, for the
+    // status line; empty when none was.
+    QString left(const QString &reason);
     // At start: numbers taken by programs of this computer that ended
     // without storing or voiding them are voided; how many.
     int settleEnded() const;

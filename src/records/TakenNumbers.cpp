@@ -59,8 +59,11 @@ DbStatus TakenNumbers::addVoid(const QString &tracking, const Station &by, const
     return s.ok() ? stored(tracking) : s;
 }
 
-DbStatus TakenNumbers::voidTaken(const QString &tracking, const Station &by, const QString &reason) const
+DbStatus TakenNumbers::voidTaken(const QString &tracking, const Station &by, const QString &reason,
+                                 bool *recorded) const
 {
+    if (recorded)
+        *recorded = false;
     if (key(tracking).isEmpty())
         return {};
     WriteTransaction tx(m_db);
@@ -76,7 +79,10 @@ DbStatus TakenNumbers::voidTaken(const QString &tracking, const Station &by, con
     }
     if (s = addVoid(tracking, by, reason); !s.ok())
         return s;
-    return tx.commit();
+    s = tx.commit();
+    if (recorded)
+        *recorded = s.ok();
+    return s;
 }
 
 DbStatus TakenNumbers::voidByHand(const QString &tracking, const Station &by, const QString &reason) const

@@ -50,8 +50,10 @@ public:
     DbStatus take(const QString &tracking, const Station &by) const;
     // The number is on a stored certificate: no longer waiting.
     DbStatus stored(const QString &tracking) const;
-    // A taken number that will never be stored.
-    DbStatus voidTaken(const QString &tracking, const Station &by, const QString &reason) const;
+    // A taken number that will never be stored; `recorded` says whether it
+    // was voided now (not stored meanwhile, nor void already).
+    DbStatus voidTaken(const QString &tracking, const Station &by, const QString &reason,
+                       bool *recorded = nullptr) const;
     // Voided by hand: refused, with nothing changed, when the number or the
     // reason is blank, a stored certificate holds the number or it is void
     // already.

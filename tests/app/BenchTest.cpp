@@ -7,10 +7,12 @@
 #include "NumberPrompts.h"
 #include "Prompts.h"
 #include "SettingsPanels.h"
+#include "StatusLine.h"
 #include "TakenNumbers.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QSysInfo>
 
 using arc::MenuBar;
@@ -54,8 +56,12 @@ TEST_F(NumbersTest, ANewCertificateLeftUnsavedOrEndedWithTheProgramLeavesItsNumb
     openWindow();
     EXPECT_EQ(shown(), "VAS-26-0001");
     EXPECT_EQ(voidsIn(dataFolder()), QStringList{"VAS-25-0099 program ended"});
+    EXPECT_EQ(window->statusLine().message->text(), "1 number taken by a program that ended recorded as void");
+    QCoreApplication::processEvents(); // the next action's words stand alone
     screen().newButton->click();
     EXPECT_EQ(shown(), "VAS-26-0002");
+    EXPECT_EQ(window->statusLine().message->text(),
+              "Number VAS-26-0001 recorded as void (left unsaved); New certificate VAS-26-0002");
     window->setItemLine(0, {"1", "Valve", "PN-1", "1", "S", "NEW", {}});
     screen().saveButton->click();
     screen().newButton->click();

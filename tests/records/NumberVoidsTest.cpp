@@ -75,11 +75,15 @@ TEST_P(NumberVoidsTest, ATakenNumberEndsStoredOrVoidWithItsReason)
     ASSERT_NO_FATAL_FAILURE(store(data, first));
 
     const TakenNumbers numbers(data.certificates());
-    for (const QString &reason : {TakenNumbers::leftUnsaved(), TakenNumbers::runCancelled(), TakenNumbers::programEnded()})
-        ASSERT_TRUE(numbers.voidTaken(showNew(data, bench), bench, reason).ok());
+    bool recorded = false;
+    for (const QString &reason : {TakenNumbers::leftUnsaved(), TakenNumbers::runCancelled(), TakenNumbers::programEnded()}) {
+        ASSERT_TRUE(numbers.voidTaken(showNew(data, bench), bench, reason, &recorded).ok());
+        EXPECT_TRUE(recorded);
+    }
     const QString typedElsewhere = showNew(data, bench);
     ASSERT_NO_FATAL_FAILURE(store(data, typedElsewhere.toLower() + "  "));
-    ASSERT_TRUE(numbers.voidTaken(typedElsewhere, bench, TakenNumbers::leftUnsaved()).ok());
+    ASSERT_TRUE(numbers.voidTaken(typedElsewhere, bench, TakenNumbers::leftUnsaved(), &recorded).ok());
+    EXPECT_FALSE(recorded) << "stored meanwhile: nothing to tell";
 
     EXPECT_EQ(voids(), QStringList({"VAS-26-0002|bench-1|Pat Doe|left unsaved", "VAS-26-0003|bench-1|Pat Doe|run cancelled",
                                     "VAS-26-0004|bench-1|Pat Doe|program ended"}));
