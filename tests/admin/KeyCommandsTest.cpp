@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <openssl/x509v3.h>
 
 using namespace arc;
 
