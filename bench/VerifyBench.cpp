@@ -71,7 +71,8 @@ void VerificationPage(benchmark::State &state, Source source)
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         loop.exec();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        benchmark::DoNotOptimize(reply->readAll());
+        QByteArray page = reply->readAll();
+        benchmark::DoNotOptimize(page);
         reply->deleteLater();
         if (status != 200) {
             state.SkipWithError(QStringLiteral("the page answered %1").arg(status).toUtf8().constData());
