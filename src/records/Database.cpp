@@ -356,7 +356,7 @@ DbStatus Database::reconnect() const
                                                                    .arg(m_filePath, db.lastError().text().trimmed()));
     ++m_generation;
     QSqlQuery q;
-    for (const QString &sql : SqlDialect::connectionPragmas(m_engine))
+    for (const QString &sql : m_readOnly ? SqlDialect::readOnlyServerPragmas() : SqlDialect::connectionPragmas(m_engine))
         if (DbStatus s = runConnected(q, sql, {}); !s.ok())
             return s;
     return {};
@@ -371,6 +371,20 @@ DbStatus Database::ensureConnected()
 
 DbStatus Database::runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds,
                                 ReusedQuery *reuse) const
+{
+    DbStatus s = runChecked(query, sql, binds, reuse);
+    // What a reader must see again: a commit, or a change kept at once.
+    if (s.ok()
+        && (sql == QLatin1String("COMMIT")
+            || (m_transactionDepth == 0
+                && (sql.startsWith(QLatin1String("INSERT")) || sql.startsWith(QLatin1String("UPDATE"))
+                    || sql.startsWith(QLatin1String("DELETE"))))))
+        ++m_writes;
+    return s;
+}
+
+DbStatus Database::runChecked(QSqlQuery &query, const QString &sql, const QVariantList &binds,
+                              ReusedQuery *reuse) const
 {
     if (m_transactionDepth == 0 || !SqlDialect::failureAbortsTransaction(m_engine) || sql == QLatin1String("COMMIT")
         || sql == QLatin1String("ROLLBACK") || sql.startsWith(QLatin1String("SELECT")))

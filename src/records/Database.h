@@ -30,6 +30,10 @@ public:
     // the store's tables there up to the current schema; an empty database
     // gets them made.
     DbStatus openServer(const QString &uri, StoreKind kind);
+    // Connect to a server only to read from it (a hot standby): nothing is
+    // made or changed there; a store of another schema version is refused.
+    // `connectSeconds` bounds the wait for a server that does not answer.
+    DbStatus openServerReadOnly(const QString &uri, StoreKind kind, int connectSeconds = 3);
     void close();
     bool isOpen() const { return !m_connectionName.isEmpty(); }
     bool isReadOnly() const { return m_readOnly; }
@@ -61,6 +65,10 @@ public:
     // Counts the connections made again; what lived in a lost one (the
     // temporary tables of a cursor's result) must be made again too.
     int connectionGeneration() const { return m_generation; }
+    // Counts the statements that changed something and were kept (a
+    // commit, or a change outside a transaction), so that a reader knows a
+    // write was made here since it last looked.
+    quint64 writeCount() const { return m_writes; }
 
 private:
     friend class WriteTransaction;
@@ -72,6 +80,7 @@ private:
     DbStatus runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds, ReusedQuery *reuse) const;
     DbStatus runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds,
                           ReusedQuery *reuse = nullptr) const;
+    DbStatus runChecked(QSqlQuery &query, const QString &sql, const QVariantList &binds, ReusedQuery *reuse) const;
     bool connectionLost() const;
     DbStatus reconnect() const;
     // Whether none of the store's tables is there yet.
@@ -89,6 +98,7 @@ private:
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
     mutable int m_generation = 0;
+    mutable quint64 m_writes = 0;
     mutable PreparedStatements m_prepared;
 };
 
