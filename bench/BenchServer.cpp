@@ -66,7 +66,7 @@ Made make()
         m.status = report.status;
         return m;
     }
-    std::fprintf(stderr, "moved %d certificates into the server in %.1f s\n", BenchFolder::kCertificates,
+    std::fprintf(stderr, "moved %d certificates into the server in %.1f s\n", BenchFolder::certificates(),
                  static_cast<double>(timer.elapsed()) / 1000.0);
     m.uri = schemaUri;
     return m;

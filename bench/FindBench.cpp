@@ -13,6 +13,7 @@
 #include "FindPanel.h"
 #include "FoldedCopies.h"
 #include "MainWindow.h"
+#include "Resident.h"
 #include "SetupStore.h"
 #include "SignIn.h"
 
@@ -131,6 +132,7 @@ void findFirst(benchmark::State &state, Source source, size_t box, const QString
     if (w.messages.asked > 0 || w.window->newFormFlag() != 0)
         state.SkipWithError(("nothing was found: " + w.messages.last).toUtf8().constData());
     state.counters["form_index"] = static_cast<double>(w.window->currentFormIndex());
+    state.counters["resident_mb"] = arc::bench::residentMegabytes();
 }
 
 void FindByPartNumberPrefix(benchmark::State &state, Source source)
@@ -176,6 +178,7 @@ void StepThroughFound(benchmark::State &state, Source source)
             break;
         }
     }
+    state.counters["resident_mb"] = arc::bench::residentMegabytes();
 }
 BENCHMARK_CAPTURE(StepThroughFound, SQLite, Source::Folder)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(StepThroughFound, PostgreSQL, Source::Server)->Unit(benchmark::kMicrosecond);

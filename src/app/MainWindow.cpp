@@ -12,6 +12,7 @@
 #include "ForwardersPanel.h"
 #include "CertificateStore.h"
 #include "DataFolderOpener.h"
+#include "StandbyReads.h"
 #include "DateText.h"
 #include "DefaultsPanel.h"
 #include "DuplicateCertificate.h"
@@ -274,6 +275,7 @@ void MainWindow::activate()
                         QStringLiteral("ARC 8130"), Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
+    new StandbyReads(*m_setupPanel, m_setup, m_folder.reads(), *m_status, this);
     SetDataPaths();
     m_status->showSource(m_folder.isOpen() ? m_folder.path() : QString());
     if (m_screen->combo3->count() > 0) {

@@ -75,6 +75,22 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     choosers->addWidget(m_serverText, 1);
     choosers->addWidget(m_connect);
     col->addLayout(choosers);
+    replicaText = new QLineEdit;
+    replicaText->setObjectName(QStringLiteral("ReplicaUri"));
+    refuseNul(replicaText);
+    replicaText->setPlaceholderText(QStringLiteral("postgresql://user@standby:5432/database"));
+    replicaText->setToolTip(tr("A hot standby of the server: finding, the list of results, the activity report "
+                               "and the register read from it while it keeps up. Kept for this workstation."));
+    connect(replicaText, &QLineEdit::editingFinished, this, [this] {
+        if (replicaText->isModified()) {
+            replicaText->setModified(false);
+            emit replicaChosen(replicaText->text().trimmed());
+        }
+    });
+    auto *standbyRow = new QHBoxLayout;
+    standbyRow->addWidget(new QLabel(tr("Standby for reading")));
+    standbyRow->addWidget(replicaText, 1);
+    col->addLayout(standbyRow);
 
     auto *databases = new QGroupBox(tr("Databases"));
     m_databases = databases;

@@ -54,11 +54,14 @@ public:
     QPushButton *statementsButton; // SSCommandStatements
     QPushButton *printersButton;  // Command3D29
     QPushButton *closeButton;     // SetupClose: stores and closes, as the screen's button does
+    QLineEdit *replicaText;       // ReplicaUri: the standby this workstation reads from
 
 signals:
     // The user picked a data folder, or asked to connect to the server
     // whose URI the server box holds.
     void folderChosen(const QString &path);
+    // The user changed the standby's address (empty: none).
+    void replicaChosen(const QString &uri);
 
 private:
     void chooseFolder();

@@ -27,6 +27,8 @@ const Kind kKinds[] = {
     {"INSPECTED", ""},
 };
 const char *const kMaintenance[] = {"OVERHAULED", "REPAIRED", "INSPECTED"};
+// The series most lines' part numbers belong to, beside the catalogue's.
+const char *const kSeries[] = {"AN", "MS", "NAS", "BACB", "S", "D", "P", "C", "K", "L", "PN", "HS"};
 
 // The engine's draws are fixed by the standard; the library's distributions
 // are not, so values are taken from it by hand to stay the same everywhere.
@@ -112,14 +114,23 @@ DbStatus storeCertificates(Database &db, int count)
             break;
         const qint64 key = header.lastInsertId().toLongLong();
 
-        const int lines = 1 + draw.below(10);
+        // Six to ten lines, eight on average, as a large shop's are.
+        const int lines = 6 + draw.below(5);
         for (int item = 1; item <= lines && s.ok(); ++item) {
             // New and prototype certificates keep their status; maintenance
             // work mixes its kinds.
             const QString status = (item == 1 || made) ? firstStatus : QString::fromUtf8(draw.from(kMaintenance));
             const auto &part = draw.from(DemoReference::parts());
-            s = run(detail, {key, QString::number(item), QString::fromUtf8(part.description),
-                             QString::fromUtf8(part.partNumber), QString::number(1 + draw.below(4)),
+            // One line in eight a catalogue part; the rest spread over
+            // series, numbers and dash numbers as a register's are.
+            const QString partNumber =
+                draw.below(8) == 0 ? QString::fromUtf8(part.partNumber)
+                                   : QStringLiteral("%1%2-%3")
+                                         .arg(QString::fromLatin1(draw.from(kSeries)))
+                                         .arg(1000 + draw.below(9000))
+                                         .arg(1 + draw.below(40), 2, 10, QLatin1Char('0'));
+            s = run(detail, {key, QString::number(item), QString::fromUtf8(part.description), partNumber,
+                             QString::number(1 + draw.below(4)),
                              QStringLiteral("SN%1-%2").arg(n).arg(item), status});
         }
     }

@@ -13,7 +13,7 @@ class LargeFolder {
 public:
     // Make the data files in `dataPath` (an existing folder without data
     // files, ending with "/"): the demo reference data and `certificates`
-    // certificates of one to ten lines each.
+    // certificates of six to ten lines each, eight on average.
     static DbStatus generate(const QString &dataPath, int certificates);
 };
 

@@ -101,7 +101,7 @@ void ActivityReport::Calculate()
     DbStatus s;
     {
         BusyPointer busy;
-        s = ActivityCounts::count(m_folder.certificates(), m_signatory->currentText(), first, last, counts);
+        s = ActivityCounts::count(m_folder.reads(), m_signatory->currentText(), first, last, counts);
     }
     // No number of an earlier count may stand beside the new ones.
     showFigures(s.ok() ? &counts : nullptr);

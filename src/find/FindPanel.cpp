@@ -195,7 +195,7 @@ void FindPanel::FindRecords()
 
 void FindPanel::listFound(bool show)
 {
-    if (const DbStatus s = m_results->setFound(show ? std::make_unique<FoundCertificates>(m_folder.header()) : nullptr);
+    if (const DbStatus s = m_results->setFound(show ? std::make_unique<FoundCertificates>(m_folder.header(), &m_folder.reads()) : nullptr);
         !s.ok())
         listUnread(s);
     if (m_results->rowCount() == 0)

@@ -1,4 +1,4 @@
-// arc8130-export [--force] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
+// arc8130-export [--force] [--replica URI] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
 // arc8130-export DATASOURCE --voids
 // Writes the register of certificates of a data source as a CSV file, or
 // lists the tracking numbers taken and never stored.
@@ -18,10 +18,12 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: arc8130-export [--force] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]\n"
+    std::fprintf(stderr, "usage: arc8130-export [--force] [--replica URI] DATASOURCE FILE.csv [--from DD/MMM/YYYY] "
+                         "[--to DD/MMM/YYYY]\n"
                          "       arc8130-export DATASOURCE --voids\n"
                          "  DATASOURCE is a data folder or a server's postgresql:// URI\n"
-                         "  --force replaces FILE.csv when it exists\n");
+                         "  --force replaces FILE.csv when it exists\n"
+                         "  --replica reads the register from this hot standby of the server while it keeps up\n");
     return 2;
 }
 
@@ -34,6 +36,20 @@ int refused(int exit, const QString &why)
 struct ExportTexts {
     Q_DECLARE_TR_FUNCTIONS(ExportCommand)
 };
+
+// Why the register is read from the primary although a standby was named.
+QString passedOver(arc::ReadReason reason, const QString &detail)
+{
+    switch (reason) {
+    case arc::ReadReason::InvalidAddress: return ExportTexts::tr("the standby's address is not a server's URI: %1").arg(detail);
+    case arc::ReadReason::Unreachable: return ExportTexts::tr("the standby cannot be reached: %1").arg(detail);
+    case arc::ReadReason::OtherSchema: return ExportTexts::tr("the standby does not hold this data source: %1").arg(detail);
+    case arc::ReadReason::SameAsPrimary: return ExportTexts::tr("the standby's address names the primary server itself");
+    case arc::ReadReason::NotInRecovery: return ExportTexts::tr("the standby's address names a server that is no standby");
+    case arc::ReadReason::Lagging: return ExportTexts::tr("the standby is %1 seconds behind").arg(detail);
+    default: return {};
+    }
+}
 
 // A stored text on one line of the terminal: no control character of it
 // reaches the terminal.
@@ -71,6 +87,7 @@ int main(int argc, char **argv)
     QStringList positional;
     bool force = false;
     bool voids = false;
+    QString replica;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
@@ -81,6 +98,10 @@ int main(int argc, char **argv)
             if (!day.isValid())
                 return refused(2, ExportTexts::tr("\"%1\" is not a date (DD/MMM/YYYY)").arg(arc::GivenText::quoted(value)));
             (a == QLatin1String("--from") ? period.from : period.to) = day;
+        } else if (a == QLatin1String("--replica")) {
+            if (i + 1 >= args.size())
+                return usage();
+            replica = args.at(++i);
         } else if (a == QLatin1String("--force")) {
             force = true;
         } else if (a == QLatin1String("--voids")) {
@@ -114,11 +135,17 @@ int main(int argc, char **argv)
         return folder.close(), refused(1, ExportTexts::tr("%1 is not written: %2").arg(quotedFile, why));
     if (!force && arc::RegisterExport::exists(file))
         return folder.close(), refused(1, ExportTexts::tr("%1 exists already; --force replaces it").arg(quotedFile));
+    // What only reads goes to the standby while it keeps up.
+    folder.reads().setReplica(replica);
+    arc::Database &reader = folder.reads().reader();
+    if (const QString why = passedOver(folder.reads().reason(), folder.reads().detail()); !why.isEmpty())
+        std::fprintf(stderr, "arc8130-export: %s\n",
+                     qPrintable(ExportTexts::tr("reading from the primary server: %1").arg(why)));
     arc::RegisterExport::Written count;
     arc::DbStatus s;
     {
         arc::ProgressLine line;
-        s = arc::RegisterExport::write(folder.certificates(), period, file, &count, line.progress(),
+        s = arc::RegisterExport::write(reader, period, file, &count, line.progress(),
                                        arc::RegisterExport::Existing::Replace);
     }
     folder.close();

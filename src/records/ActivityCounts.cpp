@@ -3,6 +3,7 @@
 #include "CorrectionOpening.h"
 #include "Database.h"
 #include "FoldedCopies.h"
+#include "ReaderRoute.h"
 #include "SearchText.h"
 #include "SqlDialect.h"
 
@@ -14,9 +15,22 @@ namespace arc {
 DbStatus ActivityCounts::count(Database &db, const QString &name, const QDate &from, const QDate &to,
                                ActivityCounts &out)
 {
-    DbStatus s = FoldedCopies::bringUpToDate(db);
-    if (!s.ok())
-        return s;
+    const DbStatus s = FoldedCopies::bringUpToDate(db);
+    return s.ok() ? tally(db, name, from, to, out) : s;
+}
+
+DbStatus ActivityCounts::count(ReaderRoute &reads, const QString &name, const QDate &from, const QDate &to,
+                               ActivityCounts &out)
+{
+    // Folding writes: on the primary, before the reader is chosen.
+    const DbStatus s = FoldedCopies::bringUpToDate(reads.primary());
+    return s.ok() ? tally(reads.reader(), name, from, to, out) : s;
+}
+
+DbStatus ActivityCounts::tally(Database &db, const QString &name, const QDate &from, const QDate &to,
+                               ActivityCounts &out)
+{
+    DbStatus s;
     // One pass for the three statuses. A correction releases nothing
     // again: its lines were counted with the certificate it corrects. A
     // date is on a day when it lies from that day up to the next, whatever

@@ -8,6 +8,7 @@
 namespace arc {
 
 class Database;
+class ReaderRoute;
 
 // The item lines a signatory released in a period, by status.
 struct ActivityCounts {
@@ -22,6 +23,12 @@ struct ActivityCounts {
     // search or count first.
     static DbStatus count(Database &certificates, const QString &name, const QDate &from, const QDate &to,
                           ActivityCounts &out);
+    // The same, folded on the primary and counted where `reads` reads.
+    static DbStatus count(ReaderRoute &reads, const QString &name, const QDate &from, const QDate &to,
+                          ActivityCounts &out);
+
+private:
+    static DbStatus tally(Database &db, const QString &name, const QDate &from, const QDate &to, ActivityCounts &out);
 };
 
 } // namespace arc

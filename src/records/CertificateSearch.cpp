@@ -78,7 +78,7 @@ DbStatus CertificateSearch::show(DataFolder &folder, const std::vector<SearchCon
     if (s.ok())
         s = FoldedCopies::bringUpToDate(folder.certificates());
     if (s.ok())
-        s = folder.header().showResult(sql, binds, DataView::KeyOrder::Ascending);
+        s = folder.header().showResult(sql, binds, DataView::KeyOrder::Ascending, &folder.reads().reader());
     return s;
 }
 

@@ -23,6 +23,7 @@ void DataFolder::close()
     m_organizations.reset();
     m_countries.reset();
     m_forwarders.reset();
+    m_reads.close();
     m_certificates.close();
     m_reference.close();
     m_open = false;

@@ -2,6 +2,7 @@
 
 #include "DataView.h"
 #include "Database.h"
+#include "ReaderRoute.h"
 
 #include <memory>
 
@@ -45,6 +46,10 @@ public:
 
     Database &certificates() { return m_certificates; }
     Database &reference() { return m_reference; }
+    // Where what only reads certificates reads from: a standby when one is
+    // set and fit, else the certificates' own connection. Its standby is
+    // kept when the data source changes.
+    ReaderRoute &reads() { return m_reads; }
 
     DataView &header() { return *m_header; }
     DataView &detail() { return *m_detail; }
@@ -60,6 +65,7 @@ private:
     bool m_open = false;
     Database m_certificates;
     Database m_reference;
+    ReaderRoute m_reads{m_certificates};
     std::unique_ptr<DataView> m_header, m_detail, m_defaults;
     std::unique_ptr<DataView> m_parts, m_agents, m_organizations, m_countries, m_forwarders;
 };

@@ -118,13 +118,14 @@ DbStatus DataView::walkResult(qint64 from, bool forward, const QSet<qint64> *onl
     return {};
 }
 
-DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds, KeyOrder order)
+DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds, KeyOrder order,
+                              const Database *keySource)
 {
     // Read apart, so that a search that fails leaves the walk as it was.
     std::vector<qint64> keys;
     {
         QSqlQuery q;
-        if (DbStatus s = m_db.run(q, keyQuery, binds); !s.ok())
+        if (DbStatus s = (keySource ? *keySource : m_db).run(q, keyQuery, binds); !s.ok())
             return s;
         if (q.size() > 0)
             keys.reserve(static_cast<size_t>(q.size()));

@@ -43,7 +43,10 @@ public:
     // The keys are held here, not on the server: a large result costs one
     // read, and a lost connection loses nothing of it.
     enum class KeyOrder { AsSelected, Ascending };
-    DbStatus showResult(const QString &keyQuery, const QVariantList &binds = {}, KeyOrder order = KeyOrder::AsSelected);
+    // `keySource`, given, answers the key query instead of the view's own
+    // database (a standby of it); a refresh asks the view's own.
+    DbStatus showResult(const QString &keyQuery, const QVariantList &binds = {}, KeyOrder order = KeyOrder::AsSelected,
+                        const Database *keySource = nullptr);
     void showWholeTable();
     bool showsResult() const { return m_showsResult; }
     // The keys of the result walked, in walking order (place n is the n-th

@@ -390,6 +390,20 @@ DbStatus Database::ensureConnected()
 DbStatus Database::runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds,
                                 ReusedQuery *reuse) const
 {
+    DbStatus s = runChecked(query, sql, binds, reuse);
+    // What a reader must see again: a commit, or a change kept at once.
+    if (s.ok()
+        && (sql == QLatin1String("COMMIT")
+            || (m_transactionDepth == 0
+                && (sql.startsWith(QLatin1String("INSERT")) || sql.startsWith(QLatin1String("UPDATE"))
+                    || sql.startsWith(QLatin1String("DELETE"))))))
+        ++m_writes;
+    return s;
+}
+
+DbStatus Database::runChecked(QSqlQuery &query, const QString &sql, const QVariantList &binds,
+                              ReusedQuery *reuse) const
+{
     if (m_transactionDepth == 0 || !SqlDialect::failureAbortsTransaction(m_engine) || sql == QLatin1String("COMMIT")
         || sql == QLatin1String("ROLLBACK") || sql.startsWith(QLatin1String("SELECT")))
         return runOnce(query, sql, binds, reuse);

@@ -36,6 +36,10 @@ public:
     // gets them made. ReadOnly writes nothing, and needs a role that may
     // only read: tables of another version are refused (ReadOnly).
     DbStatus openServer(const QString &uri, StoreKind kind, Mode mode = Mode::ExistingOnly);
+    // Connect to a server only to read from it (a hot standby): nothing is
+    // made or changed there; a store of another schema version is refused.
+    // `connectSeconds` bounds the wait for a server that does not answer.
+    DbStatus openServerReadOnly(const QString &uri, StoreKind kind, int connectSeconds = 3);
     void close();
     bool isOpen() const { return !m_connectionName.isEmpty(); }
     bool isReadOnly() const { return m_readOnly; }
@@ -67,6 +71,10 @@ public:
     // Counts the connections made again; what lived in a lost one (the
     // temporary tables of a cursor's result) must be made again too.
     int connectionGeneration() const { return m_generation; }
+    // Counts the statements that changed something and were kept (a
+    // commit, or a change outside a transaction), so that a reader knows a
+    // write was made here since it last looked.
+    quint64 writeCount() const { return m_writes; }
 
 private:
     friend class WriteTransaction;
@@ -78,6 +86,7 @@ private:
     DbStatus runOnce(QSqlQuery &query, const QString &sql, const QVariantList &binds, ReusedQuery *reuse) const;
     DbStatus runConnected(QSqlQuery &query, const QString &sql, const QVariantList &binds,
                           ReusedQuery *reuse = nullptr) const;
+    DbStatus runChecked(QSqlQuery &query, const QString &sql, const QVariantList &binds, ReusedQuery *reuse) const;
     bool connectionLost() const;
     DbStatus reconnect() const;
     QStringList pragmas() const;
@@ -96,6 +105,7 @@ private:
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
     mutable int m_generation = 0;
+    mutable quint64 m_writes = 0;
     std::unique_ptr<PreparedStatements> m_prepared;
 };
 

@@ -9,6 +9,7 @@
 namespace arc {
 
 class DataView;
+class ReaderRoute;
 
 // The certificates the header view's search found, each once, in the order
 // the view walks them, read a page at a time: a search that finds most of
@@ -16,7 +17,9 @@ class DataView;
 // looked at.
 class FoundCertificates {
 public:
-    explicit FoundCertificates(DataView &header) : m_header(header) {}
+    // The pages are read through `reads` when given (a standby), else
+    // through the view's own database.
+    explicit FoundCertificates(DataView &header, ReaderRoute *reads = nullptr) : m_header(header), m_reads(reads) {}
 
     // Start over at the beginning of what the view walks now and count its
     // certificates. While the view walks the whole table, nothing is found.
@@ -25,11 +28,17 @@ public:
     bool atEnd() const { return m_atEnd; }
     // Append the certificates of up to `places` more places of the walk.
     DbStatus more(int places, std::vector<FoundCertificate> &found);
-    // Append every certificate not read yet.
+    // Append every certificate not read yet. Many of them are read by
+    // ranges of keys, two statements in all, rather than page by page.
     DbStatus rest(std::vector<FoundCertificate> &found);
 
 private:
+    // The certificates not read yet, each once, in the order walked.
+    std::vector<qint64> unread() const;
+    DbStatus readRanges(const std::vector<qint64> &wanted, std::vector<FoundCertificate> &found);
+
     DataView &m_header;
+    ReaderRoute *m_reads;
     qint64 m_lastPlace = 0;
     int m_count = 0;
     bool m_atEnd = true;

@@ -19,7 +19,11 @@ FieldDef date(const char *name) { return {name, FieldType::Date, 0}; }
 const std::vector<TableDef> &setupTables()
 {
     static const std::vector<TableDef> t = {
-        {"Setup", {text("DataPath")}, {}},
+        {"Setup",
+         {text("DataPath"),
+          // Version 9: the read-only standby this workstation reads from.
+          text("ReplicaUri")},
+         {}},
     };
     return t;
 }
@@ -270,6 +274,8 @@ const std::vector<AddedField> &addedFields()
         {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
         // Version 9, the verification page: whether it links to the signed PDF.
         {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyOffersPdf")},
+        // Version 9, readers on a standby: the standby's address, kept per workstation.
+        {9, StoreKind::Setup, QStringLiteral("Setup"), QStringLiteral("ReplicaUri")},
     };
     return a;
 }

@@ -124,6 +124,27 @@ DbStatus SetupStore::moveToPerUserFolder()
 
 DbStatus SetupStore::setDataPath(const std::optional<QString> &path)
 {
+    return setField(QStringLiteral("DataPath"), path ? QVariant(*path) : QVariant());
+}
+
+QString SetupStore::replicaUri(DbStatus *status)
+{
+    DbStatus s = m_setup ? m_setup->moveFirst() : DbStatus::failure(DbCondition::Other, "set-up not open");
+    if (status)
+        *status = s;
+    if (!s.ok() || !m_setup->hasRow())
+        return {};
+    return m_setup->text(QStringLiteral("ReplicaUri")).trimmed();
+}
+
+DbStatus SetupStore::setReplicaUri(const QString &uri)
+{
+    const QString kept = uri.trimmed();
+    return setField(QStringLiteral("ReplicaUri"), kept.isEmpty() ? QVariant() : QVariant(kept));
+}
+
+DbStatus SetupStore::setField(const QString &field, const QVariant &value)
+{
     if (!m_setup)
         return DbStatus::failure(DbCondition::Other, "set-up not open");
     if (m_db.isReadOnly()) {
@@ -135,7 +156,7 @@ DbStatus SetupStore::setDataPath(const std::optional<QString> &path)
         return s;
     if (s = m_setup->edit(); !s.ok())
         return s;
-    m_setup->setValue(QStringLiteral("DataPath"), path ? QVariant(*path) : QVariant());
+    m_setup->setValue(field, value);
     return m_setup->update();
 }
 

@@ -26,6 +26,11 @@ public:
     // as FieldTooSmall and the old value stays.
     DbStatus setDataPath(const std::optional<QString> &path);
 
+    // The read-only standby this workstation reads from (a server's URI),
+    // empty when none; stored as null when empty.
+    QString replicaUri(DbStatus *status = nullptr);
+    DbStatus setReplicaUri(const QString &uri);
+
     // Where the data files go while no data folder is chosen, ending with "/".
     QString homeFolder() const;
 
@@ -38,6 +43,7 @@ public:
 private:
     DbStatus openFile(const QString &filePath, Database::Mode mode);
     DbStatus moveToPerUserFolder();
+    DbStatus setField(const QString &field, const QVariant &value);
 
     ProgramFolders m_folders;
     Database m_db;

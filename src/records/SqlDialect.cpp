@@ -53,6 +53,13 @@ QStringList connectionPragmas(Engine e)
             QStringLiteral("PRAGMA cache_size=-65536"), QStringLiteral("PRAGMA temp_store=MEMORY")};
 }
 
+QStringList readOnlyServerPragmas()
+{
+    QStringList settings = connectionPragmas(Engine::PostgreSQL);
+    settings.removeIf([](const QString &sql) { return !sql.startsWith(QLatin1String("SET ")); });
+    return settings;
+}
+
 QString readOnlyConnectOptions() { return QStringLiteral("QSQLITE_OPEN_READONLY"); }
 
 // A reader makes nothing: a server's role may be allowed to read only.

@@ -168,6 +168,39 @@ TEST_P(SearchOnEngine, TheListOfResultsHoldsEachCertificateFoundOnceWithItsFirst
     EXPECT_EQ(found, expected);
 }
 
+// Most of a large search is read by ranges of keys when the user sorts:
+// the same list, in the same order, as read a page at a time.
+TEST_P(SearchOnEngine, TheRestOfAManyCertificateListReadsAsItsPagesRead)
+{
+    const auto run = [this](const QString &sql) { ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString(); };
+    run("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) INSERT INTO \"Header\" "
+        "(\"Tracking\", \"Name17\", \"Name22\", \"Date23\", \"Organ1\") SELECT 'T' || i, 'M' || i, 'R' || i, "
+        "CASE WHEN i % 3 = 0 THEN '2026-01-02' END, 'Org ' || i FROM n");
+    run("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") SELECT \"FormIndex\", '1', "
+        "'K-' || \"Tracking\", CASE WHEN \"FormIndex\" % 2 = 0 THEN 'NEW' ELSE 'REPAIRED' END FROM \"Header\"");
+    run("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") SELECT \"FormIndex\", '2', "
+        "'K2', 'NEW' FROM \"Header\" WHERE \"FormIndex\" % 5 <> 0");
+    ASSERT_TRUE(arc::CertificateSearch::show(data, {text("Detail", "PartNum", "k")}).ok());
+    run("DELETE FROM \"Header\" WHERE \"FormIndex\" % 97 = 0");
+    const auto listed = [this](bool byPages) {
+        arc::FoundCertificates list(data.header());
+        std::vector<arc::FoundCertificate> found;
+        EXPECT_TRUE(list.start().ok());
+        EXPECT_EQ(list.count(), 3000);
+        EXPECT_TRUE(list.more(100, found).ok());
+        while (byPages && !list.atEnd())
+            EXPECT_TRUE(list.more(100, found).ok());
+        EXPECT_TRUE(list.rest(found).ok());
+        EXPECT_TRUE(list.atEnd());
+        return found;
+    };
+    const std::vector<arc::FoundCertificate> byPages = listed(true), byRanges = listed(false);
+    EXPECT_EQ(byPages.size(), 3000u - 30u);
+    EXPECT_TRUE(byPages == byRanges);
+    EXPECT_EQ(byRanges[1].signatory, "M2") << "a new part's block 13";
+    EXPECT_EQ(byRanges[2].signatory, "R3") << "a repair's block 14";
+}
+
 // A sort reads the rest first, the current row following its certificate;
 // sorting by no column gives back the order found.
 TEST_F(SearchTest, TheListReadsOnAsScrolledAndSortsEveryCertificateFound)

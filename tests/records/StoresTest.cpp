@@ -47,6 +47,30 @@ TEST_F(SetupStoreTest, ReadOnlyProgramFolderIsReadAndChangesGoToThePerUserFolder
 }
 
 // The certificates file is moved last: a folder counts as started once it is there.
+// The standby's address is kept per workstation; a set-up file of the
+// version before it gains its field and keeps its data folder.
+TEST_F(SetupStoreTest, TheStandbysAddressIsKeptAndAnEarlierSetupFileGainsItsField)
+{
+    {
+        SetupStore made;
+        ASSERT_TRUE(made.open(folder()).ok());
+        ASSERT_TRUE(made.setDataPath(QStringLiteral("postgresql://arc@primary/arc")).ok());
+        ASSERT_TRUE(made.database().exec("ALTER TABLE Setup DROP COLUMN ReplicaUri").ok());
+        ASSERT_TRUE(made.database().exec("PRAGMA user_version = 8").ok());
+    }
+    SetupStore setup;
+    ASSERT_TRUE(setup.open(folder()).ok());
+    EXPECT_EQ(setup.dataPath(), QStringLiteral("postgresql://arc@primary/arc"));
+    EXPECT_EQ(setup.replicaUri(), QString());
+    ASSERT_TRUE(setup.setReplicaUri(QStringLiteral(" postgresql://arc@standby/arc ")).ok());
+
+    SetupStore again;
+    ASSERT_TRUE(again.open(folder()).ok());
+    EXPECT_EQ(again.replicaUri(), QStringLiteral("postgresql://arc@standby/arc"));
+    ASSERT_TRUE(again.setReplicaUri(QString()).ok());
+    EXPECT_TRUE(again.database().scalar("SELECT ReplicaUri FROM Setup").isNull()) << "none is stored as null";
+}
+
 TEST_F(DataFolderTest, CreationMovesWholeFilesIntoPlaceAndFinishesOneCutShort)
 {
     EXPECT_TRUE(DataFolder::isUnstarted(folder()));
