@@ -38,7 +38,7 @@ arc::CertificateEntries tenLines()
     arc::CertificateEntries e;
     e.tracking = "B-000001";
     e.remarks = "Overhauled in accordance with the current CMM.";
-    for (int r = 0; r < arc::kItemSlots; ++r)
+    for (int r = 0; r < arc::kGridRows; ++r)
         e.lines[static_cast<size_t>(r)] = {QString::number(r + 1), "Fuel control unit", "PN-2231-7", "1",
                                            QString("SN%1").arg(r), "OVERHAULED", {}};
     return e;

@@ -116,7 +116,7 @@ BENCHMARK_CAPTURE(StepPreviousWithShowForm, PostgreSQL, Source::Server)->Unit(be
 
 void fillTenLines(arc::MainWindow &w)
 {
-    for (int r = 0; r < arc::kItemSlots; ++r)
+    for (int r = 0; r < arc::kGridRows; ++r)
         w.setItemLine(r, {QString::number(r + 1), "Fuel control unit", "PN-2231-7", "1",
                           QString("SN%1").arg(r), "OVERHAULED", {}});
 }

@@ -24,6 +24,7 @@
 #include "PrintSettingsReader.h"
 #include "ProgressWindow.h"
 #include "RecordingCanvas.h"
+#include "RunFolder.h"
 #include "SignerOf.h"
 
 #include <QCoreApplication>
@@ -71,11 +72,7 @@ BatchIssue::BatchIssue(CertificateOnScreen &certificate, CertificateScreen &scre
         return Choice{dialog.first->text().trimmed(), dialog.count->value()};
     };
     m_chooseFile = [this] {
-        QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save the certificates as PDF"), QString(),
-                                                    QStringLiteral("PDF files (*.pdf)"));
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".pdf");
-        return path;
+        return QFileDialog::getExistingDirectory(m_window, tr("The folder for the certificates' PDF files"));
     };
 }
 
@@ -88,14 +85,14 @@ void BatchIssue::run()
         return;
     }
     const ItemSlots &lines = m_grid.lines();
-    if (lines[0].isEmptyLine() || !lines[1].isEmptyLine()) {
+    if (lineAt(lines, 0).isEmptyLine() || !lineAt(lines, 1).isEmptyLine()) {
         m_messages.ask(notice(QStringLiteral("Issue for serial numbers takes a certificate with one item line, a "
                                              "serialised part.")));
         return;
     }
     if (!passesCheck())
         return;
-    QString first = lines[0].serialNum.trimmed();
+    QString first = lineAt(lines, 0).serialNum.trimmed();
     QStringList serials;
     while (serials.isEmpty()) {
         const std::optional<Choice> choice = m_choose(first);
@@ -168,10 +165,12 @@ bool BatchIssue::passesCheck()
 
 BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<CertificatePage> &out,
                                   std::vector<IssueRequest> &requests, const Progress &progress,
-                                  const std::vector<qint64> &issued)
+                                  const std::vector<qint64> &issued, const QString &toFolder,
+                                  std::vector<std::pair<QString, QByteArray>> &unsignedFiles)
 {
     out.clear();
     requests.clear();
+    unsignedFiles.clear();
     const PageSigner signer = signerOf(m_signIn);
     for (qint64 key : keys) {
         if (!progress(QStringLiteral("Making pages"), static_cast<qint64>(out.size()), static_cast<qint64>(keys.size())))
@@ -193,11 +192,17 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
             request.pdf = PagesPdf::bytes({page}, &request.signatureField);
             request.signingKey = m_signIn.signingKey();
             request.passedFindings = m_passed;
+            // The user's copy, as the archive keeps it.
+            if (!toFolder.isEmpty())
+                request.userFile = RunFolder::certificateFile(toFolder, page.tracking, key);
             if (request.pdf.isEmpty()) {
                 m_messages.ask(IssuePrompts::notRecorded(QStringLiteral("the page could not be made")));
                 return Made::Failed;
             }
             requests.push_back(request);
+        } else if (!toFolder.isEmpty() && !page.carriesSignature()) {
+            // A draft's own file; a page issued before is in the archive.
+            unsignedFiles.emplace_back(RunFolder::certificateFile(toFolder, page.tracking, key), PagesPdf::bytes({page}));
         }
         out.push_back(page);
     }
@@ -262,10 +267,11 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
     }
     std::vector<CertificatePage> all;
     std::vector<IssueRequest> requests;
+    std::vector<std::pair<QString, QByteArray>> unsignedFiles;
     QByteArray bytes;
     {
         ProgressWindow making(m_window, kTitle, ProgressWindow::Stop::Allowed);
-        Made made = make(keys, all, requests, making.progress(), issued);
+        Made made = make(keys, all, requests, making.progress(), issued, path, unsignedFiles);
         if (made == Made::Done && !toPrinter) {
             (void)making.progress()(QStringLiteral("Writing PDF"), 0, 0);
             bytes = PagesPdf::bytes(all);
@@ -275,9 +281,13 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
         if (!stopTold(made))
             return false;
     }
-    QSaveFile file(path);
+    // Besides the certificates' own files, every page in one file: it
+    // carries no digital signature, and says so in its name.
+    const QString overview =
+        toPrinter || all.empty() ? QString() : RunFolder::overviewFile(path, all.front().tracking, all.back().tracking);
+    QSaveFile file(overview);
     if (!toPrinter && (bytes.isEmpty() || !file.open(QIODevice::WriteOnly))) {
-        m_messages.ask(PrintPrompts::pdfNotWritten(path));
+        m_messages.ask(PrintPrompts::pdfNotWritten(overview.isEmpty() ? path : overview));
         return false;
     }
     ProgressWindow issuing(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
@@ -302,9 +312,18 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
             m_messages.ask(PrintPrompts::jobRefused());
             return false;
         }
-    } else if (file.write(bytes) != bytes.size() || !file.commit()) {
-        m_messages.ask(PrintPrompts::pdfNotWritten(path));
-        return false;
+    } else {
+        for (const auto &[name, pdf] : unsignedFiles) {
+            QSaveFile own(name);
+            if (pdf.isEmpty() || !own.open(QIODevice::WriteOnly) || own.write(pdf) != pdf.size() || !own.commit()) {
+                m_messages.ask(PrintPrompts::pdfNotWritten(name));
+                return false;
+            }
+        }
+        if (file.write(bytes) != bytes.size() || !file.commit()) {
+            m_messages.ask(PrintPrompts::pdfNotWritten(overview));
+            return false;
+        }
     }
     if (run)
         (void)runs.end(run->run, IssueRuns::Ending::Issued);

@@ -4,8 +4,11 @@
 #include "Progress.h"
 
 #include <QObject>
+#include <QByteArray>
+#include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QPrinter;
@@ -38,7 +41,8 @@ public:
         int count = 0;
     };
     using ChoiceRunner = std::function<std::optional<Choice>(const QString &defaultFirst)>;
-    // Seams: the dialog and the PDF file's name (empty when cancelled).
+    // Seams: the dialog and the folder the PDF files go to (empty when
+    // cancelled).
     // The printer is the print command's.
     void setChoiceRunner(ChoiceRunner runner) { m_choose = std::move(runner); }
     void setFileChooser(std::function<QString()> chooser) { m_chooseFile = std::move(chooser); }
@@ -49,13 +53,16 @@ public:
     void setCertificateCheck(std::function<QList<Finding>()> check) { m_check = std::move(check); }
 
     void run();
-    // All the certificates' pages in one PDF file; signed pages are issued.
-    bool writePdf(const std::vector<qint64> &keys, const QString &path);
+    // Into `folder`: each certificate's own PDF file, named by its tracking
+    // number (a signed page as the archive keeps it), and all the pages in
+    // one "...-unsigned-overview.pdf" as well; signed pages are issued.
+    bool writePdf(const std::vector<qint64> &keys, const QString &folder);
     bool print(const std::vector<qint64> &keys);
     // The pages of a run that was cut off, its copies not yet issued
-    // issued first, to a PDF file or (`path` empty) the printer.
-    bool finish(const IssueRun &run, const QString &path);
-    // The PDF file's name the user chooses, empty when cancelled.
+    // issued first, to PDF files in a folder as writePdf or (`folder`
+    // empty) the printer.
+    bool finish(const IssueRun &run, const QString &folder);
+    // The folder the user chooses, empty when cancelled.
     QString chooseFile() const { return m_chooseFile(); }
 
 signals:
@@ -70,10 +77,13 @@ private:
     enum class Made { Done, Failed, Stopped };
     // Every page of `keys`, and the request that issues each signed one.
     // `issued`: keys whose pages were issued already and are only drawn.
+    // With `toFolder`, each signed page's copy goes there, and the other
+    // pages' own files are made (`unsignedFiles`: name and bytes).
     Made make(const std::vector<qint64> &keys, std::vector<CertificatePage> &out, std::vector<IssueRequest> &requests,
-              const Progress &progress, const std::vector<qint64> &issued);
-    // The pages of `keys` to a PDF file at `path`, or the printer when it
-    // is empty. The signed pages are issued as one run (the rest of
+              const Progress &progress, const std::vector<qint64> &issued, const QString &toFolder,
+              std::vector<std::pair<QString, QByteArray>> &unsignedFiles);
+    // The pages of `keys` to PDF files in the folder `path`, or the
+    // printer when it is empty. The signed pages are issued as one run (the rest of
     // `resumed`), logged as such from before its first page is issued until
     // the file is written or the pages printed: a run cut off on the way
     // is named at the next opening of the data source.

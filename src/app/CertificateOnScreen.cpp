@@ -207,7 +207,7 @@ void CertificateOnScreen::showStoredCertificate()
     if (const DbStatus s = m_store->loadLines(m_currentFormIndex, lines); !s.ok())
         reportStoreFailure(QStringLiteral("Not all items of the certificate could be read"), s);
     m_grid->setLines(lines);
-    const bool block13 = selectsBlock13(lines[0].status.toUpper());
+    const bool block13 = selectsBlock13(lineAt(lines, 0).status.toUpper());
     setBlockEnabled(block13);
     showExportChoice(c, block13);
     m_issued->refresh(false, m_currentFormIndex);

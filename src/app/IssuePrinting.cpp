@@ -108,7 +108,7 @@ bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, 
     request.signatureField = signatureField;
     request.passedFindings = passedFindings;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());
-    const QString inBlock = selectsBlock13(entries.lines[0].status.toUpper()) ? entries.block13dName : entries.block14dName;
+    const QString inBlock = selectsBlock13(lineAt(entries.lines, 0).status.toUpper()) ? entries.block13dName : entries.block14dName;
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
 
     const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);

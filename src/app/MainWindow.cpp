@@ -177,7 +177,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     StatusWiring::attach(*this);
     // Once the sign-in is complete, the signature and key read.
     connect(m_signIn, &SignIn::signedIn, m_cutOffRuns, &CutOffRuns::finishForSignedIn, Qt::QueuedConnection);
-    EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages);
+    EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages, *m_status);
     guardWhileSigningIn(true);
     move(0, 0);
 }

@@ -19,12 +19,12 @@ using K = Finding::Kind;
 bool blank(const QString &text) { return BlankRule::isBlank(text); }
 
 // Lines with anything but a status in them (a status alone is no item, as
-// saving has it): item 1 to 10 by position.
+// saving has it): item 1 onwards by position.
 QList<int> filledLines(const ItemSlots &lines)
 {
     QList<int> out;
-    for (int n = 0; n < kItemSlots; ++n) {
-        const ItemLine &l = lines[n];
+    for (int n = 0; n < int(lines.size()); ++n) {
+        const ItemLine &l = lines[std::size_t(n)];
         if (!(blank(l.item) && blank(l.description) && blank(l.partNum) && blank(l.quantity) && blank(l.serialNum)))
             out << n;
     }
@@ -282,7 +282,7 @@ QList<Finding> findings(const CheckedCertificate &c)
 {
     const CertificateEntries &e = c.entries;
     const QList<int> filled = filledLines(e.lines);
-    const bool block13 = selectsBlock13(e.lines[0].status.trimmed().toUpper());
+    const bool block13 = selectsBlock13(lineAt(e.lines, 0).status.trimmed().toUpper());
     const FormDefinition &form = FormDefinition::of(e.form);
     QList<Finding> out;
     mixedReleases(e.lines, filled, out);

@@ -76,8 +76,10 @@ void EntryBox::keyPressEvent(QKeyEvent *event)
     const QString typed = event->text();
     const bool printing = !typed.isEmpty() && typed[0].isPrint()
                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (printing && room() < typed.size())
+    if (printing && room() < typed.size()) {
+        emit typedPastLimit(entryName(), m_limit);
         return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 

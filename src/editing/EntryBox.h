@@ -36,6 +36,8 @@ public:
 signals:
     void enterPressed();
     void refused(const QString &box, int limit);
+    // A key typed into the full box: it was not taken.
+    void typedPastLimit(const QString &box, int limit);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

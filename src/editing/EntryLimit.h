@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -28,6 +29,23 @@ inline Message refusal(const QString &box, int limit)
                 .arg(limit),
             QStringLiteral("Too long for its box"), Message::Buttons::Ok, Message::Icon::Exclamation,
             Message::Answer::Ok};
+}
+
+// A key typed into a full box, as the status line tells it.
+inline QString typedPastLimit(const QString &box, int limit)
+{
+    return QCoreApplication::translate("EntryLimit", "%1 takes at most %2 characters; the key was not taken.")
+        .arg(box)
+        .arg(limit);
+}
+
+// A row asked for below the most item lines a certificate holds.
+inline Message tooManyLines(int limit)
+{
+    return {QCoreApplication::translate("EntryLimit", "A certificate holds at most %1 item lines. No line was added.")
+                .arg(limit),
+            QCoreApplication::translate("EntryLimit", "No more item lines"), Message::Buttons::Ok,
+            Message::Icon::Exclamation, Message::Answer::Ok};
 }
 
 } // namespace arc::EntryLimit

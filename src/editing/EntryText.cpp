@@ -102,8 +102,10 @@ void EntryText::keyPressEvent(QKeyEvent *event)
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    if (room() < storedLength(text))
+    if (room() < storedLength(text)) {
+        emit typedPastLimit(entryName(), m_limit);
         return;
+    }
     if (m_capitals && text.size() == 1 && text[0] >= QLatin1Char('a') && text[0] <= QLatin1Char('z')) {
         textCursor().insertText(text.toUpper());
         return;

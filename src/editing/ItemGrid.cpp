@@ -4,6 +4,7 @@
 #include "ItemGridModel.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 
 namespace arc {
@@ -23,7 +24,7 @@ ItemGrid::ItemGrid(ItemGridModel *model, std::function<bool()> newForm, QWidget 
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalHeader()->setMinimumSectionSize(1);
     m_rowHeight = fontMetrics().lineSpacing() + 10;
     verticalHeader()->setDefaultSectionSize(m_rowHeight);
@@ -32,8 +33,9 @@ ItemGrid::ItemGrid(ItemGridModel *model, std::function<bool()> newForm, QWidget 
         setColumnWidth(c, twipsToPixels(kColumnTwips[c]));
         width += twipsToPixels(kColumnTwips[c]);
     }
-    setFixedWidth(width + 2 * frameWidth());
-    setFixedHeight(m_rowHeight * kItemSlots + 2 * frameWidth());
+    // Room for the scroll bar that appears past the tenth row.
+    setFixedWidth(width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
+    setFixedHeight(m_rowHeight * kGridRows + 2 * frameWidth());
 
     connect(model, &ItemGridModel::currentCellChanged, this, &ItemGrid::followModel);
     connect(model, &ItemGridModel::rowHeightChanged, this, &ItemGrid::applyRowHeight);
@@ -43,8 +45,16 @@ ItemGrid::ItemGrid(ItemGridModel *model, std::function<bool()> newForm, QWidget 
 void ItemGrid::applyRowHeight(int row)
 {
     setRowHeight(row, m_rowHeight + twipsToPixels(m_model->extraHeight(row)));
-    // All ten rows stay in view, however tall they have grown.
-    setFixedHeight(verticalHeader()->length() + 2 * frameWidth());
+    fitHeight();
+}
+
+void ItemGrid::fitHeight()
+{
+    // The first ten rows stay in view, however tall they have grown.
+    int height = 0;
+    for (int r = 0; r < std::min(kGridRows, m_model->rowCount()); ++r)
+        height += rowHeight(r);
+    setFixedHeight(height + 2 * frameWidth());
 }
 
 void ItemGrid::followModel(int row, int column)
@@ -85,6 +95,11 @@ void ItemGrid::keyPressEvent(QKeyEvent *event)
     }
     if (key == Qt::Key_Backspace) {
         m_model->type(QLatin1Char('\b'));
+        return;
+    }
+    if (key == Qt::Key_Down && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) && m_model->currentRow() == m_model->rowCount() - 1) {
+        if (m_model->addRow())
+            setCurrentIndex(m_model->index(m_model->currentRow() + 1, m_model->currentColumn()));
         return;
     }
     if (key == Qt::Key_Delete) {

@@ -6,7 +6,8 @@ namespace arc {
 
 class ItemGridModel;
 
-// The item grid: ten rows shown from the model, typed into in place. The
+// The item grid: ten rows in view from the model, a scroll bar for more,
+// typed into in place; Down on the last row adds one. The
 // view only turns keys and clicks into the model's operations; whether a
 // new certificate is on screen is asked of `newForm`.
 class ItemGrid : public QTableView {
@@ -29,6 +30,7 @@ protected:
 private:
     void followModel(int row, int column);
     void applyRowHeight(int row);
+    void fitHeight();
 
     ItemGridModel *m_model;
     std::function<bool()> m_newForm;

@@ -46,14 +46,17 @@ bool ItemGridModel::fits(int column, const QString &text)
     return false;
 }
 
-ItemGridModel::ItemGridModel(QObject *parent) : QAbstractTableModel(parent) {}
+ItemGridModel::ItemGridModel(QObject *parent)
+    : QAbstractTableModel(parent), m_lines(paddedLines({})), m_extraHeight(m_lines.size(), 0)
+{
+}
 
-int ItemGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kItemSlots; }
+int ItemGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_lines.size()); }
 int ItemGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QString ItemGridModel::cellText(int row, int column) const
 {
-    return *field(m_lines[row], column);
+    return *field(line(row), column);
 }
 
 QVariant ItemGridModel::data(const QModelIndex &index, int role) const
@@ -74,18 +77,35 @@ QVariant ItemGridModel::data(const QModelIndex &index, int role) const
 void ItemGridModel::setLines(const ItemSlots &lines)
 {
     beginResetModel();
-    m_lines = lines;
-    m_extraHeight = {};
+    m_lines = paddedLines(lines);
+    m_extraHeight.assign(m_lines.size(), 0);
     m_typing = false;
+    m_row = std::min(m_row, rowCount() - 1);
     endResetModel();
-    for (int r = 0; r < kItemSlots; ++r)
+    for (int r = 0; r < rowCount(); ++r)
         emit rowHeightChanged(r);
 }
 
 void ItemGridModel::setLine(int row, const ItemLine &line)
 {
-    m_lines[row] = line;
+    if (row < 0 || row >= rowCount())
+        return;
+    m_lines[std::size_t(row)] = line;
     rowRebuilt(row);
+}
+
+bool ItemGridModel::addRow()
+{
+    if (rowCount() >= kMaxItemLines) {
+        emit tooManyLines(kMaxItemLines);
+        return false;
+    }
+    beginInsertRows({}, rowCount(), rowCount());
+    m_lines.emplace_back();
+    m_extraHeight.push_back(0);
+    endInsertRows();
+    emit rowHeightChanged(rowCount() - 1);
+    return true;
 }
 
 bool ItemGridModel::offerLine(int row, const ItemLine &line)
@@ -94,7 +114,7 @@ bool ItemGridModel::offerLine(int row, const ItemLine &line)
     bool all = true;
     for (int column = 0; column < kColumns; ++column)
         if (!fits(column, *field(line, column))) {
-            *field(taken, column) = *field(m_lines[row], column);
+            *field(taken, column) = *field(this->line(row), column);
             all = false;
         }
     setLine(row, taken);
@@ -108,7 +128,7 @@ void ItemGridModel::rowRebuilt(int row)
 
 std::pair<int, int> ItemGridModel::firstEmptyCell() const
 {
-    for (int row = 0; row < kItemSlots; ++row)
+    for (int row = 0; row < rowCount(); ++row)
         for (int column = 0; column < kColumns; ++column)
             if (cellText(row, column).isEmpty())
                 return {row, column};
@@ -118,11 +138,11 @@ std::pair<int, int> ItemGridModel::firstEmptyCell() const
 std::optional<std::pair<int, int>> ItemGridModel::tabStep(int row, int column, bool back) const
 {
     int walkable = 0; // the lines up to the last holding something, and one more
-    for (int r = 0; r < kItemSlots; ++r)
+    for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < kColumns; ++c)
             if (!BlankRule::isBlank(cellText(r, c)))
                 walkable = r + 1;
-    walkable = std::min(walkable + 1, int(kItemSlots));
+    walkable = std::min(walkable + 1, rowCount());
     const int cell = row * kColumns + column + (back ? -1 : 1);
     if (cell < 0 || cell >= walkable * kColumns)
         return std::nullopt;
@@ -131,7 +151,7 @@ std::optional<std::pair<int, int>> ItemGridModel::tabStep(int row, int column, b
 
 void ItemGridModel::setCurrentCell(int row, int column, bool newForm)
 {
-    row = std::clamp(row, 0, kItemSlots - 1);
+    row = std::clamp(row, 0, rowCount() - 1);
     column = std::clamp(column, 0, kColumns - 1);
     const bool changed = row != m_row || column != m_column;
     m_row = row;
@@ -147,9 +167,11 @@ void ItemGridModel::storeCell(const QString &text)
 {
     // Typing stops at the limit; a longer value shown from a stored
     // certificate is kept, never cut.
-    QString &cell = *field(m_lines[m_row], m_column);
-    if (limit(m_column) > 0 && text.size() > limit(m_column) && text.size() > cell.size())
+    QString &cell = *field(m_lines[std::size_t(m_row)], m_column);
+    if (limit(m_column) > 0 && text.size() > limit(m_column) && text.size() > cell.size()) {
+        emit typedPastLimit(m_column, limit(m_column));
         return;
+    }
     cell = upperCase(m_column) ? text.toUpper() : text;
     emit dataChanged(index(m_row, m_column), index(m_row, m_column));
 }
@@ -166,7 +188,7 @@ void ItemGridModel::type(QChar key)
         text = m_typing ? text + typed : typed;
         m_typing = true;
         if (key == QLatin1Char('\n')) {
-            m_extraHeight[m_row] += kLineBreakTwips;
+            m_extraHeight[std::size_t(m_row)] += kLineBreakTwips;
             emit rowHeightChanged(m_row);
         }
     }
@@ -182,8 +204,9 @@ bool ItemGridModel::enter(bool newForm)
     case QtyColumn: setCurrentCell(m_row, SerialNoColumn, newForm); return false;
     case SerialNoColumn: setCurrentCell(m_row, StatusColumn, newForm); return false;
     default:
-        // The last column goes on to the next line (the first after the last).
-        setCurrentCell((m_row + 1) % kItemSlots, ItemColumn, newForm);
+        // The last column goes on to the next line, added after the last.
+        if (m_row + 1 < rowCount() || addRow())
+            setCurrentCell(m_row + 1, ItemColumn, newForm);
         return false;
     }
 }
@@ -196,9 +219,9 @@ bool ItemGridModel::lookedUp(const std::optional<CataloguePart> &part, bool newF
     }
     if (!fits(DescriptionColumn, part->description))
         return false;
-    m_lines[m_row].description = part->description;
-    m_lines[m_row].pmaPartNumber = part->pmaPartNumber;
-    m_lines[m_row].stamps = part->stamps;
+    m_lines[std::size_t(m_row)].description = part->description;
+    m_lines[std::size_t(m_row)].pmaPartNumber = part->pmaPartNumber;
+    m_lines[std::size_t(m_row)].stamps = part->stamps;
     rowRebuilt(m_row);
     setCurrentCell(m_row, ItemColumn, newForm);
     return true;
@@ -208,7 +231,7 @@ bool ItemGridModel::takePart(const QString &partNumber, const std::optional<Cata
 {
     if (!fits(PartNoColumn, partNumber) || (part && !fits(DescriptionColumn, part->description)))
         return false;
-    ItemLine &line = m_lines[m_row];
+    ItemLine &line = m_lines[std::size_t(m_row)];
     line.partNum = partNumber;
     if (part) {
         line.description = part->description;
@@ -222,7 +245,7 @@ bool ItemGridModel::takePart(const QString &partNumber, const std::optional<Cata
 
 void ItemGridModel::takeStatus(const QString &status, bool newForm)
 {
-    m_lines[m_row].status = status.toUpper();
+    m_lines[std::size_t(m_row)].status = status.toUpper();
     rowRebuilt(m_row);
     setCurrentCell(m_row, ItemColumn, newForm);
 }
@@ -231,7 +254,7 @@ void ItemGridModel::clickItemColumn()
 {
     if (m_column != ItemColumn)
         return;
-    m_lines[m_row].item = QString::number(m_row + 1);
+    m_lines[std::size_t(m_row)].item = QString::number(m_row + 1);
     rowRebuilt(m_row);
 }
 
@@ -241,8 +264,8 @@ bool ItemGridModel::deleteInItemColumn()
         return false;
     // The looked-up assembly number goes with the line, so the remarks
     // never cite a part that is no longer on the certificate.
-    m_lines[m_row] = ItemLine{};
-    m_extraHeight[m_row] = 0;
+    m_lines[std::size_t(m_row)] = ItemLine{};
+    m_extraHeight[std::size_t(m_row)] = 0;
     rowRebuilt(m_row);
     emit rowHeightChanged(m_row);
     return true;

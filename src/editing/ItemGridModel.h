@@ -14,8 +14,10 @@ struct CataloguePart {
     std::array<QString, 3> stamps{}; // S1 to S3
 };
 
-// The ten item lines of the certificate on screen and the in-place typing
-// into them. The lines are the truth; a grid view only shows them.
+// The item lines of the certificate on screen and the in-place typing into
+// them: ten rows at least, one more added below the last on request, up to
+// the most a certificate holds. The lines are the truth; a grid view only
+// shows them.
 class ItemGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -30,11 +32,15 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     const ItemSlots &lines() const { return m_lines; }
-    const ItemLine &line(int row) const { return m_lines[row]; }
-    // Replace every line (a certificate loaded or started); rows get their
-    // default height back and the typing flag is cleared.
+    const ItemLine &line(int row) const { return lineAt(m_lines, row); }
+    // Replace every line (a certificate loaded or started), padded to the
+    // grid's ten rows; rows get their default height back and the typing
+    // flag is cleared.
     void setLines(const ItemSlots &lines);
     void setLine(int row, const ItemLine &line);
+    // An empty row added below the last. At the most a certificate holds
+    // it is refused (`tooManyLines`). Returns whether it was added.
+    bool addRow();
     // A line the program fills in (the defaults): a value longer than its
     // column's limit is refused (`refused`), the row keeping what it held
     // there. Returns whether every value was taken.
@@ -62,7 +68,8 @@ public:
     // ("\b") or Ctrl+Enter ("\n", a line break).
     void type(QChar key);
 
-    // Enter: move on by column. Returns true when the current part number
+    // Enter: move on by column; the last column of the last row adds a
+    // row. Returns true when the current part number
     // is to be looked up in the catalogue first (see lookedUp).
     bool enter(bool newForm);
     // The outcome of the look-up of the current row's part number. A part
@@ -81,13 +88,17 @@ public:
     bool deleteInItemColumn();
 
     // Extra height of a row from the line breaks typed into it, in twips.
-    int extraHeight(int row) const { return m_extraHeight[row]; }
+    int extraHeight(int row) const { return row >= 0 && row < int(m_extraHeight.size()) ? m_extraHeight[std::size_t(row)] : 0; }
 
 signals:
     void currentCellChanged(int row, int column);
     void rowHeightChanged(int row);
     // A value refused for being longer than its column's limit.
     void refused(int column, int limit);
+    // A key typed past a column's limit: the cell kept what it held.
+    void typedPastLimit(int column, int limit);
+    // A row beyond the most a certificate holds was asked for.
+    void tooManyLines(int limit);
 
 private:
     QString cellText(int row, int column) const;
@@ -96,7 +107,7 @@ private:
     void rowRebuilt(int row);
 
     ItemSlots m_lines;
-    std::array<int, kItemSlots> m_extraHeight{};
+    std::vector<int> m_extraHeight;
     int m_row = 0;
     int m_column = 0;
     bool m_typing = false;

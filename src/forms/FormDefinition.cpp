@@ -101,6 +101,11 @@ std::optional<FormDefinition> FormDefinition::parse(const QByteArray &json, QStr
     const QStringList footer = strings(o.value(QLatin1String("footer")));
     d.footerLeft = footer.value(0);
     d.footerRight = footer.value(1);
+    const QJsonObject continuation = o.value(QLatin1String("continuation")).toObject();
+    d.continuation = {continuation.value(QLatin1String("sheet")).toString(),
+                      continuation.value(QLatin1String("page")).toString(),
+                      continuation.value(QLatin1String("remarks")).toString(),
+                      continuation.value(QLatin1String("reference")).toString()};
     const QJsonObject screen = o.value(QLatin1String("screen")).toObject();
     for (const QString &key : screenKeys())
         d.m_screen.insert(key, screen.value(key).toString());
@@ -141,6 +146,10 @@ std::optional<FormDefinition> FormDefinition::parse(const QByteArray &json, QStr
             missing << QString::fromLatin1(c.what);
     if (d.footerLeft.isEmpty())
         missing << QStringLiteral("footer");
+    const Continuation &more = d.continuation;
+    if (!more.sheet.contains(QLatin1String("%2")) || !more.page.contains(QLatin1String("%2")) || more.remarks.isEmpty()
+        || !more.reference.contains(QLatin1String("%1")))
+        missing << QStringLiteral("continuation");
     // A legal text whose origin nobody can tell cannot be checked.
     for (const QString &key : sourcedKeys())
         if (d.m_sources.value(key).trimmed().isEmpty())

@@ -41,6 +41,14 @@ public:
     QString userInstallerTitle, userInstallerFirst, userInstallerSecond;
     QString footerLeft, footerRight; // right may be empty
 
+    // What the pages print when continuation sheets carry what the form's
+    // page cannot: each sheet's number ("%1 of %2"), each page's number
+    // ("%1 of %2"), block 12's heading on a sheet, and the line block 12
+    // ends with on the form (%1: the number of sheets). Never stored.
+    struct Continuation {
+        QString sheet, page, remarks, reference;
+    } continuation;
+
     // Where a text comes from, by its key in the data file ("captions",
     // "13e", "statement14a", ...): every definition says so for each
     // of sourcedKeys().

@@ -29,6 +29,8 @@ void storeAll(DataFolder &folder, const CertificateEntries &entries, const QStri
         if (stopped())
             return;
         CertificateEntries copy = entries;
+        if (copy.lines.empty())
+            copy.lines.resize(1);
         copy.lines[0].serialNum = serial;
         qint64 key = 0;
         if (r.status = Correction::nextTracking(folder.defaults(), copy.tracking); r.status.ok())

@@ -160,7 +160,9 @@ CertificateEntries CertificateContent::entries() const
                 e.*f->text = text(f->column);
         }
     }
-    for (std::size_t n = 0; n < m_lines.size() && n < std::size_t(kItemSlots); ++n)
+    if (e.lines.size() < m_lines.size())
+        e.lines.resize(m_lines.size());
+    for (std::size_t n = 0; n < m_lines.size(); ++n)
         for (int f = 0; f < kLineFields; ++f)
             e.lines[n].*lineMember(ContentFields::kLine[f]) = m_lines[n][f].toString();
     return e;

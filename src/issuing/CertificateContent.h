@@ -28,7 +28,7 @@ public:
     static CertificateContent afterSave(const CertificateEntries &entries, const CertificateContent &stored);
 
     // The boxes as the screen shows this certificate: dates as
-    // "DD/MMM/YYYY", a null as empty, the first ten lines.
+    // "DD/MMM/YYYY", a null as empty, every line.
     CertificateEntries entries() const;
 
     qint64 formIndex() const { return m_formIndex; }

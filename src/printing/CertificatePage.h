@@ -33,7 +33,7 @@ struct CertificatePage : CertificateEntries {
     // The form it is printed as, whose texts the page takes.
     const FormDefinition &definition() const { return FormDefinition::of(form); }
 
-    bool block13Applies() const { return selectsBlock13(lines[0].status.toUpper()); }
+    bool block13Applies() const { return selectsBlock13(lineAt(lines, 0).status.toUpper()); }
 
     // What a printed box shows, and the message for a value it cannot hold.
     QString text(PrintedBox box) const;

@@ -10,7 +10,38 @@
 
 namespace arc {
 
-std::array<ItemRows::Column, ItemRows::kColumns> ItemRows::columns(const PageGeometry &g) const
+namespace {
+
+double rowsTop(const PageGeometry &g) { return g.y3 + g.Y(100); }
+double rowsBottom(const PageGeometry &g) { return g.above(g.y4); }
+
+// A row is as tall as its tallest cell; its number takes one line.
+qsizetype lineCount(const PageCanvas &c, const std::array<ItemRows::Column, ItemRows::kColumns> &cols,
+                    const ItemLine &line)
+{
+    qsizetype n = BlankRule::isBlank(line.item) ? 0 : 1;
+    for (const ItemRows::Column &col : cols)
+        n = std::max(n, WrappedBlock::cellLines(c, line.*col.value, col.width, col.fetchLimit).size());
+    return n;
+}
+
+StackFit::Stack stackOf(PageCanvas &c, const PageGeometry &g, const ItemSlots &items, double at)
+{
+    const auto cols = ItemRows::columns(g);
+    c.setFontSize(at);
+    StackFit::Stack stack;
+    for (int r = 0; r < int(items.size()); ++r) {
+        if (const qsizetype n = lineCount(c, cols, items[std::size_t(r)]); n > 0) {
+            stack.parts += n * c.lineHeight();
+            stack.gaps = r;
+        }
+    }
+    return stack;
+}
+
+} // namespace
+
+std::array<ItemRows::Column, ItemRows::kColumns> ItemRows::columns(const PageGeometry &g)
 {
     // Each cell as wide as designed, but never past its column.
     const auto column = [&](const QString ItemLine::*value, float x, float designed, float next, int limit) {
@@ -23,70 +54,86 @@ std::array<ItemRows::Column, ItemRows::kColumns> ItemRows::columns(const PageGeo
             column(&ItemLine::status, g.c11 + g.X(250), g.X(1800), g.xR, 300)};
 }
 
-ItemRows::ItemRows(PageCanvas &c, const PageGeometry &g, const ItemSlots &items, double size)
+ItemRows::Row ItemRows::row(PageCanvas &c, const PageGeometry &g, const ItemLine &line, double top)
 {
+    const double size = c.fontSize();
     const auto cols = columns(g);
-    const double top = g.y3 + g.Y(100);
-    const double bottom = g.above(g.y4);
+    Row row{top, 0, LineFit::of(c, line.item, size, false, (g.c7 - g.x0) - 2 * g.X(30)), {}};
+    row.numberX = static_cast<float>((g.x0 + g.c7) / 2.0f - c.textWidth(row.number.text) / 2.0);
+    c.setTextCondense(1);
+    c.setFontSize(size);
+    row.height = BlankRule::isBlank(line.item) ? 0 : 1;
+    for (int k = 0; k < kColumns; ++k) {
+        Cell &cell = row.cells[std::size_t(k)];
+        cell.x = cols[std::size_t(k)].x;
+        cell.lines = WrappedBlock::cellLines(c, line.*cols[std::size_t(k)].value, cols[std::size_t(k)].width,
+                                             cols[std::size_t(k)].fetchLimit, &cell.cutToTen);
+        row.height = std::max(row.height, cell.lines.size());
+    }
+    return row;
+}
 
-    // A row is as tall as its tallest cell; its number takes one line.
-    const auto lineCount = [&](const ItemLine &line) {
-        qsizetype n = BlankRule::isBlank(line.item) ? 0 : 1;
-        for (const Column &col : cols)
-            n = std::max(n, WrappedBlock::cellLines(c, line.*col.value, col.width, col.fetchLimit).size());
-        return n;
-    };
+bool ItemRows::allFit(PageCanvas &c, const PageGeometry &g, const ItemSlots &items, double size)
+{
     c.setFontBold(false);
     c.setTextCondense(1);
-    const auto measure = [&](double at) {
-        c.setFontSize(at);
-        StackFit::Stack stack;
-        for (int r = 0; r < kItemSlots; ++r) {
-            if (const qsizetype n = lineCount(items[r]); n > 0) {
-                stack.parts += n * c.lineHeight();
-                stack.gaps = r;
-            }
-        }
-        return stack;
-    };
-    const StackFit fit = StackFit::of(size, g.Y(300), bottom - top, measure);
+    return StackFit::of(size, g.Y(300), rowsBottom(g) - rowsTop(g),
+                        [&](double at) { return stackOf(c, g, items, at); })
+        .fits;
+}
+
+int ItemRows::holding(PageCanvas &c, const PageGeometry &g, const ItemSlots &items, double size)
+{
+    c.setFontBold(false);
+    c.setTextCondense(1);
+    const auto cols = columns(g);
+    c.setFontSize(size);
+    const double room = rowsBottom(g) - rowsTop(g) + StackFit::kSlack;
+    double parts = 0;
+    for (int r = 0; r < int(items.size()); ++r) {
+        parts += lineCount(c, cols, items[std::size_t(r)]) * c.lineHeight();
+        if (parts > room)
+            return r;
+    }
+    return int(items.size());
+}
+
+ItemRows::ItemRows(PageCanvas &c, const PageGeometry &g, const ItemSlots &items, double size)
+{
+    const double top = rowsTop(g);
+    const double bottom = rowsBottom(g);
+    c.setFontBold(false);
+    c.setTextCondense(1);
+    const StackFit fit =
+        StackFit::of(size, g.Y(300), bottom - top, [&](double at) { return stackOf(c, g, items, at); });
     m_gap = fit.gap;
     c.setFontSize(fit.size);
     m_size = c.fontSize();
     const double lineHeight = c.lineHeight();
 
     double rowTop = top;
-    for (int r = 0; r < kItemSlots; ++r) {
-        const ItemLine &line = items[r];
-        Row row{rowTop, 0, LineFit::of(c, line.item, m_size, false, (g.c7 - g.x0) - 2 * g.X(30)), {}};
-        m_overflow = m_overflow || row.number.cut;
-        row.numberX = static_cast<float>((g.x0 + g.c7) / 2.0f - c.textWidth(row.number.text) / 2.0);
-        c.setTextCondense(1);
+    for (const ItemLine &line : items) {
         c.setFontSize(m_size);
+        Row row = ItemRows::row(c, g, line, rowTop);
+        m_overflow = m_overflow || row.number.cut;
         // Lines that would reach block 12 are left out.
         const auto fitting = [&](qsizetype n) {
             while (n > 0 && rowTop + n * lineHeight > bottom + StackFit::kSlack)
                 --n;
             return n;
         };
-        qsizetype tallest = BlankRule::isBlank(line.item) ? 0 : 1;
-        if (tallest > fitting(tallest)) {
+        if (!BlankRule::isBlank(line.item) && fitting(1) < 1) {
             row.number.text.clear();
             m_overflow = true;
         }
-        for (int k = 0; k < kColumns; ++k) {
-            Cell &cell = row.cells[k];
-            cell.x = cols[k].x;
-            cell.lines = WrappedBlock::cellLines(c, line.*cols[k].value, cols[k].width, cols[k].fetchLimit,
-                                                 &cell.cutToTen);
-            tallest = std::max(tallest, cell.lines.size());
+        for (Cell &cell : row.cells) {
             if (const qsizetype keep = fitting(cell.lines.size()); keep < cell.lines.size()) {
                 cell.lines.resize(keep);
                 m_overflow = true;
             }
         }
+        rowTop += row.height * lineHeight + m_gap;
         m_rows << row;
-        rowTop += tallest * lineHeight + m_gap;
     }
 }
 

@@ -10,7 +10,7 @@ namespace arc {
 
 // The page operations the certificate layout is drawn with. Positions and
 // sizes are twips (1/1440 inch) from the top-left corner of the printable
-// area. One canvas is one print job of one page.
+// area. One canvas is one print job: a page, and any pages started after it.
 class PageCanvas {
 public:
     enum class Orientation { Portrait, Landscape };
@@ -65,6 +65,9 @@ public:
     virtual void solidBox(double x1, double y1, double x2, double y2) = 0;
     virtual void picture(const QImage &image, double x, double y, double width, double height) = 0;
 
+    // End this page: what is drawn next goes on a new sheet of the same
+    // job, in the same orientation and sheet fit.
+    virtual void newPage() = 0;
     // End the page and the job.
     virtual void endJob() = 0;
 };

@@ -11,6 +11,8 @@ namespace arc::PagesPdf {
 
 bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages, std::optional<PrintResult> *lastPage)
 {
+    if (!pages.empty())
+        device.setPageSize(PaperSize::pageSize(PaperSize::forForm(pages.front().form)));
     PainterCanvas canvas(device);
     canvas.keepJobOpen();
     for (const CertificatePage &page : pages) {
@@ -23,7 +25,7 @@ bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages,
 }
 
 QByteArray written(const std::function<bool(QPagedPaintDevice &, std::optional<PrintResult> &)> &draw,
-                   QRectF *signatureField)
+                   QRectF *signatureField, Paper paper)
 {
     if (signatureField)
         *signatureField = QRectF();
@@ -35,7 +37,7 @@ QByteArray written(const std::function<bool(QPagedPaintDevice &, std::optional<P
         writer.setCreator(QStringLiteral("ARC 8130"));
         writer.setTitle(QStringLiteral("AUTHORIZED RELEASE CERTIFICATE"));
         writer.setResolution(600);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+        writer.setPageLayout(QPageLayout(PaperSize::pageSize(paper), QPageLayout::Portrait,
                                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
         std::optional<PrintResult> drawn;
         made = draw(writer, drawn);
@@ -55,7 +57,19 @@ QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureFie
     // A field names a place on one page only.
     return written([&](QPagedPaintDevice &device, std::optional<PrintResult> &drawn) {
         return !pages.empty() && print(device, pages, &drawn);
-    }, pages.size() == 1 ? signatureField : nullptr);
+    }, pages.size() == 1 ? signatureField : nullptr, pages.empty() ? Paper::Letter : PaperSize::forForm(pages.front().form));
+}
+
+QByteArray bytesOn(Paper paper, const std::vector<CertificatePage> &pages)
+{
+    return written([&](QPagedPaintDevice &device, std::optional<PrintResult> &) {
+        PainterCanvas canvas(device);
+        canvas.keepJobOpen();
+        for (const CertificatePage &page : pages)
+            PrintCertificate(canvas, page);
+        canvas.finishJob();
+        return !pages.empty() && canvas.ok();
+    }, nullptr, paper);
 }
 
 } // namespace arc::PagesPdf

@@ -147,6 +147,13 @@ void PainterCanvas::picture(const QImage &image, double x, double y, double widt
     m_painter.drawImage(QRectF(x, y, width, height), image);
 }
 
+void PainterCanvas::newPage()
+{
+    // A page with nothing drawn still comes out.
+    if (begin())
+        m_pageEnded = true;
+}
+
 void PainterCanvas::endJob()
 {
     // A job with nothing drawn still gives its (empty) page.

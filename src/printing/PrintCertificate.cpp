@@ -7,6 +7,7 @@
 #include "LineFit.h"
 #include "PageCanvas.h"
 #include "PageGeometry.h"
+#include "PagePlan.h"
 #include "PageWriter.h"
 #include "ReleaseBlocks.h"
 #include "WrappedBlock.h"
@@ -122,10 +123,10 @@ void itemHeading(PageWriter &p, const FormDefinition &form)
     }
 }
 
-// Item rows 0 to 9, fitted above block 12.
-void itemRows(PageWriter &p, const CertificatePage &page)
+// The item rows the form holds, fitted above block 12.
+void itemRows(PageWriter &p, const ItemSlots &items)
 {
-    const ItemRows rows(p.c, p.g, page.lines, p.mode.body);
+    const ItemRows rows(p.c, p.g, items, p.mode.body);
     if (rows.overflow())
         p.tell(kItemsTooLong);
     for (const ItemRows::Row &row : rows.rows()) {
@@ -140,14 +141,28 @@ void itemRows(PageWriter &p, const CertificatePage &page)
     }
 }
 
-// Block 12: the first line one label line below the label's top.
-void remarks(PageWriter &p, const CertificatePage &page, double size)
+// Block 12: the first line one label line below the label's top; with
+// continuation sheets, as many lines as the box holds at its size and
+// then the line that refers to the sheets.
+void remarks(PageWriter &p, const CertificatePage &page, double size, const PagePlan &plan)
 {
     const PageGeometry &g = p.g;
     p.label(g.x0 + g.X(30), g.y4 + g.Y(50), g.xR, page.definition().numbered(QStringLiteral("12")));
-    const float x = g.x0 + g.X(800);
-    wrappedBlock(p, page.text(PrintedBox::Remarks), size, x, std::min(10800.0f - g.X(800), g.before(g.xR) - x), 300,
-                 g.above(g.y5), kRemarksTooLong);
+    const float x = PagePlan::remarksX(g);
+    if (plan.remarksFitted) {
+        wrappedBlock(p, page.text(PrintedBox::Remarks), size, x, PagePlan::remarksWidth(g), 300, g.above(g.y5),
+                     kRemarksTooLong);
+        return;
+    }
+    const double top = PagePlan::remarksTop(p.c, g, p.mode);
+    p.font(size, false);
+    p.c.setCurrentY(top);
+    p.lines(plan.formRemarks, x);
+    if (plan.sheets.isEmpty())
+        return;
+    const double y = p.c.currentY();
+    p.fitted(size, false, x, static_cast<float>(y), g.before(g.xR),
+             page.definition().continuation.reference.arg(plan.sheets.size()));
 }
 
 } // namespace
@@ -166,10 +181,15 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     c.setFontName(QStringLiteral("Arial"));
     p.font(mode.body, false);
     const double remarksAt = remarksSize(c, mode.body);
+    const PagePlan plan = PagePlan::of(c, g, mode, page, remarksAt);
+    p.font(mode.body, false);
 
-    // The page ends below the form-number line; one larger than the sheet
-    // is shrunk onto it whole.
-    const double pageHeight = g.y10 + g.Y(50) + c.lineHeight();
+    // The page ends below the form-number line, or below the page numbers
+    // when sheets follow; one larger than the sheet is shrunk onto it whole,
+    // and every sheet with it.
+    const double pageHeight = plan.sheets.isEmpty() ? g.y10 + g.Y(50) + c.lineHeight()
+                                                    : ContinuationSheet::frame(c, g, mode).footerY + c.lineHeight();
+    p.font(mode.body, false);
     c.setSheetFit(SheetFit::of({c.printableWidth(), pageHeight}, {c.printableWidth(), c.printableHeight()}));
 
     c.setTransparentText(true);
@@ -192,9 +212,9 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     block5(p, page);
     itemHeading(p, form);
     c.line(g.x0, g.y4, g.xR, g.y4);
-    itemRows(p, page);
+    itemRows(p, plan.formItems);
     c.line(g.x0, g.y5, g.xR, g.y5);
-    remarks(p, page, remarksAt);
+    remarks(p, page, remarksAt, plan);
 
     if (const std::optional<QRectF> box = ReleaseBlocks::print(p, page))
         result.signatureBox = c.sheetFit().map(*box);
@@ -216,6 +236,13 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     c.line(g.m, g.y6, g.m, g.y8);
     c.line(g.n, g.y6, g.n, g.y8);
 
+    const int sheets = int(plan.sheets.size());
+    if (sheets > 0)
+        ContinuationSheet::footer(p, page, 1, sheets + 1);
+    for (int n = 0; n < sheets; ++n) {
+        c.newPage();
+        plan.sheets[n].print(p, page, n + 1, sheets, mode.body, remarksAt);
+    }
     c.endJob();
     c.setOrientation(PageCanvas::Orientation::Portrait);
     return result;

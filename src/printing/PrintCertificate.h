@@ -31,6 +31,8 @@ inline const QString kLinesTruncated = QStringLiteral("Lines truncated. Press OK
 
 // Draw one copy of the certificate as one page of its form (FAA Form
 // 8130-3, or the EASA or UK Form 1 it names) and end the job: frame, rulings, labels, values, signatures and the fixed texts.
+// Items and block 12 lines the page cannot hold go, in order, on numbered
+// continuation sheets after it in the same job, every page then numbered.
 // Every text stays inside its box and nothing overprints: lines too wide
 // are condensed or made smaller, blocks too tall close up and then shrink,
 // and a page larger than the sheet is shrunk onto it whole. Shows nothing

@@ -148,7 +148,7 @@ bool PrintCommand::passesCheck(bool issuing)
     m_cutAccepted = false;
     m_passed.clear();
     // What the page would cut, found by drawing it where nobody sees it.
-    RecordingCanvas dry;
+    RecordingCanvas dry(PaperSize::portraitPrintable(PaperSize::forForm(currentPage().form)));
     const QList<Finding> findings =
         CheckBeforePrint::gathered(m_check ? m_check() : QList<Finding>(), render(dry, false).truncatedCells);
     const std::optional<QStringList> passed = CheckBeforePrint::passed(m_messages, findings, issuing);
@@ -161,6 +161,7 @@ bool PrintCommand::passesCheck(bool issuing)
 
 bool PrintCommand::printCopies(int copies)
 {
+    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(currentPage().form)));
     for (int i = 1; i <= copies; ++i) {
         const std::unique_ptr<PageCanvas> canvas = m_jobCanvas();
         render(*canvas, true);
@@ -176,6 +177,7 @@ void PrintCommand::preview()
 {
     m_panel->hide();
     // Its dialog prints too, past issuing: so it shows the page unsigned.
+    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(currentPage().form)));
     m_runPreview(m_printer, [this](QPrinter *printer) {
         PainterCanvas canvas(*printer);
         render(canvas, false, true);
@@ -240,7 +242,7 @@ QByteArray PrintCommand::pdfBytes(bool tellTruncation, QRectF *signatureField)
         PainterCanvas canvas(device);
         drawn = render(canvas, tellTruncation);
         return canvas.ok();
-    }, signatureField);
+    }, signatureField, PaperSize::forForm(currentPage().form));
 }
 
 } // namespace arc

@@ -67,6 +67,20 @@ void RecordingCanvas::picture(const QImage &image, double x, double y, double wi
     m_ops << op;
 }
 
+void RecordingCanvas::newPage() { m_ops << Op(Op::Kind::NewPage); }
+
+QList<QList<RecordingCanvas::Op>> RecordingCanvas::pages() const
+{
+    QList<QList<Op>> out{{}};
+    for (const Op &op : m_ops) {
+        if (op.kind == Op::Kind::NewPage)
+            out.append(QList<Op>());
+        else
+            out.last() << op;
+    }
+    return out;
+}
+
 void RecordingCanvas::endJob()
 {
     m_jobSheet = QRectF(0, 0, printableWidth(), printableHeight());

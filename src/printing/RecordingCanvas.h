@@ -15,7 +15,7 @@ namespace arc {
 class RecordingCanvas : public PageCanvasBase {
 public:
     struct Op {
-        enum class Kind { Orientation, Text, Line, Box, SolidBox, Picture, EndJob };
+        enum class Kind { Orientation, Text, Line, Box, SolidBox, Picture, NewPage, EndJob };
         explicit Op(Kind k) : kind(k) {}
         Kind kind;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // text: top-left; picture: x, y, width, height
@@ -52,9 +52,12 @@ public:
     void box(double x1, double y1, double x2, double y2) override;
     void solidBox(double x1, double y1, double x2, double y2) override;
     void picture(const QImage &image, double x, double y, double width, double height) override;
+    void newPage() override;
     void endJob() override;
 
     const QList<Op> &ops() const { return m_ops; }
+    // The operations page by page, without the page breaks.
+    QList<QList<Op>> pages() const;
     QList<Op> ofKind(Op::Kind kind) const;
     // Every printed text equal to `text`, in order.
     QList<Op> texts(const QString &text) const;

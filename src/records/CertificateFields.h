@@ -35,7 +35,8 @@ struct CertificateHeader : CertificateBlocks {
 // country or forwarder left on its list's placeholder is empty.
 struct CertificateEntries : CertificateBlocks {
     QString block13eDate, block14eDate;
-    ItemSlots lines;
+    // The grid's ten rows at least; any number up to the most it holds.
+    ItemSlots lines = paddedLines({});
 };
 
 enum class StoredTable { Header, Detail };

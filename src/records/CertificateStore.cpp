@@ -117,6 +117,7 @@ DbStatus CertificateStore::loadLines(qint64 formIndex, ItemSlots &lines)
         m_shown = {formIndex, fingerprint(h, lines)};
     else
         m_shown = {};
+    lines = paddedLines(std::move(lines));
     return s;
 }
 
@@ -164,14 +165,17 @@ DbStatus CertificateStore::readLinesAtOnce(Database &db, qint64 formIndex, ItemS
     QStringList names;
     for (const CertificateField *f : columns)
         names << QStringLiteral("\"%1\"").arg(QLatin1String(f->column));
+    // A folder made elsewhere may hold more than a certificate takes: the
+    // lines past the limit are read, so that nothing is lost unseen.
     ReusedQuery q;
-    const DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM \"Detail\" WHERE \"FormIndex\" = ? ORDER BY rowid LIMIT %2")
-                                     .arg(names.join(QStringLiteral(", ")))
-                                     .arg(kItemSlots),
+    const DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM \"Detail\" WHERE \"FormIndex\" = ? ORDER BY rowid")
+                                     .arg(names.join(QStringLiteral(", "))),
                               {formIndex});
-    for (int n = 0; s.ok() && n < kItemSlots && q->next(); ++n)
+    while (s.ok() && q->next()) {
+        ItemLine &line = lines.emplace_back();
         for (int i = 0; i < int(columns.size()); ++i)
-            lines[static_cast<size_t>(n)].*columns[i]->lineText = q->value(i).isNull() ? QString() : q->value(i).toString();
+            line.*columns[i]->lineText = q->value(i).isNull() ? QString() : q->value(i).toString();
+    }
     return s;
 }
 

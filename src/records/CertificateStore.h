@@ -30,7 +30,8 @@ public:
     // The Header row the header view stands on.
     CertificateHeader currentHeader() const;
 
-    // The certificate's item lines in stored order, at most ten. Lines whose
+    // The certificate's item lines in stored order, every one, padded with
+    // empty lines to the grid's ten. Lines whose
     // owner key is null are first given the key 0. When the header view
     // stands on the certificate, what it holds is remembered as shown.
     DbStatus loadLines(qint64 formIndex, ItemSlots &lines);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace arc {
 
@@ -29,8 +30,27 @@ struct ItemLine {
     bool operator==(const ItemLine &) const = default;
 };
 
-constexpr int kItemSlots = 10;
+// Rows the item grid shows at least; a new certificate starts with them.
+constexpr int kGridRows = 10;
+// Item lines one certificate may hold.
+constexpr int kMaxItemLines = 200;
 
-using ItemSlots = std::array<ItemLine, kItemSlots>;
+// A certificate's item lines in order; saving stops at the first empty one.
+using ItemSlots = std::vector<ItemLine>;
+
+// The lines with empty ones added up to the grid's rows.
+inline ItemSlots paddedLines(ItemSlots lines)
+{
+    if (lines.size() < std::size_t(kGridRows))
+        lines.resize(std::size_t(kGridRows));
+    return lines;
+}
+
+// A line by position; an empty one past the end.
+inline const ItemLine &lineAt(const ItemSlots &lines, int n)
+{
+    static const ItemLine none{};
+    return n >= 0 && std::size_t(n) < lines.size() ? lines[std::size_t(n)] : none;
+}
 
 } // namespace arc

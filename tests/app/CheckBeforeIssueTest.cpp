@@ -7,6 +7,8 @@
 #include "DateText.h"
 #include "IssuePrompts.h"
 #include "PrintPrompts.h"
+#include "ProgramRun.h"
+#include "RecordingCanvas.h"
 #include "StatusLine.h"
 
 #include <QLabel>
@@ -82,28 +84,22 @@ TEST_F(CheckBeforeIssueTest, ARunOfSerialNumbersIsRefusedBeforeAnyCopyIsStored)
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 0);
 }
 
-// Block 12 of 30 lines loses 20 on the page: before, "Print anyway?"
-// issued it. As a draft (no signatory in the block in use) it may print.
-TEST_F(CheckBeforeIssueTest, APageThatWouldCutBlock12IsNotIssuedButMayPrintAsADraft)
+// Block 12 of 30 lines once lost 20 on a signed page. Now the page is
+// issued whole: what the form cannot hold goes on a continuation sheet.
+TEST_F(CheckBeforeIssueTest, ABlock12LongerThanThePageIsIssuedWholeOnAContinuationSheet)
 {
     QStringList lines;
     for (int n = 1; n <= 30; ++n)
         lines << QString("Remark line %1").arg(n);
     screen().block12Remarks->setPlainText(lines.join('\n'));
     screen().saveButton->click();
-    messages.answers = {Answer::Yes};
-    ok("1");
-    expectRefused("Block 12: the remarks are longer than the page holds; what does not fit is not printed.");
-    EXPECT_EQ(jobs, 0);
-    messages.shown.clear();
-
-    screen().block13dName->setText("Lee Roe");
-    messages.answers = {Answer::Yes};
-    ok("1");
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].prompt.endsWith("Print anyway?"));
-    EXPECT_EQ(jobs, 1);
-    EXPECT_EQ(logged(), 0);
+    pdf();
+    EXPECT_TRUE(messages.shown.isEmpty()) << "nothing to find, nothing cut";
+    EXPECT_EQ(logged(), 1);
+    const ProgramRun text = ProgramRun::of("pdftotext", {pdfPath, "-"});
+    for (const QString &line : lines)
+        EXPECT_TRUE(text.said.contains(line + '\n')) << line.toStdString();
+    EXPECT_TRUE(text.said.contains("Continuation sheet 1 of 1"));
 }
 
 // What the user printed anyway is logged with the page.

@@ -14,6 +14,7 @@
 #include "FolderKeys.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
+#include "ProgramRun.h"
 #include "RecordingCanvas.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTimer>
 
@@ -218,7 +220,10 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
     EXPECT_EQ(logged(), 1);
 }
 
-TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesToOnePdf)
+// Each copy is written as its own file, named by its tracking number and
+// byte for byte as the archive keeps it; the pages together as well, in a
+// file named as no signed document.
+TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesEachIssuedPageToItsOwnPdf)
 {
     arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
     QString offered;
@@ -226,7 +231,9 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
         offered = first;
         return arc::BatchIssue::Choice{"SN-8", 3};
     });
-    batch.setFileChooser([this] { return pdfPath; });
+    const QString run = folder() + "run/";
+    ASSERT_TRUE(QDir().mkpath(run));
+    batch.setFileChooser([run] { return run; });
     messages.answers = {Answer::WritePdf};
     screen().batchButton->click();
     EXPECT_EQ(offered, "SN-1");
@@ -234,14 +241,22 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     messages.expectAsked("Issue for serial numbers", {"3 certificates stored, 000102 to 000104, serial numbers SN-8 to SN-10.",
                                                       "not digitally signed: Pat Doe holds no signing key."});
     EXPECT_EQ(logged(), 3);
-    EXPECT_EQ(archived().size(), 3);
-    EXPECT_EQ(window->statusLine().message->text(), "3 certificates written to " + pdfPath);
-    const QByteArray written = readFile(pdfPath);
+    const QStringList kept = archived();
+    ASSERT_EQ(kept.size(), 3);
+    EXPECT_EQ(QDir(run).entryList(QDir::Files, QDir::Name),
+              (QStringList{"000102-000104-unsigned-overview.pdf", "000102.pdf", "000103.pdf", "000104.pdf"}));
+    QStringList own;
+    for (const char *tracking : {"000102", "000103", "000104"})
+        own << QString(readFile(run + tracking + ".pdf").toBase64());
+    for (const QString &page : kept)
+        EXPECT_TRUE(own.contains(QString(readFile(dataFolder() + "Issued/" + page).toBase64()))) << page.toStdString();
+    const QByteArray written = readFile(run + "000102-000104-unsigned-overview.pdf");
     EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "one page each";
     EXPECT_EQ(window->newFormFlag(), 1) << "the screen keeps the certificate it shows";
 
     // Stopped while the pages are made: none of the new run issued, no file.
-    const QString stoppedPdf = folder() + "stopped.pdf";
+    const QString stoppedPdf = folder() + "stopped/";
+    ASSERT_TRUE(QDir().mkpath(stoppedPdf));
     batch.setFileChooser([this, stoppedPdf] {
         QTimer::singleShot(0, window.get(), [this] {
             for (QProgressDialog *d : window->findChildren<QProgressDialog *>("ProgressWindow"))
@@ -256,7 +271,7 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesTheirIssuedPagesT
     messages.shown.clear();
     EXPECT_EQ(logged(), 3);
     EXPECT_EQ(archived().size(), 3);
-    EXPECT_FALSE(QFile::exists(stoppedPdf));
+    EXPECT_TRUE(QDir(stoppedPdf).isEmpty());
 
     // Only a certificate of one item line is copied so.
     window->setItemLine(1, {"2", "Seal", "PN-8", "1", "SN-2", "NEW", {}});
@@ -324,13 +339,17 @@ TEST_F(IssueTest, ARunCutOffIsNamedAtTheNextOpeningAndFinishedByItsSignatory)
     messages.answers = {Answer::Yes};
     openWindow(false);
     messages.expectAsked("Issue for serial numbers", {QString("run of 3 from %1: 1 issued, 2 not").arg(first), kSignatory});
-    window->findChild<arc::BatchIssue *>()->setFileChooser([this] { return pdfPath; });
+    const QString runFolder = folder() + "finished/";
+    ASSERT_TRUE(QDir().mkpath(runFolder));
+    window->findChild<arc::BatchIssue *>()->setFileChooser([runFolder] { return runFolder; });
     messages.answers = {Answer::WritePdf};
     signInAs(*window, kSignatory, kPassword);
     QCoreApplication::processEvents();
     messages.expectAsked("Issue for serial numbers", {"issues the 2 not issued, signed by you"});
     EXPECT_EQ(logged(), 3);
-    const QByteArray written = readFile(pdfPath);
+    const QStringList overview = QDir(runFolder).entryList({"*-unsigned-overview.pdf"}, QDir::Files);
+    ASSERT_EQ(overview.size(), 1);
+    const QByteArray written = readFile(runFolder + overview[0]);
     EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "the whole run";
 
     openWindow(false);
@@ -361,13 +380,59 @@ TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
 
     arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
     batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 2}; });
-    batch.setFileChooser([this] { return folder() + "run.pdf"; });
+    ASSERT_TRUE(QDir().mkpath(folder() + "run"));
+    batch.setFileChooser([this] { return folder() + "run"; });
     messages.answers = {Answer::WritePdf};
     screen().batchButton->click();
     const QStringList pages = archived();
     ASSERT_EQ(pages.size(), 3) << messages.shown.value(0).prompt.toStdString();
     for (const QString &page : pages)
         expectSigned(dataFolder() + "Issued/" + page);
+}
+
+// A certificate of 200 lines and 200 lines of remarks is issued as one
+// signed file of several pages: the signature covers the whole of it, and
+// one byte changed on the third sheet is found.
+TEST_F(SigningKeyIssueTest, AContinuedCertificateIsOneSignedFileOfEveryPage)
+{
+    arc::ItemSlots lines(200);
+    for (int n = 0; n < 200; ++n)
+        lines[std::size_t(n)] = {QString::number(n + 1), "Fuel pump", "PN-7", "1", QString("SN-%1").arg(n + 1), "NEW", {}};
+    window->itemLines().setLines(lines);
+    window->checkstat();
+    QStringList remarks;
+    for (int n = 1; n <= 200; ++n)
+        remarks << QString("Remark %1").arg(n);
+    screen().block12Remarks->setPlainText(remarks.join('\n'));
+    issue();
+    const QByteArray issued = readFile(pdfPath);
+    ASSERT_EQ(archived().size(), 1) << "one issue";
+    const arc::SignatureReport report = arc::SignatureReport::of(issued);
+    EXPECT_TRUE(report.isSigned && report.intact && !report.addedAfterSigning) << report.problem.toStdString();
+    const std::optional<QString> verdict = signing::pdfsig(issued);
+    EXPECT_TRUE(!verdict || verdict->contains("Signature is Valid")) << verdict->toStdString();
+    EXPECT_TRUE(!verdict || verdict->contains("Total document signed")) << verdict->toStdString();
+    const QString verify = QCoreApplication::applicationDirPath() + "/arc8130-verify";
+    EXPECT_TRUE(ProgramRun::of(verify, {pdfPath, dataFolder()}).said.startsWith("Issued from this data folder, unaltered."));
+
+    // The fourth page's drawing (the third sheet), one byte changed.
+    const QList<QByteArray> pageObjects = [&] {
+        QList<QByteArray> found;
+        static const QRegularExpression page(R"(/Type\s*/Page\b[^s])");
+        for (const auto &m : page.globalMatch(QString::fromLatin1(issued)))
+            found << issued.mid(m.capturedStart(), 200);
+        return found;
+    }();
+    ASSERT_GE(pageObjects.size(), 4);
+    const QRegularExpressionMatch contents =
+        QRegularExpression(R"(/Contents\s+(\d+)\s+0\s+R)").match(QString::fromLatin1(pageObjects[3]));
+    ASSERT_TRUE(contents.hasMatch()) << pageObjects[3].toStdString();
+    const qsizetype stream = issued.indexOf("stream", issued.indexOf("\n" + contents.captured(1).toLatin1() + " 0 obj"));
+    ASSERT_GT(stream, 0);
+    QByteArray changed = issued;
+    changed[stream + 20] = char(changed[stream + 20] ^ 0x01);
+    writeFile(folder() + "changed.pdf", changed);
+    EXPECT_TRUE(ProgramRun::of(verify, {folder() + "changed.pdf", dataFolder()}).said.startsWith("Changed after signing."));
 }
 
 // A page issued without a digital signature says so on the status line,

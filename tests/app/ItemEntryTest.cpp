@@ -1,8 +1,14 @@
 #include "WindowFixture.h"
 
+#include "EntryBox.h"
 #include "EntryLimit.h"
+#include "EntryText.h"
+
+#include "StatusLine.h"
 
 #include <QClipboard>
+#include <QLabel>
+#include <QScrollBar>
 
 class ItemEntryTest : public DataWindowTest {
 protected:
@@ -150,4 +156,63 @@ TEST_F(ItemEntryTest, ValuesTooLongForTheirBoxAreRefusedNeverCut)
     QTest::keyClick(screen().block13cNumber, Qt::Key_End);
     QTest::keyClicks(screen().block13cNumber, "x");
     EXPECT_EQ(screen().block13cNumber->text(), QString(25, 'A'));
+}
+
+// A kit of fourteen parts on one certificate: Down on the last row adds
+// one, a scroll bar appears, and every line is stored and shown again.
+TEST_F(ItemEntryTest, DownOnTheLastRowAddsALineAndEveryLineIsKept)
+{
+    arc::ItemGrid *grid = screen().grid1;
+    screen().newButton->click();
+    for (int row = 0; row < 14; ++row) {
+        window->itemLines().setCurrentCell(row, arc::ItemGridModel::ItemColumn, true);
+        QTest::keyClicks(grid, QString::number(row + 1));
+        window->itemLines().setCurrentCell(row, arc::ItemGridModel::PartNoColumn, true);
+        QTest::keyClicks(grid, QString("pn-%1").arg(row + 1));
+        window->itemLines().setCurrentCell(row, arc::ItemGridModel::StatusColumn, true);
+        QTest::keyClicks(grid, "NEW");
+        if (row >= 9)
+            QTest::keyClick(grid, Qt::Key_Down);
+    }
+    EXPECT_EQ(grid->model()->rowCount(), 15);
+    EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
+    screen().saveButton->click();
+    EXPECT_EQ(stored("SELECT count(*) FROM Detail").toInt(), 14);
+    screen().newButton->click();
+    EXPECT_EQ(grid->model()->rowCount(), 10) << "a new certificate's grid";
+    screen().previousButton->click();
+    ASSERT_GE(window->itemSlots().size(), 14u);
+    EXPECT_EQ(window->itemSlots()[13].partNum, "PN-14");
+    EXPECT_EQ(window->itemSlots()[13].item, "14");
+}
+
+// A key typed into a full cell or box is not taken, and the status line
+// says the limit.
+TEST_F(ItemEntryTest, AKeyPastTheLimitIsToldOnTheStatusLine)
+{
+    screen().newButton->click();
+    window->itemLines().setCurrentCell(0, arc::ItemGridModel::PartNoColumn, true);
+    QTest::keyClicks(screen().grid1, QString(21, 'p'));
+    EXPECT_EQ(window->itemSlots()[0].partNum, QString(20, 'P'));
+    const auto told = [this] { return window->statusLine().message->text(); };
+    EXPECT_TRUE(told().endsWith(arc::EntryLimit::typedPastLimit("8. Part No.", 20))) << told().toStdString();
+
+    // The part catalogue's boxes, as typed.
+    const struct {
+        const char *box, *name;
+        int limit;
+    } boxes[] = {{"PartEntry", "Part Number", 20}, {"PartRelDwg", "Release Drawing", 3}};
+    for (const auto &b : boxes) {
+        auto *box = window->findChild<arc::EntryBox *>(b.box);
+        ASSERT_TRUE(box) << b.box;
+        QTest::keyClicks(box, QString(b.limit + 1, 'A'));
+        EXPECT_EQ(box->text(), QString(b.limit, 'A'));
+        EXPECT_TRUE(told().endsWith(arc::EntryLimit::typedPastLimit(b.name, b.limit))) << told().toStdString();
+    }
+    auto *description = window->findChild<arc::EntryText *>("PartDescription");
+    ASSERT_TRUE(description);
+    QTest::keyClicks(description, QString(51, 'd'));
+    EXPECT_EQ(description->toPlainText(), QString(50, 'd'));
+    EXPECT_TRUE(told().endsWith(arc::EntryLimit::typedPastLimit("Description", 50))) << told().toStdString();
+    messages.expectNothingAsked();
 }

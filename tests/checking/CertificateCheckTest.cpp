@@ -114,7 +114,7 @@ const Case kCases[] = {
      [](CheckedCertificate &c) { c.entries.country = c.entries.organ1 = " ", c.entries.tracking = ""; },
      {{K::AuthorityMissing, "Block 1: the approving authority and country are missing."}, {K::TrackingMissing, "Block 3: the form tracking number is missing."},
       {K::OrganisationMissing, "Block 4: the organisation's name and address are missing."}}},
-    {"no_item_at_all", complete, [](CheckedCertificate &c) { c.entries.lines = {}; c.entries.lines[0].status = "NEW"; },
+    {"no_item_at_all", complete, [](CheckedCertificate &c) { c.entries.lines = arc::paddedLines({}); c.entries.lines[0].status = "NEW"; },
      {{K::NoItem, "Block 6: the certificate has no item."}}},
     {"an_item_missing_its_entries", complete,
      [](CheckedCertificate &c) { c.entries.lines[1] = {"2", " ", "", "", "SN-2", "", {}}; },

@@ -1,5 +1,6 @@
 #include "ItemGridModel.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using arc::CataloguePart;
@@ -70,8 +71,13 @@ TEST(ItemGridModel, EachColumnCutsAndCasesWhatIsTyped)
                           {ItemGridModel::StatusColumn, QString(21, 'r'), QString(20, 'r')}};
     for (const Case &c : cases) {
         ItemGridModel m;
+        QSignalSpy told(&m, &ItemGridModel::typedPastLimit);
         m.setCurrentCell(3, c.column, true);
         typeText(m, c.typed);
+        // A key past the limit is told, with the limit, never dropped unseen.
+        EXPECT_EQ(told.count(), c.typed.size() > c.stored.size() ? 1 : 0) << c.column;
+        if (!told.isEmpty())
+            EXPECT_EQ(told[0][1].toInt(), c.stored.size());
         const QString shown = m.data(m.index(3, c.column)).toString();
         EXPECT_EQ(shown, c.stored) << c.column;
         const ItemLine &l = m.line(3);
@@ -118,7 +124,8 @@ TEST(ItemGridModel, EnterMovesOnByColumnAndLooksPartsUp)
         EXPECT_FALSE(m.enter(true));
         EXPECT_EQ(m.currentColumn(), next);
     }
-    EXPECT_EQ(m.currentRow(), 0) << "after the last line comes the first";
+    EXPECT_EQ(m.currentRow(), 10) << "after the last line comes a new one";
+    EXPECT_EQ(m.rowCount(), 11);
 
     m.setCurrentCell(9, ItemGridModel::PartNoColumn, true);
     m.lookedUp(CataloguePart{"Seal kit", "ASSY-9"}, true);
@@ -167,7 +174,7 @@ TEST(ItemGridModel, TabWalksTheLinesInUseAndOneMore)
     using Step = std::optional<std::pair<int, int>>;
     EXPECT_EQ(m.tabStep(0, 0, false), Step({0, 1}));
     EXPECT_EQ(m.tabStep(0, 5, false), std::nullopt) << "an empty grid walks its first line and then leaves";
-    arc::ItemSlots lines{};
+    arc::ItemSlots lines(3);
     lines[0] = {"1", "Valve", "PN-1", "1", "S1", "NEW", {}};
     lines[1] = {" ", " ", " ", " ", " ", " ", {}}; // blanks count as empty
     lines[2] = {"3", "", "", "", "", "", {}};
@@ -182,4 +189,30 @@ TEST(ItemGridModel, TabWalksTheLinesInUseAndOneMore)
         SCOPED_TRACE(testing::Message() << c.row << "," << c.column << (c.back ? " back" : ""));
         EXPECT_EQ(m.tabStep(c.row, c.column, c.back), c.to);
     }
+}
+TEST(ItemGridModel, RowsAreAddedBelowTheLastUpToTheMostACertificateHolds)
+{
+    ItemGridModel m;
+    EXPECT_EQ(m.rowCount(), 10) << "a new certificate's grid";
+    QSignalSpy refused(&m, &ItemGridModel::tooManyLines);
+    while (m.rowCount() < 200)
+        ASSERT_TRUE(m.addRow());
+    EXPECT_FALSE(m.addRow()) << "the 201st line";
+    m.setCurrentCell(199, ItemGridModel::StatusColumn, true);
+    EXPECT_FALSE(m.enter(true));
+    EXPECT_EQ(m.currentRow(), 199);
+    EXPECT_EQ(m.rowCount(), 200);
+    ASSERT_EQ(refused.count(), 2);
+    EXPECT_EQ(refused[0][0].toInt(), 200);
+
+    // A certificate of fewer lines shows ten rows; one of more, every line.
+    arc::ItemSlots twelve(12);
+    twelve[11].item = "12";
+    m.setLines(twelve);
+    EXPECT_EQ(m.rowCount(), 12);
+    EXPECT_EQ(m.currentRow(), 11) << "kept inside the rows";
+    EXPECT_EQ(m.line(11).item, "12");
+    m.setLines(arc::ItemSlots(3));
+    EXPECT_EQ(m.rowCount(), 10);
+    EXPECT_EQ(m.currentRow(), 9);
 }

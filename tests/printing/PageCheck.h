@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <algorithm>
 
-// Every text of a recorded page that a ruling runs through, that overprints
-// another, leaves the frame's width or lies off the sheet.
-inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
+// Every text of one recorded page that a ruling runs through, that
+// overprints another, leaves the frame's width or lies off the sheet.
+inline QStringList pageFaults(const arc::RecordingCanvas &canvas, const QList<arc::RecordingCanvas::Op> &ops)
 {
     using Op = arc::RecordingCanvas::Op;
     using Kind = Op::Kind;
@@ -20,7 +20,7 @@ inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
     QList<Ruling> rulings;
     double frameLeft = 0, frameRight = canvas.printableWidth();
     bool frameSeen = false;
-    for (const Op &op : canvas.ops()) {
+    for (const Op &op : ops) {
         if (op.kind == Kind::Line)
             rulings << Ruling{op.x1, op.y1, op.x2, op.y2};
         if (op.kind != Kind::Box && op.kind != Kind::SolidBox)
@@ -35,8 +35,8 @@ inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
     }
 
     QList<Op> texts;
-    for (const Op &op : canvas.allTexts())
-        if (op.area.width() > tol)
+    for (const Op &op : ops)
+        if (op.kind == Kind::Text && !op.text.isEmpty() && op.area.width() > tol)
             texts << op;
     const auto name = [](const Op &t) { return QString("\"%1\"").arg(t.text); };
 
@@ -67,5 +67,16 @@ inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
                 faults << name(texts[i]) + " overprints " + name(texts[j]);
         }
     }
+    return faults;
+}
+
+// The faults of every page of a recorded job, each told with its page.
+inline QStringList pageFaults(const arc::RecordingCanvas &canvas)
+{
+    const QList<QList<arc::RecordingCanvas::Op>> pages = canvas.pages();
+    QStringList faults;
+    for (qsizetype i = 0; i < pages.size(); ++i)
+        for (const QString &fault : pageFaults(canvas, pages[i]))
+            faults << (pages.size() > 1 ? QString("page %1: %2").arg(i + 1).arg(fault) : fault);
     return faults;
 }

@@ -54,6 +54,9 @@ QStringList drawing(const RecordedPage &r)
         case Kind::Picture:
             out << QString("picture %1 image %2x%3").arg(corners(op)).arg(op.image.width()).arg(op.image.height());
             break;
+        case Kind::NewPage:
+            out << "new page";
+            break;
         case Kind::EndJob:
             out << "end of job";
             break;
@@ -77,9 +80,27 @@ arc::CertificatePage tenItems(bool largeRemarks, const QString &remarks)
 {
     arc::CertificatePage p;
     p.settings.largeRemarks = largeRemarks;
-    for (int r = 0; r < arc::kItemSlots; ++r)
+    for (int r = 0; r < arc::kGridRows; ++r)
         p.lines[r] = itemLine(QString::number(r + 1), description(1 + r % 2), "PN 1", "1", "SN 1", "NEW");
     p.remarks = remarks;
+    return p;
+}
+
+// `items` serialised lines and `remarks` lines of block 12 on a signed
+// certificate of `form`.
+arc::CertificatePage many(int items, int remarks, const char *form = "FAA Form 8130-3", bool maintenance = false)
+{
+    arc::CertificatePage p = fullCertificate();
+    p.form = form;
+    p.lines.assign(std::size_t(items), {});
+    for (int r = 0; r < items; ++r)
+        p.lines[std::size_t(r)] = itemLine(QString::number(r + 1), QString("PART %1").arg(r + 1), QString("PN-%1").arg(r + 1), "1",
+                                           QString("SN-%1").arg(1000 + r), maintenance ? "REPAIRED" : "NEW");
+    p.lines = arc::paddedLines(p.lines);
+    QStringList lines;
+    for (int n = 1; n <= remarks; ++n)
+        lines << QString("Remark %1: inspected to the approved design data.").arg(n);
+    p.remarks = lines.join("\r\n");
     return p;
 }
 
@@ -158,7 +179,7 @@ const PageCase kPages[] = {
     // Ten rows of three lines: the gap, then the size, gives way.
     {"three-line-items", blank,
      [](arc::CertificatePage &p) {
-         for (int r = 0; r < arc::kItemSlots; ++r)
+         for (int r = 0; r < arc::kGridRows; ++r)
              p.lines[r] = itemLine(QString::number(r + 1), description(3), QString("PN %1").arg(r), "2", "SN 1", "NEW");
      }},
     // Rows start below the tallest cell above, numbered or not; an empty
@@ -188,7 +209,8 @@ const PageCase kPages[] = {
          p.invoice = words.mid(0, 10).join(' ');
          p.lines[0] = itemLine("1", p.remarks, p.remarks, p.remarks, p.remarks, p.remarks);
      }},
-    // More than ten lines of a wrapped cell: ten printed, and told.
+    // More than ten lines: block 5 prints ten and tells; block 12 prints
+    // every line its box holds, never cut.
     {"over-ten-lines", blank,
      [](arc::CertificatePage &p) {
          for (int i = 1; i <= 12; ++i)
@@ -196,11 +218,12 @@ const PageCase kPages[] = {
          p.invoice = "I1\r\nI2\r\nI3\r\nI4\r\nI5\r\nI6\r\nI7\r\nI8\r\nI9\r\nI10\r\nI11";
          p.lines[0].description = "D1\r\nD2\r\nD3\r\nD4\r\nD5\r\nD6\r\nD7\r\nD8\r\nD9\r\nD10"; // exactly ten
      }},
-    // What the smallest size cannot hold is left out and told.
+    // What the smallest size cannot hold is left out and told in blocks 4
+    // and 5; the items go on a continuation sheet.
     {"too-much", blank,
      [](arc::CertificatePage &p) {
          p.settings.largeRemarks = true;
-         for (int r = 0; r < arc::kItemSlots; ++r)
+         for (int r = 0; r < arc::kGridRows; ++r)
              p.lines[r] = itemLine(QString::number(r + 1), description(10), "PN 1");
          QStringList organ;
          for (int i = 0; i < 20; ++i)
@@ -208,6 +231,15 @@ const PageCase kPages[] = {
          p.organ2 = organ.join("\r\n");
          p.invoice = QString("Invoice\r\n").repeated(9);
      }},
+    // Continuation sheets: the items and the remarks the form's page cannot
+    // hold, in order, after it; every page numbered.
+    {"items-1-remarks-200", [] { return many(1, 200); }, {}},
+    {"items-11-remarks-0", [] { return many(11, 0); }, {}},
+    {"items-40-remarks-10", [] { return many(40, 10); }, {}},
+    {"easa-maintenance-items-10-remarks-200", [] { return many(10, 200, "EASA Form 1 (maintenance)", true); }, {}, true},
+    {"easa-production-items-40-remarks-0", [] { return many(40, 0, "EASA Form 1 (production)"); }, {}, true},
+    {"uk-maintenance-items-200-remarks-10", [] { return many(200, 10, "UK CAA Form 1 (maintenance)", true); }, {}, true},
+    {"uk-production-items-11-remarks-200", [] { return many(11, 200, "UK CAA Form 1 (production)"); }, {}, true},
     {"easa-maintenance", [] { return onForm("EASA Form 1 (maintenance)", "LBA / Germany", true); }, {}, true},
     {"easa-production", [] { return onForm("EASA Form 1 (production)", "EASA", false); }, {}, true},
     {"uk-maintenance", [] { return onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true); }, {}, true},

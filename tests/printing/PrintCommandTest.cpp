@@ -130,7 +130,7 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     // A cut block is asked once before anything is printed, whatever the
     // number of copies.
     jobs.clear();
-    page.remarks = QString("Remark\r\n").repeated(12);
+    page.invoice = QString("Invoice\r\n").repeated(12);
     const arc::Message cut =
         arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding(RecordedPage(page).notices.value(0))});
     messages.answers = {Answer::No, Answer::Yes};
@@ -140,6 +140,19 @@ TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
     pressOk("2");
     messages.expectAsked(cut);
     EXPECT_EQ(jobs.size(), 2);
+
+    // Block 12 longer than the page is never cut: every copy prints every
+    // page, the form's and its continuation sheets.
+    jobs.clear();
+    page.invoice.clear();
+    page.remarks = QString("Remark\r\n").repeated(80);
+    pressOk("2");
+    EXPECT_TRUE(messages.shown.isEmpty());
+    ASSERT_EQ(jobs.size(), 2);
+    for (const Ops &job : jobs) {
+        EXPECT_EQ(std::ranges::count(job, Op::Kind::NewPage, &Op::kind), 1);
+        EXPECT_EQ(std::ranges::count(job, QString("Remark"), &Op::text), 80);
+    }
 }
 
 TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterFromItsButtonAndThePreview)

@@ -67,7 +67,7 @@ inline arc::CertificatePage longCertificate(const std::optional<QString> &orient
     p.organ2 = "FAA Repair Station VA2R123K\r\nEASA.145.0001\r\nTCCA 100-23\r\nCAAC F00100201\r\nANAC 2019-01-04";
     p.invoice = "WORK ORDER 4471-2026-0001234 / CONTRACT AB-99812-XYZ / INVOICE 88120-2026";
     const QString item = "FUEL PUMP ASSEMBLY, HIGH PRESSURE STAGE %1, WITH MOUNTING HARDWARE AND SEALS";
-    for (int r = 0; r < arc::kItemSlots; ++r)
+    for (int r = 0; r < arc::kGridRows; ++r)
         p.lines[r] = itemLine(QString::number(r + 1), item.arg(r), QString("PN 2204-118-%1-ALT-REV-C").arg(r), "12",
                               QString("SN 10%1, SN 20%1, SN 30%1, SN 40%1").arg(r), "OVERHAULED");
     QStringList remarks;

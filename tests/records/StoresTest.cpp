@@ -100,7 +100,7 @@ TEST_F(DataFolderTest, CreationMovesWholeFilesIntoPlaceAndFinishesOneCutShort)
     EXPECT_FALSE(DataFolder::isUnstarted(alone));
 }
 
-TEST_F(OpenedFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
+TEST_F(OpenedFolderTest, LoadLinesGivesEveryLineInStoredOrderAndRepairsOrphans)
 {
     Database &db = data.certificates();
     const auto addLine = [&](const QVariant &form, const QString &item) {
@@ -114,13 +114,14 @@ TEST_F(OpenedFolderTest, LoadLinesGivesAtMostTenInStoredOrderAndRepairsOrphans)
     }
 
     CertificateStore store(data);
-    ItemSlots lines;
+    ItemSlots lines(1);
     lines[0].item = "stale";
     ASSERT_TRUE(store.loadLines(99, lines).ok());
-    EXPECT_EQ(lines, ItemSlots{});
+    EXPECT_EQ(lines, paddedLines({}));
 
     ASSERT_TRUE(store.loadLines(7, lines).ok());
-    for (int n = 0; n < kItemSlots; ++n) {
+    ASSERT_EQ(lines.size(), 12u) << "every stored line, past the grid's ten";
+    for (int n = 0; n < 12; ++n) {
         EXPECT_EQ(lines[n].item, QString::number(12 - n));
         EXPECT_EQ(lines[n].status, "NEW");
         EXPECT_EQ(lines[n].description, "");

@@ -1,0 +1,212 @@
+// Items and block 12 lines the form's page cannot hold go on continuation
+// sheets, in order and whole, every page numbered and naming the
+// certificate, no sheet signed.
+
+#include "FormDefinition.h"
+#include "FormNames.h"
+#include "PageCheck.h"
+#include "PagesPdf.h"
+#include "PaperSize.h"
+#include "PrintCommand.h"
+#include "PrintFixtures.h"
+#include "ProgramRun.h"
+#include "ScriptedMessages.h"
+#include "TempFolder.h"
+#include "DataFolder.h"
+
+#include <QRegularExpression>
+#include <QWidget>
+
+namespace {
+
+using Op = arc::RecordingCanvas::Op;
+
+// `items` serialised lines and block 12 of `remarks`, signed, on `form`.
+arc::CertificatePage certificate(const QString &form, int items, const QString &remarks)
+{
+    arc::CertificatePage p = fullCertificate();
+    p.form = form;
+    const bool maintenance = form.contains("maintenance");
+    p.lines.assign(std::size_t(items), {});
+    for (int r = 0; r < items; ++r)
+        p.lines[std::size_t(r)] = itemLine(QString::number(r + 1), QString("PART %1").arg(r + 1), "PN-1", "1",
+                                           QString("SN-%1").arg(1000 + r), maintenance ? "REPAIRED" : "NEW");
+    if (maintenance) {
+        p.approvedDesign = false;
+        p.cfrReturnToService = true;
+        p.block14dName = p.block13dName;
+    }
+    p.remarks = remarks;
+    return p;
+}
+
+// Words w1 w2 ... of about `characters` characters.
+QString words(int characters)
+{
+    QString text;
+    for (int n = 1; text.size() < characters; ++n)
+        text += QString("w%1 ").arg(n);
+    return text;
+}
+
+// The numbers of the tokens "PREFIXn" in `text`, in order.
+QList<int> numbered(const QString &text, const QString &prefix)
+{
+    QList<int> out;
+    const QRegularExpression re("\\b" + QRegularExpression::escape(prefix) + "(\\d+)\\b");
+    for (const auto &m : re.globalMatch(text))
+        out << m.captured(1).toInt();
+    return out;
+}
+
+QList<int> oneTo(int n, int from = 1)
+{
+    QList<int> out;
+    for (int i = 0; i < n; ++i)
+        out << from + i;
+    return out;
+}
+
+QString pageText(const QList<Op> &ops)
+{
+    QStringList out;
+    for (const Op &op : ops)
+        if (op.kind == Op::Kind::Text)
+            out << op.text;
+    return out.join('\n');
+}
+
+struct Layout {
+    QString form;
+    std::optional<QString> user1;
+};
+
+std::vector<Layout> everyLayout()
+{
+    std::vector<Layout> all;
+    for (const ModeCase &m : kModeCases)
+        all.push_back({"FAA Form 8130-3", m.user1});
+    for (const QString &form : arc::FormNames::all())
+        if (form != "FAA Form 8130-3")
+            all.push_back({form, std::nullopt});
+    return all;
+}
+
+TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
+{
+    for (const Layout &l : everyLayout()) {
+        SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString());
+        arc::CertificatePage page = certificate(l.form, 40, words(5000));
+        page.settings.orientation = l.user1;
+        const RecordedPage r(page);
+        EXPECT_TRUE(r.notices.isEmpty()) << r.notices.join(", ").toStdString();
+        EXPECT_EQ(pageFaults(r.canvas).join("\n"), "");
+        const QList<QList<Op>> pages = r.canvas.pages();
+        ASSERT_GT(pages.size(), 1);
+        const arc::FormDefinition &form = arc::FormDefinition::of(l.form);
+        QString all;
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const QString text = pageText(pages[i]);
+            all += text + '\n';
+            const int total = int(pages.size());
+            EXPECT_TRUE(text.contains(QString("Page %1 of %2").arg(i + 1).arg(total))) << "page " << i + 1;
+            EXPECT_TRUE(text.contains("ARC-000123")) << "page " << i + 1;
+            if (i == 0) {
+                EXPECT_TRUE(text.contains(QString("Continued on %1 attached continuation sheet(s).").arg(total - 1)));
+                continue;
+            }
+            EXPECT_TRUE(text.contains(QString("Continuation sheet %1 of %2").arg(i).arg(total - 1)));
+            EXPECT_TRUE(text.contains(form.footerLeft)) << "the form's edition";
+            EXPECT_EQ(std::ranges::count(pages[i], Op::Kind::Picture, &Op::kind), 0) << "no signature on a sheet";
+            for (const QString &statement : form.statement14a)
+                EXPECT_FALSE(text.contains(statement));
+            EXPECT_FALSE(text.contains(form.numbered("13b")));
+            EXPECT_FALSE(text.contains(form.numbered("14b")));
+        }
+        EXPECT_EQ(numbered(all, "SN-"), oneTo(40, 1000));
+        EXPECT_EQ(numbered(all, "w"), oneTo(numbered(page.remarks, "w").size()));
+    }
+}
+
+// The longest remark and the widest word print whole: as many sheets as
+// they take, a word wider than the column broken inside it.
+TEST(ContinuationTest, AHundredThousandCharactersAndATwoThousandCharacterWordPrintWhole)
+{
+    arc::CertificatePage page = certificate("FAA Form 8130-3", 1, words(100000));
+    RecordedPage r(page);
+    EXPECT_TRUE(r.notices.isEmpty());
+    EXPECT_EQ(numbered(pageText(r.canvas.ops()), "w"), oneTo(numbered(page.remarks, "w").size()));
+    EXPECT_GT(r.canvas.pages().size(), 5);
+
+    page.remarks = QString(2000, 'X');
+    const RecordedPage wide(page);
+    EXPECT_EQ(pageFaults(wide.canvas).join("\n"), "");
+    QString xs;
+    for (const Op &op : wide.canvas.allTexts())
+        if (op.text.startsWith('X'))
+            xs += op.text;
+    EXPECT_EQ(xs, page.remarks);
+}
+
+// A page the form holds whole is one page, without page numbers.
+TEST(ContinuationTest, ACertificateThatFitsIsOnePage)
+{
+    QStringList ten;
+    for (int n = 1; n <= 10; ++n)
+        ten << QString("Remark %1").arg(n);
+    const RecordedPage r(certificate("FAA Form 8130-3", 10, ten.join("\r\n")));
+    EXPECT_EQ(r.canvas.pages().size(), 1);
+    EXPECT_TRUE(r.canvas.texts("Page 1 of 1").isEmpty());
+}
+
+// Every layout and form fits Letter and A4: inside the printable area and
+// every text inside its box, the form's page and its sheets.
+TEST(ContinuationTest, EveryLayoutAndFormFitsLetterAndA4)
+{
+    for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
+        for (const Layout &l : everyLayout()) {
+            SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString()
+                         + (paper == arc::Paper::A4 ? " A4" : " Letter"));
+            arc::CertificatePage full = fullCertificate();
+            full.form = l.form;
+            for (arc::CertificatePage page : {full, certificate(l.form, 40, words(5000))}) {
+                page.settings.orientation = l.user1;
+                arc::RecordingCanvas canvas(arc::PaperSize::portraitPrintable(paper));
+                const arc::PrintResult result = arc::PrintCertificate(canvas, page);
+                EXPECT_TRUE(result.truncatedCells.isEmpty()) << result.truncatedCells.join(", ").toStdString();
+                EXPECT_EQ(pageFaults(canvas).join("\n"), "");
+            }
+        }
+    }
+}
+
+class ContinuationPdfTest : public TempFolderTest {};
+
+// What a reader of the PDF file gets back: every serial number and every
+// word of block 12, in order, on every form and paper; the form decides
+// the paper the print command takes.
+TEST_F(ContinuationPdfTest, PdfTextGivesBackEverySerialAndEveryRemarkWordInOrder)
+{
+    for (const QString &form : arc::FormNames::all()) {
+        const arc::CertificatePage page = certificate(form, 40, words(5000));
+        QWidget window;
+        ScriptedMessages messages;
+        arc::DataFolder closed;
+        const QString path = file("continued.pdf");
+        writeFile(path, arc::PrintCommand(messages, closed, [&] { return page; }, &window).pdfBytes(false));
+        const ProgramRun info = ProgramRun::of("pdfinfo", {path});
+        EXPECT_TRUE(info.said.contains(form.startsWith("FAA") ? "(letter)" : "(A4)")) << info.said.toStdString();
+        for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
+            SCOPED_TRACE(form.toStdString() + (paper == arc::Paper::A4 ? " A4" : " Letter"));
+            writeFile(path, arc::PagesPdf::bytesOn(paper, {page}));
+            const ProgramRun r = ProgramRun::of("pdftotext", {path, "-"});
+            ASSERT_EQ(r.exit, 0) << r.said.toStdString();
+            EXPECT_EQ(numbered(r.said, "SN-"), oneTo(40, 1000));
+            EXPECT_EQ(numbered(r.said, "w"), oneTo(numbered(page.remarks, "w").size()));
+            const ProgramRun pages = ProgramRun::of("pdfinfo", {path});
+            EXPECT_TRUE(pages.said.contains(QRegularExpression("Pages:\\s+[2-9]"))) << pages.said.toStdString();
+        }
+    }
+}
+
+} // namespace
