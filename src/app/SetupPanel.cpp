@@ -7,6 +7,7 @@
 #include "OrganizationsEditor.h"
 #include "ServerUri.h"
 #include "SilentEdit.h"
+#include "TimeStampBox.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -127,6 +128,8 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     auto *v = new QVBoxLayout(this);
     v->addWidget(organization);
     v->addLayout(settingsRow);
+    timeStamps = new TimeStampBox;
+    v->addWidget(timeStamps);
     v->addWidget(pathBox);
     v->addWidget(databases);
     v->addStretch();
@@ -143,6 +146,7 @@ void SetupPanel::showSettings(const SetupSettings &s)
     check1->setChecked(s.shade);
     (s.landscape ? option3D2 : option3D1)->setChecked(true);
     requireSignature->setChecked(s.requireSignature);
+    timeStamps->setUrl(s.tsaUrl);
 }
 
 SetupSettings SetupPanel::settings() const
@@ -152,6 +156,7 @@ SetupSettings SetupPanel::settings() const
     s.shade = check1->isChecked();
     s.landscape = option3D2->isChecked();
     s.requireSignature = requireSignature->isChecked();
+    s.tsaUrl = timeStamps->url();
     return s;
 }
 

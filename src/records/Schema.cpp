@@ -86,7 +86,10 @@ const std::vector<TableDef> &certificateTables()
           text("User1"),
           // Version 8: the set-up asks for a digital signature on every
           // PDF, for every workstation of the data source.
-          yesNo("RequireSignature")},
+          yesNo("RequireSignature"),
+          // Version 9, time stamps: the address of the time-stamp service
+          // every signature is stamped by, for every workstation.
+          text("TsaUrl")},
          {}},
         // Version 4: a row for each page issued with a signature, naming
         // its archived PDF and the hashes that tell whether it was altered.
@@ -265,6 +268,8 @@ const std::vector<AddedField> &addedFields()
         {8, StoreKind::Certificates, QStringLiteral("IssueLog"), QStringLiteral("Findings")},
         {8, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("RequireSignature")},
         {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
+        // Version 9, time stamps: the time-stamp service's address.
+        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("TsaUrl")},
     };
     return a;
 }
