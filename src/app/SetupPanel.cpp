@@ -7,6 +7,7 @@
 #include "OrganizationsEditor.h"
 #include "ServerUri.h"
 #include "SilentEdit.h"
+#include "TimeStampBox.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -147,6 +148,8 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     auto *v = new QVBoxLayout(this);
     v->addWidget(organization);
     v->addLayout(settingsRow);
+    timeStamps = new TimeStampBox;
+    v->addWidget(timeStamps);
     v->addWidget(pathBox);
     v->addWidget(databases);
     v->addStretch();
@@ -164,6 +167,7 @@ void SetupPanel::showSettings(const SetupSettings &s)
     (s.landscape ? option3D2 : option3D1)->setChecked(true);
     requireSignature->setChecked(s.requireSignature);
     verifyOffersPdf->setChecked(s.verifyOffersPdf);
+    timeStamps->setUrl(s.tsaUrl);
 }
 
 SetupSettings SetupPanel::settings() const
@@ -174,6 +178,7 @@ SetupSettings SetupPanel::settings() const
     s.landscape = option3D2->isChecked();
     s.requireSignature = requireSignature->isChecked();
     s.verifyOffersPdf = verifyOffersPdf->isChecked();
+    s.tsaUrl = timeStamps->url();
     return s;
 }
 

@@ -15,6 +15,7 @@ namespace arc {
 
 class EntryText;
 class OrganizationsEditor;
+class TimeStampBox;
 
 // The set-up panel: the organisations of block 4, the alternate
 // organisation text, the print settings, the data source with its
@@ -46,6 +47,7 @@ public:
     QCheckBox *check1;                  // "Shade Box"
     QCheckBox *requireSignature;        // RequireSignature: a digital signature on every PDF
     QCheckBox *verifyOffersPdf;         // VerifyOffersPdf: the verification page links to the signed PDF
+    TimeStampBox *timeStamps;           // TsaUrl and TsaTest: the time-stamp service signatures carry
     QRadioButton *option3D1, *option3D2; // "Portrait", "Landscape"
     QPushButton *partsButton;     // SSCommand4
     QPushButton *dmirsButton;     // SSCommand9

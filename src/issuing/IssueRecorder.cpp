@@ -2,13 +2,17 @@
 
 #include "ArchiveName.h"
 #include "CertificateContent.h"
+#include "DataView.h"
+#include "HttpTimeStampService.h"
 #include "IssueLog.h"
 #include "NewFile.h"
 #include "PdfSignature.h"
 #include "Schema.h"
+#include "SetupSettings.h"
 #include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <cstdio>
@@ -56,11 +60,28 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     // user's file all hold the signed page, or nothing is issued.
     QByteArray pdf = request.pdf;
     if (request.signingKey) {
-        SigningResult<QByteArray> signedPdf =
-            PdfSignature::sign(request.pdf, *request.signingKey, request.signatureField, "Signature", r.issuedAt);
+        // With a time-stamp service set for the data source, a page is
+        // stamped or not issued at all.
+        DataView defaults(m_db, QStringLiteral("Defaults"));
+        const std::optional<QString> set = SetupSettings::timeStampService(defaults);
+        if (!set) {
+            result.outcome = IssueResult::Outcome::SigningFailed;
+            result.detail = QCoreApplication::translate("IssueRecorder",
+                                                        "Whether pages are to be time-stamped cannot be read.");
+            return result;
+        }
+        const QString service = *set;
+        const HttpTimeStampService timeStamps(service, m_timeStampWait);
+        SigningResult<QByteArray> signedPdf = PdfSignature::sign(request.pdf, *request.signingKey, request.signatureField,
+                                                                 "Signature", r.issuedAt,
+                                                                 service.isEmpty() ? nullptr : &timeStamps);
         if (!signedPdf.ok()) {
             result.outcome = IssueResult::Outcome::SigningFailed;
             result.detail = signedPdf.error().message;
+            if (signedPdf.fault() == SigningFault::NoTimeStamp)
+                result.detail += ' '
+                    + QCoreApplication::translate("IssueRecorder", "To issue without time stamps, clear the "
+                                                                   "time-stamp service on the set-up panel.");
             return result;
         }
         pdf = std::move(signedPdf.value());

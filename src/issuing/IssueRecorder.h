@@ -7,6 +7,8 @@
 
 #include <QRectF>
 
+#include <chrono>
+
 namespace arc {
 
 class SigningKey;
@@ -40,7 +42,7 @@ struct [[nodiscard]] IssueResult {
         ContentChanged, // the stored certificate is not the one drawn; nothing kept or logged
         ArchiveFailed,  // the page could not be kept; nothing logged
         CopyFailed,     // the user's copy could not be written; nothing kept or logged
-        SigningFailed,  // the page could not be signed; nothing kept or logged
+        SigningFailed,  // the page could not be signed or time-stamped; nothing kept or logged
         LogFailed,      // the row could not be written; the page was taken back
     };
     Outcome outcome = Outcome::Recorded;
@@ -60,13 +62,20 @@ QString userCopyNote(const QString &page);
 
 class IssueRecorder {
 public:
-    IssueRecorder(Database &certificates, IssueArchive &archive) : m_db(certificates), m_archive(archive) {}
+    // A time-stamp service set for the data source is waited for at most
+    // `timeStampWait`; the program keeps the default.
+    IssueRecorder(Database &certificates, IssueArchive &archive,
+                  std::chrono::milliseconds timeStampWait = std::chrono::seconds(10))
+        : m_db(certificates), m_archive(archive), m_timeStampWait(timeStampWait)
+    {
+    }
 
     IssueResult record(const IssueRequest &request);
 
 private:
     Database &m_db;
     IssueArchive &m_archive;
+    std::chrono::milliseconds m_timeStampWait;
 };
 
 } // namespace arc

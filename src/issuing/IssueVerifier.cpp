@@ -6,16 +6,12 @@
 #include "Database.h"
 #include "IssueLog.h"
 #include "ProgramFolder.h"
+#include "RegularFile.h"
 #include "ServerUri.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace arc {
 
@@ -23,53 +19,6 @@ namespace {
 
 // A page is far smaller; a larger file is hashed but its signature not read.
 constexpr qint64 kMaxSigned = 64 * 1024 * 1024;
-
-// The SHA-256 of a regular file, and its bytes unless it is too large to
-// be a page. Anything else is refused before it is opened for reading: a
-// FIFO waits for a writer, a device may never end.
-std::optional<QByteArray> sha256OfRegularFile(const QByteArray &path, QByteArray &bytes, QString &error)
-{
-    struct stat st {};
-    if (::stat(path.constData(), &st) != 0) {
-        error = qt_error_string(errno);
-        return std::nullopt;
-    }
-    const auto notRegular = [&] {
-        error = S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
-        return std::nullopt;
-    };
-    if (!S_ISREG(st.st_mode))
-        return notRegular();
-    // Without waiting, and checked again once open: it may have been
-    // swapped for a FIFO in between.
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        error = qt_error_string(errno);
-        return std::nullopt;
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        error = file.errorString();
-        return std::nullopt;
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return notRegular();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    QByteArray chunk(1 << 16, Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = file.read(chunk.data(), chunk.size());
-        if (n < 0) {
-            error = file.errorString();
-            return std::nullopt;
-        }
-        if (n == 0)
-            return hash.result();
-        hash.addData(QByteArrayView(chunk.constData(), n));
-        if (bytes.size() + n <= kMaxSigned)
-            bytes.append(chunk.constData(), n);
-    }
-}
 
 } // namespace
 
@@ -83,7 +32,7 @@ IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const
     Result r;
     QString error;
     QByteArray bytes;
-    const std::optional<QByteArray> sha256 = sha256OfRegularFile(pdfPath, bytes, error);
+    const std::optional<QByteArray> sha256 = RegularFile::sha256(pdfPath, bytes, kMaxSigned, error);
     if (!sha256) {
         r.outcome = Result::Outcome::Unreadable;
         r.detail = QStringLiteral("%1 cannot be read: %2").arg(QFile::decodeName(pdfPath), error);

@@ -1,12 +1,15 @@
 // arc8130-verify FILE.pdf [DATAFOLDER | postgresql://...]
+// arc8130-verify FILE.pdf --ca AUTHORITY.pem [--crl AUTHORITY.crl] [DATAFOLDER | postgresql://...]
 // Says whether a certificate PDF is a page issued from the data folder,
 // unaltered: its hash is one the folder's issue log names; and what its
 // digital signature says: who signed, under which authority, whether it is
 // intact and whether that authority is the data folder's own; whether an
 // issued correction superseded it; and what the check before printing found
-// and the user printed anyway.
+// and the user printed anyway. With --ca, as a recipient outside the shop
+// checks it: against the authority given, with no data source needed.
 
 #include "DataFolder.h"
+#include "OutsideVerify.h"
 #include "DateText.h"
 #include "IssueVerifier.h"
 #include "ProgramFolder.h"
@@ -19,7 +22,9 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: arc8130-verify FILE.pdf [DATAFOLDER]\n"
-                         "  DATAFOLDER defaults to the data folder recorded in setupARC.mdb beside the program\n");
+                         "       arc8130-verify FILE.pdf --ca AUTHORITY.pem [--crl AUTHORITY.crl] [DATAFOLDER]\n"
+                         "  DATAFOLDER defaults to the data folder recorded in setupARC.mdb beside the program\n"
+                         "  (with --ca, no data folder is read unless one is named)\n");
     return 2;
 }
 
@@ -32,6 +37,10 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("ARC 8130"));
     QCoreApplication::setOrganizationName(QStringLiteral("ARC 8130"));
     const QStringList args = QCoreApplication::arguments();
+    if (args.contains(QStringLiteral("--ca")) || args.contains(QStringLiteral("--crl"))) {
+        const std::optional<arc::OutsideVerify> outside = arc::OutsideVerify::parse(argc, argv);
+        return outside ? outside->run() : usage();
+    }
     if (args.size() < 2 || args.size() > 3 || args.at(1).startsWith(QLatin1Char('-')))
         return usage();
 

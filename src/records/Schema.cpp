@@ -93,7 +93,11 @@ const std::vector<TableDef> &certificateTables()
           yesNo("RequireSignature"),
           // Version 9, the verification page: whether it links to the
           // signed PDF as kept.
-          yesNo("VerifyOffersPdf")},
+          yesNo("VerifyOffersPdf"),
+
+          // Version 9, time stamps: the address of the time-stamp service
+          // every signature is stamped by, for every workstation.
+          text("TsaUrl")},
          {}},
         // Version 4: a row for each page issued with a signature, naming
         // its archived PDF and the hashes that tell whether it was altered.
@@ -276,6 +280,8 @@ const std::vector<AddedField> &addedFields()
         {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyOffersPdf")},
         // Version 9, readers on a standby: the standby's address, kept per workstation.
         {9, StoreKind::Setup, QStringLiteral("Setup"), QStringLiteral("ReplicaUri")},
+        // Version 9, time stamps: the time-stamp service's address.
+        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("TsaUrl")},
     };
     return a;
 }

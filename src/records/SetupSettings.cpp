@@ -24,11 +24,19 @@ void SetupSettings::load(DataView &d, SetupSettings &s)
     s.landscape = isLandscape(d.value(QStringLiteral("User1")));
     s.requireSignature = d.value(QStringLiteral("RequireSignature")).toInt() == 1;
     s.verifyOffersPdf = d.value(QStringLiteral("VerifyOffersPdf")).toInt() == 1;
+    s.tsaUrl = d.text(QStringLiteral("TsaUrl")).trimmed();
 }
 
 bool SetupSettings::signatureRequired(DataView &d)
 {
     return DefaultsRows::toMain(d) && d.value(QStringLiteral("RequireSignature")).toInt() == 1;
+}
+
+std::optional<QString> SetupSettings::timeStampService(DataView &d)
+{
+    if (!d.moveFirst().ok())
+        return std::nullopt;
+    return d.hasRow() ? d.text(QStringLiteral("TsaUrl")).trimmed() : QString();
 }
 
 DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
@@ -44,6 +52,7 @@ DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
     d.setValue(QStringLiteral("Shade"), s.shade ? 1 : 0);
     d.setValue(QStringLiteral("RequireSignature"), s.requireSignature ? 1 : 0);
     d.setValue(QStringLiteral("VerifyOffersPdf"), s.verifyOffersPdf ? 1 : 0);
+    d.setValue(QStringLiteral("TsaUrl"), s.tsaUrl.trimmed().isEmpty() ? QVariant() : QVariant(s.tsaUrl.trimmed()));
     if (st = d.update(); !st.ok() && !st.is(DbCondition::FieldTooSmall)) {
         d.cancelUpdate();
         return st;

@@ -2,6 +2,8 @@
 
 #include "DataView.h"
 
+#include <optional>
+
 namespace arc {
 
 // What the set-up panel keeps in the main row of Defaults: the alternate
@@ -15,6 +17,8 @@ struct SetupSettings {
     bool requireSignature = false;
     // The verification page links to the signed PDF as kept.
     bool verifyOffersPdf = false;
+    // The time-stamp service every signature is stamped by; empty for none.
+    QString tsaUrl;
 
     // Landscape is any stored orientation above 1, as printing reads it;
     // null, "1", "0" or a text are portrait.
@@ -24,6 +28,9 @@ struct SetupSettings {
     // Read afresh: another workstation may have changed it. Off when it
     // cannot be read or was never set.
     static bool signatureRequired(DataView &defaults);
+    // Read afresh too; empty when none is set, nullopt when it cannot be
+    // read (nothing may then be signed without a stamp it might ask for).
+    static std::optional<QString> timeStampService(DataView &defaults);
     // Orientation is stored as "1" or "2" only; an empty alternate
     // organisation as one blank.
     static DbStatus store(DataView &defaults, const SetupSettings &settings);

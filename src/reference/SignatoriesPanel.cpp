@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -117,6 +118,14 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     g->setRowStretch(9, 1);
     m_certificates = std::make_unique<SignatoryCertificates>(folder);
     setSigningKeys([] { return nullptr; }, [](qint64, std::unique_ptr<SigningKey>) {});
+    setPassphraseAsk([this](const QString &why) -> std::optional<QString> {
+        bool ok = false;
+        const QString prompt = (why.isEmpty() ? QString() : why + QLatin1Char('\n'))
+            + tr("The old certificate is to be revoked. The shop authority's passphrase (empty: revoke it later):");
+        const QString typed =
+            QInputDialog::getText(this, tr("Revoke the old certificate"), prompt, QLineEdit::Password, {}, &ok);
+        return ok ? std::optional<QString>(typed) : std::nullopt;
+    });
     certificateInfo = new QLabel;
     certificateInfo->setObjectName(QStringLiteral("CertificateInfo"));
     certificateInfo->setWordWrap(true);
@@ -398,7 +407,7 @@ void SignatoriesPanel::save()
         // removed by anyone else's reset.
         if (!typedPassword.isEmpty()) {
             const QString note = m_certificates->passwordSaved(entry.name, own, own ? m_signedInKey() : nullptr,
-                                                               typedPassword);
+                                                               typedPassword, m_askPassphrase);
             if (!note.isEmpty())
                 m_messages.ask({note, QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Information});
             showCertificate();

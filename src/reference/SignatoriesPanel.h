@@ -51,6 +51,9 @@ public:
     // changes his own; `keep` receives a new key made for a signatory.
     void setSigningKeys(std::function<const SigningKey *()> signedInKey,
                         std::function<void(qint64 agentRow, std::unique_ptr<SigningKey>)> keep);
+    // How the shop authority's passphrase is asked for when an administrator
+    // resets another signatory's password (a hidden input box by default).
+    void setPassphraseAsk(std::function<std::optional<QString>(const QString &why)> ask) { m_askPassphrase = std::move(ask); }
 
     QComboBox *combo6;       // "DMIR Name"
     EntryBox *newName;       // Text47_17
@@ -104,6 +107,7 @@ private:
     std::unique_ptr<SignatoryCertificates> m_certificates;
     std::function<const SigningKey *()> m_signedInKey;
     std::function<void(qint64, std::unique_ptr<SigningKey>)> m_keepKey;
+    std::function<std::optional<QString>(const QString &why)> m_askPassphrase;
 };
 
 } // namespace arc

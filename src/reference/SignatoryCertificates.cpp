@@ -10,6 +10,46 @@
 
 namespace arc {
 
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("SignatoryCertificates", text); }
+
+// Whether the shop authority kept in `keys` issued the kept certificate.
+bool fromShopAuthority(KeyStore &keys, const StoredSigningKey &stored)
+{
+    StoredAuthority authority;
+    const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(stored.certificates);
+    if (certificates.empty() || keys.authority(authority, nullptr) != KeyStore::Found::Yes)
+        return false;
+    const std::vector<X509Ptr> authorities = KeyFiles::readCertificates(authority.certificate);
+    return !authorities.empty()
+        && X509_NAME_cmp(X509_get_issuer_name(certificates.front().get()),
+                         X509_get_subject_name(authorities.front().get()))
+        == 0;
+}
+
+// The old certificate revoked as superseded, the passphrase asked for until
+// it opens the authority or the user skips; what to tell the user.
+QString revokeOld(KeyStore &keys, const QString &name, const SignatoryCertificates::PassphraseAsk &passphrase)
+{
+    QString why;
+    for (;;) {
+        const std::optional<QString> typed = passphrase(why);
+        if (!typed || typed->isEmpty())
+            return tr("The old certificate of %1 is still to be revoked (superseded): an administrator revokes it "
+                      "with the shop authority's passphrase.")
+                .arg(name);
+        const std::optional<KeyRefusal> refused = Revocations(keys).revoke(name, *typed, CRL_REASON_SUPERSEDED);
+        if (!refused)
+            return tr("The old certificate of %1 is revoked (superseded).").arg(name);
+        if (refused->why != KeyRefusal::Why::KeyRefused)
+            return tr("The old certificate of %1 could not be revoked: %2").arg(name, refused->message);
+        why = refused->message;
+    }
+}
+
+} // namespace
+
 QString SignatoryCertificates::describe(const QString &name) const
 {
     StoredSigningKey stored;
@@ -39,7 +79,7 @@ QString SignatoryCertificates::describe(const QString &name) const
 }
 
 QString SignatoryCertificates::passwordSaved(const QString &name, bool own, const SigningKey *opened,
-                                             const QString &newPassword)
+                                             const QString &newPassword, const PassphraseAsk &passphrase)
 {
     const std::unique_ptr<KeyStore> keys = keysOf(m_folder);
     QString error;
@@ -61,9 +101,14 @@ QString SignatoryCertificates::passwordSaved(const QString &name, bool own, cons
     StoredSigningKey stored;
     if (keys->signingKey(name, stored, nullptr) == KeyStore::Found::No)
         return {};
+    // Revoked before the key goes: a copy of the old key file signs nothing
+    // that verifies as trusted.
+    const QString revoked =
+        passphrase && fromShopAuthority(*keys, stored) ? revokeOld(*keys, name, passphrase) + QLatin1Char('\n') : QString();
     if (!keys->removeSigningKey(name, &error))
-        return QStringLiteral("The signing key of %1 could not be removed from %2: %3.").arg(name, keys->place(), error);
-    return SignatoryKeys::removedByReset(name);
+        return revoked
+            + QStringLiteral("The signing key of %1 could not be removed from %2: %3.").arg(name, keys->place(), error);
+    return revoked + SignatoryKeys::removedByReset(name);
 }
 
 } // namespace arc

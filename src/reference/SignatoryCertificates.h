@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace arc {
 
 class DataFolder;
@@ -17,10 +20,17 @@ public:
     // The certificate's subject, issuer and validity, or "No signing certificate".
     QString describe(const QString &name) const;
 
+    // The shop authority's passphrase as the user types it; `why` says why it
+    // is asked again (empty the first time); nullopt or empty skips.
+    using PassphraseAsk = std::function<std::optional<QString>(const QString &why)>;
+
     // A password was saved for `name`. His own change keeps the key opened
     // at sign-in (`opened`) under the new password; anyone else's is a reset,
-    // which removes it. What to tell the user; empty when there is nothing.
-    QString passwordSaved(const QString &name, bool own, const SigningKey *opened, const QString &newPassword);
+    // which removes it, and revokes its certificate (superseded) when the
+    // shop authority issued it, with the passphrase `passphrase` asks for.
+    // What to tell the user; empty when there is nothing.
+    QString passwordSaved(const QString &name, bool own, const SigningKey *opened, const QString &newPassword,
+                          const PassphraseAsk &passphrase = {});
 
 private:
     DataFolder &m_folder;

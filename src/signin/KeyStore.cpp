@@ -116,11 +116,25 @@ bool KeyStore::removeSigningKey(const QString &signatory, QString *error)
     KeyStoreFailure failure;
     if (read(signatoryEntry(signatory), content, failure) == Found::No)
         return true;
+    // The certificates stay with the note (they hold no secret): a
+    // certificate not revoked at the reset can still be.
+    QByteArray key, certificates;
+    split(content, key, certificates);
     const QByteArray note = "removed with a password reset on "
-        + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + '\n';
+        + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + '\n' + certificates;
     // The note first: a cut between the two leaves the old key, which the
     // new password does not open and which sign-in tells as such.
     return write(removalEntry(signatory), note, error) && remove(signatoryEntry(signatory), error);
+}
+
+QByteArray KeyStore::removedCertificates(const QString &signatory) const
+{
+    QByteArray content;
+    KeyStoreFailure failure;
+    if (read(removalEntry(signatory), content, failure) != Found::Yes)
+        return {};
+    const qsizetype at = content.indexOf("-----BEGIN CERTIFICATE-----");
+    return at < 0 ? QByteArray() : content.mid(at);
 }
 
 bool KeyStore::removedByReset(const QString &signatory) const

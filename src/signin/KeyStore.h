@@ -51,6 +51,9 @@ public:
     // Whether the signatory's last key went with a password reset and no
     // new one has been kept since.
     bool removedByReset(const QString &signatory) const;
+    // The certificates (PEM) of the key a reset removed, kept with its note
+    // so that the certificate can still be revoked; empty when none are.
+    QByteArray removedCertificates(const QString &signatory) const;
 
     // What holds the keys, for messages: "the data folder's Keys folder".
     virtual QString place() const = 0;

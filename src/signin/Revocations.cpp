@@ -36,7 +36,11 @@ std::optional<KeyRefusal> Revocations::revoke(const QString &signatory, const QS
 
     StoredSigningKey key;
     const KeyStore::Found found = m_keys.signingKey(signatory, key, &error);
+    // A key a reset removed leaves its certificate with the note: revoked
+    // later all the same.
     if (found == KeyStore::Found::No)
+        key.certificates = m_keys.removedCertificates(signatory);
+    if (found == KeyStore::Found::No && key.certificates.isEmpty())
         return revocationRefused(Why::NoSuchSignatory, QStringLiteral("%1 holds no signing certificate.").arg(signatory));
     if (found == KeyStore::Found::Failed)
         return revocationRefused(Why::KeyRefused, QStringLiteral("The key of %1 cannot be read: %2.").arg(signatory, error));

@@ -4,6 +4,7 @@
 #include "PdfStructure.h"
 #include "SignedAttributes.h"
 #include "SigningKey.h"
+#include "TimeStamps.h"
 
 #include <QList>
 
@@ -12,6 +13,10 @@
 namespace arc {
 
 namespace {
+
+// Room kept for a time stamp's token: a service's certificates make most
+// of it. A larger token has the page signed and stamped again.
+constexpr qsizetype kTokenRoom = 8192;
 
 const QByteArray byteRangePlaceholder = "[0 0000000000 0000000000 0000000000]";
 
@@ -104,55 +109,14 @@ SigningError unsupported(const QString &why)
     return {SigningFault::UnsupportedPdf, QStringLiteral("The PDF cannot be signed: %1.").arg(why)};
 }
 
-} // namespace
-
-SigningResult<QByteArray> PdfSignature::cms(const QByteArray &data, const SigningKey &key)
+// The update with its /Contents of `reserved` bytes' room still zeros and
+// its /ByteRange filled in; `gapStart` is where the hex string opens.
+SigningResult<QByteArray> laidOut(const QByteArray &pdf, const PdfStructure &s, const QRectF &box,
+                                  const QByteArray &fieldName, const QDateTime &when, qsizetype reserved,
+                                  qsizetype &gapStart)
 {
-    const int flags = CMS_DETACHED | CMS_BINARY | CMS_CADES | CMS_NOSMIMECAP | CMS_PARTIAL;
-    // CMS_sign takes its own references to the issuers' certificates.
-    X509ListPtr issuers(sk_X509_new_null());
-    for (size_t i = 1; i < key.chain().size(); ++i)
-        sk_X509_push(issuers.get(), key.chain()[i].get());
-    CmsPtr cms(CMS_sign(nullptr, nullptr, issuers.get(), nullptr, flags));
-    BioPtr in = readBio(data);
-    if (!cms || !CMS_add1_signer(cms.get(), key.certificate(), key.key(), EVP_sha256(), flags)
-        || CMS_final(cms.get(), in.get(), nullptr, flags) != 1
-        || !SignedAttributes::dropSigningTime(sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0),
-                                              key.key(), EVP_sha256()))
-        return openSslFailure(QStringLiteral("The page could not be signed."));
-    BioPtr out(BIO_new(BIO_s_mem()));
-    if (i2d_CMS_bio(out.get(), cms.get()) != 1)
-        return openSslFailure(QStringLiteral("The signature could not be written."));
-    return bioBytes(out.get());
-}
-
-SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const SigningKey &key, const QRectF &box,
-                                             const QByteArray &fieldName, const QDateTime &when)
-{
-    SigningResult<PdfStructure> read = PdfStructure::read(pdf);
-    if (!read.ok())
-        return read.error();
-    const PdfStructure &s = read.value();
     const QByteArray catalog = s.object(s.root());
     const QByteArray page = s.object(s.page());
-    if (!catalog.startsWith("<<") || !page.startsWith("<<"))
-        return unsupported(QStringLiteral("its catalogue or page is not where its table says"));
-    if (PdfStructure::valueOf(catalog, "/AcroForm") >= 0)
-        return unsupported(QStringLiteral("it already has a form"));
-    if (PdfStructure::valueOf(catalog, "/Perms") >= 0)
-        return unsupported(QStringLiteral("it already declares what may be changed in it"));
-    // The update's section is a table, which may not follow a stream.
-    if (s.hasXrefStreams())
-        return unsupported(QStringLiteral("its cross-reference is a stream"));
-
-    // The signature's size is known before the page is signed: a trial
-    // signature of nothing is as long as the real one, give or take the
-    // few bytes an ECDSA signature varies by.
-    SigningResult<QByteArray> trial = cms({}, key);
-    if (!trial.ok())
-        return trial.error();
-    const qsizetype reserved = trial->size() + 64;
-
     const PdfRef signature{s.size(), 0}, widget{s.size() + 1, 0}, appearance{s.size() + 2, 0},
         form{s.size() + 3, 0};
     const int size = s.size() + 4;
@@ -195,21 +159,101 @@ SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const Signin
 
     // Everything but the hex string of /Contents is signed.
     const qsizetype rangeAt = out.indexOf("/ByteRange " + byteRangePlaceholder, pdf.size()) + 11;
-    const qsizetype gapStart = out.indexOf("/Contents <", rangeAt) + 10;
+    gapStart = out.indexOf("/Contents <", rangeAt) + 10;
     const qsizetype gapEnd = gapStart + 2 * reserved + 2;
     QByteArray range = "[0 " + QByteArray::number(gapStart) + ' ' + QByteArray::number(gapEnd) + ' '
         + QByteArray::number(out.size() - gapEnd);
     range = range.leftJustified(byteRangePlaceholder.size() - 1, ' ') + ']';
     out.replace(rangeAt, range.size(), range);
-
-    SigningResult<QByteArray> der = cms(out.left(gapStart) + out.mid(gapEnd), key);
-    if (!der.ok())
-        return der.error();
-    if (der->size() > reserved)
-        return SigningError{SigningFault::Failed, QStringLiteral("The signature is larger than the room kept for it.")};
-    const QByteArray hex = der->toHex();
-    out.replace(gapStart + 1, hex.size(), hex);
     return out;
+}
+
+} // namespace
+
+SigningResult<QByteArray> PdfSignature::cms(const QByteArray &data, const SigningKey &key,
+                                            const TimeStampService *timeStamps)
+{
+    const int flags = CMS_DETACHED | CMS_BINARY | CMS_CADES | CMS_NOSMIMECAP | CMS_PARTIAL;
+    // CMS_sign takes its own references to the issuers' certificates.
+    X509ListPtr issuers(sk_X509_new_null());
+    for (size_t i = 1; i < key.chain().size(); ++i)
+        sk_X509_push(issuers.get(), key.chain()[i].get());
+    CmsPtr cms(CMS_sign(nullptr, nullptr, issuers.get(), nullptr, flags));
+    BioPtr in = readBio(data);
+    if (!cms || !CMS_add1_signer(cms.get(), key.certificate(), key.key(), EVP_sha256(), flags)
+        || CMS_final(cms.get(), in.get(), nullptr, flags) != 1
+        || !SignedAttributes::dropSigningTime(sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0),
+                                              key.key(), EVP_sha256()))
+        return openSslFailure(QStringLiteral("The page could not be signed."));
+    if (timeStamps) {
+        // Over the signature's value, as an unsigned attribute of its signer.
+        CMS_SignerInfo *signer = sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0);
+        const ASN1_OCTET_STRING *value = CMS_SignerInfo_get0_signature(signer);
+        const SigningResult<QByteArray> token = TimeStamps::stamp(
+            *timeStamps,
+            QByteArray(reinterpret_cast<const char *>(ASN1_STRING_get0_data(value)), ASN1_STRING_length(value)));
+        if (!token.ok())
+            return token.error();
+        if (CMS_unsigned_add1_attr_by_NID(signer, NID_id_smime_aa_timeStampToken, V_ASN1_SEQUENCE,
+                                          token->constData(), int(token->size()))
+            != 1)
+            return openSslFailure(QStringLiteral("The time stamp could not be added to the signature."));
+    }
+    BioPtr out(BIO_new(BIO_s_mem()));
+    if (i2d_CMS_bio(out.get(), cms.get()) != 1)
+        return openSslFailure(QStringLiteral("The signature could not be written."));
+    return bioBytes(out.get());
+}
+
+SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const SigningKey &key, const QRectF &box,
+                                             const QByteArray &fieldName, const QDateTime &when,
+                                             const TimeStampService *timeStamps)
+{
+    SigningResult<PdfStructure> read = PdfStructure::read(pdf);
+    if (!read.ok())
+        return read.error();
+    const PdfStructure &s = read.value();
+    const QByteArray catalog = s.object(s.root());
+    const QByteArray page = s.object(s.page());
+    if (!catalog.startsWith("<<") || !page.startsWith("<<"))
+        return unsupported(QStringLiteral("its catalogue or page is not where its table says"));
+    if (PdfStructure::valueOf(catalog, "/AcroForm") >= 0)
+        return unsupported(QStringLiteral("it already has a form"));
+    if (PdfStructure::valueOf(catalog, "/Perms") >= 0)
+        return unsupported(QStringLiteral("it already declares what may be changed in it"));
+    // The update's section is a table, which may not follow a stream.
+    if (s.hasXrefStreams())
+        return unsupported(QStringLiteral("its cross-reference is a stream"));
+
+    // The signature's size is known before the page is signed: a trial
+    // signature of nothing is as long as the real one, give or take the
+    // few bytes an ECDSA signature varies by.
+    SigningResult<QByteArray> trial = cms({}, key);
+    if (!trial.ok())
+        return trial.error();
+    qsizetype reserved = trial->size() + 64 + (timeStamps ? kTokenRoom : 0);
+    // A time stamp larger than the room kept: signed and stamped once
+    // more, with room for it.
+    for (int attempt = 0;; ++attempt) {
+        qsizetype gapStart = 0;
+        SigningResult<QByteArray> laid = laidOut(pdf, s, box, fieldName, when, reserved, gapStart);
+        if (!laid.ok())
+            return laid.error();
+        QByteArray &out = laid.value();
+        const qsizetype gapEnd = gapStart + 2 * reserved + 2;
+        SigningResult<QByteArray> der = cms(out.left(gapStart) + out.mid(gapEnd), key, timeStamps);
+        if (!der.ok())
+            return der.error();
+        if (der->size() <= reserved) {
+            const QByteArray hex = der->toHex();
+            out.replace(gapStart + 1, hex.size(), hex);
+            return out;
+        }
+        if (!timeStamps || attempt > 0)
+            return SigningError{SigningFault::Failed,
+                                QStringLiteral("The signature is larger than the room kept for it.")};
+        reserved = der->size() + 1024;
+    }
 }
 
 } // namespace arc

@@ -41,6 +41,7 @@ SignatureReport SignatureReport::of(const QByteArray &pdf, const X509 *authority
         report.problem = QStringLiteral("The signature cannot be read.");
         return report;
     }
+    report.cms = der;
     const CertificateInfo info = CertificateInfo::of(signer.get());
     report.signer = info.commonName;
     report.issuer = info.issuerName;

@@ -18,6 +18,7 @@ struct SignatureReport {
     bool addedAfterSigning = false; // bytes follow the signed range, or another signature is there
     bool fromAuthority = false;     // issued by the authority given
     QString problem;                // why it is not intact or cannot be read
+    QByteArray cms;                 // the signature read (DER CMS), when its signer could be read
 
     static SignatureReport of(const QByteArray &pdf, const X509 *authority = nullptr);
     // `authorityPem` is the authority's certificate (PEM); empty for none.

@@ -20,6 +20,7 @@ enum class SigningFault {
     Unsuitable,     // the key or certificate is of a kind that may not sign
     NotTheSignatory, // the certificate names someone else
     Failed,         // OpenSSL refused an operation; the detail says which
+    NoTimeStamp,    // the time-stamp service gave no token that checks
 };
 
 struct SigningError {

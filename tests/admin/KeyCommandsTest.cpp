@@ -106,16 +106,26 @@ TEST_P(KeyCommandsTest, TheAuthorityIsMadeOnceAndIssuesEachSignatorysCertificate
     EXPECT_TRUE(said.contains(fingerprint.said.section('=', 1).trimmed())) << said.toStdString();
     EXPECT_TRUE(said.contains("Alpha Aero"));
 
-    // With the exported authority imported as the file says, pdfsig trusts
-    // a page Pat signed.
-    const QString certutil = QStandardPaths::findExecutable("certutil"), pdfsig = QStandardPaths::findExecutable("pdfsig");
-    if (certutil.isEmpty() || pdfsig.isEmpty())
-        GTEST_SKIP() << "certutil or pdfsig is missing (./dev.sh installs libnss3-tools and poppler-utils)";
+    // The arc8130-verify command the file gives, run as it is written, in the folder.
     StoredSigningKey patKey;
     ASSERT_EQ(keyOf(kPat, patKey), KeyStore::Found::Yes);
     const SigningResult<QByteArray> page =
         PdfSignature::sign(signing::blankPage(), SigningKey::open(patKey, "pat-pw").value(), QRectF(300, 100, 200, 40));
     ASSERT_TRUE(page.ok());
+    writeFile(file("for customers/CERTIFICATE.pdf"), page.value());
+    const QString command = said.split('\n').filter("arc8130-verify CERTIFICATE.pdf").value(0).trimmed();
+    ASSERT_FALSE(command.isEmpty()) << said.toStdString();
+    const ProgramRun verified = ProgramRun::of(
+        "sh", {"-c", "cd \"$1\" && exec \"$0\" " + command.section(' ', 1), VERIFY_EXE, file("for customers")});
+    EXPECT_EQ(verified.exit, 0) << verified.said.toStdString();
+    for (const char *line : {"Trusted: yes", "Revoked: no", "Changed after signing: no"})
+        EXPECT_TRUE(verified.said.split('\n').contains(line)) << line << " in " << verified.said.toStdString();
+
+    // With the exported authority imported as the file says, pdfsig trusts
+    // a page Pat signed.
+    const QString certutil = QStandardPaths::findExecutable("certutil"), pdfsig = QStandardPaths::findExecutable("pdfsig");
+    if (certutil.isEmpty() || pdfsig.isEmpty())
+        GTEST_SKIP() << "certutil or pdfsig is missing (./dev.sh installs libnss3-tools and poppler-utils)";
     writeFile(file("page.pdf"), page.value());
     const QString nss = "sql:" + file("nss");
     QDir().mkpath(file("nss"));
@@ -247,9 +257,19 @@ TEST_P(KeyCommandsTest, APasswordIsResetForTheOneSignatoryOfThatNameTakingHisKey
     EXPECT_EQ(revoked.value()->reason, CRL_REASON_SUPERSEDED);
     StoredSigningKey gone;
     EXPECT_EQ(keyOf(kPat, gone), KeyStore::Found::No);
+    StoredSigningKey leesOld;
+    ASSERT_EQ(keyOf("Lee Roe", leesOld), KeyStore::Found::Yes);
     const ProgramRun skipped = ProgramRun::of(ADMIN_EXE, {"reset-password", source(), "Lee Roe"}, "lee2-long-pass\n\n");
     EXPECT_EQ(skipped.exit, 0) << skipped.said.toStdString();
     EXPECT_TRUE(skipped.said.contains("The old certificate of Lee Roe is still to be revoked")) << skipped.said.toStdString();
+    // And it can be, as the output says, though the key is gone. Before, the
+    // command refused: the signatory held no signing certificate.
+    const ProgramRun later = ProgramRun::of(ADMIN_EXE, {"revoke", source(), "Lee Roe", "superseded"}, "shop passphrase\n");
+    EXPECT_EQ(later.exit, 0) << later.said.toStdString();
+    const SigningResult<std::optional<Revocation>> leeRevoked =
+        Revocations(*keys).of(KeyFiles::readCertificates(leesOld.certificates).front().get());
+    ASSERT_TRUE(leeRevoked.ok() && leeRevoked.value());
+    EXPECT_EQ(leeRevoked.value()->reason, CRL_REASON_SUPERSEDED);
     EXPECT_EQ(SignatoryCommands::resetPassword(data, kPat, "newer-pw-of-pat").text, "The password of Pat Doe has been reset.");
 }
 

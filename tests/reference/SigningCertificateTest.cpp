@@ -2,9 +2,11 @@
 // refuses and why is its own test's.
 
 #include "EntryBox.h"
+#include "KeyFiles.h"
 #include "KeysOf.h"
 #include "PanelFixture.h"
 #include "RevokeCertificateDialog.h"
+#include "Revocations.h"
 #include "SignatoryKeys.h"
 #include "SigningCertificateDialog.h"
 #include "SigningFixture.h"
@@ -139,13 +141,41 @@ TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRem
     EXPECT_TRUE(opens(kPat, "pat-new-pass-1"));
     EXPECT_FALSE(opens(kPat, kPatPassword)) << "the old password opens it no more";
 
+    // Another's reset revokes his old certificate with the authority's
+    // passphrase, asked again while it is wrong. Before, it was only removed,
+    // and a copy of the old key file still signed as trusted.
+    StoredSigningKey lees;
+    ASSERT_EQ(keysOf(data)->signingKey("Lee", lees, nullptr), KeyStore::Found::Yes);
+    QStringList typed{"wrong pp", "shop pp"}, asked;
+    panel->setPassphraseAsk([&](const QString &why) -> std::optional<QString> {
+        asked << why;
+        return typed.isEmpty() ? std::nullopt : std::optional<QString>(typed.takeFirst());
+    });
     chooseRow(1);
     panel->newPassword->setText("lee-new-pass-1");
     panel->save();
-    messages.expectAsked({SignatoryKeys::removedByReset("Lee"), "DMIRs", Message::Buttons::Ok,
-                          Message::Icon::Information});
+    messages.expectAsked({"The old certificate of Lee is revoked (superseded).\n" + SignatoryKeys::removedByReset("Lee"),
+                          "DMIRs", Message::Buttons::Ok, Message::Icon::Information});
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].isEmpty());
+    EXPECT_TRUE(asked[1].contains("passphrase")) << asked[1].toStdString();
     EXPECT_EQ(panel->certificateInfo->text(), "No signing certificate");
     EXPECT_TRUE(opens(kPat, "pat-new-pass-1")) << "only Lee's key goes";
+    const std::unique_ptr<KeyStore> store = keysOf(data);
+    const SigningResult<std::optional<Revocation>> revoked =
+        Revocations(*store).of(KeyFiles::readCertificates(lees.certificates).front().get());
+    ASSERT_TRUE(revoked.ok() && revoked.value());
+    EXPECT_EQ(revoked.value()->reason, CRL_REASON_SUPERSEDED);
+
+    // An empty passphrase skips it, and says the certificate is still to be revoked.
+    ASSERT_TRUE(keys.make({"Lee", "lee-new-pass-1", "D", 0}, "lee-new-pass-1", "shop pp", "shop pp").ok());
+    typed = {""};
+    panel->newPassword->setText("lee-newer-pass-2");
+    panel->save();
+    messages.expectAsked({"The old certificate of Lee is still to be revoked (superseded): an administrator revokes "
+                          "it with the shop authority's passphrase.\n"
+                              + SignatoryKeys::removedByReset("Lee"),
+                          "DMIRs", Message::Buttons::Ok, Message::Icon::Information});
 }
 
 ARC_ON_BOTH_ENGINES(SigningCertificatePanelTest);
