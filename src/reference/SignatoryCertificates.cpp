@@ -10,11 +10,16 @@
 
 namespace arc {
 
-QString SignatoryCertificates::describe(const QString &name) const
+QString SignatoryCertificates::describe(qint64 signatory) const
 {
     StoredSigningKey stored;
     QString error;
-    switch (keysOf(m_folder)->signingKey(name, stored, &error)) {
+    KeyStore::Found found = keysOf(m_folder)->signingKey(signatory, stored, &error);
+    StoredTokenKey onToken;
+    if (found == KeyStore::Found::No
+        && (found = keysOf(m_folder)->tokenKey(signatory, onToken, &error)) == KeyStore::Found::Yes)
+        stored.certificates = onToken.certificates;
+    switch (found) {
     case KeyStore::Found::No:
         return QStringLiteral("No signing certificate");
     case KeyStore::Found::Failed:
@@ -27,6 +32,10 @@ QString SignatoryCertificates::describe(const QString &name) const
     if (certificates.empty())
         return QStringLiteral("The signing certificate cannot be read.");
     QString text = CertificateInfo::of(certificates.front().get()).text();
+    if (!onToken.place.serial.isEmpty())
+        text += QLatin1Char('\n')
+            + QCoreApplication::translate("SignatoryCertificates", "Key on the token %1 (serial %2).")
+                  .arg(onToken.place.label, onToken.place.serial);
     const SigningResult<std::optional<Revocation>> revoked = Revocations(*keys).of(certificates.front().get());
     if (!revoked.ok())
         text += QLatin1Char('\n') + revoked.error().message;
@@ -38,9 +47,10 @@ QString SignatoryCertificates::describe(const QString &name) const
     return text;
 }
 
-QString SignatoryCertificates::passwordSaved(const QString &name, bool own, const SigningKey *opened,
+QString SignatoryCertificates::passwordSaved(const AgentEntry &signatory, bool own, const SigningKey *opened,
                                              const QString &newPassword)
 {
+    const QString &name = signatory.name;
     const std::unique_ptr<KeyStore> keys = keysOf(m_folder);
     QString error;
     if (own) {
@@ -49,7 +59,7 @@ QString SignatoryCertificates::passwordSaved(const QString &name, bool own, cons
         if (!opened)
             return {};
         const SigningResult<StoredSigningKey> again = opened->stored(newPassword);
-        if (again.ok() && keys->putSigningKey(name, again.value(), &error))
+        if (again.ok() && keys->putSigningKey(signatory.rowId, again.value(), &error))
             return {};
         // The old key stays, under the old password: it stops every issue.
         return QCoreApplication::translate("SignatoryCertificates",
@@ -59,9 +69,9 @@ QString SignatoryCertificates::passwordSaved(const QString &name, bool own, cons
             .arg(again.ok() ? error + QLatin1Char('.') : again.error().message, name);
     }
     StoredSigningKey stored;
-    if (keys->signingKey(name, stored, nullptr) == KeyStore::Found::No)
+    if (keys->signingKey(signatory.rowId, stored, nullptr) == KeyStore::Found::No)
         return {};
-    if (!keys->removeSigningKey(name, &error))
+    if (!keys->removeSigningKey(signatory.rowId, &error))
         return QStringLiteral("The signing key of %1 could not be removed from %2: %3.").arg(name, keys->place(), error);
     return SignatoryKeys::removedByReset(name);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReferenceLists.h"
+
 #include <QString>
 
 namespace arc {
@@ -15,12 +17,12 @@ public:
     explicit SignatoryCertificates(DataFolder &folder) : m_folder(folder) {}
 
     // The certificate's subject, issuer and validity, or "No signing certificate".
-    QString describe(const QString &name) const;
+    QString describe(qint64 signatory) const;
 
     // A password was saved for `name`. His own change keeps the key opened
     // at sign-in (`opened`) under the new password; anyone else's is a reset,
     // which removes it. What to tell the user; empty when there is nothing.
-    QString passwordSaved(const QString &name, bool own, const SigningKey *opened, const QString &newPassword);
+    QString passwordSaved(const AgentEntry &signatory, bool own, const SigningKey *opened, const QString &newPassword);
 
 private:
     DataFolder &m_folder;

@@ -14,9 +14,10 @@ KeyRefusal refused(Why why, const QString &message) { return {why, message, {}};
 
 } // namespace
 
-std::optional<KeyRefusal> Revocations::revoke(const QString &signatory, const QString &passphrase, int reason,
+std::optional<KeyRefusal> Revocations::revoke(const AgentEntry &who, const QString &passphrase, int reason,
                                               Revocation *done)
 {
+    const QString &signatory = who.name;
     StoredAuthority stored;
     QString error;
     switch (m_keys.authority(stored, &error)) {
@@ -34,7 +35,10 @@ std::optional<KeyRefusal> Revocations::revoke(const QString &signatory, const QS
         return refused(Why::KeyRefused, authority.error().message);
 
     StoredSigningKey key;
-    const KeyStore::Found found = m_keys.signingKey(signatory, key, &error);
+    KeyStore::Found found = m_keys.signingKey(who.rowId, key, &error);
+    StoredTokenKey onToken;
+    if (found == KeyStore::Found::No && (found = m_keys.tokenKey(who.rowId, onToken, &error)) == KeyStore::Found::Yes)
+        key.certificates = onToken.certificates;
     if (found == KeyStore::Found::No)
         return refused(Why::NoSuchSignatory, QStringLiteral("%1 holds no signing certificate.").arg(signatory));
     if (found == KeyStore::Found::Failed)

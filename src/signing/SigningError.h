@@ -20,6 +20,12 @@ enum class SigningFault {
     Unsuitable,     // the key or certificate is of a kind that may not sign
     NotTheSignatory, // the certificate names someone else
     Failed,         // OpenSSL refused an operation; the detail says which
+    // Keys on tokens (smart cards, USB keys).
+    ModuleUnusable, // the file is no PKCS#11 module
+    TokenMissing,   // the token is not inserted, or was removed
+    WrongPin,       // the token refused the PIN
+    PinLocked,      // the token is locked after wrong PINs
+    Cancelled,      // the signatory did not give the PIN
 };
 
 struct SigningError {
