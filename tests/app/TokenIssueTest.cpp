@@ -104,10 +104,11 @@ TEST_F(TokenIssueTest, EachIssueAsksThePinAndIsSignedOnTheToken)
     screen().batchButton->click();
     EXPECT_EQ(asked, QStringList{"Inspector"});
     EXPECT_EQ(logged(), 3) << messages.shown.value(0).prompt.toStdString();
+    messages.shown.clear(); // what the run stored, told as every run tells it
 
     token.remove();
     pdf();
-    messages.expectAsked("Issue certificate", {"not inserted"});
+    messages.expectAsked("Issue certificate", {"finds no token", "Nothing was printed or kept"});
     EXPECT_EQ(logged(), 3);
 }
 
