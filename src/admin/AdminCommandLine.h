@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 #include <optional>
 
@@ -11,6 +12,9 @@ struct AdminCommandLine {
     std::optional<QString> as; // the administrator who runs it
     QString command;
     QStringList arguments; // after the command: the data source first
+    // token-key's --module, --token and --key (each also as --name=VALUE),
+    // under their names without dashes.
+    QHash<QString, QString> options;
 
     // nullopt when the line is not one of a known command with its
     // number of arguments.

@@ -98,14 +98,23 @@ CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray
     });
 }
 
+CommandOutcome tokenKey(DataFolder &data, const QString &name, const TokenKeyChoice &choice,
+                        const SecretAsked &passphrase, const SecretAsked &pin)
+{
+    return forNamed(data, name, [&](SignatoryKeys &, const AgentEntry &signatory) {
+        return SignatoryTokens(data).set(signatory, choice, passphrase, pin);
+    });
+}
+
 CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason)
 {
     KeyRefusal why;
-    if (!SignatoryKeys(data).named(name, why))
+    const std::optional<AgentEntry> signatory = SignatoryKeys(data).named(name, why);
+    if (!signatory)
         return CommandOutcome::refused(why.message);
     const std::unique_ptr<KeyStore> keys = keysOf(data);
     Revocation done;
-    if (const std::optional<KeyRefusal> refused = Revocations(*keys).revoke(name, passphrase, reason, &done))
+    if (const std::optional<KeyRefusal> refused = Revocations(*keys).revoke(*signatory, passphrase, reason, &done))
         return CommandOutcome::refused(refused->message);
     return CommandOutcome::doneWith(QStringLiteral("Revoked the signing certificate of %1 on %2 (%3): it signs "
                                                    "nothing more.")

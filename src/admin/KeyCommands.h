@@ -2,6 +2,8 @@
 
 #include "CommandOutcome.h"
 
+#include "SignatoryTokens.h"
+
 #include <QByteArray>
 
 namespace arc {
@@ -24,6 +26,13 @@ CommandOutcome makeSigningKey(DataFolder &data, const QString &name, const QStri
 // under the signatory's sign-in password.
 CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray &pkcs12,
                          const QString &filePassword, const QString &password);
+
+// The key `choice` on a token for the signatory `name`: the token's own
+// certificate for it, or one the shop authority issues (`passphrase` asked
+// only then), then the PIN asked. Nothing but where the key lies and its
+// certificate is kept.
+CommandOutcome tokenKey(DataFolder &data, const QString &name, const TokenKeyChoice &choice,
+                        const SecretAsked &passphrase, const SecretAsked &pin);
 
 // The certificate of the signatory `name` withdrawn by the shop authority,
 // opened with `passphrase`, for `reason` (RFC 5280's code): added to the

@@ -18,10 +18,14 @@ CommandOutcome resetPassword(DataFolder &data, const QString &name, const QStrin
 {
     if (const QString why = Passwords::tooShort(password); !why.isEmpty())
         return CommandOutcome::refused(why + QStringLiteral(" The password was not reset."));
+    KeyRefusal why;
+    const std::optional<AgentEntry> signatory = SignatoryKeys(data).named(name, why);
+    if (!signatory)
+        return CommandOutcome::refused(why.message + QStringLiteral(" The password was not reset."));
     const std::unique_ptr<KeyStore> keys = keysOf(data);
     StoredSigningKey kept;
     QString error;
-    const KeyStore::Found found = keys->signingKey(name, kept, &error);
+    const KeyStore::Found found = keys->signingKey(signatory->rowId, kept, &error);
     if (found == KeyStore::Found::Failed)
         return CommandOutcome::refused(QStringLiteral("The signing keys cannot be read: %1.").arg(error));
     // The old certificate, when the shop authority issued it, is to be revoked.
@@ -52,7 +56,7 @@ CommandOutcome resetPassword(DataFolder &data, const QString &name, const QStrin
         return CommandOutcome::doneWith(text);
     if (fromAuthority) {
         const std::optional<KeyRefusal> refused =
-            typed ? Revocations(*keys).revoke(name, *typed, CRL_REASON_SUPERSEDED) : std::nullopt;
+            typed ? Revocations(*keys).revoke(*signatory, *typed, CRL_REASON_SUPERSEDED) : std::nullopt;
         if (!typed)
             text += QStringLiteral("\nThe old certificate of %1 is still to be revoked (arc8130-admin revoke %2 "
                                    "superseded).")
@@ -62,7 +66,7 @@ CommandOutcome resetPassword(DataFolder &data, const QString &name, const QStrin
         else
             text += QStringLiteral("\nThe old certificate of %1 is revoked (superseded).").arg(name);
     }
-    if (!keys->removeSigningKey(name, &error))
+    if (!keys->removeSigningKey(signatory->rowId, &error))
         return {CommandOutcome::Refused,
                 text + QStringLiteral("\nThe old signing key of %1 could not be removed from %2: %3. It cannot be "
                                       "opened with the new password; remove it by hand.")

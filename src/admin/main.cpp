@@ -6,6 +6,7 @@
 #include "AdminRights.h"
 #include "DataFolder.h"
 #include "KeyCommands.h"
+#include "NamedKeys.h"
 #include "RevocationList.h"
 #include "SecretInput.h"
 #include "SignatoryCommands.h"
@@ -33,6 +34,9 @@ int usage()
                  "         reads the shop authority's passphrase, then NAME's sign-in password\n"
                  "       arc8130-admin import-key DATASOURCE NAME FILE.p12\n"
                  "         reads the file's password, then NAME's sign-in password\n"
+                 "       arc8130-admin token-key DATASOURCE NAME --module FILE --token LABEL --key ID\n"
+                 "         reads, when the token holds no certificate for the key (ID in hex), the shop\n"
+                 "         authority's passphrase, then the token's PIN\n"
                  "       arc8130-admin revoke DATASOURCE NAME [REASON]\n"
                  "         reads the shop authority's passphrase; REASON as RFC 5280 names it\n"
                  "         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)\n"
@@ -66,6 +70,8 @@ int onSource(const Run &run, const std::function<CommandOutcome(DataFolder &)> &
         return print(CommandOutcome::refused(QStringLiteral("The data source cannot be opened: %1.").arg(s.detail())));
     if (const std::optional<CommandOutcome> refused = AdminRights::refusal(data, run.line.command, run.as))
         return print(*refused);
+    if (const QString moved = NamedKeys::told(NamedKeys::moveToRows(data)); !moved.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(moved));
     return print(command(data));
 }
 
@@ -165,6 +171,26 @@ int main(int argc, char **argv)
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         return onSource(run, [&](DataFolder &d) { return KeyCommands::importKey(d, name, *pkcs12, typed[0], typed[1]); });
+    }
+    if (command == QLatin1String("token-key")) {
+        const QString id = line->options.value(QStringLiteral("key"));
+        const QByteArray keyId = QByteArray::fromHex(id.toLatin1());
+        if (keyId.isEmpty() || keyId.toHex() != id.toLower().toLatin1())
+            return print(CommandOutcome::refused(QStringLiteral("%1 is not a key id: it is written in hex, such as 01.").arg(id),
+                                                 CommandOutcome::BadArgument));
+        const auto asked = [](const QString &prompt, const QString &what) {
+            return [prompt, what]() -> std::optional<QString> {
+                QString why;
+                return readSecret(prompt, what, why, false);
+            };
+        };
+        return onSource(run, [&](DataFolder &d) {
+            return KeyCommands::tokenKey(d, name,
+                                         {line->options.value(QStringLiteral("module")),
+                                          line->options.value(QStringLiteral("token")), keyId},
+                                         asked(QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")),
+                                         asked(QStringLiteral("PIN of the token: "), QStringLiteral("PIN")));
+        });
     }
     if (command == QLatin1String("revoke")) {
         const QString reasonName = line->arguments.value(2, QStringLiteral("unspecified"));

@@ -290,6 +290,18 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
         m_messages.ask(PrintPrompts::pdfNotWritten(overview.isEmpty() ? path : overview));
         return false;
     }
+    // One PIN for the whole run, asked before its first page is issued.
+    const std::unique_ptr<PageSigning> signing = m_signIn.issueSigning();
+    if (!requests.empty()) {
+        const SigningResult<const SigningKey *> key = signing->key();
+        if (!key.ok()) {
+            if (key.fault() != SigningFault::Cancelled)
+                m_messages.ask(IssuePrompts::notSigned(key.error().message));
+            return false;
+        }
+        for (IssueRequest &r : requests)
+            r.signingKey = key.value();
+    }
     ProgressWindow issuing(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
     std::optional<IssueRuns::Begun> run;
     if (resumed || !requests.empty()) {

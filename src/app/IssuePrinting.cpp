@@ -104,7 +104,15 @@ bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, 
     request.copies = copies;
     request.pdf = pdf;
     request.userFile = userFile;
-    request.signingKey = m_signIn.signingKey();
+    // A token's PIN is asked now, after the file was chosen, for this page alone.
+    const std::unique_ptr<PageSigning> signing = m_signIn.issueSigning();
+    const SigningResult<const SigningKey *> key = signing->key();
+    if (!key.ok()) {
+        if (key.fault() != SigningFault::Cancelled)
+            m_messages.ask(IssuePrompts::notSigned(key.error().message));
+        return false;
+    }
+    request.signingKey = key.value();
     request.signatureField = signatureField;
     request.passedFindings = passedFindings;
     const CertificateEntries entries = m_screen.entries(m_grid.lines());

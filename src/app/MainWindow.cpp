@@ -13,6 +13,8 @@
 #include "CertificateStore.h"
 #include "DataFolderOpener.h"
 #include "StandbyReads.h"
+#include "NamedKeys.h"
+#include "SignatoryNames.h"
 #include "DateText.h"
 #include "DefaultsPanel.h"
 #include "DuplicateCertificate.h"
@@ -138,7 +140,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
 
     const auto check = [this] {
         return screenFindings(m_folder, m_screen->entries(m_grid->lines()), newFormFlag() == 1 ? 0 : currentFormIndex(),
-                              !m_signIn->signatory() || m_signIn->signingKey());
+                              !m_signIn->signatory() || m_signIn->signsPages());
     };
     m_print->setCertificateCheck(check);
     m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
@@ -326,6 +328,8 @@ void MainWindow::SetDataPaths()
     m_recent->setSource(m_folder.certificates().filePath());
     if (opened.kind == OpenedFolder::Kind::Created)
         m_messages.ask(FolderMessages::created(opened.path));
+    if (const QString moved = NamedKeys::told(NamedKeys::moveToRows(m_folder)); !moved.isEmpty())
+        m_messages.ask({moved, tr("Signing keys"), Message::Buttons::Ok, Message::Icon::Exclamation});
 
     BusyPointer busy;
     m_issuePrinting->finishInterrupted();
@@ -353,8 +357,9 @@ void MainWindow::fillLists()
     m_signIn->refreshMasterNote();
     const QSignalBlocker b4(m_access->combo4);
     m_access->combo4->clear();
-    for (const AgentEntry &a : ReferenceLists::agents(m_folder.agents()))
-        m_access->combo4->addItem(a.name, QVariant::fromValue(a));
+    const QList<AgentEntry> agents = ReferenceLists::agents(m_folder.agents());
+    for (const AgentEntry &a : agents)
+        m_access->combo4->addItem(SignatoryNames::label(a, agents), QVariant::fromValue(a));
     // The only signatory needs no choosing.
     m_access->combo4->setCurrentIndex(m_access->combo4->count() == 1 ? 0 : -1);
 

@@ -13,7 +13,7 @@
 
 namespace arc {
 
-RevokeCertificateDialog::RevokeCertificateDialog(DataFolder &folder, MessageBoxes &messages, const QString &signatory,
+RevokeCertificateDialog::RevokeCertificateDialog(DataFolder &folder, MessageBoxes &messages, const AgentEntry &signatory,
                                                  QWidget *parent)
     : QDialog(parent), m_folder(folder), m_messages(messages), m_signatory(signatory)
 {
@@ -29,7 +29,7 @@ RevokeCertificateDialog::RevokeCertificateDialog(DataFolder &folder, MessageBoxe
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     auto *form = new QFormLayout(this);
     auto *what = new QLabel(tr("The certificate of %1 is withdrawn for good: the key signs nothing more.")
-                                .arg(signatory));
+                                .arg(signatory.name));
     what->setWordWrap(true);
     form->addRow(what);
     form->addRow(tr("Shop authority's passphrase"), passphrase);

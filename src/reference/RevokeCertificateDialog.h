@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReferenceLists.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -17,7 +19,7 @@ class MessageBoxes;
 class RevokeCertificateDialog : public QDialog {
     Q_OBJECT
 public:
-    RevokeCertificateDialog(DataFolder &folder, MessageBoxes &messages, const QString &signatory,
+    RevokeCertificateDialog(DataFolder &folder, MessageBoxes &messages, const AgentEntry &signatory,
                             QWidget *parent = nullptr);
 
     void submit();
@@ -29,7 +31,7 @@ public:
 private:
     DataFolder &m_folder;
     MessageBoxes &m_messages;
-    QString m_signatory;
+    AgentEntry m_signatory;
 };
 
 } // namespace arc

@@ -11,6 +11,7 @@
 #include "Passwords.h"
 #include "SignatoryCertificates.h"
 #include "SignatoryPasswords.h"
+#include "SignatoryNames.h"
 #include "SignatoryRights.h"
 #include "ReferenceLists.h"
 #include "SignatureFiles.h"
@@ -170,6 +171,18 @@ void SignatoriesPanel::fillList()
     for (int i = 0; i < access->count(); ++i)
         combo6->addItem(access->itemText(i), access->itemData(i));
     combo6->setCurrentIndex(-1);
+    relabel();
+}
+
+void SignatoriesPanel::relabel()
+{
+    for (QComboBox *list : {combo6, m_accessNames}) {
+        QList<AgentEntry> all;
+        for (int i = 0; i < list->count(); ++i)
+            all << list->itemData(i).value<AgentEntry>();
+        for (int i = 0; i < list->count(); ++i)
+            list->setItemText(i, SignatoryNames::label(all.at(i), all));
+    }
 }
 
 bool SignatoriesPanel::open(const std::optional<AgentEntry> &who, bool master)
@@ -358,6 +371,13 @@ void SignatoriesPanel::save()
         return;
     }
     AgentEntry entry{newName->text(), password, certification->text(), m_loadedRow};
+    // Two signatories of one name could not be told apart on the page; rows
+    // converted with one name keep it while their other details change.
+    const int k = PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow);
+    const bool renamed = adding || k < 0 || combo6->itemData(k).value<AgentEntry>().name != entry.name;
+    const qint64 own = adding ? 0 : m_loadedRow;
+    if (const auto other = renamed ? SignatoryNames::takenBy(ReferenceLists::agents(agents), entry.name, own) : std::nullopt)
+        return (void)m_messages.ask(SignatoryNames::taken(*other));
     const QString typedPassword = newPassword->text();
     // The signature stays as stored unless the user changed it here.
     const bool keepSignature = !adding && !m_signatureChanged;
@@ -384,6 +404,7 @@ void SignatoriesPanel::save()
         entry.rowId = w.rowId;
         combo6->addItem(entry.name, QVariant::fromValue(entry));
         m_accessNames->addItem(entry.name, QVariant::fromValue(entry));
+        relabel();
         combo6->setCurrentIndex(combo6->count() - 1);
         choose(combo6->count() - 1);
         newName->hide();
@@ -399,6 +420,7 @@ void SignatoriesPanel::save()
                 list->setItemText(i, entry.name);
             }
         }
+        relabel();
         const bool own = m_signedIn && m_signedIn->rowId == entry.rowId;
         if (own)
             m_signedIn = entry;
@@ -406,7 +428,7 @@ void SignatoriesPanel::save()
         // The signing key goes with the password: kept under his own new one,
         // removed by anyone else's reset.
         if (!typedPassword.isEmpty()) {
-            const QString note = m_certificates->passwordSaved(entry.name, own, own ? m_signedInKey() : nullptr,
+            const QString note = m_certificates->passwordSaved(entry, own, own ? m_signedInKey() : nullptr,
                                                                typedPassword, m_askPassphrase);
             if (!note.isEmpty())
                 m_messages.ask({note, QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Information});
@@ -445,6 +467,7 @@ void SignatoriesPanel::deleteSignatory()
         if (i >= 0)
             list->removeItem(i);
     }
+    relabel();
     combo6->setCurrentIndex(-1);
     combo6->show();
     deleteButton->setEnabled(false);
@@ -474,7 +497,7 @@ void SignatoriesPanel::showCertificate()
 {
     const int k = PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow);
     certificateInfo->setText(m_loadedRow == 0 || k < 0 ? QString()
-                                                       : m_certificates->describe(combo6->itemText(k)));
+                                                       : m_certificates->describe(m_loadedRow));
 }
 
 void SignatoriesPanel::openSigningCertificate()
@@ -510,7 +533,7 @@ void SignatoriesPanel::openRevokeCertificate()
     const int k = PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow);
     if (!m_administering || m_loadedRow == 0 || k < 0)
         return;
-    auto *dialog = new RevokeCertificateDialog(m_folder, m_messages, combo6->itemText(k), this);
+    auto *dialog = new RevokeCertificateDialog(m_folder, m_messages, combo6->itemData(k).value<AgentEntry>(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, name = combo6->itemText(k)] {
         showCertificate();

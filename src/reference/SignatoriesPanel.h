@@ -89,6 +89,8 @@ private:
     void signatureTouched();
     void loadRow(qint64 rowId, bool &found);
     void fillList();
+    // Both name lists, each signatory told apart from another of his name.
+    void relabel();
     void showCertificate();
 
     DataFolder &m_folder;

@@ -30,8 +30,9 @@ bool fromShopAuthority(KeyStore &keys, const StoredSigningKey &stored)
 
 // The old certificate revoked as superseded, the passphrase asked for until
 // it opens the authority or the user skips; what to tell the user.
-QString revokeOld(KeyStore &keys, const QString &name, const SignatoryCertificates::PassphraseAsk &passphrase)
+QString revokeOld(KeyStore &keys, const AgentEntry &signatory, const SignatoryCertificates::PassphraseAsk &passphrase)
 {
+    const QString &name = signatory.name;
     QString why;
     for (;;) {
         const std::optional<QString> typed = passphrase(why);
@@ -39,7 +40,7 @@ QString revokeOld(KeyStore &keys, const QString &name, const SignatoryCertificat
             return tr("The old certificate of %1 is still to be revoked (superseded): an administrator revokes it "
                       "with the shop authority's passphrase.")
                 .arg(name);
-        const std::optional<KeyRefusal> refused = Revocations(keys).revoke(name, *typed, CRL_REASON_SUPERSEDED);
+        const std::optional<KeyRefusal> refused = Revocations(keys).revoke(signatory, *typed, CRL_REASON_SUPERSEDED);
         if (!refused)
             return tr("The old certificate of %1 is revoked (superseded).").arg(name);
         if (refused->why != KeyRefusal::Why::KeyRefused)
@@ -50,11 +51,16 @@ QString revokeOld(KeyStore &keys, const QString &name, const SignatoryCertificat
 
 } // namespace
 
-QString SignatoryCertificates::describe(const QString &name) const
+QString SignatoryCertificates::describe(qint64 signatory) const
 {
     StoredSigningKey stored;
     QString error;
-    switch (keysOf(m_folder)->signingKey(name, stored, &error)) {
+    KeyStore::Found found = keysOf(m_folder)->signingKey(signatory, stored, &error);
+    StoredTokenKey onToken;
+    if (found == KeyStore::Found::No
+        && (found = keysOf(m_folder)->tokenKey(signatory, onToken, &error)) == KeyStore::Found::Yes)
+        stored.certificates = onToken.certificates;
+    switch (found) {
     case KeyStore::Found::No:
         return QStringLiteral("No signing certificate");
     case KeyStore::Found::Failed:
@@ -67,6 +73,10 @@ QString SignatoryCertificates::describe(const QString &name) const
     if (certificates.empty())
         return QStringLiteral("The signing certificate cannot be read.");
     QString text = CertificateInfo::of(certificates.front().get()).text();
+    if (!onToken.place.serial.isEmpty())
+        text += QLatin1Char('\n')
+            + QCoreApplication::translate("SignatoryCertificates", "Key on the token %1 (serial %2).")
+                  .arg(onToken.place.label, onToken.place.serial);
     const SigningResult<std::optional<Revocation>> revoked = Revocations(*keys).of(certificates.front().get());
     if (!revoked.ok())
         text += QLatin1Char('\n') + revoked.error().message;
@@ -78,9 +88,10 @@ QString SignatoryCertificates::describe(const QString &name) const
     return text;
 }
 
-QString SignatoryCertificates::passwordSaved(const QString &name, bool own, const SigningKey *opened,
+QString SignatoryCertificates::passwordSaved(const AgentEntry &signatory, bool own, const SigningKey *opened,
                                              const QString &newPassword, const PassphraseAsk &passphrase)
 {
+    const QString &name = signatory.name;
     const std::unique_ptr<KeyStore> keys = keysOf(m_folder);
     QString error;
     if (own) {
@@ -89,7 +100,7 @@ QString SignatoryCertificates::passwordSaved(const QString &name, bool own, cons
         if (!opened)
             return {};
         const SigningResult<StoredSigningKey> again = opened->stored(newPassword);
-        if (again.ok() && keys->putSigningKey(name, again.value(), &error))
+        if (again.ok() && keys->putSigningKey(signatory.rowId, again.value(), &error))
             return {};
         // The old key stays, under the old password: it stops every issue.
         return QCoreApplication::translate("SignatoryCertificates",
@@ -99,13 +110,13 @@ QString SignatoryCertificates::passwordSaved(const QString &name, bool own, cons
             .arg(again.ok() ? error + QLatin1Char('.') : again.error().message, name);
     }
     StoredSigningKey stored;
-    if (keys->signingKey(name, stored, nullptr) == KeyStore::Found::No)
+    if (keys->signingKey(signatory.rowId, stored, nullptr) == KeyStore::Found::No)
         return {};
     // Revoked before the key goes: a copy of the old key file signs nothing
     // that verifies as trusted.
     const QString revoked =
-        passphrase && fromShopAuthority(*keys, stored) ? revokeOld(*keys, name, passphrase) + QLatin1Char('\n') : QString();
-    if (!keys->removeSigningKey(name, &error))
+        passphrase && fromShopAuthority(*keys, stored) ? revokeOld(*keys, signatory, passphrase) + QLatin1Char('\n') : QString();
+    if (!keys->removeSigningKey(signatory.rowId, &error))
         return revoked
             + QStringLiteral("The signing key of %1 could not be removed from %2: %3.").arg(name, keys->place(), error);
     return revoked + SignatoryKeys::removedByReset(name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReferenceLists.h"
+
 #include <QString>
 
 #include <functional>
@@ -18,7 +20,7 @@ public:
     explicit SignatoryCertificates(DataFolder &folder) : m_folder(folder) {}
 
     // The certificate's subject, issuer and validity, or "No signing certificate".
-    QString describe(const QString &name) const;
+    QString describe(qint64 signatory) const;
 
     // The shop authority's passphrase as the user types it; `why` says why it
     // is asked again (empty the first time); nullopt or empty skips.
@@ -29,7 +31,7 @@ public:
     // which removes it, and revokes its certificate (superseded) when the
     // shop authority issued it, with the passphrase `passphrase` asks for.
     // What to tell the user; empty when there is nothing.
-    QString passwordSaved(const QString &name, bool own, const SigningKey *opened, const QString &newPassword,
+    QString passwordSaved(const AgentEntry &signatory, bool own, const SigningKey *opened, const QString &newPassword,
                           const PassphraseAsk &passphrase = {});
 
 private:

@@ -1,7 +1,9 @@
 #include "SigningCertificateDialog.h"
 
 #include "MessageBoxes.h"
+#include "TokenKeyChooser.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -46,7 +48,7 @@ QString worded(const KeyRefusal &r, const QString &name, bool newAuthority)
 
 SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBoxes &messages,
                                                    const AgentEntry &signatory, QWidget *parent)
-    : QDialog(parent), m_keys(folder), m_messages(messages), m_signatory(signatory),
+    : QDialog(parent), m_folder(folder), m_keys(folder), m_messages(messages), m_signatory(signatory),
       m_newAuthority(!m_keys.authorityMade())
 {
     setObjectName(QStringLiteral("SigningCertificateDialog"));
@@ -56,6 +58,9 @@ SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBo
     makeKey->setChecked(true);
     bringIn = new QRadioButton(tr("Bring in a PKCS#12 file"));
     bringIn->setObjectName(QStringLiteral("BringIn"));
+    tokenKey = new QRadioButton(tr("Key on a smart card or token"));
+    tokenKey->setObjectName(QStringLiteral("TokenKey"));
+    token = new TokenKeyChooser;
     passphrase = hidden("AuthorityPassphrase");
     passphraseAgain = hidden("AuthorityPassphraseAgain");
     keyFile = new QLineEdit;
@@ -81,9 +86,19 @@ SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBo
     form->addRow(QStringLiteral("PKCS#12 file"), file);
     form->addRow(QStringLiteral("The file's password"), filePassword);
     form->addRow(QStringLiteral("%1's sign-in password").arg(signatory.name), password);
+    form->addRow(tokenKey);
+    form->addRow(token);
     form->addRow(buttons);
 
     connect(makeKey, &QRadioButton::toggled, this, &SigningCertificateDialog::showWay);
+    connect(tokenKey, &QRadioButton::toggled, this, &SigningCertificateDialog::showWay);
+    connect(tokenKey, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && token->tokens->count() == 0)
+            token->listTokens();
+    });
+    connect(token, &TokenKeyChooser::told, this, [this](const QString &what) {
+        m_messages.ask({what, kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+    });
     connect(choose, &QPushButton::clicked, this, &SigningCertificateDialog::chooseFile);
     connect(buttons, &QDialogButtonBox::accepted, this, &SigningCertificateDialog::submit);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -92,11 +107,14 @@ SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBo
 
 void SigningCertificateDialog::showWay()
 {
-    const bool making = makeKey->isChecked();
+    const bool making = makeKey->isChecked(), onToken = tokenKey->isChecked();
+    // The authority's passphrase issues a certificate to a token's key too.
     for (QWidget *w : {passphrase, passphraseAgain})
-        w->setEnabled(making);
+        w->setEnabled(making || onToken);
     for (QWidget *w : {keyFile, filePassword})
-        w->setEnabled(!making);
+        w->setEnabled(bringIn->isChecked());
+    password->setEnabled(!onToken);
+    token->setEnabled(onToken);
 }
 
 void SigningCertificateDialog::chooseFile()
@@ -109,6 +127,25 @@ void SigningCertificateDialog::chooseFile()
 
 void SigningCertificateDialog::submit()
 {
+    if (tokenKey->isChecked()) {
+        const TokenKeyChoice choice = token->choice();
+        const QString typedPassphrase = passphrase->text(), typedPin = token->pin->text();
+        token->pin->clear();
+        const KeyOutcome kept =
+            choice.keyId.isEmpty()
+                ? KeyOutcome(KeyRefusal{KeyRefusal::Why::TokenRefused, tr("choose a token and a key on it."), {}})
+                : SignatoryTokens(m_folder).set(m_signatory, choice, [&] { return std::optional(typedPassphrase); },
+                                                [&] { return std::optional(typedPin); });
+        if (!kept.ok()) {
+            m_messages.ask({QStringLiteral("No signing certificate was kept: %1").arg(kept.refusal.message), kTitle,
+                            Message::Buttons::Ok, Message::Icon::Exclamation});
+            return;
+        }
+        // Nothing stays open: the token signs only with its PIN, asked at each issue.
+        m_key.reset();
+        accept();
+        return;
+    }
     QFile file(keyFile->text());
     if (bringIn->isChecked() && !file.open(QIODevice::ReadOnly)) {
         m_messages.ask({QStringLiteral("The file %1 cannot be read: %2").arg(keyFile->text(), file.errorString()),

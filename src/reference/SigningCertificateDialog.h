@@ -12,6 +12,7 @@ class QRadioButton;
 namespace arc {
 
 class DataFolder;
+class TokenKeyChooser;
 class MessageBoxes;
 
 // "Signing certificate...": a key and certificate for `signatory` (his
@@ -30,6 +31,8 @@ public:
     std::unique_ptr<SigningKey> takeKey() { return std::move(m_key); }
 
     QRadioButton *makeKey, *bringIn;
+    QRadioButton *tokenKey;   // TokenKey: a key on a smart card or token
+    TokenKeyChooser *token;   // its module, token, key and PIN
     QLineEdit *passphrase, *passphraseAgain; // the shop authority's
     QLineEdit *keyFile, *filePassword;       // the PKCS#12 file
     QLineEdit *password;                     // the signatory's sign-in password
@@ -39,6 +42,7 @@ private:
     void chooseFile();
     void showWay();
 
+    DataFolder &m_folder;
     SignatoryKeys m_keys;
     MessageBoxes &m_messages;
     AgentEntry m_signatory;

@@ -15,9 +15,10 @@ KeyRefusal revocationRefused(Why why, const QString &message) { return {why, mes
 
 } // namespace
 
-std::optional<KeyRefusal> Revocations::revoke(const QString &signatory, const QString &passphrase, int reason,
+std::optional<KeyRefusal> Revocations::revoke(const AgentEntry &who, const QString &passphrase, int reason,
                                               Revocation *done)
 {
+    const QString &signatory = who.name;
     StoredAuthority stored;
     QString error;
     switch (m_keys.authority(stored, &error)) {
@@ -35,11 +36,14 @@ std::optional<KeyRefusal> Revocations::revoke(const QString &signatory, const QS
         return revocationRefused(Why::KeyRefused, authority.error().message);
 
     StoredSigningKey key;
-    const KeyStore::Found found = m_keys.signingKey(signatory, key, &error);
+    KeyStore::Found found = m_keys.signingKey(who.rowId, key, &error);
+    StoredTokenKey onToken;
+    if (found == KeyStore::Found::No && (found = m_keys.tokenKey(who.rowId, onToken, &error)) == KeyStore::Found::Yes)
+        key.certificates = onToken.certificates;
     // A key a reset removed leaves its certificate with the note: revoked
     // later all the same.
     if (found == KeyStore::Found::No)
-        key.certificates = m_keys.removedCertificates(signatory);
+        key.certificates = m_keys.removedCertificates(who.rowId);
     if (found == KeyStore::Found::No && key.certificates.isEmpty())
         return revocationRefused(Why::NoSuchSignatory, QStringLiteral("%1 holds no signing certificate.").arg(signatory));
     if (found == KeyStore::Found::Failed)

@@ -20,7 +20,7 @@ public:
     // The certificate of `signatory` withdrawn for `reason` by the authority,
     // opened with `passphrase`; nullopt when done, the refusal otherwise,
     // with nothing changed.
-    std::optional<KeyRefusal> revoke(const QString &signatory, const QString &passphrase, int reason,
+    std::optional<KeyRefusal> revoke(const AgentEntry &signatory, const QString &passphrase, int reason,
                                      Revocation *done = nullptr);
 
     // When the key's certificate was withdrawn; nullopt when it was not (or

@@ -5,6 +5,7 @@
 #include "DateText.h"
 #include "EntryBox.h"
 #include "ItemGridModel.h"
+#include "KeyFiles.h"
 #include "KeysOf.h"
 #include "MessageBoxes.h"
 #include "Passwords.h"
@@ -14,6 +15,7 @@
 #include "SignaturesOf.h"
 #include "SigningBlock.h"
 #include "SilentEdit.h"
+#include "TokenPinDialog.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -95,6 +97,7 @@ void SignIn::AgentSecurity()
     const QString typed = m_panel.text44->text();
     const int k = m_panel.combo4->currentIndex();
     m_signingKey.reset();
+    m_tokenKey.reset();
     m_keyState = SigningKeyState();
     if (k < 0) {
         // Without a data folder there is no one to ask, and one must be chosen.
@@ -148,9 +151,11 @@ void SignIn::AgentSecurity()
         }
     }
     m_signatory = agent;
+    // The password stays nowhere on screen, for whoever sits down next.
+    m_panel.text44->clear();
     m_panel.hide();
     emit signedIn();
-    openSigningKey(agent.name, typed);
+    openSigningKey(agent, typed);
     if (const std::optional<SignInFill> fill =
             signInFill(agent.name, agent.approvalNumber, m_lines.line(0).status, DateText::today())) {
         if (fill->block == SigningBlock::Block13) {
@@ -166,25 +171,49 @@ void SignIn::AgentSecurity()
     m_checking = false;
 }
 
-void SignIn::openSigningKey(const QString &name, const QString &password)
+void SignIn::openSigningKey(const AgentEntry &signatory, const QString &password)
 {
     if (!m_folder.isOpen())
         return;
-    m_keyState = readSigningKey(name, password);
+    m_keyState = readSigningKey(signatory, password);
     if (const QString told = m_keyState.atSignIn(); !told.isEmpty())
         emit this->told(told);
     if (m_keyState.stops())
         m_messages.ask(keyNotOpened(m_keyState));
 }
 
-SigningKeyState SignIn::readSigningKey(const QString &name, const QString &password)
+SigningKeyState SignIn::readSigningKey(const AgentEntry &signatory, const QString &password)
 {
+    const QString &name = signatory.name;
     const std::unique_ptr<KeyStore> keys = keysOf(m_folder);
-    StoredSigningKey stored;
+    StoredTokenKey onToken;
     KeyStoreFailure failure;
-    const KeyStore::Found found = keys->signingKey(name, stored, failure);
+    switch (keys->tokenKey(signatory.rowId, onToken, failure)) {
+    case KeyStore::Found::Yes: {
+        // A withdrawn certificate signs nothing more, on a token or not.
+        const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(onToken.certificates);
+        const SigningResult<std::optional<Revocation>> revoked =
+            certificates.empty() ? SigningResult<std::optional<Revocation>>(
+                                       SigningError{SigningFault::Damaged, QStringLiteral("its certificate is damaged")})
+                                 : Revocations(*keys).of(certificates.front().get());
+        if (!revoked.ok())
+            return SigningKeyState::notOpened(name, revoked.fault(), revoked.error().message);
+        if (revoked.value())
+            return SigningKeyState::revoked(name, revoked.value()->when,
+                                            RevocationList::reasonName(revoked.value()->reason));
+        // Opened at each issue, with the PIN asked then.
+        m_tokenKey = onToken;
+        return SigningKeyState::onToken(name, onToken.place.label);
+    }
+    case KeyStore::Found::Failed:
+        return SigningKeyState::unreadable(name, failure);
+    case KeyStore::Found::No:
+        break;
+    }
+    StoredSigningKey stored;
+    const KeyStore::Found found = keys->signingKey(signatory.rowId, stored, failure);
     if (found == KeyStore::Found::No)
-        return SigningKeyState::none(name, keys->removedByReset(name));
+        return SigningKeyState::none(name, keys->removedByReset(signatory.rowId));
     if (found == KeyStore::Found::Failed)
         return SigningKeyState::unreadable(name, failure);
     SigningResult<SigningKey> opened = SigningKey::open(stored, password);
@@ -204,8 +233,26 @@ void SignIn::keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key)
 {
     if (m_signatory && m_signatory->rowId == agentRow) {
         m_signingKey = std::move(key);
+        m_tokenKey.reset();
         m_keyState = m_signingKey ? SigningKeyState::opened(m_signatory->name) : SigningKeyState();
+        // No key handed over: one on a token, opened at each issue.
+        StoredTokenKey onToken;
+        if (!m_signingKey && m_folder.isOpen()
+            && keysOf(m_folder)->tokenKey(agentRow, onToken, nullptr) == KeyStore::Found::Yes) {
+            m_tokenKey = onToken;
+            m_keyState = SigningKeyState::onToken(m_signatory->name, onToken.place.label);
+        }
     }
+}
+
+std::unique_ptr<PageSigning> SignIn::issueSigning() const
+{
+    if (!m_tokenKey)
+        return std::make_unique<HeldKeySigning>(m_signingKey.get());
+    PinPrompt prompt = m_pinPrompt;
+    if (!prompt)
+        prompt = [window = m_panel.window()](const QString &label) { return TokenPinDialog::ask(window, label); };
+    return std::make_unique<TokenSigning>(m_tokenKey->place, m_tokenKey->certificates, std::move(prompt));
 }
 
 void SignIn::refreshMasterNote()
@@ -222,6 +269,7 @@ void SignIn::signOut()
     m_panel.refuse({});
     m_signatory.reset();
     m_signingKey.reset();
+    m_tokenKey.reset();
     m_keyState = SigningKeyState();
     m_master = false;
     m_signature = QImage();

@@ -3,6 +3,7 @@
 #include "ReferenceLists.h"
 #include "SigningKey.h"
 #include "SigningKeyState.h"
+#include "TokenSigning.h"
 
 #include <QImage>
 #include <QObject>
@@ -49,6 +50,13 @@ public:
     // The signatory's signing key, opened with the password typed at
     // sign-in and held in memory only; null when the signatory holds none.
     const SigningKey *signingKey() const { return m_signingKey.get(); }
+    // Whether his pages are signed: with the key opened, or on his token.
+    bool signsPages() const { return m_signingKey || m_tokenKey; }
+    // What signs the pages of one issue: the key opened at sign-in, or his
+    // token's, its PIN asked through the prompt when the first page is signed.
+    std::unique_ptr<PageSigning> issueSigning() const;
+    // How the PIN is asked; by default a dialog over the window.
+    void setPinPrompt(PinPrompt prompt) { m_pinPrompt = std::move(prompt); }
     // What sign-in found of that key: why pages go out unsigned, or why
     // none may be issued.
     const SigningKeyState &keyState() const { return m_keyState; }
@@ -61,7 +69,8 @@ public:
     // The signed-in signatory's row was saved with new details.
     void update(const AgentEntry &entry);
     // A new key for the signatory of `agentRow` was made with his password:
-    // held from now on if he is the one signed in.
+    // held from now on if he is the one signed in. Null: one set on his
+    // token, opened at each issue.
     void keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key);
 
 signals:
@@ -77,9 +86,9 @@ protected:
 
 private:
     void loadSignature(qint64 agentRow);
-    void openSigningKey(const QString &name, const QString &password);
+    void openSigningKey(const AgentEntry &signatory, const QString &password);
     // The key opened, or why not; held when opened.
-    SigningKeyState readSigningKey(const QString &name, const QString &password);
+    SigningKeyState readSigningKey(const AgentEntry &signatory, const QString &password);
 
     AccessPanel &m_panel;
     SignatureBlocks m_blocks;
@@ -89,6 +98,8 @@ private:
     QImage m_signature;
     std::optional<AgentEntry> m_signatory;
     std::unique_ptr<SigningKey> m_signingKey;
+    std::optional<StoredTokenKey> m_tokenKey;
+    PinPrompt m_pinPrompt;
     SigningKeyState m_keyState;
     bool m_master = false;
     bool m_checking = false;

@@ -116,7 +116,7 @@ KeyOutcome SignatoryKeys::keep(const AgentEntry &signatory, SigningResult<Stored
     if (newAuthority
         && (!keys->putAuthority(newAuthority->stored(), &error) || !keys->putRevocations(revocations.value(), &error)))
         return notKept(Why::AuthorityNotKept, QStringLiteral("The shop authority"));
-    if (!keys->putSigningKey(signatory.name, stored.value(), &error))
+    if (!keys->putSigningKey(signatory.rowId, stored.value(), &error))
         return notKept(Why::KeyNotKept, QStringLiteral("The key"));
     return KeyOutcome(std::move(opened.value()), newAuthority ? newAuthority->stored().certificate : QByteArray());
 }

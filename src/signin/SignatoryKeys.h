@@ -16,6 +16,7 @@ struct KeyRefusal {
         PassphrasesDiffer, // a new authority's passphrase, typed twice
         AuthorityUnreadable, AuthorityNotKept, KeyNotKept,
         KeyRefused, // by the key library, in its words
+        TokenRefused, // the module, token, key or PIN, in plain words
     };
     Why why = Why::KeyRefused;
     QString message; // as the command line words it; a screen may word it its own way

@@ -69,6 +69,8 @@ QString SigningKeyState::atSignIn() const
         return SigningKeyStateTexts::tr("No certificate can be issued: the signing key of %1 cannot be opened.").arg(m_name);
     if (m_kind == Kind::Revoked)
         return SigningKeyStateTexts::tr("No certificate can be issued: the signing certificate of %1 is revoked.").arg(m_name);
+    if (m_kind == Kind::OnToken)
+        return SigningKeyStateTexts::tr("Certificates are signed on the token %1: its PIN is asked at each issue.").arg(m_cause);
     const QString why = unsignedWhy();
     return why.isEmpty() ? QString() : SigningKeyStateTexts::tr("Certificates issued are not digitally signed: %1.").arg(why);
 }

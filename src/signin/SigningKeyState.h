@@ -20,10 +20,12 @@ public:
         RemovedByReset, // a password reset took it: pages go out unsigned
         Unusable,       // one is kept but cannot be opened: nothing is issued
         Revoked,        // its certificate was withdrawn: nothing is issued
+        OnToken,        // on a token: its PIN is asked at each issue
     };
 
     SigningKeyState() = default;
     static SigningKeyState opened(const QString &name) { return {Kind::Opened, name, {}, {}}; }
+    static SigningKeyState onToken(const QString &name, const QString &label) { return {Kind::OnToken, name, label, {}}; }
     static SigningKeyState none(const QString &name, bool removedByReset)
     {
         return {removedByReset ? Kind::RemovedByReset : Kind::NoKey, name, {}, {}};

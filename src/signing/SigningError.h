@@ -21,6 +21,12 @@ enum class SigningFault {
     NotTheSignatory, // the certificate names someone else
     Failed,         // OpenSSL refused an operation; the detail says which
     NoTimeStamp,    // the time-stamp service gave no token that checks
+    // Keys on tokens (smart cards, USB keys).
+    ModuleUnusable, // the file is no PKCS#11 module
+    TokenMissing,   // the token is not inserted, or was removed
+    WrongPin,       // the token refused the PIN
+    PinLocked,      // the token is locked after wrong PINs
+    Cancelled,      // the signatory did not give the PIN
 };
 
 struct SigningError {

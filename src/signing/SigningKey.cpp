@@ -52,6 +52,20 @@ bool parse(PKCS12 *p12, const QByteArray &pass, PKeyPtr &key, X509Ptr &certifica
 
 SigningKey::SigningKey(PKeyPtr key, std::vector<X509Ptr> chain) : m_key(std::move(key)), m_chain(std::move(chain)) {}
 
+SigningResult<SigningKey> SigningKey::onToken(PKeyPtr key, std::vector<X509Ptr> chain, std::shared_ptr<void> token)
+{
+    if (!key || chain.empty())
+        return SigningError{SigningFault::Unsuitable, QStringLiteral("The key on the token has no certificate.")};
+    std::vector<X509 *> certificates;
+    for (const X509Ptr &c : chain)
+        certificates.push_back(c.get());
+    if (auto why = KeyPolicy::unsuitable(key.get(), certificates))
+        return *why;
+    SigningKey opened(std::move(key), std::move(chain));
+    opened.m_token = std::move(token);
+    return opened;
+}
+
 SigningResult<StoredSigningKey> SigningKey::keep(EVP_PKEY *key, const std::vector<X509 *> &chain,
                                                  const QString &password)
 {

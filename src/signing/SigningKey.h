@@ -3,6 +3,7 @@
 #include "CertificateBuilder.h"
 
 #include <QByteArray>
+#include <memory>
 #include <vector>
 
 namespace arc {
@@ -32,6 +33,9 @@ public:
                                                   const QString &password, const CertificateSubject &signatory);
     // Refused, as Unsuitable, for a kept key of a kind that may not sign.
     static SigningResult<SigningKey> open(const StoredSigningKey &stored, const QString &password);
+    // A key that stays on a token and signs there, with its certificate
+    // chain; `token` keeps the token's module loaded while the key lives.
+    static SigningResult<SigningKey> onToken(PKeyPtr key, std::vector<X509Ptr> chain, std::shared_ptr<void> token);
 
     // The same key kept under another password (the signatory changed it).
     SigningResult<StoredSigningKey> stored(const QString &password) const;
@@ -46,6 +50,7 @@ private:
     static SigningResult<StoredSigningKey> keep(EVP_PKEY *key, const std::vector<X509 *> &chain,
                                                 const QString &password);
 
+    std::shared_ptr<void> m_token; // declared first: outlives the key that works on it
     PKeyPtr m_key;
     std::vector<X509Ptr> m_chain;
 };

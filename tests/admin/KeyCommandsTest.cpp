@@ -1,5 +1,6 @@
 // arc8130-admin's commands on a data folder and on a server.
 
+#include "Rows.h"
 #include "CertificateInfo.h"
 #include "KeyCommands.h"
 #include "KeyFiles.h"
@@ -56,7 +57,7 @@ protected:
 
     KeyStore::Found keyOf(const QString &name, StoredSigningKey &key)
     {
-        return keysOf(data)->signingKey(name, key, nullptr);
+        return keysOf(data)->signingKey(signatoryRow(data.reference(), name), key, nullptr);
     }
     KeyStore::Found authority(StoredAuthority &stored) { return keysOf(data)->authority(stored, nullptr); }
     // The kept key opened with `password`, as sign-in opens it.

@@ -363,7 +363,7 @@ protected:
         IssueTest::fillBeforeOpening();
         const arc::StoredSigningKey key =
             arc::SigningKey::make(signing::authority(), {kSignatory, "DMIR-7"}, kPassword).value();
-        ASSERT_TRUE(arc::FolderKeys(dataFolder()).putSigningKey(kSignatory, key, nullptr));
+        ASSERT_TRUE(arc::FolderKeys(dataFolder()).putSigningKey(rowOf(kSignatory), key, nullptr));
     }
 };
 
@@ -453,8 +453,8 @@ TEST_F(IssueTest, APageIssuedUnsignedSaysSoAndWhy)
         SCOPED_TRACE(c.name);
         if (c.reset) {
             arc::FolderKeys keys(dataFolder());
-            ASSERT_TRUE(keys.putSigningKey(kSignatory, signing::madeKey(kPassword), nullptr));
-            ASSERT_TRUE(keys.removeSigningKey(kSignatory, nullptr));
+            ASSERT_TRUE(keys.putSigningKey(rowOf(kSignatory), signing::madeKey(kPassword), nullptr));
+            ASSERT_TRUE(keys.removeSigningKey(rowOf(kSignatory), nullptr));
         }
         QCoreApplication::processEvents(); // what was told before is done with
         signInAs(*window, kSignatory, kPassword);
@@ -476,7 +476,7 @@ TEST_F(IssueTest, APageIssuedUnsignedSaysSoAndWhy)
 TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
 {
     arc::FolderKeys keys(dataFolder());
-    const QString keyFile = keys.fileOf(arc::KeyStore::signatoryEntry(kSignatory));
+    const QString keyFile = keys.fileOf(arc::KeyStore::signatoryEntry(rowOf(kSignatory)));
     const QByteArray good = readFile(keyFile);
     QString account;
     const struct {
@@ -490,7 +490,7 @@ TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
          {"damaged", "new signing certificate"}},
         {"of a kind that may not sign",
          [&] {
-             ASSERT_TRUE(keys.putSigningKey(kSignatory,
+             ASSERT_TRUE(keys.putSigningKey(rowOf(kSignatory),
                                             signing::storedAsIs(signing::foreignPkcs12({.kind = "Ed25519", .name = kSignatory}, "p"),
                                                                 "p", kPassword),
                                             nullptr));

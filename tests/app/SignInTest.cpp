@@ -27,6 +27,14 @@ protected:
     void setFirstStatus(const QString &status) { window->setItemLine(0, {"1", "", "", "", "", status, {}}); }
     arc::AccessPanel &panel() { return window->accessPanel(); }
     bool panelShown() { return panel().isVisibleTo(window.get()); }
+    // The row of the `nth` signatory of that name the sign-in list shows.
+    qint64 listedRow(const QString &name, int nth = 0)
+    {
+        for (int i = 0; i < panel().combo4->count(); ++i)
+            if (const auto a = panel().combo4->itemData(i).value<arc::AgentEntry>(); a.name == name && nth-- == 0)
+                return a.rowId;
+        return 0;
+    }
 };
 
 // The master password opens only without a name and while no administrator
@@ -171,8 +179,9 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
 {
     const auto keys = arc::keysOf(window->dataFolder());
     for (const auto &[name, password] : {std::pair{"Pat Doe", "Secret1"}, std::pair{"No Number", "reset since"}})
-        ASSERT_TRUE(keys->putSigningKey(
-            name, arc::SigningKey::make(signing::authority(), {name, "D-1"}, password).value(), nullptr));
+        ASSERT_TRUE(keys->putSigningKey(listedRow(name),
+                                        arc::SigningKey::make(signing::authority(), {name, "D-1"}, password).value(),
+                                        nullptr));
 
     signInAs(*window, "Pat Doe", "Secret1");
     ASSERT_NE(window->signIn().signingKey(), nullptr);
@@ -189,6 +198,28 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
     ASSERT_NE(window->signIn().signingKey(), nullptr) << "the stored hash lets the same password in again";
     window->signIn().signOut();
     EXPECT_EQ(window->signIn().signingKey(), nullptr);
+}
+
+// Keys go by the signatory's row: two of one name, told apart in the list by
+// their approval numbers, each open his own, and a key kept under the
+// shared name by an earlier version is set aside for neither.
+TEST_F(SignInTest, TwoSignatoriesOfOneNameEachSignWithTheirOwnKey)
+{
+    EXPECT_EQ(panel().combo4->itemText(0), "Pat Doe (DMIR-7)");
+    EXPECT_EQ(panel().combo4->itemText(2), "Pat Doe (DMIR-8)");
+    EXPECT_EQ(panel().combo4->itemText(1), "No Number");
+    const auto keys = arc::keysOf(window->dataFolder());
+    for (const auto &[nth, password, number] : {std::tuple{0, "Secret1", "DMIR-7"}, std::tuple{1, "other", "DMIR-8"}})
+        ASSERT_TRUE(keys->putSigningKey(listedRow("Pat Doe", nth),
+                                        arc::SigningKey::make(signing::authority(), {"Pat Doe", number}, password).value(),
+                                        nullptr));
+    for (const auto &[nth, password, number] : {std::tuple{1, "other", "DMIR-8"}, std::tuple{0, "Secret1", "DMIR-7"}}) {
+        signInAs(*window, "Pat Doe", password, nth);
+        EXPECT_EQ(panel().text44->text(), "") << "the password typed is cleared";
+        ASSERT_NE(window->signIn().signingKey(), nullptr) << number;
+        EXPECT_TRUE(arc::CertificateInfo::of(window->signIn().signingKey()->certificate()).subject.contains(number));
+    }
+    messages.expectNothingAsked();
 }
 
 // Defaults stored blank (as the earlier program stored every empty box)

@@ -1,6 +1,7 @@
 // The signing certificate on the signatories panel; what SignatoryKeys
 // refuses and why is its own test's.
 
+#include "Rows.h"
 #include "EntryBox.h"
 #include "KeyFiles.h"
 #include "KeysOf.h"
@@ -49,7 +50,7 @@ protected:
     bool opens(const QString &name, const QString &password)
     {
         StoredSigningKey stored;
-        return keysOf(data)->signingKey(name, stored, nullptr) == KeyStore::Found::Yes
+        return keysOf(data)->signingKey(signatoryRow(data.reference(), name), stored, nullptr) == KeyStore::Found::Yes
                && SigningKey::open(stored, password).ok();
     }
 
@@ -128,7 +129,8 @@ TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRem
 {
     SignatoryKeys keys(data);
     for (const auto &[name, password] : {std::pair{kPat, kPatPassword}, std::pair{QString("Lee"), QString("lee-pw")}}) {
-        KeyOutcome made = keys.make({name, password, "D", 0}, password, "shop pp", "shop pp");
+        KeyOutcome made = keys.make({name, password, "D", signatoryRow(data.reference(), name)}, password, "shop pp",
+                                    "shop pp");
         ASSERT_TRUE(made.ok());
         if (name == kPat)
             signedInKey = std::make_unique<SigningKey>(std::move(*made.key));

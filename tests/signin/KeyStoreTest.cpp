@@ -27,6 +27,10 @@ struct stat statusOf(const QString &path)
 }
 mode_t modeOf(const QString &path) { return statusOf(path).st_mode & 07777; }
 
+// Signatories' rows.
+constexpr qint64 kSmith = 1;
+constexpr qint64 kJones = 2;
+
 class KeyStoreTest : public OpenedSourceTest {
 protected:
     std::unique_ptr<KeyStore> keys() { return keysOf(data); }
@@ -38,7 +42,7 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     StoredAuthority authority;
     StoredSigningKey key;
     EXPECT_EQ(keys()->authority(authority, &error), KeyStore::Found::No) << error.toStdString();
-    EXPECT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::No);
+    EXPECT_EQ(keys()->signingKey(kSmith, key, &error), KeyStore::Found::No);
 
     // A data folder shared by the accounts of a group (as root can set it: "users").
     if (!onServer() && ::geteuid() == 0) {
@@ -46,15 +50,15 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
     }
     ASSERT_TRUE(keys()->putAuthority(signing::authority().stored(), &error)) << error.toStdString();
     const StoredSigningKey smith = signing::madeKey(QStringLiteral("smith-pw"));
-    ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), smith, &error)) << error.toStdString();
+    ASSERT_TRUE(keys()->putSigningKey(kSmith, smith, &error)) << error.toStdString();
 
     ASSERT_EQ(keys()->authority(authority, &error), KeyStore::Found::Yes);
     EXPECT_TRUE(ShopAuthority::open(authority, signing::kPassphrase).ok());
-    ASSERT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::Yes);
+    ASSERT_EQ(keys()->signingKey(kSmith, key, &error), KeyStore::Found::Yes);
     const auto opened = SigningKey::open(key, QStringLiteral("smith-pw"));
     ASSERT_TRUE(opened.ok()) << opened.error().message.toStdString();
     EXPECT_EQ(opened->chain().size(), 2u) << "the signatory's certificate, then the authority's";
-    EXPECT_EQ(keys()->signingKey(QStringLiteral("A. Jones"), key, &error), KeyStore::Found::No);
+    EXPECT_EQ(keys()->signingKey(kJones, key, &error), KeyStore::Found::No);
 
     // The keys come encrypted (their own tests show it); readable by the
     // data folder's group, so that each account of the group opens its
@@ -72,20 +76,20 @@ TEST_P(KeyStoreTest, KeepsTheAuthorityAndEachSignatorysKeyApartAndPrivate)
 
     // A new key replaces the old one whole.
     const StoredSigningKey again = signing::madeKey(QStringLiteral("new-pw"));
-    ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), again, &error));
-    ASSERT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::Yes);
+    ASSERT_TRUE(keys()->putSigningKey(kSmith, again, &error));
+    ASSERT_EQ(keys()->signingKey(kSmith, key, &error), KeyStore::Found::Yes);
     EXPECT_FALSE(SigningKey::open(key, QStringLiteral("smith-pw")).ok());
     EXPECT_TRUE(SigningKey::open(key, QStringLiteral("new-pw")).ok());
 
     // A reset takes the key and leaves word of it, until a new key comes.
-    EXPECT_FALSE(keys()->removedByReset(QStringLiteral("J. Smith")));
-    ASSERT_TRUE(keys()->removeSigningKey(QStringLiteral("J. Smith"), &error));
-    EXPECT_EQ(keys()->signingKey(QStringLiteral("J. Smith"), key, &error), KeyStore::Found::No);
-    EXPECT_TRUE(keys()->removedByReset(QStringLiteral("J. Smith")));
-    EXPECT_TRUE(keys()->removeSigningKey(QStringLiteral("A. Jones"), &error)) << "none kept is no failure";
-    EXPECT_FALSE(keys()->removedByReset(QStringLiteral("A. Jones"))) << "nothing was removed";
-    ASSERT_TRUE(keys()->putSigningKey(QStringLiteral("J. Smith"), again, &error));
-    EXPECT_FALSE(keys()->removedByReset(QStringLiteral("J. Smith")));
+    EXPECT_FALSE(keys()->removedByReset(kSmith));
+    ASSERT_TRUE(keys()->removeSigningKey(kSmith, &error));
+    EXPECT_EQ(keys()->signingKey(kSmith, key, &error), KeyStore::Found::No);
+    EXPECT_TRUE(keys()->removedByReset(kSmith));
+    EXPECT_TRUE(keys()->removeSigningKey(kJones, &error)) << "none kept is no failure";
+    EXPECT_FALSE(keys()->removedByReset(kJones)) << "nothing was removed";
+    ASSERT_TRUE(keys()->putSigningKey(kSmith, again, &error));
+    EXPECT_FALSE(keys()->removedByReset(kSmith));
 }
 
 ARC_ON_BOTH_ENGINES(KeyStoreTest);
@@ -94,13 +98,15 @@ TEST(KeyStoreEntries, NoSignatorysNameReachesOutsideTheStore)
 {
     for (const QString &name : {QStringLiteral("../../etc/passwd"), QStringLiteral("a/b"), QStringLiteral("..\\x"),
                                QStringLiteral("authority"), QStringLiteral("Ünal Öz")}) {
-        const QString entry = KeyStore::signatoryEntry(name);
+        const QString entry = KeyStore::namedEntry(name);
         EXPECT_TRUE(entry.startsWith(QLatin1String("signatory-"))) << entry.toStdString();
         EXPECT_FALSE(entry.contains(QLatin1Char('/')) || entry.contains(QLatin1Char('\\')) || entry.contains(QLatin1Char('.')))
             << entry.toStdString();
         EXPECT_NE(entry, KeyStore::authorityEntry());
     }
-    EXPECT_EQ(KeyStore::signatoryEntry(QStringLiteral(" J. Smith ")), KeyStore::signatoryEntry(QStringLiteral("J. Smith")));
+    EXPECT_EQ(KeyStore::namedEntry(QStringLiteral(" J. Smith ")), KeyStore::namedEntry(QStringLiteral("J. Smith")));
+    // No name's entry is a row's.
+    EXPECT_NE(KeyStore::namedEntry(QStringLiteral("row-1")), KeyStore::signatoryEntry(1));
 }
 
 class FolderKeysTest : public TempFolderTest {};
@@ -126,14 +132,14 @@ TEST_F(FolderKeysTest, ADamagedOrLinkedEntryIsAFailureNotAMissingKey)
 TEST_F(FolderKeysTest, AKeyTheAccountMayNotReadIsAFailureNamingBoth)
 {
     FolderKeys keys(folder());
-    ASSERT_TRUE(keys.putSigningKey(QStringLiteral("J. Smith"), signing::madeKey(QStringLiteral("pw")), nullptr));
+    ASSERT_TRUE(keys.putSigningKey(kSmith, signing::madeKey(QStringLiteral("pw")), nullptr));
     StoredSigningKey read;
     KeyStoreFailure failure;
     KeyStore::Found found = KeyStore::Found::Yes;
     QString account;
     {
         const AnotherAccount other(keys.place(), {folder()});
-        found = keys.signingKey(QStringLiteral("J. Smith"), read, failure);
+        found = keys.signingKey(kSmith, read, failure);
         account = FolderKeys::account();
     }
     EXPECT_EQ(found, KeyStore::Found::Failed);
@@ -209,7 +215,8 @@ TEST_P(SignatoryKeyRefusal, SaysWhyAndKeepsNothing)
     EXPECT_EQ(refusal.why, r.why);
     EXPECT_EQ(refusal.message, r.says);
     StoredSigningKey stored;
-    EXPECT_EQ(keysOf(data)->signingKey("Pat", stored, nullptr), KeyStore::Found::No);
+    for (const qint64 row : {1, 2, 3})
+        EXPECT_EQ(keysOf(data)->signingKey(row, stored, nullptr), KeyStore::Found::No);
     EXPECT_EQ(readFile(authorityFile), authorityBefore);
 }
 

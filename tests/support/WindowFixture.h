@@ -46,8 +46,9 @@ inline void signInAs(arc::MainWindow &window, const QString &name, const QString
     arc::AccessPanel &panel = window.accessPanel();
     panel.show();
     int entry = -1;
+    // By the name itself: the list adds the approval number to a shared one.
     for (int i = 0; !name.isNull() && i < panel.combo4->count() && entry < 0; ++i)
-        if (panel.combo4->itemText(i) == name && nth-- == 0)
+        if (panel.combo4->itemData(i).value<arc::AgentEntry>().name == name && nth-- == 0)
             entry = i;
     EXPECT_TRUE(name.isNull() || entry >= 0) << name.toStdString() << " is not listed for sign-in";
     panel.combo4->setCurrentIndex(entry);
@@ -88,6 +89,14 @@ protected:
     {
         row.insert({{"Name", name}, {"Password", password}, {"ApprovalNumber", approvalNumber}});
         addRow("Agents", row);
+    }
+
+    // The row of the signatory named `name`, read afresh.
+    qint64 rowOf(const QString &name)
+    {
+        arc::DataFolder f;
+        EXPECT_TRUE(f.open(dataFolder()).ok());
+        return signatoryRow(f.reference(), name);
     }
 
     // Read afresh from the certificates (or the reference) file.
