@@ -13,9 +13,9 @@ cd "$(dirname "$0")"
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
           libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools
-          libqt6sql6-psql libssl-dev libpq-dev ccache zlib1g-dev xdg-utils)
+          libqt6sql6-psql libssl-dev libpq-dev ccache zlib1g-dev xdg-utils libqrencode-dev)
 # What the test of the installed tree checks it with.
-TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils postgresql libnss3-tools)
+TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils postgresql libnss3-tools zbar-tools)
 # What makes and checks the .deb; dpkg-shlibdeps (dpkg-dev, file) finds the
 # libraries it depends on.
 PACKAGE_TOOLS=(dpkg-dev file lintian)

@@ -113,6 +113,12 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     requireSignature->setObjectName(QStringLiteral("RequireSignature"));
     requireSignature->setToolTip(tr("A signatory without a signing certificate cannot issue a certificate; every "
                                     "workstation of this data source follows this."));
+    verifyBaseUrl = new QLineEdit;
+    verifyBaseUrl->setObjectName(QStringLiteral("VerifyBaseUrl"));
+    verifyBaseUrl->setMaxLength(255);
+    verifyBaseUrl->setPlaceholderText(tr("https://verify.example.com"));
+    verifyBaseUrl->setToolTip(tr("The address of the verification page the QR code on every issued page leads to; "
+                                 "empty: the code holds the certificate's number and content hash as text."));
     auto *settingsRow = new QHBoxLayout;
     auto *alt = new QVBoxLayout;
     alt->addWidget(new QLabel(QStringLiteral("Alt. Organization")));
@@ -122,6 +128,8 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     print->addWidget(check1);
     print->addWidget(orientation);
     print->addWidget(requireSignature);
+    print->addWidget(new QLabel(tr("Verification address")));
+    print->addWidget(verifyBaseUrl);
     settingsRow->addLayout(print);
 
     auto *v = new QVBoxLayout(this);
@@ -143,6 +151,7 @@ void SetupPanel::showSettings(const SetupSettings &s)
     check1->setChecked(s.shade);
     (s.landscape ? option3D2 : option3D1)->setChecked(true);
     requireSignature->setChecked(s.requireSignature);
+    verifyBaseUrl->setText(s.verifyBaseUrl);
 }
 
 SetupSettings SetupPanel::settings() const
@@ -152,6 +161,7 @@ SetupSettings SetupPanel::settings() const
     s.shade = check1->isChecked();
     s.landscape = option3D2->isChecked();
     s.requireSignature = requireSignature->isChecked();
+    s.verifyBaseUrl = verifyBaseUrl->text().trimmed();
     return s;
 }
 

@@ -45,6 +45,7 @@ public:
     EntryText *text9;                   // "Alt. Organization"
     QCheckBox *check1;                  // "Shade Box"
     QCheckBox *requireSignature;        // RequireSignature: a digital signature on every PDF
+    QLineEdit *verifyBaseUrl;           // VerifyBaseUrl: where an issued page's QR code leads
     QRadioButton *option3D1, *option3D2; // "Portrait", "Landscape"
     QPushButton *partsButton;     // SSCommand4
     QPushButton *dmirsButton;     // SSCommand9

@@ -2,6 +2,7 @@
 
 #include "ArchiveName.h"
 #include "CertificateContent.h"
+#include "EmbeddedCertificate.h"
 #include "IssueLog.h"
 #include "NewFile.h"
 #include "PdfSignature.h"
@@ -56,8 +57,12 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     // user's file all hold the signed page, or nothing is issued.
     QByteArray pdf = request.pdf;
     if (request.signingKey) {
-        SigningResult<QByteArray> signedPdf =
-            PdfSignature::sign(request.pdf, *request.signingKey, request.signatureField, "Signature", r.issuedAt);
+        // The certificate's data goes inside, under the signature.
+        SigningResult<QByteArray> withData =
+            EmbeddedCertificate::embed(m_db, request.pdf, *content, request.signatory, *request.signingKey);
+        SigningResult<QByteArray> signedPdf = withData.ok()
+            ? PdfSignature::sign(withData.value(), *request.signingKey, request.signatureField, "Signature", r.issuedAt)
+            : withData;
         if (!signedPdf.ok()) {
             result.outcome = IssueResult::Outcome::SigningFailed;
             result.detail = signedPdf.error().message;

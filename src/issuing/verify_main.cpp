@@ -1,4 +1,5 @@
 // arc8130-verify FILE.pdf [DATAFOLDER | postgresql://...]
+// arc8130-verify FILE.pdf --data [--json]
 // Says whether a certificate PDF is a page issued from the data folder,
 // unaltered: its hash is one the folder's issue log names; and what its
 // digital signature says: who signed, under which authority, whether it is
@@ -6,6 +7,7 @@
 // issued correction superseded it; and what the check before printing found
 // and the user printed anyway.
 
+#include "DataCommand.h"
 #include "DataFolder.h"
 #include "DateText.h"
 #include "IssueVerifier.h"
@@ -19,6 +21,7 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: arc8130-verify FILE.pdf [DATAFOLDER]\n"
+                         "       arc8130-verify FILE.pdf --data [--json]\n"
                          "  DATAFOLDER defaults to the data folder recorded in setupARC.mdb beside the program\n");
     return 2;
 }
@@ -32,6 +35,8 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("ARC 8130"));
     QCoreApplication::setOrganizationName(QStringLiteral("ARC 8130"));
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() >= 3 && arc::DataCommand::wanted(args))
+        return arc::DataCommand::run(args, QByteArray(argv[1]));
     if (args.size() < 2 || args.size() > 3 || args.at(1).startsWith(QLatin1Char('-')))
         return usage();
 

@@ -1,5 +1,7 @@
 #include "PainterCanvas.h"
 
+#include <QPainterPath>
+
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QTransform>
@@ -145,6 +147,17 @@ void PainterCanvas::picture(const QImage &image, double x, double y, double widt
         return;
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_painter.drawImage(QRectF(x, y, width, height), image);
+}
+
+void PainterCanvas::darkSquares(const QList<QRectF> &squares)
+{
+    if (squares.isEmpty() || !begin())
+        return;
+    QPainterPath shape;
+    shape.setFillRule(Qt::WindingFill);
+    for (const QRectF &square : squares)
+        shape.addRect(square);
+    m_painter.fillPath(shape, Qt::black);
 }
 
 void PainterCanvas::endJob()

@@ -67,6 +67,16 @@ void RecordingCanvas::picture(const QImage &image, double x, double y, double wi
     m_ops << op;
 }
 
+void RecordingCanvas::darkSquares(const QList<QRectF> &squares)
+{
+    QRectF all;
+    for (const QRectF &square : squares)
+        all = all.united(square);
+    Op op = boxOp(Op::Kind::DarkSquares, all.left(), all.top(), all.right(), all.bottom());
+    op.squares = squares;
+    m_ops << op;
+}
+
 void RecordingCanvas::endJob()
 {
     m_jobSheet = QRectF(0, 0, printableWidth(), printableHeight());

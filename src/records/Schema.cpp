@@ -86,7 +86,10 @@ const std::vector<TableDef> &certificateTables()
           text("User1"),
           // Version 8: the set-up asks for a digital signature on every
           // PDF, for every workstation of the data source.
-          yesNo("RequireSignature")},
+          yesNo("RequireSignature"),
+          // Version 9, the QR code on issued pages: the verification
+          // address it leads to; none gives the plain text code.
+          text("VerifyBaseUrl")},
          {}},
         // Version 4: a row for each page issued with a signature, naming
         // its archived PDF and the hashes that tell whether it was altered.
@@ -265,6 +268,8 @@ const std::vector<AddedField> &addedFields()
         {8, StoreKind::Certificates, QStringLiteral("IssueLog"), QStringLiteral("Findings")},
         {8, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("RequireSignature")},
         {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
+        // Version 9, the QR code on issued pages.
+        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyBaseUrl")},
     };
     return a;
 }

@@ -23,11 +23,17 @@ void SetupSettings::load(DataView &d, SetupSettings &s)
     s.shade = !shade.isNull() && shade.toDouble() == 1.0;
     s.landscape = isLandscape(d.value(QStringLiteral("User1")));
     s.requireSignature = d.value(QStringLiteral("RequireSignature")).toInt() == 1;
+    s.verifyBaseUrl = d.text(QStringLiteral("VerifyBaseUrl")).trimmed();
 }
 
 bool SetupSettings::signatureRequired(DataView &d)
 {
     return DefaultsRows::toMain(d) && d.value(QStringLiteral("RequireSignature")).toInt() == 1;
+}
+
+QString SetupSettings::verifyBase(DataView &d)
+{
+    return DefaultsRows::toMain(d) ? d.text(QStringLiteral("VerifyBaseUrl")).trimmed() : QString();
 }
 
 DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
@@ -42,6 +48,8 @@ DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
     d.setValue(QStringLiteral("User1"), s.landscape ? QStringLiteral("2") : QStringLiteral("1"));
     d.setValue(QStringLiteral("Shade"), s.shade ? 1 : 0);
     d.setValue(QStringLiteral("RequireSignature"), s.requireSignature ? 1 : 0);
+    const QString base = s.verifyBaseUrl.trimmed();
+    d.setValue(QStringLiteral("VerifyBaseUrl"), base.isEmpty() ? QVariant() : QVariant(base));
     if (st = d.update(); !st.ok() && !st.is(DbCondition::FieldTooSmall)) {
         d.cancelUpdate();
         return st;

@@ -13,6 +13,8 @@ struct SetupSettings {
     bool shade = false;
     bool landscape = false;
     bool requireSignature = false;
+    // Where an issued page's QR code leads: "BASE/c/TRACKING?k=CODE".
+    QString verifyBaseUrl;
 
     // Landscape is any stored orientation above 1, as printing reads it;
     // null, "1", "0" or a text are portrait.
@@ -22,6 +24,8 @@ struct SetupSettings {
     // Read afresh: another workstation may have changed it. Off when it
     // cannot be read or was never set.
     static bool signatureRequired(DataView &defaults);
+    // Read afresh; empty when never set or unreadable.
+    static QString verifyBase(DataView &defaults);
     // Orientation is stored as "1" or "2" only; an empty alternate
     // organisation as one blank.
     static DbStatus store(DataView &defaults, const SetupSettings &settings);

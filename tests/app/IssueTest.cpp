@@ -12,12 +12,15 @@
 #include "IssueRecorder.h"
 #include "IssueRuns.h"
 #include "FolderKeys.h"
+#include "EmbeddedDataCheck.h"
+#include "PageVerification.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "RecordingCanvas.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
 #include "StatusLine.h"
+#include "VerificationCode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -25,6 +28,8 @@
 #include <QSignalSpy>
 #include <QProgressDialog>
 #include <QSqlQuery>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 using arc::Message;
@@ -491,4 +496,41 @@ TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
         EXPECT_FALSE(QFile::exists(pdfPath));
         writeFile(keyFile, good);
     }
+}
+
+// The issued page's QR code leads to the set verification address with the
+// code of what was issued; its data rides inside, under the signature.
+TEST_F(SigningKeyIssueTest, TheIssuedPageCarriesItsVerificationCodeAndItsData)
+{
+    if (QStandardPaths::findExecutable("zbarimg").isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty())
+        GTEST_SKIP() << "zbarimg (zbar-tools) and pdftoppm (poppler-utils) are needed";
+    storedExec("UPDATE Defaults SET VerifyBaseUrl = 'https://verify.acme.example/'");
+    issue();
+    const QString tracking = screen().block3Tracking->text().trimmed();
+    const QString sha = stored("SELECT ContentSha256 FROM IssueLog").toString();
+    QProcess render;
+    render.start("pdftoppm", {"-r", "300", "-gray", "-png", "-singlefile", pdfPath, folder() + "page"});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    QProcess zbar;
+    zbar.start("zbarimg", {"--raw", "-q", "-Sdisable", "-Sqrcode.enable", folder() + "page.png"});
+    ASSERT_TRUE(zbar.waitForFinished(60000));
+    EXPECT_EQ(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed(),
+              QString("https://verify.acme.example/c/%1?k=%2").arg(tracking, arc::VerificationCode::of(sha)));
+    EXPECT_EQ(arc::EmbeddedDataCheck::of(readFile(pdfPath)).outcome, arc::EmbeddedDataCheck::Outcome::Sound);
+}
+
+// An address set up that is no web address would put a useless code on a
+// legal document: nothing is issued, and the user is told why.
+TEST_F(IssueTest, AVerificationAddressThatIsNoWebAddressStopsTheIssue)
+{
+    storedExec("UPDATE Defaults SET VerifyBaseUrl = 'verify.acme.example'");
+    screen().saveButton->click();
+    pdf();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0], arc::PageVerification::notMade(
+                                     "The verification address set up, verify.acme.example, is not a web address "
+                                     "(https://...)."));
+    EXPECT_EQ(logged(), 0);
+    EXPECT_TRUE(archived().isEmpty());
+    EXPECT_FALSE(QFile::exists(pdfPath));
 }

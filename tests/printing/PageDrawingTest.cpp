@@ -10,6 +10,7 @@
 #include "PageCheck.h"
 #include "PrintFixtures.h"
 #include "PrintMode.h"
+#include "QrEncoding.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -54,6 +55,13 @@ QStringList drawing(const RecordedPage &r)
         case Kind::Picture:
             out << QString("picture %1 image %2x%3").arg(corners(op)).arg(op.image.width()).arg(op.image.height());
             break;
+        case Kind::DarkSquares: {
+            QStringList squares;
+            for (const QRectF &q : op.squares)
+                squares << QStringList{n(q.left()), n(q.top()), n(q.width()), n(q.height())}.join(' ');
+            out << QString("dark squares %1: %2").arg(corners(op), squares.join(", "));
+            break;
+        }
         case Kind::EndJob:
             out << "end of job";
             break;
@@ -109,6 +117,11 @@ struct PageCase {
 };
 
 arc::CertificatePage blank() { return {}; }
+
+arc::QrMatrix verificationCode()
+{
+    return arc::QrEncoding::of("https://verify.velloran.example/c/ARC-000123?k=T6DNBAEIRR6GLGRP").value();
+}
 
 // A certificate on an EASA or UK form, released in block 14 or 13.
 arc::CertificatePage onForm(const char *form, const char *authority, bool maintenance)
@@ -208,6 +221,15 @@ const PageCase kPages[] = {
          p.organ2 = organ.join("\r\n");
          p.invoice = QString("Invoice\r\n").repeated(9);
      }},
+    // An issued page: its QR code in the space the layout leaves free.
+    {"verified", signedInBoth, [](arc::CertificatePage &p) { p.verification = verificationCode(); }},
+    {"uk-verified",
+     [] {
+         arc::CertificatePage p = onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true);
+         p.verification = verificationCode();
+         return p;
+     },
+     {}, true},
     {"easa-maintenance", [] { return onForm("EASA Form 1 (maintenance)", "LBA / Germany", true); }, {}, true},
     {"easa-production", [] { return onForm("EASA Form 1 (production)", "EASA", false); }, {}, true},
     {"uk-maintenance", [] { return onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true); }, {}, true},

@@ -6,6 +6,7 @@
 #include "Schema.h"
 #include "TakenNumbers.h"
 #include "StampTexts.h"
+#include "SetupSettings.h"
 #include "Statements.h"
 #include "StoredFiles.h"
 #include "StoredTracking.h"
@@ -358,6 +359,17 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              const TakenNumbers numbers(data.certificates());
              EXPECT_TRUE(numbers.voidByHand("000077", Station{"bench", "Pat Doe", 1}, "spoiled").ok());
              EXPECT_TRUE(numbers.isVoid("000077"));
+         }},
+        // Version 9, the QR code on issued pages.
+        {"verification address", StoreKind::Certificates, 8,
+         [&](Database &db) { run(db, "ALTER TABLE \"Defaults\" DROP COLUMN \"VerifyBaseUrl\""); },
+         [&] {
+             EXPECT_EQ(SetupSettings::verifyBase(data.defaults()), "");
+             SetupSettings s;
+             SetupSettings::load(data.defaults(), s);
+             s.verifyBaseUrl = "https://verify.acme.example";
+             ASSERT_TRUE(SetupSettings::store(data.defaults(), s).ok());
+             EXPECT_EQ(SetupSettings::verifyBase(data.defaults()), "https://verify.acme.example");
          }},
     };
     for (const auto &step : steps) {
