@@ -17,10 +17,10 @@ PACKAGES=(build-essential cmake ninja-build qt6-base-dev libqt6sql6-sqlite
           libgl-dev xvfb xauth poppler-utils pkg-config libsodium-dev mdbtools
           libqt6sql6-psql libssl-dev libpq-dev ccache zlib1g-dev xdg-utils
           qt6-httpserver-dev qt6-websockets-dev qt6-l10n-tools
-          libp11-dev p11-kit)
+          libp11-dev p11-kit libqrencode-dev)
 # What the test of the installed tree checks it with.
 TEST_PACKAGES=(desktop-file-utils appstream libxml2-utils man-db binutils postgresql libnss3-tools chromium
-               softhsm2 opensc)
+               softhsm2 opensc zbar-tools)
 # What makes and checks the .deb; dpkg-shlibdeps (dpkg-dev, file) finds the
 # libraries it depends on.
 PACKAGE_TOOLS=(dpkg-dev file lintian)

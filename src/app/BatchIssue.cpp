@@ -19,6 +19,7 @@
 #include "MessageBoxes.h"
 #include "PagesPdf.h"
 #include "PageFromScreen.h"
+#include "PageVerification.h"
 #include "PrintCertificate.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
@@ -189,6 +190,13 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
             request.formIndex = key;
             request.contentSha256 = stored->sha256();
             request.signatory = signer.name;
+            QString why;
+            const std::optional<QrMatrix> code = PageVerification::of(m_folder.defaults(), *stored, &why);
+            if (!code) {
+                m_messages.ask(PageVerification::notMade(why));
+                return Made::Failed;
+            }
+            page.verification = *code;
             request.pdf = PagesPdf::bytes({page}, &request.signatureField);
             request.signingKey = m_signIn.signingKey();
             request.passedFindings = m_passed;

@@ -13,6 +13,7 @@
 #include "IssuedCertificate.h"
 #include "ItemGridModel.h"
 #include "PageFromScreen.h"
+#include "PageVerification.h"
 #include "PrintCommand.h"
 #include "PrintPrompts.h"
 #include "SignIn.h"
@@ -33,7 +34,8 @@ void IssuePrinting::attach(PrintCommand &print)
                       [this](const QByteArray &pdf, const QRectF &field, int copies, const QString &userFile,
                              const QStringList &passedFindings) {
                           return record(pdf, field, copies, userFile, passedFindings);
-                      }});
+                      },
+                      [this] { return previewCode(); }});
 }
 
 void IssuePrinting::finishInterrupted()
@@ -76,6 +78,12 @@ std::optional<CertificateContent> IssuePrinting::storedAsShown()
     return stored;
 }
 
+QrMatrix IssuePrinting::previewCode()
+{
+    const std::optional<CertificateContent> stored = storedAsShown();
+    return stored ? PageVerification::of(m_folder.defaults(), *stored).value_or(QrMatrix()) : QrMatrix();
+}
+
 std::optional<CertificatePage> IssuePrinting::prepare()
 {
     m_reading = storedAsShown();
@@ -90,7 +98,15 @@ std::optional<CertificatePage> IssuePrinting::prepare()
     if (!m_reading)
         return std::nullopt;
     // What is printed, kept and logged is what is stored, not the boxes.
-    return pageFromScreen(m_reading->entries(), signerOf(m_signIn));
+    CertificatePage page = pageFromScreen(m_reading->entries(), signerOf(m_signIn));
+    QString why;
+    const std::optional<QrMatrix> code = PageVerification::of(m_folder.defaults(), *m_reading, &why);
+    if (!code) {
+        m_messages.ask(PageVerification::notMade(why));
+        return std::nullopt;
+    }
+    page.verification = *code;
+    return page;
 }
 
 bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile,

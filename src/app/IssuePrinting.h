@@ -35,6 +35,8 @@ public:
     // The page to issue, drawn from the stored certificate once the screen
     // holds it; nullopt when it does not.
     std::optional<CertificatePage> prepare();
+    // The code the page on screen would carry, for the preview.
+    QrMatrix previewCode();
     // Signed with the signed-in signatory's key, if he holds one; logged
     // with the findings of the check the user printed it anyway with.
     bool record(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile,

@@ -133,6 +133,12 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     verifyOffersPdf = new QCheckBox(tr("Verification page offers the signed PDF"));
     verifyOffersPdf->setObjectName(QStringLiteral("VerifyOffersPdf"));
     verifyOffersPdf->setToolTip(tr("The page a certificate's QR code opens links to its signed PDF as kept in Issued/."));
+    verifyBaseUrl = new QLineEdit;
+    verifyBaseUrl->setObjectName(QStringLiteral("VerifyBaseUrl"));
+    verifyBaseUrl->setMaxLength(255);
+    verifyBaseUrl->setPlaceholderText(tr("https://verify.example.com"));
+    verifyBaseUrl->setToolTip(tr("The address of the verification page the QR code on every issued page leads to; "
+                                 "empty: the code holds the certificate's number and content hash as text."));
     auto *settingsRow = new QHBoxLayout;
     auto *alt = new QVBoxLayout;
     alt->addWidget(new QLabel(tr("Alt. Organization")));
@@ -143,6 +149,8 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     print->addWidget(orientation);
     print->addWidget(requireSignature);
     print->addWidget(verifyOffersPdf);
+    print->addWidget(new QLabel(tr("Verification address")));
+    print->addWidget(verifyBaseUrl);
     settingsRow->addLayout(print);
 
     auto *v = new QVBoxLayout(this);
@@ -168,6 +176,7 @@ void SetupPanel::showSettings(const SetupSettings &s)
     requireSignature->setChecked(s.requireSignature);
     verifyOffersPdf->setChecked(s.verifyOffersPdf);
     timeStamps->setUrl(s.tsaUrl);
+    verifyBaseUrl->setText(s.verifyBaseUrl);
 }
 
 SetupSettings SetupPanel::settings() const
@@ -179,6 +188,7 @@ SetupSettings SetupPanel::settings() const
     s.requireSignature = requireSignature->isChecked();
     s.verifyOffersPdf = verifyOffersPdf->isChecked();
     s.tsaUrl = timeStamps->url();
+    s.verifyBaseUrl = verifyBaseUrl->text().trimmed();
     return s;
 }
 

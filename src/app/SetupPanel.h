@@ -48,6 +48,7 @@ public:
     QCheckBox *requireSignature;        // RequireSignature: a digital signature on every PDF
     QCheckBox *verifyOffersPdf;         // VerifyOffersPdf: the verification page links to the signed PDF
     TimeStampBox *timeStamps;           // TsaUrl and TsaTest: the time-stamp service signatures carry
+    QLineEdit *verifyBaseUrl;           // VerifyBaseUrl: where an issued page's QR code leads
     QRadioButton *option3D1, *option3D2; // "Portrait", "Landscape"
     QPushButton *partsButton;     // SSCommand4
     QPushButton *dmirsButton;     // SSCommand9

@@ -114,6 +114,19 @@ std::optional<CertificateContent> CertificateContent::read(Database &db, qint64 
     return c;
 }
 
+CertificateContent CertificateContent::of(qint64 formIndex, const QHash<QString, QVariant> &header, std::vector<Line> lines)
+{
+    CertificateContent c;
+    c.m_formIndex = formIndex;
+    for (const FieldDef &f : headerTable().fields) {
+        const QVariant v = header.value(f.name);
+        if (onPage(f) && !leftOut(f.name, v))
+            c.m_header.emplace_back(f.name, v.isNull() ? QVariant() : QVariant(v.toString()));
+    }
+    c.m_lines = std::move(lines);
+    return c;
+}
+
 CertificateContent CertificateContent::afterSave(const CertificateEntries &e, const CertificateContent &stored)
 {
     const auto date = [&](const char *field, const QString &text) -> QVariant {

@@ -3,6 +3,7 @@
 #include "CertificateStore.h"
 #include "Database.h"
 
+#include <QHash>
 #include <QVariant>
 #include <array>
 #include <optional>
@@ -26,6 +27,10 @@ public:
     // CR LF line breaks, lines up to the first empty one, a date box that
     // holds no date keeping the stored date.
     static CertificateContent afterSave(const CertificateEntries &entries, const CertificateContent &stored);
+
+    // The content of the values given by field name (null when not given),
+    // in the table's order, as the data a PDF carries names them.
+    static CertificateContent of(qint64 formIndex, const QHash<QString, QVariant> &header, std::vector<Line> lines);
 
     // The boxes as the screen shows this certificate: dates as
     // "DD/MMM/YYYY", a null as empty, every line.

@@ -4,6 +4,7 @@
 #include "CertificateContent.h"
 #include "DataView.h"
 #include "HttpTimeStampService.h"
+#include "EmbeddedCertificate.h"
 #include "IssueLog.h"
 #include "NewFile.h"
 #include "PdfSignature.h"
@@ -60,6 +61,9 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     // user's file all hold the signed page, or nothing is issued.
     QByteArray pdf = request.pdf;
     if (request.signingKey) {
+        // The certificate's data goes inside, under the signature.
+        SigningResult<QByteArray> withData =
+            EmbeddedCertificate::embed(m_db, request.pdf, *content, request.signatory, *request.signingKey);
         // With a time-stamp service set for the data source, a page is
         // stamped or not issued at all.
         DataView defaults(m_db, QStringLiteral("Defaults"));
@@ -72,7 +76,7 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
         }
         const QString service = *set;
         const HttpTimeStampService timeStamps(service, m_timeStampWait);
-        SigningResult<QByteArray> signedPdf = PdfSignature::sign(request.pdf, *request.signingKey, request.signatureField,
+        SigningResult<QByteArray> signedPdf = !withData.ok() ? withData : PdfSignature::sign(withData.value(), *request.signingKey, request.signatureField,
                                                                  "Signature", r.issuedAt,
                                                                  service.isEmpty() ? nullptr : &timeStamps);
         if (!signedPdf.ok()) {

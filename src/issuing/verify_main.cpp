@@ -1,5 +1,6 @@
 // arc8130-verify FILE.pdf [DATAFOLDER | postgresql://...]
 // arc8130-verify FILE.pdf --ca AUTHORITY.pem [--crl AUTHORITY.crl] [DATAFOLDER | postgresql://...]
+// arc8130-verify FILE.pdf --data [--json]
 // Says whether a certificate PDF is a page issued from the data folder,
 // unaltered: its hash is one the folder's issue log names; and what its
 // digital signature says: who signed, under which authority, whether it is
@@ -8,6 +9,7 @@
 // and the user printed anyway. With --ca, as a recipient outside the shop
 // checks it: against the authority given, with no data source needed.
 
+#include "DataCommand.h"
 #include "DataFolder.h"
 #include "OutsideVerify.h"
 #include "DateText.h"
@@ -37,6 +39,8 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("ARC 8130"));
     QCoreApplication::setOrganizationName(QStringLiteral("ARC 8130"));
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() >= 3 && arc::DataCommand::wanted(args))
+        return arc::DataCommand::run(args, QByteArray(argv[1]));
     if (args.contains(QStringLiteral("--ca")) || args.contains(QStringLiteral("--crl"))) {
         const std::optional<arc::OutsideVerify> outside = arc::OutsideVerify::parse(argc, argv);
         return outside ? outside->run() : usage();

@@ -4,6 +4,7 @@
 #include "CertificateFields.h"
 #include "FormDefinition.h"
 #include "ItemLine.h"
+#include "QrMatrix.h"
 
 #include <QImage>
 #include <QString>
@@ -27,6 +28,9 @@ struct CertificatePage : CertificateEntries {
     PrintSettings settings;
     QString signer;   // the signed-in signatory's own name; empty for none
     QImage signature; // his electronic signature; null when he has none or does not use it
+    // The QR code of an issued page, that leads to its verification; empty
+    // on a draft.
+    QrMatrix verification;
 
     // Block 13 applies (new parts) when row 0's status is NEW or PROTOTYPE,
     // in any case; block 14 (maintenance) otherwise.

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
+#include <QRectF>
 #include <QString>
 
 #include "SheetFit.h"
@@ -64,6 +66,9 @@ public:
     virtual void box(double x1, double y1, double x2, double y2) = 0;
     virtual void solidBox(double x1, double y1, double x2, double y2) = 0;
     virtual void picture(const QImage &image, double x, double y, double width, double height) = 0;
+    // Black without an outline, all filled as one shape, so that no seam
+    // shows between squares that touch (the modules of a QR code).
+    virtual void darkSquares(const QList<QRectF> &squares) = 0;
 
     // End this page: what is drawn next goes on a new sheet of the same
     // job, in the same orientation and sheet fit.

@@ -1,5 +1,7 @@
 #include "PainterCanvas.h"
 
+#include <QPainterPath>
+
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QTransform>
@@ -152,6 +154,17 @@ void PainterCanvas::newPage()
     // A page with nothing drawn still comes out.
     if (begin())
         m_pageEnded = true;
+}
+
+void PainterCanvas::darkSquares(const QList<QRectF> &squares)
+{
+    if (squares.isEmpty() || !begin())
+        return;
+    QPainterPath shape;
+    shape.setFillRule(Qt::WindingFill);
+    for (const QRectF &square : squares)
+        shape.addRect(square);
+    m_painter.fillPath(shape, Qt::black);
 }
 
 void PainterCanvas::endJob()

@@ -29,6 +29,7 @@ public:
     void solidBox(double x1, double y1, double x2, double y2) override;
     void picture(const QImage &image, double x, double y, double width, double height) override;
     void newPage() override;
+    void darkSquares(const QList<QRectF> &squares) override;
     void endJob() override;
 
     // False when the device refused to start the job (no printer, a file

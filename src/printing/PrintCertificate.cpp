@@ -10,6 +10,7 @@
 #include "PagePlan.h"
 #include "PageWriter.h"
 #include "ReleaseBlocks.h"
+#include "VerificationMark.h"
 #include "WrappedBlock.h"
 
 #include <array>
@@ -228,6 +229,7 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
         c.setCurrentX(g.xR - c.textWidth(form.footerRight + QLatin1Char(' ')));
         c.print(form.footerRight);
     }
+    VerificationMark::print(p, page);
 
     // The rulings of blocks 13 and 14 lie on top of the grey.
     c.line(g.x0, g.y6, g.xR, g.y6);

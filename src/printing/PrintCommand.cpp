@@ -76,8 +76,12 @@ PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation, bool d
     if (tellTruncation && !m_cutAccepted)
         notice = [this](const QString &title) { m_messages.ask(PrintPrompts::truncated(title)); };
     CertificatePage page = currentPage();
-    if (draft)
+    if (draft) {
+        // The preview shows the code the page would be issued with.
+        if (page.verification.isEmpty() && m_issuing.previewCode && page.carriesSignature())
+            page.verification = m_issuing.previewCode();
         page.signature = QImage();
+    }
     return PrintCertificate(canvas, page, notice);
 }
 

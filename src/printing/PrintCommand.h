@@ -90,6 +90,9 @@ public:
         std::function<bool(const QByteArray &pdf, const QRectF &signatureField, int copies, const QString &userFile,
                            const QStringList &passedFindings)>
             record;
+        // The QR code the page on screen would be issued with, for the
+        // preview; empty when it would be none.
+        std::function<QrMatrix()> previewCode;
     };
     void setIssuing(Issuing issuing) { m_issuing = std::move(issuing); }
 

@@ -81,6 +81,16 @@ QList<QList<RecordingCanvas::Op>> RecordingCanvas::pages() const
     return out;
 }
 
+void RecordingCanvas::darkSquares(const QList<QRectF> &squares)
+{
+    QRectF all;
+    for (const QRectF &square : squares)
+        all = all.united(square);
+    Op op = boxOp(Op::Kind::DarkSquares, all.left(), all.top(), all.right(), all.bottom());
+    op.squares = squares;
+    m_ops << op;
+}
+
 void RecordingCanvas::endJob()
 {
     m_jobSheet = QRectF(0, 0, printableWidth(), printableHeight());

@@ -15,7 +15,7 @@ namespace arc {
 class RecordingCanvas : public PageCanvasBase {
 public:
     struct Op {
-        enum class Kind { Orientation, Text, Line, Box, SolidBox, Picture, NewPage, EndJob };
+        enum class Kind { Orientation, Text, Line, Box, SolidBox, Picture, NewPage, DarkSquares, EndJob };
         explicit Op(Kind k) : kind(k) {}
         Kind kind;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // text: top-left; picture: x, y, width, height
@@ -32,6 +32,7 @@ public:
         int lineWidth = 0;
         Orientation orientation = Orientation::Portrait;
         QImage image;
+        QList<QRectF> squares; // dark squares; x1, y1, x2, y2 the corners of all of them
     };
 
     // The printable area of Letter paper with quarter-inch margins, upright;
@@ -53,6 +54,7 @@ public:
     void solidBox(double x1, double y1, double x2, double y2) override;
     void picture(const QImage &image, double x, double y, double width, double height) override;
     void newPage() override;
+    void darkSquares(const QList<QRectF> &squares) override;
     void endJob() override;
 
     const QList<Op> &ops() const { return m_ops; }

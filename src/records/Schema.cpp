@@ -97,7 +97,11 @@ const std::vector<TableDef> &certificateTables()
 
           // Version 9, time stamps: the address of the time-stamp service
           // every signature is stamped by, for every workstation.
-          text("TsaUrl")},
+          text("TsaUrl"),
+
+          // Version 9, the QR code on issued pages: the verification
+          // address it leads to; none gives the plain text code.
+          text("VerifyBaseUrl")},
          {}},
         // Version 4: a row for each page issued with a signature, naming
         // its archived PDF and the hashes that tell whether it was altered.
@@ -282,6 +286,8 @@ const std::vector<AddedField> &addedFields()
         {9, StoreKind::Setup, QStringLiteral("Setup"), QStringLiteral("ReplicaUri")},
         // Version 9, time stamps: the time-stamp service's address.
         {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("TsaUrl")},
+        // Version 9, the QR code on issued pages.
+        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyBaseUrl")},
     };
     return a;
 }

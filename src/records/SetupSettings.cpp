@@ -25,6 +25,7 @@ void SetupSettings::load(DataView &d, SetupSettings &s)
     s.requireSignature = d.value(QStringLiteral("RequireSignature")).toInt() == 1;
     s.verifyOffersPdf = d.value(QStringLiteral("VerifyOffersPdf")).toInt() == 1;
     s.tsaUrl = d.text(QStringLiteral("TsaUrl")).trimmed();
+    s.verifyBaseUrl = d.text(QStringLiteral("VerifyBaseUrl")).trimmed();
 }
 
 bool SetupSettings::signatureRequired(DataView &d)
@@ -37,6 +38,11 @@ std::optional<QString> SetupSettings::timeStampService(DataView &d)
     if (!d.moveFirst().ok())
         return std::nullopt;
     return d.hasRow() ? d.text(QStringLiteral("TsaUrl")).trimmed() : QString();
+}
+
+QString SetupSettings::verifyBase(DataView &d)
+{
+    return DefaultsRows::toMain(d) ? d.text(QStringLiteral("VerifyBaseUrl")).trimmed() : QString();
 }
 
 DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
@@ -53,6 +59,8 @@ DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
     d.setValue(QStringLiteral("RequireSignature"), s.requireSignature ? 1 : 0);
     d.setValue(QStringLiteral("VerifyOffersPdf"), s.verifyOffersPdf ? 1 : 0);
     d.setValue(QStringLiteral("TsaUrl"), s.tsaUrl.trimmed().isEmpty() ? QVariant() : QVariant(s.tsaUrl.trimmed()));
+    const QString base = s.verifyBaseUrl.trimmed();
+    d.setValue(QStringLiteral("VerifyBaseUrl"), base.isEmpty() ? QVariant() : QVariant(base));
     if (st = d.update(); !st.ok() && !st.is(DbCondition::FieldTooSmall)) {
         d.cancelUpdate();
         return st;

@@ -19,6 +19,8 @@ struct SetupSettings {
     bool verifyOffersPdf = false;
     // The time-stamp service every signature is stamped by; empty for none.
     QString tsaUrl;
+    // Where an issued page's QR code leads: "BASE/c/TRACKING?k=CODE".
+    QString verifyBaseUrl;
 
     // Landscape is any stored orientation above 1, as printing reads it;
     // null, "1", "0" or a text are portrait.
@@ -31,6 +33,8 @@ struct SetupSettings {
     // Read afresh too; empty when none is set, nullopt when it cannot be
     // read (nothing may then be signed without a stamp it might ask for).
     static std::optional<QString> timeStampService(DataView &defaults);
+    // Read afresh; empty when never set or unreadable.
+    static QString verifyBase(DataView &defaults);
     // Orientation is stored as "1" or "2" only; an empty alternate
     // organisation as one blank.
     static DbStatus store(DataView &defaults, const SetupSettings &settings);

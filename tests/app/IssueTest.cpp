@@ -12,6 +12,8 @@
 #include "IssueRecorder.h"
 #include "IssueRuns.h"
 #include "FolderKeys.h"
+#include "EmbeddedDataCheck.h"
+#include "PageVerification.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "ProgramRun.h"
@@ -19,6 +21,7 @@
 #include "SignatureReport.h"
 #include "SigningFixture.h"
 #include "StatusLine.h"
+#include "VerificationCode.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -27,6 +30,8 @@
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 using arc::Message;
@@ -528,4 +533,28 @@ TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
         EXPECT_FALSE(QFile::exists(pdfPath));
         writeFile(keyFile, good);
     }
+}
+
+// The signed page the window issues carries its data inside, sound.
+TEST_F(SigningKeyIssueTest, TheIssuedPageCarriesItsData)
+{
+    storedExec("UPDATE Defaults SET VerifyBaseUrl = 'https://verify.acme.example/'");
+    issue();
+    EXPECT_EQ(arc::EmbeddedDataCheck::of(readFile(pdfPath)).outcome, arc::EmbeddedDataCheck::Outcome::Sound);
+}
+
+// An address set up that is no web address would put a useless code on a
+// legal document: nothing is issued, and the user is told why.
+TEST_F(IssueTest, AVerificationAddressThatIsNoWebAddressStopsTheIssue)
+{
+    storedExec("UPDATE Defaults SET VerifyBaseUrl = 'verify.acme.example'");
+    screen().saveButton->click();
+    pdf();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0], arc::PageVerification::notMade(
+                                     "The verification address set up, verify.acme.example, is not a web address "
+                                     "(https://...)."));
+    EXPECT_EQ(logged(), 0);
+    EXPECT_TRUE(archived().isEmpty());
+    EXPECT_FALSE(QFile::exists(pdfPath));
 }

@@ -10,6 +10,7 @@
 #include "PageCheck.h"
 #include "PrintFixtures.h"
 #include "PrintMode.h"
+#include "QrEncoding.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -57,6 +58,13 @@ QStringList drawing(const RecordedPage &r)
         case Kind::NewPage:
             out << "new page";
             break;
+        case Kind::DarkSquares: {
+            QStringList squares;
+            for (const QRectF &q : op.squares)
+                squares << QStringList{n(q.left()), n(q.top()), n(q.width()), n(q.height())}.join(' ');
+            out << QString("dark squares %1: %2").arg(corners(op), squares.join(", "));
+            break;
+        }
         case Kind::EndJob:
             out << "end of job";
             break;
@@ -130,6 +138,11 @@ struct PageCase {
 };
 
 arc::CertificatePage blank() { return {}; }
+
+arc::QrMatrix verificationCode()
+{
+    return arc::QrEncoding::of("https://verify.velloran.example/c/ARC-000123?k=T6DNBAEIRR6GLGRP").value();
+}
 
 // A certificate on an EASA or UK form, released in block 14 or 13.
 arc::CertificatePage onForm(const char *form, const char *authority, bool maintenance)
@@ -240,6 +253,15 @@ const PageCase kPages[] = {
     {"easa-production-items-40-remarks-0", [] { return many(40, 0, "EASA Form 1 (production)"); }, {}, true},
     {"uk-maintenance-items-200-remarks-10", [] { return many(200, 10, "UK CAA Form 1 (maintenance)", true); }, {}, true},
     {"uk-production-items-11-remarks-200", [] { return many(11, 200, "UK CAA Form 1 (production)"); }, {}, true},
+    // An issued page: its QR code in the space the layout leaves free.
+    {"verified", signedInBoth, [](arc::CertificatePage &p) { p.verification = verificationCode(); }},
+    {"uk-verified",
+     [] {
+         arc::CertificatePage p = onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true);
+         p.verification = verificationCode();
+         return p;
+     },
+     {}, true},
     {"easa-maintenance", [] { return onForm("EASA Form 1 (maintenance)", "LBA / Germany", true); }, {}, true},
     {"easa-production", [] { return onForm("EASA Form 1 (production)", "EASA", false); }, {}, true},
     {"uk-maintenance", [] { return onForm("UK CAA Form 1 (maintenance)", "CAA / United Kingdom", true); }, {}, true},

@@ -7,6 +7,7 @@
 #include "SetupSettings.h"
 #include "TakenNumbers.h"
 #include "StampTexts.h"
+#include "SetupSettings.h"
 #include "Statements.h"
 #include "StoredFiles.h"
 #include "StoredTracking.h"
@@ -370,6 +371,17 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              settings.verifyOffersPdf = true;
              ASSERT_TRUE(SetupSettings::store(data.defaults(), settings).ok());
              EXPECT_EQ(data.certificates().scalar("SELECT \"VerifyOffersPdf\" FROM \"Defaults\"").toInt(), 1);
+         }},
+        // Version 9, the QR code on issued pages.
+        {"verification address", StoreKind::Certificates, 8,
+         [&](Database &db) { run(db, "ALTER TABLE \"Defaults\" DROP COLUMN \"VerifyBaseUrl\""); },
+         [&] {
+             EXPECT_EQ(SetupSettings::verifyBase(data.defaults()), "");
+             SetupSettings s;
+             SetupSettings::load(data.defaults(), s);
+             s.verifyBaseUrl = "https://verify.acme.example";
+             ASSERT_TRUE(SetupSettings::store(data.defaults(), s).ok());
+             EXPECT_EQ(SetupSettings::verifyBase(data.defaults()), "https://verify.acme.example");
          }},
     };
     for (const auto &step : steps) {
