@@ -29,7 +29,7 @@ arc::DbStatus logEveryCertificate(arc::DataFolder &folder)
     arc::Database &db = folder.certificates();
     arc::DbStatus s;
     const qint64 logged = db.scalar(QStringLiteral("SELECT count(*) FROM \"IssueLog\""), {}, &s).toLongLong();
-    if (!s.ok() || logged >= arc::bench::BenchFolder::kCertificates)
+    if (!s.ok() || logged >= arc::bench::BenchFolder::certificates())
         return s;
     return db.exec(QStringLiteral("INSERT INTO \"IssueLog\" (\"FormIndex\", \"Tracking\", \"IssuedAt\", \"Signatory\", "
                                   "\"Copies\", \"PdfFile\", \"PdfSha256\", \"ContentSha256\") "

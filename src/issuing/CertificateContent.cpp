@@ -118,10 +118,11 @@ CertificateContent CertificateContent::of(qint64 formIndex, const QHash<QString,
 {
     CertificateContent c;
     c.m_formIndex = formIndex;
-    for (const FieldDef &f : headerTable().fields) {
-        const QVariant v = header.value(f.name);
-        if (onPage(f) && !leftOut(f.name, v))
-            c.m_header.emplace_back(f.name, v.isNull() ? QVariant() : QVariant(v.toString()));
+    for (const char *f : ContentFields::kHeader) {
+        const QString name = QString::fromLatin1(f);
+        const QVariant v = header.value(name);
+        if (!leftOut(name, v))
+            c.m_header.emplace_back(name, v.isNull() ? QVariant() : QVariant(v.toString()));
     }
     c.m_lines = std::move(lines);
     return c;

@@ -5,6 +5,9 @@
 #include "PdfAttachment.h"
 #include "SigningKey.h"
 
+#include <openssl/crypto.h>
+#include <openssl/x509.h>
+
 #include <QCryptographicHash>
 #include <QSqlQuery>
 

@@ -1,5 +1,7 @@
 #include "ReaderRoute.h"
 
+#include <QSqlDatabase>
+
 #include "ServerUri.h"
 
 #include <QSqlQuery>
@@ -132,5 +134,7 @@ Database &ReaderRoute::decide()
     setReason(ReadReason::Standby, {});
     return m_standby;
 }
+
+QString ReaderRoute::connectionName() { return reader().connection().connectionName(); }
 
 } // namespace arc

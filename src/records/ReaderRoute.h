@@ -45,7 +45,7 @@ public:
     // The database to read from now; decided afresh at each call.
     Database &reader();
     // The Qt connection name of that database, for a reader of its own.
-    QString connectionName() { return reader().connection().connectionName(); }
+    QString connectionName();
     ReadReason reason() const { return m_reason; }
     // What the standby's server said, for the reasons that have it.
     const QString &detail() const { return m_detail; }

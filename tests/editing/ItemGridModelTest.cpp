@@ -76,8 +76,9 @@ TEST(ItemGridModel, EachColumnCutsAndCasesWhatIsTyped)
         typeText(m, c.typed);
         // A key past the limit is told, with the limit, never dropped unseen.
         EXPECT_EQ(told.count(), c.typed.size() > c.stored.size() ? 1 : 0) << c.column;
-        if (!told.isEmpty())
+        if (!told.isEmpty()) {
             EXPECT_EQ(told[0][1].toInt(), c.stored.size());
+        }
         const QString shown = m.data(m.index(3, c.column)).toString();
         EXPECT_EQ(shown, c.stored) << c.column;
         const ItemLine &l = m.line(3);

@@ -147,7 +147,7 @@ TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRem
     // passphrase, asked again while it is wrong. Before, it was only removed,
     // and a copy of the old key file still signed as trusted.
     StoredSigningKey lees;
-    ASSERT_EQ(keysOf(data)->signingKey("Lee", lees, nullptr), KeyStore::Found::Yes);
+    ASSERT_EQ(keysOf(data)->signingKey(signatoryRow(data.reference(), "Lee"), lees, nullptr), KeyStore::Found::Yes);
     QStringList typed{"wrong pp", "shop pp"}, asked;
     panel->setPassphraseAsk([&](const QString &why) -> std::optional<QString> {
         asked << why;
@@ -170,7 +170,7 @@ TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRem
     EXPECT_EQ(revoked.value()->reason, CRL_REASON_SUPERSEDED);
 
     // An empty passphrase skips it, and says the certificate is still to be revoked.
-    ASSERT_TRUE(keys.make({"Lee", "lee-new-pass-1", "D", 0}, "lee-new-pass-1", "shop pp", "shop pp").ok());
+    ASSERT_TRUE(keys.make({"Lee", "lee-new-pass-1", "D", signatoryRow(data.reference(), "Lee")}, "lee-new-pass-1", "shop pp", "shop pp").ok());
     typed = {""};
     panel->newPassword->setText("lee-newer-pass-2");
     panel->save();
