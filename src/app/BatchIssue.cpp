@@ -353,7 +353,11 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
         const QString printer = m_printer ? m_printer->printerName() : QString();
         emit told(tr("%1 sent to %2").arg(certificates, printer.isEmpty() ? tr("the default printer") : printer));
     } else {
-        emit told(tr("%1 written to %2").arg(certificates, QDir::toNativeSeparators(path)));
+        // One PDF per certificate, the overview beside them.
+        emit told(keys.size() == 1 ? tr("1 PDF written to %1").arg(QDir::toNativeSeparators(path))
+                                   : tr("%1 PDFs written to %2")
+                                         .arg(static_cast<qint64>(keys.size()))
+                                         .arg(QDir::toNativeSeparators(path)));
     }
     return true;
 }

@@ -136,6 +136,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     verifyBaseUrl = new QLineEdit;
     verifyBaseUrl->setObjectName(QStringLiteral("VerifyBaseUrl"));
     verifyBaseUrl->setMaxLength(255);
+    refuseNul(verifyBaseUrl);
     verifyBaseUrl->setPlaceholderText(tr("https://verify.example.com"));
     verifyBaseUrl->setToolTip(tr("The address of the verification page the QR code on every issued page leads to; "
                                  "empty: the code holds the certificate's number and content hash as text."));

@@ -258,6 +258,7 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesEachIssuedPageToI
     const QByteArray written = readFile(run + "000102-000104-unsigned-overview.pdf");
     EXPECT_EQ(written.count("/Type /Page\n") + written.count("/Type /Page "), 3) << "one page each";
     EXPECT_EQ(window->newFormFlag(), 1) << "the screen keeps the certificate it shows";
+    EXPECT_EQ(window->statusLine().message->text(), "3 PDFs written to " + QDir::toNativeSeparators(run));
 
     // Stopped while the pages are made: none of the new run issued, no file.
     const QString stoppedPdf = folder() + "stopped/";

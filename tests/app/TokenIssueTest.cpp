@@ -99,7 +99,8 @@ TEST_F(TokenIssueTest, EachIssueAsksThePinAndIsSignedOnTheToken)
     asked.clear();
     arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
     batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 2}; });
-    batch.setFileChooser([this] { return folder() + "run.pdf"; });
+    ASSERT_TRUE(QDir().mkpath(folder() + "run"));
+    batch.setFileChooser([this] { return folder() + "run/"; });
     messages.answers = {Answer::WritePdf};
     screen().batchButton->click();
     EXPECT_EQ(asked, QStringList{"Inspector"});

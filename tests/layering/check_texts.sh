@@ -14,7 +14,9 @@ allowed=$(printf '%s\n' \
   $'app/CertificateScreen.cpp\tDate' \
   $'reference/DefaultsPanel.cpp\tFAA/United States' \
   $'printing/PagesPdf.cpp\tAUTHORIZED RELEASE CERTIFICATE' \
-  $'app/SetupPanel.cpp\tpostgresql://user@host:5432/database')
+  $'app/SetupPanel.cpp\tpostgresql://user@host:5432/database' \
+  $'app/SetupPanel.cpp\tpostgresql://user@standby:5432/database' \
+  $'app/TimeStampBox.cpp\thttp://timestamp.example/tsa')
 
 calls='(setText|setWindowTitle|setToolTip|setPlaceholderText|setStatusTip|setTitle|addAction|addMenu|addTab|showMessage)'
 widgets='new (QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction)'
