@@ -76,9 +76,10 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
         }
         const QString service = *set;
         const HttpTimeStampService timeStamps(service, m_timeStampWait);
-        SigningResult<QByteArray> signedPdf = !withData.ok() ? withData : PdfSignature::sign(withData.value(), *request.signingKey, request.signatureField,
-                                                                 "Signature", r.issuedAt,
-                                                                 service.isEmpty() ? nullptr : &timeStamps);
+        SigningResult<QByteArray> signedPdf =
+            withData.ok() ? PdfSignature::sign(withData.value(), *request.signingKey, request.signatureField, "Signature",
+                                               r.issuedAt, service.isEmpty() ? nullptr : &timeStamps)
+                          : withData;
         if (!signedPdf.ok()) {
             result.outcome = IssueResult::Outcome::SigningFailed;
             result.detail = signedPdf.error().message;
