@@ -146,6 +146,10 @@ TEST_P(TimeStampTest, AnIssuedSignatureCarriesTheServicesTokenOverItsValue)
     EXPECT_TRUE(verify.said.contains(QRegularExpression(
         "\nTime stamp: 20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d UTC by ARC test time-stamp service, intact\n")))
         << verify.said.toStdString();
+    // A reader's own check: the stamped signature is whole and valid.
+    if (const std::optional<QString> said = signing::pdfsig(pdf)) {
+        EXPECT_TRUE(said->contains("Signature is Valid")) << said->toStdString();
+    }
 }
 
 // Whatever the service does wrong, nothing is kept, logged or written, and
