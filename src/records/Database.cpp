@@ -101,6 +101,27 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     return s;
 }
 
+// A connection to the server `uri` names, under `connection`; nothing is
+// kept of it when it cannot be made.
+DbStatus Database::connectServer(const ServerUri &uri, const QString &connection)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(Engine::PostgreSQL), connection);
+    if (!db.isValid()) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection);
+        return DbStatus::failure(DbCondition::Other,
+                                 QStringLiteral("the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed"));
+    }
+    uri.configure(db);
+    if (!db.open()) {
+        const QString text = db.lastError().text().trimmed();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection);
+        return DbStatus::failure(DbCondition::FileNotFound, QStringLiteral("%1: %2").arg(uri.display(), text));
+    }
+    return {};
+}
+
 DbStatus Database::openServer(const QString &uriText, StoreKind kind, Mode mode)
 {
     close();
@@ -110,22 +131,8 @@ DbStatus Database::openServer(const QString &uriText, StoreKind kind, Mode mode)
         return DbStatus::failure(DbCondition::InvalidPath,
                                  QStringLiteral("%1: %2").arg(ServerUri::withoutPassword(uriText), why));
     const QString connection = nextConnectionName();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(Engine::PostgreSQL), connection);
-        if (!db.isValid()) {
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connection);
-            return DbStatus::failure(DbCondition::Other,
-                                     QStringLiteral("the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed"));
-        }
-        uri->configure(db);
-        if (!db.open()) {
-            const QString text = db.lastError().text().trimmed();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connection);
-            return DbStatus::failure(DbCondition::FileNotFound, QStringLiteral("%1: %2").arg(uri->display(), text));
-        }
-    }
+    if (DbStatus s = connectServer(*uri, connection); !s.ok())
+        return s;
     m_connectionName = connection;
     m_filePath = uri->display();
     m_kind = kind;

@@ -16,6 +16,7 @@ namespace arc {
 
 class PreparedStatements;
 class ReusedQuery;
+struct ServerUri;
 
 // One open database file. Opening checks the file really is one of ours
 // and brings its tables up to the current schema.
@@ -77,6 +78,7 @@ public:
     quint64 writeCount() const { return m_writes; }
 
 private:
+    static DbStatus connectServer(const ServerUri &uri, const QString &connection);
     friend class WriteTransaction;
     DbStatus beginWrite();
     DbStatus commit();

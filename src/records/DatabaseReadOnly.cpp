@@ -25,22 +25,8 @@ DbStatus Database::openServerReadOnly(const QString &uriText, StoreKind kind, in
         uri->options.append({QStringLiteral("connect_timeout"), QString::number(connectSeconds)});
     static std::atomic<int> counter{0};
     const QString connection = QStringLiteral("arc-standby-%1").arg(++counter);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(SqlDialect::driverName(Engine::PostgreSQL), connection);
-        if (!db.isValid()) {
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connection);
-            return DbStatus::failure(DbCondition::Other,
-                                     QStringLiteral("the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed"));
-        }
-        uri->configure(db);
-        if (!db.open()) {
-            const QString text = db.lastError().text().trimmed();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connection);
-            return DbStatus::failure(DbCondition::FileNotFound, QStringLiteral("%1: %2").arg(uri->display(), text));
-        }
-    }
+    if (DbStatus s = connectServer(*uri, connection); !s.ok())
+        return s;
     m_connectionName = connection;
     m_filePath = uri->display();
     m_kind = kind;
