@@ -2,6 +2,9 @@
 # they are: precompiled headers shared by every target of a kind, and unity
 # builds (batches of sources compiled as one unit) for the libraries.
 #
+# Test files are batched too: two of them defining one helper alike fail
+# the build, which keeps helpers in the shared support headers.
+#
 # Kinds: a library of src/ without widgets, one with widgets, and a test.
 # A host target per kind builds its header once and the others reuse it; it
 # is only used by units compiled with the same language and code flags, so
@@ -95,13 +98,21 @@ function(arc_speed_up_build)
       endif()
     endif()
   endforeach()
-  # Tests are not batched: a batch would hide a test file's missing include
-  # or a helper two files define alike.
   foreach(target IN LISTS tests)
     get_target_property(type ${target} TYPE)
     get_target_property(links ${target} LINK_LIBRARIES)
-    if(ARC_PRECOMPILED_HEADERS AND type STREQUAL "EXECUTABLE" AND "GTest::gtest" IN_LIST links)
-      target_precompile_headers(${target} REUSE_FROM arc_pch_tests)
+    if(type STREQUAL "EXECUTABLE" AND "GTest::gtest" IN_LIST links)
+      set_target_properties(${target} PROPERTIES
+        UNITY_BUILD ${ARC_UNITY_BUILD} UNITY_BUILD_BATCH_SIZE ${ARC_UNITY_BATCH_SIZE})
+      if(ARC_UNITY_BUILD)
+        # A fixture in a test file's anonymous namespace is a base of the
+        # tests GoogleTest makes in that same file; in a batch the compiler
+        # takes the file for a header and warns of it.
+        target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
+      endif()
+      if(ARC_PRECOMPILED_HEADERS)
+        target_precompile_headers(${target} REUSE_FROM arc_pch_tests)
+      endif()
     endif()
   endforeach()
 endfunction()

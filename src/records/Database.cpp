@@ -1,5 +1,7 @@
 #include "Database.h"
 
+#include <algorithm>
+
 #include "FoldedCopies.h"
 #include "PreparedStatements.h"
 #include "ReusedQuery.h"
@@ -130,11 +132,32 @@ DbStatus Database::openServer(const QString &uriText, StoreKind kind, Mode mode)
     if (!uri)
         return DbStatus::failure(DbCondition::InvalidPath,
                                  QStringLiteral("%1: %2").arg(ServerUri::withoutPassword(uriText), why));
+    return openServer(*uri, kind, mode);
+}
+
+DbStatus Database::openServerReadOnly(const QString &uriText, StoreKind kind, int connectSeconds)
+{
+    close();
+    QString why;
+    std::optional<ServerUri> uri = ServerUri::parse(uriText, &why);
+    if (!uri)
+        return DbStatus::failure(DbCondition::InvalidPath,
+                                 QStringLiteral("%1: %2").arg(ServerUri::withoutPassword(uriText), why));
+    const bool unbounded = std::none_of(uri->options.cbegin(), uri->options.cend(), [](const auto &o) {
+        return o.first == QLatin1String("connect_timeout");
+    });
+    if (unbounded && connectSeconds > 0)
+        uri->options.append({QStringLiteral("connect_timeout"), QString::number(connectSeconds)});
+    return openServer(*uri, kind, Mode::ReadOnly);
+}
+
+DbStatus Database::openServer(const ServerUri &uri, StoreKind kind, Mode mode)
+{
     const QString connection = nextConnectionName();
-    if (DbStatus s = connectServer(*uri, connection); !s.ok())
+    if (DbStatus s = connectServer(uri, connection); !s.ok())
         return s;
     m_connectionName = connection;
-    m_filePath = uri->display();
+    m_filePath = uri.display();
     m_kind = kind;
     m_engine = Engine::PostgreSQL;
     m_readOnly = mode == Mode::ReadOnly;

@@ -79,6 +79,8 @@ public:
 
 private:
     static DbStatus connectServer(const ServerUri &uri, const QString &connection);
+    // The opening of a parsed address, after close().
+    DbStatus openServer(const ServerUri &uri, StoreKind kind, Mode mode);
     friend class WriteTransaction;
     DbStatus beginWrite();
     DbStatus commit();

@@ -93,8 +93,9 @@ Database &ReaderRoute::decide()
         const DbStatus s = m_standby.openServerReadOnly(m_replica, m_primary.kind());
         if (!s.ok()) {
             m_sinceFailure.start();
-            return fromPrimary(s.is(DbCondition::NotADatabase) ? ReadReason::OtherSchema : ReadReason::Unreachable,
-                               s.detail());
+            // A reader refuses tables of another version as a file it may not write.
+            const bool otherSchema = s.is(DbCondition::NotADatabase) || s.is(DbCondition::ReadOnly);
+            return fromPrimary(otherSchema ? ReadReason::OtherSchema : ReadReason::Unreachable, s.detail());
         }
         m_sinceFailure.invalidate();
     }

@@ -53,20 +53,14 @@ QStringList connectionPragmas(Engine e)
             QStringLiteral("PRAGMA cache_size=-65536"), QStringLiteral("PRAGMA temp_store=MEMORY")};
 }
 
-QStringList readOnlyServerPragmas()
-{
-    QStringList settings = connectionPragmas(Engine::PostgreSQL);
-    settings.removeIf([](const QString &sql) { return !sql.startsWith(QLatin1String("SET ")); });
-    return settings;
-}
-
 QString readOnlyConnectOptions() { return QStringLiteral("QSQLITE_OPEN_READONLY"); }
 
 // A reader makes nothing: a server's role may be allowed to read only.
 QStringList readOnlyPragmas(Engine e)
 {
     if (e == Engine::PostgreSQL)
-        return {QStringLiteral("SET client_min_messages = warning"), QStringLiteral("SET max_parallel_workers_per_gather = 0"),
+        return {QStringLiteral("SET client_min_messages = warning"), QStringLiteral("SET work_mem = '32MB'"),
+                QStringLiteral("SET max_parallel_workers_per_gather = 0"),
                 QStringLiteral("SET default_transaction_read_only = on")};
     return {QStringLiteral("PRAGMA busy_timeout=5000")};
 }

@@ -33,9 +33,6 @@ QStringList connectionPragmas(Engine e);
 // Opening a file that must never be written.
 QString readOnlyConnectOptions();
 QStringList readOnlyPragmas(Engine e = Engine::SQLite);
-// A server's connection that only reads (a standby): the settings of
-// connectionPragmas, nothing made.
-QStringList readOnlyServerPragmas();
 // The names of the columns of the table bound to its one parameter, a row
 // each; no rows when the table is not there.
 QString tableColumnsQuery(Engine e);

@@ -37,6 +37,8 @@ QByteArray IncrementalUpdate::finish(const PdfStructure &s, int size)
             continue;
         while (at < s.trailer().size() && QByteArrayView(" \r\n\t").contains(s.trailer()[at]))
             ++at;
+        if (at >= s.trailer().size())
+            continue;
         const qsizetype end =
             s.trailer()[at] == '[' ? PdfStructure::closing(s.trailer(), at) : s.trailer().indexOf('R', at) + 1;
         if (end > at)

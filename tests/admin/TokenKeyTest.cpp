@@ -20,7 +20,7 @@ using namespace arc;
 
 namespace {
 
-const QString kPat = QStringLiteral("Pat Doe");
+const QString kTokenHolder = QStringLiteral("Pat Doe");
 
 class TokenKeyTest : public OpenedSourceTest {
 protected:
@@ -33,9 +33,9 @@ protected:
         if (IsSkipped())
             return;
         ASSERT_NO_FATAL_FAILURE(token.addKey("01"));
-        writeRow(data.agents(), {{"Name", kPat}, {"Password", Passwords::hash("pat-pw")},
+        writeRow(data.agents(), {{"Name", kTokenHolder}, {"Password", Passwords::hash("pat-pw")},
                                  {"ApprovalNumber", "ARC-77"}, {"Administrator", true}});
-        pat = signatoryRow(data.reference(), kPat);
+        pat = signatoryRow(data.reference(), kTokenHolder);
         ASSERT_TRUE(keysOf(data)->putAuthority(signing::authority().stored(), nullptr));
     }
     StoredTokenKey kept()
@@ -55,7 +55,7 @@ protected:
     }
     KeyOutcome set(const TokenKeyChoice &choice, const QString &pin = SoftHsmToken::kPin)
     {
-        return SignatoryTokens(data).set({kPat, {}, "ARC-77", pat}, choice, given(signing::kPassphrase), given(pin));
+        return SignatoryTokens(data).set({kTokenHolder, {}, "ARC-77", pat}, choice, given(signing::kPassphrase), given(pin));
     }
 
     SoftHsmToken token;
@@ -66,7 +66,7 @@ TEST_P(TokenKeyTest, TheCommandSetsTheKeyAndItsPagesAreSignedOnTheToken)
 {
     const ProgramRun run = ProgramRun::of(
         ADMIN_EXE,
-        {"--as", kPat, "token-key", source(), kPat, "--module", SoftHsmToken::kModule, "--token", "Inspector", "--key", "01"},
+        {"--as", kTokenHolder, "token-key", source(), kTokenHolder, "--module", SoftHsmToken::kModule, "--token", "Inspector", "--key", "01"},
         ("pat-pw\n" + signing::kPassphrase + "\n" + SoftHsmToken::kPin + "\n").toUtf8());
     ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     EXPECT_TRUE(run.said.contains("Signing certificate of Pat Doe: CN = Pat Doe")) << run.said.toStdString();

@@ -76,14 +76,14 @@ QString pageText(const QList<Op> &ops)
     return out.join('\n');
 }
 
-struct Layout {
+struct SheetLayout {
     QString form;
     std::optional<QString> user1;
 };
 
-std::vector<Layout> everyLayout()
+std::vector<SheetLayout> everyLayout()
 {
-    std::vector<Layout> all;
+    std::vector<SheetLayout> all;
     for (const ModeCase &m : kModeCases)
         all.push_back({"FAA Form 8130-3", m.user1});
     for (const QString &form : arc::FormNames::all())
@@ -94,7 +94,7 @@ std::vector<Layout> everyLayout()
 
 TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
 {
-    for (const Layout &l : everyLayout()) {
+    for (const SheetLayout &l : everyLayout()) {
         SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString());
         arc::CertificatePage page = certificate(l.form, 40, words(5000));
         page.settings.orientation = l.user1;
@@ -164,7 +164,7 @@ TEST(ContinuationTest, ACertificateThatFitsIsOnePage)
 TEST(ContinuationTest, EveryLayoutAndFormFitsLetterAndA4)
 {
     for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
-        for (const Layout &l : everyLayout()) {
+        for (const SheetLayout &l : everyLayout()) {
             SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString()
                          + (paper == arc::Paper::A4 ? " A4" : " Letter"));
             arc::CertificatePage full = fullCertificate();

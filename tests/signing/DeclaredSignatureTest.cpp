@@ -13,12 +13,6 @@ using namespace signing;
 
 namespace {
 
-const SigningKey &signingKey()
-{
-    static const SigningKey key = std::move(SigningKey::open(madeKey(QStringLiteral("pw")), QStringLiteral("pw")).value());
-    return key;
-}
-
 // A blank page as signed: the signature's value, its field and the form.
 const int kSignature = 5, kField = 6, kForm = 8;
 

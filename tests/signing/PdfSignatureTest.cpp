@@ -20,12 +20,6 @@ namespace {
 
 const QRectF box(300, 100, 200, 40);
 
-const SigningKey &signingKey()
-{
-    static const SigningKey key = std::move(SigningKey::open(madeKey(QStringLiteral("pw")), QStringLiteral("pw")).value());
-    return key;
-}
-
 // The page's annotation array, whether in the page or an object of its own.
 QByteArray annotations(const PdfStructure &s)
 {

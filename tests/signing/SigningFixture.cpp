@@ -202,4 +202,11 @@ std::optional<QString> pdfsig(const QByteArray &pdf)
     return ProgramRun::of(program, {file.fileName()}).said;
 }
 
+const arc::SigningKey &signingKey()
+{
+    static const arc::SigningKey key =
+        std::move(arc::SigningKey::open(madeKey(QStringLiteral("pw")), QStringLiteral("pw")).value());
+    return key;
+}
+
 } // namespace signing

@@ -17,6 +17,8 @@ inline const QString kPassphrase = QStringLiteral("shop passphrase");
 
 // A key from the shop's authority for "J. Smith", approval "ARC-1234".
 arc::StoredSigningKey madeKey(const QString &password, const arc::Validity &validity = arc::Validity::years(5));
+// That key opened, made once for the run (under the password "pw").
+const arc::SigningKey &signingKey();
 // The key in a PKCS#12 file, made with OpenSSL as another authority would.
 QByteArray pkcs12Of(const arc::StoredSigningKey &key, const QString &password, const QString &filePassword);
 
