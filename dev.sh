@@ -72,7 +72,7 @@ sanitize() {
   ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stack_use_after_return=1" \
   LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
-    ctest --output-on-failure -j "$(( $(nproc) * 2 ))"
+    ctest --output-on-failure -j "$(nproc)"
 }
 
 # A private PostgreSQL cluster for the server-side tests: its own folder,
