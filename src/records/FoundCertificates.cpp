@@ -228,11 +228,13 @@ DbStatus FoundCertificates::sortedPage(int certificates, std::vector<FoundCertif
                       .arg(value, m_header.resultQuery());
     QVariantList binds = m_header.resultBinds();
     if (m_lastKey) {
-        // On after the last certificate read, ties in the order of their keys.
-        sql += QStringLiteral(" AND (%1, r.\"FormIndex\") %2 (?, ?)")
+        // On after the last certificate read, ties in the order of their
+        // keys; the value alone lets the engine start from it in its index.
+        sql += QStringLiteral(" AND %1 %2= ? AND (%1, r.\"FormIndex\") %2 (?, ?)")
                    .arg(value, m_descending ? QLatin1String("<") : QLatin1String(">"));
         // Never null: an empty text is bound as one.
-        binds << (m_lastValue.isEmpty() ? QStringLiteral("") : m_lastValue) << *m_lastKey;
+        const QString last = m_lastValue.isEmpty() ? QStringLiteral("") : m_lastValue;
+        binds << last << last << *m_lastKey;
     }
     sql += QStringLiteral(" ORDER BY %1%2, r.\"FormIndex\"%2 LIMIT ?").arg(value, direction);
     binds << certificates;
