@@ -297,6 +297,25 @@ TEST_P(SearchOnEngine, AListSortedPageByPageKeepsTheOrderOfTheListSortedWhole)
     }
 }
 
+// Read in the keys' order a part at a time, a search by a header box still
+// starts from that box's index, not from the first line stored.
+TEST_F(SearchTest, AHeaderBoxIsLookedUpInItsIndexWhenTheKeysAreReadInOrder)
+{
+    QString sql;
+    QVariantList binds;
+    ASSERT_TRUE(arc::CertificateSearch::keyQuery({text("Header", "Tracking", "054321")}, sql, binds).ok());
+    QSqlQuery q;
+    ASSERT_TRUE(data.certificates()
+                    .run(q, "EXPLAIN QUERY PLAN SELECT k.\"FormIndex\" FROM (" + sql +
+                                ") k WHERE k.\"FormIndex\" > ? ORDER BY k.\"FormIndex\" LIMIT ?",
+                         binds << 0 << 1024)
+                    .ok());
+    QString plan;
+    while (q.next())
+        plan += q.value(3).toString() + '\n';
+    EXPECT_TRUE(plan.contains("idx_HeaderFold_Tracking")) << plan.toStdString();
+}
+
 // A sort reads the rest first, the current row following its certificate;
 // sorting by no column gives back the order found.
 TEST_F(SearchTest, TheListReadsOnAsScrolledAndSortsEveryCertificateFound)
