@@ -3,8 +3,10 @@
 #include "DataFolder.h"
 #include "DemoReference.h"
 #include "FillNewFiles.h"
+#include "FoldedCopies.h"
 #include "ReleaseFlags.h"
 #include "SqlDialectErrors.h"
+#include "SqlDialectFolds.h"
 #include "WriteTransaction.h"
 
 #include <QDate>
@@ -71,6 +73,24 @@ DbStatus run(QSqlQuery &query, const QVariantList &values)
     return {};
 }
 
+// The search copies, their triggers and the search indexes go: made once
+// over every row afterwards, they cost a fraction of keeping them up row by
+// row.
+DbStatus withoutSearchCopies(Database &db)
+{
+    QStringList drops;
+    for (const FoldTable &fold : Schema::foldTables(db.kind()))
+        drops << SqlDialect::dropFoldTableStatements(fold, db.engine());
+    for (const Schema::SourceIndex &index : Schema::searchIndexes(db.kind()))
+        drops << QStringLiteral("DROP INDEX IF EXISTS %1").arg(SqlDialect::quoted(SqlDialect::searchIndex(index).first));
+    for (const Schema::ListOrder &order : Schema::listOrders(db.kind()))
+        drops << QStringLiteral("DROP INDEX IF EXISTS %1").arg(SqlDialect::quoted(SqlDialect::listOrderIndex(order).first));
+    for (const QString &sql : drops)
+        if (DbStatus s = db.exec(sql); !s.ok())
+            return s;
+    return {};
+}
+
 // One transaction and two prepared statements: a cursor per row would take
 // minutes for a hundred thousand certificates.
 DbStatus storeCertificates(Database &db, int count)
@@ -78,6 +98,8 @@ DbStatus storeCertificates(Database &db, int count)
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();
+    if (DbStatus s = withoutSearchCopies(db); !s.ok())
+        return s;
     QSqlQuery header(db.connection());
     QSqlQuery detail(db.connection());
     DbStatus s = prepare(header, QStringLiteral("INSERT INTO Header (Country, Tracking, Organ1, Invoice, Remarks, "
@@ -140,6 +162,8 @@ DbStatus storeCertificates(Database &db, int count)
     if (s.ok())
         s = db.exec(QStringLiteral("UPDATE Defaults SET Tracking = ?"),
                     {QStringLiteral("%1").arg(count, 6, 10, QLatin1Char('0'))});
+    if (s.ok())
+        s = FoldedCopies::ensure(db);
     if (!s.ok())
         return s;
     return tx.commit();

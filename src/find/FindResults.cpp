@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
@@ -60,6 +61,10 @@ FindResults::FindResults(QWidget *parent) : QFrame(parent)
     // A page fills the list's height several times over.
     m_model = new FoundCertificatesModel(100, this);
     connect(m_model, &FoundCertificatesModel::failed, this, &FindResults::failed);
+    connect(m_model, &FoundCertificatesModel::countChanged, this, &FindResults::tellCount);
+    // The rest is counted a part at a time whenever nothing else is to do.
+    m_counting = new QTimer(this);
+    connect(m_counting, &QTimer::timeout, this, &FindResults::countOn);
     table = new QTableView;
     table->setObjectName(QStringLiteral("FindResults"));
     table->setModel(m_model);
@@ -90,8 +95,7 @@ DbStatus FindResults::setFound(std::unique_ptr<FoundCertificates> found)
 {
     table->sortByColumn(-1, Qt::AscendingOrder);
     const DbStatus s = m_model->show(std::move(found));
-    const int n = m_model->count();
-    count->setText(n == 1 ? QStringLiteral("1 certificate") : QStringLiteral("%1 certificates").arg(n));
+    tellCount();
     fitColumns();
     if (m_model->rowCount() == 0) {
         hide();
@@ -103,6 +107,26 @@ DbStatus FindResults::setFound(std::unique_ptr<FoundCertificates> found)
 }
 
 void FindResults::clear() { (void)setFound(nullptr); }
+
+void FindResults::tellCount()
+{
+    const int n = m_model->count();
+    if (!m_model->counted()) {
+        count->setText(tr("At least %1 certificates").arg(n));
+        m_counting->start();
+        return;
+    }
+    m_counting->stop();
+    count->setText(n == 1 ? tr("1 certificate") : tr("%1 certificates").arg(n));
+}
+
+void FindResults::countOn()
+{
+    if (const DbStatus s = m_model->countOn(); !s.ok()) {
+        m_counting->stop();
+        emit failed(s);
+    }
+}
 
 qint64 FindResults::keyAt(int row) const { return m_model->keyAt(row); }
 

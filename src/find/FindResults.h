@@ -8,6 +8,7 @@
 class QLabel;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 namespace arc {
 
@@ -15,9 +16,9 @@ class FoundCertificates;
 class FoundCertificatesModel;
 
 // What a search found as a list beside the find panel: one row per
-// certificate, sortable by any column, with their count; its columns fit
-// the panel's width. Double click or
-// Enter on a row asks for that certificate.
+// certificate, sortable by any column, with their count, told as it comes
+// while the program is otherwise idle; its columns fit the panel's width.
+// Double click or Enter on a row asks for that certificate.
 class FindResults : public QFrame {
     Q_OBJECT
 public:
@@ -47,8 +48,11 @@ protected:
 private:
     // Every column's right edge inside the list: wide columns give way.
     void fitColumns();
+    void tellCount();
+    void countOn();
 
     FoundCertificatesModel *m_model;
+    QTimer *m_counting;
 };
 
 } // namespace arc

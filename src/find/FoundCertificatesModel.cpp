@@ -11,10 +11,16 @@ FoundCertificatesModel::FoundCertificatesModel(int pageSize, QObject *parent)
 {
 }
 
+namespace {
+// Read whole, a short list sorts at once.
+constexpr int kSortedHere = 2000;
+} // namespace
+
 DbStatus FoundCertificatesModel::show(std::unique_ptr<FoundCertificates> found)
 {
     beginResetModel();
     m_rows.clear();
+    m_sortedThere = false;
     m_found = std::move(found);
     DbStatus s = m_found ? m_found->start() : DbStatus();
     if (s.ok() && m_found) {
@@ -38,6 +44,16 @@ DbStatus FoundCertificatesModel::append(bool all)
             m_rows.push_back({std::move(c), static_cast<int>(m_rows.size())});
         endInsertRows();
     }
+    emit countChanged();
+    return s;
+}
+
+DbStatus FoundCertificatesModel::countOn()
+{
+    if (counted())
+        return {};
+    const DbStatus s = m_found->countOn();
+    emit countChanged();
     return s;
 }
 
@@ -94,8 +110,37 @@ void FoundCertificatesModel::fetchMore(const QModelIndex &parent)
         emit failed(s);
 }
 
+bool FoundCertificatesModel::sortsHere()
+{
+    if (const DbStatus s = m_found->countUpTo(kSortedHere); !s.ok())
+        emit failed(s);
+    emit countChanged();
+    return m_found->counted() && m_found->count() <= kSortedHere;
+}
+
+void FoundCertificatesModel::sortThere(int column, Qt::SortOrder order)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_sortedThere = column >= 0 && column < Columns;
+    m_found->sortBy(m_sortedThere ? std::optional(static_cast<FoundCertificates::ListOrder>(column)) : std::nullopt,
+                    order == Qt::DescendingOrder);
+    std::vector<FoundCertificate> page;
+    const DbStatus s = m_found->more(m_pageSize, page);
+    for (FoundCertificate &c : page)
+        m_rows.push_back({std::move(c), static_cast<int>(m_rows.size())});
+    endResetModel();
+    if (!s.ok())
+        emit failed(s);
+}
+
 void FoundCertificatesModel::sort(int column, Qt::SortOrder order)
 {
+    const bool byColumn = column >= 0 && column < Columns;
+    if (m_found && (byColumn ? !sortsHere() : m_sortedThere)) {
+        sortThere(column, order);
+        return;
+    }
     // A sort by a column orders every certificate found, so the rest is
     // read first; the order found needs only what was read.
     if (column >= 0 && column < Columns && m_found && !m_found->atEnd())
@@ -110,22 +155,25 @@ void FoundCertificatesModel::sort(int column, Qt::SortOrder order)
         default: return c.signatory;
         }
     };
+    // Ties in the order found, whatever the order before.
     const auto less = [&](const Row &a, const Row &b) {
-        if (column < 0 || column >= Columns)
-            return a.found < b.found;
-        if (column == Date)
-            return a.certificate.date < b.certificate.date;
-        return text(a.certificate).compare(text(b.certificate), Qt::CaseInsensitive) < 0;
+        if (column >= 0 && column < Columns) {
+            const int by = column == Date ? (a.certificate.date < b.certificate.date ? -1 : b.certificate.date < a.certificate.date)
+                                          : text(a.certificate).compare(text(b.certificate), Qt::CaseInsensitive);
+            if (by != 0)
+                return by < 0;
+        }
+        return a.found < b.found;
     };
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<int> foundAt;
     for (const QModelIndex &i : before)
         foundAt.push_back(m_rows[static_cast<size_t>(i.row())].found);
-    if (order == Qt::AscendingOrder || column < 0)
-        std::stable_sort(m_rows.begin(), m_rows.end(), less);
-    else
-        std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row &a, const Row &b) { return less(b, a); });
+    // Descending is ascending turned round, as the engine reads it.
+    std::sort(m_rows.begin(), m_rows.end(), less);
+    if (order == Qt::DescendingOrder && column >= 0)
+        std::reverse(m_rows.begin(), m_rows.end());
     // Kept selections and the current row follow their certificates.
     std::vector<int> rowOfFound(m_rows.size());
     for (size_t r = 0; r < m_rows.size(); ++r)

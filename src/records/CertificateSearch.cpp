@@ -59,12 +59,22 @@ DbStatus CertificateSearch::keyQuery(const std::vector<SearchCondition> &conditi
         }
     }
     // The lines' copies alone answer a search of item columns; a line whose
-    // certificate is gone is passed over when the view moves.
-    QString from = SqlDialect::quoted(detailFold->name) + QStringLiteral(" d");
-    if (headerTexts)
-        from += QStringLiteral(" JOIN %1 hf ON hf.\"FormIndex\" = d.\"FormIndex\"").arg(SqlDialect::quoted(headerFold->name));
-    if (headerDates)
-        from += QStringLiteral(" JOIN \"Header\" h ON h.\"FormIndex\" = d.\"FormIndex\"");
+    // certificate is gone is passed over when the view moves. Header boxes
+    // are looked up first, the lines of what they find after: read in the
+    // keys' order, the lines would otherwise be walked from the first key on
+    // (CROSS JOIN keeps the order given on a file, and is a join like any
+    // other on a server).
+    QStringList tables;
+    if (headerTexts) {
+        tables << SqlDialect::quoted(headerFold->name) + QStringLiteral(" hf");
+        where << QStringLiteral("hf.\"FormIndex\" = d.\"FormIndex\"");
+    }
+    if (headerDates) {
+        tables << QStringLiteral("\"Header\" h");
+        where << QStringLiteral("h.\"FormIndex\" = d.\"FormIndex\"");
+    }
+    tables << SqlDialect::quoted(detailFold->name) + QStringLiteral(" d");
+    const QString from = tables.join(QStringLiteral(" CROSS JOIN "));
     // One key per line found, in no order: the view sorts them.
     sql = QStringLiteral("SELECT d.\"FormIndex\" FROM %1 WHERE %2").arg(from, where.join(QStringLiteral(" AND ")));
     return {};

@@ -9,6 +9,7 @@
 #include <QSqlRecord>
 #include <algorithm>
 #include <atomic>
+#include <limits>
 
 namespace arc {
 
@@ -101,8 +102,12 @@ void DataView::missed(Miss miss)
 DbStatus DataView::walkResult(qint64 from, bool forward, const QSet<qint64> *only, Miss miss)
 {
     const qint64 step = forward ? 1 : -1;
-    for (qint64 place = from + step; place > 0 && place < resultEnd(); place += step) {
-        const qint64 key = m_keys[static_cast<size_t>(place - 1)];
+    for (qint64 place = from + step; place > 0; place += step) {
+        if (DbStatus s = m_result.readUpTo(place); !s.ok())
+            return s;
+        if (place > static_cast<qint64>(m_result.keys().size()))
+            break;
+        const qint64 key = m_result.keys()[static_cast<size_t>(place - 1)];
         if (only && !only->contains(key))
             continue;
         const DbStatus s = load(key);
@@ -118,26 +123,27 @@ DbStatus DataView::walkResult(qint64 from, bool forward, const QSet<qint64> *onl
     return {};
 }
 
+DbStatus DataView::resultEnd(qint64 &end)
+{
+    const DbStatus s = m_result.readUpTo(std::numeric_limits<qint64>::max());
+    end = static_cast<qint64>(m_result.keys().size()) + 1;
+    return s;
+}
+
 DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds, KeyOrder order,
                               const Database *keySource)
 {
     // Read apart, so that a search that fails leaves the walk as it was.
-    std::vector<qint64> keys;
-    {
-        QSqlQuery q;
-        if (DbStatus s = (keySource ? *keySource : m_db).run(q, keyQuery, binds); !s.ok())
-            return s;
-        if (q.size() > 0)
-            keys.reserve(static_cast<size_t>(q.size()));
-        while (q.next())
-            keys.push_back(q.value(0).toLongLong());
-    }
-    if (order == KeyOrder::Ascending)
-        std::sort(keys.begin(), keys.end());
+    ResultKeys keys;
+    const Database &source = keySource ? *keySource : m_db;
+    if (DbStatus s = order == KeyOrder::Ascending ? keys.readAscending(source, keyQuery, binds, SqlDialect::rowIdOf(*m_table))
+                                                  : keys.readAll(source, keyQuery, binds);
+        !s.ok())
+        return s;
     cancelUpdate();
     showWholeTable();
     m_showsResult = true;
-    m_keys = std::move(keys);
+    m_result = std::move(keys);
     m_resultQuery = keyQuery;
     m_resultBinds = binds;
     m_resultOrder = order;
@@ -150,7 +156,7 @@ void DataView::showWholeTable()
     if (!m_showsResult)
         return;
     m_showsResult = false;
-    m_keys = {};
+    m_result = {};
     m_resultQuery.clear();
     m_resultBinds.clear();
     setNoRow(true, true);
@@ -159,7 +165,7 @@ void DataView::showWholeTable()
 DbStatus DataView::include(qint64 rowId)
 {
     if (showsResult())
-        m_keys.push_back(rowId);
+        m_result.include(rowId);
     return {};
 }
 
@@ -188,7 +194,11 @@ DbStatus DataView::refresh()
 DbStatus DataView::moveFirst() { return showsResult() ? walkResult(0, true, nullptr, Miss::Both) : seek({}, {}, true, Miss::Both); }
 DbStatus DataView::moveLast()
 {
-    return showsResult() ? walkResult(resultEnd(), false, nullptr, Miss::Both) : seek({}, {}, false, Miss::Both);
+    if (!showsResult())
+        return seek({}, {}, false, Miss::Both);
+    qint64 end = 0;
+    const DbStatus s = resultEnd(end);
+    return s.ok() ? walkResult(end, false, nullptr, Miss::Both) : s;
 }
 
 DbStatus DataView::moveNext()
@@ -206,8 +216,13 @@ DbStatus DataView::movePrevious()
 {
     if (m_bof)
         return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
-    if (showsResult())
-        return walkResult(m_eof ? resultEnd() : m_place, false, nullptr, Miss::Bof);
+    if (showsResult() && !m_eof)
+        return walkResult(m_place, false, nullptr, Miss::Bof);
+    if (showsResult()) {
+        qint64 end = 0;
+        const DbStatus s = resultEnd(end);
+        return s.ok() ? walkResult(end, false, nullptr, Miss::Bof) : s;
+    }
     if (m_eof)
         return seek({}, {}, false, Miss::Bof);
     return seek(rowIdColumn() + QStringLiteral(" < ?"), {place()}, false, Miss::Bof);
@@ -235,7 +250,11 @@ DbStatus DataView::find(const QString &criterion, const QVariantList &binds, boo
         QSet<qint64> only;
         while (q.next())
             only.insert(q.value(0).toLongLong());
-        return walkResult(fromHere ? m_place : forward ? 0 : resultEnd(), forward, &only, Miss::Stay);
+        qint64 from = fromHere ? m_place : 0;
+        if (!fromHere && !forward)
+            if (DbStatus s = resultEnd(from); !s.ok())
+                return s;
+        return walkResult(from, forward, &only, Miss::Stay);
     }
     QString condition = QLatin1Char('(') + criterion + QLatin1Char(')');
     QVariantList all = binds;

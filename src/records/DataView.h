@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbStatus.h"
+#include "ResultKeys.h"
 #include "Schema.h"
 
 #include <QSet>
@@ -37,11 +38,13 @@ public:
 
     // Walk, instead of the whole table, the rows whose keys (the counter,
     // else the row id) `keyQuery` selects, in its order or in the keys'
-    // order (sorted here, cheaper than by either engine): a key selected
-    // twice is stood on twice. The keys are kept as they were found; rows
-    // deleted since are passed over. Stands on no row until moved.
-    // The keys are held here, not on the server: a large result costs one
-    // read, and a lost connection loses nothing of it.
+    // order: a key selected twice is stood on twice. The keys are kept as
+    // they were found; rows deleted since are passed over. Stands on no row
+    // until moved. The keys are held here, not on the server, and a lost
+    // connection loses nothing of them. In the keys' order they are read a
+    // part at a time as the walk reaches them: a large result costs the
+    // read of its first part; the last row, or a walk back from the end,
+    // reads them all.
     enum class KeyOrder { AsSelected, Ascending };
     // `keySource`, given, answers the key query instead of the view's own
     // database (a standby of it); a refresh asks the view's own.
@@ -49,9 +52,18 @@ public:
                         const Database *keySource = nullptr);
     void showWholeTable();
     bool showsResult() const { return m_showsResult; }
-    // The keys of the result walked, in walking order (place n is the n-th
-    // key); empty while the whole table is walked.
-    const std::vector<qint64> &resultKeys() const { return m_keys; }
+    // The keys of the result walked read so far, in walking order (place n
+    // is the n-th key); empty while the whole table is walked.
+    const std::vector<qint64> &resultKeys() const { return m_result.keys(); }
+    // Whether every key of the result is read.
+    bool resultRead() const { return m_result.complete(); }
+    // Read the result's keys on until `places` are held, or all of them.
+    DbStatus readResult(qint64 places) { return m_result.readUpTo(places); }
+    // Read one more part of the result's keys, if any is left.
+    DbStatus readResultPart() { return m_result.readPart(); }
+    // The query of the result walked and its values.
+    const QString &resultQuery() const { return m_resultQuery; }
+    const QVariantList &resultBinds() const { return m_resultBinds; }
     // A row stored while a result is walked joins its end, as a row added
     // through the cursor would; nothing changes while the whole table is.
     DbStatus include(qint64 rowId);
@@ -123,7 +135,8 @@ private:
     // walking back) whose row is still stored and, given `only`, whose key
     // is one of those.
     DbStatus walkResult(qint64 from, bool forward, const QSet<qint64> *only, Miss miss);
-    qint64 resultEnd() const { return static_cast<qint64>(m_keys.size()) + 1; }
+    // The place past the last, every key read first.
+    DbStatus resultEnd(qint64 &end);
     void missed(Miss miss);
     DbStatus find(const QString &criterion, const QVariantList &binds, bool forward, bool fromCurrent);
     DbStatus load(qint64 rowId);
@@ -143,7 +156,7 @@ private:
     std::unique_ptr<QSqlRecord> m_row; // never null
 
     bool m_showsResult = false;
-    std::vector<qint64> m_keys; // the result walked, one key per place
+    ResultKeys m_result; // the result walked, one key per place
     QString m_resultQuery;
     QVariantList m_resultBinds;
     KeyOrder m_resultOrder = KeyOrder::AsSelected;

@@ -70,6 +70,8 @@ QList<SqlDialect::NamedStatement> searchIndexes(StoreKind kind)
     QList<SqlDialect::NamedStatement> out;
     for (const Schema::SourceIndex &index : Schema::searchIndexes(kind))
         out << SqlDialect::searchIndex(index);
+    for (const Schema::ListOrder &order : Schema::listOrders(kind))
+        out << SqlDialect::listOrderIndex(order);
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <algorithm>
+#include <limits>
 
 namespace arc {
 
@@ -79,13 +80,45 @@ DbStatus FoundCertificates::start()
 {
     m_lastPlace = 0;
     m_seen.clear();
-    m_count = distinct(m_header.resultKeys());
-    m_atEnd = m_count == 0;
+    m_count = 0;
+    m_countedKeys = 0;
+    m_counted = false;
+    countRead();
+    m_atEnd = m_header.resultKeys().empty() && m_header.resultRead();
     return {};
+}
+
+void FoundCertificates::countRead()
+{
+    if (m_counted)
+        return;
+    const std::vector<qint64> &keys = m_header.resultKeys();
+    if (m_header.resultRead()) {
+        // Keys included after the search may come in any order.
+        m_count = distinct(keys);
+        m_counted = true;
+        return;
+    }
+    // Read so far in ascending order, no key's places split between parts.
+    for (; m_countedKeys < keys.size(); ++m_countedKeys)
+        m_count += m_countedKeys == 0 || keys[m_countedKeys] != keys[m_countedKeys - 1];
+}
+
+DbStatus FoundCertificates::countOn()
+{
+    const DbStatus s = m_header.readResultPart();
+    countRead();
+    return s;
 }
 
 DbStatus FoundCertificates::more(int places, std::vector<FoundCertificate> &found)
 {
+    if (m_order)
+        return sortedPage(places, found);
+    const DbStatus read = m_header.readResult(m_lastPlace + places);
+    countRead();
+    if (!read.ok())
+        return read;
     const std::vector<qint64> &keys = m_header.resultKeys();
     // The certificates first met in these places, in the order met; taken
     // as read only once they are.
@@ -99,28 +132,29 @@ DbStatus FoundCertificates::more(int places, std::vector<FoundCertificate> &foun
             wanted.push_back(key);
         }
     }
-    const auto taken = [&] {
-        m_lastPlace = end;
-        m_atEnd = end >= static_cast<qint64>(keys.size());
-        m_seen.unite(met);
-    };
-    if (wanted.empty()) {
-        taken();
+    if (DbStatus s = readCertificates(wanted, found); !s.ok())
+        return s;
+    m_lastPlace = end;
+    m_atEnd = end >= static_cast<qint64>(keys.size()) && m_header.resultRead();
+    m_seen.unite(met);
+    return {};
+}
+
+DbStatus FoundCertificates::readCertificates(const std::vector<qint64> &wanted, std::vector<FoundCertificate> &found)
+{
+    if (wanted.empty())
         return {};
-    }
     QVariantList binds;
     for (qint64 key : wanted)
         binds << key;
     const QString marks = QStringLiteral("?, ").repeated(static_cast<int>(wanted.size())).chopped(2);
     QSqlQuery q;
-    Database &reader = m_reads ? m_reads->reader() : m_header.database();
-    DbStatus s = reader.run(q,
-                            QStringLiteral("SELECT %1, %2, %3 FROM \"Header\" h WHERE h.\"FormIndex\" IN (%4)")
-                                .arg(kHeaderColumns, firstLine("PartNum"), firstLine("Status"), marks),
-                            binds);
+    DbStatus s = reader().run(q,
+                              QStringLiteral("SELECT %1, %2, %3 FROM \"Header\" h WHERE h.\"FormIndex\" IN (%4)")
+                                  .arg(kHeaderColumns, firstLine("PartNum"), firstLine("Status"), marks),
+                              binds);
     if (!s.ok())
         return s;
-    taken();
     // A certificate deleted since the search is passed over.
     QHash<qint64, FoundCertificate> read;
     while (q.next()) {
@@ -135,6 +169,90 @@ DbStatus FoundCertificates::more(int places, std::vector<FoundCertificate> &foun
     for (qint64 key : wanted)
         if (const auto it = read.constFind(key); it != read.cend())
             found.push_back(*it);
+    return {};
+}
+
+Database &FoundCertificates::reader() const { return m_reads ? m_reads->reader() : m_header.database(); }
+
+void FoundCertificates::sortBy(std::optional<ListOrder> order, bool descending)
+{
+    m_order = order;
+    m_descending = descending;
+    m_lastValue.clear();
+    m_lastKey.reset();
+    m_lastPlace = 0;
+    m_seen.clear();
+    m_atEnd = m_header.resultKeys().empty() && m_header.resultRead();
+}
+
+DbStatus FoundCertificates::countUpTo(int limit)
+{
+    DbStatus s;
+    while (s.ok() && !m_counted && m_count <= limit)
+        s = countOn();
+    return s;
+}
+
+DbStatus FoundCertificates::sortedPage(int certificates, std::vector<FoundCertificate> &found)
+{
+    // The order's expression over the certificate r; the indexed ones as
+    // their indexes have them.
+    const auto firstLineOf = [](const char *field) {
+        return QStringLiteral("(SELECT lower(trim(l.\"%1\")) FROM \"Detail\" l WHERE l.\"FormIndex\" = r.\"FormIndex\" "
+                              "ORDER BY l.rowid LIMIT 1)")
+            .arg(QLatin1String(field));
+    };
+    const auto indexed = [](const char *name) {
+        for (const Schema::ListOrder &order : Schema::listOrders(StoreKind::Certificates))
+            if (order.name == QLatin1String(name))
+                return order.expression;
+        return QString();
+    };
+    QString value;
+    switch (*m_order) {
+    case ListOrder::Tracking: value = indexed("tracking"); break;
+    case ListOrder::Date: value = indexed("day"); break;
+    case ListOrder::Organization: value = indexed("organization"); break;
+    case ListOrder::PartNum: value = QStringLiteral("coalesce(%1, '')").arg(firstLineOf("PartNum")); break;
+    case ListOrder::Status: value = QStringLiteral("coalesce(%1, '')").arg(firstLineOf("Status")); break;
+    case ListOrder::Signatory:
+        // Block 13's for new parts and prototypes, else block 14's.
+        value = QStringLiteral("coalesce(lower(trim(CASE WHEN %1 IN ('new', 'prototype') THEN r.\"Name17\" ELSE "
+                               "r.\"Name22\" END)), '')")
+                    .arg(firstLineOf("Status"));
+        break;
+    }
+    const QString direction = m_descending ? QStringLiteral(" DESC") : QString();
+    QString sql = QStringLiteral("SELECT r.\"FormIndex\", %1 FROM \"Header\" r WHERE EXISTS (SELECT 1 FROM (%2) k WHERE "
+                                 "k.\"FormIndex\" = r.\"FormIndex\")")
+                      .arg(value, m_header.resultQuery());
+    QVariantList binds = m_header.resultBinds();
+    if (m_lastKey) {
+        // On after the last certificate read, ties in the order of their
+        // keys; the value alone lets the engine start from it in its index.
+        sql += QStringLiteral(" AND %1 %2= ? AND (%1, r.\"FormIndex\") %2 (?, ?)")
+                   .arg(value, m_descending ? QLatin1String("<") : QLatin1String(">"));
+        // Never null: an empty text is bound as one.
+        const QString last = m_lastValue.isEmpty() ? QStringLiteral("") : m_lastValue;
+        binds << last << last << *m_lastKey;
+    }
+    sql += QStringLiteral(" ORDER BY %1%2, r.\"FormIndex\"%2 LIMIT ?").arg(value, direction);
+    binds << certificates;
+    std::vector<qint64> wanted;
+    {
+        QSqlQuery q;
+        if (DbStatus s = reader().run(q, sql, binds); !s.ok())
+            return s;
+        while (q.next()) {
+            wanted.push_back(q.value(0).toLongLong());
+            m_lastValue = q.value(1).toString();
+        }
+    }
+    if (DbStatus s = readCertificates(wanted, found); !s.ok())
+        return s;
+    if (!wanted.empty())
+        m_lastKey = wanted.back();
+    m_atEnd = static_cast<int>(wanted.size()) < certificates;
     return {};
 }
 
@@ -157,7 +275,7 @@ DbStatus FoundCertificates::readRanges(const std::vector<qint64> &wanted, std::v
 {
     const auto [low, high] = std::minmax_element(wanted.begin(), wanted.end());
     const QVariantList range{*low, *high};
-    Database &reader = m_reads ? m_reads->reader() : m_header.database();
+    Database &reader = this->reader();
     QHash<qint64, FoundCertificate> read;
     read.reserve(static_cast<qsizetype>(wanted.size()));
     {
@@ -208,6 +326,16 @@ DbStatus FoundCertificates::readRanges(const std::vector<qint64> &wanted, std::v
 
 DbStatus FoundCertificates::rest(std::vector<FoundCertificate> &found)
 {
+    if (m_order) {
+        DbStatus s;
+        while (s.ok() && !m_atEnd)
+            s = sortedPage(500, found);
+        return s;
+    }
+    const DbStatus read = m_header.readResult(std::numeric_limits<qint64>::max());
+    countRead();
+    if (!read.ok())
+        return read;
     if (const std::vector<qint64> wanted = unread(); static_cast<qint64>(wanted.size()) >= kRangeRead) {
         const auto [low, high] = std::minmax_element(wanted.begin(), wanted.end());
         // Dense enough: read by range, what is not wanted passed over.

@@ -347,6 +347,23 @@ const std::vector<SourceIndex> &searchIndexes(StoreKind kind)
     return kind == StoreKind::Certificates ? certificates : none;
 }
 
+const std::vector<ListOrder> &listOrders(StoreKind kind)
+{
+    // As the list shows them, without regard to case: the tracking number;
+    // the day, of 13e else 14e; block 4's first line, well enough from the
+    // beginning of its text, as the line break sorts before any letter.
+    static const std::vector<ListOrder> certificates = {
+        // Version 10.
+        {QStringLiteral("tracking"), QStringLiteral("coalesce(lower(trim(\"Tracking\")), '')")},
+        // Version 10.
+        {QStringLiteral("day"), QStringLiteral("coalesce(nullif(substr(\"Date18\", 1, 10), ''), substr(\"Date23\", 1, 10), '')")},
+        // Version 10.
+        {QStringLiteral("organization"), QStringLiteral("coalesce(lower(trim(substr(\"Organ1\", 1, 60))), '')")},
+    };
+    static const std::vector<ListOrder> none;
+    return kind == StoreKind::Certificates ? certificates : none;
+}
+
 const std::vector<TableDef> &tables(StoreKind kind)
 {
     switch (kind) {

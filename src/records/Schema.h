@@ -52,7 +52,7 @@ struct FoldTable {
 };
 
 namespace Schema {
-constexpr int version = 9;
+constexpr int version = 10;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.
@@ -103,6 +103,14 @@ struct SourceIndex {
     bool asNumber = false;
 };
 const std::vector<SourceIndex> &searchIndexes(StoreKind kind);
+// Version 10: an order a long list of results is read in, a page at a
+// time: an expression over a Header row (its columns unqualified, never
+// null), indexed with the row's key.
+struct ListOrder {
+    QString name;
+    QString expression;
+};
+const std::vector<ListOrder> &listOrders(StoreKind kind);
 // The column saying a fold row is up to date; null while stale.
 inline QString freshColumn() { return QStringLiteral("Fresh"); }
 } // namespace Schema

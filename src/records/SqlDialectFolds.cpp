@@ -267,4 +267,10 @@ NamedStatement searchIndex(const Schema::SourceIndex &source)
                       .arg(quoted(name), quoted(source.table), quoted(source.field))};
 }
 
+NamedStatement listOrderIndex(const Schema::ListOrder &order)
+{
+    const QString name = QStringLiteral("idx_Header_order_%1").arg(order.name);
+    return {name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON \"Header\"((%2), \"FormIndex\")").arg(quoted(name), order.expression)};
+}
+
 } // namespace arc::SqlDialect

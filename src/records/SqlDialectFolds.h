@@ -45,5 +45,7 @@ QStringList pauseFoldTriggerStatements(const FoldTable &fold, Engine e);
 QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e);
 // The index of a source field a search looks up directly.
 NamedStatement searchIndex(const Schema::SourceIndex &index);
+// The index of a list order, with the key after it.
+NamedStatement listOrderIndex(const Schema::ListOrder &order);
 
 } // namespace arc::SqlDialect

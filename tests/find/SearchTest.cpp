@@ -1,10 +1,14 @@
 #include "CertificateStore.h"
+#include "FindResults.h"
 #include "FoldedCopies.h"
 #include "FoundCertificates.h"
 #include "FoundCertificatesModel.h"
 #include "SearchFixture.h"
 
+#include <QLabel>
 #include <QSqlQuery>
+#include <QTest>
+#include <algorithm>
 
 using arc::SearchCondition;
 
@@ -168,9 +172,11 @@ TEST_P(SearchOnEngine, TheListOfResultsHoldsEachCertificateFoundOnceWithItsFirst
     EXPECT_EQ(found, expected);
 }
 
-// Most of a large search is read by ranges of keys when the user sorts:
-// the same list, in the same order, as read a page at a time.
-TEST_P(SearchOnEngine, TheRestOfAManyCertificateListReadsAsItsPagesRead)
+// A search of many lines reads its keys a part at a time, counted as they
+// come: the walk holds each line's key once, a certificate whose lines
+// fill whole parts included, and the list each certificate once, by pages
+// as by ranges of keys; a long list sorts a page at a time.
+TEST_P(SearchOnEngine, AManyLineSearchIsReadInPartsEachCertificateOnce)
 {
     const auto run = [this](const QString &sql) { ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString(); };
     run("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) INSERT INTO \"Header\" "
@@ -180,8 +186,22 @@ TEST_P(SearchOnEngine, TheRestOfAManyCertificateListReadsAsItsPagesRead)
         "'K-' || \"Tracking\", CASE WHEN \"FormIndex\" % 2 = 0 THEN 'NEW' ELSE 'REPAIRED' END FROM \"Header\"");
     run("INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"PartNum\", \"Status\") SELECT \"FormIndex\", '2', "
         "'K2', 'NEW' FROM \"Header\" WHERE \"FormIndex\" % 5 <> 0");
+    run("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) INSERT INTO \"Detail\" "
+        "(\"FormIndex\", \"Item\", \"PartNum\") SELECT 1500, '3', 'K-many' FROM n");
     ASSERT_TRUE(arc::CertificateSearch::show(data, {text("Detail", "PartNum", "k")}).ok());
     run("DELETE FROM \"Header\" WHERE \"FormIndex\" % 97 = 0");
+
+    arc::FoundCertificates counting(data.header());
+    ASSERT_TRUE(counting.start().ok());
+    EXPECT_FALSE(counting.counted());
+    for (int before = counting.count(); !counting.counted(); before = counting.count()) {
+        ASSERT_TRUE(counting.countOn().ok());
+        EXPECT_GT(counting.count(), before);
+    }
+    EXPECT_EQ(counting.count(), 3000);
+    EXPECT_EQ(static_cast<qint64>(data.header().resultKeys().size()),
+              other.scalar("SELECT count(*) FROM \"Detail\"").toLongLong());
+
     const auto listed = [this](bool byPages) {
         arc::FoundCertificates list(data.header());
         std::vector<arc::FoundCertificate> found;
@@ -199,6 +219,101 @@ TEST_P(SearchOnEngine, TheRestOfAManyCertificateListReadsAsItsPagesRead)
     EXPECT_TRUE(byPages == byRanges);
     EXPECT_EQ(byRanges[1].signatory, "M2") << "a new part's block 13";
     EXPECT_EQ(byRanges[2].signatory, "R3") << "a repair's block 14";
+
+    arc::FoundCertificatesModel model(100);
+    ASSERT_TRUE(model.show(std::make_unique<arc::FoundCertificates>(data.header())).ok());
+    model.sort(arc::FoundCertificatesModel::Tracking, Qt::DescendingOrder);
+    EXPECT_EQ(model.rowCount(), 100);
+    EXPECT_EQ(model.index(0, arc::FoundCertificatesModel::Tracking).data().toString(), "T999");
+    EXPECT_TRUE(model.canFetchMore({}));
+
+    // The window's list counts on while the program is idle.
+    ASSERT_TRUE(arc::CertificateSearch::show(data, {text("Detail", "PartNum", "k")}).ok());
+    arc::FindResults results;
+    ASSERT_TRUE(results.setFound(std::make_unique<arc::FoundCertificates>(data.header())).ok());
+    EXPECT_TRUE(results.count->text().startsWith("At least ")) << results.count->text().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&results] { return results.count->text() == "3000 certificates"; }));
+}
+
+// A list sorted by the engine, read two at a time, each page after the
+// last certificate read, ties in the order of their keys: the order of the
+// list sorted in the program, and descending that order turned round.
+TEST_P(SearchOnEngine, AListSortedPageByPageKeepsTheOrderOfTheListSortedWhole)
+{
+    const auto add = [this](const QString &tracking, QVariantMap header, const QVariant &part, const QVariant &status) {
+        header.insert("Tracking", tracking);
+        const qint64 key = insert("Header", header);
+        insert("Detail", {{"FormIndex", key}, {"Item", "1"}, {"PartNum", part}, {"Status", status}});
+        insert("Detail", {{"FormIndex", key}, {"Item", "2"}, {"PartNum", "A-0"}, {"Status", "AAA"}});
+    };
+    add("T3", {{"Date18", "2026-01-02"}, {"Organ1", "acme"}, {"Name17", "Zed"}, {"Name22", "Ann"}}, "Q-1", "NEW");
+    add("t1", {{"Date23", "2026-01-01"}, {"Organ1", "Zeta\r\nRoad"}, {"Name17", "Abe"}, {"Name22", "amy"}}, "P-1", "REPAIRED");
+    add("T2", {{"Date18", "2026-01-02"}, {"Organ1", "ACME"}, {"Name17", "bob"}}, "q-1", "new");
+    add("T4", {{"Name22", "Bob"}}, "P-1", QVariant());
+    add("T5", {{"Date18", "2026-01-01 10:00:00"}, {"Organ1", " Acme Two"}, {"Name17", "Cy"}}, "", "PROTOTYPE");
+    ASSERT_TRUE(arc::CertificateSearch::show(data, {}).ok());
+
+    using Order = arc::FoundCertificates::ListOrder;
+    const struct {
+        Order order;
+        QStringList ascending;
+    } orders[] = {
+        {Order::Tracking, {"t1", "T2", "T3", "T4", "T5"}},
+        {Order::Date, {"T4", "t1", "T5", "T3", "T2"}},
+        {Order::Organization, {"T4", "T3", "T2", "T5", "t1"}},
+        {Order::PartNum, {"T5", "t1", "T4", "T3", "T2"}},
+        {Order::Status, {"T4", "T3", "T2", "T5", "t1"}},
+        {Order::Signatory, {"t1", "T2", "T4", "T5", "T3"}},
+    };
+    const auto byPages = [this](Order order, bool descending) {
+        arc::FoundCertificates list(data.header());
+        EXPECT_TRUE(list.start().ok());
+        list.sortBy(order, descending);
+        std::vector<arc::FoundCertificate> found;
+        for (int guard = 0; !list.atEnd() && guard < 10; ++guard)
+            EXPECT_TRUE(list.more(2, found).ok());
+        QStringList out;
+        for (const arc::FoundCertificate &c : found)
+            out << c.tracking;
+        return out;
+    };
+    arc::FoundCertificatesModel model(2);
+    ASSERT_TRUE(model.show(std::make_unique<arc::FoundCertificates>(data.header())).ok());
+    const auto whole = [&model](Order order, Qt::SortOrder direction) {
+        const int column = static_cast<int>(order);
+        model.sort(column, direction);
+        QStringList out;
+        for (int r = 0; r < model.rowCount(); ++r)
+            out << model.index(r, arc::FoundCertificatesModel::Tracking).data().toString();
+        return out;
+    };
+    for (const auto &c : orders) {
+        QStringList descending = c.ascending;
+        std::reverse(descending.begin(), descending.end());
+        EXPECT_EQ(byPages(c.order, false), c.ascending) << static_cast<int>(c.order);
+        EXPECT_EQ(byPages(c.order, true), descending) << static_cast<int>(c.order);
+        EXPECT_EQ(whole(c.order, Qt::AscendingOrder), c.ascending) << static_cast<int>(c.order);
+        EXPECT_EQ(whole(c.order, Qt::DescendingOrder), descending) << static_cast<int>(c.order);
+    }
+}
+
+// Read in the keys' order a part at a time, a search by a header box still
+// starts from that box's index, not from the first line stored.
+TEST_F(SearchTest, AHeaderBoxIsLookedUpInItsIndexWhenTheKeysAreReadInOrder)
+{
+    QString sql;
+    QVariantList binds;
+    ASSERT_TRUE(arc::CertificateSearch::keyQuery({text("Header", "Tracking", "054321")}, sql, binds).ok());
+    QSqlQuery q;
+    ASSERT_TRUE(data.certificates()
+                    .run(q, "EXPLAIN QUERY PLAN SELECT k.\"FormIndex\" FROM (" + sql +
+                                ") k WHERE k.\"FormIndex\" > ? ORDER BY k.\"FormIndex\" LIMIT ?",
+                         binds << 0 << 1024)
+                    .ok());
+    QString plan;
+    while (q.next())
+        plan += q.value(3).toString() + '\n';
+    EXPECT_TRUE(plan.contains("idx_HeaderFold_Tracking")) << plan.toStdString();
 }
 
 // A sort reads the rest first, the current row following its certificate;
