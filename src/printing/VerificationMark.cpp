@@ -32,12 +32,15 @@ QRectF VerificationMark::place(PageWriter &p, const CertificatePage &page, int m
     // Kept off the rulings as a label is.
     const double gap = g.X(30);
 
-    // Under the frame, left of the text the footer prints at the right.
+    // Under the frame, left of the text the footer prints at the right. The
+    // code itself stays on the sheet; its quiet zone may reach past the
+    // sheet's foot into the paper's margin, where nothing is printed (the
+    // fewer its modules, the wider its quiet zone).
     p.font(p.mode.body, false);
     const double footerRight =
         form.footerRight.isEmpty() ? g.xR : g.xR - c.textWidth(form.footerRight + QLatin1Char(' '));
     const double footerLeft = g.x0 + c.textWidth(form.footerLeft);
-    const QRectF under(QPointF(footerLeft + gap, g.y10 + gap), QPointF(footerRight - gap, sheet.bottom()));
+    const QRectF under(QPointF(footerLeft + gap, g.y10 + gap), QPointF(footerRight - gap, sheet.bottom() + quiet));
     const QRectF belowFrame(under.right() - quiet - side, under.top() + quiet, side, side);
     if (fits(belowFrame, quiet, under))
         return belowFrame;

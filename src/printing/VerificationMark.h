@@ -15,7 +15,8 @@ struct CertificatePage;
 // form leaves blank: under the frame beside the footer, or else in block 3
 // right of the number, or else beside the frame; never over a text or a
 // ruling, with a quiet zone of four modules around it, at least 15 mm wide
-// on the sheet.
+// on the sheet. Under the frame its quiet zone may reach past the sheet's
+// foot into the paper's margin, where nothing is printed.
 class VerificationMark {
 public:
     static constexpr int kQuietModules = 4;

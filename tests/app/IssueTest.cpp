@@ -17,6 +17,7 @@
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "ProgramRun.h"
+#include "QrScan.h"
 #include "RecordingCanvas.h"
 #include "SignatureReport.h"
 #include "SigningFixture.h"
@@ -30,7 +31,6 @@
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSqlQuery>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -536,12 +536,46 @@ TEST_F(SigningKeyIssueTest, AKeyThatCannotBeOpenedStopsTheIssue)
     }
 }
 
-// The signed page the window issues carries its data inside, sound.
-TEST_F(SigningKeyIssueTest, TheIssuedPageCarriesItsData)
+// The signed page the window issues, in every layout and form, carries its
+// data inside, sound, and a QR code that a scan of the PDF, as a printer
+// renders it, reads as the set verification address of what was issued.
+TEST_F(SigningKeyIssueTest, TheIssuedPageScansAsItsAddressAndCarriesItsData)
 {
+    if (QStandardPaths::findExecutable("zbarimg").isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty())
+        GTEST_SKIP() << "zbarimg (zbar-tools) and pdftoppm (poppler-utils) are needed";
     storedExec("UPDATE Defaults SET VerifyBaseUrl = 'https://verify.acme.example/'");
-    issue();
-    EXPECT_EQ(arc::EmbeddedDataCheck::of(readFile(pdfPath)).outcome, arc::EmbeddedDataCheck::Outcome::Sound);
+    const struct {
+        const char *name, *user1, *form, *status, *country, *approval;
+    } cases[] = {
+        {"P0", "", "FAA Form 8130-3", "NEW", "FAA/United States", ""},
+        {"P1", "1", "FAA Form 8130-3", "NEW", "FAA/United States", ""},
+        {"LS", "2", "FAA Form 8130-3", "NEW", "FAA/United States", ""},
+        {"EASA", "", "EASA Form 1 (maintenance)", "REPAIRED", "EASA", "EASA.145.7777"},
+        {"UK", "", "UK CAA Form 1 (production)", "NEW", "CAA/United Kingdom", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        storedExec(QString("UPDATE Defaults SET User1 = '%1'").arg(c.user1));
+        if (&c != cases)
+            screen().newButton->click();
+        screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
+        choose(screen().formChoice, c.form);
+        screen().block1Country->setText(c.country);
+        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", c.status, {}});
+        window->checkstat();
+        screen().block14cNumber->setText(c.approval);
+        screen().saveButton->click();
+        pdf();
+        messages.expectNothingAsked();
+        const QString sha =
+            stored(QString("SELECT ContentSha256 FROM IssueLog WHERE FormIndex = %1").arg(window->currentFormIndex()))
+                .toString();
+        ASSERT_FALSE(sha.isEmpty()) << "issued";
+        EXPECT_EQ(arc::EmbeddedDataCheck::of(readFile(pdfPath)).outcome, arc::EmbeddedDataCheck::Outcome::Sound);
+        EXPECT_EQ(scannedPdf(pdfPath, folder() + "page.png"),
+                  QString("https://verify.acme.example/c/%1?k=%2")
+                      .arg(screen().block3Tracking->text().trimmed(), arc::VerificationCode::of(sha)));
+    }
 }
 
 // An address set up that is no web address would put a useless code on a
