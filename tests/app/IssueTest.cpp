@@ -13,7 +13,7 @@
 #include "IssueRuns.h"
 #include "FolderKeys.h"
 #include "EmbeddedDataCheck.h"
-#include "PageVerification.h"
+#include "PainterCanvas.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "ProgramRun.h"
@@ -30,6 +30,7 @@
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -63,13 +64,8 @@ protected:
 // The PDF the user gets is byte for byte the page kept.
 TEST_F(IssueTest, ASignedPdfIsSavedKeptAndLogged)
 {
-    messages.answers = {Answer::No, Answer::Yes};
     pdf();
-    EXPECT_FALSE(QFile::exists(pdfPath)) << "No: nothing written";
-    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 0);
-
-    pdf();
-    messages.expectAsked({IssuePrompts::saveBeforeIssue(), IssuePrompts::saveBeforeIssue()});
+    messages.expectAsked(IssuePrompts::saveBeforeIssue());
     EXPECT_EQ(window->newFormFlag(), 0) << "saved";
     ASSERT_EQ(archived().size(), 1);
     EXPECT_EQ(readFile(dataFolder() + "Issued/" + archived()[0]), readFile(pdfPath));
@@ -102,7 +98,6 @@ TEST_F(IssueTest, ACertificateWithNullBlanksIsIssuedAsStored)
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1) << "no correction";
 }
 
-// A page that cannot be kept is not printed.
 TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 {
     screen().saveButton->click();
@@ -114,13 +109,6 @@ TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
     ok("1");
     EXPECT_EQ(jobs, 3);
     EXPECT_EQ(logged(), 2);
-
-    QDir(dataFolder() + "Issued").removeRecursively();
-    writeFile(dataFolder() + "Issued", "in the way");
-    ok("1");
-    EXPECT_EQ(jobs, 3);
-    EXPECT_EQ(logged(), 2);
-    messages.expectAsked("Issue certificate", {"The certificate was not issued"});
 }
 
 // A page without the signature (another name typed, or a signatory who
@@ -544,18 +532,110 @@ TEST_F(SigningKeyIssueTest, TheIssuedPageCarriesItsData)
     EXPECT_EQ(arc::EmbeddedDataCheck::of(readFile(pdfPath)).outcome, arc::EmbeddedDataCheck::Outcome::Sound);
 }
 
-// An address set up that is no web address would put a useless code on a
-// legal document: nothing is issued, and the user is told why.
-TEST_F(IssueTest, AVerificationAddressThatIsNoWebAddressStopsTheIssue)
+
+// The order of an issue: check, save, read back, draw, sign, archive, log,
+// hand out. Whatever step fails, what it leaves behind: the certificate
+// stored (its number no longer only taken), the page kept, its log row,
+// the user's file. Only copies on paper come out after the log.
+enum class Failing { Nothing, Check, Save, ReadBack, Draw, Sign, Archive, Log, UserFile, Printer };
+enum class Via { Pdf, Paper, Preview }; // Write PDF, OK, Print in the preview
+struct StepRow {
+    const char *name;
+    Failing failing;
+    Via via;
+    bool stored, kept, userFile;
+    const char *told; // the title of the one message, empty for none
+};
+const StepRow kSteps[] = {
+    {"CheckRefused", Failing::Check, Via::Pdf, false, false, false, "Certificate check"},
+    {"SaveRefused", Failing::Save, Via::Pdf, false, false, false, ""}, // only the question whether to save
+    {"ReadBackIsNotTheScreen", Failing::ReadBack, Via::Pdf, true, false, false, "Issue certificate"},
+    {"DrawFails", Failing::Draw, Via::Pdf, true, false, false, "Issue certificate"},
+    {"SignFails", Failing::Sign, Via::Pdf, true, false, false, "Issue certificate"},
+    {"ArchiveFails", Failing::Archive, Via::Pdf, true, false, false, "Issue certificate"},
+    {"LogFails", Failing::Log, Via::Pdf, true, false, false, "Issue certificate"},
+    {"UserFileFails", Failing::UserFile, Via::Pdf, true, false, false, "PDF"},
+    {"PrinterRefuses", Failing::Printer, Via::Paper, true, true, false, "Print"},
+    {"PdfIssued", Failing::Nothing, Via::Pdf, true, true, true, ""},
+    {"PaperIssued", Failing::Nothing, Via::Paper, true, true, false, ""},
+    {"PreviewPrintedIssued", Failing::Nothing, Via::Preview, true, true, false, ""},
+};
+
+class IssueOrderTest : public SigningKeyIssueTest, public testing::WithParamInterface<StepRow> {
+protected:
+    // Set up so that the step fails; No stops at the check and at the save.
+    void fail(Failing step)
+    {
+        messages.answers = {step == Failing::Check || step == Failing::Save ? Answer::No : Answer::Yes};
+        const auto trigger = [this](const QString &on, const QString &body) {
+            storedExec(QString("CREATE TRIGGER spoil %1 BEGIN %2; END").arg(on, body));
+        };
+        switch (step) {
+        case Failing::Check:
+            screen().block4Organization->setPlainText(""); // an advisory finding
+            break;
+        case Failing::ReadBack:
+            trigger("AFTER INSERT ON Detail", "UPDATE Detail SET Quantity = '9' WHERE rowid = NEW.rowid");
+            break;
+        case Failing::Draw:
+            storedExec("UPDATE Defaults SET VerifyBaseUrl = 'verify.acme.example'");
+            break;
+        case Failing::Sign:
+            storedExec("UPDATE Defaults SET TsaUrl = 'http://127.0.0.1:9/'");
+            break;
+        case Failing::Archive:
+            writeFile(dataFolder() + "Issued", "in the way");
+            break;
+        case Failing::Log:
+            trigger("BEFORE INSERT ON IssueLog", "SELECT RAISE(ABORT, 'refused')");
+            break;
+        case Failing::UserFile:
+            pdfPath = folder() + "missing/certificate.pdf";
+            break;
+        case Failing::Printer:
+            refused.setOutputFormat(QPrinter::PdfFormat);
+            refused.setOutputFileName(folder() + "missing/job.pdf");
+            window->printCommand().setJobCanvas([this] { return std::make_unique<arc::PainterCanvas>(refused); });
+            break;
+        default:
+            break;
+        }
+    }
+    QPrinter refused;
+};
+
+TEST_P(IssueOrderTest, WhatAFailureAtEachStepLeavesBehind)
 {
-    storedExec("UPDATE Defaults SET VerifyBaseUrl = 'verify.acme.example'");
-    screen().saveButton->click();
-    pdf();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0], arc::PageVerification::notMade(
-                                     "The verification address set up, verify.acme.example, is not a web address "
-                                     "(https://...)."));
-    EXPECT_EQ(logged(), 0);
-    EXPECT_TRUE(archived().isEmpty());
-    EXPECT_FALSE(QFile::exists(pdfPath));
+    const StepRow &row = GetParam();
+    const QString tracking = screen().block3Tracking->text().trimmed();
+    fail(row.failing);
+    if (row.via == Via::Pdf) {
+        pdf();
+    } else if (row.via == Via::Paper) {
+        ok("1");
+    } else {
+        window->printCommand().setPreviewRunner([](QPrinter &, const auto &) { return true; });
+        window->printCommand().open();
+        window->printCommand().panel().previewButton->click();
+    }
+    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), row.stored ? 1 : 0);
+    EXPECT_EQ(stored(QString("SELECT count(*) FROM TakenNumbers WHERE trim(Tracking) = '%1'").arg(tracking)).toInt(),
+              row.stored ? 0 : 1)
+        << "the number stays taken by the screen until stored";
+    EXPECT_EQ(archived().size(), row.kept ? 1 : 0);
+    EXPECT_EQ(logged(), row.kept ? 1 : 0);
+    EXPECT_EQ(QFile::exists(pdfPath), row.userFile);
+    EXPECT_EQ(jobs, row.via != Via::Pdf && row.kept && row.failing != Failing::Printer ? 1 : 0);
+    const QStringList titles = [&] {
+        QStringList t;
+        for (const Message &m : messages.shown)
+            if (m != IssuePrompts::saveBeforeIssue())
+                t << m.title;
+        return t;
+    }();
+    EXPECT_EQ(titles, *row.told ? QStringList{row.told} : QStringList())
+        << testing::PrintToString(messages.shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(Steps, IssueOrderTest, testing::ValuesIn(kSteps),
+                         [](const testing::TestParamInfo<StepRow> &info) { return std::string(info.param.name); });
