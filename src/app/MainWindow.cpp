@@ -53,6 +53,7 @@
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "SignIn.h"
+#include "SignedInAs.h"
 #include "SignatoriesPanel.h"
 #include "SignatoryPasswords.h"
 #include "StatementsPanel.h"
@@ -83,7 +84,7 @@ using SilentEdit::setText;
 using SilentEdit::setTicked;
 
 MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *parent)
-    : QWidget(parent), m_folders(std::move(folders)), m_messages(messages)
+    : QWidget(parent), m_folders(std::move(folders)), m_messages(messages), m_who(std::make_unique<SignedInAs>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("ARC 8130 - Authorized Release Certificate"));
@@ -138,7 +139,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_issue = new IssueCommand(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, m_messages, *m_print, this);
     m_issue->setCertificateCheck([this] {
         return screenFindings(m_folder, m_screen->entries(m_grid->lines()), newFormFlag() == 1 ? 0 : currentFormIndex(),
-                              !m_who.signatory || m_who.signsPages);
+                              !m_who->signatory || m_who->signsPages);
     });
     auto *batch = new BatchIssue(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, *m_issue, *m_print,
                                  m_messages, this);
@@ -192,14 +193,14 @@ void MainWindow::connectControls()
         guardWhileSigningIn(false);
         toFirstEmptyCell();
     });
-    connect(m_signIn, &SignIn::signatoryChanged, this, [this](const SignedInAs &who) { m_who = who; });
+    connect(m_signIn, &SignIn::signatoryChanged, this, [this](const SignedInAs &who) { *m_who = who; });
     connect(m_signIn, &SignIn::signatureChanged, this, [this](const QImage &image) {
         m_signature = image;
         m_screen->picture2->setPixmap(QPixmap::fromImage(image));
     });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
-            m_signatories->open(m_who.signatory, m_who.master);
+            m_signatories->open(m_who->signatory, m_who->master);
     });
     connect(m_signatories, &SignatoriesPanel::saved, m_signIn, &SignIn::update);
     m_signatories->setSigningKeys([this] { return m_signIn->signingKey(); },
@@ -367,7 +368,7 @@ void MainWindow::fillLists()
 PageSigner MainWindow::signer() const
 {
     // No one after the master password.
-    return m_who.signatory ? PageSigner{m_who.signatory->name, m_signature} : PageSigner{};
+    return m_who->signatory ? PageSigner{m_who->signatory->name, m_signature} : PageSigner{};
 }
 
 const ItemSlots &MainWindow::itemSlots() const { return m_grid->lines(); }
@@ -462,9 +463,9 @@ bool MainWindow::administers()
 {
     // The right as stored now: the signatories panel may have changed it
     // since the sign-in. The master password stands for an administrator.
-    bool administrator = m_who.master;
-    if (!administrator && m_who.signatory && m_folder.isOpen())
-        (void)SignatoryPasswords::isAdministrator(m_folder.reference(), m_who.signatory->rowId, administrator);
+    bool administrator = m_who->master;
+    if (!administrator && m_who->signatory && m_folder.isOpen())
+        (void)SignatoryPasswords::isAdministrator(m_folder.reference(), m_who->signatory->rowId, administrator);
     return administrator;
 }
 

@@ -6,7 +6,6 @@
 #include "AddMode.h"
 #include "ProgramFolders.h"
 #include "SetupStore.h"
-#include "SignedInAs.h"
 
 #include <QImage>
 
@@ -38,6 +37,7 @@ class MenuBar;
 class StatusLine;
 class FindPanel;
 struct PageSigner;
+struct SignedInAs;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -143,7 +143,7 @@ private:
     SettingsPanels *m_settings = nullptr;
     IssueCommand *m_issue = nullptr;
     // Who signed in, and his signature, as sign-in told.
-    SignedInAs m_who;
+    std::unique_ptr<SignedInAs> m_who;
     QImage m_signature;
     CutOffRuns *m_cutOffRuns = nullptr;
     RecentCertificates *m_recent = nullptr;
