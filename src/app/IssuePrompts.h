@@ -93,6 +93,16 @@ inline Message changedWhileIssuing()
             QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok};
 }
 
+// Saved, the certificate reads back other than the screen shows it.
+inline Message notAsStored()
+{
+    return {QCoreApplication::translate("IssuePrompts", "The certificate as stored is not the one on screen, so it was "
+                                                        "not issued and nothing was printed or written. Show it again, "
+                                                        "look at it, then print it again."),
+            QCoreApplication::translate("IssuePrompts", "Issue certificate"), Message::Buttons::Ok,
+            Message::Icon::Exclamation, Message::Answer::Ok};
+}
+
 inline Message logUnreadable(const QString &detail)
 {
     return {QStringLiteral("Whether this certificate was issued cannot be read: %1.\nNothing was changed.").arg(detail),

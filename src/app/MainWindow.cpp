@@ -21,7 +21,7 @@
 #include "FindPanel.h"
 #include "FindResults.h"
 #include "FolderMessages.h"
-#include "IssuePrinting.h"
+#include "IssueCommand.h"
 #include "IssuedCertificate.h"
 #include "EntryBox.h"
 #include "EntryText.h"
@@ -53,8 +53,8 @@
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "SignIn.h"
+#include "SignedInAs.h"
 #include "SignatoriesPanel.h"
-#include "SignerOf.h"
 #include "SignatoryPasswords.h"
 #include "StatementsPanel.h"
 #include "StatusLine.h"
@@ -84,7 +84,7 @@ using SilentEdit::setText;
 using SilentEdit::setTicked;
 
 MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *parent)
-    : QWidget(parent), m_folders(std::move(folders)), m_messages(messages)
+    : QWidget(parent), m_folders(std::move(folders)), m_messages(messages), m_who(std::make_unique<SignedInAs>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("ARC 8130 - Authorized Release Certificate"));
@@ -135,22 +135,15 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     m_statements = new StatementsPanel(m_folder, m_messages, m_setupPanel);
     m_parts = new PartsPanel(m_folder, m_addMode, m_messages, m_screen->list1, this);
     m_print = new PrintCommand(
-        m_messages, m_folder,
-        [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), signerOf(*m_signIn)); }, this);
-
-    const auto check = [this] {
+        m_messages, m_folder, [this] { return pageFromScreen(m_screen->entries(m_grid->lines()), signer()); }, this);
+    m_issue = new IssueCommand(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, m_messages, *m_print, this);
+    m_issue->setCertificateCheck([this] {
         return screenFindings(m_folder, m_screen->entries(m_grid->lines()), newFormFlag() == 1 ? 0 : currentFormIndex(),
-                              !m_signIn->signatory() || m_signIn->signsPages());
-    };
-    m_print->setCertificateCheck(check);
-    m_issuePrinting = std::make_unique<IssuePrinting>(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn,
-                                                      m_messages);
-    m_issuePrinting->attach(*m_print);
-    auto *batch = new BatchIssue(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
-    batch->setPrinter(&m_print->printer());
-    batch->setCertificateCheck(check);
+                              !m_who->signatory || m_who->signsPages);
+    });
+    auto *batch = new BatchIssue(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, *m_issue, *m_print,
+                                 m_messages, this);
     connect(m_screen->batchButton, &QPushButton::clicked, batch, &BatchIssue::run);
-    connect(batch, &BatchIssue::told, m_status, &StatusLine::tell);
     m_cutOffRuns = new CutOffRuns(*batch, m_folder, *m_signIn, m_messages, this);
     m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
     m_settings->setAdministers([this] { return administers(); });
@@ -200,11 +193,14 @@ void MainWindow::connectControls()
         guardWhileSigningIn(false);
         toFirstEmptyCell();
     });
-    connect(m_signIn, &SignIn::signatureChanged, this,
-            [this](const QImage &image) { m_screen->picture2->setPixmap(QPixmap::fromImage(image)); });
+    connect(m_signIn, &SignIn::signatoryChanged, this, [this](const SignedInAs &who) { *m_who = who; });
+    connect(m_signIn, &SignIn::signatureChanged, this, [this](const QImage &image) {
+        m_signature = image;
+        m_screen->picture2->setPixmap(QPixmap::fromImage(image));
+    });
     connect(m_setupPanel->dmirsButton, &QPushButton::clicked, this, [this] {
         if (FolderMessages::ensureOpen(m_folder, m_messages))
-            m_signatories->open(m_signIn->signatory(), m_signIn->signedInWithMaster());
+            m_signatories->open(m_who->signatory, m_who->master);
     });
     connect(m_signatories, &SignatoriesPanel::saved, m_signIn, &SignIn::update);
     m_signatories->setSigningKeys([this] { return m_signIn->signingKey(); },
@@ -332,7 +328,7 @@ void MainWindow::SetDataPaths()
         m_messages.ask({moved, tr("Signing keys"), Message::Buttons::Ok, Message::Icon::Exclamation});
 
     BusyPointer busy;
-    m_issuePrinting->finishInterrupted();
+    m_issue->finishInterrupted();
     m_cutOffRuns->tell();
     fillLists();
     m_certificate->start();
@@ -367,6 +363,12 @@ void MainWindow::fillLists()
     s.combo2->clear();
     for (const ForwarderEntry &f : ReferenceLists::forwarders(m_folder.forwarders()))
         s.combo2->addItem(f.name, QVariant::fromValue(f));
+}
+
+PageSigner MainWindow::signer() const
+{
+    // No one after the master password.
+    return m_who->signatory ? PageSigner{m_who->signatory->name, m_signature} : PageSigner{};
 }
 
 const ItemSlots &MainWindow::itemSlots() const { return m_grid->lines(); }
@@ -461,9 +463,9 @@ bool MainWindow::administers()
 {
     // The right as stored now: the signatories panel may have changed it
     // since the sign-in. The master password stands for an administrator.
-    bool administrator = m_signIn->signedInWithMaster();
-    if (!administrator && m_signIn->signatory() && m_folder.isOpen())
-        (void)SignatoryPasswords::isAdministrator(m_folder.reference(), m_signIn->signatory()->rowId, administrator);
+    bool administrator = m_who->master;
+    if (!administrator && m_who->signatory && m_folder.isOpen())
+        (void)SignatoryPasswords::isAdministrator(m_folder.reference(), m_who->signatory->rowId, administrator);
     return administrator;
 }
 

@@ -7,6 +7,8 @@
 #include "ProgramFolders.h"
 #include "SetupStore.h"
 
+#include <QImage>
+
 #include <QWidget>
 #include <memory>
 
@@ -28,12 +30,14 @@ class StatementsPanel;
 class PrintCommand;
 class SignatoriesPanel;
 class ItemGridModel;
-class IssuePrinting;
+class IssueCommand;
 class CutOffRuns;
 class RecentCertificates;
 class MenuBar;
 class StatusLine;
 class FindPanel;
+struct PageSigner;
+struct SignedInAs;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -72,6 +76,7 @@ public:
     SignIn &signIn() const { return *m_signIn; }
     SignatoriesPanel &signatoriesPanel() const { return *m_signatories; }
     PrintCommand &printCommand() const { return *m_print; }
+    IssueCommand &issueCommand() const { return *m_issue; }
     PartsPanel &partsPanel() const { return *m_parts; }
     CountriesPanel &countriesPanel() const { return *m_countries; }
     ForwardersPanel &forwardersPanel() const { return *m_forwarders; }
@@ -98,6 +103,8 @@ private:
     // The folder in use, or while none is open the one recorded.
     QString folderInUse();
     void guardWhileSigningIn(bool signingIn);
+    // The signed-in signatory as the page names him.
+    PageSigner signer() const;
     // The keyboard's place once signed in.
     void toFirstEmptyCell();
     void openPartsPanel();
@@ -134,7 +141,10 @@ private:
     StatementsPanel *m_statements;
     CertificateOnScreen *m_certificate = nullptr;
     SettingsPanels *m_settings = nullptr;
-    std::unique_ptr<IssuePrinting> m_issuePrinting;
+    IssueCommand *m_issue = nullptr;
+    // Who signed in, and his signature, as sign-in told.
+    std::unique_ptr<SignedInAs> m_who;
+    QImage m_signature;
     CutOffRuns *m_cutOffRuns = nullptr;
     RecentCertificates *m_recent = nullptr;
     BenchActions *m_bench = nullptr;

@@ -9,7 +9,7 @@
 #include "DefaultsPanel.h"
 #include "FindPanel.h"
 #include "ForwardersPanel.h"
-#include "IssuePrompts.h"
+#include "IssueCommand.h"
 #include "IssuedCertificate.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
@@ -61,7 +61,7 @@ void attach(MainWindow &w)
     };
     tellFrom(&w.certificate());
     tellFrom(&w.benchActions());
-    tellFrom(&w.printCommand());
+    tellFrom(&w.issueCommand());
     tellFrom(&w.settingsPanels());
     tellFrom(&w.signatoriesPanel());
     tellFrom(&w.countriesPanel());
@@ -73,13 +73,8 @@ void attach(MainWindow &w)
     w.certificate().issued().setSupersessionListener([status](const QString &text) { status->showSuperseded(text); });
     QObject::connect(&w.menuBar(), &MenuBar::unavailable, status,
                      [&w](MenuBar::Item item) { tellUnavailable(w, item); });
-    QObject::connect(&w.printCommand(), &PrintCommand::issued, status, [&w, status] {
-        status->tell(IssuePrompts::issuedTold(w.screen().block3Tracking->text().trimmed(),
-                                              w.signIn().keyState().unsignedWhy()));
-    });
-    QObject::connect(&w.signIn(), &SignIn::signedIn, status, [&w, status] {
-        status->showSignedIn(w.signIn().signatory() ? w.signIn().signatory()->name : QString(),
-                             w.signIn().signedInWithMaster());
+    QObject::connect(&w.signIn(), &SignIn::signatoryChanged, status, [status](const SignedInAs &who) {
+        status->showSignedIn(who.signatory ? who.signatory->name : QString(), who.master);
     });
 }
 

@@ -9,4 +9,8 @@ namespace arc {
 // view: at the dialog's own small size the page's text is unreadable.
 void showWholePage(QPrintPreviewDialog &dialog, const QWidget &over);
 
+// Runs the preview. Its own Print button closes it and asks for paper
+// instead of printing what it shows: true when it was pressed.
+bool printAskedFrom(QPrintPreviewDialog &dialog);
+
 } // namespace arc

@@ -5,7 +5,6 @@
 #include <QCursor> // BusyPointer.h needs it and does not include it
 
 #include "BusyPointer.h"
-#include "CheckBeforePrint.h"
 #include "CopyCount.h"
 #include "DataFolder.h"
 #include "PagesPdf.h"
@@ -15,7 +14,6 @@
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,7 +45,7 @@ PrintCommand::PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSourc
         QPrintPreviewDialog dialog(&printer, m_window);
         showWholePage(dialog, *m_window);
         connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *p) { paint(p); });
-        dialog.exec();
+        return printAskedFrom(dialog);
     };
     m_jobCanvas = [this] { return std::make_unique<PainterCanvas>(m_printer); };
     m_hasPrinter = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
@@ -60,28 +58,21 @@ void PrintCommand::setPrinter(const QPrinterInfo &printer)
     m_printer.setPrinterName(printer.printerName());
 }
 
-CertificatePage PrintCommand::currentPage()
+CertificatePage PrintCommand::screenPage()
 {
-    CertificatePage page = m_issuePage ? *m_issuePage : m_page ? m_page() : CertificatePage{};
+    CertificatePage page = m_page ? m_page() : CertificatePage{};
     // Read afresh for every copy: the set-up may have changed them.
     if (m_folder.isOpen())
         page.settings = PrintSettingsReader::read(m_folder.defaults());
     return page;
 }
 
-PrintResult PrintCommand::render(PageCanvas &canvas, bool tellTruncation, bool draft)
+PrintResult PrintCommand::render(PageCanvas &canvas, const CertificatePage &page, bool tellTruncation)
 {
     const BusyPointer busy;
     TruncationNotice notice;
-    if (tellTruncation && !m_cutAccepted)
+    if (tellTruncation)
         notice = [this](const QString &title) { m_messages.ask(PrintPrompts::truncated(title)); };
-    CertificatePage page = currentPage();
-    if (draft) {
-        // The preview shows the code the page would be issued with.
-        if (page.verification.isEmpty() && m_issuing.previewCode && page.carriesSignature())
-            page.verification = m_issuing.previewCode();
-        page.signature = QImage();
-    }
     return PrintCertificate(canvas, page, notice);
 }
 
@@ -95,80 +86,39 @@ void PrintCommand::open()
 
 void PrintCommand::cancel() { m_panel->hide(); }
 
+int PrintCommand::copies() const { return CopyCount::copies(m_panel->text45->text()); }
+
 void PrintCommand::ok()
 {
     m_panel->hide();
-    const IssueScope scope(*this);
-    const int copies = CopyCount::copies(m_panel->text45->text());
-    if (copies < 1)
-        return;
-    bool issuing = false;
-    if (!readyToIssue(issuing))
-        return;
-    if (!passesCheck(issuing))
-        return;
-    if (copies > CopyCount::kConfirmAbove && m_messages.ask(PrintPrompts::manyCopies(copies)) != Message::Answer::Yes)
-        return;
-    if (!m_hasPrinter()) {
-        // Printing into nothing would lose the copies without a word.
-        if (m_messages.ask(PrintPrompts::noPrinter()) == Message::Answer::Yes)
-            askForPdf(issuing);
-        return;
-    }
-    // Kept and logged before any paper comes out: a signed page the log
-    // does not know of never leaves.
-    if (issuing) {
-        QRectF field;
-        const QByteArray pdf = pdfBytes(false, &field);
-        if (!m_issuing.record(pdf, field, copies, QString(), m_passed))
-            return;
-        emit issued();
-    }
-    if (printCopies(copies)) {
-        const QString printer = m_printer.printerName();
-        emit told(QStringLiteral("%1 sent to %2")
-                      .arg(copies == 1 ? QStringLiteral("1 copy") : QStringLiteral("%1 copies").arg(copies),
-                           printer.isEmpty() ? QStringLiteral("the default printer") : printer));
-    }
+    if (const int n = copies(); n >= 1)
+        emit paperAsked(n);
 }
 
-bool PrintCommand::readyToIssue(bool &issuing)
+void PrintCommand::preview()
 {
-    m_issuePage.reset();
-    // An unsigned page is a draft, printed as the screen shows it.
-    issuing = m_issuing.record && currentPage().carriesSignature();
-    if (!issuing)
-        return true;
-    if (m_issuing.mayIssue && !m_issuing.mayIssue())
-        return false;
-    if (!m_issuing.prepare)
-        return true;
-    m_issuePage = m_issuing.prepare();
-    return m_issuePage.has_value();
+    m_panel->hide();
+    emit previewAsked();
 }
 
-bool PrintCommand::passesCheck(bool issuing)
+void PrintCommand::choosePdf()
 {
-    m_cutAccepted = false;
-    m_passed.clear();
-    // What the page would cut, found by drawing it where nobody sees it.
-    RecordingCanvas dry(PaperSize::portraitPrintable(PaperSize::forForm(currentPage().form)));
-    const QList<Finding> findings =
-        CheckBeforePrint::gathered(m_check ? m_check() : QList<Finding>(), render(dry, false).truncatedCells);
-    const std::optional<QStringList> passed = CheckBeforePrint::passed(m_messages, findings, issuing);
-    if (!passed)
-        return false;
-    m_passed = *passed;
-    m_cutAccepted = !m_passed.isEmpty();
-    return true;
+    m_panel->hide();
+    emit pdfAsked();
 }
 
-bool PrintCommand::printCopies(int copies)
+QStringList PrintCommand::cutBlocks(const CertificatePage &page)
 {
-    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(currentPage().form)));
+    RecordingCanvas dry(PaperSize::portraitPrintable(PaperSize::forForm(page.form)));
+    return render(dry, page, false).truncatedCells;
+}
+
+bool PrintCommand::printCopies(const CertificatePage &page, int copies, bool tellTruncation)
+{
+    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(page.form)));
     for (int i = 1; i <= copies; ++i) {
         const std::unique_ptr<PageCanvas> canvas = m_jobCanvas();
-        render(*canvas, true);
+        render(*canvas, page, tellTruncation);
         if (const auto *painter = dynamic_cast<const PainterCanvas *>(canvas.get()); painter && !painter->ok()) {
             m_messages.ask(PrintPrompts::jobRefused());
             return false;
@@ -177,52 +127,24 @@ bool PrintCommand::printCopies(int copies)
     return true;
 }
 
-void PrintCommand::preview()
+bool PrintCommand::printRun(const std::vector<CertificatePage> &pages)
 {
-    m_panel->hide();
-    // Its dialog prints too, past issuing: so it shows the page unsigned.
-    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(currentPage().form)));
-    m_runPreview(m_printer, [this](QPrinter *printer) {
+    if (PagesPdf::print(m_printer, pages))
+        return true;
+    m_messages.ask(PrintPrompts::jobRefused());
+    return false;
+}
+
+bool PrintCommand::showPreview(const CertificatePage &page)
+{
+    CertificatePage draft = page;
+    // Its dialog prints past the issue: so it shows the page unsigned.
+    draft.signature = QImage();
+    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(page.form)));
+    return m_runPreview(m_printer, [this, &draft](QPrinter *printer) {
         PainterCanvas canvas(*printer);
-        render(canvas, false, true);
+        render(canvas, draft, false);
     });
-}
-
-void PrintCommand::choosePdf()
-{
-    m_panel->hide();
-    const IssueScope scope(*this);
-    bool issuing = false;
-    if (!readyToIssue(issuing))
-        return;
-    if (!passesCheck(issuing))
-        return;
-    askForPdf(issuing);
-}
-
-void PrintCommand::askForPdf(bool issuing)
-{
-    const QString path = m_chooseFile();
-    if (path.isEmpty())
-        return;
-    // The file the user gets is byte for byte the one kept, so that it
-    // can be checked against the log.
-    QRectF field;
-    const QByteArray bytes = pdfBytes(true, &field);
-    if (!issuing) {
-        if (writeFile(path, bytes))
-            tellPdf(path);
-    } else if (bytes.isEmpty()) {
-        m_messages.ask(PrintPrompts::pdfNotWritten(path));
-    } else if (m_issuing.record(bytes, field, 1, path, m_passed)) {
-        emit issued();
-        tellPdf(path);
-    }
-}
-
-void PrintCommand::tellPdf(const QString &path)
-{
-    emit told(QStringLiteral("PDF written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }
@@ -242,11 +164,16 @@ bool PrintCommand::writeFile(const QString &path, const QByteArray &bytes)
 
 QByteArray PrintCommand::pdfBytes(bool tellTruncation, QRectF *signatureField)
 {
+    return pdfBytes(screenPage(), tellTruncation, signatureField);
+}
+
+QByteArray PrintCommand::pdfBytes(const CertificatePage &page, bool tellTruncation, QRectF *signatureField)
+{
     return PagesPdf::written([&](QPagedPaintDevice &device, std::optional<PrintResult> &drawn) {
         PainterCanvas canvas(device);
-        drawn = render(canvas, tellTruncation);
+        drawn = render(canvas, page, tellTruncation);
         return canvas.ok();
-    }, signatureField, PaperSize::forForm(currentPage().form));
+    }, signatureField, PaperSize::forForm(page.form));
 }
 
 } // namespace arc

@@ -112,6 +112,7 @@ void SignIn::AgentSecurity()
             m_master = true;
             m_panel.refuse({});
             m_panel.hide();
+            tellWho();
             emit signedIn();
             m_blocks.afterMaster->setFocus();
         } else {
@@ -154,8 +155,10 @@ void SignIn::AgentSecurity()
     // The password stays nowhere on screen, for whoever sits down next.
     m_panel.text44->clear();
     m_panel.hide();
+    tellWho();
     emit signedIn();
     openSigningKey(agent, typed);
+    tellWho();
     if (const std::optional<SignInFill> fill =
             signInFill(agent.name, agent.approvalNumber, m_lines.line(0).status, DateText::today())) {
         if (fill->block == SigningBlock::Block13) {
@@ -242,8 +245,11 @@ void SignIn::keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key)
             m_tokenKey = onToken;
             m_keyState = SigningKeyState::onToken(m_signatory->name, onToken.place.label);
         }
+        tellWho();
     }
 }
+
+void SignIn::tellWho() { emit signatoryChanged({m_signatory, m_master, signsPages()}); }
 
 std::unique_ptr<PageSigning> SignIn::issueSigning() const
 {
@@ -272,6 +278,7 @@ void SignIn::signOut()
     m_tokenKey.reset();
     m_keyState = SigningKeyState();
     m_master = false;
+    tellWho();
     m_signature = QImage();
     emit signatureChanged(m_signature);
     m_panel.text44->clear();
@@ -283,8 +290,10 @@ void SignIn::signOut()
 
 void SignIn::update(const AgentEntry &entry)
 {
-    if (m_signatory && m_signatory->rowId == entry.rowId)
+    if (m_signatory && m_signatory->rowId == entry.rowId) {
         m_signatory = entry;
+        tellWho();
+    }
 }
 
 void SignIn::loadSignature(qint64 agentRow)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReferenceLists.h"
+#include "SignedInAs.h"
 #include "SigningKey.h"
 #include "SigningKeyState.h"
 #include "TokenSigning.h"
@@ -77,6 +78,9 @@ signals:
     void exitRequested();
     // The password was accepted and the panel closed.
     void signedIn();
+    // Who is signed in now, told at sign-in, once his key is read, and
+    // whenever it changes (sign-out, his details or key changed).
+    void signatoryChanged(const SignedInAs &who);
     void signatureChanged(const QImage &signature);
     // For the status line: what the signatory's key means for his pages.
     void told(const QString &what);
@@ -85,6 +89,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void tellWho();
     void loadSignature(qint64 agentRow);
     void openSigningKey(const AgentEntry &signatory, const QString &password);
     // The key opened, or why not; held when opened.

@@ -13,7 +13,7 @@
 #include "IssueRuns.h"
 #include "FolderKeys.h"
 #include "EmbeddedDataCheck.h"
-#include "PageVerification.h"
+#include "PainterCanvas.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "ProgramRun.h"
@@ -31,6 +31,8 @@
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -60,25 +62,6 @@ protected:
     int signedJobs = 0;
 };
 
-// The PDF the user gets is byte for byte the page kept.
-TEST_F(IssueTest, ASignedPdfIsSavedKeptAndLogged)
-{
-    messages.answers = {Answer::No, Answer::Yes};
-    pdf();
-    EXPECT_FALSE(QFile::exists(pdfPath)) << "No: nothing written";
-    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 0);
-
-    pdf();
-    messages.expectAsked({IssuePrompts::saveBeforeIssue(), IssuePrompts::saveBeforeIssue()});
-    EXPECT_EQ(window->newFormFlag(), 0) << "saved";
-    ASSERT_EQ(archived().size(), 1);
-    EXPECT_EQ(readFile(dataFolder() + "Issued/" + archived()[0]), readFile(pdfPath));
-    EXPECT_EQ(stored("SELECT Signatory || '|' || Copies || '|' || Tracking || '|' || FormIndex FROM IssueLog")
-                  .toString(),
-              QString("Pat Doe|1|%1|%2").arg(screen().block3Tracking->text()).arg(window->currentFormIndex()));
-    EXPECT_EQ(markShown(), IssuePrompts::issuedMark(QDate::currentDate()));
-}
-
 // A certificate another tool wrote leaves its empty boxes null where the
 // program stores a blank: shown unchanged, it is issued without a save and
 // saving it again asks for no correction.
@@ -102,7 +85,6 @@ TEST_F(IssueTest, ACertificateWithNullBlanksIsIssuedAsStored)
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 1) << "no correction";
 }
 
-// A page that cannot be kept is not printed.
 TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 {
     screen().saveButton->click();
@@ -114,25 +96,12 @@ TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
     ok("1");
     EXPECT_EQ(jobs, 3);
     EXPECT_EQ(logged(), 2);
-
-    QDir(dataFolder() + "Issued").removeRecursively();
-    writeFile(dataFolder() + "Issued", "in the way");
-    ok("1");
-    EXPECT_EQ(jobs, 3);
-    EXPECT_EQ(logged(), 2);
-    messages.expectAsked("Issue certificate", {"The certificate was not issued"});
 }
 
 // A page without the signature (another name typed, or a signatory who
 // does not sign electronically) is a draft: printed, never saved, kept or logged.
 TEST_F(IssueTest, ADraftIsPrintedButNeitherSavedNorIssued)
 {
-    // A check finding stops the page before the file dialog unless printed anyway.
-    screen().block13dName->setText("");
-    pdf(); // No, the default
-    messages.expectAsked("Certificate check", {"Print anyway?"});
-    EXPECT_FALSE(QFile::exists(pdfPath));
-
     screen().block13dName->setText("Lee Roe");
     ok("1");
     ASSERT_TRUE(window->dataFolder().reference().exec("UPDATE Agents SET UseElectronic = 0").ok());
@@ -145,23 +114,6 @@ TEST_F(IssueTest, ADraftIsPrintedButNeitherSavedNorIssued)
     EXPECT_EQ(logged(), 0);
     EXPECT_TRUE(archived().isEmpty());
     EXPECT_EQ(window->newFormFlag(), 1) << "only an issue saves";
-}
-
-// The log vouches only for what was drawn: a save elsewhere while the file
-// dialog is open refuses the issue; the screen then shows what is stored.
-TEST_F(IssueTest, AChangeWhileThePageIsMadeRefusesTheIssue)
-{
-    screen().saveButton->click();
-    window->printCommand().setFileChooser([this] {
-        storedExec("UPDATE Header SET Remarks = 'Changed at another station.'");
-        return pdfPath;
-    });
-    pdf();
-    messages.expectAsked(IssuePrompts::changedWhileIssuing());
-    EXPECT_EQ(logged(), 0);
-    EXPECT_TRUE(archived().isEmpty());
-    EXPECT_FALSE(QFile::exists(pdfPath));
-    EXPECT_EQ(screen().block12Remarks->toPlainText(), "Changed at another station.");
 }
 
 // An issued certificate is never deleted nor stored over: with consent the
@@ -578,18 +530,104 @@ TEST_F(SigningKeyIssueTest, TheIssuedPageScansAsItsAddressAndCarriesItsData)
     }
 }
 
-// An address set up that is no web address would put a useless code on a
-// legal document: nothing is issued, and the user is told why.
-TEST_F(IssueTest, AVerificationAddressThatIsNoWebAddressStopsTheIssue)
+
+// The order of an issue: check, save, read back, draw, sign, archive, log,
+// hand out. Whatever step fails, what it leaves behind: the certificate
+// stored (its number no longer only taken), the page kept and logged, the
+// user's file, byte for byte the page kept. Only paper comes out after the
+// log. A change stored elsewhere while the file is chosen refuses the issue,
+// and the screen then shows what is stored.
+enum class Failing { Nothing, Check, Save, Stored, Changed, Archive, UserFile, Printer };
+enum class Via { Pdf, Paper, Preview }; // Write PDF, OK, Print in the preview
+struct StepRow {
+    const char *name;
+    Failing failing;
+    const char *sql; // run before, to make the step fail
+    Via via;
+    bool stored, kept, userFile;
+    const char *told; // the title of the one message, empty for none
+};
+const StepRow kSteps[] = {
+    {"CheckRefused", Failing::Check, "", Via::Pdf, false, false, false, "Certificate check"},
+    {"SaveRefused", Failing::Save, "", Via::Pdf, false, false, false, ""}, // only the question whether to save
+    {"ReadBackIsNotTheScreen", Failing::Stored,
+     "CREATE TRIGGER spoil AFTER INSERT ON Detail BEGIN UPDATE Detail SET Quantity = '9' WHERE rowid = NEW.rowid; END",
+     Via::Pdf, true, false, false, "Issue certificate"},
+    {"ChangedWhileTheFileIsChosen", Failing::Changed, "", Via::Pdf, true, false, false, "Issue certificate"},
+    {"DrawFails", Failing::Stored, "UPDATE Defaults SET VerifyBaseUrl = 'verify.acme.example'", Via::Pdf, true, false,
+     false, "Issue certificate"},
+    {"SignFails", Failing::Stored, "UPDATE Defaults SET TsaUrl = 'http://127.0.0.1:9/'", Via::Pdf, true, false, false,
+     "Issue certificate"},
+    {"ArchiveFails", Failing::Archive, "", Via::Pdf, true, false, false, "Issue certificate"},
+    {"LogFails", Failing::Stored,
+     "CREATE TRIGGER spoil BEFORE INSERT ON IssueLog BEGIN SELECT RAISE(ABORT, 'refused'); END", Via::Pdf, true, false,
+     false, "Issue certificate"},
+    {"UserFileFails", Failing::UserFile, "", Via::Pdf, true, false, false, "PDF"},
+    {"PrinterRefuses", Failing::Printer, "", Via::Paper, true, true, false, "Print"},
+    {"PdfIssued", Failing::Nothing, "", Via::Pdf, true, true, true, ""},
+    {"PaperIssued", Failing::Nothing, "", Via::Paper, true, true, false, ""},
+    {"PreviewPrintedIssued", Failing::Nothing, "", Via::Preview, true, true, false, ""},
+};
+
+class IssueOrderTest : public SigningKeyIssueTest, public testing::WithParamInterface<StepRow> {
+protected:
+    QPrinter refused;
+};
+
+TEST_P(IssueOrderTest, WhatAFailureAtEachStepLeavesBehind)
 {
-    storedExec("UPDATE Defaults SET VerifyBaseUrl = 'verify.acme.example'");
-    screen().saveButton->click();
-    pdf();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0], arc::PageVerification::notMade(
-                                     "The verification address set up, verify.acme.example, is not a web address "
-                                     "(https://...)."));
-    EXPECT_EQ(logged(), 0);
-    EXPECT_TRUE(archived().isEmpty());
-    EXPECT_FALSE(QFile::exists(pdfPath));
+    const StepRow &row = GetParam();
+    const QString tracking = screen().block3Tracking->text().trimmed();
+    // No stops at the check and at the save.
+    messages.answers = {row.failing == Failing::Check || row.failing == Failing::Save ? Answer::No : Answer::Yes};
+    if (*row.sql)
+        storedExec(row.sql);
+    if (row.failing == Failing::Check)
+        screen().block4Organization->setPlainText(""); // an advisory finding
+    if (row.failing == Failing::Changed)
+        window->printCommand().setFileChooser([this] {
+            storedExec("UPDATE Header SET Remarks = 'Changed at another station.'");
+            return pdfPath;
+        });
+    if (row.failing == Failing::Archive)
+        writeFile(dataFolder() + "Issued", "in the way");
+    if (row.failing == Failing::UserFile)
+        pdfPath = folder() + "missing/certificate.pdf";
+    if (row.failing == Failing::Printer) {
+        refused.setOutputFormat(QPrinter::PdfFormat);
+        refused.setOutputFileName(folder() + "missing/job.pdf");
+        window->printCommand().setJobCanvas([this] { return std::make_unique<arc::PainterCanvas>(refused); });
+    }
+    window->printCommand().setPreviewRunner([](QPrinter &, const auto &) { return true; });
+    window->printCommand().open();
+    if (row.via == Via::Paper)
+        window->printCommand().panel().okButton->click();
+    else
+        (row.via == Via::Pdf ? window->printCommand().panel().pdfButton : window->printCommand().panel().previewButton)
+            ->click();
+
+    EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), row.stored ? 1 : 0);
+    EXPECT_EQ(stored(QString("SELECT count(*) FROM TakenNumbers WHERE trim(Tracking) = '%1'").arg(tracking)).toInt(),
+              row.stored ? 0 : 1)
+        << "the number stays taken by the screen until stored";
+    EXPECT_EQ(archived().size(), row.kept ? 1 : 0);
+    EXPECT_EQ(stored("SELECT Signatory || '|' || Copies || '|' || Tracking || '|' || FormIndex FROM IssueLog").toString(),
+              row.kept ? QString("Pat Doe|1|%1|%2").arg(tracking).arg(window->currentFormIndex()) : QString());
+    EXPECT_EQ(markShown(), row.kept ? IssuePrompts::issuedMark(QDate::currentDate()) : QString());
+    EXPECT_EQ(QFile::exists(pdfPath), row.userFile);
+    if (row.userFile) {
+        EXPECT_EQ(readFile(pdfPath), readFile(dataFolder() + "Issued/" + archived().value(0)));
+    }
+    EXPECT_EQ(jobs, row.via != Via::Pdf && row.kept && row.failing != Failing::Printer ? 1 : 0);
+    if (row.stored) {
+        EXPECT_EQ(screen().block12Remarks->toPlainText(), stored("SELECT Remarks FROM Header").toString().trimmed());
+    }
+    QStringList titles;
+    for (const Message &m : messages.shown)
+        if (m != IssuePrompts::saveBeforeIssue())
+            titles << m.title;
+    EXPECT_EQ(titles, *row.told ? QStringList{row.told} : QStringList()) << testing::PrintToString(messages.shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(Steps, IssueOrderTest, testing::ValuesIn(kSteps),
+                         [](const testing::TestParamInfo<StepRow> &info) { return std::string(info.param.name); });

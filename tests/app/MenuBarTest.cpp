@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "FindPanel.h"
+#include "IssueCommand.h"
 #include "MenuBar.h"
 #include "PrintCommand.h"
 #include "PrintPanel.h"
@@ -176,7 +177,7 @@ TEST_F(DataWindowTest, TheStatusLineSaysWhatWasDone)
     print.setJobCanvas([] { return std::make_unique<arc::RecordingCanvas>(); });
     print.setPrinterCheck([] { return true; });
     print.setPrinter(QPrinterInfo());
-    print.setCertificateCheck([] { return QList<arc::Finding>(); });
+    window->issueCommand().setCertificateCheck([] { return QList<arc::Finding>(); });
     print.choosePdf();
     EXPECT_EQ(status.message->text(), "PDF written to " + pdf);
     QCoreApplication::processEvents();

@@ -2,8 +2,12 @@
 # The folders of src/ are layers, added bottom first in src/CMakeLists.txt.
 # A folder may include the headers of its own layer and of those below it,
 # never of one above; and each folder compiles only its own source files.
+# Some folders stay apart from others whatever their places: printing/ only
+# draws and prints pages, and knows nothing of issuing, signing or the window.
 set -u
 src=$1
+
+declare -A apart=([printing]="issuing signing app")
 
 mapfile -t layers < <(sed -n 's/^add_subdirectory(\([A-Za-z0-9_]*\)).*/\1/p' "$src/CMakeLists.txt")
 declare -A rank home
@@ -29,6 +33,10 @@ while IFS=: read -r file included; do
     [[ -n ${rank[$folder]:-} ]] || continue
     owner=${home[${included##*/}]:-}
     [[ -n $owner && $owner != "$folder" && -n ${rank[$owner]:-} ]] || continue
+    if [[ " ${apart[$folder]:-} " == *" $owner "* ]]; then
+        echo "src/$folder/${file##*/} includes $included of src/$owner/, which src/$folder/ keeps apart from"
+        fail=1
+    fi
     if ((rank[$owner] > rank[$folder])); then
         echo "src/$folder/${file##*/} includes $included of src/$owner/, a layer above src/$folder/"
         fail=1

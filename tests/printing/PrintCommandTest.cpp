@@ -15,6 +15,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
+#include <QAction>
 
 namespace {
 
@@ -31,11 +33,6 @@ protected:
         page = fullCertificate();
         command = std::make_unique<arc::PrintCommand>(messages, data, [this] { return page; }, &window);
         command->setJobCanvas([this] { return std::make_unique<Kept>(jobs); });
-        command->setPrinterCheck([this] { return printerInstalled; });
-        command->setFileChooser([this] {
-            ++chooserCalls;
-            return pdfPath;
-        });
     }
 
     // A copy's canvas that leaves its operations with the test.
@@ -45,11 +42,17 @@ protected:
         QList<Ops> &jobs;
     };
 
-    void pressOk(const QString &copies)
+    // The copies the panel's OK asks for; none when it asks for nothing.
+    int pressOk(const QString &copies)
     {
+        int asked = 0;
+        const QMetaObject::Connection c = QObject::connect(command.get(), &arc::PrintCommand::paperAsked,
+                                                           [&asked](int n) { asked = n; });
         command->open();
         panel().text45->setText(copies);
         panel().okButton->click();
+        QObject::disconnect(c);
+        return asked;
     }
     arc::PrintPanel &panel() { return command->panel(); }
 
@@ -58,9 +61,6 @@ protected:
     arc::CertificatePage page;
     std::unique_ptr<arc::PrintCommand> command;
     QList<Ops> jobs;
-    bool printerInstalled = true;
-    int chooserCalls = 0;
-    QString pdfPath;
 };
 
 TEST_F(PrintCommandTest, SettingsAndCopiesComeFromTheDefaults)
@@ -80,7 +80,7 @@ TEST_F(PrintCommandTest, SettingsAndCopiesComeFromTheDefaults)
     EXPECT_TRUE(s.largeRemarks); // the Custom row's switch, not the first row's
     EXPECT_EQ(data.defaults().text("Country"), "FAA/United States"); // left on the first row
 
-    // The Copies box starts from Organ1's leading number; Cancel prints
+    // The Copies box starts from Organ1's leading number; Cancel asks for
     // nothing, and the next press starts from Organ1 again.
     command->open();
     EXPECT_EQ(panel().text45->text(), "3");
@@ -89,91 +89,44 @@ TEST_F(PrintCommandTest, SettingsAndCopiesComeFromTheDefaults)
     EXPECT_TRUE(panel().isHidden());
     command->open();
     EXPECT_EQ(panel().text45->text(), "3");
-    EXPECT_TRUE(jobs.isEmpty());
     writeRow(data.defaults(), {{"Organ1", "abc"}}, true);
     command->open();
     EXPECT_EQ(panel().text45->text(), "0");
 
     // Settings are read afresh for every copy: landscape and grey on the job.
-    pressOk("1");
+    ASSERT_TRUE(command->printCopies(command->screenPage(), 1, true));
     ASSERT_EQ(jobs.size(), 1);
     EXPECT_EQ(jobs[0].first().orientation, arc::PageCanvas::Orientation::Landscape);
     EXPECT_EQ(std::ranges::count(jobs[0], arc::PageCanvas::FillStyle::Solid, &Op::fill), 1);
 }
 
-TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwnWithItsOwnMessages)
+TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwn)
 {
-    // The whole number at the start of the text.
+    // The whole number at the start of the text; none asks for nothing.
     const std::pair<const char *, int> counts[] = {{"3", 3},  {" 2", 2}, {"2.7", 2}, {"3 copies", 3}, {"abc", 0},
                                                    {"0", 0},  {"-1", 0}, {"", 0},    {"0.9", 0},      {"-", 0}};
     for (const auto &[text, n] : counts) {
-        jobs.clear();
-        pressOk(text);
+        EXPECT_EQ(pressOk(text), n) << text;
         EXPECT_TRUE(panel().isHidden());
-        ASSERT_EQ(jobs.size(), n) << text;
-        for (const Ops &job : jobs)
-            EXPECT_EQ(std::ranges::count(job, Op::Kind::EndJob, &Op::kind), 1);
     }
-    EXPECT_TRUE(messages.shown.isEmpty());
-
-    // Above fifty copies the user confirms first.
-    jobs.clear();
-    pressOk("50");
-    EXPECT_EQ(jobs.size(), 50);
-    messages.answers = {Answer::No, Answer::Yes};
-    pressOk("51");
-    EXPECT_EQ(jobs.size(), 50);
-    pressOk("51");
-    EXPECT_EQ(jobs.size(), 101);
-    messages.expectAsked({arc::PrintPrompts::manyCopies(51), arc::PrintPrompts::manyCopies(51)});
-
-    // A cut block is asked once before anything is printed, whatever the
-    // number of copies.
-    jobs.clear();
-    page.invoice = QString("Invoice\r\n").repeated(12);
-    const arc::Message cut =
-        arc::PrintPrompts::checkFindings({arc::PrintPrompts::cutFinding(RecordedPage(page).notices.value(0))});
-    messages.answers = {Answer::No, Answer::Yes};
-    pressOk("2");
-    messages.expectAsked(cut);
-    EXPECT_TRUE(jobs.empty());
-    pressOk("2");
-    messages.expectAsked(cut);
-    EXPECT_EQ(jobs.size(), 2);
 
     // Block 12 longer than the page is never cut: every copy prints every
     // page, the form's and its continuation sheets.
-    jobs.clear();
-    page.invoice.clear();
     page.remarks = QString("Remark\r\n").repeated(80);
-    pressOk("2");
+    ASSERT_TRUE(command->printCopies(command->screenPage(), 2, true));
     EXPECT_TRUE(messages.shown.isEmpty());
     ASSERT_EQ(jobs.size(), 2);
     for (const Ops &job : jobs) {
+        EXPECT_EQ(std::ranges::count(job, Op::Kind::EndJob, &Op::kind), 1);
         EXPECT_EQ(std::ranges::count(job, Op::Kind::NewPage, &Op::kind), 1);
         EXPECT_EQ(std::ranges::count(job, QString("Remark"), &Op::text), 80);
     }
 }
 
-TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterFromItsButtonAndThePreview)
+TEST_F(PrintCommandTest, APdfFileAndThePreview)
 {
-    printerInstalled = false;
-    messages.answers = {Answer::No, Answer::Yes};
-    pressOk("2");
-    EXPECT_EQ(chooserCalls, 0);
-    pdfPath = file("offered.pdf");
-    pressOk("2");
-    messages.expectAsked({arc::PrintPrompts::noPrinter(), arc::PrintPrompts::noPrinter()});
-    EXPECT_EQ(chooserCalls, 1);
-    EXPECT_TRUE(jobs.isEmpty());
-    EXPECT_GT(QFileInfo(pdfPath).size(), 1000);
-
-    pdfPath = file("certificate.pdf");
-    command->open();
-    panel().pdfButton->click();
-    EXPECT_TRUE(panel().isHidden());
-    EXPECT_TRUE(readFile(pdfPath).startsWith("%PDF-"));
-
+    EXPECT_TRUE(command->writePdf(file("certificate.pdf")));
+    EXPECT_TRUE(readFile(file("certificate.pdf")).startsWith("%PDF-"));
     // A folder that does not exist: the user is told.
     const QString bad = file("missing/certificate.pdf");
     EXPECT_FALSE(command->writePdf(bad));
@@ -186,20 +139,29 @@ TEST_F(PrintCommandTest, PdfInsteadOfAMissingPrinterFromItsButtonAndThePreview)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(out);
         paint(&printer);
+        return true;
     });
-    panel().previewButton->click();
+    EXPECT_TRUE(command->showPreview(page));
     EXPECT_GT(QFileInfo(out).size(), 1000);
-    // Without the signature: a page printed from the preview is not issued.
+    // Without the signature: a page is signed only when it is issued.
     EXPECT_EQ(ProgramRun::of("pdfimages", {"-list", out}).said.trimmed().count('\n'), 1)
         << "no image below the two heading lines";
 
-    // It opens over the window, as large as it, with the whole page in view.
+    // It opens over the window, as large as it, with the whole page in
+    // view; its own Print closes it and asks for paper.
     window.resize(1000, 900);
     QPrinter printer;
     QPrintPreviewDialog dialog(&printer, &window);
     arc::showWholePage(dialog, window);
     EXPECT_EQ(dialog.size(), window.size());
     EXPECT_EQ(dialog.findChild<QPrintPreviewWidget *>()->zoomMode(), QPrintPreviewWidget::FitInView);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        for (QAction *action : dialog.findChildren<QAction *>())
+            if (action->text() == "Print")
+                action->trigger();
+    });
+    EXPECT_TRUE(arc::printAskedFrom(dialog));
+    EXPECT_TRUE(dialog.isHidden());
 }
 
 } // namespace
