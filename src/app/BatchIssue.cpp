@@ -20,6 +20,7 @@
 #include "PagesPdf.h"
 #include "PageFromScreen.h"
 #include "PageVerification.h"
+#include "PaperSize.h"
 #include "PrintCertificate.h"
 #include "PrintPrompts.h"
 #include "PrintSettingsReader.h"
@@ -153,8 +154,8 @@ bool BatchIssue::passesCheck()
     // The copies differ from the screen only in their numbers: what the
     // screen's page would cut, each copy cuts.
     CertificatePage page = pageFromScreen(m_screen.entries(m_grid.lines()), signerOf(m_signIn));
-    page.settings = PrintSettingsReader::read(m_folder.defaults());
-    RecordingCanvas dry;
+    page.settings = PrintSettingsReader::read(m_folder, page.organ1);
+    RecordingCanvas dry(PaperSize::portraitPrintable(page.paper()));
     const QStringList cut = PrintCertificate(dry, page, {}).truncatedCells;
     const std::optional<QStringList> passed = CheckBeforePrint::passed(
         m_messages, CheckBeforePrint::gathered(m_check ? m_check() : QList<Finding>(), cut), page.carriesSignature());
@@ -183,7 +184,7 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
             return Made::Failed;
         }
         CertificatePage page = pageFromScreen(stored->entries(), signer);
-        page.settings = PrintSettingsReader::read(m_folder.defaults());
+        page.settings = PrintSettingsReader::read(m_folder, page.organ1);
         if (page.carriesSignature() && std::find(issued.begin(), issued.end(), key) == issued.end()) {
             // Kept and logged before it goes out, one page as a single print is.
             IssueRequest request;

@@ -65,7 +65,7 @@ CertificatePage PrintCommand::currentPage()
     CertificatePage page = m_issuePage ? *m_issuePage : m_page ? m_page() : CertificatePage{};
     // Read afresh for every copy: the set-up may have changed them.
     if (m_folder.isOpen())
-        page.settings = PrintSettingsReader::read(m_folder.defaults());
+        page.settings = PrintSettingsReader::read(m_folder, page.organ1);
     return page;
 }
 
@@ -152,7 +152,7 @@ bool PrintCommand::passesCheck(bool issuing)
     m_cutAccepted = false;
     m_passed.clear();
     // What the page would cut, found by drawing it where nobody sees it.
-    RecordingCanvas dry(PaperSize::portraitPrintable(PaperSize::forForm(currentPage().form)));
+    RecordingCanvas dry(PaperSize::portraitPrintable(currentPage().paper()));
     const QList<Finding> findings =
         CheckBeforePrint::gathered(m_check ? m_check() : QList<Finding>(), render(dry, false).truncatedCells);
     const std::optional<QStringList> passed = CheckBeforePrint::passed(m_messages, findings, issuing);
@@ -165,7 +165,7 @@ bool PrintCommand::passesCheck(bool issuing)
 
 bool PrintCommand::printCopies(int copies)
 {
-    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(currentPage().form)));
+    m_printer.setPageSize(PaperSize::pageSize(currentPage().paper()));
     for (int i = 1; i <= copies; ++i) {
         const std::unique_ptr<PageCanvas> canvas = m_jobCanvas();
         render(*canvas, true);
@@ -181,7 +181,7 @@ void PrintCommand::preview()
 {
     m_panel->hide();
     // Its dialog prints too, past issuing: so it shows the page unsigned.
-    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(currentPage().form)));
+    m_printer.setPageSize(PaperSize::pageSize(currentPage().paper()));
     m_runPreview(m_printer, [this](QPrinter *printer) {
         PainterCanvas canvas(*printer);
         render(canvas, false, true);
@@ -246,7 +246,7 @@ QByteArray PrintCommand::pdfBytes(bool tellTruncation, QRectF *signatureField)
         PainterCanvas canvas(device);
         drawn = render(canvas, tellTruncation);
         return canvas.ok();
-    }, signatureField, PaperSize::forForm(currentPage().form));
+    }, signatureField, currentPage().paper());
 }
 
 } // namespace arc
