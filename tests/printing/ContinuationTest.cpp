@@ -160,16 +160,17 @@ TEST(ContinuationTest, ACertificateThatFitsIsOnePage)
 }
 
 // Every layout and form fits Letter and A4: inside the printable area and
-// every text inside its box, the form's page and its sheets.
+// every text inside its box, the form's page and its sheets, with every
+// block as long as it can be.
 TEST(ContinuationTest, EveryLayoutAndFormFitsLetterAndA4)
 {
     for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
         for (const Layout &l : everyLayout()) {
             SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString()
                          + (paper == arc::Paper::A4 ? " A4" : " Letter"));
-            arc::CertificatePage full = fullCertificate();
-            full.form = l.form;
-            for (arc::CertificatePage page : {full, certificate(l.form, 40, words(5000))}) {
+            arc::CertificatePage full = fullCertificate(), longest = longCertificate(l.user1);
+            full.form = longest.form = l.form;
+            for (arc::CertificatePage page : {full, longest, certificate(l.form, 40, words(5000))}) {
                 page.settings.orientation = l.user1;
                 arc::RecordingCanvas canvas(arc::PaperSize::portraitPrintable(paper));
                 const arc::PrintResult result = arc::PrintCertificate(canvas, page);
