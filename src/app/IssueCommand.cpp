@@ -258,7 +258,7 @@ std::optional<IssueCommand::Drawn> IssueCommand::draw(const Sheet &sheet, const 
 {
     Drawn d;
     d.page = pageFromScreen(sheet.stored.entries(), signerOf(m_signIn));
-    d.page.settings = PrintSettingsReader::read(m_folder.defaults());
+    d.page.settings = PrintSettingsReader::read(m_folder, d.page.organ1);
     const qint64 key = sheet.stored.formIndex();
     const QString ownFile =
         to.to == Handout::To::Folder ? RunFolder::certificateFile(to.path, d.page.tracking, key) : QString();

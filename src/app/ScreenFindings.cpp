@@ -38,11 +38,8 @@ QList<Finding> screenFindings(DataFolder &folder, const CertificateEntries &entr
         if (Statements::dualReleaseNames().contains(st.name))
             c.dualReleaseStatements << st.text;
     // Block 4 names its organisation on the first line, as choosing one writes it.
-    const QString named = c.entries.organ1.section(QLatin1Char('\n'), 0, 0).trimmed();
-    if (folder.isOpen() && !named.isEmpty())
-        for (const OrganizationEntry &o : ReferenceLists::organizations(folder.organizations()))
-            if (o.name.trimmed() == named)
-                c.organisation = o;
+    if (folder.isOpen())
+        c.organisation = ReferenceLists::namedIn(folder.organizations(), c.entries.organ1);
     return CertificateCheck::findings(c);
 }
 

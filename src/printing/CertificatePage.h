@@ -4,6 +4,7 @@
 #include "CertificateFields.h"
 #include "FormDefinition.h"
 #include "ItemLine.h"
+#include "PaperSize.h"
 #include "QrMatrix.h"
 
 #include <QImage>
@@ -12,13 +13,16 @@
 
 namespace arc {
 
-// The three settings of the Defaults table that shape the page.
+// What shapes the page: three settings of the Defaults table, and the
+// paper of block 4's organisation.
 struct PrintSettings {
     // Print orientation from the first row's User1: none (null) gives the
     // older portrait layout, "2" landscape, anything else portrait.
     std::optional<QString> orientation;
     bool shade = false;        // first row's Shade is 1
     bool largeRemarks = false; // the "Custom" row's IncreaseTrack is 1
+    // The paper block 4's organisation keeps; none: the form's.
+    std::optional<Paper> paper;
 };
 
 // What the certificate screen holds at the moment of printing (the export
@@ -36,6 +40,8 @@ struct CertificatePage : CertificateEntries {
     // in any case; block 14 (maintenance) otherwise.
     // The form it is printed as, whose texts the page takes.
     const FormDefinition &definition() const { return FormDefinition::of(form); }
+    // The paper it prints on: its organisation's, else its form's.
+    Paper paper() const { return settings.paper.value_or(PaperSize::forForm(form)); }
 
     bool block13Applies() const { return selectsBlock13(lineAt(lines, 0).status.toUpper()); }
 

@@ -17,7 +17,7 @@ void print(PageWriter &p, const FormDefinition &form)
     p.centred(p.mode.value, true, g.x0, g.xR, g.y8 + g.Y(50), form.userInstallerTitle);
     const float x = g.x0 + g.X(150);
     p.fitted(p.mode.instruction, false, x, g.y9 + g.Y(150), g.before(g.xR), form.userInstallerFirst);
-    const float limit = std::min(g.x0 + 10800.0f, g.before(g.xR));
+    const float limit = std::min(g.x0 + g.textLimit, g.before(g.xR));
     p.font(p.mode.instruction, false);
     const QStringList lines = paragraphLines(p.c, form.userInstallerSecond, limit - x, 4);
     const float ys[] = {300, 450, 600, 760};

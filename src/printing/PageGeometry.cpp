@@ -3,7 +3,7 @@
 namespace arc {
 
 PageGeometry::PageGeometry(const PrintMode &mode, double printableWidth, bool largeRemarks)
-    : F(mode.F), s(mode.s)
+    : F(mode.F), s(mode.s), textLimit(mode.textLimit)
 {
     x0 = X(200);
     x1 = X(2650);

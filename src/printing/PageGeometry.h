@@ -11,6 +11,7 @@ struct PageGeometry {
     PageGeometry(const PrintMode &mode, double printableWidth, bool largeRemarks);
 
     float F, s;
+    float textLimit; // the mode's
     // Vertical lines.
     float x0, x1, x2, c7, c8, c9, c10, c11, m, h, n, xR;
     // Horizontal lines.

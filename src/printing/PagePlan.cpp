@@ -34,7 +34,7 @@ float PagePlan::remarksX(const PageGeometry &g) { return g.x0 + g.X(800); }
 
 float PagePlan::remarksWidth(const PageGeometry &g)
 {
-    return std::min(10800.0f - g.X(800), g.before(g.xR) - remarksX(g));
+    return std::min(g.textLimit - g.X(800), g.before(g.xR) - remarksX(g));
 }
 
 double PagePlan::remarksTop(PageCanvas &c, const PageGeometry &g, const PrintMode &mode)

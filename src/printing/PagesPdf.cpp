@@ -12,7 +12,7 @@ namespace arc::PagesPdf {
 bool print(QPagedPaintDevice &device, const std::vector<CertificatePage> &pages, std::optional<PrintResult> *lastPage)
 {
     if (!pages.empty())
-        device.setPageSize(PaperSize::pageSize(PaperSize::forForm(pages.front().form)));
+        device.setPageSize(PaperSize::pageSize(pages.front().paper()));
     PainterCanvas canvas(device);
     canvas.keepJobOpen();
     for (const CertificatePage &page : pages) {
@@ -57,7 +57,7 @@ QByteArray bytes(const std::vector<CertificatePage> &pages, QRectF *signatureFie
     // A field names a place on one page only.
     return written([&](QPagedPaintDevice &device, std::optional<PrintResult> &drawn) {
         return !pages.empty() && print(device, pages, &drawn);
-    }, pages.size() == 1 ? signatureField : nullptr, pages.empty() ? Paper::Letter : PaperSize::forForm(pages.front().form));
+    }, pages.size() == 1 ? signatureField : nullptr, pages.empty() ? Paper::Letter : pages.front().paper());
 }
 
 QByteArray bytesOn(Paper paper, const std::vector<CertificatePage> &pages)

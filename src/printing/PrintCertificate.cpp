@@ -166,20 +166,38 @@ void remarks(PageWriter &p, const CertificatePage &page, double size, const Page
              page.definition().continuation.reference.arg(plan.sheets.size()));
 }
 
+// The page of a form printed only on its side fills the sheet: drawn in
+// the Wide layout, as much wider than the sheet as it is higher, and
+// shrunk onto the sheet whole. It is as high as leaves the sheet the
+// margin below the frame P0 leaves on Letter upright, which holds the page
+// footer and an issued page's QR code. The page's `width` and `height`;
+// the canvas lies on its side.
+PrintMode sheetFilling(const PageCanvas &c, bool largeRemarks, double &width, double &height)
+{
+    const PageGeometry upright(PrintMode::of(PrintMode::Name::P0), PrintMode::kUprightWidth, largeRemarks);
+    const double below = PrintMode::kUprightHeight - upright.y10;
+    height = upright.y10 * c.printableHeight() / (c.printableHeight() - below);
+    width = c.printableWidth() * height / c.printableHeight();
+    return PrintMode::wide(width);
+}
+
 } // namespace
 
 PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const TruncationNotice &notice)
 {
     PrintResult result;
     const FormDefinition &form = page.definition();
-    // The EASA and UK forms are landscape only; the setting is the FAA form's.
+    // The EASA and UK forms are landscape only, across the sheet; the
+    // setting is the FAA form's.
+    const PrintMode setting = PrintMode::forSetting(page.settings.orientation);
+    c.setOrientation(form.landscapeOnly ? PageCanvas::Orientation::Landscape : setting.orientation);
+    c.setFontName(QStringLiteral("Arial"));
+    double width = c.printableWidth(), filledHeight = 0;
     const PrintMode mode =
-        form.landscapeOnly ? PrintMode::of(PrintMode::Name::LS) : PrintMode::forSetting(page.settings.orientation);
-    c.setOrientation(mode.orientation);
-    const PageGeometry g(mode, c.printableWidth(), page.settings.largeRemarks);
+        form.landscapeOnly ? sheetFilling(c, page.settings.largeRemarks, width, filledHeight) : setting;
+    const PageGeometry g(mode, width, page.settings.largeRemarks);
     PageWriter p(c, mode, g, notice, result);
 
-    c.setFontName(QStringLiteral("Arial"));
     p.font(mode.body, false);
     const double remarksAt = remarksSize(c, mode.body);
     const PagePlan plan = PagePlan::of(c, g, mode, page, remarksAt);
@@ -188,10 +206,11 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     // The page ends below the form-number line, or below the page numbers
     // when sheets follow; one larger than the sheet is shrunk onto it whole,
     // and every sheet with it.
-    const double pageHeight = plan.sheets.isEmpty() ? g.y10 + g.Y(50) + c.lineHeight()
-                                                    : ContinuationSheet::frame(c, g, mode).footerY + c.lineHeight();
+    const double pageHeight = filledHeight > 0      ? filledHeight
+                              : plan.sheets.isEmpty() ? g.y10 + g.Y(50) + c.lineHeight()
+                                                      : ContinuationSheet::frame(c, g, mode).footerY + c.lineHeight();
     p.font(mode.body, false);
-    c.setSheetFit(SheetFit::of({c.printableWidth(), pageHeight}, {c.printableWidth(), c.printableHeight()}));
+    c.setSheetFit(SheetFit::of({width, pageHeight}, {c.printableWidth(), c.printableHeight()}));
 
     c.setTransparentText(true);
     c.setFillStyle(PageCanvas::FillStyle::Transparent);

@@ -63,7 +63,7 @@ CertificatePage PrintCommand::screenPage()
     CertificatePage page = m_page ? m_page() : CertificatePage{};
     // Read afresh for every copy: the set-up may have changed them.
     if (m_folder.isOpen())
-        page.settings = PrintSettingsReader::read(m_folder.defaults());
+        page.settings = PrintSettingsReader::read(m_folder, page.organ1);
     return page;
 }
 
@@ -109,13 +109,13 @@ void PrintCommand::choosePdf()
 
 QStringList PrintCommand::cutBlocks(const CertificatePage &page)
 {
-    RecordingCanvas dry(PaperSize::portraitPrintable(PaperSize::forForm(page.form)));
+    RecordingCanvas dry(PaperSize::portraitPrintable(page.paper()));
     return render(dry, page, false).truncatedCells;
 }
 
 bool PrintCommand::printCopies(const CertificatePage &page, int copies, bool tellTruncation)
 {
-    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(page.form)));
+    m_printer.setPageSize(PaperSize::pageSize(page.paper()));
     for (int i = 1; i <= copies; ++i) {
         const std::unique_ptr<PageCanvas> canvas = m_jobCanvas();
         render(*canvas, page, tellTruncation);
@@ -140,7 +140,7 @@ bool PrintCommand::showPreview(const CertificatePage &page)
     CertificatePage draft = page;
     // Its dialog prints past the issue: so it shows the page unsigned.
     draft.signature = QImage();
-    m_printer.setPageSize(PaperSize::pageSize(PaperSize::forForm(page.form)));
+    m_printer.setPageSize(PaperSize::pageSize(page.paper()));
     return m_runPreview(m_printer, [this, &draft](QPrinter *printer) {
         PainterCanvas canvas(*printer);
         render(canvas, draft, false);
@@ -173,7 +173,7 @@ QByteArray PrintCommand::pdfBytes(const CertificatePage &page, bool tellTruncati
         PainterCanvas canvas(device);
         drawn = render(canvas, page, tellTruncation);
         return canvas.ok();
-    }, signatureField, PaperSize::forForm(page.form));
+    }, signatureField, page.paper());
 }
 
 } // namespace arc

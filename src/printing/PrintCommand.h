@@ -59,9 +59,10 @@ public:
     // the user asked to print it from there.
     bool showPreview(const CertificatePage &page);
 
-    // The certificate's pages as a PDF file: Letter for the FAA form, A4
-    // for the EASA and UK forms, quarter-inch margins. False (and the user
-    // told) when the file cannot be written.
+    // The certificate's pages as a PDF file on its paper (its
+    // organisation's, else Letter for the FAA form and A4 for the EASA and
+    // UK forms), quarter-inch margins. False (and the user told) when the
+    // file cannot be written.
     bool writePdf(const QString &path);
     // The same page as the bytes of such a file; empty when it cannot be made.
     // `signatureField`, if given, is set to where the signature lies on it

@@ -1,7 +1,10 @@
 #include "PrintSettingsReader.h"
 
+#include "DataFolder.h"
 #include "DataView.h"
 #include "DefaultsRows.h"
+#include "PaperSize.h"
+#include "ReferenceLists.h"
 
 namespace arc {
 
@@ -27,6 +30,14 @@ PrintSettings PrintSettingsReader::read(DataView &defaults)
         s.largeRemarks = isOne(defaults.value(QStringLiteral("IncreaseTrack")));
     // Back on the main row where it can be; the settings read are whole either way.
     (void)defaults.moveFirst();
+    return s;
+}
+
+PrintSettings PrintSettingsReader::read(DataFolder &folder, const QString &block4)
+{
+    PrintSettings s = read(folder.defaults());
+    if (const std::optional<OrganizationEntry> o = ReferenceLists::namedIn(folder.organizations(), block4))
+        s.paper = PaperSize::fromStored(o->paperSize);
     return s;
 }
 

@@ -48,12 +48,24 @@ QList<OrganizationEntry> organizations(DataView &orgs)
                     v.text(QStringLiteral("CertificateNum")), v.text(QStringLiteral("JAANum")),
                     v.text(QStringLiteral("EasaAuthority")), v.text(QStringLiteral("EasaCountry")),
                     v.text(QStringLiteral("UkAuthority")), v.text(QStringLiteral("Forms")),
-                    v.text(QStringLiteral("UkNum"))});
+                    v.text(QStringLiteral("UkNum")), v.text(QStringLiteral("PaperSize"))});
     });
     // Only the cursor's resting place; the list is already read.
     (void)orgs.moveFirst();
     sortByName(out);
     return out;
+}
+
+std::optional<OrganizationEntry> namedIn(DataView &orgs, const QString &block4)
+{
+    const QString named = block4.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (named.isEmpty())
+        return std::nullopt;
+    std::optional<OrganizationEntry> found;
+    for (const OrganizationEntry &o : organizations(orgs))
+        if (o.name.trimmed() == named)
+            found = o;
+    return found;
 }
 
 QList<AgentEntry> agents(DataView &agentsView)

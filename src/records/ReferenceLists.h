@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMetaType>
 #include <QStringList>
+#include <optional>
 
 namespace arc {
 
@@ -14,6 +15,9 @@ struct OrganizationEntry {
     // and of the UK forms ("CAA"); the forms it may issue (FormNames).
     QString easaAuthority, easaCountry, ukAuthority, forms;
     QString ukNum; // the UK CAA approval
+    // The paper its certificates print on: "Letter", "A4", or empty for
+    // the form's own.
+    QString paperSize;
 };
 struct AgentEntry {
     QString name, password, approvalNumber;
@@ -41,6 +45,9 @@ inline const QString kManualCountryEntry = QStringLiteral("<Manually enter count
 
 QStringList partNumbers(DataView &parts);                     // table order
 QList<OrganizationEntry> organizations(DataView &orgs);       // sorted by name
+// The organisation block 4 names on its first line, as choosing one writes
+// it; the last of that name in the sorted list.
+std::optional<OrganizationEntry> namedIn(DataView &orgs, const QString &block4);
 QList<AgentEntry> agents(DataView &agents);                   // table order
 QList<CountryEntry> countries(DataView &countries);           // table order, every named one
 QList<ForwarderEntry> forwarders(DataView &houses);           // fixed entry, then sorted

@@ -189,7 +189,10 @@ const std::vector<TableDef> &referenceTables()
           text("Forms", kPlainText),
           // Version 8: the UK CAA approval, printed in 14c of the UK forms
           // as JAANum is on the EASA forms.
-          text("UkNum", 25)},
+          text("UkNum", 25),
+          // Version 10: the paper its certificates print on, "Letter" or
+          // "A4"; empty: as the form (Letter for the FAA form, A4 else).
+          text("PaperSize", 10)},
          {}},
         {"Countries", {text("Country", 50), yesNo("Bilateral"), yesNo("JAA")}, {}},
         {"ForwardingHouses",
@@ -288,6 +291,8 @@ const std::vector<AddedField> &addedFields()
         {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("TsaUrl")},
         // Version 9, the QR code on issued pages.
         {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyBaseUrl")},
+        // Version 10, paper size: the paper of each organisation's certificates.
+        {10, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("PaperSize")},
     };
     return a;
 }

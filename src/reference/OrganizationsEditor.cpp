@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "EntryBox.h"
 #include "FormsTicks.h"
+#include "PaperChoice.h"
 #include "SqlDialectErrors.h"
 
 #include <QDataWidgetMapper>
@@ -65,6 +66,9 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
     formsTicks = new FormsTicks;
     g->addWidget(new QLabel(tr("Forms")), 10, 0, Qt::AlignTop);
     g->addWidget(formsTicks, 10, 1);
+    paperChoice = new PaperChoice;
+    g->addWidget(new QLabel(tr("Paper")), 11, 0);
+    g->addWidget(paperChoice, 11, 1);
     firstButton = arrow("Data7First", style(), QStyle::SP_MediaSkipBackward);
     previousButton = arrow("Data7Prev", style(), QStyle::SP_MediaSeekBackward);
     nextButton = arrow("Data7Next", style(), QStyle::SP_MediaSeekForward);
@@ -78,10 +82,10 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
     navigator->addWidget(caption, 1);
     navigator->addWidget(nextButton);
     navigator->addWidget(lastButton);
-    g->addLayout(navigator, 11, 0, 1, 2);
+    g->addLayout(navigator, 12, 0, 1, 2);
     deleteButton = new QPushButton(tr("Delete"));
     deleteButton->setObjectName(QStringLiteral("Command2"));
-    g->addWidget(deleteButton, 12, 1, Qt::AlignLeft);
+    g->addWidget(deleteButton, 13, 1, Qt::AlignLeft);
 
     connect(firstButton, &QPushButton::clicked, this, [this] { report(first()); });
     connect(previousButton, &QPushButton::clicked, this, [this] { report(previous()); });
@@ -106,6 +110,7 @@ void OrganizationsEditor::setEditable(bool editable)
     for (EntryBox *b : authorityBoxes)
         b->setReadOnly(!editable);
     formsTicks->setEnabled(editable);
+    paperChoice->setEnabled(editable);
     deleteButton->setEnabled(editable && rowCount() > 0 && !m_model->isDirty(m_model->index(currentRow(), 0)));
 }
 
@@ -130,6 +135,7 @@ void OrganizationsEditor::open(Database &reference)
         m_mapper->addMapping(authorityBoxes[i], m_model->fieldIndex(QString::fromLatin1(kAuthorityFields[i])));
     m_mapper->addMapping(ukNumber, m_model->fieldIndex(QString::fromLatin1(kUkNumField)));
     m_mapper->addMapping(formsTicks, m_model->fieldIndex(QStringLiteral("Forms")));
+    m_mapper->addMapping(paperChoice, m_model->fieldIndex(QStringLiteral("PaperSize")));
     if (m_model->rowCount() == 0)
         startNewRow();
     else
@@ -160,7 +166,7 @@ bool OrganizationsEditor::boxesEmpty() const
             return false;
     if (!ukNumber->text().isEmpty())
         return false;
-    return formsTicks->kept().isEmpty();
+    return formsTicks->kept().isEmpty() && paperChoice->kept().isEmpty();
 }
 
 void OrganizationsEditor::startNewRow()
@@ -174,6 +180,7 @@ void OrganizationsEditor::startNewRow()
         b->clear();
     ukNumber->clear();
     formsTicks->setKept({});
+    paperChoice->setKept({});
     text8[0]->setFocus();
 }
 

@@ -14,6 +14,7 @@ namespace arc {
 class Database;
 class EntryBox;
 class FormsTicks;
+class PaperChoice;
 
 // The organisations of block 4, one row at a time in six boxes, with a
 // navigator: first, previous, next, last; moving past the last row starts a
@@ -53,6 +54,7 @@ public:
     // the UK authority; and the forms the organisation may issue.
     std::array<EntryBox *, 3> authorityBoxes;
     FormsTicks *formsTicks;
+    PaperChoice *paperChoice; // PaperSize: the paper its certificates print on
     QPushButton *firstButton, *previousButton, *nextButton, *lastButton; // Data7First ... Data7Last
     QPushButton *deleteButton;                                           // Command2
 

@@ -2,6 +2,7 @@
 
 #include "DefaultsPanel.h"
 #include "OrganizationsEditor.h"
+#include "PaperChoice.h"
 #include "PanelDrag.h"
 #include "Prompts.h"
 #include "SettingsPanels.h"
@@ -26,7 +27,9 @@ TEST_F(SettingsPanelsTest, SetupPanelStoresOrganisationsAndSettingsOnClosing)
     screen().setupButton->click();
     EXPECT_FALSE(screen().newButton->isEnabled());
     typeOrganization({"Zeta Aero", "1 Main St", "Wichita", "KS", "ZA1R123K", "EASA.145.0001"});
+    organizations().paperChoice->setCurrentIndex(organizations().paperChoice->findText("A4"));
     organizations().nextButton->click(); // stores it and starts another
+    EXPECT_EQ(organizations().paperChoice->kept(), "") << "a new organisation starts at the form's paper";
     typeOrganization({"Acme Aero"});
     setup().option3D2->setChecked(true);
     screen().setupButton->click();
@@ -35,6 +38,7 @@ TEST_F(SettingsPanelsTest, SetupPanelStoresOrganisationsAndSettingsOnClosing)
     ASSERT_EQ(screen().combo3->count(), 2);
     EXPECT_EQ(screen().combo3->itemText(0), "Acme Aero") << "in order";
     EXPECT_EQ(screen().combo3->itemData(1).value<arc::OrganizationEntry>().jaaNum, "EASA.145.0001");
+    EXPECT_EQ(screen().combo3->itemData(1).value<arc::OrganizationEntry>().paperSize, "A4");
     EXPECT_EQ(stored("SELECT User1 FROM Defaults LIMIT 1").toString(), "2");
 
     screen().setupButton->click();

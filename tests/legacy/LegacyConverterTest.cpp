@@ -1,3 +1,4 @@
+#include "CertificateStore.h"
 #include "DataFolder.h"
 #include "Database.h"
 #include "KilledChild.h"
@@ -9,9 +10,11 @@
 #include "Statements.h"
 #include "TempFolder.h"
 
+#include <QDir>
 #include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <functional>
 
 using namespace arc;
 
@@ -113,40 +116,78 @@ TEST_F(LegacyConverterTest, EveryTableComesOverFieldByField)
     EXPECT_EQ(again.outcome, ConversionReport::Outcome::NothingToConvert);
 }
 
-// A text too long for its field has the table made anew, wider; the first
-// opening must have nothing to redo.
-TEST_F(LegacyConverterTest, AWidenedTableKeepsItsIndexesTriggersAndSearchCopies)
+// What the Access files hold beyond the fixture, through stand-ins for
+// mdbtools: a text too long for its field has the table made anew, wider;
+// a certificate of more lines than the grid shows comes over and opens
+// whole. The first opening must have nothing to redo.
+TEST_F(LegacyConverterTest, WhatTheFilesHoldBeyondTheFixtureComesOverWhole)
 {
-    const QString programs = folder() + "programs/";
-    for (const char *program : {"mdb-tables", "mdb-count"})
-        writeFile(programs + program, QByteArray("#!/bin/sh\nexec /usr/bin/") + program + " \"$@\"\n");
-    writeFile(programs + "mdb-export",
-              "#!/bin/sh\n/usr/bin/mdb-export \"$@\" | sed 's/,\"000001\",/,\"000001-longer-than-its-field\",/'\n");
-    for (const char *program : {"mdb-tables", "mdb-count", "mdb-export"})
-        QFile::setPermissions(programs + program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    MdbExport::setProgramFolder(programs);
-    const auto restore = qScopeGuard([] { MdbExport::setProgramFolder({}); });
-
-    const ConversionReport report = LegacyConverter::convert(folder());
-    ASSERT_EQ(report.outcome, ConversionReport::Outcome::Converted) << report.lines.join('\n').toStdString();
-    ASSERT_TRUE(report.lines.join('\n').contains("Header.Tracking widened")) << report.lines.join('\n').toStdString();
-    const auto objects = [](Database &db) {
-        QStringList names;
-        QSqlQuery q(db.connection());
-        q.exec("SELECT type || ' ' || name FROM sqlite_master WHERE type IN ('index', 'trigger') ORDER BY 1");
-        while (q.next())
-            names << q.value(0).toString();
-        return names;
+    const struct {
+        const char *name;
+        const char *exportScript, *countScript; // after "#!/bin/sh"
+        std::function<void(const ConversionReport &, DataFolder &)> check;
+    } cases[] = {
+        {"a tracking number longer than its field",
+         "/usr/bin/mdb-export \"$@\" | sed 's/,\"000001\",/,\"000001-longer-than-its-field\",/'",
+         "exec /usr/bin/mdb-count \"$@\"",
+         [](const ConversionReport &report, DataFolder &data) {
+             EXPECT_TRUE(report.lines.join('\n').contains("Header.Tracking widened")) << report.lines.join('\n').toStdString();
+             EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM HeaderFold WHERE Tracking = "
+                                                  "'000001-longer-than-its-field'").toInt(), 1);
+         }},
+        {"a certificate of fourteen lines",
+         "/usr/bin/mdb-export \"$@\" || exit 1\n"
+         "if [ \"$6\" = Detail ]; then for n in 11 12 13 14; do "
+         "echo \"31,\\\"$n\\\",\\\"PART $n\\\",\\\"PN-$n\\\",\\\"1\\\",\\\"SN-$n\\\",\\\"NEW\\\"\"; done; fi",
+         "n=$(/usr/bin/mdb-count \"$@\") || exit 1\n[ \"$2\" != Detail ] || n=$((n + 4))\necho \"$n\"",
+         [](const ConversionReport &, DataFolder &data) {
+             ItemSlots lines;
+             ASSERT_TRUE(CertificateStore(data).loadLines(31, lines).ok());
+             ASSERT_EQ(lines.size(), 14u);
+             EXPECT_FALSE(lines[9].isEmptyLine()) << "the ten it had come first";
+             for (int n = 11; n <= 14; ++n)
+                 EXPECT_EQ(lines[std::size_t(n - 1)].serialNum, QString("SN-%1").arg(n));
+         }},
     };
-    Database fresh, converted;
-    ASSERT_TRUE(fresh.open(file("new.db"), StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
-    // Read only: an opening for writing would make what is missing.
-    ASSERT_TRUE(converted.open(folder() + "VELLORAN.MDB", StoreKind::Certificates, Database::Mode::ReadOnly).ok());
-    EXPECT_EQ(objects(converted), objects(fresh));
-    EXPECT_EQ(converted.scalar("SELECT count(*) FROM HeaderFold WHERE Fresh = 1").toInt(), 300);
-    EXPECT_EQ(converted.scalar("SELECT count(*) FROM DetailFold WHERE Fresh = 1").toInt(),
-              converted.scalar("SELECT count(*) FROM Detail").toInt());
-    EXPECT_EQ(converted.scalar("SELECT count(*) FROM HeaderFold WHERE Tracking = '000001-longer-than-its-field'").toInt(), 1);
+    int run = 0;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString here = file(QString("run%1").arg(++run)) + "/";
+        ASSERT_TRUE(QDir().mkpath(here));
+        ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(here));
+        const QString programs = here + "programs/";
+        writeFile(programs + "mdb-tables", "#!/bin/sh\nexec /usr/bin/mdb-tables \"$@\"\n");
+        writeFile(programs + "mdb-export", QByteArray("#!/bin/sh\n") + c.exportScript + "\n");
+        writeFile(programs + "mdb-count", QByteArray("#!/bin/sh\n") + c.countScript + "\n");
+        for (const char *program : {"mdb-tables", "mdb-count", "mdb-export"})
+            QFile::setPermissions(programs + program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        MdbExport::setProgramFolder(programs);
+        const auto restore = qScopeGuard([] { MdbExport::setProgramFolder({}); });
+
+        const ConversionReport report = LegacyConverter::convert(here);
+        ASSERT_EQ(report.outcome, ConversionReport::Outcome::Converted) << report.lines.join('\n').toStdString();
+        const auto objects = [](Database &db) {
+            QStringList names;
+            QSqlQuery q(db.connection());
+            q.exec("SELECT type || ' ' || name FROM sqlite_master WHERE type IN ('index', 'trigger') ORDER BY 1");
+            while (q.next())
+                names << q.value(0).toString();
+            return names;
+        };
+        {
+            Database fresh, converted;
+            ASSERT_TRUE(fresh.open(here + "new.db", StoreKind::Certificates, Database::Mode::CreateIfMissing).ok());
+            // Read only: an opening for writing would make what is missing.
+            ASSERT_TRUE(converted.open(here + "VELLORAN.MDB", StoreKind::Certificates, Database::Mode::ReadOnly).ok());
+            EXPECT_EQ(objects(converted), objects(fresh));
+            EXPECT_EQ(converted.scalar("SELECT count(*) FROM HeaderFold WHERE Fresh = 1").toInt(), 300);
+            EXPECT_EQ(converted.scalar("SELECT count(*) FROM DetailFold WHERE Fresh = 1").toInt(),
+                      converted.scalar("SELECT count(*) FROM Detail").toInt());
+        }
+        DataFolder data;
+        ASSERT_TRUE(data.open(here).ok());
+        c.check(report, data);
+    }
 }
 
 // The folder is never taken for a new one; the next run converts afresh

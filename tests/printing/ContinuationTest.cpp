@@ -14,6 +14,7 @@
 #include "TempFolder.h"
 #include "DataFolder.h"
 
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -160,16 +161,17 @@ TEST(ContinuationTest, ACertificateThatFitsIsOnePage)
 }
 
 // Every layout and form fits Letter and A4: inside the printable area and
-// every text inside its box, the form's page and its sheets.
+// every text inside its box, the form's page and its sheets, with every
+// block as long as it can be.
 TEST(ContinuationTest, EveryLayoutAndFormFitsLetterAndA4)
 {
     for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
         for (const SheetLayout &l : everyLayout()) {
             SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString()
                          + (paper == arc::Paper::A4 ? " A4" : " Letter"));
-            arc::CertificatePage full = fullCertificate();
-            full.form = l.form;
-            for (arc::CertificatePage page : {full, certificate(l.form, 40, words(5000))}) {
+            arc::CertificatePage full = fullCertificate(), longest = longCertificate(l.user1);
+            full.form = longest.form = l.form;
+            for (arc::CertificatePage page : {full, longest, certificate(l.form, 40, words(5000))}) {
                 page.settings.orientation = l.user1;
                 arc::RecordingCanvas canvas(arc::PaperSize::portraitPrintable(paper));
                 const arc::PrintResult result = arc::PrintCertificate(canvas, page);
@@ -182,29 +184,41 @@ TEST(ContinuationTest, EveryLayoutAndFormFitsLetterAndA4)
 
 class ContinuationPdfTest : public TempFolderTest {};
 
-// What a reader of the PDF file gets back: every serial number and every
-// word of block 12, in order, on every form and paper; the form decides
-// the paper the print command takes.
-TEST_F(ContinuationPdfTest, PdfTextGivesBackEverySerialAndEveryRemarkWordInOrder)
+// What a reader gets back: every serial number and every word of block 12,
+// in order, and every page with the tracking number and "Page N of M"; from
+// the PDF file on every form and paper, and from the preview, which paints
+// every page. The form decides the paper the print command takes.
+TEST_F(ContinuationPdfTest, EveryPageAndWordFromThePdfFileAndThePreview)
 {
     for (const QString &form : arc::FormNames::all()) {
         const arc::CertificatePage page = certificate(form, 40, words(5000));
         QWidget window;
         ScriptedMessages messages;
         arc::DataFolder closed;
-        const QString path = file("continued.pdf");
-        writeFile(path, arc::PrintCommand(messages, closed, [&] { return page; }, &window).pdfBytes(false));
-        const ProgramRun info = ProgramRun::of("pdfinfo", {path});
+        arc::PrintCommand command(messages, closed, [&] { return page; }, &window);
+        writeFile(file("command.pdf"), command.pdfBytes(false));
+        const ProgramRun info = ProgramRun::of("pdfinfo", {file("command.pdf")});
         EXPECT_TRUE(info.said.contains(form.startsWith("FAA") ? "(letter)" : "(A4)")) << info.said.toStdString();
-        for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
-            SCOPED_TRACE(form.toStdString() + (paper == arc::Paper::A4 ? " A4" : " Letter"));
-            writeFile(path, arc::PagesPdf::bytesOn(paper, {page}));
-            const ProgramRun r = ProgramRun::of("pdftotext", {path, "-"});
+        command.setPreviewRunner([&](QPrinter &printer, const std::function<void(QPrinter *)> &paint) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file("preview.pdf"));
+            paint(&printer);
+        });
+        command.preview();
+        writeFile(file("letter.pdf"), arc::PagesPdf::bytesOn(arc::Paper::Letter, {page}));
+        writeFile(file("a4.pdf"), arc::PagesPdf::bytesOn(arc::Paper::A4, {page}));
+        for (const char *output : {"letter", "a4", "preview"}) {
+            SCOPED_TRACE(form.toStdString() + " " + output);
+            const ProgramRun r = ProgramRun::of("pdftotext", {file(QString(output) + ".pdf"), "-"});
             ASSERT_EQ(r.exit, 0) << r.said.toStdString();
             EXPECT_EQ(numbered(r.said, "SN-"), oneTo(40, 1000));
             EXPECT_EQ(numbered(r.said, "w"), oneTo(numbered(page.remarks, "w").size()));
-            const ProgramRun pages = ProgramRun::of("pdfinfo", {path});
-            EXPECT_TRUE(pages.said.contains(QRegularExpression("Pages:\\s+[2-9]"))) << pages.said.toStdString();
+            const QStringList pages = r.said.split('\f', Qt::SkipEmptyParts);
+            ASSERT_GT(pages.size(), 1);
+            for (qsizetype i = 0; i < pages.size(); ++i) {
+                EXPECT_TRUE(pages[i].contains(QString("Page %1 of %2").arg(i + 1).arg(pages.size()))) << "page " << i + 1;
+                EXPECT_TRUE(pages[i].contains("ARC-000123")) << "page " << i + 1;
+            }
         }
     }
 }

@@ -100,6 +100,26 @@ TEST_F(PrintCommandTest, SettingsAndCopiesComeFromTheDefaults)
     EXPECT_EQ(std::ranges::count(jobs[0], arc::PageCanvas::FillStyle::Solid, &Op::fill), 1);
 }
 
+// The paper is the one the organisation named in block 4 keeps, else the
+// form's: Letter for the FAA form, A4 for the EASA and UK forms.
+TEST_F(PrintCommandTest, ThePaperIsTheOrganisationsElseTheForms)
+{
+    writeRow(data.organizations(), {{"Organization", "Velloran Aero Components"}});
+    const struct {
+        QVariant kept;
+        const char *form, *paper;
+    } cases[] = {{QVariant(), "FAA Form 8130-3", "letter"},     {"", "EASA Form 1 (production)", "A4"},
+                 {" a4 ", "FAA Form 8130-3", "A4"},            {"Letter", "UK CAA Form 1 (maintenance)", "letter"},
+                 {"Legal", "EASA Form 1 (maintenance)", "A4"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kept.toString().toStdString() + " " + c.form);
+        ASSERT_TRUE(data.reference().exec("UPDATE \"Organizations\" SET \"PaperSize\" = ?", {c.kept}).ok());
+        page.form = c.form;
+        writeFile(file("paper.pdf"), command->pdfBytes(false));
+        EXPECT_TRUE(ProgramRun::of("pdfinfo", {file("paper.pdf")}).said.contains(QString("(%1)").arg(c.paper)));
+    }
+}
+
 TEST_F(PrintCommandTest, EachCopyIsAJobOfItsOwn)
 {
     // The whole number at the start of the text; none asks for nothing.

@@ -383,6 +383,17 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              ASSERT_TRUE(SetupSettings::store(data.defaults(), s).ok());
              EXPECT_EQ(SetupSettings::verifyBase(data.defaults()), "https://verify.acme.example");
          }},
+        // Version 10, paper size: an organisation kept before prints on its form's paper.
+        {"paper of an organisation", StoreKind::Reference, 9,
+         [&](Database &db) {
+             run(db, "ALTER TABLE \"Organizations\" DROP COLUMN \"PaperSize\"");
+             run(db, "INSERT INTO \"Organizations\" (\"Organization\") VALUES ('Acme Aero')");
+         },
+         [&] {
+             const std::optional<OrganizationEntry> acme = ReferenceLists::namedIn(data.organizations(), "Acme Aero\r\nTown");
+             ASSERT_TRUE(acme);
+             EXPECT_EQ(acme->paperSize, "");
+         }},
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(step.step);
