@@ -1,32 +1,14 @@
 #include "EmbeddedCertificate.h"
 
 #include "CertificateContent.h"
+#include "CertificateInfo.h"
 #include "CertificateXml.h"
 #include "PdfAttachment.h"
 #include "SigningKey.h"
 
-#include <openssl/crypto.h>
-#include <openssl/x509.h>
-
-#include <QCryptographicHash>
 #include <QSqlQuery>
 
 namespace arc::EmbeddedCertificate {
-
-namespace {
-
-QString fingerprint(const SigningKey &key)
-{
-    unsigned char *der = nullptr;
-    const int length = i2d_X509(key.certificate(), &der);
-    if (length <= 0)
-        return {};
-    const QByteArray bytes(reinterpret_cast<const char *>(der), length);
-    OPENSSL_free(der);
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-}
-
-} // namespace
 
 QString correctedNumber(Database &db, qint64 formIndex, DbStatus *status)
 {
@@ -54,7 +36,7 @@ SigningResult<QByteArray> embed(Database &certificates, const QByteArray &pdf, c
     if (!s.ok())
         return SigningError{SigningFault::Failed,
                             QStringLiteral("What the certificate corrects could not be read: %1").arg(s.detail())};
-    const QByteArray xml = CertificateXml::of(content, {signatory, fingerprint(key), corrects});
+    const QByteArray xml = CertificateXml::of(content, {signatory, CertificateInfo::of(key.certificate()).sha256, corrects});
     if (xml.isEmpty())
         return SigningError{SigningFault::Failed, QStringLiteral("The certificate's data could not be written: a box holds a control character.")};
     return PdfAttachment::embed(pdf, CertificateXml::kFileName, "text/xml", xml);

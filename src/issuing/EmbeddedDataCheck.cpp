@@ -22,6 +22,7 @@ struct Parsed {
     QHash<QString, QVariant> header;
     std::vector<CertificateContent::Line> lines;
     QString contentSha256;
+    QString signerSha256;
     QJsonObject json;
 };
 
@@ -122,8 +123,9 @@ std::optional<Parsed> parse(const QByteArray &xml, QString &why)
                                       {QStringLiteral("ticks"), boxes}});
         } else if (n == QLatin1String("signatory")) {
             QJsonObject s{{QStringLiteral("name"), a.value(QLatin1String("name")).toString()}};
+            p.signerSha256 = a.value(QLatin1String("certificateSha256")).toString();
             if (a.hasAttribute(QLatin1String("certificateSha256")))
-                s.insert(QStringLiteral("certificateSha256"), a.value(QLatin1String("certificateSha256")).toString());
+                s.insert(QStringLiteral("certificateSha256"), p.signerSha256);
             p.json.insert(QStringLiteral("signatory"), s);
         } else if (n == QLatin1String("contentSha256")) {
             p.contentSha256 = r.readElementText();
@@ -168,9 +170,9 @@ EmbeddedDataCheck EmbeddedDataCheck::of(const QByteArray &pdf)
     const PdfEmbeddedFiles files = PdfEmbeddedFiles::of(pdf);
     if (!files.ok())
         return fail(Outcome::Unreadable, tr("The embedded data cannot be read: %1.").arg(files.problem));
-    if (files.files.isEmpty())
+    if (files.files.isEmpty() && !files.hidden)
         return fail(Outcome::NoData, tr("The PDF carries no certificate data."));
-    if (files.files.size() > 1 || files.files.front().name != CertificateXml::kFileName)
+    if (files.hidden || files.files.size() > 1 || files.files.front().name != CertificateXml::kFileName)
         return fail(Outcome::OtherFiles, tr("The PDF carries other embedded files than certificate.xml alone."));
     const PdfEmbeddedFiles::File &file = files.files.front();
     out.xml = file.data;
@@ -184,6 +186,9 @@ EmbeddedDataCheck EmbeddedDataCheck::of(const QByteArray &pdf)
     if (content.sha256() != parsed->contentSha256)
         return fail(Outcome::HashMismatch,
                     tr("The certificate data does not match its content hash: its values are not those signed for."));
+    if (parsed->signerSha256.toLower() != report.signerSha256)
+        return fail(Outcome::OtherSigner, tr("The certificate data names another signing certificate than the one "
+                                             "that signed the PDF."));
     out.json = parsed->json;
     out.outcome = Outcome::Sound;
     return out;

@@ -8,18 +8,20 @@ namespace arc {
 
 // The certificate data a signed PDF carries, checked without any data
 // source: the signature intact with nothing added after it, one embedded
-// file only, certificate.xml, inside the signed bytes, and its content hash
-// that of the values it holds.
+// file only, certificate.xml, inside the signed bytes, its content hash
+// that of the values it holds, and the signing certificate it names the one
+// that signed.
 struct EmbeddedDataCheck {
     enum class Outcome {
         Sound,
         NotSigned,           // no signature at all
         ChangedAfterSigning, // the signature is broken or bytes were added after it
         NoData,              // no certificate.xml
-        OtherFiles,          // another embedded file beside it, or in its place
+        OtherFiles,          // another file beside it (an attachment anywhere), or in its place
         NotCovered,          // it lies outside the signed bytes
         Unreadable,          // the embedded files or the XML cannot be read
         HashMismatch,        // its values are not those its content hash stands for
+        OtherSigner,         // it names another signing certificate than the one that signed
     };
     Outcome outcome = Outcome::Unreadable;
     QString detail;   // what is wrong, for the user

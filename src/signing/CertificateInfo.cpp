@@ -3,6 +3,11 @@
 #include "KeyFiles.h"
 #include "OpenSslPointers.h"
 
+#include <openssl/crypto.h>
+#include <openssl/x509.h>
+
+#include <QCryptographicHash>
+
 namespace arc {
 
 namespace {
@@ -28,6 +33,17 @@ QString commonNameOf(const X509_NAME *name)
     return text;
 }
 
+QString sha256Of(const X509 *certificate)
+{
+    unsigned char *der = nullptr;
+    const int length = i2d_X509(certificate, &der);
+    if (length <= 0)
+        return {};
+    const QByteArray bytes(reinterpret_cast<const char *>(der), length);
+    OPENSSL_free(der);
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
 QDateTime timeOf(const ASN1_TIME *t)
 {
     struct tm tm = {};
@@ -46,7 +62,8 @@ CertificateInfo CertificateInfo::of(const X509 *certificate)
             nameText(X509_get_issuer_name(certificate)),
             commonNameOf(X509_get_issuer_name(certificate)),
             timeOf(X509_get0_notBefore(certificate)),
-            timeOf(X509_get0_notAfter(certificate))};
+            timeOf(X509_get0_notAfter(certificate)),
+            sha256Of(certificate)};
 }
 
 CertificateInfo CertificateInfo::fromPem(const QByteArray &pem)

@@ -16,6 +16,7 @@ struct CertificateInfo {
     QString issuerName;
     QDateTime validFrom;
     QDateTime validUntil;
+    QString sha256; // the SHA-256 of its DER encoding, lower-case hex
 
     static CertificateInfo of(const X509 *certificate);
     // The first certificate in PEM bytes; empty when there is none.

@@ -4,6 +4,7 @@
 #include "PdfSyntax.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include <zlib.h>
 
@@ -167,6 +168,50 @@ std::optional<QByteArray> streamData(const PdfStructure &s, const QByteArray &pd
     return raw;
 }
 
+// How often the objects' dictionaries (not a stream's data) name the two
+// things that attach a file: a file specification's embedded data (/EF)
+// and a file attachment annotation. Names are read with their #XX escapes
+// undone; strings are passed over.
+struct Attaching {
+    qsizetype embeddedData = 0;
+    qsizetype annotations = 0;
+};
+
+void countAttaching(const QByteArray &object, Attaching &found)
+{
+    const qsizetype dictEnd = object.startsWith("<<") ? PdfStructure::closing(object, 0) : -1;
+    const qsizetype end = dictEnd < 0 ? object.size() : dictEnd;
+    for (qsizetype i = 0; i < end;) {
+        const char c = object[i];
+        if (c == '(') {
+            (void)literalAt(object, i);
+            continue;
+        }
+        if (c == '<' && i + 1 < end && object[i + 1] == '<') {
+            i += 2;
+            continue;
+        }
+        if (c == '<') { // a hex string
+            const qsizetype close = object.indexOf('>', i);
+            i = close < 0 ? end : close + 1;
+            continue;
+        }
+        if (c != '/') {
+            ++i;
+            continue;
+        }
+        QByteArray name;
+        for (++i; i < end && !pdf::isDelimiter(object[i]); ++i) {
+            const bool hex = object[i] == '#' && i + 2 < end && std::isxdigit(uchar(object[i + 1]))
+                && std::isxdigit(uchar(object[i + 2]));
+            name += hex ? char(object.mid(i + 1, 2).toInt(nullptr, 16)) : object[i];
+            i += hex ? 2 : 0;
+        }
+        found.embeddedData += name == "EF";
+        found.annotations += name == "FileAttachment";
+    }
+}
+
 } // namespace
 
 PdfEmbeddedFiles PdfEmbeddedFiles::of(const QByteArray &pdf)
@@ -181,11 +226,19 @@ PdfEmbeddedFiles PdfEmbeddedFiles::of(const QByteArray &pdf)
     if (!read.ok())
         return fail(QStringLiteral("its structure cannot be read"));
     const PdfStructure &s = read.value();
+    // Objects inside object streams could hide a file from the search below.
+    if (s.hasXrefStreams())
+        return fail(QStringLiteral("its cross-reference is a stream, which this program does not search"));
+    Attaching attaching;
+    for (const PdfRef &ref : s.objects())
+        countAttaching(s.object(ref), attaching);
     const QByteArray catalog = s.object(s.root());
     QList<PdfStructure::Span> shared{s.span(s.root())};
     const QByteArray names = valueObject(s, catalog, "/Names", shared);
     const QByteArray embedded = names.isEmpty() ? QByteArray() : valueObject(s, names, "/EmbeddedFiles", shared);
     const QByteArray af = valueObject(s, catalog, "/AF", shared);
+    // Each file read below is one file specification with embedded data.
+    out.hidden = attaching.annotations > 0 || attaching.embeddedData > 0;
     if (embedded.isEmpty() && af.isEmpty())
         return out;
     if (PdfStructure::valueOf(embedded, "/Kids") >= 0)
@@ -220,6 +273,7 @@ PdfEmbeddedFiles PdfEmbeddedFiles::of(const QByteArray &pdf)
         file.data = *data;
         out.files << file;
     }
+    out.hidden = attaching.annotations > 0 || attaching.embeddedData > out.files.size();
     return out;
 }
 

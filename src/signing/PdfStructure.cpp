@@ -143,6 +143,22 @@ PdfStructure::Span PdfStructure::span(PdfRef ref) const
     return end < 0 ? Span() : Span{i, end};
 }
 
+QList<PdfRef> PdfStructure::objects() const
+{
+    QList<PdfRef> out;
+    out.reserve(m_offsets.size());
+    for (auto it = m_offsets.constBegin(); it != m_offsets.constEnd(); ++it) {
+        if (*it < 0 || *it >= m_pdf.size())
+            continue;
+        qsizetype i = qsizetype(*it);
+        word(m_pdf, i);
+        const QByteArray generation = word(m_pdf, i);
+        if (isNumber(generation) && generation.size() <= 5)
+            out.append({it.key(), generation.toInt()});
+    }
+    return out;
+}
+
 QByteArray PdfStructure::object(PdfRef ref) const
 {
     const Span s = span(ref);

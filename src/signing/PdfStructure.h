@@ -43,6 +43,9 @@ public:
         qsizetype begin = -1, end = -1;
     };
     Span span(PdfRef ref) const;
+    // Every object the cross-reference leads to in the file's body (not
+    // those inside object streams), in its newest version.
+    QList<PdfRef> objects() const;
 
     // Where the value of `key` begins in a dictionary's text, looking at its
     // own keys only (not those of dictionaries inside it); -1 without one.

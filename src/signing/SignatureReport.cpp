@@ -45,6 +45,7 @@ SignatureReport SignatureReport::of(const QByteArray &pdf, const X509 *authority
     const CertificateInfo info = CertificateInfo::of(signer.get());
     report.signer = info.commonName;
     report.issuer = info.issuerName;
+    report.signerSha256 = info.sha256;
     // Bytes after the signed ones, or another signature beside it.
     report.addedAfterSigning = declared.signedEnd < pdf.size() || declared.others;
     report.fromAuthority = authority && X509_check_issued(const_cast<X509 *>(authority), signer.get()) == X509_V_OK

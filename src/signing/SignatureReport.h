@@ -14,6 +14,7 @@ struct SignatureReport {
     bool isSigned = false; // it holds a signature, readable or not
     QString signer; // the signing certificate's common name; empty when it cannot be read
     QString issuer; // its issuer's common name
+    QString signerSha256; // the signing certificate's fingerprint (CertificateInfo::sha256)
     bool intact = false;
     bool addedAfterSigning = false; // bytes follow the signed range, or another signature is there
     bool fromAuthority = false;     // issued by the authority given

@@ -186,6 +186,16 @@ TEST_P(EmbeddedDataTest, DataThatIsNotSoundIsToldAsSuch)
     const arc::PdfStructure structure = arc::PdfStructure::read(withData).value();
     arc::IncrementalUpdate twoFiles(withData);
     twoFiles.add(structure.root(), catalog);
+    // A file attached to the page by an annotation, its names written with
+    // escapes as a reader still reads them.
+    const QByteArray annotated = signing::pdfOf(
+        {"<< /Type /Catalog /Pages 2 0 R >>", signing::kPages,
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R /Annots [5 0 R] >>",
+         signing::kEmptyContent, "<< /Type /Annot /Subtype /File#41ttachment /Rect [0 0 9 9] /FS 6 0 R >>",
+         "<< /Type /Filespec /F (run.exe) /E#46 << /F 7 0 R >> >>", "<< /Length 2 >>\nstream\nMZ\nendstream"});
+    // The data as issued, signed again by someone else.
+    const arc::SigningKey other = std::move(arc::SigningKey::open(signing::madeKey("pw"), "pw").value());
+    const QByteArray issuedXml = arc::EmbeddedDataCheck::of(pdf).xml;
     const struct {
         const char *name;
         QByteArray pdf;
@@ -207,6 +217,13 @@ TEST_P(EmbeddedDataTest, DataThatIsNotSoundIsToldAsSuch)
         {"another file in its place", signedWith(arc::PdfAttachment::embed(signing::blankPage(), "invoice.xml",
                                                                            "text/xml", xml).value()),
          "The PDF carries other embedded files than certificate.xml alone."},
+        {"a file attached to the page",
+         signedWith(arc::PdfAttachment::embed(annotated, "certificate.xml", "text/xml", xml).value()),
+         "The PDF carries other embedded files than certificate.xml alone."},
+        {"signed by another", arc::PdfSignature::sign(arc::PdfAttachment::embed(signing::blankPage(), "certificate.xml",
+                                                                                "text/xml", issuedXml).value(),
+                                                      other, QRectF(36, 200, 180, 40)).value(),
+         "The certificate data names another signing certificate than the one that signed the PDF."},
         {"no data", signedWith(signing::blankPage()), "The PDF carries no certificate data."},
         {"not signed", signing::blankPage(), "The PDF carries no signature."},
     };
