@@ -169,7 +169,7 @@ std::optional<QByteArray> streamData(const PdfStructure &s, const QByteArray &pd
 }
 
 // How often the objects' dictionaries (not a stream's data) name the two
-// things that attach a file: a file specification's embedded data (/EF)
+// things that attach a file: a file entry's embedded data (/EF)
 // and a file attachment annotation. Names are read with their #XX escapes
 // undone; strings are passed over.
 struct Attaching {
@@ -237,7 +237,7 @@ PdfEmbeddedFiles PdfEmbeddedFiles::of(const QByteArray &pdf)
     const QByteArray names = valueObject(s, catalog, "/Names", shared);
     const QByteArray embedded = names.isEmpty() ? QByteArray() : valueObject(s, names, "/EmbeddedFiles", shared);
     const QByteArray af = valueObject(s, catalog, "/AF", shared);
-    // Each file read below is one file specification with embedded data.
+    // Each file read below is one file entry with embedded data.
     out.hidden = attaching.annotations > 0 || attaching.embeddedData > 0;
     if (embedded.isEmpty() && af.isEmpty())
         return out;

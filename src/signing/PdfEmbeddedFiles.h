@@ -21,7 +21,7 @@ struct PdfEmbeddedFiles {
     };
     QList<File> files;
     // A file attached where that list does not name it: a file attachment
-    // annotation, or a file specification with embedded data of its own.
+    // annotation, or a file entry with embedded data of its own.
     bool hidden = false;
     QString problem; // why they could not be read; empty when they were
 
