@@ -52,7 +52,7 @@ struct FoldTable {
 };
 
 namespace Schema {
-constexpr int version = 9;
+constexpr int version = 10;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.
