@@ -12,7 +12,7 @@ std::optional<AdminCommandLine> AdminCommandLine::parse(const QStringList &args)
         {QStringLiteral("reset-password"), {2, 2}}, {QStringLiteral("add-signature"), {2, 2}},
         {QStringLiteral("signing-key"), {2, 2}},    {QStringLiteral("import-key"), {3, 3}},
         {QStringLiteral("export-ca"), {2, 2}},      {QStringLiteral("revoke"), {2, 3}},
-        {QStringLiteral("token-key"), {2, 2}}};
+        {QStringLiteral("token-key"), {2, 2}},      {QStringLiteral("approve"), {2, 2}}};
     static const QStringList tokenOptions = {QStringLiteral("module"), QStringLiteral("token"), QStringLiteral("key")};
     AdminCommandLine line;
     QStringList rest;

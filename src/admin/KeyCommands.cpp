@@ -7,6 +7,7 @@
 #include "OpenSslPointers.h"
 #include "Revocations.h"
 #include "SignatoryKeys.h"
+#include "SigningRequests.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -72,6 +73,11 @@ CommandOutcome forNamed(DataFolder &data, const QString &name,
     const KeyOutcome out = signatory ? step(keys, *signatory) : KeyOutcome(why);
     if (!out.ok())
         return CommandOutcome::refused(out.refusal.message);
+    if (out.requested)
+        return CommandOutcome::doneWith(
+            QStringLiteral("Left a request of a signing certificate for %1: an administrator approves it "
+                           "(arc8130-admin approve).")
+                .arg(name));
     QString text;
     if (!out.madeAuthority.isEmpty())
         text = QStringLiteral("Made the shop authority: %1\n").arg(certificateLine(out.madeAuthority));
@@ -104,6 +110,27 @@ CommandOutcome tokenKey(DataFolder &data, const QString &name, const TokenKeyCho
     return forNamed(data, name, [&](SignatoryKeys &, const AgentEntry &signatory) {
         return SignatoryTokens(data).set(signatory, choice, passphrase, pin);
     });
+}
+
+CommandOutcome approve(DataFolder &data, const QString &name, const QString &passphrase)
+{
+    KeyRefusal why;
+    std::optional<AgentEntry> signatory = SignatoryKeys(data).named(name, why);
+    SigningRequests requests(data);
+    if (!signatory && why.why == KeyRefusal::Why::NoSuchSignatory) {
+        // Renamed or deleted since his request, which still bears the name.
+        QList<RequestRow> pending;
+        (void)requests.pending(pending);
+        for (const RequestRow &r : pending)
+            if (r.name == name.trimmed())
+                signatory = AgentEntry{name, {}, {}, r.signatory};
+    }
+    if (!signatory)
+        return CommandOutcome::refused(why.message);
+    QByteArray issued;
+    if (const std::optional<KeyRefusal> refused = requests.approve(signatory->rowId, passphrase, &issued))
+        return CommandOutcome::refused(refused->message);
+    return CommandOutcome::doneWith(QStringLiteral("Approved: signing certificate of %1: %2").arg(name, certificateLine(issued)));
 }
 
 CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason)

@@ -34,6 +34,10 @@ CommandOutcome importKey(DataFolder &data, const QString &name, const QByteArray
 CommandOutcome tokenKey(DataFolder &data, const QString &name, const TokenKeyChoice &choice,
                         const SecretAsked &passphrase, const SecretAsked &pin);
 
+// The request of a certificate the signatory `name` left approved with the
+// authority's `passphrase`: his certificate is kept with the key he made.
+CommandOutcome approve(DataFolder &data, const QString &name, const QString &passphrase);
+
 // The certificate of the signatory `name` withdrawn by the shop authority,
 // opened with `passphrase`, for `reason` (RFC 5280's code): added to the
 // authority's revocation list, which it signs again.

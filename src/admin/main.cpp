@@ -37,6 +37,9 @@ int usage()
                  "       arc8130-admin token-key DATASOURCE NAME --module FILE --token LABEL --key ID\n"
                  "         reads, when the token holds no certificate for the key (ID in hex), the shop\n"
                  "         authority's passphrase, then the token's PIN\n"
+                 "         (an empty line: leaves a request signed on the token, for approve)\n"
+                 "       arc8130-admin approve DATASOURCE NAME\n"
+                 "         reads the shop authority's passphrase and issues the certificate NAME requested\n"
                  "       arc8130-admin revoke DATASOURCE NAME [REASON]\n"
                  "         reads the shop authority's passphrase; REASON as RFC 5280 names it\n"
                  "         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)\n"
@@ -191,6 +194,13 @@ int main(int argc, char **argv)
                                          asked(QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")),
                                          asked(QStringLiteral("PIN of the token: "), QStringLiteral("PIN")));
         });
+    }
+    if (command == QLatin1String("approve")) {
+        const QStringList typed =
+            secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")}}, false);
+        if (typed.isEmpty())
+            return CommandOutcome::Refused;
+        return onSource(run, [&](DataFolder &d) { return KeyCommands::approve(d, name, typed[0]); });
     }
     if (command == QLatin1String("revoke")) {
         const QString reasonName = line->arguments.value(2, QStringLiteral("unspecified"));

@@ -21,6 +21,7 @@
 #include "FindPanel.h"
 #include "FindResults.h"
 #include "FolderMessages.h"
+#include "IdleLock.h"
 #include "IssueCommand.h"
 #include "IssuedCertificate.h"
 #include "EntryBox.h"
@@ -63,6 +64,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,6 +175,15 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     // Once the sign-in is complete, the signature and key read.
     connect(m_signIn, &SignIn::signedIn, m_cutOffRuns, &CutOffRuns::finishForSignedIn, Qt::QueuedConnection);
     EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages, *m_status);
+    m_idleLock = new IdleLock(this);
+    connect(m_idleLock, &IdleLock::idle, this, &MainWindow::lockWhenIdle);
+    connect(m_signIn, &SignIn::signedIn, this, [this] {
+        // Read at each sign-in: another workstation may have changed it.
+        m_idleLock->setMinutes(m_folder.isOpen() ? SetupSettings::idleLock(m_folder.defaults())
+                                                 : SetupSettings::defaultIdleLockMinutes);
+        m_idleLock->setActive(true);
+    });
+    m_signIn->setTakeOverCheck([this](const AgentEntry &who) { return mayDiscardScreen(who); });
     guardWhileSigningIn(true);
     move(0, 0);
 }
@@ -490,6 +501,38 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
         m_access->show();
         m_access->raise();
     }
+}
+
+void MainWindow::lockWhenIdle()
+{
+    // Not under an open dialog: it is looked at again shortly.
+    if (QApplication::activeModalWidget() || !m_signIn->isSignedIn()) {
+        m_idleLock->setActive(m_signIn->isSignedIn());
+        return;
+    }
+    m_signIn->lock();
+    m_status->showSignedIn(QString(), false);
+    guardWhileSigningIn(true);
+    m_status->tell(tr("Locked after %n minute(s) without input", nullptr, m_idleLock->minutes()));
+}
+
+bool MainWindow::mayDiscardScreen(const AgentEntry &who)
+{
+    if (!m_certificate->changed())
+        return true;
+    const QString name = who.name.isEmpty() ? tr("the administrator") : who.name;
+    if (m_messages.ask({tr("The certificate on screen has changes that were not saved by the one signed in before. "
+                           "Discard them and sign in as %1?")
+                            .arg(name),
+                        tr("Unsaved changes"), Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No})
+        != Message::Answer::Yes)
+        return false;
+    // As at signing out: the certificate as stored, or a new one.
+    if (newFormFlag() == 1)
+        m_certificate->NewFormDefaults();
+    else
+        m_certificate->ShowForm();
+    return true;
 }
 
 void MainWindow::fillOrganizations()

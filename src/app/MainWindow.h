@@ -38,6 +38,8 @@ class StatusLine;
 class FindPanel;
 struct PageSigner;
 struct SignedInAs;
+class IdleLock;
+struct AgentEntry;
 
 // The one window: the certificate screen with its panels laid over it.
 // It owns the data folder with its cursors, the lists the screen picks
@@ -90,6 +92,8 @@ public:
     BenchActions &benchActions() const { return *m_bench; }
     FindPanel &findPanel() const { return *m_findPanel; }
     MessageBoxes &messages() const { return m_messages; }
+    // Covers the window with the sign-in panel after minutes without input.
+    IdleLock &idleLock() const { return *m_idleLock; }
 
 signals:
     // The user asked to end the program; nothing is saved.
@@ -117,6 +121,10 @@ private:
     // What the certificate check finds in the certificate on screen.
     void placePanels();
     void connectControls();
+    // The minutes are up: the sign-in panel covers the window, the key goes.
+    void lockWhenIdle();
+    // Whether `who`, signing in over the screen another left, may discard it.
+    bool mayDiscardScreen(const AgentEntry &who);
 
     ProgramFolders m_folders;
     MessageBoxes &m_messages;
@@ -150,6 +158,7 @@ private:
     BenchActions *m_bench = nullptr;
     MenuBar *m_menu;
     StatusLine *m_status;
+    IdleLock *m_idleLock = nullptr;
     bool m_activated = false;
 };
 

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -140,6 +141,15 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     verifyBaseUrl->setPlaceholderText(tr("https://verify.example.com"));
     verifyBaseUrl->setToolTip(tr("The address of the verification page the QR code on every issued page leads to; "
                                  "empty: the code holds the certificate's number and content hash as text."));
+    idleLockMinutes = new QSpinBox;
+    idleLockMinutes->setObjectName(QStringLiteral("IdleLockMinutes"));
+    idleLockMinutes->setRange(0, 24 * 60);
+    idleLockMinutes->setSpecialValueText(tr("Never"));
+    idleLockMinutes->setSuffix(tr(" min"));
+    idleLockMinutes->setValue(SetupSettings::defaultIdleLockMinutes);
+    idleLockMinutes->setToolTip(tr("After so many minutes without input the sign-in panel covers the window and the "
+                                   "signing key is closed; the screen stays for the one who signs in again. Every "
+                                   "workstation of this data source follows this."));
     auto *settingsRow = new QHBoxLayout;
     auto *alt = new QVBoxLayout;
     alt->addWidget(new QLabel(tr("Alt. Organization")));
@@ -152,6 +162,8 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     print->addWidget(verifyOffersPdf);
     print->addWidget(new QLabel(tr("Verification address")));
     print->addWidget(verifyBaseUrl);
+    print->addWidget(new QLabel(tr("Lock when idle after")));
+    print->addWidget(idleLockMinutes);
     settingsRow->addLayout(print);
 
     auto *v = new QVBoxLayout(this);
@@ -178,6 +190,7 @@ void SetupPanel::showSettings(const SetupSettings &s)
     verifyOffersPdf->setChecked(s.verifyOffersPdf);
     timeStamps->setUrl(s.tsaUrl);
     verifyBaseUrl->setText(s.verifyBaseUrl);
+    idleLockMinutes->setValue(s.idleLockMinutes);
 }
 
 SetupSettings SetupPanel::settings() const
@@ -190,6 +203,7 @@ SetupSettings SetupPanel::settings() const
     s.verifyOffersPdf = verifyOffersPdf->isChecked();
     s.tsaUrl = timeStamps->url();
     s.verifyBaseUrl = verifyBaseUrl->text().trimmed();
+    s.idleLockMinutes = idleLockMinutes->value();
     return s;
 }
 

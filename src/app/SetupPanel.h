@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QStackedWidget;
 
 namespace arc {
@@ -49,6 +50,7 @@ public:
     QCheckBox *verifyOffersPdf;         // VerifyOffersPdf: the verification page links to the signed PDF
     TimeStampBox *timeStamps;           // TsaUrl and TsaTest: the time-stamp service signatures carry
     QLineEdit *verifyBaseUrl;           // VerifyBaseUrl: where an issued page's QR code leads
+    QSpinBox *idleLockMinutes;          // IdleLockMinutes: the sign-in panel covers the window after them
     QRadioButton *option3D1, *option3D2; // "Portrait", "Landscape"
     QPushButton *partsButton;     // SSCommand4
     QPushButton *dmirsButton;     // SSCommand9

@@ -101,7 +101,10 @@ const std::vector<TableDef> &certificateTables()
 
           // Version 9, the QR code on issued pages: the verification
           // address it leads to; none gives the plain text code.
-          text("VerifyBaseUrl")},
+          text("VerifyBaseUrl"),
+          // Version 10, the idle lock: minutes without input before the
+          // sign-in panel covers the window; null for 15, 0 for never.
+          number("IdleLockMinutes")},
          {}},
         // Version 4: a row for each page issued with a signature, naming
         // its archived PDF and the hashes that tell whether it was altered.
@@ -205,6 +208,16 @@ const std::vector<TableDef> &referenceTables()
         {"Stamps", {text("StampNumber", 3), text("StampText")}, "StampNumber"},
         // Version 6: the fixed texts of block 12, kept by the shop.
         {"Statements", {text("Name", 50), text("Text", kLongText), text("Source", kLongText)}, "Name"},
+        // Version 10: a signatory's request for a signing certificate,
+        // awaiting an administrator's approval: by his row, with the name
+        // and approval number it was made for and its PKCS#10 request (PEM).
+        {"CertificateRequests",
+         {{"Agent", FieldType::Long, 0},
+          text("Name", 50),
+          text("ApprovalNumber", 25),
+          text("Request", kLongText),
+          text("RequestedAt", 20)},
+         "Agent"},
     };
     return t;
 }
@@ -259,6 +272,7 @@ const std::vector<Addition> &additions()
         {8, StoreKind::Certificates, QStringLiteral("IssueRuns")},
         {8, StoreKind::Certificates, QStringLiteral("NumberVoids")},
         {8, StoreKind::Certificates, QStringLiteral("TakenNumbers")},
+        {10, StoreKind::Reference, QStringLiteral("CertificateRequests")},
     };
     return a;
 }
@@ -293,6 +307,8 @@ const std::vector<AddedField> &addedFields()
         {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyBaseUrl")},
         // Version 10, paper size: the paper of each organisation's certificates.
         {10, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("PaperSize")},
+        // Version 10, the idle lock.
+        {10, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("IdleLockMinutes")},
     };
     return a;
 }

@@ -5,7 +5,23 @@
 #include "LineBreaks.h"
 #include "WriteTransaction.h"
 
+#include <algorithm>
+
 namespace arc {
+
+namespace {
+
+// Null (never set) is the default; a stored value below 0 is never.
+int idleLockOf(const QVariant &stored)
+{
+    bool number = false;
+    const int minutes = stored.toInt(&number);
+    if (stored.isNull() || !number)
+        return SetupSettings::defaultIdleLockMinutes;
+    return std::max(0, minutes);
+}
+
+} // namespace
 
 bool SetupSettings::isLandscape(const QVariant &user1)
 {
@@ -26,6 +42,7 @@ void SetupSettings::load(DataView &d, SetupSettings &s)
     s.verifyOffersPdf = d.value(QStringLiteral("VerifyOffersPdf")).toInt() == 1;
     s.tsaUrl = d.text(QStringLiteral("TsaUrl")).trimmed();
     s.verifyBaseUrl = d.text(QStringLiteral("VerifyBaseUrl")).trimmed();
+    s.idleLockMinutes = idleLockOf(d.value(QStringLiteral("IdleLockMinutes")));
 }
 
 bool SetupSettings::signatureRequired(DataView &d)
@@ -38,6 +55,11 @@ std::optional<QString> SetupSettings::timeStampService(DataView &d)
     if (!d.moveFirst().ok())
         return std::nullopt;
     return d.hasRow() ? d.text(QStringLiteral("TsaUrl")).trimmed() : QString();
+}
+
+int SetupSettings::idleLock(DataView &d)
+{
+    return DefaultsRows::toMain(d) ? idleLockOf(d.value(QStringLiteral("IdleLockMinutes"))) : defaultIdleLockMinutes;
 }
 
 QString SetupSettings::verifyBase(DataView &d)
@@ -61,6 +83,7 @@ DbStatus SetupSettings::store(DataView &d, const SetupSettings &s)
     d.setValue(QStringLiteral("TsaUrl"), s.tsaUrl.trimmed().isEmpty() ? QVariant() : QVariant(s.tsaUrl.trimmed()));
     const QString base = s.verifyBaseUrl.trimmed();
     d.setValue(QStringLiteral("VerifyBaseUrl"), base.isEmpty() ? QVariant() : QVariant(base));
+    d.setValue(QStringLiteral("IdleLockMinutes"), std::max(0, s.idleLockMinutes));
     if (st = d.update(); !st.ok() && !st.is(DbCondition::FieldTooSmall)) {
         d.cancelUpdate();
         return st;

@@ -21,6 +21,10 @@ struct SetupSettings {
     QString tsaUrl;
     // Where an issued page's QR code leads: "BASE/c/TRACKING?k=CODE".
     QString verifyBaseUrl;
+    // Minutes without input before the sign-in panel covers the window
+    // again; 0 for never.
+    static constexpr int defaultIdleLockMinutes = 15;
+    int idleLockMinutes = defaultIdleLockMinutes;
 
     // Landscape is any stored orientation above 1, as printing reads it;
     // null, "1", "0" or a text are portrait.
@@ -35,6 +39,8 @@ struct SetupSettings {
     static std::optional<QString> timeStampService(DataView &defaults);
     // Read afresh; empty when never set or unreadable.
     static QString verifyBase(DataView &defaults);
+    // Read afresh; the default when never set or unreadable.
+    static int idleLock(DataView &defaults);
     // Orientation is stored as "1" or "2" only; an empty alternate
     // organisation as one blank.
     static DbStatus store(DataView &defaults, const SetupSettings &settings);

@@ -8,6 +8,7 @@
 #include "EntryBox.h"
 #include "MessageBoxes.h"
 #include "PanelParts.h"
+#include "PendingCertificates.h"
 #include "Passwords.h"
 #include "SignatoryCertificates.h"
 #include "SignatoryPasswords.h"
@@ -116,7 +117,11 @@ SignatoriesPanel::SignatoriesPanel(DataFolder &folder, AddMode &addMode, Message
     PanelKeys::attach(this, exitButton);
     report = new ActivityReport(folder, messages, combo6);
     g->addWidget(report, 7, 0, 1, 3);
-    g->setRowStretch(9, 1);
+    pending = new PendingCertificates(folder, messages);
+    g->addWidget(pending, 9, 0, 1, 3);
+    g->setRowStretch(10, 1);
+    connect(pending, &PendingCertificates::told, this, &SignatoriesPanel::told);
+    connect(pending, &PendingCertificates::approved, this, &SignatoriesPanel::showCertificate);
     m_certificates = std::make_unique<SignatoryCertificates>(folder);
     setSigningKeys([] { return nullptr; }, [](qint64, std::unique_ptr<SigningKey>) {});
     setPassphraseAsk([this](const QString &why) -> std::optional<QString> {
@@ -267,6 +272,9 @@ void SignatoriesPanel::setAdministering(bool on)
     // their own row.
     m_administering = on;
     revokeCertificate->setVisible(on);
+    pending->setVisible(on);
+    if (on)
+        pending->refresh();
     newButton->setEnabled(on && !m_addMode.isOn());
     deleteButton->setEnabled(SignatoryRights::mayDelete(on, false, m_loadedRow, std::nullopt)
                              != SignatoryRights::Deleting::Nothing);
@@ -520,6 +528,14 @@ void SignatoriesPanel::openSigningCertificate()
                                                 {who.name, m_storedPassword, who.approvalNumber, who.rowId}, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, row = m_loadedRow, name = who.name] {
+        if (dialog->requested()) {
+            // His key in use stays until an administrator approves.
+            if (m_administering)
+                pending->refresh();
+            showCertificate();
+            emit told(tr("Signing certificate of %1 requested").arg(name));
+            return;
+        }
         m_keepKey(row, dialog->takeKey());
         showCertificate();
         emit told(dialog->makeKey->isChecked() ? tr("Signing certificate of %1 made").arg(name)

@@ -22,6 +22,7 @@ class AddMode;
 class DataFolder;
 class EntryBox;
 class MessageBoxes;
+class PendingCertificates;
 class SignatoryCertificates;
 class SignatureFiles;
 class SigningKey;
@@ -71,6 +72,7 @@ public:
     QPushButton *signingCertificate; // SigningCertificate
     QPushButton *revokeCertificate;  // RevokeCertificate: an administrator's
     QLabel *certificateInfo;         // CertificateInfo
+    PendingCertificates *pending;    // the requests an administrator approves
 
     SignatureFiles *signatures; // the picture files above, with the seam for "Choose..."
 

@@ -1,10 +1,13 @@
 #include "SignatoryCertificates.h"
 
 #include "CertificateInfo.h"
+#include "DataFolder.h"
 #include "KeyFiles.h"
 #include "KeysOf.h"
 #include "Revocations.h"
+#include "RequestRows.h"
 #include "SignatoryKeys.h"
+#include "SigningRequests.h"
 
 #include <QCoreApplication>
 
@@ -53,6 +56,18 @@ QString revokeOld(KeyStore &keys, const AgentEntry &signatory, const SignatoryCe
 
 QString SignatoryCertificates::describe(qint64 signatory) const
 {
+    QString text = describeKey(signatory);
+    RequestRow request;
+    if (RequestRows::of(m_folder.reference(), signatory, request).ok())
+        text += QLatin1Char('\n')
+            + QCoreApplication::translate("SignatoryCertificates", "A new certificate was requested on %1: it awaits an "
+                                                                   "administrator's approval.")
+                  .arg(request.requestedAt.left(10));
+    return text;
+}
+
+QString SignatoryCertificates::describeKey(qint64 signatory) const
+{
     StoredSigningKey stored;
     QString error;
     KeyStore::Found found = keysOf(m_folder)->signingKey(signatory, stored, &error);
@@ -90,6 +105,23 @@ QString SignatoryCertificates::describe(qint64 signatory) const
 
 QString SignatoryCertificates::passwordSaved(const AgentEntry &signatory, bool own, const SigningKey *opened,
                                              const QString &newPassword, const PassphraseAsk &passphrase)
+{
+    const QString key = keyAfterPassword(signatory, own, opened, newPassword, passphrase);
+    // The new password would never open the key of his request.
+    PendingKey pending;
+    if (keysOf(m_folder)->pendingKey(signatory.rowId, pending, nullptr) != KeyStore::Found::Yes || pending.token
+        || SigningRequests(m_folder).discard(signatory.rowId))
+        return key;
+    const QString withdrawn = QCoreApplication::translate("SignatoryCertificates",
+                                                          "The request of a signing certificate of %1 was withdrawn: "
+                                                          "its key was kept under the old password. %1 makes a new "
+                                                          "request.")
+                                  .arg(signatory.name);
+    return key.isEmpty() ? withdrawn : key + QLatin1Char('\n') + withdrawn;
+}
+
+QString SignatoryCertificates::keyAfterPassword(const AgentEntry &signatory, bool own, const SigningKey *opened,
+                                                const QString &newPassword, const PassphraseAsk &passphrase)
 {
     const QString &name = signatory.name;
     const std::unique_ptr<KeyStore> keys = keysOf(m_folder);

@@ -19,7 +19,8 @@ class SignatoryCertificates {
 public:
     explicit SignatoryCertificates(DataFolder &folder) : m_folder(folder) {}
 
-    // The certificate's subject, issuer and validity, or "No signing certificate".
+    // The certificate's subject, issuer and validity, or "No signing
+    // certificate"; then his request awaiting approval, when he left one.
     QString describe(qint64 signatory) const;
 
     // The shop authority's passphrase as the user types it; `why` says why it
@@ -30,11 +31,16 @@ public:
     // at sign-in (`opened`) under the new password; anyone else's is a reset,
     // which removes it, and revokes its certificate (superseded) when the
     // shop authority issued it, with the passphrase `passphrase` asks for.
+    // A request he left with a key kept under the old password is withdrawn.
     // What to tell the user; empty when there is nothing.
     QString passwordSaved(const AgentEntry &signatory, bool own, const SigningKey *opened, const QString &newPassword,
                           const PassphraseAsk &passphrase = {});
 
 private:
+    QString describeKey(qint64 signatory) const;
+    QString keyAfterPassword(const AgentEntry &signatory, bool own, const SigningKey *opened,
+                             const QString &newPassword, const PassphraseAsk &passphrase);
+
     DataFolder &m_folder;
 };
 

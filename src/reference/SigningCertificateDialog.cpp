@@ -1,6 +1,7 @@
 #include "SigningCertificateDialog.h"
 
 #include "MessageBoxes.h"
+#include "SigningRequests.h"
 #include "TokenKeyChooser.h"
 
 #include <QComboBox>
@@ -78,6 +79,7 @@ SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBo
     form->addRow(m_newAuthority ? QStringLiteral("New shop authority's passphrase")
                                 : QStringLiteral("Shop authority's passphrase"),
                  passphrase);
+    passphrase->setPlaceholderText(tr("an administrator's; empty: request the certificate"));
     if (m_newAuthority)
         form->addRow(QStringLiteral("The passphrase again"), passphraseAgain);
     else
@@ -143,6 +145,7 @@ void SigningCertificateDialog::submit()
         }
         // Nothing stays open: the token signs only with its PIN, asked at each issue.
         m_key.reset();
+        m_requested = kept.requested;
         accept();
         return;
     }
@@ -152,7 +155,10 @@ void SigningCertificateDialog::submit()
                         kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
-    KeyOutcome kept = makeKey->isChecked()
+    // Without the passphrase the key is made and its request left.
+    const bool request = makeKey->isChecked() && passphrase->text().isEmpty();
+    KeyOutcome kept = request ? SigningRequests(m_folder).makeKey(m_signatory, password->text())
+                      : makeKey->isChecked()
                           ? m_keys.make(m_signatory, password->text(), passphrase->text(),
                                         m_newAuthority ? passphraseAgain->text() : passphrase->text())
                           : m_keys.bringIn(m_signatory, password->text(), file.readAll(), filePassword->text());
@@ -162,7 +168,9 @@ void SigningCertificateDialog::submit()
                         kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
-    m_key = std::make_unique<SigningKey>(std::move(*kept.key));
+    m_requested = kept.requested;
+    if (kept.key)
+        m_key = std::make_unique<SigningKey>(std::move(*kept.key));
     accept();
 }
 

@@ -17,8 +17,9 @@ class MessageBoxes;
 
 // "Signing certificate...": a key and certificate for `signatory` (his
 // password as kept) made by the shop's authority or brought in from a
-// PKCS#12 file, kept under his sign-in password. A refusal is told and the
-// dialog stays open.
+// PKCS#12 file, kept under his sign-in password. Without the authority's
+// passphrase the key (or the token's) is made with a request, which an
+// administrator approves. A refusal is told and the dialog stays open.
 class SigningCertificateDialog : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +30,8 @@ public:
     void submit();
     // The key just kept, opened; null before.
     std::unique_ptr<SigningKey> takeKey() { return std::move(m_key); }
+    // Whether a request awaiting approval was left rather than a key kept.
+    bool requested() const { return m_requested; }
 
     QRadioButton *makeKey, *bringIn;
     QRadioButton *tokenKey;   // TokenKey: a key on a smart card or token
@@ -48,6 +51,7 @@ private:
     AgentEntry m_signatory;
     bool m_newAuthority;
     std::unique_ptr<SigningKey> m_key;
+    bool m_requested = false;
 };
 
 } // namespace arc

@@ -223,6 +223,34 @@ bool KeyStore::putTokenKey(qint64 signatory, const StoredTokenKey &key, QString 
     return remove(signatoryEntry(signatory), error);
 }
 
+QString KeyStore::pendingEntry(qint64 signatory) { return signatoryEntry(signatory) + QStringLiteral("-request"); }
+
+KeyStore::Found KeyStore::pendingKey(qint64 signatory, PendingKey &out, QString *error) const
+{
+    QByteArray content;
+    KeyStoreFailure failure;
+    const QString entry = pendingEntry(signatory);
+    const Found found = read(entry, content, failure);
+    if (found != Found::Yes)
+        return told(found, failure, error);
+    QByteArray key, rest;
+    if (const std::optional<StoredTokenKey> onToken = parseToken(content)) {
+        out = {{}, onToken->place};
+        return Found::Yes;
+    }
+    if (split(content, key, rest)) {
+        out = {key, std::nullopt};
+        return Found::Yes;
+    }
+    failure = {KeyStoreFailure::Cause::Damaged, QStringLiteral("the stored key %1 is damaged").arg(entry), {}, {}};
+    return told(Found::Failed, failure, error);
+}
+
+bool KeyStore::putPendingKey(qint64 signatory, const PendingKey &key, QString *error)
+{
+    return write(pendingEntry(signatory), key.token ? tokenText({*key.token, {}}) : joined(key.encryptedKey, {}), error);
+}
+
 KeyStore::Found KeyStore::move(const QString &from, const QString &to, QString *error)
 {
     QByteArray content;

@@ -29,6 +29,14 @@ struct StoredTokenKey {
     QByteArray certificates;
 };
 
+// The key a signatory made for his request of a certificate, kept until an
+// administrator approves it: encrypted under his sign-in password, or where
+// it lies on a token.
+struct PendingKey {
+    QByteArray encryptedKey; // PKCS#8 PEM; empty for a key on a token
+    std::optional<TokenPlace> token;
+};
+
 // Where the signing keys are kept: the shop authority's key and certificate,
 // and each signatory's key with its certificates (and a note where a
 // reset removed one). A private key is only
@@ -71,6 +79,13 @@ public:
     // The text a token key is kept as, and read back; nullopt when damaged.
     static QByteArray tokenText(const StoredTokenKey &key);
     static std::optional<StoredTokenKey> parseToken(const QByteArray &text);
+
+    // The key of a signatory's request awaiting approval; his key in use
+    // stays as it is until then.
+    Found pendingKey(qint64 signatory, PendingKey &out, QString *error) const;
+    bool putPendingKey(qint64 signatory, const PendingKey &key, QString *error);
+    bool removePendingKey(qint64 signatory, QString *error) { return remove(pendingEntry(signatory), error); }
+    static QString pendingEntry(qint64 signatory);
 
     // An entry moved whole under another name, then removed where it was;
     // No when there was none to move, and then nothing changes.

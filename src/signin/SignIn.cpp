@@ -109,6 +109,11 @@ void SignIn::AgentSecurity()
             m_messages.ask(unreadSignatories(m_folder.reference().filePath(), read));
             m_panel.combo4->setFocus();
         } else if (Passwords::isOpeningMaster(typed, administrator)) {
+            if (!mayTakeOver({}, true)) {
+                m_panel.text44->clear();
+                m_checking = false;
+                return;
+            }
             m_master = true;
             m_panel.refuse({});
             m_panel.hide();
@@ -138,6 +143,11 @@ void SignIn::AgentSecurity()
         (void)m_messages.ask(kTryAgain);
         m_panel.text44->clear();
         m_panel.text44->setFocus();
+        m_checking = false;
+        return;
+    }
+    if (!mayTakeOver(agent, false)) {
+        m_panel.text44->clear();
         m_checking = false;
         return;
     }
@@ -261,6 +271,35 @@ std::unique_ptr<PageSigning> SignIn::issueSigning() const
     return std::make_unique<TokenSigning>(m_tokenKey->place, m_tokenKey->certificates, std::move(prompt));
 }
 
+bool SignIn::mayTakeOver(const AgentEntry &who, bool master)
+{
+    if (!m_lockedOut)
+        return true;
+    const bool same = master ? *m_lockedOut == -1 : *m_lockedOut == who.rowId;
+    if (!same && m_takeOver && !m_takeOver(who))
+        return false;
+    m_lockedOut.reset();
+    return true;
+}
+
+void SignIn::lock()
+{
+    if (!isSignedIn())
+        return;
+    m_lockedOut = m_master ? -1 : m_signatory->rowId;
+    // Nothing of the key stays open behind the panel.
+    m_signingKey.reset();
+    m_tokenKey.reset();
+    m_keyState = SigningKeyState();
+    m_signatory.reset();
+    m_master = false;
+    m_panel.refuse({});
+    m_panel.text44->clear();
+    m_panel.show();
+    m_panel.raise();
+    m_panel.text44->setFocus();
+}
+
 void SignIn::refreshMasterNote()
 {
     bool administrator = false;
@@ -278,6 +317,7 @@ void SignIn::signOut()
     m_tokenKey.reset();
     m_keyState = SigningKeyState();
     m_master = false;
+    m_lockedOut.reset();
     tellWho();
     m_signature = QImage();
     emit signatureChanged(m_signature);

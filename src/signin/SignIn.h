@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -73,6 +74,14 @@ public:
     // held from now on if he is the one signed in. Null: one set on his
     // token, opened at each issue.
     void keepSigningKey(qint64 agentRow, std::unique_ptr<SigningKey> key);
+    // Nobody used the program for a while: the key opened at sign-in is
+    // dropped and the panel covers the window again, which keeps what is on
+    // screen for whoever signs in next.
+    void lock();
+    // Asked before another than the one locked out signs in: whether what he
+    // left on screen may go (a null entry: the master password); false keeps
+    // the panel up.
+    void setTakeOverCheck(std::function<bool(const AgentEntry &)> check) { m_takeOver = std::move(check); }
 
 signals:
     void exitRequested();
@@ -109,6 +118,12 @@ private:
     bool m_master = false;
     bool m_checking = false;
     bool m_stopped = false;
+    // Who was signed in when the window was locked, until someone signs in;
+    // -1 for the master password.
+    std::optional<qint64> m_lockedOut;
+    std::function<bool(const AgentEntry &)> m_takeOver;
+    // Whether `who` may sign in over a locked window's screen.
+    bool mayTakeOver(const AgentEntry &who, bool master);
 };
 
 } // namespace arc

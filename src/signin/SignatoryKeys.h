@@ -17,6 +17,8 @@ struct KeyRefusal {
         AuthorityUnreadable, AuthorityNotKept, KeyNotKept,
         KeyRefused, // by the key library, in its words
         TokenRefused, // the module, token, key or PIN, in plain words
+        NoRequest,    // no request of a certificate awaits approval
+        SignatoryChanged, // renamed or deleted since his request
     };
     Why why = Why::KeyRefused;
     QString message; // as the command line words it; a screen may word it its own way
@@ -26,11 +28,19 @@ struct KeyRefusal {
 struct [[nodiscard]] KeyOutcome {
     KeyOutcome(SigningKey key, QByteArray madeAuthority = {}) : key(std::move(key)), madeAuthority(madeAuthority) {}
     KeyOutcome(KeyRefusal r) : refusal(std::move(r)) {}
-    bool ok() const { return key.has_value(); }
+    // A request of a certificate was left for an administrator to approve.
+    static KeyOutcome requestLeft()
+    {
+        KeyOutcome out(KeyRefusal{});
+        out.requested = true;
+        return out;
+    }
+    bool ok() const { return key.has_value() || requested; }
 
     std::optional<SigningKey> key; // as kept, opened with the sign-in password
     QByteArray madeAuthority;      // the authority's certificate when it was made for this key
     KeyRefusal refusal;            // when nothing was kept
+    bool requested = false;        // no key opened: a request awaits approval
 };
 
 // A signatory's signing key made by the shop's authority or brought in

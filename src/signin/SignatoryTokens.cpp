@@ -1,9 +1,11 @@
 #include "SignatoryTokens.h"
 
+#include "CertificateRequest.h"
 #include "KeyFiles.h"
 #include "KeyPolicy.h"
 #include "KeysOf.h"
 #include "ShopAuthority.h"
+#include "SigningRequests.h"
 #include "TokenModule.h"
 
 #include <algorithm>
@@ -42,12 +44,16 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
     if (listed == keys->end())
         return refused(QStringLiteral("The token %1 holds no key %2.").arg(token->label, hex(choice.keyId)));
 
-    // Without a certificate of its own on the token, the authority issues one.
+    // Without a certificate of its own on the token, the authority issues
+    // one: at once when its passphrase is given, else on approving a request.
     std::optional<ShopAuthority> authority;
+    bool request = false;
     if (!listed->hasCertificate) {
+        const std::optional<QString> typed = passphrase ? passphrase() : std::nullopt;
+        request = !typed || typed->isEmpty();
         StoredAuthority stored;
         QString error;
-        switch (keysOf(m_source)->authority(stored, &error)) {
+        switch (request ? KeyStore::Found::Yes : keysOf(m_source)->authority(stored, &error)) {
         case KeyStore::Found::No:
             return refused(QStringLiteral("The token %1 holds no certificate for the key %2, and no shop authority has "
                                           "been made yet to issue one (arc8130-admin signing-key makes it).")
@@ -59,13 +65,12 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
         case KeyStore::Found::Yes:
             break;
         }
-        const std::optional<QString> typed = passphrase ? passphrase() : std::nullopt;
-        if (!typed || typed->isEmpty())
-            return refused(QStringLiteral("The shop authority needs a passphrase."), KeyRefusal::Why::NoPassphrase);
-        SigningResult<ShopAuthority> opened = ShopAuthority::open(stored, *typed);
-        if (!opened.ok())
-            return refused(opened.error().message, KeyRefusal::Why::KeyRefused);
-        authority.emplace(std::move(opened.value()));
+        if (!request) {
+            SigningResult<ShopAuthority> opened = ShopAuthority::open(stored, *typed);
+            if (!opened.ok())
+                return refused(opened.error().message, KeyRefusal::Why::KeyRefused);
+            authority.emplace(std::move(opened.value()));
+        }
     }
 
     std::optional<QString> typedPin = pin ? pin() : std::nullopt;
@@ -75,6 +80,17 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
     typedPin->fill(QLatin1Char('\0'));
     if (!opened.ok())
         return refused(opened.error().message);
+    const TokenPlace place{module.value()->path(), token->serial, token->label, choice.keyId};
+    if (request && !opened->certificate) {
+        // The key signs its own request: one the token will not sign with fails here.
+        if (const auto unfit = KeyPolicy::unsuitableKind(opened->publicKey.get()))
+            return refused(unfit->message, KeyRefusal::Why::KeyRefused);
+        const SigningResult<QByteArray> made =
+            CertificateRequest::make(opened->privateKey.get(), {signatory.name, signatory.approvalNumber});
+        if (!made.ok())
+            return refused(made.error().message, KeyRefusal::Why::KeyRefused);
+        return SigningRequests(m_source).leave(signatory, made.value(), {{}, place});
+    }
     std::vector<X509Ptr> chain;
     if (opened->certificate) {
         chain.push_back(std::move(opened->certificate));
@@ -101,8 +117,7 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
 
     const std::unique_ptr<KeyStore> store = keysOf(m_source);
     QString error;
-    if (!store->putTokenKey(signatory.rowId, {{module.value()->path(), token->serial, token->label, choice.keyId}, pem},
-                            &error)) {
+    if (!store->putTokenKey(signatory.rowId, {place, pem}, &error)) {
         const QString where = QStringLiteral("%1: %2").arg(store->place(), error);
         return KeyRefusal{KeyRefusal::Why::KeyNotKept, QStringLiteral("The key could not be kept in %1.").arg(where), where};
     }

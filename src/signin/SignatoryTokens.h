@@ -22,8 +22,9 @@ struct TokenKeyChoice {
 // signatories panel alike: the key is opened with the PIN and tried; its
 // certificate is the token's own for it or, when it holds none, one the
 // shop authority issues for its public key (the passphrase asked only
-// then, before the PIN). Only where the key lies and the certificate are
-// kept, once everything has been checked.
+// then, before the PIN; none given leaves a request signed on the token for
+// an administrator to approve). Only where the key lies and the certificate
+// are kept, once everything has been checked.
 class SignatoryTokens {
 public:
     explicit SignatoryTokens(DataFolder &source) : m_source(source) {}

@@ -131,6 +131,8 @@ std::optional<SigningError> unsuitable(EVP_PKEY *key, const std::vector<X509 *> 
     return std::nullopt;
 }
 
+std::optional<SigningError> unsuitableKind(EVP_PKEY *key) { return unsuitableKey(key); }
+
 std::optional<SigningError> trialFails(const SigningKey &key)
 {
     static const QByteArray sample = QByteArrayLiteral("ARC 8130 trial signature");

@@ -20,6 +20,10 @@ namespace KeyPolicy {
 // nullopt when it may. The fault is Unsuitable.
 std::optional<SigningError> unsuitable(EVP_PKEY *key, const std::vector<X509 *> &chain);
 
+// Why a key of this kind and size may not sign, whatever its certificate;
+// nullopt when it may.
+std::optional<SigningError> unsuitableKind(EVP_PKEY *key);
+
 // A signature made with `key` over a few bytes and checked against its
 // certificate: whatever the checks above miss, an unusable key fails here.
 std::optional<SigningError> trialFails(const SigningKey &key);

@@ -15,6 +15,9 @@
 #include "SigningFixture.h"
 #include "SigningKeyState.h"
 #include "SignaturesOf.h"
+#include "CertificateRequest.h"
+#include "OpenSslPointers.h"
+#include "SigningRequests.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -287,6 +290,82 @@ TEST_P(KeyCommandsTest, ACertificateMadeOutToAnotherIsNotBroughtIn)
         << run.said.toStdString();
     StoredSigningKey none;
     EXPECT_EQ(keyOf(kPat, none), KeyStore::Found::No);
+}
+
+// A signatory makes his key with his own password only; the administrator
+// approves his request with the authority's passphrase only, and the key
+// then opens with the password as at sign-in.
+TEST_P(KeyCommandsTest, ARequestLeftWithThePasswordIsApprovedWithThePassphrase)
+{
+    ASSERT_TRUE(keysOf(data)->putAuthority(signing::authority().stored(), nullptr));
+    const qint64 lee = signatoryRow(data.reference(), "Lee Roe");
+    const KeyOutcome left = SigningRequests(data).makeKey({"Lee Roe", "lee-pw", "", lee}, "lee-pw");
+    ASSERT_TRUE(left.ok() && left.requested) << left.refusal.message.toStdString();
+    StoredSigningKey key;
+    EXPECT_EQ(keyOf("Lee Roe", key), KeyStore::Found::No) << "nothing to sign with before the approval";
+
+    const ProgramRun run = ProgramRun::of(ADMIN_EXE, {"approve", source(), "Lee Roe"}, (kPassphrase + "\n").toUtf8());
+    ASSERT_EQ(run.exit, 0) << run.said.toStdString();
+    EXPECT_TRUE(run.said.contains("Approved: signing certificate of Lee Roe: CN = Lee Roe")) << run.said.toStdString();
+    EXPECT_EQ(openedWith("Lee Roe", "lee-pw").subject, "CN = Lee Roe");
+    QList<RequestRow> pending;
+    ASSERT_TRUE(SigningRequests(data).pending(pending).ok());
+    EXPECT_TRUE(pending.isEmpty()) << "an approved request goes";
+    const ProgramRun again = ProgramRun::of(ADMIN_EXE, {"approve", source(), "Lee Roe"}, (kPassphrase + "\n").toUtf8());
+    EXPECT_EQ(again.exit, 1);
+    EXPECT_TRUE(again.said.contains("No request of a signing certificate awaits approval.")) << again.said.toStdString();
+}
+
+TEST_P(KeyCommandsTest, ARequestIsNotApprovedForAChangedSignatoryAWeakKeyOrAWrongPassphrase)
+{
+    ASSERT_TRUE(keysOf(data)->putAuthority(signing::authority().stored(), nullptr));
+    PKeyPtr weak(EVP_RSA_gen(1024));
+    ASSERT_TRUE(weak);
+    const struct {
+        const char *name;
+        QString change; // SQL on the signatory's row after his request; empty for none
+        QString passphrase;
+        bool weakKey;
+        const char *says;
+    } cases[] = {
+        {"wrong passphrase", "", "guess", false, "The shop authority's passphrase is wrong."},
+        {"renamed since", "UPDATE \"Agents\" SET \"Name\" = 'Someone Else' WHERE rowid = ?", kPassphrase, false,
+         "who is now Someone Else"},
+        {"other approval number", "UPDATE \"Agents\" SET \"ApprovalNumber\" = 'X-9' WHERE rowid = ?", kPassphrase,
+         false, "(approval number X-9)"},
+        {"deleted since", "DELETE FROM \"Agents\" WHERE rowid = ?", kPassphrase, false, "has been deleted since"},
+        {"RSA of 1024 bits", "", kPassphrase, true, "The key is an RSA key of 1024 bits"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QString("Case %1").arg(c.name);
+        ASSERT_TRUE(data.reference()
+                        .exec("INSERT INTO \"Agents\" (\"Name\", \"Password\", \"ApprovalNumber\") VALUES (?, ?, 'A-1')",
+                              {name, Passwords::hash("case-pw")})
+                        .ok());
+        const qint64 row = signatoryRow(data.reference(), name);
+        ASSERT_TRUE(SigningRequests(data).makeKey({name, Passwords::hash("case-pw"), "A-1", row}, "case-pw").ok());
+        if (c.weakKey) {
+            RequestRow request;
+            ASSERT_TRUE(RequestRows::of(data.reference(), row, request).ok());
+            const SigningResult<QByteArray> made = CertificateRequest::make(weak.get(), {name, "A-1"});
+            ASSERT_TRUE(made.ok());
+            request.request = made.value();
+            ASSERT_TRUE(RequestRows::put(data.reference(), request).ok());
+        }
+        if (!c.change.isEmpty()) {
+            ASSERT_TRUE(data.reference().exec(c.change, {row}).ok());
+        }
+        data.close();
+        ASSERT_TRUE(data.open(source()).ok());
+        const CommandOutcome out = KeyCommands::approve(data, name, c.passphrase);
+        EXPECT_FALSE(out.done());
+        EXPECT_TRUE(out.text.contains(c.says)) << out.text.toStdString();
+        StoredSigningKey none;
+        EXPECT_EQ(keysOf(data)->signingKey(row, none, nullptr), KeyStore::Found::No);
+        RequestRow still;
+        EXPECT_TRUE(RequestRows::of(data.reference(), row, still).ok()) << "the request stays";
+    }
 }
 
 // Once a signatory is an administrator, another's password and keys are his

@@ -10,6 +10,7 @@
 #include "ProgramRun.h"
 #include "Rows.h"
 #include "SignatoryTokens.h"
+#include "SigningRequests.h"
 #include "SigningFixture.h"
 #include "SoftHsmToken.h"
 #include "TokenSigning.h"
@@ -134,6 +135,22 @@ TEST_P(TokenKeyTest, AnIssueStopsWhenThePinIsNotGivenOrWrongOrTheTokenIsGone)
     noModule.module = folder() + "gone.so";
     TokenSigning moduleGone(noModule, key.certificates, [](const QString &) { return std::optional<QString>(SoftHsmToken::kPin); });
     EXPECT_EQ(moduleGone.key().fault(), SigningFault::ModuleUnusable);
+}
+
+// Without the authority's passphrase, the PIN alone leaves a request the
+// key on the token signed; the approval keeps the certificate with the place.
+TEST_P(TokenKeyTest, WithoutThePassphraseTheTokensKeyLeavesARequestToApprove)
+{
+    const KeyOutcome left =
+        SignatoryTokens(data).set({kPat, {}, "ARC-77", pat}, {SoftHsmToken::kModule, "Inspector", "\x01"}, given(""),
+                                  given(SoftHsmToken::kPin));
+    ASSERT_TRUE(left.ok() && left.requested) << left.refusal.message.toStdString();
+    EXPECT_TRUE(keptNothing());
+    const std::optional<KeyRefusal> refused = SigningRequests(data).approve(pat, signing::kPassphrase);
+    ASSERT_FALSE(refused) << refused->message.toStdString();
+    const StoredTokenKey key = kept();
+    EXPECT_EQ(key.place.keyId, QByteArray("\x01"));
+    EXPECT_EQ(KeyFiles::readCertificates(key.certificates).size(), 2u);
 }
 
 struct Refused {

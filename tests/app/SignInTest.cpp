@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "CertificateInfo.h"
+#include "IdleLock.h"
 #include "KeysOf.h"
 #include "Passwords.h"
 #include "SigningFixture.h"
@@ -198,6 +199,42 @@ TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
     ASSERT_NE(window->signIn().signingKey(), nullptr) << "the stored hash lets the same password in again";
     window->signIn().signOut();
     EXPECT_EQ(window->signIn().signingKey(), nullptr);
+}
+
+// Minutes without input cover the window and drop the key; what is on the
+// screen stays for the same signatory, and another is asked first.
+TEST_F(SignInTest, AnIdleWindowLocksKeepingTheScreenForItsSignatory)
+{
+    qint64 now = 0;
+    window->idleLock().setClock([&now] { return now; });
+    ASSERT_TRUE(arc::keysOf(window->dataFolder())
+                    ->putSigningKey(listedRow("Pat Doe"),
+                                    arc::SigningKey::make(signing::authority(), {"Pat Doe", "DMIR-7"}, "Secret1").value(),
+                                    nullptr));
+    signInAs(*window, "Pat Doe", "Secret1");
+    ASSERT_NE(window->signIn().signingKey(), nullptr);
+    window->screen().block5Invoice->setPlainText("WO-77");
+    now += 14 * 60 * 1000;
+    window->idleLock().check();
+    EXPECT_FALSE(panelShown()) << "not before the 15 minutes set by default";
+    now += 60 * 1000;
+    window->idleLock().check();
+    EXPECT_TRUE(panelShown());
+    EXPECT_FALSE(window->signIn().isSignedIn());
+    EXPECT_EQ(window->signIn().signingKey(), nullptr);
+    EXPECT_EQ(window->screen().block5Invoice->toPlainText(), "WO-77");
+
+    messages.answers = {Message::Answer::No};
+    signInAs(*window, "No Number", "pw");
+    messages.expectAsked("Unsaved changes", {"Discard them and sign in as No Number?"});
+    EXPECT_TRUE(panelShown()) << "No keeps the panel up";
+    EXPECT_FALSE(window->signIn().isSignedIn());
+
+    signInAs(*window, "Pat Doe", "Secret1");
+    messages.expectNothingAsked();
+    EXPECT_FALSE(panelShown());
+    EXPECT_NE(window->signIn().signingKey(), nullptr);
+    EXPECT_EQ(window->screen().block5Invoice->toPlainText(), "WO-77");
 }
 
 // Keys go by the signatory's row: two of one name, told apart in the list by

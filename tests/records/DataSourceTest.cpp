@@ -4,6 +4,7 @@
 #include "DataFolder.h"
 #include "ReferenceLists.h"
 #include "Schema.h"
+#include "RequestRows.h"
 #include "SetupSettings.h"
 #include "TakenNumbers.h"
 #include "StampTexts.h"
@@ -393,6 +394,26 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              const std::optional<OrganizationEntry> acme = ReferenceLists::namedIn(data.organizations(), "Acme Aero\r\nTown");
              ASSERT_TRUE(acme);
              EXPECT_EQ(acme->paperSize, "");
+         }},
+        // Version 10, requests of signing certificates.
+        {"certificate requests", StoreKind::Reference, 9,
+         [&](Database &db) { run(db, "DROP TABLE \"CertificateRequests\""); },
+         [&] {
+             ASSERT_TRUE(RequestRows::put(data.reference(), {7, "Pat Doe", "D-1", "REQUEST", "2026-12-09T04:00:00Z"}).ok());
+             RequestRow kept;
+             ASSERT_TRUE(RequestRows::of(data.reference(), 7, kept).ok());
+             EXPECT_EQ(kept.request, "REQUEST");
+         }},
+        // Version 10, the idle lock: 15 minutes where none was set.
+        {"idle lock", StoreKind::Certificates, 9,
+         [&](Database &db) { run(db, "ALTER TABLE \"Defaults\" DROP COLUMN \"IdleLockMinutes\""); },
+         [&] {
+             EXPECT_EQ(SetupSettings::idleLock(data.defaults()), 15);
+             SetupSettings s;
+             SetupSettings::load(data.defaults(), s);
+             s.idleLockMinutes = 0;
+             ASSERT_TRUE(SetupSettings::store(data.defaults(), s).ok());
+             EXPECT_EQ(SetupSettings::idleLock(data.defaults()), 0) << "never";
          }},
     };
     for (const auto &step : steps) {

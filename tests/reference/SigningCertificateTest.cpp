@@ -5,6 +5,7 @@
 #include "EntryBox.h"
 #include "KeyFiles.h"
 #include "KeysOf.h"
+#include "PendingCertificates.h"
 #include "PanelFixture.h"
 #include "RevokeCertificateDialog.h"
 #include "Revocations.h"
@@ -17,6 +18,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -123,6 +125,35 @@ TEST_P(SigningCertificatePanelTest, MakesOneWithANewAuthorityAndBringsOneIn)
     EXPECT_TRUE(opens("Lee", "lee-pw"));
     EXPECT_EQ(told, QStringList({"Signing certificate of Pat made", "Signing certificate of Pat revoked",
                                  "Signing certificate of Lee brought in"}));
+}
+
+// Lee's own password and no passphrase leave a request, which the
+// administrator approves beside the list with the passphrase alone.
+TEST_P(SigningCertificatePanelTest, ARequestLeftWithoutThePassphraseIsApprovedOnThePanel)
+{
+    ASSERT_TRUE(keysOf(data)->putAuthority(signing::authority().stored(), nullptr));
+    chooseRow(1);
+    SigningCertificateDialog *dialog = pressSigningCertificate();
+    ASSERT_NE(dialog, nullptr);
+    dialog->password->setText("lee-pw");
+    dialog->submit();
+    messages.expectNothingAsked();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(panel->certificateInfo->text().endsWith("it awaits an administrator's approval."))
+        << panel->certificateInfo->text().toStdString();
+    ASSERT_EQ(panel->pending->list->count(), 1);
+    EXPECT_TRUE(panel->pending->list->item(0)->text().startsWith("Lee (D-2), requested "));
+
+    QStringList typed{"guess", signing::kPassphrase};
+    panel->pending->setPassphraseAsk([&typed] { return std::optional<QString>(typed.takeFirst()); });
+    panel->pending->approveButton->click();
+    messages.expectAsked("Signing certificate", {"The request of Lee was not approved", "passphrase is wrong"});
+    EXPECT_FALSE(opens("Lee", "lee-pw"));
+    panel->pending->approveButton->click();
+    messages.expectNothingAsked();
+    EXPECT_EQ(panel->pending->list->count(), 0);
+    EXPECT_TRUE(panel->certificateInfo->text().startsWith("CN = Lee")) << panel->certificateInfo->text().toStdString();
+    EXPECT_TRUE(opens("Lee", "lee-pw"));
 }
 
 TEST_P(SigningCertificatePanelTest, OwnNewPasswordKeepsTheKeyAndAnothersResetRemovesIt)
