@@ -43,11 +43,15 @@ namespace arc {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Issue for serial numbers");
+struct BatchIssueTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::BatchIssue)
+};
+
+QString batchTitle() { return BatchIssueTexts::tr("Issue for serial numbers"); }
 
 Message notice(const QString &text, Message::Icon icon = Message::Icon::Exclamation)
 {
-    return {text, kTitle, Message::Buttons::Ok, icon, Message::Answer::Ok};
+    return {text, batchTitle(), Message::Buttons::Ok, icon, Message::Answer::Ok};
 }
 
 // Said of a run whose pages go out without a digital signature.
@@ -87,8 +91,8 @@ void BatchIssue::run()
     }
     const ItemSlots &lines = m_grid.lines();
     if (lineAt(lines, 0).isEmptyLine() || !lineAt(lines, 1).isEmptyLine()) {
-        m_messages.ask(notice(QStringLiteral("Issue for serial numbers takes a certificate with one item line, a "
-                                             "serialised part.")));
+        m_messages.ask(notice(BatchIssueTexts::tr("Issue for serial numbers takes a certificate with one item line, a "
+                                                  "serialised part.")));
         return;
     }
     if (!passesCheck())
@@ -110,35 +114,36 @@ void BatchIssue::run()
         }
         serials = BatchCopies::serials(first, std::clamp(choice->count, BatchCopies::kFewest, BatchCopies::kMost));
         if (serials.isEmpty())
-            m_messages.ask(notice(QStringLiteral("The serial number \"%1\" holds no digits to count up.")
+            m_messages.ask(notice(BatchIssueTexts::tr("The serial number \"%1\" holds no digits to count up.")
                                       .arg(GivenText::quoted(first))));
     }
 
     BatchCopies::Result r;
     {
         // Stopping rolls the whole run back, so Cancel is offered.
-        ProgressWindow progress(m_window, kTitle, ProgressWindow::Stop::Allowed);
+        ProgressWindow progress(m_window, batchTitle(), ProgressWindow::Stop::Allowed);
         r = BatchCopies::store(m_folder, m_screen.entries(lines), serials, progress.progress());
     }
     if (r.status.is(DbCondition::Cancelled)) {
-        m_messages.ask(notice(QStringLiteral("Stopped: no certificate was stored and no number used."),
+        m_messages.ask(notice(BatchIssueTexts::tr("Stopped: no certificate was stored and no number used."),
                               Message::Icon::Information));
         return;
     }
     if (!r.status.ok()) {
-        m_messages.ask(notice(QStringLiteral("No certificate was stored and no number used: %1").arg(r.status.detail()),
-                              Message::Icon::Critical));
+        m_messages.ask(
+            notice(BatchIssueTexts::tr("No certificate was stored and no number used: %1").arg(r.status.detail()),
+                   Message::Icon::Critical));
         return;
     }
     // The screen keeps the certificate it shows, and the arrows step from it.
     if (m_certificate.newFormFlag() == 0)
         (void)m_folder.header().moveToRow(m_certificate.currentFormIndex());
     const Message::Answer answer = m_messages.ask(
-        {QStringLiteral("%1 certificates stored, %2 to %3, serial numbers %4 to %5.")
+        {MessageTexts::tr("%1 certificates stored, %2 to %3, serial numbers %4 to %5.")
                  .arg(r.keys.size())
                  .arg(r.trackings.first(), r.trackings.last(), serials.first(), serials.last())
              + unsignedNote(m_signIn.keyState().unsignedWhy()),
-         kTitle, Message::Buttons::WritePdfPrintClose, Message::Icon::Information, Message::Answer::Close});
+         batchTitle(), Message::Buttons::WritePdfPrintClose, Message::Icon::Information, Message::Answer::Close});
     if (answer == Message::Answer::Print) {
         print(r.keys);
     } else if (answer == Message::Answer::WritePdf) {
@@ -174,12 +179,14 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
     unsignedFiles.clear();
     const PageSigner signer = signerOf(m_signIn);
     for (qint64 key : keys) {
-        if (!progress(QStringLiteral("Making pages"), static_cast<qint64>(out.size()), static_cast<qint64>(keys.size())))
+        if (!progress(BatchIssueTexts::tr("Making pages"), static_cast<qint64>(out.size()),
+                      static_cast<qint64>(keys.size())))
             return Made::Stopped;
         DbStatus s;
         const std::optional<CertificateContent> stored = CertificateContent::read(m_folder.certificates(), key, &s);
         if (!stored) {
-            m_messages.ask(notice(QStringLiteral("A certificate of the run could not be read: %1").arg(s.detail())));
+            m_messages.ask(
+                notice(BatchIssueTexts::tr("A certificate of the run could not be read: %1").arg(s.detail())));
             return Made::Failed;
         }
         CertificatePage page = pageFromScreen(stored->entries(), signer);
@@ -204,7 +211,7 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
             if (!toFolder.isEmpty())
                 request.userFile = RunFolder::certificateFile(toFolder, page.tracking, key);
             if (request.pdf.isEmpty()) {
-                m_messages.ask(IssuePrompts::notRecorded(QStringLiteral("the page could not be made")));
+                m_messages.ask(IssuePrompts::notRecorded(BatchIssueTexts::tr("the page could not be made")));
                 return Made::Failed;
             }
             requests.push_back(request);
@@ -214,7 +221,8 @@ BatchIssue::Made BatchIssue::make(const std::vector<qint64> &keys, std::vector<C
         }
         out.push_back(page);
     }
-    return progress(QStringLiteral("Making pages"), static_cast<qint64>(out.size()), static_cast<qint64>(keys.size()))
+    return progress(BatchIssueTexts::tr("Making pages"), static_cast<qint64>(out.size()),
+                    static_cast<qint64>(keys.size()))
                ? Made::Done
                : Made::Stopped;
 }
@@ -223,7 +231,8 @@ bool BatchIssue::issue(const std::vector<IssueRequest> &requests, const Progress
 {
     const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);
     for (const IssueRequest &request : requests) {
-        (void)progress(QStringLiteral("Issuing pages"), &request - requests.data(), static_cast<qint64>(requests.size()));
+        (void)progress(BatchIssueTexts::tr("Issuing pages"), &request - requests.data(),
+                       static_cast<qint64>(requests.size()));
         const IssueResult issued = IssueRecorder(m_folder.certificates(), *archive).record(request);
         if (!issued.ok()) {
             m_messages.ask(issued.outcome == IssueResult::Outcome::SigningFailed ? IssuePrompts::notSigned(issued.detail)
@@ -237,7 +246,7 @@ bool BatchIssue::issue(const std::vector<IssueRequest> &requests, const Progress
 bool BatchIssue::stopTold(Made made)
 {
     if (made == Made::Stopped)
-        m_messages.ask(notice(QStringLiteral("Stopped: no page was issued, nothing was written or printed."),
+        m_messages.ask(notice(BatchIssueTexts::tr("Stopped: no page was issued, nothing was written or printed."),
                               Message::Icon::Information));
     return made == Made::Done;
 }
@@ -278,10 +287,10 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
     std::vector<std::pair<QString, QByteArray>> unsignedFiles;
     QByteArray bytes;
     {
-        ProgressWindow making(m_window, kTitle, ProgressWindow::Stop::Allowed);
+        ProgressWindow making(m_window, batchTitle(), ProgressWindow::Stop::Allowed);
         Made made = make(keys, all, requests, making.progress(), issued, path, unsignedFiles);
         if (made == Made::Done && !toPrinter) {
-            (void)making.progress()(QStringLiteral("Writing PDF"), 0, 0);
+            (void)making.progress()(BatchIssueTexts::tr("Writing PDF"), 0, 0);
             bytes = PagesPdf::bytes(all);
             if (making.cancelled())
                 made = Made::Stopped;
@@ -310,7 +319,7 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
         for (IssueRequest &r : requests)
             r.signingKey = key.value();
     }
-    ProgressWindow issuing(m_window, kTitle, ProgressWindow::Stop::NotAllowed);
+    ProgressWindow issuing(m_window, batchTitle(), ProgressWindow::Stop::NotAllowed);
     std::optional<IssueRuns::Begun> run;
     if (resumed || !requests.empty()) {
         std::vector<qint64> signedKeys;
@@ -326,7 +335,7 @@ bool BatchIssue::deliver(const std::vector<qint64> &keys, const QString &path, c
     if (!issue(requests, issuing.progress()))
         return false;
     if (toPrinter) {
-        (void)issuing.progress()(QStringLiteral("Printing"), 0, 0);
+        (void)issuing.progress()(BatchIssueTexts::tr("Printing"), 0, 0);
         QPrinter own(QPrinter::HighResolution);
         if (!PagesPdf::print(m_printer ? *m_printer : own, all)) {
             m_messages.ask(PrintPrompts::jobRefused());

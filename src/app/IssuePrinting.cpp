@@ -19,7 +19,17 @@
 #include "SignIn.h"
 #include "SignerOf.h"
 
+#include <QCoreApplication>
+
 namespace arc {
+
+namespace {
+
+struct IssuePrintingTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::IssuePrinting)
+};
+
+} // namespace
 
 IssuePrinting::IssuePrinting(CertificateOnScreen &certificate, CertificateScreen &screen, ItemGridModel &grid,
                              DataFolder &folder, SignIn &signIn, MessageBoxes &messages)
@@ -44,10 +54,11 @@ void IssuePrinting::finishInterrupted()
         return;
     // Nothing was touched: the next opening tries again.
     if (const DbStatus s = finishInterruptedIssues(m_folder.certificates(), *archiveOf(m_folder)); !s.ok())
-        m_messages.ask({QStringLiteral("Whether an earlier issue was left unfinished could not be read from the issue "
-                                       "log: %1\nThis is checked again the next time this data folder is opened.")
-                            .arg(s.detail()),
-                        QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        m_messages.ask(
+            {MessageTexts::tr("Whether an earlier issue was left unfinished could not be read from the issue "
+                              "log: %1\nThis is checked again the next time this data folder is opened.")
+                 .arg(s.detail()),
+             MessageTexts::tr("Database"), Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
 bool IssuePrinting::mayIssue()
@@ -136,15 +147,16 @@ bool IssuePrinting::record(const QByteArray &pdf, const QRectF &signatureField, 
     request.signatory = m_signIn.signatory() ? m_signIn.signatory()->name : inBlock.trimmed();
 
     const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);
-    const IssueResult result = pdf.isEmpty() ? IssueResult{IssueResult::Outcome::ArchiveFailed, {},
-                                                           QStringLiteral("the page could not be made")}
-                                             : IssueRecorder(m_folder.certificates(), *archive).record(request);
+    const IssueResult result =
+        pdf.isEmpty()
+            ? IssueResult{IssueResult::Outcome::ArchiveFailed, {}, IssuePrintingTexts::tr("the page could not be made")}
+            : IssueRecorder(m_folder.certificates(), *archive).record(request);
     if (result.outcome == IssueResult::Outcome::ContentChanged) {
         m_messages.ask(IssuePrompts::changedWhileIssuing());
         // Shown as it is stored now, for the user to look at again.
         if (const DbStatus s = m_folder.header().reread(); !s.ok())
-            m_messages.ask({QStringLiteral("The certificate as stored now could not be read: %1").arg(s.detail()),
-                            QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
+            m_messages.ask({MessageTexts::tr("The certificate as stored now could not be read: %1").arg(s.detail()),
+                            MessageTexts::tr("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         m_certificate.ShowForm();
         return false;
     }

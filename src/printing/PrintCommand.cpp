@@ -37,8 +37,8 @@ PrintCommand::PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSourc
     connect(m_panel->pdfButton, &QPushButton::clicked, this, &PrintCommand::choosePdf);
 
     m_chooseFile = [this] {
-        QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save the certificate as PDF"),
-                                                    QString(), QStringLiteral("PDF files (*.pdf)"));
+        QString path = QFileDialog::getSaveFileName(m_window, tr("Save the certificate as PDF"), QString(),
+                                                    tr("PDF files (*.pdf)"));
         if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".pdf");
         return path;
@@ -126,9 +126,9 @@ void PrintCommand::ok()
     }
     if (printCopies(copies)) {
         const QString printer = m_printer.printerName();
-        emit told(QStringLiteral("%1 sent to %2")
-                      .arg(copies == 1 ? QStringLiteral("1 copy") : QStringLiteral("%1 copies").arg(copies),
-                           printer.isEmpty() ? QStringLiteral("the default printer") : printer));
+        emit told(tr("%1 sent to %2")
+                      .arg(copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies),
+                           printer.isEmpty() ? tr("the default printer") : printer));
     }
 }
 
@@ -222,7 +222,7 @@ void PrintCommand::askForPdf(bool issuing)
 
 void PrintCommand::tellPdf(const QString &path)
 {
-    emit told(QStringLiteral("PDF written to %1").arg(QDir::toNativeSeparators(path)));
+    emit told(tr("PDF written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 bool PrintCommand::writePdf(const QString &path) { return writeFile(path, pdfBytes(true)); }
