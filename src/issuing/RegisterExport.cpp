@@ -24,6 +24,10 @@ namespace arc::RegisterExport {
 
 namespace {
 
+struct RegisterExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(RegisterExport)
+};
+
 
 // Stored dates are ISO text; another program may have added a time.
 QDate storedDay(const QVariant &v) { return v.isNull() ? QDate() : QDate::fromString(v.toString().left(10), Qt::ISODate); }
@@ -299,11 +303,12 @@ QString refusal(const Database &certificates, const QString &path)
 
 QString told(const Written &written, const QString &path)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("RegisterExport", text); };
-    const QString certificates =
-        written.certificates == 1 ? tr("1 certificate") : tr("%1 certificates").arg(written.certificates);
-    const QString lines = written.lines == 1 ? tr("1 line") : tr("%1 lines").arg(written.lines);
-    return tr("%1, %2 written to %3").arg(certificates, lines, path);
+    const QString certificates = written.certificates == 1
+                                     ? RegisterExportTexts::tr("1 certificate")
+                                     : RegisterExportTexts::tr("%1 certificates").arg(written.certificates);
+    const QString lines = written.lines == 1 ? RegisterExportTexts::tr("1 line")
+                                             : RegisterExportTexts::tr("%1 lines").arg(written.lines);
+    return RegisterExportTexts::tr("%1, %2 written to %3").arg(certificates, lines, path);
 }
 
 bool exists(const QString &path)
