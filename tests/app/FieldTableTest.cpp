@@ -19,9 +19,6 @@
 #include "Schema.h"
 #include "TempFolder.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-
 using namespace arc;
 
 namespace {
