@@ -2,6 +2,134 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AdminCommand</name>
+    <message>
+        <location filename="../src/admin/main.cpp" line="+31"/>
+        <source>usage: arc8130-admin [--as ADMIN] COMMAND ...
+         ADMIN&apos;s password is read first, before the command&apos;s own inputs
+       arc8130-admin reset-password DATASOURCE NAME
+         reads the new password from standard input, then, when NAME holds a certificate
+         from the shop authority, its passphrase to revoke it (an empty line: later)
+       arc8130-admin add-signature DATASOURCE FILE.bmp
+       arc8130-admin signing-key DATASOURCE NAME
+         reads the shop authority&apos;s passphrase, then NAME&apos;s sign-in password
+       arc8130-admin import-key DATASOURCE NAME FILE.p12
+         reads the file&apos;s password, then NAME&apos;s sign-in password
+       arc8130-admin token-key DATASOURCE NAME --module FILE --token LABEL --key ID
+         reads, when the token holds no certificate for the key (ID in hex), the shop
+         authority&apos;s passphrase, then the token&apos;s PIN
+       arc8130-admin revoke DATASOURCE NAME [REASON]
+         reads the shop authority&apos;s passphrase; REASON as RFC 5280 names it
+         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)
+       arc8130-admin export-ca DATASOURCE FOLDER
+         writes authority.pem, authority.crl and HOW-TO-VERIFY.txt for customers
+  DATASOURCE: a data folder or a postgresql:// URI
+  Once a signatory is an administrator, reset-password needs --as ADMIN, and
+  signing-key and import-key need it for any key but the signatory&apos;s own.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>The data source cannot be opened: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>there is no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+46"/>
+        <source>Password of %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-46"/>
+        <source>administrator&apos;s password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>New password: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+26"/>
+        <location line="+12"/>
+        <source>password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>Shop authority&apos;s passphrase, to revoke the old certificate (empty: later): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+17"/>
+        <location line="+35"/>
+        <location line="+14"/>
+        <source>passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-58"/>
+        <source>%1 is not a .bmp file, which is what the signatories panel lists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+35"/>
+        <location line="+14"/>
+        <source>Shop authority&apos;s passphrase: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-48"/>
+        <location line="+12"/>
+        <source>Sign-in password of %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>file password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is not a key id: it is written in hex, such as 01.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>PIN of the token: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is not a reason RFC 5280 names (such as keyCompromise, superseded, cessationOfOperation).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AdminRights</name>
     <message>
         <location filename="../src/admin/AdminRights.cpp" line="+43"/>
@@ -30,9 +158,127 @@
     </message>
 </context>
 <context>
+    <name>AuthorityVerification</name>
+    <message>
+        <location filename="../src/issuing/AuthorityVerification.cpp" line="+17"/>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Time stamp: no time stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time stamp: not intact. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an unnamed authority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time stamp: %1 by %2, intact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time stamp: %1 by %2, not intact: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Revoked: not checked (no revocation list given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Revoked: no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yes, on %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Revoked: %1, after the time-stamped signing, which stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Revoked: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the authority file does not hold exactly one certificate (PEM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Digital signature: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot be told</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Signed by: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Certificate issued by: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Signature: intact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signature: not intact. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Changed after signing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the revocation list is damaged or not signed by the authority given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Trusted: yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trusted: no, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BatchIssue</name>
     <message>
-        <location filename="../src/app/BatchIssue.cpp" line="+54"/>
+        <location filename="../src/app/BatchIssue.cpp" line="+61"/>
         <source>
 Their pages are not digitally signed: %1.</source>
         <translation type="unfinished"></translation>
@@ -52,14 +298,218 @@ Their pages are not digitally signed: %1.</source>
     </message>
 </context>
 <context>
+    <name>CommandOutcome</name>
+    <message>
+        <location filename="../src/admin/CommandOutcome.h" line="+22"/>
+        <source> Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataCommand</name>
+    <message>
+        <location filename="../src/issuing/DataCommand.cpp" line="+43"/>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+5"/>
+        <source>it is larger than a certificate&apos;s PDF can be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>usage: arc8130-verify FILE.pdf --data [--json]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DemoCommand</name>
+    <message>
+        <location filename="../src/demo/demo_main.cpp" line="+32"/>
+        <source>file not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no such folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not one of our database files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>database error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>--certificates takes a count of certificates, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>usage: arc8130-demo [--certificates N] &lt;programFolder&gt; &lt;demoDataFolder&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot open the set-up file in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cannot make the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>cannot fill %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot store the data folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedDataCheck</name>
+    <message>
+        <location filename="../src/issuing/EmbeddedDataCheck.cpp" line="+166"/>
+        <source>The PDF carries no signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Changed after signing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The embedded data cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The PDF carries no certificate data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The PDF carries other embedded files than certificate.xml alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The certificate data is not covered by the signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The certificate data cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The certificate data does not match its content hash: its values are not those signed for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EntryLimit</name>
+    <message>
+        <location filename="../src/editing/EntryLimit.h" line="+14"/>
+        <source>At most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>%1 takes at most %2 characters; the key was not taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A certificate holds at most %1 item lines. No line was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No more item lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
-        <location filename="../src/issuing/export_main.cpp" line="+82"/>
+        <location filename="../src/issuing/export_main.cpp" line="+26"/>
+        <source>usage: arc8130-export [--force] [--replica URI] DATASOURCE FILE.csv [--from DD/MMM/YYYY] [--to DD/MMM/YYYY]
+       arc8130-export DATASOURCE --voids
+  DATASOURCE is a data folder or a server&apos;s postgresql:// URI
+  --force replaces FILE.csv when it exists
+  --replica reads the register from this hot standby of the server while it keeps up
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the standby&apos;s address is not a server&apos;s URI: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the standby cannot be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the standby does not hold this data source: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the standby&apos;s address names the primary server itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the standby&apos;s address names a server that is no standby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the standby is %1 seconds behind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+27"/>
+        <source>%n void numbers</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>&quot;%1&quot; is not a date (DD/MMM/YYYY)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>--from %1 is later than --to %2: the period holds no day</source>
         <translation type="unfinished"></translation>
     </message>
@@ -79,8 +529,8 @@ Their pages are not digitally signed: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>%1 rows written to %2</source>
+        <location line="+6"/>
+        <source>reading from the primary server: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -103,9 +553,27 @@ Their pages are not digitally signed: %1.</source>
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message>
+        <location filename="../src/legacy/import_main.cpp" line="+21"/>
+        <source>usage: arc8130-import FOLDER [postgresql://USER@HOST:PORT/DATABASE]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IssuePrompts</name>
     <message>
-        <location filename="../src/app/IssuePrompts.h" line="+44"/>
+        <location filename="../src/app/IssuePrompts.h" line="+37"/>
+        <source>Issued %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Changed after issue %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Superseded by %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -121,8 +589,26 @@ Nothing was printed, written or kept.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <source>Certificate %1 issued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Certificate %1 issued, not digitally signed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IssueRecorder</name>
+    <message>
+        <location filename="../src/issuing/IssueRecorder.cpp" line="+73"/>
+        <source>Whether pages are to be time-stamped cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>To issue without time stamps, clear the time-stamp service on the set-up panel.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -136,6 +622,66 @@ Nothing was printed, written or kept.</source>
     <message>
         <location line="+66"/>
         <source>another workstation has taken up the run</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCommands</name>
+    <message>
+        <location filename="../src/admin/KeyCommands.cpp" line="+82"/>
+        <source>Made the shop authority: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Signing certificate of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Revoked the signing certificate of %1 on %2 (%3): it signs nothing more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The shop authority cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The shop authority&apos;s revocation list cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The shop authority&apos;s certificate is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot be written: %2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> Written before it: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wrote %1 to %2 for customers: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+The shop authority keeps no revocation list yet: the first revoke command makes it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -228,10 +774,15 @@ Nothing was printed, written or kept.</source>
     </message>
 </context>
 <context>
-    <name>MessageBoxes</name>
+    <name>NamedKeys</name>
     <message>
-        <location filename="../src/ui/MessageBoxes.cpp" line="+46"/>
-        <source>Back to the certificate</source>
+        <location filename="../src/signin/NamedKeys.cpp" line="+59"/>
+        <source>More than one signatory is named %1: the signing key kept under that name is set aside for neither of them. Each needs a new signing certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The signing keys were not all moved to their signatories: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -260,6 +811,69 @@ Give it a number of its own in block 3.</source>
     </message>
 </context>
 <context>
+    <name>OutsideVerify</name>
+    <message>
+        <location filename="../src/issuing/OutsideVerify.cpp" line="+60"/>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the authority %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the revocation list %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the revocation list %1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Not issued from this data folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Superseded by correction %1 of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Issued from this data folder, unaltered.
+Tracking number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageVerification</name>
+    <message>
+        <location filename="../src/app/PageVerification.cpp" line="+30"/>
+        <source>The verification address set up, %1, is not a web address (https://...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The verification address is too long for a QR code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The page&apos;s QR code could not be made, so the certificate was not issued.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Issue certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Passwords</name>
     <message>
         <location filename="../src/records/Passwords.cpp" line="+16"/>
@@ -270,7 +884,32 @@ Give it a number of its own in block 3.</source>
 <context>
     <name>PrintPrompts</name>
     <message>
-        <location filename="../src/printing/PrintPrompts.h" line="+46"/>
+        <location filename="../src/printing/PrintPrompts.h" line="+22"/>
+        <source>; what does not fit is not printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block %1: the text is longer than its box holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Block 12: the remarks are longer than the page holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block 7: the items are longer than the page holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Page: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>The first finding must be corrected before the certificate is issued with a signature.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -286,9 +925,47 @@ Give it a number of its own in block 3.</source>
     </message>
 </context>
 <context>
+    <name>QCoreApplication::MessageTexts</name>
+    <message>
+        <location line="+1"/>
+        <source>Certificate check</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterExport</name>
     <message>
-        <location filename="../src/issuing/RegisterExport.cpp" line="+218"/>
+        <location filename="../src/issuing/RegisterExport.cpp" line="+145"/>
+        <source>Exporting register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+162"/>
+        <source>1 certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 certificates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2 written to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1 is not written: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -312,9 +989,27 @@ Give it a number of its own in block 3.</source>
     </message>
 </context>
 <context>
+    <name>SecretInput</name>
+    <message>
+        <location filename="../src/admin/SecretInput.cpp" line="+46"/>
+        <source>No %1 was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Once more: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The two %1s differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SignIn</name>
     <message>
-        <location filename="../src/signin/SignIn.cpp" line="+45"/>
+        <location filename="../src/signin/SignIn.cpp" line="+52"/>
         <source>
 No certificate is issued until then.</source>
         <translation type="unfinished"></translation>
@@ -328,14 +1023,105 @@ No certificate is issued until then.</source>
 <context>
     <name>SignatoryCertificates</name>
     <message>
-        <location filename="../src/reference/SignatoryCertificates.cpp" line="+35"/>
+        <location filename="../src/reference/SignatoryCertificates.cpp" line="+42"/>
+        <source>The old certificate of %1 is still to be revoked (superseded): an administrator revokes it with the shop authority&apos;s passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The old certificate of %1 is revoked (superseded).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The old certificate of %1 could not be revoked: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Key on the token %1 (serial %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Revoked on %1 (%2): it signs nothing more.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>The password was changed, but the signing key could not be kept under it: %1
 After the next sign-in no certificate can be issued until %2 has a new signing certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignatoryCommands</name>
+    <message>
+        <location filename="../src/admin/SignatoryCommands.cpp" line="+30"/>
+        <location line="+4"/>
+        <source> The password was not reset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The signing keys cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The password was not reset: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The password of %1 has been reset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>
+The old certificate of %1 is still to be revoked (arc8130-admin revoke %2 superseded).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>
+The old certificate of %1 could not be revoked: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+The old certificate of %1 is revoked (superseded).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>
+The old signing key of %1 could not be removed from %2: %3. It cannot be opened with the new password; remove it by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 is already in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 can now be chosen as a signatory&apos;s signature file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignatoryNames</name>
+    <message>
+        <location filename="../src/reference/SignatoryNames.cpp" line="+19"/>
+        <source>Another signatory is already named %1 (approval number %2). Give this one a name that tells them apart; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Name taken</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -411,6 +1197,11 @@ After the next sign-in no certificate can be issued until %2 has a new signing c
     </message>
     <message>
         <location line="+2"/>
+        <source>Certificates are signed on the token %1: its PIN is asked at each issue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Certificates issued are not digitally signed: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -424,6 +1215,459 @@ After the next sign-in no certificate can be issued until %2 has a new signing c
         <location line="+1"/>
         <source>The signing key of %1 cannot be opened: %2.
 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusWiring</name>
+    <message>
+        <location filename="../src/app/StatusWiring.cpp" line="+43"/>
+        <source>the sign-in panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the find panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the set-up panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the defaults panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the print panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 cannot be used now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cannot be used while %2 is open: close it first (Escape).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeStampTrial</name>
+    <message>
+        <location filename="../src/stamping/TimeStampTrial.cpp" line="+18"/>
+        <source>The time-stamp service %1 answered with a time stamp of %2 UTC, signed by %3. Signatures will carry its time stamps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeStamps</name>
+    <message>
+        <location filename="../src/signing/TimeStamps.cpp" line="+138"/>
+        <source>The time-stamp service %1 gave no time stamp: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the request could not be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../src/stamping/HttpTimeStampService.cpp" line="+70"/>
+        <source>its answer is far too large for a time stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its answer is not a time stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>it refused the request (status %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its answer holds no time stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>its time stamp is for other data than the signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its time stamp answers another request (the nonce differs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>its time stamp carries no certificate to check it with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its time stamp does not verify (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its time stamp cannot be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the time stamp cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the time stamp carries no certificate to check it with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the time stamp does not match the signature or its own signature does not verify (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stamping/HttpTimeStampService.cpp" line="-34"/>
+        <source>its address is not an http or https address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program cannot reach a network without its event loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>no answer within %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it answered with HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+10"/>
+        <source>it closed the connection without an answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>it cannot be reached (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>it answered with a web page, not a time stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it answered with text, not a time stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TokenSigning</name>
+    <message>
+        <location filename="../src/signing/TokenSigning.cpp" line="+21"/>
+        <source>the PIN of the token %1 was not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerificationPage</name>
+    <message>
+        <location filename="../src/web/SizeLimitedServer.cpp" line="+71"/>
+        <source>Request too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A request may be at most 8 KiB long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/web/VerificationPage.cpp" line="+55"/>
+        <source>The certificate&apos;s items are no longer in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Part number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Signed with a withdrawn certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Superseded by correction %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Issued %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Release certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tracking number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Organisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Approval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Signatory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The same as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The signed PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Certificate %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No certificate matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No certificate issued by this shop has this tracking number and code. Check the address against the one printed on the certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The register is unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The register of certificates cannot be read at the moment. Try again in a few minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/web/WebAnswer.cpp" line="+73"/>
+        <source>No PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The signed PDF of this certificate is not offered here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Too many requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>More than 30 requests a minute came from your address. Wait a minute and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Method not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>This page can only be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyCommand</name>
+    <message>
+        <location filename="../src/issuing/verify_main.cpp" line="+31"/>
+        <source>usage: arc8130-verify FILE.pdf [DATAFOLDER]
+       arc8130-verify FILE.pdf --ca AUTHORITY.pem [--crl AUTHORITY.crl] [DATAFOLDER]
+  DATAFOLDER defaults to the data folder recorded in setupARC.mdb beside the program
+  (with --ca, no data folder is read unless one is named)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>%1; name the data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Changed after signing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not issued from this data folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Superseded by correction %1 of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Issued from this data folder, unaltered.
+Tracking number: %1
+Issued: %2 (%3)
+Signatory: %4
+Copies: %5
+Archived as: %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Findings printed anyway: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Findings printed anyway:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebMain</name>
+    <message>
+        <location filename="../src/web/WebMain.cpp" line="+41"/>
+        <source>arc8130-web: the data source %1 cannot be read now: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>arc8130-web: cannot listen on %1:%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>arc8130-web: serving %1 on http://%2:%3/</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebOptions</name>
+    <message>
+        <location filename="../src/web/WebOptions.cpp" line="+34"/>
+        <source>usage: arc8130-web DATASOURCE [--listen ADDRESS:PORT]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>--listen needs an address and a port, such as 127.0.0.1:8130</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>only one data source can be served</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no data source given</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::AccessConversion</name>
+    <message>
+        <location filename="../src/app/AccessConversion.cpp" line="+28"/>
+        <source>Converting the data folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -509,15 +1753,111 @@ After the next sign-in no certificate can be issued until %2 has a new signing c
 <context>
     <name>arc::BatchIssue</name>
     <message>
-        <location filename="../src/app/BatchIssue.cpp" line="+52"/>
+        <location filename="../src/app/BatchIssue.cpp" line="-11"/>
+        <source>Issue for serial numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The folder for the certificates&apos; PDF files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Issue for serial numbers takes a certificate with one item line, a serialised part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>The serial number &quot;%1&quot; is %2 characters long; a serial number holds at most %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The serial number &quot;%1&quot; holds no digits to count up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Stopped: no certificate was stored and no number used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No certificate was stored and no number used: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <location line="+42"/>
+        <source>Making pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>A certificate of the run could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>the page could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Issuing pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Stopped: no page was issued, nothing was written or printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Writing PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>1 certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 certificates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 sent to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the default printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 PDF written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 PDFs written to %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>arc::BenchActions</name>
     <message>
-        <location filename="../src/app/BenchActions.cpp" line="+58"/>
+        <location filename="../src/app/BenchActions.cpp" line="+63"/>
         <source>Signed out</source>
         <translation type="unfinished"></translation>
     </message>
@@ -533,7 +1873,12 @@ After the next sign-in no certificate can be issued until %2 has a new signing c
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-32"/>
+        <source>The issue log could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Only an issued certificate can be sent. Print it or write its PDF first.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -572,13 +1917,194 @@ Licence: no licence has been chosen for this program yet.</source>
 </context>
 <context>
     <name>arc::CertificateOnScreen</name>
-    <message numerus="yes">
-        <location filename="../src/app/CertificateOnScreen.cpp" line="+87"/>
-        <source>%n number(s) taken by a program that ended recorded as void</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <location filename="../src/app/CertificateOnScreen.cpp" line="+93"/>
+        <source>1 number taken by a program that ended recorded as void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 numbers taken by a program that ended recorded as void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Number %1 recorded as void (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>no certificate numbers were issued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The next certificate numbers could not be stored, so none were issued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Not all items of the certificate could be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+136"/>
+        <source>The certificate could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>New certificate %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>nothing was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The certificate was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+20"/>
+        <source>Certificate %1 saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>The certificate was not deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Certificate %1 deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The certificate was deleted, but the list of certificates could not be read again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The certificate was deleted, but the last one stored could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::CertificateScreen</name>
+    <message>
+        <location filename="../src/app/CertificateScreen.cpp" line="+162"/>
+        <source>The form the certificate is printed as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Dup&amp;licate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A new certificate with the next numbers and these item lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Se&amp;rials...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Issue for serial numbers: one certificate per serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Freight Forwarder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Se&amp;t-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Def&amp;aults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Previous certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F&amp;ind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Text editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -683,7 +2209,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::FindPanel</name>
     <message>
-        <location filename="../src/find/FindPanel.cpp" line="+48"/>
+        <location filename="../src/find/FindPanel.cpp" line="+49"/>
         <source>Find Match</source>
         <translation type="unfinished"></translation>
     </message>
@@ -718,7 +2244,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/records/CertificateFields.cpp" line="+90"/>
+        <location line="+163"/>
+        <source>Certificate %1 opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/records/CertificateFields.cpp" line="+122"/>
         <source>Country</source>
         <translation type="unfinished"></translation>
     </message>
@@ -728,52 +2259,52 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Invoice/Contract No.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>13d Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>13c Authorization No.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>13e Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>14d Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>14c Certificate No.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>14e Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Description</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Part Number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Serial/Batch Number</source>
         <translation type="unfinished"></translation>
     </message>
@@ -781,8 +2312,67 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::FindResults</name>
     <message>
-        <location filename="../src/find/FindResults.cpp" line="+26"/>
+        <location filename="../src/find/FindResults.cpp" line="+53"/>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::FolderMessages</name>
+    <message>
+        <location filename="../src/app/FolderMessages.cpp" line="+26"/>
+        <source>it cannot be reached: the folder does not exist, or the disk or network share that holds it is not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the data files or the folder cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>another program is holding the data files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>It stays recorded as the data source. Make the server available and start the program again, or choose another data folder or server under &quot;Set-up&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+21"/>
+        <source>The data source in use is still %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>It stays recorded as the data folder. Make it available and start the program again, or choose another data folder under &quot;Set-up&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The data folder in use is still %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>nothing was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Whether the certificate number is in use could not be read, so the certificate was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>(no date)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -803,50 +2393,815 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
     </message>
 </context>
 <context>
-    <name>arc::MainWindow</name>
+    <name>arc::IssuePrinting</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+88"/>
-        <source>ARC 8130 - Authorized Release Certificate</source>
+        <location filename="../src/app/IssuePrinting.cpp" line="+152"/>
+        <source>the page could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::IssuedCertificate</name>
+    <message>
+        <location filename="../src/app/IssuedCertificate.cpp" line="+93"/>
+        <source>the certificate is no longer stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::LegacyConverter</name>
+    <message>
+        <location filename="../src/legacy/LegacyConverter.cpp" line="+44"/>
+        <source>stopped at %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+210"/>
-        <source>the sign-in panel</source>
+        <location line="+49"/>
+        <source>%1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>the find panel</source>
+        <location line="+5"/>
+        <source>%1: table %2 is not one this program keeps; it was not brought over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 has no table %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>the set-up panel</source>
+        <source>Reading %1 from %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>the defaults panel</source>
+        <location line="+9"/>
+        <location line="+3"/>
+        <source>%1, table %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>the print panel</source>
+        <location line="+2"/>
+        <source>%1, table %2: %3 rows could be read of the %4 the file records; it is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: field %2.%3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 cannot be used now.</source>
+        <source>%1: field %2.%3 is not one this program keeps; it was not brought over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>%1: field %2.%3 widened from %4 to %5 characters to keep its longest text whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+103"/>
+        <source>Writing %1 into %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2 rows in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Preparing the search copies in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the new %1 did not pass its integrity check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the new %1 holds %2 rows in %3 instead of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the converted %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+154"/>
+        <source>%1 already holds a %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-152"/>
+        <source>%1 could not be moved into %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 moved into %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is in the way of the converted file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <location line="+69"/>
+        <source>the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>%1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The conversion of %1 was cut short and cannot be finished: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The conversion of %1 was cut short; it has now been finished.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>%1 cannot be used while %2 is open: close it first (Escape).</source>
+        <location line="+60"/>
+        <source>The Access originals are kept, unchanged, in %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+272"/>
+        <location line="-41"/>
+        <source>%1 holds no data files in the Access format: nothing to convert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Nothing in %1 has been changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::ListPanel</name>
+    <message>
+        <location filename="../src/reference/ListPanel.cpp" line="+29"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>it has been deleted meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 %2 saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 %2 deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::MainWindow</name>
+    <message>
+        <location filename="../src/app/MainWindow.cpp" line="+99"/>
+        <source>ARC 8130 - Authorized Release Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+242"/>
+        <source>Signing keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>the program connects again by itself once it can</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>Printers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::MdbExport</name>
+    <message>
+        <location filename="../src/legacy/MdbExport.cpp" line="+36"/>
+        <source>%1 cannot be started (is mdbtools installed?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>the table %1 could not be read whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>mdb-count gave no row count for the table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::Message</name>
+    <message>
+        <location filename="../src/app/AccessConversion.cpp" line="+6"/>
+        <location line="+16"/>
+        <location filename="../src/app/FolderMessages.cpp" line="-65"/>
+        <location line="+10"/>
+        <location line="+8"/>
+        <source>Data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>The data folder %1 holds data files of the earlier Access-based program.
+Convert them now? The originals will be kept, unchanged, in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/BatchIssue.cpp" line="-225"/>
+        <source>%1 certificates stored, %2 to %3, serial numbers %4 to %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/FolderMessages.cpp" line="-38"/>
+        <source>The server database %1 cannot be used: %2.
+Nothing in it has been changed. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+50"/>
+        <source>Data source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>The data folder %1 cannot be used: %2.
+Nothing in it has been changed. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No data folder has been chosen yet, so new, empty data files (%1 and %2) were made in %3.
+If your certificates are kept in another folder, choose it under &quot;Set-up&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No data folder is open, so nothing can be stored or numbered. What is on screen is kept.
+Choose the data folder under &quot;Set-up&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The server %1 cannot be reached; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: %2
+Nothing stored has been lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/app/IssuedCertificate.cpp" line="+12"/>
+        <location filename="../src/app/IssuePrinting.cpp" line="-91"/>
+        <location line="+98"/>
+        <location filename="../src/app/SettingsPanels.cpp" line="+53"/>
+        <location filename="../src/reference/SignatoriesPanel.cpp" line="+378"/>
+        <location line="+24"/>
+        <location line="+64"/>
+        <location filename="../src/reference/SignatureFiles.cpp" line="+114"/>
+        <source>Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/IssuedCertificate.cpp" line="-2"/>
+        <source>The certificate was not saved: %1
+Nothing stored has been lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/IssuePrinting.cpp" line="-101"/>
+        <source>Whether an earlier issue was left unfinished could not be read from the issue log: %1
+This is checked again the next time this data folder is opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+100"/>
+        <source>The certificate as stored now could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/IssuePrompts.h" line="-75"/>
+        <source>The certificate must be saved before it is issued. Save it now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+48"/>
+        <location line="+8"/>
+        <location line="+26"/>
+        <location line="+8"/>
+        <source>Issue certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-84"/>
+        <source>This certificate was issued on %1. Store the changes as a new certificate with the next tracking number?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/app/Prompts.h" line="+36"/>
+        <location line="+6"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Save form on screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>This certificate was issued on %1 and is kept with the records; it cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/app/Prompts.h" line="-33"/>
+        <location line="+5"/>
+        <source>Delete form on screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1: the stored certificate is no longer the one issued, so it is not printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/printing/PrintPrompts.h" line="+6"/>
+        <location line="+7"/>
+        <location line="+6"/>
+        <location filename="../src/ui/MessageBoxes.cpp" line="+31"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The certificate was not issued, because its page could not be kept with the records: %1.
+Nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The certificate was not issued, because its page could not be signed with your signing key. %1
+Nothing was printed or kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The stored certificate was changed, at this or another station, while its page was being made. It was not issued and nothing was printed: look at it again, then print it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Whether this certificate was issued cannot be read: %1.
+Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/MainWindow.cpp" line="-237"/>
+        <source>The set-up file %1 in %2 cannot be opened: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ARC 8130</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/Prompts.h" line="-20"/>
+        <source>Press OK to continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>No records this direction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Press OK to continue. To Enter New form press NEW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Are you sure you want to exit? Have you saved your form?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit Form 8130-3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Consult the manual and re-enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One of your entries is too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Are you sure you want to delete this entire form?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The certificate on screen has not been saved, so there is no stored certificate to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This certificate has been deleted from the data folder since it was shown, perhaps at another workstation, so it was not saved.
+Store what is on screen as a new certificate?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>This certificate has been changed at another workstation since it was shown, so your changes were not saved.
+Show the certificate as it is stored now? (No keeps your entries on screen.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Replace the remarks typed in block 12?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Certificate number %1 is already on the certificate dated %2, so this certificate was not saved.
+Give it a number of its own in block 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Save the changes to certificate %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Path name too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directory change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/RegisterExportDialog.cpp" line="+59"/>
+        <source>&quot;%1&quot; is not a date. Type the day as DD/MMM/YYYY, for example 05/Dec/2026, or empty the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Stopped: the register was not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The register was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/SettingsPanels.cpp" line="+83"/>
+        <source>Another station issued certificate numbers while the defaults were open: the stored %1 number was kept, not the one typed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/editing/EntryLimit.h" line="-20"/>
+        <source>%1 takes at most %2 characters. The value was not put in; the box keeps what it held.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Too long for its box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/find/ActivityReport.cpp" line="+63"/>
+        <source>The item lines could not be counted: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Activity report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/find/FindPanel.cpp" line="-204"/>
+        <source>No matches found within database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+146"/>
+        <location line="+32"/>
+        <location line="+15"/>
+        <location line="+6"/>
+        <source>Search Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-80"/>
+        <source>&quot;%1&quot; in %2 is not a date. Type the day as DD/MMM/YYYY, for example 05/Dec/2026, or empty the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Find Match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The search could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The list of certificates found could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>That certificate is no longer stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The certificate could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/printing/PrintCertificate.h" line="+32"/>
+        <source>Lines truncated. Press OK to continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/printing/PrintPrompts.h" line="-37"/>
+        <source>
+
+Print anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Certificate check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Print %1 copies of this certificate?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No printer is installed. Save the certificate as a PDF file instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The printer did not accept the certificate. Nothing more is printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The PDF file could not be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reference/PartsPanel.cpp" line="+245"/>
+        <source>Part catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reference/SignatoriesPanel.cpp" line="-423"/>
+        <source>No signatory is chosen, so nothing was saved. Choose a signatory in the list, or press New to add one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+397"/>
+        <location filename="../src/reference/SignatureFiles.cpp" line="-19"/>
+        <source>DMIRs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-395"/>
+        <source>Enter the signatory&apos;s approval number: a signatory without one cannot sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Approval number missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+329"/>
+        <source>The new password could not be stored safely, so nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The signatory was not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>%1 is signed in and cannot be deleted. To remove this signatory, sign in as another administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete DMIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The signatory was not deleted: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>No stored signatory is chosen. Choose one in the list, or save the new one first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Only an administrator or %1 may make or bring in the signing certificate of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Signing certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reference/SignatureFiles.cpp" line="-1"/>
+        <source>%1 is not a picture that can be read, so it was not added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The signature was not added: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reference/SigningCertificateDialog.cpp" line="+145"/>
+        <location line="+20"/>
+        <source>No signing certificate was kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>The file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/reference/StatementsPanel.cpp" line="+194"/>
+        <source>Statements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/signin/SignIn.cpp" line="-19"/>
+        <source>Try again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The signatories in %1 cannot be read: %2.
+The master password opens the program only when they can be read and none of them is an administrator. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Access Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+266"/>
+        <source>The electronic signature file %1 could not be read. Certificates will print without a signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Electronic signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MessageBoxes.cpp" line="-1"/>
+        <source>Write PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Back to the certificate</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -881,7 +3236,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::PartsPanel</name>
     <message>
-        <location filename="../src/reference/PartsPanel.cpp" line="+56"/>
+        <location filename="../src/reference/PartsPanel.cpp" line="-184"/>
         <source>Press NEW to enter new part</source>
         <translation type="unfinished"></translation>
     </message>
@@ -911,8 +3266,133 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+8"/>
+        <location line="+2"/>
+        <source>Part Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PMA&apos;d Part Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Validation Initials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Release Drawing </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+3"/>
         <source>Stamp %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stamp %1 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Eligibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>No part is loaded, so nothing was saved. Choose a part, or press New to add one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A part needs a part number. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Part %1 is already in the catalogue. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>it has been deleted meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Part %1 was not saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Part %1 saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Part %1 was not deleted: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Part %1 deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Stamp %1 was not saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::PrintCommand</name>
+    <message>
+        <location filename="../src/printing/PrintCommand.cpp" line="+40"/>
+        <source>Save the certificate as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>%1 sent to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the default printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>PDF written to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -946,7 +3426,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::RegisterExportDialog</name>
     <message>
-        <location filename="../src/app/RegisterExportDialog.cpp" line="+34"/>
+        <location filename="../src/app/RegisterExportDialog.cpp" line="-100"/>
+        <source>Export register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>DD/MMM/YYYY</source>
         <translation type="unfinished"></translation>
     </message>
@@ -956,12 +3441,27 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+8"/>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>The period from %1 to %2 holds no day: the first day is later than the last.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+25"/>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>The register was not written to %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -972,9 +3472,17 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
     </message>
 </context>
 <context>
+    <name>arc::RemarksOnScreen</name>
+    <message>
+        <location filename="../src/app/RemarksOnScreen.cpp" line="+49"/>
+        <source>The release statements could not be read, so block 12 was left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>arc::RevokeCertificateDialog</name>
     <message>
-        <location filename="../src/reference/RevokeCertificateDialog.cpp" line="+19"/>
+        <location filename="../src/reference/RevokeCertificateDialog.cpp" line="+20"/>
         <source>Revoke the signing certificate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1005,9 +3513,210 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
     </message>
 </context>
 <context>
+    <name>arc::ServerCopy</name>
+    <message>
+        <location filename="../src/legacy/ServerCopy.cpp" line="+102"/>
+        <source>%1 cannot be loaded in bulk: not a server connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+13"/>
+        <location line="+10"/>
+        <source>%1 cannot be loaded: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>Writing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>stopped while writing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::ServerImport</name>
+    <message>
+        <location filename="../src/legacy/ServerImport.cpp" line="+71"/>
+        <source>stopped at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>field %1 widened from %2 to %3 characters to keep its longest text whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+210"/>
+        <source>the server database already holds %1 rows; it must be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-201"/>
+        <source>Reading %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Checking %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+32"/>
+        <source>%1 did not read back as it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>%1: %2 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 left out: not a plain file of at most %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Files: %1 signature bitmaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Files: %1 issued pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>a password could not be hashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Agents: %1 passwords kept in clear go in as their hashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Nothing in %1 or in %2 has been changed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a conversion of the folder was cut short; finish it first with arc8130-import %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>no temporary folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is not there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 cannot be copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Preparing the search copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The reference data reached %1 but the certificates did not: %2. Empty the server database and run the import again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The search copies were not settled: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moved %1 into %2; the folder is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::SettingsPanels</name>
+    <message>
+        <location filename="../src/app/SettingsPanels.cpp" line="-99"/>
+        <location line="+49"/>
+        <source>The organisation was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Sa&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+29"/>
+        <source>Se&amp;t-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>The settings were not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set-up saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+31"/>
+        <source>Def&amp;aults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The defaults were not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Defaults saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>arc::SetupPanel</name>
     <message>
-        <location filename="../src/app/SetupPanel.cpp" line="+45"/>
+        <location filename="../src/app/SetupPanel.cpp" line="+46"/>
         <source>Data folder not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1018,11 +3727,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
     </message>
     <message>
         <location line="+7"/>
+        <location line="+166"/>
         <source>Double click the folder to select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-159"/>
         <source>A PostgreSQL database shared by several workstations</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1042,7 +3752,17 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>A hot standby of the server: finding, the list of results, the activity report and the register read from it while it keeps up. Kept for this workstation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Standby for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Databases</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1082,12 +3802,37 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Verification page offers the signed PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The page a certificate&apos;s QR code opens links to its signed PDF as kept in Issued/.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>https://verify.example.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The address of the verification page the QR code on every issued page leads to; empty: the code holds the certificate&apos;s number and content hash as text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Alt. Organization</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+8"/>
+        <source>Verification address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1100,7 +3845,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::SignIn</name>
     <message>
-        <location filename="../src/signin/SignIn.cpp" line="+70"/>
+        <location filename="../src/signin/SignIn.cpp" line="-273"/>
+        <source>another program is holding the data files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+81"/>
         <source>The master password no longer opens the program: an administrator exists. Choose your name and type your own password.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1119,11 +3869,16 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <source>The password typed is not the one of %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+62"/>
+        <source>its certificate is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>arc::SignatoriesPanel</name>
     <message>
-        <location filename="../src/reference/SignatoriesPanel.cpp" line="+63"/>
+        <location filename="../src/reference/SignatoriesPanel.cpp" line="-451"/>
         <source>Press New to enter new DMIR</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1194,6 +3949,16 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
     </message>
     <message>
         <location line="+18"/>
+        <source>The old certificate is to be revoked. The shop authority&apos;s passphrase (empty: revoke it later):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Revoke the old certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Signing certificate...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1203,7 +3968,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+229"/>
         <source> Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1212,24 +3977,89 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <source>Password too short</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+29"/>
+        <source>it has been deleted at another workstation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Signatory %1 saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Signatory %1 deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Signing certificate of %1 made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signing certificate of %1 brought in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Signing certificate of %1 revoked</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>arc::SignatureFiles</name>
     <message>
-        <location filename="../src/reference/SignatureFiles.cpp" line="+32"/>
+        <location filename="../src/reference/SignatureFiles.cpp" line="-77"/>
         <source>Choose...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+8"/>
+        <source>Choose a signature bitmap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg *.JPEG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Electronic Signature File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Signature %1 added to %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>arc::SigningCertificateDialog</name>
     <message>
-        <location filename="../src/reference/SigningCertificateDialog.cpp" line="+53"/>
+        <location filename="../src/reference/SigningCertificateDialog.cpp" line="-131"/>
+        <source>Signing certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The password typed is not the one %1 signs in with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The shop authority&apos;s passphrase is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The signing key could not be kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Signing certificate of %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1244,15 +4074,109 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
+        <source>Key on a smart card or token</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Choose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>New shop authority&apos;s passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shop authority&apos;s passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The passphrase again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+36"/>
+        <source>PKCS#12 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>The file&apos;s password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1&apos;s sign-in password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>PKCS#12 files (*.p12 *.pfx);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>choose a token and a key on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::StandbyReads</name>
+    <message>
+        <location filename="../src/app/StandbyReads.cpp" line="+25"/>
+        <source>The standby&apos;s address is not kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Reading from the standby server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading from the primary server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading from the primary server: the standby&apos;s address is not a server&apos;s URI (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reading from the primary server: the standby cannot be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading from the primary server: the standby does not hold this data source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading from the primary server: the standby&apos;s address names the primary itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading from the primary server: the standby&apos;s address names a server that is no standby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reading from the primary server: the standby is %1 seconds behind</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>arc::StatementsPanel</name>
     <message>
-        <location filename="../src/reference/StatementsPanel.cpp" line="+39"/>
+        <location filename="../src/reference/StatementsPanel.cpp" line="-146"/>
         <source>Statement text</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1288,7 +4212,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+31"/>
+        <source>The statements cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>Statement %1 was not saved: its %2 is %3 characters long, and a statement holds at most %4.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1303,7 +4232,17 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
+        <source>Statement %1 was not saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Statements saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Save the changed statements?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1343,6 +4282,101 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
     <message>
         <location line="+2"/>
         <source>Signed in: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::TimeStampBox</name>
+    <message>
+        <location filename="../src/app/TimeStampBox.cpp" line="+15"/>
+        <source>Time-stamp service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Every signature carries this service&apos;s time stamp (RFC 3161); every workstation of this data source uses it. Empty: signatures without time stamps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>No time-stamp service is set: signatures carry no time stamps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Asking %1 for a time stamp...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::TokenKeyChooser</name>
+    <message>
+        <location filename="../src/reference/TokenKeyChooser.cpp" line="+18"/>
+        <source>Choose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+17"/>
+        <source>PKCS#11 module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Token</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The token&apos;s PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>PKCS#11 modules (*.so);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No token is inserted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (serial %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (id %2, with its certificate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (id %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::TokenPinDialog</name>
+    <message>
+        <location filename="../src/signin/TokenPinDialog.cpp" line="+15"/>
+        <source>Signing on the token</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type the PIN of the token %1 to sign the certificate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

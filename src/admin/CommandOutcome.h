@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace arc {
@@ -18,7 +19,7 @@ struct CommandOutcome {
     // Refusals change nothing, and say so.
     static CommandOutcome refused(const QString &why, int code = Refused)
     {
-        return {code, why + QStringLiteral(" Nothing was changed.")};
+        return {code, why + QCoreApplication::translate("CommandOutcome", " Nothing was changed.")};
     }
 };
 

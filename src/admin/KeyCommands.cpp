@@ -9,6 +9,7 @@
 #include "SignatoryKeys.h"
 #include "SigningRequests.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <functional>
@@ -16,6 +17,10 @@
 namespace arc::KeyCommands {
 
 namespace {
+
+struct KeyCommandsTexts {
+    Q_DECLARE_TR_FUNCTIONS(KeyCommands)
+};
 
 QString certificateLine(const QByteArray &pem) { return CertificateInfo::fromPem(pem).text(); }
 
@@ -75,14 +80,15 @@ CommandOutcome forNamed(DataFolder &data, const QString &name,
         return CommandOutcome::refused(out.refusal.message);
     if (out.requested)
         return CommandOutcome::doneWith(
-            QStringLiteral("Left a request of a signing certificate for %1: an administrator approves it "
+            KeyCommandsTexts::tr("Left a request of a signing certificate for %1: an administrator approves it "
                            "(arc8130-admin approve).")
                 .arg(name));
     QString text;
     if (!out.madeAuthority.isEmpty())
-        text = QStringLiteral("Made the shop authority: %1\n").arg(certificateLine(out.madeAuthority));
-    return CommandOutcome::doneWith(text + QStringLiteral("Signing certificate of %1: %2")
-                                               .arg(name, CertificateInfo::of(out.key->certificate()).text()));
+        text = KeyCommandsTexts::tr("Made the shop authority: %1\n").arg(certificateLine(out.madeAuthority));
+    return CommandOutcome::doneWith(text
+                                    + KeyCommandsTexts::tr("Signing certificate of %1: %2")
+                                          .arg(name, CertificateInfo::of(out.key->certificate()).text()));
 }
 
 } // namespace
@@ -130,7 +136,7 @@ CommandOutcome approve(DataFolder &data, const QString &name, const QString &pas
     QByteArray issued;
     if (const std::optional<KeyRefusal> refused = requests.approve(signatory->rowId, passphrase, &issued))
         return CommandOutcome::refused(refused->message);
-    return CommandOutcome::doneWith(QStringLiteral("Approved: signing certificate of %1: %2").arg(name, certificateLine(issued)));
+    return CommandOutcome::doneWith(KeyCommandsTexts::tr("Approved: signing certificate of %1: %2").arg(name, certificateLine(issued)));
 }
 
 CommandOutcome revoke(DataFolder &data, const QString &name, const QString &passphrase, int reason)
@@ -143,10 +149,10 @@ CommandOutcome revoke(DataFolder &data, const QString &name, const QString &pass
     Revocation done;
     if (const std::optional<KeyRefusal> refused = Revocations(*keys).revoke(*signatory, passphrase, reason, &done))
         return CommandOutcome::refused(refused->message);
-    return CommandOutcome::doneWith(QStringLiteral("Revoked the signing certificate of %1 on %2 (%3): it signs "
-                                                   "nothing more.")
-                                        .arg(name, done.when.toString(Qt::ISODate),
-                                             RevocationList::reasonName(done.reason)));
+    return CommandOutcome::doneWith(
+        KeyCommandsTexts::tr("Revoked the signing certificate of %1 on %2 (%3): it signs "
+                             "nothing more.")
+            .arg(name, done.when.toString(Qt::ISODate), RevocationList::reasonName(done.reason)));
 }
 
 CommandOutcome exportAuthority(DataFolder &data, const QString &folder)
@@ -159,7 +165,7 @@ CommandOutcome exportAuthority(DataFolder &data, const QString &folder)
         return CommandOutcome::refused(QStringLiteral(
             "No shop authority has been made yet: the first signing-key command makes it."));
     case KeyStore::Found::Failed:
-        return CommandOutcome::refused(QStringLiteral("The shop authority cannot be read: %1.").arg(error));
+        return CommandOutcome::refused(KeyCommandsTexts::tr("The shop authority cannot be read: %1.").arg(error));
     case KeyStore::Found::Yes:
         break;
     }
@@ -167,10 +173,10 @@ CommandOutcome exportAuthority(DataFolder &data, const QString &folder)
     const KeyStore::Found listed = keys->revocations(revocations, &error);
     if (listed == KeyStore::Found::Failed)
         return CommandOutcome::refused(
-            QStringLiteral("The shop authority's revocation list cannot be read: %1.").arg(error));
+            KeyCommandsTexts::tr("The shop authority's revocation list cannot be read: %1.").arg(error));
     const std::vector<X509Ptr> certificate = KeyFiles::readCertificates(stored.certificate);
     if (certificate.empty())
-        return CommandOutcome::refused(QStringLiteral("The shop authority's certificate is damaged."));
+        return CommandOutcome::refused(KeyCommandsTexts::tr("The shop authority's certificate is damaged."));
     const CertificateInfo info = CertificateInfo::of(certificate.front().get());
 
     QList<std::pair<QString, QByteArray>> files = {
@@ -179,22 +185,25 @@ CommandOutcome exportAuthority(DataFolder &data, const QString &folder)
     if (listed == KeyStore::Found::Yes)
         files.insert(1, {QStringLiteral("authority.crl"), revocations});
     if (!QDir().mkpath(folder))
-        return CommandOutcome::refused(QStringLiteral("The folder %1 cannot be made.").arg(folder));
+        return CommandOutcome::refused(KeyCommandsTexts::tr("The folder %1 cannot be made.").arg(folder));
     QStringList written;
     for (const auto &[name, bytes] : files) {
         const QString path = QDir(folder).filePath(name);
         QSaveFile out(path);
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
             return {CommandOutcome::Refused,
-                    QStringLiteral("%1 cannot be written: %2.%3")
+                    KeyCommandsTexts::tr("%1 cannot be written: %2.%3")
                         .arg(path, out.errorString(),
-                             written.isEmpty() ? QString() : QStringLiteral(" Written before it: %1.").arg(written.join(", ")))};
+                             written.isEmpty()
+                                 ? QString()
+                                 : KeyCommandsTexts::tr(" Written before it: %1.").arg(written.join(", ")))};
         written << name;
     }
-    QString text = QStringLiteral("Wrote %1 to %2 for customers: %3").arg(written.join(", "), folder,
-                                                                          certificateLine(stored.certificate));
+    QString text = KeyCommandsTexts::tr("Wrote %1 to %2 for customers: %3")
+                       .arg(written.join(", "), folder, certificateLine(stored.certificate));
     if (listed == KeyStore::Found::No)
-        text += QStringLiteral("\nThe shop authority keeps no revocation list yet: the first revoke command makes it.");
+        text += KeyCommandsTexts::tr(
+            "\nThe shop authority keeps no revocation list yet: the first revoke command makes it.");
     return CommandOutcome::doneWith(text);
 }
 

@@ -1,5 +1,6 @@
 #include "SecretInput.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -9,6 +10,10 @@
 namespace arc {
 
 namespace {
+
+struct SecretInputTexts {
+    Q_DECLARE_TR_FUNCTIONS(SecretInput)
+};
 
 bool readLine(const QString &prompt, bool terminal, std::string &line)
 {
@@ -38,11 +43,11 @@ std::optional<QString> readSecret(const QString &prompt, const QString &what, QS
     const bool terminal = isatty(STDIN_FILENO);
     std::string first, second;
     if (!readLine(prompt, terminal, first)) {
-        why = QStringLiteral("No %1 was given.").arg(what);
+        why = SecretInputTexts::tr("No %1 was given.").arg(what);
         return std::nullopt;
     }
-    if (terminal && confirm && (!readLine(QStringLiteral("Once more: "), terminal, second) || second != first)) {
-        why = QStringLiteral("The two %1s differ.").arg(what);
+    if (terminal && confirm && (!readLine(SecretInputTexts::tr("Once more: "), terminal, second) || second != first)) {
+        why = SecretInputTexts::tr("The two %1s differ.").arg(what);
         return std::nullopt;
     }
     return QString::fromStdString(first);

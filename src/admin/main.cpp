@@ -21,33 +21,38 @@ using namespace arc;
 
 namespace {
 
+struct AdminTexts {
+    Q_DECLARE_TR_FUNCTIONS(AdminCommand)
+};
+
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: arc8130-admin [--as ADMIN] COMMAND ...\n"
-                 "         ADMIN's password is read first, before the command's own inputs\n"
-                 "       arc8130-admin reset-password DATASOURCE NAME\n"
-                 "         reads the new password from standard input, then, when NAME holds a certificate\n"
-                 "         from the shop authority, its passphrase to revoke it (an empty line: later)\n"
-                 "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
-                 "       arc8130-admin signing-key DATASOURCE NAME\n"
-                 "         reads the shop authority's passphrase, then NAME's sign-in password\n"
-                 "       arc8130-admin import-key DATASOURCE NAME FILE.p12\n"
-                 "         reads the file's password, then NAME's sign-in password\n"
-                 "       arc8130-admin token-key DATASOURCE NAME --module FILE --token LABEL --key ID\n"
-                 "         reads, when the token holds no certificate for the key (ID in hex), the shop\n"
-                 "         authority's passphrase, then the token's PIN\n"
-                 "         (an empty line: leaves a request signed on the token, for approve)\n"
-                 "       arc8130-admin approve DATASOURCE NAME\n"
-                 "         reads the shop authority's passphrase and issues the certificate NAME requested\n"
-                 "       arc8130-admin revoke DATASOURCE NAME [REASON]\n"
-                 "         reads the shop authority's passphrase; REASON as RFC 5280 names it\n"
-                 "         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)\n"
-                 "       arc8130-admin export-ca DATASOURCE FOLDER\n"
-                 "         writes authority.pem, authority.crl and HOW-TO-VERIFY.txt for customers\n"
-                 "  DATASOURCE: a data folder or a postgresql:// URI\n"
-                 "  Once a signatory is an administrator, reset-password needs --as ADMIN, and\n"
-                 "  signing-key and import-key need it for any key but the signatory's own.\n");
+    std::fprintf(stderr, "%s",
+                 qPrintable(AdminTexts::tr(
+                     "usage: arc8130-admin [--as ADMIN] COMMAND ...\n"
+                     "         ADMIN's password is read first, before the command's own inputs\n"
+                     "       arc8130-admin reset-password DATASOURCE NAME\n"
+                     "         reads the new password from standard input, then, when NAME holds a certificate\n"
+                     "         from the shop authority, its passphrase to revoke it (an empty line: later)\n"
+                     "       arc8130-admin add-signature DATASOURCE FILE.bmp\n"
+                     "       arc8130-admin signing-key DATASOURCE NAME\n"
+                     "         reads the shop authority's passphrase, then NAME's sign-in password\n"
+                     "       arc8130-admin import-key DATASOURCE NAME FILE.p12\n"
+                     "         reads the file's password, then NAME's sign-in password\n"
+                     "       arc8130-admin token-key DATASOURCE NAME --module FILE --token LABEL --key ID\n"
+                     "         reads, when the token holds no certificate for the key (ID in hex), the shop\n"
+                     "         authority's passphrase, then the token's PIN\n"
+                     "         (an empty line: leaves a request signed on the token, for approve)\n"
+                     "       arc8130-admin approve DATASOURCE NAME\n"
+                     "         reads the shop authority's passphrase and issues the certificate NAME requested\n"
+                     "       arc8130-admin revoke DATASOURCE NAME [REASON]\n"
+                     "         reads the shop authority's passphrase; REASON as RFC 5280 names it\n"
+                     "         (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)\n"
+                     "       arc8130-admin export-ca DATASOURCE FOLDER\n"
+                     "         writes authority.pem, authority.crl and HOW-TO-VERIFY.txt for customers\n"
+                     "  DATASOURCE: a data folder or a postgresql:// URI\n"
+                     "  Once a signatory is an administrator, reset-password needs --as ADMIN, and\n"
+                     "  signing-key and import-key need it for any key but the signatory's own.\n")));
     return CommandOutcome::BadArgument;
 }
 
@@ -70,7 +75,7 @@ int onSource(const Run &run, const std::function<CommandOutcome(DataFolder &)> &
 {
     DataFolder data;
     if (const DbStatus s = data.open(run.source); !s.ok())
-        return print(CommandOutcome::refused(QStringLiteral("The data source cannot be opened: %1.").arg(s.detail())));
+        return print(CommandOutcome::refused(AdminTexts::tr("The data source cannot be opened: %1.").arg(s.detail())));
     if (const std::optional<CommandOutcome> refused = AdminRights::refusal(data, run.line.command, run.as))
         return print(*refused);
     if (const QString moved = NamedKeys::told(NamedKeys::moveToRows(data)); !moved.isEmpty())
@@ -101,14 +106,14 @@ std::optional<QByteArray> readFile(const QString &path)
     QFile in(path);
     QString why;
     if (!info.exists())
-        why = QStringLiteral("there is no such file");
+        why = AdminTexts::tr("there is no such file");
     else if (!info.isFile())
-        why = QStringLiteral("it is not a file");
+        why = AdminTexts::tr("it is not a file");
     else if (in.open(QIODevice::ReadOnly))
         return in.readAll();
     else
         why = in.errorString();
-    print(CommandOutcome::refused(QStringLiteral("%1 cannot be read: %2.").arg(path, why)));
+    print(CommandOutcome::refused(AdminTexts::tr("%1 cannot be read: %2.").arg(path, why)));
     return std::nullopt;
 }
 
@@ -123,9 +128,8 @@ int main(int argc, char **argv)
     Run run{*line, std::nullopt, DataFolder::sourceFromArgument(line->arguments.at(0))};
     // The administrator's password comes first, before the command's own inputs.
     if (line->as) {
-        const QStringList typed =
-            secrets({{QStringLiteral("Password of %1: ").arg(*line->as), QStringLiteral("administrator's password")}},
-                    false);
+        const QStringList typed = secrets(
+            {{AdminTexts::tr("Password of %1: ").arg(*line->as), AdminTexts::tr("administrator's password")}}, false);
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         run.as = AdminRights::Administrator{*line->as, typed[0]};
@@ -134,15 +138,15 @@ int main(int argc, char **argv)
     const QString name = line->arguments.at(1);
 
     if (command == QLatin1String("reset-password")) {
-        const QStringList typed = secrets({{QStringLiteral("New password: "), QStringLiteral("password")}});
+        const QStringList typed = secrets({{AdminTexts::tr("New password: "), AdminTexts::tr("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         // Asked for only when the old certificate is the shop authority's; an empty line skips.
         const auto passphrase = []() -> std::optional<QString> {
             QString why;
-            return readSecret(QStringLiteral("Shop authority's passphrase, to revoke the old certificate (empty: "
+            return readSecret(AdminTexts::tr("Shop authority's passphrase, to revoke the old certificate (empty: "
                                              "later): "),
-                              QStringLiteral("passphrase"), why, false);
+                              AdminTexts::tr("passphrase"), why, false);
         };
         return onSource(run, [&](DataFolder &d) { return SignatoryCommands::resetPassword(d, name, typed[0], passphrase); });
     }
@@ -150,7 +154,7 @@ int main(int argc, char **argv)
         const QString fileName = QFileInfo(name).fileName();
         if (!fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
             return print(CommandOutcome::refused(
-                QStringLiteral("%1 is not a .bmp file, which is what the signatories panel lists.").arg(fileName),
+                AdminTexts::tr("%1 is not a .bmp file, which is what the signatories panel lists.").arg(fileName),
                 CommandOutcome::BadArgument));
         const std::optional<QByteArray> bytes = readFile(name);
         if (!bytes)
@@ -158,8 +162,9 @@ int main(int argc, char **argv)
         return onSource(run, [&](DataFolder &d) { return SignatoryCommands::addSignature(d, fileName, *bytes); });
     }
     if (command == QLatin1String("signing-key")) {
-        const QStringList typed = secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")},
-                                           {QStringLiteral("Sign-in password of %1: ").arg(name), QStringLiteral("password")}});
+        const QStringList typed =
+            secrets({{AdminTexts::tr("Shop authority's passphrase: "), AdminTexts::tr("passphrase")},
+                     {AdminTexts::tr("Sign-in password of %1: ").arg(name), AdminTexts::tr("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         return onSource(run, [&](DataFolder &d) { return KeyCommands::makeSigningKey(d, name, typed[0], typed[1]); });
@@ -169,8 +174,9 @@ int main(int argc, char **argv)
         const std::optional<QByteArray> pkcs12 = readFile(path);
         if (!pkcs12)
             return CommandOutcome::Refused;
-        const QStringList typed = secrets({{QStringLiteral("Password of %1: ").arg(path), QStringLiteral("file password")},
-                                           {QStringLiteral("Sign-in password of %1: ").arg(name), QStringLiteral("password")}});
+        const QStringList typed =
+            secrets({{AdminTexts::tr("Password of %1: ").arg(path), AdminTexts::tr("file password")},
+                     {AdminTexts::tr("Sign-in password of %1: ").arg(name), AdminTexts::tr("password")}});
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         return onSource(run, [&](DataFolder &d) { return KeyCommands::importKey(d, name, *pkcs12, typed[0], typed[1]); });
@@ -179,8 +185,9 @@ int main(int argc, char **argv)
         const QString id = line->options.value(QStringLiteral("key"));
         const QByteArray keyId = QByteArray::fromHex(id.toLatin1());
         if (keyId.isEmpty() || keyId.toHex() != id.toLower().toLatin1())
-            return print(CommandOutcome::refused(QStringLiteral("%1 is not a key id: it is written in hex, such as 01.").arg(id),
-                                                 CommandOutcome::BadArgument));
+            return print(
+                CommandOutcome::refused(AdminTexts::tr("%1 is not a key id: it is written in hex, such as 01.").arg(id),
+                                        CommandOutcome::BadArgument));
         const auto asked = [](const QString &prompt, const QString &what) {
             return [prompt, what]() -> std::optional<QString> {
                 QString why;
@@ -188,16 +195,16 @@ int main(int argc, char **argv)
             };
         };
         return onSource(run, [&](DataFolder &d) {
-            return KeyCommands::tokenKey(d, name,
-                                         {line->options.value(QStringLiteral("module")),
-                                          line->options.value(QStringLiteral("token")), keyId},
-                                         asked(QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")),
-                                         asked(QStringLiteral("PIN of the token: "), QStringLiteral("PIN")));
+            return KeyCommands::tokenKey(
+                d, name,
+                {line->options.value(QStringLiteral("module")), line->options.value(QStringLiteral("token")), keyId},
+                asked(AdminTexts::tr("Shop authority's passphrase: "), AdminTexts::tr("passphrase")),
+                asked(AdminTexts::tr("PIN of the token: "), AdminTexts::tr("PIN")));
         });
     }
     if (command == QLatin1String("approve")) {
         const QStringList typed =
-            secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")}}, false);
+            secrets({{AdminTexts::tr("Shop authority's passphrase: "), AdminTexts::tr("passphrase")}}, false);
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         return onSource(run, [&](DataFolder &d) { return KeyCommands::approve(d, name, typed[0]); });
@@ -207,12 +214,12 @@ int main(int argc, char **argv)
         const std::optional<int> reason = RevocationList::reasonNamed(reasonName);
         if (!reason)
             return print(CommandOutcome::refused(
-                QStringLiteral("%1 is not a reason RFC 5280 names (such as keyCompromise, superseded, "
+                AdminTexts::tr("%1 is not a reason RFC 5280 names (such as keyCompromise, superseded, "
                                "cessationOfOperation).")
                     .arg(reasonName),
                 CommandOutcome::BadArgument));
         const QStringList typed =
-            secrets({{QStringLiteral("Shop authority's passphrase: "), QStringLiteral("passphrase")}}, false);
+            secrets({{AdminTexts::tr("Shop authority's passphrase: "), AdminTexts::tr("passphrase")}}, false);
         if (typed.isEmpty())
             return CommandOutcome::Refused;
         return onSource(run, [&](DataFolder &d) { return KeyCommands::revoke(d, name, typed[0], *reason); });

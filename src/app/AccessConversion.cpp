@@ -6,11 +6,16 @@
 #include "ProgressWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace arc::AccessConversion {
 
 namespace {
+
+struct AccessConversionTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::AccessConversion)
+};
 
 // Runs a conversion step under the progress dialog and shows its report;
 // whether the folder now holds converted data. A stop the user asked for
@@ -20,12 +25,13 @@ template <typename Step> bool reported(MessageBoxes &messages, ProgressWindow::S
     ConversionReport report;
     {
         BusyPointer busy;
-        ProgressWindow progress(QApplication::activeWindow(), QStringLiteral("Converting the data folder"), stop);
+        ProgressWindow progress(QApplication::activeWindow(), AccessConversionTexts::tr("Converting the data folder"),
+                                stop);
         report = step(progress.progress());
     }
     const bool converted = report.outcome == ConversionReport::Outcome::Converted;
     const bool stopped = report.status.condition() == DbCondition::Cancelled;
-    messages.ask({report.lines.join(QLatin1Char('\n')), QStringLiteral("Data folder"), Message::Buttons::Ok,
+    messages.ask({report.lines.join(QLatin1Char('\n')), MessageTexts::tr("Data folder"), Message::Buttons::Ok,
                   converted || stopped ? Message::Icon::Information : Message::Icon::Critical});
     return converted;
 }
@@ -38,10 +44,10 @@ bool offer(const QString &folder, MessageBoxes &messages)
         return false;
     const QString where = QDir::toNativeSeparators(folder);
     const Message question{
-        QStringLiteral("The data folder %1 holds data files of the earlier Access-based program.\nConvert them now? "
-                       "The originals will be kept, unchanged, in %2.")
+        MessageTexts::tr("The data folder %1 holds data files of the earlier Access-based program.\nConvert them now? "
+                         "The originals will be kept, unchanged, in %2.")
             .arg(where, QDir::toNativeSeparators(folder + LegacyConverter::kOriginals + QLatin1Char('/'))),
-        QStringLiteral("Data folder"), Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::Yes};
+        MessageTexts::tr("Data folder"), Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::Yes};
     if (messages.ask(question) != Message::Answer::Yes)
         return false;
     // Until the files are moved, a stop discards what was written.

@@ -28,11 +28,15 @@ namespace arc {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Issue for serial numbers");
+struct BatchIssueTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::BatchIssue)
+};
+
+QString batchTitle() { return BatchIssueTexts::tr("Issue for serial numbers"); }
 
 Message notice(const QString &text, Message::Icon icon = Message::Icon::Exclamation)
 {
-    return {text, kTitle, Message::Buttons::Ok, icon, Message::Answer::Ok};
+    return {text, batchTitle(), Message::Buttons::Ok, icon, Message::Answer::Ok};
 }
 
 // Said of a run whose pages go out without a digital signature.
@@ -69,7 +73,7 @@ void BatchIssue::run()
         return;
     const ItemSlots &lines = m_grid.lines();
     if (lineAt(lines, 0).isEmptyLine() || !lineAt(lines, 1).isEmptyLine()) {
-        m_messages.ask(notice(QStringLiteral("Issue for serial numbers takes a certificate with one item line, a "
+        m_messages.ask(notice(BatchIssueTexts::tr("Issue for serial numbers takes a certificate with one item line, a "
                                              "serialised part.")));
         return;
     }
@@ -93,7 +97,7 @@ void BatchIssue::run()
         }
         serials = BatchCopies::serials(first, std::clamp(choice->count, BatchCopies::kFewest, BatchCopies::kMost));
         if (serials.isEmpty())
-            m_messages.ask(notice(QStringLiteral("The serial number \"%1\" holds no digits to count up.")
+            m_messages.ask(notice(BatchIssueTexts::tr("The serial number \"%1\" holds no digits to count up.")
                                       .arg(GivenText::quoted(first))));
     }
 
@@ -101,16 +105,16 @@ void BatchIssue::run()
     BatchCopies::Result r;
     {
         // Stopping rolls the whole run back, so Cancel is offered.
-        ProgressWindow progress(m_window, kTitle, ProgressWindow::Stop::Allowed);
+        ProgressWindow progress(m_window, batchTitle(), ProgressWindow::Stop::Allowed);
         r = BatchCopies::store(m_folder, m_screen.entries(lines), serials, progress.progress());
     }
     if (r.status.is(DbCondition::Cancelled)) {
-        m_messages.ask(notice(QStringLiteral("Stopped: no certificate was stored and no number used."),
+        m_messages.ask(notice(BatchIssueTexts::tr("Stopped: no certificate was stored and no number used."),
                               Message::Icon::Information));
         return;
     }
     if (!r.status.ok()) {
-        m_messages.ask(notice(QStringLiteral("No certificate was stored and no number used: %1").arg(r.status.detail()),
+        m_messages.ask(notice(BatchIssueTexts::tr("No certificate was stored and no number used: %1").arg(r.status.detail()),
                               Message::Icon::Critical));
         return;
     }
@@ -118,11 +122,11 @@ void BatchIssue::run()
     if (m_certificate.newFormFlag() == 0)
         (void)m_folder.header().moveToRow(m_certificate.currentFormIndex());
     const Message::Answer answer = m_messages.ask(
-        {QStringLiteral("%1 certificates stored, %2 to %3, serial numbers %4 to %5.")
+        {BatchIssueTexts::tr("%1 certificates stored, %2 to %3, serial numbers %4 to %5.")
                  .arg(r.keys.size())
                  .arg(r.trackings.first(), r.trackings.last(), serials.first(), serials.last())
              + unsignedNote(m_signIn.keyState().unsignedWhy()),
-         kTitle, Message::Buttons::WritePdfPrintClose, Message::Icon::Information, Message::Answer::Close});
+         batchTitle(), Message::Buttons::WritePdfPrintClose, Message::Icon::Information, Message::Answer::Close});
     if (answer == Message::Answer::Print) {
         deliver(r.keys, QString());
     } else if (answer == Message::Answer::WritePdf) {

@@ -12,6 +12,7 @@
 #include "SignIn.h"
 #include "VoidNumberDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
@@ -21,6 +22,10 @@
 namespace arc {
 
 namespace {
+
+struct BenchActionsTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::BenchActions)
+};
 
 Message notice(const QString &text, const QString &title)
 {
@@ -84,7 +89,7 @@ QString BenchActions::issuedPage(QString &tracking)
             ? std::nullopt
             : IssueLog(m_folder.certificates()).last(m_certificate.currentFormIndex(), &s);
     if (!s.ok()) {
-        m_messages.ask(FolderMessages::storeFailure(QStringLiteral("The issue log could not be read"), s));
+        m_messages.ask(FolderMessages::storeFailure(BenchActionsTexts::tr("The issue log could not be read"), s));
         return {};
     }
     if (!last) {

@@ -25,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,14 @@
 #include <algorithm>
 
 namespace arc {
+
+namespace {
+
+struct CertificateOnScreenTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::CertificateOnScreen)
+};
+
+} // namespace
 
 using SilentEdit::setText;
 using SilentEdit::setTicked;
@@ -133,11 +142,12 @@ void CertificateOnScreen::fillFromDefaults()
     if (d && d->numbersIssued)
         m_number->taken(d->tracking);
     if (status.is(DbCondition::ConnectionLost))
-        m_messages.ask(FolderMessages::serverUnreachable(m_folder.certificates().filePath(),
-                                                         QStringLiteral("no certificate numbers were issued")));
+        m_messages.ask(FolderMessages::serverUnreachable(
+            m_folder.certificates().filePath(), CertificateOnScreenTexts::tr("no certificate numbers were issued")));
     else if (!status.ok())
-        reportStoreFailure(QStringLiteral("The next certificate numbers could not be stored, so none were issued"),
-                           status);
+        reportStoreFailure(
+            CertificateOnScreenTexts::tr("The next certificate numbers could not be stored, so none were issued"),
+            status);
     if (!d) {
         m_form->startNew(QStringLiteral("FAA/United States"));
         for (QLineEdit *e : {s.block3Tracking, s.block13dName, s.block14dName, s.block13cNumber, s.block14cNumber, s.block14eDate, s.block13eDate})
@@ -205,7 +215,7 @@ void CertificateOnScreen::showStoredCertificate()
     // What loaded before a failure stays on screen.
     ItemSlots lines;
     if (const DbStatus s = m_store->loadLines(m_currentFormIndex, lines); !s.ok())
-        reportStoreFailure(QStringLiteral("Not all items of the certificate could be read"), s);
+        reportStoreFailure(CertificateOnScreenTexts::tr("Not all items of the certificate could be read"), s);
     m_grid->setLines(lines);
     const bool block13 = selectsBlock13(lineAt(lines, 0).status.toUpper());
     setBlockEnabled(block13);
@@ -341,7 +351,7 @@ void CertificateOnScreen::step(bool forward)
     }
     if (!s.ok()) {
         // The screen keeps what it shows.
-        reportStoreFailure(QStringLiteral("The certificate could not be read"), s);
+        reportStoreFailure(CertificateOnScreenTexts::tr("The certificate could not be read"), s);
         return;
     }
     m_screen->combo3->hide();
@@ -358,7 +368,7 @@ bool CertificateOnScreen::newForm()
     NewFormDefaults();
     m_screen->grid1->setFocus();
     m_screen->combo3->show();
-    emit told(QStringLiteral("New certificate %1").arg(tracking()));
+    emit told(CertificateOnScreenTexts::tr("New certificate %1").arg(tracking()));
     return true;
 }
 
@@ -391,7 +401,7 @@ bool CertificateOnScreen::save()
     if (s.is(DbCondition::ConnectionLost)) {
         // Lost during the save itself: not a certificate deleted elsewhere.
         m_messages.ask(FolderMessages::serverUnreachable(m_folder.certificates().filePath(),
-                                                         QStringLiteral("nothing was saved")));
+                                                         CertificateOnScreenTexts::tr("nothing was saved")));
         return false;
     }
     if (s.is(DbCondition::RecordGone)) {
@@ -411,7 +421,7 @@ bool CertificateOnScreen::save()
     }
     if (!s.ok() && !s.is(DbCondition::FieldTooSmall)) {
         // The entries stay on screen so the user can try again.
-        reportStoreFailure(QStringLiteral("The certificate was not saved"), s);
+        reportStoreFailure(CertificateOnScreenTexts::tr("The certificate was not saved"), s);
         return false;
     }
     m_number->stored(entries.tracking);
@@ -419,7 +429,7 @@ bool CertificateOnScreen::save()
     m_newFormFlag = 0;
     m_edits->reset();
     emit certificateShown(key);
-    emit told(QStringLiteral("Certificate %1 saved").arg(tracking()));
+    emit told(CertificateOnScreenTexts::tr("Certificate %1 saved").arg(tracking()));
     if (s.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
@@ -439,7 +449,7 @@ bool CertificateOnScreen::saveIssued(const CertificateEntries &entries)
     m_issued->refresh(false, m_currentFormIndex);
     m_edits->reset();
     emit certificateShown(m_currentFormIndex);
-    emit told(QStringLiteral("Certificate %1 saved").arg(tracking()));
+    emit told(CertificateOnScreenTexts::tr("Certificate %1 saved").arg(tracking()));
     if (stored->status.is(DbCondition::FieldTooSmall))
         m_messages.ask(Prompts::kTooLong);
     return true;
@@ -477,22 +487,24 @@ void CertificateOnScreen::deleteForm()
     const QString gone = tracking();
     const DbStatus s = m_store->deleteCurrent();
     if (!s.ok()) {
-        reportStoreFailure(QStringLiteral("The certificate was not deleted"), s);
+        reportStoreFailure(CertificateOnScreenTexts::tr("The certificate was not deleted"), s);
         return;
     }
-    emit told(QStringLiteral("Certificate %1 deleted").arg(gone));
+    emit told(CertificateOnScreenTexts::tr("Certificate %1 deleted").arg(gone));
     DataView &header = m_folder.header();
     if (!header.tableHasRows()) {
         if (const DbStatus r = header.refresh(); !r.ok())
-            reportStoreFailure(QStringLiteral("The certificate was deleted, but the list of certificates could not be "
-                                              "read again"),
-                               r);
+            reportStoreFailure(
+                CertificateOnScreenTexts::tr("The certificate was deleted, but the list of certificates could not be "
+                                             "read again"),
+                r);
         m_newFormFlag = 1;
         NewFormDefaults();
         return;
     }
     if (const DbStatus r = header.moveLast(); !r.ok()) {
-        reportStoreFailure(QStringLiteral("The certificate was deleted, but the last one stored could not be read"), r);
+        reportStoreFailure(
+            CertificateOnScreenTexts::tr("The certificate was deleted, but the last one stored could not be read"), r);
         return;
     }
     ShowForm();

@@ -43,36 +43,40 @@ W *named(const char *name, Args &&...args)
     return w;
 }
 
-const CertificateField &fieldShownBy(const char *objectName)
+using B = CertificateBlocks;
+using E = CertificateEntries;
+
+// The control of the field a member holds, named as the field table says.
+template <typename W, typename Member, typename... Args>
+W *shown(Member member, Args &&...args)
 {
-    for (const CertificateField &f : CertificateFields::all())
-        if (qstrcmp(f.objectName, objectName) == 0)
-            return f;
-    Q_ASSERT_X(false, "fieldShownBy", objectName);
-    static const CertificateField none;
-    return none;
+    return named<W>(CertificateFields::holding(member).objectName, std::forward<Args>(args)...);
 }
 
 // What the box takes, and the caption naming it when a value too long for
 // it is refused, as the field table gives them.
-template <typename Box>
-Box *entry(const char *name)
+template <typename Box, typename Member>
+Box *entry(Member member)
 {
-    const CertificateField &f = fieldShownBy(name);
-    auto *e = new Box(name);
+    const CertificateField &f = CertificateFields::holding(member);
+    auto *e = new Box(f.objectName);
     e->setEntryLimit(f.entryLimit);
     e->setAccessibleName(QString::fromLatin1(f.caption));
     return e;
 }
 
-EntryText *multiLine(const char *name, int lines)
+EntryText *multiLine(QString B::*member, int lines)
 {
-    auto *e = entry<EntryText>(name);
+    auto *e = entry<EntryText>(member);
     e->setFixedHeight(e->fontMetrics().lineSpacing() * lines + 12);
     return e;
 }
 
-EntryBox *box(const char *name) { return entry<EntryBox>(name); }
+template <typename Member>
+EntryBox *box(Member member)
+{
+    return entry<EntryBox>(member);
+}
 
 QGroupBox *block(const QString &caption, QLayout *content)
 {
@@ -140,7 +144,7 @@ QWidget *CertificateScreen::buildTop()
     auto *g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
 
-    block1Country = box("Text38");
+    block1Country = box(&B::country);
     block1Country->setText(QStringLiteral("FAA/United States"));
     auto *b1 = new QVBoxLayout;
     b1->addWidget(captioned(QStringLiteral("1"), new QLabel));
@@ -153,7 +157,7 @@ QWidget *CertificateScreen::buildTop()
     QFont f = block2Title->font();
     f.setBold(true);
     block2Title->setFont(f);
-    formChoice = named<QComboBox>("FormChoice");
+    formChoice = shown<QComboBox>(&B::form);
     formChoice->addItems(FormNames::all());
     formChoice->setToolTip(tr("The form the certificate is printed as"));
     auto *b2 = new QVBoxLayout;
@@ -161,7 +165,7 @@ QWidget *CertificateScreen::buildTop()
     b2->addWidget(formChoice, 0, Qt::AlignCenter);
     g->addLayout(b2, 0, 1);
 
-    block3Tracking = box("Text3");
+    block3Tracking = box(&B::tracking);
     auto *b3 = new QVBoxLayout;
     b3->addWidget(block3Tracking);
     // Whether the certificate was issued; on screen only, never printed.
@@ -185,8 +189,8 @@ QWidget *CertificateScreen::buildTop()
     b3->addWidget(supersededMark);
     g->addWidget(captioned(QStringLiteral("3"), block({}, b3)), 0, 2);
 
-    block4Organization = multiLine("Text1", 5);
-    block4Second = multiLine("Text2", 5);
+    block4Organization = multiLine(&B::organ1, 5);
+    block4Second = multiLine(&B::organ2, 5);
     // The chooser lies over the name-and-address box.
     auto *over = new QWidget;
     auto *overLayout = new QVBoxLayout(over);
@@ -198,7 +202,7 @@ QWidget *CertificateScreen::buildTop()
     b4->addWidget(block4Second);
     g->addWidget(captioned(QStringLiteral("4"), block({}, b4)), 1, 0, 1, 2);
 
-    block5Invoice = multiLine("Text5", 3);
+    block5Invoice = multiLine(&B::invoice, 3);
     block5Invoice->setEnterMovesOn(true);
     block5Invoice->setCapitals(true);
     auto *b5 = new QVBoxLayout;
@@ -230,9 +234,9 @@ QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool(
         captions->addWidget(button);
     }
     captions->addStretch();
-    duplicateButton = named<QPushButton>("DuplicateCertificate", QStringLiteral("Dup&licate"));
+    duplicateButton = named<QPushButton>("DuplicateCertificate", tr("Dup&licate"));
     duplicateButton->setToolTip(tr("A new certificate with the next numbers and these item lines"));
-    batchButton = named<QPushButton>("BatchSerials", QStringLiteral("Se&rials..."));
+    batchButton = named<QPushButton>("BatchSerials", tr("Se&rials..."));
     batchButton->setToolTip(tr("Issue for serial numbers: one certificate per serial number"));
     captions->addWidget(duplicateButton);
     captions->addWidget(batchButton);
@@ -247,17 +251,17 @@ QWidget *CertificateScreen::buildRemarks()
     auto *h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
 
-    block12Remarks = multiLine("Text13", 5);
+    block12Remarks = multiLine(&B::remarks, 5);
     block12Remarks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *b12 = new QVBoxLayout;
     b12->addWidget(block12Remarks);
     h->addWidget(captioned(QStringLiteral("12"), block({}, b12)), 3);
 
-    option1 = named<QRadioButton>("Option1", QStringLiteral("Yes"));
-    option2 = named<QRadioButton>("Option2", QStringLiteral("No"));
+    option1 = shown<QRadioButton>(&B::exportChosen, tr("Yes"));
+    option2 = named<QRadioButton>("Option2", tr("No"));
     option2->setChecked(true);
-    combo1 = named<QComboBox>("Combo1");
-    combo2 = named<QComboBox>("Combo2");
+    combo1 = shown<QComboBox>(&B::exportCountry);
+    combo2 = shown<QComboBox>(&B::forwarder);
     for (QComboBox *c : {combo1, combo2})
         c->setMinimumContentsLength(16);
     auto *e = new QGridLayout;
@@ -267,7 +271,7 @@ QWidget *CertificateScreen::buildRemarks()
     e->addWidget(combo1, 1, 1);
     e->addWidget(new QLabel(tr("Freight Forwarder")), 2, 0);
     e->addWidget(combo2, 2, 1);
-    h->addWidget(block(QStringLiteral("Export"), e), 1);
+    h->addWidget(block(tr("Export"), e), 1);
     return w;
 }
 
@@ -277,11 +281,11 @@ QWidget *CertificateScreen::buildSignatures()
     auto *h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
 
-    block13aApproved = named<QCheckBox>("Check3D1");
-    block13aNonApproved = named<QCheckBox>("Check3D2");
-    block13dName = box("Text17");
-    block13cNumber = box("Text16");
-    block13eDate = box("Text18");
+    block13aApproved = shown<QCheckBox>(&B::approvedDesign);
+    block13aNonApproved = shown<QCheckBox>(&B::nonApprovedDesign);
+    block13dName = box(&B::block13dName);
+    block13cNumber = box(&B::block13cNumber);
+    block13eDate = box(&E::block13eDate);
     block13eDate->setTodayOnDoubleClick(true);
     auto *b13 = new QGridLayout;
     b13->addWidget(captioned(QStringLiteral("13a"), new QLabel), 0, 0, 1, 4);
@@ -295,11 +299,11 @@ QWidget *CertificateScreen::buildSignatures()
     b13->addWidget(block13eDate, 3, 3);
     h->addWidget(block(QStringLiteral("13."), b13));
 
-    block14aReturnToService = named<QCheckBox>("Check3D6");
-    block14aOtherRegulation = named<QCheckBox>("Check3D8");
-    block14dName = box("Text7");
-    block14cNumber = box("Text4");
-    block14eDate = box("Text6");
+    block14aReturnToService = shown<QCheckBox>(&B::cfrReturnToService);
+    block14aOtherRegulation = shown<QCheckBox>(&B::otherRegulation);
+    block14dName = box(&B::block14dName);
+    block14cNumber = box(&B::block14cNumber);
+    block14eDate = box(&E::block14eDate);
     block14eDate->setTodayOnDoubleClick(true);
     auto *b14 = new QGridLayout;
     b14->addWidget(captioned(QStringLiteral("14a"), new QLabel), 0, 0, 1, 4);
@@ -330,18 +334,18 @@ QWidget *CertificateScreen::buildButtons()
         h->addWidget(b);
         return b;
     };
-    setupButton = add("Command3D18", QStringLiteral("Se&t-up"));
-    defaultsButton = add("Command3D23", QStringLiteral("Def&aults"));
-    deleteButton = add("Command3D15", QStringLiteral("&Delete"));
-    previousButton = add("Command3D17", QString(), QStyle::SP_ArrowLeft, QStringLiteral("Previous certificate"));
-    findButton = add("Command3D27", QStringLiteral("F&ind"));
-    nextButton = add("Command3D16", QString(), QStyle::SP_ArrowRight, QStringLiteral("Next certificate"));
-    partsButton = add("Command3D26", QString(), QStyle::SP_FileDialogDetailedView, QStringLiteral("Parts"));
-    editorButton = add("SSCommand3", QString(), QStyle::SP_FileIcon, QStringLiteral("Text editor"));
-    printButton = add("Command3D14", QStringLiteral("&Print"));
-    newButton = add("Command3D19", QStringLiteral("&New"));
-    saveButton = add("Command3D13", QStringLiteral("&Save"));
-    exitButton = add("Command3D12", QStringLiteral("E&xit"));
+    setupButton = add("Command3D18", tr("Se&t-up"));
+    defaultsButton = add("Command3D23", tr("Def&aults"));
+    deleteButton = add("Command3D15", tr("&Delete"));
+    previousButton = add("Command3D17", QString(), QStyle::SP_ArrowLeft, tr("Previous certificate"));
+    findButton = add("Command3D27", tr("F&ind"));
+    nextButton = add("Command3D16", QString(), QStyle::SP_ArrowRight, tr("Next certificate"));
+    partsButton = add("Command3D26", QString(), QStyle::SP_FileDialogDetailedView, tr("Parts"));
+    editorButton = add("SSCommand3", QString(), QStyle::SP_FileIcon, tr("Text editor"));
+    printButton = add("Command3D14", tr("&Print"));
+    newButton = add("Command3D19", tr("&New"));
+    saveButton = add("Command3D13", tr("&Save"));
+    exitButton = add("Command3D12", tr("E&xit"));
     return w;
 }
 

@@ -50,7 +50,7 @@ struct IssueTexts {
     Q_DECLARE_TR_FUNCTIONS(BatchIssue)
 };
 
-const QString kRunTitle = QStringLiteral("Issue for serial numbers");
+QString runTitle() { return IssueTexts::tr("Issue for serial numbers"); }
 
 } // namespace
 
@@ -71,10 +71,10 @@ void IssueCommand::finishInterrupted()
         return;
     // Nothing was touched: the next opening tries again.
     if (const DbStatus s = finishInterruptedIssues(m_folder.certificates(), *archiveOf(m_folder)); !s.ok())
-        m_messages.ask({QStringLiteral("Whether an earlier issue was left unfinished could not be read from the issue "
+        m_messages.ask({IssueTexts::tr("Whether an earlier issue was left unfinished could not be read from the issue "
                                        "log: %1\nThis is checked again the next time this data folder is opened.")
                             .arg(s.detail()),
-                        QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Exclamation});
+                        IssueTexts::tr("Database"), Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
 void IssueCommand::toPaper(int copies)
@@ -245,7 +245,7 @@ bool IssueCommand::issueRun(const std::vector<qint64> &keys, const QString &fold
         DbStatus s;
         std::optional<CertificateContent> stored = CertificateContent::read(m_folder.certificates(), key, &s);
         if (!stored) {
-            m_messages.ask({QStringLiteral("A certificate of the run could not be read: %1").arg(s.detail()), kRunTitle,
+            m_messages.ask({IssueTexts::tr("A certificate of the run could not be read: %1").arg(s.detail()), runTitle(),
                             Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok});
             return false;
         }
@@ -305,10 +305,10 @@ bool IssueCommand::issue(const std::vector<Sheet> &sheets, const Handout &to)
     {
         std::optional<ProgressWindow> making;
         if (to.run)
-            making.emplace(m_window, kRunTitle, ProgressWindow::Stop::Allowed);
+            making.emplace(m_window, runTitle(), ProgressWindow::Stop::Allowed);
         const Progress progress = making ? making->progress() : Progress();
         const auto made = [&] {
-            return progress(QStringLiteral("Making pages"), qint64(drawn.size()), qint64(sheets.size()));
+            return progress(IssueTexts::tr("Making pages"), qint64(drawn.size()), qint64(sheets.size()));
         };
         bool stopped = false;
         for (const Sheet &sheet : sheets) {
@@ -322,12 +322,12 @@ bool IssueCommand::issue(const std::vector<Sheet> &sheets, const Handout &to)
         }
         stopped = stopped || !made();
         if (!stopped && to.to == Handout::To::Folder) {
-            (void)progress(QStringLiteral("Writing PDF"), 0, 0);
+            (void)progress(IssueTexts::tr("Writing PDF"), 0, 0);
             overviewBytes = PagesPdf::bytes(pages);
             stopped = making && making->cancelled();
         }
         if (stopped) {
-            m_messages.ask({QStringLiteral("Stopped: no page was issued, nothing was written or printed."), kRunTitle,
+            m_messages.ask({IssueTexts::tr("Stopped: no page was issued, nothing was written or printed."), runTitle(),
                             Message::Buttons::Ok, Message::Icon::Information, Message::Answer::Ok});
             return false;
         }
@@ -366,7 +366,7 @@ bool IssueCommand::issue(const std::vector<Sheet> &sheets, const Handout &to)
     // run cut off on the way is named at the next opening.
     std::optional<ProgressWindow> issuing;
     if (to.run)
-        issuing.emplace(m_window, kRunTitle, ProgressWindow::Stop::NotAllowed);
+        issuing.emplace(m_window, runTitle(), ProgressWindow::Stop::NotAllowed);
     const Progress progress = issuing ? issuing->progress() : Progress();
     IssueRuns runs(m_folder.certificates());
     std::optional<IssueRuns::Begun> run;
@@ -382,7 +382,7 @@ bool IssueCommand::issue(const std::vector<Sheet> &sheets, const Handout &to)
     }
     const std::unique_ptr<IssueArchive> archive = archiveOf(m_folder);
     for (std::size_t i = 0; i < requests.size(); ++i) {
-        (void)progress(QStringLiteral("Issuing pages"), qint64(i), qint64(requests.size()));
+        (void)progress(IssueTexts::tr("Issuing pages"), qint64(i), qint64(requests.size()));
         const IssueResult result = IssueRecorder(m_folder.certificates(), *archive).record(*requests[i]);
         if (!result.ok()) {
             tellNotIssued(result, *requests[i], to.run);
@@ -396,7 +396,7 @@ bool IssueCommand::issue(const std::vector<Sheet> &sheets, const Handout &to)
 
     // 8. The copies handed out.
     if (to.to == Handout::To::Paper) {
-        (void)progress(QStringLiteral("Printing"), 0, 0);
+        (void)progress(IssueTexts::tr("Printing"), 0, 0);
         if (to.run ? !m_print.printRun(pages) : !m_print.printCopies(pages.front(), to.copies, m_tellCuts))
             return false;
     } else if (to.to == Handout::To::Folder) {
@@ -426,8 +426,8 @@ void IssueCommand::tellHandedOut(const Handout &to, std::size_t certificates)
     const QString printer = m_print.printer().printerName();
     const QString where = printer.isEmpty() ? IssueTexts::tr("the default printer") : printer;
     if (!to.run && to.to == Handout::To::Paper) {
-        emit told(QStringLiteral("%1 sent to %2")
-                      .arg(to.copies == 1 ? QStringLiteral("1 copy") : QStringLiteral("%1 copies").arg(to.copies),
+        emit told(IssueTexts::tr("%1 sent to %2")
+                      .arg(to.copies == 1 ? IssueTexts::tr("1 copy") : IssueTexts::tr("%1 copies").arg(to.copies),
                            printer.isEmpty() ? QStringLiteral("the default printer") : printer));
     } else if (to.to == Handout::To::File) {
         emit told(QStringLiteral("PDF written to %1").arg(QDir::toNativeSeparators(to.path)));
@@ -451,8 +451,8 @@ void IssueCommand::tellNotIssued(const IssueResult &result, const IssueRequest &
         m_messages.ask(IssuePrompts::changedWhileIssuing());
         // Shown as it is stored now, for the user to look at again.
         if (const DbStatus s = m_folder.header().reread(); !s.ok())
-            m_messages.ask({QStringLiteral("The certificate as stored now could not be read: %1").arg(s.detail()),
-                            QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
+            m_messages.ask({IssueTexts::tr("The certificate as stored now could not be read: %1").arg(s.detail()),
+                            IssueTexts::tr("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         m_certificate.ShowForm();
     } else if (result.outcome == Outcome::SigningFailed) {
         m_messages.ask(IssuePrompts::notSigned(result.detail));

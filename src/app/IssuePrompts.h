@@ -10,32 +10,35 @@ namespace arc::IssuePrompts {
 
 inline Message saveBeforeIssue()
 {
-    return {QStringLiteral("The certificate must be saved before it is issued. Save it now?"),
-            QStringLiteral("Issue certificate"), Message::Buttons::YesNo, Message::Icon::Question,
+    return {MessageTexts::tr("The certificate must be saved before it is issued. Save it now?"),
+            MessageTexts::tr("Issue certificate"), Message::Buttons::YesNo, Message::Icon::Question,
             Message::Answer::Yes};
 }
 
 inline Message storeAsCorrection(const QDate &issued)
 {
-    return {QStringLiteral("This certificate was issued on %1. Store the changes as a new certificate with the next "
-                           "tracking number?")
+    return {MessageTexts::tr("This certificate was issued on %1. Store the changes as a new certificate with the next "
+                             "tracking number?")
                 .arg(DateText::format(issued)),
-            QStringLiteral("Save form on screen"), Message::Buttons::YesNo, Message::Icon::Question,
+            MessageTexts::tr("Save form on screen"), Message::Buttons::YesNo, Message::Icon::Question,
             Message::Answer::No};
 }
 
 inline Message deleteRefused(const QDate &issued)
 {
-    return {QStringLiteral("This certificate was issued on %1 and is kept with the records; it cannot be deleted.")
+    return {MessageTexts::tr("This certificate was issued on %1 and is kept with the records; it cannot be deleted.")
                 .arg(DateText::format(issued)),
-            QStringLiteral("Delete form on screen"), Message::Buttons::Ok, Message::Icon::Exclamation,
+            MessageTexts::tr("Delete form on screen"), Message::Buttons::Ok, Message::Icon::Exclamation,
             Message::Answer::Ok};
 }
 
-inline QString issuedMark(const QDate &issued) { return QStringLiteral("Issued %1").arg(DateText::format(issued)); }
+inline QString issuedMark(const QDate &issued)
+{
+    return QCoreApplication::translate("IssuePrompts", "Issued %1").arg(DateText::format(issued));
+}
 inline QString changedMark(const QDate &issued)
 {
-    return QStringLiteral("Changed after issue %1").arg(DateText::format(issued));
+    return QCoreApplication::translate("IssuePrompts", "Changed after issue %1").arg(DateText::format(issued));
 }
 
 // An issued correction replaces the certificate it corrects.
@@ -46,25 +49,25 @@ inline QString supersededMark(const QString &tracking, const QDate &issued)
 
 inline Message printRefused(const QDate &issued)
 {
-    return {QStringLiteral("%1: the stored certificate is no longer the one issued, so it is not printed.")
+    return {MessageTexts::tr("%1: the stored certificate is no longer the one issued, so it is not printed.")
                 .arg(changedMark(issued)),
-            QStringLiteral("Print"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+            MessageTexts::tr("Print"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
 }
 
 inline Message notRecorded(const QString &detail)
 {
-    return {QStringLiteral("The certificate was not issued, because its page could not be kept with the records: "
-                           "%1.\nNothing was printed.")
+    return {MessageTexts::tr("The certificate was not issued, because its page could not be kept with the records: "
+                             "%1.\nNothing was printed.")
                 .arg(detail),
-            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+            MessageTexts::tr("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
 }
 
 inline Message notSigned(const QString &detail)
 {
-    return {QStringLiteral("The certificate was not issued, because its page could not be signed with your signing "
-                           "key. %1\nNothing was printed or kept.")
+    return {MessageTexts::tr("The certificate was not issued, because its page could not be signed with your signing "
+                             "key. %1\nNothing was printed or kept.")
                 .arg(detail),
-            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+            MessageTexts::tr("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
 }
 
 // The signatory's key is kept but cannot be opened: `why` names the cause and its mend.
@@ -81,16 +84,17 @@ inline Message keyStopsIssue(const QString &why)
 inline QString issuedTold(const QString &tracking, const QString &unsignedWhy)
 {
     if (unsignedWhy.isEmpty())
-        return QStringLiteral("Certificate %1 issued").arg(tracking);
+        return QCoreApplication::translate("IssuePrompts", "Certificate %1 issued").arg(tracking);
     return QCoreApplication::translate("IssuePrompts", "Certificate %1 issued, not digitally signed: %2")
         .arg(tracking, unsignedWhy);
 }
 
 inline Message changedWhileIssuing()
 {
-    return {QStringLiteral("The stored certificate was changed, at this or another station, while its page was being "
-                           "made. It was not issued and nothing was printed: look at it again, then print it again."),
-            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok};
+    return {MessageTexts::tr("The stored certificate was changed, at this or another station, while its page was being "
+                             "made. It was not issued and nothing was printed: look at it again, then print it again."),
+            MessageTexts::tr("Issue certificate"), Message::Buttons::Ok, Message::Icon::Exclamation,
+            Message::Answer::Ok};
 }
 
 // Saved, the certificate reads back other than the screen shows it.
@@ -105,8 +109,9 @@ inline Message notAsStored()
 
 inline Message logUnreadable(const QString &detail)
 {
-    return {QStringLiteral("Whether this certificate was issued cannot be read: %1.\nNothing was changed.").arg(detail),
-            QStringLiteral("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+    return {
+        MessageTexts::tr("Whether this certificate was issued cannot be read: %1.\nNothing was changed.").arg(detail),
+        MessageTexts::tr("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
 }
 
 } // namespace arc::IssuePrompts

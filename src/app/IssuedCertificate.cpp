@@ -4,9 +4,18 @@
 #include "IssueLog.h"
 #include "IssuePrompts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace arc {
+
+namespace {
+
+struct IssuedCertificateTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::IssuedCertificate)
+};
+
+} // namespace
 
 IssuedCertificate::IssuedCertificate(DataFolder &folder, MessageBoxes &messages, QLabel *mark, QLabel *supersededMark)
     : m_folder(folder), m_messages(messages), m_mark(mark), m_supersededMark(supersededMark)
@@ -80,8 +89,8 @@ std::optional<Correction::Result> IssuedCertificate::storeChanges(const Certific
     DbStatus s;
     const std::optional<CertificateContent> issued = CertificateContent::read(m_folder.certificates(), m_formIndex, &s);
     if (!issued) {
-        m_messages.ask(IssuePrompts::logUnreadable(s.ok() ? QStringLiteral("the certificate is no longer stored")
-                                                          : s.detail()));
+        m_messages.ask(IssuePrompts::logUnreadable(
+            s.ok() ? IssuedCertificateTexts::tr("the certificate is no longer stored") : s.detail()));
         return std::nullopt;
     }
     // Saving what is stored already stores nothing.
@@ -91,9 +100,9 @@ std::optional<Correction::Result> IssuedCertificate::storeChanges(const Certific
         return std::nullopt;
     Correction::Result r = Correction::store(m_folder, entries, *issued, issuedOn());
     if (!r.status.ok() && !r.status.is(DbCondition::FieldTooSmall)) {
-        m_messages.ask({QStringLiteral("The certificate was not saved: %1\nNothing stored has been lost.")
+        m_messages.ask({MessageTexts::tr("The certificate was not saved: %1\nNothing stored has been lost.")
                             .arg(r.status.detail()),
-                        QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
+                        MessageTexts::tr("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         return std::nullopt;
     }
     return r;

@@ -61,6 +61,7 @@
 #include "StatusLine.h"
 #include "StatusWiring.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -81,6 +82,14 @@
 #include <QVBoxLayout>
 
 namespace arc {
+
+namespace {
+
+struct MainWindowTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::MainWindow)
+};
+
+} // namespace
 
 using SilentEdit::setText;
 using SilentEdit::setTicked;
@@ -279,9 +288,9 @@ void MainWindow::activate()
     m_activated = true;
     const DbStatus s = m_setup.open(m_folders);
     if (!s.ok()) {
-        m_messages.ask({QStringLiteral("The set-up file %1 in %2 cannot be opened: %3")
+        m_messages.ask({MessageTexts::tr("The set-up file %1 in %2 cannot be opened: %3")
                             .arg(Schema::fileName(StoreKind::Setup), m_folders.program, s.detail()),
-                        QStringLiteral("ARC 8130"), Message::Buttons::Ok, Message::Icon::Critical});
+                        MessageTexts::tr("ARC 8130"), Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
     new StandbyReads(*m_setupPanel, m_setup, m_folder.reads(), *m_status, this);
@@ -415,7 +424,8 @@ void MainWindow::folderChosen(const QString &folder)
         const DbStatus s = m_folder.ensureConnected();
         if (!s.ok())
             m_messages.ask(FolderMessages::serverUnreachable(
-                m_folder.certificates().filePath(), QStringLiteral("the program connects again by itself once it can")));
+                m_folder.certificates().filePath(),
+                MainWindowTexts::tr("the program connects again by itself once it can")));
         m_setupPanel->showIndicator(s.ok() ? 1 : 0);
         return;
     }

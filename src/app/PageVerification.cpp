@@ -13,7 +13,9 @@ namespace arc::PageVerification {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("PageVerification", text); }
+struct PageVerificationTexts {
+    Q_DECLARE_TR_FUNCTIONS(PageVerification)
+};
 
 } // namespace
 
@@ -25,7 +27,8 @@ std::optional<QrMatrix> of(const QString &verifyBase, const CertificateContent &
         && (!url.isValid() || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http"))
             || url.host().isEmpty() || url.hasQuery() || url.hasFragment())) {
         if (why)
-            *why = tr("The verification address set up, %1, is not a web address (https://...).").arg(base);
+            *why = PageVerificationTexts::tr("The verification address set up, %1, is not a web address (https://...).")
+                       .arg(base);
         return std::nullopt;
     }
     const QString payload =
@@ -33,7 +36,7 @@ std::optional<QrMatrix> of(const QString &verifyBase, const CertificateContent &
                                   stored.value(QStringLiteral("Tracking")).toString().trimmed(), stored.sha256());
     std::optional<QrMatrix> code = QrEncoding::of(payload);
     if (!code && why)
-        *why = tr("The verification address is too long for a QR code.");
+        *why = PageVerificationTexts::tr("The verification address is too long for a QR code.");
     return code;
 }
 
@@ -44,8 +47,10 @@ std::optional<QrMatrix> of(DataView &defaults, const CertificateContent &stored,
 
 Message notMade(const QString &why)
 {
-    return {tr("The page's QR code could not be made, so the certificate was not issued.\n%1").arg(why),
-            tr("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical, Message::Answer::Ok};
+    return {PageVerificationTexts::tr("The page's QR code could not be made, so the certificate was not issued.\n%1")
+                .arg(why),
+            PageVerificationTexts::tr("Issue certificate"), Message::Buttons::Ok, Message::Icon::Critical,
+            Message::Answer::Ok};
 }
 
 } // namespace arc::PageVerification

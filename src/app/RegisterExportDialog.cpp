@@ -19,14 +19,14 @@ namespace arc {
 
 namespace {
 
-const QString kExportTitle = QStringLiteral("Export register");
+QString exportTitle() { return RegisterExportDialog::tr("Export register"); }
 
 } // namespace
 
 RegisterExportDialog::RegisterExportDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RegisterExport"));
-    setWindowTitle(kExportTitle);
+    setWindowTitle(exportTitle());
     from = new QLineEdit;
     from->setObjectName(QStringLiteral("ExportFrom"));
     to = new QLineEdit;
@@ -41,8 +41,8 @@ RegisterExportDialog::RegisterExportDialog(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *form = new QFormLayout(this);
     form->addRow(note);
-    form->addRow(QStringLiteral("From"), from);
-    form->addRow(QStringLiteral("To"), to);
+    form->addRow(tr("From"), from);
+    form->addRow(tr("To"), to);
     form->addRow(buttons);
 }
 
@@ -55,17 +55,18 @@ std::optional<RegisterExport::Period> RegisterExportDialog::period(MessageBoxes 
             continue;
         *day = DateText::parse(text);
         if (!day->isValid()) {
-            messages.ask({QStringLiteral("\"%1\" is not a date. Type the day as DD/MMM/YYYY, for example 05/Dec/2026, "
-                                         "or empty the box.")
-                              .arg(GivenText::quoted(text)),
-                          kExportTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+            messages.ask(
+                {MessageTexts::tr("\"%1\" is not a date. Type the day as DD/MMM/YYYY, for example 05/Dec/2026, "
+                                  "or empty the box.")
+                     .arg(GivenText::quoted(text)),
+                 exportTitle(), Message::Buttons::Ok, Message::Icon::Exclamation});
             return std::nullopt;
         }
     }
     if (p.from.isValid() && p.to.isValid() && p.from > p.to) {
         messages.ask({tr("The period from %1 to %2 holds no day: the first day is later than the last.")
                           .arg(DateText::format(p.from), DateText::format(p.to)),
-                      kExportTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+                      exportTitle(), Message::Buttons::Ok, Message::Icon::Exclamation});
         return std::nullopt;
     }
     return p;
@@ -86,9 +87,9 @@ QString RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBo
     if (!chooseFile)
         chooseFile = [window] {
             // The question whether to replace a file is the command's own.
-            QString path = QFileDialog::getSaveFileName(window, kExportTitle, QStringLiteral("register.csv"),
-                                                        QStringLiteral("CSV files (*.csv)"), nullptr,
-                                                        QFileDialog::DontConfirmOverwrite);
+            QString path =
+                QFileDialog::getSaveFileName(window, exportTitle(), QStringLiteral("register.csv"),
+                                             tr("CSV files (*.csv)"), nullptr, QFileDialog::DontConfirmOverwrite);
             if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
                 path += QStringLiteral(".csv");
             return path;
@@ -97,29 +98,29 @@ QString RegisterExportDialog::run(QWidget *window, DataFolder &folder, MessageBo
     if (path.isEmpty())
         return {};
     if (const QString why = RegisterExport::refusal(folder.certificates(), path); !why.isEmpty()) {
-        messages.ask({tr("The register was not written to %1: %2.").arg(GivenText::quoted(path), why), kExportTitle,
+        messages.ask({tr("The register was not written to %1: %2.").arg(GivenText::quoted(path), why), exportTitle(),
                       Message::Buttons::Ok, Message::Icon::Exclamation});
         return {};
     }
     if (RegisterExport::exists(path)
-        && messages.ask({tr("%1 exists already. Replace it with the register?").arg(GivenText::quoted(path)), kExportTitle,
-                         Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No})
+        && messages.ask({tr("%1 exists already. Replace it with the register?").arg(GivenText::quoted(path)),
+                         exportTitle(), Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No})
                != Message::Answer::Yes)
         return {};
     RegisterExport::Written count;
     DbStatus s;
     {
         // Stopping leaves the file as it was, so Cancel is offered.
-        ProgressWindow progress(window, kExportTitle, ProgressWindow::Stop::Allowed);
+        ProgressWindow progress(window, exportTitle(), ProgressWindow::Stop::Allowed);
         s = RegisterExport::write(folder.certificates(), *period, path, &count, progress.progress(),
                                   RegisterExport::Existing::Replace);
     }
     if (s.is(DbCondition::Cancelled))
-        messages.ask({QStringLiteral("Stopped: the register was not written."), kExportTitle, Message::Buttons::Ok,
+        messages.ask({MessageTexts::tr("Stopped: the register was not written."), exportTitle(), Message::Buttons::Ok,
                       Message::Icon::Information});
     else if (!s.ok())
-        messages.ask({QStringLiteral("The register was not written: %1").arg(s.detail()), kExportTitle, Message::Buttons::Ok,
-                      Message::Icon::Critical});
+        messages.ask({MessageTexts::tr("The register was not written: %1").arg(s.detail()), exportTitle(),
+                      Message::Buttons::Ok, Message::Icon::Critical});
     return s.ok() ? RegisterExport::told(count, QDir::toNativeSeparators(path)) : QString();
 }
 

@@ -14,9 +14,18 @@
 #include "SilentEdit.h"
 #include "StampTexts.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 namespace arc {
+
+namespace {
+
+struct RemarksOnScreenTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::RemarksOnScreen)
+};
+
+} // namespace
 
 RemarksOnScreen::RemarksOnScreen(CertificateScreen &screen, ItemGridModel &grid, DataFolder &folder,
                                  MessageBoxes &messages)
@@ -37,7 +46,7 @@ void RemarksOnScreen::compose(qint64 ownFormIndex)
     const RemarksInputs inputs = remarksFromScreen(m_screen, m_grid.currentLine(), ownFormIndex, m_folder, read);
     if (!read.ok()) {
         m_messages.ask(FolderMessages::storeFailure(
-            QStringLiteral("The release statements could not be read, so block 12 was left as it is"), read));
+            RemarksOnScreenTexts::tr("The release statements could not be read, so block 12 was left as it is"), read));
         return;
     }
     const QString composed = LineBreaks::toScreen(RemarksBuilder::compose(inputs, stampText));

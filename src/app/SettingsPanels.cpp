@@ -13,9 +13,18 @@
 #include "SetupSettings.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace arc {
+
+namespace {
+
+struct SettingsPanelsTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::SettingsPanels)
+};
+
+} // namespace
 
 SettingsPanels::SettingsPanels(CertificateScreen &screen, SetupPanel &setup, DefaultsPanel &defaults,
                                DataFolder &folder, MessageBoxes &messages, QObject *parent)
@@ -28,20 +37,20 @@ SettingsPanels::SettingsPanels(CertificateScreen &screen, SetupPanel &setup, Def
     connect(setup.closeButton, &QPushButton::clicked, screen.setupButton, &QPushButton::click);
     connect(defaults.closeButton, &QPushButton::clicked, screen.defaultsButton, &QPushButton::click);
     connect(setup.organizations, &OrganizationsEditor::storeFailed, this,
-            [this](const DbStatus &s) { report(QStringLiteral("The organisation was not saved"), s); });
+            [this](const DbStatus &s) { report(SettingsPanelsTexts::tr("The organisation was not saved"), s); });
 }
 
 void SettingsPanels::showSaveCaption(bool save, QPushButton *button, const QString &caption)
 {
     // "Sa&ve": Alt+S stays with the screen's own Save.
-    button->setText(save ? QStringLiteral("Sa&ve") : caption);
+    button->setText(save ? SettingsPanelsTexts::tr("Sa&ve") : caption);
     // Red while it stores and closes; grey like any button when disabled.
     button->setStyleSheet(save ? QStringLiteral("QPushButton:enabled { color: rgb(255, 0, 0); }") : QString());
 }
 
 void SettingsPanels::report(const QString &what, const DbStatus &status)
 {
-    m_messages.ask({QStringLiteral("%1: %2").arg(what, status.detail()), QStringLiteral("Database"),
+    m_messages.ask({QStringLiteral("%1: %2").arg(what, status.detail()), MessageTexts::tr("Database"),
                     Message::Buttons::Ok, Message::Icon::Critical});
 }
 
@@ -57,7 +66,7 @@ void SettingsPanels::toggleSetup()
 
 void SettingsPanels::openSetup()
 {
-    showSaveCaption(true, m_screen.setupButton, QStringLiteral("Se&t-up"));
+    showSaveCaption(true, m_screen.setupButton, SettingsPanelsTexts::tr("Se&t-up"));
     m_screen.setCommandsEnabled(false);
     emit setupOpening();
     m_setup.show();
@@ -77,16 +86,16 @@ void SettingsPanels::closeSetup()
     if (m_folder.isOpen()) {
         const DbStatus organization = m_setup.organizations->close();
         if (!organization.ok())
-            report(QStringLiteral("The organisation was not saved"), organization);
+            report(SettingsPanelsTexts::tr("The organisation was not saved"), organization);
         const DbStatus settings = SetupSettings::store(m_folder.defaults(), m_setup.settings());
         if (!settings.ok())
-            report(QStringLiteral("The settings were not saved"), settings);
+            report(SettingsPanelsTexts::tr("The settings were not saved"), settings);
         emit organizationsStored();
         if (organization.ok() && settings.ok())
-            emit told(QStringLiteral("Set-up saved"));
+            emit told(SettingsPanelsTexts::tr("Set-up saved"));
     }
     m_setup.hide();
-    showSaveCaption(false, m_screen.setupButton, QStringLiteral("Se&t-up"));
+    showSaveCaption(false, m_screen.setupButton, SettingsPanelsTexts::tr("Se&t-up"));
     m_screen.setCommandsEnabled(true);
     for (QComboBox *list : {m_screen.combo1, m_screen.combo2})
         if (list->count() > 0)
@@ -108,7 +117,7 @@ void SettingsPanels::openDefaults()
         return;
     m_defaults.move(twipsToPixels(855), twipsToPixels(105));
     m_defaults.adjustSize();
-    showSaveCaption(true, m_screen.defaultsButton, QStringLiteral("Def&aults"));
+    showSaveCaption(true, m_screen.defaultsButton, SettingsPanelsTexts::tr("Def&aults"));
     m_screen.setCommandsEnabled(false);
     m_screen.defaultsButton->setEnabled(true);
     m_screen.setupButton->setEnabled(false);
@@ -124,22 +133,22 @@ void SettingsPanels::closeDefaults()
         QStringList kept;
         const DbStatus s = DefaultsForm::store(m_folder.defaults(), m_defaults.form(), &kept);
         if (!kept.isEmpty())
-            m_messages.ask({QStringLiteral("Another station issued certificate numbers while the defaults were open: "
-                                           "the stored %1 number was kept, not the one typed here.")
+            m_messages.ask({MessageTexts::tr("Another station issued certificate numbers while the defaults were open: "
+                                             "the stored %1 number was kept, not the one typed here.")
                                 .arg(kept.join(QStringLiteral(", ")).toLower()),
-                            QStringLiteral("Defaults"), Message::Buttons::Ok, Message::Icon::Exclamation});
+                            MessageTexts::tr("Defaults"), Message::Buttons::Ok, Message::Icon::Exclamation});
         if (s.is(DbCondition::FieldTooSmall)) {
             m_messages.ask(Prompts::kTooLong);
         } else if (!s.ok()) {
             // The panel stays open with its entries for another try.
-            report(QStringLiteral("The defaults were not saved"), s);
+            report(SettingsPanelsTexts::tr("The defaults were not saved"), s);
             return;
         }
         if (s.ok())
-            emit told(QStringLiteral("Defaults saved"));
+            emit told(SettingsPanelsTexts::tr("Defaults saved"));
     }
     m_defaults.hide();
-    showSaveCaption(false, m_screen.defaultsButton, QStringLiteral("Def&aults"));
+    showSaveCaption(false, m_screen.defaultsButton, SettingsPanelsTexts::tr("Def&aults"));
     m_screen.setCommandsEnabled(true);
     m_screen.setupButton->setEnabled(true);
 }

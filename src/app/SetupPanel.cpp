@@ -231,8 +231,7 @@ void SetupPanel::connectServer()
 
 void SetupPanel::chooseFolder()
 {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Double click the folder to select"), folder());
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Double click the folder to select"), folder());
     if (chosen.isEmpty())
         return;
     setFolder(chosen);

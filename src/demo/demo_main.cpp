@@ -15,6 +15,10 @@
 
 namespace {
 
+struct DemoTexts {
+    Q_DECLARE_TR_FUNCTIONS(DemoCommand)
+};
+
 int fail(const QString &message)
 {
     std::fprintf(stderr, "arc8130-demo: %s\n", qPrintable(message));
@@ -25,12 +29,12 @@ QString describe(const arc::DbStatus &s)
 {
     QString what;
     switch (s.condition()) {
-    case arc::DbCondition::FileNotFound: what = QStringLiteral("file not found"); break;
-    case arc::DbCondition::InvalidPath: what = QStringLiteral("no such folder"); break;
-    case arc::DbCondition::NotADatabase: what = QStringLiteral("not one of our database files"); break;
-    case arc::DbCondition::ReadOnly: what = QStringLiteral("cannot write there"); break;
-    case arc::DbCondition::Locked: what = QStringLiteral("in use by another program"); break;
-    default: what = QStringLiteral("database error"); break;
+    case arc::DbCondition::FileNotFound: what = DemoTexts::tr("file not found"); break;
+    case arc::DbCondition::InvalidPath: what = DemoTexts::tr("no such folder"); break;
+    case arc::DbCondition::NotADatabase: what = DemoTexts::tr("not one of our database files"); break;
+    case arc::DbCondition::ReadOnly: what = DemoTexts::tr("cannot write there"); break;
+    case arc::DbCondition::Locked: what = DemoTexts::tr("in use by another program"); break;
+    default: what = DemoTexts::tr("database error"); break;
     }
     return s.detail().isEmpty() ? what : what + QStringLiteral(" (") + s.detail() + QLatin1Char(')');
 }
@@ -46,30 +50,30 @@ int main(int argc, char *argv[])
         bool number = false;
         certificates = args.at(2).toInt(&number);
         if (!number || certificates < 0)
-            return fail(QStringLiteral("--certificates takes a count of certificates, not \"%1\"").arg(args.at(2)));
+            return fail(DemoTexts::tr("--certificates takes a count of certificates, not \"%1\"").arg(args.at(2)));
         args.remove(1, 2);
     }
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: arc8130-demo [--certificates N] <programFolder> <demoDataFolder>"));
+        return fail(DemoTexts::tr("usage: arc8130-demo [--certificates N] <programFolder> <demoDataFolder>"));
 
     const QString programFolder = args.at(1);
     // The set-up file first: a wrong program folder should not leave a demo
     // folder behind that nothing points at.
     arc::SetupStore setup;
     if (const arc::DbStatus s = setup.open(programFolder); !s.ok())
-        return fail(QStringLiteral("cannot open the set-up file in %1: %2").arg(programFolder, describe(s)));
+        return fail(DemoTexts::tr("cannot open the set-up file in %1: %2").arg(programFolder, describe(s)));
 
     // The program joins file names straight onto the stored path.
     const QString dataFolder = QDir::cleanPath(QDir(args.at(2)).absolutePath());
     if (!QDir().mkpath(dataFolder))
-        return fail(QStringLiteral("cannot make the folder %1").arg(dataFolder));
+        return fail(DemoTexts::tr("cannot make the folder %1").arg(dataFolder));
     const QString dataPath = arc::ProgramFolder::withSlash(dataFolder);
 
     const arc::DbStatus filled =
         certificates < 0 ? arc::DemoFolder::seed(dataPath) : arc::LargeFolder::generate(dataPath, certificates);
     if (const arc::DbStatus &s = filled; !s.ok())
-        return fail(QStringLiteral("cannot fill %1: %2").arg(dataPath, describe(s)));
+        return fail(DemoTexts::tr("cannot fill %1: %2").arg(dataPath, describe(s)));
     if (const arc::DbStatus s = setup.setDataPath(dataPath); !s.ok())
-        return fail(QStringLiteral("cannot store the data folder: %1").arg(describe(s)));
+        return fail(DemoTexts::tr("cannot store the data folder: %1").arg(describe(s)));
     return 0;
 }

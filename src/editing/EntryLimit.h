@@ -11,7 +11,7 @@ namespace arc::EntryLimit {
 
 inline QString toolTip(int limit)
 {
-    return limit > 0 ? QStringLiteral("At most %1 characters").arg(limit) : QString();
+    return limit > 0 ? QCoreApplication::translate("EntryLimit", "At most %1 characters").arg(limit) : QString();
 }
 
 // How a message names a box: as the screen labels it where it has a label.
@@ -24,10 +24,10 @@ inline QString boxName(const QWidget &box)
 // a cut value would leave the shop unnoticed.
 inline Message refusal(const QString &box, int limit)
 {
-    return {QStringLiteral("%1 takes at most %2 characters. The value was not put in; the box keeps what it held.")
+    return {MessageTexts::tr("%1 takes at most %2 characters. The value was not put in; the box keeps what it held.")
                 .arg(box)
                 .arg(limit),
-            QStringLiteral("Too long for its box"), Message::Buttons::Ok, Message::Icon::Exclamation,
+            MessageTexts::tr("Too long for its box"), Message::Buttons::Ok, Message::Icon::Exclamation,
             Message::Answer::Ok};
 }
 

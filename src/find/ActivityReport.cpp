@@ -106,8 +106,8 @@ void ActivityReport::Calculate()
     // No number of an earlier count may stand beside the new ones.
     showFigures(s.ok() ? &counts : nullptr);
     if (!s.ok())
-        m_messages.ask({QStringLiteral("The item lines could not be counted: %1").arg(s.detail()),
-                        QStringLiteral("Activity report"), Message::Buttons::Ok, Message::Icon::Critical});
+        m_messages.ask({MessageTexts::tr("The item lines could not be counted: %1").arg(s.detail()),
+                        MessageTexts::tr("Activity report"), Message::Buttons::Ok, Message::Icon::Critical});
 }
 
 } // namespace arc

@@ -34,8 +34,9 @@ QPushButton *button(const char *name, const QString &caption)
 
 } // namespace
 
-const Message FindPanel::kNoMatch{QStringLiteral("No matches found within database"), QStringLiteral("Search Results"),
-                                  Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+const Message FindPanel::kNoMatch{MessageTexts::tr("No matches found within database"),
+                                  MessageTexts::tr("Search Results"), Message::Buttons::Ok, Message::Icon::None,
+                                  Message::Answer::Ok};
 
 FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent)
     : QFrame(parent), m_folder(folder), m_messages(messages)
@@ -153,10 +154,10 @@ void FindPanel::FindRecords()
         // Nothing is searched; the panel stays for the date to be put right.
         const auto which = static_cast<size_t>(request.notADate);
         EntryBox *box = boxes[which];
-        m_messages.ask({QStringLiteral("\"%1\" in %2 is not a date. Type the day as DD/MMM/YYYY, for example "
-                                       "05/Dec/2026, or empty the box.")
+        m_messages.ask({MessageTexts::tr("\"%1\" in %2 is not a date. Type the day as DD/MMM/YYYY, for example "
+                                         "05/Dec/2026, or empty the box.")
                             .arg(box->text(), QString::fromLatin1(findFields()[which].label)),
-                        QStringLiteral("Find Match"), Message::Buttons::Ok, Message::Icon::Exclamation});
+                        MessageTexts::tr("Find Match"), Message::Buttons::Ok, Message::Icon::Exclamation});
         box->setFocus();
         box->selectAll();
         return;
@@ -179,8 +180,8 @@ void FindPanel::FindRecords()
     if (s.ok())
         s = m_first ? header.moveFirst() : header.moveLast();
     if (!s.ok()) {
-        m_messages.ask({QStringLiteral("The search could not be made: %1").arg(s.detail()),
-                        QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Critical});
+        m_messages.ask({MessageTexts::tr("The search could not be made: %1").arg(s.detail()),
+                        MessageTexts::tr("Search Results"), Message::Buttons::Ok, Message::Icon::Critical});
     } else if (!header.hasRow()) {
         // The certificate on screen stays, new or stored, to be saved as it is.
         m_results->clear();
@@ -211,8 +212,8 @@ void FindPanel::listFound(bool show)
 
 void FindPanel::listUnread(const DbStatus &s)
 {
-    m_messages.ask({QStringLiteral("The list of certificates found could not be read: %1").arg(s.detail()),
-                    QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Exclamation});
+    m_messages.ask({MessageTexts::tr("The list of certificates found could not be read: %1").arg(s.detail()),
+                    MessageTexts::tr("Search Results"), Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
 bool FindPanel::showCertificate(qint64 formIndex)
@@ -227,13 +228,13 @@ bool FindPanel::showCertificate(qint64 formIndex)
             s = header.moveToRow(formIndex);
     }
     if (s.is(DbCondition::RecordGone)) {
-        m_messages.ask({QStringLiteral("That certificate is no longer stored."), QStringLiteral("Search Results"),
+        m_messages.ask({MessageTexts::tr("That certificate is no longer stored."), MessageTexts::tr("Search Results"),
                         Message::Buttons::Ok, Message::Icon::Exclamation});
         return false;
     }
     if (!s.ok()) {
-        m_messages.ask({QStringLiteral("The certificate could not be read: %1").arg(s.detail()),
-                        QStringLiteral("Search Results"), Message::Buttons::Ok, Message::Icon::Critical});
+        m_messages.ask({MessageTexts::tr("The certificate could not be read: %1").arg(s.detail()),
+                        MessageTexts::tr("Search Results"), Message::Buttons::Ok, Message::Icon::Critical});
         return false;
     }
     emit found();

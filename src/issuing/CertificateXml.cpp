@@ -6,8 +6,8 @@
 #include "FormNames.h"
 
 #include <QDate>
-#include <array>
 #include <QRegularExpression>
+#include <algorithm>
 #include <QXmlStreamWriter>
 
 namespace arc {
@@ -62,15 +62,15 @@ public:
     }
 
     void ticks(const CertificateContent &c, const QString &number, const QStringList &texts,
-               const std::array<const char *, 2> &fields)
+               const std::vector<const CertificateField *> &fields)
     {
         w.writeStartElement(QStringLiteral("ticks"));
         w.writeAttribute(QStringLiteral("number"), number);
         w.writeAttribute(QStringLiteral("name"), blockName(m_form, number));
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            const QVariant v = c.value(QLatin1String(fields[i]));
+            const QVariant v = c.value(QLatin1String(fields[i]->column));
             w.writeStartElement(QStringLiteral("tick"));
-            w.writeAttribute(QStringLiteral("field"), QLatin1String(fields[i]));
+            w.writeAttribute(QStringLiteral("field"), QLatin1String(fields[i]->column));
             w.writeAttribute(QStringLiteral("ticked"), v.toInt() == 1 ? QStringLiteral("true") : QStringLiteral("false"));
             if (!v.isNull())
                 w.writeAttribute(QStringLiteral("stored"), v.toString());
@@ -87,11 +87,37 @@ private:
     const FormDefinition &m_form;
 };
 
+// The form's blocks in their order: those whose captions the page prints,
+// and block 2, its title.
+QStringList blocksInOrder()
+{
+    QStringList blocks = FormDefinition::pageBlocks();
+    blocks << QStringLiteral("2");
+    const auto key = [](const QString &block) {
+        qsizetype digits = 0;
+        while (digits < block.size() && block[digits].isDigit())
+            ++digits;
+        return std::pair(block.left(digits).toInt(), block.mid(digits));
+    };
+    std::stable_sort(blocks.begin(), blocks.end(), [&](const QString &a, const QString &b) { return key(a) < key(b); });
+    return blocks;
+}
+
+// The fields of the certificate the page prints in a block.
+std::vector<const CertificateField *> printedIn(StoredTable table, const QString &block)
+{
+    std::vector<const CertificateField *> out;
+    for (const CertificateField *f : CertificateFields::of(table))
+        if (f->printed != PrintedBox::None && block == QLatin1String(f->block))
+            out.push_back(f);
+    return out;
+}
+
 } // namespace
 
 QByteArray CertificateXml::of(const CertificateContent &c, const Signing &signing)
 {
-    const QVariant storedForm = c.value(QStringLiteral("Form"));
+    const QVariant storedForm = c.value(QLatin1String(CertificateFields::holding(&CertificateBlocks::form).column));
     const QString formName = FormNames::effective(storedForm.toString());
     const FormDefinition &form = FormDefinition::of(formName);
     QByteArray out;
@@ -113,43 +139,49 @@ QByteArray CertificateXml::of(const CertificateContent &c, const Signing &signin
     w.writeEndElement();
 
     w.writeStartElement(QStringLiteral("approvals"));
-    for (const auto &[block, field] : {std::pair{"13c", "AuthNum"}, std::pair{"14c", "CertNum"}}) {
+    for (const PrintedBox box : {PrintedBox::ApprovalNo, PrintedBox::CertificateNo}) {
+        const CertificateField &f = *CertificateFields::byPrintedBox(box);
         w.writeStartElement(QStringLiteral("approval"));
-        w.writeAttribute(QStringLiteral("block"), QLatin1String(block));
-        w.writeCharacters(h(field).toString().trimmed());
+        w.writeAttribute(QStringLiteral("block"), QLatin1String(f.block));
+        w.writeCharacters(h(f.column).toString().trimmed());
         w.writeEndElement();
     }
     w.writeEndElement();
 
+    // Every block in the form's order, with the fields printed in it; the
+    // item lines stand for the blocks of their columns.
     w.writeStartElement(QStringLiteral("blocks"));
-    x.block(QStringLiteral("1"), QStringLiteral("Country"), h("Country"));
-    x.block(QStringLiteral("2"), {}, form.title.join(QLatin1Char(' ')).simplified());
-    x.block(QStringLiteral("3"), QStringLiteral("Tracking"), h("Tracking"));
-    x.block(QStringLiteral("4"), QStringLiteral("Organ1"), h("Organ1"), QStringLiteral("left"));
-    x.block(QStringLiteral("4"), QStringLiteral("Organ2"), h("Organ2"), QStringLiteral("right"));
-    x.block(QStringLiteral("5"), QStringLiteral("Invoice"), h("Invoice"));
-    w.writeStartElement(QStringLiteral("items"));
     const std::vector<const CertificateField *> columns = CertificateFields::of(StoredTable::Detail);
-    int number = 0;
-    for (const CertificateContent::Line &line : c.lines()) {
-        w.writeStartElement(QStringLiteral("item"));
-        w.writeAttribute(QStringLiteral("line"), QString::number(++number));
-        for (std::size_t f = 0; f < std::size_t(CertificateContent::kLineFields); ++f)
-            x.block(QLatin1String(columns[f]->block), QLatin1String(columns[f]->column), line[f]);
-        w.writeEndElement();
+    for (const QString &number : blocksInOrder()) {
+        if (!printedIn(StoredTable::Detail, number).empty()) {
+            if (number != QLatin1String(columns.front()->block))
+                continue;
+            w.writeStartElement(QStringLiteral("items"));
+            int line = 0;
+            for (const CertificateContent::Line &values : c.lines()) {
+                w.writeStartElement(QStringLiteral("item"));
+                w.writeAttribute(QStringLiteral("line"), QString::number(++line));
+                for (std::size_t f = 0; f < std::size_t(CertificateContent::kLineFields); ++f)
+                    x.block(QLatin1String(columns[f]->block), QLatin1String(columns[f]->column), values[f]);
+                w.writeEndElement();
+            }
+            w.writeEndElement();
+            continue;
+        }
+        const std::vector<const CertificateField *> fields = printedIn(StoredTable::Header, number);
+        if (fields.empty()) {
+            x.block(number, {},
+                    number == QLatin1String("2") ? form.title.join(QLatin1Char(' ')).simplified() : QString());
+        } else if (fields.front()->kind == FieldKind::Flag) {
+            x.ticks(c, number, number.startsWith(QLatin1String("13")) ? form.boxes13a : form.boxes14a, fields);
+        } else {
+            // Two fields of one block stand side by side.
+            static const QString sides[] = {QStringLiteral("left"), QStringLiteral("right")};
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                x.block(number, QLatin1String(fields[i]->column), h(fields[i]->column),
+                        fields.size() > 1 ? sides[std::min<std::size_t>(i, 1)] : QString());
+        }
     }
-    w.writeEndElement();
-    x.block(QStringLiteral("12"), QStringLiteral("Remarks"), h("Remarks"));
-    x.ticks(c, QStringLiteral("13a"), form.boxes13a, {"New", "Overhaul"});
-    x.block(QStringLiteral("13b"), {}, {});
-    x.block(QStringLiteral("13c"), QStringLiteral("AuthNum"), h("AuthNum"));
-    x.block(QStringLiteral("13d"), QStringLiteral("Name17"), h("Name17"));
-    x.block(QStringLiteral("13e"), QStringLiteral("Date18"), h("Date18"));
-    x.ticks(c, QStringLiteral("14a"), form.boxes14a, {"CFRRTS", "OtherRTS"});
-    x.block(QStringLiteral("14b"), {}, {});
-    x.block(QStringLiteral("14c"), QStringLiteral("CertNum"), h("CertNum"));
-    x.block(QStringLiteral("14d"), QStringLiteral("Name22"), h("Name22"));
-    x.block(QStringLiteral("14e"), QStringLiteral("Date23"), h("Date23"));
     w.writeEndElement();
 
     w.writeStartElement(QStringLiteral("signatory"));

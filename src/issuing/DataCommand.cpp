@@ -19,7 +19,9 @@ namespace {
 // A signed page is far smaller.
 constexpr qint64 kMaxFile = 64 * 1024 * 1024;
 
-QString tr(const char *text) { return QCoreApplication::translate("DataCommand", text); }
+struct DataCommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataCommand)
+};
 
 // The bytes of a regular file of at most kMaxFile; anything else refused
 // before it is read (a FIFO waits for a writer, a device may never end).
@@ -38,16 +40,16 @@ std::optional<QByteArray> regularFile(const QByteArray &path, QString &error)
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = tr("it is not a regular file");
+        error = DataCommandTexts::tr("it is not a regular file");
         return std::nullopt;
     }
     if (st.st_size > kMaxFile) {
-        error = tr("it is larger than a certificate's PDF can be");
+        error = DataCommandTexts::tr("it is larger than a certificate's PDF can be");
         return std::nullopt;
     }
     QByteArray bytes = file.read(kMaxFile + 1);
     if (bytes.size() > kMaxFile) {
-        error = tr("it is larger than a certificate's PDF can be");
+        error = DataCommandTexts::tr("it is larger than a certificate's PDF can be");
         return std::nullopt;
     }
     return bytes;
@@ -64,7 +66,9 @@ int run(const QStringList &args, const QByteArray &path)
 {
     for (const QString &arg : args.mid(2))
         if (arg != QLatin1String("--data") && arg != QLatin1String("--json"))
-            return std::fprintf(stderr, "usage: arc8130-verify FILE.pdf --data [--json]\n"), 2;
+            return std::fprintf(stderr, "%s\n",
+                                qPrintable(DataCommandTexts::tr("usage: arc8130-verify FILE.pdf --data [--json]"))),
+                   2;
     QString error;
     const std::optional<QByteArray> pdf = regularFile(path, error);
     if (!pdf)

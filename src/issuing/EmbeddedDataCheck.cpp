@@ -14,7 +14,9 @@ namespace arc {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("EmbeddedDataCheck", text); }
+struct EmbeddedDataCheckTexts {
+    Q_DECLARE_TR_FUNCTIONS(EmbeddedDataCheck)
+};
 
 // What the XML holds: the values by field, the lines, and the same as JSON.
 struct Parsed {
@@ -163,31 +165,33 @@ EmbeddedDataCheck EmbeddedDataCheck::of(const QByteArray &pdf)
     };
     const SignatureReport report = SignatureReport::of(pdf);
     if (!report.isSigned)
-        return fail(Outcome::NotSigned, tr("The PDF carries no signature."));
+        return fail(Outcome::NotSigned, EmbeddedDataCheckTexts::tr("The PDF carries no signature."));
     if (!report.intact || report.addedAfterSigning)
-        return fail(Outcome::ChangedAfterSigning, tr("Changed after signing."));
+        return fail(Outcome::ChangedAfterSigning, EmbeddedDataCheckTexts::tr("Changed after signing."));
     const DeclaredSignature declared = DeclaredSignature::of(pdf);
     const PdfEmbeddedFiles files = PdfEmbeddedFiles::of(pdf);
     if (!files.ok())
-        return fail(Outcome::Unreadable, tr("The embedded data cannot be read: %1.").arg(files.problem));
+        return fail(Outcome::Unreadable, EmbeddedDataCheckTexts::tr("The embedded data cannot be read: %1.").arg(files.problem));
     if (files.files.isEmpty() && !files.hidden)
-        return fail(Outcome::NoData, tr("The PDF carries no certificate data."));
+        return fail(Outcome::NoData, EmbeddedDataCheckTexts::tr("The PDF carries no certificate data."));
     if (files.hidden || files.files.size() > 1 || files.files.front().name != CertificateXml::kFileName)
-        return fail(Outcome::OtherFiles, tr("The PDF carries other embedded files than certificate.xml alone."));
+        return fail(Outcome::OtherFiles, EmbeddedDataCheckTexts::tr("The PDF carries other embedded files than certificate.xml alone."));
     const PdfEmbeddedFiles::File &file = files.files.front();
     out.xml = file.data;
     if (declared.state != DeclaredSignature::State::Found || !covered(file.spans, declared))
-        return fail(Outcome::NotCovered, tr("The certificate data is not covered by the signature."));
+        return fail(Outcome::NotCovered,
+                    EmbeddedDataCheckTexts::tr("The certificate data is not covered by the signature."));
     QString why;
     const std::optional<Parsed> parsed = parse(file.data, why);
     if (!parsed)
-        return fail(Outcome::Unreadable, tr("The certificate data cannot be read: %1.").arg(why));
+        return fail(Outcome::Unreadable,
+                    EmbeddedDataCheckTexts::tr("The certificate data cannot be read: %1.").arg(why));
     const CertificateContent content = CertificateContent::of(parsed->formIndex, parsed->header, parsed->lines);
     if (content.sha256() != parsed->contentSha256)
         return fail(Outcome::HashMismatch,
-                    tr("The certificate data does not match its content hash: its values are not those signed for."));
+                    EmbeddedDataCheckTexts::tr("The certificate data does not match its content hash: its values are not those signed for."));
     if (parsed->signerSha256.toLower() != report.signerSha256)
-        return fail(Outcome::OtherSigner, tr("The certificate data names another signing certificate than the one "
+        return fail(Outcome::OtherSigner, EmbeddedDataCheckTexts::tr("The certificate data names another signing certificate than the one "
                                              "that signed the PDF."));
     out.json = parsed->json;
     out.outcome = Outcome::Sound;

@@ -7,6 +7,7 @@
 #include "RegularFile.h"
 
 #include <QFile>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace arc {
@@ -17,6 +18,10 @@ namespace {
 constexpr qint64 kMaxPdf = 64 * 1024 * 1024;
 constexpr qint64 kMaxAuthority = 1024 * 1024;
 constexpr qint64 kMaxList = 16 * 1024 * 1024;
+
+struct OutsideVerifyTexts {
+    Q_DECLARE_TR_FUNCTIONS(OutsideVerify)
+};
 
 int refused(const QString &why) { return std::fprintf(stderr, "arc8130-verify: %s\n", qPrintable(why)), 2; }
 
@@ -52,15 +57,17 @@ int OutsideVerify::run() const
     QString error;
     const std::optional<QByteArray> page = RegularFile::read(pdf, kMaxPdf, error);
     if (!page)
-        return refused(QStringLiteral("%1 cannot be read: %2").arg(QFile::decodeName(pdf), error));
+        return refused(OutsideVerifyTexts::tr("%1 cannot be read: %2").arg(QFile::decodeName(pdf), error));
     const std::optional<QByteArray> pem = RegularFile::read(authority, kMaxAuthority, error);
     if (!pem)
-        return refused(QStringLiteral("the authority %1 cannot be read: %2").arg(QFile::decodeName(authority), error));
+        return refused(
+            OutsideVerifyTexts::tr("the authority %1 cannot be read: %2").arg(QFile::decodeName(authority), error));
     std::optional<QByteArray> list = QByteArray();
     if (!crl.isEmpty() && !(list = RegularFile::read(crl, kMaxList, error)))
-        return refused(QStringLiteral("the revocation list %1 cannot be read: %2").arg(QFile::decodeName(crl), error));
+        return refused(
+            OutsideVerifyTexts::tr("the revocation list %1 cannot be read: %2").arg(QFile::decodeName(crl), error));
     if (!crl.isEmpty() && list->isEmpty())
-        return refused(QStringLiteral("the revocation list %1 is empty").arg(QFile::decodeName(crl)));
+        return refused(OutsideVerifyTexts::tr("the revocation list %1 is empty").arg(QFile::decodeName(crl)));
 
     const AuthorityVerification::Result r = AuthorityVerification::check(*page, *pem, *list);
     if (!r.refusal.isEmpty())
@@ -73,16 +80,18 @@ int OutsideVerify::run() const
         if (kept.outcome == Outcome::Unreadable)
             return refused(kept.detail);
         if (kept.outcome == Outcome::NotIssued) {
-            std::printf("Not issued from this data folder.\n");
+            std::printf("%s\n", qPrintable(OutsideVerifyTexts::tr("Not issued from this data folder.")));
             status = status == 0 ? 1 : status;
         } else {
             if (kept.supersededBy) {
-                std::printf("Superseded by correction %s of %s.\n", qPrintable(kept.supersededBy->tracking),
-                            qPrintable(DateText::format(kept.supersededBy->issuedOn)));
+                std::printf("%s\n", qPrintable(OutsideVerifyTexts::tr("Superseded by correction %1 of %2.")
+                                                   .arg(kept.supersededBy->tracking,
+                                                        DateText::format(kept.supersededBy->issuedOn))));
                 status = status == 0 ? 4 : status;
             }
-            std::printf("Issued from this data folder, unaltered.\nTracking number: %s\n",
-                        qPrintable(kept.record.tracking.trimmed()));
+            std::printf("%s\n", qPrintable(OutsideVerifyTexts::tr("Issued from this data folder, unaltered.\n"
+                                                                  "Tracking number: %1")
+                                               .arg(kept.record.tracking.trimmed())));
         }
     }
     for (const QString &line : r.lines)

@@ -1,6 +1,7 @@
 #include "RegisterExport.h"
 
 #include "BlankRule.h"
+#include "CertificateFields.h"
 #include "CsvText.h"
 #include "ExportTarget.h"
 #include "FormNames.h"
@@ -17,10 +18,15 @@
 #include <QSqlQuery>
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 namespace arc::RegisterExport {
 
 namespace {
+
+struct RegisterExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(RegisterExport)
+};
 
 
 // Stored dates are ISO text; another program may have added a time.
@@ -68,20 +74,75 @@ bool Period::holds(const QDate &day) const
     return day.isValid() && (!from.isValid() || day >= from) && (!to.isValid() || day <= to);
 }
 
+namespace {
+
+// What the issue log and the corrections add to the fields, and where.
+enum class Own { None, IssuedAt, ArchivedFile, Sha256, SupersededBy };
+struct OwnColumn {
+    int order;
+    Own own;
+    const char *heading;
+};
+constexpr OwnColumn kOwnColumns[] = {{14, Own::IssuedAt, "Issued At (UTC)"},
+                                     {15, Own::ArchivedFile, "Archived File"},
+                                     {16, Own::Sha256, "SHA-256"},
+                                     {17, Own::SupersededBy, "Superseded by"}};
+
+// One column of the register: the field it shows (of blocks 13 and 14,
+// one each: the block in use is shown), or one of the register's own.
+struct Column {
+    QString heading;
+    const CertificateField *field = nullptr;
+    const CertificateField *field14 = nullptr;
+    Own own = Own::None;
+};
+
+// The register's columns: where the table of certificate fields places
+// them, with the register's own between.
+const std::vector<Column> &columns()
+{
+    static const std::vector<Column> out = [] {
+        std::vector<Column> c;
+        const auto at = [&c](int order) -> Column & {
+            if (order >= int(c.size()))
+                c.resize(std::size_t(order) + 1);
+            return c[std::size_t(order)];
+        };
+        for (const CertificateField &f : CertificateFields::all()) {
+            if (f.inRegister.order < 0)
+                continue;
+            Column &column = at(f.inRegister.order);
+            column.heading = QLatin1String(f.inRegister.heading);
+            (QLatin1String(f.block).startsWith(QLatin1String("14")) && column.field ? column.field14 : column.field) =
+                &f;
+        }
+        for (const OwnColumn &own : kOwnColumns) {
+            at(own.order).heading = QLatin1String(own.heading);
+            at(own.order).own = own.own;
+        }
+        for (const Column &column : c)
+            if (column.heading.isEmpty() || (column.own != Own::None && column.field))
+                throw std::logic_error("the register's columns leave a place empty or fill one twice");
+        return c;
+    }();
+    return out;
+}
+
+int orderOf(const CertificateField &f) { return f.inRegister.order; }
+
+} // namespace
+
 QStringList header()
 {
-    return {QStringLiteral("Tracking No."),    QStringLiteral("Form"),          QStringLiteral("13e Date"),
-            QStringLiteral("14e Date"),        QStringLiteral("Organization"),  QStringLiteral("WO/Contract (5)"),
-            QStringLiteral("Item"),            QStringLiteral("Description"),   QStringLiteral("Part No."),
-            QStringLiteral("Serial No."),      QStringLiteral("Qty"),           QStringLiteral("Status"),
-            QStringLiteral("Signatory"),       QStringLiteral("Approval (13c/14c)"), QStringLiteral("Issued At (UTC)"),
-            QStringLiteral("Archived File"),   QStringLiteral("SHA-256"),       QStringLiteral("Superseded by"),
-            QStringLiteral("Remarks (12)")};
+    QStringList out;
+    for (const Column &column : columns())
+        out << column.heading;
+    return out;
 }
 
 namespace {
 
-const QString kStep = QStringLiteral("Exporting register");
+QString exportStep() { return QCoreApplication::translate("RegisterExport", "Exporting register"); }
 
 // What a row of the register stands for: the first or a further line of a
 // certificate (a certificate without lines has one row and no line), or a
@@ -96,16 +157,16 @@ DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(c
     std::vector<VoidNumber> voids;
     if (DbStatus s = TakenNumbers(db).voids(voids); !s.ok())
         return s;
-    const QStringList columns = header();
+    using CertificateFields::holding;
     for (const VoidNumber &v : voids) {
         if (!period.holds(QDate::fromString(v.voidedAt.left(10), Qt::ISODate)))
             continue;
-        QStringList row(columns.size());
-        row[0] = v.tracking.trimmed();
-        row[columns.indexOf(QStringLiteral("Form"))] = QStringLiteral("VOID");
-        row[columns.indexOf(QStringLiteral("Description"))] =
+        QStringList row(qsizetype(columns().size()));
+        row[orderOf(holding(&CertificateBlocks::tracking))] = v.tracking.trimmed();
+        row[orderOf(holding(&CertificateBlocks::form))] = QStringLiteral("VOID");
+        row[orderOf(holding(&ItemLine::description))] =
             QStringLiteral("%1, voided %2 at %3").arg(v.reason, v.voidedAt, v.workstation);
-        row[columns.indexOf(QStringLiteral("Signatory"))] = v.user;
+        row[orderOf(holding(&CertificateBlocks::block13dName))] = v.user;
         if (!take(row, Counted::Void))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     }
@@ -127,7 +188,7 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         return s;
     qint64 total = 0;
     if (progress) {
-        if (!progress(kStep, 0, 0))
+        if (!progress(exportStep(), 0, 0))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
         total = db.scalar(QStringLiteral("SELECT count(*) FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" "
                                          "= h.\"FormIndex\""),
@@ -136,62 +197,85 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         if (!s.ok())
             return s;
     }
+    // The fields the register shows, and those it chooses rows and blocks by.
+    using CertificateFields::holding;
+    const CertificateField &day13 = holding(&CertificateHeader::block13eDate),
+                           &day14 = holding(&CertificateHeader::block14eDate), &status = holding(&ItemLine::status);
+    std::vector<const CertificateField *> read;
+    for (const CertificateField &f : CertificateFields::all())
+        if (f.inRegister.order >= 0 || &f == &day13 || &f == &day14 || &f == &status)
+            read.push_back(&f);
+    QString select = QStringLiteral("SELECT h.\"FormIndex\", d.\"FormIndex\"");
+    QHash<const CertificateField *, int> at;
+    for (const CertificateField *f : read) {
+        at.insert(f, int(at.size()) + 2);
+        select += QStringLiteral(", %1.\"%2\"")
+                      .arg(QLatin1String(f->table == StoredTable::Header ? "h" : "d"), QLatin1String(f->column));
+    }
+    select += QStringLiteral(" FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
+                             "ORDER BY h.\"FormIndex\", d.rowid");
+    // Where each column's fields are read, looked up once rather than for every row.
+    std::vector<std::pair<int, int>> where;
+    for (const Column &c : columns())
+        where.emplace_back(at.value(c.field, -1), at.value(c.field14 ? c.field14 : c.field, -1));
+    const int day13At = at.value(&day13), day14At = at.value(&day14), statusAt = at.value(&status);
+    const auto shown = [](const QSqlQuery &q, const CertificateField &f, int index) {
+        const QVariant v = q.value(index);
+        if (f.kind == FieldKind::Date) {
+            const QDate day = storedDay(v);
+            return day.isValid() ? day.toString(Qt::ISODate) : QString();
+        }
+        if (f.text == &CertificateBlocks::form)
+            return FormNames::effective(text(v));
+        return f.inRegister.firstLine ? firstLine(text(v)) : text(v);
+    };
+
     QSqlQuery q;
     q.setForwardOnly(true);
     qint64 certificate = -1, done = 0;
     bool block13 = true;
-    s = db.run(q, QStringLiteral("SELECT h.\"FormIndex\", h.\"Tracking\", h.\"Date18\", h.\"Date23\", h.\"Organ1\", "
-                                 "h.\"Name17\", h.\"Name22\", d.\"Item\", d.\"Description\", d.\"PartNum\", "
-                                 "d.\"SerialNum\", d.\"Quantity\", d.\"Status\", h.\"Form\", h.\"Invoice\", "
-                                 "h.\"AuthNum\", h.\"CertNum\", h.\"Remarks\", d.\"FormIndex\" "
-                                 "FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
-                                 "ORDER BY h.\"FormIndex\", d.rowid"));
+    s = db.run(q, select);
     while (s.ok() && q.next()) {
         // Told every few hundred rows: often enough to move, seldom enough to cost nothing.
-        if (++done % 256 == 0 && !progress(kStep, done, std::max(total, done)))
+        if (++done % 256 == 0 && !progress(exportStep(), done, std::max(total, done)))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
-        const QDate d18 = storedDay(q.value(2)), d23 = storedDay(q.value(3));
-        if (!period.holds(d18.isValid() ? d18 : d23))
+        const QDate d13 = storedDay(q.value(day13At)), d14 = storedDay(q.value(day14At));
+        if (!period.holds(d13.isValid() ? d13 : d14))
             continue;
-        // The signatory of the block in use, which the first line's status chooses.
+        // The block in use, which the first line's status chooses.
         const qint64 key = q.value(0).toLongLong();
-        const QString status = text(q.value(12));
         const bool first = key != certificate;
         if (first) {
             certificate = key;
-            block13 = selectsBlock13(status.trimmed().toUpper());
+            block13 = selectsBlock13(text(q.value(statusAt)).trimmed().toUpper());
         }
-        const QString signatory = text(q.value(block13 ? 5 : 6));
-        QStringList row{text(q.value(1)),
-                        FormNames::effective(text(q.value(13))),
-                        d18.isValid() ? d18.toString(Qt::ISODate) : QString(),
-                        d23.isValid() ? d23.toString(Qt::ISODate) : QString(),
-                        firstLine(text(q.value(4))),
-                        text(q.value(14)),
-                        text(q.value(7)),
-                        text(q.value(8)),
-                        text(q.value(9)),
-                        text(q.value(10)),
-                        text(q.value(11)),
-                        status,
-                        signatory,
-                        text(q.value(block13 ? 15 : 16))};
-        const auto issue = issues.constFind(q.value(0).toLongLong());
-        if (issue != issues.cend())
-            row << issue->issuedAt.toString(Qt::ISODate) << issue->pdfFile << issue->pdfSha256;
-        else
-            row << QString() << QString() << QString();
-        // The tracking number of the issued correction that supersedes it.
-        row << superseded.value(key).tracking;
-        // Block 12 whole: its line breaks stay inside the quoted field.
-        row << text(q.value(17));
-        const Counted counted = q.value(18).isNull() ? Counted::NoLine : first ? Counted::FirstLine : Counted::FurtherLine;
+        const auto issue = issues.constFind(key);
+        const bool issued = issue != issues.cend();
+        QStringList row;
+        row.reserve(qsizetype(columns().size()));
+        for (std::size_t i = 0; i < columns().size(); ++i) {
+            const Column &c = columns()[i];
+            switch (c.own) {
+            case Own::None:
+                row << (c.field14 && !block13 ? shown(q, *c.field14, where[i].second)
+                                              : shown(q, *c.field, where[i].first));
+                break;
+            case Own::IssuedAt: row << (issued ? issue->issuedAt.toString(Qt::ISODate) : QString()); break;
+            case Own::ArchivedFile: row << (issued ? issue->pdfFile : QString()); break;
+            case Own::Sha256: row << (issued ? issue->pdfSha256 : QString()); break;
+            // The tracking number of the issued correction that supersedes it.
+            case Own::SupersededBy: row << superseded.value(key).tracking; break;
+            }
+        }
+        const Counted counted = q.value(1).isNull() ? Counted::NoLine
+                                : first             ? Counted::FirstLine
+                                                    : Counted::FurtherLine;
         if (!take(row, counted))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     }
     if (s.ok())
         s = eachVoid(db, period, take);
-    if (s.ok() && !progress(kStep, done, done))
+    if (s.ok() && !progress(exportStep(), done, done))
         return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
     return s;
 }
@@ -219,11 +303,12 @@ QString refusal(const Database &certificates, const QString &path)
 
 QString told(const Written &written, const QString &path)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("RegisterExport", text); };
-    const QString certificates =
-        written.certificates == 1 ? tr("1 certificate") : tr("%1 certificates").arg(written.certificates);
-    const QString lines = written.lines == 1 ? tr("1 line") : tr("%1 lines").arg(written.lines);
-    return tr("%1, %2 written to %3").arg(certificates, lines, path);
+    const QString certificates = written.certificates == 1
+                                     ? RegisterExportTexts::tr("1 certificate")
+                                     : RegisterExportTexts::tr("%1 certificates").arg(written.certificates);
+    const QString lines = written.lines == 1 ? RegisterExportTexts::tr("1 line")
+                                             : RegisterExportTexts::tr("%1 lines").arg(written.lines);
+    return RegisterExportTexts::tr("%1, %2 written to %3").arg(certificates, lines, path);
 }
 
 bool exists(const QString &path)

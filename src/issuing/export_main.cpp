@@ -16,14 +16,20 @@
 
 namespace {
 
+struct ExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+};
+
 int usage()
 {
-    std::fprintf(stderr, "usage: arc8130-export [--force] [--replica URI] DATASOURCE FILE.csv [--from DD/MMM/YYYY] "
-                         "[--to DD/MMM/YYYY]\n"
-                         "       arc8130-export DATASOURCE --voids\n"
-                         "  DATASOURCE is a data folder or a server's postgresql:// URI\n"
-                         "  --force replaces FILE.csv when it exists\n"
-                         "  --replica reads the register from this hot standby of the server while it keeps up\n");
+    std::fprintf(stderr, "%s",
+                 qPrintable(ExportTexts::tr(
+                     "usage: arc8130-export [--force] [--replica URI] DATASOURCE FILE.csv [--from DD/MMM/YYYY] "
+                     "[--to DD/MMM/YYYY]\n"
+                     "       arc8130-export DATASOURCE --voids\n"
+                     "  DATASOURCE is a data folder or a server's postgresql:// URI\n"
+                     "  --force replaces FILE.csv when it exists\n"
+                     "  --replica reads the register from this hot standby of the server while it keeps up\n")));
     return 2;
 }
 
@@ -32,10 +38,6 @@ int refused(int exit, const QString &why)
     std::fprintf(stderr, "arc8130-export: %s\n", qPrintable(why));
     return exit;
 }
-
-struct ExportTexts {
-    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
-};
 
 // Why the register is read from the primary although a standby was named.
 QString passedOver(arc::ReadReason reason, const QString &detail)
@@ -73,7 +75,7 @@ int listVoids(arc::Database &certificates)
             fields << printable(field);
         std::printf("%s\n", fields.join('\t').constData());
     }
-    std::printf("%zu void numbers\n", voids.size());
+    std::printf("%s\n", qPrintable(ExportTexts::tr("%n void numbers", nullptr, int(voids.size()))));
     return 0;
 }
 

@@ -21,12 +21,18 @@
 
 namespace {
 
+struct VerifyTexts {
+    Q_DECLARE_TR_FUNCTIONS(VerifyCommand)
+};
+
 int usage()
 {
-    std::fprintf(stderr, "usage: arc8130-verify FILE.pdf [DATAFOLDER]\n"
-                         "       arc8130-verify FILE.pdf --ca AUTHORITY.pem [--crl AUTHORITY.crl] [DATAFOLDER]\n"
-                         "  DATAFOLDER defaults to the data folder recorded in setupARC.mdb beside the program\n"
-                         "  (with --ca, no data folder is read unless one is named)\n");
+    std::fprintf(stderr, "%s",
+                 qPrintable(VerifyTexts::tr(
+                     "usage: arc8130-verify FILE.pdf [DATAFOLDER]\n"
+                     "       arc8130-verify FILE.pdf --ca AUTHORITY.pem [--crl AUTHORITY.crl] [DATAFOLDER]\n"
+                     "  DATAFOLDER defaults to the data folder recorded in setupARC.mdb beside the program\n"
+                     "  (with --ca, no data folder is read unless one is named)\n")));
     return 2;
 }
 
@@ -55,7 +61,9 @@ int main(int argc, char **argv)
         QString error;
         const std::optional<QString> recorded = arc::IssueVerifier::recordedDataFolder(arc::ProgramFolder::locate(), &error);
         if (!recorded)
-            return std::fprintf(stderr, "arc8130-verify: %s; name the data folder\n", qPrintable(error)), 2;
+            return std::fprintf(stderr, "arc8130-verify: %s\n",
+                                qPrintable(VerifyTexts::tr("%1; name the data folder").arg(error))),
+                   2;
         folder = *recorded;
     }
 
@@ -70,31 +78,28 @@ int main(int argc, char **argv)
     };
     if (r.outcome == Outcome::NotIssued) {
         // A signed page altered since is told as such, not as a stranger's.
-        if (r.changedAfterSigning())
-            std::printf("Changed after signing.\n");
-        else
-            std::printf("Not issued from this data folder.\n");
+        std::printf("%s\n", qPrintable(r.changedAfterSigning() ? VerifyTexts::tr("Changed after signing.")
+                                                               : VerifyTexts::tr("Not issued from this data folder.")));
         if (r.signature.isSigned)
             signatureLines();
         return 1;
     }
     // Genuine, but no longer the certificate that stands.
     if (r.supersededBy)
-        std::printf("Superseded by correction %s of %s.\n", qPrintable(r.supersededBy->tracking),
-                    qPrintable(arc::DateText::format(r.supersededBy->issuedOn)));
-    std::printf("Issued from this data folder, unaltered.\n"
-                "Tracking number: %s\n"
-                "Issued: %s (%s)\n"
-                "Signatory: %s\n"
-                "Copies: %d\n"
-                "Archived as: %s\n",
-                qPrintable(r.record.tracking.trimmed()), qPrintable(arc::DateText::format(r.record.localDay())),
-                qPrintable(r.record.issuedAt.toString(Qt::ISODate)), qPrintable(r.record.signatory), r.record.copies,
-                qPrintable(r.record.pdfFile));
-    if (r.record.passedFindings.isEmpty())
-        std::printf("Findings printed anyway: none\n");
-    else
-        std::printf("Findings printed anyway:\n");
+        std::printf("%s\n",
+                    qPrintable(VerifyTexts::tr("Superseded by correction %1 of %2.")
+                                   .arg(r.supersededBy->tracking, arc::DateText::format(r.supersededBy->issuedOn))));
+    std::printf("%s\n", qPrintable(VerifyTexts::tr("Issued from this data folder, unaltered.\n"
+                                                   "Tracking number: %1\n"
+                                                   "Issued: %2 (%3)\n"
+                                                   "Signatory: %4\n"
+                                                   "Copies: %5\n"
+                                                   "Archived as: %6")
+                                       .arg(r.record.tracking.trimmed(), arc::DateText::format(r.record.localDay()),
+                                            r.record.issuedAt.toString(Qt::ISODate), r.record.signatory,
+                                            QString::number(r.record.copies), r.record.pdfFile)));
+    std::printf("%s\n", qPrintable(r.record.passedFindings.isEmpty() ? VerifyTexts::tr("Findings printed anyway: none")
+                                                                     : VerifyTexts::tr("Findings printed anyway:")));
     for (const QString &finding : r.record.passedFindings)
         std::printf("  %s\n", qPrintable(finding));
     signatureLines();

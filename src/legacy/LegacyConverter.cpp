@@ -13,6 +13,7 @@
 #include "SqlDialectTables.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include <QDate>
@@ -30,11 +31,18 @@ namespace arc {
 
 namespace {
 
+struct LegacyConverterTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::LegacyConverter)
+};
+
 const StoreKind kDataFiles[] = {StoreKind::Certificates, StoreKind::Reference};
 
 DbStatus failure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
 
-DbStatus stopped(const QString &step) { return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped at %1").arg(step)); }
+DbStatus stopped(const QString &step)
+{
+    return DbStatus::failure(DbCondition::Cancelled, LegacyConverterTexts::tr("stopped at %1").arg(step));
+}
 
 // How many rows between two reports of progress.
 constexpr qsizetype kProgressRows = 5000;
@@ -82,12 +90,12 @@ DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
     QString error;
     const auto names = MdbExport::tables(file.source, &error);
     if (!names)
-        return failure(QStringLiteral("%1 cannot be read: %2").arg(QFileInfo(file.source).fileName(), error));
+        return failure(LegacyConverterTexts::tr("%1 cannot be read: %2").arg(QFileInfo(file.source).fileName(), error));
     const QString fileName = QFileInfo(file.source).fileName();
     for (const QString &name : *names)
         if (!Schema::table(name) || std::none_of(Schema::tables(file.kind).begin(), Schema::tables(file.kind).end(),
                                                  [&](const TableDef &t) { return t.name == name; }))
-            lines << QStringLiteral("%1: table %2 is not one this program keeps; it was not brought over")
+            lines << LegacyConverterTexts::tr("%1: table %2 is not one this program keeps; it was not brought over")
                          .arg(fileName, name);
     for (const TableDef &def : Schema::tables(file.kind)) {
         if (Schema::isAddition(def.name))
@@ -95,8 +103,8 @@ DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
         // A table lost from a damaged catalogue would otherwise come over
         // empty, as if the shop had never filled it.
         if (!names->contains(def.name))
-            return failure(QStringLiteral("%1 has no table %2").arg(fileName, def.name));
-        const QString step = QStringLiteral("Reading %1 from %2").arg(def.name, fileName);
+            return failure(LegacyConverterTexts::tr("%1 has no table %2").arg(fileName, def.name));
+        const QString step = LegacyConverterTexts::tr("Reading %1 from %2").arg(def.name, fileName);
         if (!progress(step, 0, 0))
             return stopped(step);
         // A large table takes mdb-export a while: the window stays painted.
@@ -105,12 +113,13 @@ DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
         if (!going)
             return stopped(step);
         if (!table)
-            return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
+            return failure(LegacyConverterTexts::tr("%1, table %2: %3").arg(fileName, def.name, error));
         const auto recorded = MdbExport::rowCount(file.source, def.name, &error);
         if (!recorded)
-            return failure(QStringLiteral("%1, table %2: %3").arg(fileName, def.name, error));
+            return failure(LegacyConverterTexts::tr("%1, table %2: %3").arg(fileName, def.name, error));
         if (*recorded != table->rows.size())
-            return failure(QStringLiteral("%1, table %2: %3 rows could be read of the %4 the file records; it is damaged")
+            return failure(LegacyConverterTexts::tr(
+                               "%1, table %2: %3 rows could be read of the %4 the file records; it is damaged")
                                .arg(fileName, def.name)
                                .arg(table->rows.size())
                                .arg(*recorded));
@@ -118,12 +127,13 @@ DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
             const FieldDef *f = def.field(table->columns[c]);
             if (f && f->type == FieldType::Text)
                 if (const int removed = NulCharacters::removeFrom(table->rows, c))
-                    lines << NulCharacters::reported(QStringLiteral("%1: field %2.%3").arg(fileName, def.name, f->name),
-                                                     removed);
+                    lines << NulCharacters::reported(
+                        LegacyConverterTexts::tr("%1: field %2.%3").arg(fileName, def.name, f->name), removed);
         }
         for (const QString &column : table->columns)
             if (!def.field(column))
-                lines << QStringLiteral("%1: field %2.%3 is not one this program keeps; it was not brought over")
+                lines << LegacyConverterTexts::tr(
+                             "%1: field %2.%3 is not one this program keeps; it was not brought over")
                              .arg(fileName, def.name, column);
         file.tables.append({def, *table});
     }
@@ -145,7 +155,8 @@ TableDef widened(const TableDef &def, const MdbTable &table, const QString &file
         for (const QVariantList &row : table.rows)
             longest = std::max(longest, int(row.at(column).toString().size()));
         if (longest > f.maxLength && !(def.name == QLatin1String("Agents") && f.name == QLatin1String("Password"))) {
-            lines << QStringLiteral("%1: field %2.%3 widened from %4 to %5 characters to keep its longest text whole")
+            lines << LegacyConverterTexts::tr(
+                         "%1: field %2.%3 widened from %4 to %5 characters to keep its longest text whole")
                          .arg(fileName, def.name, f.name)
                          .arg(f.maxLength)
                          .arg(longest);
@@ -247,7 +258,7 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
         if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                 .arg(SqlDialect::quoted(def.name), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
             return SqlDialect::status(insert.lastError());
-        const QString step = QStringLiteral("Writing %1 into %2").arg(def.name, fileName);
+        const QString step = LegacyConverterTexts::tr("Writing %1 into %2").arg(def.name, fileName);
         const qint64 total = table.rows.size();
         for (qint64 r = 0; r < total; ++r) {
             const QVariantList &row = table.rows.at(r);
@@ -258,13 +269,13 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
             if ((r + 1) % kProgressRows == 0 && !progress(step, r + 1, total))
                 return stopped(step);
         }
-        lines << QStringLiteral("%1: %2 rows in %3").arg(fileName).arg(total).arg(def.name);
+        lines << LegacyConverterTexts::tr("%1: %2 rows in %3").arg(fileName).arg(total).arg(def.name);
         if (!progress(lines.last(), total, total))
             return stopped(step);
     }
     // The search copies are made here, where the user waits anyway, not
     // at the first search.
-    const QString folding = QStringLiteral("Preparing the search copies in %1").arg(fileName);
+    const QString folding = LegacyConverterTexts::tr("Preparing the search copies in %1").arg(fileName);
     if (!progress(folding, 0, 0))
         return stopped(folding);
     // Told under this step's name, so the dialog keeps saying which file.
@@ -276,11 +287,11 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
 
     // Checked before anything is moved: sound, and every row there.
     if (db.scalar(QStringLiteral("PRAGMA integrity_check")).toString() != QLatin1String("ok"))
-        return failure(QStringLiteral("the new %1 did not pass its integrity check").arg(fileName));
+        return failure(LegacyConverterTexts::tr("the new %1 did not pass its integrity check").arg(fileName));
     for (const auto &[def, table] : file.tables) {
         const int count = db.scalar(QStringLiteral("SELECT count(*) FROM ") + SqlDialect::quoted(def.name)).toInt();
         if (count != table.rows.size())
-            return failure(QStringLiteral("the new %1 holds %2 rows in %3 instead of %4")
+            return failure(LegacyConverterTexts::tr("the new %1 holds %2 rows in %3 instead of %4")
                                .arg(fileName)
                                .arg(count)
                                .arg(def.name)
@@ -308,7 +319,7 @@ DbStatus writeRecord(const QString &folder, const QStringList &names)
         || f.write((names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) < 0 || !f.flush()
         || ::fsync(f.handle()) != 0) {
         f.remove();
-        return failure(QStringLiteral("%1 cannot be written").arg(record));
+        return failure(LegacyConverterTexts::tr("%1 cannot be written").arg(record));
     }
     f.close();
     return FileSwap::moveIntoPlace(building, record);
@@ -336,30 +347,30 @@ DbStatus swapFiles(const QString &folder, const QStringList &names, const Progre
 {
     const QString originals = folder + LegacyConverter::kOriginals + QLatin1Char('/');
     if (!QDir().mkpath(originals))
-        return failure(QStringLiteral("%1 cannot be made").arg(originals));
+        return failure(LegacyConverterTexts::tr("%1 cannot be made").arg(originals));
     for (const QString &name : names) {
         const QString source = folder + name, building = FileSwap::temporaryName(source), kept = originals + name;
         if (!QFileInfo::exists(building)) {
             if (QFileInfo::exists(source) && !LegacyConverter::isAccessFile(source))
                 continue; // this one is in place already
-            return failure(QStringLiteral("the converted %1 is missing").arg(name));
+            return failure(LegacyConverterTexts::tr("the converted %1 is missing").arg(name));
         }
         if (LegacyConverter::isAccessFile(source)) {
             if (QFileInfo::exists(kept))
-                return failure(QStringLiteral("%1 already holds a %2").arg(originals, name));
+                return failure(LegacyConverterTexts::tr("%1 already holds a %2").arg(originals, name));
             if (DbStatus s = FileSwap::moveIntoPlace(source, kept); !s.ok())
-                return failure(QStringLiteral("%1 could not be moved into %2").arg(source, originals));
+                return failure(LegacyConverterTexts::tr("%1 could not be moved into %2").arg(source, originals));
             // Past the point of no return: a stop asked for now is not heeded.
-            (void)progress(QStringLiteral("%1 moved into %2").arg(name, LegacyConverter::kOriginals), 0, 0);
+            (void)progress(LegacyConverterTexts::tr("%1 moved into %2").arg(name, LegacyConverter::kOriginals), 0, 0);
         } else if (QFileInfo::exists(source)) {
-            return failure(QStringLiteral("%1 is in the way of the converted file").arg(source));
+            return failure(LegacyConverterTexts::tr("%1 is in the way of the converted file").arg(source));
         }
         if (DbStatus s = FileSwap::moveIntoPlace(building, source); !s.ok())
             return s;
-        (void)progress(QStringLiteral("%1 converted").arg(name), 0, 0);
+        (void)progress(LegacyConverterTexts::tr("%1 converted").arg(name), 0, 0);
     }
     if (!QFile::remove(folder + DataFolder::kConversionRecord))
-        return failure(QStringLiteral("%1 cannot be removed").arg(folder + DataFolder::kConversionRecord));
+        return failure(LegacyConverterTexts::tr("%1 cannot be removed").arg(folder + DataFolder::kConversionRecord));
     syncFolder(folder);
     return {};
 }
@@ -425,7 +436,8 @@ ConversionReport LegacyConverter::convertInto(const QString &folderPath, const Q
         return report;
     };
     if (!MdbExport::available())
-        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
+        return fail(failure(
+            LegacyConverterTexts::tr("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
     for (ReadFile &f : files) {
         if (DbStatus s = readFile(f, report.lines, progress); !s.ok())
             return fail(s);
@@ -449,18 +461,21 @@ ConversionReport LegacyConverter::finishCutShort(const QString &folderPath, cons
     if (!wasCutShort(folder))
         return report;
     const std::optional<QStringList> names = readRecord(folder);
-    const DbStatus s = names ? swapFiles(folder, *names, progress)
-                             : failure(QStringLiteral("%1 cannot be read").arg(folder + DataFolder::kConversionRecord));
+    const DbStatus s =
+        names ? swapFiles(folder, *names, progress)
+              : failure(LegacyConverterTexts::tr("%1 cannot be read").arg(folder + DataFolder::kConversionRecord));
     if (!s.ok()) {
         report.outcome = ConversionReport::Outcome::Failed;
         report.status = s;
-        report.lines << QStringLiteral("The conversion of %1 was cut short and cannot be finished: %2").arg(folder, s.detail());
+        report.lines << LegacyConverterTexts::tr("The conversion of %1 was cut short and cannot be finished: %2")
+                            .arg(folder, s.detail());
         return report;
     }
     report.outcome = ConversionReport::Outcome::Converted;
-    report.lines << QStringLiteral("The conversion of %1 was cut short; it has now been finished.").arg(folder)
-                 << QStringLiteral("The Access originals are kept, unchanged, in %1")
-                        .arg(folder + kOriginals + QLatin1Char('/'));
+    report.lines
+        << LegacyConverterTexts::tr("The conversion of %1 was cut short; it has now been finished.").arg(folder)
+        << LegacyConverterTexts::tr("The Access originals are kept, unchanged, in %1")
+               .arg(folder + kOriginals + QLatin1Char('/'));
     return report;
 }
 
@@ -477,7 +492,8 @@ ConversionReport LegacyConverter::convert(const QString &folderPath, const Progr
             files.append({kind, source, FileSwap::temporaryName(source), {}});
     }
     if (files.isEmpty()) {
-        report.lines << QStringLiteral("%1 holds no data files in the Access format: nothing to convert.").arg(folder);
+        report.lines
+            << LegacyConverterTexts::tr("%1 holds no data files in the Access format: nothing to convert.").arg(folder);
         return report;
     }
     const auto fail = [&](const DbStatus &s) {
@@ -485,15 +501,17 @@ ConversionReport LegacyConverter::convert(const QString &folderPath, const Progr
             FileSwap::discard(f.building);
         report.outcome = ConversionReport::Outcome::Failed;
         report.status = s;
-        report.lines << QStringLiteral("Nothing in %1 has been changed: %2").arg(folder, s.detail());
+        report.lines << LegacyConverterTexts::tr("Nothing in %1 has been changed: %2").arg(folder, s.detail());
         return report;
     };
     if (!MdbExport::available())
-        return fail(failure(QStringLiteral("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
+        return fail(failure(
+            LegacyConverterTexts::tr("the mdbtools programs (mdb-export, mdb-tables, mdb-count) are not installed")));
     const QString originals = folder + kOriginals + QLatin1Char('/');
     for (const ReadFile &f : files)
         if (QFileInfo::exists(originals + QFileInfo(f.source).fileName()))
-            return fail(failure(QStringLiteral("%1 already holds a %2").arg(originals, QFileInfo(f.source).fileName())));
+            return fail(failure(
+                LegacyConverterTexts::tr("%1 already holds a %2").arg(originals, QFileInfo(f.source).fileName())));
 
     for (ReadFile &f : files) {
         if (DbStatus s = readFile(f, report.lines, progress); !s.ok())
@@ -510,13 +528,13 @@ ConversionReport LegacyConverter::convert(const QString &folderPath, const Progr
         names << QFileInfo(f.source).fileName();
     if (DbStatus s = writeRecord(folder, names); !s.ok())
         return fail(s);
-    (void)progress(QStringLiteral("%1 written").arg(DataFolder::kConversionRecord), 0, 0);
+    (void)progress(LegacyConverterTexts::tr("%1 written").arg(DataFolder::kConversionRecord), 0, 0);
     if (DbStatus s = swapFiles(folder, names, progress); !s.ok()) {
         unswapFiles(folder, names);
         return fail(s);
     }
     report.outcome = ConversionReport::Outcome::Converted;
-    report.lines << QStringLiteral("The Access originals are kept, unchanged, in %1").arg(originals);
+    report.lines << LegacyConverterTexts::tr("The Access originals are kept, unchanged, in %1").arg(originals);
     return report;
 }
 

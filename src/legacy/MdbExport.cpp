@@ -1,5 +1,6 @@
 #include "MdbExport.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <cstring>
@@ -7,6 +8,10 @@
 namespace arc::MdbExport {
 
 namespace {
+
+struct MdbExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::MdbExport)
+};
 
 QString &programFolder()
 {
@@ -28,7 +33,7 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args, Q
     p.start(programFolder().isEmpty() ? program : located(program), args);
     if (!p.waitForStarted(30000)) {
         if (error)
-            *error = QStringLiteral("%1 cannot be started (is mdbtools installed?)").arg(program);
+            *error = MdbExportTexts::tr("%1 cannot be started (is mdbtools installed?)").arg(program);
         return std::nullopt;
     }
     p.closeWriteChannel();
@@ -40,7 +45,7 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args, Q
             p.kill();
             p.waitForFinished();
             if (error)
-                *error = QStringLiteral("%1 was stopped").arg(program);
+                *error = MdbExportTexts::tr("%1 was stopped").arg(program);
             return std::nullopt;
         }
     }
@@ -49,7 +54,7 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args, Q
         if (error)
             *error = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
         if (error && error->isEmpty())
-            *error = QStringLiteral("%1 failed").arg(program);
+            *error = MdbExportTexts::tr("%1 failed").arg(program);
         return std::nullopt;
     }
     return out;
@@ -90,7 +95,7 @@ std::optional<MdbTable> read(const QString &file, const QString &table, QString 
         return std::nullopt;
     auto parsed = parse(*out);
     if (!parsed && error)
-        *error = QStringLiteral("the table %1 could not be read whole").arg(table);
+        *error = MdbExportTexts::tr("the table %1 could not be read whole").arg(table);
     return parsed;
 }
 
@@ -103,7 +108,7 @@ std::optional<qint64> rowCount(const QString &file, const QString &table, QStrin
     const qint64 count = out->trimmed().toLongLong(&ok);
     if (!ok || count < 0) {
         if (error)
-            *error = QStringLiteral("mdb-count gave no row count for the table %1").arg(table);
+            *error = MdbExportTexts::tr("mdb-count gave no row count for the table %1").arg(table);
         return std::nullopt;
     }
     return count;

@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSqlDriver>
 #include <libpq-fe.h>
@@ -10,6 +11,10 @@
 namespace arc::ServerCopy {
 
 namespace {
+
+struct ServerCopyTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::ServerCopy)
+};
 
 constexpr qsizetype kChunk = 1 << 20;
 
@@ -94,7 +99,7 @@ DbStatus write(Database &db, const TableDef &table, const QList<QVariantList> &r
 {
     PGconn *conn = handleOf(db);
     if (!conn)
-        return copyFailure(QStringLiteral("%1 cannot be loaded in bulk: not a server connection").arg(table.name));
+        return copyFailure(ServerCopyTexts::tr("%1 cannot be loaded in bulk: not a server connection").arg(table.name));
     QStringList columns;
     for (const FieldDef &f : table.fields)
         columns << SqlDialect::quoted(f.name);
@@ -106,9 +111,9 @@ DbStatus write(Database &db, const TableDef &table, const QList<QVariantList> &r
     const QString why = copying ? QString() : QString::fromUtf8(PQresultErrorMessage(started)).trimmed();
     PQclear(started);
     if (!copying)
-        return copyFailure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, why));
+        return copyFailure(ServerCopyTexts::tr("%1 cannot be loaded: %2").arg(table.name, why));
 
-    const QString step = QStringLiteral("Writing %1").arg(table.name);
+    const QString step = ServerCopyTexts::tr("Writing %1").arg(table.name);
     const qint64 total = rows.size();
     QByteArray chunk;
     chunk.reserve(kChunk + 4096);
@@ -119,16 +124,17 @@ DbStatus write(Database &db, const TableDef &table, const QList<QVariantList> &r
         if (PQputCopyData(conn, chunk.constData(), static_cast<int>(chunk.size())) != 1) {
             const QString lost = serverError(conn);
             (void)finish(conn, "not sent whole");
-            return copyFailure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, lost));
+            return copyFailure(ServerCopyTexts::tr("%1 cannot be loaded: %2").arg(table.name, lost));
         }
         chunk.clear();
         if (!progress(step, r + 1, total)) {
             (void)finish(conn, "stopped");
-            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped while writing %1").arg(table.name));
+            return DbStatus::failure(DbCondition::Cancelled,
+                                     ServerCopyTexts::tr("stopped while writing %1").arg(table.name));
         }
     }
     if (DbStatus s = finish(conn, nullptr); !s.ok())
-        return copyFailure(QStringLiteral("%1 cannot be loaded: %2").arg(table.name, s.detail()));
+        return copyFailure(ServerCopyTexts::tr("%1 cannot be loaded: %2").arg(table.name, s.detail()));
     return {};
 }
 

@@ -14,6 +14,7 @@
 #include "StoredFiles.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,10 @@
 namespace arc {
 
 namespace {
+
+struct ServerImportTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::ServerImport)
+};
 
 DbStatus importFailure(const QString &why) { return DbStatus::failure(DbCondition::Other, why); }
 
@@ -63,7 +68,7 @@ DbStatus readRows(Database &db, const TableDef &table, Rows &rows, const QString
         }
         rows << row;
         if (rows.size() % kImportProgressRows == 0 && !progress(step, rows.size(), total))
-            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped at %1").arg(step));
+            return DbStatus::failure(DbCondition::Cancelled, ServerImportTexts::tr("stopped at %1").arg(step));
     }
     return s;
 }
@@ -96,7 +101,7 @@ DbStatus makeStorable(Database &to, const TableDef &table, Rows &rows, QStringLi
             continue;
         const QString field = table.name + QLatin1Char('.') + f.name;
         if (const int removed = NulCharacters::removeFrom(rows, i))
-            lines << NulCharacters::reported(QStringLiteral("field %1").arg(field), removed);
+            lines << NulCharacters::reported(ServerImportTexts::tr("field %1").arg(field), removed);
         int longest = 0;
         for (const QVariantList &row : rows)
             longest = std::max(longest, int(row.at(i).toString().size()));
@@ -107,7 +112,7 @@ DbStatus makeStorable(Database &to, const TableDef &table, Rows &rows, QStringLi
         for (const QString &sql : SqlDialect::widenFieldStatements(table, wide, to.engine()))
             if (DbStatus s = to.exec(sql); !s.ok())
                 return s;
-        lines << QStringLiteral("field %1 widened from %2 to %3 characters to keep its longest text whole")
+        lines << ServerImportTexts::tr("field %1 widened from %2 to %3 characters to keep its longest text whole")
                      .arg(field)
                      .arg(f.maxLength)
                      .arg(longest);
@@ -123,7 +128,8 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
         if (DbStatus s = holdsData(to, table, holds); !s.ok())
             return s;
         if (holds)
-            return importFailure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name));
+            return importFailure(
+                ServerImportTexts::tr("the server database already holds %1 rows; it must be empty").arg(table.name));
         if (DbStatus s = to.exec(QStringLiteral("DELETE FROM ") + SqlDialect::quoted(table.name)); !s.ok())
             return s;
         DbStatus counted;
@@ -131,7 +137,9 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
                                  .toLongLong();
         if (!counted.ok())
             return counted;
-        if (DbStatus s = readRows(from, table, rows, QStringLiteral("Reading %1").arg(table.name), total, progress); !s.ok())
+        if (DbStatus s =
+                readRows(from, table, rows, ServerImportTexts::tr("Reading %1").arg(table.name), total, progress);
+            !s.ok())
             return s;
         if (DbStatus s = makeStorable(to, table, rows, lines); !s.ok())
             return s;
@@ -156,11 +164,13 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
             if (const QString statistics = SqlDialect::refreshStatistics(name, to.engine()); !statistics.isEmpty())
                 if (DbStatus s = to.exec(statistics); !s.ok())
                     return s;
-        if (DbStatus s = readRows(to, table, back, QStringLiteral("Checking %1").arg(table.name), total, progress); !s.ok())
+        if (DbStatus s =
+                readRows(to, table, back, ServerImportTexts::tr("Checking %1").arg(table.name), total, progress);
+            !s.ok())
             return s;
         if (back != rows)
-            return importFailure(QStringLiteral("%1 did not read back as it was written").arg(table.name));
-        lines << QStringLiteral("%1: %2 rows").arg(table.name).arg(rows.size());
+            return importFailure(ServerImportTexts::tr("%1 did not read back as it was written").arg(table.name));
+        lines << ServerImportTexts::tr("%1: %2 rows").arg(table.name).arg(rows.size());
     }
     return {};
 }
@@ -174,7 +184,7 @@ DbStatus copyFiles(const QString &folder, const QString &pattern, const QString 
 {
     for (const QFileInfo &file : QDir(folder).entryInfoList({pattern}, QDir::Files, QDir::Name)) {
         if (file.isSymLink() || file.size() > StoredFiles::kMaxBytes) {
-            const QString why = QStringLiteral("%1 left out: not a plain file of at most %2 bytes")
+            const QString why = ServerImportTexts::tr("%1 left out: not a plain file of at most %2 bytes")
                                     .arg(file.fileName())
                                     .arg(StoredFiles::kMaxBytes);
             if (required)
@@ -184,14 +194,15 @@ DbStatus copyFiles(const QString &folder, const QString &pattern, const QString 
         }
         QFile f(file.filePath());
         if (!f.open(QIODevice::ReadOnly))
-            return importFailure(QStringLiteral("%1 cannot be read").arg(file.filePath()));
+            return importFailure(ServerImportTexts::tr("%1 cannot be read").arg(file.filePath()));
         const QByteArray bytes = f.readAll();
         const QString name = prefix + file.fileName();
         if (DbStatus s = StoredFiles::write(to, name, bytes); !s.ok())
             return s;
         QByteArray back;
         if (DbStatus s = StoredFiles::read(to, name, back); !s.ok() || back != bytes)
-            return s.ok() ? importFailure(QStringLiteral("%1 did not read back as it was written").arg(name)) : s;
+            return s.ok() ? importFailure(ServerImportTexts::tr("%1 did not read back as it was written").arg(name))
+                          : s;
         ++count;
     }
     return {};
@@ -202,13 +213,13 @@ DbStatus copyFolderFiles(const QString &folder, Database &to, QStringList &lines
     int bitmaps = 0, pages = 0;
     if (DbStatus s = copyFiles(folder, QStringLiteral("*.bmp"), QString(), false, to, bitmaps, lines); !s.ok())
         return s;
-    lines << QStringLiteral("Files: %1 signature bitmaps").arg(bitmaps);
+    lines << ServerImportTexts::tr("Files: %1 signature bitmaps").arg(bitmaps);
     const QString issued = folder + QStringLiteral("Issued/");
     if (DbStatus s = copyFiles(issued, QStringLiteral("*.pdf"), QStringLiteral("Issued/"), true, to, pages, lines);
         !s.ok())
         return s;
     if (pages > 0)
-        lines << QStringLiteral("Files: %1 issued pages").arg(pages);
+        lines << ServerImportTexts::tr("Files: %1 issued pages").arg(pages);
     return {};
 }
 
@@ -228,13 +239,13 @@ DbStatus hashPlainPasswords(Database &reference, QStringList &lines)
     for (const auto &[row, password] : plain) {
         const QString hash = Passwords::hash(password);
         if (hash.isEmpty())
-            return importFailure(QStringLiteral("a password could not be hashed"));
+            return importFailure(ServerImportTexts::tr("a password could not be hashed"));
         if (s = reference.exec(QStringLiteral("UPDATE \"Agents\" SET \"Password\" = ? WHERE rowid = ?"), {hash, row});
             !s.ok())
             return s;
     }
     if (!plain.isEmpty())
-        lines << QStringLiteral("Agents: %1 passwords kept in clear go in as their hashes").arg(plain.size());
+        lines << ServerImportTexts::tr("Agents: %1 passwords kept in clear go in as their hashes").arg(plain.size());
     return {};
 }
 
@@ -267,13 +278,16 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     const auto fail = [&](const DbStatus &s) {
         report.outcome = ConversionReport::Outcome::Failed;
         report.status = s;
-        report.lines << QStringLiteral("Nothing in %1 or in %2 has been changed: %3").arg(folder, target, s.detail());
+        report.lines
+            << ServerImportTexts::tr("Nothing in %1 or in %2 has been changed: %3").arg(folder, target, s.detail());
         return report;
     };
 
     if (LegacyConverter::wasCutShort(folder))
-        return fail(importFailure(QStringLiteral("a conversion of the folder was cut short; finish it first with "
-                                           "arc8130-import %1").arg(folder)));
+        return fail(
+            importFailure(ServerImportTexts::tr("a conversion of the folder was cut short; finish it first with "
+                                                "arc8130-import %1")
+                              .arg(folder)));
 
     // A working copy, so that neither a conversion nor an upgrade touches
     // the folder. It lives in a private folder that goes when the import
@@ -281,17 +295,18 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     removeLeftWork();
     QTemporaryDir work(QDir::tempPath() + QLatin1Char('/') + kWorkPrefix + QStringLiteral("XXXXXX"));
     if (!work.isValid())
-        return fail(importFailure(QStringLiteral("no temporary folder: %1").arg(work.errorString())));
+        return fail(importFailure(ServerImportTexts::tr("no temporary folder: %1").arg(work.errorString())));
     QLockFile busy(work.path() + QStringLiteral("/lock"));
     if (!busy.lock())
-        return fail(importFailure(QStringLiteral("%1 cannot be locked").arg(work.path())));
+        return fail(importFailure(ServerImportTexts::tr("%1 cannot be locked").arg(work.path())));
     const QString copy = work.path() + QStringLiteral("/data/");
     if (!QDir().mkpath(copy))
-        return fail(importFailure(QStringLiteral("%1 cannot be made").arg(copy)));
+        return fail(importFailure(ServerImportTexts::tr("%1 cannot be made").arg(copy)));
     for (StoreKind kind : {StoreKind::Certificates, StoreKind::Reference}) {
         const QString name = Schema::fileName(kind);
         if (!QFile::exists(folder + name))
-            return fail(DbStatus::failure(DbCondition::FileNotFound, QStringLiteral("%1 is not there").arg(folder + name)));
+            return fail(DbStatus::failure(DbCondition::FileNotFound,
+                                          ServerImportTexts::tr("%1 is not there").arg(folder + name)));
     }
     // Access files are read where they are: a copy of one would hold its
     // passwords in clear.
@@ -304,7 +319,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     for (StoreKind kind : {StoreKind::Certificates, StoreKind::Reference}) {
         const QString name = Schema::fileName(kind);
         if (!QFile::exists(copy + name) && !QFile::copy(folder + name, copy + name))
-            return fail(importFailure(QStringLiteral("%1 cannot be copied").arg(folder + name)));
+            return fail(importFailure(ServerImportTexts::tr("%1 cannot be copied").arg(folder + name)));
     }
     DataFolder source, server;
     if (DbStatus s = source.open(copy); !s.ok())
@@ -323,7 +338,9 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
             if (DbStatus s = holdsData(*db, table, holds); !s.ok())
                 return fail(s);
             if (holds)
-                return fail(importFailure(QStringLiteral("the server database already holds %1 rows; it must be empty").arg(table.name)));
+                return fail(
+                    importFailure(ServerImportTexts::tr("the server database already holds %1 rows; it must be empty")
+                                      .arg(table.name)));
         }
     QStringList lines;
     WriteTransaction referenceTx(server.reference());
@@ -338,7 +355,7 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
         return fail(s);
     // The search copies are made here, where the user waits anyway, not
     // at the first search; in the same transaction as the rows they copy.
-    progress(QStringLiteral("Preparing the search copies"), 0, 0);
+    progress(ServerImportTexts::tr("Preparing the search copies"), 0, 0);
     for (Database *db : {&server.reference(), &server.certificates()})
         if (DbStatus s = FoldedCopies::bringUpToDate(*db); !s.ok())
             return fail(s);
@@ -347,17 +364,18 @@ ConversionReport ServerImport::run(const QString &folderPath, const QString &ser
     if (DbStatus s = certificatesTx.commit(); !s.ok()) {
         report.outcome = ConversionReport::Outcome::Failed;
         report.status = s;
-        report.lines << QStringLiteral("The reference data reached %1 but the certificates did not: %2. Empty the "
-                                       "server database and run the import again.")
+        report.lines << ServerImportTexts::tr(
+                            "The reference data reached %1 but the certificates did not: %2. Empty the "
+                            "server database and run the import again.")
                             .arg(target, s.detail());
         return report;
     }
     // Committed: a failure to settle the copies costs speed, not rows.
     for (Database *db : {&server.reference(), &server.certificates()})
         if (DbStatus s = FoldedCopies::settle(*db); !s.ok())
-            lines << QStringLiteral("The search copies were not settled: %1").arg(s.detail());
+            lines << ServerImportTexts::tr("The search copies were not settled: %1").arg(s.detail());
     report.outcome = ConversionReport::Outcome::Converted;
-    report.lines << QStringLiteral("Moved %1 into %2; the folder is unchanged.").arg(folder, target) << lines;
+    report.lines << ServerImportTexts::tr("Moved %1 into %2; the folder is unchanged.").arg(folder, target) << lines;
     return report;
 }
 

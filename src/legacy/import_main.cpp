@@ -17,7 +17,9 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && !arc::ServerUri::isUri(args.at(2)))) {
-        std::fprintf(stderr, "usage: arc8130-import FOLDER [postgresql://USER@HOST:PORT/DATABASE]\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "ImportCommand", "usage: arc8130-import FOLDER [postgresql://USER@HOST:PORT/DATABASE]")));
         return 2;
     }
     const QString folder = QDir(args.at(1)).absolutePath();

@@ -23,7 +23,7 @@ bool CertificatePage::ticked(PrintedBox box) const { return this->*printedIn(box
 
 QString CertificatePage::tooLong(PrintedBox box)
 {
-    return QStringLiteral("Section %1 too long").arg(QLatin1String(printedIn(box).block));
+    return QStringLiteral("Block %1 too long").arg(QLatin1String(printedIn(box).block));
 }
 
 } // namespace arc

@@ -2,6 +2,7 @@
 
 #include "CertificatePage.h"
 
+#include <QCoreApplication>
 #include <QRectF>
 #include <QStringList>
 #include <functional>
@@ -27,7 +28,8 @@ struct PrintResult {
 // in part are printed, with the title of the block's message.
 using TruncationNotice = std::function<void(const QString &title)>;
 
-inline const QString kLinesTruncated = QStringLiteral("Lines truncated. Press OK to continue");
+inline const QString kLinesTruncated =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("arc::Message", "Lines truncated. Press OK to continue"));
 
 // Draw one copy of the certificate as one page of its form (FAA Form
 // 8130-3, or the EASA or UK Form 1 it names) and end the job: frame, rulings, labels, values, signatures and the fixed texts.

@@ -35,8 +35,8 @@ PrintCommand::PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSourc
     connect(m_panel->pdfButton, &QPushButton::clicked, this, &PrintCommand::choosePdf);
 
     m_chooseFile = [this] {
-        QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("Save the certificate as PDF"),
-                                                    QString(), QStringLiteral("PDF files (*.pdf)"));
+        QString path = QFileDialog::getSaveFileName(m_window, tr("Save the certificate as PDF"),
+                                                    QString(), tr("PDF files (*.pdf)"));
         if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".pdf");
         return path;

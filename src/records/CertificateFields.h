@@ -77,12 +77,23 @@ enum class PrintedBox {
     Date14,
 };
 
+// Its column in the register of certificates: the place (-1: not in it),
+// the heading, and whether only its first line is shown. The fields of
+// blocks 13 and 14 that share a place show the block in use.
+struct RegisterColumn {
+    int order = -1;
+    const char *heading = "";
+    bool firstLine = false;
+};
+
 // One field of a certificate: where it is stored, how much its box takes,
 // where it stands on the form and on the page, and which member holds it.
 struct CertificateField {
     StoredTable table = StoredTable::Header;
     const char *column = "";
     FieldKind kind = FieldKind::Line;
+    int storedLength = 0;        // characters its column stores; texts and choices only
+    int addedIn = 0;             // the store version that added its column; 0: there from the first
     int entryLimit = 0;          // characters its box or grid column takes; 0 for no limit of its own
     const char *block = "";      // "13d"; empty when the form has no block for it
     const char *objectName = ""; // the screen's control; empty for a grid column or none
@@ -94,6 +105,7 @@ struct CertificateField {
     int findOrder = -1;
     const char *findLabel = "";
     int findLimit = 0;
+    RegisterColumn inRegister;
     // The member holding it, by kind: texts and choices, ticks, dates as
     // typed and as stored, or a column of an item line.
     QString CertificateBlocks::*text = nullptr;
@@ -112,6 +124,12 @@ const std::vector<CertificateField> &all();
 std::vector<const CertificateField *> of(StoredTable table);
 const CertificateField *byColumn(StoredTable table, const QString &column);
 const CertificateField *byPrintedBox(PrintedBox box);
+// The field a member holds; every member of a certificate is one field's.
+const CertificateField &holding(QString CertificateBlocks::*text);
+const CertificateField &holding(bool CertificateBlocks::*flag);
+const CertificateField &holding(QString CertificateEntries::*dateText);
+const CertificateField &holding(QDate CertificateHeader::*date);
+const CertificateField &holding(QString ItemLine::*lineText);
 
 } // namespace CertificateFields
 

@@ -1,18 +1,38 @@
 #include "Schema.h"
 
+#include "CertificateFields.h"
+
 #include <algorithm>
 
 namespace arc {
 
 namespace {
 
-constexpr int kLongText = 64000;
-constexpr int kPlainText = 255;
+constexpr int kLongText = StoredLength::kLong;
+constexpr int kPlainText = StoredLength::kPlain;
 
 FieldDef text(const char *name, int length = kPlainText) { return {name, FieldType::Text, length}; }
 FieldDef yesNo(const char *name) { return {name, FieldType::YesNo, 0}; }
 FieldDef number(const char *name) { return {name, FieldType::Number, 0}; }
 FieldDef date(const char *name) { return {name, FieldType::Date, 0}; }
+
+// A certificate table: its key, then the fields of the table of
+// certificate fields stored in it, in their order.
+TableDef certificateTable(StoredTable stored)
+{
+    const bool header = stored == StoredTable::Header;
+    TableDef t{header ? QStringLiteral("Header") : QStringLiteral("Detail"),
+               {{"FormIndex", header ? FieldType::Counter : FieldType::Long, 0}},
+               header ? QString() : QStringLiteral("FormIndex")};
+    for (const CertificateField *f : CertificateFields::of(stored)) {
+        switch (f->kind) {
+        case FieldKind::Flag: t.fields.push_back(yesNo(f->column)); break;
+        case FieldKind::Date: t.fields.push_back(date(f->column)); break;
+        default: t.fields.push_back(text(f->column, f->storedLength)); break;
+        }
+    }
+    return t;
+}
 
 // Where several boxes edit one field, the field takes the largest of their
 // limits, so that no box can type more than its field stores.
@@ -31,63 +51,14 @@ const std::vector<TableDef> &setupTables()
 const std::vector<TableDef> &certificateTables()
 {
     static const std::vector<TableDef> t = {
-        {"Header",
-         {{"FormIndex", FieldType::Counter, 0},
-          text("Country"),
-          text("Tracking", 15),
-          text("Organ1", kLongText),
-          text("Organ2", kLongText),
-          text("Invoice", 40),
-          text("Remarks", kLongText),
-          yesNo("New"),
-          yesNo("Overhaul"),
-          text("Name17", 50),
-          text("AuthNum", 25),
-          date("Date18"),
-          yesNo("CFRRTS"),
-          yesNo("OtherRTS"),
-          text("Name22", 50),
-          text("CertNum", 25),
-          date("Date23"),
-          // Version 5: the export choice, so that block 12 composes the
-          // same export lines when the certificate is shown again.
-          yesNo("Export"),
-          text("ExportCountry", 50),
-          text("Forwarder", 50),
-          // Version 7: the form the certificate is printed as; null for
-          // certificates stored before, which are FAA forms.
-          text("Form", 50)},
-         {}},
-        {"Detail",
-         {{"FormIndex", FieldType::Long, 0},
-          text("Item"),
-          text("Description", 50),
-          text("PartNum", 30),
-          text("Quantity"),
-          text("SerialNum", 30),
-          text("Status", 20)},
-         "FormIndex"},
+        certificateTable(StoredTable::Header),
+        certificateTable(StoredTable::Detail),
         {"Defaults",
-         {text("Country"),
-          text("Organ1", kLongText),
-          text("Organ2", kLongText),
-          text("Tracking", 15),
-          number("IncreaseTrack"),
-          text("Invoice", 40),
-          number("IncreaseInv"),
-          text("Batch", 30),
-          number("IncreaseBatch"),
-          text("Description", 50),
-          text("PartNum", 30),
-          text("Status", 20),
-          text("Eligibility", 50),
-          text("Remarks", kLongText),
-          text("Name17", 50),
-          text("AuthNum", 25),
-          text("Name22", 50),
-          text("CertNum", 25),
-          number("Shade"),
-          text("User1"),
+         {text("Country"), text("Organ1", kLongText), text("Organ2", kLongText), text("Tracking", 15),
+          number("IncreaseTrack"), text("Invoice", 40), number("IncreaseInv"), text("Batch", 30),
+          number("IncreaseBatch"), text("Description", 50), text("PartNum", 30), text("Status", 20),
+          text("Eligibility", 50), text("Remarks", kLongText), text("Name17", 50), text("AuthNum", 25),
+          text("Name22", 50), text("CertNum", 25), number("Shade"), text("User1"),
           // Version 8: the set-up asks for a digital signature on every
           // PDF, for every workstation of the data source.
           yesNo("RequireSignature"),
@@ -132,7 +103,7 @@ const std::vector<TableDef> &certificateTables()
           text("FirstTracking", 15),
           {"Size", FieldType::Long, 0},
           text("Signatory", 50),
-          text("StartedAt", 20), // UTC, ISO 8601
+          text("StartedAt", 20),     // UTC, ISO 8601
           text("Copies", kLongText), // the certificates' keys in order, separated by spaces
           text("Holder", 40),        // names the lock its issuing program holds
           text("Ended", 20)},        // null while being issued: "issued" or "left"
@@ -285,31 +256,36 @@ bool isAddition(const QString &table)
 
 const std::vector<AddedField> &addedFields()
 {
-    static const std::vector<AddedField> a = {
-        {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Export")},
-        {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("ExportCountry")},
-        {5, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Forwarder")},
-        {7, StoreKind::Certificates, QStringLiteral("Header"), QStringLiteral("Form")},
-        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaAuthority")},
-        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaCountry")},
-        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkAuthority")},
-        {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("Forms")},
-        {8, StoreKind::Certificates, QStringLiteral("IssueLog"), QStringLiteral("Findings")},
-        {8, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("RequireSignature")},
-        {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
-        // Version 9, the verification page: whether it links to the signed PDF.
-        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyOffersPdf")},
-        // Version 9, readers on a standby: the standby's address, kept per workstation.
-        {9, StoreKind::Setup, QStringLiteral("Setup"), QStringLiteral("ReplicaUri")},
-        // Version 9, time stamps: the time-stamp service's address.
-        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("TsaUrl")},
-        // Version 9, the QR code on issued pages.
-        {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyBaseUrl")},
-        // Version 10, paper size: the paper of each organisation's certificates.
-        {10, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("PaperSize")},
-        // Version 10, the idle lock.
-        {10, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("IdleLockMinutes")},
-    };
+    static const std::vector<AddedField> a = [] {
+        std::vector<AddedField> out = {
+            {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaAuthority")},
+            {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("EasaCountry")},
+            {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkAuthority")},
+            {7, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("Forms")},
+            {8, StoreKind::Certificates, QStringLiteral("IssueLog"), QStringLiteral("Findings")},
+            {8, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("RequireSignature")},
+            {8, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("UkNum")},
+            // Version 9, the verification page: whether it links to the signed PDF.
+            {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyOffersPdf")},
+            // Version 9, readers on a standby: the standby's address, kept per workstation.
+            {9, StoreKind::Setup, QStringLiteral("Setup"), QStringLiteral("ReplicaUri")},
+            // Version 9, time stamps: the time-stamp service's address.
+            {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("TsaUrl")},
+            // Version 9, the QR code on issued pages.
+            {9, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("VerifyBaseUrl")},
+            // Version 10, paper size: the paper of each organisation's certificates.
+            {10, StoreKind::Reference, QStringLiteral("Organizations"), QStringLiteral("PaperSize")},
+            // Version 10, the idle lock.
+            {10, StoreKind::Certificates, QStringLiteral("Defaults"), QStringLiteral("IdleLockMinutes")},
+        };
+        // The certificate fields say themselves which version added them.
+        for (const CertificateField &f : CertificateFields::all())
+            if (f.addedIn > 0)
+                out.push_back({f.addedIn, StoreKind::Certificates,
+                               f.table == StoredTable::Header ? QStringLiteral("Header") : QStringLiteral("Detail"),
+                               QLatin1String(f.column)});
+        return out;
+    }();
     return a;
 }
 

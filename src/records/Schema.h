@@ -16,6 +16,12 @@ enum class FieldType {
     Blob,     // bytes: a file's content
 };
 
+// How many characters a text column stores, where no smaller limit is set.
+namespace StoredLength {
+inline constexpr int kPlain = 255;
+inline constexpr int kLong = 64000; // block texts of several lines
+} // namespace StoredLength
+
 struct FieldDef {
     QString name;
     FieldType type = FieldType::Text;

@@ -9,19 +9,27 @@
 #include "PanelParts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 
 namespace arc {
 
-ListPanel::ListPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, const Texts &texts,
-                     QWidget *parent)
+namespace {
+
+struct ListPanelTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::ListPanel)
+};
+
+} // namespace
+
+ListPanel::ListPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messages, const Texts &texts, QWidget *parent)
     : QFrame(parent), list(new QComboBox), newName(new EntryBox(texts.newName)),
-      saveButton(PanelParts::button(texts.buttons[0], QStringLiteral("Save"), "green")),
-      deleteButton(PanelParts::button(texts.buttons[1], QStringLiteral("Delete"), "red")),
-      newButton(PanelParts::button(texts.buttons[2], QStringLiteral("New"), "black")),
-      exitButton(PanelParts::button(texts.buttons[3], QStringLiteral("Exit"), "red")), m_folder(folder),
+      saveButton(PanelParts::button(texts.buttons[0], ListPanelTexts::tr("Save"), "green")),
+      deleteButton(PanelParts::button(texts.buttons[1], ListPanelTexts::tr("Delete"), "red")),
+      newButton(PanelParts::button(texts.buttons[2], ListPanelTexts::tr("New"), "black")),
+      exitButton(PanelParts::button(texts.buttons[3], ListPanelTexts::tr("Exit"), "red")), m_folder(folder),
       m_addMode(addMode), m_messages(messages), m_texts(texts), m_grid(new QGridLayout(this))
 {
     setObjectName(QString::fromLatin1(texts.panel));
@@ -135,7 +143,7 @@ void ListPanel::save()
         const RowWritten w = store(adding ? 0 : m_loadedRow, name);
         if (!w.ok()) {
             refused(m_texts.notSaved.arg(name, w.status.is(DbCondition::RecordGone)
-                                                   ? QStringLiteral("it has been deleted meanwhile")
+                                                   ? ListPanelTexts::tr("it has been deleted meanwhile")
                                                    : w.status.detail()));
             return;
         }
@@ -153,7 +161,7 @@ void ListPanel::save()
                 list->setItemData(i, data);
             changed(data);
         }
-        emit told(QStringLiteral("%1 %2 saved").arg(m_texts.label, name));
+        emit told(ListPanelTexts::tr("%1 %2 saved").arg(m_texts.label, name));
     }
     deleteButton->setEnabled(true);
     newButton->setEnabled(true);
@@ -175,7 +183,7 @@ void ListPanel::deleteEntry()
     const qint64 gone = m_loadedRow;
     m_loadedRow = 0;
     deleted(gone);
-    emit told(QStringLiteral("%1 %2 deleted").arg(m_texts.label, name));
+    emit told(ListPanelTexts::tr("%1 %2 deleted").arg(m_texts.label, name));
 }
 
 void ListPanel::exitPanel()

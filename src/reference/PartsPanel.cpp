@@ -13,6 +13,7 @@
 #include "StampTexts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +23,10 @@
 namespace arc {
 
 namespace {
+
+struct PartsPanelTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::PartsPanel)
+};
 
 EntryText *textBox(const char *name, int limit)
 {
@@ -77,21 +82,21 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
         g->addWidget(w, r, 1, 1, 3);
         w->setAccessibleName(label.trimmed()); // names it when a value is refused
     };
-    row(0, QStringLiteral("Part Number"), combo5);
+    row(0, PartsPanelTexts::tr("Part Number"), combo5);
     g->addWidget(partEntry, 0, 1, 1, 3); // in the chooser's place while a new part is entered
-    partEntry->setAccessibleName(QStringLiteral("Part Number"));
-    row(1, QStringLiteral("Description"), description);
-    row(2, QStringLiteral("PMA'd Part Number"), pma);
-    row(3, QStringLiteral("Validation Initials"), vi);
-    row(4, QStringLiteral("Release Drawing "), relDwg);
+    partEntry->setAccessibleName(PartsPanelTexts::tr("Part Number"));
+    row(1, PartsPanelTexts::tr("Description"), description);
+    row(2, PartsPanelTexts::tr("PMA'd Part Number"), pma);
+    row(3, PartsPanelTexts::tr("Validation Initials"), vi);
+    row(4, PartsPanelTexts::tr("Release Drawing "), relDwg);
     for (int i = 0; i < 3; ++i) {
         g->addWidget(new QLabel(tr("Stamp %1").arg(i + 1)), 5, 1 + i);
         g->addWidget(stampCodes[i], 6, 1 + i);
         g->addWidget(stampTexts[i], 7, 1 + i);
-        stampCodes[i]->setAccessibleName(QStringLiteral("Stamp %1").arg(i + 1));
-        stampTexts[i]->setAccessibleName(QStringLiteral("Stamp %1 text").arg(i + 1));
+        stampCodes[i]->setAccessibleName(PartsPanelTexts::tr("Stamp %1").arg(i + 1));
+        stampTexts[i]->setAccessibleName(PartsPanelTexts::tr("Stamp %1 text").arg(i + 1));
     }
-    row(8, QStringLiteral("Eligibility"), eligibility);
+    row(8, PartsPanelTexts::tr("Eligibility"), eligibility);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {savePartButton, deleteButton, newButton, exitButton, saveStampButton})
         buttons->addWidget(b);
@@ -237,7 +242,7 @@ void PartsPanel::takeStampTextAsEligibility()
 
 void PartsPanel::refused(const QString &why)
 {
-    m_messages.ask({why, QStringLiteral("Part catalogue"), Message::Buttons::Ok, Message::Icon::Exclamation});
+    m_messages.ask({why, MessageTexts::tr("Part catalogue"), Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
 void PartsPanel::savePart()
@@ -245,15 +250,16 @@ void PartsPanel::savePart()
     const bool adding = m_addMode.isOn();
     const QString number = adding ? partEntry->text() : m_loadedNumber;
     if (!adding && m_loadedRow == 0) {
-        refused(QStringLiteral("No part is loaded, so nothing was saved. Choose a part, or press New to add one."));
+        refused(
+            PartsPanelTexts::tr("No part is loaded, so nothing was saved. Choose a part, or press New to add one."));
         return;
     }
     if (number.trimmed().isEmpty()) {
-        refused(QStringLiteral("A part needs a part number. Nothing was saved."));
+        refused(PartsPanelTexts::tr("A part needs a part number. Nothing was saved."));
         return;
     }
     if (adding && ReferenceRows::partStored(m_folder.parts(), number)) {
-        refused(QStringLiteral("Part %1 is already in the catalogue. Nothing was saved.").arg(number));
+        refused(PartsPanelTexts::tr("Part %1 is already in the catalogue. Nothing was saved.").arg(number));
         return;
     }
     takeStampTextAsEligibility();
@@ -263,11 +269,12 @@ void PartsPanel::savePart()
          {stampCodes[0]->text(), stampCodes[1]->text(), stampCodes[2]->text()}});
     if (!w.ok()) {
         const DbStatus &s = w.status;
-        const QString why = s.is(DbCondition::RecordGone) ? QStringLiteral("it has been deleted meanwhile")
-                            : s.is(DbCondition::FieldTooSmall)
-                                ? QStringLiteral("%1 is too long").arg(s.refusedFields().join(QStringLiteral(", ")))
-                                : s.detail();
-        refused(QStringLiteral("Part %1 was not saved: %2.").arg(number, why));
+        const QString why =
+            s.is(DbCondition::RecordGone) ? PartsPanelTexts::tr("it has been deleted meanwhile")
+            : s.is(DbCondition::FieldTooSmall)
+                ? PartsPanelTexts::tr("%1 is too long").arg(s.refusedFields().join(QStringLiteral(", ")))
+                : s.detail();
+        refused(PartsPanelTexts::tr("Part %1 was not saved: %2.").arg(number, why));
         return;
     }
     if (adding) {
@@ -281,7 +288,7 @@ void PartsPanel::savePart()
     showChooser(true);
     deleteButton->setEnabled(true);
     newButton->setEnabled(true);
-    emit told(QStringLiteral("Part %1 saved").arg(number));
+    emit told(PartsPanelTexts::tr("Part %1 saved").arg(number));
 }
 
 void PartsPanel::deletePart()
@@ -290,14 +297,14 @@ void PartsPanel::deletePart()
         return;
     if (const DbStatus s = ReferenceRows::remove(m_folder.parts(), m_loadedRow);
         !s.ok() && !s.is(DbCondition::RecordGone)) {
-        refused(QStringLiteral("Part %1 was not deleted: %2.").arg(m_loadedNumber, s.detail()));
+        refused(PartsPanelTexts::tr("Part %1 was not deleted: %2.").arg(m_loadedNumber, s.detail()));
         return;
     }
     combo5->removeItem(combo5->findText(m_loadedNumber));
     combo5->setCurrentIndex(-1);
     deleteButton->setEnabled(false);
     m_loadedRow = 0;
-    emit told(QStringLiteral("Part %1 deleted").arg(m_loadedNumber));
+    emit told(PartsPanelTexts::tr("Part %1 deleted").arg(m_loadedNumber));
     m_loadedNumber.clear();
 }
 
@@ -308,7 +315,7 @@ void PartsPanel::saveStamps()
         if (code.isEmpty())
             continue;
         if (const DbStatus s = StampTexts::save(m_folder.reference(), code, stored(stampTexts[i])); !s.ok()) {
-            refused(QStringLiteral("Stamp %1 was not saved: %2.").arg(code, s.detail()));
+            refused(PartsPanelTexts::tr("Stamp %1 was not saved: %2.").arg(code, s.detail()));
             return;
         }
     }

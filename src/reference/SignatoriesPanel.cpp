@@ -22,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,11 +36,18 @@ namespace arc {
 
 namespace {
 
-const Message kNothingChosen{QStringLiteral("No signatory is chosen, so nothing was saved. Choose a signatory in "
-                                            "the list, or press New to add one."),
-                             QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation};
-const Message kBlankNumber{QStringLiteral("Enter the signatory's approval number: a signatory without one cannot sign."), QStringLiteral("Approval number missing"),
-                           Message::Buttons::Ok, Message::Icon::None, Message::Answer::Ok};
+struct SignatoriesPanelTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::SignatoriesPanel)
+};
+
+const Message kNothingChosen{
+    QT_TRANSLATE_NOOP("arc::Message", "No signatory is chosen, so nothing was saved. Choose a signatory in "
+                                      "the list, or press New to add one."),
+    QT_TRANSLATE_NOOP("arc::Message", "DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation};
+const Message kBlankNumber{
+    QT_TRANSLATE_NOOP("arc::Message", "Enter the signatory's approval number: a signatory without one cannot sign."),
+    QT_TRANSLATE_NOOP("arc::Message", "Approval number missing"), Message::Buttons::Ok, Message::Icon::None,
+    Message::Answer::Ok};
 
 EntryBox *box(const char *name, int limit)
 {
@@ -374,8 +382,8 @@ void SignatoriesPanel::save()
     }
     const QString password = newPassword->text().isEmpty() ? m_storedPassword : Passwords::hash(newPassword->text());
     if (!newPassword->text().isEmpty() && password.isEmpty()) {
-        m_messages.ask({QStringLiteral("The new password could not be stored safely, so nothing was saved."),
-                        QStringLiteral("Database"), Message::Buttons::Ok, Message::Icon::Critical});
+        m_messages.ask({MessageTexts::tr("The new password could not be stored safely, so nothing was saved."),
+                        MessageTexts::tr("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
     AgentEntry entry{newName->text(), password, certification->text(), m_loadedRow};
@@ -397,9 +405,9 @@ void SignatoriesPanel::save()
         {entry.name, entry.approvalNumber, entry.password, yes->isChecked(), use, sign});
     if (!w.ok()) {
         const QString why = w.status.is(DbCondition::RecordGone)
-                                ? QStringLiteral("it has been deleted at another workstation")
+                                ? SignatoriesPanelTexts::tr("it has been deleted at another workstation")
                                 : w.status.detail();
-        m_messages.ask({QStringLiteral("The signatory was not saved: %1").arg(why), QStringLiteral("Database"),
+        m_messages.ask({MessageTexts::tr("The signatory was not saved: %1").arg(why), MessageTexts::tr("Database"),
                         Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
@@ -439,11 +447,11 @@ void SignatoriesPanel::save()
             const QString note = m_certificates->passwordSaved(entry, own, own ? m_signedInKey() : nullptr,
                                                                typedPassword, m_askPassphrase);
             if (!note.isEmpty())
-                m_messages.ask({note, QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Information});
+                m_messages.ask({note, MessageTexts::tr("DMIRs"), Message::Buttons::Ok, Message::Icon::Information});
             showCertificate();
         }
     }
-    emit told(QStringLiteral("Signatory %1 saved").arg(entry.name));
+    emit told(SignatoriesPanelTexts::tr("Signatory %1 saved").arg(entry.name));
     setAdministering(m_administering);
 }
 
@@ -455,15 +463,15 @@ void SignatoriesPanel::deleteSignatory()
     if (deleting == SignatoryRights::Deleting::Nothing)
         return;
     if (deleting == SignatoryRights::Deleting::SignedIn) {
-        m_messages.ask({QStringLiteral("%1 is signed in and cannot be deleted. To remove this signatory, sign in as "
-                                       "another administrator.")
+        m_messages.ask({MessageTexts::tr("%1 is signed in and cannot be deleted. To remove this signatory, sign in as "
+                                         "another administrator.")
                             .arg(m_signedIn->name),
-                        QStringLiteral("Delete DMIR"), Message::Buttons::Ok, Message::Icon::Exclamation});
+                        MessageTexts::tr("Delete DMIR"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
     if (const DbStatus s = ReferenceRows::remove(m_folder.agents(), m_loadedRow); !s.ok()) {
-        m_messages.ask({QStringLiteral("The signatory was not deleted: %1").arg(s.detail()), QStringLiteral("Database"),
-                        Message::Buttons::Ok, Message::Icon::Critical});
+        m_messages.ask({MessageTexts::tr("The signatory was not deleted: %1").arg(s.detail()),
+                        MessageTexts::tr("Database"), Message::Buttons::Ok, Message::Icon::Critical});
         return;
     }
     const QString gone = combo6->itemText(PanelParts::indexOfRow<AgentEntry>(combo6, m_loadedRow));
@@ -479,7 +487,7 @@ void SignatoriesPanel::deleteSignatory()
     combo6->setCurrentIndex(-1);
     combo6->show();
     deleteButton->setEnabled(false);
-    emit told(QStringLiteral("Signatory %1 deleted").arg(gone));
+    emit told(SignatoriesPanelTexts::tr("Signatory %1 deleted").arg(gone));
     m_loadedRow = 0;
     m_storedPassword.clear();
     certificateInfo->clear();
@@ -516,12 +524,12 @@ void SignatoriesPanel::openSigningCertificate()
     const AgentEntry who = k < 0 ? AgentEntry() : combo6->itemData(k).value<AgentEntry>();
     if (may != SignatoryRights::Certifying::Allowed) {
         m_messages.ask({may == SignatoryRights::Certifying::Nothing
-                            ? QStringLiteral("No stored signatory is chosen. Choose one in the list, or save the "
-                                             "new one first.")
-                            : QStringLiteral("Only an administrator or %1 may make or bring in the signing "
-                                             "certificate of %1.")
+                            ? MessageTexts::tr("No stored signatory is chosen. Choose one in the list, or save the "
+                                               "new one first.")
+                            : MessageTexts::tr("Only an administrator or %1 may make or bring in the signing "
+                                               "certificate of %1.")
                                   .arg(who.name),
-                        QStringLiteral("Signing certificate"), Message::Buttons::Ok, Message::Icon::Exclamation});
+                        MessageTexts::tr("Signing certificate"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
     auto *dialog = new SigningCertificateDialog(m_folder, m_messages,

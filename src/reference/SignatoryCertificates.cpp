@@ -15,7 +15,9 @@ namespace arc {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("SignatoryCertificates", text); }
+struct SignatoryCertificatesTexts {
+    Q_DECLARE_TR_FUNCTIONS(SignatoryCertificates)
+};
 
 // Whether the shop authority kept in `keys` issued the kept certificate.
 bool fromShopAuthority(KeyStore &keys, const StoredSigningKey &stored)
@@ -40,14 +42,16 @@ QString revokeOld(KeyStore &keys, const AgentEntry &signatory, const SignatoryCe
     for (;;) {
         const std::optional<QString> typed = passphrase(why);
         if (!typed || typed->isEmpty())
-            return tr("The old certificate of %1 is still to be revoked (superseded): an administrator revokes it "
-                      "with the shop authority's passphrase.")
+            return SignatoryCertificatesTexts::tr(
+                       "The old certificate of %1 is still to be revoked (superseded): an administrator revokes it "
+                       "with the shop authority's passphrase.")
                 .arg(name);
         const std::optional<KeyRefusal> refused = Revocations(keys).revoke(signatory, *typed, CRL_REASON_SUPERSEDED);
         if (!refused)
-            return tr("The old certificate of %1 is revoked (superseded).").arg(name);
+            return SignatoryCertificatesTexts::tr("The old certificate of %1 is revoked (superseded).").arg(name);
         if (refused->why != KeyRefusal::Why::KeyRefused)
-            return tr("The old certificate of %1 could not be revoked: %2").arg(name, refused->message);
+            return SignatoryCertificatesTexts::tr("The old certificate of %1 could not be revoked: %2")
+                .arg(name, refused->message);
         why = refused->message;
     }
 }

@@ -7,6 +7,7 @@
 #include "SignaturePreview.h"
 #include "SignaturesOf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -18,6 +19,10 @@
 namespace arc {
 
 namespace {
+
+struct SignatureFilesTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::SignatureFiles)
+};
 
 // About the shape of the printed signature boxes, 13b and 14b.
 constexpr QSize kPreview{240, 64};
@@ -37,8 +42,8 @@ SignatureFiles::SignatureFiles(DataFolder &folder, MessageBoxes &messages, QWidg
     signaturePreview->setFixedSize(kPreview);
     signaturePreview->setFrameShape(QFrame::Box);
     m_chooseFile = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Choose a signature bitmap"), QString(),
-                                            QStringLiteral("Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg *.JPEG)"));
+        return QFileDialog::getOpenFileName(this, tr("Choose a signature bitmap"), QString(),
+                                            tr("Pictures (*.bmp *.BMP *.png *.PNG *.jpg *.JPG *.jpeg *.JPEG)"));
     };
 
     auto *v = new QVBoxLayout(this);
@@ -86,8 +91,8 @@ void SignatureFiles::addSignature()
     const QByteArray content = file.open(QIODevice::ReadOnly) ? file.read(FolderSignatures::maxBytes + 1) : QByteArray();
     const QString ending = signatureEnding(content);
     if (content.size() > FolderSignatures::maxBytes || ending.isEmpty() || QImage::fromData(content).isNull()) {
-        m_messages.ask({QStringLiteral("%1 is not a picture that can be read, so it was not added.").arg(path),
-                        QStringLiteral("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation});
+        m_messages.ask({MessageTexts::tr("%1 is not a picture that can be read, so it was not added.").arg(path),
+                        MessageTexts::tr("DMIRs"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
     const std::unique_ptr<SignatureStore> store = signaturesOf(m_folder);
@@ -99,14 +104,14 @@ void SignatureFiles::addSignature()
         switch (store->add(name, content, &error)) {
         case SignatureStore::Added::Yes:
             list(name);
-            emit told(QStringLiteral("Signature %1 added to %2").arg(name, store->place()));
+            emit told(SignatureFilesTexts::tr("Signature %1 added to %2").arg(name, store->place()));
             return;
         case SignatureStore::Added::NameTaken: taken << name; continue;
         case SignatureStore::Added::Failed: break;
         }
         break;
     }
-    m_messages.ask({QStringLiteral("The signature was not added: %1").arg(error), QStringLiteral("Database"),
+    m_messages.ask({MessageTexts::tr("The signature was not added: %1").arg(error), MessageTexts::tr("Database"),
                     Message::Buttons::Ok, Message::Icon::Critical});
 }
 

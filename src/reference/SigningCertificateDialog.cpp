@@ -5,6 +5,7 @@
 #include "TokenKeyChooser.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -18,7 +19,11 @@ namespace arc {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Signing certificate");
+struct SigningCertificateTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::SigningCertificateDialog)
+};
+
+QString dialogTitle() { return SigningCertificateTexts::tr("Signing certificate"); }
 
 QLineEdit *hidden(const char *name)
 {
@@ -34,12 +39,12 @@ QString worded(const KeyRefusal &r, const QString &name, bool newAuthority)
     switch (r.why) {
     case KeyRefusal::Why::NoPassword:
     case KeyRefusal::Why::NotSignInPassword:
-        return QStringLiteral("The password typed is not the one %1 signs in with.").arg(name);
+        return SigningCertificateTexts::tr("The password typed is not the one %1 signs in with.").arg(name);
     case KeyRefusal::Why::NoPassphrase:
         // The passphrase of an authority made before is one that opens it.
-        return newAuthority ? r.message : QStringLiteral("The shop authority's passphrase is wrong.");
+        return newAuthority ? r.message : SigningCertificateTexts::tr("The shop authority's passphrase is wrong.");
     case KeyRefusal::Why::KeyNotKept:
-        return QStringLiteral("The signing key could not be kept in %1.").arg(r.where);
+        return SigningCertificateTexts::tr("The signing key could not be kept in %1.").arg(r.where);
     default:
         return r.message;
     }
@@ -76,18 +81,18 @@ SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBo
     file->addWidget(choose);
     auto *form = new QFormLayout(this);
     form->addRow(makeKey);
-    form->addRow(m_newAuthority ? QStringLiteral("New shop authority's passphrase")
-                                : QStringLiteral("Shop authority's passphrase"),
+    form->addRow(m_newAuthority ? SigningCertificateTexts::tr("New shop authority's passphrase")
+                                : SigningCertificateTexts::tr("Shop authority's passphrase"),
                  passphrase);
     passphrase->setPlaceholderText(tr("an administrator's; empty: request the certificate"));
     if (m_newAuthority)
-        form->addRow(QStringLiteral("The passphrase again"), passphraseAgain);
+        form->addRow(SigningCertificateTexts::tr("The passphrase again"), passphraseAgain);
     else
         passphraseAgain->hide();
     form->addRow(bringIn);
-    form->addRow(QStringLiteral("PKCS#12 file"), file);
-    form->addRow(QStringLiteral("The file's password"), filePassword);
-    form->addRow(QStringLiteral("%1's sign-in password").arg(signatory.name), password);
+    form->addRow(tr("PKCS#12 file"), file);
+    form->addRow(SigningCertificateTexts::tr("The file's password"), filePassword);
+    form->addRow(SigningCertificateTexts::tr("%1's sign-in password").arg(signatory.name), password);
     form->addRow(tokenKey);
     form->addRow(token);
     form->addRow(buttons);
@@ -99,7 +104,7 @@ SigningCertificateDialog::SigningCertificateDialog(DataFolder &folder, MessageBo
             token->listTokens();
     });
     connect(token, &TokenKeyChooser::told, this, [this](const QString &what) {
-        m_messages.ask({what, kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+        m_messages.ask({what, dialogTitle(), Message::Buttons::Ok, Message::Icon::Exclamation});
     });
     connect(choose, &QPushButton::clicked, this, &SigningCertificateDialog::chooseFile);
     connect(buttons, &QDialogButtonBox::accepted, this, &SigningCertificateDialog::submit);
@@ -121,8 +126,8 @@ void SigningCertificateDialog::showWay()
 
 void SigningCertificateDialog::chooseFile()
 {
-    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("PKCS#12 file"), keyFile->text(),
-                                                        QStringLiteral("PKCS#12 files (*.p12 *.pfx);;All files (*)"));
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("PKCS#12 file"), keyFile->text(),
+                                                        tr("PKCS#12 files (*.p12 *.pfx);;All files (*)"));
     if (!chosen.isEmpty())
         keyFile->setText(chosen);
 }
@@ -139,8 +144,8 @@ void SigningCertificateDialog::submit()
                 : SignatoryTokens(m_folder).set(m_signatory, choice, [&] { return std::optional(typedPassphrase); },
                                                 [&] { return std::optional(typedPin); });
         if (!kept.ok()) {
-            m_messages.ask({QStringLiteral("No signing certificate was kept: %1").arg(kept.refusal.message), kTitle,
-                            Message::Buttons::Ok, Message::Icon::Exclamation});
+            m_messages.ask({MessageTexts::tr("No signing certificate was kept: %1").arg(kept.refusal.message),
+                            dialogTitle(), Message::Buttons::Ok, Message::Icon::Exclamation});
             return;
         }
         // Nothing stays open: the token signs only with its PIN, asked at each issue.
@@ -151,8 +156,8 @@ void SigningCertificateDialog::submit()
     }
     QFile file(keyFile->text());
     if (bringIn->isChecked() && !file.open(QIODevice::ReadOnly)) {
-        m_messages.ask({QStringLiteral("The file %1 cannot be read: %2").arg(keyFile->text(), file.errorString()),
-                        kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+        m_messages.ask({MessageTexts::tr("The file %1 cannot be read: %2").arg(keyFile->text(), file.errorString()),
+                        dialogTitle(), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
     // Without the passphrase the key is made and its request left.
@@ -163,9 +168,9 @@ void SigningCertificateDialog::submit()
                                         m_newAuthority ? passphraseAgain->text() : passphrase->text())
                           : m_keys.bringIn(m_signatory, password->text(), file.readAll(), filePassword->text());
     if (!kept.ok()) {
-        m_messages.ask({QStringLiteral("No signing certificate was kept: %1")
+        m_messages.ask({MessageTexts::tr("No signing certificate was kept: %1")
                             .arg(worded(kept.refusal, m_signatory.name, m_newAuthority)),
-                        kTitle, Message::Buttons::Ok, Message::Icon::Exclamation});
+                        dialogTitle(), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
     m_requested = kept.requested;

@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "PanelParts.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +18,14 @@
 #include <QSignalBlocker>
 
 namespace arc {
+
+namespace {
+
+struct StatementsPanelTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::StatementsPanel)
+};
+
+} // namespace
 
 StatementsPanel::StatementsPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent)
     : QFrame(parent), m_folder(folder), m_messages(messages)
@@ -77,7 +86,7 @@ bool StatementsPanel::open(bool administrator)
 {
     QList<Statement> stored;
     if (const DbStatus s = Statements::read(m_folder.reference(), stored); !s.ok()) {
-        refused(QStringLiteral("The statements cannot be read: %1.").arg(s.detail()));
+        refused(StatementsPanelTexts::tr("The statements cannot be read: %1.").arg(s.detail()));
         return false;
     }
     m_stored = m_edited = stored;
@@ -138,12 +147,12 @@ bool StatementsPanel::save()
             }
         }
         if (const DbStatus s = Statements::save(m_folder.reference(), m_edited[i]); !s.ok()) {
-            refused(QStringLiteral("Statement %1 was not saved: %2.").arg(m_edited[i].name, s.detail()));
+            refused(StatementsPanelTexts::tr("Statement %1 was not saved: %2.").arg(m_edited[i].name, s.detail()));
             return false;
         }
         m_stored[i] = m_edited[i];
     }
-    emit told(QStringLiteral("Statements saved"));
+    emit told(StatementsPanelTexts::tr("Statements saved"));
     return true;
 }
 
@@ -182,7 +191,7 @@ void StatementsPanel::hideEvent(QHideEvent *event)
 
 void StatementsPanel::refused(const QString &why)
 {
-    m_messages.ask({why, QStringLiteral("Statements"), Message::Buttons::Ok, Message::Icon::Exclamation});
+    m_messages.ask({why, MessageTexts::tr("Statements"), Message::Buttons::Ok, Message::Icon::Exclamation});
 }
 
 } // namespace arc

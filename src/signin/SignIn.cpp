@@ -27,19 +27,24 @@
 namespace arc {
 
 namespace {
-const Message kTryAgain{QStringLiteral("Try again?"), QStringLiteral("Password Incorrect"), Message::Buttons::YesNo,
+
+struct SignInTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::SignIn)
+};
+const Message kTryAgain{QT_TRANSLATE_NOOP("arc::Message", "Try again?"),
+                        QT_TRANSLATE_NOOP("arc::Message", "Password Incorrect"), Message::Buttons::YesNo,
                         Message::Icon::None, Message::Answer::Yes};
 
 // The master password stands in for an administrator only where none is
 // stored, which signatories that cannot be read do not show.
 Message unreadSignatories(const QString &store, const DbStatus &status)
 {
-    const QString why = status.is(DbCondition::Locked) ? QStringLiteral("another program is holding the data files")
-                                                       : status.detail();
-    return {QStringLiteral("The signatories in %1 cannot be read: %2.\nThe master password opens the program only "
-                           "when they can be read and none of them is an administrator. Try again later.")
+    const QString why =
+        status.is(DbCondition::Locked) ? SignInTexts::tr("another program is holding the data files") : status.detail();
+    return {MessageTexts::tr("The signatories in %1 cannot be read: %2.\nThe master password opens the program only "
+                             "when they can be read and none of them is an administrator. Try again later.")
                 .arg(QDir::toNativeSeparators(store), why),
-            QStringLiteral("Access Control"), Message::Buttons::Ok, Message::Icon::Exclamation};
+            MessageTexts::tr("Access Control"), Message::Buttons::Ok, Message::Icon::Exclamation};
 }
 
 Message keyNotOpened(const SigningKeyState &state)
@@ -207,7 +212,7 @@ SigningKeyState SignIn::readSigningKey(const AgentEntry &signatory, const QStrin
         const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(onToken.certificates);
         const SigningResult<std::optional<Revocation>> revoked =
             certificates.empty() ? SigningResult<std::optional<Revocation>>(
-                                       SigningError{SigningFault::Damaged, QStringLiteral("its certificate is damaged")})
+                SigningError{SigningFault::Damaged, SignInTexts::tr("its certificate is damaged")})
                                  : Revocations(*keys).of(certificates.front().get());
         if (!revoked.ok())
             return SigningKeyState::notOpened(name, revoked.fault(), revoked.error().message);
@@ -354,10 +359,10 @@ void SignIn::loadSignature(qint64 agentRow)
     const std::unique_ptr<SignatureStore> store = signaturesOf(m_folder);
     const QImage image = QImage::fromData(store->read(file));
     if (image.isNull()) {
-        m_messages.ask({QStringLiteral("The electronic signature file %1 could not be read. Certificates will print "
-                                       "without a signature.")
+        m_messages.ask({MessageTexts::tr("The electronic signature file %1 could not be read. Certificates will print "
+                                         "without a signature.")
                             .arg(store->location(file)),
-                        QStringLiteral("Electronic signature"), Message::Buttons::Ok, Message::Icon::Exclamation});
+                        MessageTexts::tr("Electronic signature"), Message::Buttons::Ok, Message::Icon::Exclamation});
         return;
     }
     m_signature = image;

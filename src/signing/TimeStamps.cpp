@@ -29,7 +29,9 @@ using BytesPtr = std::unique_ptr<unsigned char, OpenSslFree<freeBytes>>;
 // An answer far larger is no time stamp.
 constexpr qsizetype kMaxAnswer = 1 << 20;
 
-QString tr(const char *text) { return QCoreApplication::translate("TimeStamps", text); }
+struct TimeStampsTexts {
+    Q_DECLARE_TR_FUNCTIONS(TimeStamps)
+};
 
 QByteArray sha256(const QByteArray &data)
 {
@@ -131,54 +133,55 @@ SigningResult<QByteArray> TimeStamps::stamp(const TimeStampService &service, con
 {
     const auto refused = [&service](const QString &why) {
         ERR_clear_error();
-        return SigningError{SigningFault::NoTimeStamp,
-                            tr("The time-stamp service %1 gave no time stamp: %2.").arg(service.name(), why)};
+        return SigningError{
+            SigningFault::NoTimeStamp,
+            TimeStampsTexts::tr("The time-stamp service %1 gave no time stamp: %2.").arg(service.name(), why)};
     };
     const QByteArray digest = sha256(data);
     TsReqPtr req = digest.isEmpty() ? nullptr : queryFor(digest);
     const QByteArray query = req ? derOf(req.get()) : QByteArray();
     if (query.isEmpty())
-        return refused(tr("the request could not be made (%1)").arg(openSslReason()));
+        return refused(TimeStampsTexts::tr("the request could not be made (%1)").arg(openSslReason()));
 
     const SigningResult<QByteArray> answer = service.answer(query);
     if (!answer.ok())
         return refused(answer.error().message);
     if (answer->size() > kMaxAnswer)
-        return refused(tr("its answer is far too large for a time stamp"));
+        return refused(TimeStampsTexts::tr("its answer is far too large for a time stamp"));
     const auto *p = reinterpret_cast<const unsigned char *>(answer->constData());
     TsRespPtr resp(d2i_TS_RESP(nullptr, &p, long(answer->size())));
     if (!resp || p != reinterpret_cast<const unsigned char *>(answer->constData()) + answer->size())
-        return refused(tr("its answer is not a time stamp"));
+        return refused(TimeStampsTexts::tr("its answer is not a time stamp"));
     const long status = ASN1_INTEGER_get(TS_STATUS_INFO_get0_status(TS_RESP_get_status_info(resp.get())));
     if (status != 0 && status != 1)
-        return refused(tr("it refused the request (status %1)").arg(status));
+        return refused(TimeStampsTexts::tr("it refused the request (status %1)").arg(status));
     PKCS7 *token = TS_RESP_get_token(resp.get());
     TS_TST_INFO *info = TS_RESP_get_tst_info(resp.get());
     if (!token || !info)
-        return refused(tr("its answer holds no time stamp"));
+        return refused(TimeStampsTexts::tr("its answer holds no time stamp"));
 
     // Told apart first, so that the message says which.
     const ASN1_OCTET_STRING *stamped = TS_MSG_IMPRINT_get_msg(TS_TST_INFO_get_msg_imprint(info));
     if (OBJ_obj2nid(TS_MSG_IMPRINT_get_algo(TS_TST_INFO_get_msg_imprint(info))->algorithm) != NID_sha256 || !stamped
         || QByteArray(reinterpret_cast<const char *>(ASN1_STRING_get0_data(stamped)), ASN1_STRING_length(stamped)) != digest)
-        return refused(tr("its time stamp is for other data than the signature"));
+        return refused(TimeStampsTexts::tr("its time stamp is for other data than the signature"));
     const ASN1_INTEGER *nonce = TS_TST_INFO_get_nonce(info);
     if (!nonce || ASN1_INTEGER_cmp(nonce, TS_REQ_get_nonce(req.get())) != 0)
-        return refused(tr("its time stamp answers another request (the nonce differs)"));
+        return refused(TimeStampsTexts::tr("its time stamp answers another request (the nonce differs)"));
 
     // And checked as a whole: version, imprint, nonce and the signature by
     // the certificate the token carries.
     TsVerifyPtr verify(TS_REQ_to_TS_VERIFY_CTX(req.get(), nullptr));
     StorePtr store = storeOfSigner(token, {});
     if (!verify || !store)
-        return refused(tr("its time stamp carries no certificate to check it with"));
+        return refused(TimeStampsTexts::tr("its time stamp carries no certificate to check it with"));
     TS_VERIFY_CTX_add_flags(verify.get(), TS_VFY_SIGNATURE);
     TS_VERIFY_CTX_set_store(verify.get(), store.release());
     if (TS_RESP_verify_response(verify.get(), resp.get()) != 1)
-        return refused(tr("its time stamp does not verify (%1)").arg(openSslReason()));
+        return refused(TimeStampsTexts::tr("its time stamp does not verify (%1)").arg(openSslReason()));
     const QByteArray der = derOf(token);
     if (der.isEmpty())
-        return refused(tr("its time stamp cannot be kept"));
+        return refused(TimeStampsTexts::tr("its time stamp cannot be kept"));
     return der;
 }
 
@@ -191,7 +194,7 @@ TimeStampInfo TimeStamps::read(const QByteArray &token, const QByteArray &data)
     TsInfoPtr info(p7 ? PKCS7_to_TS_TST_INFO(p7.get()) : nullptr);
     if (!info) {
         ERR_clear_error();
-        out.problem = tr("the time stamp cannot be read");
+        out.problem = TimeStampsTexts::tr("the time stamp cannot be read");
         return out;
     }
     out.time = timeOf(TS_TST_INFO_get_time(info.get()));
@@ -202,7 +205,7 @@ TimeStampInfo TimeStamps::read(const QByteArray &token, const QByteArray &data)
     StorePtr store = storeOfSigner(p7.get(), out.time);
     BioPtr in(BIO_new(BIO_s_mem()));
     if (!verify || !store || !in || BIO_write(in.get(), data.constData(), int(data.size())) != int(data.size())) {
-        out.problem = tr("the time stamp carries no certificate to check it with");
+        out.problem = TimeStampsTexts::tr("the time stamp carries no certificate to check it with");
         ERR_clear_error();
         return out;
     }
@@ -211,8 +214,9 @@ TimeStampInfo TimeStamps::read(const QByteArray &token, const QByteArray &data)
     TS_VERIFY_CTX_set_data(verify.get(), in.release());
     out.intact = TS_RESP_verify_token(verify.get(), p7.get()) == 1;
     if (!out.intact)
-        out.problem = tr("the time stamp does not match the signature or its own signature does not verify (%1)")
-                          .arg(openSslReason());
+        out.problem =
+            TimeStampsTexts::tr("the time stamp does not match the signature or its own signature does not verify (%1)")
+                .arg(openSslReason());
     ERR_clear_error();
     return out;
 }

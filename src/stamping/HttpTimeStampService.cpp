@@ -15,7 +15,9 @@ namespace {
 // A time stamp is a few kilobytes; an answer far larger is cut off.
 constexpr qint64 kMaxAnswer = 1 << 20;
 
-QString tr(const char *text) { return QCoreApplication::translate("TimeStamps", text); }
+struct HttpTimeStampTexts {
+    Q_DECLARE_TR_FUNCTIONS(TimeStamps)
+};
 
 SigningError refused(const QString &why) { return {SigningFault::NoTimeStamp, why}; }
 
@@ -31,9 +33,9 @@ SigningResult<QByteArray> HttpTimeStampService::answer(const QByteArray &query) 
     const QUrl url(m_url.trimmed(), QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
-        return refused(tr("its address is not an http or https address"));
+        return refused(HttpTimeStampTexts::tr("its address is not an http or https address"));
     if (!QCoreApplication::instance())
-        return refused(tr("the program cannot reach a network without its event loop"));
+        return refused(HttpTimeStampTexts::tr("the program cannot reach a network without its event loop"));
 
     QNetworkAccessManager network;
     QNetworkRequest request(url);
@@ -63,24 +65,24 @@ SigningResult<QByteArray> HttpTimeStampService::answer(const QByteArray &query) 
 
     const double seconds = double(m_wait.count()) / 1000.0;
     if (timedOut)
-        return refused(tr("no answer within %1 seconds").arg(seconds));
+        return refused(HttpTimeStampTexts::tr("no answer within %1 seconds").arg(seconds));
     if (tooLarge)
-        return refused(tr("its answer is far too large for a time stamp"));
+        return refused(HttpTimeStampTexts::tr("its answer is far too large for a time stamp"));
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status != 0 && status != 200)
-        return refused(tr("it answered with HTTP status %1").arg(status));
+        return refused(HttpTimeStampTexts::tr("it answered with HTTP status %1").arg(status));
     if (reply->error() == QNetworkReply::RemoteHostClosedError)
-        return refused(tr("it closed the connection without an answer"));
+        return refused(HttpTimeStampTexts::tr("it closed the connection without an answer"));
     if (reply->error() != QNetworkReply::NoError)
-        return refused(tr("it cannot be reached (%1)").arg(reply->errorString()));
+        return refused(HttpTimeStampTexts::tr("it cannot be reached (%1)").arg(reply->errorString()));
     const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString().toLower();
     if (type.contains(QLatin1String("html")))
-        return refused(tr("it answered with a web page, not a time stamp"));
+        return refused(HttpTimeStampTexts::tr("it answered with a web page, not a time stamp"));
     if (type.startsWith(QLatin1String("text/")))
-        return refused(tr("it answered with text, not a time stamp"));
+        return refused(HttpTimeStampTexts::tr("it answered with text, not a time stamp"));
     const QByteArray body = reply->readAll();
     if (body.isEmpty())
-        return refused(tr("it closed the connection without an answer"));
+        return refused(HttpTimeStampTexts::tr("it closed the connection without an answer"));
     return body;
 }
 

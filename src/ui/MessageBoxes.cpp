@@ -27,9 +27,9 @@ QMessageBox::StandardButton toButton(Message::Answer a)
 // "Write PDF", "Print" and "Close": buttons of their own texts.
 Message::Answer askOutput(QMessageBox &box, const Message &m)
 {
-    QAbstractButton *pdf = box.addButton(QStringLiteral("Write PDF"), QMessageBox::AcceptRole);
-    QAbstractButton *print = box.addButton(QStringLiteral("Print"), QMessageBox::AcceptRole);
-    QPushButton *close = box.addButton(QStringLiteral("Close"), QMessageBox::RejectRole);
+    QAbstractButton *pdf = box.addButton(MessageTexts::tr("Write PDF"), QMessageBox::AcceptRole);
+    QAbstractButton *print = box.addButton(MessageTexts::tr("Print"), QMessageBox::AcceptRole);
+    QPushButton *close = box.addButton(MessageTexts::tr("Close"), QMessageBox::RejectRole);
     box.setDefaultButton(m.defaultAnswer == Message::Answer::WritePdf ? static_cast<QPushButton *>(pdf)
                          : m.defaultAnswer == Message::Answer::Print  ? static_cast<QPushButton *>(print)
                                                                       : close);
@@ -43,7 +43,7 @@ Message::Answer askOutput(QMessageBox &box, const Message &m)
 // The only way on is back: the box answers Cancel however it is closed.
 Message::Answer askBack(QMessageBox &box)
 {
-    QPushButton *back = box.addButton(QCoreApplication::translate("MessageBoxes", "Back to the certificate"), QMessageBox::RejectRole);
+    QPushButton *back = box.addButton(MessageTexts::tr("Back to the certificate"), QMessageBox::RejectRole);
     box.setDefaultButton(back);
     box.setEscapeButton(back);
     box.exec();
@@ -54,9 +54,14 @@ Message::Answer askBack(QMessageBox &box)
 
 Message::Answer QtMessageBoxes::ask(const Message &m)
 {
+    // A constant's texts are translated here; texts made translated are
+    // found in no translation and shown as they are.
+    const auto shown = [](const QString &text) {
+        return QCoreApplication::translate("arc::Message", text.toUtf8().constData());
+    };
     QMessageBox box(m_parent);
-    box.setWindowTitle(m.title);
-    box.setText(m.prompt);
+    box.setWindowTitle(shown(m.title));
+    box.setText(shown(m.prompt));
     switch (m.icon) {
     case Message::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Message::Icon::Information: box.setIcon(QMessageBox::Information); break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -21,6 +22,13 @@ struct Message {
     Answer defaultAnswer = Answer::Ok;
 
     bool operator==(const Message &) const = default;
+};
+
+// The texts of questions and notices. A constant Message, made before any
+// translator is installed, holds its texts marked with
+// QT_TRANSLATE_NOOP("arc::Message", ...): they are translated when shown.
+struct MessageTexts {
+    Q_DECLARE_TR_FUNCTIONS(arc::Message)
 };
 
 class MessageBoxes {

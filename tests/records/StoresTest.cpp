@@ -1,11 +1,9 @@
-#include "CertificateFields.h"
 #include "CertificateStore.h"
 #include "DataFolder.h"
 #include "DateText.h"
 #include "LineBreaks.h"
 #include "ReferenceLists.h"
 #include "ReferenceRows.h"
-#include "Schema.h"
 #include "SetupStore.h"
 #include "OpenedSource.h"
 
@@ -180,32 +178,4 @@ TEST(DateTextTest, WritesAndReadsDaysWithEnglishMonthNamesAndStoredLineBreaks)
 
     EXPECT_EQ(LineBreaks::toStored("a\nb\r\nc"), "a\r\nb\r\nc");
     EXPECT_EQ(LineBreaks::toScreen("a\r\nb\r\nc"), "a\nb\nc");
-}
-// A box taking more than its column would lose the rest on saving; a column
-// the table forgot would never be shown, saved or printed.
-TEST(CertificateFieldsTest, EveryStoredColumnIsDeclaredOnceAndEveryBoxFitsItsColumn)
-{
-    for (const StoredTable table : {StoredTable::Header, StoredTable::Detail}) {
-        const TableDef &def = *Schema::table(table == StoredTable::Header ? QStringLiteral("Header")
-                                                                          : QStringLiteral("Detail"));
-        for (const FieldDef &column : def.fields) {
-            if (column.name == QLatin1String("FormIndex"))
-                continue;
-            int declared = 0;
-            for (const CertificateField *f : CertificateFields::of(table))
-                declared += column.name == QLatin1String(f->column);
-            EXPECT_EQ(declared, 1) << def.name.toStdString() << '.' << column.name.toStdString();
-        }
-        for (const CertificateField *f : CertificateFields::of(table)) {
-            const FieldDef *column = def.field(QLatin1String(f->column));
-            ASSERT_NE(column, nullptr) << f->column;
-            const FieldType expected = f->kind == FieldKind::Flag   ? FieldType::YesNo
-                                       : f->kind == FieldKind::Date ? FieldType::Date
-                                                                    : FieldType::Text;
-            EXPECT_EQ(column->type, expected) << f->column;
-            if (column->type == FieldType::Text) {
-                EXPECT_LE(f->entryLimit, column->maxLength) << f->column;
-            }
-        }
-    }
 }
