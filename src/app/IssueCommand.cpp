@@ -389,7 +389,7 @@ bool IssueCommand::issue(const std::vector<Sheet> &sheets, const Handout &to)
             return false;
         }
     }
-    if (!to.run) {
+    if (!to.run && !requests.empty()) {
         m_certificate.issued().refresh(false, requests.front()->formIndex);
         emit told(IssuePrompts::issuedTold(pages.front().tracking.trimmed(), m_signIn.keyState().unsignedWhy()));
     }
