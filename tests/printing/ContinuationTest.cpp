@@ -203,8 +203,9 @@ TEST_F(ContinuationPdfTest, EveryPageAndWordFromThePdfFileAndThePreview)
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(file("preview.pdf"));
             paint(&printer);
+            return false;
         });
-        command.preview();
+        (void)command.showPreview(page);
         writeFile(file("letter.pdf"), arc::PagesPdf::bytesOn(arc::Paper::Letter, {page}));
         writeFile(file("a4.pdf"), arc::PagesPdf::bytesOn(arc::Paper::A4, {page}));
         for (const char *output : {"letter", "a4", "preview"}) {
