@@ -10,10 +10,13 @@ namespace arc {
 
 namespace {
 
-// Whether the square `code`, with `quiet` around it, lies in `free`.
+// Whether the square `code`, with `quiet` around it, lies in `free`. A
+// square set against an edge of `free` is measured back from that edge, so
+// it may pass it by a rounding of the arithmetic.
 bool fits(const QRectF &code, double quiet, const QRectF &free)
 {
-    return free.contains(code.adjusted(-quiet, -quiet, quiet, quiet));
+    constexpr double kRounding = 0.01; // twips
+    return free.adjusted(-kRounding, -kRounding, kRounding, kRounding).contains(code.adjusted(-quiet, -quiet, quiet, quiet));
 }
 
 } // namespace
