@@ -6,6 +6,7 @@
 #include "SignerCertificate.h"
 #include "OpenSslPointers.h"
 
+#include <openssl/bio.h>
 #include <openssl/err.h>
 
 namespace arc {
@@ -53,7 +54,12 @@ SignatureReport SignatureReport::of(const QByteArray &pdf, const X509 *authority
 
     const QByteArray signedBytes =
         pdf.left(declared.gapStart) + pdf.mid(declared.gapEnd, declared.signedEnd - declared.gapEnd);
-    BioPtr data = readBio(signedBytes);
+    // OpenSSL 3.0's CMS_verify copies content given in a memory BIO into a
+    // BIO of its own, and leaks that one when a damaged signature's content
+    // cannot be set up; through a buffer it reads the content as given.
+    BioPtr data(BIO_new(BIO_f_buffer()));
+    if (data)
+        BIO_push(data.get(), readBio(signedBytes).release());
     // Only the signature is checked here; whom to trust is the reader's
     // choice (fromAuthority).
     report.intact = CMS_verify(cms.get(), nullptr, nullptr, data.get(), nullptr,
