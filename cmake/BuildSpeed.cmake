@@ -5,6 +5,12 @@
 # Test files are batched too: two of them defining one helper alike fail
 # the build, which keeps helpers in the shared support headers.
 #
+# The batches are written here rather than by CMake's UNITY_BUILD, whose
+# batch files name each source by its absolute path: the compiler cache
+# then misses for every batch in a second clone. These name each source
+# relative to the batch file, and the cache's base folder makes the rest of
+# the command line relative, so a clone elsewhere compiles nothing again.
+#
 # Kinds: a library of src/ without widgets, one with widgets, and a test.
 # A host target per kind builds its header once and the others reuse it; it
 # is only used by units compiled with the same language and code flags, so
@@ -33,7 +39,6 @@ function(arc_pch_host kind)
   arc_warnings(arc_pch_${kind})
   string(TOUPPER ${kind} upper)
   target_precompile_headers(arc_pch_${kind} PRIVATE ${ARC_PCH_${upper}})
-  set_target_properties(arc_pch_${kind} PROPERTIES UNITY_BUILD OFF)
 endfunction()
 
 # Whether `target` links Qt Widgets, directly or through our libraries.
@@ -68,8 +73,65 @@ function(arc_targets_below dir out)
   set(${out} ${targets} PARENT_SCOPE)
 endfunction()
 
+# The sources of `target`, absolute, that are compiled (C++, not generated).
+function(arc_compiled_sources target out)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(dir ${target} SOURCE_DIR)
+  set(found "")
+  foreach(src IN LISTS sources)
+    if(src MATCHES "\\$<" OR NOT src MATCHES "\\.cpp$")
+      continue()
+    endif()
+    get_filename_component(path ${src} ABSOLUTE BASE_DIR ${dir})
+    get_source_file_property(generated ${path} DIRECTORY ${dir} GENERATED)
+    if(NOT generated)
+      list(APPEND found ${path})
+    endif()
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# arc_unity_batches(target shared): compile the sources of `target` in
+# batches of ARC_UNITY_BATCH_SIZE. A source also compiled by a target that is
+# not batched (listed in `shared`) stays on its own: whether a source is
+# compiled is a property of its folder, not of the target.
+function(arc_unity_batches target shared)
+  arc_compiled_sources(${target} sources)
+  list(REMOVE_ITEM sources ${shared})
+  list(LENGTH sources count)
+  if(count LESS 2)
+    return()
+  endif()
+  get_target_property(dir ${target} SOURCE_DIR)
+  get_target_property(bindir ${target} BINARY_DIR)
+  set(batchdir ${bindir}/${target}_unity)
+  set(index 0)
+  set(content "")
+  set(batches "")
+  set(filled 0)
+  foreach(path IN LISTS sources)
+    file(RELATIVE_PATH relative ${batchdir} ${path})
+    string(APPEND content "#include \"${relative}\"\n")
+    set_source_files_properties(${path} DIRECTORY ${dir} PROPERTIES HEADER_FILE_ONLY ON)
+    math(EXPR filled "${filled} + 1")
+    if(filled EQUAL ARC_UNITY_BATCH_SIZE)
+      file(CONFIGURE OUTPUT ${batchdir}/batch_${index}.cpp CONTENT "${content}")
+      list(APPEND batches ${batchdir}/batch_${index}.cpp)
+      math(EXPR index "${index} + 1")
+      set(content "")
+      set(filled 0)
+    endif()
+  endforeach()
+  if(filled GREATER 0)
+    file(CONFIGURE OUTPUT ${batchdir}/batch_${index}.cpp CONTENT "${content}")
+    list(APPEND batches ${batchdir}/batch_${index}.cpp)
+  endif()
+  target_sources(${target} PRIVATE ${batches})
+endfunction()
+
 # Called last from the top: the libraries of src/ and the test executables.
 function(arc_speed_up_build)
+  set(batched "")
   arc_targets_below(${PROJECT_SOURCE_DIR}/src libraries)
   if(ARC_BUILD_TESTS)
     arc_targets_below(${PROJECT_SOURCE_DIR}/tests tests)
@@ -87,8 +149,7 @@ function(arc_speed_up_build)
     if(NOT type STREQUAL "STATIC_LIBRARY")
       continue()
     endif()
-    set_target_properties(${target} PROPERTIES
-      UNITY_BUILD ${ARC_UNITY_BUILD} UNITY_BUILD_BATCH_SIZE ${ARC_UNITY_BATCH_SIZE})
+    list(APPEND batched ${target})
     if(ARC_PRECOMPILED_HEADERS)
       arc_uses_widgets(${target} widgets)
       if(widgets)
@@ -102,8 +163,7 @@ function(arc_speed_up_build)
     get_target_property(type ${target} TYPE)
     get_target_property(links ${target} LINK_LIBRARIES)
     if(type STREQUAL "EXECUTABLE" AND "GTest::gtest" IN_LIST links)
-      set_target_properties(${target} PROPERTIES
-        UNITY_BUILD ${ARC_UNITY_BUILD} UNITY_BUILD_BATCH_SIZE ${ARC_UNITY_BATCH_SIZE})
+      list(APPEND batched ${target})
       if(ARC_UNITY_BUILD)
         # A fixture in a test file's anonymous namespace is a base of the
         # tests GoogleTest makes in that same file; in a batch the compiler
@@ -114,5 +174,21 @@ function(arc_speed_up_build)
         target_precompile_headers(${target} REUSE_FROM arc_pch_tests)
       endif()
     endif()
+  endforeach()
+  if(NOT ARC_UNITY_BUILD)
+    return()
+  endif()
+  # The sources that targets left unbatched compile, wherever they lie.
+  arc_targets_below(${PROJECT_SOURCE_DIR} everything)
+  set(shared "")
+  foreach(target IN LISTS everything)
+    get_target_property(type ${target} TYPE)
+    if(NOT target IN_LIST batched AND NOT type STREQUAL "INTERFACE_LIBRARY" AND NOT type STREQUAL "UTILITY")
+      arc_compiled_sources(${target} sources)
+      list(APPEND shared ${sources})
+    endif()
+  endforeach()
+  foreach(target IN LISTS batched)
+    arc_unity_batches(${target} "${shared}")
   endforeach()
 endfunction()

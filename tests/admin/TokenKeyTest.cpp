@@ -16,6 +16,7 @@
 #include "TokenSigning.h"
 
 #include <QDirIterator>
+#include "TestPaths.h"
 
 using namespace arc;
 
@@ -66,7 +67,7 @@ protected:
 TEST_P(TokenKeyTest, TheCommandSetsTheKeyAndItsPagesAreSignedOnTheToken)
 {
     const ProgramRun run = ProgramRun::of(
-        ADMIN_EXE,
+        test_paths::program("arc8130-admin"),
         {"--as", kTokenHolder, "token-key", source(), kTokenHolder, "--module", SoftHsmToken::kModule, "--token", "Inspector", "--key", "01"},
         ("pat-pw\n" + signing::kPassphrase + "\n" + SoftHsmToken::kPin + "\n").toUtf8());
     ASSERT_EQ(run.exit, 0) << run.said.toStdString();

@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
+#include "TestPaths.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ protected:
     ProgramRun verifyData(const QByteArray &pdf, const QStringList &options = {"--data"})
     {
         writeFile(file("copy.pdf"), pdf);
-        return ProgramRun::of(VERIFY_EXE, QStringList{file("copy.pdf")} + options);
+        return ProgramRun::of(test_paths::program("arc8130-verify"), QStringList{file("copy.pdf")} + options);
     }
 
     const arc::SigningKey signingKey = std::move(arc::SigningKey::open(signing::madeKey("pw"), "pw").value());
@@ -110,7 +111,7 @@ TEST_P(EmbeddedDataTest, TheSignedPageCarriesTheStoredCertificateAsValidXml)
     ASSERT_EQ(check.outcome, Outcome::Sound) << check.detail.toStdString();
     writeFile(file("certificate.xml"), check.xml);
     if (!QStandardPaths::findExecutable("xmllint").isEmpty()) {
-        const ProgramRun lint = ProgramRun::of("xmllint", {"--noout", "--schema", CERTIFICATE_XSD, file("certificate.xml")});
+        const ProgramRun lint = ProgramRun::of("xmllint", {"--noout", "--schema", test_paths::source("docs/certificate.xsd"), file("certificate.xml")});
         EXPECT_EQ(lint.exit, 0) << lint.said.toStdString();
     }
 

@@ -10,6 +10,7 @@
 #include "SignedEntries.h"
 #include "SigningFixture.h"
 #include "WrappedSignature.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ protected:
     std::pair<int, QStringList> verified(const QByteArray &pdf)
     {
         writeFile(file("copy.pdf"), pdf);
-        const ProgramRun run = ProgramRun::of(VERIFY_EXE, {file("copy.pdf"), folder()});
+        const ProgramRun run = ProgramRun::of(test_paths::program("arc8130-verify"), {file("copy.pdf"), folder()});
         return {run.exit, run.said.split('\n')};
     }
 

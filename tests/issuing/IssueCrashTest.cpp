@@ -9,6 +9,7 @@
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
+#include "TestPaths.h"
 
 using IssueCrashTest = TempFolderTest;
 
@@ -18,7 +19,7 @@ TEST_F(IssueCrashTest, KilledMidIssueLeavesOnlyLoggedPages)
     ASSERT_TRUE(madeDataFolder(data) && QDir().mkpath(out));
     for (int cycle = 0; cycle < 12; ++cycle) {
         SCOPED_TRACE(cycle);
-        const KilledChild child = KilledChild::run(CHILD_EXE, {"issue-loop", data, out}, 2 + cycle % 3,
+        const KilledChild child = KilledChild::run(test_paths::program("arc_test_child"), {"issue-loop", data, out}, 2 + cycle % 3,
                                                    QRandomGenerator::global()->bounded(30000));
         EXPECT_TRUE(child.killedWhileRunning);
 

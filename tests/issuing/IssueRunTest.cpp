@@ -10,6 +10,7 @@
 #include "OpenedSource.h"
 #include "PrintTo.h"
 #include "SignedEntries.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ TEST_F(IssueRunKilled, TheRunIsNamedWithWhatWasIssued)
     e.lines[1] = {};
     ASSERT_TRUE(arc::BatchCopies::store(data, e, arc::BatchCopies::serials("SN-1", 5)).status.ok());
     data.close();
-    const KilledChild child = KilledChild::run(CHILD_EXE, {"issue-run", folder(), "3"}, 4, 0);
+    const KilledChild child = KilledChild::run(test_paths::program("arc_test_child"), {"issue-run", folder(), "3"}, 4, 0);
     EXPECT_TRUE(child.killedWhileRunning);
     ASSERT_TRUE(child.output.endsWith("stopped\n")) << child.output.toStdString();
     ASSERT_TRUE(data.open(folder()).ok());

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <map>
 #include <unistd.h>
+#include "TestPaths.h"
 
 namespace {
 
@@ -118,12 +119,12 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
 
     // The command writes the same register, marked as UTF-8.
     const QString file = folder() + "register.csv";
-    const ProgramRun wrote = ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"});
+    const ProgramRun wrote = ProgramRun::of(test_paths::program("arc8130-export"), {source(), file, "--from", "10/Dec/2026", "--to", "31/Dec/2026"});
     EXPECT_EQ(wrote.exit, 0) << wrote.said.toStdString();
     EXPECT_EQ(wrote.errors, "") << "no progress line when standard error is no terminal: the count goes to standard output";
     EXPECT_EQ(wrote.said, "1 certificate, 1 line written to " + file + "\n");
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv({expected[2]}));
-    const ProgramRun all = ProgramRun::of(EXPORT_EXE, {source(), file, "--force"});
+    const ProgramRun all = ProgramRun::of(test_paths::program("arc8130-export"), {source(), file, "--force"});
     EXPECT_EQ(all.said, "3 certificates, 3 lines written to " + file + "\n") << "a certificate without lines has none";
     EXPECT_TRUE(readFile(file).contains(",\"Inspected.\r\nReleased.\"\r\n"));
 
@@ -138,8 +139,8 @@ TEST_P(RegisterExportOnEngine, OneRowPerLineWithTheFirstIssueOfIssuedCertificate
     EXPECT_EQ(readFile(file), arc::RegisterExport::csv(expected));
     EXPECT_FALSE(QFile::exists(absent));
     EXPECT_EQ(QDir(folder()).entryList({"*.csv*"}, QDir::Files), QStringList{"register.csv"}) << "no leftover";
-    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), file, "--from", "yesterday"}).exit, 2);
-    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source()}).exit, 2);
+    EXPECT_EQ(ProgramRun::of(test_paths::program("arc8130-export"), {source(), file, "--from", "yesterday"}).exit, 2);
+    EXPECT_EQ(ProgramRun::of(test_paths::program("arc8130-export"), {source()}).exit, 2);
 }
 
 // Stored values go out as they are, untrimmed, and never as formulas.
@@ -166,7 +167,7 @@ class RegisterExportTarget : public OpenedFolderTest {
 protected:
     ProgramRun exported(const QString &file, bool force = true)
     {
-        return ProgramRun::of(EXPORT_EXE, force ? QStringList{"--force", folder(), file} : QStringList{folder(), file});
+        return ProgramRun::of(test_paths::program("arc8130-export"), force ? QStringList{"--force", folder(), file} : QStringList{folder(), file});
     }
 };
 
@@ -221,7 +222,7 @@ TEST_F(RegisterExportTarget, NeverWritesOverTheDataSourcesOwnFiles)
     EXPECT_EQ(kept.exit, 1);
     EXPECT_TRUE(kept.errors.contains("exists already; --force replaces it")) << kept.errors.toStdString();
     EXPECT_EQ(readFile(mine), "");
-    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {folder(), mine, "--force"}).exit, 0);
+    EXPECT_EQ(ProgramRun::of(test_paths::program("arc8130-export"), {folder(), mine, "--force"}).exit, 0);
     EXPECT_EQ(readFile(mine), written);
 }
 
@@ -231,18 +232,18 @@ TEST_F(RegisterExportTarget, NeverWritesOverTheDataSourcesOwnFiles)
 TEST(RegisterExportCommand, RefusalsNameWhatWasGivenBriefly)
 {
     const ProgramRun server =
-        ProgramRun::of(EXPORT_EXE, {"postgresql://arc:s3cret-Pw@/arc8130?host=/nonexistent/socket", "out.csv"});
+        ProgramRun::of(test_paths::program("arc8130-export"), {"postgresql://arc:s3cret-Pw@/arc8130?host=/nonexistent/socket", "out.csv"});
     EXPECT_EQ(server.exit, 1);
     EXPECT_TRUE(server.said.contains("postgresql://arc@")) << server.said.toStdString();
     EXPECT_FALSE(server.said.contains("s3cret-Pw")) << server.said.toStdString();
 
-    const ProgramRun date = ProgramRun::of(EXPORT_EXE, {"data", "out.csv", "--from", QString(100000, 'x')});
+    const ProgramRun date = ProgramRun::of(test_paths::program("arc8130-export"), {"data", "out.csv", "--from", QString(100000, 'x')});
     EXPECT_EQ(date.exit, 2);
     EXPECT_TRUE(date.errors.contains(QByteArray(80, 'x'))) << date.errors.size();
     EXPECT_LT(date.errors.size(), 200);
 
     const ProgramRun backwards =
-        ProgramRun::of(EXPORT_EXE, {"data", "out.csv", "--from", "02/Dec/2026", "--to", "01/Dec/2026"});
+        ProgramRun::of(test_paths::program("arc8130-export"), {"data", "out.csv", "--from", "02/Dec/2026", "--to", "01/Dec/2026"});
     EXPECT_EQ(backwards.exit, 2);
     EXPECT_TRUE(backwards.errors.contains("--from 02/Dec/2026 is later than --to 01/Dec/2026")) << backwards.errors.toStdString();
 }

@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include "TestPaths.h"
 
 namespace {
 
@@ -214,7 +215,7 @@ TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
     for (const SignedCopy &c : kSignedCopies) {
         SCOPED_TRACE(c.name);
         writeFile(file("copy.pdf"), c.copy(kept));
-        const ProgramRun run = ProgramRun::of(VERIFY_EXE, {file("copy.pdf"), source()});
+        const ProgramRun run = ProgramRun::of(test_paths::program("arc8130-verify"), {file("copy.pdf"), source()});
         EXPECT_EQ(run.exit, c.exit) << run.said.toStdString();
         for (const QString &line : c.lines)
             EXPECT_TRUE(run.said.split('\n').contains(line)) << line.toStdString() << " in\n" << run.said.toStdString();
@@ -337,7 +338,7 @@ TEST_P(SourceIssuingTest, OnlyAnIssuedCorrectionSupersedesWhatItCorrects)
                               "Block 4: the organisation's name and address are missing."};
     ASSERT_TRUE(arc::IssueRecorder(data.certificates(), *archive).record(request).ok());
     writeFile(file("first.pdf"), request.pdf);
-    const auto verified = [this] { return ProgramRun::of(VERIFY_EXE, {file("first.pdf"), source()}); };
+    const auto verified = [this] { return ProgramRun::of(test_paths::program("arc8130-verify"), {file("first.pdf"), source()}); };
     const auto supersededBy = [this] {
         return registerColumns(registerRows(data.certificates()), {"Tracking No.", "Superseded by"});
     };
@@ -370,7 +371,7 @@ TEST_P(SourceIssuingTest, OnlyAnIssuedCorrectionSupersedesWhatItCorrects)
     EXPECT_EQ(supersededBy(), (QStringList{"000123|" + correction.tracking, "000123|" + correction.tracking,
                                            correction.tracking + "|", correction.tracking + "|"}));
     writeFile(file("correction.pdf"), request.pdf);
-    run = ProgramRun::of(VERIFY_EXE, {file("correction.pdf"), source()});
+    run = ProgramRun::of(test_paths::program("arc8130-verify"), {file("correction.pdf"), source()});
     EXPECT_EQ(run.exit, 0) << "the correction stands";
     EXPECT_TRUE(run.said.contains("Findings printed anyway: none\n")) << run.said.toStdString();
 }

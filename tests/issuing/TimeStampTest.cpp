@@ -23,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <openssl/ts.h>
+#include "TestPaths.h"
 
 namespace {
 
@@ -141,7 +142,7 @@ TEST_P(TimeStampTest, AnIssuedSignatureCarriesTheServicesTokenOverItsValue)
 
     writeFile(file("copy.pdf"), pdf);
     writeFile(file("authority.pem"), signing::authority().stored().certificate);
-    const ProgramRun verify = ProgramRun::of(VERIFY_EXE, {file("copy.pdf"), "--ca", file("authority.pem")});
+    const ProgramRun verify = ProgramRun::of(test_paths::program("arc8130-verify"), {file("copy.pdf"), "--ca", file("authority.pem")});
     EXPECT_EQ(verify.exit, 0) << verify.said.toStdString();
     EXPECT_TRUE(verify.said.contains(QRegularExpression(
         "\nTime stamp: 20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d UTC by ARC test time-stamp service, intact\n")))
@@ -263,7 +264,7 @@ TEST_P(TimeStampTest, TheCaStatusTellsValidChangedUntrustedAndRevoked)
         QStringList args{"page.pdf"};
         args += c.options;
         const QString command = QString("cd \"$1\" && shift && exec \"$0\" \"$@\"");
-        const ProgramRun run = ProgramRun::of("sh", QStringList{"-c", command, VERIFY_EXE, folder()} + args);
+        const ProgramRun run = ProgramRun::of("sh", QStringList{"-c", command, test_paths::program("arc8130-verify"), folder()} + args);
         EXPECT_EQ(run.exit, c.exit) << run.said.toStdString();
         EXPECT_TRUE(run.said.contains(c.says)) << run.said.toStdString();
         EXPECT_EQ(run.exit == 2 && !run.errors.isEmpty(), run.said.startsWith("arc8130-verify:") || run.said.startsWith("usage:"));

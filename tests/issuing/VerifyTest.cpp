@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <sys/stat.h>
+#include "TestPaths.h"
 
 using VerifyTest = OpenedFolderTest;
 
@@ -32,7 +33,7 @@ TEST_F(VerifyTest, TheCommandRefusesWhatCannotBeReadAndFindsAnyName)
     for (const auto &c : cases) {
         // A read that hangs is stopped after five seconds, and fails.
         const QString command = QString("cd \"$1\" && exec timeout 5 \"$0\" \"$(printf '%1')\" \"$1\"").arg(c.argument);
-        const ProgramRun run = ProgramRun::of("sh", {"-c", command, VERIFY_EXE, folder()});
+        const ProgramRun run = ProgramRun::of("sh", {"-c", command, test_paths::program("arc8130-verify"), folder()});
         EXPECT_EQ(run.exit, c.exit) << c.what << ": " << run.said.toStdString();
         EXPECT_EQ(run.said.contains("cannot be read"), c.exit == 2) << c.what << ": " << run.said.toStdString();
     }
@@ -52,5 +53,5 @@ TEST_F(VerifyTest, TheRecordedDataFolderIsTheDefault)
         ASSERT_TRUE(setup.setDataPath(folder()).ok());
     }
     EXPECT_EQ(arc::IssueVerifier::recordedDataFolder(arc::ProgramFolders(program), &error), folder());
-    EXPECT_EQ(ProgramRun::of(VERIFY_EXE, {}).exit, 2) << "no file named";
+    EXPECT_EQ(ProgramRun::of(test_paths::program("arc8130-verify"), {}).exit, 2) << "no file named";
 }

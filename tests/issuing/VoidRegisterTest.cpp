@@ -7,6 +7,7 @@
 #include "RegisterRows.h"
 #include "SignedEntries.h"
 #include "TakenNumbers.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -47,14 +48,14 @@ TEST_P(VoidRegister, VoidsFollowTheCertificatesOfTheirPeriodMarkedVoid)
 
 TEST_P(VoidRegister, TheCommandListsEveryVoidOnALineOfItsOwn)
 {
-    const ProgramRun listed = ProgramRun::of(EXPORT_EXE, {source(), "--voids"});
+    const ProgramRun listed = ProgramRun::of(test_paths::program("arc8130-export"), {source(), "--voids"});
     EXPECT_EQ(listed.exit, 0) << listed.said.toStdString();
     EXPECT_EQ(listed.said, "VAS-26-0003\t2026-11-30T08:00:00Z\tbench-1\tBob [2J\ttorn by the printer\n"
                            "VAS-26-0002\t2026-12-10T11:00:00Z\tbench-1\tAnn\tleft unsaved\n"
                            "2 void numbers\n")
         << "no control character reaches the terminal";
-    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), "--voids", "--from", "01/Dec/2026"}).exit, 2);
-    EXPECT_EQ(ProgramRun::of(EXPORT_EXE, {source(), "out.csv", "--voids"}).exit, 2);
+    EXPECT_EQ(ProgramRun::of(test_paths::program("arc8130-export"), {source(), "--voids", "--from", "01/Dec/2026"}).exit, 2);
+    EXPECT_EQ(ProgramRun::of(test_paths::program("arc8130-export"), {source(), "out.csv", "--voids"}).exit, 2);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <functional>
+#include "TestPaths.h"
 
 using namespace arc;
 
@@ -43,7 +44,7 @@ protected:
         }
     }
 
-    QString fixture(const QString &name) const { return QStringLiteral(LEGACY_FIXTURE) + name; }
+    QString fixture(const QString &name) const { return test_paths::source("tests/fixtures/legacy-data/") + name; }
 };
 
 // Nulls, single blanks, CR LF, quotes, non-ASCII letters, dates, flags and
@@ -196,7 +197,7 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
 {
     ASSERT_TRUE(QDir().mkpath(folder() + "whole/"));
     ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder() + "whole/"));
-    const QString whole = ProgramRun::of(CHILD_EXE, {"convert-steps", folder() + "whole", "0"}).said;
+    const QString whole = ProgramRun::of(test_paths::program("arc_test_child"), {"convert-steps", folder() + "whole", "0"}).said;
     const int done = whole.indexOf("done ");
     ASSERT_GE(done, 0) << whole.toStdString();
     const int steps = whole.mid(done + 5).trimmed().toInt();
@@ -211,11 +212,11 @@ TEST_F(LegacyConverterTest, AConversionKilledAtAnyStepIsFinishedByTheNextRun)
         const QString at = QStringLiteral("%1stop%2/").arg(folder()).arg(stop);
         ASSERT_TRUE(QDir().mkpath(at));
         ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(at));
-        const KilledChild killed = KilledChild::run(CHILD_EXE, {"convert-steps", at, QString::number(stop)}, stop + 1, 0);
+        const KilledChild killed = KilledChild::run(test_paths::program("arc_test_child"), {"convert-steps", at, QString::number(stop)}, stop + 1, 0);
         ASSERT_TRUE(killed.killedWhileRunning) << "step " << stop;
         EXPECT_FALSE(DataFolder::isUnstarted(at)) << "step " << stop;
 
-        const ProgramRun again = ProgramRun::of(IMPORT_EXE, {at});
+        const ProgramRun again = ProgramRun::of(test_paths::program("arc8130-import"), {at});
         EXPECT_EQ(again.exit, 0) << "step " << stop << ": " << again.said.toStdString();
         EXPECT_FALSE(again.said.contains("nothing to convert")) << "step " << stop;
         EXPECT_EQ(QDir(at).entryList(QDir::Files), (QStringList{"VELLORAN.MDB", "VELLORANA.MDB"})) << "step " << stop;

@@ -5,6 +5,7 @@
 #include "StoredFiles.h"
 #include "OpenedSource.h"
 #include "ProgramRun.h"
+#include "TestPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,7 +47,7 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     writeFile(folder() + "Issued/000001_1_20261205T140309Z.pdf", "%PDF-1.4 issued");
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
 
-    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    const ProgramRun run = ProgramRun::of(test_paths::program("arc8130-import"), {folder(), source()});
     ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     for (const char *said : {"Header: 2 rows", "Files: 1 signature bitmaps", "Files: 1 issued pages"})
         EXPECT_TRUE(run.said.contains(said)) << run.said.toStdString();
@@ -95,7 +96,7 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
         EXPECT_EQ(savedAsNew(server, CertificateEntries{}), kept + 1) << "the counter goes on after the largest key moved";
     }
 
-    const ProgramRun again = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    const ProgramRun again = ProgramRun::of(test_paths::program("arc8130-import"), {folder(), source()});
     EXPECT_EQ(again.exit, 1);
     EXPECT_TRUE(again.said.contains("must be empty")) << again.said.toStdString();
     DataFolder server;
@@ -107,7 +108,7 @@ TEST_P(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
 {
     ASSERT_NO_FATAL_FAILURE(copyLegacyFolder(folder()));
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
-    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {folder(), source()});
+    const ProgramRun run = ProgramRun::of(test_paths::program("arc8130-import"), {folder(), source()});
     ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
     EXPECT_FALSE(QFileInfo::exists(folder() + "access-originals"));
@@ -158,7 +159,7 @@ TEST_P(ServerImportTest, EveryValueArrivesAsItWasOrAsTheFolderConversionTakesIt)
         ASSERT_TRUE(db.exec("INSERT INTO Header (Tracking, Invoice) VALUES ('wide', ?)", {QString(60, 'W')}).ok());
         ASSERT_TRUE(made.data.reference().exec("INSERT INTO Agents (Name, Password) VALUES ('Pat', 'pat-plain')").ok());
     }
-    const ProgramRun run = ProgramRun::of(IMPORT_EXE, {local, source()}, {}, {"TMPDIR=" + temporary});
+    const ProgramRun run = ProgramRun::of(test_paths::program("arc8130-import"), {local, source()}, {}, {"TMPDIR=" + temporary});
     ASSERT_EQ(run.exit, 0) << run.said.toStdString();
     for (const char *said : {"field Header.Invoice widened from 40 to 60 characters",
                              "field Header.Remarks: 1 NUL characters removed"})

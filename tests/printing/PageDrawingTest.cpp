@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <functional>
+#include "TestPaths.h"
 
 namespace {
 
@@ -298,10 +299,10 @@ TEST_P(PageDrawingTest, DrawnAsRecordedWithItsNoticesAndNothingOverprinted)
     EXPECT_EQ(r.result.truncatedCells, r.notices);
     EXPECT_EQ(pageFaults(r.canvas).join("\n"), "");
 
-    const QString path = QString(PAGES_DIR "/%1.ops").arg(GetParam().fileName());
+    const QString path = QString(test_paths::source("tests/printing/pages/%1.ops")).arg(GetParam().fileName());
     const QStringList drawn = drawing(r);
     if (qEnvironmentVariableIsSet("ARC_RECORD_PAGES")) {
-        ASSERT_TRUE(QDir().mkpath(PAGES_DIR));
+        ASSERT_TRUE(QDir().mkpath(test_paths::source("tests/printing/pages")));
         return writeFile(path, (drawn.join('\n') + '\n').toUtf8());
     }
     const QStringList recorded = QString::fromUtf8(readFile(path)).split('\n', Qt::SkipEmptyParts);

@@ -8,6 +8,7 @@
 #include "SignedEntries.h"
 
 #include <QProcess>
+#include "TestPaths.h"
 
 using namespace arc;
 
@@ -22,8 +23,8 @@ TEST_P(StationsOnEngine, TwoStationsIssuingAndSavingAtOnceShareNoNumberAndLoseNo
                     .ok());
     constexpr int kEach = 60;
     QProcess a, b;
-    a.start(CHILD_EXE, {"station", source(), "A", QString::number(kEach)});
-    b.start(CHILD_EXE, {"station", source(), "B", QString::number(kEach)});
+    a.start(test_paths::program("arc_test_child"), {"station", source(), "A", QString::number(kEach)});
+    b.start(test_paths::program("arc_test_child"), {"station", source(), "B", QString::number(kEach)});
     for (QProcess *p : {&a, &b}) {
         ASSERT_TRUE(p->waitForFinished(120000));
         EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
@@ -52,7 +53,7 @@ TEST_P(StationsOnEngine, ADefaultsPanelOpenWhileAnotherStationIssuesSetsNoCounte
     DefaultsForm panel;
     DefaultsForm::load(a.defaults(), panel);
 
-    const ProgramRun b = ProgramRun::of(CHILD_EXE, {"station", source(), "B", "4"});
+    const ProgramRun b = ProgramRun::of(test_paths::program("arc_test_child"), {"station", source(), "B", "4"});
     ASSERT_EQ(b.exit, 0) << b.said.toStdString();
 
     panel.invoice = "INV-100";

@@ -3,6 +3,7 @@
 #include "KilledChild.h"
 #include "SetupStore.h"
 #include "TempFolder.h"
+#include "TestPaths.h"
 
 
 using namespace arc;
@@ -13,7 +14,7 @@ TEST_F(FirstStartCrashTest, AKilledFirstStartIsRepairedByTheNext)
 {
     // How long a whole first start takes once the child is running.
     QDir().mkpath(folder() + "calibrate/");
-    const KilledChild whole = KilledChild::run(CHILD_EXE, {"first-start", folder() + "calibrate/"}, 2, 0);
+    const KilledChild whole = KilledChild::run(test_paths::program("arc_test_child"), {"first-start", folder() + "calibrate/"}, 2, 0);
     const int done = whole.output.indexOf("done ");
     ASSERT_GE(done, 0) << whole.output.toStdString();
     const int span = std::max(1000, whole.output.mid(done + 5).trimmed().toInt());
@@ -23,7 +24,7 @@ TEST_F(FirstStartCrashTest, AKilledFirstStartIsRepairedByTheNext)
         const QString program = folder() + QStringLiteral("p%1/").arg(round);
         QDir().mkpath(program);
         // Pauses spread evenly over the start, so the kills land in every step.
-        const KilledChild killed = KilledChild::run(CHILD_EXE, {"first-start", program}, 1, span * round / 24);
+        const KilledChild killed = KilledChild::run(test_paths::program("arc_test_child"), {"first-start", program}, 1, span * round / 24);
         if (killed.killedWhileRunning && !killed.output.contains("done"))
             ++cutShort;
 

@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 #include <QSqlQuery>
+#include "TestPaths.h"
 
 using namespace arc;
 
@@ -19,7 +20,7 @@ LastSave runAndKill(const QString &folder, int saves)
 {
     // The child starts its next save as soon as it reports one; a random
     // pause moves the kill off that start to anywhere within a save.
-    const KilledChild child = KilledChild::run(CHILD_EXE, {"save-loop", folder}, saves,
+    const KilledChild child = KilledChild::run(test_paths::program("arc_test_child"), {"save-loop", folder}, saves,
                                                QRandomGenerator::global()->bounded(4000));
     EXPECT_TRUE(child.killedWhileRunning);
     QByteArray out = child.output;

@@ -7,6 +7,7 @@
 
 #include <QThread>
 #include <gtest/gtest.h>
+#include "TestPaths.h"
 
 using arc::ReadReason;
 
@@ -195,7 +196,7 @@ TEST_F(StandbyTest, TheRegisterIsExportedFromTheStandbyOrSaysWhyNot)
     const auto exported = [&](const QString &replica, QString *said) {
         const QString file = cluster.dir("register.csv");
         QProcess p;
-        p.start(EXPORT_EXE, {"--force", "--replica", replica, cluster.primaryUri(), file});
+        p.start(test_paths::program("arc8130-export"), {"--force", "--replica", replica, cluster.primaryUri(), file});
         EXPECT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
         *said = QString::fromUtf8(p.readAllStandardError());

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "TestPaths.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ protected:
         s_web->make(*s_opened);
         s_program = new QProcess;
         s_program->setProcessChannelMode(QProcess::SeparateChannels);
-        s_program->start(WEB_EXE, {s_folder->path() + "/", "--listen", "127.0.0.1:0"});
+        s_program->start(test_paths::program("arc8130-web"), {s_folder->path() + "/", "--listen", "127.0.0.1:0"});
         // "arc8130-web: serving FOLDER on http://127.0.0.1:PORT/"
         const QRegularExpression serving(QStringLiteral("on (http://127\\.0\\.0\\.1:\\d+)/"));
         QString said;
