@@ -396,6 +396,14 @@ This is checked again the next time this data folder is opened.</source>
     </message>
 </context>
 <context>
+    <name>CertificatePage</name>
+    <message>
+        <location filename="../src/printing/CertificatePage.cpp" line="+32"/>
+        <source>Block %1 too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandOutcome</name>
     <message>
         <location filename="../src/admin/CommandOutcome.h" line="+22"/>
@@ -1047,6 +1055,14 @@ Tracking number: %1</source>
     </message>
 </context>
 <context>
+    <name>PageWriter</name>
+    <message>
+        <location filename="../src/printing/PageWriter.cpp" line="+19"/>
+        <source>Page text too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Passwords</name>
     <message>
         <location filename="../src/records/Passwords.cpp" line="+16"/>
@@ -1084,6 +1100,19 @@ Tracking number: %1</source>
     <message>
         <location line="+4"/>
         <source>The text file %1 could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCertificate</name>
+    <message>
+        <location filename="../src/printing/PrintCertificate.cpp" line="+27"/>
+        <source>Remarks section too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Items section too long</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2150,7 +2179,7 @@ Archived as: %6</source>
 <context>
     <name>arc::BenchActions</name>
     <message>
-        <location filename="../src/app/BenchActions.cpp" line="+63"/>
+        <location filename="../src/app/BenchActions.cpp" line="+62"/>
         <source>Signed out</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2211,7 +2240,7 @@ Licence: no licence has been chosen for this program yet.</source>
 <context>
     <name>arc::CertificateOnScreen</name>
     <message>
-        <location filename="../src/app/CertificateOnScreen.cpp" line="+93"/>
+        <location filename="../src/app/CertificateOnScreen.cpp" line="+92"/>
         <source>1 number taken by a program that ended recorded as void</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2446,7 +2475,7 @@ Licence: no licence has been chosen for this program yet.</source>
 <context>
     <name>arc::CutOffRuns</name>
     <message>
-        <location filename="../src/app/CutOffRuns.cpp" line="+12"/>
+        <location filename="../src/app/CutOffRuns.cpp" line="+11"/>
         <source>Issue for serial numbers</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2976,12 +3005,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+101"/>
+        <location filename="../src/app/MainWindow.cpp" line="+102"/>
         <source>ARC 8130 - Authorized Release Certificate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+247"/>
+        <location line="+240"/>
         <source>Signing keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2991,7 +3020,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+98"/>
+        <location line="+99"/>
         <source>Locked after %n minute(s) without input</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -3200,7 +3229,7 @@ Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="-275"/>
+        <location filename="../src/app/MainWindow.cpp" line="-276"/>
         <source>The set-up file %1 in %2 cannot be opened: %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3545,7 +3574,7 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+315"/>
+        <location line="+316"/>
         <source>The electronic signature file %1 could not be read. Certificates will print without a signature.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4325,7 +4354,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::SignIn</name>
     <message>
-        <location filename="../src/signin/SignIn.cpp" line="-322"/>
+        <location filename="../src/signin/SignIn.cpp" line="-323"/>
         <source>another program is holding the data files</source>
         <translation type="unfinished"></translation>
     </message>
