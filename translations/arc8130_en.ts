@@ -18,6 +18,9 @@
        arc8130-admin token-key DATASOURCE NAME --module FILE --token LABEL --key ID
          reads, when the token holds no certificate for the key (ID in hex), the shop
          authority&apos;s passphrase, then the token&apos;s PIN
+         (an empty line: leaves a request signed on the token, for approve)
+       arc8130-admin approve DATASOURCE NAME
+         reads the shop authority&apos;s passphrase and issues the certificate NAME requested
        arc8130-admin revoke DATASOURCE NAME [REASON]
          reads the shop authority&apos;s passphrase; REASON as RFC 5280 names it
          (keyCompromise, superseded, cessationOfOperation, ...; unspecified when none)
@@ -30,7 +33,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>The data source cannot be opened: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -81,24 +84,26 @@
         <location line="+2"/>
         <location line="+17"/>
         <location line="+35"/>
-        <location line="+14"/>
+        <location line="+6"/>
+        <location line="+15"/>
         <source>passphrase</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-58"/>
+        <location line="-65"/>
         <source>%1 is not a .bmp file, which is what the signatories panel lists.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+35"/>
-        <location line="+14"/>
+        <location line="+6"/>
+        <location line="+15"/>
         <source>Shop authority&apos;s passphrase: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-55"/>
         <location line="+12"/>
         <source>Sign-in password of %1: </source>
         <translation type="unfinished"></translation>
@@ -124,7 +129,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>%1 is not a reason RFC 5280 names (such as keyCompromise, superseded, cessationOfOperation).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -278,9 +283,102 @@
 <context>
     <name>BatchIssue</name>
     <message>
-        <location filename="../src/app/BatchIssue.cpp" line="+61"/>
+        <location filename="../src/app/BatchIssue.cpp" line="+46"/>
         <source>
 Their pages are not digitally signed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/IssueCommand.cpp" line="+53"/>
+        <source>Issue for serial numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Whether an earlier issue was left unfinished could not be read from the issue log: %1
+This is checked again the next time this data folder is opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+378"/>
+        <source>Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-207"/>
+        <source>A certificate of the run could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Making pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Writing PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stopped: no page was issued, nothing was written or printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Issuing pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the default printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+8"/>
+        <source>%1 sent to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>1 copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 certificates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1 PDF written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 PDFs written to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The certificate as stored now could not be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -294,6 +392,14 @@ Their pages are not digitally signed: %1.</source>
     <message>
         <location line="+14"/>
         <source>Block 12: the re-certification statement still holds &quot;%1&quot;; write in what it asks for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CertificatePage</name>
+    <message>
+        <location filename="../src/printing/CertificatePage.cpp" line="+32"/>
+        <source>Block %1 too long</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -390,7 +496,7 @@ Their pages are not digitally signed: %1.</source>
 <context>
     <name>EmbeddedDataCheck</name>
     <message>
-        <location filename="../src/issuing/EmbeddedDataCheck.cpp" line="+166"/>
+        <location filename="../src/issuing/EmbeddedDataCheck.cpp" line="+168"/>
         <source>The PDF carries no signature.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -400,7 +506,7 @@ Their pages are not digitally signed: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>The embedded data cannot be read: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -410,7 +516,7 @@ Their pages are not digitally signed: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>The PDF carries other embedded files than certificate.xml alone.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -427,6 +533,11 @@ Their pages are not digitally signed: %1.</source>
     <message>
         <location line="+4"/>
         <source>The certificate data does not match its content hash: its values are not those signed for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The certificate data names another signing certificate than the one that signed the PDF.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -553,6 +664,19 @@ Their pages are not digitally signed: %1.</source>
     </message>
 </context>
 <context>
+    <name>FoldedCopies</name>
+    <message>
+        <location filename="../src/records/FoldedCopies.cpp" line="+207"/>
+        <source>Preparing the search copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Preparing the certificates for searching</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportCommand</name>
     <message>
         <location filename="../src/legacy/import_main.cpp" line="+21"/>
@@ -585,17 +709,23 @@ Nothing was printed, written or kept.</source>
     </message>
     <message>
         <location line="+3"/>
+        <location line="+27"/>
         <source>Issue certificate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-19"/>
         <source>Certificate %1 issued</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Certificate %1 issued, not digitally signed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The certificate as stored is not the one on screen, so it was not issued and nothing was printed or written. Show it again, look at it, then print it again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -626,9 +756,32 @@ Nothing was printed, written or kept.</source>
     </message>
 </context>
 <context>
+    <name>KeptAuthority</name>
+    <message>
+        <location filename="../src/signin/KeptAuthority.cpp" line="+15"/>
+        <source>No shop authority has been made yet (arc8130-admin signing-key makes it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The shop authority cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The shop authority needs a passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeyCommands</name>
     <message>
-        <location filename="../src/admin/KeyCommands.cpp" line="+82"/>
+        <location filename="../src/admin/KeyCommands.cpp" line="+83"/>
+        <source>Left a request of a signing certificate for %1: an administrator approves it (arc8130-admin approve).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Made the shop authority: %1
 </source>
         <translation type="unfinished"></translation>
@@ -639,7 +792,12 @@ Nothing was printed, written or kept.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
+        <source>Approved: signing certificate of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Revoked the signing certificate of %1 on %2 (%3): it signs nothing more.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -763,7 +921,7 @@ The shop authority keeps no revocation list yet: the first revoke command makes 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>A trial signature failed: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -783,6 +941,29 @@ The shop authority keeps no revocation list yet: the first revoke command makes 
     <message>
         <location line="+6"/>
         <source>The signing keys were not all moved to their signatories: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumberOnScreen</name>
+    <message>
+        <location filename="../src/app/NumberOnScreen.cpp" line="+31"/>
+        <source>Whether the certificate number is void could not be read, so the certificate was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The certificate was saved, but the number it took could not be accounted for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The number of the certificate left unsaved could not be recorded as void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The numbers taken by a program that ended could not be recorded as void</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -874,10 +1055,64 @@ Tracking number: %1</source>
     </message>
 </context>
 <context>
+    <name>PageWriter</name>
+    <message>
+        <location filename="../src/printing/PageWriter.cpp" line="+19"/>
+        <source>Page text too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Passwords</name>
     <message>
         <location filename="../src/records/Passwords.cpp" line="+16"/>
         <source>A sign-in password has at least %1 characters; the one typed has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlainTextEditor</name>
+    <message>
+        <location filename="../src/find/PlainTextEditor.cpp" line="+21"/>
+        <source>Text editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>%1 holds too many untitled text files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The text editor %1 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No plain-text editor was found. Install one, for example %1, and press the button again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No new text file could be made for the editor: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The text file %1 could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCertificate</name>
+    <message>
+        <location filename="../src/printing/PrintCertificate.cpp" line="+27"/>
+        <source>Remarks section too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Items section too long</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -981,6 +1216,40 @@ Tracking number: %1</source>
     </message>
 </context>
 <context>
+    <name>Revocations</name>
+    <message>
+        <location filename="../src/signin/Revocations.cpp" line="+42"/>
+        <source>%1 holds no signing certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The key of %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The certificate of %1 is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+48"/>
+        <source>The shop authority&apos;s revocation list cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>The revocation list could not be kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The shop authority cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunHold</name>
     <message>
         <location filename="../src/issuing/RunHold.cpp" line="+50"/>
@@ -1023,7 +1292,7 @@ No certificate is issued until then.</source>
 <context>
     <name>SignatoryCertificates</name>
     <message>
-        <location filename="../src/reference/SignatoryCertificates.cpp" line="+42"/>
+        <location filename="../src/reference/SignatoryCertificates.cpp" line="+45"/>
         <source>The old certificate of %1 is still to be revoked (superseded): an administrator revokes it with the shop authority&apos;s passphrase.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1038,7 +1307,27 @@ No certificate is issued until then.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+14"/>
+        <source>A new certificate was requested on %1: it awaits an administrator&apos;s approval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>No signing certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The signing certificate cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The signing certificate cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Key on the token %1 (serial %2).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1048,9 +1337,19 @@ No certificate is issued until then.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+15"/>
+        <source>The request of a signing certificate of %1 was withdrawn: its key was kept under the old password. %1 makes a new request.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>The password was changed, but the signing key could not be kept under it: %1
 After the next sign-in no certificate can be issued until %2 has a new signing certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The signing key of %1 could not be removed from %2: %3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1215,6 +1514,79 @@ The old signing key of %1 could not be removed from %2: %3. It cannot be opened 
         <location line="+1"/>
         <source>The signing key of %1 cannot be opened: %2.
 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SigningRequests</name>
+    <message>
+        <location filename="../src/signin/SigningRequests.cpp" line="+46"/>
+        <source>A signing key needs a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That is not the sign-in password of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The key could not be kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The request could not be kept: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No request of a signing certificate awaits approval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The request cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The signatory cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has been deleted since the request.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The request was made for %1 (approval number %2), who is now %3 (approval number %4): he makes a new request.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The key of the request is gone from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The key of the request cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The certificate could not be kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The request could not be removed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The key of the request could not be removed: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1735,7 +2107,13 @@ Archived as: %6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <location line="+21"/>
+        <source>First serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-17"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1749,6 +2127,11 @@ Archived as: %6</source>
         <source>One certificate per serial number, each a copy of the one on screen with the next tracking number. The serial numbers count up from the first.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+10"/>
+        <source>Certificates</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>arc::BatchIssue</name>
@@ -1758,17 +2141,17 @@ Archived as: %6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>The folder for the certificates&apos; PDF files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>Issue for serial numbers takes a certificate with one item line, a serialised part.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>The serial number &quot;%1&quot; is %2 characters long; a serial number holds at most %3.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1778,86 +2161,25 @@ Archived as: %6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Stopped: no certificate was stored and no number used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>No certificate was stored and no number used: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
-        <location line="+42"/>
-        <source>Making pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-35"/>
-        <source>A certificate of the run could not be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>the page could not be made</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Issuing pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Stopped: no page was issued, nothing was written or printed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+44"/>
-        <source>Writing PDF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <source>Printing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+22"/>
-        <source>1 certificate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 certificates</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 sent to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>the default printer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>1 PDF written to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 PDFs written to %2</source>
+        <location line="+8"/>
+        <source>%1 certificates stored, %2 to %3, serial numbers %4 to %5.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>arc::BenchActions</name>
     <message>
-        <location filename="../src/app/BenchActions.cpp" line="+63"/>
+        <location filename="../src/app/BenchActions.cpp" line="+62"/>
         <source>Signed out</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1918,7 +2240,7 @@ Licence: no licence has been chosen for this program yet.</source>
 <context>
     <name>arc::CertificateOnScreen</name>
     <message>
-        <location filename="../src/app/CertificateOnScreen.cpp" line="+93"/>
+        <location filename="../src/app/CertificateOnScreen.cpp" line="+92"/>
         <source>1 number taken by a program that ended recorded as void</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2110,7 +2432,37 @@ Licence: no licence has been chosen for this program yet.</source>
 <context>
     <name>arc::CountriesPanel</name>
     <message>
-        <location filename="../src/reference/CountriesPanel.cpp" line="+31"/>
+        <location filename="../src/reference/CountriesPanel.cpp" line="+20"/>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Press New to enter new country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Countries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No country is chosen, so nothing was saved. Choose a country, or press New to add one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Country %1 was not saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The country was not deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Bilateral Agreement</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2123,7 +2475,7 @@ Licence: no licence has been chosen for this program yet.</source>
 <context>
     <name>arc::CutOffRuns</name>
     <message>
-        <location filename="../src/app/CutOffRuns.cpp" line="+12"/>
+        <location filename="../src/app/CutOffRuns.cpp" line="+11"/>
         <source>Issue for serial numbers</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2249,7 +2601,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/records/CertificateFields.cpp" line="+122"/>
+        <location filename="../src/records/CertificateFields.cpp" line="+131"/>
         <source>Country</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2312,8 +2664,23 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::FindResults</name>
     <message>
-        <location filename="../src/find/FindResults.cpp" line="+53"/>
+        <location filename="../src/find/FindResults.cpp" line="+54"/>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>At least %1 certificates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 certificates</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2387,16 +2754,38 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::ForwardersPanel</name>
     <message>
-        <location filename="../src/reference/ForwardersPanel.cpp" line="+38"/>
-        <source>Address</source>
+        <location filename="../src/reference/ForwardersPanel.cpp" line="+26"/>
+        <source>Forwarding House</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>arc::IssuePrinting</name>
     <message>
-        <location filename="../src/app/IssuePrinting.cpp" line="+152"/>
-        <source>the page could not be made</source>
+        <location line="+1"/>
+        <source>Press New to enter new house</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Forwarding houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No forwarding house is chosen, so nothing was saved. Choose a house, or press New to add one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Forwarding house %1 was not saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The forwarding house was not deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2616,22 +3005,45 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+99"/>
+        <location filename="../src/app/MainWindow.cpp" line="+102"/>
         <source>ARC 8130 - Authorized Release Certificate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+240"/>
         <source>Signing keys</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+80"/>
         <source>the program connects again by itself once it can</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <location line="+99"/>
+        <source>Locked after %n minute(s) without input</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+106"/>
+        <location line="+7"/>
+        <source>the administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The certificate on screen has changes that were not saved by the one signed in before. Discard them and sign in as %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Printers</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2682,11 +3094,6 @@ Convert them now? The originals will be kept, unchanged, in %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/BatchIssue.cpp" line="-225"/>
-        <source>%1 certificates stored, %2 to %3, serial numbers %4 to %5.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/app/FolderMessages.cpp" line="-38"/>
         <source>The server database %1 cannot be used: %2.
 Nothing in it has been changed. %3</source>
@@ -2730,10 +3137,8 @@ Nothing stored has been lost.</source>
     <message>
         <location line="+1"/>
         <location filename="../src/app/IssuedCertificate.cpp" line="+12"/>
-        <location filename="../src/app/IssuePrinting.cpp" line="-91"/>
-        <location line="+98"/>
         <location filename="../src/app/SettingsPanels.cpp" line="+53"/>
-        <location filename="../src/reference/SignatoriesPanel.cpp" line="+378"/>
+        <location filename="../src/reference/SignatoriesPanel.cpp" line="+386"/>
         <location line="+24"/>
         <location line="+64"/>
         <location filename="../src/reference/SignatureFiles.cpp" line="+114"/>
@@ -2747,18 +3152,7 @@ Nothing stored has been lost.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/IssuePrinting.cpp" line="-101"/>
-        <source>Whether an earlier issue was left unfinished could not be read from the issue log: %1
-This is checked again the next time this data folder is opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+100"/>
-        <source>The certificate as stored now could not be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/IssuePrompts.h" line="-75"/>
+        <location filename="../src/app/IssuePrompts.h" line="-90"/>
         <source>The certificate must be saved before it is issued. Save it now?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2767,12 +3161,12 @@ This is checked again the next time this data folder is opened.</source>
         <location line="+48"/>
         <location line="+8"/>
         <location line="+26"/>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>Issue certificate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-94"/>
         <source>This certificate was issued on %1. Store the changes as a new certificate with the next tracking number?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2829,13 +3223,13 @@ Nothing was printed or kept.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>Whether this certificate was issued cannot be read: %1.
 Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="-237"/>
+        <location filename="../src/app/MainWindow.cpp" line="-276"/>
         <source>The set-up file %1 in %2 cannot be opened: %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3071,19 +3465,19 @@ Print anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/reference/SignatoriesPanel.cpp" line="-423"/>
+        <location filename="../src/reference/SignatoriesPanel.cpp" line="-430"/>
         <source>No signatory is chosen, so nothing was saved. Choose a signatory in the list, or press New to add one.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+397"/>
+        <location line="+404"/>
         <location filename="../src/reference/SignatureFiles.cpp" line="-19"/>
         <source>DMIRs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-395"/>
+        <location line="-402"/>
         <source>Enter the signatory&apos;s approval number: a signatory without one cannot sign.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3093,7 +3487,7 @@ Print anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+329"/>
+        <location line="+336"/>
         <source>The new password could not be stored safely, so nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3143,13 +3537,13 @@ Print anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/reference/SigningCertificateDialog.cpp" line="+145"/>
-        <location line="+20"/>
+        <location filename="../src/reference/SigningCertificateDialog.cpp" line="+147"/>
+        <location line="+24"/>
         <source>No signing certificate was kept: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-12"/>
         <source>The file %1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3180,7 +3574,7 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+266"/>
+        <location line="+316"/>
         <source>The electronic signature file %1 could not be read. Certificates will print without a signature.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3208,13 +3602,18 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::OrganizationsEditor</name>
     <message>
-        <location filename="../src/reference/OrganizationsEditor.cpp" line="+49"/>
+        <location filename="../src/reference/OrganizationsEditor.cpp" line="+50"/>
         <source>UK CAA Cert. #</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paper</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3228,8 +3627,21 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+157"/>
         <source>only an administrator changes the organisations</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::PaperChoice</name>
+    <message>
+        <location filename="../src/reference/PaperChoice.cpp" line="+10"/>
+        <source>The paper this organisation&apos;s certificates print on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>As the form: Letter for FAA, A4 for EASA and UK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3359,40 +3771,117 @@ The master password opens the program only when they can be read and none of the
     </message>
 </context>
 <context>
+    <name>arc::PendingCertificates</name>
+    <message>
+        <location filename="../src/reference/PendingCertificates.cpp" line="+29"/>
+        <source>Approve...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Certificates requested, awaiting approval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Approve the request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The shop authority&apos;s passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 (%2), requested %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The request of %1 was not approved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+15"/>
+        <source>Signing certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Signing certificate of %1 approved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The request of %1 was not discarded: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Request of %1 discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>arc::PreviewWindow</name>
+    <message>
+        <location filename="../src/printing/PreviewWindow.cpp" line="+15"/>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Fit page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Previous page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>arc::PrintCommand</name>
     <message>
-        <location filename="../src/printing/PrintCommand.cpp" line="+40"/>
+        <location filename="../src/printing/PrintCommand.cpp" line="+37"/>
         <source>Save the certificate as PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+88"/>
-        <source>%1 sent to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>1 copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 copies</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>the default printer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+94"/>
-        <source>PDF written to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3716,7 +4205,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::SetupPanel</name>
     <message>
-        <location filename="../src/app/SetupPanel.cpp" line="+46"/>
+        <location filename="../src/app/SetupPanel.cpp" line="+47"/>
         <source>Data folder not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3727,12 +4216,12 @@ The master password opens the program only when they can be read and none of the
     </message>
     <message>
         <location line="+7"/>
-        <location line="+166"/>
+        <location line="+179"/>
         <source>Double click the folder to select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-159"/>
+        <location line="-172"/>
         <source>A PostgreSQL database shared by several workstations</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3822,13 +4311,33 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>After so many minutes without input the sign-in panel covers the window and the signing key is closed; the screen stays for the one who signs in again. Every workstation of this data source follows this.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Alt. Organization</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Verification address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lock when idle after</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3845,12 +4354,12 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::SignIn</name>
     <message>
-        <location filename="../src/signin/SignIn.cpp" line="-273"/>
+        <location filename="../src/signin/SignIn.cpp" line="-323"/>
         <source>another program is holding the data files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+87"/>
         <source>The master password no longer opens the program: an administrator exists. Choose your name and type your own password.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3870,7 +4379,7 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+69"/>
         <source>its certificate is damaged</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3878,7 +4387,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::SignatoriesPanel</name>
     <message>
-        <location filename="../src/reference/SignatoriesPanel.cpp" line="-451"/>
+        <location filename="../src/reference/SignatoriesPanel.cpp" line="-458"/>
         <source>Press New to enter new DMIR</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3948,7 +4457,7 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>The old certificate is to be revoked. The shop authority&apos;s passphrase (empty: revoke it later):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3968,7 +4477,7 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+229"/>
+        <location line="+232"/>
         <source> Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3993,7 +4502,12 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+54"/>
+        <source>Signing certificate of %1 requested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Signing certificate of %1 made</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4039,7 +4553,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::SigningCertificateDialog</name>
     <message>
-        <location filename="../src/reference/SigningCertificateDialog.cpp" line="-131"/>
+        <location filename="../src/reference/SigningCertificateDialog.cpp" line="-133"/>
         <source>Signing certificate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4094,7 +4608,12 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>an administrator&apos;s; empty: request the certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The passphrase again</source>
         <translation type="unfinished"></translation>
     </message>

@@ -26,7 +26,7 @@ BatchDialog::BatchDialog(const QString &firstSerial, QWidget *parent) : QDialog(
     // Shown whole even when longer: the run then refuses it in words.
     first = new EntryBox("BatchFirst", serialLimit());
     first->setText(firstSerial);
-    first->setAccessibleName(QStringLiteral("First serial number"));
+    first->setAccessibleName(tr("First serial number"));
     count = new QSpinBox;
     count->setObjectName(QStringLiteral("BatchCount"));
     count->setRange(BatchCopies::kFewest, BatchCopies::kMost);
@@ -47,8 +47,8 @@ BatchDialog::BatchDialog(const QString &firstSerial, QWidget *parent) : QDialog(
     buttons->addWidget(cancel);
     auto *form = new QFormLayout(this);
     form->addRow(note);
-    form->addRow(QStringLiteral("First serial number"), first);
-    form->addRow(QStringLiteral("Certificates"), count);
+    form->addRow(tr("First serial number"), first);
+    form->addRow(tr("Certificates"), count);
     form->addRow(buttons);
 }
 

@@ -9,7 +9,6 @@
 #include "MessageBoxes.h"
 #include "NumberOnScreen.h"
 #include "NumberPrompts.h"
-#include "SignIn.h"
 #include "VoidNumberDialog.h"
 
 #include <QCoreApplication>
@@ -34,9 +33,9 @@ Message notice(const QString &text, const QString &title)
 
 } // namespace
 
-BenchActions::BenchActions(QWidget *window, CertificateOnScreen &certificate, SignIn &signIn, DataFolder &folder,
+BenchActions::BenchActions(QWidget *window, CertificateOnScreen &certificate, DataFolder &folder,
                            MessageBoxes &messages, std::function<void()> coverWindow)
-    : QObject(window), m_window(window), m_certificate(certificate), m_signIn(signIn), m_folder(folder),
+    : QObject(window), m_window(window), m_certificate(certificate), m_folder(folder),
       m_messages(messages), m_cover(std::move(coverWindow))
 {
     chooseVoid = [this](const QString &offered) -> std::optional<VoidChoice> {
@@ -58,7 +57,7 @@ void BenchActions::signOut()
         else
             m_certificate.ShowForm();
     }
-    m_signIn.signOut();
+    emit signOutAsked();
     m_cover();
     emit told(tr("Signed out"));
 }

@@ -11,15 +11,14 @@ namespace arc {
 class CertificateOnScreen;
 class DataFolder;
 class MessageBoxes;
-class SignIn;
 
 // What the menus do beyond the screen's buttons: signing out, voiding a
 // number by hand, sending the issued page by e-mail, and About.
 class BenchActions : public QObject {
     Q_OBJECT
 public:
-    BenchActions(QWidget *window, CertificateOnScreen &certificate, SignIn &signIn, DataFolder &folder,
-                 MessageBoxes &messages, std::function<void()> coverWindow);
+    BenchActions(QWidget *window, CertificateOnScreen &certificate, DataFolder &folder, MessageBoxes &messages,
+                 std::function<void()> coverWindow);
 
     struct VoidChoice {
         QString number, reason;
@@ -42,6 +41,8 @@ public:
 
 signals:
     void told(const QString &what);
+    // The one signed in is to be signed out.
+    void signOutAsked();
 
 private:
     // The issued page of the certificate on screen, written where the mail
@@ -50,7 +51,6 @@ private:
 
     QWidget *m_window;
     CertificateOnScreen &m_certificate;
-    SignIn &m_signIn;
     DataFolder &m_folder;
     MessageBoxes &m_messages;
     std::function<void()> m_cover;

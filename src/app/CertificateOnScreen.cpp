@@ -19,7 +19,6 @@
 #include "ReferenceLists.h"
 #include "RemarksOnScreen.h"
 #include "ScreenEdits.h"
-#include "SignIn.h"
 #include "SilentEdit.h"
 #include "StatusWords.h"
 
@@ -46,12 +45,12 @@ using SilentEdit::setText;
 using SilentEdit::setTicked;
 
 CertificateOnScreen::CertificateOnScreen(CertificateScreen &screen, ItemGridModel &grid, DataFolder &folder,
-                                         SignIn &signIn, MessageBoxes &messages, QObject *parent)
-    : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder), m_signIn(&signIn),
+                                         MessageBoxes &messages, QObject *parent)
+    : QObject(parent), m_screen(&screen), m_grid(&grid), m_folder(folder),
       m_messages(messages), m_store(std::make_unique<CertificateStore>(folder)),
       m_issued(std::make_unique<IssuedCertificate>(folder, messages, screen.issuedMark, screen.supersededMark)),
       m_number(std::make_unique<NumberOnScreen>(folder, messages, [this] {
-          return Station::here(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
+          return Station::here(m_who.signatory ? m_who.signatory->name : QString());
       })),
       m_remarks(std::make_unique<RemarksOnScreen>(screen, grid, folder, messages)),
       m_edits(new ScreenEdits(screen, grid, this)), m_form(new FormOnScreen(screen, this))
@@ -163,7 +162,7 @@ void CertificateOnScreen::fillFromDefaults()
     s.block3Tracking->offer(d->tracking);
     s.block5Invoice->offer(d->invoice);
     m_remarks->fill(d->remarks);
-    const std::optional<AgentEntry> &who = m_signIn->signatory();
+    const std::optional<AgentEntry> &who = m_who.signatory;
     s.block13dName->offer(who ? who->name : QString());
     s.block13cNumber->offer(who ? who->approvalNumber : QString());
     setText(s.block13eDate, who ? DateText::today() : QString());
@@ -273,7 +272,7 @@ void CertificateOnScreen::checkstat()
         for (QLineEdit *e : {s.block14cNumber, s.block14dName, s.block14eDate})
             setText(e, QString());
         // The signed-in signatory, whatever the name lists show now.
-        const std::optional<AgentEntry> &who = m_signIn->signatory();
+        const std::optional<AgentEntry> &who = m_who.signatory;
         s.block13dName->offer(who ? who->name : QString());
         setText(s.block13eDate, DateText::today());
     } else {
@@ -286,7 +285,7 @@ void CertificateOnScreen::checkstat()
         s.combo2->setEnabled(false);
         for (QLineEdit *e : {s.block13cNumber, s.block13dName, s.block13eDate})
             setText(e, QString());
-        s.block14dName->offer(m_signIn->signatory() ? m_signIn->signatory()->name : QString());
+        s.block14dName->offer(m_who.signatory ? m_who.signatory->name : QString());
         setText(s.block14eDate, DateText::today());
     }
     fillApprovals();
@@ -319,7 +318,7 @@ void CertificateOnScreen::releaseBoxClicked(ReleaseBoxes::Box box)
 void CertificateOnScreen::fillApprovals()
 {
     // The signed-in signatory's, whatever the name lists show now.
-    const std::optional<AgentEntry> &who = m_signIn->signatory();
+    const std::optional<AgentEntry> &who = m_who.signatory;
     m_form->fillApprovals(selectsBlock13(currentStatus()), who ? std::optional(who->approvalNumber) : std::nullopt);
 }
 

@@ -4,6 +4,7 @@
 #include "ItemLine.h"
 #include "ReleaseBoxes.h"
 #include "RemarksInputs.h"
+#include "SignedInAs.h"
 
 #include <QObject>
 #include <memory>
@@ -20,7 +21,6 @@ class MessageBoxes;
 class NumberOnScreen;
 class RemarksOnScreen;
 class ScreenEdits;
-class SignIn;
 struct DbStatus;
 
 // The certificate on screen: whether it is new or which stored one it is,
@@ -30,9 +30,13 @@ struct DbStatus;
 class CertificateOnScreen : public QObject {
     Q_OBJECT
 public:
-    CertificateOnScreen(CertificateScreen &screen, ItemGridModel &grid, DataFolder &folder, SignIn &signIn,
-                        MessageBoxes &messages, QObject *parent = nullptr);
+    CertificateOnScreen(CertificateScreen &screen, ItemGridModel &grid, DataFolder &folder, MessageBoxes &messages,
+                        QObject *parent = nullptr);
     ~CertificateOnScreen() override;
+
+    // Who is signed in, as sign-in tells it: his name and approval number
+    // go into the release blocks of a new certificate.
+    void setSignedIn(const SignedInAs &who) { m_who = who; }
 
     // A new certificate after the data folder was opened.
     void start();
@@ -101,7 +105,7 @@ private:
     CertificateScreen *m_screen;
     ItemGridModel *m_grid;
     DataFolder &m_folder;
-    SignIn *m_signIn;
+    SignedInAs m_who;
     MessageBoxes &m_messages;
     std::unique_ptr<CertificateStore> m_store;
     std::unique_ptr<IssuedCertificate> m_issued;

@@ -3,7 +3,6 @@
 #include "BatchIssue.h"
 #include "DataFolder.h"
 #include "MessageBoxes.h"
-#include "SignIn.h"
 
 namespace arc {
 
@@ -13,9 +12,9 @@ QString title() { return CutOffRuns::tr("Issue for serial numbers"); }
 
 } // namespace
 
-CutOffRuns::CutOffRuns(BatchIssue &batch, DataFolder &folder, SignIn &signIn, MessageBoxes &messages,
+CutOffRuns::CutOffRuns(BatchIssue &batch, DataFolder &folder, MessageBoxes &messages,
                        QObject *parent)
-    : QObject(parent), m_batch(batch), m_folder(folder), m_signIn(signIn), m_messages(messages)
+    : QObject(parent), m_batch(batch), m_folder(folder), m_messages(messages)
 {
 }
 
@@ -57,9 +56,9 @@ void CutOffRuns::tell()
 
 void CutOffRuns::finishForSignedIn()
 {
-    if (m_chosen.empty() || !m_signIn.signatory())
+    if (m_chosen.empty() || !m_who.signatory)
         return;
-    const QString name = m_signIn.signatory()->name.trimmed();
+    const QString name = m_who.signatory->name.trimmed();
     std::vector<IssueRun> others;
     for (const IssueRun &run : std::exchange(m_chosen, {})) {
         if (run.signatory.compare(name, Qt::CaseInsensitive) != 0) {

@@ -54,6 +54,7 @@
 #include "PrintCommand.h"
 #include "PrintPanel.h"
 #include "SignIn.h"
+#include "SignInWiring.h"
 #include "SignedInAs.h"
 #include "SignatoriesPanel.h"
 #include "SignatoryPasswords.h"
@@ -137,7 +138,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                           {m_screen->block13dName, m_screen->block13cNumber, m_screen->block13eDate, m_screen->block14dName, m_screen->block14eDate,
                            m_screen->grid1},
                           *m_grid, m_folder, m_messages, this);
-    m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, *m_signIn, m_messages, this);
+    m_certificate = new CertificateOnScreen(*m_screen, *m_grid, m_folder, m_messages, this);
     m_recent = new RecentCertificates(m_folders.perUser + QStringLiteral("recent.ini"), this);
     connect(m_certificate, &CertificateOnScreen::certificateShown, m_recent, &RecentCertificates::remember);
     m_signatories = new SignatoriesPanel(m_folder, m_addMode, m_messages, m_access->combo4, m_setupPanel);
@@ -155,7 +156,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
     auto *batch = new BatchIssue(*m_certificate, *m_screen, *m_grid, m_folder, *m_signIn, *m_issue, *m_print,
                                  m_messages, this);
     connect(m_screen->batchButton, &QPushButton::clicked, batch, &BatchIssue::run);
-    m_cutOffRuns = new CutOffRuns(*batch, m_folder, *m_signIn, m_messages, this);
+    m_cutOffRuns = new CutOffRuns(*batch, m_folder, m_messages, this);
     m_settings = new SettingsPanels(*m_screen, *m_setupPanel, *m_defaultsPanel, m_folder, m_messages, this);
     m_settings->setAdministers([this] { return administers(); });
     connect(m_settings, &SettingsPanels::pressed, m_findPanel, &QWidget::hide);
@@ -172,7 +173,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
         PanelDrag::attach(movable);
 
     connectControls();
-    m_bench = new BenchActions(this, *m_certificate, *m_signIn, m_folder, m_messages, [this] {
+    m_bench = new BenchActions(this, *m_certificate, m_folder, m_messages, [this] {
         m_status->showSignedIn(QString(), false);
         guardWhileSigningIn(true);
     });
@@ -181,8 +182,7 @@ MainWindow::MainWindow(ProgramFolders folders, MessageBoxes &messages, QWidget *
                                m_statements}, this);
     MenuBindings::attach(*this);
     StatusWiring::attach(*this);
-    // Once the sign-in is complete, the signature and key read.
-    connect(m_signIn, &SignIn::signedIn, m_cutOffRuns, &CutOffRuns::finishForSignedIn, Qt::QueuedConnection);
+    SignInWiring::attach(*this);
     EntryRefusals::tell(*this, *m_screen, *m_grid, m_messages, *m_status);
     m_idleLock = new IdleLock(this);
     connect(m_idleLock, &IdleLock::idle, this, &MainWindow::lockWhenIdle);
@@ -201,14 +201,13 @@ MainWindow::~MainWindow()
 {
     // The filters would otherwise see events from boxes whose parents are gone.
     m_itemEntry->stop();
-    m_signIn->stop();
+    emit closing();
     m_certificate->end(); // however the program ends, a number never stored is void
 }
 
 void MainWindow::connectControls()
 {
     connect(m_screen->exitButton, &QPushButton::clicked, this, &MainWindow::exitForm);
-    connect(m_signIn, &SignIn::exitRequested, this, &MainWindow::exitRequested);
     connect(m_signIn, &SignIn::signedIn, this, [this] {
         guardWhileSigningIn(false);
         toFirstEmptyCell();
@@ -222,11 +221,6 @@ void MainWindow::connectControls()
         if (FolderMessages::ensureOpen(m_folder, m_messages))
             m_signatories->open(m_who->signatory, m_who->master);
     });
-    connect(m_signatories, &SignatoriesPanel::saved, m_signIn, &SignIn::update);
-    m_signatories->setSigningKeys([this] { return m_signIn->signingKey(); },
-                                  [this](qint64 row, std::unique_ptr<SigningKey> key) {
-                                      m_signIn->keepSigningKey(row, std::move(key));
-                                  });
     connect(m_itemEntry, &ItemEntry::statusTaken, this, &MainWindow::checkstat);
     connect(m_itemEntry, &ItemEntry::partTaken, m_certificate, &CertificateOnScreen::buildtext13);
     connect(m_countries, &CountriesPanel::countryDeleted, m_certificate, &CertificateOnScreen::SetCountryList);
@@ -370,7 +364,7 @@ void MainWindow::fillLists()
 
     fillOrganizations();
 
-    m_signIn->refreshMasterNote();
+    emit signatoriesRead();
     const QSignalBlocker b4(m_access->combo4);
     m_access->combo4->clear();
     const QList<AgentEntry> agents = ReferenceLists::agents(m_folder.agents());
@@ -456,7 +450,7 @@ void MainWindow::folderChosen(const QString &folder)
         m_messages.ask(Prompts::kPathTooLarge);
     // Signatories belong to their data folder: whoever signed in here signs
     // in again there.
-    m_signIn->signOut();
+    emit signOutAsked();
     m_status->showSignedIn(QString(), false);
     guardWhileSigningIn(true);
     SetDataPaths();
@@ -516,11 +510,12 @@ void MainWindow::guardWhileSigningIn(bool signingIn)
 void MainWindow::lockWhenIdle()
 {
     // Not under an open dialog: it is looked at again shortly.
-    if (QApplication::activeModalWidget() || !m_signIn->isSignedIn()) {
-        m_idleLock->setActive(m_signIn->isSignedIn());
+    const bool signedIn = m_who->master || m_who->signatory;
+    if (QApplication::activeModalWidget() || !signedIn) {
+        m_idleLock->setActive(signedIn);
         return;
     }
-    m_signIn->lock();
+    emit lockAsked();
     m_status->showSignedIn(QString(), false);
     guardWhileSigningIn(true);
     m_status->tell(tr("Locked after %n minute(s) without input", nullptr, m_idleLock->minutes()));

@@ -90,6 +90,7 @@ public:
     MenuBar &menuBar() const { return *m_menu; }
     StatusLine &statusLine() const { return *m_status; }
     BenchActions &benchActions() const { return *m_bench; }
+    CutOffRuns &cutOffRuns() const { return *m_cutOffRuns; }
     FindPanel &findPanel() const { return *m_findPanel; }
     MessageBoxes &messages() const { return m_messages; }
     // Covers the window with the sign-in panel after minutes without input.
@@ -98,6 +99,13 @@ public:
 signals:
     // The user asked to end the program; nothing is saved.
     void exitRequested();
+    // Asked of sign-in: whoever is signed in signs out (another data
+    // folder was chosen), or the sign-in panel covers the window (the idle
+    // lock); the signatories were read afresh; the window is going.
+    void signOutAsked();
+    void lockAsked();
+    void signatoriesRead();
+    void closing();
 
 protected:
     void showEvent(QShowEvent *event) override;

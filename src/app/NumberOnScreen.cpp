@@ -4,7 +4,17 @@
 #include "FolderMessages.h"
 #include "NumberPrompts.h"
 
+#include <QCoreApplication>
+
 namespace arc {
+
+namespace {
+
+struct NumberOnScreenTexts {
+    Q_DECLARE_TR_FUNCTIONS(NumberOnScreen)
+};
+
+} // namespace
 
 void NumberOnScreen::failed(const QString &what, const DbStatus &status) const
 {
@@ -18,7 +28,7 @@ bool NumberOnScreen::mayStore(const QString &tracking) const
     DbStatus s;
     const bool isVoid = TakenNumbers(m_folder.certificates()).isVoid(tracking, &s);
     if (!s.ok())
-        failed(QStringLiteral("Whether the certificate number is void could not be read, so the certificate was not "
+        failed(NumberOnScreenTexts::tr("Whether the certificate number is void could not be read, so the certificate was not "
                               "saved"),
                s);
     else if (isVoid)
@@ -36,7 +46,7 @@ void NumberOnScreen::stored(const QString &storedTracking)
                            : numbers.voidTaken(m_taken, station(), TakenNumbers::leftUnsaved());
     m_taken.clear();
     if (!s.ok())
-        failed(QStringLiteral("The certificate was saved, but the number it took could not be accounted for"), s);
+        failed(NumberOnScreenTexts::tr("The certificate was saved, but the number it took could not be accounted for"), s);
 }
 
 QString NumberOnScreen::left(const QString &reason)
@@ -48,7 +58,7 @@ QString NumberOnScreen::left(const QString &reason)
     const QString voided = recorded ? m_taken : QString();
     m_taken.clear();
     if (!s.ok())
-        failed(QStringLiteral("The number of the certificate left unsaved could not be recorded as void"), s);
+        failed(NumberOnScreenTexts::tr("The number of the certificate left unsaved could not be recorded as void"), s);
     return voided;
 }
 
@@ -58,7 +68,7 @@ int NumberOnScreen::settleEnded() const
         return 0;
     int voided = 0;
     if (const DbStatus s = TakenNumbers(m_folder.certificates()).settleEnded(station(), processRuns, &voided); !s.ok())
-        failed(QStringLiteral("The numbers taken by a program that ended could not be recorded as void"), s);
+        failed(NumberOnScreenTexts::tr("The numbers taken by a program that ended could not be recorded as void"), s);
     return voided;
 }
 

@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,11 +12,13 @@ namespace arc {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Text editor");
+struct PlainTextEditorTexts {
+    Q_DECLARE_TR_FUNCTIONS(PlainTextEditor)
+};
 
 Message notice(const QString &prompt)
 {
-    return {prompt, kTitle, Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok};
+    return {prompt, PlainTextEditorTexts::tr("Text editor"), Message::Buttons::Ok, Message::Icon::Exclamation, Message::Answer::Ok};
 }
 
 } // namespace
@@ -56,7 +59,7 @@ QString PlainTextEditor::newTextFile(const QString &folder, QString &error)
             return {};
         }
     }
-    error = QStringLiteral("%1 holds too many untitled text files").arg(folder);
+    error = PlainTextEditorTexts::tr("%1 holds too many untitled text files").arg(folder);
     return {};
 }
 
@@ -67,12 +70,12 @@ void PlainTextEditor::start(MessageBoxes &messages, const System &system)
         if (path.isEmpty())
             continue;
         if (!system.startDetached(path, {}))
-            messages.ask(notice(QStringLiteral("The text editor %1 could not be started.").arg(path)));
+            messages.ask(notice(PlainTextEditorTexts::tr("The text editor %1 could not be started.").arg(path)));
         return;
     }
     const QString opener = system.findProgram(QStringLiteral("xdg-open"));
     if (opener.isEmpty()) {
-        messages.ask(notice(QStringLiteral("No plain-text editor was found. Install one, for example %1, and "
+        messages.ask(notice(PlainTextEditorTexts::tr("No plain-text editor was found. Install one, for example %1, and "
                                            "press the button again.")
                                 .arg(editors().join(QStringLiteral(", ")))));
         return;
@@ -80,11 +83,11 @@ void PlainTextEditor::start(MessageBoxes &messages, const System &system)
     QString error;
     const QString file = newTextFile(system.documentsFolder(), error);
     if (file.isEmpty()) {
-        messages.ask(notice(QStringLiteral("No new text file could be made for the editor: %1").arg(error)));
+        messages.ask(notice(PlainTextEditorTexts::tr("No new text file could be made for the editor: %1").arg(error)));
         return;
     }
     if (!system.startDetached(opener, {file}))
-        messages.ask(notice(QStringLiteral("The text file %1 could not be opened.").arg(file)));
+        messages.ask(notice(PlainTextEditorTexts::tr("The text file %1 could not be opened.").arg(file)));
 }
 
 } // namespace arc

@@ -1,8 +1,14 @@
 #include "CertificatePage.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct CertificatePageTexts {
+    Q_DECLARE_TR_FUNCTIONS(CertificatePage)
+};
 
 const CertificateField &printedIn(PrintedBox box)
 {
@@ -23,7 +29,7 @@ bool CertificatePage::ticked(PrintedBox box) const { return this->*printedIn(box
 
 QString CertificatePage::tooLong(PrintedBox box)
 {
-    return QStringLiteral("Block %1 too long").arg(QLatin1String(printedIn(box).block));
+    return CertificatePageTexts::tr("Block %1 too long").arg(QLatin1String(printedIn(box).block));
 }
 
 } // namespace arc

@@ -1,16 +1,33 @@
 #include "ItemRows.h"
 
 #include "BlankRule.h"
+#include "CertificateFields.h"
 #include "PageCanvas.h"
 #include "PageGeometry.h"
 #include "StackFit.h"
 #include "WrappedBlock.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace arc {
 
 namespace {
+
+// The member of an item line that the field table prints in `box`.
+const QString ItemLine::*printedIn(PrintedBox box)
+{
+    const CertificateField *f = CertificateFields::byPrintedBox(box);
+    if (!f || !f->lineText)
+        throw std::logic_error("an item column that no column of the item lines prints");
+    return f->lineText;
+}
+
+const QString &itemNumber(const ItemLine &line)
+{
+    static const QString ItemLine::*const number = printedIn(PrintedBox::Item);
+    return line.*number;
+}
 
 double rowsTop(const PageGeometry &g) { return g.y3 + g.Y(100); }
 double rowsBottom(const PageGeometry &g) { return g.above(g.y4); }
@@ -19,7 +36,7 @@ double rowsBottom(const PageGeometry &g) { return g.above(g.y4); }
 qsizetype lineCount(const PageCanvas &c, const std::array<ItemRows::Column, ItemRows::kColumns> &cols,
                     const ItemLine &line)
 {
-    qsizetype n = BlankRule::isBlank(line.item) ? 0 : 1;
+    qsizetype n = BlankRule::isBlank(itemNumber(line)) ? 0 : 1;
     for (const ItemRows::Column &col : cols)
         n = std::max(n, WrappedBlock::cellLines(c, line.*col.value, col.width, col.fetchLimit).size());
     return n;
@@ -44,25 +61,25 @@ StackFit::Stack stackOf(PageCanvas &c, const PageGeometry &g, const ItemSlots &i
 std::array<ItemRows::Column, ItemRows::kColumns> ItemRows::columns(const PageGeometry &g)
 {
     // Each cell as wide as designed, but never past its column.
-    const auto column = [&](const QString ItemLine::*value, float x, float designed, float next, int limit) {
-        return Column{value, x, std::min(designed, g.before(next) - x), limit};
+    const auto column = [&](PrintedBox box, float x, float designed, float next, int limit) {
+        return Column{printedIn(box), x, std::min(designed, g.before(next) - x), limit};
     };
-    return {column(&ItemLine::description, g.c7 + g.X(100), g.X(2600), g.c8, 300),
-            column(&ItemLine::partNum, g.c8 + g.X(100), g.X(2650), g.c9, 450),
-            column(&ItemLine::quantity, g.c9 + g.X(250), g.X(600), g.c10, 300),
-            column(&ItemLine::serialNum, g.c10 + g.X(100), g.X(2350), g.c11, 450),
-            column(&ItemLine::status, g.c11 + g.X(250), g.X(1800), g.xR, 300)};
+    return {column(PrintedBox::Description, g.c7 + g.X(100), g.X(2600), g.c8, 300),
+            column(PrintedBox::PartNo, g.c8 + g.X(100), g.X(2650), g.c9, 450),
+            column(PrintedBox::Quantity, g.c9 + g.X(250), g.X(600), g.c10, 300),
+            column(PrintedBox::SerialNo, g.c10 + g.X(100), g.X(2350), g.c11, 450),
+            column(PrintedBox::Status, g.c11 + g.X(250), g.X(1800), g.xR, 300)};
 }
 
 ItemRows::Row ItemRows::row(PageCanvas &c, const PageGeometry &g, const ItemLine &line, double top)
 {
     const double size = c.fontSize();
     const auto cols = columns(g);
-    Row row{top, 0, LineFit::of(c, line.item, size, false, (g.c7 - g.x0) - 2 * g.X(30)), {}};
+    Row row{top, 0, LineFit::of(c, itemNumber(line), size, false, (g.c7 - g.x0) - 2 * g.X(30)), {}};
     row.numberX = static_cast<float>((g.x0 + g.c7) / 2.0f - c.textWidth(row.number.text) / 2.0);
     c.setTextCondense(1);
     c.setFontSize(size);
-    row.height = BlankRule::isBlank(line.item) ? 0 : 1;
+    row.height = BlankRule::isBlank(itemNumber(line)) ? 0 : 1;
     for (int k = 0; k < kColumns; ++k) {
         Cell &cell = row.cells[std::size_t(k)];
         cell.x = cols[std::size_t(k)].x;
@@ -122,7 +139,7 @@ ItemRows::ItemRows(PageCanvas &c, const PageGeometry &g, const ItemSlots &items,
                 --n;
             return n;
         };
-        if (!BlankRule::isBlank(line.item) && fitting(1) < 1) {
+        if (!BlankRule::isBlank(itemNumber(line)) && fitting(1) < 1) {
             row.number.text.clear();
             m_overflow = true;
         }

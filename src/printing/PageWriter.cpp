@@ -12,12 +12,11 @@ PageWriter::PageWriter(PageCanvas &canvas, const PrintMode &mode, const PageGeom
 {
 }
 
-const QString &PageWriter::fixedTextTooLong()
+QString PageWriter::fixedTextTooLong()
 {
     // Fixed texts fit at every size the page uses; this is said only
     // should a font be far wider than designed.
-    static const QString title = QStringLiteral("Page text too long");
-    return title;
+    return tr("Page text too long");
 }
 
 void PageWriter::font(double size, bool bold)

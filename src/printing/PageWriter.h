@@ -3,6 +3,8 @@
 #include "PageGeometry.h"
 #include "PrintCertificate.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 class PageCanvas;
@@ -12,6 +14,8 @@ struct PrintMode;
 // Writes the texts of one page in the mode's fonts, each single line
 // fitted to the box it belongs to, and tells the user what had to be cut.
 class PageWriter {
+    Q_DECLARE_TR_FUNCTIONS(PageWriter)
+
 public:
     PageWriter(PageCanvas &canvas, const PrintMode &mode, const PageGeometry &g, const TruncationNotice &notice,
                PrintResult &result);
@@ -21,7 +25,7 @@ public:
     // As designed, not fitted.
     void text(double size, bool bold, float x, float y, const QString &s, bool lineEnd = true);
     // The title a fixed text of the form is told under, should it not fit.
-    static const QString &fixedTextTooLong();
+    static QString fixedTextTooLong();
 
     // One line from (x, y) ending at or before `limit`; a cut is told
     // under `title`.

@@ -1,36 +1,65 @@
 #include "PreviewWindow.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QPrintPreviewDialog>
-#include <QWidget>
+#include <QIcon>
+#include <QKeySequence>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 namespace arc {
 
-void showWholePage(QPrintPreviewDialog &dialog, const QWidget &over)
+PreviewWindow::PreviewWindow(QPrinter &printer, QWidget &over)
+    : QDialog(&over), m_preview(new QPrintPreviewWidget(&printer, this)), m_print(new QAction(this))
 {
-    dialog.resize(over.size());
-    // Through the dialog's own action, so that its tool bar shows the choice.
-    if (auto *fit = dialog.findChild<QAction *>(QStringLiteral("fitPageAction")))
-        fit->trigger();
+    setWindowTitle(tr("Print Preview"));
+    auto *bar = new QToolBar(this);
+    const auto add = [&](QAction *action, const char *name, const QString &icon, const QString &text,
+                         const QKeySequence &keys) {
+        action->setObjectName(QLatin1String(name));
+        action->setIcon(QIcon::fromTheme(icon));
+        action->setText(text);
+        action->setShortcut(keys);
+        bar->addAction(action);
+        return action;
+    };
+    connect(add(new QAction(this), "fitPageAction", QStringLiteral("zoom-fit-best"), tr("Fit page"), {}),
+            &QAction::triggered, m_preview, &QPrintPreviewWidget::fitInView);
+    connect(add(new QAction(this), "zoomInAction", QStringLiteral("zoom-in"), tr("Zoom in"), QKeySequence::ZoomIn),
+            &QAction::triggered, m_preview, [this] { m_preview->zoomIn(); });
+    connect(add(new QAction(this), "zoomOutAction", QStringLiteral("zoom-out"), tr("Zoom out"), QKeySequence::ZoomOut),
+            &QAction::triggered, m_preview, [this] { m_preview->zoomOut(); });
+    bar->addSeparator();
+    connect(add(new QAction(this), "previousPageAction", QStringLiteral("go-previous"), tr("Previous page"),
+                QKeySequence::MoveToPreviousPage),
+            &QAction::triggered, m_preview, [this] { m_preview->setCurrentPage(m_preview->currentPage() - 1); });
+    connect(add(new QAction(this), "nextPageAction", QStringLiteral("go-next"), tr("Next page"),
+                QKeySequence::MoveToNextPage),
+            &QAction::triggered, m_preview, [this] { m_preview->setCurrentPage(m_preview->currentPage() + 1); });
+    bar->addSeparator();
+    connect(add(m_print, "printAction", QStringLiteral("document-print"), tr("Print"), QKeySequence::Print),
+            &QAction::triggered, this, [this] {
+                m_printAsked = true;
+                accept();
+            });
+    connect(add(new QAction(this), "closeAction", QStringLiteral("window-close"), tr("Close"), {}),
+            &QAction::triggered, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar);
+    layout->addWidget(m_preview);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::paintRequested);
+
+    resize(over.size());
+    m_preview->fitInView();
 }
 
-bool printAskedFrom(QPrintPreviewDialog &dialog)
+bool PreviewWindow::printAsked()
 {
-    bool asked = false;
-    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    for (QAction *action : dialog.findChildren<QAction *>()) {
-        // The dialog names its actions only by their texts.
-        if (QString(action->text()).remove(QLatin1Char('&')) != print)
-            continue;
-        QObject::disconnect(action, nullptr, &dialog, nullptr);
-        QObject::connect(action, &QAction::triggered, &dialog, [&asked, &dialog] {
-            asked = true;
-            dialog.accept();
-        });
-    }
-    dialog.exec();
-    return asked;
+    m_printAsked = false;
+    exec();
+    return m_printAsked;
 }
 
 } // namespace arc

@@ -13,14 +13,19 @@
 #include "VerificationMark.h"
 #include "WrappedBlock.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace arc {
 
 namespace {
 
-const QString kRemarksTooLong = QStringLiteral("Remarks section too long");
-const QString kItemsTooLong = QStringLiteral("Items section too long");
+struct PrintCertificateTexts {
+    Q_DECLARE_TR_FUNCTIONS(PrintCertificate)
+};
+
+QString remarksTooLong() { return PrintCertificateTexts::tr("Remarks section too long"); }
+QString itemsTooLong() { return PrintCertificateTexts::tr("Items section too long"); }
 
 // The remarks size: a wrap box may take a smaller size than the printer
 // for the same request; it is asked in steps of 0.1 point until it takes
@@ -129,13 +134,13 @@ void itemRows(PageWriter &p, const ItemSlots &items)
 {
     const ItemRows rows(p.c, p.g, items, p.mode.body);
     if (rows.overflow())
-        p.tell(kItemsTooLong);
+        p.tell(itemsTooLong());
     for (const ItemRows::Row &row : rows.rows()) {
         p.print(row.number, row.numberX, static_cast<float>(row.top), false);
         p.font(rows.size(), false);
         for (const ItemRows::Cell &cell : row.cells) {
             if (cell.cutToTen)
-                p.tell(kRemarksTooLong);
+                p.tell(remarksTooLong());
             p.c.setCurrentY(row.top);
             p.lines(cell.lines, cell.x);
         }
@@ -152,7 +157,7 @@ void remarks(PageWriter &p, const CertificatePage &page, double size, const Page
     const float x = PagePlan::remarksX(g);
     if (plan.remarksFitted) {
         wrappedBlock(p, page.text(PrintedBox::Remarks), size, x, PagePlan::remarksWidth(g), 300, g.above(g.y5),
-                     kRemarksTooLong);
+                     remarksTooLong());
         return;
     }
     const double top = PagePlan::remarksTop(p.c, g, p.mode);

@@ -18,7 +18,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
 
@@ -42,10 +41,9 @@ PrintCommand::PrintCommand(MessageBoxes &messages, DataFolder &folder, PageSourc
         return path;
     };
     m_runPreview = [this](QPrinter &printer, const std::function<void(QPrinter *)> &paint) {
-        QPrintPreviewDialog dialog(&printer, m_window);
-        showWholePage(dialog, *m_window);
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *p) { paint(p); });
-        return printAskedFrom(dialog);
+        PreviewWindow preview(printer, *m_window);
+        connect(&preview, &PreviewWindow::paintRequested, &preview, [&paint](QPrinter *p) { paint(p); });
+        return preview.printAsked();
     };
     m_jobCanvas = [this] { return std::make_unique<PainterCanvas>(m_printer); };
     m_hasPrinter = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };

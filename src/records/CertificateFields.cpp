@@ -70,12 +70,21 @@ CertificateField column(const char *name, QString ItemLine::*member, int stored,
     return f;
 }
 
-// A field the find panel searches, in box `order`.
+// A field the find panel searches, in box `order`: dates as stored, texts
+// by their case-folded copy.
 CertificateField found(CertificateField f, int order, const char *label, int limit)
 {
     f.findOrder = order;
     f.findLabel = label;
     f.findLimit = limit;
+    f.searchCopy = f.kind == FieldKind::Date ? SearchCopy::AsIs : SearchCopy::Folded;
+    return f;
+}
+
+// A text field that counts compare without regard to case.
+CertificateField counted(CertificateField f)
+{
+    f.searchCopy = SearchCopy::Folded;
     return f;
 }
 
@@ -173,7 +182,7 @@ const std::vector<CertificateField> &all()
         listed(found(column("SerialNum", &ItemLine::serialNum, 30, 30, "10", P::SerialNo), 2,
                      QT_TRANSLATE_NOOP("arc::FindPanel", "Serial/Batch Number"), 30),
                9, "Serial No."),
-        listed(column("Status", &ItemLine::status, 20, 20, "11", P::Status), 11, "Status"),
+        counted(listed(column("Status", &ItemLine::status, 20, 20, "11", P::Status), 11, "Status")),
     };
     return fields;
 }

@@ -86,6 +86,10 @@ struct RegisterColumn {
     bool firstLine = false;
 };
 
+// Whether the store keeps a copy of a field beside its table, for searches
+// and counts to compare (see FoldTable): as it is, or case-folded.
+enum class SearchCopy { None, AsIs, Folded };
+
 // One field of a certificate: where it is stored, how much its box takes,
 // where it stands on the form and on the page, and which member holds it.
 struct CertificateField {
@@ -106,6 +110,7 @@ struct CertificateField {
     const char *findLabel = "";
     int findLimit = 0;
     RegisterColumn inRegister;
+    SearchCopy searchCopy = SearchCopy::None;
     // The member holding it, by kind: texts and choices, ticks, dates as
     // typed and as stored, or a column of an item line.
     QString CertificateBlocks::*text = nullptr;

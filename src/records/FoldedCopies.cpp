@@ -6,6 +6,7 @@
 #include "SqlDialectFolds.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
@@ -14,6 +15,10 @@
 namespace arc::FoldedCopies {
 
 namespace {
+
+struct FoldedCopiesTexts {
+    Q_DECLARE_TR_FUNCTIONS(FoldedCopies)
+};
 
 constexpr int kBatch = 5000;
 
@@ -199,7 +204,7 @@ DbStatus ensure(Database &db, const Progress &progress)
     if (!tx.ok())
         return tx.status();
     // A refill of a large table takes a second or more: told at each part.
-    const QString step = QStringLiteral("Preparing the search copies");
+    const QString step = FoldedCopiesTexts::tr("Preparing the search copies");
     const std::vector<FoldTable> &folds = Schema::foldTables(db.kind());
     const qint64 parts = static_cast<qint64>(folds.size()) + 1;
     qint64 done = 0;
@@ -250,7 +255,7 @@ DbStatus bringUpToDate(Database &db, const Progress &progress)
         if (stale == 0)
             continue;
         // Between batches nothing is half-done: what is folded stays.
-        const QString step = QStringLiteral("Preparing the certificates for searching");
+        const QString step = FoldedCopiesTexts::tr("Preparing the certificates for searching");
         const auto stop = [&](qint64 done) { return !progress(step, done, stale) && done < stale; };
         if (stop(0))
             return DbStatus::failure(DbCondition::Cancelled, step);

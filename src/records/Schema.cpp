@@ -16,21 +16,48 @@ FieldDef yesNo(const char *name) { return {name, FieldType::YesNo, 0}; }
 FieldDef number(const char *name) { return {name, FieldType::Number, 0}; }
 FieldDef date(const char *name) { return {name, FieldType::Date, 0}; }
 
+// The stored definition of a certificate field.
+FieldDef stored(const CertificateField &f)
+{
+    switch (f.kind) {
+    case FieldKind::Flag: return yesNo(f.column);
+    case FieldKind::Date: return date(f.column);
+    default: return text(f.column, f.storedLength);
+    }
+}
+
+// A column that stores what certificate field `column` of `table` does,
+// as the defaults of new certificates hold it.
+FieldDef likeField(StoredTable table, const char *column)
+{
+    const CertificateField *f = CertificateFields::byColumn(table, QLatin1String(column));
+    Q_ASSERT(f);
+    return stored(*f);
+}
+
+FieldDef header(const char *column) { return likeField(StoredTable::Header, column); }
+FieldDef detail(const char *column) { return likeField(StoredTable::Detail, column); }
+
+// The certificate fields of `table` that the store keeps a copy of `how`.
+QStringList copiesOf(StoredTable table, SearchCopy how)
+{
+    QStringList out;
+    for (const CertificateField *f : CertificateFields::of(table))
+        if (f->searchCopy == how)
+            out << QLatin1String(f->column);
+    return out;
+}
+
 // A certificate table: its key, then the fields of the table of
 // certificate fields stored in it, in their order.
-TableDef certificateTable(StoredTable stored)
+TableDef certificateTable(StoredTable which)
 {
-    const bool header = stored == StoredTable::Header;
+    const bool header = which == StoredTable::Header;
     TableDef t{header ? QStringLiteral("Header") : QStringLiteral("Detail"),
                {{"FormIndex", header ? FieldType::Counter : FieldType::Long, 0}},
                header ? QString() : QStringLiteral("FormIndex")};
-    for (const CertificateField *f : CertificateFields::of(stored)) {
-        switch (f->kind) {
-        case FieldKind::Flag: t.fields.push_back(yesNo(f->column)); break;
-        case FieldKind::Date: t.fields.push_back(date(f->column)); break;
-        default: t.fields.push_back(text(f->column, f->storedLength)); break;
-        }
-    }
+    for (const CertificateField *f : CertificateFields::of(which))
+        t.fields.push_back(stored(*f));
     return t;
 }
 
@@ -54,11 +81,10 @@ const std::vector<TableDef> &certificateTables()
         certificateTable(StoredTable::Header),
         certificateTable(StoredTable::Detail),
         {"Defaults",
-         {text("Country"), text("Organ1", kLongText), text("Organ2", kLongText), text("Tracking", 15),
-          number("IncreaseTrack"), text("Invoice", 40), number("IncreaseInv"), text("Batch", 30),
-          number("IncreaseBatch"), text("Description", 50), text("PartNum", 30), text("Status", 20),
-          text("Eligibility", 50), text("Remarks", kLongText), text("Name17", 50), text("AuthNum", 25),
-          text("Name22", 50), text("CertNum", 25), number("Shade"), text("User1"),
+         {header("Country"), header("Organ1"), header("Organ2"), header("Tracking"), number("IncreaseTrack"),
+          header("Invoice"), number("IncreaseInv"), text("Batch", 30), number("IncreaseBatch"), detail("Description"),
+          detail("PartNum"), detail("Status"), text("Eligibility", 50), header("Remarks"), header("Name17"),
+          header("AuthNum"), header("Name22"), header("CertNum"), number("Shade"), text("User1"),
           // Version 8: the set-up asks for a digital signature on every
           // PDF, for every workstation of the data source.
           yesNo("RequireSignature"),
@@ -306,8 +332,8 @@ const std::vector<FoldTable> &foldTables(StoreKind kind)
         {QStringLiteral("HeaderFold"),
          QStringLiteral("Header"),
          QStringLiteral("FormIndex"),
-         {"Date18", "Date23"},
-         {"Country", "Tracking", "Invoice", "Name17", "AuthNum", "Name22", "CertNum"},
+         copiesOf(StoredTable::Header, SearchCopy::AsIs),
+         copiesOf(StoredTable::Header, SearchCopy::Folded),
          {{"Tracking"},
           {"Invoice"},
           {"Name17", "Date18"},
@@ -317,8 +343,8 @@ const std::vector<FoldTable> &foldTables(StoreKind kind)
         {QStringLiteral("DetailFold"),
          QStringLiteral("Detail"),
          QStringLiteral("Line"),
-         {"FormIndex"},
-         {"Description", "PartNum", "SerialNum", "Status"},
+         QStringList{QStringLiteral("FormIndex")} + copiesOf(StoredTable::Detail, SearchCopy::AsIs),
+         copiesOf(StoredTable::Detail, SearchCopy::Folded),
          {{"PartNum", "FormIndex"}, {"SerialNum", "FormIndex"}, {"FormIndex", "Status"}}},
     };
     static const std::vector<FoldTable> none;

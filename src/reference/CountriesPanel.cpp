@@ -17,14 +17,14 @@ CountriesPanel::CountriesPanel(DataFolder &folder, AddMode &addMode, MessageBoxe
                  "Combo7",
                  "Text47_18",
                  20,
-                 QStringLiteral("Country"),
-                 QStringLiteral("Press New to enter new country"),
+                 tr("Country"),
+                 tr("Press New to enter new country"),
                  {"SSCommand17", "SSCommand18", "SSCommand19", "SSCommand20"},
-                 QStringLiteral("Countries"),
-                 QStringLiteral("No country is chosen, so nothing was saved. Choose a country, or press New to "
+                 tr("Countries"),
+                 tr("No country is chosen, so nothing was saved. Choose a country, or press New to "
                                 "add one."),
-                 QStringLiteral("Country %1 was not saved: %2."),
-                 QStringLiteral("The country was not deleted: %1.")},
+                 tr("Country %1 was not saved: %2."),
+                 tr("The country was not deleted: %1.")},
                 parent),
       combo7(list), m_exportList(exportList)
 {

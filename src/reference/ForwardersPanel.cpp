@@ -23,14 +23,14 @@ ForwardersPanel::ForwardersPanel(DataFolder &folder, AddMode &addMode, MessageBo
                  "Combo8",
                  "Text47_4",
                  50,
-                 QStringLiteral("Forwarding House"),
-                 QStringLiteral("Press New to enter new house"),
+                 tr("Forwarding House"),
+                 tr("Press New to enter new house"),
                  {"SSCommand21", "SSCommand22", "SSCommand23", "SSCommand24"},
-                 QStringLiteral("Forwarding houses"),
-                 QStringLiteral("No forwarding house is chosen, so nothing was saved. Choose a house, or press New "
+                 tr("Forwarding houses"),
+                 tr("No forwarding house is chosen, so nothing was saved. Choose a house, or press New "
                                 "to add one."),
-                 QStringLiteral("Forwarding house %1 was not saved: %2."),
-                 QStringLiteral("The forwarding house was not deleted: %1.")},
+                 tr("Forwarding house %1 was not saved: %2."),
+                 tr("The forwarding house was not deleted: %1.")},
                 parent),
       combo8(list), m_screenList(screenList)
 {

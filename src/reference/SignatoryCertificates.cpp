@@ -81,16 +81,16 @@ QString SignatoryCertificates::describeKey(qint64 signatory) const
         stored.certificates = onToken.certificates;
     switch (found) {
     case KeyStore::Found::No:
-        return QStringLiteral("No signing certificate");
+        return SignatoryCertificatesTexts::tr("No signing certificate");
     case KeyStore::Found::Failed:
-        return QStringLiteral("The signing certificate cannot be read: %1").arg(error);
+        return SignatoryCertificatesTexts::tr("The signing certificate cannot be read: %1").arg(error);
     case KeyStore::Found::Yes:
         break;
     }
     const std::unique_ptr<KeyStore> keys = keysOf(m_folder);
     const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(stored.certificates);
     if (certificates.empty())
-        return QStringLiteral("The signing certificate cannot be read.");
+        return SignatoryCertificatesTexts::tr("The signing certificate cannot be read.");
     QString text = CertificateInfo::of(certificates.front().get()).text();
     if (!onToken.place.serial.isEmpty())
         text += QLatin1Char('\n')
@@ -154,7 +154,7 @@ QString SignatoryCertificates::keyAfterPassword(const AgentEntry &signatory, boo
         passphrase && fromShopAuthority(*keys, stored) ? revokeOld(*keys, signatory, passphrase) + QLatin1Char('\n') : QString();
     if (!keys->removeSigningKey(signatory.rowId, &error))
         return revoked
-            + QStringLiteral("The signing key of %1 could not be removed from %2: %3.").arg(name, keys->place(), error);
+            + SignatoryCertificatesTexts::tr("The signing key of %1 could not be removed from %2: %3.").arg(name, keys->place(), error);
     return revoked + SignatoryKeys::removedByReset(name);
 }
 

@@ -1,15 +1,19 @@
 #include "Revocations.h"
 
+#include "KeptAuthority.h"
 #include "KeyFiles.h"
 #include "KeyStore.h"
 #include "OpenSslPointers.h"
-#include "ShopAuthority.h"
 
 namespace arc {
 
 namespace {
 
 using Why = KeyRefusal::Why;
+
+struct RevocationTexts {
+    Q_DECLARE_TR_FUNCTIONS(Revocations)
+};
 
 KeyRefusal revocationRefused(Why why, const QString &message) { return {why, message, {}}; }
 
@@ -19,22 +23,12 @@ std::optional<KeyRefusal> Revocations::revoke(const AgentEntry &who, const QStri
                                               Revocation *done)
 {
     const QString &signatory = who.name;
-    StoredAuthority stored;
-    QString error;
-    switch (m_keys.authority(stored, &error)) {
-    case KeyStore::Found::No:
-        return revocationRefused(Why::AuthorityUnreadable, QStringLiteral("No shop authority has been made yet."));
-    case KeyStore::Found::Failed:
-        return revocationRefused(Why::AuthorityUnreadable, QStringLiteral("The shop authority cannot be read: %1.").arg(error));
-    case KeyStore::Found::Yes:
-        break;
-    }
-    if (passphrase.isEmpty())
-        return revocationRefused(Why::NoPassphrase, QStringLiteral("The shop authority needs its passphrase."));
-    SigningResult<ShopAuthority> authority = ShopAuthority::open(stored, passphrase);
-    if (!authority.ok())
-        return revocationRefused(Why::KeyRefused, authority.error().message);
+    std::variant<ShopAuthority, KeyRefusal> authority = KeptAuthority::open(m_keys, passphrase);
+    if (const KeyRefusal *refused = std::get_if<KeyRefusal>(&authority))
+        return *refused;
+    const ShopAuthority &shop = std::get<ShopAuthority>(authority);
 
+    QString error;
     StoredSigningKey key;
     KeyStore::Found found = m_keys.signingKey(who.rowId, key, &error);
     StoredTokenKey onToken;
@@ -45,32 +39,32 @@ std::optional<KeyRefusal> Revocations::revoke(const AgentEntry &who, const QStri
     if (found == KeyStore::Found::No)
         key.certificates = m_keys.removedCertificates(who.rowId);
     if (found == KeyStore::Found::No && key.certificates.isEmpty())
-        return revocationRefused(Why::NoSuchSignatory, QStringLiteral("%1 holds no signing certificate.").arg(signatory));
+        return revocationRefused(Why::NoSuchSignatory, RevocationTexts::tr("%1 holds no signing certificate.").arg(signatory));
     if (found == KeyStore::Found::Failed)
-        return revocationRefused(Why::KeyRefused, QStringLiteral("The key of %1 cannot be read: %2.").arg(signatory, error));
+        return revocationRefused(Why::KeyRefused, RevocationTexts::tr("The key of %1 cannot be read: %2.").arg(signatory, error));
     const std::vector<X509Ptr> certificates = KeyFiles::readCertificates(key.certificates);
     if (certificates.empty())
-        return revocationRefused(Why::KeyRefused, QStringLiteral("The certificate of %1 is damaged.").arg(signatory));
+        return revocationRefused(Why::KeyRefused, RevocationTexts::tr("The certificate of %1 is damaged.").arg(signatory));
 
     QByteArray list;
     const KeyStore::Found listed = m_keys.revocations(list, &error);
     if (listed == KeyStore::Found::Failed)
         return revocationRefused(Why::AuthorityUnreadable,
-                       QStringLiteral("The shop authority's revocation list cannot be read: %1.").arg(error));
+                       RevocationTexts::tr("The shop authority's revocation list cannot be read: %1.").arg(error));
     if (listed == KeyStore::Found::No) {
         // Made before the authority kept one.
-        SigningResult<QByteArray> empty = RevocationList::empty(authority.value());
+        SigningResult<QByteArray> empty = RevocationList::empty(shop);
         if (!empty.ok())
             return revocationRefused(Why::KeyRefused, empty.error().message);
         list = empty.value();
     }
     const QDateTime when = QDateTime::currentDateTimeUtc();
     SigningResult<QByteArray> added =
-        RevocationList::adding(authority.value(), list, certificates.front().get(), reason, when);
+        RevocationList::adding(shop, list, certificates.front().get(), reason, when);
     if (!added.ok())
         return revocationRefused(Why::KeyRefused, added.error().message);
     if (!m_keys.putRevocations(added.value(), &error))
-        return revocationRefused(Why::AuthorityNotKept, QStringLiteral("The revocation list could not be kept in %1: %2.")
+        return revocationRefused(Why::AuthorityNotKept, RevocationTexts::tr("The revocation list could not be kept in %1: %2.")
                                                   .arg(m_keys.place(), error));
     if (done) {
         SigningResult<std::optional<Revocation>> kept = of(certificates.front().get());
@@ -94,7 +88,7 @@ SigningResult<std::optional<Revocation>> Revocations::of(X509 *certificate) cons
     const std::vector<X509Ptr> authority =
         found == KeyStore::Found::Yes ? KeyFiles::readCertificates(stored.certificate) : std::vector<X509Ptr>();
     if (authority.empty())
-        return SigningError{SigningFault::Damaged, QStringLiteral("The shop authority cannot be read: %1.").arg(error)};
+        return SigningError{SigningFault::Damaged, RevocationTexts::tr("The shop authority cannot be read: %1.").arg(error)};
     // A certificate from another authority is not on this one's list.
     if (X509_NAME_cmp(X509_get_issuer_name(certificate), X509_get_subject_name(authority.front().get())) != 0)
         return std::optional<Revocation>();
@@ -104,7 +98,7 @@ SigningResult<std::optional<Revocation>> Revocations::of(X509 *certificate) cons
         return std::optional<Revocation>();
     case KeyStore::Found::Failed:
         return SigningError{SigningFault::Damaged,
-                            QStringLiteral("The shop authority's revocation list cannot be read: %1.").arg(error)};
+                            RevocationTexts::tr("The shop authority's revocation list cannot be read: %1.").arg(error)};
     case KeyStore::Found::Yes:
         break;
     }

@@ -298,6 +298,7 @@ void SignIn::lock()
     m_keyState = SigningKeyState();
     m_signatory.reset();
     m_master = false;
+    tellWho();
     m_panel.refuse({});
     m_panel.text44->clear();
     m_panel.show();

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Every text a control shows goes through tr(): a literal handed straight
-# to a label, button, title, tool tip or menu entry fails, unless it is
+# to a label, button, title, tool tip, menu entry, form row, accessible
+# name, or a notice or failure told the user fails, unless it is
 # listed below with the reason it stays as written. So does a literal in
 # the prompt or title of a question or notice (a Message), and one a
 # command-line tool prints.
@@ -20,7 +21,7 @@ allowed=$(printf '%s\n' \
   $'app/SetupPanel.cpp\tpostgresql://user@standby:5432/database' \
   $'app/TimeStampBox.cpp\thttp://timestamp.example/tsa')
 
-calls='(setText|setWindowTitle|setToolTip|setPlaceholderText|setStatusTip|setTitle|addAction|addMenu|addTab|showMessage)'
+calls='(setText|setWindowTitle|setToolTip|setPlaceholderText|setStatusTip|setTitle|addAction|addMenu|addTab|showMessage|addRow|setAccessibleName|setAccessibleDescription|setWhatsThis|notice|failed)'
 widgets='new (QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction)'
 fail=0
 while IFS= read -r hit; do

@@ -11,7 +11,7 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
+#include <QToolBar>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -168,20 +168,24 @@ TEST_F(PrintCommandTest, APdfFileAndThePreview)
         << "no image below the two heading lines";
 
     // It opens over the window, as large as it, with the whole page in
-    // view; its own Print closes it and asks for paper.
+    // view; its own Print, in its tool bar, closes it and asks for paper.
     window.resize(1000, 900);
     QPrinter printer;
-    QPrintPreviewDialog dialog(&printer, &window);
-    arc::showWholePage(dialog, window);
-    EXPECT_EQ(dialog.size(), window.size());
-    EXPECT_EQ(dialog.findChild<QPrintPreviewWidget *>()->zoomMode(), QPrintPreviewWidget::FitInView);
-    QTimer::singleShot(0, &dialog, [&dialog] {
-        for (QAction *action : dialog.findChildren<QAction *>())
-            if (action->text() == "Print")
-                action->trigger();
-    });
-    EXPECT_TRUE(arc::printAskedFrom(dialog));
-    EXPECT_TRUE(dialog.isHidden());
+    arc::PreviewWindow preview(printer, window);
+    EXPECT_EQ(preview.size(), window.size());
+    EXPECT_EQ(preview.preview()->zoomMode(), QPrintPreviewWidget::FitInView);
+    auto *print = preview.findChild<QAction *>(QStringLiteral("printAction"));
+    ASSERT_NE(print, nullptr) << "the preview has no Print action of its own";
+    ASSERT_EQ(print, preview.printAction());
+    auto *bar = preview.findChild<QToolBar *>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->actions().contains(print));
+    QTimer::singleShot(0, &preview, [print] { print->trigger(); });
+    EXPECT_TRUE(preview.printAsked());
+    EXPECT_TRUE(preview.isHidden());
+    // Closed without it: no paper is asked for.
+    QTimer::singleShot(0, &preview, [&preview] { preview.reject(); });
+    EXPECT_FALSE(preview.printAsked());
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "Database.h"
+#include "Schema.h"
+#include "SqlDialectFolds.h"
 #include "TempFolder.h"
 
 #include <functional>
@@ -159,3 +161,46 @@ TEST_F(DatabaseTest, AnUnmarkedWholeFileIsAdoptedKeepingItsRows)
     EXPECT_EQ(db.scalar("SELECT count(*) FROM pragma_table_info('IssueLog')").toLongLong(),
               qsizetype(Schema::table("IssueLog")->fields.size()));
 }
+
+namespace {
+
+// The columns a table stores, texts with their length: "Tracking(15)".
+QString layoutOf(const QString &table)
+{
+    if (const FoldTable *fold = Schema::foldTableOf(table.chopped(4)); fold && table.endsWith("Fold"))
+        return SqlDialect::foldTableColumns(*fold).join(',');
+    QStringList columns;
+    for (const FieldDef &f : Schema::table(table)->fields)
+        columns << (f.type == FieldType::Text ? QStringLiteral("%1(%2)").arg(f.name).arg(f.maxLength) : f.name);
+    return columns.join(',');
+}
+
+struct StoredLayout {
+    const char *table;
+    const char *columns;
+};
+void PrintTo(const StoredLayout &l, std::ostream *os) { *os << l.table; }
+
+// Tables whose columns follow the fields of a certificate: files of this
+// version hold them so, and a field added to or searched in the table of
+// certificate fields must not change them unnoticed.
+const StoredLayout kLayouts[] = {
+    {"Defaults", "Country(255),Organ1(64000),Organ2(64000),Tracking(15),IncreaseTrack,Invoice(40),IncreaseInv,"
+                 "Batch(30),IncreaseBatch,Description(50),PartNum(30),Status(20),Eligibility(50),Remarks(64000),"
+                 "Name17(50),AuthNum(25),Name22(50),CertNum(25),Shade,User1(255),RequireSignature,VerifyOffersPdf,"
+                 "TsaUrl(255),VerifyBaseUrl(255),IdleLockMinutes"},
+    {"HeaderFold", "FormIndex,Date18,Date23,Country,Tracking,Invoice,Name17,AuthNum,Name22,CertNum,Fresh"},
+    {"DetailFold", "Line,FormIndex,Description,PartNum,SerialNum,Status,Fresh"},
+};
+
+class StoredLayoutTest : public testing::TestWithParam<StoredLayout> {};
+
+} // namespace
+
+TEST_P(StoredLayoutTest, IsThatOfFilesOfThisVersion)
+{
+    EXPECT_EQ(layoutOf(QLatin1String(GetParam().table)), QLatin1String(GetParam().columns));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, StoredLayoutTest, testing::ValuesIn(kLayouts),
+                         [](const auto &info) { return std::string(info.param.table); });

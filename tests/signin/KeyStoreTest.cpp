@@ -7,6 +7,8 @@
 #include "KeysOf.h"
 #include "OpenedSource.h"
 #include "Passwords.h"
+#include "Revocations.h"
+#include "SigningRequests.h"
 #include "SignatoryKeys.h"
 #include "SigningFixture.h"
 
@@ -221,6 +223,70 @@ TEST_P(SignatoryKeyRefusal, SaysWhyAndKeepsNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, SignatoryKeyRefusal, testing::ValuesIn(refusals),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// Approving a request and withdrawing a certificate open the shop authority
+// alike, and refuse alike when they cannot, changing nothing.
+enum class AuthorityUse { Approve, Revoke };
+
+struct AuthorityRefusal {
+    const char *name;
+    AuthorityUse use;
+    Authority before;
+    QString passphrase;
+    Why why;
+    const char *says;
+};
+void PrintTo(const AuthorityRefusal &r, std::ostream *os) { *os << r.name; }
+
+const char *const kNoAuthority = "No shop authority has been made yet (arc8130-admin signing-key makes it).";
+const char *const kDamaged = "The shop authority cannot be read: the stored key authority is damaged.";
+const char *const kNoPassphrase = "The shop authority needs a passphrase.";
+const char *const kWrongPassphrase = "The shop authority's passphrase is wrong.";
+
+const AuthorityRefusal authorityRefusals[] = {
+    {"approve_without_authority", AuthorityUse::Approve, Authority::None, pp, Why::AuthorityUnreadable, kNoAuthority},
+    {"revoke_without_authority", AuthorityUse::Revoke, Authority::None, pp, Why::AuthorityUnreadable, kNoAuthority},
+    {"approve_damaged", AuthorityUse::Approve, Authority::Damaged, pp, Why::AuthorityUnreadable, kDamaged},
+    {"revoke_damaged", AuthorityUse::Revoke, Authority::Damaged, pp, Why::AuthorityUnreadable, kDamaged},
+    {"approve_without_passphrase", AuthorityUse::Approve, Authority::Made, "", Why::NoPassphrase, kNoPassphrase},
+    {"revoke_without_passphrase", AuthorityUse::Revoke, Authority::Made, "", Why::NoPassphrase, kNoPassphrase},
+    {"approve_wrong_passphrase", AuthorityUse::Approve, Authority::Made, "shop pq", Why::KeyRefused, kWrongPassphrase},
+    {"revoke_wrong_passphrase", AuthorityUse::Revoke, Authority::Made, "shop pq", Why::KeyRefused, kWrongPassphrase},
+};
+
+class AuthorityRefusalTest : public OpenedFolderTest, public testing::WithParamInterface<AuthorityRefusal> {};
+
+TEST_P(AuthorityRefusalTest, SaysWhyAndKeepsNothing)
+{
+    const AuthorityRefusal &r = GetParam();
+    ASSERT_TRUE(data.reference().exec("INSERT INTO \"Agents\" (\"Name\", \"Password\") VALUES (?, ?)",
+                                      {"Pat", Passwords::hash("pat-pw")}).ok());
+    const QString authorityFile = folder() + "Keys/authority.pem";
+    if (r.before == Authority::Made)
+        ASSERT_TRUE(keysOf(data)->putAuthority(signing::authority().stored(), nullptr));
+    else if (r.before == Authority::Damaged)
+        writeFile(authorityFile, "no key here");
+    KeyRefusal named;
+    const std::optional<AgentEntry> pat = SignatoryKeys(data).named("Pat", named);
+    ASSERT_TRUE(pat);
+    SigningRequests requests(data);
+    ASSERT_TRUE(requests.makeKey(*pat, "pat-pw").ok());
+    const QByteArray authorityBefore = readFile(authorityFile);
+
+    const std::optional<KeyRefusal> refusal = r.use == AuthorityUse::Approve
+                                                  ? requests.approve(pat->rowId, r.passphrase)
+                                                  : Revocations(*keysOf(data)).revoke(*pat, r.passphrase, 1);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->why, r.why);
+    EXPECT_EQ(refusal->message, r.says);
+    QList<RequestRow> pending;
+    ASSERT_TRUE(requests.pending(pending).ok());
+    EXPECT_EQ(pending.size(), 1) << "the request awaits approval still";
+    EXPECT_EQ(readFile(authorityFile), authorityBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, AuthorityRefusalTest, testing::ValuesIn(authorityRefusals),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
