@@ -173,6 +173,31 @@ DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(c
     return {};
 }
 
+// The certificates a period may hold, read from the signature dates'
+// indexes: those with a 13e or a 14e date in it (a 13e date elsewhere
+// leaves a certificate out, which the rows read tell). Empty: every one.
+struct Bounds {
+    QString where;
+    QVariantList values;
+};
+Bounds bounds(const Period &period)
+{
+    if (!period.from.isValid() && !period.to.isValid())
+        return {};
+    Bounds b;
+    QStringList either;
+    for (const char *date : {"Date18", "Date23"}) {
+        QStringList sides;
+        if (period.from.isValid())
+            sides << QStringLiteral("\"%1\" >= ?").arg(QLatin1String(date)), b.values << period.from.toString(Qt::ISODate);
+        if (period.to.isValid())
+            sides << QStringLiteral("\"%1\" < ?").arg(QLatin1String(date)), b.values << period.to.addDays(1).toString(Qt::ISODate);
+        either << QStringLiteral("SELECT \"FormIndex\" FROM \"Header\" WHERE ") + sides.join(QStringLiteral(" AND "));
+    }
+    b.where = QStringLiteral(" WHERE h.\"FormIndex\" IN (%1)").arg(either.join(QStringLiteral(" UNION ")));
+    return b;
+}
+
 // Hands each row of the period to `take`, in key order, with what it
 // counts for; `progress` hears how many stored rows were gone through.
 // Stops, Cancelled, when either says so.
@@ -186,13 +211,15 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
     QHash<qint64, SupersededBy> superseded;
     if (s = Supersession::all(db, superseded); !s.ok())
         return s;
+    const Bounds bounded = bounds(period);
     qint64 total = 0;
     if (progress) {
         if (!progress(exportStep(), 0, 0))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
         total = db.scalar(QStringLiteral("SELECT count(*) FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" "
-                                         "= h.\"FormIndex\""),
-                          {}, &s)
+                                         "= h.\"FormIndex\"")
+                              + bounded.where,
+                          bounded.values, &s)
                     .toLongLong();
         if (!s.ok())
             return s;
@@ -212,8 +239,8 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         select += QStringLiteral(", %1.\"%2\"")
                       .arg(QLatin1String(f->table == StoredTable::Header ? "h" : "d"), QLatin1String(f->column));
     }
-    select += QStringLiteral(" FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
-                             "ORDER BY h.\"FormIndex\", d.rowid");
+    select += QStringLiteral(" FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\"")
+              + bounded.where + QStringLiteral(" ORDER BY h.\"FormIndex\", d.rowid");
     // Where each column's fields are read, looked up once rather than for every row.
     std::vector<std::pair<int, int>> where;
     for (const Column &c : columns())
@@ -230,11 +257,11 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         return f.inRegister.firstLine ? firstLine(text(v)) : text(v);
     };
 
+    // Read as it comes: a year of a large register is held by no one.
     QSqlQuery q;
-    q.setForwardOnly(true);
     qint64 certificate = -1, done = 0;
     bool block13 = true;
-    s = db.run(q, select);
+    s = db.stream(q, select, bounded.values);
     while (s.ok() && q.next()) {
         // Told every few hundred rows: often enough to move, seldom enough to cost nothing.
         if (++done % 256 == 0 && !progress(exportStep(), done, std::max(total, done)))
