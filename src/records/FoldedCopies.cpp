@@ -90,8 +90,9 @@ bool inPlace(Database &db, const SchemaObjects &schema)
     if (!schema.hasAll("index", searchIndexes(db.kind())))
         return false;
     return db.kind() != StoreKind::Certificates
-           || (schema.has("table", Schema::activityTable()) && schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()))
-               && schema.hasAll("index", SqlDialect::activityIndexes()));
+           || (schema.has("table", Schema::activityTable()) && schema.has("table", Schema::listKeysTable())
+               && schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()))
+               && schema.hasAll("index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes()));
 }
 
 // Runs the statements of the objects `schema` lacks (or, with `present`,
@@ -138,15 +139,17 @@ DbStatus ensureTable(Database &db, const SchemaObjects &schema, const FoldTable 
 // were missing, which left changes uncounted.
 DbStatus ensureActivity(Database &db, const SchemaObjects &schema, bool refilled, bool &recount)
 {
-    recount = refilled || !schema.has("table", Schema::activityTable())
+    recount = refilled || !schema.has("table", Schema::activityTable()) || !schema.has("table", Schema::listKeysTable())
               || !schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()));
     DbStatus s = db.exec(SqlDialect::createActivityTable(db.engine()));
+    if (s.ok())
+        s = db.exec(SqlDialect::createListKeysTable(db.engine()));
     for (const auto &trigger : SqlDialect::activityTriggers(db.engine()))
         if (s.ok())
             s = db.exec(trigger.second);
     if (s.ok() && recount)
         s = runAll(db, SqlDialect::refillActivityTable(db.engine()));
-    return s.ok() ? runFor(db, schema, "index", SqlDialect::activityIndexes()) : s;
+    return s.ok() ? runFor(db, schema, "index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes()) : s;
 }
 
 // The stale rows of one batch, read whole before any is written: writing
@@ -267,8 +270,10 @@ DbStatus settle(Database &db)
             if (DbStatus s = db.exec(sql); !s.ok())
                 return s;
     if (db.kind() == StoreKind::Certificates)
-        if (const QString sql = SqlDialect::settleTable(Schema::activityTable(), db.engine()); !sql.isEmpty())
-            return db.exec(sql);
+        for (const QString &table : {Schema::activityTable(), Schema::listKeysTable()})
+            if (const QString sql = SqlDialect::settleTable(table, db.engine()); !sql.isEmpty())
+                if (DbStatus s = db.exec(sql); !s.ok())
+                    return s;
     return {};
 }
 

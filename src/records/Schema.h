@@ -125,6 +125,12 @@ inline QString freshColumn() { return QStringLiteral("Fresh"); }
 // its signatories (folded) and signature days; a signatory's period is
 // read from one index of it. Kept by triggers on the fold tables.
 inline QString activityTable() { return QStringLiteral("ActivityTally"); }
+// Version 11: for each certificate, what the list sorts by that is not in
+// its header row alone: its first line's part number and status, and the
+// signatory of the block in use, as the list compares them (trimmed,
+// without regard to case); each indexed with the key after it. Kept by
+// the same triggers.
+inline QString listKeysTable() { return QStringLiteral("ListKeys"); }
 } // namespace Schema
 
 } // namespace arc

@@ -51,11 +51,32 @@ QString tallyRows(const QString &key)
 
 QString columns() { return QStringLiteral("\"FormIndex\", \"Name\", \"Day\", \"NewParts\", \"Prototypes\", \"Repairs\""); }
 
-// The statements counting one certificate again.
+// The sort keys' rows of the certificates whose key `key` is (empty: of
+// every one), as the list compares its values.
+QString listKeysRows(const QString &key)
+{
+    const auto firstLine = [](const char *field) {
+        return QStringLiteral("(SELECT lower(trim(l.\"%1\")) FROM \"Detail\" l WHERE l.\"FormIndex\" = h.\"FormIndex\" "
+                              "ORDER BY l.rowid LIMIT 1)")
+            .arg(QLatin1String(field));
+    };
+    // Block 13's signatory for new parts and prototypes, else block 14's.
+    return QStringLiteral("SELECT h.\"FormIndex\", coalesce(%1, ''), coalesce(%2, ''), "
+                          "coalesce(lower(trim(CASE WHEN %2 IN ('new', 'prototype') THEN h.\"Name17\" ELSE h.\"Name22\" END)), '') "
+                          "FROM \"Header\" h%3")
+        .arg(firstLine("PartNum"), firstLine("Status"),
+             key.isEmpty() ? QString() : QStringLiteral(" WHERE h.\"FormIndex\" = ") + key);
+}
+
+QString listKeysColumns() { return QStringLiteral("\"FormIndex\", \"PartNum\", \"Status\", \"Signatory\""); }
+
+// The statements counting one certificate again and taking its sort keys.
 QString recount(const QString &key)
 {
-    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4;")
-        .arg(table(), key, columns(), tallyRows(key));
+    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4; "
+                          "DELETE FROM %5 WHERE \"FormIndex\" = %2; INSERT INTO %5 (%6) %7;")
+        .arg(table(), key, columns(), tallyRows(key), quoted(Schema::listKeysTable()), listKeysColumns(),
+             listKeysRows(key));
 }
 
 QStringList foldTables()
@@ -94,6 +115,28 @@ QList<NamedStatement> activityIndexes()
              QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"FormIndex\")")
                  .arg(quoted(QStringLiteral("idx_%1_FormIndex").arg(name)), table())}};
 }
+
+QString createListKeysTable(Engine e)
+{
+    const QString text = e == Engine::PostgreSQL ? QStringLiteral("TEXT COLLATE \"C\"") : QStringLiteral("TEXT");
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"FormIndex\" %2 PRIMARY KEY, \"PartNum\" %3 NOT NULL, "
+                          "\"Status\" %3 NOT NULL, \"Signatory\" %3 NOT NULL)")
+        .arg(quoted(Schema::listKeysTable()), e == Engine::PostgreSQL ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER"),
+             text);
+}
+
+QList<NamedStatement> listKeysIndexes()
+{
+    QList<NamedStatement> out;
+    for (const char *column : {"PartNum", "Status", "Signatory"}) {
+        const QString name = QStringLiteral("idx_%1_%2").arg(Schema::listKeysTable(), QLatin1String(column));
+        out << NamedStatement{name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"%3\", \"FormIndex\")")
+                                        .arg(quoted(name), quoted(Schema::listKeysTable()), QLatin1String(column))};
+    }
+    return out;
+}
+
+QString listKey(const char *column) { return QStringLiteral("r.\"%1\"").arg(QLatin1String(column)); }
 
 QList<NamedStatement> activityTriggers(Engine e)
 {
@@ -143,9 +186,12 @@ QList<NamedStatement> dropActivityTriggers(Engine e)
 QStringList refillActivityTable(Engine e)
 {
     QStringList out{QStringLiteral("DELETE FROM %1").arg(table()),
-                    QStringLiteral("INSERT INTO %1 (%2) %3").arg(table(), columns(), tallyRows({}))};
-    if (const QString statistics = refreshStatistics(Schema::activityTable(), e); !statistics.isEmpty())
-        out << statistics;
+                    QStringLiteral("INSERT INTO %1 (%2) %3").arg(table(), columns(), tallyRows({})),
+                    QStringLiteral("DELETE FROM %1").arg(quoted(Schema::listKeysTable())),
+                    QStringLiteral("INSERT INTO %1 (%2) %3").arg(quoted(Schema::listKeysTable()), listKeysColumns(), listKeysRows({}))};
+    for (const QString &name : {Schema::activityTable(), Schema::listKeysTable()})
+        if (const QString statistics = refreshStatistics(name, e); !statistics.isEmpty())
+            out << statistics;
     return out;
 }
 

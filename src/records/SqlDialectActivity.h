@@ -10,12 +10,19 @@ namespace arc::SqlDialect {
 // header or of one of its lines changes.
 QString createActivityTable(Engine e);
 QList<NamedStatement> activityIndexes();
+// The list's sort keys (see Schema::listKeysTable), kept by the same
+// triggers and counted anew with the tally.
+QString createListKeysTable(Engine e);
+QList<NamedStatement> listKeysIndexes();
+// The expression of a sort key over the certificate's row `r` of it, where
+// `column` is "PartNum", "Status" or "Signatory".
+QString listKey(const char *column);
 QList<NamedStatement> activityTriggers(Engine e);
 // The triggers again, each with the statement dropping it; run before the
 // fold tables are filled in bulk, which would count a certificate per row.
 QList<NamedStatement> dropActivityTriggers(Engine e);
-// Every certificate counted anew from the fold tables; what the table
-// held goes.
+// Every certificate counted anew from the fold tables, and its sort keys
+// taken anew; what the tables held goes.
 QStringList refillActivityTable(Engine e);
 // Around a bulk load (see pauseFoldTriggerStatements): the trigger on
 // `foldTable` off, then on again with the tally counted anew.

@@ -1,4 +1,5 @@
 #include "ActivityCounts.h"
+#include "FoundCertificates.h"
 #include "SearchFixture.h"
 
 using arc::ActivityCounts;
@@ -155,9 +156,9 @@ TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
     data.close();
     const QStringList drops =
         GetParam() == arc::Engine::PostgreSQL
-            ? QStringList{"DROP TABLE \"ActivityTally\"", "DROP FUNCTION \"ActivityTally_recount\"() CASCADE",
+            ? QStringList{"DROP TABLE \"ActivityTally\"", "DROP TABLE \"ListKeys\"", "DROP FUNCTION \"ActivityTally_recount\"() CASCADE",
                           "UPDATE \"SchemaVersion\" SET \"Version\" = 10"}
-            : QStringList{"DROP TABLE \"ActivityTally\"", "DROP TRIGGER \"ActivityTally_on_HeaderFold_insert\"",
+            : QStringList{"DROP TABLE \"ActivityTally\"", "DROP TABLE \"ListKeys\"", "DROP TRIGGER \"ActivityTally_on_HeaderFold_insert\"",
                           "DROP TRIGGER \"ActivityTally_on_HeaderFold_update\"",
                           "DROP TRIGGER \"ActivityTally_on_HeaderFold_delete\"",
                           "DROP TRIGGER \"ActivityTally_on_DetailFold_insert\"",
@@ -173,4 +174,16 @@ TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
     EXPECT_EQ(march("Zoë Ångström"), (std::array<int, 3>{0, 0, 1}));
     signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-08"}}, {"NEW"});
     EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{2, 1, 1}));
+
+    // The list sorts them by their kept keys too.
+    ASSERT_TRUE(arc::CertificateSearch::show(data, {}).ok());
+    arc::FoundCertificates list(data.header());
+    ASSERT_TRUE(list.start().ok());
+    list.sortBy(arc::FoundCertificates::ListOrder::Status);
+    std::vector<arc::FoundCertificate> found;
+    ASSERT_TRUE(list.more(10, found).ok());
+    QStringList statuses;
+    for (const arc::FoundCertificate &c : found)
+        statuses << c.status;
+    EXPECT_EQ(statuses, (QStringList{"NEW", "NEW", "REPAIRED", "REPAIRED"}));
 }
