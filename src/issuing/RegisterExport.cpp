@@ -257,43 +257,58 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         return f.inRegister.firstLine ? firstLine(text(v)) : text(v);
     };
 
+    // A certificate's own columns (its header's and the register's) are
+    // made once, at its first line; each line adds its own fields.
+    std::vector<std::size_t> lineColumns;
+    for (std::size_t i = 0; i < columns().size(); ++i)
+        if (columns()[i].field && columns()[i].field->table == StoredTable::Detail)
+            lineColumns.push_back(i);
+
     // Read as it comes: a year of a large register is held by no one.
     QSqlQuery q;
     qint64 certificate = -1, done = 0;
-    bool block13 = true;
+    bool inPeriod = false;
+    QStringList certificateRow;
     s = db.stream(q, select, bounded.values);
     while (s.ok() && q.next()) {
         // Told every few hundred rows: often enough to move, seldom enough to cost nothing.
         if (++done % 256 == 0 && !progress(exportStep(), done, std::max(total, done)))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
-        const QDate d13 = storedDay(q.value(day13At)), d14 = storedDay(q.value(day14At));
-        if (!period.holds(d13.isValid() ? d13 : d14))
-            continue;
-        // The block in use, which the first line's status chooses.
         const qint64 key = q.value(0).toLongLong();
         const bool first = key != certificate;
         if (first) {
             certificate = key;
-            block13 = selectsBlock13(text(q.value(statusAt)).trimmed().toUpper());
-        }
-        const auto issue = issues.constFind(key);
-        const bool issued = issue != issues.cend();
-        QStringList row;
-        row.reserve(qsizetype(columns().size()));
-        for (std::size_t i = 0; i < columns().size(); ++i) {
-            const Column &c = columns()[i];
-            switch (c.own) {
-            case Own::None:
-                row << (c.field14 && !block13 ? shown(q, *c.field14, where[i].second)
-                                              : shown(q, *c.field, where[i].first));
-                break;
-            case Own::IssuedAt: row << (issued ? issue->issuedAt.toString(Qt::ISODate) : QString()); break;
-            case Own::ArchivedFile: row << (issued ? issue->pdfFile : QString()); break;
-            case Own::Sha256: row << (issued ? issue->pdfSha256 : QString()); break;
-            // The tracking number of the issued correction that supersedes it.
-            case Own::SupersededBy: row << superseded.value(key).tracking; break;
+            const QDate d13 = storedDay(q.value(day13At)), d14 = storedDay(q.value(day14At));
+            inPeriod = period.holds(d13.isValid() ? d13 : d14);
+            if (!inPeriod)
+                continue;
+            // The block in use, which the first line's status chooses.
+            const bool block13 = selectsBlock13(text(q.value(statusAt)).trimmed().toUpper());
+            const auto issue = issues.constFind(key);
+            const bool issued = issue != issues.cend();
+            certificateRow.clear();
+            certificateRow.reserve(qsizetype(columns().size()));
+            for (std::size_t i = 0; i < columns().size(); ++i) {
+                const Column &c = columns()[i];
+                switch (c.own) {
+                case Own::None:
+                    certificateRow << (c.field->table == StoredTable::Detail ? QString()
+                                       : c.field14 && !block13      ? shown(q, *c.field14, where[i].second)
+                                                                    : shown(q, *c.field, where[i].first));
+                    break;
+                case Own::IssuedAt: certificateRow << (issued ? issue->issuedAt.toString(Qt::ISODate) : QString()); break;
+                case Own::ArchivedFile: certificateRow << (issued ? issue->pdfFile : QString()); break;
+                case Own::Sha256: certificateRow << (issued ? issue->pdfSha256 : QString()); break;
+                // The tracking number of the issued correction that supersedes it.
+                case Own::SupersededBy: certificateRow << superseded.value(key).tracking; break;
+                }
             }
+        } else if (!inPeriod) {
+            continue;
         }
+        QStringList row = certificateRow;
+        for (std::size_t i : lineColumns)
+            row[qsizetype(i)] = shown(q, *columns()[i].field, where[i].first);
         const Counted counted = q.value(1).isNull() ? Counted::NoLine
                                 : first             ? Counted::FirstLine
                                                     : Counted::FurtherLine;
