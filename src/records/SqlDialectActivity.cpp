@@ -55,9 +55,12 @@ QString columns() { return QStringLiteral("\"FormIndex\", \"Name\", \"Day\", \"N
 // every one), as the list compares its values.
 QString listKeysRows(const QString &key)
 {
+    // The lines found by their certificate's index, then ordered: ordered
+    // by the row id's own index, a server would walk every line stored
+    // until it met the certificate's (without statistics, just after a load).
     const auto firstLine = [](const char *field) {
         return QStringLiteral("(SELECT lower(trim(l.\"%1\")) FROM \"Detail\" l WHERE l.\"FormIndex\" = h.\"FormIndex\" "
-                              "ORDER BY l.rowid LIMIT 1)")
+                              "ORDER BY l.rowid + 0 LIMIT 1)")
             .arg(QLatin1String(field));
     };
     // Block 13's signatory for new parts and prototypes, else block 14's.
@@ -206,7 +209,10 @@ QStringList resumeActivityTrigger(const QString &foldTable, Engine e)
 {
     if (e != Engine::PostgreSQL)
         return {};
-    return QStringList{QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %2").arg(quoted(foldTable), quoted(serverTrigger(foldTable)))}
+    // Planned without statistics of the tables just loaded, the count would
+    // read every line for each certificate.
+    return QStringList{QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %2").arg(quoted(foldTable), quoted(serverTrigger(foldTable))),
+                       refreshStatistics(QStringLiteral("Header"), e), refreshStatistics(QStringLiteral("Detail"), e)}
            + refillActivityTable(e);
 }
 
