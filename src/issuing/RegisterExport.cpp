@@ -173,6 +173,31 @@ DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(c
     return {};
 }
 
+// The certificates a period may hold, read from the signature dates'
+// indexes: those with a 13e or a 14e date in it (a 13e date elsewhere
+// leaves a certificate out, which the rows read tell). Empty: every one.
+struct Bounds {
+    QString where;
+    QVariantList values;
+};
+Bounds bounds(const Period &period)
+{
+    if (!period.from.isValid() && !period.to.isValid())
+        return {};
+    Bounds b;
+    QStringList either;
+    for (const char *date : {"Date18", "Date23"}) {
+        QStringList sides;
+        if (period.from.isValid())
+            sides << QStringLiteral("\"%1\" >= ?").arg(QLatin1String(date)), b.values << period.from.toString(Qt::ISODate);
+        if (period.to.isValid())
+            sides << QStringLiteral("\"%1\" < ?").arg(QLatin1String(date)), b.values << period.to.addDays(1).toString(Qt::ISODate);
+        either << QStringLiteral("SELECT \"FormIndex\" FROM \"Header\" WHERE ") + sides.join(QStringLiteral(" AND "));
+    }
+    b.where = QStringLiteral(" WHERE h.\"FormIndex\" IN (%1)").arg(either.join(QStringLiteral(" UNION ")));
+    return b;
+}
+
 // Hands each row of the period to `take`, in key order, with what it
 // counts for; `progress` hears how many stored rows were gone through.
 // Stops, Cancelled, when either says so.
@@ -186,13 +211,15 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
     QHash<qint64, SupersededBy> superseded;
     if (s = Supersession::all(db, superseded); !s.ok())
         return s;
+    const Bounds bounded = bounds(period);
     qint64 total = 0;
     if (progress) {
         if (!progress(exportStep(), 0, 0))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
         total = db.scalar(QStringLiteral("SELECT count(*) FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" "
-                                         "= h.\"FormIndex\""),
-                          {}, &s)
+                                         "= h.\"FormIndex\"")
+                              + bounded.where,
+                          bounded.values, &s)
                     .toLongLong();
         if (!s.ok())
             return s;
@@ -212,8 +239,8 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         select += QStringLiteral(", %1.\"%2\"")
                       .arg(QLatin1String(f->table == StoredTable::Header ? "h" : "d"), QLatin1String(f->column));
     }
-    select += QStringLiteral(" FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\" "
-                             "ORDER BY h.\"FormIndex\", d.rowid");
+    select += QStringLiteral(" FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" = h.\"FormIndex\"")
+              + bounded.where + QStringLiteral(" ORDER BY h.\"FormIndex\", d.rowid");
     // Where each column's fields are read, looked up once rather than for every row.
     std::vector<std::pair<int, int>> where;
     for (const Column &c : columns())
@@ -230,43 +257,58 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
         return f.inRegister.firstLine ? firstLine(text(v)) : text(v);
     };
 
+    // A certificate's own columns (its header's and the register's) are
+    // made once, at its first line; each line adds its own fields.
+    std::vector<std::size_t> lineColumns;
+    for (std::size_t i = 0; i < columns().size(); ++i)
+        if (columns()[i].field && columns()[i].field->table == StoredTable::Detail)
+            lineColumns.push_back(i);
+
+    // Read as it comes: a year of a large register is held by no one.
     QSqlQuery q;
-    q.setForwardOnly(true);
     qint64 certificate = -1, done = 0;
-    bool block13 = true;
-    s = db.run(q, select);
+    bool inPeriod = false;
+    QStringList certificateRow;
+    s = db.stream(q, select, bounded.values);
     while (s.ok() && q.next()) {
         // Told every few hundred rows: often enough to move, seldom enough to cost nothing.
         if (++done % 256 == 0 && !progress(exportStep(), done, std::max(total, done)))
             return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
-        const QDate d13 = storedDay(q.value(day13At)), d14 = storedDay(q.value(day14At));
-        if (!period.holds(d13.isValid() ? d13 : d14))
-            continue;
-        // The block in use, which the first line's status chooses.
         const qint64 key = q.value(0).toLongLong();
         const bool first = key != certificate;
         if (first) {
             certificate = key;
-            block13 = selectsBlock13(text(q.value(statusAt)).trimmed().toUpper());
-        }
-        const auto issue = issues.constFind(key);
-        const bool issued = issue != issues.cend();
-        QStringList row;
-        row.reserve(qsizetype(columns().size()));
-        for (std::size_t i = 0; i < columns().size(); ++i) {
-            const Column &c = columns()[i];
-            switch (c.own) {
-            case Own::None:
-                row << (c.field14 && !block13 ? shown(q, *c.field14, where[i].second)
-                                              : shown(q, *c.field, where[i].first));
-                break;
-            case Own::IssuedAt: row << (issued ? issue->issuedAt.toString(Qt::ISODate) : QString()); break;
-            case Own::ArchivedFile: row << (issued ? issue->pdfFile : QString()); break;
-            case Own::Sha256: row << (issued ? issue->pdfSha256 : QString()); break;
-            // The tracking number of the issued correction that supersedes it.
-            case Own::SupersededBy: row << superseded.value(key).tracking; break;
+            const QDate d13 = storedDay(q.value(day13At)), d14 = storedDay(q.value(day14At));
+            inPeriod = period.holds(d13.isValid() ? d13 : d14);
+            if (!inPeriod)
+                continue;
+            // The block in use, which the first line's status chooses.
+            const bool block13 = selectsBlock13(text(q.value(statusAt)).trimmed().toUpper());
+            const auto issue = issues.constFind(key);
+            const bool issued = issue != issues.cend();
+            certificateRow.clear();
+            certificateRow.reserve(qsizetype(columns().size()));
+            for (std::size_t i = 0; i < columns().size(); ++i) {
+                const Column &c = columns()[i];
+                switch (c.own) {
+                case Own::None:
+                    certificateRow << (c.field->table == StoredTable::Detail ? QString()
+                                       : c.field14 && !block13      ? shown(q, *c.field14, where[i].second)
+                                                                    : shown(q, *c.field, where[i].first));
+                    break;
+                case Own::IssuedAt: certificateRow << (issued ? issue->issuedAt.toString(Qt::ISODate) : QString()); break;
+                case Own::ArchivedFile: certificateRow << (issued ? issue->pdfFile : QString()); break;
+                case Own::Sha256: certificateRow << (issued ? issue->pdfSha256 : QString()); break;
+                // The tracking number of the issued correction that supersedes it.
+                case Own::SupersededBy: certificateRow << superseded.value(key).tracking; break;
+                }
             }
+        } else if (!inPeriod) {
+            continue;
         }
+        QStringList row = certificateRow;
+        for (std::size_t i : lineColumns)
+            row[qsizetype(i)] = shown(q, *columns()[i].field, where[i].first);
         const Counted counted = q.value(1).isNull() ? Counted::NoLine
                                 : first             ? Counted::FirstLine
                                                     : Counted::FurtherLine;

@@ -350,6 +350,14 @@ DbStatus Database::run(QSqlQuery &query, const QString &sql, const QVariantList 
     return runReconnecting(query, sql, binds, nullptr);
 }
 
+DbStatus Database::stream(QSqlQuery &query, const QString &sql, const QVariantList &binds) const
+{
+    m_streamed = true;
+    const DbStatus s = runReconnecting(query, sql, binds, nullptr);
+    m_streamed = false;
+    return s;
+}
+
 DbStatus Database::run(ReusedQuery &query, const QString &sql, const QVariantList &binds) const
 {
     query.release();
@@ -452,8 +460,8 @@ DbStatus Database::runOnce(QSqlQuery &query, const QString &sql, const QVariantL
 {
     // The server's driver streams a forward-only result row by row, which
     // the next statement on the connection would cut short: its results
-    // are fetched whole.
-    const bool forwardOnly = m_engine == Engine::SQLite;
+    // are fetched whole, unless streamed.
+    const bool forwardOnly = m_engine == Engine::SQLite || m_streamed;
     if (reuse && !binds.isEmpty()) {
         reuse->release();
         const quint64 age = m_prepared->age();

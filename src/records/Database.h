@@ -57,6 +57,10 @@ public:
     // with values is kept, once read, for the next run of its text.
     DbStatus run(ReusedQuery &query, const QString &sql, const QVariantList &binds = {}) const;
     DbStatus exec(const QString &sql, const QVariantList &binds = {}) const;
+    // A query whose rows are read as they come, never held whole: on a
+    // server, no other statement may run on this connection until `query`
+    // is read to its end or let go.
+    DbStatus stream(QSqlQuery &query, const QString &sql, const QVariantList &binds = {}) const;
 
     // The first column of the first row, or null.
     QVariant scalar(const QString &sql, const QVariantList &binds = {}, DbStatus *status = nullptr) const;
@@ -107,6 +111,7 @@ private:
     Engine m_engine = Engine::SQLite;
     bool m_readOnly = false;
     int m_transactionDepth = 0;
+    mutable bool m_streamed = false; // the query being run is read as it comes
     bool m_rollbackOnly = false;
     mutable int m_generation = 0;
     mutable quint64 m_writes = 0;

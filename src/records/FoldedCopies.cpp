@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "SearchText.h"
+#include "SqlDialectActivity.h"
 #include "SqlDialectErrors.h"
 #include "SqlDialectFolds.h"
 #include "WriteTransaction.h"
@@ -91,7 +92,12 @@ bool inPlace(Database &db, const SchemaObjects &schema)
             || !schema.hasAll("index", SqlDialect::foldIndexes(fold))
             || schema.hasAny("trigger", SqlDialect::formerFoldTriggers(fold, db.engine())) || !schema.hasEveryColumn(fold))
             return false;
-    return schema.hasAll("index", searchIndexes(db.kind()));
+    if (!schema.hasAll("index", searchIndexes(db.kind())))
+        return false;
+    return db.kind() != StoreKind::Certificates
+           || (schema.has("table", Schema::activityTable()) && schema.has("table", Schema::listKeysTable())
+               && schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()))
+               && schema.hasAll("index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes()));
 }
 
 // Runs the statements of the objects `schema` lacks (or, with `present`,
@@ -130,6 +136,25 @@ DbStatus ensureTable(Database &db, const SchemaObjects &schema, const FoldTable 
         s = runAll(db, SqlDialect::refillFoldTableStatements(fold, db.engine()));
     // Made once over the copies rather than kept up row by row as they go in.
     return s.ok() ? runFor(db, there, "index", SqlDialect::foldIndexes(fold)) : s;
+}
+
+// The tally of released lines, with its triggers made after the copies
+// were filled and folded: a certificate is counted again at each change of
+// a copy. Counted anew when the copies were, or when it or its triggers
+// were missing, which left changes uncounted.
+DbStatus ensureActivity(Database &db, const SchemaObjects &schema, bool refilled, bool &recount)
+{
+    recount = refilled || !schema.has("table", Schema::activityTable()) || !schema.has("table", Schema::listKeysTable())
+              || !schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()));
+    DbStatus s = db.exec(SqlDialect::createActivityTable(db.engine()));
+    if (s.ok())
+        s = db.exec(SqlDialect::createListKeysTable(db.engine()));
+    for (const auto &trigger : SqlDialect::activityTriggers(db.engine()))
+        if (s.ok())
+            s = db.exec(trigger.second);
+    if (s.ok() && recount)
+        s = runAll(db, SqlDialect::refillActivityTable(db.engine()));
+    return s.ok() ? runFor(db, schema, "index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes()) : s;
 }
 
 // The stale rows of one batch, read whole before any is written: writing
@@ -210,6 +235,11 @@ DbStatus ensure(Database &db, const Progress &progress)
     qint64 done = 0;
     const auto told = [&] { return progress(step, done++, parts) ? DbStatus() : DbStatus::failure(DbCondition::Cancelled, step); };
     bool refilled = false;
+    // Until the copies are in place, their triggers would count a
+    // certificate again for each row filled or folded.
+    if (db.kind() == StoreKind::Certificates)
+        if (s = runFor(db, schema, "trigger", SqlDialect::dropActivityTriggers(db.engine()), true); !s.ok())
+            return s;
     for (const FoldTable &fold : folds) {
         if (s = told(); s.ok())
             s = ensureTable(db, schema, fold, refilled);
@@ -227,7 +257,11 @@ DbStatus ensure(Database &db, const Progress &progress)
     if (refilled)
         if (s = bringUpToDate(db, progress); !s.ok())
             return s;
-    if (s = tx.commit(); !s.ok() || !refilled)
+    bool recounted = false;
+    if (db.kind() == StoreKind::Certificates)
+        if (s = ensureActivity(db, schema, refilled, recounted); !s.ok())
+            return s;
+    if (s = tx.commit(); !s.ok() || !(refilled || recounted))
         return s;
     return settle(db);
 }
@@ -240,6 +274,11 @@ DbStatus settle(Database &db)
         if (const QString sql = SqlDialect::settleTable(fold.name, db.engine()); !sql.isEmpty())
             if (DbStatus s = db.exec(sql); !s.ok())
                 return s;
+    if (db.kind() == StoreKind::Certificates)
+        for (const QString &table : {Schema::activityTable(), Schema::listKeysTable()})
+            if (const QString sql = SqlDialect::settleTable(table, db.engine()); !sql.isEmpty())
+                if (DbStatus s = db.exec(sql); !s.ok())
+                    return s;
     return {};
 }
 

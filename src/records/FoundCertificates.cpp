@@ -3,6 +3,7 @@
 #include "DataView.h"
 #include "Database.h"
 #include "ReaderRoute.h"
+#include "SqlDialectActivity.h"
 #include "SigningBlock.h"
 
 #include <QHash>
@@ -196,12 +197,8 @@ DbStatus FoundCertificates::countUpTo(int limit)
 DbStatus FoundCertificates::sortedPage(int certificates, std::vector<FoundCertificate> &found)
 {
     // The order's expression over the certificate r; the indexed ones as
-    // their indexes have them.
-    const auto firstLineOf = [](const char *field) {
-        return QStringLiteral("(SELECT lower(trim(l.\"%1\")) FROM \"Detail\" l WHERE l.\"FormIndex\" = r.\"FormIndex\" "
-                              "ORDER BY l.rowid LIMIT 1)")
-            .arg(QLatin1String(field));
-    };
+    // their indexes have them: those of the header row on it, the others
+    // on the certificate's row of sort keys.
     const auto indexed = [](const char *name) {
         for (const Schema::ListOrder &order : Schema::listOrders(StoreKind::Certificates))
             if (order.name == QLatin1String(name))
@@ -213,19 +210,16 @@ DbStatus FoundCertificates::sortedPage(int certificates, std::vector<FoundCertif
     case ListOrder::Tracking: value = indexed("tracking"); break;
     case ListOrder::Date: value = indexed("day"); break;
     case ListOrder::Organization: value = indexed("organization"); break;
-    case ListOrder::PartNum: value = QStringLiteral("coalesce(%1, '')").arg(firstLineOf("PartNum")); break;
-    case ListOrder::Status: value = QStringLiteral("coalesce(%1, '')").arg(firstLineOf("Status")); break;
-    case ListOrder::Signatory:
-        // Block 13's for new parts and prototypes, else block 14's.
-        value = QStringLiteral("coalesce(lower(trim(CASE WHEN %1 IN ('new', 'prototype') THEN r.\"Name17\" ELSE "
-                               "r.\"Name22\" END)), '')")
-                    .arg(firstLineOf("Status"));
-        break;
+    case ListOrder::PartNum: value = SqlDialect::listKey("PartNum"); break;
+    case ListOrder::Status: value = SqlDialect::listKey("Status"); break;
+    case ListOrder::Signatory: value = SqlDialect::listKey("Signatory"); break;
     }
+    const bool ofHeader = *m_order == ListOrder::Tracking || *m_order == ListOrder::Date || *m_order == ListOrder::Organization;
     const QString direction = m_descending ? QStringLiteral(" DESC") : QString();
-    QString sql = QStringLiteral("SELECT r.\"FormIndex\", %1 FROM \"Header\" r WHERE EXISTS (SELECT 1 FROM (%2) k WHERE "
+    QString sql = QStringLiteral("SELECT r.\"FormIndex\", %1 FROM %3 r WHERE EXISTS (SELECT 1 FROM (%2) k WHERE "
                                  "k.\"FormIndex\" = r.\"FormIndex\")")
-                      .arg(value, m_header.resultQuery());
+                      .arg(value, m_header.resultQuery(),
+                           ofHeader ? QStringLiteral("\"Header\"") : SqlDialect::quoted(Schema::listKeysTable()));
     QVariantList binds = m_header.resultBinds();
     if (m_lastKey) {
         // On after the last certificate read, ties in the order of their

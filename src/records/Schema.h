@@ -58,7 +58,7 @@ struct FoldTable {
 };
 
 namespace Schema {
-constexpr int version = 10;
+constexpr int version = 11;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.
@@ -119,6 +119,18 @@ struct ListOrder {
 const std::vector<ListOrder> &listOrders(StoreKind kind);
 // The column saying a fold row is up to date; null while stale.
 inline QString freshColumn() { return QStringLiteral("Fresh"); }
+
+// Version 11: beside the fold tables, for each certificate that releases
+// parts, its new, prototype and repaired lines counted once, under each of
+// its signatories (folded) and signature days; a signatory's period is
+// read from one index of it. Kept by triggers on the fold tables.
+inline QString activityTable() { return QStringLiteral("ActivityTally"); }
+// Version 11: for each certificate, what the list sorts by that is not in
+// its header row alone: its first line's part number and status, and the
+// signatory of the block in use, as the list compares them (trimmed,
+// without regard to case); each indexed with the key after it. Kept by
+// the same triggers.
+inline QString listKeysTable() { return QStringLiteral("ListKeys"); }
 } // namespace Schema
 
 } // namespace arc

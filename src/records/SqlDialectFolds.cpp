@@ -1,5 +1,7 @@
 #include "SqlDialectFolds.h"
 
+#include "SqlDialectActivity.h"
+
 namespace arc::SqlDialect {
 
 namespace {
@@ -175,7 +177,9 @@ QStringList pauseFoldTriggerStatements(const FoldTable &fold, Engine e)
 {
     if (e != Engine::PostgreSQL)
         return {};
-    return {QStringLiteral("ALTER TABLE %1 DISABLE TRIGGER %2").arg(quoted(fold.source), quoted(serverTriggerName(fold)))};
+    // The copies' refill would count a certificate again for each row.
+    return QStringList{QStringLiteral("ALTER TABLE %1 DISABLE TRIGGER %2").arg(quoted(fold.source), quoted(serverTriggerName(fold)))}
+           + pauseActivityTrigger(fold.name, e);
 }
 
 QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e)
@@ -183,7 +187,7 @@ QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e)
     if (e != Engine::PostgreSQL)
         return {};
     return QStringList{QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %2").arg(quoted(fold.source), quoted(serverTriggerName(fold)))}
-           + refillFoldTableStatements(fold, e);
+           + refillFoldTableStatements(fold, e) + resumeActivityTrigger(fold.name, e);
 }
 
 QStringList refillFoldTableStatements(const FoldTable &fold, Engine e)

@@ -90,8 +90,15 @@ QStringList rebuildTableStatements(const TableDef &table, const QStringList &old
     QStringList out = createTableStatements(rebuilt, e);
     out << QStringLiteral("INSERT INTO %1 (%3) SELECT %3 FROM %2%4")
                .arg(quoted(rebuilt.name), quoted(table.name), shared.join(", "), order)
-        << QStringLiteral("DROP TABLE %1").arg(quoted(table.name))
-        << QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quoted(rebuilt.name), quoted(table.name));
+        << QStringLiteral("DROP TABLE %1").arg(quoted(table.name));
+    // Triggers of other tables that name this one (the activity tally's on
+    // the fold tables) would stop a file's rename, the table being gone
+    // meanwhile: they are left to find it again by its name.
+    if (e == Engine::SQLite)
+        out << QStringLiteral("PRAGMA legacy_alter_table = ON");
+    out << QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quoted(rebuilt.name), quoted(table.name));
+    if (e == Engine::SQLite)
+        out << QStringLiteral("PRAGMA legacy_alter_table = OFF");
     // The index went with the old table.
     out << createTableStatements(table, e).mid(1);
     return out;

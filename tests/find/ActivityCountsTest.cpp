@@ -1,4 +1,5 @@
 #include "ActivityCounts.h"
+#include "FoundCertificates.h"
 #include "SearchFixture.h"
 
 using arc::ActivityCounts;
@@ -99,4 +100,90 @@ TEST_P(ActivityCountsTest, CopiesWithoutTheDatesAreMadeAnewOnOpening)
     ASSERT_TRUE(data.open(opened.source()).ok());
     signedBy({{"Name22", "Pat Doe"}, {"Date23", "2026-03-06"}}, {"REPAIRED"});
     EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 0, 1}));
+}
+
+// Counted from a tally the engine's triggers keep: every kind of write by
+// any program, and the folding of names beyond ASCII, must reach it.
+TEST_P(ActivityCountsTest, EveryWriteToACertificateReachesTheCounts)
+{
+    const qint64 a = insert("Header", {{"Name17", "Pat Doe"}, {"Date18", "2026-03-05"}});
+    for (const char *status : {"NEW", "REPAIRED", "REPAIRED"})
+        insert("Detail", {{"FormIndex", a}, {"Status", status}});
+    const qint64 b = insert("Header", {{"Name22", "Pat Doe"}, {"Date23", "2026-03-06"}});
+    insert("Detail", {{"FormIndex", b}, {"Status", "PROTOTYPE"}});
+    ASSERT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 1, 2}));
+
+    const QString one = QString::number(a), two = QString::number(b);
+    struct Write {
+        QString sql;
+        QString name;
+        std::array<int, 3> counts;
+    };
+    const Write writes[] = {
+        {"UPDATE \"Detail\" SET \"Status\" = 'OVERHAULED' WHERE \"Status\" = 'REPAIRED' AND \"FormIndex\" = " + one
+             + " AND rowid = (SELECT min(rowid) FROM \"Detail\" WHERE \"FormIndex\" = " + one + ")",
+         "Pat Doe", {1, 1, 2}},
+        {"UPDATE \"Detail\" SET \"Status\" = 'OVERHAULED' WHERE \"Status\" = 'NEW'", "Pat Doe", {0, 1, 2}},
+        {"DELETE FROM \"Detail\" WHERE \"Status\" = 'PROTOTYPE'", "Pat Doe", {0, 0, 2}},
+        {"UPDATE \"Detail\" SET \"FormIndex\" = " + two + " WHERE \"FormIndex\" = " + one
+             + " AND \"Status\" = 'REPAIRED' AND rowid = (SELECT max(rowid) FROM \"Detail\" WHERE \"FormIndex\" = "
+             + one + ")",
+         "Pat Doe", {0, 0, 2}},
+        {"UPDATE \"Header\" SET \"Date18\" = '2026-04-02' WHERE \"FormIndex\" = " + one, "Pat Doe", {0, 0, 1}},
+        {"UPDATE \"Header\" SET \"Name22\" = 'Zoë Ångström' WHERE \"FormIndex\" = " + two, "ZOË ÅNGSTRÖM", {0, 0, 1}},
+        {"UPDATE \"Header\" SET \"Remarks\" = 'This UK Form 1 corrects nothing' WHERE \"FormIndex\" = " + two,
+         "zoë ångström", {0, 0, 1}},
+        {"UPDATE \"Header\" SET \"Remarks\" = 'This CAA Form 1 corrects the error(s) in Block(s) 7' WHERE \"FormIndex\" = "
+             + two,
+         "zoë ångström", {0, 0, 0}},
+        // On two days of the period: counted once.
+        {"UPDATE \"Header\" SET \"Remarks\" = NULL, \"Date18\" = '2026-03-07' WHERE \"FormIndex\" = " + two,
+         "Zoë Ångström", {0, 0, 1}},
+        {"DELETE FROM \"Header\" WHERE \"FormIndex\" = " + two, "Zoë Ångström", {0, 0, 0}},
+    };
+    for (const Write &w : writes) {
+        ASSERT_TRUE(other.exec(w.sql).ok()) << w.sql.toStdString();
+        EXPECT_EQ(march(w.name), w.counts) << w.sql.toStdString();
+    }
+}
+
+// A store of the version before the tally was kept gets it on opening,
+// counted from the certificates it holds.
+TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
+{
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-05"}}, {"NEW", "PROTOTYPE"});
+    signedBy({{"Name22", "Zoë Ångström"}, {"Date23", "2026-03-06"}}, {"REPAIRED"});
+    data.close();
+    const QStringList drops =
+        GetParam() == arc::Engine::PostgreSQL
+            ? QStringList{"DROP TABLE \"ActivityTally\"", "DROP TABLE \"ListKeys\"", "DROP FUNCTION \"ActivityTally_recount\"() CASCADE",
+                          "UPDATE \"SchemaVersion\" SET \"Version\" = 10"}
+            : QStringList{"DROP TABLE \"ActivityTally\"", "DROP TABLE \"ListKeys\"", "DROP TRIGGER \"ActivityTally_on_HeaderFold_insert\"",
+                          "DROP TRIGGER \"ActivityTally_on_HeaderFold_update\"",
+                          "DROP TRIGGER \"ActivityTally_on_HeaderFold_delete\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_insert\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_update\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_delete\"", "PRAGMA user_version = 10"};
+    for (const QString &sql : drops)
+        ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString();
+    // Written by the earlier program meanwhile.
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-07"}}, {"REPAIRED"});
+
+    ASSERT_TRUE(data.open(opened.source()).ok());
+    EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{1, 1, 1}));
+    EXPECT_EQ(march("Zoë Ångström"), (std::array<int, 3>{0, 0, 1}));
+    signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-08"}}, {"NEW"});
+    EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{2, 1, 1}));
+
+    // The list sorts them by their kept keys too.
+    ASSERT_TRUE(arc::CertificateSearch::show(data, {}).ok());
+    arc::FoundCertificates list(data.header());
+    ASSERT_TRUE(list.start().ok());
+    list.sortBy(arc::FoundCertificates::ListOrder::Status);
+    std::vector<arc::FoundCertificate> found;
+    ASSERT_TRUE(list.more(10, found).ok());
+    QStringList statuses;
+    for (const arc::FoundCertificate &c : found)
+        statuses << c.status;
+    EXPECT_EQ(statuses, (QStringList{"NEW", "NEW", "REPAIRED", "REPAIRED"}));
 }

@@ -297,6 +297,48 @@ TEST_P(SearchOnEngine, AListSortedPageByPageKeepsTheOrderOfTheListSortedWhole)
     }
 }
 
+// Sorted by the engine, the first line's part number and status and the
+// signatory of the block in use are read from copies kept on every write.
+TEST_P(SearchOnEngine, ASortByALinesValueFollowsEveryWrite)
+{
+    const qint64 a = certificate("T1", {"B-2", "A-1"}, {{"Name17", "Zed"}, {"Name22", "Amy"}});
+    certificate("T2", {"C-3"}, {{"Name17", "Bob"}, {"Name22", "Cy"}});
+    ASSERT_TRUE(other.exec("UPDATE \"Detail\" SET \"Status\" = 'NEW'").ok());
+    const auto sorted = [this](arc::FoundCertificates::ListOrder order) {
+        EXPECT_TRUE(arc::CertificateSearch::show(data, {}).ok());
+        arc::FoundCertificates list(data.header());
+        EXPECT_TRUE(list.start().ok());
+        list.sortBy(order);
+        std::vector<arc::FoundCertificate> found;
+        EXPECT_TRUE(list.more(10, found).ok());
+        QStringList out;
+        for (const arc::FoundCertificate &c : found)
+            out << c.tracking;
+        return out;
+    };
+    using Order = arc::FoundCertificates::ListOrder;
+    const QString first = "(SELECT min(rowid) FROM \"Detail\" WHERE \"FormIndex\" = " + QString::number(a) + ")";
+    const struct {
+        QString write;
+        Order order;
+        QStringList expected;
+    } steps[] = {
+        {"SELECT 1", Order::PartNum, {"T1", "T2"}},
+        {"SELECT 1", Order::Signatory, {"T2", "T1"}},
+        {"UPDATE \"Detail\" SET \"PartNum\" = 'D-4' WHERE rowid = " + first, Order::PartNum, {"T2", "T1"}},
+        {"UPDATE \"Detail\" SET \"Status\" = 'REPAIRED' WHERE rowid = " + first, Order::Signatory, {"T1", "T2"}},
+        {"UPDATE \"Detail\" SET \"Status\" = 'REPAIRED' WHERE rowid = " + first, Order::Status, {"T2", "T1"}},
+        {"DELETE FROM \"Detail\" WHERE rowid = " + first, Order::PartNum, {"T1", "T2"}},
+        {"UPDATE \"Header\" SET \"Name17\" = 'Abe' WHERE \"Tracking\" = 'T1'", Order::Signatory, {"T1", "T2"}},
+        {"UPDATE \"Header\" SET \"Name17\" = 'Dan' WHERE \"Tracking\" = 'T2'", Order::Signatory, {"T1", "T2"}},
+        {"UPDATE \"Header\" SET \"Name17\" = 'Eve' WHERE \"Tracking\" = 'T1'", Order::Signatory, {"T2", "T1"}},
+    };
+    for (const auto &step : steps) {
+        ASSERT_TRUE(other.exec(step.write).ok()) << step.write.toStdString();
+        EXPECT_EQ(sorted(step.order), step.expected) << step.write.toStdString();
+    }
+}
+
 // Read in the keys' order a part at a time, a search by a header box still
 // starts from that box's index, not from the first line stored.
 TEST_F(SearchTest, AHeaderBoxIsLookedUpInItsIndexWhenTheKeysAreReadInOrder)
@@ -362,7 +404,7 @@ TEST_F(SearchTest, CopiesAndTriggersLostOrOfAnEarlierVersionAreMadeAgainOnOpenin
     };
     const auto triggers = [&](const QString &table) { return objects("trigger", table); };
     const QStringList current = triggers("%"), indexes = objects("index", "%");
-    ASSERT_EQ(current.size(), 6);
+    ASSERT_EQ(current.size(), 12); // three for each fold table, three for the tally on each
     const QString earlierTrigger = "CREATE TRIGGER DetailFold_insert AFTER INSERT ON Detail BEGIN INSERT OR REPLACE INTO "
                                    "DetailFold (Line, FormIndex) VALUES (NEW.rowid, NEW.FormIndex); END";
     const std::pair<const char *, QStringList> damages[] = {

@@ -158,6 +158,21 @@ TEST_P(RegisterExportOnEngine, StoredValuesAreWrittenUntrimmedAndAsText)
     EXPECT_TRUE(arc::RegisterExport::csv(out).contains(",'=cmd|' /C calc'!A0, =1+1,'@A1,"));
 }
 
+// The period is read through the signature dates' indexes; the day that
+// places a certificate is still 13e's, 14e's only without it.
+TEST_P(RegisterExportOnEngine, ACertificateWithA13eDateIsPlacedByItWhatever14eSays)
+{
+    arc::CertificateEntries e;
+    e.tracking = "000005";
+    e.block13eDate = "30/Nov/2026";
+    e.lines[0] = {"1", "", "P-5", "1", "", "NEW", {}};
+    const qint64 key = savedAsNew(data, e);
+    ASSERT_TRUE(data.certificates().exec("UPDATE \"Header\" SET \"Date23\" = '2026-12-05' WHERE \"FormIndex\" = ?", {key}).ok());
+    EXPECT_EQ(rows(QDate(2026, 12, 2), QDate(2026, 12, 9)), std::vector<QStringList>{});
+    EXPECT_EQ(registerColumns(rows(QDate(2026, 11, 30), QDate(2026, 11, 30)), {"Part No."}), QStringList{"P-5"});
+    EXPECT_EQ(registerColumns(rows({}, QDate(2026, 11, 30)), {"Part No."}), QStringList{"P-5"});
+}
+
 ARC_ON_BOTH_ENGINES(RegisterExportOnEngine);
 
 // The register goes anywhere but over the data source itself: its data

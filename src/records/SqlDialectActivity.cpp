@@ -1,0 +1,227 @@
+#include "SqlDialectActivity.h"
+
+#include "CorrectionOpening.h"
+#include "SearchText.h"
+
+namespace arc::SqlDialect {
+
+namespace {
+
+const char *const kCounted[] = {"NewParts", "Prototypes", "Repairs"};
+
+QString table() { return quoted(Schema::activityTable()); }
+
+// A constant of ours written into a statement kept in the schema, where
+// nothing can be bound.
+QString literal(const QString &text) { return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''); }
+
+// The tally's rows of the certificates whose key `key` is (an expression;
+// empty: of every certificate). Its lines are counted by folded status; a
+// certificate releasing none of the three, or correcting another (whose
+// lines were counted with the one it corrects), has no row. Each distinct
+// pair of its two signatories and two signature days is a row: block
+// 14d's name only when it is not 13d's, 14e's day only when not 13e's.
+QString tallyRows(const QString &key)
+{
+    const QString detail = quoted(Schema::foldTableOf(QStringLiteral("Detail"))->name);
+    const QString header = quoted(Schema::foldTableOf(QStringLiteral("Header"))->name);
+    const QString only = key.isEmpty() ? QString() : QStringLiteral(" WHERE \"FormIndex\" = ") + key;
+    QStringList counts;
+    const char *const statuses[] = {"NEW", "PROTOTYPE", "REPAIRED"};
+    for (int i = 0; i < 3; ++i)
+        counts << QStringLiteral("count(CASE WHEN \"Status\" = %1 THEN 1 END) AS %2")
+                      .arg(literal(SearchText::fold(QLatin1String(statuses[i]))), quoted(QLatin1String(kCounted[i])));
+    QStringList notCorrection;
+    for (const QString &opening : correctionOpenings())
+        notCorrection << QStringLiteral("coalesce(substr(s.\"Remarks\", 1, %1), '') <> %2").arg(opening.size()).arg(literal(opening));
+    return QStringLiteral(
+               "SELECT k, n, d, \"NewParts\", \"Prototypes\", \"Repairs\" FROM ("
+               "SELECT t.k, x.i, h.\"Name17\" AS n17, substr(h.\"Date18\", 1, 10) AS d18, "
+               "CASE WHEN x.i < 2 THEN h.\"Name17\" ELSE h.\"Name22\" END AS n, "
+               "substr(CASE WHEN x.i IN (0, 2) THEN h.\"Date18\" ELSE h.\"Date23\" END, 1, 10) AS d, "
+               "t.\"NewParts\", t.\"Prototypes\", t.\"Repairs\" "
+               "FROM (SELECT \"FormIndex\" AS k, %1 FROM %2%3 GROUP BY \"FormIndex\") t "
+               "JOIN %4 h ON h.\"FormIndex\" = t.k JOIN \"Header\" s ON s.\"FormIndex\" = t.k "
+               "CROSS JOIN (SELECT 0 AS i UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3) x "
+               "WHERE t.\"NewParts\" + t.\"Prototypes\" + t.\"Repairs\" > 0 AND %5) r "
+               "WHERE n IS NOT NULL AND d IS NOT NULL AND (i IN (0, 2) OR d <> coalesce(d18, '')) "
+               "AND (i < 2 OR n <> coalesce(n17, ''))")
+        .arg(counts.join(QStringLiteral(", ")), detail, only, header, notCorrection.join(QStringLiteral(" AND ")));
+}
+
+QString columns() { return QStringLiteral("\"FormIndex\", \"Name\", \"Day\", \"NewParts\", \"Prototypes\", \"Repairs\""); }
+
+// The sort keys' rows of the certificates whose key `key` is (empty: of
+// every one), as the list compares its values.
+QString listKeysRows(const QString &key)
+{
+    // The lines found by their certificate's index, then ordered: ordered
+    // by the row id's own index, a server would walk every line stored
+    // until it met the certificate's (without statistics, just after a load).
+    const auto firstLine = [](const char *field) {
+        return QStringLiteral("(SELECT lower(trim(l.\"%1\")) FROM \"Detail\" l WHERE l.\"FormIndex\" = h.\"FormIndex\" "
+                              "ORDER BY l.rowid + 0 LIMIT 1)")
+            .arg(QLatin1String(field));
+    };
+    // Block 13's signatory for new parts and prototypes, else block 14's.
+    return QStringLiteral("SELECT h.\"FormIndex\", coalesce(%1, ''), coalesce(%2, ''), "
+                          "coalesce(lower(trim(CASE WHEN %2 IN ('new', 'prototype') THEN h.\"Name17\" ELSE h.\"Name22\" END)), '') "
+                          "FROM \"Header\" h%3")
+        .arg(firstLine("PartNum"), firstLine("Status"),
+             key.isEmpty() ? QString() : QStringLiteral(" WHERE h.\"FormIndex\" = ") + key);
+}
+
+QString listKeysColumns() { return QStringLiteral("\"FormIndex\", \"PartNum\", \"Status\", \"Signatory\""); }
+
+// The statements counting one certificate again and taking its sort keys.
+QString recount(const QString &key)
+{
+    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4; "
+                          "DELETE FROM %5 WHERE \"FormIndex\" = %2; INSERT INTO %5 (%6) %7;")
+        .arg(table(), key, columns(), tallyRows(key), quoted(Schema::listKeysTable()), listKeysColumns(),
+             listKeysRows(key));
+}
+
+QStringList foldTables()
+{
+    return {Schema::foldTableOf(QStringLiteral("Header"))->name, Schema::foldTableOf(QStringLiteral("Detail"))->name};
+}
+
+QString serverTrigger(const QString &foldTable) { return foldTable + QStringLiteral("_activity"); }
+QString serverFunction() { return Schema::activityTable() + QStringLiteral("_recount"); }
+
+QString liteTrigger(const QString &foldTable, const char *event)
+{
+    return QStringLiteral("%1_on_%2_%3").arg(Schema::activityTable(), foldTable, QLatin1String(event));
+}
+
+} // namespace
+
+QString createActivityTable(Engine e)
+{
+    const QString text = e == Engine::PostgreSQL ? QStringLiteral("TEXT COLLATE \"C\"") : QStringLiteral("TEXT");
+    const QString whole = e == Engine::PostgreSQL ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER");
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"FormIndex\" %2 NOT NULL, \"Name\" %3 NOT NULL, "
+                          "\"Day\" %3 NOT NULL, \"NewParts\" INTEGER, \"Prototypes\" INTEGER, \"Repairs\" INTEGER)")
+        .arg(table(), whole, text);
+}
+
+QList<NamedStatement> activityIndexes()
+{
+    // The counts ride in the period's index, which alone answers a count.
+    const QString name = Schema::activityTable();
+    return {{QStringLiteral("idx_%1_period").arg(name),
+             QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"Name\", \"Day\", %3)")
+                 .arg(quoted(QStringLiteral("idx_%1_period").arg(name)), table(),
+                      QStringLiteral("\"FormIndex\", \"NewParts\", \"Prototypes\", \"Repairs\""))},
+            {QStringLiteral("idx_%1_FormIndex").arg(name),
+             QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"FormIndex\")")
+                 .arg(quoted(QStringLiteral("idx_%1_FormIndex").arg(name)), table())}};
+}
+
+QString createListKeysTable(Engine e)
+{
+    const QString text = e == Engine::PostgreSQL ? QStringLiteral("TEXT COLLATE \"C\"") : QStringLiteral("TEXT");
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"FormIndex\" %2 PRIMARY KEY, \"PartNum\" %3 NOT NULL, "
+                          "\"Status\" %3 NOT NULL, \"Signatory\" %3 NOT NULL)")
+        .arg(quoted(Schema::listKeysTable()), e == Engine::PostgreSQL ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER"),
+             text);
+}
+
+QList<NamedStatement> listKeysIndexes()
+{
+    QList<NamedStatement> out;
+    for (const char *column : {"PartNum", "Status", "Signatory"}) {
+        const QString name = QStringLiteral("idx_%1_%2").arg(Schema::listKeysTable(), QLatin1String(column));
+        out << NamedStatement{name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"%3\", \"FormIndex\")")
+                                        .arg(quoted(name), quoted(Schema::listKeysTable()), QLatin1String(column))};
+    }
+    return out;
+}
+
+QString listKey(const char *column) { return QStringLiteral("r.\"%1\"").arg(QLatin1String(column)); }
+
+QList<NamedStatement> activityTriggers(Engine e)
+{
+    QList<NamedStatement> out;
+    if (e == Engine::PostgreSQL) {
+        out << NamedStatement{serverFunction(),
+                              QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $tally$ BEGIN "
+                                             "IF TG_OP <> 'INSERT' THEN %2 END IF; IF TG_OP <> 'DELETE' THEN %3 END IF; "
+                                             "RETURN NULL; END $tally$")
+                                  .arg(quoted(serverFunction()), recount(QStringLiteral("OLD.\"FormIndex\"")),
+                                       recount(QStringLiteral("NEW.\"FormIndex\"")))};
+        for (const QString &fold : foldTables())
+            out << NamedStatement{serverTrigger(fold),
+                                  QStringLiteral("CREATE TRIGGER %1 AFTER INSERT OR UPDATE OR DELETE ON %2 FOR EACH ROW "
+                                                 "EXECUTE FUNCTION %3()")
+                                      .arg(quoted(serverTrigger(fold)), quoted(fold), quoted(serverFunction()))};
+        return out;
+    }
+    const QString oldRow = recount(QStringLiteral("OLD.\"FormIndex\"")), newRow = recount(QStringLiteral("NEW.\"FormIndex\""));
+    for (const QString &fold : foldTables())
+        for (const auto &[event, body] : {std::pair<const char *, QString>{"insert", newRow},
+                                          {"update", oldRow + QLatin1Char(' ') + newRow},
+                                          {"delete", oldRow}})
+            out << NamedStatement{liteTrigger(fold, event),
+                                  QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER %2 ON %3 BEGIN %4 END")
+                                      .arg(quoted(liteTrigger(fold, event)), QString::fromLatin1(event).toUpper(),
+                                           quoted(fold), body)};
+    return out;
+}
+
+QList<NamedStatement> dropActivityTriggers(Engine e)
+{
+    QList<NamedStatement> out;
+    if (e == Engine::PostgreSQL) {
+        for (const QString &fold : foldTables())
+            out << NamedStatement{serverTrigger(fold),
+                                  QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(quoted(serverTrigger(fold)), quoted(fold))};
+        return out;
+    }
+    for (const QString &fold : foldTables())
+        for (const char *event : {"insert", "update", "delete"})
+            out << NamedStatement{liteTrigger(fold, event),
+                                  QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quoted(liteTrigger(fold, event)))};
+    return out;
+}
+
+QStringList refillActivityTable(Engine e)
+{
+    QStringList out{QStringLiteral("DELETE FROM %1").arg(table()),
+                    QStringLiteral("INSERT INTO %1 (%2) %3").arg(table(), columns(), tallyRows({})),
+                    QStringLiteral("DELETE FROM %1").arg(quoted(Schema::listKeysTable())),
+                    QStringLiteral("INSERT INTO %1 (%2) %3").arg(quoted(Schema::listKeysTable()), listKeysColumns(), listKeysRows({}))};
+    for (const QString &name : {Schema::activityTable(), Schema::listKeysTable()})
+        if (const QString statistics = refreshStatistics(name, e); !statistics.isEmpty())
+            out << statistics;
+    return out;
+}
+
+QStringList pauseActivityTrigger(const QString &foldTable, Engine e)
+{
+    if (e != Engine::PostgreSQL)
+        return {};
+    return {QStringLiteral("ALTER TABLE %1 DISABLE TRIGGER %2").arg(quoted(foldTable), quoted(serverTrigger(foldTable)))};
+}
+
+QStringList resumeActivityTrigger(const QString &foldTable, Engine e)
+{
+    if (e != Engine::PostgreSQL)
+        return {};
+    // Planned without statistics of the tables just loaded, the count would
+    // read every line for each certificate.
+    return QStringList{QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %2").arg(quoted(foldTable), quoted(serverTrigger(foldTable))),
+                       refreshStatistics(QStringLiteral("Header"), e), refreshStatistics(QStringLiteral("Detail"), e)}
+           + refillActivityTable(e);
+}
+
+QString activityCountQuery()
+{
+    return QStringLiteral("SELECT coalesce(sum(\"NewParts\"), 0), coalesce(sum(\"Prototypes\"), 0), coalesce(sum(\"Repairs\"), 0) "
+                          "FROM (SELECT DISTINCT \"FormIndex\", \"NewParts\", \"Prototypes\", \"Repairs\" FROM %1 "
+                          "WHERE \"Name\" = ? AND \"Day\" >= ? AND \"Day\" < ?) t")
+        .arg(table());
+}
+
+} // namespace arc::SqlDialect
