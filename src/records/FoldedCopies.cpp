@@ -97,7 +97,7 @@ bool inPlace(Database &db, const SchemaObjects &schema)
     return db.kind() != StoreKind::Certificates
            || (schema.has("table", Schema::activityTable()) && schema.has("table", Schema::listKeysTable())
                && schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()))
-               && schema.hasAll("index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes()));
+               && schema.hasAll("index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes(db.engine())));
 }
 
 // Runs the statements of the objects `schema` lacks (or, with `present`,
@@ -154,7 +154,7 @@ DbStatus ensureActivity(Database &db, const SchemaObjects &schema, bool refilled
             s = db.exec(trigger.second);
     if (s.ok() && recount)
         s = runAll(db, SqlDialect::refillActivityTable(db.engine()));
-    return s.ok() ? runFor(db, schema, "index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes()) : s;
+    return s.ok() ? runFor(db, schema, "index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes(db.engine())) : s;
 }
 
 // The stale rows of one batch, read whole before any is written: writing

@@ -55,12 +55,13 @@ QString columns() { return QStringLiteral("\"FormIndex\", \"Name\", \"Day\", \"N
 // every one), as the list compares its values.
 QString listKeysRows(const QString &key)
 {
-    // The lines found by their certificate's index, then ordered: ordered
-    // by the row id's own index, a server would walk every line stored
-    // until it met the certificate's (without statistics, just after a load).
+    // A certificate's first line, read at the head of the index of its lines
+    // by row id (a file's index of the certificate holds the row id; a
+    // server has its own, see listKeysIndexes): a trigger taking the keys
+    // at each line stored then reads one line, not every line before it.
     const auto firstLine = [](const char *field) {
         return QStringLiteral("(SELECT lower(trim(l.\"%1\")) FROM \"Detail\" l WHERE l.\"FormIndex\" = h.\"FormIndex\" "
-                              "ORDER BY l.rowid + 0 LIMIT 1)")
+                              "ORDER BY l.rowid LIMIT 1)")
             .arg(QLatin1String(field));
     };
     // Block 13's signatory for new parts and prototypes, else block 14's.
@@ -73,13 +74,29 @@ QString listKeysRows(const QString &key)
 
 QString listKeysColumns() { return QStringLiteral("\"FormIndex\", \"PartNum\", \"Status\", \"Signatory\""); }
 
-// The statements counting one certificate again and taking its sort keys.
-QString recount(const QString &key)
+// The statements counting one certificate again, and taking its sort keys.
+QString recountTally(const QString &key)
 {
-    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4; "
-                          "DELETE FROM %5 WHERE \"FormIndex\" = %2; INSERT INTO %5 (%6) %7;")
-        .arg(table(), key, columns(), tallyRows(key), quoted(Schema::listKeysTable()), listKeysColumns(),
-             listKeysRows(key));
+    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4;")
+        .arg(table(), key, columns(), tallyRows(key));
+}
+QString retakeListKeys(const QString &key)
+{
+    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4;")
+        .arg(quoted(Schema::listKeysTable()), key, listKeysColumns(), listKeysRows(key));
+}
+QString recount(const QString &key) { return recountTally(key) + QLatin1Char(' ') + retakeListKeys(key); }
+
+// Whether the line copy `row` (OLD or NEW) is of a status the tally
+// counts: a line of any other status, stored or removed, leaves the tally
+// as it was, and a certificate of thousands of such lines is not counted
+// again at each.
+QString counted(const QString &row)
+{
+    QStringList statuses;
+    for (const char *status : {"NEW", "PROTOTYPE", "REPAIRED"})
+        statuses << literal(SearchText::fold(QLatin1String(status)));
+    return QStringLiteral("%1.\"Status\" IN (%2)").arg(row, statuses.join(QStringLiteral(", ")));
 }
 
 QStringList foldTables()
@@ -89,11 +106,16 @@ QStringList foldTables()
 
 QString serverTrigger(const QString &foldTable) { return foldTable + QStringLiteral("_activity"); }
 QString serverFunction() { return Schema::activityTable() + QStringLiteral("_recount"); }
+QString serverLineFunction() { return Schema::activityTable() + QStringLiteral("_recount_line"); }
+QString lineFold() { return Schema::foldTableOf(QStringLiteral("Detail"))->name; }
 
 QString liteTrigger(const QString &foldTable, const char *event)
 {
     return QStringLiteral("%1_on_%2_%3").arg(Schema::activityTable(), foldTable, QLatin1String(event));
 }
+// A line's trigger taking the sort keys; the one above counts the tally
+// again, only for a line of a counted status.
+QString liteKeysTrigger(const char *event) { return liteTrigger(lineFold(), event) + QStringLiteral("_keys"); }
 
 } // namespace
 
@@ -128,7 +150,7 @@ QString createListKeysTable(Engine e)
              text);
 }
 
-QList<NamedStatement> listKeysIndexes()
+QList<NamedStatement> listKeysIndexes(Engine e)
 {
     QList<NamedStatement> out;
     for (const char *column : {"PartNum", "Status", "Signatory"}) {
@@ -136,6 +158,11 @@ QList<NamedStatement> listKeysIndexes()
         out << NamedStatement{name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"%3\", \"FormIndex\")")
                                         .arg(quoted(name), quoted(Schema::listKeysTable()), QLatin1String(column))};
     }
+    // A file's index of the lines by certificate holds their row ids in
+    // order; a server's needs them named.
+    if (e == Engine::PostgreSQL)
+        out << NamedStatement{QStringLiteral("idx_Detail_FormIndex_rowid"),
+                              QStringLiteral("CREATE INDEX IF NOT EXISTS \"idx_Detail_FormIndex_rowid\" ON \"Detail\"(\"FormIndex\", rowid)")};
     return out;
 }
 
@@ -144,29 +171,46 @@ QString listKey(const char *column) { return QStringLiteral("r.\"%1\"").arg(QLat
 QList<NamedStatement> activityTriggers(Engine e)
 {
     QList<NamedStatement> out;
+    const QString oldKey = QStringLiteral("OLD.\"FormIndex\""), newKey = QStringLiteral("NEW.\"FormIndex\"");
     if (e == Engine::PostgreSQL) {
-        out << NamedStatement{serverFunction(),
-                              QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $tally$ BEGIN "
-                                             "IF TG_OP <> 'INSERT' THEN %2 END IF; IF TG_OP <> 'DELETE' THEN %3 END IF; "
-                                             "RETURN NULL; END $tally$")
-                                  .arg(quoted(serverFunction()), recount(QStringLiteral("OLD.\"FormIndex\"")),
-                                       recount(QStringLiteral("NEW.\"FormIndex\"")))};
+        const auto function = [](const QString &name, const QString &onOld, const QString &onNew) {
+            return NamedStatement{name, QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $tally$ BEGIN "
+                                                       "IF TG_OP <> 'INSERT' THEN %2 END IF; IF TG_OP <> 'DELETE' THEN %3 END IF; "
+                                                       "RETURN NULL; END $tally$")
+                                            .arg(quoted(name), onOld, onNew)};
+        };
+        const auto onLine = [](const QString &row, const QString &key) {
+            return retakeListKeys(key) + QStringLiteral(" IF %1 THEN %2 END IF;").arg(counted(row), recountTally(key));
+        };
+        out << function(serverFunction(), recount(oldKey), recount(newKey))
+            << function(serverLineFunction(), onLine(QStringLiteral("OLD"), oldKey), onLine(QStringLiteral("NEW"), newKey));
         for (const QString &fold : foldTables())
             out << NamedStatement{serverTrigger(fold),
                                   QStringLiteral("CREATE TRIGGER %1 AFTER INSERT OR UPDATE OR DELETE ON %2 FOR EACH ROW "
                                                  "EXECUTE FUNCTION %3()")
-                                      .arg(quoted(serverTrigger(fold)), quoted(fold), quoted(serverFunction()))};
+                                      .arg(quoted(serverTrigger(fold)), quoted(fold),
+                                           quoted(fold == lineFold() ? serverLineFunction() : serverFunction()))};
         return out;
     }
-    const QString oldRow = recount(QStringLiteral("OLD.\"FormIndex\"")), newRow = recount(QStringLiteral("NEW.\"FormIndex\""));
-    for (const QString &fold : foldTables())
-        for (const auto &[event, body] : {std::pair<const char *, QString>{"insert", newRow},
-                                          {"update", oldRow + QLatin1Char(' ') + newRow},
-                                          {"delete", oldRow}})
-            out << NamedStatement{liteTrigger(fold, event),
-                                  QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER %2 ON %3 BEGIN %4 END")
-                                      .arg(quoted(liteTrigger(fold, event)), QString::fromLatin1(event).toUpper(),
-                                           quoted(fold), body)};
+    const auto trigger = [](const QString &name, const char *event, const QString &fold, const QString &when, const QString &body) {
+        return NamedStatement{name, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER %2 ON %3%4 BEGIN %5 END")
+                                        .arg(quoted(name), QString::fromLatin1(event).toUpper(), quoted(fold),
+                                             when.isEmpty() ? QString() : QStringLiteral(" WHEN ") + when, body)};
+    };
+    const QString header = Schema::foldTableOf(QStringLiteral("Header"))->name;
+    const QString oldRow = recount(oldKey), newRow = recount(newKey);
+    for (const auto &[event, body] : {std::pair<const char *, QString>{"insert", newRow},
+                                      {"update", oldRow + QLatin1Char(' ') + newRow},
+                                      {"delete", oldRow}})
+        out << trigger(liteTrigger(header, event), event, header, {}, body);
+    const QString oldCounted = counted(QStringLiteral("OLD")), newCounted = counted(QStringLiteral("NEW"));
+    out << trigger(liteTrigger(lineFold(), "insert"), "insert", lineFold(), newCounted, recountTally(newKey))
+        << trigger(liteTrigger(lineFold(), "update"), "update", lineFold(), oldCounted + QStringLiteral(" OR ") + newCounted,
+                   recountTally(oldKey) + QLatin1Char(' ') + recountTally(newKey))
+        << trigger(liteTrigger(lineFold(), "delete"), "delete", lineFold(), oldCounted, recountTally(oldKey))
+        << trigger(liteKeysTrigger("insert"), "insert", lineFold(), {}, retakeListKeys(newKey))
+        << trigger(liteKeysTrigger("update"), "update", lineFold(), {}, retakeListKeys(oldKey) + QLatin1Char(' ') + retakeListKeys(newKey))
+        << trigger(liteKeysTrigger("delete"), "delete", lineFold(), {}, retakeListKeys(oldKey));
     return out;
 }
 
@@ -179,10 +223,8 @@ QList<NamedStatement> dropActivityTriggers(Engine e)
                                   QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(quoted(serverTrigger(fold)), quoted(fold))};
         return out;
     }
-    for (const QString &fold : foldTables())
-        for (const char *event : {"insert", "update", "delete"})
-            out << NamedStatement{liteTrigger(fold, event),
-                                  QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quoted(liteTrigger(fold, event)))};
+    for (const NamedStatement &trigger : activityTriggers(e))
+        out << NamedStatement{trigger.first, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quoted(trigger.first))};
     return out;
 }
 

@@ -13,7 +13,7 @@ QList<NamedStatement> activityIndexes();
 // The list's sort keys (see Schema::listKeysTable), kept by the same
 // triggers and counted anew with the tally.
 QString createListKeysTable(Engine e);
-QList<NamedStatement> listKeysIndexes();
+QList<NamedStatement> listKeysIndexes(Engine e);
 // The expression of a sort key over the certificate's row `r` of it, where
 // `column` is "PartNum", "Status" or "Signatory".
 QString listKey(const char *column);

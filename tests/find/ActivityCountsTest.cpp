@@ -157,13 +157,17 @@ TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
     const QStringList drops =
         GetParam() == arc::Engine::PostgreSQL
             ? QStringList{"DROP TABLE \"ActivityTally\"", "DROP TABLE \"ListKeys\"", "DROP FUNCTION \"ActivityTally_recount\"() CASCADE",
+                          "DROP FUNCTION \"ActivityTally_recount_line\"() CASCADE",
                           "UPDATE \"SchemaVersion\" SET \"Version\" = 10"}
             : QStringList{"DROP TABLE \"ActivityTally\"", "DROP TABLE \"ListKeys\"", "DROP TRIGGER \"ActivityTally_on_HeaderFold_insert\"",
                           "DROP TRIGGER \"ActivityTally_on_HeaderFold_update\"",
                           "DROP TRIGGER \"ActivityTally_on_HeaderFold_delete\"",
                           "DROP TRIGGER \"ActivityTally_on_DetailFold_insert\"",
                           "DROP TRIGGER \"ActivityTally_on_DetailFold_update\"",
-                          "DROP TRIGGER \"ActivityTally_on_DetailFold_delete\"", "PRAGMA user_version = 10"};
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_delete\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_insert_keys\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_update_keys\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_delete_keys\"", "PRAGMA user_version = 10"};
     for (const QString &sql : drops)
         ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString();
     // Written by the earlier program meanwhile.
