@@ -3,15 +3,12 @@
 
 #include "BenchApplication.h"
 #include "PdfSignature.h"
+#include "SamplePage.h"
 #include "ShopAuthority.h"
 #include "SignatureReport.h"
 #include "SigningKey.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QImage>
-#include <QPainter>
-#include <QPdfWriter>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -20,25 +17,6 @@ const bool gui = arc::bench::setApplicationMaker([](int &argc, char **argv) -> Q
     qputenv("QT_QPA_PLATFORM", "offscreen");
     return new QApplication(argc, argv);
 });
-
-// A letter page of text lines and a signature image, about as large as a certificate's.
-QByteArray page()
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(600);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        QPainter painter(&writer);
-        for (int line = 0; line < 60; ++line)
-            painter.drawText(300, 300 + line * 90, QStringLiteral("Line %1: FUEL PUMP ASSEMBLY, PN 2204-118").arg(line));
-        QImage signature(600, 200, QImage::Format_RGB32);
-        signature.fill(Qt::white);
-        painter.drawImage(QRect(3000, 5000, 1800, 600), signature);
-    }
-    return buffer.data();
-}
 
 struct Signer {
     arc::ShopAuthority authority = std::move(arc::ShopAuthority::create({}, QStringLiteral("passphrase")).value());
@@ -51,7 +29,7 @@ struct Signer {
 void BM_SignPage(benchmark::State &state)
 {
     arc::bench::application();
-    const QByteArray pdf = page();
+    const QByteArray pdf = arc::bench::samplePage();
     const Signer signer;
     for (auto _ : state)
         benchmark::DoNotOptimize(arc::PdfSignature::sign(pdf, signer.key, QRectF(300, 100, 200, 40)));
@@ -63,7 +41,7 @@ void BM_ReadSignature(benchmark::State &state)
 {
     arc::bench::application();
     const Signer signer;
-    const QByteArray pdf = arc::PdfSignature::sign(page(), signer.key, QRectF(300, 100, 200, 40)).value();
+    const QByteArray pdf = arc::PdfSignature::sign(arc::bench::samplePage(), signer.key, QRectF(300, 100, 200, 40)).value();
     for (auto _ : state)
         benchmark::DoNotOptimize(arc::SignatureReport::of(pdf, signer.authority.certificate()));
 }

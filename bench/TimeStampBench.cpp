@@ -5,50 +5,28 @@
 #include "BenchApplication.h"
 #include "HttpTimeStampService.h"
 #include "PdfSignature.h"
+#include "SamplePage.h"
 #include "ShopAuthority.h"
 #include "SigningKey.h"
 #include "TimeStampServer.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QImage>
-#include <QPainter>
-#include <QPdfWriter>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A letter page of text lines and a signature image, as SigningBench writes it.
-QByteArray writtenPage()
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(600);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        QPainter painter(&writer);
-        for (int line = 0; line < 60; ++line)
-            painter.drawText(300, 300 + line * 90, QStringLiteral("Line %1: FUEL PUMP ASSEMBLY, PN 2204-118").arg(line));
-        QImage signature(600, 200, QImage::Format_RGB32);
-        signature.fill(Qt::white);
-        painter.drawImage(QRect(3000, 5000, 1800, 600), signature);
-    }
-    return buffer.data();
-}
 
 void BM_WritePage(benchmark::State &state)
 {
     arc::bench::application();
     for (auto _ : state)
-        benchmark::DoNotOptimize(writtenPage());
+        benchmark::DoNotOptimize(arc::bench::samplePage());
 }
 BENCHMARK(BM_WritePage)->Unit(benchmark::kMillisecond);
 
 void BM_SignAndStampPage(benchmark::State &state)
 {
     arc::bench::application();
-    const QByteArray pdf = writtenPage();
+    const QByteArray pdf = arc::bench::samplePage();
     const arc::ShopAuthority authority = std::move(arc::ShopAuthority::create({}, QStringLiteral("passphrase")).value());
     const arc::SigningKey key = std::move(
         arc::SigningKey::open(arc::SigningKey::make(authority, {QStringLiteral("Jane Doe"), {}}, QStringLiteral("pw")).value(),

@@ -1,5 +1,6 @@
 #include "FindPanel.h"
 
+#include "NamedWidget.h"
 #include "PanelKeys.h"
 
 #include "BusyPointer.h"
@@ -22,17 +23,6 @@
 #include <algorithm>
 
 namespace arc {
-
-namespace {
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-} // namespace
 
 const Message FindPanel::kNoMatch{MessageTexts::tr("No matches found within database"),
                                   MessageTexts::tr("Search Results"), Message::Buttons::Ok, Message::Icon::None,
@@ -71,10 +61,10 @@ FindPanel::FindPanel(DataFolder &folder, MessageBoxes &messages, QWidget *parent
         grid->addWidget(boxes[i], row, column + 1);
     }
 
-    firstButton = button("FindFirst", tr("Find First"));
-    lastButton = button("FindLast", tr("Find Last"));
-    allButton = button("ShowAll", tr("Show All Records"));
-    closeButton = button("FindClose", tr("&Close"));
+    firstButton = namedWidget<QPushButton>("FindFirst", tr("Find First"));
+    lastButton = namedWidget<QPushButton>("FindLast", tr("Find Last"));
+    allButton = namedWidget<QPushButton>("ShowAll", tr("Show All Records"));
+    closeButton = namedWidget<QPushButton>("FindClose", tr("&Close"));
     closeButton->setToolTip(tr("Close the find panel (Escape)"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

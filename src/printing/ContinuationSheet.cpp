@@ -2,6 +2,7 @@
 
 #include "CertificatePage.h"
 #include "FormDefinition.h"
+#include "ItemHeading.h"
 #include "PageCanvas.h"
 #include "PageGeometry.h"
 #include "PageWriter.h"
@@ -139,21 +140,7 @@ void ContinuationSheet::print(PageWriter &p, const CertificatePage &page, int nu
     if (!rows.isEmpty()) {
         // The item block as on the form: its captions, columns and rows.
         const float top = float(itemsTop);
-        const float heading = top + g.Y(40);
-        p.label(g.x0 + g.X(30), heading, g.c7, form.numbered(QStringLiteral("6")));
-        const struct {
-            float border, next, numberAt, captionAt;
-            const char *block;
-        } captions[] = {{g.c7, g.c8, 30, 1000, "7"},
-                        {g.c8, g.c9, 30, 600, "8"},
-                        {g.c9, g.c10, 30, 170, "9"},
-                        {g.c10, g.c11, 30, 350, "10"},
-                        {g.c11, g.xR, 30, 400, "11"}};
-        for (const auto &cap : captions) {
-            const QString block = QString::fromLatin1(cap.block);
-            p.label(cap.border + g.X(cap.numberAt), heading, cap.next, block + QLatin1Char('.'));
-            p.label(cap.border + g.X(cap.captionAt), heading, cap.next, form.caption(block).value(0));
-        }
+        ItemHeading::print(p, form, top);
         c.line(g.x0, top + g.Y(300), g.xR, top + g.Y(300));
         for (float border : {g.c7, g.c8, g.c9, g.c10, g.c11})
             c.line(border, top, border, itemsBottom);

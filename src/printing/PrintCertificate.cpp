@@ -3,6 +3,7 @@
 #include "AddressBlock.h"
 #include "FormDefinition.h"
 #include "Instructions.h"
+#include "ItemHeading.h"
 #include "ItemRows.h"
 #include "LineFit.h"
 #include "PageCanvas.h"
@@ -107,26 +108,6 @@ void block5(PageWriter &p, const CertificatePage &page)
     p.c.setCurrentY(g.y1 + g.Y(450));
     wrappedBlock(p, page.text(PrintedBox::WorkOrder), p.mode.value, x, std::min(g.X(2300), g.before(g.xR) - x), 300,
                  g.above(g.y2), CertificatePage::tooLong(PrintedBox::WorkOrder));
-}
-
-void itemHeading(PageWriter &p, const FormDefinition &form)
-{
-    const PageGeometry &g = p.g;
-    const float heading = g.y2 + g.Y(40);
-    p.label(g.x0 + g.X(30), heading, g.c7, form.numbered(QStringLiteral("6")));
-    const struct {
-        float border, next, numberAt, captionAt;
-        const char *block;
-    } captions[] = {{g.c7, g.c8, 30, 1000, "7"},
-                    {g.c8, g.c9, 30, 600, "8"},
-                    {g.c9, g.c10, 30, 170, "9"},
-                    {g.c10, g.c11, 30, 350, "10"},
-                    {g.c11, g.xR, 30, 400, "11"}};
-    for (const auto &cap : captions) {
-        const QString block = QString::fromLatin1(cap.block);
-        p.label(cap.border + g.X(cap.numberAt), heading, cap.next, block + QLatin1Char('.'));
-        p.label(cap.border + g.X(cap.captionAt), heading, cap.next, form.caption(block).value(0));
-    }
 }
 
 // The item rows the form holds, fitted above block 12.
@@ -235,7 +216,7 @@ PrintResult PrintCertificate(PageCanvas &c, const CertificatePage &page, const T
     for (float border : {g.c7, g.c8, g.c9, g.c10, g.c11})
         c.line(border, g.y2, border, g.y4);
     block5(p, page);
-    itemHeading(p, form);
+    ItemHeading::print(p, form, p.g.y2);
     c.line(g.x0, g.y4, g.xR, g.y4);
     itemRows(p, plan.formItems);
     c.line(g.x0, g.y5, g.xR, g.y5);

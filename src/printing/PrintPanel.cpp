@@ -1,5 +1,6 @@
 #include "PrintPanel.h"
 
+#include "NamedWidget.h"
 #include "PanelKeys.h"
 #include "NulRefusal.h"
 
@@ -10,17 +11,6 @@
 #include <QPushButton>
 
 namespace arc {
-
-namespace {
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-} // namespace
 
 PrintPanel::PrintPanel(QWidget *parent) : QFrame(parent)
 {
@@ -35,11 +25,11 @@ PrintPanel::PrintPanel(QWidget *parent) : QFrame(parent)
     auto *caption = new QLabel(tr("Copies"));
     caption->setBuddy(text45);
 
-    okButton = button("Command1_0", QStringLiteral("OK"));
+    okButton = namedWidget<QPushButton>("Command1_0", QStringLiteral("OK"));
     okButton->setDefault(true);
-    cancelButton = button("Command1_1", QStringLiteral("Cancel"));
-    previewButton = button("CommandPreview", tr("Preview"));
-    pdfButton = button("CommandPdf", tr("PDF..."));
+    cancelButton = namedWidget<QPushButton>("Command1_1", QStringLiteral("Cancel"));
+    previewButton = namedWidget<QPushButton>("CommandPreview", tr("Preview"));
+    pdfButton = namedWidget<QPushButton>("CommandPdf", tr("PDF..."));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(caption, 0, 0);

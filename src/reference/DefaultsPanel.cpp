@@ -1,5 +1,6 @@
 #include "DefaultsPanel.h"
 
+#include "NamedWidget.h"
 #include "PanelKeys.h"
 
 #include "EntryBox.h"
@@ -13,17 +14,6 @@
 
 namespace arc {
 
-namespace {
-
-QCheckBox *check(const char *name, const QString &caption)
-{
-    auto *c = new QCheckBox(caption);
-    c->setObjectName(QString::fromLatin1(name));
-    return c;
-}
-
-} // namespace
-
 DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel3D2"));
@@ -35,15 +25,15 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
     text14 = new EntryBox("Text14", 20);
     text14->setText(QStringLiteral("FAA/United States"));
     text19 = new EntryBox("Text19", 15);
-    check3D3 = check("Check3D3", QStringLiteral("Auto increment Track #"));
+    check3D3 = namedWidget<QCheckBox>("Check3D3", QStringLiteral("Auto increment Track #"));
     text15 = new EntryText("Text15");
     text15->setEntryLimit(40);
     text15->setFixedHeight(44);
-    check3D7 = check("Check3D7", QStringLiteral("Auto increment Inv #"));
+    check3D7 = namedWidget<QCheckBox>("Check3D7", QStringLiteral("Auto increment Inv #"));
     text24 = new EntryBox("Text24", 50);
     text25 = new EntryBox("Text25", 30);
     text26 = new EntryBox("Text26", 30);
-    check3D4 = check("Check3D4", QStringLiteral("Auto increment Batch #"));
+    check3D4 = namedWidget<QCheckBox>("Check3D4", QStringLiteral("Auto increment Batch #"));
     text39 = new EntryBox("Text39", 50);
     text40 = new EntryBox("Text40", 20);
     text20 = new EntryText("Text20");
@@ -54,7 +44,7 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
     text23 = new EntryBox("Text23", 25);
     text46 = new EntryBox("Text46", 20);
     text46->setText(QStringLiteral("1"));
-    check3D5 = check("Check3D5", tr("Print block 12 (remarks) in large type"));
+    check3D5 = namedWidget<QCheckBox>("Check3D5", tr("Print block 12 (remarks) in large type"));
 
     auto *title = new QLabel(tr("Defaults Setup"));
     QFont f = title->font();

@@ -1,5 +1,6 @@
 #include "PartsPanel.h"
 
+#include "NamedWidget.h"
 #include "PanelKeys.h"
 #include "AddMode.h"
 #include "BusyPointer.h"
@@ -36,12 +37,6 @@ EntryText *textBox(const char *name, int limit)
     return t;
 }
 
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 QString stored(const EntryText *t) { return LineBreaks::toStored(t->toPlainText()); }
 
@@ -70,11 +65,11 @@ PartsPanel::PartsPanel(DataFolder &folder, AddMode &addMode, MessageBoxes &messa
         stampTexts[i] = textBox(QStringLiteral("PartStampText_%1").arg(i).toLatin1().constData(), 255);
     }
     eligibility = textBox("PartEligibility", 50);
-    savePartButton = button("SavePart", tr("Save Part"));
-    deleteButton = button("DeletePart", tr("Delete"));
-    newButton = button("NewPart", tr("New"));
-    exitButton = button("ExitPart", tr("Exit"));
-    saveStampButton = button("SaveStamp", tr("Save Stamp"));
+    savePartButton = namedWidget<QPushButton>("SavePart", tr("Save Part"));
+    deleteButton = namedWidget<QPushButton>("DeletePart", tr("Delete"));
+    newButton = namedWidget<QPushButton>("NewPart", tr("New"));
+    exitButton = namedWidget<QPushButton>("ExitPart", tr("Exit"));
+    saveStampButton = namedWidget<QPushButton>("SaveStamp", tr("Save Stamp"));
 
     auto *g = new QGridLayout(this);
     const auto row = [&](int r, const QString &label, QWidget *w) {
