@@ -1,5 +1,7 @@
 #include "CsvText.h"
 
+#include <algorithm>
+
 namespace arc::CsvText {
 
 namespace {
@@ -22,27 +24,61 @@ bool startsFormula(const QString &text)
     }
 }
 
+// Whether a field must be quoted, or holds a NUL to be replaced.
+bool breaksField(QChar c) { return c == u',' || c == u'"' || c == u'\r' || c == u'\n'; }
+bool needsWork(QChar c) { return breaksField(c) || c.unicode() == 0; }
+
+// The field appended to `out`; a plain value, as almost all are, is
+// copied in one piece (an export writes millions of them).
+void appendField(QString &out, const QString &text)
+{
+    const bool formula = startsFormula(text);
+    if (std::none_of(text.cbegin(), text.cend(), needsWork)) {
+        if (formula)
+            out += QLatin1Char('\'');
+        out += text;
+        return;
+    }
+    const bool quoted = std::any_of(text.cbegin(), text.cend(), breaksField);
+    if (quoted)
+        out += QLatin1Char('"');
+    if (formula)
+        out += QLatin1Char('\'');
+    for (const QChar c : text) {
+        if (c.unicode() == 0)
+            out += QChar(QChar::ReplacementCharacter);
+        else if (c == u'"' && quoted)
+            out += QStringLiteral("\"\"");
+        else
+            out += c;
+    }
+    if (quoted)
+        out += QLatin1Char('"');
+}
+
 } // namespace
 
 QString field(const QString &text)
 {
-    QString value = startsFormula(text) ? QLatin1Char('\'') + text : text;
-    value.replace(QChar(0), QChar(QChar::ReplacementCharacter));
-    const bool quoted = value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('"'))
-                        || value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
-    if (!quoted)
-        return value;
-    value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + value + QLatin1Char('"');
+    QString out;
+    appendField(out, text);
+    return out;
 }
 
 QString row(const QStringList &fields)
 {
-    QStringList out;
-    out.reserve(fields.size());
+    qsizetype size = 2;
     for (const QString &f : fields)
-        out << field(f);
-    return out.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        size += f.size() + 1;
+    QString out;
+    out.reserve(size);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += QLatin1Char(',');
+        appendField(out, fields.at(i));
+    }
+    out += QStringLiteral("\r\n");
+    return out;
 }
 
 } // namespace arc::CsvText
