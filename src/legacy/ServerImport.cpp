@@ -8,6 +8,7 @@
 #include "ServerCopy.h"
 #include "ServerUri.h"
 #include "SqlDialect.h"
+#include "SqlDialectActivity.h"
 #include "SqlDialectFolds.h"
 #include "SqlDialectTables.h"
 #include "Statements.h"
@@ -120,6 +121,43 @@ DbStatus makeStorable(Database &to, const TableDef &table, Rows &rows, QStringLi
     return {};
 }
 
+// The indexes of `tables` that no key holds, dropped for a bulk load: a
+// server makes an index over rows loaded faster than it keeps one up row
+// by row. `remake` receives the statements making them again.
+DbStatus setIndexesAside(Database &db, const QStringList &tables, QStringList &remake)
+{
+    const QString query = SqlDialect::secondaryIndexesQuery(db.engine());
+    if (query.isEmpty())
+        return {};
+    QList<std::pair<QString, QString>> indexes;
+    for (const QString &table : tables) {
+        QSqlQuery q;
+        DbStatus s = db.run(q, query, {table});
+        while (s.ok() && q.next())
+            indexes.append({q.value(0).toString(), q.value(1).toString()});
+        if (!s.ok())
+            return s;
+    }
+    for (const auto &[name, definition] : indexes) {
+        if (DbStatus s = db.exec(SqlDialect::dropIndex(name, db.engine())); !s.ok())
+            return s;
+        remake << definition;
+    }
+    return {};
+}
+
+DbStatus remakeIndexes(Database &db, const QStringList &remake)
+{
+    if (remake.isEmpty())
+        return {};
+    if (DbStatus s = db.exec(SqlDialect::indexBuildMemory(db.engine())); !s.ok())
+        return s;
+    for (const QString &sql : remake)
+        if (DbStatus s = db.exec(sql); !s.ok())
+            return s;
+    return {};
+}
+
 DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progress &progress)
 {
     for (const TableDef &table : Schema::tables(from.kind())) {
@@ -146,6 +184,10 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
         // The search copies' trigger is paused for the load where the
         // server lets it be, and the copies made for all rows after.
         const FoldTable *fold = Schema::foldTableOf(table.name);
+        QStringList remake;
+        if (DbStatus s = setIndexesAside(to, fold ? QStringList{table.name, fold->name} : QStringList{table.name}, remake);
+            !s.ok())
+            return s;
         bool paused = fold != nullptr;
         for (const QString &sql : fold ? SqlDialect::pauseFoldTriggerStatements(*fold, to.engine()) : QStringList{})
             paused = paused && to.exec(sql).ok();
@@ -154,6 +196,8 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
         for (const QString &sql : paused ? SqlDialect::resumeFoldTriggerStatements(*fold, to.engine()) : QStringList{})
             if (DbStatus s = to.exec(sql); !s.ok())
                 return s;
+        if (DbStatus s = remakeIndexes(to, remake); !s.ok())
+            return s;
         if (table.hasCounter())
             if (DbStatus s = to.exec(SqlDialect::resetCounter(table, to.engine())); !s.ok())
                 return s;
@@ -172,7 +216,16 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
             return importFailure(ServerImportTexts::tr("%1 did not read back as it was written").arg(table.name));
         lines << ServerImportTexts::tr("%1: %2 rows").arg(table.name).arg(rows.size());
     }
-    return {};
+    if (to.kind() != StoreKind::Certificates)
+        return {};
+    // The tally and the sort keys, counted once every line is in.
+    QStringList remake;
+    if (DbStatus s = setIndexesAside(to, {Schema::activityTable(), Schema::listKeysTable()}, remake); !s.ok())
+        return s;
+    for (const QString &sql : SqlDialect::recountAfterLoad(to.engine()))
+        if (DbStatus s = to.exec(sql); !s.ok())
+            return s;
+    return remakeIndexes(to, remake);
 }
 
 // The files a folder keeps beside its data files, into the Files table

@@ -125,4 +125,26 @@ QString settleTable(const QString &table, Engine e)
     return e == Engine::PostgreSQL ? QStringLiteral("VACUUM (ANALYZE, SKIP_LOCKED) ") + quoted(table) : QString();
 }
 
+QString secondaryIndexesQuery(Engine e)
+{
+    if (e != Engine::PostgreSQL)
+        return {};
+    return QStringLiteral("SELECT c.relname::text, pg_get_indexdef(i.indexrelid) FROM pg_index i "
+                          "JOIN pg_class c ON c.oid = i.indexrelid JOIN pg_class t ON t.oid = i.indrelid "
+                          "JOIN pg_namespace n ON n.oid = t.relnamespace "
+                          "WHERE n.nspname = current_schema() AND t.relname = ? AND NOT i.indisunique "
+                          "AND NOT EXISTS (SELECT 1 FROM pg_constraint k WHERE k.conindid = i.indexrelid) "
+                          "ORDER BY c.relname");
+}
+
+QString dropIndex(const QString &name, Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("DROP INDEX ") + quoted(name) : QString();
+}
+
+QString indexBuildMemory(Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("SET LOCAL maintenance_work_mem = '256MB'") : QString();
+}
+
 } // namespace arc::SqlDialect

@@ -263,10 +263,16 @@ QStringList resumeActivityTrigger(const QString &foldTable, Engine e)
 {
     if (e != Engine::PostgreSQL)
         return {};
+    return {QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %2").arg(quoted(foldTable), quoted(serverTrigger(foldTable)))};
+}
+
+QStringList recountAfterLoad(Engine e)
+{
+    if (e != Engine::PostgreSQL)
+        return {};
     // Planned without statistics of the tables just loaded, the count would
     // read every line for each certificate.
-    return QStringList{QStringLiteral("ALTER TABLE %1 ENABLE TRIGGER %2").arg(quoted(foldTable), quoted(serverTrigger(foldTable))),
-                       refreshStatistics(QStringLiteral("Header"), e), refreshStatistics(QStringLiteral("Detail"), e)}
+    return QStringList{refreshStatistics(QStringLiteral("Header"), e), refreshStatistics(QStringLiteral("Detail"), e)}
            + refillActivityTable(e);
 }
 

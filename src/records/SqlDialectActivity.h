@@ -25,9 +25,11 @@ QList<NamedStatement> dropActivityTriggers(Engine e);
 // taken anew; what the tables held goes.
 QStringList refillActivityTable(Engine e);
 // Around a bulk load (see pauseFoldTriggerStatements): the trigger on
-// `foldTable` off, then on again with the tally counted anew.
+// `foldTable` off, then on again; once every table is loaded, the tally
+// and the sort keys counted anew, once.
 QStringList pauseActivityTrigger(const QString &foldTable, Engine e);
 QStringList resumeActivityTrigger(const QString &foldTable, Engine e);
+QStringList recountAfterLoad(Engine e);
 // The new, prototype and repaired lines of the certificates under a
 // folded signatory with a day from the first bound day up to, not
 // including, the second; a certificate on two such days counted once.

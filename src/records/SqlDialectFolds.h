@@ -40,7 +40,9 @@ QString updateFoldRow(const FoldTable &fold);
 QString deleteFoldRow(const FoldTable &fold);
 // Around a bulk load into a fold table's source: its trigger off, since
 // running it row by row costs more than the load, then on again with
-// every copy made anew, stale. Empty where a trigger cannot be paused.
+// every copy made anew, stale; the tally's trigger on the copies alike
+// (recountAfterLoad counts once all is loaded). Empty where a trigger
+// cannot be paused.
 QStringList pauseFoldTriggerStatements(const FoldTable &fold, Engine e);
 QStringList resumeFoldTriggerStatements(const FoldTable &fold, Engine e);
 // The index of a source field a search looks up directly.

@@ -20,6 +20,29 @@ protected:
 };
 INSTANTIATE_TEST_SUITE_P(Server, ServerImportTest, ::testing::Values(Engine::PostgreSQL), engineName);
 
+namespace {
+
+// The names of a schema's indexes, read without opening a store there.
+QString indexesOf(const QString &schema)
+{
+    const QString name = QStringLiteral("arc-test-indexes");
+    QString names;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        ServerUri::parse(TestServer::baseUri())->configure(db);
+        QSqlQuery q(db);
+        if (db.open() && q.prepare("SELECT string_agg(indexname, ',' ORDER BY indexname) FROM pg_indexes WHERE schemaname = ?")) {
+            q.addBindValue(schema);
+            if (q.exec() && q.next())
+                names = q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return names;
+}
+
+} // namespace
+
 // A server that already holds data is refused and stays as it was.
 TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
 {
@@ -53,6 +76,15 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
         EXPECT_TRUE(run.said.contains(said)) << run.said.toStdString();
     EXPECT_EQ(run.errors, "") << "no progress line where standard error is no terminal";
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
+    // Loaded without them, every index is made again by the import itself,
+    // before any program opens the store: as a store made afresh has them.
+    TestServer::Schema fresh;
+    ASSERT_NO_FATAL_FAILURE(fresh.make());
+    {
+        DataFolder made;
+        ASSERT_TRUE(made.open(fresh.uri).ok());
+    }
+    EXPECT_EQ(indexesOf(schema.name), indexesOf(fresh.name));
 
     {
         DataFolder server;
@@ -79,6 +111,8 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
                           .toInt(),
                       1)
                 << table;
+        EXPECT_EQ(db.scalar("SELECT count(*) FROM \"ListKeys\"").toInt(), 2);
+        EXPECT_GT(db.scalar("SELECT count(*) FROM \"ActivityTally\"").toInt(), 0);
         EXPECT_EQ(db.scalar("SELECT count(*) || ' ' || max(\"Tracking\") FROM \"Defaults\"").toString(), "1 000003");
         QByteArray bmp;
         ASSERT_TRUE(StoredFiles::read(server.reference(), "pat.bmp", bmp).ok());
