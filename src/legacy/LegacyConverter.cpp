@@ -168,7 +168,7 @@ TableDef widened(const TableDef &def, const MdbTable &table, const QString &file
 }
 
 struct SchemaObject {
-    QString type, name, sql;
+    QString type, name, sql, table;
 };
 
 // Row by row, each insert would update every index of its table and run
@@ -181,7 +181,7 @@ DbStatus readIndexesAndTriggers(Database &db, QList<SchemaObject> &objects)
     QSqlQuery q;
     const DbStatus s = db.run(q, SqlDialect::indexesAndTriggersQuery());
     while (s.ok() && q.next())
-        objects.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+        objects.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString()});
     return s;
 }
 
@@ -197,6 +197,18 @@ DbStatus dropIndexesAndTriggers(Database &db, QList<SchemaObject> &dropped)
 
 DbStatus remakeIndexesAndTriggers(Database &db, const QList<SchemaObject> &dropped, const Progress &progress)
 {
+    // The stored tables' own indexes first: the copies' making looks each
+    // certificate's first line up in them (without, it would read every
+    // line for each certificate).
+    QList<SchemaObject> left;
+    for (const SchemaObject &o : dropped) {
+        if (o.type != QLatin1String("index") || !Schema::table(o.table)) {
+            left << o;
+            continue;
+        }
+        if (DbStatus s = db.exec(o.sql); !s.ok())
+            return s;
+    }
     if (DbStatus s = FoldedCopies::ensure(db, progress); !s.ok())
         return s;
     // What the copies' making made again stays as it made it.
@@ -206,7 +218,7 @@ DbStatus remakeIndexesAndTriggers(Database &db, const QList<SchemaObject> &dropp
     QSet<QString> madeNames;
     for (const SchemaObject &o : made)
         madeNames.insert(o.type + QLatin1Char('/') + o.name);
-    for (const SchemaObject &o : dropped)
+    for (const SchemaObject &o : left)
         if (!madeNames.contains(o.type + QLatin1Char('/') + o.name))
             if (DbStatus s = db.exec(o.sql); !s.ok())
                 return s;

@@ -55,21 +55,29 @@ QString columns() { return QStringLiteral("\"FormIndex\", \"Name\", \"Day\", \"N
 // every one), as the list compares its values.
 QString listKeysRows(const QString &key)
 {
-    // A certificate's first line, read at the head of the index of its lines
-    // by row id (a file's index of the certificate holds the row id; a
-    // server has its own, see listKeysIndexes): a trigger taking the keys
+    // Block 13's signatory for new parts and prototypes, else block 14's.
+    const auto keys = [](const QString &partNum, const QString &status) {
+        return QStringLiteral("SELECT h.\"FormIndex\", coalesce(%1, ''), coalesce(%2, ''), "
+                              "coalesce(lower(trim(CASE WHEN %2 IN ('new', 'prototype') THEN h.\"Name17\" ELSE h.\"Name22\" END)), '') ")
+            .arg(partNum, status);
+    };
+    if (key.isEmpty())
+        // Every certificate's: the lines read once, grouped by certificate,
+        // whatever indexes they have (a bulk load makes them after).
+        return keys(QStringLiteral("lower(trim(l.\"PartNum\"))"), QStringLiteral("lower(trim(l.\"Status\"))"))
+               + QStringLiteral("FROM \"Header\" h LEFT JOIN (SELECT \"FormIndex\", min(rowid) AS first FROM \"Detail\" "
+                                "GROUP BY \"FormIndex\") f ON f.\"FormIndex\" = h.\"FormIndex\" "
+                                "LEFT JOIN \"Detail\" l ON l.rowid = f.first");
+    // One certificate's first line, read at the head of the index of its
+    // lines by row id (a file's index of the certificate holds the row id;
+    // a server has its own, see listKeysIndexes): a trigger taking the keys
     // at each line stored then reads one line, not every line before it.
     const auto firstLine = [](const char *field) {
         return QStringLiteral("(SELECT lower(trim(l.\"%1\")) FROM \"Detail\" l WHERE l.\"FormIndex\" = h.\"FormIndex\" "
                               "ORDER BY l.rowid LIMIT 1)")
             .arg(QLatin1String(field));
     };
-    // Block 13's signatory for new parts and prototypes, else block 14's.
-    return QStringLiteral("SELECT h.\"FormIndex\", coalesce(%1, ''), coalesce(%2, ''), "
-                          "coalesce(lower(trim(CASE WHEN %2 IN ('new', 'prototype') THEN h.\"Name17\" ELSE h.\"Name22\" END)), '') "
-                          "FROM \"Header\" h%3")
-        .arg(firstLine("PartNum"), firstLine("Status"),
-             key.isEmpty() ? QString() : QStringLiteral(" WHERE h.\"FormIndex\" = ") + key);
+    return keys(firstLine("PartNum"), firstLine("Status")) + QStringLiteral("FROM \"Header\" h WHERE h.\"FormIndex\" = ") + key;
 }
 
 QString listKeysColumns() { return QStringLiteral("\"FormIndex\", \"PartNum\", \"Status\", \"Signatory\""); }

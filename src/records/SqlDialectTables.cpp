@@ -149,7 +149,7 @@ QString indexesAndTriggersQuery()
 {
     // Those the engine makes for a key of its own have no statement and
     // cannot be dropped.
-    return QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE type IN ('index', 'trigger') AND sql IS NOT NULL "
+    return QStringLiteral("SELECT type, name, sql, tbl_name FROM sqlite_master WHERE type IN ('index', 'trigger') AND sql IS NOT NULL "
                           "ORDER BY rowid");
 }
 

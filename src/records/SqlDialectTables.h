@@ -29,8 +29,8 @@ QString resetCounter(const TableDef &table, Engine e);
 // written to disk before the commit.
 QStringList bulkWriteStatements(Engine e);
 // A new file filled in bulk goes without its indexes and triggers while
-// the rows pour in, and has them made once, after: each by its type, name
-// and the statement that makes it.
+// the rows pour in, and has them made once, after: each by its type, name,
+// the statement that makes it and its table.
 QString indexesAndTriggersQuery();
 QString dropStatement(const QString &type, const QString &name);
 

@@ -1,6 +1,9 @@
 #include "ActivityCounts.h"
 #include "FoundCertificates.h"
 #include "SearchFixture.h"
+#include "SqlDialectActivity.h"
+
+#include <QSqlQuery>
 
 using arc::ActivityCounts;
 
@@ -190,4 +193,25 @@ TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
     for (const arc::FoundCertificate &c : found)
         statuses << c.status;
     EXPECT_EQ(statuses, (QStringList{"NEW", "NEW", "REPAIRED", "REPAIRED"}));
+}
+
+// Counted anew after a bulk load, which makes the lines' indexes only
+// after: every certificate's tally and sort keys come from one reading of
+// the lines, never from a look-up of each certificate's lines (without an
+// index, a reading of every line for each certificate).
+TEST_P(ActivityCountsTest, EveryCertificateIsCountedAnewFromOneReadingOfTheLines)
+{
+    const bool server = GetParam() == arc::Engine::PostgreSQL;
+    for (const char *index : {"idx_Detail_FormIndex", "idx_Detail_FormIndex_rowid"})
+        ASSERT_TRUE(other.exec(QString("DROP INDEX IF EXISTS \"%1\"").arg(index)).ok());
+    for (const QString &sql : arc::SqlDialect::refillActivityTable(GetParam())) {
+        if (!sql.startsWith("INSERT"))
+            continue;
+        QSqlQuery q;
+        ASSERT_TRUE(other.run(q, (server ? "EXPLAIN " : "EXPLAIN QUERY PLAN ") + sql).ok());
+        QStringList plan;
+        while (q.next())
+            plan << q.value(server ? 0 : 3).toString();
+        EXPECT_FALSE(plan.join('\n').contains(server ? "SubPlan" : "CORRELATED")) << plan.join('\n').toStdString();
+    }
 }
