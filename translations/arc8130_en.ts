@@ -163,6 +163,19 @@
     </message>
 </context>
 <context>
+    <name>AuthorityCertificate</name>
+    <message>
+        <location filename="../src/issuing/AuthorityCertificate.cpp" line="+49"/>
+        <source>%1 is not a key file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AuthorityVerification</name>
     <message>
         <location filename="../src/issuing/AuthorityVerification.cpp" line="+17"/>
@@ -281,6 +294,24 @@
     </message>
 </context>
 <context>
+    <name>BatchCopies</name>
+    <message>
+        <location filename="../src/issuing/BatchCopies.cpp" line="+28"/>
+        <source>Storing certificates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stopped before all were stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>a value of the copy with serial number %1 is longer than its field holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BatchIssue</name>
     <message>
         <location filename="../src/app/BatchIssue.cpp" line="+46"/>
@@ -311,7 +342,12 @@ This is checked again the next time this data folder is opened.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+43"/>
+        <source>the page could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Making pages</source>
         <translation type="unfinished"></translation>
     </message>
@@ -337,11 +373,12 @@ This is checked again the next time this data folder is opened.</source>
     </message>
     <message>
         <location line="+28"/>
+        <location line="+4"/>
         <source>the default printer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <location line="+8"/>
         <source>%1 sent to %2</source>
         <translation type="unfinished"></translation>
@@ -357,7 +394,12 @@ This is checked again the next time this data folder is opened.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>PDF written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>1 certificate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -383,6 +425,35 @@ This is checked again the next time this data folder is opened.</source>
     </message>
 </context>
 <context>
+    <name>CertificateBuilder</name>
+    <message>
+        <location filename="../src/signing/CertificateBuilder.cpp" line="+55"/>
+        <source>A certificate needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+11"/>
+        <source>The certificate could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No key pair could be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The authority&apos;s certificate could not be signed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The signatory&apos;s certificate could not be signed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CertificateCheck</name>
     <message>
         <location filename="../src/checking/CertificateCheck.cpp" line="+260"/>
@@ -396,6 +467,14 @@ This is checked again the next time this data folder is opened.</source>
     </message>
 </context>
 <context>
+    <name>CertificateInfo</name>
+    <message>
+        <location filename="../src/signing/CertificateInfo.cpp" line="+82"/>
+        <source>%1, issued by %2, valid from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CertificatePage</name>
     <message>
         <location filename="../src/printing/CertificatePage.cpp" line="+32"/>
@@ -404,10 +483,64 @@ This is checked again the next time this data folder is opened.</source>
     </message>
 </context>
 <context>
+    <name>CertificateRequest</name>
+    <message>
+        <location filename="../src/signing/CertificateRequest.cpp" line="+33"/>
+        <source>The certificate request is damaged: it is no PKCS#10 request whose signature checks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The certificate request could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The key did not sign its certificate request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The certificate request could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CertificateStore</name>
+    <message>
+        <location filename="../src/records/CertificateStore.cpp" line="+150"/>
+        <source>the certificate was changed elsewhere since it was shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>no certificate to delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandOutcome</name>
     <message>
         <location filename="../src/admin/CommandOutcome.h" line="+22"/>
         <source> Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Correction</name>
+    <message>
+        <location filename="../src/issuing/Correction.cpp" line="+34"/>
+        <source>no Defaults row holds the tracking counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the tracking number counter &quot;%1&quot; holds no number to count up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no tracking number after &quot;%1&quot; is free</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -427,6 +560,82 @@ This is checked again the next time this data folder is opened.</source>
     <message>
         <location line="+18"/>
         <source>usage: arc8130-verify FILE.pdf --data [--json]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataView</name>
+    <message>
+        <location filename="../src/records/DataView.cpp" line="+212"/>
+        <location line="+11"/>
+        <location line="+146"/>
+        <location line="+122"/>
+        <source>no current record</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <location filename="../src/records/Database.cpp" line="+41"/>
+        <source>the statement was not run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 is an empty file (0 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+137"/>
+        <source>%1 is not an ARC 8130 database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <source>the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>%1 was written by a newer version of the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 lacks %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+92"/>
+        <source>table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>field %1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>database not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+29"/>
+        <source>the server %1 cannot be reached: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>the connection was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>an inner step of the transaction failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -494,9 +703,48 @@ This is checked again the next time this data folder is opened.</source>
     </message>
 </context>
 <context>
+    <name>EmbeddedCertificate</name>
+    <message>
+        <location filename="../src/issuing/EmbeddedCertificate.cpp" line="+47"/>
+        <source>What the certificate corrects could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The certificate&apos;s data could not be written: a box holds a control character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedDataCheck</name>
     <message>
-        <location filename="../src/issuing/EmbeddedDataCheck.cpp" line="+168"/>
+        <location filename="../src/issuing/EmbeddedDataCheck.cpp" line="+68"/>
+        <source>an element outside the certificate&apos;s namespace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>no formIndex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+6"/>
+        <source>an item line is not six blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>no certificate element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The PDF carries no signature.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -664,15 +912,95 @@ This is checked again the next time this data folder is opened.</source>
     </message>
 </context>
 <context>
+    <name>FileSwap</name>
+    <message>
+        <location filename="../src/records/FileSwap.cpp" line="+31"/>
+        <source>%1 could not be moved into place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FoldedCopies</name>
     <message>
-        <location filename="../src/records/FoldedCopies.cpp" line="+207"/>
+        <location filename="../src/records/FoldedCopies.cpp" line="+232"/>
         <source>Preparing the search copies</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+65"/>
         <source>Preparing the certificates for searching</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderArchive</name>
+    <message>
+        <location filename="../src/issuing/FolderArchive.cpp" line="+55"/>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is already kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderKeys</name>
+    <message>
+        <location filename="../src/signin/FolderKeys.cpp" line="+49"/>
+        <source>uid %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the account %1 may not read %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+11"/>
+        <source>%1 is not a key file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+24"/>
+        <source>cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>cannot make %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>cannot remove %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FolderSignatures</name>
+    <message>
+        <location filename="../src/signin/FolderSignatures.cpp" line="+80"/>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/signin/FolderSignatures.h" line="+23"/>
+        <source>the data folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -732,7 +1060,17 @@ Nothing was printed, written or kept.</source>
 <context>
     <name>IssueRecorder</name>
     <message>
-        <location filename="../src/issuing/IssueRecorder.cpp" line="+73"/>
+        <location filename="../src/issuing/IssueRecorder.cpp" line="+46"/>
+        <source>the certificate is not stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the stored certificate is not the one printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>Whether pages are to be time-stamped cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -741,17 +1079,116 @@ Nothing was printed, written or kept.</source>
         <source>To issue without time stamps, clear the time-stamp service on the set-up panel.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+29"/>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IssueRuns</name>
     <message>
-        <location filename="../src/issuing/IssueRuns.cpp" line="+44"/>
+        <location filename="../src/issuing/IssueRuns.cpp" line="+48"/>
         <source>run of %1 from %2: %3 issued, %4 not</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+17"/>
+        <source>a run holds no certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>another workstation has taken up the run</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IssueVerifier</name>
+    <message>
+        <location filename="../src/issuing/IssueVerifier.cpp" line="+66"/>
+        <location line="+53"/>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>the data folder %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the issue log of %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the corrections of %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-67"/>
+        <source>Digital signature: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot be told: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no (this data source keeps no shop authority)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot be told</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Signed by: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Certificate issued by: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signature: intact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signature: not intact. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Changed after signing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Issued by this shop&apos;s authority: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>%1 records no data folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -844,6 +1281,24 @@ The shop authority keeps no revocation list yet: the first revoke command makes 
     </message>
 </context>
 <context>
+    <name>KeyFiles</name>
+    <message>
+        <location filename="../src/signing/KeyFiles.cpp" line="+39"/>
+        <source>A signing key needs a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The key could not be encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The stored key is damaged or not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeyPolicy</name>
     <message>
         <location filename="../src/signing/KeyPolicy.cpp" line="+23"/>
@@ -932,15 +1387,50 @@ The shop authority keeps no revocation list yet: the first revoke command makes 
     </message>
 </context>
 <context>
+    <name>KeyStore</name>
+    <message>
+        <location filename="../src/signin/KeyStore.cpp" line="+24"/>
+        <location line="+226"/>
+        <source>the stored key %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>the stored token key %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NamedKeys</name>
     <message>
-        <location filename="../src/signin/NamedKeys.cpp" line="+59"/>
+        <location filename="../src/signin/NamedKeys.cpp" line="+57"/>
+        <source>the signing key of %1 could not be moved in %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>More than one signatory is named %1: the signing key kept under that name is set aside for neither of them. Each needs a new signing certificate.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The signing keys were not all moved to their signatories: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewCertificateDefaults</name>
+    <message>
+        <location filename="../src/records/NewCertificateDefaults.cpp" line="+33"/>
+        <source>the next %1 number %2 is longer than the %3 characters its field holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NulCharacters</name>
+    <message>
+        <location filename="../src/legacy/NulCharacters.h" line="+33"/>
+        <source>%1: %2 NUL characters removed from its texts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1071,6 +1561,164 @@ Tracking number: %1</source>
     </message>
 </context>
 <context>
+    <name>PdfAttachment</name>
+    <message>
+        <location filename="../src/signing/PdfAttachment.cpp" line="+19"/>
+        <source>The data cannot be embedded in the PDF: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>the data is larger than 1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>its catalogue is not where its table says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it already names embedded files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its cross-reference is a stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfEmbeddedFiles</name>
+    <message>
+        <location filename="../src/signing/PdfEmbeddedFiles.cpp" line="+233"/>
+        <source>its structure cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its cross-reference is a stream, which this program does not search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>its list of embedded files is a tree this program does not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its list of embedded files cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it names too many embedded files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>an embedded file&apos;s entry cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>an embedded file cannot be read or is larger than 1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfSignature</name>
+    <message>
+        <location filename="../src/signing/PdfSignature.cpp" line="+54"/>
+        <source>The PDF cannot be signed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <location line="+6"/>
+        <source>its page&apos;s annotations are not an array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The page could not be signed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The time stamp could not be added to the signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The signature could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>its catalogue or page is not where its table says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it already has a form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it already declares what may be changed in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its cross-reference is a stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The signature is larger than the room kept for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfStructure</name>
+    <message>
+        <location filename="../src/signing/PdfStructure.cpp" line="+273"/>
+        <source>The PDF cannot be signed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it is not a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>it has no startxref</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its startxref is not an offset in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its cross-reference is not a table or stream this program reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its trailer has no /Size or /Root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its page cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlainTextEditor</name>
     <message>
         <location filename="../src/find/PlainTextEditor.cpp" line="+21"/>
@@ -1078,7 +1726,12 @@ Tracking number: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+26"/>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>%1 holds too many untitled text files</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1106,7 +1759,7 @@ Tracking number: %1</source>
 <context>
     <name>PrintCertificate</name>
     <message>
-        <location filename="../src/printing/PrintCertificate.cpp" line="+27"/>
+        <location filename="../src/printing/PrintCertificate.cpp" line="+28"/>
         <source>Remarks section too long</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1168,6 +1821,14 @@ Tracking number: %1</source>
     </message>
 </context>
 <context>
+    <name>RecentCertificates</name>
+    <message>
+        <location filename="../src/find/RecentCertificates.cpp" line="+114"/>
+        <source>(no number)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterExport</name>
     <message>
         <location filename="../src/issuing/RegisterExport.cpp" line="+145"/>
@@ -1175,7 +1836,16 @@ Tracking number: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+162"/>
+        <location line="+26"/>
+        <location line="+47"/>
+        <location line="+58"/>
+        <location line="+40"/>
+        <location line="+5"/>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>1 certificate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1212,6 +1882,60 @@ Tracking number: %1</source>
     <message>
         <location line="+5"/>
         <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <location filename="../src/issuing/RegularFile.cpp" line="+30"/>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>it is larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestRows</name>
+    <message>
+        <location filename="../src/records/RequestRows.cpp" line="+47"/>
+        <source>no request</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RevocationList</name>
+    <message>
+        <location filename="../src/signing/RevocationList.cpp" line="+48"/>
+        <source>The shop authority&apos;s revocation list is damaged or not signed by it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The revocation list could not be signed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>The revocation list could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The certificate was not issued by the shop authority.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The certificate could not be added to the revocation list.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1272,6 +1996,52 @@ Tracking number: %1</source>
     <message>
         <location line="+1"/>
         <source>The two %1s differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerUri</name>
+    <message>
+        <location filename="../src/records/ServerUri.cpp" line="+24"/>
+        <source>the port is not a number from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>a server address begins with postgresql://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>an IPv6 address lacks its closing &quot;]&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>unexpected text after the host&apos;s closing &quot;]&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>a parameter has no value (each is written name=value)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShopAuthority</name>
+    <message>
+        <location filename="../src/signing/ShopAuthority.cpp" line="+35"/>
+        <source>The shop authority needs a passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The shop authority&apos;s passphrase is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The shop authority&apos;s certificate is damaged or not its own.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1412,6 +2182,64 @@ The old signing key of %1 could not be removed from %2: %3. It cannot be opened 
     </message>
 </context>
 <context>
+    <name>SignatoryKeys</name>
+    <message>
+        <location filename="../src/signin/SignatoryKeys.cpp" line="+30"/>
+        <source>A signing key needs a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>That is not the sign-in password of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>No signatory is named %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 signatories are named %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The shop authority needs a passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The shop authority cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The two passphrases differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 could not be kept in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The shop authority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The signing key of %1 was removed with the old password: %1 needs a new signing certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SignatoryNames</name>
     <message>
         <location filename="../src/reference/SignatoryNames.cpp" line="+19"/>
@@ -1421,6 +2249,72 @@ The old signing key of %1 could not be removed from %2: %3. It cannot be opened 
     <message>
         <location line="+3"/>
         <source>Name taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignatoryPasswords</name>
+    <message>
+        <location filename="../src/records/SignatoryPasswords.cpp" line="+43"/>
+        <source>the password could not be hashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>an empty password is not a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>no signatory is named %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 signatories are named %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignatoryTokens</name>
+    <message>
+        <location filename="../src/signin/SignatoryTokens.cpp" line="+43"/>
+        <source>No token %1 is inserted (module %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The token %1 holds no keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The token %1 holds no key %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The token %1 holds no certificate for the key %2, and no shop authority has been made yet to issue one (arc8130-admin signing-key makes it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The shop authority cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>No PIN was typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The token %1 holds no certificate for the key %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The key could not be kept in %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1444,6 +2338,93 @@ The old signing key of %1 could not be removed from %2: %3. It cannot be opened 
     <message>
         <location line="+4"/>
         <source>The document&apos;s signature field holds no signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/signing/SignatureReport.cpp" line="+35"/>
+        <source>The PDF carries no signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The signature cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The signed bytes were changed after signing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignatureTrust</name>
+    <message>
+        <location filename="../src/signing/SignatureTrust.cpp" line="+54"/>
+        <source>the signature cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the signature does not carry its signer&apos;s certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the chain could not be checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SigningKey</name>
+    <message>
+        <location filename="../src/signing/SigningKey.cpp" line="+64"/>
+        <source>The key on the token has no certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+14"/>
+        <source>A signing key needs a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file is not a PKCS#12 (.p12, .pfx) file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file&apos;s password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The file could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file holds no private key with its certificate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file&apos;s certificate has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file&apos;s certificate is not valid yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The signatory&apos;s password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The signing certificate is damaged or not the key&apos;s own.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1629,6 +2610,83 @@ The old signing key of %1 could not be removed from %2: %3. It cannot be opened 
     </message>
 </context>
 <context>
+    <name>StoredFiles</name>
+    <message>
+        <location filename="../src/records/StoredFiles.cpp" line="+37"/>
+        <source>%1 is larger than %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableArchive</name>
+    <message>
+        <location filename="../src/issuing/TableArchive.cpp" line="+29"/>
+        <source>%1 in the database %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+17"/>
+        <source>%1 is already kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location line="+20"/>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>%1 was not staged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableKeys</name>
+    <message>
+        <location filename="../src/signin/TableKeys.h" line="+17"/>
+        <source>the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableSignatures</name>
+    <message>
+        <location filename="../src/signin/TableSignatures.h" line="+22"/>
+        <source>%1 (stored in the server database)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakenNumbers</name>
+    <message>
+        <location filename="../src/records/TakenNumbers.cpp" line="+95"/>
+        <source>no number was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no reason was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>a stored certificate holds %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is void already</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TimeStampTrial</name>
     <message>
         <location filename="../src/stamping/TimeStampTrial.cpp" line="+18"/>
@@ -1752,10 +2810,86 @@ The old signing key of %1 could not be removed from %2: %3. It cannot be opened 
     </message>
 </context>
 <context>
+    <name>TokenModule</name>
+    <message>
+        <location filename="../src/signing/TokenModule.cpp" line="+77"/>
+        <source>There is no module file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The module %1 finds no token: is it inserted?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not a PKCS#11 module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+32"/>
+        <location line="+16"/>
+        <source>The token %1 is not inserted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>A PIN has at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No PIN was typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+9"/>
+        <source>The token %1 is locked: too many wrong PINs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The PIN of the token %1 is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The token %1 refused the PIN.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The token %1 holds no private key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The key %1 on the token %2 cannot be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The token %1 holds no key %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TokenSigning</name>
     <message>
-        <location filename="../src/signing/TokenSigning.cpp" line="+21"/>
+        <location filename="../src/signing/TokenSigning.cpp" line="+29"/>
         <source>the PIN of the token %1 was not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The certificate of the key on the token is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The certificate kept is not the one of the key on the token %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2513,7 +3647,22 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::DefaultsPanel</name>
     <message>
-        <location filename="../src/reference/DefaultsPanel.cpp" line="+57"/>
+        <location filename="../src/reference/DefaultsPanel.cpp" line="+28"/>
+        <source>Auto increment Track #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auto increment Inv #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auto increment Batch #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Print block 12 (remarks) in large type</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2561,12 +3710,13 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::FindPanel</name>
     <message>
-        <location filename="../src/find/FindPanel.cpp" line="+49"/>
+        <location filename="../src/find/FindPanel.cpp" line="+39"/>
+        <location line="+125"/>
         <source>Find Match</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-121"/>
         <source>Enter the value you wish to match in the appropriate section(s). Begin by clicking Find First or Find Last.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2851,7 +4001,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+115"/>
         <source>Writing %1 into %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3460,7 +4610,7 @@ Print anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/reference/PartsPanel.cpp" line="+245"/>
+        <location filename="../src/reference/PartsPanel.cpp" line="+240"/>
         <source>Part catalogue</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3602,12 +4752,72 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::OrganizationsEditor</name>
     <message>
-        <location filename="../src/reference/OrganizationsEditor.cpp" line="+50"/>
+        <location filename="../src/reference/OrganizationsEditor.cpp" line="+37"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Addr 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Addr 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Addr 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>FAA Cert. #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>EASA Cert. #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>UK CAA Cert. #</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+2"/>
+        <source>EASA authority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Authority country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UK authority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Block 1 of an EASA form: &quot;EASA&quot; when the Agency approved the organisation, else its authority, for example &quot;LBA&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The country of that authority, for example &quot;Germany&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Block 1 of a UK form: &quot;CAA&quot; when the organisation holds a UK approval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Forms</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3888,7 +5098,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::PrintPanel</name>
     <message>
-        <location filename="../src/printing/PrintPanel.cpp" line="+35"/>
+        <location filename="../src/printing/PrintPanel.cpp" line="+25"/>
         <source>Copies</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3906,7 +5116,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::RecentCertificates</name>
     <message>
-        <location filename="../src/find/RecentCertificates.cpp" line="+113"/>
+        <location filename="../src/find/RecentCertificates.cpp" line="+8"/>
         <location line="+12"/>
         <source>(none)</source>
         <translation type="unfinished"></translation>
@@ -4029,7 +5239,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::ServerImport</name>
     <message>
-        <location filename="../src/legacy/ServerImport.cpp" line="+71"/>
+        <location filename="../src/legacy/ServerImport.cpp" line="+72"/>
         <source>stopped at %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4044,34 +5254,34 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+210"/>
+        <location line="+54"/>
+        <location line="+225"/>
         <source>the server database already holds %1 rows; it must be empty</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-201"/>
+        <location line="-216"/>
         <source>Reading %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+33"/>
         <source>Checking %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+32"/>
+        <location line="+41"/>
         <source>%1 did not read back as it was written</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-40"/>
         <source>%1: %2 rows</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+23"/>
         <source>%1 left out: not a plain file of at most %2 bytes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4256,7 +5466,37 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+9"/>
+        <source>Parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DMIRs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Countries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forward Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Statements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Printers </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Organization</source>
         <translation type="unfinished"></translation>
     </message>

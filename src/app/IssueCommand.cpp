@@ -288,7 +288,7 @@ std::optional<IssueCommand::Drawn> IssueCommand::draw(const Sheet &sheet, const 
     // A cut block is told once: drawing the user's file, or printing each copy.
     r.pdf = m_print.pdfBytes(d.page, m_tellCuts && to.to == Handout::To::File, &r.signatureField);
     if (r.pdf.isEmpty()) {
-        m_messages.ask(IssuePrompts::notRecorded(QStringLiteral("the page could not be made")));
+        m_messages.ask(IssuePrompts::notRecorded(IssueTexts::tr("the page could not be made")));
         return std::nullopt;
     }
     r.signatory = d.page.signer;
@@ -428,9 +428,9 @@ void IssueCommand::tellHandedOut(const Handout &to, std::size_t certificates)
     if (!to.run && to.to == Handout::To::Paper) {
         emit told(IssueTexts::tr("%1 sent to %2")
                       .arg(to.copies == 1 ? IssueTexts::tr("1 copy") : IssueTexts::tr("%1 copies").arg(to.copies),
-                           printer.isEmpty() ? QStringLiteral("the default printer") : printer));
+                           printer.isEmpty() ? IssueTexts::tr("the default printer") : printer));
     } else if (to.to == Handout::To::File) {
-        emit told(QStringLiteral("PDF written to %1").arg(QDir::toNativeSeparators(to.path)));
+        emit told(IssueTexts::tr("PDF written to %1").arg(QDir::toNativeSeparators(to.path)));
     } else if (to.to == Handout::To::Paper) {
         const QString n = certificates == 1 ? IssueTexts::tr("1 certificate")
                                             : IssueTexts::tr("%1 certificates").arg(qint64(certificates));

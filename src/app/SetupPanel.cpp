@@ -103,12 +103,12 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
         d->addWidget(b);
         return b;
     };
-    partsButton = add("SSCommand4", QStringLiteral("Parts"), QStyle::SP_FileDialogDetailedView);
-    dmirsButton = add("SSCommand9", QStringLiteral("DMIRs"), QStyle::SP_DirHomeIcon);
-    countriesButton = add("SSCommand15", QStringLiteral("Countries"), QStyle::SP_DriveNetIcon);
-    housesButton = add("SSCommand16", QStringLiteral("Forward Houses"), QStyle::SP_DirLinkIcon);
-    statementsButton = add("SSCommandStatements", QStringLiteral("Statements"), QStyle::SP_FileDialogContentsView);
-    printersButton = add("Command3D29", QStringLiteral("Printers "), QStyle::SP_ComputerIcon);
+    partsButton = add("SSCommand4", tr("Parts"), QStyle::SP_FileDialogDetailedView);
+    dmirsButton = add("SSCommand9", tr("DMIRs"), QStyle::SP_DirHomeIcon);
+    countriesButton = add("SSCommand15", tr("Countries"), QStyle::SP_DriveNetIcon);
+    housesButton = add("SSCommand16", tr("Forward Houses"), QStyle::SP_DirLinkIcon);
+    statementsButton = add("SSCommandStatements", tr("Statements"), QStyle::SP_FileDialogContentsView);
+    printersButton = add("Command3D29", tr("Printers "), QStyle::SP_ComputerIcon);
 
     organizations = new OrganizationsEditor;
     auto *organization = new QGroupBox(tr("Organization"));

@@ -161,7 +161,7 @@ void FindPanel::FindRecords()
         // Many rows another program wrote beyond ASCII are folded first,
         // with the dialog once that takes a second. Each batch is kept, so
         // a stop leaves nothing half-done: no search, the panel stays open.
-        ProgressWindow folding(window(), QStringLiteral("Find Match"), ProgressWindow::Stop::Allowed);
+        ProgressWindow folding(window(), tr("Find Match"), ProgressWindow::Stop::Allowed);
         if (FoldedCopies::bringUpToDate(m_folder.certificates(), folding.progress()).is(DbCondition::Cancelled))
             return;
     }

@@ -44,7 +44,7 @@ const QStringList &PlainTextEditor::editors()
 QString PlainTextEditor::newTextFile(const QString &folder, QString &error)
 {
     if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("the folder %1 cannot be made").arg(folder);
+        error = PlainTextEditorTexts::tr("the folder %1 cannot be made").arg(folder);
         return {};
     }
     const QDir dir(folder);

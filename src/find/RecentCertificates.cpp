@@ -4,6 +4,7 @@
 #include "DateText.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QMenu>
@@ -11,6 +12,14 @@
 #include <QSqlQuery>
 
 namespace arc {
+
+namespace {
+
+struct RecentCertificatesTexts {
+    Q_DECLARE_TR_FUNCTIONS(RecentCertificates)
+};
+
+} // namespace
 
 RecentCertificates::RecentCertificates(QString settingsFile, QObject *parent)
     : QObject(parent), m_settings(std::move(settingsFile), QSettings::IniFormat)
@@ -102,7 +111,7 @@ void RecentCertificates::fillMenu(QMenu *menu, Database &certificates, const std
     menu->clear();
     const std::vector<Entry> list = entries(certificates);
     for (const Entry &e : list) {
-        QString text = e.tracking.isEmpty() ? QStringLiteral("(no number)") : e.tracking;
+        QString text = e.tracking.isEmpty() ? RecentCertificatesTexts::tr("(no number)") : e.tracking;
         if (e.date.isValid())
             text += QStringLiteral("  ") + DateText::format(e.date);
         QAction *a = menu->addAction(text);

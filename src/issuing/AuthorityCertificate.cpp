@@ -4,12 +4,17 @@
 #include "Database.h"
 #include "StoredFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace arc {
 
 namespace {
+
+struct AuthorityCertificateTexts {
+    Q_DECLARE_TR_FUNCTIONS(AuthorityCertificate)
+};
 
 // Where the key store keeps the authority's entry: the encrypted key's
 // block, then the certificate.
@@ -41,13 +46,13 @@ QByteArray authorityCertificateOf(const QString &dataSource, QString *error)
         // A plain file only, as the key store writes it.
         if (info.isSymLink() || !info.isFile() || info.size() > kMaxBytes) {
             if (error)
-                *error = QStringLiteral("%1 is not a key file").arg(path);
+                *error = AuthorityCertificateTexts::tr("%1 is not a key file").arg(path);
             return {};
         }
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             if (error)
-                *error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+                *error = AuthorityCertificateTexts::tr("%1 cannot be read: %2").arg(path, file.errorString());
             return {};
         }
         entry = file.readAll();

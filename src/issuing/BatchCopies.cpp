@@ -4,11 +4,16 @@
 #include "Correction.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace arc::BatchCopies {
 
 namespace {
+
+struct BatchCopiesTexts {
+    Q_DECLARE_TR_FUNCTIONS(BatchCopies)
+};
 
 // Committed whole, or rolled back when the guard goes.
 void storeAll(DataFolder &folder, const CertificateEntries &entries, const QStringList &serials,
@@ -20,9 +25,9 @@ void storeAll(DataFolder &folder, const CertificateEntries &entries, const QStri
     CertificateStore store(folder);
     // Asked before each copy and once more before the commit.
     const auto stopped = [&] {
-        if (progress(QStringLiteral("Storing certificates"), static_cast<qint64>(r.keys.size()), serials.size()))
+        if (progress(BatchCopiesTexts::tr("Storing certificates"), static_cast<qint64>(r.keys.size()), serials.size()))
             return false;
-        r.status = DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped before all were stored"));
+        r.status = DbStatus::failure(DbCondition::Cancelled, BatchCopiesTexts::tr("stopped before all were stored"));
         return true;
     };
     for (const QString &serial : serials) {
@@ -37,8 +42,8 @@ void storeAll(DataFolder &folder, const CertificateEntries &entries, const QStri
             r.status = store.save(copy, true, key);
         if (r.status.is(DbCondition::FieldTooSmall))
             r.status = DbStatus::failure(DbCondition::FieldTooSmall,
-                                         QStringLiteral("a value of the copy with serial number %1 is longer than its "
-                                                        "field holds")
+                                         BatchCopiesTexts::tr("a value of the copy with serial number %1 is longer than its "
+                                                              "field holds")
                                              .arg(serial));
         if (!r.status.ok())
             return;

@@ -7,7 +7,17 @@
 #include "Supersession.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
+
 namespace arc {
+
+namespace {
+
+struct CorrectionTexts {
+    Q_DECLARE_TR_FUNCTIONS(Correction)
+};
+
+} // namespace
 
 DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
 {
@@ -21,7 +31,7 @@ DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
     if (!s.ok())
         return s;
     if (!defaults.hasRow())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no Defaults row holds the tracking counter"));
+        return DbStatus::failure(DbCondition::Other, CorrectionTexts::tr("no Defaults row holds the tracking counter"));
     const QVariant last = defaults.value(QStringLiteral("Tracking"));
     tracking = CertificateNumbering::tracking(last.isNull() ? std::nullopt : std::optional<QString>(last.toString()),
                                               true);
@@ -29,7 +39,7 @@ DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
     // number may be the very one being corrected.
     if (!last.isNull() && tracking == last.toString())
         return DbStatus::failure(DbCondition::Other,
-                                 QStringLiteral("the tracking number counter \"%1\" holds no number to count up")
+                                 CorrectionTexts::tr("the tracking number counter \"%1\" holds no number to count up")
                                      .arg(tracking));
     // A counter set back by hand would give a number already on a
     // certificate: count on past every number in use.
@@ -38,7 +48,7 @@ DbStatus Correction::nextTracking(DataView &defaults, QString &tracking)
             return s;
         const QString next = CertificateNumbering::tracking(tracking, true);
         if (next == tracking)
-            return DbStatus::failure(DbCondition::Other, QStringLiteral("no tracking number after \"%1\" is free").arg(tracking));
+            return DbStatus::failure(DbCondition::Other, CorrectionTexts::tr("no tracking number after \"%1\" is free").arg(tracking));
         tracking = next;
     }
     if (s = defaults.edit(); !s.ok())

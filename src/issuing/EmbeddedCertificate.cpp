@@ -6,9 +6,18 @@
 #include "PdfAttachment.h"
 #include "SigningKey.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace arc::EmbeddedCertificate {
+
+namespace {
+
+struct EmbeddedCertificateTexts {
+    Q_DECLARE_TR_FUNCTIONS(EmbeddedCertificate)
+};
+
+} // namespace
 
 QString correctedNumber(Database &db, qint64 formIndex, DbStatus *status)
 {
@@ -35,10 +44,11 @@ SigningResult<QByteArray> embed(Database &certificates, const QByteArray &pdf, c
     const QString corrects = correctedNumber(certificates, content.formIndex(), &s);
     if (!s.ok())
         return SigningError{SigningFault::Failed,
-                            QStringLiteral("What the certificate corrects could not be read: %1").arg(s.detail())};
+                            EmbeddedCertificateTexts::tr("What the certificate corrects could not be read: %1").arg(s.detail())};
     const QByteArray xml = CertificateXml::of(content, {signatory, CertificateInfo::of(key.certificate()).sha256, corrects});
     if (xml.isEmpty())
-        return SigningError{SigningFault::Failed, QStringLiteral("The certificate's data could not be written: a box holds a control character.")};
+        return SigningError{SigningFault::Failed, EmbeddedCertificateTexts::tr("The certificate's data could not be written: "
+                                                                               "a box holds a control character.")};
     return PdfAttachment::embed(pdf, CertificateXml::kFileName, "text/xml", xml);
 }
 

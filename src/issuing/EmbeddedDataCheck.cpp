@@ -65,7 +65,7 @@ std::optional<Parsed> parse(const QByteArray &xml, QString &why)
         if (r.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (r.namespaceUri() != ns) {
-            r.raiseError(QStringLiteral("an element outside the certificate's namespace"));
+            r.raiseError(EmbeddedDataCheckTexts::tr("an element outside the certificate's namespace"));
             break;
         }
         const QStringView n = r.name();
@@ -75,10 +75,10 @@ std::optional<Parsed> parse(const QByteArray &xml, QString &why)
             bool ok = false;
             p.formIndex = a.value(QLatin1String("formIndex")).toLongLong(&ok);
             if (!ok)
-                r.raiseError(QStringLiteral("no formIndex"));
+                r.raiseError(EmbeddedDataCheckTexts::tr("no formIndex"));
             p.json.insert(QStringLiteral("formIndex"), QString::number(p.formIndex));
         } else if (!root) {
-            r.raiseError(QStringLiteral("not a certificate"));
+            r.raiseError(EmbeddedDataCheckTexts::tr("not a certificate"));
         } else if (n == QLatin1String("form")) {
             if (a.hasAttribute(QLatin1String("stored")))
                 p.header.insert(QStringLiteral("Form"), a.value(QLatin1String("stored")).toString());
@@ -95,13 +95,13 @@ std::optional<Parsed> parse(const QByteArray &xml, QString &why)
             const QString number = a.value(QLatin1String("line")).toString();
             while (r.readNextStartElement()) {
                 if (r.name() != QLatin1String("block") || column >= CertificateContent::kLineFields) {
-                    r.raiseError(QStringLiteral("an item line is not six blocks"));
+                    r.raiseError(EmbeddedDataCheckTexts::tr("an item line is not six blocks"));
                     break;
                 }
                 columns.append(readBlock(r, nullptr, &line, column));
             }
             if (column != CertificateContent::kLineFields)
-                r.raiseError(QStringLiteral("an item line is not six blocks"));
+                r.raiseError(EmbeddedDataCheckTexts::tr("an item line is not six blocks"));
             p.lines.push_back(line);
             items.append(QJsonObject{{QStringLiteral("line"), number}, {QStringLiteral("blocks"), columns}});
         } else if (n == QLatin1String("block")) {
@@ -137,7 +137,7 @@ std::optional<Parsed> parse(const QByteArray &xml, QString &why)
         }
     }
     if (r.hasError() || !root) {
-        why = r.hasError() ? r.errorString() : QStringLiteral("no certificate element");
+        why = r.hasError() ? r.errorString() : EmbeddedDataCheckTexts::tr("no certificate element");
         return std::nullopt;
     }
     p.json.insert(QStringLiteral("approvals"), approvals);

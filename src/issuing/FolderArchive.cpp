@@ -2,6 +2,7 @@
 
 #include "NewFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,10 @@
 namespace arc {
 
 namespace {
+
+struct FolderArchiveTexts {
+    Q_DECLARE_TR_FUNCTIONS(FolderArchive)
+};
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 QString lastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
@@ -47,15 +52,15 @@ bool FolderArchive::contains(const QString &name) const
 bool FolderArchive::stage(const QString &name, const QByteArray &bytes, QString *error)
 {
     if (!QDir().mkpath(m_folder))
-        return fail(error, QStringLiteral("the folder %1 cannot be made").arg(native(m_folder)));
+        return fail(error, FolderArchiveTexts::tr("the folder %1 cannot be made").arg(native(m_folder)));
     if (contains(name))
-        return fail(error, QStringLiteral("%1 is already kept").arg(native(location(name))));
+        return fail(error, FolderArchiveTexts::tr("%1 is already kept").arg(native(location(name))));
     // Written beside and put in place when whole and logged: a page cut
     // short by a full disk or a kill never stands under its name.
     QString why;
     int lock = -1;
     if (!NewFile::write(NewFile::partOf(location(name)), bytes, &why, &lock))
-        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(native(location(name)), why));
+        return fail(error, FolderArchiveTexts::tr("%1 cannot be written: %2").arg(native(location(name)), why));
     m_locks.insert(name, lock);
     return true;
 }
@@ -66,7 +71,7 @@ bool FolderArchive::publish(const QString &name, QString *error)
     // A second name for the whole page: it replaces nothing and follows
     // no link that appeared at the name meanwhile.
     if (::link(part.constData(), QFile::encodeName(location(name)).constData()) != 0)
-        return fail(error, QStringLiteral("%1 cannot be written: %2").arg(native(location(name)), lastError()));
+        return fail(error, FolderArchiveTexts::tr("%1 cannot be written: %2").arg(native(location(name)), lastError()));
     discard(name);
     return true;
 }

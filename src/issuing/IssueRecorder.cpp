@@ -24,6 +24,10 @@ QString userCopyNote(const QString &page) { return page + QStringLiteral(".user"
 
 namespace {
 
+struct IssueRecorderTexts {
+    Q_DECLARE_TR_FUNCTIONS(IssueRecorder)
+};
+
 // The user chose to replace any file there, which QFile::rename will not.
 bool placeOver(const QString &from, const QString &to)
 {
@@ -39,12 +43,12 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
     const std::optional<CertificateContent> content = CertificateContent::read(m_db, request.formIndex, &s);
     if (!content) {
         result.outcome = IssueResult::Outcome::NotStored;
-        result.detail = s.ok() ? QStringLiteral("the certificate is not stored") : s.detail();
+        result.detail = s.ok() ? IssueRecorderTexts::tr("the certificate is not stored") : s.detail();
         return result;
     }
     const auto changed = [&result] {
         result.outcome = IssueResult::Outcome::ContentChanged;
-        result.detail = QStringLiteral("the stored certificate is not the one printed");
+        result.detail = IssueRecorderTexts::tr("the stored certificate is not the one printed");
         return result;
     };
     if (!request.contentSha256.isEmpty() && content->sha256() != request.contentSha256)
@@ -114,7 +118,7 @@ IssueResult IssueRecorder::record(const IssueRequest &request)
         if (!m_archive.stage(userCopyNote(r.pdfFile), request.userFile.toUtf8(), &result.detail)
             || !NewFile::write(userPart, pdf, &why)) {
             if (!why.isEmpty())
-                result.detail = QStringLiteral("%1 cannot be written: %2").arg(request.userFile, why);
+                result.detail = IssueRecorderTexts::tr("%1 cannot be written: %2").arg(request.userFile, why);
             takeBack();
             result.outcome = IssueResult::Outcome::CopyFailed;
             return result;

@@ -10,6 +10,10 @@ namespace arc {
 
 namespace {
 
+struct IssueRunsTexts {
+    Q_DECLARE_TR_FUNCTIONS(IssueRuns)
+};
+
 const QString kIssued = QStringLiteral("issued");
 const QString kLeft = QStringLiteral("left");
 
@@ -58,7 +62,7 @@ IssueRuns::Begun IssueRuns::begin(const std::vector<qint64> &keys, const QString
     r.startedAt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
     r.holder = RunHold::newHolder();
     if (keys.empty()) {
-        b.status = DbStatus::failure(DbCondition::Other, QStringLiteral("a run holds no certificate"));
+        b.status = DbStatus::failure(DbCondition::Other, IssueRunsTexts::tr("a run holds no certificate"));
         return b;
     }
     r.firstTracking = m_db.scalar(QStringLiteral("SELECT \"Tracking\" FROM \"Header\" WHERE \"FormIndex\" = ?"),

@@ -9,6 +9,7 @@
 #include "RegularFile.h"
 #include "ServerUri.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +18,35 @@ namespace arc {
 
 namespace {
 
+struct IssueVerifierTexts {
+    Q_DECLARE_TR_FUNCTIONS(IssueVerifier)
+};
+
 // A page is far smaller; a larger file is hashed but its signature not read.
 constexpr qint64 kMaxSigned = 64 * 1024 * 1024;
+
+// The report lines of a signature; outside the class, as lupdate does not
+// know it.
+QStringList linesOf(const IssueVerifier::Result &r)
+{
+    if (!r.signature.isSigned)
+        return {IssueVerifierTexts::tr("Digital signature: none")};
+    const auto yesNo = [](bool yes) { return yes ? IssueVerifierTexts::tr("yes") : IssueVerifierTexts::tr("no"); };
+    QString byAuthority = yesNo(r.signature.fromAuthority);
+    if (!r.authorityProblem.isEmpty())
+        byAuthority = IssueVerifierTexts::tr("cannot be told: %1").arg(r.authorityProblem);
+    else if (!r.hasAuthority)
+        byAuthority = IssueVerifierTexts::tr("no (this data source keeps no shop authority)");
+    const QString unknown = IssueVerifierTexts::tr("cannot be told");
+    const QString signer = r.signature.signer.isEmpty() ? unknown : r.signature.signer;
+    const QString issuer = r.signature.issuer.isEmpty() ? unknown : r.signature.issuer;
+    return {IssueVerifierTexts::tr("Signed by: %1").arg(signer),
+            IssueVerifierTexts::tr("Certificate issued by: %1").arg(issuer),
+            r.signature.intact ? IssueVerifierTexts::tr("Signature: intact")
+                               : IssueVerifierTexts::tr("Signature: not intact. %1").arg(r.signature.problem),
+            IssueVerifierTexts::tr("Changed after signing: %1").arg(yesNo(r.changedAfterSigning())),
+            IssueVerifierTexts::tr("Issued by this shop's authority: %1").arg(byAuthority)};
+}
 
 } // namespace
 
@@ -35,7 +63,7 @@ IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const
     const std::optional<QByteArray> sha256 = RegularFile::sha256(pdfPath, bytes, kMaxSigned, error);
     if (!sha256) {
         r.outcome = Result::Outcome::Unreadable;
-        r.detail = QStringLiteral("%1 cannot be read: %2").arg(QFile::decodeName(pdfPath), error);
+        r.detail = IssueVerifierTexts::tr("%1 cannot be read: %2").arg(QFile::decodeName(pdfPath), error);
         return r;
     }
     const QByteArray authority = authorityCertificateOf(dataFolder, &r.authorityProblem);
@@ -54,7 +82,7 @@ IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const
         return r;
     if (!opened.ok()) {
         r.outcome = Result::Outcome::Unreadable;
-        r.detail = QStringLiteral("the data folder %1 cannot be read: %2").arg(source, opened.detail());
+        r.detail = IssueVerifierTexts::tr("the data folder %1 cannot be read: %2").arg(source, opened.detail());
         return r;
     }
     DbStatus s;
@@ -62,37 +90,20 @@ IssueVerifier::Result IssueVerifier::verifyFile(const QByteArray &pdfPath, const
         IssueLog(db).withPdfSha256(QString::fromLatin1(sha256->toHex()), &s);
     if (!s.ok()) {
         r.outcome = Result::Outcome::Unreadable;
-        r.detail = QStringLiteral("the issue log of %1 cannot be read: %2").arg(source, s.detail());
+        r.detail = IssueVerifierTexts::tr("the issue log of %1 cannot be read: %2").arg(source, s.detail());
     } else if (found) {
         r.outcome = Result::Outcome::Issued;
         r.record = *found;
         r.supersededBy = Supersession::of(db, found->formIndex, &s);
         if (!s.ok()) {
             r.outcome = Result::Outcome::Unreadable;
-            r.detail = QStringLiteral("the corrections of %1 cannot be read: %2").arg(source, s.detail());
+            r.detail = IssueVerifierTexts::tr("the corrections of %1 cannot be read: %2").arg(source, s.detail());
         }
     }
     return r;
 }
 
-QStringList IssueVerifier::Result::signatureLines() const
-{
-    if (!signature.isSigned)
-        return {QStringLiteral("Digital signature: none")};
-    const auto yesNo = [](bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); };
-    QString byAuthority = yesNo(signature.fromAuthority);
-    if (!authorityProblem.isEmpty())
-        byAuthority = QStringLiteral("cannot be told: %1").arg(authorityProblem);
-    else if (!hasAuthority)
-        byAuthority = QStringLiteral("no (this data source keeps no shop authority)");
-    const QString unknown = QStringLiteral("cannot be told");
-    return {QStringLiteral("Signed by: %1").arg(signature.signer.isEmpty() ? unknown : signature.signer),
-            QStringLiteral("Certificate issued by: %1").arg(signature.issuer.isEmpty() ? unknown : signature.issuer),
-            signature.intact ? QStringLiteral("Signature: intact")
-                             : QStringLiteral("Signature: not intact. %1").arg(signature.problem),
-            QStringLiteral("Changed after signing: %1").arg(yesNo(changedAfterSigning())),
-            QStringLiteral("Issued by this shop's authority: %1").arg(byAuthority)};
-}
+QStringList IssueVerifier::Result::signatureLines() const { return linesOf(*this); }
 
 std::optional<QString> IssueVerifier::recordedDataFolder(const ProgramFolders &folders, QString *error)
 {
@@ -105,13 +116,13 @@ std::optional<QString> IssueVerifier::recordedDataFolder(const ProgramFolders &f
     Database db;
     if (const DbStatus s = db.open(path, StoreKind::Setup, Database::Mode::ReadOnly); !s.ok()) {
         if (error)
-            *error = QStringLiteral("%1 cannot be read: %2").arg(path, s.detail());
+            *error = IssueVerifierTexts::tr("%1 cannot be read: %2").arg(path, s.detail());
         return std::nullopt;
     }
     const QVariant folder = db.scalar(QStringLiteral("SELECT \"DataPath\" FROM \"Setup\" LIMIT 1"));
     if (folder.isNull() || folder.toString().trimmed().isEmpty()) {
         if (error)
-            *error = QStringLiteral("%1 records no data folder").arg(path);
+            *error = IssueVerifierTexts::tr("%1 records no data folder").arg(path);
         return std::nullopt;
     }
     if (DataFolder::isServer(folder.toString()))

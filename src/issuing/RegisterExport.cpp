@@ -168,7 +168,7 @@ DbStatus eachVoid(Database &db, const Period &period, const std::function<bool(c
             QStringLiteral("%1, voided %2 at %3").arg(v.reason, v.voidedAt, v.workstation);
         row[orderOf(holding(&CertificateBlocks::block13dName))] = v.user;
         if (!take(row, Counted::Void))
-            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
+            return DbStatus::failure(DbCondition::Cancelled, RegisterExportTexts::tr("stopped"));
     }
     return {};
 }
@@ -215,7 +215,7 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
     qint64 total = 0;
     if (progress) {
         if (!progress(exportStep(), 0, 0))
-            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
+            return DbStatus::failure(DbCondition::Cancelled, RegisterExportTexts::tr("stopped"));
         total = db.scalar(QStringLiteral("SELECT count(*) FROM \"Header\" h LEFT JOIN \"Detail\" d ON d.\"FormIndex\" "
                                          "= h.\"FormIndex\"")
                               + bounded.where,
@@ -273,7 +273,7 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
     while (s.ok() && q.next()) {
         // Told every few hundred rows: often enough to move, seldom enough to cost nothing.
         if (++done % 256 == 0 && !progress(exportStep(), done, std::max(total, done)))
-            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
+            return DbStatus::failure(DbCondition::Cancelled, RegisterExportTexts::tr("stopped"));
         const qint64 key = q.value(0).toLongLong();
         const bool first = key != certificate;
         if (first) {
@@ -313,12 +313,12 @@ DbStatus eachRow(Database &db, const Period &period, const std::function<bool(co
                                 : first             ? Counted::FirstLine
                                                     : Counted::FurtherLine;
         if (!take(row, counted))
-            return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
+            return DbStatus::failure(DbCondition::Cancelled, RegisterExportTexts::tr("stopped"));
     }
     if (s.ok())
         s = eachVoid(db, period, take);
     if (s.ok() && !progress(exportStep(), done, done))
-        return DbStatus::failure(DbCondition::Cancelled, QStringLiteral("stopped"));
+        return DbStatus::failure(DbCondition::Cancelled, RegisterExportTexts::tr("stopped"));
     return s;
 }
 

@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <cerrno>
@@ -10,6 +11,10 @@
 namespace arc::RegularFile {
 
 namespace {
+
+struct RegularFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+};
 
 // Opened without waiting, and checked again once open: it may have been
 // swapped for a FIFO in between. Anything but a regular file is refused
@@ -22,7 +27,7 @@ bool openRegular(const QByteArray &path, QFile &file, qint64 &size, QString &err
         return false;
     }
     const auto notRegular = [&] {
-        error = S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+        error = S_ISDIR(st.st_mode) ? RegularFileTexts::tr("it is a folder") : RegularFileTexts::tr("it is not a regular file");
         return false;
     };
     if (!S_ISREG(st.st_mode))
@@ -81,7 +86,7 @@ std::optional<QByteArray> read(const QByteArray &path, qint64 most, QString &err
     // Read one byte past the limit: a file that grew since is caught too.
     const QByteArray bytes = size > most ? QByteArray() : file.read(most + 1);
     if (size > most || bytes.size() > most) {
-        error = QStringLiteral("it is larger than %1 bytes").arg(most);
+        error = RegularFileTexts::tr("it is larger than %1 bytes").arg(most);
         return std::nullopt;
     }
     if (file.error() != QFileDevice::NoError) {

@@ -3,9 +3,15 @@
 #include "Database.h"
 #include "StoredFiles.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct TableArchiveTexts {
+    Q_DECLARE_TR_FUNCTIONS(TableArchive)
+};
 QString partName(const QString &name) { return TableArchive::prefix() + QLatin1Char('.') + name + QStringLiteral(".part"); }
 bool failWith(QString *error, const QString &why)
 {
@@ -20,7 +26,7 @@ TableArchive::TableArchive(Database &reference) : m_reference(reference) {}
 QString TableArchive::location(const QString &name) const
 {
     // A server store is named by its URI without the password.
-    return QStringLiteral("%1 in the database %2").arg(prefix() + name, m_reference.filePath());
+    return TableArchiveTexts::tr("%1 in the database %2").arg(prefix() + name, m_reference.filePath());
 }
 
 bool TableArchive::contains(const QString &name) const
@@ -32,10 +38,10 @@ bool TableArchive::contains(const QString &name) const
 bool TableArchive::stage(const QString &name, const QByteArray &bytes, QString *error)
 {
     if (contains(name))
-        return failWith(error, QStringLiteral("%1 is already kept").arg(location(name)));
+        return failWith(error, TableArchiveTexts::tr("%1 is already kept").arg(location(name)));
     const DbStatus s = StoredFiles::write(m_reference, partName(name), bytes);
     if (!s.ok())
-        return failWith(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
+        return failWith(error, TableArchiveTexts::tr("%1 cannot be written: %2").arg(location(name), s.detail()));
     return true;
 }
 
@@ -43,19 +49,19 @@ bool TableArchive::publish(const QString &name, QString *error)
 {
     const QByteArray bytes = staged(name);
     if (bytes.isEmpty())
-        return failWith(error, QStringLiteral("%1 was not staged").arg(location(name)));
+        return failWith(error, TableArchiveTexts::tr("%1 was not staged").arg(location(name)));
     QByteArray kept;
     if (StoredFiles::read(m_reference, prefix() + name, kept).ok()) {
         // Put in place already, by a station finishing what it took for
         // an interrupted issue.
         if (kept != bytes)
-            return failWith(error, QStringLiteral("%1 is already kept").arg(location(name)));
+            return failWith(error, TableArchiveTexts::tr("%1 is already kept").arg(location(name)));
         discard(name);
         return true;
     }
     const DbStatus s = StoredFiles::write(m_reference, prefix() + name, bytes);
     if (!s.ok())
-        return failWith(error, QStringLiteral("%1 cannot be written: %2").arg(location(name), s.detail()));
+        return failWith(error, TableArchiveTexts::tr("%1 cannot be written: %2").arg(location(name), s.detail()));
     discard(name);
     return true;
 }

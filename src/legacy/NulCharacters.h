@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -29,7 +30,7 @@ inline int removeFrom(QList<QVariantList> &rows, int column)
 // The line telling the user about it.
 inline QString reported(const QString &where, int removed)
 {
-    return QStringLiteral("%1: %2 NUL characters removed from its texts").arg(where).arg(removed);
+    return QCoreApplication::translate("NulCharacters", "%1: %2 NUL characters removed from its texts").arg(where).arg(removed);
 }
 
 } // namespace arc::NulCharacters

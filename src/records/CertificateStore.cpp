@@ -5,6 +5,7 @@
 #include "LineBreaks.h"
 #include "ReusedQuery.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
@@ -12,6 +13,10 @@
 namespace arc {
 
 namespace {
+
+struct CertificateStoreTexts {
+    Q_DECLARE_TR_FUNCTIONS(CertificateStore)
+};
 
 void setText(DataView &v, const char *field, const QString &screenText)
 {
@@ -142,7 +147,7 @@ DbStatus CertificateStore::checkUnchanged(DataView &header, qint64 formIndex)
     if (fingerprint(header, lines) == m_shown.fingerprint)
         return {};
     return DbStatus::failure(DbCondition::ChangedElsewhere,
-                             QStringLiteral("the certificate was changed elsewhere since it was shown"));
+                             CertificateStoreTexts::tr("the certificate was changed elsewhere since it was shown"));
 }
 
 DbStatus CertificateStore::rememberStored(DataView &header, qint64 formIndex)
@@ -297,7 +302,7 @@ DbStatus CertificateStore::removeCertificate()
     Database &db = m_folder.certificates();
     DataView &h = m_folder.header();
     if (!h.hasRow())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no certificate to delete"));
+        return DbStatus::failure(DbCondition::Other, CertificateStoreTexts::tr("no certificate to delete"));
     WriteTransaction tx(db);
     if (!tx.ok())
         return tx.status();

@@ -4,6 +4,7 @@
 #include "ReusedQuery.h"
 #include "SqlDialectTables.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -14,6 +15,10 @@
 namespace arc {
 
 namespace {
+
+struct DataViewTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataView)
+};
 // The key of the row an INSERT added: returned by the statement where the
 // engine needs it asked for, else the driver's last insert id.
 qint64 insertedKey(QSqlQuery &q, bool returned)
@@ -204,7 +209,7 @@ DbStatus DataView::moveLast()
 DbStatus DataView::moveNext()
 {
     if (m_eof)
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+        return DbStatus::failure(DbCondition::Other, DataViewTexts::tr("no current record"));
     if (showsResult())
         return walkResult(m_bof ? 0 : m_place, true, nullptr, Miss::Eof);
     if (m_bof)
@@ -215,7 +220,7 @@ DbStatus DataView::moveNext()
 DbStatus DataView::movePrevious()
 {
     if (m_bof)
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+        return DbStatus::failure(DbCondition::Other, DataViewTexts::tr("no current record"));
     if (showsResult() && !m_eof)
         return walkResult(m_place, false, nullptr, Miss::Bof);
     if (showsResult()) {
@@ -361,7 +366,7 @@ DbStatus DataView::edit()
 {
     cancelUpdate();
     if (!hasRow())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+        return DbStatus::failure(DbCondition::Other, DataViewTexts::tr("no current record"));
     m_edit = EditMode::Edit;
     return {};
 }
@@ -483,7 +488,7 @@ void DataView::cancelUpdate()
 DbStatus DataView::deleteCurrent()
 {
     if (!hasRow())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no current record"));
+        return DbStatus::failure(DbCondition::Other, DataViewTexts::tr("no current record"));
     DbStatus s =
         m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(SqlDialect::quoted(m_table->name), rowIdColumn()), {m_rowId});
     if (s.ok()) {

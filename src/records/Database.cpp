@@ -12,6 +12,7 @@
 #include "Statements.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -22,6 +23,10 @@
 namespace arc {
 
 namespace {
+
+struct DatabaseTexts {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 QString nextConnectionName()
 {
     static std::atomic<int> counter{0};
@@ -33,7 +38,7 @@ QString nextConnectionName()
 DbStatus failureOf(const QSqlError &error)
 {
     const DbStatus s = SqlDialect::status(error);
-    return s.ok() ? DbStatus::failure(DbCondition::Other, QStringLiteral("the statement was not run")) : s;
+    return s.ok() ? DbStatus::failure(DbCondition::Other, DatabaseTexts::tr("the statement was not run")) : s;
 }
 } // namespace
 
@@ -60,7 +65,7 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     // or made by someone else, and taking it for an empty store would hide
     // that the certificates are gone.
     if (!fresh && info.size() == 0)
-        return DbStatus::failure(DbCondition::NotADatabase, QStringLiteral("%1 is an empty file (0 bytes)").arg(name));
+        return DbStatus::failure(DbCondition::NotADatabase, DatabaseTexts::tr("%1 is an empty file (0 bytes)").arg(name));
     // The rollback journal is written beside the file, so the folder must be
     // writable as well as the file itself.
     if (mode != Mode::ReadOnly && ((!fresh && !info.isWritable()) || !folder.isWritable()))
@@ -89,7 +94,7 @@ DbStatus Database::open(const QString &filePath, StoreKind kind, Mode mode)
     for (const QString &pragma : m_readOnly ? SqlDialect::readOnlyPragmas() : SqlDialect::connectionPragmas(Engine::SQLite)) {
         s = exec(pragma);
         if (s.is(DbCondition::NotADatabase))
-            s = DbStatus::failure(DbCondition::NotADatabase, QStringLiteral("%1 is not an ARC 8130 database").arg(name));
+            s = DbStatus::failure(DbCondition::NotADatabase, DatabaseTexts::tr("%1 is not an ARC 8130 database").arg(name));
         if (!s.ok())
             break;
     }
@@ -112,7 +117,7 @@ DbStatus Database::connectServer(const ServerUri &uri, const QString &connection
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connection);
         return DbStatus::failure(DbCondition::Other,
-                                 QStringLiteral("the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed"));
+                                 DatabaseTexts::tr("the PostgreSQL driver of Qt (libqt6sql6-psql) is not installed"));
     }
     uri.configure(db);
     if (!db.open()) {
@@ -226,14 +231,14 @@ DbStatus Database::ensureSchema(bool fresh)
     if (!s.ok())
         return s.is(DbCondition::Other) || s.is(DbCondition::NotADatabase)
                    ? DbStatus::failure(DbCondition::NotADatabase,
-                                       QStringLiteral("%1 is not an ARC 8130 database").arg(name))
+                                       DatabaseTexts::tr("%1 is not an ARC 8130 database").arg(name))
                    : s;
     const int current = version.toInt();
     if (current == Schema::version)
         return m_readOnly ? DbStatus() : FoldedCopies::ensure(*this);
     if (current > Schema::version)
         return DbStatus::failure(DbCondition::NotADatabase,
-                                 QStringLiteral("%1 was written by a newer version of the program").arg(name));
+                                 DatabaseTexts::tr("%1 was written by a newer version of the program").arg(name));
     if (current == 0 && !fresh) {
         // Made by hand or by a migration tool: ours if every table and field
         // is there, whatever else the file holds.
@@ -242,7 +247,7 @@ DbStatus Database::ensureSchema(bool fresh)
             return s;
         if (!missing.isEmpty())
             return DbStatus::failure(DbCondition::NotADatabase,
-                                     QStringLiteral("%1 lacks %2").arg(name, missing.join(QStringLiteral(", "))));
+                                     DatabaseTexts::tr("%1 lacks %2").arg(name, missing.join(QStringLiteral(", "))));
     }
     if (m_readOnly)
         return current == 0 && !fresh ? DbStatus()
@@ -334,13 +339,13 @@ QStringList Database::missingTablesAndFields(DbStatus &status) const
         while (q.next())
             present << q.value(0).toString();
         if (present.isEmpty()) {
-            missing << QStringLiteral("table %1").arg(table.name);
+            missing << DatabaseTexts::tr("table %1").arg(table.name);
             continue;
         }
         for (const FieldDef &f : table.fields)
             if (!present.contains(f.name, Qt::CaseInsensitive)
                 && (m_readOnly || !Schema::isAddedField(table.name, f.name))) // added when marked
-                missing << QStringLiteral("field %1.%2").arg(table.name, f.name);
+                missing << DatabaseTexts::tr("field %1.%2").arg(table.name, f.name);
     }
     return missing;
 }
@@ -368,18 +373,18 @@ DbStatus Database::runReconnecting(QSqlQuery &query, const QString &sql, const Q
                                    ReusedQuery *reuse) const
 {
     if (!isOpen())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("database not open"));
+        return DbStatus::failure(DbCondition::Other, DatabaseTexts::tr("database not open"));
     if (m_engine != Engine::PostgreSQL)
         return runConnected(query, sql, binds, reuse);
     const bool outside = m_transactionDepth == 0;
     const auto lost = [&](const QString &why) {
         return DbStatus::failure(DbCondition::ConnectionLost,
-                                 QStringLiteral("the server %1 cannot be reached: %2").arg(m_filePath, why));
+                                 DatabaseTexts::tr("the server %1 cannot be reached: %2").arg(m_filePath, why));
     };
     // A transaction does not outlive its connection: it fails to its end.
     if (connectionLost()) {
         if (!outside)
-            return lost(QStringLiteral("the connection was lost"));
+            return lost(DatabaseTexts::tr("the connection was lost"));
         if (DbStatus s = reconnect(); !s.ok())
             return s;
     }
@@ -403,7 +408,7 @@ DbStatus Database::reconnect() const
     QSqlDatabase db = connection();
     db.close();
     if (!db.open())
-        return DbStatus::failure(DbCondition::ConnectionLost, QStringLiteral("the server %1 cannot be reached: %2")
+        return DbStatus::failure(DbCondition::ConnectionLost, DatabaseTexts::tr("the server %1 cannot be reached: %2")
                                                                    .arg(m_filePath, db.lastError().text().trimmed()));
     ++m_generation;
     QSqlQuery q;
@@ -534,7 +539,7 @@ DbStatus Database::commit()
     }
     if (m_rollbackOnly) {
         rollback();
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("an inner step of the transaction failed"));
+        return DbStatus::failure(DbCondition::Other, DatabaseTexts::tr("an inner step of the transaction failed"));
     }
     DbStatus s = exec(QStringLiteral("COMMIT"));
     if (!s.ok()) {

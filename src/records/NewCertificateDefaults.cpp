@@ -6,9 +6,15 @@
 #include "SqlDialectLocks.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct NewCertificateDefaultsTexts {
+    Q_DECLARE_TR_FUNCTIONS(NewCertificateDefaults)
+};
 
 std::optional<QString> optionalText(const DataView &v, const char *field)
 {
@@ -24,7 +30,7 @@ DbStatus tooLongForItsField(const NewCertificateDefaults &d, const QStringList &
         const QString number = field == QLatin1String("Tracking")  ? d.tracking
                                : field == QLatin1String("Invoice") ? d.invoice
                                                                    : d.batch;
-        what << QStringLiteral("the next %1 number %2 is longer than the %3 characters its field holds")
+        what << NewCertificateDefaultsTexts::tr("the next %1 number %2 is longer than the %3 characters its field holds")
                     .arg(field.toLower(), number)
                     .arg(def ? def->maxLength : 0);
     }

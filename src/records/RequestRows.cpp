@@ -2,11 +2,16 @@
 
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace arc::RequestRows {
 
 namespace {
+
+struct RequestRowsTexts {
+    Q_DECLARE_TR_FUNCTIONS(RequestRows)
+};
 
 const QString kColumns = QStringLiteral("\"Agent\", \"Name\", \"ApprovalNumber\", \"Request\", \"RequestedAt\"");
 
@@ -39,7 +44,7 @@ DbStatus of(const Database &reference, qint64 signatory, RequestRow &out)
     if (!s.ok())
         return s;
     if (!q.next())
-        return DbStatus::failure(DbCondition::ItemNotFound, QStringLiteral("no request"));
+        return DbStatus::failure(DbCondition::ItemNotFound, RequestRowsTexts::tr("no request"));
     out = read(q);
     return s;
 }

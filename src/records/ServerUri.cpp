@@ -1,5 +1,6 @@
 #include "ServerUri.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QUrl>
@@ -7,6 +8,10 @@
 namespace arc {
 
 namespace {
+
+struct ServerUriTexts {
+    Q_DECLARE_TR_FUNCTIONS(ServerUri)
+};
 
 QString decoded(const QString &part) { return QUrl::fromPercentEncoding(part.toUtf8()); }
 
@@ -16,7 +21,7 @@ bool setPort(ServerUri &uri, const QString &text, QString &error)
     const int port = text.toInt(&ok);
     if (!ok || port <= 0 || port > 65535) {
         // Not quoted: a password holding "/" or "?" is cut up into the port.
-        error = QStringLiteral("the port is not a number from 1 to 65535");
+        error = ServerUriTexts::tr("the port is not a number from 1 to 65535");
         return false;
     }
     uri.port = port;
@@ -48,7 +53,7 @@ std::optional<ServerUri> ServerUri::parse(const QString &text, QString *errorOut
     };
     const QString t = text.trimmed();
     if (!isUri(t))
-        return fail(QStringLiteral("a server address begins with postgresql://"));
+        return fail(ServerUriTexts::tr("a server address begins with postgresql://"));
     QString rest = t.mid(t.indexOf(QLatin1String("://")) + 3);
     QString query;
     if (const qsizetype q = rest.indexOf(QLatin1Char('?')); q >= 0) {
@@ -73,13 +78,13 @@ std::optional<ServerUri> ServerUri::parse(const QString &text, QString *errorOut
     if (rest.startsWith(QLatin1Char('['))) {
         const qsizetype close = rest.indexOf(QLatin1Char(']'));
         if (close < 0)
-            return fail(QStringLiteral("an IPv6 address lacks its closing \"]\""));
+            return fail(ServerUriTexts::tr("an IPv6 address lacks its closing \"]\""));
         uri.host = rest.mid(1, close - 1);
         const QString after = rest.mid(close + 1);
         if (after.startsWith(QLatin1Char(':')))
             portText = after.mid(1);
         else if (!after.isEmpty())
-            return fail(QStringLiteral("unexpected text after the host's closing \"]\""));
+            return fail(ServerUriTexts::tr("unexpected text after the host's closing \"]\""));
     } else {
         const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
         uri.host = decoded(colon < 0 ? rest : rest.left(colon));
@@ -93,7 +98,7 @@ std::optional<ServerUri> ServerUri::parse(const QString &text, QString *errorOut
             const qsizetype eq = pair.indexOf(QLatin1Char('='));
             if (eq <= 0)
                 // Not quoted: it may be the rest of a password holding "&".
-                return fail(QStringLiteral("a parameter has no value (each is written name=value)"));
+                return fail(ServerUriTexts::tr("a parameter has no value (each is written name=value)"));
             const QString key = decoded(pair.left(eq));
             const QString value = decoded(pair.mid(eq + 1));
             if (key == QLatin1String("host"))

@@ -4,9 +4,18 @@
 #include "Passwords.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace arc::SignatoryPasswords {
+
+namespace {
+
+struct SignatoryPasswordsTexts {
+    Q_DECLARE_TR_FUNCTIONS(SignatoryPasswords)
+};
+
+} // namespace
 
 DbStatus administratorExists(const Database &reference, bool &exists)
 {
@@ -31,7 +40,7 @@ DbStatus store(Database &reference, qint64 rowId, const QString &password)
 {
     const QString hashed = Passwords::hash(password);
     if (hashed.isEmpty())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("the password could not be hashed"));
+        return DbStatus::failure(DbCondition::Other, SignatoryPasswordsTexts::tr("the password could not be hashed"));
     WriteTransaction tx(reference);
     if (!tx.ok())
         return tx.status();
@@ -47,7 +56,7 @@ DbStatus store(Database &reference, qint64 rowId, const QString &password)
 DbStatus reset(Database &reference, const QString &name, const QString &password)
 {
     if (password.isEmpty())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("an empty password is not a password"));
+        return DbStatus::failure(DbCondition::Other, SignatoryPasswordsTexts::tr("an empty password is not a password"));
     QSqlQuery q;
     DbStatus s = reference.run(q, QStringLiteral("SELECT rowid FROM \"Agents\" WHERE \"Name\" = ?"), {name});
     if (!s.ok())
@@ -56,10 +65,13 @@ DbStatus reset(Database &reference, const QString &name, const QString &password
     while (q.next())
         rows << q.value(0).toLongLong();
     if (rows.isEmpty())
-        return DbStatus::failure(DbCondition::ItemNotFound, QStringLiteral("no signatory is named %1").arg(GivenText::quoted(name)));
+        return DbStatus::failure(DbCondition::ItemNotFound,
+                                 SignatoryPasswordsTexts::tr("no signatory is named %1").arg(GivenText::quoted(name)));
     if (rows.size() > 1)
         return DbStatus::failure(DbCondition::Other,
-                                 QStringLiteral("%1 signatories are named %2").arg(rows.size()).arg(GivenText::quoted(name)));
+                                 SignatoryPasswordsTexts::tr("%1 signatories are named %2")
+                                     .arg(rows.size())
+                                     .arg(GivenText::quoted(name)));
     return store(reference, rows.first(), password);
 }
 

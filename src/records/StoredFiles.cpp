@@ -3,10 +3,19 @@
 #include "Database.h"
 #include "WriteTransaction.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <algorithm>
 
 namespace arc::StoredFiles {
+
+namespace {
+
+struct StoredFilesTexts {
+    Q_DECLARE_TR_FUNCTIONS(StoredFiles)
+};
+
+} // namespace
 
 DbStatus read(Database &reference, const QString &name, QByteArray &content)
 {
@@ -24,7 +33,8 @@ DbStatus read(Database &reference, const QString &name, QByteArray &content)
 DbStatus write(Database &reference, const QString &name, const QByteArray &content)
 {
     if (content.size() > kMaxBytes)
-        return DbStatus::failure(DbCondition::FieldTooSmall, QStringLiteral("%1 is larger than %2 bytes").arg(name).arg(kMaxBytes));
+        return DbStatus::failure(DbCondition::FieldTooSmall,
+                                 StoredFilesTexts::tr("%1 is larger than %2 bytes").arg(name).arg(kMaxBytes));
     WriteTransaction tx(reference);
     if (!tx.ok())
         return tx.status();

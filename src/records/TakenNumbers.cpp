@@ -14,6 +14,10 @@ namespace arc {
 
 namespace {
 
+struct TakenNumbersTexts {
+    Q_DECLARE_TR_FUNCTIONS(TakenNumbers)
+};
+
 QString now() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate); }
 
 // As the page shows a number and as a save compares it.
@@ -88,19 +92,19 @@ DbStatus TakenNumbers::voidTaken(const QString &tracking, const Station &by, con
 DbStatus TakenNumbers::voidByHand(const QString &tracking, const Station &by, const QString &reason) const
 {
     if (key(tracking).isEmpty())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no number was given"));
+        return DbStatus::failure(DbCondition::Other, TakenNumbersTexts::tr("no number was given"));
     if (reason.trimmed().isEmpty())
-        return DbStatus::failure(DbCondition::Other, QStringLiteral("no reason was given"));
+        return DbStatus::failure(DbCondition::Other, TakenNumbersTexts::tr("no reason was given"));
     WriteTransaction tx(m_db);
     if (!tx.ok())
         return tx.status();
     DbStatus s;
     if (StoredTracking::onAnother(m_db, tracking, 0, &s))
         return s.ok() ? DbStatus::failure(DbCondition::Other,
-                                          QStringLiteral("a stored certificate holds %1").arg(tracking.trimmed()))
+                                          TakenNumbersTexts::tr("a stored certificate holds %1").arg(tracking.trimmed()))
                       : s;
     if (isVoid(tracking, &s))
-        return s.ok() ? DbStatus::failure(DbCondition::Other, QStringLiteral("%1 is void already").arg(tracking.trimmed()))
+        return s.ok() ? DbStatus::failure(DbCondition::Other, TakenNumbersTexts::tr("%1 is void already").arg(tracking.trimmed()))
                       : s;
     if (s = addVoid(tracking, by, reason); !s.ok())
         return s;

@@ -25,15 +25,15 @@ DefaultsPanel::DefaultsPanel(QWidget *parent) : QFrame(parent)
     text14 = new EntryBox("Text14", 20);
     text14->setText(QStringLiteral("FAA/United States"));
     text19 = new EntryBox("Text19", 15);
-    check3D3 = namedWidget<QCheckBox>("Check3D3", QStringLiteral("Auto increment Track #"));
+    check3D3 = namedWidget<QCheckBox>("Check3D3", tr("Auto increment Track #"));
     text15 = new EntryText("Text15");
     text15->setEntryLimit(40);
     text15->setFixedHeight(44);
-    check3D7 = namedWidget<QCheckBox>("Check3D7", QStringLiteral("Auto increment Inv #"));
+    check3D7 = namedWidget<QCheckBox>("Check3D7", tr("Auto increment Inv #"));
     text24 = new EntryBox("Text24", 50);
     text25 = new EntryBox("Text25", 30);
     text26 = new EntryBox("Text26", 30);
-    check3D4 = namedWidget<QCheckBox>("Check3D4", QStringLiteral("Auto increment Batch #"));
+    check3D4 = namedWidget<QCheckBox>("Check3D4", tr("Auto increment Batch #"));
     text39 = new EntryBox("Text39", 50);
     text40 = new EntryBox("Text40", 20);
     text20 = new EntryText("Text20");

@@ -34,8 +34,8 @@ QPushButton *arrow(const char *name, QStyle *style, QStyle::StandardPixmap icon)
 OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_mapper(new QDataWidgetMapper(this))
 {
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
-    const QString labels[] = {QStringLiteral("Name"),   QStringLiteral("Addr 1"),      QStringLiteral("Addr 2"),
-                              QStringLiteral("Addr 3"), QStringLiteral("FAA Cert. #"), QStringLiteral("EASA Cert. #")};
+    const QString labels[] = {tr("Name"),   tr("Addr 1"),      tr("Addr 2"),
+                              tr("Addr 3"), tr("FAA Cert. #"), tr("EASA Cert. #")};
     const int limits[] = {255, 255, 255, 255, 25, 25};
     auto *g = new QGridLayout(this);
     g->setContentsMargins(0, 0, 0, 0);
@@ -49,13 +49,13 @@ OrganizationsEditor::OrganizationsEditor(QWidget *parent) : QWidget(parent), m_m
     ukNumber->setEntryLimit(25);
     g->addWidget(new QLabel(tr("UK CAA Cert. #")), 6, 0);
     g->addWidget(ukNumber, 6, 1);
-    const QString authorityLabels[] = {QStringLiteral("EASA authority"), QStringLiteral("Authority country"),
-                                       QStringLiteral("UK authority")};
-    const QString authorityTips[] = {QStringLiteral("Block 1 of an EASA form: \"EASA\" when the Agency approved the "
-                                                    "organisation, else its authority, for example \"LBA\""),
-                                     QStringLiteral("The country of that authority, for example \"Germany\""),
-                                     QStringLiteral("Block 1 of a UK form: \"CAA\" when the organisation holds a UK "
-                                                    "approval")};
+    const QString authorityLabels[] = {tr("EASA authority"), tr("Authority country"),
+                                       tr("UK authority")};
+    const QString authorityTips[] = {tr("Block 1 of an EASA form: \"EASA\" when the Agency approved the "
+                                        "organisation, else its authority, for example \"LBA\""),
+                                     tr("The country of that authority, for example \"Germany\""),
+                                     tr("Block 1 of a UK form: \"CAA\" when the organisation holds a UK "
+                                        "approval")};
     for (int i = 0; i < 3; ++i) {
         authorityBoxes[i] = new EntryBox(kAuthorityFields[i]);
         authorityBoxes[i]->setEntryLimit(50);

@@ -1,5 +1,6 @@
 #include "FolderKeys.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -13,6 +14,10 @@
 namespace arc {
 
 namespace {
+
+struct FolderKeysTexts {
+    Q_DECLARE_TR_FUNCTIONS(FolderKeys)
+};
 
 constexpr qint64 kMaxBytes = 1024 * 1024;
 // The owner writes; the data folder's group enters and reads; new files
@@ -41,7 +46,7 @@ QString FolderKeys::account()
     passwd *found = nullptr;
     if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name)
         return QString::fromLocal8Bit(found->pw_name);
-    return QStringLiteral("uid %1").arg(uid);
+    return FolderKeysTexts::tr("uid %1").arg(uid);
 }
 
 KeyStore::Found FolderKeys::read(const QString &entry, QByteArray &content, KeyStoreFailure &failure) const
@@ -58,11 +63,11 @@ KeyStore::Found FolderKeys::read(const QString &entry, QByteArray &content, KeyS
             const bool folderShut = ::faccessat(AT_FDCWD, encoded(m_folder).constData(), X_OK, AT_EACCESS) != 0;
             const QString refused = folderShut ? m_folder : path;
             failure = {KeyStoreFailure::Cause::Denied,
-                       QStringLiteral("the account %1 may not read %2").arg(account(), refused), refused, account()};
+                       FolderKeysTexts::tr("the account %1 may not read %2").arg(account(), refused), refused, account()};
         } else if (error == ELOOP) {
-            failure = {KeyStoreFailure::Cause::Damaged, QStringLiteral("%1 is not a key file").arg(path), {}, {}};
+            failure = {KeyStoreFailure::Cause::Damaged, FolderKeysTexts::tr("%1 is not a key file").arg(path), {}, {}};
         } else {
-            failure = {KeyStoreFailure::Cause::Unreadable, QStringLiteral("cannot read %1: %2").arg(path, why(error)),
+            failure = {KeyStoreFailure::Cause::Unreadable, FolderKeysTexts::tr("cannot read %1: %2").arg(path, why(error)),
                        {}, {}};
         }
         return Found::Failed;
@@ -71,7 +76,7 @@ KeyStore::Found FolderKeys::read(const QString &entry, QByteArray &content, KeyS
     bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kMaxBytes;
     if (!ok) {
         ::close(fd);
-        failure = {KeyStoreFailure::Cause::Damaged, QStringLiteral("%1 is not a key file").arg(path), {}, {}};
+        failure = {KeyStoreFailure::Cause::Damaged, FolderKeysTexts::tr("%1 is not a key file").arg(path), {}, {}};
         return Found::Failed;
     }
     content.resize(qsizetype(status.st_size));
@@ -86,7 +91,7 @@ KeyStore::Found FolderKeys::read(const QString &entry, QByteArray &content, KeyS
     const int error = errno;
     ::close(fd);
     if (!ok) {
-        failure = {KeyStoreFailure::Cause::Unreadable, QStringLiteral("cannot read %1: %2").arg(path, why(error)), {},
+        failure = {KeyStoreFailure::Cause::Unreadable, FolderKeysTexts::tr("cannot read %1: %2").arg(path, why(error)), {},
                    {}};
         return Found::Failed;
     }
@@ -98,7 +103,7 @@ bool FolderKeys::prepareFolder(QString *error) const
     const QByteArray folder = encoded(m_folder);
     if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
         if (error)
-            *error = QStringLiteral("cannot make %1: %2").arg(m_folder, why());
+            *error = FolderKeysTexts::tr("cannot make %1: %2").arg(m_folder, why());
         return false;
     }
     // The data folder's group, so that every account that may use the
@@ -140,7 +145,7 @@ bool FolderKeys::write(const QString &entry, const QByteArray &content, QString 
         const QString failure = written ? why() : reason;
         ::unlink(temporary.constData());
         if (error)
-            *error = QStringLiteral("cannot write %1: %2").arg(fileOf(entry), failure);
+            *error = FolderKeysTexts::tr("cannot write %1: %2").arg(fileOf(entry), failure);
         return false;
     }
     // The rename is kept only once the folder's entry reaches the disk.
@@ -156,7 +161,7 @@ bool FolderKeys::remove(const QString &entry, QString *error)
     if (::unlink(encoded(fileOf(entry)).constData()) == 0 || errno == ENOENT)
         return true;
     if (error)
-        *error = QStringLiteral("cannot remove %1: %2").arg(fileOf(entry), why());
+        *error = FolderKeysTexts::tr("cannot remove %1: %2").arg(fileOf(entry), why());
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "SignatureName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,10 @@ QString FolderSignatures::resolve(const QString &name) const
 }
 
 namespace {
+
+struct FolderSignaturesTexts {
+    Q_DECLARE_TR_FUNCTIONS(FolderSignatures)
+};
 
 QStringList patterns()
 {
@@ -72,7 +77,7 @@ SignatureStore::Added FolderSignatures::add(const QString &name, const QByteArra
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(content) != content.size()
         || !file.flush()) {
         if (error)
-            *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+            *error = FolderSignaturesTexts::tr("cannot write %1: %2").arg(path, file.errorString());
         const bool made = file.isOpen();
         file.close();
         if (made)

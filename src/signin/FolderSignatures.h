@@ -2,6 +2,8 @@
 
 #include "SignatureStore.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 // The signatures as files in the data folder. A name that could reach
@@ -18,7 +20,7 @@ public:
     QByteArray read(const QString &name) const override;
     Added add(const QString &name, const QByteArray &content, QString *error) override;
     QString location(const QString &name) const override { return m_folder + name; }
-    QString place() const override { return QStringLiteral("the data folder"); }
+    QString place() const override { return QCoreApplication::translate("FolderSignatures", "the data folder"); }
 
 private:
     // The file to read for `name`; empty when it is refused.

@@ -9,6 +9,14 @@
 
 namespace arc {
 
+namespace {
+
+struct NamedKeysTexts {
+    Q_DECLARE_TR_FUNCTIONS(NamedKeys)
+};
+
+} // namespace
+
 QString NamedKeys::setAsideEntry(const QString &name) { return KeyStore::namedEntry(name) + QStringLiteral("-shared"); }
 
 NamedKeysMoved NamedKeys::moveToRows(DataFolder &source)
@@ -46,7 +54,7 @@ NamedKeysMoved NamedKeys::moveToRows(DataFolder &source)
                 (void)keys->move(note, setAsideEntry(name) + QStringLiteral("-removed"), &error);
         }
         if (found == KeyStore::Found::Failed && moved.failure.isEmpty())
-            moved.failure = QStringLiteral("the signing key of %1 could not be moved in %2: %3")
+            moved.failure = NamedKeysTexts::tr("the signing key of %1 could not be moved in %2: %3")
                                 .arg(name, keys->place(), error);
     }
     return moved;

@@ -8,9 +8,15 @@
 #include "RevocationList.h"
 #include "ShopAuthority.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct SignatoryKeysTexts {
+    Q_DECLARE_TR_FUNCTIONS(SignatoryKeys)
+};
 
 using Why = KeyRefusal::Why;
 
@@ -21,10 +27,10 @@ KeyRefusal refused(Why why, const QString &message, const QString &where = {}) {
 std::optional<KeyRefusal> notSignInPassword(const AgentEntry &signatory, const QString &password)
 {
     if (password.isEmpty())
-        return refused(Why::NoPassword, QStringLiteral("A signing key needs a password."));
+        return refused(Why::NoPassword, SignatoryKeysTexts::tr("A signing key needs a password."));
     if (Passwords::verify(signatory.password, password) == Passwords::Verdict::Wrong)
         return refused(Why::NotSignInPassword,
-                       QStringLiteral("That is not the sign-in password of %1.").arg(signatory.name));
+                       SignatoryKeysTexts::tr("That is not the sign-in password of %1.").arg(signatory.name));
     return std::nullopt;
 }
 
@@ -45,9 +51,12 @@ std::optional<AgentEntry> SignatoryKeys::named(const QString &name, KeyRefusal &
             found << agent;
     if (found.size() == 1)
         return found.first();
-    why = found.isEmpty() ? refused(Why::NoSuchSignatory, QStringLiteral("No signatory is named %1.").arg(GivenText::quoted(name)))
+    why = found.isEmpty() ? refused(Why::NoSuchSignatory,
+                                    SignatoryKeysTexts::tr("No signatory is named %1.").arg(GivenText::quoted(name)))
                           : refused(Why::SharedName,
-                                    QStringLiteral("%1 signatories are named %2.").arg(found.size()).arg(GivenText::quoted(name)));
+                                    SignatoryKeysTexts::tr("%1 signatories are named %2.")
+                                        .arg(found.size())
+                                        .arg(GivenText::quoted(name)));
     return std::nullopt;
 }
 
@@ -63,15 +72,15 @@ KeyOutcome SignatoryKeys::make(const AgentEntry &signatory, const QString &passw
     if (const auto wrong = notSignInPassword(signatory, password))
         return *wrong;
     if (passphrase.isEmpty())
-        return refused(Why::NoPassphrase, QStringLiteral("The shop authority needs a passphrase."));
+        return refused(Why::NoPassphrase, SignatoryKeysTexts::tr("The shop authority needs a passphrase."));
     StoredAuthority stored;
     QString error;
     const KeyStore::Found found = keysOf(m_source)->authority(stored, &error);
     if (found == KeyStore::Found::Failed)
-        return refused(Why::AuthorityUnreadable, QStringLiteral("The shop authority cannot be read: %1.").arg(error));
+        return refused(Why::AuthorityUnreadable, SignatoryKeysTexts::tr("The shop authority cannot be read: %1.").arg(error));
     const bool isNew = found == KeyStore::Found::No;
     if (isNew && passphrase != passphraseAgain)
-        return refused(Why::PassphrasesDiffer, QStringLiteral("The two passphrases differ."));
+        return refused(Why::PassphrasesDiffer, SignatoryKeysTexts::tr("The two passphrases differ."));
     SigningResult<ShopAuthority> authority = isNew ? ShopAuthority::create(authorityName(m_source), passphrase)
                                                    : ShopAuthority::open(stored, passphrase);
     if (!authority.ok())
@@ -106,7 +115,7 @@ KeyOutcome SignatoryKeys::keep(const AgentEntry &signatory, SigningResult<Stored
     QString error;
     const auto notKept = [&](Why why, const QString &what) {
         const QString where = QStringLiteral("%1: %2").arg(keys->place(), error);
-        return refused(why, QStringLiteral("%1 could not be kept in %2.").arg(what, where), where);
+        return refused(why, SignatoryKeysTexts::tr("%1 could not be kept in %2.").arg(what, where), where);
     };
     // A new authority keeps its (empty) revocation list from the start.
     const SigningResult<QByteArray> revocations =
@@ -115,16 +124,16 @@ KeyOutcome SignatoryKeys::keep(const AgentEntry &signatory, SigningResult<Stored
         return refused(Why::KeyRefused, revocations.error().message);
     if (newAuthority
         && (!keys->putAuthority(newAuthority->stored(), &error) || !keys->putRevocations(revocations.value(), &error)))
-        return notKept(Why::AuthorityNotKept, QStringLiteral("The shop authority"));
+        return notKept(Why::AuthorityNotKept, SignatoryKeysTexts::tr("The shop authority"));
     if (!keys->putSigningKey(signatory.rowId, stored.value(), &error))
-        return notKept(Why::KeyNotKept, QStringLiteral("The key"));
+        return notKept(Why::KeyNotKept, SignatoryKeysTexts::tr("The key"));
     return KeyOutcome(std::move(opened.value()), newAuthority ? newAuthority->stored().certificate : QByteArray());
 }
 
 QString SignatoryKeys::removedByReset(const QString &name)
 {
-    return QStringLiteral("The signing key of %1 was removed with the old password: %1 needs a new signing "
-                          "certificate.")
+    return SignatoryKeysTexts::tr("The signing key of %1 was removed with the old password: %1 needs a new signing "
+                                  "certificate.")
         .arg(name);
 }
 

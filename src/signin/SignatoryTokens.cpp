@@ -10,9 +10,15 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct SignatoryTokensTexts {
+    Q_DECLARE_TR_FUNCTIONS(SignatoryTokens)
+};
 
 KeyRefusal refused(const QString &message, KeyRefusal::Why why = KeyRefusal::Why::TokenRefused)
 {
@@ -34,15 +40,15 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
         if (!token && (t.label == choice.token || t.serial == choice.token))
             token = t;
     if (!token)
-        return refused(QStringLiteral("No token %1 is inserted (module %2).").arg(choice.token, choice.module));
+        return refused(SignatoryTokensTexts::tr("No token %1 is inserted (module %2).").arg(choice.token, choice.module));
     const SigningResult<QList<TokenKeyInfo>> keys = module.value()->keys(token->serial);
     if (!keys.ok())
         return refused(keys.error().message);
     if (keys->isEmpty())
-        return refused(QStringLiteral("The token %1 holds no keys.").arg(token->label));
+        return refused(SignatoryTokensTexts::tr("The token %1 holds no keys.").arg(token->label));
     const auto listed = std::find_if(keys->begin(), keys->end(), [&](const TokenKeyInfo &k) { return k.id == choice.keyId; });
     if (listed == keys->end())
-        return refused(QStringLiteral("The token %1 holds no key %2.").arg(token->label, hex(choice.keyId)));
+        return refused(SignatoryTokensTexts::tr("The token %1 holds no key %2.").arg(token->label, hex(choice.keyId)));
 
     // Without a certificate of its own on the token, the authority issues
     // one: at once when its passphrase is given, else on approving a request.
@@ -55,12 +61,12 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
         QString error;
         switch (request ? KeyStore::Found::Yes : keysOf(m_source)->authority(stored, &error)) {
         case KeyStore::Found::No:
-            return refused(QStringLiteral("The token %1 holds no certificate for the key %2, and no shop authority has "
-                                          "been made yet to issue one (arc8130-admin signing-key makes it).")
+            return refused(SignatoryTokensTexts::tr("The token %1 holds no certificate for the key %2, and no shop authority has "
+                                                    "been made yet to issue one (arc8130-admin signing-key makes it).")
                                .arg(token->label, hex(choice.keyId)),
                            KeyRefusal::Why::AuthorityUnreadable);
         case KeyStore::Found::Failed:
-            return refused(QStringLiteral("The shop authority cannot be read: %1.").arg(error),
+            return refused(SignatoryTokensTexts::tr("The shop authority cannot be read: %1.").arg(error),
                            KeyRefusal::Why::AuthorityUnreadable);
         case KeyStore::Found::Yes:
             break;
@@ -75,7 +81,7 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
 
     std::optional<QString> typedPin = pin ? pin() : std::nullopt;
     if (!typedPin)
-        return refused(QStringLiteral("No PIN was typed."));
+        return refused(SignatoryTokensTexts::tr("No PIN was typed."));
     SigningResult<TokenModule::Opened> opened = module.value()->open(token->serial, choice.keyId, *typedPin);
     typedPin->fill(QLatin1Char('\0'));
     if (!opened.ok())
@@ -96,7 +102,8 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
         chain.push_back(std::move(opened->certificate));
     } else {
         if (!authority)
-            return refused(QStringLiteral("The token %1 holds no certificate for the key %2.").arg(token->label, hex(choice.keyId)));
+            return refused(SignatoryTokensTexts::tr("The token %1 holds no certificate for the key %2.")
+                               .arg(token->label, hex(choice.keyId)));
         SigningResult<X509Ptr> issued = authority->issue({signatory.name, signatory.approvalNumber},
                                                          opened->publicKey.get(), Validity::years(3));
         if (!issued.ok())
@@ -119,7 +126,7 @@ KeyOutcome SignatoryTokens::set(const AgentEntry &signatory, const TokenKeyChoic
     QString error;
     if (!store->putTokenKey(signatory.rowId, {place, pem}, &error)) {
         const QString where = QStringLiteral("%1: %2").arg(store->place(), error);
-        return KeyRefusal{KeyRefusal::Why::KeyNotKept, QStringLiteral("The key could not be kept in %1.").arg(where), where};
+        return KeyRefusal{KeyRefusal::Why::KeyNotKept, SignatoryTokensTexts::tr("The key could not be kept in %1.").arg(where), where};
     }
     return KeyOutcome(std::move(key.value()));
 }

@@ -2,6 +2,8 @@
 
 #include "KeyStore.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 class Database;
@@ -12,7 +14,7 @@ class TableKeys : public KeyStore {
 public:
     explicit TableKeys(Database &reference) : m_reference(reference) {}
 
-    QString place() const override { return QStringLiteral("the database"); }
+    QString place() const override { return QCoreApplication::translate("TableKeys", "the database"); }
     static QString fileOf(const QString &entry) { return QStringLiteral("Keys/") + entry + QStringLiteral(".pem"); }
 
 protected:

@@ -2,6 +2,8 @@
 
 #include "SignatureStore.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 class Database;
@@ -17,9 +19,9 @@ public:
     Added add(const QString &name, const QByteArray &content, QString *error) override;
     QString location(const QString &name) const override
     {
-        return QStringLiteral("%1 (stored in the server database)").arg(name);
+        return QCoreApplication::translate("TableSignatures", "%1 (stored in the server database)").arg(name);
     }
-    QString place() const override { return QStringLiteral("the database"); }
+    QString place() const override { return QCoreApplication::translate("TableSignatures", "the database"); }
 
 private:
     Database &m_reference;

@@ -5,6 +5,8 @@
 #include <openssl/bn.h>
 #include <openssl/x509v3.h>
 
+#include <QCoreApplication>
+
 namespace arc {
 
 Validity Validity::years(int years)
@@ -16,6 +18,10 @@ Validity Validity::years(int years)
 namespace CertificateBuilder {
 
 namespace {
+
+struct CertificateBuilderTexts {
+    Q_DECLARE_TR_FUNCTIONS(CertificateBuilder)
+};
 
 bool setTime(ASN1_TIME *field, const QDateTime &when)
 {
@@ -46,11 +52,11 @@ SigningResult<X509Ptr> build(const CertificateSubject &subject, EVP_PKEY *subjec
                              const Validity &validity)
 {
     if (subject.name.trimmed().isEmpty())
-        return SigningError{SigningFault::Failed, QStringLiteral("A certificate needs a name.")};
+        return SigningError{SigningFault::Failed, CertificateBuilderTexts::tr("A certificate needs a name.")};
     X509Ptr c(X509_new());
     std::unique_ptr<BIGNUM, OpenSslFree<BN_free>> serial(BN_new());
     if (!c || !serial)
-        return openSslFailure(QStringLiteral("The certificate could not be made."));
+        return openSslFailure(CertificateBuilderTexts::tr("The certificate could not be made."));
     X509_NAME *name = X509_get_subject_name(c.get());
     const bool made = X509_set_version(c.get(), X509_VERSION_3) == 1
         && BN_rand(serial.get(), 127, BN_RAND_TOP_ANY, BN_RAND_BOTTOM_ANY) == 1
@@ -61,7 +67,7 @@ SigningResult<X509Ptr> build(const CertificateSubject &subject, EVP_PKEY *subjec
         && X509_set_issuer_name(c.get(), issuer ? X509_get_subject_name(issuer) : name) == 1
         && X509_set_pubkey(c.get(), subjectKey) == 1;
     if (!made)
-        return openSslFailure(QStringLiteral("The certificate could not be made."));
+        return openSslFailure(CertificateBuilderTexts::tr("The certificate could not be made."));
     return c;
 }
 
@@ -71,7 +77,7 @@ SigningResult<PKeyPtr> newKey()
 {
     PKeyPtr key(EVP_EC_gen("P-256"));
     if (!key)
-        return openSslFailure(QStringLiteral("No key pair could be made."));
+        return openSslFailure(CertificateBuilderTexts::tr("No key pair could be made."));
     return key;
 }
 
@@ -84,7 +90,7 @@ SigningResult<X509Ptr> authority(const CertificateSubject &subject, EVP_PKEY *ke
     if (!addExtension(x, x, NID_basic_constraints, "critical,CA:TRUE")
         || !addExtension(x, x, NID_key_usage, "critical,keyCertSign,cRLSign")
         || !addExtension(x, x, NID_subject_key_identifier, "hash") || X509_sign(x, key, EVP_sha256()) == 0)
-        return openSslFailure(QStringLiteral("The authority's certificate could not be signed."));
+        return openSslFailure(CertificateBuilderTexts::tr("The authority's certificate could not be signed."));
     return c;
 }
 
@@ -100,7 +106,7 @@ SigningResult<X509Ptr> signatory(const CertificateSubject &subject, EVP_PKEY *su
         || !addExtension(x, issuer, NID_subject_key_identifier, "hash")
         || !addExtension(x, issuer, NID_authority_key_identifier, "keyid:always")
         || X509_sign(x, issuerKey, EVP_sha256()) == 0)
-        return openSslFailure(QStringLiteral("The signatory's certificate could not be signed."));
+        return openSslFailure(CertificateBuilderTexts::tr("The signatory's certificate could not be signed."));
     return c;
 }
 

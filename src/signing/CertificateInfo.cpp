@@ -6,11 +6,16 @@
 #include <openssl/crypto.h>
 #include <openssl/x509.h>
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 namespace arc {
 
 namespace {
+
+struct CertificateInfoTexts {
+    Q_DECLARE_TR_FUNCTIONS(CertificateInfo)
+};
 
 QString nameText(const X509_NAME *name)
 {
@@ -74,7 +79,7 @@ CertificateInfo CertificateInfo::fromPem(const QByteArray &pem)
 
 QString CertificateInfo::text() const
 {
-    return QStringLiteral("%1, issued by %2, valid from %3 to %4")
+    return CertificateInfoTexts::tr("%1, issued by %2, valid from %3 to %4")
         .arg(subject, issuer, validFrom.date().toString(Qt::ISODate), validUntil.date().toString(Qt::ISODate));
 }
 

@@ -6,9 +6,15 @@
 #include <openssl/err.h>
 #include <openssl/pem.h>
 
+#include <QCoreApplication>
+
 namespace arc::CertificateRequest {
 
 namespace {
+
+struct CertificateRequestTexts {
+    Q_DECLARE_TR_FUNCTIONS(CertificateRequest)
+};
 
 using RequestPtr = std::unique_ptr<X509_REQ, OpenSslFree<X509_REQ_free>>;
 
@@ -24,8 +30,8 @@ bool addEntry(X509_NAME *name, int nid, const QString &value)
 SigningError damaged()
 {
     ERR_clear_error();
-    return {SigningFault::Damaged, QStringLiteral("The certificate request is damaged: it is no PKCS#10 request whose "
-                                                  "signature checks.")};
+    return {SigningFault::Damaged, CertificateRequestTexts::tr("The certificate request is damaged: it is no PKCS#10 request whose "
+                                                               "signature checks.")};
 }
 
 } // namespace
@@ -37,12 +43,12 @@ SigningResult<QByteArray> make(EVP_PKEY *key, const CertificateSubject &subject)
         || !addEntry(X509_REQ_get_subject_name(request.get()), NID_commonName, subject.name)
         || !addEntry(X509_REQ_get_subject_name(request.get()), NID_serialNumber, subject.approvalNumber)
         || X509_REQ_set_pubkey(request.get(), key) != 1)
-        return openSslFailure(QStringLiteral("The certificate request could not be made."));
+        return openSslFailure(CertificateRequestTexts::tr("The certificate request could not be made."));
     if (X509_REQ_sign(request.get(), key, EVP_sha256()) <= 0)
-        return openSslFailure(QStringLiteral("The key did not sign its certificate request"));
+        return openSslFailure(CertificateRequestTexts::tr("The key did not sign its certificate request"));
     BioPtr out(BIO_new(BIO_s_mem()));
     if (!out || PEM_write_bio_X509_REQ(out.get(), request.get()) != 1)
-        return openSslFailure(QStringLiteral("The certificate request could not be written."));
+        return openSslFailure(CertificateRequestTexts::tr("The certificate request could not be written."));
     return bioBytes(out.get());
 }
 

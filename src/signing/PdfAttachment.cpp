@@ -3,15 +3,20 @@
 #include "PdfStructure.h"
 #include "IncrementalUpdate.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 namespace arc::PdfAttachment {
 
 namespace {
 
+struct PdfAttachmentTexts {
+    Q_DECLARE_TR_FUNCTIONS(PdfAttachment)
+};
+
 SigningError refused(const QString &why)
 {
-    return {SigningFault::UnsupportedPdf, QStringLiteral("The data cannot be embedded in the PDF: %1.").arg(why)};
+    return {SigningFault::UnsupportedPdf, PdfAttachmentTexts::tr("The data cannot be embedded in the PDF: %1.").arg(why)};
 }
 
 // A PDF literal string: parentheses and backslashes escaped.
@@ -40,18 +45,18 @@ SigningResult<QByteArray> embed(const QByteArray &pdf, const QByteArray &fileNam
                                 const QByteArray &data)
 {
     if (data.size() > kMaxBytes)
-        return refused(QStringLiteral("the data is larger than 1 MiB"));
+        return refused(PdfAttachmentTexts::tr("the data is larger than 1 MiB"));
     SigningResult<PdfStructure> read = PdfStructure::read(pdf);
     if (!read.ok())
         return read.error();
     const PdfStructure &s = read.value();
     const QByteArray catalog = s.object(s.root());
     if (!catalog.startsWith("<<"))
-        return refused(QStringLiteral("its catalogue is not where its table says"));
+        return refused(PdfAttachmentTexts::tr("its catalogue is not where its table says"));
     if (PdfStructure::valueOf(catalog, "/Names") >= 0 || PdfStructure::valueOf(catalog, "/AF") >= 0)
-        return refused(QStringLiteral("it already names embedded files"));
+        return refused(PdfAttachmentTexts::tr("it already names embedded files"));
     if (s.hasXrefStreams())
-        return refused(QStringLiteral("its cross-reference is a stream"));
+        return refused(PdfAttachmentTexts::tr("its cross-reference is a stream"));
 
     const PdfRef stream{s.size(), 0}, entry{s.size() + 1, 0};
     const QByteArray size = QByteArray::number(data.size());

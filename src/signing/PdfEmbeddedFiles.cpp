@@ -8,9 +8,15 @@
 
 #include <zlib.h>
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct PdfEmbeddedFilesTexts {
+    Q_DECLARE_TR_FUNCTIONS(PdfEmbeddedFiles)
+};
 
 using pdf::skipSpace;
 
@@ -224,11 +230,11 @@ PdfEmbeddedFiles PdfEmbeddedFiles::of(const QByteArray &pdf)
     };
     SigningResult<PdfStructure> read = PdfStructure::read(pdf);
     if (!read.ok())
-        return fail(QStringLiteral("its structure cannot be read"));
+        return fail(PdfEmbeddedFilesTexts::tr("its structure cannot be read"));
     const PdfStructure &s = read.value();
     // Objects inside object streams could hide a file from the search below.
     if (s.hasXrefStreams())
-        return fail(QStringLiteral("its cross-reference is a stream, which this program does not search"));
+        return fail(PdfEmbeddedFilesTexts::tr("its cross-reference is a stream, which this program does not search"));
     Attaching attaching;
     for (const PdfRef &ref : s.objects())
         countAttaching(s.object(ref), attaching);
@@ -242,18 +248,18 @@ PdfEmbeddedFiles PdfEmbeddedFiles::of(const QByteArray &pdf)
     if (embedded.isEmpty() && af.isEmpty())
         return out;
     if (PdfStructure::valueOf(embedded, "/Kids") >= 0)
-        return fail(QStringLiteral("its list of embedded files is a tree this program does not read"));
+        return fail(PdfEmbeddedFilesTexts::tr("its list of embedded files is a tree this program does not read"));
     const std::optional<QList<PdfRef>> named =
         embedded.isEmpty() ? QList<PdfRef>() : leafRefs(valueObject(s, embedded, "/Names", shared));
     const QList<PdfRef> associated = af.isEmpty() ? QList<PdfRef>() : PdfStructure::refsIn(af, kMostFiles);
     if (!named || (!af.isEmpty() && associated.isEmpty()))
-        return fail(QStringLiteral("its list of embedded files cannot be read"));
+        return fail(PdfEmbeddedFilesTexts::tr("its list of embedded files cannot be read"));
     QList<PdfRef> entries = *named;
     for (const PdfRef &ref : associated)
         if (std::none_of(entries.begin(), entries.end(), [&](const PdfRef &r) { return r.number == ref.number; }))
             entries << ref;
     if (entries.size() > kMostFiles)
-        return fail(QStringLiteral("it names too many embedded files"));
+        return fail(PdfEmbeddedFilesTexts::tr("it names too many embedded files"));
     for (const PdfRef &ref : entries) {
         File file;
         file.spans = shared;
@@ -266,10 +272,10 @@ PdfEmbeddedFiles PdfEmbeddedFiles::of(const QByteArray &pdf)
         const PdfRef stream = PdfStructure::refValue(ef, "/F");
         const PdfRef unicode = PdfStructure::refValue(ef, "/UF");
         if (!entry.startsWith("<<") || !stream.isValid() || (unicode.isValid() && unicode.number != stream.number))
-            return fail(QStringLiteral("an embedded file's entry cannot be read"));
+            return fail(PdfEmbeddedFilesTexts::tr("an embedded file's entry cannot be read"));
         const std::optional<QByteArray> data = streamData(s, pdf, stream, file.spans);
         if (!data)
-            return fail(QStringLiteral("an embedded file cannot be read or is larger than 1 MiB"));
+            return fail(PdfEmbeddedFilesTexts::tr("an embedded file cannot be read or is larger than 1 MiB"));
         file.data = *data;
         out.files << file;
     }

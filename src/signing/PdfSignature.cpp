@@ -7,9 +7,15 @@
 #include "SigningKey.h"
 #include "TimeStamps.h"
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct PdfSignatureTexts {
+    Q_DECLARE_TR_FUNCTIONS(PdfSignature)
+};
 
 // Room kept for a time stamp's token: a service's certificates make most
 // of it. A larger token has the page signed and stamped again.
@@ -45,7 +51,7 @@ QByteArray withItem(const QByteArray &array, const QByteArray &item)
 
 SigningError unsupported(const QString &why)
 {
-    return {SigningFault::UnsupportedPdf, QStringLiteral("The PDF cannot be signed: %1.").arg(why)};
+    return {SigningFault::UnsupportedPdf, PdfSignatureTexts::tr("The PDF cannot be signed: %1.").arg(why)};
 }
 
 // The update with its /Contents of `reserved` bytes' room still zeros and
@@ -85,13 +91,13 @@ SigningResult<QByteArray> laidOut(const QByteArray &pdf, const PdfStructure &s, 
     } else if (annotsRef.isValid()) {
         const QByteArray array = s.object(annotsRef);
         if (!array.startsWith('['))
-            return unsupported(QStringLiteral("its page's annotations are not an array"));
+            return unsupported(PdfSignatureTexts::tr("its page's annotations are not an array"));
         update.add(annotsRef, withItem(array, widget.text()));
     } else {
         const qsizetype open = page.indexOf('[', annots);
         const qsizetype end = open < 0 ? -1 : PdfStructure::closing(page, open);
         if (end < 0 || page.mid(annots, open - annots).trimmed().size() != 0)
-            return unsupported(QStringLiteral("its page's annotations are not an array"));
+            return unsupported(PdfSignatureTexts::tr("its page's annotations are not an array"));
         update.add(s.page(), page.left(open) + withItem(page.mid(open, end - open), widget.text()) + page.mid(end));
     }
     QByteArray out = update.finish(s, size);
@@ -123,7 +129,7 @@ SigningResult<QByteArray> PdfSignature::cms(const QByteArray &data, const Signin
         || CMS_final(cms.get(), in.get(), nullptr, flags) != 1
         || !SignedAttributes::dropSigningTime(sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0),
                                               key.key(), EVP_sha256()))
-        return openSslFailure(QStringLiteral("The page could not be signed."));
+        return openSslFailure(PdfSignatureTexts::tr("The page could not be signed."));
     if (timeStamps) {
         // Over the signature's value, as an unsigned attribute of its signer.
         CMS_SignerInfo *signer = sk_CMS_SignerInfo_value(CMS_get0_SignerInfos(cms.get()), 0);
@@ -136,11 +142,11 @@ SigningResult<QByteArray> PdfSignature::cms(const QByteArray &data, const Signin
         if (CMS_unsigned_add1_attr_by_NID(signer, NID_id_smime_aa_timeStampToken, V_ASN1_SEQUENCE,
                                           token->constData(), int(token->size()))
             != 1)
-            return openSslFailure(QStringLiteral("The time stamp could not be added to the signature."));
+            return openSslFailure(PdfSignatureTexts::tr("The time stamp could not be added to the signature."));
     }
     BioPtr out(BIO_new(BIO_s_mem()));
     if (i2d_CMS_bio(out.get(), cms.get()) != 1)
-        return openSslFailure(QStringLiteral("The signature could not be written."));
+        return openSslFailure(PdfSignatureTexts::tr("The signature could not be written."));
     return bioBytes(out.get());
 }
 
@@ -155,14 +161,14 @@ SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const Signin
     const QByteArray catalog = s.object(s.root());
     const QByteArray page = s.object(s.page());
     if (!catalog.startsWith("<<") || !page.startsWith("<<"))
-        return unsupported(QStringLiteral("its catalogue or page is not where its table says"));
+        return unsupported(PdfSignatureTexts::tr("its catalogue or page is not where its table says"));
     if (PdfStructure::valueOf(catalog, "/AcroForm") >= 0)
-        return unsupported(QStringLiteral("it already has a form"));
+        return unsupported(PdfSignatureTexts::tr("it already has a form"));
     if (PdfStructure::valueOf(catalog, "/Perms") >= 0)
-        return unsupported(QStringLiteral("it already declares what may be changed in it"));
+        return unsupported(PdfSignatureTexts::tr("it already declares what may be changed in it"));
     // The update's section is a table, which may not follow a stream.
     if (s.hasXrefStreams())
-        return unsupported(QStringLiteral("its cross-reference is a stream"));
+        return unsupported(PdfSignatureTexts::tr("its cross-reference is a stream"));
 
     // The signature's size is known before the page is signed: a trial
     // signature of nothing is as long as the real one, give or take the
@@ -190,7 +196,7 @@ SigningResult<QByteArray> PdfSignature::sign(const QByteArray &pdf, const Signin
         }
         if (!timeStamps || attempt > 0)
             return SigningError{SigningFault::Failed,
-                                QStringLiteral("The signature is larger than the room kept for it.")};
+                                PdfSignatureTexts::tr("The signature is larger than the room kept for it.")};
         reserved = der->size() + 1024;
     }
 }

@@ -5,9 +5,15 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct PdfStructureTexts {
+    Q_DECLARE_TR_FUNCTIONS(PdfStructure)
+};
 
 using pdf::isDelimiter;
 using pdf::isNumber;
@@ -262,31 +268,31 @@ bool PdfStructure::findPage()
 
 SigningResult<PdfStructure> PdfStructure::read(const QByteArray &pdf)
 {
-    const auto unsupported = [](const char *why) {
+    const auto unsupported = [](const QString &why) {
         return SigningError{SigningFault::UnsupportedPdf,
-                            QStringLiteral("The PDF cannot be signed: %1.").arg(QLatin1String(why))};
+                            PdfStructureTexts::tr("The PDF cannot be signed: %1.").arg(why)};
     };
     PdfStructure s;
     s.m_pdf = pdf;
     if (!pdf.startsWith("%PDF-"))
-        return unsupported("it is not a PDF file");
+        return unsupported(PdfStructureTexts::tr("it is not a PDF file"));
     const qsizetype keyword = pdf.lastIndexOf("startxref");
     if (keyword < 0 || keyword < pdf.size() - tailToSearch)
-        return unsupported("it has no startxref");
+        return unsupported(PdfStructureTexts::tr("it has no startxref"));
     qsizetype i = keyword + qsizetype(std::strlen("startxref"));
     const QByteArray at = word(pdf, i);
     if (!isNumber(at) || at.toLongLong() >= pdf.size())
-        return unsupported("its startxref is not an offset in the file");
+        return unsupported(PdfStructureTexts::tr("its startxref is not an offset in the file"));
     s.m_startXref = at.toLongLong();
     if (!s.readXrefSections(s.m_startXref))
-        return unsupported("its cross-reference is not a table or stream this program reads");
+        return unsupported(PdfStructureTexts::tr("its cross-reference is not a table or stream this program reads"));
     qsizetype sizeAt = valueOf(s.m_trailer, "/Size");
     s.m_size = sizeAt < 0 ? 0 : word(s.m_trailer, sizeAt).toInt();
     s.m_root = refValue(s.m_trailer, "/Root");
     if (s.m_size <= 0 || !s.m_root.isValid())
-        return unsupported("its trailer has no /Size or /Root");
+        return unsupported(PdfStructureTexts::tr("its trailer has no /Size or /Root"));
     if (!s.findPage())
-        return unsupported("its page cannot be found");
+        return unsupported(PdfStructureTexts::tr("its page cannot be found"));
     return s;
 }
 

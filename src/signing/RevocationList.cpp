@@ -9,9 +9,15 @@
 
 #include <iterator>
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct RevocationListTexts {
+    Q_DECLARE_TR_FUNCTIONS(RevocationList)
+};
 
 using CrlPtr = std::unique_ptr<X509_CRL, OpenSslFree<X509_CRL_free>>;
 using RevokedPtr = std::unique_ptr<X509_REVOKED, OpenSslFree<X509_REVOKED_free>>;
@@ -39,7 +45,7 @@ SigningError damaged()
 {
     ERR_clear_error();
     return {SigningFault::Damaged,
-            QStringLiteral("The shop authority's revocation list is damaged or not signed by it.")};
+            RevocationListTexts::tr("The shop authority's revocation list is damaged or not signed by it.")};
 }
 
 // The list, only when the authority named in it signed it.
@@ -70,7 +76,7 @@ SigningResult<QByteArray> signedPem(const ShopAuthority &authority, X509_CRL *cr
         || X509_CRL_set_issuer_name(crl, X509_get_subject_name(authority.certificate())) != 1
         || X509_CRL_set1_lastUpdate(crl, now.get()) != 1 || X509_CRL_sort(crl) != 1 || !authority.sign(crl) || !out
         || PEM_write_bio_X509_CRL(out.get(), crl) != 1)
-        return openSslFailure(QStringLiteral("The revocation list could not be signed."));
+        return openSslFailure(RevocationListTexts::tr("The revocation list could not be signed."));
     return bioBytes(out.get());
 }
 
@@ -96,7 +102,7 @@ SigningResult<QByteArray> RevocationList::empty(const ShopAuthority &authority)
 {
     CrlPtr crl(X509_CRL_new());
     if (!crl)
-        return openSslFailure(QStringLiteral("The revocation list could not be made."));
+        return openSslFailure(RevocationListTexts::tr("The revocation list could not be made."));
     return signedPem(authority, crl.get(), QDateTime::currentDateTimeUtc());
 }
 
@@ -108,7 +114,7 @@ SigningResult<QByteArray> RevocationList::adding(const ShopAuthority &authority,
         return damaged();
     if (X509_NAME_cmp(X509_get_issuer_name(certificate), X509_get_subject_name(authority.certificate())) != 0)
         return SigningError{SigningFault::NotTheSignatory,
-                            QStringLiteral("The certificate was not issued by the shop authority.")};
+                            RevocationListTexts::tr("The certificate was not issued by the shop authority.")};
     X509_REVOKED *already = nullptr;
     if (X509_CRL_get0_by_serial(crl.get(), &already, X509_get0_serialNumber(certificate)) == 1)
         return signedPem(authority, crl.get(), when);
@@ -120,7 +126,7 @@ SigningResult<QByteArray> RevocationList::adding(const ShopAuthority &authority,
         || X509_REVOKED_set_revocationDate(entry.get(), date.get()) != 1 || ASN1_ENUMERATED_set(code.get(), reason) != 1
         || X509_REVOKED_add1_ext_i2d(entry.get(), NID_crl_reason, code.get(), 0, 0) != 1
         || X509_CRL_add0_revoked(crl.get(), entry.get()) != 1)
-        return openSslFailure(QStringLiteral("The certificate could not be added to the revocation list."));
+        return openSslFailure(RevocationListTexts::tr("The certificate could not be added to the revocation list."));
     entry.release(); // the list holds it now
     return signedPem(authority, crl.get(), when);
 }

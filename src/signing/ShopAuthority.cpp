@@ -5,7 +5,17 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace arc {
+
+namespace {
+
+struct ShopAuthorityTexts {
+    Q_DECLARE_TR_FUNCTIONS(ShopAuthority)
+};
+
+} // namespace
 
 ShopAuthority::ShopAuthority(PKeyPtr key, X509Ptr certificate, StoredAuthority stored)
     : m_key(std::move(key)), m_certificate(std::move(certificate)), m_stored(std::move(stored))
@@ -22,7 +32,7 @@ SigningResult<ShopAuthority> ShopAuthority::create(const QString &name, const QS
                                                    const Validity &validity)
 {
     if (passphrase.isEmpty())
-        return SigningError{SigningFault::EmptyPassword, QStringLiteral("The shop authority needs a passphrase.")};
+        return SigningError{SigningFault::EmptyPassword, ShopAuthorityTexts::tr("The shop authority needs a passphrase.")};
     SigningResult<PKeyPtr> key = CertificateBuilder::newKey();
     if (!key.ok())
         return key.error();
@@ -40,13 +50,13 @@ SigningResult<ShopAuthority> ShopAuthority::create(const QString &name, const QS
 SigningResult<ShopAuthority> ShopAuthority::open(const StoredAuthority &stored, const QString &passphrase)
 {
     SigningResult<PKeyPtr> key = KeyFiles::openKey(stored.encryptedKey, passphrase,
-                                                   QStringLiteral("The shop authority's passphrase is wrong."));
+                                                   ShopAuthorityTexts::tr("The shop authority's passphrase is wrong."));
     if (!key.ok())
         return key.error();
     std::vector<X509Ptr> certificates = KeyFiles::readCertificates(stored.certificate);
     if (certificates.empty() || X509_check_private_key(certificates.front().get(), key->get()) != 1)
         return SigningError{SigningFault::Damaged,
-                            QStringLiteral("The shop authority's certificate is damaged or not its own.")};
+                            ShopAuthorityTexts::tr("The shop authority's certificate is damaged or not its own.")};
     return ShopAuthority(std::move(key.value()), std::move(certificates.front()), stored);
 }
 

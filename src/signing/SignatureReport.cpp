@@ -9,7 +9,17 @@
 #include <openssl/bio.h>
 #include <openssl/err.h>
 
+#include <QCoreApplication>
+
 namespace arc {
+
+namespace {
+
+struct SignatureReportTexts {
+    Q_DECLARE_TR_FUNCTIONS(SignatureReport)
+};
+
+} // namespace
 
 SignatureReport SignatureReport::of(const QByteArray &pdf, const QByteArray &authorityPem)
 {
@@ -22,7 +32,7 @@ SignatureReport SignatureReport::of(const QByteArray &pdf, const X509 *authority
     SignatureReport report;
     const DeclaredSignature declared = DeclaredSignature::of(pdf);
     if (declared.state == DeclaredSignature::State::None) {
-        report.problem = QStringLiteral("The PDF carries no signature.");
+        report.problem = SignatureReportTexts::tr("The PDF carries no signature.");
         return report;
     }
     // A signature the document does not declare as its own, or whose gap is
@@ -39,7 +49,7 @@ SignatureReport SignatureReport::of(const QByteArray &pdf, const X509 *authority
     report.isSigned = true;
     if (!signer) {
         ERR_clear_error();
-        report.problem = QStringLiteral("The signature cannot be read.");
+        report.problem = SignatureReportTexts::tr("The signature cannot be read.");
         return report;
     }
     report.cms = der;
@@ -66,7 +76,7 @@ SignatureReport SignatureReport::of(const QByteArray &pdf, const X509 *authority
                                CMS_BINARY | CMS_DETACHED | CMS_NO_SIGNER_CERT_VERIFY)
         == 1;
     if (!report.intact)
-        report.problem = QStringLiteral("The signed bytes were changed after signing.");
+        report.problem = SignatureReportTexts::tr("The signed bytes were changed after signing.");
     ERR_clear_error();
     return report;
 }

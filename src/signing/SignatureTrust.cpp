@@ -5,9 +5,15 @@
 #include <openssl/err.h>
 #include <openssl/x509v3.h>
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct SignatureTrustTexts {
+    Q_DECLARE_TR_FUNCTIONS(SignatureTrust)
+};
 
 using StorePtr = std::unique_ptr<X509_STORE, OpenSslFree<X509_STORE_free>>;
 using StoreCtxPtr = std::unique_ptr<X509_STORE_CTX, OpenSslFree<X509_STORE_CTX_free>>;
@@ -45,7 +51,7 @@ SigningResult<SignatureTrust> SignatureTrust::of(const QByteArray &der, const X5
     X509StackPtr certificates(cms ? CMS_get1_certs(cms.get()) : nullptr);
     if (!signers || sk_CMS_SignerInfo_num(signers) != 1 || !certificates) {
         ERR_clear_error();
-        out.whyNotTrusted = QStringLiteral("the signature cannot be read");
+        out.whyNotTrusted = SignatureTrustTexts::tr("the signature cannot be read");
         return out;
     }
     CMS_SignerInfo *signer = sk_CMS_SignerInfo_value(signers, 0);
@@ -54,7 +60,7 @@ SigningResult<SignatureTrust> SignatureTrust::of(const QByteArray &der, const X5
         if (CMS_SignerInfo_cert_cmp(signer, sk_X509_value(certificates.get(), i)) == 0)
             certificate = sk_X509_value(certificates.get(), i);
     if (!certificate) {
-        out.whyNotTrusted = QStringLiteral("the signature does not carry its signer's certificate");
+        out.whyNotTrusted = SignatureTrustTexts::tr("the signature does not carry its signer's certificate");
         return out;
     }
 
@@ -67,7 +73,7 @@ SigningResult<SignatureTrust> SignatureTrust::of(const QByteArray &der, const X5
     if (!store || !ctx || X509_STORE_add_cert(store.get(), const_cast<X509 *>(authority)) != 1
         || X509_STORE_CTX_init(ctx.get(), store.get(), certificate, certificates.get()) != 1) {
         ERR_clear_error();
-        out.whyNotTrusted = QStringLiteral("the chain could not be checked");
+        out.whyNotTrusted = SignatureTrustTexts::tr("the chain could not be checked");
         return out;
     }
     // The authority given is the anchor, whether or not it is a root.

@@ -9,9 +9,15 @@
 #include <openssl/err.h>
 #include <openssl/provider.h>
 
+#include <QCoreApplication>
+
 namespace arc {
 
 namespace {
+
+struct SigningKeyTexts {
+    Q_DECLARE_TR_FUNCTIONS(SigningKey)
+};
 
 // Many authorities still protect PKCS#12 files with algorithms OpenSSL 3
 // keeps in its legacy provider: loaded for the first such file, unloaded at exit.
@@ -55,7 +61,7 @@ SigningKey::SigningKey(PKeyPtr key, std::vector<X509Ptr> chain) : m_key(std::mov
 SigningResult<SigningKey> SigningKey::onToken(PKeyPtr key, std::vector<X509Ptr> chain, std::shared_ptr<void> token)
 {
     if (!key || chain.empty())
-        return SigningError{SigningFault::Unsuitable, QStringLiteral("The key on the token has no certificate.")};
+        return SigningError{SigningFault::Unsuitable, SigningKeyTexts::tr("The key on the token has no certificate.")};
     std::vector<X509 *> certificates;
     for (const X509Ptr &c : chain)
         certificates.push_back(c.get());
@@ -79,7 +85,7 @@ SigningResult<StoredSigningKey> SigningKey::make(const ShopAuthority &authority,
                                                  const QString &password, const Validity &validity)
 {
     if (password.isEmpty())
-        return SigningError{SigningFault::EmptyPassword, QStringLiteral("A signing key needs a password.")};
+        return SigningError{SigningFault::EmptyPassword, SigningKeyTexts::tr("A signing key needs a password.")};
     SigningResult<PKeyPtr> key = CertificateBuilder::newKey();
     if (!key.ok())
         return key.error();
@@ -93,17 +99,17 @@ SigningResult<StoredSigningKey> SigningKey::import(const QByteArray &pkcs12, con
                                                    const QString &password, const CertificateSubject &signatory)
 {
     if (password.isEmpty())
-        return SigningError{SigningFault::EmptyPassword, QStringLiteral("A signing key needs a password.")};
+        return SigningError{SigningFault::EmptyPassword, SigningKeyTexts::tr("A signing key needs a password.")};
     BioPtr in = readBio(pkcs12);
     Pkcs12Ptr p12(d2i_PKCS12_bio(in.get(), nullptr));
     if (!p12) {
         ERR_clear_error();
-        return SigningError{SigningFault::NotPkcs12, QStringLiteral("The file is not a PKCS#12 (.p12, .pfx) file.")};
+        return SigningError{SigningFault::NotPkcs12, SigningKeyTexts::tr("The file is not a PKCS#12 (.p12, .pfx) file.")};
     }
     const QByteArray pass = filePassword.toUtf8();
     if (PKCS12_mac_present(p12.get()) && PKCS12_verify_mac(p12.get(), pass.constData(), int(pass.size())) != 1) {
         ERR_clear_error();
-        return SigningError{SigningFault::WrongPassword, QStringLiteral("The file's password is wrong.")};
+        return SigningError{SigningFault::WrongPassword, SigningKeyTexts::tr("The file's password is wrong.")};
     }
     PKeyPtr key;
     X509Ptr certificate;
@@ -115,16 +121,16 @@ SigningResult<StoredSigningKey> SigningKey::import(const QByteArray &pkcs12, con
         parsed = parse(p12.get(), pass, key, certificate, issuers);
     }
     if (!parsed)
-        return openSslFailure(QStringLiteral("The file could not be read."));
+        return openSslFailure(SigningKeyTexts::tr("The file could not be read."));
     if (!key || !certificate || X509_check_private_key(certificate.get(), key.get()) != 1) {
         ERR_clear_error();
         return SigningError{SigningFault::NoKeyInFile,
-                            QStringLiteral("The file holds no private key with its certificate.")};
+                            SigningKeyTexts::tr("The file holds no private key with its certificate.")};
     }
     if (X509_cmp_current_time(X509_get0_notAfter(certificate.get())) <= 0)
-        return SigningError{SigningFault::Expired, QStringLiteral("The file's certificate has expired.")};
+        return SigningError{SigningFault::Expired, SigningKeyTexts::tr("The file's certificate has expired.")};
     if (X509_cmp_current_time(X509_get0_notBefore(certificate.get())) >= 0)
-        return SigningError{SigningFault::NotYetValid, QStringLiteral("The file's certificate is not valid yet.")};
+        return SigningError{SigningFault::NotYetValid, SigningKeyTexts::tr("The file's certificate is not valid yet.")};
     if (auto stranger = CertificateHolder::notNaming(certificate.get(), signatory))
         return *stranger;
     std::vector<X509 *> chain{certificate.get()};
@@ -138,14 +144,14 @@ SigningResult<StoredSigningKey> SigningKey::import(const QByteArray &pkcs12, con
 SigningResult<SigningKey> SigningKey::open(const StoredSigningKey &stored, const QString &password)
 {
     SigningResult<PKeyPtr> key =
-        KeyFiles::openKey(stored.encryptedKey, password, QStringLiteral("The signatory's password is wrong."));
+        KeyFiles::openKey(stored.encryptedKey, password, SigningKeyTexts::tr("The signatory's password is wrong."));
     if (!key.ok())
         return key.error();
     std::vector<X509Ptr> chain = KeyFiles::readCertificates(stored.certificates);
     if (chain.empty() || X509_check_private_key(chain.front().get(), key->get()) != 1) {
         ERR_clear_error();
         return SigningError{SigningFault::Damaged,
-                            QStringLiteral("The signing certificate is damaged or not the key's own.")};
+                            SigningKeyTexts::tr("The signing certificate is damaged or not the key's own.")};
     }
     // One kept by an earlier version may be of a kind that cannot sign.
     std::vector<X509 *> certificates;

@@ -2,6 +2,7 @@
 
 #include "SigningKey.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
@@ -11,6 +12,10 @@
 namespace arc {
 
 namespace {
+
+struct TokenModuleTexts {
+    Q_DECLARE_TR_FUNCTIONS(TokenModule)
+};
 
 // The PKCS#11 return values libp11 passes on as the reason of its errors.
 constexpr unsigned long kPinIncorrect = 0xA0, kPinInvalid = 0xA1, kPinLenRange = 0xA2, kPinLocked = 0xA4,
@@ -69,7 +74,7 @@ SigningResult<std::shared_ptr<TokenModule>> TokenModule::load(const QString &pat
 {
     const QFileInfo file(path);
     if (!file.isFile())
-        return fault(SigningFault::ModuleUnusable, QStringLiteral("There is no module file %1.").arg(path));
+        return fault(SigningFault::ModuleUnusable, TokenModuleTexts::tr("There is no module file %1.").arg(path));
     std::shared_ptr<TokenModule> module(new TokenModule);
     module->m_path = path;
     module->m_slots = std::make_unique<Slots>();
@@ -83,8 +88,8 @@ SigningResult<std::shared_ptr<TokenModule>> TokenModule::load(const QString &pat
         QLibrary library(path);
         if (library.load() && library.resolve("C_GetFunctionList"))
             return fault(SigningFault::TokenMissing,
-                         QStringLiteral("The module %1 finds no token: is it inserted?").arg(path));
-        return fault(SigningFault::ModuleUnusable, QStringLiteral("%1 is not a PKCS#11 module.").arg(path));
+                         TokenModuleTexts::tr("The module %1 finds no token: is it inserted?").arg(path));
+        return fault(SigningFault::ModuleUnusable, TokenModuleTexts::tr("%1 is not a PKCS#11 module.").arg(path));
     }
     return module;
 }
@@ -107,7 +112,7 @@ SigningResult<QList<TokenKeyInfo>> TokenModule::keys(const QString &serial) cons
 {
     PKCS11_SLOT *slot = m_slots->of(serial);
     if (!slot)
-        return fault(SigningFault::TokenMissing, QStringLiteral("The token %1 is not inserted.").arg(serial));
+        return fault(SigningFault::TokenMissing, TokenModuleTexts::tr("The token %1 is not inserted.").arg(serial));
     QList<TokenKeyInfo> out;
     const auto add = [&out](const unsigned char *id, size_t length, const char *label, bool certificate) {
         const QByteArray key(reinterpret_cast<const char *>(id), qsizetype(length));
@@ -134,15 +139,15 @@ SigningResult<QList<TokenKeyInfo>> TokenModule::keys(const QString &serial) cons
 SigningResult<TokenModule::Opened> TokenModule::open(const QString &serial, const QByteArray &keyId, const QString &pin)
 {
     if (pin.size() > maxPinLength)
-        return fault(SigningFault::WrongPin, QStringLiteral("A PIN has at most %1 characters.").arg(maxPinLength));
+        return fault(SigningFault::WrongPin, TokenModuleTexts::tr("A PIN has at most %1 characters.").arg(maxPinLength));
     if (pin.isEmpty())
-        return fault(SigningFault::WrongPin, QStringLiteral("No PIN was typed."));
+        return fault(SigningFault::WrongPin, TokenModuleTexts::tr("No PIN was typed."));
     PKCS11_SLOT *slot = m_slots->of(serial);
     if (!slot)
-        return fault(SigningFault::TokenMissing, QStringLiteral("The token %1 is not inserted.").arg(serial));
+        return fault(SigningFault::TokenMissing, TokenModuleTexts::tr("The token %1 is not inserted.").arg(serial));
     const QString label = text(slot->token->label);
     if (slot->token->userPinLocked)
-        return fault(SigningFault::PinLocked, QStringLiteral("The token %1 is locked: too many wrong PINs.").arg(label));
+        return fault(SigningFault::PinLocked, TokenModuleTexts::tr("The token %1 is locked: too many wrong PINs.").arg(label));
     int loggedIn = 0;
     if (PKCS11_is_logged_in(slot, 0, &loggedIn) != 0 || !loggedIn) {
         QByteArray typed = pin.toUtf8();
@@ -151,18 +156,18 @@ SigningResult<TokenModule::Opened> TokenModule::open(const QString &serial, cons
         if (r != 0) {
             const unsigned long why = ERR_GET_REASON(ERR_peek_last_error());
             if (why == kPinLocked)
-                return fault(SigningFault::PinLocked, QStringLiteral("The token %1 is locked: too many wrong PINs.").arg(label));
+                return fault(SigningFault::PinLocked, TokenModuleTexts::tr("The token %1 is locked: too many wrong PINs.").arg(label));
             if (why == kPinIncorrect || why == kPinInvalid || why == kPinLenRange)
-                return fault(SigningFault::WrongPin, QStringLiteral("The PIN of the token %1 is wrong.").arg(label));
+                return fault(SigningFault::WrongPin, TokenModuleTexts::tr("The PIN of the token %1 is wrong.").arg(label));
             if (why == kTokenNotPresent || why == kDeviceRemoved || why == kSessionClosed || why == kSessionInvalid)
-                return fault(SigningFault::TokenMissing, QStringLiteral("The token %1 is not inserted.").arg(label));
-            return fault(SigningFault::WrongPin, QStringLiteral("The token %1 refused the PIN.").arg(label));
+                return fault(SigningFault::TokenMissing, TokenModuleTexts::tr("The token %1 is not inserted.").arg(label));
+            return fault(SigningFault::WrongPin, TokenModuleTexts::tr("The token %1 refused the PIN.").arg(label));
         }
     }
     PKCS11_KEY *keys = nullptr;
     unsigned int count = 0;
     if (PKCS11_enumerate_keys(slot->token, &keys, &count) != 0 || count == 0)
-        return fault(SigningFault::NoKeyInFile, QStringLiteral("The token %1 holds no private key.").arg(label));
+        return fault(SigningFault::NoKeyInFile, TokenModuleTexts::tr("The token %1 holds no private key.").arg(label));
     for (unsigned int i = 0; i < count; ++i) {
         if (QByteArray(reinterpret_cast<const char *>(keys[i].id), qsizetype(keys[i].id_len)) != keyId)
             continue;
@@ -174,10 +179,11 @@ SigningResult<TokenModule::Opened> TokenModule::open(const QString &serial, cons
         ERR_clear_error();
         if (!opened.privateKey || !opened.publicKey)
             return fault(SigningFault::Unsuitable,
-                         QStringLiteral("The key %1 on the token %2 cannot be used.").arg(QString::fromLatin1(keyId.toHex()), label));
+                         TokenModuleTexts::tr("The key %1 on the token %2 cannot be used.")
+                             .arg(QString::fromLatin1(keyId.toHex()), label));
         return opened;
     }
-    return fault(SigningFault::NoKeyInFile, QStringLiteral("The token %1 holds no key %2.")
+    return fault(SigningFault::NoKeyInFile, TokenModuleTexts::tr("The token %1 holds no key %2.")
                                                 .arg(label, QString::fromLatin1(keyId.toHex())));
 }
 

@@ -6,6 +6,14 @@
 
 namespace arc {
 
+namespace {
+
+struct TokenSigningTexts {
+    Q_DECLARE_TR_FUNCTIONS(TokenSigning)
+};
+
+} // namespace
+
 TokenSigning::TokenSigning(TokenPlace place, QByteArray certificates, PinPrompt prompt)
     : m_place(std::move(place)), m_certificates(std::move(certificates)), m_prompt(std::move(prompt))
 {
@@ -38,10 +46,10 @@ SigningResult<SigningKey> TokenSigning::open(const TokenPlace &place, const QByt
         return opened.error();
     std::vector<X509Ptr> chain = KeyFiles::readCertificates(certificates);
     if (chain.empty())
-        return SigningError{SigningFault::Damaged, QStringLiteral("The certificate of the key on the token is damaged.")};
+        return SigningError{SigningFault::Damaged, TokenSigningTexts::tr("The certificate of the key on the token is damaged.")};
     if (EVP_PKEY_eq(X509_get0_pubkey(chain.front().get()), opened->publicKey.get()) != 1)
         return SigningError{SigningFault::Unsuitable,
-                            QStringLiteral("The certificate kept is not the one of the key on the token %1.")
+                            TokenSigningTexts::tr("The certificate kept is not the one of the key on the token %1.")
                                 .arg(place.label)};
     return TokenModule::signingKey(module.value(), std::move(opened.value()), std::move(chain));
 }
