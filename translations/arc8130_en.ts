@@ -456,13 +456,193 @@ This is checked again the next time this data folder is opened.</source>
 <context>
     <name>CertificateCheck</name>
     <message>
-        <location filename="../src/checking/CertificateCheck.cpp" line="+260"/>
+        <location filename="../src/checking/CertificateCheck.cpp" line="+47"/>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>items %1 are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>item %1 is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Block 6: lines %1 have no item number; with more than one line, each is numbered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Block 6: line %1 has no item number; with more than one line, each is numbered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Block 10: item %1 has no serial number; enter &quot;N/A&quot; when it carries none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Block 11: &quot;%1&quot; (item %2) is not a status the %3 allows: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Block 12: items %1 re-certified from &quot;PROTOTYPE&quot; to &quot;NEW&quot; need the statement of the approved design data (TC/STC number and revision), with &quot;%2&quot; ticked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block 12: item %1 re-certified from &quot;PROTOTYPE&quot; to &quot;NEW&quot; needs the statement of the approved design data (TC/STC number and revision), with &quot;%2&quot; ticked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Block 11: %1 new (NEW or PROTOTYPE) but %2 maintenance; new and maintenance releases may not share one form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Block 1: the approving authority and country are missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block 1: &quot;%1&quot; is not the authority the %2 is issued under.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block 3: the form tracking number is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Block 4: the organisation&apos;s name and address are missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Block 6: the certificate has no item.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>part number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Block %1: item %2 has no %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Block %1d: the name of the person signing is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block %1b: %2 holds no signing certificate, and the set-up asks for a digital signature on every PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Block 13c: the approval/authorization number is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Block 14c: the certificate number is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block %1e: the date is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Block %1e: &quot;%2&quot; is not a date written DD/MMM/YYYY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Block %1e: %2 is in the future.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Block 12: &quot;%1&quot; may not be added to the form (FAA policy memorandum AIR100-16-110-PM04); remove it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Block 12: &quot;Other regulation specified in Block 12&quot; is ticked but block 12 holds no statement of another authority.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Block 12: a dual release (both 14a boxes ticked) is not accepted for items %1 with status &quot;REBUILT&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Block 12: a dual release (both 14a boxes ticked) is not accepted for item %1 with status &quot;REBUILT&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>Block %1: the organisation has no %2 approval number; add it under Set-up → Organizations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Block 12: the re-certification statement still holds &quot;%1&quot;; write in what it asks for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Block 13a: tick exactly one of &quot;%1&quot; and &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Block 14a: tick &quot;%1&quot;, &quot;%2&quot; or both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Block 12: &quot;Non-approved design data specified in Block 12&quot; is ticked but block 12 is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Block 12: &quot;Other regulation specified in Block 12&quot; is ticked but block 12 is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Block 3: tracking number %1 is also used by another stored certificate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,6 +16,10 @@ namespace {
 
 using K = Finding::Kind;
 
+struct CheckTexts {
+    Q_DECLARE_TR_FUNCTIONS(CertificateCheck)
+};
+
 bool blank(const QString &text) { return BlankRule::isBlank(text); }
 
 // Lines with anything but a status in them (a status alone is no item, as
@@ -40,7 +44,13 @@ QString joined(const QStringList &items)
 {
     if (items.size() < 2)
         return items.value(0);
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+    return CheckTexts::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+}
+
+// "item 2 is", "items 1 and 3 are".
+QString items(const QStringList &names)
+{
+    return (names.size() > 1 ? CheckTexts::tr("items %1 are") : CheckTexts::tr("item %1 is")).arg(joined(names));
 }
 
 QStringList quoted(const QStringList &words)
@@ -50,8 +60,6 @@ QStringList quoted(const QStringList &words)
         out << QLatin1Char('"') + w + QLatin1Char('"');
     return out;
 }
-
-QString plural(const QStringList &items) { return items.size() > 1 ? QStringLiteral("s") : QString(); }
 
 // What the EASA and UK forms ask beyond what every form does.
 void formRules(const CertificateEntries &e, const FormDefinition &form, const QList<int> &filled, QList<Finding> &out)
@@ -64,16 +72,18 @@ void formRules(const CertificateEntries &e, const FormDefinition &form, const QL
                 unnumbered << QString::number(n + 1);
         if (!unnumbered.isEmpty())
             out << Finding{K::ItemNumbers,
-                           QStringLiteral("Block 6: line%1 %2 %3 no item number; with more than one line, each is "
-                                          "numbered.")
-                               .arg(plural(unnumbered), joined(unnumbered),
-                                    unnumbered.size() > 1 ? QStringLiteral("have") : QStringLiteral("has"))};
+                           (unnumbered.size() > 1
+                                ? CheckTexts::tr("Block 6: lines %1 have no item number; with more than one line, each is "
+                                                 "numbered.")
+                                : CheckTexts::tr("Block 6: line %1 has no item number; with more than one line, each is "
+                                                 "numbered."))
+                               .arg(joined(unnumbered))};
     }
     if (r.serialNotApplicable)
         for (int n : filled)
             if (blank(e.lines[n].serialNum))
                 out << Finding{K::SerialNumberMissing,
-                               QStringLiteral("Block 10: item %1 has no serial number; enter \"N/A\" when it carries "
+                               CheckTexts::tr("Block 10: item %1 has no serial number; enter \"N/A\" when it carries "
                                               "none.")
                                    .arg(itemName(e.lines[n], n))};
     if (!r.statusWords.isEmpty()) {
@@ -81,7 +91,7 @@ void formRules(const CertificateEntries &e, const FormDefinition &form, const QL
             const QString status = e.lines[n].status.trimmed().toUpper();
             if (!status.isEmpty() && !r.statusWords.contains(status))
                 out << Finding{K::StatusNotAllowed,
-                               QStringLiteral("Block 11: \"%1\" (item %2) is not a status the %3 allows: %4.")
+                               CheckTexts::tr("Block 11: \"%1\" (item %2) is not a status the %3 allows: %4.")
                                    .arg(status, itemName(e.lines[n], n), form.name, joined(quoted(r.statusWords)))};
         }
     }
@@ -96,12 +106,14 @@ void formRules(const CertificateEntries &e, const FormDefinition &form, const QL
                 recertified << itemName(e.lines[n], n);
         if (!recertified.isEmpty() && (!e.approvedDesign || !designData.match(e.remarks).hasMatch()))
             out << Finding{K::PrototypeDesignData,
-                           QStringLiteral("Block 12: item%1 %2 re-certified from \"PROTOTYPE\" to \"NEW\" need%3 the "
-                                          "statement of the approved design data (TC/STC number and revision), with "
-                                          "\"%4\" ticked.")
-                               .arg(plural(recertified), joined(recertified),
-                                    recertified.size() > 1 ? QString() : QStringLiteral("s"),
-                                    form.screenBoxes13a.value(0))};
+                           (recertified.size() > 1
+                                ? CheckTexts::tr("Block 12: items %1 re-certified from \"PROTOTYPE\" to \"NEW\" need the "
+                                                 "statement of the approved design data (TC/STC number and revision), "
+                                                 "with \"%2\" ticked.")
+                                : CheckTexts::tr("Block 12: item %1 re-certified from \"PROTOTYPE\" to \"NEW\" needs the "
+                                                 "statement of the approved design data (TC/STC number and revision), "
+                                                 "with \"%2\" ticked."))
+                               .arg(joined(recertified), form.screenBoxes13a.value(0))};
     }
 }
 
@@ -116,12 +128,9 @@ void mixedReleases(const ItemSlots &lines, const QList<int> &filled, QList<Findi
     }
     if (!newParts.isEmpty() && !maintenance.isEmpty())
         out << Finding{K::MixedReleases,
-                       QStringLiteral("Block 11: item%1 %2 %3 new (NEW or PROTOTYPE) but item%4 %5 %6 maintenance; "
-                                      "new and maintenance releases may not share one form.")
-                           .arg(plural(newParts), joined(newParts),
-                                newParts.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
-                                plural(maintenance), joined(maintenance),
-                                maintenance.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"))};
+                       CheckTexts::tr("Block 11: %1 new (NEW or PROTOTYPE) but %2 maintenance; new and maintenance "
+                                      "releases may not share one form.")
+                           .arg(items(newParts), items(maintenance))};
 }
 
 // Block 1 names the authority the certificate is issued under: the FAA on
@@ -147,31 +156,31 @@ bool namesFormsAuthority(const QString &block1, const QString &form)
 void required(const CertificateEntries &e, const QList<int> &filled, QList<Finding> &out)
 {
     if (blank(e.country))
-        out << Finding{K::AuthorityMissing, QStringLiteral("Block 1: the approving authority and country are missing.")};
+        out << Finding{K::AuthorityMissing, CheckTexts::tr("Block 1: the approving authority and country are missing.")};
     else if (!namesFormsAuthority(e.country, e.form))
         out << Finding{K::AuthorityOfAnotherForm,
-                       QStringLiteral("Block 1: \"%1\" is not the authority the %2 is issued under.")
+                       CheckTexts::tr("Block 1: \"%1\" is not the authority the %2 is issued under.")
                            .arg(e.country.simplified(), FormDefinition::of(e.form).name)};
     if (blank(e.tracking))
-        out << Finding{K::TrackingMissing, QStringLiteral("Block 3: the form tracking number is missing.")};
+        out << Finding{K::TrackingMissing, CheckTexts::tr("Block 3: the form tracking number is missing.")};
     if (blank(e.organ1))
-        out << Finding{K::OrganisationMissing, QStringLiteral("Block 4: the organisation's name and address are missing.")};
+        out << Finding{K::OrganisationMissing, CheckTexts::tr("Block 4: the organisation's name and address are missing.")};
     if (filled.isEmpty())
-        out << Finding{K::NoItem, QStringLiteral("Block 6: the certificate has no item.")};
+        out << Finding{K::NoItem, CheckTexts::tr("Block 6: the certificate has no item.")};
     const struct {
         K kind;
         const char *block;
         QString ItemLine::*value;
         const char *what;
-    } columns[] = {{K::DescriptionMissing, "7", &ItemLine::description, "description"},
-                   {K::PartNumberMissing, "8", &ItemLine::partNum, "part number"},
-                   {K::QuantityMissing, "9", &ItemLine::quantity, "quantity"},
-                   {K::StatusMissing, "11", &ItemLine::status, "status"}};
+    } columns[] = {{K::DescriptionMissing, "7", &ItemLine::description, QT_TRANSLATE_NOOP("CertificateCheck", "description")},
+                   {K::PartNumberMissing, "8", &ItemLine::partNum, QT_TRANSLATE_NOOP("CertificateCheck", "part number")},
+                   {K::QuantityMissing, "9", &ItemLine::quantity, QT_TRANSLATE_NOOP("CertificateCheck", "quantity")},
+                   {K::StatusMissing, "11", &ItemLine::status, QT_TRANSLATE_NOOP("CertificateCheck", "status")}};
     for (const auto &c : columns)
         for (int n : filled)
             if (blank(e.lines[n].*c.value))
-                out << Finding{c.kind, QStringLiteral("Block %1: item %2 has no %3.")
-                                           .arg(QLatin1String(c.block), itemName(e.lines[n], n), QLatin1String(c.what))};
+                out << Finding{c.kind, CheckTexts::tr("Block %1: item %2 has no %3.")
+                                           .arg(QLatin1String(c.block), itemName(e.lines[n], n), CheckTexts::tr(c.what))};
 }
 
 void signatureBlock(const CheckedCertificate &c, bool block13, QList<Finding> &out)
@@ -180,25 +189,25 @@ void signatureBlock(const CheckedCertificate &c, bool block13, QList<Finding> &o
     const QString b = block13 ? QStringLiteral("13") : QStringLiteral("14");
     if (blank(block13 ? e.block13dName : e.block14dName))
         out << Finding{K::SignatoryNameMissing,
-                       QStringLiteral("Block %1d: the name of the person signing is missing.").arg(b)};
+                       CheckTexts::tr("Block %1d: the name of the person signing is missing.").arg(b)};
     else if (c.signatureRequired && !c.signingCertificate)
         out << Finding{K::SigningCertificateMissing,
-                       QStringLiteral("Block %1b: %2 holds no signing certificate, and the set-up asks for a digital "
+                       CheckTexts::tr("Block %1b: %2 holds no signing certificate, and the set-up asks for a digital "
                                       "signature on every PDF.")
                            .arg(b, (block13 ? e.block13dName : e.block14dName).trimmed())};
     if (blank(block13 ? e.block13cNumber : e.block14cNumber))
-        out << Finding{K::ApprovalMissing, block13 ? QStringLiteral("Block 13c: the approval/authorization number is missing.")
-                                                   : QStringLiteral("Block 14c: the certificate number is missing.")};
+        out << Finding{K::ApprovalMissing, block13 ? CheckTexts::tr("Block 13c: the approval/authorization number is missing.")
+                                                   : CheckTexts::tr("Block 14c: the certificate number is missing.")};
     const QString date = (block13 ? e.block13eDate : e.block14eDate).trimmed();
     if (blank(date)) {
-        out << Finding{K::DateMissing, QStringLiteral("Block %1e: the date is missing.").arg(b)};
+        out << Finding{K::DateMissing, CheckTexts::tr("Block %1e: the date is missing.").arg(b)};
         return;
     }
     const QDate d = QLocale::c().toDate(date, QStringLiteral("dd/MMM/yyyy"));
     if (!d.isValid())
-        out << Finding{K::DateUnreadable, QStringLiteral("Block %1e: \"%2\" is not a date written DD/MMM/YYYY.").arg(b, date)};
+        out << Finding{K::DateUnreadable, CheckTexts::tr("Block %1e: \"%2\" is not a date written DD/MMM/YYYY.").arg(b, date)};
     else if (c.today.isValid() && d > c.today)
-        out << Finding{K::DateInFuture, QStringLiteral("Block %1e: %2 is in the future.").arg(b, date)};
+        out << Finding{K::DateInFuture, CheckTexts::tr("Block %1e: %2 is in the future.").arg(b, date)};
 }
 
 // Compared without regard to case, line breaks or runs of blanks: block 12
@@ -216,14 +225,14 @@ void releaseStatements(const CheckedCertificate &c, const QList<int> &filled, QL
     for (const char *phrase : {"not an export approval", "domestic shipment only"})
         if (holds(e.remarks, QLatin1String(phrase)))
             out << Finding{K::BannedPhrase,
-                           QStringLiteral("Block 12: \"%1\" may not be added to the form (FAA policy memorandum "
+                           CheckTexts::tr("Block 12: \"%1\" may not be added to the form (FAA policy memorandum "
                                           "AIR100-16-110-PM04); remove it.")
                                .arg(QLatin1String(phrase))};
     if (e.otherRegulation && !blank(e.remarks)
         && std::none_of(c.dualReleaseStatements.begin(), c.dualReleaseStatements.end(),
                         [&](const QString &statement) { return holds(e.remarks, statement); }))
         out << Finding{K::OtherRegulationUnstated,
-                       QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 "
+                       CheckTexts::tr("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 "
                                       "holds no statement of another authority.")};
     if (e.cfrReturnToService && e.otherRegulation) {
         QStringList rebuilt;
@@ -232,9 +241,11 @@ void releaseStatements(const CheckedCertificate &c, const QList<int> &filled, QL
                 rebuilt << itemName(e.lines[n], n);
         if (!rebuilt.isEmpty())
             out << Finding{K::RebuiltDualRelease,
-                           QStringLiteral("Block 12: a dual release (both 14a boxes ticked) is not accepted for "
-                                          "item%1 %2 with status \"REBUILT\".")
-                               .arg(plural(rebuilt), joined(rebuilt))};
+                           (rebuilt.size() > 1 ? CheckTexts::tr("Block 12: a dual release (both 14a boxes ticked) is not "
+                                                                "accepted for items %1 with status \"REBUILT\".")
+                                               : CheckTexts::tr("Block 12: a dual release (both 14a boxes ticked) is not "
+                                                                "accepted for item %1 with status \"REBUILT\"."))
+                               .arg(joined(rebuilt))};
     }
 }
 
@@ -252,9 +263,8 @@ void approvals(const CheckedCertificate &c, bool block13, QList<Finding> &out)
     const QString box = block13 ? QStringLiteral("13c") : QStringLiteral("14c");
     if (faa && !blank(c.entries.block14cNumber))
         return;
-    const QString prefix = QStringLiteral("Block %1: ").arg(box);
-    out.erase(std::remove_if(out.begin(), out.end(),
-                             [&](const Finding &f) { return f.kind == K::ApprovalMissing && f.text.startsWith(prefix); }),
+    // In place of the bare "missing" of the box in use, the only one told.
+    out.erase(std::remove_if(out.begin(), out.end(), [](const Finding &f) { return f.kind == K::ApprovalMissing; }),
               out.end());
     out << Finding{K::ApprovalMissing,
                    QCoreApplication::translate("CertificateCheck",
@@ -287,20 +297,20 @@ QList<Finding> findings(const CheckedCertificate &c)
     QList<Finding> out;
     mixedReleases(e.lines, filled, out);
     if (block13 && e.approvedDesign == e.nonApprovedDesign)
-        out << Finding{K::DesignTicks, QStringLiteral("Block 13a: tick exactly one of \"%1\" and \"%2\".")
+        out << Finding{K::DesignTicks, CheckTexts::tr("Block 13a: tick exactly one of \"%1\" and \"%2\".")
                                            .arg(form.screenBoxes13a.value(0), form.screenBoxes13a.value(1))};
     if (!block13 && !e.cfrReturnToService && !e.otherRegulation)
-        out << Finding{K::ReleaseTicks, QStringLiteral("Block 14a: tick \"%1\", \"%2\" or both.")
+        out << Finding{K::ReleaseTicks, CheckTexts::tr("Block 14a: tick \"%1\", \"%2\" or both.")
                                             .arg(form.screenBoxes14a.value(0), form.screenBoxes14a.value(1))};
     formRules(e, form, filled, out);
     if (blank(e.remarks)) {
         if (e.nonApprovedDesign)
             out << Finding{K::NonApprovedDesignUnstated,
-                           QStringLiteral("Block 12: \"Non-approved design data specified in Block 12\" is ticked but "
+                           CheckTexts::tr("Block 12: \"Non-approved design data specified in Block 12\" is ticked but "
                                           "block 12 is empty.")};
         if (e.otherRegulation)
             out << Finding{K::OtherRegulationUnstated,
-                           QStringLiteral("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 "
+                           CheckTexts::tr("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 "
                                           "is empty.")};
     }
     releaseStatements(c, filled, out);
@@ -310,7 +320,7 @@ QList<Finding> findings(const CheckedCertificate &c)
     unfilledStatement(e, out);
     if (c.trackingUsedElsewhere && !blank(e.tracking))
         out << Finding{K::TrackingUsedElsewhere,
-                       QStringLiteral("Block 3: tracking number %1 is also used by another stored certificate.")
+                       CheckTexts::tr("Block 3: tracking number %1 is also used by another stored certificate.")
                            .arg(e.tracking.trimmed())};
     for (const QString &cut : c.cut)
         out << Finding{K::TextCut, cut};

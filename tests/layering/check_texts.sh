@@ -75,11 +75,11 @@ while IFS= read -r hit; do
     fail=1
 done < <(grep -nE 'printf\((std(err|out), *)?"|(refused|doneWith|fail)\((QStringLiteral|QString)\("' $cli /dev/null)
 
-# A refusal or failure reaches the user too: the message of a SigningError,
-# what openSslFailure, refused, unsupported, fault and notKept are handed,
-# and the detail of a DbStatus failure. The first line of each call is
+# A refusal or failure reaches the user too: the message of a SigningError
+# or of a check's finding, what openSslFailure, refused, unsupported, fault
+# and notKept are handed, and the detail of a DbStatus failure. The first line of each call is
 # read; the developers' demo maker is not shipped and stays as written.
-refusals='\{SigningFault::[A-Za-z]+, *|\b(openSslFailure|refused|unsupported|fault|notKept)\(([A-Za-z_:]+, *)?|DbStatus::failure\(DbCondition::[A-Za-z]+, *'
+refusals='\{(SigningFault|K|Finding::Kind)::[A-Za-z]+, *|\b(openSslFailure|refused|unsupported|fault|notKept)\(([A-Za-z_:]+, *)?|DbStatus::failure\(DbCondition::[A-Za-z]+, *'
 while IFS= read -r hit; do
     file=${hit%%:*}
     file=${file#"$src"/}
