@@ -373,6 +373,27 @@ TEST_P(StoreOnEngine, AStoreOfAnEarlierVersionIsBroughtUpKeepingWhatItHolds)
              ASSERT_TRUE(SetupSettings::store(data.defaults(), settings).ok());
              EXPECT_EQ(data.certificates().scalar("SELECT \"VerifyOffersPdf\" FROM \"Defaults\"").toInt(), 1);
          }},
+        // Version 9, the time-stamp service: none set, the row kept; trimmed, and a blank one none.
+        {"time-stamp service", StoreKind::Certificates, 8,
+         [&](Database &db) {
+             SetupSettings s;
+             SetupSettings::load(data.defaults(), s);
+             s.requireSignature = true;
+             ASSERT_TRUE(SetupSettings::store(data.defaults(), s).ok());
+             run(db, "ALTER TABLE \"Defaults\" DROP COLUMN \"TsaUrl\"");
+         },
+         [&] {
+             EXPECT_EQ(SetupSettings::timeStampService(data.defaults()), QString());
+             SetupSettings s;
+             SetupSettings::load(data.defaults(), s);
+             EXPECT_TRUE(s.requireSignature);
+             s.tsaUrl = " http://tsa.example/stamp ";
+             ASSERT_TRUE(SetupSettings::store(data.defaults(), s).ok());
+             EXPECT_EQ(SetupSettings::timeStampService(data.defaults()), "http://tsa.example/stamp");
+             s.tsaUrl = " ";
+             ASSERT_TRUE(SetupSettings::store(data.defaults(), s).ok());
+             EXPECT_TRUE(data.certificates().scalar("SELECT \"TsaUrl\" FROM \"Defaults\"").isNull());
+         }},
         // Version 9, the QR code on issued pages.
         {"verification address", StoreKind::Certificates, 8,
          [&](Database &db) { run(db, "ALTER TABLE \"Defaults\" DROP COLUMN \"VerifyBaseUrl\""); },
