@@ -35,6 +35,18 @@ protected:
         showWindow();
     }
     QString remarks() { return screen().block12Remarks->toPlainText(); }
+    // The statements panel on its first statement, an administrator signed in.
+    arc::StatementsPanel &statementsOfAnAdministrator()
+    {
+        window.reset();
+        addRow("Agents", {{"Name", "Ann Admin"}, {"Password", arc::Passwords::hash("a1")}, {"Administrator", 1}});
+        openWindow(false);
+        signInAs(*window, "Ann Admin", "a1");
+        screen().setupButton->click();
+        window->setupPanel().statementsButton->click();
+        window->statementsPanel().list->setCurrentRow(0);
+        return window->statementsPanel();
+    }
 };
 
 TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
@@ -175,14 +187,7 @@ TEST_F(RemarksTest, StatementsAreReadByEverySignatoryAndChangedOnlyByAnAdministr
 // Signing out is a way of leaving the statements panel: it asks first.
 TEST_F(RemarksTest, SigningOutAsksBeforeTheStatementsEditsAreDropped)
 {
-    window.reset();
-    addRow("Agents", {{"Name", "Ann Admin"}, {"Password", arc::Passwords::hash("a1")}, {"Administrator", 1}});
-    openWindow(false);
-    signInAs(*window, "Ann Admin", "a1");
-    screen().setupButton->click();
-    window->setupPanel().statementsButton->click();
-    arc::StatementsPanel &panel = window->statementsPanel();
-    panel.list->setCurrentRow(0);
+    arc::StatementsPanel &panel = statementsOfAnAdministrator();
     panel.text->setPlainText("Changed wording.");
     messages.answers = {arc::Message::Answer::Yes};
     window->benchActions().signOut();
@@ -195,14 +200,7 @@ TEST_F(RemarksTest, SigningOutAsksBeforeTheStatementsEditsAreDropped)
 // pasted and when it is saved, never by the engine's constraint.
 TEST_F(RemarksTest, AStatementOverItsLimitIsRefusedInWords)
 {
-    window.reset();
-    addRow("Agents", {{"Name", "Ann Admin"}, {"Password", arc::Passwords::hash("a1")}, {"Administrator", 1}});
-    openWindow(false);
-    signInAs(*window, "Ann Admin", "a1");
-    screen().setupButton->click();
-    window->setupPanel().statementsButton->click();
-    arc::StatementsPanel &panel = window->statementsPanel();
-    panel.list->setCurrentRow(0);
+    arc::StatementsPanel &panel = statementsOfAnAdministrator();
     const QString before = panel.text->toPlainText();
     QGuiApplication::clipboard()->setText(QString(64001, 'x'));
     panel.text->selectAll();
