@@ -7,7 +7,6 @@
 #include "DateText.h"
 #include "IssuePrompts.h"
 #include "PrintPrompts.h"
-#include "ProgramRun.h"
 #include "RecordingCanvas.h"
 #include "StatusLine.h"
 
@@ -82,24 +81,6 @@ TEST_F(CheckBeforeIssueTest, ARunOfSerialNumbersIsRefusedBeforeAnyCopyIsStored)
     expectRefused("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty.");
     EXPECT_FALSE(chosen);
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 0);
-}
-
-// Block 12 of 30 lines once lost 20 on a signed page. Now the page is
-// issued whole: what the form cannot hold goes on a continuation sheet.
-TEST_F(CheckBeforeIssueTest, ABlock12LongerThanThePageIsIssuedWholeOnAContinuationSheet)
-{
-    QStringList lines;
-    for (int n = 1; n <= 30; ++n)
-        lines << QString("Remark line %1").arg(n);
-    screen().block12Remarks->setPlainText(lines.join('\n'));
-    screen().saveButton->click();
-    pdf();
-    EXPECT_TRUE(messages.shown.isEmpty()) << "nothing to find, nothing cut";
-    EXPECT_EQ(logged(), 1);
-    const ProgramRun text = ProgramRun::of("pdftotext", {pdfPath, "-"});
-    for (const QString &line : lines)
-        EXPECT_TRUE(text.said.contains(line + '\n')) << line.toStdString();
-    EXPECT_TRUE(text.said.contains("Continuation sheet 1 of 1"));
 }
 
 // What the user printed anyway is logged with the page.

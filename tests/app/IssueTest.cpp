@@ -349,8 +349,8 @@ TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
 }
 
 // A certificate of 200 lines and 200 lines of remarks is issued as one
-// signed file of several pages: the signature covers the whole of it, and
-// one byte changed on the third sheet is found.
+// signed file of several pages, every remark on it: the signature covers the
+// whole of it, and one byte changed on the third sheet is found.
 TEST_F(SigningKeyIssueTest, AContinuedCertificateIsOneSignedFileOfEveryPage)
 {
     arc::ItemSlots lines(200);
@@ -370,6 +370,10 @@ TEST_F(SigningKeyIssueTest, AContinuedCertificateIsOneSignedFileOfEveryPage)
     const std::optional<QString> verdict = signing::pdfsig(issued);
     EXPECT_TRUE(!verdict || verdict->contains("Signature is Valid")) << verdict->toStdString();
     EXPECT_TRUE(!verdict || verdict->contains("Total document signed")) << verdict->toStdString();
+    // Block 12 whole: once 20 of 30 lines were lost on a signed page.
+    const QString text = ProgramRun::of("pdftotext", {pdfPath, "-"}).said;
+    for (const QString &line : remarks)
+        EXPECT_TRUE(text.contains(line + '\n')) << line.toStdString();
     const QString verify = QCoreApplication::applicationDirPath() + "/arc8130-verify";
     EXPECT_TRUE(ProgramRun::of(verify, {pdfPath, dataFolder()}).said.startsWith("Issued from this data folder, unaltered."));
 
