@@ -174,33 +174,6 @@ TEST_F(SignInTest, TheSignInPanelGuardsTheWindowUntilSomeoneSignsIn)
     EXPECT_TRUE(usable(window->setupPanel().findChild<QWidget *>("Dir1"))) << "the folder can still be chosen";
 }
 
-// A key kept under an earlier password still lets its owner in, told why
-// he can issue nothing; signing out drops the key.
-TEST_F(SignInTest, TheSigningKeyOpensWithTheSignInPasswordOrTheUserIsToldWhyNot)
-{
-    const auto keys = arc::keysOf(window->dataFolder());
-    for (const auto &[name, password] : {std::pair{"Pat Doe", "Secret1"}, std::pair{"No Number", "reset since"}})
-        ASSERT_TRUE(keys->putSigningKey(listedRow(name),
-                                        arc::SigningKey::make(signing::authority(), {name, "D-1"}, password).value(),
-                                        nullptr));
-
-    signInAs(*window, "Pat Doe", "Secret1");
-    ASSERT_NE(window->signIn().signingKey(), nullptr);
-    EXPECT_EQ(arc::CertificateInfo::of(window->signIn().signingKey()->certificate()).commonName, "Pat Doe");
-    messages.expectNothingAsked();
-
-    signInAs(*window, "No Number", "pw");
-    messages.expectAsked("Signing key", {"The signing key of No Number cannot be opened", "earlier password",
-                                         "new signing certificate", "No certificate is issued"});
-    EXPECT_FALSE(panelShown());
-    EXPECT_EQ(window->signIn().signingKey(), nullptr) << "not the previous signatory's key";
-
-    signInAs(*window, "Pat Doe", "Secret1");
-    ASSERT_NE(window->signIn().signingKey(), nullptr) << "the stored hash lets the same password in again";
-    window->signIn().signOut();
-    EXPECT_EQ(window->signIn().signingKey(), nullptr);
-}
-
 // Minutes without input cover the window and drop the key; what is on the
 // screen stays for the same signatory, and another is asked first.
 TEST_F(SignInTest, AnIdleWindowLocksKeepingTheScreenForItsSignatory)
@@ -238,17 +211,20 @@ TEST_F(SignInTest, AnIdleWindowLocksKeepingTheScreenForItsSignatory)
 }
 
 // Keys go by the signatory's row: two of one name, told apart in the list by
-// their approval numbers, each open his own, and a key kept under the
-// shared name by an earlier version is set aside for neither.
-TEST_F(SignInTest, TwoSignatoriesOfOneNameEachSignWithTheirOwnKey)
+// their approval numbers, each open his own with his sign-in password. A key
+// kept under an earlier password still lets its owner in, told why he can
+// issue nothing; signing out drops the key.
+TEST_F(SignInTest, EachSignatoryOpensHisOwnKeyOrIsToldWhyNot)
 {
     EXPECT_EQ(panel().combo4->itemText(0), "Pat Doe (DMIR-7)");
     EXPECT_EQ(panel().combo4->itemText(2), "Pat Doe (DMIR-8)");
     EXPECT_EQ(panel().combo4->itemText(1), "No Number");
     const auto keys = arc::keysOf(window->dataFolder());
-    for (const auto &[nth, password, number] : {std::tuple{0, "Secret1", "DMIR-7"}, std::tuple{1, "other", "DMIR-8"}})
-        ASSERT_TRUE(keys->putSigningKey(listedRow("Pat Doe", nth),
-                                        arc::SigningKey::make(signing::authority(), {"Pat Doe", number}, password).value(),
+    for (const auto &[name, nth, password, number] : {std::tuple{"Pat Doe", 0, "Secret1", "DMIR-7"},
+                                                      std::tuple{"Pat Doe", 1, "other", "DMIR-8"},
+                                                      std::tuple{"No Number", 0, "reset since", "D-1"}})
+        ASSERT_TRUE(keys->putSigningKey(listedRow(name, nth),
+                                        arc::SigningKey::make(signing::authority(), {name, number}, password).value(),
                                         nullptr));
     for (const auto &[nth, password, number] : {std::tuple{1, "other", "DMIR-8"}, std::tuple{0, "Secret1", "DMIR-7"}}) {
         signInAs(*window, "Pat Doe", password, nth);
@@ -257,6 +233,17 @@ TEST_F(SignInTest, TwoSignatoriesOfOneNameEachSignWithTheirOwnKey)
         EXPECT_TRUE(arc::CertificateInfo::of(window->signIn().signingKey()->certificate()).subject.contains(number));
     }
     messages.expectNothingAsked();
+
+    signInAs(*window, "No Number", "pw");
+    messages.expectAsked("Signing key", {"The signing key of No Number cannot be opened", "earlier password",
+                                         "new signing certificate", "No certificate is issued"});
+    EXPECT_FALSE(panelShown());
+    EXPECT_EQ(window->signIn().signingKey(), nullptr) << "not the previous signatory's key";
+
+    signInAs(*window, "Pat Doe", "Secret1");
+    ASSERT_NE(window->signIn().signingKey(), nullptr) << "the stored hash lets the same password in again";
+    window->signIn().signOut();
+    EXPECT_EQ(window->signIn().signingKey(), nullptr);
 }
 
 // Defaults stored blank (as the earlier program stored every empty box)
