@@ -97,13 +97,6 @@ TEST_F(BrowserTest, ACorrectedCertificatesPageLinksToItsCorrection)
         << shown.toStdString();
 }
 
-TEST_F(BrowserTest, AWrongCodeShowsTheNoMatchPage)
-{
-    const QString shown = dom("/c/" + s_web->correction.tracking + "?k=" + kWrongCode);
-    EXPECT_TRUE(shown.contains("<h1>No certificate matches</h1>")) << shown.toStdString();
-    EXPECT_FALSE(shown.contains("Fuel pump"));
-}
-
 // The description would give the body an id if it ran; the page shows it as text.
 TEST_F(BrowserTest, AScriptInADescriptionIsShownAndNeverRun)
 {

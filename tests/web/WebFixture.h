@@ -40,6 +40,3 @@ private:
     Issued issue(arc::DataFolder &data, qint64 formIndex, const QString &tracking, const arc::SigningKey &key,
                  const QDateTime &at);
 };
-
-// A code of the right length and alphabet that is no certificate's.
-inline const QString kWrongCode = QStringLiteral("AAAAAAAAAAAAAAAAAAAA");
