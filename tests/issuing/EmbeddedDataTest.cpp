@@ -53,12 +53,7 @@ protected:
         r.signatureField = QRectF(36, 200, 180, 40);
         const arc::IssueResult result = arc::IssueRecorder(data.certificates(), *archive).record(r);
         EXPECT_TRUE(result.ok()) << result.detail.toStdString();
-        QByteArray bytes;
-        if (onServer())
-            EXPECT_TRUE(arc::StoredFiles::read(data.reference(), "Issued/" + result.record.pdfFile, bytes).ok());
-        else
-            bytes = readFile(folder() + "Issued/" + result.record.pdfFile);
-        return bytes;
+        return keptPage(result.record.pdfFile);
     }
     ProgramRun verifyData(const QByteArray &pdf, const QStringList &options = {"--data"})
     {

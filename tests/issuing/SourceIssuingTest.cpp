@@ -51,25 +51,6 @@ protected:
         r.signatureField = QRectF(36, 200, 180, 40);
         return arc::IssueRecorder(data.certificates(), *archive).record(r);
     }
-    // The pages kept, as the archive of this kind of source holds them.
-    QByteArray kept(const QString &name)
-    {
-        if (!onServer())
-            return readFile(folder() + "Issued/" + name);
-        QByteArray bytes;
-        EXPECT_TRUE(arc::StoredFiles::read(data.reference(), "Issued/" + name, bytes).ok()) << name.toStdString();
-        return bytes;
-    }
-    QStringList keptNames()
-    {
-        if (!onServer())
-            return QDir(folder() + "Issued").entryList(QDir::Files, QDir::Name);
-        QStringList names;
-        for (const QString &n : arc::StoredFiles::names(data.reference(), ".pdf"))
-            names << n.mid(QStringLiteral("Issued/").size());
-        return names;
-    }
-
     arc::CertificateContent stored(qint64 of)
     {
         arc::DbStatus s;
@@ -156,8 +137,8 @@ TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles
     const arc::IssueResult r = issue("%PDF-1.4 the issued page", 2);
     ASSERT_TRUE(r.ok()) << r.detail.toStdString();
     const QString stem = QString("000123_%1_2026120").arg(key);
-    EXPECT_EQ(keptNames(), QStringList{stem + "5T140309Z.pdf"});
-    EXPECT_EQ(kept(r.record.pdfFile), "%PDF-1.4 the issued page");
+    EXPECT_EQ(keptPages(), QStringList{stem + "5T140309Z.pdf"});
+    EXPECT_EQ(keptPage(r.record.pdfFile), "%PDF-1.4 the issued page");
     if (onServer()) {
         EXPECT_FALSE(QDir(folder() + "Issued").exists()) << "nothing beside the program on a server";
         EXPECT_TRUE(arc::StoredFiles::names(data.reference(), ".bmp").isEmpty()) << "not a signature file";
@@ -179,14 +160,14 @@ TEST_P(SourceIssuingTest, ThePageIsKeptLoggedAndVerifiedWhereTheSourceKeepsFiles
     ASSERT_TRUE(issue("second").ok()) << "in the same second";
     at = at.addDays(1);
     ASSERT_TRUE(issue("third").ok());
-    EXPECT_EQ(keptNames(), (QStringList{stem + "5T140309Z.pdf", stem + "5T140309Z_2.pdf", stem + "6T140309Z.pdf"}));
+    EXPECT_EQ(keptPages(), (QStringList{stem + "5T140309Z.pdf", stem + "5T140309Z_2.pdf", stem + "6T140309Z.pdf"}));
     EXPECT_EQ(log.last(key)->pdfSha256, sha256("third"));
     EXPECT_EQ(log.withPdfSha256(sha256("second"))->pdfFile, stem + "5T140309Z_2.pdf");
     EXPECT_EQ(issue("page", 1, key + 1).outcome, arc::IssueResult::Outcome::NotStored);
-    EXPECT_EQ(keptNames().size(), 3);
+    EXPECT_EQ(keptPages().size(), 3);
 
     using Outcome = arc::IssueVerifier::Result::Outcome;
-    writeFile(file("copy.pdf"), kept(r.record.pdfFile));
+    writeFile(file("copy.pdf"), keptPage(r.record.pdfFile));
     const arc::IssueVerifier::Result v = arc::IssueVerifier::verify(file("copy.pdf"), source());
     EXPECT_EQ(v.outcome, Outcome::Issued) << v.detail.toStdString();
     EXPECT_EQ(v.record.formIndex, key);
@@ -207,7 +188,7 @@ TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
     const QByteArray page = signing::blankPage();
     const arc::IssueResult r = issue(page, 1, 0, &signingKey);
     ASSERT_TRUE(r.ok()) << r.detail.toStdString();
-    const QByteArray kept = this->kept(r.record.pdfFile);
+    const QByteArray kept = keptPage(r.record.pdfFile);
     EXPECT_TRUE(kept.startsWith(page) && kept.size() > page.size()) << "an update appended to the page";
     EXPECT_EQ(arc::IssueLog(data.certificates()).first(key)->pdfSha256, sha256(kept));
     EXPECT_TRUE(kept.contains("/Rect [36.00 200.00 216.00 240.00]")) << "the field lies over the signature box";
@@ -224,7 +205,7 @@ TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
     EXPECT_EQ(readFile(folder() + "VELLORAN.MDB"), before);
 
     EXPECT_EQ(issue("%PDF-1.4 not a page", 1, 0, &signingKey).outcome, arc::IssueResult::Outcome::SigningFailed);
-    EXPECT_EQ(keptNames().size(), 1);
+    EXPECT_EQ(keptPages().size(), 1);
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 1);
 }
 
@@ -243,7 +224,7 @@ TEST_P(SourceIssuingTest, APageIsLoggedOnlyWhenKeptAndKeptOnlyWhenLogged)
     ASSERT_TRUE(data.certificates().exec("DROP TABLE \"IssueLog\"").ok());
     const arc::IssueResult r = issue("%PDF-1.4 page");
     EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::LogFailed);
-    EXPECT_TRUE(keptNames().isEmpty()) << keptNames().join(' ').toStdString();
+    EXPECT_TRUE(keptPages().isEmpty()) << keptPages().join(' ').toStdString();
 }
 
 // A staged page without a row goes only when its owner is known to be gone:
@@ -263,8 +244,8 @@ TEST_P(SourceIssuingTest, AnInterruptedIssueIsFinishedOrTakenBack)
     }
     const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
     ASSERT_TRUE(arc::finishInterruptedIssues(data.certificates(), *archive).ok());
-    EXPECT_EQ(keptNames(), QStringList{"logged.pdf"});
-    EXPECT_EQ(kept("logged.pdf"), "%PDF logged");
+    EXPECT_EQ(keptPages(), QStringList{"logged.pdf"});
+    EXPECT_EQ(keptPage("logged.pdf"), "%PDF logged");
     EXPECT_TRUE(archive->staged("logged.pdf").isEmpty());
     EXPECT_EQ(archive->staged("unlogged.pdf").isEmpty(), !onServer());
 }

@@ -67,12 +67,6 @@ QByteArray imprintOf(const QByteArray &token)
     return out;
 }
 
-const arc::SigningKey &key()
-{
-    static const arc::SigningKey k = std::move(arc::SigningKey::open(signing::madeKey("pw"), "pw").value());
-    return k;
-}
-
 class TimeStampTest : public OpenedSourceTest {
 protected:
     void SetUp() override
@@ -96,23 +90,11 @@ protected:
         r.signatory = "J. Smith";
         r.pdf = signing::blankPage();
         r.userFile = userFile;
-        r.signingKey = &key();
+        r.signingKey = &signing::signingKey();
         r.signatureField = QRectF(36, 200, 180, 40);
         return arc::IssueRecorder(data.certificates(), *archive, std::chrono::milliseconds(300)).record(r);
     }
-    QByteArray kept(const QString &name)
-    {
-        if (!onServer())
-            return readFile(folder() + "Issued/" + name);
-        QByteArray bytes;
-        EXPECT_TRUE(arc::StoredFiles::read(data.reference(), "Issued/" + name, bytes).ok());
-        return bytes;
-    }
-    int keptCount()
-    {
-        return onServer() ? int(arc::StoredFiles::names(data.reference(), ".pdf").size())
-                          : int(QDir(folder() + "Issued").entryList(QDir::Files).size());
-    }
+    int keptCount() { return int(keptPages().size()); }
     int logged() { return data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(); }
 
     TimeStampServer service;
@@ -127,7 +109,7 @@ TEST_P(TimeStampTest, AnIssuedSignatureCarriesTheServicesTokenOverItsValue)
 {
     const arc::IssueResult r = issue();
     ASSERT_TRUE(r.ok()) << r.detail.toStdString();
-    const QByteArray pdf = kept(r.record.pdfFile);
+    const QByteArray pdf = keptPage(r.record.pdfFile);
     const Stamped s = stampedOf(pdf);
     ASSERT_FALSE(s.token.isEmpty()) << "no token in the signature";
     EXPECT_EQ(imprintOf(s.token), QCryptographicHash::hash(s.value, QCryptographicHash::Sha256));
@@ -195,7 +177,7 @@ TEST_P(TimeStampTest, AServiceThatGivesNoGoodStampIssuesNothing)
     useService(" ");
     const arc::IssueResult unstamped = issue();
     ASSERT_TRUE(unstamped.ok()) << "cleared, issued without a stamp: " << unstamped.detail.toStdString();
-    EXPECT_TRUE(stampedOf(kept(unstamped.record.pdfFile)).token.isEmpty());
+    EXPECT_TRUE(stampedOf(keptPage(unstamped.record.pdfFile)).token.isEmpty());
 }
 
 // The exit status a recipient's script reads, on a page issued by either
@@ -216,7 +198,7 @@ TEST_P(TimeStampTest, TheCaStatusTellsValidChangedUntrustedAndRevoked)
     const QByteArray empty = arc::RevocationList::empty(shop).value();
     const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(60);
     const auto revoked = [&](int reason) {
-        return arc::RevocationList::adding(shop, empty, key().certificate(), reason, later).value();
+        return arc::RevocationList::adding(shop, empty, signing::signingKey().certificate(), reason, later).value();
     };
     (void)signer;
     writeFile(file("authority.pem"), shop.stored().certificate);
@@ -229,7 +211,7 @@ TEST_P(TimeStampTest, TheCaStatusTellsValidChangedUntrustedAndRevoked)
     writeFile(file("damaged.crl"), empty.left(empty.size() / 2));
 
     const QByteArray unsigned_ = signing::blankPage();
-    const QByteArray plainPdf = kept(plain.record.pdfFile), stampedPdf = kept(stamped.record.pdfFile);
+    const QByteArray plainPdf = keptPage(plain.record.pdfFile), stampedPdf = keptPage(stamped.record.pdfFile);
     QByteArray changed = plainPdf;
     changed[changed.indexOf("/Catalog") + 2] ^= 1;
     const struct {

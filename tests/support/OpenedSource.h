@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "StoredFiles.h"
 #include "TestServer.h"
 
 #include <QDir>
@@ -57,6 +58,24 @@ protected:
     }
     bool onServer() const { return GetParam() == arc::Engine::PostgreSQL; }
     const QString &source() const { return opened.source(); }
+    // An issued page as the archive of this kind of source keeps it, and the names of all it keeps.
+    QByteArray keptPage(const QString &name)
+    {
+        if (!onServer())
+            return readFile(folder() + "Issued/" + name);
+        QByteArray bytes;
+        EXPECT_TRUE(arc::StoredFiles::read(data.reference(), "Issued/" + name, bytes).ok()) << name.toStdString();
+        return bytes;
+    }
+    QStringList keptPages()
+    {
+        if (!onServer())
+            return QDir(folder() + "Issued").entryList(QDir::Files, QDir::Name);
+        QStringList names;
+        for (const QString &n : arc::StoredFiles::names(data.reference(), ".pdf"))
+            names << n.mid(QStringLiteral("Issued/").size());
+        return names;
+    }
 
     OpenedSource opened;
     arc::DataFolder &data = opened.data;
