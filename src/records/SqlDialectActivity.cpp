@@ -7,6 +7,8 @@ namespace arc::SqlDialect {
 
 namespace {
 
+// The statuses the tally counts, each in the column that counts it.
+const char *const kCountedStatuses[] = {"NEW", "PROTOTYPE", "REPAIRED"};
 const char *const kCounted[] = {"NewParts", "Prototypes", "Repairs"};
 
 QString table() { return quoted(Schema::activityTable()); }
@@ -27,10 +29,9 @@ QString tallyRows(const QString &key)
     const QString header = quoted(Schema::foldTableOf(QStringLiteral("Header"))->name);
     const QString only = key.isEmpty() ? QString() : QStringLiteral(" WHERE \"FormIndex\" = ") + key;
     QStringList counts;
-    const char *const statuses[] = {"NEW", "PROTOTYPE", "REPAIRED"};
     for (int i = 0; i < 3; ++i)
         counts << QStringLiteral("count(CASE WHEN \"Status\" = %1 THEN 1 END) AS %2")
-                      .arg(literal(SearchText::fold(QLatin1String(statuses[i]))), quoted(QLatin1String(kCounted[i])));
+                      .arg(literal(SearchText::fold(QLatin1String(kCountedStatuses[i]))), quoted(QLatin1String(kCounted[i])));
     QStringList notCorrection;
     for (const QString &opening : correctionOpenings())
         notCorrection << QStringLiteral("coalesce(substr(s.\"Remarks\", 1, %1), '') <> %2").arg(opening.size()).arg(literal(opening));
@@ -102,7 +103,7 @@ QString recount(const QString &key) { return recountTally(key) + QLatin1Char(' '
 QString counted(const QString &row)
 {
     QStringList statuses;
-    for (const char *status : {"NEW", "PROTOTYPE", "REPAIRED"})
+    for (const char *status : kCountedStatuses)
         statuses << literal(SearchText::fold(QLatin1String(status)));
     return QStringLiteral("%1.\"Status\" IN (%2)").arg(row, statuses.join(QStringLiteral(", ")));
 }
