@@ -139,7 +139,7 @@ DbStatus setIndexesAside(Database &db, const QStringList &tables, QStringList &r
             return s;
     }
     for (const auto &[name, definition] : indexes) {
-        if (DbStatus s = db.exec(SqlDialect::dropIndex(name, db.engine())); !s.ok())
+        if (DbStatus s = db.exec(SqlDialect::dropStatement(QStringLiteral("index"), name)); !s.ok())
             return s;
         remake << definition;
     }

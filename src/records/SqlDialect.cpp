@@ -137,11 +137,6 @@ QString secondaryIndexesQuery(Engine e)
                           "ORDER BY c.relname");
 }
 
-QString dropIndex(const QString &name, Engine e)
-{
-    return e == Engine::PostgreSQL ? QStringLiteral("DROP INDEX ") + quoted(name) : QString();
-}
-
 QString indexBuildMemory(Engine e)
 {
     return e == Engine::PostgreSQL ? QStringLiteral("SET LOCAL maintenance_work_mem = '256MB'") : QString();

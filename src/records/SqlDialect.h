@@ -54,12 +54,11 @@ QString refreshStatistics(const QString &table, Engine e);
 QString settleTable(const QString &table, Engine e);
 // Around a bulk load into a server's empty tables: the query of a table's
 // indexes that no key or constraint holds (the table's name bound), each
-// as its name and the statement making it again; the statement dropping
-// one; and the setting that lets the indexes be made again in memory
-// rather than sorted through files, for the transaction. Empty where the
-// engine loads otherwise.
+// as its name and the statement making it again (each dropped with
+// dropStatement); and the setting that lets the indexes be made again in
+// memory rather than sorted through files, for the transaction. Empty
+// where the engine loads otherwise.
 QString secondaryIndexesQuery(Engine e);
-QString dropIndex(const QString &name, Engine e);
 QString indexBuildMemory(Engine e);
 
 } // namespace SqlDialect
