@@ -9,6 +9,7 @@
 #include "FormNames.h"
 #include "ItemGrid.h"
 #include "ItemGridModel.h"
+#include "NamedWidget.h"
 #include "OrganizationChooser.h"
 #include "StatusWords.h"
 #include "LineBreaks.h"
@@ -35,14 +36,6 @@ using SilentEdit::setTicked;
 
 namespace {
 
-template <typename W, typename... Args>
-W *named(const char *name, Args &&...args)
-{
-    auto *w = new W(std::forward<Args>(args)...);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
 using B = CertificateBlocks;
 using E = CertificateEntries;
 
@@ -50,7 +43,7 @@ using E = CertificateEntries;
 template <typename W, typename Member, typename... Args>
 W *shown(Member member, Args &&...args)
 {
-    return named<W>(CertificateFields::holding(member).objectName, std::forward<Args>(args)...);
+    return namedWidget<W>(CertificateFields::holding(member).objectName, std::forward<Args>(args)...);
 }
 
 // What the box takes, and the caption naming it when a value too long for
@@ -100,12 +93,12 @@ CertificateScreen::CertificateScreen(ItemGridModel *lines, std::function<bool()>
     layout->addWidget(buildButtons());
 
     // The two pop-up lists float over the grid.
-    list1 = named<QListWidget>("List1", this);
+    list1 = namedWidget<QListWidget>("List1", this);
     list1->hide();
-    list2 = named<QListWidget>("List2", this);
+    list2 = namedWidget<QListWidget>("List2", this);
     list2->hide();
 
-    picture2 = named<QLabel>("Picture2", this);
+    picture2 = namedWidget<QLabel>("Picture2", this);
     picture2->hide();
     showCaptions(FormDefinition::of(FormNames::kFaa));
     connect(formChoice, &QComboBox::currentTextChanged, this,
@@ -169,7 +162,7 @@ QWidget *CertificateScreen::buildTop()
     auto *b3 = new QVBoxLayout;
     b3->addWidget(block3Tracking);
     // Whether the certificate was issued; on screen only, never printed.
-    issuedMark = named<QLabel>("IssuedMark");
+    issuedMark = namedWidget<QLabel>("IssuedMark");
     issuedMark->setAlignment(Qt::AlignCenter);
     // Wrapped within block 3 rather than widening it when it appears.
     issuedMark->setWordWrap(true);
@@ -180,7 +173,7 @@ QWidget *CertificateScreen::buildTop()
     issuedMark->setSizePolicy(keep);
     issuedMark->hide();
     b3->addWidget(issuedMark);
-    supersededMark = named<QLabel>("SupersededMark");
+    supersededMark = namedWidget<QLabel>("SupersededMark");
     supersededMark->setAlignment(Qt::AlignCenter);
     supersededMark->setWordWrap(true);
     supersededMark->setSizePolicy(keep);
@@ -234,9 +227,9 @@ QWidget *CertificateScreen::buildItems(ItemGridModel *lines, std::function<bool(
         captions->addWidget(button);
     }
     captions->addStretch();
-    duplicateButton = named<QPushButton>("DuplicateCertificate", tr("Dup&licate"));
+    duplicateButton = namedWidget<QPushButton>("DuplicateCertificate", tr("Dup&licate"));
     duplicateButton->setToolTip(tr("A new certificate with the next numbers and these item lines"));
-    batchButton = named<QPushButton>("BatchSerials", tr("Se&rials..."));
+    batchButton = namedWidget<QPushButton>("BatchSerials", tr("Se&rials..."));
     batchButton->setToolTip(tr("Issue for serial numbers: one certificate per serial number"));
     captions->addWidget(duplicateButton);
     captions->addWidget(batchButton);
@@ -258,7 +251,7 @@ QWidget *CertificateScreen::buildRemarks()
     h->addWidget(captioned(QStringLiteral("12"), block({}, b12)), 3);
 
     option1 = shown<QRadioButton>(&B::exportChosen, tr("Yes"));
-    option2 = named<QRadioButton>("Option2", tr("No"));
+    option2 = namedWidget<QRadioButton>("Option2", tr("No"));
     option2->setChecked(true);
     combo1 = shown<QComboBox>(&B::exportCountry);
     combo2 = shown<QComboBox>(&B::forwarder);
@@ -327,7 +320,7 @@ QWidget *CertificateScreen::buildButtons()
     h->setContentsMargins(0, 0, 0, 0);
     auto add = [&](const char *name, const QString &caption, QStyle::StandardPixmap icon = QStyle::SP_CustomBase,
                    const QString &tip = {}) {
-        auto *b = named<QPushButton>(name, caption);
+        auto *b = namedWidget<QPushButton>(name, caption);
         if (icon != QStyle::SP_CustomBase)
             b->setIcon(style()->standardIcon(icon));
         b->setToolTip(tip);

@@ -1,5 +1,6 @@
 #include "SetupPanel.h"
 
+#include "NamedWidget.h"
 #include "PanelKeys.h"
 
 #include "EntryText.h"
@@ -98,8 +99,7 @@ SetupPanel::SetupPanel(QWidget *parent) : QFrame(parent)
     m_databases = databases;
     auto *d = new QHBoxLayout(databases);
     auto add = [&](const char *name, const QString &caption, QStyle::StandardPixmap icon) {
-        auto *b = new QPushButton(style()->standardIcon(icon), caption);
-        b->setObjectName(QString::fromLatin1(name));
+        auto *b = namedWidget<QPushButton>(name, style()->standardIcon(icon), caption);
         d->addWidget(b);
         return b;
     };

@@ -1,5 +1,6 @@
 #include "StatusLine.h"
 
+#include "NamedWidget.h"
 #include "ServerUri.h"
 
 #include <QLabel>
@@ -7,20 +8,9 @@
 
 namespace arc {
 
-namespace {
-
-QLabel *label(const char *name)
-{
-    auto *l = new QLabel;
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-} // namespace
-
 StatusLine::StatusLine(QWidget *parent)
-    : QStatusBar(parent), message(label("StatusMessage")), source(label("StatusSource")),
-      signedIn(label("StatusSignedIn")), superseded(label("StatusSuperseded"))
+    : QStatusBar(parent), message(namedWidget<QLabel>("StatusMessage")), source(namedWidget<QLabel>("StatusSource")),
+      signedIn(namedWidget<QLabel>("StatusSignedIn")), superseded(namedWidget<QLabel>("StatusSuperseded"))
 {
     setObjectName(QStringLiteral("StatusBar"));
     setSizeGripEnabled(false);

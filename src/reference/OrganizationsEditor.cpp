@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "EntryBox.h"
 #include "FormsTicks.h"
+#include "NamedWidget.h"
 #include "PaperChoice.h"
 #include "SqlDialectErrors.h"
 
@@ -24,9 +25,7 @@ const char *const kUkNumField = "UkNum";
 
 QPushButton *arrow(const char *name, QStyle *style, QStyle::StandardPixmap icon)
 {
-    auto *b = new QPushButton(style->standardIcon(icon), QString());
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
+    return namedWidget<QPushButton>(name, style->standardIcon(icon), QString());
 }
 
 } // namespace

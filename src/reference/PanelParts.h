@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NamedWidget.h"
 #include "ScreenTwips.h"
 
 #include <QComboBox>
@@ -11,8 +12,7 @@ namespace arc::PanelParts {
 // New black.
 inline QPushButton *button(const char *name, const QString &caption, const char *colour)
 {
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
+    auto *b = namedWidget<QPushButton>(name, caption);
     b->setStyleSheet(QStringLiteral("color: %1;").arg(QString::fromLatin1(colour)));
     return b;
 }

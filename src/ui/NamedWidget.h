@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 namespace arc {
 
-// A new button, check box or label showing `caption`, under the object name
-// that tests and the accessibility tools find it by.
-template <class Widget>
-Widget *namedWidget(const char *name, const QString &caption)
+// A new widget made from `args` (a caption, an icon and caption, ...), under
+// the object name that tests and the accessibility tools find it by.
+template <class Widget, typename... Args>
+Widget *namedWidget(const char *name, Args &&...args)
 {
-    auto *w = new Widget(caption);
+    auto *w = new Widget(std::forward<Args>(args)...);
     w->setObjectName(QString::fromLatin1(name));
     return w;
 }
