@@ -4,6 +4,7 @@
 #include "FoldedCopies.h"
 #include "SearchText.h"
 #include "SqlDialect.h"
+#include "SqlDialectActivity.h"
 
 namespace arc {
 
@@ -24,6 +25,26 @@ void addRange(QStringList &where, QVariantList &binds, const QString &col, const
         where << col + QStringLiteral(" < ?");
         binds << before;
     }
+}
+
+// What every certificate found has in its sort keys: the mark of each
+// status a line of it must begin with.
+DataView::Narrowing narrowing(const std::vector<SearchCondition> &conditions)
+{
+    DataView::Narrowing out;
+    QStringList filters;
+    for (const SearchCondition &c : conditions) {
+        if (c.table != QLatin1String("Detail") || c.field != QLatin1String("Status"))
+            continue;
+        // Only a bounded range is of texts beginning with its first letter.
+        const SearchText::PrefixRange range = SearchText::beginningWith(SearchText::fold(c.beginsWith));
+        if (range.from.isEmpty() || !range.before)
+            continue;
+        filters << SqlDialect::statusMarksFilter();
+        out.binds << SqlDialect::statusMark(range.from);
+    }
+    out.condition = filters.join(QStringLiteral(" AND "));
+    return out;
 }
 
 } // namespace
@@ -88,7 +109,7 @@ DbStatus CertificateSearch::show(DataFolder &folder, const std::vector<SearchCon
     if (s.ok())
         s = FoldedCopies::bringUpToDate(folder.certificates());
     if (s.ok())
-        s = folder.header().showResult(sql, binds, DataView::KeyOrder::Ascending, &folder.reads().reader());
+        s = folder.header().showResult(sql, binds, DataView::KeyOrder::Ascending, &folder.reads().reader(), narrowing(conditions));
     return s;
 }
 

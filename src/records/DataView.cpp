@@ -136,7 +136,7 @@ DbStatus DataView::resultEnd(qint64 &end)
 }
 
 DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds, KeyOrder order,
-                              const Database *keySource)
+                              const Database *keySource, const Narrowing &narrowing)
 {
     // Read apart, so that a search that fails leaves the walk as it was.
     ResultKeys keys;
@@ -151,6 +151,7 @@ DbStatus DataView::showResult(const QString &keyQuery, const QVariantList &binds
     m_result = std::move(keys);
     m_resultQuery = keyQuery;
     m_resultBinds = binds;
+    m_resultNarrowing = narrowing;
     m_resultOrder = order;
     setNoRow(true, true);
     return {};
@@ -164,6 +165,7 @@ void DataView::showWholeTable()
     m_result = {};
     m_resultQuery.clear();
     m_resultBinds.clear();
+    m_resultNarrowing = {};
     setNoRow(true, true);
 }
 
@@ -190,7 +192,8 @@ DbStatus DataView::refresh()
     if (showsResult()) {
         const QString query = m_resultQuery;
         const QVariantList binds = m_resultBinds;
-        if (DbStatus s = showResult(query, binds, m_resultOrder); !s.ok())
+        const Narrowing narrowing = m_resultNarrowing;
+        if (DbStatus s = showResult(query, binds, m_resultOrder, nullptr, narrowing); !s.ok())
             return s;
     }
     return moveFirst();

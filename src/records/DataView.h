@@ -46,10 +46,17 @@ public:
     // read of its first part; the last row, or a walk back from the end,
     // reads them all.
     enum class KeyOrder { AsSelected, Ascending };
+    // A condition every key of the result meets, over the row `r` of
+    // another table by the same key (empty: none known): a walk of that
+    // table in another order checks it before asking the key query.
+    struct Narrowing {
+        QString condition;
+        QVariantList binds;
+    };
     // `keySource`, given, answers the key query instead of the view's own
     // database (a standby of it); a refresh asks the view's own.
     DbStatus showResult(const QString &keyQuery, const QVariantList &binds = {}, KeyOrder order = KeyOrder::AsSelected,
-                        const Database *keySource = nullptr);
+                        const Database *keySource = nullptr, const Narrowing &narrowing = {});
     void showWholeTable();
     bool showsResult() const { return m_showsResult; }
     // The keys of the result walked read so far, in walking order (place n
@@ -64,6 +71,7 @@ public:
     // The query of the result walked and its values.
     const QString &resultQuery() const { return m_resultQuery; }
     const QVariantList &resultBinds() const { return m_resultBinds; }
+    const Narrowing &resultNarrowing() const { return m_resultNarrowing; }
     // A row stored while a result is walked joins its end, as a row added
     // through the cursor would; nothing changes while the whole table is.
     DbStatus include(qint64 rowId);
@@ -159,6 +167,7 @@ private:
     ResultKeys m_result; // the result walked, one key per place
     QString m_resultQuery;
     QVariantList m_resultBinds;
+    Narrowing m_resultNarrowing;
     KeyOrder m_resultOrder = KeyOrder::AsSelected;
     bool m_rowDeleted = false;
     bool m_noMatch = false;

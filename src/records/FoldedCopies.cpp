@@ -5,6 +5,7 @@
 #include "SqlDialectActivity.h"
 #include "SqlDialectErrors.h"
 #include "SqlDialectFolds.h"
+#include "SqlDialectTables.h"
 #include "WriteTransaction.h"
 
 #include <QCoreApplication>
@@ -81,6 +82,13 @@ QList<SqlDialect::NamedStatement> searchIndexes(StoreKind kind)
     return out;
 }
 
+// Whether the list's sort keys are there, of the current layout: an
+// earlier one lacks the marks of the lines' statuses.
+bool listKeysCurrent(const SchemaObjects &schema)
+{
+    return schema.has("column", Schema::listKeysTable() + QStringLiteral(".Statuses"));
+}
+
 // Whether every fold table, of the current layout, and every trigger and
 // index is there and no earlier version's trigger is: then the store is
 // opened without a statement that takes a lock another program may hold (a
@@ -95,7 +103,7 @@ bool inPlace(Database &db, const SchemaObjects &schema)
     if (!schema.hasAll("index", searchIndexes(db.kind())))
         return false;
     return db.kind() != StoreKind::Certificates
-           || (schema.has("table", Schema::activityTable()) && schema.has("table", Schema::listKeysTable())
+           || (schema.has("table", Schema::activityTable()) && listKeysCurrent(schema)
                && schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()))
                && schema.hasAll("index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes(db.engine())));
 }
@@ -144,9 +152,13 @@ DbStatus ensureTable(Database &db, const SchemaObjects &schema, const FoldTable 
 // were missing, which left changes uncounted.
 DbStatus ensureActivity(Database &db, const SchemaObjects &schema, bool refilled, bool &recount)
 {
-    recount = refilled || !schema.has("table", Schema::activityTable()) || !schema.has("table", Schema::listKeysTable())
+    const bool outdated = schema.has("table", Schema::listKeysTable()) && !listKeysCurrent(schema);
+    recount = refilled || outdated || !schema.has("table", Schema::activityTable()) || !schema.has("table", Schema::listKeysTable())
               || !schema.hasAll("trigger", SqlDialect::activityTriggers(db.engine()));
     DbStatus s = db.exec(SqlDialect::createActivityTable(db.engine()));
+    // Made anew, with its indexes.
+    if (s.ok() && outdated)
+        s = db.exec(SqlDialect::dropStatement(QStringLiteral("table"), Schema::listKeysTable()));
     if (s.ok())
         s = db.exec(SqlDialect::createListKeysTable(db.engine()));
     for (const auto &trigger : SqlDialect::activityTriggers(db.engine()))
@@ -154,7 +166,10 @@ DbStatus ensureActivity(Database &db, const SchemaObjects &schema, bool refilled
             s = db.exec(trigger.second);
     if (s.ok() && recount)
         s = runAll(db, SqlDialect::refillActivityTable(db.engine()));
-    return s.ok() ? runFor(db, schema, "index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes(db.engine())) : s;
+    if (!s.ok())
+        return s;
+    const SchemaObjects none;
+    return runFor(db, outdated ? none : schema, "index", SqlDialect::activityIndexes() + SqlDialect::listKeysIndexes(db.engine()));
 }
 
 // The stale rows of one batch, read whole before any is written: writing

@@ -216,11 +216,16 @@ DbStatus FoundCertificates::sortedPage(int certificates, std::vector<FoundCertif
     }
     const bool ofHeader = *m_order == ListOrder::Tracking || *m_order == ListOrder::Date || *m_order == ListOrder::Organization;
     const QString direction = m_descending ? QStringLiteral(" DESC") : QString();
-    QString sql = QStringLiteral("SELECT r.\"FormIndex\", %1 FROM %3 r WHERE EXISTS (SELECT 1 FROM (%2) k WHERE "
+    // Those of the sort keys that cannot be found are passed over first,
+    // from the index walked, without asking the search.
+    const DataView::Narrowing &narrowing = m_header.resultNarrowing();
+    const bool narrowed = !ofHeader && !narrowing.condition.isEmpty();
+    QString sql = QStringLiteral("SELECT r.\"FormIndex\", %1 FROM %3 r WHERE %4EXISTS (SELECT 1 FROM (%2) k WHERE "
                                  "k.\"FormIndex\" = r.\"FormIndex\")")
                       .arg(value, m_header.resultQuery(),
-                           ofHeader ? QStringLiteral("\"Header\"") : SqlDialect::quoted(Schema::listKeysTable()));
-    QVariantList binds = m_header.resultBinds();
+                           ofHeader ? QStringLiteral("\"Header\"") : SqlDialect::quoted(Schema::listKeysTable()),
+                           narrowed ? narrowing.condition + QStringLiteral(" AND ") : QString());
+    QVariantList binds = narrowed ? narrowing.binds + m_header.resultBinds() : m_header.resultBinds();
     if (m_lastKey) {
         // On after the last certificate read, ties in the order of their
         // keys; the value alone lets the engine start from it in its index.

@@ -58,7 +58,7 @@ struct FoldTable {
 };
 
 namespace Schema {
-constexpr int version = 11;
+constexpr int version = 12;
 
 // A table whose definition changed in a version: files of an earlier
 // version get it rebuilt to the current definition, keeping its rows.

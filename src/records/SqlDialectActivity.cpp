@@ -11,6 +11,9 @@ namespace {
 const char *const kCountedStatuses[] = {"NEW", "PROTOTYPE", "REPAIRED"};
 const char *const kCounted[] = {"NewParts", "Prototypes", "Repairs"};
 
+// A status's mark is one of this many bits, by its first letter.
+constexpr int kStatusMarks = 62;
+
 QString table() { return quoted(Schema::activityTable()); }
 
 // A constant of ours written into a statement kept in the schema, where
@@ -52,23 +55,47 @@ QString tallyRows(const QString &key)
 
 QString columns() { return QStringLiteral("\"FormIndex\", \"Name\", \"Day\", \"NewParts\", \"Prototypes\", \"Repairs\""); }
 
-// The sort keys' rows of the certificates whose key `key` is (empty: of
-// every one), as the list compares its values.
-QString listKeysRows(const QString &key)
+// The mark of the folded line status `status` (an expression) in the bit
+// set of a certificate's line statuses (see statusMark), none for an empty
+// or unfolded one.
+QString statusMarkOf(const QString &status, Engine e)
 {
-    // Block 13's signatory for new parts and prototypes, else block 14's.
-    const auto keys = [](const QString &partNum, const QString &status) {
+    return QStringLiteral("CASE WHEN %1 <> '' THEN %2 << (%3(%1) % %4) ELSE 0 END")
+        .arg(status, e == Engine::PostgreSQL ? QStringLiteral("1::bigint") : QStringLiteral("1"),
+             e == Engine::PostgreSQL ? QStringLiteral("ascii") : QStringLiteral("unicode"))
+        .arg(kStatusMarks);
+}
+// The marks of every line of a certificate, or of each, added up once each:
+// a set of bits, as the engines have no common aggregate for it.
+QString statusMarksOf(const QString &status, Engine e)
+{
+    return e == Engine::PostgreSQL ? QStringLiteral("bit_or(%1)").arg(statusMarkOf(status, e))
+                                   : QStringLiteral("sum(DISTINCT %1)").arg(statusMarkOf(status, e));
+}
+
+// The sort keys' rows of the certificates whose key `key` is (empty: of
+// every one), as the list compares its values, with the marks of their
+// lines' statuses.
+QString listKeysRows(const QString &key, Engine e)
+{
+    const QString lines = quoted(Schema::foldTableOf(QStringLiteral("Detail"))->name);
+    const auto keys = [](const QString &partNum, const QString &status, const QString &marks) {
         return QStringLiteral("SELECT h.\"FormIndex\", coalesce(%1, ''), coalesce(%2, ''), "
-                              "coalesce(lower(trim(CASE WHEN %2 IN ('new', 'prototype') THEN h.\"Name17\" ELSE h.\"Name22\" END)), '') ")
-            .arg(partNum, status);
+                              "coalesce(lower(trim(CASE WHEN %2 IN ('new', 'prototype') THEN h.\"Name17\" ELSE h.\"Name22\" END)), ''), "
+                              "%3 ")
+            .arg(partNum, status, marks);
     };
     if (key.isEmpty())
         // Every certificate's: the lines read once, grouped by certificate,
         // whatever indexes they have (a bulk load makes them after).
-        return keys(QStringLiteral("lower(trim(l.\"PartNum\"))"), QStringLiteral("lower(trim(l.\"Status\"))"))
+        return keys(QStringLiteral("lower(trim(l.\"PartNum\"))"), QStringLiteral("lower(trim(l.\"Status\"))"),
+                    QStringLiteral("coalesce(m.marks, 0)"))
                + QStringLiteral("FROM \"Header\" h LEFT JOIN (SELECT \"FormIndex\", min(rowid) AS first FROM \"Detail\" "
                                 "GROUP BY \"FormIndex\") f ON f.\"FormIndex\" = h.\"FormIndex\" "
-                                "LEFT JOIN \"Detail\" l ON l.rowid = f.first");
+                                "LEFT JOIN \"Detail\" l ON l.rowid = f.first "
+                                "LEFT JOIN (SELECT \"FormIndex\", %1 AS marks FROM %2 GROUP BY \"FormIndex\") m "
+                                "ON m.\"FormIndex\" = h.\"FormIndex\"")
+                     .arg(statusMarksOf(QStringLiteral("\"Status\""), e), lines);
     // One certificate's first line, read at the head of the index of its
     // lines by row id (a file's index of the certificate holds the row id;
     // a server has its own, see listKeysIndexes): a trigger taking the keys
@@ -78,10 +105,15 @@ QString listKeysRows(const QString &key)
                               "ORDER BY l.rowid LIMIT 1)")
             .arg(QLatin1String(field));
     };
-    return keys(firstLine("PartNum"), firstLine("Status")) + QStringLiteral("FROM \"Header\" h WHERE h.\"FormIndex\" = ") + key;
+    // The marks of all its lines only for a row not there yet: a row kept
+    // keeps its marks, which each line stored adds to (see markStatus).
+    const QString marks = QStringLiteral("CASE WHEN EXISTS (SELECT 1 FROM %1 WHERE \"FormIndex\" = h.\"FormIndex\") THEN NULL "
+                                         "ELSE coalesce((SELECT %2 FROM %3 WHERE \"FormIndex\" = h.\"FormIndex\"), 0) END")
+                              .arg(quoted(Schema::listKeysTable()), statusMarksOf(QStringLiteral("\"Status\""), e), lines);
+    return keys(firstLine("PartNum"), firstLine("Status"), marks) + QStringLiteral("FROM \"Header\" h WHERE h.\"FormIndex\" = ") + key;
 }
 
-QString listKeysColumns() { return QStringLiteral("\"FormIndex\", \"PartNum\", \"Status\", \"Signatory\""); }
+QString listKeysColumns() { return QStringLiteral("\"FormIndex\", \"PartNum\", \"Status\", \"Signatory\", \"Statuses\""); }
 
 // The statements counting one certificate again, and taking its sort keys.
 QString recountTally(const QString &key)
@@ -89,12 +121,24 @@ QString recountTally(const QString &key)
     return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4;")
         .arg(table(), key, columns(), tallyRows(key));
 }
-QString retakeListKeys(const QString &key)
+// A certificate's row of sort keys taken again: gone with its header, its
+// keys replaced, its marks kept.
+QString retakeListKeys(const QString &key, Engine e)
 {
-    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2; INSERT INTO %1 (%3) %4;")
-        .arg(quoted(Schema::listKeysTable()), key, listKeysColumns(), listKeysRows(key));
+    return QStringLiteral("DELETE FROM %1 WHERE \"FormIndex\" = %2 AND NOT EXISTS (SELECT 1 FROM \"Header\" WHERE \"FormIndex\" = %2); "
+                          "INSERT INTO %1 (%3) %4 ON CONFLICT (\"FormIndex\") DO UPDATE SET \"PartNum\" = excluded.\"PartNum\", "
+                          "\"Status\" = excluded.\"Status\", \"Signatory\" = excluded.\"Signatory\";")
+        .arg(quoted(Schema::listKeysTable()), key, listKeysColumns(), listKeysRows(key, e));
 }
-QString recount(const QString &key) { return recountTally(key) + QLatin1Char(' ') + retakeListKeys(key); }
+// The mark of the status of the line copy NEW added to its certificate's.
+QString markStatus(Engine e)
+{
+    const QString mark = statusMarkOf(QStringLiteral("NEW.\"Status\""), e);
+    return QStringLiteral("UPDATE %1 SET \"Statuses\" = \"Statuses\" | %2 WHERE \"FormIndex\" = NEW.\"FormIndex\" "
+                          "AND \"Statuses\" | %2 <> \"Statuses\";")
+        .arg(quoted(Schema::listKeysTable()), mark);
+}
+QString recount(const QString &key, Engine e) { return recountTally(key) + QLatin1Char(' ') + retakeListKeys(key, e); }
 
 // Whether the line copy `row` (OLD or NEW) is of a status the tally
 // counts: a line of any other status, stored or removed, leaves the tally
@@ -164,7 +208,7 @@ QString createListKeysTable(Engine e)
 {
     const QString text = e == Engine::PostgreSQL ? QStringLiteral("TEXT COLLATE \"C\"") : QStringLiteral("TEXT");
     return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (\"FormIndex\" %2 PRIMARY KEY, \"PartNum\" %3 NOT NULL, "
-                          "\"Status\" %3 NOT NULL, \"Signatory\" %3 NOT NULL)")
+                          "\"Status\" %3 NOT NULL, \"Signatory\" %3 NOT NULL, \"Statuses\" %2)")
         .arg(quoted(Schema::listKeysTable()), e == Engine::PostgreSQL ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER"),
              text);
 }
@@ -174,8 +218,11 @@ QList<NamedStatement> listKeysIndexes(Engine e)
     QList<NamedStatement> out;
     for (const char *column : {"PartNum", "Status", "Signatory"}) {
         const QString name = QStringLiteral("idx_%1_%2").arg(Schema::listKeysTable(), QLatin1String(column));
-        out << NamedStatement{name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"%3\", \"FormIndex\")")
-                                        .arg(quoted(name), quoted(Schema::listKeysTable()), QLatin1String(column))};
+        // A walk by status tells from its index alone which certificates
+        // a search by status can pass over (see statusMarksFilter).
+        const QString marks = qstrcmp(column, "Status") == 0 ? QStringLiteral(", \"Statuses\"") : QString();
+        out << NamedStatement{name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(\"%3\", \"FormIndex\"%4)")
+                                        .arg(quoted(name), quoted(Schema::listKeysTable()), QLatin1String(column), marks)};
     }
     // A file's index of the lines by certificate holds their row ids in
     // order; a server's needs them named.
@@ -186,6 +233,20 @@ QList<NamedStatement> listKeysIndexes(Engine e)
 }
 
 QString listKey(const char *column) { return QStringLiteral("r.\"%1\"").arg(QLatin1String(column)); }
+
+qint64 statusMark(const QString &foldedBeginning)
+{
+    if (foldedBeginning.isEmpty())
+        return -1;
+    const uint first = foldedBeginning.toUcs4().constFirst();
+    return qint64(1) << (first % kStatusMarks);
+}
+
+QString statusMarksFilter()
+{
+    // A row whose marks are unknown (null) is never passed over.
+    return QStringLiteral("(coalesce(r.\"Statuses\", -1) & ?) <> 0");
+}
 
 QList<NamedStatement> activityTriggers(Engine e)
 {
@@ -200,11 +261,12 @@ QList<NamedStatement> activityTriggers(Engine e)
         };
         const auto onLine = [](const QString &row, const QString &key, const QString &retakeWhen) {
             return QStringLiteral("IF %1 THEN %2 END IF; IF %3 THEN %4 END IF;")
-                .arg(retakeWhen, retakeListKeys(key), counted(row), recountTally(key));
+                .arg(retakeWhen, retakeListKeys(key, Engine::PostgreSQL), counted(row), recountTally(key));
         };
-        out << function(serverFunction(), recount(oldKey), recount(newKey))
+        out << function(serverFunction(), recount(oldKey, e), recount(newKey, e))
             << function(serverLineFunction(), onLine(QStringLiteral("OLD"), oldKey, QStringLiteral("true")),
-                        onLine(QStringLiteral("NEW"), newKey, QStringLiteral("TG_OP = 'UPDATE' OR ") + firstOfItsCertificate()));
+                        markStatus(e) + QLatin1Char(' ')
+                            + onLine(QStringLiteral("NEW"), newKey, QStringLiteral("TG_OP = 'UPDATE' OR ") + firstOfItsCertificate()));
         for (const QString &fold : foldTables())
             out << NamedStatement{serverTrigger(fold),
                                   QStringLiteral("CREATE TRIGGER %1 AFTER INSERT OR UPDATE OR DELETE ON %2 FOR EACH ROW "
@@ -219,7 +281,7 @@ QList<NamedStatement> activityTriggers(Engine e)
                                              when.isEmpty() ? QString() : QStringLiteral(" WHEN ") + when, body)};
     };
     const QString header = Schema::foldTableOf(QStringLiteral("Header"))->name;
-    const QString oldRow = recount(oldKey), newRow = recount(newKey);
+    const QString oldRow = recount(oldKey, e), newRow = recount(newKey, e);
     for (const auto &[event, body] : {std::pair<const char *, QString>{"insert", newRow},
                                       {"update", oldRow + QLatin1Char(' ') + newRow},
                                       {"delete", oldRow}})
@@ -229,9 +291,13 @@ QList<NamedStatement> activityTriggers(Engine e)
         << trigger(liteTrigger(lineFold(), "update"), "update", lineFold(), oldCounted + QStringLiteral(" OR ") + newCounted,
                    recountTally(oldKey) + QLatin1Char(' ') + recountTally(newKey))
         << trigger(liteTrigger(lineFold(), "delete"), "delete", lineFold(), oldCounted, recountTally(oldKey))
-        << trigger(liteKeysTrigger("insert"), "insert", lineFold(), firstOfItsCertificate(), retakeListKeys(newKey))
-        << trigger(liteKeysTrigger("update"), "update", lineFold(), {}, retakeListKeys(oldKey) + QLatin1Char(' ') + retakeListKeys(newKey))
-        << trigger(liteKeysTrigger("delete"), "delete", lineFold(), {}, retakeListKeys(oldKey));
+        << trigger(liteKeysTrigger("insert"), "insert", lineFold(), firstOfItsCertificate(), retakeListKeys(newKey, e))
+        << trigger(liteKeysTrigger("update"), "update", lineFold(), {}, retakeListKeys(oldKey, e) + QLatin1Char(' ') + retakeListKeys(newKey, e))
+        << trigger(liteKeysTrigger("delete"), "delete", lineFold(), {}, retakeListKeys(oldKey, e));
+    // After the keys' own, which make the row of a certificate's first line.
+    for (const char *event : {"insert", "update"})
+        out << trigger(liteTrigger(lineFold(), event) + QStringLiteral("_marks"), event, lineFold(), QStringLiteral("NEW.\"Status\" <> ''"),
+                       markStatus(e));
     return out;
 }
 
@@ -254,7 +320,7 @@ QStringList refillActivityTable(Engine e)
     QStringList out{QStringLiteral("DELETE FROM %1").arg(table()),
                     QStringLiteral("INSERT INTO %1 (%2) %3").arg(table(), columns(), tallyRows({})),
                     QStringLiteral("DELETE FROM %1").arg(quoted(Schema::listKeysTable())),
-                    QStringLiteral("INSERT INTO %1 (%2) %3").arg(quoted(Schema::listKeysTable()), listKeysColumns(), listKeysRows({}))};
+                    QStringLiteral("INSERT INTO %1 (%2) %3").arg(quoted(Schema::listKeysTable()), listKeysColumns(), listKeysRows({}, e))};
     for (const QString &name : {Schema::activityTable(), Schema::listKeysTable()})
         if (const QString statistics = refreshStatistics(name, e); !statistics.isEmpty())
             out << statistics;

@@ -17,6 +17,16 @@ QList<NamedStatement> listKeysIndexes(Engine e);
 // The expression of a sort key over the certificate's row `r` of it, where
 // `column` is "PartNum", "Status" or "Signatory".
 QString listKey(const char *column);
+// The list's keys keep, for each certificate, a bit set of its lines'
+// folded statuses, a mark for each first letter, added to as lines are
+// stored (a line changed or removed may leave its mark). A certificate
+// found by a status beginning with `foldedBeginning` has its mark, so that
+// a walk sorted by status passes over, from its index alone, those that
+// cannot be found; every mark (-1) for an empty beginning.
+qint64 statusMark(const QString &foldedBeginning);
+// The condition over the certificate's row `r` of sort keys that it has
+// the bound mark.
+QString statusMarksFilter();
 QList<NamedStatement> activityTriggers(Engine e);
 // The triggers again, each with the statement dropping it; run before the
 // fold tables are filled in bulk, which would count a certificate per row.

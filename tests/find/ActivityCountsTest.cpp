@@ -170,7 +170,9 @@ TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
                           "DROP TRIGGER \"ActivityTally_on_DetailFold_delete\"",
                           "DROP TRIGGER \"ActivityTally_on_DetailFold_insert_keys\"",
                           "DROP TRIGGER \"ActivityTally_on_DetailFold_update_keys\"",
-                          "DROP TRIGGER \"ActivityTally_on_DetailFold_delete_keys\"", "PRAGMA user_version = 10"};
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_delete_keys\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_insert_marks\"",
+                          "DROP TRIGGER \"ActivityTally_on_DetailFold_update_marks\"", "PRAGMA user_version = 10"};
     for (const QString &sql : drops)
         ASSERT_TRUE(other.exec(sql).ok()) << sql.toStdString();
     // Written by the earlier program meanwhile.

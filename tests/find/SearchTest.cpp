@@ -339,6 +339,65 @@ TEST_P(SearchOnEngine, ASortByALinesValueFollowsEveryWrite)
     }
 }
 
+// A search by status sorted by status passes over, by the marks kept of
+// their lines' statuses, the certificates none of whose lines can match:
+// whatever wrote, folded, moved or removed a line, nothing found is missed.
+TEST_P(SearchOnEngine, ASortByStatusFindsEveryCertificateTheSearchFinds)
+{
+    const auto add = [this](const QString &tracking, const QStringList &statuses) {
+        const qint64 key = insert("Header", {{"Tracking", tracking}});
+        for (int i = 0; i < statuses.size(); ++i)
+            insert("Detail", {{"FormIndex", key}, {"Item", QString::number(i + 1)}, {"Status", statuses[i]}});
+        return key;
+    };
+    const qint64 a = add("A", {"REPAIRED", "NEW"});
+    const qint64 b = add("B", {"NEW"});
+    const qint64 c = add("C", {"OVERHAULED"});
+    const qint64 d = add("D", {"INSPECTED"});
+    const auto sorted = [this](const QString &status, bool descending) {
+        EXPECT_TRUE(arc::CertificateSearch::show(data, {text("Detail", "Status", status)}).ok());
+        arc::FoundCertificates list(data.header());
+        EXPECT_TRUE(list.start().ok());
+        list.sortBy(arc::FoundCertificates::ListOrder::Status, descending);
+        std::vector<arc::FoundCertificate> found;
+        for (int guard = 0; !list.atEnd() && guard < 10; ++guard)
+            EXPECT_TRUE(list.more(1, found).ok());
+        QStringList out;
+        for (const arc::FoundCertificate &f : found)
+            out << f.tracking;
+        return out;
+    };
+    const auto line = [](qint64 key) { return QString::number(key); };
+    const struct {
+        QString write;
+        QString search;
+        QStringList ascending;
+    } steps[] = {
+        {"SELECT 1", "new", {"B", "A"}},
+        {"SELECT 1", "", {"D", "B", "C", "A"}},
+        {"UPDATE \"Detail\" SET \"Status\" = 'New' WHERE \"FormIndex\" = " + line(c), "NE", {"B", "C", "A"}},
+        // Folded by the program, not the engine.
+        {"UPDATE \"Detail\" SET \"Status\" = 'ÜBERHOLT' WHERE \"FormIndex\" = " + line(d), QString::fromUtf8("über"), {"D"}},
+        {"INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"Status\") VALUES (" + line(b) + ", '2', 'Überprüft')",
+         QString::fromUtf8("Ü"), {"B", "D"}},
+        // Marks another program's trigger left unknown.
+        {"UPDATE \"ListKeys\" SET \"Statuses\" = NULL", "new", {"B", "C", "A"}},
+        {"DELETE FROM \"Detail\" WHERE \"FormIndex\" = " + line(a) + " AND \"Status\" = 'NEW'", "new", {"B", "C"}},
+        {"UPDATE \"Header\" SET \"Tracking\" = 'C2' WHERE \"FormIndex\" = " + line(c), "new", {"B", "C2"}},
+        {"UPDATE \"Detail\" SET \"FormIndex\" = " + line(a) + " WHERE \"FormIndex\" = " + line(c), "new", {"B", "A"}},
+        {"INSERT INTO \"Detail\" (\"FormIndex\", \"Item\", \"Status\") VALUES (" + line(d) + ", '2', 'Newly made')",
+         "new", {"B", "A", "D"}},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.write.toStdString() + " / " + step.search.toStdString());
+        ASSERT_TRUE(other.exec(step.write).ok());
+        QStringList descending = step.ascending;
+        std::reverse(descending.begin(), descending.end());
+        EXPECT_EQ(sorted(step.search, false), step.ascending);
+        EXPECT_EQ(sorted(step.search, true), descending);
+    }
+}
+
 // Read in the keys' order a part at a time, a search by a header box still
 // starts from that box's index, not from the first line stored.
 TEST_F(SearchTest, AHeaderBoxIsLookedUpInItsIndexWhenTheKeysAreReadInOrder)
@@ -405,8 +464,8 @@ TEST_F(SearchTest, CopiesAndTriggersLostOrOfAnEarlierVersionAreMadeAgainOnOpenin
     const auto triggers = [&](const QString &table) { return objects("trigger", table); };
     const QStringList current = triggers("%"), indexes = objects("index", "%");
     // Three for each fold table, three for the tally on each, three for the
-    // sort keys on the lines.
-    ASSERT_EQ(current.size(), 15);
+    // sort keys on the lines, two for the marks of their statuses.
+    ASSERT_EQ(current.size(), 17);
     const QString earlierTrigger = "CREATE TRIGGER DetailFold_insert AFTER INSERT ON Detail BEGIN INSERT OR REPLACE INTO "
                                    "DetailFold (Line, FormIndex) VALUES (NEW.rowid, NEW.FormIndex); END";
     const std::pair<const char *, QStringList> damages[] = {
@@ -417,6 +476,12 @@ TEST_F(SearchTest, CopiesAndTriggersLostOrOfAnEarlierVersionAreMadeAgainOnOpenin
         {"earlier triggers", current + QStringList{earlierTrigger}},
         {"an earlier trigger beside the current ones", {earlierTrigger}},
         {"indexes lost", {"DROP INDEX idx_DetailFold_stale", "DROP INDEX idx_Header_Tracking_number"}},
+        {"sort keys without the marks of the statuses",
+         {"DROP TABLE ListKeys", "CREATE TABLE ListKeys (FormIndex INTEGER PRIMARY KEY, PartNum TEXT NOT NULL, "
+                                 "Status TEXT NOT NULL, Signatory TEXT NOT NULL)",
+          "CREATE INDEX idx_ListKeys_Status ON ListKeys(Status, FormIndex)", "DROP TRIGGER ActivityTally_on_DetailFold_insert_keys",
+          "DROP TRIGGER ActivityTally_on_DetailFold_update_keys", "DROP TRIGGER ActivityTally_on_DetailFold_delete_keys",
+          "DROP TRIGGER ActivityTally_on_DetailFold_insert_marks", "DROP TRIGGER ActivityTally_on_DetailFold_update_marks"}},
     };
     for (const auto &[name, damage] : damages) {
         SCOPED_TRACE(name);
