@@ -11,8 +11,9 @@ namespace {
 const char *const kCountedStatuses[] = {"NEW", "PROTOTYPE", "REPAIRED"};
 const char *const kCounted[] = {"NewParts", "Prototypes", "Repairs"};
 
-// A status's mark is one of this many bits, by its first letter.
-constexpr int kStatusMarks = 62;
+// The first letters of a folded status with a mark of their own, the
+// first of them the second bit; any other has the first.
+const char kMarkedLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
 
 QString table() { return quoted(Schema::activityTable()); }
 
@@ -57,13 +58,13 @@ QString columns() { return QStringLiteral("\"FormIndex\", \"Name\", \"Day\", \"N
 
 // The mark of the folded line status `status` (an expression) in the bit
 // set of a certificate's line statuses (see statusMark), none for an empty
-// or unfolded one.
+// or unfolded one. Found by the first letter's place among ours, whatever
+// the encoding of the server's database.
 QString statusMarkOf(const QString &status, Engine e)
 {
-    return QStringLiteral("CASE WHEN %1 <> '' THEN %2 << (%3(%1) % %4) ELSE 0 END")
+    return QStringLiteral("CASE WHEN %1 <> '' THEN %2 << %3(%4, substr(%1, 1, 1)) ELSE 0 END")
         .arg(status, e == Engine::PostgreSQL ? QStringLiteral("1::bigint") : QStringLiteral("1"),
-             e == Engine::PostgreSQL ? QStringLiteral("ascii") : QStringLiteral("unicode"))
-        .arg(kStatusMarks);
+             e == Engine::PostgreSQL ? QStringLiteral("strpos") : QStringLiteral("instr"), literal(QLatin1String(kMarkedLetters)));
 }
 // The marks of every line of a certificate, or of each, added up once each:
 // a set of bits, as the engines have no common aggregate for it.
@@ -238,8 +239,7 @@ qint64 statusMark(const QString &foldedBeginning)
 {
     if (foldedBeginning.isEmpty())
         return -1;
-    const uint first = foldedBeginning.toUcs4().constFirst();
-    return qint64(1) << (first % kStatusMarks);
+    return qint64(1) << (QLatin1String(kMarkedLetters).indexOf(foldedBeginning.front()) + 1);
 }
 
 QString statusMarksFilter()

@@ -184,17 +184,22 @@ TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
     signedBy({{"Name17", "Pat Doe"}, {"Date18", "2026-03-08"}}, {"NEW"});
     EXPECT_EQ(march("Pat Doe"), (std::array<int, 3>{2, 1, 1}));
 
-    // The list sorts them by their kept keys too.
-    ASSERT_TRUE(arc::CertificateSearch::show(data, {}).ok());
-    arc::FoundCertificates list(data.header());
-    ASSERT_TRUE(list.start().ok());
-    list.sortBy(arc::FoundCertificates::ListOrder::Status);
-    std::vector<arc::FoundCertificate> found;
-    ASSERT_TRUE(list.more(10, found).ok());
-    QStringList statuses;
-    for (const arc::FoundCertificate &c : found)
-        statuses << c.status;
-    EXPECT_EQ(statuses, (QStringList{"NEW", "NEW", "REPAIRED", "REPAIRED"}));
+    // The list sorts them by their kept keys too, a search by status by
+    // the marks of every line's status, not only the first's.
+    const auto sorted = [this](const std::vector<arc::SearchCondition> &search) {
+        EXPECT_TRUE(arc::CertificateSearch::show(data, search).ok());
+        arc::FoundCertificates list(data.header());
+        EXPECT_TRUE(list.start().ok());
+        list.sortBy(arc::FoundCertificates::ListOrder::Status);
+        std::vector<arc::FoundCertificate> found;
+        EXPECT_TRUE(list.more(10, found).ok());
+        QStringList statuses;
+        for (const arc::FoundCertificate &c : found)
+            statuses << c.status;
+        return statuses;
+    };
+    EXPECT_EQ(sorted({}), (QStringList{"NEW", "NEW", "REPAIRED", "REPAIRED"}));
+    EXPECT_EQ(sorted({{"Detail", "Status", "proto", {}}}), QStringList{"NEW"});
 }
 
 // Counted anew after a bulk load, which makes the lines' indexes only
