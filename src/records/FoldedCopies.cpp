@@ -285,16 +285,12 @@ DbStatus settle(Database &db)
 {
     if (db.inTransaction())
         return {};
+    QStringList tables;
     for (const FoldTable &fold : Schema::foldTables(db.kind()))
-        if (const QString sql = SqlDialect::settleTable(fold.name, db.engine()); !sql.isEmpty())
-            if (DbStatus s = db.exec(sql); !s.ok())
-                return s;
+        tables << fold.name;
     if (db.kind() == StoreKind::Certificates)
-        for (const QString &table : {Schema::activityTable(), Schema::listKeysTable()})
-            if (const QString sql = SqlDialect::settleTable(table, db.engine()); !sql.isEmpty())
-                if (DbStatus s = db.exec(sql); !s.ok())
-                    return s;
-    return {};
+        tables << Schema::activityTable() << Schema::listKeysTable();
+    return runAll(db, SqlDialect::settleTables(tables, db.engine()));
 }
 
 DbStatus bringUpToDate(Database &db, const Progress &progress)
@@ -334,10 +330,11 @@ DbStatus bringUpToDate(Database &db, const Progress &progress)
         // A server plans by its statistics: taken while every copy was
         // stale, they would have each search scan the whole table for the
         // few stale ones. Outside a transaction the table is settled too.
-        const QString statistics = db.inTransaction() ? SqlDialect::refreshStatistics(fold.name, db.engine())
-                                                      : SqlDialect::settleTable(fold.name, db.engine());
-        if (folded >= kBatch && !statistics.isEmpty())
-            if (s = db.exec(statistics); !s.ok())
+        QStringList statistics = db.inTransaction() ? QStringList{SqlDialect::refreshStatistics(fold.name, db.engine())}
+                                                    : SqlDialect::settleTables({fold.name}, db.engine());
+        statistics.removeAll(QString());
+        if (folded >= kBatch)
+            if (s = runAll(db, statistics); !s.ok())
                 return s;
     }
     return {};

@@ -120,9 +120,17 @@ QString refreshStatistics(const QString &table, Engine e)
     return e == Engine::PostgreSQL ? QStringLiteral("ANALYZE ") + quoted(table) : QString();
 }
 
-QString settleTable(const QString &table, Engine e)
+QStringList settleTables(const QStringList &tables, Engine e)
 {
-    return e == Engine::PostgreSQL ? QStringLiteral("VACUUM (ANALYZE, SKIP_LOCKED) ") + quoted(table) : QString();
+    if (e != Engine::PostgreSQL)
+        return {};
+    QStringList analyses, vacuums;
+    for (const QString &table : tables) {
+        analyses << QStringLiteral("ANALYZE (SKIP_LOCKED) ") + quoted(table);
+        vacuums << QStringLiteral("VACUUM (SKIP_LOCKED) ") + quoted(table);
+    }
+    return QStringList{QStringLiteral("SET synchronous_commit = local")} + analyses + vacuums
+           + QStringList{QStringLiteral("RESET synchronous_commit")};
 }
 
 QString secondaryIndexesQuery(Engine e)

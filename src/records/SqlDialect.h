@@ -47,11 +47,15 @@ QStringList setUserVersion(int version, Engine e, StoreKind kind);
 // Brings the planner's statistics of a table up to date after a large
 // change; empty where the engine needs none.
 QString refreshStatistics(const QString &table, Engine e);
-// The same, and marks the table's pages as seen by every session, so that
-// a search answers from an index alone instead of visiting each row it
-// finds. Only outside a transaction; a table another session is vacuuming
-// is passed over. Empty where the engine needs none.
-QString settleTable(const QString &table, Engine e);
+// The statements bringing the statistics of these tables up to date and
+// marking their pages as seen by every session, so that a search answers
+// from an index alone instead of visiting each row it finds. A vacuum can
+// mark a row only once the commit that wrote it, and every commit near it,
+// is written: the analyses commit first, each waiting until the server has
+// written it (not a standby), then the vacuums follow. Only outside a
+// transaction; a table another session holds is passed over. None where
+// the engine needs none.
+QStringList settleTables(const QStringList &tables, Engine e);
 // Around a bulk load into a server's empty tables: the query of a table's
 // indexes that no key or constraint holds (the table's name bound), each
 // as its name and the statement making it again (each dropped with
