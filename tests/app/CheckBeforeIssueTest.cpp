@@ -21,8 +21,7 @@ protected:
     // A repair released by the signatory in block 14.
     void repair()
     {
-        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
-        window->checkstat();
+        fuelPumpLine("REPAIRED");
         screen().block14cNumber->setText("V7RR123K");
         ASSERT_EQ(screen().block14dName->text(), kSignatory);
     }

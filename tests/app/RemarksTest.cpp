@@ -77,8 +77,7 @@ TEST_F(RemarksTest, ExportAndRepairCertificatesComposeBlock12)
     // A repair: the dual-release statement once a JAA country is chosen.
     screen().newButton->click();
     messages.expectAsked(arc::Prompts::saveChanges("")); // Save, the default
-    window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
-    window->checkstat();
+    fuelPumpLine("REPAIRED");
     EXPECT_EQ(remarks(), "Released per work order\n");
     choose(screen().combo1, "France");
     const QString easa = remarks();
@@ -276,8 +275,7 @@ TEST_F(RemarksTest, TheBuilderWorksAlikeAfterEveryPanel)
         messages.answers = {Message::Answer::Discard};
         screen().newButton->click();
         messages.answers.clear();
-        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
-        window->checkstat();
+        fuelPumpLine("REPAIRED");
         choose(screen().combo1, "France");
         EXPECT_TRUE(remarks().endsWith("Certificate number: FR.145.7")) << remarks().toStdString();
         messages.shown.clear();
@@ -289,8 +287,7 @@ TEST_F(RemarksTest, TheBuilderWorksAlikeAfterEveryPanel)
 TEST_F(RemarksTest, TheDualReleaseFollowsTheOtherRegulationBox)
 {
     choose(screen().combo3, "Acme Aero");
-    window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
-    window->checkstat();
+    fuelPumpLine("REPAIRED");
     const QString plain = remarks();
     screen().block14aOtherRegulation->click();
     EXPECT_TRUE(remarks().startsWith(plain) && remarks().endsWith("Certificate number: FR.145.7"))
