@@ -77,6 +77,19 @@ QString pageText(const QList<Op> &ops)
     return out.join('\n');
 }
 
+// Every page of `pages`, by its text, numbered and naming the certificate;
+// every serial number and word of block 12 of `page` among them, in order.
+void expectEveryPageAndWord(const QStringList &pages, const arc::CertificatePage &page)
+{
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        EXPECT_TRUE(pages[i].contains(QString("Page %1 of %2").arg(i + 1).arg(pages.size()))) << "page " << i + 1;
+        EXPECT_TRUE(pages[i].contains("ARC-000123")) << "page " << i + 1;
+    }
+    const QString all = pages.join('\n');
+    EXPECT_EQ(numbered(all, "SN-"), oneTo(int(page.lines.size()), 1000));
+    EXPECT_EQ(numbered(all, "w"), oneTo(numbered(page.remarks, "w").size()));
+}
+
 struct SheetLayout {
     QString form;
     std::optional<QString> user1;
@@ -105,18 +118,15 @@ TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
         const QList<QList<Op>> pages = r.canvas.pages();
         ASSERT_GT(pages.size(), 1);
         const arc::FormDefinition &form = arc::FormDefinition::of(l.form);
-        QString all;
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            const QString text = pageText(pages[i]);
-            all += text + '\n';
-            const int total = int(pages.size());
-            EXPECT_TRUE(text.contains(QString("Page %1 of %2").arg(i + 1).arg(total))) << "page " << i + 1;
-            EXPECT_TRUE(text.contains("ARC-000123")) << "page " << i + 1;
-            if (i == 0) {
-                EXPECT_TRUE(text.contains(QString("Continued on %1 attached continuation sheet(s).").arg(total - 1)));
-                continue;
-            }
-            EXPECT_TRUE(text.contains(QString("Continuation sheet %1 of %2").arg(i).arg(total - 1)));
+        QStringList texts;
+        for (const QList<Op> &ops : pages)
+            texts << pageText(ops);
+        expectEveryPageAndWord(texts, page);
+        const qsizetype sheets = pages.size() - 1;
+        EXPECT_TRUE(texts[0].contains(QString("Continued on %1 attached continuation sheet(s).").arg(sheets)));
+        for (qsizetype i = 1; i < pages.size(); ++i) {
+            const QString &text = texts[i];
+            EXPECT_TRUE(text.contains(QString("Continuation sheet %1 of %2").arg(i).arg(sheets)));
             EXPECT_TRUE(text.contains(form.footerLeft)) << "the form's edition";
             EXPECT_EQ(std::ranges::count(pages[i], Op::Kind::Picture, &Op::kind), 0) << "no signature on a sheet";
             for (const QString &statement : form.statement14a)
@@ -124,8 +134,6 @@ TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
             EXPECT_FALSE(text.contains(form.numbered("13b")));
             EXPECT_FALSE(text.contains(form.numbered("14b")));
         }
-        EXPECT_EQ(numbered(all, "SN-"), oneTo(40, 1000));
-        EXPECT_EQ(numbered(all, "w"), oneTo(numbered(page.remarks, "w").size()));
     }
 }
 
@@ -212,14 +220,9 @@ TEST_F(ContinuationPdfTest, EveryPageAndWordFromThePdfFileAndThePreview)
             SCOPED_TRACE(form.toStdString() + " " + output);
             const ProgramRun r = ProgramRun::of("pdftotext", {file(QString(output) + ".pdf"), "-"});
             ASSERT_EQ(r.exit, 0) << r.said.toStdString();
-            EXPECT_EQ(numbered(r.said, "SN-"), oneTo(40, 1000));
-            EXPECT_EQ(numbered(r.said, "w"), oneTo(numbered(page.remarks, "w").size()));
             const QStringList pages = r.said.split('\f', Qt::SkipEmptyParts);
             ASSERT_GT(pages.size(), 1);
-            for (qsizetype i = 0; i < pages.size(); ++i) {
-                EXPECT_TRUE(pages[i].contains(QString("Page %1 of %2").arg(i + 1).arg(pages.size()))) << "page " << i + 1;
-                EXPECT_TRUE(pages[i].contains("ARC-000123")) << "page " << i + 1;
-            }
+            expectEveryPageAndWord(pages, page);
         }
     }
 }
