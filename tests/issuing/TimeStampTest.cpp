@@ -4,7 +4,6 @@
 #include "DeclaredSignature.h"
 #include "HttpTimeStampService.h"
 #include "IssuedPage.h"
-#include "KeyFiles.h"
 #include "KeysOf.h"
 #include "OpenSslPointers.h"
 #include "OpenedSource.h"
@@ -187,13 +186,11 @@ TEST_P(TimeStampTest, TheCaStatusTellsValidChangedUntrustedAndRevoked)
 
     const arc::ShopAuthority &shop = signing::authority();
     const arc::ShopAuthority other = std::move(arc::ShopAuthority::create("Other shop", "other").value());
-    const arc::X509Ptr signer = std::move(arc::KeyFiles::readCertificates(signing::madeKey("pw").certificates).front());
     const QByteArray empty = arc::RevocationList::empty(shop).value();
     const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(60);
     const auto revoked = [&](int reason) {
         return arc::RevocationList::adding(shop, empty, signing::signingKey().certificate(), reason, later).value();
     };
-    (void)signer;
     writeFile(file("authority.pem"), shop.stored().certificate);
     writeFile(file("other.pem"), other.stored().certificate);
     writeFile(file("damaged.pem"), shop.stored().certificate.left(200));
