@@ -243,35 +243,23 @@ TEST_F(RemarksTest, UnreadableStatementsLeaveBlock12AsItIsAndAreTold)
 // builder writes the dual release to a JAA member as before.
 TEST_F(RemarksTest, TheBuilderWorksAlikeAfterEveryPanel)
 {
+    // What is done on the set-up panel between opening and closing it.
+    arc::SetupPanel &setup = window->setupPanel();
     const std::pair<const char *, std::function<void()>> panels[] = {
-        {"none", [] {}},
-        {"set-up", [this] { screen().setupButton->click(), screen().setupButton->click(); }},
-        {"statements",
-         [this] {
-             screen().setupButton->click();
-             window->setupPanel().statementsButton->click();
-             window->statementsPanel().closeButton->click();
-             screen().setupButton->click();
-         }},
-        {"organisations",
-         [this] {
-             screen().setupButton->click();
-             window->setupPanel().organizations->nextButton->click();
-             window->setupPanel().organizations->firstButton->click();
-             screen().setupButton->click();
-         }},
-        {"signatories",
-         [this] {
-             screen().setupButton->click();
-             window->setupPanel().dmirsButton->click();
-             window->signatoriesPanel().exitButton->click();
-             screen().setupButton->click();
-         }},
+        {"none", {}},
+        {"set-up", [] {}},
+        {"statements", [&] { setup.statementsButton->click(), window->statementsPanel().closeButton->click(); }},
+        {"organisations", [&] { setup.organizations->nextButton->click(), setup.organizations->firstButton->click(); }},
+        {"signatories", [&] { setup.dmirsButton->click(), window->signatoriesPanel().exitButton->click(); }},
     };
     choose(screen().combo3, "Acme Aero");
     for (const auto &[panel, visit] : panels) {
         SCOPED_TRACE(panel);
-        visit();
+        if (visit) {
+            screen().setupButton->click();
+            visit();
+            screen().setupButton->click();
+        }
         messages.answers = {Message::Answer::Discard};
         screen().newButton->click();
         messages.answers.clear();
