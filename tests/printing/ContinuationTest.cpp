@@ -68,15 +68,6 @@ QList<int> oneTo(int n, int from = 1)
     return out;
 }
 
-QString pageText(const QList<Op> &ops)
-{
-    QStringList out;
-    for (const Op &op : ops)
-        if (op.kind == Op::Kind::Text)
-            out << op.text;
-    return out.join('\n');
-}
-
 // Every page of `pages`, by its text, numbered and naming the certificate;
 // every serial number and word of block 12 of `page` among them, in order.
 void expectEveryPageAndWord(const QStringList &pages, const arc::CertificatePage &page)

@@ -114,3 +114,13 @@ struct RecordedPage {
     QStringList notices;
     QList<qsizetype> toldAfter;
 };
+
+// The texts drawn by `ops`, a line each.
+inline QString pageText(const QList<arc::RecordingCanvas::Op> &ops)
+{
+    QStringList out;
+    for (const arc::RecordingCanvas::Op &op : ops)
+        if (op.kind == arc::RecordingCanvas::Op::Kind::Text)
+            out << op.text;
+    return out.join('\n');
+}
