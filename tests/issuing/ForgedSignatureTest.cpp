@@ -68,11 +68,9 @@ TEST_F(ForgedSignatureTest, AWrappedSignatureIsNotTakenForTheDocuments)
 
     const auto [exit, lines] = verified(forged);
     EXPECT_EQ(exit, 1);
-    EXPECT_TRUE(lines.contains("Changed after signing.")) << lines.join('\n').toStdString();
-    EXPECT_TRUE(lines.contains("Changed after signing: yes")) << lines.join('\n').toStdString();
-    EXPECT_TRUE(lines.contains(
-        "Signature: not intact. The signature's byte range does not cover the file as a signature must."))
-        << lines.join('\n').toStdString();
+    for (const char *line : {"Changed after signing.", "Changed after signing: yes",
+                             "Signature: not intact. The signature's byte range does not cover the file as a signature must."})
+        EXPECT_TRUE(lines.contains(line)) << line << " in\n" << lines.join('\n').toStdString();
 }
 
 // The numbers of a range anywhere in the file, a comment's included, are
