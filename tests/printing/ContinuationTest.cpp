@@ -81,26 +81,10 @@ void expectEveryPageAndWord(const QStringList &pages, const arc::CertificatePage
     EXPECT_EQ(numbered(all, "w"), oneTo(numbered(page.remarks, "w").size()));
 }
 
-struct SheetLayout {
-    QString form;
-    std::optional<QString> user1;
-};
-
-std::vector<SheetLayout> everyLayout()
-{
-    std::vector<SheetLayout> all;
-    for (const ModeCase &m : kModeCases)
-        all.push_back({"FAA Form 8130-3", m.user1});
-    for (const QString &form : arc::FormNames::all())
-        if (form != "FAA Form 8130-3")
-            all.push_back({form, std::nullopt});
-    return all;
-}
-
 TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
 {
     for (const SheetLayout &l : everyLayout()) {
-        SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString());
+        SCOPED_TRACE(l.name());
         arc::CertificatePage page = certificate(l.form, 40, words(5000));
         page.settings.orientation = l.user1;
         const RecordedPage r(page);
@@ -166,8 +150,7 @@ TEST(ContinuationTest, EveryLayoutAndFormFitsLetterAndA4)
 {
     for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
         for (const SheetLayout &l : everyLayout()) {
-            SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString()
-                         + (paper == arc::Paper::A4 ? " A4" : " Letter"));
+            SCOPED_TRACE(l.name() + (paper == arc::Paper::A4 ? " A4" : " Letter"));
             arc::CertificatePage full = fullCertificate(), longest = longCertificate(l.user1);
             full.form = longest.form = l.form;
             for (arc::CertificatePage page : {full, longest, certificate(l.form, 40, words(5000))}) {
