@@ -43,8 +43,6 @@ protected:
         EXPECT_FALSE(QFile::exists(pdfPath));
         EXPECT_FALSE(QDir(dataFolder() + "Issued").exists() && !QDir(dataFolder() + "Issued").isEmpty(QDir::Files));
     }
-    QLabel *label(const char *name) { return window->findChild<QLabel *>(name); }
-    QString shown(const char *name) { return label(name)->isVisibleTo(window.get()) ? label(name)->text() : QString(); }
 };
 
 // "Other regulation" ticked with block 12 empty: before, "Print anyway?"

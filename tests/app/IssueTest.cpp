@@ -55,8 +55,6 @@ protected:
         messages.expectNothingAsked();
     }
     QStringList archived() { return QDir(dataFolder() + "Issued").entryList(QDir::Files, QDir::Name); }
-    QLabel *mark() { return window->findChild<QLabel *>("IssuedMark"); }
-    QString markShown() { return mark()->isVisibleTo(window.get()) ? mark()->text() : QString(); }
 
     int signedJobs = 0;
 };
@@ -87,7 +85,7 @@ TEST_F(IssueTest, ACertificateWithNullBlanksIsIssuedAsStored)
 TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 {
     screen().saveButton->click();
-    EXPECT_EQ(markShown(), "");
+    EXPECT_EQ(shown("IssuedMark"), "");
     ok("2");
     EXPECT_EQ(jobs, 2);
     messages.expectNothingAsked(); // stored already: no question
@@ -138,7 +136,7 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
         << screen().block12Remarks->toPlainText().toStdString();
     EXPECT_NE(window->currentFormIndex(), issuedKey);
     EXPECT_EQ(window->newFormFlag(), 0);
-    EXPECT_EQ(markShown(), "") << "the correction is not issued yet";
+    EXPECT_EQ(shown("IssuedMark"), "") << "the correction is not issued yet";
     EXPECT_EQ(stored(QString("SELECT Invoice FROM Header WHERE FormIndex = %1").arg(issuedKey)).toString(), " ");
 }
 
@@ -150,8 +148,8 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
     QFile::remove(pdfPath);
     storedExec("UPDATE Detail SET Quantity = '5'");
     window->certificate().ShowForm();
-    EXPECT_EQ(markShown(), IssuePrompts::changedMark(QDate::currentDate()));
-    EXPECT_TRUE(mark()->styleSheet().contains("#c00000"));
+    EXPECT_EQ(shown("IssuedMark"), IssuePrompts::changedMark(QDate::currentDate()));
+    EXPECT_TRUE(label("IssuedMark")->styleSheet().contains("#c00000"));
 
     ok("1");
     pdf();
@@ -168,11 +166,11 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
 
     storedExec("UPDATE Detail SET Quantity = '1'");
     window->certificate().ShowForm();
-    EXPECT_EQ(markShown(), IssuePrompts::issuedMark(QDate::currentDate()));
+    EXPECT_EQ(shown("IssuedMark"), IssuePrompts::issuedMark(QDate::currentDate()));
     storedExec("UPDATE Header SET Remarks = 'altered'");
     ok("1");
     EXPECT_EQ(jobs, 1) << "only the draft before";
-    EXPECT_EQ(markShown(), IssuePrompts::changedMark(QDate::currentDate()));
+    EXPECT_EQ(shown("IssuedMark"), IssuePrompts::changedMark(QDate::currentDate()));
     EXPECT_EQ(logged(), 1);
 }
 
@@ -591,7 +589,7 @@ TEST_P(IssueOrderTest, WhatAFailureAtEachStepLeavesBehind)
     EXPECT_EQ(archived().size(), row.kept ? 1 : 0);
     EXPECT_EQ(stored("SELECT Signatory || '|' || Copies || '|' || Tracking || '|' || FormIndex FROM IssueLog").toString(),
               row.kept ? QString("Pat Doe|1|%1|%2").arg(tracking).arg(window->currentFormIndex()) : QString());
-    EXPECT_EQ(markShown(), row.kept ? IssuePrompts::issuedMark(QDate::currentDate()) : QString());
+    EXPECT_EQ(shown("IssuedMark"), row.kept ? IssuePrompts::issuedMark(QDate::currentDate()) : QString());
     EXPECT_EQ(QFile::exists(pdfPath), row.userFile);
     if (row.userFile) {
         EXPECT_EQ(readFile(pdfPath), readFile(dataFolder() + "Issued/" + archived().value(0)));

@@ -11,6 +11,8 @@
 #include "PrintPanel.h"
 #include "RecordingCanvas.h"
 
+#include <QLabel>
+
 class IssuingWindowTest : public SignedInWindowTest {
 protected:
     void fillBeforeOpening() override { storedExec("UPDATE Defaults SET Tracking = '000100', IncreaseTrack = 1"); }
@@ -44,6 +46,9 @@ protected:
         window->printCommand().panel().okButton->click();
     }
     int logged() { return stored("SELECT count(*) FROM IssueLog").toInt(); }
+    // A mark or status label by its name, and its text while it is shown.
+    QLabel *label(const char *name) { return window->findChild<QLabel *>(name); }
+    QString shown(const char *name) { return label(name)->isVisibleTo(window.get()) ? label(name)->text() : QString(); }
     // "Issue for serial numbers", `count` copies from SN-8, the run's question
     // answered with `answer`: the folder its PDFs are written to.
     QString issueRun(int count, arc::Message::Answer answer = arc::Message::Answer::WritePdf)
