@@ -111,15 +111,13 @@ TEST_F(SignOutTest, SigningOutAsksAboutChangesDropsTheKeyAndCoversTheWindow)
     const QString number = screen().block3Tracking->text();
     screen().block5Invoice->setPlainText("WO-77");
 
-    messages.answers = {Message::Answer::Cancel};
-    signOut->trigger();
-    messages.expectAsked(arc::Prompts::saveChanges(number));
-    EXPECT_TRUE(window->signIn().isSignedIn()) << "Cancel stays signed in";
-
-    messages.answers = {Message::Answer::Discard};
-    signOut->trigger();
-    messages.expectAsked(arc::Prompts::saveChanges(number));
-    EXPECT_FALSE(window->signIn().isSignedIn());
+    // Cancel stays signed in.
+    for (const auto &[answer, signedIn] : {std::pair{Message::Answer::Cancel, true}, {Message::Answer::Discard, false}}) {
+        messages.answers = {answer};
+        signOut->trigger();
+        messages.expectAsked(arc::Prompts::saveChanges(number));
+        EXPECT_EQ(window->signIn().isSignedIn(), signedIn);
+    }
     EXPECT_EQ(window->signIn().signingKey(), nullptr);
     EXPECT_TRUE(window->signIn().signature().isNull());
     EXPECT_FALSE(window->accessPanel().isHidden());
@@ -137,16 +135,12 @@ protected:
     void SetUp() override
     {
         DataWindowTest::SetUp();
-        const QString bin = folder() + "bin/";
-        QDir().mkpath(bin);
-        QFile fake(bin + "xdg-email");
-        ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-        fake.write(QString("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1sent.part' && mv "
-                           "'%1sent.part' '%1sent'\n")
-                       .arg(folder())
-                       .toUtf8());
-        fake.close();
-        fake.setPermissions(fake.permissions() | QFile::ExeOwner);
+        const QString bin = folder() + "bin/", mailer = bin + "xdg-email";
+        ASSERT_NO_FATAL_FAILURE(writeFile(mailer, QString("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > "
+                                                          "'%1sent.part' && mv '%1sent.part' '%1sent'\n")
+                                                      .arg(folder())
+                                                      .toUtf8()));
+        QFile::setPermissions(mailer, QFile::permissions(mailer) | QFile::ExeOwner);
         m_path = qgetenv("PATH");
         qputenv("PATH", (bin + ":").toUtf8() + m_path);
     }
@@ -169,11 +163,7 @@ protected:
 TEST_F(SendTest, TheIssuedPageGoesToTheMailProgramWithItsNumberInTheSubject)
 {
     const qint64 key = addCertificate("VAS-7/../x");
-    QDir().mkpath(dataFolder() + "Issued");
-    QFile page(dataFolder() + "Issued/issued-7.pdf");
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("%PDF-1.4 issued page");
-    page.close();
+    ASSERT_NO_FATAL_FAILURE(writeFile(dataFolder() + "Issued/issued-7.pdf", "%PDF-1.4 issued page"));
     storedExec(QString("INSERT INTO \"IssueLog\" (\"FormIndex\", \"Tracking\", \"IssuedAt\", \"PdfFile\") VALUES "
                        "(%1, 'VAS-7/../x', '2026-12-08T10:00:00Z', 'issued-7.pdf')")
                    .arg(key));
@@ -187,9 +177,7 @@ TEST_F(SendTest, TheIssuedPageGoesToTheMailProgramWithItsNumberInTheSubject)
     ASSERT_EQ(arguments.size(), 5) << arguments.join(' ').toStdString();
     EXPECT_EQ(arguments.mid(0, 4), QStringList({"--utf8", "--subject", "Release certificate VAS-7/../x", "--attach"}));
     EXPECT_TRUE(arguments[4].endsWith("/mail/VAS-7____x.pdf")) << arguments[4].toStdString();
-    QFile attached(arguments[4]);
-    ASSERT_TRUE(attached.open(QIODevice::ReadOnly));
-    EXPECT_EQ(attached.readAll(), "%PDF-1.4 issued page");
+    EXPECT_EQ(readFile(arguments[4]), "%PDF-1.4 issued page");
 }
 
 TEST_F(DataWindowTest, AboutTellsTheVersionTheDataSourceAndTheLicence)

@@ -3,7 +3,6 @@
 
 #include "IssuingWindow.h"
 
-#include "BatchIssue.h"
 #include "DateText.h"
 #include "IssuePrompts.h"
 #include "PrintPrompts.h"
@@ -18,14 +17,18 @@ namespace IssuePrompts = arc::IssuePrompts;
 
 class CheckBeforeIssueTest : public IssuingWindowTest {
 protected:
-    // A repair released by the signatory in block 14.
-    void repair()
+    // A repair released by the signatory in block 14 under "Other
+    // regulation" too, without the statement block 12 should then hold.
+    void dualReleaseWithoutItsStatement()
     {
-        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "REPAIRED", {}});
-        window->checkstat();
+        fuelPumpLine("REPAIRED");
         screen().block14cNumber->setText("V7RR123K");
         ASSERT_EQ(screen().block14dName->text(), kSignatory);
+        screen().block14aOtherRegulation->setChecked(true);
+        screen().block12Remarks->setPlainText("");
     }
+    static inline const QString kNoStatement =
+        "Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty.";
     // The check refused the page: its box, with only the way back.
     void expectRefused(const QString &finding, std::source_location at = std::source_location::current())
     {
@@ -40,8 +43,6 @@ protected:
         EXPECT_FALSE(QFile::exists(pdfPath));
         EXPECT_FALSE(QDir(dataFolder() + "Issued").exists() && !QDir(dataFolder() + "Issued").isEmpty(QDir::Files));
     }
-    QLabel *label(const char *name) { return window->findChild<QLabel *>(name); }
-    QString shown(const char *name) { return label(name)->isVisibleTo(window.get()) ? label(name)->text() : QString(); }
 };
 
 // "Other regulation" ticked with block 12 empty: before, "Print anyway?"
@@ -49,37 +50,26 @@ protected:
 // the certificate was saved.
 TEST_F(CheckBeforeIssueTest, ADualReleaseWithoutItsStatementIsNotIssuedWhateverTheAnswer)
 {
-    repair();
-    screen().block14aOtherRegulation->setChecked(true);
-    screen().block12Remarks->setPlainText("");
+    dualReleaseWithoutItsStatement();
     messages.answers = {Answer::Yes, Answer::Yes, Answer::Yes}; // save, and print anyway were it asked
     pdf();
     ASSERT_EQ(messages.shown.size(), 1) << testing::PrintToString(messages.shown);
-    expectRefused("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty.");
+    expectRefused(kNoStatement);
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 0) << "checked before it is saved";
 
     messages.answers = {Answer::Yes};
     ok("1");
-    expectRefused("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty.");
+    expectRefused(kNoStatement);
     EXPECT_EQ(jobs, 0);
 }
 
 // Issue for serial numbers checks the certificate before it stores a copy.
 TEST_F(CheckBeforeIssueTest, ARunOfSerialNumbersIsRefusedBeforeAnyCopyIsStored)
 {
-    repair();
-    screen().block14aOtherRegulation->setChecked(true);
-    screen().block12Remarks->setPlainText("");
-    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
-    bool chosen = false;
-    batch.setChoiceRunner([&chosen](const QString &) {
-        chosen = true;
-        return arc::BatchIssue::Choice{"SN-8", 2};
-    });
-    messages.answers = {Answer::Yes};
-    screen().batchButton->click();
-    expectRefused("Block 12: \"Other regulation specified in Block 12\" is ticked but block 12 is empty.");
-    EXPECT_FALSE(chosen);
+    dualReleaseWithoutItsStatement();
+    issueRun(2, Answer::Yes);
+    expectRefused(kNoStatement);
+    EXPECT_TRUE(offered.isNull()) << "refused before the run is chosen";
     EXPECT_EQ(stored("SELECT count(*) FROM Header").toInt(), 0);
 }
 

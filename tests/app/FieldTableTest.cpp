@@ -13,8 +13,7 @@
 #include "ItemGridModel.h"
 #include "OpenedSource.h"
 #include "PageFromScreen.h"
-#include "PrintCertificate.h"
-#include "RecordingCanvas.h"
+#include "PrintFixtures.h"
 #include "RegisterRows.h"
 #include "Schema.h"
 #include "TempFolder.h"
@@ -149,11 +148,7 @@ TEST_F(FieldTableTest, EveryPrintedFieldIsOnThePage)
 {
     for (const CertificateEntries &e : entries) {
         const CertificatePage page = pageFromScreen(e, {});
-        RecordingCanvas canvas;
-        PrintCertificate(canvas, page, [](const QString &) {});
-        QString drawn;
-        for (const RecordingCanvas::Op &op : canvas.ops())
-            drawn += op.text + QLatin1Char('\n');
+        const QString drawn = pageText(RecordedPage(page).canvas.ops());
         for (const CertificateField &f : CertificateFields::all()) {
             if (f.printed == PrintedBox::None)
                 continue;

@@ -6,10 +6,9 @@
 #include "BatchDialog.h"
 #include "BatchIssue.h"
 #include "CertificateOnScreen.h"
-#include "ArchiveOf.h"
 #include "IssuePrompts.h"
 #include "AnotherAccount.h"
-#include "IssueRecorder.h"
+#include "IssuedPage.h"
 #include "IssueRuns.h"
 #include "FolderKeys.h"
 #include "EmbeddedDataCheck.h"
@@ -56,8 +55,6 @@ protected:
         messages.expectNothingAsked();
     }
     QStringList archived() { return QDir(dataFolder() + "Issued").entryList(QDir::Files, QDir::Name); }
-    QLabel *mark() { return window->findChild<QLabel *>("IssuedMark"); }
-    QString markShown() { return mark()->isVisibleTo(window.get()) ? mark()->text() : QString(); }
 
     int signedJobs = 0;
 };
@@ -88,7 +85,7 @@ TEST_F(IssueTest, ACertificateWithNullBlanksIsIssuedAsStored)
 TEST_F(IssueTest, PrintingIssuesAndEachReprintIsLogged)
 {
     screen().saveButton->click();
-    EXPECT_EQ(markShown(), "");
+    EXPECT_EQ(shown("IssuedMark"), "");
     ok("2");
     EXPECT_EQ(jobs, 2);
     messages.expectNothingAsked(); // stored already: no question
@@ -139,7 +136,7 @@ TEST_F(IssueTest, ChangesToAnIssuedCertificateBecomeACorrection)
         << screen().block12Remarks->toPlainText().toStdString();
     EXPECT_NE(window->currentFormIndex(), issuedKey);
     EXPECT_EQ(window->newFormFlag(), 0);
-    EXPECT_EQ(markShown(), "") << "the correction is not issued yet";
+    EXPECT_EQ(shown("IssuedMark"), "") << "the correction is not issued yet";
     EXPECT_EQ(stored(QString("SELECT Invoice FROM Header WHERE FormIndex = %1").arg(issuedKey)).toString(), " ");
 }
 
@@ -151,8 +148,8 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
     QFile::remove(pdfPath);
     storedExec("UPDATE Detail SET Quantity = '5'");
     window->certificate().ShowForm();
-    EXPECT_EQ(markShown(), IssuePrompts::changedMark(QDate::currentDate()));
-    EXPECT_TRUE(mark()->styleSheet().contains("#c00000"));
+    EXPECT_EQ(shown("IssuedMark"), IssuePrompts::changedMark(QDate::currentDate()));
+    EXPECT_TRUE(label("IssuedMark")->styleSheet().contains("#c00000"));
 
     ok("1");
     pdf();
@@ -169,11 +166,11 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
 
     storedExec("UPDATE Detail SET Quantity = '1'");
     window->certificate().ShowForm();
-    EXPECT_EQ(markShown(), IssuePrompts::issuedMark(QDate::currentDate()));
+    EXPECT_EQ(shown("IssuedMark"), IssuePrompts::issuedMark(QDate::currentDate()));
     storedExec("UPDATE Header SET Remarks = 'altered'");
     ok("1");
     EXPECT_EQ(jobs, 1) << "only the draft before";
-    EXPECT_EQ(markShown(), IssuePrompts::changedMark(QDate::currentDate()));
+    EXPECT_EQ(shown("IssuedMark"), IssuePrompts::changedMark(QDate::currentDate()));
     EXPECT_EQ(logged(), 1);
 }
 
@@ -182,17 +179,7 @@ TEST_F(IssueTest, AChangeBehindTheProgramsBackShowsAndBlocksPrinting)
 // file named as no signed document.
 TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesEachIssuedPageToItsOwnPdf)
 {
-    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
-    QString offered;
-    batch.setChoiceRunner([&offered](const QString &first) {
-        offered = first;
-        return arc::BatchIssue::Choice{"SN-8", 3};
-    });
-    const QString run = folder() + "run/";
-    ASSERT_TRUE(QDir().mkpath(run));
-    batch.setFileChooser([run] { return run; });
-    messages.answers = {Answer::WritePdf};
-    screen().batchButton->click();
+    const QString run = issueRun(3);
     EXPECT_EQ(offered, "SN-1");
     EXPECT_EQ(messages.shown.value(0).buttons, Message::Buttons::WritePdfPrintClose);
     messages.expectAsked("Issue for serial numbers", {"3 certificates stored, 000102 to 000104, serial numbers SN-8 to SN-10.",
@@ -215,7 +202,7 @@ TEST_F(IssueTest, IssueForSerialNumbersStoresTheCopiesAndWritesEachIssuedPageToI
     // Stopped while the pages are made: none of the new run issued, no file.
     const QString stoppedPdf = folder() + "stopped/";
     ASSERT_TRUE(QDir().mkpath(stoppedPdf));
-    batch.setFileChooser([this, stoppedPdf] {
+    window->findChild<arc::BatchIssue *>()->setFileChooser([this, stoppedPdf] {
         QTimer::singleShot(0, window.get(), [this] {
             for (QProgressDialog *d : window->findChildren<QProgressDialog *>("ProgressWindow"))
                 d->cancel();
@@ -267,10 +254,7 @@ TEST_F(IssueTest, TheFirstSerialNumberIsNeverCutShort)
 // has signed in, its rest is issued and the whole run written.
 TEST_F(IssueTest, ARunCutOffIsNamedAtTheNextOpeningAndFinishedByItsSignatory)
 {
-    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
-    batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 3}; });
-    messages.answers = {Answer::Close};
-    screen().batchButton->click();
+    issueRun(3, Answer::Close);
     messages.shown.clear();
     window.reset();
     QString first;
@@ -287,11 +271,7 @@ TEST_F(IssueTest, ARunCutOffIsNamedAtTheNextOpeningAndFinishedByItsSignatory)
         first = data.certificates().scalar("SELECT Tracking FROM Header ORDER BY FormIndex").toString();
         const arc::IssueRuns::Begun run = arc::IssueRuns(data.certificates()).begin(keys, kSignatory);
         ASSERT_TRUE(run.status.ok());
-        arc::IssueRequest r;
-        r.formIndex = keys[0];
-        r.signatory = kSignatory;
-        r.pdf = "%PDF-1.4 page";
-        ASSERT_TRUE(arc::IssueRecorder(data.certificates(), *arc::archiveOf(data)).record(r).ok());
+        ASSERT_TRUE(recordIssue(data, issueRequest(keys[0], "%PDF-1.4 page")).ok());
     }
 
     messages.answers = {Answer::Yes};
@@ -336,12 +316,7 @@ TEST_F(SigningKeyIssueTest, ASignatoryWithAKeyIssuesDigitallySignedPages)
     issue();
     expectSigned(pdfPath);
 
-    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
-    batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 2}; });
-    ASSERT_TRUE(QDir().mkpath(folder() + "run"));
-    batch.setFileChooser([this] { return folder() + "run"; });
-    messages.answers = {Answer::WritePdf};
-    screen().batchButton->click();
+    issueRun(2);
     const QStringList pages = archived();
     ASSERT_EQ(pages.size(), 3) << messages.shown.value(0).prompt.toStdString();
     for (const QString &page : pages)
@@ -515,8 +490,7 @@ TEST_F(SigningKeyIssueTest, TheIssuedPageScansAsItsAddressAndCarriesItsData)
         screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
         choose(screen().formChoice, c.form);
         screen().block1Country->setText(c.country);
-        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", c.status, {}});
-        window->checkstat();
+        fuelPumpLine(c.status);
         screen().block14cNumber->setText(c.approval);
         screen().saveButton->click();
         pdf();
@@ -615,7 +589,7 @@ TEST_P(IssueOrderTest, WhatAFailureAtEachStepLeavesBehind)
     EXPECT_EQ(archived().size(), row.kept ? 1 : 0);
     EXPECT_EQ(stored("SELECT Signatory || '|' || Copies || '|' || Tracking || '|' || FormIndex FROM IssueLog").toString(),
               row.kept ? QString("Pat Doe|1|%1|%2").arg(tracking).arg(window->currentFormIndex()) : QString());
-    EXPECT_EQ(markShown(), row.kept ? IssuePrompts::issuedMark(QDate::currentDate()) : QString());
+    EXPECT_EQ(shown("IssuedMark"), row.kept ? IssuePrompts::issuedMark(QDate::currentDate()) : QString());
     EXPECT_EQ(QFile::exists(pdfPath), row.userFile);
     if (row.userFile) {
         EXPECT_EQ(readFile(pdfPath), readFile(dataFolder() + "Issued/" + archived().value(0)));

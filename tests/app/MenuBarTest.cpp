@@ -208,9 +208,7 @@ TEST_F(DataWindowTest, ExportRegisterRefusesTheDataFilesAndAsksBeforeReplacing)
     EXPECT_EQ(readFile(dataFolder() + "VELLORAN.MDB"), data);
 
     const QString mine = folder() + "register.csv";
-    QFile old(mine);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    ASSERT_NO_FATAL_FAILURE(writeFile(mine, "old"));
     messages.answers = {arc::Message::Answer::No};
     exportTo(mine);
     messages.expectAsked("Export register", {"exists already. Replace it"});

@@ -21,8 +21,7 @@ protected:
     void release(const QString &form, const QString &status)
     {
         choose(screen().formChoice, form);
-        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", status, {}});
-        window->checkstat();
+        fuelPumpLine(status);
     }
     QStringList statusList()
     {

@@ -2,27 +2,22 @@
 // pages signed there, asked for the PIN at each issue and once for a run;
 // Cancel, a wrong PIN and a token gone issue nothing.
 
-#include "WindowFixture.h"
+#include "IssuingWindow.h"
 
 #include "BatchDialog.h"
-#include "BatchIssue.h"
 #include "FolderKeys.h"
 #include "IssueVerifier.h"
-#include "PrintCommand.h"
-#include "PrintPanel.h"
 #include "SignatoryTokens.h"
 #include "SigningFixture.h"
 #include "SoftHsmToken.h"
 
-using Answer = arc::Message::Answer;
-
 namespace {
 
-class TokenIssueTest : public SignedInWindowTest {
+class TokenIssueTest : public IssuingWindowTest {
 protected:
     void fillBeforeOpening() override
     {
-        storedExec("UPDATE Defaults SET Tracking = '000100', IncreaseTrack = 1");
+        IssuingWindowTest::fillBeforeOpening();
         ASSERT_NO_FATAL_FAILURE(token.make(folder() + "hsm/"));
         if (IsSkipped())
             return;
@@ -38,31 +33,19 @@ protected:
     }
     void SetUp() override
     {
-        SignedInWindowTest::SetUp();
+        IssuingWindowTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         window->signIn().setPinPrompt([this](const QString &label) {
             asked << label;
             return pin;
         });
-        window->printCommand().setFileChooser([this] { return pdfPath; });
-        window->printCommand().setPrinterCheck([] { return true; });
-        screen().block4Organization->setPlainText("Acme Aero\n1 Main St");
-        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", "NEW", {}});
-        window->checkstat();
         screen().saveButton->click();
     }
-    void pdf()
-    {
-        window->printCommand().open();
-        window->printCommand().panel().pdfButton->click();
-    }
-    int logged() { return stored("SELECT count(*) FROM IssueLog").toInt(); }
 
     SoftHsmToken token;
     std::optional<QString> pin = SoftHsmToken::kPin;
     QStringList asked;
-    QString pdfPath = folder() + "certificate.pdf";
 };
 
 TEST_F(TokenIssueTest, EachIssueAsksThePinAndIsSignedOnTheToken)
@@ -97,12 +80,7 @@ TEST_F(TokenIssueTest, EachIssueAsksThePinAndIsSignedOnTheToken)
 
     // A run of serial numbers: one PIN for all its pages.
     asked.clear();
-    arc::BatchIssue &batch = *window->findChild<arc::BatchIssue *>();
-    batch.setChoiceRunner([](const QString &) { return arc::BatchIssue::Choice{"SN-8", 2}; });
-    ASSERT_TRUE(QDir().mkpath(folder() + "run"));
-    batch.setFileChooser([this] { return folder() + "run/"; });
-    messages.answers = {Answer::WritePdf};
-    screen().batchButton->click();
+    issueRun(2);
     EXPECT_EQ(asked, QStringList{"Inspector"});
     EXPECT_EQ(logged(), 3) << messages.shown.value(0).prompt.toStdString();
     messages.shown.clear(); // what the run stored, told as every run tells it

@@ -3,12 +3,11 @@
 // signature; and arc8130-verify --data, which prints it from the file alone
 // and says what is wrong with one that is not sound.
 
-#include "ArchiveOf.h"
 #include "CertificateContent.h"
 #include "CertificateXml.h"
 #include "Correction.h"
 #include "EmbeddedDataCheck.h"
-#include "IssueRecorder.h"
+#include "IssuedPage.h"
 #include "KeysOf.h"
 #include "OpenedSource.h"
 #include "PdfAttachment.h"
@@ -44,14 +43,7 @@ protected:
     }
     QByteArray issued(qint64 formIndex)
     {
-        const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
-        arc::IssueRequest r;
-        r.formIndex = formIndex;
-        r.signatory = "Pat Doe";
-        r.pdf = signing::blankPage();
-        r.signingKey = &signingKey;
-        r.signatureField = QRectF(36, 200, 180, 40);
-        const arc::IssueResult result = arc::IssueRecorder(data.certificates(), *archive).record(r);
+        const arc::IssueResult result = recordIssue(data, issueRequest(formIndex, signing::blankPage(), &signingKey));
         EXPECT_TRUE(result.ok()) << result.detail.toStdString();
         return keptPage(result.record.pdfFile);
     }
@@ -236,16 +228,9 @@ TEST_P(EmbeddedDataTest, DataThatIsNotSoundIsToldAsSuch)
 TEST_P(EmbeddedDataTest, AValueTheDataCannotCarryStopsTheIssue)
 {
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Header\" SET \"Remarks\" = ?", {QString("Seal\x01")}).ok());
-    const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
-    arc::IssueRequest r;
-    r.formIndex = key;
-    r.signatory = "Pat Doe";
-    r.pdf = signing::blankPage();
-    r.signingKey = &signingKey;
-    r.signatureField = QRectF(36, 200, 180, 40);
-    const arc::IssueResult result = arc::IssueRecorder(data.certificates(), *archive).record(r);
+    const arc::IssueResult result = recordIssue(data, issueRequest(key, signing::blankPage(), &signingKey));
     EXPECT_EQ(result.outcome, arc::IssueResult::Outcome::SigningFailed);
-    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 0);
+    EXPECT_EQ(logged(), 0);
 }
 
 ARC_ON_BOTH_ENGINES(EmbeddedDataTest);

@@ -2,9 +2,8 @@
 // part-way is found, at any workstation, with what of it was issued, once
 // the program that issued it is gone; it is then finished or left.
 
-#include "ArchiveOf.h"
 #include "BatchCopies.h"
-#include "IssueRecorder.h"
+#include "IssuedPage.h"
 #include "IssueRuns.h"
 #include "KilledChild.h"
 #include "OpenedSource.h"
@@ -30,11 +29,7 @@ protected:
     }
     void issue(arc::Database &db, qint64 key)
     {
-        arc::IssueRequest r;
-        r.formIndex = key;
-        r.signatory = "Pat Doe";
-        r.pdf = "%PDF-1.4 page " + QByteArray::number(key);
-        const arc::IssueResult issued = arc::IssueRecorder(db, *arc::archiveOf(data)).record(r);
+        const arc::IssueResult issued = recordIssue(data, issueRequest(key, "%PDF-1.4 page " + QByteArray::number(key)), &db);
         ASSERT_TRUE(issued.ok()) << issued.detail.toStdString();
     }
     std::vector<arc::IssueRun> cutOff(arc::Database &db)
@@ -80,7 +75,7 @@ TEST_P(IssueRunOnEngine, ARunCutOffIsNamedUntilItsRestIsIssuedOrLeft)
         ASSERT_TRUE(arc::IssueRuns(station).end(resumed.run, arc::IssueRuns::Ending::Issued).ok());
     }
     EXPECT_TRUE(cutOff(data.certificates()).empty());
-    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 20);
+    EXPECT_EQ(logged(), 20);
 
     // Left: stored and unissued, and never named again.
     {

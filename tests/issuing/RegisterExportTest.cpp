@@ -194,10 +194,8 @@ TEST_F(RegisterExportTarget, NeverWritesOverTheDataSourcesOwnFiles)
 
     const QString keys = folder() + "Keys/", issued = folder() + "Issued/", elsewhere = folder() + "elsewhere/";
     ASSERT_TRUE(QDir().mkpath(keys) && QDir().mkpath(issued) && QDir().mkpath(elsewhere));
-    for (const QString &path : {keys + "authority.pem", issued + "000001_page.pdf", folder() + "setupARC.mdb"}) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("kept") == 4);
-    }
+    for (const QString &path : {keys + "authority.pem", issued + "000001_page.pdf", folder() + "setupARC.mdb"})
+        ASSERT_NO_FATAL_FAILURE(writeFile(path, "kept"));
     ASSERT_TRUE(QFile::link(folder() + "VELLORAN.MDB", elsewhere + "link.csv"));
     ASSERT_EQ(::link(QFile::encodeName(folder() + "VELLORANA.MDB"), QFile::encodeName(elsewhere + "hard.csv")), 0);
     ASSERT_TRUE(QFile::link(keys, elsewhere + "keys"));

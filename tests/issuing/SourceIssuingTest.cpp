@@ -1,14 +1,13 @@
 // Issuing on either kind of data source: a folder keeps the pages in Issued/,
 // a server in its Files table, where every workstation finds them.
 
-#include "ArchiveOf.h"
 #include "BatchCopies.h"
 #include "CertificateContent.h"
 #include "Correction.h"
 #include "CorrectionStatement.h"
 #include "DateText.h"
 #include "IssueLog.h"
-#include "IssueRecorder.h"
+#include "IssuedPage.h"
 #include "IssueRecovery.h"
 #include "IssueVerifier.h"
 #include "KeysOf.h"
@@ -40,16 +39,10 @@ protected:
     arc::IssueResult issue(const QByteArray &pdf, int copies = 1, qint64 formIndex = 0,
                            const arc::SigningKey *signingKey = nullptr)
     {
-        const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
-        arc::IssueRequest r;
-        r.formIndex = formIndex ? formIndex : key;
-        r.signatory = "Pat Doe";
+        arc::IssueRequest r = issueRequest(formIndex ? formIndex : key, pdf, signingKey);
         r.copies = copies;
-        r.pdf = pdf;
         r.issuedAt = at;
-        r.signingKey = signingKey;
-        r.signatureField = QRectF(36, 200, 180, 40);
-        return arc::IssueRecorder(data.certificates(), *archive).record(r);
+        return recordIssue(data, r);
     }
     arc::CertificateContent stored(qint64 of)
     {
@@ -74,6 +67,17 @@ protected:
     }
 
     QString counter() { return data.certificates().scalar("SELECT \"Tracking\" FROM \"Defaults\"").toString(); }
+    // What arc8130-verify says of a copy of `pdf`, against this source.
+    ProgramRun verified(const QByteArray &pdf)
+    {
+        writeFile(file("copy.pdf"), pdf);
+        return ProgramRun::of(test_paths::program("arc8130-verify"), {file("copy.pdf"), source()});
+    }
+    // `e` stored as the correction of `issued`.
+    arc::Correction::Result correct(const arc::CertificateEntries &e, const arc::CertificateContent &issued)
+    {
+        return arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
+    }
 
     qint64 key = 0;
     QDateTime at{QDate(2026, 12, 5), QTime(14, 3, 9, 500), Qt::UTC};
@@ -195,8 +199,7 @@ TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
     const QByteArray before = readFile(folder() + "VELLORAN.MDB");
     for (const SignedCopy &c : kSignedCopies) {
         SCOPED_TRACE(c.name);
-        writeFile(file("copy.pdf"), c.copy(kept));
-        const ProgramRun run = ProgramRun::of(test_paths::program("arc8130-verify"), {file("copy.pdf"), source()});
+        const ProgramRun run = verified(c.copy(kept));
         EXPECT_EQ(run.exit, c.exit) << run.said.toStdString();
         for (const QString &line : c.lines)
             EXPECT_TRUE(run.said.split('\n').contains(line)) << line.toStdString() << " in\n" << run.said.toStdString();
@@ -206,7 +209,7 @@ TEST_P(SourceIssuingTest, WithAKeyThePageIsSignedBeforeItIsKept)
 
     EXPECT_EQ(issue("%PDF-1.4 not a page", 1, 0, &signingKey).outcome, arc::IssueResult::Outcome::SigningFailed);
     EXPECT_EQ(keptPages().size(), 1);
-    EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 1);
+    EXPECT_EQ(logged(), 1);
 }
 
 // A row that cannot be written takes its page back; a page a folder cannot
@@ -218,7 +221,7 @@ TEST_P(SourceIssuingTest, APageIsLoggedOnlyWhenKeptAndKeptOnlyWhenLogged)
         const arc::IssueResult r = issue("page");
         EXPECT_EQ(r.outcome, arc::IssueResult::Outcome::ArchiveFailed);
         EXPECT_FALSE(r.detail.isEmpty());
-        EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(), 0);
+        EXPECT_EQ(logged(), 0);
         ASSERT_TRUE(QFile::remove(folder() + "Issued"));
     }
     ASSERT_TRUE(data.certificates().exec("DROP TABLE \"IssueLog\"").ok());
@@ -258,7 +261,7 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
     const arc::CertificateContent issued = stored(key);
     arc::CertificateEntries e = signedEntries();
     e.lines[1].serialNum = "SN-3";
-    const arc::Correction::Result r = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
+    const arc::Correction::Result r = correct(e, issued);
     ASSERT_TRUE(r.status.ok()) << r.status.detail().toStdString();
     EXPECT_NE(r.formIndex, key);
     EXPECT_EQ(r.tracking, "000131");
@@ -278,16 +281,16 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
                     .exec("INSERT INTO \"Header\" (\"Tracking\") VALUES ('000132'), ('000133 '), ('000123')")
                     .ok());
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000122'").ok());
-    EXPECT_EQ(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).tracking, "000124");
+    EXPECT_EQ(correct(e, issued).tracking, "000124");
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = '000130'").ok());
-    EXPECT_EQ(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).tracking, "000134");
+    EXPECT_EQ(correct(e, issued).tracking, "000134");
     EXPECT_EQ(counter(), "000134");
 
     // A counter that cannot count up would repeat the corrected number:
     // nothing is stored, and the reason names the counter.
     ASSERT_TRUE(data.certificates().exec("UPDATE \"Defaults\" SET \"Tracking\" = 'ABC'").ok());
     const int stored = data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt();
-    const arc::Correction::Result abc = arc::Correction::store(data, e, issued, QDate(2026, 12, 9));
+    const arc::Correction::Result abc = correct(e, issued);
     EXPECT_TRUE(abc.status.detail().contains("ABC")) << abc.status.detail().toStdString();
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
 
@@ -299,7 +302,7 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
                                           "CREATE TRIGGER refuse BEFORE INSERT ON \"Header\" FOR EACH ROW EXECUTE FUNCTION refuse()"}
                     : QList<const char *>{"CREATE TRIGGER refuse BEFORE INSERT ON Header BEGIN SELECT RAISE(ABORT, 'refused'); END"})
         ASSERT_TRUE(data.certificates().exec(refuse).ok()) << refuse;
-    EXPECT_FALSE(arc::Correction::store(data, e, issued, QDate(2026, 12, 9)).status.ok());
+    EXPECT_FALSE(correct(e, issued).status.ok());
     EXPECT_EQ(counter(), "000140");
     EXPECT_EQ(data.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), stored);
 }
@@ -309,21 +312,16 @@ TEST_P(SourceIssuingTest, ACorrectionTakesTheNextNumber)
 // the command called a superseded page "unaltered" and nothing else.
 TEST_P(SourceIssuingTest, OnlyAnIssuedCorrectionSupersedesWhatItCorrects)
 {
-    const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
-    arc::IssueRequest request;
-    request.formIndex = key;
-    request.signatory = "Pat Doe";
-    request.pdf = "%PDF-1.4 the first page";
+    arc::IssueRequest request = issueRequest(key, "%PDF-1.4 the first page");
     request.issuedAt = at;
     request.passedFindings = {"Block 3: tracking number 000123 is also used by another stored certificate.",
                               "Block 4: the organisation's name and address are missing."};
-    ASSERT_TRUE(arc::IssueRecorder(data.certificates(), *archive).record(request).ok());
-    writeFile(file("first.pdf"), request.pdf);
-    const auto verified = [this] { return ProgramRun::of(test_paths::program("arc8130-verify"), {file("first.pdf"), source()}); };
+    ASSERT_TRUE(recordIssue(data, request).ok());
+    const QByteArray first = request.pdf;
     const auto supersededBy = [this] {
         return registerColumns(registerRows(data.certificates()), {"Tracking No.", "Superseded by"});
     };
-    ProgramRun run = verified();
+    ProgramRun run = verified(first);
     EXPECT_EQ(run.exit, 0) << run.said.toStdString();
     EXPECT_TRUE(run.said.contains("Findings printed anyway:\n"
                                   "  Block 3: tracking number 000123 is also used by another stored certificate.\n"
@@ -332,9 +330,9 @@ TEST_P(SourceIssuingTest, OnlyAnIssuedCorrectionSupersedesWhatItCorrects)
 
     arc::CertificateEntries e = signedEntries();
     e.lines[1].serialNum = "SN-3";
-    const arc::Correction::Result correction = arc::Correction::store(data, e, stored(key), QDate(2026, 12, 9));
+    const arc::Correction::Result correction = correct(e, stored(key));
     ASSERT_TRUE(correction.status.ok()) << correction.status.detail().toStdString();
-    run = verified();
+    run = verified(first);
     EXPECT_EQ(run.exit, 0) << "a correction stored, not issued, supersedes nothing";
     EXPECT_FALSE(run.said.contains("Superseded")) << run.said.toStdString();
     EXPECT_EQ(supersededBy(), (QStringList{"000123|", "000123|", correction.tracking + "|", correction.tracking + "|"}));
@@ -343,16 +341,15 @@ TEST_P(SourceIssuingTest, OnlyAnIssuedCorrectionSupersedesWhatItCorrects)
     request.pdf = "%PDF-1.4 the correction";
     request.issuedAt = at.addDays(2);
     request.passedFindings.clear();
-    ASSERT_TRUE(arc::IssueRecorder(data.certificates(), *archive).record(request).ok());
-    run = verified();
+    ASSERT_TRUE(recordIssue(data, request).ok());
+    run = verified(first);
     EXPECT_EQ(run.exit, 4) << run.said.toStdString();
     EXPECT_TRUE(run.said.startsWith(QString("Superseded by correction %1 of %2.\n")
                                         .arg(correction.tracking, arc::DateText::format(at.addDays(2).toLocalTime().date()))))
         << run.said.toStdString();
     EXPECT_EQ(supersededBy(), (QStringList{"000123|" + correction.tracking, "000123|" + correction.tracking,
                                            correction.tracking + "|", correction.tracking + "|"}));
-    writeFile(file("correction.pdf"), request.pdf);
-    run = ProgramRun::of(test_paths::program("arc8130-verify"), {file("correction.pdf"), source()});
+    run = verified(request.pdf);
     EXPECT_EQ(run.exit, 0) << "the correction stands";
     EXPECT_TRUE(run.said.contains("Findings printed anyway: none\n")) << run.said.toStdString();
 }
@@ -491,7 +488,7 @@ TEST_P(SourceIssuingTest, ACorrectionKeepsTheFormItCorrects)
     easa.form = "EASA Form 1 (maintenance)";
     const qint64 easaKey = savedAsNew(data, easa);
     easa.invoice = "WO-8";
-    const arc::Correction::Result c = arc::Correction::store(data, easa, stored(easaKey), QDate(2026, 12, 9));
+    const arc::Correction::Result c = correct(easa, stored(easaKey));
     ASSERT_TRUE(c.status.ok()) << c.status.detail().toStdString();
     EXPECT_EQ(stored(c.formIndex).value("Form").toString(), "EASA Form 1 (maintenance)");
     EXPECT_TRUE(c.remarks.startsWith("This EASA Form 1 corrects the error(s) in Block(s) 5 of EASA Form 1 000140 "))

@@ -1,11 +1,9 @@
 // Time-stamped signatures on either engine, against a service the test
 // runs itself; and what arc8130-verify --ca tells a recipient of them.
 
-#include "ArchiveOf.h"
 #include "DeclaredSignature.h"
 #include "HttpTimeStampService.h"
-#include "IssueRecorder.h"
-#include "KeyFiles.h"
+#include "IssuedPage.h"
 #include "KeysOf.h"
 #include "OpenSslPointers.h"
 #include "OpenedSource.h"
@@ -84,18 +82,12 @@ protected:
     // Issued with the key, a hanging service given up on after a moment.
     arc::IssueResult issue(const QString &userFile = {})
     {
-        const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
-        arc::IssueRequest r;
-        r.formIndex = formIndex;
+        arc::IssueRequest r = issueRequest(formIndex, signing::blankPage(), &signing::signingKey());
         r.signatory = "J. Smith";
-        r.pdf = signing::blankPage();
         r.userFile = userFile;
-        r.signingKey = &signing::signingKey();
-        r.signatureField = QRectF(36, 200, 180, 40);
-        return arc::IssueRecorder(data.certificates(), *archive, std::chrono::milliseconds(300)).record(r);
+        return arc::IssueRecorder(data.certificates(), *arc::archiveOf(data), std::chrono::milliseconds(300)).record(r);
     }
     int keptCount() { return int(keptPages().size()); }
-    int logged() { return data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(); }
 
     TimeStampServer service;
     qint64 formIndex = 0;
@@ -194,13 +186,11 @@ TEST_P(TimeStampTest, TheCaStatusTellsValidChangedUntrustedAndRevoked)
 
     const arc::ShopAuthority &shop = signing::authority();
     const arc::ShopAuthority other = std::move(arc::ShopAuthority::create("Other shop", "other").value());
-    const arc::X509Ptr signer = std::move(arc::KeyFiles::readCertificates(signing::madeKey("pw").certificates).front());
     const QByteArray empty = arc::RevocationList::empty(shop).value();
     const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(60);
     const auto revoked = [&](int reason) {
         return arc::RevocationList::adding(shop, empty, signing::signingKey().certificate(), reason, later).value();
     };
-    (void)signer;
     writeFile(file("authority.pem"), shop.stored().certificate);
     writeFile(file("other.pem"), other.stored().certificate);
     writeFile(file("damaged.pem"), shop.stored().certificate.left(200));

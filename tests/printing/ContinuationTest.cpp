@@ -68,35 +68,23 @@ QList<int> oneTo(int n, int from = 1)
     return out;
 }
 
-QString pageText(const QList<Op> &ops)
+// Every page of `pages`, by its text, numbered and naming the certificate;
+// every serial number and word of block 12 of `page` among them, in order.
+void expectEveryPageAndWord(const QStringList &pages, const arc::CertificatePage &page)
 {
-    QStringList out;
-    for (const Op &op : ops)
-        if (op.kind == Op::Kind::Text)
-            out << op.text;
-    return out.join('\n');
-}
-
-struct SheetLayout {
-    QString form;
-    std::optional<QString> user1;
-};
-
-std::vector<SheetLayout> everyLayout()
-{
-    std::vector<SheetLayout> all;
-    for (const ModeCase &m : kModeCases)
-        all.push_back({"FAA Form 8130-3", m.user1});
-    for (const QString &form : arc::FormNames::all())
-        if (form != "FAA Form 8130-3")
-            all.push_back({form, std::nullopt});
-    return all;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        EXPECT_TRUE(pages[i].contains(QString("Page %1 of %2").arg(i + 1).arg(pages.size()))) << "page " << i + 1;
+        EXPECT_TRUE(pages[i].contains("ARC-000123")) << "page " << i + 1;
+    }
+    const QString all = pages.join('\n');
+    EXPECT_EQ(numbered(all, "SN-"), oneTo(int(page.lines.size()), 1000));
+    EXPECT_EQ(numbered(all, "w"), oneTo(numbered(page.remarks, "w").size()));
 }
 
 TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
 {
     for (const SheetLayout &l : everyLayout()) {
-        SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString());
+        SCOPED_TRACE(l.name());
         arc::CertificatePage page = certificate(l.form, 40, words(5000));
         page.settings.orientation = l.user1;
         const RecordedPage r(page);
@@ -105,18 +93,15 @@ TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
         const QList<QList<Op>> pages = r.canvas.pages();
         ASSERT_GT(pages.size(), 1);
         const arc::FormDefinition &form = arc::FormDefinition::of(l.form);
-        QString all;
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            const QString text = pageText(pages[i]);
-            all += text + '\n';
-            const int total = int(pages.size());
-            EXPECT_TRUE(text.contains(QString("Page %1 of %2").arg(i + 1).arg(total))) << "page " << i + 1;
-            EXPECT_TRUE(text.contains("ARC-000123")) << "page " << i + 1;
-            if (i == 0) {
-                EXPECT_TRUE(text.contains(QString("Continued on %1 attached continuation sheet(s).").arg(total - 1)));
-                continue;
-            }
-            EXPECT_TRUE(text.contains(QString("Continuation sheet %1 of %2").arg(i).arg(total - 1)));
+        QStringList texts;
+        for (const QList<Op> &ops : pages)
+            texts << pageText(ops);
+        expectEveryPageAndWord(texts, page);
+        const qsizetype sheets = pages.size() - 1;
+        EXPECT_TRUE(texts[0].contains(QString("Continued on %1 attached continuation sheet(s).").arg(sheets)));
+        for (qsizetype i = 1; i < pages.size(); ++i) {
+            const QString &text = texts[i];
+            EXPECT_TRUE(text.contains(QString("Continuation sheet %1 of %2").arg(i).arg(sheets)));
             EXPECT_TRUE(text.contains(form.footerLeft)) << "the form's edition";
             EXPECT_EQ(std::ranges::count(pages[i], Op::Kind::Picture, &Op::kind), 0) << "no signature on a sheet";
             for (const QString &statement : form.statement14a)
@@ -124,8 +109,6 @@ TEST(ContinuationTest, EveryItemAndRemarkInOrderEveryPageNumberedNoSheetSigned)
             EXPECT_FALSE(text.contains(form.numbered("13b")));
             EXPECT_FALSE(text.contains(form.numbered("14b")));
         }
-        EXPECT_EQ(numbered(all, "SN-"), oneTo(40, 1000));
-        EXPECT_EQ(numbered(all, "w"), oneTo(numbered(page.remarks, "w").size()));
     }
 }
 
@@ -167,8 +150,7 @@ TEST(ContinuationTest, EveryLayoutAndFormFitsLetterAndA4)
 {
     for (const arc::Paper paper : {arc::Paper::Letter, arc::Paper::A4}) {
         for (const SheetLayout &l : everyLayout()) {
-            SCOPED_TRACE(l.form.toStdString() + " " + l.user1.value_or("none").toStdString()
-                         + (paper == arc::Paper::A4 ? " A4" : " Letter"));
+            SCOPED_TRACE(l.name() + (paper == arc::Paper::A4 ? " A4" : " Letter"));
             arc::CertificatePage full = fullCertificate(), longest = longCertificate(l.user1);
             full.form = longest.form = l.form;
             for (arc::CertificatePage page : {full, longest, certificate(l.form, 40, words(5000))}) {
@@ -212,14 +194,9 @@ TEST_F(ContinuationPdfTest, EveryPageAndWordFromThePdfFileAndThePreview)
             SCOPED_TRACE(form.toStdString() + " " + output);
             const ProgramRun r = ProgramRun::of("pdftotext", {file(QString(output) + ".pdf"), "-"});
             ASSERT_EQ(r.exit, 0) << r.said.toStdString();
-            EXPECT_EQ(numbered(r.said, "SN-"), oneTo(40, 1000));
-            EXPECT_EQ(numbered(r.said, "w"), oneTo(numbered(page.remarks, "w").size()));
             const QStringList pages = r.said.split('\f', Qt::SkipEmptyParts);
             ASSERT_GT(pages.size(), 1);
-            for (qsizetype i = 0; i < pages.size(); ++i) {
-                EXPECT_TRUE(pages[i].contains(QString("Page %1 of %2").arg(i + 1).arg(pages.size()))) << "page " << i + 1;
-                EXPECT_TRUE(pages[i].contains("ARC-000123")) << "page " << i + 1;
-            }
+            expectEveryPageAndWord(pages, page);
         }
     }
 }

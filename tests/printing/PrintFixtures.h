@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CertificatePage.h"
+#include "FormNames.h"
 #include "PrintCertificate.h"
 #include "PrintTo.h"
 #include "RecordingCanvas.h"
@@ -25,6 +26,23 @@ struct ModeCase {
     std::optional<QString> user1;
 };
 inline const ModeCase kModeCases[] = {{"P0", std::nullopt}, {"P1", QString("1")}, {"LS", QString("2")}};
+
+// Every layout of every form: the FAA form's three, then each other form's one.
+struct SheetLayout {
+    QString form;
+    std::optional<QString> user1;
+    std::string name() const { return form.toStdString() + " " + user1.value_or("none").toStdString(); }
+};
+inline std::vector<SheetLayout> everyLayout()
+{
+    std::vector<SheetLayout> all;
+    for (const ModeCase &m : kModeCases)
+        all.push_back({arc::FormNames::kFaa, m.user1});
+    for (const QString &form : arc::FormNames::all())
+        if (form != arc::FormNames::kFaa)
+            all.push_back({form, std::nullopt});
+    return all;
+}
 
 // An item line by its printed fields; what is looked up stays empty.
 inline arc::ItemLine itemLine(const QString &item, const QString &description, const QString &partNum = {},
@@ -114,3 +132,13 @@ struct RecordedPage {
     QStringList notices;
     QList<qsizetype> toldAfter;
 };
+
+// The texts drawn by `ops`, a line each.
+inline QString pageText(const QList<arc::RecordingCanvas::Op> &ops)
+{
+    QStringList out;
+    for (const arc::RecordingCanvas::Op &op : ops)
+        if (op.kind == arc::RecordingCanvas::Op::Kind::Text)
+            out << op.text;
+    return out.join('\n');
+}

@@ -28,20 +28,10 @@ const QString kAddress = "https://verify.velloran.example/c/ARC-000123?k=T6DNBAE
 const QString kPayloads[] = {"https://v.example/c/1?k=T6DNBAEIRR6GLGRPWXYZ",
                              "https://verify.acme.example/c/000102?k=XNIOPQBJPDTIN3ZDKRBN", kAddress, kLongest};
 
-struct Layout {
-    const char *name;
-    const char *form; // empty: the FAA form in the layout of `user1`
-    std::optional<QString> user1;
-};
-const Layout kLayouts[] = {{"P0", "", std::nullopt},
-                           {"P1", "", QString("1")},
-                           {"LS", "", QString("2")},
-                           {"EASA maintenance", "EASA Form 1 (maintenance)", {}},
-                           {"EASA production", "EASA Form 1 (production)", {}},
-                           {"UK maintenance", "UK CAA Form 1 (maintenance)", {}},
-                           {"UK production", "UK CAA Form 1 (production)", {}}};
+// P0, P1, LS, EASA maintenance, EASA production, UK maintenance, UK production.
+const std::vector<SheetLayout> kLayouts = everyLayout();
 
-arc::CertificatePage codedPage(const Layout &layout, const QString &payload)
+arc::CertificatePage codedPage(const SheetLayout &layout, const QString &payload)
 {
     arc::CertificatePage p = fullCertificate();
     p.form = layout.form;
@@ -75,9 +65,9 @@ protected:
 
 TEST(VerificationMarkPlaceTest, ClearOfEveryTextAndRulingOnTheSheetAtLeast15mmWide)
 {
-    for (const Layout &layout : kLayouts)
+    for (const SheetLayout &layout : kLayouts)
     for (const QString &payload : kPayloads) {
-        SCOPED_TRACE(std::string(layout.name) + " " + payload.toStdString());
+        SCOPED_TRACE(layout.name() + " " + payload.toStdString());
         const RecordedPage r(codedPage(layout, payload));
         const std::optional<Op> code = codeOf(r.canvas);
         ASSERT_TRUE(code);
@@ -131,8 +121,8 @@ TEST(VerificationMarkPlaceTest, TextNoCodeCanHoldIsRefused)
 // The recorded squares painted at 300 dpi, as a printer would, and scanned.
 TEST_F(VerificationMarkTest, TheRecordedPageScansAsTheAddress)
 {
-    for (const Layout &layout : {kLayouts[0], kLayouts[2], kLayouts[5]}) {
-        SCOPED_TRACE(layout.name);
+    for (const SheetLayout &layout : {kLayouts[0], kLayouts[2], kLayouts[5]}) {
+        SCOPED_TRACE(layout.name());
         const RecordedPage r(codedPage(layout, kAddress));
         const QRectF sheet = r.canvas.sheet();
         const double dots = 300.0 / 1440;
@@ -152,8 +142,8 @@ TEST_F(VerificationMarkTest, TheRecordedPageScansAsTheAddress)
 
 TEST_F(VerificationMarkTest, ThePdfScansAsTheAddress)
 {
-    for (const Layout &layout : {kLayouts[1], kLayouts[2], kLayouts[3]}) {
-        SCOPED_TRACE(layout.name);
+    for (const SheetLayout &layout : {kLayouts[1], kLayouts[2], kLayouts[3]}) {
+        SCOPED_TRACE(layout.name());
         writeFile(file("page.pdf"), arc::PagesPdf::bytes({codedPage(layout, kAddress)}));
         EXPECT_EQ(scannedPdf(file("page.pdf"), file("page.png")), kAddress);
     }

@@ -67,6 +67,7 @@ protected:
         EXPECT_TRUE(arc::StoredFiles::read(data.reference(), "Issued/" + name, bytes).ok()) << name.toStdString();
         return bytes;
     }
+    int logged() { return data.certificates().scalar("SELECT count(*) FROM \"IssueLog\"").toInt(); }
     QStringList keptPages()
     {
         if (!onServer())

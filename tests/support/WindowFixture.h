@@ -141,6 +141,12 @@ protected:
     }
 
     arc::CertificateScreen &screen() { return window->screen(); }
+    // Line 1 a fuel pump of `status`, the blocks following its status.
+    void fuelPumpLine(const QString &status)
+    {
+        window->setItemLine(0, {"1", "Fuel pump", "PN-7", "1", "SN-1", status, {}});
+        window->checkstat();
+    }
     static void choose(QComboBox *list, const QString &text)
     {
         const int i = list->findText(text);

@@ -1,9 +1,8 @@
 #include "WebFixture.h"
 
-#include "ArchiveOf.h"
 #include "CertificateContent.h"
 #include "Correction.h"
-#include "IssueRecorder.h"
+#include "IssuedPage.h"
 #include "KeysOf.h"
 #include "RevocationList.h"
 #include "SignedEntries.h"
@@ -13,15 +12,9 @@
 WebData::Issued WebData::issue(arc::DataFolder &data, qint64 formIndex, const QString &tracking, const arc::SigningKey &key,
                                const QDateTime &at)
 {
-    const std::unique_ptr<arc::IssueArchive> archive = arc::archiveOf(data);
-    arc::IssueRequest r;
-    r.formIndex = formIndex;
-    r.signatory = "Pat Doe";
-    r.pdf = signing::blankPage();
+    arc::IssueRequest r = issueRequest(formIndex, signing::blankPage(), &key);
     r.issuedAt = at;
-    r.signingKey = &key;
-    r.signatureField = QRectF(36, 200, 180, 40);
-    const arc::IssueResult done = arc::IssueRecorder(data.certificates(), *archive).record(r);
+    const arc::IssueResult done = recordIssue(data, r);
     EXPECT_TRUE(done.ok()) << done.detail.toStdString();
     return {formIndex, tracking, arc::VerificationCode::of(done.record.contentSha256), done.record.pdfFile};
 }
