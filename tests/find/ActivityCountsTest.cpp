@@ -187,14 +187,8 @@ TEST_P(ActivityCountsTest, AStoreOfTheVersionBeforeGetsTheTallyOnOpening)
     // The list sorts them by their kept keys too, a search by status by
     // the marks of every line's status, not only the first's.
     const auto sorted = [this](const std::vector<arc::SearchCondition> &search) {
-        EXPECT_TRUE(arc::CertificateSearch::show(data, search).ok());
-        arc::FoundCertificates list(data.header());
-        EXPECT_TRUE(list.start().ok());
-        list.sortBy(arc::FoundCertificates::ListOrder::Status);
-        std::vector<arc::FoundCertificate> found;
-        EXPECT_TRUE(list.more(10, found).ok());
         QStringList statuses;
-        for (const arc::FoundCertificate &c : found)
+        for (const arc::FoundCertificate &c : sortedList(search, arc::FoundCertificates::ListOrder::Status))
             statuses << c.status;
         return statuses;
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CertificateSearch.h"
+#include "FoundCertificates.h"
 #include "OpenedSource.h"
 
 #include <QDate>
@@ -64,6 +65,28 @@ protected:
         const arc::DbStatus s = arc::CertificateSearch::show(data, conditions);
         EXPECT_TRUE(s.ok()) << s.detail().toStdString();
         return walked();
+    }
+
+    // The certificates `conditions` find, listed sorted by `order`, read a
+    // page of `page` at a time to the end.
+    std::vector<arc::FoundCertificate> sortedList(const std::vector<arc::SearchCondition> &conditions,
+                                                  arc::FoundCertificates::ListOrder order, bool descending = false, int page = 10)
+    {
+        EXPECT_TRUE(arc::CertificateSearch::show(data, conditions).ok());
+        arc::FoundCertificates list(data.header());
+        EXPECT_TRUE(list.start().ok());
+        list.sortBy(order, descending);
+        std::vector<arc::FoundCertificate> out;
+        for (int guard = 0; !list.atEnd() && guard < 100; ++guard)
+            EXPECT_TRUE(list.more(page, out).ok());
+        return out;
+    }
+    static QStringList trackings(const std::vector<arc::FoundCertificate> &found)
+    {
+        QStringList out;
+        for (const arc::FoundCertificate &c : found)
+            out << c.tracking;
+        return out;
     }
 
     OpenedSource opened;

@@ -265,18 +265,7 @@ TEST_P(SearchOnEngine, AListSortedPageByPageKeepsTheOrderOfTheListSortedWhole)
         {Order::Status, {"T4", "T3", "T2", "T5", "t1"}},
         {Order::Signatory, {"t1", "T2", "T4", "T5", "T3"}},
     };
-    const auto byPages = [this](Order order, bool descending) {
-        arc::FoundCertificates list(data.header());
-        EXPECT_TRUE(list.start().ok());
-        list.sortBy(order, descending);
-        std::vector<arc::FoundCertificate> found;
-        for (int guard = 0; !list.atEnd() && guard < 10; ++guard)
-            EXPECT_TRUE(list.more(2, found).ok());
-        QStringList out;
-        for (const arc::FoundCertificate &c : found)
-            out << c.tracking;
-        return out;
-    };
+    const auto byPages = [this](Order order, bool descending) { return trackings(sortedList({}, order, descending, 2)); };
     arc::FoundCertificatesModel model(2);
     ASSERT_TRUE(model.show(std::make_unique<arc::FoundCertificates>(data.header())).ok());
     const auto whole = [&model](Order order, Qt::SortOrder direction) {
@@ -304,18 +293,7 @@ TEST_P(SearchOnEngine, ASortByALinesValueFollowsEveryWrite)
     const qint64 a = certificate("T1", {"B-2", "A-1"}, {{"Name17", "Zed"}, {"Name22", "Amy"}});
     certificate("T2", {"C-3"}, {{"Name17", "Bob"}, {"Name22", "Cy"}});
     ASSERT_TRUE(other.exec("UPDATE \"Detail\" SET \"Status\" = 'NEW'").ok());
-    const auto sorted = [this](arc::FoundCertificates::ListOrder order) {
-        EXPECT_TRUE(arc::CertificateSearch::show(data, {}).ok());
-        arc::FoundCertificates list(data.header());
-        EXPECT_TRUE(list.start().ok());
-        list.sortBy(order);
-        std::vector<arc::FoundCertificate> found;
-        EXPECT_TRUE(list.more(10, found).ok());
-        QStringList out;
-        for (const arc::FoundCertificate &c : found)
-            out << c.tracking;
-        return out;
-    };
+    const auto sorted = [this](arc::FoundCertificates::ListOrder order) { return trackings(sortedList({}, order)); };
     using Order = arc::FoundCertificates::ListOrder;
     const QString first = "(SELECT min(rowid) FROM \"Detail\" WHERE \"FormIndex\" = " + QString::number(a) + ")";
     const struct {
@@ -355,17 +333,7 @@ TEST_P(SearchOnEngine, ASortByStatusFindsEveryCertificateTheSearchFinds)
     const qint64 c = add("C", {"OVERHAULED"});
     const qint64 d = add("D", {"INSPECTED"});
     const auto sorted = [this](const QString &status, bool descending) {
-        EXPECT_TRUE(arc::CertificateSearch::show(data, {text("Detail", "Status", status)}).ok());
-        arc::FoundCertificates list(data.header());
-        EXPECT_TRUE(list.start().ok());
-        list.sortBy(arc::FoundCertificates::ListOrder::Status, descending);
-        std::vector<arc::FoundCertificate> found;
-        for (int guard = 0; !list.atEnd() && guard < 10; ++guard)
-            EXPECT_TRUE(list.more(1, found).ok());
-        QStringList out;
-        for (const arc::FoundCertificate &f : found)
-            out << f.tracking;
-        return out;
+        return trackings(sortedList({text("Detail", "Status", status)}, arc::FoundCertificates::ListOrder::Status, descending, 1));
     };
     const auto line = [](qint64 key) { return QString::number(key); };
     const struct {
