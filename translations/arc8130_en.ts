@@ -746,7 +746,7 @@ This is checked again the next time this data folder is opened.</source>
 <context>
     <name>DataView</name>
     <message>
-        <location filename="../src/records/DataView.cpp" line="+212"/>
+        <location filename="../src/records/DataView.cpp" line="+215"/>
         <location line="+11"/>
         <location line="+146"/>
         <location line="+122"/>
@@ -1102,12 +1102,12 @@ This is checked again the next time this data folder is opened.</source>
 <context>
     <name>FoldedCopies</name>
     <message>
-        <location filename="../src/records/FoldedCopies.cpp" line="+232"/>
+        <location filename="../src/records/FoldedCopies.cpp" line="+247"/>
         <source>Preparing the search copies</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+61"/>
         <source>Preparing the certificates for searching</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3633,7 +3633,7 @@ Licence: no licence has been chosen for this program yet.</source>
 <context>
     <name>arc::CertificateScreen</name>
     <message>
-        <location filename="../src/app/CertificateScreen.cpp" line="+162"/>
+        <location filename="../src/app/CertificateScreen.cpp" line="+155"/>
         <source>The form the certificate is printed as</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3852,12 +3852,52 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Authority/Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Last tracking number used</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>Invoice/Contract No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Part Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial/Batch Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eligibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status/work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>13d Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3877,7 +3917,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4932,7 +4977,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::OrganizationsEditor</name>
     <message>
-        <location filename="../src/reference/OrganizationsEditor.cpp" line="+37"/>
+        <location filename="../src/reference/OrganizationsEditor.cpp" line="+36"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5595,7 +5640,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::SetupPanel</name>
     <message>
-        <location filename="../src/app/SetupPanel.cpp" line="+47"/>
+        <location filename="../src/app/SetupPanel.cpp" line="+48"/>
         <source>Data folder not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5606,12 +5651,12 @@ The master password opens the program only when they can be read and none of the
     </message>
     <message>
         <location line="+7"/>
-        <location line="+179"/>
+        <location line="+178"/>
         <source>Double click the folder to select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location line="-171"/>
         <source>A PostgreSQL database shared by several workstations</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5646,7 +5691,7 @@ The master password opens the program only when they can be read and none of the
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Parts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6194,7 +6239,7 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::StatusLine</name>
     <message>
-        <location filename="../src/app/StatusLine.cpp" line="+53"/>
+        <location filename="../src/app/StatusLine.cpp" line="+43"/>
         <source>No data folder open</source>
         <translation type="unfinished"></translation>
     </message>
