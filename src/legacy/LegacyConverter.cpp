@@ -117,16 +117,16 @@ DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
         const auto recorded = MdbExport::rowCount(file.source, def.name, &error);
         if (!recorded)
             return failure(LegacyConverterTexts::tr("%1, table %2: %3").arg(fileName, def.name, error));
-        if (*recorded != table->rows.size())
+        if (*recorded != table->rowCount())
             return failure(LegacyConverterTexts::tr(
                                "%1, table %2: %3 rows could be read of the %4 the file records; it is damaged")
                                .arg(fileName, def.name)
-                               .arg(table->rows.size())
+                               .arg(table->rowCount())
                                .arg(*recorded));
         for (int c = 0; c < table->columns.size(); ++c) {
             const FieldDef *f = def.field(table->columns[c]);
             if (f && f->type == FieldType::Text)
-                if (const int removed = NulCharacters::removeFrom(table->rows, c))
+                if (const int removed = table->removeNuls(c))
                     lines << NulCharacters::reported(
                         LegacyConverterTexts::tr("%1: field %2.%3").arg(fileName, def.name, f->name), removed);
         }
@@ -135,7 +135,7 @@ DbStatus readFile(ReadFile &file, QStringList &lines, const Progress &progress)
                 lines << LegacyConverterTexts::tr(
                              "%1: field %2.%3 is not one this program keeps; it was not brought over")
                              .arg(fileName, def.name, column);
-        file.tables.append({def, *table});
+        file.tables.append({def, std::move(*table)});
     }
     return {};
 }
@@ -152,8 +152,8 @@ TableDef widened(const TableDef &def, const MdbTable &table, const QString &file
         if (f.type != FieldType::Text || column < 0)
             continue;
         int longest = 0;
-        for (const QVariantList &row : table.rows)
-            longest = std::max(longest, int(row.at(column).toString().size()));
+        for (qsizetype r = 0; r < table.rowCount(); ++r)
+            longest = std::max(longest, int(table.value(r, column).toString().size()));
         if (longest > f.maxLength && !(def.name == QLatin1String("Agents") && f.name == QLatin1String("Password"))) {
             lines << LegacyConverterTexts::tr(
                          "%1: field %2.%3 widened from %4 to %5 characters to keep its longest text whole")
@@ -271,11 +271,10 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
                                 .arg(SqlDialect::quoted(def.name), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
             return SqlDialect::status(insert.lastError());
         const QString step = LegacyConverterTexts::tr("Writing %1 into %2").arg(def.name, fileName);
-        const qint64 total = table.rows.size();
+        const qint64 total = table.rowCount();
         for (qint64 r = 0; r < total; ++r) {
-            const QVariantList &row = table.rows.at(r);
             for (int i = 0; i < fields.size(); ++i)
-                insert.bindValue(i, storedValue(*fields[i], row.at(sourceColumns[i]), def.name));
+                insert.bindValue(i, storedValue(*fields[i], table.value(r, sourceColumns[i]), def.name));
             if (!insert.exec())
                 return SqlDialect::status(insert.lastError());
             if ((r + 1) % kProgressRows == 0 && !progress(step, r + 1, total))
@@ -302,12 +301,12 @@ DbStatus writeFile(const ReadFile &file, QStringList &lines, const Progress &pro
         return failure(LegacyConverterTexts::tr("the new %1 did not pass its integrity check").arg(fileName));
     for (const auto &[def, table] : file.tables) {
         const int count = db.scalar(QStringLiteral("SELECT count(*) FROM ") + SqlDialect::quoted(def.name)).toInt();
-        if (count != table.rows.size())
+        if (count != table.rowCount())
             return failure(LegacyConverterTexts::tr("the new %1 holds %2 rows in %3 instead of %4")
                                .arg(fileName)
                                .arg(count)
                                .arg(def.name)
-                               .arg(table.rows.size()));
+                               .arg(table.rowCount()));
     }
     return {};
 }

@@ -119,28 +119,24 @@ std::optional<MdbTable> parse(const QByteArray &csv)
     // Read byte by byte: the characters that matter are ASCII, which never
     // occur inside a longer UTF-8 sequence, so each field is decoded whole.
     MdbTable t;
-    QVariantList record;
     QByteArray field;
     bool quoted = false, inQuotes = false, header = true;
+    qsizetype fields = 0; // of the record read
     const auto endField = [&] {
-        record << (quoted || !field.isEmpty() ? QVariant(QString::fromUtf8(field)) : QVariant());
+        if (header)
+            t.columns << QString::fromUtf8(field);
+        else
+            t.append(field, !quoted && field.isEmpty());
+        ++fields;
         field.resize(0);
         quoted = false;
     };
     const auto endRecord = [&] {
         endField();
-        if (header) {
-            for (const QVariant &v : record)
-                t.columns << v.toString();
-            header = false;
-        } else if (record.size() != t.columns.size()) {
-            return false;
-        } else {
-            t.rows << record;
-        }
-        record.clear();
-        record.reserve(t.columns.size());
-        return true;
+        const bool whole = header || fields == t.columns.size();
+        header = false;
+        fields = 0;
+        return whole;
     };
     const char *p = csv.constData();
     const char *const end = p + csv.size();
@@ -178,7 +174,7 @@ std::optional<MdbTable> parse(const QByteArray &csv)
     }
     if (inQuotes)
         return std::nullopt;
-    if (!field.isEmpty() || quoted || !record.isEmpty())
+    if (!field.isEmpty() || quoted || fields > 0)
         if (!endRecord())
             return std::nullopt;
     if (header)

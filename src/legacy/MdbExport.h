@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MdbTable.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
@@ -8,15 +10,6 @@
 #include <optional>
 
 namespace arc {
-
-// One table as mdbtools reads it from an Access (Jet) file: its column
-// names and its rows in stored order. A null field is a null QVariant; a
-// text, even an empty one, is a QString; numbers and dates come as the
-// text mdb-export writes for them.
-struct MdbTable {
-    QStringList columns;
-    QList<QVariantList> rows;
-};
 
 namespace MdbExport {
 
