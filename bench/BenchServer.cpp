@@ -1,6 +1,7 @@
 #include "BenchServer.h"
 
 #include "BenchFolder.h"
+#include "Resident.h"
 #include "ServerImport.h"
 #include "ServerUri.h"
 
@@ -60,14 +61,17 @@ Made make()
     if (!m.status.ok())
         return m;
     QElapsedTimer timer;
+    forgetPeak();
+    const double before = residentMegabytes();
     timer.start();
     const ConversionReport report = ServerImport::run(folder, schemaUri);
     if (report.outcome == ConversionReport::Outcome::Failed) {
         m.status = report.status;
         return m;
     }
-    std::fprintf(stderr, "moved %d certificates into the server in %.1f s\n", BenchFolder::certificates(),
-                 static_cast<double>(timer.elapsed()) / 1000.0);
+    std::fprintf(stderr, "moved %d certificates into the server in %.1f s, holding at most %.0f MB more\n",
+                 BenchFolder::certificates(), static_cast<double>(timer.elapsed()) / 1000.0,
+                 peakMegabytes() - before);
     m.uri = schemaUri;
     return m;
 }

@@ -16,6 +16,7 @@
 #include "WriteTransaction.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,17 +50,22 @@ QString columnList(const TableDef &table)
     return names.join(QStringLiteral(", "));
 }
 
-// Every row of a table in stored order, each value in the form both
-// engines agree on (numbers compared as numbers, texts as texts).
-DbStatus readRows(Database &db, const TableDef &table, Rows &rows, const QString &step, qint64 total,
-                  const Progress &progress)
+// Rows read and written a part at a time: a whole table of millions of
+// lines held as values took gigabytes, twice over with its read-back.
+constexpr qsizetype kPartRows = 50000;
+
+// Every row of a table in stored order, a part at a time, each value in
+// the form both engines agree on (numbers compared as numbers, texts as
+// texts); `take` is handed each part, and runs no statement on `db`.
+DbStatus eachPart(Database &db, const TableDef &table, const std::function<DbStatus(Rows &)> &take)
 {
-    rows.clear();
     const QString key = SqlDialect::rowIdOf(table);
     QSqlQuery q;
-    DbStatus s = db.run(q, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(columnList(table), SqlDialect::quoted(table.name), key));
+    DbStatus s = db.stream(q, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(columnList(table), SqlDialect::quoted(table.name), key));
+    Rows part;
     while (s.ok() && q.next()) {
         QVariantList row;
+        row.reserve(static_cast<qsizetype>(table.fields.size()));
         for (int i = 0; i < static_cast<int>(table.fields.size()); ++i) {
             const QVariant v = q.value(i);
             const FieldType type = table.fields[static_cast<size_t>(i)].type;
@@ -67,11 +73,35 @@ DbStatus readRows(Database &db, const TableDef &table, Rows &rows, const QString
                     : type == FieldType::Text || type == FieldType::Date ? QVariant(v.toString())
                                                                           : QVariant(v.toDouble()));
         }
-        rows << row;
-        if (rows.size() % kImportProgressRows == 0 && !progress(step, rows.size(), total))
-            return DbStatus::failure(DbCondition::Cancelled, ServerImportTexts::tr("stopped at %1").arg(step));
+        part << row;
+        if (part.size() == kPartRows) {
+            s = take(part);
+            part.clear();
+        }
     }
-    return s;
+    return s.ok() && !part.isEmpty() ? take(part) : s;
+}
+
+// What rows hold, in their order, for the rows written and the rows read
+// back to be held against each other without keeping either.
+void addRows(QCryptographicHash &digest, const Rows &rows)
+{
+    for (const QVariantList &row : rows)
+        for (const QVariant &v : row) {
+            if (v.isNull()) {
+                digest.addData(QByteArrayView("n", 1));
+            } else if (v.typeId() == QMetaType::QString) {
+                const QString text = v.toString();
+                const qint64 size = text.size();
+                digest.addData(QByteArrayView("t", 1));
+                digest.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+                digest.addData(QByteArrayView(reinterpret_cast<const char *>(text.utf16()), size * 2));
+            } else {
+                const double number = v.toDouble() + 0.0; // no negative zero
+                digest.addData(QByteArrayView("d", 1));
+                digest.addData(QByteArrayView(reinterpret_cast<const char *>(&number), sizeof number));
+            }
+        }
 }
 
 // What the server already holds beyond the starting Defaults row and the
@@ -92,34 +122,44 @@ DbStatus holdsData(Database &db, const TableDef &table, bool &holds)
 }
 
 // What the server cannot store as it is, made storable as the folder
-// conversion makes it: NUL characters go, and a field holding a text
-// longer than its limit is widened to keep it whole. Both are reported.
-DbStatus makeStorable(Database &to, const TableDef &table, Rows &rows, QStringList &lines)
-{
-    for (int i = 0; i < static_cast<int>(table.fields.size()); ++i) {
-        const FieldDef &f = table.fields[static_cast<size_t>(i)];
-        if (f.type != FieldType::Text)
-            continue;
-        const QString field = table.name + QLatin1Char('.') + f.name;
-        if (const int removed = NulCharacters::removeFrom(rows, i))
-            lines << NulCharacters::reported(ServerImportTexts::tr("field %1").arg(field), removed);
-        int longest = 0;
-        for (const QVariantList &row : rows)
-            longest = std::max(longest, int(row.at(i).toString().size()));
-        if (longest <= f.maxLength)
-            continue;
-        FieldDef wide = f;
-        wide.maxLength = longest;
-        for (const QString &sql : SqlDialect::widenFieldStatements(table, wide, to.engine()))
-            if (DbStatus s = to.exec(sql); !s.ok())
-                return s;
-        lines << ServerImportTexts::tr("field %1 widened from %2 to %3 characters to keep its longest text whole")
-                     .arg(field)
-                     .arg(f.maxLength)
-                     .arg(longest);
+// conversion makes it, a part at a time: NUL characters go, and a field
+// holding a text longer than its limit is widened to keep it whole (its
+// check made again once every row is in). Both are reported.
+class Storable {
+public:
+    explicit Storable(const TableDef &table) : m_wide(table), m_removed(table.fields.size()) {}
+
+    void make(Rows &rows)
+    {
+        for (int i = 0; i < static_cast<int>(m_wide.fields.size()); ++i) {
+            FieldDef &f = m_wide.fields[static_cast<size_t>(i)];
+            if (f.type != FieldType::Text)
+                continue;
+            m_removed[static_cast<size_t>(i)] += NulCharacters::removeFrom(rows, i);
+            for (const QVariantList &row : rows)
+                f.maxLength = std::max(f.maxLength, int(row.at(i).toString().size()));
+        }
     }
-    return {};
-}
+    // The table with every field as wide as its longest text needs.
+    const TableDef &table() const { return m_wide; }
+    void report(const TableDef &table, QStringList &lines) const
+    {
+        for (size_t i = 0; i < table.fields.size(); ++i) {
+            const QString field = table.name + QLatin1Char('.') + table.fields[i].name;
+            if (m_removed[i] > 0)
+                lines << NulCharacters::reported(ServerImportTexts::tr("field %1").arg(field), m_removed[i]);
+            if (m_wide.fields[i].maxLength > table.fields[i].maxLength)
+                lines << ServerImportTexts::tr("field %1 widened from %2 to %3 characters to keep its longest text whole")
+                             .arg(field)
+                             .arg(table.fields[i].maxLength)
+                             .arg(m_wide.fields[i].maxLength);
+        }
+    }
+
+private:
+    TableDef m_wide;
+    std::vector<int> m_removed;
+};
 
 // The indexes of `tables` that no key holds, dropped for a bulk load: a
 // server makes an index over rows loaded faster than it keeps one up row
@@ -161,7 +201,6 @@ DbStatus remakeIndexes(Database &db, const QStringList &remake)
 DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progress &progress)
 {
     for (const TableDef &table : Schema::tables(from.kind())) {
-        Rows rows, back;
         bool holds = false;
         if (DbStatus s = holdsData(to, table, holds); !s.ok())
             return s;
@@ -175,12 +214,6 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
                                  .toLongLong();
         if (!counted.ok())
             return counted;
-        if (DbStatus s =
-                readRows(from, table, rows, ServerImportTexts::tr("Reading %1").arg(table.name), total, progress);
-            !s.ok())
-            return s;
-        if (DbStatus s = makeStorable(to, table, rows, lines); !s.ok())
-            return s;
         // The search copies' trigger is paused for the load where the
         // server lets it be, and the copies made for all rows after.
         const FoldTable *fold = Schema::foldTableOf(table.name);
@@ -191,8 +224,33 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
         bool paused = fold != nullptr;
         for (const QString &sql : fold ? SqlDialect::pauseFoldTriggerStatements(*fold, to.engine()) : QStringList{})
             paused = paused && to.exec(sql).ok();
-        if (DbStatus s = ServerCopy::write(to, table, rows, progress); !s.ok())
+        if (const QString drop = SqlDialect::dropLengthChecks(table); !drop.isEmpty())
+            if (DbStatus s = to.exec(drop); !s.ok())
+                return s;
+        Storable storable(table);
+        QCryptographicHash written(QCryptographicHash::Sha256);
+        const QString step = ServerImportTexts::tr("Reading %1").arg(table.name);
+        qint64 done = 0;
+        if (DbStatus s = eachPart(from, table,
+                                  [&](Rows &part) {
+                                      if (!progress(step, done, total))
+                                          return DbStatus::failure(DbCondition::Cancelled,
+                                                                   ServerImportTexts::tr("stopped at %1").arg(step));
+                                      storable.make(part);
+                                      addRows(written, part);
+                                      const Progress writing([&](const QString &what, qint64 d, qint64) {
+                                          return progress(what, done + d, total);
+                                      });
+                                      const DbStatus wrote = ServerCopy::write(to, table, part, writing);
+                                      done += part.size();
+                                      return wrote;
+                                  });
+            !s.ok())
             return s;
+        storable.report(table, lines);
+        if (const QString add = SqlDialect::addLengthChecks(storable.table()); !add.isEmpty())
+            if (DbStatus s = to.exec(add); !s.ok())
+                return s;
         for (const QString &sql : paused ? SqlDialect::resumeFoldTriggerStatements(*fold, to.engine()) : QStringList{})
             if (DbStatus s = to.exec(sql); !s.ok())
                 return s;
@@ -208,13 +266,25 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
             if (const QString statistics = SqlDialect::refreshStatistics(name, to.engine()); !statistics.isEmpty())
                 if (DbStatus s = to.exec(statistics); !s.ok())
                     return s;
-        if (DbStatus s =
-                readRows(to, table, back, ServerImportTexts::tr("Checking %1").arg(table.name), total, progress);
+        QCryptographicHash back(QCryptographicHash::Sha256);
+        const QString checking = ServerImportTexts::tr("Checking %1").arg(table.name);
+        qint64 checked = 0;
+        if (DbStatus s = eachPart(to, table,
+                                  [&](Rows &part) {
+                                      addRows(back, part);
+                                      checked += part.size();
+                                      return progress(checking, checked, total)
+                                                 ? DbStatus()
+                                                 : DbStatus::failure(DbCondition::Cancelled,
+                                                                     ServerImportTexts::tr("stopped at %1").arg(checking));
+                                  });
             !s.ok())
             return s;
-        if (back != rows)
+        if (done != total)
+            return importFailure(ServerImportTexts::tr("%1 gave %2 rows of the %3 it holds").arg(table.name).arg(done).arg(total));
+        if (checked != done || back.result() != written.result())
             return importFailure(ServerImportTexts::tr("%1 did not read back as it was written").arg(table.name));
-        lines << ServerImportTexts::tr("%1: %2 rows").arg(table.name).arg(rows.size());
+        lines << ServerImportTexts::tr("%1: %2 rows").arg(table.name).arg(done);
     }
     if (to.kind() != StoreKind::Certificates)
         return {};

@@ -120,6 +120,26 @@ QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, En
     return rebuildTableStatements(rebuilt, columns, e);
 }
 
+QString dropLengthChecks(const TableDef &table)
+{
+    QStringList drops;
+    for (const FieldDef &f : table.fields)
+        if (f.type == FieldType::Text)
+            drops << QStringLiteral("DROP CONSTRAINT %1").arg(quoted(lengthConstraintName(f.name)));
+    return drops.isEmpty() ? QString() : QStringLiteral("ALTER TABLE %1 %2").arg(quoted(table.name), drops.join(QStringLiteral(", ")));
+}
+
+QString addLengthChecks(const TableDef &table)
+{
+    QStringList adds;
+    for (const FieldDef &f : table.fields)
+        if (f.type == FieldType::Text)
+            adds << QStringLiteral("ADD CONSTRAINT %1 CHECK(length(%2) <= %3)")
+                        .arg(quoted(lengthConstraintName(f.name)), quoted(f.name))
+                        .arg(f.maxLength);
+    return adds.isEmpty() ? QString() : QStringLiteral("ALTER TABLE %1 %2").arg(quoted(table.name), adds.join(QStringLiteral(", ")));
+}
+
 QString addColumnStatement(const TableDef &table, const FieldDef &field, Engine e)
 {
     return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(quoted(table.name), columnSql(field, e));

@@ -11,6 +11,13 @@ QStringList createTableStatements(const TableDef &table, Engine e);
 QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns, Engine e);
 // Raise a text field's length limit to `wide.maxLength`, keeping the rows.
 QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, Engine e);
+// Around a bulk load into a server's table: the length checks of its text
+// fields dropped, then made again for the widths `table` gives them, each
+// in one statement, so that the rows loaded are checked once, against
+// widths known only once they are all read. Empty where the table has no
+// text field.
+QString dropLengthChecks(const TableDef &table);
+QString addLengthChecks(const TableDef &table);
 // A field added to an existing table, null in the rows it holds.
 QString addColumnStatement(const TableDef &table, const FieldDef &field, Engine e);
 // The name of the check that holds a text field to its length limit.

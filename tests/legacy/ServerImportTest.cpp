@@ -1,3 +1,4 @@
+#include "LargeFolder.h"
 #include "LegacyFolder.h"
 #include "Passwords.h"
 #include "SignedEntries.h"
@@ -5,6 +6,7 @@
 #include "StoredFiles.h"
 #include "OpenedSource.h"
 #include "ProgramRun.h"
+#include "ServerImport.h"
 #include "TestPaths.h"
 
 #include <QDir>
@@ -136,6 +138,32 @@ TEST_P(ServerImportTest, AFolderMovesIntoAnEmptyServerWholeAndOnlyOnce)
     DataFolder server;
     ASSERT_TRUE(server.open(source()).ok());
     EXPECT_EQ(server.certificates().scalar("SELECT count(*) FROM \"Header\"").toInt(), 3);
+}
+
+// A table of more lines than are held at once goes in whole, in order,
+// read back part after part.
+TEST_P(ServerImportTest, ATableLargerThanAPartMovesWholeAndInOrder)
+{
+    const QString from = folder() + "large/";
+    ASSERT_TRUE(QDir().mkpath(from));
+    ASSERT_TRUE(LargeFolder::generate(from, 7000).ok());
+    QString lines;
+    {
+        DataFolder source;
+        ASSERT_TRUE(source.open(from).ok());
+        lines = source.certificates()
+                    .scalar("SELECT count(*) || ' ' || group_concat(\"PartNum\", '') FROM (SELECT \"PartNum\" FROM \"Detail\" ORDER BY rowid)")
+                    .toString();
+    }
+    ASSERT_GT(lines.section(' ', 0, 0).toInt(), 50000);
+    const ConversionReport report = ServerImport::run(from, source());
+    ASSERT_EQ(report.outcome, ConversionReport::Outcome::Converted) << report.lines.join(' ').toStdString();
+    DataFolder server;
+    ASSERT_TRUE(server.open(source()).ok());
+    EXPECT_EQ(server.certificates()
+                  .scalar("SELECT count(*) || ' ' || string_agg(\"PartNum\", '' ORDER BY rowid) FROM \"Detail\"")
+                  .toString(),
+              lines);
 }
 
 TEST_P(ServerImportTest, AccessFilesGoInWithoutTheFolderBeingConverted)
