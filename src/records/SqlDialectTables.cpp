@@ -104,22 +104,6 @@ QStringList rebuildTableStatements(const TableDef &table, const QStringList &old
     return out;
 }
 
-QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, Engine e)
-{
-    if (e == Engine::PostgreSQL)
-        return {QStringLiteral("ALTER TABLE %1 DROP CONSTRAINT %2, ADD CONSTRAINT %2 CHECK(length(%3) <= %4)")
-                    .arg(quoted(table.name), quoted(lengthConstraintName(wide.name)), quoted(wide.name))
-                    .arg(wide.maxLength)};
-    TableDef rebuilt = table;
-    QStringList columns;
-    for (FieldDef &f : rebuilt.fields) {
-        columns << f.name;
-        if (f.name == wide.name)
-            f.maxLength = wide.maxLength;
-    }
-    return rebuildTableStatements(rebuilt, columns, e);
-}
-
 QString dropLengthChecks(const TableDef &table)
 {
     QStringList drops;

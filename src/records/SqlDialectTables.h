@@ -9,8 +9,6 @@ QStringList createTableStatements(const TableDef &table, Engine e);
 // Rebuild a table to its current definition, keeping the rows and the
 // columns it shares with the old one.
 QStringList rebuildTableStatements(const TableDef &table, const QStringList &oldColumns, Engine e);
-// Raise a text field's length limit to `wide.maxLength`, keeping the rows.
-QStringList widenFieldStatements(const TableDef &table, const FieldDef &wide, Engine e);
 // Around a bulk load into a server's table: the length checks of its text
 // fields dropped, then made again for the widths `table` gives them, each
 // in one statement, so that the rows loaded are checked once, against
