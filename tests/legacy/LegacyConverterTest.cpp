@@ -4,6 +4,7 @@
 #include "KilledChild.h"
 #include "LegacyConverter.h"
 #include "LegacyFolder.h"
+#include "MdbCsvParser.h"
 #include "MdbExport.h"
 #include "Passwords.h"
 #include "ProgramRun.h"
@@ -298,6 +299,45 @@ INSTANTIATE_TEST_SUITE_P(
                     Damage{"line_page_lost", "VELLORAN.MDB", 32, "table Detail"},
                     Damage{"defaults_lost", "VELLORAN.MDB", 94, "table Defaults: 0 rows could be read of the 2"}),
     [](const testing::TestParamInfo<Damage> &i) { return std::string(i.param.name); });
+
+// Read as mdb-export writes it, a piece at a time, the text gives the
+// table it gives whole, wherever the pieces break: inside a quoted text,
+// between the two quotes of a doubled one, or just before a closing one.
+TEST(MdbExport, TextReadInPiecesGivesTheTableReadWhole)
+{
+    const QByteArray csv = "A,B,C\n1,\"x \"\"q\"\"\r\ny\",\n,\"\",\" \"\n\"\"\"\",b,\"c\"\"\"\n\"end\",,\"\"";
+    const auto whole = MdbExport::parse(csv);
+    ASSERT_TRUE(whole);
+    ASSERT_EQ(whole->rowCount(), 4);
+    EXPECT_EQ(whole->value(2, 0).toString(), "\"");
+    EXPECT_EQ(whole->value(2, 2).toString(), "c\"");
+    const auto same = [&](const std::optional<MdbTable> &t) {
+        if (!t || t->columns != whole->columns || t->rowCount() != whole->rowCount())
+            return false;
+        for (qsizetype r = 0; r < t->rowCount(); ++r)
+            for (int c = 0; c < t->columns.size(); ++c)
+                if (t->value(r, c) != whole->value(r, c) || t->value(r, c).isNull() != whole->value(r, c).isNull())
+                    return false;
+        return true;
+    };
+    for (qsizetype cut = 0; cut <= csv.size(); ++cut) {
+        MdbCsvParser parser;
+        EXPECT_TRUE(parser.feed(QByteArrayView(csv).first(cut)) && parser.feed(QByteArrayView(csv).sliced(cut)));
+        EXPECT_TRUE(same(parser.finish())) << "broken after byte " << cut;
+    }
+    MdbCsvParser bytes;
+    for (const char c : csv)
+        bytes.feed(QByteArrayView(&c, 1));
+    EXPECT_TRUE(same(bytes.finish()));
+
+    MdbCsvParser cutShort;
+    EXPECT_TRUE(cutShort.feed("A,B\n1,\"cut") && cutShort.feed("\"\""));
+    EXPECT_FALSE(cutShort.finish());
+    MdbCsvParser tooWide;
+    EXPECT_FALSE(tooWide.feed("A\n1,2\n"));
+    EXPECT_FALSE(tooWide.feed("3\n"));
+    EXPECT_FALSE(tooWide.finish());
+}
 
 // The server cannot store a NUL character: each column's are counted and
 // taken out of its texts, a null left null and an emptied text a text.
