@@ -4231,7 +4231,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>%1: %2 rows in %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4426,12 +4426,12 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
 <context>
     <name>arc::MdbExport</name>
     <message>
-        <location filename="../src/legacy/MdbExport.cpp" line="+36"/>
+        <location filename="../src/legacy/MdbExport.cpp" line="+40"/>
         <source>%1 cannot be started (is mdbtools installed?)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+17"/>
         <source>%1 was stopped</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4441,7 +4441,7 @@ Write PDF or Print issues the %2 not issued, signed by you, and gives the pages 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+53"/>
         <source>the table %1 could not be read whole</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5464,38 +5464,44 @@ The master password opens the program only when they can be read and none of the
 <context>
     <name>arc::ServerImport</name>
     <message>
-        <location filename="../src/legacy/ServerImport.cpp" line="+72"/>
+        <location filename="../src/legacy/ServerImport.cpp" line="+238"/>
+        <location line="+41"/>
         <source>stopped at %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="-129"/>
         <source>field %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+2"/>
         <source>field %1 widened from %2 to %3 characters to keep its longest text whole</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+54"/>
-        <location line="+225"/>
+        <location line="+57"/>
+        <location line="+256"/>
         <source>the server database already holds %1 rows; it must be empty</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-216"/>
+        <location line="-233"/>
         <source>Reading %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+38"/>
         <source>Checking %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+14"/>
+        <source>%1 gave %2 rows of the %3 it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <location line="+41"/>
         <source>%1 did not read back as it was written</source>
         <translation type="unfinished"></translation>
