@@ -39,9 +39,6 @@ DbStatus importFailure(const QString &why) { return DbStatus::failure(DbConditio
 
 using Rows = QList<QVariantList>;
 
-// How many rows between two reports of progress.
-constexpr qsizetype kImportProgressRows = 5000;
-
 QString columnList(const TableDef &table)
 {
     QStringList names;
