@@ -28,6 +28,14 @@ QString columnSql(const FieldDef &f)
     return name;
 }
 
+// A server's check that a text field holds no more than its length.
+QString lengthCheck(const FieldDef &f)
+{
+    return QStringLiteral("CONSTRAINT %1 CHECK(length(%2) <= %3)")
+        .arg(quoted(lengthConstraintName(f.name)), quoted(f.name))
+        .arg(f.maxLength);
+}
+
 // The server's column for a field: the same names and value conventions,
 // texts compared by code point as SQLite compares them.
 QString serverColumnSql(const FieldDef &f)
@@ -47,9 +55,7 @@ QString serverColumnSql(const FieldDef &f)
     case FieldType::Blob:
         return name + QStringLiteral(" BYTEA");
     case FieldType::Text:
-        return name + QStringLiteral(" TEXT COLLATE \"C\" CONSTRAINT %1 CHECK(length(%2) <= %3)")
-                          .arg(quoted(lengthConstraintName(f.name)), name)
-                          .arg(f.maxLength);
+        return name + QStringLiteral(" TEXT COLLATE \"C\" ") + lengthCheck(f);
     }
     return name;
 }
@@ -118,9 +124,7 @@ QString addLengthChecks(const TableDef &table)
     QStringList adds;
     for (const FieldDef &f : table.fields)
         if (f.type == FieldType::Text)
-            adds << QStringLiteral("ADD CONSTRAINT %1 CHECK(length(%2) <= %3)")
-                        .arg(quoted(lengthConstraintName(f.name)), quoted(f.name))
-                        .arg(f.maxLength);
+            adds << QStringLiteral("ADD ") + lengthCheck(f);
     return adds.isEmpty() ? QString() : QStringLiteral("ALTER TABLE %1 %2").arg(quoted(table.name), adds.join(QStringLiteral(", ")));
 }
 
