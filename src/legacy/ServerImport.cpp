@@ -244,6 +244,8 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
                                   });
             !s.ok())
             return s;
+        if (done != total)
+            return importFailure(ServerImportTexts::tr("%1 gave %2 rows of the %3 it holds").arg(table.name).arg(done).arg(total));
         storable.report(table, lines);
         if (const QString add = SqlDialect::addLengthChecks(storable.table()); !add.isEmpty())
             if (DbStatus s = to.exec(add); !s.ok())
@@ -277,8 +279,6 @@ DbStatus copyStore(Database &from, Database &to, QStringList &lines, const Progr
                                   });
             !s.ok())
             return s;
-        if (done != total)
-            return importFailure(ServerImportTexts::tr("%1 gave %2 rows of the %3 it holds").arg(table.name).arg(done).arg(total));
         if (checked != done || back.result() != written.result())
             return importFailure(ServerImportTexts::tr("%1 did not read back as it was written").arg(table.name));
         lines << ServerImportTexts::tr("%1: %2 rows").arg(table.name).arg(done);
