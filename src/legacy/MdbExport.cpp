@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
-#include <cstring>
 
 namespace arc::MdbExport {
 

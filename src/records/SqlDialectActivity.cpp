@@ -80,6 +80,7 @@ QString statusMarksOf(const QString &status, Engine e)
 QString listKeysRows(const QString &key, Engine e)
 {
     const QString lines = quoted(Schema::foldTableOf(QStringLiteral("Detail"))->name);
+    // Block 13's signatory for new parts and prototypes, else block 14's.
     const auto keys = [](const QString &partNum, const QString &status, const QString &marks) {
         return QStringLiteral("SELECT h.\"FormIndex\", coalesce(%1, ''), coalesce(%2, ''), "
                               "coalesce(lower(trim(CASE WHEN %2 IN ('new', 'prototype') THEN h.\"Name17\" ELSE h.\"Name22\" END)), ''), "
@@ -259,9 +260,9 @@ QList<NamedStatement> activityTriggers(Engine e)
                                                        "RETURN NULL; END $tally$")
                                             .arg(quoted(name), onOld, onNew)};
         };
-        const auto onLine = [](const QString &row, const QString &key, const QString &retakeWhen) {
+        const auto onLine = [e](const QString &row, const QString &key, const QString &retakeWhen) {
             return QStringLiteral("IF %1 THEN %2 END IF; IF %3 THEN %4 END IF;")
-                .arg(retakeWhen, retakeListKeys(key, Engine::PostgreSQL), counted(row), recountTally(key));
+                .arg(retakeWhen, retakeListKeys(key, e), counted(row), recountTally(key));
         };
         out << function(serverFunction(), recount(oldKey, e), recount(newKey, e))
             << function(serverLineFunction(), onLine(QStringLiteral("OLD"), oldKey, QStringLiteral("true")),
@@ -294,7 +295,8 @@ QList<NamedStatement> activityTriggers(Engine e)
         << trigger(liteKeysTrigger("insert"), "insert", lineFold(), firstOfItsCertificate(), retakeListKeys(newKey, e))
         << trigger(liteKeysTrigger("update"), "update", lineFold(), {}, retakeListKeys(oldKey, e) + QLatin1Char(' ') + retakeListKeys(newKey, e))
         << trigger(liteKeysTrigger("delete"), "delete", lineFold(), {}, retakeListKeys(oldKey, e));
-    // After the keys' own, which make the row of a certificate's first line.
+    // Whichever runs first beside the keys' own: a certificate's row made
+    // after a line takes the marks of every line there (listKeysRows).
     for (const char *event : {"insert", "update"})
         out << trigger(liteTrigger(lineFold(), event) + QStringLiteral("_marks"), event, lineFold(), QStringLiteral("NEW.\"Status\" <> ''"),
                        markStatus(e));
